@@ -59,6 +59,20 @@ private:
     QString m_path;
 };
 
+// A block whose factory gives out no layout once armed.
+class NoLayoutBlock : public ZpConfBlock {
+public:
+    NoLayoutBlock(ZpConfBlocks* table, u8 dataType)
+        : ZpConfBlock(table, dataType)
+    {
+    }
+    DataBlock::IFace* new_iface(u32 size, u16 version) override
+    {
+        return armed ? nullptr : ZpConfBlock::new_iface(size, version);
+    }
+    bool armed = false;
+};
+
 } // namespace
 
 class tst_DataBlock : public QObject {
@@ -77,6 +91,7 @@ private slots:
     void upgradeSteps();
     void upgradeRefusesDowngrade();
     void upgradeSameVersion();
+    void upgradeWithoutLayout();
     void loadFiles_data();
     void loadFiles();
     void blockLock();
@@ -283,6 +298,18 @@ void tst_DataBlock::upgradeSameVersion()
     DataBlock::IFace* before = block->get_iface();
     QCOMPARE(block->update(0x2602), 0);
     QCOMPARE(block->get_iface(), before);
+}
+
+void tst_DataBlock::upgradeWithoutLayout()
+{
+    ZpConf conf(0, 255);
+    NoLayoutBlock block(&conf.get_blocks(), 3);
+    block.set_iface(ZpData::new_iface(&block, 0, 0x2600));
+    DataBlock::IFace* before = block.get_iface();
+    block.armed = true;
+    QCOMPARE(block.update(0x2602), 1006);
+    QCOMPARE(block.get_iface(), before);
+    QCOMPARE(uint(block.get_version()), 0x2600u);
 }
 
 void tst_DataBlock::loadFiles_data()

@@ -1,17 +1,87 @@
 #include "ZpData/interface.h"
 
 #include "OS/TraceLog.h"
+#include "ZpData/AnnuncProg.h"
+#include "ZpData/DeviceAuxProg.h"
+#include "ZpData/DeviceProg.h"
+#include "ZpData/DeviceStatusProg.h"
+#include "ZpData/GroupProg.h"
+#include "ZpData/NameProg.h"
+#include "ZpData/OldLayouts.h"
+#include "ZpData/WordProg.h"
+#include "ZpData/ZoneName.h"
+#include "ZpData/ZoneProg.h"
+#include "ZpData/ZpxProg.h"
+
+namespace {
+
+const char* const kUnit = "src/Lib/ZpData/interface";
+
+// The ten layout classes of one data version.
+#define ZP_LAYOUT_FAMILY(Name, NS)                                \
+    struct Name {                                                 \
+        typedef NS::Prog<unsigned int> Word;                      \
+        typedef NS::ZpxProg Zpx;                                  \
+        typedef NS::ZoneProg Zone;                                \
+        typedef NS::ZoneName ZoneNames;                           \
+        typedef NS::GroupProg Group;                              \
+        typedef NS::AnnuncProg Annunc;                            \
+        typedef NS::DeviceProg Device;                            \
+        typedef NS::NameProg Names;                               \
+        typedef NS::DeviceAuxProg DeviceAux;                      \
+        typedef NS::DeviceStatusProg DeviceStatus;                \
+    };
+
+ZP_LAYOUT_FAMILY(Family2600, ZpData_v2600)
+ZP_LAYOUT_FAMILY(Family2601, ZpData_v2601)
+ZP_LAYOUT_FAMILY(Family2602, ZpData_v2602)
+#undef ZP_LAYOUT_FAMILY
+
+template <class F>
+ZpData::IFace* make_layout(ZpConf* conf, ZpConfBlock* block, u8 dt)
+{
+    if (dt <= 1)
+        return new typename F::Word(conf, block, dt);
+    if (dt == 2)
+        return new typename F::Zpx(conf, block, dt);
+    if (dt == 3)
+        return new typename F::Zone(conf, block, dt);
+    if (dt == 4)
+        return new typename F::ZoneNames(conf, block, dt);
+    if (dt == 5)
+        return new typename F::Group(conf, block, dt);
+    if (dt <= 69)
+        return new typename F::Annunc(conf, block, dt);
+    if (dt <= 133)
+        return new typename F::Device(conf, block, dt);
+    if (dt <= 197)
+        return new typename F::Names(conf, block, dt);
+    if (dt == 198)
+        return new typename F::DeviceAux(conf, block, dt);
+    return new typename F::DeviceStatus(conf, block, dt);
+}
+
+} // namespace
 
 namespace ZpData {
 
-// Placeholder until every layout class exists: plain layouts of the right size.
 IFace* new_iface(ZpConf* conf, ZpConfBlock* block, u32 dataType, u32 expected_size, u16 version)
 {
-    const u32 size = dataType <= 199 ? layout_size(u8(dataType), version) : 0;
-    if (!size)
+    if (version != kDataVersion2600 && version != kDataVersion2601 && version != kDataVersion2602) {
+        log_error(kUnit, "new_iface", __LINE__, "Invalid version (0x%04X)\n", version);
         return nullptr;
-    IFace* layout = new IFace(conf, block, u8(dataType), size, version);
-    if (expected_size && expected_size != size) {
+    }
+    if (dataType > 199) {
+        log_error(kUnit, "new_iface", __LINE__, "malloc failed!\n");
+        return nullptr;
+    }
+    const u8 dt = u8(dataType);
+    IFace* layout = version == kDataVersion2600   ? make_layout<Family2600>(conf, block, dt)
+                    : version == kDataVersion2601 ? make_layout<Family2601>(conf, block, dt)
+                                                  : make_layout<Family2602>(conf, block, dt);
+    if (expected_size != 0 && expected_size != layout->size()) {
+        log_error(kUnit, "new_iface", __LINE__, "can't open dataType = %d len = (%d, %d)\n", int(dataType),
+                  int(layout->size()), int(expected_size));
         delete layout;
         return nullptr;
     }
