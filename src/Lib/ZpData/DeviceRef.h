@@ -5,6 +5,8 @@
 #include "OS/types.h"
 #include "ZpData/bytes.h"
 
+#include <memory>
+
 class ZpConf;
 
 // byte 0 bits 0-5 CPU, bits 6-7 line bits 0-1; byte 1 bit 0 line bit 2, bits 1-4 sub-address,
@@ -78,8 +80,23 @@ struct DeviceRef {
     void set_zone(u16 zone);
 
     // Device class 0 plain, 1 module whose channels take consecutive loop addresses,
-    // 2 device that answers both as sensor and as module.
+    // 2 device that answers both as sensor and as module. Read from the DeviceProg slot when the
+    // reference names a configuration holding that slot, else from byte 2.
     u32 get_device_class() const;
+    // The operations below read the blocks of the configuration the reference names, each under
+    // the block's lock.
+
+    // dst (33 bytes) gets the slot's name from the NameProg block of the same index, terminated.
+    // An empty text and 1013 for a block above 63 or a slot above 699, 1008 without a
+    // configuration.
+    int get_name(char* dst) const;
+    // The same as a new 33-byte array (an empty text on error).
+    std::unique_ptr<char[]> get_name() const;
+    // Bytes 9-10 when below 2000, else the zone of the DeviceProg slot; a reference that reaches
+    // no slot gives its own bytes.
+    u16 get_zone() const;
+    // The slot's in-test bit; 0 when the reference reaches no slot.
+    u8 get_test() const;
     // -1 when the address is above 158 or the type is 0; else the address, plus the
     // sub-address for a module of class 1.
     int get_effective_address() const;
