@@ -1,5 +1,4 @@
 #include "DataBlock/DataBlock.h"
-#include "OS/TraceLog.h"
 #include "ZpData/BlockLock.h"
 #include "ZpData/ZpConf.h"
 #include "ZpData/ZpConfBlock.h"
@@ -7,11 +6,16 @@
 #include "ZpData/crc.h"
 #include "ZpData/interface.h"
 
+#include "LibTestSupport.h"
+
 #include <QtTest>
 
 #include <vector>
 
 namespace {
+
+using libtest::bytes;
+using libtest::TraceCapture;
 
 // A block that records what reaches its hooks.
 class ProbeBlock : public DataBlock {
@@ -27,37 +31,10 @@ public:
     std::vector<u16> crcs;
 };
 
-QByteArray bytes(const DataBlock::IFace* layout)
-{
-    return QByteArray(reinterpret_cast<const char*>(layout->data()), int(layout->size()));
-}
-
 u16 crc_of(const QByteArray& a)
 {
     return crc16(a.constData(), u32(a.size()));
 }
-
-// Collects the library's trace in a temporary file so tests can read what was logged.
-class TraceCapture {
-public:
-    TraceCapture()
-    {
-        m_path = m_dir.filePath("trace.log");
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~TraceCapture() { g_logger().close_file(); }
-    QString text()
-    {
-        g_logger().flush();
-        QFile f(m_path);
-        f.open(QIODevice::ReadOnly);
-        return QString::fromLatin1(f.readAll());
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
 
 // A block whose factory gives out no layout once armed.
 class NoLayoutBlock : public ZpConfBlock {

@@ -1,6 +1,5 @@
 // Device programming blocks: the 43-byte record, the DeviceProg layout of the current version and
 // its conversion from 0x2601. Expected bytes are written out from the record and block tables.
-#include "OS/TraceLog.h"
 #include "ZpData/DeviceProg.h"
 #include "ZpData/DeviceRec.h"
 #include "ZpData/DeviceRef.h"
@@ -8,99 +7,25 @@
 #include "ZpData/ZpConfBlock.h"
 #include "ZpData/interface.h"
 
-#include <QtTest>
+#include "LibTestSupport.h"
 
-#include <memory>
-#include <vector>
+#include <QtTest>
 
 namespace {
 
-constexpr u32 kRecSize = 43;
+using libtest::bytes;
+using libtest::NoticeBlock;
+using libtest::TraceCapture;
+using libtest::device::empty_record;
+using libtest::device::kRecSize;
+using libtest::device::module;
+using libtest::device::put_rec;
+using libtest::device::Rec;
+using libtest::device::sensor;
+using libtest::device::slot_ptr;
+
 constexpr u32 kBlockSize = 30102;
 constexpr u32 kOldBlockSize = 29402;
-
-// Fields of a record as the record table lays them out.
-struct Rec {
-    u8 address = 0;
-    u8 lineBit = 0;
-    bool module = false;
-    u16 code = 0;
-    u8 type = 0;
-    u8 cls = 0;
-    u16 zone = 0;
-    u8 b8 = 0;
-    u8 b9 = 0;
-    u8 b10 = 0;
-};
-
-void put_rec(u8* p, const Rec& r)
-{
-    memset(p, 0, kRecSize);
-    p[0] = r.address;
-    p[1] = u8((r.lineBit ? 0x40 : 0) | (r.module ? 0x80 : 0));
-    p[2] = u8(r.code & 0xFF);
-    p[3] = u8(r.code >> 8);
-    p[4] = u8(r.type | (r.cls << 6));
-    p[5] = u8(r.zone & 0xFF);
-    p[6] = u8(r.zone >> 8);
-    p[8] = r.b8;
-    p[9] = r.b9;
-    p[10] = r.b10;
-}
-
-Rec sensor(u8 address, u8 lineBit, u8 type = 1, u8 b8 = 0)
-{
-    Rec r;
-    r.address = address;
-    r.lineBit = lineBit;
-    r.code = 16386;
-    r.type = type;
-    r.b8 = b8;
-    return r;
-}
-
-Rec module(u8 address, u8 lineBit, u8 cls, u8 sub, u8 type = 22)
-{
-    Rec r;
-    r.address = address;
-    r.lineBit = lineBit;
-    r.module = true;
-    r.code = 16395;
-    r.type = type;
-    r.cls = cls;
-    r.b8 = sub;
-    return r;
-}
-
-// The empty record: all 0 except byte 1 = 16 and byte 11 = 240.
-QByteArray empty_record()
-{
-    QByteArray r(kRecSize, '\0');
-    r[1] = char(16);
-    r[11] = char(240);
-    return r;
-}
-
-QByteArray bytes(const u8* p, u32 n)
-{
-    return QByteArray(reinterpret_cast<const char*>(p), int(n));
-}
-
-u8* slot_ptr(DataBlock::IFace& layout, u32 slot)
-{
-    return layout.data() + 2 + kRecSize * slot;
-}
-
-// A block outside any container that records the change notices of its layout.
-class ProbeBlock : public ZpConfBlock {
-public:
-    explicit ProbeBlock(u8 dataType)
-        : ZpConfBlock(nullptr, dataType)
-    {
-    }
-    void on_change(const Notice& n) override { notices.push_back(n); }
-    std::vector<Notice> notices;
-};
 
 // A DeviceProg of block index dt - 70 installed in a probe block, with its defaults.
 struct Probe {
@@ -112,37 +37,8 @@ struct Probe {
         layout->set_default();
         block.notices.clear();
     }
-    ProbeBlock block;
+    NoticeBlock block;
     ZpData_v2602::DeviceProg* layout;
-};
-
-class TraceCapture {
-public:
-    TraceCapture()
-    {
-        m_path = m_dir.filePath("trace.log");
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~TraceCapture() { g_logger().close_file(); }
-    // The messages of the error lines of one operation of the device blocks, in order.
-    QStringList errors(const QString& function)
-    {
-        g_logger().flush();
-        QFile f(m_path);
-        f.open(QIODevice::ReadOnly);
-        const QString text = QString::fromLatin1(f.readAll());
-        // An error line is "unit/function:line E[message]" on a line of its own.
-        QRegularExpression re("src/Lib/ZpData/ZpData_2602/" + function + ":\\d+ E\\[(.*)\\]$",
-                              QRegularExpression::MultilineOption);
-        QStringList found;
-        for (auto it = re.globalMatch(text); it.hasNext();)
-            found << it.next().captured(1);
-        return found;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
 };
 
 } // namespace

@@ -1,6 +1,5 @@
 // Device status rebuild and lookups, the auxiliary in-test block and the slot state table.
 // Expected bytes are written out from the block tables.
-#include "OS/TraceLog.h"
 #include "ZpData/DeviceAuxProg.h"
 #include "ZpData/DeviceProg.h"
 #include "ZpData/DeviceRec.h"
@@ -12,6 +11,8 @@
 #include "ZpData/crc.h"
 #include "ZpData/interface.h"
 
+#include "LibTestSupport.h"
+
 #include <QtTest>
 
 #include <memory>
@@ -20,61 +21,23 @@
 
 namespace {
 
-constexpr u32 kRecSize = 43;
+using libtest::bytes;
+using libtest::NoticeBlock;
+using libtest::TraceCapture;
+using libtest::device::empty_record;
+using libtest::device::kRecSize;
+using libtest::device::put_rec;
+using libtest::device::Rec;
+using libtest::device::sensor;
+using libtest::device::slot_ptr;
+
 constexpr u32 kStatusSize = 89856;
 constexpr u32 kAuxSize = 5760;
 
-struct Rec {
-    u8 address = 0;
-    u8 lineBit = 0;
-    bool module = false;
-    u8 type = 1;
-    u8 cls = 0;
-    u8 b8 = 0;
-};
-
-void put_rec(u8* p, const Rec& r)
-{
-    memset(p, 0, kRecSize);
-    p[0] = r.address;
-    p[1] = u8((r.lineBit ? 0x40 : 0) | (r.module ? 0x80 : 0));
-    p[2] = 0x02; // code 16386
-    p[3] = 0x40;
-    p[4] = u8(r.type | (r.cls << 6));
-    p[8] = r.b8;
-}
-
-Rec sensor(u8 address, u8 lineBit)
-{
-    Rec r;
-    r.address = address;
-    r.lineBit = lineBit;
-    return r;
-}
-
+// The records of these tests all carry code 16386, modules included.
 Rec module(u8 address, u8 lineBit, u8 cls, u8 sub)
 {
-    Rec r;
-    r.address = address;
-    r.lineBit = lineBit;
-    r.module = true;
-    r.type = 22;
-    r.cls = cls;
-    r.b8 = sub;
-    return r;
-}
-
-QByteArray empty_record()
-{
-    QByteArray r(kRecSize, '\0');
-    r[1] = char(16);
-    r[11] = char(240);
-    return r;
-}
-
-QByteArray bytes(const u8* p, u32 n)
-{
-    return QByteArray(reinterpret_cast<const char*>(p), int(n));
+    return libtest::device::module(address, lineBit, cls, sub, 22, 16386);
 }
 
 template <class Layout>
@@ -113,11 +76,6 @@ ZpData_v2602::DeviceAuxProg* aux(ZpConf& conf)
 ZpData_v2602::DeviceStatusProg* status(ZpConf& conf)
 {
     return dynamic_cast<ZpData_v2602::DeviceStatusProg*>(conf.find_block(199)->get_iface());
-}
-
-u8* slot_ptr(ZpData_v2602::DeviceProg* layout, u32 slot)
-{
-    return layout->data() + 2 + kRecSize * slot;
 }
 
 QString name_of(ZpConf& conf, u32 index, u32 slot)
@@ -170,44 +128,6 @@ struct ProgressLog {
     static void record(const char* stage, int value) { calls.emplace_back(stage, value); }
 };
 std::vector<std::pair<std::string, int>> ProgressLog::calls;
-
-class TraceCapture {
-public:
-    TraceCapture()
-    {
-        m_path = m_dir.filePath("trace.log");
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~TraceCapture() { g_logger().close_file(); }
-    QStringList errors(const QString& function)
-    {
-        g_logger().flush();
-        QFile f(m_path);
-        f.open(QIODevice::ReadOnly);
-        const QString text = QString::fromLatin1(f.readAll());
-        // An error line is "unit/function:line E[message]" on a line of its own.
-        QRegularExpression re("src/Lib/ZpData/ZpData_2602/" + function + ":\\d+ E\\[(.*)\\]$",
-                              QRegularExpression::MultilineOption);
-        QStringList found;
-        for (auto it = re.globalMatch(text); it.hasNext();)
-            found << it.next().captured(1);
-        return found;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
-class ProbeBlock : public ZpConfBlock {
-public:
-    explicit ProbeBlock(u8 dataType)
-        : ZpConfBlock(nullptr, dataType)
-    {
-    }
-    void on_change(const Notice& n) override { notices.push_back(n); }
-    std::vector<Notice> notices;
-};
 
 } // namespace
 
@@ -560,7 +480,7 @@ void tst_DeviceStatus::auxSetCpuLlId()
     QFETCH(int, board);
     QFETCH(int, result);
 
-    ProbeBlock block(198);
+    NoticeBlock block(198);
     auto* layout = new ZpData_v2602::DeviceAuxProg(nullptr, &block, 198);
     block.set_iface(layout);
     layout->set_default();
@@ -631,7 +551,7 @@ void tst_DeviceStatus::auxTestBits()
 
 void tst_DeviceStatus::auxSetTestNotice()
 {
-    ProbeBlock block(198);
+    NoticeBlock block(198);
     auto* layout = new ZpData_v2602::DeviceAuxProg(nullptr, &block, 198);
     block.set_iface(layout);
     block.notices.clear();
@@ -647,7 +567,7 @@ void tst_DeviceStatus::auxSetTestNotice()
 
 void tst_DeviceStatus::auxClearTestSilent()
 {
-    ProbeBlock block(198);
+    NoticeBlock block(198);
     auto* layout = new ZpData_v2602::DeviceAuxProg(nullptr, &block, 198);
     block.set_iface(layout);
     layout->set_test(1, 8, 1);

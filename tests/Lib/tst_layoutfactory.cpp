@@ -1,4 +1,3 @@
-#include "OS/TraceLog.h"
 #include "ZpData/AnnuncProg.h"
 #include "ZpData/DeviceAuxProg.h"
 #include "ZpData/DeviceProg.h"
@@ -14,37 +13,16 @@
 #include "ZpData/crc.h"
 #include "ZpData/interface.h"
 
+#include "LibTestSupport.h"
+
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-class TraceCapture {
-public:
-    TraceCapture()
-    {
-        m_path = m_dir.filePath("trace.log");
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~TraceCapture() { g_logger().close_file(); }
-    QString text()
-    {
-        g_logger().flush();
-        QFile f(m_path);
-        f.open(QIODevice::ReadOnly);
-        return QString::fromLatin1(f.readAll());
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
-QByteArray bytes(const DataBlock::IFace* layout)
-{
-    return QByteArray(reinterpret_cast<const char*>(layout->data()), int(layout->size()));
-}
+using libtest::bytes;
+using libtest::TraceCapture;
 
 // Installs a layout of an older version, filled by fill, into the block of dataType.
 template <class Fill>

@@ -6,6 +6,8 @@
 #include "ZpData/ZoneName.h"
 #include "ZpData/ZoneProg.h"
 
+#include "LibTestSupport.h"
+
 #include <QtTest>
 
 #include <cstring>
@@ -13,10 +15,7 @@
 
 namespace {
 
-QByteArray bytes(const DataBlock::IFace& layout)
-{
-    return QByteArray(reinterpret_cast<const char*>(layout.data()), int(layout.size()));
-}
+using libtest::bytes;
 
 void set_bytes(DataBlock::IFace& layout, const QByteArray& content)
 {

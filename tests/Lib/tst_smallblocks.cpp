@@ -10,6 +10,8 @@
 #include "ZpData/ZpConfBlocks.h"
 #include "ZpData/crc.h"
 
+#include "LibTestSupport.h"
+
 #include <QtTest>
 
 #include <cstring>
@@ -17,6 +19,9 @@
 #include <vector>
 
 namespace {
+
+using libtest::bytes;
+using libtest::TraceCapture;
 
 // A configuration block that records the notices and CRCs reaching its hooks.
 class ProbeBlock : public ZpConfBlock {
@@ -45,28 +50,6 @@ public:
     std::vector<u16> crcs;
 };
 
-// Collects the library's trace in a temporary file so tests can read what was logged.
-class TraceCapture {
-public:
-    TraceCapture()
-    {
-        m_path = m_dir.filePath("trace.log");
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~TraceCapture() { g_logger().close_file(); }
-    QString text()
-    {
-        g_logger().flush();
-        QFile f(m_path);
-        f.open(QIODevice::ReadOnly);
-        return QString::fromLatin1(f.readAll());
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
 // True when log holds the error line of the block unit for function with message (whose
 // closing newline the error line turns into "]").
 bool has_error_line(const QString& log, const char* function, const QString& message)
@@ -74,11 +57,6 @@ bool has_error_line(const QString& log, const char* function, const QString& mes
     const QString pattern = QStringLiteral("src/Lib/ZpData/ZpData_2602/") + QLatin1String(function)
         + QStringLiteral(":\\d+ E\\[") + QRegularExpression::escape(message) + QStringLiteral("\\]\n");
     return QRegularExpression(pattern).match(log).hasMatch();
-}
-
-QByteArray bytes(const DataBlock::IFace& layout)
-{
-    return QByteArray(reinterpret_cast<const char*>(layout.data()), int(layout.size()));
 }
 
 void fill(DataBlock::IFace& layout, u8 value)

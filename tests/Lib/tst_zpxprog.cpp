@@ -1,20 +1,17 @@
 // General programming block (dataType 2, layout 0x2602): defaults, plant-wide values, setters
 // with their notices and CRC upkeep, and the conversion from 0x2601. CPU records, boards and
 // lines are in tst_zpxprog_cpu.cpp.
-#include "OS/TraceLog.h"
 #include "ZpData/ZpConf.h"
 #include "ZpData/ZpConfBlock.h"
 #include "ZpData/ZpConfBlocks.h"
 #include "ZpData/ZpxProg.h"
 #include "ZpData/crc.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
+#include "LibTestSupport.h"
+
 #include <QtTest>
 
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,73 +19,8 @@ using ZpData_v2602::ZpxProg;
 
 namespace {
 
-// Panel types (PanelType codes).
-constexpr u32 kZp4800 = 0;
-constexpr u32 kZp1300cl = 2;
-constexpr u32 kZp1600cl = 3;
-constexpr u32 kZp3600cl = 4;
-constexpr u32 kKv1300 = 5;
-constexpr u32 kKv1600 = 6;
-constexpr u32 kKv1600_01 = 8;
-constexpr u32 kZp4800nFernholdt = 12;
-constexpr u32 kZp4800g = 15;
-
-constexpr u32 kSize = 5310;
-
-struct ByteRow {
-    u32 offset;
-    u8 value;
-};
-using Rows = QVector<ByteRow>;
-
-// Copies the trace log into a temporary file while it lives.
-class LogCapture {
-public:
-    LogCapture()
-    {
-        m_path = m_dir.path() + "/trace.log";
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~LogCapture()
-    {
-        g_logger().close_file();
-        g_logger().set_file_output(false);
-    }
-    QString text()
-    {
-        g_logger().flush();
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            return QString();
-        return QString::fromLatin1(file.readAll());
-    }
-    // Error lines of the general block's unit logged by function, message texts only.
-    QStringList errors(const QString& function)
-    {
-        QStringList found;
-        const QRegularExpression re("src/Lib/ZpData/ZpData_2602/" + QRegularExpression::escape(function)
-                                    + ":\\d+ E\\[([^\\]]*)\\]");
-        auto it = re.globalMatch(text());
-        while (it.hasNext())
-            found << it.next().captured(1);
-        return found;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
-// Block that records the change notices its layout sends.
-class SpyBlock : public ZpConfBlock {
-public:
-    SpyBlock(ZpConfBlocks* table)
-        : ZpConfBlock(table, 2)
-    {
-    }
-    void on_change(const Notice& notice) override { notices.push_back(notice); }
-    std::vector<Notice> notices;
-};
+using libtest::NoticeBlock;
+using namespace libtest::zpx;
 
 QString notice_text(const std::vector<DataBlock::Notice>& notices)
 {
@@ -96,17 +28,6 @@ QString notice_text(const std::vector<DataBlock::Notice>& notices)
     for (const DataBlock::Notice& n : notices)
         parts << QString("%1/%2/%3/%4").arg(n.kind).arg(n.dataType).arg(n.offset).arg(n.length);
     return parts.join(" ");
-}
-
-// Differences between the block and the expected bytes (0 where no row says otherwise).
-QString differences(const u8* data, const std::vector<u8>& expected)
-{
-    QStringList parts;
-    for (u32 i = 0; i < kSize; ++i) {
-        if (data[i] != expected[i])
-            parts << QString("%1: %2 (expected %3)").arg(i).arg(data[i]).arg(expected[i]);
-    }
-    return parts.join(", ");
 }
 
 // Bytes every default block holds, whatever the panel type.
@@ -131,11 +52,7 @@ const Rows kCommonDefaults = {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Rows)
-using Op = std::function<int(ZpxProg&)>;
-Q_DECLARE_METATYPE(Op)
-
-class tst_ZpxProg : public QObject {
+class tst_ZpxProg : public QObject, private libtest::zpx::Fixture {
     Q_OBJECT
 
 private slots:
@@ -169,18 +86,6 @@ private slots:
     void convertRefusals_data();
     void convertRefusals();
 
-private:
-    // A detached block with the defaults of panelType.
-    std::unique_ptr<ZpxProg> make(u32 panelType, u8 networked = 0)
-    {
-        m_conf->set_panel_type(panelType);
-        std::unique_ptr<ZpxProg> zpx(new ZpxProg(m_conf.get(), nullptr, 2));
-        zpx->set_default();
-        zpx->data()[5245] = networked;
-        return zpx;
-    }
-
-    std::unique_ptr<ZpConf> m_conf;
 };
 
 void tst_ZpxProg::initTestCase()
@@ -583,7 +488,7 @@ void tst_ZpxProg::setterNotices()
     QFETCH(QString, notices);
 
     ZpConf conf(0, kZp4800);
-    SpyBlock block(&conf.get_blocks());
+    NoticeBlock block(2, &conf.get_blocks());
     ZpxProg* zpx = new ZpxProg(&conf, &block, 2);
     zpx->set_default();
     QCOMPARE(block.set_iface(zpx), 0);
@@ -599,7 +504,7 @@ void tst_ZpxProg::setterNotices()
 void tst_ZpxProg::setDefaultNotice()
 {
     ZpConf conf(0, kZp4800);
-    SpyBlock block(&conf.get_blocks());
+    NoticeBlock block(2, &conf.get_blocks());
     ZpxProg* zpx = new ZpxProg(&conf, &block, 2);
     // Not installed yet: no notice.
     zpx->set_default();

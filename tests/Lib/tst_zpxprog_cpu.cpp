@@ -1,18 +1,15 @@
 // General programming block (dataType 2, layout 0x2602): CPU records, loop-line boards, line
 // protocols and styles, and the plant's board limit.
-#include "OS/TraceLog.h"
 #include "ZpData/CpuRec.h"
 #include "ZpData/ZpConf.h"
 #include "ZpData/ZpConfBlock.h"
 #include "ZpData/ZpxProg.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
+#include "LibTestSupport.h"
+
 #include <QtTest>
 
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,13 +19,7 @@ using ZpData_v2602::ZpxProg;
 
 namespace {
 
-// Panel types (PanelType codes).
-constexpr u32 kZp4800 = 0;
-constexpr u32 kZp3600cl = 4;
-constexpr u32 kKv1300 = 5;
-constexpr u32 kKv1600 = 6;
-
-constexpr u32 kSize = 5310;
+using namespace libtest::zpx;
 
 // Byte offsets: CPU c's record at 4 + 61 c, its board b at + 5 b, its name at + 20, status at + 52.
 constexpr u32 rec(u32 cpu)
@@ -48,55 +39,6 @@ constexpr u32 name(u32 cpu)
     return rec(cpu) + 20;
 }
 
-struct ByteRow {
-    u32 offset;
-    u8 value;
-};
-using Rows = QVector<ByteRow>;
-
-class LogCapture {
-public:
-    LogCapture()
-    {
-        m_path = m_dir.path() + "/trace.log";
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~LogCapture()
-    {
-        g_logger().close_file();
-        g_logger().set_file_output(false);
-    }
-    // Messages of the error lines that function of the general block's unit logged.
-    QStringList errors(const QString& function)
-    {
-        g_logger().flush();
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QStringList found;
-        const QRegularExpression re("src/Lib/ZpData/ZpData_2602/" + QRegularExpression::escape(function)
-                                    + ":\\d+ E\\[([^\\]]*)\\]");
-        auto it = re.globalMatch(QString::fromLatin1(file.readAll()));
-        while (it.hasNext())
-            found << it.next().captured(1);
-        return found;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
-QString differences(const u8* data, const std::vector<u8>& expected)
-{
-    QStringList parts;
-    for (u32 i = 0; i < kSize; ++i) {
-        if (data[i] != expected[i])
-            parts << QString("%1: %2 (expected %3)").arg(i).arg(data[i]).arg(expected[i]);
-    }
-    return parts.join(", ");
-}
-
 // Marks CPU c installed as a ZP-4800 with n boards, straight in the bytes.
 void put_cpu(u8* d, u32 cpu, u32 boards)
 {
@@ -107,11 +49,7 @@ void put_cpu(u8* d, u32 cpu, u32 boards)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Rows)
-using Op = std::function<int(ZpxProg&)>;
-Q_DECLARE_METATYPE(Op)
-
-class tst_ZpxProgCpu : public QObject {
+class tst_ZpxProgCpu : public QObject, private libtest::zpx::Fixture {
     Q_OBJECT
 
 private slots:
@@ -143,17 +81,6 @@ private slots:
     void cpuNames();
     void positions();
 
-private:
-    std::unique_ptr<ZpxProg> make(u32 panelType, u8 networked = 0)
-    {
-        m_conf->set_panel_type(panelType);
-        std::unique_ptr<ZpxProg> zpx(new ZpxProg(m_conf.get(), nullptr, 2));
-        zpx->set_default();
-        zpx->data()[5245] = networked;
-        return zpx;
-    }
-
-    std::unique_ptr<ZpConf> m_conf;
 };
 
 void tst_ZpxProgCpu::initTestCase()
