@@ -2,6 +2,8 @@
 
 #include <backward.hpp>
 
+#include <mutex>
+
 struct StackTrace::Impl
 {
     // The printer resolves symbols into the trace it is given, hence mutable.
@@ -26,14 +28,28 @@ size_t StackTrace::size() const
     return m_impl->trace.size();
 }
 
+namespace {
+
+// Building a printer loads the debug information of the whole process; one printer, kept
+// for the life of the program, loads it once.
+backward::Printer& shared_printer(std::unique_lock<std::mutex>& lock)
+{
+    static std::mutex mutex;
+    static backward::Printer printer;
+    lock = std::unique_lock<std::mutex>(mutex);
+    return printer;
+}
+
+} // namespace
+
 void StackTrace::print(FILE* out) const
 {
-    backward::Printer printer;
-    printer.print(m_impl->trace, out);
+    std::unique_lock<std::mutex> lock;
+    shared_printer(lock).print(m_impl->trace, out);
 }
 
 void StackTrace::print(std::ostream& out) const
 {
-    backward::Printer printer;
-    printer.print(m_impl->trace, out);
+    std::unique_lock<std::mutex> lock;
+    shared_printer(lock).print(m_impl->trace, out);
 }
