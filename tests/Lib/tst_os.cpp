@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include "FatalChild.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -13,7 +15,6 @@
 
 // The fatal path aborts the process, so it is run in a child: this same binary started with
 // "--fatal-child <case>".
-static const char kFatalChildArg[] = "--fatal-child";
 
 [[noreturn]] __attribute__((noinline)) static void fatal_child(const char* which)
 {
@@ -558,18 +559,12 @@ void TstOs::fatal()
     QFETCH(QString, which);
     QFETCH(QByteArray, line);
 
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // Under the sanitizers the abort must stay a plain SIGABRT, without a report or leak scan.
-    env.insert("ASAN_OPTIONS", "handle_abort=0:detect_leaks=0");
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QString(kFatalChildArg), which});
-    QVERIFY(child.waitForFinished(60000));
-    const QByteArray out = child.readAll();
+    const libtest::ChildRun child = libtest::run_fatal_child(which);
+    QVERIFY(child.finished);
+    const QByteArray out = child.output;
 
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(child.exitCode(), int(SIGABRT));
+    QCOMPARE(child.status, QProcess::CrashExit);
+    QCOMPARE(child.code, int(SIGABRT));
     const QRegularExpression prefixed("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\] " +
                                           QRegularExpression::escape(QString::fromLatin1(line)),
                                       QRegularExpression::MultilineOption);
@@ -585,7 +580,7 @@ void TstOs::fatal()
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && strcmp(argv[1], kFatalChildArg) == 0)
+    if (argc == 3 && strcmp(argv[1], libtest::kFatalChildArg) == 0)
         fatal_child(argv[2]);
     QCoreApplication app(argc, argv);
     TstOs test;

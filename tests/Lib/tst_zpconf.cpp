@@ -13,6 +13,8 @@
 #include "ZpData/crc.h"
 
 #include <QProcess>
+#include "FatalChild.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -22,7 +24,6 @@ using namespace libtest;
 
 namespace {
 
-const char kFatalChildArg[] = "--fatal-child";
 
 constexpr u32 kZp4800 = 0;
 constexpr u32 kKv1300 = 5;
@@ -189,16 +190,11 @@ void tst_ZpConf::getBlockFatal()
 {
     QFETCH(QString, which);
     QFETCH(QByteArray, line);
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ASAN_OPTIONS", "handle_abort=0:detect_leaks=0");
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QString(kFatalChildArg), which});
-    QVERIFY(child.waitForFinished(60000));
-    const QByteArray out = child.readAll();
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(child.exitCode(), int(SIGABRT));
+    const libtest::ChildRun child = libtest::run_fatal_child(which);
+    QVERIFY(child.finished);
+    const QByteArray out = child.output;
+    QCOMPARE(child.status, QProcess::CrashExit);
+    QCOMPARE(child.code, int(SIGABRT));
     QVERIFY2(out.contains(line), out.constData());
 }
 
@@ -736,7 +732,7 @@ void tst_ZpConf::deviceInfo()
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && strcmp(argv[1], kFatalChildArg) == 0)
+    if (argc == 3 && strcmp(argv[1], libtest::kFatalChildArg) == 0)
         fatal_child(argv[2]);
     QCoreApplication app(argc, argv);
     tst_ZpConf test;

@@ -22,10 +22,17 @@ constexpr u32 kSlotCount = 700;
 constexpr u32 kNameBuffer = 33;
 constexpr u32 kLastZoneName = 2000;
 
-std::unique_ptr<char[]> new_name()
+// The allocating form of a name getter: an empty text when the getter fails.
+template <class Fill>
+std::unique_ptr<char[]> allocated_name(Fill fill)
 {
-    return std::unique_ptr<char[]>(new char[kNameBuffer]());
+    std::unique_ptr<char[]> text(new char[kNameBuffer]());
+    if (fill(text.get()) != ZP_OK)
+        text[0] = '\0';
+    return text;
 }
+
+typedef int (ZpData::IF_AnnuncProg::*AnnuncNameGetter)(u32, char*) const;
 
 void copy_text(char* dst, const char* text)
 {
@@ -77,10 +84,7 @@ int ZpConf::get_name(u32 block, u32 slot, char* dst)
 
 std::unique_ptr<char[]> ZpConf::get_name(u32 block, u32 slot)
 {
-    std::unique_ptr<char[]> text = new_name();
-    if (get_name(block, slot, text.get()) != ZP_OK)
-        text[0] = '\0';
-    return text;
+    return allocated_name([&](char* dst) { return get_name(block, slot, dst); });
 }
 
 int ZpConf::set_name(u32 block, u32 slot, const char* name)
@@ -111,54 +115,46 @@ int ZpConf::get_zone_name(u32 zone, char* dst)
 
 std::unique_ptr<char[]> ZpConf::get_zone_name(u32 zone)
 {
-    std::unique_ptr<char[]> text = new_name();
-    if (get_zone_name(zone, text.get()) != ZP_OK)
-        text[0] = '\0';
-    return text;
+    return allocated_name([&](char* dst) { return get_zone_name(zone, dst); });
 }
 
-int ZpConf::get_viewer_name(u32 cpu, u32 index, char* dst)
+namespace {
+
+// A name held in a CPU's annunciator block; empty text and a code when out of range.
+int annunc_block_name(ZpConf& conf, u32 cpu, u32 index, char* dst, AnnuncNameGetter getter)
 {
     if (cpu >= kBlockCount) {
         dst[0] = '\0';
         return ZP_ERR_RANGE;
     }
-    BlockLock<ZpData::IF_AnnuncProg> annunc(*this, cpu, 6, 69);
+    BlockLock<ZpData::IF_AnnuncProg> annunc(conf, cpu, 6, 69);
     if (!annunc.layout()) {
         dst[0] = '\0';
         return ZP_ERR_GENERIC;
     }
-    return annunc->get_viewer_name(index, dst);
+    return (annunc.layout()->*getter)(index, dst);
+}
+
+} // namespace
+
+int ZpConf::get_viewer_name(u32 cpu, u32 index, char* dst)
+{
+    return annunc_block_name(*this, cpu, index, dst, &ZpData::IF_AnnuncProg::get_viewer_name);
 }
 
 std::unique_ptr<char[]> ZpConf::get_viewer_name(u32 cpu, u32 index)
 {
-    std::unique_ptr<char[]> text = new_name();
-    if (get_viewer_name(cpu, index, text.get()) != ZP_OK)
-        text[0] = '\0';
-    return text;
+    return allocated_name([&](char* dst) { return get_viewer_name(cpu, index, dst); });
 }
 
 int ZpConf::get_annunc_name(u32 cpu, u32 index, char* dst)
 {
-    if (cpu >= kBlockCount) {
-        dst[0] = '\0';
-        return ZP_ERR_RANGE;
-    }
-    BlockLock<ZpData::IF_AnnuncProg> annunc(*this, cpu, 6, 69);
-    if (!annunc.layout()) {
-        dst[0] = '\0';
-        return ZP_ERR_GENERIC;
-    }
-    return annunc->get_annunc_name(index, dst);
+    return annunc_block_name(*this, cpu, index, dst, &ZpData::IF_AnnuncProg::get_annunc_name);
 }
 
 std::unique_ptr<char[]> ZpConf::get_annunc_name(u32 cpu, u32 index)
 {
-    std::unique_ptr<char[]> text = new_name();
-    if (get_annunc_name(cpu, index, text.get()) != ZP_OK)
-        text[0] = '\0';
-    return text;
+    return allocated_name([&](char* dst) { return get_annunc_name(cpu, index, dst); });
 }
 
 // ---------------------------------------------------------------------------------------------

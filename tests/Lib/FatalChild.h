@@ -1,0 +1,32 @@
+#pragma once
+// Runs the test executable again as a child that takes a fatal path, so the parent can see how
+// it ended. Each test's main() hands kFatalChildArg and the case name to its own child code.
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace libtest {
+
+constexpr char kFatalChildArg[] = "--fatal-child";
+
+struct ChildRun {
+    bool finished;
+    QProcess::ExitStatus status;
+    int code;
+    QByteArray output; // standard output and error, merged
+};
+
+inline ChildRun run_fatal_child(const QString& which)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Under the sanitizers the abort must stay a plain SIGABRT, without a report or leak scan.
+    env.insert("ASAN_OPTIONS", "handle_abort=0:detect_leaks=0");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QString(kFatalChildArg), which});
+    const bool finished = child.waitForFinished(60000);
+    return ChildRun{finished, child.exitStatus(), child.exitCode(), child.readAll()};
+}
+
+} // namespace libtest
