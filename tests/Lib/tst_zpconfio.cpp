@@ -321,7 +321,7 @@ private slots:
         QTest::addColumn<int>("room");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("line");
-        QTest::newRow("header") << 5 << 1016 << "write header failed!";
+        QTest::newRow("header") << 5 << 1000 << "write header failed!";
         QTest::newRow("element header") << 8 + 3 << 1000 << "write elem_header failed!";
         QTest::newRow("data") << 8 + 7 + 5000 << 1000 << "write failed!";
         QTest::newRow("second block data") << 8 + 7 + 5310 + 7 + 10 << 1000 << "write failed!";

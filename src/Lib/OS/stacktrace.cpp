@@ -3,11 +3,13 @@
 #include <backward.hpp>
 
 #include <mutex>
+#include <ostream>
+#include <sstream>
+#include <unordered_map>
 
 struct StackTrace::Impl
 {
-    // The printer resolves symbols into the trace it is given, hence mutable.
-    mutable backward::StackTrace trace;
+    backward::StackTrace trace;
 };
 
 StackTrace::StackTrace() : m_impl(new Impl)
@@ -30,26 +32,66 @@ size_t StackTrace::size() const
 
 namespace {
 
-// Building a printer loads the debug information of the whole process; one printer, kept
-// for the life of the program, loads it once.
-backward::Printer& shared_printer(std::unique_lock<std::mutex>& lock)
+// Resolving a frame searches the debug information of its object, which costs far more than
+// the rest of a trace line; error lines come from a handful of call sites, so each address is
+// resolved once per process.
+class FrameResolver
 {
-    static std::mutex mutex;
-    static backward::Printer printer;
-    lock = std::unique_lock<std::mutex>(mutex);
-    return printer;
+public:
+    std::string describe(const backward::Trace& frame)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_lines.find(frame.addr);
+        if (it != m_lines.end())
+            return it->second;
+        const backward::ResolvedTrace r = m_resolver.resolve(backward::ResolvedTrace(frame));
+        std::ostringstream line;
+        for (auto inl = r.inliners.rbegin(); inl != r.inliners.rend(); ++inl)
+            line << "      | Source \"" << inl->filename << "\", line " << inl->line << ", in " << inl->function
+                 << "\n";
+        if (!r.source.filename.empty())
+            line << "Source \"" << r.source.filename << "\", line " << r.source.line << ", in "
+                 << r.source.function << "\n";
+        else
+            line << "Object \"" << r.object_filename << "\", at " << frame.addr << ", in " << r.object_function
+                 << "\n";
+        return m_lines.emplace(frame.addr, line.str()).first->second;
+    }
+
+private:
+    std::mutex m_mutex;
+    backward::TraceResolver m_resolver;
+    std::unordered_map<void*, std::string> m_lines;
+};
+
+FrameResolver& frame_resolver()
+{
+    static FrameResolver resolver;
+    return resolver;
+}
+
+// backward-cpp's layout: a header, then the frames outermost first.
+std::string format_trace(const backward::StackTrace& trace)
+{
+    std::string text = "Stack trace (most recent call last):\n";
+    for (size_t i = trace.size(); i-- > 0;) {
+        char index[16];
+        snprintf(index, sizeof index, "#%-2u   ", unsigned(i));
+        text += index;
+        text += frame_resolver().describe(trace[i]);
+    }
+    return text;
 }
 
 } // namespace
 
 void StackTrace::print(FILE* out) const
 {
-    std::unique_lock<std::mutex> lock;
-    shared_printer(lock).print(m_impl->trace, out);
+    const std::string text = format_trace(m_impl->trace);
+    fputs(text.c_str(), out);
 }
 
 void StackTrace::print(std::ostream& out) const
 {
-    std::unique_lock<std::mutex> lock;
-    shared_printer(lock).print(m_impl->trace, out);
+    out << format_trace(m_impl->trace);
 }

@@ -17,7 +17,7 @@ public:
     // Records at most maxFrames frames of the caller's stack, the caller's own frame first.
     void capture(size_t maxFrames);
     size_t size() const;
-    // backward-cpp's printer: a "Stack trace" header and one entry per frame, outermost first.
+    // A "Stack trace" header and one entry per frame, outermost first.
     void print(FILE* out) const;
     void print(std::ostream& out) const;
 

@@ -231,7 +231,7 @@ void ZpConf::on_block_change(const DataBlock::Notice& notice)
     } else if ((dt >= kDeviceProgFirst && dt <= kDeviceProgLast) || dt == kAuxDataType) {
         if (m_inStatusRebuild)
             return;
-        if (m_held) {
+        if (m_held || m_heldDevices) {
             m_pendingDevices = true;
         } else {
             build_device_status(false, nullptr);
@@ -250,6 +250,18 @@ void ZpConf::release_reactions()
     }
     if (m_pendingDevices) {
         m_pendingDevices = false;
+        build_device_status(false, nullptr);
+        m_zones.update_all_zone_test();
+    }
+}
+
+void ZpConf::release_device_reactions(bool rebuild)
+{
+    if (m_heldDevices == 0 || --m_heldDevices != 0 || m_held != 0)
+        return;
+    const bool pending = m_pendingDevices;
+    m_pendingDevices = false;
+    if (rebuild && pending) {
         build_device_status(false, nullptr);
         m_zones.update_all_zone_test();
     }

@@ -145,6 +145,11 @@ public:
     // Rebuilds the device status block and the device lists; after a load, duplicate devices
     // are removed as well. 1006 when no status layout can be made, else 0.
     int build_device_status(bool afterLoad, ZpData::ProgressFn progress);
+    // A loader that installs many device blocks holds their change reactions: each install
+    // then only notes that the status needs rebuilding. The release rebuilds it once when
+    // rebuild is set; a loader that goes on to post_load, which rebuilds it anyway, passes false.
+    void hold_device_reactions() { ++m_heldDevices; }
+    void release_device_reactions(bool rebuild);
     // Reaction to a change notice of one of the blocks.
     void on_block_change(const DataBlock::Notice& notice);
 
@@ -254,6 +259,7 @@ private:
     bool m_inStatusRebuild = false;
     bool m_inZpxCheck = false;
     u32 m_held = 0;
+    u32 m_heldDevices = 0;
     bool m_pendingZpx = false;
     bool m_pendingDevices = false;
 

@@ -110,6 +110,8 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
         if (ZpConfBlock* block = m_conf->find_block(dt))
             locked[dt] = block->lock_write() == 0;
 
+    // One status rebuild at the end instead of one per installed device block.
+    m_conf->hold_device_reactions();
     int result;
     Header header;
     if (decode_header(head, sizeof head, &header) && header.magic == kMagicV3) {
@@ -133,7 +135,10 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
             }
         }
         blocks.set_valid_all_if_changed(true);
+        m_conf->release_device_reactions(false);
         result = m_conf->post_load(progress);
+    } else {
+        m_conf->release_device_reactions(true);
     }
 
     for (u32 dt = kFirstDataType; dt <= kLastDataType; ++dt)
@@ -354,7 +359,7 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
     encode_header_v3(head, version, kBlockCount, u8(m_conf->get_panel_type()));
     if (!write_exact(file, head, sizeof head)) {
         log_location(kUnit, "export_bin_v3", __LINE__, "write header failed!\n");
-        return ZP_ERR_HEADER_WRITE;
+        return ZP_ERR_GENERIC;
     }
     std::unique_ptr<u8[]> buffer(new u8[kChunkSize]);
     for (u32 dt = kFirstDataType; dt <= kLastDataType; ++dt) {

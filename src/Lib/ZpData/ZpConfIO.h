@@ -63,7 +63,7 @@ public:
 
     // Writes a version 3 image to a temporary file beside path and renames it over path once
     // every block was written, so a failed export never leaves a partial image and an existing
-    // file survives it. 0, 1008 no path or cannot create, 1016 header not written, 1000 element
+    // file survives it. 0, 1008 no path or cannot create, 1000 header or element
     // or data not written, data not readable, close or rename failed.
     int export_bin_v3(const char* path, ExportProgressFn progress);
     // The same for a version 1 image (dataTypes 2 to 199, each followed by its CRC).
