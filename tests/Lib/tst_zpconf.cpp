@@ -134,6 +134,9 @@ private slots:
     void bindNoFreeBlock();
 
     void deviceAccessors();
+    void accessorRanges();
+    void typeEnabled_data();
+    void typeEnabled();
     void deleteDevice_data();
     void deleteDevice();
     void deviceInfo();
@@ -679,6 +682,68 @@ void tst_ZpConf::deviceAccessors()
     QCOMPARE(conf.is_device_used(0, 2), false);
     QCOMPARE(conf.is_device_used(0, 0), true);
     QCOMPARE(conf.get_device_num(0, 1), 0u); // the status followed the change
+}
+
+// Arguments out of range are refused before a block is touched.
+void tst_ZpConf::accessorRanges()
+{
+    char buffer[33];
+    memset(buffer, 'x', sizeof buffer);
+    QCOMPARE(m_conf->get_name(64, 0, buffer), 1013);
+    QCOMPARE(buffer[0], '\0');
+    QCOMPARE(QString::fromLatin1(m_conf->get_name(64, 0).get()), QString());
+    QCOMPARE(m_conf->set_name(64, 0, "X"), 1013);
+    memset(buffer, 'x', sizeof buffer);
+    QCOMPARE(m_conf->get_viewer_name(64, 0, buffer), 1013);
+    QCOMPARE(buffer[0], '\0');
+    memset(buffer, 'x', sizeof buffer);
+    QCOMPARE(m_conf->get_annunc_name(64, 0, buffer), 1013);
+    QCOMPARE(buffer[0], '\0');
+    QCOMPARE(QString::fromLatin1(m_conf->get_annunc_name(64, 0).get()), QString());
+    QCOMPARE(m_conf->get_device_class(0, 700), -1);
+    QCOMPARE(m_conf->get_device_class(64, 0), -1);
+    QCOMPARE(m_conf->get_device_code(64, 0), u16(0));
+    QCOMPARE(m_conf->get_device_type(0, 700), u8(0));
+    QCOMPARE(m_conf->get_device_prog_index(64, 0), 64u);
+    QCOMPARE(m_conf->get_device_prog_index(0, 4), 64u);
+    QCOMPARE(m_conf->get_device_num(64, 0), 0u);
+}
+
+void tst_ZpConf::typeEnabled_data()
+{
+    QTest::addColumn<u32>("panelType");
+    QTest::addColumn<bool>("module");
+    QTest::addColumn<u32>("type");
+    QTest::addColumn<bool>("typeEnabled");
+    QTest::addColumn<bool>("kindEnabled");
+    // Rows 25, 57, 58, 59 default to code 16395, a second-series (class 1) module; row 22 too;
+    // row 42 to 16394, also class 1; row 30 has no default code (class 0).
+    QTest::newRow("ZP4800 module SND") << kZp4800 << true << 25u << false << false;
+    QTest::newRow("ZP4800 module FORC") << kZp4800 << true << 22u << false << false;
+    QTest::newRow("ZP4800 sensor ION") << kZp4800 << false << 1u << false << true;
+    QTest::newRow("ZP4800 module GASV") << kZp4800 << true << 30u << false << true;
+    QTest::newRow("KV1600 module SND") << kKv1600 << true << 25u << true << true;
+    QTest::newRow("KV1600 module GSND") << kKv1600 << true << 57u << true << true;
+    QTest::newRow("KV1600 module STR") << kKv1600 << true << 58u << true << true;
+    QTest::newRow("KV1600 module GSTR") << kKv1600 << true << 59u << true << true;
+    QTest::newRow("KV1600 module GTS") << kKv1600 << true << 24u << false << false;
+    QTest::newRow("KV1600 module MON") << kKv1600 << true << 42u << false << false;
+    QTest::newRow("KV1600 sensor kind of GTS") << kKv1600 << false << 24u << false << true;
+    QTest::newRow("ZP1600CL module GSND") << 3u << true << 57u << true << true;
+}
+
+void tst_ZpConf::typeEnabled()
+{
+    QFETCH(u32, panelType);
+    QFETCH(bool, module);
+    QFETCH(u32, type);
+    QFETCH(bool, typeEnabled);
+    QFETCH(bool, kindEnabled);
+    const u32 saved = m_conf->get_panel_type();
+    m_conf->set_panel_type(panelType);
+    QCOMPARE(m_conf->is_type_enabled(type), typeEnabled);
+    QCOMPARE(m_conf->is_kind_type_enabled(module, type), kindEnabled);
+    m_conf->set_panel_type(saved);
 }
 
 void tst_ZpConf::deleteDevice_data()

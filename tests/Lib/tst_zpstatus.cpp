@@ -62,6 +62,8 @@ private slots:
     void classCounters();
     void zoneTest();
     void zoneZeroTest();
+    void zoneZeroUds1_data();
+    void zoneZeroUds1();
     void modbusLists();
 
 private:
@@ -327,15 +329,19 @@ void tst_ZpStatus::classCounters()
 {
     ZpConf conf(0, kZp4800);
     QCOMPARE(conf.new_config(kZp4800), 0);
-    // Type rows: 1 a sensor row, 22 an output module row; the row class decides the counter.
+    // The class of the type row decides the counter: rows 1 and 2 sensors, row 42 ("MON") an
+    // input module, row 22 ("FORC") an output module, row 23 a listed row of class 0.
     program(conf, 0, 0, in_zone(device::sensor(1, 0, 1), 9));
-    program(conf, 0, 1, in_zone(device::sensor(2, 0, 1), 9));
+    program(conf, 0, 1, in_zone(device::sensor(2, 0, 2), 9));
     program(conf, 0, 2, in_zone(device::module(3, 0, 0, 0, 22), 9));
+    program(conf, 0, 3, in_zone(device::module(4, 0, 0, 0, 42, 16394), 9));
+    program(conf, 0, 4, in_zone(device::module(5, 0, 0, 0, 23), 9));
     conf.build_device_status(false, nullptr);
     const ZpZone& zone = conf.get_zone_list()[9];
-    QCOMPARE(zone.get_count(), 3u);
-    QCOMPARE(u32(zone.get_sensor_count()) + zone.get_input_count() + zone.get_output_count(), 3u);
+    QCOMPARE(zone.get_count(), 5u);
     QCOMPARE(zone.get_sensor_count(), u16(2));
+    QCOMPARE(zone.get_input_count(), u16(1));
+    QCOMPARE(zone.get_output_count(), u16(1));
 }
 
 void tst_ZpStatus::zoneTest()
@@ -393,6 +399,46 @@ void tst_ZpStatus::zoneZeroTest()
     QCOMPARE(zones[0].get_count(), 1u);
     QCOMPARE(conf.get_status().get_zone(0), u8(0));
     QCOMPARE(zones[0].get_test_count(), u16(1));
+}
+
+// Only a UDS1 device in test that is a sensor or the first channel of a module sets the zone-0
+// byte; the byte takes the device's in-test bit.
+void tst_ZpStatus::zoneZeroUds1_data()
+{
+    QTest::addColumn<bool>("module");
+    QTest::addColumn<int>("sub");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("inTest");
+    QTest::addColumn<int>("zoneZero");
+    QTest::addColumn<int>("testCount");
+    QTest::newRow("UDS1 sensor in test") << false << 0 << 27 << true << 1 << 1;
+    QTest::newRow("UDS1 module sub 0 in test") << true << 0 << 27 << true << 1 << 1;
+    QTest::newRow("UDS1 module sub 1 in test") << true << 1 << 27 << true << 0 << 1;
+    QTest::newRow("UDS1 sensor not in test") << false << 0 << 27 << false << 0 << 0;
+    QTest::newRow("FORC module sub 0 in test") << true << 0 << 22 << true << 0 << 1;
+}
+
+void tst_ZpStatus::zoneZeroUds1()
+{
+    QFETCH(bool, module);
+    QFETCH(int, sub);
+    QFETCH(int, type);
+    QFETCH(bool, inTest);
+    QFETCH(int, zoneZero);
+    QFETCH(int, testCount);
+    ZpConf conf(0, kZp4800);
+    QCOMPARE(conf.new_config(kZp4800), 0);
+    ZoneList& zones = conf.get_zone_list();
+    const device::Rec rec = module ? device::module(7, 0, 0, u8(sub), u8(type), 16397) : device::sensor(7, 0, u8(type));
+    program(conf, 0, 0, in_zone(rec, 0), inTest);
+    conf.build_device_status(false, nullptr);
+    // Row 27 is not a listed row, so it is put into zone 0 by hand.
+    if (zones[0].get_count() == 0)
+        QCOMPARE(zones.add_device(0, conf.get_device_info(0, 0)), 0);
+    QCOMPARE(conf.get_status().set_status(0, u8(0xF0)), 0);
+    zones.update_zone_test(zones[0]);
+    QCOMPARE(int(conf.get_status().get_zone(0)), zoneZero);
+    QCOMPARE(int(zones[0].get_test_count()), testCount);
 }
 
 void tst_ZpStatus::modbusLists()

@@ -198,13 +198,10 @@ int write_map(ZpConf& conf, const char* path)
         std::fprintf(f, "%s%s;%d;%s;%s\n", address.c_str(), suffix.c_str(), kSensorRegister + int(i), kAnalog,
                      kNotApplicable);
     }
+    // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
     const bool failed = std::ferror(f) != 0;
     const bool closeFailed = std::fclose(f) != 0;
     if (locked)
         modbus.unlock();
-    if (failed || closeFailed) {
-        log_error(kUnit, "write_map", __LINE__, "write failed %s\n", path);
-        return ZP_ERR_GENERIC;
-    }
-    return ZP_OK;
+    return failed || closeFailed ? ZP_ERR_GENERIC : ZP_OK;
 }

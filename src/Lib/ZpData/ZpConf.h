@@ -244,6 +244,8 @@ private:
     void bind_block(u32 index, u8 cpu, u8 ll, bool withDevices);
     // The binding pass of check_coeherence.
     int bind_boards();
+    // The body of check_zpxProg, run with the change reactions held.
+    int check_zpx(bool repair);
     // Protocol bits of line index (0 or 1) of a board record byte.
     static u8 line_protocol(u8 boardByte, u32 index);
     // Bulk changes hold the change reactions back and run each needed one once at the end, on

@@ -135,6 +135,16 @@ int ZpConf::check_zpxProg(bool repair)
 {
     if (m_inZpxCheck)
         return ZP_UNCHANGED;
+    // Clearing lines and binding boards would each rebuild the device status; one rebuild on the
+    // finished state is enough.
+    hold_reactions();
+    const int result = check_zpx(repair);
+    release_reactions();
+    return result;
+}
+
+int ZpConf::check_zpx(bool repair)
+{
     ZpConfBlock* statusBlock = find_block(199);
     if (!statusBlock || !statusBlock->get_iface())
         return ZP_ERR_NO_STATUS;
@@ -266,7 +276,9 @@ int ZpConf::check_zpxProg(bool repair)
             if (board.is_installed() != oldBoard.is_installed())
                 changed = true;
             const u32 index = get_device_prog_index(cpu, ll);
-            for (u32 line = 0; line < linesPerLl && line < 2; ++line) {
+            // Both protocol fields of the board, as the protocol pass above rewrites both even on
+            // a model with one line per board.
+            for (u32 line = 0; line < 2; ++line) {
                 if (line_protocol(board.bytes()[0], line) == line_protocol(oldBoard.bytes()[0], line))
                     continue;
                 if (index >= kBlockCount)

@@ -151,6 +151,25 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
 
 int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn progress)
 {
+    // The elements are installed once read, in ascending dataType order: the general block then
+    // comes before the blocks bound to its boards whatever order the file has, and its change
+    // reaction cannot clear or rebind the devices and names the same file brings. After a
+    // failure the elements read before it are installed all the same.
+    std::unique_ptr<ZpData::IFace> layouts[kLastDataType + 1];
+    const int result = read_elements(file, header, progress, layouts);
+    for (u32 dt = 0; dt <= kLastDataType; ++dt) {
+        if (!layouts[dt])
+            continue;
+        const int installed = install(m_conf->get_blocks()[dt], layouts[dt].release());
+        if (installed > 0)
+            return result != ZP_OK ? result : installed;
+    }
+    return result != ZP_OK ? result : upgrade_all();
+}
+
+int ZpConfIO::read_elements(FILE* file, const Header& header, ZpData::ProgressFn progress,
+                            std::unique_ptr<ZpData::IFace>* layouts)
+{
     for (u32 n = 0; n < header.blockCount; ++n) {
         u8 raw[kElementHeaderSize];
         ElementHeader element;
@@ -167,13 +186,11 @@ int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn
             return ZP_ERR_FORMAT;
         }
         ZpConfBlock* block = m_conf->get_blocks()[element.dataType];
-        ZpData::IFace* layout = block ? new_layout(block, header.version) : nullptr;
-        if (!block || !layout) {
+        std::unique_ptr<ZpData::IFace> layout(block ? new_layout(block, header.version) : nullptr);
+        if (!layout) {
             log_location(kUnit, "import_bin_v3", __LINE__, "ZpData::new_iface FAIL\n");
-            delete layout;
             return ZP_ERR_GENERIC;
         }
-        std::unique_ptr<ZpData::IFace> owned(layout);
         if (layout->size() != element.size) {
             log_location(kUnit, "import_bin_v3", __LINE__, "Size mismatch (%d != %d)\n", int(layout->size()),
                          int(element.size));
@@ -190,11 +207,9 @@ int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn
         }
         log_location(kUnit, "import_bin_v3", __LINE__, "L_ImportCfg dataType=%d crc=%04X size=%d\n",
                      element.dataType, crc, int(layout->size()));
-        const int installed = install(block, owned.release());
-        if (installed > 0)
-            return installed;
+        layouts[element.dataType] = std::move(layout);
     }
-    return upgrade_all();
+    return ZP_OK;
 }
 
 int ZpConfIO::import_bin_v1(FILE* file, ZpData::ProgressFn progress)
@@ -338,11 +353,11 @@ int ZpConfIO::write_block_data(FILE* file, ZpConfBlock* block, u32 size, u8* buf
         got = 0;
         if (block->get_data(buffer, kChunkSize, offset, &got) != ZP_OK) {
             std::memset(buffer, 0xAA, kChunkSize);
-            log_location(kUnit, "write_block_data", __LINE__, "get data failed!\n");
+            log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
             return ZP_ERR_GENERIC;
         }
         if (!write_exact(file, buffer, got)) {
-            log_location(kUnit, "write_block_data", __LINE__, "write failed!\n");
+            log_location(kUnit, "export_bin_v3", __LINE__, "write failed!\n");
             return ZP_ERR_GENERIC;
         }
         offset += got;

@@ -10,6 +10,7 @@
 #include "ZpData/DeviceStatusProg.h"
 
 #include <cstdio>
+#include <memory>
 
 class ZpConf;
 class ZpConfBlock;
@@ -90,6 +91,10 @@ private:
     // steps detached from any block and the last one bound to block, so that the block only
     // ever sees current layouts. Takes ownership of layout; null on failure with *result set.
     ZpData::IFace* upgrade_detached(ZpConfBlock* block, ZpData::IFace* layout, int* result);
+    // Reads the elements of a version 2 or 3 image into layouts (indexed by dataType); a later
+    // element of the same dataType replaces an earlier one.
+    int read_elements(FILE* file, const Header& header, ZpData::ProgressFn progress,
+                      std::unique_ptr<ZpData::IFace>* layouts);
     // Installs a layout read from an image, converted to the current version first.
     int install(ZpConfBlock* block, ZpData::IFace* layout);
     int upgrade_all();

@@ -1,5 +1,7 @@
 #include "ZpData/ZpModbus.h"
 
+#include "ZpData/ZpConf.h"
+
 ZpModbus::ZpModbus()
     : m_lock(os_LockCreate())
 {
@@ -22,4 +24,17 @@ void ZpModbus::clear()
 {
     m_devices.clear();
     m_sensors.clear();
+}
+
+DeviceRef ZpModbus::decode(ZpConf& conf, u32 slave, u32 reg)
+{
+    const int cpu = int(slave) - 101;
+    const int line = int(reg / 5000) - 1;
+    const int r = int(reg % 5000);
+    // A sub-address of 255 asks for any sub-address.
+    if (r >= 3000)
+        return conf.find_device_info(u32(cpu), u32(line), false, u32((r - 3001) & 0xFF), 255);
+    if (r >= 2000)
+        return conf.find_device_info(u32(cpu), u32(line), false, u32((r - 2001) & 0xFF), 255);
+    return conf.find_device_info(u32(cpu), u32(line), true, u32((r - 1) / 10 - 1), u32((r - 1) % 10));
 }

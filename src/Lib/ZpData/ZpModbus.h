@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class ZpConf;
+
 class ZpModbus {
 public:
     ZpModbus();
@@ -20,6 +22,11 @@ public:
     void clear();
     int lock() { return os_MutexLock(m_lock, OS_WAIT_FOREVER); }
     void unlock() { os_MutexUnlock(m_lock); }
+
+    // The device behind register reg of slave 101 to 164 (direct access by coordinates):
+    // the device information of conf at that address, its device fields cleared when no
+    // programmed device answers there. Numbers outside the map name no device.
+    static DeviceRef decode(ZpConf& conf, u32 slave, u32 reg);
 
     const std::vector<DeviceRef>& get_devices() const { return m_devices; }
     const std::vector<DeviceRef>& get_sensors() const { return m_sensors; }
