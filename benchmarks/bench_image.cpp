@@ -1,0 +1,237 @@
+// Cost of the panel image and the Modbus map on a full-size configuration (64 bound boards, every
+// device slot used, names filled), beside the floor of the same run: CRC-16/MODBUS over the
+// bytes of the 198 blocks, and writing then reading those bytes with plain stdio.
+// The goal is export and import each within three times the floor; the ratios are printed last.
+#include "FullConfig.h"
+#include "OS/TraceLog.h"
+#include "ZpData/ModbusMap.h"
+#include "ZpData/ZpConf.h"
+#include "ZpData/ZpConfBlock.h"
+#include "ZpData/ZpConfIO.h"
+#include "ZpData/crc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <stdlib.h> // mkdtemp
+
+namespace {
+
+struct Setup {
+    std::filesystem::path dir;
+    std::unique_ptr<ZpConf> conf;   // the full-size configuration, never changed by a benchmark
+    std::unique_ptr<ZpConf> target; // the container the import fills
+    std::string image;              // an export of conf
+    std::vector<u8> bytes;          // the data of dataTypes 2 to 199, one after the other
+};
+
+Setup* g_setup = nullptr;
+
+std::string path_in(const char* name)
+{
+    return (g_setup->dir / name).string();
+}
+
+void BM_export_bin_v3(benchmark::State& state)
+{
+    const std::string path = path_in("export.bin");
+    for (auto _ : state) {
+        if (g_setup->conf->get_io().export_bin_v3(path.c_str(), nullptr) != 0) {
+            state.SkipWithError("export_bin_v3 failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
+}
+
+// import_bin with its after-load chain, into an emptied container as when a file is opened.
+void BM_import_bin(benchmark::State& state)
+{
+    ZpConf& conf = *g_setup->target;
+    for (auto _ : state) {
+        state.PauseTiming();
+        conf.new_config(255);
+        state.ResumeTiming();
+        const int result = conf.get_io().import_bin(g_setup->image.c_str(), nullptr);
+        if (result != 0 && result != -1) {
+            state.SkipWithError("import_bin failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
+}
+
+// The status rebuild alone; argument 1 is the after-load form, which also removes duplicates.
+void BM_build_device_status(benchmark::State& state)
+{
+    const bool afterLoad = state.range(0) != 0;
+    for (auto _ : state) {
+        if (g_setup->conf->build_device_status(afterLoad, nullptr) != 0) {
+            state.SkipWithError("build_device_status failed");
+            break;
+        }
+    }
+}
+
+void BM_write_map(benchmark::State& state)
+{
+    const std::string path = path_in("ModbusMap.csv");
+    for (auto _ : state) {
+        if (write_map(*g_setup->conf, path.c_str()) != 0) {
+            state.SkipWithError("write_map failed");
+            break;
+        }
+    }
+}
+
+bool write_file(const std::string& path, const std::vector<u8>& data)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(data.data(), 1, data.size(), f) == data.size();
+    return std::fclose(f) == 0 && written;
+}
+
+bool read_file(const std::string& path, std::vector<u8>& data)
+{
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    const bool read = std::fread(data.data(), 1, data.size(), f) == data.size();
+    return std::fclose(f) == 0 && read;
+}
+
+void BM_floor_crc(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(crc16(g_setup->bytes.data(), u32(g_setup->bytes.size())));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
+}
+
+void BM_floor_stdio(benchmark::State& state)
+{
+    const std::string path = path_in("floor.bin");
+    std::vector<u8> back(g_setup->bytes.size());
+    for (auto _ : state) {
+        if (!write_file(path, g_setup->bytes) || !read_file(path, back)) {
+            state.SkipWithError("stdio failed");
+            break;
+        }
+        benchmark::DoNotOptimize(back.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
+}
+
+// The floor as one figure: CRC, write and read of the same bytes.
+void BM_floor(benchmark::State& state)
+{
+    const std::string path = path_in("floor.bin");
+    std::vector<u8> back(g_setup->bytes.size());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(crc16(g_setup->bytes.data(), u32(g_setup->bytes.size())));
+        if (!write_file(path, g_setup->bytes) || !read_file(path, back)) {
+            state.SkipWithError("stdio failed");
+            break;
+        }
+        benchmark::DoNotOptimize(back.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
+}
+
+BENCHMARK(BM_export_bin_v3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_import_bin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_build_device_status)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_write_map)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_floor_crc)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_floor_stdio)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_floor)->Unit(benchmark::kMillisecond);
+
+// The console report, keeping the mean real time of each benchmark for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void print_ratio(const char* name) const
+    {
+        const auto it = m_times.find(name);
+        const auto floor = m_times.find("BM_floor");
+        if (it == m_times.end() || floor == m_times.end() || floor->second <= 0)
+            return;
+        const double ratio = it->second / floor->second;
+        std::printf("%-20s %6.2f x floor (goal: at most 3)%s\n", name, ratio, ratio > 3.0 ? "  OVER" : "");
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
+
+bool make_setup(Setup& setup)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "bench_image.XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        return false;
+    setup.dir = pattern;
+    setup.conf = std::make_unique<ZpConf>(0, 255);
+    setup.target = std::make_unique<ZpConf>(0, 255);
+    if (!imagegen::build_full(*setup.conf))
+        return false;
+    setup.image = (setup.dir / "full.bin").string();
+    if (setup.conf->get_io().export_bin_v3(setup.image.c_str(), nullptr) != 0)
+        return false;
+    for (u32 dt = ZpConfIO::kFirstDataType; dt <= ZpConfIO::kLastDataType; ++dt) {
+        ZpConfBlock* block = setup.conf->find_block(dt);
+        if (!block)
+            return false;
+        const u8* data = block->get_ptr();
+        setup.bytes.insert(setup.bytes.end(), data, data + block->get_size());
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Every import and export traces a few hundred lines; they would bury the report.
+    g_logger().set_console(false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+
+    Setup setup;
+    g_setup = &setup;
+    const bool ready = make_setup(setup);
+    int status = 1;
+    if (ready) {
+        std::printf("full-size configuration: %zu bytes in 198 blocks, image %ju bytes\n", setup.bytes.size(),
+                    std::uintmax_t(std::filesystem::file_size(setup.image)));
+        RatioReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        reporter.print_ratio("BM_export_bin_v3");
+        reporter.print_ratio("BM_import_bin");
+        status = 0;
+    } else {
+        std::fprintf(stderr, "bench_image: could not build the full-size configuration in %s\n",
+                     setup.dir.string().c_str());
+    }
+    benchmark::Shutdown();
+    std::error_code ec;
+    if (!setup.dir.empty())
+        std::filesystem::remove_all(setup.dir, ec);
+    return status;
+}
