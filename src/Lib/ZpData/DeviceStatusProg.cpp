@@ -12,6 +12,8 @@
 #include "ZpData/ZpConfBlock.h"
 
 #include <cstring>
+#include <unordered_map>
+#include <vector>
 
 namespace ZpData_v2602 {
 
@@ -31,15 +33,13 @@ bool entry_is_free(const u8* entry)
     return entry[0] > DeviceRec::kMaxAddress;
 }
 
-// Two used records of one block name the same device: same line, address and kind (both
-// sensors, or both modules with the same sub-address).
-bool same_device(const u8* a, const u8* b)
+// Two used records of one block name the same device when they agree on line, address and
+// kind (both sensors, or both modules with the same sub-address).
+u32 device_key(const u8* rec)
 {
-    if (DeviceRec::get_line_bit(a) != DeviceRec::get_line_bit(b) || a[0] != b[0])
-        return false;
-    if (DeviceRec::is_module(a) != DeviceRec::is_module(b))
-        return false;
-    return !DeviceRec::is_module(a) || DeviceRec::get_param(a) == DeviceRec::get_param(b);
+    const bool module = DeviceRec::is_module(rec);
+    return (u32(DeviceRec::get_line_bit(rec)) << 17) | (u32(module) << 16) | (u32(rec[0]) << 8) |
+           (module ? DeviceRec::get_param(rec) : 0u);
 }
 } // namespace
 
@@ -95,6 +95,25 @@ bool DeviceStatusProg::index_block(u32 index, bool remove_zombies, SlotSet& free
     const u8 cpu = prog->get_cpu();
     const u8 board = prog->get_ll();
     data()[4 * cpu + board] = u8(index);
+    // Later records naming the same device as an earlier one, chained from the first in slot
+    // order: one pass over the block instead of comparing every pair of slots.
+    constexpr u16 kEnd = 0xFFFF;
+    std::vector<u16> nextDuplicate;
+    if (remove_zombies) {
+        nextDuplicate.assign(kSlotCount, kEnd);
+        std::unordered_map<u32, u16> lastOfKey;
+        lastOfKey.reserve(kSlotCount);
+        for (u32 slot = 0; slot < kSlotCount; ++slot) {
+            const u8* rec = prog->get_record(slot);
+            if (!DeviceRec::is_used(rec))
+                continue;
+            auto found = lastOfKey.emplace(device_key(rec), u16(slot));
+            if (!found.second) {
+                nextDuplicate[found.first->second] = u16(slot);
+                found.first->second = u16(slot);
+            }
+        }
+    }
     for (u32 slot = 0; slot < kSlotCount; ++slot) {
         const u8* rec = prog->get_record(slot);
         if (!DeviceRec::is_used(rec)) {
@@ -103,10 +122,7 @@ bool DeviceStatusProg::index_block(u32 index, bool remove_zombies, SlotSet& free
         }
         const bool module = DeviceRec::is_module(rec);
         if (remove_zombies) {
-            for (u32 later = slot + 1; later < kSlotCount; ++later) {
-                const u8* other = prog->get_record(later);
-                if (!DeviceRec::is_used(other) || !same_device(rec, other))
-                    continue;
+            for (u16 later = nextDuplicate[slot]; later != kEnd; later = nextDuplicate[later]) {
                 log_error(kUnit, "update_device_status", __LINE__,
                           "Trovato device zombie (C%dL%d%c%d.%d llId=%d ll_devId=%d)\n", cpu,
                           int(line_of_ll(board, DeviceRec::get_line_bit(rec))), module ? 'M' : 'S', rec[0],

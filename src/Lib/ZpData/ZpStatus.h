@@ -53,7 +53,6 @@ private:
     void write_flags(u16 zone, u8 flags);
     void update_crc();
 
-    u32 m_reserved = 0;
     ZpConf* m_conf;
     u8 m_status[kSize] = {};
     u8 m_previous[kSize] = {};

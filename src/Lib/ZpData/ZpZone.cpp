@@ -8,6 +8,8 @@
 #include "ZpData/ZpConf.h"
 #include "ZpData/ZpStatus.h"
 
+#include <iterator>
+
 namespace {
 
 const char* const kUnit = "src/Lib/ZpData/zone";
@@ -55,9 +57,11 @@ void ZpZone::clear_zone()
 void ZpZone::insert(const DeviceRef& ref)
 {
     LockGuard guard(&m_lock, LockGuard::write);
-    auto it = m_devices.begin();
-    while (it != m_devices.end() && !address_less(ref, *it))
-        ++it;
+    // The list is kept sorted and the rebuild adds devices mostly in address order, so the place
+    // is searched from the back: before the first device that sorts after ref.
+    auto it = m_devices.end();
+    while (it != m_devices.begin() && address_less(ref, *std::prev(it)))
+        --it;
     m_devices.insert(it, ref);
     switch (get_type_class(ref.get_type())) {
     case TYPE_CLASS_SENSOR:
