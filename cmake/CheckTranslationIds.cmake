@@ -1,0 +1,63 @@
+# Fails when a message id used in the sources is missing from a translation file.
+# cmake -DTS_FILE=<file.ts> -DSOURCE_DIRS=<dir;dir...> -P CheckTranslationIds.cmake
+# Ids are taken from qtTrId("..."), qsTrId("..."), QT_TRID_NOOP("...") and
+# QT_TRID_N_NOOP("...") in .cpp, .h, .qml and .js files; an id built at run time is not seen.
+
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT TS_FILE OR NOT SOURCE_DIRS)
+  message(FATAL_ERROR "usage: cmake -DTS_FILE=<file.ts> -DSOURCE_DIRS=<dirs> -P ${CMAKE_CURRENT_LIST_FILE}")
+endif()
+if(NOT EXISTS "${TS_FILE}")
+  message(FATAL_ERROR "translation file not found: ${TS_FILE}")
+endif()
+
+file(READ "${TS_FILE}" ts_text)
+string(REGEX MATCHALL "<message[^>]* id=\"[^\"]*\"" ts_messages "${ts_text}")
+set(known_ids)
+foreach(m IN LISTS ts_messages)
+  string(REGEX REPLACE ".* id=\"([^\"]*)\"$" "\\1" id "${m}")
+  list(APPEND known_ids "${id}")
+endforeach()
+
+set(sources)
+foreach(dir IN LISTS SOURCE_DIRS)
+  if(IS_DIRECTORY "${dir}")
+    file(GLOB_RECURSE found "${dir}/*.cpp" "${dir}/*.h" "${dir}/*.qml" "${dir}/*.js")
+    list(APPEND sources ${found})
+  endif()
+endforeach()
+list(SORT sources)
+if(NOT sources)
+  # A check that scans nothing would pass whatever the translation lacks.
+  message(FATAL_ERROR "no source files found in ${SOURCE_DIRS}")
+endif()
+
+get_filename_component(root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+set(ws "[ \t\r\n]*")
+set(missing)
+set(used_count 0)
+foreach(src IN LISTS sources)
+  file(READ "${src}" text)
+  string(REGEX MATCHALL "(qtTrId|qsTrId|QT_TRID_NOOP|QT_TRID_N_NOOP)${ws}\\(${ws}\"[^\"]*\"" calls "${text}")
+  foreach(call IN LISTS calls)
+    string(REGEX REPLACE ".*\"([^\"]*)\"$" "\\1" id "${call}")
+    math(EXPR used_count "${used_count} + 1")
+    if(NOT id IN_LIST known_ids AND NOT id IN_LIST missing)
+      list(APPEND missing "${id}")
+      set(where "${src}")
+      cmake_path(IS_PREFIX root "${src}" NORMALIZE under_root)
+      if(under_root)
+        file(RELATIVE_PATH where "${root}" "${src}")
+      endif()
+      message("missing id: ${id} (first used in ${where})")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH missing missing_count)
+list(LENGTH known_ids known_count)
+if(missing_count GREATER 0)
+  message(FATAL_ERROR "${missing_count} message id(s) missing from ${TS_FILE}")
+endif()
+message("${used_count} id use(s) found, all in ${TS_FILE} (${known_count} ids)")

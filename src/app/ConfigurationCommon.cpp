@@ -1,0 +1,13 @@
+#include "app/ConfigurationCommon.h"
+
+#include <QtQml>
+
+ConfigurationCommon::ConfigurationCommon(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void ConfigurationCommon::registerQmlType()
+{
+    qmlRegisterType<ConfigurationCommon>("com.config", 0, 1, "Config");
+}

@@ -1,0 +1,76 @@
+#include "app/WindowSettings.h"
+
+#include <QDebug>
+#include <QSettings>
+
+namespace {
+const char* const kGroup = "mainWnd";
+const char* const kWidthKey = "width";
+const char* const kHeightKey = "height";
+const char* const kMaximizedKey = "maximized";
+const char* const kThemeIndexKey = "themeIndex";
+} // namespace
+
+void WindowSettings::load()
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(kGroup));
+    m_width = settings.value(QLatin1String(kWidthKey), m_width).toInt();
+    m_height = settings.value(QLatin1String(kHeightKey), m_height).toInt();
+    m_maximized = settings.value(QLatin1String(kMaximizedKey), m_maximized).toBool();
+    qInfo() << "maximized = " << m_maximized;
+    settings.endGroup();
+    m_previousWidth = m_width;
+    m_previousHeight = m_height;
+    m_modified = false;
+}
+
+void WindowSettings::save()
+{
+    if (!m_modified)
+        return;
+    QSettings settings;
+    settings.beginGroup(QLatin1String(kGroup));
+    settings.setValue(QLatin1String(kWidthKey), m_width);
+    settings.setValue(QLatin1String(kHeightKey), m_height);
+    settings.setValue(QLatin1String(kMaximizedKey), m_maximized);
+    settings.endGroup();
+    m_modified = false;
+    qInfo() << "maximized = " << m_maximized;
+}
+
+void WindowSettings::setWidth(int width)
+{
+    m_modified = true;
+    m_previousWidth = m_width;
+    m_width = width;
+}
+
+void WindowSettings::setHeight(int height)
+{
+    m_modified = true;
+    m_previousHeight = m_height;
+    m_height = height;
+}
+
+void WindowSettings::setMaximized(bool maximized)
+{
+    m_modified = true;
+    m_maximized = maximized;
+    m_width = m_previousWidth;
+    m_height = m_previousHeight;
+}
+
+int getThemeIndex()
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(kGroup));
+    return settings.value(QLatin1String(kThemeIndexKey), 0).toInt();
+}
+
+void setThemeIndex(unsigned int index)
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(kGroup));
+    settings.setValue(QLatin1String(kThemeIndexKey), index);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Size, maximized state and theme of the main window, kept in settings group "mainWnd".
+
+class WindowSettings
+{
+public:
+    WindowSettings() = default;
+
+    // Reads "width", "height" and "maximized", each defaulting to the value held.
+    void load();
+    // Writes the three keys when something changed since construction, load or save.
+    void save();
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool isMaximized() const { return m_maximized; }
+    bool isModified() const { return m_modified; }
+
+    void setWidth(int width);
+    void setHeight(int height);
+    // Puts back the size held before the last width and height change: the window reports
+    // its maximized size just before the flag, and the normal size is what is stored.
+    void setMaximized(bool maximized);
+
+private:
+    int m_width = 960;
+    int m_height = 720;
+    int m_previousWidth = 960;
+    int m_previousHeight = 720;
+    bool m_maximized = false;
+    bool m_modified = true;
+};
+
+// The theme index of "mainWnd/themeIndex", 0 when missing.
+int getThemeIndex();
+void setThemeIndex(unsigned int index);

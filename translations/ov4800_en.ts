@@ -1,0 +1,319 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="ERROR_NONE">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="ENABLE_TO_READ_OV_FILE">
+        <source>Errors in reading the file</source>
+        <translation>Errors in reading the file</translation>
+    </message>
+    <message id="FILE_VERSION_NOT_SUPPORTED">
+        <source>File version unsupported</source>
+        <translation>File version unsupported</translation>
+    </message>
+    <message id="FILE_NOT_FOUND">
+        <source>File not found</source>
+        <translation>File not found</translation>
+    </message>
+    <message id="CBE_C_VAL_TOO_BIG">
+        <source>Value too large</source>
+        <translation>Value too large</translation>
+    </message>
+    <message id="CBE_L_VAL_TOO_BIG">
+        <source>Loop index too large</source>
+        <translation>Loop index too large</translation>
+    </message>
+    <message id="CBE_PT_IDX_TOO_BIG">
+        <source>Point Address too large</source>
+        <translation>Point Address too large</translation>
+    </message>
+    <message id="CBE_G_VAL_TOO_BIG">
+        <source>Group index too large</source>
+        <translation>Group index too large</translation>
+    </message>
+    <message id="CBE_TIME_SLICE_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Time value too large</translation>
+    </message>
+    <message id="CBE_INVALID_MONTH_INDEX">
+        <source>Invalid month </source>
+        <translation>Invalid month </translation>
+    </message>
+    <message id="CBE_TIME_SECONDS_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Time value too large</translation>
+    </message>
+    <message id="CBE_STIME_GREATER_THAN_END">
+        <source>Starting time greater than ending time</source>
+        <translation>Starting time greater than ending time</translation>
+    </message>
+    <message id="CBE_Z_VAL_TOO_BIG">
+        <source>Zone index too large</source>
+        <translation>Zone index too large</translation>
+    </message>
+    <message id="CBE_INVALID_TONE_INDEX">
+        <source>Invalid tone value</source>
+        <translation>Invalid tone value</translation>
+    </message>
+    <message id="CBE_INVALID_AREA_INTERVAL">
+        <source>Zone value invalid </source>
+        <translation>Zone value invalid </translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Invalid group index</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Invalid group index</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Invalid group index</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Invalid group index</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_MODULE">
+        <source>Invalid output module</source>
+        <translation>Invalid output module</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_SUB">
+        <source>Invalid output module</source>
+        <translation>Invalid output module</translation>
+    </message>
+    <message id="CBE_INV_POINT">
+        <source>Invalid point address</source>
+        <translation>Invalid point address</translation>
+    </message>
+    <message id="CBE_STACK_OVERFLOW">
+        <source>Bracket overflow</source>
+        <translation>Bracket overflow</translation>
+    </message>
+    <message id="CBE_DUPLICATED_CMD">
+        <source>Duplicated command</source>
+        <translation>Duplicated command</translation>
+    </message>
+    <message id="CBE_BAD_DEL_DELAY">
+        <source>Delay time too large in DEL operator</source>
+        <translation>Delay time too large in DEL operator</translation>
+    </message>
+    <message id="CBE_LOOP_INDEX_OUT_OF_RANGE">
+        <source>Invalid loop number </source>
+        <translation>Invalid loop number </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_GROUP">
+        <source>Unexpected 'G' operator</source>
+        <translation>Unexpected 'G' operator</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_LOOP">
+        <source>Unexpected 'L' operator </source>
+        <translation>Unexpected 'L' operator </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_MODULE">
+        <source>Unexpected 'M' operator</source>
+        <translation>Unexpected 'M' operator</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_SENSOR">
+        <source>Unespected 'D' operator</source>
+        <translation>Unespected 'D' operator</translation>
+    </message>
+    <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Module address</source>
+        <translation>Invalid Module address</translation>
+    </message>
+    <message id="CBE_SENSOR_INDEX_OUT_OF_RANGE">
+        <source>Invalid Detector address</source>
+        <translation>Invalid Detector address</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CASE">
+        <source>Generic error</source>
+        <translation>Generic error</translation>
+    </message>
+    <message id="CBE_NO_VALID_TOKEN">
+        <source>Operator Error</source>
+        <translation>Operator Error</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_BREAK">
+        <source>Truncation error</source>
+        <translation>Truncation error</translation>
+    </message>
+    <message id="CBE_TIM_NOT_ALONE">
+        <source>TIM is not the only operator in the cbe</source>
+        <translation>TIM is not the only operator in the cbe</translation>
+    </message>
+    <message id="CBE_BAD_TIM_START_TIME">
+        <source>TIM: invalid start time</source>
+        <translation>TIM: invalid start time</translation>
+    </message>
+    <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
+        <source>TIM: Stop Time not found</source>
+        <translation>TIM: Stop Time not found</translation>
+    </message>
+    <message id="CBE_TIM_NO_MINUTES">
+        <source>TIM: Start Time or Stop Time without 'minutes'</source>
+        <translation>TIM: Start Time or Stop Time without 'minutes'</translation>
+    </message>
+    <message id="CBE_BAD_TIM_STOP_TIME">
+        <source>TIM: invalid Stop Time value</source>
+        <translation>TIM: invalid Stop Time value</translation>
+    </message>
+    <message id="CBE_TIM_START_TIME_HOURS_INVALID">
+        <source>TIM: invalid hours value</source>
+        <translation>TIM: invalid hours value</translation>
+    </message>
+    <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
+        <source>TIM: invalid date separator</source>
+        <translation>TIM: invalid date separator</translation>
+    </message>
+    <message id="CBE_TIM_BAD_MONTH">
+        <source>TIM: invalid month value</source>
+        <translation>TIM: invalid month value</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DAY">
+        <source>TIM: invalid day value</source>
+        <translation>TIM: invalid day value</translation>
+    </message>
+    <message id="CBE_TIM_BAD_YEAR">
+        <source>TIM: invalid year value</source>
+        <translation>TIM: invalid year value</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DATE">
+        <source>TIM: invalid date</source>
+        <translation>TIM: invalid date</translation>
+    </message>
+    <message id="CBE_TOO_MANY_OPERANDS">
+        <source>Too many operands</source>
+        <translation>Too many operands</translation>
+    </message>
+    <message id="CBE_BAD_LOOP_SYNTAX">
+        <source>Invalid loop address</source>
+        <translation>Invalid loop address</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
+        <source>DEL/SDEL incorrect separator</source>
+        <translation>DEL/SDEL incorrect separator</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INCOMPLETE">
+        <source>Expression DEL or SDEL not complete</source>
+        <translation>Expression DEL or SDEL not complete</translation>
+    </message>
+    <message id="CBE_TIM_INCOMPLETE">
+        <source>Expression TIM not complete</source>
+        <translation>Expression TIM not complete</translation>
+    </message>
+    <message id="CBE_DEL_NOT_ALONE">
+        <source>DEL is not the only operator in the CBE</source>
+        <translation>DEL is not the only operator in the CBE</translation>
+    </message>
+    <message id="CBE_SDEL_NOT_ALONE">
+        <source>SDEL is not the only operator in the CBE</source>
+        <translation>SDEL is not the only operator in the CBE</translation>
+    </message>
+    <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
+        <source>Invalid CPU address</source>
+        <translation>Invalid CPU address</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CPU">
+        <source>Unexpected 'C' operator</source>
+        <translation>Unexpected 'C' operator</translation>
+    </message>
+    <message id="CBE_ZONE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Zone Number</source>
+        <translation>Invalid Zone Number</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_ZONE">
+        <source>Unexpected 'Z' operator</source>
+        <translation>Unexpected 'Z' operator</translation>
+    </message>
+    <message id="CBE_TONE_NOT_ALONE">
+        <source>TONE is not the only operator in the CBE</source>
+        <translation>TONE is not the only operator in the CBE</translation>
+    </message>
+    <message id="CBE_TONE_BAD_ZONE">
+        <source>Ivalid Zone number in TONE</source>
+        <translation>Ivalid Zone number in TONE</translation>
+    </message>
+    <message id="CBE_TONE_OUT_OF_RANGE">
+        <source>TONE: Value out of range</source>
+        <translation>TONE: Value out of range</translation>
+    </message>
+    <message id="CBE_VOL_OUT_OF_RANGE">
+        <source>Invalid Volume value</source>
+        <translation>Invalid Volume value</translation>
+    </message>
+    <message id="CBE_SYS_INVALID">
+        <source>SYS operand not allowed</source>
+        <translation>SYS operand not allowed</translation>
+    </message>
+    <message id="CBE_DIS_NOT_ONLY">
+        <source>DIS is not the only operator in the CBE</source>
+        <translation>DIS is not the only operator in the CBE</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
+        <source>DEL, SDEL commands: delay not found</source>
+        <translation>DEL, SDEL commands: delay not found</translation>
+    </message>
+    <message id="CBE_NOT_TERMINATED">
+        <source>Formula not terminated correctly</source>
+        <translation>Formula not terminated correctly</translation>
+    </message>
+    <message id="CBE_NOTFOUND_TOKEN">
+        <source>Operator not found</source>
+        <translation>Operator not found</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_1">
+        <source>Invalid detector address</source>
+        <translation>Invalid detector address</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_2">
+        <source>Invalid detector address</source>
+        <translation>Invalid detector address</translation>
+    </message>
+    <message id="KORVA_INVALID_SUB">
+        <source>Invalid sub-Address</source>
+        <translation>Invalid sub-Address</translation>
+    </message>
+    <message id="KORVA_DUPLICATED_INPUT">
+        <source>Associated Detector already used </source>
+        <translation>Associated Detector already used </translation>
+    </message>
+    <message id="ERR_FLT_DUPLICATED">
+        <source>Duplicated filter</source>
+        <translation>Duplicated filter</translation>
+    </message>
+    <message id="ERR_FLT_SMALLER">
+        <source>Irrelevant filter</source>
+        <translation>Irrelevant filter</translation>
+    </message>
+    <message id="ERROR_UNDEF">
+        <source>Generic Error</source>
+        <translation>Generic Error</translation>
+    </message>
+    <message id="Kaldoren">
+        <source>Kaldoren</source>
+        <translation>Kaldoren</translation>
+    </message>
+    <message id="Fernholdt">
+        <source>Fernholdt</source>
+        <translation>Fernholdt</translation>
+    </message>
+    <message id="Tavrel">
+        <source>Tavrel</source>
+        <translation>Tavrel</translation>
+    </message>
+    <message id="Zelmar Detect">
+        <source>Zelmar Detect</source>
+        <translation>Zelmar Detect</translation>
+    </message>
+    <message id="Apollo">
+        <source>Apollo</source>
+        <translation>Apollo</translation>
+    </message>
+</context>
+</TS>
