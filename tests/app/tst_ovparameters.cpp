@@ -3,6 +3,7 @@
 #include "app/Configuration.h"
 #include "app/OvParameters.h"
 #include "app/OvParametersReference.h"
+#include "IsolatedHome.h"
 
 #include <QCoreApplication>
 #include <QMetaMethod>
@@ -676,12 +677,10 @@ void TstOvParameters::concurrentFirstUseCreatesOneStore()
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
+    IsolatedHome home;
     if (!home.isValid())
         return 1;
     s_home = home.path();
-    qputenv("HOME", QFile::encodeName(s_home));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(s_home + QStringLiteral("/.config")));
     qputenv("LC_ALL", "it_IT.UTF-8");
     qputenv("LANG", "it_IT.UTF-8");
 

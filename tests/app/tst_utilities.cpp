@@ -6,6 +6,7 @@
 #include "app/NetworkChecks.h"
 #include "app/Stopwatch.h"
 #include "app/WindowSettings.h"
+#include "IsolatedHome.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -494,12 +495,10 @@ void TstUtilities::themeIndex()
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
+    IsolatedHome home;
     if (!home.isValid())
         return 1;
     s_home = home.path();
-    qputenv("HOME", QFile::encodeName(s_home));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(s_home + QStringLiteral("/.config")));
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("OvTest"));
