@@ -315,5 +315,165 @@
         <source>Apollo</source>
         <translation>Apollo</translation>
     </message>
+    <message id="NEW_PLANT_FILE">
+        <source>New plant</source>
+        <translation>New plant</translation>
+    </message>
+    <message id="ID_OV_VERSION_LBL">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message id="PANEL_DATA_VERSION">
+        <source>Panel data version</source>
+        <translation>Panel data version</translation>
+    </message>
+    <message id="File">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="Options">
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message id="Info">
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message id="NuovoFile">
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message id="Apri">
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message id="openRecentFile">
+        <source>Open recent file</source>
+        <translation>Open recent file</translation>
+    </message>
+    <message id="clearRecentFilesList">
+        <source>Clear the list</source>
+        <translation>Clear the list</translation>
+    </message>
+    <message id="Salva">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="SalvaConNome">
+        <source>Save as...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message id="EsportaPDF">
+        <source>Export to PDF...</source>
+        <translation>Export to PDF...</translation>
+    </message>
+    <message id="EsportaCSV">
+        <source>Export to CSV...</source>
+        <translation>Export to CSV...</translation>
+    </message>
+    <message id="CompilaPerCentrale">
+        <source>Compile for the panel...</source>
+        <translation>Compile for the panel...</translation>
+    </message>
+    <message id="ImportaFileCentrale">
+        <source>Import a panel file...</source>
+        <translation>Import a panel file...</translation>
+    </message>
+    <message id="Exit">
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message id="Language">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="ColorTheme">
+        <source>Colour theme</source>
+        <translation>Colour theme</translation>
+    </message>
+    <message id="searchItem">
+        <source>Search...</source>
+        <translation>Search...</translation>
+    </message>
+    <message id="OpenFile">
+        <source>Open a plant file</source>
+        <translation>Open a plant file</translation>
+    </message>
+    <message id="Crea un nuovo file">
+        <source>Create a new plant</source>
+        <translation>Create a new plant</translation>
+    </message>
+    <message id="Salva modifiche">
+        <source>Save the changes</source>
+        <translation>Save the changes</translation>
+    </message>
+    <message id="Exporta dati in formato PDF">
+        <source>Export the data as PDF</source>
+        <translation>Export the data as PDF</translation>
+    </message>
+    <message id="Exporta dati in formato CSV">
+        <source>Export the data as CSV</source>
+        <translation>Export the data as CSV</translation>
+    </message>
+    <message id="Compila per centrale">
+        <source>Compile for the panel</source>
+        <translation>Compile for the panel</translation>
+    </message>
+    <message id="Importa file da centrale">
+        <source>Import a file from the panel</source>
+        <translation>Import a file from the panel</translation>
+    </message>
+    <message id="checkCBE">
+        <source>Check the control-by-event logic</source>
+        <translation>Check the control-by-event logic</translation>
+    </message>
+    <message id="closeInfoBtn">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="PLANT_TREE_TITLE">
+        <source>Plant</source>
+        <translation>Plant</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_INFO">
+        <source>Plant information</source>
+        <translation>Plant information</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_PARAMETERS">
+        <source>General parameters</source>
+        <translation>General parameters</translation>
+    </message>
+    <message id="PAGE_PLANT_PASSWORDS">
+        <source>Passwords</source>
+        <translation>Passwords</translation>
+    </message>
+    <message id="PAGE_CPU_GEN_INFO">
+        <source>Panels</source>
+        <translation>Panels</translation>
+    </message>
+    <message id="PAGE_CPU_DATA">
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message id="PAGE_GROUPS">
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message id="PAGE_AREAS">
+        <source>Areas</source>
+        <translation>Areas</translation>
+    </message>
+    <message id="PAGE_REPEATERS">
+        <source>Repeaters</source>
+        <translation>Repeaters</translation>
+    </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Annunciators</translation>
+    </message>
+    <message id="COPYRIGHT_INFO">
+        <source>Copyright (C) %1</source>
+        <translation>Copyright (C) %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,210 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "controls"
+
+// The menus of the main window. Commands go out as the window's signals, which the
+// application object connects, or straight to the application's slots.
+OvMenuBarBase {
+    id: menuBar
+
+    readonly property var shell: ApplicationWindow.window
+    readonly property bool plantExists: !!activePlant
+
+    property int _recentCount: 0
+
+    function _tr(id) {
+        return qsTrId(id) + (shell ? shell.emptyString() : "")
+    }
+    function _readRecentCount() {
+        _recentCount = theApp ? theApp.getRecentFileListSize() : 0
+    }
+
+    Connections {
+        target: theRecentFilesModel
+        function onDataUpdated() { menuBar._readRecentCount() }
+    }
+
+    OvMenu {
+        id: fileMenu
+        objectName: "fileMenu"
+        title: menuBar._tr("File")
+        onAboutToShow: menuBar._readRecentCount()
+
+        OvMenuItem {
+            objectName: "newItem"
+            action: OvAction {
+                text: menuBar._tr("NuovoFile")
+                shortcut: StandardKey.New
+                onTriggered: menuBar.shell.onFileNewMenu()
+            }
+        }
+        OvMenuItem {
+            objectName: "openItem"
+            action: OvAction {
+                text: menuBar._tr("Apri")
+                shortcut: StandardKey.Open
+                onTriggered: menuBar.shell.onOpenFileMenu()
+            }
+        }
+        OvMenu {
+            id: recentMenu
+            objectName: "recentMenu"
+            title: menuBar._tr("openRecentFile")
+            enabled: menuBar._recentCount > 0
+
+            Instantiator {
+                model: theRecentFilesModel
+                delegate: OvMenuItem {
+                    text: model.itemFileIndex + " " + model.itemFileName
+                    onTriggered: theRecentFilesModel.clicked(index)
+                }
+                onObjectAdded: recentMenu.insertItem(index, object)
+                onObjectRemoved: recentMenu.removeItem(object)
+            }
+            OvMenuSeparator {}
+            OvMenuItem {
+                objectName: "clearRecentItem"
+                text: menuBar._tr("clearRecentFilesList")
+                enabled: menuBar._recentCount > 0
+                onTriggered: menuBar.shell.clearRecentFileListSizeRqst()
+            }
+        }
+        OvMenuItem {
+            objectName: "saveItem"
+            action: OvAction {
+                text: menuBar._tr("Salva")
+                shortcut: StandardKey.Save
+                enabled: menuBar.plantExists && activePlant.dataModified
+                onTriggered: menuBar.shell.clickedOnFileSaveBtn()
+            }
+        }
+        OvMenuItem {
+            objectName: "saveAsItem"
+            action: OvAction {
+                text: menuBar._tr("SalvaConNome")
+                shortcut: "Ctrl+Shift+s"
+                enabled: menuBar.plantExists
+                onTriggered: menuBar.shell.clickedOnFileSaveAs()
+            }
+        }
+        OvMenuSeparator {}
+        OvMenuItem {
+            objectName: "pdfItem"
+            text: menuBar._tr("EsportaPDF")
+            enabled: menuBar.plantExists
+            onTriggered: menuBar.shell.pdfExportBtnClicked()
+        }
+        OvMenuItem {
+            objectName: "csvItem"
+            text: menuBar._tr("EsportaCSV")
+            enabled: menuBar.plantExists
+            onTriggered: menuBar.shell.xlsExportBtnClicked()
+        }
+        OvMenuItem {
+            objectName: "compileItem"
+            text: menuBar._tr("CompilaPerCentrale")
+            enabled: menuBar.plantExists
+            onTriggered: menuBar.shell.compileBtnClicked()
+        }
+        OvMenuItem {
+            objectName: "importItem"
+            text: menuBar._tr("ImportaFileCentrale")
+            onTriggered: menuBar.shell.importBtnClicked()
+        }
+        OvMenuSeparator {}
+        OvMenuItem {
+            objectName: "exitItem"
+            action: OvAction {
+                text: menuBar._tr("Exit")
+                shortcut: "Ctrl+Q"
+                onTriggered: {
+                    if (!theApp || theApp.onQuitRequest())
+                        Qt.quit()
+                }
+            }
+        }
+    }
+
+    OvMenu {
+        id: optionsMenu
+        objectName: "optionsMenu"
+        title: menuBar._tr("Options")
+
+        OvMenu {
+            id: languageMenu
+            objectName: "languageMenu"
+            title: menuBar._tr("Language")
+
+            Instantiator {
+                model: theLanguageModel
+                delegate: OvMenuItem {
+                    text: model.lgDescription
+                    icon.source: model.lgIconName
+                    enabled: !model.lgActive
+                    onTriggered: theLanguageModel.clicked(index)
+                }
+                onObjectAdded: languageMenu.insertItem(index, object)
+                onObjectRemoved: languageMenu.removeItem(object)
+            }
+        }
+        OvMenu {
+            id: themeMenu
+            objectName: "themeMenu"
+            title: menuBar._tr("ColorTheme")
+
+            Instantiator {
+                model: theThemeModel
+                delegate: OvMenuItem {
+                    text: model.themeDescription
+                    icon.source: model.themeIconName
+                    enabled: !model.themeActive
+                    onTriggered: theThemeModel.clicked(index)
+                }
+                onObjectAdded: themeMenu.insertItem(index, object)
+                onObjectRemoved: themeMenu.removeItem(object)
+            }
+        }
+        // No menu entry: only its key.
+        OvMenuItem {
+            objectName: "voidAddressesItem"
+            visible: false
+            height: 0
+            action: OvAction {
+                shortcut: "F2"
+                onTriggered: theApp.flipFilterOnVoidAddresses(true)
+            }
+        }
+        OvMenuItem {
+            objectName: "searchItem"
+            action: OvAction {
+                text: menuBar._tr("searchItem")
+                shortcut: "Ctrl+F"
+                onTriggered: {
+                    var component = Qt.createComponent("SearchDlg.qml")
+                    if (component.status !== Component.Ready) {
+                        console.warn(component.errorString())
+                        return
+                    }
+                    var dialog = component.createObject(menuBar.shell, { "handle": theApp })
+                    dialog.show()
+                }
+            }
+        }
+        Component.onCompleted: {
+            if (!theThemeModel)
+                optionsMenu.removeMenu(themeMenu)
+        }
+    }
+
+    OvMenu {
+        id: infoMenu
+        objectName: "infoMenu"
+        title: menuBar._tr("Info")
+
+        OvMenuItem {
+            objectName: "aboutItem"
+            text: menuBar._tr("ID_OV_VERSION_LBL") + " " + (config ? config.appName : "")
+            onTriggered: menuBar.shell.showAboutDlg()
+        }
+    }
+}

@@ -1,0 +1,125 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "controls"
+
+// The command buttons under the menus; each shows its tool tip through the window.
+Item {
+    id: toolBar
+
+    readonly property var shell: ApplicationWindow.window
+    readonly property bool plantExists: !!activePlant
+
+    property int _savedStamp: 0
+
+    implicitHeight: row.implicitHeight + fontMetrics.height * 0.6
+
+    function _showToolTip(button, message, show) {
+        if (!shell)
+            return
+        var leftAlign = button.mapToItem(null, 0, 0).x < shell.width / 2
+        shell.showToolTip(qsTrId(message) + shell.emptyString(), show, leftAlign)
+    }
+
+    Connections {
+        target: theApp
+        function onPlantFileSaved() { toolBar._savedStamp++ }
+    }
+
+    Image {
+        objectName: "toolBarBackground"
+        anchors.fill: parent
+        source: OvTheme.toolBarImage()
+        fillMode: Image.Stretch
+    }
+    FontMetrics {
+        id: fontMetrics
+        font.family: OvTheme.fontFamily
+    }
+
+    Row {
+        id: row
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.left: parent.left
+        anchors.leftMargin: fontMetrics.height * 0.5
+        spacing: fontMetrics.height * 0.3
+
+        OvToolButton {
+            objectName: "openButton"
+            imageSource: "../Resources/tbOpenFile.png"
+            toolTipId: "OpenFile"
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: toolBar.shell.onOpenFileMenu()
+        }
+        OvToolButton {
+            objectName: "newButton"
+            imageSource: "../Resources/tbNewFile.png"
+            toolTipId: "Crea un nuovo file"
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: toolBar.shell.onFileNewMenu()
+        }
+        OvToolButton {
+            objectName: "saveButton"
+            imageSource: "../Resources/tbSave.png"
+            toolTipId: "Salva modifiche"
+            enabled: toolBar.plantExists && (toolBar._savedStamp, activePlant.isModified())
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: {
+                if (activePlant && activePlant.isModified())
+                    toolBar.shell.clickedOnFileSaveBtn()
+            }
+        }
+        Rectangle {
+            width: 1
+            height: fontMetrics.height * 2
+            anchors.verticalCenter: parent.verticalCenter
+            color: OvTheme.menuTextColor(false)
+            opacity: 0.4
+        }
+        OvToolButton {
+            objectName: "pdfButton"
+            imageSource: "../Resources/tbPdfExport.png"
+            toolTipId: "Exporta dati in formato PDF"
+            enabled: toolBar.plantExists
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: toolBar.shell.pdfExportBtnClicked()
+        }
+        OvToolButton {
+            objectName: "csvButton"
+            imageSource: "../Resources/tbCsvExport.png"
+            toolTipId: "Exporta dati in formato CSV"
+            enabled: toolBar.plantExists
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: toolBar.shell.xlsExportBtnClicked()
+        }
+        Rectangle {
+            width: 1
+            height: fontMetrics.height * 2
+            anchors.verticalCenter: parent.verticalCenter
+            color: OvTheme.menuTextColor(false)
+            opacity: 0.4
+        }
+        OvToolButton {
+            objectName: "compileButton"
+            imageSource: "../Resources/tbCompile.png"
+            toolTipId: "Compila per centrale"
+            enabled: toolBar.plantExists
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: toolBar.shell.compileBtnClicked()
+        }
+        OvToolButton {
+            objectName: "importButton"
+            imageSource: "../Resources/tbImport.png"
+            toolTipId: "Importa file da centrale"
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: toolBar.shell.importBtnClicked()
+        }
+        OvToolButton {
+            objectName: "checkCbeButton"
+            imageSource: "../Resources/tbCheckCbe.png"
+            toolTipId: "checkCBE"
+            enabled: toolBar.plantExists && activePlant.isCBESystemModified()
+            onToolTipRequested: toolBar._showToolTip(this, message, show)
+            onClicked: theApp.checkCBE()
+        }
+    }
+}

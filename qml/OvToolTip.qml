@@ -1,0 +1,28 @@
+import QtQuick 2.15
+import "controls"
+
+// The window's single tool tip, placed by the window at the last mouse position.
+Item {
+    id: toolTip
+
+    property alias text: label.text
+
+    width: label.implicitWidth + fontMetrics.height * 1.2
+    height: label.implicitHeight + fontMetrics.height * 0.6
+
+    BorderImage {
+        anchors.fill: parent
+        source: OvTheme.toolTipImage()
+        border { left: 6; right: 6; top: 6; bottom: 6 }
+    }
+    Text {
+        id: label
+        anchors.centerIn: parent
+        font.family: OvTheme.fontFamily
+        color: OvTheme.toolTipTextColor()
+    }
+    FontMetrics {
+        id: fontMetrics
+        font.family: OvTheme.fontFamily
+    }
+}

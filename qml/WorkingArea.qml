@@ -1,0 +1,126 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "controls"
+import "pages"
+
+// Everything under the bars. Before any plant only the brand's picture shows; afterwards the
+// plant tree on the left and, on the right, the page of the current state.
+FocusScope {
+    id: workingArea
+
+    signal saveKeyPressed()
+    signal newKeyPressed()
+
+    states: [
+        State { name: "JUST_OPEN" },
+        State { name: "PLANT_ACTIVE" },
+        State { name: "PLANT_ACTIVE_GEN_INFO" },
+        State { name: "PLANT_GEN_PARAMETER" },
+        State { name: "PLANT_PWD_MNG" },
+        State { name: "PLANT_ACTIVE_CPU_GEN_PAGE" },
+        State { name: "PLANT_ACTIVE_CPU_DATA_PAGE" },
+        State { name: "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED" },
+        State { name: "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED" },
+        State { name: "PLANT_REPEATERS_DATA_PAGE_SELECTED" },
+        State { name: "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED" }
+    ]
+
+    Keys.onPressed: {
+        if (event.matches(StandardKey.Save)) {
+            if (activePlant && activePlant.isModified())
+                workingArea.saveKeyPressed()
+            event.accepted = true
+        } else if (event.matches(StandardKey.New)) {
+            workingArea.newKeyPressed()
+            event.accepted = true
+        }
+    }
+
+    Image {
+        objectName: "workingAreaBackground"
+        anchors.fill: parent
+        source: OvTheme.workingAreaImage()
+        fillMode: OvTheme.workingAreaFillMode()
+    }
+
+    Item {
+        id: brandPicture
+        objectName: "brandPicture"
+        anchors.fill: parent
+        visible: workingArea.state === "JUST_OPEN"
+
+        Image {
+            id: ring
+            anchors.centerIn: parent
+            width: Math.min(parent.width, parent.height) * 0.8
+            height: width
+            sourceSize.width: width
+            sourceSize.height: height
+            fillMode: Image.PreserveAspectFit
+            source: config ? "../Resources/" + config.getBrandedIcon("WorkigArea_Anello%1.png") + config.notify : ""
+        }
+        Image {
+            anchors.centerIn: ring
+            width: ring.width
+            height: ring.height
+            sourceSize.width: width
+            sourceSize.height: height
+            fillMode: Image.PreserveAspectFit
+            scale: 0.4
+            opacity: 0.8
+            source: config ? "../Resources/" + config.getBrandedIcon("Blank%1.png") + config.notify : ""
+        }
+    }
+
+    OvSplitView {
+        objectName: "plantSplitView"
+        anchors.fill: parent
+        visible: workingArea.state !== "JUST_OPEN"
+
+        OvPlantElementsView {
+            SplitView.preferredWidth: 210
+            SplitView.minimumWidth: 120
+            SplitView.maximumWidth: 400
+        }
+        Item {
+            SplitView.fillWidth: true
+
+            PlantGeneralInfoPage {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_ACTIVE_GEN_INFO"
+            }
+            PlantGeneralParameters {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_GEN_PARAMETER"
+            }
+            PlantPasswordMng {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_PWD_MNG"
+            }
+            CPUGenInfo {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_ACTIVE_CPU_GEN_PAGE"
+            }
+            CPUDataPage {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_ACTIVE_CPU_DATA_PAGE"
+            }
+            OvGroupsDataPage {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED"
+            }
+            OvAreasDataPage {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED"
+            }
+            OvRepeaters {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_REPEATERS_DATA_PAGE_SELECTED"
+            }
+            AnnunciatorsInfoPage {
+                anchors.fill: parent
+                visible: workingArea.state === "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED"
+            }
+        }
+    }
+}

@@ -1,0 +1,4 @@
+import QtQuick.Controls 2.15
+
+ApplicationWindow {
+}

@@ -1,0 +1,148 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "controls"
+
+OvApplicationWindow {
+    id: mainWindow
+
+    property int originalWidth: theApp ? theApp.getWndWidth() : 960
+    property int originalHeight: theApp ? theApp.getWndHeight() : 720
+    property real orizontalScaleFactor: 1.0
+    property real verticalScaleFactor: 1.0
+    property string workingAreaStat: "JUST_OPEN"
+
+    property bool _aboutOpen: false
+    property string _language: theParameters ? theParameters.getActualLanguage() : ""
+
+    signal onOpenFileMenu()
+    signal onFileNewMenu()
+    signal clickedOnFileSaveBtn()
+    signal clickedOnFileSaveAs()
+    signal qmlSignal(var anObject)
+    signal onPlantElementsClicked(var idx)
+    signal compileBtnClicked()
+    signal xlsExportBtnClicked()
+    signal importBtnClicked()
+    signal plantChangeTypeRqst(int typeIndex)
+    signal clearRecentFileListSizeRqst()
+    signal pdfExportBtnClicked()
+    signal changedBrandType(int chosenBrand)
+
+    width: originalWidth
+    height: originalHeight
+    minimumWidth: 750
+    minimumHeight: 650
+    visible: true
+    title: config ? config.appName + config.orgName : ""
+    font.family: OvTheme.fontFamily
+
+    // Arabic and Hebrew ("iw") read right to left: the whole scene mirrors.
+    LayoutMirroring.enabled: _language === "ar" || _language === "iw"
+    LayoutMirroring.childrenInherit: true
+
+    function showAboutDlg() {
+        _aboutOpen = true
+        aboutDlg.open()
+    }
+    function showInfoMsg(message) {
+        infoBar.message = message
+    }
+    function clearInfoMsg() {
+        infoBar.message = ""
+    }
+    function showToolTip(message, show, leftAlign) {
+        toolTip.text = message
+        toolTip.visible = show && message !== ""
+        if (toolTip.visible) {
+            updateToolTipXPos(leftAlign)
+            updateToolTipYPos()
+        }
+    }
+    function updateToolTipXPos(leftAlign) {
+        var x = theApp ? theApp.getMouseXPosition() : 0
+        toolTip.x = leftAlign ? x : x - toolTip.width
+    }
+    function updateToolTipYPos() {
+        toolTip.y = theApp ? theApp.getMouseYPosition() : 0
+    }
+    function emptyString() {
+        return theLanguageModel ? theLanguageModel.emptyString : ""
+    }
+
+    onWidthChanged: {
+        orizontalScaleFactor = 1.0 + (width - originalWidth) / originalWidth
+        if (theApp)
+            theApp.setWndWidth(width)
+    }
+    onHeightChanged: {
+        verticalScaleFactor = 1.0 + (height - originalHeight) / originalHeight
+        if (theApp)
+            theApp.setWndHeight(height)
+    }
+    onVisibilityChanged: {
+        if (theApp)
+            theApp.setWndMaximized(visibility === Window.Maximized)
+    }
+    onClosing: close.accepted = theApp ? theApp.onQuitRequest() : true
+
+    Component.onCompleted: {
+        if (theApp && theApp.isWndMaximized())
+            visibility = Window.Maximized
+    }
+
+    Connections {
+        target: theApp
+        function onApplicationLanguageChanged() {
+            mainWindow._language = theParameters ? theParameters.getActualLanguage() : ""
+        }
+    }
+
+    menuBar: OvMenuBar {
+        id: menuBar
+        enabled: !mainWindow._aboutOpen
+    }
+
+    header: OvToolBar {
+        id: toolBar
+        enabled: !mainWindow._aboutOpen
+    }
+
+    footer: OvInfoBar {
+        id: infoBar
+    }
+
+    WorkingArea {
+        id: workingArea
+        anchors.fill: parent
+        state: mainWindow.workingAreaStat
+        focus: true
+        onSaveKeyPressed: mainWindow.clickedOnFileSaveBtn()
+        onNewKeyPressed: mainWindow.onFileNewMenu()
+    }
+
+    DropArea {
+        id: dropArea
+        anchors.fill: parent
+        enabled: !mainWindow._aboutOpen
+        onEntered: {
+            drag.accepted = drag.urls.length === 1 && theApp
+                            && theApp.isDragValid(drag.urls[0].toString())
+        }
+        onDropped: {
+            if (theApp)
+                theApp.fileDrop(drop.text)
+        }
+    }
+
+    AboutDlg {
+        id: aboutDlg
+        onClosed: mainWindow._aboutOpen = false
+    }
+
+    OvToolTip {
+        id: toolTip
+        parent: mainWindow.overlay
+        visible: false
+        z: 1000
+    }
+}

@@ -1,0 +1,5 @@
+import QtQuick 2.15
+
+PlaceholderPage {
+    titleId: QT_TRID_NOOP("PAGE_PLANT_GEN_INFO")
+}

@@ -1,0 +1,92 @@
+# Images and fonts under ":/Resources/", built into the `app` library (resource name
+# "resources"; the program and the tests call Q_INIT_RESOURCE(resources)).
+# Images are hand-drawn SVGs rendered at build time; the fonts are DejaVu faces from the
+# system's Debian packages, copied under the names the theme model registers.
+find_package(Qt5 5.15 REQUIRED COMPONENTS Gui Svg)
+
+add_executable(ov_render_images ${PROJECT_SOURCE_DIR}/resources/tools/render_images.cpp)
+target_link_libraries(ov_render_images PRIVATE Qt5::Gui Qt5::Svg)
+
+set(ov_res_src ${PROJECT_SOURCE_DIR}/resources)
+set(ov_res_out ${CMAKE_CURRENT_BINARY_DIR}/Resources)
+set(ov_res_files)
+set(ov_res_entries)
+
+# name, output extension, scale
+set(ov_images
+  Toolbar,png,1 lightToolbar,png,1 menuBar,png,1 lightMenuBar,png,1
+  Fondo_2,png,1 lightFondo_2,png,1 Infobar,png,1 lightInfobar,png,1
+  tabPage,png,1 lightTabPage,png,1 WorkigArea_BLU,png,1 lightWorkinAreaBg,png,1
+  tickOn,png,1 null,png,1 closeBtn,png,2
+  WorkigArea_Anello_m,png,1 Blank_m,png,1 infoBGImage_m,png,1 logoTavrel,ico,1
+  tbOpenFile,png,1 tbNewFile,png,1 tbSave,png,1 tbPdfExport,png,1 tbCsvExport,png,1
+  tbCompile,png,1 tbImport,png,1 tbCheckCbe,png,1)
+foreach(entry IN LISTS ov_images)
+  string(REPLACE "," ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 ext)
+  list(GET parts 2 scale)
+  set(out ${ov_res_out}/${name}.${ext})
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ov_res_out}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:ov_render_images> ${ov_res_src}/images/${name}.svg ${out} ${scale}
+    DEPENDS ov_render_images ${ov_res_src}/images/${name}.svg
+    VERBATIM)
+  list(APPEND ov_res_files ${out})
+  string(APPEND ov_res_entries "    <file>Resources/${name}.${ext}</file>\n")
+endforeach()
+
+# Theme font name, DejaVu face standing in for it
+set(ov_fonts
+  FernholdtSansWebBlack,DejaVuSans-Bold
+  FernholdtSansWebBlackItalic,DejaVuSans-BoldOblique
+  FernholdtSansWebBold,DejaVuSans-Bold
+  FernholdtSansWebBoldItalic,DejaVuSans-BoldOblique
+  FernholdtSansWebBook,DejaVuSans
+  FernholdtSansWebBookItalic,DejaVuSans-Oblique
+  FernholdtSansWebExtraBold,DejaVuSans-Bold
+  FernholdtSansWebExtraboldItalic,DejaVuSans-BoldOblique
+  FernholdtSansWebLight,DejaVuSans-ExtraLight
+  FernholdtSansWebLightItalic,DejaVuSans-Oblique
+  FernholdtSansWebMedium,DejaVuSans
+  FernholdtSansWebMediumItalic,DejaVuSans-Oblique)
+set(ov_font_dir /usr/share/fonts/truetype/dejavu)
+foreach(entry IN LISTS ov_fonts)
+  string(REPLACE "," ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 face)
+  if(NOT EXISTS ${ov_font_dir}/${face}.ttf)
+    message(FATAL_ERROR "${ov_font_dir}/${face}.ttf missing: run scripts/install-deps.sh")
+  endif()
+  set(out ${ov_res_out}/fonts/${name}.ttf)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E copy ${ov_font_dir}/${face}.ttf ${out}
+    DEPENDS ${ov_font_dir}/${face}.ttf VERBATIM)
+  list(APPEND ov_res_files ${out})
+  string(APPEND ov_res_entries "    <file>Resources/fonts/${name}.ttf</file>\n")
+endforeach()
+# The licence travels with the fonts (both packages carry the same DejaVu licence).
+foreach(pkg fonts-dejavu-core fonts-dejavu-extra)
+  set(out ${ov_res_out}/fonts/COPYRIGHT-${pkg}.txt)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E copy /usr/share/doc/${pkg}/copyright ${out}
+    DEPENDS /usr/share/doc/${pkg}/copyright VERBATIM)
+  list(APPEND ov_res_files ${out})
+  string(APPEND ov_res_entries "    <file>Resources/fonts/COPYRIGHT-${pkg}.txt</file>\n")
+endforeach()
+
+set(ov_res_qrc ${CMAKE_CURRENT_BINARY_DIR}/resources.qrc)
+file(CONFIGURE OUTPUT ${ov_res_qrc}
+  CONTENT "<RCC>\n  <qresource prefix=\"/\">\n${ov_res_entries}  </qresource>\n</RCC>\n" @ONLY)
+set(ov_res_cpp ${CMAKE_CURRENT_BINARY_DIR}/qrc_resources.cpp)
+add_custom_command(OUTPUT ${ov_res_cpp}
+  COMMAND Qt5::rcc --name resources --output ${ov_res_cpp} ${ov_res_qrc}
+  DEPENDS ${ov_res_qrc} ${ov_res_files} VERBATIM)
+set_source_files_properties(${ov_res_cpp} PROPERTIES SKIP_AUTOGEN ON)
+target_sources(app PRIVATE ${ov_res_cpp})
+
+# The QML scene: resource name "qml", Q_INIT_RESOURCE(qml).
+qt5_add_resources(OV_QML_RESOURCES ${PROJECT_SOURCE_DIR}/qml/qml.qrc)
+set_source_files_properties(${OV_QML_RESOURCES} PROPERTIES SKIP_AUTOGEN ON)
+target_sources(app PRIVATE ${OV_QML_RESOURCES})

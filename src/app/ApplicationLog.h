@@ -1,0 +1,49 @@
+#pragma once
+// The application log "ov4800.log": every Qt message of the program, from any thread, one
+// whole line each, between a start and an end banner.
+#include <QByteArray>
+#include <QPair>
+#include <QString>
+#include <QtGlobal>
+
+class QDateTime;
+
+namespace ApplicationLog {
+
+// Opens <folder>/ov4800.log for appending (creating the folder and its parents when missing)
+// and installs messageHandler. A file above 10,485,760 bytes is deleted and started afresh;
+// the size is checked only here. The handler is installed even when no file could be
+// opened: messages are then dropped. Returns whether the file is open. Opening again
+// first closes the file already open.
+bool open(const QString& folder);
+
+// Three info lines: asterisks, "APPLICATION START:" with the application name and
+// versionToString of the application object's version, asterisks.
+void writeStartBanner(int majorVersion, int minorVersion);
+
+// Three info lines: asterisks, "APPLICATION END:" with the application name, asterisks.
+void writeEndBanner();
+
+// Restores the handler that open() replaced, then closes the file, so a message emitted
+// meanwhile on another thread is either written whole or dropped. Later messages go to the
+// handler that was there before open().
+void close();
+
+// <folder>/ov4800.log of the last open(); empty before the first.
+QString filePath();
+
+// The handler installed by open(): writes formatLine() and a newline, then flushes, under
+// one lock so lines from the GUI thread and from pool threads never interleave. Does nothing
+// while no file is open.
+void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+// One log line without its newline: dateTime in ISO form, "." and elapsedMs modulo 10000,
+// " - ", the level word with its source position, and the message in local 8-bit encoding.
+// A missing file, function or message reads "UNDEF".
+QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
+                      const QDateTime& dateTime, qint64 elapsedMs);
+
+} // namespace ApplicationLog
+
+// major "." minor in plain decimal: (2, 7) gives "2.7".
+QString versionToString(const QPair<int, int>& version);

@@ -1,0 +1,231 @@
+#include "app/Ov4kApp.h"
+
+#include "app/ApplicationLog.h"
+#include "app/Configuration.h"
+#include "app/ConfigurationCommon.h"
+#include "app/cpuTypeModel.h"
+#include "app/OvParametersReference.h"
+#include "app/OvThemeMdl.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+// The scene's context properties in publishing order. Those of objects that later commands
+// create stay null until then, so the scene can test them.
+const char* const kContextProperties[] = {
+    "elementTreeViewModel", "activePlant",      "theApp",          "theParameters",
+    "cpusModelData",        "ovGroupModel",     "ovAreaModel",     "sensorAllarmLevelModel",
+    "wtModel",              "cbeEditor",        "theLanguageModel", "theRecentFilesModel",
+    "ovRepeatersMdl",       "theAnnunciatorsMdl", "theViewersMdl", "ovEvtFilterModel",
+    "theDevicesMdl",        "theThemeModel",    "thePlantTypeMdl", "theLibMdl",
+    "theCpuTypeMdl",        "theAreaListMdl",
+};
+} // namespace
+
+Ov4kApp::Ov4kApp(int& argc, char** argv)
+    : QApplication(argc, argv)
+    , m_defaultFileName(qtTrId("NEW_PLANT_FILE"))
+{
+    setAttribute(Qt::AA_DisableShaderDiskCache);
+
+    // The brand decides the organisation and application names, and with them where the
+    // settings and the log live.
+    Configuration* config = Configuration::instance();
+    config->loadDefaultConfig();
+    connect(config, &Configuration::appNameChanged, this, &Ov4kApp::onAppNameChanged);
+    connect(config, &Configuration::cpuTypeListChanged, this, &Ov4kApp::updateCpuTypeMdl);
+    setOrganizationName(config->orgName());
+    setOrganizationDomain(config->orgDomain());
+    setApplicationName(config->appName());
+
+    if (!connect(this, &Ov4kApp::fileNameChanged, this, &Ov4kApp::onPlantFileNameChanged))
+        qCritical() << "Connecting SIGNAL fileNameChanged: FAILED";
+
+    initialise();
+
+    // Qt has removed the options it recognises by now; what is left names one file, whose
+    // name may have been split at blanks by the shell.
+    const QStringList args = arguments();
+    if (args.size() >= 2) {
+        qInfo() << "Application argument: " << args.at(1);
+        m_currentFilePath = args.mid(1).join(QLatin1Char(' '));
+    }
+}
+
+Ov4kApp::~Ov4kApp()
+{
+    for (const char* name : kContextProperties)
+        publish(name, nullptr);
+    publish("config", nullptr);
+    delete m_mainWindow;
+    m_mainWindow = nullptr;
+    delete m_engine;
+    m_engine = nullptr;
+
+    delete m_themeModel;
+    m_themeModel = nullptr;
+    delete m_cpuTypeModel;
+    m_cpuTypeModel = nullptr;
+    delete m_parameters;
+    m_parameters = nullptr;
+
+    closeLog();
+}
+
+void Ov4kApp::closeLog()
+{
+    if (!m_logOpen)
+        return;
+    m_logOpen = false;
+    ApplicationLog::writeEndBanner();
+    ApplicationLog::close();
+}
+
+bool Ov4kApp::initialise()
+{
+    addLibraryPath(applicationDirPath() + QStringLiteral("/plugins"));
+    m_mouseX = -1;
+    m_mouseY = -1;
+    openLogFile();
+    m_parameters = new OvParametersReference();
+    m_windowSettings.load();
+    loadTranslation();
+    qDebug() << "<<<";
+    return true;
+}
+
+void Ov4kApp::openLogFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    ApplicationLog::open(folder);
+    m_logOpen = true;
+    ApplicationLog::writeStartBanner(m_majorVersion, m_minorVersion);
+}
+
+int Ov4kApp::run()
+{
+    qDebug() << ">>>";
+    m_mainWindow = createGui();
+    if (!m_mainWindow) {
+        qCritical() << "Filed to create GUI components.";
+        closeLog();
+        return 0;
+    }
+    qDebug() << "GUI components created.";
+    applyWindowIcon();
+    m_mainWindow->setTitle(brandTitle());
+    connectGui();
+    // Opening the file named on the command line arrives with the open command.
+    qInfo() << "Start Main Loop.";
+    return exec();
+}
+
+QQuickWindow* Ov4kApp::createGui()
+{
+    if (m_engine)
+        return nullptr;
+
+    m_themeModel = new OvThemeMdl(this);
+    m_cpuTypeModel = new cpuTypeModel(this);
+
+    m_engine = new QQmlApplicationEngine();
+    for (const char* name : kContextProperties)
+        publish(name, publishedObject(name));
+
+    m_engine->rootContext()->setContextProperty(QStringLiteral("isQt57"), false);
+    ConfigurationCommon::registerQmlType();
+    publish("config", Configuration::instance());
+    m_engine->rootContext()->setContextProperty(QStringLiteral("debugMode"), false);
+
+    QQmlComponent component(m_engine, QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    QObject* root = component.create();
+    qDebug() << component.errors();
+    QQuickWindow* window = qobject_cast<QQuickWindow*>(root);
+    if (!window)
+        delete root;
+    return window;
+}
+
+bool Ov4kApp::connectGui()
+{
+    if (!m_mainWindow)
+        return false;
+    // The scene's command signals are connected as their commands arrive; the plant and the
+    // models it needs do not exist before the first open or new command.
+    publish("activePlant", nullptr);
+    publish("theApp", this);
+    return true;
+}
+
+bool Ov4kApp::onQuitRequest()
+{
+    qDebug() << ">>>";
+    // No plant exists yet, so there is nothing to ask about saving.
+    const bool result = true;
+    m_windowSettings.save();
+    qDebug() << "<<<";
+    return result;
+}
+
+bool Ov4kApp::applyWindowIcon()
+{
+    if (!m_mainWindow)
+        return false;
+    setWindowIcon(QIcon(Configuration::instance()->windowIcon()));
+    return true;
+}
+
+bool Ov4kApp::notify(QObject* receiver, QEvent* event)
+{
+    if (receiver && event && event->type() == QEvent::MouseMove) {
+        const QPointF pos = static_cast<QMouseEvent*>(event)->localPos();
+        m_mouseX = qRound(pos.x());
+        m_mouseY = qRound(pos.y());
+    }
+    return QApplication::notify(receiver, event);
+}
+
+void Ov4kApp::setCppOwnership(QObject* object)
+{
+    auto* app = qobject_cast<Ov4kApp*>(QCoreApplication::instance());
+    if (app && app->m_engine && object)
+        QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
+}
+
+void Ov4kApp::publish(const char* name, QObject* object)
+{
+    if (!m_engine)
+        return;
+    if (object)
+        QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
+    m_engine->rootContext()->setContextProperty(QLatin1String(name), object);
+}
+
+QObject* Ov4kApp::publishedObject(const char* name)
+{
+    const QLatin1String property(name);
+    if (property == QLatin1String("theApp"))
+        return this;
+    if (property == QLatin1String("theParameters"))
+        return m_parameters;
+    if (property == QLatin1String("theThemeModel"))
+        return m_themeModel;
+    if (property == QLatin1String("theCpuTypeMdl"))
+        return m_cpuTypeModel;
+    return nullptr;
+}
+
+QString Ov4kApp::brandTitle() const
+{
+    const Configuration* config = Configuration::instance();
+    return config->appName() + QLatin1Char(' ') + config->orgName();
+}

@@ -1,0 +1,148 @@
+#pragma once
+// The application object: starts the log, the settings and the translation, publishes the
+// native objects to the QML scene, loads it and runs the event loop. A thin dispatcher: the
+// work is done by the brand singleton, the settings store, the models and the scene.
+#include "app/WindowSettings.h"
+
+#include <QApplication>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+class OvParametersReference;
+class OvThemeMdl;
+class cpuTypeModel;
+class QQmlApplicationEngine;
+class QQuickWindow;
+class QTranslator;
+
+class Ov4kApp : public QApplication
+{
+    Q_OBJECT
+
+public:
+    // argc is kept by reference by QApplication: it must outlive the object.
+    Ov4kApp(int& argc, char** argv);
+    // Withdraws every context property, deletes the scene and the engine, then the models,
+    // then writes the end banner and closes the log, so nothing in the scene can reach a
+    // deleted object.
+    ~Ov4kApp() override;
+
+    // Second construction stage: log, settings, window settings, translation. Always true.
+    bool initialise();
+    // Builds the scene and runs the event loop; the loop's exit code, or 0 when the scene
+    // yields no window.
+    int run();
+    // Engine, context properties and scene; null when the engine already exists or the
+    // scene's root object is not a window.
+    QQuickWindow* createGui();
+    // Connects the scene and creates the remaining models; false without a main window.
+    bool connectGui();
+    // Sets the application's window icon from the brand; whether the main window exists.
+    bool applyWindowIcon();
+
+    // Records the position of every mouse move before the normal delivery.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Marks an object handed to QML as owned by the native side, when the application and
+    // its engine exist.
+    static void setCppOwnership(QObject* object);
+
+    QQuickWindow* mainWindow() const { return m_mainWindow; }
+    QQmlApplicationEngine* engine() const { return m_engine; }
+    int pageCode() const { return m_pageCode; }
+    // The plant file to open: empty, the command-line argument, or the file of the plant.
+    QString currentFilePath() const { return m_currentFilePath; }
+
+signals:
+    void applicationLanguageChanged();
+    void plantFileSaved();
+    void fileNameChanged();
+    void newPlant();
+    void fileDropped(QString fileName);
+    void voidAddressesFilterFlipped();
+    void filterOnPointErrorFlipped();
+    void urlsSelected(QList<QUrl> urls);
+    void selectAreaIndex(int index);
+    void selectGroupIndex(int index);
+    void selectSensor(int cpu, int loop, int address);
+    void selectModule(int cpu, int loop, int address);
+
+public slots:
+    // Page switching (Ov4kAppPages.cpp): each writes its state into the root window's
+    // "workingAreaStat" and stores its page code.
+    void onLoopOpenFlagChanged(unsigned int cpu, unsigned int loop, bool open);
+    void onGeneralParametersPageSelected();
+    void onGeneralAreasPageSelected();
+    void onGeneralGroupsPageSelected();
+    void onGeneralCPUsPageSelected();
+    void onPlantInfoPageSelected();
+    void onPwdMngPageSelected();
+    void onRepeatersPageSelected();
+    void onCpuPageSelected(int cpu);
+    void onAnnunciatorPageSelected(int cpu);
+
+    int getMouseXPosition() const { return m_mouseX; }
+    int getMouseYPosition() const { return m_mouseY; }
+
+    // Texts and titles (Ov4kAppLabels.cpp).
+    QString getApplicationFileName() const;
+    void onPlantDescriptionChange();
+    void onPlantFileNameChanged();
+    void onApplicationLanguageChanged();
+    QString getApplicationVersionLabel() const;
+    QString getPanelDataVersionLabel() const;
+    QString getCopyRightInfo() const;
+    // Row count of the recent-files model; 0 while that model does not exist.
+    int getRecentFileListSize() const;
+    void onClearRecentFileListSizeRqst();
+
+    // Asks to save a modified plant (none exists before the plant model arrives, so nothing is
+    // asked yet), stores the window settings whatever the answer, and returns whether the
+    // window may close.
+    bool onQuitRequest();
+
+    // The main window's size and state, kept in settings group "mainWnd".
+    int getWndWidth() const { return m_windowSettings.width(); }
+    int getWndHeight() const { return m_windowSettings.height(); }
+    bool isWndMaximized() const { return m_windowSettings.isMaximized(); }
+    void setWndWidth(int width) { m_windowSettings.setWidth(width); }
+    void setWndHeight(int height) { m_windowSettings.setHeight(height); }
+    void setWndMaximized(bool maximized) { m_windowSettings.setMaximized(maximized); }
+
+    void onAppNameChanged();
+    void updateCpuTypeMdl();
+    QString getUpdatedTimeStr() const;
+
+private:
+    // Sets the context property name to object (null withdraws it) and keeps the object's
+    // ownership native. Nothing without an engine.
+    void publish(const char* name, QObject* object);
+    // The object published under a context property name now; null for objects that do not
+    // exist yet.
+    QObject* publishedObject(const char* name);
+    void openLogFile();
+    // End banner and log closed, once.
+    void closeLog();
+    // The translation of the stored language: beside the program, else in the resources,
+    // else English.
+    void loadTranslation();
+    // Brand application name, a blank, brand organisation name.
+    QString brandTitle() const;
+
+    WindowSettings m_windowSettings;
+    QString m_defaultFileName;
+    QString m_currentFilePath;
+    QQuickWindow* m_mainWindow = nullptr;
+    int m_pageCode = 0;
+    OvThemeMdl* m_themeModel = nullptr;
+    cpuTypeModel* m_cpuTypeModel = nullptr;
+    QQmlApplicationEngine* m_engine = nullptr;
+    OvParametersReference* m_parameters = nullptr;
+    bool m_logOpen = false;
+    int m_mouseX = -1;
+    int m_mouseY = -1;
+    int m_majorVersion = 2;
+    int m_minorVersion = 7;
+    QTranslator* m_translator = nullptr;
+};

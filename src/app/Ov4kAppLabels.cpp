@@ -1,0 +1,117 @@
+// Texts the scene shows, the window title and the translation installed at start.
+#include "app/Ov4kApp.h"
+
+#include "ZpData/interface.h"
+#include "app/ApplicationLog.h"
+#include "app/Configuration.h"
+#include "app/cpuTypeModel.h"
+#include "app/OvParametersReference.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QQuickWindow>
+#include <QTranslator>
+
+void Ov4kApp::loadTranslation()
+{
+    const QString code = OvParametersReference::GetActualLanguage();
+    qInfo() << "Language from param: " << code;
+    const QString base = Configuration::instance()->translationFileName();
+    const QString name = base + QLatin1Char('_') + code + QStringLiteral(".qm");
+    // A file beside the program replaces the built-in one without a rebuild.
+    QString path = applicationDirPath() + QStringLiteral("/translations/") + name;
+    if (!QFile::exists(path)) {
+        path = QStringLiteral(":/translations/") + base.toLower() + QLatin1Char('_') + code
+               + QStringLiteral(".qm");
+        qInfo() << "translatorUrl = " << path;
+    }
+    m_translator = new QTranslator(this);
+    if (!m_translator->load(path) && !m_translator->load(QStringLiteral(":/translations/ov4800_en.qm"))) {
+        qInfo() << "LANGUAGE NOT FOUND";
+        return;
+    }
+    installTranslator(m_translator);
+    onApplicationLanguageChanged();
+}
+
+void Ov4kApp::onApplicationLanguageChanged()
+{
+    const bool unnamed = m_currentFilePath == m_defaultFileName;
+    m_defaultFileName = qtTrId("NEW_PLANT_FILE");
+    if (unnamed) {
+        m_currentFilePath = m_defaultFileName;
+        emit fileNameChanged();
+    }
+    if (m_cpuTypeModel)
+        m_cpuTypeModel->reload();
+}
+
+void Ov4kApp::onAppNameChanged()
+{
+    const QString appName = Configuration::instance()->appName();
+    if (m_mainWindow)
+        m_mainWindow->setTitle(brandTitle());
+    setApplicationName(appName);
+    qDebug() << "NEW APPLICATION NAME " << appName;
+}
+
+void Ov4kApp::updateCpuTypeMdl()
+{
+    if (m_cpuTypeModel)
+        m_cpuTypeModel->reload();
+}
+
+void Ov4kApp::onPlantDescriptionChange()
+{
+    if (!m_mainWindow)
+        return;
+    // The plant's description joins the title with the plant itself.
+    QString head;
+    if (!m_currentFilePath.isEmpty())
+        head = m_currentFilePath + QStringLiteral(" - ");
+    qDebug() << "TITLE = " << head;
+    m_mainWindow->setTitle(head + brandTitle());
+}
+
+void Ov4kApp::onPlantFileNameChanged()
+{
+    onPlantDescriptionChange();
+}
+
+QString Ov4kApp::getApplicationFileName() const
+{
+    return brandTitle();
+}
+
+QString Ov4kApp::getApplicationVersionLabel() const
+{
+    return qtTrId("ID_OV_VERSION_LBL") + QLatin1Char(' ')
+           + versionToString(qMakePair(m_majorVersion, m_minorVersion));
+}
+
+QString Ov4kApp::getPanelDataVersionLabel() const
+{
+    return qtTrId("PANEL_DATA_VERSION") + QStringLiteral(" 0x")
+           + QString::number(g_zpDataVersion, 16).toUpper();
+}
+
+QString Ov4kApp::getCopyRightInfo() const
+{
+    return qtTrId("COPYRIGHT_INFO").arg(Configuration::instance()->orgName());
+}
+
+int Ov4kApp::getRecentFileListSize() const
+{
+    return 0;
+}
+
+void Ov4kApp::onClearRecentFileListSizeRqst()
+{
+    OvParametersReference::ClearRecentOpenFile();
+}
+
+QString Ov4kApp::getUpdatedTimeStr() const
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+}

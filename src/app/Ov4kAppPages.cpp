@@ -1,0 +1,82 @@
+// Page switching: the plant tree's selection picks the working page by writing a state name
+// into the scene's root window; the page code records which page that was.
+#include "app/Ov4kApp.h"
+
+#include <QQmlProperty>
+#include <QQuickWindow>
+
+namespace {
+
+// Through the QML property system, so a root object without the property is left as it is.
+void showPage(QQuickWindow* window, const char* state)
+{
+    if (window)
+        QQmlProperty::write(window, QStringLiteral("workingAreaStat"), QString::fromLatin1(state));
+}
+
+} // namespace
+
+void Ov4kApp::onLoopOpenFlagChanged(unsigned int cpu, unsigned int loop, bool open)
+{
+    Q_UNUSED(cpu)
+    Q_UNUSED(loop)
+    Q_UNUSED(open)
+}
+
+void Ov4kApp::onPlantInfoPageSelected()
+{
+    showPage(m_mainWindow, "PLANT_ACTIVE_GEN_INFO");
+    m_pageCode = 1;
+}
+
+void Ov4kApp::onGeneralParametersPageSelected()
+{
+    showPage(m_mainWindow, "PLANT_GEN_PARAMETER");
+    m_pageCode = 2;
+}
+
+void Ov4kApp::onPwdMngPageSelected()
+{
+    showPage(m_mainWindow, "PLANT_PWD_MNG");
+    m_pageCode = 3;
+}
+
+void Ov4kApp::onGeneralAreasPageSelected()
+{
+    showPage(m_mainWindow, "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED");
+    m_pageCode = 4;
+}
+
+void Ov4kApp::onGeneralGroupsPageSelected()
+{
+    showPage(m_mainWindow, "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED");
+    m_pageCode = 5;
+}
+
+void Ov4kApp::onRepeatersPageSelected()
+{
+    showPage(m_mainWindow, "PLANT_REPEATERS_DATA_PAGE_SELECTED");
+    m_pageCode = 6;
+}
+
+void Ov4kApp::onGeneralCPUsPageSelected()
+{
+    showPage(m_mainWindow, "PLANT_ACTIVE_CPU_GEN_PAGE");
+    m_pageCode = 7;
+}
+
+void Ov4kApp::onCpuPageSelected(int cpu)
+{
+    if (cpu < 0)
+        return;
+    showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
+    m_pageCode = 8;
+}
+
+void Ov4kApp::onAnnunciatorPageSelected(int cpu)
+{
+    if (cpu < 0)
+        return;
+    showPage(m_mainWindow, "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED");
+    m_pageCode = 10;
+}

@@ -1,0 +1,248 @@
+#include "app/OvThemeMdl.h"
+
+#include "app/OvParametersReference.h"
+#include "app/WindowSettings.h"
+
+#include <QDebug>
+#include <QFontDatabase>
+
+namespace {
+const char* const kDefaultFamily = "Verdana";
+const int kColumns = 2;
+
+// Registered in this order; the Medium one gives the application font family.
+const char* const kFontFiles[] = {
+    ":/Resources/fonts/FernholdtSansWebBlack.ttf",
+    ":/Resources/fonts/FernholdtSansWebBlackItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebBold.ttf",
+    ":/Resources/fonts/FernholdtSansWebBoldItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebBook.ttf",
+    ":/Resources/fonts/FernholdtSansWebBookItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebExtraBold.ttf",
+    ":/Resources/fonts/FernholdtSansWebExtraboldItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebLight.ttf",
+    ":/Resources/fonts/FernholdtSansWebLightItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebMedium.ttf",
+    ":/Resources/fonts/FernholdtSansWebMediumItalic.ttf",
+};
+const int kMediumFont = 10;
+} // namespace
+
+const OvThemeMdl::RoleEntry OvThemeMdl::s_roles[] = {
+    {themeIconName, "themeIconName", &OvThemeMdl::iconName},
+    {themeActive, "themeActive", &OvThemeMdl::active},
+    {themeDescription, "themeDescription", &OvThemeMdl::description},
+};
+
+OvThemeMdl::OvThemeMdl(QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_fontFamily(QLatin1String(kDefaultFamily))
+{
+    m_themes << QStringLiteral("Dark") << QStringLiteral("Light");
+    m_themeIndex = getThemeIndex();
+    qInfo() << "Current Theme Index = " << m_themeIndex;
+
+    int fileNumber = 0;
+    for (const char* file : kFontFiles) {
+        const int id = QFontDatabase::addApplicationFont(QLatin1String(file));
+        if (id >= 0 && fileNumber == kMediumFont) {
+            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+            if (!families.isEmpty())
+                m_fontFamily = families.first();
+        }
+        ++fileNumber;
+    }
+    m_fonts = QFontDatabase().families(QFontDatabase::Any);
+}
+
+int OvThemeMdl::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_themes.size();
+}
+
+int OvThemeMdl::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant OvThemeMdl::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_themes.size())
+        return QVariant();
+    for (const RoleEntry& entry : s_roles) {
+        if (entry.role == role)
+            return (this->*entry.value)(index.row());
+    }
+    qDebug() << "OvThemeMdl::data:Role: " << role << "\tNot Handled";
+    return QVariant();
+}
+
+Qt::ItemFlags OvThemeMdl::flags(const QModelIndex& index) const
+{
+    qDebug() << "Pluto";
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}
+
+QHash<int, QByteArray> OvThemeMdl::roleNames() const
+{
+    QHash<int, QByteArray> names = QAbstractTableModel::roleNames();
+    for (const RoleEntry& entry : s_roles)
+        names.insert(entry.role, entry.name);
+    return names;
+}
+
+QVariant OvThemeMdl::iconName(int row) const
+{
+    return row == m_themeIndex ? QStringLiteral("../Resources/tickOn.png")
+                               : QStringLiteral("../Resources/null.png");
+}
+
+QVariant OvThemeMdl::active(int row) const
+{
+    return row == m_themeIndex;
+}
+
+QVariant OvThemeMdl::description(int row) const
+{
+    return m_themes.at(row);
+}
+
+void OvThemeMdl::clicked(int i)
+{
+    qDebug() << "\t\tclicked on index = " << i;
+    if (i == m_themeIndex || i < 0 || i >= m_themes.size())
+        return;
+    const int previous = m_themeIndex;
+    m_themeIndex = i;
+    setThemeIndex(static_cast<unsigned int>(i));
+    emitRowChanged(i);
+    // A stored index that is not a row has no row to repaint.
+    if (previous >= 0 && previous < m_themes.size())
+        emitRowChanged(previous);
+    emit themeChanged();
+}
+
+void OvThemeMdl::emitRowChanged(int row)
+{
+    emit dataChanged(index(row, 0), index(row, kColumns - 1));
+}
+
+QString OvThemeMdl::pick(const char* dark, const char* light) const
+{
+    return QLatin1String(isLight() ? light : dark);
+}
+
+QString OvThemeMdl::getToolBarName() const
+{
+    return pick("Toolbar.png", "lightToolbar.png");
+}
+
+QString OvThemeMdl::toolTipBgImage() const
+{
+    return pick("Fondo_2.png", "lightFondo_2.png");
+}
+
+QString OvThemeMdl::toolTipTextColor() const
+{
+    return pick("white", "black");
+}
+
+QString OvThemeMdl::menuBgImage() const
+{
+    return pick("menuBar.png", "lightMenuBar.png");
+}
+
+QString OvThemeMdl::menuTextColor(bool enabled) const
+{
+    return pick(enabled ? "white" : "lightgrey", "black");
+}
+
+QString OvThemeMdl::waBgImage() const
+{
+    return pick("WorkigArea_BLU.png", "lightWorkinAreaBg.png");
+}
+
+int OvThemeMdl::waBgFillMode() const
+{
+    return 3; // Image.Tile
+}
+
+QString OvThemeMdl::editTextColor(bool selected) const
+{
+    return selected ? pick("black", "white") : pick("white", "black");
+}
+
+QString OvThemeMdl::infoBarBgImage() const
+{
+    return pick("Infobar.png", "lightInfobar.png");
+}
+
+QString OvThemeMdl::rowBgColor(bool selected) const
+{
+    const QString color = selected ? pick("#e8e7e7", "#1a2129") : QStringLiteral("#00000000");
+    qInfo() << "rowBgColor = " << color;
+    return color;
+}
+
+QString OvThemeMdl::placeholderTextColor(bool) const
+{
+    return pick("#e8e7e7", "#353333");
+}
+
+QString OvThemeMdl::boxBorderColor() const
+{
+    return pick("white", "black");
+}
+
+QString OvThemeMdl::boxFillColor() const
+{
+    return pick("#1a2129", "#e4dbdb");
+}
+
+QString OvThemeMdl::tabBgImage() const
+{
+    return pick("tabPage.png", "lightTabPage.png");
+}
+
+int OvThemeMdl::getFontFamilySize() const
+{
+    return m_fonts.size();
+}
+
+QString OvThemeMdl::getFontFamily(int id) const
+{
+    if (id < 0 || id >= m_fonts.size())
+        return QLatin1String(kDefaultFamily);
+    return m_fonts.at(id);
+}
+
+QString OvThemeMdl::getCurrentFont() const
+{
+    if (m_fontIndex > 0 && m_fontIndex < m_fonts.size())
+        return m_fonts.at(m_fontIndex);
+    return QLatin1String(kDefaultFamily);
+}
+
+void OvThemeMdl::setFontFamily(int idx)
+{
+    if (idx == m_fontIndex || idx < 0 || idx >= m_fonts.size())
+        return;
+    m_fontIndex = idx;
+    setFont(m_fonts.at(idx));
+}
+
+void OvThemeMdl::setFont(const QString& font)
+{
+    m_fontFamily = font;
+    OvParametersReference::SaveApplicationFontFamilyName(font);
+    emit currentFontChanged();
+}
+
+QString OvThemeMdl::getFontMenuFontName(const QString& text) const
+{
+    if (text == m_fontFamily || m_fonts.contains(text))
+        return text;
+    return m_fontFamily;
+}
