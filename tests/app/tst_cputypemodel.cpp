@@ -7,34 +7,11 @@
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include "MessageCapture.h"
+
 #include <QtTest>
 
 namespace {
-
-// Keeps every line while a capture is on; counts the warnings and worse, which no case expects.
-QtMessageHandler s_previousHandler = nullptr;
-QStringList* s_capture = nullptr;
-int s_warnings = 0;
-
-void handler(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (s_capture)
-        *s_capture << text;
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
-        ++s_warnings;
-        s_previousHandler(type, context, text);
-    }
-}
-
-class LogCapture {
-public:
-    LogCapture() { s_capture = &m_lines; }
-    ~LogCapture() { s_capture = nullptr; }
-    const QStringList& lines() const { return m_lines; }
-
-private:
-    QStringList m_lines;
-};
 
 QVariantList ints(std::initializer_list<int> values)
 {
@@ -92,13 +69,13 @@ private:
 
 void tst_CpuTypeModel::initTestCase()
 {
-    s_previousHandler = qInstallMessageHandler(handler);
+    messagecapture::install();
     m_config = Configuration::instance();
 }
 
 void tst_CpuTypeModel::init()
 {
-    s_warnings = 0;
+    messagecapture::warnings() = 0;
     // Configuration 7: one CPU type, KV1300.
     m_config->loadDefaultConfig();
     QCOMPARE(m_config->cpuTypeList(), ints({6}));
@@ -106,7 +83,7 @@ void tst_CpuTypeModel::init()
 
 void tst_CpuTypeModel::cleanup()
 {
-    QCOMPARE(s_warnings, 0);
+    QCOMPARE(messagecapture::warnings(), 0);
 }
 
 void tst_CpuTypeModel::roleNames()
@@ -286,7 +263,7 @@ void tst_CpuTypeModel::unservedRolesAreSilent()
 
     m_config->set_cpuTypeList(ints({7, 8}));
     cpuTypeModel model(nullptr);
-    LogCapture log;
+    MessageCapture log;
     QCOMPARE(model.data(model.index(1), role), QVariant());
     // Only the line every call writes.
     QCOMPARE(log.lines().size(), 1);
@@ -312,7 +289,7 @@ void tst_CpuTypeModel::dataLogLine()
 {
     m_config->set_cpuTypeList(ints({7, 8}));
     cpuTypeModel model(nullptr);
-    LogCapture log;
+    MessageCapture log;
     model.data(model.index(1), cpuTypeModel::code);
     model.data(QModelIndex(), cpuTypeModel::code);
     QCOMPARE(log.lines(), (QStringList{

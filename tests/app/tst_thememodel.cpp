@@ -10,50 +10,11 @@
 #include <QMetaMethod>
 #include <QSettings>
 #include <QSignalSpy>
+#include "MessageCapture.h"
+
 #include <QtTest>
 
 namespace {
-
-// Keeps every line while a capture is on; counts the warnings and worse, which no case expects.
-QtMessageHandler s_previousHandler = nullptr;
-QList<QPair<QtMsgType, QString>>* s_capture = nullptr;
-int s_warnings = 0;
-
-void handler(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (s_capture)
-        *s_capture << qMakePair(type, text);
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
-        ++s_warnings;
-        s_previousHandler(type, context, text);
-    }
-}
-
-class LogCapture {
-public:
-    LogCapture() { s_capture = &m_lines; }
-    ~LogCapture() { s_capture = nullptr; }
-    QStringList lines(QtMsgType type) const
-    {
-        QStringList found;
-        for (const auto& line : m_lines) {
-            if (line.first == type)
-                found << line.second;
-        }
-        return found;
-    }
-    QStringList all() const
-    {
-        QStringList found;
-        for (const auto& line : m_lines)
-            found << line.second;
-        return found;
-    }
-    void clear() { m_lines.clear(); }
-
-private:
-    QList<QPair<QtMsgType, QString>> m_lines;
-};
 
 const char* const kGroupKey = "mainWnd/themeIndex";
 const char* const kFontKey = "applicationFontFamily";
@@ -131,18 +92,18 @@ private slots:
 
 void tst_ThemeModel::initTestCase()
 {
-    s_previousHandler = qInstallMessageHandler(handler);
+    messagecapture::install();
 }
 
 void tst_ThemeModel::init()
 {
-    s_warnings = 0;
+    messagecapture::warnings() = 0;
     QSettings().clear();
 }
 
 void tst_ThemeModel::cleanup()
 {
-    QCOMPARE(s_warnings, 0);
+    QCOMPARE(messagecapture::warnings(), 0);
 }
 
 void tst_ThemeModel::shape()
@@ -221,25 +182,25 @@ void tst_ThemeModel::unservedRole()
     QFETCH(QString, line);
 
     OvThemeMdl model(nullptr);
-    LogCapture log;
+    MessageCapture log;
     QCOMPARE(model.data(model.index(1, 1), role), QVariant());
-    QCOMPARE(log.all(), QStringList{line});
+    QCOMPARE(log.lines(), QStringList{line});
     QCOMPARE(log.lines(QtDebugMsg), QStringList{line});
 }
 
 void tst_ThemeModel::invalidIndex()
 {
     OvThemeMdl model(nullptr);
-    LogCapture log;
+    MessageCapture log;
     QCOMPARE(model.data(QModelIndex(), 256), QVariant());
     QCOMPARE(model.data(QModelIndex(), 0), QVariant());
-    QCOMPARE(log.all(), QStringList());
+    QCOMPARE(log.lines(), QStringList());
 }
 
 void tst_ThemeModel::flags()
 {
     OvThemeMdl model(nullptr);
-    LogCapture log;
+    MessageCapture log;
     QCOMPARE(int(model.flags(model.index(0, 0))), 163);
     QCOMPARE(int(model.flags(model.index(1, 1))), 163);
     QCOMPARE(int(model.flags(QModelIndex())), 0);
@@ -249,7 +210,7 @@ void tst_ThemeModel::flags()
 void tst_ThemeModel::startLogsThemeIndex()
 {
     storeTheme(1);
-    LogCapture log;
+    MessageCapture log;
     OvThemeMdl model(nullptr);
     QCOMPARE(log.lines(QtInfoMsg), QStringList{"Current Theme Index =  1"});
 }
@@ -332,7 +293,7 @@ void tst_ThemeModel::themeValues()
 void tst_ThemeModel::rowBgColorLogs()
 {
     OvThemeMdl model(nullptr);
-    LogCapture log;
+    MessageCapture log;
     model.rowBgColor(true);
     model.rowBgColor(false);
     QCOMPARE(log.lines(QtInfoMsg),
@@ -349,7 +310,7 @@ void tst_ThemeModel::themeSwitch()
     QCOMPARE(model.getToolBarName(), QString("Toolbar.png"));
     QCOMPARE(model.data(model.index(0, 0), 256), QVariant("../Resources/tickOn.png"));
 
-    LogCapture log;
+    MessageCapture log;
     QVERIFY(QMetaObject::invokeMethod(&model, "clicked", Q_ARG(int, 1)));
     QCOMPARE(log.lines(QtDebugMsg).value(0), QString("\t\tclicked on index =  1"));
     QCOMPARE(storedTheme().toString(), QString("1"));
@@ -372,7 +333,7 @@ void tst_ThemeModel::themeSwitch()
     // The same theme again only logs.
     log.clear();
     model.clicked(1);
-    QCOMPARE(log.all(), QStringList{"\t\tclicked on index =  1"});
+    QCOMPARE(log.lines(), QStringList{"\t\tclicked on index =  1"});
     QCOMPARE(changed.count(), 2);
     QCOMPARE(theme.count(), 1);
 
