@@ -65,6 +65,8 @@ private:
     char peek(u32 offset = 0) const;
     bool is_digit_at(u32 offset) const;
     bool two_digits_at(u32 offset) const { return is_digit_at(offset) && is_digit_at(offset + 1); }
+    // The number of the two digits at offset; only after two_digits_at said they are there.
+    u32 two_digit_value(u32 offset) const { return u32(peek(offset) - '0') * 10 + u32(peek(offset + 1) - '0'); }
     void skip_blanks();
     // Up to maxDigits decimal digits at m_pos; false when there is none.
     bool read_number(u32 maxDigits, u32* value);

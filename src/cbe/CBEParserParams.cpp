@@ -30,8 +30,8 @@ bool CBEParser::read_delay(bool* present)
         return fail(CBE_ERR_DEL_NO_DOT, m_pos + 2);
     if (!two_digits_at(3))
         return fail(CBE_ERR_DEL_MISSING, m_pos + 3);
-    const u32 minutes = u32(peek(0) - '0') * 10 + u32(peek(1) - '0');
-    const u32 seconds = u32(peek(3) - '0') * 10 + u32(peek(4) - '0');
+    const u32 minutes = two_digit_value(0);
+    const u32 seconds = two_digit_value(3);
     if (minutes * 60 + seconds > kMaxDelaySeconds || seconds > 59)
         return fail(CBE_ERR_DEL_TOO_BIG, start);
     emit_pair(minutes);
@@ -150,7 +150,7 @@ bool CBEParser::read_date_field(bool isYear, u32* value, u32* fieldPos)
     }
     if (!two_digits_at(0))
         return fail(CBE_ERR_BALANCE, m_pos);
-    *value = u32(peek(0) - '0') * 10 + u32(peek(1) - '0');
+    *value = two_digit_value(0);
     m_pos += 2;
     m_consumed += 2;
     // Only a given month or day has a separator after it; an open field is its own.
@@ -200,8 +200,8 @@ bool CBEParser::read_time(u8 missingHours, u8 badValue)
         return fail(missingHours, m_pos);
     if (peek(2) != '.' || !two_digits_at(3))
         return fail(CBE_ERR_TIM_NO_MINUTES, m_pos + 2);
-    const u32 hours = u32(peek(0) - '0') * 10 + u32(peek(1) - '0');
-    const u32 minutes = u32(peek(3) - '0') * 10 + u32(peek(4) - '0');
+    const u32 hours = two_digit_value(0);
+    const u32 minutes = two_digit_value(3);
     if (hours * 60 + minutes > kMinutesPerDay || minutes > 59)
         return fail(badValue, start);
     emit_pair(hours);
