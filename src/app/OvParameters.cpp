@@ -120,7 +120,7 @@ void OvParameters::load()
         documents = QDir::currentPath();
 
     m_lastFilePath = settings.value(QLatin1String(kLastPathKey), documents).toString();
-    qInfo() << "lastFilePath = " << m_lastFilePath;
+    qInfo().noquote().nospace() << "lastFilePath = " << m_lastFilePath;
     m_actualLanguage = settings.value(QLatin1String(kLanguageKey), systemLanguage).toString();
     m_alertAgainstObsoletePlantFileVersion = settings.value(QLatin1String(kObsoleteAlertKey), true).toBool();
 

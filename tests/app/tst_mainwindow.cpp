@@ -64,6 +64,8 @@ private slots:
     void toolButtonEnabledWithoutPlant();
     void aboutBoxDisablesBars();
     void keysWithoutPlant();
+    void layoutMirrorsForRightToLeftLanguages_data();
+    void layoutMirrorsForRightToLeftLanguages();
     void scaleFactorAtTwiceTheInitialSize();
     void screenshotDarkTheme();
     void themeSwitchStoresAndChangesImages();
@@ -246,6 +248,46 @@ void TestMainWindow::keysWithoutPlant()
     QCOMPARE(saveSpy.count(), 0);
     QCOMPARE(saveAsSpy.count(), 0);
     QCOMPARE(newSpy.count(), 1);
+}
+
+void TestMainWindow::layoutMirrorsForRightToLeftLanguages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("Arabic") << "ar" << true;
+    QTest::newRow("Hebrew") << "iw" << true;
+    QTest::newRow("Italian") << "it" << false;
+}
+
+// Arabic and Hebrew read right to left: the tool bar then starts at the right with "OpenFile";
+// other languages keep it at the left.
+void TestMainWindow::layoutMirrorsForRightToLeftLanguages()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, mirrored);
+    QObject* parameters = m_app->engine()->rootContext()->contextProperty(QStringLiteral("theParameters"))
+                              .value<QObject*>();
+    QVERIFY(parameters);
+    QString saved;
+    QVERIFY(QMetaObject::invokeMethod(parameters, "getActualLanguage", Q_RETURN_ARG(QString, saved)));
+    QVERIFY(QMetaObject::invokeMethod(parameters, "setActualLanguage", Q_ARG(QString, language)));
+    emit m_app->applicationLanguageChanged();
+
+    auto* open = qobject_cast<QQuickItem*>(named("openButton"));
+    auto* newFile = qobject_cast<QQuickItem*>(named("newButton"));
+    QVERIFY(open);
+    QVERIFY(newFile);
+    const qreal quarter = m_window->width() / 4;
+    if (mirrored) {
+        QTRY_VERIFY(open->mapToScene(QPointF(0, 0)).x() > 3 * quarter);
+        QVERIFY(newFile->mapToScene(QPointF(0, 0)).x() < open->mapToScene(QPointF(0, 0)).x());
+    } else {
+        QTRY_VERIFY(open->mapToScene(QPointF(0, 0)).x() < quarter);
+        QVERIFY(newFile->mapToScene(QPointF(0, 0)).x() > open->mapToScene(QPointF(0, 0)).x());
+    }
+
+    QVERIFY(QMetaObject::invokeMethod(parameters, "setActualLanguage", Q_ARG(QString, saved)));
+    emit m_app->applicationLanguageChanged();
 }
 
 void TestMainWindow::scaleFactorAtTwiceTheInitialSize()

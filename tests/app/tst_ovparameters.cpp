@@ -82,6 +82,8 @@ private slots:
     void firstStartGetters_data();
     void firstStartGetters();
     void firstStartPaths();
+    void lastFilePathLogLine_data();
+    void lastFilePathLogLine();
     void fileExtensionFollowsBrand();
     void publishedProperties();
     void setterPersists_data();
@@ -249,6 +251,29 @@ void TstOvParameters::firstStartPaths()
     // LC_ALL is it_IT in this test, so the system language is Italian.
     QCOMPARE(reference.getActualLanguage(), QStringLiteral("it"));
     QCOMPARE(QLocale().language(), QLocale::Italian);
+}
+
+void TstOvParameters::lastFilePathLogLine_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("first start") << QString() << QStringLiteral("lastFilePath = ") + s_home + QStringLiteral("/Documents");
+    QTest::newRow("stored path") << QStringLiteral("/srv/plants/North wing")
+                                 << QStringLiteral("lastFilePath = /srv/plants/North wing");
+}
+
+// The log line holds the path as it is: no quotes, one blank after "=".
+void TstOvParameters::lastFilePathLogLine()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, line);
+    if (!stored.isEmpty()) {
+        QSettings().setValue(QStringLiteral("defaultPath"), stored);
+        reparseOnNextRead();
+    }
+    QTest::ignoreMessage(QtInfoMsg, qPrintable(line));
+    OvParametersReference reference;
+    QCOMPARE(reference.getLastFilePath(), stored.isEmpty() ? s_home + QStringLiteral("/Documents") : stored);
 }
 
 void TstOvParameters::fileExtensionFollowsBrand()
