@@ -1,0 +1,136 @@
+#include "TestBase.h"
+
+#include "OS/TraceLog.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+namespace {
+
+TestBase* s_current = nullptr;
+QtMessageHandler s_previous = nullptr;
+
+// "unit/function:line E", then "[message]" and ":task(code) " when present; an optional time
+// prefix stands before it.
+const QRegularExpression kErrorLine(QStringLiteral("(\\S+:\\d+ E(?:\\[(.*)\\])?(?::\\S*\\(-?\\d+\\) ?)?)$"),
+                                    QRegularExpression::MultilineOption);
+
+} // namespace
+
+void TestBase::expectWarning(const QString& pattern)
+{
+    m_warnings << Expectation{QRegularExpression(pattern), false};
+}
+
+void TestBase::expectTraceError(const QString& pattern)
+{
+    m_traceErrors << Expectation{QRegularExpression(pattern), false};
+}
+
+QString TestBase::trace()
+{
+    g_logger().flush();
+    QFile file(m_tracePath);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(m_traceStart))
+        return QString();
+    return QString::fromLatin1(file.readAll());
+}
+
+QStringList TestBase::traceErrors(const QString& where)
+{
+    QStringList found;
+    for (auto it = kErrorLine.globalMatch(trace()); it.hasNext();) {
+        const auto match = it.next();
+        const QString line = match.captured(1);
+        if (line.left(line.indexOf(QLatin1String(" E"))).contains(where)) {
+            found << match.captured(2);
+            m_consumed << line;
+        }
+    }
+    return found;
+}
+
+QStringList TestBase::messages(QtMsgType type) const
+{
+    QStringList found;
+    for (const auto& message : m_messages)
+        if (message.first == type)
+            found << message.second;
+    return found;
+}
+
+void TestBase::initTestCase()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    m_tracePath = m_dir->filePath(QStringLiteral("trace.log"));
+    QCOMPARE(g_logger().open_file(m_tracePath.toStdString(), true), 0);
+    // Error lines carry stack traces; a failure names the lines instead.
+    g_logger().set_console(false);
+    s_current = this;
+    s_previous = qInstallMessageHandler(handler);
+    reset();
+}
+
+void TestBase::cleanupTestCase()
+{
+    qInstallMessageHandler(s_previous);
+    s_current = nullptr;
+    g_logger().close_file();
+    g_logger().set_file_output(false);
+    g_logger().set_console(true);
+    m_dir.reset();
+}
+
+void TestBase::reset()
+{
+    g_logger().flush();
+    m_traceStart = QFileInfo(m_tracePath).size();
+    m_warnings.clear();
+    m_traceErrors.clear();
+    m_messages.clear();
+    m_unexpected.clear();
+    m_consumed.clear();
+}
+
+bool TestBase::announced(QList<Expectation>& expectations, const QString& text)
+{
+    for (auto& expectation : expectations) {
+        if (expectation.pattern.match(text).hasMatch()) {
+            expectation.seen = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TestBase::cleanup()
+{
+    QStringList faults = m_unexpected;
+    for (auto it = kErrorLine.globalMatch(trace()); it.hasNext();) {
+        const QString line = it.next().captured(1);
+        if (!m_consumed.contains(line) && !announced(m_traceErrors, line))
+            faults << QStringLiteral("trace error: ") + line;
+    }
+    for (const auto& expectation : m_warnings + m_traceErrors)
+        if (!expectation.seen)
+            faults << QStringLiteral("announced, never logged: ") + expectation.pattern.pattern();
+    reset();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestBase::handler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    TestBase* self = s_current;
+    if (self) {
+        self->m_messages << qMakePair(type, text);
+        if (type == QtWarningMsg || type == QtCriticalMsg) {
+            if (self->announced(self->m_warnings, text))
+                return;
+            self->m_unexpected << QStringLiteral("Qt message: ") + text;
+        }
+    }
+    if (s_previous)
+        s_previous(type, context, text);
+}
