@@ -1,264 +1,221 @@
-// The real application object, started offscreen with private settings and data folders and
-// quit from its own event loop; the log it leaves behind is then read line by line.
-// One QApplication per process: the object is built by the first test function and
-// destroyed by startAndQuit(), so the order of the functions matters.
+// The real application object and its scene, offscreen, with private settings and data folders,
+// a file named on the command line and no plant. The functions run in order on one object:
+// mouse positions; start, run until the first frame and quit the loop; the main window left
+// behind; the end, with the log read back line by line. The log's handler passes nothing on,
+// so the test base's handler goes on top of it: a QML warning, such as an image the scene
+// cannot open, fails the test.
 #include "IsolatedHome.h"
-
+#include "TestBase.h"
 #include "app/Ov4kApp.h"
 
-#include <QDir>
-#include <QFile>
-#include <QMouseEvent>
-#include <QQmlApplicationEngine>
-#include <QQmlContext>
-#include <QQuickWindow>
-#include <QRegularExpression>
-#include <QTimer>
+#include <QtQuick>
 #include <QtTest>
 
-namespace {
-
-IsolatedHome* g_home = nullptr;
-
+static const IsolatedHome s_home;
 // The program name, one option Qt takes for itself, then a file name split by the shell.
-int g_argc = 6;
-char g_arg0[] = "tst_ov4kapp";
-char g_arg1[] = "-platform";
-char g_arg2[] = "offscreen";
-char g_arg3[] = "a";
-char g_arg4[] = "b";
-char g_arg5[] = "c";
-char* g_argv[] = {g_arg0, g_arg1, g_arg2, g_arg3, g_arg4, g_arg5, nullptr};
+static int s_argc = 6;
+static char s_args[][12] = {"tst_ov4kapp", "-platform", "offscreen", "a", "b", "c"};
+static char* s_argv[] = {s_args[0], s_args[1], s_args[2], s_args[3], s_args[4], s_args[5], nullptr};
 
-const QString kStars = QString(87, QLatin1Char('*'));
-// Date and time, "." and the milliseconds modulo 10000 without leading zeros, " - ".
-const QString kStamp = QStringLiteral(R"(^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.(0|[1-9]\d{0,3}) - )");
-
-QString infoText(const QString& line)
-{
-    const int at = line.indexOf(QLatin1String(" - Info: "));
-    return at < 0 ? QString() : line.mid(at + 9);
-}
-
-} // namespace
-
-class TestOv4kApp : public QObject
-{
+class tst_Ov4kApp : public TestBase {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void argumentsJoinedAfterQtOptions();
-    void mouseUnknownBeforeFirstMove();
-    void mouseMoveRecordedRounded_data();
-    void mouseMoveRecordedRounded();
-    void mousePressNotRecorded();
-    void startAndQuit();
-    void logInAppDataFolderOfBrand();
-    void logStartsWithStartBanner();
-    void logEndsWithEndBanner();
-    void logHoldsMainLoopStart();
-    void onlyFirstArgumentLogged();
-    void noFailedConnection();
-    void noWarningOrCriticalLine();
-    void everyLineMatchesItsLevel();
-
-private:
     Ov4kApp* m_app = nullptr;
-    QString m_logPath;
-    QStringList m_lines;
+    QQuickWindow* m_window = nullptr;
+    QQmlContext* m_context = nullptr;
+
+    QObject* named(const QString& name) const { return m_window->findChild<QObject*>(name); }
+    QObject* published(const char* name) const { return m_context->contextProperty(name).value<QObject*>(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(s_home.isValid());
+        // Offscreen has no OpenGL: the scene draws in software, as with "swgl.par".
+        qputenv("QT_QUICK_BACKEND", "software");
+        Q_INIT_RESOURCE(translations);
+        Q_INIT_RESOURCE(qml);
+        Q_INIT_RESOURCE(resources);
+        m_app = new Ov4kApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QCOMPARE(m_app->currentFilePath(), QStringLiteral("a b c"));
+        QCOMPARE(QPoint(m_app->getMouseXPosition(), m_app->getMouseYPosition()), QPoint(-1, -1)); // no move yet
+    }
+
+    // An event moves the recorded position or leaves it.
+    void mouse_data()
+    {
+        QTest::addColumn<int>("event");
+        QTest::addColumn<QPointF>("pos");
+        QTest::addColumn<QPoint>("recorded");
+        QTest::newRow("halves round upward") << int(QEvent::MouseMove) << QPointF(2.5, -2.5) << QPoint(3, -2);
+        QTest::newRow("nearest") << int(QEvent::MouseMove) << QPointF(-3.4, 7.6) << QPoint(-3, 8);
+        QTest::newRow("a press is no move") << int(QEvent::MouseButtonPress) << QPointF(50, 60) << QPoint(-3, 8);
+    }
+    void mouse()
+    {
+        QFETCH(int, event);
+        QFETCH(QPointF, pos);
+        QMouseEvent mouse(QEvent::Type(event), pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_app, &mouse);
+        QTEST(QPoint(m_app->getMouseXPosition(), m_app->getMouseYPosition()), "recorded");
+    }
+
+    void start()
+    {
+        // Quit once the scene has drawn its first frame, so that bindings evaluated while
+        // drawing have reported what they had to.
+        QTimer::singleShot(0, m_app, [this] {
+            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
+                    Qt::QueuedConnection);
+            m_app->mainWindow()->update();
+        });
+        QCOMPARE(m_app->run(), 0);
+        m_window = m_app->mainWindow();
+        m_context = m_app->engine()->rootContext();
+        QVERIFY(m_window);
+        QCOMPARE(m_window->title(), QStringLiteral("KV1300-01 Tavrel-FSX"));
+        QVERIFY(!QGuiApplication::windowIcon().isNull());
+        QCOMPARE(published("theApp"), static_cast<QObject*>(m_app));
+        QVERIFY(published("theThemeModel") && published("theCpuTypeMdl") && published("theParameters")
+                && published("config") && !published("activePlant"));
+        QCOMPARE(m_window->property("workingAreaStat").toString(), QStringLiteral("JUST_OPEN"));
+        QCOMPARE(m_app->pageCode(), 0);
+        QVERIFY(named("brandPicture")->property("visible").toBool());
+        QVERIFY(!named("plantSplitView")->property("visible").toBool());
+        // The initial size of a fresh settings folder, and the least one.
+        QCOMPARE(QList<QSize>({m_window->size(), m_window->minimumSize()}), QList<QSize>({{960, 720}, {750, 650}}));
+        m_window->resize(1920, 1080); // the scale factors follow: twice the width, one and a half the height
+        QTRY_COMPARE(m_window->property("orizontalScaleFactor").toReal(), 2.0);
+        QCOMPARE(m_window->property("verticalScaleFactor").toReal(), 1.5);
+        QCOMPARE(QSize(m_app->getWndWidth(), m_app->getWndHeight()), QSize(1920, 1080));
+        m_window->resize(960, 720);
+        QVERIFY(QMetaObject::invokeMethod(m_app, "onPlantDescriptionChange"));
+        QCOMPARE(m_window->title(), QStringLiteral("a b c - KV1300-01 Tavrel-FSX"));
+    }
+
+    // Without a plant only New, Open, Import, Exit, the Options menu and the About entry serve.
+    // A submenu is enabled through the entry that opens it.
+    void enabledWithoutPlant_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("enabled");
+        for (const char* name : {"newItem", "openItem", "importItem", "exitItem", "searchItem", "voidAddressesItem",
+                                 "aboutItem", "fileMenu", "optionsMenu", "infoMenu", "languageMenu", "themeMenu",
+                                 "openButton", "newButton", "importButton"})
+            QTest::newRow(name) << name << true;
+        for (const char* name : {"saveItem", "saveAsItem", "pdfItem", "csvItem", "compileItem", "clearRecentItem",
+                                 "recentMenu", "saveButton", "pdfButton", "csvButton", "compileButton",
+                                 "checkCbeButton"})
+            QTest::newRow(name) << name << false;
+    }
+    void enabledWithoutPlant()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, enabled);
+        QObject* object = named(name);
+        QVERIFY2(object, qPrintable(name));
+        for (QObject* entry : m_window->findChildren<QObject*>()) {
+            if (entry->property("subMenu").value<QObject*>() == object)
+                object = entry;
+        }
+        QCOMPARE(object->property("enabled").toBool(), enabled);
+        // The About box disables every tool button and the menu bar while it is open.
+        QObject* bar = name.endsWith("Button") ? object : m_window->property("menuBar").value<QObject*>();
+        QVERIFY(QMetaObject::invokeMethod(m_window, "showAboutDlg"));
+        QCOMPARE(bar->property("enabled").toBool(), false);
+        QVERIFY(QMetaObject::invokeMethod(named("closeInfoBtn"), "clicked"));
+        QTRY_COMPARE(bar->property("enabled").toBool(), bar != object || enabled);
+        QCOMPARE(object->property("enabled").toBool(), enabled);
+    }
+
+    void themeSwitch()
+    {
+        const auto images = [this] {
+            return named("toolBarBackground")->property("source").toString() + ' '
+                   + named("workingAreaBackground")->property("source").toString();
+        };
+        QCOMPARE(images(), QStringLiteral("qrc:/Resources/Toolbar.png qrc:/Resources/WorkigArea_BLU.png"));
+        QVERIFY(QMetaObject::invokeMethod(published("theThemeModel"), "clicked", Q_ARG(int, 1)));
+        QCOMPARE(QSettings().value(QStringLiteral("mainWnd/themeIndex")).toInt(), 1);
+        QCOMPARE(images(), QStringLiteral("qrc:/Resources/lightToolbar.png qrc:/Resources/lightWorkinAreaBg.png"));
+        QCOMPARE(named("toolBarBackground")->property("status").toInt(), 1); // Image.Ready: the file exists
+    }
+
+    // Each row calls the slot its name gives. A negative CPU changes nothing: those rows still
+    // show the page before them. The titles are the English texts, so they also show that the
+    // translation was installed.
+    void pageSlots_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("onPlantInfoPageSelected()") << "PLANT_ACTIVE_GEN_INFO" << 1 << "Plant information";
+        QTest::newRow("onGeneralParametersPageSelected()") << "PLANT_GEN_PARAMETER" << 2 << "General parameters";
+        QTest::newRow("onPwdMngPageSelected()") << "PLANT_PWD_MNG" << 3 << "Passwords";
+        QTest::newRow("onCpuPageSelected(-1)") << "PLANT_PWD_MNG" << 3 << "Passwords";
+        QTest::newRow("onAnnunciatorPageSelected(-1)") << "PLANT_PWD_MNG" << 3 << "Passwords";
+        QTest::newRow("onGeneralAreasPageSelected()") << "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED" << 4 << "Areas";
+        QTest::newRow("onGeneralGroupsPageSelected()") << "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED" << 5 << "Groups";
+        QTest::newRow("onRepeatersPageSelected()") << "PLANT_REPEATERS_DATA_PAGE_SELECTED" << 6 << "Repeaters";
+        QTest::newRow("onGeneralCPUsPageSelected()") << "PLANT_ACTIVE_CPU_GEN_PAGE" << 7 << "Panels";
+        QTest::newRow("onCpuPageSelected(0)") << "PLANT_ACTIVE_CPU_DATA_PAGE" << 8 << "Panel";
+        // No annunciator model exists yet.
+        QTest::newRow("onAnnunciatorPageSelected(0)") << "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED" << 10 << "Annunciators";
+        QTest::newRow("onAnnunciatorPageSelected(3)") << "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED" << 10 << "Annunciators";
+    }
+    void pageSlots()
+    {
+        const QList<QByteArray> call = QByteArray(QTest::currentDataTag()).chopped(1).split('(');
+        QVERIFY(call[1].isEmpty() ? QMetaObject::invokeMethod(m_app, call[0])
+                                  : QMetaObject::invokeMethod(m_app, call[0], Q_ARG(int, call[1].toInt())));
+        QTEST(m_window->property("workingAreaStat").toString(), "state");
+        QTEST(m_app->pageCode(), "code");
+        // Exactly the page of the state shows, beside the plant tree.
+        QStringList shown;
+        for (QQuickItem* item : m_window->findChildren<QQuickItem*>(QStringLiteral("pageTitle"))) {
+            if (item->isVisible())
+                shown << item->property("text").toString();
+        }
+        QTEST(shown.join('|'), "title");
+    }
+
+    void quit()
+    {
+        // A second run finds the engine in place: the path of a scene that yields no window.
+        expectWarning(QStringLiteral("^Filed to create GUI components\\.$"));
+        QCOMPARE(m_app->run(), 0);
+        delete m_window;
+        delete m_app;
+        // The brand applied first names the folder: organisation, then application.
+        QFile file(s_home.path() + QStringLiteral("/.local/share/Tavrel-FSX/KV1300-01/ov4800.log"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QStringList lines = QString::fromLocal8Bit(file.readAll()).split('\n');
+        QCOMPARE(lines.takeLast(), QString()); // the last line is ended too
+        // Date and time, "." and the milliseconds modulo 10000 without leading zeros, " - ", the
+        // level with its source position, the message.
+        const QRegularExpression layout(QStringLiteral(
+            R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.(?:0|[1-9]\d{0,3}) - (?:(?:Debug|Warning): \[[^\t]+@\d+\t[^\t]*\]\t)"
+            R"(|(?:Critical|Fatal): \[[^\t]+:\d+\t[^\t]*\](?!\t)|Info: )(.*)$)"));
+        QStringList texts;
+        for (const QString& line : qAsConst(lines)) {
+            const auto match = layout.match(line);
+            QVERIFY2(match.hasMatch(), qPrintable(line));
+            texts << match.captured(1);
+        }
+        QVERIFY(!lines.filter(QRegularExpression(R"( - Debug: \[[^\t]*/Ov4kApp\.cpp@)")).isEmpty());
+        // QML warnings reach the log as warning lines; an announced one stops at the test base.
+        QCOMPARE(lines.filter(QRegularExpression(" - (Warning|Critical|Fatal): ")), QStringList());
+        const QString stars(87, '*');
+        QCOMPARE(texts.mid(0, 3) + texts.mid(texts.size() - 3),
+                 QStringList({stars,
+                              "**************\t\tAPPLICATION START: \"KV1300-01\" \tv:  \"2.7\" \t******************",
+                              stars, stars, "**************\t\tAPPLICATION END: \"KV1300-01\" \t******************",
+                              stars}));
+        QCOMPARE(texts.count("Start Main Loop."), 1);
+        QCOMPARE(texts.filter("Application argument:"), QStringList{"Application argument:  \"a\""});
+    }
 };
 
-void TestOv4kApp::initTestCase()
-{
-    QVERIFY(g_home && g_home->isValid());
-    m_app = new Ov4kApp(g_argc, g_argv);
-}
-
-void TestOv4kApp::argumentsJoinedAfterQtOptions()
-{
-    QCOMPARE(m_app->currentFilePath(), QStringLiteral("a b c"));
-}
-
-void TestOv4kApp::mouseUnknownBeforeFirstMove()
-{
-    QCOMPARE(m_app->getMouseXPosition(), -1);
-    QCOMPARE(m_app->getMouseYPosition(), -1);
-}
-
-void TestOv4kApp::mouseMoveRecordedRounded_data()
-{
-    QTest::addColumn<QPointF>("pos");
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("y");
-    QTest::newRow("halves round upward") << QPointF(2.5, -2.5) << 3 << -2;
-    QTest::newRow("nearest") << QPointF(10.4, 7.6) << 10 << 8;
-    QTest::newRow("origin") << QPointF(0.0, 0.0) << 0 << 0;
-    QTest::newRow("negative below half") << QPointF(-3.4, -0.6) << -3 << -1;
-}
-
-void TestOv4kApp::mouseMoveRecordedRounded()
-{
-    QFETCH(QPointF, pos);
-    QFETCH(int, x);
-    QFETCH(int, y);
-    QObject receiver;
-    QMouseEvent move(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&receiver, &move);
-    QCOMPARE(m_app->getMouseXPosition(), x);
-    QCOMPARE(m_app->getMouseYPosition(), y);
-}
-
-void TestOv4kApp::mousePressNotRecorded()
-{
-    QObject receiver;
-    QMouseEvent move(QEvent::MouseMove, QPointF(20, 30), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&receiver, &move);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 60), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&receiver, &press);
-    QCOMPARE(m_app->getMouseXPosition(), 20);
-    QCOMPARE(m_app->getMouseYPosition(), 30);
-}
-
-void TestOv4kApp::startAndQuit()
-{
-    // Quit once the scene has drawn its first frame, so bindings evaluated while drawing
-    // have reported what they had to.
-    Ov4kApp* app = m_app;
-    QTimer::singleShot(0, app, [app] {
-        QQuickWindow* window = app->mainWindow();
-        QVERIFY(window);
-        QObject::connect(window, &QQuickWindow::frameSwapped, app, &QCoreApplication::quit,
-                         Qt::QueuedConnection);
-        window->update();
-    });
-    const int result = m_app->run();
-    QCOMPARE(result, 0);
-    QVERIFY(m_app->mainWindow());
-    QCOMPARE(m_app->mainWindow()->title(), QStringLiteral("KV1300-01 Tavrel-FSX"));
-    QQmlContext* context = m_app->engine()->rootContext();
-    QCOMPARE(context->contextProperty(QStringLiteral("theApp")).value<QObject*>(),
-             static_cast<QObject*>(m_app));
-    QVERIFY(context->contextProperty(QStringLiteral("theThemeModel")).value<QObject*>());
-    QVERIFY(context->contextProperty(QStringLiteral("theCpuTypeMdl")).value<QObject*>());
-    QVERIFY(context->contextProperty(QStringLiteral("theParameters")).value<QObject*>());
-    QVERIFY(context->contextProperty(QStringLiteral("config")).value<QObject*>());
-    QVERIFY(!context->contextProperty(QStringLiteral("activePlant")).value<QObject*>());
-    QCOMPARE(m_app->mainWindow()->property("workingAreaStat").toString(), QStringLiteral("JUST_OPEN"));
-
-    m_logPath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                + QStringLiteral("/ov4800.log");
-    delete m_app;
-    m_app = nullptr;
-
-    QFile file(m_logPath);
-    QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(m_logPath));
-    m_lines = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
-    QVERIFY(!m_lines.isEmpty());
-    QCOMPARE(m_lines.takeLast(), QString()); // the last line is ended too
-    QVERIFY(m_lines.size() >= 8);
-}
-
-void TestOv4kApp::logInAppDataFolderOfBrand()
-{
-    // The brand applied first names the folder: organisation, then application.
-    QCOMPARE(m_logPath, g_home->path() + QStringLiteral("/.local/share/Tavrel-FSX/KV1300-01/ov4800.log"));
-}
-
-void TestOv4kApp::logStartsWithStartBanner()
-{
-    QCOMPARE(infoText(m_lines.at(0)), kStars);
-    QCOMPARE(infoText(m_lines.at(1)),
-             QStringLiteral("**************\t\tAPPLICATION START: \"KV1300-01\" \tv:  \"2.7\" \t******************"));
-    QCOMPARE(infoText(m_lines.at(2)), kStars);
-}
-
-void TestOv4kApp::logEndsWithEndBanner()
-{
-    const int n = m_lines.size();
-    QCOMPARE(infoText(m_lines.at(n - 3)), kStars);
-    QCOMPARE(infoText(m_lines.at(n - 2)),
-             QStringLiteral("**************\t\tAPPLICATION END: \"KV1300-01\" \t******************"));
-    QCOMPARE(infoText(m_lines.at(n - 1)), kStars);
-}
-
-void TestOv4kApp::logHoldsMainLoopStart()
-{
-    int count = 0;
-    for (const QString& line : qAsConst(m_lines))
-        count += infoText(line) == QLatin1String("Start Main Loop.");
-    QCOMPARE(count, 1);
-}
-
-void TestOv4kApp::onlyFirstArgumentLogged()
-{
-    QStringList logged;
-    for (const QString& line : qAsConst(m_lines)) {
-        if (line.contains(QLatin1String("Application argument:")))
-            logged << infoText(line);
-    }
-    QCOMPARE(logged, QStringList{QStringLiteral("Application argument:  \"a\"")});
-}
-
-void TestOv4kApp::noFailedConnection()
-{
-    for (const QString& line : qAsConst(m_lines)) {
-        QVERIFY2(!line.contains(QLatin1String("FAILED")), qPrintable(line));
-        QVERIFY2(!line.contains(QLatin1String("Connect SIGNAL")), qPrintable(line));
-    }
-}
-
-void TestOv4kApp::noWarningOrCriticalLine()
-{
-    // QML warnings reach the log as warning lines.
-    const QRegularExpression bad(kStamp + QStringLiteral("(Warning|Critical|Fatal): "));
-    QStringList found;
-    for (const QString& line : qAsConst(m_lines)) {
-        if (bad.match(line).hasMatch()) {
-            qInfo().noquote() << line;
-            found << line;
-        }
-    }
-    QVERIFY2(found.isEmpty(), "warning or critical lines in the log, listed above");
-}
-
-void TestOv4kApp::everyLineMatchesItsLevel()
-{
-    const QRegularExpression layout(
-        kStamp
-        + QStringLiteral(R"(((Debug|Warning): \[[^\t]+@\d+\t[^\t]*\]\t.*)"
-                         R"(|(Critical|Fatal): \[[^\t]+:\d+\t[^\t]*\](?!\t).*)"
-                         R"(|Info: .*)$)"));
-    for (const QString& line : qAsConst(m_lines))
-        QVERIFY2(layout.match(line).hasMatch(), qPrintable(line));
-    // A debug line of this program carries its own source file.
-    bool ownSource = false;
-    for (const QString& line : qAsConst(m_lines))
-        ownSource = ownSource || line.contains(QRegularExpression(QStringLiteral(R"(Debug: \[[^\t]*Ov4kApp\.cpp@\d+\t)")));
-    QVERIFY(ownSource);
-}
-
-int main(int argc, char** argv)
-{
-    IsolatedHome home;
-    g_home = &home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/.local/share")));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + QStringLiteral("/.cache")));
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = home.path() + QStringLiteral("/runtime");
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    }
-    // Offscreen has no OpenGL: the scene draws in software, as with "swgl.par".
-    qputenv("QT_QUICK_BACKEND", "software");
-    Q_INIT_RESOURCE(translations);
-    Q_INIT_RESOURCE(qml);
-    Q_INIT_RESOURCE(resources);
-
-    TestOv4kApp test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_APPLESS_MAIN(tst_Ov4kApp)
 #include "tst_ov4kapp.moc"
