@@ -3,18 +3,13 @@
 // it ended. Each test's main() hands kFatalChildArg and the case name to its own child code.
 #include <QCoreApplication>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 namespace libtest {
 
 constexpr char kFatalChildArg[] = "--fatal-child";
 
-struct ChildRun {
-    bool finished;
-    QProcess::ExitStatus status;
-    int code;
-    QByteArray output; // standard output and error, merged
-};
+// How the child ended; output holds its standard output and error, merged.
+struct ChildRun { bool finished; QProcess::ExitStatus status; int code; QByteArray output; };
 
 inline ChildRun run_fatal_child(const QString& which)
 {
@@ -25,8 +20,7 @@ inline ChildRun run_fatal_child(const QString& which)
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(), {QString(kFatalChildArg), which});
-    const bool finished = child.waitForFinished(60000);
-    return ChildRun{finished, child.exitStatus(), child.exitCode(), child.readAll()};
+    return ChildRun{child.waitForFinished(60000), child.exitStatus(), child.exitCode(), child.readAll()};
 }
 
 } // namespace libtest
