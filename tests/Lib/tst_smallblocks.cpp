@@ -21,13 +21,6 @@ std::unique_ptr<IFace> make(int dt, ZpConfBlock* block = nullptr)
     return std::unique_ptr<IFace>(ZpData::new_iface(nullptr, block, u32(dt), 0, kDataVersion2602));
 }
 
-void fill_random(IFace& layout, quint32 seed)
-{
-    QRandomGenerator rng(seed);
-    for (u32 i = 0; i < layout.size(); ++i)
-        layout.data()[i] = u8(rng.bounded(256));
-}
-
 // Longer than any name field.
 const QByteArray kText("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 
@@ -40,16 +33,17 @@ private slots:
     // Every zone reads its own bit of each bit table and its own nibble; zones 0 and 2001 read 0.
     void zoneProg()
     {
-        ZoneProg layout(nullptr, nullptr, 3);
-        fill_random(layout, 3);
-        const u8* d = layout.data();
+        ZoneProg prog(nullptr, nullptr, 3);
+        QRandomGenerator rng(3);
+        std::generate_n(prog.data(), prog.size(), [&] { return u8(rng.bounded(256)); });
+        const u8* d = prog.data();
         for (u32 z = 1, n = 0; z <= 2000; n = z++)
-            QCOMPARE(QString::asprintf("%u: %d %d %d", z, layout.get_zone_bit_a(z), layout.get_zone_bit_b(z), layout.get_zone_nibble(z)),
+            QCOMPARE(QString::asprintf("%u: %d %d %d", z, prog.get_zone_bit_a(z), prog.get_zone_bit_b(z), prog.get_zone_nibble(z)),
                      QString::asprintf("%u: %d %d %d", z, (d[n / 8] >> (n % 8)) & 1, (d[250 + n / 8] >> (n % 8)) & 1,
                                        z % 2 ? d[500 + n / 2] & 15 : d[500 + n / 2] >> 4));
-        memset(layout.data(), 0xFF, layout.size());
+        memset(prog.data(), 0xFF, prog.size());
         for (u32 z : {0u, 2001u, 0xFFFFFFFFu})
-            QVERIFY(!layout.get_zone_bit_a(z) && !layout.get_zone_bit_b(z) && !layout.get_zone_nibble(z));
+            QVERIFY(!prog.get_zone_bit_a(z) && !prog.get_zone_bit_b(z) && !prog.get_zone_nibble(z));
     }
 
     void names_data()
@@ -101,7 +95,8 @@ private slots:
     void annuncProg()
     {
         AnnuncProg layout(nullptr, nullptr, 6);
-        fill_random(layout, 6);
+        QRandomGenerator rng(6);
+        std::generate_n(layout.data(), layout.size(), [&] { return u8(rng.bounded(256)); });
         for (int a = 0; a < 16; a += 2)
             layout.data()[291 * a + 290] = 0;
         const char* d = reinterpret_cast<const char*>(layout.data());
@@ -145,11 +140,10 @@ private slots:
         imagegen::Plant plant;
         plant.boards = {{0, 0, 0, 0}};
         const QByteArray group = "\xF0" + QByteArray(31, '\0') + '\1';
-        for (int dt : {0, 1, 3, 4, 5, 6, 69, 134, 135, 197}) {
-            const bool marks = dt == 3 || dt == 5 || dt >= 134; // the others' default is the base zero fill
-            QTest::addRow("default %d", dt) << dt << true << reset << 0 << (marks ? whole : none)
+        // The defaults of the zone programming, group and device name blocks mark them; the others' is the base zero fill.
+        for (int dt : {0, 1, 3, 4, 5, 6, 69, 134, 135, 197})
+            QTest::addRow("default %d", dt) << dt << true << reset << 0 << (dt == 3 || dt == 5 || dt >= 134 ? whole : none)
                                             << (dt == 5 ? group.repeated(1600) : imagegen::block(plant, dt, imagegen::kV2602));
-        }
         QTest::newRow("zone 2000") << 4 << true << zone(2000, "Zone") << 0 << QVector<uint>{63968, 32} << QByteArray();
         QTest::newRow("zone, equal") << 4 << true << zone(9, "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnntail") << -1 << none << QByteArray();
         QTest::newRow("zone, loose layout") << 4 << false << zone(1, "Z") << 0 << none << QByteArray();
