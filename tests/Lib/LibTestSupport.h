@@ -90,82 +90,38 @@ public:
     std::vector<Notice> notices;
 };
 
-// Device programming records (blocks 70 to 133): a 2-byte header, then 700 records.
+// Device programming records (blocks 70 to 133): a 2-byte header, then 700 records of 43 bytes.
 namespace device {
-
-constexpr u32 kRecSize = 43;
 
 // Fields of a record as the record table lays them out.
 struct Rec {
-    u8 address = 0;
-    u8 lineBit = 0;
+    u8 address = 0, lineBit = 0;
     bool module = false;
     u16 code = 0;
-    u8 type = 0;
-    u8 cls = 0;
+    u8 type = 0, cls = 0;
     u16 zone = 0;
-    u8 b8 = 0;
-    u8 b9 = 0;
-    u8 b10 = 0;
+    u8 b8 = 0, b9 = 0, b10 = 0;
 };
 
 inline void put_rec(u8* p, const Rec& r)
 {
-    memset(p, 0, kRecSize);
-    p[0] = r.address;
-    p[1] = u8((r.lineBit ? 0x40 : 0) | (r.module ? 0x80 : 0));
-    p[2] = u8(r.code & 0xFF);
-    p[3] = u8(r.code >> 8);
-    p[4] = u8(r.type | (r.cls << 6));
-    p[5] = u8(r.zone & 0xFF);
-    p[6] = u8(r.zone >> 8);
-    p[8] = r.b8;
-    p[9] = r.b9;
-    p[10] = r.b10;
+    const u8 rec[43] = {r.address, u8((r.lineBit ? 0x40 : 0) | (r.module ? 0x80 : 0)), u8(r.code), u8(r.code >> 8),
+                        u8(r.type | r.cls << 6), u8(r.zone), u8(r.zone >> 8), 0, r.b8, r.b9, r.b10};
+    memcpy(p, rec, sizeof rec);
 }
 
 inline Rec sensor(u8 address, u8 lineBit, u8 type = 1, u8 b8 = 0)
 {
-    Rec r;
-    r.address = address;
-    r.lineBit = lineBit;
-    r.code = 16386;
-    r.type = type;
-    r.b8 = b8;
-    return r;
+    return Rec{address, lineBit, false, 16386, type, 0, 0, b8};
 }
 
 inline Rec module(u8 address, u8 lineBit, u8 cls, u8 sub, u8 type = 22, u16 code = 16395)
 {
-    Rec r;
-    r.address = address;
-    r.lineBit = lineBit;
-    r.module = true;
-    r.code = code;
-    r.type = type;
-    r.cls = cls;
-    r.b8 = sub;
-    return r;
+    return Rec{address, lineBit, true, code, type, cls, 0, sub};
 }
 
-// The empty record: all 0 except byte 1 = 16 and byte 11 = 240.
-inline QByteArray empty_record()
-{
-    QByteArray r(kRecSize, '\0');
-    r[1] = char(16);
-    r[11] = char(240);
-    return r;
-}
-
-inline u8* slot_ptr(DataBlock::IFace& layout, u32 slot)
-{
-    return layout.data() + 2 + kRecSize * slot;
-}
-
-inline u8* slot_ptr(DataBlock::IFace* layout, u32 slot)
-{
-    return slot_ptr(*layout, slot);
-}
+inline u8* slot_ptr(DataBlock::IFace* layout, u32 slot) { return layout->data() + 2 + 43 * slot; }
+inline u8* slot_ptr(DataBlock::IFace& layout, u32 slot) { return slot_ptr(&layout, slot); }
 
 } // namespace device
 
