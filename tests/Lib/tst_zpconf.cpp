@@ -65,7 +65,7 @@ QString filled(const std::function<int(char*)>& call, bool text = false)
     return QString::number(result) + ":" + (text ? QString::fromLatin1(b, int(qstrnlen(b, 33))) : bytes(b, 1).toHex() + bytes(b + 8, 1).toHex());
 }
 
-// The stored CRCs against the catalogue CRC of each block, then with two of them wrong.
+// The stored CRCs against the generator's CRC of each block, then with two of them wrong.
 QString crcs(ZpConf& c, TestBase& t)
 {
     u16 crc[198]; u8 failed[4] = {0xEE, 0xEE, 0xEE, 0xEE};
@@ -84,8 +84,7 @@ QString brands(ZpConf& c, TestBase& t)
 {
     c.new_config(6);
     for (int i = 0; i < 4; ++i) at(c, 5221 + i) = u8(3 + i);
-    const int from = (c.check_zpxProg(true), t.trace().size());
-    QStringList r;
+    const int from = (c.check_zpxProg(true), t.trace().size()); QStringList r;
     for (u8 brand : {2, 4})
         c.find_block(2)->lock_write(), dynamic_cast<ZpData::IF_ZpxProg*>(c.find_block(2)->get_iface())->set_sensor_brand(brand),
             c.find_block(2)->unlock(), r << bytes(&at(c, 5221), 4).toHex();
@@ -94,11 +93,11 @@ QString brands(ZpConf& c, TestBase& t)
     return cat({r.join(' '), apollo, c.get_blocks().get_crc(2) == crc16_modbus(block_bytes(c, 2)), lines(t, from)});
 }
 
-// A line protocol changed behind the check's back: the devices of that line go, if it has a block,
-// with one status rebuild.
-QString protocol(ZpConf& c, TestBase& t, int board, int line, u8 prot)
+// Line protocols of a board of CPU 0 changed behind the check's back: the devices of the changed
+// lines go, if the board has a block, with one status rebuild however many lines changed.
+QString protocol(ZpConf& c, TestBase& t, int board, u8 prot0, u8 prot1)
 {
-    at(c, 4 + 5 * board) = u8((at(c, 4 + 5 * board) & ~(3 << (3 + 2 * line))) | (prot << (3 + 2 * line)));
+    at(c, 4 + 5 * board) = u8((at(c, 4 + 5 * board) & 0x87) | prot0 << 3 | prot1 << 5);
     u8 record[43];
     return cat({c.check_zpxProg(false), lines(t, 0), used(c), t.trace().count("Inizio aggiornamento stato zone\n"),
                 c.get_device(record, 0, 1, false, 4, 15), c.check_zpxProg(false)});
@@ -170,9 +169,10 @@ private slots:
                   c.get_device_prog_index(0, 1), c.get_zone_name(1).get()}), "6 6 0 0 255 ");
         CALL(brands(c, t), "03040506 01010101 256 true C0L0 cambia protocollo da 1 ad Apollo|C0L0 cambia protocollo da 1 ad Apollo|"
                            "Cambiato prot cpu0 line0|Cambiato prot cpu0 line0");
-        CALL(protocol(c, t, 0, 1, 0), "-1 Cambiato prot cpu0 line0 101111 1 1008 -1");
+        CALL(protocol(c, t, 0, 0, 0), "-1 Cambiato prot cpu0 line0 101111 1 1008 -1");
+        CALL(protocol(c, t, 0, 1, 0), "-1 Cambiato prot cpu0 line0|Cambiato prot cpu0 line0 000111 1 1008 -1");
         CALL(protocol(c, t, 1, 0, 0), "-1 Cambiato prot cpu0 line2 111101 1 0 -1");
-        CALL(protocol(c, t, 2, 0, 1), "-1  111111 0 0 -1");
+        CALL(protocol(c, t, 2, 1, 0), "-1  111111 0 0 -1");
     }
     void calls()
     {

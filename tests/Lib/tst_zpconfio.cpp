@@ -154,7 +154,7 @@ private slots:
     void bad_image()
     {
         QFETCH(QByteArray, image); QFETCH(int, code); QFETCH(QString, line); QFETCH(int, lastInstalled);
-        ZpConf conf(0, 255); conf.new_config(0);
+        ZpConf conf(0, 255); conf.new_config(0); u8 record[43];
         const QByteArray zones = bytes(conf, 4), names = bytes(conf, 134).mid(2);
         QCOMPARE(import(conf, image), code);
         QVERIFY2(trace().contains(line), qPrintable(line));
@@ -162,12 +162,12 @@ private slots:
         QCOMPARE(conf.get_blocks().count_invalid(), code > 0 ? 198u : 0u);
         QVERIFY(bytes(conf, 4) == (lastInstalled >= 4 ? block(sample_plant(), 4, kV2602) : zones));
         QVERIFY(bytes(conf, 134).mid(2) == (lastInstalled >= 134 ? block(sample_plant(), 134, kV2602).mid(2) : names));
+        QCOMPARE(conf.get_device(record, 0, 0, false, 0, 15), lastInstalled >= 70 ? 0 : 1008); // the status index follows them
     }
 
     void headers()
     {
-        ZpConfIO::Header h;
-        ZpConfIO::ElementHeader e;
+        ZpConfIO::Header h; ZpConfIO::ElementHeader e;
         QVERIFY(!ZpConfIO::decode_header(reinterpret_cast<const u8*>("O*K(\x02\x26\xC6"), 7, &h)
                 && !ZpConfIO::decode_element_header(reinterpret_cast<const u8*>("\x46\x96\x75\0\0\x37"), 6, &e)
                 && !ZpConfIO::decode_element_header(nullptr, 7, &e));
