@@ -29,7 +29,6 @@ QString cat(std::initializer_list<QVariant> values)
 
 QByteArray bytes(const void* p, int n) { return QByteArray(static_cast<const char*>(p), n); }
 QByteArray block_bytes(ZpConf& c, u32 dt) { return bytes(c.find_block(dt)->get_ptr(), int(c.find_block(dt)->get_size())); }
-QString hex(const DeviceRef& r) { return bytes(r.raw, 11).toHex(); }
 // A byte of the general block, written without a notice.
 u8& at(ZpConf& c, int offset) { return c.find_block(2)->get_ptr()[offset]; }
 
@@ -154,8 +153,8 @@ private slots:
                   c.get_device_zone(c.get_packed_address(0, 0, true, 9, 1)), c.get_packed_address(0, 3, false, 158, 15).get_line(),
                   c.get_packed_address(0, 3, false, 158, 15).get_address(), c.get_packed_address(0, 0, true, 9, 2).is_none()}),
              "0:9e04 0:0700 1008:7878 1008:0000 1 3 158 true");
-        CALL(cat({hex(c.get_device_info(0, 5)), hex(c.find_device_info(0, 0, true, 9, 1)), hex(c.get_device_info(64, 0)),
-                  hex(c.find_device_info(2, 5, true, 20, 3))}),
+        CALL(cat({bytes(c.get_device_info(0, 5).raw, 11).toHex(), bytes(c.find_device_info(0, 0, true, 9, 1).raw, 11).toHex(),
+                  bytes(c.get_device_info(64, 0).raw, 11).toHex(), bytes(c.find_device_info(2, 5, true, 20, 3).raw, 11).toHex()}),
              "0044160b40090005000100 0044160b40090005000100 ffffffffffffffffffffff 82ceffffff14ffffffffff");
         CALL(cat({c.delete_device(0, 2), c.delete_device(0, 700), c.delete_device(63, 0), c.delete_device(64, 0), c.delete_device(254, 0),
                   c.clear_line(0, 4), c.clear_line(64, 0), c.delete_device(0, 0), used(c), c.clear_line(0, 1), used(c), c.get_device_num(0, 1)}),
@@ -165,6 +164,8 @@ private slots:
                   c.is_kind_type_enabled(false, 22), (c.set_panel_type(0), c.is_type_enabled(25)), c.is_kind_type_enabled(true, 25)}),
              "true true true true false true false true true false false");
         CALL(crcs(c, t), "200 true -1 0 1003 7 0796eeee 2 -1 true");
+        // A write of the in-test bits rebuilds the status, which clears the bits of free slots (2 here).
+        CALL(cat({c.set_data(198, "\x04", 1, 2), c.find_block(198)->get_ptr()[2]}), "0 0");
         CALL(cat({(c.new_config(6), c.get_panel_type()), at(c, 5246), c.get_block_device_num(0), c.get_device_prog_index(0, 0),
                   c.get_device_prog_index(0, 1), c.get_zone_name(1).get()}), "6 6 0 0 255 ");
         CALL(brands(c, t), "03040506 01010101 256 true C0L0 cambia protocollo da 1 ad Apollo|C0L0 cambia protocollo da 1 ad Apollo|"
