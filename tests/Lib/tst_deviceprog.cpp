@@ -134,7 +134,7 @@ private slots:
         u8 copy[43];
         PackedAddress packed;
         QCOMPARE(prog.get_device_record(slot, copy) + prog.get_packed_address(slot, &packed), slot < 700 ? 0 : 2026);
-        QCOMPARE(bytes(copy, 43), slot < 700 ? bytes(slot_ptr(prog, slot), 43) : imagegen::empty_record_2602());
+        QCOMPARE(bytes(copy, 43), slot < 700 ? bytes(slot_ptr(prog, slot), 43) : imagegen::record(nullptr, true));
         const DeviceRef ref = prog.get_device_ref(slot);
         QCOMPARE(bytes(ref.raw, 11).toHex(), row.ref);
         QCOMPARE(bytes(packed.raw, 3).toHex() + bytes(ref.to_packed_address().raw, 3).toHex(), row.packed + row.packed);
@@ -221,7 +221,7 @@ private slots:
                  QVector<int>({3, 2, 5, 4, 698, -1}));
         QCOMPARE(row.op(*prog), row.result);
         for (int s : row.emptied)
-            want.replace(2 + 43 * s, 43, imagegen::empty_record_2602());
+            want.replace(2 + 43 * s, 43, imagegen::record(nullptr, true));
         want[0] = char(row.cpu), want[1] = char(row.board);
         QCOMPARE(bytes(prog), want);
         QCOMPARE(notices(block), row.notice);
@@ -265,7 +265,7 @@ private slots:
                     const auto key = std::make_tuple(line, r.module, r.address, sub);
                     const auto seen = bound && r.type ? first.emplace(key, s) : std::make_pair(first.end(), true);
                     const bool zombie = zombies && !seen.second;
-                    dev[i].replace(2 + 43 * s, 43, zombie ? imagegen::empty_record_2602() : bytes(d + 2 + 43 * s, 43));
+                    dev[i].replace(2 + 43 * s, 43, zombie ? imagegen::record(nullptr, true) : bytes(d + 2 + 43 * s, 43));
                     if (zombie)
                         repeats[seen.first->second]
                             << QString("Trovato device zombie (C%1L%2%3%4.%5 llId=%6 ll_devId=%7)").arg(d[0]).arg(line)
