@@ -48,7 +48,12 @@ struct Board { uint8_t cpu, board, prot0, prot1; }; // line protocols: 0 ADV, 1 
 // byte 8, the sub-address or sensitivity.
 struct Device {
     int boardIndex, slot;
-    uint8_t address, lineBit; bool module; uint16_t code; uint8_t type, cls; uint16_t zone; uint8_t param;
+    uint8_t address, lineBit;
+    bool module;
+    uint16_t code;
+    uint8_t type, cls;
+    uint16_t zone;
+    uint8_t param;
     QByteArray name;
     bool inTest;
 };
@@ -67,7 +72,8 @@ struct Plant {
 // empty record (byte 1 = 16, byte 11 = 240).
 inline QByteArray record(const Device* d, bool current)
 {
-    QByteArray r(current ? 43 : 42, '\0'); const int old = current ? 0 : 1;
+    QByteArray r(current ? 43 : 42, '\0');
+    const int old = current ? 0 : 1;
     r[1] = char(d ? (d->lineBit ? 0x40 : 0) | (d->module ? 0x80 : 0) : 16);
     r[d ? 0 : 11 - old] = char(d ? d->address : 240);
     if (!d) return r;

@@ -24,12 +24,30 @@ using Aux = ZpData_v2602::DeviceAuxProg;
 
 // A record in a slot of block index bound to cpu and board: its address, the reference and the
 // packed address built from it.
-struct View { const char* name; Rec rec; int block, cpu, board, slot, address, effective; QByteArray ref, packed; };
+struct View {
+    const char* name;
+    Rec rec;
+    int block, cpu, board, slot, address, effective;
+    QByteArray ref, packed;
+};
 // set_type (bytes 7-10) or check (bytes 8-10, and the repairs it logs) of a record.
-struct Limits { const char* name; bool check; u16 code; int type, result; QByteArray before, after; QStringList log; };
+struct Limits {
+    const char* name;
+    bool check;
+    u16 code;
+    int type, result;
+    QByteArray before, after;
+    QStringList log;
+};
 // An operation on the sample block: the slots it empties, the header after it, its notice.
-struct Op { const char* name; std::function<int(Prog&)> op; int result; QVector<int> emptied; int cpu, board;
-            QVector<u32> notice; };
+struct Op {
+    const char* name;
+    std::function<int(Prog&)> op;
+    int result;
+    QVector<int> emptied;
+    int cpu, board;
+    QVector<u32> notice;
+};
 // A lookup of the DeviceProg blocks and of the status index; ref: bytes 0-1 and 5-8 of the
 // index's answer (the others stay 255; none: no device), whose block and slot its lookup gives
 // too. logged: class-2 entries of the line refusing the kind.

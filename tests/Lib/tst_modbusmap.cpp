@@ -99,7 +99,9 @@ private slots:
     }
     void decode()
     {
-        QFETCH(uint, slave); QFETCH(uint, reg); QFETCH(QVector<int>, found);
+        QFETCH(uint, slave);
+        QFETCH(uint, reg);
+        QFETCH(QVector<int>, found);
         const DeviceRef ref = ZpModbus::decode(m_imported, slave, reg);
         QCOMPARE(QVector<int>({int(ref.get_block()), int(ref.get_slot()), int(ref.get_address())}), found);
     }
@@ -107,7 +109,8 @@ private slots:
     // Written over a longer file, which it replaces.
     void map_data()
     {
-        QTest::addColumn<int>("how"); QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QStringList>("expected");
         for (int how : {-1, 0, 2, 6}) QTest::addRow("defaults %d", how) << how << map_text({}, {});
         QVector<QPair<int, QString>> zones{{0, "default"}, {1, "Lobby"}, {3, "S"}, {5, ""}, {40, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},
                                            {2000, "Roof"}};
@@ -125,8 +128,10 @@ private slots:
     }
     void map()
     {
-        QFETCH(int, how); QFETCH(QStringList, expected);
-        ZpConf conf(0, 255); build(conf, how);
+        QFETCH(int, how);
+        QFETCH(QStringList, expected);
+        ZpConf conf(0, 255);
+        build(conf, how);
         QFile file(m_tmp.filePath("ModbusMap.csv"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(20000, 'x')) == 20000 && (file.close(), true));
         QCOMPARE(write_map(conf, QFile::encodeName(file.fileName())), 0);
@@ -146,8 +151,10 @@ private slots:
     }
     void failures()
     {
-        QFETCH(QString, path); QFETCH(bool, plant);
-        ZpConf conf(0, 255); conf.new_config(0);
+        QFETCH(QString, path);
+        QFETCH(bool, plant);
+        ZpConf conf(0, 255);
+        conf.new_config(0);
         const QByteArray name = QFile::encodeName(path);
         QCOMPARE(write_map(plant ? m_imported : conf, path.isNull() ? nullptr : name.constData()), 1000);
         QCOMPARE(traceErrors("ZpModbus/write_map"), path.startsWith("/dev") ? QStringList() : QStringList{"Can't open " + path});

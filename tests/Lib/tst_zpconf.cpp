@@ -51,7 +51,8 @@ QString used(ZpConf& c)
 // block's, with nothing written past them.
 QString chunk(ZpConf& c, u32 dt, u16 n, u16 size)
 {
-    QByteArray out(8192, '\xEE'); u16 count = 0, length = 0;
+    QByteArray out(8192, '\xEE');
+    u16 count = 0, length = 0;
     const bool copied = c.get_data_chunk(dt, n, size, &count, &length, out.data())
                         && out.left(length + 1) == block_bytes(c, dt).mid(n * size, length) + '\xEE';
     return QString("%1/%2").arg(count ? QString::number(count) : "-", copied ? QString::number(length) : "-");
@@ -60,14 +61,16 @@ QString chunk(ZpConf& c, u32 dt, u16 n, u16 size)
 // The result of a call that fills a 43-byte buffer, and what it left there: bytes 0 and 8, or text.
 QString filled(const std::function<int(char*)>& call, bool text = false)
 {
-    char b[43]; const int result = (memset(b, 'x', sizeof b), call(b));
+    char b[43];
+    const int result = (memset(b, 'x', sizeof b), call(b));
     return QString::number(result) + ":" + (text ? QString::fromLatin1(b, int(qstrnlen(b, 33))) : bytes(b, 1).toHex() + bytes(b + 8, 1).toHex());
 }
 
 // The stored CRCs against the generator's CRC of each block, then with two of them wrong.
 QString crcs(ZpConf& c, TestBase& t)
 {
-    u16 crc[198]; u8 failed[4] = {0xEE, 0xEE, 0xEE, 0xEE};
+    u16 crc[198];
+    u8 failed[4] = {0xEE, 0xEE, 0xEE, 0xEE};
     for (u32 dt = 2; dt <= 199; ++dt) crc[dt - 2] = crc16_modbus(block_bytes(c, dt));
     ZpConfBlocks& b = c.get_blocks();
     b.set_valid_all(false);
@@ -83,7 +86,8 @@ QString brands(ZpConf& c, TestBase& t)
 {
     c.new_config(6);
     for (int i = 0; i < 4; ++i) at(c, 5221 + i) = u8(3 + i);
-    const int from = (c.check_zpxProg(true), t.trace().size()); QStringList r;
+    const int from = (c.check_zpxProg(true), t.trace().size());
+    QStringList r;
     for (u8 brand : {2, 4})
         c.find_block(2)->lock_write(), dynamic_cast<ZpData::IF_ZpxProg*>(c.find_block(2)->get_iface())->set_sensor_brand(brand),
             c.find_block(2)->unlock(), r << bytes(&at(c, 5221), 4).toHex();
@@ -126,7 +130,8 @@ private slots:
 
     void calls_data()
     {
-        QTest::addColumn<Call>("call"); QTest::addColumn<QString>("expected");
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<QString>("expected");
         CALL(cat({c.find_block(1) == nullptr, c.find_block(2)->get_data_type(), c.find_block(199)->get_data_type(), c.find_block(200) == nullptr,
                   c.get_block(63, 6, 69)->get_data_type(), c.get_block(63, 70, 133)->get_data_type(), c.get_block(0, 199, 199)->get_data_type()}),
              "true 2 199 true 69 133 199");
@@ -177,7 +182,8 @@ private slots:
     }
     void calls()
     {
-        QFETCH(Call, call); QFETCH(QString, expected);
+        QFETCH(Call, call);
+        QFETCH(QString, expected);
         QCOMPARE(call(*m_conf, *this), expected);
         traceErrors("/set_cpu_llId"); // binding boards to blocks rewrites their in-test records
     }

@@ -99,11 +99,15 @@ private slots:
     }
     void round_trip()
     {
-        QFETCH(Plant, plant); QFETCH(QByteArray, image); QFETCH(QString, line);
-        ZpConf conf(0, 255); conf.new_config(255);
+        QFETCH(Plant, plant);
+        QFETCH(QByteArray, image);
+        QFETCH(QString, line);
+        ZpConf conf(0, 255);
+        conf.new_config(255);
         QVERIFY(import(conf, image) <= 0);
         QVERIFY2(trace().contains(line + "\n") && trace().contains("Import Config completed\n"), qPrintable(line));
-        QVector<int> all(198); std::iota(all.begin(), all.end(), 2), std::sort(s_reads.begin(), s_reads.end());
+        QVector<int> all(198);
+        std::iota(all.begin(), all.end(), 2), std::sort(s_reads.begin(), s_reads.end());
         QCOMPARE(s_reads, all.mid(0, image.startsWith("O*K(") || image.startsWith("\xAD\xDE\x5A\xA5") ? 198 : 197));
         QVERIFY(s_process > 0 && s_process < 1000 && conf.get_blocks().is_all_valid());
         QCOMPARE(conf.get_panel_type(), u32(plant.panelType));
@@ -153,8 +157,13 @@ private slots:
     }
     void bad_image()
     {
-        QFETCH(QByteArray, image); QFETCH(int, code); QFETCH(QString, line); QFETCH(int, lastInstalled);
-        ZpConf conf(0, 255); conf.new_config(0); u8 record[43];
+        QFETCH(QByteArray, image);
+        QFETCH(int, code);
+        QFETCH(QString, line);
+        QFETCH(int, lastInstalled);
+        ZpConf conf(0, 255);
+        conf.new_config(0);
+        u8 record[43];
         const QByteArray zones = bytes(conf, 4), names = bytes(conf, 134).mid(2);
         QCOMPARE(import(conf, image), code);
         QVERIFY2(trace().contains(line), qPrintable(line));
@@ -167,7 +176,8 @@ private slots:
 
     void headers()
     {
-        ZpConfIO::Header h; ZpConfIO::ElementHeader e;
+        ZpConfIO::Header h;
+        ZpConfIO::ElementHeader e;
         QVERIFY(!ZpConfIO::decode_header(reinterpret_cast<const u8*>("O*K(\x02\x26\xC6"), 7, &h)
                 && !ZpConfIO::decode_element_header(reinterpret_cast<const u8*>("\x46\x96\x75\0\0\x37"), 6, &e)
                 && !ZpConfIO::decode_element_header(nullptr, 7, &e));
@@ -195,8 +205,12 @@ private slots:
     }
     void failed_export()
     {
-        QFETCH(bool, v3); QFETCH(QString, target); QFETCH(int, limit); QFETCH(QString, line);
-        ZpConf conf(0, 255); conf.new_config(0);
+        QFETCH(bool, v3);
+        QFETCH(QString, target);
+        QFETCH(int, limit);
+        QFETCH(QString, line);
+        ZpConf conf(0, 255);
+        conf.new_config(0);
         QVERIFY(QDir(m_tmp.path()).mkpath("folder") && !write_file("keep.bin", "an older image").isEmpty());
         const QStringList entries = QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         const QByteArray file = target.isEmpty() || target.startsWith('/') ? QFile::encodeName(target) : path(target);

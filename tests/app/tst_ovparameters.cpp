@@ -32,7 +32,12 @@ QVariant call(QObject* object, const QString& name, const QVariant& argument = Q
 // limits (none, or lower and upper), a value as text in the settings file and what it reads back
 // as, its getter when not "get" and the key, and its place in the store's enum.
 struct Setting {
-    QString key; QStringList setters; QVariant initial; QVariantList limits; QString stored; QVariant readsAs;
+    QString key;
+    QStringList setters;
+    QVariant initial;
+    QVariantList limits;
+    QString stored;
+    QVariant readsAs;
     QString getter = QString();
     int index = 0;
 };
