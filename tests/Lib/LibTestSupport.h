@@ -39,45 +39,6 @@ inline QByteArray bytes(const DataBlock::IFace* layout)
     return bytes(*layout);
 }
 
-// Collects the library's trace in a temporary file so tests can read what was logged.
-class TraceCapture {
-public:
-    TraceCapture()
-    {
-        m_path = m_dir.filePath("trace.log");
-        g_logger().open_file(m_path.toStdString(), true);
-    }
-    ~TraceCapture() { g_logger().close_file(); }
-    TraceCapture(const TraceCapture&) = delete;
-    TraceCapture& operator=(const TraceCapture&) = delete;
-
-    QString text()
-    {
-        g_logger().flush();
-        QFile f(m_path);
-        f.open(QIODevice::ReadOnly);
-        return QString::fromLatin1(f.readAll());
-    }
-
-    // The messages of the error lines of one operation of the current-version units, in order.
-    // Only whole lines "unit/function:line E[message]" count: a line with an error code after
-    // the bracket does not.
-    QStringList errors(const QString& function)
-    {
-        const QString log = text();
-        QRegularExpression re("src/Lib/ZpData/ZpData_2602/" + function + ":\\d+ E\\[(.*)\\]$",
-                              QRegularExpression::MultilineOption);
-        QStringList found;
-        for (auto it = re.globalMatch(log); it.hasNext();)
-            found << it.next().captured(1);
-        return found;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
 // A block, in table's container or in none, that records the change notices of its layout and
 // passes none on.
 class NoticeBlock : public ZpConfBlock {
