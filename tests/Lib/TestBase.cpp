@@ -32,9 +32,19 @@ QString TestBase::trace()
 {
     g_logger().flush();
     QFile file(m_tracePath);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(m_traceStart))
+    if (!file.open(QIODevice::ReadOnly))
         return QString();
-    return QString::fromLatin1(file.readAll());
+    QByteArray text;
+    // reset() removes "<name>.0": if it exists, the file rotated since and the test's first lines
+    // are there.
+    QFile rotated(m_tracePath + QStringLiteral(".0"));
+    if (rotated.open(QIODevice::ReadOnly)) {
+        if (rotated.seek(m_traceStart))
+            text = rotated.readAll();
+    } else {
+        file.seek(m_traceStart);
+    }
+    return QString::fromLatin1(text + file.readAll());
 }
 
 QStringList TestBase::traceErrors(const QString& where)
@@ -86,6 +96,7 @@ void TestBase::cleanupTestCase()
 void TestBase::reset()
 {
     g_logger().flush();
+    QFile::remove(m_tracePath + QStringLiteral(".0"));
     m_traceStart = QFileInfo(m_tracePath).size();
     m_warnings.clear();
     m_traceErrors.clear();

@@ -21,6 +21,16 @@ private slots:
         log_error_code("unit", "read", 3, 1000, "read");
         QCOMPARE(traceErrors("/read"), QStringList{"read"});
     }
+    // Lines written before the trace file rotated still count.
+    void acrossRotation()
+    {
+        log_error("unit", "before", 4, "rotated");
+        const std::string line(290, 'x');
+        for (int i = 0; i < 7000; ++i)
+            log_printf(1, "%s\n", line.c_str());
+        log_error("unit", "after", 5, "current");
+        QCOMPARE(traceErrors("unit/"), (QStringList{"rotated", "current"}));
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_TestBase)
