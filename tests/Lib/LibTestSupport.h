@@ -7,11 +7,21 @@
 #include "ZpData/ZpConfBlock.h"
 
 #include <QByteArray>
+#include <QStringList>
+#include <QTest>
 
 #include <cstring>
 #include <vector>
 
 namespace libtest {
+
+// Rows written as "key words: expected", named by their key.
+inline void add_text_rows(const QStringList& rows)
+{
+    QTest::addColumn<QString>("row");
+    for (const QString& row : rows)
+        QTest::newRow(qPrintable(row.section(':', 0, 0))) << row;
+}
 
 inline QByteArray bytes(const u8* p, u32 n)
 {

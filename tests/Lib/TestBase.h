@@ -27,6 +27,10 @@ public:
     // The Qt messages of one level since the test began.
     QStringList messages(QtMsgType type) const;
 
+protected:
+    // Starts the current test's record afresh: what was logged until now was set-up, not the test.
+    void reset();
+
 protected slots:
     void initTestCase();
     void cleanupTestCase();
@@ -38,7 +42,6 @@ private:
         bool seen;
     };
     static void handler(QtMsgType type, const QMessageLogContext& context, const QString& text);
-    void reset();
     bool announced(QList<Expectation>& expectations, const QString& text);
 
     std::unique_ptr<QTemporaryDir> m_dir;

@@ -1,3 +1,4 @@
+#include "LibTestSupport.h"
 #include "TestBase.h"
 #include "ZpData/DeviceCatalogue.h"
 
@@ -81,7 +82,6 @@ private slots:
 
     void rows_data()
     {
-        QTest::addColumn<QString>("row");
         const QString g4 = "APND CON FORC GAC GAS GPND GSND GSTR GTC GTS MAINF MAINFC PWRC REM REMC SND STR TPND TRS ZDIS ZFLT ZFLTC";
         const QString sounders = "APND GAC GPND GSND GSTR GTC MAINF REM SND STR TPND TRS ZDIS ZFLT";
         const QStringList rows{
@@ -139,8 +139,7 @@ private slots:
             "5 3 3 8 8 5 5 8 8 9 9 3 3 9 9 6 6 9 9 2 2 9 9",
             // offset code.brand ...: address offsets
             "offset 20.0 200.4 16389.0 46592.0 46592.4 62465.3 65535.5: 20 200 5 159 0 160 414"};
-        for (const QString& row : rows)
-            QTest::newRow(qPrintable(row.section(':', 0, 0))) << row;
+        libtest::add_text_rows(rows);
     }
     void rows()
     {

@@ -1,3 +1,4 @@
+#include "LibTestSupport.h"
 #include "TestBase.h"
 #include "ZpData/DeviceCatalogue.h"
 #include "ZpData/PanelModel.h"
@@ -10,7 +11,6 @@ class tst_PanelModel : public TestBase {
 private slots:
     void codes_data()
     {
-        QTest::addColumn<QString>("row");
         const QString f1Modules = "400B,99,9A,96,98,97,D6";
         const QString apollo = "B600,B800,B900,B400,B700,B000,A800,A801,A400,CD20,CE00,D800,D400,D700,C6A0,C680,"
                                "C600,DF00,F800,F400,F700,F801,F401,F701,F403,F121,E821,E861,FF01";
@@ -57,8 +57,7 @@ private slots:
             "insert 16388 16386 16385 152 151 1 152: 1,16386,16388,16385,152,151,152",
             // line: its board and its line within the board
             "line 0 1 2 3 6 7 254 255: 0.0 0.1 1.0 1.1 3.0 3.1 127.0 127.1"};
-        for (const QString& row : rows)
-            QTest::newRow(qPrintable(row.section(':', 0, 0))) << row;
+        libtest::add_text_rows(rows);
     }
     // Each row: what the capability functions give for its key, in the order the row lists it.
     void codes()

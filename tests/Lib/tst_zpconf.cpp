@@ -113,15 +113,14 @@ class tst_ZpConf : public TestBase {
 
     std::unique_ptr<ZpConf> m_conf;
 
-    // The next row gets the sample plant, loaded block by block as the plant conversion does, and a
-    // trace file of its own: the error lines of loading soon outgrow the trace file, which rotates,
-    // and the base does not follow a rotation.
+    // The next row gets the sample plant, loaded block by block as the plant conversion does; what
+    // loading logs is not the row's.
     void fresh()
     {
         m_conf.reset(new ZpConf(0, 255)), m_conf->new_config(0);
         for (u32 dt = 2; dt <= 198; dt = dt == 2 ? 4 : dt == 4 ? 70 : dt + 1)
             m_conf->set_data(dt, block(sample_plant(), int(dt), kV2602).constData(), 0, 0);
-        TestBase::cleanupTestCase(), TestBase::initTestCase();
+        reset();
     }
 
 private slots:

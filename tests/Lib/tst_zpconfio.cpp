@@ -64,9 +64,6 @@ class TestZpConfIO : public TestBase {
 
 private slots:
     void initTestCase() { TestBase::initTestCase(); QVERIFY(m_tmp.isValid()); }
-    // Each row gets a trace file of its own: a few whole images log more than the trace file holds
-    // before it rotates, which the base does not follow.
-    void cleanup() { TestBase::cleanup(), TestBase::cleanupTestCase(), TestBase::initTestCase(); }
 
     // The generator's image of a plant in every version, into a configuration of no panel type as
     // the program does: the version 3 export is the generator's current image byte for byte, the
