@@ -47,7 +47,7 @@ OvAnnunciatorsSystem& OvAnnunciatorsSystem::operator=(const OvAnnunciatorsSystem
 
 OvAnnunciatorsSystem::~OvAnnunciatorsSystem() = default;
 
-void OvAnnunciatorsSystem::store(const OvAnnunciator& entry)
+void OvAnnunciatorsSystem::setAnnunciator(const OvAnnunciator& entry)
 {
     auto it = m_annunciators.find(entry.address());
     if (it != m_annunciators.end())
@@ -60,13 +60,8 @@ void OvAnnunciatorsSystem::merge(const OvAnnunciatorsSystem& other)
 {
     if (&other == this)
         return;
-    for (auto it = other.m_annunciators.cbegin(); it != other.m_annunciators.cend(); ++it) {
-        auto mine = m_annunciators.find(it.key());
-        if (mine != m_annunciators.end())
-            mine->copy(it.value());
-        else
-            m_annunciators.insert(it.key(), it.value());
-    }
+    for (const OvAnnunciator& entry : other.m_annunciators)
+        setAnnunciator(entry);
 }
 
 void OvAnnunciatorsSystem::remove(const OvAnnunciatorsSystem& other)
@@ -107,12 +102,12 @@ void OvAnnunciatorsSystem::addFromRecord(int address, const u8 record[kAnnunciat
         if (filter)
             entry.setFilter(-1, *filter);
     }
-    store(entry);
+    setAnnunciator(entry);
 }
 
 void OvAnnunciatorsSystem::addViewerFromRecord(int address, const u8 record[OvAnnunciator::kViewerRecordSize])
 {
-    store(OvAnnunciator(int(m_cpuIndex), address, record));
+    setAnnunciator(OvAnnunciator(int(m_cpuIndex), address, record));
 }
 
 void OvAnnunciatorsSystem::writeToPanelData(int cpuPosition, bool annunciators) const

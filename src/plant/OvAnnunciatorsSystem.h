@@ -21,6 +21,8 @@ public:
     u32 cpuIndex() const { return m_cpuIndex; }
     const QMap<int, OvAnnunciator>& annunciators() const { return m_annunciators; }
 
+    // Stores a copy of entry at its address, over the entry held there.
+    void setAnnunciator(const OvAnnunciator& entry);
     // Every entry of other overwrites (or joins) the entry of its address.
     void merge(const OvAnnunciatorsSystem& other);
     // Removes the entries at the addresses of other.
@@ -43,8 +45,6 @@ public:
     void exportCsv(const QString& fileName, const QString& folder) const;
 
 private:
-    void store(const OvAnnunciator& entry);
-
     u32 m_cpuIndex;
     QMap<int, OvAnnunciator> m_annunciators;
 };
