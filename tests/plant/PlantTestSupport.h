@@ -20,6 +20,17 @@ inline void initTranslationResources()
 
 namespace planttest {
 
+// Bytes by offset over a zeroed block.
+using Patches = QMap<int, QByteArray>;
+
+inline QByteArray patched(int size, const Patches& patches)
+{
+    QByteArray bytes(size, '\0');
+    for (auto it = patches.cbegin(); it != patches.cend(); ++it)
+        bytes.replace(it.key(), it.value().size(), it.value());
+    return bytes;
+}
+
 // Every block back to its defaults, as the plant's conversion leaves it before writing.
 inline void resetPanel()
 {
@@ -37,8 +48,7 @@ inline QByteArray block(u32 dataType)
 inline void useEnglish(QTranslator& translator)
 {
     initTranslationResources();
-    QVERIFY(translator.load(":/translations/ov4800_en.qm"));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QVERIFY(translator.load(":/translations/ov4800_en.qm") && QCoreApplication::installTranslator(&translator));
     Configuration::instance()->set_appName("KV1300-01");
     Configuration::instance()->set_orgName("Tavrel-FSX");
 }

@@ -85,6 +85,7 @@ private slots:
         s.setLowSensibilityGroupIndex(301);
         s.setHighSensibilityGroupIndex(302);
         name(s, {1, 300, 301, 302, 303});
+        // Above the list size, or negative: nothing changes.
         s.setDirectGroupsCount(1601);
         s.setDirectGroupsCount(-2);
         QCOMPARE(summary(s), QString("1600 300 301 302 D+*1 D+2-299 D+*300 R*301-303 R304-1600"));
@@ -107,30 +108,9 @@ private slots:
         QCOMPARE(summary(s), QString("0 -1 -1 -1"));
     }
 
-    void check()
-    {
-        OvGroupsSystem s;
-        s.init(1600);
-        s.resetGroups(300);
-        s.writeGeneralFields();
-        s.groupAt(4)->setCBE("(G6)");
-        s.groupAt(299)->setCBE("(G6)");
-        s.groupAt(300)->setCBE("OR(G301)");
-        s.groupAt(301)->setCBE("OR(G5)");
-        expectWarning(kSelfError);
-        expectWarning("^CBE ERROR: \\(G6\\)\tindice gruppo fuori range\t\\(9\\)\tat pos: 2$");
-        s.checkCBE();
-        const QList<int> codes = {s.groups().at(4).cbeErrorCode(), s.groups().at(299).cbeErrorCode(),
-                                  s.groups().at(300).cbeErrorCode(), s.groups().at(301).cbeErrorCode(),
-                                  s.groups().at(0).cbeErrorCode()};
-        QCOMPARE(codes, QList<int>({0, 528, 528, 0, 0}));
-        s.groupAt(4)->setCBE("(G7)");
-        QCOMPARE(s.groups().at(4).cbeErrorCode(), 0xFFFF);
-        QCOMPARE(messages(QtCriticalMsg).size(), 2);
-    }
-
-    // The general fields, then the group block: group 5's program, the failing reverse group
-    // 301 with the empty one, double consent on for groups 1 to 300; read back into a fresh list.
+    // The general fields, then the group block: direct group 5 may name group 6, direct group 300
+    // may not; reverse group 301 may not name itself, 302 may name 5 and 300. Failures keep the
+    // empty program. The same texts checked; the block read back into a fresh list.
     void panel()
     {
         OvGroupsSystem s;
@@ -138,17 +118,22 @@ private slots:
         s.resetGroups(300);
         s.setLowSensibilityGroupIndex(400);
         s.setHighSensibilityGroupIndex(1500);
-        s.groupAt(4)->setCBE("(G6)");
-        s.groupAt(300)->setCBE("OR(G301)");
-        s.groupAt(301)->setCBE("OR(G5 G300)");
+        const QMap<int, QString> texts{{4, "(G6)"}, {299, "(G6)"}, {300, "OR(G301)"}, {301, "OR(G5 G300)"}};
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+            s.groupAt(it.key())->setCBE(it.value());
         s.setGroupsCount(2000);
         s.writeGeneralFields();
         expectWarning(kSelfError);
+        expectWarning("^CBE ERROR: \\(G6\\)\tindice gruppo fuori range\t\\(9\\)\tat pos: 2$");
         s.writeToPanelData();
         QCOMPARE(planttest::block(2).mid(5202, 6).toHex(), QByteArray("9001dc052c01"));
-        const QMap<int, QByteArray> programs{{5, QByteArray::fromHex("a09600a1f0")},
-                                             {302, QByteArray::fromHex("a295009c21a1f0")}};
-        QVERIFY(planttest::block(5) == groupBlock(programs, 300));
+        QVERIFY(planttest::block(5) == groupBlock({{5, QByteArray::fromHex("a09600a1f0")}, {302, QByteArray::fromHex("a295009c21a1f0")}}, 300));
+        s.checkCBE();
+        s.groupAt(0)->setCBE("(G7)");
+        QList<int> codes;
+        for (int p : {4, 299, 300, 301, 5, 0})
+            codes << s.groups().at(p).cbeErrorCode();
+        QCOMPARE(codes, QList<int>({0, 528, 528, 0, 0, 0xFFFF}));
 
         OvGroupsSystem back;
         back.init(1600);
@@ -159,6 +144,7 @@ private slots:
                  QString("(G6)" "kept" "OR(G5 G300)"));
     }
 
+    // An empty text leaves the record's program; only bit 0 of byte 32 follows the group.
     void emptyProgram()
     {
         OvGroup group(7);
@@ -166,13 +152,10 @@ private slots:
         record[32] = 0xFE;
         group.setDoubleConsent(true);
         group.writeToPanelData(record);
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(record), 33).toHex(),
-                 QByteArray("f0aa" + QByteArray(60, '0') + "ff"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(record), 33).toHex(), QByteArray("f0aa" + QByteArray(60, '0') + "ff"));
         group.setDoubleConsent(false);
         group.checkCBE();
-        QCOMPARE(group.cbeErrorCode(), 0);
-        QCOMPARE(group, OvGroup(7));
-        QVERIFY(!(group == OvGroup(8)));
+        QVERIFY(group.cbeErrorCode() == 0 && group == OvGroup(7) && !(group == OvGroup(8)));
     }
 
     // Sensitivity numbers, the kinds, a name with a comma and one with quotes.
