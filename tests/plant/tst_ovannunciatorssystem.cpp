@@ -67,6 +67,8 @@ class tst_OvAnnunciatorsSystem : public TestBase {
 private slots:
     void init() { planttest::resetPanel(); }
 
+    // Copies hold their own clones; equality leaves out the address, not the filters or the
+    // viewer settings; a filter slot outside the list appends.
     void entries()
     {
         OvAnnunciator a = entry(3, "Hall", {&kZone12, &kExcl1}, 81), b(a);
@@ -85,6 +87,7 @@ private slots:
         QVERIFY(a != entry(3, "Hall", {&kZone12, &kExcl1}));
     }
 
+    // Filter lists in order, and whether two of a list conflict.
     void conflicts()
     {
         const QList<QList<const ZpEventFilter*>> lists{{}, {&kZone12}, {&kEveryArea, &kZone12}, {&kZone12, &kEveryArea},
