@@ -19,8 +19,8 @@ public:
     ~QQmlVariantListModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::UserRole) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::UserRole) override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     QHash<int, QByteArray> roleNames() const override;
 
 public slots:
