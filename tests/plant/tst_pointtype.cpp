@@ -1,0 +1,229 @@
+// Point types: icons, captions, input kinds and feature tests of the statics, the value type and
+// its meta-type, and the catalogue lists built for a panel. Expected codes and rows come from the
+// device catalogue and panel-model tables.
+#include "plant/PointType.h"
+#include "plant/PointTypeList.h"
+
+#include "ZpData/ZpConf.h"
+
+#include "TestBase.h"
+
+#include <QtTest>
+
+class TstPointType : public TestBase {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestBase::initTestCase();
+        QCOMPARE(g_zpConf->new_config(0), 0); // ZP4800_KALDOREN: family ZP4x00
+    }
+
+    void iconName_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("protocol");
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("sensor ADV") << 1 << 1 << "adv.png";
+        QTest::newRow("module VARN") << 2 << 2 << "varn.png";
+        QTest::newRow("sensor APOLLO") << 1 << 4 << "apl.png";
+        QTest::newRow("module APOLLO") << 2 << 4 << "apl.png";
+        QTest::newRow("protocol 3") << 1 << 3 << "null.png";
+        QTest::newRow("protocol 0") << 2 << 0 << "null.png";
+        QTest::newRow("family 3") << 3 << 1 << "null.png";
+        QTest::newRow("family 0") << 0 << 2 << "null.png";
+    }
+    void iconName()
+    {
+        QFETCH(int, family);
+        QFETCH(int, protocol);
+        QFETCH(QString, icon);
+        QCOMPARE(PointType::getIconName(family, protocol), icon);
+    }
+
+    void valueType()
+    {
+        QVERIFY(!PointType().isValid());
+        QCOMPARE(PointType().hwType(), ushort(0xFFFF));
+        QCOMPARE(PointType().swType(), uchar(0xFF));
+        QVERIFY(!PointType(1, 1, 0, 20, 2, 0).isValid());
+        const PointType type(4, 2, 4, 43009, 53, 6);
+        QVERIFY(type.isValid());
+        const PointType copy = QVariant::fromValue(type).value<PointType>();
+        QCOMPARE(copy.getProtocol(), 4);
+        QCOMPARE(copy.getFamily(), 2);
+        QCOMPARE(copy.getSeries(), 4);
+        QCOMPARE(copy.hwType(), ushort(43009));
+        QCOMPARE(copy.swType(), uchar(53));
+        QCOMPARE(copy.subCount(), 6);
+        PointType target(1, 1, 1, 20, 2, 0);
+        target.copy(nullptr);
+        QCOMPARE(target.hwType(), ushort(20));
+        QVERIFY(QMetaType::type("PointType") != QMetaType::UnknownType);
+        QVERIFY(QMetaType::type("PointType::PT_INPUT_TYPE") != QMetaType::UnknownType);
+    }
+
+    void inputType_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("swType");
+        QTest::addColumn<int>("inputType");
+        QTest::newRow("PHOT sensor") << 1 << 2 << 1;
+        QTest::newRow("CON output") << 2 << 22 << 2;
+        QTest::newRow("PULL input") << 2 << 46 << 1;
+        QTest::newRow("row 0") << 2 << 0 << 0;
+        QTest::newRow("negative") << 1 << -5 << 0;
+        QTest::newRow("row 23 class 0") << 2 << 23 << 0;
+        QTest::newRow("row 63") << 1 << 63 << 1;
+        QTest::newRow("row 64") << 1 << 64 << 0;
+    }
+    void inputType()
+    {
+        QFETCH(int, family);
+        QFETCH(int, swType);
+        QFETCH(int, inputType);
+        QCOMPARE(PointType::computeInputType(family, 0, 0, swType), inputType);
+    }
+
+    void attribute_data()
+    {
+        QTest::addColumn<int>("swType");
+        QTest::addColumn<uint>("mask");
+        QTest::addColumn<bool>("has");
+        QTest::newRow("MULTI alert level") << 4 << 2u << true;
+        QTest::newRow("PHOT no alert level") << 2 << 2u << false;
+        QTest::newRow("PHOT three levels") << 2 << 4u << true;
+        QTest::newRow("CON silence") << 21 << 64u << true;
+        QTest::newRow("CON audit") << 21 << 1u << false;
+        QTest::newRow("row 0") << 0 << 0xFFFFu << false;
+        QTest::newRow("row 64") << 64 << 0xFFFFu << false;
+    }
+    void attribute()
+    {
+        QFETCH(int, swType);
+        QFETCH(uint, mask);
+        QFETCH(bool, has);
+        QCOMPARE(PointType::swTypeHasAttribute(uchar(swType), mask), has);
+    }
+
+    void typeName_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("hwType");
+        QTest::addColumn<int>("swType");
+        QTest::addColumn<QString>("name");
+        // The model name of 16387 is the type name itself.
+        QTest::newRow("same name") << 1 << 16387 << 2 << "PHOT";
+        QTest::newRow("model and type") << 1 << 16386 << 2 << "ION - PHOT";
+        // A sounder whose default code is of the second series is not taken on a ZP4x00.
+        QTest::newRow("not taken") << 2 << 16395 << 25 << "SND";
+        QTest::newRow("row 64") << 1 << 16385 << 64 << "THER - ";
+    }
+    void typeName()
+    {
+        QFETCH(int, family);
+        QFETCH(int, hwType);
+        QFETCH(int, swType);
+        QFETCH(QString, name);
+        QCOMPARE(PointType::getTypeName(family, 0, 0, ushort(hwType), uchar(swType)), name);
+    }
+
+    void channelsWithoutProtocol()
+    {
+        QVERIFY(PointTypeHw(1, 0, 2, 202).channels().isEmpty());
+        QVERIFY(PointTypeChannel(1, 0, 2, 202, 0).swTypes().isEmpty());
+        const PointTypeHw module(1, 1, 2, 202);
+        QCOMPARE(module.channels().size(), 4);
+        QCOMPARE(module.channels().at(3).channel(), 3);
+        // Channel 3 of code 202 offers group 4 on ADV: rows 21, 15, 57, ... 37 and group 3.
+        QVERIFY(module.channels().at(3).swTypes().contains(21));
+        QVERIFY(!module.channels().at(0).swTypes().contains(21));
+        QCOMPARE(PointTypeHw(1, 1, 1, 20).channels().size(), 1);
+        QCOMPARE(PointTypeHw(1, 1, 1, 20).channels().at(0).swTypes(), QList<int>{2});
+        const PointTypeHw entry(2, 1, 2, 16395, 25);
+        QCOMPARE(entry.channels().size(), 1);
+        QCOMPARE(entry.channels().at(0).swTypes(), QList<int>{25});
+        PointTypeHw copy;
+        copy.copy(&module);
+        QCOMPARE(copy.channels().size(), 4);
+        copy.copy(nullptr);
+        QCOMPARE(copy.hwType(), ushort(202));
+        QVERIFY(lessByModelName(16386, 16385)); // "ION" before "THER"
+        QVERIFY(!lessByModelName(16385, 16386));
+        QVERIFY(!lessByModelName(16385, 16385));
+    }
+
+    // ZP4x00 on ADV: 14 sensor codes of which the five second-series ones come last.
+    void sensorListZp4()
+    {
+        const PointTypeList list(1, 1);
+        QCOMPARE(list.entries().size(), 14);
+        for (int i = 0; i < 14; ++i) {
+            const PointTypeHw& e = list.entries().at(i);
+            QCOMPARE(e.series(), i < 9 ? 1 : 2);
+            QCOMPARE(e.hwType() >= 0x4001 && e.hwType() <= 0x4005, i >= 9);
+            QCOMPARE(e.family(), 1);
+            QCOMPARE(e.channels().size(), 1);
+        }
+        QVERIFY(PointTypeList(3, 1).entries().isEmpty());
+        QVERIFY(PointTypeList(1, 3).entries().isEmpty());
+    }
+
+    // ZP4x00 on ADV: 30 module codes, eight of the second series last.
+    void moduleListZp4()
+    {
+        const PointTypeList list(1, 2);
+        QCOMPARE(list.entries().size(), 30);
+        int tenChannels = 0;
+        for (int i = 0; i < 30; ++i) {
+            const PointTypeHw& e = list.entries().at(i);
+            QCOMPARE(e.series(), i < 22 ? 1 : 2);
+            if (e.hwType() == 139)
+                tenChannels = e.channels().size();
+        }
+        QCOMPARE(tenChannels, 10);
+    }
+
+    // KVx000 on APOLLO: the 17 non-module codes of the outside maker's list, all series 4.
+    void sensorListApollo()
+    {
+        QCOMPARE(g_zpConf->new_config(5), 0);
+        const PointTypeList list(4, 1);
+        QCOMPARE(g_zpConf->new_config(0), 0);
+        QCOMPARE(list.entries().size(), 17);
+        bool phot = false;
+        for (const PointTypeHw& e : list.entries()) {
+            QCOMPARE(e.series(), 4);
+            QCOMPARE(e.protocol(), 4);
+            if (e.hwType() == 62464) {
+                phot = true;
+                QCOMPARE(e.channels().at(0).swTypes(), QList<int>{2});
+            }
+        }
+        QVERIFY(phot);
+    }
+
+    // ZPx000CL on VARN without the APOLLO brand: one entry per type row of group 0 at its default
+    // code; all 32 codes are of the second series.
+    void moduleListByType()
+    {
+        QCOMPARE(g_zpConf->new_config(2), 0);
+        const PointTypeList list(2, 2);
+        QCOMPARE(g_zpConf->new_config(0), 0);
+        QCOMPARE(list.entries().size(), 32);
+        for (const PointTypeHw& e : list.entries()) {
+            QCOMPARE(e.series(), 2);
+            QCOMPARE(e.channels().size(), 1);
+            QCOMPARE(e.channels().at(0).swTypes().size(), 1);
+            const int row = e.channels().at(0).swTypes().at(0);
+            if (row == 27 || row == 54)
+                QCOMPARE(e.hwType(), ushort(16397));
+            if (row == 52)
+                QCOMPARE(e.hwType(), ushort(16396));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPointType)
+#include "tst_pointtype.moc"
