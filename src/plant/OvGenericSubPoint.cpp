@@ -23,6 +23,7 @@ bool offers(u16 hwType, int protocol, unsigned int subIndex, u8 swType)
 OvGenericSubPoint::OvGenericSubPoint(const OvGenericPoint& p, int subIndex)
     : OvGenericPoint(p), m_subIndex(unsigned(subIndex))
 {
+    m_subPoints.clear();
 }
 
 void OvGenericSubPoint::dump() const

@@ -27,7 +27,7 @@ public:
 
 protected:
     void packClass(u8* rec) const override;
-    u8 moduleByte8() const override { return u8(m_subIndex - 1); }
+    u8 moduleByte8() const override { return m_subIndex > 0 ? u8(m_subIndex - 1) : u8(0); }
 
 private:
     unsigned int m_subIndex = 0;

@@ -20,26 +20,36 @@ private slots:
         QCOMPARE(g_zpConf->new_config(0), 0); // ZP4800_KALDOREN: family ZP4x00
     }
 
-    void iconName_data()
+    // Icon of (family, protocol); the input kind and the feature test of a type row.
+    void statics_data()
     {
-        QTest::addColumn<int>("family");
-        QTest::addColumn<int>("protocol");
-        QTest::addColumn<QString>("icon");
-        QTest::newRow("sensor ADV") << 1 << 1 << "adv.png";
-        QTest::newRow("module VARN") << 2 << 2 << "varn.png";
-        QTest::newRow("sensor APOLLO") << 1 << 4 << "apl.png";
-        QTest::newRow("module APOLLO") << 2 << 4 << "apl.png";
-        QTest::newRow("protocol 3") << 1 << 3 << "null.png";
-        QTest::newRow("protocol 0") << 2 << 0 << "null.png";
-        QTest::newRow("family 3") << 3 << 1 << "null.png";
-        QTest::newRow("family 0") << 0 << 2 << "null.png";
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("expected");
+        const struct { const char* name; int family, protocol; const char* icon; } icons[] = {
+            {"sensor ADV", 1, 1, "adv.png"},     {"module VARN", 2, 2, "varn.png"},  {"sensor APOLLO", 1, 4, "apl.png"},
+            {"module APOLLO", 2, 4, "apl.png"},  {"protocol 3", 1, 3, "null.png"},  {"protocol 0", 2, 0, "null.png"},
+            {"family 3", 3, 1, "null.png"},      {"family 0", 0, 2, "null.png"}};
+        for (const auto& r : icons)
+            QTest::newRow(r.name) << PointType::getIconName(r.family, r.protocol) << QString(r.icon);
+        const struct { const char* name; int family, swType, inputType; } kinds[] = {
+            {"PHOT sensor", 1, 2, 1}, {"CON output", 2, 22, 2},   {"PULL input", 2, 46, 1}, {"row 0", 2, 0, 0},
+            {"negative", 1, -5, 0},   {"row 23 class 0", 2, 23, 0}, {"row 63", 1, 63, 1},     {"row 64", 1, 64, 0}};
+        for (const auto& r : kinds)
+            QTest::newRow(r.name) << QString::number(PointType::computeInputType(r.family, 0, 0, r.swType))
+                                  << QString::number(r.inputType);
+        const struct { const char* name; int swType; uint mask; bool has; } features[] = {
+            {"MULTI alert level", 4, 2, true}, {"PHOT no alert level", 2, 2, false}, {"PHOT three levels", 2, 4, true},
+            {"CON silence", 21, 64, true},     {"CON audit", 21, 1, false},          {"row 0 any", 0, 0xFFFF, false},
+            {"row 64 any", 64, 0xFFFF, false}};
+        for (const auto& r : features)
+            QTest::newRow(r.name) << QString::number(PointType::swTypeHasAttribute(uchar(r.swType), r.mask))
+                                  << QString::number(r.has);
     }
-    void iconName()
+    void statics()
     {
-        QFETCH(int, family);
-        QFETCH(int, protocol);
-        QFETCH(QString, icon);
-        QCOMPARE(PointType::getIconName(family, protocol), icon);
+        QFETCH(QString, result);
+        QFETCH(QString, expected);
+        QCOMPARE(result, expected);
     }
 
     void valueType()
@@ -62,49 +72,6 @@ private slots:
         QCOMPARE(target.hwType(), ushort(20));
         QVERIFY(QMetaType::type("PointType") != QMetaType::UnknownType);
         QVERIFY(QMetaType::type("PointType::PT_INPUT_TYPE") != QMetaType::UnknownType);
-    }
-
-    void inputType_data()
-    {
-        QTest::addColumn<int>("family");
-        QTest::addColumn<int>("swType");
-        QTest::addColumn<int>("inputType");
-        QTest::newRow("PHOT sensor") << 1 << 2 << 1;
-        QTest::newRow("CON output") << 2 << 22 << 2;
-        QTest::newRow("PULL input") << 2 << 46 << 1;
-        QTest::newRow("row 0") << 2 << 0 << 0;
-        QTest::newRow("negative") << 1 << -5 << 0;
-        QTest::newRow("row 23 class 0") << 2 << 23 << 0;
-        QTest::newRow("row 63") << 1 << 63 << 1;
-        QTest::newRow("row 64") << 1 << 64 << 0;
-    }
-    void inputType()
-    {
-        QFETCH(int, family);
-        QFETCH(int, swType);
-        QFETCH(int, inputType);
-        QCOMPARE(PointType::computeInputType(family, 0, 0, swType), inputType);
-    }
-
-    void attribute_data()
-    {
-        QTest::addColumn<int>("swType");
-        QTest::addColumn<uint>("mask");
-        QTest::addColumn<bool>("has");
-        QTest::newRow("MULTI alert level") << 4 << 2u << true;
-        QTest::newRow("PHOT no alert level") << 2 << 2u << false;
-        QTest::newRow("PHOT three levels") << 2 << 4u << true;
-        QTest::newRow("CON silence") << 21 << 64u << true;
-        QTest::newRow("CON audit") << 21 << 1u << false;
-        QTest::newRow("row 0") << 0 << 0xFFFFu << false;
-        QTest::newRow("row 64") << 64 << 0xFFFFu << false;
-    }
-    void attribute()
-    {
-        QFETCH(int, swType);
-        QFETCH(uint, mask);
-        QFETCH(bool, has);
-        QCOMPARE(PointType::swTypeHasAttribute(uchar(swType), mask), has);
     }
 
     void typeName_data()
@@ -144,11 +111,6 @@ private slots:
         const PointTypeHw entry(2, 1, 2, 16395, 25);
         QCOMPARE(entry.channels().size(), 1);
         QCOMPARE(entry.channels().at(0).swTypes(), QList<int>{25});
-        PointTypeHw copy;
-        copy.copy(&module);
-        QCOMPARE(copy.channels().size(), 4);
-        copy.copy(nullptr);
-        QCOMPARE(copy.hwType(), ushort(202));
         QVERIFY(lessByModelName(16386, 16385)); // "ION" before "THER"
         QVERIFY(!lessByModelName(16385, 16386));
         QVERIFY(!lessByModelName(16385, 16385));
