@@ -20,7 +20,7 @@ private slots:
         QCOMPARE(g_zpConf->new_config(0), 0); // ZP4800_KALDOREN: family ZP4x00
     }
 
-    // Icon of (family, protocol); the input kind and the feature test of a type row.
+    // Icon of (family, protocol); input kind, feature test and caption of a type row.
     void statics_data()
     {
         QTest::addColumn<QString>("result");
@@ -44,6 +44,14 @@ private slots:
         for (const auto& r : features)
             QTest::newRow(r.name) << QString::number(PointType::swTypeHasAttribute(uchar(r.swType), r.mask))
                                   << QString::number(r.has);
+        // Captions: 16387's model name is its type name; a sounder whose default code is of the
+        // second series is not taken on a ZP4x00; row 64 has no name.
+        const struct { const char* name; int family, hwType, swType; const char* caption; } captions[] = {
+            {"same name", 1, 16387, 2, "PHOT"}, {"model and type", 1, 16386, 2, "ION - PHOT"},
+            {"not taken", 2, 16395, 25, "SND"}, {"row 64", 1, 16385, 64, "THER - "}};
+        for (const auto& r : captions)
+            QTest::newRow(r.name) << PointType::getTypeName(r.family, 0, 0, ushort(r.hwType), uchar(r.swType))
+                                  << QString(r.caption);
     }
     void statics()
     {
@@ -54,46 +62,19 @@ private slots:
 
     void valueType()
     {
-        QVERIFY(!PointType().isValid());
-        QCOMPARE(PointType().hwType(), ushort(0xFFFF));
-        QCOMPARE(PointType().swType(), uchar(0xFF));
+        QVERIFY(!PointType().isValid() && PointType().hwType() == 0xFFFF && PointType().swType() == 0xFF);
         QVERIFY(!PointType(1, 1, 0, 20, 2, 0).isValid());
         const PointType type(4, 2, 4, 43009, 53, 6);
         QVERIFY(type.isValid());
         const PointType copy = QVariant::fromValue(type).value<PointType>();
-        QCOMPARE(copy.getProtocol(), 4);
-        QCOMPARE(copy.getFamily(), 2);
-        QCOMPARE(copy.getSeries(), 4);
-        QCOMPARE(copy.hwType(), ushort(43009));
-        QCOMPARE(copy.swType(), uchar(53));
-        QCOMPARE(copy.subCount(), 6);
+        QCOMPARE((QList<int>{copy.getProtocol(), copy.getFamily(), copy.getSeries(), copy.hwType(), copy.swType(),
+                             copy.subCount()}),
+                 (QList<int>{4, 2, 4, 43009, 53, 6}));
         PointType target(1, 1, 1, 20, 2, 0);
         target.copy(nullptr);
         QCOMPARE(target.hwType(), ushort(20));
         QVERIFY(QMetaType::type("PointType") != QMetaType::UnknownType);
         QVERIFY(QMetaType::type("PointType::PT_INPUT_TYPE") != QMetaType::UnknownType);
-    }
-
-    void typeName_data()
-    {
-        QTest::addColumn<int>("family");
-        QTest::addColumn<int>("hwType");
-        QTest::addColumn<int>("swType");
-        QTest::addColumn<QString>("name");
-        // The model name of 16387 is the type name itself.
-        QTest::newRow("same name") << 1 << 16387 << 2 << "PHOT";
-        QTest::newRow("model and type") << 1 << 16386 << 2 << "ION - PHOT";
-        // A sounder whose default code is of the second series is not taken on a ZP4x00.
-        QTest::newRow("not taken") << 2 << 16395 << 25 << "SND";
-        QTest::newRow("row 64") << 1 << 16385 << 64 << "THER - ";
-    }
-    void typeName()
-    {
-        QFETCH(int, family);
-        QFETCH(int, hwType);
-        QFETCH(int, swType);
-        QFETCH(QString, name);
-        QCOMPARE(PointType::getTypeName(family, 0, 0, ushort(hwType), uchar(swType)), name);
     }
 
     void channelsWithoutProtocol()
