@@ -27,7 +27,7 @@ const char kZones[] = "Index,Description,Night and day,Pre-alarm,Correlation,Sen
 // Detector 3, a two-channel module at 20 (summary row, then its channels), on one loop.
 const char kLoopOne[] = "Detector,3,Hall,ION,1,0,0,0,1,1,1,,2,0,,,,1\n"
                         "Module,20,,MM-2,,,,,,,,,,,,,,\n"
-                        "Module,20_1,Bell,OUT,,0,0,,,,,\"I1 OR I2\",2,,0,0,0,2\n"
+                        "Module,20_1,Bell,OUT,,0,0,,,,,I1 OR I2,2,,0,0,0,2\n"
                         "Module,20_2,Door,IN,,0,0,,,,,,7,,0,0,0,1\n";
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -187,7 +187,6 @@ private slots:
                          "\"C01\",\"L002\",\"M020.01\",\"Module, OUT, 2\",\"Module\",\"Bell\",\"2\",\"Stairs, A & B\"\n"
                          "\"C01\",\"L002\",\"M020.02\",\"Module, IN, 1\",\"Module\",\"Door\",\"7\",\"\"\n"));
     }
-
 };
 
 QTEST_GUILESS_MAIN(TstTopologyXml)
