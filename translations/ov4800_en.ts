@@ -475,5 +475,25 @@
         <source>Copyright (C) %1</source>
         <translation>Copyright (C) %1</translation>
     </message>
+    <message id="CSV_AREASSYSTEM">
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message id="CSV_CPUSSYSTEM">
+        <source>Panels</source>
+        <translation>Panels</translation>
+    </message>
+    <message id="CSV_PT_FAMILY">
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message id="CSV_PT_SENSOR">
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message id="CSV_PT_MODULE">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
 </context>
 </TS>
