@@ -125,7 +125,7 @@ private slots:
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
         planttest::compareCsv(path, [&] { list.exportCsv(path); }, body);
         QTextCodec::setCodecForLocale(locale);
-        QVERIFY(path.endsWith("/Areas.csv"));
+        QVERIFY(path.endsWith("/Zones.csv"));
         QCoreApplication::removeTranslator(&m_english);
     }
 };

@@ -489,6 +489,12 @@ u32 get_type_class(u32 type)
     return row != nullptr ? u32(row->typeClass) : u32(TYPE_CLASS_NONE);
 }
 
+u16 get_type_features(u32 type)
+{
+    const TypeRow* row = type_row(type);
+    return row != nullptr ? u16(row->features) : u16(0);
+}
+
 bool type_is_listed(u32 type)
 {
     const TypeRow* row = type_row(type);

@@ -57,6 +57,8 @@ std::vector<u8> get_sw_type_list(u16 code, u32 protocol, u32 sub, u32 panelFamil
 const char* get_type_name(u32 type);
 // TYPE_CLASS_*; TYPE_CLASS_NONE for rows above 63.
 u32 get_type_class(u32 type);
+// The row's feature word; 0 for rows above 63.
+u16 get_type_features(u32 type);
 // True when devices of this type go into the zone list and the Modbus lists.
 bool type_is_listed(u32 type);
 // 0 for a sensor type, 1 for an input or output module type, -1 for class 0 or rows above 63.

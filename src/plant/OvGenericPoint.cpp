@@ -1,0 +1,466 @@
+#include "plant/OvGenericPoint.h"
+
+#include "plant/OvGenericSubPoint.h"
+#include "plant/PointType.h"
+
+#include "ZpData/DeviceCatalogue.h"
+
+#include <QDebug>
+
+OvGenericPoint::OvGenericPoint()
+{
+    resetData();
+}
+
+OvGenericPoint::OvGenericPoint(int family, int cpuIndex, int loopIndex, unsigned int address)
+    : m_cpuIndex(cpuIndex), m_loopIndex(loopIndex), m_address(address), m_family(family)
+{
+    resetData();
+}
+
+OvGenericPoint::OvGenericPoint(const OvGenericPoint& other)
+{
+    copyFields(other);
+}
+
+OvGenericPoint& OvGenericPoint::operator=(const OvGenericPoint& other)
+{
+    if (this != &other)
+        copyFields(other);
+    return *this;
+}
+
+OvGenericPoint::~OvGenericPoint() = default;
+
+void OvGenericPoint::copyFields(const OvGenericPoint& other)
+{
+    assignData(other);
+    // Each channel a copy of its own: the list is detached before anyone writes into it.
+    m_subPoints = other.m_subPoints;
+    m_subPoints.detach();
+    m_cbeErrorCode = other.m_cbeErrorCode;
+}
+
+void OvGenericPoint::assignData(const OvGenericPoint& other)
+{
+    m_cpuIndex = other.m_cpuIndex;
+    m_loopIndex = other.m_loopIndex;
+    m_address = other.m_address;
+    m_hwType = other.m_hwType;
+    m_swType = other.m_swType;
+    m_inputType = other.m_inputType;
+    m_family = other.m_family;
+    m_protocol = other.m_protocol;
+    m_series = other.m_series;
+    m_description = other.m_description;
+    m_areaIndex = other.m_areaIndex;
+    m_checkAudit = other.m_checkAudit;
+    m_checkFlashing = other.m_checkFlashing;
+    m_checkTracking = other.m_checkTracking;
+    m_checkRaviSCtrlDisa = other.m_checkRaviSCtrlDisa;
+    m_checkTrackingMod = other.m_checkTrackingMod;
+    m_checkFlashingMod = other.m_checkFlashingMod;
+    m_checkAutoSilenceMod = other.m_checkAutoSilenceMod;
+    m_checkSilenceMod = other.m_checkSilenceMod;
+    m_sensNormal = other.m_sensNormal;
+    m_sensLow = other.m_sensLow;
+    m_sensHigh = other.m_sensHigh;
+    m_cbe = other.m_cbe;
+    m_alertLevelRAVI = other.m_alertLevelRAVI;
+    m_fastInputDev1 = other.m_fastInputDev1;
+    m_fastInputDev2 = other.m_fastInputDev2;
+    m_fastInputLogic = other.m_fastInputLogic;
+}
+
+void OvGenericPoint::pasteFrom(const OvGenericPoint& other)
+{
+    const int cpuIndex = m_cpuIndex;
+    const int loopIndex = m_loopIndex;
+    const unsigned int address = m_address;
+    *this = other;
+    setLocation(cpuIndex, loopIndex, address);
+}
+
+void OvGenericPoint::setLocation(int cpuIndex, int loopIndex, unsigned int address)
+{
+    m_cpuIndex = cpuIndex;
+    m_loopIndex = loopIndex;
+    m_address = address;
+    for (OvGenericSubPoint& channel : m_subPoints) {
+        channel.m_cpuIndex = cpuIndex;
+        channel.m_loopIndex = loopIndex;
+        channel.m_address = address;
+    }
+}
+
+const QList<OvGenericSubPoint>& OvGenericPoint::subPoints() const
+{
+    return m_subPoints;
+}
+
+void OvGenericPoint::resetData()
+{
+    m_hwType = 0;
+    m_swType = 0;
+    m_inputType = m_family == 1 ? int(PointType::PT_INPUT) : int(PointType::PT_INPUT_NONE);
+    m_protocol = 0;
+    m_series = 0;
+    m_description.clear();
+    m_areaIndex = -1;
+    m_checkAudit = true;
+    m_checkFlashing = false;
+    m_checkTracking = false;
+    m_checkRaviSCtrlDisa = false;
+    m_checkTrackingMod = false;
+    m_checkFlashingMod = false;
+    m_checkAutoSilenceMod = false;
+    m_checkSilenceMod = false;
+    m_sensNormal = 1;
+    m_sensLow = 1;
+    m_sensHigh = 1;
+    m_cbe.clear();
+    m_alertLevelRAVI = 0;
+    m_fastInputDev1 = 0;
+    m_fastInputDev2 = 0;
+    m_fastInputLogic = false;
+    m_cbeErrorCode = 0;
+    m_subPoints.clear();
+}
+
+void OvGenericPoint::reset()
+{
+    resetData();
+}
+
+bool OvGenericPoint::hasFeature(unsigned int mask) const
+{
+    return PointType::swTypeHasAttribute(m_swType, mask);
+}
+
+// --- queries ---
+
+bool OvGenericPoint::isValid() const
+{
+    const bool hasChannels = !m_subPoints.isEmpty();
+    return m_protocol != 0 && m_family != 0 && m_series != 0 && m_hwType != 0 && (m_inputType != 0 || hasChannels)
+           && (m_swType != 0 || hasChannels);
+}
+
+const OvGenericPoint* OvGenericPoint::at(int position) const
+{
+    if (m_subPoints.isEmpty())
+        return position == 0 ? this : nullptr;
+    return position >= 0 && position < m_subPoints.size() ? &m_subPoints.at(position) : nullptr;
+}
+
+OvGenericPoint* OvGenericPoint::at(int position)
+{
+    if (m_subPoints.isEmpty())
+        return position == 0 ? this : nullptr;
+    return position >= 0 && position < m_subPoints.size() ? &m_subPoints[position] : nullptr;
+}
+
+bool OvGenericPoint::isValid(int position) const
+{
+    const OvGenericPoint* point = at(position);
+    return point != nullptr && point->isValid();
+}
+
+bool OvGenericPoint::isComplete(int position) const
+{
+    const OvGenericPoint* point = at(position);
+    return point != nullptr && point->isComplete();
+}
+
+bool OvGenericPoint::isComplete() const
+{
+    return isValid() && isAreaAssigned();
+}
+
+int OvGenericPoint::getAreaIndex(int position) const
+{
+    const OvGenericPoint* point = at(position);
+    return point != nullptr ? point->m_areaIndex : -1;
+}
+
+bool OvGenericPoint::setAreaIndex(int position, int area)
+{
+    OvGenericPoint* point = at(position);
+    if (point != nullptr)
+        point->m_areaIndex = area;
+    return true;
+}
+
+int OvGenericPoint::getInputType(int position) const
+{
+    const OvGenericPoint* point = at(position);
+    if (point == nullptr)
+        return m_subPoints.isEmpty() ? m_inputType : kInputTypeChannels;
+    return point->m_subPoints.isEmpty() ? point->m_inputType : kInputTypeChannels;
+}
+
+int OvGenericPoint::getValidCount() const
+{
+    if (m_subPoints.isEmpty())
+        return isValid() ? 1 : 0;
+    int count = 0;
+    for (const OvGenericSubPoint& channel : m_subPoints)
+        count += channel.isValid() ? 1 : 0;
+    return count;
+}
+
+int OvGenericPoint::getInputCount() const
+{
+    if (m_subPoints.isEmpty())
+        return isValid() && m_inputType == PointType::PT_INPUT ? 1 : 0;
+    int count = 0;
+    for (const OvGenericSubPoint& channel : m_subPoints)
+        count += channel.isValid() && channel.m_inputType == PointType::PT_INPUT ? 1 : 0;
+    return count;
+}
+
+int OvGenericPoint::getCBEErrorCode() const
+{
+    if (m_cbeErrorCode != 0)
+        return m_cbeErrorCode;
+    for (const OvGenericSubPoint& channel : m_subPoints) {
+        if (channel.m_cbeErrorCode != 0)
+            return channel.m_cbeErrorCode;
+    }
+    return 0;
+}
+
+bool OvGenericPoint::isAreaAssigned() const
+{
+    if (m_subPoints.isEmpty())
+        return m_areaIndex > 0 || !hasFeature(FEATURE_AREA);
+    bool seen = false;
+    for (const OvGenericSubPoint& channel : m_subPoints) {
+        if (!channel.isValid())
+            continue;
+        if (!channel.isAreaAssigned() && channel.hasFeature(FEATURE_AREA))
+            return false;
+        seen = true;
+    }
+    return seen;
+}
+
+bool OvGenericPoint::isEqual(const OvGenericPoint& other) const
+{
+    if (m_cpuIndex != other.m_cpuIndex || m_loopIndex != other.m_loopIndex || m_address != other.m_address
+        || m_hwType != other.m_hwType || m_swType != other.m_swType || m_inputType != other.m_inputType
+        || m_description != other.m_description || m_areaIndex != other.m_areaIndex || m_family != other.m_family
+        || m_protocol != other.m_protocol || m_series != other.m_series || m_checkAudit != other.m_checkAudit
+        || m_checkFlashing != other.m_checkFlashing || m_checkTracking != other.m_checkTracking
+        || m_checkRaviSCtrlDisa != other.m_checkRaviSCtrlDisa || m_checkTrackingMod != other.m_checkTrackingMod
+        || m_checkFlashingMod != other.m_checkFlashingMod || m_checkAutoSilenceMod != other.m_checkAutoSilenceMod
+        || m_checkSilenceMod != other.m_checkSilenceMod || m_sensNormal != other.m_sensNormal
+        || m_sensLow != other.m_sensLow || m_sensHigh != other.m_sensHigh || m_cbe != other.m_cbe
+        || m_alertLevelRAVI != other.m_alertLevelRAVI || m_fastInputDev1 != other.m_fastInputDev1
+        || m_fastInputDev2 != other.m_fastInputDev2 || m_fastInputLogic != other.m_fastInputLogic
+        || m_subPoints.size() != other.m_subPoints.size())
+        return false;
+    for (int i = 0; i < m_subPoints.size(); ++i) {
+        if (!m_subPoints.at(i).isEqual(other.m_subPoints.at(i)))
+            return false;
+    }
+    return true;
+}
+
+bool OvGenericPoint::isSameType(const PointType* type) const
+{
+    return type != nullptr && m_hwType == type->hwType() && m_swType == type->swType()
+           && m_family == type->getFamily() && m_protocol == type->getProtocol() && m_series == type->getSeries();
+}
+
+QString OvGenericPoint::getSubTypeName(int position) const
+{
+    const OvGenericPoint* point = at(position);
+    return point != nullptr ? QString::fromLatin1(get_type_name(point->m_swType)) : QString();
+}
+
+bool OvGenericPoint::isUsableFor(int kind) const
+{
+    if (!isValid())
+        return true;
+    if (m_series == 1)
+        return kind != 2;
+    if (m_series == 2)
+        return kind != 1;
+    return true;
+}
+
+// --- changes ---
+
+bool OvGenericPoint::setProtocol(int protocol)
+{
+    if (protocol != m_protocol) {
+        resetData();
+        m_protocol = protocol;
+    }
+    return true;
+}
+
+bool OvGenericPoint::setSeries(int series)
+{
+    if (series != m_series) {
+        resetData();
+        m_series = series;
+    }
+    return true;
+}
+
+bool OvGenericPoint::setSWType(unsigned char swType, bool recompute)
+{
+    m_swType = swType;
+    if (recompute)
+        m_inputType = PointType::computeInputType(m_family, m_series, m_hwType, swType);
+    return true;
+}
+
+bool OvGenericPoint::setCheckAudit(bool value)
+{
+    m_checkAudit = value;
+    return true;
+}
+
+bool OvGenericPoint::setCBE(const QString& text)
+{
+    if (text == m_cbe)
+        return true;
+    m_cbe = text;
+    m_cbeErrorCode = kCBEUnchecked;
+    return true;
+}
+
+void OvGenericPoint::setSensitivities(int normal, int low, int high)
+{
+    m_sensNormal = normal;
+    m_sensLow = low;
+    m_sensHigh = high;
+}
+
+void OvGenericPoint::setFastInput(int dev1, int dev2, bool logic)
+{
+    m_fastInputDev1 = dev1;
+    m_fastInputDev2 = dev2;
+    m_fastInputLogic = logic;
+}
+
+void OvGenericPoint::applyTypeDefaults()
+{
+    if (hasFeature(FEATURE_THREE_LEVELS)) {
+        const bool raised = m_series == 2 ? (m_hwType == 0x4002 || m_hwType == 0x4003 || m_hwType == 0x4005)
+                                          : (m_hwType == 20 || m_hwType == 84);
+        m_sensHigh = raised ? 9 : 6;
+        m_sensNormal = raised ? 5 : 2;
+        m_sensLow = 1;
+    }
+    if (hasFeature(FEATURE_ALERT_LEVEL))
+        m_alertLevelRAVI = 4;
+}
+
+void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
+{
+    OvGenericPoint copy(*this);
+    copy.m_subPoints.clear();
+    m_subPoints.append(OvGenericSubPoint(copy, int(subIndex)));
+}
+
+void OvGenericPoint::setPointType(const PointType& type)
+{
+    resetData();
+    m_hwType = type.hwType();
+    m_swType = type.swType();
+    m_family = type.getFamily();
+    m_protocol = type.getProtocol();
+    m_series = type.getSeries();
+    m_inputType = PointType::computeInputType(m_family, m_series, m_hwType, m_swType);
+    if (type.subCount() > 1) {
+        for (int i = 1; i <= type.subCount(); ++i)
+            appendChannelCopy(unsigned(i));
+    }
+    applyTypeDefaults();
+}
+
+void OvGenericPoint::copyType(const OvGenericPoint& other)
+{
+    if (m_family == other.m_family && m_protocol == other.m_protocol && m_series == other.m_series
+        && m_hwType == other.m_hwType && m_swType == other.m_swType)
+        return;
+    resetData();
+    m_family = other.m_family;
+    m_series = other.m_series;
+    m_protocol = other.m_protocol;
+    m_hwType = other.m_hwType;
+    m_swType = other.m_swType;
+    m_inputType = other.m_inputType;
+    if (other.m_subPoints.size() > 1) {
+        for (int i = 0; i < other.m_subPoints.size(); ++i) {
+            appendChannelCopy(unsigned(i + 1));
+            OvGenericSubPoint& channel = m_subPoints.last();
+            channel.m_swType = other.m_subPoints.at(i).m_swType;
+            channel.m_inputType = PointType::computeInputType(m_family, m_series, m_hwType, channel.m_swType);
+        }
+    }
+    applyTypeDefaults();
+}
+
+bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
+{
+    const int s = channel.getSubIndex();
+    const int n = m_subPoints.size();
+    if (s < 1)
+        return false;
+    if (s <= n) {
+        m_subPoints[s - 1] = channel;
+        return true;
+    }
+    if (s == 1) {
+        // n is 0: the first channel of the device brings the device's type.
+        assignData(channel);
+        const int g = int(get_sub_num(m_hwType));
+        if (g < 2)
+            return false;
+        m_swType = 0;
+        m_inputType = kInputTypeChannels;
+        m_subPoints.append(channel);
+        for (int i = 2; i <= g; ++i)
+            appendChannelCopy(unsigned(i));
+        return false;
+    }
+    if (m_cpuIndex != channel.m_cpuIndex || m_loopIndex != channel.m_loopIndex || m_address != channel.m_address
+        || (m_hwType != 0 && m_hwType != channel.m_hwType))
+        return false;
+    if (m_hwType == 0) {
+        assignData(channel);
+        m_swType = 0;
+        const int g = int(get_sub_num(m_hwType));
+        if (m_subPoints.isEmpty() && g > 1) {
+            m_inputType = kInputTypeChannels;
+            for (int i = 1; i <= g; ++i)
+                appendChannelCopy(unsigned(i));
+        }
+    }
+    while (m_subPoints.size() < s)
+        appendChannelCopy(unsigned(m_subPoints.size() + 1));
+    m_subPoints[s - 1] = channel;
+    return false;
+}
+
+// --- log ---
+
+QString OvGenericPoint::dumpHead() const
+{
+    QString text;
+    QDebug(&text) << (m_family == 1 ? "Sensore" : "Modulo") << "\tCentrale: " << m_cpuIndex << "\tLoop : " << m_loopIndex
+                  << "\tIndex = " << m_address << "\tProtocollo = " << m_protocol << "\tSerie\t\t= " << m_series
+                  << "\tHType = " << m_hwType << "\tSType" << uint(m_swType) << "\tDescrizione = " << m_description
+                  << "\tZona = " << m_areaIndex;
+    return text;
+}
+
+void OvGenericPoint::dump() const
+{
+    qInfo().noquote() << dumpHead() << "\tSUB SIZE = " << m_subPoints.size();
+}

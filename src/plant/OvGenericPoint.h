@@ -1,0 +1,199 @@
+#pragma once
+// One addressable point of a loop: a sensor or a module, with its channels (sub-addresses) when
+// its device has several. Holds what the installer programs for one loop address, writes it into
+// the panel's 43-byte device record and reads it back.
+//
+// A "position" is 0-based: position 0 of a point without channels is the point itself,
+// otherwise position k is the channel with sub index k + 1.
+#include <QList>
+#include <QString>
+
+#include "OS/types.h"
+
+class OvGenericSubPoint;
+class PointType;
+
+class OvGenericPoint {
+public:
+    // Feature bits of a type row.
+    enum Feature : uint {
+        FEATURE_AUDIT = 1,
+        FEATURE_ALERT_LEVEL = 2,
+        FEATURE_THREE_LEVELS = 4,
+        FEATURE_TRACKING = 8,
+        FEATURE_FLASHING = 16,
+        FEATURE_RAVI_RADIO = 32,
+        FEATURE_SILENCE = 64,
+        FEATURE_AUTO_SILENCE = 128,
+        FEATURE_CBE = 256,
+        FEATURE_AREA = 512,
+    };
+    // inputType of a point whose channels each have their own.
+    static constexpr int kInputTypeChannels = 3;
+    static constexpr int kCBEUnchecked = 0xFFFF;
+    static constexpr u32 kLoopTypeUndefined = 0xFFFF;
+
+    OvGenericPoint();
+    OvGenericPoint(int family, int cpuIndex, int loopIndex, unsigned int address);
+    // Reads a point from a device record of a loop of the given loop type (0 ADV, 1 VARN,
+    // 2 APOLLO; kLoopTypeUndefined when unknown), then dumps it to the log.
+    OvGenericPoint(int cpuIndex, int loopIndex, const u8* rec, u32 loopType = kLoopTypeUndefined);
+    OvGenericPoint(const OvGenericPoint& other);
+    OvGenericPoint& operator=(const OvGenericPoint& other);
+    virtual ~OvGenericPoint();
+
+    virtual int getSubIndex() const { return 0; }
+    virtual void dump() const;
+    virtual bool isComplete() const;
+    virtual void reset();
+    // Writes the point into a record whose byte 0 and byte 1 bit 6 the loop writer has set.
+    // Bytes 11-42 are parseCBE's.
+    virtual void packRecord(u8* rec) const;
+    virtual bool hasFeature(unsigned int mask) const;
+    // Compiles the CBE text into out (byte 11 of the record); out is untouched when the text is
+    // empty or does not compile.
+    virtual void parseCBE(u8* out) const;
+    virtual bool isAreaAssigned() const;
+
+    // Every field except the channel list, the sub index and the CBE error code.
+    void assignData(const OvGenericPoint& other);
+    // A copy that stays at this point's location, channels included.
+    void pasteFrom(const OvGenericPoint& other);
+
+    // --- queries ---
+    bool isValid() const;
+    bool isValid(int position) const;
+    bool isComplete(int position) const;
+    int getAreaIndex(int position) const;
+    bool setAreaIndex(int position, int area);
+    int getInputType(int position) const;
+    int getValidCount() const;
+    int getInputCount() const;
+    int getCBEErrorCode() const;
+    // Every programmed field and channel alike; the CBE error code and the sub index are not
+    // compared.
+    bool isEqual(const OvGenericPoint& other) const;
+    bool isSameType(const PointType* type) const;
+    QString getSubTypeName(int position) const;
+    bool isUsableFor(int kind) const;
+
+    // --- changes ---
+    // Empties the point; keeps family, location and sub index.
+    void resetData();
+    bool setProtocol(int protocol);
+    bool setSeries(int series);
+    bool setSWType(unsigned char swType, bool recompute);
+    bool setCheckAudit(bool value);
+    // Marks the CBE error code unchecked when the text changes.
+    bool setCBE(const QString& text);
+    void checkCBE();
+    void applyTypeDefaults();
+    void setPointType(const PointType& type);
+    void copyType(const OvGenericPoint& other);
+    // Stores a channel at its sub index, creating the channels of the device first when the
+    // point has none. True only when an existing channel was replaced.
+    bool updateSubPoint(const OvGenericSubPoint& channel);
+    // Legacy plant files: 1 or 2 kept, anything else 0.
+    void importFamily(char value) { m_family = importCode(value); }
+    void importProtocol(char value) { m_protocol = importCode(value); }
+    void importInputType(char value) { m_inputType = importCode(value); }
+    void importSeries(char value) { m_series = importCode(value); }
+
+    // --- fields ---
+    const QList<OvGenericSubPoint>& subPoints() const;
+    int cpuIndex() const { return m_cpuIndex; }
+    int loopIndex() const { return m_loopIndex; }
+    unsigned int address() const { return m_address; }
+    u16 hwType() const { return m_hwType; }
+    u8 swType() const { return m_swType; }
+    int inputType() const { return m_inputType; }
+    int family() const { return m_family; }
+    int protocol() const { return m_protocol; }
+    int series() const { return m_series; }
+    const QString& description() const { return m_description; }
+    int areaIndex() const { return m_areaIndex; }
+    bool checkAudit() const { return m_checkAudit; }
+    bool checkFlashing() const { return m_checkFlashing; }
+    bool checkTracking() const { return m_checkTracking; }
+    bool checkRaviSCtrlDisa() const { return m_checkRaviSCtrlDisa; }
+    bool checkTrackingMod() const { return m_checkTrackingMod; }
+    bool checkFlashingMod() const { return m_checkFlashingMod; }
+    bool checkAutoSilenceMod() const { return m_checkAutoSilenceMod; }
+    bool checkSilenceMod() const { return m_checkSilenceMod; }
+    int sensNormal() const { return m_sensNormal; }
+    int sensLow() const { return m_sensLow; }
+    int sensHigh() const { return m_sensHigh; }
+    const QString& cbe() const { return m_cbe; }
+    int alertLevelRAVI() const { return m_alertLevelRAVI; }
+    int fastInputDev1() const { return m_fastInputDev1; }
+    int fastInputDev2() const { return m_fastInputDev2; }
+    bool fastInputLogic() const { return m_fastInputLogic; }
+    int cbeErrorCode() const { return m_cbeErrorCode; }
+
+    void setLocation(int cpuIndex, int loopIndex, unsigned int address);
+    void setDescription(const QString& text) { m_description = text; }
+    void setAreaIndex(int area) { m_areaIndex = area; }
+    void setCheckFlashing(bool value) { m_checkFlashing = value; }
+    void setCheckTracking(bool value) { m_checkTracking = value; }
+    void setRaviRadioFlag(bool value) { m_checkRaviSCtrlDisa = value; }
+    void setCheckTrackingMod(bool value) { m_checkTrackingMod = value; }
+    void setCheckFlashingMod(bool value) { m_checkFlashingMod = value; }
+    void setCheckAutoSilenceMod(bool value) { m_checkAutoSilenceMod = value; }
+    void setCheckSilenceMod(bool value) { m_checkSilenceMod = value; }
+    void setSensitivities(int normal, int low, int high);
+    void setAlertLevelRAVI(int level) { m_alertLevelRAVI = level; }
+    void setFastInput(int dev1, int dev2, bool logic);
+
+protected:
+    // The text of the log dump without its last item.
+    QString dumpHead() const;
+    // Byte 4 bits 6-7 of the record.
+    virtual void packClass(u8* rec) const;
+    // Byte 8 of a module record.
+    virtual u8 moduleByte8() const { return 0; }
+    // Compiles the CBE text for this point as owner into buffer; the program length, or -1
+    // with the compiler's error code after the critical log line.
+    int compileCBE(QByteArray& buffer, u8* errorCode = nullptr) const;
+    // The channel at a position, the point itself without channels, null for a bad position.
+    const OvGenericPoint* at(int position) const;
+    OvGenericPoint* at(int position);
+
+private:
+    static int importCode(char value) { return value == 1 || value == 2 ? value : 0; }
+    static bool isFastInputCode(int series, u16 hwType) { return series == 1 && hwType >= 180 && hwType <= 182; }
+    void copyFields(const OvGenericPoint& other);
+    // Appends a copy of this point, without channels, as channel subIndex.
+    void appendChannelCopy(unsigned int subIndex);
+
+protected:
+    // Held by value; the type is complete where the point's members are defined.
+    QList<OvGenericSubPoint> m_subPoints;
+    int m_cpuIndex = -1;
+    int m_loopIndex = -1;
+    unsigned int m_address = 0;
+    u16 m_hwType = 0;
+    u8 m_swType = 0;
+    int m_inputType = 0;
+    int m_family = 0;
+    int m_protocol = 0;
+    int m_series = 0;
+    QString m_description;
+    int m_areaIndex = -1;
+    bool m_checkAudit = true;
+    bool m_checkFlashing = false;
+    bool m_checkTracking = false;
+    bool m_checkRaviSCtrlDisa = false;
+    bool m_checkTrackingMod = false;
+    bool m_checkFlashingMod = false;
+    bool m_checkAutoSilenceMod = false;
+    bool m_checkSilenceMod = false;
+    int m_sensNormal = 1;
+    int m_sensLow = 1;
+    int m_sensHigh = 1;
+    QString m_cbe;
+    int m_alertLevelRAVI = 0;
+    int m_fastInputDev1 = 0;
+    int m_fastInputDev2 = 0;
+    bool m_fastInputLogic = false;
+    int m_cbeErrorCode = 0;
+};
