@@ -22,7 +22,7 @@ set(ov_images
   tbOpenFile,png,1 tbNewFile,png,1 tbSave,png,1 tbPdfExport,png,1 tbCsvExport,png,1
   tbCompile,png,1 tbImport,png,1 tbCheckCbe,png,1)
 # Loop protocol icons of the point types.
-list(APPEND ov_images adv,png,1 varn,png,1 apl,png,1)
+list(APPEND ov_images adv,png,1 varn,png,1 apl,png,1 warning,png,1 errors,png,1)
 foreach(entry IN LISTS ov_images)
   string(REPLACE "," ";" parts "${entry}")
   list(GET parts 0 name)
