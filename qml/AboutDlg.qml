@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import "controls"
 
 // The About box: brand picture, program name, versions and copyright.
@@ -59,8 +60,9 @@ OvPopup {
                 implicitWidth: fontMetrics.height * 1.8
                 imageSource: "../Resources/closeBtn.png"
                 toolTipId: "closeInfoBtn"
+                // The box's items live in the window's overlay, which knows the window.
                 onToolTipRequested: {
-                    var shell = aboutDlg.parent ? aboutDlg.parent.Window.window : null
+                    var shell = Window.window
                     if (shell)
                         shell.showToolTip(qsTrId(message) + shell.emptyString(), show, false)
                 }
