@@ -31,8 +31,7 @@ MenuItem {
                 anchors.verticalCenter: parent.verticalCenter
                 width: control.icon.width
                 height: control.icon.height
-                sourceSize.width: width * 2
-                sourceSize.height: height * 2
+                smooth: true
                 source: control.icon.source
                 visible: control.icon.source.toString() !== ""
             }
