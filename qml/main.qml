@@ -139,6 +139,7 @@ OvApplicationWindow {
 
     AboutDlg {
         id: aboutDlg
+        objectName: "aboutDlg"
         onClosed: {
             mainWindow._aboutOpen = false
             // Its close button goes away under the pointer without ever being left.
@@ -148,6 +149,7 @@ OvApplicationWindow {
 
     OvToolTip {
         id: toolTip
+        objectName: "toolTip"
         parent: mainWindow.overlay
         visible: false
         z: 1000

@@ -45,6 +45,7 @@ MenuItem {
         }
         Text {
             id: keyText
+            objectName: "shortcutText"
             anchors.right: parent.right
             anchors.rightMargin: parent._arrowWidth
             anchors.verticalCenter: parent.verticalCenter
