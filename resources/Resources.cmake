@@ -12,7 +12,9 @@ set(ov_res_out ${CMAKE_CURRENT_BINARY_DIR}/Resources)
 set(ov_res_files)
 set(ov_res_entries)
 
-# name, output extension, scale
+# name, output extension, scale. The working area's brand ring is drawn at the size it takes in
+# the first window (480 pixels) and the picture inside it, shown at 0.4 of that, at 256: the
+# start decodes each once, and a larger source would cost decoding time nobody sees.
 set(ov_images
   Toolbar,png,1 lightToolbar,png,1 menuBar,png,1 lightMenuBar,png,1
   Fondo_2,png,1 lightFondo_2,png,1 Infobar,png,1 lightInfobar,png,1
