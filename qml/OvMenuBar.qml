@@ -171,7 +171,11 @@ OvMenuBarBase {
             height: 0
             action: OvAction {
                 shortcut: "F2"
-                onTriggered: theApp.flipFilterOnVoidAddresses(true)
+                // The filter and its slot come with the plant's models.
+                onTriggered: {
+                    if (theApp && typeof theApp.flipFilterOnVoidAddresses === "function")
+                        theApp.flipFilterOnVoidAddresses(true)
+                }
             }
         }
         OvMenuItem {
@@ -180,6 +184,9 @@ OvMenuBarBase {
                 text: menuBar._tr("searchItem")
                 shortcut: "Ctrl+F"
                 onTriggered: {
+                    // The dialog comes with the search command; until then the key does nothing.
+                    if (!theApp || typeof theApp.doSearch !== "function")
+                        return
                     var component = Qt.createComponent("SearchDlg.qml")
                     if (component.status !== Component.Ready) {
                         console.warn(component.errorString())

@@ -6,13 +6,20 @@ Item {
     id: toolTip
 
     property alias text: label.text
+    // The background waits for the first showing: the start shows no tool tip.
+    property bool _shown: false
+
+    onVisibleChanged: {
+        if (visible)
+            _shown = true
+    }
 
     width: label.implicitWidth + fontMetrics.height * 1.2
     height: label.implicitHeight + fontMetrics.height * 0.6
 
     BorderImage {
         anchors.fill: parent
-        source: OvTheme.toolTipImage()
+        source: toolTip._shown ? OvTheme.toolTipImage() : ""
         border { left: 6; right: 6; top: 6; bottom: 6 }
     }
     Text {

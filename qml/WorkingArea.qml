@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "controls"
-import "pages"
 
 // Everything under the bars. Before any plant only the brand's picture shows; afterwards the
 // plant tree on the left and, on the right, the page of the current state.
@@ -49,13 +48,15 @@ FocusScope {
         anchors.fill: parent
         visible: workingArea.state === "JUST_OPEN"
 
+        // Both pictures are decoded once at the size they were drawn at and scaled when
+        // drawn: a decoding size bound to the window's would decode them again on every
+        // layout pass while the window settles.
         Image {
             id: ring
             anchors.centerIn: parent
             width: Math.min(parent.width, parent.height) * 0.8
             height: width
-            sourceSize.width: width
-            sourceSize.height: height
+            smooth: true
             fillMode: Image.PreserveAspectFit
             source: config ? "../Resources/" + config.getBrandedIcon("WorkigArea_Anello%1.png") + config.notify : ""
         }
@@ -63,8 +64,7 @@ FocusScope {
             anchors.centerIn: ring
             width: ring.width
             height: ring.height
-            sourceSize.width: width
-            sourceSize.height: height
+            smooth: true
             fillMode: Image.PreserveAspectFit
             scale: 0.4
             opacity: 0.8
@@ -85,41 +85,50 @@ FocusScope {
         Item {
             SplitView.fillWidth: true
 
-            PlantGeneralInfoPage {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_ACTIVE_GEN_INFO"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_ACTIVE_GEN_INFO"
+                page: "PlantGeneralInfoPage"
             }
-            PlantGeneralParameters {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_GEN_PARAMETER"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_GEN_PARAMETER"
+                page: "PlantGeneralParameters"
             }
-            PlantPasswordMng {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_PWD_MNG"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_PWD_MNG"
+                page: "PlantPasswordMng"
             }
-            CPUGenInfo {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_ACTIVE_CPU_GEN_PAGE"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_ACTIVE_CPU_GEN_PAGE"
+                page: "CPUGenInfo"
             }
-            CPUDataPage {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_ACTIVE_CPU_DATA_PAGE"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_ACTIVE_CPU_DATA_PAGE"
+                page: "CPUDataPage"
             }
-            OvGroupsDataPage {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED"
+                page: "OvGroupsDataPage"
             }
-            OvAreasDataPage {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED"
+                page: "OvAreasDataPage"
             }
-            OvRepeaters {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_REPEATERS_DATA_PAGE_SELECTED"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_REPEATERS_DATA_PAGE_SELECTED"
+                page: "OvRepeaters"
             }
-            AnnunciatorsInfoPage {
-                anchors.fill: parent
-                visible: workingArea.state === "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED"
+            OvPageLoader {
+                workingAreaState: workingArea.state
+                pageState: "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED"
+                page: "AnnunciatorsInfoPage"
             }
         }
     }

@@ -124,23 +124,32 @@ OvApplicationWindow {
         id: dropArea
         anchors.fill: parent
         enabled: !mainWindow._aboutOpen
+        // Without the open command (and its vetting) every drop is refused.
+        readonly property bool _canOpen: !!theApp && typeof theApp.isDragValid === "function"
+                                         && typeof theApp.fileDrop === "function"
         onEntered: {
-            drag.accepted = drag.urls.length === 1 && theApp
+            drag.accepted = _canOpen && drag.urls.length === 1
                             && theApp.isDragValid(drag.urls[0].toString())
         }
         onDropped: {
-            if (theApp)
+            if (_canOpen)
                 theApp.fileDrop(drop.text)
         }
     }
 
     AboutDlg {
         id: aboutDlg
-        onClosed: mainWindow._aboutOpen = false
+        objectName: "aboutDlg"
+        onClosed: {
+            mainWindow._aboutOpen = false
+            // Its close button goes away under the pointer without ever being left.
+            mainWindow.showToolTip("", false, false)
+        }
     }
 
     OvToolTip {
         id: toolTip
+        objectName: "toolTip"
         parent: mainWindow.overlay
         visible: false
         z: 1000

@@ -34,6 +34,7 @@ int main(int argc, char** argv)
     QLoggingCategory::setFilterRules(QStringLiteral("qt.qml.connections.warning=false"));
 
     g_app = new Ov4kApp(argc, argv);
+    // Non-zero also when the scene could not be created.
     const int result = g_app->run();
     // The destructor writes the end banner and closes the log.
     delete g_app;

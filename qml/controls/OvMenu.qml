@@ -4,7 +4,20 @@ import QtQuick.Controls 2.15
 Menu {
     id: control
 
+    // As wide as the widest entry, which every entry then takes.
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            _widestEntry() + leftPadding + rightPadding)
     font.family: OvTheme.fontFamily
+
+    function _widestEntry() {
+        var widest = 0
+        for (var i = 0; i < count; ++i) {
+            var entry = itemAt(i)
+            if (entry)
+                widest = Math.max(widest, entry.implicitWidth)
+        }
+        return widest
+    }
     delegate: OvMenuItem {}
     background: Rectangle {
         implicitWidth: fontMetrics.averageCharacterWidth * 34

@@ -13,34 +13,43 @@ MenuItem {
     topPadding: fontMetrics.height * 0.3
     bottomPadding: topPadding
 
-    contentItem: Row {
-        spacing: fontMetrics.averageCharacterWidth
-        leftPadding: control.mirrored ? (control.arrow ? control.arrow.width : 0) : 0
-        rightPadding: control.mirrored ? 0 : (control.arrow ? control.arrow.width : 0)
-        Image {
+    // The label on one side and the key on the other: the menu gives all its entries the
+    // width of the widest, so the keys stand in one column.
+    contentItem: Item {
+        implicitWidth: label.implicitWidth + fontMetrics.averageCharacterWidth * 3
+                       + keyText.implicitWidth + _arrowWidth
+        implicitHeight: Math.max(label.implicitHeight, keyText.implicitHeight)
+
+        readonly property real _arrowWidth: control.arrow ? control.arrow.width : 0
+
+        Row {
+            id: label
+            anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
-            width: control.icon.width
-            height: control.icon.height
-            sourceSize.width: width * 2
-            sourceSize.height: height * 2
-            source: control.icon.source
-            visible: control.icon.source.toString() !== ""
+            spacing: fontMetrics.averageCharacterWidth
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                width: control.icon.width
+                height: control.icon.height
+                smooth: true
+                source: control.icon.source
+                visible: control.icon.source.toString() !== ""
+            }
+            Text {
+                text: control.text
+                font: control.font
+                color: OvTheme.menuTextColor(control.enabled)
+                opacity: control.enabled ? 1.0 : 0.5
+                anchors.verticalCenter: parent.verticalCenter
+            }
         }
         Text {
-            text: control.text
-            font: control.font
-            color: OvTheme.menuTextColor(control.enabled)
-            opacity: control.enabled ? 1.0 : 0.5
+            id: keyText
+            objectName: "shortcutText"
+            anchors.right: parent.right
+            anchors.rightMargin: parent._arrowWidth
             anchors.verticalCenter: parent.verticalCenter
-        }
-        Item {
-            width: fontMetrics.averageCharacterWidth * 3
-            height: 1
-        }
-        Text {
-            anchors.verticalCenter: parent.verticalCenter
-            text: control.action && control.action.shortcut !== undefined
-                  ? shortcutText(control.action.shortcut) : ""
+            text: keys.nativeText
             font: control.font
             color: OvTheme.menuTextColor(control.enabled)
             opacity: 0.6
@@ -56,14 +65,10 @@ MenuItem {
         font: control.font
     }
 
-    function shortcutText(sequence) {
-        if (typeof sequence === "number") {
-            var keys = {}
-            keys[StandardKey.New] = "Ctrl+N"
-            keys[StandardKey.Open] = "Ctrl+O"
-            keys[StandardKey.Save] = "Ctrl+S"
-            return keys[sequence] !== undefined ? keys[sequence] : ""
-        }
-        return sequence ? sequence.toString() : ""
+    // Never triggers: it only spells the action's key as Qt does ("Ctrl+Shift+S").
+    Shortcut {
+        id: keys
+        enabled: false
+        sequence: control.action && control.action.shortcut !== undefined ? control.action.shortcut : ""
     }
 }

@@ -10,6 +10,12 @@ QtObject {
     readonly property var model: typeof theThemeModel !== "undefined" ? theThemeModel : null
     readonly property string fontFamily: model ? model.fontFamily : "DejaVu Sans"
 
+    // The start registers only the face the first frame draws; bold and italic text beyond it
+    // (the About box, the plant pages) asks for the others first.
+    function registerAllFaces() {
+        if (model)
+            model.registerFonts()
+    }
     // A bare image name of the theme model or the brand as a URL of the resources.
     function image(name) {
         return name ? Qt.resolvedUrl("../../Resources/" + name) : ""

@@ -18,9 +18,8 @@ ToolButton {
     implicitHeight: implicitWidth
 
     contentItem: Image {
+        // Decoded once at the size it was drawn at, whatever the font makes of the button.
         source: control.imageSource
-        sourceSize.width: control.implicitWidth * 2
-        sourceSize.height: control.implicitHeight * 2
         fillMode: Image.PreserveAspectFit
         smooth: true
         mipmap: true

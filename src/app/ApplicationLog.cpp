@@ -142,33 +142,46 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& dateTime, qint64 elapsedMs)
 {
-    QByteArray line = dateTime.toString(Qt::ISODate).toLatin1();
-    line += '.';
-    line += QByteArray::number(elapsedMs % 10000);
-    line += " - ";
+    QByteArray head = dateTime.toString(Qt::ISODate).toLatin1();
+    head += '.';
+    head += QByteArray::number(elapsedMs % 10000);
+    head += " - ";
 
     const QByteArray file = orUndef(context.file);
     const QByteArray function = orUndef(context.function);
     const QByteArray lineNumber = QByteArray::number(context.line);
     switch (type) {
     case QtDebugMsg:
-        line += "Debug: [" + file + '@' + lineNumber + '\t' + function + "]\t";
+        head += "Debug: [" + file + '@' + lineNumber + '\t' + function + "]\t";
         break;
     case QtWarningMsg:
-        line += "Warning: [" + file + '@' + lineNumber + '\t' + function + "]\t";
+        head += "Warning: [" + file + '@' + lineNumber + '\t' + function + "]\t";
         break;
     case QtCriticalMsg:
-        line += "Critical: [" + file + ':' + lineNumber + '\t' + function + ']';
+        head += "Critical: [" + file + ':' + lineNumber + '\t' + function + ']';
         break;
     case QtFatalMsg:
-        line += "Fatal: [" + file + ':' + lineNumber + '\t' + function + ']';
+        head += "Fatal: [" + file + ':' + lineNumber + '\t' + function + ']';
         break;
     case QtInfoMsg:
-        line += "Info: ";
+        head += "Info: ";
         break;
     }
-    line += message.isEmpty() ? QByteArray("UNDEF") : message.toLocal8Bit();
-    return line;
+
+    // One layout per line of the file: a text of several lines repeats the head on each, and
+    // the line breaks it ends with would only leave empty lines.
+    QByteArray text = message.toLocal8Bit();
+    while (text.endsWith('\n') || text.endsWith('\r'))
+        text.chop(1);
+    if (text.isEmpty())
+        text = "UNDEF";
+    QByteArray lines;
+    for (const QByteArray& part : text.split('\n')) {
+        if (!lines.isEmpty())
+            lines += '\n';
+        lines += head + (part.endsWith('\r') ? part.chopped(1) : part);
+    }
+    return lines;
 }
 
 } // namespace ApplicationLog

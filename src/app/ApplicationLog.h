@@ -39,7 +39,8 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 
 // One log line without its newline: dateTime in ISO form, "." and elapsedMs modulo 10000,
 // " - ", the level word with its source position, and the message in local 8-bit encoding.
-// A missing file, function or message reads "UNDEF".
+// A missing file, function or message reads "UNDEF". Line breaks that end the message are
+// dropped; each inner one starts a further line with the same head, joined by "\n".
 QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& dateTime, qint64 elapsedMs);
 

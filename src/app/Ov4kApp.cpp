@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <cstdlib>
+
 namespace {
 // The scene's context properties in publishing order. Those of objects that later commands
 // create stay null until then, so the scene can test them.
@@ -118,7 +120,8 @@ int Ov4kApp::run()
     if (!m_mainWindow) {
         qCritical() << "Filed to create GUI components.";
         closeLog();
-        return 0;
+        // A script or a service manager must see that the program never started.
+        return EXIT_FAILURE;
     }
     qDebug() << "GUI components created.";
     applyWindowIcon();

@@ -31,8 +31,8 @@ public:
 
     // Second construction stage: log, settings, window settings, translation. Always true.
     bool initialise();
-    // Builds the scene and runs the event loop; the loop's exit code, or 0 when the scene
-    // yields no window.
+    // Builds the scene and runs the event loop; the loop's exit code, or EXIT_FAILURE after a
+    // critical line when the scene yields no window.
     int run();
     // Engine, context properties and scene; null when the engine already exists or the
     // scene's root object is not a window.

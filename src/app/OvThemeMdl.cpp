@@ -42,15 +42,24 @@ OvThemeMdl::OvThemeMdl(QObject* parent)
     m_themeIndex = getThemeIndex();
     qInfo() << "Current Theme Index = " << m_themeIndex;
 
+    // The first frame needs the Medium font only; every further face costs start-up time.
+    const int id = QFontDatabase::addApplicationFont(QLatin1String(kFontFiles[kMediumFont]));
+    if (id >= 0) {
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            m_fontFamily = families.first();
+    }
+}
+
+void OvThemeMdl::registerFonts() const
+{
+    if (m_fontsRegistered)
+        return;
+    m_fontsRegistered = true;
     int fileNumber = 0;
     for (const char* file : kFontFiles) {
-        const int id = QFontDatabase::addApplicationFont(QLatin1String(file));
-        if (id >= 0 && fileNumber == kMediumFont) {
-            const QStringList families = QFontDatabase::applicationFontFamilies(id);
-            if (!families.isEmpty())
-                m_fontFamily = families.first();
-        }
-        ++fileNumber;
+        if (fileNumber++ != kMediumFont)
+            QFontDatabase::addApplicationFont(QLatin1String(file));
     }
     m_fonts = QFontDatabase().families(QFontDatabase::Any);
 }
@@ -208,11 +217,13 @@ QString OvThemeMdl::tabBgImage() const
 
 int OvThemeMdl::getFontFamilySize() const
 {
+    registerFonts();
     return m_fonts.size();
 }
 
 QString OvThemeMdl::getFontFamily(int id) const
 {
+    registerFonts();
     if (id < 0 || id >= m_fonts.size())
         return QLatin1String(kDefaultFamily);
     return m_fonts.at(id);
@@ -220,6 +231,7 @@ QString OvThemeMdl::getFontFamily(int id) const
 
 QString OvThemeMdl::getCurrentFont() const
 {
+    registerFonts();
     if (m_fontIndex > 0 && m_fontIndex < m_fonts.size())
         return m_fonts.at(m_fontIndex);
     return QLatin1String(kDefaultFamily);
@@ -227,6 +239,7 @@ QString OvThemeMdl::getCurrentFont() const
 
 void OvThemeMdl::setFontFamily(int idx)
 {
+    registerFonts();
     if (idx == m_fontIndex || idx < 0 || idx >= m_fonts.size())
         return;
     m_fontIndex = idx;
@@ -242,6 +255,7 @@ void OvThemeMdl::setFont(const QString& font)
 
 QString OvThemeMdl::getFontMenuFontName(const QString& text) const
 {
+    registerFonts();
     if (text == m_fontFamily || m_fonts.contains(text))
         return text;
     return m_fontFamily;

@@ -20,7 +20,9 @@ public:
     };
     Q_ENUM(Roles)
 
-    // Reads the stored theme and registers the bundled fonts; needs a QGuiApplication.
+    // Reads the stored theme and registers the bundled Medium font, which names the family;
+    // needs a QGuiApplication. The other bundled fonts and the list of installed families wait
+    // until a font slot or registerFonts() needs them.
     explicit OvThemeMdl(QObject* parent = nullptr);
 
     // One row per theme at the top level, two columns giving the same data.
@@ -50,6 +52,9 @@ public slots:
     QString boxBorderColor() const;
     QString boxFillColor() const;
     QString tabBgImage() const;
+
+    // Registers the bundled fonts not registered yet and lists the installed families, once.
+    void registerFonts() const;
 
     int getFontFamilySize() const;
     // "Verdana" for an id outside the installed families.
@@ -88,6 +93,8 @@ private:
     QStringList m_themes;
     int m_themeIndex = -1;
     int m_fontIndex = -1;
-    QStringList m_fonts;
+    // Filled by registerFonts(), which the const font slots call.
+    mutable QStringList m_fonts;
+    mutable bool m_fontsRegistered = false;
     QString m_fontFamily;
 };

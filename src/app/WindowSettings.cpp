@@ -39,8 +39,12 @@ void WindowSettings::save()
     qInfo() << "maximized = " << m_maximized;
 }
 
+// The scene assigns the size it was given while it settles: only a different value is a
+// change made by the user.
 void WindowSettings::setWidth(int width)
 {
+    if (width == m_width)
+        return;
     m_modified = true;
     m_previousWidth = m_width;
     m_width = width;
@@ -48,6 +52,8 @@ void WindowSettings::setWidth(int width)
 
 void WindowSettings::setHeight(int height)
 {
+    if (height == m_height)
+        return;
     m_modified = true;
     m_previousHeight = m_height;
     m_height = height;
@@ -55,7 +61,8 @@ void WindowSettings::setHeight(int height)
 
 void WindowSettings::setMaximized(bool maximized)
 {
-    m_modified = true;
+    if (maximized != m_maximized || m_width != m_previousWidth || m_height != m_previousHeight)
+        m_modified = true;
     m_maximized = maximized;
     m_width = m_previousWidth;
     m_height = m_previousHeight;

@@ -8,7 +8,8 @@ public:
 
     // Reads "width", "height" and "maximized", each defaulting to the value held.
     void load();
-    // Writes the three keys when something changed since construction, load or save.
+    // Writes the three keys when something changed since construction, load or save. A
+    // setter given the value already held changes nothing.
     void save();
 
     int width() const { return m_width; }

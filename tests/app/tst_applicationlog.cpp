@@ -57,6 +57,33 @@ private slots:
         QTEST(ApplicationLog::formatLine(QtMsgType(type), context, undef ? QString() : "x", at, elapsed), "line");
     }
 
+    // Every line of the file has the one layout: breaks that end a message are dropped, and
+    // each inner line (a "\r" before its break dropped too) gets the head of its own.
+    void formatLineBreaks_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("lines");
+        const QByteArray warning = "2024-01-02T03:04:05.7 - Warning: [a@12\tf]\t";
+        const QByteArray critical = "2024-01-02T03:04:05.7 - Critical: [a:12\tf]";
+        const QByteArray info = "2024-01-02T03:04:05.7 - Info: ";
+        QTest::newRow("one ending break") << int(QtWarningMsg) << "x\n" << warning + "x";
+        QTest::newRow("ending CRLF and break") << int(QtWarningMsg) << "x\r\n\n" << warning + "x";
+        QTest::newRow("inner break") << int(QtWarningMsg) << "x\ny" << warning + "x\n" + warning + "y";
+        QTest::newRow("inner CRLF") << int(QtCriticalMsg) << "x\r\ny\n" << critical + "x\n" + critical + "y";
+        QTest::newRow("empty inner line") << int(QtInfoMsg) << "x\n\ny" << info + "x\n" + info + "\n" + info + "y";
+        QTest::newRow("leading break") << int(QtInfoMsg) << "\nx" << info + "\n" + info + "x";
+        QTest::newRow("breaks only") << int(QtWarningMsg) << "\n\n" << warning + "UNDEF";
+    }
+    void formatLineBreaks()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, message);
+        const QMessageLogContext context("a", 12, "f", "default");
+        const QDateTime at(QDate(2024, 1, 2), QTime(3, 4, 5));
+        QTEST(ApplicationLog::formatLine(QtMsgType(type), context, message, at, 10007), "lines");
+    }
+
     // The size is checked at open only: up to the limit the new line is appended, past it the
     // file starts afresh. Missing folders are made with their parents; where a file stands in
     // the way no log is written, though the handler is installed all the same. After close

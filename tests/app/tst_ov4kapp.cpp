@@ -184,7 +184,7 @@ private slots:
     {
         // A second run finds the engine in place: the path of a scene that yields no window.
         expectWarning(QStringLiteral("^Filed to create GUI components\\.$"));
-        QCOMPARE(m_app->run(), 0);
+        QCOMPARE(m_app->run(), EXIT_FAILURE);
         delete m_window;
         delete m_app;
         // The brand applied first names the folder: organisation, then application.

@@ -113,6 +113,12 @@ private slots:
         QTest::newRow("maximized") << Window{size, "L W1920 H1080 M1 S", {1280, 800, true, false}, {1280, 800, true}};
         QTest::newRow("maximized after load") << Window{size, "L M1", {1280, 800, true, true}, size};
         QTest::newRow("restored") << Window{none, "W1000 W1100 H700 M0", {1000, 720, false, true}, none};
+        // The scene assigns the loaded size while it settles: nothing to write, so the missing
+        // "maximized" stays missing. A size changed and changed back is written.
+        const QVariantList loaded{1280, 800};
+        QTest::newRow("loaded size assigned") << Window{loaded, "L W1280 H800 M0 S", {1280, 800, false, false}, loaded};
+        QTest::newRow("changed back") << Window{loaded, "L W1300 W1280 S", {1280, 800, false, false}, size};
+        QTest::newRow("maximized then not") << Window{loaded, "L M1 M0 S", {1280, 800, false, false}, size};
     }
     void window()
     {

@@ -1,0 +1,180 @@
+// The main window offscreen, used as a person would before any plant exists: every menu, the
+// About box with its close button hovered, the search and filter keys, a file dropped on the
+// window, and a quit that leaves the window as it was. The test base fails each step on any
+// warning, QML ones included.
+#include "IsolatedHome.h"
+#include "TestBase.h"
+#include "app/Ov4kApp.h"
+
+#include <QtQuick>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+static int s_argc = 1;
+static char s_arg0[] = "tst_mainwindow";
+static char* s_argv[] = {s_arg0, nullptr};
+
+class tst_MainWindow : public TestBase {
+    Q_OBJECT
+
+    Ov4kApp* m_app = nullptr;
+    QQuickWindow* m_window = nullptr;
+
+    QQuickItem* item(const char* name) const { return m_window->findChild<QQuickItem*>(name); }
+    QObject* named(const char* name) const { return m_window->findChild<QObject*>(name); }
+
+private slots:
+    // The log's handler comes first, so the test base's handler sees every message on top of it.
+    void initTestCase()
+    {
+        QVERIFY(s_home.isValid());
+        qputenv("QT_QUICK_BACKEND", "software");
+        Q_INIT_RESOURCE(translations);
+        Q_INIT_RESOURCE(qml);
+        Q_INIT_RESOURCE(resources);
+        m_app = new Ov4kApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QTimer::singleShot(0, m_app, [this] {
+            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
+                    Qt::QueuedConnection);
+        });
+        QCOMPARE(m_app->run(), 0);
+        m_window = m_app->mainWindow();
+        QVERIFY(m_window);
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_app; // and the window with it
+        TestBase::cleanupTestCase();
+    }
+
+    // A submenu opens from its entry in the menu above it, as a click on the entry does.
+    void menus_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("above");
+        QTest::newRow("fileMenu") << "fileMenu" << "";
+        QTest::newRow("recentMenu") << "recentMenu" << "fileMenu";
+        QTest::newRow("optionsMenu") << "optionsMenu" << "";
+        QTest::newRow("languageMenu") << "languageMenu" << "optionsMenu";
+        QTest::newRow("themeMenu") << "themeMenu" << "optionsMenu";
+        QTest::newRow("infoMenu") << "infoMenu" << "";
+    }
+    void menus()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, above);
+        QObject* popup = named(qPrintable(menu));
+        QVERIFY(popup);
+        QObject* parent = above.isEmpty() ? popup : named(qPrintable(above));
+        QVERIFY(QMetaObject::invokeMethod(parent, "open"));
+        QTRY_VERIFY(parent->property("opened").toBool());
+        if (parent != popup) {
+            QObject* entry = nullptr;
+            for (QObject* object : m_window->findChildren<QObject*>()) {
+                if (object->property("subMenu").value<QObject*>() == popup)
+                    entry = object;
+            }
+            QVERIFY(entry);
+            QVERIFY(QMetaObject::invokeMethod(entry, "triggered"));
+            QTRY_VERIFY(popup->property("opened").toBool());
+        }
+        QVERIFY(QMetaObject::invokeMethod(popup, "dismiss"));
+        QTRY_VERIFY(!popup->property("visible").toBool() && !parent->property("visible").toBool());
+    }
+
+    // The keys of the File menu as QKeySequence spells them, their right edges in one column.
+    void shortcutColumn()
+    {
+        QObject* menu = named("fileMenu");
+        QVERIFY(QMetaObject::invokeMethod(menu, "open"));
+        QTRY_VERIFY(menu->property("opened").toBool());
+        QStringList texts;
+        QSet<qreal> rightEdges;
+        for (const char* name : {"newItem", "openItem", "saveItem", "saveAsItem", "exitItem"}) {
+            auto* key = item(name)->findChild<QQuickItem*>(QStringLiteral("shortcutText"));
+            QVERIFY2(key, name);
+            texts << key->property("text").toString();
+            rightEdges << key->mapToScene(QPointF(key->width(), 0)).x();
+        }
+        QCOMPARE(texts, QStringList({"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+Q"}));
+        QCOMPARE(rightEdges.size(), 1);
+        QVERIFY(QMetaObject::invokeMethod(menu, "close"));
+        QTRY_VERIFY(!menu->property("visible").toBool());
+    }
+
+    // Resting on the close button shows its tool tip left of the pointer; closing the box
+    // hides it again.
+    void aboutBox()
+    {
+        QVERIFY(QMetaObject::invokeMethod(m_window, "showAboutDlg"));
+        QTRY_VERIFY(named("aboutDlg")->property("opened").toBool());
+        QQuickItem* close = item("closeInfoBtn");
+        QVERIFY(close);
+        const QPoint pointer = close->mapToScene(QPointF(close->width() / 2, close->height() / 2)).toPoint();
+        QTest::mouseMove(m_window, pointer);
+        QQuickItem* tip = item("toolTip");
+        QTRY_VERIFY(tip->isVisible());
+        QCOMPARE(tip->property("text").toString(), QStringLiteral("Close"));
+        QCOMPARE(QPointF(tip->x() + tip->width(), tip->y()), QPointF(pointer));
+        QVERIFY(QMetaObject::invokeMethod(close, "clicked"));
+        QTRY_VERIFY(!named("aboutDlg")->property("visible").toBool());
+        QVERIFY(!tip->isVisible());
+    }
+
+    // Search and the void-address filter come with their commands: until then their keys
+    // reach their actions and do nothing.
+    void keys_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Ctrl+F") << "searchItem" << int(Qt::Key_F) << int(Qt::ControlModifier);
+        QTest::newRow("F2") << "voidAddressesItem" << int(Qt::Key_F2) << int(Qt::NoModifier);
+    }
+    void keys()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QObject* action = named(qPrintable(item))->property("action").value<QObject*>();
+        QVERIFY(action);
+        QSignalSpy triggered(action, SIGNAL(triggered(QObject*)));
+        QTest::keyClick(m_window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(triggered.count(), 1);
+    }
+
+    // Without the open command a dragged file is refused and its drop does nothing.
+    void drop()
+    {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(s_home.path() + QStringLiteral("/plant.tov"))});
+        const QPoint centre(m_window->width() / 2, m_window->height() / 2);
+        QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window, &enter);
+        QVERIFY(!enter.isAccepted());
+        QDragMoveEvent move(centre + QPoint(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window, &move);
+        QVERIFY(!move.isAccepted());
+        QDropEvent dropped(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window, &dropped);
+        QVERIFY(!dropped.isAccepted());
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(m_window, &leave);
+    }
+
+    // The scene's own first size is no change of the user's: a quit writes no window settings.
+    void quitUntouched()
+    {
+        QCOMPARE(m_window->size(), QSize(960, 720));
+        QVERIFY(m_app->onQuitRequest());
+        QSettings settings;
+        QCOMPARE(settings.allKeys().filter(QStringLiteral("mainWnd/")), QStringList());
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
