@@ -512,8 +512,20 @@ void ll_write_states(Context& c, bool deviceProgram, u8 edge, u8 code)
             }
             if (deviceProgram) {
                 // Exclusions are the groups' to make.
-                c.nibble() == cbe::OP_ZONE ? (void)c.value12() : (void)c.packed();
-                c.close();
+                const u8 operand = c.nibble();
+                if (operand == cbe::OP_ZONE) {
+                    c.value12();
+                } else if (operand == cbe::OP_SENSOR || operand == cbe::OP_MODULE) {
+                    c.packed();
+                } else {
+                    trace(CH_LLWRITE, "L_LLWriteStates ERR\n");
+                    c.err = CBE_EVAL_OPERAND;
+                    return;
+                }
+                if (c.nibble() != cbe::OP_KEYWORD || c.nibble() != cbe::KW_CLOSE) {
+                    c.err = CBE_EVAL_OPERAND;
+                    return;
+                }
                 continue;
             }
             ll_dis(c, edge);
@@ -775,7 +787,8 @@ void ScanCBEMod(const PackedAddress& address)
     // The module output hook: the module-output writer takes 3 or 0.
     CBE_WriteDevState(address, on ? 3 : 0);
     if (on && !was && (c.flags & CF_TONE))
-        notice(" TONO=%u, VOLUME=%u Z%u:Z%u]", c.tone + 1u, c.volume + 1u, c.zone1 + 1u, c.zone2 + 1u);
+        notice(" TONO=%u, VOLUME=%u Z%u:Z%u]", unsigned(u8(c.tone + 1)), unsigned(u8(c.volume + 1)),
+               unsigned(u16(c.zone1 + 1)), unsigned(u16(c.zone2 + 1)));
     trace(CH_SCANMOD, "ScanCBEMod C%uL%uM%u.%u STATUS=%u %u %u\n", address.get_cpu() + 1, address.get_line() + 1,
           address.get_address() + 1, address.get_sub() + 1, on ? 1u : 0u, was ? 1u : 0u, unsigned(Timer::state(t)));
 }

@@ -255,65 +255,51 @@ bool parse_device(const char* key, long& c, long& l, char& kind, long& a)
     return *p == '\0';
 }
 
-enum Command { CMD_SYNTAX, CMD_DONE, CMD_DELAY, CMD_RESET };
+enum Command { CMD_SYNTAX, CMD_TIME, CMD_DATE, CMD_DELAY, CMD_COMMENT, CMD_RESET, CMD_TIMESTAMP, CMD_DEVICE };
 
-Command device_command(const char* key, const char* text)
+// A line taken apart; nothing of it has run yet.
+struct Parsed {
+    Command command = CMD_SYNTAX;
+    const char* value = nullptr;
+    struct tm clock = {};
+    u32 wait = kMinCommandMs;
+    long cpu = 0, loop = 0, address = 0;
+    char kind = 'S';
+    int state = -1; // 0..3 as the device's 2-bit state
+};
+
+bool parse_device_value(Parsed& p, const char* key, const char* text)
 {
-    long c, l, a;
-    char kind;
-    if (!parse_device(key, c, l, kind, a))
-        return CMD_SYNTAX;
-    const bool module = kind == 'M';
+    if (!parse_device(key, p.cpu, p.loop, p.kind, p.address))
+        return false;
     static const char* const kSensorValues[] = {"NORM", "FAULT", "PRE", "ALARM"};
     static const char* const kModuleValues[] = {"OFF", "FAULT", "", "ON"};
-    int value = -1;
     for (int v = 0; v < 4; ++v)
-        if (*text && strcmp(text, module ? kModuleValues[v] : kSensorValues[v]) == 0)
-            value = v;
-    if (value < 0)
-        return CMD_SYNTAX;
-    PackedAddress address = PackedAddress::none();
-    if (c >= 1 && c <= 64 && l >= 1 && l <= 8 && a >= 1 && a <= 159)
-        address = g_zpConf->get_packed_address(u32(c - 1), u32(l - 1), module, u32(a - 1), module ? DeviceRec::kAnySub : 0);
-    u8 rec[DeviceRec::kSize];
-    if (address.is_none() || unpack_device_address(address, rec) != 0) {
-        out(LOG_ERROR, "<C%ldL%ld%c%ld> non configurato\n", c, l, kind, a);
-        return CMD_DONE;
-    }
-    CBE_SelectArea(CBE_SIDE_LL);
-    CBE_WriteDevState(address, u8(value));
-    const u32 type = DeviceRec::get_type(rec);
-    if (!module) {
-        static const u8 kCodes[4] = {0, 14, 13, 0};
-        const u8 code = value == 3 ? CBE_AlarmCodeOfCategory(get_type_category(type)) : kCodes[value];
-        CBE_AlarmDevCBEAnalisys(address, rec + 11, code);
-    } else if (get_type_class(type) == TYPE_CLASS_INPUT) {
-        static const u8 kCodes[4] = {3, 2, 0, 1};
-        CBE_AlarmDevCBEAnalisys(address, rec + 11, kCodes[value]);
-    }
-    return CMD_DONE;
+        if (*text && strcmp(text, p.kind == 'M' ? kModuleValues[v] : kSensorValues[v]) == 0)
+            p.state = v;
+    return p.state >= 0;
 }
 
-// Executes one line (NUL-terminated, no line end). The wait before the next command in *wait.
-Command execute(char* line, u32* wait)
+// Splits key=value at the first "=" and checks the value; the line is left as it was.
+Parsed parse(char* line)
 {
+    Parsed p;
     char* eq = strchr(line, '=');
     if (!eq)
-        return CMD_SYNTAX;
+        return p;
     *eq = '\0';
     const char* key = line;
     const char* value = eq + 1;
-    Command result = CMD_SYNTAX;
-    struct tm t;
-    CBE_GetSimClock(&t);
+    p.value = value;
+    CBE_GetSimClock(&p.clock);
     char extra;
+    Command command = CMD_SYNTAX;
     if (strcmp(key, "time") == 0) {
         int h, m, sec = 0;
         const int n = sscanf(value, "%d:%d:%d%c", &h, &m, &sec, &extra);
         if ((n == 2 || n == 3) && h >= 0 && h < 24 && m >= 0 && m < 60 && sec >= 0 && sec < 60) {
-            t.tm_hour = h, t.tm_min = m, t.tm_sec = sec;
-            set_clock(t);
-            result = CMD_DONE;
+            p.clock.tm_hour = h, p.clock.tm_min = m, p.clock.tm_sec = sec;
+            command = CMD_TIME;
         }
     } else if (strcmp(key, "date") == 0) {
         int d, m, y;
@@ -322,47 +308,80 @@ Command execute(char* line, u32* wait)
                 y += 2000;
             static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
             if (d >= 1 && d <= kDays[m - 1] + (m == 2 && os_IsLeapYear(u16(y)) ? 1 : 0)) {
-                t.tm_mday = d, t.tm_mon = m - 1, t.tm_year = y - 1900;
-                set_clock(t);
-                result = CMD_DONE;
+                p.clock.tm_mday = d, p.clock.tm_mon = m - 1, p.clock.tm_year = y - 1900;
+                command = CMD_DATE;
             }
         }
     } else if (strcmp(key, "delay") == 0) {
         char* end = nullptr;
         const double seconds = strtod(value, &end);
         if (end != value && *end == '\0' && seconds >= 0 && seconds <= 86400) {
-            *wait = seconds < 0.5 ? kMinCommandMs : u32(seconds * 1000 + 0.5);
-            result = CMD_DELAY;
+            p.wait = seconds < 0.5 ? kMinCommandMs : u32(seconds * 1000 + 0.5);
+            command = CMD_DELAY;
         }
     } else if (strcmp(key, "comment") == 0) {
-        result = CMD_DONE;
+        command = CMD_COMMENT;
     } else if (strcmp(key, "cmd") == 0) {
-        if (strcmp(value, "RESET") == 0)
-            result = CMD_RESET;
-        else if (strcmp(value, "TIMESTAMP") == 0)
-            result = CMD_DONE;
-    } else {
-        result = device_command(key, value);
-        *eq = '=';
-        return result;
+        command = strcmp(value, "RESET") == 0 ? CMD_RESET : strcmp(value, "TIMESTAMP") == 0 ? CMD_TIMESTAMP : CMD_SYNTAX;
+    } else if (parse_device_value(p, key, value)) {
+        command = CMD_DEVICE;
     }
     *eq = '=';
-    if (result == CMD_SYNTAX)
-        return result;
+    p.command = command;
+    return p;
+}
+
+void device_command(const Parsed& p)
+{
+    const bool module = p.kind == 'M';
+    PackedAddress address = PackedAddress::none();
+    if (p.cpu >= 1 && p.cpu <= 64 && p.loop >= 1 && p.loop <= 8 && p.address >= 1 && p.address <= 159)
+        address = g_zpConf->get_packed_address(u32(p.cpu - 1), u32(p.loop - 1), module, u32(p.address - 1),
+                                               module ? DeviceRec::kAnySub : 0);
+    u8 rec[DeviceRec::kSize];
+    if (address.is_none() || unpack_device_address(address, rec) != 0) {
+        out(LOG_ERROR, "<C%ldL%ld%c%ld> non configurato\n", p.cpu, p.loop, p.kind, p.address);
+        return;
+    }
+    CBE_SelectArea(CBE_SIDE_LL);
+    CBE_WriteDevState(address, u8(p.state));
+    const u32 type = DeviceRec::get_type(rec);
+    if (!module) {
+        static const u8 kCodes[4] = {0, 14, 13, 0};
+        const u8 code = p.state == 3 ? CBE_AlarmCodeOfCategory(get_type_category(type)) : kCodes[p.state];
+        CBE_AlarmDevCBEAnalisys(address, rec + 11, code);
+    } else if (get_type_class(type) == TYPE_CLASS_INPUT) {
+        static const u8 kCodes[4] = {3, 2, 0, 1};
+        CBE_AlarmDevCBEAnalisys(address, rec + 11, kCodes[p.state]);
+    }
+}
+
+// Runs an accepted line.
+void execute(const Parsed& p)
+{
     char text[64];
-    if (strcmp(key, "time") == 0)
-        out(LOG_PLAIN, "[%8.8ld]set time=%s\n", stamp(), value);
-    else if (strcmp(key, "date") == 0)
-        out(LOG_PLAIN, "[%8.8ld]set date=%s\n", stamp(), value);
-    else if (strcmp(key, "delay") == 0)
-        out(LOG_PLAIN, "[%8.8ld]delay=%1.1fs\n", stamp(), *wait / 1000.0);
-    else if (strcmp(key, "comment") == 0)
-        out(LOG_PLAIN, "# %s\n", value);
-    else if (result == CMD_DONE && strcmp(value, "TIMESTAMP") == 0) {
+    switch (p.command) {
+    case CMD_TIME:
+    case CMD_DATE:
+        set_clock(p.clock);
+        out(LOG_PLAIN, p.command == CMD_TIME ? "[%8.8ld]set time=%s\n" : "[%8.8ld]set date=%s\n", stamp(), p.value);
+        break;
+    case CMD_DELAY:
+        out(LOG_PLAIN, "[%8.8ld]delay=%1.1fs\n", stamp(), p.wait / 1000.0);
+        break;
+    case CMD_COMMENT:
+        out(LOG_PLAIN, "# %s\n", p.value);
+        break;
+    case CMD_TIMESTAMP:
         format_clock(text, sizeof text);
         out(LOG_PLAIN, "[%8.8ld]time stamp=%s\n", stamp(), text);
+        break;
+    case CMD_DEVICE:
+        device_command(p);
+        break;
+    default:
+        break;
     }
-    return result;
 }
 
 // Reads the next line to run; false at the end of the script. An over-long line is read whole
@@ -455,15 +474,15 @@ void run(FILE* script)
             ++number;
             skipped = !tooLong && (strlen(line) < 4 || line[0] == '#');
         }
-        wait = kMinCommandMs;
-        Command command = CMD_SYNTAX;
-        if (!tooLong) {
-            char copy[kMaxLine + 1];
-            memcpy(copy, line, sizeof copy);
+        Parsed p;
+        if (!tooLong)
+            p = parse(line);
+        wait = p.wait;
+        const Command command = p.command;
+        if (command != CMD_SYNTAX) {
             out(LOG_PLAIN, "[%8.8ld]exec<%s>\n", stamp(), line);
-            command = execute(copy, &wait);
-        }
-        if (command == CMD_SYNTAX) {
+            execute(p);
+        } else {
             sim_log(LOG_PLAIN, "Errore sintassi linea %u: \"%s\"\n", number, line);
             ++s.errors;
             if (s.result)

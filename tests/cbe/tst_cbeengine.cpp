@@ -372,7 +372,7 @@ private slots:
         QVERIFY(result.contains("\nERROR: <C99L1S1> non configurato\n"));
         QCOMPARE(result.count("Errore sintassi linea 4"), 1);
         QCOMPARE(result.count("Errore sintassi"), 2);
-        QVERIFY(!result.contains("exec<comment"));
+        QVERIFY(!result.contains("exec<comment") && !result.contains("exec<foo") && result.contains("exec<C99L1S1=ALARM>"));
         for (const char* line : {"L_CBEReverseAnalisys 3 ERROR 11", "L_CBEReverseAnalisys 3 ERROR 8",
                                  "L_CBEReverseAnalisys 3 ERROR 10", "L_CBEReverseAnalisys 3 ERROR 8\tCBE(hex)=" "A2A2A2"})
             QVERIFY2(trace().contains(line), line);
