@@ -501,6 +501,11 @@ u32 CBE_CBEEventRx(u32 count, const CBEEvent* records)
     return stored;
 }
 
+u32 CBE_ProgramRuns()
+{
+    return g_state.programRuns;
+}
+
 void CBE_LogStatistics()
 {
     require_init();

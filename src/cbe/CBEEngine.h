@@ -105,6 +105,9 @@ bool CBE_IsCBEOUTEmpty();
 // Appends count records to CPUCBEEventQueue; the number stored.
 u32 CBE_CBEEventRx(u32 count, const CBEEvent* records);
 
+// Programs evaluated or applied since the process started (an empty program counts as none).
+u32 CBE_ProgramRuns();
+
 // Refusals and highest fills of the three queues, one trace line each on channel 1.
 void CBE_LogStatistics();
 

@@ -558,6 +558,7 @@ u8 reverse_analysis(Context& c, u8 actType)
 {
     if (c.prog[0] == 0xF0)
         return 0;
+    ++state().programRuns;
     const u8 result = operator_analysis(c);
     if (c.err) {
         char prefix[64];
@@ -588,6 +589,7 @@ int L_CPUCBEDirectAnalisys(const u8* program, u16 group, u8 edge, u8 actType, u8
     CBE_SelectArea(CBE_SIDE_CPU);
     if (program[0] == 0xF0)
         return 0;
+    ++state().programRuns;
     Context c(program);
     int stopped = 0;
     if (program[0] == 0xA0) {
@@ -610,6 +612,7 @@ int L_LLCBEDirectAnalisys(const u8* program, bool deviceProgram, u8 edge, u8 cod
     CBE_SelectArea(CBE_SIDE_LL);
     if (program[0] == 0xF0)
         return 0;
+    ++state().programRuns;
     Context c(program);
     if (program[0] == 0xA0) {
         c.nib = 2;

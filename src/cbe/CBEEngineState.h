@@ -120,6 +120,8 @@ struct State {
     u32 tickBase = 0;
     u32 engineTick = 0;
 
+    u32 programRuns = 0;
+
     // The simulated CPU and board, 0-based.
     u32 simCpu = 0;
     u32 simBoard = 0;
