@@ -843,7 +843,7 @@ u16 CBE_SensScan()
             log_printf(CH_ALWAYS, "CBE_SensScan: gruppo %u fuori range\n", unsigned(g));
             return false;
         }
-        return (group_byte(state().areas[CBE_SIDE_CPU], g) & 7) != 0;
+        return (group_byte(state().areas[CBE_SIDE_LL], g) & 7) != 0;
     };
     const u16 selection = active(high) ? 2 : active(low) ? 1 : 0;
     g_zpConf->set_sens_selection(selection);

@@ -278,6 +278,75 @@ private slots:
         QCOMPARE(trace().contains("ERROR 9"), program.startsWith("A8"));
     }
 
+    // Group numbers outside 1..1600 name no group: a condition's operand is false, an event
+    // changes nothing, a sensitivity word selects nothing; each is traced.
+    void ranges()
+    {
+        CBE_SelectArea(CBE_SIDE_CPU);
+        u8* cpu = CBE_WorkArea(CBE_SIDE_CPU);
+        cpu[kCBEGroupStatesOffset + 1599] = 4;
+        u8 timer[4] = {};
+        const QByteArray g1600 = prog("A2 9046 A1 F"), g1601 = prog("A2 9146 A1 F");
+        QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(g1600.constData()), timer, 3, 0)), 1);
+        QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(prog("A2 9000 A1 F").constData()), timer, 3, 0)), 0);
+        QVERIFY(trace().contains("L_OperatorAnalisys: gruppo 0 fuori range"));
+        QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(g1601.constData()), timer, 3, 0)), 0);
+        QVERIFY(trace().contains("L_OperatorAnalisys: gruppo 1601 fuori range"));
+
+        const CBEEvent event = CBE_GroupEvent(1601, 1, 0);
+        QCOMPARE(CBE_CBEEventRx(1, &event), 1u);
+        CBE_CBEEventRxHnd();
+        QVERIFY(trace().contains("CBE_CBEEventRxHnd: gruppo 1601 fuori range"));
+        QVERIFY(CBE_GetQueueStats(CBE_Q_TOLIB).empty);
+
+        // A program without its end runs into the nibbles past the 32nd byte, which read as F.
+        CBE_AlarmDevCBEAnalisys(address(2, false), reinterpret_cast<const u8*>(QByteArray("\xA0").append(QByteArray(31, '\x91')).constData()), 11);
+        QVERIFY(trace().contains("L_LLCBEDirectAnalisys ERROR 8\tCBE(hex)=A0" + QString("91").repeated(31) + "\n"));
+
+        u8* ll = CBE_WorkArea(CBE_SIDE_LL);
+        ll[kCBEGroupStatesOffset + 399] = 4;
+        const QList<QPair<QPair<u16, u16>, u16>> words{{{400, 0}, 1}, {{0, 400}, 2}, {{1601, 0}, 0}, {{200, 0}, 0}, {{0, 1601}, 0}};
+        for (const auto& w : words) {
+            const u16 pair[2] = {w.first.first, w.first.second};
+            QCOMPARE(g_zpConf->set_data(2, pair, 4, 5202), 0);
+            QCOMPARE(CBE_SensScan(), w.second);
+            QCOMPARE(g_zpConf->get_sens_selection(), w.second);
+        }
+        QVERIFY(trace().contains("CBE_SensScan: gruppo 1601 fuori range"));
+
+        const u16 count = 2000;
+        QCOMPARE(g_zpConf->set_data(2, &count, 2, 5206), 0);
+        CBE_CPUInitCBE();
+        QCOMPARE(CBE_ReverseScan(), 1600u);
+        const u16 direct = 300;
+        QCOMPARE(g_zpConf->set_data(2, &direct, 2, 5206), 0);
+        CBE_CPUInitCBE();
+        QCOMPARE(CBE_ReverseScan(), 301u);
+    }
+
+    // An output follows its condition once the five-second hold has run out; switching on with
+    // a TONE prints the tone as written.
+    void outputs()
+    {
+        set_device_program(3, prog("AE 05 3 100 500 A0 9831 A1 A1 F"));
+        CBE_WorkArea(CBE_SIDE_LL)[kCBEGroupStatesOffset + 311] = 4;
+        ScanCBEMod(address(4, true));
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, address(4, true)), u8(0));
+        g_clock.ms = 5000;
+        CBE_TestOutputHold();
+        QVERIFY(CBE_OutputHold());
+        g_clock.ms = 5001;
+        CBE_TestOutputHold();
+        QVERIFY(!CBE_OutputHold());
+        ScanCBEMod(address(4, true));
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, address(4, true)), u8(3));
+        QCOMPARE(g_notices, QStringList{" TONO=5, VOLUME=3 Z1:Z5]"});
+        CBE_WorkArea(CBE_SIDE_LL)[kCBEGroupStatesOffset + 311] = 0;
+        ScanCBEMod(address(4, true));
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, address(4, true)), u8(0));
+        QCOMPARE(g_notices.size(), 1);
+    }
+
     void counting()
     {
         set_device_program(4, prog("A0 9200 A1 F"));
