@@ -112,6 +112,16 @@ void advance(Ring& r, u32 count)
 
 } // namespace
 
+void hook_queue_low()
+{
+}
+
+void hook_module_output(const PackedAddress& address, u8 value)
+{
+    if (address.is_module())
+        CBE_WriteDevState(address, value);
+}
+
 int take(Ring& r, CBEEvent* out)
 {
     LockGuard guard(&g_lock);
@@ -458,7 +468,7 @@ int L_LLPutCBEEvent(const CBEEvent& e)
     const int stored = append(r, e);
     if (r.free_places() < kMinToLibRoom) {
         trace(CH_QUEUE, " *** MENO DI VENTI **\n");
-        // The panel's notification of a queue running low; nothing to tell on the desktop.
+        hook_queue_low();
     }
     return stored;
 }

@@ -12,7 +12,6 @@
 #include "ZpData/bytes.h"
 
 #include <cstdio>
-
 #include <cstring>
 
 namespace cbe_engine {
@@ -34,7 +33,6 @@ struct Context {
     u8 nib = 0;
     u8 err = 0;
     u8 op = 0;
-    u8 result = 0;
     u8 flags = 0;
     u32 delay = 0;
     u32 duration = 0;
@@ -787,8 +785,7 @@ void ScanCBEMod(const PackedAddress& address)
     if (on == was && Timer::state(t) == delayBefore)
         return;
     Timer::set_output(t, on);
-    // The module output hook: the module-output writer takes 3 or 0.
-    CBE_WriteDevState(address, on ? 3 : 0);
+    hook_module_output(address, on ? 3 : 0);
     if (on && !was && (c.flags & CF_TONE))
         notice(" TONO=%u, VOLUME=%u Z%u:Z%u]", unsigned(u8(c.tone + 1)), unsigned(u8(c.volume + 1)),
                unsigned(u16(c.zone1 + 1)), unsigned(u16(c.zone2 + 1)));

@@ -136,6 +136,12 @@ void notice(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 // Channel 1: "<prefix>\tCBE(hex)=" and the 32 program bytes.
 void trace_program(const char* prefix, const u8* program);
 
+// Hooks of the panel, stubs on the desktop: a notification that LLCBEEventQueue runs low, and
+// the module output hook that hands a module's new state (3 on, 0 off) to the module-output
+// writer, here the current area.
+void hook_queue_low();
+void hook_module_output(const PackedAddress& address, u8 value);
+
 // Takes the oldest record of a ring; 0 when empty.
 int take(Ring& ring, CBEEvent* out);
 // The device's block and slot through the status index; not found for anything absent.
