@@ -21,7 +21,8 @@ struct CBEClock {
     void* context;
 };
 
-// Null restores the machine's clock. The clock is copied.
+// Null restores the machine's clock. The clock is copied; the simulated clock below starts again
+// at the new calendar time.
 void CBE_SetClock(const CBEClock* clock);
 u32 CBE_TickMs();
 time64 CBE_Calendar();

@@ -8,7 +8,8 @@
 // Lines under 4 characters and lines starting with "#" are skipped. What switches (module
 // outputs, groups, exclusions, tones) goes to the result file and to a log kept in memory, which
 // ends in "<resultPath>.err" when an error was logged, else in "<resultPath>.log".
-// The engine's clock seam (CBE_SetClock) drives every wait.
+// Every wait is measured on the engine's clock seam (CBE_SetClock), whose tick must advance
+// while the simulation runs.
 
 // 0, or 1 when the result file or the script cannot be opened.
 int CBE_Simulate(const char* scriptPath, const char* resultPath);
