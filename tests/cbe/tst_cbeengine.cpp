@@ -450,6 +450,24 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath("bad.log")));
     }
 
+    // Lines of 255 characters and one more; device addresses at and past their limits.
+    void line_limits()
+    {
+        const QByteArray script = "comment=" + QByteArray(247, 'x') + "\ncomment=" + QByteArray(248, 'y')
+            + "\nC65L1S1=ALARM\nC1L9S1=ALARM\nC1L1S160=ALARM\nC1L1M0=ON\nC64L8S159=PRE\nC1L1S3=ON\nC1L1M2=ALARM\n";
+        QCOMPARE(simulate(script, "limits"), 0);
+        QFile f(m_dir.filePath("limits"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString result = f.readAll();
+        QVERIFY(result.contains("# " + QString(247, 'x') + "\n"));
+        QVERIFY(result.contains("\nERROR: Errore sintassi linea 2: \"comment=" + QString(247, 'y') + "\"\n"));
+        for (const char* device : {"<C65L1S1>", "<C1L9S1>", "<C1L1S160>", "<C1L1M0>", "<C64L8S159>"})
+            QVERIFY2(result.contains(QString("\nERROR: ") + device + " non configurato\n"), device);
+        QVERIFY(result.contains("Errore sintassi linea 8: \"C1L1S3=ON\""));
+        QVERIFY(result.contains("Errore sintassi linea 9: \"C1L1M2=ALARM\""));
+        QCOMPARE(result.count("Errore sintassi"), 3);
+    }
+
     void files()
     {
         QCOMPARE(simulate("cmd=TIMESTAMP\n", "ok"), 0);
