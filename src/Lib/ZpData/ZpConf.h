@@ -181,6 +181,9 @@ public:
     // The image reader and writer of this configuration.
     ZpConfIO& get_io() { return *m_io; }
     u32 get_counter() const { return m_counter; }
+    // Sensitivity selection of the control-by-event engine: 0 none, 1 low, 2 high.
+    u16 get_sens_selection() const { return m_sensSelection; }
+    void set_sens_selection(u16 selection) { m_sensSelection = selection; }
 
     // --- accessors by kind; out-of-range arguments are refused before a block is touched ---
 
@@ -280,6 +283,7 @@ private:
     bool m_periodic = true;
     SignalFn m_signalCallback = nullptr;
     u32 m_counter = 0;
+    u16 m_sensSelection = 0;
 };
 
 extern ZpConf* const g_zpConf;
