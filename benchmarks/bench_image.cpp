@@ -4,11 +4,11 @@
 // The goal is export and import each within three times the floor; the ratios are printed last.
 #include "FullConfig.h"
 #include "OS/TraceLog.h"
-#include "ZpData/ModbusMap.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
-#include "ZpData/ZpConfIO.h"
-#include "ZpData/crc.h"
+#include "ZpData/Container/ModbusMap.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Container/ZpConfIO.h"
+#include "DataBlock/crc.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "ZpData/bytes.h"
-#include "ZpData/crc.h"
+#include "DataBlock/bytes.h"
+#include "DataBlock/crc.h"
 
 #include "TestBase.h"
 

@@ -1,10 +1,10 @@
 // Device blocks: references and records, the catalogue limits, the operations of a DeviceProg
 // block, the status rebuild and lookups, and the in-test block. Expected bytes come from the
 // record and block tables.
-#include "ZpData/DeviceAuxProg.h"
-#include "ZpData/DeviceProg.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
+#include "ZpData/Layouts/DeviceAuxProg.h"
+#include "ZpData/Layouts/DeviceProg.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
 
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"

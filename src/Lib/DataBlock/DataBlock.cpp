@@ -2,8 +2,8 @@
 
 #include "OS/TraceLog.h"
 #include "OS/os.h"
-#include "ZpData/bytes.h"
-#include "ZpData/crc.h"
+#include "DataBlock/bytes.h"
+#include "DataBlock/crc.h"
 
 #include <algorithm>
 #include <cstring>
