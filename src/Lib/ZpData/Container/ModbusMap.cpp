@@ -159,13 +159,13 @@ void write_zones(FILE* f, ZpConf& conf)
 }
 
 // Address text and name suffix of a listed device.
-void device_label(const DeviceRef& ref, std::string* address, std::string* suffix)
+void device_label(ZpConf& conf, const DeviceRef& ref, std::string* address, std::string* suffix)
 {
     char text[ADDRESS_TEXT_SIZE];
-    make_address_text(ref, text);
+    conf.make_address_text(ref, text);
     *address = text;
     char name[33] = {};
-    ref.get_name(name);
+    conf.get_name(ref, name);
     *suffix = name[0] ? std::string(" (") + name + ")" : std::string();
 }
 
@@ -188,13 +188,13 @@ int write_map(ZpConf& conf, const char* path)
     std::string suffix;
     const std::vector<DeviceRef>& devices = modbus.get_devices();
     for (size_t i = 0; i < devices.size(); ++i) {
-        device_label(devices[i], &address, &suffix);
+        device_label(conf, devices[i], &address, &suffix);
         std::fprintf(f, "%s%s;%d;%s;%s\n", address.c_str(), suffix.c_str(), kDeviceRegister + int(i), kDeviceStatus,
                      kDeviceCmd);
     }
     const std::vector<DeviceRef>& sensors = modbus.get_sensors();
     for (size_t i = 0; i < sensors.size(); ++i) {
-        device_label(sensors[i], &address, &suffix);
+        device_label(conf, sensors[i], &address, &suffix);
         std::fprintf(f, "%s%s;%d;%s;%s\n", address.c_str(), suffix.c_str(), kSensorRegister + int(i), kAnalog,
                      kNotApplicable);
     }

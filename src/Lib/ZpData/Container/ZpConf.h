@@ -224,6 +224,25 @@ public:
     // The device-info record of the device at an address; when none answers, a record of the
     // given address with the device fields at 255.
     DeviceRef find_device_info(u32 cpu, u32 line, bool module, u32 address, u32 sub);
+
+    // What a device reference names in this configuration, each read under the block's lock.
+    // The slot's class from the device block; the class the reference carries when it reaches
+    // no slot.
+    u32 get_device_class(const DeviceRef& ref);
+    // The reference's effective loop address with the class above.
+    int get_effective_address(const DeviceRef& ref);
+    // Its address text with the class above (ADDRESS_TEXT_SIZE bytes).
+    void make_address_text(const DeviceRef& ref, char* buffer);
+    // dst (33 bytes) gets the slot's name, terminated. An empty text and 1013 for a block above
+    // 63 or a slot above 699, 1008 when the name block has no current layout.
+    int get_name(const DeviceRef& ref, char* dst);
+    // The same as a new 33-byte array (an empty text on error).
+    std::unique_ptr<char[]> get_name(const DeviceRef& ref);
+    // Bytes 9-10 when below 2000, else the zone of the slot; a reference that reaches no slot
+    // gives its own bytes.
+    u16 get_zone(const DeviceRef& ref);
+    // The slot's in-test bit; 0 when the reference reaches no slot.
+    u8 get_test(const DeviceRef& ref);
     // 1008 for a block above 63, 1013 above slot 699, -1 when already empty.
     int delete_device(u32 block, u32 slot);
     // 1013 for a CPU above 63 or a board without a device block.

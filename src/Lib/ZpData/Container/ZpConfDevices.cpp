@@ -3,11 +3,13 @@
 
 #include "OS/TraceLog.h"
 #include "ZpData/Layouts/AnnuncProg.h"
+#include "ZpData/Layouts/DeviceAuxProg.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Layouts/NameProg.h"
+#include "ZpData/Values/NameField.h"
 #include "ZpData/Values/PanelModel.h"
 #include "ZpData/Layouts/ZoneName.h"
 #include "ZpData/Container/ZpConfBlock.h"
@@ -293,17 +295,17 @@ int unpack_device_address(const PackedAddress& address, u8* record)
 DeviceRef ZpConf::get_device_info(u32 block, u32 slot)
 {
     if (block >= kBlockCount)
-        return DeviceRef::none(this);
+        return DeviceRef::none();
     DeviceProgLock prog(*this, block, 70, 133);
-    return prog.layout() ? prog->get_device_ref(slot) : DeviceRef::none(this);
+    return prog.layout() ? prog->get_device_ref(slot) : DeviceRef::none();
 }
 
 DeviceRef ZpConf::find_device_info(u32 cpu, u32 line, bool module, u32 address, u32 sub)
 {
     const DeviceLocation where = locate(*this, cpu, line, module, address, sub);
-    DeviceRef info = where.found() ? get_device_info(where.block, where.slot) : DeviceRef::none(this);
+    DeviceRef info = where.found() ? get_device_info(where.block, where.slot) : DeviceRef::none();
     if (info.get_address() > DeviceRec::kMaxAddress) {
-        info = DeviceRef::none(this);
+        info = DeviceRef::none();
         info.set_cpu(cpu);
         info.set_line(line);
         info.set_module(module);
@@ -311,6 +313,78 @@ DeviceRef ZpConf::find_device_info(u32 cpu, u32 line, bool module, u32 address, 
         info.set_address(address);
     }
     return info;
+}
+
+namespace {
+constexpr u16 kZoneLimit = 2000;
+
+// A reference reaches a slot when its block is one of the 64 and its slot one of the 700.
+bool reaches_slot(const DeviceRef& ref)
+{
+    return ref.get_block() < kBlockCount && ref.get_slot() < kSlotCount;
+}
+} // namespace
+
+u32 ZpConf::get_device_class(const DeviceRef& ref)
+{
+    if (reaches_slot(ref)) {
+        BlockLock<ZpData::IF_DeviceProg> lock(*this, ref.get_block(), 70, 133);
+        if (lock.layout()) {
+            const int deviceClass = lock.layout()->get_device_class(ref.get_slot());
+            if (deviceClass >= 0)
+                return u32(deviceClass);
+        }
+    }
+    return ref.get_device_class();
+}
+
+int ZpConf::get_effective_address(const DeviceRef& ref)
+{
+    // The class only matters for a module, and looking it up takes a block lock.
+    if (ref.get_address() > 158 || ref.get_type() == 0 || !ref.is_module())
+        return ref.get_effective_address();
+    return ref.get_effective_address(get_device_class(ref));
+}
+
+void ZpConf::make_address_text(const DeviceRef& ref, char* buffer)
+{
+    const bool typed = ref.get_address() < 159 && ref.get_type() != 0;
+    ::make_address_text(ref, typed ? get_device_class(ref) : ref.get_device_class(), buffer);
+}
+
+int ZpConf::get_name(const DeviceRef& ref, char* dst)
+{
+    dst[0] = '\0';
+    if (!reaches_slot(ref))
+        return ZP_ERR_RANGE;
+    BlockLock<ZpData::IF_NameProg> lock(*this, ref.get_block(), 134, 197);
+    if (!lock.layout())
+        return ZP_ERR_NOT_FOUND;
+    return lock.layout()->get_name(ref.get_slot(), dst);
+}
+
+std::unique_ptr<char[]> ZpConf::get_name(const DeviceRef& ref)
+{
+    std::unique_ptr<char[]> name(new char[ZpData::kNameBufferSize]());
+    get_name(ref, name.get());
+    return name;
+}
+
+u16 ZpConf::get_zone(const DeviceRef& ref)
+{
+    const u16 stored = ref.get_stored_zone();
+    if (stored < kZoneLimit || !reaches_slot(ref))
+        return stored;
+    BlockLock<ZpData::IF_DeviceProg> lock(*this, ref.get_block(), 70, 133);
+    return lock.layout() ? lock.layout()->get_device_zone(ref.get_slot()) : stored;
+}
+
+u8 ZpConf::get_test(const DeviceRef& ref)
+{
+    if (!reaches_slot(ref))
+        return 0;
+    BlockLock<ZpData::IF_DeviceAuxProg> lock(*this, 0, 198, 198);
+    return lock.layout() ? lock.layout()->get_test(ref.get_block(), ref.get_slot()) : 0;
 }
 
 int ZpConf::delete_device(u32 block, u32 slot)

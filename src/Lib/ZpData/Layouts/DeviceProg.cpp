@@ -254,7 +254,7 @@ DeviceRef DeviceProg::get_device_ref(u32 slot) const
 {
     const u8* rec = get_record(slot);
     if (!rec)
-        return DeviceRef::none(m_conf);
+        return DeviceRef::none();
     const u32 line = line_of_ll(get_ll(), DeviceRec::get_line_bit(rec));
     DeviceRef ref;
     ref.raw[0] = u8(get_cpu() | ((line & 1) << 7));
@@ -265,7 +265,6 @@ DeviceRef DeviceProg::get_device_ref(u32 slot) const
     ref.raw[6] = m_index;
     put_le16(ref.raw + 7, u16(slot));
     put_le16(ref.raw + 9, DeviceRec::get_zone(rec));
-    ref.conf = m_conf;
     return ref;
 }
 

@@ -192,7 +192,7 @@ DeviceLocation DeviceStatusProg::find_device(u32 cpu, u32 line, u32 kind, u32 ad
 
 DeviceRef DeviceStatusProg::get_device_ref(u32 cpu, u32 line, u32 kind, u32 address, u32 sub) const
 {
-    DeviceRef ref = DeviceRef::none(m_conf);
+    DeviceRef ref = DeviceRef::none();
     const DeviceLocation where = find_device(cpu, line, kind, address, sub);
     if (!where.found())
         return ref;

@@ -603,14 +603,19 @@ const char* get_brand_label(u32 brand)
 
 void make_address_text(const DeviceRef& ref, char* buffer)
 {
+    make_address_text(ref, ref.get_device_class(), buffer);
+}
+
+void make_address_text(const DeviceRef& ref, u32 deviceClass, char* buffer)
+{
     if (buffer == nullptr)
         return;
     const bool module = ref.is_module();
     u32 channels;
     u32 address;
     if (ref.get_address() < 159 && ref.get_type() != 0) {
-        channels = ref.get_device_class() == 1 ? 1 : get_sub_num(ref.get_code());
-        address = u32(ref.get_effective_address());
+        channels = deviceClass == 1 ? 1 : get_sub_num(ref.get_code());
+        address = u32(ref.get_effective_address(deviceClass));
     } else {
         channels = module ? ref.get_sub() + 1 : 1;
         address = ref.get_address();

@@ -1,28 +1,5 @@
 #include "ZpData/Values/DeviceRef.h"
 
-#include "ZpData/Container/BlockLock.h"
-#include "ZpData/Layouts/DeviceAuxProg.h"
-#include "ZpData/Layouts/DeviceProg.h"
-#include "ZpData/Values/NameField.h"
-#include "ZpData/Layouts/NameProg.h"
-#include "ZpData/Container/ZpConf.h"
-
-namespace {
-constexpr u32 kBlockCount = 64;
-constexpr u32 kSlotCount = 700;
-constexpr u16 kZoneLimit = 2000;
-
-// The configuration a reference names, when its block index is one of the 64 and its slot one of
-// the 700. A reference only reads through it; the block locks it takes are the container's
-// mutable state, hence the const_cast.
-ZpConf* slot_conf(const DeviceRef& ref)
-{
-    if (!ref.conf || ref.get_block() >= kBlockCount || ref.get_slot() >= kSlotCount)
-        return nullptr;
-    return const_cast<ZpConf*>(ref.conf);
-}
-} // namespace
-
 PackedAddress PackedAddress::make(u32 cpu, u32 line, bool module, u32 sub, u32 address)
 {
     PackedAddress p;
@@ -37,12 +14,11 @@ PackedAddress PackedAddress::none()
     return PackedAddress{{255, 255, 255}};
 }
 
-DeviceRef DeviceRef::none(const ZpConf* conf)
+DeviceRef DeviceRef::none()
 {
     DeviceRef ref;
     for (u8& b : ref.raw)
         b = 255;
-    ref.conf = conf;
     return ref;
 }
 
@@ -105,68 +81,12 @@ void DeviceRef::set_zone(u16 zone)
     put_le16(raw + 9, zone);
 }
 
-u32 DeviceRef::get_device_class() const
-{
-    if (ZpConf* conf = slot_conf(*this)) {
-        BlockLock<ZpData::IF_DeviceProg> lock(*conf, get_block(), 70, 133);
-        if (lock.layout()) {
-            const int deviceClass = lock.layout()->get_device_class(get_slot());
-            if (deviceClass >= 0)
-                return u32(deviceClass);
-        }
-    }
-    return raw[2] >> 6;
-}
-
-int DeviceRef::get_name(char* dst) const
-{
-    dst[0] = '\0';
-    if (!conf)
-        return ZP_ERR_NOT_FOUND;
-    ZpConf* c = slot_conf(*this);
-    if (!c)
-        return ZP_ERR_RANGE;
-    BlockLock<ZpData::IF_NameProg> lock(*c, get_block(), 134, 197);
-    if (!lock.layout())
-        return ZP_ERR_NOT_FOUND;
-    return lock.layout()->get_name(get_slot(), dst);
-}
-
-std::unique_ptr<char[]> DeviceRef::get_name() const
-{
-    std::unique_ptr<char[]> name(new char[ZpData::kNameBufferSize]());
-    get_name(name.get());
-    return name;
-}
-
-u16 DeviceRef::get_zone() const
-{
-    const u16 stored = get_stored_zone();
-    if (stored < kZoneLimit)
-        return stored;
-    if (ZpConf* c = slot_conf(*this)) {
-        BlockLock<ZpData::IF_DeviceProg> lock(*c, get_block(), 70, 133);
-        if (lock.layout())
-            return lock.layout()->get_device_zone(get_slot());
-    }
-    return stored;
-}
-
-u8 DeviceRef::get_test() const
-{
-    ZpConf* c = slot_conf(*this);
-    if (!c)
-        return 0;
-    BlockLock<ZpData::IF_DeviceAuxProg> lock(*c, 0, 198, 198);
-    return lock.layout() ? lock.layout()->get_test(get_block(), get_slot()) : 0;
-}
-
-int DeviceRef::get_effective_address() const
+int DeviceRef::get_effective_address(u32 deviceClass) const
 {
     if (raw[5] > 158 || get_type() == 0)
         return -1;
     int address = raw[5];
-    if (is_module() && get_device_class() == 1)
+    if (is_module() && deviceClass == 1)
         address += int(get_sub());
     return address;
 }

@@ -1,13 +1,9 @@
 #pragma once
 // Device references passed around by the zone list, the Modbus map, the address text and the
-// plant side: DeviceRef (19 bytes: 11 data bytes and the configuration it names) and the 3-byte
-// PackedAddress.
-#include "OS/types.h"
+// plant side: the 11-byte DeviceRef and the 3-byte PackedAddress. Both are plain values; what a
+// reference names in a configuration is looked up through that configuration (ZpConf).
 #include "DataBlock/bytes.h"
-
-#include <memory>
-
-class ZpConf;
+#include "OS/types.h"
 
 // byte 0 bits 0-5 CPU, bits 6-7 line bits 0-1; byte 1 bit 0 line bit 2, bits 1-4 sub-address,
 // bit 5 module; byte 2 loop address (0-based).
@@ -41,16 +37,15 @@ struct PackedAddress {
 //   6      DeviceProg block index
 //   7-8    device slot
 //   9-10   zone
-// followed by the configuration the reference belongs to. A reference that names no device has
-// all 11 data bytes 255; one built from the status index leaves bytes 2-4 and 9-10 at 255.
+// A reference that names no device has all 11 bytes 255; one built from the status index leaves
+// bytes 2-4 and 9-10 at 255.
 struct DeviceRef {
     enum { DATA_SIZE = 11 };
 
     u8 raw[DATA_SIZE];
-    const ZpConf* conf;
 
     // The no-device value.
-    static DeviceRef none(const ZpConf* conf = nullptr);
+    static DeviceRef none();
     bool is_none() const;
 
     u32 get_cpu() const { return raw[0] & 0x7F; }
@@ -80,26 +75,14 @@ struct DeviceRef {
     void set_zone(u16 zone);
 
     // Device class 0 plain, 1 module whose channels take consecutive loop addresses,
-    // 2 device that answers both as sensor and as module. Read from the DeviceProg slot when the
-    // reference names a configuration holding that slot, else from byte 2.
-    u32 get_device_class() const;
-    // The operations below read the blocks of the configuration the reference names, each under
-    // the block's lock.
-
-    // dst (33 bytes) gets the slot's name from the NameProg block of the same index, terminated.
-    // An empty text and 1013 for a block above 63 or a slot above 699, 1008 without a
-    // configuration.
-    int get_name(char* dst) const;
-    // The same as a new 33-byte array (an empty text on error).
-    std::unique_ptr<char[]> get_name() const;
-    // Bytes 9-10 when below 2000, else the zone of the DeviceProg slot; a reference that reaches
-    // no slot gives its own bytes.
-    u16 get_zone() const;
-    // The slot's in-test bit; 0 when the reference reaches no slot.
-    u8 get_test() const;
+    // 2 device that answers both as sensor and as module, as carried in byte 2. The class of the
+    // programmed slot comes from ZpConf::get_device_class(ref).
+    u32 get_device_class() const { return raw[2] >> 6; }
     // -1 when the address is above 158 or the type is 0; else the address, plus the
-    // sub-address for a module of class 1.
-    int get_effective_address() const;
+    // sub-address for a module of deviceClass 1.
+    int get_effective_address(u32 deviceClass) const;
+    // The same with the class of byte 2.
+    int get_effective_address() const { return get_effective_address(get_device_class()); }
     // The no-device reference gives PackedAddress::none().
     PackedAddress to_packed_address() const;
 };
