@@ -23,9 +23,10 @@ int copy_whole(DataBlock::IFace& to, const DataBlock::IFace& from)
 
 } // namespace
 
-namespace ZpData_v2600 {
+namespace ZpData {
 
-int ZpxProg::convert(const DataBlock::IFace& previous)
+template <>
+int OldZpxProg<kDataVersion2600>::convert(const DataBlock::IFace& previous)
 {
     const int result = copy_whole(*this, previous);
     if (result != ZP_OK)
@@ -34,16 +35,8 @@ int ZpxProg::convert(const DataBlock::IFace& previous)
     return ZP_OK;
 }
 
-int DeviceProg::convert(const DataBlock::IFace& previous)
-{
-    return copy_whole(*this, previous);
-}
-
-} // namespace ZpData_v2600
-
-namespace ZpData_v2601 {
-
-int ZpxProg::convert(const DataBlock::IFace& previous)
+template <>
+int OldZpxProg<kDataVersion2601>::convert(const DataBlock::IFace& previous)
 {
     if (previous.version() == version())
         return ZP_UNCHANGED;
@@ -58,9 +51,13 @@ int ZpxProg::convert(const DataBlock::IFace& previous)
     return ZP_OK;
 }
 
-int DeviceProg::convert(const DataBlock::IFace& previous)
+template <u16 Version>
+int OldDeviceProg<Version>::convert(const DataBlock::IFace& previous)
 {
     return copy_whole(*this, previous);
 }
 
-} // namespace ZpData_v2601
+template class OldDeviceProg<kDataVersion2600>;
+template class OldDeviceProg<kDataVersion2601>;
+
+} // namespace ZpData

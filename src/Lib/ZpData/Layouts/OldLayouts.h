@@ -10,224 +10,75 @@
 // networked plant.
 #include "ZpData/Layouts/interface.h"
 
-namespace ZpData_v2600 {
+namespace ZpData {
 
-// One value of type T, default 0.
-template <class T>
-class Prog : public ZpData::IFace {
+// The bytes of one kind of block in an older version; FirstDataType, the first dataType of the
+// kind, fixes the size.
+template <u16 Version, u8 FirstDataType>
+class OldLayout : public IFace {
 public:
-    Prog(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, u32(sizeof(T)), kDataVersion2600)
+    static constexpr u8 kFirstDataType = FirstDataType;
+
+    OldLayout(ZpConf* conf, ZpConfBlock* block, u8 dataType)
+        : IFace(conf, block, dataType, layout_size(FirstDataType, Version), Version)
     {
     }
 };
 
-class ZpxProg : public ZpData::IFace {
+// One value of type T, default 0.
+template <u16 Version, class T>
+class OldValueProg : public IFace {
 public:
-    static constexpr u8 kDataType = 2;
-
-    ZpxProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2600), kDataVersion2600)
+    OldValueProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
+        : IFace(conf, block, dataType, u32(sizeof(T)), Version)
     {
     }
+};
 
-    // Copies the general block and writes 0x2600 into its version word; -1 for a source of
-    // this version, 1003 for one of another size.
+template <u16 Version>
+class OldZpxProg : public OldLayout<Version, 2> {
+public:
+    using OldLayout<Version, 2>::OldLayout;
+
+    // 0x2600: copies the general block and writes the version into its version word; -1 for a
+    // source of this version, 1003 for one of another size.
+    // 0x2601: the same from 0x2600 only (else 1003), reducing the networked-plant byte to 0 or 1.
     int convert(const DataBlock::IFace& previous) override;
 };
 
-class ZoneProg : public ZpData::IFace {
+template <u16 Version>
+class OldDeviceProg : public OldLayout<Version, 70> {
 public:
-    static constexpr u8 kDataType = 3;
-
-    ZoneProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
-};
-
-class ZoneName : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 4;
-
-    ZoneName(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
-};
-
-class GroupProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 5;
-
-    GroupProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
-};
-
-class AnnuncProg : public ZpData::IFace {
-public:
-    static constexpr u8 kFirstDataType = 6;
-
-    AnnuncProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kFirstDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
-};
-
-class DeviceProg : public ZpData::IFace {
-public:
-    static constexpr u8 kFirstDataType = 70;
-
-    DeviceProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kFirstDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
+    using OldLayout<Version, 70>::OldLayout;
 
     // A plain copy; -1 for a source of this version, 1003 for one of another size.
     int convert(const DataBlock::IFace& previous) override;
 };
 
-class NameProg : public ZpData::IFace {
-public:
-    static constexpr u8 kFirstDataType = 134;
+template <>
+int OldZpxProg<kDataVersion2600>::convert(const DataBlock::IFace& previous);
+template <>
+int OldZpxProg<kDataVersion2601>::convert(const DataBlock::IFace& previous);
+extern template class OldDeviceProg<kDataVersion2600>;
+extern template class OldDeviceProg<kDataVersion2601>;
 
-    NameProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kFirstDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
+// The ten layout classes of an older version under the names of the current ones.
+template <u16 Version>
+struct OldFamily {
+    template <class T>
+    using Prog = OldValueProg<Version, T>;
+    using ZpxProg = OldZpxProg<Version>;
+    using ZoneProg = OldLayout<Version, 3>;
+    using ZoneName = OldLayout<Version, 4>;
+    using GroupProg = OldLayout<Version, 5>;
+    using AnnuncProg = OldLayout<Version, 6>;
+    using DeviceProg = OldDeviceProg<Version>;
+    using NameProg = OldLayout<Version, 134>;
+    using DeviceAuxProg = OldLayout<Version, 198>;
+    using DeviceStatusProg = OldLayout<Version, 199>;
 };
 
-class DeviceAuxProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 198;
+} // namespace ZpData
 
-    DeviceAuxProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
-};
-
-class DeviceStatusProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 199;
-
-    DeviceStatusProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2600), kDataVersion2600)
-    {
-    }
-};
-
-} // namespace ZpData_v2600
-
-namespace ZpData_v2601 {
-
-// One value of type T, default 0.
-template <class T>
-class Prog : public ZpData::IFace {
-public:
-    Prog(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, u32(sizeof(T)), kDataVersion2601)
-    {
-    }
-};
-
-class ZpxProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 2;
-
-    ZpxProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-
-    // From 0x2600 only (else 1003; -1 for a source of this version): copies the general block,
-    // reduces the networked-plant byte to 0 or 1 and writes 0x2601 into the version word.
-    int convert(const DataBlock::IFace& previous) override;
-};
-
-class ZoneProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 3;
-
-    ZoneProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-};
-
-class ZoneName : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 4;
-
-    ZoneName(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-};
-
-class GroupProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 5;
-
-    GroupProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-};
-
-class AnnuncProg : public ZpData::IFace {
-public:
-    static constexpr u8 kFirstDataType = 6;
-
-    AnnuncProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kFirstDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-};
-
-class DeviceProg : public ZpData::IFace {
-public:
-    static constexpr u8 kFirstDataType = 70;
-
-    DeviceProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kFirstDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-
-    // A plain copy; -1 for a source of this version, 1003 for one of another size.
-    int convert(const DataBlock::IFace& previous) override;
-};
-
-class NameProg : public ZpData::IFace {
-public:
-    static constexpr u8 kFirstDataType = 134;
-
-    NameProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kFirstDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-};
-
-class DeviceAuxProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 198;
-
-    DeviceAuxProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-};
-
-class DeviceStatusProg : public ZpData::IFace {
-public:
-    static constexpr u8 kDataType = 199;
-
-    DeviceStatusProg(ZpConf* conf, ZpConfBlock* block, u8 dataType)
-        : ZpData::IFace(conf, block, dataType, ZpData::layout_size(kDataType, kDataVersion2601), kDataVersion2601)
-    {
-    }
-};
-
-} // namespace ZpData_v2601
+using ZpData_v2600 = ZpData::OldFamily<kDataVersion2600>;
+using ZpData_v2601 = ZpData::OldFamily<kDataVersion2601>;
