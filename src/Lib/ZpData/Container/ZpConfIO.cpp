@@ -377,6 +377,9 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
         return ZP_ERR_GENERIC;
     }
     std::unique_ptr<u8[]> buffer(new u8[kChunkSize]);
+    // The position is counted here rather than asked of the stream: each ftell costs a seek.
+    const long start = std::ftell(file);
+    unsigned long written = 0;
     for (u32 dt = kFirstDataType; dt <= kLastDataType; ++dt) {
         ZpConfBlock* block = m_conf->find_block(dt);
         u16 crc = 0;
@@ -402,11 +405,13 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
             log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
             return ZP_ERR_GENERIC;
         }
-        const int written = write_block_data(file, block, size, buffer.get());
-        if (written != ZP_OK)
-            return written;
+        const int result = write_block_data(file, block, size, buffer.get());
+        if (result != ZP_OK)
+            return result;
+        written += kElementHeaderSize + size;
+        const long pos = start < 0 ? -1 : long(start + written);
         log_location(kUnit, "export_bin_v3", __LINE__, "L_ExportCfg dataType=%d crc=%04X\n", int(dt), crc);
-        log_location(kUnit, "export_bin_v3", __LINE__, "bin file pos = 0x%0X\n", unsigned(std::ftell(file)));
+        log_location(kUnit, "export_bin_v3", __LINE__, "bin file pos = 0x%0X\n", unsigned(pos));
     }
     return ZP_OK;
 }
@@ -485,6 +490,9 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
         log_location(kUnit, function, __LINE__, "Can't open file\n");
         return ZP_ERR_NOT_FOUND;
     }
+    // The blocks go out in chunks the size of the default buffer; a larger one turns the
+    // image's two thousand writes into a few dozen.
+    std::setvbuf(file, nullptr, _IOFBF, kWriteBufferSize);
     int result = v3 ? write_image_v3(file, progress) : write_image_v1(file, progress);
     if (result == ZP_OK && std::ferror(file))
         result = ZP_ERR_GENERIC;
