@@ -1,12 +1,18 @@
 #include "ZpData/Container/ModbusMap.h"
 
 #include "OS/TraceLog.h"
-#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpModbus.h"
 #include "ZpData/Container/ZpZone.h"
+#include "ZpData/Layouts/DeviceProg.h"
+#include "ZpData/Layouts/NameProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/NameField.h"
 
+#include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -88,13 +94,76 @@ const Holding kCommands[] = {
     {"Toggle Mute Horn", 82, "'-", "On/off silence horn"},
 };
 
-void write_lines(FILE* f, const char* const* lines, size_t count)
+// The map is built in one buffer and goes to the file in pieces of kFlushSize: a full
+// configuration's tens of thousands of rows make a few dozen writes.
+class MapWriter {
+public:
+    static constexpr size_t kFlushSize = 1 << 16;
+
+    explicit MapWriter(FILE* file)
+        : m_file(file)
+    {
+        m_buffer.reserve(kFlushSize + 1024);
+    }
+
+    MapWriter& operator<<(const char* text)
+    {
+        m_buffer.append(text);
+        return *this;
+    }
+    MapWriter& operator<<(const std::string& text)
+    {
+        m_buffer.append(text);
+        return *this;
+    }
+    MapWriter& operator<<(char c)
+    {
+        m_buffer.push_back(c);
+        return *this;
+    }
+    MapWriter& operator<<(int value)
+    {
+        char digits[12];
+        m_buffer.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        return *this;
+    }
+    MapWriter& operator<<(u32 value)
+    {
+        char digits[12];
+        m_buffer.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        return *this;
+    }
+    // Ends a row; a full buffer goes to the file.
+    void end_row()
+    {
+        m_buffer.push_back('\n');
+        if (m_buffer.size() >= kFlushSize)
+            flush();
+    }
+    // false once a write fell short.
+    bool flush()
+    {
+        if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
+            m_failed = true;
+        m_buffer.clear();
+        return !m_failed;
+    }
+
+private:
+    FILE* m_file;
+    std::string m_buffer;
+    bool m_failed = false;
+};
+
+void write_lines(MapWriter& out, const char* const* lines, size_t count)
 {
-    for (size_t i = 0; i < count; ++i)
-        std::fprintf(f, "%s\n", lines[i]);
+    for (size_t i = 0; i < count; ++i) {
+        out << lines[i];
+        out.end_row();
+    }
 }
 
-void write_fixed_part(FILE* f)
+void write_fixed_part(MapWriter& out)
 {
     static const char* const direct[] = {
         "Address description slave address 101 - 164 maps CPU 1-64",
@@ -106,12 +175,14 @@ void write_fixed_part(FILE* f)
         "HOLDING REGISTERS (examples)",
         "Modbus address;Coord;Read Desc;Write Desc",
     };
-    write_lines(f, direct, sizeof direct / sizeof direct[0]);
+    write_lines(out, direct, sizeof direct / sizeof direct[0]);
     for (const Example& e : kExamples) {
+        out << e.reg << ';' << e.coord << ';';
         if (e.analog)
-            std::fprintf(f, "%d;%s;%s;%s\n", e.reg, e.coord, kAnalog, kNotApplicable);
+            out << kAnalog << ';' << kNotApplicable;
         else
-            std::fprintf(f, "%d;%s;%s;%s\n", e.reg, e.coord, kDeviceStatus, kDeviceCmd);
+            out << kDeviceStatus << ';' << kDeviceCmd;
+        out.end_row();
     }
     static const char* const slave1[] = {
         "", "", "",
@@ -121,20 +192,33 @@ void write_fixed_part(FILE* f)
         "COILS (read only)",
         "Name;Modbus address;Read Desc",
     };
-    write_lines(f, slave1, sizeof slave1 / sizeof slave1[0]);
-    for (const Coil& c : kCoils)
-        std::fprintf(f, "%s;%d;%s\n", c.name, c.reg, c.read);
-    std::fprintf(f, "\nHOLDING REGISTERS\nName;Modbus address;Read Desc;Write Desc\n");
-    for (const Holding& h : kHoldingsBeforeStatus)
-        std::fprintf(f, "%s;%d;%s;%s\n", h.name, h.reg, h.read, h.write);
-    char status[64];
-    std::snprintf(status, sizeof status, "Cpu status (Shared with COIL %d-%d)", 320, 335);
-    std::fprintf(f, "%s;%d;%s;%s\n", "CPU Status", 20, status, "-");
-    for (const Holding& h : kCommands)
-        std::fprintf(f, "%s;%d;%s;%s\n", h.name, h.reg, h.read, h.write);
+    write_lines(out, slave1, sizeof slave1 / sizeof slave1[0]);
+    for (const Coil& c : kCoils) {
+        out << c.name << ';' << c.reg << ';' << c.read;
+        out.end_row();
+    }
+    static const char* const holdings[] = {"", "HOLDING REGISTERS", "Name;Modbus address;Read Desc;Write Desc"};
+    write_lines(out, holdings, sizeof holdings / sizeof holdings[0]);
+    for (const Holding& h : kHoldingsBeforeStatus) {
+        out << h.name << ';' << h.reg << ';' << h.read << ';' << h.write;
+        out.end_row();
+    }
+    out << "CPU Status;" << 20 << ";Cpu status (Shared with COIL " << 320 << '-' << 335 << ");-";
+    out.end_row();
+    for (const Holding& h : kCommands) {
+        out << h.name << ';' << h.reg << ';' << h.read << ';' << h.write;
+        out.end_row();
+    }
 }
 
-void write_zones(FILE* f, ZpConf& conf)
+// " (name)" after a label, nothing for an empty name.
+void write_name_suffix(MapWriter& out, const char* name)
+{
+    if (name[0])
+        out << " (" << name << ')';
+}
+
+void write_zones(MapWriter& out, ZpConf& conf)
 {
     ZoneList& zones = conf.get_zone_list();
     const u32 limit = zones.get_zone_limit();
@@ -147,26 +231,78 @@ void write_zones(FILE* f, ZpConf& conf)
         }
         if (count == 0)
             continue;
-        char name[33] = {};
+        char name[ZpData::kNameBufferSize] = {};
         conf.get_zone_name(z, name);
-        const std::string suffix = name[0] ? std::string(" (") + name + ")" : std::string();
+        out << "Zone" << z;
+        write_name_suffix(out, name);
         if (z == 0)
-            std::fprintf(f, "Zone%u%s;%d;%s;%s\n", z, suffix.c_str(), kZoneRegister, kZone0Status, "-");
+            out << ';' << kZoneRegister << ';' << kZone0Status << ";-";
         else
-            std::fprintf(f, "Zone%u%s;%d;%s;%s\n", z, suffix.c_str(), kZoneRegister + int(z), kZoneStatus,
-                         kZoneCmd);
+            out << ';' << kZoneRegister + int(z) << ';' << kZoneStatus << ';' << kZoneCmd;
+        out.end_row();
     }
 }
 
-// Address text and name suffix of a listed device.
-void device_label(ZpConf& conf, const DeviceRef& ref, std::string* address, std::string* suffix)
+// Labels of listed devices: the address text with the class of the programmed slot and the
+// slot's name, as ZpConf::make_address_text and ZpConf::get_name(ref) give them. The lists run
+// in block order, so the locks of one device block and its name block serve a run of rows.
+class DeviceLabels {
+public:
+    explicit DeviceLabels(ZpConf& conf)
+        : m_conf(conf)
+    {
+    }
+
+    // address: ADDRESS_TEXT_SIZE bytes; name: 33 bytes, empty when the slot has none.
+    void get(const DeviceRef& ref, char* address, char* name)
+    {
+        const bool reaches = ref.get_block() < kBlockCount && ref.get_slot() < kSlotCount;
+        if (reaches && ref.get_block() != m_block) {
+            m_devices.reset();
+            m_names.reset();
+            m_block = ref.get_block();
+        }
+        u32 deviceClass = ref.get_device_class();
+        if (reaches && ref.get_address() < 159 && ref.get_type() != 0) {
+            if (!m_devices)
+                m_devices.emplace(m_conf, m_block, 70, 133);
+            const int slotClass = m_devices->layout() ? m_devices->layout()->get_device_class(ref.get_slot()) : -1;
+            if (slotClass >= 0)
+                deviceClass = u32(slotClass);
+        }
+        make_address_text(ref, deviceClass, address);
+        name[0] = '\0';
+        if (!reaches)
+            return;
+        if (!m_names)
+            m_names.emplace(m_conf, m_block, 134, 197);
+        if (m_names->layout())
+            m_names->layout()->get_name(ref.get_slot(), name);
+    }
+
+private:
+    static constexpr u32 kBlockCount = 64;
+    static constexpr u32 kSlotCount = 700;
+
+    ZpConf& m_conf;
+    u32 m_block = kBlockCount;
+    std::optional<BlockLock<ZpData::IF_DeviceProg>> m_devices;
+    std::optional<BlockLock<ZpData::IF_NameProg>> m_names;
+};
+
+void write_devices(MapWriter& out, DeviceLabels& labels, const std::vector<DeviceRef>& devices, int firstRegister,
+                   const char* read, const char* write)
 {
-    char text[ADDRESS_TEXT_SIZE];
-    conf.make_address_text(ref, text);
-    *address = text;
-    char name[33] = {};
-    conf.get_name(ref, name);
-    *suffix = name[0] ? std::string(" (") + name + ")" : std::string();
+    char address[ADDRESS_TEXT_SIZE];
+    char name[ZpData::kNameBufferSize];
+    const std::string tail = std::string(";") + read + ";" + write;
+    for (size_t i = 0; i < devices.size(); ++i) {
+        labels.get(devices[i], address, name);
+        out << address;
+        write_name_suffix(out, name);
+        out << ';' << firstRegister + int(i) << tail;
+        out.end_row();
+    }
 }
 
 } // namespace
@@ -179,27 +315,19 @@ int write_map(ZpConf& conf, const char* path)
         log_error(kUnit, "write_map", __LINE__, "Can't open %s\n", path ? path : "");
         return ZP_ERR_GENERIC;
     }
-    write_fixed_part(f);
-    write_zones(f, conf);
+    MapWriter out(f);
+    write_fixed_part(out);
+    write_zones(out, conf);
 
     ZpModbus& modbus = conf.get_modbus();
     const bool locked = modbus.lock() == 0;
-    std::string address;
-    std::string suffix;
-    const std::vector<DeviceRef>& devices = modbus.get_devices();
-    for (size_t i = 0; i < devices.size(); ++i) {
-        device_label(conf, devices[i], &address, &suffix);
-        std::fprintf(f, "%s%s;%d;%s;%s\n", address.c_str(), suffix.c_str(), kDeviceRegister + int(i), kDeviceStatus,
-                     kDeviceCmd);
-    }
-    const std::vector<DeviceRef>& sensors = modbus.get_sensors();
-    for (size_t i = 0; i < sensors.size(); ++i) {
-        device_label(conf, sensors[i], &address, &suffix);
-        std::fprintf(f, "%s%s;%d;%s;%s\n", address.c_str(), suffix.c_str(), kSensorRegister + int(i), kAnalog,
-                     kNotApplicable);
+    {
+        DeviceLabels labels(conf);
+        write_devices(out, labels, modbus.get_devices(), kDeviceRegister, kDeviceStatus, kDeviceCmd);
+        write_devices(out, labels, modbus.get_sensors(), kSensorRegister, kAnalog, kNotApplicable);
     }
     // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
-    const bool failed = std::ferror(f) != 0;
+    const bool failed = !out.flush() || std::ferror(f) != 0;
     const bool closeFailed = std::fclose(f) != 0;
     if (locked)
         modbus.unlock();

@@ -1,8 +1,6 @@
 #include "ZpData/Values/DeviceCatalogue.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -253,17 +251,46 @@ private:
     std::vector<u8> m_list;
 };
 
-// Appends formatted text at the end of the text in buffer, cut to the buffer's size.
-__attribute__((format(printf, 3, 4))) void append_text(char* buffer, size_t size, const char* format, ...)
-{
-    size_t used = std::strlen(buffer);
-    if (used + 1 >= size)
-        return;
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer + used, size - used, format, args);
-    va_end(args);
-}
+// Appends to a terminated text, cut to the buffer's size. The Modbus map builds an address text
+// for each of tens of thousands of rows, where a formatted print would cost most of the time.
+class TextCursor {
+public:
+    TextCursor(char* buffer, size_t size)
+        : m_at(buffer)
+        , m_end(buffer + size - 1)
+    {
+        *m_at = '\0';
+    }
+    TextCursor& text(const char* s)
+    {
+        while (*s && m_at < m_end)
+            *m_at++ = *s++;
+        *m_at = '\0';
+        return *this;
+    }
+    TextCursor& character(char c)
+    {
+        if (m_at < m_end)
+            *m_at++ = c;
+        *m_at = '\0';
+        return *this;
+    }
+    TextCursor& number(u32 value)
+    {
+        char digits[10];
+        int count = 0;
+        do
+            digits[count++] = char('0' + value % 10);
+        while (value /= 10);
+        while (count)
+            character(digits[--count]);
+        return *this;
+    }
+
+private:
+    char* m_at;
+    char* m_end;
+};
 
 } // namespace
 
@@ -620,16 +647,16 @@ void make_address_text(const DeviceRef& ref, u32 deviceClass, char* buffer)
         channels = module ? ref.get_sub() + 1 : 1;
         address = ref.get_address();
     }
-    buffer[0] = '\0';
-    append_text(buffer, ADDRESS_TEXT_SIZE, "C%dL%d%c%d", int(ref.get_cpu() + 1), int(ref.get_line() + 1),
-                module ? 'M' : 'S', int(address % 256 + 1));
+    TextCursor out(buffer, ADDRESS_TEXT_SIZE);
+    out.character('C').number(ref.get_cpu() + 1).character('L').number(ref.get_line() + 1);
+    out.character(module ? 'M' : 'S').number(address % 256 + 1);
     if (!module) {
-        append_text(buffer, ADDRESS_TEXT_SIZE, " (%s)", get_device_model_name(ref.get_code()));
+        out.text(" (").text(get_device_model_name(ref.get_code())).character(')');
         return;
     }
     if (channels > 1)
-        append_text(buffer, ADDRESS_TEXT_SIZE, ".%d", int(ref.get_sub() + 1));
-    append_text(buffer, ADDRESS_TEXT_SIZE, " (%s)", get_type_name(ref.get_type()));
+        out.character('.').number(ref.get_sub() + 1);
+    out.text(" (").text(get_type_name(ref.get_type())).character(')');
 }
 
 std::string new_address_text(const DeviceRef& ref)
