@@ -9,6 +9,7 @@
 #include "DataBlock/crc.h"
 #include "ZpData/Layouts/interface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -345,22 +346,25 @@ int ZpConfIO::upgrade_all()
 
 // --- export ---
 
-int ZpConfIO::write_block_data(FILE* file, ZpConfBlock* block, u32 size, u8* buffer)
+int ZpConfIO::write_block_data(FILE* file, ZpConfBlock* block, u32 size)
 {
-    u32 offset = 0;
-    u32 got = kChunkSize;
-    while (got == kChunkSize && offset < size) {
-        got = 0;
-        if (block->get_data(buffer, kChunkSize, offset, &got) != ZP_OK) {
-            std::memset(buffer, 0xAA, kChunkSize);
-            log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
-            return ZP_ERR_GENERIC;
-        }
-        if (!write_exact(file, buffer, got)) {
-            log_location(kUnit, "export_bin_v3", __LINE__, "write failed!\n");
-            return ZP_ERR_GENERIC;
-        }
-        offset += got;
+    // Straight from the block under its read lock: a large write bypasses the stream's buffer.
+    if (block->lock_read() != ZP_OK) {
+        log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
+        return ZP_ERR_GENERIC;
+    }
+    const DataBlock::IFace* layout = block->get_iface();
+    const u32 count = layout ? std::min(size, layout->size()) : 0;
+    const bool missing = size != 0 && !layout;
+    const bool written = missing || count == 0 || write_exact(file, layout->data(), count);
+    block->unlock();
+    if (missing) {
+        log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
+        return ZP_ERR_GENERIC;
+    }
+    if (!written) {
+        log_location(kUnit, "export_bin_v3", __LINE__, "write failed!\n");
+        return ZP_ERR_GENERIC;
     }
     return ZP_OK;
 }
@@ -376,7 +380,6 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
         log_location(kUnit, "export_bin_v3", __LINE__, "write header failed!\n");
         return ZP_ERR_GENERIC;
     }
-    std::unique_ptr<u8[]> buffer(new u8[kChunkSize]);
     // The position is counted here rather than asked of the stream: each ftell costs a seek.
     const long start = std::ftell(file);
     unsigned long written = 0;
@@ -405,7 +408,7 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
             log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
             return ZP_ERR_GENERIC;
         }
-        const int result = write_block_data(file, block, size, buffer.get());
+        const int result = write_block_data(file, block, size);
         if (result != ZP_OK)
             return result;
         written += kElementHeaderSize + size;

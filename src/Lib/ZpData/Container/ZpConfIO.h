@@ -100,8 +100,9 @@ private:
     int install(ZpConfBlock* block, ZpData::IFace* layout);
     int upgrade_all();
     int export_to_temp(const char* path, bool v3, ExportProgressFn progress);
-    // Writes the data of one block in chunks; 0, or 1000 after a failed read or write.
-    int write_block_data(FILE* file, ZpConfBlock* block, u32 size, u8* buffer);
+    // Writes size bytes of one block straight from its layout; 0, or 1000 when the block cannot be
+    // read or the write fails.
+    int write_block_data(FILE* file, ZpConfBlock* block, u32 size);
 
     ZpConf* m_conf;
 };
