@@ -1,7 +1,6 @@
 #include "ZpData/Layouts/DeviceAuxProg.h"
 
 #include "OS/TraceLog.h"
-#include "ZpData/Container/ZpConfBlock.h"
 
 #include <cstring>
 
@@ -72,8 +71,8 @@ int DeviceAuxProg::set_test(u32 index, u32 slot, u8 value)
 int DeviceAuxProg::clear_test_silent(u32 index, u32 slot)
 {
     const int result = write_test(index, slot, false);
-    if (result == ZP_OK && m_block && m_block->get_iface() == this)
-        m_block->mark_modified();
+    if (result == ZP_OK)
+        mark_block_modified();
     return result;
 }
 

@@ -2,7 +2,6 @@
 
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConfBlock.h"
 #include "DataBlock/bytes.h"
 
 #include <cstring>
@@ -245,8 +244,7 @@ int DeviceProg::clear_device_silent(u32 slot)
     if (!DeviceRec::is_used(rec))
         return ZP_UNCHANGED;
     DeviceRec::clear(rec);
-    if (m_block && m_block->get_iface() == this)
-        m_block->mark_modified();
+    mark_block_modified();
     return ZP_OK;
 }
 

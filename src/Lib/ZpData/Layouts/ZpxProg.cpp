@@ -2,8 +2,6 @@
 
 #include "OS/TraceLog.h"
 #include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConf.h"
-#include "ZpData/Container/ZpConfBlock.h"
 #include "DataBlock/bytes.h"
 
 #include <cstring>
@@ -99,14 +97,13 @@ int ZpxProg::convert(const DataBlock::IFace& previous)
 
 int ZpxProg::set_default()
 {
-    ZpConfBlock* block = get_block();
-    const bool locked = block && block->lock_write() == 0;
+    const bool locked = lock_block_write();
 
     u8* d = bytes();
     memset(d, 0, kSize);
     put_le16(d + kVersion, g_zpDataVersion);
     put_le16(d + kVersion + 2, 0);
-    d[kPanelType] = u8(m_conf ? m_conf->get_panel_type() : PanelType::UNKNOWN);
+    d[kPanelType] = u8(container_panel_type());
     if (CpuModel::get_family(model()) == PanelFamily::KVX000) {
         d[kSensorBrand] = kBrandZelDet;
     } else {
@@ -137,7 +134,7 @@ int ZpxProg::set_default()
 
     notify_change(kSetterNotice, 0, 0);
     if (locked)
-        block->unlock();
+        unlock_block();
     return ZP_OK;
 }
 

@@ -3,6 +3,7 @@
 #include "OS/TraceLog.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Values/PanelModel.h"
 
 const u16 g_zpDataVersions[4] = {kDataVersion2600, kDataVersion2601, kDataVersion2602, kDataVersionEnd};
 const u16 g_zpDataVersion = kDataVersion2602;
@@ -33,6 +34,27 @@ void IFace::notify_change(u32 kind, u32 offset, u32 length)
     m_block->on_change(DataBlock::Notice{kind, m_dataType, offset, length});
     if (kind == DataBlock::NOTICE_LAYOUT || kind == DataBlock::NOTICE_DATA)
         m_block->mark_modified();
+}
+
+void IFace::mark_block_modified()
+{
+    if (m_block && m_block->get_iface() == this)
+        m_block->mark_modified();
+}
+
+bool IFace::lock_block_write()
+{
+    return m_block && m_block->lock_write() == 0;
+}
+
+void IFace::unlock_block()
+{
+    m_block->unlock();
+}
+
+u32 IFace::container_panel_type() const
+{
+    return m_conf ? m_conf->get_panel_type() : PanelType::UNKNOWN;
 }
 
 u32 layout_size(u8 dataType, u16 version)

@@ -31,6 +31,14 @@ public:
     // Change notice every setter sends after a write. Does nothing unless this layout is the
     // one installed in its block; kinds 1 and 2 mark the block modified.
     void notify_change(u32 kind, u32 offset, u32 length);
+    // A silent change: marks the block modified, so that its CRC follows at the next unlock,
+    // when this layout is the one installed in it; no notice.
+    void mark_block_modified();
+    // The write lock of the block; false when it is not taken or there is no block.
+    bool lock_block_write();
+    void unlock_block();
+    // The container's panel type; 255 (unknown) without a container.
+    u32 container_panel_type() const;
 
 protected:
     ZpConf* m_conf;
