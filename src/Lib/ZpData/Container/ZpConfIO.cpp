@@ -157,11 +157,12 @@ int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn
     // reaction cannot clear or rebind the devices and names the same file brings. After a
     // failure the elements read before it are installed all the same.
     std::unique_ptr<ZpData::IFace> layouts[kLastDataType + 1];
-    const int result = read_elements(file, header, progress, layouts);
+    u16 crcs[kLastDataType + 1] = {};
+    const int result = read_elements(file, header, progress, layouts, crcs);
     for (u32 dt = 0; dt <= kLastDataType; ++dt) {
         if (!layouts[dt])
             continue;
-        const int installed = install(m_conf->get_blocks()[dt], layouts[dt].release());
+        const int installed = install(m_conf->get_blocks()[dt], layouts[dt].release(), crcs[dt]);
         if (installed > 0)
             return result != ZP_OK ? result : installed;
     }
@@ -169,7 +170,7 @@ int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn
 }
 
 int ZpConfIO::read_elements(FILE* file, const Header& header, ZpData::ProgressFn progress,
-                            std::unique_ptr<ZpData::IFace>* layouts)
+                            std::unique_ptr<ZpData::IFace>* layouts, u16* crcs)
 {
     for (u32 n = 0; n < header.blockCount; ++n) {
         u8 raw[kElementHeaderSize];
@@ -209,6 +210,7 @@ int ZpConfIO::read_elements(FILE* file, const Header& header, ZpData::ProgressFn
         log_location(kUnit, "import_bin_v3", __LINE__, "L_ImportCfg dataType=%d crc=%04X size=%d\n",
                      element.dataType, crc, int(layout->size()));
         layouts[element.dataType] = std::move(layout);
+        crcs[element.dataType] = crc;
     }
     return ZP_OK;
 }
@@ -269,7 +271,7 @@ int ZpConfIO::import_bin_v1(FILE* file, ZpData::ProgressFn progress)
         }
         log_location(kUnit, "import_bin_v1", __LINE__, "L_ImportCfg dataType=%d crc=%04X size=%d\n", int(dt), crc,
                      int(layout->size()));
-        const int installed = install(block, owned.release());
+        const int installed = install(block, owned.release(), crc);
         if (installed > 0)
             return installed;
     }
@@ -321,13 +323,18 @@ ZpData::IFace* ZpConfIO::upgrade_detached(ZpConfBlock* block, ZpData::IFace* lay
     return current.release();
 }
 
-int ZpConfIO::install(ZpConfBlock* block, ZpData::IFace* layout)
+int ZpConfIO::install(ZpConfBlock* block, ZpData::IFace* layout, u16 crc)
 {
     int result = ZP_OK;
-    ZpData::IFace* current = layout->version() == g_zpDataVersion ? layout : upgrade_detached(block, layout, &result);
+    const bool upgrade = layout->version() != g_zpDataVersion;
+    ZpData::IFace* current = upgrade ? upgrade_detached(block, layout, &result) : layout;
     if (!current)
         return result;
-    block->set_iface(current);
+    // The CRC was checked over these very bytes; an upgraded layout has new ones.
+    if (!upgrade)
+        block->set_iface(current, crc);
+    else
+        block->set_iface(current);
     return ZP_OK;
 }
 

@@ -92,12 +92,13 @@ private:
     // steps detached from any block and the last one bound to block, so that the block only
     // ever sees current layouts. Takes ownership of layout; null on failure with *result set.
     ZpData::IFace* upgrade_detached(ZpConfBlock* block, ZpData::IFace* layout, int* result);
-    // Reads the elements of a version 2 or 3 image into layouts (indexed by dataType); a later
-    // element of the same dataType replaces an earlier one.
+    // Reads the elements of a version 2 or 3 image into layouts and their checked CRCs into crcs
+    // (both indexed by dataType); a later element of the same dataType replaces an earlier one.
     int read_elements(FILE* file, const Header& header, ZpData::ProgressFn progress,
-                      std::unique_ptr<ZpData::IFace>* layouts);
-    // Installs a layout read from an image, converted to the current version first.
-    int install(ZpConfBlock* block, ZpData::IFace* layout);
+                      std::unique_ptr<ZpData::IFace>* layouts, u16* crcs);
+    // Installs a layout read from an image, whose data has the CRC crc, converted to the current
+    // version first.
+    int install(ZpConfBlock* block, ZpData::IFace* layout, u16 crc);
     int upgrade_all();
     int export_to_temp(const char* path, bool v3, ExportProgressFn progress);
     // Writes size bytes of one block straight from its layout; 0, or 1000 when the block cannot be
