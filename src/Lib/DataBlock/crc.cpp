@@ -22,8 +22,8 @@ constexpr auto crc16_table = make_reflected_table<u16, 0xA001>();
 constexpr auto crc32_table = make_reflected_table<u32, 0xEDB88320u>();
 
 // Slicing by 16: table k gives the register after a byte followed by k zero bytes, so 16 bytes
-// take 16 independent look-ups instead of a chain of 16 dependent ones. The image CRCs every
-// block on export and import, and a byte at a time made the CRC most of that time.
+// take 16 independent look-ups instead of a chain of 16 dependent ones. Export and import run
+// the CRC over every block, where a byte at a time would take most of their time.
 constexpr int kSlices = 16;
 
 constexpr std::array<std::array<u16, 256>, kSlices> make_crc16_slices()
