@@ -11,7 +11,9 @@
 #include "ZpData/Values/NameField.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -145,13 +147,17 @@ public:
     {
         if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
             m_failed = true;
+        m_written += m_buffer.size();
         m_buffer.clear();
         return !m_failed;
     }
+    // Bytes handed to the file so far.
+    std::uintmax_t written() const { return m_written; }
 
 private:
     FILE* m_file;
     std::string m_buffer;
+    std::uintmax_t m_written = 0;
     bool m_failed = false;
 };
 
@@ -309,8 +315,13 @@ void write_devices(MapWriter& out, DeviceLabels& labels, const std::vector<Devic
 
 int write_map(ZpConf& conf, const char* path)
 {
-    // Binary mode: the map has "\n" line ends on every platform.
-    FILE* f = path ? std::fopen(path, "wb") : nullptr;
+    // Binary mode: the map has "\n" line ends on every platform. An existing map is written over
+    // in place and then cut to the new length: emptying it first would have the file system
+    // free every page of it only to take new ones for the same bytes.
+    FILE* f = path ? std::fopen(path, "r+b") : nullptr;
+    const bool inPlace = f != nullptr;
+    if (!f && path)
+        f = std::fopen(path, "wb");
     if (!f) {
         log_error(kUnit, "write_map", __LINE__, "Can't open %s\n", path ? path : "");
         return ZP_ERR_GENERIC;
@@ -328,7 +339,12 @@ int write_map(ZpConf& conf, const char* path)
     }
     // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
     const bool failed = !out.flush() || std::ferror(f) != 0;
-    const bool closeFailed = std::fclose(f) != 0;
+    bool closeFailed = std::fclose(f) != 0;
+    if (inPlace && !failed && !closeFailed) {
+        std::error_code ec;
+        std::filesystem::resize_file(path, out.written(), ec);
+        closeFailed = bool(ec);
+    }
     if (locked)
         modbus.unlock();
     return failed || closeFailed ? ZP_ERR_GENERIC : ZP_OK;
