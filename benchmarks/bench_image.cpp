@@ -1,14 +1,14 @@
 // Cost of the panel image and the Modbus map on a full-size configuration (64 bound boards, every
-// device slot used, names filled), beside the floor of the same run: CRC-16/MODBUS over the
-// bytes of the 198 blocks, and writing then reading those bytes with plain stdio.
-// The goal is export and import each within three times the floor; the ratios are printed last.
+// device slot used, names filled), beside the floor: writing then reading the bytes of the 198
+// blocks with plain stdio, no CRC. Goals: export at most 2 times the floor, import and the Modbus
+// map at most 3 times; the ratios are printed last. The CRC-16 alone is shown for reference.
 #include "FullConfig.h"
 #include "OS/TraceLog.h"
-#include "ZpData/ModbusMap.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
-#include "ZpData/ZpConfIO.h"
-#include "ZpData/crc.h"
+#include "ZpData/Container/ModbusMap.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Container/ZpConfIO.h"
+#include "DataBlock/crc.h"
 
 #include <benchmark/benchmark.h>
 
@@ -110,34 +110,19 @@ bool read_file(const std::string& path, std::vector<u8>& data)
     return std::fclose(f) == 0 && read;
 }
 
-void BM_floor_crc(benchmark::State& state)
+void BM_crc16(benchmark::State& state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(crc16(g_setup->bytes.data(), u32(g_setup->bytes.size())));
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
 }
 
-void BM_floor_stdio(benchmark::State& state)
-{
-    const std::string path = path_in("floor.bin");
-    std::vector<u8> back(g_setup->bytes.size());
-    for (auto _ : state) {
-        if (!write_file(path, g_setup->bytes) || !read_file(path, back)) {
-            state.SkipWithError("stdio failed");
-            break;
-        }
-        benchmark::DoNotOptimize(back.data());
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
-}
-
-// The floor as one figure: CRC, write and read of the same bytes.
+// The floor: plain write and read of the same bytes.
 void BM_floor(benchmark::State& state)
 {
     const std::string path = path_in("floor.bin");
     std::vector<u8> back(g_setup->bytes.size());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(crc16(g_setup->bytes.data(), u32(g_setup->bytes.size())));
         if (!write_file(path, g_setup->bytes) || !read_file(path, back)) {
             state.SkipWithError("stdio failed");
             break;
@@ -151,29 +136,35 @@ BENCHMARK(BM_export_bin_v3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_import_bin)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_build_device_status)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_write_map)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_floor_crc)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_floor_stdio)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_crc16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_floor)->Unit(benchmark::kMillisecond);
 
-// The console report, keeping the mean real time of each benchmark for the ratios.
+// The console report, keeping the best real time of each benchmark over its repetitions for the
+// ratios: on a busy machine the best run is the one least disturbed by others.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            const std::string name = run.run_name.function_name;
+            const double time = run.GetAdjustedRealTime();
+            const auto it = m_times.find(name);
+            if (it == m_times.end() || time < it->second)
+                m_times[name] = time;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    void print_ratio(const char* name) const
+    void print_ratio(const char* name, double goal) const
     {
         const auto it = m_times.find(name);
         const auto floor = m_times.find("BM_floor");
         if (it == m_times.end() || floor == m_times.end() || floor->second <= 0)
             return;
         const double ratio = it->second / floor->second;
-        std::printf("%-20s %6.2f x floor (goal: at most 3)%s\n", name, ratio, ratio > 3.0 ? "  OVER" : "");
+        std::printf("%-20s %6.2f x floor (goal: at most %g)%s\n", name, ratio, goal, ratio > goal ? "  OVER" : "");
     }
 
 private:
@@ -209,6 +200,17 @@ int main(int argc, char** argv)
 {
     // Every import and export traces a few hundred lines; they would bury the report.
     g_logger().set_console(false);
+    // Five runs of each unless told otherwise; the ratios take the best.
+    std::vector<char*> args(argv, argv + argc);
+    char repetitions[] = "--benchmark_repetitions=5";
+    bool told = false;
+    for (int i = 1; i < argc; ++i)
+        told = told || std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0;
+    if (!told)
+        args.insert(args.begin() + 1, repetitions);
+    argc = int(args.size());
+    args.push_back(nullptr);
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -222,8 +224,9 @@ int main(int argc, char** argv)
                     std::uintmax_t(std::filesystem::file_size(setup.image)));
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
-        reporter.print_ratio("BM_export_bin_v3");
-        reporter.print_ratio("BM_import_bin");
+        reporter.print_ratio("BM_export_bin_v3", 2);
+        reporter.print_ratio("BM_import_bin", 3);
+        reporter.print_ratio("BM_write_map", 3);
         status = 0;
     } else {
         std::fprintf(stderr, "bench_image: could not build the full-size configuration in %s\n",

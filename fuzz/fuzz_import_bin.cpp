@@ -2,8 +2,8 @@
 // result code of import_bin, never in a crash, a hang or a sanitizer report.
 #include "OS/TraceLog.h"
 #include "OS/types.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfIO.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -10,7 +10,7 @@ packages=(
   qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtqml-models2
   qml-module-qtquick-dialogs qml-module-qtquick-templates2 qml-module-qt-labs-settings
   libqt5svg5 qt5-image-formats-plugins
-  libbackward-cpp-dev libdw-dev libbenchmark-dev
+  libbackward-cpp-dev libdw-dev libbenchmark-dev clang-format
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra
 )
 

@@ -3,11 +3,11 @@
 #include "app/BrandTable.h"
 #include "app/CharBuffer.h"
 
-#include "ZpData/BlockLock.h"
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpxProg.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QDebug>
 #include <QFile>

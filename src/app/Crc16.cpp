@@ -1,6 +1,6 @@
 #include "app/Crc16.h"
 
-#include "ZpData/crc.h"
+#include "DataBlock/crc.h"
 
 quint16 calcCrc16(const void* data, quint32 length)
 {

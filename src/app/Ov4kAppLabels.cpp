@@ -1,7 +1,7 @@
 // Texts the scene shows, the window title and the translation installed at start.
 #include "app/Ov4kApp.h"
 
-#include "ZpData/interface.h"
+#include "ZpData/Layouts/interface.h"
 #include "app/ApplicationLog.h"
 #include "app/Configuration.h"
 #include "app/cpuTypeModel.h"

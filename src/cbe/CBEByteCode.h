@@ -10,7 +10,7 @@
 //   24-bit value  six nibbles, lowest first, of a PackedAddress read as
 //                 raw[0] + 256 * raw[1] + 65536 * raw[2]
 #include "OS/types.h"
-#include "ZpData/DeviceRef.h"
+#include "ZpData/Values/DeviceRef.h"
 
 namespace cbe {
 

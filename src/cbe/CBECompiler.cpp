@@ -2,7 +2,7 @@
 
 #include "cbe/CBEParser.h"
 
-#include "ZpData/ZpConf.h"
+#include "ZpData/Container/ZpConf.h"
 
 int CBEExpr_Parse(CBECompileRequest* request)
 {

@@ -1,8 +1,8 @@
 #include "cbe/CBEDecoder.h"
 
 #include "cbe/CBEByteCode.h"
-#include "ZpData/DeviceRec.h"
-#include "ZpData/ZpConf.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Container/ZpConf.h"
 
 #include <cstring>
 

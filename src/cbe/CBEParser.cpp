@@ -1,11 +1,11 @@
 #include "cbe/CBEParser.h"
 
-#include "ZpData/BlockLock.h"
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceRec.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpxProg.h"
-#include "ZpData/bytes.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
+#include "DataBlock/bytes.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
 // Operands of a CBE text and their checks against the panel configuration.
 #include "cbe/CBEParser.h"
 
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceRec.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/bytes.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Container/ZpConf.h"
+#include "DataBlock/bytes.h"
 
 using namespace cbe;
 

@@ -2,7 +2,7 @@
 // A full-size configuration for the image tests and the benchmark: every CPU 0 to 15 of a
 // networked KV1600 plant with four boards (64 bound device blocks), every slot used and named.
 #include "ImageGenerator.h"
-#include "ZpData/ZpConf.h"
+#include "ZpData/Container/ZpConf.h"
 
 namespace imagegen {
 

@@ -3,8 +3,8 @@
 // their test files (the recording blocks of tst_datablock and tst_smallblocks, for one).
 #include "DataBlock/DataBlock.h"
 #include "OS/types.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
 
 #include <QByteArray>
 #include <QStringList>

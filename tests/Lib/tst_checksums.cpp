@@ -1,5 +1,5 @@
-#include "ZpData/bytes.h"
-#include "ZpData/crc.h"
+#include "DataBlock/bytes.h"
+#include "DataBlock/crc.h"
 
 #include "TestBase.h"
 
@@ -50,6 +50,30 @@ private slots:
             QCOMPARE(uint(crc32_update(data.constData(), n, reg)), ~bitwise(data, reg, 0xEDB88320u));
             QCOMPARE(uint(crc32_fill(u8(reg), n, reg)), ~bitwise(QByteArray(int(n), char(reg)), reg, 0xEDB88320u));
         }
+    }
+    // The CRC-16 takes 16 bytes a step and the rest one at a time: every length from 0 to 64
+    // covers each split, the large buffers many steps, and the offsets every alignment.
+    void crc16Lengths_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("offset");
+        for (int n = 0; n <= 64; ++n)
+            QTest::addRow("length %d", n) << n << n % 8;
+        QTest::newRow("4096 at 1") << 4096 << 1;
+        QTest::newRow("65537 at 7") << 65537 << 7;
+        QTest::newRow("1 MiB + 15 at 3") << (1 << 20) + 15 << 3;
+    }
+    void crc16Lengths()
+    {
+        QFETCH(int, length);
+        QFETCH(int, offset);
+        QRandomGenerator rng{quint32(length)};
+        QByteArray buffer(offset + length + 4, '\0');
+        rng.fillRange(reinterpret_cast<quint32*>(buffer.data()), buffer.size() / 4);
+        const QByteArray data = buffer.mid(offset, length);
+        QCOMPARE(uint(crc16(buffer.constData() + offset, u32(length))), bitwise(data, 0xFFFF, 0xA001));
+        const u16 start = u16(rng.generate());
+        QCOMPARE(uint(crc16_from(buffer.constData() + offset, u32(length), start)), bitwise(data, start, 0xA001));
     }
     // Every u16 value, with random high halves for the u32 forms, written side by side between
     // guard bytes; Qt's own endian helpers give the expected bytes.

@@ -1,5 +1,5 @@
 #include "DataBlock/DataBlock.h"
-#include "ZpData/crc.h"
+#include "DataBlock/crc.h"
 
 #include "TestBase.h"
 

@@ -1,6 +1,6 @@
 #include "LibTestSupport.h"
 #include "TestBase.h"
-#include "ZpData/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The layout factory and the layouts of the older data versions: size, defaults and class of
 // every dataType in every version, the factory's refusals, and the upgrade steps.
-#include "ZpData/AnnuncProg.h"
-#include "ZpData/DeviceProg.h"
-#include "ZpData/NameProg.h"
+#include "ZpData/Layouts/AnnuncProg.h"
+#include "ZpData/Layouts/DeviceProg.h"
+#include "ZpData/Layouts/NameProg.h"
 
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"

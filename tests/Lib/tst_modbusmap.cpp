@@ -2,9 +2,9 @@
 // decoding of device registers, and files that cannot be written.
 #include "ImageGenerator.h"
 #include "TestBase.h"
-#include "ZpData/ModbusMap.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfIO.h"
+#include "ZpData/Container/ModbusMap.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
 
 #include <QtTest>
 

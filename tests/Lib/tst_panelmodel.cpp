@@ -1,7 +1,7 @@
 #include "LibTestSupport.h"
 #include "TestBase.h"
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/PanelModel.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"
 #include "TestBase.h"
-#include "ZpData/AnnuncProg.h"
-#include "ZpData/NameProg.h"
-#include "ZpData/ZoneName.h"
-#include "ZpData/ZoneProg.h"
+#include "ZpData/Layouts/AnnuncProg.h"
+#include "ZpData/Layouts/NameProg.h"
+#include "ZpData/Layouts/ZoneName.h"
+#include "ZpData/Layouts/ZoneProg.h"
 
 #include <QtTest>
 

@@ -2,9 +2,9 @@
 // limits and one past them, CRCs and validity, and the repair of the general block after a change.
 #include "ImageGenerator.h"
 #include "TestBase.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
-#include "ZpData/ZpxProg.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QtTest>
 

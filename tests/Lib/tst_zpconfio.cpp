@@ -2,8 +2,8 @@
 // again as whole files; truncated and corrupt images; failed exports.
 #include "FullConfig.h"
 #include "TestBase.h"
-#include "ZpData/ZpConfBlock.h"
-#include "ZpData/ZpConfIO.h"
+#include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Container/ZpConfIO.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // Zone status image and the zone list built from the device programming.
-#include "ZpData/DeviceAuxProg.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
+#include "ZpData/Layouts/DeviceAuxProg.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
 
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"

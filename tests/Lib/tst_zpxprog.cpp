@@ -5,7 +5,7 @@
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"
 #include "TestBase.h"
-#include "ZpData/ZpxProg.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QtTest>
 

@@ -3,8 +3,8 @@
 #include "app/BrandTable.h"
 #include "app/Configuration.h"
 #include "TestBase.h"
-#include "ZpData/BlockLock.h"
-#include "ZpData/ZpxProg.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QtTest>
 

@@ -7,8 +7,8 @@
 #include "cbe/CBECompiler.h"
 #include "cbe/CBEDecoder.h"
 
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfIO.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
 
 #include <QtTest>
 

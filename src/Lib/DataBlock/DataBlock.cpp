@@ -2,8 +2,8 @@
 
 #include "OS/TraceLog.h"
 #include "OS/os.h"
-#include "ZpData/bytes.h"
-#include "ZpData/crc.h"
+#include "DataBlock/bytes.h"
+#include "DataBlock/crc.h"
 
 #include <algorithm>
 #include <cstring>
@@ -75,8 +75,9 @@ void DataBlock::unlock()
     if (m_modified) {
         m_modified = 0;
         if (m_layout)
-            on_crc_changed(crc(*m_layout));
+            on_crc_changed(m_crcKnown ? m_knownCrc : crc(*m_layout));
     }
+    m_crcKnown = false;
     os_RWLockUnlock(m_lock);
 }
 
@@ -101,6 +102,16 @@ void DataBlock::send_notice(u32 kind, u32 offset, u32 length)
 
 int DataBlock::set_iface(IFace* layout)
 {
+    return install(layout, nullptr);
+}
+
+int DataBlock::set_iface(IFace* layout, u16 crc)
+{
+    return install(layout, &crc);
+}
+
+int DataBlock::install(IFace* layout, const u16* knownCrc)
+{
     if (!layout)
         return ZP_ERR_PARAM;
     if (lock_write() != 0)
@@ -111,6 +122,10 @@ int DataBlock::set_iface(IFace* layout)
     }
     m_layout.reset(layout);
     mark_modified();
+    if (knownCrc) {
+        m_crcKnown = true;
+        m_knownCrc = *knownCrc;
+    }
     unlock();
     send_notice(NOTICE_LAYOUT, 0, layout->size());
     return ZP_OK;

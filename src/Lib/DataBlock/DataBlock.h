@@ -72,6 +72,9 @@ public:
 
     // Installs a layout and takes ownership of it. null: 1003; the installed one: -1.
     int set_iface(IFace* layout);
+    // The same for a layout whose CRC is known (a reader has just checked it): the CRC is not
+    // run again over the data.
+    int set_iface(IFace* layout, u16 crc);
     // length 0 copies from offset to the end of the block.
     int get_data(void* dst, u32 length, u32 offset, u32* got = nullptr);
     // offset and length both 0 write the whole block.
@@ -91,10 +94,15 @@ protected:
     void send_notice(u32 kind, u32 offset, u32 length);
 
 private:
+    int install(IFace* layout, const u16* knownCrc);
+
     std::unique_ptr<char[]> m_fileName;
     u8 m_dataType;
     u32 m_lock;
     u8 m_modified = 0;
+    // Set by set_iface with a known CRC for the unlock that follows it.
+    bool m_crcKnown = false;
+    u16 m_knownCrc = 0;
     std::unique_ptr<IFace> m_layout;
 
     friend class DataBlockTest;

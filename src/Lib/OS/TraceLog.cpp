@@ -183,9 +183,20 @@ int TraceLog::printf_console(int channel, const char* fmt, ...)
     return n;
 }
 
+namespace {
+// os_Fatal's report: an error line with a stack trace, on disk before the process ends.
+void report_fatal(const char* msg)
+{
+    log_error_text("src/Lib/OS/os", "os_Fatal", 128, msg);
+    g_logger().flush();
+}
+} // namespace
+
 TraceLog& g_logger()
 {
     static TraceLog logger;
+    static const bool reporting = (os_SetFatalReporter(report_fatal), true);
+    (void)reporting;
     return logger;
 }
 
@@ -294,9 +305,4 @@ void log_list_channels()
     log_printf(1, "Lista delle maschere:\n");
     for (int channel = 2; channel < TraceLog::CHANNEL_COUNT; ++channel)
         log_printf(1, "%d\n", channel);
-}
-
-const char* os_DbgId()
-{
-    return "os_DbgId Not Available!";
 }

@@ -1,7 +1,5 @@
 #include "OS/os.h"
 
-#include "OS/TraceLog.h"
-
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -12,11 +10,22 @@
 // ---------------------------------------------------------------------------------------------
 // Fatal errors
 
+namespace {
+os_FatalReporter s_fatalReporter = nullptr;
+}
+
+void os_SetFatalReporter(os_FatalReporter reporter)
+{
+    s_fatalReporter = reporter;
+}
+
 void os_Fatal(const char* msg)
 {
     // One report, then abort: the caller cannot go on, and a core beats a process that hangs.
-    log_error_text("src/Lib/OS/os", "os_Fatal", 128, msg);
-    g_logger().flush();
+    if (s_fatalReporter)
+        s_fatalReporter(msg);
+    else
+        fprintf(stderr, "%s\n", msg);
     fflush(stdout);
     std::abort();
 }
@@ -186,6 +195,11 @@ const char* os_TaskName()
 const char* os_TaskName(u32)
 {
     return "Unknown";
+}
+
+const char* os_DbgId()
+{
+    return "os_DbgId Not Available!";
 }
 
 u32 os_HostToLe32(u32 v)

@@ -10,10 +10,14 @@
 // ---------------------------------------------------------------------------------------------
 // Fatal errors
 
-// Logs msg as an error line with a stack trace, flushes the trace log and aborts the process.
+// Reports msg (see os_SetFatalReporter) and aborts the process.
 [[noreturn]] void os_Fatal(const char* msg);
 // Formats into a 64-byte buffer (longer text is cut) and calls os_Fatal.
 [[noreturn]] void os_FatalPrintf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+// The trace log, which is built on this layer, installs the report os_Fatal makes before it
+// aborts; without one the message goes to stderr.
+typedef void (*os_FatalReporter)(const char* msg);
+void os_SetFatalReporter(os_FatalReporter reporter);
 
 // ---------------------------------------------------------------------------------------------
 // Time. A tick is milliseconds of the wall clock in 32 bits; it wraps, so ticks are only ever

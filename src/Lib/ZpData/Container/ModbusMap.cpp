@@ -1,0 +1,351 @@
+#include "ZpData/Container/ModbusMap.h"
+
+#include "OS/TraceLog.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpModbus.h"
+#include "ZpData/Container/ZpZone.h"
+#include "ZpData/Layouts/DeviceProg.h"
+#include "ZpData/Layouts/NameProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/NameField.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace {
+
+const char* const kUnit = "src/Lib/ZpData/ZpModbus";
+
+const char* const kDeviceStatus =
+    "Status (0=Normal 1=NotProgrammed 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
+const char* const kDeviceCmd = "Cmd (0=DoNothing 1=Exclude 2=Include 3=ActivateOut 4=DeactivateOut)";
+const char* const kZone0Status = "Status (0=Normal 1=Empty 4=Active 5=Fault 6=PreAlarm)";
+const char* const kZoneStatus = "Status (0=Normal 1=Empty 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
+const char* const kZoneCmd = "Cmd (0=DoNothing 1=Exclude 2=Include)";
+const char* const kAnalog = "Analog value";
+const char* const kNotApplicable = "'-";
+
+constexpr int kZoneRegister = 100;
+constexpr int kDeviceRegister = 15000;
+constexpr int kSensorRegister = 3000;
+
+struct Example {
+    int reg;
+    const char* coord;
+    bool analog;
+};
+
+const Example kExamples[] = {
+    {5011, "L1M1.1", false},   {5012, "L1M1.2", false},   {5020, "L1M1.10", false},  {5021, "L1M2.1", false},
+    {6611, "L1M159.1", false}, {6620, "L1M159.10", false}, {7001, "L1S1", false},    {7159, "L1S159", false},
+    {8001, "L1S1", true},      {8159, "L1S159", true},     {10011, "L2M1.1", false}, {15011, "L3M1.1", false},
+    {20011, "L4M1.1", false},  {25011, "L5M1.1", false},   {30011, "L6M1.1", false}, {35011, "L7M1.1", false},
+    {40011, "L8M1.1", false},  {43159, "L8S159", true},
+};
+
+struct Coil {
+    const char* name;
+    int reg;
+    const char* read;
+};
+
+const Coil kCoils[] = {
+    {"Horn", 320, "1=Horn is on"},
+    {"Buzzer", 321, "1=System buzzer is on"},
+    {"Alarm led", 322, "0=Led is off 1=Led is solid on/blinking"},
+    {"Alarm led blink", 323, "0=Led is solid on/off 1=Led is blinking"},
+    {"Fault led", 324, "0=Led is off 1=Led is solid on/blinking"},
+    {"Fault led blink", 325, "0=Led is solid on/off 1=Led is blinking"},
+    {"Exclusion", 326, "1=There is an exclusion"},
+    {"Horn Silenced", 327, "1=The horn is silenced"},
+    {"Busy", 328, "1=Busy. Data could not be available. Retry later"},
+    {"Test", 329, "1=Test event active"},
+    {"Evacuate", 330, "1=Evacuation is active"},
+};
+
+struct Holding {
+    const char* name;
+    int reg;
+    const char* read;
+    const char* write;
+};
+
+const Holding kHoldingsBeforeStatus[] = {
+    {"FWVersion", 2, "Firmware Version", "'-"},
+    {"FWSubversion", 3, "Firmware Subversion", "'-"},
+    {"ProtocolVersion", 10, "MSB = Ver LSB = SubVer", "'-"},
+    {"Reserved", 11, "'-", "'-"},
+    {"Cpu Number", 12, "1-32", "'-"},
+    {"Line Number", 13, "2-64", "'-"},
+    {"Year", 14, "2000-2099", "2000-2099"},
+    {"Month", 15, "1-12", "1-12"},
+    {"Day", 16, "1-31", "1-31"},
+    {"Hour", 17, "0-23", "0-23"},
+    {"Minute", 18, "0-59", "0-59"},
+    {"Second", 19, "0-59", "0-59"},
+};
+
+const Holding kCommands[] = {
+    {"Buzzer Off", 80, "'-", "Silence the buzzer"},
+    {"Reset", 81, "'-", "Resets fault status on devices"},
+    {"Toggle Mute Horn", 82, "'-", "On/off silence horn"},
+};
+
+// The map is built in one buffer and goes to the file in pieces of kFlushSize: a full
+// configuration's tens of thousands of rows make a few dozen writes.
+class MapWriter {
+public:
+    static constexpr size_t kFlushSize = 1 << 16;
+
+    explicit MapWriter(FILE* file)
+        : m_file(file)
+    {
+        m_buffer.reserve(kFlushSize + 1024);
+    }
+
+    MapWriter& operator<<(const char* text)
+    {
+        m_buffer.append(text);
+        return *this;
+    }
+    MapWriter& operator<<(const std::string& text)
+    {
+        m_buffer.append(text);
+        return *this;
+    }
+    MapWriter& operator<<(char c)
+    {
+        m_buffer.push_back(c);
+        return *this;
+    }
+    MapWriter& operator<<(int value)
+    {
+        char digits[12];
+        m_buffer.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        return *this;
+    }
+    MapWriter& operator<<(u32 value)
+    {
+        char digits[12];
+        m_buffer.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        return *this;
+    }
+    // Ends a row; a full buffer goes to the file.
+    void end_row()
+    {
+        m_buffer.push_back('\n');
+        if (m_buffer.size() >= kFlushSize)
+            flush();
+    }
+    // false once a write fell short.
+    bool flush()
+    {
+        if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
+            m_failed = true;
+        m_written += m_buffer.size();
+        m_buffer.clear();
+        return !m_failed;
+    }
+    // Bytes handed to the file so far.
+    std::uintmax_t written() const { return m_written; }
+
+private:
+    FILE* m_file;
+    std::string m_buffer;
+    std::uintmax_t m_written = 0;
+    bool m_failed = false;
+};
+
+void write_lines(MapWriter& out, const char* const* lines, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        out << lines[i];
+        out.end_row();
+    }
+}
+
+void write_fixed_part(MapWriter& out)
+{
+    static const char* const direct[] = {
+        "Address description slave address 101 - 164 maps CPU 1-64",
+        "This range of slave addresses map the data for direct access of device based on CxLxDx coordinates",
+        "Module Reg Address = Line * 5000 + module address * 10 + submodule",
+        "Sensor Reg Address = Line * 5000 + 2000 + sensor address",
+        "Sensor Analog Reg Address = Line * 5000 + 3000 + sensor address",
+        "",
+        "HOLDING REGISTERS (examples)",
+        "Modbus address;Coord;Read Desc;Write Desc",
+    };
+    write_lines(out, direct, sizeof direct / sizeof direct[0]);
+    for (const Example& e : kExamples) {
+        out << e.reg << ';' << e.coord << ';';
+        if (e.analog)
+            out << kAnalog << ';' << kNotApplicable;
+        else
+            out << kDeviceStatus << ';' << kDeviceCmd;
+        out.end_row();
+    }
+    static const char* const slave1[] = {
+        "", "", "",
+        "Address description slave address 1",
+        "The slave 1 address is for plant status and compressed mapping of devices",
+        "",
+        "COILS (read only)",
+        "Name;Modbus address;Read Desc",
+    };
+    write_lines(out, slave1, sizeof slave1 / sizeof slave1[0]);
+    for (const Coil& c : kCoils) {
+        out << c.name << ';' << c.reg << ';' << c.read;
+        out.end_row();
+    }
+    static const char* const holdings[] = {"", "HOLDING REGISTERS", "Name;Modbus address;Read Desc;Write Desc"};
+    write_lines(out, holdings, sizeof holdings / sizeof holdings[0]);
+    for (const Holding& h : kHoldingsBeforeStatus) {
+        out << h.name << ';' << h.reg << ';' << h.read << ';' << h.write;
+        out.end_row();
+    }
+    out << "CPU Status;" << 20 << ";Cpu status (Shared with COIL " << 320 << '-' << 335 << ");-";
+    out.end_row();
+    for (const Holding& h : kCommands) {
+        out << h.name << ';' << h.reg << ';' << h.read << ';' << h.write;
+        out.end_row();
+    }
+}
+
+// " (name)" after a label, nothing for an empty name.
+void write_name_suffix(MapWriter& out, const char* name)
+{
+    if (name[0])
+        out << " (" << name << ')';
+}
+
+void write_zones(MapWriter& out, ZpConf& conf)
+{
+    ZoneList& zones = conf.get_zone_list();
+    const u32 limit = zones.get_zone_limit();
+    for (u32 z = 0; z < limit && z < ZoneList::kZoneCount; ++z) {
+        ZpZone& zone = zones[z];
+        u32 count = 0;
+        if (zone.lock_read() == 0) {
+            count = zone.get_count();
+            zone.unlock();
+        }
+        if (count == 0)
+            continue;
+        char name[ZpData::kNameBufferSize] = {};
+        conf.get_zone_name(z, name);
+        out << "Zone" << z;
+        write_name_suffix(out, name);
+        if (z == 0)
+            out << ';' << kZoneRegister << ';' << kZone0Status << ";-";
+        else
+            out << ';' << kZoneRegister + int(z) << ';' << kZoneStatus << ';' << kZoneCmd;
+        out.end_row();
+    }
+}
+
+// Labels of listed devices: the address text with the class of the programmed slot and the
+// slot's name, as ZpConf::make_address_text and ZpConf::get_name(ref) give them. The lists run
+// in block order, so the locks of one device block and its name block serve a run of rows.
+class DeviceLabels {
+public:
+    explicit DeviceLabels(ZpConf& conf)
+        : m_conf(conf)
+    {
+    }
+
+    // address: ADDRESS_TEXT_SIZE bytes; name: 33 bytes, empty when the slot has none.
+    void get(const DeviceRef& ref, char* address, char* name)
+    {
+        const bool reaches = ref.get_block() < kBlockCount && ref.get_slot() < kSlotCount;
+        if (reaches && ref.get_block() != m_block) {
+            m_devices.reset();
+            m_names.reset();
+            m_block = ref.get_block();
+        }
+        u32 deviceClass = ref.get_device_class();
+        if (reaches && ref.get_address() < 159 && ref.get_type() != 0) {
+            if (!m_devices)
+                m_devices.emplace(m_conf, m_block, 70, 133);
+            const int slotClass = m_devices->layout() ? m_devices->layout()->get_device_class(ref.get_slot()) : -1;
+            if (slotClass >= 0)
+                deviceClass = u32(slotClass);
+        }
+        make_address_text(ref, deviceClass, address);
+        name[0] = '\0';
+        if (!reaches)
+            return;
+        if (!m_names)
+            m_names.emplace(m_conf, m_block, 134, 197);
+        if (m_names->layout())
+            m_names->layout()->get_name(ref.get_slot(), name);
+    }
+
+private:
+    static constexpr u32 kBlockCount = 64;
+    static constexpr u32 kSlotCount = 700;
+
+    ZpConf& m_conf;
+    u32 m_block = kBlockCount;
+    std::optional<BlockLock<ZpData::IF_DeviceProg>> m_devices;
+    std::optional<BlockLock<ZpData::IF_NameProg>> m_names;
+};
+
+void write_devices(MapWriter& out, DeviceLabels& labels, const std::vector<DeviceRef>& devices, int firstRegister,
+                   const char* read, const char* write)
+{
+    char address[ADDRESS_TEXT_SIZE];
+    char name[ZpData::kNameBufferSize];
+    const std::string tail = std::string(";") + read + ";" + write;
+    for (size_t i = 0; i < devices.size(); ++i) {
+        labels.get(devices[i], address, name);
+        out << address;
+        write_name_suffix(out, name);
+        out << ';' << firstRegister + int(i) << tail;
+        out.end_row();
+    }
+}
+
+} // namespace
+
+int write_map(ZpConf& conf, const char* path)
+{
+    // Binary mode: the map has "\n" line ends on every platform. An existing map is written over
+    // in place and then cut to the new length: emptying it first would have the file system
+    // free every page of it only to take new ones for the same bytes.
+    FILE* f = path ? std::fopen(path, "r+b") : nullptr;
+    const bool inPlace = f != nullptr;
+    if (!f && path)
+        f = std::fopen(path, "wb");
+    if (!f) {
+        log_error(kUnit, "write_map", __LINE__, "Can't open %s\n", path ? path : "");
+        return ZP_ERR_GENERIC;
+    }
+    MapWriter out(f);
+    write_fixed_part(out);
+    write_zones(out, conf);
+
+    ZpModbus& modbus = conf.get_modbus();
+    const bool locked = modbus.lock() == 0;
+    {
+        DeviceLabels labels(conf);
+        write_devices(out, labels, modbus.get_devices(), kDeviceRegister, kDeviceStatus, kDeviceCmd);
+        write_devices(out, labels, modbus.get_sensors(), kSensorRegister, kAnalog, kNotApplicable);
+    }
+    // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
+    const bool failed = !out.flush() || std::ferror(f) != 0;
+    bool closeFailed = std::fclose(f) != 0;
+    if (inPlace && !failed && !closeFailed) {
+        std::error_code ec;
+        std::filesystem::resize_file(path, out.written(), ec);
+        closeFailed = bool(ec);
+    }
+    if (locked)
+        modbus.unlock();
+    return failed || closeFailed ? ZP_ERR_GENERIC : ZP_OK;
+}

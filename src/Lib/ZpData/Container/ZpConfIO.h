@@ -1,0 +1,109 @@
+#pragma once
+// Reader and writer of the panel configuration image "CFG_IN.BIN". Versions 1 (no header),
+// 2 (magic 0xA55ADEAD) and 3 (magic "O*K(", with the panel type) are read; version 3 is written.
+//
+//   version 3 header: u32 magic 0x284B2A4F, u16 data version, u8 block count, u8 panel type
+//   version 2 header: u32 magic 0xA55ADEAD, u16 data version, u8 block count
+//   element:          u8 dataType, u32 size, u16 CRC-16/MODBUS of the data, then the data
+//   version 1:        the data of dataTypes 2, 3, ... each followed by its u16 CRC
+#include "OS/types.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
+
+#include <cstdio>
+#include <memory>
+
+class ZpConf;
+class ZpConfBlock;
+
+namespace ZpData {
+class IFace;
+}
+
+class ZpConfIO {
+public:
+    // The writers report the dataType of each block they write.
+    typedef void (*ExportProgressFn)(int dataType);
+
+    static constexpr u32 kMagicV3 = 0x284B2A4F; // "O*K("
+    static constexpr u32 kMagicV2 = 0xA55ADEAD;
+    static constexpr u32 kHeaderSizeV3 = 8;
+    static constexpr u32 kHeaderSizeV2 = 7;
+    static constexpr u32 kElementHeaderSize = 7;
+    static constexpr u8 kFirstDataType = 2;
+    static constexpr u8 kLastDataType = 199;
+    // The version 1 reader stops before the status block, which every load rebuilds.
+    static constexpr u8 kLastDataTypeV1 = 198;
+    static constexpr u8 kBlockCount = 198;
+    static constexpr u32 kChunkSize = 4096;
+    static constexpr u32 kWriteBufferSize = 1 << 16;
+
+    struct Header {
+        u32 magic = 0;
+        u16 version = 0;
+        u8 blockCount = 0;
+        u8 panelType = 0xFF; // version 3 only
+    };
+
+    struct ElementHeader {
+        u8 dataType = 0;
+        u32 size = 0;
+        u16 crc = 0;
+    };
+
+    explicit ZpConfIO(ZpConf* conf);
+
+    ZpConf* get_conf() const { return m_conf; }
+
+    // 0 (or the after-load chain's -1), 1008 file not found, 1015 read error, 1005 format,
+    // 1018 CRC error, 1000 other, or a result of the after-load chain. On failure the blocks read
+    // so far stay installed, validity stays cleared and the after-load chain is skipped.
+    int import_bin(const char* path, ZpData::ProgressFn progress);
+    // Elements of a version 2 or 3 image, from the current position of file.
+    int import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn progress);
+    // A version 1 image from the start of file.
+    int import_bin_v1(FILE* file, ZpData::ProgressFn progress);
+
+    // Writes a version 3 image to a temporary file beside path and renames it over path once
+    // every block was written, so a failed export never leaves a partial image and an existing
+    // file survives it. 0, 1008 no path or cannot create, 1000 header or element
+    // or data not written, data not readable, close or rename failed.
+    int export_bin_v3(const char* path, ExportProgressFn progress);
+    // The same for a version 1 image (dataTypes 2 to 199, each followed by its CRC).
+    int export_bin_v1(const char* path, ExportProgressFn progress);
+    // The image bodies on an open stream; the stream is neither flushed nor closed.
+    int write_image_v3(FILE* file, ExportProgressFn progress);
+    int write_image_v1(FILE* file, ExportProgressFn progress);
+
+    // The panel type byte of a version 3 image; 255 for any other file or on error.
+    static u8 read_panel_type(const char* path);
+
+    // Byte codecs of the headers. decode_* return false when length is too short (and, for the
+    // image header, when the magic is neither of the two).
+    static bool decode_header(const u8* bytes, u32 length, Header* out);
+    static void encode_header_v3(u8* out, u16 version, u8 blockCount, u8 panelType);
+    static bool decode_element_header(const u8* bytes, u32 length, ElementHeader* out);
+    static void encode_element_header(u8* out, u8 dataType, u32 size, u16 crc);
+
+private:
+    // A layout of the current version is made for block at once; an older one is detached, so
+    // the block only ever receives current layouts.
+    ZpData::IFace* new_layout(ZpConfBlock* block, u16 version);
+    // Brings a layout read in an older data version up to the current one, the intermediate
+    // steps detached from any block and the last one bound to block, so that the block only
+    // ever sees current layouts. Takes ownership of layout; null on failure with *result set.
+    ZpData::IFace* upgrade_detached(ZpConfBlock* block, ZpData::IFace* layout, int* result);
+    // Reads the elements of a version 2 or 3 image into layouts and their checked CRCs into crcs
+    // (both indexed by dataType); a later element of the same dataType replaces an earlier one.
+    int read_elements(FILE* file, const Header& header, ZpData::ProgressFn progress,
+                      std::unique_ptr<ZpData::IFace>* layouts, u16* crcs);
+    // Installs a layout read from an image, whose data has the CRC crc, converted to the current
+    // version first.
+    int install(ZpConfBlock* block, ZpData::IFace* layout, u16 crc);
+    int upgrade_all();
+    int export_to_temp(const char* path, bool v3, ExportProgressFn progress);
+    // Writes size bytes of one block straight from its layout; 0, or 1000 when the block cannot be
+    // read or the write fails.
+    int write_block_data(FILE* file, ZpConfBlock* block, u32 size);
+
+    ZpConf* m_conf;
+};
