@@ -10,10 +10,10 @@
 // The goal is each run within five times its floor; the ratios are printed last.
 #include "FullConfig.h"
 #include "OS/TraceLog.h"
-#include "ZpData/BlockLock.h"
-#include "ZpData/DeviceStatusProg.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/ZpConf.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
+#include "ZpData/Values/PanelModel.h"
+#include "ZpData/Container/ZpConf.h"
 #include "cbe/CBEEngine.h"
 
 #include <benchmark/benchmark.h>

@@ -3,12 +3,12 @@
 
 #include "OS/TraceLog.h"
 #include "OS/os.h"
-#include "ZpData/BlockLock.h"
-#include "ZpData/DeviceStatusProg.h"
-#include "ZpData/GroupProg.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpxProg.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
+#include "ZpData/Layouts/GroupProg.h"
+#include "ZpData/Values/PanelModel.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <cstdarg>
 #include <cstdio>

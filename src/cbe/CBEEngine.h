@@ -7,7 +7,7 @@
 // Every entry point but the clock seam and the initialisations ends the program with
 // "CBE non inizializzate!" before an initialisation has run.
 #include "OS/types.h"
-#include "ZpData/DeviceRef.h"
+#include "ZpData/Values/DeviceRef.h"
 
 #include <ctime>
 

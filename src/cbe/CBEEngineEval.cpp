@@ -3,13 +3,13 @@
 #include "cbe/CBEEngineState.h"
 
 #include "OS/TraceLog.h"
-#include "ZpData/BlockLock.h"
-#include "ZpData/DeviceAuxProg.h"
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceStatusProg.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/ZpxProg.h"
-#include "ZpData/bytes.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/DeviceAuxProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
+#include "ZpData/Values/PanelModel.h"
+#include "ZpData/Layouts/ZpxProg.h"
+#include "DataBlock/bytes.h"
 
 #include <cstdio>
 #include <cstring>

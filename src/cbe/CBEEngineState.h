@@ -2,7 +2,7 @@
 // State of the control-by-event engine shared by its units; not for callers.
 #include "cbe/CBEEngine.h"
 
-#include "ZpData/DeviceRec.h"
+#include "ZpData/Values/DeviceRec.h"
 
 namespace cbe_engine {
 

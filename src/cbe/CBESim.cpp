@@ -7,12 +7,12 @@
 
 #include "OS/TraceLog.h"
 #include "OS/os.h"
-#include "ZpData/BlockLock.h"
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceStatusProg.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/interface.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
+#include "ZpData/Values/PanelModel.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/interface.h"
 
 #include <cstdarg>
 #include <cstdio>

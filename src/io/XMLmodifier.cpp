@@ -4,10 +4,10 @@
 
 #include "app/Configuration.h"
 
-#include "ZpData/BlockLock.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpxProg.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Values/PanelModel.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "plant/OvAnnunciatorsSystem.h"
 
-#include "ZpData/AnnuncProg.h"
+#include "ZpData/Layouts/AnnuncProg.h"
 #include "app/Configuration.h"
 #include "plant/EventFilterLabel.h"
 #include "plant/PanelBlockWrite.h"

@@ -1,7 +1,7 @@
 #include "plant/OvAreasSystem.h"
 
-#include "ZpData/ZoneName.h"
-#include "ZpData/ZoneProg.h"
+#include "ZpData/Layouts/ZoneName.h"
+#include "ZpData/Layouts/ZoneProg.h"
 #include "plant/PanelBlockWrite.h"
 #include "plant/PlantCsv.h"
 

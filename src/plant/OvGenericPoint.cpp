@@ -3,7 +3,7 @@
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
 
-#include "ZpData/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QDebug>
 

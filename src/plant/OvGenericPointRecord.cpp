@@ -6,10 +6,10 @@
 
 #include "cbe/CBECompiler.h"
 #include "cbe/CBEProgramText.h"
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceRec.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/bytes.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Values/PanelModel.h"
+#include "DataBlock/bytes.h"
 
 #include <QDebug>
 

@@ -2,8 +2,8 @@
 
 #include "plant/PointType.h"
 
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceRec.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
 
 #include <QDebug>
 

@@ -1,8 +1,8 @@
 #include "plant/OvGroupsSystem.h"
 
-#include "ZpData/GroupProg.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/bytes.h"
+#include "ZpData/Layouts/GroupProg.h"
+#include "ZpData/Container/ZpConf.h"
+#include "DataBlock/bytes.h"
 #include "cbe/CBEProgramText.h"
 #include "plant/PanelBlockWrite.h"
 #include "plant/PlantCsv.h"

@@ -1,8 +1,8 @@
 #include "plant/PanelBlockWrite.h"
 
 #include "OS/os.h"
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
 
 PanelBlockWrite::PanelBlockWrite(u32 index, u32 first, u32 last)
     : m_block(g_zpConf->get_block(index, first, last))

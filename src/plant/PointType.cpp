@@ -1,9 +1,9 @@
 #include "plant/PointType.h"
 
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceRec.h"
-#include "ZpData/PanelModel.h"
-#include "ZpData/ZpConf.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Values/PanelModel.h"
+#include "ZpData/Container/ZpConf.h"
 
 #include <QCoreApplication>
 #include <QDebug>

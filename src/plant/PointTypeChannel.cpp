@@ -2,7 +2,7 @@
 
 #include "plant/PointType.h"
 
-#include "ZpData/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
 #include "plant/PointTypeHw.h"
 
-#include "ZpData/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 PointTypeHw::PointTypeHw(int series, int protocol, int family, ushort hwType)
     : m_hwType(hwType), m_series(series), m_protocol(protocol), m_family(family)

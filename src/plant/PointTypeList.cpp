@@ -3,8 +3,8 @@
 #include "plant/PointType.h"
 
 #include "app/Configuration.h"
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/PanelModel.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <QDebug>
 

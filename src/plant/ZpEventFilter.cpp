@@ -1,6 +1,6 @@
 #include "plant/ZpEventFilter.h"
 
-#include "ZpData/bytes.h"
+#include "DataBlock/bytes.h"
 
 namespace {
 

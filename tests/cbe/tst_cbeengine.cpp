@@ -7,8 +7,8 @@
 #include "cbe/CBEEngine.h"
 #include "cbe/CBESim.h"
 
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfIO.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
 
 #include <QtTest>
 

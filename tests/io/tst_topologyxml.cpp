@@ -3,9 +3,9 @@
 
 #include "app/Configuration.h"
 
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
-#include "ZpData/ZpxProg.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include "TestBase.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // What the plant tests share: a fresh panel configuration, the bytes of one of its blocks, and
 // the CSV files with their header in English under a known brand name.
-#include "ZpData/ZpConf.h"
-#include "ZpData/ZpConfBlock.h"
-#include "ZpData/interface.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Layouts/interface.h"
 #include "app/Configuration.h"
 
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
 
-#include "ZpData/DeviceCatalogue.h"
-#include "ZpData/DeviceRec.h"
-#include "ZpData/ZpConf.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Container/ZpConf.h"
 
 #include "TestBase.h"
 

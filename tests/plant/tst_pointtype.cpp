@@ -4,7 +4,7 @@
 #include "plant/PointType.h"
 #include "plant/PointTypeList.h"
 
-#include "ZpData/ZpConf.h"
+#include "ZpData/Container/ZpConf.h"
 
 #include "TestBase.h"
 
