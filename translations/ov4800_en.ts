@@ -475,5 +475,173 @@
         <source>Copyright (C) %1</source>
         <translation>Copyright (C) %1</translation>
     </message>
+    <message id="LBL_EVT_FILTER_NONE">
+        <source>No filter</source>
+        <translation>No filter</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_SYS">
+        <source>CPU fault</source>
+        <translation>CPU fault</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_SYS">
+        <source>CPU exclusion</source>
+        <translation>CPU exclusion</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_ZONE">
+        <source>Area alarm</source>
+        <translation>Area alarm</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_ZONE">
+        <source>Area fault</source>
+        <translation>Area fault</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_ZONE">
+        <source>Area alarm and fault</source>
+        <translation>Area alarm and fault</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_ZONE">
+        <source>Area exclusion</source>
+        <translation>Area exclusion</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_TEST_ZONE">
+        <source>Area test</source>
+        <translation>Area test</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_DET">
+        <source>Sensor alarm</source>
+        <translation>Sensor alarm</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_DET">
+        <source>Sensor fault</source>
+        <translation>Sensor fault</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_DET">
+        <source>Sensor alarm and fault</source>
+        <translation>Sensor alarm and fault</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_DET">
+        <source>Sensor exclusion</source>
+        <translation>Sensor exclusion</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_MOD">
+        <source>Module alarm</source>
+        <translation>Module alarm</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_MOD">
+        <source>Module fault</source>
+        <translation>Module fault</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_MOD">
+        <source>Module alarm and fault</source>
+        <translation>Module alarm and fault</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_MOD">
+        <source>Module exclusion</source>
+        <translation>Module exclusion</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_SYSTEM">
+        <source>Whole system</source>
+        <translation>Whole system</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_AREA">
+        <source>All areas</source>
+        <translation>All areas</translation>
+    </message>
+    <message id="CSV_FILENAME">
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message id="CSV_CREATEDON">
+        <source>Created on</source>
+        <translation>Created on</translation>
+    </message>
+    <message id="CSV_INDEX">
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message id="CSV_DESCRIPTION">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="CSV_FILTER_TYPE">
+        <source>Filter type</source>
+        <translation>Filter type</translation>
+    </message>
+    <message id="CSV_FILTER_TARGET">
+        <source>Filter target</source>
+        <translation>Filter target</translation>
+    </message>
+    <message id="VIEWERKV">
+        <source>Viewer</source>
+        <translation>Viewer</translation>
+    </message>
+    <message id="MIMIC">
+        <source>Mimic</source>
+        <translation>Mimic</translation>
+    </message>
+    <message id="NIGHTANDDAYCHECK">
+        <source>Night and day</source>
+        <translation>Night and day</translation>
+    </message>
+    <message id="PREALLARMENABLED">
+        <source>Pre-alarm</source>
+        <translation>Pre-alarm</translation>
+    </message>
+    <message id="AREA_CORRELATION">
+        <source>Correlation</source>
+        <translation>Correlation</translation>
+    </message>
+    <message id="SENSORCOUNT">
+        <source>Sensors</source>
+        <translation>Sensors</translation>
+    </message>
+    <message id="MODULECOUNT">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="CSV_LOWSENSIBILITYGROUPINDEX">
+        <source>Low sensitivity group</source>
+        <translation>Low sensitivity group</translation>
+    </message>
+    <message id="CSV_HIGHTSENSIBILITYGROUPINDEX">
+        <source>High sensitivity group</source>
+        <translation>High sensitivity group</translation>
+    </message>
+    <message id="CSV_GROUPTYPE">
+        <source>Group type</source>
+        <translation>Group type</translation>
+    </message>
+    <message id="CSV_DOUBLECONSENT">
+        <source>Double consent</source>
+        <translation>Double consent</translation>
+    </message>
+    <message id="CSV_CBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="CSV_DIRECT">
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message id="CSV_REVERSE">
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message id="CSV_AREASSYSTEM">
+        <source>Areas</source>
+        <translation>Areas</translation>
+    </message>
+    <message id="CSV_GROUPSSYSTEM">
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message id="CSV_ANNUNCIATOR_FILE_PREFIX">
+        <source>Annunciators</source>
+        <translation>Annunciators</translation>
+    </message>
+    <message id="CSV_VIWER_FILE_PREFIX">
+        <source>Viewers</source>
+        <translation>Viewers</translation>
+    </message>
 </context>
 </TS>

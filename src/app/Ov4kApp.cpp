@@ -226,6 +226,5 @@ QObject* Ov4kApp::publishedObject(const char* name)
 
 QString Ov4kApp::brandTitle() const
 {
-    const Configuration* config = Configuration::instance();
-    return config->appName() + QLatin1Char(' ') + config->orgName();
+    return applicationFileName();
 }

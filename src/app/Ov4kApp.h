@@ -2,6 +2,7 @@
 // The application object: starts the log, the settings and the translation, publishes the
 // native objects to the QML scene, loads it and runs the event loop. A thin dispatcher: the
 // work is done by the brand singleton, the settings store, the models and the scene.
+#include "app/ApplicationInfo.h"
 #include "app/WindowSettings.h"
 
 #include <QApplication>
@@ -142,7 +143,7 @@ private:
     bool m_logOpen = false;
     int m_mouseX = -1;
     int m_mouseY = -1;
-    int m_majorVersion = 2;
-    int m_minorVersion = 7;
+    int m_majorVersion = kApplicationMajorVersion;
+    int m_minorVersion = kApplicationMinorVersion;
     QTranslator* m_translator = nullptr;
 };
