@@ -628,8 +628,8 @@
         <translation>Reverse</translation>
     </message>
     <message id="CSV_AREASSYSTEM">
-        <source>Areas</source>
-        <translation>Areas</translation>
+        <source>Zones</source>
+        <translation>Zones</translation>
     </message>
     <message id="CSV_GROUPSSYSTEM">
         <source>Groups</source>
@@ -642,6 +642,22 @@
     <message id="CSV_VIWER_FILE_PREFIX">
         <source>Viewers</source>
         <translation>Viewers</translation>
+    </message>
+    <message id="CSV_CPUSSYSTEM">
+        <source>Panels</source>
+        <translation>Panels</translation>
+    </message>
+    <message id="CSV_PT_FAMILY">
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message id="CSV_PT_SENSOR">
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message id="CSV_PT_MODULE">
+        <source>Module</source>
+        <translation>Module</translation>
     </message>
 </context>
 </TS>
