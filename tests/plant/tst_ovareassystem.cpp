@@ -135,7 +135,7 @@ private slots:
             body += n == 12 ? "12,Stairs,1,0,3,4,0,\n" : QString("%1,,0,0,1,0,0,\n").arg(n);
         QTemporaryDir dir;
         const QString path = dir.path() + "/" + qtTrId("CSV_AREASSYSTEM") + ".csv";
-        QVERIFY(path.endsWith("/Areas.csv"));
+        QVERIFY(path.endsWith("/Zones.csv"));
         planttest::compareCsv(path, [&] { list.exportCsv(path); }, body);
         QCoreApplication::removeTranslator(&m_english);
     }
