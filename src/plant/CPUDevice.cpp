@@ -117,6 +117,9 @@ bool CPUDevice::setLibCount(u32 count)
         if (zpx.layout() && m_index >= 1)
             zpx->set_cpu_ll_num(m_index - 1, u8(count & 255));
     }
+    // A disabled CPU keeps its boards: adding one would install a board of a CPU that has none.
+    if (!m_enabled)
+        return true;
     u32 installed = getLibCount();
     while (installed != count) {
         if (installed > count)
