@@ -135,10 +135,11 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
         BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
         const LineRec line(zpx.data(), u32(cpu), u32(board));
         const bool apollo = zpx.layout() && zpx->get_sensor_brand() == ZpData_v2602::zpx::kBrandApollo;
-        for (int p = 0; p < m_loops.size() && p < 2; ++p) {
+        // The board records are read in the current layout only.
+        for (int p = 0; zpx.layout() && p < m_loops.size() && p < 2; ++p) {
             m_loops[p]->setOpen(line.get_flag(u32(p)) == 0);
-            m_loops[p]->changeType(apollo ? OvLoop::LOOP_APOLLO
-                                          : (line.get_protocol(u32(p)) == 1 ? OvLoop::LOOP_VARN500 : OvLoop::LOOP_ZAV200));
+            const int varn = line.get_protocol(u32(p)) == 1 ? OvLoop::LOOP_VARN500 : OvLoop::LOOP_ZAV200;
+            m_loops[p]->changeType(apollo ? OvLoop::LOOP_APOLLO : varn);
         }
     }
 
@@ -177,7 +178,9 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
 int OvLib::storeToPanel() const
 {
     if (m_cpuIndex < 1 || m_cpuIndex > kCpuCount || m_idx < 1 || m_idx > kBoardCount) {
-        qCritical().noquote() << QStringLiteral("LIB %1 of CPU %2 not stored: no such board").arg(m_idx).arg(m_cpuIndex);
+        qCritical().noquote() << QStringLiteral("LIB %1 of CPU %2 not stored: no such board")
+                                     .arg(m_idx)
+                                     .arg(m_cpuIndex);
         int needed = 0;
         for (const OvLoop* loop : m_loops)
             needed += m_installed ? loop->recordCount() : 0;
@@ -359,5 +362,8 @@ void OvLib::exportCSV(const QString& folder) const
 
 void OvLib::dump() const
 {
-    qDebug().noquote() << QStringLiteral("LIB [%1.%2]: ENABLED: %3").arg(m_cpuIndex).arg(m_idx).arg(m_installed ? "true" : "false");
+    qDebug().noquote() << QStringLiteral("LIB [%1.%2]: ENABLED: %3")
+                              .arg(m_cpuIndex)
+                              .arg(m_idx)
+                              .arg(m_installed ? "true" : "false");
 }

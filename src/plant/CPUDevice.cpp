@@ -18,8 +18,6 @@ namespace {
 
 using ZpData_v2602::CpuRec;
 
-constexpr int kCpuCount = 64;
-
 // A new CPU gets the first type its panel model allows, so that its record never carries
 // undefined type bits.
 u32 defaultCpuType()
@@ -114,7 +112,7 @@ bool CPUDevice::setLibCount(u32 count)
     qDebug().noquote() << QStringLiteral("CPUDevice::setLibCount(): CPU[%1]LIB COUNT = %2").arg(m_index).arg(count);
     {
         BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-        if (zpx.layout() && m_index >= 1)
+        if (zpx.layout() && hasRecord())
             zpx->set_cpu_ll_num(m_index - 1, u8(count & 255));
     }
     // A disabled CPU keeps its boards: adding one would install a board of a CPU that has none.
@@ -190,7 +188,7 @@ QString CPUDevice::getCPUTypeName() const
     u8 type = 255;
     {
         BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-        if (zpx.layout() && m_index >= 1)
+        if (zpx.layout() && hasRecord())
             type = zpx->get_cpu_type(m_index - 1);
     }
     return Configuration::getCpuTypeName(type);
@@ -211,6 +209,9 @@ u32 CPUDevice::getInstalledLibCount() const
 
 void CPUDevice::addLib()
 {
+    // A board is numbered after its CPU: a CPU without a number gets none.
+    if (!hasRecord())
+        return;
     for (int i = 0; i < m_libs.size(); ++i) {
         if (!m_libs.at(i).isInstalled()) {
             installLib(i);
@@ -344,7 +345,7 @@ void CPUDevice::updatePoint(const OvGenericPoint* point)
 
 void CPUDevice::setLoop(const OvLoop& loop)
 {
-    if (loop.ownerCpu() != int(m_index))
+    if (loop.ownerCpu() != int(m_index) || !hasRecord())
         return;
     const int board = boardOfLoop(loop.loopIndex());
     if (board < 0 || board >= kMaxLibs)
@@ -465,7 +466,7 @@ void CPUDevice::exportLoopsCsv(const QString& folder) const
 
 int CPUDevice::writeToPanelData() const
 {
-    if (m_index < 1 || m_index > kCpuCount)
+    if (!hasRecord())
         return 0;
     {
         PanelBlockWrite zpx(0, 2, 2);

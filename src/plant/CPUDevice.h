@@ -100,6 +100,8 @@ public:
     void dump() const;
 
 private:
+    // A CPU numbered 1 to 64 has a record in the panel data.
+    bool hasRecord() const { return m_index >= 1 && m_index <= 64; }
     void copyFrom(const CPUDevice& other);
     // The board of a loop index and the loop's position on it; null when the board is missing.
     const OvLib* libOf(u32 g, int* position) const;

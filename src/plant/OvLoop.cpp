@@ -463,7 +463,8 @@ int OvLoop::storeToPanel(int deviceProgIndex) const
 {
     const int needed = recordCount();
     const int board = boardOfLoop(m_loopIndex) + 1;
-    const int first = deviceProgIndex >= 0 && deviceProgIndex < 64 ? g_zpConf->get_free_device(u32(deviceProgIndex)) : -1;
+    const bool known = deviceProgIndex >= 0 && deviceProgIndex < 64;
+    const int first = known ? g_zpConf->get_free_device(u32(deviceProgIndex)) : -1;
     if (first < 0 || first > kLastRecord) {
         if (needed > 0)
             qCritical().noquote() << QStringLiteral("Device block %1 full: CPU %2 LIB %3 loop %4 not stored, %5 device "
@@ -510,7 +511,8 @@ int OvLoop::storeToPanel(int deviceProgIndex) const
     }
     const int skipped = needed - (cursor - first);
     if (skipped > 0)
-        qCritical().noquote() << QStringLiteral("Device block %1 full: CPU %2 LIB %3 loop %4, %5 device records left out")
+        qCritical().noquote() << QStringLiteral("Device block %1 full: CPU %2 LIB %3 loop %4, %5 device records "
+                                                "left out")
                                      .arg(deviceProgIndex)
                                      .arg(m_ownerCpu)
                                      .arg(board)

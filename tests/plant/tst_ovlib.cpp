@@ -23,28 +23,17 @@ QString loopNumbers(const OvLib& lib)
     return t.join(' ');
 }
 
-// Record s of DeviceProg block n; name s of its NameProg block.
-QByteArray record(int n, int s)
+// Record s of DeviceProg block 0, and a record by hand: its head, byte 11 of the empty record
+// (240), zeros.
+QByteArray record(int s)
 {
-    return planttest::block(u32(70 + n)).mid(2 + 43 * s, 43);
+    return planttest::block(70).mid(2 + 43 * s, 43);
 }
 
-QByteArray name(int n, int s)
-{
-    return planttest::block(u32(134 + n)).mid(2 + 32 * s, 32);
-}
-
-// A record: the given head, byte 11 of the empty record (240), zeros.
 QByteArray rec(const char* hexHead)
 {
-    QByteArray r = QByteArray::fromHex(hexHead);
-    r.append(QByteArray(11 - r.size(), '\0'));
-    return r + char(0xF0) + QByteArray(31, '\0');
-}
-
-QByteArray padded(const QByteArray& text)
-{
-    return text + QByteArray(32 - text.size(), '\0');
+    const QByteArray r = QByteArray::fromHex(hexHead);
+    return r + QByteArray(11 - r.size(), '\0') + char(0xF0) + QByteArray(31, '\0');
 }
 
 // A sensor, a module and a module with channels at addresses 2, 7 and 9 of the loop, typed
@@ -53,14 +42,17 @@ void fill(OvLib& lib, const OvLoop& loop)
 {
     const int c = loop.ownerCpu();
     const int l = loop.loopIndex();
-    struct Types {
+    // protocol, series, sensor code and row, module code and row, channel module code and count
+    static const struct {
         int protocol, series;
-        u16 sensor, module, channels;
-        u8 sensorRow, moduleRow;
+        u16 sensor;
+        u8 sensorRow;
+        u16 module;
+        u8 moduleRow;
+        u16 channels;
         int count;
-    };
-    static const Types types[] = {{1, 1, 20, 129, 202, 2, 21, 4}, {2, 1, 30, 130, 133, 4, 46, 2}, {4, 4, 62464, 41984, 43009, 2, 22, 6}};
-    const Types& t = types[loop.type()];
+    } types[] = {{1, 1, 20, 2, 129, 21, 202, 4}, {2, 1, 30, 4, 130, 46, 133, 2}, {4, 4, 62464, 2, 41984, 22, 43009, 6}};
+    const auto& t = types[loop.type()];
     OvGenericPoint s = typed(c, l, 2, t.protocol, 1, t.series, t.sensor, t.sensorRow);
     s.setDescription(QString("S%1").arg(l));
     s.setAreaIndex(l);
@@ -91,10 +83,7 @@ void compileCBE(const OvLib& lib, int n)
             break;
         const OvLoop* loop = lib.loops().at((r[1] & 0x40) ? 1 : 0);
         const OvGenericPoint* p = loop->getPoint(r[0], DeviceRec::is_module(r) ? 2 : 1);
-        if (p->subPoints().isEmpty())
-            p->parseCBE(r + 11);
-        else
-            p->subPoints().at(r[8]).parseCBE(r + 11);
+        (p->subPoints().isEmpty() ? *p : p->subPoints().at(r[8])).parseCBE(r + 11);
     }
 }
 
@@ -127,36 +116,28 @@ private slots:
         QFETCH(QString, second);
         newPanel(panelType, 0);
         const OvLib one(1, 1);
-        QVERIFY(one.isInstalled());
-        QCOMPARE(loopNumbers(one), first);
         OvLib two(1, 2);
-        QVERIFY(!two.isInstalled());
-        QCOMPARE(loopNumbers(two), QString());
+        QCOMPARE(QString("%1 %2 %3").arg(one.isInstalled()).arg(two.isInstalled()).arg(two.loops().size()),
+                 QString("1 0 0"));
+        QCOMPARE(loopNumbers(one), first);
         two.setInstalled(true, false);
         QCOMPARE(loopNumbers(two), second);
 
-        // Off and on again keeps loops and points.
-        two.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, second.left(1).toInt(), 4, 1, 1, 1, 20, 2)));
-        two.uninstall();
-        two.setInstalled(true, true);
-        QCOMPARE(loopNumbers(two), second);
-        QCOMPARE(two.getActiveCount(7, 3, 3), 0); // uninstall reloaded the loops' settings
-        two.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, second.left(1).toInt(), 4, 1, 1, 1, 20, 2)));
-        const OvLib copy = two;
-        QCOMPARE(copy.getActiveCount(7, 3, 3), 1);
-        QVERIFY(copy.getPoint(two.loops().first()->loopIndex() - 1, 3, 1)->isValid());
+        // Off and on again keeps loops and points; uninstalling reloads the loops' settings.
+        const OvGenericPoint point = typed(1, second.left(1).toInt(), 4, 1, 1, 1, 20, 2);
+        // The last two belong to another board and another CPU.
+        for (const OvGenericPoint& p :
+             {point, typed(1, 1, 5, 1, 1, 1, 20, 2), typed(2, point.loopIndex(), 5, 1, 1, 1, 20, 2)})
+            two.updatePoint(&p);
+        OvLib copy = two;
+        copy.uninstall();
+        copy.setInstalled(true, true);
+        QCOMPARE(loopNumbers(copy) + QString::number(copy.getActiveCount(7, 3, 3)), second + "0");
         OvLib assigned;
-        assigned = copy;
-        QCOMPARE(loopNumbers(assigned), second);
-        QCOMPARE(assigned.getLoopActiveCount(0, 7, 1, 1), 1);
-        QCOMPARE(assigned.getLoopActiveCount(5, 7, 1, 1), 0);
-        QVERIFY(!assigned.isLoopEmpty(0));
-        QVERIFY(!assigned.setLoopType(0, 5));
-        QVERIFY(!assigned.setLoopOpen(9, true));
-        // A point of another board or CPU is ignored.
-        assigned.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, 1, 5, 1, 1, 1, 20, 2)));
-        assigned.updatePoint(&static_cast<const OvGenericPoint&>(typed(2, second.left(1).toInt(), 5, 1, 1, 1, 20, 2)));
-        QCOMPARE(assigned.getActiveCount(7, 3, 3), 1);
+        assigned = two;
+        QCOMPARE(assigned.getLoopActiveCount(0, 7, 1, 1) * 10 + assigned.getLoopActiveCount(5, 7, 1, 1), 10);
+        QVERIFY(assigned.getPoint(point.loopIndex() - 1, 3, 1)->isValid());
+        QVERIFY(!assigned.isLoopEmpty(0) && !assigned.setLoopType(0, 5) && !assigned.setLoopOpen(9, true));
     }
 
     // The board byte of CPU 2, board 2, over a byte whose bits were all set.
@@ -203,39 +184,33 @@ private slots:
         newPanel(0, 0);
         OvLib lib(2, 2);
         lib.setInstalled(true, false);
-        OvGenericPoint s = typed(2, 3, 3, 1, 1, 1, 20, 2);
-        s.setDescription("Hall");
-        s.setAreaIndex(7);
+        auto point = [&](int loop, int address, int family, u16 hw, u8 sw, const char* name, int zone, bool flashing) {
+            OvGenericPoint p = typed(2, loop, address, 1, family, 1, hw, sw);
+            p.setDescription(name);
+            p.setAreaIndex(zone);
+            p.setCheckTracking(false);
+            p.setCheckFlashing(flashing);
+            p.setCheckSilenceMod(true);
+            p.setCheckAutoSilenceMod(false);
+            return p;
+        };
+        OvGenericPoint s = point(3, 3, 1, 20, 2, "Hall", 7, false);
         s.setSensitivities(4, 2, 8);
-        s.setCheckTracking(false);
-        s.setCheckFlashing(false);
-        OvGenericPoint m = typed(2, 3, 5, 1, 2, 1, 129, 21);
-        m.setDescription("Door");
-        m.setAreaIndex(300);
-        m.setCheckTracking(false);
-        m.setCheckFlashing(false);
-        m.setCheckSilenceMod(true);
-        m.setCheckAutoSilenceMod(false);
-        OvGenericPoint second = typed(2, 4, 1, 1, 1, 1, 20, 2);
-        second.setDescription("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
-        second.setAreaIndex(1);
+        OvGenericPoint second = point(4, 1, 1, 20, 2, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", 1, true);
         second.setSensitivities(5, 1, 9);
-        second.setCheckTracking(false);
-        second.setCheckFlashing(true);
-        for (const OvGenericPoint* p : {&second, &m, &s})
-            lib.updatePoint(p);
+        for (const OvGenericPoint& p : {second, point(3, 5, 2, 129, 21, "Door", 300, false), s})
+            lib.updatePoint(&p);
         QCOMPARE(lib.storeToPanel(), 0);
 
         QCOMPARE(planttest::block(70).left(2), QByteArray("\x01\x01"));
         QCOMPARE(planttest::block(134).left(2), QByteArray("\x01\x01"));
-        QCOMPARE(record(0, 0), rec("0200140002070001040802"));
-        QCOMPARE(record(0, 1), rec("0480810015" "2c01" "01000000"));
-        QCOMPARE(record(0, 2), rec("0050140002010001050901"));
-        QCOMPARE(record(0, 3), rec("0010"));
-        QCOMPARE(name(0, 0), padded("Hall"));
-        QCOMPARE(name(0, 1), padded("Door"));
-        QCOMPARE(name(0, 2), QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"));
-        QCOMPARE(name(0, 3), padded(""));
+        QCOMPARE(record(0), rec("0200140002070001040802"));
+        QCOMPARE(record(1), rec("0480810015" "2c01" "01000000"));
+        QCOMPARE(record(2), rec("0050140002010001050901"));
+        QCOMPARE(record(3), rec("0010"));
+        QCOMPARE(planttest::block(134).mid(2, 4 * 32),
+                 QByteArray("Hall").leftJustified(32, '\0') + QByteArray("Door").leftJustified(32, '\0')
+                     + "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" + QByteArray(32, '\0'));
         QCOMPARE(planttest::block(71).left(2), QByteArray("\xff\xff"));
     }
 
@@ -274,21 +249,17 @@ private slots:
         for (int p = 0; p < types.size(); ++p) {
             const OvLoop& a = *lib.loops()[p];
             const OvLoop& b = *back.loops()[p];
-            QCOMPARE(b.type(), a.type());
-            QCOMPARE(b.isOpen(), a.isOpen());
-            QCOMPARE(b.getActiveCount(7, 3, 3), a.getActiveCount(7, 3, 3));
-            for (int address : {2, 7}) {
-                const OvGenericPoint* want = a.getPoint(address - 1, address == 2 ? 1 : 2);
-                const OvGenericPoint* got = b.getPoint(address - 1, address == 2 ? 1 : 2);
-                QVERIFY2(got->isEqual(*want), qPrintable(QString("loop %1 address %2").arg(a.loopIndex()).arg(address)));
-            }
-            const OvGenericPoint* want = a.getPoint(8, 2);
-            const OvGenericPoint* got = b.getPoint(8, 2);
-            QCOMPARE(got->hwType(), want->hwType());
-            QCOMPARE(got->subPoints().size(), want->subPoints().size());
-            for (int i = 0; i < want->subPoints().size(); ++i)
-                QVERIFY2(got->subPoints().at(i).isEqual(want->subPoints().at(i)), qPrintable(QString::number(i)));
-            QCOMPARE(got->subPoints().at(1).cbe(), QString("OR(G%1)").arg(a.loopIndex()));
+            auto state = [](const OvLoop& l) {
+                return QString("%1 %2 %3").arg(l.type()).arg(l.isOpen()).arg(l.getActiveCount(7, 3, 3));
+            };
+            QCOMPARE(state(b), state(a));
+            QVERIFY(b.getPoint(1, 1)->isEqual(*a.getPoint(1, 1)) && b.getPoint(6, 2)->isEqual(*a.getPoint(6, 2)));
+            const QList<OvGenericSubPoint>& want = a.getPoint(8, 2)->subPoints();
+            const QList<OvGenericSubPoint>& got = b.getPoint(8, 2)->subPoints();
+            QCOMPARE(got.size(), want.size());
+            for (int i = 0; i < want.size(); ++i)
+                QVERIFY2(got.at(i).isEqual(want.at(i)), qPrintable(QString::number(i)));
+            QCOMPARE(got.at(1).cbe(), QString("OR(G%1)").arg(a.loopIndex()));
         }
     }
 
@@ -299,10 +270,7 @@ private slots:
         OvLib lib(1, 1);
         fill(lib, *lib.loops()[0]);
         QCOMPARE(lib.storeToPanel(), 0);
-        {
-            PanelBlockWrite names(0, 134, 197);
-            names.data()[1] = 2;
-        }
+        PanelBlockWrite(0, 134, 197).data()[1] = 2;
         const OvLib back(0, 0, 0);
         QVERIFY(back.loops()[0]->getPoint(1, 1)->isValid());
         QCOMPARE(back.loops()[0]->getPoint(1, 1)->description(), QString());
@@ -318,8 +286,10 @@ private slots:
         QTest::addColumn<int>("skipped");
         QTest::addColumn<QString>("critical");
         QTest::newRow("700 records") << 0 << 1 << 0 << 0 << QString();
-        QTest::newRow("701 records") << 0 << 2 << 0 << 1 << "^Device block 0 full: CPU 1 LIB 1 loop 2, 1 device records left out$";
-        QTest::newRow("channels past the end") << 0 << 1 << 1 << 4 << "^Device block 0 full: CPU 1 LIB 1 loop 2, 4 device";
+        QTest::newRow("701 records") << 0 << 2 << 0 << 1
+                                     << "^Device block 0 full: CPU 1 LIB 1 loop 2, 1 device records left out$";
+        QTest::newRow("channels past the end") << 0 << 1 << 1 << 4
+                                               << "^Device block 0 full: CPU 1 LIB 1 loop 2, 4 device";
         QTest::newRow("no free record for loop 2")
             << 1 << 1 << 0 << 1 << "^Device block 0 full: CPU 1 LIB 1 loop 2 not stored, 1 device records left out$";
     }
@@ -332,16 +302,17 @@ private slots:
         QFETCH(QString, critical);
         newPanel(0, 0);
         OvLib lib(1, 1);
-        for (int a = 1; a <= 159; ++a)
-            lib.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, 1, a, 1, 1, 1, 20, 2)));
-        for (int a = 1; a <= 135; ++a)
-            lib.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, 1, a, 1, 2, 1, 202, 53, 4)));
-        for (int a = 136; a < 136 + extraOnLoop1; ++a)
-            lib.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, 1, a, 1, 2, 1, 129, 21)));
-        for (int a = 1; a <= sensors; ++a)
-            lib.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, 2, a, 1, 1, 1, 20, 2)));
-        for (int a = 1; a <= modules; ++a)
-            lib.updatePoint(&static_cast<const OvGenericPoint&>(typed(1, 2, a, 1, 2, 1, 202, 53, 4)));
+        auto add = [&](int loop, int from, int to, int family, u16 hw, u8 sw, int channels) {
+            for (int a = from; a <= to; ++a) {
+                const OvGenericPoint p = typed(1, loop, a, 1, family, 1, hw, sw, channels);
+                lib.updatePoint(&p);
+            }
+        };
+        add(1, 1, 159, 1, 20, 2, 0);
+        add(1, 1, 135, 2, 202, 53, 4);
+        add(1, 136, 135 + extraOnLoop1, 2, 129, 21, 0);
+        add(2, 1, sensors, 1, 20, 2, 0);
+        add(2, 1, modules, 2, 202, 53, 4);
         QCOMPARE(lib.loops()[0]->recordCount(), 699 + extraOnLoop1);
 
         QList<QByteArray> before;
@@ -353,7 +324,7 @@ private slots:
         for (u32 t = 71; t < 198; ++t)
             QVERIFY2(t == 134 || planttest::block(t) == before.at(int(t - 71)), qPrintable(QString::number(t)));
         // The last record holds the last point that fitted: loop 1's module or loop 2's sensor 1.
-        QCOMPARE(record(0, 699).left(2), extraOnLoop1 ? QByteArray("\x87\x80") : QByteArray("\x00\x40", 2));
+        QCOMPARE(record(699).left(2), extraOnLoop1 ? QByteArray("\x87\x80") : QByteArray("\x00\x40", 2));
     }
 };
 
