@@ -24,16 +24,25 @@ inline u32 boardOffset(int c, int b)
     return 4 + 61 * u32(c) + 5 * u32(b);
 }
 
-inline void setBoardByte(int c, int b, u8 value)
+inline void setZpxByte(u32 offset, u8 value)
 {
-    PanelBlockWrite zpx(0, 2, 2);
-    zpx.data()[boardOffset(c, b)] = value;
+    PanelBlockWrite(0, 2, 2).data()[offset] = value;
 }
 
-inline void setBrand(u8 brand)
+inline void setBoardByte(int c, int b, u8 value)
 {
-    PanelBlockWrite zpx(0, 2, 2);
-    zpx.data()[ZpData_v2602::zpx::kSensorBrand] = brand;
+    setZpxByte(boardOffset(c, b), value);
+}
+
+// edit(channel, position) on every channel of m.
+template <class Edit>
+void editChannels(OvGenericPoint& m, Edit edit)
+{
+    for (int i = 0; i < m.subPoints().size(); ++i) {
+        OvGenericSubPoint c = m.subPoints().at(i);
+        edit(c, i);
+        m.updateSubPoint(c);
+    }
 }
 
 // Every device block and its name block unbound, as the conversion leaves them before the CPUs

@@ -62,13 +62,11 @@ void fill(OvLib& lib, const OvLoop& loop)
     m.setDescription(QString("M%1").arg(l));
     m.setAreaIndex(2000);
     OvGenericPoint ch = typed(c, l, 9, t.protocol, 2, t.series, t.channels, 53, t.count);
-    for (int i = 0; i < t.count; ++i) {
-        OvGenericSubPoint sub = ch.subPoints().at(i);
+    looptest::editChannels(ch, [l](OvGenericSubPoint& sub, int i) {
         sub.setDescription(QString("C%1.%2").arg(l).arg(i + 1));
         sub.setAreaIndex(100 + i);
         sub.setCBE(i == 1 ? QString("OR(G%1)").arg(l) : QString());
-        ch.updateSubPoint(sub);
-    }
+    });
     for (const OvGenericPoint* p : {&s, &m, &ch})
         lib.updatePoint(p);
 }
@@ -96,7 +94,7 @@ class TstOvLib : public TestBase {
     {
         QCOMPARE(g_zpConf->new_config(panelType), 0);
         planttest::resetPanel();
-        looptest::setBrand(brand);
+        looptest::setZpxByte(ZpData_v2602::zpx::kSensorBrand, brand);
         looptest::freeDeviceBlocks();
     }
 
@@ -212,6 +210,13 @@ private slots:
                  QByteArray("Hall").leftJustified(32, '\0') + QByteArray("Door").leftJustified(32, '\0')
                      + "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345" + QByteArray(32, '\0'));
         QCOMPARE(planttest::block(71).left(2), QByteArray("\xff\xff"));
+
+        // Names are taken only from a name block bound to the same CPU and board.
+        const OvLib back(1, 1, 0);
+        PanelBlockWrite(0, 134, 197).data()[1] = 2;
+        const OvLib unnamed(1, 1, 0);
+        QCOMPARE(back.loops()[0]->getPoint(2, 1)->description(), QString("Hall"));
+        QCOMPARE(unnamed.loops()[0]->getPoint(2, 1)->description(), QString());
     }
 
     void roundTrip_data()
@@ -261,20 +266,6 @@ private slots:
                 QVERIFY2(got.at(i).isEqual(want.at(i)), qPrintable(QString::number(i)));
             QCOMPARE(got.at(1).cbe(), QString("OR(G%1)").arg(a.loopIndex()));
         }
-    }
-
-    // Names are taken only from a name block bound to the same CPU and board.
-    void namesOfOtherBoard()
-    {
-        newPanel(0, 0);
-        OvLib lib(1, 1);
-        fill(lib, *lib.loops()[0]);
-        QCOMPARE(lib.storeToPanel(), 0);
-        PanelBlockWrite(0, 134, 197).data()[1] = 2;
-        const OvLib back(0, 0, 0);
-        QVERIFY(back.loops()[0]->getPoint(1, 1)->isValid());
-        QCOMPARE(back.loops()[0]->getPoint(1, 1)->description(), QString());
-        QCOMPARE(back.loops()[0]->getPoint(8, 2)->subPoints().at(0).description(), QString());
     }
 
     // Loop 1 fills 699 records (159 sensors, 135 modules of four channels); loop 2 adds the rest.

@@ -39,11 +39,7 @@ OvLoop countedLoop()
     loop.updatePoint(typed(1, 2, 2, 1, 1, 1, 20, 2));
     loop.updatePoint(typed(1, 2, 3, 1, 2, 1, 129, 21));
     OvGenericPoint m = typed(1, 2, 4, 1, 2, 1, 202, 53, 4);
-    for (int i = 0; i < 4; ++i) {
-        OvGenericSubPoint c = m.subPoints().at(i);
-        c.setSWType(u8(QList<int>{53, 53, 22, 21}.at(i)), true);
-        m.updateSubPoint(c);
-    }
+    looptest::editChannels(m, [](OvGenericSubPoint& c, int i) { c.setSWType(u8(i < 2 ? 53 : 24 - i), true); });
     loop.updatePoint(m);
     return loop;
 }
@@ -165,11 +161,7 @@ private slots:
 
         // A module whose channels are all invalid has no area.
         OvGenericPoint m = *loop.getPoint(3, 2);
-        for (int i = 0; i < 4; ++i) {
-            OvGenericSubPoint c = m.subPoints().at(i);
-            c.setSWType(0, true);
-            m.updateSubPoint(c);
-        }
+        looptest::editChannels(m, [](OvGenericSubPoint& c, int) { c.setSWType(0, true); });
         loop.updatePoint(m);
         QVERIFY(!loop.isAreaAssigned());
     }
@@ -199,15 +191,8 @@ private slots:
         loop.updatePoint(typed(1, 1, 4, 1, 1, 1, 65, 60));
         QVERIFY(!loop.hasInvalidFastInput());
         OvGenericPoint m = typed(1, 1, 10, 1, 2, 1, u16(hw), 22, hw == 180 ? 2 : 0);
-        if (hw == 180) {
-            for (int i = 0; i < 2; ++i) {
-                OvGenericSubPoint c = m.subPoints().at(i);
-                c.setFastInput(inputs.at(i), 0, false);
-                m.updateSubPoint(c);
-            }
-        } else {
-            m.setFastInput(inputs.at(0), inputs.at(1), false);
-        }
+        m.setFastInput(inputs.at(0), inputs.at(1), false);
+        looptest::editChannels(m, [&](OvGenericSubPoint& c, int i) { c.setFastInput(inputs.at(i), 0, false); });
         QVERIFY(loop.updatePoint(m));
         QCOMPARE(loop.hasInvalidFastInput(), invalid);
     }
@@ -235,17 +220,12 @@ private slots:
         out.setFastInput(0, 0, false);
         adv.updatePoint(out);
         OvGenericPoint m = typed(1, 2, 12, 1, 2, 1, 202, 53, 4);
-        for (int i = 0; i < 4; ++i) {
-            OvGenericSubPoint c = m.subPoints().at(i);
+        looptest::editChannels(m, [](OvGenericSubPoint& c, int i) {
             c.setDescription(QString("ch%1").arg(i + 1));
             c.setAreaIndex(20 + i);
             c.setCheckFlashing(i == 0);
-            if (i == 1)
-                c.setSWType(0, true); // left out
-            if (i == 2)
-                c.setSWType(22, true);
-            m.updateSubPoint(c);
-        }
+            c.setSWType(u8(QList<int>{53, 0, 22, 53}[i]), true); // channel 2 invalid: left out
+        });
         adv.updatePoint(m);
         // The type column is the catalogue's caption; its own tests cover its texts.
         const QString conName = PointType::getTypeName(2, 1, 1, 129, 21);
@@ -266,9 +246,7 @@ private slots:
         // VARN: channels numbered on from the module's address, no summary row.
         OvLoop varn(12, 3, false, OvLoop::LOOP_VARN500);
         OvGenericPoint v = typed(12, 3, 20, 2, 2, 1, 133, 53, 2);
-        OvGenericSubPoint second = v.subPoints().at(1);
-        second.setSWType(22, true);
-        v.updateSubPoint(second);
+        looptest::editChannels(v, [](OvGenericSubPoint& c, int i) { c.setSWType(i ? 22 : 53, true); });
         varn.updatePoint(v);
         const QString varnBody = "Loop type,Closed\nProtocol,VARN\n\n" + caption
                                  + "Module,20,,MON3,,0,0,,,,,,-1,,0,0,0,1\nModule,21,,FORC,,0,0,,,,,,-1,,0,0,0,2\n";
