@@ -659,5 +659,145 @@
         <source>Module</source>
         <translation>Module</translation>
     </message>
+    <message id="CSV_LOOP_TYPE">
+        <source>Loop type</source>
+        <translation>Loop type</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_OPEN">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_CLOSE">
+        <source>Closed</source>
+        <translation>Closed</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL">
+        <source>Protocol</source>
+        <translation>Protocol</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_ADV">
+        <source>ADV</source>
+        <translation>ADV</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_APOLLO">
+        <source>APOLLO</source>
+        <translation>APOLLO</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_VARN">
+        <source>VARN</source>
+        <translation>VARN</translation>
+    </message>
+    <message id="CSV_PT_INDEX">
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message id="Description">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="Type">
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message id="checkAudit">
+        <source>Audit</source>
+        <translation>Audit</translation>
+    </message>
+    <message id="Tracking">
+        <source>Tracking</source>
+        <translation>Tracking</translation>
+    </message>
+    <message id="checkFlashing">
+        <source>Flashing</source>
+        <translation>Flashing</translation>
+    </message>
+    <message id="AlertLevel">
+        <source>Alert level</source>
+        <translation>Alert level</translation>
+    </message>
+    <message id="lowSensibility">
+        <source>Low sensitivity</source>
+        <translation>Low sensitivity</translation>
+    </message>
+    <message id="normalSensibility">
+        <source>Normal sensitivity</source>
+        <translation>Normal sensitivity</translation>
+    </message>
+    <message id="highSensibility">
+        <source>High sensitivity</source>
+        <translation>High sensitivity</translation>
+    </message>
+    <message id="FormulaCBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="areaIndex">
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message id="checkRaviSCtrlDisa">
+        <source>Sounder control off</source>
+        <translation>Sounder control off</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV1">
+        <source>Input device 1</source>
+        <translation>Input device 1</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV2">
+        <source>Input device 2</source>
+        <translation>Input device 2</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_LGC">
+        <source>Input logic</source>
+        <translation>Input logic</translation>
+    </message>
+    <message id="CSV_PT_TYPE_IN_OUT">
+        <source>Input/output</source>
+        <translation>Input/output</translation>
+    </message>
+    <message id="CSV_CPUINDEX">
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message id="CSV_CPUSTAT">
+        <source>Installed</source>
+        <translation>Installed</translation>
+    </message>
+    <message id="CSV_CPUDESCRIPTION">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="CSV_CPULINECOUNT">
+        <source>Loops</source>
+        <translation>Loops</translation>
+    </message>
+    <message id="CSV_SIBTYPE">
+        <source>SIB</source>
+        <translation>SIB</translation>
+    </message>
+    <message id="CSV_SIBRSADDRESS">
+        <source>SIB RS address</source>
+        <translation>SIB RS address</translation>
+    </message>
+    <message id="CSV_SIBADDRESS">
+        <source>SIB address</source>
+        <translation>SIB address</translation>
+    </message>
+    <message id="CSV_SIBNETMASK">
+        <source>SIB netmask</source>
+        <translation>SIB netmask</translation>
+    </message>
+    <message id="CSV_SIBNETGATEWAY">
+        <source>SIB gateway</source>
+        <translation>SIB gateway</translation>
+    </message>
+    <message id="STR_ENABLED">
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message id="STR_DISABLED">
+        <source>Disabled</source>
+        <translation>Disabled</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,109 @@
+#pragma once
+// One detection loop of a loop interface board: its wiring (open line or closed ring), its
+// protocol type and its two address spaces of points. Once the loop has a type and an owner CPU
+// every address slot holds a point; a slot whose point is not valid is a free address.
+#include "plant/OvGenericPoint.h"
+#include "plant/OwningPtrList.h"
+
+#include <QString>
+
+class OvGenericSubPoint;
+
+class OvLoop {
+public:
+    enum LoopType : int {
+        LOOP_ZAV200 = 0,
+        LOOP_VARN500 = 1,
+        LOOP_APOLLO = 2,
+        LOOP_UNDEFINED = 0xFFFF,
+    };
+    // Last record of a device block.
+    static constexpr int kLastRecord = 699;
+
+    OvLoop();
+    // Reads the line's wiring and type from the panel configuration, then fills the slots.
+    OvLoop(int ownerCpu, int loopIndex);
+    OvLoop(int ownerCpu, int loopIndex, bool open, int type);
+    OvLoop(const OvLoop& other);
+    OvLoop& operator=(const OvLoop& other);
+    virtual ~OvLoop();
+
+    // Slots and default point protocols of a loop type; 0 for an undefined type.
+    static int sensorSlots(int type);
+    static int moduleSlots(int type);
+    static int sensorProtocol(int type);
+    static int moduleProtocol(int type);
+    static QString typeName(int type);
+    // folder + "/Loop_" + CPU and loop, each right-aligned in two characters, + ".csv".
+    static QString csvFileName(const QString& folder, int cpu, int loop);
+
+    bool isOpen() const { return m_open; }
+    int type() const { return m_type; }
+    int ownerCpu() const { return m_ownerCpu; }
+    int loopIndex() const { return m_loopIndex; }
+    const QList<OvGenericPoint*>& sensors() const { return m_sensors; }
+    const QList<OvGenericPoint*>& modules() const { return m_modules; }
+
+    void clearSensors() { m_sensors.deleteAll(); }
+    void clearModules() { m_modules.deleteAll(); }
+
+    // False, nothing changed, for a loop without type or owner.
+    bool setOpen(bool open);
+    // Any value but 0, 1 and 2 makes the type undefined; rebuild refills both lists.
+    void setType(int type, bool rebuild);
+    // False, nothing changed, for a loop without type or owner or for the current type; else
+    // every point is discarded and the slots are refilled for the new type.
+    bool changeType(int type);
+    // Re-reads wiring and type, then empties every point; the lists keep their length.
+    void reloadSettings();
+    QString getTypeName() const { return typeName(m_type); }
+    void dump() const;
+
+    // family 1 sensors, anything else modules; null outside the list.
+    OvGenericPoint* getPoint(int index, int family) const;
+    bool isEmpty() const;
+    bool updateSensor(const OvGenericPoint& point);
+    bool updateModule(const OvGenericPoint& point);
+    bool updatePoint(const OvGenericPoint& point);
+    // True with nothing stored for an address past the list.
+    bool updateSubPoint(const OvGenericSubPoint& channel);
+    // A point or channel read from the panel configuration.
+    void loadPoint(const OvGenericPoint* point);
+    const OvGenericPoint* nextValidSensor(const OvGenericPoint* after) const;
+    const OvGenericPoint* nextValidModule(const OvGenericPoint* after) const;
+    bool findNextSensor(int* pos, OvGenericPoint* out) const;
+    bool findNextModule(int inputTypeMask, int* pos, OvGenericPoint* out) const;
+
+    int getActiveCount(int protocolMask, int familyMask, int inputTypeMask) const;
+    int getActivePointCount(int protocolMask, int seriesMask, int familyMask, int inputTypeMask) const;
+    bool isAreaAssigned() const;
+    bool hasCBEError() const;
+    // A KORVA input module whose inputs do not name a valid sensor of the input device's code.
+    bool hasInvalidFastInput() const;
+    void checkCBE();
+
+    // Device records the valid points and channels take.
+    int recordCount() const;
+    // Writes the valid points into DeviceProg block deviceProgIndex from its first free record
+    // on, their names into the NameProg block of the same index. Never writes past the block:
+    // what does not fit is left out with a critical log line. Returns the number of records
+    // left out (0 when every point was stored).
+    int storeToPanel(int deviceProgIndex) const;
+    // The loop's CSV file in folder; a file that cannot be opened is skipped silently.
+    void exportCSV(const QString& folder) const;
+
+private:
+    void readLineSettings();
+    void fillSensors();
+    void fillModules();
+    void copyLists(const OvLoop& other);
+    int activeCount(int protocolMask, int seriesMask, int familyMask, int inputTypeMask) const;
+    bool isKorvaInput(int address) const;
+
+    bool m_open = false;
+    int m_type = LOOP_UNDEFINED;
+    int m_ownerCpu = 0;
+    int m_loopIndex = 0;
+    OwningPtrList<OvGenericPoint> m_sensors;
+    OwningPtrList<OvGenericPoint> m_modules;
+};
