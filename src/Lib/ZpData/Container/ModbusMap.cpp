@@ -145,9 +145,10 @@ public:
     // false once a write fell short.
     bool flush()
     {
-        if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
+        const size_t done = m_buffer.empty() ? 0 : std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
+        if (done != m_buffer.size())
             m_failed = true;
-        m_written += m_buffer.size();
+        m_written += done;
         m_buffer.clear();
         return !m_failed;
     }
@@ -340,10 +341,12 @@ int write_map(ZpConf& conf, const char* path)
     // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
     const bool failed = !out.flush() || std::ferror(f) != 0;
     bool closeFailed = std::fclose(f) != 0;
-    if (inPlace && !failed && !closeFailed) {
+    // Cut to what this call wrote, on failure too: a failed write leaves a short map, never the
+    // new text followed by the tail of the old one.
+    if (inPlace) {
         std::error_code ec;
         std::filesystem::resize_file(path, out.written(), ec);
-        closeFailed = bool(ec);
+        closeFailed = closeFailed || bool(ec);
     }
     if (locked)
         modbus.unlock();
