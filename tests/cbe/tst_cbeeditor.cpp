@@ -340,6 +340,7 @@ private slots:
         QVERIFY(editor.isEnabled(46));
         QVERIFY(!editor.add(46));
         QCOMPARE(editor.getString(), QString());
+        QCOMPARE(enabledButtons(editor), QString("DIS SUB1 C G EN"));
         QVERIFY(editor.getExpression()->getNodes().isEmpty());
     }
 

@@ -230,7 +230,10 @@ private slots:
         QTest::newRow("L8") << int(KIND_LOOP) << "L8" << true << 0 << 0u;
         QTest::newRow("L9") << int(KIND_LOOP) << "L9" << false << 1 << 514u;
         QTest::newRow("M159") << int(KIND_MODULE) << "M159" << true << 0 << 0u;
+        QTest::newRow("S159") << int(KIND_SENSOR) << "S159" << true << 0 << 0u;
         QTest::newRow("S160") << int(KIND_SENSOR) << "S160" << false << 1 << 515u;
+        QTest::newRow("Z2001") << int(KIND_AREA) << "Z2001" << false << 1 << 523u;
+        QTest::newRow("tone 34") << int(KIND_TONE_INDEX) << "34" << false << 1 << 524u;
         QTest::newRow(".15") << int(KIND_SUB) << ".15" << true << 0 << 0u;
         QTest::newRow(".16") << int(KIND_SUB) << ".16" << false << 1 << 517u;
         QTest::newRow("G1600") << int(KIND_GROUP) << "G1600" << true << 0 << 0u;
