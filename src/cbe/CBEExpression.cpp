@@ -180,12 +180,9 @@ bool CBEExpression::isKeyEnabled(uint code) const
     }
     if (!cursorValid())
         return false;
-    const CBEOperator* node = nodes[cursor];
-    if (node->isKeyEnabled(code))
-        return true;
-    if (cursor != nodes.size() - 1 || !node->isComplete() || !node->isCursorAtEnd())
-        return false;
-    return code == TK_SPACE && kind != KIND_DIRECT;
+    // Behind a complete last node a blank would go to that node, which takes it only when its
+    // own answer says so: offering it here as well would give a key that does nothing.
+    return nodes[cursor]->isKeyEnabled(code);
 }
 
 bool CBEExpression::canMoveBack() const

@@ -79,6 +79,13 @@ int indexDigits(const CBEOperator& n, int position)
 
 bool inRange(int v, int max) { return 1 <= v && v <= max; }
 
+// With the caret on its letter an index of this kind takes no digit: addKey would refuse it.
+bool digitGoesIn(const CBEOperator& n)
+{
+    const auto* index = dynamic_cast<const CBEIndex*>(n.child(1));
+    return n.size() == 1 || (n.cursor == 1 && (!index || index->takesDigit()));
+}
+
 // The first child of a class whose value is not 0.
 template <class T>
 int partValue(const CBEOperator& n)
@@ -193,7 +200,10 @@ int CBESensorIndex::getValue() const { return indexValue(*this, 1); }
 bool CBESensorIndex::isComplete() const { return inRange(getValue(), 159); }
 int CBESensorIndex::getErrorCount() const { return getValue() > 159 ? 1 : 0; }
 uint CBESensorIndex::getFirstError() const { return getErrorCount() ? uint(ERR_POINT_ADDRESS) : 0; }
-bool CBESensorIndex::isKeyEnabled(uint key) const { return key <= TK_9 && getErrorCount() == 0; }
+bool CBESensorIndex::isKeyEnabled(uint key) const
+{
+    return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this);
+}
 bool CBESensorIndex::addKey(uint key) { return indexAddKey<DTk>(*this, key, TK_S, 0, 99999, -1); }
 bool CBESensorIndex::removeCurrent() { return leadRemove(*this); }
 
@@ -206,7 +216,10 @@ int CBEGroupIndex::getValue() const { return indexValue(*this, 1); }
 bool CBEGroupIndex::isComplete() const { return inRange(getValue(), 1600); }
 int CBEGroupIndex::getErrorCount() const { return getValue() > 1600 ? 1 : 0; }
 uint CBEGroupIndex::getFirstError() const { return getErrorCount() ? uint(ERR_GROUP) : 0; }
-bool CBEGroupIndex::isKeyEnabled(uint key) const { return key <= TK_9 && getErrorCount() == 0; }
+bool CBEGroupIndex::isKeyEnabled(uint key) const
+{
+    return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this);
+}
 bool CBEGroupIndex::removeCurrent() { return leadRemove(*this); }
 
 bool CBEGroupIndex::addKey(uint key)
@@ -259,7 +272,7 @@ int CBEAreaIndex::getErrorCount() const
 
 bool CBEAreaIndex::isKeyEnabled(uint key) const
 {
-    if (key > TK_9 || getErrorCount() != 0)
+    if (key > TK_9 || getErrorCount() != 0 || !digitGoesIn(*this))
         return false;
     return size() < 2 || children[1]->isKeyEnabled(key);
 }
@@ -292,6 +305,15 @@ bool valueAddKey(T& n, uint key, int maxValue)
         return true;
     }
     return n.cursor == 0 && n.children[0]->addKey(key);
+}
+
+// A date part takes digits while it counts no error, but none behind its second digit.
+bool dateKeyEnabled(const CBEOperator& n, uint key)
+{
+    if (key > TK_9 || n.getErrorCount() != 0)
+        return false;
+    const auto* index = dynamic_cast<const CBEIndex*>(n.child(0));
+    return !index || index->takesDigit();
 }
 
 // No index, a value below 1 written with more than one digit, or a value above max.
@@ -337,21 +359,21 @@ int Day::getValue() const { return indexValue(*this, 0); }
 bool Day::addKey(uint key) { return valueAddKey(*this, key, 0); }
 int Day::getErrorCount() const { return dateErrors(*this, 31); }
 uint Day::getFirstError() const { return getErrorCount() ? uint(ERR_MONTH) : 0; }
-bool Day::isKeyEnabled(uint key) const { return key <= TK_9 && getErrorCount() == 0; }
+bool Day::isKeyEnabled(uint key) const { return dateKeyEnabled(*this, key); }
 bool Day::isComplete() const { return getErrorCount() == 0 && indexDigits(*this, 0) == 2; }
 
 int Month::getValue() const { return indexValue(*this, 0); }
 bool Month::addKey(uint key) { return valueAddKey(*this, key, 12); }
 int Month::getErrorCount() const { return dateErrors(*this, 12); }
 uint Month::getFirstError() const { return getErrorCount() ? uint(ERR_MONTH) : 0; }
-bool Month::isKeyEnabled(uint key) const { return key <= TK_9 && getErrorCount() == 0; }
+bool Month::isKeyEnabled(uint key) const { return dateKeyEnabled(*this, key); }
 bool Month::isComplete() const { return inRange(getValue(), 12) && indexDigits(*this, 0) == 2; }
 
 int Year::getValue() const { return indexValue(*this, 0); }
 bool Year::addKey(uint key) { return valueAddKey(*this, key, 0); }
 int Year::getErrorCount() const { return dateErrors(*this, 99); }
 uint Year::getFirstError() const { return getErrorCount() ? uint(ERR_YEAR) : 0; }
-bool Year::isKeyEnabled(uint key) const { return key <= TK_9 && getErrorCount() == 0; }
+bool Year::isKeyEnabled(uint key) const { return dateKeyEnabled(*this, key); }
 bool Year::isComplete() const { return getErrorCount() == 0 && indexDigits(*this, 0) == 2; }
 
 // ---------------------------------------------------------------------------------------------

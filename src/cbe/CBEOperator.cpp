@@ -353,12 +353,19 @@ bool CBEIndex::isKeyEnabled(uint key) const
     return value <= maxValue;
 }
 
+bool CBEIndex::takesDigit() const
+{
+    return maxDigits < 1 || cursor + 1 < children.size() || children.size() < maxDigits;
+}
+
 bool CBEIndex::addKey(uint key)
 {
-    CBEDecDigit* digit = makeDigit(key);
-    if (!digit)
+    // A full index takes no digit behind its last one: it would drop that digit again and
+    // leave the cursor past its end.
+    if (key > TK_9 || !takesDigit())
         return false;
     const int at = std::max(cursor + 1, 0);
+    CBEDecDigit* digit = makeDigit(key);
     children.insert(std::min(at, children.size()), digit);
     if (at >= children.size())
         return true;

@@ -203,6 +203,8 @@ public:
     bool isKeyEnabled(uint key) const override;
     bool addKey(uint key) override;
     int getValue() const { return digitsValue(*this, 0); }
+    // False when full with the cursor on its last digit: addKey refuses then.
+    bool takesDigit() const;
 
     int maxDigits = 0;
     int maxValue = 0;
