@@ -164,7 +164,11 @@ bool referenceRemove(CBEOperator& n)
         n.cursor = 0;
         return true;
     }
-    return n.CBEOperator::removeCurrent();
+    const bool result = n.CBEOperator::removeCurrent();
+    // A sub-address without its module goes with it.
+    while (n.size() > 2 && n.childKind(2) == KIND_SUB)
+        n.removeAt(2);
+    return result;
 }
 
 // The detector brand of the panel configuration, which the application keeps as its brand.
@@ -473,8 +477,16 @@ bool CBETimeSlice::addKey(uint key)
     return false;
 }
 
+// The "." stays while a second part follows it: the two parts would run together.
+bool CBETimeSlice::canMoveBack() const
+{
+    return !(cursor == 1 && size() == 3) && CBEOperator::canMoveBack();
+}
+
 bool CBETimeSlice::removeCurrent()
 {
+    if (cursor == 1 && size() == 3)
+        return false;
     if (!CBEOperator::removeCurrent())
         return false;
     if (cursor == 0 && childKind(0) == KIND_DOT)

@@ -167,6 +167,7 @@ public:
     explicit CBETimeSlice(int maxValue_) : maxValue(maxValue_) {}
     QString getName() const override { return QStringLiteral("MM.SS"); }
     int getKind() const override { return KIND_TIME_SLICE; }
+    bool canMoveBack() const override;
     bool isComplete() const override;
     int getErrorCount() const override;
     uint getFirstError() const override;

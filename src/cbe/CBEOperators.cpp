@@ -83,18 +83,34 @@ int keyContinuation(const CBEOperator& n, uint key, int minCursor)
     return n.current()->isComplete() && n.current()->isCursorAtEnd() ? 0 : -1;
 }
 
+// A blank behind the cursor already: a second one would stand beside it.
+bool blankFollows(const CBEOperator& n)
+{
+    return n.childKind(n.cursor + 1) == KIND_SPACE;
+}
+
+// With the caret on its ")" a nested list is finished: what follows belongs to its parent.
+bool onNestedClose(const CBEOperator& n)
+{
+    return !n.topLevel && n.cursor == n.size() - 1;
+}
+
 bool listKeyEnabled(const CBEOperator& n, uint key, int openPos, Keys starts, bool lastTakesBlank = true)
 {
+    if (onNestedClose(n))
+        return false;
     const int go = keyContinuation(n, key, openPos);
     if (go != 0)
         return go > 0;
     if (n.current()->getKind() != KIND_SPACE && n.cursor != openPos)
-        return key == TK_SPACE && (lastTakesBlank || n.cursor != n.size() - 1);
+        return key == TK_SPACE && (lastTakesBlank || n.cursor != n.size() - 1) && !blankFollows(n);
     return has(starts, key);
 }
 
 bool listAddKey(CBEOperator& n, uint key, int minCursor, CBEOperator* (*make)(uint))
 {
+    if (onNestedClose(n))
+        return false;
     const int go = continuation(n, key, minCursor);
     if (go != 0)
         return go > 0;
@@ -106,6 +122,41 @@ bool listAddKey(CBEOperator& n, uint key, int minCursor, CBEOperator* (*make)(ui
     return true;
 }
 
+// An operand removed between two blanks, or behind "(", takes the blank behind it along: typing
+// never puts two blanks side by side nor one behind "(", and a text holding them would not be
+// read back whole.
+void dropDoubleBlank(CBEOperator& n)
+{
+    const int k = n.childKind(n.cursor);
+    if ((k == KIND_SPACE || k == TK_OPEN + KIND_TOKEN_BASE) && n.childKind(n.cursor + 1) == KIND_SPACE)
+        n.removeAt(n.cursor + 1);
+}
+
+// A blank, "-" or ":" between two elements keeps them apart; without it the text no longer
+// reads back.
+bool separatingBlank(const CBEOperator& n)
+{
+    const int k = n.childKind(n.cursor);
+    // Beside a blank a "-" counts as an element (the "--" placeholder); beside a "-" it does not.
+    auto element = [&](int i) {
+        const int e = n.childKind(i);
+        return e >= 0 && e != KIND_SPACE && (e != KIND_MINUS || k == KIND_SPACE) && e != TK_OPEN + KIND_TOKEN_BASE
+            && e != TK_CLOSE + KIND_TOKEN_BASE;
+    };
+    return (k == KIND_SPACE || k == KIND_MINUS || k == KIND_COLON) && element(n.cursor - 1) && element(n.cursor + 1);
+}
+
+// Backspace is offered only where the removal below the cursor takes something away.
+bool backFromChild(const CBEOperator& n)
+{
+    return n.cursorValid() ? n.current()->canMoveBack() : n.cursor >= 0;
+}
+
+bool listBack(const CBEOperator& n)
+{
+    return !separatingBlank(n) && backFromChild(n);
+}
+
 // The keyword, "(" or ")" take the whole operator; elsewhere the child at the cursor.
 bool listRemove(CBEOperator& n, int low)
 {
@@ -113,7 +164,7 @@ bool listRemove(CBEOperator& n, int low)
         n.clear();
         return true;
     }
-    if (n.cursor >= n.size())
+    if (n.cursor >= n.size() || separatingBlank(n))
         return false;
     CBEOperator* c = n.current();
     if (!c->removeCurrent())
@@ -121,6 +172,7 @@ bool listRemove(CBEOperator& n, int low)
     if (c->isEmpty()) {
         n.removeAt(n.cursor);
         n.cursor = std::max(n.cursor, 1) - 1;
+        dropDoubleBlank(n);
     }
     return true;
 }
@@ -244,9 +296,18 @@ bool CBEDirectOp::canMoveLeft() const { return leftFrom(*this, 1); }
 bool CBEDirectOp::canMoveRight() const { return rightBefore(*this, 2); }
 bool CBEDirectOp::addKey(uint key) { return listAddKey(*this, key, 0, makeDirectOperand); }
 
+bool CBEDirectOp::removeCurrent()
+{
+    if (separatingBlank(*this))
+        return false;
+    const bool result = CBEOperator::removeCurrent();
+    dropDoubleBlank(*this);
+    return result;
+}
+
 bool CBEDirectOp::canMoveBack() const
 {
-    return childCanMoveBack() && cursor >= 1 && cursor < size() - 1;
+    return childCanMoveBack() && cursor >= 1 && cursor < size() - 1 && !separatingBlank(*this);
 }
 
 bool CBEDirectOp::hasOnlyDisOperands() const
@@ -278,6 +339,7 @@ CBELogicExp::CBELogicExp()
 }
 
 bool CBELogicExp::isComplete() const { return size() >= 3 && CBEOperator::isComplete(); }
+bool CBELogicExp::canMoveBack() const { return listBack(*this); }
 bool CBELogicExp::isKeyEnabled(uint key) const { return listKeyEnabled(*this, key, 0, kLogicStarts); }
 bool CBELogicExp::canMoveLeft() const { return leftFrom(*this, 1); }
 bool CBELogicExp::canMoveRight() const { return rightBefore(*this, 2); }
@@ -289,6 +351,7 @@ bool CBELogicExp::removeCurrent() { return listRemove(*this, 0); }
 
 CBEOR::CBEOR(bool topLevel_) { initKeyword(*this, new ORTk, topLevel_); }
 bool CBEOR::isComplete() const { return size() >= 4 && CBEOperator::isComplete(); }
+bool CBEOR::canMoveBack() const { return listBack(*this); }
 bool CBEOR::isKeyEnabled(uint key) const { return listKeyEnabled(*this, key, 1, kOrStarts); }
 bool CBEOR::canMoveLeft() const { return leftFrom(*this, 2); }
 bool CBEOR::canMoveRight() const { return rightTopLevel(*this); }
@@ -297,6 +360,7 @@ bool CBEOR::removeCurrent() { return listRemove(*this, 1); }
 
 CBEAND::CBEAND(bool topLevel_) { initKeyword(*this, new ANDTk, topLevel_); }
 bool CBEAND::isComplete() const { return size() >= 4 && CBEOperator::isComplete(); }
+bool CBEAND::canMoveBack() const { return listBack(*this); }
 bool CBEAND::isKeyEnabled(uint key) const { return listKeyEnabled(*this, key, 1, kAndStarts); }
 bool CBEAND::canMoveLeft() const { return leftFrom(*this, 2); }
 bool CBEAND::canMoveRight() const { return rightTopLevel(*this); }
@@ -308,6 +372,7 @@ bool CBEAND::removeCurrent() { return listRemove(*this, 1); }
 
 CBENOT::CBENOT(bool topLevel_) { initKeyword(*this, new NOTTk, topLevel_); }
 bool CBENOT::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
+bool CBENOT::canMoveBack() const { return backFromChild(*this); }
 bool CBENOT::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kNotStarts); }
 bool CBENOT::canMoveLeft() const { return leftFrom(*this, 2); }
 bool CBENOT::canMoveRight() const { return rightTopLevel(*this); }
@@ -316,6 +381,7 @@ bool CBENOT::removeCurrent() { return singleRemove(*this); }
 
 CBEPRE::CBEPRE(bool topLevel_) { initKeyword(*this, new PRETk, topLevel_); }
 bool CBEPRE::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
+bool CBEPRE::canMoveBack() const { return backFromChild(*this); }
 bool CBEPRE::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kPreStarts); }
 bool CBEPRE::canMoveLeft() const { return leftFrom(*this, 2); }
 bool CBEPRE::canMoveRight() const { return rightTopLevel(*this); }
@@ -324,6 +390,7 @@ bool CBEPRE::removeCurrent() { return singleRemove(*this); }
 
 CBETAC::CBETAC(bool topLevel_) { initKeyword(*this, new TACTk, topLevel_); }
 bool CBETAC::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
+bool CBETAC::canMoveBack() const { return backFromChild(*this); }
 bool CBETAC::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, bit(TK_SYS)); }
 bool CBETAC::canMoveLeft() const { return leftFrom(*this, 2); }
 bool CBETAC::canMoveRight() const { return rightTopLevel(*this); }
@@ -332,6 +399,7 @@ bool CBETAC::removeCurrent() { return singleRemove(*this); }
 
 CBEFLT::CBEFLT(bool topLevel_) { initKeyword(*this, new FLTTk, topLevel_); }
 bool CBEFLT::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
+bool CBEFLT::canMoveBack() const { return backFromChild(*this); }
 bool CBEFLT::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kPreStarts); }
 bool CBEFLT::canMoveLeft() const { return leftFrom(*this, 2); }
 bool CBEFLT::canMoveRight() const { return rightBefore(*this, 1); }
@@ -345,6 +413,7 @@ CBEDIS::CBEDIS(bool groupForbidden_)
 }
 
 bool CBEDIS::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
+bool CBEDIS::canMoveBack() const { return backFromChild(*this); }
 bool CBEDIS::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kDisStarts); }
 bool CBEDIS::removeCurrent() { return singleRemove(*this); }
 
@@ -356,6 +425,7 @@ bool CBEDIS::addKey(uint key)
 
 CBEXGRP::CBEXGRP(bool topLevel_) { initKeyword(*this, new XGRPTk, topLevel_); }
 bool CBEXGRP::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
+bool CBEXGRP::canMoveBack() const { return backFromChild(*this); }
 bool CBEXGRP::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, bit(TK_G)); }
 bool CBEXGRP::addKey(uint key) { return singleAddKey(*this, key, bit(TK_G), true); }
 bool CBEXGRP::removeCurrent() { return singleRemove(*this); }
@@ -386,6 +456,7 @@ CBESub1::CBESub1()
 }
 
 bool CBESub1::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
+bool CBESub1::canMoveBack() const { return backFromChild(*this); }
 bool CBESub1::isKeyEnabled(uint key) const { return cursorValid() && current()->isKeyEnabled(key); }
 bool CBESub1::addKey(uint key) { return cursorValid() && current()->addKey(key); }
 bool CBESub1::removeCurrent() { return singleRemove(*this); }
@@ -411,13 +482,14 @@ bool CBEDEL::isComplete() const
         && oneCompleteLogic(*this);
 }
 
+bool CBEDEL::canMoveBack() const { return listBack(*this); }
 bool CBEDEL::isKeyEnabled(uint key) const
 {
     const int go = keyContinuation(*this, key, 1);
     if (go != 0)
         return go > 0;
     if (current()->getKind() != KIND_SPACE && cursor != 1)
-        return key == TK_SPACE;
+        return key == TK_SPACE && !blankFollows(*this);
     const bool firstDelay = childKind(2) == KIND_TIME_SLICE;
     if (isDigit(key) || key == TK_DOT) {
         if (getErrorCount() != 0)
@@ -426,7 +498,9 @@ bool CBEDEL::isKeyEnabled(uint key) const
             return true;
         return !firstDelay && cursor == 1;
     }
-    return key == TK_OPEN && firstDelay && (cursor == 3 || cursor == 5);
+    // The condition comes last, once: not in front of a duration, not a second time.
+    const bool behindDelays = (cursor == 3 && childKind(4) != KIND_TIME_SLICE) || cursor == 5;
+    return key == TK_OPEN && firstDelay && behindDelays && countKind(*this, KIND_LOGIC) == 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -598,6 +672,7 @@ uint CBETIM::getFirstError() const
     return startNotBeforeStop(cursor) ? 522 : 0;
 }
 
+bool CBETIM::canMoveBack() const { return listBack(*this); }
 bool CBETIM::isKeyEnabled(uint key) const
 {
     const int go = keyContinuation(*this, key, 1);
@@ -617,8 +692,9 @@ bool CBETIM::isKeyEnabled(uint key) const
             return cursor == size() - 1 || childKind(cursor + 1) != KIND_SPACE;
         return key == TK_MINUS && (k == KIND_DAY || k == KIND_MONTH) && c->isComplete();
     }
+    // A time slice starts behind a blank only: behind a "-" it would run into the date.
     if (key <= 2)
-        return canAddDay() || canAddTimeSlice() || canAddYear();
+        return canAddDay() || (k == KIND_SPACE && canAddTimeSlice()) || canAddYear();
     if (isDigit(key))
         return canAddDay() || canAddYear();
     return isWeekDayKey(key) && canAddWeekDay(1 << (key - TK_MO));
@@ -662,7 +738,7 @@ bool CBETIM::addKey(uint key)
             part = new Day;
         else if (canAddYear())
             part = new Year;
-        else if (canAddTimeSlice())
+        else if (k == KIND_SPACE && canAddTimeSlice())
             part = new CBETimeSlice(1439);
         else
             return false;
@@ -776,6 +852,7 @@ uint CBETONE::getFirstError() const
     return zonesReversed() ? 526 : 0;
 }
 
+bool CBETONE::canMoveBack() const { return listBack(*this); }
 bool CBETONE::isKeyEnabled(uint key) const
 {
     const int go = keyContinuation(*this, key, 1);
@@ -794,7 +871,7 @@ bool CBETONE::isKeyEnabled(uint key) const
         return key >= 1 && key <= 4 && cursor == 3 && getVolume() == 0;
     }
     switch (key) {
-    case TK_COLON: return k == KIND_AREA && canAddSecondZone();
+    case TK_COLON: return k == KIND_AREA && canAddSecondZone() && countKind(*this, KIND_COLON) == 0;
     case TK_Z: return k == KIND_COLON && canAddSecondZone();
     case TK_SPACE:
         return k != KIND_COLON && (k != KIND_AREA || cursor == getZonePosition(false))

@@ -18,6 +18,7 @@ public:
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
     bool addKey(uint key) override;
+    bool removeCurrent() override;
     // True also without operands.
     bool hasOnlyDisOperands() const;
 };
@@ -29,6 +30,7 @@ public:
     QString getName() const override { return QStringLiteral("(LOGIC)"); }
     int getKind() const override { return KIND_LOGIC; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -42,6 +44,7 @@ public:
     QString getName() const override { return QStringLiteral("OR(...)"); }
     int getKind() const override { return KIND_OR; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -55,6 +58,7 @@ public:
     QString getName() const override { return QStringLiteral("AND(...)"); }
     int getKind() const override { return KIND_AND; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -69,6 +73,7 @@ public:
     QString getName() const override { return QStringLiteral("NOT(...)"); }
     int getKind() const override { return KIND_NOT; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -82,6 +87,7 @@ public:
     QString getName() const override { return QStringLiteral("PRE(...)"); }
     int getKind() const override { return KIND_PRE; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -95,6 +101,7 @@ public:
     QString getName() const override { return QStringLiteral("TAC(...)"); }
     int getKind() const override { return KIND_TAC; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -108,6 +115,7 @@ public:
     QString getName() const override { return QStringLiteral("FLT(...)"); }
     int getKind() const override { return KIND_FLT; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -122,6 +130,7 @@ public:
     QString getName() const override { return QStringLiteral("DIS(...)"); }
     int getKind() const override { return KIND_DIS; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool addKey(uint key) override;
     bool removeCurrent() override;
@@ -135,6 +144,7 @@ public:
     QString getName() const override { return QStringLiteral("XGRP(...)"); }
     int getKind() const override { return KIND_XGRP; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     uint checkPlantReferences(bool direct, int ownGroup) const override;
     bool addKey(uint key) override;
@@ -148,6 +158,7 @@ public:
     QString getName() const override { return QStringLiteral("Sub1(...)"); }
     int getKind() const override { return KIND_SUB1; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool addKey(uint key) override;
     bool removeCurrent() override;
@@ -160,6 +171,7 @@ public:
     QString getName() const override { return QStringLiteral("DEL(...)"); }
     int getKind() const override { return KIND_DEL; }
     bool isComplete() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -186,6 +198,7 @@ public:
     bool isComplete() const override;
     int getErrorCount() const override;
     uint getFirstError() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;
@@ -222,6 +235,7 @@ public:
     bool isComplete() const override;
     int getErrorCount() const override;
     uint getFirstError() const override;
+    bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
     bool canMoveLeft() const override;

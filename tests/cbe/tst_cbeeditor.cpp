@@ -119,9 +119,9 @@ private slots:
             {"EVAC", "OR(G160 AND(EVAC))", "))", "SP BS < > EN", 0},
             {"<", "OR(G160 AND(EVAC))", "EVAC))", "NOT OR XGRP DIS PRE FLT TAC SYS C G Z BS < > EN EVAC", 0},
             {"Z", "OR(G160 AND(Z EVAC))", " EVAC))", pointDigits + " >", 0},
-            {"2", "OR(G160 AND(Z2 EVAC))", " EVAC))", "0123456789 SP BS < > EN", 0},
-            {"0", "OR(G160 AND(Z20 EVAC))", " EVAC))", "0123456789 SP BS < > EN", 0},
-            {"0", "OR(G160 AND(Z200 EVAC))", " EVAC))", "0 SP BS < > EN", 0},
+            {"2", "OR(G160 AND(Z2 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
+            {"0", "OR(G160 AND(Z20 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
+            {"0", "OR(G160 AND(Z200 EVAC))", " EVAC))", "0 BS < > EN", 0},
         };
         QTest::newRow("NOT, TAC, XGRP and SYS") << false << QList<Step>{
             {"NOT", "NOT()", ")", "DIS PRE FLT TAC SYS C G Z BS EVAC", 0},
@@ -172,10 +172,10 @@ private slots:
             {"0", "TIM(MO FR 17.00 08.0)", ")", "0123456789 BS <", 0},
             {"0", "TIM(MO FR 17.00 08.00)", ")", "SP BS <", 0},
             {"<", "TIM(MO FR 17.00 08.00)", "0)", "0123456789 BS < >", 0},
-            {"<", "TIM(MO FR 17.00 08.00)", "00)", "0123456789 BS < >", 0},
+            {"<", "TIM(MO FR 17.00 08.00)", "00)", "0123456789 < >", 0},
             {"<", "TIM(MO FR 17.00 08.00)", ".00)", "BS < >", 0},
             {"<", "TIM(MO FR 17.00 08.00)", "8.00)", "0123456789 BS < >", 0},
-            {"<", "TIM(MO FR 17.00 08.00)", "08.00)", "BS < >", 0},
+            {"<", "TIM(MO FR 17.00 08.00)", "08.00)", "< >", 0},
             // The start slice at the caret: start after stop.
             {"<", "TIM(MO FR 17.00 08.00)", " 08.00)", "BS < >", 522},
         };
@@ -280,7 +280,7 @@ private slots:
     {
         std::mt19937 rng(1234u);
         OvCBEEditor editor;
-        for (int walk = 0; walk < 300; ++walk) {
+        for (int walk = 0; walk < 1000; ++walk) {
             editor.init(walk % 3 == 0, QString());
             QStringList history;
             for (int step = 0; step < 80; ++step) {
@@ -299,6 +299,11 @@ private slots:
                 QVERIFY(editor.getString().size() <= 254);
                 editor.getErrorCount();
                 editor.getGhostString();
+                // TIM still admits texts that do not read back (see the report of this change).
+                if (editor.getExpression()->isComplete() && !editor.getString().startsWith("TIM")) {
+                    const CBEExpression again(walk % 3 == 0, editor.getString());
+                    QVERIFY2(again.getString() == editor.getString(), qPrintable(history.join(" ") + ": " + editor.getString() + " -> " + again.getString()));
+                }
             }
         }
     }
