@@ -509,7 +509,18 @@ bool CBEDEL::isKeyEnabled(uint key) const
 CBETIM::CBETIM(bool topLevel_) { initKeyword(*this, new TIMTk, topLevel_); }
 bool CBETIM::canMoveLeft() const { return leftFrom(*this, 2); }
 bool CBETIM::canMoveRight() const { return rightBefore(*this, 2); }
-bool CBETIM::removeCurrent() { return listRemove(*this, 1); }
+// The "--" placeholder goes as a whole, with its blank: a single "-" left would be no date.
+bool CBETIM::removeCurrent()
+{
+    if (hasDashDate() && childKind(3) == KIND_MINUS && (cursor == 2 || cursor == 3)) {
+        const int count = childKind(4) == KIND_SPACE ? 3 : 2;
+        for (int i = 0; i < count; ++i)
+            removeAt(2);
+        cursor = 1;
+        return true;
+    }
+    return listRemove(*this, 1);
+}
 
 int CBETIM::getMonth() const
 {
@@ -558,12 +569,12 @@ bool CBETIM::canStartDate() const
 
 bool CBETIM::canAddDay() const
 {
-    return cursor == 3 && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate() && getDay() == 0;
+    return cursor == 3 && childKind(3) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate() && getDay() == 0;
 }
 
 bool CBETIM::canAddYear() const
 {
-    return cursor == 5 && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate() && getDay() >= 1
+    return cursor == 5 && childKind(5) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate() && getDay() >= 1
         && getYear() == 0;
 }
 
@@ -688,9 +699,11 @@ bool CBETIM::isKeyEnabled(uint key) const
     const CBEOperator* c = current();
     const int k = c->getKind();
     if (k != KIND_SPACE && k != KIND_MINUS) {
+        // A month or day is followed by its "-", never by a blank.
         if (key == TK_SPACE)
-            return cursor == size() - 1 || childKind(cursor + 1) != KIND_SPACE;
-        return key == TK_MINUS && (k == KIND_DAY || k == KIND_MONTH) && c->isComplete();
+            return k != KIND_DAY && k != KIND_MONTH && (cursor == size() - 1 || childKind(cursor + 1) != KIND_SPACE);
+        return key == TK_MINUS && (k == KIND_DAY || k == KIND_MONTH) && c->isComplete()
+            && childKind(cursor + 1) != KIND_MINUS;
     }
     // A time slice starts behind a blank only: behind a "-" it would run into the date.
     if (key <= 2)
@@ -744,6 +757,9 @@ bool CBETIM::addKey(uint key)
             return false;
         part->addKey(key);
         insertAfterCursor(part);
+        // A slice typed in front of another keeps a blank between them.
+        if (part->getKind() == KIND_TIME_SLICE)
+            automaticBlank(cursor);
         return true;
     }
     if (!isWeekDayKey(key))
@@ -858,7 +874,8 @@ bool CBETONE::isKeyEnabled(uint key) const
     const int go = keyContinuation(*this, key, 1);
     if (go != 0)
         return go > 0;
-    if (isFull())
+    // TONE's parts come in a fixed order: new ones only behind the last.
+    if (isFull() || cursor != size() - 2)
         return false;
     if (cursor == 1)
         return isDigit(key) && getTone() == 0;
@@ -885,6 +902,8 @@ bool CBETONE::addKey(uint key)
     const int go = continuation(*this, key, 1);
     if (go != 0)
         return go > 0;
+    if (cursor != size() - 2)
+        return false;
     CBEOperator* node = nullptr;
     const int k = current()->getKind();
     if (cursor == 1) {
