@@ -1,6 +1,7 @@
 // The CBE text model without the editor: token texts, the longest-match tokenizer and the two
 // spellings, index and operand limits, the error cache, plant checks through an in-test plant,
 // and stored programs turned into the plant's text and compiled back.
+#include "../Lib/ImageGenerator.h"
 #include "TestBase.h"
 #include "cbe/CBECompiler.h"
 #include "cbe/CBEExpression.h"
@@ -9,6 +10,7 @@
 #include "cbe/CBEProgramText.h"
 
 #include "ZpData/ZpConf.h"
+#include "ZpData/ZpConfIO.h"
 
 #include <QtTest>
 
@@ -74,10 +76,12 @@ struct Generator {
     QString two(int v) { return QString::number(v + 100).mid(1); }
     QString operand()
     {
-        switch (pick(4)) {
+        static const char* const kPoints[] = {"C1L1S1", "C1L1S3", "C1L1S7", "C1L1M7", "C1L1M12.1", "C1L2S5"};
+        switch (pick(5)) {
         case 0: return "G" + QString::number(1 + pick(9));
         case 1: return "Z" + QString::number(1 + pick(2000));
         case 2: return "SYS";
+        case 3: return kPoints[pick(6)];
         default: return "EVAC";
         }
     }
@@ -100,7 +104,10 @@ struct Generator {
     }
     QString program()
     {
-        const int kind = pick(4);
+        const int kind = pick(5);
+        if (kind == 3)
+            return "TONE(" + two(1 + pick(5)) + " " + QString::number(1 + pick(3)) + " Z" + QString::number(1 + pick(9))
+                + ":Z" + QString::number(10 + pick(90)) + " (" + expression(1) + "))";
         if (kind == 0)
             return "DEL(" + two(pick(10)) + "." + two(pick(60)) + " (" + expression(1) + "))";
         if (kind == 1) {
@@ -118,14 +125,30 @@ class tst_CBEText : public TestBase {
     Q_OBJECT
 
 private slots:
-    // Groups 1 to 10 are direct, so XGRP, PRE and FLT may name them.
+    // Groups 1 to 10 are direct, so XGRP, PRE and FLT may name them. CPU 1 has loops 1 and 2 with
+    // C1L1S1, C1L1S3, C1L1S7 of code class 2 (also answering as C1L1M7), outputs C1L1M10.1 and
+    // .2, input C1L1M12.1 and C1L2S5.
     void initTestCase()
     {
         TestBase::initTestCase();
-        const u8 direct[2] = {10, 0};
+        using namespace imagegen;
+        Plant p;
+        p.boards = {{0, 0, 1, 1}};
+        p.devices = {
+            {0, 0, 0, 0, false, 0x4002, 2, 0, 1, 5, "", false},  {0, 1, 2, 0, false, 0x4002, 2, 0, 1, 5, "", false},
+            {0, 2, 6, 0, false, 0x4002, 2, 2, 1, 5, "", false},  {0, 3, 9, 0, true, 0x400B, 14, 0, 2, 0, "", false},
+            {0, 4, 9, 0, true, 0x400B, 14, 0, 2, 1, "", false},  {0, 5, 11, 0, true, 0x400B, 43, 0, 2, 0, "", false},
+            {0, 6, 4, 1, false, 0x4002, 2, 0, 1, 5, "", false},
+        };
+        QTemporaryDir dir;
+        QFile file(dir.filePath("plant.bin"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image_v3(p, kV2602)) > 0);
+        file.close();
         QCOMPARE(g_zpConf->new_config(0), 0);
+        QVERIFY(g_zpConf->get_io().import_bin(qPrintable(file.fileName()), nullptr) <= 0);
+        const u8 direct[2] = {10, 0};
         QCOMPARE(g_zpConf->set_data(2, direct, 2, 5206), 0);
-        // Building the empty configuration logs the binding of its free device blocks.
+        // Building the configuration logs the binding of its free device blocks.
         traceErrors("set_cpu_llId");
     }
 
@@ -394,7 +417,10 @@ private slots:
         QTest::newRow("DEL") << bytes("A6 0130 FFFF A0 9500 A1 A1 F0") << false << "DEL(01.30 (G5))" << true;
         QTest::newRow("TONE") << bytes("AE 05 3 100 500 A0 9500 A1 A1 F") << false << "TONE(05 3 Z1:Z5 (G5))" << true;
         QTest::newRow("PRE of a group") << bytes("A2 A9 9A00 A1 A1 F0") << false << "OR(PRE(G10))" << false;
-        QTest::newRow("SUB1") << bytes("A0 9100 A1 F0") << true << "(G1)" << true;
+        QTest::newRow("direct group") << bytes("A0 9100 A1 F0") << true << "(G1)" << true;
+        QTest::newRow("dual device") << bytes("A2 D000060 A1 F") << false << "OR(C1L1M7)" << true;
+        QTest::newRow("module channel") << bytes("A0 D000290 A1 F") << true << "(C1L1M10.1)" << true;
+        QTest::newRow("sensor") << bytes("A2 C040040 A1 F") << false << "OR(C1L2S5)" << true;
     }
 
     void programTexts()
