@@ -407,6 +407,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("faithful");
         QTest::newRow("OR") << bytes("A2 9100 9200 A1 F0") << false << "OR(G1 G2)" << true;
+        QTest::newRow("blanks added") << bytes("A2 A3 9100 9410 A1 A4 9300 A1 A5 9A00 A1 B300 A1 F") << false
+                                      << "OR(AND(G1 G20) NOT(G3) XGRP(G10) Z3)" << true;
         QTest::newRow("reverse list") << bytes("A0 9100 9200 A1 F0") << false << "OR(G1 G2)" << true;
         QTest::newRow("direct list") << bytes("A0 9100 9200 A1 F0") << true << "(G1 G2)" << true;
         QTest::newRow("midnight") << bytes("A7 E00 0030 0600 A1 F") << false << "TIM(-- 00.30 06.00)" << true;
