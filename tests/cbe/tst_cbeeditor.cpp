@@ -437,9 +437,19 @@ private slots:
         editor.init(false, QString());
         enabledButtons(editor);
         QVERIFY(!type("D"));
-        QVERIFY(editor.handleKey(Qt::Key_Space) == false);
-        QVERIFY(type("O"));
+        QVERIFY(editor.add(12));
+        enabledButtons(editor);
+        QVERIFY(!type("I"));
         QCOMPARE(editor.getString(), QString("OR()"));
+        // A key that is no button empties the letters as well.
+        editor.init(false, QString());
+        enabledButtons(editor);
+        QVERIFY(!type("D"));
+        QVERIFY(!editor.handleKey(Qt::Key_Return));
+        QVERIFY(!type("I"));
+        QVERIFY(!type("D"));
+        QVERIFY(type("I"));
+        QCOMPARE(editor.getString(), QString("DIS()"));
         // Every lettered button is reached by typing its label; other buttons by their keys.
         const QMap<QString, int> keys = {{">", Qt::Key_Right}, {".", Qt::Key_Period}, {":", Qt::Key_Colon},
                                          {"-", Qt::Key_Minus}, {"(", Qt::Key_ParenLeft}};
