@@ -91,6 +91,14 @@
         <source>Invalid point address</source>
         <translation>Invalid point address</translation>
     </message>
+    <message id="CBE_BTN_SPACE">
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message id="CBE_BTN_ENTER">
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
     <message id="CBE_STACK_OVERFLOW">
         <source>Bracket overflow</source>
         <translation>Bracket overflow</translation>

@@ -206,7 +206,8 @@ private:
         // sub-address: by the address its record answers to.
         u8 rec[DeviceRec::kSize];
         std::memset(rec, 0, sizeof rec);
-        if (g_zpConf->get_device(rec, a.get_cpu(), a.get_line(), true, a.get_address(), a.get_sub()) == ZP_OK
+        const u32 sub = a.is_module() ? a.get_sub() : DeviceRec::kAnySub;
+        if (g_zpConf->get_device(rec, a.get_cpu(), a.get_line(), a.is_module(), a.get_address(), sub) == ZP_OK
             && DeviceRec::get_class(rec) != 0) {
             const int address = DeviceRec::get_address(rec);
             if (address >= 0)

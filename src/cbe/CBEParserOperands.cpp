@@ -274,8 +274,9 @@ bool CBEParser::check_sensor(const PackedAddress& address) const
 bool CBEParser::check_module(const PackedAddress& address) const
 {
     u8 record[DeviceRec::kSize];
-    if (m_conf.get_device(record, address.get_cpu(), address.get_line(), true, address.get_address(),
-                          address.get_sub())
+    // A dual device written without a sub-address packs as the sensor its record is stored as.
+    if (m_conf.get_device(record, address.get_cpu(), address.get_line(), address.is_module(), address.get_address(),
+                          address.is_module() ? address.get_sub() : DeviceRec::kAnySub)
         != ZP_OK)
         return false;
     const u32 type = record[kTypeByte] & 0x3F;

@@ -1,6 +1,7 @@
 #include "cbe/CBEProgramText.h"
 
 #include "cbe/CBEDecoder.h"
+#include "cbe/CBEExpression.h"
 
 #include <cstring>
 
@@ -8,7 +9,6 @@ namespace Ov4800 {
 
 ProgramText programText(const u8* program, bool direct)
 {
-    (void)direct;
     ProgramText result;
     char buffer[kCBEDecodeBufferSize] = {};
     std::memcpy(buffer, program, 32);
@@ -16,7 +16,11 @@ ProgramText programText(const u8* program, bool direct)
     if (CBEExpr_ToString(&request) != 0 || request.textLength == 0)
         return result;
     result.decoded = true;
-    result.text = QString::fromLatin1(buffer);
+    const QString decoded = QString::fromLatin1(buffer);
+    CBEExpression expression(direct);
+    result.faithful = expression.parse(direct, decoded);
+    // A text the tree cannot hold is kept as decoded, never shortened.
+    result.text = toDisplayString(result.faithful ? expression.getString() : decoded);
     return result;
 }
 

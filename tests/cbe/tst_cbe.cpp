@@ -242,6 +242,8 @@ const CompileRow kCompileRows[] = {
     {"G:(DIS(Z3) DIS(C1L1S7))", "A0 AB B300 A1 AB C000060 A1 A1 F", "(DIS(Z3)DIS(C1L1S7))"},
     {"G:( DIS(Z3))", "A0 AB B300 A1 A1 F0", "(DIS(Z3))"}, {"D:(C1L1M10.1)", "A0 D000290 A1 F", {}},
     {"M:(C1L1M10.2 G10)", "A0 D002290 9A00 A1 F", {}},
+    // A dual device of code class 2, stored as the sensor S7, written as a module without sub-address.
+    {"OR(C1L1M7)", "A2 D000060 A1 F", {}}, {"OR(C1L1S7 C1L1M7)", "A2 C000060 D000060 A1 F", {}},
     {"DEL(01.30(G5))", "A6 0130 FFFF A0 9500 A1 A1 F0", "DEL(01.30 (G5))"},
     {"DEL(10.00 05.00 (G5))", "A6 1000 0500 A0 9500 A1 A1 F0", {}},
     {"SDEL (09.59 00.01 (OR(G1 G2)))", "A8 0959 0001 A0 A2 9100 9200 A1 A1 A1 F0", "SDEL(09.59 00.01 (OR(G1 G2)))"},

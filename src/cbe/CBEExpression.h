@@ -1,0 +1,78 @@
+#pragma once
+// Root of a CBE expression tree, with the tokenizer and the conversions between the storage
+// form ("SUB1") and the display form ("SUB").
+#include "cbe/CBEOperator.h"
+
+namespace Ov4800 {
+
+// Code of the longest token text the text begins with; TK_NONE when none.
+uint findStorageToken(const QString& text);
+uint findDisplayToken(const QString& text);
+// Both stop at the first character that starts no token and drop the rest.
+QString toDisplayString(const QString& storageText);
+QString toStorageString(const QString& displayText);
+// 1 direct expression, 2 operator expression, 0xFFFF neither.
+uint checkCBEString(const QString& text);
+
+class CBEExpression {
+public:
+    enum Kind : uint { KIND_DIRECT = 1, KIND_OPERATOR = 2, KIND_UNKNOWN = 0xFFFF };
+
+    explicit CBEExpression(bool direct);
+    explicit CBEExpression(const QString& text);
+    // The editor's: the text when it is of the wanted kind, else the empty expression of it.
+    CBEExpression(bool direct, const QString& text);
+    ~CBEExpression();
+    CBEExpression(const CBEExpression&) = delete;
+    CBEExpression& operator=(const CBEExpression&) = delete;
+
+    // reinsertOpen: a direct expression becomes "()" again.
+    void clear(bool reinsertOpen);
+    bool addToken(uint code);
+    bool isKeyEnabled(uint code) const;
+    bool removeCurrent();
+    bool canMoveBack() const;
+    bool moveLeft();
+    bool moveRight();
+    bool canMoveLeft() const;
+    bool canMoveRight() const;
+    // Rebuilds the tree from a decoded text in either form. False when the tree could not hold
+    // the whole text: its text, blanks aside, differs from the input by more than the "OR" put in
+    // front of a reverse "(...)" and the "--" placeholder of a TIM without date.
+    bool parse(bool direct, QString text);
+    void buildFromText(const QString& storageText);
+    QString getString() const;
+    QString getGhostString() const;
+    QString getStringFromCursor() const;
+    bool isComplete() const;
+    bool isEmpty() const;
+    // Cached per (logicalCtrl, gLimit) until the tree changes.
+    int getErrorCount(bool logicalCtrl, int gLimit);
+    uint getFirstError(int gLimit) const;
+    uint checkPlantReferences(int gLimit) const;
+    uint getKindAtCursor() const;
+    // Recomputes the cached error count and completeness with the stored arguments when the
+    // tree changed since.
+    void refresh();
+
+    uint getKind() const { return kind; }
+    int getCursor() const { return cursor; }
+    bool isModified() const { return modified; }
+    bool getCachedComplete() const { return complete; }
+    const QList<CBEOperator*>& getNodes() const { return nodes; }
+
+private:
+    bool cursorValid() const { return cursor >= 0 && cursor < nodes.size(); }
+    void deleteNodeAtCursor();
+
+    QList<CBEOperator*> nodes;
+    uint kind = KIND_UNKNOWN;
+    int cursor = -1;
+    int errorCount = -1;
+    bool complete = false;
+    bool modified = true;
+    bool logicalCtrl = false;
+    int gLimit = -1;
+};
+
+} // namespace Ov4800

@@ -1,0 +1,35 @@
+#pragma once
+// What the CBE text model asks of the active plant. The plant layer implements it and installs
+// the active plant with setCBEPlant; without one every plant check passes and the limits are
+// those of "no active plant".
+
+namespace Ov4800 {
+
+struct CBEPointInfo {
+    // The point exists and is valid.
+    bool valid = false;
+    // Protocol bit (1 ADV, 2 VARN, 4 APOLLO) and series bit (1, 2, 4) of its code.
+    int protocol = 0;
+    int series = 0;
+    bool hasSubPoints = false;
+    // The asked sub-point exists and is valid.
+    bool subValid = false;
+};
+
+class CBEPlantInfo {
+public:
+    virtual ~CBEPlantInfo() = default;
+    // Groups are numbered 1 to groupCount; 1 to directGroupCount are direct.
+    virtual int groupCount() const = 0;
+    virtual int directGroupCount() const = 0;
+    // Of the plant type; 0 when the plant has none.
+    virtual int maxAreasCount() const = 0;
+    // cpu, loop, address and sub all 0-based; family 1 sensor, 2 module.
+    virtual CBEPointInfo point(int cpu, int loop, int address, int family, int sub) const = 0;
+};
+
+// Not owned; null when no plant is active.
+void setCBEPlant(const CBEPlantInfo* plant);
+const CBEPlantInfo* cbePlant();
+
+} // namespace Ov4800

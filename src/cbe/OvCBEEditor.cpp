@@ -1,0 +1,218 @@
+#include "cbe/OvCBEEditor.h"
+
+namespace Ov4800 {
+
+namespace {
+
+// A text of this length takes no more keys.
+constexpr int kMaxTextLength = 250;
+
+// Token codes of buttons 0 to 42 and 47.
+const uint kButtonCodes[OvCBEEditor::BTN_COUNT] = {
+    1, 2, 3, 4, 5, 6, 7, 8, 9, 0,
+    TK_NOT, TK_AND, TK_OR, TK_DEL, TK_SDEL, TK_XGRP, TK_TIM, TK_DIS, TK_PRE, TK_FLT, TK_TAC, TK_TONE, TK_SUB1, TK_SYS,
+    TK_MO, TK_TU, TK_WE, TK_TH, TK_FR, TK_SA, TK_SU,
+    TK_DOT, TK_COLON, TK_MINUS, TK_C, TK_L, TK_S, TK_M, TK_OPEN, TK_CLOSE, TK_G, TK_Z, TK_SPACE,
+    TK_NONE, TK_NONE, TK_NONE, TK_NONE, TK_EVAC};
+
+OvCBEEditor::ErrorText g_errorText = nullptr;
+
+} // namespace
+
+OvCBEEditor::OvCBEEditor()
+{
+    fillButtonNames();
+}
+
+OvCBEEditor::~OvCBEEditor() = default;
+
+void OvCBEEditor::setErrorText(ErrorText errorText)
+{
+    g_errorText = errorText;
+}
+
+uint OvCBEEditor::buttonCode(int btnIndex)
+{
+    return btnIndex >= 0 && btnIndex < BTN_COUNT ? kButtonCodes[btnIndex] : uint(TK_NONE);
+}
+
+void OvCBEEditor::fillButtonNames()
+{
+    btnNames.clear();
+    for (int i = 0; i < BTN_COUNT; ++i)
+        btnNames.insert(i, tokenStorageText(kButtonCodes[i]));
+    btnNames.insert(BTN_SPACE, qtTrId("CBE_BTN_SPACE"));
+    btnNames.insert(BTN_ENTER, qtTrId("CBE_BTN_ENTER"));
+}
+
+void OvCBEEditor::onApplicationLanguageChanged()
+{
+    fillButtonNames();
+    emit applicationLanguageChanged();
+}
+
+void OvCBEEditor::init(bool cbeDirect, QString cbeText)
+{
+    expression.reset();
+    expression.reset(new CBEExpression(cbeDirect, cbeText));
+    emit enableControls();
+}
+
+void OvCBEEditor::init(int gLimit_, bool cbeDirect, QString cbeText)
+{
+    gLimit = gLimit_;
+    init(cbeDirect, cbeText);
+}
+
+int OvCBEEditor::getErrorCount()
+{
+    return expression ? expression->getErrorCount(logicalCtrl, gLimit) : 0;
+}
+
+bool OvCBEEditor::isEnabled(int btnIndex)
+{
+    if (!expression)
+        return false;
+    bool enabled = false;
+    const bool room = expression->getString().size() < kMaxTextLength;
+    switch (btnIndex) {
+    case BTN_BACKSPACE:
+        enabled = expression->canMoveBack();
+        break;
+    case BTN_LEFT:
+        enabled = room && expression->canMoveLeft();
+        break;
+    case BTN_RIGHT:
+        enabled = room && expression->canMoveRight();
+        break;
+    case BTN_ENTER:
+        // An empty expression may be confirmed: it clears the CBE.
+        expression->refresh();
+        enabled = expression->getCachedComplete() || expression->isEmpty();
+        break;
+    default:
+        enabled = room && btnIndex >= 0 && btnIndex < BTN_COUNT && expression->isKeyEnabled(buttonCode(btnIndex));
+        break;
+    }
+    if (enabled)
+        enabledBtns.insert(btnIndex, btnNames.value(btnIndex));
+    else
+        enabledBtns.remove(btnIndex);
+    return enabled;
+}
+
+bool OvCBEEditor::add(int btnIndex)
+{
+    if (!expression || btnIndex < 0 || btnIndex >= BTN_COUNT)
+        return false;
+    bool result = false;
+    switch (btnIndex) {
+    case BTN_BACKSPACE:
+        result = expression->canMoveBack() && expression->removeCurrent();
+        break;
+    case BTN_LEFT:
+        result = expression->moveLeft();
+        break;
+    case BTN_RIGHT:
+        result = expression->moveRight();
+        break;
+    case BTN_ENTER:
+        // The page's own handler of the button stores the text.
+        if (expression->isEmpty())
+            expression->clear(false);
+        break;
+    default:
+        result = expression->addToken(buttonCode(btnIndex));
+        break;
+    }
+    if (result) {
+        enabledBtns.clear();
+        keyBuffer.clear();
+        emit enableControls();
+    }
+    return result;
+}
+
+QString OvCBEEditor::getGhostString()
+{
+    return expression ? expression->getStringFromCursor() : QString();
+}
+
+QString OvCBEEditor::getString()
+{
+    return expression ? expression->getString() : QString();
+}
+
+QString OvCBEEditor::getFirstErrorMsg()
+{
+    if (!expression)
+        return QString();
+    const int code = int(expression->getFirstError(gLimit));
+    return g_errorText ? g_errorText(code) : QString::number(code);
+}
+
+void OvCBEEditor::clear()
+{
+    if (expression)
+        expression->clear(true);
+    emit enableControls();
+}
+
+void OvCBEEditor::removeCurrent()
+{
+    if (expression)
+        expression->removeCurrent();
+    emit enableControls();
+}
+
+QString OvCBEEditor::getBtnName(int code)
+{
+    return btnNames.value(code, QStringLiteral("?\\*"));
+}
+
+int OvCBEEditor::buttonOfKey(int keyCode)
+{
+    static const QMap<int, int> kKeys = {
+        {Qt::Key_1, 0}, {Qt::Key_2, 1}, {Qt::Key_3, 2}, {Qt::Key_4, 3}, {Qt::Key_5, 4}, {Qt::Key_6, 5},
+        {Qt::Key_7, 6}, {Qt::Key_8, 7}, {Qt::Key_9, 8}, {Qt::Key_0, 9}, {Qt::Key_Period, 31},
+        {Qt::Key_Colon, 32}, {Qt::Key_Minus, 33}, {Qt::Key_ParenLeft, 38}, {Qt::Key_ParenRight, 39},
+        {Qt::Key_Space, BTN_SPACE}, {Qt::Key_Backspace, BTN_BACKSPACE}, {Qt::Key_Left, BTN_LEFT},
+        {Qt::Key_Right, BTN_RIGHT}};
+    if (keyCode < Qt::Key_A || keyCode > Qt::Key_Z) {
+        keyBuffer.clear();
+        return kKeys.value(keyCode, -1);
+    }
+    keyBuffer += QChar('A' + (keyCode - Qt::Key_A));
+    QList<int> found;
+    for (auto it = enabledBtns.cbegin(); it != enabledBtns.cend(); ++it)
+        if (it.value().startsWith(keyBuffer, Qt::CaseInsensitive))
+            found.append(it.key());
+    if (found.isEmpty())
+        keyBuffer.clear();
+    return found.size() == 1 ? found[0] : -1;
+}
+
+bool OvCBEEditor::handleKey(int keyCode)
+{
+    if (!expression)
+        return false;
+    const int button = buttonOfKey(keyCode);
+    if (button < 0)
+        return false;
+    return isEnabled(button) && add(button);
+}
+
+bool OvCBEEditor::getLogicalCtrlStat()
+{
+    return logicalCtrl;
+}
+
+void OvCBEEditor::enableLogicalCtrl(bool enable)
+{
+    if (enable == logicalCtrl)
+        return;
+    logicalCtrl = enable;
+    emit enableControls();
+}
+
+} // namespace Ov4800

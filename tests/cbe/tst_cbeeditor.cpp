@@ -1,0 +1,490 @@
+// The CBE editor driven as the keypad drives it: after every button the text, the text from the
+// caret on, the enabled buttons and the first error code, per operator in tables; the labels,
+// init, the 250-character limit and the selection of buttons by typed letters.
+#include "TestBase.h"
+#include "cbe/OvCBEEditor.h"
+
+#include <QSignalSpy>
+#include <QTranslator>
+#include <QtTest>
+
+#include <random>
+
+using namespace Ov4800;
+
+namespace {
+
+// Short names of the command buttons in the tables.
+const QMap<QString, int> kCommands = {{"SP", 42}, {"BS", 43}, {"<", 44}, {">", 45}, {"EN", 46}};
+
+int buttonOf(OvCBEEditor& editor, const QString& name)
+{
+    if (kCommands.contains(name))
+        return kCommands[name];
+    for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+        if (editor.getBtnName(i) == name)
+            return i;
+    return -1;
+}
+
+// The enabled digits as one word, then the other buttons in button order.
+QString enabledButtons(OvCBEEditor& editor)
+{
+    QString digits;
+    for (int d = 0; d <= 9; ++d)
+        if (editor.isEnabled(d == 0 ? 9 : d - 1))
+            digits += QString::number(d);
+    QStringList names;
+    if (!digits.isEmpty())
+        names << digits;
+    for (int i = 10; i < OvCBEEditor::BTN_COUNT; ++i)
+        if (editor.isEnabled(i))
+            names << kCommands.key(i, editor.getBtnName(i));
+    return names.join(' ');
+}
+
+struct Step {
+    QString button, text, fromCursor, enabled;
+    uint error;
+};
+
+QString errorCode(const int& code)
+{
+    return QString::number(code);
+}
+
+const QString kOperatorStart = "NOT AND OR DEL SDEL XGRP TIM DIS PRE FLT TAC TONE EN";
+const QString kOrStarts = "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS EVAC";
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Step>)
+
+class tst_CBEEditor : public TestBase {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestBase::initTestCase();
+        static QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(OV_TRANSLATIONS_DIR "/ov4800_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+        OvCBEEditor::setErrorText(errorCode);
+    }
+
+    void keySequences_data()
+    {
+        QTest::addColumn<bool>("direct");
+        QTest::addColumn<QList<Step>>("steps");
+        const QString pointDigits = "0123456789 BS <";
+        QTest::newRow("OR of a group and a point") << false << QList<Step>{
+            {"", "", "", kOperatorStart, 0},
+            {"OR", "OR()", ")", kOrStarts, 0},
+            {"G", "OR(G)", ")", pointDigits, 0},
+            {"1", "OR(G1)", ")", "0123456789 SP BS < EN", 0},
+            {"SP", "OR(G1 )", ")", "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS < EN EVAC", 0},
+            {"C", "OR(G1 C)", ")", pointDigits, 0},
+            {"6", "OR(G1 C6)", ")", "0123456789 L BS <", 0},
+            {"4", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
+            {"5", "OR(G1 C645)", ")", "BS <", 513},
+            {"BS", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
+            {"L", "OR(G1 C64L)", ")", pointDigits, 0},
+            {"9", "OR(G1 C64L9)", ")", "BS <", 514},
+            {"BS", "OR(G1 C64L)", ")", pointDigits, 0},
+            {"1", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
+            {"S", "OR(G1 C64L1S)", ")", pointDigits, 0},
+            {"3", "OR(G1 C64L1S3)", ")", "0123456789 SP BS < EN", 0},
+            {"<", "OR(G1 C64L1S3)", "3)", "BS < > EN", 0},
+            {"BS", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
+            {"M", "OR(G1 C64L1M)", ")", pointDigits, 0},
+            {"1", "OR(G1 C64L1M1)", ")", "0123456789 . SP BS < EN", 0},
+            {"6", "OR(G1 C64L1M16)", ")", "0123456789 . SP BS < EN", 0},
+            {"0", "OR(G1 C64L1M160)", ")", "BS <", 515},
+            {"BS", "OR(G1 C64L1M16)", ")", "0123456789 . SP BS < EN", 0},
+            {".", "OR(G1 C64L1M16.)", ")", pointDigits, 0},
+            {"1", "OR(G1 C64L1M16.1)", ")", "0123456789 SP BS < EN", 0},
+            {"6", "OR(G1 C64L1M16.16)", ")", "BS <", 517},
+        };
+        QTest::newRow("group limits, AND in OR, blanks between operands") << false << QList<Step>{
+            {"OR", "OR()", ")", kOrStarts, 0},
+            {"G", "OR(G)", ")", pointDigits, 0},
+            {"1", "OR(G1)", ")", "0123456789 SP BS < EN", 0},
+            {"6", "OR(G16)", ")", "0123456789 SP BS < EN", 0},
+            {"0", "OR(G160)", ")", "0123456789 SP BS < EN", 0},
+            {"1", "OR(G1601)", ")", "BS <", 516},
+            {"BS", "OR(G160)", ")", "0123456789 SP BS < EN", 0},
+            {"SP", "OR(G160 )", ")", "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS < EN EVAC", 0},
+            {"AND", "OR(G160 AND())", "))", "NOT OR XGRP DIS PRE FLT TAC SYS C G Z BS < > EVAC", 0},
+            {"EVAC", "OR(G160 AND(EVAC))", "))", "SP BS < > EN", 0},
+            {"<", "OR(G160 AND(EVAC))", "EVAC))", "NOT OR XGRP DIS PRE FLT TAC SYS C G Z BS < > EN EVAC", 0},
+            {"Z", "OR(G160 AND(Z EVAC))", " EVAC))", pointDigits + " >", 0},
+            {"2", "OR(G160 AND(Z2 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
+            {"0", "OR(G160 AND(Z20 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
+            {"0", "OR(G160 AND(Z200 EVAC))", " EVAC))", "0 BS < > EN", 0},
+        };
+        QTest::newRow("NOT, TAC, XGRP and SYS") << false << QList<Step>{
+            {"NOT", "NOT()", ")", "DIS PRE FLT TAC SYS C G Z BS EVAC", 0},
+            {"TAC", "NOT(TAC())", "))", "SYS BS < >", 0},
+            {"SYS", "NOT(TAC(SYS))", "))", "BS < > EN", 0},
+            {"BS", "", "", kOperatorStart, 0},
+            {"XGRP", "XGRP()", ")", "G BS < >", 0},
+            {"G", "XGRP(G)", ")", "0123456789 BS < >", 0},
+            {"7", "XGRP(G7)", ")", "0123456789 BS < > EN", 0},
+        };
+        QTest::newRow("DEL with delay and duration") << false << QList<Step>{
+            {"DEL", "DEL()", ")", "0123456789 . BS", 0},
+            {"1", "DEL(1)", ")", "0123456789 BS <", 0},
+            {"0", "DEL(10)", ")", ". BS <", 0},
+            {".", "DEL(10.)", ")", "0123456789 BS <", 0},
+            {"0", "DEL(10.0)", ")", "0123456789 BS <", 0},
+            {"1", "DEL(10.01)", ")", "BS <", 518},
+            {"BS", "DEL(10.0)", ")", "0123456789 BS <", 0},
+            {"0", "DEL(10.00)", ")", "SP BS <", 0},
+            {"SP", "DEL(10.00 )", ")", "0123456789 . ( BS <", 0},
+            {".", "DEL(10.00 00.)", ")", "0123456789 BS <", 0},
+            {"3", "DEL(10.00 00.3)", ")", "0123456789 BS <", 0},
+            {"0", "DEL(10.00 00.30)", ")", "SP BS <", 0},
+            {"SP", "DEL(10.00 00.30 )", ")", "( BS <", 0},
+            {"(", "DEL(10.00 00.30 ())", "))", "NOT AND OR PRE TAC SYS C G Z BS < EVAC", 0},
+            {"G", "DEL(10.00 00.30 (G))", "))", pointDigits, 0},
+            {"5", "DEL(10.00 00.30 (G5))", "))", "0123456789 SP BS < EN", 0},
+        };
+        QTest::newRow("SDEL seconds") << false << QList<Step>{
+            {"SDEL", "SDEL()", ")", "0123456789 . BS", 0},
+            {".", "SDEL(00.)", ")", "0123456789 BS <", 0},
+            {"6", "SDEL(00.6)", ")", "0123456789 BS <", 0},
+            {"1", "SDEL(00.61)", ")", "SP BS <", 521},
+        };
+        QTest::newRow("TIM with weekdays") << false << QList<Step>{
+            {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
+            {"MO", "TIM(MO )", ")", "012 TU WE TH FR SA SU BS <", 0},
+            {"FR", "TIM(MO FR )", ")", "012 TU WE TH SA SU BS <", 0},
+            {"1", "TIM(MO FR 1)", ")", "0123456789 BS <", 0},
+            {"7", "TIM(MO FR 17)", ")", ". BS <", 0},
+            {".", "TIM(MO FR 17.)", ")", "0123456789 BS <", 0},
+            {"0", "TIM(MO FR 17.0)", ")", "0123456789 BS <", 0},
+            {"0", "TIM(MO FR 17.00)", ")", "SP BS <", 0},
+            {"SP", "TIM(MO FR 17.00 )", ")", "012 BS <", 0},
+            {"0", "TIM(MO FR 17.00 0)", ")", "0123456789 BS <", 0},
+            {"8", "TIM(MO FR 17.00 08)", ")", ". BS <", 0},
+            {".", "TIM(MO FR 17.00 08.)", ")", "0123456789 BS <", 0},
+            {"0", "TIM(MO FR 17.00 08.0)", ")", "0123456789 BS <", 0},
+            {"0", "TIM(MO FR 17.00 08.00)", ")", "SP BS <", 0},
+            {"<", "TIM(MO FR 17.00 08.00)", "0)", "0123456789 BS < >", 0},
+            {"<", "TIM(MO FR 17.00 08.00)", "00)", "0123456789 < >", 0},
+            {"<", "TIM(MO FR 17.00 08.00)", ".00)", "BS < >", 0},
+            {"<", "TIM(MO FR 17.00 08.00)", "8.00)", "0123456789 BS < >", 0},
+            {"<", "TIM(MO FR 17.00 08.00)", "08.00)", "< >", 0},
+            // The start slice at the caret: start after stop.
+            {"<", "TIM(MO FR 17.00 08.00)", " 08.00)", "BS < >", 522},
+        };
+        QTest::newRow("TIM with a date") << false << QList<Step>{
+            {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
+            {"1", "TIM(1)", ")", "0123456789 BS <", 0},
+            {"3", "TIM(13)", ")", "BS <", 519},
+            {"BS", "TIM(1)", ")", "0123456789 BS <", 0},
+            {"2", "TIM(12)", ")", "- BS <", 0},
+            {"-", "TIM(12-)", ")", "0123456789 BS <", 0},
+            {"3", "TIM(12-3)", ")", "0123456789 BS <", 0},
+            {"1", "TIM(12-31)", ")", "- BS <", 0},
+            {"-", "TIM(12-31-)", ")", "0123456789 BS <", 0},
+            {"0", "TIM(12-31-0)", ")", "0123456789 BS <", 0},
+            {"0", "TIM(12-31-00)", ")", "BS <", 520},
+            {"BS", "TIM(12-31-0)", ")", "0123456789 BS <", 0},
+            {"9", "TIM(12-31-09)", ")", "SP BS <", 0},
+            {"SP", "TIM(12-31-09 )", ")", "012 BS <", 0},
+        };
+        QTest::newRow("TIM without date") << false << QList<Step>{
+            {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
+            {"-", "TIM(-- )", ")", "012 BS <", 0},
+            {"2", "TIM(-- 2)", ")", "0123456789 BS <", 0},
+            {"5", "TIM(-- 25)", ")", "BS <", 518},
+            {"BS", "TIM(-- 2)", ")", "0123456789 BS <", 0},
+            {"3", "TIM(-- 23)", ")", ". BS <", 0},
+        };
+        QTest::newRow("TONE") << false << QList<Step>{
+            {"TONE", "TONE()", ")", "0123456789 BS", 0},
+            {"0", "TONE(0)", ")", "0123456789 BS <", 524},
+            {"5", "TONE(05)", ")", "SP BS <", 0},
+            {"SP", "TONE(05 )", ")", "1234 BS <", 0},
+            {"3", "TONE(05 3)", ")", "SP BS <", 0},
+            {"SP", "TONE(05 3 )", ")", "Z BS <", 0},
+            {"Z", "TONE(05 3 Z)", ")", pointDigits, 0},
+            {"5", "TONE(05 3 Z5)", ")", "0123456789 : BS <", 0},
+            {":", "TONE(05 3 Z5:)", ")", "Z BS <", 0},
+            {"Z", "TONE(05 3 Z5:Z)", ")", pointDigits, 0},
+            {"3", "TONE(05 3 Z5:Z3)", ")", "0123456789 SP BS <", 526},
+            {"BS", "TONE(05 3 Z5:Z)", ")", pointDigits, 0},
+            {"9", "TONE(05 3 Z5:Z9)", ")", "0123456789 SP BS <", 0},
+            {"SP", "TONE(05 3 Z5:Z9 )", ")", "( BS <", 0},
+            {"(", "TONE(05 3 Z5:Z9 ())", "))", "NOT AND OR PRE TAC SYS C G Z BS < EVAC", 0},
+            {"SYS", "TONE(05 3 Z5:Z9 (SYS))", "))", "SP BS < EN", 0},
+        };
+        QTest::newRow("direct outputs, SUB1 and back to the empty expression") << true << QList<Step>{
+            {"", "()", ")", "DIS SUB1 C G EN", 0},
+            {"C", "(C)", ")", pointDigits, 0},
+            {"1", "(C1)", ")", "0123456789 L BS <", 0},
+            {"L", "(C1L)", ")", pointDigits, 0},
+            {"2", "(C1L2)", ")", "0123456789 S M BS <", 0},
+            {"M", "(C1L2M)", ")", pointDigits, 0},
+            {"7", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
+            {"SP", "(C1L2M7 )", ")", "SUB1 C G BS < EN", 0},
+            {"SUB1", "(C1L2M7 SUB1(C))", "))", "0123456789 BS < >", 0},
+            {"BS", "(C1L2M7 )", ")", "SUB1 C G BS < EN", 0},
+            {"BS", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
+            {"<", "(C1L2M7)", "7)", "0123456789 BS < > EN", 0},
+            {"<", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
+            {"BS", "(C1LM7)", "M7)", "0123456789 BS < >", 0},
+            {"2", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
+            {"<", "(C1L2M7)", "2M7)", "0123456789 BS < > EN", 0},
+            {"BS", "(C1)", ")", "0123456789 L BS <", 0},
+            {"<", "(C1)", "1)", "0123456789 BS < >", 0},
+            {"BS", "()", ")", "DIS SUB1 C G EN", 0},
+        };
+        QTest::newRow("direct DIS") << true << QList<Step>{
+            {"DIS", "(DIS())", "))", "C Z BS < >", 0},
+            {"Z", "(DIS(Z))", "))", "0123456789 BS < >", 0},
+            {"4", "(DIS(Z4))", "))", "0123456789 BS < > EN", 0},
+            {">", "(DIS(Z4))", ")", "SP BS < EN", 0},
+            {"SP", "(DIS(Z4) )", ")", "DIS BS < EN", 0},
+        };
+    }
+
+    void keySequences()
+    {
+        QFETCH(bool, direct);
+        QFETCH(QList<Step>, steps);
+        OvCBEEditor editor;
+        editor.init(direct, QString());
+        int n = 0;
+        for (const Step& step : steps) {
+            const QString where = QString("step %1 (%2)").arg(n++).arg(step.button);
+            if (!step.button.isEmpty()) {
+                const int button = buttonOf(editor, step.button);
+                QVERIFY2(editor.isEnabled(button), qPrintable(where));
+                QVERIFY2(editor.add(button), qPrintable(where));
+            }
+            QCOMPARE(editor.getString() + " | " + where, step.text + " | " + where);
+            QCOMPARE(editor.getGhostString() + " | " + where, step.fromCursor + " | " + where);
+            QCOMPARE(enabledButtons(editor) + " | " + where, step.enabled + " | " + where);
+            QCOMPARE(editor.getFirstErrorMsg() + " | " + where, QString::number(step.error) + " | " + where);
+            QCOMPARE(editor.getErrorCount() > 0, step.error != 0);
+        }
+    }
+
+    // Random walks over the enabled buttons, removals and caret moves included: every enabled
+    // button is taken, the text never passes the limit by more than one key, and the sanitizer
+    // build sees every node deleted exactly once.
+    void randomWalks()
+    {
+        std::mt19937 rng(1234u);
+        OvCBEEditor editor;
+        for (int walk = 0; walk < 1000; ++walk) {
+            editor.init(walk % 3 == 0, QString());
+            QStringList history;
+            for (int step = 0; step < 80; ++step) {
+                QList<int> enabled;
+                for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+                    if (i != OvCBEEditor::BTN_ENTER && editor.isEnabled(i))
+                        enabled << i;
+                if (enabled.isEmpty())
+                    break;
+                const int button = enabled[int(rng() % unsigned(enabled.size()))];
+                const QString before = editor.getString();
+                const bool added = editor.add(button);
+                history << kCommands.key(button, editor.getBtnName(button));
+                QVERIFY2(added || button == OvCBEEditor::BTN_RIGHT || button == OvCBEEditor::BTN_LEFT,
+                         qPrintable(history.join(' ') + " after " + before));
+                QVERIFY(editor.getString().size() <= 254);
+                editor.getGhostString();
+                // A complete text without errors reads back whole.
+                if (editor.getErrorCount() == 0 && editor.getExpression()->isComplete()) {
+                    const CBEExpression again(walk % 3 == 0, editor.getString());
+                    QVERIFY2(again.getString() == editor.getString(), qPrintable(history.join(" ") + ": " + editor.getString() + " -> " + again.getString()));
+                }
+            }
+        }
+    }
+
+    // Labels of every button, and of indexes that are none.
+    void buttonNames()
+    {
+        OvCBEEditor editor;
+        const QStringList labels = QString("1 2 3 4 5 6 7 8 9 0 NOT AND OR DEL SDEL XGRP TIM DIS PRE FLT TAC TONE SUB1 SYS "
+                                           "MO TU WE TH FR SA SU . : - C L S M ( ) G Z Space _ _ _ Enter EVAC")
+                                       .split(' ');
+        for (int i = 0; i < 48; ++i)
+            QCOMPARE(editor.getBtnName(i), labels[i] == "_" ? QString() : labels[i]);
+        QCOMPARE(editor.getBtnName(48), QString("?\\*"));
+        QCOMPARE(editor.getBtnName(-1), QString("?\\*"));
+        QSignalSpy changed(&editor, &OvCBEEditor::applicationLanguageChanged);
+        editor.onApplicationLanguageChanged();
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(editor.getBtnName(42), QString("Space"));
+    }
+
+    void beforeInit()
+    {
+        OvCBEEditor editor;
+        QSignalSpy controls(&editor, &OvCBEEditor::enableControls);
+        QVERIFY(!editor.isEnabled(12));
+        QVERIFY(!editor.add(12));
+        QVERIFY(!editor.handleKey(Qt::Key_1));
+        QCOMPARE(editor.getErrorCount(), 0);
+        QCOMPARE(editor.getString(), QString());
+        QCOMPARE(editor.getFirstErrorMsg(), QString());
+        editor.clear();
+        editor.removeCurrent();
+        QCOMPARE(controls.count(), 2);
+    }
+
+    // The kind wins over the text; gLimit stays across init.
+    void init()
+    {
+        OvCBEEditor editor;
+        QSignalSpy controls(&editor, &OvCBEEditor::enableControls);
+        editor.init(5, true, "CBE_UNDEFINED");
+        QCOMPARE(editor.getString(), QString("()"));
+        QCOMPARE(editor.getExpression()->getKind(), 1u);
+        editor.init(false, "");
+        QCOMPARE(editor.getString(), QString());
+        QCOMPARE(editor.getExpression()->getKind(), 2u);
+        editor.init(true, "OR(G1)");
+        QCOMPARE(editor.getString(), QString("()"));
+        editor.init(false, "OR(G1 C1L1S2)");
+        QCOMPARE(editor.getString(), QString("OR(G1 C1L1S2)"));
+        QCOMPARE(controls.count(), 4);
+        // A reverse group 5 may name only groups below 5 once the plant checks are on; without
+        // an active plant every reference passes.
+        QSignalSpy again(&editor, &OvCBEEditor::enableControls);
+        editor.enableLogicalCtrl(true);
+        editor.enableLogicalCtrl(true);
+        QCOMPARE(again.count(), 1);
+        QVERIFY(editor.getLogicalCtrlStat());
+        QCOMPARE(editor.getErrorCount(), 0);
+    }
+
+    // Enter on an empty direct expression removes even "()" and leaves the storing to the page.
+    void enter()
+    {
+        OvCBEEditor editor;
+        editor.init(false, "OR(");
+        QCOMPARE(editor.getString(), QString("OR()"));
+        QVERIFY(!editor.isEnabled(46));
+        editor.init(true, "");
+        QVERIFY(editor.isEnabled(46));
+        QVERIFY(!editor.add(46));
+        QCOMPARE(editor.getString(), QString());
+        QCOMPARE(enabledButtons(editor), QString("DIS SUB1 C G EN"));
+        QVERIFY(editor.getExpression()->getNodes().isEmpty());
+    }
+
+    // 250 characters leave only backspace and Enter; 249 still take keys.
+    void lengthLimit()
+    {
+        OvCBEEditor editor;
+        editor.init(false, QString());
+        editor.add(12);
+        int groups = 0;
+        while (editor.getString().size() < 247) {
+            editor.add(40);
+            editor.add(groups++ % 9);
+            editor.add(42);
+        }
+        QCOMPARE(editor.getString().size(), 247);
+        editor.add(40);
+        editor.add(0);
+        QCOMPARE(editor.getString().size(), 249);
+        QCOMPARE(enabledButtons(editor), QString("0123456789 SP BS < EN"));
+        QVERIFY(editor.add(1));
+        QCOMPARE(editor.getString().size(), 250);
+        QCOMPARE(enabledButtons(editor), QString("BS EN"));
+        QVERIFY(editor.add(43));
+        QCOMPARE(editor.getString().size(), 249);
+    }
+
+    // Letters select among the enabled buttons; Space and Enter take part without hiding any.
+    void handleKey()
+    {
+        OvCBEEditor editor;
+        editor.init(false, QString());
+        enabledButtons(editor);
+        auto type = [&](const QString& letters) {
+            bool added = false;
+            for (QChar c : letters)
+                added = editor.handleKey(Qt::Key_A + (c.toUpper().unicode() - 'A'));
+            enabledButtons(editor);
+            return added;
+        };
+        QVERIFY(!type("T"));
+        QVERIFY(type("I"));
+        QCOMPARE(editor.getString(), QString("TIM()"));
+        QVERIFY(type("m"));
+        QVERIFY(!type("S"));
+        QVERIFY(type("A"));
+        QCOMPARE(editor.getString(), QString("TIM(MO SA )"));
+        QVERIFY(!editor.handleKey(Qt::Key_Return));
+        QVERIFY(editor.handleKey(Qt::Key_0));
+        QVERIFY(editor.handleKey(Qt::Key_8));
+        QVERIFY(editor.handleKey(Qt::Key_Period));
+        QVERIFY(!editor.handleKey(Qt::Key_ParenRight));
+        QCOMPARE(editor.getString(), QString("TIM(MO SA 08.)"));
+        QVERIFY(editor.handleKey(Qt::Key_Backspace));
+        QVERIFY(editor.handleKey(Qt::Key_Left));
+        QVERIFY(editor.handleKey(Qt::Key_Right));
+        // A letter typed before a successful add no longer counts.
+        editor.init(false, QString());
+        enabledButtons(editor);
+        QVERIFY(!type("D"));
+        QVERIFY(editor.add(12));
+        enabledButtons(editor);
+        QVERIFY(!type("I"));
+        QCOMPARE(editor.getString(), QString("OR()"));
+        // A key that is no button empties the letters as well.
+        editor.init(false, QString());
+        enabledButtons(editor);
+        QVERIFY(!type("D"));
+        QVERIFY(!editor.handleKey(Qt::Key_Return));
+        QVERIFY(!type("I"));
+        QVERIFY(!type("D"));
+        QVERIFY(type("I"));
+        QCOMPARE(editor.getString(), QString("DIS()"));
+        // Every lettered button is reached by typing its label; other buttons by their keys.
+        const QMap<QString, int> keys = {{">", Qt::Key_Right}, {".", Qt::Key_Period}, {":", Qt::Key_Colon},
+                                         {"-", Qt::Key_Minus}, {"(", Qt::Key_ParenLeft}};
+        const QStringList sequences = {
+            "OR AND NOT G 1 > Space XGRP G 2 > Space PRE SYS > Space FLT C 1 L 1 M 2 . 1 > Space TAC SYS > Space "
+            "EVAC Space Z 3 Space DIS C 1 L 1 S 4",
+            "TIM MO TU WE TH FR SA SU 0 8 . 0 0 Space 1 7 . 3 0",
+            "DEL 0 1 . 0 0 Space ( G 1", "SDEL 0 1 . 0 0 Space ( Z 1", "TONE 0 5 Space 3 Space Z 1 : Z 2 Space ( SYS",
+            "!( SUB1 1 L 1 M 2 > Space G 9"};
+        for (const QString& sequence : sequences) {
+            const bool direct = sequence.startsWith('!');
+            editor.init(direct, QString());
+            enabledButtons(editor);
+            for (const QString& name : sequence.mid(direct ? 3 : 0).split(' ')) {
+                bool ok = false;
+                if (name[0].isDigit())
+                    ok = editor.handleKey(Qt::Key_0 + name.toInt());
+                else if (keys.contains(name))
+                    ok = editor.handleKey(keys[name]);
+                for (int i = 0; !ok && !keys.contains(name) && i < name.size(); ++i)
+                    ok = editor.handleKey(Qt::Key_A + (name[i].toUpper().unicode() - 'A'));
+                enabledButtons(editor);
+                QVERIFY2(ok, qPrintable(name + " in " + editor.getString()));
+            }
+        }
+        // Enter and EVAC share the E: EV selects EVAC.
+        editor.init(false, "OR(G1 ");
+        enabledButtons(editor);
+        QVERIFY(!editor.handleKey(Qt::Key_E));
+        QVERIFY(editor.handleKey(Qt::Key_V));
+        QCOMPARE(editor.getString(), QString("OR(G1 EVAC)"));
+    }
+};
+
+Q_DECLARE_METATYPE(Step)
+
+QTEST_MAIN(tst_CBEEditor)
+#include "tst_cbeeditor.moc"
