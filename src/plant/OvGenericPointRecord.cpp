@@ -1,10 +1,10 @@
 // A point in the panel's 43-byte device record, and its CBE text compiled into the record.
-#include "plant/OvCBEKind.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
 
 #include "cbe/CBECompiler.h"
+#include "cbe/CBEExpression.h"
 #include "cbe/CBEProgramText.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
@@ -161,7 +161,7 @@ int OvGenericPoint::compileCBE(QByteArray& buffer, u8* errorCode) const
     request.owner[1] = u8(((loop >> 2) & 0x01) | ((sub & 0x0F) << 1) | (m_family != 1 ? 0x20 : 0));
     request.owner[2] = u8(m_address - 1);
     request.ownerKind = m_family == 1 ? CBE_OWNER_SENSOR : CBE_OWNER_MODULE;
-    request.listMode = cbeTextKind(m_cbe) == kCBEKindDirect ? 1 : 0;
+    request.listMode = Ov4800::checkCBEString(m_cbe) == Ov4800::CBEExpression::KIND_DIRECT ? 1 : 0;
 
     const int length = CBEExpr_Parse(&request);
     if (length < 1) {
