@@ -3,8 +3,8 @@
 // every loop protocol, and a block that runs out of records.
 #include "ovLib/OvLib.h"
 
-#include "LoopTestSupport.h"
-#include "PlantTestSupport.h"
+#include "plant/LoopTestSupport.h"
+#include "plant/PlantTestSupport.h"
 #include "TestBase.h"
 
 #include "ZpData/Values/DeviceRec.h"
