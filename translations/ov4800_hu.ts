@@ -101,7 +101,7 @@
     </message>
     <message id="CBE_BAD_DEL_DELAY">
         <source>Delay time too large in DEL operator</source>
-        <translation>Túl nagy késleltetési idő a DEL műveletben</translation>
+        <translation>Túl nagy késleltetési idő a DEL operátorban</translation>
     </message>
     <message id="CBE_LOOP_INDEX_OUT_OF_RANGE">
         <source>Invalid loop number </source>
@@ -109,19 +109,19 @@
     </message>
     <message id="CBE_UNEXPECTED_GROUP">
         <source>Unexpected 'G' operator</source>
-        <translation>Váratlan 'G' művelet</translation>
+        <translation>Váratlan 'G' operátor</translation>
     </message>
     <message id="CBE_UNEXPECTED_LOOP">
         <source>Unexpected 'L' operator </source>
-        <translation>Váratlan 'L' művelet </translation>
+        <translation>Váratlan 'L' operátor </translation>
     </message>
     <message id="CBE_UNEXPECTED_MODULE">
         <source>Unexpected 'M' operator</source>
-        <translation>Váratlan 'M' művelet</translation>
+        <translation>Váratlan 'M' operátor</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
         <source>Unespected 'D' operator</source>
-        <translation>Váratlan 'D' művelet</translation>
+        <translation>Váratlan 'D' operátor</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
         <source>Invalid Module address</source>
@@ -137,7 +137,7 @@
     </message>
     <message id="CBE_NO_VALID_TOKEN">
         <source>Operator Error</source>
-        <translation>Műveleti hiba</translation>
+        <translation>Operátorhiba</translation>
     </message>
     <message id="CBE_UNEXPECTED_BREAK">
         <source>Truncation error</source>
@@ -145,7 +145,7 @@
     </message>
     <message id="CBE_TIM_NOT_ALONE">
         <source>TIM is not the only operator in the cbe</source>
-        <translation>A TIM nem az egyetlen művelet a CBE-ben</translation>
+        <translation>A TIM nem az egyetlen operátor a CBE-ben</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
         <source>TIM: invalid start time</source>
@@ -209,11 +209,11 @@
     </message>
     <message id="CBE_DEL_NOT_ALONE">
         <source>DEL is not the only operator in the CBE</source>
-        <translation>A DEL nem az egyetlen művelet a CBE-ben</translation>
+        <translation>A DEL nem az egyetlen operátor a CBE-ben</translation>
     </message>
     <message id="CBE_SDEL_NOT_ALONE">
         <source>SDEL is not the only operator in the CBE</source>
-        <translation>Az SDEL nem az egyetlen művelet a CBE-ben</translation>
+        <translation>Az SDEL nem az egyetlen operátor a CBE-ben</translation>
     </message>
     <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
         <source>Invalid CPU address</source>
@@ -221,7 +221,7 @@
     </message>
     <message id="CBE_UNEXPECTED_CPU">
         <source>Unexpected 'C' operator</source>
-        <translation>Váratlan 'C' művelet</translation>
+        <translation>Váratlan 'C' operátor</translation>
     </message>
     <message id="CBE_ZONE_INDEX_OUT_OF_RANGE">
         <source>Invalid Zone Number</source>
@@ -229,11 +229,11 @@
     </message>
     <message id="CBE_UNEXPECTED_ZONE">
         <source>Unexpected 'Z' operator</source>
-        <translation>Váratlan 'Z' művelet</translation>
+        <translation>Váratlan 'Z' operátor</translation>
     </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
-        <translation>A TONE nem az egyetlen művelet a CBE-ben</translation>
+        <translation>A TONE nem az egyetlen operátor a CBE-ben</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
         <source>Ivalid Zone number in TONE</source>
@@ -253,7 +253,7 @@
     </message>
     <message id="CBE_DIS_NOT_ONLY">
         <source>DIS is not the only operator in the CBE</source>
-        <translation>A DIS nem az egyetlen művelet a CBE-ben</translation>
+        <translation>A DIS nem az egyetlen operátor a CBE-ben</translation>
     </message>
     <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
         <source>DEL, SDEL commands: delay not found</source>
@@ -265,7 +265,7 @@
     </message>
     <message id="CBE_NOTFOUND_TOKEN">
         <source>Operator not found</source>
-        <translation>A művelet nem található</translation>
+        <translation>Az operátor nem található</translation>
     </message>
     <message id="KORVA_INVALID_INPUT_1">
         <source>Invalid detector address</source>
@@ -465,11 +465,11 @@
     </message>
     <message id="PAGE_REPEATERS">
         <source>Repeaters</source>
-        <translation>Ismétlők</translation>
+        <translation>Ismétlőtablók</translation>
     </message>
     <message id="PAGE_ANNUNCIATORS">
         <source>Annunciators</source>
-        <translation>Jelzőtáblák</translation>
+        <translation>Jelzőtablók</translation>
     </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
@@ -633,7 +633,7 @@
     </message>
     <message id="CSV_ANNUNCIATOR_FILE_PREFIX">
         <source>Annunciators</source>
-        <translation>Jelzőtáblák</translation>
+        <translation>Jelzőtablók</translation>
     </message>
     <message id="CSV_VIWER_FILE_PREFIX">
         <source>Viewers</source>

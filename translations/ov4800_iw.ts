@@ -465,7 +465,7 @@
     </message>
     <message id="PAGE_REPEATERS">
         <source>Repeaters</source>
-        <translation>משחזרים</translation>
+        <translation>לוחות חוזרים</translation>
     </message>
     <message id="PAGE_ANNUNCIATORS">
         <source>Annunciators</source>
