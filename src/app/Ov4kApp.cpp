@@ -178,7 +178,7 @@ void Ov4kApp::createModels()
         publish("theLanguageModel", m_languageModel);
         if (!connect(m_languageModel, &OvLanguageModel::selectLanguage, this, &Ov4kApp::onSelectLanguage))
             qCritical() << "Connect SIGNAL OvLanguageModel::selectLanguage()\t: " << false;
-        // The model first: the scene's texts follow its modelChanged.
+        // The menu marks its new entry before the application's own texts follow.
         if (!connect(this, &Ov4kApp::applicationLanguageChanged, m_languageModel,
                      &OvLanguageModel::onApplicationLanguageChanged)
             || !connect(this, &Ov4kApp::applicationLanguageChanged, this, &Ov4kApp::onApplicationLanguageChanged))
