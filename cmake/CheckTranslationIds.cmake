@@ -1,5 +1,8 @@
-# Fails when a message id used in the sources is missing from a translation file.
-# cmake -DTS_FILE=<file.ts> -DSOURCE_DIRS=<dir;dir...> -P CheckTranslationIds.cmake
+# Fails when a message id used in the sources is missing from a translation file, or when
+# the file holds an id that no source uses (a typo on either side shows as both).
+# cmake -DTS_FILE=<file.ts> -DSOURCE_DIRS=<dir;dir...> [-DAWAITING=<file>] -P CheckTranslationIds.cmake
+# AWAITING lists (one a line) ids whose texts are in place before the code that shows them;
+# each is reported, and listing one that a source uses already fails, so the list only shrinks.
 # Ids are taken from qtTrId("..."), qsTrId("..."), QT_TRID_NOOP("...") and
 # QT_TRID_N_NOOP("...") in .cpp, .h, .qml and .js files; an id built at run time is not seen.
 
@@ -36,6 +39,7 @@ endif()
 get_filename_component(root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 set(ws "[ \t\r\n]*")
 set(missing)
+set(used)
 set(used_count 0)
 foreach(src IN LISTS sources)
   file(READ "${src}" text)
@@ -43,6 +47,7 @@ foreach(src IN LISTS sources)
   foreach(call IN LISTS calls)
     string(REGEX REPLACE ".*\"([^\"]*)\"$" "\\1" id "${call}")
     math(EXPR used_count "${used_count} + 1")
+    list(APPEND used "${id}")
     if(NOT id IN_LIST known_ids AND NOT id IN_LIST missing)
       list(APPEND missing "${id}")
       set(where "${src}")
@@ -55,9 +60,31 @@ foreach(src IN LISTS sources)
   endforeach()
 endforeach()
 
+get_filename_component(ts_name "${TS_FILE}" NAME)
+set(awaiting)
+if(AWAITING)
+  file(STRINGS "${AWAITING}" awaiting)
+endif()
+set(unused)
+foreach(id IN LISTS awaiting)
+  if(id IN_LIST used OR NOT id IN_LIST known_ids)
+    list(APPEND unused "${id}")
+    message("stale awaiting id: ${id} (used by a source or not in ${ts_name}: remove it from the list)")
+  else()
+    message("awaiting its code: ${id}")
+  endif()
+endforeach()
+foreach(id IN LISTS known_ids)
+  if(NOT id IN_LIST used AND NOT id IN_LIST awaiting)
+    list(APPEND unused "${id}")
+    message("unused id: ${id} (in ${ts_name}, used by no source)")
+  endif()
+endforeach()
+
 list(LENGTH missing missing_count)
+list(LENGTH unused unused_count)
 list(LENGTH known_ids known_count)
-if(missing_count GREATER 0)
-  message(FATAL_ERROR "${missing_count} message id(s) missing from ${TS_FILE}")
+if(missing_count GREATER 0 OR unused_count GREATER 0)
+  message(FATAL_ERROR "${missing_count} message id(s) missing from ${TS_FILE}, ${unused_count} unused")
 endif()
 message("${used_count} id use(s) found, all in ${TS_FILE} (${known_count} ids)")

@@ -76,7 +76,7 @@ OvPopup {
                     anchors.verticalCenter: parent.verticalCenter
                     implicitWidth: fontMetrics.height * 1.8
                     imageSource: "../Resources/closeBtn.png"
-                    toolTipId: "closeInfoBtn"
+                    toolTipId: QT_TRID_NOOP("closeInfoBtn")
                     // The box's items live in the window's overlay, which knows the window.
                     onToolTipRequested: {
                         var shell = Window.window

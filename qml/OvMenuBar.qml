@@ -27,13 +27,13 @@ OvMenuBarBase {
     OvMenu {
         id: fileMenu
         objectName: "fileMenu"
-        title: menuBar._tr("File")
+        title: menuBar._tr(QT_TRID_NOOP("File"))
         onAboutToShow: menuBar._readRecentCount()
 
         OvMenuItem {
             objectName: "newItem"
             action: OvAction {
-                text: menuBar._tr("NuovoFile")
+                text: menuBar._tr(QT_TRID_NOOP("NuovoFile"))
                 shortcut: StandardKey.New
                 onTriggered: menuBar.shell.onFileNewMenu()
             }
@@ -41,7 +41,7 @@ OvMenuBarBase {
         OvMenuItem {
             objectName: "openItem"
             action: OvAction {
-                text: menuBar._tr("Apri")
+                text: menuBar._tr(QT_TRID_NOOP("Apri"))
                 shortcut: StandardKey.Open
                 onTriggered: menuBar.shell.onOpenFileMenu()
             }
@@ -49,7 +49,7 @@ OvMenuBarBase {
         OvMenu {
             id: recentMenu
             objectName: "recentMenu"
-            title: menuBar._tr("openRecentFile")
+            title: menuBar._tr(QT_TRID_NOOP("openRecentFile"))
             enabled: menuBar._recentCount > 0
 
             Instantiator {
@@ -64,7 +64,7 @@ OvMenuBarBase {
             OvMenuSeparator {}
             OvMenuItem {
                 objectName: "clearRecentItem"
-                text: menuBar._tr("clearRecentFilesList")
+                text: menuBar._tr(QT_TRID_NOOP("clearRecentFilesList"))
                 enabled: menuBar._recentCount > 0
                 onTriggered: menuBar.shell.clearRecentFileListSizeRqst()
             }
@@ -72,7 +72,7 @@ OvMenuBarBase {
         OvMenuItem {
             objectName: "saveItem"
             action: OvAction {
-                text: menuBar._tr("Salva")
+                text: menuBar._tr(QT_TRID_NOOP("Salva"))
                 shortcut: StandardKey.Save
                 enabled: menuBar.plantExists && activePlant.dataModified
                 onTriggered: menuBar.shell.clickedOnFileSaveBtn()
@@ -81,7 +81,7 @@ OvMenuBarBase {
         OvMenuItem {
             objectName: "saveAsItem"
             action: OvAction {
-                text: menuBar._tr("SalvaConNome")
+                text: menuBar._tr(QT_TRID_NOOP("SalvaConNome"))
                 shortcut: "Ctrl+Shift+s"
                 enabled: menuBar.plantExists
                 onTriggered: menuBar.shell.clickedOnFileSaveAs()
@@ -90,32 +90,32 @@ OvMenuBarBase {
         OvMenuSeparator {}
         OvMenuItem {
             objectName: "pdfItem"
-            text: menuBar._tr("EsportaPDF")
+            text: menuBar._tr(QT_TRID_NOOP("EsportaPDF"))
             enabled: menuBar.plantExists
             onTriggered: menuBar.shell.pdfExportBtnClicked()
         }
         OvMenuItem {
             objectName: "csvItem"
-            text: menuBar._tr("EsportaCSV")
+            text: menuBar._tr(QT_TRID_NOOP("EsportaCSV"))
             enabled: menuBar.plantExists
             onTriggered: menuBar.shell.xlsExportBtnClicked()
         }
         OvMenuItem {
             objectName: "compileItem"
-            text: menuBar._tr("CompilaPerCentrale")
+            text: menuBar._tr(QT_TRID_NOOP("CompilaPerCentrale"))
             enabled: menuBar.plantExists
             onTriggered: menuBar.shell.compileBtnClicked()
         }
         OvMenuItem {
             objectName: "importItem"
-            text: menuBar._tr("ImportaFileCentrale")
+            text: menuBar._tr(QT_TRID_NOOP("ImportaFileCentrale"))
             onTriggered: menuBar.shell.importBtnClicked()
         }
         OvMenuSeparator {}
         OvMenuItem {
             objectName: "exitItem"
             action: OvAction {
-                text: menuBar._tr("Exit")
+                text: menuBar._tr(QT_TRID_NOOP("Exit"))
                 shortcut: "Ctrl+Q"
                 onTriggered: {
                     if (!theApp || theApp.onQuitRequest())
@@ -128,12 +128,12 @@ OvMenuBarBase {
     OvMenu {
         id: optionsMenu
         objectName: "optionsMenu"
-        title: menuBar._tr("Options")
+        title: menuBar._tr(QT_TRID_NOOP("Options"))
 
         OvMenu {
             id: languageMenu
             objectName: "languageMenu"
-            title: menuBar._tr("Language")
+            title: menuBar._tr(QT_TRID_NOOP("Language"))
 
             Instantiator {
                 model: theLanguageModel
@@ -150,7 +150,7 @@ OvMenuBarBase {
         OvMenu {
             id: themeMenu
             objectName: "themeMenu"
-            title: menuBar._tr("ColorTheme")
+            title: menuBar._tr(QT_TRID_NOOP("ColorTheme"))
 
             Instantiator {
                 model: theThemeModel
@@ -181,7 +181,7 @@ OvMenuBarBase {
         OvMenuItem {
             objectName: "searchItem"
             action: OvAction {
-                text: menuBar._tr("searchItem")
+                text: menuBar._tr(QT_TRID_NOOP("searchItem"))
                 shortcut: "Ctrl+F"
                 onTriggered: {
                     // The dialog comes with the search command; until then the key does nothing.
@@ -206,11 +206,11 @@ OvMenuBarBase {
     OvMenu {
         id: infoMenu
         objectName: "infoMenu"
-        title: menuBar._tr("Info")
+        title: menuBar._tr(QT_TRID_NOOP("Info"))
 
         OvMenuItem {
             objectName: "aboutItem"
-            text: menuBar._tr("ID_OV_VERSION_LBL") + " " + (config ? config.appName : "")
+            text: menuBar._tr(QT_TRID_NOOP("ID_OV_VERSION_LBL")) + " " + (config ? config.appName : "")
             onTriggered: menuBar.shell.showAboutDlg()
         }
     }

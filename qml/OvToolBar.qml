@@ -46,21 +46,21 @@ Item {
         OvToolButton {
             objectName: "openButton"
             imageSource: "../Resources/tbOpenFile.png"
-            toolTipId: "OpenFile"
+            toolTipId: QT_TRID_NOOP("OpenFile")
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: toolBar.shell.onOpenFileMenu()
         }
         OvToolButton {
             objectName: "newButton"
             imageSource: "../Resources/tbNewFile.png"
-            toolTipId: "Crea un nuovo file"
+            toolTipId: QT_TRID_NOOP("Crea un nuovo file")
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: toolBar.shell.onFileNewMenu()
         }
         OvToolButton {
             objectName: "saveButton"
             imageSource: "../Resources/tbSave.png"
-            toolTipId: "Salva modifiche"
+            toolTipId: QT_TRID_NOOP("Salva modifiche")
             enabled: toolBar.plantExists && (toolBar._savedStamp, activePlant.isModified())
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: {
@@ -78,7 +78,7 @@ Item {
         OvToolButton {
             objectName: "pdfButton"
             imageSource: "../Resources/tbPdfExport.png"
-            toolTipId: "Exporta dati in formato PDF"
+            toolTipId: QT_TRID_NOOP("Exporta dati in formato PDF")
             enabled: toolBar.plantExists
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: toolBar.shell.pdfExportBtnClicked()
@@ -86,7 +86,7 @@ Item {
         OvToolButton {
             objectName: "csvButton"
             imageSource: "../Resources/tbCsvExport.png"
-            toolTipId: "Exporta dati in formato CSV"
+            toolTipId: QT_TRID_NOOP("Exporta dati in formato CSV")
             enabled: toolBar.plantExists
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: toolBar.shell.xlsExportBtnClicked()
@@ -101,7 +101,7 @@ Item {
         OvToolButton {
             objectName: "compileButton"
             imageSource: "../Resources/tbCompile.png"
-            toolTipId: "Compila per centrale"
+            toolTipId: QT_TRID_NOOP("Compila per centrale")
             enabled: toolBar.plantExists
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: toolBar.shell.compileBtnClicked()
@@ -109,14 +109,14 @@ Item {
         OvToolButton {
             objectName: "importButton"
             imageSource: "../Resources/tbImport.png"
-            toolTipId: "Importa file da centrale"
+            toolTipId: QT_TRID_NOOP("Importa file da centrale")
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: toolBar.shell.importBtnClicked()
         }
         OvToolButton {
             objectName: "checkCbeButton"
             imageSource: "../Resources/tbCheckCbe.png"
-            toolTipId: "checkCBE"
+            toolTipId: QT_TRID_NOOP("checkCBE")
             enabled: toolBar.plantExists && activePlant.isCBESystemModified()
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: theApp.checkCBE()

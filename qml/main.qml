@@ -12,7 +12,6 @@ OvApplicationWindow {
     property string workingAreaStat: "JUST_OPEN"
 
     property bool _aboutOpen: false
-    property string _language: theParameters ? theParameters.getActualLanguage() : ""
 
     signal onOpenFileMenu()
     signal onFileNewMenu()
@@ -36,8 +35,9 @@ OvApplicationWindow {
     title: config ? config.appName + config.orgName : ""
     font.family: OvTheme.fontFamily
 
-    // Arabic and Hebrew ("iw") read right to left: the whole scene mirrors.
-    LayoutMirroring.enabled: _language === "ar" || _language === "iw"
+    // Arabic and Hebrew ("iw") read right to left: the whole scene mirrors, following the
+    // language in use, which the application sets as its layout direction.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
     LayoutMirroring.childrenInherit: true
 
     function showAboutDlg() {
@@ -88,13 +88,6 @@ OvApplicationWindow {
     Component.onCompleted: {
         if (theApp && theApp.isWndMaximized())
             visibility = Window.Maximized
-    }
-
-    Connections {
-        target: theApp
-        function onApplicationLanguageChanged() {
-            mainWindow._language = theParameters ? theParameters.getActualLanguage() : ""
-        }
     }
 
     menuBar: OvMenuBar {

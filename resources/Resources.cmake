@@ -25,6 +25,8 @@ set(ov_images
   tbCompile,png,1 tbImport,png,1 tbCheckCbe,png,1)
 # Loop protocol icons of the point types.
 list(APPEND ov_images adv,png,1 varn,png,1 apl,png,1 warning,png,1 errors,png,1)
+# Badges of the language menu, one per translation code.
+list(APPEND ov_images ar,png,1 en,png,1 es,png,1 fr,png,1 hu,png,1 it,png,1 iw,png,1 nl,png,1 no,png,1 pt,png,1 ro,png,1)
 foreach(entry IN LISTS ov_images)
   string(REPLACE "," ";" parts "${entry}")
   list(GET parts 0 name)

@@ -4,6 +4,7 @@
 #include "app/Configuration.h"
 #include "app/ConfigurationCommon.h"
 #include "app/cpuTypeModel.h"
+#include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
 #include "app/OvThemeMdl.h"
 
@@ -77,6 +78,8 @@ Ov4kApp::~Ov4kApp()
     m_themeModel = nullptr;
     delete m_cpuTypeModel;
     m_cpuTypeModel = nullptr;
+    delete m_languageModel;
+    m_languageModel = nullptr;
     delete m_parameters;
     m_parameters = nullptr;
 
@@ -162,11 +165,27 @@ bool Ov4kApp::connectGui()
 {
     if (!m_mainWindow)
         return false;
+    createModels();
     // The scene's command signals are connected as their commands arrive; the plant and the
     // models it needs do not exist before the first open or new command.
+    return true;
+}
+
+void Ov4kApp::createModels()
+{
+    if (!m_languageModel) {
+        m_languageModel = new OvLanguageModel();
+        publish("theLanguageModel", m_languageModel);
+        if (!connect(m_languageModel, &OvLanguageModel::selectLanguage, this, &Ov4kApp::onSelectLanguage))
+            qCritical() << "Connect SIGNAL OvLanguageModel::selectLanguage()\t: " << false;
+        // The menu marks its new entry before the application's own texts follow.
+        if (!connect(this, &Ov4kApp::applicationLanguageChanged, m_languageModel,
+                     &OvLanguageModel::onApplicationLanguageChanged)
+            || !connect(this, &Ov4kApp::applicationLanguageChanged, this, &Ov4kApp::onApplicationLanguageChanged))
+            qCritical() << "Connect SIGNAL Ov4kApp::applicationLanguageChanged()\t: " << false;
+    }
     publish("activePlant", nullptr);
     publish("theApp", this);
-    return true;
 }
 
 bool Ov4kApp::onQuitRequest()
@@ -224,6 +243,8 @@ QObject* Ov4kApp::publishedObject(const char* name)
         return m_themeModel;
     if (property == QLatin1String("theCpuTypeMdl"))
         return m_cpuTypeModel;
+    if (property == QLatin1String("theLanguageModel"))
+        return m_languageModel;
     return nullptr;
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QUrl>
 
+class OvLanguageModel;
 class OvParametersReference;
 class OvThemeMdl;
 class cpuTypeModel;
@@ -39,6 +40,8 @@ public:
     QQuickWindow* createGui();
     // Connects the scene and creates the remaining models; false without a main window.
     bool connectGui();
+    // Creates each model that does not exist yet, publishes it and connects it.
+    void createModels();
     // Sets the application's window icon from the brand; whether the main window exists.
     bool applyWindowIcon();
 
@@ -54,6 +57,9 @@ public:
     int pageCode() const { return m_pageCode; }
     // The plant file to open: empty, the command-line argument, or the file of the plant.
     QString currentFilePath() const { return m_currentFilePath; }
+    OvLanguageModel* languageModel() const { return m_languageModel; }
+    // The code of the translation loaded ("it"), empty while none is installed.
+    QString languageInUse() const { return m_languageInUse; }
 
 signals:
     void applicationLanguageChanged();
@@ -90,6 +96,11 @@ public slots:
     QString getApplicationFileName() const;
     void onPlantDescriptionChange();
     void onPlantFileNameChanged();
+    // Loads a translation by its bare file name ("ov4800_it.qm"), from beside the program or
+    // else from the resources, and stores its code as the language to start with. A file
+    // that cannot be loaded leaves the language in use as it was.
+    void onSelectLanguage(const QString& fileName);
+    // New default plant name, layout direction of the language, models' texts.
     void onApplicationLanguageChanged();
     QString getApplicationVersionLabel() const;
     QString getPanelDataVersionLabel() const;
@@ -146,4 +157,6 @@ private:
     int m_majorVersion = kApplicationMajorVersion;
     int m_minorVersion = kApplicationMinorVersion;
     QTranslator* m_translator = nullptr;
+    QString m_languageInUse;
+    OvLanguageModel* m_languageModel = nullptr;
 };

@@ -5,11 +5,13 @@
 #include "app/ApplicationLog.h"
 #include "app/Configuration.h"
 #include "app/cpuTypeModel.h"
+#include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QLocale>
 #include <QQuickWindow>
 #include <QTranslator>
 
@@ -27,12 +29,42 @@ void Ov4kApp::loadTranslation()
         qInfo() << "translatorUrl = " << path;
     }
     m_translator = new QTranslator(this);
-    if (!m_translator->load(path) && !m_translator->load(QStringLiteral(":/translations/ov4800_en.qm"))) {
-        qInfo() << "LANGUAGE NOT FOUND";
-        return;
+    m_languageInUse = code;
+    if (!m_translator->load(path)) {
+        m_languageInUse = QStringLiteral("en");
+        if (!m_translator->load(QStringLiteral(":/translations/ov4800_en.qm"))) {
+            m_languageInUse.clear();
+            qInfo() << "LANGUAGE NOT FOUND";
+            return;
+        }
     }
     installTranslator(m_translator);
     onApplicationLanguageChanged();
+}
+
+void Ov4kApp::onSelectLanguage(const QString& fileName)
+{
+    QString path = applicationDirPath() + QStringLiteral("/translations/") + fileName;
+    if (!QFile::exists(path)) {
+        path = QStringLiteral(":/translations/") + fileName;
+        qDebug() << "translatorUrl = " << path;
+    }
+    // Loaded aside first: a file that fails must not leave the scene showing bare ids.
+    auto* translator = new QTranslator(this);
+    if (!translator->load(path)) {
+        qInfo() << "LANGUAGE NOT FOUND" << path;
+        delete translator;
+        return;
+    }
+    if (m_translator) {
+        removeTranslator(m_translator);
+        delete m_translator;
+    }
+    m_translator = translator;
+    installTranslator(m_translator);
+    m_languageInUse = OvLanguageModel::languageCode(fileName);
+    m_parameters->setActualLanguage(m_languageInUse);
+    emit applicationLanguageChanged();
 }
 
 void Ov4kApp::onApplicationLanguageChanged()
@@ -43,6 +75,9 @@ void Ov4kApp::onApplicationLanguageChanged()
         m_currentFilePath = m_defaultFileName;
         emit fileNameChanged();
     }
+    // Message boxes and the scene (through Qt.application) read right to left in Arabic and
+    // Hebrew. By the loaded file's code: the stored one may name a language without a file.
+    setLayoutDirection(QLocale(m_languageInUse).textDirection());
     if (m_cpuTypeModel)
         m_cpuTypeModel->reload();
 }

@@ -1,0 +1,223 @@
+// Switching the language of the running program, offscreen on the real scene: after each
+// switch the stored code, every text the window shows from a message id (menus and submenus,
+// tool tips, About labels), the language menu's active entry and the mirroring of Arabic and
+// Hebrew. The English texts and the lists of texts a language keeps in English are read from
+// the translation sources. A screenshot of each language lands in the build tree.
+#include "IsolatedHome.h"
+#include "TestBase.h"
+#include "app/Ov4kApp.h"
+#include "app/OvLanguageModel.h"
+
+#include <QtQuick>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+static int s_argc = 1;
+static char s_arg0[] = "tst_languageswitch";
+static char* s_argv[] = {s_arg0, nullptr};
+
+class tst_LanguageSwitch : public TestBase {
+    Q_OBJECT
+
+    Ov4kApp* m_app = nullptr;
+    QQuickWindow* m_window = nullptr;
+    QHash<QString, QString> m_english;       // id -> English text
+    QMultiHash<QString, QString> m_idsOf;    // English text -> ids
+    QSet<QString> m_translated;              // every id's text in the language in use
+
+    QObject* named(const char* name) const { return m_window->findChild<QObject*>(name); }
+    static QString shotPath(const QString& name)
+    {
+        QDir().mkpath(QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots"));
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots/") + name + QStringLiteral(".png");
+    }
+
+    void readEnglish()
+    {
+        QFile file(QStringLiteral(OV_TRANSLATIONS_DIR "/ov4800_en.ts"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString id;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("message"))
+                id = xml.attributes().value(QLatin1String("id")).toString();
+            else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+                const QString text = xml.readElementText();
+                m_english.insert(id, text);
+                m_idsOf.insert(text, id);
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(m_english.size() > 100);
+    }
+
+    // A text of an id shown in English in another language is a fault, unless the language
+    // says it that way (its translation equals it: only brands and listed ids). Counts the
+    // texts that come from an id.
+    void checkText(const QString& where, const QString& text, const QString& code, int& checked)
+    {
+        if (text.isEmpty())
+            return;
+        if (m_english.contains(text) && qtTrId(qPrintable(text)) != text)
+            QFAIL(qPrintable(QStringLiteral("%1 shows the bare id \"%2\"").arg(where, text)));
+        if (m_translated.contains(text))
+            ++checked;
+        if (code == QLatin1String("en") || !m_idsOf.contains(text))
+            return;
+        for (const QString& id : m_idsOf.values(text)) {
+            if (qtTrId(qPrintable(id)) == text)
+                return;
+        }
+        QFAIL(qPrintable(QStringLiteral("%1 shows the English text \"%2\" in %3").arg(where, text, code)));
+    }
+
+    int checkWindowTexts(const QString& code)
+    {
+        m_translated.clear();
+        for (auto it = m_english.cbegin(); it != m_english.cend(); ++it)
+            m_translated.insert(qtTrId(qPrintable(it.key())));
+        int checked = 0;
+        const QList<QObject*> objects = m_window->findChildren<QObject*>();
+        for (QObject* object : objects) {
+            for (const char* property : {"text", "title"}) {
+                const QVariant value = object->property(property);
+                if (value.type() == QVariant::String)
+                    checkText(QString::fromLatin1(object->metaObject()->className()), value.toString(), code, checked);
+            }
+            const QString tip = object->property("toolTipId").toString();
+            if (!tip.isEmpty())
+                checkText(QStringLiteral("tool tip ") + tip, qtTrId(qPrintable(tip)), code, checked);
+        }
+        return checked;
+    }
+
+    // The whole scene, popups included, as drawn.
+    void saveShot(const QString& name)
+    {
+        QSharedPointer<QQuickItemGrabResult> grab = m_window->contentItem()->grabToImage();
+        QVERIFY(grab);
+        bool ready = false;
+        connect(grab.data(), &QQuickItemGrabResult::ready, this, [&ready] { ready = true; });
+        QTRY_VERIFY(ready);
+        QVERIFY(!grab->image().isNull());
+        QVERIFY(grab->image().save(shotPath(name)));
+    }
+
+    void openMenu(const char* menu, const char* above)
+    {
+        QObject* parent = named(above);
+        QVERIFY(QMetaObject::invokeMethod(parent, "open"));
+        QTRY_VERIFY(parent->property("opened").toBool());
+        QObject* popup = named(menu);
+        for (QObject* object : m_window->findChildren<QObject*>()) {
+            if (object->property("subMenu").value<QObject*>() == popup)
+                QVERIFY(QMetaObject::invokeMethod(object, "triggered"));
+        }
+        QTRY_VERIFY(popup->property("opened").toBool());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(s_home.isValid());
+        readEnglish();
+        qputenv("QT_QUICK_BACKEND", "software");
+        Q_INIT_RESOURCE(translations);
+        Q_INIT_RESOURCE(qml);
+        Q_INIT_RESOURCE(resources);
+        m_app = new Ov4kApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QTimer::singleShot(0, m_app, [this] {
+            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
+                    Qt::QueuedConnection);
+        });
+        QCOMPARE(m_app->run(), 0);
+        m_window = m_app->mainWindow();
+        QVERIFY(m_window && m_app->languageModel());
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_app;
+        TestBase::cleanupTestCase();
+    }
+
+    // Without a folder beside the program the menu lists nine languages; Arabic and Hebrew are
+    // reached by their file names. English last: the window must come back unmirrored.
+    void switchTo_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("row");
+        const QStringList listed{"en", "es", "fr", "hu", "it", "nl", "no", "pt", "ro"};
+        for (const char* code : {"es", "fr", "hu", "it", "nl", "no", "pt", "ro", "ar", "iw", "en"})
+            QTest::newRow(code) << QString::fromLatin1(code) << int(listed.indexOf(QLatin1String(code)));
+    }
+    void switchTo()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, row);
+        OvLanguageModel* model = m_app->languageModel();
+        QCOMPARE(model->rowCount(), 9);
+        const QString file = QStringLiteral("ov4800_%1.qm").arg(code);
+        // Open during the switch: its labels are filled again.
+        QObject* about = named("aboutDlg");
+        QVERIFY(QMetaObject::invokeMethod(m_window, "showAboutDlg"));
+        QTRY_VERIFY(about->property("opened").toBool());
+        if (row >= 0) {
+            QSignalSpy spy(model, &OvLanguageModel::selectLanguage);
+            model->clicked(row);
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(spy.at(0).at(0).toString(), file);
+        } else {
+            m_app->onSelectLanguage(file);
+        }
+        QCOMPARE(QSettings().value(QStringLiteral("defaultLanguage")).toString(), code);
+        QCOMPARE(m_app->languageInUse(), code);
+        QCOMPARE(model->selectedRow(), row);
+        QCOMPARE(model->data(model->index(qMax(row, 0), 0), OvLanguageModel::lgActive).toBool(), row >= 0);
+
+        const bool rtl = code == QLatin1String("ar") || code == QLatin1String("iw");
+        auto* open = qobject_cast<QQuickItem*>(named("openButton"));
+        QVERIFY(open);
+        QTRY_COMPARE(open->mapToScene(QPointF(0, 0)).x() > m_window->width() / 2, rtl);
+
+        const int checked = checkWindowTexts(code);
+        QVERIFY2(checked >= 25, qPrintable(QString::number(checked)));
+        QCOMPARE(named("fileMenu")->property("title").toString(), qtTrId("File"));
+        QCOMPARE(named("languageMenu")->property("title").toString(), qtTrId("Language"));
+        QCOMPARE(about->property("_version").toString(), qtTrId("ID_OV_VERSION_LBL") + QStringLiteral(" 2.7"));
+        QCOMPARE(about->property("_dataVersion").toString(), qtTrId("PANEL_DATA_VERSION") + QStringLiteral(" 0x2602"));
+        QVERIFY(QMetaObject::invokeMethod(about, "close"));
+        QTRY_VERIFY(!about->property("visible").toBool());
+
+        saveShot(QStringLiteral("language-") + code);
+    }
+
+    // The menu of languages open on the last one chosen: badges, and that entry disabled.
+    void languageMenu()
+    {
+        openMenu("languageMenu", "optionsMenu");
+        int disabled = 0;
+        int entries = 0;
+        for (QObject* object : named("languageMenu")->findChildren<QObject*>()) {
+            if (!object->inherits("QQuickMenuItem") || object->property("text").toString().size() != 2)
+                continue;
+            ++entries;
+            if (!object->property("enabled").toBool()) {
+                ++disabled;
+                QCOMPARE(object->property("text").toString(), QStringLiteral("en"));
+            }
+        }
+        QCOMPARE(entries, 9);
+        QCOMPARE(disabled, 1);
+        saveShot(QStringLiteral("language-menu"));
+        QVERIFY(QMetaObject::invokeMethod(named("languageMenu"), "dismiss"));
+        QTRY_VERIFY(!named("languageMenu")->property("visible").toBool()
+                    && !named("optionsMenu")->property("visible").toBool());
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_LanguageSwitch)
+#include "tst_languageswitch.moc"

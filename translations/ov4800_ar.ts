@@ -1,0 +1,663 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="ERROR_NONE">
+        <source>None</source>
+        <translation>لا يوجد</translation>
+    </message>
+    <message id="ENABLE_TO_READ_OV_FILE">
+        <source>Errors in reading the file</source>
+        <translation>أخطاء في قراءة الملف</translation>
+    </message>
+    <message id="FILE_VERSION_NOT_SUPPORTED">
+        <source>File version unsupported</source>
+        <translation>إصدار الملف غير مدعوم</translation>
+    </message>
+    <message id="FILE_NOT_FOUND">
+        <source>File not found</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message id="CBE_C_VAL_TOO_BIG">
+        <source>Value too large</source>
+        <translation>القيمة كبيرة جدًا</translation>
+    </message>
+    <message id="CBE_L_VAL_TOO_BIG">
+        <source>Loop index too large</source>
+        <translation>رقم الحلقة كبير جدًا</translation>
+    </message>
+    <message id="CBE_PT_IDX_TOO_BIG">
+        <source>Point Address too large</source>
+        <translation>عنوان النقطة كبير جدًا</translation>
+    </message>
+    <message id="CBE_G_VAL_TOO_BIG">
+        <source>Group index too large</source>
+        <translation>رقم المجموعة كبير جدًا</translation>
+    </message>
+    <message id="CBE_TIME_SLICE_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>قيمة الوقت كبيرة جدًا</translation>
+    </message>
+    <message id="CBE_INVALID_MONTH_INDEX">
+        <source>Invalid month </source>
+        <translation>شهر غير صالح </translation>
+    </message>
+    <message id="CBE_TIME_SECONDS_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>قيمة الوقت كبيرة جدًا</translation>
+    </message>
+    <message id="CBE_STIME_GREATER_THAN_END">
+        <source>Starting time greater than ending time</source>
+        <translation>وقت البدء بعد وقت الانتهاء</translation>
+    </message>
+    <message id="CBE_Z_VAL_TOO_BIG">
+        <source>Zone index too large</source>
+        <translation>رقم المنطقة كبير جدًا</translation>
+    </message>
+    <message id="CBE_INVALID_TONE_INDEX">
+        <source>Invalid tone value</source>
+        <translation>قيمة النغمة غير صالحة</translation>
+    </message>
+    <message id="CBE_INVALID_AREA_INTERVAL">
+        <source>Zone value invalid </source>
+        <translation>قيمة المنطقة غير صالحة </translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>رقم المجموعة غير صالح</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>رقم المجموعة غير صالح</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>رقم المجموعة غير صالح</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>رقم المجموعة غير صالح</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_MODULE">
+        <source>Invalid output module</source>
+        <translation>وحدة الإخراج غير صالحة</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_SUB">
+        <source>Invalid output module</source>
+        <translation>وحدة الإخراج غير صالحة</translation>
+    </message>
+    <message id="CBE_INV_POINT">
+        <source>Invalid point address</source>
+        <translation>عنوان النقطة غير صالح</translation>
+    </message>
+    <message id="CBE_STACK_OVERFLOW">
+        <source>Bracket overflow</source>
+        <translation>أقواس متداخلة أكثر من اللازم</translation>
+    </message>
+    <message id="CBE_DUPLICATED_CMD">
+        <source>Duplicated command</source>
+        <translation>أمر مكرر</translation>
+    </message>
+    <message id="CBE_BAD_DEL_DELAY">
+        <source>Delay time too large in DEL operator</source>
+        <translation>زمن التأخير كبير جدًا في المعامل DEL</translation>
+    </message>
+    <message id="CBE_LOOP_INDEX_OUT_OF_RANGE">
+        <source>Invalid loop number </source>
+        <translation>رقم الحلقة غير صالح </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_GROUP">
+        <source>Unexpected 'G' operator</source>
+        <translation>المعامل 'G' غير متوقع</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_LOOP">
+        <source>Unexpected 'L' operator </source>
+        <translation>المعامل 'L' غير متوقع </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_MODULE">
+        <source>Unexpected 'M' operator</source>
+        <translation>المعامل 'M' غير متوقع</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_SENSOR">
+        <source>Unespected 'D' operator</source>
+        <translation>المعامل 'D' غير متوقع</translation>
+    </message>
+    <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Module address</source>
+        <translation>عنوان الوحدة غير صالح</translation>
+    </message>
+    <message id="CBE_SENSOR_INDEX_OUT_OF_RANGE">
+        <source>Invalid Detector address</source>
+        <translation>عنوان الكاشف غير صالح</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CASE">
+        <source>Generic error</source>
+        <translation>خطأ عام</translation>
+    </message>
+    <message id="CBE_NO_VALID_TOKEN">
+        <source>Operator Error</source>
+        <translation>خطأ في المعامل</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_BREAK">
+        <source>Truncation error</source>
+        <translation>خطأ في الاقتطاع</translation>
+    </message>
+    <message id="CBE_TIM_NOT_ALONE">
+        <source>TIM is not the only operator in the cbe</source>
+        <translation>TIM ليس المعامل الوحيد في CBE</translation>
+    </message>
+    <message id="CBE_BAD_TIM_START_TIME">
+        <source>TIM: invalid start time</source>
+        <translation>TIM: وقت بدء غير صالح</translation>
+    </message>
+    <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
+        <source>TIM: Stop Time not found</source>
+        <translation>TIM: وقت الانتهاء غير موجود</translation>
+    </message>
+    <message id="CBE_TIM_NO_MINUTES">
+        <source>TIM: Start Time or Stop Time without 'minutes'</source>
+        <translation>TIM: وقت البدء أو الانتهاء بدون 'دقائق'</translation>
+    </message>
+    <message id="CBE_BAD_TIM_STOP_TIME">
+        <source>TIM: invalid Stop Time value</source>
+        <translation>TIM: قيمة وقت الانتهاء غير صالحة</translation>
+    </message>
+    <message id="CBE_TIM_START_TIME_HOURS_INVALID">
+        <source>TIM: invalid hours value</source>
+        <translation>TIM: قيمة الساعات غير صالحة</translation>
+    </message>
+    <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
+        <source>TIM: invalid date separator</source>
+        <translation>TIM: فاصل التاريخ غير صالح</translation>
+    </message>
+    <message id="CBE_TIM_BAD_MONTH">
+        <source>TIM: invalid month value</source>
+        <translation>TIM: قيمة الشهر غير صالحة</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DAY">
+        <source>TIM: invalid day value</source>
+        <translation>TIM: قيمة اليوم غير صالحة</translation>
+    </message>
+    <message id="CBE_TIM_BAD_YEAR">
+        <source>TIM: invalid year value</source>
+        <translation>TIM: قيمة السنة غير صالحة</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DATE">
+        <source>TIM: invalid date</source>
+        <translation>TIM: تاريخ غير صالح</translation>
+    </message>
+    <message id="CBE_TOO_MANY_OPERANDS">
+        <source>Too many operands</source>
+        <translation>عدد المعاملات كبير جدًا</translation>
+    </message>
+    <message id="CBE_BAD_LOOP_SYNTAX">
+        <source>Invalid loop address</source>
+        <translation>عنوان الحلقة غير صالح</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
+        <source>DEL/SDEL incorrect separator</source>
+        <translation>DEL/SDEL: فاصل غير صحيح</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INCOMPLETE">
+        <source>Expression DEL or SDEL not complete</source>
+        <translation>التعبير DEL أو SDEL غير مكتمل</translation>
+    </message>
+    <message id="CBE_TIM_INCOMPLETE">
+        <source>Expression TIM not complete</source>
+        <translation>التعبير TIM غير مكتمل</translation>
+    </message>
+    <message id="CBE_DEL_NOT_ALONE">
+        <source>DEL is not the only operator in the CBE</source>
+        <translation>DEL ليس المعامل الوحيد في CBE</translation>
+    </message>
+    <message id="CBE_SDEL_NOT_ALONE">
+        <source>SDEL is not the only operator in the CBE</source>
+        <translation>SDEL ليس المعامل الوحيد في CBE</translation>
+    </message>
+    <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
+        <source>Invalid CPU address</source>
+        <translation>عنوان اللوحة غير صالح</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CPU">
+        <source>Unexpected 'C' operator</source>
+        <translation>المعامل 'C' غير متوقع</translation>
+    </message>
+    <message id="CBE_ZONE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Zone Number</source>
+        <translation>رقم المنطقة غير صالح</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_ZONE">
+        <source>Unexpected 'Z' operator</source>
+        <translation>المعامل 'Z' غير متوقع</translation>
+    </message>
+    <message id="CBE_TONE_NOT_ALONE">
+        <source>TONE is not the only operator in the CBE</source>
+        <translation>TONE ليس المعامل الوحيد في CBE</translation>
+    </message>
+    <message id="CBE_TONE_BAD_ZONE">
+        <source>Ivalid Zone number in TONE</source>
+        <translation>رقم منطقة غير صالح في TONE</translation>
+    </message>
+    <message id="CBE_TONE_OUT_OF_RANGE">
+        <source>TONE: Value out of range</source>
+        <translation>TONE: القيمة خارج النطاق</translation>
+    </message>
+    <message id="CBE_VOL_OUT_OF_RANGE">
+        <source>Invalid Volume value</source>
+        <translation>قيمة مستوى الصوت غير صالحة</translation>
+    </message>
+    <message id="CBE_SYS_INVALID">
+        <source>SYS operand not allowed</source>
+        <translation>المعامل SYS غير مسموح به</translation>
+    </message>
+    <message id="CBE_DIS_NOT_ONLY">
+        <source>DIS is not the only operator in the CBE</source>
+        <translation>DIS ليس المعامل الوحيد في CBE</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
+        <source>DEL, SDEL commands: delay not found</source>
+        <translation>الأمران DEL و SDEL: التأخير غير موجود</translation>
+    </message>
+    <message id="CBE_NOT_TERMINATED">
+        <source>Formula not terminated correctly</source>
+        <translation>الصيغة غير منتهية بشكل صحيح</translation>
+    </message>
+    <message id="CBE_NOTFOUND_TOKEN">
+        <source>Operator not found</source>
+        <translation>المعامل غير موجود</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_1">
+        <source>Invalid detector address</source>
+        <translation>عنوان الكاشف غير صالح</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_2">
+        <source>Invalid detector address</source>
+        <translation>عنوان الكاشف غير صالح</translation>
+    </message>
+    <message id="KORVA_INVALID_SUB">
+        <source>Invalid sub-Address</source>
+        <translation>عنوان فرعي غير صالح</translation>
+    </message>
+    <message id="KORVA_DUPLICATED_INPUT">
+        <source>Associated Detector already used </source>
+        <translation>الكاشف المرتبط مستخدم بالفعل </translation>
+    </message>
+    <message id="ERR_FLT_DUPLICATED">
+        <source>Duplicated filter</source>
+        <translation>مرشح مكرر</translation>
+    </message>
+    <message id="ERR_FLT_SMALLER">
+        <source>Irrelevant filter</source>
+        <translation>مرشح غير ذي صلة</translation>
+    </message>
+    <message id="ERROR_UNDEF">
+        <source>Generic Error</source>
+        <translation>خطأ عام</translation>
+    </message>
+    <message id="Kaldoren">
+        <source>Kaldoren</source>
+        <translation>Kaldoren</translation>
+    </message>
+    <message id="Fernholdt">
+        <source>Fernholdt</source>
+        <translation>Fernholdt</translation>
+    </message>
+    <message id="Tavrel">
+        <source>Tavrel</source>
+        <translation>Tavrel</translation>
+    </message>
+    <message id="Zelmar Detect">
+        <source>Zelmar Detect</source>
+        <translation>Zelmar Detect</translation>
+    </message>
+    <message id="Apollo">
+        <source>Apollo</source>
+        <translation>Apollo</translation>
+    </message>
+    <message id="NEW_PLANT_FILE">
+        <source>New plant</source>
+        <translation>منشأة جديدة</translation>
+    </message>
+    <message id="ID_OV_VERSION_LBL">
+        <source>Version</source>
+        <translation>الإصدار</translation>
+    </message>
+    <message id="PANEL_DATA_VERSION">
+        <source>Panel data version</source>
+        <translation>إصدار بيانات اللوحة</translation>
+    </message>
+    <message id="File">
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message id="Options">
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message id="Info">
+        <source>Info</source>
+        <translation>معلومات</translation>
+    </message>
+    <message id="NuovoFile">
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message id="Apri">
+        <source>Open...</source>
+        <translation>فتح...</translation>
+    </message>
+    <message id="openRecentFile">
+        <source>Open recent file</source>
+        <translation>فتح ملف حديث</translation>
+    </message>
+    <message id="clearRecentFilesList">
+        <source>Clear the list</source>
+        <translation>مسح القائمة</translation>
+    </message>
+    <message id="Salva">
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message id="SalvaConNome">
+        <source>Save as...</source>
+        <translation>حفظ باسم...</translation>
+    </message>
+    <message id="EsportaPDF">
+        <source>Export to PDF...</source>
+        <translation>تصدير إلى PDF...</translation>
+    </message>
+    <message id="EsportaCSV">
+        <source>Export to CSV...</source>
+        <translation>تصدير إلى CSV...</translation>
+    </message>
+    <message id="CompilaPerCentrale">
+        <source>Compile for the panel...</source>
+        <translation>ترجمة البيانات للوحة...</translation>
+    </message>
+    <message id="ImportaFileCentrale">
+        <source>Import a panel file...</source>
+        <translation>استيراد ملف من اللوحة...</translation>
+    </message>
+    <message id="Exit">
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message id="Language">
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message id="ColorTheme">
+        <source>Colour theme</source>
+        <translation>سمة الألوان</translation>
+    </message>
+    <message id="searchItem">
+        <source>Search...</source>
+        <translation>بحث...</translation>
+    </message>
+    <message id="OpenFile">
+        <source>Open a plant file</source>
+        <translation>فتح ملف منشأة</translation>
+    </message>
+    <message id="Crea un nuovo file">
+        <source>Create a new plant</source>
+        <translation>إنشاء منشأة جديدة</translation>
+    </message>
+    <message id="Salva modifiche">
+        <source>Save the changes</source>
+        <translation>حفظ التغييرات</translation>
+    </message>
+    <message id="Exporta dati in formato PDF">
+        <source>Export the data as PDF</source>
+        <translation>تصدير البيانات بصيغة PDF</translation>
+    </message>
+    <message id="Exporta dati in formato CSV">
+        <source>Export the data as CSV</source>
+        <translation>تصدير البيانات بصيغة CSV</translation>
+    </message>
+    <message id="Compila per centrale">
+        <source>Compile for the panel</source>
+        <translation>ترجمة البيانات للوحة</translation>
+    </message>
+    <message id="Importa file da centrale">
+        <source>Import a file from the panel</source>
+        <translation>استيراد ملف من اللوحة</translation>
+    </message>
+    <message id="checkCBE">
+        <source>Check the control-by-event logic</source>
+        <translation>التحقق من منطق التحكم بالأحداث</translation>
+    </message>
+    <message id="closeInfoBtn">
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message id="PLANT_TREE_TITLE">
+        <source>Plant</source>
+        <translation>المنشأة</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_INFO">
+        <source>Plant information</source>
+        <translation>معلومات المنشأة</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_PARAMETERS">
+        <source>General parameters</source>
+        <translation>المعلمات العامة</translation>
+    </message>
+    <message id="PAGE_PLANT_PASSWORDS">
+        <source>Passwords</source>
+        <translation>كلمات المرور</translation>
+    </message>
+    <message id="PAGE_CPU_GEN_INFO">
+        <source>Panels</source>
+        <translation>اللوحات</translation>
+    </message>
+    <message id="PAGE_CPU_DATA">
+        <source>Panel</source>
+        <translation>اللوحة</translation>
+    </message>
+    <message id="PAGE_GROUPS">
+        <source>Groups</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message id="PAGE_AREAS">
+        <source>Areas</source>
+        <translation>المناطق</translation>
+    </message>
+    <message id="PAGE_REPEATERS">
+        <source>Repeaters</source>
+        <translation>المكررات</translation>
+    </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>لوحات الإعلان</translation>
+    </message>
+    <message id="COPYRIGHT_INFO">
+        <source>Copyright (C) %1</source>
+        <translation>حقوق النشر (C) %1</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_NONE">
+        <source>No filter</source>
+        <translation>بدون مرشح</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_SYS">
+        <source>CPU fault</source>
+        <translation>عطل اللوحة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_SYS">
+        <source>CPU exclusion</source>
+        <translation>استبعاد اللوحة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_ZONE">
+        <source>Area alarm</source>
+        <translation>إنذار المنطقة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_ZONE">
+        <source>Area fault</source>
+        <translation>عطل المنطقة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_ZONE">
+        <source>Area alarm and fault</source>
+        <translation>إنذار وعطل المنطقة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_ZONE">
+        <source>Area exclusion</source>
+        <translation>استبعاد المنطقة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_TEST_ZONE">
+        <source>Area test</source>
+        <translation>اختبار المنطقة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_DET">
+        <source>Sensor alarm</source>
+        <translation>إنذار الكاشف</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_DET">
+        <source>Sensor fault</source>
+        <translation>عطل الكاشف</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_DET">
+        <source>Sensor alarm and fault</source>
+        <translation>إنذار وعطل الكاشف</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_DET">
+        <source>Sensor exclusion</source>
+        <translation>استبعاد الكاشف</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_MOD">
+        <source>Module alarm</source>
+        <translation>إنذار الوحدة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_MOD">
+        <source>Module fault</source>
+        <translation>عطل الوحدة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_MOD">
+        <source>Module alarm and fault</source>
+        <translation>إنذار وعطل الوحدة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_MOD">
+        <source>Module exclusion</source>
+        <translation>استبعاد الوحدة</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_SYSTEM">
+        <source>Whole system</source>
+        <translation>النظام بأكمله</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_AREA">
+        <source>All areas</source>
+        <translation>جميع المناطق</translation>
+    </message>
+    <message id="CSV_FILENAME">
+        <source>File name</source>
+        <translation>اسم الملف</translation>
+    </message>
+    <message id="CSV_CREATEDON">
+        <source>Created on</source>
+        <translation>تاريخ الإنشاء</translation>
+    </message>
+    <message id="CSV_INDEX">
+        <source>Index</source>
+        <translation>الرقم</translation>
+    </message>
+    <message id="CSV_DESCRIPTION">
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message id="CSV_FILTER_TYPE">
+        <source>Filter type</source>
+        <translation>نوع المرشح</translation>
+    </message>
+    <message id="CSV_FILTER_TARGET">
+        <source>Filter target</source>
+        <translation>هدف المرشح</translation>
+    </message>
+    <message id="VIEWERKV">
+        <source>Viewer</source>
+        <translation>شاشة العرض</translation>
+    </message>
+    <message id="MIMIC">
+        <source>Mimic</source>
+        <translation>لوحة بيانية</translation>
+    </message>
+    <message id="NIGHTANDDAYCHECK">
+        <source>Night and day</source>
+        <translation>ليل ونهار</translation>
+    </message>
+    <message id="PREALLARMENABLED">
+        <source>Pre-alarm</source>
+        <translation>إنذار مبدئي</translation>
+    </message>
+    <message id="AREA_CORRELATION">
+        <source>Correlation</source>
+        <translation>الربط</translation>
+    </message>
+    <message id="SENSORCOUNT">
+        <source>Sensors</source>
+        <translation>الكواشف</translation>
+    </message>
+    <message id="MODULECOUNT">
+        <source>Modules</source>
+        <translation>الوحدات</translation>
+    </message>
+    <message id="CSV_LOWSENSIBILITYGROUPINDEX">
+        <source>Low sensitivity group</source>
+        <translation>مجموعة الحساسية المنخفضة</translation>
+    </message>
+    <message id="CSV_HIGHTSENSIBILITYGROUPINDEX">
+        <source>High sensitivity group</source>
+        <translation>مجموعة الحساسية العالية</translation>
+    </message>
+    <message id="CSV_GROUPTYPE">
+        <source>Group type</source>
+        <translation>نوع المجموعة</translation>
+    </message>
+    <message id="CSV_DOUBLECONSENT">
+        <source>Double consent</source>
+        <translation>تأكيد مزدوج</translation>
+    </message>
+    <message id="CSV_CBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="CSV_DIRECT">
+        <source>Direct</source>
+        <translation>مباشر</translation>
+    </message>
+    <message id="CSV_REVERSE">
+        <source>Reverse</source>
+        <translation>عكسي</translation>
+    </message>
+    <message id="CSV_GROUPSSYSTEM">
+        <source>Groups</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message id="CSV_ANNUNCIATOR_FILE_PREFIX">
+        <source>Annunciators</source>
+        <translation>لوحات الإعلان</translation>
+    </message>
+    <message id="CSV_VIWER_FILE_PREFIX">
+        <source>Viewers</source>
+        <translation>شاشات العرض</translation>
+    </message>
+    <message id="CSV_AREASSYSTEM">
+        <source>Zones</source>
+        <translation>المناطق</translation>
+    </message>
+    <message id="CSV_CPUSSYSTEM">
+        <source>Panels</source>
+        <translation>اللوحات</translation>
+    </message>
+    <message id="CSV_PT_FAMILY">
+        <source>Family</source>
+        <translation>العائلة</translation>
+    </message>
+    <message id="CSV_PT_SENSOR">
+        <source>Detector</source>
+        <translation>كاشف</translation>
+    </message>
+    <message id="CSV_PT_MODULE">
+        <source>Module</source>
+        <translation>وحدة</translation>
+    </message>
+</context>
+</TS>

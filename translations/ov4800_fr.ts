@@ -1,0 +1,663 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="ERROR_NONE">
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message id="ENABLE_TO_READ_OV_FILE">
+        <source>Errors in reading the file</source>
+        <translation>Erreurs lors de la lecture du fichier</translation>
+    </message>
+    <message id="FILE_VERSION_NOT_SUPPORTED">
+        <source>File version unsupported</source>
+        <translation>Version de fichier non prise en charge</translation>
+    </message>
+    <message id="FILE_NOT_FOUND">
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message id="CBE_C_VAL_TOO_BIG">
+        <source>Value too large</source>
+        <translation>Valeur trop grande</translation>
+    </message>
+    <message id="CBE_L_VAL_TOO_BIG">
+        <source>Loop index too large</source>
+        <translation>Indice de boucle trop grand</translation>
+    </message>
+    <message id="CBE_PT_IDX_TOO_BIG">
+        <source>Point Address too large</source>
+        <translation>Adresse de point trop grande</translation>
+    </message>
+    <message id="CBE_G_VAL_TOO_BIG">
+        <source>Group index too large</source>
+        <translation>Indice de groupe trop grand</translation>
+    </message>
+    <message id="CBE_TIME_SLICE_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Valeur de temps trop grande</translation>
+    </message>
+    <message id="CBE_INVALID_MONTH_INDEX">
+        <source>Invalid month </source>
+        <translation>Mois non valide </translation>
+    </message>
+    <message id="CBE_TIME_SECONDS_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Valeur de temps trop grande</translation>
+    </message>
+    <message id="CBE_STIME_GREATER_THAN_END">
+        <source>Starting time greater than ending time</source>
+        <translation>Heure de début postérieure à l'heure de fin</translation>
+    </message>
+    <message id="CBE_Z_VAL_TOO_BIG">
+        <source>Zone index too large</source>
+        <translation>Indice de zone trop grand</translation>
+    </message>
+    <message id="CBE_INVALID_TONE_INDEX">
+        <source>Invalid tone value</source>
+        <translation>Valeur de tonalité non valide</translation>
+    </message>
+    <message id="CBE_INVALID_AREA_INTERVAL">
+        <source>Zone value invalid </source>
+        <translation>Valeur de zone non valide </translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Indice de groupe non valide</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Indice de groupe non valide</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Indice de groupe non valide</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Indice de groupe non valide</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_MODULE">
+        <source>Invalid output module</source>
+        <translation>Module de sortie non valide</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_SUB">
+        <source>Invalid output module</source>
+        <translation>Module de sortie non valide</translation>
+    </message>
+    <message id="CBE_INV_POINT">
+        <source>Invalid point address</source>
+        <translation>Adresse de point non valide</translation>
+    </message>
+    <message id="CBE_STACK_OVERFLOW">
+        <source>Bracket overflow</source>
+        <translation>Trop de parenthèses imbriquées</translation>
+    </message>
+    <message id="CBE_DUPLICATED_CMD">
+        <source>Duplicated command</source>
+        <translation>Commande en double</translation>
+    </message>
+    <message id="CBE_BAD_DEL_DELAY">
+        <source>Delay time too large in DEL operator</source>
+        <translation>Temporisation trop grande dans l'opérateur DEL</translation>
+    </message>
+    <message id="CBE_LOOP_INDEX_OUT_OF_RANGE">
+        <source>Invalid loop number </source>
+        <translation>Numéro de boucle non valide </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_GROUP">
+        <source>Unexpected 'G' operator</source>
+        <translation>Opérateur 'G' inattendu</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_LOOP">
+        <source>Unexpected 'L' operator </source>
+        <translation>Opérateur 'L' inattendu </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_MODULE">
+        <source>Unexpected 'M' operator</source>
+        <translation>Opérateur 'M' inattendu</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_SENSOR">
+        <source>Unespected 'D' operator</source>
+        <translation>Opérateur 'D' inattendu</translation>
+    </message>
+    <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Module address</source>
+        <translation>Adresse de module non valide</translation>
+    </message>
+    <message id="CBE_SENSOR_INDEX_OUT_OF_RANGE">
+        <source>Invalid Detector address</source>
+        <translation>Adresse de détecteur non valide</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CASE">
+        <source>Generic error</source>
+        <translation>Erreur générique</translation>
+    </message>
+    <message id="CBE_NO_VALID_TOKEN">
+        <source>Operator Error</source>
+        <translation>Erreur d'opérateur</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_BREAK">
+        <source>Truncation error</source>
+        <translation>Erreur de troncature</translation>
+    </message>
+    <message id="CBE_TIM_NOT_ALONE">
+        <source>TIM is not the only operator in the cbe</source>
+        <translation>TIM n'est pas le seul opérateur de la CBE</translation>
+    </message>
+    <message id="CBE_BAD_TIM_START_TIME">
+        <source>TIM: invalid start time</source>
+        <translation>TIM : heure de début non valide</translation>
+    </message>
+    <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
+        <source>TIM: Stop Time not found</source>
+        <translation>TIM : heure de fin introuvable</translation>
+    </message>
+    <message id="CBE_TIM_NO_MINUTES">
+        <source>TIM: Start Time or Stop Time without 'minutes'</source>
+        <translation>TIM : heure de début ou de fin sans 'minutes'</translation>
+    </message>
+    <message id="CBE_BAD_TIM_STOP_TIME">
+        <source>TIM: invalid Stop Time value</source>
+        <translation>TIM : valeur d'heure de fin non valide</translation>
+    </message>
+    <message id="CBE_TIM_START_TIME_HOURS_INVALID">
+        <source>TIM: invalid hours value</source>
+        <translation>TIM : valeur d'heures non valide</translation>
+    </message>
+    <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
+        <source>TIM: invalid date separator</source>
+        <translation>TIM : séparateur de date non valide</translation>
+    </message>
+    <message id="CBE_TIM_BAD_MONTH">
+        <source>TIM: invalid month value</source>
+        <translation>TIM : valeur de mois non valide</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DAY">
+        <source>TIM: invalid day value</source>
+        <translation>TIM : valeur de jour non valide</translation>
+    </message>
+    <message id="CBE_TIM_BAD_YEAR">
+        <source>TIM: invalid year value</source>
+        <translation>TIM : valeur d'année non valide</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DATE">
+        <source>TIM: invalid date</source>
+        <translation>TIM : date non valide</translation>
+    </message>
+    <message id="CBE_TOO_MANY_OPERANDS">
+        <source>Too many operands</source>
+        <translation>Trop d'opérandes</translation>
+    </message>
+    <message id="CBE_BAD_LOOP_SYNTAX">
+        <source>Invalid loop address</source>
+        <translation>Adresse de boucle non valide</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
+        <source>DEL/SDEL incorrect separator</source>
+        <translation>DEL/SDEL : séparateur incorrect</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INCOMPLETE">
+        <source>Expression DEL or SDEL not complete</source>
+        <translation>Expression DEL ou SDEL incomplète</translation>
+    </message>
+    <message id="CBE_TIM_INCOMPLETE">
+        <source>Expression TIM not complete</source>
+        <translation>Expression TIM incomplète</translation>
+    </message>
+    <message id="CBE_DEL_NOT_ALONE">
+        <source>DEL is not the only operator in the CBE</source>
+        <translation>DEL n'est pas le seul opérateur de la CBE</translation>
+    </message>
+    <message id="CBE_SDEL_NOT_ALONE">
+        <source>SDEL is not the only operator in the CBE</source>
+        <translation>SDEL n'est pas le seul opérateur de la CBE</translation>
+    </message>
+    <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
+        <source>Invalid CPU address</source>
+        <translation>Adresse de centrale non valide</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CPU">
+        <source>Unexpected 'C' operator</source>
+        <translation>Opérateur 'C' inattendu</translation>
+    </message>
+    <message id="CBE_ZONE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Zone Number</source>
+        <translation>Numéro de zone non valide</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_ZONE">
+        <source>Unexpected 'Z' operator</source>
+        <translation>Opérateur 'Z' inattendu</translation>
+    </message>
+    <message id="CBE_TONE_NOT_ALONE">
+        <source>TONE is not the only operator in the CBE</source>
+        <translation>TONE n'est pas le seul opérateur de la CBE</translation>
+    </message>
+    <message id="CBE_TONE_BAD_ZONE">
+        <source>Ivalid Zone number in TONE</source>
+        <translation>Numéro de zone non valide dans TONE</translation>
+    </message>
+    <message id="CBE_TONE_OUT_OF_RANGE">
+        <source>TONE: Value out of range</source>
+        <translation>TONE : valeur hors limites</translation>
+    </message>
+    <message id="CBE_VOL_OUT_OF_RANGE">
+        <source>Invalid Volume value</source>
+        <translation>Valeur de volume non valide</translation>
+    </message>
+    <message id="CBE_SYS_INVALID">
+        <source>SYS operand not allowed</source>
+        <translation>Opérande SYS non autorisé</translation>
+    </message>
+    <message id="CBE_DIS_NOT_ONLY">
+        <source>DIS is not the only operator in the CBE</source>
+        <translation>DIS n'est pas le seul opérateur de la CBE</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
+        <source>DEL, SDEL commands: delay not found</source>
+        <translation>Commandes DEL, SDEL : temporisation introuvable</translation>
+    </message>
+    <message id="CBE_NOT_TERMINATED">
+        <source>Formula not terminated correctly</source>
+        <translation>Formule mal terminée</translation>
+    </message>
+    <message id="CBE_NOTFOUND_TOKEN">
+        <source>Operator not found</source>
+        <translation>Opérateur introuvable</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_1">
+        <source>Invalid detector address</source>
+        <translation>Adresse de détecteur non valide</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_2">
+        <source>Invalid detector address</source>
+        <translation>Adresse de détecteur non valide</translation>
+    </message>
+    <message id="KORVA_INVALID_SUB">
+        <source>Invalid sub-Address</source>
+        <translation>Sous-adresse non valide</translation>
+    </message>
+    <message id="KORVA_DUPLICATED_INPUT">
+        <source>Associated Detector already used </source>
+        <translation>Détecteur associé déjà utilisé </translation>
+    </message>
+    <message id="ERR_FLT_DUPLICATED">
+        <source>Duplicated filter</source>
+        <translation>Filtre en double</translation>
+    </message>
+    <message id="ERR_FLT_SMALLER">
+        <source>Irrelevant filter</source>
+        <translation>Filtre sans effet</translation>
+    </message>
+    <message id="ERROR_UNDEF">
+        <source>Generic Error</source>
+        <translation>Erreur générique</translation>
+    </message>
+    <message id="Kaldoren">
+        <source>Kaldoren</source>
+        <translation>Kaldoren</translation>
+    </message>
+    <message id="Fernholdt">
+        <source>Fernholdt</source>
+        <translation>Fernholdt</translation>
+    </message>
+    <message id="Tavrel">
+        <source>Tavrel</source>
+        <translation>Tavrel</translation>
+    </message>
+    <message id="Zelmar Detect">
+        <source>Zelmar Detect</source>
+        <translation>Zelmar Detect</translation>
+    </message>
+    <message id="Apollo">
+        <source>Apollo</source>
+        <translation>Apollo</translation>
+    </message>
+    <message id="NEW_PLANT_FILE">
+        <source>New plant</source>
+        <translation>Nouvelle installation</translation>
+    </message>
+    <message id="ID_OV_VERSION_LBL">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message id="PANEL_DATA_VERSION">
+        <source>Panel data version</source>
+        <translation>Version des données de la centrale</translation>
+    </message>
+    <message id="File">
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message id="Options">
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message id="Info">
+        <source>Info</source>
+        <translation>Informations</translation>
+    </message>
+    <message id="NuovoFile">
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message id="Apri">
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message id="openRecentFile">
+        <source>Open recent file</source>
+        <translation>Ouvrir un fichier récent</translation>
+    </message>
+    <message id="clearRecentFilesList">
+        <source>Clear the list</source>
+        <translation>Effacer la liste</translation>
+    </message>
+    <message id="Salva">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="SalvaConNome">
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message id="EsportaPDF">
+        <source>Export to PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message id="EsportaCSV">
+        <source>Export to CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message id="CompilaPerCentrale">
+        <source>Compile for the panel...</source>
+        <translation>Compiler pour la centrale...</translation>
+    </message>
+    <message id="ImportaFileCentrale">
+        <source>Import a panel file...</source>
+        <translation>Importer un fichier de la centrale...</translation>
+    </message>
+    <message id="Exit">
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="Language">
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message id="ColorTheme">
+        <source>Colour theme</source>
+        <translation>Thème de couleurs</translation>
+    </message>
+    <message id="searchItem">
+        <source>Search...</source>
+        <translation>Rechercher...</translation>
+    </message>
+    <message id="OpenFile">
+        <source>Open a plant file</source>
+        <translation>Ouvrir un fichier d'installation</translation>
+    </message>
+    <message id="Crea un nuovo file">
+        <source>Create a new plant</source>
+        <translation>Créer une nouvelle installation</translation>
+    </message>
+    <message id="Salva modifiche">
+        <source>Save the changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message id="Exporta dati in formato PDF">
+        <source>Export the data as PDF</source>
+        <translation>Exporter les données en PDF</translation>
+    </message>
+    <message id="Exporta dati in formato CSV">
+        <source>Export the data as CSV</source>
+        <translation>Exporter les données en CSV</translation>
+    </message>
+    <message id="Compila per centrale">
+        <source>Compile for the panel</source>
+        <translation>Compiler pour la centrale</translation>
+    </message>
+    <message id="Importa file da centrale">
+        <source>Import a file from the panel</source>
+        <translation>Importer un fichier de la centrale</translation>
+    </message>
+    <message id="checkCBE">
+        <source>Check the control-by-event logic</source>
+        <translation>Vérifier la logique de commande par événements</translation>
+    </message>
+    <message id="closeInfoBtn">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="PLANT_TREE_TITLE">
+        <source>Plant</source>
+        <translation>Installation</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_INFO">
+        <source>Plant information</source>
+        <translation>Informations sur l'installation</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_PARAMETERS">
+        <source>General parameters</source>
+        <translation>Paramètres généraux</translation>
+    </message>
+    <message id="PAGE_PLANT_PASSWORDS">
+        <source>Passwords</source>
+        <translation>Mots de passe</translation>
+    </message>
+    <message id="PAGE_CPU_GEN_INFO">
+        <source>Panels</source>
+        <translation>Centrales</translation>
+    </message>
+    <message id="PAGE_CPU_DATA">
+        <source>Panel</source>
+        <translation>Centrale</translation>
+    </message>
+    <message id="PAGE_GROUPS">
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message id="PAGE_AREAS">
+        <source>Areas</source>
+        <translation>Zones</translation>
+    </message>
+    <message id="PAGE_REPEATERS">
+        <source>Repeaters</source>
+        <translation>Répéteurs</translation>
+    </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Tableaux de signalisation</translation>
+    </message>
+    <message id="COPYRIGHT_INFO">
+        <source>Copyright (C) %1</source>
+        <translation>Droits d'auteur (C) %1</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_NONE">
+        <source>No filter</source>
+        <translation>Aucun filtre</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_SYS">
+        <source>CPU fault</source>
+        <translation>Dérangement centrale</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_SYS">
+        <source>CPU exclusion</source>
+        <translation>Exclusion centrale</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_ZONE">
+        <source>Area alarm</source>
+        <translation>Alarme zone</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_ZONE">
+        <source>Area fault</source>
+        <translation>Dérangement zone</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_ZONE">
+        <source>Area alarm and fault</source>
+        <translation>Alarme et dérangement zone</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_ZONE">
+        <source>Area exclusion</source>
+        <translation>Exclusion zone</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_TEST_ZONE">
+        <source>Area test</source>
+        <translation>Test zone</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_DET">
+        <source>Sensor alarm</source>
+        <translation>Alarme détecteur</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_DET">
+        <source>Sensor fault</source>
+        <translation>Dérangement détecteur</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_DET">
+        <source>Sensor alarm and fault</source>
+        <translation>Alarme et dérangement détecteur</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_DET">
+        <source>Sensor exclusion</source>
+        <translation>Exclusion détecteur</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_MOD">
+        <source>Module alarm</source>
+        <translation>Alarme module</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_MOD">
+        <source>Module fault</source>
+        <translation>Dérangement module</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_MOD">
+        <source>Module alarm and fault</source>
+        <translation>Alarme et dérangement module</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_MOD">
+        <source>Module exclusion</source>
+        <translation>Exclusion module</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_SYSTEM">
+        <source>Whole system</source>
+        <translation>Tout le système</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_AREA">
+        <source>All areas</source>
+        <translation>Toutes les zones</translation>
+    </message>
+    <message id="CSV_FILENAME">
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message id="CSV_CREATEDON">
+        <source>Created on</source>
+        <translation>Créé le</translation>
+    </message>
+    <message id="CSV_INDEX">
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message id="CSV_DESCRIPTION">
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message id="CSV_FILTER_TYPE">
+        <source>Filter type</source>
+        <translation>Type de filtre</translation>
+    </message>
+    <message id="CSV_FILTER_TARGET">
+        <source>Filter target</source>
+        <translation>Cible du filtre</translation>
+    </message>
+    <message id="VIEWERKV">
+        <source>Viewer</source>
+        <translation>Afficheur</translation>
+    </message>
+    <message id="MIMIC">
+        <source>Mimic</source>
+        <translation>Synoptique</translation>
+    </message>
+    <message id="NIGHTANDDAYCHECK">
+        <source>Night and day</source>
+        <translation>Jour et nuit</translation>
+    </message>
+    <message id="PREALLARMENABLED">
+        <source>Pre-alarm</source>
+        <translation>Préalarme</translation>
+    </message>
+    <message id="AREA_CORRELATION">
+        <source>Correlation</source>
+        <translation>Corrélation</translation>
+    </message>
+    <message id="SENSORCOUNT">
+        <source>Sensors</source>
+        <translation>Détecteurs</translation>
+    </message>
+    <message id="MODULECOUNT">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="CSV_LOWSENSIBILITYGROUPINDEX">
+        <source>Low sensitivity group</source>
+        <translation>Groupe de faible sensibilité</translation>
+    </message>
+    <message id="CSV_HIGHTSENSIBILITYGROUPINDEX">
+        <source>High sensitivity group</source>
+        <translation>Groupe de haute sensibilité</translation>
+    </message>
+    <message id="CSV_GROUPTYPE">
+        <source>Group type</source>
+        <translation>Type de groupe</translation>
+    </message>
+    <message id="CSV_DOUBLECONSENT">
+        <source>Double consent</source>
+        <translation>Double consentement</translation>
+    </message>
+    <message id="CSV_CBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="CSV_DIRECT">
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message id="CSV_REVERSE">
+        <source>Reverse</source>
+        <translation>Inverse</translation>
+    </message>
+    <message id="CSV_GROUPSSYSTEM">
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message id="CSV_ANNUNCIATOR_FILE_PREFIX">
+        <source>Annunciators</source>
+        <translation>Tableaux de signalisation</translation>
+    </message>
+    <message id="CSV_VIWER_FILE_PREFIX">
+        <source>Viewers</source>
+        <translation>Afficheurs</translation>
+    </message>
+    <message id="CSV_AREASSYSTEM">
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message id="CSV_CPUSSYSTEM">
+        <source>Panels</source>
+        <translation>Centrales</translation>
+    </message>
+    <message id="CSV_PT_FAMILY">
+        <source>Family</source>
+        <translation>Famille</translation>
+    </message>
+    <message id="CSV_PT_SENSOR">
+        <source>Detector</source>
+        <translation>Détecteur</translation>
+    </message>
+    <message id="CSV_PT_MODULE">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+</context>
+</TS>

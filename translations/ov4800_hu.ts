@@ -1,0 +1,663 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="ERROR_NONE">
+        <source>None</source>
+        <translation>Nincs</translation>
+    </message>
+    <message id="ENABLE_TO_READ_OV_FILE">
+        <source>Errors in reading the file</source>
+        <translation>Hiba a fájl olvasásakor</translation>
+    </message>
+    <message id="FILE_VERSION_NOT_SUPPORTED">
+        <source>File version unsupported</source>
+        <translation>Nem támogatott fájlverzió</translation>
+    </message>
+    <message id="FILE_NOT_FOUND">
+        <source>File not found</source>
+        <translation>A fájl nem található</translation>
+    </message>
+    <message id="CBE_C_VAL_TOO_BIG">
+        <source>Value too large</source>
+        <translation>Túl nagy érték</translation>
+    </message>
+    <message id="CBE_L_VAL_TOO_BIG">
+        <source>Loop index too large</source>
+        <translation>Túl nagy hurokindex</translation>
+    </message>
+    <message id="CBE_PT_IDX_TOO_BIG">
+        <source>Point Address too large</source>
+        <translation>Túl nagy pontcím</translation>
+    </message>
+    <message id="CBE_G_VAL_TOO_BIG">
+        <source>Group index too large</source>
+        <translation>Túl nagy csoportindex</translation>
+    </message>
+    <message id="CBE_TIME_SLICE_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Túl nagy időérték</translation>
+    </message>
+    <message id="CBE_INVALID_MONTH_INDEX">
+        <source>Invalid month </source>
+        <translation>Érvénytelen hónap </translation>
+    </message>
+    <message id="CBE_TIME_SECONDS_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Túl nagy időérték</translation>
+    </message>
+    <message id="CBE_STIME_GREATER_THAN_END">
+        <source>Starting time greater than ending time</source>
+        <translation>A kezdési idő későbbi a befejezési időnél</translation>
+    </message>
+    <message id="CBE_Z_VAL_TOO_BIG">
+        <source>Zone index too large</source>
+        <translation>Túl nagy zónaindex</translation>
+    </message>
+    <message id="CBE_INVALID_TONE_INDEX">
+        <source>Invalid tone value</source>
+        <translation>Érvénytelen hangjelzés-érték</translation>
+    </message>
+    <message id="CBE_INVALID_AREA_INTERVAL">
+        <source>Zone value invalid </source>
+        <translation>Érvénytelen zónaérték </translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Érvénytelen csoportindex</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Érvénytelen csoportindex</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Érvénytelen csoportindex</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Érvénytelen csoportindex</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_MODULE">
+        <source>Invalid output module</source>
+        <translation>Érvénytelen kimeneti modul</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_SUB">
+        <source>Invalid output module</source>
+        <translation>Érvénytelen kimeneti modul</translation>
+    </message>
+    <message id="CBE_INV_POINT">
+        <source>Invalid point address</source>
+        <translation>Érvénytelen pontcím</translation>
+    </message>
+    <message id="CBE_STACK_OVERFLOW">
+        <source>Bracket overflow</source>
+        <translation>Túl sok egymásba ágyazott zárójel</translation>
+    </message>
+    <message id="CBE_DUPLICATED_CMD">
+        <source>Duplicated command</source>
+        <translation>Ismétlődő parancs</translation>
+    </message>
+    <message id="CBE_BAD_DEL_DELAY">
+        <source>Delay time too large in DEL operator</source>
+        <translation>Túl nagy késleltetési idő a DEL operátorban</translation>
+    </message>
+    <message id="CBE_LOOP_INDEX_OUT_OF_RANGE">
+        <source>Invalid loop number </source>
+        <translation>Érvénytelen hurokszám </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_GROUP">
+        <source>Unexpected 'G' operator</source>
+        <translation>Váratlan 'G' operátor</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_LOOP">
+        <source>Unexpected 'L' operator </source>
+        <translation>Váratlan 'L' operátor </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_MODULE">
+        <source>Unexpected 'M' operator</source>
+        <translation>Váratlan 'M' operátor</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_SENSOR">
+        <source>Unespected 'D' operator</source>
+        <translation>Váratlan 'D' operátor</translation>
+    </message>
+    <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Module address</source>
+        <translation>Érvénytelen modulcím</translation>
+    </message>
+    <message id="CBE_SENSOR_INDEX_OUT_OF_RANGE">
+        <source>Invalid Detector address</source>
+        <translation>Érvénytelen érzékelőcím</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CASE">
+        <source>Generic error</source>
+        <translation>Általános hiba</translation>
+    </message>
+    <message id="CBE_NO_VALID_TOKEN">
+        <source>Operator Error</source>
+        <translation>Operátorhiba</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_BREAK">
+        <source>Truncation error</source>
+        <translation>Csonkolási hiba</translation>
+    </message>
+    <message id="CBE_TIM_NOT_ALONE">
+        <source>TIM is not the only operator in the cbe</source>
+        <translation>A TIM nem az egyetlen operátor a CBE-ben</translation>
+    </message>
+    <message id="CBE_BAD_TIM_START_TIME">
+        <source>TIM: invalid start time</source>
+        <translation>TIM: érvénytelen kezdési idő</translation>
+    </message>
+    <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
+        <source>TIM: Stop Time not found</source>
+        <translation>TIM: a befejezési idő hiányzik</translation>
+    </message>
+    <message id="CBE_TIM_NO_MINUTES">
+        <source>TIM: Start Time or Stop Time without 'minutes'</source>
+        <translation>TIM: kezdési vagy befejezési idő 'perc' nélkül</translation>
+    </message>
+    <message id="CBE_BAD_TIM_STOP_TIME">
+        <source>TIM: invalid Stop Time value</source>
+        <translation>TIM: érvénytelen befejezési idő</translation>
+    </message>
+    <message id="CBE_TIM_START_TIME_HOURS_INVALID">
+        <source>TIM: invalid hours value</source>
+        <translation>TIM: érvénytelen óraérték</translation>
+    </message>
+    <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
+        <source>TIM: invalid date separator</source>
+        <translation>TIM: érvénytelen dátumelválasztó</translation>
+    </message>
+    <message id="CBE_TIM_BAD_MONTH">
+        <source>TIM: invalid month value</source>
+        <translation>TIM: érvénytelen hónapérték</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DAY">
+        <source>TIM: invalid day value</source>
+        <translation>TIM: érvénytelen napérték</translation>
+    </message>
+    <message id="CBE_TIM_BAD_YEAR">
+        <source>TIM: invalid year value</source>
+        <translation>TIM: érvénytelen évérték</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DATE">
+        <source>TIM: invalid date</source>
+        <translation>TIM: érvénytelen dátum</translation>
+    </message>
+    <message id="CBE_TOO_MANY_OPERANDS">
+        <source>Too many operands</source>
+        <translation>Túl sok operandus</translation>
+    </message>
+    <message id="CBE_BAD_LOOP_SYNTAX">
+        <source>Invalid loop address</source>
+        <translation>Érvénytelen hurokcím</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
+        <source>DEL/SDEL incorrect separator</source>
+        <translation>DEL/SDEL: hibás elválasztó</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INCOMPLETE">
+        <source>Expression DEL or SDEL not complete</source>
+        <translation>Hiányos DEL vagy SDEL kifejezés</translation>
+    </message>
+    <message id="CBE_TIM_INCOMPLETE">
+        <source>Expression TIM not complete</source>
+        <translation>Hiányos TIM kifejezés</translation>
+    </message>
+    <message id="CBE_DEL_NOT_ALONE">
+        <source>DEL is not the only operator in the CBE</source>
+        <translation>A DEL nem az egyetlen operátor a CBE-ben</translation>
+    </message>
+    <message id="CBE_SDEL_NOT_ALONE">
+        <source>SDEL is not the only operator in the CBE</source>
+        <translation>Az SDEL nem az egyetlen operátor a CBE-ben</translation>
+    </message>
+    <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
+        <source>Invalid CPU address</source>
+        <translation>Érvénytelen központcím</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CPU">
+        <source>Unexpected 'C' operator</source>
+        <translation>Váratlan 'C' operátor</translation>
+    </message>
+    <message id="CBE_ZONE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Zone Number</source>
+        <translation>Érvénytelen zónaszám</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_ZONE">
+        <source>Unexpected 'Z' operator</source>
+        <translation>Váratlan 'Z' operátor</translation>
+    </message>
+    <message id="CBE_TONE_NOT_ALONE">
+        <source>TONE is not the only operator in the CBE</source>
+        <translation>A TONE nem az egyetlen operátor a CBE-ben</translation>
+    </message>
+    <message id="CBE_TONE_BAD_ZONE">
+        <source>Ivalid Zone number in TONE</source>
+        <translation>Érvénytelen zónaszám a TONE-ban</translation>
+    </message>
+    <message id="CBE_TONE_OUT_OF_RANGE">
+        <source>TONE: Value out of range</source>
+        <translation>TONE: az érték tartományon kívül esik</translation>
+    </message>
+    <message id="CBE_VOL_OUT_OF_RANGE">
+        <source>Invalid Volume value</source>
+        <translation>Érvénytelen hangerőérték</translation>
+    </message>
+    <message id="CBE_SYS_INVALID">
+        <source>SYS operand not allowed</source>
+        <translation>A SYS operandus nem megengedett</translation>
+    </message>
+    <message id="CBE_DIS_NOT_ONLY">
+        <source>DIS is not the only operator in the CBE</source>
+        <translation>A DIS nem az egyetlen operátor a CBE-ben</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
+        <source>DEL, SDEL commands: delay not found</source>
+        <translation>DEL, SDEL parancs: a késleltetés hiányzik</translation>
+    </message>
+    <message id="CBE_NOT_TERMINATED">
+        <source>Formula not terminated correctly</source>
+        <translation>A képlet nincs helyesen lezárva</translation>
+    </message>
+    <message id="CBE_NOTFOUND_TOKEN">
+        <source>Operator not found</source>
+        <translation>Az operátor nem található</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_1">
+        <source>Invalid detector address</source>
+        <translation>Érvénytelen érzékelőcím</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_2">
+        <source>Invalid detector address</source>
+        <translation>Érvénytelen érzékelőcím</translation>
+    </message>
+    <message id="KORVA_INVALID_SUB">
+        <source>Invalid sub-Address</source>
+        <translation>Érvénytelen alcím</translation>
+    </message>
+    <message id="KORVA_DUPLICATED_INPUT">
+        <source>Associated Detector already used </source>
+        <translation>A társított érzékelő már használatban van </translation>
+    </message>
+    <message id="ERR_FLT_DUPLICATED">
+        <source>Duplicated filter</source>
+        <translation>Ismétlődő szűrő</translation>
+    </message>
+    <message id="ERR_FLT_SMALLER">
+        <source>Irrelevant filter</source>
+        <translation>Hatástalan szűrő</translation>
+    </message>
+    <message id="ERROR_UNDEF">
+        <source>Generic Error</source>
+        <translation>Általános hiba</translation>
+    </message>
+    <message id="Kaldoren">
+        <source>Kaldoren</source>
+        <translation>Kaldoren</translation>
+    </message>
+    <message id="Fernholdt">
+        <source>Fernholdt</source>
+        <translation>Fernholdt</translation>
+    </message>
+    <message id="Tavrel">
+        <source>Tavrel</source>
+        <translation>Tavrel</translation>
+    </message>
+    <message id="Zelmar Detect">
+        <source>Zelmar Detect</source>
+        <translation>Zelmar Detect</translation>
+    </message>
+    <message id="Apollo">
+        <source>Apollo</source>
+        <translation>Apollo</translation>
+    </message>
+    <message id="NEW_PLANT_FILE">
+        <source>New plant</source>
+        <translation>Új létesítmény</translation>
+    </message>
+    <message id="ID_OV_VERSION_LBL">
+        <source>Version</source>
+        <translation>Verzió</translation>
+    </message>
+    <message id="PANEL_DATA_VERSION">
+        <source>Panel data version</source>
+        <translation>A központ adatainak verziója</translation>
+    </message>
+    <message id="File">
+        <source>File</source>
+        <translation>Fájl</translation>
+    </message>
+    <message id="Options">
+        <source>Options</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message id="Info">
+        <source>Info</source>
+        <translation>Információ</translation>
+    </message>
+    <message id="NuovoFile">
+        <source>New</source>
+        <translation>Új</translation>
+    </message>
+    <message id="Apri">
+        <source>Open...</source>
+        <translation>Megnyitás...</translation>
+    </message>
+    <message id="openRecentFile">
+        <source>Open recent file</source>
+        <translation>Legutóbbi fájl megnyitása</translation>
+    </message>
+    <message id="clearRecentFilesList">
+        <source>Clear the list</source>
+        <translation>Lista törlése</translation>
+    </message>
+    <message id="Salva">
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message id="SalvaConNome">
+        <source>Save as...</source>
+        <translation>Mentés másként...</translation>
+    </message>
+    <message id="EsportaPDF">
+        <source>Export to PDF...</source>
+        <translation>Exportálás PDF-be...</translation>
+    </message>
+    <message id="EsportaCSV">
+        <source>Export to CSV...</source>
+        <translation>Exportálás CSV-be...</translation>
+    </message>
+    <message id="CompilaPerCentrale">
+        <source>Compile for the panel...</source>
+        <translation>Fordítás a központ számára...</translation>
+    </message>
+    <message id="ImportaFileCentrale">
+        <source>Import a panel file...</source>
+        <translation>Központi fájl importálása...</translation>
+    </message>
+    <message id="Exit">
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message id="Language">
+        <source>Language</source>
+        <translation>Nyelv</translation>
+    </message>
+    <message id="ColorTheme">
+        <source>Colour theme</source>
+        <translation>Színséma</translation>
+    </message>
+    <message id="searchItem">
+        <source>Search...</source>
+        <translation>Keresés...</translation>
+    </message>
+    <message id="OpenFile">
+        <source>Open a plant file</source>
+        <translation>Létesítményfájl megnyitása</translation>
+    </message>
+    <message id="Crea un nuovo file">
+        <source>Create a new plant</source>
+        <translation>Új létesítmény létrehozása</translation>
+    </message>
+    <message id="Salva modifiche">
+        <source>Save the changes</source>
+        <translation>A módosítások mentése</translation>
+    </message>
+    <message id="Exporta dati in formato PDF">
+        <source>Export the data as PDF</source>
+        <translation>Az adatok exportálása PDF-be</translation>
+    </message>
+    <message id="Exporta dati in formato CSV">
+        <source>Export the data as CSV</source>
+        <translation>Az adatok exportálása CSV-be</translation>
+    </message>
+    <message id="Compila per centrale">
+        <source>Compile for the panel</source>
+        <translation>Fordítás a központ számára</translation>
+    </message>
+    <message id="Importa file da centrale">
+        <source>Import a file from the panel</source>
+        <translation>Fájl importálása a központból</translation>
+    </message>
+    <message id="checkCBE">
+        <source>Check the control-by-event logic</source>
+        <translation>Az eseményvezérelt logika ellenőrzése</translation>
+    </message>
+    <message id="closeInfoBtn">
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message id="PLANT_TREE_TITLE">
+        <source>Plant</source>
+        <translation>Létesítmény</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_INFO">
+        <source>Plant information</source>
+        <translation>A létesítmény adatai</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_PARAMETERS">
+        <source>General parameters</source>
+        <translation>Általános paraméterek</translation>
+    </message>
+    <message id="PAGE_PLANT_PASSWORDS">
+        <source>Passwords</source>
+        <translation>Jelszavak</translation>
+    </message>
+    <message id="PAGE_CPU_GEN_INFO">
+        <source>Panels</source>
+        <translation>Központok</translation>
+    </message>
+    <message id="PAGE_CPU_DATA">
+        <source>Panel</source>
+        <translation>Központ</translation>
+    </message>
+    <message id="PAGE_GROUPS">
+        <source>Groups</source>
+        <translation>Csoportok</translation>
+    </message>
+    <message id="PAGE_AREAS">
+        <source>Areas</source>
+        <translation>Zónák</translation>
+    </message>
+    <message id="PAGE_REPEATERS">
+        <source>Repeaters</source>
+        <translation>Ismétlőtablók</translation>
+    </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Jelzőtablók</translation>
+    </message>
+    <message id="COPYRIGHT_INFO">
+        <source>Copyright (C) %1</source>
+        <translation>Szerzői jog (C) %1</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_NONE">
+        <source>No filter</source>
+        <translation>Nincs szűrő</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_SYS">
+        <source>CPU fault</source>
+        <translation>Központhiba</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_SYS">
+        <source>CPU exclusion</source>
+        <translation>Központ kiiktatása</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_ZONE">
+        <source>Area alarm</source>
+        <translation>Zónariasztás</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_ZONE">
+        <source>Area fault</source>
+        <translation>Zónahiba</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_ZONE">
+        <source>Area alarm and fault</source>
+        <translation>Zónariasztás és -hiba</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_ZONE">
+        <source>Area exclusion</source>
+        <translation>Zóna kiiktatása</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_TEST_ZONE">
+        <source>Area test</source>
+        <translation>Zónateszt</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_DET">
+        <source>Sensor alarm</source>
+        <translation>Érzékelőriasztás</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_DET">
+        <source>Sensor fault</source>
+        <translation>Érzékelőhiba</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_DET">
+        <source>Sensor alarm and fault</source>
+        <translation>Érzékelőriasztás és -hiba</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_DET">
+        <source>Sensor exclusion</source>
+        <translation>Érzékelő kiiktatása</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_MOD">
+        <source>Module alarm</source>
+        <translation>Modulriasztás</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_MOD">
+        <source>Module fault</source>
+        <translation>Modulhiba</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_MOD">
+        <source>Module alarm and fault</source>
+        <translation>Modulriasztás és -hiba</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_MOD">
+        <source>Module exclusion</source>
+        <translation>Modul kiiktatása</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_SYSTEM">
+        <source>Whole system</source>
+        <translation>A teljes rendszer</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_AREA">
+        <source>All areas</source>
+        <translation>Minden zóna</translation>
+    </message>
+    <message id="CSV_FILENAME">
+        <source>File name</source>
+        <translation>Fájlnév</translation>
+    </message>
+    <message id="CSV_CREATEDON">
+        <source>Created on</source>
+        <translation>Létrehozva</translation>
+    </message>
+    <message id="CSV_INDEX">
+        <source>Index</source>
+        <translation>Sorszám</translation>
+    </message>
+    <message id="CSV_DESCRIPTION">
+        <source>Description</source>
+        <translation>Leírás</translation>
+    </message>
+    <message id="CSV_FILTER_TYPE">
+        <source>Filter type</source>
+        <translation>Szűrő típusa</translation>
+    </message>
+    <message id="CSV_FILTER_TARGET">
+        <source>Filter target</source>
+        <translation>Szűrő célja</translation>
+    </message>
+    <message id="VIEWERKV">
+        <source>Viewer</source>
+        <translation>Megjelenítő</translation>
+    </message>
+    <message id="MIMIC">
+        <source>Mimic</source>
+        <translation>Szinoptikus tábla</translation>
+    </message>
+    <message id="NIGHTANDDAYCHECK">
+        <source>Night and day</source>
+        <translation>Nappal és éjjel</translation>
+    </message>
+    <message id="PREALLARMENABLED">
+        <source>Pre-alarm</source>
+        <translation>Előriasztás</translation>
+    </message>
+    <message id="AREA_CORRELATION">
+        <source>Correlation</source>
+        <translation>Korreláció</translation>
+    </message>
+    <message id="SENSORCOUNT">
+        <source>Sensors</source>
+        <translation>Érzékelők</translation>
+    </message>
+    <message id="MODULECOUNT">
+        <source>Modules</source>
+        <translation>Modulok</translation>
+    </message>
+    <message id="CSV_LOWSENSIBILITYGROUPINDEX">
+        <source>Low sensitivity group</source>
+        <translation>Alacsony érzékenységű csoport</translation>
+    </message>
+    <message id="CSV_HIGHTSENSIBILITYGROUPINDEX">
+        <source>High sensitivity group</source>
+        <translation>Magas érzékenységű csoport</translation>
+    </message>
+    <message id="CSV_GROUPTYPE">
+        <source>Group type</source>
+        <translation>Csoport típusa</translation>
+    </message>
+    <message id="CSV_DOUBLECONSENT">
+        <source>Double consent</source>
+        <translation>Kettős jóváhagyás</translation>
+    </message>
+    <message id="CSV_CBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="CSV_DIRECT">
+        <source>Direct</source>
+        <translation>Közvetlen</translation>
+    </message>
+    <message id="CSV_REVERSE">
+        <source>Reverse</source>
+        <translation>Fordított</translation>
+    </message>
+    <message id="CSV_GROUPSSYSTEM">
+        <source>Groups</source>
+        <translation>Csoportok</translation>
+    </message>
+    <message id="CSV_ANNUNCIATOR_FILE_PREFIX">
+        <source>Annunciators</source>
+        <translation>Jelzőtablók</translation>
+    </message>
+    <message id="CSV_VIWER_FILE_PREFIX">
+        <source>Viewers</source>
+        <translation>Megjelenítők</translation>
+    </message>
+    <message id="CSV_AREASSYSTEM">
+        <source>Zones</source>
+        <translation>Zónák</translation>
+    </message>
+    <message id="CSV_CPUSSYSTEM">
+        <source>Panels</source>
+        <translation>Központok</translation>
+    </message>
+    <message id="CSV_PT_FAMILY">
+        <source>Family</source>
+        <translation>Család</translation>
+    </message>
+    <message id="CSV_PT_SENSOR">
+        <source>Detector</source>
+        <translation>Érzékelő</translation>
+    </message>
+    <message id="CSV_PT_MODULE">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,663 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="ERROR_NONE">
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message id="ENABLE_TO_READ_OV_FILE">
+        <source>Errors in reading the file</source>
+        <translation>Errori nella lettura del file</translation>
+    </message>
+    <message id="FILE_VERSION_NOT_SUPPORTED">
+        <source>File version unsupported</source>
+        <translation>Versione del file non supportata</translation>
+    </message>
+    <message id="FILE_NOT_FOUND">
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message id="CBE_C_VAL_TOO_BIG">
+        <source>Value too large</source>
+        <translation>Valore troppo grande</translation>
+    </message>
+    <message id="CBE_L_VAL_TOO_BIG">
+        <source>Loop index too large</source>
+        <translation>Indice loop troppo grande</translation>
+    </message>
+    <message id="CBE_PT_IDX_TOO_BIG">
+        <source>Point Address too large</source>
+        <translation>Indirizzo punto troppo grande</translation>
+    </message>
+    <message id="CBE_G_VAL_TOO_BIG">
+        <source>Group index too large</source>
+        <translation>Indice gruppo troppo grande</translation>
+    </message>
+    <message id="CBE_TIME_SLICE_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Valore di tempo troppo grande</translation>
+    </message>
+    <message id="CBE_INVALID_MONTH_INDEX">
+        <source>Invalid month </source>
+        <translation>Mese non valido </translation>
+    </message>
+    <message id="CBE_TIME_SECONDS_TOO_BIG">
+        <source>Time value too large</source>
+        <translation>Valore di tempo troppo grande</translation>
+    </message>
+    <message id="CBE_STIME_GREATER_THAN_END">
+        <source>Starting time greater than ending time</source>
+        <translation>Ora di inizio maggiore dell'ora di fine</translation>
+    </message>
+    <message id="CBE_Z_VAL_TOO_BIG">
+        <source>Zone index too large</source>
+        <translation>Indice zona troppo grande</translation>
+    </message>
+    <message id="CBE_INVALID_TONE_INDEX">
+        <source>Invalid tone value</source>
+        <translation>Valore di tono non valido</translation>
+    </message>
+    <message id="CBE_INVALID_AREA_INTERVAL">
+        <source>Zone value invalid </source>
+        <translation>Valore zona non valido </translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Indice gruppo non valido</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Indice gruppo non valido</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX">
+        <source>Invalid group index</source>
+        <translation>Indice gruppo non valido</translation>
+    </message>
+    <message id="CBE_REVERSE_INV_GROUP_IDX_1">
+        <source>Invalid group index</source>
+        <translation>Indice gruppo non valido</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_MODULE">
+        <source>Invalid output module</source>
+        <translation>Modulo di uscita non valido</translation>
+    </message>
+    <message id="CBE_DIRECT_INV_OUT_SUB">
+        <source>Invalid output module</source>
+        <translation>Modulo di uscita non valido</translation>
+    </message>
+    <message id="CBE_INV_POINT">
+        <source>Invalid point address</source>
+        <translation>Indirizzo punto non valido</translation>
+    </message>
+    <message id="CBE_STACK_OVERFLOW">
+        <source>Bracket overflow</source>
+        <translation>Troppe parentesi annidate</translation>
+    </message>
+    <message id="CBE_DUPLICATED_CMD">
+        <source>Duplicated command</source>
+        <translation>Comando duplicato</translation>
+    </message>
+    <message id="CBE_BAD_DEL_DELAY">
+        <source>Delay time too large in DEL operator</source>
+        <translation>Tempo di ritardo troppo grande nell'operatore DEL</translation>
+    </message>
+    <message id="CBE_LOOP_INDEX_OUT_OF_RANGE">
+        <source>Invalid loop number </source>
+        <translation>Numero di loop non valido </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_GROUP">
+        <source>Unexpected 'G' operator</source>
+        <translation>Operatore 'G' inatteso</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_LOOP">
+        <source>Unexpected 'L' operator </source>
+        <translation>Operatore 'L' inatteso </translation>
+    </message>
+    <message id="CBE_UNEXPECTED_MODULE">
+        <source>Unexpected 'M' operator</source>
+        <translation>Operatore 'M' inatteso</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_SENSOR">
+        <source>Unespected 'D' operator</source>
+        <translation>Operatore 'D' inatteso</translation>
+    </message>
+    <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Module address</source>
+        <translation>Indirizzo modulo non valido</translation>
+    </message>
+    <message id="CBE_SENSOR_INDEX_OUT_OF_RANGE">
+        <source>Invalid Detector address</source>
+        <translation>Indirizzo rivelatore non valido</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CASE">
+        <source>Generic error</source>
+        <translation>Errore generico</translation>
+    </message>
+    <message id="CBE_NO_VALID_TOKEN">
+        <source>Operator Error</source>
+        <translation>Errore di operatore</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_BREAK">
+        <source>Truncation error</source>
+        <translation>Errore di troncamento</translation>
+    </message>
+    <message id="CBE_TIM_NOT_ALONE">
+        <source>TIM is not the only operator in the cbe</source>
+        <translation>TIM non è l'unico operatore della CBE</translation>
+    </message>
+    <message id="CBE_BAD_TIM_START_TIME">
+        <source>TIM: invalid start time</source>
+        <translation>TIM: ora di inizio non valida</translation>
+    </message>
+    <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
+        <source>TIM: Stop Time not found</source>
+        <translation>TIM: ora di fine non trovata</translation>
+    </message>
+    <message id="CBE_TIM_NO_MINUTES">
+        <source>TIM: Start Time or Stop Time without 'minutes'</source>
+        <translation>TIM: ora di inizio o di fine senza 'minuti'</translation>
+    </message>
+    <message id="CBE_BAD_TIM_STOP_TIME">
+        <source>TIM: invalid Stop Time value</source>
+        <translation>TIM: valore dell'ora di fine non valido</translation>
+    </message>
+    <message id="CBE_TIM_START_TIME_HOURS_INVALID">
+        <source>TIM: invalid hours value</source>
+        <translation>TIM: valore delle ore non valido</translation>
+    </message>
+    <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
+        <source>TIM: invalid date separator</source>
+        <translation>TIM: separatore di data non valido</translation>
+    </message>
+    <message id="CBE_TIM_BAD_MONTH">
+        <source>TIM: invalid month value</source>
+        <translation>TIM: valore del mese non valido</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DAY">
+        <source>TIM: invalid day value</source>
+        <translation>TIM: valore del giorno non valido</translation>
+    </message>
+    <message id="CBE_TIM_BAD_YEAR">
+        <source>TIM: invalid year value</source>
+        <translation>TIM: valore dell'anno non valido</translation>
+    </message>
+    <message id="CBE_TIM_BAD_DATE">
+        <source>TIM: invalid date</source>
+        <translation>TIM: data non valida</translation>
+    </message>
+    <message id="CBE_TOO_MANY_OPERANDS">
+        <source>Too many operands</source>
+        <translation>Troppi operandi</translation>
+    </message>
+    <message id="CBE_BAD_LOOP_SYNTAX">
+        <source>Invalid loop address</source>
+        <translation>Indirizzo loop non valido</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
+        <source>DEL/SDEL incorrect separator</source>
+        <translation>DEL/SDEL: separatore errato</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_INCOMPLETE">
+        <source>Expression DEL or SDEL not complete</source>
+        <translation>Espressione DEL o SDEL incompleta</translation>
+    </message>
+    <message id="CBE_TIM_INCOMPLETE">
+        <source>Expression TIM not complete</source>
+        <translation>Espressione TIM incompleta</translation>
+    </message>
+    <message id="CBE_DEL_NOT_ALONE">
+        <source>DEL is not the only operator in the CBE</source>
+        <translation>DEL non è l'unico operatore della CBE</translation>
+    </message>
+    <message id="CBE_SDEL_NOT_ALONE">
+        <source>SDEL is not the only operator in the CBE</source>
+        <translation>SDEL non è l'unico operatore della CBE</translation>
+    </message>
+    <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
+        <source>Invalid CPU address</source>
+        <translation>Indirizzo centrale non valido</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_CPU">
+        <source>Unexpected 'C' operator</source>
+        <translation>Operatore 'C' inatteso</translation>
+    </message>
+    <message id="CBE_ZONE_INDEX_OUT_OF_RANGE">
+        <source>Invalid Zone Number</source>
+        <translation>Numero di zona non valido</translation>
+    </message>
+    <message id="CBE_UNEXPECTED_ZONE">
+        <source>Unexpected 'Z' operator</source>
+        <translation>Operatore 'Z' inatteso</translation>
+    </message>
+    <message id="CBE_TONE_NOT_ALONE">
+        <source>TONE is not the only operator in the CBE</source>
+        <translation>TONE non è l'unico operatore della CBE</translation>
+    </message>
+    <message id="CBE_TONE_BAD_ZONE">
+        <source>Ivalid Zone number in TONE</source>
+        <translation>Numero di zona non valido in TONE</translation>
+    </message>
+    <message id="CBE_TONE_OUT_OF_RANGE">
+        <source>TONE: Value out of range</source>
+        <translation>TONE: valore fuori intervallo</translation>
+    </message>
+    <message id="CBE_VOL_OUT_OF_RANGE">
+        <source>Invalid Volume value</source>
+        <translation>Valore di volume non valido</translation>
+    </message>
+    <message id="CBE_SYS_INVALID">
+        <source>SYS operand not allowed</source>
+        <translation>Operando SYS non ammesso</translation>
+    </message>
+    <message id="CBE_DIS_NOT_ONLY">
+        <source>DIS is not the only operator in the CBE</source>
+        <translation>DIS non è l'unico operatore della CBE</translation>
+    </message>
+    <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
+        <source>DEL, SDEL commands: delay not found</source>
+        <translation>Comandi DEL, SDEL: ritardo non trovato</translation>
+    </message>
+    <message id="CBE_NOT_TERMINATED">
+        <source>Formula not terminated correctly</source>
+        <translation>Formula non terminata correttamente</translation>
+    </message>
+    <message id="CBE_NOTFOUND_TOKEN">
+        <source>Operator not found</source>
+        <translation>Operatore non trovato</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_1">
+        <source>Invalid detector address</source>
+        <translation>Indirizzo rivelatore non valido</translation>
+    </message>
+    <message id="KORVA_INVALID_INPUT_2">
+        <source>Invalid detector address</source>
+        <translation>Indirizzo rivelatore non valido</translation>
+    </message>
+    <message id="KORVA_INVALID_SUB">
+        <source>Invalid sub-Address</source>
+        <translation>Sottoindirizzo non valido</translation>
+    </message>
+    <message id="KORVA_DUPLICATED_INPUT">
+        <source>Associated Detector already used </source>
+        <translation>Rivelatore associato già utilizzato </translation>
+    </message>
+    <message id="ERR_FLT_DUPLICATED">
+        <source>Duplicated filter</source>
+        <translation>Filtro duplicato</translation>
+    </message>
+    <message id="ERR_FLT_SMALLER">
+        <source>Irrelevant filter</source>
+        <translation>Filtro irrilevante</translation>
+    </message>
+    <message id="ERROR_UNDEF">
+        <source>Generic Error</source>
+        <translation>Errore generico</translation>
+    </message>
+    <message id="Kaldoren">
+        <source>Kaldoren</source>
+        <translation>Kaldoren</translation>
+    </message>
+    <message id="Fernholdt">
+        <source>Fernholdt</source>
+        <translation>Fernholdt</translation>
+    </message>
+    <message id="Tavrel">
+        <source>Tavrel</source>
+        <translation>Tavrel</translation>
+    </message>
+    <message id="Zelmar Detect">
+        <source>Zelmar Detect</source>
+        <translation>Zelmar Detect</translation>
+    </message>
+    <message id="Apollo">
+        <source>Apollo</source>
+        <translation>Apollo</translation>
+    </message>
+    <message id="NEW_PLANT_FILE">
+        <source>New plant</source>
+        <translation>Nuovo impianto</translation>
+    </message>
+    <message id="ID_OV_VERSION_LBL">
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message id="PANEL_DATA_VERSION">
+        <source>Panel data version</source>
+        <translation>Versione dei dati della centrale</translation>
+    </message>
+    <message id="File">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="Options">
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message id="Info">
+        <source>Info</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message id="NuovoFile">
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message id="Apri">
+        <source>Open...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message id="openRecentFile">
+        <source>Open recent file</source>
+        <translation>Apri file recente</translation>
+    </message>
+    <message id="clearRecentFilesList">
+        <source>Clear the list</source>
+        <translation>Cancella l'elenco</translation>
+    </message>
+    <message id="Salva">
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message id="SalvaConNome">
+        <source>Save as...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message id="EsportaPDF">
+        <source>Export to PDF...</source>
+        <translation>Esporta in PDF...</translation>
+    </message>
+    <message id="EsportaCSV">
+        <source>Export to CSV...</source>
+        <translation>Esporta in CSV...</translation>
+    </message>
+    <message id="CompilaPerCentrale">
+        <source>Compile for the panel...</source>
+        <translation>Compila per la centrale...</translation>
+    </message>
+    <message id="ImportaFileCentrale">
+        <source>Import a panel file...</source>
+        <translation>Importa un file della centrale...</translation>
+    </message>
+    <message id="Exit">
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="Language">
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message id="ColorTheme">
+        <source>Colour theme</source>
+        <translation>Tema di colori</translation>
+    </message>
+    <message id="searchItem">
+        <source>Search...</source>
+        <translation>Cerca...</translation>
+    </message>
+    <message id="OpenFile">
+        <source>Open a plant file</source>
+        <translation>Apri un file di impianto</translation>
+    </message>
+    <message id="Crea un nuovo file">
+        <source>Create a new plant</source>
+        <translation>Crea un nuovo impianto</translation>
+    </message>
+    <message id="Salva modifiche">
+        <source>Save the changes</source>
+        <translation>Salva le modifiche</translation>
+    </message>
+    <message id="Exporta dati in formato PDF">
+        <source>Export the data as PDF</source>
+        <translation>Esporta i dati in PDF</translation>
+    </message>
+    <message id="Exporta dati in formato CSV">
+        <source>Export the data as CSV</source>
+        <translation>Esporta i dati in CSV</translation>
+    </message>
+    <message id="Compila per centrale">
+        <source>Compile for the panel</source>
+        <translation>Compila per la centrale</translation>
+    </message>
+    <message id="Importa file da centrale">
+        <source>Import a file from the panel</source>
+        <translation>Importa un file dalla centrale</translation>
+    </message>
+    <message id="checkCBE">
+        <source>Check the control-by-event logic</source>
+        <translation>Verifica la logica di controllo per eventi</translation>
+    </message>
+    <message id="closeInfoBtn">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="PLANT_TREE_TITLE">
+        <source>Plant</source>
+        <translation>Impianto</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_INFO">
+        <source>Plant information</source>
+        <translation>Informazioni sull'impianto</translation>
+    </message>
+    <message id="PAGE_PLANT_GEN_PARAMETERS">
+        <source>General parameters</source>
+        <translation>Parametri generali</translation>
+    </message>
+    <message id="PAGE_PLANT_PASSWORDS">
+        <source>Passwords</source>
+        <translation>Password</translation>
+    </message>
+    <message id="PAGE_CPU_GEN_INFO">
+        <source>Panels</source>
+        <translation>Centrali</translation>
+    </message>
+    <message id="PAGE_CPU_DATA">
+        <source>Panel</source>
+        <translation>Centrale</translation>
+    </message>
+    <message id="PAGE_GROUPS">
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+    <message id="PAGE_AREAS">
+        <source>Areas</source>
+        <translation>Zone</translation>
+    </message>
+    <message id="PAGE_REPEATERS">
+        <source>Repeaters</source>
+        <translation>Ripetitori</translation>
+    </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Pannelli di segnalazione</translation>
+    </message>
+    <message id="COPYRIGHT_INFO">
+        <source>Copyright (C) %1</source>
+        <translation>Diritti d'autore (C) %1</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_NONE">
+        <source>No filter</source>
+        <translation>Nessun filtro</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_SYS">
+        <source>CPU fault</source>
+        <translation>Guasto centrale</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_SYS">
+        <source>CPU exclusion</source>
+        <translation>Esclusione centrale</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_ZONE">
+        <source>Area alarm</source>
+        <translation>Allarme zona</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_ZONE">
+        <source>Area fault</source>
+        <translation>Guasto zona</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_ZONE">
+        <source>Area alarm and fault</source>
+        <translation>Allarme e guasto zona</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_ZONE">
+        <source>Area exclusion</source>
+        <translation>Esclusione zona</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_TEST_ZONE">
+        <source>Area test</source>
+        <translation>Test zona</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_DET">
+        <source>Sensor alarm</source>
+        <translation>Allarme rivelatore</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_DET">
+        <source>Sensor fault</source>
+        <translation>Guasto rivelatore</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_DET">
+        <source>Sensor alarm and fault</source>
+        <translation>Allarme e guasto rivelatore</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_DET">
+        <source>Sensor exclusion</source>
+        <translation>Esclusione rivelatore</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_MOD">
+        <source>Module alarm</source>
+        <translation>Allarme modulo</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_FAIL_MOD">
+        <source>Module fault</source>
+        <translation>Guasto modulo</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALARM_FAIL_MOD">
+        <source>Module alarm and fault</source>
+        <translation>Allarme e guasto modulo</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_EXCL_MOD">
+        <source>Module exclusion</source>
+        <translation>Esclusione modulo</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_SYSTEM">
+        <source>Whole system</source>
+        <translation>Intero sistema</translation>
+    </message>
+    <message id="LBL_EVT_FILTER_ALL_AREA">
+        <source>All areas</source>
+        <translation>Tutte le zone</translation>
+    </message>
+    <message id="CSV_FILENAME">
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message id="CSV_CREATEDON">
+        <source>Created on</source>
+        <translation>Creato il</translation>
+    </message>
+    <message id="CSV_INDEX">
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message id="CSV_DESCRIPTION">
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message id="CSV_FILTER_TYPE">
+        <source>Filter type</source>
+        <translation>Tipo di filtro</translation>
+    </message>
+    <message id="CSV_FILTER_TARGET">
+        <source>Filter target</source>
+        <translation>Destinazione del filtro</translation>
+    </message>
+    <message id="VIEWERKV">
+        <source>Viewer</source>
+        <translation>Visualizzatore</translation>
+    </message>
+    <message id="MIMIC">
+        <source>Mimic</source>
+        <translation>Sinottico</translation>
+    </message>
+    <message id="NIGHTANDDAYCHECK">
+        <source>Night and day</source>
+        <translation>Giorno e notte</translation>
+    </message>
+    <message id="PREALLARMENABLED">
+        <source>Pre-alarm</source>
+        <translation>Preallarme</translation>
+    </message>
+    <message id="AREA_CORRELATION">
+        <source>Correlation</source>
+        <translation>Correlazione</translation>
+    </message>
+    <message id="SENSORCOUNT">
+        <source>Sensors</source>
+        <translation>Rivelatori</translation>
+    </message>
+    <message id="MODULECOUNT">
+        <source>Modules</source>
+        <translation>Moduli</translation>
+    </message>
+    <message id="CSV_LOWSENSIBILITYGROUPINDEX">
+        <source>Low sensitivity group</source>
+        <translation>Gruppo a bassa sensibilità</translation>
+    </message>
+    <message id="CSV_HIGHTSENSIBILITYGROUPINDEX">
+        <source>High sensitivity group</source>
+        <translation>Gruppo ad alta sensibilità</translation>
+    </message>
+    <message id="CSV_GROUPTYPE">
+        <source>Group type</source>
+        <translation>Tipo di gruppo</translation>
+    </message>
+    <message id="CSV_DOUBLECONSENT">
+        <source>Double consent</source>
+        <translation>Doppio consenso</translation>
+    </message>
+    <message id="CSV_CBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="CSV_DIRECT">
+        <source>Direct</source>
+        <translation>Diretto</translation>
+    </message>
+    <message id="CSV_REVERSE">
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message id="CSV_GROUPSSYSTEM">
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+    <message id="CSV_ANNUNCIATOR_FILE_PREFIX">
+        <source>Annunciators</source>
+        <translation>Pannelli di segnalazione</translation>
+    </message>
+    <message id="CSV_VIWER_FILE_PREFIX">
+        <source>Viewers</source>
+        <translation>Visualizzatori</translation>
+    </message>
+    <message id="CSV_AREASSYSTEM">
+        <source>Zones</source>
+        <translation>Zone</translation>
+    </message>
+    <message id="CSV_CPUSSYSTEM">
+        <source>Panels</source>
+        <translation>Centrali</translation>
+    </message>
+    <message id="CSV_PT_FAMILY">
+        <source>Family</source>
+        <translation>Famiglia</translation>
+    </message>
+    <message id="CSV_PT_SENSOR">
+        <source>Detector</source>
+        <translation>Rivelatore</translation>
+    </message>
+    <message id="CSV_PT_MODULE">
+        <source>Module</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+</TS>
