@@ -448,12 +448,12 @@ QString CPUDevice::filePrefix(const char* id) const
 
 void CPUDevice::exportViewersCsv(const QString& folder) const
 {
-    m_viewers.exportCsv(filePrefix("CSV_VIWER_FILE_PREFIX"), folder);
+    m_viewers.exportCsv(filePrefix(QT_TRID_NOOP("CSV_VIWER_FILE_PREFIX")), folder);
 }
 
 void CPUDevice::exportAnnunciatorsCsv(const QString& folder) const
 {
-    m_annunciators.exportCsv(filePrefix("CSV_ANNUNCIATOR_FILE_PREFIX"), folder);
+    m_annunciators.exportCsv(filePrefix(QT_TRID_NOOP("CSV_ANNUNCIATOR_FILE_PREFIX")), folder);
 }
 
 void CPUDevice::exportLoopsCsv(const QString& folder) const

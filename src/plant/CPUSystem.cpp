@@ -331,7 +331,7 @@ void CPUSystem::exportCsv(const QString& filePath) const
         const bool sib = cpu->sib().isSIBEnabled();
         QStringList cells{QString::number(cpu->index()), cpu->isEnabled() ? QStringLiteral("1") : QStringLiteral("0"),
                           cpu->description(), QString::number(cpu->getLibCount() * u32(linesPerBoard())),
-                          qtTrId(sib ? "STR_ENABLED" : "STR_DISABLED")};
+                          qtTrId(sib ? QT_TRID_NOOP("STR_ENABLED") : QT_TRID_NOOP("STR_DISABLED"))};
         if (sib)
             cells << QString::number(cpu->sib().rsAddress()) << getSIBIPAddr(p) << getSIBNetMask(p) << getSIBGateway(p);
         else
