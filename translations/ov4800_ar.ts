@@ -91,6 +91,14 @@
         <source>Invalid point address</source>
         <translation>عنوان النقطة غير صالح</translation>
     </message>
+    <message id="CBE_BTN_SPACE">
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message id="CBE_BTN_ENTER">
+        <source>Enter</source>
+        <translation>إدخال</translation>
+    </message>
     <message id="CBE_STACK_OVERFLOW">
         <source>Bracket overflow</source>
         <translation>أقواس متداخلة أكثر من اللازم</translation>
@@ -658,6 +666,146 @@
     <message id="CSV_PT_MODULE">
         <source>Module</source>
         <translation>وحدة</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE">
+        <source>Loop type</source>
+        <translation>نوع الحلقة</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_OPEN">
+        <source>Open</source>
+        <translation>مفتوحة</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_CLOSE">
+        <source>Closed</source>
+        <translation>مغلقة</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL">
+        <source>Protocol</source>
+        <translation>البروتوكول</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_ADV">
+        <source>ADV</source>
+        <translation>ADV</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_APOLLO">
+        <source>APOLLO</source>
+        <translation>APOLLO</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_VARN">
+        <source>VARN</source>
+        <translation>VARN</translation>
+    </message>
+    <message id="CSV_PT_INDEX">
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message id="Description">
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message id="Type">
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message id="checkAudit">
+        <source>Audit</source>
+        <translation>التدقيق</translation>
+    </message>
+    <message id="Tracking">
+        <source>Tracking</source>
+        <translation>التتبع</translation>
+    </message>
+    <message id="checkFlashing">
+        <source>Flashing</source>
+        <translation>الوميض</translation>
+    </message>
+    <message id="AlertLevel">
+        <source>Alert level</source>
+        <translation>مستوى الإنذار</translation>
+    </message>
+    <message id="lowSensibility">
+        <source>Low sensitivity</source>
+        <translation>حساسية منخفضة</translation>
+    </message>
+    <message id="normalSensibility">
+        <source>Normal sensitivity</source>
+        <translation>حساسية عادية</translation>
+    </message>
+    <message id="highSensibility">
+        <source>High sensitivity</source>
+        <translation>حساسية عالية</translation>
+    </message>
+    <message id="FormulaCBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="areaIndex">
+        <source>Zone</source>
+        <translation>المنطقة</translation>
+    </message>
+    <message id="checkRaviSCtrlDisa">
+        <source>Sounder control off</source>
+        <translation>التحكم بالصافرة معطّل</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV1">
+        <source>Input device 1</source>
+        <translation>جهاز الإدخال 1</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV2">
+        <source>Input device 2</source>
+        <translation>جهاز الإدخال 2</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_LGC">
+        <source>Input logic</source>
+        <translation>منطق الإدخال</translation>
+    </message>
+    <message id="CSV_PT_TYPE_IN_OUT">
+        <source>Input/output</source>
+        <translation>إدخال/إخراج</translation>
+    </message>
+    <message id="CSV_CPUINDEX">
+        <source>Panel</source>
+        <translation>اللوحة</translation>
+    </message>
+    <message id="CSV_CPUSTAT">
+        <source>Installed</source>
+        <translation>مثبتة</translation>
+    </message>
+    <message id="CSV_CPUDESCRIPTION">
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message id="CSV_CPULINECOUNT">
+        <source>Loops</source>
+        <translation>الحلقات</translation>
+    </message>
+    <message id="CSV_SIBTYPE">
+        <source>SIB</source>
+        <translation>SIB</translation>
+    </message>
+    <message id="CSV_SIBRSADDRESS">
+        <source>SIB RS address</source>
+        <translation>عنوان RS لـ SIB</translation>
+    </message>
+    <message id="CSV_SIBADDRESS">
+        <source>SIB address</source>
+        <translation>عنوان SIB</translation>
+    </message>
+    <message id="CSV_SIBNETMASK">
+        <source>SIB netmask</source>
+        <translation>قناع الشبكة لـ SIB</translation>
+    </message>
+    <message id="CSV_SIBNETGATEWAY">
+        <source>SIB gateway</source>
+        <translation>بوابة SIB</translation>
+    </message>
+    <message id="STR_ENABLED">
+        <source>Enabled</source>
+        <translation>مفعّل</translation>
+    </message>
+    <message id="STR_DISABLED">
+        <source>Disabled</source>
+        <translation>معطّل</translation>
     </message>
 </context>
 </TS>

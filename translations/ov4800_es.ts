@@ -91,6 +91,14 @@
         <source>Invalid point address</source>
         <translation>Dirección de punto no válida</translation>
     </message>
+    <message id="CBE_BTN_SPACE">
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message id="CBE_BTN_ENTER">
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
     <message id="CBE_STACK_OVERFLOW">
         <source>Bracket overflow</source>
         <translation>Demasiados paréntesis anidados</translation>
@@ -658,6 +666,146 @@
     <message id="CSV_PT_MODULE">
         <source>Module</source>
         <translation>Módulo</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE">
+        <source>Loop type</source>
+        <translation>Tipo de lazo</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_OPEN">
+        <source>Open</source>
+        <translation>Abierto</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_CLOSE">
+        <source>Closed</source>
+        <translation>Cerrado</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL">
+        <source>Protocol</source>
+        <translation>Protocolo</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_ADV">
+        <source>ADV</source>
+        <translation>ADV</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_APOLLO">
+        <source>APOLLO</source>
+        <translation>APOLLO</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_VARN">
+        <source>VARN</source>
+        <translation>VARN</translation>
+    </message>
+    <message id="CSV_PT_INDEX">
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message id="Description">
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message id="Type">
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message id="checkAudit">
+        <source>Audit</source>
+        <translation>Auditoría</translation>
+    </message>
+    <message id="Tracking">
+        <source>Tracking</source>
+        <translation>Seguimiento</translation>
+    </message>
+    <message id="checkFlashing">
+        <source>Flashing</source>
+        <translation>Parpadeo</translation>
+    </message>
+    <message id="AlertLevel">
+        <source>Alert level</source>
+        <translation>Nivel de alerta</translation>
+    </message>
+    <message id="lowSensibility">
+        <source>Low sensitivity</source>
+        <translation>Sensibilidad baja</translation>
+    </message>
+    <message id="normalSensibility">
+        <source>Normal sensitivity</source>
+        <translation>Sensibilidad normal</translation>
+    </message>
+    <message id="highSensibility">
+        <source>High sensitivity</source>
+        <translation>Sensibilidad alta</translation>
+    </message>
+    <message id="FormulaCBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="areaIndex">
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message id="checkRaviSCtrlDisa">
+        <source>Sounder control off</source>
+        <translation>Control de sirena deshabilitado</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV1">
+        <source>Input device 1</source>
+        <translation>Dispositivo de entrada 1</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV2">
+        <source>Input device 2</source>
+        <translation>Dispositivo de entrada 2</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_LGC">
+        <source>Input logic</source>
+        <translation>Lógica de entrada</translation>
+    </message>
+    <message id="CSV_PT_TYPE_IN_OUT">
+        <source>Input/output</source>
+        <translation>Entrada/salida</translation>
+    </message>
+    <message id="CSV_CPUINDEX">
+        <source>Panel</source>
+        <translation>Central</translation>
+    </message>
+    <message id="CSV_CPUSTAT">
+        <source>Installed</source>
+        <translation>Instalada</translation>
+    </message>
+    <message id="CSV_CPUDESCRIPTION">
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message id="CSV_CPULINECOUNT">
+        <source>Loops</source>
+        <translation>Lazos</translation>
+    </message>
+    <message id="CSV_SIBTYPE">
+        <source>SIB</source>
+        <translation>SIB</translation>
+    </message>
+    <message id="CSV_SIBRSADDRESS">
+        <source>SIB RS address</source>
+        <translation>Dirección RS de la SIB</translation>
+    </message>
+    <message id="CSV_SIBADDRESS">
+        <source>SIB address</source>
+        <translation>Dirección de la SIB</translation>
+    </message>
+    <message id="CSV_SIBNETMASK">
+        <source>SIB netmask</source>
+        <translation>Máscara de red de la SIB</translation>
+    </message>
+    <message id="CSV_SIBNETGATEWAY">
+        <source>SIB gateway</source>
+        <translation>Puerta de enlace de la SIB</translation>
+    </message>
+    <message id="STR_ENABLED">
+        <source>Enabled</source>
+        <translation>Habilitado</translation>
+    </message>
+    <message id="STR_DISABLED">
+        <source>Disabled</source>
+        <translation>Deshabilitado</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,14 @@
         <source>Invalid point address</source>
         <translation>Adresse de point non valide</translation>
     </message>
+    <message id="CBE_BTN_SPACE">
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message id="CBE_BTN_ENTER">
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
     <message id="CBE_STACK_OVERFLOW">
         <source>Bracket overflow</source>
         <translation>Trop de parenthèses imbriquées</translation>
@@ -658,6 +666,146 @@
     <message id="CSV_PT_MODULE">
         <source>Module</source>
         <translation>Module</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE">
+        <source>Loop type</source>
+        <translation>Type de boucle</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_OPEN">
+        <source>Open</source>
+        <translation>Ouverte</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_CLOSE">
+        <source>Closed</source>
+        <translation>Fermée</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL">
+        <source>Protocol</source>
+        <translation>Protocole</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_ADV">
+        <source>ADV</source>
+        <translation>ADV</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_APOLLO">
+        <source>APOLLO</source>
+        <translation>APOLLO</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_VARN">
+        <source>VARN</source>
+        <translation>VARN</translation>
+    </message>
+    <message id="CSV_PT_INDEX">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="Description">
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message id="Type">
+        <source>Type</source>
+        <translation>Type de point</translation>
+    </message>
+    <message id="checkAudit">
+        <source>Audit</source>
+        <translation>Vérification</translation>
+    </message>
+    <message id="Tracking">
+        <source>Tracking</source>
+        <translation>Suivi</translation>
+    </message>
+    <message id="checkFlashing">
+        <source>Flashing</source>
+        <translation>Clignotement</translation>
+    </message>
+    <message id="AlertLevel">
+        <source>Alert level</source>
+        <translation>Niveau d'alerte</translation>
+    </message>
+    <message id="lowSensibility">
+        <source>Low sensitivity</source>
+        <translation>Sensibilité faible</translation>
+    </message>
+    <message id="normalSensibility">
+        <source>Normal sensitivity</source>
+        <translation>Sensibilité normale</translation>
+    </message>
+    <message id="highSensibility">
+        <source>High sensitivity</source>
+        <translation>Sensibilité haute</translation>
+    </message>
+    <message id="FormulaCBE">
+        <source>CBE</source>
+        <translation>Formule CBE</translation>
+    </message>
+    <message id="areaIndex">
+        <source>Zone</source>
+        <translation>Numéro de zone</translation>
+    </message>
+    <message id="checkRaviSCtrlDisa">
+        <source>Sounder control off</source>
+        <translation>Commande de sirène désactivée</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV1">
+        <source>Input device 1</source>
+        <translation>Dispositif d'entrée 1</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV2">
+        <source>Input device 2</source>
+        <translation>Dispositif d'entrée 2</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_LGC">
+        <source>Input logic</source>
+        <translation>Logique d'entrée</translation>
+    </message>
+    <message id="CSV_PT_TYPE_IN_OUT">
+        <source>Input/output</source>
+        <translation>Entrée/sortie</translation>
+    </message>
+    <message id="CSV_CPUINDEX">
+        <source>Panel</source>
+        <translation>Centrale</translation>
+    </message>
+    <message id="CSV_CPUSTAT">
+        <source>Installed</source>
+        <translation>Installée</translation>
+    </message>
+    <message id="CSV_CPUDESCRIPTION">
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message id="CSV_CPULINECOUNT">
+        <source>Loops</source>
+        <translation>Boucles</translation>
+    </message>
+    <message id="CSV_SIBTYPE">
+        <source>SIB</source>
+        <translation>Carte SIB</translation>
+    </message>
+    <message id="CSV_SIBRSADDRESS">
+        <source>SIB RS address</source>
+        <translation>Adresse RS SIB</translation>
+    </message>
+    <message id="CSV_SIBADDRESS">
+        <source>SIB address</source>
+        <translation>Adresse SIB</translation>
+    </message>
+    <message id="CSV_SIBNETMASK">
+        <source>SIB netmask</source>
+        <translation>Masque de réseau SIB</translation>
+    </message>
+    <message id="CSV_SIBNETGATEWAY">
+        <source>SIB gateway</source>
+        <translation>Passerelle SIB</translation>
+    </message>
+    <message id="STR_ENABLED">
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message id="STR_DISABLED">
+        <source>Disabled</source>
+        <translation>Désactivé</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,14 @@
         <source>Invalid point address</source>
         <translation>Érvénytelen pontcím</translation>
     </message>
+    <message id="CBE_BTN_SPACE">
+        <source>Space</source>
+        <translation>Szóköz</translation>
+    </message>
+    <message id="CBE_BTN_ENTER">
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
     <message id="CBE_STACK_OVERFLOW">
         <source>Bracket overflow</source>
         <translation>Túl sok egymásba ágyazott zárójel</translation>
@@ -658,6 +666,146 @@
     <message id="CSV_PT_MODULE">
         <source>Module</source>
         <translation>Modul</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE">
+        <source>Loop type</source>
+        <translation>Hurok típusa</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_OPEN">
+        <source>Open</source>
+        <translation>Nyitott</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_CLOSE">
+        <source>Closed</source>
+        <translation>Zárt</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL">
+        <source>Protocol</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_ADV">
+        <source>ADV</source>
+        <translation>ADV</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_APOLLO">
+        <source>APOLLO</source>
+        <translation>APOLLO</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_VARN">
+        <source>VARN</source>
+        <translation>VARN</translation>
+    </message>
+    <message id="CSV_PT_INDEX">
+        <source>Address</source>
+        <translation>Cím</translation>
+    </message>
+    <message id="Description">
+        <source>Description</source>
+        <translation>Leírás</translation>
+    </message>
+    <message id="Type">
+        <source>Type</source>
+        <translation>Típus</translation>
+    </message>
+    <message id="checkAudit">
+        <source>Audit</source>
+        <translation>Ellenőrzés</translation>
+    </message>
+    <message id="Tracking">
+        <source>Tracking</source>
+        <translation>Követés</translation>
+    </message>
+    <message id="checkFlashing">
+        <source>Flashing</source>
+        <translation>Villogás</translation>
+    </message>
+    <message id="AlertLevel">
+        <source>Alert level</source>
+        <translation>Riasztási szint</translation>
+    </message>
+    <message id="lowSensibility">
+        <source>Low sensitivity</source>
+        <translation>Alacsony érzékenység</translation>
+    </message>
+    <message id="normalSensibility">
+        <source>Normal sensitivity</source>
+        <translation>Normál érzékenység</translation>
+    </message>
+    <message id="highSensibility">
+        <source>High sensitivity</source>
+        <translation>Magas érzékenység</translation>
+    </message>
+    <message id="FormulaCBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="areaIndex">
+        <source>Zone</source>
+        <translation>Zóna</translation>
+    </message>
+    <message id="checkRaviSCtrlDisa">
+        <source>Sounder control off</source>
+        <translation>Hangjelző-vezérlés letiltva</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV1">
+        <source>Input device 1</source>
+        <translation>Bemeneti eszköz 1</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV2">
+        <source>Input device 2</source>
+        <translation>Bemeneti eszköz 2</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_LGC">
+        <source>Input logic</source>
+        <translation>Bemeneti logika</translation>
+    </message>
+    <message id="CSV_PT_TYPE_IN_OUT">
+        <source>Input/output</source>
+        <translation>Bemenet/kimenet</translation>
+    </message>
+    <message id="CSV_CPUINDEX">
+        <source>Panel</source>
+        <translation>Központ</translation>
+    </message>
+    <message id="CSV_CPUSTAT">
+        <source>Installed</source>
+        <translation>Telepítve</translation>
+    </message>
+    <message id="CSV_CPUDESCRIPTION">
+        <source>Name</source>
+        <translation>Név</translation>
+    </message>
+    <message id="CSV_CPULINECOUNT">
+        <source>Loops</source>
+        <translation>Hurkok</translation>
+    </message>
+    <message id="CSV_SIBTYPE">
+        <source>SIB</source>
+        <translation>SIB</translation>
+    </message>
+    <message id="CSV_SIBRSADDRESS">
+        <source>SIB RS address</source>
+        <translation>SIB RS-cím</translation>
+    </message>
+    <message id="CSV_SIBADDRESS">
+        <source>SIB address</source>
+        <translation>SIB-cím</translation>
+    </message>
+    <message id="CSV_SIBNETMASK">
+        <source>SIB netmask</source>
+        <translation>SIB hálózati maszk</translation>
+    </message>
+    <message id="CSV_SIBNETGATEWAY">
+        <source>SIB gateway</source>
+        <translation>SIB átjáró</translation>
+    </message>
+    <message id="STR_ENABLED">
+        <source>Enabled</source>
+        <translation>Engedélyezve</translation>
+    </message>
+    <message id="STR_DISABLED">
+        <source>Disabled</source>
+        <translation>Letiltva</translation>
     </message>
 </context>
 </TS>

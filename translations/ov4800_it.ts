@@ -91,6 +91,14 @@
         <source>Invalid point address</source>
         <translation>Indirizzo punto non valido</translation>
     </message>
+    <message id="CBE_BTN_SPACE">
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message id="CBE_BTN_ENTER">
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
     <message id="CBE_STACK_OVERFLOW">
         <source>Bracket overflow</source>
         <translation>Troppe parentesi annidate</translation>
@@ -658,6 +666,146 @@
     <message id="CSV_PT_MODULE">
         <source>Module</source>
         <translation>Modulo</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE">
+        <source>Loop type</source>
+        <translation>Tipo di loop</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_OPEN">
+        <source>Open</source>
+        <translation>Aperto</translation>
+    </message>
+    <message id="CSV_LOOP_TYPE_CLOSE">
+        <source>Closed</source>
+        <translation>Chiuso</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL">
+        <source>Protocol</source>
+        <translation>Protocollo</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_ADV">
+        <source>ADV</source>
+        <translation>ADV</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_APOLLO">
+        <source>APOLLO</source>
+        <translation>APOLLO</translation>
+    </message>
+    <message id="CSV_LOOP_PROTOCOL_VARN">
+        <source>VARN</source>
+        <translation>VARN</translation>
+    </message>
+    <message id="CSV_PT_INDEX">
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message id="Description">
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message id="Type">
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message id="checkAudit">
+        <source>Audit</source>
+        <translation>Verifica</translation>
+    </message>
+    <message id="Tracking">
+        <source>Tracking</source>
+        <translation>Inseguimento</translation>
+    </message>
+    <message id="checkFlashing">
+        <source>Flashing</source>
+        <translation>Lampeggio</translation>
+    </message>
+    <message id="AlertLevel">
+        <source>Alert level</source>
+        <translation>Livello di allerta</translation>
+    </message>
+    <message id="lowSensibility">
+        <source>Low sensitivity</source>
+        <translation>Sensibilità bassa</translation>
+    </message>
+    <message id="normalSensibility">
+        <source>Normal sensitivity</source>
+        <translation>Sensibilità normale</translation>
+    </message>
+    <message id="highSensibility">
+        <source>High sensitivity</source>
+        <translation>Sensibilità alta</translation>
+    </message>
+    <message id="FormulaCBE">
+        <source>CBE</source>
+        <translation>CBE</translation>
+    </message>
+    <message id="areaIndex">
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message id="checkRaviSCtrlDisa">
+        <source>Sounder control off</source>
+        <translation>Controllo sirena disabilitato</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV1">
+        <source>Input device 1</source>
+        <translation>Dispositivo di ingresso 1</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_DEV2">
+        <source>Input device 2</source>
+        <translation>Dispositivo di ingresso 2</translation>
+    </message>
+    <message id="CSV_KORVA_INPUT_LGC">
+        <source>Input logic</source>
+        <translation>Logica di ingresso</translation>
+    </message>
+    <message id="CSV_PT_TYPE_IN_OUT">
+        <source>Input/output</source>
+        <translation>Ingresso/uscita</translation>
+    </message>
+    <message id="CSV_CPUINDEX">
+        <source>Panel</source>
+        <translation>Centrale</translation>
+    </message>
+    <message id="CSV_CPUSTAT">
+        <source>Installed</source>
+        <translation>Installata</translation>
+    </message>
+    <message id="CSV_CPUDESCRIPTION">
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message id="CSV_CPULINECOUNT">
+        <source>Loops</source>
+        <translation>Loop</translation>
+    </message>
+    <message id="CSV_SIBTYPE">
+        <source>SIB</source>
+        <translation>SIB</translation>
+    </message>
+    <message id="CSV_SIBRSADDRESS">
+        <source>SIB RS address</source>
+        <translation>Indirizzo RS SIB</translation>
+    </message>
+    <message id="CSV_SIBADDRESS">
+        <source>SIB address</source>
+        <translation>Indirizzo SIB</translation>
+    </message>
+    <message id="CSV_SIBNETMASK">
+        <source>SIB netmask</source>
+        <translation>Maschera di rete SIB</translation>
+    </message>
+    <message id="CSV_SIBNETGATEWAY">
+        <source>SIB gateway</source>
+        <translation>Gateway SIB</translation>
+    </message>
+    <message id="STR_ENABLED">
+        <source>Enabled</source>
+        <translation>Abilitato</translation>
+    </message>
+    <message id="STR_DISABLED">
+        <source>Disabled</source>
+        <translation>Disabilitato</translation>
     </message>
 </context>
 </TS>
