@@ -283,14 +283,19 @@ uint Plant::copyCPUsFrom()
             blocks[b] = g_zpConf->get_device_prog_index(u32(c), b);
             bound += blocks[b] < 255 ? 1 : 0;
         }
-        if (cpu->getLibCount() < bound)
-            cpu->setLibCount(bound);
+        // The boards are read before the count is raised: raising it writes fresh board
+        // records over the loop settings they hold.
+        QList<OvLib> libs;
         for (u32 b = 0; b < CPUDevice::kMaxLibs; ++b) {
             if (blocks[b] >= 255)
                 continue;
             qInfo().noquote() << "ENABLED: CPU = " + QString::number(c) + "\tLIB = " + QString::number(b);
-            m_cpus.setLib(OvLib(c, int(b), int(blocks[b])));
+            libs.append(OvLib(c, int(b), int(blocks[b])));
         }
+        if (cpu->getLibCount() < bound)
+            cpu->setLibCount(bound);
+        for (const OvLib& lib : libs)
+            m_cpus.setLib(lib);
     }
     return 0;
 }
