@@ -16,6 +16,8 @@
 #include <QDebug>
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -285,17 +287,17 @@ uint Plant::copyCPUsFrom()
         }
         // The boards are read before the count is raised: raising it writes fresh board
         // records over the loop settings they hold.
-        QList<OvLib> libs;
+        std::vector<std::unique_ptr<OvLib>> libs;
         for (u32 b = 0; b < CPUDevice::kMaxLibs; ++b) {
             if (blocks[b] >= 255)
                 continue;
             qInfo().noquote() << "ENABLED: CPU = " + QString::number(c) + "\tLIB = " + QString::number(b);
-            libs.append(OvLib(c, int(b), int(blocks[b])));
+            libs.push_back(std::make_unique<OvLib>(c, int(b), int(blocks[b])));
         }
         if (cpu->getLibCount() < bound)
             cpu->setLibCount(bound);
-        for (const OvLib& lib : libs)
-            m_cpus.setLib(lib);
+        for (const std::unique_ptr<OvLib>& lib : libs)
+            m_cpus.setLib(*lib);
     }
     return 0;
 }
