@@ -3,12 +3,14 @@
 #include "plant/Plant.h"
 
 #include "../app/IsolatedHome.h"
+#include "LoopTestSupport.h"
 #include "PlantTestSupport.h"
 #include "plant/PanelBlockWrite.h"
 #include "DataBlock/bytes.h"
 #include "TestBase.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 static const IsolatedHome s_home;
@@ -114,6 +116,50 @@ private slots:
         QVERIFY(plant.setWalkTestCPUID(3));
         QVERIFY(plant.setWalkTest(1));
         QCOMPARE(plant.getWalkTestCPUID(), 0xFFFFFFFFu);
+    }
+
+    // The device pass compiles the programs of used records only: an emptied record (address
+    // byte 0) would otherwise take the program of the sensor at address 1.
+    void devicePrograms()
+    {
+        QCOMPARE(g_zpConf->new_config(0), 0);
+        planttest::resetPanel();
+        Plant plant;
+        OvGenericPoint sensor = looptest::typed(1, 1, 1, 1, 1, 1, 20, 2);
+        sensor.setCBE("OR(G1 G2)");
+        plant.cpus().setPoint(&sensor);
+        QCOMPARE(plant.copyTo(), 0);
+        const QByteArray devices = planttest::block(70);
+        const QByteArray emptied = QByteArray(1, char(0xF0)) + QByteArray(31, '\0');
+        QVERIFY(devices.mid(2 + 11, 32) != emptied);
+        for (int r = 1; r < 700; ++r)
+            QCOMPARE(devices.mid(2 + 43 * r + 11, 32), emptied);
+    }
+
+    // Boards past the 64 device blocks: their records are counted for the caller of copyTo and
+    // saveToFile.
+    void devicesLeftOut()
+    {
+        Plant plant;
+        plant.setPlantType(1, false);
+        for (int c = 1; c <= 17; ++c) {
+            CPUDevice* cpu = plant.cpus().cpuAt(c - 1);
+            cpu->setEnabled(true);
+            cpu->setCpuType(8);
+            cpu->setLibCount(c < 17 ? 4 : 1);
+            for (int loop = 1; loop <= int(cpu->getLibCount()) * 2; ++loop) {
+                const OvGenericPoint p = looptest::typed(c, loop, loop, 1, 1, 1, 20, 2);
+                plant.cpus().setPoint(&p);
+            }
+        }
+        traceErrors("set_cpu_llId");
+        expectWarning("^No free device block: CPU 17 LIB 1 loop 1 not stored, 1 device records left out$");
+        expectWarning("^No free device block: CPU 17 LIB 1 loop 2 not stored, 1 device records left out$");
+        QCOMPARE(plant.copyTo(), 2);
+        QTemporaryDir dir;
+        int skipped = 0;
+        QCOMPARE(plant.saveToFile(dir.filePath("plant.ov"), &skipped), 0u);
+        QCOMPARE(skipped, 2);
     }
 
     void generalBlock_data()

@@ -198,20 +198,26 @@ private slots:
 
     void roundTrip_data()
     {
+        QTest::addColumn<uint>("panelType");
         QTest::addColumn<int>("loopType");
         QTest::addColumn<int>("brand");
-        QTest::newRow("VARN") << 1 << 3;
-        QTest::newRow("APOLLO") << 2 << 4;
+        QTest::newRow("VARN") << 0u << 1 << 0;
+        QTest::newRow("APOLLO") << 8u << 2 << 4;
     }
 
     void roundTrip()
     {
+        QFETCH(uint, panelType);
         QFETCH(int, loopType);
         QFETCH(int, brand);
+        QCOMPARE(g_zpConf->new_config(panelType), 0);
+        planttest::resetPanel();
         Configuration::instance()->set_current_brand(brand);
         Plant plant;
         plantbuild::buildSmallPlant(plant, loopType);
         const auto payloads = saveLoadSave(plant);
+        // Both loops kept their three devices (the channels of a module are one record each).
+        QVERIFY(g_zpConf->get_block_device_num(g_zpConf->get_device_prog_index(0, 0)) >= 6);
         QVERIFY(payloads.first.size() > 100000);
         QVERIFY(payloads.first == payloads.second);
         traceErrors();
@@ -224,6 +230,7 @@ private slots:
         plantbuild::buildFullPlant(plant);
         boardsBound();
         const auto payloads = saveLoadSave(plant);
+        QCOMPARE(g_zpConf->get_block_device_num(g_zpConf->get_device_prog_index(15, 3)), 2u * (126 + 159));
         QVERIFY(payloads.first.size() > 3000000);
         QVERIFY(payloads.first == payloads.second);
         traceErrors();
