@@ -22,7 +22,7 @@ Plant::Plant()
     setDefaultParameters();
     m_cpus.resetTo(m_plantType->getCpuMaxCount());
     m_groups.init(m_plantType->getGroupsMaxCount());
-    m_areas.reset();
+    m_areas.resize(0);
     m_areas.init(m_plantType->getMaxAreasCount());
     m_repeaters.addRepeaters(m_plantType->getRepeatersMaxCount());
 }

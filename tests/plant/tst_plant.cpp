@@ -40,21 +40,23 @@ private slots:
     {
         QTest::addColumn<uint>("panelType");
         QTest::addColumn<uint>("type");
+        QTest::addColumn<QString>("fresh");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("8 networked") << 8u << 1u << "1 64 2000 1600";
-        QTest::newRow("8 stand-alone") << 8u << 0u << "0 1 2000 400";
-        QTest::newRow("7 stand-alone") << 7u << 0u << "0 1 150 400";
+        QTest::newRow("8 networked") << 8u << 1u << "1 64 2000 1600" << "1 64 2000 1600";
+        QTest::newRow("8 stand-alone") << 8u << 0u << "1 64 2000 1600" << "0 1 2000 400";
+        QTest::newRow("7 stand-alone") << 7u << 0u << "1 1 150 400" << "0 1 150 400";
     }
 
     void plantTypes()
     {
         QFETCH(uint, panelType);
         QFETCH(uint, type);
+        QFETCH(QString, fresh);
         QFETCH(QString, expected);
         QCOMPARE(g_zpConf->new_config(panelType), 0);
         g_zpConf->set_networked(1);
         Plant plant;
-        QCOMPARE(plant.getPlantType(), 1);
+        QCOMPARE(sizes(plant), fresh);
         QVERIFY(plant.setPlantType(type, true));
         QCOMPARE(sizes(plant), expected);
         QCOMPARE(int(g_zpConf->get_networked()), int(type));
