@@ -164,6 +164,53 @@ private slots:
         QCOMPARE(skipped, 2);
     }
 
+    // Two installed CPUs make a networked plant even with the flag clear; one does not.
+    void plantTypeFromPanel()
+    {
+        Plant plant;
+        QVERIFY(plant.setPlantType(0, false));
+        QCOMPARE(plant.copyParametersFrom(), 0u);
+        QCOMPARE(plant.getPlantType(), 0);
+        looptest::setZpxByte(4 + 61 + 52, 1);
+        looptest::setZpxByte(5245, 0);
+        g_zpConf->set_networked(0);
+        QCOMPARE(plant.copyParametersFrom(), 0u);
+        QCOMPARE(plant.getPlantType(), 1);
+    }
+
+    // Repeaters past the list grow it only when asked; the first eight reach the panel, a
+    // disabled one without its name, a long name cut to 32 bytes; the CSV file lists them all.
+    void repeaters()
+    {
+        ZpRepeatersSystem s;
+        s.addRepeaters(8);
+        s.enableRepeater(10, true, false);
+        QCOMPARE(s.count(), 8);
+        s.enableRepeater(10, true, true);
+        QCOMPARE(QString("%1 %2 %3 %4").arg(s.count()).arg(s.at(9)->index).arg(s.at(10)->enabled).arg(s.getEnabledCount()),
+                 QString("11 9 1 1"));
+        s.enableRepeater(0, true, false);
+        s.at(0)->description = "Reception, east";
+        s.at(1)->description = "Hidden";
+        s.enableRepeater(2, true, false);
+        s.at(2)->description = QString(40, 'R');
+        QByteArray zpx(5310, '\x55');
+        s.writeToPanelData(reinterpret_cast<u8*>(zpx.data()));
+        QByteArray expected = QByteArray(1, 1) + QByteArray("Reception, east").leftJustified(32, '\0')
+                              + QByteArray(1, 0) + QByteArray(32, '\x55') + QByteArray(1, 1) + QByteArray(32, 'R');
+        for (int r = 3; r < 8; ++r)
+            expected += QByteArray(1, 0) + QByteArray(32, '\x55');
+        QCOMPARE(zpx.mid(4880, 33 * 9).toHex(), (expected + QByteArray(33, '\x55')).toHex());
+        QTranslator english;
+        planttest::useEnglish(english);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Repeaters.csv");
+        QString body = "Index,Description,Enabled\n1,\"Reception, east\",1\n2,Hidden,0\n3," + QString(40, 'R') + ",1\n";
+        for (int r = 4; r <= 11; ++r)
+            body += QString("%1,,%2\n").arg(r).arg(r == 11 ? 1 : 0);
+        planttest::compareCsv(path, [&] { s.exportCsv(path); }, body);
+    }
+
     void generalBlock_data()
     {
         QTest::addColumn<uint>("preAlarm");
