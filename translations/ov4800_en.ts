@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>Disabled</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>Exclusion</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>Fault</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>Evacuation</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>Pre-alarm</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>Siren</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>Not supervised</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>Supervised (diode)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>Supervised (resistor)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>Odd</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>Even</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>Undefined</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QDebug>
+#include <QLoggingCategory>
 
 OvGenericPoint::OvGenericPoint()
 {
@@ -462,5 +463,9 @@ QString OvGenericPoint::dumpHead() const
 
 void OvGenericPoint::dump() const
 {
+    // Every point read from the panel configuration is dumped: skip the formatting when the
+    // line would be dropped.
+    if (!QLoggingCategory::defaultCategory()->isInfoEnabled())
+        return;
     qInfo().noquote() << dumpHead() << "\tSUB SIZE = " << m_subPoints.size();
 }

@@ -1,0 +1,123 @@
+#include "plant/Plant.h"
+
+#include "app/OvParametersReference.h"
+#include "plant/PanelBlockWrite.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/PanelModel.h"
+
+#include <QDebug>
+
+namespace {
+
+// Byte of the general programming block that holds the networked flag.
+constexpr int kNetworkedFlag = 5245;
+
+} // namespace
+
+Plant::Plant()
+    : m_parameters(new OvParametersReference)
+    , m_plantType(OvPlantType::create(g_zpConf->get_networked() ? OvPlantType::kNetworked
+                                                                 : OvPlantType::kStandAlone))
+{
+    setDefaultParameters();
+    m_cpus.resetTo(m_plantType->getCpuMaxCount());
+    m_groups.init(m_plantType->getGroupsMaxCount());
+    m_areas.resize(0);
+    m_areas.init(m_plantType->getMaxAreasCount());
+    m_repeaters.addRepeaters(m_plantType->getRepeatersMaxCount());
+}
+
+Plant::~Plant()
+{
+    delete m_parameters;
+}
+
+void Plant::markModified(uint bits)
+{
+    if (!m_dataModified) {
+        m_dataModified = true;
+        emit plantDataModified();
+    }
+    emit plantDataChanged(bits);
+}
+
+void Plant::setModificationBits(uint bits)
+{
+    const bool fresh = (m_modificationStat & bits) != bits;
+    m_modificationStat |= bits;
+    if (fresh)
+        markModified(bits);
+}
+
+void Plant::clearModificationBits(uint bits)
+{
+    if ((m_modificationStat & bits) == 0)
+        return;
+    m_modificationStat &= ~bits;
+    emit plantDataModified();
+}
+
+void Plant::modifyPlantData(bool modified)
+{
+    if (m_dataModified == modified)
+        return;
+    m_dataModified = modified;
+    emit plantDataModified();
+}
+
+bool Plant::setPlantType(uint type, bool notify)
+{
+    qDebug() << "PLANT TYPE" << type;
+    std::unique_ptr<OvPlantType> created(type <= uint(OvPlantType::kNetworked) ? OvPlantType::create(int(type))
+                                                                                : nullptr);
+    if (!created)
+        return false;
+    const u8 networked = type != 0 ? 1 : 0;
+    g_zpConf->set_networked(networked);
+    PanelBlockWrite(0, 2, 2).data()[kNetworkedFlag] = networked;
+    m_plantType = std::move(created);
+    qDebug() << "PLANT TYPE" << m_plantType->getType() << "CPU" << m_plantType->getCpuMaxCount() << "LOOP"
+             << m_plantType->getLoopMaxCount() << "GROUPS" << m_plantType->getGroupsMaxCount() << "AREAS"
+             << m_plantType->getMaxAreasCount();
+    resizeToModel();
+    if (m_plantType->getType() == OvPlantType::kStandAlone)
+        m_repeaters.clear();
+    setModificationBits(kCpus | kAreas | kGroups);
+    if (notify)
+        emit plantTypeChanged();
+    return true;
+}
+
+void Plant::resizeToModel()
+{
+    const u32 model = PanelType::get_cpu_model(g_zpConf->get_panel_type());
+    const bool networked = g_zpConf->get_networked() != 0;
+    m_cpus.resize(int(u8(CpuModel::get_max_cpu_num(model, networked))));
+    m_groups.setGroupsCount(int(u16(CpuModel::get_max_group_num(model, networked))));
+    m_areas.resize(int(u16(CpuModel::get_max_zone_num(model, networked))));
+}
+
+bool Plant::getRepeaterStat(int idx) const
+{
+    const ZpRepeater* r = m_repeaters.at(idx);
+    return r && r->enabled;
+}
+
+QString Plant::getRepeaterDescription(int idx) const
+{
+    const ZpRepeater* r = m_repeaters.at(idx);
+    return r ? r->description : QString();
+}
+
+void Plant::enableRepeater(int idx, bool enable)
+{
+    m_repeaters.enableRepeater(idx, enable, false);
+    setModificationBits(kRepeaters);
+}
+
+void Plant::setRepeaterDescription(int idx, const QString& text)
+{
+    if (ZpRepeater* r = m_repeaters.at(idx))
+        r->description = text;
+    setModificationBits(kRepeaters);
+}

@@ -1,0 +1,144 @@
+// The plant file: the panel image as export_bin_v3 writes it, compressed behind a little-endian
+// header (i32 magic 0x13F0C475, i16 version 0x0200, then qCompress(image) as a byte array).
+#include "plant/Plant.h"
+
+#include "app/Configuration.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
+
+#include <QDataStream>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// Brand configurations under which the older plant-file generation is read.
+constexpr int kFirstLegacyConfig = 3;
+constexpr int kLastLegacyConfig = 6;
+
+uint importCode(int result)
+{
+    switch (result) {
+    case 0:
+    case -1:
+        return Plant::kFileOk;
+    case 1005:
+        return Plant::kFileBadFormat;
+    case 1015:
+        return Plant::kFileCannotRead;
+    case 1018:
+        return Plant::kFileCrc;
+    case 1008:
+        return Plant::kFileMissing;
+    default:
+        return Plant::kFileOther;
+    }
+}
+
+uint importImage(const QString& path)
+{
+    g_zpConf->new_config(255);
+    return importCode(g_zpConf->get_io().import_bin(QFile::encodeName(path).constData(), nullptr));
+}
+
+// The payload of a current plant file, inflated. The declared size is checked before anything
+// of that size is allocated. 0 or 265.
+uint readImage(QFile& file, QByteArray* image)
+{
+    QDataStream in(&file);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint32 length = 0;
+    in >> length;
+    if (in.status() != QDataStream::Ok || length < 4 || length > quint64(file.size() - file.pos()))
+        return Plant::kFileBadFormat;
+    const QByteArray payload = file.read(qint64(length));
+    if (payload.size() != int(length))
+        return Plant::kFileBadFormat;
+    const quint32 declared = (quint32(quint8(payload[0])) << 24) | (quint32(quint8(payload[1])) << 16)
+                             | (quint32(quint8(payload[2])) << 8) | quint32(quint8(payload[3]));
+    if (declared == 0 || declared > Plant::kMaxImageSize) {
+        qWarning() << "Plant file image of" << declared << "bytes refused";
+        return Plant::kFileBadFormat;
+    }
+    *image = qUncompress(payload);
+    return image->isEmpty() ? Plant::kFileBadFormat : Plant::kFileOk;
+}
+
+} // namespace
+
+uint Plant::saveToFile(const QString& fileName, int* skippedDevices)
+{
+    const int skipped = copyTo();
+    if (skippedDevices)
+        *skippedDevices = skipped;
+
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        qCritical() << "Non sono riuscito a creare il file temporaneo";
+        return kFileMissing;
+    }
+    const QString imagePath = folder.filePath("CFG_IN.BIN");
+    if (g_zpConf->get_io().export_bin_v3(QFile::encodeName(imagePath).constData(), nullptr) > 0)
+        return kFileOther;
+    QFile imageFile(imagePath);
+    const QByteArray image = imageFile.open(QIODevice::ReadOnly) ? imageFile.readAll() : QByteArray();
+    if (image.isEmpty())
+        return kFileOther;
+
+    // The previous file is replaced only by a complete one.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCritical().noquote() << "Non sono riuscito ad aprire il file " + fileName;
+        return kFileCannotWrite;
+    }
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << qint32(kFileMagic) << qint16(kFileVersion) << qCompress(image, -1);
+    if (out.status() != QDataStream::Ok || !file.commit()) {
+        file.cancelWriting();
+        qCritical().noquote() << "Non sono riuscito ad aprire il file " + fileName;
+        return kFileCannotWrite;
+    }
+    return kFileOk;
+}
+
+uint Plant::loadFromFile(const QString& fileName, bool plantFile)
+{
+    if (!plantFile)
+        return importImage(fileName);
+    QFile file(fileName);
+    if (!file.exists())
+        return kFileMissing;
+    if (!file.open(QIODevice::ReadOnly))
+        return kFileCannotRead;
+    QDataStream in(&file);
+    in.setByteOrder(QDataStream::LittleEndian);
+    qint32 magic = 0;
+    quint16 version = 0;
+    in >> magic >> version;
+    if (magic != kFileMagic)
+        return kFileBadMagic;
+    if (version > kFileVersion)
+        return kFileBadVersion;
+    if (version < kFileVersion) {
+        const int config = Configuration::instance()->configNumber();
+        if (config < kFirstLegacyConfig || config > kLastLegacyConfig)
+            return kFileBadVersion;
+        qWarning() << "Plant file version" << version << "needs the legacy reader";
+        return kFileBadVersion;
+    }
+    QByteArray image;
+    if (const uint result = readImage(file, &image))
+        return result;
+    QTemporaryDir folder;
+    QFile imageFile(folder.filePath("CFG_IN.BIN"));
+    if (!folder.isValid() || !imageFile.open(QIODevice::WriteOnly) || imageFile.write(image) != image.size()) {
+        qCritical() << "Non sono riuscito a creare il file temporaneo";
+        return kFileMissing;
+    }
+    imageFile.close();
+    return importImage(imageFile.fileName());
+}

@@ -1,0 +1,241 @@
+// The plant file: header bytes and layout, the payload against the panel image of the same
+// plant, every load error, hostile sizes, a save that cannot write, and the save-load-save round
+// trip of a plant with every kind of object and of a full-size plant.
+#include "plant/Plant.h"
+
+#include "../app/IsolatedHome.h"
+#include "PlantBuilder.h"
+#include "PlantTestSupport.h"
+#include "TestBase.h"
+
+#include "ZpData/Container/ZpConfIO.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+QByteArray le32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        b[i] = char(v >> (8 * i));
+    return b;
+}
+
+// magic, version, length and payload as the file layout has them.
+QByteArray plantFile(quint32 magic, quint16 version, const QByteArray& payload)
+{
+    return le32(magic) + le32(version).left(2) + le32(quint32(payload.size())) + payload;
+}
+
+// The image inside a plant file; checks the header on the way.
+QByteArray payloadOf(const QByteArray& file)
+{
+    if (file.size() < 10 || file.left(6) != QByteArray::fromHex("75c4f0130002"))
+        return QByteArray();
+    const QByteArray payload = file.mid(10);
+    if (le32(quint32(payload.size())) != file.mid(6, 4))
+        return QByteArray();
+    return qUncompress(payload);
+}
+
+// The panel image of the current configuration, as the compile command writes it.
+QByteArray exportedImage(const QString& folder)
+{
+    const QString path = folder + "/CFG_IN.BIN";
+    if (g_zpConf->get_io().export_bin_v3(QFile::encodeName(path).constData(), nullptr) != 0)
+        return QByteArray();
+    return readAll(path);
+}
+
+} // namespace
+
+class TstPlantFile : public TestBase {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QByteArray m_image;
+
+    QString path(const char* name) const { return m_dir.filePath(name); }
+    void boardsBound() { traceErrors("set_cpu_llId"); }
+
+    // Saves, loads into a reset plant and saves again: both payloads.
+    QPair<QByteArray, QByteArray> saveLoadSave(Plant& plant)
+    {
+        int skipped = -1;
+        if (plant.saveToFile(path("first.ov"), &skipped) != 0 || skipped != 0)
+            return {};
+        const QByteArray first = payloadOf(readAll(path("first.ov")));
+        Plant reread;
+        reread.setDefaultParameters();
+        if (reread.loadFromFile(path("first.ov"), true) != 0 || reread.copyFrom() != 0)
+            return {};
+        boardsBound();
+        if (reread.saveToFile(path("second.ov")) != 0)
+            return {};
+        return {first, payloadOf(readAll(path("second.ov")))};
+    }
+
+private slots:
+    void init()
+    {
+        QCOMPARE(g_zpConf->new_config(8), 0);
+        planttest::resetPanel();
+        // The detector brand of the panel's defaults, as the brand configuration applies it.
+        Configuration::instance()->set_current_brand(u8(planttest::block(2).at(5247)));
+    }
+
+    // The header bytes and the byte-array field; the payload inflates to exactly the image that
+    // copyTo plus export_bin_v3 writes.
+    void layout()
+    {
+        Plant plant;
+        plantbuild::buildSmallPlant(plant);
+        QCOMPARE(plant.saveToFile(path("plant.ov")), 0u);
+        const QByteArray file = readAll(path("plant.ov"));
+        QCOMPARE(file.left(6).toHex(), QByteArray("75c4f0130002"));
+        QCOMPARE(file.mid(6, 4), le32(quint32(file.size() - 10)));
+        const QByteArray image = payloadOf(file);
+        QCOMPARE(file.mid(10, 4), QByteArray::fromHex(QByteArray::number(image.size(), 16).rightJustified(8, '0')));
+        QCOMPARE(file.at(14), char(0x78));
+        QVERIFY(image.startsWith("O*K("));
+        plant.copyTo();
+        QVERIFY(image == exportedImage(m_dir.path()));
+    }
+
+    void loadErrors_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("plantFile");
+        QTest::addColumn<uint>("expected");
+        QTest::addColumn<QString>("warning");
+        init();
+        Plant plant;
+        plantbuild::buildSmallPlant(plant);
+        plant.copyTo();
+        m_image = exportedImage(m_dir.path());
+        QVERIFY(m_image.size() > 100000);
+        const QByteArray payload = qCompress(m_image, -1);
+        QByteArray flipped = m_image;
+        flipped[8 + 7 + 100] = char(flipped.at(8 + 7 + 100) ^ 0x01);
+        // Element sizes at byte 1 of each 7-byte element header.
+        int end = 8;
+        for (int e = 0; e < 197; ++e)
+            end += 7 + int(qFromLittleEndian<quint32>(m_image.constData() + end + 1));
+        QByteArray huge = QByteArray::fromHex("7fffffff") + qCompress(QByteArray(16, 'x')).mid(4);
+        QByteArray over = QByteArray::fromHex("04000001") + qCompress(QByteArray(16, 'x')).mid(4);
+        QTest::newRow("good") << plantFile(0x13F0C475, 0x0200, payload) << true << 0u << "";
+        QTest::newRow("magic") << plantFile(0x13F0C476, 0x0200, payload) << true << 259u << "";
+        QTest::newRow("short") << QByteArray("\x75\xC4", 2) << true << 259u << "";
+        QTest::newRow("version 0x0201") << plantFile(0x13F0C475, 0x0201, payload) << true << 260u << "";
+        QTest::newRow("version 0xFFFF") << plantFile(0x13F0C475, 0xFFFF, payload) << true << 260u << "";
+        QTest::newRow("version 0x01FF") << plantFile(0x13F0C475, 0x01FF, payload) << true << 260u << "";
+        QTest::newRow("flipped byte") << plantFile(0x13F0C475, 0x0200, qCompress(flipped)) << true << 264u << "";
+        QTest::newRow("197 elements") << plantFile(0x13F0C475, 0x0200, qCompress(m_image.left(end))) << true << 265u << "";
+        QTest::newRow("huge size") << plantFile(0x13F0C475, 0x0200, huge) << true << 265u << "refused";
+        QTest::newRow("64 MiB + 1") << plantFile(0x13F0C475, 0x0200, over) << true << 265u << "refused";
+        QTest::newRow("not zlib") << plantFile(0x13F0C475, 0x0200, QByteArray::fromHex("00000010") + QByteArray(20, 'z'))
+                                  << true << 265u << "qUncompress";
+        QTest::newRow("length past end") << plantFile(0x13F0C475, 0x0200, payload).left(5000) << true << 265u << "";
+        QTest::newRow("image") << m_image << false << 0u << "";
+        QTest::newRow("image cut") << m_image.left(end) << false << 265u << "";
+    }
+
+    void loadErrors()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, plantFile);
+        QFETCH(uint, expected);
+        QFETCH(QString, warning);
+        writeAll(path("load.ov"), file);
+        if (!warning.isEmpty())
+            expectWarning(warning);
+        Plant plant;
+        QCOMPARE(plant.loadFromFile(path("load.ov"), plantFile), expected);
+        traceErrors();
+    }
+
+    void missingFile()
+    {
+        Plant plant;
+        QCOMPARE(plant.loadFromFile(path("none.ov"), true), 266u);
+        QCOMPARE(plant.loadFromFile(path("none.bin"), false), 266u);
+        traceErrors();
+    }
+
+    // A folder that cannot take the file gives 258; a save that stops before writing leaves the
+    // previous file byte for byte.
+    void saveFailures()
+    {
+        Plant plant;
+        expectWarning("^Non sono riuscito ad aprire il file /sys/plant.ov$");
+        QCOMPARE(plant.saveToFile("/sys/plant.ov"), 258u);
+        const QByteArray previous("previous contents");
+        writeAll(path("kept.ov"), previous);
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", "/sys");
+        expectWarning("^Non sono riuscito a creare il file temporaneo$");
+        const uint result = plant.saveToFile(path("kept.ov"));
+        qputenv("TMPDIR", tmp);
+        QCOMPARE(result, 266u);
+        QCOMPARE(readAll(path("kept.ov")), previous);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<uint>("panelType");
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("brand");
+        QTest::newRow("VARN") << 0u << 1 << 0;
+        QTest::newRow("APOLLO") << 8u << 2 << 4;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(uint, panelType);
+        QFETCH(int, loopType);
+        QFETCH(int, brand);
+        QCOMPARE(g_zpConf->new_config(panelType), 0);
+        planttest::resetPanel();
+        Configuration::instance()->set_current_brand(brand);
+        Plant plant;
+        plantbuild::buildSmallPlant(plant, loopType);
+        const auto payloads = saveLoadSave(plant);
+        // Both loops kept their three devices (the channels of a module are one record each).
+        QVERIFY(g_zpConf->get_block_device_num(g_zpConf->get_device_prog_index(0, 0)) >= 6);
+        QVERIFY(payloads.first.size() > 100000);
+        QVERIFY(payloads.first == payloads.second);
+        traceErrors();
+    }
+
+    void roundTripFullSize()
+    {
+        Configuration::instance()->set_current_brand(4);
+        Plant plant;
+        plantbuild::buildFullPlant(plant);
+        boardsBound();
+        const auto payloads = saveLoadSave(plant);
+        QCOMPARE(g_zpConf->get_block_device_num(g_zpConf->get_device_prog_index(15, 3)), 2u * (126 + 159));
+        QVERIFY(payloads.first.size() > 3000000);
+        QVERIFY(payloads.first == payloads.second);
+        traceErrors();
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPlantFile)
+#include "tst_plantfile.moc"
