@@ -313,12 +313,16 @@ QString Plant::getPrinterParityStr() const
 
 QString Plant::getReleValue(int relay) const
 {
-    static const char* const functions[] = {"ReleFNessuno", "ReleFExclusion", "ReleFGuasto", "ReleFEvac",
-                                            "ReleFAllarme", "ReleFPreAllarme", "ReleFSirena"};
+    static const char* const functions[] = {QT_TRID_NOOP("ReleFNessuno"),    QT_TRID_NOOP("ReleFExclusion"),
+                                            QT_TRID_NOOP("ReleFGuasto"),     QT_TRID_NOOP("ReleFEvac"),
+                                            QT_TRID_NOOP("ReleFAllarme"),    QT_TRID_NOOP("ReleFPreAllarme"),
+                                            QT_TRID_NOOP("ReleFSirena")};
     const uint supervision[] = {m_plantReleAll, m_plantReleU1, m_plantReleU2};
     if (relay >= 0 && relay < 3) {
         const uint type = supervision[relay];
-        return qtTrId(type == 0 ? "ReleCONTROLLEDNO" : type == 1 ? "ReleCONTROLLEDDIODE" : "ReleCONTROLLEDRESISTOR");
+        return qtTrId(type == 0   ? QT_TRID_NOOP("ReleCONTROLLEDNO")
+                      : type == 1 ? QT_TRID_NOOP("ReleCONTROLLEDDIODE")
+                                  : QT_TRID_NOOP("ReleCONTROLLEDRESISTOR"));
     }
     if (relay == 3 || relay == 4) {
         const uint function = relay == 3 ? m_plantReleFU1 : m_plantReleFU2;
