@@ -1,6 +1,7 @@
 #include "plant/Plant.h"
 
 #include "app/OvParametersReference.h"
+#include "plant/OvGenericPoint.h"
 #include "plant/PanelBlockWrite.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/PanelModel.h"
@@ -29,7 +30,25 @@ Plant::Plant()
 
 Plant::~Plant()
 {
+    if (Ov4800::cbePlant() == this)
+        Ov4800::setCBEPlant(nullptr);
     delete m_parameters;
+}
+
+Ov4800::CBEPointInfo Plant::point(int cpu, int loop, int address, int family, int sub) const
+{
+    Ov4800::CBEPointInfo info;
+    if (loop < 0)
+        return info;
+    const OvGenericPoint* p = m_cpus.getPoint(cpu, u32(loop), address, family);
+    if (!p || !p->isValid())
+        return info;
+    info.valid = true;
+    info.protocol = p->protocol();
+    info.series = p->series();
+    info.hasSubPoints = !p->subPoints().isEmpty();
+    info.subValid = info.hasSubPoints && p->isValid(sub);
+    return info;
 }
 
 void Plant::markModified(uint bits)

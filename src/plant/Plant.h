@@ -12,6 +12,8 @@
 #include "plant/OvPlantType.h"
 #include "plant/ZpRepeatersSystem.h"
 
+#include "cbe/CBEPlantInfo.h"
+
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -20,7 +22,7 @@
 
 class OvParametersReference;
 
-class Plant : public QObject {
+class Plant : public QObject, public Ov4800::CBEPlantInfo {
     Q_OBJECT
     Q_PROPERTY(QString description READ getDescription WRITE setDescription NOTIFY descriptionChanged)
     Q_PROPERTY(uint plantReleAll READ plantReleAll WRITE set_plantReleAll NOTIFY plantReleAllChanged)
@@ -112,6 +114,13 @@ public:
     const ZpRepeatersSystem& repeaters() const { return m_repeaters; }
     const OvPlantType* plantType() const { return m_plantType.get(); }
     uint lastError() const { return m_lastError; }
+
+    // What the CBE text model checks programs against while this plant is the active one
+    // (Ov4800::setCBEPlant); a destroyed plant stops being active.
+    int groupCount() const override { return m_groups.count(); }
+    int directGroupCount() const override { return m_groups.directGroupsCount(); }
+    int maxAreasCount() const override { return getMaxAreasCount(); }
+    Ov4800::CBEPointInfo point(int cpu, int loop, int address, int family, int sub) const override;
 
     // Modification state.
     void markModified(uint bits);

@@ -4,7 +4,9 @@
 
 #include "../app/IsolatedHome.h"
 #include "LoopTestSupport.h"
+#include "PlantBuilder.h"
 #include "PlantTestSupport.h"
+#include "cbe/CBEExpression.h"
 #include "plant/PanelBlockWrite.h"
 #include "DataBlock/bytes.h"
 #include "TestBase.h"
@@ -258,6 +260,45 @@ private slots:
         plant.copyParametersFrom();
         QCOMPARE(QString("%1 %2 %3").arg(plant.getPrinterBaudRate()).arg(plant.getPassword(0)).arg(plant.getPassword(1)),
                  QString("0 12345 4294967295"));
+    }
+    // The active plant is what the CBE text model checks references against; a plant that goes
+    // away stops being asked.
+    void cbeReferences_data()
+    {
+        QTest::addColumn<bool>("direct");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("ownGroup");
+        QTest::addColumn<uint>("expected");
+        QTest::newRow("direct names a later group") << true << "(G12)" << 10 << 0u;
+        QTest::newRow("direct names an earlier group") << true << "(G5)" << 10 << 528u;
+        QTest::newRow("direct names a reverse group") << true << "(G900)" << 10 << 527u;
+        QTest::newRow("reverse names an earlier group") << false << "OR(G5)" << 1000 << 0u;
+        QTest::newRow("reverse names a later group") << false << "OR(G1200)" << 1000 << 530u;
+        QTest::newRow("sensor in the plant") << false << "OR(C1L1S2)" << -1 << 0u;
+        QTest::newRow("no sensor there") << false << "OR(C1L1S3)" << -1 << 533u;
+        QTest::newRow("sensor on a loop without points") << false << "OR(C1L3S2)" << -1 << 533u;
+        QTest::newRow("CPU without boards") << false << "OR(C2L1S2)" << -1 << 533u;
+        QTest::newRow("last channel") << false << "OR(C1L2M9.2)" << -1 << 0u;
+        QTest::newRow("channel past the last") << false << "OR(C1L2M9.3)" << -1 << 533u;
+    }
+
+    void cbeReferences()
+    {
+        QFETCH(bool, direct);
+        QFETCH(QString, text);
+        QFETCH(int, ownGroup);
+        QFETCH(uint, expected);
+        auto plant = std::make_unique<Plant>();
+        plantbuild::buildSmallPlant(*plant);
+        plant->groups().setDirectGroupsCount(800);
+        Ov4800::CBEExpression expression(direct);
+        QVERIFY(expression.parse(direct, text));
+        QCOMPARE(expression.checkPlantReferences(ownGroup), 0u);
+        Ov4800::setCBEPlant(plant.get());
+        QCOMPARE(expression.checkPlantReferences(ownGroup), expected);
+        plant.reset();
+        QCOMPARE(Ov4800::cbePlant(), nullptr);
+        QCOMPARE(expression.checkPlantReferences(ownGroup), 0u);
     }
 };
 
