@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>معطّل</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>لا يوجد</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>استبعاد</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>عطل</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>إخلاء</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>إنذار</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>إنذار مبدئي</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>صافرة</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>غير مراقب</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>مراقب (ديود)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>مراقب (مقاومة)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>بدون</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>فردي</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>زوجي</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>غير محدد</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>مفعّل</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>Deshabilitado</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>Exclusión</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>Avería</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>Evacuación</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>Prealarma</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>Sirena</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>No supervisado</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>Supervisado (diodo)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>Supervisado (resistencia)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>Impar</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>Par</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>No definido</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>Habilitado</translation>
+    </message>
 </context>
 </TS>

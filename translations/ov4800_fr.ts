@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>Désactivé</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>Mise hors service</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>Dérangement</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>Évacuation</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>Préalarme</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>Sirène</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>Non surveillé</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>Surveillé (diode)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>Surveillé (résistance)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>Impaire</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>Paire</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>Non défini</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>Letiltva</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>Nincs</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>Kiiktatás</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>Hiba</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>Kiürítés</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>Riasztás</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>Előriasztás</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>Sziréna</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>Nem felügyelt</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>Felügyelt (dióda)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>Felügyelt (ellenállás)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>Nincs</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>Páratlan</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>Páros</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>Nem meghatározott</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>Engedélyezve</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>Disabilitato</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>Esclusione</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>Guasto</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>Evacuazione</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>Allarme</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>Preallarme</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>Sirena</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>Non controllato</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>Controllato (diodo)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>Controllato (resistenza)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>Dispari</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>Pari</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>Non definito</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>Abilitato</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>מושבת</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>ללא</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>השבתה</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>תקלה</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>פינוי</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>אזעקה</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>התרעה מוקדמת</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>צופר</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>לא מפוקח</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>מפוקח (דיודה)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>מפוקח (נגד)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>ללא</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>אי-זוגי</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>זוגי</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>לא מוגדר</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>מופעל</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,65 @@
         <source>Disabled</source>
         <translation>Uitgeschakeld</translation>
     </message>
+    <message id="ReleFNessuno">
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message id="ReleFExclusion">
+        <source>Exclusion</source>
+        <translation>Uitschakeling</translation>
+    </message>
+    <message id="ReleFGuasto">
+        <source>Fault</source>
+        <translation>Storing</translation>
+    </message>
+    <message id="ReleFEvac">
+        <source>Evacuation</source>
+        <translation>Ontruiming</translation>
+    </message>
+    <message id="ReleFAllarme">
+        <source>Alarm</source>
+        <translation>Brandalarm</translation>
+    </message>
+    <message id="ReleFPreAllarme">
+        <source>Pre-alarm</source>
+        <translation>Vooralarm</translation>
+    </message>
+    <message id="ReleFSirena">
+        <source>Siren</source>
+        <translation>Sirene</translation>
+    </message>
+    <message id="ReleCONTROLLEDNO">
+        <source>Not supervised</source>
+        <translation>Niet bewaakt</translation>
+    </message>
+    <message id="ReleCONTROLLEDDIODE">
+        <source>Supervised (diode)</source>
+        <translation>Bewaakt (diode)</translation>
+    </message>
+    <message id="ReleCONTROLLEDRESISTOR">
+        <source>Supervised (resistor)</source>
+        <translation>Bewaakt (weerstand)</translation>
+    </message>
+    <message id="printerParityNone">
+        <source>None</source>
+        <translation>Geen pariteit</translation>
+    </message>
+    <message id="printerParityOdd">
+        <source>Odd</source>
+        <translation>Oneven pariteit</translation>
+    </message>
+    <message id="printerParityEven">
+        <source>Even</source>
+        <translation>Even pariteit</translation>
+    </message>
+    <message id="STR_UNDEFINED">
+        <source>Undefined</source>
+        <translation>Niet gedefinieerd</translation>
+    </message>
+    <message id="CSV_ENABLEDSTAT">
+        <source>Enabled</source>
+        <translation>Ingeschakeld</translation>
+    </message>
 </context>
 </TS>
