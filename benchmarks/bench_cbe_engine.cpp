@@ -15,6 +15,7 @@
 #include "ZpData/Values/PanelModel.h"
 #include "ZpData/Container/ZpConf.h"
 #include "cbe/CBEEngine.h"
+#include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -253,29 +254,6 @@ BENCHMARK(BM_floor_sweep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_events)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_floor_events)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void print_ratio(const std::string& name, const std::string& floor) const
-    {
-        const auto it = m_times.lower_bound(name);
-        const auto base = m_times.lower_bound(floor);
-        if (it == m_times.end() || base == m_times.end() || base->second <= 0)
-            return;
-        const double ratio = it->second / base->second;
-        std::printf("%-10s %6.2f x floor (goal: at most 5)%s\n", name.c_str(), ratio, ratio > 5.0 ? "  OVER" : "");
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -291,8 +269,8 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("program runs: sweep %u, events %u\n", g_sweepRuns, g_eventRuns);
-    reporter.print_ratio("BM_sweep", "BM_floor_sweep");
-    reporter.print_ratio("BM_events", "BM_floor_events");
+    reporter.print_ratio("BM_sweep", 5, "BM_floor_sweep");
+    reporter.print_ratio("BM_events", 5, "BM_floor_events");
     benchmark::Shutdown();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Container/ZpConfIO.h"
 #include "DataBlock/crc.h"
+#include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -138,38 +139,6 @@ BENCHMARK(BM_build_device_status)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_write_map)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_crc16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_floor)->Unit(benchmark::kMillisecond);
-
-// The console report, keeping the best real time of each benchmark over its repetitions for the
-// ratios: on a busy machine the best run is the one least disturbed by others.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const std::string name = run.run_name.function_name;
-            const double time = run.GetAdjustedRealTime();
-            const auto it = m_times.find(name);
-            if (it == m_times.end() || time < it->second)
-                m_times[name] = time;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void print_ratio(const char* name, double goal) const
-    {
-        const auto it = m_times.find(name);
-        const auto floor = m_times.find("BM_floor");
-        if (it == m_times.end() || floor == m_times.end() || floor->second <= 0)
-            return;
-        const double ratio = it->second / floor->second;
-        std::printf("%-20s %6.2f x floor (goal: at most %g)%s\n", name, ratio, goal, ratio > goal ? "  OVER" : "");
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
 
 bool make_setup(Setup& setup)
 {

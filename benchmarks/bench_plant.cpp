@@ -10,6 +10,7 @@
 #include "OS/TraceLog.h"
 #include "ZpData/Container/ZpConfIO.h"
 #include "app/Configuration.h"
+#include "RatioReporter.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -122,37 +123,6 @@ BENCHMARK(BM_copyFrom)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_saveToFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_loadFromFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_floor)->Unit(benchmark::kMillisecond);
-
-// The console report, keeping the best real time of each benchmark over its repetitions.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const std::string name = run.run_name.function_name;
-            const double time = run.GetAdjustedRealTime();
-            const auto it = m_times.find(name);
-            if (it == m_times.end() || time < it->second)
-                m_times[name] = time;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void print_ratio(const char* name, double goal) const
-    {
-        const auto it = m_times.find(name);
-        const auto floor = m_times.find("BM_floor");
-        if (it == m_times.end() || floor == m_times.end() || floor->second <= 0)
-            return;
-        const double ratio = it->second / floor->second;
-        std::printf("%-20s %6.2f x floor (goal: at most %g)%s\n", name, ratio, goal, ratio > goal ? "  OVER" : "");
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
 
 bool makeSetup(Setup& setup)
 {

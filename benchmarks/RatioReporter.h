@@ -1,0 +1,40 @@
+#pragma once
+// The console report of a benchmark run that also keeps the best real time of each benchmark
+// over its repetitions, so a run can end with each operation as a multiple of its floor.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            const std::string name = run.run_name.function_name;
+            const double time = run.GetAdjustedRealTime();
+            const auto it = m_times.find(name);
+            if (it == m_times.end() || time < it->second)
+                m_times[name] = time;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Prints "name  r x floor (goal: at most goal)", with "OVER" past the goal; nothing when
+    // either benchmark did not run.
+    void print_ratio(const char* name, double goal, const char* floor = "BM_floor") const
+    {
+        const auto it = m_times.find(name);
+        const auto base = m_times.find(floor);
+        if (it == m_times.end() || base == m_times.end() || base->second <= 0)
+            return;
+        const double ratio = it->second / base->second;
+        std::printf("%-20s %6.2f x floor (goal: at most %g)%s\n", name, ratio, goal, ratio > goal ? "  OVER" : "");
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
