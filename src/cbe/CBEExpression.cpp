@@ -11,24 +11,42 @@ namespace {
 
 using TextOf = QString (*)(uint);
 
-uint findToken(const QString& text, TextOf textOf)
+// The token texts of one spelling, built once: texts are tokenized for every stored program a
+// plant reads.
+const QVector<QString>& tokenTexts(TextOf textOf)
 {
+    const auto all = [](TextOf f) {
+        QVector<QString> texts;
+        for (uint code = 0; code < TK_COUNT; ++code)
+            texts.append(f(code));
+        return texts;
+    };
+    static const QVector<QString> storage = all(tokenStorageText);
+    static const QVector<QString> display = all(tokenDisplayText);
+    return textOf == tokenStorageText ? storage : display;
+}
+
+// The longest token text at position from; TK_NONE when none, or when two of that length match.
+uint findToken(const QString& text, int from, TextOf textOf)
+{
+    const QVector<QString>& texts = tokenTexts(textOf);
+    const QStringRef rest = text.midRef(from);
     QList<uint> candidates;
     for (uint code = 0; code < TK_COUNT; ++code) {
-        const QString t = textOf(code);
-        if (!text.startsWith(t))
+        const QString& t = texts.at(int(code));
+        if (!rest.startsWith(t))
             continue;
         if (candidates.isEmpty())
             candidates.append(code);
-        else if (t.size() > textOf(candidates[0]).size())
+        else if (t.size() > texts.at(int(candidates[0])).size())
             candidates[0] = code;
-        else if (t.size() == textOf(candidates[0]).size())
+        else if (t.size() == texts.at(int(candidates[0])).size())
             candidates.append(code);
     }
     if (candidates.size() == 1)
         return candidates[0];
     for (uint code : candidates)
-        qCritical("Multiple maches found = %s", qPrintable(textOf(code)));
+        qCritical("Multiple maches found = %s", qPrintable(texts.at(int(code))));
     return TK_NONE;
 }
 
@@ -38,12 +56,14 @@ QString convert(const QString& input, TextOf from, TextOf to, bool* whole = null
     QString result;
     int consumed = 0;
     while (consumed < input.size()) {
-        const uint code = findToken(input.mid(consumed), from);
-        const int length = from(code).size();
+        const uint code = findToken(input, consumed, from);
+        if (code >= TK_COUNT)
+            break;
+        const int length = tokenTexts(from).at(int(code)).size();
         if (length == 0)
             break;
         consumed += length;
-        result += to(code);
+        result += tokenTexts(to).at(int(code));
     }
     if (whole)
         *whole = consumed >= input.size();
@@ -69,8 +89,8 @@ bool needsDatePlaceholder(const QString& text)
 
 } // namespace
 
-uint findStorageToken(const QString& text) { return findToken(text, tokenStorageText); }
-uint findDisplayToken(const QString& text) { return findToken(text, tokenDisplayText); }
+uint findStorageToken(const QString& text) { return findToken(text, 0, tokenStorageText); }
+uint findDisplayToken(const QString& text) { return findToken(text, 0, tokenDisplayText); }
 QString toDisplayString(const QString& storageText) { return convert(storageText, tokenStorageText, tokenDisplayText); }
 QString toStorageString(const QString& displayText) { return convert(displayText, tokenDisplayText, tokenStorageText); }
 
