@@ -6,6 +6,13 @@
 
 #include <QDebug>
 
+namespace {
+
+constexpr int kDirectGroupIndexError = 528;
+constexpr uint kReverseGroupIndexError = 530;
+
+} // namespace
+
 uint Plant::checkGroupCBE(const OvGroup* group)
 {
     if (!group)
@@ -20,6 +27,10 @@ uint Plant::checkGroupCBE(const OvGroup* group)
     copyTo();
     OvGroup checked(*group);
     checked.checkCBE();
+    // The compiler has one code for a group index out of order; a reverse group's user sees the
+    // reverse message.
+    if (!group->isDirect() && checked.cbeErrorCode() == kDirectGroupIndexError)
+        return kReverseGroupIndexError;
     return uint(checked.cbeErrorCode());
 }
 
