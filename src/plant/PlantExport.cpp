@@ -85,7 +85,7 @@ bool Plant::exportParametersCsv(const QString& filePath) const
     line(QT_TRID_NOOP("CSV_WALKTESTMODULEID"), number(m_walkTestModuleID));
     line(QT_TRID_NOOP("CSV_WALKTESTSUBID"), number(m_walkTestSubID));
     line(QT_TRID_NOOP("CSV_FLASHINGSTAT"), flag(m_flashingStat));
-    line("CSV_SIRENINSTANTACTIVATION",
+    line(QT_TRID_NOOP("CSV_SIRENINSTANTACTIVATION"),
          qtTrId(m_sirenInstantActivation ? QT_TRID_NOOP("STR_ENABLED") : QT_TRID_NOOP("STR_DISABLED")));
     if (!m_sirenInstantActivation)
         line(QT_TRID_NOOP("CSV_SIRENDELAYTIME"), number(m_sirenDelayTime));
