@@ -474,6 +474,8 @@ private:
     void compileDevicePrograms() const;
     // A copy of the CPU at a position, or a CPU numbered 0 outside the list.
     CPUDevice cpuCopy(int cpuIndex) const;
+    // Bit 16, then the SIB and data signals of the CPU.
+    void sibChanged(int cpuIndex);
     // Moves one device from each old area to each new one (numbers 1-based, outside the list
     // ignored); the positions of the areas whose counts changed are appended once.
     void moveAreaCounts(int family, const QVector<int>& oldAreas, const QVector<int>& newAreas,

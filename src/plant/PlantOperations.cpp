@@ -129,12 +129,12 @@ bool Plant::setCPUDescription(int cpuIndex, const QString& description)
     return true;
 }
 
-#define SIB_CHANGED(cpuIndex)                         \
-    do {                                              \
-        setModificationBits(kCpus);                   \
-        emit cpuSibDataChanged(cpuCopy(cpuIndex));    \
-        emit cpuDataChanged(uint(cpuIndex));          \
-    } while (0)
+void Plant::sibChanged(int cpuIndex)
+{
+    setModificationBits(kCpus);
+    emit cpuSibDataChanged(cpuCopy(cpuIndex));
+    emit cpuDataChanged(uint(cpuIndex));
+}
 
 bool Plant::enableSIB(int cpuIndex)
 {
@@ -143,7 +143,7 @@ bool Plant::enableSIB(int cpuIndex)
         return false;
     if (cpu)
         cpu->enableSIB();
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -152,7 +152,7 @@ bool Plant::enableRSSIB(int cpuIndex, uchar port)
     if (m_cpus.isSIBEnabled(cpuIndex) && m_cpus.getSIBRSPort(cpuIndex) == port)
         return false;
     m_cpus.enableRSSIB(cpuIndex, port);
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -163,7 +163,7 @@ bool Plant::enableNetworkSIB(int cpuIndex, uint ip, uint netmask, uint gateway)
         && m_cpus.getAddress(cpuIndex, CPUSystem::SIB_GATEWAY) == gateway)
         return false;
     m_cpus.enableNetworkSIB(cpuIndex, ip, netmask, gateway);
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -174,7 +174,7 @@ bool Plant::enableNetworkGW(int cpuIndex, uint ip, uint netmask, uint gateway)
         && m_cpus.getAddress(cpuIndex, CPUSystem::GW_GATEWAY) == gateway)
         return false;
     m_cpus.enableNetworkGW(cpuIndex, ip, netmask, gateway);
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -183,7 +183,7 @@ bool Plant::setSupervisorNotInstalled(int cpuIndex)
     CPUDevice* cpu = m_cpus.cpuAt(cpuIndex);
     if (!cpu || !cpu->setSupervisorNotInstalled())
         return false;
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -192,7 +192,7 @@ bool Plant::setSupervisorModbusRTU(int cpuIndex, int addr, int baud)
     CPUDevice* cpu = m_cpus.cpuAt(cpuIndex);
     if (!cpu || !cpu->setSupervisorModbusRTU(u8(addr), u8(baud)))
         return false;
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -201,7 +201,7 @@ bool Plant::setSupervisorModbusTCP(int cpuIndex, uint ip, uint netmask, uint gat
     CPUDevice* cpu = m_cpus.cpuAt(cpuIndex);
     if (!cpu || !cpu->setSupervisorModbusTCP(ip, netmask, gateway))
         return false;
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -210,7 +210,7 @@ bool Plant::setSupervisorBacnet(int cpuIndex, uint ip, uint netmask, uint gatewa
     CPUDevice* cpu = m_cpus.cpuAt(cpuIndex);
     if (!cpu || !cpu->setSupervisorBacnet(ip, netmask, gateway))
         return false;
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
 
@@ -219,11 +219,9 @@ bool Plant::disableSIB(int cpuIndex)
     if (!m_cpus.isSIBEnabled(cpuIndex))
         return false;
     m_cpus.disableSIB(cpuIndex);
-    SIB_CHANGED(cpuIndex);
+    sibChanged(cpuIndex);
     return true;
 }
-
-#undef SIB_CHANGED
 
 bool Plant::setUPSFlag(int cpuIndex, bool val)
 {
@@ -300,6 +298,14 @@ void Plant::setCPUType(int cpuIndex, int type)
         if (hasRecord(cpuIndex)) {
             PanelBlockWrite zpx(0, 2, 2);
             CpuRec record(zpx.data(), u32(cpuIndex));
+            // The record may lag behind the plant until the next conversion: it must hold the
+            // CPU as the plant does before the type brings the boards into its range.
+            if (const CPUDevice* cpu = m_cpus.cpuAt(cpuIndex)) {
+                u8& status = record.bytes()[CpuRec::kStatus];
+                status = u8((status & ~CpuRec::kInstalled) | (cpu->isEnabled() ? CpuRec::kInstalled : 0));
+                for (u32 b = 0; b < ZpData_v2602::LineRec::kCount; ++b)
+                    record.line(b).set_installed(b < cpu->getLibCount());
+            }
             record.set_type(u8(type));
             boards = record.get_ll_installed_num();
         }
