@@ -247,6 +247,24 @@ private slots:
         QVERIFY(plant.optionalNetworkGatway(0x01020304, 0xFFFF0000, 0));
     }
 
+    // Sensors, then modules of a loop, then the next loop and the next enabled CPU.
+    void nextPoint()
+    {
+        Plant plant;
+        korvaLoop(plant);
+        plant.setCPUStat(2, true);
+        QVERIFY(plant.setCPULoopType(2, 1, 0));
+        const OvGenericPoint channels = korva(10, 180, 1, 0);
+        const OvGenericPoint far = looptest::typed(3, 2, 5, 1, 1, 1, 65, 60);
+        for (const OvGenericPoint* p : {&channels, &far})
+            plant.addPoint(p);
+        QStringList walk;
+        for (const OvGenericPoint* p = plant.findNextPoint(nullptr, true); p; p = plant.findNextPoint(p, true))
+            walk << QString("C%1L%2%3%4").arg(p->cpuIndex()).arg(p->loopIndex()).arg(p->family() == 1 ? 'S' : 'M').arg(p->address());
+        QCOMPARE(walk.join(' '), QString("C1L1S1 C1L1S3 C1L1S4 C3L2S5"));
+        QCOMPARE(plant.findNextPoint(plant.getPoint(0, 0, 3, 1), false), plant.getPoint(0, 0, 9, 2));
+    }
+
     // Bit 256 with the groups only when a text or the direct-group count changed.
     void setGroups_data()
     {
