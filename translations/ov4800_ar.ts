@@ -867,5 +867,181 @@
         <source>Enabled</source>
         <translation>مفعّل</translation>
     </message>
+    <message id="CSV_PLANTGENPARAMETER">
+        <source>General parameters</source>
+        <translation>المعلمات العامة</translation>
+    </message>
+    <message id="CSV_REPEATER">
+        <source>Repeaters</source>
+        <translation>المكررات</translation>
+    </message>
+    <message id="USR_MSG_CONFIRM_PLANT_CHANGE_TYPE">
+        <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
+        <translation>ستتم إزالة بطاقات الحلقات التي تتجاوز العدد الجديد مع حلقاتها ونقاطها. هل تريد المتابعة؟</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
+        <source>Change the loop type?</source>
+        <translation>تغيير نوع الحلقة؟</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO">
+        <source>All the points of the loop will be deleted.</source>
+        <translation>سيتم حذف جميع نقاط الحلقة.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS">
+        <source>Too many loops for this plant type.</source>
+        <translation>عدد الحلقات كبير جدًا لهذا النوع من المنشآت.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS_DTL">
+        <source>Maximum number of loops</source>
+        <translation>الحد الأقصى لعدد الحلقات</translation>
+    </message>
+    <message id="CSV_PRINTERSTAT">
+        <source>Printer</source>
+        <translation>الطابعة</translation>
+    </message>
+    <message id="CSV_PRINTER_PARITY">
+        <source>Printer parity</source>
+        <translation>تماثل الطابعة</translation>
+    </message>
+    <message id="CSV_PRINTER_BAUD_RATE">
+        <source>Printer baud rate</source>
+        <translation>سرعة الطابعة</translation>
+    </message>
+    <message id="CSV_WALKTEST">
+        <source>Walk test</source>
+        <translation>اختبار التجوال</translation>
+    </message>
+    <message id="CSV_WALKTESTCPUID">
+        <source>Walk test panel</source>
+        <translation>لوحة اختبار التجوال</translation>
+    </message>
+    <message id="CSV_WALKTESTLOOPID">
+        <source>Walk test loop</source>
+        <translation>حلقة اختبار التجوال</translation>
+    </message>
+    <message id="CSV_WALKTESTMODULEID">
+        <source>Walk test address</source>
+        <translation>عنوان اختبار التجوال</translation>
+    </message>
+    <message id="CSV_WALKTESTSUBID">
+        <source>Walk test sub-address</source>
+        <translation>العنوان الفرعي لاختبار التجوال</translation>
+    </message>
+    <message id="CSV_FLASHINGSTAT">
+        <source>LED flashing</source>
+        <translation>وميض LED</translation>
+    </message>
+    <message id="CSV_SIRENINSTANTACTIVATION">
+        <source>Instant siren activation</source>
+        <translation>تفعيل فوري للصفارات</translation>
+    </message>
+    <message id="CSV_SIRENDELAYTIME">
+        <source>Siren delay time</source>
+        <translation>تأخير الصفارات</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKSTAT">
+        <source>Detector check</source>
+        <translation>فحص الكواشف</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKTIME">
+        <source>Detector check time</source>
+        <translation>وقت فحص الكواشف</translation>
+    </message>
+    <message id="CSV_ACKNOWLEDGEMENTINHIBITIONTIME">
+        <source>Acknowledgement inhibition time</source>
+        <translation>وقت منع الإقرار</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTSTAT">
+        <source>Automatic acknowledgement</source>
+        <translation>الإقرار التلقائي</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTTIME">
+        <source>Automatic acknowledgement time</source>
+        <translation>وقت الإقرار التلقائي</translation>
+    </message>
+    <message id="CSV_FAILURESYSTEMTIME">
+        <source>System fault time</source>
+        <translation>وقت عطل النظام</translation>
+    </message>
+    <message id="CSV_DRIFTALLERT">
+        <source>Drift warning</source>
+        <translation>تحذير الانجراف</translation>
+    </message>
+    <message id="CSV_SERIALNUMBERSCHECKSTAT">
+        <source>Serial number check</source>
+        <translation>فحص الأرقام التسلسلية</translation>
+    </message>
+    <message id="PRE_ALARM_LVL_PAR_LBL">
+        <source>Pre-alarm level</source>
+        <translation>مستوى الإنذار المبدئي</translation>
+    </message>
+    <message id="CSV_STORAGEPRINT">
+        <source>Event printing</source>
+        <translation>طباعة الأحداث</translation>
+    </message>
+    <message id="CSV_FAILUREIVALIDRESPONSETIME">
+        <source>Invalid response fault time</source>
+        <translation>وقت عطل الاستجابة غير الصالحة</translation>
+    </message>
+    <message id="CSV_FALSEFAILURETIMETYPEID">
+        <source>False fault time</source>
+        <translation>وقت العطل الكاذب</translation>
+    </message>
+    <message id="CSV_OPENCIRCUITSFAILURETIME">
+        <source>Open circuit fault time</source>
+        <translation>وقت عطل الدائرة المفتوحة</translation>
+    </message>
+    <message id="CSV_CAMERALOWVALUETIMEFAILURE">
+        <source>Chamber low value fault time</source>
+        <translation>وقت عطل القيمة المنخفضة للحجرة</translation>
+    </message>
+    <message id="CSV_FAULTMAINTENANCETIME">
+        <source>Maintenance fault time</source>
+        <translation>وقت عطل الصيانة</translation>
+    </message>
+    <message id="SIRENE_CORRELATION_ENABLED">
+        <source>Siren correlation</source>
+        <translation>ربط الصفارات</translation>
+    </message>
+    <message id="CSV_SIRENSOUNDTYPE">
+        <source>Siren tone</source>
+        <translation>نغمة الصفارات</translation>
+    </message>
+    <message id="CSV_SIRENVOLUME">
+        <source>Siren volume</source>
+        <translation>مستوى صوت الصفارات</translation>
+    </message>
+    <message id="CSV_EVACSOUNDTYPE">
+        <source>Evacuation tone</source>
+        <translation>نغمة الإخلاء</translation>
+    </message>
+    <message id="CSV_EVACSOUNDVOLUME">
+        <source>Evacuation volume</source>
+        <translation>مستوى صوت الإخلاء</translation>
+    </message>
+    <message id="CSV_SIRENPHASESTAT">
+        <source>Siren phase</source>
+        <translation>طور الصفارات</translation>
+    </message>
+    <message id="RLALLEnabled">
+        <source>Supervised alarm output</source>
+        <translation>مخرج إنذار مراقَب</translation>
+    </message>
+    <message id="RLU1Enabled">
+        <source>Supervised output 1</source>
+        <translation>مخرج مراقَب 1</translation>
+    </message>
+    <message id="RLU2Enabled">
+        <source>Supervised output 2</source>
+        <translation>مخرج مراقَب 2</translation>
+    </message>
+    <message id="RLFU1Enabled">
+        <source>Function relay 1</source>
+        <translation>مرحّل الوظيفة 1</translation>
+    </message>
+    <message id="RLFU2Enabled">
+        <source>Function relay 2</source>
+        <translation>مرحّل الوظيفة 2</translation>
+    </message>
 </context>
 </TS>

@@ -867,5 +867,181 @@
         <source>Enabled</source>
         <translation>Enabled</translation>
     </message>
+    <message id="CSV_PLANTGENPARAMETER">
+        <source>General parameters</source>
+        <translation>General parameters</translation>
+    </message>
+    <message id="CSV_REPEATER">
+        <source>Repeaters</source>
+        <translation>Repeaters</translation>
+    </message>
+    <message id="USR_MSG_CONFIRM_PLANT_CHANGE_TYPE">
+        <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
+        <translation>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
+        <source>Change the loop type?</source>
+        <translation>Change the loop type?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO">
+        <source>All the points of the loop will be deleted.</source>
+        <translation>All the points of the loop will be deleted.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS">
+        <source>Too many loops for this plant type.</source>
+        <translation>Too many loops for this plant type.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS_DTL">
+        <source>Maximum number of loops</source>
+        <translation>Maximum number of loops</translation>
+    </message>
+    <message id="CSV_PRINTERSTAT">
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message id="CSV_PRINTER_PARITY">
+        <source>Printer parity</source>
+        <translation>Printer parity</translation>
+    </message>
+    <message id="CSV_PRINTER_BAUD_RATE">
+        <source>Printer baud rate</source>
+        <translation>Printer baud rate</translation>
+    </message>
+    <message id="CSV_WALKTEST">
+        <source>Walk test</source>
+        <translation>Walk test</translation>
+    </message>
+    <message id="CSV_WALKTESTCPUID">
+        <source>Walk test panel</source>
+        <translation>Walk test panel</translation>
+    </message>
+    <message id="CSV_WALKTESTLOOPID">
+        <source>Walk test loop</source>
+        <translation>Walk test loop</translation>
+    </message>
+    <message id="CSV_WALKTESTMODULEID">
+        <source>Walk test address</source>
+        <translation>Walk test address</translation>
+    </message>
+    <message id="CSV_WALKTESTSUBID">
+        <source>Walk test sub-address</source>
+        <translation>Walk test sub-address</translation>
+    </message>
+    <message id="CSV_FLASHINGSTAT">
+        <source>LED flashing</source>
+        <translation>LED flashing</translation>
+    </message>
+    <message id="CSV_SIRENINSTANTACTIVATION">
+        <source>Instant siren activation</source>
+        <translation>Instant siren activation</translation>
+    </message>
+    <message id="CSV_SIRENDELAYTIME">
+        <source>Siren delay time</source>
+        <translation>Siren delay time</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKSTAT">
+        <source>Detector check</source>
+        <translation>Detector check</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKTIME">
+        <source>Detector check time</source>
+        <translation>Detector check time</translation>
+    </message>
+    <message id="CSV_ACKNOWLEDGEMENTINHIBITIONTIME">
+        <source>Acknowledgement inhibition time</source>
+        <translation>Acknowledgement inhibition time</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTSTAT">
+        <source>Automatic acknowledgement</source>
+        <translation>Automatic acknowledgement</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTTIME">
+        <source>Automatic acknowledgement time</source>
+        <translation>Automatic acknowledgement time</translation>
+    </message>
+    <message id="CSV_FAILURESYSTEMTIME">
+        <source>System fault time</source>
+        <translation>System fault time</translation>
+    </message>
+    <message id="CSV_DRIFTALLERT">
+        <source>Drift warning</source>
+        <translation>Drift warning</translation>
+    </message>
+    <message id="CSV_SERIALNUMBERSCHECKSTAT">
+        <source>Serial number check</source>
+        <translation>Serial number check</translation>
+    </message>
+    <message id="PRE_ALARM_LVL_PAR_LBL">
+        <source>Pre-alarm level</source>
+        <translation>Pre-alarm level</translation>
+    </message>
+    <message id="CSV_STORAGEPRINT">
+        <source>Event printing</source>
+        <translation>Event printing</translation>
+    </message>
+    <message id="CSV_FAILUREIVALIDRESPONSETIME">
+        <source>Invalid response fault time</source>
+        <translation>Invalid response fault time</translation>
+    </message>
+    <message id="CSV_FALSEFAILURETIMETYPEID">
+        <source>False fault time</source>
+        <translation>False fault time</translation>
+    </message>
+    <message id="CSV_OPENCIRCUITSFAILURETIME">
+        <source>Open circuit fault time</source>
+        <translation>Open circuit fault time</translation>
+    </message>
+    <message id="CSV_CAMERALOWVALUETIMEFAILURE">
+        <source>Chamber low value fault time</source>
+        <translation>Chamber low value fault time</translation>
+    </message>
+    <message id="CSV_FAULTMAINTENANCETIME">
+        <source>Maintenance fault time</source>
+        <translation>Maintenance fault time</translation>
+    </message>
+    <message id="SIRENE_CORRELATION_ENABLED">
+        <source>Siren correlation</source>
+        <translation>Siren correlation</translation>
+    </message>
+    <message id="CSV_SIRENSOUNDTYPE">
+        <source>Siren tone</source>
+        <translation>Siren tone</translation>
+    </message>
+    <message id="CSV_SIRENVOLUME">
+        <source>Siren volume</source>
+        <translation>Siren volume</translation>
+    </message>
+    <message id="CSV_EVACSOUNDTYPE">
+        <source>Evacuation tone</source>
+        <translation>Evacuation tone</translation>
+    </message>
+    <message id="CSV_EVACSOUNDVOLUME">
+        <source>Evacuation volume</source>
+        <translation>Evacuation volume</translation>
+    </message>
+    <message id="CSV_SIRENPHASESTAT">
+        <source>Siren phase</source>
+        <translation>Siren phase</translation>
+    </message>
+    <message id="RLALLEnabled">
+        <source>Supervised alarm output</source>
+        <translation>Supervised alarm output</translation>
+    </message>
+    <message id="RLU1Enabled">
+        <source>Supervised output 1</source>
+        <translation>Supervised output 1</translation>
+    </message>
+    <message id="RLU2Enabled">
+        <source>Supervised output 2</source>
+        <translation>Supervised output 2</translation>
+    </message>
+    <message id="RLFU1Enabled">
+        <source>Function relay 1</source>
+        <translation>Function relay 1</translation>
+    </message>
+    <message id="RLFU2Enabled">
+        <source>Function relay 2</source>
+        <translation>Function relay 2</translation>
+    </message>
 </context>
 </TS>

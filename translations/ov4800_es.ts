@@ -867,5 +867,181 @@
         <source>Enabled</source>
         <translation>Habilitado</translation>
     </message>
+    <message id="CSV_PLANTGENPARAMETER">
+        <source>General parameters</source>
+        <translation>Parámetros generales</translation>
+    </message>
+    <message id="CSV_REPEATER">
+        <source>Repeaters</source>
+        <translation>Repetidores</translation>
+    </message>
+    <message id="USR_MSG_CONFIRM_PLANT_CHANGE_TYPE">
+        <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
+        <translation>Las tarjetas de lazo que superen el nuevo número se eliminarán con sus lazos y puntos. ¿Desea continuar?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
+        <source>Change the loop type?</source>
+        <translation>¿Cambiar el tipo de lazo?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO">
+        <source>All the points of the loop will be deleted.</source>
+        <translation>Se eliminarán todos los puntos del lazo.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS">
+        <source>Too many loops for this plant type.</source>
+        <translation>Demasiados lazos para este tipo de instalación.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS_DTL">
+        <source>Maximum number of loops</source>
+        <translation>Número máximo de lazos</translation>
+    </message>
+    <message id="CSV_PRINTERSTAT">
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+    <message id="CSV_PRINTER_PARITY">
+        <source>Printer parity</source>
+        <translation>Paridad de la impresora</translation>
+    </message>
+    <message id="CSV_PRINTER_BAUD_RATE">
+        <source>Printer baud rate</source>
+        <translation>Velocidad de la impresora</translation>
+    </message>
+    <message id="CSV_WALKTEST">
+        <source>Walk test</source>
+        <translation>Prueba de paseo</translation>
+    </message>
+    <message id="CSV_WALKTESTCPUID">
+        <source>Walk test panel</source>
+        <translation>Central de la prueba de paseo</translation>
+    </message>
+    <message id="CSV_WALKTESTLOOPID">
+        <source>Walk test loop</source>
+        <translation>Lazo de la prueba de paseo</translation>
+    </message>
+    <message id="CSV_WALKTESTMODULEID">
+        <source>Walk test address</source>
+        <translation>Dirección de la prueba de paseo</translation>
+    </message>
+    <message id="CSV_WALKTESTSUBID">
+        <source>Walk test sub-address</source>
+        <translation>Subdirección de la prueba de paseo</translation>
+    </message>
+    <message id="CSV_FLASHINGSTAT">
+        <source>LED flashing</source>
+        <translation>Parpadeo del LED</translation>
+    </message>
+    <message id="CSV_SIRENINSTANTACTIVATION">
+        <source>Instant siren activation</source>
+        <translation>Activación inmediata de sirenas</translation>
+    </message>
+    <message id="CSV_SIRENDELAYTIME">
+        <source>Siren delay time</source>
+        <translation>Retardo de sirenas</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKSTAT">
+        <source>Detector check</source>
+        <translation>Control de detectores</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKTIME">
+        <source>Detector check time</source>
+        <translation>Tiempo de control de detectores</translation>
+    </message>
+    <message id="CSV_ACKNOWLEDGEMENTINHIBITIONTIME">
+        <source>Acknowledgement inhibition time</source>
+        <translation>Tiempo de inhibición del reconocimiento</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTSTAT">
+        <source>Automatic acknowledgement</source>
+        <translation>Reconocimiento automático</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTTIME">
+        <source>Automatic acknowledgement time</source>
+        <translation>Tiempo de reconocimiento automático</translation>
+    </message>
+    <message id="CSV_FAILURESYSTEMTIME">
+        <source>System fault time</source>
+        <translation>Tiempo de avería del sistema</translation>
+    </message>
+    <message id="CSV_DRIFTALLERT">
+        <source>Drift warning</source>
+        <translation>Aviso de deriva</translation>
+    </message>
+    <message id="CSV_SERIALNUMBERSCHECKSTAT">
+        <source>Serial number check</source>
+        <translation>Control de números de serie</translation>
+    </message>
+    <message id="PRE_ALARM_LVL_PAR_LBL">
+        <source>Pre-alarm level</source>
+        <translation>Nivel de prealarma</translation>
+    </message>
+    <message id="CSV_STORAGEPRINT">
+        <source>Event printing</source>
+        <translation>Impresión de eventos</translation>
+    </message>
+    <message id="CSV_FAILUREIVALIDRESPONSETIME">
+        <source>Invalid response fault time</source>
+        <translation>Tiempo de avería por respuesta no válida</translation>
+    </message>
+    <message id="CSV_FALSEFAILURETIMETYPEID">
+        <source>False fault time</source>
+        <translation>Tiempo de falsa avería</translation>
+    </message>
+    <message id="CSV_OPENCIRCUITSFAILURETIME">
+        <source>Open circuit fault time</source>
+        <translation>Tiempo de avería por circuito abierto</translation>
+    </message>
+    <message id="CSV_CAMERALOWVALUETIMEFAILURE">
+        <source>Chamber low value fault time</source>
+        <translation>Tiempo de avería por valor bajo de cámara</translation>
+    </message>
+    <message id="CSV_FAULTMAINTENANCETIME">
+        <source>Maintenance fault time</source>
+        <translation>Tiempo de avería de mantenimiento</translation>
+    </message>
+    <message id="SIRENE_CORRELATION_ENABLED">
+        <source>Siren correlation</source>
+        <translation>Correlación de sirenas</translation>
+    </message>
+    <message id="CSV_SIRENSOUNDTYPE">
+        <source>Siren tone</source>
+        <translation>Tono de sirenas</translation>
+    </message>
+    <message id="CSV_SIRENVOLUME">
+        <source>Siren volume</source>
+        <translation>Volumen de sirenas</translation>
+    </message>
+    <message id="CSV_EVACSOUNDTYPE">
+        <source>Evacuation tone</source>
+        <translation>Tono de evacuación</translation>
+    </message>
+    <message id="CSV_EVACSOUNDVOLUME">
+        <source>Evacuation volume</source>
+        <translation>Volumen de evacuación</translation>
+    </message>
+    <message id="CSV_SIRENPHASESTAT">
+        <source>Siren phase</source>
+        <translation>Fase de sirenas</translation>
+    </message>
+    <message id="RLALLEnabled">
+        <source>Supervised alarm output</source>
+        <translation>Salida de alarma supervisada</translation>
+    </message>
+    <message id="RLU1Enabled">
+        <source>Supervised output 1</source>
+        <translation>Salida supervisada 1</translation>
+    </message>
+    <message id="RLU2Enabled">
+        <source>Supervised output 2</source>
+        <translation>Salida supervisada 2</translation>
+    </message>
+    <message id="RLFU1Enabled">
+        <source>Function relay 1</source>
+        <translation>Relé de función 1</translation>
+    </message>
+    <message id="RLFU2Enabled">
+        <source>Function relay 2</source>
+        <translation>Relé de función 2</translation>
+    </message>
 </context>
 </TS>

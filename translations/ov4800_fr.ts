@@ -867,5 +867,181 @@
         <source>Enabled</source>
         <translation>Activé</translation>
     </message>
+    <message id="CSV_PLANTGENPARAMETER">
+        <source>General parameters</source>
+        <translation>Paramètres généraux</translation>
+    </message>
+    <message id="CSV_REPEATER">
+        <source>Repeaters</source>
+        <translation>Répéteurs</translation>
+    </message>
+    <message id="USR_MSG_CONFIRM_PLANT_CHANGE_TYPE">
+        <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
+        <translation>Les cartes de boucle au-delà du nouveau nombre seront supprimées avec leurs boucles et points. Voulez-vous continuer ?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
+        <source>Change the loop type?</source>
+        <translation>Changer le type de boucle ?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO">
+        <source>All the points of the loop will be deleted.</source>
+        <translation>Tous les points de la boucle seront supprimés.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS">
+        <source>Too many loops for this plant type.</source>
+        <translation>Trop de boucles pour ce type d'installation.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS_DTL">
+        <source>Maximum number of loops</source>
+        <translation>Nombre maximal de boucles</translation>
+    </message>
+    <message id="CSV_PRINTERSTAT">
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message id="CSV_PRINTER_PARITY">
+        <source>Printer parity</source>
+        <translation>Parité de l'imprimante</translation>
+    </message>
+    <message id="CSV_PRINTER_BAUD_RATE">
+        <source>Printer baud rate</source>
+        <translation>Débit de l'imprimante</translation>
+    </message>
+    <message id="CSV_WALKTEST">
+        <source>Walk test</source>
+        <translation>Test de marche</translation>
+    </message>
+    <message id="CSV_WALKTESTCPUID">
+        <source>Walk test panel</source>
+        <translation>Centrale du test de marche</translation>
+    </message>
+    <message id="CSV_WALKTESTLOOPID">
+        <source>Walk test loop</source>
+        <translation>Boucle du test de marche</translation>
+    </message>
+    <message id="CSV_WALKTESTMODULEID">
+        <source>Walk test address</source>
+        <translation>Adresse du test de marche</translation>
+    </message>
+    <message id="CSV_WALKTESTSUBID">
+        <source>Walk test sub-address</source>
+        <translation>Sous-adresse du test de marche</translation>
+    </message>
+    <message id="CSV_FLASHINGSTAT">
+        <source>LED flashing</source>
+        <translation>Clignotement des LED</translation>
+    </message>
+    <message id="CSV_SIRENINSTANTACTIVATION">
+        <source>Instant siren activation</source>
+        <translation>Activation immédiate des sirènes</translation>
+    </message>
+    <message id="CSV_SIRENDELAYTIME">
+        <source>Siren delay time</source>
+        <translation>Temporisation des sirènes</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKSTAT">
+        <source>Detector check</source>
+        <translation>Contrôle des détecteurs</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKTIME">
+        <source>Detector check time</source>
+        <translation>Durée du contrôle des détecteurs</translation>
+    </message>
+    <message id="CSV_ACKNOWLEDGEMENTINHIBITIONTIME">
+        <source>Acknowledgement inhibition time</source>
+        <translation>Durée d'inhibition de l'acquittement</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTSTAT">
+        <source>Automatic acknowledgement</source>
+        <translation>Acquittement automatique</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTTIME">
+        <source>Automatic acknowledgement time</source>
+        <translation>Délai d'acquittement automatique</translation>
+    </message>
+    <message id="CSV_FAILURESYSTEMTIME">
+        <source>System fault time</source>
+        <translation>Délai de dérangement système</translation>
+    </message>
+    <message id="CSV_DRIFTALLERT">
+        <source>Drift warning</source>
+        <translation>Alerte de dérive</translation>
+    </message>
+    <message id="CSV_SERIALNUMBERSCHECKSTAT">
+        <source>Serial number check</source>
+        <translation>Contrôle des numéros de série</translation>
+    </message>
+    <message id="PRE_ALARM_LVL_PAR_LBL">
+        <source>Pre-alarm level</source>
+        <translation>Niveau de préalarme</translation>
+    </message>
+    <message id="CSV_STORAGEPRINT">
+        <source>Event printing</source>
+        <translation>Impression des événements</translation>
+    </message>
+    <message id="CSV_FAILUREIVALIDRESPONSETIME">
+        <source>Invalid response fault time</source>
+        <translation>Délai de dérangement réponse invalide</translation>
+    </message>
+    <message id="CSV_FALSEFAILURETIMETYPEID">
+        <source>False fault time</source>
+        <translation>Délai de faux dérangement</translation>
+    </message>
+    <message id="CSV_OPENCIRCUITSFAILURETIME">
+        <source>Open circuit fault time</source>
+        <translation>Délai de dérangement circuit ouvert</translation>
+    </message>
+    <message id="CSV_CAMERALOWVALUETIMEFAILURE">
+        <source>Chamber low value fault time</source>
+        <translation>Délai de dérangement valeur basse de chambre</translation>
+    </message>
+    <message id="CSV_FAULTMAINTENANCETIME">
+        <source>Maintenance fault time</source>
+        <translation>Délai de dérangement maintenance</translation>
+    </message>
+    <message id="SIRENE_CORRELATION_ENABLED">
+        <source>Siren correlation</source>
+        <translation>Corrélation des sirènes</translation>
+    </message>
+    <message id="CSV_SIRENSOUNDTYPE">
+        <source>Siren tone</source>
+        <translation>Tonalité des sirènes</translation>
+    </message>
+    <message id="CSV_SIRENVOLUME">
+        <source>Siren volume</source>
+        <translation>Volume des sirènes</translation>
+    </message>
+    <message id="CSV_EVACSOUNDTYPE">
+        <source>Evacuation tone</source>
+        <translation>Tonalité d'évacuation</translation>
+    </message>
+    <message id="CSV_EVACSOUNDVOLUME">
+        <source>Evacuation volume</source>
+        <translation>Volume d'évacuation</translation>
+    </message>
+    <message id="CSV_SIRENPHASESTAT">
+        <source>Siren phase</source>
+        <translation>Phase des sirènes</translation>
+    </message>
+    <message id="RLALLEnabled">
+        <source>Supervised alarm output</source>
+        <translation>Sortie d'alarme surveillée</translation>
+    </message>
+    <message id="RLU1Enabled">
+        <source>Supervised output 1</source>
+        <translation>Sortie surveillée 1</translation>
+    </message>
+    <message id="RLU2Enabled">
+        <source>Supervised output 2</source>
+        <translation>Sortie surveillée 2</translation>
+    </message>
+    <message id="RLFU1Enabled">
+        <source>Function relay 1</source>
+        <translation>Relais de fonction 1</translation>
+    </message>
+    <message id="RLFU2Enabled">
+        <source>Function relay 2</source>
+        <translation>Relais de fonction 2</translation>
+    </message>
 </context>
 </TS>

@@ -867,5 +867,181 @@
         <source>Enabled</source>
         <translation>Engedélyezve</translation>
     </message>
+    <message id="CSV_PLANTGENPARAMETER">
+        <source>General parameters</source>
+        <translation>Általános paraméterek</translation>
+    </message>
+    <message id="CSV_REPEATER">
+        <source>Repeaters</source>
+        <translation>Ismétlőtablók</translation>
+    </message>
+    <message id="USR_MSG_CONFIRM_PLANT_CHANGE_TYPE">
+        <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
+        <translation>Az új számon felüli hurokkártyák hurkaikkal és pontjaikkal együtt törlődnek. Folytatja?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
+        <source>Change the loop type?</source>
+        <translation>Módosítja a hurok típusát?</translation>
+    </message>
+    <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO">
+        <source>All the points of the loop will be deleted.</source>
+        <translation>A hurok összes pontja törlődik.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS">
+        <source>Too many loops for this plant type.</source>
+        <translation>Túl sok hurok ehhez a rendszertípushoz.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_LOOPS_DTL">
+        <source>Maximum number of loops</source>
+        <translation>Hurkok legnagyobb száma</translation>
+    </message>
+    <message id="CSV_PRINTERSTAT">
+        <source>Printer</source>
+        <translation>Nyomtató</translation>
+    </message>
+    <message id="CSV_PRINTER_PARITY">
+        <source>Printer parity</source>
+        <translation>Nyomtató paritása</translation>
+    </message>
+    <message id="CSV_PRINTER_BAUD_RATE">
+        <source>Printer baud rate</source>
+        <translation>Nyomtató átviteli sebessége</translation>
+    </message>
+    <message id="CSV_WALKTEST">
+        <source>Walk test</source>
+        <translation>Bejárásos teszt</translation>
+    </message>
+    <message id="CSV_WALKTESTCPUID">
+        <source>Walk test panel</source>
+        <translation>Bejárásos teszt központja</translation>
+    </message>
+    <message id="CSV_WALKTESTLOOPID">
+        <source>Walk test loop</source>
+        <translation>Bejárásos teszt hurka</translation>
+    </message>
+    <message id="CSV_WALKTESTMODULEID">
+        <source>Walk test address</source>
+        <translation>Bejárásos teszt címe</translation>
+    </message>
+    <message id="CSV_WALKTESTSUBID">
+        <source>Walk test sub-address</source>
+        <translation>Bejárásos teszt alcíme</translation>
+    </message>
+    <message id="CSV_FLASHINGSTAT">
+        <source>LED flashing</source>
+        <translation>LED villogás</translation>
+    </message>
+    <message id="CSV_SIRENINSTANTACTIVATION">
+        <source>Instant siren activation</source>
+        <translation>Szirénák azonnali indítása</translation>
+    </message>
+    <message id="CSV_SIRENDELAYTIME">
+        <source>Siren delay time</source>
+        <translation>Szirénák késleltetése</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKSTAT">
+        <source>Detector check</source>
+        <translation>Érzékelők ellenőrzése</translation>
+    </message>
+    <message id="CSV_DETECTORSCHECKTIME">
+        <source>Detector check time</source>
+        <translation>Érzékelő-ellenőrzés ideje</translation>
+    </message>
+    <message id="CSV_ACKNOWLEDGEMENTINHIBITIONTIME">
+        <source>Acknowledgement inhibition time</source>
+        <translation>Nyugtázás tiltási ideje</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTSTAT">
+        <source>Automatic acknowledgement</source>
+        <translation>Automatikus nyugtázás</translation>
+    </message>
+    <message id="CSV_AUTOACKNOWLEDGEMENTTIME">
+        <source>Automatic acknowledgement time</source>
+        <translation>Automatikus nyugtázás ideje</translation>
+    </message>
+    <message id="CSV_FAILURESYSTEMTIME">
+        <source>System fault time</source>
+        <translation>Rendszerhiba ideje</translation>
+    </message>
+    <message id="CSV_DRIFTALLERT">
+        <source>Drift warning</source>
+        <translation>Eltolódás figyelmeztetés</translation>
+    </message>
+    <message id="CSV_SERIALNUMBERSCHECKSTAT">
+        <source>Serial number check</source>
+        <translation>Sorozatszám-ellenőrzés</translation>
+    </message>
+    <message id="PRE_ALARM_LVL_PAR_LBL">
+        <source>Pre-alarm level</source>
+        <translation>Előriasztási szint</translation>
+    </message>
+    <message id="CSV_STORAGEPRINT">
+        <source>Event printing</source>
+        <translation>Események nyomtatása</translation>
+    </message>
+    <message id="CSV_FAILUREIVALIDRESPONSETIME">
+        <source>Invalid response fault time</source>
+        <translation>Érvénytelen válasz hibaideje</translation>
+    </message>
+    <message id="CSV_FALSEFAILURETIMETYPEID">
+        <source>False fault time</source>
+        <translation>Téves hiba ideje</translation>
+    </message>
+    <message id="CSV_OPENCIRCUITSFAILURETIME">
+        <source>Open circuit fault time</source>
+        <translation>Szakadási hiba ideje</translation>
+    </message>
+    <message id="CSV_CAMERALOWVALUETIMEFAILURE">
+        <source>Chamber low value fault time</source>
+        <translation>Kamra alacsony érték hibaideje</translation>
+    </message>
+    <message id="CSV_FAULTMAINTENANCETIME">
+        <source>Maintenance fault time</source>
+        <translation>Karbantartási hiba ideje</translation>
+    </message>
+    <message id="SIRENE_CORRELATION_ENABLED">
+        <source>Siren correlation</source>
+        <translation>Szirénák összerendelése</translation>
+    </message>
+    <message id="CSV_SIRENSOUNDTYPE">
+        <source>Siren tone</source>
+        <translation>Szirénahang</translation>
+    </message>
+    <message id="CSV_SIRENVOLUME">
+        <source>Siren volume</source>
+        <translation>Szirénák hangereje</translation>
+    </message>
+    <message id="CSV_EVACSOUNDTYPE">
+        <source>Evacuation tone</source>
+        <translation>Kiürítési hang</translation>
+    </message>
+    <message id="CSV_EVACSOUNDVOLUME">
+        <source>Evacuation volume</source>
+        <translation>Kiürítési hangerő</translation>
+    </message>
+    <message id="CSV_SIRENPHASESTAT">
+        <source>Siren phase</source>
+        <translation>Szirénafázis</translation>
+    </message>
+    <message id="RLALLEnabled">
+        <source>Supervised alarm output</source>
+        <translation>Felügyelt riasztási kimenet</translation>
+    </message>
+    <message id="RLU1Enabled">
+        <source>Supervised output 1</source>
+        <translation>Felügyelt kimenet 1</translation>
+    </message>
+    <message id="RLU2Enabled">
+        <source>Supervised output 2</source>
+        <translation>Felügyelt kimenet 2</translation>
+    </message>
+    <message id="RLFU1Enabled">
+        <source>Function relay 1</source>
+        <translation>Funkciórelé 1</translation>
+    </message>
+    <message id="RLFU2Enabled">
+        <source>Function relay 2</source>
+        <translation>Funkciórelé 2</translation>
+    </message>
 </context>
 </TS>

@@ -352,12 +352,17 @@ void OvLib::loadPoint(const OvGenericPoint* point)
         m_loops[position]->loadPoint(point);
 }
 
-void OvLib::exportCSV(const QString& folder) const
+bool OvLib::exportCSV(const QString& folder, QStringList* written) const
 {
     if (!m_installed)
-        return;
-    for (const OvLoop* loop : m_loops)
-        loop->exportCSV(folder);
+        return true;
+    bool complete = true;
+    for (const OvLoop* loop : m_loops) {
+        complete = loop->exportCSV(folder) && complete;
+        if (written)
+            *written << OvLoop::csvFileName(folder, loop->ownerCpu(), loop->loopIndex());
+    }
+    return complete;
 }
 
 void OvLib::dump() const

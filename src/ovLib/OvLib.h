@@ -5,6 +5,7 @@
 #include "plant/OvLoop.h"
 
 #include <QString>
+#include <QStringList>
 
 class OvGenericPoint;
 
@@ -51,7 +52,9 @@ public:
     void updateLoop(const OvLoop& loop);
     void updatePoint(const OvGenericPoint* point);
     void loadPoint(const OvGenericPoint* point);
-    void exportCSV(const QString& folder) const;
+    // The loop files of an installed board; their paths are appended to written. False when a
+    // file could not be written completely.
+    bool exportCSV(const QString& folder, QStringList* written = nullptr) const;
     void dump() const;
 
 private:

@@ -446,22 +446,24 @@ QString CPUDevice::filePrefix(const char* id) const
     return qtTrId(id) + QStringLiteral("_%1").arg(m_index, 2);
 }
 
-void CPUDevice::exportViewersCsv(const QString& folder) const
+bool CPUDevice::exportViewersCsv(const QString& folder) const
 {
-    m_viewers.exportCsv(filePrefix(QT_TRID_NOOP("CSV_VIWER_FILE_PREFIX")), folder);
+    return m_viewers.exportCsv(filePrefix(QT_TRID_NOOP("CSV_VIWER_FILE_PREFIX")), folder);
 }
 
-void CPUDevice::exportAnnunciatorsCsv(const QString& folder) const
+bool CPUDevice::exportAnnunciatorsCsv(const QString& folder) const
 {
-    m_annunciators.exportCsv(filePrefix(QT_TRID_NOOP("CSV_ANNUNCIATOR_FILE_PREFIX")), folder);
+    return m_annunciators.exportCsv(filePrefix(QT_TRID_NOOP("CSV_ANNUNCIATOR_FILE_PREFIX")), folder);
 }
 
-void CPUDevice::exportLoopsCsv(const QString& folder) const
+bool CPUDevice::exportLoopsCsv(const QString& folder, QStringList* written) const
 {
     if (!m_enabled)
-        return;
+        return true;
+    bool complete = true;
     for (const OvLib& lib : m_libs)
-        lib.exportCSV(folder);
+        complete = lib.exportCSV(folder, written) && complete;
+    return complete;
 }
 
 int CPUDevice::writeToPanelData() const

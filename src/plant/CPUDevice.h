@@ -90,9 +90,12 @@ public:
     void loadViewers(const u8* records, int count);
     OvAnnunciatorsSystem& annunciators() { return m_annunciators; }
     OvAnnunciatorsSystem& viewers() { return m_viewers; }
-    void exportViewersCsv(const QString& folder) const;
-    void exportAnnunciatorsCsv(const QString& folder) const;
-    void exportLoopsCsv(const QString& folder) const;
+    // False when a file could not be written completely.
+    bool exportViewersCsv(const QString& folder) const;
+    bool exportAnnunciatorsCsv(const QString& folder) const;
+    // The loop files of the installed boards of an enabled CPU; their paths are appended to
+    // written.
+    bool exportLoopsCsv(const QString& folder, QStringList* written = nullptr) const;
 
     // The CPU record, the annunciator block and, for an enabled CPU, its boards. Returns the
     // number of device records left out for want of room.

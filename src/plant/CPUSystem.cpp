@@ -316,11 +316,11 @@ int CPUSystem::writeToPanelData() const
     return skipped;
 }
 
-void CPUSystem::exportCsv(const QString& filePath) const
+bool CPUSystem::exportCsv(const QString& filePath) const
 {
     PlantCsv csv(filePath);
     if (!csv.isOpen())
-        return;
+        return false;
     csv.writeHeader(filePath);
     csv.writeLine({qtTrId("CSV_CPUINDEX"), qtTrId("CSV_CPUSTAT"), qtTrId("CSV_CPUDESCRIPTION"),
                    qtTrId("CSV_CPULINECOUNT"), qtTrId("CSV_SIBTYPE"), qtTrId("CSV_SIBRSADDRESS"),
@@ -338,4 +338,5 @@ void CPUSystem::exportCsv(const QString& filePath) const
             cells << QString() << QString() << QString() << QString();
         csv.writeLine(cells, true);
     }
+    return csv.close();
 }

@@ -92,8 +92,8 @@ public:
     bool isAreaAssigned() const;
     // The first 64 CPUs in order; the number of device records left out for want of room.
     int writeToPanelData() const;
-    // One line per CPU under the caption line; an unwritable path is skipped silently.
-    void exportCsv(const QString& filePath) const;
+    // One line per CPU under the caption line; false when the file could not be written completely.
+    bool exportCsv(const QString& filePath) const;
 
 private:
     QString dotted(int p, Address which) const;

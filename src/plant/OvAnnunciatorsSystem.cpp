@@ -140,12 +140,12 @@ void OvAnnunciatorsSystem::writeToPanelData(int cpuPosition, bool annunciators) 
     }
 }
 
-void OvAnnunciatorsSystem::exportCsv(const QString& fileName, const QString& folder) const
+bool OvAnnunciatorsSystem::exportCsv(const QString& fileName, const QString& folder) const
 {
     const QString path = folder + QLatin1Char('/') + fileName + QStringLiteral(".csv");
     PlantCsv csv(path);
     if (!csv.isOpen())
-        return;
+        return false;
     csv.writeHeader(path);
     QStringList captions{qtTrId("CSV_INDEX"), qtTrId("CSV_DESCRIPTION")};
     if (hasFilters())
@@ -170,4 +170,5 @@ void OvAnnunciatorsSystem::exportCsv(const QString& fileName, const QString& fol
                               true);
         }
     }
+    return csv.close();
 }

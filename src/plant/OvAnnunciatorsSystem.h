@@ -41,8 +41,8 @@ public:
     // the 64th are left out.
     void writeToPanelData(int cpuPosition, bool annunciators) const;
 
-    // folder + "/" + fileName + ".csv"; a file that cannot be opened is skipped silently.
-    void exportCsv(const QString& fileName, const QString& folder) const;
+    // folder + "/" + fileName + ".csv"; false when it could not be written completely.
+    bool exportCsv(const QString& fileName, const QString& folder) const;
 
 private:
     u32 m_cpuIndex;

@@ -76,11 +76,11 @@ void OvAreasSystem::writeToPanelData() const
     }
 }
 
-void OvAreasSystem::exportCsv(const QString& filePath) const
+bool OvAreasSystem::exportCsv(const QString& filePath) const
 {
     PlantCsv csv(filePath);
     if (!csv.isOpen())
-        return;
+        return false;
     csv.writeHeader(filePath);
     csv.writeLine({qtTrId("CSV_INDEX"), qtTrId("CSV_DESCRIPTION"), qtTrId("NIGHTANDDAYCHECK"),
                    qtTrId("PREALLARMENABLED"), qtTrId("AREA_CORRELATION"), qtTrId("SENSORCOUNT"),
@@ -93,4 +93,5 @@ void OvAreasSystem::exportCsv(const QString& filePath) const
                        QString::number(area.moduleCount())},
                       true);
     }
+    return csv.close();
 }

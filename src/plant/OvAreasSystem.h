@@ -33,8 +33,8 @@ public:
     // Sets the zone bits, correlation nibbles and names of the first 2000 areas over the
     // defaults of the zone blocks: the conversion resets the configuration first.
     void writeToPanelData() const;
-    // A file that cannot be opened is skipped silently.
-    void exportCsv(const QString& filePath) const;
+    // False when the file could not be written completely.
+    bool exportCsv(const QString& filePath) const;
 
 private:
     QList<OvArea> m_areas;

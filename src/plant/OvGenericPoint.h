@@ -87,6 +87,9 @@ public:
     // Marks the CBE error code unchecked when the text changes.
     bool setCBE(const QString& text);
     void checkCBE();
+    // The user error code of the text compiled with this point as owner; 0 for an empty text.
+    // Nothing is stored.
+    u32 cbeTextError() const;
     void applyTypeDefaults();
     void setPointType(const PointType& type);
     void copyType(const OvGenericPoint& other);

@@ -188,6 +188,15 @@ void OvGenericPoint::parseCBE(u8* out) const
     qInfo().noquote() << "CBEExpr_Parse: OK. LEN = " << length;
 }
 
+u32 OvGenericPoint::cbeTextError() const
+{
+    if (m_cbe.isEmpty())
+        return 0;
+    QByteArray buffer;
+    u8 errorCode = 0;
+    return compileCBE(buffer, &errorCode) < 1 ? cbeCompileErrorToUserError(errorCode) : 0u;
+}
+
 void OvGenericPoint::checkCBE()
 {
     m_cbeErrorCode = 0;

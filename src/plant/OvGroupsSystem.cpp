@@ -175,11 +175,11 @@ void OvGroupsSystem::readFromPanelData()
     }
 }
 
-void OvGroupsSystem::exportCsv(const QString& filePath) const
+bool OvGroupsSystem::exportCsv(const QString& filePath) const
 {
     PlantCsv csv(filePath);
     if (!csv.isOpen())
-        return;
+        return false;
     csv.writeHeader(filePath);
     csv.writeLine({qtTrId("CSV_LOWSENSIBILITYGROUPINDEX"), QString::number(m_lowSensibilityGroupIndex)}, false);
     csv.writeLine({qtTrId("CSV_HIGHTSENSIBILITYGROUPINDEX"), QString::number(m_highSensibilityGroupIndex)}, false);
@@ -193,4 +193,5 @@ void OvGroupsSystem::exportCsv(const QString& filePath) const
                        QString::number(group.doubleConsent() ? 1 : 0), group.cbe()},
                       true);
     }
+    return csv.close();
 }

@@ -55,8 +55,8 @@ public:
     // group's text.
     void readFromPanelData();
 
-    // A file that cannot be opened is skipped silently.
-    void exportCsv(const QString& filePath) const;
+    // False when the file could not be written completely.
+    bool exportCsv(const QString& filePath) const;
 
 private:
     QList<OvGroup> m_groups;

@@ -89,8 +89,8 @@ public:
     // what does not fit is left out with a critical log line. Returns the number of records
     // left out (0 when every point was stored).
     int storeToPanel(int deviceProgIndex) const;
-    // The loop's CSV file in folder; a file that cannot be opened is skipped silently.
-    void exportCSV(const QString& folder) const;
+    // The loop's CSV file in folder; false when it could not be written completely.
+    bool exportCSV(const QString& folder) const;
 
 private:
     void readLineSettings();

@@ -92,12 +92,12 @@ QString swTypeName(u8 swType)
 
 } // namespace
 
-void OvLoop::exportCSV(const QString& folder) const
+bool OvLoop::exportCSV(const QString& folder) const
 {
     const QString path = csvFileName(folder, m_ownerCpu, m_loopIndex);
     PlantCsv csv(path);
     if (!csv.isOpen())
-        return;
+        return false;
     csv.writeHeader(path);
     csv.writeLine({qtTrId("CSV_LOOP_TYPE"), qtTrId(m_open ? QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN") : QT_TRID_NOOP("CSV_LOOP_TYPE_CLOSE"))}, false);
     const char* protocol = m_type == LOOP_ZAV200   ? QT_TRID_NOOP("CSV_LOOP_PROTOCOL_ADV")
@@ -141,4 +141,5 @@ void OvLoop::exportCSV(const QString& folder) const
             csv.writeLine(moduleRow(c, index, swTypeName(c.swType())), false);
         }
     }
+    return csv.close();
 }

@@ -12,12 +12,17 @@
 #include "plant/OvPlantType.h"
 #include "plant/ZpRepeatersSystem.h"
 
+#include "plant/PointType.h"
+
 #include "cbe/CBEPlantInfo.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
+#include <atomic>
 #include <memory>
 
 class OvParametersReference;
@@ -160,6 +165,71 @@ public:
     // runs copyFrom.
     uint loadFromFile(const QString& fileName, bool plantFile);
 
+    // --- CPU, loop and point operations ---
+    // Stores the point where its CPU, loop and address say, moving it between area counts.
+    void setPoint(const OvGenericPoint& point);
+    // The points edited by a point table; bit 256 too when a CBE-relevant field changed.
+    void setPoints(QList<const OvGenericPoint*> points);
+    // Adds every point of the enabled CPUs' installed boards to its area's count; the counts are
+    // not zeroed first.
+    void countAreaDevices();
+
+    // --- CBE checks ---
+    // Results of the single checks besides the user error codes.
+    static constexpr uint kNothingToCheck = 3841;
+    // While a compile converts the plant: the text stays unchecked.
+    static constexpr uint kCheckBusy = 0xFFFF;
+    // Set by the application around the compile task, which converts the plant on another
+    // thread; the checks, which convert it too, then leave the panel configuration alone.
+    void setBusy(bool busy) { m_busy.store(busy); }
+    bool isBusy() const { return m_busy.load(); }
+    // The user error code of the text compiled against the whole plant, after copyTo.
+    uint checkGroupCBE(const OvGroup* group);
+    uint checkPointCBE(const OvGenericPoint* point);
+    // copyTo, every point's and group's error code refreshed, bit 256 cleared.
+    void checkCBESystem();
+
+    // --- collections ---
+    void setCPU(const CPUDevice& cpu);
+    // Creates the point's boards up to the fourth when needed.
+    void addPoint(const OvGenericPoint* point);
+    void setAreas(const OvAreasSystem& areas);
+    // Bit 256 as well when the direct-group count or a group's text changes.
+    void setGroups(const OvGroupsSystem& groups);
+    void setAnnunciators(const OvAnnunciatorsSystem& system);
+    void removeAnnunciators(const OvAnnunciatorsSystem& system);
+    void setViewers(const OvAnnunciatorsSystem& system);
+    void removeViewers(const OvAnnunciatorsSystem& system);
+    // 0-based CPU position, loop and address; family 1 sensor, 2 module.
+    OvGenericPoint* getPoint(uint cpu, uint loop, uint address, int family) const;
+    // The next valid point after from (from the first sensor of the first CPU when null), over
+    // sensors then modules of each loop, the loops of a CPU and the enabled CPUs.
+    OvGenericPoint* findNextPoint(const OvGenericPoint* from, bool skipWithSubPoints) const;
+
+    // Results of checkKorvaModule.
+    enum KorvaResult : int {
+        kKorvaOk = 0,
+        kKorvaInvalidInput1 = 581,
+        kKorvaInvalidInput2 = 582,
+        kKorvaInvalidSub = 583,
+        kKorvaDuplicatedInput = 584,
+    };
+    // The inputs of a KORVA module (codes 180 to 182) must name active sensors of code 65 on its
+    // loop that no other KORVA module of the loop uses.
+    int checkKorvaModule(const OvGenericPoint* p) const;
+
+    // --- CSV export ---
+    // Writes the topology document of an export folder from the loop files the export wrote;
+    // true when the document was written. Installed by the application (the writer lives in a
+    // layer above the plant).
+    using TopologyWriter = bool (*)(const QString& folder, const QStringList& loopFiles);
+    static void setTopologyWriter(TopologyWriter writer);
+    // The whole plant as CSV files in folder, then the topology document; false with lastError
+    // 258 when the folder is empty or any file could not be written.
+    bool exportCsvFiles(const QString& folder);
+    // The general parameters; false when the file could not be written.
+    bool exportParametersCsv(const QString& filePath) const;
+
 public slots:
     bool isModified() const { return m_modificationStat != 0; }
     bool isCBESystemModified() const { return (m_modificationStat & kCBESystem) != 0; }
@@ -279,6 +349,73 @@ public slots:
     bool setSirenReactMode(bool value);
     bool setSirenCorrelation(bool value);
 
+public slots:
+    // CPU slots: positions outside the list store nothing but still signal.
+    bool setCPUDescription(int cpuIndex, const QString& description);
+    bool enableSIB(int cpuIndex);
+    bool enableRSSIB(int cpuIndex, uchar port);
+    bool enableNetworkSIB(int cpuIndex, uint ip, uint netmask, uint gateway);
+    bool enableNetworkGW(int cpuIndex, uint ip, uint netmask, uint gateway);
+    bool setSupervisorNotInstalled(int cpuIndex);
+    bool setSupervisorModbusRTU(int cpuIndex, int addr, int baud);
+    bool setSupervisorModbusTCP(int cpuIndex, uint ip, uint netmask, uint gateway);
+    bool setSupervisorBacnet(int cpuIndex, uint ip, uint netmask, uint gateway);
+    bool disableSIB(int cpuIndex);
+    bool setUPSFlag(int cpuIndex, bool val);
+    // The installed bit of CPU record cpuIndex and the enabled flag of the CPU at that position.
+    void setCPUStat(int cpuIndex, bool enable);
+    void setCPULoopOpenFlag(uint cpuIndex, uint loopIndex, bool open);
+    // Asks before retyping a loop that holds points; false when the user declines.
+    bool setCPULoopType(uint cpuIndex, uint loopIndex, uint type);
+    // Asks before a type that allows fewer boards; the boards follow the record either way.
+    void setCPUType(int cpuIndex, int type);
+    void setCPULibCount(int cpuIndex, int libCount) { setCPULibCount(cpuIndex, libCount, false); }
+    // checkUsrError refuses, with a box, more loops than the plant type allows; fewer boards are
+    // confirmed first.
+    void setCPULibCount(int cpuIndex, int libCount, bool checkUsrError);
+    uint getActiveOutputModuleCount() const;
+
+    // Queries; an index outside the list gives the neutral value.
+    QString getCPUDescription(int cpu) const;
+    bool getCPUStat(uint cpu) const;
+    int getCPUType(uchar cpu) const;
+    int getNLIbMin(uchar cpu) const;
+    int getNLIbMax(uchar cpu) const;
+    int getCPULibCount(int cpu) const;
+    int getCPULoopCount(int cpu) const;
+    // 0 for a CPU outside the list, 65535 for a missing board or loop.
+    int getCPULoopType(uint cpu, uint loop) const;
+    bool isCPULoopOpen(uint cpu, uint loop) const;
+    int getActiveLoopCount() const;
+    int getActiveSensorCount(uint cpu, uint loop) const;
+    int getActiveModuleCount(uint cpu, uint loop) const;
+    int getActiveModuleCount(uint cpu, uint loop, PointType::PT_INPUT_TYPE inputs) const;
+    int getActivePointCount(uint cpu, uint loop, uint protocolMask, uint seriesMask, uint familyMask,
+                            uint inputTypeMask) const;
+    bool isSIBEnabled(int cpu) const { return m_cpus.isSIBEnabled(cpu); }
+    uint getSIBRSPort(int cpu) const { return m_cpus.getSIBRSPort(cpu); }
+    QString getSIBGateway(int cpu) const { return m_cpus.getSIBGateway(cpu); }
+    QString getSIBNetMask(int cpu) const { return m_cpus.getSIBNetMask(cpu); }
+    QString getSIBIPAddr(int cpu) const { return m_cpus.getSIBIPAddr(cpu); }
+    QString getSUPGateway(int cpu) const { return m_cpus.getSUPGateway(cpu); }
+    QString getSUPNetMask(int cpu) const { return m_cpus.getSUPNetMask(cpu); }
+    QString getSUPIPAddr(int cpu) const { return m_cpus.getSUPIPAddr(cpu); }
+    uint getSUPType(int cpu) const { return m_cpus.getSUPType(cpu); }
+    uint getSUPmbAddr(int cpu) const { return m_cpus.getSUPmbAddr(cpu); }
+    uint getSUPmbBaud(int cpu) const { return m_cpus.getSUPmbBaud(cpu); }
+    QString getGWGateway(int cpu) const { return m_cpus.getGWGateway(cpu); }
+    QString getGWNetMask(int cpu) const { return m_cpus.getGWNetMask(cpu); }
+    QString getGWIPAddr(int cpu) const { return m_cpus.getGWIPAddr(cpu); }
+    bool getCheckPower(int cpu) const;
+    bool isValidNetworkIP(int a, int b, int c, int d) const;
+    bool isValidNetworkMask(int a, int b, int c, int d) const;
+    bool isValidNetworkGatway(uint address, uint mask, uint gateway) const;
+    // A gateway of 0 means none.
+    bool optionalNetworkGatway(uint address, uint mask, uint gateway) const;
+    int getAnnunciatorsCount() const;
+    int getViewersCount() const;
+    int getGroupsCBEErrorCount() const;
+
 signals:
     void plantReleAllChanged(uint plantReleAll);
     void plantReleU1Changed(uint plantReleU1);
@@ -344,6 +481,15 @@ private:
     void resizeToModel();
     // The CBE pass over the device blocks: each record's program from its point.
     void compileDevicePrograms() const;
+    // A copy of the CPU at a position, or a CPU numbered 0 outside the list.
+    CPUDevice cpuCopy(int cpuIndex) const;
+    // Bit 16, then the SIB and data signals of the CPU.
+    void sibChanged(int cpuIndex);
+    // Moves one device from each old area to each new one (numbers 1-based, outside the list
+    // ignored); the positions of the areas whose counts changed are appended once.
+    void moveAreaCounts(int family, const QVector<int>& oldAreas, const QVector<int>& newAreas,
+                        QVector<int>& touched);
+    int korvaDuplicate(const OvGenericPoint& p, int input) const;
 
     uint m_plantReleAll = 0;
     uint m_plantReleU1 = 0;
@@ -397,4 +543,7 @@ private:
     bool m_dataModified = false;
     uint m_passwords[3] = {kUndefinedPassword, kUndefinedPassword, kUndefinedPassword};
     uint m_preAlarmLvl = 70;
+    std::atomic<bool> m_busy{false};
 };
+
+Q_DECLARE_METATYPE(CPUDevice)

@@ -18,11 +18,19 @@ PlantCsv::PlantCsv(const QString& path)
 
 PlantCsv::~PlantCsv()
 {
-    if (m_open) {
-        m_stream.flush();
-        m_file.close();
-    }
+    close();
     OvParameters::release();
+}
+
+bool PlantCsv::close()
+{
+    if (!m_open)
+        return false;
+    m_open = false;
+    m_stream.flush();
+    const bool complete = m_stream.status() == QTextStream::Ok && m_file.error() == QFileDevice::NoError;
+    m_file.close();
+    return complete && m_file.error() == QFileDevice::NoError;
 }
 
 void PlantCsv::writeHeader(const QString& shownPath)

@@ -27,6 +27,8 @@ public:
     // The cells joined by the separator; with trailingSeparator every cell, the last one
     // included, is followed by it. An empty list writes an empty line.
     void writeLine(const QStringList& cells, bool trailingSeparator);
+    // Flushes and closes the file; false when it was not opened or not everything reached it.
+    bool close();
 
     // cell as it goes into a line with that separator.
     static QString quoted(const QString& cell, const QString& separator);

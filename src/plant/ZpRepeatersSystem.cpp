@@ -67,15 +67,16 @@ void ZpRepeatersSystem::readFromPanelData(const unsigned char* zpx)
     }
 }
 
-void ZpRepeatersSystem::exportCsv(const QString& fileName) const
+bool ZpRepeatersSystem::exportCsv(const QString& fileName) const
 {
     PlantCsv csv(fileName);
     if (!csv.isOpen())
-        return;
+        return false;
     csv.writeHeader(fileName);
     csv.writeLine({qtTrId("CSV_INDEX"), qtTrId("CSV_DESCRIPTION"), qtTrId("CSV_ENABLEDSTAT")}, false);
     for (int i = 0; i < m_repeaters.size(); ++i) {
         const ZpRepeater& r = m_repeaters.at(i);
         csv.writeLine({QString::number(i + 1), r.description, r.enabled ? "1" : "0"}, false);
     }
+    return csv.close();
 }

@@ -37,8 +37,8 @@ public:
     // for an enabled repeater with one.
     void writeToPanelData(unsigned char* zpx) const;
     void readFromPanelData(const unsigned char* zpx);
-    // A file that cannot be opened is skipped silently.
-    void exportCsv(const QString& fileName) const;
+    // False when the file could not be written completely.
+    bool exportCsv(const QString& fileName) const;
 
 private:
     QVector<ZpRepeater> m_repeaters;

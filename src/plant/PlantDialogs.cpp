@@ -1,0 +1,32 @@
+#include "plant/PlantDialogs.h"
+
+#include <QDebug>
+
+namespace {
+
+PlantDialogs* s_dialogs = nullptr;
+
+} // namespace
+
+PlantDialogs::~PlantDialogs() = default;
+
+void PlantDialogs::install(PlantDialogs* dialogs)
+{
+    s_dialogs = dialogs;
+}
+
+PlantDialogs* PlantDialogs::installed()
+{
+    return s_dialogs;
+}
+
+PlantMessage::Button PlantDialogs::show(const PlantMessage& message, bool* checkBoxChecked)
+{
+    if (s_dialogs)
+        return s_dialogs->ask(message, checkBoxChecked);
+    // The default button of every question is the one that changes nothing.
+    qWarning().noquote() << "No dialog installed, default answer to:" << message.text;
+    if (checkBoxChecked)
+        *checkBoxChecked = false;
+    return message.defaultButton;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The one seam through which the plant layer asks the user something. The application installs
+// an implementation over its message boxes; tests install one that answers from a script, so no
+// test ever waits on a modal dialog. Icon and button values are those of QMessageBox, so the
+// application maps them by a cast.
+#include <QString>
+
+struct PlantMessage {
+    enum Icon { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
+    enum Button : int {
+        NoButton = 0,
+        Ok = 0x00000400,
+        Yes = 0x00004000,
+        No = 0x00010000,
+        Cancel = 0x00400000,
+    };
+
+    Icon icon = NoIcon;
+    QString text;
+    QString informativeText;
+    QString detailedText;
+    // Buttons ORed together.
+    int buttons = Ok;
+    Button defaultButton = Ok;
+    // A check box under the text when not empty.
+    QString checkBoxText;
+};
+
+class PlantDialogs {
+public:
+    virtual ~PlantDialogs();
+
+    // Modal; the button the user pressed. checkBoxChecked, when given, receives the state of the
+    // message's check box.
+    virtual PlantMessage::Button ask(const PlantMessage& message, bool* checkBoxChecked) = 0;
+
+    // The installed seam (not owned; null uninstalls).
+    static void install(PlantDialogs* dialogs);
+    static PlantDialogs* installed();
+    // Through the installed seam; without one the default button is taken, with a warning.
+    static PlantMessage::Button show(const PlantMessage& message, bool* checkBoxChecked = nullptr);
+};

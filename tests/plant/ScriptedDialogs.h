@@ -1,0 +1,33 @@
+#pragma once
+// The plant's dialog seam answered from a script: each question takes the next answer and is
+// recorded; a question without an answer left fails the test.
+#include "plant/PlantDialogs.h"
+
+#include <QList>
+#include <QtTest>
+
+class ScriptedDialogs : public PlantDialogs {
+public:
+    ScriptedDialogs() { PlantDialogs::install(this); }
+    ~ScriptedDialogs() override { PlantDialogs::install(nullptr); }
+
+    void answer(PlantMessage::Button button) { m_answers << button; }
+    const QList<PlantMessage>& asked() const { return m_asked; }
+    int pending() const { return m_answers.size(); }
+
+    PlantMessage::Button ask(const PlantMessage& message, bool* checkBoxChecked) override
+    {
+        m_asked << message;
+        if (checkBoxChecked)
+            *checkBoxChecked = false;
+        if (m_answers.isEmpty()) {
+            QTest::qFail(qPrintable("unexpected question: " + message.text), __FILE__, __LINE__);
+            return message.defaultButton;
+        }
+        return m_answers.takeFirst();
+    }
+
+private:
+    QList<PlantMessage::Button> m_answers;
+    QList<PlantMessage> m_asked;
+};

@@ -1,0 +1,297 @@
+// The plant's CBE checks (codes, conversion, the CBE bit, the busy state), the KORVA module
+// check and the plant's queries.
+#include "plant/Plant.h"
+
+#include "../app/IsolatedHome.h"
+#include "LoopTestSupport.h"
+#include "PlantTestSupport.h"
+#include "plant/PanelBlockWrite.h"
+#include "TestBase.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+
+namespace {
+
+// A byte of the zone names that every conversion resets: it tells whether copyTo ran.
+constexpr int kMarker = 7;
+
+void setMarker()
+{
+    PanelBlockWrite(0, 4, 4).data()[kMarker] = 0x5A;
+}
+
+bool markerKept()
+{
+    return planttest::block(4).at(kMarker) == 0x5A;
+}
+
+// CPU 1, loop 1 of type ADV: KORVA sensors (code 65) at 1 and 4, another sensor at 3.
+void korvaLoop(Plant& plant)
+{
+    QVERIFY(plant.setCPULoopType(0, 0, 0));
+    for (const OvGenericPoint& s : {looptest::typed(1, 1, 1, 1, 1, 1, 65, 60), looptest::typed(1, 1, 3, 1, 1, 1, 20, 2),
+                                    looptest::typed(1, 1, 4, 1, 1, 1, 65, 60)})
+        plant.cpus().setPoint(&s);
+}
+
+OvGenericPoint korva(int address, int hw, int input1, int input2)
+{
+    OvGenericPoint m = looptest::typed(1, 1, address, 1, 2, 1, u16(hw), 22, hw == 180 ? 2 : 0);
+    m.setFastInput(input1, input2, false);
+    return m;
+}
+
+} // namespace
+
+class TstPlantChecks : public TestBase {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QCOMPARE(g_zpConf->new_config(8), 0);
+        planttest::resetPanel();
+        g_zpConf->set_networked(1);
+    }
+
+    void nothingToCheck()
+    {
+        Plant plant;
+        setMarker();
+        QCOMPARE(plant.checkGroupCBE(nullptr), 3841u);
+        QCOMPARE(plant.checkPointCBE(nullptr), 3841u);
+        OvGroup group(5);
+        QCOMPARE(plant.checkGroupCBE(&group), 0u);
+        const OvGenericPoint point = looptest::typed(1, 1, 2, 2, 1, 1, 30, 4);
+        QCOMPARE(plant.checkPointCBE(&point), 0u);
+        QVERIFY(markerKept());
+    }
+
+    void groupChecks_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("error");
+        QTest::newRow("direct naming a higher group") << 3 << "(G5)" << 0u;
+        QTest::newRow("direct naming a lower group") << 3 << "(G1)" << 528u;
+        QTest::newRow("reverse naming a lower group") << 1000 << "OR(G900)" << 0u;
+        QTest::newRow("reverse naming a higher group") << 1000 << "OR(G1200)" << 530u;
+    }
+
+    void groupChecks()
+    {
+        QFETCH(int, group);
+        QFETCH(QString, text);
+        QFETCH(uint, error);
+        Plant plant;
+        QCOMPARE(plant.groups().directGroupsCount(), 800);
+        const OvGroup* g = &plant.groups().groups().at(group - 1);
+        plant.groups().groupAt(group - 1)->setCBE(text);
+        setMarker();
+        if (error)
+            expectWarning("CBE ERROR: " + QRegularExpression::escape(text));
+        QCOMPARE(plant.checkGroupCBE(g), error);
+        QVERIFY(!markerKept());
+        QCOMPARE(g->cbeErrorCode(), int(OvGroup::kUnchecked));
+    }
+
+    void pointCheck()
+    {
+        Plant plant;
+        QVERIFY(plant.setCPULoopType(0, 0, 1));
+        OvGenericPoint sensor = looptest::typed(1, 1, 2, 2, 1, 1, 30, 4);
+        sensor.setCBE("OR(G1)");
+        plant.setPoint(sensor);
+        QCOMPARE(plant.checkPointCBE(plant.getPoint(0, 0, 1, 1)), 0u);
+        // Group 1601 is past the groups: compile error 9.
+        sensor.setCBE("OR(G1601)");
+        expectWarning("CBE ERROR: OR\\(G1601\\)");
+        QCOMPARE(plant.checkPointCBE(&sensor), 528u);
+    }
+
+    // The whole-plant check clears the CBE bit only, and tells the pages once.
+    void cbeSystem()
+    {
+        Plant plant;
+        QSignalSpy modified(&plant, &Plant::plantDataModified);
+        plant.checkCBESystem();
+        QCOMPARE(modified.count(), 0);
+        OvGroupsSystem groups = plant.groups();
+        groups.groupAt(2)->setCBE("(G5)");
+        plant.setGroups(groups);
+        QCOMPARE(plant.getModificationStat(), 64u | 256u);
+        plant.setCPUDescription(0, "North");
+        modified.clear();
+        QCOMPARE(plant.groups().groups().at(2).cbeErrorCode(), int(OvGroup::kUnchecked));
+        plant.checkCBESystem();
+        QCOMPARE(plant.getModificationStat(), 64u | 16u);
+        QCOMPARE(modified.count(), 1);
+        QVERIFY(plant.isPlantDataModified());
+        QCOMPARE(plant.groups().groups().at(2).cbeErrorCode(), 0);
+    }
+
+    // A compile converts the plant on another thread: a check then leaves everything as it is.
+    void busy()
+    {
+#ifndef QT_NO_DEBUG
+        QSKIP("a debug build asserts on a check during a compile");
+#endif
+        Plant plant;
+        OvGroupsSystem groups = plant.groups();
+        groups.groupAt(2)->setCBE("(G1)");
+        plant.setGroups(groups);
+        plant.setBusy(true);
+        setMarker();
+        QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(2)), Plant::kCheckBusy);
+        OvGenericPoint sensor = looptest::typed(1, 1, 2, 2, 1, 1, 30, 4);
+        sensor.setCBE("OR(C1L1S9)");
+        QCOMPARE(plant.checkPointCBE(&sensor), Plant::kCheckBusy);
+        plant.checkCBESystem();
+        QVERIFY(markerKept());
+        QCOMPARE(plant.getModificationStat(), 64u | 256u);
+        QCOMPARE(plant.groups().groups().at(2).cbeErrorCode(), int(OvGroup::kUnchecked));
+        plant.setBusy(false);
+        expectWarning("CBE ERROR: \\(G1\\)");
+        plant.checkCBESystem();
+        QCOMPARE(plant.getModificationStat(), 64u);
+    }
+
+    void korvaModules_data()
+    {
+        QTest::addColumn<int>("hw");
+        QTest::addColumn<int>("input1");
+        QTest::addColumn<int>("input2");
+        QTest::addColumn<int>("result");
+        QTest::newRow("181 right") << 181 << 1 << 0 << 0;
+        QTest::newRow("181 without input") << 181 << 0 << 0 << 581;
+        QTest::newRow("181 on another sensor") << 181 << 3 << 0 << 581;
+        QTest::newRow("181 on a free address") << 181 << 2 << 0 << 581;
+        QTest::newRow("181 taken by the module at 20") << 181 << 4 << 0 << 584;
+        QTest::newRow("182 right") << 182 << 1 << 4 << 584;
+        QTest::newRow("182 inputs 5 and 5") << 182 << 5 << 5 << 584;
+        QTest::newRow("182 inputs 1 and 1") << 182 << 1 << 1 << 0;
+        QTest::newRow("182 inputs 2 and 2") << 182 << 2 << 2 << 584;
+        QTest::newRow("182 second on a module address") << 182 << 1 << 20 << 582;
+        QTest::newRow("182 second missing") << 182 << 1 << 0 << 582;
+        QTest::newRow("not a KORVA code") << 130 << 0 << 0 << 0;
+    }
+
+    // The module at address 20 uses input 4.
+    void korvaModules()
+    {
+        QFETCH(int, hw);
+        QFETCH(int, input1);
+        QFETCH(int, input2);
+        QFETCH(int, result);
+        Plant plant;
+        korvaLoop(plant);
+        const OvGenericPoint other = korva(20, 181, 4, 0);
+        plant.cpus().setPoint(&other);
+        OvGenericPoint m = hw == 130 ? looptest::typed(1, 1, 10, 1, 2, 1, 130, 46) : korva(10, hw, input1, input2);
+        plant.cpus().setPoint(&m);
+        QCOMPARE(plant.checkKorvaModule(plant.getPoint(0, 0, 9, 2)), result);
+    }
+
+    void korvaChannels()
+    {
+        Plant plant;
+        korvaLoop(plant);
+        QCOMPARE(plant.checkKorvaModule(nullptr), 0);
+        // A channel without a type is missing.
+        OvGenericPoint broken = korva(40, 180, 0, 0);
+        looptest::editChannels(broken, [](OvGenericSubPoint& c, int i) {
+            c.setFastInput(1, 0, false);
+            if (i == 1)
+                c.resetData();
+        });
+        QCOMPARE(plant.checkKorvaModule(&broken), 583);
+        OvGenericPoint m = korva(10, 180, 0, 0);
+        QCOMPARE(m.subPoints().size(), 2);
+        looptest::editChannels(m, [](OvGenericSubPoint& c, int i) { c.setFastInput(i == 0 ? 1 : 4, 0, false); });
+        plant.cpus().setPoint(&m);
+        QCOMPARE(plant.checkKorvaModule(plant.getPoint(0, 0, 9, 2)), 0);
+        // Both channels on input 1.
+        looptest::editChannels(m, [](OvGenericSubPoint& c, int) { c.setFastInput(1, 0, false); });
+        plant.cpus().setPoint(&m);
+        QCOMPARE(plant.checkKorvaModule(plant.getPoint(0, 0, 9, 2)), 584);
+        // A channel of another module with the same sub index shares the input too.
+        looptest::editChannels(m, [](OvGenericSubPoint& c, int i) { c.setFastInput(i == 0 ? 1 : 4, 0, false); });
+        plant.cpus().setPoint(&m);
+        OvGenericPoint twin = korva(30, 180, 0, 0);
+        looptest::editChannels(twin, [](OvGenericSubPoint& c, int i) { c.setFastInput(i == 0 ? 1 : 0, 0, false); });
+        plant.cpus().setPoint(&twin);
+        QCOMPARE(plant.checkKorvaModule(plant.getPoint(0, 0, 9, 2)), 584);
+    }
+
+    void queries()
+    {
+        Plant plant;
+        QCOMPARE(plant.getCPULoopType(0, 7), 65535);
+        QCOMPARE(plant.getCPULoopType(70, 0), 0);
+        QCOMPARE(plant.getCPUDescription(70), QString());
+        QVERIFY(!plant.getCPUStat(70));
+        QCOMPARE(plant.getCPULibCount(70), 0);
+        QCOMPARE(plant.getNLIbMin(64), 0);
+        QCOMPARE(plant.getNLIbMax(64), 0);
+        QVERIFY(!plant.isValidNetworkIP(192, 168, 0, 256));
+        QVERIFY(plant.isValidNetworkIP(255, 255, 255, 254));
+        QVERIFY(!plant.isValidNetworkIP(0, 0, 0, 0));
+        QVERIFY(plant.isValidNetworkMask(255, 255, 255, 0));
+        QVERIFY(!plant.isValidNetworkMask(255, 0, 255, 0));
+        QVERIFY(plant.isValidNetworkGatway(0xC0A80105, 0xFFFFFF00, 0xC0A801FE));
+        QVERIFY(!plant.isValidNetworkGatway(0xC0A80105, 0xFFFFFF00, 0xC0A802FE));
+        QVERIFY(plant.optionalNetworkGatway(0xC0A80105, 0xFFFFFF00, 0));
+        QVERIFY(plant.optionalNetworkGatway(0x01020304, 0xFFFF0000, 0));
+    }
+
+    // Sensors, then modules of a loop, then the next loop and the next enabled CPU.
+    void nextPoint()
+    {
+        Plant plant;
+        korvaLoop(plant);
+        plant.setCPUStat(2, true);
+        QVERIFY(plant.setCPULoopType(2, 1, 0));
+        const OvGenericPoint channels = korva(10, 180, 1, 0);
+        const OvGenericPoint far = looptest::typed(3, 2, 5, 1, 1, 1, 65, 60);
+        for (const OvGenericPoint* p : {&channels, &far})
+            plant.addPoint(p);
+        QStringList walk;
+        for (const OvGenericPoint* p = plant.findNextPoint(nullptr, true); p; p = plant.findNextPoint(p, true))
+            walk << QString("C%1L%2%3%4").arg(p->cpuIndex()).arg(p->loopIndex()).arg(p->family() == 1 ? 'S' : 'M').arg(p->address());
+        QCOMPARE(walk.join(' '), QString("C1L1S1 C1L1S3 C1L1S4 C3L2S5"));
+        QCOMPARE(plant.findNextPoint(plant.getPoint(0, 0, 3, 1), false), plant.getPoint(0, 0, 9, 2));
+    }
+
+    // Bit 256 with the groups only when a text or the direct-group count changed.
+    void setGroups_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("direct");
+        QTest::addColumn<uint>("bits");
+        QTest::newRow("description of group 3") << -3 << 800 << 64u;
+        QTest::newRow("text of group 3") << 3 << 800 << 320u;
+        QTest::newRow("direct-group count") << 0 << 700 << 320u;
+    }
+
+    void setGroups()
+    {
+        QFETCH(int, group);
+        QFETCH(int, direct);
+        QFETCH(uint, bits);
+        Plant plant;
+        OvGroupsSystem groups = plant.groups();
+        if (group > 0)
+            groups.groupAt(group - 1)->setCBE("(G9)");
+        else if (group < 0)
+            groups.groupAt(-group - 1)->setDescription("Stairs");
+        groups.setDirectGroupsCount(direct);
+        plant.setGroups(groups);
+        QCOMPARE(plant.getModificationStat(), bits);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPlantChecks)
+#include "tst_plantchecks.moc"

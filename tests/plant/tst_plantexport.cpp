@@ -1,0 +1,243 @@
+// The plant's CSV export set: the files and their order, the general-parameter file, failures,
+// and the topology document built from this export's loop files only. No translation is
+// installed, so every label is its message id.
+#include "plant/Plant.h"
+
+#include "../app/IsolatedHome.h"
+#include "LoopTestSupport.h"
+#include "PlantTestSupport.h"
+#include "app/OvParameters.h"
+#include "io/XMLmodifier.h"
+#include "TestBase.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+
+namespace {
+
+// What the topology writer was given, and the folder's files when it was called.
+QStringList s_loopFiles;
+QStringList s_filesBefore;
+
+bool recordingWriter(const QString& folder, const QStringList& loopFiles)
+{
+    s_loopFiles.clear();
+    for (const QString& path : loopFiles)
+        s_loopFiles << QFileInfo(path).fileName();
+    s_filesBefore = QDir(folder).entryList(QDir::Files, QDir::Name);
+    return XMLmodifier::writeTopologyXml(folder, loopFiles);
+}
+
+QString readText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString("missing");
+}
+
+// CPU 1 (KV-1600) named "Main panel", loop 1 ADV with a sensor in zone 1 and a two-channel
+// module whose channels lie in zones 1 and 2; zones 1 and 2 named.
+void buildPlant(Plant& plant)
+{
+    plant.setCPUStat(0, true);
+    plant.setCPUType(0, 7);
+    plant.setCPUDescription(0, "Main panel");
+    QVERIFY(plant.setCPULoopType(0, 0, 0));
+    OvGenericPoint sensor = looptest::typed(1, 1, 2, 1, 1, 1, 65, 60);
+    sensor.setDescription("Hall sensor");
+    sensor.setAreaIndex(1);
+    plant.setPoint(sensor);
+    OvGenericPoint module = looptest::typed(1, 1, 9, 1, 2, 1, 180, 22, 2);
+    looptest::editChannels(module, [](OvGenericSubPoint& c, int i) {
+        c.setDescription(i == 0 ? "Bell" : "Door");
+        c.setAreaIndex(i + 1);
+    });
+    plant.setPoint(module);
+    plant.areas().areaAt(0)->setDescription("Hall");
+    plant.areas().areaAt(1)->setDescription("Stairs");
+}
+
+QString head(const QString& type, const QString& label, const QString& number)
+{
+    return QString(" <PanelData Type=\"%1\">\n  <PanelLabel>%2</PanelLabel>\n  <PanelNumber>%3</PanelNumber>\n")
+        .arg(type, label, number);
+}
+
+QString deviceHead(const QString& position, const QString& type, const QString& label, const QString& zone,
+                   const QString& zoneLabel, const QString& typeId)
+{
+    return QString("  <Device>\n   <LoopNumber>1</LoopNumber>\n   <PositionOnLoop>%1</PositionOnLoop>\n"
+                   "   <Type>%2</Type>\n   <Label>%3</Label>\n   <ZoneAddress>%4</ZoneAddress>\n"
+                   "   <ZoneLabel>%5</ZoneLabel>\n   <SerialNumber></SerialNumber>\n"
+                   "   <DeviceTypeID>%6</DeviceTypeID>\n   <DeviceManufactureDate></DeviceManufactureDate>\n")
+        .arg(position, type, label, zone, zoneLabel, typeId);
+}
+
+QString channel(const QString& label, const QString& number, const QString& zone, const QString& zoneLabel)
+{
+    return QString("    <Module>\n     <Type>FORC</Type>\n     <Label>%1</Label>\n     <Number>%2</Number>\n"
+                   "     <ZoneAddress>%3</ZoneAddress>\n     <ZoneLabel>%4</ZoneLabel>\n    </Module>\n")
+        .arg(label, number, zone, zoneLabel);
+}
+
+// Panel 1's devices: the sensor (code 65, type row 60, both named "ASD"), the module (code 180,
+// "LM-81 OUTPUT X2") from its summary row, its channels of type row 22 ("FORC").
+QString panelOneDevices()
+{
+    return deviceHead("2", "ASD", "Hall sensor", "1", "Hall", "0") + "   <SubModule></SubModule>\n  </Device>\n"
+           + deviceHead("9", "LM-81 OUTPUT X2", "", "", "", "1") + "   <SubModule>\n"
+           + channel("Bell", "1", "1", "Hall") + channel("Door", "2", "2", "Stairs") + "   </SubModule>\n  </Device>\n";
+}
+
+} // namespace
+
+class TstPlantExport : public TestBase {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestBase::initTestCase();
+        Configuration::instance()->set_appName("TopoApp");
+        Configuration::instance()->set_orgName("Org");
+        Plant::setTopologyWriter(&recordingWriter);
+    }
+
+    void init()
+    {
+        QCOMPARE(g_zpConf->new_config(8), 0);
+        planttest::resetPanel();
+        g_zpConf->set_networked(1);
+        s_loopFiles.clear();
+        s_filesBefore.clear();
+    }
+
+    void smallPlant_data()
+    {
+        QTest::addColumn<bool>("repeater");
+        QTest::addColumn<QStringList>("files");
+        const QStringList set{"CSV_AREASSYSTEM.csv", "CSV_CPUSSYSTEM.csv", "CSV_GROUPSSYSTEM.csv",
+                              "CSV_PLANTGENPARAMETER.csv", "Loop_ 1_ 1.csv", "Loop_ 1_ 2.csv"};
+        QTest::newRow("no repeater enabled") << false << set;
+        QStringList withRepeater = set;
+        withRepeater.insert(4, "CSV_REPEATER.csv");
+        QTest::newRow("a repeater enabled") << true << withRepeater;
+    }
+
+    // The document is written last, from the files just written.
+    void smallPlant()
+    {
+        QFETCH(bool, repeater);
+        QFETCH(QStringList, files);
+        QTemporaryDir dir;
+        Plant plant;
+        buildPlant(plant);
+        if (repeater)
+            plant.enableRepeater(2, true);
+        QVERIFY(plant.exportCsvFiles(dir.path()));
+        QCOMPARE(plant.lastError(), 0u);
+        QCOMPARE(s_filesBefore, files);
+        QCOMPARE(s_loopFiles, QStringList({"Loop_ 1_ 1.csv", "Loop_ 1_ 2.csv"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), files + QStringList{"TopoAppPlant.xml"});
+        const QString expected = "<TopologyImport>\n" + head("KV-1600", "Main panel", "0") + panelOneDevices()
+                                 + " </PanelData>\n</TopologyImport>\n";
+        QCOMPARE(readText(dir.path() + "/TopoAppPlant.xml"), expected);
+    }
+
+    // A loop file an earlier export left for CPU 3 stays out; the two panels are numbered.
+    void staleLoopFile()
+    {
+        QTemporaryDir dir;
+        QFile stale(dir.path() + "/Loop_ 3_ 1.csv");
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("CSV_PT_SENSOR,4,Stale,ASD,1,0,0,0,1,1,1,,1,0,,,,1\n");
+        stale.close();
+        Plant plant;
+        buildPlant(plant);
+        plant.setCPUStat(1, true);
+        plant.setCPUType(1, 7);
+        plant.setCPUDescription(1, "Annex");
+        QVERIFY(plant.exportCsvFiles(dir.path()));
+        QCOMPARE(s_loopFiles, QStringList({"Loop_ 1_ 1.csv", "Loop_ 1_ 2.csv", "Loop_ 2_ 1.csv", "Loop_ 2_ 2.csv"}));
+        const QString expected = "<TopologyImport>\n" + head("KV-1600", "Main panel", "1") + panelOneDevices()
+                                 + " </PanelData>\n" + head("KV-1600", "Annex", "2") + " </PanelData>\n"
+                                 + "</TopologyImport>\n";
+        QCOMPARE(readText(dir.path() + "/TopoAppPlant.xml"), expected);
+    }
+
+    void failures()
+    {
+        Plant plant;
+        QVERIFY(!plant.exportCsvFiles(QString()));
+        QCOMPARE(plant.lastError(), 258u);
+        QVERIFY(s_filesBefore.isEmpty());
+        QTemporaryDir dir;
+        expectWarning("a file of the set could not be written");
+        QVERIFY(!plant.exportCsvFiles(dir.path() + "/none"));
+        QCOMPARE(plant.lastError(), 258u);
+        QVERIFY(plant.exportCsvFiles(dir.path()));
+        QCOMPARE(plant.lastError(), 0u);
+    }
+
+    // Printer lines only with the printer, the siren delay only without instant activation.
+    void parameters_data()
+    {
+        QTest::addColumn<bool>("printer");
+        QTest::addColumn<bool>("instant");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("defaults") << false << true
+                                  << "CSV_SIRENINSTANTACTIVATION,STR_ENABLED\n";
+        QTest::newRow("printer, delayed sirens")
+            << true << false
+            << "CSV_PRINTER_PARITY,printerParityEven\nCSV_PRINTER_BAUD_RATE,19200\n|"
+               "CSV_SIRENINSTANTACTIVATION,STR_DISABLED\nCSV_SIRENDELAYTIME,120\n";
+    }
+
+    void parameters()
+    {
+        QFETCH(bool, printer);
+        QFETCH(bool, instant);
+        QFETCH(QString, lines);
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/p.csv";
+        Plant plant;
+        plant.setDescription("North site");
+        plant.setPrinterStat(printer);
+        plant.setPrinterParity(2);
+        plant.setPrinterBaudRate(19200);
+        plant.setSirenInstantActivation(instant);
+        plant.setSirenDelayTime(120);
+        plant.set_plantReleU1(1);
+        plant.set_plantReleFU2(4);
+        const QStringList parts = lines.split('|');
+        const QString printerLines = parts.size() > 1 ? parts.at(0) : QString();
+        const QString sirenLines = parts.last();
+        const QString body = "CSV_DESCRIPTION,North site\nCSV_PRINTERSTAT," + QString(printer ? "1" : "0") + "\n"
+                             + printerLines
+                             + "CSV_WALKTEST,0\nCSV_WALKTESTCPUID,4294967295\nCSV_WALKTESTLOOPID,4294967295\n"
+                               "CSV_WALKTESTMODULEID,4294967295\nCSV_WALKTESTSUBID,4294967295\nCSV_FLASHINGSTAT,0\n"
+                             + sirenLines
+                             + "CSV_DETECTORSCHECKSTAT,0\nCSV_DETECTORSCHECKTIME,0\n"
+                               "CSV_ACKNOWLEDGEMENTINHIBITIONTIME,0\nCSV_AUTOACKNOWLEDGEMENTSTAT,0\n"
+                               "CSV_AUTOACKNOWLEDGEMENTTIME,0\nCSV_FAILURESYSTEMTIME,0\nCSV_DRIFTALLERT,0\n"
+                               "CSV_SERIALNUMBERSCHECKSTAT,0\nPRE_ALARM_LVL_PAR_LBL,70\nCSV_STORAGEPRINT,0\n"
+                               "CSV_FAILUREIVALIDRESPONSETIME,5\nCSV_FALSEFAILURETIMETYPEID,8\n"
+                               "CSV_OPENCIRCUITSFAILURETIME,10\nCSV_CAMERALOWVALUETIMEFAILURE,20\n"
+                               "CSV_FAULTMAINTENANCETIME,216\nSIRENE_CORRELATION_ENABLED,1\nCSV_SIRENSOUNDTYPE,1\n"
+                               "CSV_SIRENVOLUME,1\nCSV_EVACSOUNDTYPE,1\nCSV_EVACSOUNDVOLUME,1\nCSV_SIRENPHASESTAT,0\n"
+                               "RLALLEnabled,ReleCONTROLLEDNO\nRLU1Enabled,ReleCONTROLLEDDIODE\n"
+                               "RLU2Enabled,ReleCONTROLLEDNO\nRLFU1Enabled,ReleFNessuno\nRLFU2Enabled,ReleFAllarme\n";
+        const QString before = QDateTime::currentDateTime().toString("yyyyMMdd hh:mm");
+        QVERIFY(plant.exportParametersCsv(path));
+        const QString after = QDateTime::currentDateTime().toString("yyyyMMdd hh:mm");
+        const QString top = "CSV_FILENAME," + path + "\nTopoApp Org,ID_OV_VERSION_LBL,2.7\nCSV_CREATEDON,%1\n\n";
+        const QString text = readText(path);
+        if (text != top.arg(after) + body)
+            QCOMPARE(text, top.arg(before) + body);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPlantExport)
+#include "tst_plantexport.moc"

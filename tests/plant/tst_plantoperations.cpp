@@ -1,0 +1,389 @@
+// The plant's CPU slots (change bits, signals, the no-change rule), the questions they ask, and
+// the area counts that follow moved points.
+#include "plant/Plant.h"
+
+#include "../app/IsolatedHome.h"
+#include "LoopTestSupport.h"
+#include "PlantTestSupport.h"
+#include "ScriptedDialogs.h"
+#include "TestBase.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+static const IsolatedHome s_home;
+
+namespace {
+
+// What a call emitted, in spy order: each signal's name with the index of the CPU copy or its
+// index argument (and the loop arguments), then the change bits reported.
+class SignalLog {
+public:
+    explicit SignalLog(Plant& plant)
+    {
+        add("desc", &plant, &Plant::cpuDescriptionChanged);
+        add("sib", &plant, &Plant::cpuSibDataChanged);
+        add("libs", &plant, &Plant::cpuLibCountChanged);
+        add("cpu", &plant, QOverload<CPUDevice>::of(&Plant::cpuDataChanged));
+        add("cpuIndex", &plant, QOverload<uint>::of(&Plant::cpuDataChanged));
+        add("ext", &plant, QOverload<CPUDevice>::of(&Plant::cpuExtensionFlagChanged));
+        add("extIndex", &plant, QOverload<int>::of(&Plant::cpuExtensionFlagChanged));
+        add("open", &plant, &Plant::loopOpenFlagChanged);
+        add("type", &plant, &Plant::loopTypeChanged);
+        add("bits", &plant, &Plant::plantDataChanged);
+    }
+
+    void clear()
+    {
+        for (auto& spy : m_spies)
+            spy.second->clear();
+    }
+
+    QString text() const
+    {
+        QStringList parts;
+        for (const auto& spy : m_spies) {
+            for (const QList<QVariant>& args : *spy.second) {
+                const QVariant first = args.value(0);
+                QString value = first.canConvert<CPUDevice>() ? QString::number(first.value<CPUDevice>().index())
+                                                               : first.toString();
+                if (args.size() == 3)
+                    value += "/" + args.at(1).toString() + "/" + args.at(2).toString();
+                parts << spy.first + "=" + value;
+            }
+        }
+        return parts.join(' ');
+    }
+
+private:
+    template <class Signal>
+    void add(const char* name, Plant* plant, Signal signal)
+    {
+        m_spies.emplace_back(name, std::make_unique<QSignalSpy>(plant, signal));
+    }
+
+    std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> m_spies;
+};
+
+// One slot call: a name and its numbers; "desc" takes a text.
+bool run(Plant& plant, const QString& statement)
+{
+    const QStringList w = statement.trimmed().split(' ');
+    const auto n = [&w](int i) { return w.value(i).toInt(); };
+    const auto u = [&w](int i) { return w.value(i).toUInt(); };
+    const QString& op = w.at(0);
+    if (op == "desc")
+        return plant.setCPUDescription(n(1), w.mid(2).join(' '));
+    if (op == "sib")
+        return plant.enableSIB(n(1));
+    if (op == "rs")
+        return plant.enableRSSIB(n(1), uchar(n(2)));
+    if (op == "net")
+        return plant.enableNetworkSIB(n(1), u(2), u(3), u(4));
+    if (op == "gw")
+        return plant.enableNetworkGW(n(1), u(2), u(3), u(4));
+    if (op == "supnone")
+        return plant.setSupervisorNotInstalled(n(1));
+    if (op == "rtu")
+        return plant.setSupervisorModbusRTU(n(1), n(2), n(3));
+    if (op == "tcp")
+        return plant.setSupervisorModbusTCP(n(1), u(2), u(3), u(4));
+    if (op == "bacnet")
+        return plant.setSupervisorBacnet(n(1), u(2), u(3), u(4));
+    if (op == "nosib")
+        return plant.disableSIB(n(1));
+    if (op == "ups")
+        return plant.setUPSFlag(n(1), n(2) != 0);
+    if (op == "stat")
+        plant.setCPUStat(n(1), n(2) != 0);
+    else if (op == "open")
+        plant.setCPULoopOpenFlag(u(1), u(2), n(3) != 0);
+    else if (op == "type")
+        return plant.setCPULoopType(u(1), u(2), u(3));
+    else if (op == "libs")
+        plant.setCPULibCount(n(1), n(2));
+    else
+        qFatal("unknown statement %s", qPrintable(statement));
+    return true;
+}
+
+} // namespace
+
+class TstPlantOperations : public TestBase {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QCOMPARE(g_zpConf->new_config(8), 0);
+        planttest::resetPanel();
+        g_zpConf->set_networked(1);
+    }
+
+    // Every statement but the last prepares the plant; the last one is watched.
+    void cpuSlots_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QString>("emitted");
+        QTest::newRow("description") << "desc 0 North" << true << "desc=1 cpuIndex=0 bits=16";
+        QTest::newRow("description unchanged") << "desc 0 North; desc 0 North" << false << "";
+        QTest::newRow("description past the list, empty") << "desc 70" << false << "";
+        QTest::newRow("description past the list") << "desc 70 X" << true << "desc=0 cpuIndex=70 bits=16";
+        QTest::newRow("bit already set") << "desc 0 North; desc 0 South" << true << "desc=1 cpuIndex=0";
+        QTest::newRow("SIB") << "sib 0" << true << "sib=1 cpuIndex=0 bits=16";
+        QTest::newRow("SIB again") << "sib 0; sib 0" << false << "";
+        QTest::newRow("SIB past the list") << "sib 64" << true << "sib=0 cpuIndex=64 bits=16";
+        QTest::newRow("RS port same") << "rs 1 3; rs 1 3" << false << "";
+        QTest::newRow("RS port other") << "rs 1 3; rs 1 4" << true << "sib=2 cpuIndex=1";
+        QTest::newRow("network SIB gateway") << "net 0 1 2 3; net 0 1 2 4" << true << "sib=1 cpuIndex=0";
+        QTest::newRow("gateway without SIB") << "gw 0 5 6 7; gw 0 5 6 7" << true << "sib=1 cpuIndex=0";
+        QTest::newRow("gateway same") << "sib 0; gw 0 5 6 7; gw 0 5 6 7" << false << "";
+        QTest::newRow("gateway other") << "gw 0 5 6 7; gw 0 5 6 8" << true << "sib=1 cpuIndex=0";
+        QTest::newRow("disable without SIB") << "nosib 0" << false << "";
+        QTest::newRow("disable") << "sib 0; nosib 0" << true << "sib=1 cpuIndex=0";
+        QTest::newRow("supervisor none already") << "supnone 0" << false << "";
+        QTest::newRow("supervisor none") << "rtu 0 5 2; supnone 0" << true << "sib=1 cpuIndex=0";
+        QTest::newRow("Modbus RTU") << "rtu 0 5 2" << true << "sib=1 cpuIndex=0 bits=16";
+        QTest::newRow("Modbus RTU same") << "rtu 0 5 2; rtu 0 5 2" << false << "";
+        QTest::newRow("Modbus RTU baud") << "rtu 0 5 2; rtu 0 5 3" << true << "sib=1 cpuIndex=0";
+        QTest::newRow("Modbus RTU past the list") << "rtu 64 5 2" << false << "";
+        QTest::newRow("BACnet after TCP") << "tcp 0 1 2 3; bacnet 0 1 2 3" << true << "sib=1 cpuIndex=0";
+        QTest::newRow("UPS") << "ups 0 1" << true << "ext=1 extIndex=0 bits=16";
+        QTest::newRow("UPS same") << "ups 0 0" << true << "";
+        QTest::newRow("UPS off past the list") << "ups 70 0" << true << "";
+        QTest::newRow("UPS on past the list") << "ups 70 1" << true << "ext=0 extIndex=70 bits=16";
+        QTest::newRow("enable CPU 2") << "stat 1 1" << true << "cpu=2 cpuIndex=1 bits=16";
+        QTest::newRow("open loop") << "open 0 1 1" << true << "open=0/1/true bits=16";
+        QTest::newRow("close a closed loop") << "open 0 1 0" << true << "";
+        QTest::newRow("open past the list") << "open 70 0 1" << true << "open=70/0/true bits=16";
+        QTest::newRow("retype an empty loop") << "type 0 0 2" << true << "type=0/0/2 bits=16";
+        QTest::newRow("retype to the same type") << "type 0 0 2; type 0 0 2" << true << "";
+        QTest::newRow("type 0 past the list") << "type 70 0 0" << true << "";
+        QTest::newRow("type 1 past the list") << "type 70 0 1" << true << "type=70/0/1 bits=16";
+        QTest::newRow("LIB count 0") << "libs 0 0" << true << "";
+        QTest::newRow("LIB count unchanged") << "libs 0 1" << true << "";
+        QTest::newRow("LIB count 2") << "libs 0 2" << true << "libs=1 cpuIndex=0 bits=16";
+        QTest::newRow("LIB count negative CPU") << "libs -1 2" << true << "";
+    }
+
+    void cpuSlots()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, result);
+        QFETCH(QString, emitted);
+        Plant plant;
+        QCOMPARE(plant.getModificationStat(), 0u);
+        SignalLog log(plant);
+        const QStringList statements = script.split(';');
+        for (int i = 0; i + 1 < statements.size(); ++i)
+            run(plant, statements.at(i));
+        log.clear();
+        QCOMPARE(run(plant, statements.last()), result);
+        QCOMPARE(log.text(), emitted);
+        QCOMPARE(plant.getModificationStat(), emitted.isEmpty() && statements.size() == 1 ? 0u : 16u);
+    }
+
+    void cpuStatWritesTheRecordOfThePosition()
+    {
+        Plant plant;
+        plant.setCPUStat(2, true);
+        QVERIFY(plant.getCPUStat(2));
+        QCOMPARE(planttest::block(2).at(int(4 + 61 * 2 + 52)) & 1, 1);
+        QCOMPARE(planttest::block(2).at(int(4 + 61 * 1 + 52)) & 1, 0);
+    }
+
+    // KV-4600 (type 8) needs 4 to 8 loops, KV-1600 (type 7) 2: a type needing fewer boards is
+    // asked about, and the boards follow what the type allows.
+    void cpuType()
+    {
+        Plant plant;
+        QCOMPARE(plant.getCPULibCount(0), 1);
+        plant.setCPUType(0, 8);
+        QCOMPARE(plant.getCPUType(0), 8);
+        QCOMPARE(plant.getCPULibCount(0), 2);
+        ScriptedDialogs dialogs;
+        dialogs.answer(PlantMessage::Cancel);
+        dialogs.answer(PlantMessage::Ok);
+        QSignalSpy libs(&plant, &Plant::cpuLibCountChanged);
+        plant.setCPUType(0, 7);
+        QCOMPARE(plant.getCPUType(0), 8);
+        plant.setCPUType(0, 7);
+        QCOMPARE(plant.getCPUType(0), 7);
+        QCOMPARE(plant.getCPULibCount(0), 1);
+        QCOMPARE(dialogs.asked().size(), 2);
+        QCOMPARE(libs.count(), 2);
+        plant.setCPUType(0, 8);
+        QCOMPARE(dialogs.asked().size(), 2);
+    }
+
+    void fewerBoardsAsked_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("boards");
+        QTest::newRow("cancel") << int(PlantMessage::Cancel) << 3;
+        QTest::newRow("ok") << int(PlantMessage::Ok) << 1;
+    }
+
+    // Cancelling keeps the boards but still marks the CPU data and tells the pages.
+    void fewerBoardsAsked()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, boards);
+        Plant plant;
+        plant.setCPULibCount(0, 3);
+        QCOMPARE(plant.getCPULibCount(0), 3);
+        ScriptedDialogs dialogs;
+        dialogs.answer(PlantMessage::Button(answer));
+        QSignalSpy libs(&plant, &Plant::cpuLibCountChanged);
+        plant.setCPULibCount(0, 1, true);
+        QCOMPARE(dialogs.asked().size(), 1);
+        const PlantMessage& asked = dialogs.asked().first();
+        QCOMPARE(asked.icon, PlantMessage::Warning);
+        QCOMPARE(asked.text, QString("USR_MSG_CONFIRM_PLANT_CHANGE_TYPE."));
+        QCOMPARE(asked.buttons, PlantMessage::Ok | PlantMessage::Cancel);
+        QCOMPARE(asked.defaultButton, PlantMessage::Cancel);
+        QCOMPARE(plant.getCPULibCount(0), boards);
+        QCOMPARE(libs.count(), 1);
+        QCOMPARE(plant.getModificationStat(), 16u);
+    }
+
+    // The plant's loops may reach the plant type's maximum, never pass it.
+    void loopLimit()
+    {
+        Plant plant;
+        QVERIFY(plant.setPlantType(0, false));
+        const int lines = plant.getCPULoopCount(0) / plant.getCPULibCount(0);
+        const int maxBoards = plant.getLoopMaxCount() / lines;
+        QVERIFY(maxBoards >= 2 && maxBoards <= 4);
+        ScriptedDialogs dialogs;
+        dialogs.answer(PlantMessage::Ok);
+        QSignalSpy index(&plant, QOverload<uint>::of(&Plant::cpuDataChanged));
+        QSignalSpy libs(&plant, &Plant::cpuLibCountChanged);
+        plant.setCPULibCount(0, maxBoards + 1, true);
+        QCOMPARE(dialogs.asked().size(), 1);
+        QCOMPARE(dialogs.asked().first().icon, PlantMessage::Critical);
+        QCOMPARE(dialogs.asked().first().text, QString("USR_ERR_TOO_MANY_LOOPS"));
+        QCOMPARE(dialogs.asked().first().detailedText,
+                 QString("USR_ERR_TOO_MANY_LOOPS_DTL: %1").arg(plant.getLoopMaxCount()));
+        QCOMPARE(plant.getCPULibCount(0), 1);
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(libs.count(), 0);
+        plant.setCPULibCount(0, maxBoards, true);
+        QCOMPARE(dialogs.asked().size(), 1);
+        QCOMPARE(plant.getCPULibCount(0), maxBoards);
+    }
+
+    void loopTypeOfALoopWithPoints_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<int>("type");
+        QTest::newRow("no") << int(PlantMessage::No) << false << 1;
+        QTest::newRow("yes") << int(PlantMessage::Yes) << true << 2;
+    }
+
+    void loopTypeOfALoopWithPoints()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, result);
+        QFETCH(int, type);
+        Plant plant;
+        QVERIFY(plant.setCPULoopType(0, 0, 1));
+        const OvGenericPoint sensor = looptest::typed(1, 1, 2, 2, 1, 1, 30, 4);
+        plant.setPoint(sensor);
+        QVERIFY(plant.getPoint(0, 0, 1, 1)->isValid());
+        ScriptedDialogs dialogs;
+        dialogs.answer(PlantMessage::Button(answer));
+        QSignalSpy typeChanged(&plant, &Plant::loopTypeChanged);
+        QCOMPARE(plant.setCPULoopType(0, 0, 2), result);
+        QCOMPARE(dialogs.asked().size(), 1);
+        QCOMPARE(dialogs.asked().first().text, QString("USR_MSG_CHANGE_LOOP_TYPE_RQST"));
+        QCOMPARE(dialogs.asked().first().informativeText, QString("USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO"));
+        QCOMPARE(dialogs.asked().first().defaultButton, PlantMessage::No);
+        QCOMPARE(plant.getCPULoopType(0, 0), type);
+        QCOMPARE(typeChanged.count(), result ? 1 : 0);
+    }
+
+    // A sensor counted into area 3, then moved; the positions of the changed areas come new
+    // area first.
+    void areaCountsAfterMoves_data()
+    {
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("counts");
+        QTest::addColumn<QString>("request");
+        QTest::newRow("to area 5") << 5 << "0 1" << "4 2";
+        QTest::newRow("same area") << 3 << "1 0" << "";
+        QTest::newRow("out of all areas") << -1 << "0 0" << "2";
+        QTest::newRow("area 0") << 0 << "0 0" << "2";
+        QTest::newRow("last area") << 2000 << "0 0 1" << "1999 2";
+        QTest::newRow("past the last area") << 2001 << "0 0" << "2";
+    }
+
+    void areaCountsAfterMoves()
+    {
+        QFETCH(int, to);
+        QFETCH(QString, counts);
+        QFETCH(QString, request);
+        Plant plant;
+        QCOMPARE(plant.areas().count(), 2000);
+        QVERIFY(plant.setCPULoopType(0, 0, 1));
+        OvGenericPoint sensor = looptest::typed(1, 1, 2, 2, 1, 1, 30, 4);
+        sensor.setAreaIndex(3);
+        plant.cpus().setPoint(&sensor);
+        plant.countAreaDevices();
+        QCOMPARE(plant.areas().areas().at(2).sensorCount(), 1u);
+        QSignalSpy rqst(&plant, &Plant::updateAreasModelRqst);
+        sensor.setAreaIndex(to);
+        plant.setPoint(sensor);
+        QStringList seen{QString::number(plant.areas().areas().at(2).sensorCount()),
+                         QString::number(plant.areas().areas().at(4).sensorCount())};
+        if (to == 2000)
+            seen << QString::number(plant.areas().areas().at(1999).sensorCount());
+        QCOMPARE(seen.join(' '), counts);
+        QStringList positions;
+        for (const QList<QVariant>& args : rqst) {
+            for (int p : args.at(0).value<QVector<int>>())
+                positions << QString::number(p);
+        }
+        QCOMPARE(positions.join(' '), request);
+        QCOMPARE(rqst.count(), request.isEmpty() ? 0 : 1);
+        QCOMPARE(plant.getPoint(0, 0, 1, 1)->areaIndex(), to);
+    }
+
+    // The point table's batch: channels move between module counts, a text change marks the
+    // CBE bit.
+    void pointsFromTheTable()
+    {
+        Plant plant;
+        QVERIFY(plant.setCPULoopType(0, 0, 1));
+        OvGenericPoint module = looptest::typed(1, 1, 9, 2, 2, 1, 133, 53, 2);
+        looptest::editChannels(module, [](OvGenericSubPoint& c, int i) { c.setAreaIndex(i + 1); });
+        plant.cpus().setPoint(&module);
+        plant.countAreaDevices();
+        QCOMPARE(plant.areas().areas().at(0).moduleCount(), 1u);
+        QCOMPARE(plant.areas().areas().at(1).moduleCount(), 1u);
+
+        OvGenericSubPoint second = module.subPoints().at(1);
+        second.setAreaIndex(1);
+        QSignalSpy rqst(&plant, &Plant::updateAreasModelRqst);
+        plant.setPoints({&second});
+        QCOMPARE(plant.areas().areas().at(0).moduleCount(), 2u);
+        QCOMPARE(plant.areas().areas().at(1).moduleCount(), 0u);
+        QCOMPARE(rqst.count(), 1);
+        QCOMPARE(rqst.at(0).at(0).value<QVector<int>>(), QVector<int>({0, 1}));
+        QCOMPARE(plant.getModificationStat(), 16u);
+        QCOMPARE(plant.getPoint(0, 0, 8, 2)->subPoints().at(1).areaIndex(), 1);
+
+        second.setCBE("OR(G1)");
+        plant.setPoints({&second});
+        QCOMPARE(plant.getModificationStat(), 16u | 256u);
+        QCOMPARE(rqst.count(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPlantOperations)
+#include "tst_plantoperations.moc"
