@@ -599,8 +599,9 @@ uint OvFileMng::readGroups(Plant& plant)
             in.u16();
             if (group.number >= 1 && group.number <= plant.m_groups.count()) {
                 OvGroup stored(int(group.number));
-                stored.setDescription(group.description);
+                // Changing the direct flag clears a group: it goes first.
                 stored.setDirect(group.direct);
+                stored.setDescription(group.description);
                 stored.setCBE(group.cbe);
                 stored.setDoubleConsent(group.doubleConsent);
                 *plant.m_groups.groupAt(int(group.number - 1)) = stored;
