@@ -867,5 +867,9 @@
         <source>Enabled</source>
         <translation>Enabled</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <zlib.h>
 
 Q_LOGGING_CATEGORY(lcLegacySearch, "ov.legacy.search", QtWarningMsg)
@@ -804,18 +805,18 @@ uint OvFileMng::readLoop(CPUDevice& cpu, const char* body, qint64 size)
 {
     int owner = 0, index = 0, type = OvLoop::LOOP_UNDEFINED;
     bool open = false;
-    OvLoop loop;
+    auto loop = std::make_unique<OvLoop>();
     // The point lists are filled once owner and type are known; a loop whose owner or index
     // changes after its points starts again from empty lists.
     auto prepare = [&]() {
-        if ((loop.sensors().isEmpty() && loop.modules().isEmpty()) || loop.ownerCpu() != owner || loop.loopIndex() != index) {
-            loop = OvLoop(owner, index, open, type);
+        if ((loop->sensors().isEmpty() && loop->modules().isEmpty()) || loop->ownerCpu() != owner || loop->loopIndex() != index) {
+            loop = std::make_unique<OvLoop>(owner, index, open, type);
             return;
         }
-        if (loop.type() != type)
-            loop.setType(type, false);
-        if (loop.isOpen() != open)
-            loop.setOpen(open);
+        if (loop->type() != type)
+            loop->setType(type, false);
+        if (loop->isOpen() != open)
+            loop->setOpen(open);
     };
     Cursor in(body, size);
     while (const quint16 tag = in.nextField(nullptr)) {
@@ -836,7 +837,7 @@ uint OvFileMng::readLoop(CPUDevice& cpu, const char* body, qint64 size)
             const char* record = takeNested(in, kMaxRecordSize, &n);
             if (!record || !checked(9, record, n, offsetOf(record)))
                 break;
-            if (const uint result = readPoint(loop, record, n))
+            if (const uint result = readPoint(*loop, record, n))
                 return result;
             break;
         }
@@ -845,7 +846,7 @@ uint OvFileMng::readLoop(CPUDevice& cpu, const char* body, qint64 size)
                 return kBadEnd;
             prepare();
             if (index >= 1 && index <= CPUDevice::kMaxLibs)
-                cpu.setLoop(loop);
+                cpu.setLoop(*loop);
             else
                 qWarning("Legacy loop index %d refused", index);
             return kFileOk;
