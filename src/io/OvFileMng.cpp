@@ -35,6 +35,18 @@ void unknownTag(quint16 tag)
     qDebug().noquote() << "Unknown TAG: " + QString::number(tag);
 }
 
+// A program compiles into 32 bytes; its text is far shorter than this. The conversion's cost
+// grows with the square of the length, so a longer text is refused before it is converted.
+constexpr int kMaxProgramText = 1024;
+
+QString displayProgram(const QString& storageText)
+{
+    if (storageText.size() <= kMaxProgramText)
+        return Ov4800::toDisplayString(storageText);
+    qWarning("Legacy program text of %d characters refused", storageText.size());
+    return QString();
+}
+
 } // namespace
 
 // --- cursor ---
@@ -577,7 +589,7 @@ uint OvFileMng::readGroups(Plant& plant)
             group.direct = in.boolean();
             break;
         case 84:
-            group.cbe = Ov4800::toDisplayString(in.text());
+            group.cbe = displayProgram(in.text());
             break;
         case 85:
             group.doubleConsent = in.boolean();
@@ -890,7 +902,7 @@ bool OvFileMng::readPointField(OvGenericPoint& point, quint16 tag, Cursor& in, b
     case 70: point.setSensitivities(in.i32(), point.sensLow(), point.sensHigh()); break;
     case 71: point.setSensitivities(point.sensNormal(), in.i32(), point.sensHigh()); break;
     case 72: point.setSensitivities(point.sensNormal(), point.sensLow(), in.i32()); break;
-    case 75: point.setCBE(Ov4800::toDisplayString(in.text())); break;
+    case 75: point.setCBE(displayProgram(in.text())); break;
     case 77: point.setAlertLevelRAVI(in.i32()); break;
     case 92: point.setFastInput(in.i32(), point.fastInputDev2(), point.fastInputLogic()); break;
     case 93: point.setFastInput(point.fastInputDev1(), in.i32(), point.fastInputLogic()); break;

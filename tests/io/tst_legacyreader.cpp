@@ -219,6 +219,12 @@ private slots:
                                       + record(14, fInt(50, 0x7FFFFFFF) + pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "S", 1))))
             << 0u << "subs" << "" << "sub index 2147483647 refused";
         QTest::newRow("repeater 0x7FFFFFFF") << general("P") + record(15, repeater(0x7FFFFFFF, "X")) << 0u << "repeaters" << "8" << "repeater number 2147483647";
+        QTest::newRow("program of 1025 characters")
+            << general("P") + record(10, group(0, "G", false, QString(1025, QChar('1')), false)) << 0u << "group1cbe" << ""
+            << "program text of 1025 characters refused";
+        QTest::newRow("program of 1024 characters")
+            << general("P") + record(10, group(0, "G", false, QString(1024, QChar('1')), false)) << 0u << "group1cbe"
+            << QString(1024, QChar('1')) << "";
         QTest::newRow("CPU 99") << cpus(cpu(99, true, "Far", QByteArray())) << 0u << "cpu1" << ":" << "CPU index 99 refused";
         QTest::newRow("loop 0") << cpus(cpu(1, false, "C", loop(1, 0, 0, false, QByteArray()))) << 0u << "cpu1" << ":C" << "loop index 0 refused";
     }
@@ -249,6 +255,8 @@ private slots:
             value = QString(first.upsFlag() ? "1:" : ":") + first.description();
         else if (probe == "group1")
             value = QString("%1:%2").arg(plant.groups().groups().at(0).index()).arg(plant.groups().groups().at(0).description());
+        else if (probe == "group1cbe")
+            value = plant.groups().groups().at(0).cbe();
         else if (probe == "filters")
             value = QString::number(first.annunciators().annunciators().value(3).filters().value(0)->getType());
         else if (probe == "siren")
