@@ -83,6 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         std::abort();
     file.close();
+    // The reader adds annunciators under any address it is given; a periodic reset keeps a
+    // long run's plant from growing.
+    static unsigned runs = 0;
+    if (++runs % 1000 == 0)
+        g_plant->setDefaultParameters();
     OvFileMng reader(g_path, false);
     const uint read = reader.readFile();
     if (!isResultCode(read, false))
