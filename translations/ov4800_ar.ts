@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>مرحّل الوظيفة 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>ملف المنشأة هذا من إصدار سابق وقد تم تحويله. تحقق من المنشأة بالكامل قبل حفظها أو ترجمتها.</translation>
+    </message>
 </context>
 </TS>

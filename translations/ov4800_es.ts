@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Relé de función 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Este archivo de instalación procede de una versión anterior y se ha convertido. Compruebe toda la instalación antes de guardarla o compilarla.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Relais de fonction 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Ce fichier d'installation provient d'une version antérieure et a été converti. Vérifiez toute l'installation avant de l'enregistrer ou de la compiler.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Funkciórelé 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Ez a létesítményfájl egy korábbi kiadásból származik, és át lett alakítva. Mentés vagy fordítás előtt ellenőrizze a teljes létesítményt.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Relè funzione 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Questo file impianto proviene da una versione precedente ed è stato convertito. Verificare l'intero impianto prima di salvarlo o compilarlo.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>ממסר פונקציה 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>קובץ המתקן הזה הגיע מגרסה קודמת והומר. בדוק את כל המתקן לפני השמירה או ההידור.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Functierelais 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Dit installatiebestand komt uit een eerdere versie en is omgezet. Controleer de hele installatie voordat u deze opslaat of compileert.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Funksjonsrelé 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Denne anleggsfilen kommer fra en tidligere versjon og er konvertert. Kontroller hele anlegget før du lagrer eller kompilerer det.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Relé de função 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Este ficheiro de instalação provém de uma versão anterior e foi convertido. Verifique toda a instalação antes de a guardar ou compilar.</translation>
+    </message>
 </context>
 </TS>

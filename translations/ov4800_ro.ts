@@ -1043,5 +1043,9 @@
         <source>Function relay 2</source>
         <translation>Releu funcție 2</translation>
     </message>
+    <message id="LegacyFileOV4800">
+        <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
+        <translation>Acest fișier de instalație provine dintr-o versiune anterioară și a fost convertit. Verificați întreaga instalație înainte de a o salva sau compila.</translation>
+    </message>
 </context>
 </TS>

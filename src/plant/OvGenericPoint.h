@@ -14,6 +14,9 @@ class OvGenericSubPoint;
 class PointType;
 
 class OvGenericPoint {
+    // The legacy reader sets the device code as stored and grows the channels from the point.
+    friend class OvFileMng;
+
 public:
     // Feature bits of a type row.
     enum Feature : uint {

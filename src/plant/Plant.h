@@ -26,9 +26,12 @@
 #include <memory>
 
 class OvParametersReference;
+class OvFileMng;
 
 class Plant : public QObject, public Ov4800::CBEPlantInfo {
     Q_OBJECT
+    // The legacy reader writes the parameters straight in, without setters or signals.
+    friend class OvFileMng;
     Q_PROPERTY(QString description READ getDescription WRITE setDescription NOTIFY descriptionChanged)
     Q_PROPERTY(uint plantReleAll READ plantReleAll WRITE set_plantReleAll NOTIFY plantReleAllChanged)
     Q_PROPERTY(uint plantReleU1 READ plantReleU1 WRITE set_plantReleU1 NOTIFY plantReleU1Changed)
@@ -164,6 +167,8 @@ public:
     // A plant file (plantFile) or a panel image into the panel configuration; the caller then
     // runs copyFrom.
     uint loadFromFile(const QString& fileName, bool plantFile);
+    // A plant file of an earlier release, through the installed legacy reader.
+    uint loadLegacyFile(const QString& fileName, int previousConfig);
 
     // --- CPU, loop and point operations ---
     // Stores the point where its CPU, loop and address say, moving it between area counts.

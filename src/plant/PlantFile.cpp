@@ -2,6 +2,10 @@
 // header (i32 magic 0x13F0C475, i16 version 0x0200, then qCompress(image) as a byte array).
 #include "plant/Plant.h"
 
+#include "plant/PlantDialogs.h"
+
+#include "plant/PlantLegacyReader.h"
+
 #include "app/Configuration.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
@@ -67,7 +71,18 @@ uint readImage(QFile& file, QByteArray* image)
     return image->isEmpty() ? Plant::kFileBadFormat : Plant::kFileOk;
 }
 
+PlantLegacyReaderFactory& legacyReaderFactory()
+{
+    static PlantLegacyReaderFactory factory;
+    return factory;
+}
+
 } // namespace
+
+void setPlantLegacyReaderFactory(PlantLegacyReaderFactory factory)
+{
+    legacyReaderFactory() = std::move(factory);
+}
 
 uint Plant::saveToFile(const QString& fileName, int* skippedDevices)
 {
@@ -127,8 +142,8 @@ uint Plant::loadFromFile(const QString& fileName, bool plantFile)
         const int config = Configuration::instance()->configNumber();
         if (config < kFirstLegacyConfig || config > kLastLegacyConfig)
             return kFileBadVersion;
-        qWarning() << "Plant file version" << version << "needs the legacy reader";
-        return kFileBadVersion;
+        file.close();
+        return loadLegacyFile(fileName, config);
     }
     QByteArray image;
     if (const uint result = readImage(file, &image))
@@ -141,4 +156,34 @@ uint Plant::loadFromFile(const QString& fileName, bool plantFile)
     }
     imageFile.close();
     return importImage(imageFile.fileName());
+}
+
+uint Plant::loadLegacyFile(const QString& fileName, int previousConfig)
+{
+    Configuration* config = Configuration::instance();
+    if (config->configNumber() == 6)
+        config->applyConfigNumber(3, true);
+    if (config->configNumber() == 5)
+        config->applyConfigNumber(4, true);
+    std::unique_ptr<PlantLegacyReader> reader;
+    if (legacyReaderFactory())
+        reader = legacyReaderFactory()(fileName);
+    if (!reader || reader->readFile() != kFileOk) {
+        config->applyConfigNumber(previousConfig, true);
+        return kFileCannotRead;
+    }
+    const uint plantType = uint(getPlantType());
+    if (const uint result = reader->loadSections(*this)) {
+        // Nothing half-read stays behind a failed load.
+        setPlantType(plantType, false);
+        setDefaultParameters();
+        config->applyConfigNumber(previousConfig, true);
+        return result;
+    }
+    copyTo();
+    PlantMessage notice;
+    notice.icon = PlantMessage::Warning;
+    notice.text = qtTrId("LegacyFileOV4800");
+    PlantDialogs::show(notice);
+    return kFileOk;
 }
