@@ -34,7 +34,7 @@ uint findToken(const QString& text, int from, TextOf textOf)
     QList<uint> candidates;
     for (uint code = 0; code < TK_COUNT; ++code) {
         const QString& t = texts.at(int(code));
-        if (!rest.startsWith(t))
+        if (t.isEmpty() || rest.isEmpty() || rest.at(0) != t.at(0) || !rest.startsWith(t))
             continue;
         if (candidates.isEmpty())
             candidates.append(code);
