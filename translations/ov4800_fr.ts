@@ -1043,5 +1043,65 @@
         <source>Function relay 2</source>
         <translation>Relais de fonction 2</translation>
     </message>
+    <message id="PLANT_ROOT_PAGE">
+        <source>System Topology</source>
+        <translation>Topologie du système</translation>
+    </message>
+    <message id="GEN_PARAMETERS_PAGE">
+        <source>System general parameters</source>
+        <translation>Paramètres généraux du système</translation>
+    </message>
+    <message id="PWD_MNG_PAGE">
+        <source>Passwords</source>
+        <translation>Mots de passe</translation>
+    </message>
+    <message id="PLANT_AREA_PAGE">
+        <source>Zone Options</source>
+        <translation>Options des zones</translation>
+    </message>
+    <message id="PLANT_GROUP_PAGE">
+        <source>Group Options</source>
+        <translation>Options des groupes</translation>
+    </message>
+    <message id="PLANT_REPEATERS_PAGE">
+        <source>CAN Bus Boosters</source>
+        <translation>Amplificateurs du bus CAN</translation>
+    </message>
+    <message id="CPU_ROOT_PAGE">
+        <source>Panel Configuration</source>
+        <translation>Configuration des centrales</translation>
+    </message>
+    <message id="ACTIVE_CPU_PAGE">
+        <source>Configuration panel</source>
+        <translation>Configuration de la centrale</translation>
+    </message>
+    <message id="LOOP_PAGE">
+        <source>Loop Configuration </source>
+        <translation>Configuration de la boucle </translation>
+    </message>
+    <message id="SHORT_LABEL_SENSOR">
+        <source>Detectors</source>
+        <translation>Détecteurs</translation>
+    </message>
+    <message id="SHORT_LABEL_MODULE">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="PAGE_PARAMETRIGENERALI">
+        <source>General parameters</source>
+        <translation>Paramètres généraux</translation>
+    </message>
+    <message id="PAGE_ZONE">
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message id="PAGE_GRUPPI">
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message id="PAGE_CENTRALE">
+        <source>Panels</source>
+        <translation>Centrales</translation>
+    </message>
 </context>
 </TS>
