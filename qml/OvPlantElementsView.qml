@@ -80,6 +80,7 @@ Rectangle {
         backgroundVisible: false
         alternatingRowColors: false
         frameVisible: false
+        horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
         onClicked: treePane._click(index)
 
         style: TreeViewStyle {
@@ -96,7 +97,8 @@ Rectangle {
 
         C1.TableViewColumn {
             role: "itemIconImagePath"
-            width: 72
+            // The branch and indentation of the deepest rows come out of this column.
+            width: 48 + fontMetrics.height * 3.6
             delegate: Item {
                 id: iconCell
                 objectName: "plantTreeIcon"
@@ -108,9 +110,9 @@ Rectangle {
 
                 Image {
                     id: icon
-                    anchors.centerIn: parent
-                    width: 48
-                    height: 48
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 40
+                    height: 40
                     fillMode: Image.PreserveAspectFit
                     source: "../Resources/" + (styleData.value ? styleData.value : "null.png")
                 }
@@ -138,7 +140,7 @@ Rectangle {
         }
         C1.TableViewColumn {
             role: "itemDescription"
-            width: Math.max(0, tree.width - 76)
+            width: Math.max(0, tree.width - 52 - fontMetrics.height * 3.6)
             delegate: Text {
                 verticalAlignment: Text.AlignVCenter
                 font.family: OvTheme.fontFamily

@@ -82,7 +82,7 @@ FocusScope {
         OvPlantElementsView {
             objectName: "plantElementsView"
             onPlantElementsClicked: workingArea.plantElementsClicked(idx)
-            SplitView.preferredWidth: 210
+            SplitView.preferredWidth: 260
             SplitView.minimumWidth: 120
             SplitView.maximumWidth: 400
         }

@@ -98,6 +98,7 @@ Item {
             backgroundVisible: false
             alternatingRowColors: false
             frameVisible: false
+            horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
             onClicked: chooser.activate(index)
             style: TreeViewStyle {
                 backgroundColor: "transparent"
