@@ -63,11 +63,9 @@ private slots:
     {
         ActiveItemsModel model;
         const QHash<int, QByteArray> roles = model.roleNames();
-        QCOMPARE(roles.value(257), QByteArray("itemIconName"));
-        QCOMPARE(roles.value(258), QByteArray("itemAddress"));
-        QCOMPARE(roles.value(259), QByteArray("itemDescription"));
-        QCOMPARE(roles.value(260), QByteArray("selectable"));
-        QVERIFY(!roles.contains(261));
+        QCOMPARE((QList<QByteArray>{roles.value(257), roles.value(258), roles.value(259), roles.value(260),
+                                    roles.value(261)}),
+                 (QList<QByteArray>{"itemIconName", "itemAddress", "itemDescription", "selectable", ""}));
         QCOMPARE(model.columnCount(), 4);
         QCOMPARE(model.rowCount(), 0);
         QVERIFY(!model.getFirstIndex().isValid());
@@ -142,10 +140,11 @@ private slots:
         const QModelIndex loop3 = at(model, {0, 2});
         QCOMPARE(model.data(loop3, 258).toInt(), 3);
         QCOMPARE(model.rowCount(loop3), 2);
-        QCOMPARE(model.data(at(model, {0, 2, 0}), 259).toString(), QString("CSV_PT_SENSOR"));
-        QCOMPARE(model.data(at(model, {0, 2, 0}), 257).toString(), QString("sensore.png"));
-        QCOMPARE(model.data(at(model, {0, 2, 1}), 259).toString(), QString("CSV_PT_MODULE"));
-        QCOMPARE(model.data(at(model, {0, 2, 1}), 257).toString(), QString("Moduli.png"));
+        QCOMPARE((QStringList{model.data(at(model, {0, 2, 0}), 259).toString(),
+                              model.data(at(model, {0, 2, 0}), 257).toString(),
+                              model.data(at(model, {0, 2, 1}), 259).toString(),
+                              model.data(at(model, {0, 2, 1}), 257).toString()}),
+                 (QStringList{"CSV_PT_SENSOR", "sensore.png", "CSV_PT_MODULE", "Moduli.png"}));
         QVERIFY(!model.canBeSelected(at(model, {0, 2, 0})));
         QVERIFY(!model.canBeSelected(at(model, {0, 2, 1})));
         QVERIFY(!model.canBeSelected(at(model, {0})));

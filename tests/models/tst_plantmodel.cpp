@@ -48,15 +48,12 @@ private slots:
         FixturePlant plant(0);
         OvPlantModel model(&*plant);
         const QHash<int, QByteArray> roles = model.roleNames();
-        QCOMPARE(roles.value(257), QByteArray("itemIconImagePath"));
-        QCOMPARE(roles.value(258), QByteArray("itemDescription"));
-        QCOMPARE(roles.value(259), QByteArray("itemHeight"));
-        QCOMPARE(roles.value(260), QByteArray("itemEnabled"));
-        QVERIFY(!roles.contains(261));
-        QCOMPARE(model.columnCount(), 4);
-        QCOMPARE(model.columnCount(at(model, {0})), 4);
-        QCOMPARE(int(model.flags(at(model, {0}))), 0x23);
-        QCOMPARE(int(model.flags(QModelIndex())), 0);
+        QCOMPARE((QList<QByteArray>{roles.value(257), roles.value(258), roles.value(259), roles.value(260),
+                                    roles.value(261)}),
+                 (QList<QByteArray>{"itemIconImagePath", "itemDescription", "itemHeight", "itemEnabled", ""}));
+        QCOMPARE((QList<int>{model.columnCount(), model.columnCount(at(model, {0})), int(model.flags(at(model, {0}))),
+                             int(model.flags(QModelIndex()))}),
+                 (QList<int>{4, 4, 0x23, 0}));
         QCOMPARE(model.headerData(1, Qt::Horizontal), QVariant("itemDescription"));
         QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
         // Children only under column 0.

@@ -31,38 +31,26 @@ class tst_TreeItem : public TestBase {
     Q_OBJECT
 
 private slots:
-    void kinds_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("expected");
-        const CPUDevice cpu(1);
-        QTest::newRow("model root") << OvModelItem(QList<QVariant>()).itemType() << 0;
-        QTest::newRow("plant") << OvPlantItem(QList<QVariant>()).itemType() << 1;
-        QTest::newRow("general parameters") << OvGenParametersItem(QList<QVariant>()).itemType() << 2;
-        QTest::newRow("passwords") << OvPwdMngItem(QList<QVariant>()).itemType() << 3;
-        QTest::newRow("areas") << OvAreasItem(QList<QVariant>()).itemType() << 4;
-        QTest::newRow("groups") << OvGrupsItem(QList<QVariant>()).itemType() << 5;
-        QTest::newRow("repeaters") << OvRepeatersItem(QList<QVariant>()).itemType() << 6;
-        QTest::newRow("CPUs") << OvCPUsItem(QList<QVariant>()).itemType() << 7;
-        QTest::newRow("CPU") << OvCPUItem({}, cpu, nullptr).itemType() << 8;
-        QTest::newRow("loop") << OvLoopItem({}, cpu, 1, nullptr).itemType() << 9;
-        QTest::newRow("annunciator") << OvAnnunciatorItem({}, 1, nullptr).itemType() << 11;
-        QTest::newRow("point table root") << OvPointMdlItem({}, nullptr).itemType() << 0;
-        QTest::newRow("point row") << OvPtItem({}, nullptr).itemType() << 1;
-        QTest::newRow("channel row") << OvSubItem({}, nullptr).itemType() << 2;
-        QTest::newRow("walk-test root") << WalkTestItem(QList<QVariant>()).itemType() << 0;
-        QTest::newRow("walk-test CPU") << CPUWalkTestItem(QList<QVariant>()).itemType() << 1;
-        QTest::newRow("walk-test loop") << LoopWalkTestItem(QList<QVariant>()).itemType() << 2;
-        QTest::newRow("walk-test module") << ModuleWalkTestItem(QList<QVariant>()).itemType() << 3;
-        QTest::newRow("walk-test channel") << ModuleSubTestItem(1, 2, 3, 4, {}, nullptr).itemType() << 4;
-        QTest::newRow("target root") << ActiveItem().itemType() << 0;
-        QTest::newRow("target family") << ActiveItem(1, 4, "Detector", "sensore.png", false, nullptr).itemType() << 4;
-    }
     void kinds()
     {
-        QFETCH(int, kind);
-        QFETCH(int, expected);
-        QCOMPARE(kind, expected);
+        const CPUDevice cpu(1);
+        const QList<QVariant> none;
+        QCOMPARE((QList<int>{OvModelItem(none).itemType(), OvPlantItem(none).itemType(),
+                             OvGenParametersItem(none).itemType(), OvPwdMngItem(none).itemType(),
+                             OvAreasItem(none).itemType(), OvGrupsItem(none).itemType(),
+                             OvRepeatersItem(none).itemType(), OvCPUsItem(none).itemType(),
+                             OvCPUItem(none, cpu, nullptr).itemType(), OvLoopItem(none, cpu, 1, nullptr).itemType(),
+                             OvAnnunciatorItem(none, 1, nullptr).itemType()}),
+                 (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11}));
+        QCOMPARE((QList<int>{OvPointMdlItem(none, nullptr).itemType(), OvPtItem(none, nullptr).itemType(),
+                             OvSubItem(none, nullptr).itemType()}),
+                 (QList<int>{0, 1, 2}));
+        QCOMPARE((QList<int>{WalkTestItem(none).itemType(), CPUWalkTestItem(none).itemType(),
+                             LoopWalkTestItem(none).itemType(), ModuleWalkTestItem(none).itemType(),
+                             ModuleSubTestItem(1, 2, 3, 4, none, nullptr).itemType()}),
+                 (QList<int>{0, 1, 2, 3, 4}));
+        QCOMPARE((QList<int>{ActiveItem().itemType(), ActiveItem(1, 4, "Detector", "", false, nullptr).itemType()}),
+                 (QList<int>{0, 4}));
     }
 
     // Rows, siblings, columns and ranges at their edges.
@@ -100,20 +88,14 @@ private slots:
     {
         int deaths = 0;
         TreeItem root({"a", "b"});
-        QCOMPARE(root.row(), 0);
-        QCOMPARE(root.nextSibling(), nullptr);
-        QCOMPARE(root.columnCount(), 2);
-        QCOMPARE(root.data(1), QVariant("b"));
-        QVERIFY(!root.data(2).isValid());
-        QVERIFY(!root.data(-1).isValid());
+        QCOMPARE((QList<QVariant>{root.row(), root.columnCount(), root.data(1), root.data(2), root.data(-1)}),
+                 (QList<QVariant>{0, 2, "b", QVariant(), QVariant()}));
         TreeItem* first = add(&root, &deaths);
         TreeItem* last = add(&root, &deaths);
-        QCOMPARE(first->row(), 0);
-        QCOMPARE(last->row(), 1);
-        QCOMPARE(first->nextSibling(), last);
-        QCOMPARE(last->nextSibling(), nullptr);
-        QCOMPARE(root.child(2), nullptr);
-        QCOMPARE(root.child(-1), nullptr);
+        QCOMPARE((QList<int>{first->row(), last->row()}), (QList<int>{0, 1}));
+        QCOMPARE((QList<TreeItem*>{root.nextSibling(), first->nextSibling(), last->nextSibling(), root.child(2),
+                                   root.child(-1)}),
+                 (QList<TreeItem*>{nullptr, last, nullptr, nullptr, nullptr}));
         auto* middle = new Counted(&root, &deaths);
         root.insertChild(middle, 1);
         auto* end = new Counted(&root, &deaths);
@@ -123,9 +105,11 @@ private slots:
         root.removeChild(middle);
         QCOMPARE(root.childCount(), 3);
         QCOMPARE(deaths, 0);
-        delete middle;
+        // Not a child (any more): nothing happens.
         root.removeChild(middle);
         QCOMPARE(root.childCount(), 3);
+        delete middle;
+        QCOMPARE(deaths, 1);
         QCOMPARE(first->self(), first);
     }
 
