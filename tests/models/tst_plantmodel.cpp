@@ -6,6 +6,7 @@
 #include "models/PlantTreeRules.h"
 
 #include <QAbstractItemModelTester>
+#include <QLoggingCategory>
 #include <QtTest>
 
 using modeltest::at;
@@ -236,6 +237,35 @@ private slots:
         QCOMPARE(model.data(at(model, {1, 0}), 258).toString(), QString("North"));
         QCOMPARE(model.data(at(model, {1, 0}), 257).toString(),
                  Configuration::instance()->getBrandedIcon("centraleIntera%1.png", PlantTreeRules::cpuType(1)));
+    }
+
+    // Painting leaves no trace unless its category is switched on; the upkeep follows the
+    // points and names the application passes on.
+    void paintTracesAndUpkeep()
+    {
+        FixturePlant plant(8);
+        plant->setPlantType(0, false);
+        OvPlantModel model(&*plant);
+        const QModelIndex cpuRow = at(model, {1, 0});
+        reset();
+        QCOMPARE(model.data(cpuRow, Qt::SizeHintRole), QVariant(QSize(64, 64)));
+        QVERIFY(!messages(QtDebugMsg).contains("Qt::SizeHintRole"));
+        QLoggingCategory::setFilterRules("ov4800.models.paint.debug=true");
+        model.data(cpuRow, Qt::SizeHintRole);
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(messages(QtDebugMsg).contains("Qt::SizeHintRole"));
+
+        QSignalSpy changed(&model, &OvPlantModel::dataChanged);
+        CPUDevice cpu = *plant->cpus().cpuAt(0);
+        cpu.setDescription("East");
+        model.onCPUDescriptionChanged(cpu);
+        QCOMPARE(model.data(cpuRow, 258).toString(), QString("East"));
+        model.onTreeViewItemClicked(QVariant::fromValue(at(model, {1, 0, 1})));
+        model.onLoopTypeChanged(0, 0, 1);
+        const OvGenericPoint p = varnSensor(1, 7);
+        model.onNewPointActivated({&p});
+        QCOMPARE(model.data(at(model, {1, 0, 1}), 258).toString(), QString("SHORT_LABEL_SENSOR: 1\nSHORT_LABEL_MODULE: 0"));
+        QCOMPARE(changed.last().at(2).value<QVector<int>>(), QVector<int>{258});
     }
 
     void toolTips_data()
