@@ -147,6 +147,18 @@ Rectangle {
                 color: OvTheme.editTextColor(styleData.selected)
                 text: styleData.value ? styleData.value : ""
                 elide: Text.ElideRight
+
+                readonly property string toolTip: treePane.treeModel && styleData.index
+                                                  ? treePane.treeModel.getInfoToolTip(styleData.index) : ""
+                MouseArea {
+                    id: textHover
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.NoButton
+                }
+                C2.ToolTip.visible: textHover.containsMouse && !styleData.selected && toolTip !== ""
+                C2.ToolTip.text: toolTip
+                C2.ToolTip.delay: 500
             }
         }
     }
