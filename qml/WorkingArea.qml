@@ -9,6 +9,8 @@ FocusScope {
 
     signal saveKeyPressed()
     signal newKeyPressed()
+    // A row of the plant tree clicked or made current by the user.
+    signal plantElementsClicked(var idx)
 
     states: [
         State { name: "JUST_OPEN" },
@@ -78,7 +80,9 @@ FocusScope {
         visible: workingArea.state !== "JUST_OPEN"
 
         OvPlantElementsView {
-            SplitView.preferredWidth: 210
+            objectName: "plantElementsView"
+            onPlantElementsClicked: workingArea.plantElementsClicked(idx)
+            SplitView.preferredWidth: 260
             SplitView.minimumWidth: 120
             SplitView.maximumWidth: 400
         }

@@ -111,6 +111,7 @@ OvApplicationWindow {
         focus: true
         onSaveKeyPressed: mainWindow.clickedOnFileSaveBtn()
         onNewKeyPressed: mainWindow.onFileNewMenu()
+        onPlantElementsClicked: mainWindow.onPlantElementsClicked(idx)
     }
 
     DropArea {

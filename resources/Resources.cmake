@@ -25,6 +25,12 @@ set(ov_images
   tbCompile,png,1 tbImport,png,1 tbCheckCbe,png,1)
 # Loop protocol icons of the point types.
 list(APPEND ov_images adv,png,1 varn,png,1 apl,png,1 warning,png,1 errors,png,1)
+# The plant tree: loop icons by protocol and state, page items, and one variant (the "_m" one,
+# as for the working area's pictures) of each branded pattern the trees ask for.
+list(APPEND ov_images loopAdvancedClose,png,1 loopAdvancedOpen,png,1 loopVarnClose,png,1 loopVarnOpen,png,1
+  loopAplClose,png,1 loopAplOpen,png,1 loop_m,png,1 centrale_m,png,1 centraleIntera_m,png,1 centraleStandAlone_m,png,1
+  centraleSuper_m,png,1 Centrali_m,png,1 GenParameters_m,png,1 pwdManager_m,png,1 PlantAreas_m,png,1 PlantGroups,png,1
+  Ripetitore,png,1 annunciator_m,png,1 sensore,png,1 Moduli,png,1)
 # Badges of the language menu, one per translation code.
 list(APPEND ov_images ar,png,1 en,png,1 es,png,1 fr,png,1 hu,png,1 it,png,1 iw,png,1 nl,png,1 no,png,1 pt,png,1 ro,png,1)
 foreach(entry IN LISTS ov_images)

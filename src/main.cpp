@@ -31,7 +31,9 @@ int main(int argc, char** argv)
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
     }
     setDllDirectory("");
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.qml.connections.warning=false"));
+    // The per-paint traces of the item models stay out of the log unless this rule is changed.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qml.connections.warning=false\n"
+                                                    "ov4800.models.paint.debug=false"));
 
     g_app = new Ov4kApp(argc, argv);
     // Non-zero also when the scene could not be created.

@@ -1047,5 +1047,65 @@
         <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
         <translation>ملف المنشأة هذا من إصدار سابق وقد تم تحويله. تحقق من المنشأة بالكامل قبل حفظها أو ترجمتها.</translation>
     </message>
+    <message id="PLANT_ROOT_PAGE">
+        <source>System Topology</source>
+        <translation>طوبولوجيا النظام</translation>
+    </message>
+    <message id="GEN_PARAMETERS_PAGE">
+        <source>System general parameters</source>
+        <translation>المعلمات العامة للنظام</translation>
+    </message>
+    <message id="PWD_MNG_PAGE">
+        <source>Passwords</source>
+        <translation>كلمات المرور</translation>
+    </message>
+    <message id="PLANT_AREA_PAGE">
+        <source>Zone Options</source>
+        <translation>خيارات المناطق</translation>
+    </message>
+    <message id="PLANT_GROUP_PAGE">
+        <source>Group Options</source>
+        <translation>خيارات المجموعات</translation>
+    </message>
+    <message id="PLANT_REPEATERS_PAGE">
+        <source>CAN Bus Boosters</source>
+        <translation>مقويات ناقل CAN</translation>
+    </message>
+    <message id="CPU_ROOT_PAGE">
+        <source>Panel Configuration</source>
+        <translation>تهيئة اللوحات</translation>
+    </message>
+    <message id="ACTIVE_CPU_PAGE">
+        <source>Configuration panel</source>
+        <translation>تهيئة اللوحة</translation>
+    </message>
+    <message id="LOOP_PAGE">
+        <source>Loop Configuration </source>
+        <translation>تهيئة الحلقة </translation>
+    </message>
+    <message id="SHORT_LABEL_SENSOR">
+        <source>Detectors</source>
+        <translation>الكواشف</translation>
+    </message>
+    <message id="SHORT_LABEL_MODULE">
+        <source>Modules</source>
+        <translation>الوحدات</translation>
+    </message>
+    <message id="PAGE_PARAMETRIGENERALI">
+        <source>General parameters</source>
+        <translation>المعلمات العامة</translation>
+    </message>
+    <message id="PAGE_ZONE">
+        <source>Zones</source>
+        <translation>المناطق</translation>
+    </message>
+    <message id="PAGE_GRUPPI">
+        <source>Groups</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message id="PAGE_CENTRALE">
+        <source>Panels</source>
+        <translation>اللوحات</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,65 @@
         <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
         <translation>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</translation>
     </message>
+    <message id="PLANT_ROOT_PAGE">
+        <source>System Topology</source>
+        <translation>System Topology</translation>
+    </message>
+    <message id="GEN_PARAMETERS_PAGE">
+        <source>System general parameters</source>
+        <translation>System general parameters</translation>
+    </message>
+    <message id="PWD_MNG_PAGE">
+        <source>Passwords</source>
+        <translation>Passwords</translation>
+    </message>
+    <message id="PLANT_AREA_PAGE">
+        <source>Zone Options</source>
+        <translation>Zone Options</translation>
+    </message>
+    <message id="PLANT_GROUP_PAGE">
+        <source>Group Options</source>
+        <translation>Group Options</translation>
+    </message>
+    <message id="PLANT_REPEATERS_PAGE">
+        <source>CAN Bus Boosters</source>
+        <translation>CAN Bus Boosters</translation>
+    </message>
+    <message id="CPU_ROOT_PAGE">
+        <source>Panel Configuration</source>
+        <translation>Panel Configuration</translation>
+    </message>
+    <message id="ACTIVE_CPU_PAGE">
+        <source>Configuration panel</source>
+        <translation>Configuration panel</translation>
+    </message>
+    <message id="LOOP_PAGE">
+        <source>Loop Configuration </source>
+        <translation>Loop Configuration </translation>
+    </message>
+    <message id="SHORT_LABEL_SENSOR">
+        <source>Detectors</source>
+        <translation>Detectors</translation>
+    </message>
+    <message id="SHORT_LABEL_MODULE">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="PAGE_PARAMETRIGENERALI">
+        <source>General parameters</source>
+        <translation>General parameters</translation>
+    </message>
+    <message id="PAGE_ZONE">
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message id="PAGE_GRUPPI">
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message id="PAGE_CENTRALE">
+        <source>Panels</source>
+        <translation>Panels</translation>
+    </message>
 </context>
 </TS>

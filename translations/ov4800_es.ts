@@ -1047,5 +1047,65 @@
         <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
         <translation>Este archivo de instalación procede de una versión anterior y se ha convertido. Compruebe toda la instalación antes de guardarla o compilarla.</translation>
     </message>
+    <message id="PLANT_ROOT_PAGE">
+        <source>System Topology</source>
+        <translation>Topología del sistema</translation>
+    </message>
+    <message id="GEN_PARAMETERS_PAGE">
+        <source>System general parameters</source>
+        <translation>Parámetros generales del sistema</translation>
+    </message>
+    <message id="PWD_MNG_PAGE">
+        <source>Passwords</source>
+        <translation>Contraseñas</translation>
+    </message>
+    <message id="PLANT_AREA_PAGE">
+        <source>Zone Options</source>
+        <translation>Opciones de zona</translation>
+    </message>
+    <message id="PLANT_GROUP_PAGE">
+        <source>Group Options</source>
+        <translation>Opciones de grupo</translation>
+    </message>
+    <message id="PLANT_REPEATERS_PAGE">
+        <source>CAN Bus Boosters</source>
+        <translation>Amplificadores del bus CAN</translation>
+    </message>
+    <message id="CPU_ROOT_PAGE">
+        <source>Panel Configuration</source>
+        <translation>Configuración de centrales</translation>
+    </message>
+    <message id="ACTIVE_CPU_PAGE">
+        <source>Configuration panel</source>
+        <translation>Configuración de la central</translation>
+    </message>
+    <message id="LOOP_PAGE">
+        <source>Loop Configuration </source>
+        <translation>Configuración del lazo </translation>
+    </message>
+    <message id="SHORT_LABEL_SENSOR">
+        <source>Detectors</source>
+        <translation>Detectores</translation>
+    </message>
+    <message id="SHORT_LABEL_MODULE">
+        <source>Modules</source>
+        <translation>Módulos</translation>
+    </message>
+    <message id="PAGE_PARAMETRIGENERALI">
+        <source>General parameters</source>
+        <translation>Parámetros generales</translation>
+    </message>
+    <message id="PAGE_ZONE">
+        <source>Zones</source>
+        <translation>Zonas</translation>
+    </message>
+    <message id="PAGE_GRUPPI">
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message id="PAGE_CENTRALE">
+        <source>Panels</source>
+        <translation>Centrales</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,65 @@
         <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
         <translation>Ce fichier d'installation provient d'une version antérieure et a été converti. Vérifiez toute l'installation avant de l'enregistrer ou de la compiler.</translation>
     </message>
+    <message id="PLANT_ROOT_PAGE">
+        <source>System Topology</source>
+        <translation>Topologie du système</translation>
+    </message>
+    <message id="GEN_PARAMETERS_PAGE">
+        <source>System general parameters</source>
+        <translation>Paramètres généraux du système</translation>
+    </message>
+    <message id="PWD_MNG_PAGE">
+        <source>Passwords</source>
+        <translation>Mots de passe</translation>
+    </message>
+    <message id="PLANT_AREA_PAGE">
+        <source>Zone Options</source>
+        <translation>Options des zones</translation>
+    </message>
+    <message id="PLANT_GROUP_PAGE">
+        <source>Group Options</source>
+        <translation>Options des groupes</translation>
+    </message>
+    <message id="PLANT_REPEATERS_PAGE">
+        <source>CAN Bus Boosters</source>
+        <translation>Amplificateurs du bus CAN</translation>
+    </message>
+    <message id="CPU_ROOT_PAGE">
+        <source>Panel Configuration</source>
+        <translation>Configuration des centrales</translation>
+    </message>
+    <message id="ACTIVE_CPU_PAGE">
+        <source>Configuration panel</source>
+        <translation>Configuration de la centrale</translation>
+    </message>
+    <message id="LOOP_PAGE">
+        <source>Loop Configuration </source>
+        <translation>Configuration de la boucle </translation>
+    </message>
+    <message id="SHORT_LABEL_SENSOR">
+        <source>Detectors</source>
+        <translation>Détecteurs</translation>
+    </message>
+    <message id="SHORT_LABEL_MODULE">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="PAGE_PARAMETRIGENERALI">
+        <source>General parameters</source>
+        <translation>Paramètres généraux</translation>
+    </message>
+    <message id="PAGE_ZONE">
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message id="PAGE_GRUPPI">
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message id="PAGE_CENTRALE">
+        <source>Panels</source>
+        <translation>Centrales</translation>
+    </message>
 </context>
 </TS>

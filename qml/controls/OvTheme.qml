@@ -35,6 +35,7 @@ QtObject {
     function editTextColor(selected) { return revision, model ? model.editTextColor(selected) : "white" }
     function boxBorderColor() { return revision, model ? model.boxBorderColor() : "white" }
     function boxFillColor() { return revision, model ? model.boxFillColor() : "#1a2129" }
+    function rowBgColor(selected) { return revision, model ? model.rowBgColor(selected) : (selected ? "#35506e" : "transparent") }
     function placeholderTextColor() { return revision, model ? model.placeholderTextColor(false) : "#e8e7e7" }
 
     property Connections _themeWatch: Connections {
