@@ -87,6 +87,8 @@ public:
     void attachPlant(Plant* plant);
     // Re-publishes the plant and brings every model up to date with it.
     void updateModels();
+    // The seed of the test-plant generator; 0, the default, seeds from the clock.
+    void setTestPlantSeed(unsigned seed) { m_testPlantSeed = seed; }
 
     // The code of the translation loaded ("it"), empty while none is installed.
     QString languageInUse() const { return m_languageInUse; }
@@ -158,6 +160,8 @@ public slots:
     void onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type);
     void flipFilterOnVoidAddresses(bool notify);
     void flipFilterOnPointError(bool notify);
+    // Fills the plant with every catalogue type, then every loop up to the panel's limits.
+    void dbgTestMakeAll();
 
     // Asks to save a modified plant (none exists before the plant model arrives, so nothing is
     // asked yet), stores the window settings whatever the answer, and returns whether the
@@ -204,6 +208,7 @@ private:
     OvRecentFilesModel* m_recentFilesModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
+    unsigned m_testPlantSeed = 0;
     std::atomic<bool> m_compiling{false};
     WindowSettings m_windowSettings;
     QString m_defaultFileName;

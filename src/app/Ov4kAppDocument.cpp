@@ -14,6 +14,7 @@
 #include "io/XMLmodifier.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/Plant.h"
+#include "plant/TestPlantGenerator.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -165,6 +166,15 @@ void Ov4kApp::flipFilterOnPointError(bool notify)
 {
     if (notify)
         emit filterOnPointErrorFlipped();
+}
+
+void Ov4kApp::dbgTestMakeAll()
+{
+    if (!m_plant)
+        return;
+    WaitCursor cursor;
+    TestPlantGenerator(m_plant, m_testPlantSeed).makeAll();
+    updateModels();
 }
 
 void Ov4kApp::onPlantTypeChanged()
