@@ -1,12 +1,37 @@
 #include "app/AppDialogs.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWindow>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace {
+
+// The window that had the focus gets it back when the dialog closes: without a window manager
+// nothing else would hand it back, and the scene's shortcuts would stop working.
+class FocusKeeper {
+public:
+    FocusKeeper() : m_window(QGuiApplication::focusWindow()) {}
+    ~FocusKeeper()
+    {
+        if (m_window)
+            m_window->requestActivate();
+    }
+    FocusKeeper(const FocusKeeper&) = delete;
+    FocusKeeper& operator=(const FocusKeeper&) = delete;
+
+private:
+    QPointer<QWindow> m_window;
+};
+
+} // namespace
+
 PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBoxChecked)
 {
+    FocusKeeper focus;
     QMessageBox box;
     box.setIcon(QMessageBox::Icon(message.icon));
     box.setText(message.text);
@@ -38,6 +63,7 @@ PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBox
 
 QString AppDialogs::askFile(const PlantFileRequest& request)
 {
+    FocusKeeper focus;
     switch (request.kind) {
     case PlantFileRequest::Folder:
         return QFileDialog::getExistingDirectory(nullptr, request.title, request.start, QFileDialog::ShowDirsOnly);
