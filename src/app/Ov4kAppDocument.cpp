@@ -13,6 +13,8 @@
 #include "cbe/CBEPlantInfo.h"
 #include "io/XMLmodifier.h"
 #include "models/OvRecentFilesModel.h"
+#include "ovLib/OvLib.h"
+#include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"
 #include "plant/TestPlantGenerator.h"
 
@@ -69,9 +71,37 @@ void removeLast(QString& name, const QString& suffix)
         name.remove(at, suffix.size());
 }
 
-void compileWorker(Plant* plant, int* skipped)
+// Programs that do not compile: the image holds them empty.
+int programErrors(const Plant& plant)
 {
-    *skipped = plant->copyTo();
+    int errors = plant.getGroupsCBEErrorCount();
+    const auto failed = [](const OvGenericPoint& p) { return p.isValid() && !p.cbe().isEmpty() && p.cbeTextError() != 0; };
+    int i = -1;
+    for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
+        for (const OvLib& lib : cpu->libs()) {
+            for (const OvLoop* loop : lib.loops()) {
+                for (const QList<OvGenericPoint*>* points : {&loop->sensors(), &loop->modules()}) {
+                    for (const OvGenericPoint* p : *points) {
+                        errors += failed(*p) ? 1 : 0;
+                        for (const OvGenericSubPoint& sub : p->subPoints())
+                            errors += failed(sub) ? 1 : 0;
+                    }
+                }
+            }
+        }
+    }
+    return errors;
+}
+
+struct CompileResult {
+    int skipped = 0;
+    int programErrors = 0;
+};
+
+void compileWorker(Plant* plant, CompileResult* result)
+{
+    result->skipped = plant->copyTo();
+    result->programErrors = programErrors(*plant);
 }
 
 } // namespace
@@ -385,7 +415,7 @@ void Ov4kApp::onCompileBtnClicked()
         && question(title, qtTrId("USR_MSG_ASK_FOR_FILE_OVER_W") + QLatin1Char('?')) != PlantMessage::Yes)
         return;
 
-    int skipped = 0;
+    CompileResult result;
     int code = 0;
     bool mapFailed = false;
     const QString mapPath = folder + QStringLiteral("/ModbusMap.csv");
@@ -396,7 +426,7 @@ void Ov4kApp::onCompileBtnClicked()
         // window still repaints) and the plant's own checks stay away from the configuration.
         m_plant->setBusy(true);
         m_compiling = true;
-        QFuture<void> task = QtConcurrent::run(&compileWorker, m_plant, &skipped);
+        QFuture<void> task = QtConcurrent::run(&compileWorker, m_plant, &result);
         while (task.isRunning())
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         task.waitForFinished();
@@ -419,11 +449,10 @@ void Ov4kApp::onCompileBtnClicked()
     // A program that does not compile is written empty, a device that did not fit is left
     // out: the user must know the image is not the whole plant.
     QString text;
-    const int programErrors = m_plant->getGroupsCBEErrorCount();
-    if (programErrors > 0)
-        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS").arg(programErrors) + QLatin1Char('\n');
-    if (skipped > 0)
-        text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES").arg(skipped) + QLatin1Char('\n');
+    if (result.programErrors > 0)
+        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS").arg(result.programErrors) + QLatin1Char('\n');
+    if (result.skipped > 0)
+        text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES").arg(result.skipped) + QLatin1Char('\n');
     if (!text.isEmpty())
         qWarning().noquote() << text.trimmed();
     if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER") + QLatin1Char('?')) == PlantMessage::Yes

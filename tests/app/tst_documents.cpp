@@ -8,6 +8,7 @@
 #include "app/Ov4kApp.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/Plant.h"
+#include "plant/PointType.h"
 
 #include <QtQuick>
 #include <QtTest>
@@ -108,6 +109,27 @@ private slots:
         m_app->onCompileBtnClicked();
         QCOMPARE(m_dialogs.asked().last().informativeText, QStringLiteral("The file already exists. Overwrite it?"));
         QCOMPARE(contents(path("out/CFG_IN.BIN")), before);
+    }
+
+    // A program that does not compile is written empty, and the final question says so.
+    void programErrors()
+    {
+        newPlant();
+        Plant* plant = m_app->plant();
+        QVERIFY(plant->setCPULoopType(0, 0, 1));
+        OvGenericPoint sensor(1, 1, 1, 3);
+        sensor.setPointType(PointType(2, 1, 1, 30, 4, 0));
+        sensor.setAreaIndex(1);
+        sensor.setCBE(QStringLiteral("OR(G1"));
+        plant->setPoint(sensor);
+        QVERIFY(QDir().mkpath(path("errors")));
+        expectWarning(QStringLiteral("^CBE ERROR: OR\\(G1\t"));
+        expectWarning(QStringLiteral("^1 programs have errors and were written empty.$"));
+        compile(path("errors"));
+        QCOMPARE(m_dialogs.asked().last().informativeText,
+                 QStringLiteral("1 programs have errors and were written empty.\nFiles written. Open the folder?"));
+        QVERIFY(QFile::exists(path("errors/CFG_IN.BIN")));
+        newPlant();
     }
 
     // The image opens (every element's CRC is checked on the way in) and compiles to the same bytes.
