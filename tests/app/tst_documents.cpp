@@ -4,12 +4,14 @@
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "../plant/ScriptedDialogs.h"
+#include "DataBlock/crc.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/Plant.h"
 #include "plant/PointType.h"
 
+#include <QtEndian>
 #include <QtQuick>
 #include <QtTest>
 
@@ -158,6 +160,15 @@ private slots:
         QByteArray corrupted = contents(path("out/CFG_IN.BIN"));
         corrupted[corrupted.size() / 2] = char(corrupted.at(corrupted.size() / 2) ^ 0x5A);
         QTest::newRow("corrupted image") << "bad.bin" << corrupted << "264" << "";
+        // Panel type 11, which no brand configuration of this program takes: header byte 7, and
+        // byte 5246 of the first element (dataType 2, size at 9, CRC at 13, data from 15).
+        QByteArray type11 = contents(path("out/CFG_IN.BIN"));
+        const int size = int(qFromLittleEndian<quint32>(type11.constData() + 9));
+        QCOMPARE(qFromLittleEndian<quint16>(type11.constData() + 13), crc16(type11.constData() + 15, u32(size)));
+        type11[7] = 11;
+        type11[15 + 5246] = 11;
+        qToLittleEndian<quint16>(crc16(type11.constData() + 15, u32(size)), type11.data() + 13);
+        QTest::newRow("panel type 11") << "type11.bin" << type11 << "File version unsupported" << "";
         QTest::newRow("not a plant file") << "bad.tov" << QByteArray("not a plant") << "" << "";
     }
     void badFiles()
