@@ -208,6 +208,8 @@ private:
     OvRecentFilesModel* m_recentFilesModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
+    // The current path was made from an image's: a file of that name is not the user's plant.
+    bool m_pathFromImage = false;
     unsigned m_testPlantSeed = 0;
     std::atomic<bool> m_compiling{false};
     WindowSettings m_windowSettings;

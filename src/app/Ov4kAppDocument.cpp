@@ -252,6 +252,7 @@ void Ov4kApp::openFile(QString& path)
         m_plant->modifyPlantData(false);
         m_plant->clearModificationBits(~0u);
         updateModels();
+        m_pathFromImage = false;
         if (m_currentFilePath != m_defaultFileName) {
             m_currentFilePath = m_defaultFileName;
             emit fileNameChanged();
@@ -268,6 +269,7 @@ void Ov4kApp::openFile(QString& path)
     updateModels();
     if (m_mainWindow)
         m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));
+    m_pathFromImage = !plantFile;
     if (plantFile) {
         m_currentFilePath = path;
         m_parameters->setLastFilePath(info.path());
@@ -530,7 +532,7 @@ bool Ov4kApp::savePlant(bool forceDialog)
     if (!m_plant)
         return false;
     QString name;
-    if (!forceDialog && !m_currentFilePath.isEmpty() && m_currentFilePath != m_defaultFileName
+    if (!forceDialog && !m_pathFromImage && !m_currentFilePath.isEmpty() && m_currentFilePath != m_defaultFileName
         && QFileInfo::exists(m_currentFilePath))
         name = m_currentFilePath;
     else
@@ -552,6 +554,7 @@ bool Ov4kApp::savePlant(bool forceDialog)
     m_parameters->addToRecentOpenFile(name);
     if (m_recentFilesModel)
         m_recentFilesModel->reset();
+    m_pathFromImage = false;
     if (name != m_currentFilePath) {
         m_currentFilePath = name;
         emit fileNameChanged();
@@ -664,6 +667,7 @@ void Ov4kApp::onFileNewMenu()
         m_plant->clearModificationBits(~uint(Plant::kNewPlant));
         if (reset) {
             m_currentFilePath = m_defaultFileName;
+            m_pathFromImage = false;
             if (m_cpuTypeModel)
                 m_cpuTypeModel->reload();
             updateModels();
@@ -715,6 +719,7 @@ void Ov4kApp::onCurrentBrandChanged(int brand)
     m_plant->clearModificationBits(~uint(Plant::kNewPlant));
     if (reset) {
         m_currentFilePath = m_defaultFileName;
+        m_pathFromImage = false;
         updateModels();
         if (m_mainWindow)
             m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));

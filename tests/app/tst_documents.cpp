@@ -137,6 +137,10 @@ private slots:
     // The image opens (every element's CRC is checked on the way in) and compiles to the same bytes.
     void imageRoundTrip()
     {
+        // A file of the name the image's path becomes is not the user's plant to overwrite.
+        QFile other(path("out/CFG_IN.tov"));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("mine") == 4);
+        other.close();
         m_dialogs.clear();
         m_dialogs.answer(PlantMessage::Discard);
         QString image = path("out/CFG_IN.BIN");
@@ -145,6 +149,12 @@ private slots:
         QCOMPARE(image, path("out/CFG_IN.tov"));
         QVERIFY(m_window->title().startsWith(path("out/CFG_IN.tov") + QStringLiteral(" - ")));
         QCOMPARE(m_app->plant()->getModificationStat(), 0u);
+        m_dialogs.clear();
+        m_dialogs.answerFile(QString()); // the save dialog comes, and is cancelled
+        m_app->onSaveFileMenu();
+        QCOMPARE(m_dialogs.fileRequests().size(), 1);
+        QCOMPARE(m_dialogs.fileRequests().first().kind, PlantFileRequest::SaveFile);
+        QCOMPARE(contents(path("out/CFG_IN.tov")), QByteArray("mine"));
         QVERIFY(QDir().mkpath(path("again")));
         compile(path("again"));
         QCOMPARE(contents(path("again/CFG_IN.BIN")), contents(path("out/CFG_IN.BIN")));
