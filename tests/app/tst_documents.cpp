@@ -348,6 +348,22 @@ private slots:
         compile(path("map"));
         QVERIFY(QFile::exists(path("map/CFG_IN.BIN")));
         QVERIFY(QFile::exists(path("map/ModbusMap.csv")));
+        // A map that cannot be written is shown; the image is written all the same.
+        QVERIFY(QDir().mkpath(path("nomap/ModbusMap.csv")));
+        m_dialogs.clear();
+        m_dialogs.answerFile(path("nomap"));
+        if (!m_app->plant()->cpus().isAreaAssigned())
+            m_dialogs.answer(PlantMessage::Yes);
+        m_dialogs.answer(PlantMessage::Ok);
+        m_dialogs.answer(PlantMessage::No);
+        expectWarning(QStringLiteral("^Errore scrittura file:  \".*/nomap/ModbusMap.csv\"$"));
+        expectTraceError(QStringLiteral("Can't open .*/nomap/ModbusMap.csv"));
+        m_app->onCompileBtnClicked();
+        QCOMPARE(m_dialogs.pending(), 0);
+        const PlantMessage box = m_dialogs.asked().at(m_dialogs.asked().size() - 2);
+        QCOMPARE(box.icon, PlantMessage::Critical);
+        QCOMPARE(box.text, QStringLiteral("Cannot write the file ") + path("nomap/ModbusMap.csv"));
+        QVERIFY(QFile::exists(path("nomap/CFG_IN.BIN")));
     }
 
     // A generated full-size networked plant compiles, saves, reopens and compiles to the same image.
