@@ -115,7 +115,10 @@ void TestPlantGenerator::place(QList<PointTypeHw>& list, int cpu, int loopType)
 
 void TestPlantGenerator::fillLoop(int cpu, int loop)
 {
-    if (m_plant->getCPULoopType(uint(cpu), uint(loop)) == OvLoop::LOOP_UNDEFINED)
+    // An empty loop of a type this panel has no devices for becomes a VARN loop.
+    const int current = m_plant->getCPULoopType(uint(cpu), uint(loop));
+    if (m_plant->getActiveSensorCount(uint(cpu), uint(loop)) + m_plant->getActiveModuleCount(uint(cpu), uint(loop)) == 0
+        && PointTypeList(OvLoop::sensorProtocol(current), 1).entries().isEmpty())
         m_plant->setCPULoopType(uint(cpu), uint(loop), OvLoop::LOOP_VARN500);
     const int type = m_plant->getCPULoopType(uint(cpu), uint(loop));
     for (int family = 1; family <= 2; ++family) {
