@@ -13,6 +13,8 @@
 #include <QString>
 #include <QUrl>
 
+class OvAnnunciatorsSystem;
+class OvGenericPoint;
 class OvLanguageModel;
 class OvRecentFilesModel;
 class Plant;
@@ -158,6 +160,11 @@ public slots:
     void onCurrentBrandChanged(int brand);
     void onUpdateAreasModelRqst(QVector<int> rows);
     void onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type);
+    void onPointsChanged(QList<const OvGenericPoint*> points);
+    void onAnnunciatorsChanged(const OvAnnunciatorsSystem& system);
+    void onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system);
+    void onViewersChanged(const OvAnnunciatorsSystem& system);
+    void onViewersRemoved(const OvAnnunciatorsSystem& system);
     void flipFilterOnVoidAddresses(bool notify);
     void flipFilterOnPointError(bool notify);
     // Fills the plant with every catalogue type, then every loop up to the panel's limits.

@@ -186,6 +186,37 @@ void Ov4kApp::onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type)
     Q_UNUSED(type)
 }
 
+// The tree model redraws its error flags here when it arrives.
+void Ov4kApp::onPointsChanged(QList<const OvGenericPoint*> points)
+{
+    if (m_plant)
+        m_plant->setPoints(points);
+}
+
+void Ov4kApp::onAnnunciatorsChanged(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->setAnnunciators(system);
+}
+
+void Ov4kApp::onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->removeAnnunciators(system);
+}
+
+void Ov4kApp::onViewersChanged(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->setViewers(system);
+}
+
+void Ov4kApp::onViewersRemoved(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->removeViewers(system);
+}
+
 void Ov4kApp::flipFilterOnVoidAddresses(bool notify)
 {
     if (notify)

@@ -8,6 +8,7 @@
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "models/OvRecentFilesModel.h"
+#include "plant/OvAnnunciatorsSystem.h"
 #include "plant/Plant.h"
 #include "plant/PointType.h"
 
@@ -237,6 +238,25 @@ private slots:
         QCOMPARE(QFile::exists(path("a_b.tov")), written);
         if (written) // the proposal is the sanitized description
             QVERIFY(m_dialogs.fileRequests().first().start.endsWith(QStringLiteral("/a_b.tov")));
+    }
+
+    // The annunciator and viewer models' changes reach the plant and mark its CPU data changed.
+    void annunciators()
+    {
+        newPlant();
+        OvAnnunciatorsSystem system(1);
+        OvAnnunciator a;
+        a.setCpuIndex(1);
+        a.setAddress(2);
+        system.setAnnunciator(a);
+        m_app->onAnnunciatorsChanged(system);
+        QCOMPARE(m_app->plant()->getAnnunciatorsCount(), 1);
+        QCOMPARE(m_app->plant()->getModificationStat(), uint(Plant::kNewPlant | Plant::kCpus));
+        m_app->onViewersChanged(system);
+        QCOMPARE(m_app->plant()->getViewersCount(), 1);
+        m_app->onAnnunciatorsRemoved(system);
+        m_app->onViewersRemoved(system);
+        QCOMPARE(m_app->plant()->getAnnunciatorsCount() + m_app->plant()->getViewersCount(), 0);
     }
 
     void failedSave()
