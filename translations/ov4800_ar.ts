@@ -1107,5 +1107,85 @@
         <source>Panels</source>
         <translation>اللوحات</translation>
     </message>
+    <message id="USR_MSG_PICK_UP_PLANT_FILE">
+        <source>Choose a plant file</source>
+        <translation>اختر ملف المنشأة</translation>
+    </message>
+    <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
+        <source>Choose a panel image file</source>
+        <translation>اختر ملف صورة اللوحة</translation>
+    </message>
+    <message id="USR_MSG_FILE_FILTER">
+        <source>Plant files</source>
+        <translation>ملفات المنشأة</translation>
+    </message>
+    <message id="USR_MSG_FILE_BIN_FILTER">
+        <source>Panel image files</source>
+        <translation>ملفات صور اللوحة</translation>
+    </message>
+    <message id="USR_PDF_FILE_FILTER">
+        <source>PDF files</source>
+        <translation>ملفات PDF</translation>
+    </message>
+    <message id="USR_MSG_SELECTFOLDERTOEXPORT">
+        <source>Choose the destination folder</source>
+        <translation>اختر مجلد الوجهة</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_BIN_FILE">
+        <source>Compile</source>
+        <translation>ترجمة</translation>
+    </message>
+    <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
+        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
+        <translation>بعض أجهزة المنشأة غير مخصصة لمنطقة. هل تريد الترجمة على أي حال</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
+        <source>The file already exists. Overwrite it</source>
+        <translation>الملف موجود بالفعل. هل تريد استبداله</translation>
+    </message>
+    <message id="FILE_WR_ERROR">
+        <source>Cannot write the file</source>
+        <translation>تعذرت كتابة الملف</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
+        <source>%1 programs have errors and were written empty.</source>
+        <translation>%1 برامج تحتوي على أخطاء وكُتبت فارغة.</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
+        <source>%1 devices did not fit and were left out.</source>
+        <translation>%1 أجهزة لم تتسع وتم حذفها.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
+        <source>Files written. Open the folder</source>
+        <translation>تمت كتابة الملفات. هل تريد فتح المجلد</translation>
+    </message>
+    <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
+        <source>Cannot open the folder</source>
+        <translation>تعذر فتح المجلد</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_FILE">
+        <source>CSV export</source>
+        <translation>تصدير CSV</translation>
+    </message>
+    <message id="USR_MSG_ENABLE_TO_WRITE_ON_FILE">
+        <source>Cannot write the export files</source>
+        <translation>تعذرت كتابة ملفات التصدير</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_DONE">
+        <source>Export completed</source>
+        <translation>اكتمل التصدير</translation>
+    </message>
+    <message id="USR_MSG_DATIMODIFICATI">
+        <source>The plant has been modified.</source>
+        <translation>تم تعديل المنشأة.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_SAVE">
+        <source>Save the changes</source>
+        <translation>هل تريد حفظ التغييرات</translation>
+    </message>
+    <message id="USR_MSG_SAVE_AS">
+        <source>Save as</source>
+        <translation>حفظ باسم</translation>
+    </message>
 </context>
 </TS>

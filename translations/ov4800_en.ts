@@ -1107,5 +1107,85 @@
         <source>Panels</source>
         <translation>Panels</translation>
     </message>
+    <message id="USR_MSG_PICK_UP_PLANT_FILE">
+        <source>Choose a plant file</source>
+        <translation>Choose a plant file</translation>
+    </message>
+    <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
+        <source>Choose a panel image file</source>
+        <translation>Choose a panel image file</translation>
+    </message>
+    <message id="USR_MSG_FILE_FILTER">
+        <source>Plant files</source>
+        <translation>Plant files</translation>
+    </message>
+    <message id="USR_MSG_FILE_BIN_FILTER">
+        <source>Panel image files</source>
+        <translation>Panel image files</translation>
+    </message>
+    <message id="USR_PDF_FILE_FILTER">
+        <source>PDF files</source>
+        <translation>PDF files</translation>
+    </message>
+    <message id="USR_MSG_SELECTFOLDERTOEXPORT">
+        <source>Choose the destination folder</source>
+        <translation>Choose the destination folder</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_BIN_FILE">
+        <source>Compile</source>
+        <translation>Compile</translation>
+    </message>
+    <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
+        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
+        <translation>Some devices of the plant are not assigned to an area. Compile anyway</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
+        <source>The file already exists. Overwrite it</source>
+        <translation>The file already exists. Overwrite it</translation>
+    </message>
+    <message id="FILE_WR_ERROR">
+        <source>Cannot write the file</source>
+        <translation>Cannot write the file</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
+        <source>%1 programs have errors and were written empty.</source>
+        <translation>%1 programs have errors and were written empty.</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
+        <source>%1 devices did not fit and were left out.</source>
+        <translation>%1 devices did not fit and were left out.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
+        <source>Files written. Open the folder</source>
+        <translation>Files written. Open the folder</translation>
+    </message>
+    <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
+        <source>Cannot open the folder</source>
+        <translation>Cannot open the folder</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_FILE">
+        <source>CSV export</source>
+        <translation>CSV export</translation>
+    </message>
+    <message id="USR_MSG_ENABLE_TO_WRITE_ON_FILE">
+        <source>Cannot write the export files</source>
+        <translation>Cannot write the export files</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_DONE">
+        <source>Export completed</source>
+        <translation>Export completed</translation>
+    </message>
+    <message id="USR_MSG_DATIMODIFICATI">
+        <source>The plant has been modified.</source>
+        <translation>The plant has been modified.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_SAVE">
+        <source>Save the changes</source>
+        <translation>Save the changes</translation>
+    </message>
+    <message id="USR_MSG_SAVE_AS">
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
 </context>
 </TS>

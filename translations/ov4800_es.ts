@@ -1107,5 +1107,85 @@
         <source>Panels</source>
         <translation>Centrales</translation>
     </message>
+    <message id="USR_MSG_PICK_UP_PLANT_FILE">
+        <source>Choose a plant file</source>
+        <translation>Elija un archivo de instalación</translation>
+    </message>
+    <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
+        <source>Choose a panel image file</source>
+        <translation>Elija un archivo de imagen de la central</translation>
+    </message>
+    <message id="USR_MSG_FILE_FILTER">
+        <source>Plant files</source>
+        <translation>Archivos de instalación</translation>
+    </message>
+    <message id="USR_MSG_FILE_BIN_FILTER">
+        <source>Panel image files</source>
+        <translation>Archivos de imagen de la central</translation>
+    </message>
+    <message id="USR_PDF_FILE_FILTER">
+        <source>PDF files</source>
+        <translation>Archivos PDF</translation>
+    </message>
+    <message id="USR_MSG_SELECTFOLDERTOEXPORT">
+        <source>Choose the destination folder</source>
+        <translation>Elija la carpeta de destino</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_BIN_FILE">
+        <source>Compile</source>
+        <translation>Compilar</translation>
+    </message>
+    <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
+        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
+        <translation>Algunos dispositivos de la instalación no están asignados a una zona. ¿Compilar de todos modos</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
+        <source>The file already exists. Overwrite it</source>
+        <translation>El archivo ya existe. ¿Sobrescribirlo</translation>
+    </message>
+    <message id="FILE_WR_ERROR">
+        <source>Cannot write the file</source>
+        <translation>No se puede escribir el archivo</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
+        <source>%1 programs have errors and were written empty.</source>
+        <translation>%1 programas tienen errores y se escribieron vacíos.</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
+        <source>%1 devices did not fit and were left out.</source>
+        <translation>%1 dispositivos no cabían y se omitieron.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
+        <source>Files written. Open the folder</source>
+        <translation>Archivos escritos. ¿Abrir la carpeta</translation>
+    </message>
+    <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
+        <source>Cannot open the folder</source>
+        <translation>No se puede abrir la carpeta</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_FILE">
+        <source>CSV export</source>
+        <translation>Exportación CSV</translation>
+    </message>
+    <message id="USR_MSG_ENABLE_TO_WRITE_ON_FILE">
+        <source>Cannot write the export files</source>
+        <translation>No se pueden escribir los archivos de exportación</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_DONE">
+        <source>Export completed</source>
+        <translation>Exportación completada</translation>
+    </message>
+    <message id="USR_MSG_DATIMODIFICATI">
+        <source>The plant has been modified.</source>
+        <translation>La instalación ha sido modificada.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_SAVE">
+        <source>Save the changes</source>
+        <translation>¿Guardar los cambios</translation>
+    </message>
+    <message id="USR_MSG_SAVE_AS">
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
 </context>
 </TS>

@@ -1107,5 +1107,85 @@
         <source>Panels</source>
         <translation>Centrales</translation>
     </message>
+    <message id="USR_MSG_PICK_UP_PLANT_FILE">
+        <source>Choose a plant file</source>
+        <translation>Choisissez un fichier d'installation</translation>
+    </message>
+    <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
+        <source>Choose a panel image file</source>
+        <translation>Choisissez un fichier image de la centrale</translation>
+    </message>
+    <message id="USR_MSG_FILE_FILTER">
+        <source>Plant files</source>
+        <translation>Fichiers d'installation</translation>
+    </message>
+    <message id="USR_MSG_FILE_BIN_FILTER">
+        <source>Panel image files</source>
+        <translation>Fichiers image de la centrale</translation>
+    </message>
+    <message id="USR_PDF_FILE_FILTER">
+        <source>PDF files</source>
+        <translation>Fichiers PDF</translation>
+    </message>
+    <message id="USR_MSG_SELECTFOLDERTOEXPORT">
+        <source>Choose the destination folder</source>
+        <translation>Choisissez le dossier de destination</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_BIN_FILE">
+        <source>Compile</source>
+        <translation>Compiler</translation>
+    </message>
+    <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
+        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
+        <translation>Certains dispositifs de l'installation ne sont affectés à aucune zone. Compiler quand même</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
+        <source>The file already exists. Overwrite it</source>
+        <translation>Le fichier existe déjà. L'écraser</translation>
+    </message>
+    <message id="FILE_WR_ERROR">
+        <source>Cannot write the file</source>
+        <translation>Impossible d'écrire le fichier</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
+        <source>%1 programs have errors and were written empty.</source>
+        <translation>%1 programmes contiennent des erreurs et ont été écrits vides.</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
+        <source>%1 devices did not fit and were left out.</source>
+        <translation>%1 dispositifs ne tenaient pas et ont été omis.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
+        <source>Files written. Open the folder</source>
+        <translation>Fichiers écrits. Ouvrir le dossier</translation>
+    </message>
+    <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
+        <source>Cannot open the folder</source>
+        <translation>Impossible d'ouvrir le dossier</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_FILE">
+        <source>CSV export</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message id="USR_MSG_ENABLE_TO_WRITE_ON_FILE">
+        <source>Cannot write the export files</source>
+        <translation>Impossible d'écrire les fichiers d'export</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_DONE">
+        <source>Export completed</source>
+        <translation>Export terminé</translation>
+    </message>
+    <message id="USR_MSG_DATIMODIFICATI">
+        <source>The plant has been modified.</source>
+        <translation>L'installation a été modifiée.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_SAVE">
+        <source>Save the changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message id="USR_MSG_SAVE_AS">
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
 </context>
 </TS>

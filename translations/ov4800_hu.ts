@@ -1107,5 +1107,85 @@
         <source>Panels</source>
         <translation>Központok</translation>
     </message>
+    <message id="USR_MSG_PICK_UP_PLANT_FILE">
+        <source>Choose a plant file</source>
+        <translation>Válasszon létesítményfájlt</translation>
+    </message>
+    <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
+        <source>Choose a panel image file</source>
+        <translation>Válassza ki a központ képfájlját</translation>
+    </message>
+    <message id="USR_MSG_FILE_FILTER">
+        <source>Plant files</source>
+        <translation>Létesítményfájlok</translation>
+    </message>
+    <message id="USR_MSG_FILE_BIN_FILTER">
+        <source>Panel image files</source>
+        <translation>Központ képfájljai</translation>
+    </message>
+    <message id="USR_PDF_FILE_FILTER">
+        <source>PDF files</source>
+        <translation>PDF-fájlok</translation>
+    </message>
+    <message id="USR_MSG_SELECTFOLDERTOEXPORT">
+        <source>Choose the destination folder</source>
+        <translation>Válassza ki a célmappát</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_BIN_FILE">
+        <source>Compile</source>
+        <translation>Fordítás</translation>
+    </message>
+    <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
+        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
+        <translation>A létesítmény egyes eszközei nincsenek zónához rendelve. Mégis lefordítja</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
+        <source>The file already exists. Overwrite it</source>
+        <translation>A fájl már létezik. Felülírja</translation>
+    </message>
+    <message id="FILE_WR_ERROR">
+        <source>Cannot write the file</source>
+        <translation>A fájl nem írható</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
+        <source>%1 programs have errors and were written empty.</source>
+        <translation>%1 program hibás, ezek üresen lettek kiírva.</translation>
+    </message>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
+        <source>%1 devices did not fit and were left out.</source>
+        <translation>%1 eszköz nem fért el, ezek kimaradtak.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
+        <source>Files written. Open the folder</source>
+        <translation>A fájlok elkészültek. Megnyitja a mappát</translation>
+    </message>
+    <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
+        <source>Cannot open the folder</source>
+        <translation>A mappa nem nyitható meg</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_FILE">
+        <source>CSV export</source>
+        <translation>CSV-exportálás</translation>
+    </message>
+    <message id="USR_MSG_ENABLE_TO_WRITE_ON_FILE">
+        <source>Cannot write the export files</source>
+        <translation>Az exportfájlok nem írhatók</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_CSV_DONE">
+        <source>Export completed</source>
+        <translation>Az exportálás befejeződött</translation>
+    </message>
+    <message id="USR_MSG_DATIMODIFICATI">
+        <source>The plant has been modified.</source>
+        <translation>A létesítmény módosult.</translation>
+    </message>
+    <message id="USR_MSG_ASK_FOR_SAVE">
+        <source>Save the changes</source>
+        <translation>Menti a módosításokat</translation>
+    </message>
+    <message id="USR_MSG_SAVE_AS">
+        <source>Save as</source>
+        <translation>Mentés másként</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,8 @@
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
 #include "app/OvThemeMdl.h"
+#include "models/OvRecentFilesModel.h"
+#include "plant/Plant.h"
 
 #include <QDebug>
 #include <QDir>
@@ -53,6 +55,10 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     if (!connect(this, &Ov4kApp::fileNameChanged, this, &Ov4kApp::onPlantFileNameChanged))
         qCritical() << "Connecting SIGNAL fileNameChanged: FAILED";
 
+    // Tests install their scripted answers before the application exists.
+    if (!PlantDialogs::installed())
+        PlantDialogs::install(&m_dialogs);
+
     initialise();
 
     // Qt has removed the options it recognises by now; what is left names one file, whose
@@ -73,6 +79,13 @@ Ov4kApp::~Ov4kApp()
     m_mainWindow = nullptr;
     delete m_engine;
     m_engine = nullptr;
+
+    delete m_plant;
+    m_plant = nullptr;
+    delete m_recentFilesModel;
+    m_recentFilesModel = nullptr;
+    if (PlantDialogs::installed() == &m_dialogs)
+        PlantDialogs::install(nullptr);
 
     delete m_themeModel;
     m_themeModel = nullptr;
@@ -130,7 +143,10 @@ int Ov4kApp::run()
     applyWindowIcon();
     m_mainWindow->setTitle(brandTitle());
     connectGui();
-    // Opening the file named on the command line arrives with the open command.
+    if (!m_currentFilePath.isEmpty()) {
+        QString path = m_currentFilePath;
+        openFile(path);
+    }
     qInfo() << "Start Main Loop.";
     return exec();
 }
@@ -166,9 +182,34 @@ bool Ov4kApp::connectGui()
     if (!m_mainWindow)
         return false;
     createModels();
-    // The scene's command signals are connected as their commands arrive; the plant and the
-    // models it needs do not exist before the first open or new command.
-    return true;
+    struct Row {
+        const char* signal;
+        const char* slot;
+    };
+    // The plant tree model's row ("onPlantElementsClicked"), the CPU list model's rows and the
+    // PDF report connect here when they arrive.
+    const Row rows[] = {
+        {SIGNAL(onOpenFileMenu()), SLOT(onOpenFileMenu())},
+        {SIGNAL(plantChangeTypeRqst(int)), SLOT(onPlantChangeTypeRqst(int))},
+        {SIGNAL(clickedOnFileSaveBtn()), SLOT(onSaveFileMenu())},
+        {SIGNAL(clickedOnFileSaveAs()), SLOT(onFileSaveAs())},
+        {SIGNAL(onFileNewMenu()), SLOT(onFileNewMenu())},
+        {SIGNAL(compileBtnClicked()), SLOT(onCompileBtnClicked())},
+        {SIGNAL(importBtnClicked()), SLOT(onImportBtnClicked())},
+        {SIGNAL(xlsExportBtnClicked()), SLOT(onXlsExportBtnClicked())},
+        {SIGNAL(clearRecentFileListSizeRqst()), SLOT(onClearRecentFileListSizeRqst())},
+    };
+    for (const Row& row : rows) {
+        if (!connect(m_mainWindow, row.signal, this, row.slot))
+            qCritical().noquote() << "Connecting SIGNAL " + QString::fromLatin1(row.signal + 1).section(QLatin1Char('('), 0, 0)
+                                         + ": FAILED";
+    }
+    if (!connect(this, &Ov4kApp::fileDropped, this, &Ov4kApp::onfileDropped))
+        qCritical() << "Connecting SIGNAL fileDropped: FAILED";
+    const bool brand = connect(m_mainWindow, SIGNAL(changedBrandType(int)), this, SLOT(onCurrentBrandChanged(int)));
+    if (!brand)
+        qCritical() << "Connect SIGNAL onCurrentBrandChanged()\t\t: " << false;
+    return brand;
 }
 
 void Ov4kApp::createModels()
@@ -184,18 +225,15 @@ void Ov4kApp::createModels()
             || !connect(this, &Ov4kApp::applicationLanguageChanged, this, &Ov4kApp::onApplicationLanguageChanged))
             qCritical() << "Connect SIGNAL Ov4kApp::applicationLanguageChanged()\t: " << false;
     }
-    publish("activePlant", nullptr);
+    if (!m_recentFilesModel) {
+        m_recentFilesModel = new OvRecentFilesModel();
+        publish("theRecentFilesModel", m_recentFilesModel);
+        if (!connect(m_recentFilesModel, &OvRecentFilesModel::selectFile, this,
+                     QOverload<const QString&>::of(&Ov4kApp::onOpenFileMenu)))
+            qCritical() << "Connect SIGNAL OvLanguageModel::selectFile\t: " << false;
+    }
+    publish("activePlant", m_plant);
     publish("theApp", this);
-}
-
-bool Ov4kApp::onQuitRequest()
-{
-    qDebug() << ">>>";
-    // No plant exists yet, so there is nothing to ask about saving.
-    const bool result = true;
-    m_windowSettings.save();
-    qDebug() << "<<<";
-    return result;
 }
 
 bool Ov4kApp::applyWindowIcon()
@@ -208,6 +246,9 @@ bool Ov4kApp::applyWindowIcon()
 
 bool Ov4kApp::notify(QObject* receiver, QEvent* event)
 {
+    // While a compile converts the plant on another thread, nothing may change it.
+    if (m_compiling && event && isInputEvent(event))
+        return true;
     if (receiver && event && event->type() == QEvent::MouseMove) {
         const QPointF pos = static_cast<QMouseEvent*>(event)->localPos();
         m_mouseX = qRound(pos.x());
@@ -245,6 +286,10 @@ QObject* Ov4kApp::publishedObject(const char* name)
         return m_cpuTypeModel;
     if (property == QLatin1String("theLanguageModel"))
         return m_languageModel;
+    if (property == QLatin1String("theRecentFilesModel"))
+        return m_recentFilesModel;
+    if (property == QLatin1String("activePlant"))
+        return m_plant;
     return nullptr;
 }
 

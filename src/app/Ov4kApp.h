@@ -2,21 +2,31 @@
 // The application object: starts the log, the settings and the translation, publishes the
 // native objects to the QML scene, loads it and runs the event loop. A thin dispatcher: the
 // work is done by the brand singleton, the settings store, the models and the scene.
+#include "app/AppDialogs.h"
 #include "app/ApplicationInfo.h"
 #include "app/WindowSettings.h"
+
+#include <atomic>
 
 #include <QApplication>
 #include <QList>
 #include <QString>
 #include <QUrl>
 
+class OvAnnunciatorsSystem;
+class OvGenericPoint;
 class OvLanguageModel;
+class OvRecentFilesModel;
+class Plant;
 class OvParametersReference;
 class OvThemeMdl;
 class cpuTypeModel;
 class QQmlApplicationEngine;
 class QQuickWindow;
 class QTranslator;
+
+// The file-name part of name, forbidden characters dropped at its ends and "_" inside.
+void sanitizeFileName(QString& name);
 
 class Ov4kApp : public QApplication
 {
@@ -58,6 +68,30 @@ public:
     // The plant file to open: empty, the command-line argument, or the file of the plant.
     QString currentFilePath() const { return m_currentFilePath; }
     OvLanguageModel* languageModel() const { return m_languageModel; }
+    Plant* plant() const { return m_plant; }
+    OvRecentFilesModel* recentFilesModel() const { return m_recentFilesModel; }
+    // Why the last save or save question returned false: 0 cancelled, else the error code.
+    int fileStatus() const { return m_fileStatus; }
+
+    // Loads a plant file or a panel image (".bin") and makes it the current plant; an image's
+    // path is rewritten to the plant extension.
+    void openFile(QString& path);
+    // True when the caller may go on: nothing to save, saved, or discarded.
+    bool askToSave(uint acceptedState);
+    // True when the plant file was written.
+    bool savePlant(bool forceDialog);
+    // Kinds: 1 plant file, 2 PDF, 4 panel image (0 counts as 1). The chosen path or empty.
+    QString askSaveFileName(uint kinds);
+    // The folder the user chose, empty when cancelled.
+    QString selectExportFolder();
+    // Creates the plant when none exists and attaches it.
+    void createPlant();
+    void attachPlant(Plant* plant);
+    // Re-publishes the plant and brings every model up to date with it.
+    void updateModels();
+    // The seed of the test-plant generator; 0, the default, seeds from the clock.
+    void setTestPlantSeed(unsigned seed) { m_testPlantSeed = seed; }
+
     // The code of the translation loaded ("it"), empty while none is installed.
     QString languageInUse() const { return m_languageInUse; }
 
@@ -108,6 +142,33 @@ public slots:
     // Row count of the recent-files model; 0 while that model does not exist.
     int getRecentFileListSize() const;
     void onClearRecentFileListSizeRqst();
+    void fileDrop(const QString& text);
+    bool isDragValid(const QString& url) const;
+
+    // Document commands (Ov4kAppDocument.cpp).
+    void onOpenFileMenu();
+    void onOpenFileMenu(const QString& path);
+    void onfileDropped(const QString& url);
+    void onImportBtnClicked();
+    void onCompileBtnClicked();
+    void onXlsExportBtnClicked();
+    void onSaveFileMenu();
+    void onFileSaveAs();
+    void onFileNewMenu();
+    void onPlantChangeTypeRqst(int type);
+    void onPlantTypeChanged();
+    void onCurrentBrandChanged(int brand);
+    void onUpdateAreasModelRqst(QVector<int> rows);
+    void onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type);
+    void onPointsChanged(QList<const OvGenericPoint*> points);
+    void onAnnunciatorsChanged(const OvAnnunciatorsSystem& system);
+    void onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system);
+    void onViewersChanged(const OvAnnunciatorsSystem& system);
+    void onViewersRemoved(const OvAnnunciatorsSystem& system);
+    void flipFilterOnVoidAddresses(bool notify);
+    void flipFilterOnPointError(bool notify);
+    // Fills the plant with every catalogue type, then every loop up to the panel's limits.
+    void dbgTestMakeAll();
 
     // Asks to save a modified plant (none exists before the plant model arrives, so nothing is
     // asked yet), stores the window settings whatever the answer, and returns whether the
@@ -142,6 +203,22 @@ private:
     // Brand application name, a blank, brand organisation name.
     QString brandTitle() const;
 
+    // The plant's connections to the application.
+    void connectPlant();
+    // Critical box of a user error code, with an optional detail.
+    void showError(int code, const QString& detail = QString());
+    // Swallows user input while a compile converts the plant.
+    bool isInputEvent(const QEvent* event) const;
+
+    AppDialogs m_dialogs;
+    Plant* m_plant = nullptr;
+    OvRecentFilesModel* m_recentFilesModel = nullptr;
+    int m_fileStatus = 0;
+    QString m_failedSavePath;
+    // The current path was made from an image's: a file of that name is not the user's plant.
+    bool m_pathFromImage = false;
+    unsigned m_testPlantSeed = 0;
+    std::atomic<bool> m_compiling{false};
     WindowSettings m_windowSettings;
     QString m_defaultFileName;
     QString m_currentFilePath;

@@ -7,6 +7,8 @@
 #include "app/cpuTypeModel.h"
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
+#include "models/OvRecentFilesModel.h"
+#include "plant/Plant.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -101,10 +103,14 @@ void Ov4kApp::onPlantDescriptionChange()
 {
     if (!m_mainWindow)
         return;
-    // The plant's description joins the title with the plant itself.
     QString head;
-    if (!m_currentFilePath.isEmpty())
-        head = m_currentFilePath + QStringLiteral(" - ");
+    if (!m_currentFilePath.isEmpty()) {
+        head = m_currentFilePath;
+        const QString description = m_plant ? m_plant->getDescription() : QString();
+        if (!description.isEmpty())
+            head += QStringLiteral(": ") + description;
+        head += QStringLiteral(" - ");
+    }
     qDebug() << "TITLE = " << head;
     m_mainWindow->setTitle(head + brandTitle());
 }
@@ -138,12 +144,14 @@ QString Ov4kApp::getCopyRightInfo() const
 
 int Ov4kApp::getRecentFileListSize() const
 {
-    return 0;
+    return m_recentFilesModel ? m_recentFilesModel->rowCount() : 0;
 }
 
 void Ov4kApp::onClearRecentFileListSizeRqst()
 {
     OvParametersReference::ClearRecentOpenFile();
+    if (m_recentFilesModel)
+        m_recentFilesModel->reset();
 }
 
 QString Ov4kApp::getUpdatedTimeStr() const

@@ -30,3 +30,17 @@ PlantMessage::Button PlantDialogs::show(const PlantMessage& message, bool* check
         *checkBoxChecked = false;
     return message.defaultButton;
 }
+
+QString PlantDialogs::askFile(const PlantFileRequest& request)
+{
+    qWarning().noquote() << "No file dialog available for:" << request.title;
+    return QString();
+}
+
+QString PlantDialogs::chooseFile(const PlantFileRequest& request)
+{
+    if (s_dialogs)
+        return s_dialogs->askFile(request);
+    qWarning().noquote() << "No dialog installed, nothing chosen for:" << request.title;
+    return QString();
+}

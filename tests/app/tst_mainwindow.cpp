@@ -147,11 +147,11 @@ private slots:
         QCOMPARE(triggered.count(), 1);
     }
 
-    // Without the open command a dragged file is refused and its drop does nothing.
+    // A file that is neither a plant nor an image is refused and its drop does nothing.
     void drop()
     {
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(s_home.path() + QStringLiteral("/plant.tov"))});
+        mime.setUrls({QUrl::fromLocalFile(s_home.path() + QStringLiteral("/plant.xyz"))});
         const QPoint centre(m_window->width() / 2, m_window->height() / 2);
         QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_window, &enter);

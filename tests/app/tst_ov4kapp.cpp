@@ -7,6 +7,7 @@
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
+#include "../plant/ScriptedDialogs.h"
 
 #include <QtQuick>
 #include <QtTest>
@@ -20,6 +21,7 @@ static char* s_argv[] = {s_args[0], s_args[1], s_args[2], s_args[3], s_args[4], 
 class tst_Ov4kApp : public TestBase {
     Q_OBJECT
 
+    ScriptedDialogs m_dialogs;
     Ov4kApp* m_app = nullptr;
     QQuickWindow* m_window = nullptr;
     QQmlContext* m_context = nullptr;
@@ -70,7 +72,12 @@ private slots:
                     Qt::QueuedConnection);
             m_app->mainWindow()->update();
         });
+        // The file named on the command line does not exist.
+        m_dialogs.answer(PlantMessage::Ok);
         QCOMPARE(m_app->run(), 0);
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(m_dialogs.asked().first().text, QStringLiteral("File not found"));
+        QCOMPARE(m_dialogs.asked().first().detailedText, QStringLiteral("a b c"));
         m_window = m_app->mainWindow();
         m_context = m_app->engine()->rootContext();
         QVERIFY(m_window);

@@ -12,6 +12,15 @@ public:
     ~ScriptedDialogs() override { PlantDialogs::install(nullptr); }
 
     void answer(PlantMessage::Button button) { m_answers << button; }
+    // The next file or folder dialog returns path (empty: cancelled).
+    void answerFile(const QString& path) { m_files << path; }
+    const QList<PlantFileRequest>& fileRequests() const { return m_fileRequests; }
+    int pendingFiles() const { return m_files.size(); }
+    void clear()
+    {
+        m_asked.clear();
+        m_fileRequests.clear();
+    }
     const QList<PlantMessage>& asked() const { return m_asked; }
     int pending() const { return m_answers.size(); }
 
@@ -27,7 +36,19 @@ public:
         return m_answers.takeFirst();
     }
 
+    QString askFile(const PlantFileRequest& request) override
+    {
+        m_fileRequests << request;
+        if (m_files.isEmpty()) {
+            QTest::qFail(qPrintable("unexpected file dialog: " + request.title), __FILE__, __LINE__);
+            return QString();
+        }
+        return m_files.takeFirst();
+    }
+
 private:
+    QList<QString> m_files;
+    QList<PlantFileRequest> m_fileRequests;
     QList<PlantMessage::Button> m_answers;
     QList<PlantMessage> m_asked;
 };

@@ -1,0 +1,770 @@
+// The document commands: open, import, new, save, save as, compile, CSV export, plant type,
+// brand and quit, and the plant's wiring to the application.
+#include "app/Ov4kApp.h"
+
+#include "ZpData/Container/ModbusMap.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Layouts/interface.h"
+#include "app/Configuration.h"
+#include "app/ErrorMessages.h"
+#include "app/OvParametersReference.h"
+#include "app/cpuTypeModel.h"
+#include "cbe/CBEPlantInfo.h"
+#include "io/XMLmodifier.h"
+#include "models/OvRecentFilesModel.h"
+#include "ovLib/OvLib.h"
+#include "plant/OvGenericSubPoint.h"
+#include "plant/Plant.h"
+#include "plant/TestPlantGenerator.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QQuickWindow>
+#include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+// Characters a proposed file name may not hold.
+const QString kForbidden = QStringLiteral("\\/:?\"<>|*");
+
+// Restores the cursor on every way out.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+PlantMessage::Button question(const QString& title, const QString& text)
+{
+    PlantMessage message;
+    message.icon = PlantMessage::Question;
+    message.text = title.isEmpty() ? text : title;
+    message.informativeText = title.isEmpty() ? QString() : text;
+    message.buttons = PlantMessage::Yes | PlantMessage::No;
+    message.defaultButton = PlantMessage::NoButton;
+    return PlantDialogs::show(message);
+}
+
+void critical(const QString& text, const QString& detail = QString())
+{
+    PlantMessage message;
+    message.icon = PlantMessage::Critical;
+    message.text = text;
+    message.detailedText = detail;
+    PlantDialogs::show(message);
+}
+
+// Removes the last occurrence of suffix, case-insensitively, when found after the first character.
+void removeLast(QString& name, const QString& suffix)
+{
+    if (suffix.isEmpty())
+        return;
+    const int at = name.lastIndexOf(suffix, -1, Qt::CaseInsensitive);
+    if (at > 0)
+        name.remove(at, suffix.size());
+}
+
+// Programs that do not compile: the image holds them empty.
+int programErrors(const Plant& plant)
+{
+    int errors = plant.getGroupsCBEErrorCount();
+    const auto failed = [](const OvGenericPoint& p) { return p.isValid() && !p.cbe().isEmpty() && p.cbeTextError() != 0; };
+    int i = -1;
+    for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
+        for (const OvLib& lib : cpu->libs()) {
+            for (const OvLoop* loop : lib.loops()) {
+                for (const QList<OvGenericPoint*>* points : {&loop->sensors(), &loop->modules()}) {
+                    for (const OvGenericPoint* p : *points) {
+                        errors += failed(*p) ? 1 : 0;
+                        for (const OvGenericSubPoint& sub : p->subPoints())
+                            errors += failed(sub) ? 1 : 0;
+                    }
+                }
+            }
+        }
+    }
+    return errors;
+}
+
+struct CompileResult {
+    int skipped = 0;
+    int programErrors = 0;
+};
+
+void compileWorker(Plant* plant, CompileResult* result)
+{
+    result->skipped = plant->copyTo();
+    result->programErrors = programErrors(*plant);
+}
+
+} // namespace
+
+void sanitizeFileName(QString& name)
+{
+    name = QFileInfo(name).fileName();
+    for (int i = 0; i < name.size();) {
+        if (!kForbidden.contains(name.at(i))) {
+            ++i;
+        } else if (i == 0 || i == name.size() - 1) {
+            name.remove(i, 1);
+        } else {
+            name[i] = QLatin1Char('_');
+            ++i;
+        }
+    }
+}
+
+void Ov4kApp::showError(int code, const QString& detail)
+{
+    critical(getErrorMessage(code), detail);
+}
+
+// --- plant and models ---
+
+void Ov4kApp::createPlant()
+{
+    if (m_plant)
+        return;
+    // Loop-file topology goes with the CSV set; the plant layer cannot reach the writer.
+    Plant::setTopologyWriter(&XMLmodifier::writeTopologyXml);
+    attachPlant(new Plant());
+}
+
+void Ov4kApp::attachPlant(Plant* plant)
+{
+    m_plant = plant;
+    Ov4800::setCBEPlant(plant);
+    connectPlant();
+}
+
+void Ov4kApp::connectPlant()
+{
+    struct Row {
+        const char* name;
+        bool ok;
+    };
+    const Row rows[] = {
+        {"descriptionChanged", bool(connect(m_plant, &Plant::descriptionChanged, this, &Ov4kApp::onPlantDescriptionChange))},
+        {"updateAreasModelRqst", bool(connect(m_plant, &Plant::updateAreasModelRqst, this, &Ov4kApp::onUpdateAreasModelRqst))},
+        {"plantTypeChanged", bool(connect(m_plant, &Plant::plantTypeChanged, this, &Ov4kApp::onPlantTypeChanged))},
+        {"loopTypeChanged", bool(connect(m_plant, &Plant::loopTypeChanged, this, &Ov4kApp::onLoopTypeChanged))},
+        {"loopOpenFlagChanged", bool(connect(m_plant, &Plant::loopOpenFlagChanged, this, &Ov4kApp::onLoopOpenFlagChanged))},
+    };
+    for (const Row& row : rows) {
+        if (!row.ok)
+            qCritical().noquote() << "Connecting SIGNAL " + QLatin1String(row.name) + ": FAILED";
+    }
+    // The tree, point and CPU models connect here when they arrive.
+}
+
+void Ov4kApp::updateModels()
+{
+    publish("activePlant", m_plant);
+    if (!m_plant)
+        return;
+    qDebug() << "UPDATE AREA MODEL " << m_plant->areas().count();
+    // The tree, CPU, group, area, repeater, walk-test and annunciator models rebuild here when
+    // they arrive.
+}
+
+void Ov4kApp::onUpdateAreasModelRqst(QVector<int> rows)
+{
+    Q_UNUSED(rows)
+}
+
+void Ov4kApp::onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type)
+{
+    Q_UNUSED(cpu)
+    Q_UNUSED(loop)
+    Q_UNUSED(type)
+}
+
+// The tree model redraws its error flags here when it arrives.
+void Ov4kApp::onPointsChanged(QList<const OvGenericPoint*> points)
+{
+    if (m_plant)
+        m_plant->setPoints(points);
+}
+
+void Ov4kApp::onAnnunciatorsChanged(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->setAnnunciators(system);
+}
+
+void Ov4kApp::onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->removeAnnunciators(system);
+}
+
+void Ov4kApp::onViewersChanged(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->setViewers(system);
+}
+
+void Ov4kApp::onViewersRemoved(const OvAnnunciatorsSystem& system)
+{
+    if (m_plant)
+        m_plant->removeViewers(system);
+}
+
+void Ov4kApp::flipFilterOnVoidAddresses(bool notify)
+{
+    if (notify)
+        emit voidAddressesFilterFlipped();
+}
+
+void Ov4kApp::flipFilterOnPointError(bool notify)
+{
+    if (notify)
+        emit filterOnPointErrorFlipped();
+}
+
+void Ov4kApp::dbgTestMakeAll()
+{
+    if (!m_plant)
+        return;
+    WaitCursor cursor;
+    TestPlantGenerator(m_plant, m_testPlantSeed).makeAll();
+    updateModels();
+}
+
+void Ov4kApp::onPlantTypeChanged()
+{
+    updateModels();
+}
+
+// --- open ---
+
+void Ov4kApp::openFile(QString& path)
+{
+    if (!askToSave(0))
+        return;
+    if (!QFileInfo::exists(path)) {
+        showError(266, path);
+        return;
+    }
+    const QFileInfo info(path);
+    const QString extension = m_parameters->getDefaultFileExtensione();
+    const QString binExtension = m_parameters->getDefaultFileBinExtensione();
+    const QString dotted = QLatin1Char('.') + info.suffix();
+    bool plantFile = false;
+    if (dotted.compare(extension, Qt::CaseInsensitive) == 0)
+        plantFile = true;
+    else if (info.suffix().compare(QLatin1String("bin"), Qt::CaseInsensitive) != 0)
+        return;
+
+    WaitCursor cursor;
+    if (m_plant)
+        m_plant->setDefaultParameters();
+    qDebug() << "openFile" << "File selezionato:" << path;
+    createPlant();
+    if (!m_plant)
+        return;
+    const uint result = m_plant->loadFromFile(path, plantFile);
+    int failure = int(result);
+    if (result == 0 && !Configuration::instance()->applyPanelTypeConfig(int(g_zpConf->get_panel_type())))
+        failure = 260;
+    if (failure != 0) {
+        showError(failure, failure == 266 ? path : QString());
+        // Nothing loaded may be saved over the file the user has: the plant keeps its reset
+        // content and goes back to its default name, so a Save asks where.
+        m_plant->copyTo();
+        // The reset content holds nothing worth a save question.
+        m_plant->modifyPlantData(false);
+        m_plant->clearModificationBits(~0u);
+        updateModels();
+        m_pathFromImage = false;
+        if (m_currentFilePath != m_defaultFileName) {
+            m_currentFilePath = m_defaultFileName;
+            emit fileNameChanged();
+        }
+        return;
+    }
+    m_plant->copyFrom();
+    if (m_cpuTypeModel)
+        m_cpuTypeModel->reload();
+    if (m_recentFilesModel)
+        m_recentFilesModel->reset();
+    m_plant->countAreaDevices();
+    m_plant->checkCBESystem();
+    updateModels();
+    if (m_mainWindow)
+        m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));
+    m_pathFromImage = !plantFile;
+    if (plantFile) {
+        m_currentFilePath = path;
+        m_parameters->setLastFilePath(info.path());
+        m_parameters->addToRecentOpenFile(path);
+        if (m_recentFilesModel)
+            m_recentFilesModel->reset();
+    } else {
+        QString rewritten = path;
+        rewritten.replace(binExtension, extension, Qt::CaseInsensitive);
+        path = rewritten;
+        m_currentFilePath = rewritten;
+    }
+    m_plant->modifyPlantData(false);
+    m_plant->clearModificationBits(~0u);
+    m_plant->modifyPlantData(true);
+    emit m_plant->plantDataChanged(m_plant->getModificationStat());
+    emit fileNameChanged();
+    emit newPlant();
+}
+
+void Ov4kApp::onOpenFileMenu()
+{
+    if (!askToSave(0)) {
+        if (m_fileStatus != 0)
+            qCritical() << m_fileStatus;
+        else
+            qInfo() << "Operazione annullata";
+        return;
+    }
+    PlantFileRequest request;
+    request.title = qtTrId("USR_MSG_PICK_UP_PLANT_FILE");
+    request.start = m_parameters->getLastFilePath();
+    request.filter = qtTrId("USR_MSG_FILE_FILTER") + QStringLiteral("(*") + m_parameters->getDefaultFileExtensione()
+                     + QLatin1Char(')');
+    QString path = PlantDialogs::chooseFile(request);
+    if (path.isEmpty()) {
+        qDebug() << "onOpenFileMenu" << "Nessun file selezionato.";
+        return;
+    }
+    openFile(path);
+}
+
+void Ov4kApp::onOpenFileMenu(const QString& path)
+{
+    QString copy = path;
+    openFile(copy);
+}
+
+void Ov4kApp::onfileDropped(const QString& url)
+{
+    if (url.isEmpty())
+        return;
+    QString path = QUrl(url).toLocalFile();
+    openFile(path);
+}
+
+void Ov4kApp::onImportBtnClicked()
+{
+    qDebug() << ">>>";
+    if (!askToSave(0)) {
+        if (m_fileStatus != 0)
+            qCritical() << m_fileStatus;
+        else
+            qInfo() << "Operazione annullata";
+        return;
+    }
+    PlantFileRequest request;
+    request.title = qtTrId("USR_MSG_PICK_UP_PLANT_BIN_FILE");
+    request.start = m_parameters->getLastFilePath();
+    request.filter = qtTrId("USR_MSG_FILE_BIN_FILTER") + QStringLiteral("(*")
+                     + m_parameters->getDefaultFileBinExtensione() + QLatin1Char(')');
+    QString path = PlantDialogs::chooseFile(request);
+    if (path.isEmpty())
+        qDebug() << "onImportBtnClicked" << "Nessun file selezionato.";
+    else
+        openFile(path);
+    qDebug() << "<<<";
+}
+
+bool Ov4kApp::isDragValid(const QString& url) const
+{
+    if (url.isEmpty())
+        return false;
+    const QString suffix = QFileInfo(QUrl(url).toLocalFile()).suffix();
+    if ((QLatin1Char('.') + suffix).compare(m_parameters->getDefaultFileExtensione(), Qt::CaseInsensitive) == 0)
+        return true;
+    // Loop files ("MNT") are taken on the loop page, which comes with the tree model.
+    return suffix.compare(QLatin1String("bin"), Qt::CaseInsensitive) == 0
+           || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
+
+void Ov4kApp::fileDrop(const QString& text)
+{
+    emit fileDropped(text);
+}
+
+// --- compile and export ---
+
+QString Ov4kApp::selectExportFolder()
+{
+    PlantFileRequest request;
+    request.kind = PlantFileRequest::Folder;
+    request.title = qtTrId("USR_MSG_SELECTFOLDERTOEXPORT");
+    request.start = m_parameters->getLastFilePath();
+    return PlantDialogs::chooseFile(request);
+}
+
+bool Ov4kApp::isInputEvent(const QEvent* event) const
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::Close:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Ov4kApp::onCompileBtnClicked()
+{
+    if (!m_plant)
+        return;
+    const QString title = qtTrId("USR_MSG_EXPORT_TO_BIN_FILE");
+    if (!m_plant->cpus().isAreaAssigned()
+        && question(title, qtTrId("USR_MSG_ASK_PLANT_NOT_ASSIGNED") + QLatin1Char('?')) != PlantMessage::Yes)
+        return;
+    const QString folder = selectExportFolder();
+    if (folder.isEmpty())
+        return;
+    const QString target = folder + QStringLiteral("/CFG_IN.BIN");
+    if (QFileInfo::exists(target)
+        && question(title, qtTrId("USR_MSG_ASK_FOR_FILE_OVER_W") + QLatin1Char('?')) != PlantMessage::Yes)
+        return;
+
+    CompileResult result;
+    int code = 0;
+    bool mapFailed = false;
+    const QString mapPath = folder + QStringLiteral("/ModbusMap.csv");
+    {
+        WaitCursor cursor;
+        g_zpConf->set_default_all(g_zpDataVersion);
+        // The plant must hold still while another thread converts it: input is swallowed (the
+        // window still repaints) and the plant's own checks stay away from the configuration.
+        m_plant->setBusy(true);
+        m_compiling = true;
+        QFuture<void> task = QtConcurrent::run(&compileWorker, m_plant, &result);
+        while (task.isRunning())
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        task.waitForFinished();
+        m_compiling = false;
+        m_plant->setBusy(false);
+        if (m_plant->isSIBEnabled(0)) {
+            mapFailed = write_map(*g_zpConf, QFile::encodeName(mapPath).constData()) != 0;
+            if (mapFailed)
+                qCritical() << "Errore scrittura file: " << mapPath;
+        }
+        code = g_zpConf->get_io().export_bin_v3(target.toUtf8().constData(), nullptr);
+    }
+    if (mapFailed)
+        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + mapPath);
+    if (code > 0) {
+        qCritical() << "Errore scrittura file: " << target;
+        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + target);
+        return;
+    }
+    // A program that does not compile is written empty, a device that did not fit is left
+    // out: the user must know the image is not the whole plant.
+    QString text;
+    if (result.programErrors > 0)
+        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS").arg(result.programErrors) + QLatin1Char('\n');
+    if (result.skipped > 0)
+        text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES").arg(result.skipped) + QLatin1Char('\n');
+    if (!text.isEmpty())
+        qWarning().noquote() << text.trimmed();
+    if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER") + QLatin1Char('?')) == PlantMessage::Yes
+        && !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///") + QFileInfo(target).absolutePath()))) {
+        PlantMessage message;
+        message.icon = PlantMessage::Warning;
+        message.text = qtTrId("USR_MSG_UNABLE_TO_OPEN_FOLDER");
+        PlantDialogs::show(message);
+    }
+    qInfo() << "Download completato: " << target;
+}
+
+void Ov4kApp::onXlsExportBtnClicked()
+{
+    if (!m_plant)
+        return;
+    const QString folder = selectExportFolder();
+    if (folder.isEmpty())
+        return;
+    bool written = false;
+    {
+        WaitCursor cursor;
+        qDebug() << "Export To = " << folder;
+        written = m_plant->exportCsvFiles(folder);
+    }
+    const QString title = qtTrId("USR_MSG_EXPORT_TO_CSV_FILE");
+    if (!written) {
+        critical(qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"), folder);
+        return;
+    }
+    if (question(title, qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER") + QLatin1Char('?')) == PlantMessage::Yes
+        && !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///") + folder))) {
+        PlantMessage message;
+        message.icon = PlantMessage::Information;
+        message.text = qtTrId("USR_MSG_EXPORT_TO_CSV_DONE");
+        PlantDialogs::show(message);
+    }
+}
+
+// --- save, new, plant type, brand, quit ---
+
+bool Ov4kApp::askToSave(uint acceptedState)
+{
+    if (!m_plant || m_plant->getModificationStat() == 0 || m_plant->getModificationStat() == acceptedState)
+        return true;
+    PlantMessage message;
+    message.icon = PlantMessage::Question;
+    message.text = qtTrId("USR_MSG_DATIMODIFICATI");
+    message.informativeText = qtTrId("USR_MSG_ASK_FOR_SAVE") + QLatin1Char('?');
+    message.buttons = PlantMessage::Save | PlantMessage::Discard | PlantMessage::Cancel;
+    message.defaultButton = PlantMessage::Save;
+    switch (PlantDialogs::show(message)) {
+    case PlantMessage::Cancel:
+        return false;
+    case PlantMessage::Discard:
+        return true;
+    case PlantMessage::Save:
+        if (savePlant(false)) {
+            m_plant->modifyPlantData(false);
+            m_plant->clearModificationBits(~0u);
+            return true;
+        }
+        if (m_fileStatus != 0)
+            critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
+        return false;
+    default:
+        m_fileStatus = 3840;
+        return false;
+    }
+}
+
+bool Ov4kApp::savePlant(bool forceDialog)
+{
+    m_fileStatus = 0;
+    if (!m_plant)
+        return false;
+    QString name;
+    if (!forceDialog && !m_pathFromImage && !m_currentFilePath.isEmpty() && m_currentFilePath != m_defaultFileName
+        && QFileInfo::exists(m_currentFilePath))
+        name = m_currentFilePath;
+    else
+        name = askSaveFileName(1);
+    if (name.isEmpty())
+        return false;
+    uint result = 0;
+    {
+        WaitCursor cursor;
+        m_parameters->setLastFilePath(QFileInfo(name).absolutePath());
+        result = m_plant->saveToFile(name);
+    }
+    if (result != 0) {
+        m_fileStatus = int(result);
+        // The box names the file that failed, also before it becomes the current one.
+        m_failedSavePath = name;
+        return false;
+    }
+    m_parameters->addToRecentOpenFile(name);
+    if (m_recentFilesModel)
+        m_recentFilesModel->reset();
+    m_pathFromImage = false;
+    if (name != m_currentFilePath) {
+        m_currentFilePath = name;
+        emit fileNameChanged();
+    }
+    return true;
+}
+
+QString Ov4kApp::askSaveFileName(uint kinds)
+{
+    PlantFileRequest request;
+    request.kind = PlantFileRequest::SaveFile;
+    request.title = qtTrId("USR_MSG_SAVE_AS");
+    QString suffix;
+    const QString extension = m_parameters->getDefaultFileExtensione();
+    if (kinds == 0 || (kinds & 1)) {
+        request.filter = qtTrId("USR_MSG_FILE_FILTER") + QStringLiteral(" (*") + extension + QLatin1Char(')');
+        suffix = extension;
+    }
+    const auto addFilter = [&](const QString& piece, const QString& pieceSuffix) {
+        request.filter = request.filter.isEmpty() ? piece : request.filter + QStringLiteral(";;") + piece;
+        if (suffix.isEmpty())
+            suffix = pieceSuffix;
+    };
+    if (kinds & 2)
+        addFilter(qtTrId("USR_PDF_FILE_FILTER") + QStringLiteral(" (*.pdf)"), QStringLiteral(".pdf"));
+    if (kinds & 4)
+        addFilter(qtTrId("USR_MSG_FILE_BIN_FILTER") + QStringLiteral(" (*.bin)"), QStringLiteral(".bin"));
+    QString base;
+    if (m_plant && !m_plant->getDescription().isEmpty()) {
+        base = m_plant->getDescription();
+    } else if (!m_currentFilePath.isEmpty()) {
+        base = m_currentFilePath;
+        removeLast(base, suffix);
+        removeLast(base, extension);
+    } else {
+        base = m_defaultFileName;
+    }
+    sanitizeFileName(base);
+    request.start = m_parameters->getLastFilePath() + QLatin1Char('/') + base + suffix;
+    return PlantDialogs::chooseFile(request);
+}
+
+void Ov4kApp::onSaveFileMenu()
+{
+    if (savePlant(false)) {
+        m_plant->modifyPlantData(false);
+        m_plant->clearModificationBits(~0u);
+        emit plantFileSaved();
+        qInfo() << "File Salvato correttamente.";
+    } else if (m_fileStatus != 0) {
+        qCritical() << "Non sono riuscito a salvare il file.";
+        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
+    } else {
+        qInfo() << "Operazione annullata dall'utente.";
+    }
+}
+
+void Ov4kApp::onFileSaveAs()
+{
+    if (savePlant(true)) {
+        m_plant->modifyPlantData(false);
+        m_plant->clearModificationBits(~0u);
+        emit plantFileSaved();
+        qInfo() << "File Salvato correttamente.";
+    } else if (m_fileStatus != 0) {
+        qCritical() << "Non sono riuscito a salvare il file.";
+        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
+    } else {
+        qInfo() << "Operazione annullata dall'utente.";
+    }
+}
+
+void Ov4kApp::onFileNewMenu()
+{
+    qDebug() << ">>>";
+    if (!askToSave(1)) {
+        if (m_fileStatus != 0)
+            qCritical() << m_fileStatus;
+        else
+            qInfo() << "Operazione annullata";
+        qDebug() << "<<<";
+        return;
+    }
+    Configuration* config = Configuration::instance();
+    const QVariantList types = config->allowedPlantTypes();
+    if (types.size() > 1) {
+        PlantMessage message;
+        message.icon = PlantMessage::Question;
+        message.text = qtTrId("NEW_PLANT_FILE");
+        for (const QVariant& type : types.mid(0, 3))
+            message.choices << type.toString();
+        message.buttons = PlantMessage::Cancel;
+        message.defaultButton = PlantMessage::Cancel;
+        message.defaultChoice = config->defaultPlantType() < message.choices.size() ? config->defaultPlantType() : -1;
+        const int chosen = int(PlantDialogs::show(message)) - PlantMessage::FirstChoice;
+        if (chosen < 0 || chosen >= message.choices.size()) {
+            qDebug() << "<<<";
+            return;
+        }
+        if (m_plant)
+            m_plant->setDefaultParameters();
+        config->newPlantTypeChosen(chosen);
+    }
+    {
+        WaitCursor cursor;
+        createPlant();
+        const bool reset = m_plant->newPlant();
+        m_plant->copyFrom();
+        // An untouched new plant asks nothing at quit or open.
+        m_plant->clearModificationBits(~uint(Plant::kNewPlant));
+        if (reset) {
+            m_currentFilePath = m_defaultFileName;
+            m_pathFromImage = false;
+            if (m_cpuTypeModel)
+                m_cpuTypeModel->reload();
+            updateModels();
+            if (m_mainWindow)
+                m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));
+            emit fileNameChanged();
+            emit newPlant();
+        }
+    }
+    qDebug() << "<<<";
+}
+
+void Ov4kApp::onPlantChangeTypeRqst(int type)
+{
+    qDebug() << ">>>";
+    if (!m_plant)
+        return;
+    const int current = m_plant->getPlantType();
+    if (type == current)
+        return;
+    if (type < current) {
+        PlantMessage message;
+        message.icon = PlantMessage::Warning;
+        message.text = qtTrId("USR_MSG_CONFIRM_PLANT_CHANGE_TYPE") + QLatin1Char('?');
+        message.buttons = PlantMessage::Ok | PlantMessage::Cancel;
+        message.defaultButton = PlantMessage::Cancel;
+        if (PlantDialogs::show(message) != PlantMessage::Ok)
+            return;
+    }
+    m_plant->setPlantType(uint(type), true);
+    qDebug() << "<<<";
+}
+
+void Ov4kApp::onCurrentBrandChanged(int brand)
+{
+    Configuration* config = Configuration::instance();
+    if (brand == config->configNumber())
+        return;
+    if (!askToSave(0)) {
+        emit newPlant();
+        return;
+    }
+    config->applyConfigNumber(brand, true);
+    qDebug() << "CURRENT BRAND CHANGED!!!";
+    WaitCursor cursor;
+    createPlant();
+    const bool reset = m_plant->newPlant();
+    m_plant->copyFrom();
+    m_plant->clearModificationBits(~uint(Plant::kNewPlant));
+    if (reset) {
+        m_currentFilePath = m_defaultFileName;
+        m_pathFromImage = false;
+        updateModels();
+        if (m_mainWindow)
+            m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));
+        m_plant->checkCBESystem();
+        emit fileNameChanged();
+        emit newPlant();
+    }
+}
+
+bool Ov4kApp::onQuitRequest()
+{
+    qDebug() << ">>>";
+    const bool result = askToSave(1);
+    m_windowSettings.save();
+    qDebug() << "<<<";
+    return result;
+}
