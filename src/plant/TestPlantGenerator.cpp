@@ -6,6 +6,10 @@
 #include "plant/PointType.h"
 #include "plant/PointTypeList.h"
 
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
+
 #include <QDebug>
 
 #include <cstdlib>
@@ -22,6 +26,14 @@ constexpr int kDevicesPerZone = 32;
 constexpr int kDeviceBlocks = 64;
 
 } // namespace
+
+// Boards the CPU's type carries: the panel configuration refuses more.
+int TestPlantGenerator::maxBoards(int cpu) const
+{
+    BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+    const int max = zpx.layout() ? int(zpx->get_cpu_type_max_ll_num(u8(m_plant->getCPUType(uchar(cpu))))) : 0;
+    return qMin(max, kBoards);
+}
 
 TestPlantGenerator::TestPlantGenerator(Plant* plant, unsigned seed)
     : m_plant(plant)
@@ -68,7 +80,7 @@ void TestPlantGenerator::makeAll()
         m_plant->setCPUStat(cpu, true);
         // The first panel's type: it decides the lines of the boards the panel data describes.
         m_plant->setCPUType(cpu, m_plant->getCPUType(0));
-        m_plant->setCPULibCount(cpu, qMin(kBoards, room));
+        m_plant->setCPULibCount(cpu, qMin(maxBoards(cpu), room));
     }
     for (int cpu = 0; cpu < maxCpus; ++cpu) {
         if (!m_plant->getCPUStat(uint(cpu)))
@@ -87,7 +99,8 @@ void TestPlantGenerator::place(QList<PointTypeHw>& list, int cpu, int loopType)
         m_plant->setCPUStat(cpu, true);
         m_plant->setCPUType(cpu, m_plant->getCPUType(0));
     }
-    for (int board = 0; board < kBoards && !list.isEmpty(); ++board) {
+    const int boards = maxBoards(cpu);
+    for (int board = 0; board < boards && !list.isEmpty(); ++board) {
         if (m_plant->getCPULibCount(cpu) < board + 1) {
             if (boardCount() >= kDeviceBlocks)
                 return;

@@ -28,6 +28,7 @@ private:
     // Adds a point of type at the loop's first position where its channels fit; whether it was added.
     bool add(int cpu, int loop, const PointTypeHw& type);
     bool boardHasRoom(int cpu, int loop, int records) const;
+    int maxBoards(int cpu) const;
     // Boards of the enabled CPUs.
     int boardCount() const;
     int loopSlots(int cpu, int loop, int family) const;

@@ -422,7 +422,6 @@ private slots:
         // The reload announces the boards of the CPUs after the first on the trace.
         traceErrors(QStringLiteral("set_cpu_llId"));
         QCOMPARE(second.size(), first.size());
-        QEXPECT_FAIL("", "boards after a CPU's first come back from the plant file as closed rings (board byte style bits)", Continue);
         QVERIFY(first == second);
         newPlant();
     }
