@@ -3,9 +3,11 @@
 //
 //   0     dataType, 2 + value modulo 198
 //   1     data version of the bytes: 0x2600, 0x2601 or 0x2602 by value modulo 3
-//   then  the block's bytes from offset 0, over the layout's defaults (longer input is ignored)
+//   then  the block's bytes from offset 0, over the sample plant's block in 0x2602 and the
+//         layout's defaults in the older versions (longer input is ignored)
 //
-// The layout is brought up to the current version the way the image reader does it, detached
+// The configuration holds the sample plant (SamplePlant.h), so that device blocks meet installed
+// boards. The layout is brought up to the current version the way the image reader does it, detached
 // from any block; then the record checks run over it (the board-count check of every CPU record
 // of the general block, the limit repair of every device record), it is installed in its block
 // and, for the blocks it reads, the after-load chain runs: status rebuild, repair of the general
@@ -15,7 +17,6 @@
 
 #include "DataBlock/crc.h"
 #include "FuzzConf.h"
-#include "FuzzTrace.h"
 #include "OS/types.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
@@ -81,7 +82,7 @@ std::string input(u8 dataType, u8 versionIndex, const std::string& bytes = std::
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    g_fuzzConf = new FuzzConf;
+    g_fuzzConf = new FuzzConf(kTarget);
     g_conf = g_fuzzConf->get();
     return 0;
 }
@@ -96,6 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!layout)
         fuzz_fail(kTarget, "no layout of dataType %u in %04X", dataType, kVersions[from]);
     layout->set_default();
+    if (kVersions[from] == g_zpDataVersion && dataType <= 198)
+        std::memcpy(layout->data(), g_fuzzConf->bytes(dataType).data(), layout->size());
     std::memcpy(layout->data(), data + 2, std::min<size_t>(size - 2, layout->size()));
     for (u32 i = from + 1; i < 3; ++i) {
         std::unique_ptr<ZpData::IFace> next(ZpData::new_iface(g_conf, nullptr, dataType, 0, kVersions[i]));
@@ -134,9 +137,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 int fuzz_write_seeds(const std::string& dir)
 {
     bool ok = true;
-    // Every layout in every version with its default bytes.
+    // Every layout in every version, with the sample's bytes or the defaults.
     for (u32 dt = 2; dt <= 199; ++dt)
         for (u8 v = 0; v < 3; ++v)
-            ok = fuzz_save(dir, "default_" + std::to_string(dt) + "_" + std::to_string(v), input(u8(dt), v)) && ok;
+            ok = fuzz_save(dir, "block_" + std::to_string(dt) + "_" + std::to_string(v), input(u8(dt), v)) && ok;
     return ok ? 0 : 1;
 }

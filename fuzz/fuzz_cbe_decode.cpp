@@ -3,7 +3,7 @@
 // with a terminated text inside its buffer and a nibble count within the program.
 #include "FuzzTarget.h"
 
-#include "CbePlant.h"
+#include "SamplePlant.h"
 #include "cbe/CBECompiler.h"
 #include "cbe/CBEDecoder.h"
 
@@ -15,6 +15,15 @@
 namespace {
 
 const char kTarget[] = "fuzz_cbe_decode";
+
+// The sample plant in g_zpConf, which the compiler and decoder read; groups 1 to 10 are direct.
+void load_cbe_plant()
+{
+    load_sample_plant(g_zpConf, kTarget);
+    const u8 direct[2] = {10, 0};
+    if (g_zpConf->set_data(2, direct, 2, 5206) != ZP_OK)
+        fuzz_fail(kTarget, "the direct-group count could not be set");
+}
 constexpr size_t kProgramSize = 32;
 constexpr u32 kProgramNibbles = 64;
 
@@ -22,7 +31,7 @@ constexpr u32 kProgramNibbles = 64;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    load_cbe_plant(kTarget);
+    load_cbe_plant();
     return 0;
 }
 
@@ -56,7 +65,7 @@ int fuzz_write_seeds(const std::string& dir)
         "TONE(33 4 Z2000:Z1 (G5))",
         "(G2 G10)",
     };
-    load_cbe_plant(kTarget);
+    load_cbe_plant();
     bool ok = true;
     int n = 0;
     for (const char* text : kTexts) {

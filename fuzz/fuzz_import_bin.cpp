@@ -1,5 +1,6 @@
 // Fuzz target of the panel image reader. The input is a small recipe that builds an image from
-// the library's own default layouts, so every input is a nearly valid image of a few blocks and
+// the blocks of the sample plant (SamplePlant.h) in data version 0x2602 and from the library's
+// default layouts in the older ones, so every input is a nearly valid image of a few blocks and
 // the reader is reached far beyond its header checks:
 //
 //   0     image kind in bits 0-1 (0 and 3 version 3, 1 version 2, 2 version 1); data version in
@@ -21,7 +22,6 @@
 
 #include "DataBlock/crc.h"
 #include "FuzzConf.h"
-#include "FuzzTrace.h"
 #include "OS/types.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
@@ -87,10 +87,13 @@ u16 next_version(u16 version)
     return version == kDataVersion2600 ? kDataVersion2601 : kDataVersion2602;
 }
 
-// The default bytes of a layout, made once per dataType and data version; empty when the
-// library has no such layout.
-const std::vector<u8>& default_data(u8 dataType, u16 version)
+// The bytes of an element: the sample plant's block in the current data version, else the
+// default bytes of the layout, made once per dataType and data version; empty when the library
+// has no such layout.
+const std::vector<u8>& element_data(u8 dataType, u16 version)
 {
+    if (version == g_zpDataVersion && dataType >= 2 && dataType <= 198)
+        return g_fuzzConf->bytes(dataType);
     static std::map<u32, std::vector<u8>> cache;
     const u32 key = u32(dataType) << 16 | version;
     auto found = cache.find(key);
@@ -173,7 +176,7 @@ std::vector<u8> build_image(const u8* recipe, size_t size)
     }
     for (u32 i = 0; i < elements.size(); ++i) {
         const Element& e = elements[i];
-        std::vector<u8> data = default_data(e.dataType, e.flags & 2 ? next_version(version) : version);
+        std::vector<u8> data = element_data(e.dataType, e.flags & 2 ? next_version(version) : version);
         if (e.flags & 4)
             data.resize(size_t(std::max(0, int(data.size()) + e.delta)));
         for (const Patch& p : patches)
@@ -223,7 +226,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     std::atexit(remove_file);
     // One container for the whole run, emptied before each input so that runs do not depend on
     // each other.
-    g_fuzzConf = new FuzzConf;
+    g_fuzzConf = new FuzzConf(kTarget);
     g_conf = g_fuzzConf->get();
     return 0;
 }

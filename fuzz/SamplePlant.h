@@ -1,8 +1,8 @@
 #pragma once
-// The configuration the CBE targets compile and decode against: a small plant of two CPUs with
-// sensors and modules of every kind an operand can name, so that device operands reach the
-// record lookups instead of failing at the first missing board. Built by the tests' image
-// generator and loaded into g_zpConf through the image reader; groups 1 to 10 are direct.
+// The plant the library's targets start from: two CPUs with three loop boards and sensors and
+// modules of every kind a CBE operand can name, so that inputs reach the device records instead
+// of failing at the first missing board. Built by the tests' image generator, independently of
+// the library's writer.
 #include "ImageGenerator.h"
 
 #include "FuzzTrace.h"
@@ -10,11 +10,13 @@
 #include "ZpData/Container/ZpConfIO.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include <unistd.h> // getpid
 
-inline void load_cbe_plant(const char* target)
+// The sample plant as a version 3 image of data version 0x2602.
+inline QByteArray sample_image()
 {
     using namespace imagegen;
     Plant p;
@@ -29,18 +31,23 @@ inline void load_cbe_plant(const char* target)
         {1, 0, 7, 0, false, 0x4002, 2, 0, 1, 5, "", false},  {2, 0, 158, 1, false, 0x4002, 2, 0, 1, 5, "", false},
         {2, 1, 0, 0, true, 0x400B, 43, 0, 1, 0, "", false},
     };
-    const QByteArray image = image_v3(p, kV2602);
+    return image_v3(p, kV2602);
+}
+
+// Loads the sample plant into conf through the image reader; ends the process when it cannot.
+inline void load_sample_plant(ZpConf* conf, const char* target)
+{
+    const QByteArray image = sample_image();
     const char* tmp = std::getenv("TMPDIR");
     const std::string path = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + target + "." + std::to_string(getpid());
     FILE* f = std::fopen(path.c_str(), "wb");
     const bool written = f && std::fwrite(image.constData(), 1, size_t(image.size()), f) == size_t(image.size());
     if (f)
         std::fclose(f);
-    const int loaded = written ? g_zpConf->get_io().import_bin(path.c_str(), nullptr) : ZP_ERR_GENERIC;
+    const int loaded = written ? conf->get_io().import_bin(path.c_str(), nullptr) : ZP_ERR_GENERIC;
     std::remove(path.c_str());
-    const u8 direct[2] = {10, 0};
-    if (loaded > 0 || g_zpConf->set_data(2, direct, 2, 5206) != ZP_OK) {
-        std::fprintf(stderr, "%s: the plant could not be loaded (%d)\n", target, loaded);
+    if (loaded > 0) {
+        std::fprintf(stderr, "%s: the sample plant could not be loaded (%d)\n", target, loaded);
         std::abort();
     }
 }
