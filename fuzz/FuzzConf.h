@@ -8,6 +8,7 @@
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Container/ZpConfBlocks.h"
 
+#include <cstring>
 #include <vector>
 
 class FuzzConf {
@@ -30,19 +31,30 @@ public:
     const std::vector<u8>& bytes(u32 dataType) const { return m_bytes[dataType]; }
 
     // Blocks whose CRC moved, and touched (whose CRC may have come back by chance), get the
-    // sample's bytes back. The status block is left as it is: no reader and no check uses its
-    // old bytes, and every input that reaches the after-load chain rebuilds it.
+    // sample's bytes back, written straight into their layouts: a change notice would start the
+    // checks and the status rebuild, which every input that reaches the after-load chain runs on
+    // its own. The status block is left as it is: no reader and no check uses its old bytes.
     void reset(u32 touched)
     {
         m_conf->set_panel_type(m_panelType);
-        m_conf->hold_device_reactions();
         for (u32 dt = kFirst; dt <= kLast; ++dt)
             if (dt == touched || m_conf->get_blocks().get_crc(dt) != m_crcs[dt])
-                m_conf->set_data(dt, m_bytes[dt].data(), 0, 0);
-        m_conf->release_device_reactions(false);
+                restore(dt);
     }
 
 private:
+    void restore(u32 dataType)
+    {
+        ZpConfBlock* block = m_conf->find_block(dataType);
+        if (block->lock_write() != ZP_OK)
+            return;
+        if (block->get_size() == m_bytes[dataType].size()) {
+            std::memcpy(block->get_ptr(), m_bytes[dataType].data(), m_bytes[dataType].size());
+            block->mark_modified();
+        }
+        block->unlock();
+    }
+
     static constexpr u32 kFirst = 2;
     static constexpr u32 kLast = 198;
     ZpConf* m_conf;
