@@ -9,7 +9,7 @@
 // The configuration holds the sample plant (SamplePlant.h), so that device blocks meet installed
 // boards. The layout is brought up to the current version the way the image reader does it, detached
 // from any block; then the record checks run over it (the board-count check of every CPU record
-// of the general block, the limit repair of every device record), it is installed in its block
+// of the general block, the limit repair of every device record), it is written into its block
 // and, for the blocks it reads, the after-load chain runs: status rebuild, repair of the general
 // block, zone tests. Every call must end in one of its result codes and leave the stored CRC of
 // the block and of the general block those of their bytes.
@@ -113,15 +113,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     check_records(dataType, layout->data());
 
+    // Written straight into the installed layout: a change notice would run the checks of the
+    // after-load chain once more before the chain itself.
     ZpConfBlock* block = g_conf->find_block(dataType);
-    ZpData::IFace* installed = ZpData::new_iface(block, 0, g_zpDataVersion);
-    if (!installed)
-        fuzz_fail(kTarget, "no block layout of dataType %u", dataType);
-    std::memcpy(installed->data(), layout->data(), layout->size());
-    // Installed the way the image reader does, with the status rebuild left to the chain.
-    g_conf->hold_device_reactions();
-    block->set_iface(installed);
-    g_conf->release_device_reactions(false);
+    if (block->lock_write() != ZP_OK || block->get_size() != layout->size())
+        fuzz_fail(kTarget, "dataType %u: no block layout of %u bytes", dataType, layout->size());
+    std::memcpy(block->get_ptr(), layout->data(), layout->size());
+    block->mark_modified();
+    block->unlock();
     if (in_chain(dataType)) {
         const int result = g_conf->post_load(nullptr);
         if (result != ZP_OK && result != ZP_UNCHANGED && result != ZP_ERR_GENERIC && result != ZP_ERR_IFACE

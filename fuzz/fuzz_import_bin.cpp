@@ -37,7 +37,7 @@
 #include <vector>
 
 #include <stdlib.h> // mkstemp
-#include <unistd.h> // close, unlink
+#include <unistd.h> // access, close, unlink
 
 namespace {
 
@@ -214,8 +214,10 @@ std::string recipe(u8 form, u8 panelType, std::initializer_list<u8> dataTypes)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
+    // In memory where there is /dev/shm: every input is a file written and read back.
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/fuzz_import_bin.XXXXXX";
+    const char* folder = tmp && *tmp ? tmp : access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string pattern = std::string(folder) + "/fuzz_import_bin.XXXXXX";
     const int fd = mkstemp(pattern.data());
     if (fd < 0) {
         std::perror("fuzz_import_bin: mkstemp");
