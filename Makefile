@@ -1,9 +1,13 @@
 # Thin front over CMake. `make run` and `make test` are all a fresh machine needs.
 BUILD_DIR ?= build
 SAN_DIR   ?= build-san
+FUZZ_DIR  ?= build-fuzz
 JOBS      ?= $(shell nproc)
+# Seconds each fuzz target runs, and how many run at once (one core each).
+FUZZ_TIME ?= 60
+FUZZ_JOBS ?= $(JOBS)
 
-.PHONY: all deps configure build run test sanitize clean
+.PHONY: all deps configure build run test sanitize fuzz clean
 
 all: build
 
@@ -30,5 +34,12 @@ sanitize: deps
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Every libFuzzer target for FUZZ_TIME seconds (clang only; see the README).
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOV_FUZZ=ON \
+	    -DBUILD_TESTING=OFF -DOV_BENCHMARKS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
+	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_TIME) $(FUZZ_JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)

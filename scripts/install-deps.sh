@@ -11,6 +11,7 @@ packages=(
   qml-module-qtquick-dialogs qml-module-qtquick-templates2 qml-module-qt-labs-settings
   libqt5svg5 qt5-image-formats-plugins
   libbackward-cpp-dev libdw-dev libbenchmark-dev clang-format
+  clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra
 )
 

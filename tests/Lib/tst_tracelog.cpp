@@ -61,6 +61,23 @@ private slots:
         const QTime stamp = QTime::fromString(trace().section('[', -1).left(12), "hh:mm:ss.zzz");
         QVERIFY((now.msecsSinceStartOfDay() - stamp.msecsSinceStartOfDay() + 86400000) % 86400000 < 5000);
     }
+    // Muted, no channel writes, not even 1, and error lines never reach the trace.
+    void muted()
+    {
+        g_logger().enable_channel(5);
+        g_logger().set_muted(true);
+        const int written = log_printf(1, "one\n") + log_printf(5, "five\n") + g_logger().print(1, "p\n");
+        const bool enabled = g_logger().is_enabled(1) || g_logger().is_enabled(5);
+        log_location("u", "f", 3, "where\n");
+        log_error("u", "f", 4, "error\n");
+        log_error_text("u", "f", 5, "text\n");
+        g_logger().set_muted(false);
+        g_logger().disable_channel(5);
+        QCOMPARE(written, 0);
+        QVERIFY(!enabled);
+        QCOMPARE(g_logger().print(1, "after\n"), kPrefixLength + 6);
+        QCOMPARE(stamped(trace()), QString("Pafter\n"));
+    }
     // A file is appended to; one byte past the limit it is moved to ".0", replacing the older one,
     // before the write.
     void rotation()

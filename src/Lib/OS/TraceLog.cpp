@@ -28,6 +28,8 @@ TraceLog::~TraceLog()
 
 bool TraceLog::is_enabled(int channel) const
 {
+    if (m_muted)
+        return false;
     if (channel == 1)
         return true;
     if (channel <= 0 || channel >= CHANNEL_COUNT)
@@ -220,6 +222,8 @@ __attribute__((format(printf, 2, 0))) static void format_message(
 
 void log_location(const char* unit, const char* function, int line, const char* fmt, ...)
 {
+    if (g_logger().is_muted())
+        return;
     char msg[TraceLog::LOCATION_SIZE];
     va_list args;
     va_start(args, fmt);
@@ -270,6 +274,8 @@ static void build_error_line(char (&out)[TraceLog::ERROR_LINE_SIZE], const char*
 
 void log_error_text(const char* unit, const char* function, int line, const char* msg)
 {
+    if (g_logger().is_muted())
+        return;
     char text[TraceLog::ERROR_LINE_SIZE];
     build_error_line(text, unit, function, line, msg ? msg : "", nullptr);
     StackTrace trace;
@@ -279,6 +285,8 @@ void log_error_text(const char* unit, const char* function, int line, const char
 
 void log_error(const char* unit, const char* function, int line, const char* fmt, ...)
 {
+    if (g_logger().is_muted())
+        return;
     char msg[TraceLog::LOCATION_SIZE];
     va_list args;
     va_start(args, fmt);

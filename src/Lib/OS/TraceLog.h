@@ -43,6 +43,11 @@ public:
     void set_console(bool on);
     // Lets writes meant for the console alone reach the open file too.
     void set_file_output(bool on);
+    // A muted log writes nothing anywhere, channel 1 included, and captures no stack traces:
+    // for drivers such as the fuzz targets whose inputs fail by design thousands of times a
+    // second. The program itself never mutes it.
+    void set_muted(bool on) { m_muted = on; }
+    bool is_muted() const { return m_muted; }
     bool at_line_start() const { return m_atLineStart; }
 
     // Writes text (and the stack trace when given) to the console when toConsole and the
@@ -74,6 +79,7 @@ private:
     os_Lock m_writeLock;
     bool m_timestamp;
     bool m_atLineStart;
+    bool m_muted = false;
 };
 
 // The library's one logger, built on first use. Static objects of the library log from their
