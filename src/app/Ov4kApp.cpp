@@ -7,7 +7,10 @@
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
 #include "app/OvThemeMdl.h"
+#include "models/ActiveItemsModel.h"
+#include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
+#include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
 
 #include <QDebug>
@@ -58,6 +61,9 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     // Tests install their scripted answers before the application exists.
     if (!PlantDialogs::installed())
         PlantDialogs::install(&m_dialogs);
+    // The models reach the document through this, never by casting the application.
+    ActivePlant::install(this);
+    qRegisterMetaType<const OvGenericPoint*>("const OvGenericPoint*");
 
     initialise();
 
@@ -80,6 +86,13 @@ Ov4kApp::~Ov4kApp()
     delete m_engine;
     m_engine = nullptr;
 
+    // The models go before the plant they may read.
+    if (ActivePlant::installed() == this)
+        ActivePlant::install(nullptr);
+    delete m_plantTreeModel;
+    m_plantTreeModel = nullptr;
+    delete m_devicesModel;
+    m_devicesModel = nullptr;
     delete m_plant;
     m_plant = nullptr;
     delete m_recentFilesModel;
@@ -186,8 +199,10 @@ bool Ov4kApp::connectGui()
         const char* signal;
         const char* slot;
     };
-    // The plant tree model's row ("onPlantElementsClicked"), the CPU list model's rows and the
-    // PDF report connect here when they arrive.
+    const bool clicked = connect(m_mainWindow, SIGNAL(onPlantElementsClicked(QVariant)), m_plantTreeModel,
+                                 SLOT(onTreeViewItemClicked(QVariant)));
+    qDebug() << "Connect onPlantElementsClicked: retVal = " << clicked;
+    // The CPU list model's rows and the PDF report connect here when they arrive.
     const Row rows[] = {
         {SIGNAL(onOpenFileMenu()), SLOT(onOpenFileMenu())},
         {SIGNAL(plantChangeTypeRqst(int)), SLOT(onPlantChangeTypeRqst(int))},
@@ -214,6 +229,11 @@ bool Ov4kApp::connectGui()
 
 void Ov4kApp::createModels()
 {
+    createPlantTreeModel();
+    if (!m_devicesModel) {
+        m_devicesModel = new ActiveItemsModel();
+        publish("theDevicesMdl", m_devicesModel);
+    }
     if (!m_languageModel) {
         m_languageModel = new OvLanguageModel();
         publish("theLanguageModel", m_languageModel);
@@ -290,6 +310,10 @@ QObject* Ov4kApp::publishedObject(const char* name)
         return m_recentFilesModel;
     if (property == QLatin1String("activePlant"))
         return m_plant;
+    if (property == QLatin1String("elementTreeViewModel"))
+        return m_plantTreeModel;
+    if (property == QLatin1String("theDevicesMdl"))
+        return m_devicesModel;
     return nullptr;
 }
 

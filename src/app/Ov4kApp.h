@@ -5,6 +5,7 @@
 #include "app/AppDialogs.h"
 #include "app/ApplicationInfo.h"
 #include "app/WindowSettings.h"
+#include "plant/ActivePlant.h"
 
 #include <atomic>
 
@@ -13,9 +14,12 @@
 #include <QString>
 #include <QUrl>
 
+class ActiveItemsModel;
+class CPUDevice;
 class OvAnnunciatorsSystem;
 class OvGenericPoint;
 class OvLanguageModel;
+class OvPlantModel;
 class OvRecentFilesModel;
 class Plant;
 class OvParametersReference;
@@ -28,7 +32,7 @@ class QTranslator;
 // The file-name part of name, forbidden characters dropped at its ends and "_" inside.
 void sanitizeFileName(QString& name);
 
-class Ov4kApp : public QApplication
+class Ov4kApp : public QApplication, public ActivePlant
 {
     Q_OBJECT
 
@@ -69,6 +73,9 @@ public:
     QString currentFilePath() const { return m_currentFilePath; }
     OvLanguageModel* languageModel() const { return m_languageModel; }
     Plant* plant() const { return m_plant; }
+    Plant* activePlant() const override { return m_plant; }
+    OvPlantModel* plantTreeModel() const { return m_plantTreeModel; }
+    ActiveItemsModel* devicesModel() const { return m_devicesModel; }
     OvRecentFilesModel* recentFilesModel() const { return m_recentFilesModel; }
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
@@ -122,6 +129,10 @@ public slots:
     void onRepeatersPageSelected();
     void onCpuPageSelected(int cpu);
     void onAnnunciatorPageSelected(int cpu);
+    // Nothing for a negative CPU; the CPU data page, code 8 for a negative loop, else 9.
+    void onLoopPageSelected(int cpu, int loop);
+    // Nothing for null; the loop page of the point's (1-based) CPU and loop.
+    void onPointPageSelected(const OvGenericPoint* point);
 
     int getMouseXPosition() const { return m_mouseX; }
     int getMouseYPosition() const { return m_mouseY; }
@@ -161,6 +172,10 @@ public slots:
     void onUpdateAreasModelRqst(QVector<int> rows);
     void onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type);
     void onPointsChanged(QList<const OvGenericPoint*> points);
+    void onNewPointActivated(QList<const OvGenericPoint*> points);
+    void onCPUDataChangedFromPlantData(const CPUDevice& cpu);
+    void onCPUDescriptionChanged(const CPUDevice& cpu);
+    void onCPULibCountChanged(const CPUDevice& cpu);
     void onAnnunciatorsChanged(const OvAnnunciatorsSystem& system);
     void onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system);
     void onViewersChanged(const OvAnnunciatorsSystem& system);
@@ -203,8 +218,12 @@ private:
     // Brand application name, a blank, brand organisation name.
     QString brandTitle() const;
 
-    // The plant's connections to the application.
+    // The plant's connections to the application and to the tree model.
     void connectPlant();
+    // Creates, connects and publishes the tree model when it does not exist yet.
+    void createPlantTreeModel();
+    // The tree model created when missing, else rebuilt from the plant.
+    void refreshPlantTreeModel();
     // Critical box of a user error code, with an optional detail.
     void showError(int code, const QString& detail = QString());
     // Swallows user input while a compile converts the plant.
@@ -213,6 +232,8 @@ private:
     AppDialogs m_dialogs;
     Plant* m_plant = nullptr;
     OvRecentFilesModel* m_recentFilesModel = nullptr;
+    OvPlantModel* m_plantTreeModel = nullptr;
+    ActiveItemsModel* m_devicesModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.

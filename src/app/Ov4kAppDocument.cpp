@@ -12,6 +12,7 @@
 #include "app/cpuTypeModel.h"
 #include "cbe/CBEPlantInfo.h"
 #include "io/XMLmodifier.h"
+#include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "ovLib/OvLib.h"
 #include "plant/OvGenericSubPoint.h"
@@ -156,12 +157,70 @@ void Ov4kApp::connectPlant()
         {"plantTypeChanged", bool(connect(m_plant, &Plant::plantTypeChanged, this, &Ov4kApp::onPlantTypeChanged))},
         {"loopTypeChanged", bool(connect(m_plant, &Plant::loopTypeChanged, this, &Ov4kApp::onLoopTypeChanged))},
         {"loopOpenFlagChanged", bool(connect(m_plant, &Plant::loopOpenFlagChanged, this, &Ov4kApp::onLoopOpenFlagChanged))},
+        {"cpuDataChanged", bool(connect(m_plant, QOverload<CPUDevice>::of(&Plant::cpuDataChanged), this,
+                                        &Ov4kApp::onCPUDataChangedFromPlantData))},
+        {"cpuDescriptionChanged", bool(connect(m_plant, &Plant::cpuDescriptionChanged, this, &Ov4kApp::onCPUDescriptionChanged))},
+        {"cpuLibCountChanged", bool(connect(m_plant, &Plant::cpuLibCountChanged, this, &Ov4kApp::onCPULibCountChanged))},
+        // The tree as it stands now; without one these fail and are logged.
+        {"loopTypeChanged", m_plantTreeModel
+                                && bool(connect(m_plant, &Plant::loopTypeChanged, m_plantTreeModel, &OvPlantModel::onLoopTypeChanged))},
+        {"loopOpenFlagChanged", m_plantTreeModel
+                                    && bool(connect(m_plant, &Plant::loopOpenFlagChanged, m_plantTreeModel,
+                                                    &OvPlantModel::onLoopOpenFlagChanged))},
     };
     for (const Row& row : rows) {
         if (!row.ok)
             qCritical().noquote() << "Connecting SIGNAL " + QLatin1String(row.name) + ": FAILED";
     }
-    // The tree, point and CPU models connect here when they arrive.
+    // The point and CPU models connect here when they arrive.
+}
+
+void Ov4kApp::createPlantTreeModel()
+{
+    if (m_plantTreeModel)
+        return;
+    qDebug() << ">>>";
+    m_plantTreeModel = new OvPlantModel(m_plant);
+    OvPlantModel* tree = m_plantTreeModel;
+    struct Row {
+        const char* name;
+        bool ok;
+    };
+    const Row rows[] = {
+        {"generalParametersPageSelected", bool(connect(tree, &OvPlantModel::generalParametersPageSelected, this,
+                                                       &Ov4kApp::onGeneralParametersPageSelected))},
+        {"generalAreasPageSelected", bool(connect(tree, &OvPlantModel::generalAreasPageSelected, this,
+                                                  &Ov4kApp::onGeneralAreasPageSelected))},
+        {"generalGroupsPageSelected", bool(connect(tree, &OvPlantModel::generalGroupsPageSelected, this,
+                                                   &Ov4kApp::onGeneralGroupsPageSelected))},
+        {"generalCPUsPageSelected", bool(connect(tree, &OvPlantModel::generalCPUsPageSelected, this,
+                                                 &Ov4kApp::onGeneralCPUsPageSelected))},
+        {"cpuPageSelected", bool(connect(tree, &OvPlantModel::cpuPageSelected, this, &Ov4kApp::onCpuPageSelected))},
+        {"loopPageSelected", bool(connect(tree, &OvPlantModel::loopPageSelected, this, &Ov4kApp::onLoopPageSelected))},
+        {"plantInfoPageSelected", bool(connect(tree, &OvPlantModel::plantInfoPageSelected, this,
+                                               &Ov4kApp::onPlantInfoPageSelected))},
+        {"pwdMngPageSelected", bool(connect(tree, &OvPlantModel::pwdMngPageSelected, this, &Ov4kApp::onPwdMngPageSelected))},
+        {"repeatersPageSelected", bool(connect(tree, &OvPlantModel::repeatersPageSelected, this,
+                                               &Ov4kApp::onRepeatersPageSelected))},
+        {"pointPageSelected", bool(connect(tree, &OvPlantModel::pointPageSelected, this, &Ov4kApp::onPointPageSelected))},
+        {"annunciatorPageSelected", bool(connect(tree, &OvPlantModel::annunciatorPageSelected, this,
+                                                 &Ov4kApp::onAnnunciatorPageSelected))},
+        {"selectAreaIndex", bool(connect(this, &Ov4kApp::selectAreaIndex, tree, &OvPlantModel::onSelectAreaIndex))},
+        {"selectGroupIndex", bool(connect(this, &Ov4kApp::selectGroupIndex, tree, &OvPlantModel::onSelectGroupIndex))},
+        {"selectSensor", bool(connect(this, &Ov4kApp::selectSensor, tree, &OvPlantModel::onSelectSensor))},
+        {"selectModule", bool(connect(this, &Ov4kApp::selectModule, tree, &OvPlantModel::onSelectModule))},
+    };
+    for (const Row& row : rows) {
+        if (!row.ok)
+            qCritical().noquote() << "Connecting SIGNAL " + QLatin1String(row.name) + ": FAILED";
+    }
+    publish("elementTreeViewModel", m_plantTreeModel);
+    qDebug() << "<<<";
+}
+
+void Ov4kApp::refreshPlantTreeModel()
+{
+    m_plantTreeModel ? m_plantTreeModel->rebuildModel(m_plant) : createPlantTreeModel();
 }
 
 void Ov4kApp::updateModels()
@@ -170,8 +229,9 @@ void Ov4kApp::updateModels()
     if (!m_plant)
         return;
     qDebug() << "UPDATE AREA MODEL " << m_plant->areas().count();
-    // The tree, CPU, group, area, repeater, walk-test and annunciator models rebuild here when
-    // they arrive.
+    refreshPlantTreeModel();
+    // The CPU, group, area, repeater, walk-test and annunciator models rebuild here when they
+    // arrive.
 }
 
 void Ov4kApp::onUpdateAreasModelRqst(QVector<int> rows)
@@ -186,23 +246,65 @@ void Ov4kApp::onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type)
     Q_UNUSED(type)
 }
 
-// The tree model redraws its error flags here when it arrives.
 void Ov4kApp::onPointsChanged(QList<const OvGenericPoint*> points)
 {
     if (m_plant)
         m_plant->setPoints(points);
+    if (m_plantTreeModel)
+        m_plantTreeModel->notifyErrorsChanged();
+}
+
+void Ov4kApp::onNewPointActivated(QList<const OvGenericPoint*> points)
+{
+    if (!m_plantTreeModel)
+        return;
+    m_plantTreeModel->onNewPointActivated(points);
+    m_plantTreeModel->notifyErrorsChanged();
+}
+
+void Ov4kApp::onCPUDataChangedFromPlantData(const CPUDevice& cpu)
+{
+    qDebug() << "Ov4kApp::onCPUDataChangedFromPlantData";
+    cpu.dump();
+    if (m_plantTreeModel) {
+        m_plantTreeModel->onCPUDataChanged(cpu);
+        m_plantTreeModel->notifyErrorsChanged();
+    }
+    // The CPU list model refreshes here when it arrives.
+}
+
+void Ov4kApp::onCPUDescriptionChanged(const CPUDevice& cpu)
+{
+    qDebug() << ">>>";
+    if (m_plantTreeModel)
+        m_plantTreeModel->onCPUDescriptionChanged(cpu);
+    qDebug() << "<<<";
+}
+
+void Ov4kApp::onCPULibCountChanged(const CPUDevice& cpu)
+{
+    qDebug() << ">>>";
+    if (m_plantTreeModel) {
+        m_plantTreeModel->onCPULibCountChanged(cpu);
+        m_plantTreeModel->notifyErrorsChanged();
+    }
+    qDebug() << "<<<";
 }
 
 void Ov4kApp::onAnnunciatorsChanged(const OvAnnunciatorsSystem& system)
 {
     if (m_plant)
         m_plant->setAnnunciators(system);
+    if (m_plantTreeModel)
+        m_plantTreeModel->notifyErrorsChanged();
 }
 
 void Ov4kApp::onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system)
 {
     if (m_plant)
         m_plant->removeAnnunciators(system);
+    if (m_plantTreeModel)
+        m_plantTreeModel->notifyErrorsChanged();
 }
 
 void Ov4kApp::onViewersChanged(const OvAnnunciatorsSystem& system)
@@ -240,6 +342,10 @@ void Ov4kApp::dbgTestMakeAll()
 
 void Ov4kApp::onPlantTypeChanged()
 {
+    if (m_plantTreeModel) {
+        m_plantTreeModel->onPlantTypeChanged();
+        m_plantTreeModel->notifyErrorsChanged();
+    }
     updateModels();
 }
 
@@ -297,6 +403,8 @@ void Ov4kApp::openFile(QString& path)
         m_recentFilesModel->reset();
     m_plant->countAreaDevices();
     m_plant->checkCBESystem();
+    if (m_plantTreeModel)
+        m_plantTreeModel->refreshErrorFlags();
     updateModels();
     if (m_mainWindow)
         m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));
@@ -755,6 +863,8 @@ void Ov4kApp::onCurrentBrandChanged(int brand)
         if (m_mainWindow)
             m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));
         m_plant->checkCBESystem();
+        if (m_plantTreeModel)
+            m_plantTreeModel->refreshErrorFlags();
         emit fileNameChanged();
         emit newPlant();
     }

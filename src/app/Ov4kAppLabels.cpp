@@ -1,12 +1,15 @@
 // Texts the scene shows, the window title and the translation installed at start.
 #include "app/Ov4kApp.h"
 
+#include "models/OvPlantModel.h"
+
 #include "ZpData/Layouts/interface.h"
 #include "app/ApplicationLog.h"
 #include "app/Configuration.h"
 #include "app/cpuTypeModel.h"
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
+#include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/Plant.h"
 
@@ -80,6 +83,8 @@ void Ov4kApp::onApplicationLanguageChanged()
     // Message boxes and the scene (through Qt.application) read right to left in Arabic and
     // Hebrew. By the loaded file's code: the stored one may name a language without a file.
     setLayoutDirection(QLocale(m_languageInUse).textDirection());
+    if (m_plantTreeModel)
+        m_plantTreeModel->onApplicationLanguageChanged();
     if (m_cpuTypeModel)
         m_cpuTypeModel->reload();
 }

@@ -80,3 +80,23 @@ void Ov4kApp::onAnnunciatorPageSelected(int cpu)
     showPage(m_mainWindow, "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED");
     m_pageCode = 10;
 }
+
+void Ov4kApp::onLoopPageSelected(int cpu, int loop)
+{
+    if (cpu < 0)
+        return;
+    showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
+    // The point models take the loop here when they arrive.
+    m_pageCode = loop < 0 ? 8 : 9;
+}
+
+void Ov4kApp::onPointPageSelected(const OvGenericPoint* point)
+{
+    if (!point)
+        return;
+    if (m_pageCode != 9) {
+        showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
+        m_pageCode = 9;
+    }
+    // The point models take the point's loop and select it here when they arrive.
+}
