@@ -8,7 +8,6 @@ FocusScope {
     id: workingArea
 
     signal saveKeyPressed()
-    signal newKeyPressed()
     // A row of the plant tree clicked or made current by the user.
     signal plantElementsClicked(var idx)
 
@@ -26,13 +25,14 @@ FocusScope {
         State { name: "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED" }
     ]
 
+    // The menu's shortcuts take New, and Save while its item is enabled, before these keys reach
+    // the working area: answering them here as well would ask every question twice.
     Keys.onPressed: {
         if (event.matches(StandardKey.Save)) {
-            if (activePlant && activePlant.isModified())
+            if (activePlant && activePlant.isModified() && !activePlant.dataModified)
                 workingArea.saveKeyPressed()
             event.accepted = true
         } else if (event.matches(StandardKey.New)) {
-            workingArea.newKeyPressed()
             event.accepted = true
         }
     }

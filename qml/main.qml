@@ -110,7 +110,6 @@ OvApplicationWindow {
         state: mainWindow.workingAreaStat
         focus: true
         onSaveKeyPressed: mainWindow.clickedOnFileSaveBtn()
-        onNewKeyPressed: mainWindow.onFileNewMenu()
         onPlantElementsClicked: mainWindow.onPlantElementsClicked(idx)
     }
 
