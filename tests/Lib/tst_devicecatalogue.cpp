@@ -64,6 +64,7 @@ private slots:
                                           "CONV|GTSV|MAINF|MAINFC|MAINFV|ZFLT|ZFLTC|ZFLTV|REMV|GTW|RPT|MON|NCMN|NONA|SCON|"
                                           "PULL|MTRB|STAT|MACK|MTAC|MRES|SCO2|MON3|UDS2|SCO2CA|UPSM|GSND|STR|GSTR|%1|CO|"
                                           "IR|COTHER||").arg(get_type_name(60)).split('|');
+        QCOMPARE(names[60], QString("ASD"));
         const QString classes = "011111111111133333333330333333333333333333222222222222222333111100";
         const QString masks = "777777777777777777777777777377222662662222377377777777372777744400";
         const QString codes = "0000000000000BBBBBBBBBB0BBBDBB000000000000AAAAAAAAAACAD00BBB000000";

@@ -237,6 +237,7 @@ private slots:
         QCOMPARE(QVector<int>({int(prog->get_device_num(0)), int(prog->get_device_num(1)), int(prog->get_device_num(2)),
                                prog->get_free_device(), prog->find_free_device(698), prog->find_free_device(699)}),
                  QVector<int>({3, 2, 5, 4, 698, -1}));
+        QVERIFY(prog->count_used_devices() == 5u && prog->get_device_num(3) == 0u);
         QCOMPARE(row.op(*prog), row.result);
         for (int s : row.emptied)
             want.replace(2 + 43 * s, 43, imagegen::record(nullptr, true));
