@@ -12,9 +12,11 @@ TestBase* s_current = nullptr;
 QtMessageHandler s_previous = nullptr;
 
 // "unit/function:line E", then "[message]" and ":task(code) " when present; an optional time
-// prefix stands before it.
-const QRegularExpression kErrorLine(QStringLiteral("(\\S+:\\d+ E(?:\\[(.*)\\])?(?::\\S*\\(-?\\d+\\) ?)?)$"),
-                                    QRegularExpression::MultilineOption);
+// prefix stands before it. A message with a line break in it closes its bracket on a later line; a
+// line cut at the line size may end anywhere after the "[".
+const QRegularExpression kErrorLine(
+    QStringLiteral("(\\S+:\\d+ E(?|\\[(.*)\\](?::\\S*\\(-?\\d+\\) ?)?|\\[([^\\[\\]]*)\\](?::\\S*\\(-?\\d+\\) ?)?|\\[(.*)|(?::\\S*\\(-?\\d+\\) ?)?))$"),
+    QRegularExpression::MultilineOption);
 
 } // namespace
 
