@@ -342,6 +342,7 @@ private slots:
         fclose(f);
         QCOMPARE(result, 1000);
         QVERIFY2(trace().contains(line + "\n"), qPrintable(trace().right(300)));
+        QCOMPARE(trace().count("failed!\n"), 1); // the export stopped at the first failure
         QCOMPARE(trace().count("Write dataType = "), blocks);
         QVERIFY(!trace().contains("Write cfg ok"));
     }
