@@ -183,6 +183,28 @@ private slots:
         (cat ? os_strlcat : os_strlcpy)(dst, size_t(size), src.constData());
         QCOMPARE(QByteArray(dst, sizeof dst), expected);
     }
+    // The host stand-ins: fixed task names, little-endian words, locks that are always taken.
+    void identitiesAndLocks()
+    {
+        QCOMPARE(QByteArray(os_TaskName()) + '|' + os_TaskName(7) + '|' + os_DbgId(), QByteArray("Unknown|Unknown|os_DbgId Not Available!"));
+        const u32 le = os_HostToLe32(0x11223344u);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&le), 4), QByteArray("\x44\x33\x22\x11"));
+        QCOMPARE(os_Le32ToHost(le), 0x11223344u);
+        os_Lock mutex = os_LockCreate(), rw = os_RWLockCreate();
+        QCOMPARE(QVector<int>({mutex, os_MutexLock(mutex, OS_WAIT_FOREVER), os_MutexLock(mutex, 0), os_MutexUnlock(mutex), rw,
+                               os_RWLockWrite(rw, OS_WAIT_FOREVER), os_RWLockRead(rw, 10), os_RWLockUnlock(rw)}),
+                 QVector<int>(8, 0));
+        {
+            LockGuard whole(&rw), reader(&rw, LockGuard::read), writer(&rw, LockGuard::write, 0);
+            QVERIFY(whole.is_held() && reader.is_held() && writer.is_held());
+            writer.release();
+            QVERIFY(!writer.is_held());
+            writer.release();
+            QVERIFY(!writer.is_held() && whole.is_held());
+        }
+        os_LockDelete(mutex), os_RWLockDelete(rw);
+        QCOMPARE(OS_WAIT_FOREVER, 0xFFFFFFFFu);
+    }
     // Logged once with the stack, then an abort; the formatted text is cut at 63 characters.
     void fatal_data()
     {
