@@ -56,6 +56,18 @@ private slots:
         }
     }
 
+    // The feature word of every row as the table gives it (bit 1 alarm level, bit 2 sensitivity),
+    // and 0 past the table.
+    void typeFeatures()
+    {
+        const int features[66] = {0, 29, 29, 25, 59, 29, 27, 27, 27, 27, 29, 29, 25, 16, 16, 16, 16, 16, 16, 16, 16, 208,
+                                  208, 0, 16, 16, 16, 0, 16, 16, 16, 208, 16, 16, 16, 16, 16, 16, 16, 16, 0, 0, 24, 24,
+                                  16, 24, 24, 16, 16, 16, 16, 16, 24, 24, 0, 24, 16, 208, 16, 208, 29, 25, 25, 25, 0, 0};
+        for (u32 t = 0; t < 66; ++t)
+            QCOMPARE(int(get_type_features(t)), features[t]);
+        QCOMPARE(int(get_type_features(255)), 0);
+    }
+
     // Every row of the type table, and the two past it.
     void typeTable()
     {
