@@ -115,10 +115,14 @@ private slots:
         QTest::addColumn<QByteArray>("right");
         QTest::addColumn<QByteArray>("both");
         QTest::addColumn<int>("last");
-        QTest::newRow("trailing") << QByteArray("ab  ") << QByteArray("ab  ") << QByteArray("ab") << QByteArray("ab") << 1;
-        QTest::newRow("leading") << QByteArray("  ab") << QByteArray("ab") << QByteArray("  ab") << QByteArray("ab") << 3;
-        QTest::newRow("inner blank kept") << QByteArray(" a b ") << QByteArray("a b ") << QByteArray(" a b") << QByteArray("a b") << 3;
-        QTest::newRow("tabs are not blanks") << QByteArray("\tab\t") << QByteArray("\tab\t") << QByteArray("\tab\t") << QByteArray("\tab\t") << 3;
+        QTest::newRow("trailing") << QByteArray("ab  ") << QByteArray("ab  ") << QByteArray("ab") << QByteArray("ab")
+                                  << 1;
+        QTest::newRow("leading") << QByteArray("  ab") << QByteArray("ab") << QByteArray("  ab") << QByteArray("ab")
+                                 << 3;
+        QTest::newRow("inner blank kept")
+            << QByteArray(" a b ") << QByteArray("a b ") << QByteArray(" a b") << QByteArray("a b") << 3;
+        QTest::newRow("tabs are not blanks")
+            << QByteArray("\tab\t") << QByteArray("\tab\t") << QByteArray("\tab\t") << QByteArray("\tab\t") << 3;
         QTest::newRow("only blanks") << QByteArray("   ") << QByteArray("") << QByteArray("") << QByteArray("") << 0;
         QTest::newRow("empty") << QByteArray("") << QByteArray("") << QByteArray("") << QByteArray("") << 0;
     }

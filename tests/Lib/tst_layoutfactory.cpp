@@ -1,10 +1,10 @@
 // The layout factory and the layouts of the older data versions: size, defaults and class of
 // every dataType in every version, the factory's refusals, and the upgrade steps.
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Layouts/AnnuncProg.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/NameProg.h"
-#include "ZpData/Container/ZpConf.h"
-#include "ZpData/Container/ZpConfBlock.h"
 
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"

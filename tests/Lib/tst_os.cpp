@@ -90,7 +90,8 @@ private slots:
             if (os_DayOfWeek(d.day(), d.month(), d.year()) != d.dayOfWeek() % 7)
                 QFAIL(qPrintable(d.toString(Qt::ISODate)));
         QCOMPARE(os_DayOfWeek(31, 12, 0xFFFF), QDate(0xFFFF, 12, 31).dayOfWeek() % 7);
-        for (const auto& bad : {std::array<int, 3>{1, 0, 2024}, {1, 13, 2024}, {0, 5, 2024}, {32, 5, 2024}, {1, 1, 0}, {1, 1, 0x10000}})
+        for (const auto& bad :
+             {std::array<int, 3>{1, 0, 2024}, {1, 13, 2024}, {0, 5, 2024}, {32, 5, 2024}, {1, 1, 0}, {1, 1, 0x10000}})
             QCOMPARE(os_DayOfWeek(bad[0], bad[1], bad[2]), -1);
     }
     void gmtime_data()
@@ -124,12 +125,19 @@ private slots:
         QTest::addColumn<QDateTime>("b");
         QTest::addColumn<qint64>("days");
         QTest::addColumn<qint64>("timeOfDay");
-        const auto at = [](int y, int m, int d, int h, int min, int s) { return QDateTime(QDate(y, m, d), QTime(h, min, s)); };
-        QTest::newRow("same day") << at(2024, 5, 10, 23, 59, 59) << at(2024, 5, 10, 0, 0, 1) << qint64(0) << qint64(86398);
-        QTest::newRow("over leap day") << at(2024, 3, 1, 0, 0, 1) << at(2024, 2, 28, 23, 59, 59) << qint64(2 * 86400) << qint64(-86398);
-        QTest::newRow("backwards") << at(2023, 2, 28, 12, 0, 0) << at(2023, 3, 1, 12, 0, 0) << qint64(-86400) << qint64(0);
-        QTest::newRow("new year") << at(2025, 1, 1, 0, 30, 0) << at(2024, 12, 31, 23, 30, 0) << qint64(86400) << qint64(-82800);
-        QTest::newRow("a month") << at(2024, 4, 1, 10, 30, 15) << at(2024, 3, 1, 8, 0, 0) << qint64(31 * 86400) << qint64(9015);
+        const auto at = [](int y, int m, int d, int h, int min, int s) {
+            return QDateTime(QDate(y, m, d), QTime(h, min, s));
+        };
+        QTest::newRow("same day") << at(2024, 5, 10, 23, 59, 59) << at(2024, 5, 10, 0, 0, 1) << qint64(0)
+                                  << qint64(86398);
+        QTest::newRow("over leap day") << at(2024, 3, 1, 0, 0, 1) << at(2024, 2, 28, 23, 59, 59) << qint64(2 * 86400)
+                                       << qint64(-86398);
+        QTest::newRow("backwards") << at(2023, 2, 28, 12, 0, 0) << at(2023, 3, 1, 12, 0, 0) << qint64(-86400)
+                                   << qint64(0);
+        QTest::newRow("new year") << at(2025, 1, 1, 0, 30, 0) << at(2024, 12, 31, 23, 30, 0) << qint64(86400)
+                                  << qint64(-82800);
+        QTest::newRow("a month") << at(2024, 4, 1, 10, 30, 15) << at(2024, 3, 1, 8, 0, 0) << qint64(31 * 86400)
+                                 << qint64(9015);
     }
     void diffDays()
     {
@@ -163,13 +171,20 @@ private slots:
         QTest::newRow("cpy size 4") << x8 << false << 4 << QByteArray("abc") << QByteArray("abc\0XXXX", 8);
         QTest::newRow("cpy size 8") << x8 << false << 8 << QByteArray("abc") << QByteArray("abc\0XXXX", 8);
         QTest::newRow("cpy empty") << x8 << false << 8 << QByteArray("") << QByteArray("\0XXXXXXX", 8);
-        QTest::newRow("cat fits") << QByteArray("ab\0XXXXX", 8) << true << 8 << QByteArray("cd") << QByteArray("abcd\0XXX", 8);
-        QTest::newRow("cat cut") << QByteArray("ab\0XXXXX", 8) << true << 4 << QByteArray("cdef") << QByteArray("abc\0XXXX", 8);
-        QTest::newRow("cat holds size - 1") << QByteArray("abc\0XXXX", 8) << true << 4 << QByteArray("d") << QByteArray("abc\0XXXX", 8);
-        QTest::newRow("cat holds size - 2") << QByteArray("ab\0XXXXX", 8) << true << 4 << QByteArray("de") << QByteArray("abd\0XXXX", 8);
-        QTest::newRow("cat size 1") << QByteArray("\0XXXXXXX", 8) << true << 1 << QByteArray("x") << QByteArray("\0XXXXXXX", 8);
-        QTest::newRow("cat size 0") << QByteArray("\0XXXXXXX", 8) << true << 0 << QByteArray("x") << QByteArray("\0XXXXXXX", 8);
-        QTest::newRow("cat no NUL within size") << QByteArray("abcdXXXX") << true << 4 << QByteArray("e") << QByteArray("abcdXXXX");
+        QTest::newRow("cat fits") << QByteArray("ab\0XXXXX", 8) << true << 8 << QByteArray("cd")
+                                  << QByteArray("abcd\0XXX", 8);
+        QTest::newRow("cat cut") << QByteArray("ab\0XXXXX", 8) << true << 4 << QByteArray("cdef")
+                                 << QByteArray("abc\0XXXX", 8);
+        QTest::newRow("cat holds size - 1")
+            << QByteArray("abc\0XXXX", 8) << true << 4 << QByteArray("d") << QByteArray("abc\0XXXX", 8);
+        QTest::newRow("cat holds size - 2")
+            << QByteArray("ab\0XXXXX", 8) << true << 4 << QByteArray("de") << QByteArray("abd\0XXXX", 8);
+        QTest::newRow("cat size 1") << QByteArray("\0XXXXXXX", 8) << true << 1 << QByteArray("x")
+                                    << QByteArray("\0XXXXXXX", 8);
+        QTest::newRow("cat size 0") << QByteArray("\0XXXXXXX", 8) << true << 0 << QByteArray("x")
+                                    << QByteArray("\0XXXXXXX", 8);
+        QTest::newRow("cat no NUL within size")
+            << QByteArray("abcdXXXX") << true << 4 << QByteArray("e") << QByteArray("abcdXXXX");
     }
     void strlcpyAndCat()
     {
@@ -186,14 +201,16 @@ private slots:
     // The host stand-ins: fixed task names, little-endian words, locks that are always taken.
     void identitiesAndLocks()
     {
-        QCOMPARE(QByteArray(os_TaskName()) + '|' + os_TaskName(7) + '|' + os_DbgId(), QByteArray("Unknown|Unknown|os_DbgId Not Available!"));
+        QCOMPARE(QByteArray(os_TaskName()) + '|' + os_TaskName(7) + '|' + os_DbgId(),
+                 QByteArray("Unknown|Unknown|os_DbgId Not Available!"));
         const u32 le = os_HostToLe32(0x11223344u);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&le), 4), QByteArray("\x44\x33\x22\x11"));
         QCOMPARE(os_Le32ToHost(le), 0x11223344u);
         os_Lock mutex = os_LockCreate(), rw = os_RWLockCreate();
-        QCOMPARE(QVector<int>({mutex, os_MutexLock(mutex, OS_WAIT_FOREVER), os_MutexLock(mutex, 0), os_MutexUnlock(mutex), rw,
-                               os_RWLockWrite(rw, OS_WAIT_FOREVER), os_RWLockRead(rw, 10), os_RWLockUnlock(rw)}),
-                 QVector<int>(8, 0));
+        QCOMPARE(
+            QVector<int>({mutex, os_MutexLock(mutex, OS_WAIT_FOREVER), os_MutexLock(mutex, 0), os_MutexUnlock(mutex),
+                          rw, os_RWLockWrite(rw, OS_WAIT_FOREVER), os_RWLockRead(rw, 10), os_RWLockUnlock(rw)}),
+            QVector<int>(8, 0));
         {
             LockGuard whole(&rw), reader(&rw, LockGuard::read), writer(&rw, LockGuard::write, 0);
             QVERIFY(whole.is_held() && reader.is_held() && writer.is_held());

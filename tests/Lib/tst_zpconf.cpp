@@ -116,7 +116,12 @@ QString upgrade(ZpConf& c, TestBase& t, u16 target)
         DataBlock::IFace* old = c.find_block(dt)->new_iface(0, 0x2600);
         old->set_default();
         if (dt == 70)
-            memcpy(old->data(), QByteArray::fromHex("0000").append(42 * 3, '\0').append(QByteArray::fromHex("050002410700000000005A")).constData(), 2 + 42 * 3 + 11);
+            memcpy(old->data(),
+                   QByteArray::fromHex("0000")
+                       .append(42 * 3, '\0')
+                       .append(QByteArray::fromHex("050002410700000000005A"))
+                       .constData(),
+                   2 + 42 * 3 + 11);
         c.find_block(dt)->set_iface(old);
     }
     const int from = t.trace().size();
@@ -124,8 +129,9 @@ QString upgrade(ZpConf& c, TestBase& t, u16 target)
     QStringList steps;
     for (auto it = QRegularExpression("Importing dataype ([^\\n]*)\\n").globalMatch(t.trace().mid(from)); it.hasNext();)
         steps << it.next().captured(1);
-    return cat({result, QString::number(c.find_block(70)->get_version(), 16), QString::number(c.find_block(199)->get_version(), 16),
-                steps.join('|'), block_bytes(c, 70).mid(2 + 43 * 3, 12).toHex()});
+    return cat({result, QString::number(c.find_block(70)->get_version(), 16),
+                QString::number(c.find_block(199)->get_version(), 16), steps.join('|'),
+                block_bytes(c, 70).mid(2 + 43 * 3, 12).toHex()});
 }
 
 } // namespace
@@ -183,8 +189,11 @@ private slots:
                   bytes(c.get_device_info(64, 0).raw, 11).toHex(), bytes(c.find_device_info(2, 5, true, 20, 3).raw, 11).toHex()}),
              "0044160b40090005000100 0044160b40090005000100 ffffffffffffffffffffff 82ceffffff14ffffffffff");
         // Slot 1 of block 0 is the sample's device in test.
-        CALL(cat({c.get_test(c.get_device_info(0, 1)), c.get_test(c.get_device_info(0, 0)), c.get_test(c.get_device_info(64, 0))}), "1 0 0");
-        CALL(upgrade(c, t, 0x2602), "0 2602 2602 70 2600 -> 2601|70 2601 -> 2602|199 2600 -> 2601|199 2601 -> 2602 05000240010700000000005a");
+        CALL(cat({c.get_test(c.get_device_info(0, 1)), c.get_test(c.get_device_info(0, 0)),
+                  c.get_test(c.get_device_info(64, 0))}),
+             "1 0 0");
+        CALL(upgrade(c, t, 0x2602),
+             "0 2602 2602 70 2600 -> 2601|70 2601 -> 2602|199 2600 -> 2601|199 2601 -> 2602 05000240010700000000005a");
         // The general block cannot go down to 0x2601: the pass stops there, before block 70.
         CALL(upgrade(c, t, 0x2601).left(15), "1003 2600 2600 ");
         CALL(cat({c.delete_device(0, 2), c.delete_device(0, 700), c.delete_device(63, 0), c.delete_device(64, 0), c.delete_device(254, 0),

@@ -32,7 +32,10 @@ QByteArray bytes(ZpConf& c, int dt) { return QByteArray(reinterpret_cast<const c
 // Blocks whose contents tell whether an import installed them, and the part of each that the
 // binding of blocks to boards and the repair of the general block leave alone: the general
 // parameters and access codes, the zone names, the device records, the names, the in-test bits.
-QByteArray marker(int dt, const QByteArray& data) { return dt == 2 ? data.mid(5176, 44) : dt == 198 ? data.mid(2, 88) : dt == 4 ? data : data.mid(2); }
+QByteArray marker(int dt, const QByteArray& data)
+{
+    return dt == 2 ? data.mid(5176, 44) : dt == 198 ? data.mid(2, 88) : dt == 4 ? data : data.mid(2);
+}
 const int kMarkers[] = {2, 4, 70, 72, 134, 136, 198};
 
 } // namespace
@@ -159,8 +162,9 @@ private slots:
         QByteArray flippedName = image_v3(p, kV2602);
         flippedName.data()[offset_of(134, 3) + 7 + 2] ^= 0x80;
         QTest::newRow("v3 bad CRC in a name block") << flippedName << 1018 << "Crc err (" << 133;
-        QTest::newRow("v2 2601 with a 2602 device block") << header_v2(kV2601, 2) + element(2, block(p, 2, kV2601)) + element(70, QByteArray(30102, 0))
-                                                          << 1000 << "Size mismatch (29402 != 30102)" << 2;
+        QTest::newRow("v2 2601 with a 2602 device block")
+            << header_v2(kV2601, 2) + element(2, block(p, 2, kV2601)) + element(70, QByteArray(30102, 0)) << 1000
+            << "Size mismatch (29402 != 30102)" << 2;
         QTest::newRow("empty file") << QByteArray("") << 1015 << "errore lettura" << 0;
         QTest::newRow("5-byte file") << QByteArray("O*K(\x02", 5) << 1015 << "errore lettura" << 0;
         QTest::newRow("no element") << header_v3(kV2602, 0, 7) << -1 << "Import v3 Cfg 2602" << 0;
@@ -249,10 +253,12 @@ private slots:
         ZpConf conf(0, 255);
         conf.new_config(0);
         QMap<int, QByteArray> before;
-        for (int dt : kMarkers) before[dt] = marker(dt, bytes(conf, dt));
+        for (int dt : kMarkers)
+            before[dt] = marker(dt, bytes(conf, dt));
         QCOMPARE(import(conf, image), code);
         for (int dt : kMarkers)
-            QVERIFY2(marker(dt, bytes(conf, dt)) == (dt <= lastInstalled ? marker(dt, block(sample_plant(), dt, kV2602)) : before[dt]),
+            QVERIFY2(marker(dt, bytes(conf, dt))
+                         == (dt <= lastInstalled ? marker(dt, block(sample_plant(), dt, kV2602)) : before[dt]),
                      qPrintable(QString("dataType %1").arg(dt)));
     }
 
@@ -279,12 +285,14 @@ private slots:
         QVERIFY(import(conf, image_v3(other, kV2602)) <= 0);
         QByteArray image = v == kV2602 ? header_v3(v, 198, 0) : header_v2(v, 198);
         QVector<int> order;
-        for (int i = 0; i < 198; ++i) order << (descending ? 199 - i : 2 + i), image += element(order.last(), block(plant, order.last(), v));
+        for (int i = 0; i < 198; ++i)
+            order << (descending ? 199 - i : 2 + i), image += element(order.last(), block(plant, order.last(), v));
         QVERIFY(import(conf, image) <= 0);
         QCOMPARE(s_reads, order);
         QVERIFY(s_process > 0 && s_process < 1000);
         const QByteArray general = bytes(conf, 2);
-        QCOMPARE(QVector<int>({u8(general[4]) & 0x79, u8(general[4 + 5]) & 0x79}), QVector<int>({0x01 | 1 << 5, 0x01 | 1 << 3}));
+        QCOMPARE(QVector<int>({u8(general[4]) & 0x79, u8(general[4 + 5]) & 0x79}),
+                 QVector<int>({0x01 | 1 << 5, 0x01 | 1 << 3}));
         for (const Device& d : plant.devices)
             QVERIFY(bytes(conf, 70 + d.boardIndex).mid(2 + 43 * d.slot, 43) == record(&d, true)
                     && bytes(conf, 134 + d.boardIndex).mid(2 + 32 * d.slot, d.name.size()) == d.name);
@@ -295,7 +303,8 @@ private slots:
     {
         ZpConfIO::Header h;
         QVERIFY(ZpConfIO::decode_header(reinterpret_cast<const u8*>("O*K(\x02\x26\xC6\x06"), 8, &h));
-        QCOMPARE(QVector<uint>({h.magic, h.version, h.blockCount, h.panelType}), QVector<uint>({0x284B2A4Fu, 0x2602u, 198u, 6u}));
+        QCOMPARE(QVector<uint>({h.magic, h.version, h.blockCount, h.panelType}),
+                 QVector<uint>({0x284B2A4Fu, 0x2602u, 198u, 6u}));
         QVERIFY(ZpConfIO::decode_header(reinterpret_cast<const u8*>("\xAD\xDE\x5A\xA5\x01\x26\x05"), 7, &h));
         QCOMPARE(QVector<uint>({h.magic, h.version, h.blockCount}), QVector<uint>({0xA55ADEADu, 0x2601u, 5u}));
         QVERIFY(!ZpConfIO::decode_header(reinterpret_cast<const u8*>("\x00\x26\0\0\0\0\0\0"), 8, &h));
@@ -315,7 +324,8 @@ private slots:
     // export reports it and begins no later block.
     void failedWrites_data()
     {
-        QTest::addColumn<bool>("v3"), QTest::addColumn<int>("room"), QTest::addColumn<QString>("line"), QTest::addColumn<int>("blocks");
+        QTest::addColumn<bool>("v3"), QTest::addColumn<int>("room"), QTest::addColumn<QString>("line"),
+            QTest::addColumn<int>("blocks");
         QTest::newRow("v3 header") << true << 5 << "write header failed!" << 0;
         QTest::newRow("v3 element header") << true << 8 + 3 << "write elem_header failed!" << 1;
         QTest::newRow("v3 data") << true << 8 + 7 + 5000 << "write failed!" << 1;

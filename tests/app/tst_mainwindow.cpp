@@ -183,11 +183,13 @@ private slots:
     // Every image the program ships, and no other, decodes.
     void bundledImages()
     {
-        const QStringList images = QString("Toolbar lightToolbar menuBar lightMenuBar Fondo_2 lightFondo_2 Infobar lightInfobar "
-                                           "tabPage lightTabPage WorkigArea_BLU lightWorkinAreaBg tickOn null closeBtn "
-                                           "WorkigArea_Anello_m Blank_m infoBGImage_m tbOpenFile tbNewFile tbSave tbPdfExport "
-                                           "tbCsvExport tbCompile tbImport tbCheckCbe adv varn apl warning errors "
-                                           "ar en es fr hu it iw nl no pt ro").split(' ');
+        const QStringList images =
+            QString("Toolbar lightToolbar menuBar lightMenuBar Fondo_2 lightFondo_2 Infobar lightInfobar "
+                    "tabPage lightTabPage WorkigArea_BLU lightWorkinAreaBg tickOn null closeBtn "
+                    "WorkigArea_Anello_m Blank_m infoBGImage_m tbOpenFile tbNewFile tbSave tbPdfExport "
+                    "tbCsvExport tbCompile tbImport tbCheckCbe adv varn apl warning errors "
+                    "ar en es fr hu it iw nl no pt ro")
+                .split(' ');
         QStringList expected;
         for (const QString& name : images)
             expected << name + ".png";

@@ -1,13 +1,13 @@
 // Network checks, the CRC-16 wrappers, the name-field conversion and the window settings, in a
 // private HOME.
+#include "IsolatedHome.h"
+#include "TestBase.h"
 #include "app/CharBuffer.h"
 #include "app/Configuration.h"
 #include "app/Crc16.h"
 #include "app/NetworkChecks.h"
 #include "app/Stopwatch.h"
 #include "app/WindowSettings.h"
-#include "IsolatedHome.h"
-#include "TestBase.h"
 
 #include <QtTest>
 
@@ -42,8 +42,7 @@ private slots:
         stopwatch.start();
         QElapsedTimer after;
         after.start();
-        while (after.elapsed() < 25) {
-        }
+        while (after.elapsed() < 25) {}
         const qint64 lower = after.elapsed();
         const int64_t value = stopwatch.elapsed();
         QVERIFY2(value >= lower && value <= before.elapsed(), qPrintable(QString::number(value)));
