@@ -255,7 +255,9 @@ private slots:
         QMap<int, QByteArray> before;
         for (int dt : kMarkers)
             before[dt] = marker(dt, bytes(conf, dt));
+        conf.get_blocks().set_valid_all(true);
         QCOMPARE(import(conf, image), code);
+        QCOMPARE(conf.get_blocks().is_all_valid(), code <= 0); // a failure leaves the blocks invalid
         for (int dt : kMarkers)
             QVERIFY2(marker(dt, bytes(conf, dt))
                          == (dt <= lastInstalled ? marker(dt, block(sample_plant(), dt, kV2602)) : before[dt]),
