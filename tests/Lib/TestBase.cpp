@@ -12,9 +12,12 @@ TestBase* s_current = nullptr;
 QtMessageHandler s_previous = nullptr;
 
 // "unit/function:line E", then "[message]" and ":task(code) " when present; an optional time
-// prefix stands before it.
-const QRegularExpression kErrorLine(QStringLiteral("(\\S+:\\d+ E(?:\\[(.*)\\])?(?::\\S*\\(-?\\d+\\) ?)?)$"),
-                                    QRegularExpression::MultilineOption);
+// prefix stands before it. A message with a line break in it closes its bracket on a later line; a
+// line cut at the line size may end anywhere after the "[".
+const QString kTail = QStringLiteral("(?::\\S*\\(-?\\d+\\) ?)?");
+const QRegularExpression
+    kErrorLine(QStringLiteral("(\\S+:\\d+ E(?|\\[(.*)\\]%1|\\[([^\\[\\]]*)\\]%1|\\[(.*)|%1))$").arg(kTail),
+               QRegularExpression::MultilineOption);
 
 } // namespace
 

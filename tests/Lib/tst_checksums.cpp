@@ -96,6 +96,96 @@ private slots:
                 QFAIL(qPrintable(QString::number(v, 16)));
         }
     }
+    // Every char value against the digit strings: nothing outside them decodes to non-zero.
+    void hexDigits()
+    {
+        const QByteArray upper = "0123456789ABCDEF", lower = "0123456789abcdef";
+        for (int i = -128; i <= 127; ++i) {
+            const char c = char(i);
+            const int u = c ? upper.indexOf(c) : -1, l = c ? lower.indexOf(c) : -1;
+            const int any = u >= 0 ? u : l >= 0 ? l : 0;
+            QCOMPARE(int(hex_to_nibble_any(c)), any);
+            QCOMPARE(int(hex_to_nibble(c)), u >= 0 ? u : 0);
+        }
+    }
+    void trimming_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<QByteArray>("right");
+        QTest::addColumn<QByteArray>("both");
+        QTest::addColumn<int>("last");
+        QTest::newRow("trailing") << QByteArray("ab  ") << QByteArray("ab  ") << QByteArray("ab") << QByteArray("ab")
+                                  << 1;
+        QTest::newRow("leading") << QByteArray("  ab") << QByteArray("ab") << QByteArray("  ab") << QByteArray("ab")
+                                 << 3;
+        QTest::newRow("inner blank kept")
+            << QByteArray(" a b ") << QByteArray("a b ") << QByteArray(" a b") << QByteArray("a b") << 3;
+        QTest::newRow("tabs are not blanks")
+            << QByteArray("\tab\t") << QByteArray("\tab\t") << QByteArray("\tab\t") << QByteArray("\tab\t") << 3;
+        QTest::newRow("only blanks") << QByteArray("   ") << QByteArray("") << QByteArray("") << QByteArray("") << 0;
+        QTest::newRow("empty") << QByteArray("") << QByteArray("") << QByteArray("") << QByteArray("") << 0;
+    }
+    void trimming()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, left);
+        QFETCH(QByteArray, right);
+        QFETCH(QByteArray, both);
+        QFETCH(int, last);
+        // A guard byte after the terminator shows a move that copies too much or too little.
+        const QByteArray guarded = input + '\0' + '#';
+        QByteArray l = guarded;
+        QCOMPARE(ltrim_safe(l.data()), l.data());
+        QCOMPARE(QByteArray(l.constData()), left);
+        QCOMPARE(l.mid(left.size() + 1), guarded.mid(left.size() + 1));
+        QByteArray r = input;
+        QCOMPARE(rtrim_safe(r.data()), r.data() + last);
+        QCOMPARE(QByteArray(r.constData()), right);
+        QByteArray b = input;
+        QCOMPARE(QByteArray(trim_safe(b.data())), both);
+        QCOMPARE(trim_safe(nullptr), static_cast<char*>(nullptr));
+        QCOMPARE(rtrim_safe(nullptr), static_cast<char*>(nullptr));
+        QCOMPARE(ltrim_safe(nullptr), static_cast<char*>(nullptr));
+    }
+    void endsWith_data()
+    {
+        QTest::addColumn<QByteArray>("s");
+        QTest::addColumn<QByteArray>("suffix");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("match") << QByteArray("CFG_IN.BIN") << QByteArray(".BIN") << 0;
+        QTest::newRow("whole") << QByteArray(".bin") << QByteArray(".bin") << 0;
+        QTest::newRow("last char differs") << QByteArray("CFG.BIM") << QByteArray(".BIN") << -1;
+        QTest::newRow("first char differs") << QByteArray("CFG_BIN") << QByteArray(".BIN") << -1;
+        QTest::newRow("case differs") << QByteArray("CFG_IN.BIN") << QByteArray(".bin") << -1;
+        QTest::newRow("suffix one longer") << QByteArray("in") << QByteArray("bin") << -1;
+        QTest::newRow("empty suffix") << QByteArray("abc") << QByteArray("") << -1;
+        QTest::newRow("empty text") << QByteArray("") << QByteArray("a") << -1;
+    }
+    void endsWith()
+    {
+        QFETCH(QByteArray, s);
+        QFETCH(QByteArray, suffix);
+        QFETCH(int, expected);
+        QCOMPARE(str_ends_with(s.constData(), suffix.constData()), expected);
+        QCOMPARE(str_ends_with(nullptr, suffix.constData()), -1);
+        QCOMPARE(str_ends_with(s.constData(), nullptr), -1);
+    }
+    void replaceChar()
+    {
+        char text[] = "C:\\plant\\a.ov\0\\";
+        str_replace_char(text, '\\', '/');
+        QCOMPARE(QByteArray(text, sizeof text), QByteArray("C:/plant/a.ov\0\\", sizeof text));
+    }
+    // Every two-digit value both ways.
+    void bcd()
+    {
+        for (int v = 0; v <= 99; ++v) {
+            const int packed = (v / 10) * 16 + v % 10;
+            QCOMPARE(int(bin_to_bcd(u8(v))), packed);
+            QCOMPARE(int(bcd_to_bin(u8(packed))), v);
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_Checksums)

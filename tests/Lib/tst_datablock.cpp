@@ -1,5 +1,7 @@
 #include "DataBlock/DataBlock.h"
 #include "DataBlock/crc.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/interface.h"
 
 #include "TestBase.h"
 
@@ -116,6 +118,23 @@ private slots:
         QCOMPARE(block.bytes(), result ? QByteArray() : QByteArray("123456789"));
         QCOMPARE(int(block.get_version()), !result && form == 3 ? 0x2602 : 0);
         QCOMPARE(block.crcs, result ? QVector<u16>() : QVector<u16>{0x4B37});
+    }
+    // The guard holds the read lock of the block it fetched, and only while it lives.
+    void blockLock()
+    {
+        ZpConf conf(0, 255);
+        ZpConfBlock* block = conf.find_block(133);
+        {
+            BlockLock<ZpData::IFace> guard(conf, 63, 70, 133);
+            QVERIFY(guard.holding() && guard.block() == block && guard.layout() && guard.data() == block->get_ptr());
+            QCOMPARE(int(guard.data_type()), 133);
+            BlockLock<ZpData::IFace> status(conf, 0, 199, 199);
+            QVERIFY(status.holding());
+            QCOMPARE(int(status.data_type()), 199);
+            QCOMPARE(status->size(), 89856u);
+        }
+        QCOMPARE(block->lock_write(), 0);
+        block->unlock();
     }
 };
 

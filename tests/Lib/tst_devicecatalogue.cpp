@@ -56,6 +56,19 @@ private slots:
         }
     }
 
+    // The feature word of every row as the table gives it (bit 1 alarm level, bit 2 sensitivity),
+    // and 0 past the table.
+    void typeFeatures()
+    {
+        const int features[66] = {0,  29, 29, 25, 59,  29,  27,  27, 27,  27, 29, 29, 25, 16, 16,  16, 16,
+                                  16, 16, 16, 16, 208, 208, 0,   16, 16,  16, 0,  16, 16, 16, 208, 16, 16,
+                                  16, 16, 16, 16, 16,  16,  0,   0,  24,  24, 16, 24, 24, 16, 16,  16, 16,
+                                  16, 24, 24, 0,  24,  16,  208, 16, 208, 29, 25, 25, 25, 0,  0};
+        for (u32 t = 0; t < 66; ++t)
+            QCOMPARE(int(get_type_features(t)), features[t]);
+        QCOMPARE(int(get_type_features(255)), 0);
+    }
+
     // Every row of the type table, and the two past it.
     void typeTable()
     {
@@ -64,6 +77,7 @@ private slots:
                                           "CONV|GTSV|MAINF|MAINFC|MAINFV|ZFLT|ZFLTC|ZFLTV|REMV|GTW|RPT|MON|NCMN|NONA|SCON|"
                                           "PULL|MTRB|STAT|MACK|MTAC|MRES|SCO2|MON3|UDS2|SCO2CA|UPSM|GSND|STR|GSTR|%1|CO|"
                                           "IR|COTHER||").arg(get_type_name(60)).split('|');
+        QCOMPARE(names[60], QString("ASD"));
         const QString classes = "011111111111133333333330333333333333333333222222222222222333111100";
         const QString masks = "777777777777777777777777777377222662662222377377777777372777744400";
         const QString codes = "0000000000000BBBBBBBBBB0BBBDBB000000000000AAAAAAAAAACAD00BBB000000";

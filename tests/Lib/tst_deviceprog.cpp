@@ -1,10 +1,11 @@
 // Device blocks: references and records, the catalogue limits, the operations of a DeviceProg
 // block, the status rebuild and lookups, and the in-test block. Expected bytes come from the
 // record and block tables.
-#include "ZpData/Layouts/DeviceAuxProg.h"
-#include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Layouts/DeviceAuxProg.h"
+#include "ZpData/Layouts/DeviceProg.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
 
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"
@@ -99,6 +100,27 @@ class tst_DeviceProg : public TestBase {
     Q_OBJECT
 
 private slots:
+    // The event engine's slot states, every slot and value: slot s in byte s / 4 at bits
+    // 2 * (s % 4), its neighbours untouched; slots above 699 and values above 3 ignored.
+    void slotStates()
+    {
+        for (u32 slot = 0; slot < 701; ++slot) {
+            for (u8 value = 0; value <= 4; ++value) {
+                QByteArray zero(int(kDevStateTableSize) + 1, '\0'), ones(int(kDevStateTableSize) + 1, '\xFF');
+                set_dev_state(reinterpret_cast<u8*>(zero.data()), slot, value);
+                set_dev_state(reinterpret_cast<u8*>(ones.data()), slot, u8(value ^ 3));
+                QByteArray wantZero(zero.size(), '\0'), wantOnes(ones.size(), '\xFF');
+                if (slot < 700 && value < 4) {
+                    wantZero[int(slot / 4)] = char(value << (2 * (slot % 4)));
+                    wantOnes[int(slot / 4)] = char(0xFF & ~((value & 3) << (2 * (slot % 4))));
+                }
+                if (zero != wantZero || ones != wantOnes
+                    || get_dev_state(reinterpret_cast<const u8*>(zero.constData()), slot)
+                        != (slot < 700 && value < 4 ? value : 0))
+                    QFAIL(qPrintable(QString("slot %1 value %2").arg(slot).arg(value)));
+            }
+        }
+    }
     // Random values through every setter of a reference, over random bytes: each field lands at
     // its place and byte 1 bit 7, which no field owns, keeps its value.
     void referenceFields()
@@ -237,6 +259,7 @@ private slots:
         QCOMPARE(QVector<int>({int(prog->get_device_num(0)), int(prog->get_device_num(1)), int(prog->get_device_num(2)),
                                prog->get_free_device(), prog->find_free_device(698), prog->find_free_device(699)}),
                  QVector<int>({3, 2, 5, 4, 698, -1}));
+        QVERIFY(prog->count_used_devices() == 5u && prog->get_device_num(3) == 0u);
         QCOMPARE(row.op(*prog), row.result);
         for (int s : row.emptied)
             want.replace(2 + 43 * s, 43, imagegen::record(nullptr, true));

@@ -1,5 +1,7 @@
 // The layout factory and the layouts of the older data versions: size, defaults and class of
 // every dataType in every version, the factory's refusals, and the upgrade steps.
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Layouts/AnnuncProg.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/NameProg.h"
@@ -101,6 +103,18 @@ private slots:
         if (r[1] == 2 && r[4] == 0)
             want[0] = char(r[0]), want[1] = char(r[0] >> 8), want[5245] = char(r[0] == 0x2601 ? r[6] != 0 : r[6]);
         QCOMPARE(bytes(*target), want);
+    }
+    // A container creates every block from 0 to 199 with the current layout.
+    void containerBlocksAreCurrent()
+    {
+        ZpConf conf(0, 255);
+        for (u32 dt = 0; dt < 200; ++dt) {
+            ZpConfBlock* block = conf.get_blocks()[dt];
+            QVERIFY(block);
+            QCOMPARE(uint(block->get_data_type()), dt);
+            QCOMPARE(uint(block->get_version()), 0x2602u);
+            QCOMPARE(block->get_size(), ZpData::layout_size(u8(dt), 0x2602));
+        }
     }
 };
 

@@ -83,6 +83,145 @@ private slots:
         os_FifoDelete(fifo);
         QCOMPARE(got.join(' '), results);
     }
+    // Every day of years 1 to 2401 against Qt's proleptic Gregorian calendar, then the edges.
+    void dayOfWeek()
+    {
+        for (QDate d(1, 1, 1); d.year() <= 2401; d = d.addDays(1))
+            if (os_DayOfWeek(d.day(), d.month(), d.year()) != d.dayOfWeek() % 7)
+                QFAIL(qPrintable(d.toString(Qt::ISODate)));
+        QCOMPARE(os_DayOfWeek(31, 12, 0xFFFF), QDate(0xFFFF, 12, 31).dayOfWeek() % 7);
+        for (const auto& bad :
+             {std::array<int, 3>{1, 0, 2024}, {1, 13, 2024}, {0, 5, 2024}, {32, 5, 2024}, {1, 1, 0}, {1, 1, 0x10000}})
+            QCOMPARE(os_DayOfWeek(bad[0], bad[1], bad[2]), -1);
+    }
+    void gmtime_data()
+    {
+        QTest::addColumn<qint64>("t");
+        QTest::addColumn<QString>("utc");
+        QTest::newRow("epoch") << qint64(0) << "1970-01-01 00:00:00";
+        QTest::newRow("leap day") << qint64(951827696) << "2000-02-29 12:34:56";
+        QTest::newRow("past 32 bits") << qint64(2147483648) << "2038-01-19 03:14:08";
+        QTest::newRow("before epoch") << qint64(-1) << "1969-12-31 23:59:59";
+    }
+    void gmtime()
+    {
+        QFETCH(qint64, t);
+        QFETCH(QString, utc);
+        const time64 value = t, huge = INT64_MAX;
+        struct tm out;
+        memset(&out, 0xAA, sizeof out);
+        QCOMPARE(os_gmtime(&value, &out), &out);
+        QCOMPARE(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", out.tm_year + 1900, out.tm_mon + 1, out.tm_mday,
+                                   out.tm_hour, out.tm_min, out.tm_sec),
+                 utc);
+        QCOMPARE(os_gmtime(&huge, &out), static_cast<struct tm*>(nullptr));
+        QCOMPARE(os_gmtime(nullptr, &out), static_cast<struct tm*>(nullptr));
+    }
+    // Day differences ignore the times and the daylight flags; time-of-day differences ignore
+    // the dates.
+    void diffDays_data()
+    {
+        QTest::addColumn<QDateTime>("a");
+        QTest::addColumn<QDateTime>("b");
+        QTest::addColumn<qint64>("days");
+        QTest::addColumn<qint64>("timeOfDay");
+        const auto at = [](int y, int m, int d, int h, int min, int s) {
+            return QDateTime(QDate(y, m, d), QTime(h, min, s));
+        };
+        QTest::newRow("same day") << at(2024, 5, 10, 23, 59, 59) << at(2024, 5, 10, 0, 0, 1) << qint64(0)
+                                  << qint64(86398);
+        QTest::newRow("over leap day") << at(2024, 3, 1, 0, 0, 1) << at(2024, 2, 28, 23, 59, 59) << qint64(2 * 86400)
+                                       << qint64(-86398);
+        QTest::newRow("backwards") << at(2023, 2, 28, 12, 0, 0) << at(2023, 3, 1, 12, 0, 0) << qint64(-86400)
+                                   << qint64(0);
+        QTest::newRow("new year") << at(2025, 1, 1, 0, 30, 0) << at(2024, 12, 31, 23, 30, 0) << qint64(86400)
+                                  << qint64(-82800);
+        QTest::newRow("a month") << at(2024, 4, 1, 10, 30, 15) << at(2024, 3, 1, 8, 0, 0) << qint64(31 * 86400)
+                                 << qint64(9015);
+    }
+    void diffDays()
+    {
+        QFETCH(QDateTime, a);
+        QFETCH(QDateTime, b);
+        QFETCH(qint64, days);
+        QFETCH(qint64, timeOfDay);
+        const auto make = [](const QDateTime& v, int dst) {
+            struct tm t = {};
+            t.tm_year = v.date().year() - 1900, t.tm_mon = v.date().month() - 1, t.tm_mday = v.date().day();
+            t.tm_hour = v.time().hour(), t.tm_min = v.time().minute(), t.tm_sec = v.time().second(), t.tm_isdst = dst;
+            return t;
+        };
+        const struct tm ta = make(a, 1), tb = make(b, 0);
+        QCOMPARE(qint64(os_DiffDays(ta, tb)), days);
+        QCOMPARE(qint64(os_DiffTimeOfDay(ta, tb)), timeOfDay);
+        QCOMPARE(ta.tm_hour, a.time().hour()); // the caller's structures are left alone
+    }
+    // The whole 8-byte buffer afterwards; 'X' marks bytes that must stay untouched.
+    void strlcpyAndCat_data()
+    {
+        QTest::addColumn<QByteArray>("initial");
+        QTest::addColumn<bool>("cat");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("src");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray x8("XXXXXXXX");
+        QTest::newRow("cpy size 0") << x8 << false << 0 << QByteArray("abc") << x8;
+        QTest::newRow("cpy size 1") << x8 << false << 1 << QByteArray("abc") << QByteArray("\0XXXXXXX", 8);
+        QTest::newRow("cpy size 3") << x8 << false << 3 << QByteArray("abc") << QByteArray("ab\0XXXXX", 8);
+        QTest::newRow("cpy size 4") << x8 << false << 4 << QByteArray("abc") << QByteArray("abc\0XXXX", 8);
+        QTest::newRow("cpy size 8") << x8 << false << 8 << QByteArray("abc") << QByteArray("abc\0XXXX", 8);
+        QTest::newRow("cpy empty") << x8 << false << 8 << QByteArray("") << QByteArray("\0XXXXXXX", 8);
+        QTest::newRow("cat fits") << QByteArray("ab\0XXXXX", 8) << true << 8 << QByteArray("cd")
+                                  << QByteArray("abcd\0XXX", 8);
+        QTest::newRow("cat cut") << QByteArray("ab\0XXXXX", 8) << true << 4 << QByteArray("cdef")
+                                 << QByteArray("abc\0XXXX", 8);
+        QTest::newRow("cat holds size - 1")
+            << QByteArray("abc\0XXXX", 8) << true << 4 << QByteArray("d") << QByteArray("abc\0XXXX", 8);
+        QTest::newRow("cat holds size - 2")
+            << QByteArray("ab\0XXXXX", 8) << true << 4 << QByteArray("de") << QByteArray("abd\0XXXX", 8);
+        QTest::newRow("cat size 1") << QByteArray("\0XXXXXXX", 8) << true << 1 << QByteArray("x")
+                                    << QByteArray("\0XXXXXXX", 8);
+        QTest::newRow("cat size 0") << QByteArray("\0XXXXXXX", 8) << true << 0 << QByteArray("x")
+                                    << QByteArray("\0XXXXXXX", 8);
+        QTest::newRow("cat no NUL within size")
+            << QByteArray("abcdXXXX") << true << 4 << QByteArray("e") << QByteArray("abcdXXXX");
+    }
+    void strlcpyAndCat()
+    {
+        QFETCH(QByteArray, initial);
+        QFETCH(bool, cat);
+        QFETCH(int, size);
+        QFETCH(QByteArray, src);
+        QFETCH(QByteArray, expected);
+        char dst[8];
+        memcpy(dst, initial.constData(), sizeof dst);
+        (cat ? os_strlcat : os_strlcpy)(dst, size_t(size), src.constData());
+        QCOMPARE(QByteArray(dst, sizeof dst), expected);
+    }
+    // The host stand-ins: fixed task names, little-endian words, locks that are always taken.
+    void identitiesAndLocks()
+    {
+        QCOMPARE(QByteArray(os_TaskName()) + '|' + os_TaskName(7) + '|' + os_DbgId(),
+                 QByteArray("Unknown|Unknown|os_DbgId Not Available!"));
+        const u32 le = os_HostToLe32(0x11223344u);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&le), 4), QByteArray("\x44\x33\x22\x11"));
+        QCOMPARE(os_Le32ToHost(le), 0x11223344u);
+        os_Lock mutex = os_LockCreate(), rw = os_RWLockCreate();
+        QCOMPARE(
+            QVector<int>({mutex, os_MutexLock(mutex, OS_WAIT_FOREVER), os_MutexLock(mutex, 0), os_MutexUnlock(mutex),
+                          rw, os_RWLockWrite(rw, OS_WAIT_FOREVER), os_RWLockRead(rw, 10), os_RWLockUnlock(rw)}),
+            QVector<int>(8, 0));
+        {
+            LockGuard whole(&rw), reader(&rw, LockGuard::read), writer(&rw, LockGuard::write, 0);
+            QVERIFY(whole.is_held() && reader.is_held() && writer.is_held());
+            writer.release();
+            QVERIFY(!writer.is_held());
+            writer.release();
+            QVERIFY(!writer.is_held() && whole.is_held());
+        }
+        os_LockDelete(mutex), os_RWLockDelete(rw);
+        QCOMPARE(OS_WAIT_FOREVER, 0xFFFFFFFFu);
+    }
     // Logged once with the stack, then an abort; the formatted text is cut at 63 characters.
     void fatal_data()
     {

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <string>
+
 class tst_TestBase : public TestBase {
     Q_OBJECT
 
@@ -12,6 +14,17 @@ private slots:
     void strayWarning() { qWarning("stray"); }
     void strayTraceError() { log_error("unit", "function", 1, "stray"); }
     void announcedNeverLogged() { expectTraceError("never"); }
+    // A message longer than the line, cut before its closing bracket; one with a line break.
+    void strayCutTraceError() { log_error("unit", "function", 6, "%s", std::string(300, 'c').c_str()); }
+    void strayBrokenTraceError() { log_error("unit", "function", 7, "first\nsecond"); }
+    void announcedCutAndBroken()
+    {
+        log_error("unit", "cut", 8, "%s", std::string(300, 'c').c_str());
+        log_error_code("unit", "broken", 9, 1000, "first\nsecond");
+        const QStringList cut = traceErrors("/cut");
+        QVERIFY(cut.size() == 1 && cut[0].size() > 250 && cut[0] == QString(cut[0].size(), 'c'));
+        QCOMPARE(traceErrors("/broken"), QStringList{"first\nsecond"});
+    }
     void announcedAndLogged()
     {
         expectWarning("^announced$");

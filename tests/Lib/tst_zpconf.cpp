@@ -106,6 +106,34 @@ QString protocol(ZpConf& c, TestBase& t, int board, u8 prot0, u8 prot1)
                 c.get_device(record, 0, 1, false, 4, 15), c.check_zpxProg(false)});
 }
 
+// Device block 0 and the status block taken back to the 0x2600 layout, then upgraded to target:
+// the result, both versions after, the import steps, and record 3 of block 0 (43 bytes a record
+// from 0x2601 on). Old slot 3: a sensor at address 5 of line 0, code byte 2 with the module-code
+// bit (bit 6 of byte 3) that becomes bit 14, type 1, zone 7, byte 10 0x5A.
+QString upgrade(ZpConf& c, TestBase& t, u16 target)
+{
+    for (u32 dt : {70u, 199u}) {
+        DataBlock::IFace* old = c.find_block(dt)->new_iface(0, 0x2600);
+        old->set_default();
+        if (dt == 70)
+            memcpy(old->data(),
+                   QByteArray::fromHex("0000")
+                       .append(42 * 3, '\0')
+                       .append(QByteArray::fromHex("050002410700000000005A"))
+                       .constData(),
+                   2 + 42 * 3 + 11);
+        c.find_block(dt)->set_iface(old);
+    }
+    const int from = t.trace().size();
+    const int result = c.update_all(target);
+    QStringList steps;
+    for (auto it = QRegularExpression("Importing dataype ([^\\n]*)\\n").globalMatch(t.trace().mid(from)); it.hasNext();)
+        steps << it.next().captured(1);
+    return cat({result, QString::number(c.find_block(70)->get_version(), 16),
+                QString::number(c.find_block(199)->get_version(), 16), steps.join('|'),
+                block_bytes(c, 70).mid(2 + 43 * 3, 12).toHex()});
+}
+
 } // namespace
 
 class tst_ZpConf : public TestBase {
@@ -160,6 +188,14 @@ private slots:
         CALL(cat({bytes(c.get_device_info(0, 5).raw, 11).toHex(), bytes(c.find_device_info(0, 0, true, 9, 1).raw, 11).toHex(),
                   bytes(c.get_device_info(64, 0).raw, 11).toHex(), bytes(c.find_device_info(2, 5, true, 20, 3).raw, 11).toHex()}),
              "0044160b40090005000100 0044160b40090005000100 ffffffffffffffffffffff 82ceffffff14ffffffffff");
+        // Slot 1 of block 0 is the sample's device in test.
+        CALL(cat({c.get_test(c.get_device_info(0, 1)), c.get_test(c.get_device_info(0, 0)),
+                  c.get_test(c.get_device_info(64, 0))}),
+             "1 0 0");
+        CALL(upgrade(c, t, 0x2602),
+             "0 2602 2602 70 2600 -> 2601|70 2601 -> 2602|199 2600 -> 2601|199 2601 -> 2602 05000240010700000000005a");
+        // The general block cannot go down to 0x2601: the pass stops there, before block 70.
+        CALL(upgrade(c, t, 0x2601).left(15), "1003 2600 2600 ");
         CALL(cat({c.delete_device(0, 2), c.delete_device(0, 700), c.delete_device(63, 0), c.delete_device(64, 0), c.delete_device(254, 0),
                   c.clear_line(0, 4), c.clear_line(64, 0), c.delete_device(0, 0), used(c), c.clear_line(0, 1), used(c), c.get_device_num(0, 1)}),
              "-1 1013 -1 1008 1008 1013 1013 0 011111 0 001111 0");

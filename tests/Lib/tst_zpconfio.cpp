@@ -29,6 +29,15 @@ int offset_of(int dt, int format, uint16_t version = kV2602)
 
 QByteArray bytes(ZpConf& c, int dt) { return QByteArray(reinterpret_cast<const char*>(c.find_block(u32(dt))->get_ptr()), int(block_size(dt, kV2602))); }
 
+// Blocks whose contents tell whether an import installed them, and the part of each that the
+// binding of blocks to boards and the repair of the general block leave alone: the general
+// parameters and access codes, the zone names, the device records, the names, the in-test bits.
+QByteArray marker(int dt, const QByteArray& data)
+{
+    return dt == 2 ? data.mid(5176, 44) : dt == 198 ? data.mid(2, 88) : dt == 4 ? data : data.mid(2);
+}
+const int kMarkers[] = {2, 4, 70, 72, 134, 136, 198};
+
 } // namespace
 
 class TestZpConfIO : public TestBase {
@@ -150,6 +159,14 @@ private slots:
         QTest::newRow("unknown version") << header_v3(0x2603, 1, 0) + general << 1000 << "ZpData::new_iface FAIL" << 0;
         QTest::newRow("v1 bad version") << "\x34\x12" + image_v1(p, kV2600).mid(2) << 1005 << "ZpData VERSION 0x1234 invalid for bin v1" << 0;
         QTest::newRow("missing file") << QByteArray() << 1008 << "non found" << 0;
+        QByteArray flippedName = image_v3(p, kV2602);
+        flippedName.data()[offset_of(134, 3) + 7 + 2] ^= 0x80;
+        QTest::newRow("v3 bad CRC in a name block") << flippedName << 1018 << "Crc err (" << 133;
+        QTest::newRow("v2 2601 with a 2602 device block")
+            << header_v2(kV2601, 2) + element(2, block(p, 2, kV2601)) + element(70, QByteArray(30102, 0)) << 1000
+            << "Size mismatch (29402 != 30102)" << 2;
+        QTest::newRow("empty file") << QByteArray("") << 1015 << "errore lettura" << 0;
+        QTest::newRow("5-byte file") << QByteArray("O*K(\x02", 5) << 1015 << "errore lettura" << 0;
         QTest::newRow("no element") << header_v3(kV2602, 0, 7) << -1 << "Import v3 Cfg 2602" << 0;
     }
     void bad_image()
@@ -224,6 +241,122 @@ private slots:
         QCOMPARE(trace().count("Write dataType = "), limit ? 99 : 0); // no later block begun
         QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
         QVERIFY(read_file("keep.bin") == "an older image" && QDir(m_tmp.filePath("folder")).isEmpty());
+    }
+    // The same failed imports: every block the file brought in before the fault stays, each of the
+    // others keeps its contents.
+    void failedImportKeepsBlocks_data() { bad_image_data(); }
+    void failedImportKeepsBlocks()
+    {
+        QFETCH(QByteArray, image);
+        QFETCH(int, code);
+        QFETCH(int, lastInstalled);
+        ZpConf conf(0, 255);
+        conf.new_config(0);
+        QMap<int, QByteArray> before;
+        for (int dt : kMarkers)
+            before[dt] = marker(dt, bytes(conf, dt));
+        conf.get_blocks().set_valid_all(true);
+        QCOMPARE(import(conf, image), code);
+        QCOMPARE(conf.get_blocks().is_all_valid(), code <= 0); // a failure leaves the blocks invalid
+        for (int dt : kMarkers)
+            QVERIFY2(marker(dt, bytes(conf, dt))
+                         == (dt <= lastInstalled ? marker(dt, block(sample_plant(), dt, kV2602)) : before[dt]),
+                     qPrintable(QString("dataType %1").arg(dt)));
+    }
+
+    // Elements in any order, read in the file's order. The configuration in memory has other line
+    // protocols; the file changes them and brings the devices of the changed lines, the general block
+    // last when descending.
+    void elementsInAnyOrder_data()
+    {
+        QTest::addColumn<int>("version"), QTest::addColumn<bool>("descending");
+        QTest::newRow("v3 2602 descending") << int(kV2602) << true;
+        QTest::newRow("v2 2601 descending") << int(kV2601) << true;
+        QTest::newRow("v3 2602 ascending") << int(kV2602) << false;
+    }
+    void elementsInAnyOrder()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, descending);
+        const uint16_t v = uint16_t(version);
+        const Plant plant = sample_plant();
+        Plant other = plant;
+        other.boards[0].prot1 = 0, other.boards[1].prot0 = 0;
+        ZpConf conf(0, 255);
+        conf.new_config(0);
+        QVERIFY(import(conf, image_v3(other, kV2602)) <= 0);
+        QByteArray image = v == kV2602 ? header_v3(v, 198, 0) : header_v2(v, 198);
+        QVector<int> order;
+        for (int i = 0; i < 198; ++i)
+            order << (descending ? 199 - i : 2 + i), image += element(order.last(), block(plant, order.last(), v));
+        QVERIFY(import(conf, image) <= 0);
+        QCOMPARE(s_reads, order);
+        QVERIFY(s_process > 0 && s_process < 1000);
+        const QByteArray general = bytes(conf, 2);
+        QCOMPARE(QVector<int>({u8(general[4]) & 0x79, u8(general[4 + 5]) & 0x79}),
+                 QVector<int>({0x01 | 1 << 5, 0x01 | 1 << 3}));
+        for (const Device& d : plant.devices)
+            QVERIFY(bytes(conf, 70 + d.boardIndex).mid(2 + 43 * d.slot, 43) == record(&d, true)
+                    && bytes(conf, 134 + d.boardIndex).mid(2 + 32 * d.slot, d.name.size()) == d.name);
+    }
+
+    // The header codecs against bytes written out by hand.
+    void headerCodec()
+    {
+        ZpConfIO::Header h;
+        QVERIFY(ZpConfIO::decode_header(reinterpret_cast<const u8*>("O*K(\x02\x26\xC6\x06"), 8, &h));
+        QCOMPARE(QVector<uint>({h.magic, h.version, h.blockCount, h.panelType}),
+                 QVector<uint>({0x284B2A4Fu, 0x2602u, 198u, 6u}));
+        QVERIFY(ZpConfIO::decode_header(reinterpret_cast<const u8*>("\xAD\xDE\x5A\xA5\x01\x26\x05"), 7, &h));
+        QCOMPARE(QVector<uint>({h.magic, h.version, h.blockCount}), QVector<uint>({0xA55ADEADu, 0x2601u, 5u}));
+        QVERIFY(!ZpConfIO::decode_header(reinterpret_cast<const u8*>("\x00\x26\0\0\0\0\0\0"), 8, &h));
+        u8 out[9];
+        memset(out, 0xEE, sizeof out);
+        ZpConfIO::encode_header_v3(out, 0x2602, 198, 255);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(out), 9), QByteArray("O*K(\x02\x26\xC6\xFF\xEE", 9));
+        memset(out, 0xEE, sizeof out);
+        ZpConfIO::encode_element_header(out, 70, 30102, 0x4B37);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(out), 8), QByteArray("\x46\x96\x75\x00\x00\x37\x4B\xEE", 8));
+        ZpConfIO::ElementHeader e;
+        QVERIFY(ZpConfIO::decode_element_header(reinterpret_cast<const u8*>("\xC7\x00\x5F\x01\x00\x34\x12"), 7, &e));
+        QCOMPARE(QVector<uint>({e.dataType, e.size, e.crc}), QVector<uint>({199u, 89856u, 0x1234u}));
+    }
+
+    // A write that fails at any point of the image, on a stream with room for so many bytes: the
+    // export reports it and begins no later block.
+    void failedWrites_data()
+    {
+        QTest::addColumn<bool>("v3"), QTest::addColumn<int>("room"), QTest::addColumn<QString>("line"),
+            QTest::addColumn<int>("blocks");
+        QTest::newRow("v3 header") << true << 5 << "write header failed!" << 0;
+        QTest::newRow("v3 element header") << true << 8 + 3 << "write elem_header failed!" << 1;
+        QTest::newRow("v3 data") << true << 8 + 7 + 5000 << "write failed!" << 1;
+        QTest::newRow("v3 second element header") << true << 8 + 7 + 5310 + 6 << "write elem_header failed!" << 2;
+        QTest::newRow("v3 second block data") << true << 8 + 7 + 5310 + 7 + 10 << "write failed!" << 2;
+        QTest::newRow("v1 data") << false << 5000 << "write failed!" << 1;
+        QTest::newRow("v1 CRC") << false << 5310 + 1 << "write crc failed!" << 1;
+        QTest::newRow("v1 second block data") << false << 5310 + 2 + 10 << "write failed!" << 2;
+    }
+    void failedWrites()
+    {
+        QFETCH(bool, v3);
+        QFETCH(int, room);
+        QFETCH(QString, line);
+        QFETCH(int, blocks);
+        ZpConf conf(0, 255);
+        conf.new_config(0);
+        reset();
+        QByteArray buffer(room, '\0');
+        FILE* f = fmemopen(buffer.data(), size_t(room), "wb");
+        QVERIFY(f);
+        setvbuf(f, nullptr, _IONBF, 0);
+        const int result = v3 ? conf.get_io().write_image_v3(f, nullptr) : conf.get_io().write_image_v1(f, nullptr);
+        fclose(f);
+        QCOMPARE(result, 1000);
+        QVERIFY2(trace().contains(line + "\n"), qPrintable(trace().right(300)));
+        QCOMPARE(trace().count("failed!\n"), 1); // the export stopped at the first failure
+        QCOMPARE(trace().count("Write dataType = "), blocks);
+        QVERIFY(!trace().contains("Write cfg ok"));
     }
 };
 

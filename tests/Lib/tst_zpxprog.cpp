@@ -191,6 +191,24 @@ private slots:
         traceErrors();
     }
 
+    // The supervisor's bytes 13 to 24 (0x11 ... 0x1C) are read only by the types they belong to:
+    // address and baud rate by type 1, netmask and gateway by types 2 and 3; the rest read 0.
+    void supervisorByType()
+    {
+        for (int type = 0; type <= 4; ++type) {
+            Panel p(*m_conf, ZP4800);
+            u8* s = p.zpx->data() + 3908;
+            s[12] = u8(type);
+            for (int i = 13; i < 25; ++i)
+                s[i] = u8(0x11 + i - 13);
+            const ZpData::ZpxSupervisor sup = p.zpx->get_supervisor();
+            const bool ip = type == 2 || type == 3;
+            QCOMPARE((QVector<quint64>{sup.supType, sup.supMbAddr, sup.supMbBaud, sup.supIpNetmask, sup.supGateway}),
+                     (QVector<quint64>{quint64(type), type == 1 ? 0x11u : 0u, type == 1 ? 0x12u : 0u,
+                                       ip ? 0x1817161514131211ull : 0u, ip ? 0x1C1B1A19u : 0u}));
+        }
+    }
+
     void defaults_data()
     {
         // Panel type, CPU type, boards of CPU 0, their byte 0 (installed bit, styles of both lines

@@ -61,6 +61,19 @@ class tst_Configuration : public TestBase {
     Q_OBJECT
 
 private slots:
+    // Nothing applied yet: empty texts and lists, zeros, false flags.
+    void initTestCase()
+    {
+        TestBase::initTestCase();
+        const QMetaObject* meta = c->metaObject();
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+            const QVariant value = meta->property(i).read(c);
+            QVERIFY2(value == QVariant(value.type())
+                         || (value.type() == QVariant::String && value.toString().isEmpty()),
+                     meta->property(i).name());
+        }
+        QVERIFY(c->isZP4x() && !c->isKV());
+    }
     void init() { c->loadDefaultConfig(); }
 
     // Each setter compares, stores and emits only on change, with the new value.
@@ -260,6 +273,78 @@ private slots:
         QCOMPARE(row.set < 0 ? "" : QVariant(changed).toString() + ' ' + values("current_brand sirenMaxType sirenMaxVolume")
                  + ' ' + QString::number(notify.count()), row.after);
         QVERIFY(!g_zpConf->get_block(0, 2, 2)->is_modified());
+    }
+    // The test resources hold, under ":/Resources/": iconA_m_KV-4600, iconA_m, iconA_h; iconB_m,
+    // iconB_h, iconB_KV-4600; iconC_h, iconC; iconD; iconE_ZP, iconE; iconF_m_ZP-4800G, iconF_m
+    // (all ".svg"). CPU type 8 is "KV-4600", 10 "ZP-4800G"; from 11 on no CPU suffix is tried.
+    void brandedIcon_data()
+    {
+        QTest::addColumn<int>("centralBrand");
+        QTest::addColumn<int>("configNumber");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<int>("cpuType");
+        QTest::addColumn<QString>("tried");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("2: CPU suffix first") << 2 << 7 << "iconA%1.svg" << 8 << "iconA_m_KV-4600"
+                                             << "iconA_m_KV-4600.svg";
+        QTest::newRow("2: then _m") << 2 << 7 << "iconB%1.svg" << 8 << "iconB_m_KV-4600 iconB_m"
+                                    << "iconB_m.svg";
+        QTest::newRow("2: then _h") << 2 << 7 << "iconC%1.svg" << 8 << "iconC_m_KV-4600 iconC_m iconC_h"
+                                    << "iconC_h.svg";
+        QTest::newRow("2: no empty suffix") << 2 << 7 << "iconD%1.svg" << 8 << "iconD_m_KV-4600 iconD_m iconD_h"
+                                            << "";
+        QTest::newRow("2: cpu 255") << 2 << 7 << "iconA%1.svg" << 255 << "iconA_m"
+                                    << "iconA_m.svg";
+        QTest::newRow("2: cpu 10") << 2 << 7 << "iconF%1.svg" << 10 << "iconF_m_ZP-4800G"
+                                   << "iconF_m_ZP-4800G.svg";
+        QTest::newRow("2: cpu 11") << 2 << 7 << "iconF%1.svg" << 11 << "iconF_m"
+                                   << "iconF_m.svg";
+        QTest::newRow("2: low byte of cpu") << 2 << 7 << "iconA%1.svg" << -248 << "iconA_m_KV-4600"
+                                            << "iconA_m_KV-4600.svg";
+        QTest::newRow("0: CPU suffix") << 0 << 7 << "iconB%1.svg" << 8 << "iconB_KV-4600"
+                                       << "iconB_KV-4600.svg";
+        QTest::newRow("0: _ZP above 22") << 0 << 25 << "iconE%1.svg" << 8 << "iconE_KV-4600 iconE_ZP"
+                                         << "iconE_ZP.svg";
+        QTest::newRow("0: _ZP at 23") << 0 << 23 << "iconE%1.svg" << 255 << "iconE_ZP"
+                                      << "iconE_ZP.svg";
+        QTest::newRow("0: no _ZP at 22") << 0 << 22 << "iconE%1.svg" << 255 << "iconE"
+                                         << "iconE.svg";
+        QTest::newRow("0: cpu 11") << 0 << 22 << "iconE%1.svg" << 11 << "iconE"
+                                   << "iconE.svg";
+        QTest::newRow("0: none") << 0 << 25 << "iconB%1.svg" << 255 << "iconB_ZP iconB"
+                                 << "";
+        QTest::newRow("1: _h") << 1 << 7 << "iconC%1.svg" << 8 << "iconC_h"
+                               << "iconC_h.svg";
+        QTest::newRow("1: then empty") << 1 << 7 << "iconD%1.svg" << 8 << "iconD_h iconD"
+                                       << "iconD.svg";
+        QTest::newRow("3: no suffix") << 3 << 7 << "iconD%1.svg" << 8 << ""
+                                      << "";
+        QTest::newRow("-1: no suffix") << -1 << 7 << "iconD%1.svg" << 255 << ""
+                                       << "";
+    }
+    // Names tried in order, each logged as found or not.
+    void brandedIcon()
+    {
+        QFETCH(int, centralBrand);
+        QFETCH(int, configNumber);
+        QFETCH(QString, image);
+        QFETCH(int, cpuType);
+        QFETCH(QString, tried);
+        QFETCH(QString, result);
+        c->set_central_brand(centralBrand);
+        c->set_configNumber(configNumber);
+        reset();
+        QCOMPARE(cpuType == 255 ? c->getBrandedIcon(image) : c->getBrandedIcon(image, cpuType), result);
+        QStringList names, outcomes;
+        for (const QString& line : messages(QtDebugMsg)) {
+            if (line.startsWith("checking "))
+                names << line.section('"', 1, 1).chopped(4);
+            else if (line == "OK" || line == "IMMGINE NON TROVATA")
+                outcomes << line;
+        }
+        QCOMPARE(names.join(' '), tried);
+        QCOMPARE(outcomes.size(), names.size());
+        QCOMPARE(outcomes.lastIndexOf("OK"), result.isEmpty() ? -1 : names.size() - 1);
     }
 };
 

@@ -166,6 +166,41 @@ private slots:
         QCoreApplication::sendEvent(m_window, &leave);
     }
 
+    // Without a plant there is nothing to save: Save and Save As keys reach nothing, New once.
+    void plantKeysWithoutPlant()
+    {
+        QSignalSpy newSpy(m_window, SIGNAL(onFileNewMenu()));
+        QSignalSpy saveSpy(m_window, SIGNAL(clickedOnFileSaveBtn()));
+        QSignalSpy saveAsSpy(m_window, SIGNAL(clickedOnFileSaveAs()));
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(m_window, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(QVector<int>({saveSpy.count(), saveAsSpy.count(), newSpy.count()}), QVector<int>({0, 0, 1}));
+    }
+
+    // Every image the program ships, and no other, decodes.
+    void bundledImages()
+    {
+        const QStringList images =
+            QString("Toolbar lightToolbar menuBar lightMenuBar Fondo_2 lightFondo_2 Infobar lightInfobar "
+                    "tabPage lightTabPage WorkigArea_BLU lightWorkinAreaBg tickOn null closeBtn "
+                    "WorkigArea_Anello_m Blank_m infoBGImage_m tbOpenFile tbNewFile tbSave tbPdfExport "
+                    "tbCsvExport tbCompile tbImport tbCheckCbe adv varn apl warning errors "
+                    "ar en es fr hu it iw nl no pt ro")
+                .split(' ');
+        QStringList expected;
+        for (const QString& name : images)
+            expected << name + ".png";
+        expected << "logoTavrel.ico";
+        QStringList shipped = QDir(":/Resources").entryList(QDir::Files);
+        shipped.sort(), expected.sort();
+        QCOMPARE(shipped, expected);
+        for (const QString& name : expected)
+            QVERIFY2(!QImage(":/Resources/" + name).isNull(), qPrintable(name));
+    }
+
     // The scene's own first size is no change of the user's: a quit writes no window settings.
     void quitUntouched()
     {

@@ -1,12 +1,13 @@
 // Network checks, the CRC-16 wrappers, the name-field conversion and the window settings, in a
 // private HOME.
+#include "IsolatedHome.h"
+#include "TestBase.h"
 #include "app/CharBuffer.h"
 #include "app/Configuration.h"
 #include "app/Crc16.h"
 #include "app/NetworkChecks.h"
+#include "app/Stopwatch.h"
 #include "app/WindowSettings.h"
-#include "IsolatedHome.h"
-#include "TestBase.h"
 
 #include <QtTest>
 
@@ -27,6 +28,26 @@ private slots:
     {
         QVERIFY(s_home.isValid());
         QSettings().clear();
+    }
+
+    // 0 before start(). Reference timers on the same monotonic clock, one started before the
+    // stopwatch and one after, bound its milliseconds whatever the machine's speed.
+    void stopwatch()
+    {
+        Stopwatch idle;
+        QCOMPARE(idle.elapsed(), int64_t(0));
+        QElapsedTimer before;
+        before.start();
+        Stopwatch stopwatch;
+        stopwatch.start();
+        QElapsedTimer after;
+        after.start();
+        while (after.elapsed() < 25) {}
+        const qint64 lower = after.elapsed();
+        const int64_t value = stopwatch.elapsed();
+        QVERIFY2(value >= lower && value <= before.elapsed(), qPrintable(QString::number(value)));
+        stopwatch.restart();
+        QVERIFY(stopwatch.elapsed() <= before.elapsed() - 25 && g_stopwatch.elapsed() >= value);
     }
 
     // The row name is the dotted quad; is it a net mask, a host address?

@@ -242,6 +242,7 @@ const CompileRow kCompileRows[] = {
     {"G:(DIS(Z3) DIS(C1L1S7))", "A0 AB B300 A1 AB C000060 A1 A1 F", "(DIS(Z3)DIS(C1L1S7))"},
     {"G:( DIS(Z3))", "A0 AB B300 A1 A1 F0", "(DIS(Z3))"}, {"D:(C1L1M10.1)", "A0 D000290 A1 F", {}},
     {"M:(C1L1M10.2 G10)", "A0 D002290 9A00 A1 F", {}},
+    {"OR(C1L1S40)", "A2 C000072 A1 F", {}},
     // A dual device of code class 2, stored as the sensor S7, written as a module without sub-address.
     {"OR(C1L1M7)", "A2 D000060 A1 F", {}}, {"OR(C1L1S7 C1L1M7)", "A2 C000060 D000060 A1 F", {}},
     {"DEL(01.30(G5))", "A6 0130 FFFF A0 9500 A1 A1 F0", "DEL(01.30 (G5))"},
@@ -348,7 +349,7 @@ private slots:
     // CPU 1 with two boards (loops 1 to 4) and CPU 2 with one (loops 1 and 2); groups 1 to 10 are
     // direct. The devices: C1L1S1, C1L1S3, C1L1S7 of code class 2; outputs C1L1M10.1 and .2; input
     // C1L1M12.1; output C1L2M21.2 of class 1, answering as M22; C1L2S5; C1L1M30.1 of type 1; input
-    // C1L1M159.1 at the last address; C1L3S8, C2L2S159 and input C2L1M1.1.
+    // C1L1M159.1 at the last address; C1L3S8, C2L2S159 and input C2L1M1.1; C1L1S40 of type 1.
     void initTestCase()
     {
         TestBase::initTestCase();
@@ -363,7 +364,7 @@ private slots:
             {0, 6, 20, 1, true, 0x400B, 14, 1, 3, 1, "", false}, {0, 7, 4, 1, false, 0x4002, 2, 0, 1, 5, "", false},
             {0, 8, 29, 0, true, 0x400B, 1, 0, 1, 0, "", false},  {0, 9, 158, 0, true, 0x400B, 43, 0, 1, 0, "", false},
             {1, 0, 7, 0, false, 0x4002, 2, 0, 1, 5, "", false},  {2, 0, 158, 1, false, 0x4002, 2, 0, 1, 5, "", false},
-            {2, 1, 0, 0, true, 0x400B, 43, 0, 1, 0, "", false},
+            {2, 1, 0, 0, true, 0x400B, 43, 0, 1, 0, "", false},  {0, 10, 39, 0, false, 0x4002, 1, 0, 1, 5, "", false},
         };
         QTemporaryDir dir;
         QFile file(dir.filePath("plant.bin"));
