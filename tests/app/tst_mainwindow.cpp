@@ -3,6 +3,7 @@
 // window, and a quit that leaves the window as it was. The test base fails each step on any
 // warning, QML ones included.
 #include "IsolatedHome.h"
+#include "../plant/ScriptedDialogs.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 
@@ -172,12 +173,20 @@ private slots:
         QSignalSpy newSpy(m_window, SIGNAL(onFileNewMenu()));
         QSignalSpy saveSpy(m_window, SIGNAL(clickedOnFileSaveBtn()));
         QSignalSpy saveAsSpy(m_window, SIGNAL(clickedOnFileSaveAs()));
-        m_window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
-        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QTest::keyClick(m_window, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(QVector<int>({saveSpy.count(), saveAsSpy.count(), newSpy.count()}), QVector<int>({0, 0, 1}));
+        PlantDialogs* const appDialogs = PlantDialogs::installed();
+        {
+            // New asks for the plant type once; cancelled, nothing changes.
+            ScriptedDialogs dialogs;
+            dialogs.answer(PlantMessage::Cancel);
+            m_window->requestActivate();
+            QVERIFY(QTest::qWaitForWindowActive(m_window));
+            QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyClick(m_window, Qt::Key_N, Qt::ControlModifier);
+            QCOMPARE(QVector<int>({saveSpy.count(), saveAsSpy.count(), newSpy.count()}), QVector<int>({0, 0, 1}));
+            QCOMPARE(dialogs.asked().size(), 1);
+        }
+        PlantDialogs::install(appDialogs);
     }
 
     // Every image the program ships, and no other, decodes.
@@ -188,7 +197,10 @@ private slots:
                     "tabPage lightTabPage WorkigArea_BLU lightWorkinAreaBg tickOn null closeBtn "
                     "WorkigArea_Anello_m Blank_m infoBGImage_m tbOpenFile tbNewFile tbSave tbPdfExport "
                     "tbCsvExport tbCompile tbImport tbCheckCbe adv varn apl warning errors "
-                    "ar en es fr hu it iw nl no pt ro")
+                    "ar en es fr hu it iw nl no pt ro "
+                    "loopAdvancedClose loopAdvancedOpen loopVarnClose loopVarnOpen loopAplClose loopAplOpen loop_m "
+                    "centrale_m centraleIntera_m centraleStandAlone_m centraleSuper_m Centrali_m GenParameters_m "
+                    "pwdManager_m PlantAreas_m PlantGroups Ripetitore annunciator_m sensore Moduli")
                 .split(' ');
         QStringList expected;
         for (const QString& name : images)
