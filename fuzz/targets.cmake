@@ -10,3 +10,6 @@ ov_fuzz_target(csv         fuzz_csv.cpp         LIBS Qt5::Core            MAX_LE
                        ${OV_QTCSV}/StringData.cpp)
 ov_fuzz_target(cbe_compile fuzz_cbe_compile.cpp LIBS cbe zpdata Qt5::Core MAX_LEN 512)
 ov_fuzz_target(cbe_decode  fuzz_cbe_decode.cpp  LIBS cbe zpdata Qt5::Core MAX_LEN 64)
+ov_fuzz_target(cbe_parse   fuzz_cbe_parse.cpp   LIBS cbetext cbe zpdata Qt5::Core MAX_LEN 512)
+ov_fuzz_target(plant_file  fuzz_plant_file.cpp  LIBS plant zpdata Qt5::Core MAX_LEN 65536)
+ov_fuzz_target(legacy_reader fuzz_legacy_reader.cpp LIBS io plant zpdata Qt5::Core MAX_LEN 8192)

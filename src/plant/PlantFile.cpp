@@ -17,6 +17,8 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <zlib.h>
+
 namespace {
 
 // Brand configurations under which the older plant-file generation is read.
@@ -48,6 +50,30 @@ uint importImage(const QString& path)
     return importCode(g_zpConf->get_io().import_bin(QFile::encodeName(path).constData(), nullptr));
 }
 
+// Deflate's densest stream inflates about 1032 bytes from one.
+constexpr qint64 kMaxInflateRatio = 1032;
+
+// Whether the zlib stream behind the 4-byte declared size gives more than declared bytes, found
+// without keeping them. A stream that does not inflate is left to qUncompress to report.
+bool inflatesPast(const QByteArray& payload, quint32 declared)
+{
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        return false;
+    zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(payload.constData() + 4));
+    zs.avail_in = uInt(payload.size() - 4);
+    unsigned char scratch[16384];
+    int status = Z_OK;
+    while (status == Z_OK && zs.total_out <= declared) {
+        zs.next_out = scratch;
+        zs.avail_out = sizeof scratch;
+        status = inflate(&zs, Z_NO_FLUSH);
+    }
+    const bool past = zs.total_out > declared;
+    inflateEnd(&zs);
+    return past;
+}
+
 // The payload of a current plant file, inflated. The declared size is checked before anything
 // of that size is allocated. 0 or 265.
 uint readImage(QFile& file, QByteArray* image)
@@ -65,6 +91,17 @@ uint readImage(QFile& file, QByteArray* image)
                              | (quint32(quint8(payload[2])) << 8) | quint32(quint8(payload[3]));
     if (declared == 0 || declared > Plant::kMaxImageSize) {
         qWarning() << "Plant file image of" << declared << "bytes refused";
+        return Plant::kFileBadFormat;
+    }
+    // qUncompress allocates the declared size before it inflates and doubles its buffer for a
+    // stream that inflates past it: a small file must not make it allocate more than its stream
+    // can hold, nor more than it declares.
+    if (qint64(declared) > qint64(length - 4) * kMaxInflateRatio + 1024) {
+        qWarning() << "Plant file image of" << declared << "bytes refused: the stream holds less";
+        return Plant::kFileBadFormat;
+    }
+    if (inflatesPast(payload, declared)) {
+        qWarning() << "Plant file image inflates past its" << declared << "declared bytes: refused";
         return Plant::kFileBadFormat;
     }
     *image = qUncompress(payload);
