@@ -635,6 +635,10 @@
         <source>Reverse</source>
         <translation>Omvendt</translation>
     </message>
+    <message id="GROUP_INDEX">
+        <source>Groups</source>
+        <translation>Grupper</translation>
+    </message>
     <message id="CSV_GROUPSSYSTEM">
         <source>Groups</source>
         <translation>Grupper</translation>
