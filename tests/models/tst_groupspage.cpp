@@ -118,6 +118,42 @@ private slots:
         QCOMPARE(model.data(model.index(2, 0), 258).toString(), QString("errors.png"));
         QCOMPARE(plant->groups().groups().at(302).cbe(), Ov4800::toDisplayString("OR(C1L1S1 G2)"));
         QCOMPARE(model.data(model.index(2, 0), 260).toString(), QString("OR(C1L1S1 G2)"));
+
+        // The keyboard: "A" is AND while no other key starts with it.
+        QVERIFY(QMetaObject::invokeMethod(list, "openCbe", Q_ARG(QVariant, 3)));
+        QTRY_VERIFY(keypad->hasActiveFocus());
+        QTest::keyClick(window.get(), Qt::Key_A);
+        QVERIFY(find(root, "cbeText")->property("text").toString().startsWith("AND"));
+    }
+
+    void sensitivityStepsOver()
+    {
+        FixturePlant plant(8);
+        plant->setPlantType(0, false);
+        plant->groups().setDirectGroupsCount(300);
+        plant->groups().setLowSensibilityGroupIndex(302);
+        plant->groups().setHighSensibilityGroupIndex(301);
+        OvGroupsModel model;
+        model.rebuildModel();
+        OvThemeMdl theme;
+        QQmlApplicationEngine engine;
+        engine.rootContext()->setContextProperty("theThemeModel", &theme);
+        engine.rootContext()->setContextProperty("ovGroupModel", &model);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
+                          "Window { width: 800; height: 300; visible: true; OvGroupsGenParameters { } }",
+                          QUrl("qrc:/qml/params.qml"));
+        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QQuickItem* high = find(window->contentItem(), "highGroup");
+        QVERIFY(high);
+        high->forceActiveFocus();
+        QTest::keyClick(window.get(), Qt::Key_Up);
+        QCOMPARE(model.getHighSensibilityGroupIndex(), 303);
+        QCOMPARE(plant->groups().highSensibilityGroupIndex(), 303);
+        QTest::keyClick(window.get(), Qt::Key_Down);
+        QCOMPARE(model.getHighSensibilityGroupIndex(), 301);
     }
 };
 
