@@ -1,6 +1,7 @@
 // The group table: row mapping of the two tabs, the edits handed to the plant, the icon rule,
 // the sensitivity groups and the compact text of a selection.
 #include "ModelFixture.h"
+#include "../plant/PlantTestSupport.h"
 #include "TestBase.h"
 #include "models/OvGroupsModel.h"
 
@@ -105,6 +106,11 @@ private slots:
         model.enableHighSensibilityGroup(true);
         QCOMPARE(model.getHighSensibilityGroupIndex(), high);
         QCOMPARE(plant->groups().highSensibilityGroupIndex(), high);
+        // The panel's general block holds the high group's number (0 for none) at 5204, low byte
+        // first.
+        plant->groups().writeGeneralFields();
+        const int stored = qMax(high, 0);
+        QCOMPARE(planttest::block(2).mid(5204, 2), QByteArray().append(char(stored & 0xFF)).append(char(stored >> 8)));
         model.enableHighSensibilityGroup(false);
         QCOMPARE(plant->groups().highSensibilityGroupIndex(), -1);
     }
