@@ -29,7 +29,7 @@ Item {
     GridLayout {
         id: grid
         columns: 3
-        Label { text: qsTrId("GROUPS_DIRECT_COUNT"); Layout.columnSpan: 2 }
+        OvLabel { text: qsTrId("GROUPS_DIRECT_COUNT"); Layout.columnSpan: 2 }
         SpinBox {
             objectName: "directCount"
             from: 0
@@ -52,7 +52,6 @@ Item {
                            : params.groupModel.getHighSensibilityGroupIndex()
                 CheckBox {
                     objectName: high ? "highEnabled" : "lowEnabled"
-                    text: qsTrId(high ? "CSV_HIGHTSENSIBILITYGROUPINDEX" : "CSV_LOWSENSIBILITYGROUPINDEX")
                     checked: number >= 0
                     onToggled: {
                         if (high)
@@ -61,6 +60,9 @@ Item {
                             params.groupModel.enableLowSensibilityGroup(checked)
                         params._revision++
                     }
+                }
+                OvLabel {
+                    text: qsTrId(high ? "CSV_HIGHTSENSIBILITYGROUPINDEX" : "CSV_LOWSENSIBILITYGROUPINDEX")
                 }
                 SpinBox {
                     id: box
