@@ -40,15 +40,18 @@ Item {
         function onEnableControls() { keypad.revision++ }
     }
 
+    // Only the keys the editor takes: the window's shortcuts still reach it.
     Keys.onPressed: {
-        if (!editor)
+        event.accepted = false
+        if (!editor || (event.modifiers & (Qt.ControlModifier | Qt.AltModifier)))
             return
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
             press(46)
+            event.accepted = true
         } else if (editor.handleKey(event.key)) {
             revision++
+            event.accepted = true
         }
-        event.accepted = true
     }
 
     FontMetrics {
