@@ -31,6 +31,9 @@ list(APPEND ov_images loopAdvancedClose,png,1 loopAdvancedOpen,png,1 loopVarnClo
   loopAplClose,png,1 loopAplOpen,png,1 loop_m,png,1 centrale_m,png,1 centraleIntera_m,png,1 centraleStandAlone_m,png,1
   centraleSuper_m,png,1 Centrali_m,png,1 GenParameters_m,png,1 pwdManager_m,png,1 PlantAreas_m,png,1 PlantGroups,png,1
   Ripetitore,png,1 annunciator_m,png,1 sensore,png,1 Moduli,png,1)
+# The group table's sensitivity marks and the CBE keypad's command keys.
+list(APPEND ov_images highSensibilityGroup_on,png,1 lowSensibilityGroup_on,png,1 cbeBackspace,png,1 cbeCaretLeft,png,1
+  cbeCaretRight,png,1)
 # Badges of the language menu, one per translation code.
 list(APPEND ov_images ar,png,1 en,png,1 es,png,1 fr,png,1 hu,png,1 it,png,1 iw,png,1 nl,png,1 no,png,1 pt,png,1 ro,png,1)
 foreach(entry IN LISTS ov_images)

@@ -635,6 +635,30 @@
         <source>Reverse</source>
         <translation>عكسي</translation>
     </message>
+    <message id="GROUP_INDEX">
+        <source>Groups</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message id="GROUP_REMOVE">
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message id="GROUP_COPY">
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message id="GROUP_PASTE">
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message id="GROUPS_DIRECT_COUNT">
+        <source>Direct groups</source>
+        <translation>المجموعات المباشرة</translation>
+    </message>
+    <message id="CBE_LOGICAL_CTRL">
+        <source>Logical check</source>
+        <translation>التحقق المنطقي</translation>
+    </message>
     <message id="CSV_GROUPSSYSTEM">
         <source>Groups</source>
         <translation>المجموعات</translation>

@@ -635,6 +635,30 @@
         <source>Reverse</source>
         <translation>Reverse</translation>
     </message>
+    <message id="GROUP_INDEX">
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message id="GROUP_REMOVE">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="GROUP_COPY">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="GROUP_PASTE">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="GROUPS_DIRECT_COUNT">
+        <source>Direct groups</source>
+        <translation>Direct groups</translation>
+    </message>
+    <message id="CBE_LOGICAL_CTRL">
+        <source>Logical check</source>
+        <translation>Logical check</translation>
+    </message>
     <message id="CSV_GROUPSSYSTEM">
         <source>Groups</source>
         <translation>Groups</translation>

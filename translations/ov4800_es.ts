@@ -635,6 +635,30 @@
         <source>Reverse</source>
         <translation>Inverso</translation>
     </message>
+    <message id="GROUP_INDEX">
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message id="GROUP_REMOVE">
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="GROUP_COPY">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="GROUP_PASTE">
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message id="GROUPS_DIRECT_COUNT">
+        <source>Direct groups</source>
+        <translation>Grupos directos</translation>
+    </message>
+    <message id="CBE_LOGICAL_CTRL">
+        <source>Logical check</source>
+        <translation>Control lógico</translation>
+    </message>
     <message id="CSV_GROUPSSYSTEM">
         <source>Groups</source>
         <translation>Grupos</translation>

@@ -635,6 +635,30 @@
         <source>Reverse</source>
         <translation>Inverse</translation>
     </message>
+    <message id="GROUP_INDEX">
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message id="GROUP_REMOVE">
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="GROUP_COPY">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="GROUP_PASTE">
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message id="GROUPS_DIRECT_COUNT">
+        <source>Direct groups</source>
+        <translation>Groupes directs</translation>
+    </message>
+    <message id="CBE_LOGICAL_CTRL">
+        <source>Logical check</source>
+        <translation>Contrôle logique</translation>
+    </message>
     <message id="CSV_GROUPSSYSTEM">
         <source>Groups</source>
         <translation>Groupes</translation>

@@ -635,6 +635,30 @@
         <source>Reverse</source>
         <translation>Fordított</translation>
     </message>
+    <message id="GROUP_INDEX">
+        <source>Groups</source>
+        <translation>Csoportok</translation>
+    </message>
+    <message id="GROUP_REMOVE">
+        <source>Remove</source>
+        <translation>Törlés</translation>
+    </message>
+    <message id="GROUP_COPY">
+        <source>Copy</source>
+        <translation>Másolás</translation>
+    </message>
+    <message id="GROUP_PASTE">
+        <source>Paste</source>
+        <translation>Beillesztés</translation>
+    </message>
+    <message id="GROUPS_DIRECT_COUNT">
+        <source>Direct groups</source>
+        <translation>Közvetlen csoportok</translation>
+    </message>
+    <message id="CBE_LOGICAL_CTRL">
+        <source>Logical check</source>
+        <translation>Logikai ellenőrzés</translation>
+    </message>
     <message id="CSV_GROUPSSYSTEM">
         <source>Groups</source>
         <translation>Csoportok</translation>

@@ -7,7 +7,10 @@
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
 #include "app/OvThemeMdl.h"
+#include "app/ErrorMessages.h"
+#include "cbe/OvCBEEditor.h"
 #include "models/ActiveItemsModel.h"
+#include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/OvGenericPoint.h"
@@ -93,6 +96,10 @@ Ov4kApp::~Ov4kApp()
     m_plantTreeModel = nullptr;
     delete m_devicesModel;
     m_devicesModel = nullptr;
+    delete m_groupsModel;
+    m_groupsModel = nullptr;
+    delete m_cbeEditor;
+    m_cbeEditor = nullptr;
     delete m_plant;
     m_plant = nullptr;
     delete m_recentFilesModel;
@@ -252,8 +259,25 @@ void Ov4kApp::createModels()
                      QOverload<const QString&>::of(&Ov4kApp::onOpenFileMenu)))
             qCritical() << "Connect SIGNAL OvLanguageModel::selectFile\t: " << false;
     }
+    createGroupsModels();
     publish("activePlant", m_plant);
     publish("theApp", this);
+}
+
+void Ov4kApp::createGroupsModels()
+{
+    if (!m_groupsModel) {
+        m_groupsModel = new OvGroupsModel();
+        publish("ovGroupModel", m_groupsModel);
+        if (!connect(this, &Ov4kApp::applicationLanguageChanged, m_groupsModel,
+                     &OvGroupsModel::onApplicationLanguageChanged))
+            qCritical() << "Connect SIGNAL applicationLanguageChanged to ovGroupModel\t: " << false;
+    }
+    if (!m_cbeEditor) {
+        Ov4800::OvCBEEditor::setErrorText(&getErrorMessage);
+        m_cbeEditor = new Ov4800::OvCBEEditor();
+        publish("cbeEditor", m_cbeEditor);
+    }
 }
 
 bool Ov4kApp::applyWindowIcon()
@@ -314,6 +338,10 @@ QObject* Ov4kApp::publishedObject(const char* name)
         return m_plantTreeModel;
     if (property == QLatin1String("theDevicesMdl"))
         return m_devicesModel;
+    if (property == QLatin1String("ovGroupModel"))
+        return m_groupsModel;
+    if (property == QLatin1String("cbeEditor"))
+        return m_cbeEditor;
     return nullptr;
 }
 

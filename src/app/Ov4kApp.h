@@ -18,6 +18,7 @@ class ActiveItemsModel;
 class CPUDevice;
 class OvAnnunciatorsSystem;
 class OvGenericPoint;
+class OvGroupsModel;
 class OvLanguageModel;
 class OvPlantModel;
 class OvRecentFilesModel;
@@ -28,6 +29,9 @@ class cpuTypeModel;
 class QQmlApplicationEngine;
 class QQuickWindow;
 class QTranslator;
+namespace Ov4800 {
+class OvCBEEditor;
+}
 
 // The file-name part of name, forbidden characters dropped at its ends and "_" inside.
 void sanitizeFileName(QString& name);
@@ -77,6 +81,8 @@ public:
     OvPlantModel* plantTreeModel() const { return m_plantTreeModel; }
     ActiveItemsModel* devicesModel() const { return m_devicesModel; }
     OvRecentFilesModel* recentFilesModel() const { return m_recentFilesModel; }
+    OvGroupsModel* groupsModel() const { return m_groupsModel; }
+    Ov4800::OvCBEEditor* cbeEditor() const { return m_cbeEditor; }
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
@@ -222,6 +228,7 @@ private:
     void connectPlant();
     // Creates, connects and publishes the tree model when it does not exist yet.
     void createPlantTreeModel();
+    void createGroupsModels();
     // The tree model created when missing, else rebuilt from the plant.
     void refreshPlantTreeModel();
     // Critical box of a user error code, with an optional detail.
@@ -234,6 +241,8 @@ private:
     OvRecentFilesModel* m_recentFilesModel = nullptr;
     OvPlantModel* m_plantTreeModel = nullptr;
     ActiveItemsModel* m_devicesModel = nullptr;
+    OvGroupsModel* m_groupsModel = nullptr;
+    Ov4800::OvCBEEditor* m_cbeEditor = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.

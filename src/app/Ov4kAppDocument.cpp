@@ -12,6 +12,7 @@
 #include "app/cpuTypeModel.h"
 #include "cbe/CBEPlantInfo.h"
 #include "io/XMLmodifier.h"
+#include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "ovLib/OvLib.h"
@@ -226,6 +227,9 @@ void Ov4kApp::refreshPlantTreeModel()
 void Ov4kApp::updateModels()
 {
     publish("activePlant", m_plant);
+    // Rebuilt, not refiltered: a refilter keeps the previous plant's groups.
+    if (m_groupsModel)
+        m_groupsModel->rebuildModel();
     if (!m_plant)
         return;
     qDebug() << "UPDATE AREA MODEL " << m_plant->areas().count();
@@ -865,6 +869,8 @@ void Ov4kApp::onCurrentBrandChanged(int brand)
         m_plant->checkCBESystem();
         if (m_plantTreeModel)
             m_plantTreeModel->refreshErrorFlags();
+        if (m_groupsModel)
+            m_groupsModel->updateFromPlant();
         emit fileNameChanged();
         emit newPlant();
     }

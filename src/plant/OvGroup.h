@@ -42,6 +42,8 @@ public:
     bool setDescription(const QString& description);
     // A changed text is unchecked until the next checkCBE().
     bool setCBE(const QString& text);
+    // A result of a check made elsewhere (the plant's, against the whole plant).
+    void setCBEErrorCode(int code) { m_cbeErrorCode = code; }
 
     // Compiles the text against the panel configuration (which holds the direct-group count)
     // and keeps the result in the error code; a failure logs a critical "CBE ERROR: " line.

@@ -1,0 +1,129 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+
+// The CBE keypad over "cbeEditor": the text with its caret and first error, 48 buttons and
+// the keyboard. A page opens it with open(limit, direct, text) and stores what `accepted` hands
+// it; the limit is the group's number, or -1 for a point.
+Item {
+    id: keypad
+
+    property var editor: typeof cbeEditor !== "undefined" ? cbeEditor : null
+    // Bumped on enableControls: every binding that asks the editor reads it again.
+    property int revision: 0
+    signal accepted(string text)
+
+    implicitWidth: 8 * 64 + 7 * 4
+    implicitHeight: column.implicitHeight
+
+    function open(limit, direct, text) {
+        if (!editor)
+            return
+        editor.init(limit, direct, text)
+        revision++
+        forceActiveFocus()
+    }
+    function press(btnIndex) {
+        if (!editor)
+            return
+        if (btnIndex === 46) {
+            editor.add(46)
+            accepted(editor.getString())
+        } else {
+            editor.add(btnIndex)
+        }
+        revision++
+    }
+
+    Connections {
+        target: keypad.editor
+        function onEnableControls() { keypad.revision++ }
+    }
+
+    // Only the keys the editor takes: the window's shortcuts still reach it.
+    Keys.onPressed: {
+        event.accepted = false
+        if (!editor || (event.modifiers & (Qt.ControlModifier | Qt.AltModifier)))
+            return
+        if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            press(46)
+            event.accepted = true
+        } else if (editor.handleKey(event.key)) {
+            revision++
+            event.accepted = true
+        }
+    }
+
+    FontMetrics {
+        id: metrics
+        font: viewer.font
+    }
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        spacing: 4
+
+        Rectangle {
+            objectName: "cbeViewer"
+            Layout.fillWidth: true
+            implicitHeight: metrics.height * 2
+            border.color: errorCount > 0 ? "#d64541" : "#808080"
+            color: "white"
+            property int errorCount: keypad.revision, keypad.editor ? keypad.editor.getErrorCount() : 0
+            Text {
+                id: viewer
+                objectName: "cbeText"
+                anchors.right: parent.right
+                anchors.rightMargin: 6
+                anchors.verticalCenter: parent.verticalCenter
+                font.family: "monospace"
+                font.pixelSize: 16
+                color: parent.errorCount > 0 ? "#d64541" : "black"
+                text: keypad.revision, keypad.editor ? keypad.editor.getString() : ""
+            }
+            Rectangle {
+                objectName: "cbeCaret"
+                width: 2
+                height: metrics.height
+                anchors.verticalCenter: parent.verticalCenter
+                color: viewer.color
+                x: parent.width - 6 - metrics.advanceWidth(keypad.revision, keypad.editor ? keypad.editor.getGhostString() : "") - width
+            }
+        }
+        Label {
+            objectName: "cbeInfo"
+            Layout.fillWidth: true
+            color: "#d64541"
+            elide: Text.ElideRight
+            text: keypad.revision, keypad.editor && keypad.editor.getErrorCount() > 0 ? keypad.editor.getFirstErrorMsg() : ""
+        }
+        GridLayout {
+            columns: 8
+            rowSpacing: 4
+            columnSpacing: 4
+            Repeater {
+                model: 48
+                OvButton {
+                    objectName: "cbeButton" + index
+                    Layout.preferredWidth: 64
+                    Layout.preferredHeight: 36
+                    focusPolicy: Qt.NoFocus
+                    enabled: keypad.revision, keypad.editor ? keypad.editor.isEnabled(index) : false
+                    text: index >= 43 && index <= 45 ? "" : (keypad.revision, keypad.editor ? keypad.editor.getBtnName(index) : "")
+                    icon.source: index === 43 ? "../../Resources/cbeBackspace.png"
+                                 : index === 44 ? "../../Resources/cbeCaretLeft.png"
+                                 : index === 45 ? "../../Resources/cbeCaretRight.png" : ""
+                    onClicked: keypad.press(index)
+                }
+            }
+        }
+        CheckBox {
+            objectName: "cbeLogicalCtrl"
+            text: qsTrId("CBE_LOGICAL_CTRL")
+            checked: keypad.editor ? keypad.editor.getLogicalCtrlStat() : false
+            focusPolicy: Qt.NoFocus
+            onToggled: { if (keypad.editor) { keypad.editor.enableLogicalCtrl(checked); keypad.revision++ } }
+        }
+    }
+}

@@ -1,0 +1,154 @@
+import QtQuick 2.15
+import QtQuick.Controls 1.4 as C1
+import QtQuick.Controls 2.15 as C2
+import "../controls"
+
+// The group table of one tab over "ovGroupModel": number, icon with its error tool tip, double
+// consent (direct tab only), description and CBE program. A click on the program opens the
+// keypad through cbeRequested.
+Item {
+    id: listPage
+
+    property var groupModel: typeof ovGroupModel !== "undefined" ? ovGroupModel : null
+    property bool directTab: true
+    property int copiedRow: -1
+    property int _revision: 0
+    signal cbeRequested(var selection, string title, string text)
+
+    function selectedRows() {
+        var rows = []
+        table.selection.forEach(function (row) { rows.push(row) })
+        return rows
+    }
+    function selectRow(row) {
+        table.selection.clear()
+        table.selection.select(row)
+        table.currentRow = row
+        table.positionViewAtRow(row, ListView.Contain)
+    }
+
+    Connections {
+        target: listPage.groupModel
+        function onRemoteSelect(gIndex) { listPage.selectRow(gIndex) }
+        function onDataChanged() { listPage._revision++ }
+    }
+
+    FontMetrics {
+        id: fontMetrics
+        font.family: OvTheme.fontFamily
+    }
+
+    C1.TableView {
+        id: table
+        objectName: "groupsTable"
+        anchors.fill: parent
+        model: listPage.groupModel
+        selectionMode: C1.SelectionMode.ExtendedSelection
+
+        C1.TableViewColumn {
+            role: "groupIndex"
+            title: "#"
+            width: fontMetrics.height * 4
+        }
+        C1.TableViewColumn {
+            role: "groupIconName"
+            width: fontMetrics.height * 2.5
+            delegate: Image {
+                objectName: "groupIcon"
+                fillMode: Image.PreserveAspectFit
+                source: styleData.value ? "../../Resources/" + styleData.value : ""
+                readonly property string toolTip: listPage._revision, listPage.groupModel && styleData.row >= 0
+                                                  ? listPage.groupModel.getIconToolTip(styleData.row) : ""
+                MouseArea {
+                    id: iconMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.NoButton
+                }
+                C2.ToolTip.visible: iconMouse.containsMouse && toolTip !== ""
+                C2.ToolTip.text: toolTip
+            }
+        }
+        C1.TableViewColumn {
+            role: "groupDoubleConsent"
+            title: qsTrId("CSV_DOUBLECONSENT")
+            visible: listPage.directTab
+            width: fontMetrics.height * 8
+            delegate: C2.CheckBox {
+                objectName: "groupDoubleConsent"
+                checked: styleData.value === true
+                focusPolicy: Qt.NoFocus
+                onToggled: {
+                    var rows = listPage.selectedRows()
+                    if (rows.indexOf(styleData.row) < 0)
+                        rows = [styleData.row]
+                    listPage.groupModel.setDoubleConsentFlag(rows, checked)
+                }
+            }
+        }
+        C1.TableViewColumn {
+            role: "groupDescription"
+            title: qsTrId("Description")
+            width: fontMetrics.height * 14
+        }
+        C1.TableViewColumn {
+            role: "groupCBE"
+            title: qsTrId("FormulaCBE")
+            width: table.width - fontMetrics.height * (listPage.directTab ? 29 : 21)
+            delegate: Text {
+                objectName: "groupCBE"
+                text: styleData.value !== undefined ? styleData.value : ""
+                elide: Text.ElideRight
+                verticalAlignment: Text.AlignVCenter
+                color: styleData.textColor
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: listPage.openCbe(styleData.row)
+                }
+            }
+        }
+    }
+
+    function openCbe(row) {
+        var rows = selectedRows()
+        if (rows.indexOf(row) < 0) {
+            selectRow(row)
+            rows = [row]
+        }
+        cbeRequested(rows, groupModel.getSelectedIndexesStr(rows),
+                     groupModel.data(groupModel.index(row, 0), 260 /* groupCBE */))
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.RightButton
+        onClicked: menu.popup()
+    }
+    OvMenu {
+        id: menu
+        property bool removable: false
+        onAboutToShow: {
+            var rows = listPage.selectedRows()
+            var any = false
+            for (var i = 0; i < rows.length; ++i)
+                if (listPage.groupModel && !listPage.groupModel.isEmpty(rows[i]))
+                    any = true
+            removable = any
+        }
+        OvMenuItem {
+            text: qsTrId("GROUP_REMOVE")
+            enabled: menu.removable
+            onTriggered: listPage.groupModel.resetGroups(listPage.selectedRows())
+        }
+        OvMenuItem {
+            text: qsTrId("GROUP_COPY")
+            enabled: table.currentRow >= 0
+            onTriggered: listPage.copiedRow = table.currentRow
+        }
+        OvMenuItem {
+            text: qsTrId("GROUP_PASTE")
+            enabled: listPage.copiedRow >= 0
+            onTriggered: listPage.groupModel.copy(listPage.copiedRow, listPage.selectedRows())
+        }
+    }
+}
