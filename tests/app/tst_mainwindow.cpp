@@ -200,7 +200,8 @@ private slots:
                     "ar en es fr hu it iw nl no pt ro "
                     "loopAdvancedClose loopAdvancedOpen loopVarnClose loopVarnOpen loopAplClose loopAplOpen loop_m "
                     "centrale_m centraleIntera_m centraleStandAlone_m centraleSuper_m Centrali_m GenParameters_m "
-                    "pwdManager_m PlantAreas_m PlantGroups Ripetitore annunciator_m sensore Moduli")
+                    "pwdManager_m PlantAreas_m PlantGroups Ripetitore annunciator_m sensore Moduli "
+                    "highSensibilityGroup_on lowSensibilityGroup_on cbeBackspace cbeCaretLeft cbeCaretRight")
                 .split(' ');
         QStringList expected;
         for (const QString& name : images)
