@@ -1187,5 +1187,37 @@
         <source>Save as</source>
         <translation>Save as</translation>
     </message>
+    <message id="PT_NOT_ASSIGNED">
+        <source>Not assigned</source>
+        <translation>Not assigned</translation>
+    </message>
+    <message id="CPUInfo-SingleLib">
+        <source>1 LIB</source>
+        <translation>1 LIB</translation>
+    </message>
+    <message id="CPUInfo-DoubleLibs">
+        <source>2 LIBs</source>
+        <translation>2 LIBs</translation>
+    </message>
+    <message id="CPUInfo-ThreeLibs">
+        <source>3 LIBs</source>
+        <translation>3 LIBs</translation>
+    </message>
+    <message id="CPUInfo-FourLibs">
+        <source>4 LIBs</source>
+        <translation>4 LIBs</translation>
+    </message>
+    <message id="ID_PT_NONE">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="PlantTypeStandAlone">
+        <source>Stand-alone</source>
+        <translation>Stand-alone</translation>
+    </message>
+    <message id="PlantTypeSuper">
+        <source>Networked</source>
+        <translation>Networked</translation>
+    </message>
 </context>
 </TS>
