@@ -1219,5 +1219,45 @@
         <source>Networked</source>
         <translation>En red</translation>
     </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>Como máximo %1 caracteres</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>Solo se admiten caracteres Latin-1 (letras de Europa occidental)</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>Descripción de la instalación</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>Tipo de instalación</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>Tipo de central</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>CPU habilitadas</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>Lazos en uso</translation>
+    </message>
 </context>
 </TS>

@@ -1219,5 +1219,45 @@
         <source>Networked</source>
         <translation>Hálózatos</translation>
     </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>Eltávolítás</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>Másolás</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>Beillesztés</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>Legfeljebb %1 karakter</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>Csak Latin-1 karakterek (nyugat-európai betűk) engedélyezettek</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>Rendszer leírása</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>Rendszer típusa</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>Központ típusa</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>Engedélyezett CPU-k</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>Használt hurkok</translation>
+    </message>
 </context>
 </TS>

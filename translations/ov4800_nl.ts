@@ -1219,5 +1219,45 @@
         <source>Networked</source>
         <translation>In netwerk</translation>
     </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>Maximaal %1 tekens</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>Alleen Latin-1-tekens (West-Europese letters) zijn toegestaan</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>Beschrijving installatie</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>Type installatie</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>Type centrale</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>Ingeschakelde CPU's</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>Lussen in gebruik</translation>
+    </message>
 </context>
 </TS>

@@ -1219,5 +1219,45 @@
         <source>Networked</source>
         <translation>Nettverk</translation>
     </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>Kopier</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>Lim inn</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>Høyst %1 tegn</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>Bare Latin-1-tegn (vesteuropeiske bokstaver) er tillatt</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>Beskrivelse av anlegget</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>Anleggstype</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>Sentraltype</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>Aktiverte CPU-er</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>Sløyfer i bruk</translation>
+    </message>
 </context>
 </TS>

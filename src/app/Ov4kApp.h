@@ -15,6 +15,12 @@
 #include <QUrl>
 
 class ActiveItemsModel;
+class OvAreaListModel;
+class OvAreaModel;
+class OvLibModel;
+class OvPlantTypeModel;
+class OvPlantInfo;
+class OvRepeaterModel;
 class CPUDevice;
 class OvAnnunciatorsSystem;
 class OvGenericPoint;
@@ -56,6 +62,11 @@ public:
     bool connectGui();
     // Creates each model that does not exist yet, publishes it and connects it.
     void createModels();
+    void createZoneModels();
+    // After the plant was set up, replaced or changed in type.
+    void refreshZoneModels();
+    void deleteZoneModels();
+    QObject* zoneModel(const QLatin1String& property) const;
     // Sets the application's window icon from the brand; whether the main window exists.
     bool applyWindowIcon();
 
@@ -77,6 +88,8 @@ public:
     OvPlantModel* plantTreeModel() const { return m_plantTreeModel; }
     ActiveItemsModel* devicesModel() const { return m_devicesModel; }
     OvRecentFilesModel* recentFilesModel() const { return m_recentFilesModel; }
+    OvAreaModel* areaModel() const { return m_areaModel; }
+    OvRepeaterModel* repeaterModel() const { return m_repeaterModel; }
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
@@ -234,6 +247,13 @@ private:
     OvRecentFilesModel* m_recentFilesModel = nullptr;
     OvPlantModel* m_plantTreeModel = nullptr;
     ActiveItemsModel* m_devicesModel = nullptr;
+    // Zones, repeaters and the small choosers.
+    OvAreaModel* m_areaModel = nullptr;
+    OvRepeaterModel* m_repeaterModel = nullptr;
+    OvAreaListModel* m_areaListModel = nullptr;
+    OvLibModel* m_libModel = nullptr;
+    OvPlantTypeModel* m_plantTypeModel = nullptr;
+    OvPlantInfo* m_plantInfo = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.

@@ -35,13 +35,14 @@ public:
     void rebuildModel();
     // Re-reads the plant's areas after their device counts changed at these rows.
     void updateAreas(const QVector<int>& rows);
+    // Not a slot: QML would take it for an array too, and edits there apply to the selection.
+    void setAreaDescription(int rowIndex, const QString& desc);
 
 signals:
     void dataUpdated();
     void descritionModified(const QList<int>& indexes, const QString& newVal);
 
 public slots:
-    void setAreaDescription(int rowIndex, const QString& desc);
     void setAreaDescription(const QList<int>& selection, const QString& desc);
     void setCorrelation(const QList<int>& selection, int val);
     void copy(int rowIndexFrom, const QList<int>& selection);
