@@ -12,7 +12,7 @@ PlaceholderPage {
     property var selection: []
     property int copiedRow: -1
     property int revision: 0
-    readonly property var columnWidths: [7, 30, 16, 14, 18, 10, 10]
+    readonly property var columnWidths: [6, 26, 14, 11, 15, 9, 9]
 
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
@@ -105,8 +105,11 @@ PlaceholderPage {
                 OvLabel {
                     width: metrics.averageCharacterWidth * page.columnWidths[0]
                     text: areaIndex
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
                 }
                 TextField {
+                    id: descriptionField
                     objectName: "areaDescription"
                     width: metrics.averageCharacterWidth * page.columnWidths[1]
                     font.family: OvTheme.fontFamily
@@ -116,7 +119,7 @@ PlaceholderPage {
                 }
                 Item {
                     width: metrics.averageCharacterWidth * page.columnWidths[2]
-                    height: 1
+                    height: descriptionField.height
                     CheckBox {
                         objectName: "nightAndDay"
                         anchors.verticalCenter: parent.verticalCenter
@@ -126,7 +129,7 @@ PlaceholderPage {
                 }
                 Item {
                     width: metrics.averageCharacterWidth * page.columnWidths[3]
-                    height: 1
+                    height: descriptionField.height
                     CheckBox {
                         objectName: "preAlarm"
                         anchors.verticalCenter: parent.verticalCenter
@@ -146,11 +149,15 @@ PlaceholderPage {
                 OvLabel {
                     width: metrics.averageCharacterWidth * page.columnWidths[5]
                     text: areaSensorCount
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
                     font.family: "monospace"
                 }
                 OvLabel {
                     width: metrics.averageCharacterWidth * page.columnWidths[6]
                     text: areaModuleCount
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
                     font.family: "monospace"
                 }
             }

@@ -100,11 +100,13 @@ PlaceholderPage {
                 OvLabel {
                     width: metrics.averageCharacterWidth * 8
                     text: rptIndex
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
                     font.family: "monospace"
                 }
                 Item {
                     width: metrics.averageCharacterWidth * 12
-                    height: 1
+                    height: descriptionField.height
                     CheckBox {
                         objectName: "enabledCheck"
                         anchors.verticalCenter: parent.verticalCenter
@@ -113,6 +115,7 @@ PlaceholderPage {
                     }
                 }
                 TextField {
+                    id: descriptionField
                     objectName: "rptDescription"
                     width: metrics.averageCharacterWidth * 40
                     font.family: OvTheme.fontFamily
