@@ -1211,5 +1211,77 @@
         <source>Save as</source>
         <translation>حفظ باسم</translation>
     </message>
+    <message id="PT_NOT_ASSIGNED">
+        <source>Not assigned</source>
+        <translation>غير مخصصة</translation>
+    </message>
+    <message id="CPUInfo-SingleLib">
+        <source>1 LIB</source>
+        <translation>LIB واحد</translation>
+    </message>
+    <message id="CPUInfo-DoubleLibs">
+        <source>2 LIBs</source>
+        <translation>2 LIB</translation>
+    </message>
+    <message id="CPUInfo-ThreeLibs">
+        <source>3 LIBs</source>
+        <translation>3 LIB</translation>
+    </message>
+    <message id="CPUInfo-FourLibs">
+        <source>4 LIBs</source>
+        <translation>4 LIB</translation>
+    </message>
+    <message id="ID_PT_NONE">
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message id="PlantTypeStandAlone">
+        <source>Stand-alone</source>
+        <translation>مستقلة</translation>
+    </message>
+    <message id="PlantTypeSuper">
+        <source>Networked</source>
+        <translation>شبكية</translation>
+    </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>%1 حرفًا على الأكثر</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>يُسمح فقط بأحرف Latin-1 (حروف أوروبا الغربية)</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>وصف المنشأة</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>نوع المنشأة</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>نوع اللوحة</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>وحدات CPU المفعّلة</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>الحلقات المستخدمة</translation>
+    </message>
 </context>
 </TS>

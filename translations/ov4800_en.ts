@@ -1211,5 +1211,77 @@
         <source>Save as</source>
         <translation>Save as</translation>
     </message>
+    <message id="PT_NOT_ASSIGNED">
+        <source>Not assigned</source>
+        <translation>Not assigned</translation>
+    </message>
+    <message id="CPUInfo-SingleLib">
+        <source>1 LIB</source>
+        <translation>1 LIB</translation>
+    </message>
+    <message id="CPUInfo-DoubleLibs">
+        <source>2 LIBs</source>
+        <translation>2 LIBs</translation>
+    </message>
+    <message id="CPUInfo-ThreeLibs">
+        <source>3 LIBs</source>
+        <translation>3 LIBs</translation>
+    </message>
+    <message id="CPUInfo-FourLibs">
+        <source>4 LIBs</source>
+        <translation>4 LIBs</translation>
+    </message>
+    <message id="ID_PT_NONE">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="PlantTypeStandAlone">
+        <source>Stand-alone</source>
+        <translation>Stand-alone</translation>
+    </message>
+    <message id="PlantTypeSuper">
+        <source>Networked</source>
+        <translation>Networked</translation>
+    </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>At most %1 characters</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>Only Latin-1 characters (Western European letters) are allowed</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>Plant description</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>Plant type</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>Panel type</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>Enabled CPUs</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>Loops in use</translation>
+    </message>
 </context>
 </TS>

@@ -1211,5 +1211,77 @@
         <source>Save as</source>
         <translation>Guardar como</translation>
     </message>
+    <message id="PT_NOT_ASSIGNED">
+        <source>Not assigned</source>
+        <translation>No asignada</translation>
+    </message>
+    <message id="CPUInfo-SingleLib">
+        <source>1 LIB</source>
+        <translation>Un LIB</translation>
+    </message>
+    <message id="CPUInfo-DoubleLibs">
+        <source>2 LIBs</source>
+        <translation>2 LIB</translation>
+    </message>
+    <message id="CPUInfo-ThreeLibs">
+        <source>3 LIBs</source>
+        <translation>3 LIB</translation>
+    </message>
+    <message id="CPUInfo-FourLibs">
+        <source>4 LIBs</source>
+        <translation>4 LIB</translation>
+    </message>
+    <message id="ID_PT_NONE">
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message id="PlantTypeStandAlone">
+        <source>Stand-alone</source>
+        <translation>Autónoma</translation>
+    </message>
+    <message id="PlantTypeSuper">
+        <source>Networked</source>
+        <translation>En red</translation>
+    </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>Como máximo %1 caracteres</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>Solo se admiten caracteres Latin-1 (letras de Europa occidental)</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>Descripción de la instalación</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>Tipo de instalación</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>Tipo de central</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>CPU habilitadas</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>Lazos en uso</translation>
+    </message>
 </context>
 </TS>

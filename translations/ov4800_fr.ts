@@ -1211,5 +1211,77 @@
         <source>Save as</source>
         <translation>Enregistrer sous</translation>
     </message>
+    <message id="PT_NOT_ASSIGNED">
+        <source>Not assigned</source>
+        <translation>Non affectée</translation>
+    </message>
+    <message id="CPUInfo-SingleLib">
+        <source>1 LIB</source>
+        <translation>Un LIB</translation>
+    </message>
+    <message id="CPUInfo-DoubleLibs">
+        <source>2 LIBs</source>
+        <translation>2 LIB</translation>
+    </message>
+    <message id="CPUInfo-ThreeLibs">
+        <source>3 LIBs</source>
+        <translation>3 LIB</translation>
+    </message>
+    <message id="CPUInfo-FourLibs">
+        <source>4 LIBs</source>
+        <translation>4 LIB</translation>
+    </message>
+    <message id="ID_PT_NONE">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="PlantTypeStandAlone">
+        <source>Stand-alone</source>
+        <translation>Autonome</translation>
+    </message>
+    <message id="PlantTypeSuper">
+        <source>Networked</source>
+        <translation>En réseau</translation>
+    </message>
+    <message id="STR_REMOVE">
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="STR_COPY">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="STR_PASTE">
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_TOO_LONG">
+        <source>At most %1 characters</source>
+        <translation>%1 caractères au maximum</translation>
+    </message>
+    <message id="ERR_DESCRIPTION_NOT_LATIN1">
+        <source>Only Latin-1 characters (Western European letters) are allowed</source>
+        <translation>Seuls les caractères Latin-1 (lettres d'Europe occidentale) sont admis</translation>
+    </message>
+    <message id="PLANT_DESCRIPTION">
+        <source>Plant description</source>
+        <translation>Description de l'installation</translation>
+    </message>
+    <message id="PLANT_TYPE">
+        <source>Plant type</source>
+        <translation>Type d'installation</translation>
+    </message>
+    <message id="PLANT_PANEL_TYPE">
+        <source>Panel type</source>
+        <translation>Type de centrale</translation>
+    </message>
+    <message id="PLANT_ENABLED_CPUS">
+        <source>Enabled CPUs</source>
+        <translation>CPU activées</translation>
+    </message>
+    <message id="PLANT_LOOPS_IN_USE">
+        <source>Loops in use</source>
+        <translation>Boucles utilisées</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,188 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../controls"
 
+// The zones table: every edit applies to all selected rows.
 PlaceholderPage {
+    id: page
     titleId: QT_TRID_NOOP("PAGE_AREAS")
+    focus: true
+
+    readonly property var model: typeof ovAreaModel !== "undefined" ? ovAreaModel : null
+    property var selection: []
+    property int copiedRow: -1
+    property int revision: 0
+    readonly property var columnWidths: [6, 26, 14, 11, 15, 9, 9]
+
+    function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
+    function select(row, modifiers) {
+        if (modifiers & Qt.ControlModifier) {
+            var s = selection.slice()
+            var at = s.indexOf(row)
+            at >= 0 ? s.splice(at, 1) : s.push(row)
+            selection = s
+        } else if ((modifiers & Qt.ShiftModifier) && selection.length > 0) {
+            var from = selection[selection.length - 1]
+            var list = []
+            for (var r = Math.min(from, row); r <= Math.max(from, row); ++r)
+                list.push(r)
+            selection = list
+        } else {
+            selection = [row]
+        }
+        revision++
+    }
+    function canRemove() {
+        revision
+        for (var i = 0; i < selection.length; ++i)
+            if (!model.isNull(selection[i]))
+                return true
+        return false
+    }
+    function canCopy() { return revision, selection.length === 1 && !model.isNull(selection[0]) }
+    function canPaste() { return copiedRow >= 0 && !(selection.length === 1 && selection[0] === copiedRow) }
+    function remove() { if (canRemove()) model.reset(selection) }
+
+    Keys.onDeletePressed: remove()
+
+    Connections {
+        target: page.model
+        function onDataUpdated() { page.revision++ }
+        function onDataChanged() { page.revision++ }
+    }
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+    Row {
+        id: header
+        y: metrics.height * 2.8
+        x: metrics.height
+        Repeater {
+            model: [QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("CSV_DESCRIPTION"), QT_TRID_NOOP("NIGHTANDDAYCHECK"),
+                QT_TRID_NOOP("PREALLARMENABLED"), QT_TRID_NOOP("AREA_CORRELATION"), QT_TRID_NOOP("SENSORCOUNT"),
+                QT_TRID_NOOP("MODULECOUNT")]
+            OvLabel {
+                width: metrics.averageCharacterWidth * page.columnWidths[index]
+                text: qsTrId(modelData) + (theLanguageModel ? theLanguageModel.emptyString : "")
+                font.bold: true
+                elide: Text.ElideRight
+            }
+        }
+    }
+    ListView {
+        id: rows
+        objectName: "areasList"
+        anchors.top: header.bottom
+        anchors.topMargin: metrics.height * 0.4
+        anchors.left: header.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        clip: true
+        model: page.model
+        ScrollBar.vertical: ScrollBar {}
+        delegate: Rectangle {
+            id: row
+            objectName: "areaRow"
+            property int rowIndex: index
+            width: rows.width
+            height: cells.implicitHeight + 4
+            color: OvTheme.rowBgColor(page.isSelected(index))
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onPressed: {
+                    page.forceActiveFocus()
+                    if (mouse.button === Qt.LeftButton || !page.isSelected(index))
+                        page.select(index, mouse.modifiers)
+                    if (mouse.button === Qt.RightButton)
+                        contextMenu.popup()
+                }
+            }
+            Row {
+                id: cells
+                anchors.verticalCenter: parent.verticalCenter
+                OvLabel {
+                    width: metrics.averageCharacterWidth * page.columnWidths[0]
+                    text: areaIndex
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
+                }
+                TextField {
+                    id: descriptionField
+                    objectName: "areaDescription"
+                    width: metrics.averageCharacterWidth * page.columnWidths[1]
+                    font.family: OvTheme.fontFamily
+                    text: areaDescription
+                    onActiveFocusChanged: if (activeFocus && !page.isSelected(row.rowIndex)) page.select(row.rowIndex, 0)
+                    onEditingFinished: if (text !== areaDescription) page.model.setAreaDescription(page.selection, text)
+                }
+                Item {
+                    width: metrics.averageCharacterWidth * page.columnWidths[2]
+                    height: descriptionField.height
+                    CheckBox {
+                        objectName: "nightAndDay"
+                        anchors.verticalCenter: parent.verticalCenter
+                        checked: (page.revision, page.model.getNightAndDayCheck(row.rowIndex))
+                        onClicked: page.model.setNightAndDayCheck(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], checked)
+                    }
+                }
+                Item {
+                    width: metrics.averageCharacterWidth * page.columnWidths[3]
+                    height: descriptionField.height
+                    CheckBox {
+                        objectName: "preAlarm"
+                        anchors.verticalCenter: parent.verticalCenter
+                        checked: (page.revision, page.model.getPreAllarmCheck(row.rowIndex))
+                        onClicked: page.model.enablePreAllarm(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], checked)
+                    }
+                }
+                SpinBox {
+                    objectName: "correlation"
+                    width: metrics.averageCharacterWidth * page.columnWidths[4]
+                    from: 1
+                    to: 10
+                    value: areaCorrelation
+                    font.family: OvTheme.fontFamily
+                    onValueModified: page.model.setCorrelation(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], value)
+                }
+                OvLabel {
+                    width: metrics.averageCharacterWidth * page.columnWidths[5]
+                    text: areaSensorCount
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
+                    font.family: "monospace"
+                }
+                OvLabel {
+                    width: metrics.averageCharacterWidth * page.columnWidths[6]
+                    text: areaModuleCount
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
+                    font.family: "monospace"
+                }
+            }
+        }
+    }
+    OvMenu {
+        id: contextMenu
+        objectName: "areasMenu"
+        MenuItem {
+            objectName: "removeItem"
+            text: qsTrId("STR_REMOVE")
+            enabled: page.canRemove()
+            onTriggered: page.remove()
+        }
+        MenuItem {
+            objectName: "copyItem"
+            text: qsTrId("STR_COPY")
+            enabled: page.canCopy()
+            onTriggered: page.copiedRow = page.selection[0]
+        }
+        MenuItem {
+            objectName: "pasteItem"
+            text: qsTrId("STR_PASTE")
+            enabled: page.canPaste()
+            onTriggered: page.model.copy(page.copiedRow, page.selection)
+        }
+    }
 }

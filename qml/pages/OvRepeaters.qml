@@ -1,5 +1,144 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../controls"
 
+// The repeaters table: enable and name many repeaters at once; disabled rows are drawn faded.
 PlaceholderPage {
+    id: page
     titleId: QT_TRID_NOOP("PAGE_REPEATERS")
+    focus: true
+
+    readonly property var model: typeof ovRepeatersMdl !== "undefined" ? ovRepeatersMdl : null
+    property var selection: []
+    property int revision: 0
+
+    function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
+    function select(row, modifiers) {
+        if (modifiers & Qt.ControlModifier) {
+            var s = selection.slice()
+            var at = s.indexOf(row)
+            at >= 0 ? s.splice(at, 1) : s.push(row)
+            selection = s
+        } else if ((modifiers & Qt.ShiftModifier) && selection.length > 0) {
+            var from = selection[selection.length - 1]
+            var list = []
+            for (var r = Math.min(from, row); r <= Math.max(from, row); ++r)
+                list.push(r)
+            selection = list
+        } else {
+            selection = [row]
+        }
+        revision++
+    }
+    function canRemove() {
+        revision
+        for (var i = 0; i < selection.length; ++i)
+            if (model.isEnableRTP(selection[i]))
+                return true
+        return false
+    }
+    function disable() { if (canRemove()) model.enableRPT(selection, false) }
+
+    Keys.onDeletePressed: disable()
+    Keys.onReturnPressed: model.enableRPT(selection, true)
+    Keys.onEnterPressed: model.enableRPT(selection, true)
+
+    Connections {
+        target: page.model
+        function onDataChanged() { page.revision++ }
+        function onModelReset() { page.revision++ }
+    }
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+    Row {
+        id: header
+        y: metrics.height * 2.8
+        x: metrics.height
+        Repeater {
+            model: [[QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("STR_ENABLED"), 12], [QT_TRID_NOOP("CSV_DESCRIPTION"), 40]]
+            OvLabel {
+                width: metrics.averageCharacterWidth * modelData[1]
+                text: qsTrId(modelData[0]) + (theLanguageModel ? theLanguageModel.emptyString : "")
+                font.bold: true
+            }
+        }
+    }
+    ListView {
+        id: rows
+        objectName: "repeatersList"
+        anchors.top: header.bottom
+        anchors.topMargin: metrics.height * 0.4
+        anchors.left: header.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        clip: true
+        model: page.model
+        delegate: Rectangle {
+            id: row
+            objectName: "repeaterRow"
+            property int rowIndex: index
+            width: rows.width
+            height: cells.implicitHeight + 4
+            color: OvTheme.rowBgColor(page.isSelected(index))
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onPressed: {
+                    page.forceActiveFocus()
+                    if (mouse.button === Qt.LeftButton || !page.isSelected(index))
+                        page.select(index, mouse.modifiers)
+                    if (mouse.button === Qt.RightButton)
+                        contextMenu.popup()
+                }
+            }
+            Row {
+                id: cells
+                anchors.verticalCenter: parent.verticalCenter
+                opacity: (page.revision, page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
+                OvLabel {
+                    width: metrics.averageCharacterWidth * 8
+                    text: rptIndex
+                    height: descriptionField.height
+                    verticalAlignment: Text.AlignVCenter
+                    font.family: "monospace"
+                }
+                Item {
+                    width: metrics.averageCharacterWidth * 12
+                    height: descriptionField.height
+                    CheckBox {
+                        objectName: "enabledCheck"
+                        anchors.verticalCenter: parent.verticalCenter
+                        checked: rptEnabledStat
+                        onClicked: page.model.enableRPT(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], checked)
+                    }
+                }
+                TextField {
+                    id: descriptionField
+                    objectName: "rptDescription"
+                    width: metrics.averageCharacterWidth * 40
+                    font.family: OvTheme.fontFamily
+                    text: rptDescription
+                    onEditingFinished: if (text !== rptDescription) page.model.setDescription(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], text)
+                }
+            }
+        }
+    }
+    OvMenu {
+        id: contextMenu
+        MenuItem {
+            text: qsTrId("STR_REMOVE")
+            enabled: page.canRemove()
+            onTriggered: page.disable()
+        }
+        MenuItem {
+            text: qsTrId("STR_COPY")
+            enabled: false
+        }
+        MenuItem {
+            text: qsTrId("STR_PASTE")
+            enabled: false
+        }
+    }
 }

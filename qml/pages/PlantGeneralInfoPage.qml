@@ -1,5 +1,69 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../controls"
 
+// The plant's description and type, and what it holds: panel type, enabled CPUs, loops in use.
 PlaceholderPage {
+    id: page
     titleId: QT_TRID_NOOP("PAGE_PLANT_GEN_INFO")
+
+    readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
+    readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
+    property int revision: 0
+
+    Connections {
+        target: typeof activePlant !== "undefined" ? activePlant : null
+        function onPlantTypeChanged() { page.revision++ }
+        function onDescriptionChanged() { page.revision++ }
+    }
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+    Column {
+        x: metrics.height
+        y: metrics.height * 3
+        width: parent.width - 2 * metrics.height
+        spacing: metrics.height * 0.6
+
+        OvLabel { text: qsTrId("PLANT_DESCRIPTION") + page.tr; font.bold: true }
+        TextField {
+            id: description
+            objectName: "plantDescription"
+            width: metrics.averageCharacterWidth * 40
+            font.family: OvTheme.fontFamily
+            text: (page.revision, activePlant ? activePlant.description : "")
+            onEditingFinished: refusal.text = page.info ? page.info.setPlantDescription(text) : ""
+            onTextEdited: refusal.text = page.info ? page.info.checkDescription(text) : ""
+        }
+        OvLabel {
+            id: refusal
+            objectName: "descriptionRefusal"
+            color: "#ff6060"
+            visible: text !== ""
+        }
+        OvLabel { text: qsTrId("PLANT_TYPE") + page.tr; font.bold: true }
+        PlantTypeBox {
+            objectName: "plantTypeBox"
+            width: Math.min(parent.width, metrics.height * 24)
+            height: metrics.height * 9
+            enabled: config ? config.has_network_type : false
+            currentType: (page.revision, page.info ? page.info.plantType() : 0)
+            onTypeChosen: if (typeof mainWindow !== "undefined") mainWindow.plantChangeTypeRqst(typeIndex)
+        }
+        Grid {
+            columns: 2
+            columnSpacing: metrics.height
+            rowSpacing: metrics.height * 0.4
+            OvLabel { text: qsTrId("PLANT_PANEL_TYPE") + page.tr; font.bold: true }
+            OvLabel { objectName: "panelType"; text: (page.revision, page.info ? page.info.panelTypeName() : "") }
+            OvLabel { text: qsTrId("PLANT_ENABLED_CPUS") + page.tr; font.bold: true }
+            OvLabel { objectName: "enabledCpus"; text: (page.revision, page.info ? page.info.enabledCpus() : "") }
+            OvLabel { text: qsTrId("PLANT_LOOPS_IN_USE") + page.tr; font.bold: true }
+            OvLabel {
+                objectName: "loopsInUse"
+                text: (page.revision, page.info ? page.info.activeLoopCount() + " / " + page.info.loopMaxCount() : "")
+            }
+        }
+    }
 }

@@ -11,6 +11,10 @@
 #include "cbe/OvCBEEditor.h"
 #include "models/ActiveItemsModel.h"
 #include "models/OvGroupsModel.h"
+#include "models/ChoiceListModels.h"
+#include "models/OvAreaModel.h"
+#include "models/OvPlantInfo.h"
+#include "models/OvRepeaterModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/OvGenericPoint.h"
@@ -38,7 +42,7 @@ const char* const kContextProperties[] = {
     "wtModel",              "cbeEditor",        "theLanguageModel", "theRecentFilesModel",
     "ovRepeatersMdl",       "theAnnunciatorsMdl", "theViewersMdl", "ovEvtFilterModel",
     "theDevicesMdl",        "theThemeModel",    "thePlantTypeMdl", "theLibMdl",
-    "theCpuTypeMdl",        "theAreaListMdl",
+    "theCpuTypeMdl",        "theAreaListMdl",   "thePlantInfo",
 };
 } // namespace
 
@@ -100,6 +104,7 @@ Ov4kApp::~Ov4kApp()
     m_groupsModel = nullptr;
     delete m_cbeEditor;
     m_cbeEditor = nullptr;
+    deleteZoneModels();
     delete m_plant;
     m_plant = nullptr;
     delete m_recentFilesModel;
@@ -260,6 +265,7 @@ void Ov4kApp::createModels()
             qCritical() << "Connect SIGNAL OvLanguageModel::selectFile\t: " << false;
     }
     createGroupsModels();
+    createZoneModels();
     publish("activePlant", m_plant);
     publish("theApp", this);
 }
@@ -278,6 +284,55 @@ void Ov4kApp::createGroupsModels()
         m_cbeEditor = new Ov4800::OvCBEEditor();
         publish("cbeEditor", m_cbeEditor);
     }
+}
+
+void Ov4kApp::createZoneModels()
+{
+    if (m_areaModel)
+        return;
+    m_areaModel = new OvAreaModel();
+    publish("ovAreaModel", m_areaModel);
+    m_repeaterModel = new OvRepeaterModel();
+    publish("ovRepeatersMdl", m_repeaterModel);
+    m_areaListModel = new OvAreaListModel();
+    publish("theAreaListMdl", m_areaListModel);
+    m_libModel = new OvLibModel();
+    publish("theLibMdl", m_libModel);
+    m_plantTypeModel = new OvPlantTypeModel();
+    publish("thePlantTypeMdl", m_plantTypeModel);
+    m_plantInfo = new OvPlantInfo();
+    publish("thePlantInfo", m_plantInfo);
+    if (!connect(m_areaModel, &OvAreaModel::descritionModified, m_areaListModel,
+                 &OvAreaListModel::onAreaDescriptionChanged))
+        qCritical() << "Connect SIGNAL OvAreaModel::descritionModified\t: " << false;
+}
+
+void Ov4kApp::deleteZoneModels()
+{
+    delete m_areaModel;
+    m_areaModel = nullptr;
+    delete m_repeaterModel;
+    m_repeaterModel = nullptr;
+    delete m_areaListModel;
+    m_areaListModel = nullptr;
+    delete m_libModel;
+    m_libModel = nullptr;
+    delete m_plantTypeModel;
+    m_plantTypeModel = nullptr;
+    delete m_plantInfo;
+    m_plantInfo = nullptr;
+}
+
+void Ov4kApp::refreshZoneModels()
+{
+    if (m_areaModel)
+        m_areaModel->rebuildModel();
+    if (m_repeaterModel)
+        m_repeaterModel->reset();
+    if (m_libModel)
+        m_libModel->reset();
+    if (m_areaListModel)
+        m_areaListModel->rebuildModel();
 }
 
 bool Ov4kApp::applyWindowIcon()
@@ -342,6 +397,23 @@ QObject* Ov4kApp::publishedObject(const char* name)
         return m_groupsModel;
     if (property == QLatin1String("cbeEditor"))
         return m_cbeEditor;
+    return zoneModel(property);
+}
+
+QObject* Ov4kApp::zoneModel(const QLatin1String& property) const
+{
+    if (property == QLatin1String("ovAreaModel"))
+        return m_areaModel;
+    if (property == QLatin1String("ovRepeatersMdl"))
+        return m_repeaterModel;
+    if (property == QLatin1String("theAreaListMdl"))
+        return m_areaListModel;
+    if (property == QLatin1String("theLibMdl"))
+        return m_libModel;
+    if (property == QLatin1String("thePlantTypeMdl"))
+        return m_plantTypeModel;
+    if (property == QLatin1String("thePlantInfo"))
+        return m_plantInfo;
     return nullptr;
 }
 

@@ -15,6 +15,12 @@
 #include <QUrl>
 
 class ActiveItemsModel;
+class OvAreaListModel;
+class OvAreaModel;
+class OvLibModel;
+class OvPlantTypeModel;
+class OvPlantInfo;
+class OvRepeaterModel;
 class CPUDevice;
 class OvAnnunciatorsSystem;
 class OvGenericPoint;
@@ -60,6 +66,11 @@ public:
     bool connectGui();
     // Creates each model that does not exist yet, publishes it and connects it.
     void createModels();
+    void createZoneModels();
+    // After the plant was set up, replaced or changed in type.
+    void refreshZoneModels();
+    void deleteZoneModels();
+    QObject* zoneModel(const QLatin1String& property) const;
     // Sets the application's window icon from the brand; whether the main window exists.
     bool applyWindowIcon();
 
@@ -83,6 +94,8 @@ public:
     OvRecentFilesModel* recentFilesModel() const { return m_recentFilesModel; }
     OvGroupsModel* groupsModel() const { return m_groupsModel; }
     Ov4800::OvCBEEditor* cbeEditor() const { return m_cbeEditor; }
+    OvAreaModel* areaModel() const { return m_areaModel; }
+    OvRepeaterModel* repeaterModel() const { return m_repeaterModel; }
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
@@ -243,6 +256,13 @@ private:
     ActiveItemsModel* m_devicesModel = nullptr;
     OvGroupsModel* m_groupsModel = nullptr;
     Ov4800::OvCBEEditor* m_cbeEditor = nullptr;
+    // Zones, repeaters and the small choosers.
+    OvAreaModel* m_areaModel = nullptr;
+    OvRepeaterModel* m_repeaterModel = nullptr;
+    OvAreaListModel* m_areaListModel = nullptr;
+    OvLibModel* m_libModel = nullptr;
+    OvPlantTypeModel* m_plantTypeModel = nullptr;
+    OvPlantInfo* m_plantInfo = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.

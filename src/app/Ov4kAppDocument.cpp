@@ -13,6 +13,9 @@
 #include "cbe/CBEPlantInfo.h"
 #include "io/XMLmodifier.h"
 #include "models/OvGroupsModel.h"
+#include "models/ChoiceListModels.h"
+#include "models/OvAreaModel.h"
+#include "models/OvRepeaterModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "ovLib/OvLib.h"
@@ -234,13 +237,15 @@ void Ov4kApp::updateModels()
         return;
     qDebug() << "UPDATE AREA MODEL " << m_plant->areas().count();
     refreshPlantTreeModel();
+    refreshZoneModels();
     // The CPU, group, area, repeater, walk-test and annunciator models rebuild here when they
     // arrive.
 }
 
 void Ov4kApp::onUpdateAreasModelRqst(QVector<int> rows)
 {
-    Q_UNUSED(rows)
+    if (m_areaModel)
+        m_areaModel->updateAreas(rows);
 }
 
 void Ov4kApp::onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type)
@@ -292,6 +297,8 @@ void Ov4kApp::onCPULibCountChanged(const CPUDevice& cpu)
         m_plantTreeModel->onCPULibCountChanged(cpu);
         m_plantTreeModel->notifyErrorsChanged();
     }
+    if (m_libModel)
+        m_libModel->reset();
     qDebug() << "<<<";
 }
 

@@ -1,6 +1,7 @@
 // Texts the scene shows, the window title and the translation installed at start.
 #include "app/Ov4kApp.h"
 
+#include "models/ChoiceListModels.h"
 #include "models/OvPlantModel.h"
 
 #include "ZpData/Layouts/interface.h"
@@ -87,6 +88,12 @@ void Ov4kApp::onApplicationLanguageChanged()
         m_plantTreeModel->onApplicationLanguageChanged();
     if (m_cpuTypeModel)
         m_cpuTypeModel->reload();
+    if (m_areaListModel)
+        m_areaListModel->onApplicationLanguageChanged();
+    if (m_libModel)
+        m_libModel->reset();
+    if (m_plantTypeModel)
+        m_plantTypeModel->reset();
 }
 
 void Ov4kApp::onAppNameChanged()

@@ -1,0 +1,54 @@
+import QtQuick 2.15
+import "../controls"
+
+// The two plant types side by side; the plant's own is framed. A choice is a request: the
+// application asks before it changes the type.
+PathView {
+    id: box
+
+    property int currentType: 0
+    signal typeChosen(int typeIndex)
+
+    model: typeof thePlantTypeMdl !== "undefined" ? thePlantTypeMdl : null
+    interactive: false
+    currentIndex: currentType
+    implicitHeight: 150
+    path: Path {
+        startX: box.width / 4
+        startY: box.height / 2
+        PathLine { x: box.width * 5 / 4; y: box.height / 2 }
+    }
+    pathItemCount: 2
+    delegate: Rectangle {
+        objectName: "plantTypeEntry"
+        width: box.width / 2 - 10
+        height: box.height - 10
+        enabled: tyEnabled && box.enabled
+        visible: tyEnabled
+        color: hover.containsMouse ? OvTheme.rowBgColor(false) : "transparent"
+        border.color: PathView.isCurrentItem ? OvTheme.boxBorderColor() : "transparent"
+        border.width: 2
+        radius: 4
+        Image {
+            anchors.top: parent.top
+            anchors.topMargin: 6
+            anchors.horizontalCenter: parent.horizontalCenter
+            height: parent.height - label.height - 18
+            fillMode: Image.PreserveAspectFit
+            source: icon ? Qt.resolvedUrl("../" + icon) : ""
+        }
+        OvLabel {
+            id: label
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 6
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: name
+        }
+        MouseArea {
+            id: hover
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: if (index !== box.currentType) box.typeChosen(index)
+        }
+    }
+}
