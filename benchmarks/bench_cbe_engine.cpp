@@ -10,12 +10,12 @@
 // The goal is each run within five times its floor; the ratios are printed last.
 #include "FullConfig.h"
 #include "OS/TraceLog.h"
+#include "RatioReporter.h"
 #include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConf.h"
 #include "cbe/CBEEngine.h"
-#include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,15 +56,28 @@ std::string hex(u32 value, int nibbles)
         s += "0123456789ABCDEF"[(value >> (4 * i)) & 15];
     return s;
 }
-std::string group(u32 g) { return "9" + hex(g, 3); }
-std::string zone(u32 z) { return "B" + hex(z, 3); }
+std::string group(u32 g)
+{
+    return "9" + hex(g, 3);
+}
+std::string zone(u32 z)
+{
+    return "B" + hex(z, 3);
+}
 std::string device(const Device& d)
 {
-    return (d.address.is_module() ? "D" : "C") + hex(u32(d.address.raw[0]) | u32(d.address.raw[1]) << 8 | u32(d.address.raw[2]) << 16, 6);
+    return (d.address.is_module() ? "D" : "C")
+        + hex(u32(d.address.raw[0]) | u32(d.address.raw[1]) << 8 | u32(d.address.raw[2]) << 16, 6);
 }
 
-const Device& sensor(u32 n) { return g_sensors[n % g_sensors.size()]; }
-const Device& output(u32 n) { return g_outputs[n % g_outputs.size()]; }
+const Device& sensor(u32 n)
+{
+    return g_sensors[n % g_sensors.size()];
+}
+const Device& output(u32 n)
+{
+    return g_outputs[n % g_outputs.size()];
+}
 
 // The condition of non-direct group g, by template.
 std::string condition(u32 g)
@@ -73,18 +86,16 @@ std::string condition(u32 g)
     switch (g % 6) {
     case 0: // OR, AND, NOT, PRE, FLT
         return "A2" + group(d) + "A3" + device(sensor(g)) + device(sensor(g + 1)) + "A1A4" + group(lower) + "A1A9"
-               + device(sensor(g + 2)) + "A1AA" + device(output(g)) + "A1A1";
+            + device(sensor(g + 2)) + "A1AA" + device(output(g)) + "A1A1";
     case 1: // AND, DIS, TAC, XGRP, OR
         return "A3AB" + device(sensor(g)) + "A1AC" + zone(2001) + "A1A5" + group(d) + "A1A2" + group(lower) + group(d)
-               + "A1" + device(sensor(g + 3)) + "A1";
+            + "A1" + device(sensor(g + 3)) + "A1";
     case 2: // NOT over a list with a zone
-        return "A4A2" + group(d) + device(sensor(g)) + device(output(g)) + zone(5) + "A9" + device(output(g + 1)) + "A1A1A1";
-    case 3:
-        return "A600050010A0" + group(d) + device(sensor(g)) + device(sensor(g + 5)) + group(lower) + "A1A1";
-    case 4:
-        return "A80100FFFFA0A3" + device(sensor(g)) + device(sensor(g + 7)) + "A1" + group(d) + "A1A1";
-    default:
-        return "A78FFFFFF08001730A1";
+        return "A4A2" + group(d) + device(sensor(g)) + device(output(g)) + zone(5) + "A9" + device(output(g + 1))
+            + "A1A1A1";
+    case 3: return "A600050010A0" + group(d) + device(sensor(g)) + device(sensor(g + 5)) + group(lower) + "A1A1";
+    case 4: return "A80100FFFFA0A3" + device(sensor(g)) + device(sensor(g + 7)) + "A1" + group(d) + "A1A1";
+    default: return "A78FFFFFF08001730A1";
     }
 }
 
@@ -107,13 +118,16 @@ void install_programs()
     // One status rebuild for all the device writes.
     conf.hold_device_reactions();
     for (const Device& d : g_sensors) {
-        const std::vector<u8> code = program("A0" + group(d.slot % kDirect + 1) + group((d.slot * 7 + d.block) % kDirect + 1) + "A1");
+        const std::vector<u8> code = program("A0" + group(d.slot % kDirect + 1)
+                                             + group((d.slot * 7 + d.block) % kDirect + 1) + "A1");
         conf.set_data(70 + d.block, code.data(), 32, 2 + 43 * d.slot + 11);
     }
     for (const Device& d : g_outputs) {
-        const std::string inner = group(d.slot % 1300 + kDirect + 1) + device(sensor(d.slot)) + device(sensor(d.slot + 1));
+        const std::string inner = group(d.slot % 1300 + kDirect + 1) + device(sensor(d.slot))
+            + device(sensor(d.slot + 1));
         const std::vector<u8> code = program(d.slot % 4 == 0 ? "AE053" + zone(1) + zone(5) + "A0" + inner + "A1A1"
-                                                             : "A2A4" + group(d.slot % kDirect + 1) + "A1A9" + device(sensor(d.slot + 2)) + "A1" + inner + "A1");
+                                                             : "A2A4" + group(d.slot % kDirect + 1) + "A1A9"
+                                                     + device(sensor(d.slot + 2)) + "A1" + inner + "A1");
         conf.set_data(70 + d.block, code.data(), 32, 2 + 43 * d.slot + 11);
     }
     conf.release_device_reactions(true);
@@ -149,8 +163,11 @@ u32 walk(const u8* code, const ZpData::IF_DeviceStatusProg& status)
             for (u32 i = 0; i < 6; ++i, ++nib)
                 value |= u32((nib % 2) ? (code[nib / 2] & 15) : (code[nib / 2] >> 4)) << (4 * i);
             const PackedAddress a{{u8(value), u8(value >> 8), u8(value >> 16)}};
-            found += status.find_device(a.get_cpu(), a.get_line(), a.is_module() ? DEVICE_KIND_MODULE : DEVICE_KIND_SENSOR,
-                                        a.get_address(), a.get_sub()).found();
+            found += status
+                         .find_device(a.get_cpu(), a.get_line(),
+                                      a.is_module() ? DEVICE_KIND_MODULE : DEVICE_KIND_SENSOR, a.get_address(),
+                                      a.get_sub())
+                         .found();
         }
     }
     return found;
@@ -189,7 +206,8 @@ void settle()
         for (bool more = CBE_ReadCBEEventToLIB(&e, true); more; more = CBE_ReadCBEEventToLIB(&e, false))
             CBE_WriteCBEStatusTable(&e, 1);
         CBE_ClearCBEEventToLIB();
-        if (CBE_GetQueueStats(CBE_Q_LL).empty && CBE_GetQueueStats(CBE_Q_CPU).empty && CBE_GetQueueStats(CBE_Q_TOLIB).empty)
+        if (CBE_GetQueueStats(CBE_Q_LL).empty && CBE_GetQueueStats(CBE_Q_CPU).empty
+            && CBE_GetQueueStats(CBE_Q_TOLIB).empty)
             return;
     }
 }

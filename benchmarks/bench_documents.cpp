@@ -44,7 +44,9 @@ struct Setup {
 };
 Setup* g_setup = nullptr;
 
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+void quiet(QtMsgType, const QMessageLogContext&, const QString&)
+{
+}
 
 void openPlant()
 {
@@ -87,8 +89,9 @@ void BM_floor(benchmark::State& state)
     QByteArray back(g_setup->image.size(), '\0');
     for (auto _ : state) {
         FILE* f = std::fopen(name.constData(), "wb");
-        const bool written = f && std::fwrite(g_setup->image.constData(), 1, size_t(g_setup->image.size()), f)
-                                      == size_t(g_setup->image.size());
+        const bool written = f
+            && std::fwrite(g_setup->image.constData(), 1, size_t(g_setup->image.size()), f)
+                == size_t(g_setup->image.size());
         if (f)
             std::fclose(f);
         f = std::fopen(name.constData(), "rb");

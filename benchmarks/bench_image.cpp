@@ -2,19 +2,19 @@
 // device slot used, names filled), beside the floor: writing then reading the bytes of the 198
 // blocks with plain stdio, no CRC. Goals: export at most 2 times the floor, import and the Modbus
 // map at most 3 times; the ratios are printed last. The CRC-16 alone is shown for reference.
+#include "DataBlock/crc.h"
 #include "FullConfig.h"
 #include "OS/TraceLog.h"
+#include "RatioReporter.h"
 #include "ZpData/Container/ModbusMap.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Container/ZpConfIO.h"
-#include "DataBlock/crc.h"
-#include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>

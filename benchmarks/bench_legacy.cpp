@@ -44,7 +44,8 @@ QByteArray fullContent()
         areas += area(a, QString("Area %1").arg(a + 1), a % 2 == 0, a % 3 == 0, a % 10);
     QByteArray groups = fInt(79, 300) + fInt(80, -1) + fInt(81, -1);
     for (int g = 0; g < 1600; ++g)
-        groups += group(g, QString("Group %1").arg(g + 1), g < 300, QString("SUB1(C%1L1M%2.1)").arg(g % 64 + 1).arg(g % 159 + 1), false);
+        groups += group(g, QString("Group %1").arg(g + 1), g < 300,
+                        QString("SUB1(C%1L1M%2.1)").arg(g % 64 + 1).arg(g % 159 + 1), false);
     QByteArray repeaters;
     for (int r = 1; r <= 8; ++r)
         repeaters += repeater(r, QString("Repeater %1").arg(r));
@@ -57,8 +58,11 @@ QByteArray fullContent()
             for (int family = 1; family <= 2; ++family) {
                 for (int a = 1; a <= 159; ++a, ++n) {
                     const QString program = n % 10 == 0 ? QString("SUB1(C%1L%2M%3.1)").arg(c).arg(l).arg(a) : QString();
-                    points += record(9, pointFields(c, l, a, family == 1 ? 0x0002 : 0x0101, family == 1 ? 3 : 40, family, family, 1, 1,
-                                                    QString("C%1 L%2 %3 %4").arg(c).arg(l).arg(family == 1 ? "S" : "M").arg(a), a % 2000, program));
+                    points += record(
+                        9,
+                        pointFields(c, l, a, family == 1 ? 0x0002 : 0x0101, family == 1 ? 3 : 40, family, family, 1, 1,
+                                    QString("C%1 L%2 %3 %4").arg(c).arg(l).arg(family == 1 ? "S" : "M").arg(a),
+                                    a % 2000, program));
                 }
             }
             nested += loop(c, l, 0, false, points);
@@ -74,7 +78,7 @@ QByteArray fullContent()
         cpus += cpu(c, c % 2 == 0, QString("CPU %1").arg(c), nested);
     }
     return header(2012, 6, 1, 10, 0, 0, "bench", 2, 6, 3) + record(2, fInt(1, 1) + fText(4, "Full legacy plant"))
-           + record(3, QByteArray()) + record(12, areas) + record(10, groups) + record(15, repeaters) + record(5, cpus);
+        + record(3, QByteArray()) + record(12, areas) + record(10, groups) + record(15, repeaters) + record(5, cpus);
 }
 
 void BM_readLegacy(benchmark::State& state)

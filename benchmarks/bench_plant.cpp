@@ -8,9 +8,9 @@
 
 #include "DataBlock/crc.h"
 #include "OS/TraceLog.h"
+#include "RatioReporter.h"
 #include "ZpData/Container/ZpConfIO.h"
 #include "app/Configuration.h"
-#include "RatioReporter.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -103,7 +103,8 @@ void BM_floor(benchmark::State& state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(crc16(image.constData(), u32(image.size())));
         FILE* out = std::fopen(path.c_str(), "wb");
-        const bool written = out && std::fwrite(image.constData(), 1, size_t(image.size()), out) == size_t(image.size());
+        const bool written = out
+            && std::fwrite(image.constData(), 1, size_t(image.size()), out) == size_t(image.size());
         if (out)
             std::fclose(out);
         FILE* in = std::fopen(path.c_str(), "rb");

@@ -5,8 +5,8 @@
 // loadSections must end in one of their result codes.
 #include "FuzzTarget.h"
 
-#include "FuzzTrace.h"
 #include "../tests/io/LegacyFileGenerator.h"
+#include "FuzzTrace.h"
 #include "ZpData/Container/ZpConf.h"
 #include "app/Configuration.h"
 #include "io/OvFileMng.h"
@@ -47,7 +47,7 @@ bool is_result_code(uint code, bool loading)
     if (loading)
         return code == Plant::kFileOk || code == Plant::kFileCrc || code == Plant::kFileBadFormat;
     return code == Plant::kFileOk || code == Plant::kFileCannotRead || code == Plant::kFileBadMagic
-           || code == Plant::kFileBadVersion || code == Plant::kFileCrc;
+        || code == Plant::kFileBadVersion || code == Plant::kFileCrc;
 }
 
 } // namespace
@@ -62,7 +62,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     g_plant = new Plant;
     // In memory where there is /dev/shm: every input is a file written and read back.
     const char* tmp = std::getenv("TMPDIR");
-    const QString folder = tmp && *tmp ? QString::fromLocal8Bit(tmp) : access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    const QString folder = tmp && *tmp  ? QString::fromLocal8Bit(tmp)
+        : access("/dev/shm", W_OK) == 0 ? "/dev/shm"
+                                        : "/tmp";
     g_path = QString("%1/%2.%3").arg(folder, kTarget).arg(getpid());
     std::atexit(remove_file);
     return 0;
@@ -106,18 +108,23 @@ int fuzz_write_seeds(const std::string& dir)
     using namespace legacygen;
     // Record streams with every record kind (the target wraps them in a container) and whole
     // files behind the 0xFF selector byte.
-    const QByteArray point = record(9, pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "Smoke", 4, "SUB1(C1L1M2.1)")
-                                           + record(14, fInt(50, 2) + pointFields(1, 1, 3, 0x0002, 9, 2, 2, 1, 1, "Out", 6)));
-    const QByteArray cpus = record(5, cpu(1, true, "Main", loop(1, 1, 0, true, point) + loop(1, 2, 2, false, QByteArray())
-                                                            + sib(5, 1, 2, 3, 4, 5, 6, 1, 4, 17, 7, 8, 9)
-                                                            + record(17, annunciator(2, "Viewer"))
-                                                            + record(19, annunciator(3, "Panel", eventFilter(3, -1, -1, -1, -1, 12, -1)
-                                                                                                     + eventFilter(8, 1, 1, 3, -1, -1, 1)))));
+    const QByteArray point = record(
+        9,
+        pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "Smoke", 4, "SUB1(C1L1M2.1)")
+            + record(14, fInt(50, 2) + pointFields(1, 1, 3, 0x0002, 9, 2, 2, 1, 1, "Out", 6)));
+    const QByteArray cpus = record(
+        5,
+        cpu(1, true, "Main",
+            loop(1, 1, 0, true, point) + loop(1, 2, 2, false, QByteArray())
+                + sib(5, 1, 2, 3, 4, 5, 6, 1, 4, 17, 7, 8, 9) + record(17, annunciator(2, "Viewer"))
+                + record(19,
+                         annunciator(3, "Panel",
+                                     eventFilter(3, -1, -1, -1, -1, 12, -1) + eventFilter(8, 1, 1, 3, -1, -1, 1)))));
     const QByteArray all = header(2009, 3, 14, 15, 9, 26, "Seed", 2, 5, 11)
-                           + record(2, fInt(1, 1) + fText(4, "Seed plant") + fBool(2, true) + fInt(11, 30) + fInt(111, 2))
-                           + record(3, record(4, fInt(1, 1))) + record(12, area(0, "Hall", true, false, 3))
-                           + record(10, fInt(79, 2) + fInt(80, 3) + fInt(81, 4) + group(0, "Sirens", true, "SUB1(C1L1M2.1)", false))
-                           + record(15, repeater(1, "R1") + repeater(8, "R8")) + cpus;
+        + record(2, fInt(1, 1) + fText(4, "Seed plant") + fBool(2, true) + fInt(11, 30) + fInt(111, 2))
+        + record(3, record(4, fInt(1, 1))) + record(12, area(0, "Hall", true, false, 3))
+        + record(10, fInt(79, 2) + fInt(80, 3) + fInt(81, 4) + group(0, "Sirens", true, "SUB1(C1L1M2.1)", false))
+        + record(15, repeater(1, "R1") + repeater(8, "R8")) + cpus;
     const QByteArray general = record(2, fInt(1, 0) + fText(4, "Small"));
     const QByteArray fileAll = QByteArray(1, char(0xFF)) + file(all);
     const QByteArray file01ff = QByteArray(1, char(0xFF)) + file(cpus, 0x01FF);

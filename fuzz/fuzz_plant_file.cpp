@@ -82,7 +82,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     g_plant = new Plant;
     // In memory where there is /dev/shm: every input is a file written and read back.
     const char* tmp = std::getenv("TMPDIR");
-    const QString folder = tmp && *tmp ? QString::fromLocal8Bit(tmp) : access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    const QString folder = tmp && *tmp  ? QString::fromLocal8Bit(tmp)
+        : access("/dev/shm", W_OK) == 0 ? "/dev/shm"
+                                        : "/tmp";
     g_path = QString("%1/%2.%3").arg(folder, kTarget).arg(getpid());
     std::atexit(remove_file);
     return 0;

@@ -12,7 +12,9 @@ Ov4kApp* g_app = nullptr;
 
 // On Windows the program takes its own folder out of the DLL search path here; Linux never
 // searches the working directory for libraries, so there is nothing to do.
-void setDllDirectory(const char* /*path*/) {}
+void setDllDirectory(const char* /*path*/)
+{
+}
 
 } // namespace
 

@@ -1,12 +1,12 @@
 #include "app/AppDialogs.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QPointer>
-#include <QWindow>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -14,7 +14,10 @@ namespace {
 // nothing else would hand it back, and the scene's shortcuts would stop working.
 class FocusKeeper {
 public:
-    FocusKeeper() : m_window(QGuiApplication::focusWindow()) {}
+    FocusKeeper()
+        : m_window(QGuiApplication::focusWindow())
+    {
+    }
     ~FocusKeeper()
     {
         if (m_window)
@@ -69,8 +72,7 @@ QString AppDialogs::askFile(const PlantFileRequest& request)
         return QFileDialog::getExistingDirectory(nullptr, request.title, request.start, QFileDialog::ShowDirsOnly);
     case PlantFileRequest::SaveFile:
         return QFileDialog::getSaveFileName(nullptr, request.title, request.start, request.filter);
-    case PlantFileRequest::OpenFile:
-        break;
+    case PlantFileRequest::OpenFile: break;
     }
     QFileDialog dialog(nullptr, request.title, request.start);
     dialog.setNameFilter(request.filter);

@@ -13,12 +13,10 @@
 namespace {
 
 const qint64 kSizeLimit = 10485760; // 0xA00000: a file of exactly this size is kept
-const char kAsterisks[] =
-    "***************************************************************************************";
+const char kAsterisks[] = "***************************************************************************************";
 static_assert(sizeof(kAsterisks) == 87 + 1, "the banner's asterisk line has 87 characters");
 
-struct LogState
-{
+struct LogState {
     QMutex mutex;
     QFile file;
     QString path;
@@ -93,16 +91,14 @@ void writeStartBanner(int majorVersion, int minorVersion)
 {
     qInfo() << kAsterisks;
     qInfo() << "**************\t\tAPPLICATION START:" << QCoreApplication::applicationName()
-            << "\tv: " << versionToString(qMakePair(majorVersion, minorVersion))
-            << "\t******************";
+            << "\tv: " << versionToString(qMakePair(majorVersion, minorVersion)) << "\t******************";
     qInfo() << kAsterisks;
 }
 
 void writeEndBanner()
 {
     qInfo() << kAsterisks;
-    qInfo() << "**************\t\tAPPLICATION END:" << QCoreApplication::applicationName()
-            << "\t******************";
+    qInfo() << "**************\t\tAPPLICATION END:" << QCoreApplication::applicationName() << "\t******************";
     qInfo() << kAsterisks;
 }
 
@@ -129,8 +125,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         // Time is taken under the lock so the lines of the file stay in time order.
         QMutexLocker lock(&s_log.mutex);
         if (s_log.file.isOpen()) {
-            QByteArray line = formatLine(type, context, message, QDateTime::currentDateTime(),
-                                         g_stopwatch.elapsed());
+            QByteArray line = formatLine(type, context, message, QDateTime::currentDateTime(), g_stopwatch.elapsed());
             line.append('\n');
             s_log.file.write(line);
             s_log.file.flush();
@@ -151,21 +146,11 @@ QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const Q
     const QByteArray function = orUndef(context.function);
     const QByteArray lineNumber = QByteArray::number(context.line);
     switch (type) {
-    case QtDebugMsg:
-        head += "Debug: [" + file + '@' + lineNumber + '\t' + function + "]\t";
-        break;
-    case QtWarningMsg:
-        head += "Warning: [" + file + '@' + lineNumber + '\t' + function + "]\t";
-        break;
-    case QtCriticalMsg:
-        head += "Critical: [" + file + ':' + lineNumber + '\t' + function + ']';
-        break;
-    case QtFatalMsg:
-        head += "Fatal: [" + file + ':' + lineNumber + '\t' + function + ']';
-        break;
-    case QtInfoMsg:
-        head += "Info: ";
-        break;
+    case QtDebugMsg: head += "Debug: [" + file + '@' + lineNumber + '\t' + function + "]\t"; break;
+    case QtWarningMsg: head += "Warning: [" + file + '@' + lineNumber + '\t' + function + "]\t"; break;
+    case QtCriticalMsg: head += "Critical: [" + file + ':' + lineNumber + '\t' + function + ']'; break;
+    case QtFatalMsg: head += "Fatal: [" + file + ':' + lineNumber + '\t' + function + ']'; break;
+    case QtInfoMsg: head += "Info: "; break;
     }
 
     // One layout per line of the file: a text of several lines repeats the head on each, and

@@ -105,19 +105,16 @@ int BrandTable::plantTypeTarget(int configNumber, int index)
 {
     switch (configNumber) {
     case 3:
-    case 6:
-        return index == 1 ? 6 : 3;
+    case 6: return index == 1 ? 6 : 3;
     case 4:
-    case 5:
-        return index == 1 ? 5 : 4;
+    case 5: return index == 1 ? 5 : 4;
     case 23: return index == 1 ? 25 : index == 2 ? 27 : 23;
     case 24: return index == 1 ? 26 : index == 2 ? 28 : 24;
     case 25: return index == 0 ? 23 : index == 2 ? 27 : 25;
     case 26: return index == 0 ? 24 : index == 2 ? 28 : 26;
     case 27: return index == 0 ? 23 : index == 1 ? 25 : 27;
     case 28: return index == 0 ? 24 : index == 1 ? 26 : 28;
-    default:
-        break;
+    default: break;
     }
     // The KV configurations come in pairs: the odd one the KV1300, the even one the KV1600.
     if (configNumber >= 7 && configNumber <= 22) {

@@ -4,10 +4,10 @@
 #include "app/CharBuffer.h"
 
 #include "ZpData/Container/BlockLock.h"
-#include "ZpData/Values/DeviceCatalogue.h"
-#include "ZpData/Values/PanelModel.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <QDebug>
 #include <QFile>
@@ -249,16 +249,14 @@ QString Configuration::getBrandedIcon(const QString& image, int cpuType) const
             suffixes << "_ZP";
         suffixes << QString();
         break;
-    case 1:
-        suffixes << "_h" << QString();
-        break;
+    case 1: suffixes << "_h" << QString(); break;
     case 2:
         if (withCpu)
             suffixes << "_m_" + cpuName;
-        suffixes << "_m" << "_h";
+        suffixes << "_m"
+                 << "_h";
         break;
-    default:
-        break;
+    default: break;
     }
 
     for (const QString& suffix : suffixes) {

@@ -12,8 +12,8 @@ class Configuration : public QObject {
     Q_PROPERTY(QString orgName READ orgName WRITE set_orgName NOTIFY orgNameChanged)
     Q_PROPERTY(QString orgDomain READ orgDomain WRITE set_orgDomain NOTIFY orgDomainChanged)
     Q_PROPERTY(QString appName READ appName WRITE set_appName NOTIFY appNameChanged)
-    Q_PROPERTY(QString translationFileName READ translationFileName WRITE set_translationFileName
-                   NOTIFY translationFileNameChanged)
+    Q_PROPERTY(QString translationFileName READ translationFileName WRITE set_translationFileName NOTIFY
+                   translationFileNameChanged)
     Q_PROPERTY(QString windowIcon READ windowIcon WRITE set_windowIcon NOTIFY windowIconChanged)
     Q_PROPERTY(bool proto_adv READ proto_adv WRITE set_proto_adv NOTIFY proto_advChanged)
     Q_PROPERTY(bool proto_apollo READ proto_apollo WRITE set_proto_apollo NOTIFY proto_apolloChanged)
@@ -22,13 +22,11 @@ class Configuration : public QObject {
     Q_PROPERTY(int current_brand READ current_brand WRITE set_current_brand NOTIFY current_brandChanged)
     Q_PROPERTY(QVariantList brandChoices READ brandChoices WRITE set_brandChoices NOTIFY brandChoicesChanged)
     Q_PROPERTY(QVariantList cpuTypeList READ cpuTypeList WRITE set_cpuTypeList NOTIFY cpuTypeListChanged)
-    Q_PROPERTY(QVariantList allowedPlantTypes READ allowedPlantTypes WRITE set_allowedPlantTypes
-                   NOTIFY allowedPlantTypesChanged)
-    Q_PROPERTY(int defaultPlantType READ defaultPlantType WRITE set_defaultPlantType
-                   NOTIFY defaultPlantTypeChanged)
+    Q_PROPERTY(QVariantList allowedPlantTypes READ allowedPlantTypes WRITE set_allowedPlantTypes NOTIFY
+                   allowedPlantTypesChanged)
+    Q_PROPERTY(int defaultPlantType READ defaultPlantType WRITE set_defaultPlantType NOTIFY defaultPlantTypeChanged)
     Q_PROPERTY(bool has_sib READ has_sib WRITE set_has_sib NOTIFY has_sibChanged)
-    Q_PROPERTY(bool has_network_type READ has_network_type WRITE set_has_network_type
-                   NOTIFY has_network_typeChanged)
+    Q_PROPERTY(bool has_network_type READ has_network_type WRITE set_has_network_type NOTIFY has_network_typeChanged)
     Q_PROPERTY(int maxDevPerZone READ maxDevPerZone WRITE set_maxDevPerZone NOTIFY maxDevPerZoneChanged)
     Q_PROPERTY(int sirenMaxType READ sirenMaxType WRITE set_sirenMaxType NOTIFY sirenMaxTypeChanged)
     Q_PROPERTY(int sirenMaxVolume READ sirenMaxVolume WRITE set_sirenMaxVolume NOTIFY sirenMaxVolumeChanged)

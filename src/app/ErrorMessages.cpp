@@ -4,7 +4,7 @@ namespace {
 
 // Message id of a code that has a text of its own, nullptr otherwise. The ids stand in
 // QT_TRID_NOOP so that the translation tools and the id check find them.
-const char *messageId(quint32 code)
+const char* messageId(quint32 code)
 {
     switch (code) {
     case 0: return QT_TRID_NOOP("ERROR_NONE");
@@ -85,10 +85,10 @@ const char *messageId(quint32 code)
 
 } // namespace
 
-QString getErrorMessage(const UserErrorCode &code)
+QString getErrorMessage(const UserErrorCode& code)
 {
     // Negative codes become large unsigned ones and so take the generic text.
-    if (const char *id = messageId(static_cast<quint32>(code)))
+    if (const char* id = messageId(static_cast<quint32>(code)))
         return qtTrId(id);
     return qtTrId("ERROR_UNDEF") + QLatin1Char(':') + QString::number(static_cast<qint64>(code));
 }

@@ -9,4 +9,4 @@ using UserErrorCode = qint32;
 // Translated text of a user error. Every code yields a text: a code without a text of its
 // own (including negative ones) gives the generic text, a colon and the code. Without an
 // installed translator the message ids themselves show.
-QString getErrorMessage(const UserErrorCode &code);
+QString getErrorMessage(const UserErrorCode& code);

@@ -22,7 +22,7 @@ bool isInSameSubnet(int address, int mask, int gateway)
 
 bool isValidHostAddress(int a, int b, int c, int d)
 {
-    const uint32_t octets[4] = { uint32_t(a), uint32_t(b), uint32_t(c), uint32_t(d) };
+    const uint32_t octets[4] = {uint32_t(a), uint32_t(b), uint32_t(c), uint32_t(d)};
     for (uint32_t octet : octets) {
         if (octet > 255u)
             return false;

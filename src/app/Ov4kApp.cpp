@@ -3,20 +3,20 @@
 #include "app/ApplicationLog.h"
 #include "app/Configuration.h"
 #include "app/ConfigurationCommon.h"
-#include "app/cpuTypeModel.h"
+#include "app/ErrorMessages.h"
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
 #include "app/OvThemeMdl.h"
-#include "app/ErrorMessages.h"
+#include "app/cpuTypeModel.h"
 #include "cbe/OvCBEEditor.h"
 #include "models/ActiveItemsModel.h"
-#include "models/OvGroupsModel.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAreaModel.h"
+#include "models/OvGroupsModel.h"
 #include "models/OvPlantInfo.h"
-#include "models/OvRepeaterModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
+#include "models/OvRepeaterModel.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
 
@@ -37,12 +37,29 @@ namespace {
 // The scene's context properties in publishing order. Those of objects that later commands
 // create stay null until then, so the scene can test them.
 const char* const kContextProperties[] = {
-    "elementTreeViewModel", "activePlant",      "theApp",          "theParameters",
-    "cpusModelData",        "ovGroupModel",     "ovAreaModel",     "sensorAllarmLevelModel",
-    "wtModel",              "cbeEditor",        "theLanguageModel", "theRecentFilesModel",
-    "ovRepeatersMdl",       "theAnnunciatorsMdl", "theViewersMdl", "ovEvtFilterModel",
-    "theDevicesMdl",        "theThemeModel",    "thePlantTypeMdl", "theLibMdl",
-    "theCpuTypeMdl",        "theAreaListMdl",   "thePlantInfo",
+    "elementTreeViewModel",
+    "activePlant",
+    "theApp",
+    "theParameters",
+    "cpusModelData",
+    "ovGroupModel",
+    "ovAreaModel",
+    "sensorAllarmLevelModel",
+    "wtModel",
+    "cbeEditor",
+    "theLanguageModel",
+    "theRecentFilesModel",
+    "ovRepeatersMdl",
+    "theAnnunciatorsMdl",
+    "theViewersMdl",
+    "ovEvtFilterModel",
+    "theDevicesMdl",
+    "theThemeModel",
+    "thePlantTypeMdl",
+    "theLibMdl",
+    "theCpuTypeMdl",
+    "theAreaListMdl",
+    "thePlantInfo",
 };
 } // namespace
 
@@ -228,8 +245,8 @@ bool Ov4kApp::connectGui()
     };
     for (const Row& row : rows) {
         if (!connect(m_mainWindow, row.signal, this, row.slot))
-            qCritical().noquote() << "Connecting SIGNAL " + QString::fromLatin1(row.signal + 1).section(QLatin1Char('('), 0, 0)
-                                         + ": FAILED";
+            qCritical().noquote() << "Connecting SIGNAL "
+                    + QString::fromLatin1(row.signal + 1).section(QLatin1Char('('), 0, 0) + ": FAILED";
     }
     if (!connect(this, &Ov4kApp::fileDropped, this, &Ov4kApp::onfileDropped))
         qCritical() << "Connecting SIGNAL fileDropped: FAILED";

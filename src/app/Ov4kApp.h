@@ -42,8 +42,7 @@ class OvCBEEditor;
 // The file-name part of name, forbidden characters dropped at its ends and "_" inside.
 void sanitizeFileName(QString& name);
 
-class Ov4kApp : public QApplication, public ActivePlant
-{
+class Ov4kApp : public QApplication, public ActivePlant {
     Q_OBJECT
 
 public:

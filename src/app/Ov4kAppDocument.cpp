@@ -12,12 +12,12 @@
 #include "app/cpuTypeModel.h"
 #include "cbe/CBEPlantInfo.h"
 #include "io/XMLmodifier.h"
-#include "models/OvGroupsModel.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAreaModel.h"
-#include "models/OvRepeaterModel.h"
+#include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
+#include "models/OvRepeaterModel.h"
 #include "ovLib/OvLib.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"
@@ -80,7 +80,9 @@ void removeLast(QString& name, const QString& suffix)
 int programErrors(const Plant& plant)
 {
     int errors = plant.getGroupsCBEErrorCount();
-    const auto failed = [](const OvGenericPoint& p) { return p.isValid() && !p.cbe().isEmpty() && p.cbeTextError() != 0; };
+    const auto failed = [](const OvGenericPoint& p) {
+        return p.isValid() && !p.cbe().isEmpty() && p.cbeTextError() != 0;
+    };
     int i = -1;
     for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
         for (const OvLib& lib : cpu->libs()) {
@@ -156,21 +158,29 @@ void Ov4kApp::connectPlant()
         bool ok;
     };
     const Row rows[] = {
-        {"descriptionChanged", bool(connect(m_plant, &Plant::descriptionChanged, this, &Ov4kApp::onPlantDescriptionChange))},
-        {"updateAreasModelRqst", bool(connect(m_plant, &Plant::updateAreasModelRqst, this, &Ov4kApp::onUpdateAreasModelRqst))},
+        {"descriptionChanged",
+         bool(connect(m_plant, &Plant::descriptionChanged, this, &Ov4kApp::onPlantDescriptionChange))},
+        {"updateAreasModelRqst",
+         bool(connect(m_plant, &Plant::updateAreasModelRqst, this, &Ov4kApp::onUpdateAreasModelRqst))},
         {"plantTypeChanged", bool(connect(m_plant, &Plant::plantTypeChanged, this, &Ov4kApp::onPlantTypeChanged))},
         {"loopTypeChanged", bool(connect(m_plant, &Plant::loopTypeChanged, this, &Ov4kApp::onLoopTypeChanged))},
-        {"loopOpenFlagChanged", bool(connect(m_plant, &Plant::loopOpenFlagChanged, this, &Ov4kApp::onLoopOpenFlagChanged))},
-        {"cpuDataChanged", bool(connect(m_plant, QOverload<CPUDevice>::of(&Plant::cpuDataChanged), this,
-                                        &Ov4kApp::onCPUDataChangedFromPlantData))},
-        {"cpuDescriptionChanged", bool(connect(m_plant, &Plant::cpuDescriptionChanged, this, &Ov4kApp::onCPUDescriptionChanged))},
-        {"cpuLibCountChanged", bool(connect(m_plant, &Plant::cpuLibCountChanged, this, &Ov4kApp::onCPULibCountChanged))},
+        {"loopOpenFlagChanged",
+         bool(connect(m_plant, &Plant::loopOpenFlagChanged, this, &Ov4kApp::onLoopOpenFlagChanged))},
+        {"cpuDataChanged",
+         bool(connect(m_plant, QOverload<CPUDevice>::of(&Plant::cpuDataChanged), this,
+                      &Ov4kApp::onCPUDataChangedFromPlantData))},
+        {"cpuDescriptionChanged",
+         bool(connect(m_plant, &Plant::cpuDescriptionChanged, this, &Ov4kApp::onCPUDescriptionChanged))},
+        {"cpuLibCountChanged",
+         bool(connect(m_plant, &Plant::cpuLibCountChanged, this, &Ov4kApp::onCPULibCountChanged))},
         // The tree as it stands now; without one these fail and are logged.
-        {"loopTypeChanged", m_plantTreeModel
-                                && bool(connect(m_plant, &Plant::loopTypeChanged, m_plantTreeModel, &OvPlantModel::onLoopTypeChanged))},
-        {"loopOpenFlagChanged", m_plantTreeModel
-                                    && bool(connect(m_plant, &Plant::loopOpenFlagChanged, m_plantTreeModel,
-                                                    &OvPlantModel::onLoopOpenFlagChanged))},
+        {"loopTypeChanged",
+         m_plantTreeModel
+             && bool(connect(m_plant, &Plant::loopTypeChanged, m_plantTreeModel, &OvPlantModel::onLoopTypeChanged))},
+        {"loopOpenFlagChanged",
+         m_plantTreeModel
+             && bool(connect(m_plant, &Plant::loopOpenFlagChanged, m_plantTreeModel,
+                             &OvPlantModel::onLoopOpenFlagChanged))},
     };
     for (const Row& row : rows) {
         if (!row.ok)
@@ -191,24 +201,27 @@ void Ov4kApp::createPlantTreeModel()
         bool ok;
     };
     const Row rows[] = {
-        {"generalParametersPageSelected", bool(connect(tree, &OvPlantModel::generalParametersPageSelected, this,
-                                                       &Ov4kApp::onGeneralParametersPageSelected))},
-        {"generalAreasPageSelected", bool(connect(tree, &OvPlantModel::generalAreasPageSelected, this,
-                                                  &Ov4kApp::onGeneralAreasPageSelected))},
-        {"generalGroupsPageSelected", bool(connect(tree, &OvPlantModel::generalGroupsPageSelected, this,
-                                                   &Ov4kApp::onGeneralGroupsPageSelected))},
-        {"generalCPUsPageSelected", bool(connect(tree, &OvPlantModel::generalCPUsPageSelected, this,
-                                                 &Ov4kApp::onGeneralCPUsPageSelected))},
+        {"generalParametersPageSelected",
+         bool(connect(tree, &OvPlantModel::generalParametersPageSelected, this,
+                      &Ov4kApp::onGeneralParametersPageSelected))},
+        {"generalAreasPageSelected",
+         bool(connect(tree, &OvPlantModel::generalAreasPageSelected, this, &Ov4kApp::onGeneralAreasPageSelected))},
+        {"generalGroupsPageSelected",
+         bool(connect(tree, &OvPlantModel::generalGroupsPageSelected, this, &Ov4kApp::onGeneralGroupsPageSelected))},
+        {"generalCPUsPageSelected",
+         bool(connect(tree, &OvPlantModel::generalCPUsPageSelected, this, &Ov4kApp::onGeneralCPUsPageSelected))},
         {"cpuPageSelected", bool(connect(tree, &OvPlantModel::cpuPageSelected, this, &Ov4kApp::onCpuPageSelected))},
         {"loopPageSelected", bool(connect(tree, &OvPlantModel::loopPageSelected, this, &Ov4kApp::onLoopPageSelected))},
-        {"plantInfoPageSelected", bool(connect(tree, &OvPlantModel::plantInfoPageSelected, this,
-                                               &Ov4kApp::onPlantInfoPageSelected))},
-        {"pwdMngPageSelected", bool(connect(tree, &OvPlantModel::pwdMngPageSelected, this, &Ov4kApp::onPwdMngPageSelected))},
-        {"repeatersPageSelected", bool(connect(tree, &OvPlantModel::repeatersPageSelected, this,
-                                               &Ov4kApp::onRepeatersPageSelected))},
-        {"pointPageSelected", bool(connect(tree, &OvPlantModel::pointPageSelected, this, &Ov4kApp::onPointPageSelected))},
-        {"annunciatorPageSelected", bool(connect(tree, &OvPlantModel::annunciatorPageSelected, this,
-                                                 &Ov4kApp::onAnnunciatorPageSelected))},
+        {"plantInfoPageSelected",
+         bool(connect(tree, &OvPlantModel::plantInfoPageSelected, this, &Ov4kApp::onPlantInfoPageSelected))},
+        {"pwdMngPageSelected",
+         bool(connect(tree, &OvPlantModel::pwdMngPageSelected, this, &Ov4kApp::onPwdMngPageSelected))},
+        {"repeatersPageSelected",
+         bool(connect(tree, &OvPlantModel::repeatersPageSelected, this, &Ov4kApp::onRepeatersPageSelected))},
+        {"pointPageSelected",
+         bool(connect(tree, &OvPlantModel::pointPageSelected, this, &Ov4kApp::onPointPageSelected))},
+        {"annunciatorPageSelected",
+         bool(connect(tree, &OvPlantModel::annunciatorPageSelected, this, &Ov4kApp::onAnnunciatorPageSelected))},
         {"selectAreaIndex", bool(connect(this, &Ov4kApp::selectAreaIndex, tree, &OvPlantModel::onSelectAreaIndex))},
         {"selectGroupIndex", bool(connect(this, &Ov4kApp::selectGroupIndex, tree, &OvPlantModel::onSelectGroupIndex))},
         {"selectSensor", bool(connect(this, &Ov4kApp::selectSensor, tree, &OvPlantModel::onSelectSensor))},
@@ -383,7 +396,8 @@ void Ov4kApp::openFile(QString& path)
     WaitCursor cursor;
     if (m_plant)
         m_plant->setDefaultParameters();
-    qDebug() << "openFile" << "File selezionato:" << path;
+    qDebug() << "openFile"
+             << "File selezionato:" << path;
     createPlant();
     if (!m_plant)
         return;
@@ -453,10 +467,11 @@ void Ov4kApp::onOpenFileMenu()
     request.title = qtTrId("USR_MSG_PICK_UP_PLANT_FILE");
     request.start = m_parameters->getLastFilePath();
     request.filter = qtTrId("USR_MSG_FILE_FILTER") + QStringLiteral("(*") + m_parameters->getDefaultFileExtensione()
-                     + QLatin1Char(')');
+        + QLatin1Char(')');
     QString path = PlantDialogs::chooseFile(request);
     if (path.isEmpty()) {
-        qDebug() << "onOpenFileMenu" << "Nessun file selezionato.";
+        qDebug() << "onOpenFileMenu"
+                 << "Nessun file selezionato.";
         return;
     }
     openFile(path);
@@ -490,10 +505,11 @@ void Ov4kApp::onImportBtnClicked()
     request.title = qtTrId("USR_MSG_PICK_UP_PLANT_BIN_FILE");
     request.start = m_parameters->getLastFilePath();
     request.filter = qtTrId("USR_MSG_FILE_BIN_FILTER") + QStringLiteral("(*")
-                     + m_parameters->getDefaultFileBinExtensione() + QLatin1Char(')');
+        + m_parameters->getDefaultFileBinExtensione() + QLatin1Char(')');
     QString path = PlantDialogs::chooseFile(request);
     if (path.isEmpty())
-        qDebug() << "onImportBtnClicked" << "Nessun file selezionato.";
+        qDebug() << "onImportBtnClicked"
+                 << "Nessun file selezionato.";
     else
         openFile(path);
     qDebug() << "<<<";
@@ -508,7 +524,7 @@ bool Ov4kApp::isDragValid(const QString& url) const
         return true;
     // Loop files ("MNT") are taken on the loop page, which comes with the tree model.
     return suffix.compare(QLatin1String("bin"), Qt::CaseInsensitive) == 0
-           || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+        || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
 }
 
 void Ov4kApp::fileDrop(const QString& text)
@@ -544,10 +560,8 @@ bool Ov4kApp::isInputEvent(const QEvent* event) const
     case QEvent::Close:
     case QEvent::DragEnter:
     case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
+    case QEvent::Drop: return true;
+    default: return false;
     }
 }
 
@@ -657,10 +671,8 @@ bool Ov4kApp::askToSave(uint acceptedState)
     message.buttons = PlantMessage::Save | PlantMessage::Discard | PlantMessage::Cancel;
     message.defaultButton = PlantMessage::Save;
     switch (PlantDialogs::show(message)) {
-    case PlantMessage::Cancel:
-        return false;
-    case PlantMessage::Discard:
-        return true;
+    case PlantMessage::Cancel: return false;
+    case PlantMessage::Discard: return true;
     case PlantMessage::Save:
         if (savePlant(false)) {
             m_plant->modifyPlantData(false);
@@ -670,9 +682,7 @@ bool Ov4kApp::askToSave(uint acceptedState)
         if (m_fileStatus != 0)
             critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
         return false;
-    default:
-        m_fileStatus = 3840;
-        return false;
+    default: m_fileStatus = 3840; return false;
     }
 }
 

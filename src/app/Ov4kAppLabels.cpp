@@ -7,9 +7,9 @@
 #include "ZpData/Layouts/interface.h"
 #include "app/ApplicationLog.h"
 #include "app/Configuration.h"
-#include "app/cpuTypeModel.h"
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
+#include "app/cpuTypeModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/Plant.h"
@@ -30,8 +30,7 @@ void Ov4kApp::loadTranslation()
     // A file beside the program replaces the built-in one without a rebuild.
     QString path = applicationDirPath() + QStringLiteral("/translations/") + name;
     if (!QFile::exists(path)) {
-        path = QStringLiteral(":/translations/") + base.toLower() + QLatin1Char('_') + code
-               + QStringLiteral(".qm");
+        path = QStringLiteral(":/translations/") + base.toLower() + QLatin1Char('_') + code + QStringLiteral(".qm");
         qInfo() << "translatorUrl = " << path;
     }
     m_translator = new QTranslator(this);
@@ -139,14 +138,12 @@ QString Ov4kApp::getApplicationFileName() const
 
 QString Ov4kApp::getApplicationVersionLabel() const
 {
-    return qtTrId("ID_OV_VERSION_LBL") + QLatin1Char(' ')
-           + versionToString(qMakePair(m_majorVersion, m_minorVersion));
+    return qtTrId("ID_OV_VERSION_LBL") + QLatin1Char(' ') + versionToString(qMakePair(m_majorVersion, m_minorVersion));
 }
 
 QString Ov4kApp::getPanelDataVersionLabel() const
 {
-    return qtTrId("PANEL_DATA_VERSION") + QStringLiteral(" 0x")
-           + QString::number(g_zpDataVersion, 16).toUpper();
+    return qtTrId("PANEL_DATA_VERSION") + QStringLiteral(" 0x") + QString::number(g_zpDataVersion, 16).toUpper();
 }
 
 QString Ov4kApp::getCopyRightInfo() const

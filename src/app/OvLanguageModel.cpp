@@ -118,8 +118,7 @@ QHash<int, QByteArray> OvLanguageModel::roleNames() const
 
 QVariant OvLanguageModel::iconName(int row) const
 {
-    const QString icon = QStringLiteral("../Resources/") + languageCode(m_files.at(row))
-                         + QStringLiteral(".png");
+    const QString icon = QStringLiteral("../Resources/") + languageCode(m_files.at(row)) + QStringLiteral(".png");
     qDebug().nospace().noquote() << "OvLanguageModel::data:Role: " << lgIconName << " output = " << icon;
     return icon;
 }

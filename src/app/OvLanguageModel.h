@@ -6,8 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-class OvLanguageModel : public QAbstractTableModel
-{
+class OvLanguageModel : public QAbstractTableModel {
     Q_OBJECT
     // The scene appends it to every translated text; modelChanged after a switch makes those
     // bindings evaluate again, which installing a translator alone does not.
@@ -54,8 +53,7 @@ public slots:
     void onApplicationLanguageChanged();
 
 private:
-    struct RoleEntry
-    {
+    struct RoleEntry {
         int role;
         const char* name;
         QVariant (OvLanguageModel::*value)(int row) const;

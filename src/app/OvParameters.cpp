@@ -25,8 +25,7 @@ const char* const kLastPathKey = "defaultPath";
 const char* const kLanguageKey = "defaultLanguage";
 const char* const kObsoleteAlertKey = "allertForObsoletePlantFileVersion";
 
-struct SettingRow
-{
+struct SettingRow {
     const char* key; // under "genParameters/"; the spelling is what stored settings hold
     bool isBool;
     int defaultValue;
@@ -36,35 +35,35 @@ struct SettingRow
 
 // Indexed by OvParameters::Setting.
 const SettingRow kSettings[OvParameters::SettingCount] = {
-    { "DriftAllertDefVal", true, 0, 0, 0 },
-    { "StoragePrintDefVal", true, 0, 0, 0 },
-    { "WalkTestDefVal", false, 0, 0, 0 },
-    { "FlashingStatDefVal", true, 0, 0, 0 },
-    { "SirenInstantActivationDefVal", true, 1, 0, 0 },
-    { "SirenDelayTimeDefVal", false, 0, 0, 600 },
-    { "AllarmsTxDelayTimeDefVal", false, 0, 0, 600 },
-    { "EvacuationChecksDefVal", true, 0, 0, 0 },
-    { "AcknowledgementInhibitionTimeDefVal", false, 0, 0, 255 },
-    { "AutoAcknowledgementStatDefVal", true, 0, 0, 0 },
-    { "AutoAcknowledgementTimeDefVal", false, 0, 0, 2040 },
-    { "FailureSystemTimeDefVal", false, 0, 0, 300 },
-    { "FailureTxTimeDefVal", false, 0, 0, 600 },
-    { "DetectorsCheckStatDefVal", true, 0, 0, 0 },
-    { "DetectorsCheckTimeDefVal", false, 0, 0, 50 },
-    { "FalseFailureTimeTypeIDDefVal", false, 8, 1, 30 },
-    { "OpenCircuitsFailureTimeDefVal", false, 10, 1, 30 },
-    { "CameraLowValueTimeFailureDefVal", false, 20, 1, 30 },
-    { "SirenSoundTypeDefVal", false, 1, 1, 33 },
-    { "SirenVolumeDefVal", false, 1, 1, 4 },
-    { "PrinterStatDefVal", true, 0, 0, 0 },
-    { "PrinterParityDefVal", false, 0, 0, 0 },
-    { "PrinterBaudRateDefVal", false, 9600, 0, 0 },
-    { "SirenPhaseStatDefVal", true, 0, 0, 0 },
-    { "SerialNumbersCheckStatDefVal", true, 0, 0, 0 },
-    { "FailureIvalidResponseTimeDefVal", false, 5, 1, 30 },
-    { "FaultMaintenanceTimeDefVal", false, 216, 1, 216 },
-    { "PreAlarmLevelDefVal", false, 70, 0, 0 },
-    { "SirenCorrelationDefVal", true, 1, 0, 0 },
+    {"DriftAllertDefVal", true, 0, 0, 0},
+    {"StoragePrintDefVal", true, 0, 0, 0},
+    {"WalkTestDefVal", false, 0, 0, 0},
+    {"FlashingStatDefVal", true, 0, 0, 0},
+    {"SirenInstantActivationDefVal", true, 1, 0, 0},
+    {"SirenDelayTimeDefVal", false, 0, 0, 600},
+    {"AllarmsTxDelayTimeDefVal", false, 0, 0, 600},
+    {"EvacuationChecksDefVal", true, 0, 0, 0},
+    {"AcknowledgementInhibitionTimeDefVal", false, 0, 0, 255},
+    {"AutoAcknowledgementStatDefVal", true, 0, 0, 0},
+    {"AutoAcknowledgementTimeDefVal", false, 0, 0, 2040},
+    {"FailureSystemTimeDefVal", false, 0, 0, 300},
+    {"FailureTxTimeDefVal", false, 0, 0, 600},
+    {"DetectorsCheckStatDefVal", true, 0, 0, 0},
+    {"DetectorsCheckTimeDefVal", false, 0, 0, 50},
+    {"FalseFailureTimeTypeIDDefVal", false, 8, 1, 30},
+    {"OpenCircuitsFailureTimeDefVal", false, 10, 1, 30},
+    {"CameraLowValueTimeFailureDefVal", false, 20, 1, 30},
+    {"SirenSoundTypeDefVal", false, 1, 1, 33},
+    {"SirenVolumeDefVal", false, 1, 1, 4},
+    {"PrinterStatDefVal", true, 0, 0, 0},
+    {"PrinterParityDefVal", false, 0, 0, 0},
+    {"PrinterBaudRateDefVal", false, 9600, 0, 0},
+    {"SirenPhaseStatDefVal", true, 0, 0, 0},
+    {"SerialNumbersCheckStatDefVal", true, 0, 0, 0},
+    {"FailureIvalidResponseTimeDefVal", false, 5, 1, 30},
+    {"FaultMaintenanceTimeDefVal", false, 216, 1, 216},
+    {"PreAlarmLevelDefVal", false, 70, 0, 0},
+    {"SirenCorrelationDefVal", true, 1, 0, 0},
 };
 
 QString settingKey(OvParameters::Setting setting)

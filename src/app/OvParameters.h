@@ -6,8 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-class OvParameters : public QObject
-{
+class OvParameters : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool driftAllertDefVal READ driftAllertDefVal)
     Q_PROPERTY(bool storagePrintDefVal READ storagePrintDefVal)

@@ -7,8 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-class OvParametersReference : public QObject
-{
+class OvParametersReference : public QObject {
     Q_OBJECT
 
 public:
@@ -35,10 +34,22 @@ public:
     Q_INVOKABLE int getAllarmsTxDelayTimeMinVal() const { return lower(OvParameters::AllarmsTxDelayTime); }
     Q_INVOKABLE int getAllarmsTxDelayTimeMaxVal() const { return upper(OvParameters::AllarmsTxDelayTime); }
     Q_INVOKABLE bool getEvacuationChecksDefVal() const { return flag(OvParameters::EvacuationChecks); }
-    Q_INVOKABLE int getAcknowledgementInhibitionTimeDefVal() const { return number(OvParameters::AcknowledgementInhibitionTime); }
-    Q_INVOKABLE int getAcknowledgementInhibitionTime() const { return number(OvParameters::AcknowledgementInhibitionTime); }
-    Q_INVOKABLE int getAcknowledgementInhibitionTimeMinVal() const { return lower(OvParameters::AcknowledgementInhibitionTime); }
-    Q_INVOKABLE int getAcknowledgementInhibitionTimeMaxVal() const { return upper(OvParameters::AcknowledgementInhibitionTime); }
+    Q_INVOKABLE int getAcknowledgementInhibitionTimeDefVal() const
+    {
+        return number(OvParameters::AcknowledgementInhibitionTime);
+    }
+    Q_INVOKABLE int getAcknowledgementInhibitionTime() const
+    {
+        return number(OvParameters::AcknowledgementInhibitionTime);
+    }
+    Q_INVOKABLE int getAcknowledgementInhibitionTimeMinVal() const
+    {
+        return lower(OvParameters::AcknowledgementInhibitionTime);
+    }
+    Q_INVOKABLE int getAcknowledgementInhibitionTimeMaxVal() const
+    {
+        return upper(OvParameters::AcknowledgementInhibitionTime);
+    }
     Q_INVOKABLE bool getAutoAcknowledgementStatDefVal() const { return flag(OvParameters::AutoAcknowledgementStat); }
     Q_INVOKABLE bool getAutoAcknowledgementStat() const { return flag(OvParameters::AutoAcknowledgementStat); }
     Q_INVOKABLE int getAutoAcknowledgementTimeDefVal() const { return number(OvParameters::AutoAcknowledgementTime); }
@@ -66,10 +77,19 @@ public:
     Q_INVOKABLE int getOpenCircuitsFailureTime() const { return number(OvParameters::OpenCircuitsFailureTime); }
     Q_INVOKABLE int getOpenCircuitsFailureTimeMinVal() const { return lower(OvParameters::OpenCircuitsFailureTime); }
     Q_INVOKABLE int getOpenCircuitsFailureTimeMaxVal() const { return upper(OvParameters::OpenCircuitsFailureTime); }
-    Q_INVOKABLE int getCameraLowValueTimeFailureDefVal() const { return number(OvParameters::CameraLowValueTimeFailure); }
+    Q_INVOKABLE int getCameraLowValueTimeFailureDefVal() const
+    {
+        return number(OvParameters::CameraLowValueTimeFailure);
+    }
     Q_INVOKABLE int getCameraLowValueTimeFailure() const { return number(OvParameters::CameraLowValueTimeFailure); }
-    Q_INVOKABLE int getCameraLowValueTimeFailureMinVal() const { return lower(OvParameters::CameraLowValueTimeFailure); }
-    Q_INVOKABLE int getCameraLowValueTimeFailureMaxVal() const { return upper(OvParameters::CameraLowValueTimeFailure); }
+    Q_INVOKABLE int getCameraLowValueTimeFailureMinVal() const
+    {
+        return lower(OvParameters::CameraLowValueTimeFailure);
+    }
+    Q_INVOKABLE int getCameraLowValueTimeFailureMaxVal() const
+    {
+        return upper(OvParameters::CameraLowValueTimeFailure);
+    }
     // The siren and the evacuation sound share one sound type and one volume.
     Q_INVOKABLE int getSirenSoundTypeDefVal() const { return number(OvParameters::SirenSoundType); }
     Q_INVOKABLE int getSirenSoundType() const { return number(OvParameters::SirenSoundType); }
@@ -90,10 +110,19 @@ public:
     Q_INVOKABLE bool getSirenPhaseStat() const { return flag(OvParameters::SirenPhaseStat); }
     Q_INVOKABLE bool getSerialNumbersCheckStatDefVal() const { return flag(OvParameters::SerialNumbersCheckStat); }
     Q_INVOKABLE bool getSerialNumbersCheckStat() const { return flag(OvParameters::SerialNumbersCheckStat); }
-    Q_INVOKABLE int getFailureInvalidResponseTimeDefVal() const { return number(OvParameters::FailureInvalidResponseTime); }
+    Q_INVOKABLE int getFailureInvalidResponseTimeDefVal() const
+    {
+        return number(OvParameters::FailureInvalidResponseTime);
+    }
     Q_INVOKABLE int getFailureInvalidResponseTime() const { return number(OvParameters::FailureInvalidResponseTime); }
-    Q_INVOKABLE int getFailureInvalidResponseTimeMinVal() const { return lower(OvParameters::FailureInvalidResponseTime); }
-    Q_INVOKABLE int getFailureInvalidResponseTimeMaxVal() const { return upper(OvParameters::FailureInvalidResponseTime); }
+    Q_INVOKABLE int getFailureInvalidResponseTimeMinVal() const
+    {
+        return lower(OvParameters::FailureInvalidResponseTime);
+    }
+    Q_INVOKABLE int getFailureInvalidResponseTimeMaxVal() const
+    {
+        return upper(OvParameters::FailureInvalidResponseTime);
+    }
     Q_INVOKABLE int getFaultMaintenanceTimeDefVal() const { return number(OvParameters::FaultMaintenanceTime); }
     Q_INVOKABLE int getFaultMaintenanceTime() const { return number(OvParameters::FaultMaintenanceTime); }
     Q_INVOKABLE int getFaultMaintenanceTimeMinVal() const { return lower(OvParameters::FaultMaintenanceTime); }
@@ -109,8 +138,14 @@ public:
     Q_INVOKABLE int getDirectGroupMaxCount() const { return m_store->directGroupMaxCount(); }
     Q_INVOKABLE int getDirectGroupDefCount() const { return m_store->directGroupDefCount(); }
     Q_INVOKABLE int getGroupMaxCount() const { return m_store->groupMaxCount(); }
-    Q_INVOKABLE bool getHightSensibilityGroupEnabledDefValue() const { return m_store->highSensibilityGroupEnabledDefValue(); }
-    Q_INVOKABLE bool getLowSensibilityGroupEnabledDefValue() const { return m_store->lowSensibilityGroupEnabledDefValue(); }
+    Q_INVOKABLE bool getHightSensibilityGroupEnabledDefValue() const
+    {
+        return m_store->highSensibilityGroupEnabledDefValue();
+    }
+    Q_INVOKABLE bool getLowSensibilityGroupEnabledDefValue() const
+    {
+        return m_store->lowSensibilityGroupEnabledDefValue();
+    }
     Q_INVOKABLE int getActiveOutputModuleCount() const { return 0; }
     Q_INVOKABLE int getMxAreasCount() const { return m_store->mxAreasCount(); }
     Q_INVOKABLE int getMxRepeatersCount() const { return m_store->mxRepeatersCount(); }
@@ -122,8 +157,14 @@ public:
     Q_INVOKABLE void setLastFilePath(const QString& path) { m_store->setLastFilePath(path); }
     Q_INVOKABLE QString getActualLanguage() const { return m_store->actualLanguage(); }
     Q_INVOKABLE void setActualLanguage(const QString& code) { m_store->setActualLanguage(code); }
-    Q_INVOKABLE bool getAlertAgainstObsoletePlantFileVersion() const { return m_store->alertAgainstObsoletePlantFileVersion(); }
-    Q_INVOKABLE void setAlertAgainstObsoletePlantFileVersion(bool on) { m_store->setAlertAgainstObsoletePlantFileVersion(on); }
+    Q_INVOKABLE bool getAlertAgainstObsoletePlantFileVersion() const
+    {
+        return m_store->alertAgainstObsoletePlantFileVersion();
+    }
+    Q_INVOKABLE void setAlertAgainstObsoletePlantFileVersion(bool on)
+    {
+        m_store->setAlertAgainstObsoletePlantFileVersion(on);
+    }
 
     Q_INVOKABLE void addToRecentOpenFile(const QString& path) { m_store->addToRecentOpenFile(path); }
     Q_INVOKABLE void clearRecentOpenFile() { m_store->clearRecentOpenFile(); }

@@ -12,18 +12,12 @@ const int kColumns = 2;
 
 // Registered in this order; the Medium one gives the application font family.
 const char* const kFontFiles[] = {
-    ":/Resources/fonts/FernholdtSansWebBlack.ttf",
-    ":/Resources/fonts/FernholdtSansWebBlackItalic.ttf",
-    ":/Resources/fonts/FernholdtSansWebBold.ttf",
-    ":/Resources/fonts/FernholdtSansWebBoldItalic.ttf",
-    ":/Resources/fonts/FernholdtSansWebBook.ttf",
-    ":/Resources/fonts/FernholdtSansWebBookItalic.ttf",
-    ":/Resources/fonts/FernholdtSansWebExtraBold.ttf",
-    ":/Resources/fonts/FernholdtSansWebExtraboldItalic.ttf",
-    ":/Resources/fonts/FernholdtSansWebLight.ttf",
-    ":/Resources/fonts/FernholdtSansWebLightItalic.ttf",
-    ":/Resources/fonts/FernholdtSansWebMedium.ttf",
-    ":/Resources/fonts/FernholdtSansWebMediumItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebBlack.ttf",     ":/Resources/fonts/FernholdtSansWebBlackItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebBold.ttf",      ":/Resources/fonts/FernholdtSansWebBoldItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebBook.ttf",      ":/Resources/fonts/FernholdtSansWebBookItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebExtraBold.ttf", ":/Resources/fonts/FernholdtSansWebExtraboldItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebLight.ttf",     ":/Resources/fonts/FernholdtSansWebLightItalic.ttf",
+    ":/Resources/fonts/FernholdtSansWebMedium.ttf",    ":/Resources/fonts/FernholdtSansWebMediumItalic.ttf",
 };
 const int kMediumFont = 10;
 } // namespace
@@ -104,8 +98,7 @@ QHash<int, QByteArray> OvThemeMdl::roleNames() const
 
 QVariant OvThemeMdl::iconName(int row) const
 {
-    return row == m_themeIndex ? QStringLiteral("../Resources/tickOn.png")
-                               : QStringLiteral("../Resources/null.png");
+    return row == m_themeIndex ? QStringLiteral("../Resources/tickOn.png") : QStringLiteral("../Resources/null.png");
 }
 
 QVariant OvThemeMdl::active(int row) const

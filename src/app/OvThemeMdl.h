@@ -6,8 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-class OvThemeMdl : public QAbstractTableModel
-{
+class OvThemeMdl : public QAbstractTableModel {
     Q_OBJECT
     Q_PROPERTY(QString emptyString READ getEmptyString NOTIFY modelChanged)
     Q_PROPERTY(QString fontFamily READ getFont WRITE setFont NOTIFY currentFontChanged)
@@ -75,8 +74,7 @@ signals:
     void currentFontChanged();
 
 private:
-    struct RoleEntry
-    {
+    struct RoleEntry {
         int role;
         const char* name;
         QVariant (OvThemeMdl::*value)(int row) const;

@@ -2,8 +2,7 @@
 // Millisecond stopwatch on the monotonic clock; it stamps the application log.
 #include <cstdint>
 
-class Stopwatch
-{
+class Stopwatch {
 public:
     constexpr Stopwatch() = default;
 

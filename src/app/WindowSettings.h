@@ -1,8 +1,7 @@
 #pragma once
 // Size, maximized state and theme of the main window, kept in settings group "mainWnd".
 
-class WindowSettings
-{
+class WindowSettings {
 public:
     WindowSettings() = default;
 

@@ -5,8 +5,7 @@
 #include <QDebug>
 
 namespace {
-struct RoleRow
-{
+struct RoleRow {
     int role;
     const char* name;
 };

@@ -6,8 +6,7 @@
 #include <QList>
 #include <QStringList>
 
-class cpuTypeModel : public QAbstractListModel
-{
+class cpuTypeModel : public QAbstractListModel {
     Q_OBJECT
 
 public:

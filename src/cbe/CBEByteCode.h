@@ -33,15 +33,15 @@ enum Opcode : u8 {
 
 // Second nibble after OP_KEYWORD.
 enum Keyword : u8 {
-    KW_OPEN = 0x0,   // "("
-    KW_CLOSE = 0x1,  // ")"
+    KW_OPEN = 0x0,  // "("
+    KW_CLOSE = 0x1, // ")"
     KW_OR = 0x2,
     KW_AND = 0x3,
     KW_NOT = 0x4,
     KW_XGRP = 0x5,
-    KW_DEL = 0x6,    // delay mm ss, then duration mm ss or FFFF
-    KW_TIM = 0x7,    // day part (OP_WEEKDAYS or OP_DATE), then hh mm hh mm or FFFFFFFF
-    KW_SDEL = 0x8,   // as KW_DEL
+    KW_DEL = 0x6,  // delay mm ss, then duration mm ss or FFFF
+    KW_TIM = 0x7,  // day part (OP_WEEKDAYS or OP_DATE), then hh mm hh mm or FFFFFFFF
+    KW_SDEL = 0x8, // as KW_DEL
     KW_PRE = 0x9,
     KW_FLT = 0xA,
     KW_DIS = 0xB,
@@ -78,8 +78,7 @@ struct WeekdayName {
     u8 bit;
 };
 constexpr WeekdayName kWeekdays[7] = {
-    {"SU", DAY_SU}, {"MO", DAY_MO}, {"TU", DAY_TU}, {"WE", DAY_WE},
-    {"TH", DAY_TH}, {"FR", DAY_FR}, {"SA", DAY_SA},
+    {"SU", DAY_SU}, {"MO", DAY_MO}, {"TU", DAY_TU}, {"WE", DAY_WE}, {"TH", DAY_TH}, {"FR", DAY_FR}, {"SA", DAY_SA},
 };
 
 // The 24-bit operand value of a PackedAddress and back.

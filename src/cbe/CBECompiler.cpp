@@ -79,44 +79,27 @@ u32 cbeCompileErrorToUserError(int code)
         return 65535;
     switch (code) {
     case 0:
-    case 5:
-        return 534;
-    case 1:
-        return 535;
-    case 2:
-        return 578;
-    case 3:
-        return 579;
-    case 4:
-        return 536;
-    case 6:
-        return 537;
-    case 7:
-        return 538;
-    case 8:
-        return 577;
-    case 9:
-        return 528;
+    case 5: return 534;
+    case 1: return 535;
+    case 2: return 578;
+    case 3: return 579;
+    case 4: return 536;
+    case 6: return 537;
+    case 7: return 538;
+    case 8: return 577;
+    case 9: return 528;
     case 20:
-    case 25:
-        return 549;
-    case 26:
-        return 554;
+    case 25: return 549;
+    case 26: return 554;
     case 27:
-    case 28:
-        return 555;
-    case 29:
-        return 556;
-    case 30:
-        return 557;
+    case 28: return 555;
+    case 29: return 556;
+    case 30: return 557;
     case 31:
-    case 38:
-        return 558;
+    case 38: return 558;
     case 32:
-    case 33:
-        return 559;
-    default:
-        break;
+    case 33: return 559;
+    default: break;
     }
     if (code >= 10 && code <= 19)
         return u32(539 + (code - 10));

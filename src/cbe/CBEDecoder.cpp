@@ -1,8 +1,8 @@
 #include "cbe/CBEDecoder.h"
 
-#include "cbe/CBEByteCode.h"
-#include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "cbe/CBEByteCode.h"
 
 #include <cstring>
 
@@ -14,8 +14,8 @@ const char kHexDigits[] = "0123456789ABCDEF";
 
 // Keyword texts by the nibble after OP_KEYWORD; null where no keyword is defined.
 const char* const kKeywordTexts[16] = {
-    "(",    nullptr, "OR(", "AND(", "NOT(", "XGRP(", "DEL(", "TIM(",
-    "SDEL(", "PRE(", "FLT(", "DIS(", "TAC(", nullptr, "TONE(", nullptr,
+    "(",     nullptr, "OR(",  "AND(", "NOT(", "XGRP(", "DEL(",  "TIM(",
+    "SDEL(", "PRE(",  "FLT(", "DIS(", "TAC(", nullptr, "TONE(", nullptr,
 };
 
 const char kDateSeparators[3] = {'-', '-', ' '};
@@ -62,11 +62,8 @@ public:
                 if (!point(op == OP_MODULE))
                     return fail();
                 break;
-            case OP_END:
-                m_out[m_length] = '\0';
-                return 0;
-            default:
-                return fail();
+            case OP_END: m_out[m_length] = '\0'; return 0;
+            default: return fail();
             }
         }
     }
@@ -170,14 +167,10 @@ private:
                 return false;
         switch (kw) {
         case KW_DEL:
-        case KW_SDEL:
-            return times();
-        case KW_TIM:
-            return day_part() && times();
-        case KW_TONE:
-            return tone();
-        default:
-            return true;
+        case KW_SDEL: return times();
+        case KW_TIM: return day_part() && times();
+        case KW_TONE: return tone();
+        default: return true;
         }
     }
 
@@ -296,4 +289,3 @@ int CBEExpr_ToString(CBEDecodeRequest* request)
     request->textLength = decoder.text_length();
     return result;
 }
-

@@ -4,11 +4,11 @@
 #include "OS/TraceLog.h"
 #include "OS/os.h"
 #include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Layouts/GroupProg.h"
-#include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -258,7 +258,8 @@ void write_status(u8* area, const CBEEvent& e)
     }
     static const u8 kStates[16] = {0, 0, 0, 0, 0, 0, 0, 3, 2, 1, 0, 0, 0, 3, 1, 0};
     const u8 type = e.b[0];
-    if ((type < CBE_EV_SENSOR_ALARM || type > CBE_EV_SENSOR_NORMAL) && (type < CBE_EV_MODULE_ON || type > CBE_EV_MODULE_OFF))
+    if ((type < CBE_EV_SENSOR_ALARM || type > CBE_EV_SENSOR_NORMAL)
+        && (type < CBE_EV_MODULE_ON || type > CBE_EV_MODULE_OFF))
         return;
     const PackedAddress a = addr_of(e);
     trace(CH_STATUS, "CBE_WriteCBEStatusTable type:%u C%uL%u%c%u.%u\n", type, a.get_cpu() + 1, a.get_line() + 1,
@@ -460,9 +461,7 @@ int L_LLPutCBEEvent(const CBEEvent& e)
         trace(CH_QUEUE, "L_LLPutCBEEvent C%uL%uM%u.%u  edg:%u\n", a.get_cpu() + 1, a.get_line() + 1,
               a.get_address() + 1, a.get_sub() + 1, e.b[0] == CBE_EV_MODULE_ON ? 1u : 0u);
         break;
-    default:
-        trace(CH_QUEUE, "L_LLPutCBEEvent type:%u non gestito\n", e.b[0]);
-        break;
+    default: trace(CH_QUEUE, "L_LLPutCBEEvent type:%u non gestito\n", e.b[0]); break;
     }
     Ring& r = g_state.rings[CBE_Q_LL];
     const int stored = append(r, e);

@@ -2,14 +2,14 @@
 #include "cbe/CBEByteCode.h"
 #include "cbe/CBEEngineState.h"
 
+#include "DataBlock/bytes.h"
 #include "OS/TraceLog.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/DeviceAuxProg.h"
-#include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Layouts/DeviceStatusProg.h"
-#include "ZpData/Values/PanelModel.h"
 #include "ZpData/Layouts/ZpxProg.h"
-#include "DataBlock/bytes.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <cstdio>
 #include <cstring>
@@ -104,8 +104,7 @@ bool group_true(u16 g)
 bool device_true(const PackedAddress& a, u8 mode)
 {
     switch (mode) {
-    case MODE_TAC:
-        return false;
+    case MODE_TAC: return false;
     case MODE_DIS: {
         const DeviceLocation where = locate(a);
         if (!where.found())
@@ -129,9 +128,7 @@ u8 evaluate_list(Context& c, bool all)
         const u8 n = c.nibble();
         bool v = false;
         switch (n) {
-        case cbe::OP_GROUP:
-            v = group_true(c.value12());
-            break;
+        case cbe::OP_GROUP: v = group_true(c.value12()); break;
         case cbe::OP_KEYWORD: {
             const u8 k = c.nibble();
             if (k == cbe::KW_CLOSE)
@@ -141,16 +138,10 @@ u8 evaluate_list(Context& c, bool all)
                 return all ? u8(count > 0 && every && v) : u8(any || v);
             break;
         }
-        case cbe::OP_ZONE:
-            c.value12();
-            break;
+        case cbe::OP_ZONE: c.value12(); break;
         case cbe::OP_SENSOR:
-        case cbe::OP_MODULE:
-            v = device_true(c.packed(), c.mode);
-            break;
-        default:
-            c.err = CBE_EVAL_OPERAND;
-            return all ? u8(count > 0 && every) : u8(any);
+        case cbe::OP_MODULE: v = device_true(c.packed(), c.mode); break;
+        default: c.err = CBE_EVAL_OPERAND; return all ? u8(count > 0 && every) : u8(any);
         }
         ++count;
         any = any || v;
@@ -187,8 +178,7 @@ u8 delay_step(Context& c, bool inner)
             return 0;
         }
         return 1;
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
@@ -262,10 +252,8 @@ u8 evaluate_operator(Context& c, u8 keyword)
     switch (keyword) {
     case cbe::KW_OPEN:
     case cbe::KW_OR:
-    case cbe::KW_XGRP:
-        return evaluate_list(c, false);
-    case cbe::KW_AND:
-        return evaluate_list(c, true);
+    case cbe::KW_XGRP: return evaluate_list(c, false);
+    case cbe::KW_AND: return evaluate_list(c, true);
     case cbe::KW_NOT: {
         const u8 v = evaluate_list(c, false);
         return c.err ? 0 : u8(!v);
@@ -275,7 +263,10 @@ u8 evaluate_operator(Context& c, u8 keyword)
     case cbe::KW_DIS:
     case cbe::KW_TAC: {
         const u8 saved = c.mode;
-        c.mode = keyword == cbe::KW_PRE ? MODE_PRE : keyword == cbe::KW_FLT ? MODE_FLT : keyword == cbe::KW_DIS ? MODE_DIS : MODE_TAC;
+        c.mode = keyword == cbe::KW_PRE ? MODE_PRE
+            : keyword == cbe::KW_FLT    ? MODE_FLT
+            : keyword == cbe::KW_DIS    ? MODE_DIS
+                                        : MODE_TAC;
         const u8 v = evaluate_list(c, false);
         c.mode = saved;
         return v;
@@ -311,9 +302,7 @@ u8 evaluate_operator(Context& c, u8 keyword)
         if (!timing_allowed(c))
             return 0;
         return evaluate_tim(c);
-    default:
-        c.err = CBE_EVAL_OPERATOR;
-        return 0;
+    default: c.err = CBE_EVAL_OPERATOR; return 0;
     }
 }
 
@@ -493,9 +482,10 @@ void ll_write_states(Context& c, bool deviceProgram, u8 edge, u8 code)
             trace(CH_LLWRITE, "L_LLWriteStates DET/MOD\n");
             if (deviceProgram || a.get_cpu() != s.simCpu || ll_of_line(a.get_line()) != s.simBoard)
                 continue;
-            const u8 type = a.is_module() ? (edge ? CBE_EV_MODULE_ON : CBE_EV_MODULE_OFF) : (edge ? CBE_EV_SENSOR_ALARM : CBE_EV_SENSOR_NORMAL);
-            trace(CH_LLWRITE, "L_LLWriteDevice: %x. C%uL%u%c%u.%u\n", type, a.get_cpu() + 1, a.get_line() + 1, letter(a),
-                  a.get_address() + 1, a.get_sub() + 1);
+            const u8 type = a.is_module() ? (edge ? CBE_EV_MODULE_ON : CBE_EV_MODULE_OFF)
+                                          : (edge ? CBE_EV_SENSOR_ALARM : CBE_EV_SENSOR_NORMAL);
+            trace(CH_LLWRITE, "L_LLWriteDevice: %x. C%uL%u%c%u.%u\n", type, a.get_cpu() + 1, a.get_line() + 1,
+                  letter(a), a.get_address() + 1, a.get_sub() + 1);
             CBE_WriteDevState(a, edge ? 3 : 0);
             if (a.is_module())
                 L_LLPutCBEEvent(CBE_DeviceEvent(type, a));
@@ -642,7 +632,9 @@ void CBE_AlarmDevCBEAnalisys(const PackedAddress& address, const u8* program, u8
     case 1: type = CBE_EV_MODULE_ON; break;
     case 2: type = CBE_EV_MODULE_FAULT; break;
     case 3: type = CBE_EV_MODULE_OFF; break;
-    case 10: case 11: case 12: type = CBE_EV_SENSOR_ALARM; break;
+    case 10:
+    case 11:
+    case 12: type = CBE_EV_SENSOR_ALARM; break;
     case 13: type = CBE_EV_SENSOR_PREALARM; break;
     case 14: type = CBE_EV_SENSOR_FAULT; break;
     default: type = CBE_EV_SENSOR_NORMAL; break;
@@ -689,8 +681,8 @@ void CBE_CBEEventRxHnd()
         if (edge && (e.b[3] & 0x40))
             s.groupTable[g - 1] |= GT_QUAL2;
         const bool changed = count_group(g, edge, 0);
-        trace(CH_EVENTRX, edge ? "CBE_CBEEventRxHnd gr:%u cnt++:%u\n" : "CBE_CBEEventRxHnd gr:%u cnt--:%u\n", unsigned(g),
-              unsigned(Timer::count(s.groupTimers[g - 1])));
+        trace(CH_EVENTRX, edge ? "CBE_CBEEventRxHnd gr:%u cnt++:%u\n" : "CBE_CBEEventRxHnd gr:%u cnt--:%u\n",
+              unsigned(g), unsigned(Timer::count(s.groupTimers[g - 1])));
         if (!changed)
             return;
         L_CBEEventToLIB(CBE_GroupEvent(g, edge, qualifier_bits(g)));
@@ -878,7 +870,8 @@ void CBE_MainCycle()
                 continue;
             s.chunkMap[chunk / 8] &= u8(~(1 << (chunk % 8)));
             for (u32 b = chunk * 2; b < chunk * 2 + 2 && b < kCBEBoardRecordSize; ++b)
-                s.areas[CBE_SIDE_CPU][block * kCBEBoardRecordSize + b] = s.areas[CBE_SIDE_LL][block * kCBEBoardRecordSize + b];
+                s.areas[CBE_SIDE_CPU][block * kCBEBoardRecordSize + b] = s.areas[CBE_SIDE_LL]
+                                                                                [block * kCBEBoardRecordSize + b];
             s.chunkPos = (chunk + 1) % kChunks;
             break;
         }

@@ -71,7 +71,10 @@ struct Timer {
     static u8 state(const u8* t) { return u8(word1(t) & 6); }
     static u16 stamp(const u8* t) { return u16(word1(t) >> 3); }
     static bool output(const u8* t) { return word1(t) & 1; }
-    static void set_state(u8* t, u8 state, u32 tick) { set_word1(t, u16(((tick & 0x1FFF) << 3) | state | (word1(t) & 1))); }
+    static void set_state(u8* t, u8 state, u32 tick)
+    {
+        set_word1(t, u16(((tick & 0x1FFF) << 3) | state | (word1(t) & 1)));
+    }
     static void set_output(u8* t, bool on) { set_word1(t, u16((word1(t) & ~1u) | (on ? 1 : 0))); }
 };
 
@@ -148,7 +151,10 @@ int take(Ring& ring, CBEEvent* out);
 DeviceLocation locate(const PackedAddress& address);
 u8 area_dev_state(const u8* area, const PackedAddress& address);
 // A group's state byte; g 1..1600.
-inline u8& group_byte(u8* area, u32 g) { return area[kCBEGroupStatesOffset + g - 1]; }
+inline u8& group_byte(u8* area, u32 g)
+{
+    return area[kCBEGroupStatesOffset + g - 1];
+}
 // The 32-byte program of group g into out; the empty program when it cannot be read.
 void group_program(u32 g, u8* out);
 // Writes one status-table record into area.

@@ -89,10 +89,22 @@ bool needsDatePlaceholder(const QString& text)
 
 } // namespace
 
-uint findStorageToken(const QString& text) { return findToken(text, 0, tokenStorageText); }
-uint findDisplayToken(const QString& text) { return findToken(text, 0, tokenDisplayText); }
-QString toDisplayString(const QString& storageText) { return convert(storageText, tokenStorageText, tokenDisplayText); }
-QString toStorageString(const QString& displayText) { return convert(displayText, tokenDisplayText, tokenStorageText); }
+uint findStorageToken(const QString& text)
+{
+    return findToken(text, 0, tokenStorageText);
+}
+uint findDisplayToken(const QString& text)
+{
+    return findToken(text, 0, tokenDisplayText);
+}
+QString toDisplayString(const QString& storageText)
+{
+    return convert(storageText, tokenStorageText, tokenDisplayText);
+}
+QString toStorageString(const QString& displayText)
+{
+    return convert(displayText, tokenDisplayText, tokenStorageText);
+}
 
 uint checkCBEString(const QString& text)
 {
@@ -194,8 +206,7 @@ bool CBEExpression::isKeyEnabled(uint code) const
         case TK_OPEN: return kind == KIND_UNKNOWN;
         case TK_DIS: return true;
         case TK_SUB1: return kind != KIND_OPERATOR;
-        default:
-            return ((code >= TK_OR && code <= TK_FLT) || code == TK_TAC || code == TK_TONE) && kind != KIND_DIRECT;
+        default: return ((code >= TK_OR && code <= TK_FLT) || code == TK_TAC || code == TK_TONE) && kind != KIND_DIRECT;
         }
     }
     if (!cursorValid())

@@ -14,10 +14,24 @@ namespace {
 
 // User error codes of the operands.
 enum : uint {
-    ERR_CPU = 513, ERR_LOOP = 514, ERR_POINT_ADDRESS = 515, ERR_GROUP = 516, ERR_SUB = 517,
-    ERR_SLICE = 518, ERR_MONTH = 519, ERR_YEAR = 520, ERR_SECONDS = 521, ERR_ZONE = 523, ERR_TONE = 524,
-    ERR_VOLUME = 525, ERR_DIRECT_GROUP = 527, ERR_DIRECT_GROUP_ORDER = 528, ERR_REVERSE_GROUP_ORDER = 530,
-    ERR_OUTPUT = 531, ERR_OUTPUT_SUB = 532, ERR_POINT = 533,
+    ERR_CPU = 513,
+    ERR_LOOP = 514,
+    ERR_POINT_ADDRESS = 515,
+    ERR_GROUP = 516,
+    ERR_SUB = 517,
+    ERR_SLICE = 518,
+    ERR_MONTH = 519,
+    ERR_YEAR = 520,
+    ERR_SECONDS = 521,
+    ERR_ZONE = 523,
+    ERR_TONE = 524,
+    ERR_VOLUME = 525,
+    ERR_DIRECT_GROUP = 527,
+    ERR_DIRECT_GROUP_ORDER = 528,
+    ERR_REVERSE_GROUP_ORDER = 530,
+    ERR_OUTPUT = 531,
+    ERR_OUTPUT_SUB = 532,
+    ERR_POINT = 533,
 };
 
 // "C", "L", "M" and ".": the token, then digits.
@@ -77,7 +91,10 @@ int indexDigits(const CBEOperator& n, int position)
     return index && index->getKind() == KIND_INDEX ? index->size() : -1;
 }
 
-bool inRange(int v, int max) { return 1 <= v && v <= max; }
+bool inRange(int v, int max)
+{
+    return 1 <= v && v <= max;
+}
 
 // With the caret on its letter an index of this kind takes no digit: addKey would refuse it.
 bool digitGoesIn(const CBEOperator& n)
@@ -183,14 +200,35 @@ int detectorBrand()
 // ---------------------------------------------------------------------------------------------
 // C, L, M and sub-address
 
-#define OV_LEAD_INDEX(Class, Lead, Token, Max, Error)                                                     \
-    int Class::getValue() const { return size() < 2 ? -1 : digitsValue(*this, 1); }                     \
-    bool Class::isComplete() const { return inRange(getValue(), Max); }                                  \
-    int Class::getErrorCount() const { return getValue() > (Max) ? 1 : 0; }                              \
-    uint Class::getFirstError() const { return getErrorCount() ? uint(Error) : 0; }                      \
-    bool Class::isKeyEnabled(uint key) const { return key <= TK_9 && getErrorCount() == 0; }             \
-    bool Class::addKey(uint key) { return leadAddKey<Token>(*this, key, Lead); }                         \
-    bool Class::removeCurrent() { return leadRemove(*this); }
+#define OV_LEAD_INDEX(Class, Lead, Token, Max, Error)   \
+    int Class::getValue() const                         \
+    {                                                   \
+        return size() < 2 ? -1 : digitsValue(*this, 1); \
+    }                                                   \
+    bool Class::isComplete() const                      \
+    {                                                   \
+        return inRange(getValue(), Max);                \
+    }                                                   \
+    int Class::getErrorCount() const                    \
+    {                                                   \
+        return getValue() > (Max) ? 1 : 0;              \
+    }                                                   \
+    uint Class::getFirstError() const                   \
+    {                                                   \
+        return getErrorCount() ? uint(Error) : 0;       \
+    }                                                   \
+    bool Class::isKeyEnabled(uint key) const            \
+    {                                                   \
+        return key <= TK_9 && getErrorCount() == 0;     \
+    }                                                   \
+    bool Class::addKey(uint key)                        \
+    {                                                   \
+        return leadAddKey<Token>(*this, key, Lead);     \
+    }                                                   \
+    bool Class::removeCurrent()                         \
+    {                                                   \
+        return leadRemove(*this);                       \
+    }
 
 OV_LEAD_INDEX(CBECPUIndex, TK_C, CTk, 64, ERR_CPU)
 OV_LEAD_INDEX(CBELoopIndex, TK_L, LINETk, 8, ERR_LOOP)
@@ -200,31 +238,64 @@ OV_LEAD_INDEX(CBESubIndex, TK_DOT, DOTTk, 15, ERR_SUB)
 // ---------------------------------------------------------------------------------------------
 // S, G and Z
 
-int CBESensorIndex::getValue() const { return indexValue(*this, 1); }
-bool CBESensorIndex::isComplete() const { return inRange(getValue(), 159); }
-int CBESensorIndex::getErrorCount() const { return getValue() > 159 ? 1 : 0; }
-uint CBESensorIndex::getFirstError() const { return getErrorCount() ? uint(ERR_POINT_ADDRESS) : 0; }
+int CBESensorIndex::getValue() const
+{
+    return indexValue(*this, 1);
+}
+bool CBESensorIndex::isComplete() const
+{
+    return inRange(getValue(), 159);
+}
+int CBESensorIndex::getErrorCount() const
+{
+    return getValue() > 159 ? 1 : 0;
+}
+uint CBESensorIndex::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_POINT_ADDRESS) : 0;
+}
 bool CBESensorIndex::isKeyEnabled(uint key) const
 {
     return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this);
 }
-bool CBESensorIndex::addKey(uint key) { return indexAddKey<DTk>(*this, key, TK_S, 0, 99999, -1); }
-bool CBESensorIndex::removeCurrent() { return leadRemove(*this); }
+bool CBESensorIndex::addKey(uint key)
+{
+    return indexAddKey<DTk>(*this, key, TK_S, 0, 99999, -1);
+}
+bool CBESensorIndex::removeCurrent()
+{
+    return leadRemove(*this);
+}
 
 CBEGroupIndex::CBEGroupIndex()
 {
     addKey(TK_G);
 }
 
-int CBEGroupIndex::getValue() const { return indexValue(*this, 1); }
-bool CBEGroupIndex::isComplete() const { return inRange(getValue(), 1600); }
-int CBEGroupIndex::getErrorCount() const { return getValue() > 1600 ? 1 : 0; }
-uint CBEGroupIndex::getFirstError() const { return getErrorCount() ? uint(ERR_GROUP) : 0; }
+int CBEGroupIndex::getValue() const
+{
+    return indexValue(*this, 1);
+}
+bool CBEGroupIndex::isComplete() const
+{
+    return inRange(getValue(), 1600);
+}
+int CBEGroupIndex::getErrorCount() const
+{
+    return getValue() > 1600 ? 1 : 0;
+}
+uint CBEGroupIndex::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_GROUP) : 0;
+}
 bool CBEGroupIndex::isKeyEnabled(uint key) const
 {
     return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this);
 }
-bool CBEGroupIndex::removeCurrent() { return leadRemove(*this); }
+bool CBEGroupIndex::removeCurrent()
+{
+    return leadRemove(*this);
+}
 
 bool CBEGroupIndex::addKey(uint key)
 {
@@ -257,9 +328,18 @@ CBEAreaIndex::CBEAreaIndex()
     addKey(TK_Z);
 }
 
-int CBEAreaIndex::getValue() const { return indexValue(*this, 1); }
-uint CBEAreaIndex::getFirstError() const { return getErrorCount() ? uint(ERR_ZONE) : 0; }
-bool CBEAreaIndex::removeCurrent() { return leadRemove(*this); }
+int CBEAreaIndex::getValue() const
+{
+    return indexValue(*this, 1);
+}
+uint CBEAreaIndex::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_ZONE) : 0;
+}
+bool CBEAreaIndex::removeCurrent()
+{
+    return leadRemove(*this);
+}
 
 bool CBEAreaIndex::isComplete() const
 {
@@ -331,9 +411,18 @@ int dateErrors(const CBEOperator& n, int max)
 
 } // namespace
 
-int ToneIndex::getValue() const { return indexValue(*this, 0); }
-bool ToneIndex::addKey(uint key) { return valueAddKey(*this, key, 33); }
-uint ToneIndex::getFirstError() const { return getErrorCount() ? uint(ERR_TONE) : 0; }
+int ToneIndex::getValue() const
+{
+    return indexValue(*this, 0);
+}
+bool ToneIndex::addKey(uint key)
+{
+    return valueAddKey(*this, key, 33);
+}
+uint ToneIndex::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_TONE) : 0;
+}
 
 int ToneIndex::getErrorCount() const
 {
@@ -345,9 +434,18 @@ bool ToneIndex::isKeyEnabled(uint key) const
     return key <= TK_9 && (isEmpty() || children[0]->isKeyEnabled(key));
 }
 
-int VolumeIndex::getValue() const { return indexValue(*this, 0); }
-bool VolumeIndex::addKey(uint key) { return valueAddKey(*this, key, 4); }
-uint VolumeIndex::getFirstError() const { return getErrorCount() ? uint(ERR_VOLUME) : 0; }
+int VolumeIndex::getValue() const
+{
+    return indexValue(*this, 0);
+}
+bool VolumeIndex::addKey(uint key)
+{
+    return valueAddKey(*this, key, 4);
+}
+uint VolumeIndex::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_VOLUME) : 0;
+}
 
 int VolumeIndex::getErrorCount() const
 {
@@ -359,26 +457,80 @@ bool VolumeIndex::isKeyEnabled(uint key) const
     return key <= TK_9 && getErrorCount() == 0 && (isEmpty() || children[0]->isKeyEnabled(key));
 }
 
-int Day::getValue() const { return indexValue(*this, 0); }
-bool Day::addKey(uint key) { return valueAddKey(*this, key, 0); }
-int Day::getErrorCount() const { return dateErrors(*this, 31); }
-uint Day::getFirstError() const { return getErrorCount() ? uint(ERR_MONTH) : 0; }
-bool Day::isKeyEnabled(uint key) const { return dateKeyEnabled(*this, key); }
-bool Day::isComplete() const { return getErrorCount() == 0 && indexDigits(*this, 0) == 2; }
+int Day::getValue() const
+{
+    return indexValue(*this, 0);
+}
+bool Day::addKey(uint key)
+{
+    return valueAddKey(*this, key, 0);
+}
+int Day::getErrorCount() const
+{
+    return dateErrors(*this, 31);
+}
+uint Day::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_MONTH) : 0;
+}
+bool Day::isKeyEnabled(uint key) const
+{
+    return dateKeyEnabled(*this, key);
+}
+bool Day::isComplete() const
+{
+    return getErrorCount() == 0 && indexDigits(*this, 0) == 2;
+}
 
-int Month::getValue() const { return indexValue(*this, 0); }
-bool Month::addKey(uint key) { return valueAddKey(*this, key, 12); }
-int Month::getErrorCount() const { return dateErrors(*this, 12); }
-uint Month::getFirstError() const { return getErrorCount() ? uint(ERR_MONTH) : 0; }
-bool Month::isKeyEnabled(uint key) const { return dateKeyEnabled(*this, key); }
-bool Month::isComplete() const { return inRange(getValue(), 12) && indexDigits(*this, 0) == 2; }
+int Month::getValue() const
+{
+    return indexValue(*this, 0);
+}
+bool Month::addKey(uint key)
+{
+    return valueAddKey(*this, key, 12);
+}
+int Month::getErrorCount() const
+{
+    return dateErrors(*this, 12);
+}
+uint Month::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_MONTH) : 0;
+}
+bool Month::isKeyEnabled(uint key) const
+{
+    return dateKeyEnabled(*this, key);
+}
+bool Month::isComplete() const
+{
+    return inRange(getValue(), 12) && indexDigits(*this, 0) == 2;
+}
 
-int Year::getValue() const { return indexValue(*this, 0); }
-bool Year::addKey(uint key) { return valueAddKey(*this, key, 0); }
-int Year::getErrorCount() const { return dateErrors(*this, 99); }
-uint Year::getFirstError() const { return getErrorCount() ? uint(ERR_YEAR) : 0; }
-bool Year::isKeyEnabled(uint key) const { return dateKeyEnabled(*this, key); }
-bool Year::isComplete() const { return getErrorCount() == 0 && indexDigits(*this, 0) == 2; }
+int Year::getValue() const
+{
+    return indexValue(*this, 0);
+}
+bool Year::addKey(uint key)
+{
+    return valueAddKey(*this, key, 0);
+}
+int Year::getErrorCount() const
+{
+    return dateErrors(*this, 99);
+}
+uint Year::getFirstError() const
+{
+    return getErrorCount() ? uint(ERR_YEAR) : 0;
+}
+bool Year::isKeyEnabled(uint key) const
+{
+    return dateKeyEnabled(*this, key);
+}
+bool Year::isComplete() const
+{
+    return getErrorCount() == 0 && indexDigits(*this, 0) == 2;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Time slice
@@ -503,12 +655,30 @@ CBEPoint::CBEPoint(bool moduleAllowed_)
     addKey(TK_C);
 }
 
-int CBEPoint::getCpu() const { return partValue<CBECPUIndex>(*this); }
-int CBEPoint::getLoop() const { return partValue<CBELoopIndex>(*this); }
-int CBEPoint::getSub() const { return referenceSub(*this); }
-bool CBEPoint::isComplete() const { return CBEOperator::isComplete() && size() >= 3; }
-bool CBEPoint::addKey(uint key) { return referenceAddKey(*this, key); }
-bool CBEPoint::removeCurrent() { return referenceRemove(*this); }
+int CBEPoint::getCpu() const
+{
+    return partValue<CBECPUIndex>(*this);
+}
+int CBEPoint::getLoop() const
+{
+    return partValue<CBELoopIndex>(*this);
+}
+int CBEPoint::getSub() const
+{
+    return referenceSub(*this);
+}
+bool CBEPoint::isComplete() const
+{
+    return CBEOperator::isComplete() && size() >= 3;
+}
+bool CBEPoint::addKey(uint key)
+{
+    return referenceAddKey(*this, key);
+}
+bool CBEPoint::removeCurrent()
+{
+    return referenceRemove(*this);
+}
 
 int CBEPoint::getAddress() const
 {
@@ -536,13 +706,34 @@ uint CBEPoint::checkPlantReferences(bool, int) const
     return p.valid && (!p.hasSubPoints || p.subValid) ? 0 : uint(ERR_POINT);
 }
 
-int CBEActivateOutput::getCpu() const { return partValue<CBECPUIndex>(*this); }
-int CBEActivateOutput::getLoop() const { return partValue<CBELoopIndex>(*this); }
-int CBEActivateOutput::getSub() const { return referenceSub(*this); }
-bool CBEActivateOutput::hasModuleIndex() const { return holds<CBEModuleIndex>(*this); }
-bool CBEActivateOutput::isComplete() const { return CBEOperator::isComplete() && size() >= 3; }
-bool CBEActivateOutput::addKey(uint key) { return referenceAddKey(*this, key); }
-bool CBEActivateOutput::removeCurrent() { return referenceRemove(*this); }
+int CBEActivateOutput::getCpu() const
+{
+    return partValue<CBECPUIndex>(*this);
+}
+int CBEActivateOutput::getLoop() const
+{
+    return partValue<CBELoopIndex>(*this);
+}
+int CBEActivateOutput::getSub() const
+{
+    return referenceSub(*this);
+}
+bool CBEActivateOutput::hasModuleIndex() const
+{
+    return holds<CBEModuleIndex>(*this);
+}
+bool CBEActivateOutput::isComplete() const
+{
+    return CBEOperator::isComplete() && size() >= 3;
+}
+bool CBEActivateOutput::addKey(uint key)
+{
+    return referenceAddKey(*this, key);
+}
+bool CBEActivateOutput::removeCurrent()
+{
+    return referenceRemove(*this);
+}
 
 int CBEActivateOutput::getAddress() const
 {

@@ -164,7 +164,10 @@ public:
 // Two two-digit parts around ".": minutes.seconds in DEL and SDEL, hours.minutes in TIM.
 class CBETimeSlice : public CBEOperator {
 public:
-    explicit CBETimeSlice(int maxValue_) : maxValue(maxValue_) {}
+    explicit CBETimeSlice(int maxValue_)
+        : maxValue(maxValue_)
+    {
+    }
     QString getName() const override { return QStringLiteral("MM.SS"); }
     int getKind() const override { return KIND_TIME_SLICE; }
     bool canMoveBack() const override;

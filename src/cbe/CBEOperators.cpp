@@ -8,10 +8,22 @@ namespace {
 
 using Keys = quint64;
 
-constexpr Keys bit(uint key) { return Keys(1) << key; }
-bool has(Keys keys, uint key) { return key < 64 && (keys & bit(key)); }
-bool isDigit(uint key) { return key <= TK_9; }
-bool isWeekDayKey(uint key) { return key >= TK_MO && key <= TK_SU; }
+constexpr Keys bit(uint key)
+{
+    return Keys(1) << key;
+}
+bool has(Keys keys, uint key)
+{
+    return key < 64 && (keys & bit(key));
+}
+bool isDigit(uint key)
+{
+    return key <= TK_9;
+}
+bool isWeekDayKey(uint key)
+{
+    return key >= TK_MO && key <= TK_SU;
+}
 
 constexpr Keys kOperandKeys = bit(TK_C) | bit(TK_G) | bit(TK_SYS) | bit(TK_Z);
 constexpr Keys kOrStarts = kOperandKeys | bit(TK_AND) | bit(TK_NOT) | bit(TK_XGRP) | bit(TK_PRE) | bit(TK_FLT)
@@ -212,9 +224,18 @@ bool singleRemove(CBEOperator& n)
     return true;
 }
 
-bool leftFrom(const CBEOperator& n, int first) { return n.childCanMoveLeft() || n.cursor >= first; }
-bool rightBefore(const CBEOperator& n, int fromEnd) { return n.childCanMoveRight() || n.cursor < n.size() - fromEnd; }
-bool rightTopLevel(const CBEOperator& n) { return rightBefore(n, n.topLevel ? 2 : 1); }
+bool leftFrom(const CBEOperator& n, int first)
+{
+    return n.childCanMoveLeft() || n.cursor >= first;
+}
+bool rightBefore(const CBEOperator& n, int fromEnd)
+{
+    return n.childCanMoveRight() || n.cursor < n.size() - fromEnd;
+}
+bool rightTopLevel(const CBEOperator& n)
+{
+    return rightBefore(n, n.topLevel ? 2 : 1);
+}
 
 int countKind(const CBEOperator& n, int kind)
 {
@@ -235,9 +256,18 @@ bool oneCompleteLogic(const CBEOperator& n)
     return false;
 }
 
-CBEOperator* makeOrOperand(uint key) { return makeOperand(key, kOrBuilds); }
-CBEOperator* makeAndOperand(uint key) { return makeOperand(key, kAndBuilds); }
-CBEOperator* makeLogicOperand(uint key) { return makeOperand(key, kLogicBuilds); }
+CBEOperator* makeOrOperand(uint key)
+{
+    return makeOperand(key, kOrBuilds);
+}
+CBEOperator* makeAndOperand(uint key)
+{
+    return makeOperand(key, kAndBuilds);
+}
+CBEOperator* makeLogicOperand(uint key)
+{
+    return makeOperand(key, kLogicBuilds);
+}
 
 CBEOperator* makeDirectOperand(uint key)
 {
@@ -291,10 +321,22 @@ CBEDirectOp::CBEDirectOp()
     topLevel = true;
 }
 
-bool CBEDirectOp::isComplete() const { return size() >= 3 && CBEOperator::isComplete(); }
-bool CBEDirectOp::canMoveLeft() const { return leftFrom(*this, 1); }
-bool CBEDirectOp::canMoveRight() const { return rightBefore(*this, 2); }
-bool CBEDirectOp::addKey(uint key) { return listAddKey(*this, key, 0, makeDirectOperand); }
+bool CBEDirectOp::isComplete() const
+{
+    return size() >= 3 && CBEOperator::isComplete();
+}
+bool CBEDirectOp::canMoveLeft() const
+{
+    return leftFrom(*this, 1);
+}
+bool CBEDirectOp::canMoveRight() const
+{
+    return rightBefore(*this, 2);
+}
+bool CBEDirectOp::addKey(uint key)
+{
+    return listAddKey(*this, key, 0, makeDirectOperand);
+}
 
 bool CBEDirectOp::removeCurrent()
 {
@@ -338,73 +380,238 @@ CBELogicExp::CBELogicExp()
     topLevel = true;
 }
 
-bool CBELogicExp::isComplete() const { return size() >= 3 && CBEOperator::isComplete(); }
-bool CBELogicExp::canMoveBack() const { return listBack(*this); }
-bool CBELogicExp::isKeyEnabled(uint key) const { return listKeyEnabled(*this, key, 0, kLogicStarts); }
-bool CBELogicExp::canMoveLeft() const { return leftFrom(*this, 1); }
-bool CBELogicExp::canMoveRight() const { return rightBefore(*this, 2); }
-bool CBELogicExp::addKey(uint key) { return listAddKey(*this, key, 0, makeLogicOperand); }
-bool CBELogicExp::removeCurrent() { return listRemove(*this, 0); }
+bool CBELogicExp::isComplete() const
+{
+    return size() >= 3 && CBEOperator::isComplete();
+}
+bool CBELogicExp::canMoveBack() const
+{
+    return listBack(*this);
+}
+bool CBELogicExp::isKeyEnabled(uint key) const
+{
+    return listKeyEnabled(*this, key, 0, kLogicStarts);
+}
+bool CBELogicExp::canMoveLeft() const
+{
+    return leftFrom(*this, 1);
+}
+bool CBELogicExp::canMoveRight() const
+{
+    return rightBefore(*this, 2);
+}
+bool CBELogicExp::addKey(uint key)
+{
+    return listAddKey(*this, key, 0, makeLogicOperand);
+}
+bool CBELogicExp::removeCurrent()
+{
+    return listRemove(*this, 0);
+}
 
 // ---------------------------------------------------------------------------------------------
 // OR and AND
 
-CBEOR::CBEOR(bool topLevel_) { initKeyword(*this, new ORTk, topLevel_); }
-bool CBEOR::isComplete() const { return size() >= 4 && CBEOperator::isComplete(); }
-bool CBEOR::canMoveBack() const { return listBack(*this); }
-bool CBEOR::isKeyEnabled(uint key) const { return listKeyEnabled(*this, key, 1, kOrStarts); }
-bool CBEOR::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBEOR::canMoveRight() const { return rightTopLevel(*this); }
-bool CBEOR::addKey(uint key) { return listAddKey(*this, key, 1, makeOrOperand); }
-bool CBEOR::removeCurrent() { return listRemove(*this, 1); }
+CBEOR::CBEOR(bool topLevel_)
+{
+    initKeyword(*this, new ORTk, topLevel_);
+}
+bool CBEOR::isComplete() const
+{
+    return size() >= 4 && CBEOperator::isComplete();
+}
+bool CBEOR::canMoveBack() const
+{
+    return listBack(*this);
+}
+bool CBEOR::isKeyEnabled(uint key) const
+{
+    return listKeyEnabled(*this, key, 1, kOrStarts);
+}
+bool CBEOR::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBEOR::canMoveRight() const
+{
+    return rightTopLevel(*this);
+}
+bool CBEOR::addKey(uint key)
+{
+    return listAddKey(*this, key, 1, makeOrOperand);
+}
+bool CBEOR::removeCurrent()
+{
+    return listRemove(*this, 1);
+}
 
-CBEAND::CBEAND(bool topLevel_) { initKeyword(*this, new ANDTk, topLevel_); }
-bool CBEAND::isComplete() const { return size() >= 4 && CBEOperator::isComplete(); }
-bool CBEAND::canMoveBack() const { return listBack(*this); }
-bool CBEAND::isKeyEnabled(uint key) const { return listKeyEnabled(*this, key, 1, kAndStarts); }
-bool CBEAND::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBEAND::canMoveRight() const { return rightTopLevel(*this); }
-bool CBEAND::addKey(uint key) { return listAddKey(*this, key, 1, makeAndOperand); }
-bool CBEAND::removeCurrent() { return listRemove(*this, 1); }
+CBEAND::CBEAND(bool topLevel_)
+{
+    initKeyword(*this, new ANDTk, topLevel_);
+}
+bool CBEAND::isComplete() const
+{
+    return size() >= 4 && CBEOperator::isComplete();
+}
+bool CBEAND::canMoveBack() const
+{
+    return listBack(*this);
+}
+bool CBEAND::isKeyEnabled(uint key) const
+{
+    return listKeyEnabled(*this, key, 1, kAndStarts);
+}
+bool CBEAND::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBEAND::canMoveRight() const
+{
+    return rightTopLevel(*this);
+}
+bool CBEAND::addKey(uint key)
+{
+    return listAddKey(*this, key, 1, makeAndOperand);
+}
+bool CBEAND::removeCurrent()
+{
+    return listRemove(*this, 1);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Single-operand wrappers
 
-CBENOT::CBENOT(bool topLevel_) { initKeyword(*this, new NOTTk, topLevel_); }
-bool CBENOT::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
-bool CBENOT::canMoveBack() const { return backFromChild(*this); }
-bool CBENOT::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kNotStarts); }
-bool CBENOT::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBENOT::canMoveRight() const { return rightTopLevel(*this); }
-bool CBENOT::addKey(uint key) { return singleAddKey(*this, key, kNotStarts, true); }
-bool CBENOT::removeCurrent() { return singleRemove(*this); }
+CBENOT::CBENOT(bool topLevel_)
+{
+    initKeyword(*this, new NOTTk, topLevel_);
+}
+bool CBENOT::isComplete() const
+{
+    return size() == 4 && CBEOperator::isComplete();
+}
+bool CBENOT::canMoveBack() const
+{
+    return backFromChild(*this);
+}
+bool CBENOT::isKeyEnabled(uint key) const
+{
+    return singleKeyEnabled(*this, key, kNotStarts);
+}
+bool CBENOT::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBENOT::canMoveRight() const
+{
+    return rightTopLevel(*this);
+}
+bool CBENOT::addKey(uint key)
+{
+    return singleAddKey(*this, key, kNotStarts, true);
+}
+bool CBENOT::removeCurrent()
+{
+    return singleRemove(*this);
+}
 
-CBEPRE::CBEPRE(bool topLevel_) { initKeyword(*this, new PRETk, topLevel_); }
-bool CBEPRE::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
-bool CBEPRE::canMoveBack() const { return backFromChild(*this); }
-bool CBEPRE::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kPreStarts); }
-bool CBEPRE::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBEPRE::canMoveRight() const { return rightTopLevel(*this); }
-bool CBEPRE::addKey(uint key) { return singleAddKey(*this, key, kPreBuilds, false); }
-bool CBEPRE::removeCurrent() { return singleRemove(*this); }
+CBEPRE::CBEPRE(bool topLevel_)
+{
+    initKeyword(*this, new PRETk, topLevel_);
+}
+bool CBEPRE::isComplete() const
+{
+    return size() == 4 && CBEOperator::isComplete();
+}
+bool CBEPRE::canMoveBack() const
+{
+    return backFromChild(*this);
+}
+bool CBEPRE::isKeyEnabled(uint key) const
+{
+    return singleKeyEnabled(*this, key, kPreStarts);
+}
+bool CBEPRE::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBEPRE::canMoveRight() const
+{
+    return rightTopLevel(*this);
+}
+bool CBEPRE::addKey(uint key)
+{
+    return singleAddKey(*this, key, kPreBuilds, false);
+}
+bool CBEPRE::removeCurrent()
+{
+    return singleRemove(*this);
+}
 
-CBETAC::CBETAC(bool topLevel_) { initKeyword(*this, new TACTk, topLevel_); }
-bool CBETAC::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
-bool CBETAC::canMoveBack() const { return backFromChild(*this); }
-bool CBETAC::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, bit(TK_SYS)); }
-bool CBETAC::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBETAC::canMoveRight() const { return rightTopLevel(*this); }
-bool CBETAC::addKey(uint key) { return singleAddKey(*this, key, bit(TK_SYS), true); }
-bool CBETAC::removeCurrent() { return singleRemove(*this); }
+CBETAC::CBETAC(bool topLevel_)
+{
+    initKeyword(*this, new TACTk, topLevel_);
+}
+bool CBETAC::isComplete() const
+{
+    return size() == 4 && CBEOperator::isComplete();
+}
+bool CBETAC::canMoveBack() const
+{
+    return backFromChild(*this);
+}
+bool CBETAC::isKeyEnabled(uint key) const
+{
+    return singleKeyEnabled(*this, key, bit(TK_SYS));
+}
+bool CBETAC::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBETAC::canMoveRight() const
+{
+    return rightTopLevel(*this);
+}
+bool CBETAC::addKey(uint key)
+{
+    return singleAddKey(*this, key, bit(TK_SYS), true);
+}
+bool CBETAC::removeCurrent()
+{
+    return singleRemove(*this);
+}
 
-CBEFLT::CBEFLT(bool topLevel_) { initKeyword(*this, new FLTTk, topLevel_); }
-bool CBEFLT::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
-bool CBEFLT::canMoveBack() const { return backFromChild(*this); }
-bool CBEFLT::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kPreStarts); }
-bool CBEFLT::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBEFLT::canMoveRight() const { return rightBefore(*this, 1); }
-bool CBEFLT::addKey(uint key) { return singleAddKey(*this, key, kPreBuilds, true); }
-bool CBEFLT::removeCurrent() { return singleRemove(*this); }
+CBEFLT::CBEFLT(bool topLevel_)
+{
+    initKeyword(*this, new FLTTk, topLevel_);
+}
+bool CBEFLT::isComplete() const
+{
+    return size() == 4 && CBEOperator::isComplete();
+}
+bool CBEFLT::canMoveBack() const
+{
+    return backFromChild(*this);
+}
+bool CBEFLT::isKeyEnabled(uint key) const
+{
+    return singleKeyEnabled(*this, key, kPreStarts);
+}
+bool CBEFLT::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBEFLT::canMoveRight() const
+{
+    return rightBefore(*this, 1);
+}
+bool CBEFLT::addKey(uint key)
+{
+    return singleAddKey(*this, key, kPreBuilds, true);
+}
+bool CBEFLT::removeCurrent()
+{
+    return singleRemove(*this);
+}
 
 CBEDIS::CBEDIS(bool groupForbidden_)
     : groupForbidden(groupForbidden_)
@@ -412,10 +619,22 @@ CBEDIS::CBEDIS(bool groupForbidden_)
     initKeyword(*this, new DISTk, false);
 }
 
-bool CBEDIS::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
-bool CBEDIS::canMoveBack() const { return backFromChild(*this); }
-bool CBEDIS::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, kDisStarts); }
-bool CBEDIS::removeCurrent() { return singleRemove(*this); }
+bool CBEDIS::isComplete() const
+{
+    return size() == 4 && CBEOperator::isComplete();
+}
+bool CBEDIS::canMoveBack() const
+{
+    return backFromChild(*this);
+}
+bool CBEDIS::isKeyEnabled(uint key) const
+{
+    return singleKeyEnabled(*this, key, kDisStarts);
+}
+bool CBEDIS::removeCurrent()
+{
+    return singleRemove(*this);
+}
 
 bool CBEDIS::addKey(uint key)
 {
@@ -423,12 +642,30 @@ bool CBEDIS::addKey(uint key)
     return singleAddKey(*this, key, builds, true);
 }
 
-CBEXGRP::CBEXGRP(bool topLevel_) { initKeyword(*this, new XGRPTk, topLevel_); }
-bool CBEXGRP::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
-bool CBEXGRP::canMoveBack() const { return backFromChild(*this); }
-bool CBEXGRP::isKeyEnabled(uint key) const { return singleKeyEnabled(*this, key, bit(TK_G)); }
-bool CBEXGRP::addKey(uint key) { return singleAddKey(*this, key, bit(TK_G), true); }
-bool CBEXGRP::removeCurrent() { return singleRemove(*this); }
+CBEXGRP::CBEXGRP(bool topLevel_)
+{
+    initKeyword(*this, new XGRPTk, topLevel_);
+}
+bool CBEXGRP::isComplete() const
+{
+    return size() == 4 && CBEOperator::isComplete();
+}
+bool CBEXGRP::canMoveBack() const
+{
+    return backFromChild(*this);
+}
+bool CBEXGRP::isKeyEnabled(uint key) const
+{
+    return singleKeyEnabled(*this, key, bit(TK_G));
+}
+bool CBEXGRP::addKey(uint key)
+{
+    return singleAddKey(*this, key, bit(TK_G), true);
+}
+bool CBEXGRP::removeCurrent()
+{
+    return singleRemove(*this);
+}
 
 // XGRP reaches direct groups only, whatever the expression.
 uint CBEXGRP::checkPlantReferences(bool direct, int ownGroup) const
@@ -455,23 +692,59 @@ CBESub1::CBESub1()
     cursor = 2;
 }
 
-bool CBESub1::isComplete() const { return size() == 4 && CBEOperator::isComplete(); }
-bool CBESub1::canMoveBack() const { return backFromChild(*this); }
-bool CBESub1::isKeyEnabled(uint key) const { return cursorValid() && current()->isKeyEnabled(key); }
-bool CBESub1::addKey(uint key) { return cursorValid() && current()->addKey(key); }
-bool CBESub1::removeCurrent() { return singleRemove(*this); }
+bool CBESub1::isComplete() const
+{
+    return size() == 4 && CBEOperator::isComplete();
+}
+bool CBESub1::canMoveBack() const
+{
+    return backFromChild(*this);
+}
+bool CBESub1::isKeyEnabled(uint key) const
+{
+    return cursorValid() && current()->isKeyEnabled(key);
+}
+bool CBESub1::addKey(uint key)
+{
+    return cursorValid() && current()->addKey(key);
+}
+bool CBESub1::removeCurrent()
+{
+    return singleRemove(*this);
+}
 
 // ---------------------------------------------------------------------------------------------
 // DEL and SDEL
 
-CBEDEL::CBEDEL(bool topLevel_) { initKeyword(*this, new DELTk, topLevel_); }
-CBEDEL::CBEDEL(CBEOperator* keyword, bool topLevel_) { initKeyword(*this, keyword, topLevel_); }
-CBESDEL::CBESDEL(bool topLevel_) : CBEDEL(new SDELTk, topLevel_) {}
+CBEDEL::CBEDEL(bool topLevel_)
+{
+    initKeyword(*this, new DELTk, topLevel_);
+}
+CBEDEL::CBEDEL(CBEOperator* keyword, bool topLevel_)
+{
+    initKeyword(*this, keyword, topLevel_);
+}
+CBESDEL::CBESDEL(bool topLevel_)
+    : CBEDEL(new SDELTk, topLevel_)
+{
+}
 
-bool CBEDEL::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBEDEL::canMoveRight() const { return rightBefore(*this, 2); }
-bool CBEDEL::addKey(uint key) { return listAddKey(*this, key, 1, makeDelPart); }
-bool CBEDEL::removeCurrent() { return listRemove(*this, 1); }
+bool CBEDEL::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBEDEL::canMoveRight() const
+{
+    return rightBefore(*this, 2);
+}
+bool CBEDEL::addKey(uint key)
+{
+    return listAddKey(*this, key, 1, makeDelPart);
+}
+bool CBEDEL::removeCurrent()
+{
+    return listRemove(*this, 1);
+}
 
 bool CBEDEL::isComplete() const
 {
@@ -482,7 +755,10 @@ bool CBEDEL::isComplete() const
         && oneCompleteLogic(*this);
 }
 
-bool CBEDEL::canMoveBack() const { return listBack(*this); }
+bool CBEDEL::canMoveBack() const
+{
+    return listBack(*this);
+}
 bool CBEDEL::isKeyEnabled(uint key) const
 {
     const int go = keyContinuation(*this, key, 1);
@@ -506,9 +782,18 @@ bool CBEDEL::isKeyEnabled(uint key) const
 // ---------------------------------------------------------------------------------------------
 // TIM
 
-CBETIM::CBETIM(bool topLevel_) { initKeyword(*this, new TIMTk, topLevel_); }
-bool CBETIM::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBETIM::canMoveRight() const { return rightBefore(*this, 2); }
+CBETIM::CBETIM(bool topLevel_)
+{
+    initKeyword(*this, new TIMTk, topLevel_);
+}
+bool CBETIM::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBETIM::canMoveRight() const
+{
+    return rightBefore(*this, 2);
+}
 // The "--" placeholder goes as a whole, with its blank: a single "-" left would be no date.
 bool CBETIM::removeCurrent()
 {
@@ -569,13 +854,14 @@ bool CBETIM::canStartDate() const
 
 bool CBETIM::canAddDay() const
 {
-    return cursor == 3 && childKind(3) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate() && getDay() == 0;
+    return cursor == 3 && childKind(3) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate()
+        && getDay() == 0;
 }
 
 bool CBETIM::canAddYear() const
 {
-    return cursor == 5 && childKind(5) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate() && getDay() >= 1
-        && getYear() == 0;
+    return cursor == 5 && childKind(5) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate()
+        && getDay() >= 1 && getYear() == 0;
 }
 
 bool CBETIM::canAddWeekDay(int dayBit) const
@@ -637,14 +923,12 @@ CBETimeSlice* CBETIM::findTimeSlice(int& position) const
 
 bool CBETIM::hasDatePart() const
 {
-    return childKind(2) == KIND_MINUS || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1)
-        || getWeekDayMask() >= 1;
+    return childKind(2) == KIND_MINUS || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1) || getWeekDayMask() >= 1;
 }
 
 bool CBETIM::isFull() const
 {
-    const bool date = hasDashDate() || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1)
-        || getWeekDayMask() == 127;
+    const bool date = hasDashDate() || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1) || getWeekDayMask() == 127;
     int p = 2;
     const CBETimeSlice* start = findTimeSlice(p);
     int q = p + 1;
@@ -683,7 +967,10 @@ uint CBETIM::getFirstError() const
     return startNotBeforeStop(cursor) ? 522 : 0;
 }
 
-bool CBETIM::canMoveBack() const { return listBack(*this); }
+bool CBETIM::canMoveBack() const
+{
+    return listBack(*this);
+}
 bool CBETIM::isKeyEnabled(uint key) const
 {
     const int go = keyContinuation(*this, key, 1);
@@ -772,10 +1059,22 @@ bool CBETIM::addKey(uint key)
 // ---------------------------------------------------------------------------------------------
 // TONE
 
-CBETONE::CBETONE() { initKeyword(*this, new TONETk, true); }
-bool CBETONE::canMoveLeft() const { return leftFrom(*this, 2); }
-bool CBETONE::canMoveRight() const { return rightBefore(*this, 2); }
-bool CBETONE::removeCurrent() { return listRemove(*this, 1); }
+CBETONE::CBETONE()
+{
+    initKeyword(*this, new TONETk, true);
+}
+bool CBETONE::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBETONE::canMoveRight() const
+{
+    return rightBefore(*this, 2);
+}
+bool CBETONE::removeCurrent()
+{
+    return listRemove(*this, 1);
+}
 
 int CBETONE::getTone() const
 {
@@ -826,7 +1125,10 @@ int CBETONE::getZonePosition(bool first) const
     return -1;
 }
 
-bool CBETONE::canAddFirstZone() const { return getTone() >= 1 && getVolume() >= 1 && getFirstZone() < 0; }
+bool CBETONE::canAddFirstZone() const
+{
+    return getTone() >= 1 && getVolume() >= 1 && getFirstZone() < 0;
+}
 
 bool CBETONE::canAddSecondZone() const
 {
@@ -841,8 +1143,7 @@ bool CBETONE::canAddLogic() const
 
 bool CBETONE::isFull() const
 {
-    return getTone() >= 1 && getVolume() >= 1 && getFirstZone() >= 1 && getSecondZone() >= 1
-        && oneCompleteLogic(*this);
+    return getTone() >= 1 && getVolume() >= 1 && getFirstZone() >= 1 && getSecondZone() >= 1 && oneCompleteLogic(*this);
 }
 
 bool CBETONE::isComplete() const
@@ -868,7 +1169,10 @@ uint CBETONE::getFirstError() const
     return zonesReversed() ? 526 : 0;
 }
 
-bool CBETONE::canMoveBack() const { return listBack(*this); }
+bool CBETONE::canMoveBack() const
+{
+    return listBack(*this);
+}
 bool CBETONE::isKeyEnabled(uint key) const
 {
     const int go = keyContinuation(*this, key, 1);

@@ -1,11 +1,11 @@
 #include "cbe/CBEParser.h"
 
+#include "DataBlock/bytes.h"
 #include "ZpData/Container/BlockLock.h"
-#include "ZpData/Values/DeviceCatalogue.h"
-#include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/ZpxProg.h"
-#include "DataBlock/bytes.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
 
 #include <cstring>
 
@@ -152,11 +152,11 @@ int CBEParser::run()
 bool CBEParser::next_token()
 {
     static constexpr KeywordText kKeywords[] = {
-        {"(", T_OPEN},        {")", T_CLOSE},      {"NOT(", T_NOT},   {"NOT (", T_NOT},   {"AND(", T_AND},
-        {"AND (", T_AND},     {"OR(", T_OR},       {"OR (", T_OR},    {"DEL(", T_DEL},    {"DEL (", T_DEL},
-        {"SDEL(", T_SDEL},    {"SDEL (", T_SDEL},  {"TIM(", T_TIM},   {"TIM (", T_TIM},   {"XGRP(", T_XGRP},
-        {"XGRP (", T_XGRP},   {"PRE(", T_PRE},     {"PRE (", T_PRE},  {"FLT(", T_FLT},    {"FLT (", T_FLT},
-        {"DIS(", T_DIS},      {"DIS (", T_DIS},    {"TAC(", T_TAC},   {"TAC (", T_TAC},   {"TONE(", T_TONE},
+        {"(", T_OPEN},      {")", T_CLOSE},     {"NOT(", T_NOT},  {"NOT (", T_NOT}, {"AND(", T_AND},
+        {"AND (", T_AND},   {"OR(", T_OR},      {"OR (", T_OR},   {"DEL(", T_DEL},  {"DEL (", T_DEL},
+        {"SDEL(", T_SDEL},  {"SDEL (", T_SDEL}, {"TIM(", T_TIM},  {"TIM (", T_TIM}, {"XGRP(", T_XGRP},
+        {"XGRP (", T_XGRP}, {"PRE(", T_PRE},    {"PRE (", T_PRE}, {"FLT(", T_FLT},  {"FLT (", T_FLT},
+        {"DIS(", T_DIS},    {"DIS (", T_DIS},   {"TAC(", T_TAC},  {"TAC (", T_TAC}, {"TONE(", T_TONE},
         {"TONE (", T_TONE},
     };
     const u32 start = m_pos;
@@ -197,8 +197,7 @@ bool CBEParser::keyword(u32 token, u32 tokenPos)
         m_kinds = defaultKinds;
         m_next = m_list ? (T_OPERAND | T_DIS) : ((T_KEYWORDS & ~(T_OPEN | T_CLOSE)) | T_OPERAND | T_END);
         return true;
-    case T_CLOSE:
-        return close(tokenPos);
+    case T_CLOSE: return close(tokenPos);
     case T_NOT:
     case T_AND:
     case T_OR: {
@@ -268,8 +267,9 @@ bool CBEParser::keyword(u32 token, u32 tokenPos)
         if (m_timedSeen)
             return fail(CBE_ERR_REPEATED_TIMED, tokenPos);
         if (m_tokenConsumed != 0)
-            return fail(token == T_DEL ? CBE_ERR_DEL_NOT_ALONE
-                                       : token == T_SDEL ? CBE_ERR_SDEL_NOT_ALONE : CBE_ERR_TONE_NOT_ALONE,
+            return fail(token == T_DEL        ? CBE_ERR_DEL_NOT_ALONE
+                            : token == T_SDEL ? CBE_ERR_SDEL_NOT_ALONE
+                                              : CBE_ERR_TONE_NOT_ALONE,
                         tokenPos);
         if (!deepen(tokenPos))
             return false;
@@ -288,8 +288,7 @@ bool CBEParser::keyword(u32 token, u32 tokenPos)
         emit(OP_KEYWORD);
         emit(KW_TIM);
         return tim_parameters();
-    default:
-        return fail(CBE_ERR_NOT_ALLOWED, tokenPos);
+    default: return fail(CBE_ERR_NOT_ALLOWED, tokenPos);
     }
 }
 

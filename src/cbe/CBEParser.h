@@ -33,8 +33,8 @@ private:
         T_TONE = 1u << 13,
         T_OPERAND = 1u << 14,
         T_END = 1u << 15,
-        T_KEYWORDS = T_OPEN | T_CLOSE | T_NOT | T_AND | T_OR | T_XGRP | T_DEL | T_SDEL | T_TIM | T_PRE | T_FLT
-                     | T_DIS | T_TAC | T_TONE,
+        T_KEYWORDS = T_OPEN | T_CLOSE | T_NOT | T_AND | T_OR | T_XGRP | T_DEL | T_SDEL | T_TIM | T_PRE | T_FLT | T_DIS
+            | T_TAC | T_TONE,
         T_AFTER_NOT = T_NOT | T_OR | T_AND | T_XGRP | T_OPERAND | T_PRE | T_FLT | T_DIS | T_TAC | T_END,
         T_AFTER_OPERAND = T_AFTER_NOT | T_CLOSE,
         T_LIST_AFTER_OPERAND = T_CLOSE | T_OPERAND | T_DIS,

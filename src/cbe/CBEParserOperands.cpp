@@ -1,10 +1,10 @@
 // Operands of a CBE text and their checks against the panel configuration.
 #include "cbe/CBEParser.h"
 
+#include "DataBlock/bytes.h"
+#include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
-#include "ZpData/Container/ZpConf.h"
-#include "DataBlock/bytes.h"
 
 using namespace cbe;
 
@@ -57,8 +57,7 @@ bool CBEParser::operand(u32 tokenPos)
         kind = K_EVAC;
         unexpected = CBE_ERR_UNEXPECTED_EVAC;
         break;
-    default:
-        return fail(CBE_ERR_UNKNOWN_CHAR, tokenPos);
+    default: return fail(CBE_ERR_UNKNOWN_CHAR, tokenPos);
     }
     if (!(m_next & T_OPERAND))
         return fail(CBE_ERR_NOT_ALLOWED, tokenPos);
@@ -71,18 +70,12 @@ bool CBEParser::operand(u32 tokenPos)
         return fail(unexpected, tokenPos);
 
     switch (kind) {
-    case K_G:
-        return group_operand(tokenPos);
-    case K_C:
-        return cpu_operand();
-    case K_L:
-        return loop_operand();
-    case K_M:
-        return module_operand();
-    case K_S:
-        return sensor_operand();
-    case K_Z:
-        return zone_operand();
+    case K_G: return group_operand(tokenPos);
+    case K_C: return cpu_operand();
+    case K_L: return loop_operand();
+    case K_M: return module_operand();
+    case K_S: return sensor_operand();
+    case K_Z: return zone_operand();
     default: {
         const bool sys = kind == K_SYS;
         const u32 length = sys ? 3 : 4;
@@ -248,12 +241,9 @@ bool CBEParser::check_group(u32 n) const
             return own < target && target < m_directCount;
         return target < own;
     }
-    case CBE_OWNER_SENSOR:
-        return target < m_directCount;
-    case CBE_OWNER_MODULE:
-        return !m_list || target < m_directCount;
-    default:
-        return true;
+    case CBE_OWNER_SENSOR: return target < m_directCount;
+    case CBE_OWNER_MODULE: return !m_list || target < m_directCount;
+    default: return true;
     }
 }
 
@@ -286,8 +276,7 @@ bool CBEParser::check_module(const PackedAddress& address) const
         return true;
     const u32 typeClass = get_type_class(type);
     switch (m_request.ownerKind) {
-    case CBE_OWNER_SENSOR:
-        return true;
+    case CBE_OWNER_SENSOR: return true;
     case CBE_OWNER_GROUP:
         if (owner_is_direct_group())
             return typeClass != TYPE_CLASS_INPUT;
@@ -299,7 +288,6 @@ bool CBEParser::check_module(const PackedAddress& address) const
         if (m_list)
             return typeClass != TYPE_CLASS_INPUT;
         return typeClass == TYPE_CLASS_INPUT || m_flt;
-    default:
-        return true;
+    default: return true;
     }
 }

@@ -8,11 +8,11 @@
 #include "OS/TraceLog.h"
 #include "OS/os.h"
 #include "ZpData/Container/BlockLock.h"
-#include "ZpData/Values/DeviceCatalogue.h"
-#include "ZpData/Layouts/DeviceStatusProg.h"
-#include "ZpData/Values/PanelModel.h"
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Layouts/interface.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -163,7 +163,8 @@ void collect_modules()
             continue;
         for (u16 slot = 0; slot < 700; ++slot) {
             u8 rec[DeviceRec::kSize];
-            if (g_zpConf->get_device_record(rec, block, slot) == 0 && DeviceRec::is_used(rec) && DeviceRec::is_module(rec))
+            if (g_zpConf->get_device_record(rec, block, slot) == 0 && DeviceRec::is_used(rec)
+                && DeviceRec::is_module(rec))
                 s.modules.push_back({DeviceRec::get_packed_address(rec, header[0], header[1]), u8(block), slot});
         }
     }
@@ -179,7 +180,10 @@ void print_outputs()
             continue;
         s.printedModules[m.block][m.slot] = v;
         out(LOG_PLAIN, "[%8.8ld]C%uL%uM%u=%s\n", stamp(), m.address.get_cpu() + 1, m.address.get_line() + 1,
-            m.address.get_address() + 1, v == 3 ? "ON" : v ? "FAULT" : "OFF");
+            m.address.get_address() + 1,
+            v == 3  ? "ON"
+                : v ? "FAULT"
+                    : "OFF");
     }
     for (u32 g = 1; g <= 1600; ++g) {
         const u8 on = (CBE_GetGroupState(CBE_SIDE_LL, g) & 7) ? 1 : 0;
@@ -223,8 +227,8 @@ void dump_boards()
                 continue;
             }
             if (DeviceRec::is_module(rec))
-                sim_log(LOG_PLAIN, "ramIdx=%u: C%uL%uM%u sub=%u\n", slot, cpu + 1, a.get_line() + 1, a.get_address() + 1,
-                        a.get_sub() + 1);
+                sim_log(LOG_PLAIN, "ramIdx=%u: C%uL%uM%u sub=%u\n", slot, cpu + 1, a.get_line() + 1,
+                        a.get_address() + 1, a.get_sub() + 1);
             else
                 sim_log(LOG_PLAIN, "ramIdx=%u: C%uL%uS%u\n", slot, cpu + 1, a.get_line() + 1, a.get_address() + 1);
         }
@@ -322,7 +326,9 @@ Parsed parse(char* line)
     } else if (strcmp(key, "comment") == 0) {
         command = CMD_COMMENT;
     } else if (strcmp(key, "cmd") == 0) {
-        command = strcmp(value, "RESET") == 0 ? CMD_RESET : strcmp(value, "TIMESTAMP") == 0 ? CMD_TIMESTAMP : CMD_SYNTAX;
+        command = strcmp(value, "RESET") == 0 ? CMD_RESET
+            : strcmp(value, "TIMESTAMP") == 0 ? CMD_TIMESTAMP
+                                              : CMD_SYNTAX;
     } else if (parse_device_value(p, key, value)) {
         command = CMD_DEVICE;
     }
@@ -366,21 +372,14 @@ void execute(const Parsed& p)
         set_clock(p.clock);
         out(LOG_PLAIN, p.command == CMD_TIME ? "[%8.8ld]set time=%s\n" : "[%8.8ld]set date=%s\n", stamp(), p.value);
         break;
-    case CMD_DELAY:
-        out(LOG_PLAIN, "[%8.8ld]delay=%1.1fs\n", stamp(), p.wait / 1000.0);
-        break;
-    case CMD_COMMENT:
-        out(LOG_PLAIN, "# %s\n", p.value);
-        break;
+    case CMD_DELAY: out(LOG_PLAIN, "[%8.8ld]delay=%1.1fs\n", stamp(), p.wait / 1000.0); break;
+    case CMD_COMMENT: out(LOG_PLAIN, "# %s\n", p.value); break;
     case CMD_TIMESTAMP:
         format_clock(text, sizeof text);
         out(LOG_PLAIN, "[%8.8ld]time stamp=%s\n", stamp(), text);
         break;
-    case CMD_DEVICE:
-        device_command(p);
-        break;
-    default:
-        break;
+    case CMD_DEVICE: device_command(p); break;
+    default: break;
     }
 }
 
@@ -397,8 +396,7 @@ bool next_line(FILE* script, char* line, bool* tooLong)
     if (!ended && !feof(script)) {
         *tooLong = true;
         int ch;
-        while ((ch = fgetc(script)) != EOF && ch != '\n') {
-        }
+        while ((ch = fgetc(script)) != EOF && ch != '\n') {}
     }
     while (n > 0 && (buffer[n - 1] == '\n' || buffer[n - 1] == '\r'))
         buffer[--n] = '\0';
@@ -514,7 +512,8 @@ int CBE_Simulate(const char* scriptPath, const char* resultPath)
     s.errPath = std::string(resultPath) + ".err";
     s.start = CBE_TickMs();
     char text[128];
-    snprintf(text, sizeof text, "<%s V%1.2f (ZpData V0x%4.4X)>\n\n", kStructName, kStructVersion, unsigned(g_zpDataVersion));
+    snprintf(text, sizeof text, "<%s V%1.2f (ZpData V0x%4.4X)>\n\n", kStructName, kStructVersion,
+             unsigned(g_zpDataVersion));
     log_append(text);
 
     s.result = fopen(resultPath, "w");

@@ -5,8 +5,8 @@ namespace Ov4800 {
 namespace {
 
 const char* const kStorage[TK_COUNT] = {
-    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",    "9",   "C",   "G",   "SYS", "MO",   "TU",
-    "WE", "TH", "FR", "SA", "SU", ".",  ":",  "-",  "L",    "S",   "M",   "Z",   " ",   "(",    ")",
+    "0",  "1",   "2",   "3",    "4",   "5",   "6",    "7",   "8",   "9",   "C",   "G",    "SYS",  "MO",  "TU",
+    "WE", "TH",  "FR",  "SA",   "SU",  ".",   ":",    "-",   "L",   "S",   "M",   "Z",    " ",    "(",   ")",
     "OR", "AND", "NOT", "XGRP", "DEL", "TIM", "SDEL", "PRE", "FLT", "DIS", "TAC", "SUB1", "TONE", "EVAC"};
 
 } // namespace

@@ -9,11 +9,10 @@ constexpr int kMaxTextLength = 250;
 
 // Token codes of buttons 0 to 42 and 47.
 const uint kButtonCodes[OvCBEEditor::BTN_COUNT] = {
-    1, 2, 3, 4, 5, 6, 7, 8, 9, 0,
-    TK_NOT, TK_AND, TK_OR, TK_DEL, TK_SDEL, TK_XGRP, TK_TIM, TK_DIS, TK_PRE, TK_FLT, TK_TAC, TK_TONE, TK_SUB1, TK_SYS,
-    TK_MO, TK_TU, TK_WE, TK_TH, TK_FR, TK_SA, TK_SU,
-    TK_DOT, TK_COLON, TK_MINUS, TK_C, TK_L, TK_S, TK_M, TK_OPEN, TK_CLOSE, TK_G, TK_Z, TK_SPACE,
-    TK_NONE, TK_NONE, TK_NONE, TK_NONE, TK_EVAC};
+    1,     2,      3,       4,        5,      6,      7,        8,       9,        0,        TK_NOT,  TK_AND,
+    TK_OR, TK_DEL, TK_SDEL, TK_XGRP,  TK_TIM, TK_DIS, TK_PRE,   TK_FLT,  TK_TAC,   TK_TONE,  TK_SUB1, TK_SYS,
+    TK_MO, TK_TU,  TK_WE,   TK_TH,    TK_FR,  TK_SA,  TK_SU,    TK_DOT,  TK_COLON, TK_MINUS, TK_C,    TK_L,
+    TK_S,  TK_M,   TK_OPEN, TK_CLOSE, TK_G,   TK_Z,   TK_SPACE, TK_NONE, TK_NONE,  TK_NONE,  TK_NONE, TK_EVAC};
 
 OvCBEEditor::ErrorText g_errorText = nullptr;
 
@@ -76,15 +75,9 @@ bool OvCBEEditor::isEnabled(int btnIndex)
     bool enabled = false;
     const bool room = expression->getString().size() < kMaxTextLength;
     switch (btnIndex) {
-    case BTN_BACKSPACE:
-        enabled = expression->canMoveBack();
-        break;
-    case BTN_LEFT:
-        enabled = room && expression->canMoveLeft();
-        break;
-    case BTN_RIGHT:
-        enabled = room && expression->canMoveRight();
-        break;
+    case BTN_BACKSPACE: enabled = expression->canMoveBack(); break;
+    case BTN_LEFT: enabled = room && expression->canMoveLeft(); break;
+    case BTN_RIGHT: enabled = room && expression->canMoveRight(); break;
     case BTN_ENTER:
         // An empty expression may be confirmed: it clears the CBE.
         expression->refresh();
@@ -107,23 +100,15 @@ bool OvCBEEditor::add(int btnIndex)
         return false;
     bool result = false;
     switch (btnIndex) {
-    case BTN_BACKSPACE:
-        result = expression->canMoveBack() && expression->removeCurrent();
-        break;
-    case BTN_LEFT:
-        result = expression->moveLeft();
-        break;
-    case BTN_RIGHT:
-        result = expression->moveRight();
-        break;
+    case BTN_BACKSPACE: result = expression->canMoveBack() && expression->removeCurrent(); break;
+    case BTN_LEFT: result = expression->moveLeft(); break;
+    case BTN_RIGHT: result = expression->moveRight(); break;
     case BTN_ENTER:
         // The page's own handler of the button stores the text.
         if (expression->isEmpty())
             expression->clear(false);
         break;
-    default:
-        result = expression->addToken(buttonCode(btnIndex));
-        break;
+    default: result = expression->addToken(buttonCode(btnIndex)); break;
     }
     if (result) {
         enabledBtns.clear();
@@ -172,12 +157,25 @@ QString OvCBEEditor::getBtnName(int code)
 
 int OvCBEEditor::buttonOfKey(int keyCode)
 {
-    static const QMap<int, int> kKeys = {
-        {Qt::Key_1, 0}, {Qt::Key_2, 1}, {Qt::Key_3, 2}, {Qt::Key_4, 3}, {Qt::Key_5, 4}, {Qt::Key_6, 5},
-        {Qt::Key_7, 6}, {Qt::Key_8, 7}, {Qt::Key_9, 8}, {Qt::Key_0, 9}, {Qt::Key_Period, 31},
-        {Qt::Key_Colon, 32}, {Qt::Key_Minus, 33}, {Qt::Key_ParenLeft, 38}, {Qt::Key_ParenRight, 39},
-        {Qt::Key_Space, BTN_SPACE}, {Qt::Key_Backspace, BTN_BACKSPACE}, {Qt::Key_Left, BTN_LEFT},
-        {Qt::Key_Right, BTN_RIGHT}};
+    static const QMap<int, int> kKeys = {{Qt::Key_1, 0},
+                                         {Qt::Key_2, 1},
+                                         {Qt::Key_3, 2},
+                                         {Qt::Key_4, 3},
+                                         {Qt::Key_5, 4},
+                                         {Qt::Key_6, 5},
+                                         {Qt::Key_7, 6},
+                                         {Qt::Key_8, 7},
+                                         {Qt::Key_9, 8},
+                                         {Qt::Key_0, 9},
+                                         {Qt::Key_Period, 31},
+                                         {Qt::Key_Colon, 32},
+                                         {Qt::Key_Minus, 33},
+                                         {Qt::Key_ParenLeft, 38},
+                                         {Qt::Key_ParenRight, 39},
+                                         {Qt::Key_Space, BTN_SPACE},
+                                         {Qt::Key_Backspace, BTN_BACKSPACE},
+                                         {Qt::Key_Left, BTN_LEFT},
+                                         {Qt::Key_Right, BTN_RIGHT}};
     if (keyCode < Qt::Key_A || keyCode > Qt::Key_Z) {
         keyBuffer.clear();
         return kKeys.value(keyCode, -1);

@@ -17,7 +17,12 @@ class OvCBEEditor : public QObject {
 public:
     // Buttons that are commands, not keys.
     enum Button : int {
-        BTN_SPACE = 42, BTN_BACKSPACE = 43, BTN_LEFT = 44, BTN_RIGHT = 45, BTN_ENTER = 46, BTN_EVAC = 47,
+        BTN_SPACE = 42,
+        BTN_BACKSPACE = 43,
+        BTN_LEFT = 44,
+        BTN_RIGHT = 45,
+        BTN_ENTER = 46,
+        BTN_EVAC = 47,
         BTN_COUNT = 48,
     };
     // The translated text of a user error code; the application installs the one of its error

@@ -62,9 +62,13 @@ void CSVModifier::mergeLoopFiles(const QString& folderPath)
     const QString familyCaption = qtTrId("CSV_PT_FAMILY");
     const QString sensorWord = qtTrId("CSV_PT_SENSOR");
     QtCSV::StringData output;
-    output << QStringList{QStringLiteral("Panel Number"), QStringLiteral("Loop Number"),
-                          QStringLiteral("Device Address"), QStringLiteral("Device Class, Device Type, Subtype"),
-                          familyCaption, QStringLiteral("Device Label"), QStringLiteral("Zone Address"),
+    output << QStringList{QStringLiteral("Panel Number"),
+                          QStringLiteral("Loop Number"),
+                          QStringLiteral("Device Address"),
+                          QStringLiteral("Device Class, Device Type, Subtype"),
+                          familyCaption,
+                          QStringLiteral("Device Label"),
+                          QStringLiteral("Zone Address"),
                           QStringLiteral("Zone Label")};
     const QList<QStringList> zones = readTable(folder + qtTrId("CSV_AREASSYSTEM") + QStringLiteral(".csv"));
 
@@ -96,17 +100,18 @@ void CSVModifier::mergeLoopFiles(const QString& folderPath)
                 const QStringList numbers = address.split(QLatin1Char('_'));
                 const int channel = numbers.size() > 1 ? numbers.at(1).trimmed().toInt() : 0;
                 addressText = QLatin1Char('M') + zeroFilled(numbers.at(0).trimmed().toInt(), 3) + QLatin1Char('.')
-                              + zeroFilled(channel, 2);
+                    + zeroFilled(channel, 2);
                 qDebug() << "MODULE " << addressText;
             }
-            const QStringList line{panelText,
-                                   loopText,
-                                   addressText,
-                                   QStringList{family, row.at(kTypeColumn), row.at(kInOutColumn)}.join(QStringLiteral(", ")),
-                                   family,
-                                   row.at(kLabelColumn),
-                                   row.at(kZoneColumn),
-                                   lookupLabel(zones, row.at(kZoneColumn))};
+            const QStringList line{
+                panelText,
+                loopText,
+                addressText,
+                QStringList{family, row.at(kTypeColumn), row.at(kInOutColumn)}.join(QStringLiteral(", ")),
+                family,
+                row.at(kLabelColumn),
+                row.at(kZoneColumn),
+                lookupLabel(zones, row.at(kZoneColumn))};
             qDebug() << "line " << line;
             output << line;
         }

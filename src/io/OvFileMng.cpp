@@ -235,7 +235,9 @@ const char* OvFileMng::takeNested(Cursor& in, quint32 limit, qint64* bodySize)
 // --- life cycle ---
 
 OvFileMng::OvFileMng(const QString& fileName, bool importOnly)
-    : m_file(fileName), m_stream(&m_file), m_importOnly(importOnly)
+    : m_file(fileName)
+    , m_stream(&m_file)
+    , m_importOnly(importOnly)
 {
     m_stream.setByteOrder(QDataStream::LittleEndian);
 }
@@ -283,7 +285,7 @@ uint OvFileMng::readFile()
     if (block.size() != int(blockSize))
         return kCannotRead;
     const quint32 declared = quint32(quint8(block[0])) << 24 | quint32(quint8(block[1])) << 16
-                             | quint32(quint8(block[2])) << 8 | quint32(quint8(block[3]));
+        | quint32(quint8(block[2])) << 8 | quint32(quint8(block[3]));
     if (declared == 0 || declared > kMaxContentSize) {
         qWarning("Legacy plant file content of %u bytes refused", declared);
         return kCannotRead;
@@ -327,8 +329,12 @@ uint OvFileMng::readHeader()
                 m_creationTime = QByteArray(p, 8);
                 const uint year = quint8(p[5]) | quint8(p[6]) << 8 | quint8(p[7]) << 16;
                 qInfo().noquote() << QString("File created on: %1-%2-%3 %4.%5.%6")
-                                         .arg(year).arg(quint8(p[4])).arg(quint8(p[3]))
-                                         .arg(quint8(p[2])).arg(quint8(p[1])).arg(quint8(p[0]));
+                                         .arg(year)
+                                         .arg(quint8(p[4]))
+                                         .arg(quint8(p[3]))
+                                         .arg(quint8(p[2]))
+                                         .arg(quint8(p[1]))
+                                         .arg(quint8(p[0]));
             }
             break;
         case 36: {
@@ -342,12 +348,11 @@ uint OvFileMng::readHeader()
         case 37:
             for (int& part : m_appVersion)
                 part = in.i32();
-            qInfo().noquote() << QString("APP_VERSION = %1.%2.%3").arg(m_appVersion[0]).arg(m_appVersion[1]).arg(m_appVersion[2]);
+            qInfo().noquote()
+                << QString("APP_VERSION = %1.%2.%3").arg(m_appVersion[0]).arg(m_appVersion[1]).arg(m_appVersion[2]);
             break;
-        case kEndTag:
-            return in.u8() == 1 ? kFileOk : kBadEnd;
-        default:
-            unknownTag(tag);
+        case kEndTag: return in.u8() == 1 ? kFileOk : kBadEnd;
+        default: unknownTag(tag);
         }
     }
     return kFileOk;
@@ -376,26 +381,47 @@ uint OvFileMng::readGeneral(Plant& plant)
         quint16 tag;
         uint Plant::*member;
     } numbers[] = {
-        {5, &Plant::m_walkTest}, {6, &Plant::m_walkTestCPUID}, {7, &Plant::m_walkTestLoopID},
-        {8, &Plant::m_walkTestModuleID}, {9, &Plant::m_walkTestSubID}, {11, &Plant::m_sirenDelayTime},
-        {12, &Plant::m_allarmsTxDelayTime}, {14, &Plant::m_acknowledgementInhibitionTime},
-        {16, &Plant::m_autoAcknowledgementTime}, {17, &Plant::m_failureSystemTime}, {18, &Plant::m_failureTxTime},
-        {20, &Plant::m_detectorsCheckTime}, {21, &Plant::m_falseFailureTimeTypeID},
-        {22, &Plant::m_openCircuitsFailureTime}, {23, &Plant::m_cameraLowValueTimeFailure},
-        {24, &Plant::m_sirenSoundType}, {25, &Plant::m_sirenVolume}, {27, &Plant::m_printerParity},
-        {28, &Plant::m_printerBaudRate}, {31, &Plant::m_failureIvalidResponseTime},
-        {32, &Plant::m_faultMaintenanceTime}, {33, &Plant::m_evacSoundType}, {34, &Plant::m_evacSoundVolume},
+        {5, &Plant::m_walkTest},
+        {6, &Plant::m_walkTestCPUID},
+        {7, &Plant::m_walkTestLoopID},
+        {8, &Plant::m_walkTestModuleID},
+        {9, &Plant::m_walkTestSubID},
+        {11, &Plant::m_sirenDelayTime},
+        {12, &Plant::m_allarmsTxDelayTime},
+        {14, &Plant::m_acknowledgementInhibitionTime},
+        {16, &Plant::m_autoAcknowledgementTime},
+        {17, &Plant::m_failureSystemTime},
+        {18, &Plant::m_failureTxTime},
+        {20, &Plant::m_detectorsCheckTime},
+        {21, &Plant::m_falseFailureTimeTypeID},
+        {22, &Plant::m_openCircuitsFailureTime},
+        {23, &Plant::m_cameraLowValueTimeFailure},
+        {24, &Plant::m_sirenSoundType},
+        {25, &Plant::m_sirenVolume},
+        {27, &Plant::m_printerParity},
+        {28, &Plant::m_printerBaudRate},
+        {31, &Plant::m_failureIvalidResponseTime},
+        {32, &Plant::m_faultMaintenanceTime},
+        {33, &Plant::m_evacSoundType},
+        {34, &Plant::m_evacSoundVolume},
         {100, &Plant::m_preAlarmLvl},
     };
     static const struct {
         quint16 tag;
         bool Plant::*member;
     } flags[] = {
-        {2, &Plant::m_driftAllert}, {3, &Plant::m_storagePrint}, {10, &Plant::m_flashingStat},
-        {13, &Plant::m_evacuationChecks}, {15, &Plant::m_autoAcknowledgementStat},
-        {19, &Plant::m_detectorsCheckStat}, {26, &Plant::m_printerStat}, {29, &Plant::m_sirenPhaseStat},
-        {30, &Plant::m_serialNumbersCheckStat}, {101, &Plant::m_sirenReactMode},
-        {102, &Plant::m_sirenCorrelation}, {109, &Plant::m_sirenInstantActivation},
+        {2, &Plant::m_driftAllert},
+        {3, &Plant::m_storagePrint},
+        {10, &Plant::m_flashingStat},
+        {13, &Plant::m_evacuationChecks},
+        {15, &Plant::m_autoAcknowledgementStat},
+        {19, &Plant::m_detectorsCheckStat},
+        {26, &Plant::m_printerStat},
+        {29, &Plant::m_sirenPhaseStat},
+        {30, &Plant::m_serialNumbersCheckStat},
+        {101, &Plant::m_sirenReactMode},
+        {102, &Plant::m_sirenCorrelation},
+        {109, &Plant::m_sirenInstantActivation},
     };
 
     const char* body = nullptr;
@@ -432,10 +458,8 @@ uint OvFileMng::readGeneral(Plant& plant)
             }
             continue;
         }
-        case kEndTag:
-            return in.u8() == 2 ? kFileOk : kBadEnd;
-        default:
-            break;
+        case kEndTag: return in.u8() == 2 ? kFileOk : kBadEnd;
+        default: break;
         }
         bool known = false;
         for (const auto& field : numbers) {
@@ -491,13 +515,13 @@ uint OvFileMng::readAreas(Plant& plant)
     if (!takeSection(12, &body, &size))
         return kFileOk;
     qint64 position = -1;
-    auto area = [&]() { return position >= 0 && position < plant.m_areas.count() ? plant.m_areas.areaAt(int(position)) : nullptr; };
+    auto area = [&]() {
+        return position >= 0 && position < plant.m_areas.count() ? plant.m_areas.areaAt(int(position)) : nullptr;
+    };
     Cursor in(body, size);
     while (const quint16 tag = in.nextField(nullptr)) {
         switch (tag) {
-        case 90:
-            position = in.i32();
-            break;
+        case 90: position = in.i32(); break;
         case 87: {
             const QString text = in.text();
             if (OvArea* a = area(); a && in.ok())
@@ -537,8 +561,7 @@ uint OvFileMng::readAreas(Plant& plant)
             position = -1;
             break;
         }
-        default:
-            unknownTag(tag);
+        default: unknownTag(tag);
         }
     }
     return kFileOk;
@@ -561,9 +584,7 @@ uint OvFileMng::readGroups(Plant& plant)
     Cursor in(body, size);
     while (const quint16 tag = in.nextField(nullptr)) {
         switch (tag) {
-        case 78:
-            in.i32();
-            break;
+        case 78: in.i32(); break;
         case 79: {
             const qint32 count = in.i32();
             if (in.ok())
@@ -582,21 +603,11 @@ uint OvFileMng::readGroups(Plant& plant)
                 plant.m_groups.setHighSensibilityGroupIndex(index);
             break;
         }
-        case 82:
-            group.description = in.text();
-            break;
-        case 83:
-            group.direct = in.boolean();
-            break;
-        case 84:
-            group.cbe = displayProgram(in.text());
-            break;
-        case 85:
-            group.doubleConsent = in.boolean();
-            break;
-        case 86:
-            group.number = qint64(in.i32()) + 1;
-            break;
+        case 82: group.description = in.text(); break;
+        case 83: group.direct = in.boolean(); break;
+        case 84: group.cbe = displayProgram(in.text()); break;
+        case 85: group.doubleConsent = in.boolean(); break;
+        case 86: group.number = qint64(in.i32()) + 1; break;
         case kNestedTag:
             if (in.u8() != 11)
                 return kForeignRecord;
@@ -621,8 +632,7 @@ uint OvFileMng::readGroups(Plant& plant)
             }
             break;
         }
-        default:
-            unknownTag(tag);
+        default: unknownTag(tag);
         }
     }
     return kFileOk;
@@ -718,33 +728,21 @@ uint OvFileMng::readCPU(Plant& plant, const char* body, qint64 size)
             }
             break;
         }
-        case 41:
-            cpu.setUPSFlag(in.boolean());
-            break;
-        case 4:
-            cpu.setDescription(in.text());
-            break;
+        case 41: cpu.setUPSFlag(in.boolean()); break;
+        case 4: cpu.setDescription(in.text()); break;
         case kNestedTag: {
             qDebug() << "START_SECTION";
             const quint8 kind = in.u8();
             quint32 limit = kMaxListRecordSize;
             switch (kind) {
-            case 8:
-                qDebug() << "LOOP_DATA";
-                break;
+            case 8: qDebug() << "LOOP_DATA"; break;
             case 7:
                 qDebug() << "SIB_DATA";
                 limit = kMaxRecordSize;
                 break;
-            case 17:
-                qDebug() << "VIEWER_SYSTEM";
-                break;
-            case 19:
-                qDebug() << "ANNUN_SYSTEM";
-                break;
-            default:
-                unknownTag(kind);
-                continue;
+            case 17: qDebug() << "VIEWER_SYSTEM"; break;
+            case 19: qDebug() << "ANNUN_SYSTEM"; break;
+            default: unknownTag(kind); continue;
             }
             qint64 n = 0;
             const char* record = takeNested(in, limit, &n);
@@ -770,8 +768,7 @@ uint OvFileMng::readCPU(Plant& plant, const char* body, qint64 size)
                 return kFileOk;
             }
             break;
-        default:
-            unknownTag(tag);
+        default: unknownTag(tag);
         }
     }
     return kFileOk;
@@ -785,12 +782,18 @@ uint OvFileMng::readSIB(CPUDevice& cpu, const char* body, qint64 size)
     while (const quint16 tag = in.nextField(nullptr)) {
         switch (tag) {
         case 42: port = in.u8(); break;
-        case 43: case 44: case 45: sib[tag - 43] = in.u32(); break;
-        case 112: case 113: case 114: gateway[tag - 112] = in.u32(); break;
+        case 43:
+        case 44:
+        case 45: sib[tag - 43] = in.u32(); break;
+        case 112:
+        case 113:
+        case 114: gateway[tag - 112] = in.u32(); break;
         case 115: supervisor = in.u8(); break;
         case 116: baud = in.u8(); break;
         case 117: modbusAddress = in.u8(); break;
-        case 118: case 119: case 120: sup[tag - 118] = in.u32(); break;
+        case 118:
+        case 119:
+        case 120: sup[tag - 118] = in.u32(); break;
         case kEndTag:
             if (in.u8() != 7)
                 return kBadEnd;
@@ -806,8 +809,7 @@ uint OvFileMng::readSIB(CPUDevice& cpu, const char* body, qint64 size)
             default: break;
             }
             return kFileOk;
-        default:
-            unknownTag(tag);
+        default: unknownTag(tag);
         }
     }
     return kFileOk;
@@ -821,7 +823,8 @@ uint OvFileMng::readLoop(CPUDevice& cpu, const char* body, qint64 size)
     // The point lists are filled once owner and type are known; a loop whose owner or index
     // changes after its points starts again from empty lists.
     auto prepare = [&]() {
-        if ((loop->sensors().isEmpty() && loop->modules().isEmpty()) || loop->ownerCpu() != owner || loop->loopIndex() != index) {
+        if ((loop->sensors().isEmpty() && loop->modules().isEmpty()) || loop->ownerCpu() != owner
+            || loop->loopIndex() != index) {
             loop = std::make_unique<OvLoop>(owner, index, open, type);
             return;
         }
@@ -862,8 +865,7 @@ uint OvFileMng::readLoop(CPUDevice& cpu, const char* body, qint64 size)
             else
                 qWarning("Legacy loop index %d refused", index);
             return kFileOk;
-        default:
-            unknownTag(tag);
+        default: unknownTag(tag);
         }
     }
     return kFileOk;
@@ -897,8 +899,11 @@ bool OvFileMng::readPointField(OvGenericPoint& point, quint16 tag, Cursor& in, b
     case 67: point.setCheckAutoSilenceMod(in.boolean()); break;
     case 69: point.setCheckSilenceMod(in.boolean()); break;
     // The point keeps neither the third and ninth flag nor the first, second and fourth text.
-    case 62: case 68: in.boolean(); break;
-    case 73: case 74: case 76: in.text(); break;
+    case 62:
+    case 68: in.boolean(); break;
+    case 73:
+    case 74:
+    case 76: in.text(); break;
     case 70: point.setSensitivities(in.i32(), point.sensLow(), point.sensHigh()); break;
     case 71: point.setSensitivities(point.sensNormal(), in.i32(), point.sensHigh()); break;
     case 72: point.setSensitivities(point.sensNormal(), point.sensLow(), in.i32()); break;
@@ -1026,10 +1031,8 @@ uint OvFileMng::readAnnunciator(OvAnnunciator& entry, const char* body, qint64 s
                 return result;
             break;
         }
-        case kEndTag:
-            return in.u8() == 18 ? kFileOk : kBadEnd;
-        default:
-            unknownTag(tag);
+        case kEndTag: return in.u8() == 18 ? kFileOk : kBadEnd;
+        default: unknownTag(tag);
         }
     }
     return kFileOk;
@@ -1052,12 +1055,12 @@ uint OvFileMng::readEventFilter(OvAnnunciator& entry, const char* body, qint64 s
         case kEndTag: {
             if (in.u8() != 20)
                 return kBadEnd;
-            const std::unique_ptr<ZpEventFilter> filter = ZpEventFilter::create(u32(type), cpu, loop, address, sub, zone);
+            const std::unique_ptr<ZpEventFilter> filter = ZpEventFilter::create(u32(type), cpu, loop, address, sub,
+                                                                                zone);
             entry.setFilter(entry.filters().size(), *filter);
             return kFileOk;
         }
-        default:
-            unknownTag(tag);
+        default: unknownTag(tag);
         }
     }
     return kFileOk;

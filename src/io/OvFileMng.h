@@ -61,7 +61,8 @@ public:
     class Cursor {
     public:
         Cursor(const char* data, qint64 size)
-            : m_data(data), m_size(size)
+            : m_data(data)
+            , m_size(size)
         {
         }
         bool ok() const { return m_ok; }
@@ -90,7 +91,11 @@ public:
     // The record check on a record body (payload, end marker, tag, CRC).
     static bool checkRecord(quint8 tag, const char* body, qint64 size);
     static quint16 crc16(const char* data, qint64 size);
-    static quint32 word(const char* data) { return quint32(quint8(data[0])) | quint32(quint8(data[1])) << 8 | quint32(quint8(data[2])) << 16 | quint32(quint8(data[3])) << 24; }
+    static quint32 word(const char* data)
+    {
+        return quint32(quint8(data[0])) | quint32(quint8(data[1])) << 8 | quint32(quint8(data[2])) << 16
+            | quint32(quint8(data[3])) << 24;
+    }
     static bool isMarker(quint32 w) { return (w & kMarkerLow) == kMarkerLow && (w >> 16) != 0; }
 
     // The search of the sync word and of a record by tag in bytes from pos; on failure pos goes

@@ -5,9 +5,9 @@
 #include "app/Configuration.h"
 
 #include "ZpData/Container/BlockLock.h"
-#include "ZpData/Values/PanelModel.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <QDebug>
 #include <QDir>
@@ -158,10 +158,7 @@ private:
         m_subModule = QDomElement();
     }
 
-    QString zoneLabel(const QStringList& row) const
-    {
-        return lookup(m_zones, toInt(row.at(kZoneColumn)), 1);
-    }
+    QString zoneLabel(const QStringList& row) const { return lookup(m_zones, toInt(row.at(kZoneColumn)), 1); }
 
     QDomElement device(int loop, const QStringList& row, bool sensor)
     {
@@ -184,7 +181,8 @@ private:
         QDomElement element = m_doc.createElement(QStringLiteral("Module"));
         element.appendChild(textElement(m_doc, QStringLiteral("Type"), row.at(kTypeColumn)));
         element.appendChild(textElement(m_doc, QStringLiteral("Label"), row.at(kLabelColumn)));
-        element.appendChild(textElement(m_doc, QStringLiteral("Number"), address.mid(address.indexOf(QLatin1Char('_')) + 1)));
+        element.appendChild(
+            textElement(m_doc, QStringLiteral("Number"), address.mid(address.indexOf(QLatin1Char('_')) + 1)));
         element.appendChild(textElement(m_doc, QStringLiteral("ZoneAddress"), row.at(kZoneColumn)));
         element.appendChild(textElement(m_doc, QStringLiteral("ZoneLabel"), zoneLabel(row)));
         return element;
@@ -245,8 +243,8 @@ bool writeTopology(QString folder, QStringList loopFiles)
             panel = doc.createElement(QStringLiteral("PanelData"));
             panel.setAttribute(QStringLiteral("Type"), panelTypeText(cpu));
             panel.appendChild(textElement(doc, QStringLiteral("PanelLabel"), lookup(panels, cpu, 2)));
-            panel.appendChild(textElement(doc, QStringLiteral("PanelNumber"),
-                                          QString::number(panelCount == 1 ? 0 : cpu)));
+            panel.appendChild(
+                textElement(doc, QStringLiteral("PanelNumber"), QString::number(panelCount == 1 ? 0 : cpu)));
             root.appendChild(panel);
         }
         builder.addLoopFile(panel, loop, readTable(folder + name));

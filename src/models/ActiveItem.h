@@ -9,11 +9,18 @@ public:
     enum Kind { kRoot = 0, kArea = 1, kCPU = 2, kLoop = 3, kFamily = 4, kPoint = 5, kSub = 6 };
 
     // The root: address -1, not selectable.
-    ActiveItem() : TreeItem({}, nullptr) {}
+    ActiveItem()
+        : TreeItem({}, nullptr)
+    {
+    }
     ActiveItem(int address, int kind, const QString& description, const QString& iconName, bool selectable,
                ActiveItem* parent)
-        : TreeItem({}, parent), address(address), kind(kind), description(description), iconName(iconName),
-          selectable(selectable)
+        : TreeItem({}, parent)
+        , address(address)
+        , kind(kind)
+        , description(description)
+        , iconName(iconName)
+        , selectable(selectable)
     {
     }
     virtual int itemType() const { return kind; }

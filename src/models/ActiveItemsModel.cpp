@@ -31,7 +31,9 @@ bool hasModules(const OvLoop& loop)
 
 } // namespace
 
-ActiveItemsModel::ActiveItemsModel(QObject* parent) : QAbstractItemModel(parent), m_root(new ActiveItem)
+ActiveItemsModel::ActiveItemsModel(QObject* parent)
+    : QAbstractItemModel(parent)
+    , m_root(new ActiveItem)
 {
 }
 
@@ -84,14 +86,10 @@ QVariant ActiveItemsModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const ActiveItem* item = itemOf(index);
     switch (role) {
-    case itemIconName:
-        return item->iconName;
-    case itemAddress:
-        return item->address;
-    case itemDescription:
-        return item->description;
-    case selectable:
-        return item->selectable;
+    case itemIconName: return item->iconName;
+    case itemAddress: return item->address;
+    case itemDescription: return item->description;
+    case selectable: return item->selectable;
     default:
         qCDebug(lcModelPaint).nospace() << "ActiveItemsModel::data:Role " << role << "\tNot Handled";
         return QVariant();
@@ -211,9 +209,9 @@ void ActiveItemsModel::addCPU(const CPUDevice& cpu, int deviceType, bool skipEmp
     const bool loopsAsked = deviceType & (kSensors | kModules);
     if (loopsAsked && !((deviceType & kSensors) && sensors) && !((deviceType & kModules) && modules))
         return;
-    auto* item = new ActiveItem(int(cpu.index()), ActiveItem::kCPU, QString("%1:%2").arg(cpu.index()).arg(cpu.description()),
-                                Configuration::instance()->getBrandedIcon("centrale%1.png", cpuType(cpu.index())),
-                                !loopsAsked, m_root);
+    auto* item = new ActiveItem(
+        int(cpu.index()), ActiveItem::kCPU, QString("%1:%2").arg(cpu.index()).arg(cpu.description()),
+        Configuration::instance()->getBrandedIcon("centrale%1.png", cpuType(cpu.index())), !loopsAsked, m_root);
     m_root->appendChild(item);
     if (!loopsAsked)
         return;
@@ -271,8 +269,8 @@ void ActiveItemsModel::addPoints(ActiveItem* parent, const QList<OvGenericPoint*
             if (skipEmpty && !sub.isValid())
                 continue;
             item->appendChild(new ActiveItem(sub.getSubIndex(), ActiveItem::kSub,
-                                             QString("%1:%2").arg(sub.getSubIndex()).arg(sub.description()),
-                                             QString(), true, item));
+                                             QString("%1:%2").arg(sub.getSubIndex()).arg(sub.description()), QString(),
+                                             true, item));
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "models/ChoiceListModels.h"
 
-#include "models/ModelLogging.h"
 #include "app/Configuration.h"
+#include "models/ModelLogging.h"
 #include "plant/ActivePlant.h"
 #include "plant/LoopNumbering.h"
 #include "plant/OvGenericPoint.h"
@@ -198,8 +198,7 @@ void OvPinnModel::setActiveLoop(int cpuIndex, int loopIndex)
         return;
     const int lib = loopIndex / linesPerBoard();
     const int position = loopIndex % linesPerBoard();
-    if (lib >= int(cpu->getLibCount()) || lib >= cpu->libs().size()
-        || position >= cpu->libs().at(lib).loops().size())
+    if (lib >= int(cpu->getLibCount()) || lib >= cpu->libs().size() || position >= cpu->libs().at(lib).loops().size())
         return;
     const OvLoop* loop = cpu->libs().at(lib).loops().at(position);
     beginResetModel();
@@ -250,14 +249,10 @@ QVariant OvPlantTypeModel::data(const QModelIndex& index, int role) const
     if (!served(index, m_names.size()))
         return QVariant();
     switch (role) {
-    case kNameRole:
-        return m_names.at(index.row());
-    case kNameRole + 1:
-        return m_icons.at(index.row());
-    case kNameRole + 2:
-        return m_enabled.at(index.row());
-    default:
-        return notHandled("OvPlantTypeModel::data:Role ", role);
+    case kNameRole: return m_names.at(index.row());
+    case kNameRole + 1: return m_icons.at(index.row());
+    case kNameRole + 2: return m_enabled.at(index.row());
+    default: return notHandled("OvPlantTypeModel::data:Role ", role);
     }
 }
 

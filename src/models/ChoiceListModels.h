@@ -5,8 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
-class OvAreaListModel : public QAbstractListModel
-{
+class OvAreaListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
@@ -27,8 +26,7 @@ private:
     QStringList m_names;
 };
 
-class OvLibModel : public QAbstractListModel
-{
+class OvLibModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
@@ -50,8 +48,7 @@ private:
     QVector<int> m_libNumbers;
 };
 
-class OvPinnModel : public QAbstractListModel
-{
+class OvPinnModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
@@ -71,8 +68,7 @@ private:
     QStringList m_addresses;
 };
 
-class OvPlantTypeModel : public QAbstractListModel
-{
+class OvPlantTypeModel : public QAbstractListModel {
     Q_OBJECT
 
 public:

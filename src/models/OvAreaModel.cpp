@@ -60,22 +60,14 @@ QVariant OvAreaModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const OvArea area = index.row() < m_areas.count() ? m_areas.areas().at(index.row()) : OvArea();
     switch (role) {
-    case areaIconName:
-        return QStringLiteral("null.png");
-    case areaDescription:
-        return area.description();
-    case areaNightAndDaySensibility:
-        return area.nightAndDay();
-    case areaPreAllarm:
-        return area.preAllarm();
-    case areaCorrelation:
-        return int(area.correlation()) + 1;
-    case areaSensorCount:
-        return countText(area.sensorCount());
-    case areaModuleCount:
-        return countText(area.moduleCount());
-    case areaIndex:
-        return uint(area.index());
+    case areaIconName: return QStringLiteral("null.png");
+    case areaDescription: return area.description();
+    case areaNightAndDaySensibility: return area.nightAndDay();
+    case areaPreAllarm: return area.preAllarm();
+    case areaCorrelation: return int(area.correlation()) + 1;
+    case areaSensorCount: return countText(area.sensorCount());
+    case areaModuleCount: return countText(area.moduleCount());
+    case areaIndex: return uint(area.index());
     default:
         qCDebug(lcModelPaint).nospace() << "OvAreaModel::data:Role: " << role << "\tNot Handled";
         return QVariant();

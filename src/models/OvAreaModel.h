@@ -6,8 +6,7 @@
 #include <QAbstractTableModel>
 #include <QVector>
 
-class OvAreaModel : public QAbstractTableModel
-{
+class OvAreaModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:

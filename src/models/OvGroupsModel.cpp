@@ -22,7 +22,10 @@ QVector<int> rowsOf(const QVariantList& selection)
 
 } // namespace
 
-OvGroupsModel::OvGroupsModel(QObject* parent) : QAbstractTableModel(parent) {}
+OvGroupsModel::OvGroupsModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
 
 OvGroupsModel::~OvGroupsModel() = default;
 
@@ -100,21 +103,13 @@ QVariant OvGroupsModel::data(const QModelIndex& index, int role) const
     const int position = positionOf(index.row());
     const OvGroup group = position >= 0 ? m_groups.groups().at(position) : OvGroup();
     switch (role) {
-    case groupType:
-        return 0;
-    case groupIconName:
-        return iconName(group);
-    case groupDescription:
-        return group.description();
-    case groupCBE:
-        return group.cbe().isEmpty() ? QString() : Ov4800::toStorageString(group.cbe());
-    case groupDoubleConsent:
-        return group.doubleConsent();
-    case groupIndex:
-        return QStringLiteral("%1").arg(group.index(), 3, 10, QLatin1Char(' '));
-    default:
-        qDebug().noquote() << "OvGroupsModel::data:Role: " << role << "\tNot Handled";
-        return QVariant();
+    case groupType: return 0;
+    case groupIconName: return iconName(group);
+    case groupDescription: return group.description();
+    case groupCBE: return group.cbe().isEmpty() ? QString() : Ov4800::toStorageString(group.cbe());
+    case groupDoubleConsent: return group.doubleConsent();
+    case groupIndex: return QStringLiteral("%1").arg(group.index(), 3, 10, QLatin1Char(' '));
+    default: qDebug().noquote() << "OvGroupsModel::data:Role: " << role << "\tNot Handled"; return QVariant();
     }
 }
 

@@ -70,7 +70,8 @@ public:
 class OvCPUItem : public OvModelItem {
 public:
     OvCPUItem(const QList<QVariant>& data, const CPUDevice& cpu, TreeItem* parent)
-        : OvModelItem(data, parent), cpu(cpu)
+        : OvModelItem(data, parent)
+        , cpu(cpu)
     {
     }
     int itemType() const override { return kCPU; }
@@ -81,7 +82,9 @@ public:
 class OvLoopItem : public OvModelItem {
 public:
     OvLoopItem(const QList<QVariant>& data, const CPUDevice& cpu, int loopNumber, TreeItem* parent)
-        : OvModelItem(data, parent), cpu(cpu), loopNumber(loopNumber)
+        : OvModelItem(data, parent)
+        , cpu(cpu)
+        , loopNumber(loopNumber)
     {
     }
     int itemType() const override { return kLoop; }
@@ -92,7 +95,8 @@ public:
 class OvAnnunciatorItem : public OvModelItem {
 public:
     OvAnnunciatorItem(const QList<QVariant>& data, int cpuIndex, TreeItem* parent)
-        : OvModelItem(data, parent), cpuIndex(cpuIndex)
+        : OvModelItem(data, parent)
+        , cpuIndex(cpuIndex)
     {
     }
     int itemType() const override { return kAnnunciator; }

@@ -5,8 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class OvPlantInfo : public QObject
-{
+class OvPlantInfo : public QObject {
     Q_OBJECT
 
 public:

@@ -50,7 +50,8 @@ int cpuBadge(const CPUDevice& cpu)
 
 } // namespace
 
-OvPlantModel::OvPlantModel(const Plant* plant) : QAbstractItemModel(nullptr)
+OvPlantModel::OvPlantModel(const Plant* plant)
+    : QAbstractItemModel(nullptr)
 {
     rebuildModel(plant);
 }
@@ -156,31 +157,18 @@ QVariant OvPlantModel::data(const QModelIndex& index, int role) const
     }
     const TreeItem* item = itemForIndex(index);
     switch (role) {
-    case Qt::SizeHintRole:
-        qCDebug(lcModelPaint) << "Qt::SizeHintRole";
-        return QSize(64, 64);
-    case Qt::DisplayRole:
-        qCDebug(lcModelPaint) << "Qt::DisplayRole";
-        return QVariant();
-    case Qt::DecorationRole:
-        qCDebug(lcModelPaint) << "Qt::DecorationRole";
-        return QVariant();
-    case Qt::EditRole:
-        qCDebug(lcModelPaint) << "Qt::EditRole";
-        return QVariant();
-    case Qt::BackgroundRole:
-        qCDebug(lcModelPaint) << "Qt::BackgroundRole";
-        return QVariant();
-    case itemIconImagePath:
-        return iconOf(item);
-    case itemDescription:
-        return textOf(item);
+    case Qt::SizeHintRole: qCDebug(lcModelPaint) << "Qt::SizeHintRole"; return QSize(64, 64);
+    case Qt::DisplayRole: qCDebug(lcModelPaint) << "Qt::DisplayRole"; return QVariant();
+    case Qt::DecorationRole: qCDebug(lcModelPaint) << "Qt::DecorationRole"; return QVariant();
+    case Qt::EditRole: qCDebug(lcModelPaint) << "Qt::EditRole"; return QVariant();
+    case Qt::BackgroundRole: qCDebug(lcModelPaint) << "Qt::BackgroundRole"; return QVariant();
+    case itemIconImagePath: return iconOf(item);
+    case itemDescription: return textOf(item);
     case itemHeight:
         if (kindOf(item) == OvModelItem::kCPU)
             return static_cast<const OvCPUItem*>(item)->cpu.getLibCount() < 3 ? 64 : 96;
         return 64;
-    case itemEnabled:
-        return true;
+    case itemEnabled: return true;
     default:
         qCDebug(lcModelPaint).nospace() << "OvPlantModel::data:Role " << role << "\tNot Handled";
         return QVariant();
@@ -221,8 +209,7 @@ QString OvPlantModel::iconOf(const TreeItem* item) const
         const auto* loop = static_cast<const OvLoopItem*>(item);
         return loopIcon(loop->cpu, loop->loopNumber > 0 ? loop->loopNumber - 1 : 0);
     }
-    default:
-        break;
+    default: break;
     }
     return item->data(0).toString();
 }
@@ -244,10 +231,9 @@ QString OvPlantModel::textOf(const TreeItem* item) const
         if (sensors < 1 && modules < 1)
             return QString();
         return qtTrId("SHORT_LABEL_SENSOR") + ": " + QString::number(sensors) + "\n" + qtTrId("SHORT_LABEL_MODULE")
-               + ": " + QString::number(modules);
+            + ": " + QString::number(modules);
     }
-    default:
-        return QString();
+    default: return QString();
     }
 }
 
@@ -292,9 +278,8 @@ void OvPlantModel::buildTree(const Plant& plant)
 
 void OvPlantModel::addCPUItem(const CPUDevice& cpu, bool notify)
 {
-    const QString text = cpu.description().isEmpty()
-                             ? QString("%1: %2").arg(cpu.index()).arg(cpu.getCPUTypeName())
-                             : cpu.description();
+    const QString text = cpu.description().isEmpty() ? QString("%1: %2").arg(cpu.index()).arg(cpu.getCPUTypeName())
+                                                     : cpu.description();
     auto* item = new OvCPUItem({branded("centrale%1.png", cpuType(cpu.index())), text}, cpu, m_cpusItem);
     const QString annunciatorIcon = branded("annunciator%1.png");
     item->appendChild(new OvAnnunciatorItem({annunciatorIcon, QString()}, int(cpu.index()), item));
@@ -374,27 +359,13 @@ void OvPlantModel::onTreeViewItemClicked(const QVariant& idx)
 
     switch (kindOf(item)) {
     case OvModelItem::kRoot:
-    case OvModelItem::kPlant:
-        emit plantInfoPageSelected();
-        break;
-    case OvModelItem::kPwdMng:
-        emit pwdMngPageSelected();
-        break;
-    case OvModelItem::kAreas:
-        emit generalAreasPageSelected();
-        break;
-    case OvModelItem::kGroups:
-        emit generalGroupsPageSelected();
-        break;
-    case OvModelItem::kRepeaters:
-        emit repeatersPageSelected();
-        break;
-    case OvModelItem::kCPUs:
-        emit generalCPUsPageSelected();
-        break;
-    case OvModelItem::kCPU:
-        emit cpuPageSelected(int(static_cast<OvCPUItem*>(item)->cpu.index()));
-        break;
+    case OvModelItem::kPlant: emit plantInfoPageSelected(); break;
+    case OvModelItem::kPwdMng: emit pwdMngPageSelected(); break;
+    case OvModelItem::kAreas: emit generalAreasPageSelected(); break;
+    case OvModelItem::kGroups: emit generalGroupsPageSelected(); break;
+    case OvModelItem::kRepeaters: emit repeatersPageSelected(); break;
+    case OvModelItem::kCPUs: emit generalCPUsPageSelected(); break;
+    case OvModelItem::kCPU: emit cpuPageSelected(int(static_cast<OvCPUItem*>(item)->cpu.index())); break;
     case OvModelItem::kLoop: {
         const auto* loop = static_cast<OvLoopItem*>(item);
         emit loopPageSelected(int(loop->cpu.index()) - 1, loop->loopNumber - 1);
@@ -403,9 +374,7 @@ void OvPlantModel::onTreeViewItemClicked(const QVariant& idx)
     case OvModelItem::kAnnunciator:
         emit annunciatorPageSelected(static_cast<OvAnnunciatorItem*>(item)->cpuIndex - 1);
         break;
-    default:
-        emit generalParametersPageSelected();
-        break;
+    default: emit generalParametersPageSelected(); break;
     }
 }
 
@@ -644,26 +613,16 @@ QString OvPlantModel::getInfoToolTip(const QModelIndex& index) const
     if (!index.isValid())
         return QString();
     switch (kindOf(itemForIndex(index))) {
-    case OvModelItem::kPlant:
-        return qtTrId("PLANT_ROOT_PAGE");
-    case OvModelItem::kGenParameters:
-        return qtTrId("GEN_PARAMETERS_PAGE");
-    case OvModelItem::kPwdMng:
-        return qtTrId("PWD_MNG_PAGE");
-    case OvModelItem::kAreas:
-        return qtTrId("PLANT_AREA_PAGE");
-    case OvModelItem::kGroups:
-        return qtTrId("PLANT_GROUP_PAGE");
-    case OvModelItem::kRepeaters:
-        return qtTrId("PLANT_REPEATERS_PAGE");
-    case OvModelItem::kCPUs:
-        return qtTrId("CPU_ROOT_PAGE");
-    case OvModelItem::kCPU:
-        return qtTrId("ACTIVE_CPU_PAGE");
-    case OvModelItem::kLoop:
-        return qtTrId("LOOP_PAGE");
-    default:
-        return QString();
+    case OvModelItem::kPlant: return qtTrId("PLANT_ROOT_PAGE");
+    case OvModelItem::kGenParameters: return qtTrId("GEN_PARAMETERS_PAGE");
+    case OvModelItem::kPwdMng: return qtTrId("PWD_MNG_PAGE");
+    case OvModelItem::kAreas: return qtTrId("PLANT_AREA_PAGE");
+    case OvModelItem::kGroups: return qtTrId("PLANT_GROUP_PAGE");
+    case OvModelItem::kRepeaters: return qtTrId("PLANT_REPEATERS_PAGE");
+    case OvModelItem::kCPUs: return qtTrId("CPU_ROOT_PAGE");
+    case OvModelItem::kCPU: return qtTrId("ACTIVE_CPU_PAGE");
+    case OvModelItem::kLoop: return qtTrId("LOOP_PAGE");
+    default: return QString();
     }
 }
 
@@ -675,8 +634,7 @@ int OvPlantModel::getErrorFlag(const QModelIndex& index) const
     const TreeItem* item = itemForIndex(index);
     const CPUSystem& cpus = plant->cpus();
     switch (kindOf(item)) {
-    case OvModelItem::kGroups:
-        return plant->getGroupsCBEErrorCount() > 0 ? 2 : 0;
+    case OvModelItem::kGroups: return plant->getGroupsCBEErrorCount() > 0 ? 2 : 0;
     case OvModelItem::kCPUs:
         for (int p = 0; p < cpus.count(); ++p)
             if (cpus.cpuAt(p)->hasCBEError() || cpus.cpuAt(p)->hasInvalidFastInput())
@@ -706,7 +664,6 @@ int OvPlantModel::getErrorFlag(const QModelIndex& index) const
         const CPUDevice* cpu = cpus.cpuAt(static_cast<const OvAnnunciatorItem*>(item)->cpuIndex - 1);
         return cpu && cpu->annunciators().hasConflictingFilters() ? 1 : 0;
     }
-    default:
-        return 0;
+    default: return 0;
     }
 }

@@ -3,8 +3,7 @@
 // an invalid value.
 #include <QAbstractTableModel>
 
-class OvPlantParameterMdl : public QAbstractTableModel
-{
+class OvPlantParameterMdl : public QAbstractTableModel {
     Q_OBJECT
 
 public:
@@ -28,8 +27,7 @@ signals:
     void dataUpdated();
 
 private:
-    struct RoleEntry
-    {
+    struct RoleEntry {
         int role;
         const char* name;
     };

@@ -8,7 +8,8 @@ class OvGenericPoint;
 class OvPointMdlItem : public TreeItem {
 public:
     OvPointMdlItem(const QList<QVariant>& data, TreeItem* parent, const OvGenericPoint* point = nullptr)
-        : TreeItem(data, parent), m_point(point)
+        : TreeItem(data, parent)
+        , m_point(point)
     {
     }
     ~OvPointMdlItem() override { m_point = nullptr; }

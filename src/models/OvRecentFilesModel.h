@@ -5,8 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class OvRecentFilesModel : public QAbstractTableModel
-{
+class OvRecentFilesModel : public QAbstractTableModel {
     Q_OBJECT
     Q_PROPERTY(QString emptyString READ getEmptyString NOTIFY modelChanged)
 
@@ -39,8 +38,7 @@ signals:
     void selectFile(const QString& filename);
 
 private:
-    struct RoleEntry
-    {
+    struct RoleEntry {
         int role;
         const char* name;
         QVariant (OvRecentFilesModel::*value)(int row) const;

@@ -49,12 +49,9 @@ QVariant OvRepeaterModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const ZpRepeater* repeater = plant->repeaters().at(index.row());
     switch (role) {
-    case rptIndex:
-        return QString("#%1").arg(index.row() + 1, 3, 10, QChar(' '));
-    case rptDescription:
-        return repeater ? repeater->description : QString();
-    case rptEnabledStat:
-        return repeater && repeater->enabled;
+    case rptIndex: return QString("#%1").arg(index.row() + 1, 3, 10, QChar(' '));
+    case rptDescription: return repeater ? repeater->description : QString();
+    case rptEnabledStat: return repeater && repeater->enabled;
     default:
         qCDebug(lcModelPaint).nospace() << "OvRepeaterModel::data:Role: " << role << "\tNot Handled";
         return QVariant();

@@ -3,8 +3,7 @@
 // repeaters, so the application resets it whenever the plant or its type changes.
 #include <QAbstractTableModel>
 
-class OvRepeaterModel : public QAbstractTableModel
-{
+class OvRepeaterModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:

@@ -6,8 +6,7 @@
 #include <QString>
 #include <QVariantList>
 
-class QQmlObjectListModelBase : public QAbstractListModel
-{
+class QQmlObjectListModelBase : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 

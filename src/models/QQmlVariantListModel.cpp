@@ -8,8 +8,7 @@ const int kVariantRole = Qt::UserRole;
 }
 
 // The model's state; a child of the model, so it goes with it.
-class QQmlVariantListModelPrivate : public QObject
-{
+class QQmlVariantListModelPrivate : public QObject {
 public:
     explicit QQmlVariantListModelPrivate(QQmlVariantListModel* model)
         : QObject(model)

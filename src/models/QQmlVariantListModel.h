@@ -8,8 +8,7 @@
 
 class QQmlVariantListModelPrivate;
 
-class QQmlVariantListModel : public QAbstractListModel
-{
+class QQmlVariantListModel : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 

@@ -1,7 +1,9 @@
 #include "models/TreeItem.h"
 
 TreeItem::TreeItem(const QList<QVariant>& data, TreeItem* parent)
-    : pThis(this), itemData(data), parentItem(parent)
+    : pThis(this)
+    , itemData(data)
+    , parentItem(parent)
 {
 }
 

@@ -31,7 +31,11 @@ public:
 class ModuleSubTestItem : public WalkTestItem {
 public:
     ModuleSubTestItem(int cpu, int loop, int module, int sub, const QList<QVariant>& data, TreeItem* parent)
-        : WalkTestItem(data, parent), cpu(cpu), loop(loop), module(module), sub(sub)
+        : WalkTestItem(data, parent)
+        , cpu(cpu)
+        , loop(loop)
+        , module(module)
+        , sub(sub)
     {
     }
     int itemType() const override { return 4; }

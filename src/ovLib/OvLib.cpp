@@ -6,10 +6,10 @@
 
 #include "OS/os.h"
 #include "ZpData/Container/BlockLock.h"
-#include "ZpData/Values/CpuRec.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/NameProg.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/CpuRec.h"
 #include "app/Configuration.h"
 
 #include <QDebug>
@@ -44,7 +44,9 @@ u32 boardByteOffset(int cpu, int board)
 OvLib::OvLib() = default;
 
 OvLib::OvLib(int cpuIndex, int idx)
-    : m_installed(idx == 1), m_idx(idx), m_cpuIndex(cpuIndex)
+    : m_installed(idx == 1)
+    , m_idx(idx)
+    , m_cpuIndex(cpuIndex)
 {
     if (idx <= 0)
         os_FatalPrintf("idx > 0\n");
@@ -60,7 +62,9 @@ OvLib::OvLib(int cpu, int board, int deviceProgIndex)
 }
 
 OvLib::OvLib(const OvLib& other)
-    : m_installed(other.m_installed), m_idx(other.m_idx), m_cpuIndex(other.m_cpuIndex)
+    : m_installed(other.m_installed)
+    , m_idx(other.m_idx)
+    , m_cpuIndex(other.m_cpuIndex)
 {
     for (const OvLoop* loop : other.m_loops)
         m_loops.append(new OvLoop(*loop));
@@ -178,9 +182,7 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
 int OvLib::storeToPanel() const
 {
     if (m_cpuIndex < 1 || m_cpuIndex > kCpuCount || m_idx < 1 || m_idx > kBoardCount) {
-        qCritical().noquote() << QStringLiteral("LIB %1 of CPU %2 not stored: no such board")
-                                     .arg(m_idx)
-                                     .arg(m_cpuIndex);
+        qCritical().noquote() << QStringLiteral("LIB %1 of CPU %2 not stored: no such board").arg(m_idx).arg(m_cpuIndex);
         int needed = 0;
         for (const OvLoop* loop : m_loops)
             needed += m_installed ? loop->recordCount() : 0;
@@ -367,8 +369,6 @@ bool OvLib::exportCSV(const QString& folder, QStringList* written) const
 
 void OvLib::dump() const
 {
-    qDebug().noquote() << QStringLiteral("LIB [%1.%2]: ENABLED: %3")
-                              .arg(m_cpuIndex)
-                              .arg(m_idx)
-                              .arg(m_installed ? "true" : "false");
+    qDebug().noquote()
+        << QStringLiteral("LIB [%1.%2]: ENABLED: %3").arg(m_cpuIndex).arg(m_idx).arg(m_installed ? "true" : "false");
 }

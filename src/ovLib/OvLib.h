@@ -1,8 +1,8 @@
 #pragma once
 // One loop interface board (LIB) of a CPU: owns the loops it drives, answers the CPU's per-loop
 // questions, builds itself and its points from the panel configuration and writes itself back.
-#include "plant/OwningPtrList.h"
 #include "plant/OvLoop.h"
+#include "plant/OwningPtrList.h"
 
 #include <QString>
 #include <QStringList>

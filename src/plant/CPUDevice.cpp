@@ -5,9 +5,9 @@
 #include "plant/PanelBlockWrite.h"
 
 #include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/CpuRec.h"
 #include "ZpData/Values/PanelModel.h"
-#include "ZpData/Layouts/ZpxProg.h"
 #include "app/Configuration.h"
 
 #include <QDebug>

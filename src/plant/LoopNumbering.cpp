@@ -1,7 +1,7 @@
 #include "plant/LoopNumbering.h"
 
-#include "ZpData/Values/PanelModel.h"
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/PanelModel.h"
 
 int linesPerBoard()
 {

@@ -25,8 +25,8 @@ OvArea::~OvArea() = default;
 bool OvArea::operator==(const OvArea& other) const
 {
     return m_index == other.m_index && m_description == other.m_description && m_nightAndDay == other.m_nightAndDay
-           && m_preAllarm == other.m_preAllarm && m_sensorCount == other.m_sensorCount
-           && m_moduleCount == other.m_moduleCount && m_correlation == other.m_correlation;
+        && m_preAllarm == other.m_preAllarm && m_sensorCount == other.m_sensorCount
+        && m_moduleCount == other.m_moduleCount && m_correlation == other.m_correlation;
 }
 
 void OvArea::pasteFrom(const OvArea& other)

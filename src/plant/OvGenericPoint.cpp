@@ -14,7 +14,10 @@ OvGenericPoint::OvGenericPoint()
 }
 
 OvGenericPoint::OvGenericPoint(int family, int cpuIndex, int loopIndex, unsigned int address)
-    : m_cpuIndex(cpuIndex), m_loopIndex(loopIndex), m_address(address), m_family(family)
+    : m_cpuIndex(cpuIndex)
+    , m_loopIndex(loopIndex)
+    , m_address(address)
+    , m_family(family)
 {
     resetData();
 }
@@ -144,7 +147,7 @@ bool OvGenericPoint::isValid() const
 {
     const bool hasChannels = !m_subPoints.isEmpty();
     return m_protocol != 0 && m_family != 0 && m_series != 0 && m_hwType != 0 && (m_inputType != 0 || hasChannels)
-           && (m_swType != 0 || hasChannels);
+        && (m_swType != 0 || hasChannels);
 }
 
 const OvGenericPoint* OvGenericPoint::at(int position) const
@@ -270,8 +273,8 @@ bool OvGenericPoint::isEqual(const OvGenericPoint& other) const
 
 bool OvGenericPoint::isSameType(const PointType* type) const
 {
-    return type != nullptr && m_hwType == type->hwType() && m_swType == type->swType()
-           && m_family == type->getFamily() && m_protocol == type->getProtocol() && m_series == type->getSeries();
+    return type != nullptr && m_hwType == type->hwType() && m_swType == type->swType() && m_family == type->getFamily()
+        && m_protocol == type->getProtocol() && m_series == type->getSeries();
 }
 
 QString OvGenericPoint::getSubTypeName(int position) const
@@ -454,10 +457,10 @@ bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
 QString OvGenericPoint::dumpHead() const
 {
     QString text;
-    QDebug(&text) << (m_family == 1 ? "Sensore" : "Modulo") << "\tCentrale: " << m_cpuIndex << "\tLoop : " << m_loopIndex
-                  << "\tIndex = " << m_address << "\tProtocollo = " << m_protocol << "\tSerie\t\t= " << m_series
-                  << "\tHType = " << m_hwType << "\tSType" << uint(m_swType) << "\tDescrizione = " << m_description
-                  << "\tZona = " << m_areaIndex;
+    QDebug(&text) << (m_family == 1 ? "Sensore" : "Modulo") << "\tCentrale: " << m_cpuIndex
+                  << "\tLoop : " << m_loopIndex << "\tIndex = " << m_address << "\tProtocollo = " << m_protocol
+                  << "\tSerie\t\t= " << m_series << "\tHType = " << m_hwType << "\tSType" << uint(m_swType)
+                  << "\tDescrizione = " << m_description << "\tZona = " << m_areaIndex;
     return text;
 }
 

@@ -3,13 +3,13 @@
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
 
-#include "cbe/CBECompiler.h"
-#include "cbe/CBEExpression.h"
-#include "cbe/CBEProgramText.h"
+#include "DataBlock/bytes.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/PanelModel.h"
-#include "DataBlock/bytes.h"
+#include "cbe/CBECompiler.h"
+#include "cbe/CBEExpression.h"
+#include "cbe/CBEProgramText.h"
 
 #include <QDebug>
 
@@ -41,14 +41,10 @@ int protocolOf(u32 classBits, u32 loopType)
     if (classBits == 3)
         return 0;
     switch (loopType) {
-    case LINE_PROTOCOL_ADV:
-        return 1;
-    case LINE_PROTOCOL_VARN:
-        return 2;
-    case LINE_PROTOCOL_APOLLO:
-        return 4;
-    default:
-        break;
+    case LINE_PROTOCOL_ADV: return 1;
+    case LINE_PROTOCOL_VARN: return 2;
+    case LINE_PROTOCOL_APOLLO: return 4;
+    default: break;
     }
     static const int protocols[] = {1, 2, 4};
     return protocols[classBits];
@@ -57,7 +53,8 @@ int protocolOf(u32 classBits, u32 loopType)
 } // namespace
 
 OvGenericPoint::OvGenericPoint(int cpuIndex, int loopIndex, const u8* rec, u32 loopType)
-    : m_cpuIndex(cpuIndex), m_loopIndex(loopIndex)
+    : m_cpuIndex(cpuIndex)
+    , m_loopIndex(loopIndex)
 {
     resetData();
     m_address = rec[0] + 1u;

@@ -13,15 +13,16 @@ namespace {
 
 bool offers(u16 hwType, int protocol, unsigned int subIndex, u8 swType)
 {
-    const std::vector<u8> list =
-        get_sw_type_list(hwType, PointType::loopTypeOf(protocol), subIndex - 1, PointType::panelFamily());
+    const std::vector<u8> list = get_sw_type_list(hwType, PointType::loopTypeOf(protocol), subIndex - 1,
+                                                  PointType::panelFamily());
     return std::find(list.begin(), list.end(), swType) != list.end();
 }
 
 } // namespace
 
 OvGenericSubPoint::OvGenericSubPoint(const OvGenericPoint& p, int subIndex)
-    : OvGenericPoint(p), m_subIndex(unsigned(subIndex))
+    : OvGenericPoint(p)
+    , m_subIndex(unsigned(subIndex))
 {
     m_subPoints.clear();
 }

@@ -12,7 +12,7 @@ OvGroup::~OvGroup() = default;
 bool OvGroup::operator==(const OvGroup& other) const
 {
     return m_index == other.m_index && m_description == other.m_description && m_direct == other.m_direct
-           && m_cbe == other.m_cbe && m_doubleConsent == other.m_doubleConsent;
+        && m_cbe == other.m_cbe && m_doubleConsent == other.m_doubleConsent;
 }
 
 void OvGroup::clear()

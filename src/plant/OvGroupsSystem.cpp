@@ -1,8 +1,8 @@
 #include "plant/OvGroupsSystem.h"
 
-#include "ZpData/Layouts/GroupProg.h"
-#include "ZpData/Container/ZpConf.h"
 #include "DataBlock/bytes.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/GroupProg.h"
 #include "cbe/CBEProgramText.h"
 #include "plant/PanelBlockWrite.h"
 #include "plant/PlantCsv.h"
@@ -184,8 +184,8 @@ bool OvGroupsSystem::exportCsv(const QString& filePath) const
     csv.writeLine({qtTrId("CSV_LOWSENSIBILITYGROUPINDEX"), QString::number(m_lowSensibilityGroupIndex)}, false);
     csv.writeLine({qtTrId("CSV_HIGHTSENSIBILITYGROUPINDEX"), QString::number(m_highSensibilityGroupIndex)}, false);
     csv.writeLine({}, false);
-    csv.writeLine({qtTrId("CSV_INDEX"), qtTrId("CSV_DESCRIPTION"), qtTrId("CSV_GROUPTYPE"),
-                   qtTrId("CSV_DOUBLECONSENT"), qtTrId("CSV_CBE")},
+    csv.writeLine({qtTrId("CSV_INDEX"), qtTrId("CSV_DESCRIPTION"), qtTrId("CSV_GROUPTYPE"), qtTrId("CSV_DOUBLECONSENT"),
+                   qtTrId("CSV_CBE")},
                   true);
     for (const OvGroup& group : m_groups) {
         csv.writeLine({QString::number(unsigned(group.index())), group.description(),

@@ -6,9 +6,9 @@
 
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/DeviceProg.h"
-#include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Layouts/NameProg.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/DeviceRec.h"
 
 #include <QDebug>
 
@@ -34,7 +34,8 @@ int inputTypeOf(const OvGenericPoint& p)
 OvLoop::OvLoop() = default;
 
 OvLoop::OvLoop(int ownerCpu, int loopIndex)
-    : m_ownerCpu(ownerCpu), m_loopIndex(loopIndex)
+    : m_ownerCpu(ownerCpu)
+    , m_loopIndex(loopIndex)
 {
     readLineSettings();
     fillSensors();
@@ -42,14 +43,20 @@ OvLoop::OvLoop(int ownerCpu, int loopIndex)
 }
 
 OvLoop::OvLoop(int ownerCpu, int loopIndex, bool open, int type)
-    : m_open(open), m_type(type), m_ownerCpu(ownerCpu), m_loopIndex(loopIndex)
+    : m_open(open)
+    , m_type(type)
+    , m_ownerCpu(ownerCpu)
+    , m_loopIndex(loopIndex)
 {
     fillSensors();
     fillModules();
 }
 
 OvLoop::OvLoop(const OvLoop& other)
-    : m_open(other.m_open), m_type(other.m_type), m_ownerCpu(other.m_ownerCpu), m_loopIndex(other.m_loopIndex)
+    : m_open(other.m_open)
+    , m_type(other.m_type)
+    , m_ownerCpu(other.m_ownerCpu)
+    , m_loopIndex(other.m_loopIndex)
 {
     copyLists(other);
 }
@@ -343,7 +350,7 @@ int OvLoop::activeCount(int protocolMask, int seriesMask, int familyMask, int in
 {
     auto selected = [&](const OvGenericPoint& p) {
         return p.isValid() && (p.protocol() & protocolMask) != 0 && (p.series() & seriesMask) != 0
-               && (inputTypeOf(p) & inputTypeMask) != 0;
+            && (inputTypeOf(p) & inputTypeMask) != 0;
     };
     int count = 0;
     if (familyMask & 1) {

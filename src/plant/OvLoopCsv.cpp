@@ -99,10 +99,12 @@ bool OvLoop::exportCSV(const QString& folder) const
     if (!csv.isOpen())
         return false;
     csv.writeHeader(path);
-    csv.writeLine({qtTrId("CSV_LOOP_TYPE"), qtTrId(m_open ? QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN") : QT_TRID_NOOP("CSV_LOOP_TYPE_CLOSE"))}, false);
-    const char* protocol = m_type == LOOP_ZAV200   ? QT_TRID_NOOP("CSV_LOOP_PROTOCOL_ADV")
-                           : m_type == LOOP_APOLLO ? QT_TRID_NOOP("CSV_LOOP_PROTOCOL_APOLLO")
-                                                   : QT_TRID_NOOP("CSV_LOOP_PROTOCOL_VARN");
+    csv.writeLine({qtTrId("CSV_LOOP_TYPE"),
+                   qtTrId(m_open ? QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN") : QT_TRID_NOOP("CSV_LOOP_TYPE_CLOSE"))},
+                  false);
+    const char* protocol = m_type == LOOP_ZAV200 ? QT_TRID_NOOP("CSV_LOOP_PROTOCOL_ADV")
+        : m_type == LOOP_APOLLO                  ? QT_TRID_NOOP("CSV_LOOP_PROTOCOL_APOLLO")
+                                                 : QT_TRID_NOOP("CSV_LOOP_PROTOCOL_VARN");
     csv.writeLine({qtTrId("CSV_LOOP_PROTOCOL"), qtTrId(protocol)}, false);
     csv.writeLine({}, false);
     csv.writeLine({qtTrId("CSV_PT_FAMILY"), qtTrId("CSV_PT_INDEX"), qtTrId("Description"), qtTrId("Type"),

@@ -20,12 +20,9 @@ bool networked()
 OvPlantType* OvPlantType::create(int typeId)
 {
     switch (typeId) {
-    case kStandAlone:
-        return new OvPlantStandAloneType;
-    case kNetworked:
-        return new OvPlantSuperType;
-    default:
-        return nullptr;
+    case kStandAlone: return new OvPlantStandAloneType;
+    case kNetworked: return new OvPlantSuperType;
+    default: return nullptr;
     }
 }
 

@@ -1,10 +1,10 @@
 #include "plant/Plant.h"
 
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/PanelModel.h"
 #include "app/OvParametersReference.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/PanelBlockWrite.h"
-#include "ZpData/Container/ZpConf.h"
-#include "ZpData/Values/PanelModel.h"
 
 #include <QDebug>
 
@@ -17,8 +17,7 @@ constexpr int kNetworkedFlag = 5245;
 
 Plant::Plant()
     : m_parameters(new OvParametersReference)
-    , m_plantType(OvPlantType::create(g_zpConf->get_networked() ? OvPlantType::kNetworked
-                                                                 : OvPlantType::kStandAlone))
+    , m_plantType(OvPlantType::create(g_zpConf->get_networked() ? OvPlantType::kNetworked : OvPlantType::kStandAlone))
 {
     setDefaultParameters();
     m_cpus.resetTo(m_plantType->getCpuMaxCount());
@@ -88,7 +87,7 @@ bool Plant::setPlantType(uint type, bool notify)
 {
     qDebug() << "PLANT TYPE" << type;
     std::unique_ptr<OvPlantType> created(type <= uint(OvPlantType::kNetworked) ? OvPlantType::create(int(type))
-                                                                                : nullptr);
+                                                                               : nullptr);
     if (!created)
         return false;
     const u8 networked = type != 0 ? 1 : 0;

@@ -48,29 +48,43 @@ class Plant : public QObject, public Ov4800::CBEPlantInfo {
     Q_PROPERTY(bool driftAllert READ getDriftAllert WRITE setDriftAllert NOTIFY driftAllertChanged)
     Q_PROPERTY(bool storagePrint READ getStoragePrint WRITE setStoragePrint NOTIFY storagePrintChanged)
     Q_PROPERTY(bool flashingStat READ getFlashingStat WRITE setFlashingStat NOTIFY flashingStatChanged)
-    Q_PROPERTY(bool sirenInstantActivation READ getSirenInstantActivation WRITE setSirenInstantActivation NOTIFY sirenInstantActivationChanged)
+    Q_PROPERTY(bool sirenInstantActivation READ getSirenInstantActivation WRITE setSirenInstantActivation NOTIFY
+                   sirenInstantActivationChanged)
     Q_PROPERTY(uint sirenDelayTime READ getSirenDelayTime WRITE setSirenDelayTime NOTIFY sirenDelayTimeChanged)
-    Q_PROPERTY(uint allarmsTxDelayTime READ getAllarmsTxDelayTime WRITE setAllarmsTxDelayTime NOTIFY allarmsTxDelayTimeChanged)
+    Q_PROPERTY(
+        uint allarmsTxDelayTime READ getAllarmsTxDelayTime WRITE setAllarmsTxDelayTime NOTIFY allarmsTxDelayTimeChanged)
     Q_PROPERTY(bool evacuationChecks READ getEvacuationChecks WRITE setEvacuationChecks NOTIFY evacuationChecksChanged)
-    Q_PROPERTY(uint acknowledgementInhibitionTime READ getAcknowledgementInhibitionTime WRITE setAcknowledgementInhibitionTime NOTIFY acknowledgementInhibitionTimeChanged)
-    Q_PROPERTY(bool autoAcknowledgementStat READ getAutoAcknowledgementStat WRITE setAutoAcknowledgementStat NOTIFY autoAcknowledgementStatChanged)
-    Q_PROPERTY(uint autoAcknowledgementTime READ getAutoAcknowledgementTime WRITE setAutoAcknowledgementTime NOTIFY autoAcknowledgementTimeChanged)
-    Q_PROPERTY(uint failureSystemTime READ getFailureSystemTime WRITE setFailureSystemTime NOTIFY failureSystemTimeChanged)
+    Q_PROPERTY(uint acknowledgementInhibitionTime READ getAcknowledgementInhibitionTime WRITE
+                   setAcknowledgementInhibitionTime NOTIFY acknowledgementInhibitionTimeChanged)
+    Q_PROPERTY(bool autoAcknowledgementStat READ getAutoAcknowledgementStat WRITE setAutoAcknowledgementStat NOTIFY
+                   autoAcknowledgementStatChanged)
+    Q_PROPERTY(uint autoAcknowledgementTime READ getAutoAcknowledgementTime WRITE setAutoAcknowledgementTime NOTIFY
+                   autoAcknowledgementTimeChanged)
+    Q_PROPERTY(
+        uint failureSystemTime READ getFailureSystemTime WRITE setFailureSystemTime NOTIFY failureSystemTimeChanged)
     Q_PROPERTY(uint failureTxTime READ getFailureTxTime WRITE setFailureTxTime NOTIFY failureTxTimeChanged)
-    Q_PROPERTY(bool detectorsCheckStat READ getDetectorsCheckStat WRITE setDetectorsCheckStat NOTIFY detectorsCheckStatChanged)
-    Q_PROPERTY(uint detectorsCheckTime READ getDetectorsCheckTime WRITE setDetectorsCheckTime NOTIFY detectorsCheckTimeChanged)
-    Q_PROPERTY(uint falseFailureTimeTypeID READ getFalseFailureTimeTypeID WRITE setFalseFailureTimeTypeID NOTIFY falseFailureTimeTypeIDChanged)
-    Q_PROPERTY(uint openCircuitsFailureTime READ getOpenCircuitsFailureTime WRITE setOpenCircuitsFailureTime NOTIFY openCircuitsFailureTimeChanged)
-    Q_PROPERTY(uint cameraLowValueTimeFailure READ getCameraLowValueTimeFailure WRITE setCameraLowValueTimeFailure NOTIFY cameraLowValueTimeFailureChanged)
+    Q_PROPERTY(
+        bool detectorsCheckStat READ getDetectorsCheckStat WRITE setDetectorsCheckStat NOTIFY detectorsCheckStatChanged)
+    Q_PROPERTY(
+        uint detectorsCheckTime READ getDetectorsCheckTime WRITE setDetectorsCheckTime NOTIFY detectorsCheckTimeChanged)
+    Q_PROPERTY(uint falseFailureTimeTypeID READ getFalseFailureTimeTypeID WRITE setFalseFailureTimeTypeID NOTIFY
+                   falseFailureTimeTypeIDChanged)
+    Q_PROPERTY(uint openCircuitsFailureTime READ getOpenCircuitsFailureTime WRITE setOpenCircuitsFailureTime NOTIFY
+                   openCircuitsFailureTimeChanged)
+    Q_PROPERTY(uint cameraLowValueTimeFailure READ getCameraLowValueTimeFailure WRITE setCameraLowValueTimeFailure
+                   NOTIFY cameraLowValueTimeFailureChanged)
     Q_PROPERTY(uint sirenSoundType READ getSirenSoundType WRITE setSirenSoundType NOTIFY sirenSoundTypeChanged)
     Q_PROPERTY(uint sirenVolume READ getSirenVolume WRITE setSirenVolume NOTIFY sirenVolumeChanged)
     Q_PROPERTY(bool printerStat READ getPrinterStat WRITE setPrinterStat NOTIFY printerStatChanged)
     Q_PROPERTY(uint prnParity READ getPrinterParity WRITE setPrinterParity NOTIFY printerParityChanged)
     Q_PROPERTY(uint prnBaudRate READ getPrinterBaudRate WRITE setPrinterBaudRate NOTIFY printerBaudRateChanged)
     Q_PROPERTY(bool sirenPhaseStat READ getSirenPhaseStat WRITE setSirenPhaseStat NOTIFY sirenPhaseStatChanged)
-    Q_PROPERTY(bool serialNumbersCheckStat READ getSerialNumbersCheckStat WRITE setSerialNumbersCheckStat NOTIFY serialNumbersCheckStatChanged)
-    Q_PROPERTY(uint failureIvalidResponseTime READ getFailureInvalidResponseTime WRITE setFailureInvalidResponseTime NOTIFY failureIvalidResponseTimeChanged)
-    Q_PROPERTY(uint faultMaintenanceTime READ getFaultMaintenanceTime WRITE setFaultMaintenanceTime NOTIFY faultMaintenanceTimeChanged)
+    Q_PROPERTY(bool serialNumbersCheckStat READ getSerialNumbersCheckStat WRITE setSerialNumbersCheckStat NOTIFY
+                   serialNumbersCheckStatChanged)
+    Q_PROPERTY(uint failureIvalidResponseTime READ getFailureInvalidResponseTime WRITE setFailureInvalidResponseTime
+                   NOTIFY failureIvalidResponseTimeChanged)
+    Q_PROPERTY(uint faultMaintenanceTime READ getFaultMaintenanceTime WRITE setFaultMaintenanceTime NOTIFY
+                   faultMaintenanceTimeChanged)
     Q_PROPERTY(uint evacSoundType READ getEvacSoundType WRITE setEvacSoundType NOTIFY evacSoundTypeChanged)
     Q_PROPERTY(uint evacSoundVolume READ getEvacSoundVolume WRITE setEvacSoundVolume NOTIFY evacSoundVolumeChanged)
     Q_PROPERTY(bool sirenReactMode READ getSirenReactMode WRITE setSirenReactMode NOTIFY sirenReactModeChanged)
@@ -492,8 +506,7 @@ private:
     void sibChanged(int cpuIndex);
     // Moves one device from each old area to each new one (numbers 1-based, outside the list
     // ignored); the positions of the areas whose counts changed are appended once.
-    void moveAreaCounts(int family, const QVector<int>& oldAreas, const QVector<int>& newAreas,
-                        QVector<int>& touched);
+    void moveAreaCounts(int family, const QVector<int>& oldAreas, const QVector<int>& newAreas, QVector<int>& touched);
     int korvaDuplicate(const OvGenericPoint& p, int input) const;
 
     uint m_plantReleAll = 0;

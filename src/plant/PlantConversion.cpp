@@ -2,15 +2,15 @@
 #include "plant/Plant.h"
 
 #include "DataBlock/bytes.h"
-#include "app/CharBuffer.h"
-#include "app/Configuration.h"
-#include "plant/OvGenericSubPoint.h"
-#include "plant/PanelBlockWrite.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/interface.h"
 #include "ZpData/Values/PanelModel.h"
+#include "app/CharBuffer.h"
+#include "app/Configuration.h"
+#include "plant/OvGenericSubPoint.h"
+#include "plant/PanelBlockWrite.h"
 
 #include <QByteArray>
 #include <QDebug>
@@ -131,8 +131,8 @@ uint Plant::copyFrom()
 {
     qDebug() << "______________________________________________COPYFROM";
     using Step = uint (Plant::*)();
-    for (Step step : {&Plant::copyParametersFrom, &Plant::copyAreasFrom, &Plant::copyGroupsFrom,
-                      &Plant::copyCPUsFrom, &Plant::copyRepeatersFrom, &Plant::copyAnnunciatorsFrom}) {
+    for (Step step : {&Plant::copyParametersFrom, &Plant::copyAreasFrom, &Plant::copyGroupsFrom, &Plant::copyCPUsFrom,
+                      &Plant::copyRepeatersFrom, &Plant::copyAnnunciatorsFrom}) {
         if (const uint result = (this->*step)())
             return result;
     }
@@ -245,7 +245,7 @@ uint Plant::copyAreasFrom()
         const u8 pair = z[500 + p / 2];
         area->setCorrelation(u8(p % 2 ? pair >> 4 : pair & 15));
         qInfo().noquote() << "zono " + QString::number(p + 1) + "\tnome = " + area->description()
-                                 + "\tCorrelazione = " + QString::number(area->correlation());
+                + "\tCorrelazione = " + QString::number(area->correlation());
     }
     return 0;
 }

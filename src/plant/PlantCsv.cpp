@@ -58,7 +58,7 @@ void PlantCsv::writeLine(const QStringList& cells, bool trailingSeparator)
 QString PlantCsv::quoted(const QString& cell, const QString& separator)
 {
     const bool needed = (!separator.isEmpty() && cell.contains(separator)) || cell.contains(QLatin1Char('"'))
-                        || cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'));
+        || cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'));
     if (!needed)
         return cell;
     QString text = cell;

@@ -6,9 +6,9 @@
 
 #include "plant/PlantLegacyReader.h"
 
-#include "app/Configuration.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
+#include "app/Configuration.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -29,18 +29,12 @@ uint importCode(int result)
 {
     switch (result) {
     case 0:
-    case -1:
-        return Plant::kFileOk;
-    case 1005:
-        return Plant::kFileBadFormat;
-    case 1015:
-        return Plant::kFileCannotRead;
-    case 1018:
-        return Plant::kFileCrc;
-    case 1008:
-        return Plant::kFileMissing;
-    default:
-        return Plant::kFileOther;
+    case -1: return Plant::kFileOk;
+    case 1005: return Plant::kFileBadFormat;
+    case 1015: return Plant::kFileCannotRead;
+    case 1018: return Plant::kFileCrc;
+    case 1008: return Plant::kFileMissing;
+    default: return Plant::kFileOther;
     }
 }
 
@@ -88,7 +82,7 @@ uint readImage(QFile& file, QByteArray* image)
     if (payload.size() != int(length))
         return Plant::kFileBadFormat;
     const quint32 declared = (quint32(quint8(payload[0])) << 24) | (quint32(quint8(payload[1])) << 16)
-                             | (quint32(quint8(payload[2])) << 8) | quint32(quint8(payload[3]));
+        | (quint32(quint8(payload[2])) << 8) | quint32(quint8(payload[3]));
     if (declared == 0 || declared > Plant::kMaxImageSize) {
         qWarning() << "Plant file image of" << declared << "bytes refused";
         return Plant::kFileBadFormat;

@@ -103,7 +103,7 @@ const OvGenericSubPoint* channelOf(const OvGenericPoint& p, int subIndex)
 bool cbeRelevantChange(const OvGenericPoint& before, const OvGenericPoint& after)
 {
     return before.cbe() != after.cbe() || before.isValid() != after.isValid() || before.hwType() != after.hwType()
-           || before.fastInputDev1() != after.fastInputDev1() || before.fastInputDev2() != after.fastInputDev2();
+        || before.fastInputDev1() != after.fastInputDev1() || before.fastInputDev2() != after.fastInputDev2();
 }
 
 } // namespace

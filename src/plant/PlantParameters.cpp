@@ -1,9 +1,9 @@
 // The general parameters: setters, defaults, texts and the dump.
 #include "plant/Plant.h"
 
-#include "app/OvParametersReference.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/PanelModel.h"
+#include "app/OvParametersReference.h"
 
 #include <QDebug>
 
@@ -53,7 +53,8 @@ bool Plant::setWalkTestId(uint& member, uint id, void (Plant::*signal)())
 
 bool Plant::setDescription(const QString& description)
 {
-    qDebug().noquote() << "setDescription" << " NEW = " << description << " OLD = " << m_description;
+    qDebug().noquote() << "setDescription"
+                       << " NEW = " << description << " OLD = " << m_description;
     if (m_description == description)
         return false;
     m_description = description;
@@ -164,7 +165,8 @@ bool Plant::setFlashingStat(bool value)
 
 bool Plant::setSirenInstantActivation(bool value)
 {
-    return setParameter(m_sirenInstantActivation, value, &Plant::sirenInstantActivationChanged, "sirenInstantActivation");
+    return setParameter(m_sirenInstantActivation, value, &Plant::sirenInstantActivationChanged,
+                        "sirenInstantActivation");
 }
 
 bool Plant::setSirenDelayTime(uint value)
@@ -184,17 +186,20 @@ bool Plant::setEvacuationChecks(bool value)
 
 bool Plant::setAcknowledgementInhibitionTime(uint value)
 {
-    return setParameter(m_acknowledgementInhibitionTime, value, &Plant::acknowledgementInhibitionTimeChanged, "acknowledgementInhibitionTime");
+    return setParameter(m_acknowledgementInhibitionTime, value, &Plant::acknowledgementInhibitionTimeChanged,
+                        "acknowledgementInhibitionTime");
 }
 
 bool Plant::setAutoAcknowledgementStat(bool value)
 {
-    return setParameter(m_autoAcknowledgementStat, value, &Plant::autoAcknowledgementStatChanged, "autoAcknowledgementStat");
+    return setParameter(m_autoAcknowledgementStat, value, &Plant::autoAcknowledgementStatChanged,
+                        "autoAcknowledgementStat");
 }
 
 bool Plant::setAutoAcknowledgementTime(uint value)
 {
-    return setParameter(m_autoAcknowledgementTime, value, &Plant::autoAcknowledgementTimeChanged, "autoAcknowledgementTime");
+    return setParameter(m_autoAcknowledgementTime, value, &Plant::autoAcknowledgementTimeChanged,
+                        "autoAcknowledgementTime");
 }
 
 bool Plant::setFailureSystemTime(uint value)
@@ -219,17 +224,20 @@ bool Plant::setDetectorsCheckTime(uint value)
 
 bool Plant::setFalseFailureTimeTypeID(uint value)
 {
-    return setParameter(m_falseFailureTimeTypeID, value, &Plant::falseFailureTimeTypeIDChanged, "falseFailureTimeTypeID");
+    return setParameter(m_falseFailureTimeTypeID, value, &Plant::falseFailureTimeTypeIDChanged,
+                        "falseFailureTimeTypeID");
 }
 
 bool Plant::setOpenCircuitsFailureTime(uint value)
 {
-    return setParameter(m_openCircuitsFailureTime, value, &Plant::openCircuitsFailureTimeChanged, "openCircuitsFailureTime");
+    return setParameter(m_openCircuitsFailureTime, value, &Plant::openCircuitsFailureTimeChanged,
+                        "openCircuitsFailureTime");
 }
 
 bool Plant::setCameraLowValueTimeFailure(uint value)
 {
-    return setParameter(m_cameraLowValueTimeFailure, value, &Plant::cameraLowValueTimeFailureChanged, "cameraLowValueTimeFailure");
+    return setParameter(m_cameraLowValueTimeFailure, value, &Plant::cameraLowValueTimeFailureChanged,
+                        "cameraLowValueTimeFailure");
 }
 
 bool Plant::setSirenSoundType(uint value)
@@ -264,12 +272,14 @@ bool Plant::setSirenPhaseStat(bool value)
 
 bool Plant::setSerialNumbersCheckStat(bool value)
 {
-    return setParameter(m_serialNumbersCheckStat, value, &Plant::serialNumbersCheckStatChanged, "serialNumbersCheckStat");
+    return setParameter(m_serialNumbersCheckStat, value, &Plant::serialNumbersCheckStatChanged,
+                        "serialNumbersCheckStat");
 }
 
 bool Plant::setFailureInvalidResponseTime(uint value)
 {
-    return setParameter(m_failureIvalidResponseTime, value, &Plant::failureIvalidResponseTimeChanged, "failureIvalidResponseTime");
+    return setParameter(m_failureIvalidResponseTime, value, &Plant::failureIvalidResponseTimeChanged,
+                        "failureIvalidResponseTime");
 }
 
 bool Plant::setFaultMaintenanceTime(uint value)
@@ -300,29 +310,25 @@ bool Plant::setSirenCorrelation(bool value)
 QString Plant::getPrinterParityStr() const
 {
     switch (m_printerParity) {
-    case 0:
-        return qtTrId("printerParityNone");
-    case 1:
-        return qtTrId("printerParityOdd");
-    case 2:
-        return qtTrId("printerParityEven");
-    default:
-        return qtTrId("STR_UNDEFINED");
+    case 0: return qtTrId("printerParityNone");
+    case 1: return qtTrId("printerParityOdd");
+    case 2: return qtTrId("printerParityEven");
+    default: return qtTrId("STR_UNDEFINED");
     }
 }
 
 QString Plant::getReleValue(int relay) const
 {
-    static const char* const functions[] = {QT_TRID_NOOP("ReleFNessuno"),    QT_TRID_NOOP("ReleFExclusion"),
-                                            QT_TRID_NOOP("ReleFGuasto"),     QT_TRID_NOOP("ReleFEvac"),
-                                            QT_TRID_NOOP("ReleFAllarme"),    QT_TRID_NOOP("ReleFPreAllarme"),
+    static const char* const functions[] = {QT_TRID_NOOP("ReleFNessuno"), QT_TRID_NOOP("ReleFExclusion"),
+                                            QT_TRID_NOOP("ReleFGuasto"),  QT_TRID_NOOP("ReleFEvac"),
+                                            QT_TRID_NOOP("ReleFAllarme"), QT_TRID_NOOP("ReleFPreAllarme"),
                                             QT_TRID_NOOP("ReleFSirena")};
     const uint supervision[] = {m_plantReleAll, m_plantReleU1, m_plantReleU2};
     if (relay >= 0 && relay < 3) {
         const uint type = supervision[relay];
-        return qtTrId(type == 0   ? QT_TRID_NOOP("ReleCONTROLLEDNO")
-                      : type == 1 ? QT_TRID_NOOP("ReleCONTROLLEDDIODE")
-                                  : QT_TRID_NOOP("ReleCONTROLLEDRESISTOR"));
+        return qtTrId(type == 0       ? QT_TRID_NOOP("ReleCONTROLLEDNO")
+                          : type == 1 ? QT_TRID_NOOP("ReleCONTROLLEDDIODE")
+                                      : QT_TRID_NOOP("ReleCONTROLLEDRESISTOR"));
     }
     if (relay == 3 || relay == 4) {
         const uint function = relay == 3 ? m_plantReleFU1 : m_plantReleFU2;

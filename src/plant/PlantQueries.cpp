@@ -335,9 +335,9 @@ int Plant::checkKorvaModule(const OvGenericPoint* p) const
     if (i1 == i2 && i1 >= 2)
         return kKorvaDuplicatedInput;
     const auto isInputSensor = [&](int address) {
-        const OvGenericPoint* s = address > 0 ? getPoint(uint(p->cpuIndex() - 1), uint(p->loopIndex() - 1),
-                                                         uint(address - 1), 1)
-                                              : nullptr;
+        const OvGenericPoint* s = address > 0
+            ? getPoint(uint(p->cpuIndex() - 1), uint(p->loopIndex() - 1), uint(address - 1), 1)
+            : nullptr;
         return s && s->isValid() && s->hwType() == kKorvaInputSensor;
     };
     if (!isInputSensor(i1))

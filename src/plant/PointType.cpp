@@ -1,9 +1,9 @@
 #include "plant/PointType.h"
 
+#include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConf.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -23,12 +23,17 @@ Q_COREAPP_STARTUP_FUNCTION(registerPointTypes)
 PointType::PointType() = default;
 
 PointType::PointType(int protocol, int family, int series, ushort hwType, uchar swType, int subCount)
-    : m_hwType(hwType), m_swType(swType), m_protocol(u32(protocol)), m_family(u32(family)), m_series(u32(series)),
-      m_subCount(u32(subCount))
+    : m_hwType(hwType)
+    , m_swType(swType)
+    , m_protocol(u32(protocol))
+    , m_family(u32(family))
+    , m_series(u32(series))
+    , m_subCount(u32(subCount))
 {
 }
 
-PointType::PointType(const PointType& other) : QObject()
+PointType::PointType(const PointType& other)
+    : QObject()
 {
     copy(&other);
 }
@@ -61,14 +66,10 @@ QString PointType::getIconName(int family, int protocol)
     qDebug() << "Point Type " << protocol;
     if (family == 1 || family == 2) {
         switch (protocol) {
-        case 1:
-            return QStringLiteral("adv.png");
-        case 2:
-            return QStringLiteral("varn.png");
-        case 4:
-            return QStringLiteral("apl.png");
-        default:
-            break;
+        case 1: return QStringLiteral("adv.png");
+        case 2: return QStringLiteral("varn.png");
+        case 4: return QStringLiteral("apl.png");
+        default: break;
         }
     }
     return QStringLiteral("null.png");
@@ -95,12 +96,9 @@ int PointType::computeInputType(int family, int, int, int swType)
     DeviceRec::set_type(rec, swType < 1 ? 0u : u32(swType));
     switch (get_type_class(DeviceRec::get_type(rec))) {
     case TYPE_CLASS_SENSOR:
-    case TYPE_CLASS_INPUT:
-        return PT_INPUT;
-    case TYPE_CLASS_OUTPUT:
-        return PT_OUTPUT;
-    default:
-        return PT_INPUT_NONE;
+    case TYPE_CLASS_INPUT: return PT_INPUT;
+    case TYPE_CLASS_OUTPUT: return PT_OUTPUT;
+    default: return PT_INPUT_NONE;
     }
 }
 
@@ -118,14 +116,10 @@ u32 PointType::loopTypeOf(int protocol)
 int PointType::seriesOf(ushort hwType)
 {
     switch (get_code_class(hwType)) {
-    case 0:
-        return 1;
-    case 1:
-        return 2;
-    case 2:
-        return 4;
-    default:
-        return 0;
+    case 0: return 1;
+    case 1: return 2;
+    case 2: return 4;
+    default: return 0;
     }
 }
 

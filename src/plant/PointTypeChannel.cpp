@@ -7,7 +7,11 @@
 #include <QDebug>
 
 PointTypeChannel::PointTypeChannel(int series, int protocol, int family, ushort hwType, int channel)
-    : m_hwType(hwType), m_channel(channel), m_protocol(protocol), m_family(family), m_series(series)
+    : m_hwType(hwType)
+    , m_channel(channel)
+    , m_protocol(protocol)
+    , m_family(family)
+    , m_series(series)
 {
     if (protocol == 0)
         return;
@@ -20,8 +24,12 @@ PointTypeChannel::PointTypeChannel(int series, int protocol, int family, ushort 
 
 PointTypeChannel::PointTypeChannel(int series, int protocol, int family, ushort hwType, int channel,
                                    const QList<int>& swTypes)
-    : m_hwType(hwType), m_channel(channel), m_protocol(protocol), m_family(family), m_series(series),
-      m_swTypes(swTypes)
+    : m_hwType(hwType)
+    , m_channel(channel)
+    , m_protocol(protocol)
+    , m_family(family)
+    , m_series(series)
+    , m_swTypes(swTypes)
 {
 }
 

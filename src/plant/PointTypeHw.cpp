@@ -3,7 +3,10 @@
 #include "ZpData/Values/DeviceCatalogue.h"
 
 PointTypeHw::PointTypeHw(int series, int protocol, int family, ushort hwType)
-    : m_hwType(hwType), m_series(series), m_protocol(protocol), m_family(family)
+    : m_hwType(hwType)
+    , m_series(series)
+    , m_protocol(protocol)
+    , m_family(family)
 {
     if (protocol == 0)
         return;
@@ -13,7 +16,10 @@ PointTypeHw::PointTypeHw(int series, int protocol, int family, ushort hwType)
 }
 
 PointTypeHw::PointTypeHw(int series, int protocol, int family, ushort hwType, int swType)
-    : m_hwType(hwType), m_series(series), m_protocol(protocol), m_family(family)
+    : m_hwType(hwType)
+    , m_series(series)
+    , m_protocol(protocol)
+    , m_family(family)
 {
     if (protocol == 0)
         return;

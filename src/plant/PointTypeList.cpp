@@ -2,16 +2,18 @@
 
 #include "plant/PointType.h"
 
-#include "app/Configuration.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
+#include "app/Configuration.h"
 
 #include <QDebug>
 
 #include <algorithm>
 #include <cstring>
 
-PointTypeList::PointTypeList(int protocol, int family) : m_protocol(protocol), m_family(family)
+PointTypeList::PointTypeList(int protocol, int family)
+    : m_protocol(protocol)
+    , m_family(family)
 {
     if (family == 1)
         buildSensorList();
@@ -69,8 +71,9 @@ void PointTypeList::buildModuleList()
 
 void PointTypeList::sortByModelName()
 {
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [](const PointTypeHw& a, const PointTypeHw& b) { return lessByModelName(a.hwType(), b.hwType()); });
+    std::stable_sort(m_entries.begin(), m_entries.end(), [](const PointTypeHw& a, const PointTypeHw& b) {
+        return lessByModelName(a.hwType(), b.hwType());
+    });
 }
 
 bool lessByModelName(ushort a, ushort b)

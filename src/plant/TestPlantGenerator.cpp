@@ -115,7 +115,8 @@ void TestPlantGenerator::place(QList<PointTypeHw>& list, int cpu, int loopType)
                 continue;
             for (int i = 0; i < list.size();) {
                 const bool empty = m_plant->getActiveSensorCount(uint(cpu), loop)
-                                       + m_plant->getActiveModuleCount(uint(cpu), loop) == 0;
+                        + m_plant->getActiveModuleCount(uint(cpu), loop)
+                    == 0;
                 // A type that does not fit an empty loop fits none.
                 if (add(cpu, int(loop), list.at(i)) || empty)
                     list.removeAt(i);

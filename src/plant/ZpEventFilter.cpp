@@ -38,7 +38,9 @@ QString ZpEventFilter::getDescription() const
     return QString();
 }
 
-void ZpEventFilter::encode(u8*) const {}
+void ZpEventFilter::encode(u8*) const
+{
+}
 
 bool ZpEventFilter::isEqual(const ZpEventFilter* other) const
 {
@@ -91,16 +93,11 @@ std::unique_ptr<ZpEventFilter> ZpEventFilter::create(u32 type, int cpu, int loop
             break;
         const int z = zone >= kAllZones ? 0 : zone;
         switch (type) {
-        case AreaAlarm:
-            return std::make_unique<ZpAreaAlarmFilter>(z);
-        case AreaFail:
-            return std::make_unique<ZpAreaFailFilter>(z);
-        case AreaAlarmFail:
-            return std::make_unique<ZpAreaAlarmFailFilter>(z);
-        case AreaExcl:
-            return std::make_unique<ZpAreaExclFilter>(z);
-        default:
-            return std::make_unique<ZpAreaTestFilter>(z);
+        case AreaAlarm: return std::make_unique<ZpAreaAlarmFilter>(z);
+        case AreaFail: return std::make_unique<ZpAreaFailFilter>(z);
+        case AreaAlarmFail: return std::make_unique<ZpAreaAlarmFailFilter>(z);
+        case AreaExcl: return std::make_unique<ZpAreaExclFilter>(z);
+        default: return std::make_unique<ZpAreaTestFilter>(z);
         }
     }
     default:
@@ -108,14 +105,10 @@ std::unique_ptr<ZpEventFilter> ZpEventFilter::create(u32 type, int cpu, int loop
             break;
         const int kind = type < ModuleAlarm ? 1 : 2;
         switch ((type - SensorAlarm) % 4) {
-        case 0:
-            return std::make_unique<ZpPointAlarmFilter>(address, cpu, loop, sub, kind);
-        case 1:
-            return std::make_unique<ZpPointFailFilter>(address, cpu, loop, sub, kind);
-        case 2:
-            return std::make_unique<ZpPointAlarmFailFilter>(address, cpu, loop, sub, kind);
-        default:
-            return std::make_unique<ZpPointExclFilter>(address, cpu, loop, sub, kind);
+        case 0: return std::make_unique<ZpPointAlarmFilter>(address, cpu, loop, sub, kind);
+        case 1: return std::make_unique<ZpPointFailFilter>(address, cpu, loop, sub, kind);
+        case 2: return std::make_unique<ZpPointAlarmFailFilter>(address, cpu, loop, sub, kind);
+        default: return std::make_unique<ZpPointExclFilter>(address, cpu, loop, sub, kind);
         }
     }
     return std::make_unique<ZpEventFilter>();
@@ -234,7 +227,7 @@ bool ZpPointEventFilter::isEqual(const ZpEventFilter* other) const
 {
     const auto* same = sameType<ZpPointEventFilter>(this, other);
     return same && same->m_address == m_address && same->m_cpu == m_cpu && same->m_loop == m_loop
-           && same->m_sub == m_sub && same->m_kind == m_kind;
+        && same->m_sub == m_sub && same->m_kind == m_kind;
 }
 
 bool ZpPointEventFilter::isCoveredBy(const ZpEventFilter* other) const

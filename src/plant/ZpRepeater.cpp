@@ -11,5 +11,5 @@ void ZpRepeater::clear()
 void ZpRepeater::dump() const
 {
     qDebug().noquote() << className() + "\t" + QString::number(index) + "\tDescription: " + description
-                              + "\tRPT: ENABLE" + (enabled ? "true" : "false");
+            + "\tRPT: ENABLE" + (enabled ? "true" : "false");
 }

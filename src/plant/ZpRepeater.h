@@ -6,7 +6,9 @@ class ZpRepeater {
 public:
     ZpRepeater() = default;
     ZpRepeater(bool enabled, const QString& description, int index)
-        : enabled(enabled), description(description), index(index)
+        : enabled(enabled)
+        , description(description)
+        , index(index)
     {
     }
     virtual ~ZpRepeater() = default;

@@ -9,7 +9,12 @@ namespace libtest {
 constexpr char kFatalChildArg[] = "--fatal-child";
 
 // How the child ended; output holds its standard output and error, merged.
-struct ChildRun { bool finished; QProcess::ExitStatus status; int code; QByteArray output; };
+struct ChildRun {
+    bool finished;
+    QProcess::ExitStatus status;
+    int code;
+    QByteArray output;
+};
 
 inline ChildRun run_fatal_child(const QString& which)
 {

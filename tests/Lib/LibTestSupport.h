@@ -65,8 +65,17 @@ struct Rec {
 
 inline void put_rec(u8* p, const Rec& r)
 {
-    const u8 rec[43] = {r.address, u8((r.lineBit ? 0x40 : 0) | (r.module ? 0x80 : 0)), u8(r.code), u8(r.code >> 8),
-                        u8(r.type | r.cls << 6), u8(r.zone), u8(r.zone >> 8), 0, r.b8, r.b9, r.b10};
+    const u8 rec[43] = {r.address,
+                        u8((r.lineBit ? 0x40 : 0) | (r.module ? 0x80 : 0)),
+                        u8(r.code),
+                        u8(r.code >> 8),
+                        u8(r.type | r.cls << 6),
+                        u8(r.zone),
+                        u8(r.zone >> 8),
+                        0,
+                        r.b8,
+                        r.b9,
+                        r.b10};
     memcpy(p, rec, sizeof rec);
 }
 
@@ -80,10 +89,15 @@ inline Rec module(u8 address, u8 lineBit, u8 cls, u8 sub, u8 type = 22, u16 code
     return Rec{address, lineBit, true, code, type, cls, 0, sub};
 }
 
-inline u8* slot_ptr(DataBlock::IFace* layout, u32 slot) { return layout->data() + 2 + 43 * slot; }
-inline u8* slot_ptr(DataBlock::IFace& layout, u32 slot) { return slot_ptr(&layout, slot); }
+inline u8* slot_ptr(DataBlock::IFace* layout, u32 slot)
+{
+    return layout->data() + 2 + 43 * slot;
+}
+inline u8* slot_ptr(DataBlock::IFace& layout, u32 slot)
+{
+    return slot_ptr(&layout, slot);
+}
 
 } // namespace device
 
 } // namespace libtest
-

@@ -28,7 +28,8 @@ private slots:
         QTest::newRow("check 123456789") << QByteArray("123456789") << 0x4B37u << 0xCBF43926u;
         QTest::newRow("empty") << QByteArray() << 0xFFFFu << 0u;
         QTest::newRow("modbus request, sent as C5 CD") << QByteArray::fromHex("01030000000A") << 0xCDC5u << 0xDDEBE1C8u;
-        QTest::newRow("quick brown fox") << QByteArray("The quick brown fox jumps over the lazy dog") << 0xA89Cu << 0x414FA339u;
+        QTest::newRow("quick brown fox") << QByteArray("The quick brown fox jumps over the lazy dog") << 0xA89Cu
+                                         << 0x414FA339u;
     }
     void catalogue()
     {

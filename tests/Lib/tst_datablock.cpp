@@ -19,7 +19,12 @@ struct Probe : DataBlock {
 
 // A 10-byte block of dataType 3 holding "0123456789" written with "abcdefghij..." or read: the
 // block after a write or the bytes read, or the figures of the logged refusal.
-struct Access { bool write; uint offset, length; QByteArray result; QString refused; };
+struct Access {
+    bool write;
+    uint offset, length;
+    QByteArray result;
+    QString refused;
+};
 Q_DECLARE_METATYPE(Access)
 
 class tst_DataBlock : public TestBase {
@@ -55,8 +60,8 @@ private slots:
                                : block.get_data(data.data(), a.length, a.offset, &got);
         QCOMPARE(rc, a.refused.isEmpty() ? 0 : 1013);
         QCOMPARE(trace().endsWith(" sforamento su dati richiesti a indice 0 (" + a.refused + ")\n"), rc != 0);
-        QCOMPARE(a.write ? block.bytes() : data, a.write ? (rc ? QByteArray("0123456789") : a.result)
-                                                         : a.result.leftJustified(32, '#'));
+        QCOMPARE(a.write ? block.bytes() : data,
+                 a.write ? (rc ? QByteArray("0123456789") : a.result) : a.result.leftJustified(32, '#'));
         QCOMPARE(int(got), a.write ? 0 : a.result.size());
         const bool written = a.write && !rc;
         const QVector<QVector<u32>> notice{{2, 3, a.offset, a.offset || a.length ? a.length : 10}};
@@ -70,8 +75,11 @@ private slots:
     {
         Probe block(12);
         QVERIFY(block.get_data(nullptr, 4, 0) == 1008 && block.set_data(nullptr, 4, 0) == 1008);
-        QVERIFY(block.set_iface(nullptr) == 1003 && block.get_size() == 0 && !block.get_ptr() && block.get_version() == 0);
-        QCOMPARE(trace().count(QRegularExpression("/DataBlock/[gs]et_data:\\d+ dataType:12 - Dati non validi all'indice 0\n")), 2);
+        QVERIFY(block.set_iface(nullptr) == 1003 && block.get_size() == 0 && !block.get_ptr()
+                && block.get_version() == 0);
+        QCOMPARE(trace().count(
+                     QRegularExpression("/DataBlock/[gs]et_data:\\d+ dataType:12 - Dati non validi all'indice 0\n")),
+                 2);
         DataBlock::IFace* layout = block.new_iface(9, 0x2602);
         QVERIFY(block.set_iface(layout) == 0 && block.set_iface(layout) == -1 && block.lock_write() == 0);
         block.unlock();
@@ -110,7 +118,9 @@ private slots:
         Probe block(20);
         block.set_file_name(qPrintable(f.fileName()));
         block.set_file_name(result == 1008 ? nullptr : qPrintable(f.fileName()));
-        QCOMPARE(form == 1 ? block.load_v1_nolock() : form == 2 ? block.load_v2_nolock() : block.load_v3_nolock(),
+        QCOMPARE(form == 1       ? block.load_v1_nolock()
+                     : form == 2 ? block.load_v2_nolock()
+                                 : block.load_v3_nolock(),
                  result);
         // Loaded data is not modified: a later unlock leaves the CRC as it came.
         QCOMPARE(block.lock_write(), 0);

@@ -52,7 +52,12 @@ struct Op {
 // A lookup of the DeviceProg blocks and of the status index; ref: bytes 0-1 and 5-8 of the
 // index's answer (the others stay 255; none: no device), whose block and slot its lookup gives
 // too. logged: class-2 entries of the line refusing the kind.
-struct Find { const char* name; int cpu, line, kind, address, sub, progBlock, progSlot; QByteArray ref; int logged; };
+struct Find {
+    const char* name;
+    int cpu, line, kind, address, sub, progBlock, progSlot;
+    QByteArray ref;
+    int logged;
+};
 Q_DECLARE_METATYPE(View)
 Q_DECLARE_METATYPE(Limits)
 Q_DECLARE_METATYPE(Op)
@@ -133,9 +138,17 @@ private slots:
             const u32 cpu = rng() % 128, line = rng() % 8, sub = rng() % 16, module = rng() % 2, tc = rng() % 256,
                       code = rng() % 65536, address = rng() % 256, block = rng() % 256, slot = rng() % 65536,
                       zone = rng() % 65536;
-            const u8 want[] = {u8(cpu | (line & 1) << 7), u8(line >> 1 | sub << 2 | module << 6 | (ref.raw[1] & 0x80)),
-                               u8(tc), u8(code), u8(code >> 8), u8(address), u8(block), u8(slot), u8(slot >> 8),
-                               u8(zone), u8(zone >> 8)};
+            const u8 want[] = {u8(cpu | (line & 1) << 7),
+                               u8(line >> 1 | sub << 2 | module << 6 | (ref.raw[1] & 0x80)),
+                               u8(tc),
+                               u8(code),
+                               u8(code >> 8),
+                               u8(address),
+                               u8(block),
+                               u8(slot),
+                               u8(slot >> 8),
+                               u8(zone),
+                               u8(zone >> 8)};
             ref.set_cpu(cpu), ref.set_line(line), ref.set_sub(sub), ref.set_module(module);
             ref.set_type_and_class(u8(tc)), ref.set_code(u16(code)), ref.set_address(address);
             ref.set_block(block), ref.set_slot(u16(slot)), ref.set_zone(u16(zone));
@@ -194,18 +207,26 @@ private slots:
                       sens = e.arg("sensib"), alarm = e.arg("alarmLev");
         const QByteArray junk = "eeeeeeee";
         QTest::addColumn<Limits>("row");
-        for (const Limits& r : QVector<Limits>{
-                 {"ION", 0, 16386, 1, 0, junk, "00050901", {}}, {"BEAM", 0, 60, 10, 0, junk, "00030601", {}},
-                 {"MULTI", 0, 30, 4, 0, junk, "00040000", {}}, {"THER", 0, 51, 3, 0, junk, "00000000", {}},
-                 {"same type", 0, 16386, 0, -1, junk, junk, {}}, {"row 64", 0, 16386, 64, 1013, junk, junk, {}},
-                 {"ION at limits", 1, 16386, 1, -1, "090909", "090909", {}},
-                 {"ION low", 1, 16386, 1, 0, "05090a", "050901", {low.arg(10).arg(9)}},
-                 {"ION all", 1, 16386, 1, 0, "ff0c0d", "050901",
-                  {high.arg(12).arg(9), low.arg(13).arg(9), sens.arg(255).arg(9)}},
-                 {"BEAM high", 1, 60, 10, 0, "070601", "030601", {sens.arg(7).arg(6)}},
-                 {"MULTI at limit", 1, 30, 4, -1, "050707", "050707", {}},
-                 {"MULTI high", 1, 30, 4, 0, "060000", "050000", {alarm.arg(6).arg(5)}},
-                 {"THER any", 1, 51, 3, -1, "c8c8c8", "c8c8c8", {}}})
+        for (const Limits& r : QVector<Limits>{{"ION", 0, 16386, 1, 0, junk, "00050901", {}},
+                                               {"BEAM", 0, 60, 10, 0, junk, "00030601", {}},
+                                               {"MULTI", 0, 30, 4, 0, junk, "00040000", {}},
+                                               {"THER", 0, 51, 3, 0, junk, "00000000", {}},
+                                               {"same type", 0, 16386, 0, -1, junk, junk, {}},
+                                               {"row 64", 0, 16386, 64, 1013, junk, junk, {}},
+                                               {"ION at limits", 1, 16386, 1, -1, "090909", "090909", {}},
+                                               {"ION low", 1, 16386, 1, 0, "05090a", "050901", {low.arg(10).arg(9)}},
+                                               {"ION all",
+                                                1,
+                                                16386,
+                                                1,
+                                                0,
+                                                "ff0c0d",
+                                                "050901",
+                                                {high.arg(12).arg(9), low.arg(13).arg(9), sens.arg(255).arg(9)}},
+                                               {"BEAM high", 1, 60, 10, 0, "070601", "030601", {sens.arg(7).arg(6)}},
+                                               {"MULTI at limit", 1, 30, 4, -1, "050707", "050707", {}},
+                                               {"MULTI high", 1, 30, 4, 0, "060000", "050000", {alarm.arg(6).arg(5)}},
+                                               {"THER any", 1, 51, 3, -1, "c8c8c8", "c8c8c8", {}}})
             QTest::newRow(r.name) << r;
     }
     void limits()
@@ -227,20 +248,25 @@ private slots:
         const QVector<int> all = {0, 1, 2, 3, 699};
         const QVector<u32> lines = {1, 2, 30100}, layout = {1, 0, 0}, none;
         QTest::addColumn<Op>("row");
-        for (const Op& r : QVector<Op>{
-                 {"clear line 1", [](P p) { return p.clear_line_devices(1); }, 0, {1, 699}, 4, 1, lines},
-                 {"line 1 again", [](P p) { return p.clear_line_devices(1), p.clear_line_devices(1); }, -1, {1, 699},
-                  4, 1, lines},
-                 {"clear line 3", [](P p) { return p.clear_line_devices(3); }, 1013, {}, 4, 1, none},
-                 {"clear all", [](P p) { return p.clear_all_devices(); }, 0, all, 4, 1, lines},
-                 {"clear 699", [](P p) { return p.clear_device(699); }, 0, {699}, 4, 1, {1, 30059, 43}},
-                 {"clear free slot", [](P p) { return p.clear_device(698); }, -1, {}, 4, 1, none},
-                 {"clear 700", [](P p) { return p.clear_device(700); }, 1013, {}, 4, 1, none},
-                 {"bind same", [](P p) { return p.set_cpu_ll(4, 1); }, -1, {}, 4, 1, none},
-                 {"bind other", [](P p) { return p.set_cpu_ll(4, 2); }, 0, all, 4, 2, layout},
-                 {"bind cpu 64", [](P p) { return p.set_cpu_ll(64, 1); }, 0, all, 255, 255, layout},
-                 {"bind board 4", [](P p) { return p.set_cpu_ll(0, 4); }, 0, all, 255, 255, layout},
-                 {"default", [](P p) { return p.set_default(); }, 0, all, 0, 0, layout}})
+        for (const Op& r :
+             QVector<Op>{{"clear line 1", [](P p) { return p.clear_line_devices(1); }, 0, {1, 699}, 4, 1, lines},
+                         {"line 1 again",
+                          [](P p) { return p.clear_line_devices(1), p.clear_line_devices(1); },
+                          -1,
+                          {1, 699},
+                          4,
+                          1,
+                          lines},
+                         {"clear line 3", [](P p) { return p.clear_line_devices(3); }, 1013, {}, 4, 1, none},
+                         {"clear all", [](P p) { return p.clear_all_devices(); }, 0, all, 4, 1, lines},
+                         {"clear 699", [](P p) { return p.clear_device(699); }, 0, {699}, 4, 1, {1, 30059, 43}},
+                         {"clear free slot", [](P p) { return p.clear_device(698); }, -1, {}, 4, 1, none},
+                         {"clear 700", [](P p) { return p.clear_device(700); }, 1013, {}, 4, 1, none},
+                         {"bind same", [](P p) { return p.set_cpu_ll(4, 1); }, -1, {}, 4, 1, none},
+                         {"bind other", [](P p) { return p.set_cpu_ll(4, 2); }, 0, all, 4, 2, layout},
+                         {"bind cpu 64", [](P p) { return p.set_cpu_ll(64, 1); }, 0, all, 255, 255, layout},
+                         {"bind board 4", [](P p) { return p.set_cpu_ll(0, 4); }, 0, all, 255, 255, layout},
+                         {"default", [](P p) { return p.set_default(); }, 0, all, 0, 0, layout}})
             QTest::newRow(r.name) << r;
     }
     // Block 0 bound to CPU 4 board 1 (so that unbinding cannot fall back on its default pair),
@@ -250,8 +276,12 @@ private slots:
         QFETCH(Op, row);
         imagegen::Plant plant;
         plant.boards = {{4, 1, 0, 0}};
-        for (const auto& d : QVector<QVector<int>>{ // slot, address, line bit, module
-                 {0, 5, 0, 0}, {1, 10, 1, 1}, {2, 20, 0, 1}, {3, 5, 0, 0}, {699, 7, 1, 0}})
+        for (const auto& d : QVector<QVector<int>>{// slot, address, line bit, module
+                                                   {0, 5, 0, 0},
+                                                   {1, 10, 1, 1},
+                                                   {2, 20, 0, 1},
+                                                   {3, 5, 0, 0},
+                                                   {699, 7, 1, 0}})
             plant.devices.append({0, d[0], u8(d[1]), u8(d[2]), bool(d[3]), 16386, u8(d[3] ? 22 : 1), 0, 0, 0, "", 0});
         QByteArray want = imagegen::block(plant, 70, imagegen::kV2602);
         libtest::NoticeBlock block(70);
@@ -298,23 +328,35 @@ private slots:
                 std::map<std::tuple<int, int, int, int>, int> first;
                 std::map<int, QStringList> repeats;
                 for (int s = 0; s < 700; ++s) {
-                    Rec r{u8(rng() % 159), u8(rng() & 1), bool(rng() & 1), u16(rng()),
-                          u8(rng() % 10 ? 0 : 1 + rng() % 63), u8(rng() % 3), u16(rng() % 2000)};
+                    Rec r{u8(rng() % 159),
+                          u8(rng() & 1),
+                          bool(rng() & 1),
+                          u16(rng()),
+                          u8(rng() % 10 ? 0 : 1 + rng() % 63),
+                          u8(rng() % 3),
+                          u16(rng() % 2000)};
                     r.b8 = u8(rng() % (r.module ? 2 : 256));
                     put_rec(d + 2 + 43 * s, r);
                     const int line = d[1] * 2 + r.lineBit, sub = r.module ? r.b8 : 0;
                     const auto key = std::make_tuple(line, r.module, r.address, sub);
                     const auto seen = bound && r.type ? first.emplace(key, s) : std::make_pair(first.end(), true);
                     const bool zombie = zombies && !seen.second;
-                    dev[i].replace(2 + 43 * s, 43, zombie ? imagegen::record(nullptr, true) : bytes(d + 2 + 43 * s, 43));
+                    dev[i].replace(2 + 43 * s, 43,
+                                   zombie ? imagegen::record(nullptr, true) : bytes(d + 2 + 43 * s, 43));
                     if (zombie)
                         repeats[seen.first->second]
-                            << QString("Trovato device zombie (C%1L%2%3%4.%5 llId=%6 ll_devId=%7)").arg(d[0]).arg(line)
-                                   .arg(r.module ? 'M' : 'S').arg(r.address).arg(sub).arg(i).arg(s);
+                            << QString("Trovato device zombie (C%1L%2%3%4.%5 llId=%6 ll_devId=%7)")
+                                   .arg(d[0])
+                                   .arg(line)
+                                   .arg(r.module ? 'M' : 'S')
+                                   .arg(r.address)
+                                   .arg(sub)
+                                   .arg(i)
+                                   .arg(s);
                     if (bound && r.type && !zombie) {
                         status[256 + 1400 * i + 2 * s] = char(r.address);
-                        status[257 + 1400 * i + 2 * s] =
-                            char((r.module ? r.b8 : 15) | r.lineBit << 4 | r.module << 5 | r.cls << 6);
+                        status[257 + 1400 * i + 2 * s] = char((r.module ? r.b8 : 15) | r.lineBit << 4 | r.module << 5
+                                                              | r.cls << 6);
                     } else if (bound) {
                         names[i].replace(2 + 32 * s, 32, QByteArray(32, '\0'));
                         aux[90 * i + 2 + s / 8] = char(aux[90 * i + 2 + s / 8] & ~(1 << s % 8));
@@ -328,7 +370,8 @@ private slots:
             const auto report = [](const char* stage, int v) { s_progress << QString("%1 %2").arg(stage).arg(v); };
             s_progress.clear();
             QCOMPARE(zombies ? conf.build_device_status(true, report)
-                             : layout(conf)->update_device_status(false, report), 0);
+                             : layout(conf)->update_device_status(false, report),
+                     0);
             QCOMPARE(block(conf, 199), status);
             QCOMPARE(block(conf, 198), aux);
             for (u32 i = 0; i < 64; ++i)
@@ -337,8 +380,8 @@ private slots:
             QCOMPARE(s_progress, progress);
             // The repairs reach the CRCs although they send no change notice.
             for (u32 dt = 70; dt <= 199; ++dt)
-                QVERIFY(!conf.find_block(dt)->is_modified() &&
-                        conf.get_blocks().get_crc(dt) == imagegen::crc16_modbus(block(conf, dt)));
+                QVERIFY(!conf.find_block(dt)->is_modified()
+                        && conf.get_blocks().get_crc(dt) == imagegen::crc16_modbus(block(conf, dt)));
             for (u32 cpu = 0; cpu <= 64; ++cpu)
                 for (u32 board = 0; board <= 4; ++board)
                     QCOMPARE(int(layout(conf)->get_block_index(cpu, board)),
@@ -353,20 +396,23 @@ private slots:
     void lookups_data()
     {
         QTest::addColumn<Find>("row");
-        for (const Find& r : QVector<Find>{
-                 {"sensor", 4, 2, 0, 5, 7, 0, 0, "040105000000", 0}, {"any kind, byte 8", 4, 2, 254, 5, 3, 0, 0, "", 0},
-                 {"other line", 4, 3, 0, 5, 15, -1, -1, "", 0}, {"as module", 4, 2, 1, 5, 15, -1, -1, "", 0},
-                 {"empty slots", 4, 2, 254, 0, 15, -1, -1, "", 0}, {"free entries", 4, 2, 254, 255, 15, -1, -1, "", 0},
-                 {"class 1 channel", 4, 3, 1, 12, 15, 0, 1, "84490a000100", 0},
-                 {"class 1 base, its sub", 4, 3, 1, 10, 2, 0, 1, "84490a000100", 0},
-                 {"class 1 base, any sub", 4, 3, 1, 10, 15, -1, -1, "", 0},
-                 {"module, sub 16", 4, 3, 1, 30, 16, 0, 4, "84511e000400", 0},
-                 {"class 2 as sensor", 4, 2, 0, 20, 15, 0, 2, "044d14000200", 0},
-                 {"class 2, kind 7", 4, 2, 7, 20, 15, -1, -1, "", 2},
-                 {"class-2 sensor as module", 4, 2, 1, 40, 15, 0, 5, "040128000500", 0},
-                 {"class-2 sensor, byte 8", 4, 2, 1, 40, 6, 0, 5, "", 0},
-                 {"line 5", 5, 5, 0, 158, 15, 3, 699, "85029e03bb02", 0},
-                 {"address 159", 5, 5, 0, 159, 15, -1, -1, "", 0}, {"cpu 64", 64, 2, 0, 5, 15, -1, -1, "", 0}})
+        for (const Find& r : QVector<Find>{{"sensor", 4, 2, 0, 5, 7, 0, 0, "040105000000", 0},
+                                           {"any kind, byte 8", 4, 2, 254, 5, 3, 0, 0, "", 0},
+                                           {"other line", 4, 3, 0, 5, 15, -1, -1, "", 0},
+                                           {"as module", 4, 2, 1, 5, 15, -1, -1, "", 0},
+                                           {"empty slots", 4, 2, 254, 0, 15, -1, -1, "", 0},
+                                           {"free entries", 4, 2, 254, 255, 15, -1, -1, "", 0},
+                                           {"class 1 channel", 4, 3, 1, 12, 15, 0, 1, "84490a000100", 0},
+                                           {"class 1 base, its sub", 4, 3, 1, 10, 2, 0, 1, "84490a000100", 0},
+                                           {"class 1 base, any sub", 4, 3, 1, 10, 15, -1, -1, "", 0},
+                                           {"module, sub 16", 4, 3, 1, 30, 16, 0, 4, "84511e000400", 0},
+                                           {"class 2 as sensor", 4, 2, 0, 20, 15, 0, 2, "044d14000200", 0},
+                                           {"class 2, kind 7", 4, 2, 7, 20, 15, -1, -1, "", 2},
+                                           {"class-2 sensor as module", 4, 2, 1, 40, 15, 0, 5, "040128000500", 0},
+                                           {"class-2 sensor, byte 8", 4, 2, 1, 40, 6, 0, 5, "", 0},
+                                           {"line 5", 5, 5, 0, 158, 15, 3, 699, "85029e03bb02", 0},
+                                           {"address 159", 5, 5, 0, 159, 15, -1, -1, "", 0},
+                                           {"cpu 64", 64, 2, 0, 5, 15, -1, -1, "", 0}})
             QTest::newRow(r.name) << r;
     }
     void lookups()
@@ -379,8 +425,11 @@ private slots:
         b0[0] = 4, b0[1] = 1, b3[0] = 5, b3[1] = 2;
         Rec s2 = sensor(40, 0, 1, 6);
         s2.cls = 2;
-        for (const auto& s : QVector<QPair<int, Rec>>{{0, sensor(5, 0, 1, 3)}, {1, module(10, 1, 1, 2)},
-                                                      {2, module(20, 0, 2, 3)}, {4, module(30, 1, 0, 4)}, {5, s2}})
+        for (const auto& s : QVector<QPair<int, Rec>>{{0, sensor(5, 0, 1, 3)},
+                                                      {1, module(10, 1, 1, 2)},
+                                                      {2, module(20, 0, 2, 3)},
+                                                      {4, module(30, 1, 0, 4)},
+                                                      {5, s2}})
             put_rec(b0 + 2 + 43 * s.first, s.second);
         put_rec(b3 + 2 + 43 * 699, sensor(158, 1));
         QCOMPARE(conf.build_device_status(false, nullptr), 0);

@@ -32,15 +32,15 @@ private slots:
                 const Layout layout(ZpData::new_iface(nullptr, nullptr, u32(dt), 0, version));
                 const QByteArray zero(int(imagegen::block_size(dt, version)), '\0');
                 QVERIFY(layout);
-                QCOMPARE(QVector<int>({layout->version(), layout->get_data_type(),
-                                       int(ZpData::layout_size(u8(dt), version)),
-                                       dynamic_cast<ZpData::IF_DeviceProg*>(layout.get()) != nullptr}),
-                         QVector<int>({version, dt, zero.size(), version == imagegen::kV2602 && dt >= 70 && dt < 134}));
+                QCOMPARE(
+                    QVector<int>({layout->version(), layout->get_data_type(), int(ZpData::layout_size(u8(dt), version)),
+                                  dynamic_cast<ZpData::IF_DeviceProg*>(layout.get()) != nullptr}),
+                    QVector<int>({version, dt, zero.size(), version == imagegen::kV2602 && dt >= 70 && dt < 134}));
                 QCOMPARE(bytes(*layout), zero);
                 if (version == imagegen::kV2602 && dt >= 6 && dt < 198)
-                    QCOMPARE(dt < 70 ? dynamic_cast<ZpData_v2602::AnnuncProg&>(*layout).get_index()
-                                     : dt < 134 ? dynamic_cast<ZpData_v2602::DeviceProg&>(*layout).get_index()
-                                                : dynamic_cast<ZpData_v2602::NameProg&>(*layout).get_index(),
+                    QCOMPARE(dt < 70        ? dynamic_cast<ZpData_v2602::AnnuncProg&>(*layout).get_index()
+                                 : dt < 134 ? dynamic_cast<ZpData_v2602::DeviceProg&>(*layout).get_index()
+                                            : dynamic_cast<ZpData_v2602::NameProg&>(*layout).get_index(),
                              (dt - 6) % 64);
                 if (version == imagegen::kV2602)
                     continue;
@@ -56,9 +56,13 @@ private slots:
         const QString version = "Invalid version (0x%1)";
         QStringList logged;
         for (const auto& r : QVector<QPair<QVector<int>, QString>>{
-                 {{70, 29402, 0x2602}, "can't open dataType = 70 len = (30102, 29402)"}, {{70, 29402, 0x2601}, {}},
-                 {{70, 30102, 0x2602}, {}}, {{2, 0, 0}, version.arg("0000")}, {{2, 0, 0x25FF}, version.arg("25FF")},
-                 {{2, 0, 0x2603}, version.arg("2603")}, {{2, 0, 0xFFFF}, version.arg("FFFF")},
+                 {{70, 29402, 0x2602}, "can't open dataType = 70 len = (30102, 29402)"},
+                 {{70, 29402, 0x2601}, {}},
+                 {{70, 30102, 0x2602}, {}},
+                 {{2, 0, 0}, version.arg("0000")},
+                 {{2, 0, 0x25FF}, version.arg("25FF")},
+                 {{2, 0, 0x2603}, version.arg("2603")},
+                 {{2, 0, 0xFFFF}, version.arg("FFFF")},
                  {{200, 0, 0x2602}, "malloc failed!"}}) {
             const Layout layout(ZpData::new_iface(nullptr, nullptr, u32(r.first[0]), u32(r.first[1]), u16(r.first[2])));
             QCOMPARE(!layout, !r.second.isEmpty());
@@ -75,17 +79,17 @@ private slots:
             for (int to : {0x2601, 0x2602})
                 QTest::addRow("%d to %X", dt, to)
                     << QVector<int>({to, dt, to - 1, int(imagegen::block_size(dt, 0x2600)), -1, 1, 0});
-        for (const QVector<int>& r : QVector<QVector<int>>{
-                 {0x2601, 4, 0x2601, 64000, -1, 1, 0}, {0x2600, 2, 0x2601, 5310, 0, 1, 0},
-                 {0x2600, 2, 0x2600, 5310, -1, 0, 0}, {0x2601, 2, 0x2600, 5310, 0, 1, 7},
-                 {0x2601, 2, 0x2600, 5310, 0, 1, 0}, {0x2601, 2, 0x2600, 5310, 0, 1, 0x80},
-                 {0x2601, 2, 0x2601, 5310, -1, 0, 0}, {0x2601, 2, 0x2602, 5310, 1003, 0, 0},
-                 {0x2601, 2, 0x25FF, 5310, 1003, 0, 0}, {0x2601, 2, 0x2600, 1500, 1003, 0, 0},
-                 {0x2601, 70, 0x2600, 29402, 0, 1, 0}, {0x2601, 133, 0x2600, 29402, 0, 1, 0},
-                 {0x2600, 70, 0x2601, 29402, 0, 1, 0}, {0x2600, 70, 0x2600, 29402, -1, 0, 0},
-                 {0x2601, 70, 0x2601, 29402, -1, 0, 0}, {0x2601, 70, 0x2602, 30102, 1003, 0, 0},
-                 {0x2601, 70, 0x2600, 29401, 1003, 0, 0}, {0x2602, 70, 0x2600, 29402, 1003, 0, 0},
-                 {0x2602, 70, 0x2601, 30102, 1003, 0, 0}, {0x2602, 70, 0x2602, 30102, -1, 0, 0}})
+        for (const QVector<int>& r :
+             QVector<QVector<int>>{{0x2601, 4, 0x2601, 64000, -1, 1, 0},    {0x2600, 2, 0x2601, 5310, 0, 1, 0},
+                                   {0x2600, 2, 0x2600, 5310, -1, 0, 0},     {0x2601, 2, 0x2600, 5310, 0, 1, 7},
+                                   {0x2601, 2, 0x2600, 5310, 0, 1, 0},      {0x2601, 2, 0x2600, 5310, 0, 1, 0x80},
+                                   {0x2601, 2, 0x2601, 5310, -1, 0, 0},     {0x2601, 2, 0x2602, 5310, 1003, 0, 0},
+                                   {0x2601, 2, 0x25FF, 5310, 1003, 0, 0},   {0x2601, 2, 0x2600, 1500, 1003, 0, 0},
+                                   {0x2601, 70, 0x2600, 29402, 0, 1, 0},    {0x2601, 133, 0x2600, 29402, 0, 1, 0},
+                                   {0x2600, 70, 0x2601, 29402, 0, 1, 0},    {0x2600, 70, 0x2600, 29402, -1, 0, 0},
+                                   {0x2601, 70, 0x2601, 29402, -1, 0, 0},   {0x2601, 70, 0x2602, 30102, 1003, 0, 0},
+                                   {0x2601, 70, 0x2600, 29401, 1003, 0, 0}, {0x2602, 70, 0x2600, 29402, 1003, 0, 0},
+                                   {0x2602, 70, 0x2601, 30102, 1003, 0, 0}, {0x2602, 70, 0x2602, 30102, -1, 0, 0}})
             QTest::addRow("%d to %X from %X, %d bytes, networked %d", r[1], r[0], r[2], r[3], r[6]) << r;
     }
     // A step copies the block of the version before, whole; the general block is stamped with its

@@ -22,13 +22,16 @@ QStringList map_text(const QVector<QPair<int, QString>>& zones, const QStringLis
     l.removeLast();
     for (const auto& z : zones)
         l << QString("Zone%1%2;%3;").arg(z.first).arg(z.second.isEmpty() ? "" : " (" + z.second + ")").arg(100 + z.first)
-                 + (z.first ? "Status (0=Normal 1=Empty 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm);Cmd (0=DoNothing 1=Exclude 2=Include)"
-                            : "Status (0=Normal 1=Empty 4=Active 5=Fault 6=PreAlarm);-");
+                + (z.first ? "Status (0=Normal 1=Empty 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm);Cmd (0=DoNothing "
+                             "1=Exclude 2=Include)"
+                           : "Status (0=Normal 1=Empty 4=Active 5=Fault 6=PreAlarm);-");
     for (int i = 0; i < labels.size(); ++i)
         l << labels[i] + ";" + QString::number(15000 + i)
-                 + ";Status (0=Normal 1=NotProgrammed 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm);Cmd (0=DoNothing 1=Exclude 2=Include 3=ActivateOut 4=DeactivateOut)";
+                + ";Status (0=Normal 1=NotProgrammed 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm);Cmd (0=DoNothing "
+                  "1=Exclude 2=Include 3=ActivateOut 4=DeactivateOut)";
     const QStringList sensors = labels.filter(QRegularExpression("^C\\d+L\\d+S"));
-    for (int i = 0; i < sensors.size(); ++i) l << sensors[i] + ";" + QString::number(3000 + i) + ";Analog value;'-";
+    for (int i = 0; i < sensors.size(); ++i)
+        l << sensors[i] + ";" + QString::number(3000 + i) + ";Analog value;'-";
     return l << "";
 }
 
@@ -40,15 +43,24 @@ Plant map_plant()
 {
     Plant p;
     p.boards = {{0, 0, 0, 1}, {0, 1, 1, 0}, {1, 0, 0, 0}, {2, 3, 1, 1}};
-    p.devices = {{0, 0, 0, 0, false, 16386, 1, 0, 1, 5, "Hall", false}, {0, 1, 9, 1, true, 16401, 53, 0, 5, 2, "", false},
-        {0, 2, 20, 0, true, 137, 22, 1, 5, 2, "Door", false}, {0, 3, 158, 1, false, 16387, 2, 0, 2000, 5, "Corridor east wing smoke det. 01", false},
-        {0, 4, 30, 0, true, 16397, 54, 0, 7, 0, "Not listed", false}, {0, 6, 5, 0, false, 16385, 3, 0, 0, 0, "", false},
-        {1, 0, 3, 0, true, 16395, 22, 0, 1, 0, "Siren", false}, {1, 10, 7, 1, false, 16388, 4, 0, 3, 5, "", true},
-        {2, 0, 12, 0, false, 16389, 5, 0, 3, 5, "", false}, {2, 1, 12, 0, true, 16401, 53, 0, 2001, 0, "", false},
-        {2, 2, 12, 0, true, 16401, 53, 0, 3, 9, "", false}, {3, 5, 0, 0, true, 16394, 46, 0, 40, 0, "", false},
-        {3, 699, 100, 1, false, 16386, 1, 0, 40, 5, "L", false}};
-    for (int block = 0; block < 4; ++block) p.devices.append({block, 690 - block, 60, 0, false, 0, 0, 0, 0, 0, "", true});
-    p.zoneNames = {{1, "Lobby"}, {2, "Empty zone"}, {3, "S"}, {7, "Unlisted only"}, {40, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"}, {2000, "Roof"}};
+    p.devices = {{0, 0, 0, 0, false, 16386, 1, 0, 1, 5, "Hall", false},
+                 {0, 1, 9, 1, true, 16401, 53, 0, 5, 2, "", false},
+                 {0, 2, 20, 0, true, 137, 22, 1, 5, 2, "Door", false},
+                 {0, 3, 158, 1, false, 16387, 2, 0, 2000, 5, "Corridor east wing smoke det. 01", false},
+                 {0, 4, 30, 0, true, 16397, 54, 0, 7, 0, "Not listed", false},
+                 {0, 6, 5, 0, false, 16385, 3, 0, 0, 0, "", false},
+                 {1, 0, 3, 0, true, 16395, 22, 0, 1, 0, "Siren", false},
+                 {1, 10, 7, 1, false, 16388, 4, 0, 3, 5, "", true},
+                 {2, 0, 12, 0, false, 16389, 5, 0, 3, 5, "", false},
+                 {2, 1, 12, 0, true, 16401, 53, 0, 2001, 0, "", false},
+                 {2, 2, 12, 0, true, 16401, 53, 0, 3, 9, "", false},
+                 {3, 5, 0, 0, true, 16394, 46, 0, 40, 0, "", false},
+                 {3, 699, 100, 1, false, 16386, 1, 0, 40, 5, "L", false}};
+    for (int block = 0; block < 4; ++block)
+        p.devices.append({block, 690 - block, 60, 0, false, 0, 0, 0, 0, 0, "", true});
+    p.zoneNames = {
+        {1, "Lobby"},  {2, "Empty zone"}, {3, "S"}, {7, "Unlisted only"}, {40, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},
+        {2000, "Roof"}};
     return p;
 }
 
@@ -65,13 +77,15 @@ class TestModbusMap : public TestBase {
     void build(ZpConf& conf, int how)
     {
         const Plant p = map_plant();
-        if (how >= 0) conf.new_config(how < 100 ? u32(how) : 0);
+        if (how >= 0)
+            conf.new_config(how < 100 ? u32(how) : 0);
         for (int dt = 2; how == 100 && dt <= 198; dt = dt == 2 ? 4 : dt == 4 ? 70 : dt + 1)
             QCOMPARE(conf.set_data(u32(dt), block(p, dt, kV2602).constData(), 0, 0), 0);
         QFile image(m_tmp.filePath("CFG_IN.BIN"));
         if (how > 100 && image.open(QIODevice::WriteOnly) && image.write(image_v3(p, kV2602)) > 0 && image.flush())
             QVERIFY(conf.get_io().import_bin(QFile::encodeName(image.fileName()), nullptr) <= 0);
-        if (how == 102) QVERIFY(conf.delete_device(0, 1) == 0 && conf.delete_device(0, 3) == 0);
+        if (how == 102)
+            QVERIFY(conf.delete_device(0, 1) == 0 && conf.delete_device(0, 3) == 0);
         traceErrors("/set_cpu_llId"); // binding boards rewrites the headers of the in-test records
     }
 
@@ -83,13 +97,16 @@ private slots:
     // its registers, then registers naming nothing.
     void decode_data()
     {
-        QTest::addColumn<uint>("slave"), QTest::addColumn<uint>("reg"), QTest::addColumn<QVector<int>>("found"); // found: block, slot, address
+        QTest::addColumn<uint>("slave"), QTest::addColumn<uint>("reg"),
+            QTest::addColumn<QVector<int>>("found"); // found: block, slot, address
         const Plant p = map_plant();
         for (const Device& d : p.devices) {
-            const uint line = p.boards[d.boardIndex].board * 2 + d.lineBit + 1, slave = 101 + p.boards[d.boardIndex].cpu;
+            const uint line = p.boards[d.boardIndex].board * 2 + d.lineBit + 1,
+                       slave = 101 + p.boards[d.boardIndex].cpu;
             for (uint reg : d.module ? QVector<uint>{line * 5000 + (d.address + 1) * 10 + d.param + 1}
                                      : QVector<uint>{line * 5000 + 2001 + d.address, line * 5000 + 3001 + d.address})
-                if (d.type) QTest::addRow("%u %u", slave, reg) << slave << reg << QVector<int>{d.boardIndex, d.slot, d.address};
+                if (d.type)
+                    QTest::addRow("%u %u", slave, reg) << slave << reg << QVector<int>{d.boardIndex, d.slot, d.address};
         }
         QTest::newRow("C1L2M10.1, another channel") << 101u << 10101u << QVector<int>{255, 0xFFFF, 9};
         QTest::newRow("C1L1S2, nothing there") << 101u << 7002u << QVector<int>{255, 0xFFFF, 1};
@@ -111,13 +128,16 @@ private slots:
     {
         QTest::addColumn<int>("how");
         QTest::addColumn<QStringList>("expected");
-        for (int how : {-1, 0, 2, 6}) QTest::addRow("defaults %d", how) << how << map_text({}, {});
-        QVector<QPair<int, QString>> zones{{0, "default"}, {1, "Lobby"}, {3, "S"}, {5, ""}, {40, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},
-                                           {2000, "Roof"}};
-        QStringList labels{"C1L1S1 (ION) (Hall)", "C1L2M10.3 (MON3)", "C1L1M23 (FORC) (Door)",
-                           "C1L2S159 (PHOT) (Corridor east wing smoke det. 01)", "C1L1S6 (THER)", "C1L3M4 (FORC) (Siren)",
-                           "C1L4S8 (MULTI)", "C2L1S13 (PINN)", "C2L1M13.1 (MON3)", "C2L1M13.10 (MON3)", "C3L7M1 (PULL)",
-                           "C3L8S101 (ION) (L)"};
+        for (int how : {-1, 0, 2, 6})
+            QTest::addRow("defaults %d", how) << how << map_text({}, {});
+        QVector<QPair<int, QString>> zones{
+            {0, "default"}, {1, "Lobby"}, {3, "S"}, {5, ""}, {40, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"}, {2000, "Roof"}};
+        QStringList labels{"C1L1S1 (ION) (Hall)",   "C1L2M10.3 (MON3)",
+                           "C1L1M23 (FORC) (Door)", "C1L2S159 (PHOT) (Corridor east wing smoke det. 01)",
+                           "C1L1S6 (THER)",         "C1L3M4 (FORC) (Siren)",
+                           "C1L4S8 (MULTI)",        "C2L1S13 (PINN)",
+                           "C2L1M13.1 (MON3)",      "C2L1M13.10 (MON3)",
+                           "C3L7M1 (PULL)",         "C3L8S101 (ION) (L)"};
         QTest::newRow("plant as built") << 100 << map_text(zones, labels);
         QTest::newRow("plant imported") << 101 << map_text(zones, labels);
         // A deleted device's row goes, the rows behind it move up, a zone left empty goes.
@@ -157,7 +177,8 @@ private slots:
         conf.new_config(0);
         const QByteArray name = QFile::encodeName(path);
         QCOMPARE(write_map(plant ? m_imported : conf, path.isNull() ? nullptr : name.constData()), 1000);
-        QCOMPARE(traceErrors("ZpModbus/write_map"), path.startsWith("/dev") ? QStringList() : QStringList{"Can't open " + path});
+        QCOMPARE(traceErrors("ZpModbus/write_map"),
+                 path.startsWith("/dev") ? QStringList() : QStringList{"Can't open " + path});
     }
 };
 

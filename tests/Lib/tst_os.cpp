@@ -23,7 +23,8 @@ private slots:
     // Elapsed means strictly more than the limit; ticks are milliseconds of the wall clock.
     void ticks()
     {
-        for (const auto& c : {std::array<u32, 3>{1000, 1000, 0}, {1001, 1000, 1}, {999, 1000, 0}, {0, 0, 0}, {1, 0, 1}}) {
+        for (const auto& c :
+             {std::array<u32, 3>{1000, 1000, 0}, {1001, 1000, 1}, {999, 1000, 0}, {0, 0, 0}, {1, 0, 1}}) {
             u32 now = 0;
             bool elapsed;
             do // again when the tick moved during the call
@@ -57,9 +58,12 @@ private slots:
         QTest::addColumn<QString>("results");
         QTest::newRow("three") << 3u << 0u << "+11 +22 +33 +44 ? - C - ?"
                                << "0/1 0/2 0/3F 1010/3F 11/3F 11/2 0/0E 1009/0E 1009/0E";
-        QTest::newRow("wraps around") << 3u << 0u << "+1 +2 - x +3 +4 +5 - - -" << "0/1 0/2 1/1 0/0E 0/1 0/2 0/3F 3/2 4/1 5/0E";
-        QTest::newRow("one, short wait") << 1u << 2u << "- ? +5 +6" << "1009/0E 1009/0E 0/1F 1010/1F";
-        QTest::newRow("none") << 0u << 0u << "+1 - ? C" << "1001/0E 1001/0E 1001/0E 1001/0E";
+        QTest::newRow("wraps around") << 3u << 0u << "+1 +2 - x +3 +4 +5 - - -"
+                                      << "0/1 0/2 1/1 0/0E 0/1 0/2 0/3F 3/2 4/1 5/0E";
+        QTest::newRow("one, short wait") << 1u << 2u << "- ? +5 +6"
+                                         << "1009/0E 1009/0E 0/1F 1010/1F";
+        QTest::newRow("none") << 0u << 0u << "+1 - ? C"
+                              << "1001/0E 1001/0E 1001/0E 1001/0E";
     }
     void fifo()
     {

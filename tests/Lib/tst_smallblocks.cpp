@@ -9,8 +9,8 @@
 #include <QtTest>
 
 using namespace ZpData_v2602;
-using ZpData::IFace;
 using libtest::bytes;
+using ZpData::IFace;
 using Op = std::function<int(IFace*)>;
 Q_DECLARE_METATYPE(Op)
 
@@ -38,7 +38,8 @@ private slots:
         std::generate_n(prog.data(), prog.size(), [&] { return u8(rng.bounded(256)); });
         const u8* d = prog.data();
         for (u32 z = 1, n = 0; z <= 2000; n = z++)
-            QCOMPARE(QString::asprintf("%u: %d %d %d", z, prog.get_zone_bit_a(z), prog.get_zone_bit_b(z), prog.get_zone_nibble(z)),
+            QCOMPARE(QString::asprintf("%u: %d %d %d", z, prog.get_zone_bit_a(z), prog.get_zone_bit_b(z),
+                                       prog.get_zone_nibble(z)),
                      QString::asprintf("%u: %d %d %d", z, (d[n / 8] >> (n % 8)) & 1, (d[250 + n / 8] >> (n % 8)) & 1,
                                        z % 2 ? d[500 + n / 2] & 15 : d[500 + n / 2] >> 4));
         memset(prog.data(), 0xFF, prog.size());
@@ -100,7 +101,9 @@ private slots:
         for (int a = 0; a < 16; a += 2)
             layout.data()[291 * a + 290] = 0;
         const char* d = reinterpret_cast<const char*>(layout.data());
-        const auto text = [&](bool in, int at) { return in ? QByteArray(d + at, int(qstrnlen(d + at, 32))) : QByteArray(); };
+        const auto text = [&](bool in, int at) {
+            return in ? QByteArray(d + at, int(qstrnlen(d + at, 32))) : QByteArray();
+        };
         char dst[33];
         for (u32 i = 0; i <= 16; ++i) {
             const bool in = i < 16;
@@ -127,35 +130,52 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QVector<uint>>("notice"); // offset and length of the one notice; empty: none
         QTest::addColumn<QByteArray>("image");     // the block after; empty: not checked
-        const auto zone = [](uint z, const char* s) { return Op([=](IFace* l) { return static_cast<ZoneName*>(l)->set_name(z, s); }); };
+        const auto zone = [](uint z, const char* s) {
+            return Op([=](IFace* l) { return static_cast<ZoneName*>(l)->set_name(z, s); });
+        };
         // Zeroes [from, from + n) of the device names, then clears a slot.
         const auto clear = [](int from, int n, uint slot) {
-            return Op([=](IFace* l) { memset(l->data() + from, 0, size_t(n)); return static_cast<NameProg*>(l)->clear_name(slot); });
+            return Op([=](IFace* l) {
+                memset(l->data() + from, 0, size_t(n));
+                return static_cast<NameProg*>(l)->clear_name(slot);
+            });
         };
-        const auto bind = [](u8 cpu, u8 board) { return Op([=](IFace* l) { return static_cast<NameProg*>(l)->set_cpu_ll(cpu, board); }); };
+        const auto bind = [](u8 cpu, u8 board) {
+            return Op([=](IFace* l) { return static_cast<NameProg*>(l)->set_cpu_ll(cpu, board); });
+        };
         const Op reset = [](IFace* l) { return l->set_default(); };
         const QByteArray n(22402, 'n');
-        const auto zeroed = [&](int at, int length) { return QByteArray(n).replace(at, length, QByteArray(length, '\0')); };
+        const auto zeroed = [&](int at, int length) {
+            return QByteArray(n).replace(at, length, QByteArray(length, '\0'));
+        };
         const QVector<uint> none, whole{0, 0};
         imagegen::Plant plant;
         plant.boards = {{0, 0, 0, 0}};
         const QByteArray group = "\xF0" + QByteArray(31, '\0') + '\1';
-        // The defaults of the zone programming, group and device name blocks mark them; the others' is the base zero fill.
+        // The defaults of the zone programming, group and device name blocks mark them; the others' is the base zero
+        // fill.
         for (int dt : {0, 1, 3, 4, 5, 6, 69, 134, 135, 197})
-            QTest::addRow("default %d", dt) << dt << true << reset << 0 << (dt == 3 || dt == 5 || dt >= 134 ? whole : none)
-                                            << (dt == 5 ? group.repeated(1600) : imagegen::block(plant, dt, imagegen::kV2602));
+            QTest::addRow("default %d", dt)
+                << dt << true << reset << 0 << (dt == 3 || dt == 5 || dt >= 134 ? whole : none)
+                << (dt == 5 ? group.repeated(1600) : imagegen::block(plant, dt, imagegen::kV2602));
         QTest::newRow("zone 2000") << 4 << true << zone(2000, "Zone") << 0 << QVector<uint>{63968, 32} << QByteArray();
-        QTest::newRow("zone, equal") << 4 << true << zone(9, "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnntail") << -1 << none << QByteArray();
+        QTest::newRow("zone, equal") << 4 << true << zone(9, "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnntail") << -1 << none
+                                     << QByteArray();
         QTest::newRow("zone, loose layout") << 4 << false << zone(1, "Z") << 0 << none << QByteArray();
-        QTest::newRow("clear 699") << 150 << true << clear(0, 0, 699) << 0 << QVector<uint>{22370, 32} << zeroed(22370, 32);
+        QTest::newRow("clear 699") << 150 << true << clear(0, 0, 699) << 0 << QVector<uint>{22370, 32}
+                                   << zeroed(22370, 32);
         QTest::newRow("clear empty") << 150 << true << clear(34, 32, 1) << -1 << none << zeroed(34, 32);
         // Bytes behind a leading NUL, or a last byte alone, are cleared too.
-        QTest::newRow("clear stale tail") << 150 << true << clear(34, 1, 1) << 0 << QVector<uint>{34, 32} << zeroed(34, 32);
-        QTest::newRow("clear last byte") << 150 << true << clear(34, 31, 1) << 0 << QVector<uint>{34, 32} << zeroed(34, 32);
+        QTest::newRow("clear stale tail")
+            << 150 << true << clear(34, 1, 1) << 0 << QVector<uint>{34, 32} << zeroed(34, 32);
+        QTest::newRow("clear last byte") << 150 << true << clear(34, 31, 1) << 0 << QVector<uint>{34, 32}
+                                         << zeroed(34, 32);
         QTest::newRow("clear 700") << 150 << true << clear(0, 0, 700) << 1013 << none << n;
         QTest::newRow("bind, same") << 150 << true << bind('n', 'n') << 0 << none << n;
-        QTest::newRow("bind, cpu") << 150 << true << bind(1, 'n') << 0 << whole << QByteArray(22402, '\0').replace(0, 2, "\1n");
-        QTest::newRow("bind, board") << 150 << true << bind('n', 0) << 0 << whole << QByteArray(22402, '\0').replace(0, 1, "n");
+        QTest::newRow("bind, cpu") << 150 << true << bind(1, 'n') << 0 << whole
+                                   << QByteArray(22402, '\0').replace(0, 2, "\1n");
+        QTest::newRow("bind, board") << 150 << true << bind('n', 0) << 0 << whole
+                                     << QByteArray(22402, '\0').replace(0, 1, "n");
     }
 
     // On a block full of 'n', a writer of the layout installed in its block writes the bytes

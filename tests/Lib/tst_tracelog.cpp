@@ -132,7 +132,8 @@ private slots:
         QCOMPARE(stamped(log.left(log.indexOf("Stack trace (most recent call last):\n"))), expected);
         // The deepest 32 frames, the caller's among them, before the next line.
         QCOMPARE(log.count(QRegularExpression("^#\\d+ ", QRegularExpression::MultilineOption)), code ? 0 : 32);
-        QVERIFY2(code || (log.contains(", in log_error_text\n") && log.contains("tst_tracelog.cpp\", line ")), qPrintable(log));
+        QVERIFY2(code || (log.contains(", in log_error_text\n") && log.contains("tst_tracelog.cpp\", line ")),
+                 qPrintable(log));
         QCOMPARE(stamped(log.section('\n', -2)), "P|\n");
     }
 };

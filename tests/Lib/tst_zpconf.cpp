@@ -15,34 +15,50 @@ using Call = std::function<QString(ZpConf&, TestBase&)>;
 Q_DECLARE_METATYPE(Call)
 
 // A row whose name is the call and whose result is compared as text.
-#define CALL(expr, expected) \
-    QTest::newRow(#expr) << Call([](ZpConf& c, TestBase& t) { return (void)c, (void)t, QVariant(expr).toString(); }) << QString(expected)
+#define CALL(expr, expected)                                                                                         \
+    QTest::newRow(#expr) << Call([](ZpConf& c, TestBase& t) { return (void)c, (void)t, QVariant(expr).toString(); }) \
+                         << QString(expected)
 
 namespace {
 
 // Values in the order given, as text.
 QString cat(std::initializer_list<QVariant> values)
 {
-    QStringList text; for (const QVariant& v : values) text << v.toString();
+    QStringList text;
+    for (const QVariant& v : values)
+        text << v.toString();
     return text.join(' ');
 }
 
-QByteArray bytes(const void* p, int n) { return QByteArray(static_cast<const char*>(p), n); }
-QByteArray block_bytes(ZpConf& c, u32 dt) { return bytes(c.find_block(dt)->get_ptr(), int(c.find_block(dt)->get_size())); }
+QByteArray bytes(const void* p, int n)
+{
+    return QByteArray(static_cast<const char*>(p), n);
+}
+QByteArray block_bytes(ZpConf& c, u32 dt)
+{
+    return bytes(c.find_block(dt)->get_ptr(), int(c.find_block(dt)->get_size()));
+}
 // A byte of the general block, written without a notice.
-u8& at(ZpConf& c, int offset) { return c.find_block(2)->get_ptr()[offset]; }
+u8& at(ZpConf& c, int offset)
+{
+    return c.find_block(2)->get_ptr()[offset];
+}
 
 // The messages of the repair's trace lines from a point on, in order.
 QString lines(TestBase& t, int from)
 {
-    QStringList found; for (auto it = QRegularExpression("check_zpxProg:\\d+ ([^\\n]*)\\n").globalMatch(t.trace().mid(from)); it.hasNext();) found << it.next().captured(1);
+    QStringList found;
+    for (auto it = QRegularExpression("check_zpxProg:\\d+ ([^\\n]*)\\n").globalMatch(t.trace().mid(from));
+         it.hasNext();)
+        found << it.next().captured(1);
     return found.join('|');
 }
 
 // Which of the sample plant's slots hold a device.
 QString used(ZpConf& c)
 {
-    QString r; for (auto slot : QVector<QPair<u32, u32>>{{0, 0}, {0, 1}, {0, 5}, {1, 0}, {1, 699}, {2, 3}})
+    QString r;
+    for (auto slot : QVector<QPair<u32, u32>>{{0, 0}, {0, 1}, {0, 5}, {1, 0}, {1, 699}, {2, 3}})
         r += c.is_device_used(slot.first, slot.second) ? "1" : "0";
     return r;
 }
@@ -54,7 +70,7 @@ QString chunk(ZpConf& c, u32 dt, u16 n, u16 size)
     QByteArray out(8192, '\xEE');
     u16 count = 0, length = 0;
     const bool copied = c.get_data_chunk(dt, n, size, &count, &length, out.data())
-                        && out.left(length + 1) == block_bytes(c, dt).mid(n * size, length) + '\xEE';
+        && out.left(length + 1) == block_bytes(c, dt).mid(n * size, length) + '\xEE';
     return QString("%1/%2").arg(count ? QString::number(count) : "-", copied ? QString::number(length) : "-");
 }
 
@@ -63,7 +79,8 @@ QString filled(const std::function<int(char*)>& call, bool text = false)
 {
     char b[43];
     const int result = (memset(b, 'x', sizeof b), call(b));
-    return QString::number(result) + ":" + (text ? QString::fromLatin1(b, int(qstrnlen(b, 33))) : bytes(b, 1).toHex() + bytes(b + 8, 1).toHex());
+    return QString::number(result) + ":"
+        + (text ? QString::fromLatin1(b, int(qstrnlen(b, 33))) : bytes(b, 1).toHex() + bytes(b + 8, 1).toHex());
 }
 
 // The stored CRCs against the generator's CRC of each block, then with two of them wrong.
@@ -71,13 +88,18 @@ QString crcs(ZpConf& c, TestBase& t)
 {
     u16 crc[198];
     u8 failed[4] = {0xEE, 0xEE, 0xEE, 0xEE};
-    for (u32 dt = 2; dt <= 199; ++dt) crc[dt - 2] = crc16_modbus(block_bytes(c, dt));
+    for (u32 dt = 2; dt <= 199; ++dt)
+        crc[dt - 2] = crc16_modbus(block_bytes(c, dt));
     ZpConfBlocks& b = c.get_blocks();
     b.set_valid_all(false);
-    const QString r = cat({b.compare_crc(crc, failed), b.is_all_valid(), b.set_valid(7, true), b.set_valid(7, false), b.l_set_valid(200, true)});
+    const QString r = cat({b.compare_crc(crc, failed), b.is_all_valid(), b.set_valid(7, true), b.set_valid(7, false),
+                           b.l_set_valid(200, true)});
     crc[7 - 2] ^= 0x0101, crc[150 - 2] ^= 0x8000;
-    return r + " " + cat({b.compare_crc(crc, failed), bytes(failed, 4).toHex(), b.count_invalid(), b.set_valid_all_if_changed(false),
-        t.trace().contains(QString::asprintf("Conf::CmpCRC: crc fail(0x%04X != 0x%04X), type=7\n", b.get_crc(7), crc[7 - 2]))});
+    return r + " "
+        + cat({b.compare_crc(crc, failed), bytes(failed, 4).toHex(), b.count_invalid(),
+               b.set_valid_all_if_changed(false),
+               t.trace().contains(
+                   QString::asprintf("Conf::CmpCRC: crc fail(0x%04X != 0x%04X), type=7\n", b.get_crc(7), crc[7 - 2]))});
 }
 
 // A KV1600 plant's sounders stay at a brand change between other brands, made under the write lock
@@ -85,14 +107,17 @@ QString crcs(ZpConf& c, TestBase& t)
 QString brands(ZpConf& c, TestBase& t)
 {
     c.new_config(6);
-    for (int i = 0; i < 4; ++i) at(c, 5221 + i) = u8(3 + i);
+    for (int i = 0; i < 4; ++i)
+        at(c, 5221 + i) = u8(3 + i);
     const int from = (c.check_zpxProg(true), t.trace().size());
     QStringList r;
     for (u8 brand : {2, 4})
-        c.find_block(2)->lock_write(), dynamic_cast<ZpData::IF_ZpxProg*>(c.find_block(2)->get_iface())->set_sensor_brand(brand),
+        c.find_block(2)->lock_write(),
+            dynamic_cast<ZpData::IF_ZpxProg*>(c.find_block(2)->get_iface())->set_sensor_brand(brand),
             c.find_block(2)->unlock(), r << bytes(&at(c, 5221), 4).toHex();
     int apollo = 0;
-    for (int board = 0; board < 256; ++board) apollo += (at(c, 4 + 61 * (board / 4) + 5 * (board % 4)) & 0x78) == 0x50;
+    for (int board = 0; board < 256; ++board)
+        apollo += (at(c, 4 + 61 * (board / 4) + 5 * (board % 4)) & 0x78) == 0x50;
     return cat({r.join(' '), apollo, c.get_blocks().get_crc(2) == crc16_modbus(block_bytes(c, 2)), lines(t, from)});
 }
 
@@ -159,34 +184,49 @@ private slots:
     {
         QTest::addColumn<Call>("call");
         QTest::addColumn<QString>("expected");
-        CALL(cat({c.find_block(1) == nullptr, c.find_block(2)->get_data_type(), c.find_block(199)->get_data_type(), c.find_block(200) == nullptr,
-                  c.get_block(63, 6, 69)->get_data_type(), c.get_block(63, 70, 133)->get_data_type(), c.get_block(0, 199, 199)->get_data_type()}),
+        CALL(cat({c.find_block(1) == nullptr, c.find_block(2)->get_data_type(), c.find_block(199)->get_data_type(),
+                  c.find_block(200) == nullptr, c.get_block(63, 6, 69)->get_data_type(),
+                  c.get_block(63, 70, 133)->get_data_type(), c.get_block(0, 199, 199)->get_data_type()}),
              "true 2 199 true 69 133 199");
-        CALL(cat({c.set_data(3, "abcd", 4, 0), c.set_data(3, "e", 1, 1499), c.set_data(3, "f", 1, 1500), c.put_data(3, 1499, 1, "g"),
-                  c.put_data(200, 0, 1, "h"), block_bytes(c, 3).left(4) + block_bytes(c, 3).right(1), c.set_data(200, "i", 1, 0),
-                  t.traceErrors().join(' ')}), "0 0 1013 true false abcdg 1008 Invalid dataType: 200");
-        CALL(cat({c.check_range(2, 0, 5310), c.check_range(2, 1, 5310), c.check_range(199, 89855, 1), c.check_range(199, 89856, 1),
-                  c.check_range(200, 0, 0), c.get_data(3, nullptr, 1, 1500), c.get_data(200, nullptr, 1, 0)}), "0 1013 0 1013 1013 1013 1013");
-        CALL(cat({chunk(c, 2, 0, 4096), chunk(c, 2, 1, 4096), chunk(c, 2, 2, 4096), chunk(c, 2, 0, 5310), chunk(c, 2, 1, 5309),
-                  chunk(c, 3, 1, 1000), chunk(c, 199, 21, 4096), chunk(c, 2, 0, 0), chunk(c, 200, 0, 4096)}),
+        CALL(cat({c.set_data(3, "abcd", 4, 0), c.set_data(3, "e", 1, 1499), c.set_data(3, "f", 1, 1500),
+                  c.put_data(3, 1499, 1, "g"), c.put_data(200, 0, 1, "h"),
+                  block_bytes(c, 3).left(4) + block_bytes(c, 3).right(1), c.set_data(200, "i", 1, 0),
+                  t.traceErrors().join(' ')}),
+             "0 0 1013 true false abcdg 1008 Invalid dataType: 200");
+        CALL(cat({c.check_range(2, 0, 5310), c.check_range(2, 1, 5310), c.check_range(199, 89855, 1),
+                  c.check_range(199, 89856, 1), c.check_range(200, 0, 0), c.get_data(3, nullptr, 1, 1500),
+                  c.get_data(200, nullptr, 1, 0)}),
+             "0 1013 0 1013 1013 1013 1013");
+        CALL(cat({chunk(c, 2, 0, 4096), chunk(c, 2, 1, 4096), chunk(c, 2, 2, 4096), chunk(c, 2, 0, 5310),
+                  chunk(c, 2, 1, 5309), chunk(c, 3, 1, 1000), chunk(c, 199, 21, 4096), chunk(c, 2, 0, 0),
+                  chunk(c, 200, 0, 4096)}),
              "2/4096 2/1214 2/- 1/5310 2/1 2/500 22/3840 -/- -/-");
-        CALL(cat({c.get_block_device_num(0), c.get_block_device_num(64), c.get_free_device(0), c.get_free_device_prog(), c.is_device_used(0, 5),
-                  c.is_device_used(0, 700), c.get_device_class(0, 5), c.get_device_class(0, 700), c.get_device_class(64, 0), c.get_device_code(0, 5),
-                  c.get_device_code(64, 0), c.get_device_type(2, 3), c.get_device_type(0, 700), c.get_slot_zone(0, 1), c.get_slot_zone(64, 1)}),
-             "3 0 2 3 true false 1 -1 -1 16395 0 3 0 2 0");
-        CALL(cat({c.get_device_num(0, 0), c.get_device_num(0, 3), c.get_device_num(0, 0, 2), c.get_device_num(0, 4), c.get_device_num(64, 0, 0),
-                  t.trace().count(QRegularExpression("devProg cpu0 line4 non trovato\n|devProg cpu64 ll0 non trovato\n")),
-                  c.get_device_prog_index(1, 0), c.get_device_prog_index(1, 1), c.get_device_prog_index(64, 0), c.get_device_prog_index(0, 4)}),
+        CALL(
+            cat({c.get_block_device_num(0), c.get_block_device_num(64), c.get_free_device(0), c.get_free_device_prog(),
+                 c.is_device_used(0, 5), c.is_device_used(0, 700), c.get_device_class(0, 5), c.get_device_class(0, 700),
+                 c.get_device_class(64, 0), c.get_device_code(0, 5), c.get_device_code(64, 0), c.get_device_type(2, 3),
+                 c.get_device_type(0, 700), c.get_slot_zone(0, 1), c.get_slot_zone(64, 1)}),
+            "3 0 2 3 true false 1 -1 -1 16395 0 3 0 2 0");
+        CALL(cat({c.get_device_num(0, 0), c.get_device_num(0, 3), c.get_device_num(0, 0, 2), c.get_device_num(0, 4),
+                  c.get_device_num(64, 0, 0),
+                  t.trace().count(
+                      QRegularExpression("devProg cpu0 line4 non trovato\n|devProg cpu64 ll0 non trovato\n")),
+                  c.get_device_prog_index(1, 0), c.get_device_prog_index(1, 1), c.get_device_prog_index(64, 0),
+                  c.get_device_prog_index(0, 4)}),
              "2 1 3 0 0 2 2 255 64 64");
         CALL(cat({filled([&](char* r) { return c.get_device(reinterpret_cast<u8*>(r), 0, 3, false, 158, 15); }),
                   filled([&](char* r) { return c.get_device(reinterpret_cast<u8*>(r), 0, 2, true, 7, 15); }),
                   filled([&](char* r) { return c.get_device(reinterpret_cast<u8*>(r), 0, 0, true, 9, 2); }),
                   filled([&](char* r) { return c.get_device_record(reinterpret_cast<u8*>(r), 64, 0); }),
-                  c.get_device_zone(c.get_packed_address(0, 0, true, 9, 1)), c.get_packed_address(0, 3, false, 158, 15).get_line(),
-                  c.get_packed_address(0, 3, false, 158, 15).get_address(), c.get_packed_address(0, 0, true, 9, 2).is_none()}),
+                  c.get_device_zone(c.get_packed_address(0, 0, true, 9, 1)),
+                  c.get_packed_address(0, 3, false, 158, 15).get_line(),
+                  c.get_packed_address(0, 3, false, 158, 15).get_address(),
+                  c.get_packed_address(0, 0, true, 9, 2).is_none()}),
              "0:9e04 0:0700 1008:7878 1008:0000 1 3 158 true");
-        CALL(cat({bytes(c.get_device_info(0, 5).raw, 11).toHex(), bytes(c.find_device_info(0, 0, true, 9, 1).raw, 11).toHex(),
-                  bytes(c.get_device_info(64, 0).raw, 11).toHex(), bytes(c.find_device_info(2, 5, true, 20, 3).raw, 11).toHex()}),
+        CALL(cat({bytes(c.get_device_info(0, 5).raw, 11).toHex(),
+                  bytes(c.find_device_info(0, 0, true, 9, 1).raw, 11).toHex(),
+                  bytes(c.get_device_info(64, 0).raw, 11).toHex(),
+                  bytes(c.find_device_info(2, 5, true, 20, 3).raw, 11).toHex()}),
              "0044160b40090005000100 0044160b40090005000100 ffffffffffffffffffffff 82ceffffff14ffffffffff");
         // Slot 1 of block 0 is the sample's device in test.
         CALL(cat({c.get_test(c.get_device_info(0, 1)), c.get_test(c.get_device_info(0, 0)),
@@ -196,20 +236,24 @@ private slots:
              "0 2602 2602 70 2600 -> 2601|70 2601 -> 2602|199 2600 -> 2601|199 2601 -> 2602 05000240010700000000005a");
         // The general block cannot go down to 0x2601: the pass stops there, before block 70.
         CALL(upgrade(c, t, 0x2601).left(15), "1003 2600 2600 ");
-        CALL(cat({c.delete_device(0, 2), c.delete_device(0, 700), c.delete_device(63, 0), c.delete_device(64, 0), c.delete_device(254, 0),
-                  c.clear_line(0, 4), c.clear_line(64, 0), c.delete_device(0, 0), used(c), c.clear_line(0, 1), used(c), c.get_device_num(0, 1)}),
+        CALL(cat({c.delete_device(0, 2), c.delete_device(0, 700), c.delete_device(63, 0), c.delete_device(64, 0),
+                  c.delete_device(254, 0), c.clear_line(0, 4), c.clear_line(64, 0), c.delete_device(0, 0), used(c),
+                  c.clear_line(0, 1), used(c), c.get_device_num(0, 1)}),
              "-1 1013 -1 1008 1008 1013 1013 0 011111 0 001111 0");
-        CALL(cat({(c.set_panel_type(6), c.is_type_enabled(25)), c.is_type_enabled(57), c.is_type_enabled(58), c.is_type_enabled(59),
-                  c.is_type_enabled(24), c.is_kind_type_enabled(true, 58), c.is_kind_type_enabled(true, 22), c.is_kind_type_enabled(true, 30),
-                  c.is_kind_type_enabled(false, 22), (c.set_panel_type(0), c.is_type_enabled(25)), c.is_kind_type_enabled(true, 25)}),
+        CALL(cat({(c.set_panel_type(6), c.is_type_enabled(25)), c.is_type_enabled(57), c.is_type_enabled(58),
+                  c.is_type_enabled(59), c.is_type_enabled(24), c.is_kind_type_enabled(true, 58),
+                  c.is_kind_type_enabled(true, 22), c.is_kind_type_enabled(true, 30), c.is_kind_type_enabled(false, 22),
+                  (c.set_panel_type(0), c.is_type_enabled(25)), c.is_kind_type_enabled(true, 25)}),
              "true true true true false true false true true false false");
         CALL(crcs(c, t), "200 true -1 0 1003 7 0796eeee 2 -1 true");
         // A write of the in-test bits rebuilds the status, which clears the bits of free slots (2 here).
         CALL(cat({c.set_data(198, "\x04", 1, 2), c.find_block(198)->get_ptr()[2]}), "0 0");
-        CALL(cat({(c.new_config(6), c.get_panel_type()), at(c, 5246), c.get_block_device_num(0), c.get_device_prog_index(0, 0),
-                  c.get_device_prog_index(0, 1), c.get_zone_name(1).get()}), "6 6 0 0 255 ");
-        CALL(brands(c, t), "03040506 01010101 256 true C0L0 cambia protocollo da 1 ad Apollo|C0L0 cambia protocollo da 1 ad Apollo|"
-                           "Cambiato prot cpu0 line0|Cambiato prot cpu0 line0");
+        CALL(cat({(c.new_config(6), c.get_panel_type()), at(c, 5246), c.get_block_device_num(0),
+                  c.get_device_prog_index(0, 0), c.get_device_prog_index(0, 1), c.get_zone_name(1).get()}),
+             "6 6 0 0 255 ");
+        CALL(brands(c, t),
+             "03040506 01010101 256 true C0L0 cambia protocollo da 1 ad Apollo|C0L0 cambia protocollo da 1 ad Apollo|"
+             "Cambiato prot cpu0 line0|Cambiato prot cpu0 line0");
         CALL(protocol(c, t, 0, 0, 0), "-1 Cambiato prot cpu0 line0 101111 1 1008 -1");
         CALL(protocol(c, t, 0, 1, 0), "-1 Cambiato prot cpu0 line0|Cambiato prot cpu0 line0 000111 1 1008 -1");
         CALL(protocol(c, t, 1, 0, 0), "-1 Cambiato prot cpu0 line2 111101 1 0 -1");

@@ -23,11 +23,15 @@ int s_process = 0;
 int offset_of(int dt, int format, uint16_t version = kV2602)
 {
     int at = format == 3 ? 8 : format == 2 ? 7 : 0;
-    for (int d = 2; d < dt; ++d) at += int(block_size(d, version)) + (format == 1 ? 2 : 7);
+    for (int d = 2; d < dt; ++d)
+        at += int(block_size(d, version)) + (format == 1 ? 2 : 7);
     return at;
 }
 
-QByteArray bytes(ZpConf& c, int dt) { return QByteArray(reinterpret_cast<const char*>(c.find_block(u32(dt))->get_ptr()), int(block_size(dt, kV2602))); }
+QByteArray bytes(ZpConf& c, int dt)
+{
+    return QByteArray(reinterpret_cast<const char*>(c.find_block(u32(dt))->get_ptr()), int(block_size(dt, kV2602)));
+}
 
 // Blocks whose contents tell whether an import installed them, and the part of each that the
 // binding of blocks to boards and the repair of the general block leave alone: the general
@@ -46,7 +50,11 @@ class TestZpConfIO : public TestBase {
     QTemporaryDir m_tmp;
 
     QByteArray path(const QString& name) { return QFile::encodeName(m_tmp.filePath(name)); }
-    QByteArray read_file(const QString& name) { QFile f(m_tmp.filePath(name)); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+    QByteArray read_file(const QString& name)
+    {
+        QFile f(m_tmp.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     QByteArray write_file(const QString& name, const QByteArray& data)
     {
         QFile f(m_tmp.filePath(name));
@@ -56,23 +64,33 @@ class TestZpConfIO : public TestBase {
     {
         const auto progress = [](int dt) { s_written << dt; };
         s_written.clear();
-        return (v3 ? conf.get_io().export_bin_v3(path("out.bin"), progress) : conf.get_io().export_bin_v1(path("out.bin"), progress)) == 0
-                   ? read_file("out.bin") : QByteArray();
+        return (v3 ? conf.get_io().export_bin_v3(path("out.bin"), progress)
+                   : conf.get_io().export_bin_v1(path("out.bin"), progress))
+                == 0
+            ? read_file("out.bin")
+            : QByteArray();
     }
     // Binding boards before their device blocks arrive rewrites the in-test records' headers, which
     // logs error lines. The progress records the dataTypes read; a "Process" step before the reads
     // are done counts as a fault.
     int import(ZpConf& conf, const QByteArray& image)
     {
-        const auto progress = [](const char* stage, int value) { QByteArray(stage) == "Read" ? s_reads.append(value) : void(s_process += s_reads.size() < 197 ? 1000 : 1); };
+        const auto progress = [](const char* stage, int value) {
+            QByteArray(stage) == "Read" ? s_reads.append(value) : void(s_process += s_reads.size() < 197 ? 1000 : 1);
+        };
         s_reads.clear(), s_process = 0;
-        const int result = conf.get_io().import_bin(image.isNull() ? path("none.bin") : write_file("in.bin", image), progress);
+        const int result = conf.get_io().import_bin(image.isNull() ? path("none.bin") : write_file("in.bin", image),
+                                                    progress);
         traceErrors("/set_cpu_llId"), traceErrors("/new_iface"); // and a version without layouts
         return result;
     }
 
 private slots:
-    void initTestCase() { TestBase::initTestCase(); QVERIFY(m_tmp.isValid()); }
+    void initTestCase()
+    {
+        TestBase::initTestCase();
+        QVERIFY(m_tmp.isValid());
+    }
 
     // The generator's image of a plant in every version, into a configuration of no panel type as
     // the program does: the version 3 export is the generator's current image byte for byte, the
@@ -82,12 +100,14 @@ private slots:
         QTest::addColumn<Plant>("plant"), QTest::addColumn<QByteArray>("image"), QTest::addColumn<QString>("line");
         const Plant sample = sample_plant();
         for (uint16_t v : {kV2600, kV2601}) {
-            QTest::addRow("v1 %x", v) << sample << image_v1(sample, v) << (v == kV2600 ? "VERSION OK" : "VERSION already 0x2601");
+            QTest::addRow("v1 %x", v) << sample << image_v1(sample, v)
+                                      << (v == kV2600 ? "VERSION OK" : "VERSION already 0x2601");
             QTest::addRow("v2 %x", v) << sample << image_v2(sample, v) << QString("Import v2 Cfg %1").arg(v, 0, 16);
         }
         QTest::newRow("v3 2601") << sample << image_v3(sample, kV2601) << "Import v3 Cfg 2601";
         // Only the general block tells the panel type.
-        QTest::newRow("v3 2602") << sample << header_v3(kV2602, 198, 12) + elements(sample, kV2602) << "Import v3 Cfg 2602";
+        QTest::newRow("v3 2602") << sample << header_v3(kV2602, 198, 12) + elements(sample, kV2602)
+                                 << "Import v3 Cfg 2602";
         QTest::newRow("full size") << full_plant() << image_v3(full_plant(), kV2602) << "Import v3 Cfg 2602";
         // The repair of the general block: a standalone plant keeps CPU 0 alone, a brand outside the
         // panel type's list becomes its first, a CPU type of another model the model's first.
@@ -95,11 +115,15 @@ private slots:
         loaded.networked = repaired.networked = 0, repaired.boards.removeLast(), repaired.devices.removeLast();
         QTest::newRow("standalone") << repaired << image_v3(loaded, kV2602) << "Forzo a standalone";
         loaded = sample, loaded.brand = 4, loaded.cpuType = 9;
-        QTest::newRow("brand and CPU type") << sample << image_v3(loaded, kV2602) << "C63 tipo ZP-4800N non valido, imposto a ZP-4800";
+        QTest::newRow("brand and CPU type")
+            << sample << image_v3(loaded, kV2602) << "C63 tipo ZP-4800N non valido, imposto a ZP-4800";
         for (unsigned seed = 1; seed <= 9; ++seed) {
             const Plant p = random_plant(seed);
             const uint16_t v = seed % 3 == 0 ? kV2600 : seed % 3 == 1 ? kV2601 : kV2602;
-            QTest::addRow("random %u %x", seed, v) << p << (v == kV2602 ? image_v3(p, v) : seed % 2 ? image_v2(p, v) : image_v1(p, v))
+            QTest::addRow("random %u %x", seed, v) << p
+                                                   << (v == kV2602    ? image_v3(p, v)
+                                                           : seed % 2 ? image_v2(p, v)
+                                                                      : image_v1(p, v))
                                                    << "Import Config " + m_tmp.filePath("in.bin") + " started";
         }
     }
@@ -118,12 +142,18 @@ private slots:
         QVERIFY(s_process > 0 && s_process < 1000 && conf.get_blocks().is_all_valid());
         QCOMPARE(conf.get_panel_type(), u32(plant.panelType));
         const QByteArray out = exported(conf), expected = image_v3(plant, kV2602);
-        QVERIFY2(out == expected, qPrintable(QString("sizes %1/%2, first difference at %3").arg(out.size()).arg(expected.size())
-                                                 .arg(std::mismatch(out.begin(), out.end(), expected.begin(), expected.end()).first - out.begin())));
+        QVERIFY2(out == expected,
+                 qPrintable(QString("sizes %1/%2, first difference at %3")
+                                .arg(out.size())
+                                .arg(expected.size())
+                                .arg(std::mismatch(out.begin(), out.end(), expected.begin(), expected.end()).first
+                                     - out.begin())));
         QCOMPARE(s_written, all);
         for (int dt = 2; dt <= 199; ++dt) // the CRC kept for each block is the one of its element
-            QCOMPARE(conf.get_blocks().get_crc(u32(dt)), u16(u8(expected[offset_of(dt, 3) + 5]) | u8(expected[offset_of(dt, 3) + 6]) << 8));
-        QVERIFY(QByteArray(QTest::currentDataTag()) != "v3 2602" || (exported(conf, false) == image_v1(plant, kV2602) && s_written == all));
+            QCOMPARE(conf.get_blocks().get_crc(u32(dt)),
+                     u16(u8(expected[offset_of(dt, 3) + 5]) | u8(expected[offset_of(dt, 3) + 6]) << 8));
+        QVERIFY(QByteArray(QTest::currentDataTag()) != "v3 2602"
+                || (exported(conf, false) == image_v1(plant, kV2602) && s_written == all));
     }
 
     // Truncated images (end 0 ... end N), bad sizes, CRCs, versions and dataTypes: a clear code and
@@ -131,33 +161,45 @@ private slots:
     void bad_image_data()
     {
         // image null: no file at all; lastInstalled: the file's dataTypes 2 to this one stay, 0: none
-        QTest::addColumn<QByteArray>("image"), QTest::addColumn<int>("code"), QTest::addColumn<QString>("line"), QTest::addColumn<int>("lastInstalled");
+        QTest::addColumn<QByteArray>("image"), QTest::addColumn<int>("code"), QTest::addColumn<QString>("line"),
+            QTest::addColumn<int>("lastInstalled");
         const Plant p = sample_plant();
         for (int format : {1, 2, 3}) {
             const uint16_t v = format == 3 ? kV2602 : kV2601;
             const QByteArray image = format == 1 ? image_v1(p, v) : format == 2 ? image_v2(p, v) : image_v3(p, v);
             for (int dt : {2, 134, 199}) {
-                for (int at : {offset_of(dt, format, v) - 1, offset_of(dt, format, v) + 6, offset_of(dt, format, v) + 107}) {
+                for (int at :
+                     {offset_of(dt, format, v) - 1, offset_of(dt, format, v) + 6, offset_of(dt, format, v) + 107}) {
                     int done = 2; // the dataType in which the image ends
-                    while (done < 199 && offset_of(done + 1, format, v) <= at) ++done;
+                    while (done < 199 && offset_of(done + 1, format, v) <= at)
+                        ++done;
                     const bool inHeader = format > 1 && at - offset_of(done, format, v) < 7;
                     if ((format > 1 || done < 199) && at > 0)
-                        QTest::addRow("v%d end %d", format, at) << image.left(at) << (at < 8 || !inHeader ? 1015 : 1005)
-                            << (at < 8 ? "errore lettura" : inHeader ? QString("too few blocks (%1 < 198)").arg(done - 2) : "Can't read")
+                        QTest::addRow("v%d end %d", format, at)
+                            << image.left(at) << (at < 8 || !inHeader ? 1015 : 1005)
+                            << (at < 8         ? "errore lettura"
+                                    : inHeader ? QString("too few blocks (%1 < 198)").arg(done - 2)
+                                               : "Can't read")
                             << done - 1;
                 }
             }
         }
         QByteArray flipped = image_v3(p, kV2602), v1Crc = image_v1(p, kV2601);
         flipped.data()[offset_of(2, 3) + 107] ^= 0x01, v1Crc.data()[offset_of(5, 1, kV2601) - 2] ^= 0xFF;
-        QTest::newRow("v3 bad CRC") << flipped << 1018 << QString::asprintf("Crc err (%04X != %04X)",
-            crc16_modbus(flipped.mid(offset_of(2, 3) + 7, 5310)), crc16_modbus(block(p, 2, kV2602))) << 0;
+        QTest::newRow("v3 bad CRC") << flipped << 1018
+                                    << QString::asprintf("Crc err (%04X != %04X)",
+                                                         crc16_modbus(flipped.mid(offset_of(2, 3) + 7, 5310)),
+                                                         crc16_modbus(block(p, 2, kV2602)))
+                                    << 0;
         QTest::newRow("v1 bad CRC") << v1Crc << 1018 << "Crc err (" << 3;
         const QByteArray general = element(2, block(p, 2, kV2602));
-        QTest::newRow("dataType 200") << header_v3(kV2602, 2, 0) + general + element(200, QByteArray(4, 0)) << 1005 << "invalid datatype (200)" << 2;
-        QTest::newRow("older size") << header_v3(kV2602, 2, 0) + general + element(70, QByteArray(29402, 0)) << 1000 << "Size mismatch (30102 != 29402)" << 2;
+        QTest::newRow("dataType 200") << header_v3(kV2602, 2, 0) + general + element(200, QByteArray(4, 0)) << 1005
+                                      << "invalid datatype (200)" << 2;
+        QTest::newRow("older size") << header_v3(kV2602, 2, 0) + general + element(70, QByteArray(29402, 0)) << 1000
+                                    << "Size mismatch (30102 != 29402)" << 2;
         QTest::newRow("unknown version") << header_v3(0x2603, 1, 0) + general << 1000 << "ZpData::new_iface FAIL" << 0;
-        QTest::newRow("v1 bad version") << "\x34\x12" + image_v1(p, kV2600).mid(2) << 1005 << "ZpData VERSION 0x1234 invalid for bin v1" << 0;
+        QTest::newRow("v1 bad version") << "\x34\x12" + image_v1(p, kV2600).mid(2) << 1005
+                                        << "ZpData VERSION 0x1234 invalid for bin v1" << 0;
         QTest::newRow("missing file") << QByteArray() << 1008 << "non found" << 0;
         QByteArray flippedName = image_v3(p, kV2602);
         flippedName.data()[offset_of(134, 3) + 7 + 2] ^= 0x80;
@@ -185,7 +227,8 @@ private slots:
         QCOMPARE(conf.get_blocks().count_invalid(), code > 0 ? 198u : 0u);
         QVERIFY(bytes(conf, 4) == (lastInstalled >= 4 ? block(sample_plant(), 4, kV2602) : zones));
         QVERIFY(bytes(conf, 134).mid(2) == (lastInstalled >= 134 ? block(sample_plant(), 134, kV2602).mid(2) : names));
-        QCOMPARE(conf.get_device(record, 0, 0, false, 0, 15), lastInstalled >= 70 ? 0 : 1008); // the status index follows them
+        QCOMPARE(conf.get_device(record, 0, 0, false, 0, 15),
+                 lastInstalled >= 70 ? 0 : 1008); // the status index follows them
     }
 
     void headers()
@@ -199,7 +242,8 @@ private slots:
         QCOMPARE(QVector<int>({ZpConfIO::read_panel_type(write_file("p.bin", header_v3(kV2602, 198, 17))),
                                ZpConfIO::read_panel_type(write_file("p.bin", header_v2(kV2602, 0) + '\x0C')),
                                ZpConfIO::read_panel_type(write_file("p.bin", header_v3(kV2602, 0, 12).left(7))),
-                               ZpConfIO::read_panel_type(path("none.bin"))}), QVector<int>({17, 255, 255, 255}));
+                               ZpConfIO::read_panel_type(path("none.bin"))}),
+                 QVector<int>({17, 255, 255, 255}));
         QVERIFY(trace().contains("file <" + path("p.bin") + "> errore lettura\n"));
         QVERIFY(trace().contains("Import Cfg file <" + path("none.bin") + "> non found\n"));
     }
@@ -209,7 +253,8 @@ private slots:
     void failed_export_data()
     {
         // target null: no path; limit: the largest file in bytes, inside dataType 100, or 0: none
-        QTest::addColumn<bool>("v3"), QTest::addColumn<QString>("target"), QTest::addColumn<int>("limit"), QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("v3"), QTest::addColumn<QString>("target"), QTest::addColumn<int>("limit"),
+            QTest::addColumn<QString>("line");
         QTest::newRow("file size limit") << true << "keep.bin" << offset_of(100, 3) + 100 << "write failed!";
         QTest::newRow("v1 file size limit") << false << "keep.bin" << offset_of(100, 1) + 100 << "write failed!";
         for (const char* target : {"folder", "none/CFG_IN.BIN", "keep.bin/CFG_IN.BIN", "/proc/CFG_IN.BIN", ""})

@@ -1,7 +1,7 @@
 // Zone status image and the zone list built from the device programming.
-#include "ZpData/Layouts/DeviceAuxProg.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Layouts/DeviceAuxProg.h"
 
 #include "ImageGenerator.h"
 #include "LibTestSupport.h"
@@ -60,9 +60,12 @@ private slots:
     // The last zone of each plant and one past it; an unknown panel has zone 0 only.
     void zoneRange()
     {
-        for (const auto& r : QVector<QVector<int>>{
-                 {0, 1, 2000, 0}, {0, 1, 2001, 1003}, {0, 0, 500, 0}, {0, 0, 501, 1003}, {255, 0, 0, 0},
-                 {255, 0, 1, 1003}}) {
+        for (const auto& r : QVector<QVector<int>>{{0, 1, 2000, 0},
+                                                   {0, 1, 2001, 1003},
+                                                   {0, 0, 500, 0},
+                                                   {0, 0, 501, 1003},
+                                                   {255, 0, 0, 0},
+                                                   {255, 0, 1, 1003}}) {
             ZpConf conf(0, u32(r[0]));
             conf.set_networked(u8(r[1]));
             ZpStatus& status = conf.get_status();
@@ -78,11 +81,22 @@ private slots:
         ZpConf conf(0, 0);
         conf.set_networked(1);
         ZpStatus& status = conf.get_status();
-        for (const auto& s : QVector<QVector<int>>{
-                 {7, 1, 1, 0, 1, 1}, {7, 1, 1, -1, 1, 1}, {7, 1, 0, 0, 0, 0}, {7, 1, 0, -1, 0, 0}, {0, 1, 1, 0, 1, 1},
-                 {7, 1, 1, 0, 1, 1}, {7, 1, 0, 0, 0, 1}, {0, 1, 0, 0, 0, 0}, {2000, 4, 1, 0, 4, 4}, {9, 4, 1, 0, 4, 4},
-                 {9, 4, 0, 0, 0, 4}, {5, 2, 1, 0, 2, 6}, {5, 3, 1, -1, 2, 6}, {2000, 4, 0, 0, 0, 2},
-                 {0, 0x80, 1, 0, 0x80, 0x82}, {0, 0x80, 0, 0, 0, 2}}) {
+        for (const auto& s : QVector<QVector<int>>{{7, 1, 1, 0, 1, 1},
+                                                   {7, 1, 1, -1, 1, 1},
+                                                   {7, 1, 0, 0, 0, 0},
+                                                   {7, 1, 0, -1, 0, 0},
+                                                   {0, 1, 1, 0, 1, 1},
+                                                   {7, 1, 1, 0, 1, 1},
+                                                   {7, 1, 0, 0, 0, 1},
+                                                   {0, 1, 0, 0, 0, 0},
+                                                   {2000, 4, 1, 0, 4, 4},
+                                                   {9, 4, 1, 0, 4, 4},
+                                                   {9, 4, 0, 0, 0, 4},
+                                                   {5, 2, 1, 0, 2, 6},
+                                                   {5, 3, 1, -1, 2, 6},
+                                                   {2000, 4, 0, 0, 0, 2},
+                                                   {0, 0x80, 1, 0, 0x80, 0x82},
+                                                   {0, 0x80, 0, 0, 0, 2}}) {
             QCOMPARE(QVector<int>({status.set_status(u16(s[0]), u8(s[1]), s[2]), status.get_zone(u16(s[0])),
                                    status.get_summary()}),
                      s.mid(3));
@@ -98,9 +112,16 @@ private slots:
         ZpStatus& status = conf.get_status();
         status.set_callback([](u16 first, u16 last) { s_reports << first << last; });
         const QByteArray src(1002, 0x55), zero(1002, '\0');
-        for (const auto& r : QVector<QVector<int>>{{0, 2, 0}, {2, 1, 0, 0, 0}, {0, 4, 0, 0, 2}, {10, 2, 0, 16, 18},
-                                                   {1001, 1, 0, 1998, 1998}, {0, 1002, 0, 0, 1998}, {1001, 2, 1013},
-                                                   {1002, 1, 1013}, {1002, 0, 0}, {60000, 10, 1013}}) {
+        for (const auto& r : QVector<QVector<int>>{{0, 2, 0},
+                                                   {2, 1, 0, 0, 0},
+                                                   {0, 4, 0, 0, 2},
+                                                   {10, 2, 0, 16, 18},
+                                                   {1001, 1, 0, 1998, 1998},
+                                                   {0, 1002, 0, 0, 1998},
+                                                   {1001, 2, 1013},
+                                                   {1002, 1, 1013},
+                                                   {1002, 0, 0},
+                                                   {60000, 10, 1013}}) {
             QByteArray got(1002, char(0xEE));
             s_reports.clear();
             for (int i = 0; i < 2; ++i)
@@ -122,16 +143,20 @@ private slots:
         QCOMPARE(conf.new_config(0), 0);
         conf.set_networked(1);
         ZoneList& zones = conf.get_zone_list();
-        const QVector<QPair<Rec, QVector<int>>> devices = {
-            {sensor(8, 0, 1), {5, 1}}, {sensor(2, 1, 2), {5, 1}}, {sensor(4, 0, 1), {5, 1}},
-            {module(1, 0, 0, 3, 22), {7, 1}}, {module(4, 0, 0, 0, 42, 16394), {7, 0}}, {module(5, 0, 0, 0, 23), {7, 1}},
-            {sensor(6, 0), {2001, 0}}};
+        const QVector<QPair<Rec, QVector<int>>> devices = {{sensor(8, 0, 1), {5, 1}},
+                                                           {sensor(2, 1, 2), {5, 1}},
+                                                           {sensor(4, 0, 1), {5, 1}},
+                                                           {module(1, 0, 0, 3, 22), {7, 1}},
+                                                           {module(4, 0, 0, 0, 42, 16394), {7, 0}},
+                                                           {module(5, 0, 0, 0, 23), {7, 1}},
+                                                           {sensor(6, 0), {2001, 0}}};
         for (const auto& d : devices)
             program(conf, u32(&d - devices.constData()), d.first, d.second[0], d.second[1]);
         QCOMPARE(conf.set_data(198, conf.find_block(198)->get_ptr(), 1, 0), 0);
         const auto state = [&](u32 z) {
-            QVector<int> v = {int(zones[z].get_count()), zones[z].get_sensor_count(), zones[z].get_input_count(),
-                              zones[z].get_output_count(), zones[z].get_test_count(), zones.is_zone_in_test(zones[z])};
+            QVector<int> v = {int(zones[z].get_count()),  zones[z].get_sensor_count(),
+                              zones[z].get_input_count(), zones[z].get_output_count(),
+                              zones[z].get_test_count(),  zones.is_zone_in_test(zones[z])};
             for (const DeviceRef& ref : zones[z].get_devices())
                 v << ref.get_slot();
             return v;
@@ -154,8 +179,11 @@ private slots:
     // Module, sub-address, type, in test, then the zone-0 byte and the devices in test.
     void zoneZero()
     {
-        for (const auto& r : QVector<QVector<int>>{{0, 0, 27, 1, 1, 1}, {1, 0, 27, 1, 1, 1}, {1, 1, 27, 1, 0, 1},
-                                                   {0, 0, 27, 0, 0, 0}, {1, 0, 22, 1, 0, 1}}) {
+        for (const auto& r : QVector<QVector<int>>{{0, 0, 27, 1, 1, 1},
+                                                   {1, 0, 27, 1, 1, 1},
+                                                   {1, 1, 27, 1, 0, 1},
+                                                   {0, 0, 27, 0, 0, 0},
+                                                   {1, 0, 22, 1, 0, 1}}) {
             ZpConf conf(0, 0);
             QCOMPARE(conf.new_config(0), 0);
             ZoneList& zones = conf.get_zone_list();

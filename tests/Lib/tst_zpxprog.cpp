@@ -14,7 +14,7 @@
 using namespace ZpData_v2602;
 using libtest::bytes;
 using Op = std::function<QString(ZpxProg&)>; // an operation's results, as text
-using Bytes = QVector<QPair<int, int>>;       // offset, value
+using Bytes = QVector<QPair<int, int>>;      // offset, value
 Q_DECLARE_METATYPE(Op)
 
 namespace {
@@ -22,12 +22,27 @@ namespace {
 constexpr int kSize = 5310;
 enum : u32 { ZP4800 = 0, ZP1600CL = 3, KV1300 = 5, KV1600 = 6 }; // panel types
 // CPU c's record, its board b and its status byte.
-constexpr int rec(int c) { return 4 + 61 * c; }
-constexpr int board(int c, int b) { return rec(c) + 5 * b; }
-constexpr int status(int c) { return rec(c) + 52; }
+constexpr int rec(int c)
+{
+    return 4 + 61 * c;
+}
+constexpr int board(int c, int b)
+{
+    return rec(c) + 5 * b;
+}
+constexpr int status(int c)
+{
+    return rec(c) + 52;
+}
 
-QString str(qint64 v) { return QString::number(v); }
-QString str(const QString& s) { return s; }
+QString str(qint64 v)
+{
+    return QString::number(v);
+}
+QString str(const QString& s)
+{
+    return s;
+}
 // The values in the order written, which the arguments of a call do not keep.
 QString join(std::initializer_list<qint64> values)
 {
@@ -42,14 +57,27 @@ QString name(int result, const char* buffer, const std::unique_ptr<char[]>& copy
 
 // An operation on z, with t a 33-byte buffer for names; one of several results; a field's
 // getter and setter.
-#define OP(e) Op([](ZpxProg& z) { char t[33]; memset(t, 'x', sizeof t); Q_UNUSED(z); return str(e); })
+#define OP(e)                     \
+    Op([](ZpxProg& z) {           \
+        char t[33];               \
+        memset(t, 'x', sizeof t); \
+        Q_UNUSED(z);              \
+        return str(e);            \
+    })
 #define READ(...) Op([](ZpxProg& z) { return join({__VA_ARGS__}); })
 #define GET(e) [](ZpxProg& z) -> quint64 { return quint64(e); }
 #define SET(e) [](ZpxProg& z, quint64 v) { return int(e); }
 
-quint64 get_le(const u8* p, int width) { return width ? get_le(p + 1, width - 1) << 8 | p[0] : 0; }
+quint64 get_le(const u8* p, int width)
+{
+    return width ? get_le(p + 1, width - 1) << 8 | p[0] : 0;
+}
 
-void put_le(u8* p, int width, quint64 v) { for (int k = 0; k < width; ++k) p[k] = u8(v >> 8 * k); }
+void put_le(u8* p, int width, quint64 v)
+{
+    for (int k = 0; k < width; ++k)
+        p[k] = u8(v >> 8 * k);
+}
 
 // The first differing bytes; empty when the blocks are equal.
 QString diff(const QByteArray& got, const QByteArray& want)
@@ -61,7 +89,10 @@ QString diff(const QByteArray& got, const QByteArray& want)
     return d.join(", ");
 }
 
-Bytes text(int at, const char* s) { return *s ? Bytes{{at, *s}} + text(at + 1, s + 1) : Bytes(); }
+Bytes text(int at, const char* s)
+{
+    return *s ? Bytes{{at, *s}} + text(at + 1, s + 1) : Bytes();
+}
 
 // Installed boards from to to - 1 of CPU c, byte 0 holding value.
 Bytes boards(int c, int from, int to, int value)
@@ -81,7 +112,9 @@ int convert(ZpxProg& z, int size, int version, int fill = -1)
 // The defaults of a panel type in a block of conf that records the notices of its layout.
 struct Panel {
     Panel(ZpConf& conf, u32 type, const Bytes& pokes = {})
-        : conf(conf), block(2, &conf.get_blocks()), zpx(new ZpxProg(&conf, &block, 2))
+        : conf(conf)
+        , block(2, &conf.get_blocks())
+        , zpx(new ZpxProg(&conf, &block, 2))
     {
         conf.set_panel_type(type);
         zpx->set_default();
@@ -116,11 +149,11 @@ struct Panel {
 // groups 300; access codes 27591, 60427, 71935 of levels 2 to 4.
 QByteArray layout_default(int type, int cpuType, int boards, int board0, int brand)
 {
-    Bytes all = {{0, 0x02},    {1, 0x26},    {5176, 0x02}, {5182, 5},    {5183, 8},    {5184, 10},   {5185, 20},
-                 {5186, 216},  {5189, 0x20}, {5191, 70},   {5198, 1},    {5206, 0x2C}, {5207, 0x01}, {5208, 0xC7},
-                 {5209, 0x6B}, {5212, 0x0B}, {5213, 0xEC}, {5216, 0xFF}, {5217, 0x18}, {5218, 0x01}, {5220, 255},
-                 {5221, 1},    {5222, 1},    {5223, 1},    {5224, 1},    {5225, 1},    {5239, 4},    {5246, type},
-                 {5247, brand}};
+    Bytes all = {{0, 0x02},    {1, 0x26},    {5176, 0x02}, {5182, 5},    {5183, 8},    {5184, 10},
+                 {5185, 20},   {5186, 216},  {5189, 0x20}, {5191, 70},   {5198, 1},    {5206, 0x2C},
+                 {5207, 0x01}, {5208, 0xC7}, {5209, 0x6B}, {5212, 0x0B}, {5213, 0xEC}, {5216, 0xFF},
+                 {5217, 0x18}, {5218, 0x01}, {5220, 255},  {5221, 1},    {5222, 1},    {5223, 1},
+                 {5224, 1},    {5225, 1},    {5239, 4},    {5246, type}, {5247, brand}};
     for (int c = 0; c < 64; ++c)
         all << qMakePair(status(c), cpuType << 3 | (c == 0));
     for (int i = 0; i < 17; ++i)
@@ -146,20 +179,36 @@ struct Field {
 // Several fields of a byte or of neighbouring bytes are read as one. A protocol is read as two
 // bits: the invalid code 3 reads -1, and -1 & 3 is 3.
 const Field kFields[] = {
-    {"styles and protocols of board 3", {}, board(3, 3), 1, 0x7E,
+    {"styles and protocols of board 3",
+     {},
+     board(3, 3),
+     1,
+     0x7E,
      GET(z.get_cpu_line_style(3, 3, 0) | z.get_cpu_line_style(3, 3, 1) << 1 | (z.get_cpu_line_prot(3, 3, 0) & 3) << 2
          | (z.get_cpu_line_prot(3, 3, 1) & 3) << 4)},
-    {"styles and protocols of CPU lines 6 and 7", {}, board(3, 3), 1, 0x7E,
-     GET(z.get_cpu_line_style(3, 6) | z.get_cpu_line_style(3, 7) << 1 | (z.get_cpu_line_prot(3, 6) & 3) << 2 |
-         (z.get_cpu_line_prot(3, 7) & 3) << 4)},
+    {"styles and protocols of CPU lines 6 and 7",
+     {},
+     board(3, 3),
+     1,
+     0x7E,
+     GET(z.get_cpu_line_style(3, 6) | z.get_cpu_line_style(3, 7) << 1 | (z.get_cpu_line_prot(3, 6) & 3) << 2
+         | (z.get_cpu_line_prot(3, 7) & 3) << 4)},
     {"serial board of CPU 0", {}, status(0), 1, 0x02, GET(z.is_sib_enabled())},
     {"gateway", {}, 3916, 4, 0, GET(z.get_supervisor().gwGateway)},
-    {"Modbus RTU address, baud", {{3920, 1}}, 3921, 2, 0,
+    {"Modbus RTU address, baud",
+     {{3920, 1}},
+     3921,
+     2,
+     0,
      GET(z.get_supervisor().supMbAddr | z.get_supervisor().supMbBaud << 8)},
     {"Modbus TCP netmask", {{3920, 2}}, 3921, 8, 0, GET(z.get_supervisor().supIpNetmask)},
     {"BACnet gateway", {{3920, 3}}, 3929, 4, 0, GET(z.get_supervisor().supGateway)},
     {"zone in test", {}, 5192, 2, 0, GET(z.get_zone_in_test()), SET(z.set_zone_in_test(u16(v))), 1, 500},
-    {"groups: low and high sensitivity, direct", {}, 5202, 6, 0,
+    {"groups: low and high sensitivity, direct",
+     {},
+     5202,
+     6,
+     0,
      GET(z.get_low_sens_group() | quint64(z.get_high_sens_group()) << 16 | quint64(z.get_direct_groups_count()) << 32)},
     {"level 2 code", {}, 5208, 4, 0, GET(z.get_password(2)), SET(z.set_password(2, u32(v)))},
     {"level 3 code, plain", {}, 5212, 4, 0, GET(z.get_password(3)), SET((z.put_password(3, u32(v)), 0)), 0},
@@ -254,7 +303,8 @@ private slots:
         const Field& f = kFields[i];
         Panel p(*m_conf, ZP4800, f.pokes);
         u8* at = p.zpx->data() + f.offset;
-        const quint64 all = ~0ull >> (64 - 8 * f.width), mask = f.mask ? f.mask : all, unit = mask & -mask, top = mask / unit;
+        const quint64 all = ~0ull >> (64 - 8 * f.width), mask = f.mask ? f.mask : all, unit = mask & -mask,
+                      top = mask / unit;
         QVector<quint64> values = {1, top, 0x0123456789ABCDEFull & top, 0xFEDCBA9876543210ull & top};
         for (quint64 v = 0; top <= 0xFFFF && v <= top; ++v)
             values << v;
@@ -285,7 +335,7 @@ private slots:
         QTest::addColumn<QString>("notice");
         QTest::addColumn<QStringList>("errors");
         auto row = [](const char* name, const Op& op, u32 type, const Bytes& pokes, const QString& result,
-                        const Bytes& changes = {}, const QString& notice = {}, const QStringList& errors = {}) {
+                      const Bytes& changes = {}, const QString& notice = {}, const QStringList& errors = {}) {
             static int n = 0;
             QTest::addRow("%d %s", ++n, name) << op << int(type) << pokes << result << changes << notice << errors;
         };
@@ -313,8 +363,13 @@ private slots:
             ZP4800, Bytes{{status(0), 9 << 3 | 1}, {rec(0) + 20, 'A'}, {3960, 1}} + boards(0, 0, 4, 1),
             "1 2 1 2 4 3 1 0 0 2 0 0 0 0 0 -1 0 0 0");
         // A block without container or block knows no panel type.
-        ROW([] { ZpxProg d(nullptr, nullptr, 2); d.set_default();
-                 return diff(bytes(d), layout_default(255, 0, 1, 41, 0)); }(), ZP4800, {}, "");
+        ROW(
+            [] {
+                ZpxProg d(nullptr, nullptr, 2);
+                d.set_default();
+                return diff(bytes(d), layout_default(255, 0, 1, 41, 0));
+            }(),
+            ZP4800, {}, "");
         // Record and board of a byte position, and the other way round.
         ROW(join({CpuRec::cpu_of_position(3), CpuRec::cpu_of_position(4), CpuRec::cpu_of_position(64),
                   CpuRec::cpu_of_position(65), CpuRec::cpu_of_position(3907), CpuRec::cpu_of_position(3908),
@@ -327,21 +382,20 @@ private slots:
         // Installed CPUs, last one, installed boards and lines; boards of CPU 40 and lines of CPU 5;
         // lines 5, 6, 9 of CPU 5 and 0 of CPU 6 installed. CPU 40 lies past a networked plant's
         // CPUs; board 4 of CPU 5 is the start of its name.
-        const Op counts = READ(z.get_installed_cpu_num(), z.get_last_installed_cpu(), z.get_installed_ll_num(),
-                               z.get_installed_line_num(), z.get_cpu_ll_installed_num(40),
-                               z.get_cpu_line_installed_num(5), z.get_cpu_line_installed(5, 5),
-                               z.get_cpu_line_installed(5, 6), z.get_cpu_line_installed(5, 9),
-                               z.get_cpu_line_installed(6, 0));
-        const Bytes some = Bytes{{5245, 1}, {status(5), 9}, {status(31), 9}, {status(40), 9}, {board(5, 4), 'A'}} +
-                           boards(5, 0, 3, 1) + boards(31, 0, 2, 1) + boards(40, 0, 4, 1);
+        const Op counts = READ(
+            z.get_installed_cpu_num(), z.get_last_installed_cpu(), z.get_installed_ll_num(), z.get_installed_line_num(),
+            z.get_cpu_ll_installed_num(40), z.get_cpu_line_installed_num(5), z.get_cpu_line_installed(5, 5),
+            z.get_cpu_line_installed(5, 6), z.get_cpu_line_installed(5, 9), z.get_cpu_line_installed(6, 0));
+        const Bytes some = Bytes{{5245, 1}, {status(5), 9}, {status(31), 9}, {status(40), 9}, {board(5, 4), 'A'}}
+            + boards(5, 0, 3, 1) + boards(31, 0, 2, 1) + boards(40, 0, 4, 1);
         row("networked", counts, ZP4800, some, "3 31 6 12 4 6 1 0 0 0");
         row("standalone, CPU 0 idle", counts, ZP4800, some + Bytes{{5245, 0}, {status(0), 8}}, "0 0 0 0 4 6 1 0 0 0");
 
         // Names fill 32 characters, the byte after a full one stays out of them; 1013 and empty
         // past the last. A repeater is installed by any non-zero byte; standalone, CPU 0 is the last.
         const char* full = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";
-        const Bytes names = text(5144, full) + text(4880, "\1RIPETITORE 1") + text(5111, "\2") + text(5112, full) +
-                            text(rec(31) + 20, "CENTRALE 32");
+        const Bytes names = text(5144, full) + text(4880, "\1RIPETITORE 1") + text(5111, "\2") + text(5112, full)
+            + text(rec(31) + 20, "CENTRALE 32");
         ROW(QStringList({name(z.get_plant_name(t), t, z.get_plant_name()),
                          name(z.get_repeater_name(7, t), t, z.get_repeater_name(7)),
                          name(z.get_repeater_name(8, t), t, z.get_repeater_name(8)),
@@ -360,7 +414,8 @@ private slots:
             ZP4800, {}, "0");
         // The CAN loop: 1 keeps any non-zero value; only a model with a network takes it.
         ROW(z.set_canloop_enable(1), ZP4800, {}, "0", {{5245, 1}}, "1/2/5245/1");
-        ROW(join({z.set_canloop_enable(1), z.set_canloop_enable(0)}), ZP4800, {{5245, 7}}, "-1 0", {{5245, 0}}, "1/2/5245/1");
+        ROW(join({z.set_canloop_enable(1), z.set_canloop_enable(0)}), ZP4800, {{5245, 7}}, "-1 0", {{5245, 0}},
+            "1/2/5245/1");
         ROW(join({z.set_canloop_enable(1), z.set_canloop_enable(0)}), ZP1600CL, {}, "1003 -1", {}, {},
             {"can is not an option!"});
 
@@ -376,19 +431,25 @@ private slots:
         // APOLLO, else 0 where ADV is spoken, else 1. The board check brings the count into the
         // type's range, 0 for an idle CPU.
         ROW(join({z.set_cpu_ll_num(0, 2), z.record(2).check_ll_num()}), KV1600,
-            {{status(0), 0x41}, {5247, 4}, {board(0, 2), 0x57}, {board(0, 2) + 1, 0x33}, {board(0, 2) + 3, 0x44},
+            {{status(0), 0x41},
+             {5247, 4},
+             {board(0, 2), 0x57},
+             {board(0, 2) + 1, 0x33},
+             {board(0, 2) + 3, 0x44},
              {board(2, 0), 1}},
-            "0 0", boards(0, 1, 2, 0x57) + boards(0, 2, 3, 0x56) + boards(2, 0, 1, 0x56) +
-                       Bytes{{board(0, 2) + 1, 0}, {board(0, 2) + 3, 0}}, "1/2/4/61");
+            "0 0",
+            boards(0, 1, 2, 0x57) + boards(0, 2, 3, 0x56) + boards(2, 0, 1, 0x56)
+                + Bytes{{board(0, 2) + 1, 0}, {board(0, 2) + 3, 0}},
+            "1/2/4/61");
 
         // Installing rebuilds the record, then checks the plant's boards: 32 for a networked
         // ZP4800, here CPUs 1 to 8 with four boards each. A refused CPU is rebuilt all the same.
         Bytes full8 = {{5245, 1}, {status(0), 0x08}};
         for (int c = 1; c <= 8; ++c)
             full8 << qMakePair(status(c), 0x09) << boards(c, 0, 4, 1);
-        ROW(z.set_cpu_installed(20, true), ZP4800, full8 + Bytes{{status(0), 9}, {rec(20) + 20, 'C'}, {status(20), 0x56}},
-            "1010", {{rec(20) + 20, 0}, {status(20), 0x08}}, "1/2/1224/61",
-            {"Superato numero massimo di linee (33 > 32)"});
+        ROW(z.set_cpu_installed(20, true), ZP4800,
+            full8 + Bytes{{status(0), 9}, {rec(20) + 20, 'C'}, {status(20), 0x56}}, "1010",
+            {{rec(20) + 20, 0}, {status(20), 0x08}}, "1/2/1224/61", {"Superato numero massimo di linee (33 > 32)"});
         ROW(join({z.set_cpu_ll_num(0, 2), z.record(1).check_ll_num()}), ZP4800, full8 + Bytes{{status(0), 9}},
             "1010 -1");
         ROW(join({z.set_cpu_installed(9, true), z.set_cpu_ll_num(9, 1)}), ZP4800, full8, "0 1010", {{status(9), 0x09}},
@@ -422,7 +483,14 @@ private slots:
         // From 0x2601: protocol bits 3 and 4 of lines 0 and 1 become bits 3-4 and 5-6, a status keeps
         // bits 0-2 under CPU type 1, the rest is taken as it is. Nothing is taken from a refused one.
         ROW(convert(z, kSize, 0x2601), ZP4800,
-            {{0, 1}, {4, 0x19}, {9, 0x87}, {14, 0x10}, {24, 'C'}, {56, 0xFF}, {board(5, 3), 0x7E}, {status(5), 3},
+            {{0, 1},
+             {4, 0x19},
+             {9, 0x87},
+             {14, 0x10},
+             {24, 'C'},
+             {56, 0xFF},
+             {board(5, 3), 0x7E},
+             {status(5), 3},
              {status(63), 0xF8}},
             "0", {{0, 2}, {4, 0x29}, {14, 0x20}, {56, 0x0F}, {board(5, 3), 0x2E}, {status(5), 0x0B}, {status(63), 8}});
         ROW(join({convert(z, kSize, 0x2602, 0x5A), convert(z, kSize, 0x2600, 0x5A), convert(z, 4, 0x2601, 0x5A),

@@ -9,8 +9,10 @@ public:
     IsolatedHome()
     {
         // The temporary folder is private to the user, as Qt wants the runtime folder.
-        const char* const folders[][2] = {{"HOME", ""}, {"XDG_CONFIG_HOME", "/.config"},
-                                          {"XDG_DATA_HOME", "/.local/share"}, {"XDG_CACHE_HOME", "/.cache"},
+        const char* const folders[][2] = {{"HOME", ""},
+                                          {"XDG_CONFIG_HOME", "/.config"},
+                                          {"XDG_DATA_HOME", "/.local/share"},
+                                          {"XDG_CACHE_HOME", "/.cache"},
                                           {"XDG_RUNTIME_DIR", ""}};
         for (const auto& folder : folders) {
             if (m_dir.isValid())

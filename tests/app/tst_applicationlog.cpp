@@ -2,8 +2,8 @@
 // and whole lines from several threads; banners and a real session are tst_ov4kapp's. While
 // the log is open its handler passes nothing on: the test base sees only what reaches the
 // handler that was there before.
-#include "app/ApplicationLog.h"
 #include "TestBase.h"
+#include "app/ApplicationLog.h"
 
 #include <QtTest>
 

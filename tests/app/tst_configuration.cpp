@@ -1,20 +1,22 @@
 // The brand configuration singleton and the brand configurations. Derived values follow the
 // panel-model tables and the loop-device catalogue, written out by hand.
-#include "app/BrandTable.h"
-#include "app/Configuration.h"
 #include "TestBase.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "app/BrandTable.h"
+#include "app/Configuration.h"
 
 #include <QtTest>
 
 namespace {
 
 // In the order the object declares and logs them.
-const QStringList kProperties = {"configNumber", "orgName", "orgDomain", "appName", "translationFileName",
-    "windowIcon", "proto_adv", "proto_apollo", "proto_varn", "central_brand", "current_brand", "brandChoices",
-    "cpuTypeList", "allowedPlantTypes", "defaultPlantType", "has_sib", "has_network_type", "maxDevPerZone",
-    "sirenMaxType", "sirenMaxVolume", "notify"};
+const QStringList kProperties = {
+    "configNumber",  "orgName",          "orgDomain",     "appName",           "translationFileName",
+    "windowIcon",    "proto_adv",        "proto_apollo",  "proto_varn",        "central_brand",
+    "current_brand", "brandChoices",     "cpuTypeList",   "allowedPlantTypes", "defaultPlantType",
+    "has_sib",       "has_network_type", "maxDevPerZone", "sirenMaxType",      "sirenMaxVolume",
+    "notify"};
 // What an application sets or derives.
 const QString kDerived = "configNumber orgName appName defaultPlantType proto_adv proto_apollo proto_varn "
                          "has_network_type has_sib maxDevPerZone cpuTypeList brandChoices current_brand sirenMaxType "
@@ -51,7 +53,13 @@ QString values(const QString& names)
 
 // A panel type, the detector brand in its panel data, a device type index; the brand then set
 // (none when negative) and what follows.
-struct Panel { int type, brand, deviceType; bool varn; QVariantList codes; int set; QString after; };
+struct Panel {
+    int type, brand, deviceType;
+    bool varn;
+    QVariantList codes;
+    int set;
+    QString after;
+};
 
 } // namespace
 
@@ -113,18 +121,23 @@ private slots:
         const QString start = "7|Tavrel-FSX|KV1300-01|0|false|true|true|false|false|50|6|4,3|3|32|3|7|";
         const QString eight = "8|Tavrel-FSX UK|KV1600-01|1|false|true|true|true|false|50|7,8|4,3|3|32|3|8|3";
         const QString eightFired = "configNumber orgName appName cpuTypeList defaultPlantType has_network_type";
-        QTest::newRow("7 new") << start + "3" << "";
+        QTest::newRow("7 new") << start + "3"
+                               << "";
         QTest::newRow("8 new") << eight << eightFired;
         QTest::newRow("8 kept") << "8|Tavrel-FSX UK|KV1600-01|1|false|true|true|false|false|50|6|4,3|4|14|6|7|4"
                                 << "configNumber orgName appName current_brand defaultPlantType sirenMaxType "
                                    "sirenMaxVolume notify";
         for (int number : {-1, 0, 1, 2, 3, 5, 6, 9, 15, 16, 22, 23, 28, 29})
             for (const char* how : {"new", "kept"})
-                QTest::addRow("%d %s", number, how) << start + "4" << "";
+                QTest::addRow("%d %s", number, how) << start + "4"
+                                                    << "";
         QTest::newRow("plant 1") << eight << eightFired;
-        QTest::newRow("plant 0") << start + "3" << "";
-        QTest::newRow("plant -1") << start + "3" << "";
-        QTest::newRow("plant 2") << start + "4" << "";
+        QTest::newRow("plant 0") << start + "3"
+                                 << "";
+        QTest::newRow("plant -1") << start + "3"
+                                  << "";
+        QTest::newRow("plant 2") << start + "4"
+                                 << "";
     }
     void apply()
     {
@@ -138,7 +151,8 @@ private slots:
         const int mark = messages(QtDebugMsg).size();
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (int i = 0; i < kProperties.size(); ++i)
-            spies.emplace_back(new QSignalSpy(c, c->metaObject()->property(c->metaObject()->propertyOffset() + i).notifySignal()));
+            spies.emplace_back(
+                new QSignalSpy(c, c->metaObject()->property(c->metaObject()->propertyOffset() + i).notifySignal()));
         if (plant)
             c->newPlantTypeChosen(number);
         else
@@ -193,12 +207,15 @@ private slots:
             brand << c->getBrandString(n);
             cpu << Configuration::getCpuTypeName(n);
         }
-        QCOMPARE(family.join(' '), "z z z z z z - - " + QString("kv ").repeated(8) + QString("ka ").repeated(8)
-                                       + QString("c c c c c c c"));
+        QCOMPARE(family.join(' '),
+                 "z z z z z z - - " + QString("kv ").repeated(8) + QString("ka ").repeated(8)
+                     + QString("c c c c c c c"));
         QCOMPARE(extension.join(' '), ".ov .kov .fov .tov" + QString(" .ov").repeated(27));
         QCOMPARE(brand.join(','), ",Kaldoren,Fernholdt,Tavrel,Zelmar Detect,Apollo" + QString(",").repeated(25));
-        QCOMPARE(cpu.join(' '), "UNKNOWN UNKNOWN ZP4800 ZP4700 ZP1300CL ZP1600CL ZP3600CL KV1300 KV1600 KV4600 "
-                                "ZP4800N UNKNOWN NUM" + QString(" UNKNOWN").repeated(18));
+        QCOMPARE(cpu.join(' '),
+                 "UNKNOWN UNKNOWN ZP4800 ZP4700 ZP1300CL ZP1600CL ZP3600CL KV1300 KV1600 KV4600 "
+                 "ZP4800N UNKNOWN NUM"
+                     + QString(" UNKNOWN").repeated(18));
     }
 
     // Per configuration: the target of each plant-type index -1 to 3 (0 for none), and for spot
@@ -208,19 +225,32 @@ private slots:
     {
         QTest::addColumn<QString>("targets");
         QTest::addColumn<QString>("row");
-        QTest::newRow("1") << "0 0 0 0 0" << "Kaldoren Italia|OV4800|Kaldoren|OV4800,OV4700|0|0";
-        QTest::newRow("3") << "3 3 6 3 3" << "Kaldoren Italia|OV4800N|Kaldoren|OV4800N,OV4700|0|11";
-        QTest::newRow("5") << "4 4 5 4 4" << "Fernholdt ES|ZP4700|Fernholdt|OV4800N,OV4700|0|14";
-        QTest::newRow("6") << "3 3 6 3 3" << "Kaldoren Italia|OV4700|Kaldoren|OV4800N,OV4700|1|1";
-        QTest::newRow("18") << "18 17 18 18 18" << "Tavrel-FSX|KV1600-02|Tavrel|KV1300,KV1600-4600|1|10";
-        QTest::newRow("22") << "22 21 22 22 22" << "";
-        QTest::newRow("23") << "23 23 25 27 23" << "Kaldoren IT|ZP1300CL|Kaldoren|ZP1300,ZP1600,ZP3600|0|2";
-        QTest::newRow("24") << "24 24 26 28 24" << "";
-        QTest::newRow("25") << "25 23 25 27 25" << "Kaldoren IT|ZP1600CL|Kaldoren|ZP1300,ZP1600,ZP3600|1|3";
-        QTest::newRow("26") << "26 24 26 28 26" << "";
-        QTest::newRow("27") << "27 23 25 27 27" << "Kaldoren IT|ZP3600CL|Kaldoren|ZP1300,ZP1600,ZP3600|2|4";
-        QTest::newRow("28") << "28 24 26 28 28" << "Kaldoren ES|ZP3600CL|Kaldoren|ZP1300,ZP1600,ZP3600|2|4";
-        QTest::newRow("29") << "0 0 0 0 0" << "";
+        QTest::newRow("1") << "0 0 0 0 0"
+                           << "Kaldoren Italia|OV4800|Kaldoren|OV4800,OV4700|0|0";
+        QTest::newRow("3") << "3 3 6 3 3"
+                           << "Kaldoren Italia|OV4800N|Kaldoren|OV4800N,OV4700|0|11";
+        QTest::newRow("5") << "4 4 5 4 4"
+                           << "Fernholdt ES|ZP4700|Fernholdt|OV4800N,OV4700|0|14";
+        QTest::newRow("6") << "3 3 6 3 3"
+                           << "Kaldoren Italia|OV4700|Kaldoren|OV4800N,OV4700|1|1";
+        QTest::newRow("18") << "18 17 18 18 18"
+                            << "Tavrel-FSX|KV1600-02|Tavrel|KV1300,KV1600-4600|1|10";
+        QTest::newRow("22") << "22 21 22 22 22"
+                            << "";
+        QTest::newRow("23") << "23 23 25 27 23"
+                            << "Kaldoren IT|ZP1300CL|Kaldoren|ZP1300,ZP1600,ZP3600|0|2";
+        QTest::newRow("24") << "24 24 26 28 24"
+                            << "";
+        QTest::newRow("25") << "25 23 25 27 25"
+                            << "Kaldoren IT|ZP1600CL|Kaldoren|ZP1300,ZP1600,ZP3600|1|3";
+        QTest::newRow("26") << "26 24 26 28 26"
+                            << "";
+        QTest::newRow("27") << "27 23 25 27 27"
+                            << "Kaldoren IT|ZP3600CL|Kaldoren|ZP1300,ZP1600,ZP3600|2|4";
+        QTest::newRow("28") << "28 24 26 28 28"
+                            << "Kaldoren ES|ZP3600CL|Kaldoren|ZP1300,ZP1600,ZP3600|2|4";
+        QTest::newRow("29") << "0 0 0 0 0"
+                            << "";
     }
     void configurations()
     {
@@ -237,7 +267,9 @@ private slots:
         if (!row.isEmpty())
             QCOMPARE(QStringList({r->orgName, r->appName, QString(r->windowIcon).mid(16).chopped(4),
                                   BrandTable::plantTypes(number).join(','), QString::number(r->defaultPlantType),
-                                  QString::number(r->panelType)}).join('|'), row);
+                                  QString::number(r->panelType)})
+                         .join('|'),
+                     row);
     }
 
     // A new panel configuration of a panel type with a detector brand in its panel data, still
@@ -257,7 +289,8 @@ private slots:
         QTest::newRow("KV1300_02, brand 2") << Panel{9, 2, 0, false, {}, -1, ""};
         QTest::newRow("KV1600_01, brand 4") << Panel{8, 4, 59, true, {0x99, 0x97}, -1, ""};
         QTest::newRow("ZP4800, brand 0") << Panel{0, 0, 25, true, {}, -1, ""};
-        QTest::newRow("ZP1300CL, brand 5") << Panel{2, 5, 58, false, {0x400B, 0x99, 0x9A, 0x96, 0x98, 0x97, 0xD6}, -1, ""};
+        QTest::newRow("ZP1300CL, brand 5")
+            << Panel{2, 5, 58, false, {0x400B, 0x99, 0x9A, 0x96, 0x98, 0x97, 0xD6}, -1, ""};
         QTest::newRow("ZP4800G, brand 0") << Panel{15, 0, 24, false, {}, -1, ""};
     }
     void panelData()
@@ -270,8 +303,10 @@ private slots:
         QCOMPARE(c->getAllowedDeviceTypes(quint8(row.deviceType)), row.codes);
         QSignalSpy notify(c, &Configuration::notifyChanged);
         const bool changed = row.set >= 0 && c->set_current_brand(row.set);
-        QCOMPARE(row.set < 0 ? "" : QVariant(changed).toString() + ' ' + values("current_brand sirenMaxType sirenMaxVolume")
-                 + ' ' + QString::number(notify.count()), row.after);
+        QCOMPARE(row.set < 0 ? ""
+                             : QVariant(changed).toString() + ' ' + values("current_brand sirenMaxType sirenMaxVolume")
+                         + ' ' + QString::number(notify.count()),
+                 row.after);
         QVERIFY(!g_zpConf->get_block(0, 2, 2)->is_modified());
     }
     // The test resources hold, under ":/Resources/": iconA_m_KV-4600, iconA_m, iconA_h; iconB_m,

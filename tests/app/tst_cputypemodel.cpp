@@ -1,9 +1,9 @@
 // The CPU type list model: rows from the brand's CPU type list, names from the CPU type table,
 // refreshed only on reload. Expected names and codes are written out from the brand tables.
-#include "app/Configuration.h"
-#include "app/cpuTypeModel.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
+#include "app/Configuration.h"
+#include "app/cpuTypeModel.h"
 
 #include <QtTest>
 
@@ -34,11 +34,11 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::newRow("every named code") << QVariant(QVariantList{1, 2, 3, 4, 5, 6, 7, 8, 9, 11})
                                           << QStringList{"ZP4800", "ZP4700", "ZP1300CL", "ZP1600CL", "ZP3600CL",
-                                                         "KV1300", "KV1600", "KV4600", "ZP4800N", "NUM"};
-        QTest::newRow("codes without a name") << QVariant(QVariantList{0, 10, 12, 255})
-                                              << QStringList{"UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN"};
-        QTest::newRow("order and repeats kept") << QVariant(QVariantList{8, 7, 8})
-                                                << QStringList{"KV4600", "KV1600", "KV4600"};
+                                                         "KV1300", "KV1600", "KV4600",   "ZP4800N",  "NUM"};
+        QTest::newRow("codes without a name")
+            << QVariant(QVariantList{0, 10, 12, 255}) << QStringList{"UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN"};
+        QTest::newRow("order and repeats kept")
+            << QVariant(QVariantList{8, 7, 8}) << QStringList{"KV4600", "KV1600", "KV4600"};
         QTest::newRow("empty") << QVariant(QVariantList()) << QStringList();
         QTest::newRow("brand 7: the same list") << QVariant(7) << QStringList{"KV1300"};
         QTest::newRow("brand 8") << QVariant(8) << QStringList{"KV1600", "KV4600"};

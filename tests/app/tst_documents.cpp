@@ -1,10 +1,10 @@
 // The document commands on the real application and scene, offscreen, every question and file
 // dialog answered by script: new, compile, overwrite, the image and full-size round trips, bad
 // files, saves, quit, recent files, drop, title and the CSV export.
-#include "IsolatedHome.h"
-#include "TestBase.h"
 #include "../plant/ScriptedDialogs.h"
 #include "DataBlock/crc.h"
+#include "IsolatedHome.h"
+#include "TestBase.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "models/OvRecentFilesModel.h"
@@ -167,10 +167,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("detail");
-        QTest::newRow("missing") << "none.tov" << QByteArray() << "File not found" << "none.tov";
+        QTest::newRow("missing") << "none.tov" << QByteArray() << "File not found"
+                                 << "none.tov";
         QByteArray corrupted = contents(path("out/CFG_IN.BIN"));
         corrupted[corrupted.size() / 2] = char(corrupted.at(corrupted.size() / 2) ^ 0x5A);
-        QTest::newRow("corrupted image") << "bad.bin" << corrupted << "264" << "";
+        QTest::newRow("corrupted image") << "bad.bin" << corrupted << "264"
+                                         << "";
         // Panel type 11, which no brand configuration of this program takes: header byte 7, and
         // byte 5246 of the first element (dataType 2, size at 9, CRC at 13, data from 15).
         QByteArray type11 = contents(path("out/CFG_IN.BIN"));
@@ -179,8 +181,10 @@ private slots:
         type11[7] = 11;
         type11[15 + 5246] = 11;
         qToLittleEndian<quint16>(crc16(type11.constData() + 15, u32(size)), type11.data() + 13);
-        QTest::newRow("panel type 11") << "type11.bin" << type11 << "File version unsupported" << "";
-        QTest::newRow("not a plant file") << "bad.tov" << QByteArray("not a plant") << "" << "";
+        QTest::newRow("panel type 11") << "type11.bin" << type11 << "File version unsupported"
+                                       << "";
+        QTest::newRow("not a plant file") << "bad.tov" << QByteArray("not a plant") << ""
+                                          << "";
     }
     void badFiles()
     {
@@ -300,9 +304,11 @@ private slots:
         QCOMPARE(m_app->getRecentFileListSize(), 9);
         QStringList names;
         for (int row = 0; row < model->rowCount(); ++row)
-            names << QFileInfo(model->data(model->index(row, 0), OvRecentFilesModel::itemFileName).toString()).fileName();
-        QCOMPARE(names, QStringList({"r8.tov", "r9.tov", "r7.tov", "r6.tov", "r5.tov", "r4.tov", "r3.tov", "r2.tov",
-                                     "r1.tov"}));
+            names
+                << QFileInfo(model->data(model->index(row, 0), OvRecentFilesModel::itemFileName).toString()).fileName();
+        QCOMPARE(
+            names,
+            QStringList({"r8.tov", "r9.tov", "r7.tov", "r6.tov", "r5.tov", "r4.tov", "r3.tov", "r2.tov", "r1.tov"}));
         // The menu's entry opens its file.
         m_app->plant()->setDescription(QStringLiteral("other"));
         m_dialogs.clear();
@@ -402,7 +408,8 @@ private slots:
             for (int board = 0; board < plant->getCPULibCount(cpu); ++board, ++boards) {
                 int records = 0;
                 for (uint line = uint(2 * board); line < uint(2 * board + 2); ++line)
-                    records += plant->getActiveSensorCount(uint(cpu), line) + plant->getActiveModuleCount(uint(cpu), line);
+                    records += plant->getActiveSensorCount(uint(cpu), line)
+                        + plant->getActiveModuleCount(uint(cpu), line);
                 QVERIFY2(records <= 700, qPrintable(QString("CPU %1 board %2: %3").arg(cpu).arg(board).arg(records)));
             }
         }

@@ -4,8 +4,7 @@
 
 #include <QtTest>
 
-class TstErrorMessages : public TestBase
-{
+class TstErrorMessages : public TestBase {
     Q_OBJECT
     QTranslator m_english;
 

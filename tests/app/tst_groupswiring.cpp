@@ -1,9 +1,9 @@
 // The group table and the CBE keypad joined to the application, offscreen: both published, a
 // new plant or a new plant type rebuilds the table from the plant, and an edit after a new
 // plant keeps that plant's other groups.
+#include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
-#include "../plant/ScriptedDialogs.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "cbe/OvCBEEditor.h"

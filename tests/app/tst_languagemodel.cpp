@@ -1,10 +1,10 @@
 // The language list: built-in translations and the files of a folder, the row of the stored
 // language, the request to switch and the signals after a switch.
+#include "IsolatedHome.h"
+#include "TestBase.h"
 #include "app/Configuration.h"
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
-#include "IsolatedHome.h"
-#include "TestBase.h"
 
 #include <QtTest>
 
@@ -126,10 +126,14 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::addColumn<QList<int>>("rows");
         QTest::addColumn<int>("selected");
-        QTest::newRow("fr to it") << "fr" << "it" << QList<int>{4, 2} << 4;
-        QTest::newRow("unknown to pt") << "de" << "pt" << QList<int>{7} << 7;
-        QTest::newRow("hu to unknown") << "hu" << "iw" << QList<int>{3} << -1;
-        QTest::newRow("unknown to unknown") << "de" << "ar" << QList<int>{} << -1;
+        QTest::newRow("fr to it") << "fr"
+                                  << "it" << QList<int>{4, 2} << 4;
+        QTest::newRow("unknown to pt") << "de"
+                                       << "pt" << QList<int>{7} << 7;
+        QTest::newRow("hu to unknown") << "hu"
+                                       << "iw" << QList<int>{3} << -1;
+        QTest::newRow("unknown to unknown") << "de"
+                                            << "ar" << QList<int>{} << -1;
     }
     void languageChanged()
     {
@@ -141,11 +145,12 @@ private slots:
         OvLanguageModel model(QStringLiteral("/nonexistent"), nullptr);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QStringList order;
-        connect(&model, &QAbstractItemModel::dataChanged, this,
-                [&order](const QModelIndex& first, const QModelIndex& last) {
-                    QCOMPARE(first.row(), last.row());
-                    order << QStringLiteral("row %1 columns %2-%3").arg(first.row()).arg(first.column()).arg(last.column());
-                });
+        connect(
+            &model, &QAbstractItemModel::dataChanged, this,
+            [&order](const QModelIndex& first, const QModelIndex& last) {
+                QCOMPARE(first.row(), last.row());
+                order << QStringLiteral("row %1 columns %2-%3").arg(first.row()).arg(first.column()).arg(last.column());
+            });
         connect(&model, &OvLanguageModel::modelChanged, this, [&order] { order << QStringLiteral("modelChanged"); });
         store(to);
         model.onApplicationLanguageChanged();

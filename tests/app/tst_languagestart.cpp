@@ -39,8 +39,8 @@ private slots:
         // Where the program keeps its settings is the brand's choice.
         Configuration* config = Configuration::instance();
         config->loadDefaultConfig();
-        QSettings(config->orgName(), config->appName()).setValue(QStringLiteral("defaultLanguage"),
-                                                                   QStringLiteral(OV_STORED_LANGUAGE));
+        QSettings(config->orgName(), config->appName())
+            .setValue(QStringLiteral("defaultLanguage"), QStringLiteral(OV_STORED_LANGUAGE));
         m_app = new Ov4kApp(s_argc, s_argv);
         TestBase::initTestCase();
         QTimer::singleShot(0, m_app, [this] {
@@ -70,7 +70,6 @@ private slots:
             QCOMPARE(model->data(model->index(row, 0), OvLanguageModel::lgActive).toBool(), row == activeRow);
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     }
-
 };
 
 QTEST_APPLESS_MAIN(tst_LanguageStart)

@@ -21,9 +21,9 @@ class tst_LanguageSwitch : public TestBase {
 
     Ov4kApp* m_app = nullptr;
     QQuickWindow* m_window = nullptr;
-    QHash<QString, QString> m_english;       // id -> English text
-    QMultiHash<QString, QString> m_idsOf;    // English text -> ids
-    QSet<QString> m_translated;              // every id's text in the language in use
+    QHash<QString, QString> m_english;    // id -> English text
+    QMultiHash<QString, QString> m_idsOf; // English text -> ids
+    QSet<QString> m_translated;           // every id's text in the language in use
 
     QObject* named(const char* name) const { return m_window->findChild<QObject*>(name); }
     static QString shotPath(const QString& name)

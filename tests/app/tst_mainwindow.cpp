@@ -2,8 +2,8 @@
 // About box with its close button hovered, the search and filter keys, a file dropped on the
 // window, and a quit that leaves the window as it was. The test base fails each step on any
 // warning, QML ones included.
-#include "IsolatedHome.h"
 #include "../plant/ScriptedDialogs.h"
+#include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 
@@ -57,12 +57,18 @@ private slots:
     {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("above");
-        QTest::newRow("fileMenu") << "fileMenu" << "";
-        QTest::newRow("recentMenu") << "recentMenu" << "fileMenu";
-        QTest::newRow("optionsMenu") << "optionsMenu" << "";
-        QTest::newRow("languageMenu") << "languageMenu" << "optionsMenu";
-        QTest::newRow("themeMenu") << "themeMenu" << "optionsMenu";
-        QTest::newRow("infoMenu") << "infoMenu" << "";
+        QTest::newRow("fileMenu") << "fileMenu"
+                                  << "";
+        QTest::newRow("recentMenu") << "recentMenu"
+                                    << "fileMenu";
+        QTest::newRow("optionsMenu") << "optionsMenu"
+                                     << "";
+        QTest::newRow("languageMenu") << "languageMenu"
+                                      << "optionsMenu";
+        QTest::newRow("themeMenu") << "themeMenu"
+                                   << "optionsMenu";
+        QTest::newRow("infoMenu") << "infoMenu"
+                                  << "";
     }
     void menus()
     {

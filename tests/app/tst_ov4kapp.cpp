@@ -4,10 +4,10 @@
 // behind; the end, with the log read back line by line. The log's handler passes nothing on,
 // so the test base's handler goes on top of it: a QML warning, such as an image the scene
 // cannot open, fails the test.
+#include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
-#include "../plant/ScriptedDialogs.h"
 
 #include <QtQuick>
 #include <QtTest>
@@ -111,9 +111,9 @@ private slots:
                                  "aboutItem", "fileMenu", "optionsMenu", "infoMenu", "languageMenu", "themeMenu",
                                  "openButton", "newButton", "importButton"})
             QTest::newRow(name) << name << true;
-        for (const char* name : {"saveItem", "saveAsItem", "pdfItem", "csvItem", "compileItem", "clearRecentItem",
-                                 "recentMenu", "saveButton", "pdfButton", "csvButton", "compileButton",
-                                 "checkCbeButton"})
+        for (const char* name :
+             {"saveItem", "saveAsItem", "pdfItem", "csvItem", "compileItem", "clearRecentItem", "recentMenu",
+              "saveButton", "pdfButton", "csvButton", "compileButton", "checkCbeButton"})
             QTest::newRow(name) << name << false;
     }
     void enabledWithoutPlant()
@@ -140,7 +140,7 @@ private slots:
     {
         const auto images = [this] {
             return named("toolBarBackground")->property("source").toString() + ' '
-                   + named("workingAreaBackground")->property("source").toString();
+                + named("workingAreaBackground")->property("source").toString();
         };
         QCOMPARE(images(), QStringLiteral("qrc:/Resources/Toolbar.png qrc:/Resources/WorkigArea_BLU.png"));
         QVERIFY(QMetaObject::invokeMethod(published("theThemeModel"), "clicked", Q_ARG(int, 1)));
@@ -215,10 +215,9 @@ private slots:
         QCOMPARE(lines.filter(QRegularExpression(" - (Warning|Critical|Fatal): ")), QStringList());
         const QString stars(87, '*');
         QCOMPARE(texts.mid(0, 3) + texts.mid(texts.size() - 3),
-                 QStringList({stars,
-                              "**************\t\tAPPLICATION START: \"KV1300-01\" \tv:  \"2.7\" \t******************",
-                              stars, stars, "**************\t\tAPPLICATION END: \"KV1300-01\" \t******************",
-                              stars}));
+                 QStringList(
+                     {stars, "**************\t\tAPPLICATION START: \"KV1300-01\" \tv:  \"2.7\" \t******************",
+                      stars, stars, "**************\t\tAPPLICATION END: \"KV1300-01\" \t******************", stars}));
         QCOMPARE(texts.count("Start Main Loop."), 1);
         QCOMPARE(texts.filter("Application argument:"), QStringList{"Application argument:  \"a\""});
     }

@@ -1,9 +1,9 @@
 // The settings store and its reference, in a private HOME set before the application object
 // exists, under an Italian system locale.
-#include "app/Configuration.h"
-#include "app/OvParametersReference.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
+#include "app/Configuration.h"
+#include "app/OvParametersReference.h"
 
 #include <QtTest>
 
@@ -42,15 +42,18 @@ struct Setting {
     int index = 0;
 };
 
-struct Recent { QStringList before; QString added; QStringList after; };
+struct Recent {
+    QStringList before;
+    QString added;
+    QStringList after;
+};
 
 } // namespace
 
 Q_DECLARE_METATYPE(Setting)
 Q_DECLARE_METATYPE(Recent)
 
-class TstOvParameters : public TestBase
-{
+class TstOvParameters : public TestBase {
     Q_OBJECT
 
 private slots:
@@ -65,7 +68,10 @@ private slots:
     {
         QTest::addColumn<Setting>("row");
         int n = 0;
-        auto row = [&n](Setting s) { s.index = n++; QTest::newRow(qPrintable(s.key)) << s; };
+        auto row = [&n](Setting s) {
+            s.index = n++;
+            QTest::newRow(qPrintable(s.key)) << s;
+        };
         row({"DriftAllertDefVal", {"setDriftAllert"}, false, {}, "true", true});
         row({"StoragePrintDefVal", {"setStoragePrint"}, false, {}, "1", true});
         row({"WalkTestDefVal", {"setWalkTest"}, 0, {}, "3", 3});
@@ -92,7 +98,12 @@ private slots:
         row({"PrinterBaudRateDefVal", {"setPrinterBaudRate"}, 9600, {}, "19200", 19200, "getPrinterBaudDefVal"});
         row({"SirenPhaseStatDefVal", {"setSirenPhaseStat"}, false, {}, "true", true});
         row({"SerialNumbersCheckStatDefVal", {"setSerialNumbersCheckStat"}, false, {}, "true", true});
-        row({"FailureIvalidResponseTimeDefVal", {"setFailureInvalidResponseTime"}, 5, {1, 30}, "1", 1,
+        row({"FailureIvalidResponseTimeDefVal",
+             {"setFailureInvalidResponseTime"},
+             5,
+             {1, 30},
+             "1",
+             1,
              "getFailureInvalidResponseTimeDefVal"});
         row({"FaultMaintenanceTimeDefVal", {"setFaultMaintenanceTime"}, 216, {1, 216}, "0", 0});
         row({"PreAlarmLevelDefVal", {"setPreAlarmLvl"}, 70, {}, "55", 55, "getPreAlarmLvlDefVal"});
@@ -110,11 +121,12 @@ private slots:
         {
             OvParametersReference reference;
             const auto setting = OvParameters::Setting(row.index);
-            QCOMPARE((QVariantList{call(&reference, getter), call(&reference, getter.chopped(6) + "MinVal"),
-                                   call(&reference, getter.chopped(6) + "MaxVal"), reference.parameters()->minValue(setting),
-                                   reference.parameters()->maxValue(setting)}),
-                     (QVariantList{row.initial, row.limits.value(0), row.limits.value(1), row.limits.value(0, 0),
-                                   row.limits.value(1, 0)}));
+            QCOMPARE(
+                (QVariantList{call(&reference, getter), call(&reference, getter.chopped(6) + "MinVal"),
+                              call(&reference, getter.chopped(6) + "MaxVal"), reference.parameters()->minValue(setting),
+                              reference.parameters()->maxValue(setting)}),
+                (QVariantList{row.initial, row.limits.value(0), row.limits.value(1), row.limits.value(0, 0),
+                              row.limits.value(1, 0)}));
         }
         QSettings().setValue(key, row.stored);
         QVariant value = row.readsAs;
@@ -125,7 +137,7 @@ private slots:
             // An equal value writes nothing, so a value put behind the store's back stays.
             for (int i = 0; i < row.setters.size(); ++i) {
                 value = value.type() == QVariant::Bool ? QVariant(!value.toBool())
-                                                        : QVariant(row.limits.value(1, value).toInt() + 1 + i);
+                                                       : QVariant(row.limits.value(1, value).toInt() + 1 + i);
                 const QVariant changed = call(&reference, row.setters[i], value);
                 const QVariant written = QSettings().value(key);
                 QSettings().setValue(key, "foreign");
@@ -146,13 +158,23 @@ private slots:
         Configuration::instance()->set_central_brand(2);
         {
             OvParametersReference reference;
-            const QVariantMap expected{{"getPlantMaxCPUCount", 64}, {"getDirectGroupMinCount", 0},
-                {"getDirectGroupMaxCount", 400}, {"getDirectGroupDefCount", 300}, {"getGroupMaxCount", 400},
-                {"getHightSensibilityGroupEnabledDefValue", false}, {"getLowSensibilityGroupEnabledDefValue", false},
-                {"getActiveOutputModuleCount", 0}, {"getMxAreasCount", 2000}, {"getMxRepeatersCount", 8},
-                {"getDefaultFileExtensione", ".tov"}, {"getDefaultFileBinExtensione", ".bin"}, {"getCSVToken", ","},
-                {"getAlertAgainstObsoletePlantFileVersion", true}, {"recentFilesName", QStringList()},
-                {"getLastFilePath", s_home + "/Documents"}, {"getActualLanguage", "it"}};
+            const QVariantMap expected{{"getPlantMaxCPUCount", 64},
+                                       {"getDirectGroupMinCount", 0},
+                                       {"getDirectGroupMaxCount", 400},
+                                       {"getDirectGroupDefCount", 300},
+                                       {"getGroupMaxCount", 400},
+                                       {"getHightSensibilityGroupEnabledDefValue", false},
+                                       {"getLowSensibilityGroupEnabledDefValue", false},
+                                       {"getActiveOutputModuleCount", 0},
+                                       {"getMxAreasCount", 2000},
+                                       {"getMxRepeatersCount", 8},
+                                       {"getDefaultFileExtensione", ".tov"},
+                                       {"getDefaultFileBinExtensione", ".bin"},
+                                       {"getCSVToken", ","},
+                                       {"getAlertAgainstObsoletePlantFileVersion", true},
+                                       {"recentFilesName", QStringList()},
+                                       {"getLastFilePath", s_home + "/Documents"},
+                                       {"getActualLanguage", "it"}};
             for (auto it = expected.begin(); it != expected.end(); ++it)
                 QCOMPARE(call(&reference, it.key()), it.value());
             QCOMPARE(QLocale().language(), QLocale::Italian);
@@ -178,7 +200,8 @@ private slots:
         {
             OvParametersReference reference;
             QCOMPARE((QVariantList{reference.getLastFilePath(), reference.getAlertAgainstObsoletePlantFileVersion(),
-                                   reference.getWalkTest()}), (QVariantList{"/plants", false, 4}));
+                                   reference.getWalkTest()}),
+                     (QVariantList{"/plants", false, 4}));
         }
         expectWarning("release without a reference");
         OvParameters::release();

@@ -1,9 +1,9 @@
 // The plant tree joined to the application and its scene, offscreen: the tree and the device
 // chooser's model are published, a click on a tree row through the window switches the page, a
 // new plant rebuilds the tree in place, and the application ends cleanly.
+#include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
-#include "../plant/ScriptedDialogs.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "models/ActiveItemsModel.h"
@@ -46,8 +46,8 @@ class tst_PlantTreeWiring : public TestBase {
     // A click on the row as the scene's tree sends it.
     void click(const QModelIndex& index)
     {
-        QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
-                                          Q_ARG(QVariant, QVariant::fromValue(index))));
+        QVERIFY(
+            QMetaObject::invokeMethod(m_window, "onPlantElementsClicked", Q_ARG(QVariant, QVariant::fromValue(index))));
     }
     QString page() const { return m_window->property("workingAreaStat").toString(); }
 
@@ -67,7 +67,8 @@ private slots:
         QCOMPARE(m_app->run(), 0);
         m_window = m_app->mainWindow();
         QVERIFY(m_window);
-        const QStringList clicks = messages(QtDebugMsg).filter(QStringLiteral("Connect onPlantElementsClicked: retVal = "));
+        const QStringList clicks = messages(QtDebugMsg)
+                                       .filter(QStringLiteral("Connect onPlantElementsClicked: retVal = "));
         QCOMPARE(clicks.size(), 1);
         QVERIFY(clicks.first().endsWith(QStringLiteral("true")));
     }

@@ -40,8 +40,9 @@ private slots:
         QFile file(s_home.path() + QStringLiteral("/.local/share/Tavrel-FSX/KV1300-01/ov4800.log"));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         const QStringList lines = QString::fromLocal8Bit(file.readAll()).split('\n');
-        QCOMPARE(lines.filter(QRegularExpression(
-                                  QStringLiteral(R"(^\S+ - Debug: \[src/app/Ov4kApp\.cpp@\d+\tint Ov4kApp::run\(\)\]\t>>>$)")))
+        QCOMPARE(lines
+                     .filter(QRegularExpression(
+                         QStringLiteral(R"(^\S+ - Debug: \[src/app/Ov4kApp\.cpp@\d+\tint Ov4kApp::run\(\)\]\t>>>$)")))
                      .size(),
                  1);
         QCOMPARE(lines.mid(lines.size() - 3, 2).filter(QStringLiteral("APPLICATION END:")).size(), 1);

@@ -1,9 +1,9 @@
 // The theme model: the stored theme, a click on a row, then both themes' roles and values
 // written out from the theme tables; and the application font family. The bundled fonts are
 // replaced by a test resource that puts known families under three of the twelve names.
-#include "app/OvThemeMdl.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
+#include "app/OvThemeMdl.h"
 
 #include <QtGui>
 #include <QtQml>
@@ -60,8 +60,8 @@ private slots:
         QStringList rows;
         for (const QList<QVariant>& args : qAsConst(changed)) {
             const QModelIndex first = args.at(0).toModelIndex(), last = args.at(1).toModelIndex();
-            rows << QStringLiteral("%1,%2-%3,%4").arg(first.row()).arg(first.column()).arg(last.row())
-                        .arg(last.column());
+            rows
+                << QStringLiteral("%1,%2-%3,%4").arg(first.row()).arg(first.column()).arg(last.row()).arg(last.column());
             QCOMPARE(args.at(2).value<QVector<int>>(), QVector<int>()); // every role
         }
         QCOMPARE(rows, repainted);
@@ -88,17 +88,26 @@ private slots:
         QCOMPARE(model.data(QModelIndex(), 256), QVariant());
 
         // Each slot and property as QML reads it: the value in Dark, then in Light.
-        const QStringList values{
-            "getToolBarName() Toolbar.png lightToolbar.png", "toolTipBgImage() Fondo_2.png lightFondo_2.png",
-            "toolTipTextColor() white black", "menuBgImage() menuBar.png lightMenuBar.png",
-            "menuTextColor(true) white black", "menuTextColor(false) lightgrey black",
-            "waBgImage() WorkigArea_BLU.png lightWorkinAreaBg.png", "waBgFillMode() 3 3", // tiled
-            "editTextColor(true) black white", "editTextColor(false) white black",
-            "infoBarBgImage() Infobar.png lightInfobar.png", "rowBgColor(true) #e8e7e7 #1a2129",
-            "rowBgColor(false) #00000000 #00000000", "placeholderTextColor(true) #e8e7e7 #353333",
-            "placeholderTextColor(false) #e8e7e7 #353333", "boxBorderColor() white black",
-            "boxFillColor() #1a2129 #e4dbdb", "tabBgImage() tabPage.png lightTabPage.png", "getEmptyString()  ",
-            "emptyString  "};
+        const QStringList values{"getToolBarName() Toolbar.png lightToolbar.png",
+                                 "toolTipBgImage() Fondo_2.png lightFondo_2.png",
+                                 "toolTipTextColor() white black",
+                                 "menuBgImage() menuBar.png lightMenuBar.png",
+                                 "menuTextColor(true) white black",
+                                 "menuTextColor(false) lightgrey black",
+                                 "waBgImage() WorkigArea_BLU.png lightWorkinAreaBg.png",
+                                 "waBgFillMode() 3 3", // tiled
+                                 "editTextColor(true) black white",
+                                 "editTextColor(false) white black",
+                                 "infoBarBgImage() Infobar.png lightInfobar.png",
+                                 "rowBgColor(true) #e8e7e7 #1a2129",
+                                 "rowBgColor(false) #00000000 #00000000",
+                                 "placeholderTextColor(true) #e8e7e7 #353333",
+                                 "placeholderTextColor(false) #e8e7e7 #353333",
+                                 "boxBorderColor() white black",
+                                 "boxFillColor() #1a2129 #e4dbdb",
+                                 "tabBgImage() tabPage.png lightTabPage.png",
+                                 "getEmptyString()  ",
+                                 "emptyString  "};
         QQmlEngine qml;
         QQmlEngine::setObjectOwnership(&model, QQmlEngine::CppOwnership);
         qml.globalObject().setProperty("model", qml.newQObject(&model));

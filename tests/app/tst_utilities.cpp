@@ -14,13 +14,21 @@
 // Set up before the application object exists.
 static const IsolatedHome s_home;
 
-struct Field { QByteArray field; int length; QString text; QByteArray after; };
-struct Window { QVariantList before; QString steps; QVariantList held, stored; };
+struct Field {
+    QByteArray field;
+    int length;
+    QString text;
+    QByteArray after;
+};
+struct Window {
+    QVariantList before;
+    QString steps;
+    QVariantList held, stored;
+};
 Q_DECLARE_METATYPE(Field)
 Q_DECLARE_METATYPE(Window)
 
-class TstUtilities : public TestBase
-{
+class TstUtilities : public TestBase {
     Q_OBJECT
 
 private slots:
@@ -71,7 +79,9 @@ private slots:
         const QStringList o = QString(QTest::currentDataTag()).split('.');
         const int a = o[0].toInt(), b = o[1].toInt(), c = o[2].toInt(), d = o[3].toInt();
         QCOMPARE(QStringList({isValidNetMask(a, b, c, d) ? "mask" : "", isValidHostAddress(a, b, c, d) ? "host" : ""})
-                     .join(' ').trimmed(), is);
+                     .join(' ')
+                     .trimmed(),
+                 is);
     }
 
     // Every prefix length makes a mask, which a stray host bit or a missing top bit spoils; the
@@ -82,16 +92,18 @@ private slots:
         auto mask = [](quint32 m) { return isValidNetMask(m >> 24, m >> 16 & 255, m >> 8 & 255, m & 255); };
         for (int length = 0; length <= 32; ++length) {
             const quint32 m = length ? ~0u << (32 - length) : 0u, address = 0x0A010203u;
-            QCOMPARE((QVector<bool>{mask(m), mask(m | 1u), mask(m & 0x7FFFFFFFu), isInSameSubnet(address, m, address ^ ~m),
-                                    isInSameSubnet(address, m, address ^ (~m + 1u))}),
-                     (QVector<bool>{true, length > 30, length < 2, true, length == 0}));
+            QCOMPARE(
+                (QVector<bool>{mask(m), mask(m | 1u), mask(m & 0x7FFFFFFFu), isInSameSubnet(address, m, address ^ ~m),
+                               isInSameSubnet(address, m, address ^ (~m + 1u))}),
+                (QVector<bool>{true, length > 30, length < 2, true, length == 0}));
         }
         for (const auto& row : QList<QPair<QByteArray, int>>{
                  {"123456789", 0x4B37}, {"", 0xFFFF}, {QByteArray::fromHex("010300000001"), 0x0A84}}) {
             const quint32 size = quint32(row.first.size()), half = size / 2;
             QCOMPARE(int(calcCrc16(row.first.constData(), size)), row.second);
-            QCOMPARE(int(calcCrc16From(row.first.constData() + half, size - half, calcCrc16(row.first.constData(), half))),
-                     row.second);
+            QCOMPARE(
+                int(calcCrc16From(row.first.constData() + half, size - half, calcCrc16(row.first.constData(), half))),
+                row.second);
         }
     }
 
@@ -150,8 +162,11 @@ private slots:
         WindowSettings window;
         for (const QString& step : row.steps.split(' ', Qt::SkipEmptyParts)) {
             const int n = step.mid(1).toInt();
-            step[0] == 'L' ? window.load() : step[0] == 'S' ? window.save() : step[0] == 'W' ? window.setWidth(n)
-                : step[0] == 'H' ? window.setHeight(n) : window.setMaximized(n);
+            step[0] == 'L'       ? window.load()
+                : step[0] == 'S' ? window.save()
+                : step[0] == 'W' ? window.setWidth(n)
+                : step[0] == 'H' ? window.setHeight(n)
+                                 : window.setMaximized(n);
         }
         QCOMPARE((QVariantList{window.width(), window.height(), window.isMaximized(), window.isModified()}), row.held);
         QSettings settings;

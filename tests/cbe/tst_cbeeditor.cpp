@@ -78,177 +78,192 @@ private slots:
         QTest::addColumn<bool>("direct");
         QTest::addColumn<QList<Step>>("steps");
         const QString pointDigits = "0123456789 BS <";
-        QTest::newRow("OR of a group and a point") << false << QList<Step>{
-            {"", "", "", kOperatorStart, 0},
-            {"OR", "OR()", ")", kOrStarts, 0},
-            {"G", "OR(G)", ")", pointDigits, 0},
-            {"1", "OR(G1)", ")", "0123456789 SP BS < EN", 0},
-            {"SP", "OR(G1 )", ")", "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS < EN EVAC", 0},
-            {"C", "OR(G1 C)", ")", pointDigits, 0},
-            {"6", "OR(G1 C6)", ")", "0123456789 L BS <", 0},
-            {"4", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
-            {"5", "OR(G1 C645)", ")", "BS <", 513},
-            {"BS", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
-            {"L", "OR(G1 C64L)", ")", pointDigits, 0},
-            {"9", "OR(G1 C64L9)", ")", "BS <", 514},
-            {"BS", "OR(G1 C64L)", ")", pointDigits, 0},
-            {"1", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
-            {"S", "OR(G1 C64L1S)", ")", pointDigits, 0},
-            {"3", "OR(G1 C64L1S3)", ")", "0123456789 SP BS < EN", 0},
-            {"<", "OR(G1 C64L1S3)", "3)", "BS < > EN", 0},
-            {"BS", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
-            {"M", "OR(G1 C64L1M)", ")", pointDigits, 0},
-            {"1", "OR(G1 C64L1M1)", ")", "0123456789 . SP BS < EN", 0},
-            {"6", "OR(G1 C64L1M16)", ")", "0123456789 . SP BS < EN", 0},
-            {"0", "OR(G1 C64L1M160)", ")", "BS <", 515},
-            {"BS", "OR(G1 C64L1M16)", ")", "0123456789 . SP BS < EN", 0},
-            {".", "OR(G1 C64L1M16.)", ")", pointDigits, 0},
-            {"1", "OR(G1 C64L1M16.1)", ")", "0123456789 SP BS < EN", 0},
-            {"6", "OR(G1 C64L1M16.16)", ")", "BS <", 517},
-        };
-        QTest::newRow("group limits, AND in OR, blanks between operands") << false << QList<Step>{
-            {"OR", "OR()", ")", kOrStarts, 0},
-            {"G", "OR(G)", ")", pointDigits, 0},
-            {"1", "OR(G1)", ")", "0123456789 SP BS < EN", 0},
-            {"6", "OR(G16)", ")", "0123456789 SP BS < EN", 0},
-            {"0", "OR(G160)", ")", "0123456789 SP BS < EN", 0},
-            {"1", "OR(G1601)", ")", "BS <", 516},
-            {"BS", "OR(G160)", ")", "0123456789 SP BS < EN", 0},
-            {"SP", "OR(G160 )", ")", "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS < EN EVAC", 0},
-            {"AND", "OR(G160 AND())", "))", "NOT OR XGRP DIS PRE FLT TAC SYS C G Z BS < > EVAC", 0},
-            {"EVAC", "OR(G160 AND(EVAC))", "))", "SP BS < > EN", 0},
-            {"<", "OR(G160 AND(EVAC))", "EVAC))", "NOT OR XGRP DIS PRE FLT TAC SYS C G Z BS < > EN EVAC", 0},
-            {"Z", "OR(G160 AND(Z EVAC))", " EVAC))", pointDigits + " >", 0},
-            {"2", "OR(G160 AND(Z2 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
-            {"0", "OR(G160 AND(Z20 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
-            {"0", "OR(G160 AND(Z200 EVAC))", " EVAC))", "0 BS < > EN", 0},
-        };
-        QTest::newRow("NOT, TAC, XGRP and SYS") << false << QList<Step>{
-            {"NOT", "NOT()", ")", "DIS PRE FLT TAC SYS C G Z BS EVAC", 0},
-            {"TAC", "NOT(TAC())", "))", "SYS BS < >", 0},
-            {"SYS", "NOT(TAC(SYS))", "))", "BS < > EN", 0},
-            {"BS", "", "", kOperatorStart, 0},
-            {"XGRP", "XGRP()", ")", "G BS < >", 0},
-            {"G", "XGRP(G)", ")", "0123456789 BS < >", 0},
-            {"7", "XGRP(G7)", ")", "0123456789 BS < > EN", 0},
-        };
-        QTest::newRow("DEL with delay and duration") << false << QList<Step>{
-            {"DEL", "DEL()", ")", "0123456789 . BS", 0},
-            {"1", "DEL(1)", ")", "0123456789 BS <", 0},
-            {"0", "DEL(10)", ")", ". BS <", 0},
-            {".", "DEL(10.)", ")", "0123456789 BS <", 0},
-            {"0", "DEL(10.0)", ")", "0123456789 BS <", 0},
-            {"1", "DEL(10.01)", ")", "BS <", 518},
-            {"BS", "DEL(10.0)", ")", "0123456789 BS <", 0},
-            {"0", "DEL(10.00)", ")", "SP BS <", 0},
-            {"SP", "DEL(10.00 )", ")", "0123456789 . ( BS <", 0},
-            {".", "DEL(10.00 00.)", ")", "0123456789 BS <", 0},
-            {"3", "DEL(10.00 00.3)", ")", "0123456789 BS <", 0},
-            {"0", "DEL(10.00 00.30)", ")", "SP BS <", 0},
-            {"SP", "DEL(10.00 00.30 )", ")", "( BS <", 0},
-            {"(", "DEL(10.00 00.30 ())", "))", "NOT AND OR PRE TAC SYS C G Z BS < EVAC", 0},
-            {"G", "DEL(10.00 00.30 (G))", "))", pointDigits, 0},
-            {"5", "DEL(10.00 00.30 (G5))", "))", "0123456789 SP BS < EN", 0},
-        };
-        QTest::newRow("SDEL seconds") << false << QList<Step>{
-            {"SDEL", "SDEL()", ")", "0123456789 . BS", 0},
-            {".", "SDEL(00.)", ")", "0123456789 BS <", 0},
-            {"6", "SDEL(00.6)", ")", "0123456789 BS <", 0},
-            {"1", "SDEL(00.61)", ")", "SP BS <", 521},
-        };
-        QTest::newRow("TIM with weekdays") << false << QList<Step>{
-            {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
-            {"MO", "TIM(MO )", ")", "012 TU WE TH FR SA SU BS <", 0},
-            {"FR", "TIM(MO FR )", ")", "012 TU WE TH SA SU BS <", 0},
-            {"1", "TIM(MO FR 1)", ")", "0123456789 BS <", 0},
-            {"7", "TIM(MO FR 17)", ")", ". BS <", 0},
-            {".", "TIM(MO FR 17.)", ")", "0123456789 BS <", 0},
-            {"0", "TIM(MO FR 17.0)", ")", "0123456789 BS <", 0},
-            {"0", "TIM(MO FR 17.00)", ")", "SP BS <", 0},
-            {"SP", "TIM(MO FR 17.00 )", ")", "012 BS <", 0},
-            {"0", "TIM(MO FR 17.00 0)", ")", "0123456789 BS <", 0},
-            {"8", "TIM(MO FR 17.00 08)", ")", ". BS <", 0},
-            {".", "TIM(MO FR 17.00 08.)", ")", "0123456789 BS <", 0},
-            {"0", "TIM(MO FR 17.00 08.0)", ")", "0123456789 BS <", 0},
-            {"0", "TIM(MO FR 17.00 08.00)", ")", "SP BS <", 0},
-            {"<", "TIM(MO FR 17.00 08.00)", "0)", "0123456789 BS < >", 0},
-            {"<", "TIM(MO FR 17.00 08.00)", "00)", "0123456789 < >", 0},
-            {"<", "TIM(MO FR 17.00 08.00)", ".00)", "BS < >", 0},
-            {"<", "TIM(MO FR 17.00 08.00)", "8.00)", "0123456789 BS < >", 0},
-            {"<", "TIM(MO FR 17.00 08.00)", "08.00)", "< >", 0},
-            // The start slice at the caret: start after stop.
-            {"<", "TIM(MO FR 17.00 08.00)", " 08.00)", "BS < >", 522},
-        };
-        QTest::newRow("TIM with a date") << false << QList<Step>{
-            {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
-            {"1", "TIM(1)", ")", "0123456789 BS <", 0},
-            {"3", "TIM(13)", ")", "BS <", 519},
-            {"BS", "TIM(1)", ")", "0123456789 BS <", 0},
-            {"2", "TIM(12)", ")", "- BS <", 0},
-            {"-", "TIM(12-)", ")", "0123456789 BS <", 0},
-            {"3", "TIM(12-3)", ")", "0123456789 BS <", 0},
-            {"1", "TIM(12-31)", ")", "- BS <", 0},
-            {"-", "TIM(12-31-)", ")", "0123456789 BS <", 0},
-            {"0", "TIM(12-31-0)", ")", "0123456789 BS <", 0},
-            {"0", "TIM(12-31-00)", ")", "BS <", 520},
-            {"BS", "TIM(12-31-0)", ")", "0123456789 BS <", 0},
-            {"9", "TIM(12-31-09)", ")", "SP BS <", 0},
-            {"SP", "TIM(12-31-09 )", ")", "012 BS <", 0},
-        };
-        QTest::newRow("TIM without date") << false << QList<Step>{
-            {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
-            {"-", "TIM(-- )", ")", "012 BS <", 0},
-            {"2", "TIM(-- 2)", ")", "0123456789 BS <", 0},
-            {"5", "TIM(-- 25)", ")", "BS <", 518},
-            {"BS", "TIM(-- 2)", ")", "0123456789 BS <", 0},
-            {"3", "TIM(-- 23)", ")", ". BS <", 0},
-        };
-        QTest::newRow("TONE") << false << QList<Step>{
-            {"TONE", "TONE()", ")", "0123456789 BS", 0},
-            {"0", "TONE(0)", ")", "0123456789 BS <", 524},
-            {"5", "TONE(05)", ")", "SP BS <", 0},
-            {"SP", "TONE(05 )", ")", "1234 BS <", 0},
-            {"3", "TONE(05 3)", ")", "SP BS <", 0},
-            {"SP", "TONE(05 3 )", ")", "Z BS <", 0},
-            {"Z", "TONE(05 3 Z)", ")", pointDigits, 0},
-            {"5", "TONE(05 3 Z5)", ")", "0123456789 : BS <", 0},
-            {":", "TONE(05 3 Z5:)", ")", "Z BS <", 0},
-            {"Z", "TONE(05 3 Z5:Z)", ")", pointDigits, 0},
-            {"3", "TONE(05 3 Z5:Z3)", ")", "0123456789 SP BS <", 526},
-            {"BS", "TONE(05 3 Z5:Z)", ")", pointDigits, 0},
-            {"9", "TONE(05 3 Z5:Z9)", ")", "0123456789 SP BS <", 0},
-            {"SP", "TONE(05 3 Z5:Z9 )", ")", "( BS <", 0},
-            {"(", "TONE(05 3 Z5:Z9 ())", "))", "NOT AND OR PRE TAC SYS C G Z BS < EVAC", 0},
-            {"SYS", "TONE(05 3 Z5:Z9 (SYS))", "))", "SP BS < EN", 0},
-        };
-        QTest::newRow("direct outputs, SUB1 and back to the empty expression") << true << QList<Step>{
-            {"", "()", ")", "DIS SUB1 C G EN", 0},
-            {"C", "(C)", ")", pointDigits, 0},
-            {"1", "(C1)", ")", "0123456789 L BS <", 0},
-            {"L", "(C1L)", ")", pointDigits, 0},
-            {"2", "(C1L2)", ")", "0123456789 S M BS <", 0},
-            {"M", "(C1L2M)", ")", pointDigits, 0},
-            {"7", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
-            {"SP", "(C1L2M7 )", ")", "SUB1 C G BS < EN", 0},
-            {"SUB1", "(C1L2M7 SUB1(C))", "))", "0123456789 BS < >", 0},
-            {"BS", "(C1L2M7 )", ")", "SUB1 C G BS < EN", 0},
-            {"BS", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
-            {"<", "(C1L2M7)", "7)", "0123456789 BS < > EN", 0},
-            {"<", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
-            {"BS", "(C1LM7)", "M7)", "0123456789 BS < >", 0},
-            {"2", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
-            {"<", "(C1L2M7)", "2M7)", "0123456789 BS < > EN", 0},
-            {"BS", "(C1)", ")", "0123456789 L BS <", 0},
-            {"<", "(C1)", "1)", "0123456789 BS < >", 0},
-            {"BS", "()", ")", "DIS SUB1 C G EN", 0},
-        };
-        QTest::newRow("direct DIS") << true << QList<Step>{
-            {"DIS", "(DIS())", "))", "C Z BS < >", 0},
-            {"Z", "(DIS(Z))", "))", "0123456789 BS < >", 0},
-            {"4", "(DIS(Z4))", "))", "0123456789 BS < > EN", 0},
-            {">", "(DIS(Z4))", ")", "SP BS < EN", 0},
-            {"SP", "(DIS(Z4) )", ")", "DIS BS < EN", 0},
-        };
+        QTest::newRow("OR of a group and a point")
+            << false
+            << QList<Step>{
+                   {"", "", "", kOperatorStart, 0},
+                   {"OR", "OR()", ")", kOrStarts, 0},
+                   {"G", "OR(G)", ")", pointDigits, 0},
+                   {"1", "OR(G1)", ")", "0123456789 SP BS < EN", 0},
+                   {"SP", "OR(G1 )", ")", "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS < EN EVAC", 0},
+                   {"C", "OR(G1 C)", ")", pointDigits, 0},
+                   {"6", "OR(G1 C6)", ")", "0123456789 L BS <", 0},
+                   {"4", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
+                   {"5", "OR(G1 C645)", ")", "BS <", 513},
+                   {"BS", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
+                   {"L", "OR(G1 C64L)", ")", pointDigits, 0},
+                   {"9", "OR(G1 C64L9)", ")", "BS <", 514},
+                   {"BS", "OR(G1 C64L)", ")", pointDigits, 0},
+                   {"1", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
+                   {"S", "OR(G1 C64L1S)", ")", pointDigits, 0},
+                   {"3", "OR(G1 C64L1S3)", ")", "0123456789 SP BS < EN", 0},
+                   {"<", "OR(G1 C64L1S3)", "3)", "BS < > EN", 0},
+                   {"BS", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
+                   {"M", "OR(G1 C64L1M)", ")", pointDigits, 0},
+                   {"1", "OR(G1 C64L1M1)", ")", "0123456789 . SP BS < EN", 0},
+                   {"6", "OR(G1 C64L1M16)", ")", "0123456789 . SP BS < EN", 0},
+                   {"0", "OR(G1 C64L1M160)", ")", "BS <", 515},
+                   {"BS", "OR(G1 C64L1M16)", ")", "0123456789 . SP BS < EN", 0},
+                   {".", "OR(G1 C64L1M16.)", ")", pointDigits, 0},
+                   {"1", "OR(G1 C64L1M16.1)", ")", "0123456789 SP BS < EN", 0},
+                   {"6", "OR(G1 C64L1M16.16)", ")", "BS <", 517},
+               };
+        QTest::newRow("group limits, AND in OR, blanks between operands")
+            << false
+            << QList<Step>{
+                   {"OR", "OR()", ")", kOrStarts, 0},
+                   {"G", "OR(G)", ")", pointDigits, 0},
+                   {"1", "OR(G1)", ")", "0123456789 SP BS < EN", 0},
+                   {"6", "OR(G16)", ")", "0123456789 SP BS < EN", 0},
+                   {"0", "OR(G160)", ")", "0123456789 SP BS < EN", 0},
+                   {"1", "OR(G1601)", ")", "BS <", 516},
+                   {"BS", "OR(G160)", ")", "0123456789 SP BS < EN", 0},
+                   {"SP", "OR(G160 )", ")", "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS < EN EVAC", 0},
+                   {"AND", "OR(G160 AND())", "))", "NOT OR XGRP DIS PRE FLT TAC SYS C G Z BS < > EVAC", 0},
+                   {"EVAC", "OR(G160 AND(EVAC))", "))", "SP BS < > EN", 0},
+                   {"<", "OR(G160 AND(EVAC))", "EVAC))", "NOT OR XGRP DIS PRE FLT TAC SYS C G Z BS < > EN EVAC", 0},
+                   {"Z", "OR(G160 AND(Z EVAC))", " EVAC))", pointDigits + " >", 0},
+                   {"2", "OR(G160 AND(Z2 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
+                   {"0", "OR(G160 AND(Z20 EVAC))", " EVAC))", "0123456789 BS < > EN", 0},
+                   {"0", "OR(G160 AND(Z200 EVAC))", " EVAC))", "0 BS < > EN", 0},
+               };
+        QTest::newRow("NOT, TAC, XGRP and SYS") << false
+                                                << QList<Step>{
+                                                       {"NOT", "NOT()", ")", "DIS PRE FLT TAC SYS C G Z BS EVAC", 0},
+                                                       {"TAC", "NOT(TAC())", "))", "SYS BS < >", 0},
+                                                       {"SYS", "NOT(TAC(SYS))", "))", "BS < > EN", 0},
+                                                       {"BS", "", "", kOperatorStart, 0},
+                                                       {"XGRP", "XGRP()", ")", "G BS < >", 0},
+                                                       {"G", "XGRP(G)", ")", "0123456789 BS < >", 0},
+                                                       {"7", "XGRP(G7)", ")", "0123456789 BS < > EN", 0},
+                                                   };
+        QTest::newRow("DEL with delay and duration")
+            << false
+            << QList<Step>{
+                   {"DEL", "DEL()", ")", "0123456789 . BS", 0},
+                   {"1", "DEL(1)", ")", "0123456789 BS <", 0},
+                   {"0", "DEL(10)", ")", ". BS <", 0},
+                   {".", "DEL(10.)", ")", "0123456789 BS <", 0},
+                   {"0", "DEL(10.0)", ")", "0123456789 BS <", 0},
+                   {"1", "DEL(10.01)", ")", "BS <", 518},
+                   {"BS", "DEL(10.0)", ")", "0123456789 BS <", 0},
+                   {"0", "DEL(10.00)", ")", "SP BS <", 0},
+                   {"SP", "DEL(10.00 )", ")", "0123456789 . ( BS <", 0},
+                   {".", "DEL(10.00 00.)", ")", "0123456789 BS <", 0},
+                   {"3", "DEL(10.00 00.3)", ")", "0123456789 BS <", 0},
+                   {"0", "DEL(10.00 00.30)", ")", "SP BS <", 0},
+                   {"SP", "DEL(10.00 00.30 )", ")", "( BS <", 0},
+                   {"(", "DEL(10.00 00.30 ())", "))", "NOT AND OR PRE TAC SYS C G Z BS < EVAC", 0},
+                   {"G", "DEL(10.00 00.30 (G))", "))", pointDigits, 0},
+                   {"5", "DEL(10.00 00.30 (G5))", "))", "0123456789 SP BS < EN", 0},
+               };
+        QTest::newRow("SDEL seconds") << false
+                                      << QList<Step>{
+                                             {"SDEL", "SDEL()", ")", "0123456789 . BS", 0},
+                                             {".", "SDEL(00.)", ")", "0123456789 BS <", 0},
+                                             {"6", "SDEL(00.6)", ")", "0123456789 BS <", 0},
+                                             {"1", "SDEL(00.61)", ")", "SP BS <", 521},
+                                         };
+        QTest::newRow("TIM with weekdays") << false
+                                           << QList<Step>{
+                                                  {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
+                                                  {"MO", "TIM(MO )", ")", "012 TU WE TH FR SA SU BS <", 0},
+                                                  {"FR", "TIM(MO FR )", ")", "012 TU WE TH SA SU BS <", 0},
+                                                  {"1", "TIM(MO FR 1)", ")", "0123456789 BS <", 0},
+                                                  {"7", "TIM(MO FR 17)", ")", ". BS <", 0},
+                                                  {".", "TIM(MO FR 17.)", ")", "0123456789 BS <", 0},
+                                                  {"0", "TIM(MO FR 17.0)", ")", "0123456789 BS <", 0},
+                                                  {"0", "TIM(MO FR 17.00)", ")", "SP BS <", 0},
+                                                  {"SP", "TIM(MO FR 17.00 )", ")", "012 BS <", 0},
+                                                  {"0", "TIM(MO FR 17.00 0)", ")", "0123456789 BS <", 0},
+                                                  {"8", "TIM(MO FR 17.00 08)", ")", ". BS <", 0},
+                                                  {".", "TIM(MO FR 17.00 08.)", ")", "0123456789 BS <", 0},
+                                                  {"0", "TIM(MO FR 17.00 08.0)", ")", "0123456789 BS <", 0},
+                                                  {"0", "TIM(MO FR 17.00 08.00)", ")", "SP BS <", 0},
+                                                  {"<", "TIM(MO FR 17.00 08.00)", "0)", "0123456789 BS < >", 0},
+                                                  {"<", "TIM(MO FR 17.00 08.00)", "00)", "0123456789 < >", 0},
+                                                  {"<", "TIM(MO FR 17.00 08.00)", ".00)", "BS < >", 0},
+                                                  {"<", "TIM(MO FR 17.00 08.00)", "8.00)", "0123456789 BS < >", 0},
+                                                  {"<", "TIM(MO FR 17.00 08.00)", "08.00)", "< >", 0},
+                                                  // The start slice at the caret: start after stop.
+                                                  {"<", "TIM(MO FR 17.00 08.00)", " 08.00)", "BS < >", 522},
+                                              };
+        QTest::newRow("TIM with a date") << false
+                                         << QList<Step>{
+                                                {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
+                                                {"1", "TIM(1)", ")", "0123456789 BS <", 0},
+                                                {"3", "TIM(13)", ")", "BS <", 519},
+                                                {"BS", "TIM(1)", ")", "0123456789 BS <", 0},
+                                                {"2", "TIM(12)", ")", "- BS <", 0},
+                                                {"-", "TIM(12-)", ")", "0123456789 BS <", 0},
+                                                {"3", "TIM(12-3)", ")", "0123456789 BS <", 0},
+                                                {"1", "TIM(12-31)", ")", "- BS <", 0},
+                                                {"-", "TIM(12-31-)", ")", "0123456789 BS <", 0},
+                                                {"0", "TIM(12-31-0)", ")", "0123456789 BS <", 0},
+                                                {"0", "TIM(12-31-00)", ")", "BS <", 520},
+                                                {"BS", "TIM(12-31-0)", ")", "0123456789 BS <", 0},
+                                                {"9", "TIM(12-31-09)", ")", "SP BS <", 0},
+                                                {"SP", "TIM(12-31-09 )", ")", "012 BS <", 0},
+                                            };
+        QTest::newRow("TIM without date") << false
+                                          << QList<Step>{
+                                                 {"TIM", "TIM()", ")", "0123456789 MO TU WE TH FR SA SU - BS", 0},
+                                                 {"-", "TIM(-- )", ")", "012 BS <", 0},
+                                                 {"2", "TIM(-- 2)", ")", "0123456789 BS <", 0},
+                                                 {"5", "TIM(-- 25)", ")", "BS <", 518},
+                                                 {"BS", "TIM(-- 2)", ")", "0123456789 BS <", 0},
+                                                 {"3", "TIM(-- 23)", ")", ". BS <", 0},
+                                             };
+        QTest::newRow("TONE") << false
+                              << QList<Step>{
+                                     {"TONE", "TONE()", ")", "0123456789 BS", 0},
+                                     {"0", "TONE(0)", ")", "0123456789 BS <", 524},
+                                     {"5", "TONE(05)", ")", "SP BS <", 0},
+                                     {"SP", "TONE(05 )", ")", "1234 BS <", 0},
+                                     {"3", "TONE(05 3)", ")", "SP BS <", 0},
+                                     {"SP", "TONE(05 3 )", ")", "Z BS <", 0},
+                                     {"Z", "TONE(05 3 Z)", ")", pointDigits, 0},
+                                     {"5", "TONE(05 3 Z5)", ")", "0123456789 : BS <", 0},
+                                     {":", "TONE(05 3 Z5:)", ")", "Z BS <", 0},
+                                     {"Z", "TONE(05 3 Z5:Z)", ")", pointDigits, 0},
+                                     {"3", "TONE(05 3 Z5:Z3)", ")", "0123456789 SP BS <", 526},
+                                     {"BS", "TONE(05 3 Z5:Z)", ")", pointDigits, 0},
+                                     {"9", "TONE(05 3 Z5:Z9)", ")", "0123456789 SP BS <", 0},
+                                     {"SP", "TONE(05 3 Z5:Z9 )", ")", "( BS <", 0},
+                                     {"(", "TONE(05 3 Z5:Z9 ())", "))", "NOT AND OR PRE TAC SYS C G Z BS < EVAC", 0},
+                                     {"SYS", "TONE(05 3 Z5:Z9 (SYS))", "))", "SP BS < EN", 0},
+                                 };
+        QTest::newRow("direct outputs, SUB1 and back to the empty expression")
+            << true
+            << QList<Step>{
+                   {"", "()", ")", "DIS SUB1 C G EN", 0},
+                   {"C", "(C)", ")", pointDigits, 0},
+                   {"1", "(C1)", ")", "0123456789 L BS <", 0},
+                   {"L", "(C1L)", ")", pointDigits, 0},
+                   {"2", "(C1L2)", ")", "0123456789 S M BS <", 0},
+                   {"M", "(C1L2M)", ")", pointDigits, 0},
+                   {"7", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
+                   {"SP", "(C1L2M7 )", ")", "SUB1 C G BS < EN", 0},
+                   {"SUB1", "(C1L2M7 SUB1(C))", "))", "0123456789 BS < >", 0},
+                   {"BS", "(C1L2M7 )", ")", "SUB1 C G BS < EN", 0},
+                   {"BS", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
+                   {"<", "(C1L2M7)", "7)", "0123456789 BS < > EN", 0},
+                   {"<", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
+                   {"BS", "(C1LM7)", "M7)", "0123456789 BS < >", 0},
+                   {"2", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
+                   {"<", "(C1L2M7)", "2M7)", "0123456789 BS < > EN", 0},
+                   {"BS", "(C1)", ")", "0123456789 L BS <", 0},
+                   {"<", "(C1)", "1)", "0123456789 BS < >", 0},
+                   {"BS", "()", ")", "DIS SUB1 C G EN", 0},
+               };
+        QTest::newRow("direct DIS") << true
+                                    << QList<Step>{
+                                           {"DIS", "(DIS())", "))", "C Z BS < >", 0},
+                                           {"Z", "(DIS(Z))", "))", "0123456789 BS < >", 0},
+                                           {"4", "(DIS(Z4))", "))", "0123456789 BS < > EN", 0},
+                                           {">", "(DIS(Z4))", ")", "SP BS < EN", 0},
+                                           {"SP", "(DIS(Z4) )", ")", "DIS BS < EN", 0},
+                                       };
     }
 
     void keySequences()
@@ -301,7 +316,8 @@ private slots:
                 // A complete text without errors reads back whole.
                 if (editor.getErrorCount() == 0 && editor.getExpression()->isComplete()) {
                     const CBEExpression again(walk % 3 == 0, editor.getString());
-                    QVERIFY2(again.getString() == editor.getString(), qPrintable(history.join(" ") + ": " + editor.getString() + " -> " + again.getString()));
+                    QVERIFY2(again.getString() == editor.getString(),
+                             qPrintable(history.join(" ") + ": " + editor.getString() + " -> " + again.getString()));
                 }
             }
         }
@@ -311,8 +327,9 @@ private slots:
     void buttonNames()
     {
         OvCBEEditor editor;
-        const QStringList labels = QString("1 2 3 4 5 6 7 8 9 0 NOT AND OR DEL SDEL XGRP TIM DIS PRE FLT TAC TONE SUB1 SYS "
-                                           "MO TU WE TH FR SA SU . : - C L S M ( ) G Z Space _ _ _ Enter EVAC")
+        const QStringList labels = QString(
+                                       "1 2 3 4 5 6 7 8 9 0 NOT AND OR DEL SDEL XGRP TIM DIS PRE FLT TAC TONE SUB1 SYS "
+                                       "MO TU WE TH FR SA SU . : - C L S M ( ) G Z Space _ _ _ Enter EVAC")
                                        .split(' ');
         for (int i = 0; i < 48; ++i)
             QCOMPARE(editor.getBtnName(i), labels[i] == "_" ? QString() : labels[i]);
@@ -451,13 +468,18 @@ private slots:
         QVERIFY(type("I"));
         QCOMPARE(editor.getString(), QString("DIS()"));
         // Every lettered button is reached by typing its label; other buttons by their keys.
-        const QMap<QString, int> keys = {{">", Qt::Key_Right}, {".", Qt::Key_Period}, {":", Qt::Key_Colon},
-                                         {"-", Qt::Key_Minus}, {"(", Qt::Key_ParenLeft}};
+        const QMap<QString, int> keys = {{">", Qt::Key_Right},
+                                         {".", Qt::Key_Period},
+                                         {":", Qt::Key_Colon},
+                                         {"-", Qt::Key_Minus},
+                                         {"(", Qt::Key_ParenLeft}};
         const QStringList sequences = {
             "OR AND NOT G 1 > Space XGRP G 2 > Space PRE SYS > Space FLT C 1 L 1 M 2 . 1 > Space TAC SYS > Space "
             "EVAC Space Z 3 Space DIS C 1 L 1 S 4",
             "TIM MO TU WE TH FR SA SU 0 8 . 0 0 Space 1 7 . 3 0",
-            "DEL 0 1 . 0 0 Space ( G 1", "SDEL 0 1 . 0 0 Space ( Z 1", "TONE 0 5 Space 3 Space Z 1 : Z 2 Space ( SYS",
+            "DEL 0 1 . 0 0 Space ( G 1",
+            "SDEL 0 1 . 0 0 Space ( Z 1",
+            "TONE 0 5 Space 3 Space Z 1 : Z 2 Space ( SYS",
             "!( SUB1 1 L 1 M 2 > Space G 9"};
         for (const QString& sequence : sequences) {
             const bool direct = sequence.startsWith('!');

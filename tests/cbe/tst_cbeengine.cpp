@@ -52,19 +52,19 @@ struct FixtureDevice {
     const char* program;
 };
 const FixtureDevice kDevices[] = {
-    {0, 2, false, 2, "A0 9100 A1 F"},     // C1L1S3 (G1)
-    {1, 3, false, 2, "F"},                // C1L1S4
-    {2, 1, true, 43, "A0 9200 A1 F"},     // C1L1M2 (G2), an input
-    {3, 4, true, 14, "A2 9831 A1 F"},     // C1L1M5 OR(G312), an output
-    {4, 2, true, 43, "F"},                // C1L1M3, an input
+    {0, 2, false, 2, "A0 9100 A1 F"}, // C1L1S3 (G1)
+    {1, 3, false, 2, "F"},            // C1L1S4
+    {2, 1, true, 43, "A0 9200 A1 F"}, // C1L1M2 (G2), an input
+    {3, 4, true, 14, "A2 9831 A1 F"}, // C1L1M5 OR(G312), an output
+    {4, 2, true, 43, "F"},            // C1L1M3, an input
 };
 const QPair<int, const char*> kGroups[] = {
-    {2, "A0 AB B300 A1 A1 F"},                          // (DIS(Z3))
-    {310, "A7 8FFFFFF 0800 1730 A1 F"},                 // TIM(-- 08.00 17.30)
-    {311, "A6 0005 0010 A0 9100 A1 A1 F"},              // DEL(00.05 00.10 (G1))
-    {312, "A3 C000020 C000030 A1 F"},                   // AND(C1L1S3 C1L1S4)
-    {313, "A4 9100 A1 F"},                              // NOT(G1)
-    {314, "A7 E22 0800 1730 A1 F"},                     // TIM(MO FR 08.00 17.30)
+    {2, "A0 AB B300 A1 A1 F"},             // (DIS(Z3))
+    {310, "A7 8FFFFFF 0800 1730 A1 F"},    // TIM(-- 08.00 17.30)
+    {311, "A6 0005 0010 A0 9100 A1 A1 F"}, // DEL(00.05 00.10 (G1))
+    {312, "A3 C000020 C000030 A1 F"},      // AND(C1L1S3 C1L1S4)
+    {313, "A4 9100 A1 F"},                 // NOT(G1)
+    {314, "A7 E22 0800 1730 A1 F"},        // TIM(MO FR 08.00 17.30)
 };
 
 void set_device_program(int slot, const QByteArray& program)
@@ -186,7 +186,9 @@ private slots:
         const auto id = CBEQueueId(queue);
         auto put = [&](int n) {
             const CBEEvent e = CBE_GroupEvent(u16(n % 1600 + 1), 1, 0);
-            return id == CBE_Q_TOLIB ? L_CBEEventToLIB(e) : id == CBE_Q_LL ? L_LLPutCBEEvent(e) : int(CBE_CBEEventRx(1, &e));
+            return id == CBE_Q_TOLIB ? L_CBEEventToLIB(e)
+                : id == CBE_Q_LL     ? L_LLPutCBEEvent(e)
+                                     : int(CBE_CBEEventRx(1, &e));
         };
         QCOMPARE(CBE_GetQueueStats(id).free, u32(capacity - 1));
         for (int n = 0; n < capacity - 1; ++n)
@@ -224,7 +226,8 @@ private slots:
         QTest::newRow("08.00-17.30 at 17.30") << day << 3 << 17 * 60 + 30 << 1;
         QTest::newRow("08.00-17.30 at 07.59") << day << 3 << 8 * 60 - 1 << 0;
         QTest::newRow("08.00-17.30 at 17.31") << day << 3 << 17 * 60 + 31 << 0;
-        QTest::newRow("06-03, year open, 2031") << QByteArray("A7 8 06 03 FF FFFFFFFF A1 F") << 3 + 7 * 365 + 1 << 600 << 1;
+        QTest::newRow("06-03, year open, 2031")
+            << QByteArray("A7 8 06 03 FF FFFFFFFF A1 F") << 3 + 7 * 365 + 1 << 600 << 1;
         QTest::newRow("06-03-24 on 06-04-24") << QByteArray("A7 8 06 03 24 FFFFFFFF A1 F") << 4 << 600 << 0;
         QTest::newRow("MO FR on Friday") << QByteArray("A7 E22 FFFFFFFF A1 F") << 7 << 600 << 1;
         QTest::newRow("MO FR on Saturday") << QByteArray("A7 E22 FFFFFFFF A1 F") << 8 << 600 << 0;
@@ -240,7 +243,8 @@ private slots:
         CBE_SetSimTime(kStart - 6 * 3600 + (day - 3) * 86400 + minute * 60);
         CBE_SelectArea(CBE_SIDE_CPU);
         u8 timer[4] = {};
-        QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(prog(program).constData()), timer, 3, 0)), qMax(result, 0));
+        QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(prog(program).constData()), timer, 3, 0)),
+                 qMax(result, 0));
         QCOMPARE(trace().contains("L_CBEReverseAnalisys 3 ERROR 11"), result < 0);
     }
 
@@ -256,10 +260,9 @@ private slots:
         QTest::newRow("no duration") << QByteArray("A6 0001 FFFF A0 9100 A1 A1 F") << 0u
                                      << Steps{{0, 0}, {1000, 1}, {600000, 1}, {1200000, 1}};
         // Engine tick 8190: the stamp wraps on 13 bits before the delay ends.
-        QTest::newRow("across the wrap") << timed << 8190u * 200
-                                         << Steps{{0, 0}, {4800, 0}, {5000, 1}, {15000, 0}};
-        QTest::newRow("SDEL with its second operator") << QByteArray("A8 0001 FFFF A0 A7 E00 FFFFFFFF A1 A1 A1 F") << 0u
-                                                       << Steps{{0, 0}};
+        QTest::newRow("across the wrap") << timed << 8190u * 200 << Steps{{0, 0}, {4800, 0}, {5000, 1}, {15000, 0}};
+        QTest::newRow("SDEL with its second operator")
+            << QByteArray("A8 0001 FFFF A0 A7 E00 FFFFFFFF A1 A1 A1 F") << 0u << Steps{{0, 0}};
     }
     void del()
     {
@@ -273,7 +276,8 @@ private slots:
         CBE_SelectArea(CBE_SIDE_CPU);
         for (const auto& step : steps) {
             g_clock.ms = from + step.first;
-            QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(prog(program).constData()), timer, 3, 0)), step.second);
+            QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(prog(program).constData()), timer, 3, 0)),
+                     step.second);
         }
         QCOMPARE(trace().contains("ERROR 9"), program.startsWith("A8"));
     }
@@ -288,7 +292,8 @@ private slots:
         u8 timer[4] = {};
         const QByteArray g1600 = prog("A2 9046 A1 F"), g1601 = prog("A2 9146 A1 F");
         QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(g1600.constData()), timer, 3, 0)), 1);
-        QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(prog("A2 9000 A1 F").constData()), timer, 3, 0)), 0);
+        QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(prog("A2 9000 A1 F").constData()), timer, 3, 0)),
+                 0);
         QVERIFY(trace().contains("L_OperatorAnalisys: gruppo 0 fuori range"));
         QCOMPARE(int(L_CBEReverseAnalisys(reinterpret_cast<const u8*>(g1601.constData()), timer, 3, 0)), 0);
         QVERIFY(trace().contains("L_OperatorAnalisys: gruppo 1601 fuori range"));
@@ -300,12 +305,15 @@ private slots:
         QVERIFY(CBE_GetQueueStats(CBE_Q_TOLIB).empty);
 
         // A program without its end runs into the nibbles past the 32nd byte, which read as F.
-        CBE_AlarmDevCBEAnalisys(address(2, false), reinterpret_cast<const u8*>(QByteArray("\xA0").append(QByteArray(31, '\x91')).constData()), 11);
+        CBE_AlarmDevCBEAnalisys(
+            address(2, false),
+            reinterpret_cast<const u8*>(QByteArray("\xA0").append(QByteArray(31, '\x91')).constData()), 11);
         QVERIFY(trace().contains("L_LLCBEDirectAnalisys ERROR 8\tCBE(hex)=A0" + QString("91").repeated(31) + "\n"));
 
         u8* ll = CBE_WorkArea(CBE_SIDE_LL);
         ll[kCBEGroupStatesOffset + 399] = 4;
-        const QList<QPair<QPair<u16, u16>, u16>> words{{{400, 0}, 1}, {{0, 400}, 2}, {{1601, 0}, 0}, {{200, 0}, 0}, {{0, 1601}, 0}};
+        const QList<QPair<QPair<u16, u16>, u16>> words{
+            {{400, 0}, 1}, {{0, 400}, 2}, {{1601, 0}, 0}, {{200, 0}, 0}, {{0, 1601}, 0}};
         for (const auto& w : words) {
             const u16 pair[2] = {w.first.first, w.first.second};
             QCOMPARE(g_zpConf->set_data(2, pair, 4, 5202), 0);
@@ -388,14 +396,15 @@ private slots:
                              << QStringList{"G310=ON 1-4", "G314=ON 1-4", "G314=OFF 5-7", "-G310 5-7", "G310=OFF 8-10"};
         QTest::newRow("alarms") << QByteArray("delay=6\nC1L1S3=ALARM\ndelay=2\ncmd=TIMESTAMP\nC1L1S4=ALARM\ndelay=2\n"
                                               "cmd=TIMESTAMP\nC1L1S3=NORM\ndelay=2\ncmd=TIMESTAMP\ncmd=RESET\n")
-                                << QStringList{"G1=ON 2-4", "G313=OFF 2-4", "-G312 2-4", "-C1L1M5 2-4", "G312=ON 5-7",
-                                               "C1L1M5=ON 5-7", "G312=OFF 8-10", "C1L1M5=OFF 8-10", "-G1 8-10", "G1=OFF 11-11"};
+                                << QStringList{"G1=ON 2-4",   "G313=OFF 2-4",  "-G312 2-4",     "-C1L1M5 2-4",
+                                               "G312=ON 5-7", "C1L1M5=ON 5-7", "G312=OFF 8-10", "C1L1M5=OFF 8-10",
+                                               "-G1 8-10",    "G1=OFF 11-11"};
         QTest::newRow("DEL") << QByteArray("C1L1S3=ALARM\ndelay=4\ncmd=TIMESTAMP\ndelay=3\ncmd=TIMESTAMP\ndelay=5\n"
                                            "cmd=TIMESTAMP\ndelay=4\ncmd=TIMESTAMP\n")
                              << QStringList{"-G311 1-3", "G311=ON 4-5", "-G311 6-7", "G311=OFF 8-9"};
         QTest::newRow("DIS") << QByteArray("C1L1M2=ON\ndelay=1\ncmd=TIMESTAMP\nC1L1M2=OFF\ndelay=1\ncmd=TIMESTAMP\n")
-                             << QStringList{"C1L1M2=ON 1-3", "G2=ON 1-3", "~esclusione Z3] 1-3", "C1L1M2=OFF 4-6", "G2=OFF 4-6",
-                                            "~inclusione Z3] 4-6"};
+                             << QStringList{"C1L1M2=ON 1-3",  "G2=ON 1-3",  "~esclusione Z3] 1-3",
+                                            "C1L1M2=OFF 4-6", "G2=OFF 4-6", "~inclusione Z3] 4-6"};
     }
     void scripts()
     {
@@ -417,7 +426,8 @@ private slots:
             }
             const QString name = item.section('=', 0, 0).remove('-');
             const QStringList named = lines.filter(QRegularExpression("\\]" + name + "="));
-            QVERIFY2(item.startsWith('-') ? named.isEmpty() : !named.isEmpty() && named.last().endsWith(item), qPrintable(e));
+            QVERIFY2(item.startsWith('-') ? named.isEmpty() : !named.isEmpty() && named.last().endsWith(item),
+                     qPrintable(e));
         }
         QVERIFY(QFile::exists(m_dir.filePath("run.log")));
         QVERIFY(!QFile::exists(m_dir.filePath("run.err")));
@@ -441,9 +451,12 @@ private slots:
         QVERIFY(result.contains("\nERROR: <C99L1S1> non configurato\n"));
         QCOMPARE(result.count("Errore sintassi linea 4"), 1);
         QCOMPARE(result.count("Errore sintassi"), 2);
-        QVERIFY(!result.contains("exec<comment") && !result.contains("exec<foo") && result.contains("exec<C99L1S1=ALARM>"));
-        for (const char* line : {"L_CBEReverseAnalisys 3 ERROR 11", "L_CBEReverseAnalisys 3 ERROR 8",
-                                 "L_CBEReverseAnalisys 3 ERROR 10", "L_CBEReverseAnalisys 3 ERROR 8\tCBE(hex)=" "A2A2A2"})
+        QVERIFY(!result.contains("exec<comment") && !result.contains("exec<foo")
+                && result.contains("exec<C99L1S1=ALARM>"));
+        for (const char* line :
+             {"L_CBEReverseAnalisys 3 ERROR 11", "L_CBEReverseAnalisys 3 ERROR 8", "L_CBEReverseAnalisys 3 ERROR 10",
+              "L_CBEReverseAnalisys 3 ERROR 8\tCBE(hex)="
+              "A2A2A2"})
             QVERIFY2(trace().contains(line), line);
         QVERIFY(trace().contains("L_LLCBEDirectAnalisys ERROR 2\tCBE(hex)=A29100A1F0" + QString(54, '0') + "\n"));
         QVERIFY(QFile::exists(m_dir.filePath("bad.err")));
@@ -473,12 +486,21 @@ private slots:
         QCOMPARE(simulate("cmd=TIMESTAMP\n", "ok"), 0);
         QFile f(m_dir.filePath("ok"));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList order{"ZP1600Struct V2.03 (ZpData V0x2602)", "Simulazione CBE: file <", "########## inizio simulazione #########",
-                                "# simulazione CPU1", "# simulazione LL1", "# tempo minimo tra comandi = 500ms",
-                                "# tempo tra scansioni CBE inverse su LL = 100ms", "]BEGIN simulation, time= 03.06.2024 06:00:00",
-                                "]exec<cmd=TIMESTAMP>", "]time stamp=03.06.2024 06:00:00", "]END simulation, time=",
-                                "# ciclo max di simulazione = ", "# ciclo max di scansione gruppi inversi = ",
-                                "# ciclo max di scansione formule inverse = ", "######## simulazione completata #######"};
+        const QStringList order{"ZP1600Struct V2.03 (ZpData V0x2602)",
+                                "Simulazione CBE: file <",
+                                "########## inizio simulazione #########",
+                                "# simulazione CPU1",
+                                "# simulazione LL1",
+                                "# tempo minimo tra comandi = 500ms",
+                                "# tempo tra scansioni CBE inverse su LL = 100ms",
+                                "]BEGIN simulation, time= 03.06.2024 06:00:00",
+                                "]exec<cmd=TIMESTAMP>",
+                                "]time stamp=03.06.2024 06:00:00",
+                                "]END simulation, time=",
+                                "# ciclo max di simulazione = ",
+                                "# ciclo max di scansione gruppi inversi = ",
+                                "# ciclo max di scansione formule inverse = ",
+                                "######## simulazione completata #######"};
         const QString text = f.readAll();
         int at = 0;
         for (const QString& line : order) {

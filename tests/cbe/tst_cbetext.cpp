@@ -135,9 +135,9 @@ private slots:
         Plant p;
         p.boards = {{0, 0, 1, 1}};
         p.devices = {
-            {0, 0, 0, 0, false, 0x4002, 2, 0, 1, 5, "", false},  {0, 1, 2, 0, false, 0x4002, 2, 0, 1, 5, "", false},
-            {0, 2, 6, 0, false, 0x4002, 2, 2, 1, 5, "", false},  {0, 3, 9, 0, true, 0x400B, 14, 0, 2, 0, "", false},
-            {0, 4, 9, 0, true, 0x400B, 14, 0, 2, 1, "", false},  {0, 5, 11, 0, true, 0x400B, 43, 0, 2, 0, "", false},
+            {0, 0, 0, 0, false, 0x4002, 2, 0, 1, 5, "", false}, {0, 1, 2, 0, false, 0x4002, 2, 0, 1, 5, "", false},
+            {0, 2, 6, 0, false, 0x4002, 2, 2, 1, 5, "", false}, {0, 3, 9, 0, true, 0x400B, 14, 0, 2, 0, "", false},
+            {0, 4, 9, 0, true, 0x400B, 14, 0, 2, 1, "", false}, {0, 5, 11, 0, true, 0x400B, 43, 0, 2, 0, "", false},
             {0, 6, 4, 1, false, 0x4002, 2, 0, 1, 5, "", false},
         };
         QTemporaryDir dir;
@@ -160,8 +160,9 @@ private slots:
 
     void tokens()
     {
-        const QStringList storage = QString("0 1 2 3 4 5 6 7 8 9 C G SYS MO TU WE TH FR SA SU . : - L S M Z _ ( ) OR AND "
-                                            "NOT XGRP DEL TIM SDEL PRE FLT DIS TAC SUB1 TONE EVAC")
+        const QStringList storage = QString(
+                                        "0 1 2 3 4 5 6 7 8 9 C G SYS MO TU WE TH FR SA SU . : - L S M Z _ ( ) OR AND "
+                                        "NOT XGRP DEL TIM SDEL PRE FLT DIS TAC SUB1 TONE EVAC")
                                         .split(' ');
         for (uint code = 0; code < 44; ++code) {
             const QString text = storage[int(code)] == "_" ? " " : storage[int(code)];
@@ -293,8 +294,14 @@ private slots:
         case KIND_MODULE: node.reset(new CBEModuleIndex); break;
         case KIND_SENSOR: node.reset(new CBESensorIndex); break;
         case KIND_SUB: node.reset(new CBESubIndex); break;
-        case KIND_GROUP: node.reset(new CBEGroupIndex); keys.remove(0, 1); break;
-        case KIND_AREA: node.reset(new CBEAreaIndex); keys.remove(0, 1); break;
+        case KIND_GROUP:
+            node.reset(new CBEGroupIndex);
+            keys.remove(0, 1);
+            break;
+        case KIND_AREA:
+            node.reset(new CBEAreaIndex);
+            keys.remove(0, 1);
+            break;
         case KIND_DAY: node.reset(new Day); break;
         case KIND_MONTH: node.reset(new Month); break;
         case KIND_YEAR: node.reset(new Year); break;

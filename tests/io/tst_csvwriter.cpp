@@ -29,11 +29,14 @@ private slots:
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QString>("delimiter");
         QTest::addColumn<QString>("line");
-        QTest::newRow("quoted") << QStringList{"a", "", "b c"} << "\"" << "\"a\",\"\",\"b c\"\n";
-        QTest::newRow("inner quotes doubled") << QStringList{"say \"hi\"", "\""} << "\"" << "\"say \"\"hi\"\"\",\"\"\"\"\n";
+        QTest::newRow("quoted") << QStringList{"a", "", "b c"} << "\""
+                                << "\"a\",\"\",\"b c\"\n";
+        QTest::newRow("inner quotes doubled") << QStringList{"say \"hi\"", "\""} << "\""
+                                              << "\"say \"\"hi\"\"\",\"\"\"\"\n";
         QTest::newRow("no delimiter") << QStringList{"a,b", "c\rd", "e\nf", "g"} << ""
                                       << "\"a,b\",\"c\rd\",\"e\nf\",g\n";
-        QTest::newRow("no values") << QStringList() << "\"" << "\n";
+        QTest::newRow("no values") << QStringList() << "\""
+                                   << "\n";
     }
     void composeRow()
     {
@@ -85,7 +88,8 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(200, 'z')) == 200);
         old.close();
         QVERIFY(QtCSV::Writer::write(path, data, ",", "\"", QtCSV::Writer::Rewrite, {"n", "name"}));
-        const QByteArray expected = QString::fromUtf8("\"n\",\"name\"\n\"1\",\"Zoné, \"\"A\"\"\"\n\"2\",\"x\ny\"\n").toUtf8();
+        const QByteArray expected = QString::fromUtf8("\"n\",\"name\"\n\"1\",\"Zoné, \"\"A\"\"\"\n\"2\",\"x\ny\"\n")
+                                        .toUtf8();
         QCOMPARE(fileBytes(path), expected);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.csv"});
 
@@ -95,18 +99,24 @@ private slots:
         QCOMPARE(fileBytes(path), expected + "\"3\"\n\"end\"\n");
 
         QCOMPARE(QtCSV::Reader::readToList(path),
-                 (QList<QStringList>{{"n", "name"}, {"1", QString::fromUtf8("Zoné, \"A\"")}, {"2", "x\ny"}, {"3"}, {"end"}}));
+                 (QList<QStringList>{
+                     {"n", "name"}, {"1", QString::fromUtf8("Zoné, \"A\"")}, {"2", "x\ny"}, {"3"}, {"end"}}));
     }
 
     void refused_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty path") << "" << "write Error - empty path to file";
-        QTest::newRow("empty data") << "/tmp/x.csv" << "write Error - empty data";
-        QTest::newRow("relative") << "x.csv" << "write Error - wrong file path/name:";
-        QTest::newRow("directory") << "/tmp" << "write Error - wrong file path/name:";
-        QTest::newRow("missing folder") << "/nonexistent/x.csv" << "overwriteFile Error";
+        QTest::newRow("empty path") << ""
+                                    << "write Error - empty path to file";
+        QTest::newRow("empty data") << "/tmp/x.csv"
+                                    << "write Error - empty data";
+        QTest::newRow("relative") << "x.csv"
+                                  << "write Error - wrong file path/name:";
+        QTest::newRow("directory") << "/tmp"
+                                   << "write Error - wrong file path/name:";
+        QTest::newRow("missing folder") << "/nonexistent/x.csv"
+                                        << "overwriteFile Error";
     }
     void refused()
     {

@@ -64,38 +64,44 @@ private slots:
     void generator()
     {
         QCOMPARE(crc16("123456789"), quint16(0x4B37));
-        QCOMPARE(repeater(1, "R1"), QByteArray::fromHex("70EBDE9110140000007" "0EB5F000100000070EB67000400000052003100"
-                                                        "70EBFFFF101862"));
+        QCOMPARE(repeater(1, "R1"),
+                 QByteArray::fromHex("70EBDE9110140000007"
+                                     "0EB5F000100000070EB67000400000052003100"
+                                     "70EBFFFF101862"));
     }
 
     void wholeRead()
     {
-        const QByteArray points = record(9, pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "Smoke 3", 4, "SUB1(C1L1M2.1)")
-                                                + fBool(60, false) + fBool(61, true) + fBool(63, true) + fInt(70, 2)
-                                                + fInt(71, 3) + fInt(72, 4) + fInt(77, 2) + fInt(92, 7) + fInt(93, 8)
-                                                + fBool(94, true))
-                                  + record(9, pointFields(1, 1, 2, 0x0300, 0, 0, 2, 1, 1, "Module 2", 5)
-                                                  + record(14, fInt(50, 2) + pointFields(1, 1, 2, 0x0300, 9, 2, 2, 1, 1, "Out 2", 6)));
-        const QByteArray filters = legacygen::eventFilter(3, -1, -1, -1, -1, 12, -1) + legacygen::eventFilter(8, 1, 1, 3, -1, -1, 1);
-        const QByteArray cpu1 = cpu(1, true, "Main", loop(1, 1, 0, true, points) + loop(1, 2, 1, false, QByteArray())
-                                                         + loop(1, 3, 2, false, QByteArray())
-                                                         + sib(5, 0x0A000001, 0xFFFFFF00, 0x0A0000FE, 0x0A000002, 0xFFFF0000, 0x0A000003, 1, 4, 17, 0, 0, 0)
-                                                         + record(17, annunciator(2, "Viewer 2"))
-                                                         + record(19, annunciator(3, "Panel 3", filters)));
+        const QByteArray points = record(9,
+                                         pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "Smoke 3", 4, "SUB1(C1L1M2.1)")
+                                             + fBool(60, false) + fBool(61, true) + fBool(63, true) + fInt(70, 2)
+                                             + fInt(71, 3) + fInt(72, 4) + fInt(77, 2) + fInt(92, 7) + fInt(93, 8)
+                                             + fBool(94, true))
+            + record(9,
+                     pointFields(1, 1, 2, 0x0300, 0, 0, 2, 1, 1, "Module 2", 5)
+                         + record(14, fInt(50, 2) + pointFields(1, 1, 2, 0x0300, 9, 2, 2, 1, 1, "Out 2", 6)));
+        const QByteArray filters = legacygen::eventFilter(3, -1, -1, -1, -1, 12, -1)
+            + legacygen::eventFilter(8, 1, 1, 3, -1, -1, 1);
+        const QByteArray cpu1 = cpu(
+            1, true, "Main",
+            loop(1, 1, 0, true, points) + loop(1, 2, 1, false, QByteArray()) + loop(1, 3, 2, false, QByteArray())
+                + sib(5, 0x0A000001, 0xFFFFFF00, 0x0A0000FE, 0x0A000002, 0xFFFF0000, 0x0A000003, 1, 4, 17, 0, 0, 0)
+                + record(17, annunciator(2, "Viewer 2")) + record(19, annunciator(3, "Panel 3", filters)));
         auto cpuWithSupervisor = [](int index, int type) {
             return cpu(index, false, QString("CPU %1").arg(index),
                        sib(0, 0, 0, 0, 0, 0, 0, type, 0, 0, 0xC0A80001 + quint32(index), 0xFFFFFF00, 0xC0A800FE));
         };
-        const QByteArray content
-            = header(2009, 3, 14, 15, 9, 26, "Installer", 2, 5, 11)
-              + general("Old plant", fBool(2, true) + fInt(11, 30) + fInt(28, 19200) + marker(91) + char(1) + le(4321, 4)
-                                         + fInt(100, 55) + fBool(109, false) + fInt(111, 2))
-              + record(3, record(4, fInt(1, 1)))
-              + record(12, area(0, "Hall", true, false, 0x37) + area(4, "Roof", false, true, 2))
-              + record(10, fInt(78, 9) + fInt(79, 2) + fInt(80, 3) + fInt(81, 4)
-                               + group(0, "Sirens", true, "SUB1(C1L1M2.1)", false) + group(3, "Doors", false, "", true))
-              + record(15, repeater(1, "R1") + repeater(8, "R8"))
-              + record(5, cpu1 + cpuWithSupervisor(2, 0) + cpuWithSupervisor(3, 2) + cpuWithSupervisor(4, 3));
+        const QByteArray content = header(2009, 3, 14, 15, 9, 26, "Installer", 2, 5, 11)
+            + general("Old plant",
+                      fBool(2, true) + fInt(11, 30) + fInt(28, 19200) + marker(91) + char(1) + le(4321, 4)
+                          + fInt(100, 55) + fBool(109, false) + fInt(111, 2))
+            + record(3, record(4, fInt(1, 1)))
+            + record(12, area(0, "Hall", true, false, 0x37) + area(4, "Roof", false, true, 2))
+            + record(10,
+                     fInt(78, 9) + fInt(79, 2) + fInt(80, 3) + fInt(81, 4)
+                         + group(0, "Sirens", true, "SUB1(C1L1M2.1)", false) + group(3, "Doors", false, "", true))
+            + record(15, repeater(1, "R1") + repeater(8, "R8"))
+            + record(5, cpu1 + cpuWithSupervisor(2, 0) + cpuWithSupervisor(3, 2) + cpuWithSupervisor(4, 3));
         Plant plant;
         QSignalSpy relay(&plant, &Plant::plantReleAllChanged);
         OvFileMng reader(write(file(content)), false);
@@ -182,51 +188,101 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("warning");
         auto cpus = [](const QByteArray& records) { return general("P") + record(5, records); };
-        auto onePoint = [&](const QByteArray& pointRecord) { return cpus(cpu(1, false, "C", loop(1, 1, 0, false, pointRecord))); };
-        QTest::newRow("protocol 2 in a point") << onePoint(record(9, pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "", 1)))
-                                               << 0u << "hw" << "4002" << "";
+        auto onePoint = [&](const QByteArray& pointRecord) {
+            return cpus(cpu(1, false, "C", loop(1, 1, 0, false, pointRecord)));
+        };
+        QTest::newRow("protocol 2 in a point")
+            << onePoint(record(9, pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "", 1))) << 0u << "hw"
+            << "4002"
+            << "";
         QTest::newRow("protocol 2 in a channel")
-            << onePoint(record(9, pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "", 1)
-                                      + record(14, fInt(50, 1) + pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "", 1))))
-            << 0u << "sub1hw" << "2" << "";
+            << onePoint(record(9,
+                               pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "", 1)
+                                   + record(14, fInt(50, 1) + pointFields(1, 1, 3, 0x0002, 5, 1, 1, 2, 1, "", 1))))
+            << 0u << "sub1hw"
+            << "2"
+            << "";
         QTest::newRow("sub index 3 grows from the point")
-            << onePoint(record(9, pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "P3", 1)
-                                      + record(14, fInt(50, 3) + pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "S3", 1))))
-            << 0u << "subs" << "P3,P3,S3" << "";
+            << onePoint(record(9,
+                               pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "P3", 1)
+                                   + record(14, fInt(50, 3) + pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "S3", 1))))
+            << 0u << "subs"
+            << "P3,P3,S3"
+            << "";
         QTest::newRow("CPU fields before 40 lost")
-            << cpus(record(6, fText(4, "Lost") + fInt(40, 1) + fBool(41, true))) << 0u << "cpu1" << "1:" << "";
-        QTest::newRow("group 86 = 0") << general("P") + record(10, group(0, "G", false, "", false)) << 0u << "group1" << "1:G" << "";
+            << cpus(record(6, fText(4, "Lost") + fInt(40, 1) + fBool(41, true))) << 0u << "cpu1"
+            << "1:"
+            << "";
+        QTest::newRow("group 86 = 0") << general("P") + record(10, group(0, "G", false, "", false)) << 0u << "group1"
+                                      << "1:G"
+                                      << "";
         QTest::newRow("filter without 98")
-            << cpus(cpu(1, false, "C", record(19, annunciator(3, "A", record(20, fInt(40, 1)))))) << 0u << "filters" << "0" << "";
-        QTest::newRow("unknown tag passed") << general("P", fInt(200, 5) + fInt(11, 42)) << 0u << "siren" << "42" << "";
-        QTest::newRow("wrong end tag") << general("P") + record(12, area(0, "A", true, true, 1).replace(QByteArray("\xFF\xFF\x0D", 3), QByteArray("\xFF\xFF\x0E", 3)))
-                                       << 264u << "area1" << "A" << "";
-        QTest::newRow("foreign record in the areas") << general("P") + record(12, record(14, fInt(90, 0))) << 265u << "area1" << "" << "";
+            << cpus(cpu(1, false, "C", record(19, annunciator(3, "A", record(20, fInt(40, 1)))))) << 0u << "filters"
+            << "0"
+            << "";
+        QTest::newRow("unknown tag passed") << general("P", fInt(200, 5) + fInt(11, 42)) << 0u << "siren"
+                                            << "42"
+                                            << "";
+        QTest::newRow("wrong end tag") << general("P")
+                + record(12,
+                         area(0, "A", true, true, 1)
+                             .replace(QByteArray("\xFF\xFF\x0D", 3), QByteArray("\xFF\xFF\x0E", 3)))
+                                       << 264u << "area1"
+                                       << "A"
+                                       << "";
+        QTest::newRow("foreign record in the areas")
+            << general("P") + record(12, record(14, fInt(90, 0))) << 265u << "area1"
+            << ""
+            << "";
         QByteArray flipped = cpu(1, false, "Damaged", QByteArray());
         flipped[20] = char(flipped[20] ^ 0x04);
-        QTest::newRow("CPU CRC bit") << cpus(flipped) << 0u << "cpu1" << ":" << "Legacy record 6 at offset";
-        QTest::newRow("CPU size 0") << cpus(record(6, fInt(40, 1) + fText(4, "Zero"), {0, -1, 0})) << 0u << "cpu1" << ":" << "";
+        QTest::newRow("CPU CRC bit") << cpus(flipped) << 0u << "cpu1"
+                                     << ":"
+                                     << "Legacy record 6 at offset";
+        QTest::newRow("CPU size 0") << cpus(record(6, fInt(40, 1) + fText(4, "Zero"), {0, -1, 0})) << 0u << "cpu1"
+                                    << ":"
+                                    << "";
         QTest::newRow("CPU size 0x100000")
-            << cpus(record(6, fInt(40, 1) + fText(4, "Big"), {0x100000, -1, 0})) << 0u << "cpu1" << ":" << "";
-        QTest::newRow("groups missing") << general("P") + record(15, repeater(2, "R2")) + record(5, cpu(1, false, "C", QByteArray()))
-                                        << 0u << "cpu1" << ":C" << "";
+            << cpus(record(6, fInt(40, 1) + fText(4, "Big"), {0x100000, -1, 0})) << 0u << "cpu1"
+            << ":"
+            << "";
+        QTest::newRow("groups missing") << general("P") + record(15, repeater(2, "R2"))
+                + record(5, cpu(1, false, "C", QByteArray()))
+                                        << 0u << "cpu1"
+                                        << ":C"
+                                        << "";
         // Hostile values: refused, nothing stored.
-        QTest::newRow("record size 0xFFFFFFF9") << cpus(record(6, fInt(40, 1) + fText(4, "Huge"), {0xFFFFFFF9, -1, 0}))
-                                               << 0u << "cpu1" << ":" << "";
-        QTest::newRow("top-level size 0xFFFFFFF9") << record(2, fText(4, "X"), {0xFFFFFFF9, -1, 0}) << 0u << "desc" << "" << "run past the end";
-        QTest::newRow("sub index 0x7FFFFFFF")
-            << onePoint(record(9, pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "P3", 1)
-                                      + record(14, fInt(50, 0x7FFFFFFF) + pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "S", 1))))
-            << 0u << "subs" << "" << "sub index 2147483647 refused";
-        QTest::newRow("repeater 0x7FFFFFFF") << general("P") + record(15, repeater(0x7FFFFFFF, "X")) << 0u << "repeaters" << "8" << "repeater number 2147483647";
+        QTest::newRow("record size 0xFFFFFFF9")
+            << cpus(record(6, fInt(40, 1) + fText(4, "Huge"), {0xFFFFFFF9, -1, 0})) << 0u << "cpu1"
+            << ":"
+            << "";
+        QTest::newRow("top-level size 0xFFFFFFF9") << record(2, fText(4, "X"), {0xFFFFFFF9, -1, 0}) << 0u << "desc"
+                                                   << ""
+                                                   << "run past the end";
+        QTest::newRow("sub index 0x7FFFFFFF") << onePoint(
+            record(9,
+                   pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "P3", 1)
+                       + record(14, fInt(50, 0x7FFFFFFF) + pointFields(1, 1, 3, 0x0010, 5, 1, 1, 1, 1, "S", 1))))
+                                              << 0u << "subs"
+                                              << ""
+                                              << "sub index 2147483647 refused";
+        QTest::newRow("repeater 0x7FFFFFFF")
+            << general("P") + record(15, repeater(0x7FFFFFFF, "X")) << 0u << "repeaters"
+            << "8"
+            << "repeater number 2147483647";
         QTest::newRow("program of 1025 characters")
-            << general("P") + record(10, group(0, "G", false, QString(1025, QChar('1')), false)) << 0u << "group1cbe" << ""
+            << general("P") + record(10, group(0, "G", false, QString(1025, QChar('1')), false)) << 0u << "group1cbe"
+            << ""
             << "program text of 1025 characters refused";
         QTest::newRow("program of 1024 characters")
             << general("P") + record(10, group(0, "G", false, QString(1024, QChar('1')), false)) << 0u << "group1cbe"
             << QString(1024, QChar('1')) << "";
-        QTest::newRow("CPU 99") << cpus(cpu(99, true, "Far", QByteArray())) << 0u << "cpu1" << ":" << "CPU index 99 refused";
-        QTest::newRow("loop 0") << cpus(cpu(1, false, "C", loop(1, 0, 0, false, QByteArray()))) << 0u << "cpu1" << ":C" << "loop index 0 refused";
+        QTest::newRow("CPU 99") << cpus(cpu(99, true, "Far", QByteArray())) << 0u << "cpu1"
+                                << ":"
+                                << "CPU index 99 refused";
+        QTest::newRow("loop 0") << cpus(cpu(1, false, "C", loop(1, 0, 0, false, QByteArray()))) << 0u << "cpu1"
+                                << ":C"
+                                << "loop index 0 refused";
     }
 
     void rules()
@@ -254,7 +310,9 @@ private slots:
         } else if (probe == "cpu1")
             value = QString(first.upsFlag() ? "1:" : ":") + first.description();
         else if (probe == "group1")
-            value = QString("%1:%2").arg(plant.groups().groups().at(0).index()).arg(plant.groups().groups().at(0).description());
+            value = QString("%1:%2")
+                        .arg(plant.groups().groups().at(0).index())
+                        .arg(plant.groups().groups().at(0).description());
         else if (probe == "group1cbe")
             value = plant.groups().groups().at(0).cbe();
         else if (probe == "filters")
@@ -280,9 +338,12 @@ private slots:
         QTest::newRow("version 0x0200") << file(content, 0x0200) << 260u << false;
         QTest::newRow("bad magic") << QByteArray("\x76\xC4\xF0\x13") + file(content).mid(4) << 259u << false;
         QTest::newRow("garbage block") << fileWithBlock(QByteArray("\0\0\0\x10garbage!", 11)) << 257u << true;
-        QTest::newRow("declared block 0x7FFFFFF0") << file(content).left(6) + le(0x7FFFFFF0, 4) + file(content).mid(10) << 257u << false;
-        QTest::newRow("declared content 0x7FFFFFF0") << fileWithBlock(le(0xF0FFFF7F, 4) + qCompress(content).mid(4)) << 257u << true;
-        QTest::newRow("content beyond its declared size") << fileWithBlock(le(0x04000000, 4) + qCompress(content).mid(4)) << 257u << true;
+        QTest::newRow("declared block 0x7FFFFFF0")
+            << file(content).left(6) + le(0x7FFFFFF0, 4) + file(content).mid(10) << 257u << false;
+        QTest::newRow("declared content 0x7FFFFFF0")
+            << fileWithBlock(le(0xF0FFFF7F, 4) + qCompress(content).mid(4)) << 257u << true;
+        QTest::newRow("content beyond its declared size")
+            << fileWithBlock(le(0x04000000, 4) + qCompress(content).mid(4)) << 257u << true;
         QTest::newRow("no block") << file(content).left(6) + le(0xFFFFFFFF, 4) << 257u << false;
         QTest::newRow("empty content") << fileWithBlock(qCompress(QByteArray())) << 257u << true;
     }

@@ -61,9 +61,9 @@ QString device(int loop, const QString& position, const QString& type, const QSt
                    "   <DeviceTypeID>%7</DeviceTypeID>\n   <DeviceManufactureDate></DeviceManufactureDate>\n")
                .arg(loop)
                .arg(position, type, label, zone, zoneLabel, typeId)
-           + (modules.isEmpty() ? QString("   <SubModule></SubModule>\n")
-                                : "   <SubModule>\n" + modules + "   </SubModule>\n")
-           + "  </Device>\n";
+        + (modules.isEmpty() ? QString("   <SubModule></SubModule>\n")
+                             : "   <SubModule>\n" + modules + "   </SubModule>\n")
+        + "  </Device>\n";
 }
 
 QString module(const QString& type, const QString& label, const QString& number, const QString& zone,
@@ -112,7 +112,8 @@ private slots:
     {
         writeCsv(m_folder, "Panels.csv",
                  QString::fromUtf8("Number,State,Description,Loops,SIB,RS,Address,Netmask,Gateway,\n"
-                                   "1,1,\"Main, hallé\",2,Disabled,,,,,\n2,0,Spare,0,Disabled,,,,,\n").toUtf8());
+                                   "1,1,\"Main, hallé\",2,Disabled,,,,,\n2,0,Spare,0,Disabled,,,,,\n")
+                     .toUtf8());
         writeCsv(m_folder, "Loop_ 1_ 1.csv", kLoopOne);
         writeCsv(m_folder, "Loop_ 1_ 2.csv", "Module,5_1,Lost,OUT,,0,0,,,,,,1,,0,0,0,2\n");
         writeFile(m_folder + "/TopoAppPlant.xml", QByteArray(5000, 'x'));
@@ -121,10 +122,10 @@ private slots:
         const QString expected = QString::fromUtf8("<TopologyImport>\n <PanelData Type=\"KV-4600\">\n"
                                                    "  <PanelLabel>Main, hallé</PanelLabel>\n"
                                                    "  <PanelNumber>0</PanelNumber>\n")
-                                 + device(1, "3", "ION", "Hall", "2", stairs, "0")
-                                 + device(1, "20", "MM-2", "", "", "", "1",
-                                          module("OUT", "Bell", "1", "2", stairs) + module("IN", "Door", "2", "7", ""))
-                                 + " </PanelData>\n</TopologyImport>\n";
+            + device(1, "3", "ION", "Hall", "2", stairs, "0")
+            + device(1, "20", "MM-2", "", "", "", "1",
+                     module("OUT", "Bell", "1", "2", stairs) + module("IN", "Door", "2", "7", ""))
+            + " </PanelData>\n</TopologyImport>\n";
         QCOMPARE(QString::fromUtf8(readFile(m_folder + "/TopoAppPlant.xml")), expected);
         QCOMPARE(QDir(m_folder).entryList({"TopoApp*"}, QDir::Files), QStringList{"TopoAppPlant.xml"});
     }
@@ -138,10 +139,11 @@ private slots:
         writeCsv(m_folder, "Loop_ 1_ 2.csv", "Detector,9,Stale,ION,1,0,0,0,1,1,1,,1,0,,,,1\n");
         writeCsv(m_folder, "Loop_ 2_ 1.csv", "Module,7,Siren,OUT,,0,0,,,,,,2,,0,0,0,2\n");
         writeCsv(m_folder, "Loop_10_ 1.csv", "Detector,1,Ten,ION,1,0,0,0,1,1,1,,1,0,,,,1\n");
-        const QString head = " <PanelData Type=\"%1\">\n  <PanelLabel>%2</PanelLabel>\n  <PanelNumber>%3</PanelNumber>\n";
+        const QString head =
+            " <PanelData Type=\"%1\">\n  <PanelLabel>%2</PanelLabel>\n  <PanelNumber>%3</PanelNumber>\n";
         const QString cpu1 = head.arg("KV-4600", "North", "1") + device(1, "4", "ION", "A", "1", "Entrance", "0");
         const QString cpu2 = head.arg("KV-1600", "South", "2")
-                             + device(1, "7", "OUT", "Siren", "2", "Stairs, A &amp; B", "1");
+            + device(1, "7", "OUT", "Siren", "2", "Stairs, A &amp; B", "1");
         const QString cpu10 = head.arg("KV-4600", "Old", "10") + device(1, "1", "ION", "Ten", "1", "Entrance", "0");
         const QString end = " </PanelData>\n";
 
@@ -151,8 +153,8 @@ private slots:
 
         QVERIFY(XMLmodifier::writeTopologyXml(m_folder));
         QCOMPARE(QString::fromUtf8(readFile(m_folder + "/TopoAppPlant.xml")),
-                 "<TopologyImport>\n" + cpu1 + device(2, "9", "ION", "Stale", "1", "Entrance", "0") + end + cpu2
-                     + end + cpu10 + end + "</TopologyImport>\n");
+                 "<TopologyImport>\n" + cpu1 + device(2, "9", "ION", "Stale", "1", "Entrance", "0") + end + cpu2 + end
+                     + cpu10 + end + "</TopologyImport>\n");
     }
 
     // Without panel, zone or loop files the document is an empty root; CPU 0 has no type.
@@ -179,13 +181,14 @@ private slots:
     {
         writeCsv(m_folder, "Loop_ 1_ 2.csv", kLoopOne);
         CSVModifier::mergeLoopFiles(m_folder);
-        QCOMPARE(QString::fromUtf8(readFile(m_folder + "/example.csv")),
-                 QString("\"Panel Number\",\"Loop Number\",\"Device Address\",\"Device Class, Device Type, Subtype\","
-                         "\"Family\",\"Device Label\",\"Zone Address\",\"Zone Label\"\n"
-                         "\"C01\",\"L002\",\"D003\",\"Detector, ION, 1\",\"Detector\",\"Hall\",\"2\",\"Stairs, A & B\"\n"
-                         "\"C01\",\"L002\",\"M020.00\",\"Module, MM-2, \",\"Module\",\"\",\"\",\"\"\n"
-                         "\"C01\",\"L002\",\"M020.01\",\"Module, OUT, 2\",\"Module\",\"Bell\",\"2\",\"Stairs, A & B\"\n"
-                         "\"C01\",\"L002\",\"M020.02\",\"Module, IN, 1\",\"Module\",\"Door\",\"7\",\"\"\n"));
+        QCOMPARE(
+            QString::fromUtf8(readFile(m_folder + "/example.csv")),
+            QString("\"Panel Number\",\"Loop Number\",\"Device Address\",\"Device Class, Device Type, Subtype\","
+                    "\"Family\",\"Device Label\",\"Zone Address\",\"Zone Label\"\n"
+                    "\"C01\",\"L002\",\"D003\",\"Detector, ION, 1\",\"Detector\",\"Hall\",\"2\",\"Stairs, A & B\"\n"
+                    "\"C01\",\"L002\",\"M020.00\",\"Module, MM-2, \",\"Module\",\"\",\"\",\"\"\n"
+                    "\"C01\",\"L002\",\"M020.01\",\"Module, OUT, 2\",\"Module\",\"Bell\",\"2\",\"Stairs, A & B\"\n"
+                    "\"C01\",\"L002\",\"M020.02\",\"Module, IN, 1\",\"Module\",\"Door\",\"7\",\"\"\n"));
     }
 };
 

@@ -47,7 +47,7 @@ QString dump(const ActiveItemsModel& model, const QModelIndex& parent = QModelIn
     for (int row = 0; row < model.rowCount(parent); ++row) {
         const QModelIndex index = model.index(row, 0, parent);
         text += QString(depth, ' ') + model.data(index, 258).toString() + " " + model.data(index, 259).toString()
-                + (model.data(index, 260).toBool() ? " +" : " -") + "\n";
+            + (model.data(index, 260).toBool() ? " +" : " -") + "\n";
         text += dump(model, index, depth + 1);
     }
     return text;
@@ -111,8 +111,8 @@ private slots:
         QTest::newRow("CPUs") << 2 << "1 1:Main +\n";
         QTest::newRow("detectors: APOLLO loop left out, no family group")
             << 6 << "1 1:Main -\n 1 1 +\n  2 2:Detector 2 +\n  5 5:Detector 5 +\n";
-        QTest::newRow("modules: every loop of the CPU") << 10
-            << "1 1:Main -\n 1 1 +\n 2 2 +\n 3 3 +\n  12 12:Doors +\n   1 1:Door 1 +\n   2 2:Door 2 +\n 4 4 +\n";
+        QTest::newRow("modules: every loop of the CPU")
+            << 10 << "1 1:Main -\n 1 1 +\n 2 2 +\n 3 3 +\n  12 12:Doors +\n   1 1:Door 1 +\n   2 2:Door 2 +\n 4 4 +\n";
     }
     void cpuTree()
     {
@@ -174,10 +174,10 @@ private slots:
         for (int row : path)
             index = model.index(row, 0, index);
         model.select(index);
-        QCOMPARE((QList<int>{model.getSelectedCPUAddress(), model.getSelectedLoopAddress(),
-                             model.getSelectedPointAddress(), model.getSelectedSubAddress(),
-                             model.getSelectedAreaAddress()}),
-                 numbers);
+        QCOMPARE(
+            (QList<int>{model.getSelectedCPUAddress(), model.getSelectedLoopAddress(), model.getSelectedPointAddress(),
+                        model.getSelectedSubAddress(), model.getSelectedAreaAddress()}),
+            numbers);
     }
 };
 

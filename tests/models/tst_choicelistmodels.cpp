@@ -19,10 +19,7 @@ namespace {
 class FakeTranslator : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* id, const char*, int) const override
-    {
-        return QString("[%1]").arg(id);
-    }
+    QString translate(const char*, const char* id, const char*, int) const override { return QString("[%1]").arg(id); }
 };
 
 QStringList texts(const QAbstractItemModel& model, int role = Qt::UserRole + 1)
@@ -93,8 +90,10 @@ private slots:
         FakeTranslator translator;
         QCoreApplication::installTranslator(&translator);
         libs.reset();
-        QCOMPARE(texts(libs).last(), QString(rows == 4 ? "[CPUInfo-FourLibs]" : rows == 2 ? "[CPUInfo-DoubleLibs]"
-                                                                                          : "[CPUInfo-SingleLib]"));
+        QCOMPARE(texts(libs).last(),
+                 QString(rows == 4       ? "[CPUInfo-FourLibs]"
+                             : rows == 2 ? "[CPUInfo-DoubleLibs]"
+                                         : "[CPUInfo-SingleLib]"));
         QCoreApplication::removeTranslator(&translator);
         g_zpConf->set_panel_type(saved);
     }

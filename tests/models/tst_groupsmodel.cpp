@@ -1,7 +1,7 @@
 // The group table: row mapping of the two tabs, the edits handed to the plant, the icon rule,
 // the sensitivity groups and the compact text of a selection.
-#include "ModelFixture.h"
 #include "../plant/PlantTestSupport.h"
+#include "ModelFixture.h"
 #include "TestBase.h"
 #include "models/OvGroupsModel.h"
 

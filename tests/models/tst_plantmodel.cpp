@@ -155,7 +155,8 @@ private slots:
         QCOMPARE(groups.count(), 1);
 
         // Programmatic selections: selected once, echoed to the view.
-        QSignalSpy selected(&model, &OvPlantModel::itemSelected), areas(&model, &OvPlantModel::generalAreasPageSelected);
+        QSignalSpy selected(&model, &OvPlantModel::itemSelected),
+            areas(&model, &OvPlantModel::generalAreasPageSelected);
         model.onSelectAreaIndex(5);
         model.onSelectAreaIndex(6);
         QCOMPARE(areas.count(), 1);
@@ -217,7 +218,8 @@ private slots:
         }
         OvPlantModel model(&*plant);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(model.data(at(model, {1, 0, 1}), 258).toString(), QString("SHORT_LABEL_SENSOR: 3\nSHORT_LABEL_MODULE: 0"));
+        QCOMPARE(model.data(at(model, {1, 0, 1}), 258).toString(),
+                 QString("SHORT_LABEL_SENSOR: 3\nSHORT_LABEL_MODULE: 0"));
         QCOMPARE(model.data(at(model, {1, 0, 2}), 258).toString(), QString());
         QCOMPARE(model.data(at(model, {1, 0}), 258).toString(), "1: " + cpu->getCPUTypeName());
         QCOMPARE(model.data(at(model, {0}), 258).toString(), QString());
@@ -264,7 +266,8 @@ private slots:
         model.onLoopTypeChanged(0, 0, 1);
         const OvGenericPoint p = varnSensor(1, 7);
         model.onNewPointActivated({&p});
-        QCOMPARE(model.data(at(model, {1, 0, 1}), 258).toString(), QString("SHORT_LABEL_SENSOR: 1\nSHORT_LABEL_MODULE: 0"));
+        QCOMPARE(model.data(at(model, {1, 0, 1}), 258).toString(),
+                 QString("SHORT_LABEL_SENSOR: 1\nSHORT_LABEL_MODULE: 0"));
         QCOMPARE(changed.last().at(2).value<QVector<int>>(), QVector<int>{258});
     }
 

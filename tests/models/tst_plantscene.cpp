@@ -33,10 +33,28 @@ static void initResources()
 namespace {
 
 const char* const kPublished[] = {
-    "elementTreeViewModel", "activePlant", "theApp", "theParameters", "cpusModelData", "ovGroupModel",
-    "ovAreaModel", "sensorAllarmLevelModel", "wtModel", "cbeEditor", "theLanguageModel", "theRecentFilesModel",
-    "ovRepeatersMdl", "theAnnunciatorsMdl", "theViewersMdl", "ovEvtFilterModel", "theDevicesMdl",
-    "theThemeModel", "thePlantTypeMdl", "theLibMdl", "theCpuTypeMdl", "theAreaListMdl",
+    "elementTreeViewModel",
+    "activePlant",
+    "theApp",
+    "theParameters",
+    "cpusModelData",
+    "ovGroupModel",
+    "ovAreaModel",
+    "sensorAllarmLevelModel",
+    "wtModel",
+    "cbeEditor",
+    "theLanguageModel",
+    "theRecentFilesModel",
+    "ovRepeatersMdl",
+    "theAnnunciatorsMdl",
+    "theViewersMdl",
+    "ovEvtFilterModel",
+    "theDevicesMdl",
+    "theThemeModel",
+    "thePlantTypeMdl",
+    "theLibMdl",
+    "theCpuTypeMdl",
+    "theAreaListMdl",
 };
 
 // Panel 8, CPU 1 with one board: VARN loop 1 with two named detectors and a module whose
@@ -155,7 +173,8 @@ private slots:
 
         // As the application wires them: the window's click to the tree, the loop page slot.
         int pageCode = 0;
-        QVERIFY(connect(window, SIGNAL(onPlantElementsClicked(QVariant)), &tree, SLOT(onTreeViewItemClicked(QVariant))));
+        QVERIFY(
+            connect(window, SIGNAL(onPlantElementsClicked(QVariant)), &tree, SLOT(onTreeViewItemClicked(QVariant))));
         connect(&tree, &OvPlantModel::loopPageSelected, this, [&](int cpu, int loop) {
             if (cpu < 0)
                 return;
@@ -215,7 +234,8 @@ private slots:
         QList<QQuickItem*> trees;
         collect(window->contentItem(), "deviceTree", trees);
         QCOMPARE(trees.size(), 1);
-        QVERIFY(QMetaObject::invokeMethod(trees.first(), "expand", Q_ARG(QVariant, QVariant::fromValue(at(devices, {0, 0})))));
+        QVERIFY(QMetaObject::invokeMethod(trees.first(), "expand",
+                                          Q_ARG(QVariant, QVariant::fromValue(at(devices, {0, 0})))));
         QQuickItem* row = nullptr;
         QTRY_VERIFY((row = rowItem(window, "deviceRow", detector5)));
         for (int t = 0; t < 2; ++t) {

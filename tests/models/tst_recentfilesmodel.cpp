@@ -1,25 +1,23 @@
 // The recent-files and plant parameter models. The stored list lives in a private HOME; a
 // letter c stands for the path "/p/c".
+#include "../app/IsolatedHome.h"
+#include "TestBase.h"
 #include "app/OvParametersReference.h"
 #include "models/OvPlantParameterMdl.h"
 #include "models/OvRecentFilesModel.h"
-#include "../app/IsolatedHome.h"
-#include "TestBase.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>
 
 static const IsolatedHome s_home;
 
-class Probe : public OvRecentFilesModel
-{
+class Probe : public OvRecentFilesModel {
 public:
-    using OvRecentFilesModel::OvRecentFilesModel;
     using OvRecentFilesModel::createIndex;
+    using OvRecentFilesModel::OvRecentFilesModel;
 };
 
-class tst_RecentFilesModel : public TestBase
-{
+class tst_RecentFilesModel : public TestBase {
     Q_OBJECT
 
     QStringList debugSince(int mark) const { return messages(QtDebugMsg).mid(mark); }
@@ -36,10 +34,14 @@ private slots:
     {
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("rows");
-        QTest::newRow("none") << "" << "";
-        QTest::newRow("nine") << "012345678" << "876543210";
-        QTest::newRow("ten keep nine") << "0123456789" << "987654321";
-        QTest::newRow("third opened again") << "abcdb" << "bdca";
+        QTest::newRow("none") << ""
+                              << "";
+        QTest::newRow("nine") << "012345678"
+                              << "876543210";
+        QTest::newRow("ten keep nine") << "0123456789"
+                                       << "987654321";
+        QTest::newRow("third opened again") << "abcdb"
+                                            << "bdca";
     }
     void rows()
     {
@@ -84,7 +86,9 @@ private slots:
     {
         QFETCH(int, stored);
         QFETCH(int, row);
-        QSettings().setValue("recentFiles", QStringList(QString("/p/0 /p/1 /p/2 /p/3 /p/4 /p/5 /p/6 /p/7 /p/8").split(' ').mid(0, stored)));
+        QSettings().setValue(
+            "recentFiles",
+            QStringList(QString("/p/0 /p/1 /p/2 /p/3 /p/4 /p/5 /p/6 /p/7 /p/8").split(' ').mid(0, stored)));
         OvRecentFilesModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy selected(&model, &OvRecentFilesModel::selectFile);
@@ -125,7 +129,8 @@ private slots:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         const QModelIndex cell = model.index(0, 3);
         QCOMPARE(QList<int>({model.rowCount(), model.columnCount(), model.rowCount(cell), model.columnCount(cell),
-                             int(model.flags(cell)), int(model.flags(QModelIndex()))}), QList<int>({1, 4, 0, 0, 163, 0}));
+                             int(model.flags(cell)), int(model.flags(QModelIndex()))}),
+                 QList<int>({1, 4, 0, 0, 163, 0}));
         const QHash<int, QByteArray> names = model.roleNames();
         QCOMPARE(QByteArrayList({names.value(0), names.value(256), names.value(257), names.value(258), names.value(259),
                                  names.value(260), names.value(261)}),
@@ -134,8 +139,9 @@ private slots:
         for (int role : {256, 257, 260, 261})
             QCOMPARE(model.data(model.index(0, 0), role), QVariant());
         QCOMPARE(model.data(QModelIndex(), 300), QVariant());
-        QCOMPARE(debugSince(mark), QStringList({"OvPlantParameterMdl::data:Role: 256\tNot Handled",
-                                                "OvPlantParameterMdl::data:Role: 261\tNot Handled"}));
+        QCOMPARE(debugSince(mark),
+                 QStringList({"OvPlantParameterMdl::data:Role: 256\tNot Handled",
+                              "OvPlantParameterMdl::data:Role: 261\tNot Handled"}));
     }
 };
 

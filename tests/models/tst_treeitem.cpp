@@ -1,11 +1,11 @@
 // The tree node and its item classes: kinds, ownership and the edge cases of rows and ranges.
+#include "TestBase.h"
 #include "models/ActiveItem.h"
 #include "models/OvModelItem.h"
 #include "models/OvPointMdlItem.h"
 #include "models/PointTypeItem.h"
 #include "models/WalkTestItem.h"
 #include "plant/OvGenericPoint.h"
-#include "TestBase.h"
 
 #include <QtTest>
 
@@ -13,7 +13,11 @@ namespace {
 
 // Counts its destructions, so a test sees what a delete reached.
 struct Counted : TreeItem {
-    Counted(TreeItem* parent, int* deaths) : TreeItem({}, parent), deaths(deaths) {}
+    Counted(TreeItem* parent, int* deaths)
+        : TreeItem({}, parent)
+        , deaths(deaths)
+    {
+    }
     ~Counted() override { ++*deaths; }
     int* deaths;
 };
@@ -35,13 +39,13 @@ private slots:
     {
         const CPUDevice cpu(1);
         const QList<QVariant> none;
-        QCOMPARE((QList<int>{OvModelItem(none).itemType(), OvPlantItem(none).itemType(),
-                             OvGenParametersItem(none).itemType(), OvPwdMngItem(none).itemType(),
-                             OvAreasItem(none).itemType(), OvGrupsItem(none).itemType(),
-                             OvRepeatersItem(none).itemType(), OvCPUsItem(none).itemType(),
-                             OvCPUItem(none, cpu, nullptr).itemType(), OvLoopItem(none, cpu, 1, nullptr).itemType(),
-                             OvAnnunciatorItem(none, 1, nullptr).itemType()}),
-                 (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11}));
+        QCOMPARE(
+            (QList<int>{OvModelItem(none).itemType(), OvPlantItem(none).itemType(),
+                        OvGenParametersItem(none).itemType(), OvPwdMngItem(none).itemType(),
+                        OvAreasItem(none).itemType(), OvGrupsItem(none).itemType(), OvRepeatersItem(none).itemType(),
+                        OvCPUsItem(none).itemType(), OvCPUItem(none, cpu, nullptr).itemType(),
+                        OvLoopItem(none, cpu, 1, nullptr).itemType(), OvAnnunciatorItem(none, 1, nullptr).itemType()}),
+            (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11}));
         QCOMPARE((QList<int>{OvPointMdlItem(none, nullptr).itemType(), OvPtItem(none, nullptr).itemType(),
                              OvSubItem(none, nullptr).itemType()}),
                  (QList<int>{0, 1, 2}));

@@ -1,15 +1,14 @@
 // The variant list model on short lists of letters ("XYZ" is the rows X, Y, Z): the rows after
 // each call and what views and bindings saw. A position outside the list changes nothing.
-#include "models/QQmlVariantListModel.h"
 #include "TestBase.h"
+#include "models/QQmlVariantListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>
 
 #include <functional>
 
-class Model : public QQmlVariantListModel
-{
+class Model : public QQmlVariantListModel {
 public:
     using QQmlVariantListModel::createIndex;
 };
@@ -27,10 +26,12 @@ QVariantList items(const QString& letters)
 }
 
 // What views and bindings saw, the signals of one kind together.
-struct Watch
-{
+struct Watch {
     explicit Watch(Model* m)
-        : ins(m, &Model::rowsInserted), rem(m, &Model::rowsRemoved), mov(m, &Model::rowsMoved), chg(m, &Model::dataChanged)
+        : ins(m, &Model::rowsInserted)
+        , rem(m, &Model::rowsRemoved)
+        , mov(m, &Model::rowsMoved)
+        , chg(m, &Model::dataChanged)
         , cnt(m, &Model::countChanged)
     {
     }
@@ -43,7 +44,10 @@ struct Watch
         for (const auto& a : mov)
             out << QString("mov %1-%2>%3").arg(a[1].toInt()).arg(a[2].toInt()).arg(a[4].toInt());
         for (const auto& a : chg)
-            out << QString("chg %1-%2 %3").arg(a[0].toModelIndex().row()).arg(a[1].toModelIndex().row()).arg(a[2].value<QVector<int>>() == QVector<int>{256} ? "[256]" : "[?]");
+            out << QString("chg %1-%2 %3")
+                       .arg(a[0].toModelIndex().row())
+                       .arg(a[1].toModelIndex().row())
+                       .arg(a[2].value<QVector<int>>() == QVector<int>{256} ? "[256]" : "[?]");
         for (const auto& a : cnt)
             out << QString("count %1").arg(a[0].toInt());
         return out.join("; ");
@@ -53,8 +57,7 @@ struct Watch
 
 } // namespace
 
-class tst_VariantListModel : public TestBase
-{
+class tst_VariantListModel : public TestBase {
     Q_OBJECT
 
 private slots:
@@ -67,41 +70,79 @@ private slots:
         auto row = [](const char* name, const char* before, Step step, const char* after, const char* log) {
             QTest::newRow(name) << QString(before) << step << QString(after) << QString(log);
         };
-        row("prependList reverses its block", "X", [](Model& m) { m.prependList(items("ABC")); }, "CBAX", "ins 0-2; count 4");
-        row("prependList empty", "X", [](Model& m) { m.prependList({}); }, "X", "");
-        row("appendList", "X", [](Model& m) { m.appendList(items("AB")); }, "XAB", "ins 1-2; count 3");
-        row("insertList keeps order", "XY", [](Model& m) { m.insertList(1, items("AB")); }, "XABY", "ins 1-2; count 4");
-        row("insertList at the end", "XY", [](Model& m) { m.insertList(2, items("AB")); }, "XYAB", "ins 2-3; count 4");
-        row("insertList past the end", "XY", [](Model& m) { m.insertList(3, items("AB")); }, "XY", "");
-        row("insertList before the start", "XY", [](Model& m) { m.insertList(-1, items("AB")); }, "XY", "");
-        row("insert at the end", "XY", [](Model& m) { m.insert(2, "A"); }, "XYA", "ins 2-2; count 3");
-        row("insert past the end", "XY", [](Model& m) { m.insert(3, "A"); }, "XY", "");
-        row("insert before the start", "XY", [](Model& m) { m.insert(-1, "A"); }, "XY", "");
-        row("append to empty", "", [](Model& m) { m.append("A"); }, "A", "ins 0-0; count 1");
-        row("prepend", "XY", [](Model& m) { m.prepend("A"); }, "AXY", "ins 0-0; count 3");
-        row("replace last", "XYZ", [](Model& m) { m.replace(2, "B"); }, "XYB", "chg 2-2 [256]");
-        row("replace past the end", "XYZ", [](Model& m) { m.replace(3, "B"); }, "XYZ", "");
-        row("replace 5 of 3", "XYZ", [](Model& m) { m.replace(5, "B"); }, "XYZ", "");
-        row("remove", "XYZ", [](Model& m) { m.remove(1); }, "XZ", "rem 1-1; count 2");
-        row("remove last", "XYZ", [](Model& m) { m.remove(2); }, "XY", "rem 2-2; count 2");
-        row("remove past the end", "XYZ", [](Model& m) { m.remove(3); }, "XYZ", "");
-        row("remove before the start", "XYZ", [](Model& m) { m.remove(-1); }, "XYZ", "");
-        row("clear", "XY", [](Model& m) { m.clear(); }, "", "rem 0-1; count 0");
-        row("clear empty", "", [](Model& m) { m.clear(); }, "", "");
-        row("move down", "XYZ", [](Model& m) { m.move(0, 2); }, "YZX", "mov 0-0>3");
-        row("move down one", "XYZ", [](Model& m) { m.move(0, 1); }, "YXZ", "mov 0-0>2");
-        row("move up", "XYZ", [](Model& m) { m.move(2, 0); }, "ZXY", "mov 2-2>0");
-        row("move onto itself", "XYZ", [](Model& m) { m.move(1, 1); }, "XYZ", "");
-        row("move past the end", "XYZ", [](Model& m) { m.move(0, 3); }, "XYZ", "");
-        row("move from past the end", "XYZ", [](Model& m) { m.move(3, 0); }, "XYZ", "");
-        row("move before the start", "XYZ", [](Model& m) { m.move(0, -1); }, "XYZ", "");
-        row("setData", "XYZ", [](Model& m) { QVERIFY(m.setData(m.index(1), "N", 256)); }, "XNZ", "chg 1-1 [256]");
-        row("setData other roles", "XYZ", [](Model& m) { QVERIFY(!m.setData(m.index(1), "N") && !m.setData(m.index(1), "N", 257)); }, "XYZ", "");
-        row("setData past the end", "XYZ", [](Model& m) { QVERIFY(!m.setData(m.createIndex(3, 0), "N", 256)); }, "XYZ", "");
-        row("data and get", "XYZ", [](Model& m) {
-            QCOMPARE(QVariantList({m.data(m.index(2), 256), m.get(2), m.data(m.index(2), Qt::DisplayRole), m.get(5), m.get(-1),
-                                   m.data(m.createIndex(3, 0), 256)}), QVariantList({"Z", "Z", {}, {}, {}, {}}));
-        }, "XYZ", "");
+        row(
+            "prependList reverses its block", "X", [](Model& m) { m.prependList(items("ABC")); }, "CBAX",
+            "ins 0-2; count 4");
+        row(
+            "prependList empty", "X", [](Model& m) { m.prependList({}); }, "X", "");
+        row(
+            "appendList", "X", [](Model& m) { m.appendList(items("AB")); }, "XAB", "ins 1-2; count 3");
+        row(
+            "insertList keeps order", "XY", [](Model& m) { m.insertList(1, items("AB")); }, "XABY", "ins 1-2; count 4");
+        row(
+            "insertList at the end", "XY", [](Model& m) { m.insertList(2, items("AB")); }, "XYAB", "ins 2-3; count 4");
+        row(
+            "insertList past the end", "XY", [](Model& m) { m.insertList(3, items("AB")); }, "XY", "");
+        row(
+            "insertList before the start", "XY", [](Model& m) { m.insertList(-1, items("AB")); }, "XY", "");
+        row(
+            "insert at the end", "XY", [](Model& m) { m.insert(2, "A"); }, "XYA", "ins 2-2; count 3");
+        row(
+            "insert past the end", "XY", [](Model& m) { m.insert(3, "A"); }, "XY", "");
+        row(
+            "insert before the start", "XY", [](Model& m) { m.insert(-1, "A"); }, "XY", "");
+        row(
+            "append to empty", "", [](Model& m) { m.append("A"); }, "A", "ins 0-0; count 1");
+        row(
+            "prepend", "XY", [](Model& m) { m.prepend("A"); }, "AXY", "ins 0-0; count 3");
+        row(
+            "replace last", "XYZ", [](Model& m) { m.replace(2, "B"); }, "XYB", "chg 2-2 [256]");
+        row(
+            "replace past the end", "XYZ", [](Model& m) { m.replace(3, "B"); }, "XYZ", "");
+        row(
+            "replace 5 of 3", "XYZ", [](Model& m) { m.replace(5, "B"); }, "XYZ", "");
+        row(
+            "remove", "XYZ", [](Model& m) { m.remove(1); }, "XZ", "rem 1-1; count 2");
+        row(
+            "remove last", "XYZ", [](Model& m) { m.remove(2); }, "XY", "rem 2-2; count 2");
+        row(
+            "remove past the end", "XYZ", [](Model& m) { m.remove(3); }, "XYZ", "");
+        row(
+            "remove before the start", "XYZ", [](Model& m) { m.remove(-1); }, "XYZ", "");
+        row(
+            "clear", "XY", [](Model& m) { m.clear(); }, "", "rem 0-1; count 0");
+        row(
+            "clear empty", "", [](Model& m) { m.clear(); }, "", "");
+        row(
+            "move down", "XYZ", [](Model& m) { m.move(0, 2); }, "YZX", "mov 0-0>3");
+        row(
+            "move down one", "XYZ", [](Model& m) { m.move(0, 1); }, "YXZ", "mov 0-0>2");
+        row(
+            "move up", "XYZ", [](Model& m) { m.move(2, 0); }, "ZXY", "mov 2-2>0");
+        row(
+            "move onto itself", "XYZ", [](Model& m) { m.move(1, 1); }, "XYZ", "");
+        row(
+            "move past the end", "XYZ", [](Model& m) { m.move(0, 3); }, "XYZ", "");
+        row(
+            "move from past the end", "XYZ", [](Model& m) { m.move(3, 0); }, "XYZ", "");
+        row(
+            "move before the start", "XYZ", [](Model& m) { m.move(0, -1); }, "XYZ", "");
+        row(
+            "setData", "XYZ", [](Model& m) { QVERIFY(m.setData(m.index(1), "N", 256)); }, "XNZ", "chg 1-1 [256]");
+        row(
+            "setData other roles", "XYZ",
+            [](Model& m) { QVERIFY(!m.setData(m.index(1), "N") && !m.setData(m.index(1), "N", 257)); }, "XYZ", "");
+        row(
+            "setData past the end", "XYZ", [](Model& m) { QVERIFY(!m.setData(m.createIndex(3, 0), "N", 256)); }, "XYZ",
+            "");
+        row(
+            "data and get", "XYZ",
+            [](Model& m) {
+                QCOMPARE(QVariantList({m.data(m.index(2), 256), m.get(2), m.data(m.index(2), Qt::DisplayRole), m.get(5),
+                                       m.get(-1), m.data(m.createIndex(3, 0), 256)}),
+                         QVariantList({"Z", "Z", {}, {}, {}, {}}));
+            },
+            "XYZ", "");
     }
     void step()
     {

@@ -10,10 +10,10 @@
 #include "models/OvRepeaterModel.h"
 
 #include <QDir>
+#include <QJSValue>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlProperty>
-#include <QJSValue>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickWindow>
@@ -34,10 +34,29 @@ static void initResources()
 namespace {
 
 const char* const kPublished[] = {
-    "elementTreeViewModel", "activePlant", "theApp", "theParameters", "cpusModelData", "ovGroupModel",
-    "ovAreaModel", "sensorAllarmLevelModel", "wtModel", "cbeEditor", "theLanguageModel", "theRecentFilesModel",
-    "ovRepeatersMdl", "theAnnunciatorsMdl", "theViewersMdl", "ovEvtFilterModel", "theDevicesMdl",
-    "theThemeModel", "thePlantTypeMdl", "theLibMdl", "theCpuTypeMdl", "theAreaListMdl", "thePlantInfo",
+    "elementTreeViewModel",
+    "activePlant",
+    "theApp",
+    "theParameters",
+    "cpusModelData",
+    "ovGroupModel",
+    "ovAreaModel",
+    "sensorAllarmLevelModel",
+    "wtModel",
+    "cbeEditor",
+    "theLanguageModel",
+    "theRecentFilesModel",
+    "ovRepeatersMdl",
+    "theAnnunciatorsMdl",
+    "theViewersMdl",
+    "ovEvtFilterModel",
+    "theDevicesMdl",
+    "theThemeModel",
+    "thePlantTypeMdl",
+    "theLibMdl",
+    "theCpuTypeMdl",
+    "theAreaListMdl",
+    "thePlantInfo",
 };
 
 void collect(QQuickItem* item, const char* name, QList<QQuickItem*>& found)
@@ -81,8 +100,6 @@ class tst_ZonePages : public TestBase {
         QVERIFY(ready.count() || ready.wait(5000));
         QVERIFY(grab->image().save(dir + "/" + name + ".png"));
     }
-
-
 
 private slots:
     void initTestCase()
@@ -212,8 +229,7 @@ private slots:
             QCOMPARE(plant->getDescription(), QString("Site"));
         }
         QCOMPARE(OvPlantInfo::checkDescription(QString(33, 'x')), QString("At most 32 characters"));
-        QCOMPARE(OvPlantInfo::checkDescription(QString(32, 'x') + QChar(0xff)),
-                 QString("At most 32 characters"));
+        QCOMPARE(OvPlantInfo::checkDescription(QString(32, 'x') + QChar(0xff)), QString("At most 32 characters"));
         QVERIFY(OvPlantInfo::checkDescription(QString(31, 'x') + QChar(0xff)).isEmpty());
         field->setProperty("text", "North site");
         QVERIFY(QMetaObject::invokeMethod(field, "editingFinished"));

@@ -3,9 +3,9 @@
 // every loop protocol, and a block that runs out of records.
 #include "ovLib/OvLib.h"
 
+#include "TestBase.h"
 #include "plant/LoopTestSupport.h"
 #include "plant/PlantTestSupport.h"
-#include "TestBase.h"
 
 #include "ZpData/Values/DeviceRec.h"
 
@@ -104,8 +104,10 @@ private slots:
         QTest::addColumn<uint>("panelType");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("two lines") << 0u << "1 2" << "3 4";
-        QTest::newRow("one line") << 1u << "1" << "2";
+        QTest::newRow("two lines") << 0u << "1 2"
+                                   << "3 4";
+        QTest::newRow("one line") << 1u << "1"
+                                  << "2";
     }
     void creation()
     {
@@ -142,7 +144,7 @@ private slots:
     void boardByte_data()
     {
         QTest::addColumn<uint>("panelType");
-        QTest::addColumn<int>("initial"); // board byte the loops are read from
+        QTest::addColumn<int>("initial");   // board byte the loops are read from
         QTest::addColumn<QString>("loops"); // open:type applied to each loop
         QTest::addColumn<bool>("installed");
         QTest::addColumn<int>("expected");
@@ -203,7 +205,10 @@ private slots:
         QCOMPARE(planttest::block(70).left(2), QByteArray("\x01\x01"));
         QCOMPARE(planttest::block(134).left(2), QByteArray("\x01\x01"));
         QCOMPARE(record(0), rec("0200140002070001040802"));
-        QCOMPARE(record(1), rec("0480810015" "2c01" "01000000"));
+        QCOMPARE(record(1),
+                 rec("0480810015"
+                     "2c01"
+                     "01000000"));
         QCOMPARE(record(2), rec("0050140002010001050901"));
         QCOMPARE(record(3), rec("0010"));
         QCOMPARE(planttest::block(134).mid(2, 4 * 32),
@@ -279,8 +284,8 @@ private slots:
         QTest::newRow("700 records") << 0 << 1 << 0 << 0 << QString();
         QTest::newRow("701 records") << 0 << 2 << 0 << 1
                                      << "^Device block 0 full: CPU 1 LIB 1 loop 2, 1 device records left out$";
-        QTest::newRow("channels past the end") << 0 << 1 << 1 << 4
-                                               << "^Device block 0 full: CPU 1 LIB 1 loop 2, 4 device";
+        QTest::newRow("channels past the end")
+            << 0 << 1 << 1 << 4 << "^Device block 0 full: CPU 1 LIB 1 loop 2, 4 device";
         QTest::newRow("no free record for loop 2")
             << 1 << 1 << 0 << 1 << "^Device block 0 full: CPU 1 LIB 1 loop 2 not stored, 1 device records left out$";
     }

@@ -111,8 +111,8 @@ inline void buildSmallPlant(Plant& plant, int loopType = 1)
     plant.set_plantReleFU2(5);
 }
 
-// Panel type 8, networked: 16 CPUs of type KV-1600 (8 lines) with 4 boards with two APOLLO loops each, every loop with 126
-// named sensors and 159 named modules, one point in ten with a program; every group programmed.
+// Panel type 8, networked: 16 CPUs of type KV-1600 (8 lines) with 4 boards with two APOLLO loops each, every loop with
+// 126 named sensors and 159 named modules, one point in ten with a program; every group programmed.
 inline void buildFullPlant(Plant& plant)
 {
     plant.setPlantType(1, false);

@@ -134,8 +134,9 @@ private slots:
         cpu.setEnabled(false);
         cpu.setLibCount(2);
         step();
-        QCOMPARE(steps, (QStringList{"1 1 1/1110", "1 0 0/1000", "1 1 1/1000", "1 1 1 1/1000", "1 1 1 0/1000",
-                                     "1 1 1 0/1100"}));
+        QCOMPARE(
+            steps,
+            (QStringList{"1 1 1/1110", "1 0 0/1000", "1 1 1/1000", "1 1 1 1/1000", "1 1 1 0/1000", "1 1 1 0/1100"}));
         QCOMPARE(cpu.getLibCount() * 10 + cpu.getInstalledLibCount(), 3u);
         QCOMPARE(messages(QtDebugMsg).filter("setLibCount").last(),
                  QString("CPUDevice::setLibCount(): CPU[1]LIB COUNT = 2"));
@@ -179,8 +180,7 @@ private slots:
                                                 << QByteArray("Control room of building C, floo\x0f");
         QTest::newRow("disabled") << false << false << false << "Annex"
                                   << QByteArray("Annex").append(QByteArray(27, '\0')).append('\x08');
-        QTest::newRow("SIB only") << true << true << false << QString()
-                                  << QByteArray(32, '\0').append('\x0b');
+        QTest::newRow("SIB only") << true << true << false << QString() << QByteArray(32, '\0').append('\x0b');
     }
     void record()
     {
@@ -272,10 +272,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.path() + "/" + qtTrId("CSV_CPUSSYSTEM") + ".csv";
         QVERIFY(path.endsWith("/Panels.csv"));
-        planttest::compareCsv(path, [&] { s.exportCsv(path); },
-                              "Panel,Installed,Name,Loops,SIB,SIB RS address,SIB address,SIB netmask,SIB gateway,\n"
-                              "1,1,\"Main, hall\",4,Enabled,7,192.168.1.10,255.255.255.0,192.168.1.1,\n"
-                              "2,0,Annex,0,Disabled,,,,,\n");
+        planttest::compareCsv(
+            path, [&] { s.exportCsv(path); },
+            "Panel,Installed,Name,Loops,SIB,SIB RS address,SIB address,SIB netmask,SIB gateway,\n"
+            "1,1,\"Main, hall\",4,Enabled,7,192.168.1.10,255.255.255.0,192.168.1.1,\n"
+            "2,0,Annex,0,Disabled,,,,,\n");
 
         // File names of the loops (enabled CPUs only) and of the viewers.
         first->exportLoopsCsv(dir.path());

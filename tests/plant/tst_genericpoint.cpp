@@ -4,9 +4,9 @@
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
 
+#include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
-#include "ZpData/Container/ZpConf.h"
 
 #include "TestBase.h"
 
@@ -203,7 +203,9 @@ private slots:
             p.setSensitivities(4, 2, 8);
             p.setCBE("OR(G1 G2)");
             return pack(p);
-        }) << hex("0450140002070001040802" "a2910092 00a1f0");
+        })
+                                            << hex("0450140002070001040802"
+                                                   "a2910092 00a1f0");
         QTest::newRow("alert-level sensor") << Pack([] {
             OvGenericPoint p = typed(2, 1, 1, 30, 4);
             p.setCheckAudit(false);
@@ -358,7 +360,8 @@ private slots:
         OvGenericSubPoint(r, 3).dump();
         const QStringList lines = messages(QtInfoMsg);
         QCOMPARE(lines.size(), 2);
-        QVERIFY(lines.at(0).startsWith("Modulo") && lines.at(0).contains("\tZona = ") && lines.at(0).contains("\tSUB SIZE = "));
+        QVERIFY(lines.at(0).startsWith("Modulo") && lines.at(0).contains("\tZona = ")
+                && lines.at(0).contains("\tSUB SIZE = "));
         QVERIFY(lines.at(1).contains("\tSUB INDEX = "));
     }
 };

@@ -18,7 +18,8 @@ namespace {
 
 using planttest::Patches;
 
-OvAnnunciator entry(int address, const QString& name, const QList<const ZpEventFilter*>& filters = {}, int mimicZone = 0)
+OvAnnunciator entry(int address, const QString& name, const QList<const ZpEventFilter*>& filters = {},
+                    int mimicZone = 0)
 {
     OvAnnunciator a;
     a.setCpuIndex(1);
@@ -90,8 +91,13 @@ private slots:
     // Filter lists in order, and whether two of a list conflict.
     void conflicts()
     {
-        const QList<QList<const ZpEventFilter*>> lists{{}, {&kZone12}, {&kEveryArea, &kZone12}, {&kZone12, &kEveryArea},
-            {&kZone12, &kFault12}, {&kExcl1, &kExcl2}, {&kPoint, &kZone12, &kExcl1, &kPoint}};
+        const QList<QList<const ZpEventFilter*>> lists{{},
+                                                       {&kZone12},
+                                                       {&kEveryArea, &kZone12},
+                                                       {&kZone12, &kEveryArea},
+                                                       {&kZone12, &kFault12},
+                                                       {&kExcl1, &kExcl2},
+                                                       {&kPoint, &kZone12, &kExcl1, &kPoint}};
         QString results;
         for (const auto& filters : lists)
             results += entry(1, "", filters).hasConflictingFilters() ? '1' : '0';
@@ -129,10 +135,14 @@ private slots:
             seventy << owned.back().get();
         }
         QTest::newRow("hall") << system({entry(3, "Hall", {&kPoint, &kEveryArea})}) << true
-                              << Patches{{582, QByteArray::fromHex("0840040e03d10700")}, {838, "Hall"}, {872, "\x01"}, {5167, "\x82"}};
-        QTest::newRow("70 filters") << system({entry(1, "N", seventy)}) << true << Patches{{0, sixtyFour + "N"}, {290, "\x01"}, {5167, "\x82"}};
-        QTest::newRow("40 characters") << system({entry(16, QString(40, 'x')), entry(0, "Zero"), entry(17, "Past")}) << true
-                                       << Patches{{4621, QByteArray(32, 'x')}, {4655, "\x01"}, {5167, "\x82"}};
+                              << Patches{{582, QByteArray::fromHex("0840040e03d10700")},
+                                         {838, "Hall"},
+                                         {872, "\x01"},
+                                         {5167, "\x82"}};
+        QTest::newRow("70 filters") << system({entry(1, "N", seventy)}) << true
+                                    << Patches{{0, sixtyFour + "N"}, {290, "\x01"}, {5167, "\x82"}};
+        QTest::newRow("40 characters") << system({entry(16, QString(40, 'x')), entry(0, "Zero"), entry(17, "Past")})
+                                       << true << Patches{{4621, QByteArray(32, 'x')}, {4655, "\x01"}, {5167, "\x82"}};
         QTest::newRow("latin-1") << system({entry(2, QString::fromUtf8("Caf\u00e9 \u20ac"))}) << true
                                  << Patches{{547, "Caf\xe9 ?"}, {581, "\x01"}, {5167, "\x82"}};
         QTest::newRow("lobby") << system({entry(16, "Lobby", {&kPoint}, 81), entry(1, ""), entry(17, "Past")}) << false
@@ -155,11 +165,16 @@ private slots:
     void readBack()
     {
         u8 record[291] = {};
-        std::memcpy(record, QByteArray::fromHex("0102000000000000" "0c422300").constData(), 12);
+        std::memcpy(record,
+                    QByteArray::fromHex("0102000000000000"
+                                        "0c422300")
+                        .constData(),
+                    12);
         std::memcpy(record + 256, "Hall", 4);
         OvAnnunciatorsSystem s(2);
         s.addFromRecord(3, record);
-        QCOMPARE(contents(s) + " " + QString::number(s.annunciators().value(3).cpuIndex()), QString("3Hall 1: 3 12: 3: 6: 1. 2 2"));
+        QCOMPARE(contents(s) + " " + QString::number(s.annunciators().value(3).cpuIndex()),
+                 QString("3Hall 1: 3 12: 3: 6: 1. 2 2"));
         const OvAnnunciatorsSystem written = system({entry(3, "Hall", {&kPoint, &kEveryArea}), entry(16, "Lobby")});
         written.writeToPanelData(0, true);
         system({entry(16, "Lobby", {}, 81)}).writeToPanelData(0, false);
@@ -179,8 +194,10 @@ private slots:
     {
         QTest::addColumn<OvAnnunciatorsSystem>("entries");
         QTest::addColumn<QString>("body");
-        QTest::newRow("annunciators") << system({entry(5, "Say \"hi\""), entry(2, "Hall, east", {&kEveryArea, &kPoint})}) << "Index,Description,Filter type,Filter target,\n2,\"Hall, east\",\n"
-                                         ",,Area alarm,All areas,\n,,Sensor alarm, 1: 2:15. 3,\n5,\"Say \"\"hi\"\"\",\n";
+        QTest::newRow("annunciators")
+            << system({entry(5, "Say \"hi\""), entry(2, "Hall, east", {&kEveryArea, &kPoint})})
+            << "Index,Description,Filter type,Filter target,\n2,\"Hall, east\",\n"
+               ",,Area alarm,All areas,\n,,Sensor alarm, 1: 2:15. 3,\n5,\"Say \"\"hi\"\"\",\n";
         QTest::newRow("no filters") << system({entry(1, "Lobby", {}, 81)}) << "Index,Description,\n1,Lobby,\n";
         QTest::newRow("second family") << system({entry(1, "Lobby"), entry(3, "Map", {}, 81)})
                                        << "Index,Description,\n1,Lobby,Viewer,\n3,Map,Viewer M (Mimic),A:81-160,\n";
@@ -193,7 +210,8 @@ private slots:
         Configuration::instance()->set_configNumber(QTest::currentDataTag() == QString("second family") ? 7 : 1);
         QTemporaryDir dir;
         const QString name = qtTrId("CSV_ANNUNCIATOR_FILE_PREFIX") + "_" + QString("%1").arg(1, 2);
-        planttest::compareCsv(dir.path() + "/Annunciators_ 1.csv", [&] { entries.exportCsv(name, dir.path()); }, body);
+        planttest::compareCsv(
+            dir.path() + "/Annunciators_ 1.csv", [&] { entries.exportCsv(name, dir.path()); }, body);
         entries.exportCsv(name, dir.path() + "/missing");
         QVERIFY(!QFile::exists(dir.path() + "/missing"));
         QCoreApplication::removeTranslator(&m_english);

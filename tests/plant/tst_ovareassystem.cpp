@@ -58,8 +58,16 @@ private slots:
     void sizes()
     {
         OvAreasSystem s;
-        const QList<QPair<int, QString>> steps = {{1, ""}, {0, ""}, {-3, ""}, {2001, "1 2 .. 1999 2000"},
-            {501, "1 2Two .. 499 500"}, {151, "1 2Two .. 149 150"}, {3, "1 2Two"}, {2, "1"}, {1, ""}, {4, "1 2 3"}};
+        const QList<QPair<int, QString>> steps = {{1, ""},
+                                                  {0, ""},
+                                                  {-3, ""},
+                                                  {2001, "1 2 .. 1999 2000"},
+                                                  {501, "1 2Two .. 499 500"},
+                                                  {151, "1 2Two .. 149 150"},
+                                                  {3, "1 2Two"},
+                                                  {2, "1"},
+                                                  {1, ""},
+                                                  {4, "1 2 3"}};
         for (const auto& step : steps) {
             s.resize(step.first);
             QCOMPARE(numbers(s), step.second);
@@ -83,15 +91,19 @@ private slots:
         QTest::addColumn<OvAreasSystem>("list");
         QTest::addColumn<planttest::Patches>("zoneProg");
         QTest::addColumn<planttest::Patches>("zoneName");
-        QTest::newRow("flags and nibbles")
-            << areas(4, {{1, "", true, false, 0}, {2, "", false, true, 0}, {3, "", false, false, 4}, {4, "", false, false, 4}})
-            << planttest::Patches{{0, "\x01"}, {250, "\x02"}, {501, "\x44"}} << planttest::Patches{};
+        QTest::newRow("flags and nibbles") << areas(
+            4, {{1, "", true, false, 0}, {2, "", false, true, 0}, {3, "", false, false, 4}, {4, "", false, false, 4}})
+                                           << planttest::Patches{{0, "\x01"}, {250, "\x02"}, {501, "\x44"}}
+                                           << planttest::Patches{};
         QTest::newRow("correlation 17") << areas(2, {{1, "", false, false, 17}, {2, "", false, false, 15}})
                                         << planttest::Patches{{500, "\xf1"}} << planttest::Patches{};
-        QTest::newRow("zone 9, 2000") << areas(2000, {{9, "Nine", true, true, 3}, {2000, QString(40, 'z'), true, true, 9}})
-                                      << planttest::Patches{{1, "\x01"}, {249, "\x80"}, {251, "\x01"}, {499, "\x80"}, {504, "\x03"}, {1499, "\x90"}}
+        QTest::newRow("zone 9, 2000") << areas(2000,
+                                               {{9, "Nine", true, true, 3}, {2000, QString(40, 'z'), true, true, 9}})
+                                      << planttest::Patches{{1, "\x01"},   {249, "\x80"}, {251, "\x01"},
+                                                            {499, "\x80"}, {504, "\x03"}, {1499, "\x90"}}
                                       << planttest::Patches{{256, "Nine"}, {63968, QByteArray(32, 'z')}};
-        QTest::newRow("2001 areas") << areas(2001, {{2001, "Past", true, true, 5}}) << planttest::Patches{} << planttest::Patches{};
+        QTest::newRow("2001 areas") << areas(2001, {{2001, "Past", true, true, 5}}) << planttest::Patches{}
+                                    << planttest::Patches{};
         QTest::newRow("latin-1") << areas(1, {{1, QString::fromUtf8("Caf\u00e9 \u20ac"), false, false, 0}})
                                  << planttest::Patches{} << planttest::Patches{{0, "Caf\xe9 ?"}};
         QTest::newRow("empty") << OvAreasSystem() << planttest::Patches{} << planttest::Patches{};
@@ -109,8 +121,11 @@ private slots:
     void csv()
     {
         planttest::useEnglish(m_english);
-        OvAreasSystem list = areas(13, {{12, "Stairs", true, false, 2}, {1, "Hall, east", false, true, 17}, {2, "Say \"hi\"", false, false, 0},
-                                        {3, QString::fromUtf8("Caf\u00e9 \u20ac\nbar"), false, false, 0}});
+        OvAreasSystem list = areas(13,
+                                   {{12, "Stairs", true, false, 2},
+                                    {1, "Hall, east", false, true, 17},
+                                    {2, "Say \"hi\"", false, false, 0},
+                                    {3, QString::fromUtf8("Caf\u00e9 \u20ac\nbar"), false, false, 0}});
         list.areaAt(11)->setSensorCount(4);
         list.areaAt(1)->setModuleCount(3);
         QString body = "Index,Description,Night and day,Pre-alarm,Correlation,Sensors,Modules,\n"
@@ -123,7 +138,8 @@ private slots:
         // UTF-8 whatever the locale.
         QTextCodec* const locale = QTextCodec::codecForLocale();
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
-        planttest::compareCsv(path, [&] { list.exportCsv(path); }, body);
+        planttest::compareCsv(
+            path, [&] { list.exportCsv(path); }, body);
         QTextCodec::setCodecForLocale(locale);
         QVERIFY(path.endsWith("/Zones.csv"));
         QCoreApplication::removeTranslator(&m_english);

@@ -19,7 +19,10 @@ namespace {
 // A group whose number or kind breaks the list's invariants shows as "!".
 QString summary(const OvGroupsSystem& s)
 {
-    QString text = QString("%1 %2 %3 %4").arg(s.count()).arg(s.directGroupsCount()).arg(s.lowSensibilityGroupIndex())
+    QString text = QString("%1 %2 %3 %4")
+                       .arg(s.count())
+                       .arg(s.directGroupsCount())
+                       .arg(s.lowSensibilityGroupIndex())
                        .arg(s.highSensibilityGroupIndex());
     QString run;
     int first = 0;
@@ -28,8 +31,9 @@ QString summary(const OvGroupsSystem& s)
         if (p < s.count()) {
             const OvGroup& g = s.groups().at(p);
             const bool sound = g.index() == p + 1 && g.isDirect() == (p < s.directGroupsCount());
-            kind = !sound ? "!" : QString(g.isDirect() ? "D" : "R") + (g.doubleConsent() ? "+" : "")
-                                      + (g.cbe().isEmpty() && g.description().isEmpty() ? "" : "*");
+            kind = !sound ? "!"
+                          : QString(g.isDirect() ? "D" : "R") + (g.doubleConsent() ? "+" : "")
+                    + (g.cbe().isEmpty() && g.description().isEmpty() ? "" : "*");
         }
         if (p > 0 && kind != run) {
             text += QString(" %1%2").arg(run).arg(first + 1) + (p > first + 1 ? QString("-%1").arg(p) : QString());
@@ -127,7 +131,9 @@ private slots:
         expectWarning("^CBE ERROR: \\(G6\\)\tindice gruppo fuori range\t\\(9\\)\tat pos: 2$");
         s.writeToPanelData();
         QCOMPARE(planttest::block(2).mid(5202, 6).toHex(), QByteArray("9001dc052c01"));
-        QVERIFY(planttest::block(5) == groupBlock({{5, QByteArray::fromHex("a09600a1f0")}, {302, QByteArray::fromHex("a295009c21a1f0")}}, 300));
+        QVERIFY(
+            planttest::block(5)
+            == groupBlock({{5, QByteArray::fromHex("a09600a1f0")}, {302, QByteArray::fromHex("a295009c21a1f0")}}, 300));
         s.checkCBE();
         s.groupAt(0)->setCBE("(G7)");
         QList<int> codes;
@@ -141,7 +147,9 @@ private slots:
         back.readFromPanelData();
         QCOMPARE(summary(back), QString("1600 300 400 1500 D+1-4 D+*5 D+6-300 R301 R*302 R303-1499 R*1500 R1501-1600"));
         QCOMPARE(back.groups().at(4).cbe() + back.groups().at(1499).cbe() + back.groups().at(301).cbe(),
-                 QString("(G6)" "kept" "OR(G5 G300)"));
+                 QString("(G6)"
+                         "kept"
+                         "OR(G5 G300)"));
     }
 
     // An empty text leaves the record's program; only bit 0 of byte 32 follows the group.
@@ -152,7 +160,8 @@ private slots:
         record[32] = 0xFE;
         group.setDoubleConsent(true);
         group.writeToPanelData(record);
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(record), 33).toHex(), QByteArray("f0aa" + QByteArray(60, '0') + "ff"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(record), 33).toHex(),
+                 QByteArray("f0aa" + QByteArray(60, '0') + "ff"));
         group.setDoubleConsent(false);
         group.checkCBE();
         QVERIFY(group.cbeErrorCode() == 0 && group == OvGroup(7) && !(group == OvGroup(8)));
@@ -177,7 +186,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.path() + "/" + qtTrId("CSV_GROUPSSYSTEM") + ".csv";
         QVERIFY(path.endsWith("/Groups.csv"));
-        planttest::compareCsv(path, [&] { s.exportCsv(path); }, body);
+        planttest::compareCsv(
+            path, [&] { s.exportCsv(path); }, body);
         QCoreApplication::removeTranslator(&m_english);
     }
 };

@@ -75,9 +75,9 @@ private slots:
         loop.setType(type, true);
         const OvGenericPoint* s = loop.getPoint(loop.sensors().size() - 1, 1);
         const OvGenericPoint* m = loop.getPoint(loop.modules().size() - 1, 2);
-        QCOMPARE((QList<int>{loop.sensors().size(), loop.modules().size(), s ? s->protocol() : 0,
-                             m ? m->protocol() : 0}),
-                 expected);
+        QCOMPARE(
+            (QList<int>{loop.sensors().size(), loop.modules().size(), s ? s->protocol() : 0, m ? m->protocol() : 0}),
+            expected);
         // Slot p holds address p + 1 of the loop's CPU and loop number.
         if (m)
             QCOMPARE((QList<int>{m->family(), m->cpuIndex(), m->loopIndex(), int(m->address())}),
@@ -232,16 +232,17 @@ private slots:
         const QString model202 = QString::fromLatin1(get_device_model_name(202));
         QVERIFY(!conName.isEmpty() && !model202.isEmpty());
         const QString advBody = "Loop type,Open\nProtocol,ADV\n\n" + caption
-                                + "Detector,3,Hall,PHOT,1,1,0,0,2,4,8,OR(G1 G2),7,1,,,,1\n"
-                                  "Module,5,\"Door, east\","
-                                + conName + ",,0,0,,,,,,-1,,0,0,0,2\nModule,12,," + model202
-                                + ",,,,,,,,,,,,,,\n"
-                                  "Module,12_1,ch1,MON3,,0,1,,,,,,20,,0,0,0,1\n"
-                                  "Module,12_3,ch3,FORC,,0,0,,,,,,22,,0,0,0,2\n"
-                                  "Module,12_4,ch4,MON3,,0,0,,,,,,23,,0,0,0,1\n";
+            + "Detector,3,Hall,PHOT,1,1,0,0,2,4,8,OR(G1 G2),7,1,,,,1\n"
+              "Module,5,\"Door, east\","
+            + conName + ",,0,0,,,,,,-1,,0,0,0,2\nModule,12,," + model202
+            + ",,,,,,,,,,,,,,\n"
+              "Module,12_1,ch1,MON3,,0,1,,,,,,20,,0,0,0,1\n"
+              "Module,12_3,ch3,FORC,,0,0,,,,,,22,,0,0,0,2\n"
+              "Module,12_4,ch4,MON3,,0,0,,,,,,23,,0,0,0,1\n";
         const QString advPath = dir.path() + "/Loop_ 1_ 2.csv";
         QCOMPARE(OvLoop::csvFileName(dir.path(), 1, 2), advPath);
-        planttest::compareCsv(advPath, [&] { adv.exportCSV(dir.path()); }, advBody);
+        planttest::compareCsv(
+            advPath, [&] { adv.exportCSV(dir.path()); }, advBody);
 
         // VARN: channels numbered on from the module's address, no summary row.
         OvLoop varn(12, 3, false, OvLoop::LOOP_VARN500);
@@ -249,13 +250,15 @@ private slots:
         looptest::editChannels(v, [](OvGenericSubPoint& c, int i) { c.setSWType(i ? 22 : 53, true); });
         varn.updatePoint(v);
         const QString varnBody = "Loop type,Closed\nProtocol,VARN\n\n" + caption
-                                 + "Module,20,,MON3,,0,0,,,,,,-1,,0,0,0,1\nModule,21,,FORC,,0,0,,,,,,-1,,0,0,0,2\n";
-        planttest::compareCsv(dir.path() + "/Loop_12_ 3.csv", [&] { varn.exportCSV(dir.path()); }, varnBody);
+            + "Module,20,,MON3,,0,0,,,,,,-1,,0,0,0,1\nModule,21,,FORC,,0,0,,,,,,-1,,0,0,0,2\n";
+        planttest::compareCsv(
+            dir.path() + "/Loop_12_ 3.csv", [&] { varn.exportCSV(dir.path()); }, varnBody);
 
         // No valid point, undefined type.
         const OvLoop empty(3, 1, false, 0xFFFF);
-        planttest::compareCsv(dir.path() + "/Loop_ 3_ 1.csv", [&] { empty.exportCSV(dir.path()); },
-                              "Loop type,Closed\nProtocol,VARN\n\n" + caption);
+        planttest::compareCsv(
+            dir.path() + "/Loop_ 3_ 1.csv", [&] { empty.exportCSV(dir.path()); },
+            "Loop type,Closed\nProtocol,VARN\n\n" + caption);
 
         // An unwritable folder: no file, no message.
         empty.exportCSV(dir.path() + "/missing");

@@ -3,13 +3,13 @@
 #include "plant/Plant.h"
 
 #include "../app/IsolatedHome.h"
+#include "DataBlock/bytes.h"
 #include "LoopTestSupport.h"
 #include "PlantBuilder.h"
 #include "PlantTestSupport.h"
+#include "TestBase.h"
 #include "cbe/CBEExpression.h"
 #include "plant/PanelBlockWrite.h"
-#include "DataBlock/bytes.h"
-#include "TestBase.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -21,7 +21,10 @@ namespace {
 
 QString sizes(const Plant& plant)
 {
-    return QString("%1 %2 %3 %4").arg(plant.getPlantType()).arg(plant.cpus().count()).arg(plant.areas().count())
+    return QString("%1 %2 %3 %4")
+        .arg(plant.getPlantType())
+        .arg(plant.cpus().count())
+        .arg(plant.areas().count())
         .arg(plant.groups().count());
 }
 
@@ -44,9 +47,12 @@ private slots:
         QTest::addColumn<uint>("type");
         QTest::addColumn<QString>("fresh");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("8 networked") << 8u << 1u << "1 64 2000 1600" << "1 64 2000 1600";
-        QTest::newRow("8 stand-alone") << 8u << 0u << "1 64 2000 1600" << "0 1 2000 400";
-        QTest::newRow("7 stand-alone") << 7u << 0u << "1 1 150 400" << "0 1 150 400";
+        QTest::newRow("8 networked") << 8u << 1u << "1 64 2000 1600"
+                                     << "1 64 2000 1600";
+        QTest::newRow("8 stand-alone") << 8u << 0u << "1 64 2000 1600"
+                                       << "0 1 2000 400";
+        QTest::newRow("7 stand-alone") << 7u << 0u << "1 1 150 400"
+                                       << "0 1 150 400";
     }
 
     void plantTypes()
@@ -76,7 +82,8 @@ private slots:
         QSignalSpy typeChanged(&plant, &Plant::plantTypeChanged);
         QSignalSpy changed(&plant, &Plant::plantDataChanged);
         QVERIFY(!plant.setPlantType(2, true));
-        QCOMPARE(QString("%1 %2").arg(int(g_zpConf->get_networked())).arg(int(planttest::block(2).at(5245))), QString("1 1"));
+        QCOMPARE(QString("%1 %2").arg(int(g_zpConf->get_networked())).arg(int(planttest::block(2).at(5245))),
+                 QString("1 1"));
         QCOMPARE(sizes(plant), QString("1 64 2000 1600"));
         QVERIFY(plant.setPlantType(0, true));
         QVERIFY(plant.setPlantType(1, true));
@@ -103,8 +110,9 @@ private slots:
         QVERIFY(!plant.setWalkTestCPUID(3));
         QVERIFY(!plant.setPassword(3, 12));
         QCOMPARE(plant.getPassword(3), 0xFFFFFFFFu);
-        QCOMPARE(QString("%1 %2 %3 %4").arg(modified.count()).arg(changed.count()).arg(drift.count()).arg(relay.count()),
-                 QString("1 1 1 1"));
+        QCOMPARE(
+            QString("%1 %2 %3 %4").arg(modified.count()).arg(changed.count()).arg(drift.count()).arg(relay.count()),
+            QString("1 1 1 1"));
         QCOMPARE(relay.at(0).at(0).toUInt(), 5u);
         QCOMPARE(plant.getReleValue(4), qtTrId("ReleFPreAllarme"));
         // A relay-only change still reaches the modification state.
@@ -115,7 +123,8 @@ private slots:
         // Repeater slots mark bit 128 even when they change nothing.
         plant.enableRepeater(10, true);
         plant.setRepeaterDescription(-1, "x");
-        QCOMPARE(QString("%1 %2").arg(plant.getModificationStat()).arg(plant.getRepeatersEnabledCount()), QString("130 0"));
+        QCOMPARE(QString("%1 %2").arg(plant.getModificationStat()).arg(plant.getRepeatersEnabledCount()),
+                 QString("130 0"));
         QVERIFY(plant.setWalkTest(2));
         QVERIFY(plant.setWalkTestCPUID(3));
         QVERIFY(plant.setWalkTest(1));
@@ -189,8 +198,9 @@ private slots:
         s.enableRepeater(10, true, false);
         QCOMPARE(s.count(), 8);
         s.enableRepeater(10, true, true);
-        QCOMPARE(QString("%1 %2 %3 %4").arg(s.count()).arg(s.at(9)->index).arg(s.at(10)->enabled).arg(s.getEnabledCount()),
-                 QString("11 9 1 1"));
+        QCOMPARE(
+            QString("%1 %2 %3 %4").arg(s.count()).arg(s.at(9)->index).arg(s.at(10)->enabled).arg(s.getEnabledCount()),
+            QString("11 9 1 1"));
         s.enableRepeater(0, true, false);
         s.at(0)->description = "Reception, east";
         s.at(1)->description = "Hidden";
@@ -199,7 +209,7 @@ private slots:
         QByteArray zpx(5310, '\x55');
         s.writeToPanelData(reinterpret_cast<u8*>(zpx.data()));
         QByteArray expected = QByteArray(1, 1) + QByteArray("Reception, east").leftJustified(32, '\0')
-                              + QByteArray(1, 0) + QByteArray(32, '\x55') + QByteArray(1, 1) + QByteArray(32, 'R');
+            + QByteArray(1, 0) + QByteArray(32, '\x55') + QByteArray(1, 1) + QByteArray(32, 'R');
         for (int r = 3; r < 8; ++r)
             expected += QByteArray(1, 0) + QByteArray(32, '\x55');
         QCOMPARE(zpx.mid(4880, 33 * 9).toHex(), (expected + QByteArray(33, '\x55')).toHex());
@@ -210,7 +220,8 @@ private slots:
         QString body = "Index,Description,Enabled\n1,\"Reception, east\",1\n2,Hidden,0\n3," + QString(40, 'R') + ",1\n";
         for (int r = 4; r <= 11; ++r)
             body += QString("%1,,%2\n").arg(r).arg(r == 11 ? 1 : 0);
-        planttest::compareCsv(path, [&] { s.exportCsv(path); }, body);
+        planttest::compareCsv(
+            path, [&] { s.exportCsv(path); }, body);
     }
 
     void generalBlock_data()
@@ -248,8 +259,8 @@ private slots:
         const QByteArray zpx = planttest::block(2);
         QCOMPARE(zpx.mid(5144, 32), QByteArray("Hospital wing B, level 3 east si"));
         QCOMPARE(zpx.at(5176) & 0xC0, 0x80);
-        QCOMPARE(zpx.mid(5188, 3).toHex(), QByteArray::fromHex("42").toHex()
-                 + QByteArray(1, char((zpx.at(5189) & 0xE0) | 0x07)).toHex() + "c7");
+        QCOMPARE(zpx.mid(5188, 3).toHex(),
+                 QByteArray::fromHex("42").toHex() + QByteArray(1, char((zpx.at(5189) & 0xE0) | 0x07)).toHex() + "c7");
         QCOMPARE(zpx.at(5191), preAlarmWritten ? char(preAlarm) : defaults.at(5191));
         QCOMPARE(zpx.mid(5206, 2).toHex(), QByteArray("fa00"));
         QCOMPARE(zpx.mid(5208, 12).toHex(), QByteArray("39300000") + defaults.mid(5212, 8).toHex());
@@ -258,8 +269,9 @@ private slots:
         PanelBlockWrite(0, 2, 2).data()[5239] = 9;
         put_le32(PanelBlockWrite(0, 2, 2).data() + 5212, 100000);
         plant.copyParametersFrom();
-        QCOMPARE(QString("%1 %2 %3").arg(plant.getPrinterBaudRate()).arg(plant.getPassword(0)).arg(plant.getPassword(1)),
-                 QString("0 12345 4294967295"));
+        QCOMPARE(
+            QString("%1 %2 %3").arg(plant.getPrinterBaudRate()).arg(plant.getPassword(0)).arg(plant.getPassword(1)),
+            QString("0 12345 4294967295"));
     }
     // The active plant is what the CBE text model checks references against; a plant that goes
     // away stops being asked.

@@ -5,8 +5,8 @@
 #include "../app/IsolatedHome.h"
 #include "LoopTestSupport.h"
 #include "PlantTestSupport.h"
-#include "plant/PanelBlockWrite.h"
 #include "TestBase.h"
+#include "plant/PanelBlockWrite.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -260,7 +260,11 @@ private slots:
             plant.addPoint(p);
         QStringList walk;
         for (const OvGenericPoint* p = plant.findNextPoint(nullptr, true); p; p = plant.findNextPoint(p, true))
-            walk << QString("C%1L%2%3%4").arg(p->cpuIndex()).arg(p->loopIndex()).arg(p->family() == 1 ? 'S' : 'M').arg(p->address());
+            walk << QString("C%1L%2%3%4")
+                        .arg(p->cpuIndex())
+                        .arg(p->loopIndex())
+                        .arg(p->family() == 1 ? 'S' : 'M')
+                        .arg(p->address());
         QCOMPARE(walk.join(' '), QString("C1L1S1 C1L1S3 C1L1S4 C3L2S5"));
         QCOMPARE(plant.findNextPoint(plant.getPoint(0, 0, 3, 1), false), plant.getPoint(0, 0, 9, 2));
     }

@@ -6,9 +6,9 @@
 #include "../app/IsolatedHome.h"
 #include "LoopTestSupport.h"
 #include "PlantTestSupport.h"
+#include "TestBase.h"
 #include "app/OvParameters.h"
 #include "io/XMLmodifier.h"
-#include "TestBase.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -87,8 +87,8 @@ QString channel(const QString& label, const QString& number, const QString& zone
 QString panelOneDevices()
 {
     return deviceHead("2", "ASD", "Hall sensor", "1", "Hall", "0") + "   <SubModule></SubModule>\n  </Device>\n"
-           + deviceHead("9", "LM-81 OUTPUT X2", "", "", "", "1") + "   <SubModule>\n"
-           + channel("Bell", "1", "1", "Hall") + channel("Door", "2", "2", "Stairs") + "   </SubModule>\n  </Device>\n";
+        + deviceHead("9", "LM-81 OUTPUT X2", "", "", "", "1") + "   <SubModule>\n" + channel("Bell", "1", "1", "Hall")
+        + channel("Door", "2", "2", "Stairs") + "   </SubModule>\n  </Device>\n";
 }
 
 } // namespace
@@ -118,8 +118,8 @@ private slots:
     {
         QTest::addColumn<bool>("repeater");
         QTest::addColumn<QStringList>("files");
-        const QStringList set{"CSV_AREASSYSTEM.csv", "CSV_CPUSSYSTEM.csv", "CSV_GROUPSSYSTEM.csv",
-                              "CSV_PLANTGENPARAMETER.csv", "Loop_ 1_ 1.csv", "Loop_ 1_ 2.csv"};
+        const QStringList set{"CSV_AREASSYSTEM.csv",       "CSV_CPUSSYSTEM.csv", "CSV_GROUPSSYSTEM.csv",
+                              "CSV_PLANTGENPARAMETER.csv", "Loop_ 1_ 1.csv",     "Loop_ 1_ 2.csv"};
         QTest::newRow("no repeater enabled") << false << set;
         QStringList withRepeater = set;
         withRepeater.insert(4, "CSV_REPEATER.csv");
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(s_loopFiles, QStringList({"Loop_ 1_ 1.csv", "Loop_ 1_ 2.csv"}));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), files + QStringList{"TopoAppPlant.xml"});
         const QString expected = "<TopologyImport>\n" + head("KV-1600", "Main panel", "0") + panelOneDevices()
-                                 + " </PanelData>\n</TopologyImport>\n";
+            + " </PanelData>\n</TopologyImport>\n";
         QCOMPARE(readText(dir.path() + "/TopoAppPlant.xml"), expected);
     }
 
@@ -162,8 +162,7 @@ private slots:
         QVERIFY(plant.exportCsvFiles(dir.path()));
         QCOMPARE(s_loopFiles, QStringList({"Loop_ 1_ 1.csv", "Loop_ 1_ 2.csv", "Loop_ 2_ 1.csv", "Loop_ 2_ 2.csv"}));
         const QString expected = "<TopologyImport>\n" + head("KV-1600", "Main panel", "1") + panelOneDevices()
-                                 + " </PanelData>\n" + head("KV-1600", "Annex", "2") + " </PanelData>\n"
-                                 + "</TopologyImport>\n";
+            + " </PanelData>\n" + head("KV-1600", "Annex", "2") + " </PanelData>\n" + "</TopologyImport>\n";
         QCOMPARE(readText(dir.path() + "/TopoAppPlant.xml"), expected);
     }
 
@@ -187,8 +186,7 @@ private slots:
         QTest::addColumn<bool>("printer");
         QTest::addColumn<bool>("instant");
         QTest::addColumn<QString>("lines");
-        QTest::newRow("defaults") << false << true
-                                  << "CSV_SIRENINSTANTACTIVATION,STR_ENABLED\n";
+        QTest::newRow("defaults") << false << true << "CSV_SIRENINSTANTACTIVATION,STR_ENABLED\n";
         QTest::newRow("printer, delayed sirens")
             << true << false
             << "CSV_PRINTER_PARITY,printerParityEven\nCSV_PRINTER_BAUD_RATE,19200\n|"
@@ -215,20 +213,20 @@ private slots:
         const QString printerLines = parts.size() > 1 ? parts.at(0) : QString();
         const QString sirenLines = parts.last();
         const QString body = "CSV_DESCRIPTION,North site\nCSV_PRINTERSTAT," + QString(printer ? "1" : "0") + "\n"
-                             + printerLines
-                             + "CSV_WALKTEST,0\nCSV_WALKTESTCPUID,4294967295\nCSV_WALKTESTLOOPID,4294967295\n"
-                               "CSV_WALKTESTMODULEID,4294967295\nCSV_WALKTESTSUBID,4294967295\nCSV_FLASHINGSTAT,0\n"
-                             + sirenLines
-                             + "CSV_DETECTORSCHECKSTAT,0\nCSV_DETECTORSCHECKTIME,0\n"
-                               "CSV_ACKNOWLEDGEMENTINHIBITIONTIME,0\nCSV_AUTOACKNOWLEDGEMENTSTAT,0\n"
-                               "CSV_AUTOACKNOWLEDGEMENTTIME,0\nCSV_FAILURESYSTEMTIME,0\nCSV_DRIFTALLERT,0\n"
-                               "CSV_SERIALNUMBERSCHECKSTAT,0\nPRE_ALARM_LVL_PAR_LBL,70\nCSV_STORAGEPRINT,0\n"
-                               "CSV_FAILUREIVALIDRESPONSETIME,5\nCSV_FALSEFAILURETIMETYPEID,8\n"
-                               "CSV_OPENCIRCUITSFAILURETIME,10\nCSV_CAMERALOWVALUETIMEFAILURE,20\n"
-                               "CSV_FAULTMAINTENANCETIME,216\nSIRENE_CORRELATION_ENABLED,1\nCSV_SIRENSOUNDTYPE,1\n"
-                               "CSV_SIRENVOLUME,1\nCSV_EVACSOUNDTYPE,1\nCSV_EVACSOUNDVOLUME,1\nCSV_SIRENPHASESTAT,0\n"
-                               "RLALLEnabled,ReleCONTROLLEDNO\nRLU1Enabled,ReleCONTROLLEDDIODE\n"
-                               "RLU2Enabled,ReleCONTROLLEDNO\nRLFU1Enabled,ReleFNessuno\nRLFU2Enabled,ReleFAllarme\n";
+            + printerLines
+            + "CSV_WALKTEST,0\nCSV_WALKTESTCPUID,4294967295\nCSV_WALKTESTLOOPID,4294967295\n"
+              "CSV_WALKTESTMODULEID,4294967295\nCSV_WALKTESTSUBID,4294967295\nCSV_FLASHINGSTAT,0\n"
+            + sirenLines
+            + "CSV_DETECTORSCHECKSTAT,0\nCSV_DETECTORSCHECKTIME,0\n"
+              "CSV_ACKNOWLEDGEMENTINHIBITIONTIME,0\nCSV_AUTOACKNOWLEDGEMENTSTAT,0\n"
+              "CSV_AUTOACKNOWLEDGEMENTTIME,0\nCSV_FAILURESYSTEMTIME,0\nCSV_DRIFTALLERT,0\n"
+              "CSV_SERIALNUMBERSCHECKSTAT,0\nPRE_ALARM_LVL_PAR_LBL,70\nCSV_STORAGEPRINT,0\n"
+              "CSV_FAILUREIVALIDRESPONSETIME,5\nCSV_FALSEFAILURETIMETYPEID,8\n"
+              "CSV_OPENCIRCUITSFAILURETIME,10\nCSV_CAMERALOWVALUETIMEFAILURE,20\n"
+              "CSV_FAULTMAINTENANCETIME,216\nSIRENE_CORRELATION_ENABLED,1\nCSV_SIRENSOUNDTYPE,1\n"
+              "CSV_SIRENVOLUME,1\nCSV_EVACSOUNDTYPE,1\nCSV_EVACSOUNDVOLUME,1\nCSV_SIRENPHASESTAT,0\n"
+              "RLALLEnabled,ReleCONTROLLEDNO\nRLU1Enabled,ReleCONTROLLEDDIODE\n"
+              "RLU2Enabled,ReleCONTROLLEDNO\nRLFU1Enabled,ReleFNessuno\nRLFU2Enabled,ReleFAllarme\n";
         const QString before = QDateTime::currentDateTime().toString("yyyyMMdd hh:mm");
         QVERIFY(plant.exportParametersCsv(path));
         const QString after = QDateTime::currentDateTime().toString("yyyyMMdd hh:mm");

@@ -146,17 +146,21 @@ private slots:
         QTest::newRow("version 0xFFFF") << plantFile(0x13F0C475, 0xFFFF, payload) << true << 260u << "";
         QTest::newRow("version 0x01FF") << plantFile(0x13F0C475, 0x01FF, payload) << true << 260u << "";
         QTest::newRow("flipped byte") << plantFile(0x13F0C475, 0x0200, qCompress(flipped)) << true << 264u << "";
-        QTest::newRow("197 elements") << plantFile(0x13F0C475, 0x0200, qCompress(m_image.left(end))) << true << 265u << "";
+        QTest::newRow("197 elements") << plantFile(0x13F0C475, 0x0200, qCompress(m_image.left(end))) << true << 265u
+                                      << "";
         QTest::newRow("huge size") << plantFile(0x13F0C475, 0x0200, huge) << true << 265u << "refused";
         QTest::newRow("64 MiB + 1") << plantFile(0x13F0C475, 0x0200, over) << true << 265u << "refused";
         QByteArray holdsLess = QByteArray::fromHex("01000000") + qCompress(QByteArray(16, 'x')).mid(4);
         QByteArray oneShort = payload;
         qToBigEndian(quint32(m_image.size() - 1), oneShort.data());
         QByteArray bomb = QByteArray::fromHex("00000010") + qCompress(QByteArray(1 << 20, 'x')).mid(4);
-        QTest::newRow("16 MiB from 16 bytes") << plantFile(0x13F0C475, 0x0200, holdsLess) << true << 265u << "holds less";
-        QTest::newRow("declared one short") << plantFile(0x13F0C475, 0x0200, oneShort) << true << 265u << "inflates past";
+        QTest::newRow("16 MiB from 16 bytes")
+            << plantFile(0x13F0C475, 0x0200, holdsLess) << true << 265u << "holds less";
+        QTest::newRow("declared one short")
+            << plantFile(0x13F0C475, 0x0200, oneShort) << true << 265u << "inflates past";
         QTest::newRow("1 MiB declared 16") << plantFile(0x13F0C475, 0x0200, bomb) << true << 265u << "inflates past";
-        QTest::newRow("not zlib") << plantFile(0x13F0C475, 0x0200, QByteArray::fromHex("00000010") + QByteArray(20, 'z'))
+        QTest::newRow("not zlib") << plantFile(0x13F0C475, 0x0200,
+                                               QByteArray::fromHex("00000010") + QByteArray(20, 'z'))
                                   << true << 265u << "qUncompress";
         QTest::newRow("length past end") << plantFile(0x13F0C475, 0x0200, payload).left(5000) << true << 265u << "";
         QTest::newRow("image") << m_image << false << 0u << "";

@@ -49,7 +49,7 @@ public:
             for (const QList<QVariant>& args : *spy.second) {
                 const QVariant first = args.value(0);
                 QString value = first.canConvert<CPUDevice>() ? QString::number(first.value<CPUDevice>().index())
-                                                               : first.toString();
+                                                              : first.toString();
                 if (args.size() == 3)
                     value += "/" + args.at(1).toString() + "/" + args.at(2).toString();
                 parts << spy.first + "=" + value;
@@ -315,12 +315,18 @@ private slots:
         QTest::addColumn<int>("to");
         QTest::addColumn<QString>("counts");
         QTest::addColumn<QString>("request");
-        QTest::newRow("to area 5") << 5 << "0 1" << "4 2";
-        QTest::newRow("same area") << 3 << "1 0" << "";
-        QTest::newRow("out of all areas") << -1 << "0 0" << "2";
-        QTest::newRow("area 0") << 0 << "0 0" << "2";
-        QTest::newRow("last area") << 2000 << "0 0 1" << "1999 2";
-        QTest::newRow("past the last area") << 2001 << "0 0" << "2";
+        QTest::newRow("to area 5") << 5 << "0 1"
+                                   << "4 2";
+        QTest::newRow("same area") << 3 << "1 0"
+                                   << "";
+        QTest::newRow("out of all areas") << -1 << "0 0"
+                                          << "2";
+        QTest::newRow("area 0") << 0 << "0 0"
+                                << "2";
+        QTest::newRow("last area") << 2000 << "0 0 1"
+                                   << "1999 2";
+        QTest::newRow("past the last area") << 2001 << "0 0"
+                                            << "2";
     }
 
     void areaCountsAfterMoves()

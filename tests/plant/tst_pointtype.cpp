@@ -25,30 +25,47 @@ private slots:
     {
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("expected");
-        const struct { const char* name; int family, protocol; const char* icon; } icons[] = {
-            {"sensor ADV", 1, 1, "adv.png"},     {"module VARN", 2, 2, "varn.png"},  {"sensor APOLLO", 1, 4, "apl.png"},
-            {"module APOLLO", 2, 4, "apl.png"},  {"protocol 3", 1, 3, "null.png"},  {"protocol 0", 2, 0, "null.png"},
-            {"family 3", 3, 1, "null.png"},      {"family 0", 0, 2, "null.png"}};
+        const struct {
+            const char* name;
+            int family, protocol;
+            const char* icon;
+        } icons[] = {{"sensor ADV", 1, 1, "adv.png"},    {"module VARN", 2, 2, "varn.png"},
+                     {"sensor APOLLO", 1, 4, "apl.png"}, {"module APOLLO", 2, 4, "apl.png"},
+                     {"protocol 3", 1, 3, "null.png"},   {"protocol 0", 2, 0, "null.png"},
+                     {"family 3", 3, 1, "null.png"},     {"family 0", 0, 2, "null.png"}};
         for (const auto& r : icons)
             QTest::newRow(r.name) << PointType::getIconName(r.family, r.protocol) << QString(r.icon);
-        const struct { const char* name; int family, swType, inputType; } kinds[] = {
-            {"PHOT sensor", 1, 2, 1}, {"CON output", 2, 22, 2},   {"PULL input", 2, 46, 1}, {"row 0", 2, 0, 0},
-            {"negative", 1, -5, 0},   {"row 23 class 0", 2, 23, 0}, {"row 63", 1, 63, 1},     {"row 64", 1, 64, 0}};
+        const struct {
+            const char* name;
+            int family, swType, inputType;
+        } kinds[] = {{"PHOT sensor", 1, 2, 1}, {"CON output", 2, 22, 2}, {"PULL input", 2, 46, 1},
+                     {"row 0", 2, 0, 0},       {"negative", 1, -5, 0},   {"row 23 class 0", 2, 23, 0},
+                     {"row 63", 1, 63, 1},     {"row 64", 1, 64, 0}};
         for (const auto& r : kinds)
             QTest::newRow(r.name) << QString::number(PointType::computeInputType(r.family, 0, 0, r.swType))
                                   << QString::number(r.inputType);
-        const struct { const char* name; int swType; uint mask; bool has; } features[] = {
-            {"MULTI alert level", 4, 2, true}, {"PHOT no alert level", 2, 2, false}, {"PHOT three levels", 2, 4, true},
-            {"CON silence", 21, 64, true},     {"CON audit", 21, 1, false},          {"row 0 any", 0, 0xFFFF, false},
-            {"row 64 any", 64, 0xFFFF, false}};
+        const struct {
+            const char* name;
+            int swType;
+            uint mask;
+            bool has;
+        } features[] = {{"MULTI alert level", 4, 2, true}, {"PHOT no alert level", 2, 2, false},
+                        {"PHOT three levels", 2, 4, true}, {"CON silence", 21, 64, true},
+                        {"CON audit", 21, 1, false},       {"row 0 any", 0, 0xFFFF, false},
+                        {"row 64 any", 64, 0xFFFF, false}};
         for (const auto& r : features)
             QTest::newRow(r.name) << QString::number(PointType::swTypeHasAttribute(uchar(r.swType), r.mask))
                                   << QString::number(r.has);
         // Captions: 16387's model name is its type name; a sounder whose default code is of the
         // second series is not taken on a ZP4x00; row 64 has no name.
-        const struct { const char* name; int family, hwType, swType; const char* caption; } captions[] = {
-            {"same name", 1, 16387, 2, "PHOT"}, {"model and type", 1, 16386, 2, "ION - PHOT"},
-            {"not taken", 2, 16395, 25, "SND"}, {"row 64", 1, 16385, 64, "THER - "}};
+        const struct {
+            const char* name;
+            int family, hwType, swType;
+            const char* caption;
+        } captions[] = {{"same name", 1, 16387, 2, "PHOT"},
+                        {"model and type", 1, 16386, 2, "ION - PHOT"},
+                        {"not taken", 2, 16395, 25, "SND"},
+                        {"row 64", 1, 16385, 64, "THER - "}};
         for (const auto& r : captions)
             QTest::newRow(r.name) << PointType::getTypeName(r.family, 0, 0, ushort(r.hwType), uchar(r.swType))
                                   << QString(r.caption);

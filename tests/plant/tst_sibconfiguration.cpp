@@ -29,18 +29,34 @@ private slots:
         SIBConfiguration s;
         QVERIFY(!s.setSupervisorNotInstalled());
         s.enableNetworkGW(0x0A000001, kMask, 0x0A0000FE);
-        QCOMPARE(block(s).left(13), QByteArray::fromHex("0100000a" "00ffffff" "fe00000a" "00"));
+        QCOMPARE(block(s).left(13),
+                 QByteArray::fromHex("0100000a"
+                                     "00ffffff"
+                                     "fe00000a"
+                                     "00"));
 
         QVERIFY(s.setSupervisorModbusTCP(kIp, kMask, kGateway));
         QVERIFY(!s.setSupervisorModbusTCP(kIp, kMask, kGateway));
-        QCOMPARE(block(s).mid(12, 13), QByteArray::fromHex("02" "140aa8c0" "00ffffff" "010aa8c0"));
+        QCOMPARE(block(s).mid(12, 13),
+                 QByteArray::fromHex("02"
+                                     "140aa8c0"
+                                     "00ffffff"
+                                     "010aa8c0"));
         // Address and baud code land on the two low-order bytes of the TCP address.
         QVERIFY(s.setSupervisorModbusRTU(5, 3));
         QVERIFY(!s.setSupervisorModbusRTU(5, 3));
-        QCOMPARE(block(s).mid(12, 13), QByteArray::fromHex("01" "0503a8c0" "00ffffff" "010aa8c0"));
+        QCOMPARE(block(s).mid(12, 13),
+                 QByteArray::fromHex("01"
+                                     "0503a8c0"
+                                     "00ffffff"
+                                     "010aa8c0"));
         QCOMPARE(SIBConfiguration::toDottedText(s.supIp()), QString("192.168.3.5"));
         QVERIFY(s.setSupervisorModbusTCP(kIp, kMask, kGateway));
-        QCOMPARE(block(s).mid(12, 13), QByteArray::fromHex("02" "140aa8c0" "00ffffff" "010aa8c0"));
+        QCOMPARE(block(s).mid(12, 13),
+                 QByteArray::fromHex("02"
+                                     "140aa8c0"
+                                     "00ffffff"
+                                     "010aa8c0"));
         QVERIFY(s.setSupervisorBacnet(kIp, kMask, kGateway));
         QVERIFY(!s.setSupervisorBacnet(kIp, kMask, kGateway));
         QVERIFY(s.setSupervisorNotInstalled());
@@ -79,9 +95,9 @@ private slots:
                  QString("192.168.0.1 255.0.1.2"));
         s.enableRSSIB(7);
         s.dump();
-        QCOMPARE(messages(QtInfoMsg), (QStringList{"RS SIB\t: Addr = 7", "NET SIB\t: ip = 3232238100\t[192.168.10.20]",
-                                                   "\t: gatway = 3232238081\t[192.168.10.1]",
-                                                   "\t: netmask = 4294967040\t[255.255.255.0]"}));
+        QCOMPARE(messages(QtInfoMsg),
+                 (QStringList{"RS SIB\t: Addr = 7", "NET SIB\t: ip = 3232238100\t[192.168.10.20]",
+                              "\t: gatway = 3232238081\t[192.168.10.1]", "\t: netmask = 4294967040\t[255.255.255.0]"}));
     }
 };
 

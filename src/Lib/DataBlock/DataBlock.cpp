@@ -1,9 +1,9 @@
 #include "DataBlock/DataBlock.h"
 
-#include "OS/TraceLog.h"
-#include "OS/os.h"
 #include "DataBlock/bytes.h"
 #include "DataBlock/crc.h"
+#include "OS/TraceLog.h"
+#include "OS/os.h"
 
 #include <algorithm>
 #include <cstring>
@@ -142,8 +142,8 @@ int DataBlock::get_data(void* dst, u32 length, u32 offset, u32* got)
     }
     const u32 size = m_layout->size();
     if (offset >= size && (length != 0 || size > 0)) {
-        log_location(kUnit, "get_data", __LINE__,
-                     "dataType:%d - sforamento su dati richiesti a indice 0 (%d >= %d)\n", m_dataType, int(offset), int(size));
+        log_location(kUnit, "get_data", __LINE__, "dataType:%d - sforamento su dati richiesti a indice 0 (%d >= %d)\n",
+                     m_dataType, int(offset), int(size));
         unlock();
         return ZP_ERR_RANGE;
     }
@@ -207,7 +207,7 @@ void DataBlock::set_file_name(const char* name)
 int DataBlock::load_file(FILE* file, u16 version, u16 expectedCrc)
 {
     const long pos = ftell(file);
-    const long total = long(os_FileSize(file));  // position is kept
+    const long total = long(os_FileSize(file)); // position is kept
     if (pos < 0 || total < pos)
         return ZP_ERR_READ;
     const u32 size = u32(total - pos);

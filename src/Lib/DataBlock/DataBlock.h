@@ -11,10 +11,10 @@ public:
     enum NoticeKind : u32 { NOTICE_LAYOUT = 1, NOTICE_DATA = 2 };
 
     struct Notice {
-        u32 kind;     // NOTICE_LAYOUT: the layout was replaced; NOTICE_DATA: bytes were written
+        u32 kind; // NOTICE_LAYOUT: the layout was replaced; NOTICE_DATA: bytes were written
         u32 dataType;
-        u32 offset;   // 0 for NOTICE_LAYOUT
-        u32 length;   // the new layout's size, or the number of bytes written
+        u32 offset; // 0 for NOTICE_LAYOUT
+        u32 length; // the new layout's size, or the number of bytes written
     };
 
     // The layout object: the bytes of a block in one data version.

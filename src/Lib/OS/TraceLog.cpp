@@ -8,13 +8,13 @@
 #include <ctime>
 
 TraceLog::TraceLog()
-    : m_maskLock(os_LockCreate()),
-      m_console(true),
-      m_fileLock(os_LockCreate()),
-      m_fileOutput(false),
-      m_writeLock(os_LockCreate()),
-      m_timestamp(true),
-      m_atLineStart(true)
+    : m_maskLock(os_LockCreate())
+    , m_console(true)
+    , m_fileLock(os_LockCreate())
+    , m_fileOutput(false)
+    , m_writeLock(os_LockCreate())
+    , m_timestamp(true)
+    , m_atLineStart(true)
 {
 }
 
@@ -103,8 +103,7 @@ void TraceLog::rotate_file()
     m_file.open(m_fileName, std::ios::out | std::ios::app | std::ios::ate);
 }
 
-int TraceLog::write(int channel, bool toFile, bool toConsole, const char* text,
-                    const StackTrace* stackTrace)
+int TraceLog::write(int channel, bool toFile, bool toConsole, const char* text, const StackTrace* stackTrace)
 {
     if (!is_enabled(channel))
         return 0;
@@ -118,8 +117,8 @@ int TraceLog::write(int channel, bool toFile, bool toConsole, const char* text,
         const time64 seconds = now.tv_sec;
         struct tm utc;
         if (os_gmtime(&seconds, &utc))
-            snprintf(prefix, sizeof prefix, "[%02d:%02d:%02d.%03ld] ", utc.tm_hour, utc.tm_min,
-                     utc.tm_sec, now.tv_nsec / 1000000);
+            snprintf(prefix, sizeof prefix, "[%02d:%02d:%02d.%03ld] ", utc.tm_hour, utc.tm_min, utc.tm_sec,
+                     now.tv_nsec / 1000000);
         m_atLineStart = false;
     }
     if (strchr(text, '\n'))
@@ -212,8 +211,8 @@ int log_printf(int channel, const char* fmt, ...)
 }
 
 // The last byte is forced to NUL whatever vsnprintf did.
-__attribute__((format(printf, 2, 0))) static void format_message(
-    char (&msg)[TraceLog::LOCATION_SIZE], const char* fmt, va_list args)
+__attribute__((format(printf, 2, 0))) static void format_message(char (&msg)[TraceLog::LOCATION_SIZE], const char* fmt,
+                                                                 va_list args)
 {
     if (vsnprintf(msg, sizeof msg, fmt, args) < 0)
         msg[0] = '\0';
@@ -241,8 +240,8 @@ void log_location(const char* unit, const char* function, int line, const char* 
 
 // "unit/function:line E[message]:task(code) " and a newline, cut to fit ERROR_LINE_SIZE; the
 // newline survives the cut so the next write still starts a line.
-static void build_error_line(char (&out)[TraceLog::ERROR_LINE_SIZE], const char* unit,
-                             const char* function, int line, const char* msg, const int* code)
+static void build_error_line(char (&out)[TraceLog::ERROR_LINE_SIZE], const char* unit, const char* function, int line,
+                             const char* msg, const int* code)
 {
     const size_t room = sizeof out - 2; // characters before the newline and the NUL
     size_t len = 0;
@@ -295,8 +294,7 @@ void log_error(const char* unit, const char* function, int line, const char* fmt
     log_error_text(unit, function, line, msg);
 }
 
-void log_error_code(const char* unit, const char* function, int line, int code,
-                    const char* fmt, ...)
+void log_error_code(const char* unit, const char* function, int line, int code, const char* fmt, ...)
 {
     char msg[TraceLog::LOCATION_SIZE];
     va_list args;

@@ -10,8 +10,7 @@
 
 class StackTrace;
 
-class TraceLog
-{
+class TraceLog {
 public:
     // Channel 0 is never written, channel 1 always, 2 to 67 when switched on.
     static constexpr int CHANNEL_COUNT = 68;
@@ -53,8 +52,7 @@ public:
     // Writes text (and the stack trace when given) to the console when toConsole and the
     // console flag are set, and to the open file when toFile or the file output flag is set.
     // Returns the length of time prefix plus text, 0 when the channel is off.
-    int write(int channel, bool toFile, bool toConsole, const char* text,
-              const StackTrace* stackTrace = nullptr);
+    int write(int channel, bool toFile, bool toConsole, const char* text, const StackTrace* stackTrace = nullptr);
     int print(int channel, const char* text) { return write(channel, true, true, text); }
     int print_file(int channel, const char* text) { return write(channel, true, false, text); }
     int print_console(int channel, const char* text) { return write(channel, false, true, text); }
@@ -92,8 +90,7 @@ namespace trace_log_detail {
 // One per translation unit that includes this header, ahead of that unit's own static objects:
 // the logger is built before them, so it is also destroyed after them and they can still log
 // from their destructors.
-struct Init
-{
+struct Init {
     Init() { g_logger(); }
 };
 static const Init s_init;
@@ -111,6 +108,6 @@ void log_error(const char* unit, const char* function, int line, const char* fmt
 // log_error for a message that is not a format.
 void log_error_text(const char* unit, const char* function, int line, const char* msg);
 // On channel 1, without stack trace: "unit/function:line E[message]:task(code) \n".
-void log_error_code(const char* unit, const char* function, int line, int code,
-                    const char* fmt, ...) __attribute__((format(printf, 5, 6)));
+void log_error_code(const char* unit, const char* function, int line, int code, const char* fmt, ...)
+    __attribute__((format(printf, 5, 6)));
 void log_list_channels();

@@ -93,8 +93,7 @@ u32 os_GetTickUs()
 void os_Delay(u32 ms)
 {
     const u32 start = os_GetTick();
-    while (!os_TickElapsed(start, ms)) {
-    }
+    while (!os_TickElapsed(start, ms)) {}
 }
 
 void os_Sleep(u32)
@@ -278,17 +277,23 @@ void os_ExitCritical()
 }
 
 LockGuard::LockGuard(os_Lock* lock, u32 timeoutMs)
-    : m_lock(lock), m_kind(0), m_held(os_MutexLock(*lock, timeoutMs) == 0)
+    : m_lock(lock)
+    , m_kind(0)
+    , m_held(os_MutexLock(*lock, timeoutMs) == 0)
 {
 }
 
 LockGuard::LockGuard(os_Lock* lock, ReadTag, u32 timeoutMs)
-    : m_lock(lock), m_kind(1), m_held(os_RWLockRead(*lock, timeoutMs) == 0)
+    : m_lock(lock)
+    , m_kind(1)
+    , m_held(os_RWLockRead(*lock, timeoutMs) == 0)
 {
 }
 
 LockGuard::LockGuard(os_Lock* lock, WriteTag, u32 timeoutMs)
-    : m_lock(lock), m_kind(1), m_held(os_RWLockWrite(*lock, timeoutMs) == 0)
+    : m_lock(lock)
+    , m_kind(1)
+    , m_held(os_RWLockWrite(*lock, timeoutMs) == 0)
 {
 }
 
@@ -311,7 +316,9 @@ void LockGuard::release()
 // ---------------------------------------------------------------------------------------------
 // FileWriter
 
-FileWriter::FileWriter() : m_file(nullptr), m_lock(os_LockCreate())
+FileWriter::FileWriter()
+    : m_file(nullptr)
+    , m_lock(os_LockCreate())
 {
 }
 

@@ -95,8 +95,7 @@ void os_EnterCritical();
 void os_ExitCritical();
 
 // Holds a mutex, read or write lock for its lifetime, released with the matching unlock.
-class LockGuard
-{
+class LockGuard {
 public:
     struct ReadTag {};
     struct WriteTag {};
@@ -123,8 +122,7 @@ private:
 // ---------------------------------------------------------------------------------------------
 // Formatted output to a file under the file's own lock.
 
-class FileWriter
-{
+class FileWriter {
 public:
     FileWriter();
     ~FileWriter();
@@ -148,8 +146,7 @@ private:
 // ---------------------------------------------------------------------------------------------
 // FIFO of fixed-size elements.
 
-struct os_Fifo
-{
+struct os_Fifo {
     u8* buffer;
     u32 elementSize;
     u32 count;

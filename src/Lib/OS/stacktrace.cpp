@@ -7,12 +7,12 @@
 #include <sstream>
 #include <unordered_map>
 
-struct StackTrace::Impl
-{
+struct StackTrace::Impl {
     backward::StackTrace trace;
 };
 
-StackTrace::StackTrace() : m_impl(new Impl)
+StackTrace::StackTrace()
+    : m_impl(new Impl)
 {
 }
 
@@ -35,8 +35,7 @@ namespace {
 // Resolving a frame searches the debug information of its object, which costs far more than
 // the rest of a trace line; error lines come from a handful of call sites, so each address is
 // resolved once per process.
-class FrameResolver
-{
+class FrameResolver {
 public:
     std::string describe(const backward::Trace& frame)
     {
@@ -50,11 +49,10 @@ public:
             line << "      | Source \"" << inl->filename << "\", line " << inl->line << ", in " << inl->function
                  << "\n";
         if (!r.source.filename.empty())
-            line << "Source \"" << r.source.filename << "\", line " << r.source.line << ", in "
-                 << r.source.function << "\n";
-        else
-            line << "Object \"" << r.object_filename << "\", at " << frame.addr << ", in " << r.object_function
+            line << "Source \"" << r.source.filename << "\", line " << r.source.line << ", in " << r.source.function
                  << "\n";
+        else
+            line << "Object \"" << r.object_filename << "\", at " << frame.addr << ", in " << r.object_function << "\n";
         return m_lines.emplace(frame.addr, line.str()).first->second;
     }
 

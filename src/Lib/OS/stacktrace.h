@@ -6,8 +6,7 @@
 #include <iosfwd>
 #include <memory>
 
-class StackTrace
-{
+class StackTrace {
 public:
     StackTrace();
     ~StackTrace();

@@ -16,7 +16,7 @@ typedef int64_t time64;
 // Library result codes.
 enum : int {
     ZP_OK = 0,
-    ZP_UNCHANGED = -1,       // the value was already so; nothing was written
+    ZP_UNCHANGED = -1, // the value was already so; nothing was written
     ZP_ERR_GENERIC = 1000,
     ZP_ERR_NULL_HANDLE = 1001,
     ZP_ERR_PARAM = 1003,     // bad parameter or version
@@ -24,7 +24,7 @@ enum : int {
     ZP_ERR_IFACE = 1006,     // layout creation failed
     ZP_ERR_NOT_FOUND = 1008, // missing file, block or device
     ZP_ERR_READ_TIMEOUT = 1009,
-    ZP_ERR_FULL = 1010,      // full, or write time-out in the OS layer
+    ZP_ERR_FULL = 1010, // full, or write time-out in the OS layer
     ZP_ERR_NO_STATUS = 1011,
     ZP_ERR_RANGE = 1013,
     ZP_ERR_READ = 1015,

@@ -43,8 +43,7 @@ QString ContentIterator::getNext()
     return chunk;
 }
 
-QString ContentIterator::composeRow(const QStringList& values, const QString& separator,
-                                    const QString& textDelimiter)
+QString ContentIterator::composeRow(const QStringList& values, const QString& separator, const QString& textDelimiter)
 {
     static const QString kQuote = QStringLiteral("\"");
     QStringList fields;
@@ -53,7 +52,8 @@ QString ContentIterator::composeRow(const QStringList& values, const QString& se
         if (!textDelimiter.isEmpty()) {
             value.replace(textDelimiter, textDelimiter + textDelimiter);
             fields << textDelimiter + value + textDelimiter;
-        } else if (value.contains(separator) || value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'))) {
+        } else if (value.contains(separator) || value.contains(QLatin1Char('\r'))
+                   || value.contains(QLatin1Char('\n'))) {
             fields << kQuote + value + kQuote;
         } else {
             fields << value;

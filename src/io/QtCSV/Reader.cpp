@@ -35,14 +35,17 @@ struct Piece {
 bool checkFile(const QString& filePath)
 {
     if (filePath.isEmpty())
-        qDebug() << "CheckFile" << "Error - file path is empty";
+        qDebug() << "CheckFile"
+                 << "Error - file path is empty";
     const QFileInfo info(filePath);
     if (filePath.isEmpty() || info.isRelative() || info.isDir() || !info.exists()) {
-        qDebug() << "openFile" << "Error - wrong file path:" << filePath;
+        qDebug() << "openFile"
+                 << "Error - wrong file path:" << filePath;
         return false;
     }
     if (info.suffix() != QLatin1String("csv"))
-        qDebug() << "CheckFile" << "Warning - file suffix is not .csv";
+        qDebug() << "CheckFile"
+                 << "Warning - file suffix is not .csv";
     return true;
 }
 
@@ -52,7 +55,8 @@ bool openFile(const QString& filePath, QFile& file)
         return false;
     file.setFileName(filePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "openFile" << "Error - can't open file:" << filePath;
+        qDebug() << "openFile"
+                 << "Error - can't open file:" << filePath;
         return false;
     }
     return true;
@@ -230,8 +234,8 @@ bool Reader::readToData(const QString& filePath, AbstractData& data, const QStri
     return result;
 }
 
-bool Reader::readToData(QIODevice& ioDevice, AbstractData& data, const QString& separator,
-                        const QString& textDelimiter, QTextCodec* codec)
+bool Reader::readToData(QIODevice& ioDevice, AbstractData& data, const QString& separator, const QString& textDelimiter,
+                        QTextCodec* codec)
 {
     ReadToListProcessor processor;
     const bool result = read(ioDevice, processor, separator, textDelimiter, codec);
@@ -253,11 +257,13 @@ bool Reader::read(QIODevice& ioDevice, AbstractProcessor& processor, const QStri
                   const QString& textDelimiter, QTextCodec* codec)
 {
     if (separator.isEmpty()) {
-        qDebug() << "checkParams" << "Error - separator could not be empty";
+        qDebug() << "checkParams"
+                 << "Error - separator could not be empty";
         return false;
     }
     if (!ioDevice.isOpen() && !ioDevice.open(QIODevice::ReadOnly)) {
-        qDebug() << "read" << "Error - failed to open IO Device";
+        qDebug() << "read"
+                 << "Error - failed to open IO Device";
         return false;
     }
 

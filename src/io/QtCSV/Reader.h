@@ -47,7 +47,8 @@ public:
     // An empty separator is refused before anything is read. A device that is not open is
     // opened read-only. An empty text delimiter reads every field as it stands between the
     // separators.
-    static bool read(const QString& filePath, AbstractProcessor& processor, const QString& separator = QStringLiteral(","),
+    static bool read(const QString& filePath, AbstractProcessor& processor,
+                     const QString& separator = QStringLiteral(","),
                      const QString& textDelimiter = QStringLiteral("\""), QTextCodec* codec = nullptr);
     static bool read(QIODevice& ioDevice, AbstractProcessor& processor, const QString& separator = QStringLiteral(","),
                      const QString& textDelimiter = QStringLiteral("\""), QTextCodec* codec = nullptr);

@@ -13,24 +13,28 @@
 namespace QtCSV {
 
 bool Writer::write(const QString& filePath, const AbstractData& data, const QString& separator,
-                   const QString& textDelimiter, WriteMode mode, const QStringList& header,
-                   const QStringList& footer, QTextCodec* codec)
+                   const QString& textDelimiter, WriteMode mode, const QStringList& header, const QStringList& footer,
+                   QTextCodec* codec)
 {
     if (filePath.isEmpty()) {
-        qDebug() << "write" << "Error - empty path to file";
+        qDebug() << "write"
+                 << "Error - empty path to file";
         return false;
     }
     if (data.isEmpty()) {
-        qDebug() << "write" << "Error - empty data";
+        qDebug() << "write"
+                 << "Error - empty data";
         return false;
     }
     const QFileInfo info(filePath);
     if (info.isRelative() || info.isDir()) {
-        qDebug() << "write" << "Error - wrong file path/name:" << filePath;
+        qDebug() << "write"
+                 << "Error - wrong file path/name:" << filePath;
         return false;
     }
     if (info.suffix() != QLatin1String("csv"))
-        qDebug() << "CheckFile" << "Warning - file suffix is not .csv";
+        qDebug() << "CheckFile"
+                 << "Warning - file suffix is not .csv";
 
     ContentIterator content(data, separator, textDelimiter, header, footer);
     return mode == Append ? appendToFile(filePath, content, codec) : overwriteFile(filePath, content, codec);
@@ -47,12 +51,14 @@ bool Writer::write(QIODevice& ioDevice, const AbstractData& data, const QString&
 bool Writer::appendToFile(const QString& filePath, ContentIterator& content, QTextCodec* codec)
 {
     if (content.isEmpty()) {
-        qDebug() << "appendToFile" << "Error - invalid arguments";
+        qDebug() << "appendToFile"
+                 << "Error - invalid arguments";
         return false;
     }
     QFile file(filePath);
     if (!file.open(QIODevice::Append | QIODevice::Text)) {
-        qDebug() << "appendToFile" << "Error - can't open file:" << file.fileName();
+        qDebug() << "appendToFile"
+                 << "Error - can't open file:" << file.fileName();
         return false;
     }
     const bool written = writeToIODevice(file, content, codec);
@@ -64,7 +70,8 @@ bool Writer::overwriteFile(const QString& filePath, ContentIterator& content, QT
 {
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qDebug() << "overwriteFile" << "Error - can't open temp file for" << filePath << file.errorString();
+        qDebug() << "overwriteFile"
+                 << "Error - can't open temp file for" << filePath << file.errorString();
         return false;
     }
     if (!writeToIODevice(file, content, codec)) {
@@ -72,7 +79,8 @@ bool Writer::overwriteFile(const QString& filePath, ContentIterator& content, QT
         return false;
     }
     if (!file.commit()) {
-        qDebug() << "overwriteFile" << "Error - failed to copy temp file to" << filePath << file.errorString();
+        qDebug() << "overwriteFile"
+                 << "Error - failed to copy temp file to" << filePath << file.errorString();
         return false;
     }
     return true;
@@ -81,11 +89,13 @@ bool Writer::overwriteFile(const QString& filePath, ContentIterator& content, QT
 bool Writer::writeToIODevice(QIODevice& ioDevice, ContentIterator& content, QTextCodec* codec)
 {
     if (content.isEmpty()) {
-        qDebug() << "writeToIODevice" << "Error - invalid arguments";
+        qDebug() << "writeToIODevice"
+                 << "Error - invalid arguments";
         return false;
     }
     if (!ioDevice.isOpen() && !ioDevice.open(QIODevice::Append | QIODevice::Text)) {
-        qDebug() << "writeToIODevice" << "Error - failed to open IO Device";
+        qDebug() << "writeToIODevice"
+                 << "Error - failed to open IO Device";
         return false;
     }
     QTextStream stream(&ioDevice);

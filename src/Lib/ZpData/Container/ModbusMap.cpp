@@ -21,8 +21,7 @@ namespace {
 
 const char* const kUnit = "src/Lib/ZpData/ZpModbus";
 
-const char* const kDeviceStatus =
-    "Status (0=Normal 1=NotProgrammed 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
+const char* const kDeviceStatus = "Status (0=Normal 1=NotProgrammed 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
 const char* const kDeviceCmd = "Cmd (0=DoNothing 1=Exclude 2=Include 3=ActivateOut 4=DeactivateOut)";
 const char* const kZone0Status = "Status (0=Normal 1=Empty 4=Active 5=Fault 6=PreAlarm)";
 const char* const kZoneStatus = "Status (0=Normal 1=Empty 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
@@ -41,7 +40,7 @@ struct Example {
 };
 
 const Example kExamples[] = {
-    {5011, "L1M1.1", false},   {5012, "L1M1.2", false},   {5020, "L1M1.10", false},  {5021, "L1M2.1", false},
+    {5011, "L1M1.1", false},   {5012, "L1M1.2", false},    {5020, "L1M1.10", false}, {5021, "L1M2.1", false},
     {6611, "L1M159.1", false}, {6620, "L1M159.10", false}, {7001, "L1S1", false},    {7159, "L1S159", false},
     {8001, "L1S1", true},      {8159, "L1S159", true},     {10011, "L2M1.1", false}, {15011, "L3M1.1", false},
     {20011, "L4M1.1", false},  {25011, "L5M1.1", false},   {30011, "L6M1.1", false}, {35011, "L7M1.1", false},
@@ -192,7 +191,9 @@ void write_fixed_part(MapWriter& out)
         out.end_row();
     }
     static const char* const slave1[] = {
-        "", "", "",
+        "",
+        "",
+        "",
         "Address description slave address 1",
         "The slave 1 address is for plant status and compressed mapping of devices",
         "",

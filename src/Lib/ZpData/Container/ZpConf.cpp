@@ -3,12 +3,12 @@
 #include "OS/TraceLog.h"
 #include "OS/os.h"
 #include "ZpData/Container/BlockLock.h"
-#include "ZpData/Values/PanelModel.h"
-#include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Layouts/interface.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <cstring>
 

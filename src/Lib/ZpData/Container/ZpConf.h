@@ -4,13 +4,13 @@
 #include "DataBlock/DataBlock.h"
 #include "OS/TraceLog.h"
 #include "OS/os.h"
-#include "ZpData/Values/DeviceRec.h"
-#include "ZpData/Values/DeviceRef.h"
-#include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Container/ZpConfBlocks.h"
 #include "ZpData/Container/ZpModbus.h"
 #include "ZpData/Container/ZpStatus.h"
 #include "ZpData/Container/ZpZone.h"
+#include "ZpData/Layouts/DeviceStatusProg.h"
+#include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Values/DeviceRef.h"
 
 #include <memory>
 

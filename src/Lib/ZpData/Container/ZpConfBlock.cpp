@@ -64,9 +64,10 @@ int ZpConfBlock::update(u16 toVersion)
     if (current == 0)
         current = kDataVersion2600;
     if (current > toVersion) {
-        log_location(kUnit, "update", __LINE__,
-                     "Configurazione con una versione di ZpData piu recente, downgrade non supportato!!!! %04hX < %04hX\n",
-                     toVersion, current);
+        log_location(
+            kUnit, "update", __LINE__,
+            "Configurazione con una versione di ZpData piu recente, downgrade non supportato!!!! %04hX < %04hX\n",
+            toVersion, current);
         unlock();
         return ZP_ERR_PARAM;
     }
@@ -82,7 +83,8 @@ int ZpConfBlock::update(u16 toVersion)
         log_location(kUnit, "update", __LINE__, "Non ho trovato la versione di partenza(%04X)\n", current);
         result = ZP_ERR_PARAM;
     } else if (to < 0) {
-        log_location(kUnit, "update", __LINE__, "Non trovata versione di partenza/fine (%04X -> %04X)\n", current, toVersion);
+        log_location(kUnit, "update", __LINE__, "Non trovata versione di partenza/fine (%04X -> %04X)\n", current,
+                     toVersion);
         result = ZP_ERR_PARAM;
     }
     for (int i = from; result == ZP_OK && i < to; ++i) {

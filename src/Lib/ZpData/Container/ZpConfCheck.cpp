@@ -3,12 +3,12 @@
 
 #include "OS/TraceLog.h"
 #include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Layouts/DeviceAuxProg.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/NameProg.h"
-#include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,17 +2,17 @@
 #include "ZpData/Container/ZpConf.h"
 
 #include "OS/TraceLog.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Layouts/AnnuncProg.h"
 #include "ZpData/Layouts/DeviceAuxProg.h"
-#include "ZpData/Container/BlockLock.h"
-#include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/DeviceStatusProg.h"
 #include "ZpData/Layouts/NameProg.h"
+#include "ZpData/Layouts/ZoneName.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/NameField.h"
 #include "ZpData/Values/PanelModel.h"
-#include "ZpData/Layouts/ZoneName.h"
-#include "ZpData/Container/ZpConfBlock.h"
 
 #include <cstring>
 

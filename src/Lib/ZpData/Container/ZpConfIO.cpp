@@ -1,12 +1,12 @@
 #include "ZpData/Container/ZpConfIO.h"
 
+#include "DataBlock/bytes.h"
+#include "DataBlock/crc.h"
 #include "OS/TraceLog.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Container/ZpConfBlocks.h"
 #include "ZpData/Layouts/ZpxProg.h"
-#include "DataBlock/bytes.h"
-#include "DataBlock/crc.h"
 #include "ZpData/Layouts/interface.h"
 
 #include <algorithm>
@@ -207,8 +207,8 @@ int ZpConfIO::read_elements(FILE* file, const Header& header, ZpData::ProgressFn
             log_location(kUnit, "import_bin_v3", __LINE__, "Crc err (%04X != %04X)\n", crc, element.crc);
             return ZP_ERR_CRC;
         }
-        log_location(kUnit, "import_bin_v3", __LINE__, "L_ImportCfg dataType=%d crc=%04X size=%d\n",
-                     element.dataType, crc, int(layout->size()));
+        log_location(kUnit, "import_bin_v3", __LINE__, "L_ImportCfg dataType=%d crc=%04X size=%d\n", element.dataType,
+                     crc, int(layout->size()));
         layouts[element.dataType] = std::move(layout);
         crcs[element.dataType] = crc;
     }
@@ -457,8 +457,7 @@ int ZpConfIO::write_image_v1(FILE* file, ExportProgressFn progress)
                 log_location(kUnit, "export_bin_v1", __LINE__, "get data failed!\n");
                 return ZP_ERR_GENERIC;
             }
-            log_location(kUnit, "export_bin_v1", __LINE__, "L_ExportCfg dataType=%d offset=%d\n", int(dt),
-                         int(offset));
+            log_location(kUnit, "export_bin_v1", __LINE__, "L_ExportCfg dataType=%d offset=%d\n", int(dt), int(offset));
             if (!write_exact(file, buffer.get(), got)) {
                 log_location(kUnit, "export_bin_v1", __LINE__, "write failed!\n");
                 return ZP_ERR_GENERIC;

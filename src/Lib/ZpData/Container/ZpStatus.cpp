@@ -1,9 +1,9 @@
 #include "ZpData/Container/ZpStatus.h"
 
-#include "OS/TraceLog.h"
-#include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConf.h"
 #include "DataBlock/crc.h"
+#include "OS/TraceLog.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <cstring>
 

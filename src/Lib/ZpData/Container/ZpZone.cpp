@@ -2,11 +2,11 @@
 
 #include "OS/TraceLog.h"
 #include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpStatus.h"
 #include "ZpData/Layouts/DeviceAuxProg.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
-#include "ZpData/Container/ZpConf.h"
-#include "ZpData/Container/ZpStatus.h"
 
 #include <iterator>
 
@@ -64,17 +64,10 @@ void ZpZone::insert(const DeviceRef& ref)
         --it;
     m_devices.insert(it, ref);
     switch (get_type_class(ref.get_type())) {
-    case TYPE_CLASS_SENSOR:
-        ++m_sensors;
-        break;
-    case TYPE_CLASS_INPUT:
-        ++m_inputs;
-        break;
-    case TYPE_CLASS_OUTPUT:
-        ++m_outputs;
-        break;
-    default:
-        break;
+    case TYPE_CLASS_SENSOR: ++m_sensors; break;
+    case TYPE_CLASS_INPUT: ++m_inputs; break;
+    case TYPE_CLASS_OUTPUT: ++m_outputs; break;
+    default: break;
     }
 }
 
@@ -113,8 +106,8 @@ u32 ZoneList::get_zone_limit() const
 {
     if (!m_conf)
         return 1;
-    const u32 limit =
-        CpuModel::get_max_zone_num(PanelType::get_cpu_model(m_conf->get_panel_type()), m_conf->get_networked() != 0);
+    const u32 limit = CpuModel::get_max_zone_num(PanelType::get_cpu_model(m_conf->get_panel_type()),
+                                                 m_conf->get_networked() != 0);
     return limit < kZoneCount ? limit : kZoneCount;
 }
 

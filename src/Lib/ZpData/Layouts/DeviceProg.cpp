@@ -1,8 +1,8 @@
 #include "ZpData/Layouts/DeviceProg.h"
 
+#include "DataBlock/bytes.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
-#include "DataBlock/bytes.h"
 
 #include <cstring>
 

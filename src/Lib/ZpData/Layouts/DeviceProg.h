@@ -2,9 +2,9 @@
 // Device programming blocks (dataTypes 70 to 133, block index = dataType - 70): the devices of
 // the lines of one loop-line board of one CPU. A 2-byte header names the CPU and board (255 =
 // unassigned), then 700 device records of 43 bytes (DeviceRec.h), slot s at 2 + 43 * s.
+#include "ZpData/Layouts/interface.h"
 #include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/DeviceRef.h"
-#include "ZpData/Layouts/interface.h"
 
 namespace ZpData {
 

@@ -3,13 +3,13 @@
 #include "OS/TraceLog.h"
 #include "OS/os.h"
 #include "ZpData/Container/BlockLock.h"
-#include "ZpData/Layouts/DeviceAuxProg.h"
-#include "ZpData/Values/DeviceCatalogue.h"
-#include "ZpData/Layouts/DeviceProg.h"
-#include "ZpData/Layouts/NameProg.h"
-#include "ZpData/Values/PanelModel.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Layouts/DeviceAuxProg.h"
+#include "ZpData/Layouts/DeviceProg.h"
+#include "ZpData/Layouts/NameProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <cstring>
 #include <unordered_map>
@@ -38,8 +38,8 @@ bool entry_is_free(const u8* entry)
 u32 device_key(const u8* rec)
 {
     const bool module = DeviceRec::is_module(rec);
-    return (u32(DeviceRec::get_line_bit(rec)) << 17) | (u32(module) << 16) | (u32(rec[0]) << 8) |
-           (module ? DeviceRec::get_param(rec) : 0u);
+    return (u32(DeviceRec::get_line_bit(rec)) << 17) | (u32(module) << 16) | (u32(rec[0]) << 8)
+        | (module ? DeviceRec::get_param(rec) : 0u);
 }
 } // namespace
 
@@ -136,8 +136,8 @@ bool DeviceStatusProg::index_block(u32 index, bool remove_zombies, SlotSet& free
         }
         u8* entry = data() + entry_offset(index, slot);
         entry[0] = rec[0];
-        entry[1] = u8((module ? (DeviceRec::get_param(rec) & 0x0F) : kNoSub) | (DeviceRec::get_line_bit(rec) << 4) |
-                      ((module ? 1 : 0) << 5) | (DeviceRec::get_class(rec) << 6));
+        entry[1] = u8((module ? (DeviceRec::get_param(rec) & 0x0F) : kNoSub) | (DeviceRec::get_line_bit(rec) << 4)
+                      | ((module ? 1 : 0) << 5) | (DeviceRec::get_class(rec) << 6));
         if (type_is_listed(DeviceRec::get_type(rec)))
             m_conf->list_device(prog->get_device_ref(slot));
     }
@@ -183,8 +183,8 @@ DeviceLocation DeviceStatusProg::find_device(u32 cpu, u32 line, u32 kind, u32 ad
         return absent;
     for (u32 slot = 0; slot < kSlotCount; ++slot) {
         const u8* entry = data() + entry_offset(block, slot);
-        if (DeviceRec::matches(entry_is_free(entry), (entry[1] >> 4) & 1, (entry[1] >> 5) & 1, entry[1] >> 6,
-                               entry[0], entry[1] & 0x0F, line, kind, address, sub))
+        if (DeviceRec::matches(entry_is_free(entry), (entry[1] >> 4) & 1, (entry[1] >> 5) & 1, entry[1] >> 6, entry[0],
+                               entry[1] & 0x0F, line, kind, address, sub))
             return DeviceLocation{block, u16(slot)};
     }
     return absent;

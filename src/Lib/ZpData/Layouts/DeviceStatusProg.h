@@ -8,9 +8,9 @@
 //                           (above 158 = slot free); byte 1 bits 0-3 sub-address (modules;
 //                           15 = not set), bit 4 line within the board, bit 5 module, bits 6-7
 //                           device class
+#include "ZpData/Layouts/interface.h"
 #include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/DeviceRef.h"
-#include "ZpData/Layouts/interface.h"
 
 #include <bitset>
 

@@ -18,18 +18,18 @@ namespace {
 const char* const kUnit = "src/Lib/ZpData/interface";
 
 // The ten layout classes of one data version.
-#define ZP_LAYOUT_FAMILY(Name, NS)                                \
-    struct Name {                                                 \
-        typedef NS::Prog<unsigned int> Word;                      \
-        typedef NS::ZpxProg Zpx;                                  \
-        typedef NS::ZoneProg Zone;                                \
-        typedef NS::ZoneName ZoneNames;                           \
-        typedef NS::GroupProg Group;                              \
-        typedef NS::AnnuncProg Annunc;                            \
-        typedef NS::DeviceProg Device;                            \
-        typedef NS::NameProg Names;                               \
-        typedef NS::DeviceAuxProg DeviceAux;                      \
-        typedef NS::DeviceStatusProg DeviceStatus;                \
+#define ZP_LAYOUT_FAMILY(Name, NS)                 \
+    struct Name {                                  \
+        typedef NS::Prog<unsigned int> Word;       \
+        typedef NS::ZpxProg Zpx;                   \
+        typedef NS::ZoneProg Zone;                 \
+        typedef NS::ZoneName ZoneNames;            \
+        typedef NS::GroupProg Group;               \
+        typedef NS::AnnuncProg Annunc;             \
+        typedef NS::DeviceProg Device;             \
+        typedef NS::NameProg Names;                \
+        typedef NS::DeviceAuxProg DeviceAux;       \
+        typedef NS::DeviceStatusProg DeviceStatus; \
     };
 
 ZP_LAYOUT_FAMILY(Family2600, ZpData_v2600)
@@ -76,9 +76,9 @@ IFace* new_iface(ZpConf* conf, ZpConfBlock* block, u32 dataType, u32 expected_si
         return nullptr;
     }
     const u8 dt = u8(dataType);
-    IFace* layout = version == kDataVersion2600   ? make_layout<Family2600>(conf, block, dt)
-                    : version == kDataVersion2601 ? make_layout<Family2601>(conf, block, dt)
-                                                  : make_layout<Family2602>(conf, block, dt);
+    IFace* layout = version == kDataVersion2600 ? make_layout<Family2600>(conf, block, dt)
+        : version == kDataVersion2601           ? make_layout<Family2601>(conf, block, dt)
+                                                : make_layout<Family2602>(conf, block, dt);
     if (expected_size != 0 && expected_size != layout->size()) {
         log_error(kUnit, "new_iface", __LINE__, "can't open dataType = %d len = (%d, %d)\n", int(dataType),
                   int(layout->size()), int(expected_size));

@@ -1,8 +1,8 @@
 #include "ZpData/Layouts/ZpxProg.h"
 
+#include "DataBlock/bytes.h"
 #include "OS/TraceLog.h"
 #include "ZpData/Values/PanelModel.h"
-#include "DataBlock/bytes.h"
 
 #include <cstring>
 

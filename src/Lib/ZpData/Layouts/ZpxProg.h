@@ -1,8 +1,8 @@
 #pragma once
 // The general programming block (dataType 2): everything set once per installation. The
 // interface is the same for every data version; ZpData_v2602::ZpxProg is the current layout.
-#include "ZpData/Values/CpuRec.h"
 #include "ZpData/Layouts/interface.h"
+#include "ZpData/Values/CpuRec.h"
 
 #include <memory>
 
@@ -10,11 +10,11 @@ namespace ZpData {
 
 // The first 25 bytes of the supervisor block, decoded by its type.
 struct ZpxSupervisor {
-    u64 gwIpNetmask = 0; // u64 at 0
-    u32 gwGateway = 0;   // u32 at 8
-    u8 supType = 0;      // 0 none, 1 Modbus RTU, 2 Modbus TCP, 3 BACnet
-    u8 supMbAddr = 0;    // type 1
-    u8 supMbBaud = 0;    // type 1
+    u64 gwIpNetmask = 0;  // u64 at 0
+    u32 gwGateway = 0;    // u32 at 8
+    u8 supType = 0;       // 0 none, 1 Modbus RTU, 2 Modbus TCP, 3 BACnet
+    u8 supMbAddr = 0;     // type 1
+    u8 supMbBaud = 0;     // type 1
     u64 supIpNetmask = 0; // types 2 and 3: u64 at 13
     u32 supGateway = 0;   // types 2 and 3: u32 at 21
 };

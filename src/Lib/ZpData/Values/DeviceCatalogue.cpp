@@ -125,28 +125,70 @@ struct TypeRow {
 };
 
 const TypeRow typeRows[TYPE_ROW_NUM] = {
-    {"---", 0, 7, 0, 0},       {"ION", 1, 7, 29, 3},      {"PHOT", 1, 7, 29, 3},
-    {"THER", 1, 7, 25, 3},     {"MULTI", 1, 7, 59, 3},    {"PINN", 1, 7, 29, 3},
-    {"MULTICIR", 1, 7, 27, 3}, {"MULTIIR", 1, 7, 27, 3},  {"MULTIIRW", 1, 7, 27, 3},
-    {"ACC", 1, 7, 27, 3},      {"BEAM", 1, 7, 29, 3},     {"PHOTW", 1, 7, 29, 3},
-    {"THERW", 1, 7, 25, 3},    {"APND", 3, 7, 16, 2},     {"GAC", 3, 7, 16, 2},
-    {"GAS", 3, 7, 16, 2},      {"GPND", 3, 7, 16, 2},     {"GTC", 3, 7, 16, 2},
-    {"PWRC", 3, 7, 16, 2},     {"TPND", 3, 7, 16, 2},     {"TRS", 3, 7, 16, 2},
-    {"CON", 3, 7, 208, 3},     {"FORC", 3, 7, 208, 3},    {"", 0, 7, 0, 2},
-    {"GTS", 3, 7, 16, 2},      {"SND", 3, 7, 16, 2},      {"ZDIS", 3, 7, 16, 2},
-    {"UDS1", 3, 3, 0, 1},      {"REM", 3, 7, 16, 2},      {"REMC", 3, 7, 16, 2},
-    {"GASV", 3, 2, 16, 2},     {"CONV", 3, 2, 208, 3},    {"GTSV", 3, 2, 16, 2},
-    {"MAINF", 3, 6, 16, 2},    {"MAINFC", 3, 6, 16, 2},   {"MAINFV", 3, 2, 16, 2},
-    {"ZFLT", 3, 6, 16, 2},     {"ZFLTC", 3, 6, 16, 2},    {"ZFLTV", 3, 2, 16, 2},
-    {"REMV", 3, 2, 16, 2},     {"GTW", 3, 2, 0, 2},       {"RPT", 3, 2, 0, 2},
-    {"MON", 2, 3, 24, 3},      {"NCMN", 2, 7, 24, 3},     {"NONA", 2, 7, 16, 3},
-    {"SCON", 2, 3, 24, 3},     {"PULL", 2, 7, 24, 3},     {"MTRB", 2, 7, 16, 2},
-    {"STAT", 2, 7, 16, 3},     {"MACK", 2, 7, 16, 2},     {"MTAC", 2, 7, 16, 2},
-    {"MRES", 2, 7, 16, 2},     {"SCO2", 2, 7, 24, 3},     {"MON3", 2, 7, 24, 3},
-    {"UDS2", 2, 3, 0, 0},      {"SCO2CA", 2, 7, 24, 3},   {"UPSM", 2, 2, 16, 0},
-    {"GSND", 3, 7, 208, 3},    {"STR", 3, 7, 16, 2},      {"GSTR", 3, 7, 208, 3},
+    {"---", 0, 7, 0, 0},
+    {"ION", 1, 7, 29, 3},
+    {"PHOT", 1, 7, 29, 3},
+    {"THER", 1, 7, 25, 3},
+    {"MULTI", 1, 7, 59, 3},
+    {"PINN", 1, 7, 29, 3},
+    {"MULTICIR", 1, 7, 27, 3},
+    {"MULTIIR", 1, 7, 27, 3},
+    {"MULTIIRW", 1, 7, 27, 3},
+    {"ACC", 1, 7, 27, 3},
+    {"BEAM", 1, 7, 29, 3},
+    {"PHOTW", 1, 7, 29, 3},
+    {"THERW", 1, 7, 25, 3},
+    {"APND", 3, 7, 16, 2},
+    {"GAC", 3, 7, 16, 2},
+    {"GAS", 3, 7, 16, 2},
+    {"GPND", 3, 7, 16, 2},
+    {"GTC", 3, 7, 16, 2},
+    {"PWRC", 3, 7, 16, 2},
+    {"TPND", 3, 7, 16, 2},
+    {"TRS", 3, 7, 16, 2},
+    {"CON", 3, 7, 208, 3},
+    {"FORC", 3, 7, 208, 3},
+    {"", 0, 7, 0, 2},
+    {"GTS", 3, 7, 16, 2},
+    {"SND", 3, 7, 16, 2},
+    {"ZDIS", 3, 7, 16, 2},
+    {"UDS1", 3, 3, 0, 1},
+    {"REM", 3, 7, 16, 2},
+    {"REMC", 3, 7, 16, 2},
+    {"GASV", 3, 2, 16, 2},
+    {"CONV", 3, 2, 208, 3},
+    {"GTSV", 3, 2, 16, 2},
+    {"MAINF", 3, 6, 16, 2},
+    {"MAINFC", 3, 6, 16, 2},
+    {"MAINFV", 3, 2, 16, 2},
+    {"ZFLT", 3, 6, 16, 2},
+    {"ZFLTC", 3, 6, 16, 2},
+    {"ZFLTV", 3, 2, 16, 2},
+    {"REMV", 3, 2, 16, 2},
+    {"GTW", 3, 2, 0, 2},
+    {"RPT", 3, 2, 0, 2},
+    {"MON", 2, 3, 24, 3},
+    {"NCMN", 2, 7, 24, 3},
+    {"NONA", 2, 7, 16, 3},
+    {"SCON", 2, 3, 24, 3},
+    {"PULL", 2, 7, 24, 3},
+    {"MTRB", 2, 7, 16, 2},
+    {"STAT", 2, 7, 16, 3},
+    {"MACK", 2, 7, 16, 2},
+    {"MTAC", 2, 7, 16, 2},
+    {"MRES", 2, 7, 16, 2},
+    {"SCO2", 2, 7, 24, 3},
+    {"MON3", 2, 7, 24, 3},
+    {"UDS2", 2, 3, 0, 0},
+    {"SCO2CA", 2, 7, 24, 3},
+    {"UPSM", 2, 2, 16, 0},
+    {"GSND", 3, 7, 208, 3},
+    {"STR", 3, 7, 16, 2},
+    {"GSTR", 3, 7, 208, 3},
     // Row 60 is the high-sensitivity aspirating detector, named after its model.
-    {"ASD", 1, 7, 29, 3},      {"CO", 1, 4, 25, 3},       {"IR", 1, 4, 25, 3},
+    {"ASD", 1, 7, 29, 3},
+    {"CO", 1, 4, 25, 3},
+    {"IR", 1, 4, 25, 3},
     {"COTHER", 1, 4, 25, 3},
 };
 
@@ -167,7 +209,10 @@ bool has_feature(u32 type, u8 feature)
 // whose name compares greater, so equal names keep their insertion order.
 class TypeListBuilder {
 public:
-    explicit TypeListBuilder(u32 protocol) : m_protocol(protocol) {}
+    explicit TypeListBuilder(u32 protocol)
+        : m_protocol(protocol)
+    {
+    }
 
     void add(u8 type)
     {
@@ -317,35 +362,57 @@ bool is_module_code(u16 code)
     switch (get_code_class(code)) {
     case 2:
         switch (code) {
-        case 41984: case 43008: case 43009: case 45056: case 50688: case 50816:
-        case 50848: case 57088: case 59425: case 59489: case 61729: case 65281:
-            return true;
-        default:
-            return false;
+        case 41984:
+        case 43008:
+        case 43009:
+        case 45056:
+        case 50688:
+        case 50816:
+        case 50848:
+        case 57088:
+        case 59425:
+        case 59489:
+        case 61729:
+        case 65281: return true;
+        default: return false;
         }
-    case 1:
-        return (code & 0xFF) > 9;
-    default:
-        return (code & 0xFF) >= 128;
+    case 1: return (code & 0xFF) > 9;
+    default: return (code & 0xFF) >= 128;
     }
 }
 
 u32 get_sub_num(u16 code)
 {
     switch (code) {
-    case 139: case 206: case 207: case 208: case 16400: case 16401: case 16402:
-        return 10;
-    case 137: case 138: case 140: case 16397: case 43009:
-        return 6;
-    case 202: case 16399:
-        return 4;
-    case 134: case 59489:
-        return 3;
-    case 133: case 151: case 154: case 165: case 180: case 201: case 209: case 16398:
-    case 43008: case 50688: case 50816: case 59425:
-        return 2;
-    default:
-        return 1;
+    case 139:
+    case 206:
+    case 207:
+    case 208:
+    case 16400:
+    case 16401:
+    case 16402: return 10;
+    case 137:
+    case 138:
+    case 140:
+    case 16397:
+    case 43009: return 6;
+    case 202:
+    case 16399: return 4;
+    case 134:
+    case 59489: return 3;
+    case 133:
+    case 151:
+    case 154:
+    case 165:
+    case 180:
+    case 201:
+    case 209:
+    case 16398:
+    case 43008:
+    case 50688:
+    case 50816:
+    case 59425: return 2;
+    default: return 1;
     }
 }
 
@@ -353,29 +420,59 @@ u8 get_default_type(u16 code, u32 sub)
 {
     switch (code) {
     case 10: return 1;
-    case 20: case 23: return 2;
-    case 30: case 33: return 4;
+    case 20:
+    case 23: return 2;
+    case 30:
+    case 33: return 4;
     case 31: return 6;
     case 32: return 7;
     case 34: return 9;
-    case 51: case 52: case 53: case 54: case 55: case 56: return 3;
-    case 60: case 61: return 10;
+    case 51:
+    case 52:
+    case 53:
+    case 54:
+    case 55:
+    case 56: return 3;
+    case 60:
+    case 61: return 10;
     case 65: return 60;
     case 70: return 5;
     case 84: return 11;
     case 96: return 8;
-    case 115: case 116: return 12;
-    case 128: case 129: case 137: case 138: case 164: case 166: case 180: case 181: case 182:
-    case 208:
-        return 22;
-    case 130: case 131: case 195: return 46;
-    case 132: case 133: case 136: case 139: case 160: case 161: case 165: case 167: case 207:
-        return 53;
+    case 115:
+    case 116: return 12;
+    case 128:
+    case 129:
+    case 137:
+    case 138:
+    case 164:
+    case 166:
+    case 180:
+    case 181:
+    case 182:
+    case 208: return 22;
+    case 130:
+    case 131:
+    case 195: return 46;
+    case 132:
+    case 133:
+    case 136:
+    case 139:
+    case 160:
+    case 161:
+    case 165:
+    case 167:
+    case 207: return 53;
     case 134: return sub < 2 ? 53 : 22;
-    case 135: case 140: case 155: return 52;
+    case 135:
+    case 140:
+    case 155: return 52;
     case 145: return 40;
-    case 150: case 153: case 214: return 57;
-    case 151: case 154: return sub == 0 ? 57 : 59;
+    case 150:
+    case 153:
+    case 214: return 57;
+    case 151:
+    case 154: return sub == 0 ? 57 : 59;
     case 152: return 59;
     case 162: return 55;
     case 200: return 56;
@@ -392,17 +489,33 @@ u8 get_default_type(u16 code, u32 sub)
     case 16394: return 53;
     case 16395: return 22;
     case 16396: return 52;
-    case 41984: case 50688: case 50816: case 50848: return 22;
-    case 43008: case 59425: return sub == 0 ? 53 : 22;
+    case 41984:
+    case 50688:
+    case 50816:
+    case 50848: return 22;
+    case 43008:
+    case 59425: return sub == 0 ? 53 : 22;
     case 43009: return sub < 3 ? 53 : 22;
     case 45056: return 52;
-    case 46080: case 54272: case 62464: case 62465: case 62467: return 2;
+    case 46080:
+    case 54272:
+    case 62464:
+    case 62465:
+    case 62467: return 2;
     case 46592: return 62;
-    case 46848: case 55040: case 63232: case 63233: return 4;
-    case 47104: case 47360: case 55296: case 63488: case 63489: return 3;
+    case 46848:
+    case 55040:
+    case 63232:
+    case 63233: return 4;
+    case 47104:
+    case 47360:
+    case 55296:
+    case 63488:
+    case 63489: return 3;
     case 52512: return 61;
     case 52736: return 63;
-    case 57088: case 65281: return 46;
+    case 57088:
+    case 65281: return 46;
     case 59489: return sub < 2 ? 53 : 22;
     case 61729: return 53;
     case 62721: return 10;
@@ -418,53 +531,90 @@ std::vector<u8> get_sw_type_list(u16 code, u32 protocol, u32 sub, u32 panelFamil
         if (protocol == 1)
             list.add_group0();
         break;
-    case 20: case 54272: case 46080: case 62464: case 62465: case 62467: case 16387:
-        list.add(2);
-        break;
-    case 30: case 46848: case 55040: case 63232: case 63233: case 16388:
-        list.add(4);
-        break;
+    case 20:
+    case 54272:
+    case 46080:
+    case 62464:
+    case 62465:
+    case 62467:
+    case 16387: list.add(2); break;
+    case 30:
+    case 46848:
+    case 55040:
+    case 63232:
+    case 63233:
+    case 16388: list.add(4); break;
     case 31: list.add(6); break;
     case 32: list.add(7); break;
-    case 51: case 52: case 53: case 47104: case 47360: case 55296: case 63488: case 63489:
-    case 16385:
-        list.add(3);
-        break;
-    case 60: case 61: case 62721: list.add(10); break;
+    case 51:
+    case 52:
+    case 53:
+    case 47104:
+    case 47360:
+    case 55296:
+    case 63488:
+    case 63489:
+    case 16385: list.add(3); break;
+    case 60:
+    case 61:
+    case 62721: list.add(10); break;
     case 65: list.add(60); break;
     case 84: list.add(11); break;
     case 96: list.add(8); break;
-    case 115: case 116: list.add(12); break;
+    case 115:
+    case 116: list.add(12); break;
     case 128: list.add_group5(); break;
-    case 129: case 137: case 180: case 181: case 182: case 208: case 16402:
-        list.add_group3();
-        break;
-    case 130: case 131: case 195: case 57088: case 65281:
-        list.add_group2();
-        break;
-    case 132: case 133: case 139: case 207: case 61729: case 16394: case 16401:
-        list.add_group1();
-        break;
-    case 134: case 59489:
+    case 129:
+    case 137:
+    case 180:
+    case 181:
+    case 182:
+    case 208:
+    case 16402: list.add_group3(); break;
+    case 130:
+    case 131:
+    case 195:
+    case 57088:
+    case 65281: list.add_group2(); break;
+    case 132:
+    case 133:
+    case 139:
+    case 207:
+    case 61729:
+    case 16394:
+    case 16401: list.add_group1(); break;
+    case 134:
+    case 59489:
         if (sub < 2)
             list.add_group1();
         else
             list.add_group3();
         break;
-    case 135: case 155: case 45056: case 16396: list.add(52); break;
+    case 135:
+    case 155:
+    case 45056:
+    case 16396: list.add(52); break;
     case 145: list.add(40); break;
-    case 150: case 151: case 152: case 153: case 154: case 214: case 41984: case 50688:
-    case 50816: case 50848:
-        list.add_group6(panelFamily);
-        break;
+    case 150:
+    case 151:
+    case 152:
+    case 153:
+    case 154:
+    case 214:
+    case 41984:
+    case 50688:
+    case 50816:
+    case 50848: list.add_group6(panelFamily); break;
     case 200: list.add(56); break;
-    case 201: case 16398:
+    case 201:
+    case 16398:
         if (sub == 0)
             list.add_group1();
         else
             list.add_group4();
         break;
-    case 202: case 16399:
+    case 202:
+    case 16399:
         if (sub < 2)
             list.add_group1();
         else if (sub == 2)
@@ -472,7 +622,8 @@ std::vector<u8> get_sw_type_list(u16 code, u32 protocol, u32 sub, u32 panelFamil
         else if (sub == 3)
             list.add_group4();
         break;
-    case 206: case 16400:
+    case 206:
+    case 16400:
         if (sub < 5)
             list.add_group3();
         else
@@ -480,7 +631,8 @@ std::vector<u8> get_sw_type_list(u16 code, u32 protocol, u32 sub, u32 panelFamil
         break;
     case 209: list.add(27); break;
     case 222: list.add(41); break;
-    case 43008: case 59425:
+    case 43008:
+    case 59425:
         if (sub == 0)
             list.add_group1();
         else
@@ -531,13 +683,10 @@ bool type_is_listed(u32 type)
 int type_is_module(u32 type)
 {
     switch (get_type_class(type)) {
-    case TYPE_CLASS_SENSOR:
-        return 0;
+    case TYPE_CLASS_SENSOR: return 0;
     case TYPE_CLASS_INPUT:
-    case TYPE_CLASS_OUTPUT:
-        return 1;
-    default:
-        return -1;
+    case TYPE_CLASS_OUTPUT: return 1;
+    default: return -1;
     }
 }
 
@@ -548,10 +697,8 @@ u32 get_type_category(u32 type)
         if (type == 1 || type == 2)
             return 11;
         return type == 3 ? 10 : 12;
-    case TYPE_CLASS_INPUT:
-        return 1;
-    default:
-        return 0;
+    case TYPE_CLASS_INPUT: return 1;
+    default: return 0;
     }
 }
 
@@ -566,8 +713,8 @@ bool type_has_protocol(u32 type, u32 protocol)
 
 u16 get_default_code(u32 type)
 {
-    if ((type >= 13 && type <= 22) || type == 24 || type == 25 || type == 26 || type == 28 ||
-        type == 29 || type == 57 || type == 58 || type == 59)
+    if ((type >= 13 && type <= 22) || type == 24 || type == 25 || type == 26 || type == 28 || type == 29 || type == 57
+        || type == 58 || type == 59)
         return 16395;
     if (type == 27 || type == 54)
         return 16397;
@@ -688,10 +835,9 @@ u32 get_number_category(int n)
         u8 category;
     };
     static const Range ranges[] = {
-        {1, 13, 7},    {15, 45, 6},    {48, 138, 3},   {140, 184, 2},  {188, 189, 1},
-        {190, 195, 0}, {200, 211, 4},  {220, 232, 8},  {233, 233, 5},  {234, 237, 3},
-        {238, 242, 8}, {243, 245, 5},  {246, 247, 8},  {300, 357, 3},  {400, 411, 6},
-        {449, 499, 2},
+        {1, 13, 7},    {15, 45, 6},   {48, 138, 3},  {140, 184, 2}, {188, 189, 1}, {190, 195, 0},
+        {200, 211, 4}, {220, 232, 8}, {233, 233, 5}, {234, 237, 3}, {238, 242, 8}, {243, 245, 5},
+        {246, 247, 8}, {300, 357, 3}, {400, 411, 6}, {449, 499, 2},
     };
     for (const Range& r : ranges)
         if (n >= r.first && n <= r.last)

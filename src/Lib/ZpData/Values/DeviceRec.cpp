@@ -1,9 +1,9 @@
 #include "ZpData/Values/DeviceRec.h"
 
+#include "DataBlock/bytes.h"
 #include "OS/TraceLog.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
-#include "DataBlock/bytes.h"
 
 #include <cstring>
 
@@ -82,8 +82,8 @@ int DeviceRec::set_type(u8* rec, u32 type)
     return ZP_OK;
 }
 
-bool DeviceRec::matches(bool free, u32 lineBit, bool module, u32 deviceClass, u32 recAddress, u32 recSub,
-                        u32 line, u32 kind, u32 address, u32 sub)
+bool DeviceRec::matches(bool free, u32 lineBit, bool module, u32 deviceClass, u32 recAddress, u32 recSub, u32 line,
+                        u32 kind, u32 address, u32 sub)
 {
     if (free || lineBit != (line & 1))
         return false;

@@ -84,6 +84,6 @@ struct DeviceRec {
 
     // The matching rules of is_me over the fields of a record or of a status entry. free: the
     // entry holds no device.
-    static bool matches(bool free, u32 lineBit, bool module, u32 deviceClass, u32 recAddress, u32 recSub,
-                        u32 line, u32 kind, u32 address, u32 sub);
+    static bool matches(bool free, u32 lineBit, bool module, u32 deviceClass, u32 recAddress, u32 recSub, u32 line,
+                        u32 kind, u32 address, u32 sub);
 };

@@ -18,10 +18,10 @@ struct PanelTypeRow {
 };
 
 const PanelTypeRow panelTypeRows[] = {
-    {"ZP4800_KALDOREN", 0},   {"ZP4700_KALDOREN", 3},   {"ZP1300CL", 4},        {"ZP1600CL", 5},
-    {"ZP3600CL", 6},          {"KV1300_03", 7},         {"KV1600_03", 8},       {"KV1300_01", 7},
-    {"KV1600_01", 8},         {"KV1300_02", 7},         {"KV1600_02", 8},       {"ZP4800N_KALDOREN", 1},
-    {"ZP4800N_FERNHOLDT", 1}, {"ZP4800_FERNHOLDT", 0},  {"ZP4700_FERNHOLDT", 3}, {"ZP4800G", 2},
+    {"ZP4800_KALDOREN", 0},   {"ZP4700_KALDOREN", 3},  {"ZP1300CL", 4},         {"ZP1600CL", 5},
+    {"ZP3600CL", 6},          {"KV1300_03", 7},        {"KV1600_03", 8},        {"KV1300_01", 7},
+    {"KV1600_01", 8},         {"KV1300_02", 7},        {"KV1600_02", 8},        {"ZP4800N_KALDOREN", 1},
+    {"ZP4800N_FERNHOLDT", 1}, {"ZP4800_FERNHOLDT", 0}, {"ZP4700_FERNHOLDT", 3}, {"ZP4800G", 2},
     {"KV1300_04", 7},         {"KV1600_04", 8},
 };
 
@@ -38,14 +38,10 @@ struct CpuModelRow {
 };
 
 const CpuModelRow cpuModelRows[] = {
-    {"ZP4800", 0, 2, 8, 2, true, true, true, false},
-    {"ZP4800N", 0, 2, 4, 2, true, true, true, false},
-    {"ZP4800G", 3, 2, 4, 2, true, true, true, false},
-    {"ZP4700", 0, 1, 1, 1, true, false, true, false},
-    {"ZP1300CL", 1, 1, 1, 1, false, false, false, false},
-    {"ZP1600CL", 1, 2, 2, 2, true, false, false, false},
-    {"ZP3600CL", 1, 2, 8, 4, true, false, false, false},
-    {"KV1300", 2, 1, 1, 1, false, false, false, true},
+    {"ZP4800", 0, 2, 8, 2, true, true, true, false},      {"ZP4800N", 0, 2, 4, 2, true, true, true, false},
+    {"ZP4800G", 3, 2, 4, 2, true, true, true, false},     {"ZP4700", 0, 1, 1, 1, true, false, true, false},
+    {"ZP1300CL", 1, 1, 1, 1, false, false, false, false}, {"ZP1600CL", 1, 2, 2, 2, true, false, false, false},
+    {"ZP3600CL", 1, 2, 8, 4, true, false, false, false},  {"KV1300", 2, 1, 1, 1, false, false, false, true},
     {"KV1600", 2, 2, 8, 2, false, true, false, true},
 };
 const CpuModelRow unknownCpuModel = {"---", 255, 2, 1, 1, false, false, false, false};
@@ -63,9 +59,8 @@ struct CpuTypeRow {
 };
 
 const CpuTypeRow cpuTypeRows[] = {
-    {"UNDEFINED", 255}, {"ZP-4800", 0}, {"ZP-4700", 3}, {"ZP1300CL", 4}, {"ZP1600CL", 5},
-    {"ZP3600CL", 6},    {"KV-1300", 7}, {"KV-1600", 8}, {"KV-4600", 8},  {"ZP-4800N", 1},
-    {"ZP-4800G", 2},
+    {"UNDEFINED", 255}, {"ZP-4800", 0}, {"ZP-4700", 3}, {"ZP1300CL", 4}, {"ZP1600CL", 5}, {"ZP3600CL", 6},
+    {"KV-1300", 7},     {"KV-1600", 8}, {"KV-4600", 8}, {"ZP-4800N", 1}, {"ZP-4800G", 2},
 };
 
 // Inserts value before the first entry whose name compares greater; equal names keep the order
@@ -105,16 +100,15 @@ const u16 hwZp4AdvSensors[] = {
     0x41, 0x4002, 0x1F, 0x3C, 0x14, 0x1E, 0x20, 0x34, 0x33, 0x35, 0x4004, 0x4003, 0x4005, 0x4001,
 };
 const u16 hwZp4AdvModules[] = {
-    0xC9, 0x400F, 0xCA,   0x400B, 0x4012, 0xD0,   0x99, 0x9A, 0x80,   0x81,
-    0x84, 0x87,   0x9B,   0x85,   0x86,   0x82,   0x4010, 0xCE, 0x400A, 0x4011,
-    0xCF, 0x400C, 0x8B,   0x89,   0x400D, 0xD1,   0x83,   0x96, 0x97,   0x98,
+    0xC9, 0x400F, 0xCA, 0x400B, 0x4012, 0xD0, 0x99,   0x9A, 0x80, 0x81,   0x84, 0x87, 0x9B, 0x85, 0x86,
+    0x82, 0x4010, 0xCE, 0x400A, 0x4011, 0xCF, 0x400C, 0x8B, 0x89, 0x400D, 0xD1, 0x83, 0x96, 0x97, 0x98,
 };
 const u16 hwZp4VarnSensors[] = {
     0x4002, 0x14, 0x1E, 0x20, 0x34, 0x33, 0x35, 0x4004, 0x4003, 0x4005, 0x4001,
 };
 const u16 hwZp4VarnModules[] = {
-    0x400E, 0xC9, 0xCA,   0x400B, 0xD0, 0x99,   0x9A, 0x80, 0x81, 0x84, 0x85, 0x86,
-    0x87,   0x9B, 0x82,   0xCE,   0x400A, 0xCF, 0x400C, 0x83, 0x96, 0x98, 0x97,
+    0x400E, 0xC9, 0xCA, 0x400B, 0xD0,   0x99, 0x9A,   0x80, 0x81, 0x84, 0x85, 0x86,
+    0x87,   0x9B, 0x82, 0xCE,   0x400A, 0xCF, 0x400C, 0x83, 0x96, 0x98, 0x97,
 };
 
 template <size_t N>
@@ -300,20 +294,24 @@ std::vector<u8> get_brand_list(u32 panelType)
     static const u8 tavrel[] = {2};
     auto label = [](u8 brand) { return get_brand_label(brand); };
     switch (panelType) {
-    case 0: case 1: case 11:
-        return ordered_list(kaldoren, label);
-    case 12: case 13: case 14:
-        return ordered_list(fernholdt, label);
-    case 2: case 3: case 4:
-        return ordered_list(zdKald, label);
-    case 5: case 6:
-        return ordered_list(kv03, label);
-    case 7: case 8:
-        return ordered_list(kv01, label);
-    case 9: case 10: case 16: case 17:
-        return ordered_list(tavrel, label);
-    default:
-        return {};
+    case 0:
+    case 1:
+    case 11: return ordered_list(kaldoren, label);
+    case 12:
+    case 13:
+    case 14: return ordered_list(fernholdt, label);
+    case 2:
+    case 3:
+    case 4: return ordered_list(zdKald, label);
+    case 5:
+    case 6: return ordered_list(kv03, label);
+    case 7:
+    case 8: return ordered_list(kv01, label);
+    case 9:
+    case 10:
+    case 16:
+    case 17: return ordered_list(tavrel, label);
+    default: return {};
     }
 }
 
@@ -361,8 +359,7 @@ std::vector<u16> get_hw_type_list(u32 family, u8 protocol, u8 kind)
         if (protocol == LINE_PROTOCOL_VARN)
             return zp4_list(hwZp4VarnSensors, hwZp4VarnModules, kind);
         return list;
-    default:
-        return list;
+    default: return list;
     }
 }
 
