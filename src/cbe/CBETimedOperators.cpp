@@ -1,0 +1,467 @@
+// TIM and TONE, the operators with a time or tone of their own.
+#include "cbe/CBEOperators.h"
+
+#include "cbe/CBEOperatorRules.h"
+
+namespace Ov4800 {
+
+using namespace rules;
+
+// ---------------------------------------------------------------------------------------------
+// TIM
+
+CBETIM::CBETIM(bool topLevel_)
+{
+    initKeyword(*this, new TIMTk, topLevel_);
+}
+bool CBETIM::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBETIM::canMoveRight() const
+{
+    return rightBefore(*this, 2);
+}
+// The "--" placeholder goes as a whole, with its blank: a single "-" left would be no date.
+bool CBETIM::removeCurrent()
+{
+    if (hasDashDate() && childKind(3) == KIND_MINUS && (cursor == 2 || cursor == 3)) {
+        const int count = childKind(4) == KIND_SPACE ? 3 : 2;
+        for (int i = 0; i < count; ++i)
+            removeAt(2);
+        cursor = 1;
+        return true;
+    }
+    return listRemove(*this, 1);
+}
+
+int CBETIM::getMonth() const
+{
+    const auto* month = dynamic_cast<const Month*>(child(2));
+    return month ? month->getValue() : 0;
+}
+
+int CBETIM::getDay() const
+{
+    for (int i = 2; i <= 4; ++i) {
+        const auto* day = dynamic_cast<const Day*>(child(i));
+        if (day && day->getValue() != 0)
+            return day->getValue();
+    }
+    return 0;
+}
+
+int CBETIM::getYear() const
+{
+    for (int i = 2; i <= 6; ++i) {
+        const auto* year = dynamic_cast<const Year*>(child(i));
+        if (year && year->getValue() != 0)
+            return year->getValue();
+    }
+    return 0;
+}
+
+int CBETIM::getWeekDayMask() const
+{
+    int mask = 0;
+    for (int i = 2; i < size() - 1; ++i)
+        if (const auto* day = dynamic_cast<const WeekDay*>(children[i]))
+            mask |= day->getDayMask();
+    return mask;
+}
+
+bool CBETIM::hasDashDate() const
+{
+    return size() >= 4 && childKind(2) == KIND_MINUS;
+}
+
+bool CBETIM::canStartDate() const
+{
+    return cursor == 1 && getWeekDayMask() == 0 && !hasDashDate() && getMonth() == 0;
+}
+
+bool CBETIM::canAddDay() const
+{
+    return cursor == 3 && childKind(3) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate()
+        && getDay() == 0;
+}
+
+bool CBETIM::canAddYear() const
+{
+    return cursor == 5 && childKind(5) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate()
+        && getDay() >= 1 && getYear() == 0;
+}
+
+bool CBETIM::canAddWeekDay(int dayBit) const
+{
+    if (size() < 4)
+        return true;
+    int bits = 0;
+    for (int i = 2; i < size() - 1; ++i) {
+        const int k = childKind(i);
+        if (k == KIND_MONTH || k == KIND_DAY)
+            return false;
+        if (const auto* day = dynamic_cast<const WeekDay*>(children[i])) {
+            bits |= day->getDayMask();
+            continue;
+        }
+        if (k == KIND_SPACE)
+            continue;
+        if (cursor >= i)
+            return false;
+        break;
+    }
+    return !(bits & dayBit);
+}
+
+bool CBETIM::canAddTimeSlice() const
+{
+    if (size() < 4)
+        return true;
+    bool verdict = true;
+    bool sliceSeen = false;
+    for (int i = 2; i < size() - 1 && verdict; ++i) {
+        const int k = childKind(i);
+        const bool datePart = k == KIND_YEAR || k == KIND_MONTH || k == KIND_DAY || k == KIND_MINUS
+            || dynamic_cast<const WeekDay*>(children[i]);
+        if (datePart)
+            verdict = cursor >= i;
+        else if (k == KIND_SPACE)
+            verdict = true;
+        else if (k == KIND_TIME_SLICE) {
+            verdict = !sliceSeen;
+            sliceSeen = true;
+        } else
+            verdict = false;
+    }
+    return verdict;
+}
+
+CBETimeSlice* CBETIM::findTimeSlice(int& position) const
+{
+    for (int i = std::max(position, 0); i < size() - 1; ++i) {
+        if (auto* slice = dynamic_cast<CBETimeSlice*>(children[i])) {
+            position = i;
+            return slice;
+        }
+    }
+    position = size();
+    return nullptr;
+}
+
+bool CBETIM::hasDatePart() const
+{
+    return childKind(2) == KIND_MINUS || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1) || getWeekDayMask() >= 1;
+}
+
+bool CBETIM::isFull() const
+{
+    const bool date = hasDashDate() || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1) || getWeekDayMask() == 127;
+    int p = 2;
+    const CBETimeSlice* start = findTimeSlice(p);
+    int q = p + 1;
+    return date && start && findTimeSlice(q);
+}
+
+bool CBETIM::isComplete() const
+{
+    int p = 2;
+    const CBETimeSlice* start = findTimeSlice(p);
+    int q = p + 1;
+    const CBETimeSlice* stop = start ? findTimeSlice(q) : nullptr;
+    return CBEOperator::isComplete() && hasDatePart() && stop && start->getValue() < stop->getValue();
+}
+
+bool CBETIM::startNotBeforeStop(int from) const
+{
+    const CBETimeSlice* start = findTimeSlice(from);
+    int next = from + 1;
+    const CBETimeSlice* stop = start ? findTimeSlice(next) : nullptr;
+    return stop && start->getValue() >= stop->getValue();
+}
+
+int CBETIM::getErrorCount() const
+{
+    const int count = CBEOperator::getErrorCount();
+    if (count != 0)
+        return count;
+    return startNotBeforeStop(cursor) ? 1 : 0;
+}
+
+uint CBETIM::getFirstError() const
+{
+    if (const uint e = CBEOperator::getFirstError())
+        return e;
+    return startNotBeforeStop(cursor) ? 522 : 0;
+}
+
+bool CBETIM::canMoveBack() const
+{
+    return listBack(*this);
+}
+bool CBETIM::isKeyEnabled(uint key) const
+{
+    const int go = keyContinuation(*this, key, 1);
+    if (go != 0)
+        return go > 0;
+    if (isFull())
+        return false;
+    if (cursor == 1) {
+        if (isDigit(key) || key == TK_MINUS)
+            return canStartDate();
+        return isWeekDayKey(key) && canAddWeekDay(1 << (key - TK_MO));
+    }
+    const CBEOperator* c = current();
+    const int k = c->getKind();
+    if (k != KIND_SPACE && k != KIND_MINUS) {
+        // A month or day is followed by its "-", never by a blank.
+        if (key == TK_SPACE)
+            return k != KIND_DAY && k != KIND_MONTH && (cursor == size() - 1 || childKind(cursor + 1) != KIND_SPACE);
+        return key == TK_MINUS && (k == KIND_DAY || k == KIND_MONTH) && c->isComplete()
+            && childKind(cursor + 1) != KIND_MINUS;
+    }
+    // A time slice starts behind a blank only: behind a "-" it would run into the date.
+    if (key <= 2)
+        return canAddDay() || (k == KIND_SPACE && canAddTimeSlice()) || canAddYear();
+    if (isDigit(key))
+        return canAddDay() || canAddYear();
+    return isWeekDayKey(key) && canAddWeekDay(1 << (key - TK_MO));
+}
+
+bool CBETIM::addKey(uint key)
+{
+    const int go = continuation(*this, key, 1);
+    if (go != 0)
+        return go > 0;
+    if (cursor == 1) {
+        if (isDigit(key)) {
+            auto* month = new Month;
+            month->addKey(key);
+            insertAfterCursor(month);
+        } else if (isWeekDayKey(key)) {
+            insertAfterCursor(makeWeekDay(key));
+            insertAfterCursor(new SPACETk);
+        } else if (key == TK_MINUS) {
+            insertAfterCursor(new MINUSTk);
+            insertAfterCursor(new MINUSTk);
+            insertAfterCursor(new SPACETk);
+        } else {
+            return false;
+        }
+        return true;
+    }
+    const int k = current()->getKind();
+    if (k != KIND_SPACE && k != KIND_MINUS) {
+        if (key == TK_SPACE)
+            insertAfterCursor(new SPACETk);
+        else if (key == TK_MINUS)
+            insertAfterCursor(new MINUSTk);
+        else
+            return false;
+        return true;
+    }
+    if (isDigit(key)) {
+        CBEOperator* part = nullptr;
+        if (canAddDay())
+            part = new Day;
+        else if (canAddYear())
+            part = new Year;
+        else if (k == KIND_SPACE && canAddTimeSlice())
+            part = new CBETimeSlice(1439);
+        else
+            return false;
+        part->addKey(key);
+        insertAfterCursor(part);
+        // A slice typed in front of another keeps a blank between them.
+        if (part->getKind() == KIND_TIME_SLICE)
+            automaticBlank(cursor);
+        return true;
+    }
+    if (!isWeekDayKey(key))
+        return false;
+    insertAfterCursor(makeWeekDay(key));
+    insertAfterCursor(new SPACETk);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TONE
+
+CBETONE::CBETONE()
+{
+    initKeyword(*this, new TONETk, true);
+}
+bool CBETONE::canMoveLeft() const
+{
+    return leftFrom(*this, 2);
+}
+bool CBETONE::canMoveRight() const
+{
+    return rightBefore(*this, 2);
+}
+bool CBETONE::removeCurrent()
+{
+    return listRemove(*this, 1);
+}
+
+int CBETONE::getTone() const
+{
+    const auto* tone = dynamic_cast<const ToneIndex*>(child(2));
+    return tone ? tone->getValue() : 0;
+}
+
+int CBETONE::getVolume() const
+{
+    const auto* volume = dynamic_cast<const VolumeIndex*>(child(4));
+    return volume ? volume->getValue() : 0;
+}
+
+int CBETONE::getFirstZone() const
+{
+    for (const CBEOperator* c : children) {
+        if (c->getKind() == KIND_COLON)
+            break;
+        const auto* zone = dynamic_cast<const CBEAreaIndex*>(c);
+        if (zone && zone->getValue() >= 0)
+            return zone->getValue();
+    }
+    return -1;
+}
+
+int CBETONE::getSecondZone() const
+{
+    bool behind = false;
+    for (const CBEOperator* c : children) {
+        if (c->getKind() == KIND_COLON)
+            behind = true;
+        const auto* zone = dynamic_cast<const CBEAreaIndex*>(c);
+        if (!zone)
+            continue;
+        if (behind && zone->getValue() >= 0)
+            return zone->getValue();
+        behind = true;
+    }
+    return -1;
+}
+
+int CBETONE::getZonePosition(bool first) const
+{
+    int seen = 0;
+    for (int i = 0; i < size(); ++i)
+        if (childKind(i) == KIND_AREA && ++seen == (first ? 1 : 2))
+            return i;
+    return -1;
+}
+
+bool CBETONE::canAddFirstZone() const
+{
+    return getTone() >= 1 && getVolume() >= 1 && getFirstZone() < 0;
+}
+
+bool CBETONE::canAddSecondZone() const
+{
+    return getTone() >= 1 && getVolume() >= 1 && getFirstZone() >= 1 && getSecondZone() < 0;
+}
+
+bool CBETONE::canAddLogic() const
+{
+    return getTone() >= 1 && getVolume() >= 1 && getFirstZone() >= 1 && getSecondZone() >= 1
+        && countKind(*this, KIND_LOGIC) == 0;
+}
+
+bool CBETONE::isFull() const
+{
+    return getTone() >= 1 && getVolume() >= 1 && getFirstZone() >= 1 && getSecondZone() >= 1 && oneCompleteLogic(*this);
+}
+
+bool CBETONE::isComplete() const
+{
+    return CBEOperator::isComplete() && isFull() && getFirstZone() <= getSecondZone();
+}
+
+bool CBETONE::zonesReversed() const
+{
+    return getFirstZone() >= 1 && getSecondZone() >= 1 && getFirstZone() > getSecondZone();
+}
+
+int CBETONE::getErrorCount() const
+{
+    const int count = CBEOperator::getErrorCount();
+    return count != 0 ? count : zonesReversed() ? 1 : 0;
+}
+
+uint CBETONE::getFirstError() const
+{
+    if (const uint e = CBEOperator::getFirstError())
+        return e;
+    return zonesReversed() ? 526 : 0;
+}
+
+bool CBETONE::canMoveBack() const
+{
+    return listBack(*this);
+}
+bool CBETONE::isKeyEnabled(uint key) const
+{
+    const int go = keyContinuation(*this, key, 1);
+    if (go != 0)
+        return go > 0;
+    // TONE's parts come in a fixed order: new ones only behind the last.
+    if (isFull() || cursor != size() - 2)
+        return false;
+    if (cursor == 1)
+        return isDigit(key) && getTone() == 0;
+    const int k = current()->getKind();
+    if (k == KIND_SPACE) {
+        if (key == TK_Z)
+            return canAddFirstZone();
+        if (key == TK_OPEN)
+            return canAddLogic();
+        return key >= 1 && key <= 4 && cursor == 3 && getVolume() == 0;
+    }
+    switch (key) {
+    case TK_COLON: return k == KIND_AREA && canAddSecondZone() && countKind(*this, KIND_COLON) == 0;
+    case TK_Z: return k == KIND_COLON && canAddSecondZone();
+    case TK_SPACE:
+        return k != KIND_COLON && (k != KIND_AREA || cursor == getZonePosition(false))
+            && (cursor == size() - 1 || childKind(cursor + 1) != KIND_SPACE);
+    default: return false;
+    }
+}
+
+bool CBETONE::addKey(uint key)
+{
+    const int go = continuation(*this, key, 1);
+    if (go != 0)
+        return go > 0;
+    if (cursor != size() - 2)
+        return false;
+    CBEOperator* node = nullptr;
+    const int k = current()->getKind();
+    if (cursor == 1) {
+        if (!isDigit(key))
+            return false;
+        node = new ToneIndex;
+        node->addKey(key);
+    } else if (k != KIND_SPACE) {
+        if (key == TK_Z && k == KIND_COLON)
+            node = new CBEAreaIndex;
+        else if (key == TK_COLON && k == KIND_AREA)
+            node = new DBLDOTTk;
+        else if (key == TK_SPACE)
+            node = new SPACETk;
+    } else if (isDigit(key)) {
+        if (cursor == 3 && getVolume() == 0) {
+            node = new VolumeIndex;
+            node->addKey(key);
+        }
+    } else {
+        node = key == TK_Z ? new CBEAreaIndex : makeNestedList(key);
+    }
+    if (!node)
+        return false;
+    insertAfterCursor(node);
+    return true;
+}
+
+} // namespace Ov4800
