@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -38,3 +39,23 @@ public:
 private:
     std::map<std::string, double> m_times;
 };
+
+// benchmark::Initialize, with `repetitions` runs of each benchmark unless the command line says
+// how many; false on an argument it does not know.
+inline bool initialize_benchmarks(int argc, char** argv, int repetitions)
+{
+    static std::vector<char*> args;
+    static std::string repetitionFlag;
+    args.assign(argv, argv + argc);
+    bool told = false;
+    for (int i = 1; i < argc; ++i)
+        told = told || std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0;
+    if (!told) {
+        repetitionFlag = "--benchmark_repetitions=" + std::to_string(repetitions);
+        args.insert(args.begin() + 1, repetitionFlag.data());
+    }
+    int count = int(args.size());
+    args.push_back(nullptr);
+    benchmark::Initialize(&count, args.data());
+    return !benchmark::ReportUnrecognizedArguments(count, args.data());
+}

@@ -146,17 +146,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/.local/share"));
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=3";
-    bool told = false;
-    for (int i = 1; i < argc; ++i)
-        told = told || std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0;
-    if (!told)
-        args.insert(args.begin() + 1, repetitions);
-    int count = int(args.size());
-    args.push_back(nullptr);
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    if (!initialize_benchmarks(argc, argv, 3))
         return 1;
 
     Q_INIT_RESOURCE(translations);

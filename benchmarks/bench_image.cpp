@@ -170,18 +170,7 @@ int main(int argc, char** argv)
     // Every import and export traces a few hundred lines; they would bury the report.
     g_logger().set_console(false);
     // Five runs of each unless told otherwise; the ratios take the best.
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=5";
-    bool told = false;
-    for (int i = 1; i < argc; ++i)
-        told = told || std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0;
-    if (!told)
-        args.insert(args.begin() + 1, repetitions);
-    argc = int(args.size());
-    args.push_back(nullptr);
-    argv = args.data();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!initialize_benchmarks(argc, argv, 5))
         return 1;
 
     Setup setup;

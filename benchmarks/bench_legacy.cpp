@@ -6,6 +6,7 @@
 // 10 times the floor. The ratio is printed last.
 #include "LegacyFileGenerator.h"
 
+#include "RatioReporter.h"
 #include "ZpData/Container/ZpConf.h"
 #include "app/ApplicationLog.h"
 #include "app/Configuration.h"
@@ -112,52 +113,12 @@ void BM_floor(benchmark::State& state)
 BENCHMARK(BM_readLegacy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_floor)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const std::string name = run.run_name.function_name;
-            const double time = run.GetAdjustedRealTime();
-            const auto it = m_times.find(name);
-            if (it == m_times.end() || time < it->second)
-                m_times[name] = time;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatio() const
-    {
-        const auto it = m_times.find("BM_readLegacy");
-        const auto floor = m_times.find("BM_floor");
-        if (it == m_times.end() || floor == m_times.end() || floor->second <= 0)
-            return;
-        const double ratio = it->second / floor->second;
-        std::printf("%-20s %6.2f x floor (goal: at most 10)%s\n", "BM_readLegacy", ratio, ratio > 10 ? "  OVER" : "");
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=5";
-    bool told = false;
-    for (int i = 1; i < argc; ++i)
-        told = told || std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0;
-    if (!told)
-        args.insert(args.begin() + 1, repetitions);
-    int count = int(args.size());
-    args.push_back(nullptr);
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    if (!initialize_benchmarks(argc, argv, 5))
         return 1;
 
     Setup setup;
@@ -184,7 +145,7 @@ int main(int argc, char** argv)
                 setup.contentSize, qPrintable(ApplicationLog::filePath()));
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio();
+    reporter.print_ratio("BM_readLegacy", 10);
     ApplicationLog::close();
     benchmark::Shutdown();
     return 0;

@@ -158,17 +158,7 @@ int main(int argc, char** argv)
     QLoggingCategory::setFilterRules("default.debug=false\ndefault.info=false");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     g_logger().set_console(false);
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=5";
-    bool told = false;
-    for (int i = 1; i < argc; ++i)
-        told = told || std::string(argv[i]).rfind("--benchmark_repetitions", 0) == 0;
-    if (!told)
-        args.insert(args.begin() + 1, repetitions);
-    int count = int(args.size());
-    args.push_back(nullptr);
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    if (!initialize_benchmarks(argc, argv, 5))
         return 1;
 
     Setup setup;
