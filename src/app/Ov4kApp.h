@@ -105,6 +105,7 @@ public:
     bool askToSave(uint acceptedState);
     // True when the plant file was written.
     bool savePlant(bool forceDialog);
+    void saveCommand(bool forceDialog);
     // Kinds: 1 plant file, 2 PDF, 4 panel image (0 counts as 1). The chosen path or empty.
     QString askSaveFileName(uint kinds);
     // The folder the user chose, empty when cancelled.

@@ -759,22 +759,18 @@ QString Ov4kApp::askSaveFileName(uint kinds)
 
 void Ov4kApp::onSaveFileMenu()
 {
-    if (savePlant(false)) {
-        m_plant->modifyPlantData(false);
-        m_plant->clearModificationBits(~0u);
-        emit plantFileSaved();
-        qInfo() << "File Salvato correttamente.";
-    } else if (m_fileStatus != 0) {
-        qCritical() << "Non sono riuscito a salvare il file.";
-        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
-    } else {
-        qInfo() << "Operazione annullata dall'utente.";
-    }
+    saveCommand(false);
 }
 
 void Ov4kApp::onFileSaveAs()
 {
-    if (savePlant(true)) {
+    saveCommand(true);
+}
+
+// Save and Save as: the file written, or the failure shown, or the cancel logged.
+void Ov4kApp::saveCommand(bool forceDialog)
+{
+    if (savePlant(forceDialog)) {
         m_plant->modifyPlantData(false);
         m_plant->clearModificationBits(~0u);
         emit plantFileSaved();
