@@ -1,4 +1,5 @@
 #include "plant/CPUDevice.h"
+#include "plant/FieldChange.h"
 
 #include "plant/LoopNumbering.h"
 #include "plant/OvGenericPoint.h"
@@ -14,6 +15,8 @@
 
 #include <cstring>
 
+using plantfields::boolText;
+
 namespace {
 
 using ZpData_v2602::CpuRec;
@@ -24,11 +27,6 @@ u32 defaultCpuType()
 {
     const std::vector<u8> types = get_cpu_type_list(PanelType::get_cpu_model(g_zpConf->get_panel_type()));
     return types.empty() ? 0u : types.front();
-}
-
-const char* boolText(bool value)
-{
-    return value ? "true" : "false";
 }
 
 } // namespace

@@ -1,21 +1,11 @@
 #include "plant/OvAnnunciator.h"
+#include "plant/FieldChange.h"
 
 #include "app/Configuration.h"
 
 #include <cstring>
 
-namespace {
-
-template <class T>
-bool change(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-} // namespace
+using plantfields::change;
 
 OvAnnunciator::OvAnnunciator() = default;
 

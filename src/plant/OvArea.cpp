@@ -1,24 +1,10 @@
 #include "plant/OvArea.h"
+#include "plant/FieldChange.h"
 
 #include <QDebug>
 
-namespace {
-
-template <class T>
-bool change(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-const char* boolText(bool on)
-{
-    return on ? "true" : "false";
-}
-
-} // namespace
+using plantfields::boolText;
+using plantfields::change;
 
 OvArea::~OvArea() = default;
 
