@@ -7,6 +7,7 @@
 // The compiler must give a program of 1 to 32 bytes in the first 32 bytes of the buffer (the
 // rest untouched) or -1 with an error code of 0 to 53 and the buffer untouched. A program must
 // decode, and the decoded text compile to the same program.
+#include "CbeSeeds.h"
 #include "FuzzTarget.h"
 
 #include "SamplePlant.h"
@@ -24,13 +25,6 @@ namespace {
 const char kTarget[] = "fuzz_cbe_compile";
 
 // The sample plant in g_zpConf, which the compiler and decoder read; groups 1 to 10 are direct.
-void load_cbe_plant()
-{
-    load_sample_plant(g_zpConf, kTarget);
-    const u8 direct[2] = {10, 0};
-    if (g_zpConf->set_data(2, direct, 2, 5206) != ZP_OK)
-        fuzz_fail(kTarget, "the direct-group count could not be set");
-}
 const u8 kOwnerKinds[4] = {CBE_OWNER_GROUP, CBE_OWNER_SENSOR, CBE_OWNER_MODULE, CBE_OWNER_GROUP};
 constexpr size_t kProgramSize = 32;
 
@@ -78,7 +72,7 @@ std::string seed(u8 mode, const char* text)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    load_cbe_plant();
+    load_cbe_plant(kTarget);
     return 0;
 }
 

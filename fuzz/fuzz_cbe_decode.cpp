@@ -1,6 +1,7 @@
 // Fuzz target of the control-by-event decoder on arbitrary byte code: the input's first 32
 // bytes are the program (a shorter one is padded with zeros). The decoder must end in 0 or -1
 // with a terminated text inside its buffer and a nibble count within the program.
+#include "CbeSeeds.h"
 #include "FuzzTarget.h"
 
 #include "SamplePlant.h"
@@ -17,13 +18,6 @@ namespace {
 const char kTarget[] = "fuzz_cbe_decode";
 
 // The sample plant in g_zpConf, which the compiler and decoder read; groups 1 to 10 are direct.
-void load_cbe_plant()
-{
-    load_sample_plant(g_zpConf, kTarget);
-    const u8 direct[2] = {10, 0};
-    if (g_zpConf->set_data(2, direct, 2, 5206) != ZP_OK)
-        fuzz_fail(kTarget, "the direct-group count could not be set");
-}
 constexpr size_t kProgramSize = 32;
 constexpr u32 kProgramNibbles = 64;
 
@@ -31,7 +25,7 @@ constexpr u32 kProgramNibbles = 64;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    load_cbe_plant();
+    load_cbe_plant(kTarget);
     return 0;
 }
 
@@ -53,34 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
 int fuzz_write_seeds(const std::string& dir)
 {
-    // Programs of the compiler, for conditions of group 21 and a direct program.
-    static const char* const kTexts[] = {
-        "OR(AND(G1 G20) NOT (G3) XGRP(G10) Z3)",
-        "OR(PRE(G10) PRE(EVAC) FLT(C1L1M10.2))",
-        "OR(DIS(SYS) TAC(SYS))",
-        "OR(C1L1S1 C1L1S3 C2L2S159 C1L3S8 C1L2S5 C1L1S7)",
-        "SDEL (09.59 00.01 (OR(G1 G2)))",
-        "TIM(MO FR 08.00 17.30)",
-        "TIM(02-29-00 )",
-        "TONE(33 4 Z2000:Z1 (G5))",
-        "(G2 G10)",
-    };
-    load_cbe_plant();
-    bool ok = true;
-    int n = 0;
-    for (const char* text : kTexts) {
-        char buffer[256] = {};
-        std::strncpy(buffer, text, sizeof buffer - 1);
-        CBECompileRequest request;
-        request.text = buffer;
-        request.owner[0] = 20;
-        request.listMode = text[0] == '(' ? 1 : 0;
-        const int length = CBEExpr_Parse(&request);
-        if (length <= 0) {
-            std::fprintf(stderr, "%s: seed \"%s\" does not compile (error %d)\n", kTarget, text, request.errorCode);
-            return 1;
-        }
-        ok = fuzz_save(dir, "program_" + std::to_string(n++), buffer, kProgramSize) && ok;
-    }
+    const bool ok = for_each_seed_program(kTarget, [&](int n, const char*, bool, const char* program) {
+        return fuzz_save(dir, "program_" + std::to_string(n), program, kProgramSize);
+    });
     return ok ? 0 : 1;
 }
