@@ -3,6 +3,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+#include <unistd.h> // access, close, mkstemp, unlink
 
 void fuzz_fail(const char* target, const char* fmt, ...)
 {
@@ -34,4 +37,35 @@ bool fuzz_save(const std::string& dir, const std::string& name, const void* data
 bool fuzz_save(const std::string& dir, const std::string& name, const std::string& data)
 {
     return fuzz_save(dir, name, data.data(), data.size());
+}
+
+namespace {
+
+std::vector<std::string>& scratchFiles()
+{
+    static std::vector<std::string> files;
+    return files;
+}
+
+void removeScratchFiles()
+{
+    for (const std::string& path : scratchFiles())
+        unlink(path.c_str());
+}
+
+} // namespace
+
+std::string fuzz_scratch_file(const char* target)
+{
+    const char* tmp = std::getenv("TMPDIR");
+    const char* folder = tmp && *tmp ? tmp : access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string pattern = std::string(folder) + "/" + target + ".XXXXXX";
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0)
+        fuzz_fail(target, "no scratch file in %s", folder);
+    close(fd);
+    if (scratchFiles().empty())
+        std::atexit(removeScratchFiles);
+    scratchFiles().push_back(pattern);
+    return pattern;
 }

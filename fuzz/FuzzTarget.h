@@ -19,3 +19,6 @@ int fuzz_write_seeds(const std::string& dir);
 // Writes one seed file; false (with the reason on stderr) when it could not.
 bool fuzz_save(const std::string& dir, const std::string& name, const void* data, size_t size);
 bool fuzz_save(const std::string& dir, const std::string& name, const std::string& data);
+// A file of the target's own for inputs that must be read from a file: in memory where /dev/shm
+// can be written (or under $TMPDIR when it is set), removed when the process ends.
+std::string fuzz_scratch_file(const char* target);

@@ -37,7 +37,6 @@
 #include <vector>
 
 #include <stdlib.h> // mkstemp
-#include <unistd.h> // access, close, unlink
 
 namespace {
 
@@ -48,12 +47,6 @@ constexpr u32 kMaxElements = 9;
 std::string g_path;
 FuzzConf* g_fuzzConf = nullptr;
 ZpConf* g_conf = nullptr;
-
-void remove_file()
-{
-    if (!g_path.empty())
-        unlink(g_path.c_str());
-}
 
 bool is_result_code(int result)
 {
@@ -214,18 +207,8 @@ std::string recipe(u8 form, u8 panelType, std::initializer_list<u8> dataTypes)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // In memory where there is /dev/shm: every input is a file written and read back.
-    const char* tmp = std::getenv("TMPDIR");
-    const char* folder = tmp && *tmp ? tmp : access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(folder) + "/fuzz_import_bin.XXXXXX";
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0) {
-        std::perror("fuzz_import_bin: mkstemp");
-        std::abort();
-    }
-    close(fd);
-    g_path = pattern;
-    std::atexit(remove_file);
+    // Every input is a file written and read back.
+    g_path = fuzz_scratch_file(kTarget);
     // One container for the whole run, emptied before each input so that runs do not depend on
     // each other.
     g_fuzzConf = new FuzzConf(kTarget);

@@ -18,8 +18,6 @@
 
 #include <cstdlib>
 
-#include <unistd.h> // access, getpid
-
 namespace {
 
 const char kTarget[] = "fuzz_legacy_reader";
@@ -35,11 +33,6 @@ QByteArray le(quint32 value, int bytes)
     for (int i = 0; i < bytes; ++i)
         out.append(char(value >> (8 * i)));
     return out;
-}
-
-void remove_file()
-{
-    QFile::remove(g_path);
 }
 
 bool is_result_code(uint code, bool loading)
@@ -60,13 +53,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         fuzz_fail(kTarget, "no panel configuration");
     Configuration::instance()->set_configNumber(8);
     g_plant = new Plant;
-    // In memory where there is /dev/shm: every input is a file written and read back.
-    const char* tmp = std::getenv("TMPDIR");
-    const QString folder = tmp && *tmp  ? QString::fromLocal8Bit(tmp)
-        : access("/dev/shm", W_OK) == 0 ? "/dev/shm"
-                                        : "/tmp";
-    g_path = QString("%1/%2.%3").arg(folder, kTarget).arg(getpid());
-    std::atexit(remove_file);
+    // Every input is a file written and read back.
+    g_path = QString::fromStdString(fuzz_scratch_file(kTarget));
     return 0;
 }
 

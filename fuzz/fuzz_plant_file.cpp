@@ -13,19 +13,12 @@
 
 #include <cstdlib>
 
-#include <unistd.h> // access, getpid
-
 namespace {
 
 const char kTarget[] = "fuzz_plant_file";
 
 Plant* g_plant = nullptr;
 QString g_path;
-
-void remove_file()
-{
-    QFile::remove(g_path);
-}
 
 bool is_result_code(uint code)
 {
@@ -80,13 +73,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     load_sample_plant(g_zpConf, kTarget);
     g_plant = new Plant;
-    // In memory where there is /dev/shm: every input is a file written and read back.
-    const char* tmp = std::getenv("TMPDIR");
-    const QString folder = tmp && *tmp  ? QString::fromLocal8Bit(tmp)
-        : access("/dev/shm", W_OK) == 0 ? "/dev/shm"
-                                        : "/tmp";
-    g_path = QString("%1/%2.%3").arg(folder, kTarget).arg(getpid());
-    std::atexit(remove_file);
+    // Every input is a file written and read back.
+    g_path = QString::fromStdString(fuzz_scratch_file(kTarget));
     return 0;
 }
 
