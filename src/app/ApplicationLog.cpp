@@ -48,6 +48,24 @@ const char* orUndef(const char* text)
     return text ? text : "UNDEF";
 }
 
+QByteArray formatLineAt(QtMsgType type, const QMessageLogContext& context, const QString& message,
+                        const QByteArray& isoTime, qint64 elapsedMs);
+
+// The local time of the current second. Converting to local time consults the time-zone file on
+// every call; a full plant logs tens of thousands of lines a second, so the text is made once
+// per second. Only the owner of the log lock calls this.
+const QByteArray& localTimeText()
+{
+    static qint64 s_second = -1;
+    static QByteArray s_text;
+    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+    if (second != s_second) {
+        s_second = second;
+        s_text = QDateTime::fromSecsSinceEpoch(second).toString(Qt::ISODate).toLatin1();
+    }
+    return s_text;
+}
+
 } // namespace
 
 QString versionToString(const QPair<int, int>& version)
@@ -125,7 +143,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         // Time is taken under the lock so the lines of the file stay in time order.
         QMutexLocker lock(&s_log.mutex);
         if (s_log.file.isOpen()) {
-            QByteArray line = formatLine(type, context, message, QDateTime::currentDateTime(), g_stopwatch.elapsed());
+            QByteArray line = formatLineAt(type, context, message, localTimeText(), g_stopwatch.elapsed());
             line.append('\n');
             s_log.file.write(line);
             s_log.file.flush();
@@ -137,7 +155,17 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& dateTime, qint64 elapsedMs)
 {
-    QByteArray head = dateTime.toString(Qt::ISODate).toLatin1();
+    return formatLineAt(type, context, message, dateTime.toString(Qt::ISODate).toLatin1(), elapsedMs);
+}
+
+} // namespace ApplicationLog
+
+namespace {
+
+QByteArray formatLineAt(QtMsgType type, const QMessageLogContext& context, const QString& message,
+                        const QByteArray& isoTime, qint64 elapsedMs)
+{
+    QByteArray head = isoTime;
     head += '.';
     head += QByteArray::number(elapsedMs % 10000);
     head += " - ";
@@ -169,4 +197,4 @@ QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const Q
     return lines;
 }
 
-} // namespace ApplicationLog
+} // namespace
