@@ -4,6 +4,8 @@
 #include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfBlock.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "cbe/OvCBEEditor.h"
@@ -25,6 +27,31 @@ class tst_GroupsWiring : public TestBase {
 
     ScriptedDialogs m_dialogs;
     Ov4kApp* m_app = nullptr;
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    static QByteArray u16At5204()
+    {
+        QByteArray bytes(int(g_zpConf->find_block(2)->get_size()), '\0');
+        g_zpConf->get_data(2, bytes.data(), 0, 0);
+        return bytes.mid(5204, 2);
+    }
+    void saveAs(const QString& file)
+    {
+        m_dialogs.clear();
+        m_dialogs.answerFile(file);
+        m_app->onFileSaveAs();
+        QCOMPARE(m_dialogs.pending(), 0);
+    }
+    void open(const QString& file)
+    {
+        m_dialogs.clear();
+        if (m_app->plant() && m_app->plant()->getModificationStat() > 1)
+            m_dialogs.answer(PlantMessage::Discard);
+        QString name = file;
+        m_app->openFile(name);
+        QCOMPARE(QFileInfo(m_app->currentFilePath()).completeBaseName(), QFileInfo(file).completeBaseName());
+    }
 
     QObject* published(const char* name) const
     {
@@ -99,6 +126,70 @@ private slots:
         m_app->onPlantChangeTypeRqst(type == 0 ? 1 : 0);
         QVERIFY(plant->getPlantType() != type);
         QCOMPARE(m_app->groupsModel()->getGroupsCount(), plant->groups().count());
+    }
+
+    // The high-sensitivity group chosen on the page is the u16 at 5204 of the general block, in
+    // the compiled image too (read back by opening it).
+    void sensitivityReachesTheImage()
+    {
+        newPlant();
+        OvGroupsModel* model = m_app->groupsModel();
+        const int count = model->getGroupsCount();
+        QVERIFY(count > 3);
+        const int direct = count - 3;
+        model->setDirectGrupsCount(direct);
+        model->enableLowSensibilityGroup(true);
+        QCOMPARE(m_app->plant()->groups().lowSensibilityGroupIndex(), direct + 1);
+        model->enableHighSensibilityGroup(true);
+        QCOMPARE(m_app->plant()->groups().highSensibilityGroupIndex(), direct + 2);
+        const QByteArray expected = QByteArray().append(char((direct + 2) & 0xFF)).append(char((direct + 2) >> 8));
+
+        QVERIFY(QDir().mkpath(path("out")));
+        m_dialogs.clear();
+        m_dialogs.answerFile(path("out"));
+        if (!m_app->plant()->cpus().isAreaAssigned())
+            m_dialogs.answer(PlantMessage::Yes);
+        m_dialogs.answer(PlantMessage::No);
+        m_app->onCompileBtnClicked();
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(u16At5204(), expected);
+
+        g_zpConf->new_config(255);
+        QCOMPARE(u16At5204(), QByteArray(2, '\0'));
+        open(path("out/CFG_IN.BIN"));
+        QCOMPARE(u16At5204(), expected);
+        QCOMPARE(model->getHighSensibilityGroupIndex(), direct + 2);
+    }
+
+    // Two plant files opened one after the other: the page shows the second plant's groups, and
+    // an edit keeps its other groups. Double consent is kept in the panel's group records (a
+    // direct group starts with it set).
+    void openAThenB()
+    {
+        newPlant();
+        OvGroupsModel* model = m_app->groupsModel();
+        QVERIFY(model->rowCount() > 4 && model->getDoubleConsentFlag(3));
+        model->setDoubleConsentFlag(QVariantList{0}, false);
+        saveAs(path("A.tov"));
+        newPlant();
+        model->setDoubleConsentFlag(QVariantList{1, 2}, false);
+        saveAs(path("B.tov"));
+
+        const auto consent = [model] {
+            QString flags;
+            for (int row = 0; row < 4; ++row)
+                flags += model->getDoubleConsentFlag(row) ? '1' : '0';
+            return flags;
+        };
+        open(path("A.tov"));
+        QCOMPARE(consent(), QString("0111"));
+        open(path("B.tov"));
+        QCOMPARE(consent(), QString("1001"));
+        model->setDoubleConsentFlag(QVariantList{0}, false);
+        QString plantFlags;
+        for (int g = 0; g < 4; ++g)
+            plantFlags += m_app->plant()->groups().groups().at(g).doubleConsent() ? '1' : '0';
+        QCOMPARE(plantFlags, QString("0001"));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "ModelFixture.h"
 #include "TestBase.h"
 #include "app/OvThemeMdl.h"
+#include "cbe/CBEPlantInfo.h"
 #include "cbe/OvCBEEditor.h"
 #include "models/OvGroupsModel.h"
 
@@ -65,6 +66,7 @@ private slots:
         model.rebuildModel();
         Ov4800::OvCBEEditor editor;
         OvThemeMdl theme;
+        Ov4800::setCBEPlant(&*plant);
 
         QQmlApplicationEngine engine;
         engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
@@ -108,6 +110,13 @@ private slots:
         }
         QCOMPARE(find(root, "cbeText")->property("text").toString(), QString("OR(C1L1S1 G2)"));
         QVERIFY(find(root, "cbeButton46")->isEnabled());
+        QCOMPARE(find(root, "cbeInfo")->property("text").toString(), QString());
+        QQuickItem* logical = find(root, "cbeLogicalCtrl");
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier,
+                          logical->mapToScene(QPointF(8, logical->height() / 2)).toPoint());
+        // Checking against the plant: it has no sensor 1 on loop 1.
+        QCOMPARE(find(root, "cbeText")->property("color").value<QColor>(), QColor("#d64541"));
+        QCOMPARE(find(root, "cbeInfo")->property("text").toString(), QString("533"));
         for (int t = 0; t < 2; ++t) {
             theme.clicked(t);
             shoot(window.get(), QString("groups_keypad_theme%1").arg(t));

@@ -16,10 +16,13 @@ public:
     void answerFile(const QString& path) { m_files << path; }
     const QList<PlantFileRequest>& fileRequests() const { return m_fileRequests; }
     int pendingFiles() const { return m_files.size(); }
+    // Forgets what was asked and any answer a previous step left unused.
     void clear()
     {
         m_asked.clear();
         m_fileRequests.clear();
+        m_answers.clear();
+        m_files.clear();
     }
     const QList<PlantMessage>& asked() const { return m_asked; }
     int pending() const { return m_answers.size(); }
