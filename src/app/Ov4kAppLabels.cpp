@@ -18,6 +18,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QLocale>
+#include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QTranslator>
 
@@ -83,6 +84,11 @@ void Ov4kApp::onApplicationLanguageChanged()
     // Message boxes and the scene (through Qt.application) read right to left in Arabic and
     // Hebrew. By the loaded file's code: the stored one may name a language without a file.
     setLayoutDirection(QLocale(m_languageInUse).textDirection());
+    // Every qsTrId binding of the scene, the pages' included, is evaluated again; that includes
+    // the window's own title binding, so the plant's title is set again after it.
+    if (m_engine)
+        m_engine->retranslate();
+    onPlantDescriptionChange();
     if (m_plantTreeModel)
         m_plantTreeModel->onApplicationLanguageChanged();
     if (m_cpuTypeModel)
@@ -98,8 +104,8 @@ void Ov4kApp::onApplicationLanguageChanged()
 void Ov4kApp::onAppNameChanged()
 {
     const QString appName = Configuration::instance()->appName();
-    if (m_mainWindow)
-        m_mainWindow->setTitle(brandTitle());
+    // The plant's name and description stay in front of the brand.
+    onPlantDescriptionChange();
     setApplicationName(appName);
     qDebug() << "NEW APPLICATION NAME " << appName;
 }

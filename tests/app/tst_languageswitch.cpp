@@ -3,10 +3,13 @@
 // tool tips, About labels), the language menu's active entry and the mirroring of Arabic and
 // Hebrew. The English texts and the lists of texts a language keeps in English are read from
 // the translation sources. A screenshot of each language lands in the build tree.
+#include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
+#include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "app/OvLanguageModel.h"
+#include "models/OvPlantModel.h"
 
 #include <QtQuick>
 #include <QtTest>
@@ -19,6 +22,7 @@ static char* s_argv[] = {s_arg0, nullptr};
 class tst_LanguageSwitch : public TestBase {
     Q_OBJECT
 
+    ScriptedDialogs m_dialogs;
     Ov4kApp* m_app = nullptr;
     QQuickWindow* m_window = nullptr;
     QHash<QString, QString> m_english;    // id -> English text
@@ -136,6 +140,17 @@ private slots:
         m_window = m_app->mainWindow();
         QVERIFY(m_window && m_app->languageModel());
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // A new plant, unnamed, with the groups page shown: its texts, the tree's and the
+        // title's follow the language too.
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        QCOMPARE(m_dialogs.pending(), 0);
+        QVERIFY2(m_window->title().startsWith(qtTrId("NEW_PLANT_FILE") + " - "),
+                 qPrintable(m_window->title() + "/" + m_app->currentFilePath()));
+        m_app->onGeneralGroupsPageSelected();
+        QCOMPARE(m_window->property("workingAreaStat").toString(),
+                 QStringLiteral("PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED"));
     }
 
     void cleanupTestCase()
@@ -158,6 +173,7 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(int, row);
+        int dummy = 0; // those texts are checked, not counted
         OvLanguageModel* model = m_app->languageModel();
         QCOMPARE(model->rowCount(), 9);
         const QString file = QStringLiteral("ov4800_%1.qm").arg(code);
@@ -185,6 +201,20 @@ private slots:
 
         const int checked = checkWindowTexts(code);
         QVERIFY2(checked >= 25, qPrintable(QString::number(checked)));
+        QVERIFY2(m_window->title().startsWith(qtTrId("NEW_PLANT_FILE") + " - "), qPrintable(m_window->title()));
+        checkText(QStringLiteral("title"), m_window->title().section(QStringLiteral(" - "), 0, 0), code, dummy);
+        // The tree's first two levels: the plant and its general rows.
+        const OvPlantModel* tree = m_app->plantTreeModel();
+        int treeRows = 0;
+        for (int top = 0; top < tree->rowCount(); ++top) {
+            const QModelIndex parent = tree->index(top, 0);
+            for (int row = -1; row < tree->rowCount(parent); ++row, ++treeRows) {
+                const QModelIndex index = row < 0 ? parent : tree->index(row, 0, parent);
+                checkText(QStringLiteral("tree row"), index.data(OvPlantModel::itemDescription).toString(), code,
+                          dummy);
+            }
+        }
+        QVERIFY(treeRows > 3);
         QCOMPARE(named("fileMenu")->property("title").toString(), qtTrId("File"));
         QCOMPARE(named("languageMenu")->property("title").toString(), qtTrId("Language"));
         QCOMPARE(about->property("_version").toString(), qtTrId("ID_OV_VERSION_LBL") + QStringLiteral(" 2.7"));
