@@ -762,7 +762,7 @@ uint OvFileMng::readCPU(Plant& plant, const char* body, qint64 size)
         case kEndTag:
             if (in.u8() == 6) {
                 if (known) {
-                    plant.m_cpus.setCPU(cpu);
+                    plant.m_cpus.setCPU(std::move(cpu));
                     plant.markModified(Plant::kCpus);
                 }
                 return kFileOk;
@@ -861,7 +861,7 @@ uint OvFileMng::readLoop(CPUDevice& cpu, const char* body, qint64 size)
                 return kBadEnd;
             prepare();
             if (index >= 1 && index <= CPUDevice::kMaxLibs)
-                cpu.setLoop(*loop);
+                cpu.setLoop(std::move(*loop));
             else
                 qWarning("Legacy loop index %d refused", index);
             return kFileOk;

@@ -83,6 +83,17 @@ OvLib& OvLib::operator=(const OvLib& other)
     return *this;
 }
 
+OvLib& OvLib::operator=(OvLib&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    m_installed = other.m_installed;
+    m_idx = other.m_idx;
+    m_cpuIndex = other.m_cpuIndex;
+    m_loops = std::move(other.m_loops);
+    return *this;
+}
+
 OvLib::~OvLib() = default;
 
 void OvLib::createLoops()
@@ -330,6 +341,13 @@ void OvLib::updateLoop(const OvLoop& loop)
     const int position = positionOf(loop.ownerCpu(), loop.loopIndex());
     if (position >= 0)
         *m_loops[position] = loop;
+}
+
+void OvLib::updateLoop(OvLoop&& loop)
+{
+    const int position = positionOf(loop.ownerCpu(), loop.loopIndex());
+    if (position >= 0)
+        *m_loops[position] = std::move(loop);
 }
 
 void OvLib::updatePoint(const OvGenericPoint* point)

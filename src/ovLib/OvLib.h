@@ -19,6 +19,8 @@ public:
     OvLib(int cpu, int board, int deviceProgIndex);
     OvLib(const OvLib& other);
     OvLib& operator=(const OvLib& other);
+    // Takes other's loops without copying them.
+    OvLib& operator=(OvLib&& other) noexcept;
     ~OvLib();
 
     bool isInstalled() const { return m_installed; }
@@ -50,6 +52,7 @@ public:
     void checkCBE();
     // Loops and points that belong to another CPU or board, or past the loop list, are ignored.
     void updateLoop(const OvLoop& loop);
+    void updateLoop(OvLoop&& loop);
     void updatePoint(const OvGenericPoint* point);
     void loadPoint(const OvGenericPoint* point);
     // The loop files of an installed board; their paths are appended to written. False when a

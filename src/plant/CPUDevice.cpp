@@ -60,6 +60,28 @@ CPUDevice& CPUDevice::operator=(const CPUDevice& other)
     return *this;
 }
 
+CPUDevice& CPUDevice::operator=(CPUDevice&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    m_description = std::move(other.m_description);
+    m_enabled = other.m_enabled;
+    m_upsFlag = other.m_upsFlag;
+    m_sib = other.m_sib;
+    m_index = other.m_index;
+    m_annunciators = std::move(other.m_annunciators);
+    m_viewers = std::move(other.m_viewers);
+    // In place, as a copy does.
+    for (int i = 0; i < other.m_libs.size(); ++i) {
+        if (i >= m_libs.size())
+            m_libs.append(OvLib());
+        m_libs[i] = std::move(other.m_libs[i]);
+    }
+    while (m_libs.size() > other.m_libs.size())
+        m_libs.removeLast();
+    return *this;
+}
+
 CPUDevice::~CPUDevice() = default;
 
 void CPUDevice::copyFrom(const CPUDevice& other)
@@ -341,18 +363,30 @@ void CPUDevice::updatePoint(const OvGenericPoint* point)
         m_libs[board].updatePoint(point);
 }
 
-void CPUDevice::setLoop(const OvLoop& loop)
+OvLib* CPUDevice::libForLoop(const OvLoop& loop)
 {
     if (loop.ownerCpu() != int(m_index) || !hasRecord())
-        return;
+        return nullptr;
     const int board = boardOfLoop(loop.loopIndex());
     if (board < 0 || board >= kMaxLibs)
-        return;
+        return nullptr;
     while (m_libs.size() <= board) {
         m_libs.append(OvLib(int(m_index), m_libs.size() + 1));
         m_libs.last().setInstalled(true, false);
     }
-    m_libs[board].updateLoop(loop);
+    return &m_libs[board];
+}
+
+void CPUDevice::setLoop(const OvLoop& loop)
+{
+    if (OvLib* lib = libForLoop(loop))
+        lib->updateLoop(loop);
+}
+
+void CPUDevice::setLoop(OvLoop&& loop)
+{
+    if (OvLib* lib = libForLoop(loop))
+        lib->updateLoop(std::move(loop));
 }
 
 bool CPUDevice::isAreaAssigned() const

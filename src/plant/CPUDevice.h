@@ -24,6 +24,8 @@ public:
     // Keeps this CPU's own type: the plant assigns edited copies over its CPUs and the type
     // comes from the panel configuration only.
     CPUDevice& operator=(const CPUDevice& other);
+    // Takes other's boards, loops and points without copying them.
+    CPUDevice& operator=(CPUDevice&& other) noexcept;
     virtual ~CPUDevice();
 
     virtual bool setEnabled(bool enabled);
@@ -78,6 +80,7 @@ public:
     void setPoint(const OvGenericPoint* point);
     void updatePoint(const OvGenericPoint* point);
     void setLoop(const OvLoop& loop);
+    void setLoop(OvLoop&& loop);
 
     bool isAreaAssigned() const;
     bool hasInvalidFastInput() const;
@@ -105,6 +108,9 @@ public:
 private:
     // A CPU numbered 1 to 64 has a record in the panel data.
     bool hasRecord() const { return m_index >= 1 && m_index <= 64; }
+    // The board that holds loop, appended with those before it when missing; null when the loop
+    // is not this CPU's.
+    OvLib* libForLoop(const OvLoop& loop);
     void copyFrom(const CPUDevice& other);
     // The board of a loop index and the loop's position on it; null when the board is missing.
     const OvLib* libOf(u32 g, int* position) const;

@@ -195,6 +195,12 @@ void CPUSystem::setCPU(const CPUDevice& cpu)
         *own = cpu;
 }
 
+void CPUSystem::setCPU(CPUDevice&& cpu)
+{
+    if (CPUDevice* own = cpuOfIndex(int(cpu.index())))
+        *own = std::move(cpu);
+}
+
 void CPUSystem::setLib(const OvLib& lib)
 {
     if (CPUDevice* cpu = cpuOfIndex(lib.cpuIndex()))

@@ -69,6 +69,7 @@ public:
 
     // Over the CPU whose position is its index - 1.
     void setCPU(const CPUDevice& cpu);
+    void setCPU(CPUDevice&& cpu);
     void setLib(const OvLib& lib);
     void setPoint(const OvGenericPoint* point);
     void updatePoint(const OvGenericPoint* point);

@@ -75,6 +75,19 @@ OvLoop& OvLoop::operator=(const OvLoop& other)
     return *this;
 }
 
+OvLoop& OvLoop::operator=(OvLoop&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    m_open = other.m_open;
+    m_type = other.m_type;
+    m_ownerCpu = other.m_ownerCpu;
+    m_loopIndex = other.m_loopIndex;
+    m_sensors = std::move(other.m_sensors);
+    m_modules = std::move(other.m_modules);
+    return *this;
+}
+
 OvLoop::~OvLoop() = default;
 
 void OvLoop::copyLists(const OvLoop& other)

@@ -26,6 +26,8 @@ public:
     OvLoop(int ownerCpu, int loopIndex, bool open, int type);
     OvLoop(const OvLoop& other);
     OvLoop& operator=(const OvLoop& other);
+    // Takes other's points without copying them; other is left without points.
+    OvLoop& operator=(OvLoop&& other) noexcept;
     virtual ~OvLoop();
 
     // Slots and default point protocols of a loop type; 0 for an undefined type.

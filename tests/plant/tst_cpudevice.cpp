@@ -112,6 +112,33 @@ private slots:
         QCOMPARE(CPUDevice().cpuType(), 2u);
     }
 
+    // A move gives what a copy gives, points included, and keeps the target's type.
+    void moveAssignment()
+    {
+        const CPUSystem s = boards(false);
+        const CPUDevice& source = *s.cpuAt(2);
+        const auto summary = [](const CPUDevice& cpu) {
+            QStringList t{installed(cpu), QString::number(cpu.index()), QString::number(cpu.cpuType())};
+            for (const OvLib& lib : cpu.libs())
+                for (const OvLoop* loop : lib.loops())
+                    for (const OvGenericPoint* p : loop->sensors())
+                        if (p->isValid())
+                            t << QString("%1:%2").arg(loop->loopIndex()).arg(p->address());
+            return t.join(' ');
+        };
+        CPUDevice copied(5);
+        copied = source;
+        CPUDevice moved(5);
+        moved.addLib();
+        moved.addLib();
+        moved.addLib();
+        moved.addLib();
+        CPUDevice taken(source);
+        moved = std::move(taken);
+        QCOMPARE(summary(moved), summary(copied));
+        QCOMPARE(summary(moved), QString("1 1 1 1 3 1 1:1 2:2 3:3 4:4 5:5 6:6 7:7 8:8"));
+    }
+
     void boardsAddedAndRemoved()
     {
         CPUDevice cpu(1);
