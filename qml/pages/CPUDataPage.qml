@@ -147,15 +147,15 @@ PlaceholderPage {
                 objectName: "loops"
                 spacing: 2
                 readonly property var types: (page.revision, page.info ? page.info.loopTypes() : [])
-                readonly property var widths: [10, 18, 8, 10, 10]
+                readonly property var widths: [12, 18, 8, 10, 10]
 
                 Row {
                     Repeater {
-                        model: [QT_TRID_NOOP("CSV_LOOP_TYPE"), QT_TRID_NOOP("CSV_LOOP_PROTOCOL"),
+                        model: ["", QT_TRID_NOOP("CSV_LOOP_PROTOCOL"),
                                 QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN"), QT_TRID_NOOP("SENSORCOUNT"), QT_TRID_NOOP("MODULECOUNT")]
                         OvLabel {
                             width: metrics.averageCharacterWidth * loops.widths[index]
-                            text: qsTrId(modelData) + page.tr
+                            text: modelData === "" ? "" : qsTrId(modelData) + page.tr
                             font.bold: true
                         }
                     }

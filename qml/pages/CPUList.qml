@@ -22,7 +22,7 @@ ListView {
     header: Row {
         height: metrics.height * 1.6
         Repeater {
-            model: [["", 4], [QT_TRID_NOOP("CSV_INDEX"), 6], [QT_TRID_NOOP("CSV_CPUSTAT"), 10],
+            model: [["", 4], [QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("CSV_CPUSTAT"), 12],
                     [QT_TRID_NOOP("CSV_CPUDESCRIPTION"), 36], [QT_TRID_NOOP("LBL_CPU_UPS"), 8],
                     [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 20]]
             OvLabel {
@@ -77,14 +77,14 @@ ListView {
                 }
             }
             OvLabel {
-                width: metrics.averageCharacterWidth * 6
+                width: metrics.averageCharacterWidth * 8
                 height: description.height
                 verticalAlignment: Text.AlignVCenter
                 text: itemIndex
                 font.family: "monospace"
             }
             Item {
-                width: metrics.averageCharacterWidth * 10
+                width: metrics.averageCharacterWidth * 12
                 height: description.height
                 CheckBox {
                     id: installed
