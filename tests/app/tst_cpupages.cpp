@@ -256,17 +256,6 @@ private slots:
         QCOMPARE(plant->getCPULoopType(0, 0), 0);
         QCOMPARE(type->property("currentText").toString(), qtTrId("CSV_LOOP_PROTOCOL_ADV"));
 
-        // A board count outside what the CPU's type allows is not taken.
-        QQuickItem* libs = find(root(), "cpuLibCombo");
-        QVERIFY(libs);
-        const int max = plant->getNLIbMax(0);
-        const int count = plant->getCPULibCount(0);
-        libs->setProperty("maxCount", count);
-        QVERIFY(QMetaObject::invokeMethod(libs, "activated", Q_ARG(int, count)));
-        QCOMPARE(plant->getCPULibCount(0), count);
-        QCOMPARE(libs->property("currentIndex").toInt(), count - 1);
-        QVERIFY(max >= 1);
-
         // The board's addresses: each refusal shows its text and stores nothing.
         QQuickItem* sib = find(root(), "sibCheck");
         QVERIFY(sib);
@@ -333,6 +322,25 @@ private slots:
         QQuickItem* part = find(root(), "cpuPart");
         part->setProperty("contentY", find(root(), "sibPart")->y());
         shoot("cpu1_page");
+
+        // The board chooser takes its bounds from the CPU's record (1 to 4 boards on a ZP4800);
+        // a type allowing fewer leaves the counts above out of reach.
+        QQuickItem* libs = find(root(), "cpuLibCombo");
+        QVERIFY(libs);
+        QCOMPARE(libs->property("minCount").toInt(), 1);
+        QCOMPARE(libs->property("maxCount").toInt(), 4);
+        QCOMPARE(plant->getCPULibCount(0), 4);
+        libs->setProperty("minCount", 2);
+        libs->setProperty("maxCount", 3);
+        QVariant offered;
+        for (int row : {0, 1, 2, 3}) {
+            QVERIFY(QMetaObject::invokeMethod(libs, "allowed", Q_RETURN_ARG(QVariant, offered), Q_ARG(QVariant, row)));
+            QCOMPARE(offered.toBool(), row == 1 || row == 2);
+        }
+        QVERIFY(QMetaObject::invokeMethod(libs, "activated", Q_ARG(int, 0)));
+        QCOMPARE(plant->getCPULibCount(0), 4);
+        QCOMPARE(libs->property("currentIndex").toInt(), 3);
+        QCOMPARE(m_dialogs.pending(), 0);
     }
 };
 
