@@ -8,6 +8,7 @@ ListView {
     id: list
 
     readonly property var cpus: typeof cpusModelData !== "undefined" ? cpusModelData : null
+    readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
     readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
 
     objectName: "cpuList"
@@ -101,7 +102,13 @@ ListView {
                 font.family: OvTheme.fontFamily
                 maximumLength: 32
                 text: itemDescription
-                onEditingFinished: if (text !== itemDescription) itemDescription = text
+                // A name the panel cannot keep goes back to the stored one.
+                onEditingFinished: {
+                    if (list.info && list.info.checkDescription(text) !== "")
+                        text = itemDescription
+                    else if (text !== itemDescription)
+                        itemDescription = text
+                }
             }
             Item {
                 width: metrics.averageCharacterWidth * 10
