@@ -1283,5 +1283,81 @@
         <source>Loops in use</source>
         <translation>الحلقات المستخدمة</translation>
     </message>
+    <message id="LBL_CPU_UPS">
+        <source>UPS</source>
+        <translation>مزود طاقة غير منقطعة</translation>
+    </message>
+    <message id="LBL_CPU_TYPE">
+        <source>CPU type</source>
+        <translation>نوع وحدة المعالجة</translation>
+    </message>
+    <message id="LBL_CPU_LIB_COUNT">
+        <source>Loop boards</source>
+        <translation>بطاقات الحلقات</translation>
+    </message>
+    <message id="LBL_CPU_LOOP">
+        <source>Loop %1</source>
+        <translation>الحلقة %1</translation>
+    </message>
+    <message id="LBL_NET_ADDRESS">
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message id="LBL_NET_NETMASK">
+        <source>Netmask</source>
+        <translation>قناع الشبكة</translation>
+    </message>
+    <message id="LBL_NET_GATEWAY">
+        <source>Gateway</source>
+        <translation>البوابة</translation>
+    </message>
+    <message id="LBL_NETWORK_GW">
+        <source>Network gateway</source>
+        <translation>بوابة الشبكة</translation>
+    </message>
+    <message id="LBL_SUPERVISOR">
+        <source>Supervisor</source>
+        <translation>نظام الإشراف</translation>
+    </message>
+    <message id="LBL_SUP_NONE">
+        <source>Not installed</source>
+        <translation>غير مثبت</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_RTU">
+        <source>Modbus RTU</source>
+        <translation>Modbus RTU</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_TCP">
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message id="LBL_SUP_BACNET">
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message id="LBL_SUP_MB_ADDRESS">
+        <source>Modbus address</source>
+        <translation>عنوان Modbus</translation>
+    </message>
+    <message id="LBL_SUP_MB_BAUD">
+        <source>Baud rate</source>
+        <translation>معدل الباود</translation>
+    </message>
+    <message id="LBL_SIB_NEEDED">
+        <source>The panel takes these settings from the interface board of CPU 1: tick SIB to set them.</source>
+        <translation>تأخذ اللوحة هذه الإعدادات من بطاقة الواجهة لوحدة المعالجة 1: حدد SIB لضبطها.</translation>
+    </message>
+    <message id="ERR_NET_BAD_ADDRESS">
+        <source>Not a valid host address</source>
+        <translation>عنوان مضيف غير صالح</translation>
+    </message>
+    <message id="ERR_NET_BAD_NETMASK">
+        <source>Not a valid netmask</source>
+        <translation>قناع شبكة غير صالح</translation>
+    </message>
+    <message id="ERR_NET_BAD_GATEWAY">
+        <source>The gateway is not in the address's subnet</source>
+        <translation>البوابة ليست ضمن الشبكة الفرعية للعنوان</translation>
+    </message>
 </context>
 </TS>

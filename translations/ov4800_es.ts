@@ -1283,5 +1283,81 @@
         <source>Loops in use</source>
         <translation>Lazos en uso</translation>
     </message>
+    <message id="LBL_CPU_UPS">
+        <source>UPS</source>
+        <translation>SAI</translation>
+    </message>
+    <message id="LBL_CPU_TYPE">
+        <source>CPU type</source>
+        <translation>Tipo de CPU</translation>
+    </message>
+    <message id="LBL_CPU_LIB_COUNT">
+        <source>Loop boards</source>
+        <translation>Tarjetas de lazo</translation>
+    </message>
+    <message id="LBL_CPU_LOOP">
+        <source>Loop %1</source>
+        <translation>Lazo %1</translation>
+    </message>
+    <message id="LBL_NET_ADDRESS">
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message id="LBL_NET_NETMASK">
+        <source>Netmask</source>
+        <translation>Máscara de red</translation>
+    </message>
+    <message id="LBL_NET_GATEWAY">
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message id="LBL_NETWORK_GW">
+        <source>Network gateway</source>
+        <translation>Pasarela de red</translation>
+    </message>
+    <message id="LBL_SUPERVISOR">
+        <source>Supervisor</source>
+        <translation>Supervisor</translation>
+    </message>
+    <message id="LBL_SUP_NONE">
+        <source>Not installed</source>
+        <translation>No instalado</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_RTU">
+        <source>Modbus RTU</source>
+        <translation>Modbus RTU</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_TCP">
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message id="LBL_SUP_BACNET">
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message id="LBL_SUP_MB_ADDRESS">
+        <source>Modbus address</source>
+        <translation>Dirección Modbus</translation>
+    </message>
+    <message id="LBL_SUP_MB_BAUD">
+        <source>Baud rate</source>
+        <translation>Velocidad (baudios)</translation>
+    </message>
+    <message id="LBL_SIB_NEEDED">
+        <source>The panel takes these settings from the interface board of CPU 1: tick SIB to set them.</source>
+        <translation>La central toma estos ajustes de la tarjeta de interfaz de la CPU 1: marque SIB para configurarlos.</translation>
+    </message>
+    <message id="ERR_NET_BAD_ADDRESS">
+        <source>Not a valid host address</source>
+        <translation>Dirección de host no válida</translation>
+    </message>
+    <message id="ERR_NET_BAD_NETMASK">
+        <source>Not a valid netmask</source>
+        <translation>Máscara de red no válida</translation>
+    </message>
+    <message id="ERR_NET_BAD_GATEWAY">
+        <source>The gateway is not in the address's subnet</source>
+        <translation>La puerta de enlace no está en la subred de la dirección</translation>
+    </message>
 </context>
 </TS>

@@ -1283,5 +1283,81 @@
         <source>Loops in use</source>
         <translation>Boucles utilisées</translation>
     </message>
+    <message id="LBL_CPU_UPS">
+        <source>UPS</source>
+        <translation>Onduleur</translation>
+    </message>
+    <message id="LBL_CPU_TYPE">
+        <source>CPU type</source>
+        <translation>Type de CPU</translation>
+    </message>
+    <message id="LBL_CPU_LIB_COUNT">
+        <source>Loop boards</source>
+        <translation>Cartes de boucle</translation>
+    </message>
+    <message id="LBL_CPU_LOOP">
+        <source>Loop %1</source>
+        <translation>Boucle %1</translation>
+    </message>
+    <message id="LBL_NET_ADDRESS">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="LBL_NET_NETMASK">
+        <source>Netmask</source>
+        <translation>Masque de réseau</translation>
+    </message>
+    <message id="LBL_NET_GATEWAY">
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message id="LBL_NETWORK_GW">
+        <source>Network gateway</source>
+        <translation>Passerelle réseau</translation>
+    </message>
+    <message id="LBL_SUPERVISOR">
+        <source>Supervisor</source>
+        <translation>Superviseur</translation>
+    </message>
+    <message id="LBL_SUP_NONE">
+        <source>Not installed</source>
+        <translation>Non installé</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_RTU">
+        <source>Modbus RTU</source>
+        <translation>Modbus RTU</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_TCP">
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message id="LBL_SUP_BACNET">
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message id="LBL_SUP_MB_ADDRESS">
+        <source>Modbus address</source>
+        <translation>Adresse Modbus</translation>
+    </message>
+    <message id="LBL_SUP_MB_BAUD">
+        <source>Baud rate</source>
+        <translation>Débit (bauds)</translation>
+    </message>
+    <message id="LBL_SIB_NEEDED">
+        <source>The panel takes these settings from the interface board of CPU 1: tick SIB to set them.</source>
+        <translation>La centrale prend ces réglages sur la carte d'interface de la CPU 1 : cochez SIB pour les régler.</translation>
+    </message>
+    <message id="ERR_NET_BAD_ADDRESS">
+        <source>Not a valid host address</source>
+        <translation>Adresse d'hôte non valide</translation>
+    </message>
+    <message id="ERR_NET_BAD_NETMASK">
+        <source>Not a valid netmask</source>
+        <translation>Masque de réseau non valide</translation>
+    </message>
+    <message id="ERR_NET_BAD_GATEWAY">
+        <source>The gateway is not in the address's subnet</source>
+        <translation>La passerelle n'est pas dans le sous-réseau de l'adresse</translation>
+    </message>
 </context>
 </TS>

@@ -1283,5 +1283,81 @@
         <source>Loops in use</source>
         <translation>Használt hurkok</translation>
     </message>
+    <message id="LBL_CPU_UPS">
+        <source>UPS</source>
+        <translation>Szünetmentes táp</translation>
+    </message>
+    <message id="LBL_CPU_TYPE">
+        <source>CPU type</source>
+        <translation>CPU típusa</translation>
+    </message>
+    <message id="LBL_CPU_LIB_COUNT">
+        <source>Loop boards</source>
+        <translation>Hurokkártyák</translation>
+    </message>
+    <message id="LBL_CPU_LOOP">
+        <source>Loop %1</source>
+        <translation>%1. hurok</translation>
+    </message>
+    <message id="LBL_NET_ADDRESS">
+        <source>Address</source>
+        <translation>Cím</translation>
+    </message>
+    <message id="LBL_NET_NETMASK">
+        <source>Netmask</source>
+        <translation>Alhálózati maszk</translation>
+    </message>
+    <message id="LBL_NET_GATEWAY">
+        <source>Gateway</source>
+        <translation>Átjáró</translation>
+    </message>
+    <message id="LBL_NETWORK_GW">
+        <source>Network gateway</source>
+        <translation>Hálózati átjáró</translation>
+    </message>
+    <message id="LBL_SUPERVISOR">
+        <source>Supervisor</source>
+        <translation>Felügyeleti rendszer</translation>
+    </message>
+    <message id="LBL_SUP_NONE">
+        <source>Not installed</source>
+        <translation>Nincs telepítve</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_RTU">
+        <source>Modbus RTU</source>
+        <translation>Modbus RTU</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_TCP">
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message id="LBL_SUP_BACNET">
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message id="LBL_SUP_MB_ADDRESS">
+        <source>Modbus address</source>
+        <translation>Modbus-cím</translation>
+    </message>
+    <message id="LBL_SUP_MB_BAUD">
+        <source>Baud rate</source>
+        <translation>Átviteli sebesség (baud)</translation>
+    </message>
+    <message id="LBL_SIB_NEEDED">
+        <source>The panel takes these settings from the interface board of CPU 1: tick SIB to set them.</source>
+        <translation>A központ ezeket a beállításokat az 1. CPU interfészkártyájáról veszi: jelölje be a SIB-et a beállításukhoz.</translation>
+    </message>
+    <message id="ERR_NET_BAD_ADDRESS">
+        <source>Not a valid host address</source>
+        <translation>Érvénytelen gépcím</translation>
+    </message>
+    <message id="ERR_NET_BAD_NETMASK">
+        <source>Not a valid netmask</source>
+        <translation>Érvénytelen alhálózati maszk</translation>
+    </message>
+    <message id="ERR_NET_BAD_GATEWAY">
+        <source>The gateway is not in the address's subnet</source>
+        <translation>Az átjáró nincs a cím alhálózatában</translation>
+    </message>
 </context>
 </TS>

@@ -1283,5 +1283,81 @@
         <source>Loops in use</source>
         <translation>Loop in uso</translation>
     </message>
+    <message id="LBL_CPU_UPS">
+        <source>UPS</source>
+        <translation>UPS</translation>
+    </message>
+    <message id="LBL_CPU_TYPE">
+        <source>CPU type</source>
+        <translation>Tipo CPU</translation>
+    </message>
+    <message id="LBL_CPU_LIB_COUNT">
+        <source>Loop boards</source>
+        <translation>Schede loop</translation>
+    </message>
+    <message id="LBL_CPU_LOOP">
+        <source>Loop %1</source>
+        <translation>Loop %1</translation>
+    </message>
+    <message id="LBL_NET_ADDRESS">
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message id="LBL_NET_NETMASK">
+        <source>Netmask</source>
+        <translation>Maschera di rete</translation>
+    </message>
+    <message id="LBL_NET_GATEWAY">
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message id="LBL_NETWORK_GW">
+        <source>Network gateway</source>
+        <translation>Gateway di rete</translation>
+    </message>
+    <message id="LBL_SUPERVISOR">
+        <source>Supervisor</source>
+        <translation>Supervisore</translation>
+    </message>
+    <message id="LBL_SUP_NONE">
+        <source>Not installed</source>
+        <translation>Non installato</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_RTU">
+        <source>Modbus RTU</source>
+        <translation>Modbus RTU</translation>
+    </message>
+    <message id="LBL_SUP_MODBUS_TCP">
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message id="LBL_SUP_BACNET">
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message id="LBL_SUP_MB_ADDRESS">
+        <source>Modbus address</source>
+        <translation>Indirizzo Modbus</translation>
+    </message>
+    <message id="LBL_SUP_MB_BAUD">
+        <source>Baud rate</source>
+        <translation>Velocità (baud)</translation>
+    </message>
+    <message id="LBL_SIB_NEEDED">
+        <source>The panel takes these settings from the interface board of CPU 1: tick SIB to set them.</source>
+        <translation>La centrale prende queste impostazioni dalla scheda di interfaccia della CPU 1: spuntare SIB per impostarle.</translation>
+    </message>
+    <message id="ERR_NET_BAD_ADDRESS">
+        <source>Not a valid host address</source>
+        <translation>Indirizzo host non valido</translation>
+    </message>
+    <message id="ERR_NET_BAD_NETMASK">
+        <source>Not a valid netmask</source>
+        <translation>Maschera di rete non valida</translation>
+    </message>
+    <message id="ERR_NET_BAD_GATEWAY">
+        <source>The gateway is not in the address's subnet</source>
+        <translation>Il gateway non è nella sottorete dell'indirizzo</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "models/ActiveItemsModel.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAreaModel.h"
+#include "models/OvCPUModel.h"
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantInfo.h"
 #include "models/OvPlantModel.h"
@@ -119,6 +120,8 @@ Ov4kApp::~Ov4kApp()
     m_devicesModel = nullptr;
     delete m_groupsModel;
     m_groupsModel = nullptr;
+    delete m_cpuModel;
+    m_cpuModel = nullptr;
     delete m_cbeEditor;
     m_cbeEditor = nullptr;
     deleteZoneModels();
@@ -281,6 +284,7 @@ void Ov4kApp::createModels()
                      QOverload<const QString&>::of(&Ov4kApp::onOpenFileMenu)))
             qCritical() << "Connect SIGNAL OvLanguageModel::selectFile\t: " << false;
     }
+    createCpuModel();
     createGroupsModels();
     createZoneModels();
     publish("activePlant", m_plant);
@@ -301,6 +305,24 @@ void Ov4kApp::createGroupsModels()
         m_cbeEditor = new Ov4800::OvCBEEditor();
         publish("cbeEditor", m_cbeEditor);
     }
+}
+
+void Ov4kApp::createCpuModel()
+{
+    if (m_cpuModel)
+        return;
+    m_cpuModel = new OvCPUModel(m_plant);
+    publish("cpusModelData", m_cpuModel);
+    if (!connect(m_cpuModel, &OvCPUModel::cpuDeviceModified, this, &Ov4kApp::onCPUDataChangedFromCPUModel))
+        qCritical() << "Connecting SIGNAL cpuDeviceModified: FAILED";
+    if (!m_plantTreeModel
+        || !connect(m_cpuModel, &OvCPUModel::selectCPURqst, m_plantTreeModel, &OvPlantModel::onSelectCPURqst))
+        qCritical() << "Connecting SIGNAL selectCPURqst: FAILED";
+}
+
+void Ov4kApp::refreshCpuModel()
+{
+    m_cpuModel ? m_cpuModel->reset(m_plant) : createCpuModel();
 }
 
 void Ov4kApp::createZoneModels()
@@ -414,6 +436,8 @@ QObject* Ov4kApp::publishedObject(const char* name)
         return m_groupsModel;
     if (property == QLatin1String("cbeEditor"))
         return m_cbeEditor;
+    if (property == QLatin1String("cpusModelData"))
+        return m_cpuModel;
     return zoneModel(property);
 }
 

@@ -17,6 +17,7 @@
 class ActiveItemsModel;
 class OvAreaListModel;
 class OvAreaModel;
+class OvCPUModel;
 class OvLibModel;
 class OvPlantTypeModel;
 class OvPlantInfo;
@@ -95,6 +96,9 @@ public:
     Ov4800::OvCBEEditor* cbeEditor() const { return m_cbeEditor; }
     OvAreaModel* areaModel() const { return m_areaModel; }
     OvRepeaterModel* repeaterModel() const { return m_repeaterModel; }
+    OvCPUModel* cpuModel() const { return m_cpuModel; }
+    // Creates the CPU list model when missing, else copies the plant's CPUs into it again.
+    void refreshCpuModel();
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
@@ -153,6 +157,11 @@ public slots:
     // Nothing for null; the loop page of the point's (1-based) CPU and loop.
     void onPointPageSelected(const OvGenericPoint* point);
 
+    // The CPU data page's code and 0-based CPU position, for a page built after the tree's
+    // selection was announced.
+    int getPageCode() const { return m_pageCode; }
+    int getSelectedCPU() const { return m_selectedCpu; }
+
     int getMouseXPosition() const { return m_mouseX; }
     int getMouseYPosition() const { return m_mouseY; }
 
@@ -195,6 +204,10 @@ public slots:
     void onCPUDataChangedFromPlantData(const CPUDevice& cpu);
     void onCPUDescriptionChanged(const CPUDevice& cpu);
     void onCPULibCountChanged(const CPUDevice& cpu);
+    void onCPUSibDataChanged(const CPUDevice& cpu);
+    void onCpuExtensionFlagChanged(const CPUDevice& cpu);
+    // An edit of the CPU list: the plant stores the whole CPU; the tree follows.
+    void onCPUDataChangedFromCPUModel(const CPUDevice& cpu, QVector<int> roles);
     void onAnnunciatorsChanged(const OvAnnunciatorsSystem& system);
     void onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system);
     void onViewersChanged(const OvAnnunciatorsSystem& system);
@@ -242,6 +255,7 @@ private:
     // Creates, connects and publishes the tree model when it does not exist yet.
     void createPlantTreeModel();
     void createGroupsModels();
+    void createCpuModel();
     // The tree model created when missing, else rebuilt from the plant.
     void refreshPlantTreeModel();
     // Critical box of a user error code, with an optional detail.
@@ -263,6 +277,7 @@ private:
     OvLibModel* m_libModel = nullptr;
     OvPlantTypeModel* m_plantTypeModel = nullptr;
     OvPlantInfo* m_plantInfo = nullptr;
+    OvCPUModel* m_cpuModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.
@@ -274,6 +289,7 @@ private:
     QString m_currentFilePath;
     QQuickWindow* m_mainWindow = nullptr;
     int m_pageCode = 0;
+    int m_selectedCpu = -1;
     OvThemeMdl* m_themeModel = nullptr;
     cpuTypeModel* m_cpuTypeModel = nullptr;
     QQmlApplicationEngine* m_engine = nullptr;

@@ -14,6 +14,7 @@
 #include "io/XMLmodifier.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAreaModel.h"
+#include "models/OvCPUModel.h"
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
@@ -173,6 +174,10 @@ void Ov4kApp::connectPlant()
          bool(connect(m_plant, &Plant::cpuDescriptionChanged, this, &Ov4kApp::onCPUDescriptionChanged))},
         {"cpuLibCountChanged",
          bool(connect(m_plant, &Plant::cpuLibCountChanged, this, &Ov4kApp::onCPULibCountChanged))},
+        {"cpuSibDataChanged", bool(connect(m_plant, &Plant::cpuSibDataChanged, this, &Ov4kApp::onCPUSibDataChanged))},
+        {"cpuExtensionFlagChanged",
+         bool(connect(m_plant, QOverload<CPUDevice>::of(&Plant::cpuExtensionFlagChanged), this,
+                      &Ov4kApp::onCpuExtensionFlagChanged))},
         // The tree as it stands now; without one these fail and are logged.
         {"loopTypeChanged",
          m_plantTreeModel
@@ -250,6 +255,7 @@ void Ov4kApp::updateModels()
         return;
     qDebug() << "UPDATE AREA MODEL " << m_plant->areas().count();
     refreshPlantTreeModel();
+    refreshCpuModel();
     refreshZoneModels();
     // The CPU, group, area, repeater, walk-test and annunciator models rebuild here when they
     // arrive.
@@ -292,7 +298,38 @@ void Ov4kApp::onCPUDataChangedFromPlantData(const CPUDevice& cpu)
         m_plantTreeModel->onCPUDataChanged(cpu);
         m_plantTreeModel->notifyErrorsChanged();
     }
-    // The CPU list model refreshes here when it arrives.
+    refreshCpuModel();
+}
+
+void Ov4kApp::onCPUDataChangedFromCPUModel(const CPUDevice& cpu, QVector<int> roles)
+{
+    qDebug() << "Ov4kApp::onCPUDataChangedFromCPUModel";
+    cpu.dump();
+    if (m_plant)
+        m_plant->setCPU(cpu);
+    if (!m_plantTreeModel)
+        return;
+    if (roles.size() == 1 && roles.first() != OvCPUModel::itemEnableStat && roles.first() != OvCPUModel::itemLibCount) {
+        if (roles.first() == OvCPUModel::itemDescription)
+            m_plantTreeModel->onCPUDescriptionChanged(cpu);
+        return;
+    }
+    m_plantTreeModel->onCPUDataChanged(cpu);
+    m_plantTreeModel->notifyErrorsChanged();
+}
+
+void Ov4kApp::onCPUSibDataChanged(const CPUDevice& cpu)
+{
+    qDebug() << ">>>";
+    if (m_cpuModel)
+        m_cpuModel->onCPUDataChanged(cpu, {OvCPUModel::itemSibStat});
+    qDebug() << "<<<";
+}
+
+void Ov4kApp::onCpuExtensionFlagChanged(const CPUDevice& cpu)
+{
+    if (m_cpuModel)
+        m_cpuModel->onCPUDataChanged(cpu, {OvCPUModel::itemUPSPresent});
 }
 
 void Ov4kApp::onCPUDescriptionChanged(const CPUDevice& cpu)
@@ -300,6 +337,8 @@ void Ov4kApp::onCPUDescriptionChanged(const CPUDevice& cpu)
     qDebug() << ">>>";
     if (m_plantTreeModel)
         m_plantTreeModel->onCPUDescriptionChanged(cpu);
+    if (m_cpuModel)
+        m_cpuModel->onCPUDataChanged(cpu, {OvCPUModel::itemDescription});
     qDebug() << "<<<";
 }
 
@@ -312,6 +351,8 @@ void Ov4kApp::onCPULibCountChanged(const CPUDevice& cpu)
     }
     if (m_libModel)
         m_libModel->reset();
+    if (m_cpuModel)
+        m_cpuModel->onCPUDataChanged(cpu, {OvCPUModel::itemLibCount});
     qDebug() << "<<<";
 }
 

@@ -69,8 +69,10 @@ void Ov4kApp::onCpuPageSelected(int cpu)
 {
     if (cpu < 0)
         return;
-    showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
+    // The tree names a CPU by its 1-based index here.
+    m_selectedCpu = cpu - 1;
     m_pageCode = 8;
+    showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
 }
 
 void Ov4kApp::onAnnunciatorPageSelected(int cpu)
@@ -85,9 +87,10 @@ void Ov4kApp::onLoopPageSelected(int cpu, int loop)
 {
     if (cpu < 0)
         return;
+    m_selectedCpu = cpu;
+    m_pageCode = loop < 0 ? 8 : 9;
     showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
     // The point models take the loop here when they arrive.
-    m_pageCode = loop < 0 ? 8 : 9;
 }
 
 void Ov4kApp::onPointPageSelected(const OvGenericPoint* point)

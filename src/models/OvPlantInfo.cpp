@@ -1,12 +1,14 @@
 #include "models/OvPlantInfo.h"
 
 #include "plant/ActivePlant.h"
+#include "plant/OvLoop.h"
 #include "plant/Plant.h"
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/PanelModel.h"
 
 #include <QStringList>
+#include <QVector>
 
 OvPlantInfo::OvPlantInfo(QObject* parent)
     : QObject(parent)
@@ -65,4 +67,96 @@ int OvPlantInfo::plantType() const
 {
     const Plant* plant = ActivePlant::get();
     return plant ? plant->getPlantType() : 0;
+}
+
+namespace {
+
+// The four numbers of a dotted address, at most three digits each, left for the plant to
+// judge; empty unless there are exactly four.
+QVector<int> octets(const QString& text, bool upTo255 = false)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
+    QVector<int> numbers;
+    if (parts.size() != 4)
+        return numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const int n = part.toInt(&ok);
+        if (!ok || n < 0 || part.size() > 3 || (upTo255 && n > 255))
+            return QVector<int>();
+        numbers << n;
+    }
+    return numbers;
+}
+
+u32 panelCpuModel()
+{
+    return PanelType::get_cpu_model(g_zpConf->get_panel_type());
+}
+
+} // namespace
+
+uint OvPlantInfo::addressValue(const QString& text)
+{
+    const QVector<int> n = octets(text, true);
+    if (n.isEmpty())
+        return 0;
+    return uint(n[0]) << 24 | uint(n[1]) << 16 | uint(n[2]) << 8 | uint(n[3]);
+}
+
+QString OvPlantInfo::checkAddress(const QString& text) const
+{
+    const Plant* plant = ActivePlant::get();
+    const QVector<int> n = octets(text);
+    if (!plant || n.isEmpty() || !plant->isValidNetworkIP(n[0], n[1], n[2], n[3]))
+        return qtTrId("ERR_NET_BAD_ADDRESS");
+    return QString();
+}
+
+QString OvPlantInfo::checkNetmask(const QString& text) const
+{
+    const Plant* plant = ActivePlant::get();
+    const QVector<int> n = octets(text);
+    if (!plant || n.isEmpty() || !plant->isValidNetworkMask(n[0], n[1], n[2], n[3]))
+        return qtTrId("ERR_NET_BAD_NETMASK");
+    return QString();
+}
+
+QString OvPlantInfo::checkGateway(const QString& address, const QString& netmask, const QString& gateway) const
+{
+    if (gateway.trimmed().isEmpty())
+        return QString();
+    const Plant* plant = ActivePlant::get();
+    if (!plant || octets(gateway, true).isEmpty()
+        || !plant->optionalNetworkGatway(addressValue(address), addressValue(netmask), addressValue(gateway)))
+        return qtTrId("ERR_NET_BAD_GATEWAY");
+    return QString();
+}
+
+bool OvPlantInfo::hasSIB() const
+{
+    return CpuModel::has_sib(panelCpuModel());
+}
+
+QVariantList OvPlantInfo::loopTypes() const
+{
+    const u32 model = panelCpuModel();
+    QVariantList types;
+    if (CpuModel::has_adv_protocol(model))
+        types << int(OvLoop::LOOP_ZAV200);
+    if (CpuModel::has_varn_protocol(model))
+        types << int(OvLoop::LOOP_VARN500);
+    if (CpuModel::has_apollo_protocol(model))
+        types << int(OvLoop::LOOP_APOLLO);
+    return types;
+}
+
+QString OvPlantInfo::loopTypeName(int type)
+{
+    switch (type) {
+    case OvLoop::LOOP_ZAV200: return qtTrId("CSV_LOOP_PROTOCOL_ADV");
+    case OvLoop::LOOP_VARN500: return qtTrId("CSV_LOOP_PROTOCOL_VARN");
+    case OvLoop::LOOP_APOLLO: return qtTrId("CSV_LOOP_PROTOCOL_APOLLO");
+    default: return qtTrId("STR_UNDEFINED");
+    }
 }

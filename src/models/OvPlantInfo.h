@@ -4,6 +4,7 @@
 // an accepted one an empty text.
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 
 class OvPlantInfo : public QObject {
     Q_OBJECT
@@ -25,4 +26,19 @@ public:
     Q_INVOKABLE int activeLoopCount() const;
     Q_INVOKABLE int loopMaxCount() const;
     Q_INVOKABLE int plantType() const;
+
+    // Dotted IPv4 text as the panel stores it (first number in the high byte); 0 when the text
+    // is not four numbers of 0 to 255.
+    Q_INVOKABLE static uint addressValue(const QString& text);
+    // Empty when the plant accepts text as a host address, resp. a netmask; else why not.
+    Q_INVOKABLE QString checkAddress(const QString& text) const;
+    Q_INVOKABLE QString checkNetmask(const QString& text) const;
+    // Empty for no gateway (empty text or 0.0.0.0) or one inside the address's subnet.
+    Q_INVOKABLE QString checkGateway(const QString& address, const QString& netmask, const QString& gateway) const;
+    // The panel model's CPU has an interface board.
+    Q_INVOKABLE bool hasSIB() const;
+    // The loop type codes the panel model's CPU offers, in code order.
+    Q_INVOKABLE QVariantList loopTypes() const;
+    // The translated name of a loop type code.
+    Q_INVOKABLE static QString loopTypeName(int type);
 };

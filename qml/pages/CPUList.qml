@@ -1,0 +1,135 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../controls"
+
+// CPUs 2 and up: install or remove, name, UPS and loop boards. Edits go through the CPU list
+// model, which may refuse them; a refused row reads its values again.
+ListView {
+    id: list
+
+    readonly property var cpus: typeof cpusModelData !== "undefined" ? cpusModelData : null
+    readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
+    readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
+
+    objectName: "cpuList"
+    clip: true
+    model: cpus
+    spacing: 2
+
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+    header: Row {
+        height: metrics.height * 1.6
+        Repeater {
+            model: [["", 4], [QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("CSV_CPUSTAT"), 12],
+                    [QT_TRID_NOOP("CSV_CPUDESCRIPTION"), 36], [QT_TRID_NOOP("LBL_CPU_UPS"), 8],
+                    [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 20]]
+            OvLabel {
+                width: metrics.averageCharacterWidth * modelData[1]
+                text: modelData[0] === "" ? "" : qsTrId(modelData[0]) + list.tr
+                font.bold: true
+            }
+        }
+    }
+    delegate: Rectangle {
+        id: row
+
+        property int rowIndex: index
+
+        function reload() {
+            installed.checked = itemEnableStat
+            ups.checked = itemUPSPresent
+            description.text = itemDescription
+            libs.libCount = itemLibCount
+        }
+
+        objectName: "cpuRow"
+        width: list.width
+        height: cells.implicitHeight + 4
+        color: OvTheme.rowBgColor(false)
+
+        Connections {
+            target: list.cpus
+            function onRevertData(revertIndex) { if (revertIndex === row.rowIndex) row.reload() }
+            function onDataChanged(topLeft, bottomRight) {
+                if (topLeft.row <= row.rowIndex && row.rowIndex <= bottomRight.row)
+                    row.reload()
+            }
+        }
+        Row {
+            id: cells
+            anchors.verticalCenter: parent.verticalCenter
+            Item {
+                width: metrics.averageCharacterWidth * 4
+                height: description.height
+                Image {
+                    objectName: "cpuImage"
+                    anchors.centerIn: parent
+                    height: parent.height * 0.9
+                    width: height
+                    fillMode: Image.PreserveAspectFit
+                    source: "qrc:/Resources/" + itemIconName
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: list.cpus.selectCPU(row.rowIndex)
+                    }
+                }
+            }
+            OvLabel {
+                width: metrics.averageCharacterWidth * 8
+                height: description.height
+                verticalAlignment: Text.AlignVCenter
+                text: itemIndex
+                font.family: "monospace"
+            }
+            Item {
+                width: metrics.averageCharacterWidth * 12
+                height: description.height
+                CheckBox {
+                    id: installed
+                    objectName: "installedCheck"
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: itemEnableStat
+                    onClicked: itemEnableStat = checked
+                }
+            }
+            TextField {
+                id: description
+                objectName: "cpuDescription"
+                width: metrics.averageCharacterWidth * 34
+                font.family: OvTheme.fontFamily
+                maximumLength: 32
+                text: itemDescription
+                // A name the panel cannot keep goes back to the stored one.
+                onEditingFinished: {
+                    if (list.info && list.info.checkDescription(text) !== "")
+                        text = itemDescription
+                    else if (text !== itemDescription)
+                        itemDescription = text
+                }
+            }
+            Item {
+                width: metrics.averageCharacterWidth * 10
+                height: description.height
+                CheckBox {
+                    id: ups
+                    objectName: "upsCheck"
+                    anchors.verticalCenter: parent.verticalCenter
+                    enabled: installed.checked
+                    checked: itemUPSPresent
+                    onClicked: itemUPSPresent = checked
+                }
+            }
+            CPUBoxInfo {
+                id: libs
+                anchors.verticalCenter: parent.verticalCenter
+                width: metrics.averageCharacterWidth * 18
+                enabled: installed.checked
+                cpuPosition: row.rowIndex + 1
+                libCount: itemLibCount
+            }
+        }
+    }
+}

@@ -1,0 +1,229 @@
+#include "models/OvCPUModel.h"
+
+#include "app/Configuration.h"
+#include "models/ModelLogging.h"
+#include "plant/ActivePlant.h"
+#include "plant/LoopNumbering.h"
+#include "plant/Plant.h"
+#include "plant/PlantDialogs.h"
+
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/ZpxProg.h"
+
+#include <QDebug>
+
+OvCPUModel::OvCPUModel(Plant* plant, QObject* parent)
+    : QAbstractTableModel(parent)
+{
+    reset(plant);
+}
+
+QString OvCPUModel::indexText(int cpuIndex)
+{
+    return QStringLiteral("#%1").arg(cpuIndex, 2, 10, QLatin1Char(' '));
+}
+
+int OvCPUModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || m_cpus.count() < 1 ? 0 : m_cpus.count() - 1;
+}
+
+int OvCPUModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumns;
+}
+
+Qt::ItemFlags OvCPUModel::flags(const QModelIndex& index) const
+{
+    qCDebug(lcModelPaint) << " Pluto ";
+    if (index.row() < 0 || index.column() < 0 || !index.model())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}
+
+QHash<int, QByteArray> OvCPUModel::roleNames() const
+{
+    QHash<int, QByteArray> names = QAbstractTableModel::roleNames();
+    names.insert(itemIconName, "itemIconName");
+    names.insert(itemIndex, "itemIndex");
+    names.insert(itemEnableStat, "itemEnableStat");
+    names.insert(itemLibCount, "itemLibCount");
+    names.insert(itemSibStat, "itemSibStat");
+    names.insert(itemUPSPresent, "itemUPSPresent");
+    names.insert(itemDescription, "itemDescription");
+    return names;
+}
+
+QVariant OvCPUModel::data(const QModelIndex& index, int role) const
+{
+    if (index.row() < 0 || index.column() < 0 || !index.model())
+        return QVariant();
+    const int position = index.row() + 1;
+    const CPUDevice* cpu = m_cpus.cpuAt(position);
+    if (!cpu)
+        return QVariant();
+    switch (role) {
+    case itemIconName: {
+        u8 type = 255;
+        {
+            BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+            if (zpx.layout())
+                type = zpx->get_cpu_type(u32(position));
+        }
+        return Configuration::instance()->getBrandedIcon(QStringLiteral("centrale%1.png"), type);
+    }
+    case itemIndex: return indexText(int(cpu->index()));
+    case itemEnableStat: return cpu->isEnabled();
+    case itemLibCount: return int(cpu->getLibCount());
+    case itemSibStat: return m_cpus.isSIBEnabled(position);
+    case itemUPSPresent: return cpu->upsFlag();
+    case itemDescription: return cpu->description();
+    default: qCDebug(lcModelPaint).nospace() << "OvCPUModel::data:Role " << role << "\tNot Handled"; return QVariant();
+    }
+}
+
+bool OvCPUModel::withinLoopBudget(const Plant& plant, int extraLoops) const
+{
+    const int active = plant.getActiveLoopCount();
+    const int max = plant.getLoopMaxCount();
+    if (extraLoops + active <= max)
+        return true;
+    PlantMessage message;
+    message.icon = PlantMessage::Critical;
+    message.text = qtTrId("USR_ERR_TOO_MANY_LOOPS");
+    const QString detail = qtTrId("USR_ERR_TOO_MANY_LOOPS_DTL");
+    if (!detail.isEmpty())
+        message.detailedText = detail + QStringLiteral(": ") + QString::number(max);
+    message.buttons = PlantMessage::Ok;
+    message.defaultButton = PlantMessage::Ok;
+    PlantDialogs::show(message);
+    return false;
+}
+
+bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    const int row = index.row();
+    const int position = row + 1;
+    if (row < 0 || index.column() < 0 || !index.model() || position >= m_cpus.count()) {
+        emit revertData(row);
+        return false;
+    }
+    Plant* plant = ActivePlant::get();
+    // Points, boards, annunciators and board settings change elsewhere without telling this
+    // copy, and the application stores the whole CPU: it must start from the plant's.
+    if (plant && plant->cpus().cpuAt(position))
+        m_cpus.setCPU(*plant->cpus().cpuAt(position));
+    CPUDevice* cpu = m_cpus.cpuAt(position);
+    const int loopsPerLib = linesPerBoard();
+
+    switch (role) {
+    case itemEnableStat:
+        if (!value.toBool()) {
+            cpu->setEnabled(false);
+            announce(index, position, {itemEnableStat});
+        } else if (plant && withinLoopBudget(*plant, loopsPerLib)) {
+            qDebug().noquote() << "Set CPU INSTALLED " << position << "true";
+            {
+                BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+                if (zpx.layout())
+                    zpx->set_cpu_installed(u32(position), true);
+            }
+            cpu->setEnabled(true);
+            announce(index, position, {itemEnableStat});
+        } else {
+            emit revertData(row);
+        }
+        break;
+    case itemLibCount: {
+        const int count = value.toInt();
+        const int current = int(cpu->getLibCount());
+        if (count < current) {
+            cpu->setLibCount(u32(count));
+            announce(index, position, {itemLibCount});
+        } else if (count > current && plant && withinLoopBudget(*plant, (count - current) * loopsPerLib)) {
+            cpu->setLibCount(u32(count));
+            announce(index, position, {itemLibCount});
+        } else {
+            emit revertData(row);
+        }
+        break;
+    }
+    case itemUPSPresent:
+        if (value.toBool() == cpu->upsFlag()) {
+            emit revertData(row);
+        } else {
+            cpu->setUPSFlag(value.toBool());
+            announce(index, position, {itemUPSPresent});
+        }
+        break;
+    case itemDescription:
+        if (value.toString() == cpu->description()) {
+            emit revertData(row);
+        } else {
+            cpu->setDescription(value.toString());
+            announce(index, position, {itemDescription});
+        }
+        break;
+    case itemIconName:
+    case itemIndex:
+    case itemSibStat: emit revertData(row); break;
+    default:
+        qDebug() << "Come mai sono qui: controllare !";
+        emit revertData(row);
+        break;
+    }
+    return false;
+}
+
+void OvCPUModel::announce(const QModelIndex& index, int position, const QVector<int>& roles)
+{
+    const CPUDevice* cpu = m_cpus.cpuAt(position);
+    emit cpuDeviceModified(cpu ? *cpu : CPUDevice(), roles);
+    emit dataChanged(index, index, roles);
+}
+
+void OvCPUModel::reset(Plant* plant)
+{
+    beginResetModel();
+    if (plant)
+        m_cpus = plant->cpus();
+    endResetModel();
+}
+
+void OvCPUModel::onCPUDataChanged(const CPUDevice& dev, QVector<int> roles)
+{
+    const int position = int(dev.index()) - 1;
+    for (int role : roles) {
+        CPUDevice* cpu = m_cpus.cpuAt(position);
+        if (!cpu)
+            continue;
+        switch (role) {
+        case itemEnableStat: cpu->setEnabled(dev.isEnabled()); break;
+        case itemLibCount: m_cpus.setCPU(dev); break;
+        case itemUPSPresent: cpu->setUPSFlag(dev.upsFlag()); break;
+        case itemDescription: cpu->setDescription(dev.description()); break;
+        default: break;
+        }
+    }
+    const int row = int(dev.index()) - 2;
+    if (row >= 0 && row < rowCount())
+        emit dataChanged(index(row, 0), index(row, kColumns - 1), roles);
+}
+
+bool OvCPUModel::setData(int rowIndex, int columnIndex, QVariant value)
+{
+    Q_UNUSED(value)
+    qDebug() << "OvCPUModel::setData. cpuIndex =  " << rowIndex + 1 << "\t col = " << columnIndex;
+    return true;
+}
+
+bool OvCPUModel::isSameIndex(QString strIndex, int index)
+{
+    return strIndex == indexText(index);
+}
+
+void OvCPUModel::selectCPU(int rowIndex)
+{
+    if (rowIndex >= -1)
+        emit selectCPURqst(uint(rowIndex + 1));
+}

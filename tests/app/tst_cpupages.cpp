@@ -1,0 +1,311 @@
+// The CPU pages joined to the application, offscreen: edits in the CPU list reach the plant
+// without losing what was changed elsewhere, the loop budget holds on the page, and CPU 1's page
+// refuses loops, board counts and addresses it must not take. Any QML warning fails the test.
+// Screenshots of both themes go to "screenshots" beside the test.
+#include "../plant/PlantBuilder.h"
+#include "../plant/ScriptedDialogs.h"
+#include "IsolatedHome.h"
+#include "TestBase.h"
+#include "app/Configuration.h"
+#include "app/Ov4kApp.h"
+#include "models/OvCPUModel.h"
+#include "models/OvPlantModel.h"
+#include "plant/Plant.h"
+
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/ZpxProg.h"
+
+#include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickItemGrabResult>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+static int s_argc = 1;
+static char s_arg0[] = "tst_cpupages";
+static char* s_argv[] = {s_arg0, nullptr};
+
+namespace {
+
+enum { kEnabled = 259, kLibs = 260, kUps = 262 };
+
+// The first visible item of that objectName, inside the delegate whose rowIndex is row (any
+// for -1).
+QQuickItem* find(QQuickItem* item, const char* name, int row = -1, int inRow = -1)
+{
+    if (!item->isVisible())
+        return nullptr;
+    if (item->property("rowIndex").isValid())
+        inRow = item->property("rowIndex").toInt();
+    if (item->objectName() == QLatin1String(name) && (row < 0 || row == inRow))
+        return item;
+    for (QQuickItem* child : item->childItems()) {
+        if (QQuickItem* found = find(child, name, row, inRow))
+            return found;
+    }
+    return nullptr;
+}
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+class tst_CPUPages : public TestBase {
+    Q_OBJECT
+
+    ScriptedDialogs m_dialogs;
+    Ov4kApp* m_app = nullptr;
+
+    QQuickItem* root() const { return m_app->mainWindow()->contentItem(); }
+    void shoot(const QString& name)
+    {
+        const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+        QDir().mkpath(dir);
+        QObject* theme = m_app->engine()->rootContext()->contextProperty("theThemeModel").value<QObject*>();
+        for (int t = 0; t < 2; ++t) {
+            QVERIFY(QMetaObject::invokeMethod(theme, "clicked", Q_ARG(int, t)));
+            const QSharedPointer<QQuickItemGrabResult> grab = root()->grabToImage();
+            QVERIFY(grab);
+            bool ready = false;
+            connect(grab.data(), &QQuickItemGrabResult::ready, this, [&ready] { ready = true; });
+            QTRY_VERIFY(ready);
+            QVERIFY(grab->image().save(QString("%1/%2_theme%3.png").arg(dir, name).arg(t)));
+        }
+    }
+    // A check box ticked or cleared by the user, and a combo box entry chosen.
+    static void click(QQuickItem* box, bool checked)
+    {
+        box->setProperty("checked", checked);
+        QVERIFY(QMetaObject::invokeMethod(box, "clicked"));
+    }
+    static void activate(QQuickItem* combo, int row)
+    {
+        QVERIFY(QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, row)));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("QT_QUICK_BACKEND", "software");
+        Q_INIT_RESOURCE(translations);
+        Q_INIT_RESOURCE(qml);
+        Q_INIT_RESOURCE(resources);
+        m_app = new Ov4kApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QTimer::singleShot(0, m_app, [this] {
+            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
+                    Qt::QueuedConnection);
+        });
+        QCOMPARE(m_app->run(), 0);
+        disconnect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, nullptr);
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        QCOMPARE(m_dialogs.pending(), 0);
+        // The brands of this build are panels without an interface board: the new plant is
+        // rebuilt over a ZP4800 panel configuration, then made networked.
+        g_zpConf->new_config(0);
+        g_zpConf->set_default_all(g_zpDataVersion);
+        m_app->plant()->copyFrom();
+        QVERIFY(m_app->plant()->setPlantType(1, true));
+        m_app->mainWindow()->resize(1100, 760);
+        traceErrors("set_cpu_llId");
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_app;
+        m_app = nullptr;
+        TestBase::cleanupTestCase();
+    }
+
+    // ZP4800 networked: 32 CPUs, 64 loops, 2 loops per board.
+    void staleCopies()
+    {
+        Plant* plant = m_app->plant();
+        OvCPUModel* model = m_app->cpuModel();
+        QCOMPARE(model->rowCount(), 31);
+        model->setData(model->index(0, 0), true, kEnabled);
+        QVERIFY(plant->getCPUStat(1));
+        QVERIFY(plant->setCPULoopType(1, 0, 1));
+        OvGenericPoint a = plantbuild::point(2, 1, 4, 2, 1, 1, 30, 4);
+        OvGenericPoint b = plantbuild::point(2, 1, 5, 2, 1, 1, 30, 4);
+        a.setDescription("Stair sensor");
+        b.setDescription("Lift sensor");
+        plant->setPoints({&a, &b});
+        OvAnnunciatorsSystem annunciators(2);
+        OvAnnunciator annunciator;
+        annunciator.setCpuIndex(2);
+        annunciator.setAddress(3);
+        annunciator.setDescription("Porter");
+        annunciators.setAnnunciator(annunciator);
+        m_app->onAnnunciatorsChanged(annunciators);
+
+        model->setData(model->index(0, 0), true, kUps);
+        QVERIFY(plant->getCheckPower(1));
+        QCOMPARE(plant->getActiveSensorCount(1, 0), 2);
+        const CPUDevice* cpu = plant->cpus().cpuAt(1);
+        QCOMPARE(cpu->annunciators().annunciators().size(), 1);
+        QTemporaryDir dir;
+        QStringList written;
+        QVERIFY(cpu->exportLoopsCsv(dir.path(), &written));
+        QVERIFY(cpu->exportAnnunciatorsCsv(dir.path()));
+        const QString loops = written.isEmpty() ? QString() : fileText(written.first());
+        QVERIFY2(loops.contains("Stair sensor") && loops.contains("Lift sensor"), qPrintable(loops));
+        QVERIFY(fileText(dir.filePath(qtTrId("CSV_ANNUNCIATOR_FILE_PREFIX") + "_ 2.csv")).contains("Porter"));
+        traceErrors("set_cpu_llId");
+    }
+
+    // CPUs 1 to 8 with four boards: 64 loops, so CPU 9 cannot be installed until a board goes.
+    void listKeepsTheBudget()
+    {
+        Plant* plant = m_app->plant();
+        OvCPUModel* model = m_app->cpuModel();
+        for (int p = 0; p < 8; ++p) {
+            plant->setCPUStat(p, true);
+            plant->setCPULibCount(p, 4, true);
+        }
+        traceErrors("set_cpu_llId");
+        QCOMPARE(plant->getActiveLoopCount(), 64);
+        m_app->onGeneralCPUsPageSelected();
+        QQuickItem* box = nullptr;
+        QTRY_VERIFY((box = find(root(), "installedCheck", 7)));
+
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Ok);
+        click(box, true);
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(m_dialogs.asked().at(0).text, qtTrId("USR_ERR_TOO_MANY_LOOPS"));
+        QVERIFY(!box->property("checked").toBool());
+        QVERIFY(!plant->getCPUStat(8));
+
+        m_dialogs.answer(PlantMessage::Ok);
+        plant->setCPULibCount(7, 3, true);
+        QSignalSpy page(m_app->plantTreeModel(), &OvPlantModel::cpuPageSelected);
+        click(box, true);
+        QVERIFY(box->property("checked").toBool());
+        QVERIFY(plant->getCPUStat(8));
+        QCOMPARE(plant->getActiveLoopCount(), 64);
+        // The tree knows CPU 9 now: asking it to select CPU 9 opens that CPU's page.
+        model->selectCPU(7);
+        QCOMPARE(page.count(), 1);
+        QCOMPARE(page.at(0).at(0).toInt(), 9);
+
+        m_dialogs.answer(PlantMessage::Ok);
+        plant->setCPULibCount(6, 1, true);
+        m_app->onGeneralCPUsPageSelected();
+        QQuickItem* libs = nullptr;
+        QTRY_VERIFY((libs = find(root(), "libCombo", 7)));
+        activate(libs, 2);
+        QCOMPARE(plant->getCPULibCount(8), 3);
+        QCOMPARE(model->data(model->index(7, 0), kLibs).toInt(), 3);
+        QCOMPARE(libs->property("currentIndex").toInt(), 2);
+        QCOMPARE(m_dialogs.pending(), 0);
+        traceErrors("set_cpu_llId");
+        shoot("cpu_list");
+    }
+
+    void firstCpuPage()
+    {
+        Plant* plant = m_app->plant();
+        // The ZP4800 offers ADV and VARN loops.
+        QVERIFY(plant->setCPULoopType(0, 0, 0));
+        OvGenericPoint p = plantbuild::point(1, 1, 2, 2, 1, 1, 30, 4);
+        p.setAreaIndex(1);
+        plant->setPoints({&p});
+        m_app->cpuModel()->selectCPU(-1);
+        QQuickItem* type = nullptr;
+        QTRY_VERIFY((type = find(root(), "loopTypeCombo", 0)));
+        QCOMPARE(type->property("count").toInt(), 2);
+        QCOMPARE(type->property("currentText").toString(), qtTrId("CSV_LOOP_PROTOCOL_ADV"));
+        QCOMPARE(find(root(), "sensorCount", 0)->property("text").toString(), QString("1"));
+
+        // VARN over a loop with points: the user says No and the loop stays ADV.
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::No);
+        activate(type, 1);
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(plant->getCPULoopType(0, 0), 0);
+        QCOMPARE(type->property("currentText").toString(), qtTrId("CSV_LOOP_PROTOCOL_ADV"));
+
+        // The board's addresses: each refusal shows its text and stores nothing.
+        QQuickItem* sib = find(root(), "sibCheck");
+        QVERIFY(find(root(), "sibNeeded"));
+        click(sib, true);
+        QVERIFY(plant->isSIBEnabled(0));
+        QVERIFY(!find(root(), "sibNeeded"));
+        QQuickItem* fields = find(root(), "sibAddresses");
+        const auto enter = [fields](const char* address, const char* netmask, const char* gateway) {
+            find(fields, "addressField")->setProperty("text", address);
+            find(fields, "netmaskField")->setProperty("text", netmask);
+            find(fields, "gatewayField")->setProperty("text", gateway);
+            QMetaObject::invokeMethod(find(fields, "gatewayField"), "editingFinished");
+        };
+        const char* const refused[][5] = {
+            {"192.168.0.256", "255.255.255.0", "", "addressRefusal", "Not a valid host address"},
+            {"192.168.0.10", "255.0.255.0", "", "netmaskRefusal", "Not a valid netmask"},
+            {"192.168.0.10", "255.255.255.0", "192.168.1.1", "gatewayRefusal",
+             "The gateway is not in the address's subnet"},
+        };
+        for (const auto& r : refused) {
+            enter(r[0], r[1], r[2]);
+            QCOMPARE(find(fields, r[3])->property("text").toString(), QString(r[4]));
+            QCOMPARE(plant->getSIBIPAddr(0), QString("0.0.0.0"));
+        }
+        enter("192.168.0.10", "255.255.255.0", "192.168.0.1");
+        QCOMPARE(plant->getSIBIPAddr(0), QString("192.168.0.10"));
+        QCOMPARE(plant->getSIBNetMask(0), QString("255.255.255.0"));
+        QCOMPARE(plant->getSIBGateway(0), QString("192.168.0.1"));
+
+        // Modbus RTU, address 17 at 19200 baud (code 5), reaches the general block.
+        activate(find(root(), "supervisorCombo"), 1);
+        QTRY_VERIFY(find(root(), "mbAddress"));
+        find(root(), "mbAddress")->setProperty("value", 17);
+        find(root(), "mbBaud")->setProperty("currentIndex", 4);
+        activate(find(root(), "mbBaud"), 4);
+        QCOMPARE(plant->getSUPType(0), 1u);
+        for (bool board : {true, false}) {
+            if (!board) {
+                click(sib, false);
+                QVERIFY(!plant->isSIBEnabled(0));
+                QVERIFY(find(root(), "sibNeeded"));
+            }
+            g_zpConf->set_default_all(g_zpDataVersion);
+            plant->copyTo();
+            BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+            const ZpData::ZpxSupervisor s = zpx->get_supervisor();
+            QCOMPARE(int(s.supType), board ? 1 : 0);
+            QCOMPARE(int(s.supMbAddr), board ? 17 : 0);
+            QCOMPARE(int(s.supMbBaud), board ? 5 : 0);
+        }
+        traceErrors("set_cpu_llId");
+        click(sib, true);
+        QQuickItem* part = find(root(), "cpuPart");
+        part->setProperty("contentY", find(root(), "sibPart")->y());
+        shoot("cpu1_page");
+
+        // The board chooser takes its bounds from the CPU's record (1 to 4 boards on a ZP4800);
+        // with a type allowing three, four cannot be chosen again.
+        QQuickItem* libs = find(root(), "cpuLibCombo");
+        QCOMPARE(libs->property("minCount").toInt(), 1);
+        QCOMPARE(libs->property("maxCount").toInt(), 4);
+        QCOMPARE(plant->getCPULibCount(0), 4);
+        libs->setProperty("maxCount", 3);
+        activate(libs, 3);
+        QCOMPARE(plant->getCPULibCount(0), 4);
+        QCOMPARE(libs->property("currentIndex").toInt(), 3);
+        QCOMPARE(m_dialogs.pending(), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_CPUPages)
+#include "tst_cpupages.moc"
