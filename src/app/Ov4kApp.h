@@ -15,6 +15,8 @@
 #include <QUrl>
 
 class ActiveItemsModel;
+class OvAnnunciatorsModel;
+class OvEventFilterModel;
 class OvAreaListModel;
 class OvAreaModel;
 class OvLibModel;
@@ -95,6 +97,9 @@ public:
     Ov4800::OvCBEEditor* cbeEditor() const { return m_cbeEditor; }
     OvAreaModel* areaModel() const { return m_areaModel; }
     OvRepeaterModel* repeaterModel() const { return m_repeaterModel; }
+    OvAnnunciatorsModel* annunciatorsModel() const { return m_annunciatorsModel; }
+    OvAnnunciatorsModel* viewersModel() const { return m_viewersModel; }
+    OvEventFilterModel* eventFilterModel() const { return m_eventFilterModel; }
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
@@ -242,6 +247,8 @@ private:
     // Creates, connects and publishes the tree model when it does not exist yet.
     void createPlantTreeModel();
     void createGroupsModels();
+    // The annunciator and viewer models of the active CPU and the filter-type list.
+    void createAnnunciatorModels();
     // The tree model created when missing, else rebuilt from the plant.
     void refreshPlantTreeModel();
     // Critical box of a user error code, with an optional detail.
@@ -263,6 +270,9 @@ private:
     OvLibModel* m_libModel = nullptr;
     OvPlantTypeModel* m_plantTypeModel = nullptr;
     OvPlantInfo* m_plantInfo = nullptr;
+    OvAnnunciatorsModel* m_annunciatorsModel = nullptr;
+    OvAnnunciatorsModel* m_viewersModel = nullptr;
+    OvEventFilterModel* m_eventFilterModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.
