@@ -38,14 +38,16 @@ QModelIndex rangeBound(const QModelIndex& bound, const QModelIndex& index, bool 
         return index;
     if (!index.isValid())
         return bound;
+    // A device row and one of its filter rows: the device row, which dataChanged then covers
+    // with its filter rows.
+    if (index.parent() == bound)
+        return bound;
+    if (bound.parent() == index)
+        return index;
     const QModelIndex a = parentOrSelf(bound);
     const QModelIndex b = parentOrSelf(index);
     if (a == b)
         return lessThan(bound, index) == lower ? bound : index;
-    if (bound == b)
-        return bound;
-    if (index == a)
-        return index;
     return lessThan(a, b) == lower ? a : b;
 }
 
