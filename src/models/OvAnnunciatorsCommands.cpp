@@ -142,7 +142,7 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
                     notifyRangeChanged(at, at);
                     continue;
                 }
-                showLimit("USR_ERR_TOO_MANY_VIEWER");
+                showLimit(QT_TRID_NOOP("USR_ERR_TOO_MANY_VIEWER"));
                 allowed = false;
             }
             // Removal, and every device refused by the limit.
@@ -174,7 +174,7 @@ void OvAnnunciatorsModel::addFilter(const QModelIndexList& selection)
         if (!device || !device->isValid())
             continue;
         if (device->childCount() >= OvAnnunciatorDeviceItem::kMaxFilters) {
-            showLimit("USR_ERR_TOO_MANY_EVT_FILTER");
+            showLimit(QT_TRID_NOOP("USR_ERR_TOO_MANY_EVT_FILTER"));
             break;
         }
         appendNoneFilter(device);
