@@ -9,7 +9,7 @@ Item {
     id: page
 
     readonly property bool tavrel: config ? config.central_brand === 2 : false
-    readonly property bool annunciatorsShown: config ? !config.isKV() : true
+    readonly property bool annunciatorsShown: config ? (config.configNumber, !config.isKV()) : true
     readonly property string _lang: theLanguageModel ? theLanguageModel.emptyString : ""
 
     FontMetrics {

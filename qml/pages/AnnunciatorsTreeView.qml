@@ -12,7 +12,7 @@ FocusScope {
 
     property var model: null
     readonly property bool viewerMode: model ? model.isViewer() : false
-    readonly property bool secondFamily: config ? config.isKV() : false
+    readonly property bool secondFamily: config ? (config.configNumber, config.isKV()) : false
     // The row remembered by Copy; forgotten when its row may be gone.
     property var copied: null
     property int revision: 0
@@ -198,7 +198,9 @@ FocusScope {
                 readonly property var rowIndex: styleData.index
                 Button {
                     objectName: "addFilterButton"
-                    anchors.centerIn: parent
+                    anchors.fill: parent
+                    anchors.margins: 2
+                    padding: 0
                     visible: styleData.value === true
                     text: "+"
                     onClicked: {
@@ -216,7 +218,9 @@ FocusScope {
                 readonly property var rowIndex: styleData.index
                 Button {
                     objectName: "removeFilterButton"
-                    anchors.centerIn: parent
+                    anchors.fill: parent
+                    anchors.margins: 2
+                    padding: 0
                     visible: styleData.value === true
                     text: "-"
                     onClicked: {
@@ -311,7 +315,7 @@ FocusScope {
                     objectName: "targetChooser"
                     anchors.fill: parent
                     anchors.margins: 1
-                    readonly property int selector: (view.revision, view.model ? view.model.data(styleData.index, 264) : 0)
+                    readonly property int selector: (view.revision, view.model ? view.model.data(styleData.index, 264) || 0 : 0)
                     visible: selector > 0
                     deviceType: selector
                     text: styleData.value !== undefined ? styleData.value : ""
