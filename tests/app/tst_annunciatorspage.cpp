@@ -203,6 +203,19 @@ private slots:
         }
         QTemporaryDir folder;
         QVERIFY(plant->cpus().cpuAt(0)->exportAnnunciatorsCsv(folder.path()));
+
+        // Saved and opened again: the same two devices with their filter.
+        QString file = folder.filePath("annunciators");
+        m_dialogs.answerFile(file);
+        m_app->saveCommand(true);
+        file = m_app->currentFilePath();
+        QVERIFY(QFileInfo::exists(file));
+        m_app->openFile(file);
+        QCOMPARE(m_dialogs.pending() + m_dialogs.pendingFiles(), 0);
+        const OvAnnunciatorsSystem reopened = m_app->plant()->cpus().cpuAt(0)->annunciators();
+        QCOMPARE(reopened.annunciators().keys(), (QList<int>{2, 4}));
+        for (int address : {2, 4})
+            QVERIFY(reopened.annunciators().value(address).filters().value(0)->isEqual(&expected));
         const QStringList files = QDir(folder.path()).entryList({"*.csv"});
         QCOMPARE(files.size(), 1);
         QFile csv(folder.filePath(files.first()));
