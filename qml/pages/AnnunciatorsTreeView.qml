@@ -204,7 +204,8 @@ FocusScope {
                     visible: styleData.value === true
                     text: "+"
                     onClicked: {
-                        selectionModel.select(styleData.index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+                        if (!selectionModel.isSelected(styleData.index))
+                            selectionModel.select(styleData.index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
                         view.addFilter()
                     }
                 }
@@ -224,7 +225,8 @@ FocusScope {
                     visible: styleData.value === true
                     text: "-"
                     onClicked: {
-                        selectionModel.select(styleData.index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+                        if (!selectionModel.isSelected(styleData.index))
+                            selectionModel.select(styleData.index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
                         view.removeFilter()
                     }
                 }
