@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>المكررات</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>لوحات الإعلان</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>حقوق النشر (C) %1</translation>

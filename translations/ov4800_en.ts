@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Repeaters</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Annunciators</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Copyright (C) %1</translation>

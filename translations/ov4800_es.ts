@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Repetidores</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Paneles de señalización</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Derechos de autor (C) %1</translation>

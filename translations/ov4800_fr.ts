@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Répéteurs</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Tableaux de signalisation</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Droits d'auteur (C) %1</translation>

@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Ismétlőtablók</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Jelzőtablók</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Szerzői jog (C) %1</translation>

@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Ripetitori</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Pannelli di segnalazione</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Diritti d'autore (C) %1</translation>

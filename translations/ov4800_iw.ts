@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>לוחות חוזרים</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>לוחות התרעה</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>זכויות יוצרים (C) %1</translation>

@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Nevenpanelen</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Signaleringspanelen</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Auteursrecht (C) %1</translation>

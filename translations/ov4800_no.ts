@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Repeatere</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Signaltablåer</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Opphavsrett (C) %1</translation>

@@ -475,6 +475,10 @@
         <source>Repeaters</source>
         <translation>Repetoare</translation>
     </message>
+    <message id="PAGE_ANNUNCIATORS">
+        <source>Annunciators</source>
+        <translation>Panouri de semnalizare</translation>
+    </message>
     <message id="COPYRIGHT_INFO">
         <source>Copyright (C) %1</source>
         <translation>Drepturi de autor (C) %1</translation>

@@ -25,10 +25,19 @@ Item {
         source: OvTheme.tabImage()
         fillMode: Image.Stretch
     }
+    OvLabel {
+        id: title
+        objectName: "pageTitle"
+        anchors.left: tab.left
+        anchors.leftMargin: metrics.height
+        anchors.verticalCenter: tab.verticalCenter
+        text: qsTrId("PAGE_ANNUNCIATORS") + page._lang
+        font.bold: true
+    }
     TabBar {
         id: bar
         objectName: "annunciatorTabs"
-        anchors.left: tab.left
+        anchors.left: title.right
         anchors.leftMargin: metrics.height
         anchors.bottom: tab.bottom
         font.family: OvTheme.fontFamily
