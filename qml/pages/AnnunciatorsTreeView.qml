@@ -70,14 +70,18 @@ FocusScope {
             remove()
         } else if (event.key === Qt.Key_Escape) {
             selectionModel.clearSelection()
-        } else if (event.matches(StandardKey.SelectAll)) {
-            selectAll()
         } else {
             return
         }
         event.accepted = true
     }
 
+    // Ahead of the tree's own Select All, which selects across devices and filters at once.
+    Shortcut {
+        sequence: StandardKey.SelectAll
+        enabled: view.activeFocus && !!view.model
+        onActivated: view.selectAll()
+    }
     ItemSelectionModel {
         id: selectionModel
         model: view.model
@@ -150,11 +154,12 @@ FocusScope {
         C1.TableViewColumn {
             role: "itemAddress"
             title: QT_TRID_NOOP("CSV_INDEX")
-            width: metrics.height * 5
+            width: metrics.height * 4
             delegate: OvLabel {
                 objectName: "addressCell"
                 readonly property var rowIndex: styleData.index
                 verticalAlignment: Text.AlignVCenter
+                color: OvTheme.editTextColor(styleData.selected)
                 text: styleData.value !== undefined ? styleData.value : ""
             }
         }
@@ -235,7 +240,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "description"
             title: QT_TRID_NOOP("CSV_DESCRIPTION")
-            width: metrics.height * 16
+            width: metrics.height * 13
             delegate: Item {
                 id: cell
                 readonly property var rowIndex: styleData.index
@@ -266,7 +271,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "viewerType"
             title: QT_TRID_NOOP("Type")
-            width: metrics.height * 10
+            width: metrics.height * 9
             visible: view.viewerMode && view.secondFamily
             delegate: Item {
                 readonly property var rowIndex: styleData.index
