@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>البوابة ليست ضمن الشبكة الفرعية للعنوان</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>شاشات العرض</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>شاشات LCD</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>لوحات الإعلان</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>ألواح الإعلان</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>اختر هدفًا</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>يمكن تثبيت 32 شاشة عرض ولوحة إعلان على الأكثر في وحدة المعالجة المركزية</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>تحتوي لوحة الإعلان على 64 مرشح أحداث على الأكثر</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>يحتوي الجهاز على مرشحات أحداث ستُفقد. هل تريد إزالته على أي حال</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>لا تسأل مرة أخرى</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>املأ بمرشحات الأحداث</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>إزالة كل مرشحات الأحداث</translation>
+    </message>
 </context>
 </TS>

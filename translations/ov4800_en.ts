@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>The gateway is not in the address's subnet</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Viewers</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>LCD displays</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Annunciators</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Annunciator panels</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Choose a target</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>At most 32 viewers and annunciators can be installed on a CPU</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>An annunciator holds at most 64 event filters</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>The device has event filters that will be lost. Remove it anyway</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Do not ask again</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Fill with event filters</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Remove all event filters</translation>
+    </message>
 </context>
 </TS>

@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>La puerta de enlace no está en la subred de la dirección</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Visualizadores</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>Pantallas LCD</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Paneles de señalización</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Cuadros de señalización</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Elija un destino</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>En una CPU se pueden instalar como máximo 32 visualizadores y paneles de señalización</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Un panel de señalización admite como máximo 64 filtros de eventos</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>El dispositivo tiene filtros de eventos que se perderán. ¿Eliminarlo de todos modos</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Completar con filtros de eventos</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Eliminar todos los filtros de eventos</translation>
+    </message>
 </context>
 </TS>

@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>La passerelle n'est pas dans le sous-réseau de l'adresse</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Afficheurs</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>Écrans LCD</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Tableaux de signalisation</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Panneaux de signalisation</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Choisir une cible</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>Une CPU accepte au plus 32 afficheurs et tableaux de signalisation</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Un tableau de signalisation contient au plus 64 filtres d'événements</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>L'appareil a des filtres d'événements qui seront perdus. Le supprimer quand même</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Ne plus demander</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Compléter avec des filtres d'événements</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Supprimer tous les filtres d'événements</translation>
+    </message>
 </context>
 </TS>

@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>Az átjáró nincs a cím alhálózatában</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Megjelenítők</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>LCD kijelzők</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Jelzőtablók</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Jelzőpanelek</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Válasszon célt</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>Egy CPU-ra legfeljebb 32 megjelenítő és jelzőtabló telepíthető</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Egy jelzőtabló legfeljebb 64 eseményszűrőt tartalmazhat</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>Az eszköz eseményszűrői elvesznek. Mégis eltávolítja</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Ne kérdezze újra</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Feltöltés eseményszűrőkkel</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Összes eseményszűrő eltávolítása</translation>
+    </message>
 </context>
 </TS>

@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>Il gateway non è nella sottorete dell'indirizzo</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Visualizzatori</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>Display LCD</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Pannelli di segnalazione</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Quadri di segnalazione</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Scegliere una destinazione</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>Su una CPU si possono installare al massimo 32 visualizzatori e pannelli di segnalazione</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Un pannello di segnalazione contiene al massimo 64 filtri eventi</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>Il dispositivo ha filtri eventi che andranno persi. Rimuoverlo comunque</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Non chiedere più</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Riempi con filtri eventi</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Rimuovi tutti i filtri eventi</translation>
+    </message>
 </context>
 </TS>

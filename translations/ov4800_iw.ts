@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>השער אינו ברשת המשנה של הכתובת</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>צגים</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>צגי LCD</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>לוחות התרעה</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>פאנלי התרעה</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>בחר יעד</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>ניתן להתקין לכל היותר 32 צגים ולוחות התרעה ביחידת עיבוד אחת</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>לוח התרעה מכיל לכל היותר 64 מסנני אירועים</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>להתקן יש מסנני אירועים שיאבדו. להסיר אותו בכל זאת</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>אל תשאל שוב</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>מלא במסנני אירועים</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>הסר את כל מסנני האירועים</translation>
+    </message>
 </context>
 </TS>

@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>De toegangspoort ligt niet in het subnet van het adres</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Weergave-eenheden</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>LCD-schermen</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Signaleringspanelen</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Signaleringskasten</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Kies een doel</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>Op een CPU kunnen hoogstens 32 weergave-eenheden en signaleringspanelen worden geïnstalleerd</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Een signaleringspaneel bevat hoogstens 64 gebeurtenisfilters</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>Het apparaat heeft gebeurtenisfilters die verloren gaan. Toch verwijderen</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Niet meer vragen</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Aanvullen met gebeurtenisfilters</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Alle gebeurtenisfilters verwijderen</translation>
+    </message>
 </context>
 </TS>

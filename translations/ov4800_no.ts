@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>Standardporten er ikke i adressens delnett</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Visningsenheter</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>LCD-skjermer</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Signaltablåer</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Signalpaneler</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Velg et mål</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>En CPU kan ha høyst 32 visningsenheter og signaltablåer installert</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Et signaltablå kan ha høyst 64 hendelsesfiltre</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>Enheten har hendelsesfiltre som går tapt. Fjerne den likevel</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Ikke spør igjen</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Fyll med hendelsesfiltre</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Fjern alle hendelsesfiltre</translation>
+    </message>
 </context>
 </TS>

@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>O gateway não está na sub-rede do endereço</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Visualizadores</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>Ecrãs LCD</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Painéis de sinalização</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Quadros de sinalização</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Escolha um destino</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>Numa CPU podem ser instalados no máximo 32 visualizadores e painéis de sinalização</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Um painel de sinalização contém no máximo 64 filtros de eventos</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>O dispositivo tem filtros de eventos que serão perdidos. Removê-lo mesmo assim</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Não perguntar novamente</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Preencher com filtros de eventos</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Remover todos os filtros de eventos</translation>
+    </message>
 </context>
 </TS>

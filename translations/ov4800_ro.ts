@@ -1359,5 +1359,49 @@
         <source>The gateway is not in the address's subnet</source>
         <translation>Poarta nu este în subrețeaua adresei</translation>
     </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Afișoare</translation>
+    </message>
+    <message id="LCD">
+        <source>LCD displays</source>
+        <translation>Ecrane LCD</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Panouri de semnalizare</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator panels</source>
+        <translation>Tablouri de semnalizare</translation>
+    </message>
+    <message id="LBL_TARGET_SELECTION">
+        <source>Choose a target</source>
+        <translation>Alegeți o țintă</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VIEWER">
+        <source>At most 32 viewers and annunciators can be installed on a CPU</source>
+        <translation>Pe o CPU se pot instala cel mult 32 de afișoare și panouri de semnalizare</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_EVT_FILTER">
+        <source>An annunciator holds at most 64 event filters</source>
+        <translation>Un panou de semnalizare conține cel mult 64 de filtre de evenimente</translation>
+    </message>
+    <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
+        <source>The device has event filters that will be lost. Remove it anyway</source>
+        <translation>Dispozitivul are filtre de evenimente care se vor pierde. Îl eliminați totuși</translation>
+    </message>
+    <message id="USR_MSG_DONT_SHOW_AGAIN">
+        <source>Do not ask again</source>
+        <translation>Nu mai întreba</translation>
+    </message>
+    <message id="ADD_ANNUNCIATOR_FILTER">
+        <source>Fill with event filters</source>
+        <translation>Completează cu filtre de evenimente</translation>
+    </message>
+    <message id="REMOVE_ANNUNCIATOR_FILTER">
+        <source>Remove all event filters</source>
+        <translation>Elimină toate filtrele de evenimente</translation>
+    </message>
 </context>
 </TS>

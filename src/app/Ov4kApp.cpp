@@ -11,8 +11,10 @@
 #include "cbe/OvCBEEditor.h"
 #include "models/ActiveItemsModel.h"
 #include "models/ChoiceListModels.h"
+#include "models/OvAnnunciatorsModel.h"
 #include "models/OvAreaModel.h"
 #include "models/OvCPUModel.h"
+#include "models/OvEventFilterModel.h"
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantInfo.h"
 #include "models/OvPlantModel.h"
@@ -125,6 +127,12 @@ Ov4kApp::~Ov4kApp()
     delete m_cbeEditor;
     m_cbeEditor = nullptr;
     deleteZoneModels();
+    delete m_annunciatorsModel;
+    m_annunciatorsModel = nullptr;
+    delete m_viewersModel;
+    m_viewersModel = nullptr;
+    delete m_eventFilterModel;
+    m_eventFilterModel = nullptr;
     delete m_plant;
     m_plant = nullptr;
     delete m_recentFilesModel;
@@ -287,6 +295,7 @@ void Ov4kApp::createModels()
     createCpuModel();
     createGroupsModels();
     createZoneModels();
+    createAnnunciatorModels();
     publish("activePlant", m_plant);
     publish("theApp", this);
 }
@@ -323,6 +332,26 @@ void Ov4kApp::createCpuModel()
 void Ov4kApp::refreshCpuModel()
 {
     m_cpuModel ? m_cpuModel->reset(m_plant) : createCpuModel();
+}
+
+void Ov4kApp::createAnnunciatorModels()
+{
+    if (m_annunciatorsModel)
+        return;
+    m_annunciatorsModel = new OvAnnunciatorsModel(false);
+    publish("theAnnunciatorsMdl", m_annunciatorsModel);
+    m_viewersModel = new OvAnnunciatorsModel(true);
+    publish("theViewersMdl", m_viewersModel);
+    m_eventFilterModel = new OvEventFilterModel();
+    publish("ovEvtFilterModel", m_eventFilterModel);
+    if (!connect(m_annunciatorsModel, &OvAnnunciatorsModel::devicesChanged, this, &Ov4kApp::onAnnunciatorsChanged))
+        qCritical() << "Connect SIGNAL theAnnunciatorsMdl devicesChanged\t: " << false;
+    if (!connect(m_annunciatorsModel, &OvAnnunciatorsModel::devicesRemove, this, &Ov4kApp::onAnnunciatorsRemoved))
+        qCritical() << "Connect SIGNAL theAnnunciatorsMdl devicesRemove\t: " << false;
+    if (!connect(m_viewersModel, &OvAnnunciatorsModel::devicesChanged, this, &Ov4kApp::onViewersChanged))
+        qCritical() << "Connect SIGNAL theViewersMdl devicesChanged\t: " << false;
+    if (!connect(m_viewersModel, &OvAnnunciatorsModel::devicesRemove, this, &Ov4kApp::onViewersRemoved))
+        qCritical() << "Connect SIGNAL theViewersMdl devicesRemove\t: " << false;
 }
 
 void Ov4kApp::createZoneModels()
@@ -438,6 +467,12 @@ QObject* Ov4kApp::publishedObject(const char* name)
         return m_cbeEditor;
     if (property == QLatin1String("cpusModelData"))
         return m_cpuModel;
+    if (property == QLatin1String("theAnnunciatorsMdl"))
+        return m_annunciatorsModel;
+    if (property == QLatin1String("theViewersMdl"))
+        return m_viewersModel;
+    if (property == QLatin1String("ovEvtFilterModel"))
+        return m_eventFilterModel;
     return zoneModel(property);
 }
 

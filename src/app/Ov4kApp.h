@@ -15,6 +15,8 @@
 #include <QUrl>
 
 class ActiveItemsModel;
+class OvAnnunciatorsModel;
+class OvEventFilterModel;
 class OvAreaListModel;
 class OvAreaModel;
 class OvCPUModel;
@@ -99,6 +101,9 @@ public:
     OvCPUModel* cpuModel() const { return m_cpuModel; }
     // Creates the CPU list model when missing, else copies the plant's CPUs into it again.
     void refreshCpuModel();
+    OvAnnunciatorsModel* annunciatorsModel() const { return m_annunciatorsModel; }
+    OvAnnunciatorsModel* viewersModel() const { return m_viewersModel; }
+    OvEventFilterModel* eventFilterModel() const { return m_eventFilterModel; }
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
@@ -256,6 +261,8 @@ private:
     void createPlantTreeModel();
     void createGroupsModels();
     void createCpuModel();
+    // The annunciator and viewer models of the active CPU and the filter-type list.
+    void createAnnunciatorModels();
     // The tree model created when missing, else rebuilt from the plant.
     void refreshPlantTreeModel();
     // Critical box of a user error code, with an optional detail.
@@ -278,6 +285,9 @@ private:
     OvPlantTypeModel* m_plantTypeModel = nullptr;
     OvPlantInfo* m_plantInfo = nullptr;
     OvCPUModel* m_cpuModel = nullptr;
+    OvAnnunciatorsModel* m_annunciatorsModel = nullptr;
+    OvAnnunciatorsModel* m_viewersModel = nullptr;
+    OvEventFilterModel* m_eventFilterModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.

@@ -13,6 +13,7 @@
 #include "cbe/CBEPlantInfo.h"
 #include "io/XMLmodifier.h"
 #include "models/ChoiceListModels.h"
+#include "models/OvAnnunciatorsModel.h"
 #include "models/OvAreaModel.h"
 #include "models/OvCPUModel.h"
 #include "models/OvGroupsModel.h"
@@ -257,6 +258,11 @@ void Ov4kApp::updateModels()
     refreshPlantTreeModel();
     refreshCpuModel();
     refreshZoneModels();
+    // No rows until a CPU's annunciator page is chosen.
+    if (m_annunciatorsModel)
+        m_annunciatorsModel->rebuildModel(-1);
+    if (m_viewersModel)
+        m_viewersModel->rebuildModel(-1);
     // The CPU, group, area, repeater, walk-test and annunciator models rebuild here when they
     // arrive.
 }
@@ -376,12 +382,16 @@ void Ov4kApp::onViewersChanged(const OvAnnunciatorsSystem& system)
 {
     if (m_plant)
         m_plant->setViewers(system);
+    if (m_plantTreeModel)
+        m_plantTreeModel->notifyErrorsChanged();
 }
 
 void Ov4kApp::onViewersRemoved(const OvAnnunciatorsSystem& system)
 {
     if (m_plant)
         m_plant->removeViewers(system);
+    if (m_plantTreeModel)
+        m_plantTreeModel->notifyErrorsChanged();
 }
 
 void Ov4kApp::flipFilterOnVoidAddresses(bool notify)

@@ -10,6 +10,7 @@
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
 #include "app/cpuTypeModel.h"
+#include "models/OvEventFilterModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/Plant.h"
@@ -99,6 +100,8 @@ void Ov4kApp::onApplicationLanguageChanged()
         m_libModel->reset();
     if (m_plantTypeModel)
         m_plantTypeModel->reset();
+    if (m_eventFilterModel)
+        m_eventFilterModel->reset();
 }
 
 void Ov4kApp::onAppNameChanged()

@@ -2,6 +2,8 @@
 // into the scene's root window; the page code records which page that was.
 #include "app/Ov4kApp.h"
 
+#include "models/OvAnnunciatorsModel.h"
+
 #include <QQmlProperty>
 #include <QQuickWindow>
 
@@ -79,6 +81,10 @@ void Ov4kApp::onAnnunciatorPageSelected(int cpu)
 {
     if (cpu < 0)
         return;
+    if (m_annunciatorsModel)
+        m_annunciatorsModel->setActiveCPU(cpu);
+    if (m_viewersModel)
+        m_viewersModel->setActiveCPU(cpu);
     showPage(m_mainWindow, "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED");
     m_pageCode = 10;
 }

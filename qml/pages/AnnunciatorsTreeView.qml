@@ -1,0 +1,373 @@
+import QtQuick 2.15
+import QtQuick.Controls 1.4 as C1
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Styles 1.4
+import QtQml.Models 2.15
+import "../controls"
+
+// The devices of one model (viewers or annunciators) with their event filters. Every command
+// applies to the view's selection, which holds device rows only or filter rows only.
+FocusScope {
+    id: view
+
+    property var model: null
+    readonly property bool viewerMode: model ? model.isViewer() : false
+    readonly property bool secondFamily: config ? (config.configNumber, config.isKV()) : false
+    // The row remembered by Copy; forgotten when its row may be gone.
+    property var copied: null
+    property int revision: 0
+    readonly property string _lang: theLanguageModel ? theLanguageModel.emptyString : ""
+
+    function selection() { return revision, selectionModel.selectedIndexes }
+    // The selection when it holds the row, else the row alone.
+    function selectionWith(index) {
+        return selectionModel.isSelected(index) ? selectionModel.selectedIndexes : [index]
+    }
+    function installedTotal() {
+        return (typeof theViewersMdl !== "undefined" && theViewersMdl ? theViewersMdl.countEnabled() : 0)
+               + (typeof theAnnunciatorsMdl !== "undefined" && theAnnunciatorsMdl ? theAnnunciatorsMdl.countEnabled() : 0)
+    }
+    function enable(indexes, on) { model.enableDevice(indexes, on, installedTotal()) }
+    function expandSelection() {
+        var list = selectionModel.selectedIndexes
+        for (var i = 0; i < list.length; ++i)
+            tree.expand(list[i])
+    }
+    function addFilter() {
+        if (viewerMode || !model.canAddFilter(selection()))
+            return
+        model.addFilter(selection())
+        expandSelection()
+    }
+    function removeFilter() {
+        if (viewerMode || !model.canRmFilter(selection()))
+            return
+        model.removeFilter(selection())
+        expandSelection()
+    }
+    function remove() { if (model.canBeResetted(selection())) model.enableDevice(selection(), false) }
+    function copy() { copied = model.canBeUsedForCopy(selection()) ? selection()[0] : null }
+    function canPaste() { return revision, copied !== null && model.canBeUsedForPaste(copied, selection()) }
+    function paste() { if (canPaste()) model.copy(copied, selection()) }
+    function selectAll() {
+        var all = model.selectAll(tree.currentIndex)
+        for (var i = 0; i < all.length; ++i)
+            selectionModel.select(all[i], ItemSelectionModel.Select | ItemSelectionModel.Rows)
+    }
+    function zoneLimit() {
+        var areas = activePlant ? activePlant.getMaxAreasCount() : 0
+        return Math.max(1, areas - 80)
+    }
+
+    Keys.onPressed: {
+        if (!model)
+            return
+        if (event.key === Qt.Key_Plus) {
+            addFilter()
+        } else if (event.key === Qt.Key_Minus) {
+            removeFilter()
+        } else if (event.key === Qt.Key_Delete) {
+            remove()
+        } else if (event.key === Qt.Key_Escape) {
+            selectionModel.clearSelection()
+        } else {
+            return
+        }
+        event.accepted = true
+    }
+
+    // Ahead of the tree's own Select All, which selects across devices and filters at once.
+    Shortcut {
+        sequence: StandardKey.SelectAll
+        enabled: view.activeFocus && !!view.model
+        onActivated: view.selectAll()
+    }
+    ItemSelectionModel {
+        id: selectionModel
+        model: view.model
+        onSelectionChanged: {
+            view.revision++
+            if (view.model && !view.model.areCoerent(selectedIndexes))
+                clearSelection()
+        }
+    }
+    Connections {
+        target: view.model
+        function onActiveCPUChanged() {
+            selectionModel.clear()
+            view.copied = null
+        }
+        function onModelReset() { view.copied = null; view.revision++ }
+        function onRowsRemoved() { view.copied = null; view.revision++ }
+        function onRowsInserted() { view.revision++ }
+        function onDataChanged() { view.revision++ }
+    }
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+
+    C1.TreeView {
+        id: tree
+        objectName: "annunciatorTree"
+        anchors.fill: parent
+        model: view.model
+        selection: selectionModel
+        selectionMode: C1.SelectionMode.ExtendedSelection
+        alternatingRowColors: false
+        backgroundVisible: false
+        frameVisible: false
+        onPressAndHold: contextMenu.popup()
+        style: TreeViewStyle {
+            backgroundColor: "transparent"
+            indentation: metrics.height
+            textColor: OvTheme.editTextColor(false)
+            headerDelegate: Rectangle {
+                height: metrics.height * 1.8
+                color: OvTheme.boxFillColor()
+                OvLabel {
+                    anchors.fill: parent
+                    anchors.leftMargin: metrics.height * 0.3
+                    verticalAlignment: Text.AlignVCenter
+                    text: styleData.value ? qsTrId(styleData.value) + view._lang : ""
+                    font.bold: true
+                    elide: Text.ElideRight
+                }
+            }
+        }
+        rowDelegate: Rectangle {
+            height: metrics.height * 2.2
+            color: OvTheme.rowBgColor(styleData.selected)
+        }
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.RightButton
+            onClicked: {
+                var index = tree.indexAt(mouse.x, mouse.y)
+                if (index.valid && !selectionModel.isSelected(index))
+                    selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+                view.forceActiveFocus()
+                contextMenu.popup()
+            }
+        }
+
+        C1.TableViewColumn {
+            role: "itemAddress"
+            title: QT_TRID_NOOP("CSV_INDEX")
+            width: metrics.height * 4
+            delegate: OvLabel {
+                objectName: "addressCell"
+                readonly property var rowIndex: styleData.index
+                verticalAlignment: Text.AlignVCenter
+                color: OvTheme.editTextColor(styleData.selected)
+                text: styleData.value !== undefined ? styleData.value : ""
+            }
+        }
+        C1.TableViewColumn {
+            role: "itemIconName"
+            width: metrics.height * 2
+            delegate: Image {
+                objectName: "errorIcon"
+                fillMode: Image.PreserveAspectFit
+                source: styleData.value ? "../../Resources/" + styleData.value : ""
+                MouseArea {
+                    id: hover
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.NoButton
+                }
+                ToolTip.visible: hover.containsMouse && !!styleData.value
+                ToolTip.text: view.model && styleData.value ? view.model.data(styleData.index, 263) : ""
+            }
+        }
+        C1.TableViewColumn {
+            role: "devEnabled"
+            title: QT_TRID_NOOP("STR_ENABLED")
+            width: metrics.height * 4
+            delegate: Item {
+                readonly property var rowIndex: styleData.index
+                CheckBox {
+                    objectName: "installedBox"
+                    anchors.centerIn: parent
+                    visible: !!view.model && !view.model.isFilter(styleData.index)
+                    checked: styleData.value === true
+                    onClicked: view.enable(view.selectionWith(styleData.index), checked)
+                }
+            }
+        }
+        C1.TableViewColumn {
+            role: "addFilterCmd"
+            width: metrics.height * 2.4
+            visible: !view.viewerMode
+            delegate: Item {
+                readonly property var rowIndex: styleData.index
+                Button {
+                    objectName: "addFilterButton"
+                    anchors.fill: parent
+                    anchors.margins: 2
+                    padding: 0
+                    visible: styleData.value === true
+                    text: "+"
+                    onClicked: {
+                        if (!selectionModel.isSelected(styleData.index))
+                            selectionModel.select(styleData.index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+                        view.addFilter()
+                    }
+                }
+            }
+        }
+        C1.TableViewColumn {
+            role: "removeFilterCmd"
+            width: metrics.height * 2.4
+            visible: !view.viewerMode
+            delegate: Item {
+                readonly property var rowIndex: styleData.index
+                Button {
+                    objectName: "removeFilterButton"
+                    anchors.fill: parent
+                    anchors.margins: 2
+                    padding: 0
+                    visible: styleData.value === true
+                    text: "-"
+                    onClicked: {
+                        if (!selectionModel.isSelected(styleData.index))
+                            selectionModel.select(styleData.index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+                        view.removeFilter()
+                    }
+                }
+            }
+        }
+        C1.TableViewColumn {
+            role: "description"
+            title: QT_TRID_NOOP("CSV_DESCRIPTION")
+            width: metrics.height * 13
+            delegate: Item {
+                id: cell
+                readonly property var rowIndex: styleData.index
+                readonly property bool filterRow: (view.revision, !!view.model && view.model.isFilter(styleData.index))
+                TextField {
+                    objectName: "descriptionField"
+                    anchors.fill: parent
+                    anchors.margins: 1
+                    visible: !cell.filterRow
+                    enabled: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
+                    font.family: OvTheme.fontFamily
+                    text: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
+                    onEditingFinished: if (visible && text !== styleData.value) view.model.setDescription(view.selectionWith(styleData.index), text)
+                }
+                ComboBox {
+                    objectName: "filterTypeBox"
+                    anchors.fill: parent
+                    anchors.margins: 1
+                    visible: cell.filterRow
+                    font.family: OvTheme.fontFamily
+                    model: typeof ovEvtFilterModel !== "undefined" ? ovEvtFilterModel : null
+                    textRole: "filterName"
+                    currentIndex: (view.revision, cell.filterRow ? find(view.model.getFilterType(styleData.index)) : -1)
+                    onActivated: view.model.setFilterType(view.selectionWith(styleData.index), index)
+                }
+            }
+        }
+        C1.TableViewColumn {
+            role: "viewerType"
+            title: QT_TRID_NOOP("Type")
+            width: metrics.height * 9
+            visible: view.viewerMode && view.secondFamily
+            delegate: Item {
+                readonly property var rowIndex: styleData.index
+                ComboBox {
+                    objectName: "viewerTypeBox"
+                    anchors.fill: parent
+                    anchors.margins: 1
+                    visible: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
+                    font.family: OvTheme.fontFamily
+                    model: [qsTrId("VIEWERKV") + view._lang, qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + view._lang]
+                    currentIndex: styleData.value !== undefined ? styleData.value : 0
+                    onActivated: view.model.setViewerType(view.selectionWith(styleData.index), index)
+                }
+            }
+        }
+        C1.TableViewColumn {
+            role: "zoneRangeStart"
+            title: QT_TRID_NOOP("PAGE_ZONE")
+            width: metrics.height * 9
+            visible: view.viewerMode && view.secondFamily
+            delegate: Item {
+                readonly property var rowIndex: styleData.index
+                SpinBox {
+                    objectName: "zoneRange"
+                    anchors.fill: parent
+                    anchors.margins: 1
+                    visible: (view.revision, !!view.model && view.model.data(styleData.index, 259) === true
+                              && view.model.data(styleData.index, 269) === 1)
+                    font.family: OvTheme.fontFamily
+                    from: 1
+                    to: view.zoneLimit()
+                    editable: true
+                    value: styleData.value !== undefined ? styleData.value : 1
+                    textFromValue: function(v) { return v + " - " + (v + 79) }
+                    valueFromText: function(t) { return Math.min(Math.max(1, parseInt(t)), view.zoneLimit()) }
+                    onValueModified: view.model.setStartingZone(view.selectionWith(styleData.index), Math.min(value, view.zoneLimit()))
+                }
+            }
+        }
+        C1.TableViewColumn {
+            role: "filterTarget"
+            title: QT_TRID_NOOP("CSV_FILTER_TARGET")
+            width: metrics.height * 16
+            visible: !view.viewerMode
+            delegate: Item {
+                readonly property var rowIndex: styleData.index
+                OvDeviceChooser {
+                    objectName: "targetChooser"
+                    anchors.fill: parent
+                    anchors.margins: 1
+                    readonly property int selector: (view.revision, view.model ? view.model.data(styleData.index, 264) || 0 : 0)
+                    visible: selector > 0
+                    deviceType: selector
+                    text: styleData.value !== undefined ? styleData.value : ""
+                    onChosen: view.model.selectTarget(styleData.index, cpu, loop, point, sub, area)
+                }
+            }
+        }
+    }
+
+    OvMenu {
+        id: contextMenu
+        objectName: "annunciatorMenu"
+        MenuItem {
+            objectName: "copyItem"
+            text: qsTrId("STR_COPY") + view._lang
+            enabled: (view.revision, !!view.model && view.model.canBeUsedForCopy(view.selection()))
+            onTriggered: view.copy()
+        }
+        MenuItem {
+            objectName: "pasteItem"
+            text: qsTrId("STR_PASTE") + view._lang
+            enabled: view.canPaste()
+            onTriggered: view.paste()
+        }
+        MenuItem {
+            objectName: "addFiltersItem"
+            text: qsTrId("ADD_ANNUNCIATOR_FILTER") + view._lang
+            visible: !view.viewerMode
+            height: visible ? implicitHeight : 0
+            enabled: (view.revision, !!view.model && view.model.canAddFilter(view.selection()))
+            onTriggered: { view.model.addFilters(view.selection()); view.expandSelection() }
+        }
+        MenuItem {
+            objectName: "removeFiltersItem"
+            text: qsTrId("REMOVE_ANNUNCIATOR_FILTER") + view._lang
+            visible: !view.viewerMode
+            height: visible ? implicitHeight : 0
+            enabled: (view.revision, !!view.model && view.model.canRmFilter(view.selection()))
+            onTriggered: view.model.removeFilters(view.selection())
+        }
+        MenuItem {
+            objectName: "removeItem"
+            text: qsTrId("STR_REMOVE") + view._lang
+            enabled: (view.revision, !!view.model && view.model.canBeResetted(view.selection()))
+            onTriggered: view.remove()
+        }
+    }
+}

@@ -1,0 +1,241 @@
+// The annunciator page in the application's scene, offscreen: reached from the plant tree, two
+// devices installed with one click, a filter added, typed and targeted through the page's own
+// controls and pasted onto the other device; the plant and its CSV follow. Screenshots of both
+// tabs and of a filter being targeted, in both themes, go to "screenshots" beside the test.
+#include "../plant/PlantBuilder.h"
+#include "../plant/ScriptedDialogs.h"
+#include "IsolatedHome.h"
+#include "TestBase.h"
+#include "app/Configuration.h"
+#include "app/Ov4kApp.h"
+#include "app/OvThemeMdl.h"
+#include "models/ActiveItemsModel.h"
+#include "models/OvAnnunciatorsModel.h"
+#include "models/OvPlantModel.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QTemporaryDir>
+#include <QtQuick>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+static int s_argc = 1;
+static char s_arg0[] = "tst_annunciatorspage";
+static char* s_argv[] = {s_arg0, nullptr};
+
+namespace {
+
+void collect(QQuickItem* item, const QString& name, QList<QQuickItem*>& found)
+{
+    if (item->objectName() == name && item->isVisible())
+        found << item;
+    for (QQuickItem* child : item->childItems())
+        collect(child, name, found);
+}
+
+// The visible item of that name in the cell of index (any cell for an invalid index).
+QQuickItem* find(QQuickItem* root, const QString& name, const QModelIndex& index = {})
+{
+    QList<QQuickItem*> found;
+    collect(root, name, found);
+    for (QQuickItem* item : found)
+        for (QQuickItem* up = item; up; up = up->parentItem())
+            if (!index.isValid() || up->property("rowIndex").value<QModelIndex>() == index)
+                return item;
+    return nullptr;
+}
+
+QPoint centre(QQuickItem* item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+// Depth first, the index of the target tree whose text holds text.
+QModelIndex findTarget(const QAbstractItemModel& model, const QString& text, const QModelIndex& parent = {})
+{
+    for (int r = 0; r < model.rowCount(parent); ++r) {
+        const QModelIndex index = model.index(r, 0, parent);
+        if (model.data(index, ActiveItemsModel::itemDescription).toString().contains(text))
+            return index;
+        const QModelIndex below = findTarget(model, text, index);
+        if (below.isValid())
+            return below;
+    }
+    return QModelIndex();
+}
+
+} // namespace
+
+class tst_AnnunciatorsPage : public TestBase {
+    Q_OBJECT
+
+    ScriptedDialogs m_dialogs;
+    Ov4kApp* m_app = nullptr;
+    QQuickWindow* m_window = nullptr;
+
+    void shoot(const QString& name)
+    {
+        auto* theme = qobject_cast<OvThemeMdl*>(
+            m_app->engine()->rootContext()->contextProperty("theThemeModel").value<QObject*>());
+        QVERIFY(theme);
+        const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+        QDir().mkpath(dir);
+        for (int t = 0; t < 2; ++t) {
+            theme->clicked(t);
+            const QSharedPointer<QQuickItemGrabResult> grab = m_window->contentItem()->grabToImage();
+            QVERIFY(grab);
+            bool ready = false;
+            connect(grab.data(), &QQuickItemGrabResult::ready, this, [&ready] { ready = true; });
+            QTRY_VERIFY(ready);
+            QVERIFY(grab->image().save(QString("%1/%2_theme%3.png").arg(dir, name).arg(t)));
+        }
+    }
+    void clickCell(const char* name, const QModelIndex& index, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QQuickItem* cell = nullptr;
+        QTRY_VERIFY2((cell = find(m_window->contentItem(), name, index)), name);
+        QTest::mouseClick(m_window, Qt::LeftButton, modifiers, centre(cell));
+    }
+    void openAnnunciatorPage()
+    {
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex annunciators = tree->index(0, 0, tree->index(0, 0, tree->index(1, 0)));
+        for (const QModelIndex& row : {tree->index(0, 0), annunciators})
+            QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                              Q_ARG(QVariant, QVariant::fromValue(row))));
+        QCOMPARE(m_window->property("workingAreaStat").toString(), QString("PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("QT_QUICK_BACKEND", "software");
+        Q_INIT_RESOURCE(translations);
+        Q_INIT_RESOURCE(qml);
+        Q_INIT_RESOURCE(resources);
+        m_app = new Ov4kApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QTimer::singleShot(0, m_app, [this] {
+            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
+                    Qt::QueuedConnection);
+        });
+        QCOMPARE(m_app->run(), 0);
+        m_window = m_app->mainWindow();
+        QVERIFY(m_window);
+        m_window->resize(1400, 800);
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        QCOMPARE(m_dialogs.pending(), 0);
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_app;
+        m_app = nullptr;
+        TestBase::cleanupTestCase();
+    }
+
+    void filterCopiedThroughThePage()
+    {
+        // The brands of this build are all of the second family, which has no annunciators.
+        Configuration::instance()->set_configNumber(1);
+        Plant* plant = m_app->plant();
+        QVERIFY(plant);
+        plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        OvGenericPoint smoke = plantbuild::point(1, 1, 15, 2, 1, 1, 30, 4);
+        smoke.setDescription("Smoke kitchen");
+        plant->cpus().setPoint(&smoke);
+        openAnnunciatorPage();
+        OvAnnunciatorsModel* model = m_app->annunciatorsModel();
+        QCOMPARE(model->rowCount(), 16);
+        clickCell("annunciatorTab", {});
+        QQuickItem* view = nullptr;
+        QTRY_VERIFY((view = find(m_window->contentItem(), "annunciatorsView")));
+        shoot("annunciators_tab");
+
+        // Rows 2 and 4 selected, one box ticked: one command for both.
+        QSignalSpy changed(model, &OvAnnunciatorsModel::devicesChanged);
+        clickCell("addressCell", model->index(1, 0));
+        clickCell("addressCell", model->index(3, 0), Qt::ControlModifier);
+        clickCell("installedBox", model->index(3, 0));
+        QTRY_COMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).value<OvAnnunciatorsSystem>().annunciators().keys(), (QList<int>{2, 4}));
+
+        // "+" on each device, a type and a sensor for the first filter.
+        for (int row : {3, 1}) {
+            clickCell("addressCell", model->index(row, 0));
+            QTest::keyClick(m_window, Qt::Key_Plus);
+            QTRY_COMPARE(model->rowCount(model->index(row, 0)), 1);
+        }
+        const QModelIndex filter = model->index(0, 0, model->index(1, 0));
+        clickCell("addressCell", filter);
+        QQuickItem* typeBox = nullptr;
+        QTRY_VERIFY((typeBox = find(m_window->contentItem(), "filterTypeBox", filter)));
+        QVERIFY(QMetaObject::invokeMethod(typeBox, "activated", Q_ARG(int, 8)));
+        QCOMPARE(model->data(filter, OvAnnunciatorsModel::filterType).toInt(), 6);
+        QQuickItem* chooser = nullptr;
+        QTRY_VERIFY((chooser = find(m_window->contentItem(), "targetChooser", filter)));
+        QVERIFY(QMetaObject::invokeMethod(chooser, "open"));
+        const QModelIndex sensor = findTarget(*m_app->devicesModel(), "Smoke kitchen");
+        QVERIFY(sensor.isValid());
+        shoot("filter_targeted");
+        QVERIFY(QMetaObject::invokeMethod(chooser, "activate", Q_ARG(QVariant, QVariant::fromValue(sensor))));
+        QCOMPARE(model->data(filter, OvAnnunciatorsModel::filterTarget).toString(), QString("1:1:15: Smoke kitchen"));
+
+        // Copy and paste through the context menu.
+        QObject* copyItem = view->findChild<QObject*>("copyItem");
+        QObject* pasteItem = view->findChild<QObject*>("pasteItem");
+        QVERIFY(copyItem && pasteItem);
+        QTRY_VERIFY(copyItem->property("enabled").toBool());
+        QVERIFY(QMetaObject::invokeMethod(copyItem, "triggered"));
+        clickCell("addressCell", model->index(0, 0, model->index(3, 0)));
+        QTRY_VERIFY(pasteItem->property("enabled").toBool());
+        QVERIFY(QMetaObject::invokeMethod(pasteItem, "triggered"));
+
+        const QMap<int, OvAnnunciator>& stored = plant->cpus().cpuAt(0)->annunciators().annunciators();
+        QCOMPARE(stored.keys(), (QList<int>{2, 4}));
+        const ZpPointAlarmFilter expected(15, 1, 1, -1, 1);
+        for (int address : {2, 4}) {
+            QCOMPARE(stored.value(address).filters().size(), 1);
+            QVERIFY(stored.value(address).filters().first()->isEqual(&expected));
+        }
+        QTemporaryDir folder;
+        QVERIFY(plant->cpus().cpuAt(0)->exportAnnunciatorsCsv(folder.path()));
+
+        // Saved and opened again: the same two devices with their filter.
+        QString file = folder.filePath("annunciators");
+        m_dialogs.answerFile(file);
+        m_app->saveCommand(true);
+        file = m_app->currentFilePath();
+        QVERIFY(QFileInfo::exists(file));
+        m_app->openFile(file);
+        QCOMPARE(m_dialogs.pending() + m_dialogs.pendingFiles(), 0);
+        const OvAnnunciatorsSystem reopened = m_app->plant()->cpus().cpuAt(0)->annunciators();
+        QCOMPARE(reopened.annunciators().keys(), (QList<int>{2, 4}));
+        for (int address : {2, 4})
+            QVERIFY(reopened.annunciators().value(address).filters().value(0)->isEqual(&expected));
+        const QStringList files = QDir(folder.path()).entryList({"*.csv"});
+        QCOMPARE(files.size(), 1);
+        QFile csv(folder.filePath(files.first()));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLocal8Bit(csv.readAll());
+        QCOMPARE(text.count(expected.getDescription()), 2);
+        QVERIFY2(text.contains("\n2,,") && text.contains("\n4,,"), qPrintable(text));
+    }
+
+    void secondFamilyHasViewersOnly()
+    {
+        Configuration::instance()->set_configNumber(7);
+        m_app->viewersModel()->rebuildModel(-1);
+        openAnnunciatorPage();
+        QCOMPARE(m_app->viewersModel()->rowCount(), 32);
+        QTRY_VERIFY(!find(m_window->contentItem(), "annunciatorTab"));
+        QTRY_VERIFY(find(m_window->contentItem(), "viewersView"));
+        shoot("viewers_tab");
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_AnnunciatorsPage)
+#include "tst_annunciatorspage.moc"
