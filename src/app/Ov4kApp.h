@@ -27,6 +27,8 @@ class OvGenericPoint;
 class OvGroupsModel;
 class OvLanguageModel;
 class OvPlantModel;
+class OvPointModel;
+class OvLoop;
 class OvRecentFilesModel;
 class Plant;
 class OvParametersReference;
@@ -66,6 +68,12 @@ public:
     // Creates each model that does not exist yet, publishes it and connects it.
     void createModels();
     void createZoneModels();
+    // The three point tables of the loop page.
+    void createPointModels();
+    // Every point table shows loop (0-based) of CPU cpu (0-based position); none without a plant.
+    void showLoop(int cpu, int loop);
+    // Needs a plant.
+    OvLoop loopOf(int cpu, int loop) const;
     // After the plant was set up, replaced or changed in type.
     void refreshZoneModels();
     void deleteZoneModels();
@@ -263,6 +271,9 @@ private:
     OvLibModel* m_libModel = nullptr;
     OvPlantTypeModel* m_plantTypeModel = nullptr;
     OvPlantInfo* m_plantInfo = nullptr;
+    OvPointModel* m_sensorModel = nullptr;
+    OvPointModel* m_moduleModel = nullptr;
+    OvPointModel* m_mixedModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.
