@@ -1283,5 +1283,21 @@
         <source>Loops in use</source>
         <translation>الحلقات المستخدمة</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>الكواشف والوحدات</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>إخفاء العناوين الفارغة</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>النقاط المعطلة فقط</translation>
+    </message>
 </context>
 </TS>

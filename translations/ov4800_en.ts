@@ -1283,5 +1283,21 @@
         <source>Loops in use</source>
         <translation>Loops in use</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detectors and modules</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Hide empty addresses</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Faulty points only</translation>
+    </message>
 </context>
 </TS>

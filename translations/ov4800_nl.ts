@@ -1283,5 +1283,21 @@
         <source>Loops in use</source>
         <translation>Lussen in gebruik</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Melders en modules</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Lege adressen verbergen</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Alleen punten met fout</translation>
+    </message>
 </context>
 </TS>

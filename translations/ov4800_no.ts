@@ -1283,5 +1283,21 @@
         <source>Loops in use</source>
         <translation>Sløyfer i bruk</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detektorer og moduler</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Skjul tomme adresser</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Bare punkter med feil</translation>
+    </message>
 </context>
 </TS>

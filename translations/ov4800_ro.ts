@@ -1283,5 +1283,21 @@
         <source>Loops in use</source>
         <translation>Bucle utilizate</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresă</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detectoare și module</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Ascunde adresele goale</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Doar punctele cu defect</translation>
+    </message>
 </context>
 </TS>

@@ -342,8 +342,7 @@ void Ov4kApp::createPointModels()
     for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel}) {
         if (!connect(model, &OvPointModel::pointsChanged, this, &Ov4kApp::onPointsChanged)
             || !connect(model, &OvPointModel::newPointActivated, this, &Ov4kApp::onNewPointActivated)
-            || !connect(this, &Ov4kApp::applicationLanguageChanged, model,
-                        &OvPointModel::onApplicationLanguageChanged))
+            || !connect(this, &Ov4kApp::applicationLanguageChanged, model, &OvPointModel::onApplicationLanguageChanged))
             qCritical() << "Connect SIGNAL OvPointModel\t: " << false;
     }
 }
