@@ -316,6 +316,25 @@ private slots:
         model.onCurrentIndexChanged(modeltest::at(model, {39}));
         QVERIFY(!modules->subPointMode());
     }
+
+    // A module the mixed table hides behind its complete sensor still takes its address.
+    void freeAddressesComeFromTheLoop()
+    {
+        FixturePlant plant(0);
+        OvPointModel mixed(2);
+        mixed.setActiveLoop(loopWith(
+            1,
+            {point(1, 1, 40, 2, 2, 1, 130, 46), point(1, 1, 42, 2, 1, 1, 30, 4), point(1, 1, 42, 2, 2, 1, 130, 46)}));
+        QCOMPARE(mixed.rowCount(), 98);
+        auto* modules = qvariant_cast<OvPointTypeTreeModel*>(mixed.getModuleTypeTreeModel());
+        QSet<int> offered;
+        mixed.onCurrentIndexChanged(mixed.index(39, 0));
+        for (int r = 0; r < modules->rowCount(); ++r)
+            offered << qvariant_cast<PointType>(modules->getPointType(modules->index(r, 0))).hwType();
+        // Addresses 40 and 41 are free: two channels fit, four do not.
+        QVERIFY(offered.contains(201) && offered.contains(16398));
+        QVERIFY(!offered.contains(202) && !offered.contains(208));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_PointModel)
