@@ -184,8 +184,8 @@ private slots:
         find(root, "pointTabs")->setProperty("currentIndex", 1);
         // 99 addresses, 41 and 42 under the module at 40, whose three channels show.
         QTRY_COMPARE(shownRows(table), 100);
-        // The model's row selection scrolls the table to the module at 40.
-        QVERIFY(QMetaObject::invokeMethod(published<OvPointModel>("theModuleModel"), "select", Q_ARG(int, 39)));
+        // The point page of the module at 40 scrolls the table to its row.
+        m_app->onPointPageSelected(plant->getPoint(0, 0, 39, 2));
         QCOMPARE(table->property("currentIndex").toModelIndex().row(), 39);
         shootThemes(window.get(), "loop_modules");
 
