@@ -34,6 +34,8 @@ list(APPEND ov_images loopAdvancedClose,png,1 loopAdvancedOpen,png,1 loopVarnClo
 # The group table's sensitivity marks and the CBE keypad's command keys.
 list(APPEND ov_images highSensibilityGroup_on,png,1 lowSensibilityGroup_on,png,1 cbeBackspace,png,1 cbeCaretLeft,png,1
   cbeCaretRight,png,1)
+# The point tables: a channel's input or output kind and the type cell's drop-down arrow.
+list(APPEND ov_images ptTypeIn,png,1 ptTypeOut,png,1 ptTypeArrow,png,1)
 # Badges of the language menu, one per translation code.
 list(APPEND ov_images ar,png,1 en,png,1 es,png,1 fr,png,1 hu,png,1 it,png,1 iw,png,1 nl,png,1 no,png,1 pt,png,1 ro,png,1)
 foreach(entry IN LISTS ov_images)

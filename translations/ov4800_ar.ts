@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>إزالة كل مرشحات الأحداث</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>الكواشف والوحدات</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>إخفاء العناوين الفارغة</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>النقاط المعطلة فقط</translation>
+    </message>
 </context>
 </TS>

@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Remove all event filters</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detectors and modules</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Hide empty addresses</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Faulty points only</translation>
+    </message>
 </context>
 </TS>

@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Eliminar todos los filtros de eventos</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detectores y módulos</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Ocultar direcciones vacías</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Solo puntos con fallo</translation>
+    </message>
 </context>
 </TS>

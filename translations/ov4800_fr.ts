@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Supprimer tous les filtres d'événements</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Détecteurs et modules</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Masquer les adresses vides</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Points en défaut seulement</translation>
+    </message>
 </context>
 </TS>

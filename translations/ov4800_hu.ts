@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Összes eseményszűrő eltávolítása</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Cím</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Érzékelők és modulok</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Üres címek elrejtése</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Csak hibás pontok</translation>
+    </message>
 </context>
 </TS>

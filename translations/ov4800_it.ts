@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Rimuovi tutti i filtri eventi</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Rivelatori e moduli</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Nascondi indirizzi vuoti</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Solo punti in errore</translation>
+    </message>
 </context>
 </TS>

@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>הסר את כל מסנני האירועים</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>כתובת</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>גלאים ומודולים</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>הסתר כתובות ריקות</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>נקודות תקולות בלבד</translation>
+    </message>
 </context>
 </TS>

@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Alle gebeurtenisfilters verwijderen</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Melders en modules</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Lege adressen verbergen</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Alleen punten met fout</translation>
+    </message>
 </context>
 </TS>

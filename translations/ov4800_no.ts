@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Fjern alle hendelsesfiltre</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detektorer og moduler</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Skjul tomme adresser</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Bare punkter med feil</translation>
+    </message>
 </context>
 </TS>

@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Remover todos os filtros de eventos</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detetores e módulos</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Ocultar endereços vazios</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Apenas pontos com falha</translation>
+    </message>
 </context>
 </TS>

@@ -1403,5 +1403,21 @@
         <source>Remove all event filters</source>
         <translation>Elimină toate filtrele de evenimente</translation>
     </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresă</translation>
+    </message>
+    <message id="PT_TAB_ALL">
+        <source>Detectors and modules</source>
+        <translation>Detectoare și module</translation>
+    </message>
+    <message id="PT_FILTER_VOID">
+        <source>Hide empty addresses</source>
+        <translation>Ascunde adresele goale</translation>
+    </message>
+    <message id="PT_FILTER_ERRORS">
+        <source>Faulty points only</source>
+        <translation>Doar punctele cu defect</translation>
+    </message>
 </context>
 </TS>

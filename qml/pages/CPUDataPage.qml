@@ -338,13 +338,16 @@ PlaceholderPage {
         }
     }
 
-    // The loop page puts a loop's point tables here (page code 9).
+    // A loop's point tables (page code 9).
     Item {
         id: loopPart
         objectName: "loopPart"
         visible: page.pageCode === 9
         anchors.fill: parent
         anchors.topMargin: metrics.height * 2.4
+        PointsTreeView {
+            anchors.fill: parent
+        }
     }
 
     function storeModbusRtu() {

@@ -18,6 +18,7 @@
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantInfo.h"
 #include "models/OvPlantModel.h"
+#include "models/OvPointModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "models/OvRepeaterModel.h"
 #include "plant/OvGenericPoint.h"
@@ -63,6 +64,9 @@ const char* const kContextProperties[] = {
     "theCpuTypeMdl",
     "theAreaListMdl",
     "thePlantInfo",
+    "theSensorModel",
+    "theModuleModel",
+    "theMixedModel",
 };
 } // namespace
 
@@ -296,6 +300,7 @@ void Ov4kApp::createModels()
     createGroupsModels();
     createZoneModels();
     createAnnunciatorModels();
+    createPointModels();
     publish("activePlant", m_plant);
     publish("theApp", this);
 }
@@ -373,6 +378,24 @@ void Ov4kApp::createZoneModels()
     if (!connect(m_areaModel, &OvAreaModel::descritionModified, m_areaListModel,
                  &OvAreaListModel::onAreaDescriptionChanged))
         qCritical() << "Connect SIGNAL OvAreaModel::descritionModified\t: " << false;
+}
+
+void Ov4kApp::createPointModels()
+{
+    if (m_sensorModel)
+        return;
+    m_sensorModel = new OvPointModel(OvPointModel::kSensors, this);
+    m_moduleModel = new OvPointModel(OvPointModel::kModules, this);
+    m_mixedModel = new OvPointModel(OvPointModel::kMixed, this);
+    publish("theSensorModel", m_sensorModel);
+    publish("theModuleModel", m_moduleModel);
+    publish("theMixedModel", m_mixedModel);
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel}) {
+        if (!connect(model, &OvPointModel::pointsChanged, this, &Ov4kApp::onPointsChanged)
+            || !connect(model, &OvPointModel::newPointActivated, this, &Ov4kApp::onNewPointActivated)
+            || !connect(this, &Ov4kApp::applicationLanguageChanged, model, &OvPointModel::onApplicationLanguageChanged))
+            qCritical() << "Connect SIGNAL OvPointModel\t: " << false;
+    }
 }
 
 void Ov4kApp::deleteZoneModels()

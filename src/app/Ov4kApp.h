@@ -30,6 +30,8 @@ class OvGenericPoint;
 class OvGroupsModel;
 class OvLanguageModel;
 class OvPlantModel;
+class OvPointModel;
+class OvLoop;
 class OvRecentFilesModel;
 class Plant;
 class OvParametersReference;
@@ -69,6 +71,12 @@ public:
     // Creates each model that does not exist yet, publishes it and connects it.
     void createModels();
     void createZoneModels();
+    // The three point tables of the loop page.
+    void createPointModels();
+    // Every point table shows loop (0-based) of CPU cpu (0-based position); none without a plant.
+    void showLoop(int cpu, int loop);
+    // Needs a plant.
+    OvLoop loopOf(int cpu, int loop) const;
     // After the plant was set up, replaced or changed in type.
     void refreshZoneModels();
     void deleteZoneModels();
@@ -288,6 +296,9 @@ private:
     OvAnnunciatorsModel* m_annunciatorsModel = nullptr;
     OvAnnunciatorsModel* m_viewersModel = nullptr;
     OvEventFilterModel* m_eventFilterModel = nullptr;
+    OvPointModel* m_sensorModel = nullptr;
+    OvPointModel* m_moduleModel = nullptr;
+    OvPointModel* m_mixedModel = nullptr;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.

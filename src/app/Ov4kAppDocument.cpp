@@ -18,6 +18,7 @@
 #include "models/OvCPUModel.h"
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
+#include "models/OvPointModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "models/OvRepeaterModel.h"
 #include "ovLib/OvLib.h"
@@ -396,12 +397,18 @@ void Ov4kApp::onViewersRemoved(const OvAnnunciatorsSystem& system)
 
 void Ov4kApp::flipFilterOnVoidAddresses(bool notify)
 {
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel})
+        if (model)
+            model->flipFilterOnVoidAddresses();
     if (notify)
         emit voidAddressesFilterFlipped();
 }
 
 void Ov4kApp::flipFilterOnPointError(bool notify)
 {
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel})
+        if (model)
+            model->flipFilterOnPointError();
     if (notify)
         emit filterOnPointErrorFlipped();
 }

@@ -3,6 +3,8 @@
 #include "app/Ov4kApp.h"
 
 #include "models/OvAnnunciatorsModel.h"
+#include "models/OvPointModel.h"
+#include "plant/Plant.h"
 
 #include <QQmlProperty>
 #include <QQuickWindow>
@@ -96,7 +98,25 @@ void Ov4kApp::onLoopPageSelected(int cpu, int loop)
     m_selectedCpu = cpu;
     m_pageCode = loop < 0 ? 8 : 9;
     showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
-    // The point models take the loop here when they arrive.
+    if (loop >= 0)
+        showLoop(cpu, loop);
+}
+
+OvLoop Ov4kApp::loopOf(int cpu, int loop) const
+{
+    // A CPU past the plant's list reads as an empty one.
+    const CPUDevice* device = m_plant->cpus().cpuAt(cpu);
+    return device ? device->getLoop(u32(loop)) : CPUDevice().getLoop(u32(loop));
+}
+
+void Ov4kApp::showLoop(int cpu, int loop)
+{
+    if (!m_plant)
+        return;
+    const OvLoop shown = loopOf(cpu, loop);
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel})
+        if (model)
+            model->setActiveLoop(shown);
 }
 
 void Ov4kApp::onPointPageSelected(const OvGenericPoint* point)
@@ -107,5 +127,15 @@ void Ov4kApp::onPointPageSelected(const OvGenericPoint* point)
         showPage(m_mainWindow, "PLANT_ACTIVE_CPU_DATA_PAGE");
         m_pageCode = 9;
     }
-    // The point models take the point's loop and select it here when they arrive.
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel}) {
+        if (model && m_plant
+            && (model->activeLoop().ownerCpu() != point->cpuIndex()
+                || model->activeLoop().loopIndex() != point->loopIndex()))
+            model->setActiveLoop(loopOf(point->cpuIndex() - 1, point->loopIndex() - 1));
+    }
+    OvPointModel* own = point->family() == 1 ? m_sensorModel : m_moduleModel;
+    if (own)
+        own->selectPoint(*point);
+    if (m_mixedModel)
+        m_mixedModel->selectPoint(*point);
 }

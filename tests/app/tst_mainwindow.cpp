@@ -207,7 +207,8 @@ private slots:
                     "loopAdvancedClose loopAdvancedOpen loopVarnClose loopVarnOpen loopAplClose loopAplOpen loop_m "
                     "centrale_m centraleIntera_m centraleStandAlone_m centraleSuper_m Centrali_m GenParameters_m "
                     "pwdManager_m PlantAreas_m PlantGroups Ripetitore annunciator_m sensore Moduli "
-                    "highSensibilityGroup_on lowSensibilityGroup_on cbeBackspace cbeCaretLeft cbeCaretRight")
+                    "highSensibilityGroup_on lowSensibilityGroup_on cbeBackspace cbeCaretLeft cbeCaretRight "
+                    "ptTypeIn ptTypeOut ptTypeArrow")
                 .split(' ');
         QStringList expected;
         for (const QString& name : images)

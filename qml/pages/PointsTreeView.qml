@@ -1,0 +1,449 @@
+import QtQuick 2.15
+import QtQml.Models 2.15
+import QtQuick.Controls 1.4 as C1
+import QtQuick.Controls 2.15 as C2
+import QtQuick.Layouts 1.15
+import "../controls"
+
+// The loop part of the CPU data page: the detectors, the modules and both on one list of the
+// loop the plant tree selects, a multi-channel module's channels under it. The columns a row
+// fills follow what its type supports; the type cell opens the type drop-down.
+Item {
+    id: pointsView
+
+    // 0-based, as the plant tree's loopPageSelected gives them.
+    property int cpuIndex: -1
+    property int loopIndex: -1
+    property var plantTree: typeof elementTreeViewModel !== "undefined" ? elementTreeViewModel : null
+    property var app: typeof theApp !== "undefined" ? theApp : null
+    readonly property var pointModel: _private.models[tabs.currentIndex] || null
+    // The type last chosen in the drop-down, as the type tree gave it.
+    property var chosenType
+    signal typeChosen(var pointType)
+
+    function showLoop(cpu, loop) {
+        cpuIndex = cpu
+        loopIndex = loop
+        typePopup.close()
+        selection.clear()
+        Qt.callLater(_private.expandAll)
+    }
+    // Scrolls to the row of index and makes it the only selected one.
+    function selectIndex(index) {
+        if (!index || !index.valid)
+            return
+        if (index.parent.valid)
+            table.expand(index.parent)
+        selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+        _private.makeCurrent(table, index)
+    }
+    function selectedIndexes() {
+        return selection.selectedRows(0)
+    }
+    function openTypeDropDown(index, cell) {
+        var model = pointsView.pointModel
+        if (!model || !index.valid)
+            return
+        var modules = tabs.currentIndex === 1 || (tabs.currentIndex === 2 && model.data(index, 261) === 2)
+        var tree = modules ? model.getModuleTypeTreeModel() : model.getSensorTypeTreeModel()
+        if (!selection.isSelected(index))
+            selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+        model.canOpenTypeSelection(selectedIndexes(), index)
+        typeTree.model = tree
+        var rows = tree.rowCount()
+        typePopup.height = 22 * Math.min(12, rows) + (rows === 1 ? 4 : 2) + typeTree.headerHeight
+        var at = cell.mapToItem(pointsView, 0, cell.height)
+        typePopup.x = Math.min(at.x, Math.max(0, pointsView.width - typePopup.width))
+        typePopup.y = Math.min(at.y, Math.max(0, pointsView.height - typePopup.height))
+        typePopup.currentText = model.data(index, 258)
+        typePopup.open()
+    }
+
+    Connections {
+        target: pointsView.plantTree
+        ignoreUnknownSignals: true
+        function onLoopPageSelected(cpu, loop) {
+            if (loop >= 0)
+                pointsView.showLoop(cpu, loop)
+        }
+    }
+    Connections {
+        target: pointsView.app
+        ignoreUnknownSignals: true
+        function onVoidAddressesFilterFlipped() { voidFilter.checked = !voidFilter.checked }
+        function onFilterOnPointErrorFlipped() { errorFilter.checked = !errorFilter.checked }
+    }
+    Connections {
+        target: pointsView.pointModel
+        ignoreUnknownSignals: true
+        function onPointSelected(ptIndex) { pointsView.selectIndex(ptIndex) }
+        function onModelReset() { Qt.callLater(_private.expandAll) }
+        function onDataChanged() { _private.revision++ }
+    }
+
+    FontMetrics {
+        id: fontMetrics
+        font.family: OvTheme.fontFamily
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 4
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: header.implicitHeight
+            color: OvTheme.boxFillColor()
+
+            RowLayout {
+                id: header
+                anchors.fill: parent
+                C2.TabBar {
+                    id: tabs
+                    objectName: "pointTabs"
+                    Layout.fillWidth: true
+                    C2.TabButton { text: qsTrId("SHORT_LABEL_SENSOR") }
+                    C2.TabButton { text: qsTrId("SHORT_LABEL_MODULE") }
+                    C2.TabButton { text: qsTrId("PT_TAB_ALL") }
+                    onCurrentIndexChanged: {
+                        typePopup.close()
+                        Qt.callLater(_private.expandAll)
+                    }
+                }
+                C2.CheckBox {
+                    id: voidFilter
+                    palette.windowText: OvTheme.editTextColor(false)
+                    objectName: "voidAddressFilter"
+                    text: qsTrId("PT_FILTER_VOID")
+                    focusPolicy: Qt.NoFocus
+                    onToggled: if (pointsView.app) pointsView.app.flipFilterOnVoidAddresses(false)
+                }
+                C2.CheckBox {
+                    id: errorFilter
+                    palette.windowText: OvTheme.editTextColor(false)
+                    objectName: "pointErrorFilter"
+                    text: qsTrId("PT_FILTER_ERRORS")
+                    focusPolicy: Qt.NoFocus
+                    onToggled: if (pointsView.app) pointsView.app.flipFilterOnPointError(false)
+                }
+            }
+        }
+
+        C1.TreeView {
+            id: table
+            objectName: "pointTable"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            model: pointsView.pointModel
+            selectionMode: C1.SelectionMode.ExtendedSelection
+            selection: ItemSelectionModel {
+                id: selection
+                model: pointsView.pointModel
+            }
+            onCurrentIndexChanged: if (pointsView.pointModel) pointsView.pointModel.currentRowChanged(currentIndex)
+
+            C1.TableViewColumn {
+                role: "deviceIndex"
+                title: qsTrId("CSV_PT_INDEX")
+                width: fontMetrics.height * 6
+            }
+            C1.TableViewColumn {
+                role: "iconName"
+                width: fontMetrics.height * 2
+                delegate: Image {
+                    objectName: "pointStatusIcon"
+                    fillMode: Image.PreserveAspectFit
+                    source: styleData.value ? OvTheme.image(styleData.value) : ""
+                    readonly property string toolTip: _private.revision, pointsView.pointModel && styleData.index.valid
+                                                      ? pointsView.pointModel.getIconToolTip(styleData.index) : ""
+                    MouseArea {
+                        id: iconMouse
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        acceptedButtons: Qt.NoButton
+                    }
+                    C2.ToolTip.visible: iconMouse.containsMouse && toolTip !== ""
+                    C2.ToolTip.text: toolTip
+                }
+            }
+            C1.TableViewColumn {
+                role: "hardwareType"
+                title: qsTrId("Type")
+                width: fontMetrics.height * 14
+                delegate: OvPointTypeTreeView {
+                    objectName: "pointTypeCell"
+                    text: styleData.value !== undefined ? styleData.value : ""
+                    textColor: styleData.textColor
+                    onOpenRequested: pointsView.openTypeDropDown(styleData.index, this)
+                }
+            }
+            C1.TableViewColumn {
+                role: "description"
+                title: qsTrId("Description")
+                width: fontMetrics.height * 12
+            }
+            C1.TableViewColumn {
+                role: "areaIndex"
+                title: qsTrId("areaIndex")
+                width: fontMetrics.height * 8
+                delegate: _private.textCell
+            }
+            C1.TableViewColumn {
+                role: "checkAudit"
+                title: qsTrId("checkAudit")
+                width: fontMetrics.height * 4
+                delegate: _private.flagCell
+            }
+            C1.TableViewColumn {
+                role: "checkTracking"
+                title: qsTrId("Tracking")
+                width: fontMetrics.height * 4
+                delegate: _private.flagCell
+            }
+            C1.TableViewColumn {
+                role: "checkFlashing"
+                title: qsTrId("checkFlashing")
+                width: fontMetrics.height * 4
+                delegate: _private.flagCell
+            }
+            C1.TableViewColumn {
+                role: "checkRaviSCtrlDisa"
+                title: qsTrId("checkRaviSCtrlDisa")
+                width: fontMetrics.height * 4
+                delegate: _private.flagCell
+            }
+            C1.TableViewColumn {
+                role: "alertLevelRAVI"
+                title: qsTrId("AlertLevel")
+                width: fontMetrics.height * 4
+                delegate: _private.textCell
+            }
+            C1.TableViewColumn {
+                role: "sensLow"
+                title: qsTrId("lowSensibility")
+                width: fontMetrics.height * 4
+                delegate: _private.textCell
+            }
+            C1.TableViewColumn {
+                role: "sensNormal"
+                title: qsTrId("normalSensibility")
+                width: fontMetrics.height * 4
+                delegate: _private.textCell
+            }
+            C1.TableViewColumn {
+                role: "sensHigh"
+                title: qsTrId("highSensibility")
+                width: fontMetrics.height * 4
+                delegate: _private.textCell
+            }
+            C1.TableViewColumn {
+                role: "fastInputDev1"
+                title: qsTrId("CSV_KORVA_INPUT_DEV1")
+                width: fontMetrics.height * 4
+                delegate: _private.textCell
+            }
+            C1.TableViewColumn {
+                role: "fastInputDev2"
+                title: qsTrId("CSV_KORVA_INPUT_DEV2")
+                width: fontMetrics.height * 4
+                delegate: _private.textCell
+            }
+            C1.TableViewColumn {
+                role: "fastInputLogic"
+                title: qsTrId("CSV_KORVA_INPUT_LGC")
+                width: fontMetrics.height * 4
+                delegate: _private.flagCell
+            }
+            C1.TableViewColumn {
+                role: "cbe"
+                title: qsTrId("FormulaCBE")
+                width: fontMetrics.height * 16
+                delegate: _private.textCell
+            }
+        }
+    }
+
+    C2.Popup {
+        id: typePopup
+        objectName: "typePopup"
+        property string currentText
+        width: fontMetrics.height * 20
+        padding: 0
+        modal: false
+        focus: true
+        closePolicy: C2.Popup.CloseOnEscape | C2.Popup.CloseOnPressOutside
+        onOpened: {
+            var first = typeTree.model.getFirstIndex(currentText)
+            if (first.parent.valid)
+                typeTree.expand(first.parent)
+            typeSelection.setCurrentIndex(first, ItemSelectionModel.ClearAndSelect)
+            _private.makeCurrent(typeTree, first)
+            typeTree.forceActiveFocus()
+        }
+        contentItem: C1.TreeView {
+            id: typeTree
+            objectName: "typeTree"
+            readonly property real headerHeight: 0
+            headerVisible: false
+            alternatingRowColors: false
+            horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+            frameVisible: false
+            selection: ItemSelectionModel {
+                id: typeSelection
+                model: typeTree.model
+            }
+            rowDelegate: Rectangle {
+                height: 22
+                color: styleData.selected ? OvTheme.rowBgColor(true) : OvTheme.boxFillColor()
+            }
+            C1.TableViewColumn {
+                role: "pointItemIconName"
+                width: 24
+                delegate: Image {
+                    fillMode: Image.PreserveAspectFit
+                    source: OvTheme.image(styleData.value ? styleData.value : "null.png")
+                }
+            }
+            C1.TableViewColumn {
+                role: "pointItemName"
+                width: typePopup.width - 30
+                delegate: Text {
+                    text: styleData.value !== undefined ? styleData.value : ""
+                    color: OvTheme.editTextColor(styleData.selected)
+                    font.family: OvTheme.fontFamily
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                }
+            }
+            onActivated: _private.chooseType(index)
+            Keys.onPressed: {
+                if (event.key >= Qt.Key_A && event.key <= Qt.Key_Z) {
+                    var found = model.keyPressed(currentIndex, event.key)
+                    var up = model.getParent(found)
+                    if (found.parent.valid)
+                        expand(up)
+                    if (model.rowCount(found) > 0)
+                        expand(found)
+                    typeSelection.setCurrentIndex(found, ItemSelectionModel.ClearAndSelect)
+                    _private.makeCurrent(typeTree, found)
+                    event.accepted = true
+                } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                    _private.chooseType(currentIndex)
+                    event.accepted = true
+                } else if (event.key === Qt.Key_Escape) {
+                    typePopup.close()
+                    event.accepted = true
+                }
+            }
+        }
+    }
+
+    QtObject {
+        id: _private
+
+        property int revision: 0
+        readonly property var models: [typeof theSensorModel !== "undefined" ? theSensorModel : null,
+                                       typeof theModuleModel !== "undefined" ? theModuleModel : null,
+                                       typeof theMixedModel !== "undefined" ? theMixedModel : null]
+
+        // Whether the row's type supports the setting shown in a column of that role.
+        function supports(index, role) {
+            var m = pointsView.pointModel
+            if (!m || !index.valid)
+                return false
+            switch (role) {
+            case "areaIndex": return m.isValidAreaFlag(index)
+            case "checkAudit": return m.isValidCheckAudit(index)
+            case "checkTracking": return m.isValidCheckTracking(index)
+            case "checkFlashing": return m.isValidCheckFlashing(index)
+            case "checkRaviSCtrlDisa": return m.isValidRaviRadioFlag(index)
+            case "alertLevelRAVI": return m.isValidAlertLevelRAVI(index)
+            case "sensLow": return m.isValidLSens(index)
+            case "sensNormal": return m.isValidNSens(index)
+            case "sensHigh": return m.isValidHSens(index)
+            case "fastInputDev1": return m.isValidFastInput(index, 0)
+            case "fastInputDev2": return m.isValidFastInput(index, 1)
+            case "fastInputLogic": return m.isValidFastInputLogic(index)
+            case "cbe": return m.isValidCBEFlag(index)
+            default: return false
+            }
+        }
+        function cellText(index, role, value) {
+            if (role === "areaIndex")
+                return pointsView.pointModel.getPointAreaIndexStr(index)
+            if (role === "alertLevelRAVI")
+                return value + 1
+            return value !== undefined ? value : ""
+        }
+        // Module rows keep their tracking and flashing flags under roles of their own.
+        function flagValue(index, role, value) {
+            if (pointsView.pointModel.data(index, 261) !== 2)
+                return value === true
+            if (role === "checkTracking")
+                return pointsView.pointModel.data(index, 266) === true
+            if (role === "checkFlashing")
+                return pointsView.pointModel.data(index, 267) === true
+            return value === true
+        }
+        // A tree view takes its current row only from its inner list, one row per shown item.
+        function makeCurrent(view, index) {
+            var row = flatRow(view, index)
+            view.__listView.currentIndex = row
+            view.__listView.positionViewAtIndex(row, ListView.Center)
+        }
+        function flatRow(view, index) {
+            var m = view.model
+            var top = index.parent.valid ? index.parent : index
+            var row = 0
+            for (var r = 0; r < top.row; ++r) {
+                var above = m.index(r, 0)
+                row += 1 + (view.isExpanded(above) ? m.rowCount(above) : 0)
+            }
+            return index.parent.valid ? row + 1 + index.row : row
+        }
+        function expandAll() {
+            var m = pointsView.pointModel
+            if (!m)
+                return
+            for (var r = 0; r < m.rowCount(); ++r) {
+                var index = m.index(r, 0)
+                if (m.rowCount(index) > 0)
+                    table.expand(index)
+            }
+        }
+        function chooseType(index) {
+            var tree = typeTree.model
+            if (!tree || !index.valid)
+                return
+            if (!tree.canBeSelected(index)) {
+                typeTree.expand(index)
+                return
+            }
+            pointsView.chosenType = tree.getPointType(index)
+            if (typeof pointsView.pointModel.selectPointType === "function")
+                pointsView.pointModel.selectPointType(table.currentIndex, pointsView.selectedIndexes(),
+                                                      pointsView.chosenType)
+            pointsView.typeChosen(pointsView.chosenType)
+            typePopup.close()
+        }
+
+        property Component textCell: Text {
+            readonly property bool shown: _private.revision, _private.supports(styleData.index, styleData.role)
+            text: shown ? _private.cellText(styleData.index, styleData.role, styleData.value) : ""
+            color: styleData.textColor
+            font.family: OvTheme.fontFamily
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
+        property Component flagCell: Item {
+            C2.CheckBox {
+                objectName: "pointFlag"
+                anchors.centerIn: parent
+                visible: _private.revision, _private.supports(styleData.index, styleData.role)
+                checked: visible && _private.flagValue(styleData.index, styleData.role, styleData.value)
+                enabled: false
+                padding: 0
+            }
+        }
+    }
+}

@@ -1,0 +1,194 @@
+#pragma once
+// The point tables of the loop page ("theSensorModel", "theModuleModel", "theMixedModel"): one
+// row per address of the active loop, a multi-channel module's channels as its child rows. The
+// model works on its own copy of the loop; the rows name points of that copy. Besides the cells
+// it answers what the page asks before an edit: which settings a row's type supports, which
+// types an address may take, whether rows may be erased or copied.
+#include "plant/OvGenericPoint.h"
+#include "plant/OvLoop.h"
+
+#include <QAbstractItemModel>
+#include <QModelIndexList>
+#include <QVariant>
+#include <QVector>
+
+class OvPinnModel;
+class OvPointTypeTreeModel;
+class PointType;
+class TreeItem;
+
+Q_DECLARE_METATYPE(OvGenericPoint)
+
+class OvPointModel : public QAbstractItemModel {
+    Q_OBJECT
+
+public:
+    enum Roles {
+        IconNameRole = Qt::UserRole + 1,
+        HardwareTypeRole,
+        DescriptionRole,
+        AreaIndexRole,
+        SensorTypeRole,
+        CheckAuditRole,
+        CheckFlashingRole,
+        CheckTrackingRole,
+        CheckRaviSCtrlDisaRole,
+        CheckTrackingModRole,
+        CheckFlashingModRole,
+        CheckAutoSilenceModRole,
+        CheckSilenceModRole,
+        SensNormalRole,
+        SensLowRole,
+        SensHighRole,
+        CbeRole,
+        AlertLevelRAVIRole,
+        NullDataRole,
+        FastInputDev1Role,
+        FastInputDev2Role,
+        FastInputLogicRole,
+        DeviceIndexRole,
+        IsValidRole,
+    };
+    Q_ENUM(Roles)
+
+    enum Mode { kSensors = 0, kModules = 1, kMixed = 2 };
+    // Row filter bits.
+    enum Filter { kOnlyValid = 1, kOnlyErrors = 4 };
+
+    explicit OvPointModel(int mode, QObject* parent = nullptr);
+    ~OvPointModel() override;
+
+    // Registers the types that travel through the model's signals and invokables.
+    static void registerMetaTypes();
+
+    int mode() const { return m_mode; }
+    int filter() const { return m_filter; }
+    const OvLoop& activeLoop() const { return m_loop; }
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    virtual QModelIndex indexForItem(TreeItem* item) const;
+    // The root for an invalid index and for an item that is being destroyed.
+    virtual TreeItem* itemForIndex(const QModelIndex& index) const;
+
+    // A copy of the loop replaces the held one; all rows are rebuilt.
+    void setActiveLoop(const OvLoop& loop);
+    void rebuildModel();
+    // The row of a point of the held loop, through pointSelected.
+    void selectPoint(const OvGenericPoint& p);
+    void flipFilterOnVoidAddresses();
+    void flipFilterOnPointError();
+    void onApplicationLanguageChanged();
+
+    // --- for the editing commands ---
+    // The point or channel of a row; null for an invalid index.
+    OvGenericPoint* getPoint(const QModelIndex& index) const;
+    // The top-level row of the point at address, or its channel row subIndex (1-based).
+    TreeItem* findModuleItem(int address, int subIndex) const;
+    bool insertPointItem(TreeItem* parent, int row, OvGenericPoint* p);
+    // After a type change: the row's channel rows follow the point's channels.
+    void rebuildChannels(const QModelIndex& index);
+    // Bounds of a dataChanged range over a selection.
+    QModelIndex firstIndex(const QModelIndex& a, const QModelIndex& b) const;
+    QModelIndex lastIndex(const QModelIndex& a, const QModelIndex& b) const;
+    // dataChanged over the range and over the channel rows of every row in it.
+    void notifyRangeChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                            const QVector<int>& roles = QVector<int>());
+    // -1 without a point; for the series-2 module that needs its next address free: 1 when
+    // that address is free, -1 when not; 0 for any other type.
+    int checkTypePlacement(const OvGenericPoint* point, const PointType& type) const;
+    static QString roleName(int role);
+
+signals:
+    void currentSensorSelectionChanged(OvGenericPoint sensor);
+    void sensorTypeModelChanged();
+    void activeLoopChanged();
+    void pointActivated();
+    void newPointActivated(QList<const OvGenericPoint*> points);
+    void pointsChanged(QList<const OvGenericPoint*> points);
+    void pointSelected(QModelIndex ptIndex);
+    void headerDataRequest();
+    void subPointSelected(bool isSubPoint);
+
+public slots:
+    bool isValid(const QModelIndex& index) const;
+    int subCount(const QModelIndex& index) const;
+    bool isThereAnyValid(const QModelIndexList& indexes) const;
+    bool canErase(const QModelIndexList& indexes) const;
+    bool canBeUsedForCopy(const QModelIndexList& indexes) const;
+    void currentRowChanged(const QModelIndex& index);
+    QVariant getSensorTypeTreeModel();
+    QVariant getModuleTypeTreeModel();
+    QVariant getKorvaPtModel();
+    int getPointAreaIndex(const QModelIndex& index) const;
+    QVariant getPointAreaIndexStr(const QModelIndex& index) const;
+
+    bool isValidCheckAudit(const QModelIndex& index) const;
+    bool isValidAlertLevelRAVI(const QModelIndex& index) const;
+    bool isValidLSens(const QModelIndex& index) const;
+    bool isValidNSens(const QModelIndex& index) const;
+    bool isValidHSens(const QModelIndex& index) const;
+    bool isValidCheckTracking() const { return true; }
+    bool isValidCheckTracking(const QModelIndex& index) const;
+    bool isValidCheckFlashing() const { return true; }
+    bool isValidCheckFlashing(const QModelIndex& index) const;
+    bool isValidRaviRadioFlag(const QModelIndex& index) const;
+    bool isValidCheckSilenceMod(const QModelIndex& index) const;
+    bool isValidAutoCheckSilenceMod(const QModelIndex& index) const;
+    bool isValidCBEFlag(const QModelIndex& index) const;
+    bool isValidAreaFlag(const QModelIndex& index) const;
+    bool isValidFastInput(const QModelIndex& index, int devIdx) const;
+    bool isValidFastInputLogic(const QModelIndex& index) const;
+
+    int getAllarmLevelMdlType(const QModelIndex& index) const;
+    int getAllarmLevelMdlType(const QModelIndexList& selection) const;
+    void onCurrentIndexChanged(const QModelIndex& index);
+    bool isCBEEditEnabled(const QModelIndexList& selection) const;
+    bool isCBEEditDirect(const QModelIndexList& selection) const;
+    bool isEditable(const QModelIndex& idx) const;
+    bool canOpenTypeSelection(const QModelIndexList& selection, const QModelIndex& index);
+    int rowDistance(const QModelIndex& a, const QModelIndex& b, bool firstExpanded) const;
+    void doGenericTest();
+    void onColumnMoved(const QModelIndex& parent, int start, int end, const QModelIndex& destination, int column);
+    QString getIconToolTip(const QModelIndex& index) const;
+    int getColumnOrder(int idx);
+    QString getSelectedIndexesStr(const QModelIndexList& selection) const;
+    void select(int ptIdx);
+
+private:
+    // The rows of the held loop; the caller frames it in a model reset.
+    void buildRows();
+    void addSensorRow(int i);
+    void addModuleRow(int i);
+    void appendPointRow(const OvGenericPoint* p);
+    bool isChannel(const QModelIndex& index) const;
+    // The module at a 1-based address of the held loop; null past the list.
+    const OvGenericPoint* moduleAt(int address) const;
+    // Feature check of the isValid... family; family 0 takes any point.
+    bool supports(const QModelIndex& index, int family, bool noChannels, uint feature) const;
+    QVariant emptyRowData(const QModelIndex& index, int role) const;
+    void prepareSensorTree(const OvGenericPoint* p);
+    void prepareModuleTree(const OvGenericPoint* p);
+    // 1 + the free module addresses that follow address, up to lastAddress and at most 10.
+    int freeAfter(int address, int lastAddress) const;
+    static int protocolOfLoopType(int type);
+
+    OvLoop m_loop;
+    int m_mode;
+    OvPointTypeTreeModel* m_sensorTypeTree = nullptr;
+    OvPointTypeTreeModel* m_moduleTypeTree = nullptr;
+    OvPinnModel* m_korvaModel = nullptr;
+    TreeItem* m_root = nullptr;
+    bool m_askCopyParams = true;
+    uint m_copyParamsAnswer = 0xFFFFFFFF;
+    int m_filter = 0;
+    int m_spanIndex = -1;
+    int m_spanLast = 0;
+};

@@ -1,0 +1,259 @@
+// The loop part of the CPU page joined to the application, offscreen with any QML warning
+// failing the test: a click on a loop in the plant tree fills the point tables, the two filters
+// follow the check box and F2, the type drop-down walks by letter and arrow keys and hands the
+// chosen leaf to QML, and the objects handed to QML outlive its garbage collection. Screenshots
+// of both themes go to "screenshots" beside the test.
+#include "../plant/ScriptedDialogs.h"
+#include "IsolatedHome.h"
+#include "TestBase.h"
+#include "app/Configuration.h"
+#include "app/Ov4kApp.h"
+#include "models/OvPlantModel.h"
+#include "models/OvPointModel.h"
+#include "models/OvPointTypeTreeModel.h"
+#include "plant/CPUSystem.h"
+#include "plant/OvGenericSubPoint.h"
+#include "plant/Plant.h"
+#include "plant/PointType.h"
+
+#include <QJSValue>
+#include <QPointer>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlExpression>
+#include <QQmlIncubationController>
+#include <QtQuick>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+static int s_argc = 1;
+static char s_arg0[] = "tst_loopspage";
+static char* s_argv[] = {s_arg0, nullptr};
+
+namespace {
+
+QQuickItem* find(QQuickItem* item, const QString& name)
+{
+    if (item->objectName() == name && item->isVisible())
+        return item;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* found = find(child, name))
+            return found;
+    return nullptr;
+}
+
+QPoint centre(QQuickItem* item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+// The rows the tree view lists, channel rows of expanded points included.
+int shownRows(QQuickItem* treeView)
+{
+    return treeView->property("__listView").value<QObject*>()->property("count").toInt();
+}
+
+PointType typeOf(const QVariant& value)
+{
+    const QVariant v = value.userType() == qMetaTypeId<QJSValue>() ? value.value<QJSValue>().toVariant() : value;
+    return v.value<PointType>();
+}
+
+} // namespace
+
+class tst_LoopsPage : public TestBase {
+    Q_OBJECT
+
+    ScriptedDialogs m_dialogs;
+    Ov4kApp* m_app = nullptr;
+    QQuickWindow* m_window = nullptr;
+
+    template <typename T>
+    T* published(const char* name) const
+    {
+        return qobject_cast<T*>(m_app->engine()->rootContext()->contextProperty(QLatin1String(name)).value<QObject*>());
+    }
+    QObject* fromQml(const QString& expression)
+    {
+        QQmlExpression qml(m_app->engine()->rootContext(), nullptr, expression);
+        return qml.evaluate().value<QObject*>();
+    }
+    // Delegates the views still create asynchronously; a model reset that cancels one is
+    // reported by Qt, so the test resets only once they are done.
+    void settle()
+    {
+        QQmlIncubationController* incubation = m_app->engine()->incubationController();
+        if (incubation)
+            QTRY_COMPARE(incubation->incubatingObjectCount(), 0);
+    }
+    static void shoot(QQuickWindow* window, const QString& name)
+    {
+        const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+        QDir().mkpath(dir);
+        const QSharedPointer<QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
+        QVERIFY(grab);
+        QSignalSpy ready(grab.data(), &QQuickItemGrabResult::ready);
+        window->update();
+        QTRY_VERIFY_WITH_TIMEOUT(ready.count() > 0, 5000);
+        const QImage image = grab->image();
+        QVERIFY(image.save(dir + "/" + name + ".png"));
+    }
+    void shootThemes(QQuickWindow* window, const QString& name)
+    {
+        QObject* theme = published<QObject>("theThemeModel");
+        QVERIFY(theme);
+        for (int t = 0; t < 2; ++t) {
+            QVERIFY(QMetaObject::invokeMethod(theme, "clicked", Q_ARG(int, t)));
+            shoot(window, QString("%1_theme%2").arg(name).arg(t));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("QT_QUICK_BACKEND", "software");
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+        Q_INIT_RESOURCE(translations);
+        Q_INIT_RESOURCE(qml);
+        Q_INIT_RESOURCE(resources);
+        m_app = new Ov4kApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QTimer::singleShot(0, m_app, [this] {
+            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
+                    Qt::QueuedConnection);
+        });
+        QCOMPARE(m_app->run(), 0);
+        m_window = m_app->mainWindow();
+        QVERIFY(m_window);
+        // Later frames must not end the test's own waits.
+        disconnect(m_window, &QQuickWindow::frameSwapped, m_app, nullptr);
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_app;
+        m_app = nullptr;
+        TestBase::cleanupTestCase();
+    }
+
+    void loopPage()
+    {
+        m_dialogs.clear();
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        Plant* plant = m_app->plant();
+        QVERIFY(plant);
+        CPUDevice* cpu = plant->cpus().cpuAt(0);
+        QVERIFY(cpu);
+        cpu->setLoopType(0, 1);
+        OvGenericPoint sensor(1, 1, 1, 2);
+        sensor.setPointType(PointType(2, 1, 2, 16388, 4, 1));
+        sensor.setDescription("Hall");
+        OvGenericPoint module(2, 1, 1, 40);
+        module.setPointType(PointType(2, 2, 2, 16398, 0, 3));
+        module.setDescription("Doors");
+        plant->setPoint(sensor);
+        plant->setPoint(module);
+
+        QQmlComponent component(m_app->engine());
+        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
+                          "Window { width: 1300; height: 640; visible: true;"
+                          " property alias view: view; PointsTreeView { id: view; anchors.fill: parent } }",
+                          QUrl("qrc:/qml/loop.qml"));
+        std::unique_ptr<QQuickWindow> window(
+            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QObject* view = window->property("view").value<QObject*>();
+        QQuickItem* root = window->contentItem();
+        QQuickItem* table = find(root, "pointTable");
+        QVERIFY(view && table);
+
+        // The first loop of the first CPU, clicked in the plant tree as the scene sends it.
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex cpuRow = tree->index(0, 0, tree->index(1, 0));
+        QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                          Q_ARG(QVariant, QVariant::fromValue(tree->index(1, 0, cpuRow)))));
+        QCOMPARE(view->property("loopIndex").toInt(), 0);
+        QCOMPARE(view->property("cpuIndex").toInt(), 0);
+        QCOMPARE(published<OvPointModel>("theSensorModel")->rowCount(), 99);
+        QTRY_COMPARE(shownRows(table), 99);
+        settle();
+        find(root, "pointTabs")->setProperty("currentIndex", 1);
+        // 99 addresses, 41 and 42 under the module at 40, whose three channels show.
+        QTRY_COMPARE(shownRows(table), 100);
+        // The point page of the module at 40 scrolls the table to its row.
+        m_app->onPointPageSelected(plant->getPoint(0, 0, 39, 2));
+        QCOMPARE(table->property("currentIndex").toModelIndex().row(), 39);
+        shootThemes(window.get(), "loop_modules");
+
+        QQuickItem* voidFilter = find(root, "voidAddressFilter");
+        QVERIFY(voidFilter);
+        settle();
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(voidFilter));
+        QVERIFY(voidFilter->property("checked").toBool());
+        QCOMPARE(shownRows(table), 4);
+        QCOMPARE(published<OvPointModel>("theSensorModel")->rowCount(), 1);
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        settle();
+        QTest::keyClick(m_window, Qt::Key_F2);
+        QVERIFY(!voidFilter->property("checked").toBool());
+        QCOMPARE(shownRows(table), 100);
+
+        // The type drop-down of the detector at address 2.
+        settle();
+        find(root, "pointTabs")->setProperty("currentIndex", 0);
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* sensors = published<OvPointModel>("theSensorModel");
+        QVERIFY(QMetaObject::invokeMethod(sensors, "select", Q_ARG(int, 1)));
+        QQuickItem* cell = nullptr;
+        QList<QQuickItem*> cells;
+        std::function<void(QQuickItem*)> collect = [&](QQuickItem* item) {
+            if (item->objectName() == "pointTypeName" && item->isVisible()
+                && item->property("text").toString().contains("MULTI"))
+                cells << item;
+            for (QQuickItem* child : item->childItems())
+                collect(child);
+        };
+        collect(root);
+        QCOMPARE(cells.size(), 1);
+        cell = cells.first();
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(cell));
+        QQuickItem* typeTree = nullptr;
+        QTRY_VERIFY((typeTree = find(window->contentItem(), "typeTree")));
+        auto* types = qvariant_cast<OvPointTypeTreeModel*>(sensors->getSensorTypeTreeModel());
+        QVERIFY(types);
+        QCOMPARE(types->protocol(), 2);
+        // Opened on the row of the current type.
+        const QModelIndex current = typeTree->property("currentIndex").toModelIndex();
+        QCOMPARE(types->data(current, 258).toString(), QString("MULTI"));
+        QTest::keyClick(window.get(), Qt::Key_P);
+        QCOMPARE(types->data(typeTree->property("currentIndex").toModelIndex(), 258).toString(), QString("PHOT"));
+        QTest::keyClick(window.get(), Qt::Key_Down);
+        QCOMPARE(types->data(typeTree->property("currentIndex").toModelIndex(), 258).toString(), QString("PINN"));
+        shootThemes(window.get(), "loop_type_dropdown");
+        QTest::keyClick(window.get(), Qt::Key_Up);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        const PointType chosen = typeOf(view->property("chosenType"));
+        QCOMPARE((QList<int>{chosen.getProtocol(), chosen.getFamily(), chosen.getSeries(), chosen.hwType(),
+                             chosen.swType()}),
+                 (QList<int>{2, 1, 2, 16387, 2}));
+        QTRY_VERIFY(!find(window->contentItem(), "typeTree"));
+
+        // What QML was handed stays alive through its garbage collection.
+        QPointer<QObject> sensorTree = qvariant_cast<QObject*>(sensors->getSensorTypeTreeModel());
+        QPointer<QObject> moduleTree = fromQml("theModuleModel.getModuleTypeTreeModel()");
+        QPointer<QObject> korva = fromQml("theModuleModel.getKorvaPtModel()");
+        QVERIFY(sensorTree && moduleTree && korva);
+        m_app->engine()->collectGarbage();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(sensorTree && moduleTree && korva);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_LoopsPage)
+#include "tst_loopspage.moc"
