@@ -17,6 +17,7 @@
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "models/OvRepeaterModel.h"
+#include "models/WalkTestModel.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
 
@@ -319,6 +320,8 @@ void Ov4kApp::createZoneModels()
     publish("thePlantTypeMdl", m_plantTypeModel);
     m_plantInfo = new OvPlantInfo();
     publish("thePlantInfo", m_plantInfo);
+    m_walkTestModel = new WalkTestModel();
+    publish("wtModel", m_walkTestModel);
     if (!connect(m_areaModel, &OvAreaModel::descritionModified, m_areaListModel,
                  &OvAreaListModel::onAreaDescriptionChanged))
         qCritical() << "Connect SIGNAL OvAreaModel::descritionModified\t: " << false;
@@ -338,6 +341,8 @@ void Ov4kApp::deleteZoneModels()
     m_plantTypeModel = nullptr;
     delete m_plantInfo;
     m_plantInfo = nullptr;
+    delete m_walkTestModel;
+    m_walkTestModel = nullptr;
 }
 
 void Ov4kApp::refreshZoneModels()
@@ -350,6 +355,8 @@ void Ov4kApp::refreshZoneModels()
         m_libModel->reset();
     if (m_areaListModel)
         m_areaListModel->rebuildModel();
+    if (m_walkTestModel)
+        m_walkTestModel->rebuildModel();
 }
 
 bool Ov4kApp::applyWindowIcon()
@@ -431,6 +438,8 @@ QObject* Ov4kApp::zoneModel(const QLatin1String& property) const
         return m_plantTypeModel;
     if (property == QLatin1String("thePlantInfo"))
         return m_plantInfo;
+    if (property == QLatin1String("wtModel"))
+        return m_walkTestModel;
     return nullptr;
 }
 
