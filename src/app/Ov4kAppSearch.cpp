@@ -4,6 +4,7 @@
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
 #include "plant/CPUSystem.h"
+#include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
 
 #include "ZpData/Container/ZpConf.h"
@@ -53,9 +54,12 @@ bool Ov4kApp::doSearch(int targetType, int cpuAddress, int loopIndex, int addres
         const int lines = int(CpuModel::get_lines_per_ll(PanelType::get_cpu_model(g_zpConf->get_panel_type())));
         if (loopIndex > int(cpu->getLibCount()) * lines)
             return false;
-    } else if (loopIndex >= 1
-               && !m_plant->getPoint(uint(cpuAddress - 1), uint(loopIndex - 1), uint(address - 1), family)) {
-        return false;
+    } else if (loopIndex >= 1) {
+        // Every address of a loop has its slot: only a point programmed there is found.
+        const OvGenericPoint* point = m_plant->getPoint(uint(cpuAddress - 1), uint(loopIndex - 1), uint(address - 1),
+                                                        family);
+        if (!point || !point->isValid())
+            return false;
     }
     m_lastSearchTargetType = targetType;
     if (targetType == 2)
