@@ -40,19 +40,19 @@ PlaceholderPage {
             }
 
             OvLabel { text: qsTrId("PARAM_GROUP_CHECKS") + page.tr; font.bold: true }
-            Flag { member: "detectorsCheckStat"; labelId: QT_TRID_NOOP("CSV_DETECTORSCHECKSTAT") }
+            ParameterFlag { member: "detectorsCheckStat"; labelId: QT_TRID_NOOP("CSV_DETECTORSCHECKSTAT") }
             ParameterField {
                 member: "detectorsCheckTime"; labelId: QT_TRID_NOOP("CSV_DETECTORSCHECKTIME")
                 enabled: page.plant ? page.plant.detectorsCheckStat : false
             }
-            Flag { member: "driftAllert"; labelId: QT_TRID_NOOP("Deriva") }
-            Flag { member: "serialNumbersCheckStat"; labelId: QT_TRID_NOOP("CSV_SERIALNUMBERSCHECKSTAT") }
-            Flag { member: "flashingStat"; labelId: QT_TRID_NOOP("CSV_FLASHINGSTAT") }
+            ParameterFlag { member: "driftAllert"; labelId: QT_TRID_NOOP("Deriva") }
+            ParameterFlag { member: "serialNumbersCheckStat"; labelId: QT_TRID_NOOP("CSV_SERIALNUMBERSCHECKSTAT") }
+            ParameterFlag { member: "flashingStat"; labelId: QT_TRID_NOOP("CSV_FLASHINGSTAT") }
             ParameterField { member: "preAlarmLvl"; labelId: QT_TRID_NOOP("PRE_ALARM_LVL_PAR_LBL") }
 
             OvLabel { text: qsTrId("PARAM_GROUP_TIMERS") + page.tr; font.bold: true }
             ParameterField { member: "acknowledgementInhibitionTime"; labelId: QT_TRID_NOOP("CSV_ACKNOWLEDGEMENTINHIBITIONTIME") }
-            Flag { member: "autoAcknowledgementStat"; labelId: QT_TRID_NOOP("CSV_AUTOACKNOWLEDGEMENTSTAT") }
+            ParameterFlag { member: "autoAcknowledgementStat"; labelId: QT_TRID_NOOP("CSV_AUTOACKNOWLEDGEMENTSTAT") }
             ParameterField {
                 member: "autoAcknowledgementTime"; labelId: QT_TRID_NOOP("CSV_AUTOACKNOWLEDGEMENTTIME")
                 enabled: page.plant ? page.plant.autoAcknowledgementStat : false
@@ -65,39 +65,39 @@ PlaceholderPage {
             ParameterField { member: "faultMaintenanceTime"; labelId: QT_TRID_NOOP("CSV_FAULTMAINTENANCETIME") }
 
             OvLabel { text: qsTrId("PARAM_GROUP_SIRENS") + page.tr; font.bold: true }
-            Flag { member: "sirenInstantActivation"; labelId: QT_TRID_NOOP("CSV_SIRENINSTANTACTIVATION") }
+            ParameterFlag { member: "sirenInstantActivation"; labelId: QT_TRID_NOOP("CSV_SIRENINSTANTACTIVATION") }
             ParameterField {
                 member: "sirenDelayTime"; labelId: QT_TRID_NOOP("CSV_SIRENDELAYTIME")
                 enabled: page.plant ? !page.plant.sirenInstantActivation : false
             }
             ParameterField { member: "sirenSoundType"; labelId: QT_TRID_NOOP("CSV_SIRENSOUNDTYPE") }
             ParameterField { member: "sirenVolume"; labelId: QT_TRID_NOOP("CSV_SIRENVOLUME") }
-            Flag { member: "sirenPhaseStat"; labelId: QT_TRID_NOOP("CSV_SIRENPHASESTAT") }
-            Flag { member: "sirenCorrelation"; labelId: QT_TRID_NOOP("SIRENE_CORRELATION_ENABLED") }
-            Flag { member: "sirenReactMode"; labelId: QT_TRID_NOOP("SIREN_REACT_MODE") }
+            ParameterFlag { member: "sirenPhaseStat"; labelId: QT_TRID_NOOP("CSV_SIRENPHASESTAT") }
+            ParameterFlag { member: "sirenCorrelation"; labelId: QT_TRID_NOOP("SIRENE_CORRELATION_ENABLED") }
+            ParameterFlag { member: "sirenReactMode"; labelId: QT_TRID_NOOP("SIREN_REACT_MODE") }
             ParameterField { member: "evacSoundType"; labelId: QT_TRID_NOOP("CSV_EVACSOUNDTYPE") }
             ParameterField { member: "evacSoundVolume"; labelId: QT_TRID_NOOP("CSV_EVACSOUNDVOLUME") }
 
             OvLabel { text: qsTrId("PARAM_GROUP_PRINTER") + page.tr; font.bold: true }
-            Flag { member: "printerStat"; labelId: QT_TRID_NOOP("CSV_PRINTERSTAT") }
-            Choice {
+            ParameterFlag { member: "printerStat"; labelId: QT_TRID_NOOP("CSV_PRINTERSTAT") }
+            ParameterChoice {
                 member: "prnParity"; labelId: QT_TRID_NOOP("CSV_PRINTER_PARITY")
                 enabled: page.plant ? page.plant.printerStat : false
                 entries: [qsTrId("printerParityNone") + page.tr, qsTrId("printerParityOdd") + page.tr,
                           qsTrId("printerParityEven") + page.tr]
             }
-            Choice {
+            ParameterChoice {
                 member: "prnBaudRate"; labelId: QT_TRID_NOOP("CSV_PRINTER_BAUD_RATE")
                 enabled: page.plant ? page.plant.printerStat : false
                 entries: page.baudRates.map(function (rate) { return String(rate) })
                 values: page.baudRates
             }
-            Flag { member: "storagePrint"; labelId: QT_TRID_NOOP("ModalitaNona") }
+            ParameterFlag { member: "storagePrint"; labelId: QT_TRID_NOOP("ModalitaNona") }
 
             OvLabel { text: qsTrId("PARAM_GROUP_RELAYS") + page.tr; font.bold: true }
             Repeater {
                 model: [["plantReleAll", "RLALLEnabled"], ["plantReleU1", "RLU1Enabled"], ["plantReleU2", "RLU2Enabled"]]
-                delegate: Choice {
+                delegate: ParameterChoice {
                     member: modelData[0]; labelId: modelData[1]
                     entries: [qsTrId("ReleCONTROLLEDNO") + page.tr, qsTrId("ReleCONTROLLEDDIODE") + page.tr,
                               qsTrId("ReleCONTROLLEDRESISTOR") + page.tr]
@@ -108,7 +108,7 @@ PlaceholderPage {
             }
             Repeater {
                 model: [["plantReleFU1", "RLFU1Enabled"], ["plantReleFU2", "RLFU2Enabled"]]
-                delegate: Choice {
+                delegate: ParameterChoice {
                     member: modelData[0]; labelId: modelData[1]
                     entries: ["ReleFNessuno", "ReleFExclusion", "ReleFGuasto", "ReleFEvac", "ReleFAllarme",
                               "ReleFPreAllarme", "ReleFSirena"].map(function (id) { return qsTrId(id) + page.tr })
@@ -117,47 +117,6 @@ PlaceholderPage {
 
             OvLabel { text: qsTrId("CSV_WALKTEST") + page.tr; font.bold: true }
             WalkBox { objectName: "walkBox" }
-        }
-    }
-
-    // A yes/no parameter.
-    component Flag: CheckBox {
-        property string member
-        property string labelId
-        objectName: member
-        font.family: OvTheme.fontFamily
-        text: qsTrId(labelId) + page.tr
-        checked: page.plant ? page.plant[member] : false
-        onToggled: if (page.plant) page.plant[member] = checked
-    }
-
-    // A parameter chosen from a list: entry i stands for values[i] (i itself without values);
-    // a stored value in no entry shows the entry of fallback.
-    component Choice: RowLayout {
-        id: choice
-        property string member
-        property string labelId
-        property var entries: []
-        property var values: []
-        property int fallback: -1
-        readonly property int stored: page.plant ? page.plant[member] : 0
-        OvLabel {
-            text: qsTrId(choice.labelId) + page.tr
-            Layout.preferredWidth: metrics.averageCharacterWidth * 36
-        }
-        ComboBox {
-            objectName: choice.member
-            font.family: OvTheme.fontFamily
-            Layout.preferredWidth: metrics.averageCharacterWidth * 30
-            model: choice.entries
-            currentIndex: {
-                var i = choice.values.length > 0 ? choice.values.indexOf(choice.stored) : choice.stored
-                return i >= 0 && i < choice.entries.length ? i : choice.fallback
-            }
-            onActivated: {
-                if (page.plant)
-                    page.plant[choice.member] = choice.values.length > 0 ? choice.values[index] : index
-            }
         }
     }
 }
