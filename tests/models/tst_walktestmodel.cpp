@@ -71,11 +71,9 @@ private slots:
         QCOMPARE(text(model, at(model, {0, 0, 1, 0})), QString("9 - GTS: Hall sounder"));
 
         QCOMPARE(model.getCurrentSelectedItemName(), QString("WALK_TEST_OUTPUT_SELECTION"));
-        for (const QModelIndex& row : {at(model, {0}), loop, at(model, {0, 0, 1})}) {
-            QVERIFY(!model.canBeSelected(row));
-            model.select(row);
-            QCOMPARE(model.getCPUIndex(), -1);
-        }
+        for (const QModelIndex& row : {at(model, {0}), loop, at(model, {0, 0, 1})})
+            model.select(row); // CPU, loop and channel-module rows only expand
+        QCOMPARE(model.getCPUIndex(), -1);
         model.select(at(model, {0, 0, 0}));
         QCOMPARE(model.getCurrentSelectedItemName(), QString("1.2.5 Bell"));
         QCOMPARE(QList<int>({model.getCPUIndex(), model.getLoopIndex(), model.getModuleIndex(), model.getSubIndex()}),
@@ -94,6 +92,24 @@ private slots:
         plant->setWalkTestPoint(1, 8, 256, 16);
         QCOMPARE(plant->copyTo(), 0);
         QCOMPARE(planttest::block(2).mid(5188, 3), QByteArray::fromHex("c03fff"));
+
+        // The stored output comes back in mode 2 only.
+        plant->setWalkTestPoint(1, 2, 5, 0);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        model.rebuildModel();
+        QCOMPARE(model.getModuleIndex(), 5);
+        plant->setWalkTest(1);
+        model.rebuildModel();
+        QCOMPARE(model.getModuleIndex(), -1);
+        QCOMPARE(reset.count(), 2);
+
+        // A bad range is refused before anything is announced.
+        QSignalSpy removing(&model, &QAbstractItemModel::rowsAboutToBeRemoved);
+        QVERIFY(!model.removeRows(1, 2, at(model, {0, 0})) && !model.removeRows(-1, 1, at(model, {0, 0})));
+        QCOMPARE(removing.count(), 0);
+        QVERIFY(model.removeRows(0, 1, at(model, {0, 0})));
+        QCOMPARE(removing.count(), 1);
+        QVERIFY(text(model, at(model, {0, 0, 0})).startsWith("9 - "));
     }
 
     // A chosen output that is no longer a valid point is dropped.
@@ -116,50 +132,6 @@ private slots:
                 QList<int>({-1, -1, -1, -1}));
             QCOMPARE(model.getCurrentSelectedItemName(), QString("WALK_TEST_OUTPUT_SELECTION"));
         }
-    }
-
-    void restore_data()
-    {
-        QTest::addColumn<uint>("mode");
-        QTest::addColumn<int>("cpu");
-        QTest::newRow("none") << 0u << -1;
-        QTest::newRow("sounder") << 1u << -1;
-        QTest::newRow("module") << 2u << 1;
-        QTest::newRow("mode 3") << 3u << -1;
-    }
-    void restore()
-    {
-        QFETCH(uint, mode);
-        QFETCH(int, cpu);
-        FixturePlant plant(8);
-        buildOutputs(*plant);
-        plant->setWalkTest(2);
-        plant->setWalkTestPoint(1, 2, 5, 0);
-        plant->setWalkTest(mode);
-        if (mode == 2)
-            plant->setWalkTestPoint(1, 2, 5, 0);
-        WalkTestModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        model.rebuildModel();
-        QCOMPARE(reset.count(), 1);
-        QCOMPARE(model.getCPUIndex(), cpu);
-        QCOMPARE(model.getModuleIndex(), cpu < 0 ? -1 : 5);
-    }
-
-    void removeRows()
-    {
-        FixturePlant plant(8);
-        buildOutputs(*plant);
-        WalkTestModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QSignalSpy removing(&model, &QAbstractItemModel::rowsAboutToBeRemoved);
-        const QModelIndex loop = at(model, {0, 0});
-        QVERIFY(!model.removeRows(1, 2, loop) && !model.removeRows(-1, 1, loop));
-        QCOMPARE(removing.count(), 0);
-        QVERIFY(model.removeRows(0, 1, loop));
-        QCOMPARE(removing.count(), 1);
-        QVERIFY(text(model, at(model, {0, 0, 0})).startsWith("9 - "));
     }
 };
 
