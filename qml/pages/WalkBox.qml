@@ -21,9 +21,12 @@ ColumnLayout {
         } else {
             problem = box.model.checkSelectedPoint() ? "" : qsTrId("WALK_TEST_OUTPUT_INVALID")
         }
+        // A failed check drops the choice: the chooser shows that.
+        chooser.revision++
     }
 
     onModeChanged: check()
+    onVisibleChanged: if (visible) check()
     Component.onCompleted: check()
 
     RowLayout {
@@ -55,6 +58,7 @@ ColumnLayout {
             Layout.preferredWidth: metrics.averageCharacterWidth * 36
         }
         OvWalkTestTreeView {
+            id: chooser
             objectName: "walkTestOutput"
             enabled: box.mode === 2
             Layout.preferredWidth: metrics.averageCharacterWidth * 40
