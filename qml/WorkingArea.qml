@@ -37,6 +37,21 @@ FocusScope {
         }
     }
 
+    // A zone or group found by the search: the tree opens its page during the signal, the page
+    // shows the row once it is there.
+    function _showFound(kind, number) {
+        if (kind === 0 && areasLoader.item)
+            areasLoader.item.select(number - 1, 0)
+        else if (kind === 1 && groupsLoader.item)
+            groupsLoader.item.showGroup(number)
+    }
+    Connections {
+        target: typeof theApp !== "undefined" ? theApp : null
+        ignoreUnknownSignals: true
+        function onSelectAreaIndex(index) { Qt.callLater(workingArea._showFound, 0, index) }
+        function onSelectGroupIndex(index) { Qt.callLater(workingArea._showFound, 1, index) }
+    }
+
     Image {
         objectName: "workingAreaBackground"
         anchors.fill: parent
@@ -115,11 +130,13 @@ FocusScope {
                 page: "CPUDataPage"
             }
             OvPageLoader {
+                id: groupsLoader
                 workingAreaState: workingArea.state
                 pageState: "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED"
                 page: "OvGroupsDataPage"
             }
             OvPageLoader {
+                id: areasLoader
                 workingAreaState: workingArea.state
                 pageState: "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED"
                 page: "OvAreasDataPage"

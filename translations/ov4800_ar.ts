@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>النقاط المعطلة فقط</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>اختر مخرج اختبار التجوال</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>مخرج اختبار التجوال لم يعد وحدة إخراج صالحة</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>لا يحتوي النظام على وحدة إخراج</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>منطقة</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>مجموعة</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>كاشف</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>وحدة</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>اللوحة</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>الحلقة</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>رقم المجموعة</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>غير موجود</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>اختبار التجوال</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>صافرة</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>وحدة</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>تحذير الانجراف</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>طباعة الأحداث</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>وضع استجابة الصافرة</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>الفحوصات</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>الأزمنة</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>الصافرات والإخلاء</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>الطابعة</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>المرحلات</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>رمز الدخول للمستوى %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>من %1 إلى %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>أرقام فقط، %1 كحد أقصى</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>ليس معاملاً للنظام</translation>
+    </message>
 </context>
 </TS>

@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Faulty points only</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Choose the walk test output</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>The walk test output is no longer a valid output module</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>The plant has no output module</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Group</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Group number</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Walk test</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sounder</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Drift warning</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Event printing</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Siren react mode</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Checks</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Times</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirens and evacuation</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relays</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Access code of level %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Digits only, at most %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Not a parameter of the plant</translation>
+    </message>
 </context>
 </TS>

@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Solo puntos con fallo</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Elija la salida de la prueba de paseo</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>La salida de la prueba de paseo ya no es un módulo de salida válido</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>La instalación no tiene ningún módulo de salida</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Central</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Lazo</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Número de grupo</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Prueba de paseo</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirena</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Aviso de deriva</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Impresión de eventos</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Modo de reacción de sirenas</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirenas y evacuación</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relés</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Código de acceso del nivel %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Solo cifras, como máximo %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>No es un parámetro de la instalación</translation>
+    </message>
 </context>
 </TS>

@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Points en défaut seulement</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Choisir la sortie du test de marche</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>La sortie du test de marche n'est plus un module de sortie valide</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>L'installation n'a aucun module de sortie</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Détecteur</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Centrale</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Numéro de groupe</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Test de marche</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirène</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Alerte de dérive</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Impression des événements</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Mode de réaction des sirènes</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Contrôles</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Temps</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirènes et évacuation</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relais</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Code d'accès du niveau %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>De %1 à %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Chiffres uniquement, au plus %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Ce n'est pas un paramètre de l'installation</translation>
+    </message>
 </context>
 </TS>

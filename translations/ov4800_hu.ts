@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Csak hibás pontok</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Válassza ki a bejárásos teszt kimenetét</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>A bejárásos teszt kimenete már nem érvényes kimeneti modul</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>A rendszerben nincs kimeneti modul</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Keresés</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zóna</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Csoport</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Érzékelő</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Központ</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Hurok</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Csoportszám</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Cím</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Nem található</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Bejárásos teszt</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Nincs</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sziréna</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Eltolódás figyelmeztetés</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Események nyomtatása</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Sziréna reakció mód</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Ellenőrzések</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Idők</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Szirénák és kiürítés</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Nyomtató</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relék</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>%1. szint hozzáférési kódja</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>%1 és %2 között</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Csak számjegyek, legfeljebb %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Nem a rendszer paramétere</translation>
+    </message>
 </context>
 </TS>

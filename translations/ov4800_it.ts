@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Solo punti in errore</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Scegliere l'uscita del walk test</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>L'uscita del walk test non è più un modulo di uscita valido</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>L'impianto non ha moduli di uscita</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Rivelatore</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Modulo</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Centrale</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Numero gruppo</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Non trovato</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Walk test impianto</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirena</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modulo</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Avviso deriva</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Stampa eventi</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Modalità reazione sirene</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Verifiche</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Tempi</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirene ed evacuazione</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Stampante</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relè</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Codice di accesso livello %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>Da %1 a %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Solo cifre, al massimo %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Non è un parametro dell'impianto</translation>
+    </message>
 </context>
 </TS>

@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>נקודות תקולות בלבד</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>בחר את יציאת בדיקת הסיור</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>יציאת בדיקת הסיור אינה עוד מודול יציאה תקף</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>במערכת אין מודול יציאה</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>חיפוש</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>אזור</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>גלאי</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>מודול</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>רכזת</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>לולאה</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>מספר קבוצה</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>כתובת</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>לא נמצא</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>בדיקת סיור</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>ללא</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>צופר</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>מודול</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>אזהרת סחיפה</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>הדפסת אירועים</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>מצב תגובת צופרים</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>בדיקות</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>זמנים</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>צופרים ופינוי</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>מדפסת</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>ממסרים</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>קוד גישה לרמה %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>מ-%1 עד %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>ספרות בלבד, לכל היותר %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>אינו פרמטר של המערכת</translation>
+    </message>
 </context>
 </TS>

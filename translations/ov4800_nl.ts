@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Alleen punten met fout</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Kies de uitgang van de looptest</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>De uitgang van de looptest is geen geldige uitgangsmodule meer</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>De installatie heeft geen uitgangsmodule</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Melder</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Centrale</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Lus</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Groepsnummer</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Niet gevonden</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Looptest</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirene</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Driftwaarschuwing</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Gebeurtenissen afdrukken</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Reactiemodus sirenes</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Controles</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Tijden</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirenes en ontruiming</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relais</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Toegangscode van niveau %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>Van %1 tot %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Alleen cijfers, hoogstens %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Geen parameter van de installatie</translation>
+    </message>
 </context>
 </TS>

@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Bare punkter med feil</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Velg utgangen for gangtesten</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>Utgangen for gangtesten er ikke lenger en gyldig utgangsmodul</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>Anlegget har ingen utgangsmodul</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Søk</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Sone</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Sentral</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Sløyfe</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Gruppenummer</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Ikke funnet</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Gangtest</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirene</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Driftvarsel</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Utskrift av hendelser</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Sirenereaksjonsmodus</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Kontroller</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Tider</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirener og evakuering</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Skriver</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Releer</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Tilgangskode for nivå %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>Fra %1 til %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Bare sifre, høyst %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Ikke en parameter for anlegget</translation>
+    </message>
 </context>
 </TS>

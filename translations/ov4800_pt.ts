@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Apenas pontos com falha</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Escolha a saída do teste de passeio</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>A saída do teste de passeio já não é um módulo de saída válido</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>A instalação não tem nenhum módulo de saída</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Detetor</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Central</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Laço</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Número do grupo</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Não encontrado</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Teste de passeio</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirene</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Aviso de deriva</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Impressão de eventos</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Modo de reação das sirenes</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Verificações</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Tempos</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirenes e evacuação</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Impressora</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relés</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Código de acesso do nível %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Apenas algarismos, no máximo %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Não é um parâmetro da instalação</translation>
+    </message>
 </context>
 </TS>

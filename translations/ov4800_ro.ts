@@ -1419,5 +1419,121 @@
         <source>Faulty points only</source>
         <translation>Doar punctele cu defect</translation>
     </message>
+    <message id="WALK_TEST_OUTPUT_SELECTION">
+        <source>Choose the walk test output</source>
+        <translation>Alegeți ieșirea testului de parcurgere</translation>
+    </message>
+    <message id="WALK_TEST_OUTPUT_INVALID">
+        <source>The walk test output is no longer a valid output module</source>
+        <translation>Ieșirea testului de parcurgere nu mai este un modul de ieșire valid</translation>
+    </message>
+    <message id="WALK_TEST_NO_OUTPUT">
+        <source>The plant has no output module</source>
+        <translation>Instalația nu are niciun modul de ieșire</translation>
+    </message>
+    <message id="SearchDlg">
+        <source>Search</source>
+        <translation>Căutare</translation>
+    </message>
+    <message id="searchZone">
+        <source>Zone</source>
+        <translation>Zonă</translation>
+    </message>
+    <message id="searchGroup">
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message id="searchSensor">
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message id="searchModule">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="cpuAddress">
+        <source>Panel</source>
+        <translation>Centrală</translation>
+    </message>
+    <message id="lineIndex">
+        <source>Loop</source>
+        <translation>Buclă</translation>
+    </message>
+    <message id="groupAddress">
+        <source>Group number</source>
+        <translation>Număr grup</translation>
+    </message>
+    <message id="address">
+        <source>Address</source>
+        <translation>Adresă</translation>
+    </message>
+    <message id="itemNotFound">
+        <source>Not found</source>
+        <translation>Negăsit</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Test de parcurgere</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Niciunul</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirenă</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Avertizare derivă</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Event printing</source>
+        <translation>Tipărire evenimente</translation>
+    </message>
+    <message id="SIREN_REACT_MODE">
+        <source>Siren react mode</source>
+        <translation>Mod de reacție sirene</translation>
+    </message>
+    <message id="PARAM_GROUP_CHECKS">
+        <source>Checks</source>
+        <translation>Verificări</translation>
+    </message>
+    <message id="PARAM_GROUP_TIMERS">
+        <source>Times</source>
+        <translation>Timpi</translation>
+    </message>
+    <message id="PARAM_GROUP_SIRENS">
+        <source>Sirens and evacuation</source>
+        <translation>Sirene și evacuare</translation>
+    </message>
+    <message id="PARAM_GROUP_PRINTER">
+        <source>Printer</source>
+        <translation>Imprimantă</translation>
+    </message>
+    <message id="PARAM_GROUP_RELAYS">
+        <source>Relays</source>
+        <translation>Relee</translation>
+    </message>
+    <message id="PASSWORD_LEVEL">
+        <source>Access code of level %1</source>
+        <translation>Cod de acces nivel %1</translation>
+    </message>
+    <message id="ERR_VALUE_OUT_OF_RANGE">
+        <source>From %1 to %2</source>
+        <translation>De la %1 la %2</translation>
+    </message>
+    <message id="ERR_PASSWORD_DIGITS">
+        <source>Digits only, at most %1</source>
+        <translation>Doar cifre, cel mult %1</translation>
+    </message>
+    <message id="ERR_PARAMETER_UNKNOWN">
+        <source>Not a parameter of the plant</source>
+        <translation>Nu este un parametru al instalației</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,62 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../controls"
 
+// The access codes of user levels 2 to 4: digits up to 99999, an empty field for none.
 PlaceholderPage {
+    id: page
     titleId: QT_TRID_NOOP("PAGE_PLANT_PASSWORDS")
+
+    readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
+    readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
+    // setPassword signals nothing: each field reads its code back after a store.
+    property int revision: 0
+
+    Connections {
+        target: typeof theApp !== "undefined" ? theApp : null
+        ignoreUnknownSignals: true
+        function onNewPlant() { page.revision++ }
+    }
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+    ColumnLayout {
+        x: metrics.height
+        y: metrics.height * 3
+        spacing: metrics.height * 0.5
+
+        Repeater {
+            model: 3
+            delegate: ColumnLayout {
+                readonly property int level: index
+                spacing: 0
+                RowLayout {
+                    OvLabel {
+                        text: qsTrId("PASSWORD_LEVEL").arg(level + 2) + page.tr
+                        Layout.preferredWidth: metrics.averageCharacterWidth * 24
+                    }
+                    TextField {
+                        objectName: "password" + (level + 2)
+                        font.family: OvTheme.fontFamily
+                        Layout.preferredWidth: metrics.averageCharacterWidth * 10
+                        validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
+                        text: (page.revision, page.info ? page.info.passwordText(level) : "")
+                        onEditingFinished: {
+                            refusal.text = page.info ? page.info.setPassword(level, text) : ""
+                            if (refusal.text === "")
+                                page.revision++
+                        }
+                    }
+                }
+                OvLabel {
+                    id: refusal
+                    objectName: "passwordRefusal" + (level + 2)
+                    color: "#ff6060"
+                    visible: text !== ""
+                }
+            }
+        }
+    }
 }

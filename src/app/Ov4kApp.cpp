@@ -21,6 +21,7 @@
 #include "models/OvPointModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "models/OvRepeaterModel.h"
+#include "models/WalkTestModel.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
 
@@ -375,6 +376,8 @@ void Ov4kApp::createZoneModels()
     publish("thePlantTypeMdl", m_plantTypeModel);
     m_plantInfo = new OvPlantInfo();
     publish("thePlantInfo", m_plantInfo);
+    m_walkTestModel = new WalkTestModel();
+    publish("wtModel", m_walkTestModel);
     if (!connect(m_areaModel, &OvAreaModel::descritionModified, m_areaListModel,
                  &OvAreaListModel::onAreaDescriptionChanged))
         qCritical() << "Connect SIGNAL OvAreaModel::descritionModified\t: " << false;
@@ -412,6 +415,8 @@ void Ov4kApp::deleteZoneModels()
     m_plantTypeModel = nullptr;
     delete m_plantInfo;
     m_plantInfo = nullptr;
+    delete m_walkTestModel;
+    m_walkTestModel = nullptr;
 }
 
 void Ov4kApp::refreshZoneModels()
@@ -424,6 +429,8 @@ void Ov4kApp::refreshZoneModels()
         m_libModel->reset();
     if (m_areaListModel)
         m_areaListModel->rebuildModel();
+    if (m_walkTestModel)
+        m_walkTestModel->rebuildModel();
 }
 
 bool Ov4kApp::applyWindowIcon()
@@ -513,6 +520,8 @@ QObject* Ov4kApp::zoneModel(const QLatin1String& property) const
         return m_plantTypeModel;
     if (property == QLatin1String("thePlantInfo"))
         return m_plantInfo;
+    if (property == QLatin1String("wtModel"))
+        return m_walkTestModel;
     return nullptr;
 }
 

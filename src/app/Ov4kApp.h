@@ -24,6 +24,7 @@ class OvLibModel;
 class OvPlantTypeModel;
 class OvPlantInfo;
 class OvRepeaterModel;
+class WalkTestModel;
 class CPUDevice;
 class OvAnnunciatorsSystem;
 class OvGenericPoint;
@@ -112,6 +113,7 @@ public:
     OvAnnunciatorsModel* annunciatorsModel() const { return m_annunciatorsModel; }
     OvAnnunciatorsModel* viewersModel() const { return m_viewersModel; }
     OvEventFilterModel* eventFilterModel() const { return m_eventFilterModel; }
+    WalkTestModel* walkTestModel() const { return m_walkTestModel; }
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
@@ -230,6 +232,15 @@ public slots:
     // Fills the plant with every catalogue type, then every loop up to the panel's limits.
     void dbgTestMakeAll();
 
+    // Search and CBE check (Ov4kAppSearch.cpp). Target 0 zone, 1 group, 2 detector, 3 module;
+    // numbers are 1-based. A CPU without a loop finds the CPU, a loop without an address the
+    // loop. True, with the selection signal emitted, when the target exists.
+    bool doSearch(int targetType, int cpuAddress, int loopIndex, int address);
+    // The target type of the last search that succeeded, -1 before any.
+    int getLastSearchTargetType() const { return m_lastSearchTargetType; }
+    // Re-checks every CBE program of the plant and refreshes every error mark.
+    void checkCBE();
+
     // Asks to save a modified plant (none exists before the plant model arrives, so nothing is
     // asked yet), stores the window settings whatever the answer, and returns whether the
     // window may close.
@@ -299,6 +310,8 @@ private:
     OvPointModel* m_sensorModel = nullptr;
     OvPointModel* m_moduleModel = nullptr;
     OvPointModel* m_mixedModel = nullptr;
+    WalkTestModel* m_walkTestModel = nullptr;
+    int m_lastSearchTargetType = -1;
     int m_fileStatus = 0;
     QString m_failedSavePath;
     // The current path was made from an image's: a file of that name is not the user's plant.

@@ -937,11 +937,7 @@ void Ov4kApp::onCurrentBrandChanged(int brand)
         updateModels();
         if (m_mainWindow)
             m_mainWindow->setProperty("workingAreaStat", QStringLiteral("PLANT_ACTIVE"));
-        m_plant->checkCBESystem();
-        if (m_plantTreeModel)
-            m_plantTreeModel->refreshErrorFlags();
-        if (m_groupsModel)
-            m_groupsModel->updateFromPlant();
+        checkCBE();
         emit fileNameChanged();
         emit newPlant();
     }

@@ -1,5 +1,7 @@
 #include "models/OvPlantInfo.h"
 
+#include "app/Configuration.h"
+#include "app/OvParameters.h"
 #include "plant/ActivePlant.h"
 #include "plant/OvLoop.h"
 #include "plant/Plant.h"
@@ -94,6 +96,48 @@ u32 panelCpuModel()
     return PanelType::get_cpu_model(g_zpConf->get_panel_type());
 }
 
+struct Bounds {
+    int minimum;
+    int maximum;
+};
+
+// The members the panel keeps whose settings give their bounds.
+const struct {
+    const char* member;
+    OvParameters::Setting setting;
+} kSettingBounds[] = {
+    {"sirenDelayTime", OvParameters::SirenDelayTime},
+    {"acknowledgementInhibitionTime", OvParameters::AcknowledgementInhibitionTime},
+    {"autoAcknowledgementTime", OvParameters::AutoAcknowledgementTime},
+    {"failureSystemTime", OvParameters::FailureSystemTime},
+    {"detectorsCheckTime", OvParameters::DetectorsCheckTime},
+    {"falseFailureTimeTypeID", OvParameters::FalseFailureTimeTypeID},
+    {"openCircuitsFailureTime", OvParameters::OpenCircuitsFailureTime},
+    {"cameraLowValueTimeFailure", OvParameters::CameraLowValueTimeFailure},
+    {"failureIvalidResponseTime", OvParameters::FailureInvalidResponseTime},
+    {"faultMaintenanceTime", OvParameters::FaultMaintenanceTime},
+};
+
+Bounds boundsOf(const QString& member)
+{
+    for (const auto& entry : kSettingBounds) {
+        if (member == QLatin1String(entry.member)) {
+            OvParameters* store = OvParameters::instance();
+            const Bounds bounds{store->minValue(entry.setting), store->maxValue(entry.setting)};
+            OvParameters::release();
+            return bounds;
+        }
+    }
+    const Configuration* brand = Configuration::instance();
+    if (member == QLatin1String("sirenSoundType") || member == QLatin1String("evacSoundType"))
+        return {1, brand->sirenMaxType()};
+    if (member == QLatin1String("sirenVolume") || member == QLatin1String("evacSoundVolume"))
+        return {1, brand->sirenMaxVolume()};
+    if (member == QLatin1String("preAlarmLvl"))
+        return {30, 99};
+    return {0, -1};
+}
+
 } // namespace
 
 uint OvPlantInfo::addressValue(const QString& text)
@@ -159,4 +203,61 @@ QString OvPlantInfo::loopTypeName(int type)
     case OvLoop::LOOP_APOLLO: return qtTrId("CSV_LOOP_PROTOCOL_APOLLO");
     default: return qtTrId("STR_UNDEFINED");
     }
+}
+
+int OvPlantInfo::parameterMinimum(const QString& member) const
+{
+    return boundsOf(member).minimum;
+}
+
+int OvPlantInfo::parameterMaximum(const QString& member) const
+{
+    return boundsOf(member).maximum;
+}
+
+QString OvPlantInfo::checkParameter(const QString& member, int value) const
+{
+    const Bounds bounds = boundsOf(member);
+    if (bounds.maximum < bounds.minimum)
+        return qtTrId("ERR_PARAMETER_UNKNOWN");
+    if (value < bounds.minimum || value > bounds.maximum)
+        return qtTrId("ERR_VALUE_OUT_OF_RANGE").arg(bounds.minimum).arg(bounds.maximum);
+    return QString();
+}
+
+QString OvPlantInfo::setParameter(const QString& member, int value)
+{
+    const QString refused = checkParameter(member, value);
+    Plant* plant = ActivePlant::get();
+    if (refused.isEmpty() && plant)
+        plant->setProperty(member.toLatin1().constData(), uint(value));
+    return refused;
+}
+
+QString OvPlantInfo::checkPassword(const QString& text)
+{
+    if (text.isEmpty())
+        return QString();
+    bool digits = text.size() <= 5;
+    for (const QChar c : text)
+        digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    if (!digits || text.toUInt() > Plant::kMaxPassword)
+        return qtTrId("ERR_PASSWORD_DIGITS").arg(Plant::kMaxPassword);
+    return QString();
+}
+
+QString OvPlantInfo::setPassword(int level, const QString& text)
+{
+    const QString refused = level >= 0 && level < 3 ? checkPassword(text) : qtTrId("ERR_PARAMETER_UNKNOWN");
+    Plant* plant = ActivePlant::get();
+    if (refused.isEmpty() && plant)
+        plant->setPassword(uint(level), text.isEmpty() ? Plant::kUndefinedPassword : text.toUInt());
+    return refused;
+}
+
+QString OvPlantInfo::passwordText(int level) const
+{
+    const Plant* plant = ActivePlant::get();
+    const uint code = plant && level >= 0 ? plant->getPassword(uint(level)) : Plant::kUndefinedPassword;
+    return code <= Plant::kMaxPassword ? QString::number(code) : QString();
 }

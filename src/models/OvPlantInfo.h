@@ -41,4 +41,19 @@ public:
     Q_INVOKABLE QVariantList loopTypes() const;
     // The translated name of a loop type code.
     Q_INVOKABLE static QString loopTypeName(int type);
+    // Bounds of a numeric general parameter, by its property name in the plant; 0 and -1 for
+    // a name that is none.
+    Q_INVOKABLE int parameterMinimum(const QString& member) const;
+    Q_INVOKABLE int parameterMaximum(const QString& member) const;
+    // Empty when value lies within the member's bounds; otherwise why not, translated.
+    Q_INVOKABLE QString checkParameter(const QString& member, int value) const;
+    // Stores the value in the plant when the check passes; returns the check's text.
+    Q_INVOKABLE QString setParameter(const QString& member, int value);
+
+    // An access code as typed: empty for undefined, else digits up to 99999.
+    Q_INVOKABLE static QString checkPassword(const QString& text);
+    // Stores the code of user level index 0..2 (levels 2 to 4) when the check passes.
+    Q_INVOKABLE QString setPassword(int level, const QString& text);
+    // The stored code as the field shows it: empty while undefined.
+    Q_INVOKABLE QString passwordText(int level) const;
 };

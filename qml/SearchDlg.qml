@@ -1,0 +1,127 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "controls"
+
+// Finds a zone, group, CPU, loop, detector or module: the tick (or Enter) asks the handle's
+// doSearch; a hit closes the dialog, a miss says so until something is edited. It floats over
+// the main window without a window of its own, so the window's keys stay with it.
+Popup {
+    id: dialog
+    objectName: "searchDlg"
+
+    property var handle: null
+    readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
+    readonly property int target: targetBox.currentIndex
+    readonly property bool onDevice: target === 2 || target === 3
+
+    function show() { open() }
+
+    x: parent ? (parent.width - width) / 2 : 0
+    y: parent ? (parent.height - height) / 3 : 0
+    width: Math.max(400, layout.implicitWidth + 2 * metrics.height)
+    height: layout.implicitHeight + 2 * metrics.height
+    modal: false
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    background: Rectangle { color: OvTheme.boxFillColor(); border.color: OvTheme.boxBorderColor() }
+
+    // A field's number when it holds 1 to maxDigits digits, else -1.
+    function number(field, maxDigits) {
+        return field.text.length >= 1 && field.text.length <= maxDigits ? parseInt(field.text, 10) : -1
+    }
+    function apply() {
+        if (!handle || target < 0)
+            return
+        var found = handle.doSearch(target, number(cpuField, 2), number(loopField, 2), number(addressField, 4))
+        if (found)
+            dialog.close()
+        else
+            notFound.visible = true
+    }
+
+    onTargetChanged: notFound.visible = false
+    onClosed: dialog.destroy()
+
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+    ColumnLayout {
+        id: layout
+        anchors.fill: parent
+
+        OvLabel {
+            objectName: "searchTitle"
+            text: qsTrId("SearchDlg") + dialog.tr
+            font.bold: true
+        }
+        ComboBox {
+            id: targetBox
+            objectName: "searchTarget"
+            Layout.fillWidth: true
+            font.family: OvTheme.fontFamily
+            model: [qsTrId("searchZone") + dialog.tr, qsTrId("searchGroup") + dialog.tr,
+                    qsTrId("searchSensor") + dialog.tr, qsTrId("searchModule") + dialog.tr]
+            currentIndex: dialog.handle ? dialog.handle.getLastSearchTargetType() : -1
+        }
+        RowLayout {
+            TextField {
+                id: cpuField
+                objectName: "searchCpu"
+                visible: dialog.onDevice
+                enabled: dialog.onDevice
+                font.family: OvTheme.fontFamily
+                placeholderText: qsTrId("cpuAddress") + dialog.tr
+                validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
+                onTextEdited: notFound.visible = false
+                onAccepted: dialog.apply()
+            }
+            TextField {
+                id: loopField
+                objectName: "searchLoop"
+                visible: dialog.onDevice
+                enabled: dialog.onDevice
+                font.family: OvTheme.fontFamily
+                placeholderText: qsTrId("lineIndex") + dialog.tr
+                validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
+                onTextEdited: notFound.visible = false
+                onAccepted: dialog.apply()
+            }
+            TextField {
+                id: addressField
+                objectName: "searchAddress"
+                visible: dialog.target >= 0
+                font.family: OvTheme.fontFamily
+                placeholderText: (dialog.target === 0 ? qsTrId("areaIndex") : dialog.target === 1
+                                  ? qsTrId("groupAddress") : qsTrId("address")) + dialog.tr
+                validator: RegularExpressionValidator {
+                    regularExpression: dialog.target <= 1 ? /[0-9]{0,4}/ : /[0-9]{0,3}/
+                }
+                onTextEdited: notFound.visible = false
+                onAccepted: dialog.apply()
+            }
+        }
+        OvLabel {
+            id: notFound
+            objectName: "itemNotFound"
+            visible: false
+            text: qsTrId("itemNotFound") + dialog.tr
+            color: "red"
+            font.bold: true
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+            OvButton {
+                objectName: "searchApply"
+                text: "\u2714"
+                onClicked: dialog.apply()
+            }
+            OvButton {
+                objectName: "searchCancel"
+                text: "\u2716"
+                onClicked: dialog.close()
+            }
+        }
+    }
+}

@@ -1,0 +1,54 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../controls"
+
+// One numeric general parameter: its label, a digits-only field and its range; a value the
+// plant-information checker refuses shows the reason below and is not stored.
+ColumnLayout {
+    id: field
+
+    property string member
+    property string labelId
+    readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
+    readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
+    readonly property int stored: activePlant ? activePlant[member] : 0
+
+    spacing: 0
+
+    RowLayout {
+        OvLabel {
+            text: qsTrId(field.labelId) + field.tr
+            Layout.preferredWidth: fontMetrics.averageCharacterWidth * 36
+            elide: Text.ElideRight
+        }
+        TextField {
+            id: input
+            objectName: field.member
+            font.family: OvTheme.fontFamily
+            Layout.preferredWidth: fontMetrics.averageCharacterWidth * 8
+            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
+            text: field.stored
+            onEditingFinished: {
+                var refused = field.info ? field.info.setParameter(field.member, text === "" ? -1 : parseInt(text, 10)) : ""
+                refusal.text = refused
+                if (refused === "")
+                    text = Qt.binding(function () { return field.stored })
+            }
+        }
+        OvLabel {
+            objectName: field.member + "Range"
+            text: field.info ? field.info.parameterMinimum(field.member) + " \u2013 " + field.info.parameterMaximum(field.member) : ""
+        }
+    }
+    OvLabel {
+        id: refusal
+        objectName: field.member + "Refusal"
+        color: "#ff6060"
+        visible: text !== ""
+    }
+    FontMetrics {
+        id: fontMetrics
+        font.family: OvTheme.fontFamily
+    }
+}

@@ -1,0 +1,83 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../controls"
+
+// The walk-test mode and, in mode 2, the output it drives; a stored output that no longer
+// names a valid output module is reported.
+ColumnLayout {
+    id: box
+
+    readonly property var model: typeof wtModel !== "undefined" ? wtModel : null
+    readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
+    readonly property int mode: activePlant ? activePlant.walkTest : 0
+    property string problem: ""
+
+    function check() {
+        if (!box.model || box.mode !== 2) {
+            problem = ""
+        } else if (activePlant && activePlant.getActiveOutputModuleCount() === 0) {
+            problem = qsTrId("WALK_TEST_NO_OUTPUT")
+        } else {
+            problem = box.model.checkSelectedPoint() ? "" : qsTrId("WALK_TEST_OUTPUT_INVALID")
+        }
+        // A failed check drops the choice: the chooser shows that.
+        chooser.revision++
+    }
+
+    onModeChanged: check()
+    onVisibleChanged: if (visible) check()
+    Component.onCompleted: check()
+
+    RowLayout {
+        OvLabel {
+            text: qsTrId("WalkTest") + box.tr
+            Layout.preferredWidth: metrics.averageCharacterWidth * 36
+        }
+        ComboBox {
+            objectName: "walkTestMode"
+            font.family: OvTheme.fontFamily
+            Layout.preferredWidth: metrics.averageCharacterWidth * 30
+            textRole: "text"
+            // A stored mode 3 is shown as its number and kept until another is chosen.
+            model: {
+                var modes = [{ text: qsTrId("Nessuna") + box.tr, value: 0 },
+                             { text: qsTrId("Sirena") + box.tr, value: 1 },
+                             { text: qsTrId("Modulo") + box.tr, value: 2 }]
+                if (box.mode === 3)
+                    modes.push({ text: "3", value: 3 })
+                return modes
+            }
+            currentIndex: box.mode
+            onActivated: if (activePlant && index !== box.mode) activePlant.setWalkTest(index)
+        }
+    }
+    RowLayout {
+        OvLabel {
+            text: qsTrId("CSV_WALKTESTMODULEID") + box.tr
+            Layout.preferredWidth: metrics.averageCharacterWidth * 36
+        }
+        OvWalkTestTreeView {
+            id: chooser
+            objectName: "walkTestOutput"
+            enabled: box.mode === 2
+            Layout.preferredWidth: metrics.averageCharacterWidth * 40
+            onChosen: {
+                if (activePlant && box.model)
+                    activePlant.setWalkTestPoint(box.model.getCPUIndex(), box.model.getLoopIndex(),
+                                                 box.model.getModuleIndex(), box.model.getSubIndex())
+                box.check()
+            }
+        }
+    }
+    OvLabel {
+        objectName: "walkTestProblem"
+        text: box.problem
+        color: "#ff6060"
+        visible: text !== ""
+    }
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+}

@@ -1,0 +1,341 @@
+// The general-parameters and access-codes pages, the search and the whole-plant CBE check on the
+// running application, offscreen. Screenshots of both pages and of the search dialog in both
+// themes go to "screenshots" beside the test.
+#include "../plant/PlantBuilder.h"
+#include "../plant/PlantTestSupport.h"
+#include "../plant/ScriptedDialogs.h"
+#include "IsolatedHome.h"
+#include "TestBase.h"
+#include "app/Ov4kApp.h"
+#include "models/OvGroupsModel.h"
+#include "models/OvPlantModel.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QThread>
+#include <QtQuick>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(const OvGenericPoint*)
+
+static const IsolatedHome s_home;
+static int s_argc = 1;
+static char s_arg0[] = "tst_generalpages";
+static char* s_argv[] = {s_arg0, nullptr};
+
+namespace {
+
+// The visible items of objectName name, from the top.
+QList<QQuickItem*> findAll(QQuickItem* root, const QString& name)
+{
+    QList<QQuickItem*> found;
+    std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+        if (item->objectName() == name && item->isVisible())
+            found << item;
+        for (QQuickItem* child : item->childItems())
+            walk(child);
+    };
+    walk(root);
+    std::sort(found.begin(), found.end(), [](QQuickItem* a, QQuickItem* b) {
+        return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+    });
+    return found;
+}
+
+} // namespace
+
+class tst_GeneralPages : public TestBase {
+    Q_OBJECT
+
+    ScriptedDialogs m_dialogs;
+    Ov4kApp* m_app = nullptr;
+    QQuickWindow* m_window = nullptr;
+
+    QQuickItem* find(const char* name) const { return findAll(m_window->contentItem(), name).value(0); }
+    QString page() const { return m_window->property("workingAreaStat").toString(); }
+    QObject* dialog() const { return m_window->findChild<QObject*>("searchDlg"); }
+    // Once the item has stayed in place for a few event rounds (a busy machine lays out late),
+    // the pointer is moved there first: a click out of nowhere does not reach a control inside
+    // the parameters page's flickable.
+    void click(QQuickItem* item)
+    {
+        QVERIFY(item);
+        QPoint at(-1, -1);
+        for (int same = 0, round = 0; same < 3 && round < 400; ++round) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+            const QPoint now = item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+            same = now == at ? same + 1 : 0;
+            at = now;
+        }
+        QTest::mouseMove(m_window, at);
+        QTest::mousePress(m_window, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    void type(QQuickItem* field, const QString& text, bool enter = true)
+    {
+        QVERIFY(field);
+        field->forceActiveFocus();
+        QTRY_VERIFY(field->hasActiveFocus());
+        QVERIFY(QMetaObject::invokeMethod(field, "selectAll"));
+        for (const QChar c : text)
+            QTest::keyClick(m_window, c.toLatin1());
+        if (enter)
+            QTest::keyClick(m_window, Qt::Key_Return);
+    }
+    // Ctrl+F (when the dialog is closed), the target, the fields, Enter.
+    void search(int target, const QString& address, const QString& cpu = {}, const QString& loop = {})
+    {
+        if (!dialog())
+            QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(dialog() && dialog()->property("opened").toBool());
+        auto* content = dialog()->property("contentItem").value<QQuickItem*>();
+        QVERIFY(findAll(content, "searchTarget").value(0)->setProperty("currentIndex", target));
+        if (target >= 2) {
+            type(findAll(content, "searchCpu").value(0), cpu, false);
+            type(findAll(content, "searchLoop").value(0), loop, false);
+        }
+        type(findAll(content, "searchAddress").value(0), address);
+    }
+    void shoot(const QString& name)
+    {
+        QObject* themes = m_app->engine()->rootContext()->contextProperty("theThemeModel").value<QObject*>();
+        const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+        QVERIFY(themes && QDir().mkpath(dir));
+        for (int t = 0; t < 2; ++t) {
+            QVERIFY(QMetaObject::invokeMethod(themes, "clicked", Q_ARG(int, t)));
+            QSharedPointer<QQuickItemGrabResult> grab = m_window->contentItem()->grabToImage();
+            // Polled: the application's quit on its first frame ends any nested event loop.
+            bool ready = false;
+            connect(grab.data(), &QQuickItemGrabResult::ready, this, [&ready] { ready = true; });
+            QTRY_VERIFY(ready);
+            QVERIFY(grab->image().save(dir + QString("/%1_theme%2.png").arg(name).arg(t)));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("QT_QUICK_BACKEND", "software");
+        Q_INIT_RESOURCE(translations);
+        Q_INIT_RESOURCE(qml);
+        Q_INIT_RESOURCE(resources);
+        m_app = new Ov4kApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QTimer::singleShot(0, m_app, [this] {
+            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
+                    Qt::QueuedConnection);
+        });
+        QCOMPARE(m_app->run(), 0);
+        m_window = m_app->mainWindow();
+        QVERIFY(m_window);
+        m_window->resize(1000, 700);
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        QCOMPARE(m_dialogs.pending(), 0);
+        // Loop 1 of CPU 1 VARN: a detector at 5, the output module "Bell" at 5 (type row 24).
+        Plant* plant = m_app->plant();
+        plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        OvGenericPoint detector = plantbuild::point(1, 1, 5, 2, 1, 1, 30, 4);
+        OvGenericPoint bell = plantbuild::point(1, 1, 5, 2, 2, 1, 130, 24);
+        bell.setDescription("Bell");
+        plant->cpus().setPoint(&detector);
+        plant->cpus().setPoint(&bell);
+        m_app->updateModels();
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_app;
+        m_app = nullptr;
+        TestBase::cleanupTestCase();
+    }
+
+    void doSearch_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<int>("cpu");
+        QTest::addColumn<int>("loop");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("CPU 1") << 2 << 1 << 0 << 0 << true;
+        QTest::newRow("CPU 0") << 2 << 0 << 0 << 0 << false;
+        QTest::newRow("CPU 2 of one") << 2 << 2 << 0 << 0 << false;
+        QTest::newRow("loop 1") << 2 << 1 << 1 << 0 << true;
+        QTest::newRow("loop 3") << 2 << 1 << 3 << 0 << false;
+        QTest::newRow("detector 5") << 2 << 1 << 1 << 5 << true;
+        QTest::newRow("empty address 6") << 2 << 1 << 1 << 6 << false;
+        QTest::newRow("module 5") << 3 << 1 << 1 << 5 << true;
+        QTest::newRow("target 4") << 4 << 0 << 0 << 1 << false;
+        QTest::newRow("target -1") << -1 << 0 << 0 << 1 << false;
+    }
+    void doSearch()
+    {
+        QFETCH(int, target);
+        QFETCH(int, cpu);
+        QFETCH(int, loop);
+        QFETCH(int, address);
+        QFETCH(bool, found);
+        QSignalSpy sensor(m_app, &Ov4kApp::selectSensor);
+        QSignalSpy module(m_app, &Ov4kApp::selectModule);
+        QVERIFY(m_app->doSearch(1, 0, 0, 2));
+        QCOMPARE(m_app->doSearch(target, cpu, loop, address), found);
+        QCOMPARE(m_app->getLastSearchTargetType(), found ? target : 1);
+        QCOMPARE(sensor.count() + module.count(), found && target >= 2 ? 1 : 0);
+        if (found && target >= 2)
+            QCOMPARE((target == 2 ? sensor : module).first(), QVariantList({cpu, loop, address}));
+        // The loop page's tables create their rows over the next frames; the next search must
+        // not reset them half-way.
+        if (QQmlIncubationController* incubation = m_app->engine()->incubationController())
+            QTRY_COMPARE(incubation->incubatingObjectCount(), 0);
+    }
+
+    // The last zone and group are found, the ones past them are not; nothing is found on a
+    // CPU that is not installed.
+    void edges()
+    {
+        const int zones = m_app->plant()->areas().count();
+        const int groups = m_app->plant()->groups().count();
+        QSignalSpy zone(m_app, &Ov4kApp::selectAreaIndex);
+        QSignalSpy group(m_app, &Ov4kApp::selectGroupIndex);
+        QVERIFY(m_app->doSearch(0, 0, 0, zones) && !m_app->doSearch(0, 0, 0, zones + 1));
+        QVERIFY(m_app->doSearch(1, 0, 0, groups) && !m_app->doSearch(1, 0, 0, groups + 1));
+        QCOMPARE(zone.takeFirst(), QVariantList({zones}));
+        QCOMPARE(group.takeFirst(), QVariantList({groups}));
+        CPUDevice* cpu = m_app->plant()->cpus().cpuAt(0);
+        cpu->setEnabled(false);
+        const bool anyFound = m_app->doSearch(2, 1, 0, 0) || m_app->doSearch(3, 1, 1, 0) || m_app->doSearch(2, 1, 1, 5);
+        cpu->setEnabled(true);
+        QVERIFY(!anyFound);
+    }
+
+    // A CPU found is the tree's current CPU row, a loop its loop row; a point opens its loop page.
+    void treeSelection()
+    {
+        OvPlantModel* tree = m_app->plantTreeModel();
+        QSignalSpy selected(tree, &OvPlantModel::itemSelected);
+        QSignalSpy pointPage(tree, &OvPlantModel::pointPageSelected);
+        QVERIFY(m_app->doSearch(2, 1, 0, 0) && m_app->doSearch(2, 1, 1, 0));
+        QCOMPARE(selected.count(), 2);
+        const QModelIndex cpuRow = selected.at(0).at(0).value<QModelIndex>();
+        QCOMPARE(cpuRow, tree->index(0, 0, tree->index(1, 0)));
+        QCOMPARE(selected.at(1).at(0).value<QModelIndex>().parent(), cpuRow);
+        QVERIFY(m_app->doSearch(2, 1, 1, 5));
+        QCOMPARE(pointPage.last().at(0).value<const OvGenericPoint*>(), m_app->plant()->getPoint(0, 0, 4, 1));
+        QCOMPARE(page(), QString("PLANT_ACTIVE_CPU_DATA_PAGE"));
+    }
+
+    // Through the dialog: a zone past the last says so until edited; a group opens its page on
+    // its tab, a zone on its row.
+    void dialogKeys()
+    {
+        search(0, QString::number(m_app->plant()->areas().count() + 1));
+        QQuickItem* notFound = nullptr;
+        QTRY_VERIFY(
+            (notFound = findAll(dialog()->property("contentItem").value<QQuickItem*>(), "itemNotFound").value(0)));
+        QCOMPARE(notFound->property("text").toString(), QString("Not found"));
+        shoot("search");
+        QTest::keyClick(m_window, Qt::Key_Backspace);
+        QVERIFY(!notFound->isVisible());
+        for (const int number : {2, 301}) { // direct, then reverse of the default 300 direct groups
+            search(1, QString::number(number));
+            QTRY_VERIFY(!dialog());
+            QCOMPARE(page(), QString("PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED"));
+            QTRY_COMPARE(find("groupsTabs")->property("currentIndex").toInt(), number <= 300 ? 0 : 1);
+        }
+        search(0, "3");
+        QTRY_VERIFY(!dialog());
+        QCOMPARE(page(), QString("PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED"));
+        QQuickItem* areas = find("areaRow");
+        while (areas && !areas->property("copiedRow").isValid())
+            areas = areas->parentItem();
+        QVERIFY(areas);
+        QTRY_COMPARE(areas->property("selection").toList(), QVariantList({2}));
+    }
+
+    void checkCBE()
+    {
+        Plant* plant = m_app->plant();
+        OvGroupsModel* groups = m_app->groupsModel();
+        groups->setDirectGroupsFilter(true);
+        plant->groups().groupAt(0)->setCBE("(G9999)");
+        OvGenericPoint detector = *plant->getPoint(0, 0, 4, 1);
+        detector.setCBE("OR(G9999)");
+        plant->cpus().updatePoint(&detector);
+        expectWarning("CBE ERROR");
+        QSignalSpy marks(m_app->plantTreeModel(), &OvPlantModel::updateErrorsFlag);
+        m_app->checkCBE();
+        QCOMPARE(marks.count(), 1);
+        QVERIFY(!plant->isCBESystemModified());
+        QCOMPARE(m_app->plantTreeModel()->getErrorFlag(m_app->plantTreeModel()->index(1, 0)), 2);
+        QCOMPARE(groups->data(groups->index(0, 0), OvGroupsModel::groupIconName).toString(), QString("errors.png"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        // Programs left wrong would be reported again by the compile of the pages test.
+        plant->groups().groupAt(0)->setCBE(QString());
+        detector.setCBE(QString());
+        plant->cpus().updatePoint(&detector);
+    }
+
+    void pages()
+    {
+        Plant* plant = m_app->plant();
+        m_window->resize(1000, 2300); // the whole parameters page without scrolling
+        m_app->onGeneralParametersPageSelected();
+        QQuickItem* delay = nullptr;
+        QTRY_VERIFY((delay = find("sirenDelayTime")) && delay->mapToScene(QPointF(0, 0)).y() > 600);
+        QVERIFY(!delay->isEnabled()); // counts only while sirens do not start at once
+        click(find("sirenInstantActivation"));
+        QTRY_VERIFY(delay->isEnabled());
+        QCOMPARE(find("sirenDelayTimeRange")->property("text").toString(), QString::fromUtf8("0 – 600"));
+        plant->modifyPlantData(false);
+        plant->clearModificationBits(~0u);
+        type(delay, "601");
+        QCOMPARE(find("sirenDelayTimeRefusal")->property("text").toString(), QString("From 0 to 600"));
+        QVERIFY(plant->getSirenDelayTime() == 0 && !plant->isPlantDataModified() && !plant->isModified());
+        type(delay, "120");
+        QVERIFY(plant->getSirenDelayTime() == 120 && plant->isPlantDataModified() && plant->isModified());
+        QVERIFY(!find("sirenDelayTimeRefusal"));
+
+        // Mode 2, then the output: the CPU row ("#1", no description) and the loop row ("#1")
+        // expand, the module row is chosen.
+        QVERIFY(QMetaObject::invokeMethod(find("walkTestMode"), "activated", Q_ARG(int, 2)));
+        QCOMPARE(plant->getWalkTest(), 2u);
+        QQuickItem* name = find("walkTestOutputName");
+        QCOMPARE(name->property("text").toString(), QString("Choose the walk test output"));
+        click(find("walkTestOutput"));
+        for (int row = 0; row < 3; ++row) {
+            QTRY_COMPARE(findAll(m_window->contentItem(), "walkTestRow").size(), row + 1);
+            QCOMPARE(find("walkTestRow")->property("rowText").toString(), QString("#1"));
+            click(findAll(m_window->contentItem(), "walkTestRow").at(row));
+        }
+        QTRY_COMPARE(name->property("text").toString(), QString("1.1.5 Bell"));
+        QCOMPARE(QList<uint>({plant->getWalkTestCPUID(), plant->getWalkTestLoopID(), plant->getWalkTestModuleID(),
+                              plant->getWalkTestSubID()}),
+                 QList<uint>({1, 1, 5, 0}));
+        QVERIFY(!find("walkTestProblem"));
+        shoot("general_parameters");
+
+        m_window->resize(1000, 700);
+        QVERIFY(QMetaObject::invokeMethod(find("passwordsButton"), "clicked"));
+        QTRY_COMPARE(page(), QString("PLANT_PWD_MNG"));
+        QQuickItem* level3 = nullptr;
+        QTRY_VERIFY((level3 = find("password3")));
+        QCOMPARE(level3->property("text").toString(), QString("60427")); // the panel's default
+        type(level3, "12345");
+        QCOMPARE(plant->getPassword(1), 12345u);
+        shoot("passwords");
+
+        // Siren delay u16 at 5200; walk-test output at 5188 (CPU and loop bits 0, module bit 5 of
+        // 5189 set by default, module - 1); level 3 u32 at 5212.
+        QCOMPARE(plant->copyTo(), 0);
+        const QByteArray general = planttest::block(2);
+        QCOMPARE(general.mid(5200, 2) + general.mid(5188, 3) + general.mid(5212, 4),
+                 QByteArray::fromHex("7800"
+                                     "002004"
+                                     "39300000"));
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_GeneralPages)
+#include "tst_generalpages.moc"
