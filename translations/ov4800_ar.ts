@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>الحلقات المستخدمة</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>موجود</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>غير موجود</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>اختبار التجوال</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>صفارة الإنذار</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>وحدة</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>الوميض مفعّل</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>الوميض معطّل</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>فحص الكواشف مفعّل</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>فحص الكواشف معطّل</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>الإسكات التلقائي مفعّل</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>الإسكات التلقائي معطّل</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>تحذير الانحراف</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>تحذير الانحراف مفعّل</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>تحذير الانحراف معطّل</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>الطباعة والأرشفة</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>الطباعة والأرشفة مفعّلة</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>الطباعة والأرشفة معطّلة</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>عدد المجموعات المباشرة</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>شاشات العرض</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>لوحات الإعلان</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>لوحة الإعلان</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>تقرير PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>تمت كتابة تقرير PDF</translation>
+    </message>
 </context>
 </TS>

@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Loops in use</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Present</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Absent</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Walk test</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sounder</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Flashing enabled</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Flashing disabled</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Detector check enabled</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Detector check disabled</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Automatic silencing enabled</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Automatic silencing disabled</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Drift warning</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Drift warning enabled</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Drift warning disabled</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Printing and storage</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Printing and storage enabled</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Printing and storage disabled</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Number of direct groups</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Viewers</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Annunciators</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Annunciator</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>PDF report</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>The PDF report has been written</translation>
+    </message>
 </context>
 </TS>

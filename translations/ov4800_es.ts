@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Lazos en uso</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Presente</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Ausente</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Prueba de paseo</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirena</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Parpadeo habilitado</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Parpadeo deshabilitado</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Verificación de detectores habilitada</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Verificación de detectores deshabilitada</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Silenciado automático habilitado</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Silenciado automático deshabilitado</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Aviso de deriva</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Aviso de deriva habilitado</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Aviso de deriva deshabilitado</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Impresión y archivo</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Impresión y archivo habilitados</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Impresión y archivo deshabilitados</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Número de grupos directos</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Visualizadores</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Paneles repetidores</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Panel repetidor</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>Informe PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Se ha escrito el informe PDF</translation>
+    </message>
 </context>
 </TS>

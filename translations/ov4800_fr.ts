@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Boucles utilisées</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Présent</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Non présent</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Test de parcours</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirène</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Clignotement activé</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Clignotement désactivé</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Vérification des détecteurs activée</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Vérification des détecteurs désactivée</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Acquittement automatique activé</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Acquittement automatique désactivé</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Alerte de dérive</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Alerte de dérive activée</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Alerte de dérive désactivée</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Impression et archivage</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Impression et archivage activés</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Impression et archivage désactivés</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Nombre de groupes directs</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Afficheurs</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Tableaux répétiteurs</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Tableau répétiteur</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>Rapport PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Le rapport PDF a été écrit</translation>
+    </message>
 </context>
 </TS>

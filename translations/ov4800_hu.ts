@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Használt hurkok</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Jelen</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Nincs</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Bejárásos teszt</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Nincs</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Hangjelző</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Villogás engedélyezve</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Villogás letiltva</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Érzékelőellenőrzés engedélyezve</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Érzékelőellenőrzés letiltva</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Automatikus némítás engedélyezve</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Automatikus némítás letiltva</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Drift-figyelmeztetés</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Drift-figyelmeztetés engedélyezve</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Drift-figyelmeztetés letiltva</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Nyomtatás és archiválás</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Nyomtatás és archiválás engedélyezve</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Nyomtatás és archiválás letiltva</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Közvetlen csoportok száma</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Megjelenítők</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Jelzőtáblák</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Jelzőtábla</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Cím</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>PDF-jelentés</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>A PDF-jelentés elkészült</translation>
+    </message>
 </context>
 </TS>

@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Loop in uso</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Presente</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Assente</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Test di percorso</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirena</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modulo</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Lampeggio abilitato</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Lampeggio disabilitato</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Verifica rilevatori abilitata</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Verifica rilevatori disabilitata</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Autotacitazione abilitata</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Autotacitazione disabilitata</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Avviso deriva</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Avviso deriva abilitato</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Avviso deriva disabilitato</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Stampa e archiviazione</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Stampa e archiviazione abilitate</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Stampa e archiviazione disabilitate</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Numero di gruppi diretti</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Visualizzatori</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Pannelli ripetitori</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Pannello ripetitore</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>Report PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Il report PDF è stato scritto</translation>
+    </message>
 </context>
 </TS>

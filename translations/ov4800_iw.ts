@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>לולאות בשימוש</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>קיים</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>לא קיים</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>בדיקת סיור</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>ללא</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>צופר</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>מודול</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>הבהוב מופעל</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>הבהוב מושבת</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>בדיקת גלאים מופעלת</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>בדיקת גלאים מושבתת</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>השתקה אוטומטית מופעלת</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>השתקה אוטומטית מושבתת</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>אזהרת סחיפה</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>אזהרת סחיפה מופעלת</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>אזהרת סחיפה מושבתת</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>הדפסה ואחסון</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>הדפסה ואחסון מופעלים</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>הדפסה ואחסון מושבתים</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>מספר קבוצות ישירות</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>צגים</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>לוחות התרעה</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>לוח התרעה</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>כתובת</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>דוח PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>דוח ה-PDF נכתב</translation>
+    </message>
 </context>
 </TS>

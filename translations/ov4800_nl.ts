@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Lussen in gebruik</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Aanwezig</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Afwezig</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Looptest</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirene</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Knipperen ingeschakeld</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Knipperen uitgeschakeld</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Detectorcontrole ingeschakeld</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Detectorcontrole uitgeschakeld</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Automatisch afstellen ingeschakeld</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Automatisch afstellen uitgeschakeld</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Driftwaarschuwing</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Driftwaarschuwing ingeschakeld</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Driftwaarschuwing uitgeschakeld</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Afdrukken en archiveren</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Afdrukken en archiveren ingeschakeld</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Afdrukken en archiveren uitgeschakeld</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Aantal directe groepen</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Weergave-eenheden</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Signaleringspanelen</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Signaleringspaneel</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>PDF-rapport</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Het PDF-rapport is geschreven</translation>
+    </message>
 </context>
 </TS>

@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Sløyfer i bruk</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Til stede</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Fraværende</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Gangtest</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirene</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Blinking aktivert</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Blinking deaktivert</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Detektorkontroll aktivert</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Detektorkontroll deaktivert</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Automatisk demping aktivert</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Automatisk demping deaktivert</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Driftvarsel</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Driftvarsel aktivert</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Driftvarsel deaktivert</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Utskrift og arkivering</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Utskrift og arkivering aktivert</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Utskrift og arkivering deaktivert</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Antall direkte grupper</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Visningsenheter</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Signalpaneler</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Signalpanel</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>PDF-rapport</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>PDF-rapporten er skrevet</translation>
+    </message>
 </context>
 </TS>

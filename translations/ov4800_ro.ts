@@ -1283,5 +1283,105 @@
         <source>Loops in use</source>
         <translation>Bucle utilizate</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Prezent</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Lipsă</translation>
+    </message>
+    <message id="WalkTest">
+        <source>Walk test</source>
+        <translation>Test de parcurgere</translation>
+    </message>
+    <message id="Nessuna">
+        <source>None</source>
+        <translation>Niciunul</translation>
+    </message>
+    <message id="Sirena">
+        <source>Sounder</source>
+        <translation>Sirenă</translation>
+    </message>
+    <message id="Modulo">
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Clipire activată</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Clipire dezactivată</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Verificare detectoare activată</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Verificare detectoare dezactivată</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Silențiere automată activată</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Silențiere automată dezactivată</translation>
+    </message>
+    <message id="Deriva">
+        <source>Drift warning</source>
+        <translation>Avertizare de derivă</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Avertizare de derivă activată</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Avertizare de derivă dezactivată</translation>
+    </message>
+    <message id="ModalitaNona">
+        <source>Printing and storage</source>
+        <translation>Tipărire și arhivare</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Tipărire și arhivare activate</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Tipărire și arhivare dezactivate</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Număr de grupuri directe</translation>
+    </message>
+    <message id="VIEWER">
+        <source>Viewers</source>
+        <translation>Afișoare</translation>
+    </message>
+    <message id="ANNUNCIATOR">
+        <source>Annunciators</source>
+        <translation>Panouri de semnalizare</translation>
+    </message>
+    <message id="ANNUNCIATORKV">
+        <source>Annunciator</source>
+        <translation>Panou de semnalizare</translation>
+    </message>
+    <message id="CSV_ADDRESS">
+        <source>Address</source>
+        <translation>Adresă</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>Raport PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Raportul PDF a fost scris</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,80 @@
+#pragma once
+// What the report prints, apart from how it paints it: the rows of the label/value pages, the
+// cells of the tables and the tables' columns. Texts are translated; an empty row value is
+// printed as the undefined word by the painter, an empty cell stays empty.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class CPUDevice;
+class CPUSystem;
+class OvAreasSystem;
+class OvGroupsSystem;
+class Plant;
+
+struct PdfRow {
+    QString label;
+    QString value;
+    // Part of an indented group of rows.
+    bool indented = false;
+    // The page may break after this row.
+    bool pageBreak = false;
+};
+
+// One column of a ruled table; x positions are absolute device dots.
+struct PdfColumn {
+    int line = 0;
+    QString caption;
+    int captionLeft = 0;
+    int captionRight = 0;
+    int captionFlags = 0;
+    int cellLeft = 0;
+    int cellRight = 0;
+    int cellFlags = 0;
+};
+
+struct PdfTableLayout {
+    static constexpr int kHeaderHeight = 600;
+    static constexpr int kRowHeight = 200;
+
+    int left = 0;
+    int right = 0;
+    // The header starts this far below the table's top.
+    int headerOffset = 0;
+    QVector<PdfColumn> columns;
+};
+
+namespace pdfreport {
+
+// "STR_ENABLED"/"STR_DISABLED", or "STR_PRESENT"/"STR_ABSENT" without the enabled wording.
+QString stateWord(bool state, bool enabledWording);
+// The footer's page text: the number right-aligned in three places, longer numbers in full.
+QString pageText(int page);
+// The CPU type whose pictures the cover shows: the brand's first, 255 when it offers none.
+int coverCpuType();
+// Loops of a CPU: installed boards times loops per board.
+int loopCount(const CPUDevice& cpu);
+
+QList<PdfRow> generalParameterRows(const Plant& plant);
+// Printed zones only: number, description, both checks, correlation, counts.
+QList<QStringList> areaRows(const OvAreasSystem& areas);
+QList<PdfRow> groupHeadRows(const OvGroupsSystem& groups);
+// Groups with a program or double consent: number, kind, double consent, program.
+QList<QStringList> groupRows(const OvGroupsSystem& groups);
+// Every repeater, or none when none is enabled.
+QList<PdfRow> repeaterRows(const Plant& plant);
+// The first CPU of the list in rows; an empty list gives its empty values.
+QList<PdfRow> cpuHeadRows(const CPUSystem& cpus);
+// The enabled CPUs after the first list position: number, description, loops, viewers,
+// annunciators.
+QList<QStringList> cpuRows(const CPUSystem& cpus);
+
+// first: the section's first page, with centred captions.
+PdfTableLayout areaLayout(int left, int right, bool first);
+// first: the section's first page, whose program column starts further right.
+PdfTableLayout groupLayout(int left, int right, bool first);
+// indent: the rows' left edge above the table, which starts 300 dots left of it.
+PdfTableLayout cpuLayout(int indent, int right);
+
+} // namespace pdfreport
