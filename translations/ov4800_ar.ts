@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>تمت كتابة تقرير PDF</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>الحلقات</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>الكواشف</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>الوحدات</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>إسكات</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>إسكات تلقائي</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>و</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>أو</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>The PDF report has been written</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Loops</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detectors</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Silence</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Automatic silence</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>Se ha escrito el informe PDF</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Lazos</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detectores</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Módulos</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Silencio</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Silencio automático</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>Y</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>O</translation>
+    </message>
 </context>
 </TS>

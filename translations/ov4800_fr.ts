@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>Le rapport PDF a été écrit</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Boucles</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Détecteurs</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Mise en silence</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Mise en silence automatique</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>ET</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>OU</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>A PDF-jelentés elkészült</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Hurkok</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Érzékelők</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modulok</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Némítás</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Automatikus némítás</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>ÉS</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>VAGY</translation>
+    </message>
 </context>
 </TS>

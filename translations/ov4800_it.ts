@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>Il report PDF è stato scritto</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Loop</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Rivelatori</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Moduli</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Tacitazione</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Tacitazione automatica</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>E</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>O</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>דוח ה-PDF נכתב</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>לולאות</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>גלאים</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>מודולים</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>השתקה</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>השתקה אוטומטית</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>וגם</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>או</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>Het PDF-rapport is geschreven</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Lussen</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detectoren</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Stilzetten</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Automatisch stilzetten</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>EN</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>OF</translation>
+    </message>
 </context>
 </TS>

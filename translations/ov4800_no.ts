@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>PDF-rapporten er skrevet</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Sløyfer</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detektorer</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Moduler</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Demping</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Automatisk demping</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>OG</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>ELLER</translation>
+    </message>
 </context>
 </TS>

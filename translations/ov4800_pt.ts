@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>O relatório PDF foi escrito</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Laços</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detetores</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Módulos</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Silenciamento automático</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>E</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>OU</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,33 @@
         <source>The PDF report has been written</source>
         <translation>Raportul PDF a fost scris</translation>
     </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Bucle</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detectoare</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Module</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Silențiere</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Silențiere automată</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>ȘI</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>SAU</translation>
+    </message>
 </context>
 </TS>

@@ -53,6 +53,11 @@ bool OvPdfReport::printAll(Plant* plant)
     printGroups(plant);
     printRepeaters(plant);
     printCPUs(plant);
+    printViewers(plant);
+    printAnnunciators(plant);
+    printLoops(plant);
+    printSensors(plant);
+    printModules(plant);
     // The painter ends well also after failed writes: only the commit tells.
     m_painter.end();
     if (!m_file.commit()) {
@@ -180,43 +185,47 @@ void OvPdfReport::drawRows(QRect& area, const QList<PdfRow>& rows)
     }
 }
 
-void OvPdfReport::drawTableHeader(const PdfTableLayout& layout, int top)
+void OvPdfReport::drawHeader(const PdfGrid& header, int top, bool topRule)
 {
-    const int t = top + layout.headerOffset;
-    const int b = t + PdfTableLayout::kHeaderHeight;
-    for (const PdfColumn& c : layout.columns)
-        m_painter.drawLine(c.line, t, c.line, b);
-    m_painter.drawLine(layout.right, t, layout.right, b);
-    m_painter.drawLine(layout.left, t, layout.right, t);
-    for (const PdfColumn& c : layout.columns)
-        m_painter.drawText(QRect(QPoint(c.captionLeft, t), QPoint(c.captionRight, b)), c.captionFlags, c.caption);
-    m_painter.drawLine(layout.left, b, layout.right, b);
+    const int bottom = top + PdfTableLayout::kHeaderHeight;
+    for (int x : header.lines)
+        m_painter.drawLine(x, top, x, bottom);
+    if (topRule)
+        m_painter.drawLine(header.left, top, header.right, top);
+    for (const PdfText& t : header.texts)
+        m_painter.drawText(QRect(QPoint(t.left, top), QPoint(t.right, bottom - 1)), t.flags, t.text);
+    m_painter.drawLine(header.left, bottom, header.right, bottom);
+}
+
+bool OvPdfReport::drawRow(QRect& area, int& top, const PdfGrid& row)
+{
+    const int bottom = top + PdfTableLayout::kRowHeight;
+    for (int x : row.lines)
+        m_painter.drawLine(x, top, x, bottom);
+    for (const PdfText& t : row.texts) {
+        if (!t.text.isEmpty())
+            m_painter.drawText(QRect(QPoint(t.left, top), QPoint(t.right, bottom - 1)), t.flags, t.text);
+    }
+    m_painter.drawLine(row.left, bottom, row.right, bottom);
+    top = bottom;
+    // The test follows every row, the last one too: a table that ends at the foot leaves a
+    // page holding its header only.
+    if (top + PdfTableLayout::kRowHeight <= area.bottom())
+        return false;
+    area = newPage();
+    return true;
 }
 
 void OvPdfReport::drawTable(QRect& area, const std::function<PdfTableLayout(bool, const QRect&)>& layout,
                             const QList<QStringList>& rows)
 {
     PdfTableLayout columns = layout(true, area);
-    drawTableHeader(columns, area.top());
+    drawHeader(pdfreport::headerGrid(columns), area.top() + columns.headerOffset);
     int top = area.top() + columns.headerOffset + PdfTableLayout::kHeaderHeight;
     for (const QStringList& cells : rows) {
-        const int bottom = top + PdfTableLayout::kRowHeight;
-        for (const PdfColumn& c : columns.columns)
-            m_painter.drawLine(c.line, top, c.line, bottom);
-        m_painter.drawLine(columns.right, top, columns.right, bottom);
-        for (int i = 0; i < columns.columns.size() && i < cells.size(); ++i) {
-            const PdfColumn& c = columns.columns.at(i);
-            m_painter.drawText(QRect(QPoint(c.cellLeft, top), QPoint(c.cellRight, bottom - 1)), c.cellFlags,
-                               cells.at(i));
-        }
-        m_painter.drawLine(columns.left, bottom, columns.right, bottom);
-        top = bottom;
-        // The test follows every row, the last one too: a table that ends at the foot leaves a
-        // page holding its header only.
-        if (top + PdfTableLayout::kRowHeight > area.bottom()) {
-            area = newPage();
+        if (drawRow(area, top, pdfreport::rowGrid(columns, cells))) {
             columns = layout(false, area);
-            drawTableHeader(columns, area.top());
+            drawHeader(pdfreport::headerGrid(columns), area.top() + columns.headerOffset);
             top = area.top() + columns.headerOffset + PdfTableLayout::kHeaderHeight;
         }
     }

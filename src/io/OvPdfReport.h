@@ -36,6 +36,11 @@ public:
     void printGroups(Plant* plant);
     void printRepeaters(Plant* plant);
     void printCPUs(Plant* plant);
+    void printViewers(Plant* plant);
+    void printAnnunciators(Plant* plant);
+    void printLoops(Plant* plant);
+    void printSensors(Plant* plant);
+    void printModules(Plant* plant);
 
     // Begins a page with its footer; the fresh drawing area above the footer.
     QRect newPage();
@@ -62,7 +67,11 @@ private:
     // of continuation pages (false) for the area it is given.
     void drawTable(QRect& area, const std::function<PdfTableLayout(bool first, const QRect& area)>& layout,
                    const QList<QStringList>& rows);
-    void drawTableHeader(const PdfTableLayout& layout, int top);
+    // A header 600 dots high at top.
+    void drawHeader(const PdfGrid& header, int top, bool topRule = true);
+    // A row 200 dots high at top, which moves below it. When the next row would not fit, a
+    // new page begins and true is returned: the caller draws the header again.
+    bool drawRow(QRect& area, int& top, const PdfGrid& row);
     int width() const;
     int height() const;
 

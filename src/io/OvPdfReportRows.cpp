@@ -2,10 +2,13 @@
 
 #include "app/Configuration.h"
 #include "plant/CPUSystem.h"
+#include "plant/EventFilterLabel.h"
 #include "plant/LoopNumbering.h"
 #include "plant/OvAreasSystem.h"
+#include "plant/OvGenericSubPoint.h"
 #include "plant/OvGroupsSystem.h"
 #include "plant/Plant.h"
+#include "plant/ZpEventFilter.h"
 
 #include <QCoreApplication>
 
@@ -233,6 +236,143 @@ QList<QStringList> cpuRows(const CPUSystem& cpus)
                             number(cpu->annunciators().annunciators().size())};
     }
     return rows;
+}
+
+QList<QStringList> viewerRows(const Plant& plant)
+{
+    QList<QStringList> rows;
+    int i = -1;
+    for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
+        const QMap<int, OvAnnunciator>& viewers = cpu->viewers().annunciators();
+        for (auto it = viewers.cbegin(); it != viewers.cend(); ++it)
+            rows << QStringList{QStringLiteral("%1.%2").arg(cpu->index()).arg(it.key()), it->description()};
+    }
+    return rows;
+}
+
+QList<PdfAnnunciatorRow> annunciatorRows(const Plant& plant)
+{
+    QList<PdfAnnunciatorRow> rows;
+    int i = -1;
+    for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
+        const QMap<int, OvAnnunciator>& annunciators = cpu->annunciators().annunciators();
+        for (auto it = annunciators.cbegin(); it != annunciators.cend(); ++it) {
+            rows << PdfAnnunciatorRow{false,
+                                      {QStringLiteral("%1.%2").arg(cpu->index()).arg(it.key()), it->description()}};
+            const QList<ZpEventFilter*>& filters = it->filters();
+            for (int f = 0; f < filters.size(); ++f) {
+                const ZpEventFilter* filter = filters.at(f);
+                if (!filter || filter->getType() == ZpEventFilter::None)
+                    continue;
+                rows << PdfAnnunciatorRow{true,
+                                          {filterTargetName(plant, *filter), number(f),
+                                           eventFilterTypeLabel(filter->getType()), filter->getDescription()}};
+            }
+        }
+    }
+    return rows;
+}
+
+QString filterTargetName(const Plant& plant, const ZpEventFilter& filter)
+{
+    const u32 type = filter.getType();
+    if (type >= 8 && type <= 15) {
+        const auto* f = dynamic_cast<const ZpPointEventFilter*>(&filter);
+        if (!f || f->cpu() < 1 || f->loop() < 1 || f->address() < 1 || (f->kind() != 1 && f->kind() != 2))
+            return QString();
+        const OvGenericPoint* p = plant.getPoint(uint(f->cpu() - 1), uint(f->loop() - 1), uint(f->address() - 1),
+                                                 f->kind());
+        if (!p)
+            return QString();
+        if (f->sub() < 2)
+            return p->description();
+        return f->sub() - 1 < p->subPoints().size() ? p->subPoints().at(f->sub() - 1).description() : QString();
+    }
+    if (type >= 3 && type <= 7) {
+        const auto* f = dynamic_cast<const ZpAreaEventFilter*>(&filter);
+        const int z = f ? f->zone() : 0;
+        return z >= 1 && z <= plant.areas().count() ? plant.areas().areas().at(z - 1).description() : QString();
+    }
+    if (type == 1 || type == 2) {
+        const auto* f = dynamic_cast<const ZpCPUEventFilter*>(&filter);
+        const int c = f ? f->cpu() : 0;
+        return c >= 1 && c <= plant.cpus().count() ? plant.cpus().cpuAt(c - 1)->description() : QString();
+    }
+    return QString();
+}
+
+PdfTableLayout viewerLayout(int left, int right)
+{
+    PdfTableLayout layout;
+    layout.left = left;
+    layout.right = right;
+    layout.columns << PdfColumn{left,      qtTrId("CSV_ADDRESS"), left + 20, left + 999, kLeftCaption,
+                                left + 20, left + 1019,           kCell}
+                   << PdfColumn{left + 1000,  qtTrId("CSV_DESCRIPTION"),
+                                left + 1020,  right - 1,
+                                kLeftCaption, left + 1020,
+                                right + 19,   kCell};
+    return layout;
+}
+
+PdfGrid annunciatorHeader(int left, int right)
+{
+    const int l = left;
+    PdfGrid grid{l, right, {l, l + 900, l + 3900, l + 7400, right}, {}};
+    grid.texts << PdfText{l + 20, l + 899, kLeftCaption, qtTrId("CSV_ADDRESS")}
+               << PdfText{l + 920, l + 3899, kLeftCaption, qtTrId("CSV_DESCRIPTION")}
+               << PdfText{l + 3920, l + 4399, kLeftCaption, QString()}
+               << PdfText{l + 4420, l + 7399, kLeftCaption, qtTrId("CSV_FILTER_TYPE")}
+               << PdfText{l + 7420, right - 1, kLeftCaption, qtTrId("CSV_FILTER_TARGET")};
+    return grid;
+}
+
+PdfGrid annunciatorContinuation(int left, int right, bool afterFilter)
+{
+    PdfGrid grid = annunciatorHeader(left, right);
+    if (afterFilter)
+        grid.lines = {left, left + 4400, left + 7400, right};
+    return grid;
+}
+
+PdfGrid annunciatorRow(int left, int right, const PdfAnnunciatorRow& row)
+{
+    const int l = left;
+    if (!row.filter)
+        return {l,
+                right,
+                {l, l + 900, l + 3900, right},
+                {{l + 20, l + 919, kCell, row.cells.value(0)}, {l + 920, l + 3919, kCell, row.cells.value(1)}}};
+    return {l,
+            right,
+            {l, l + 3900, l + 4400, l + 7400, right},
+            {{l + 920, l + 3919, kCell, row.cells.value(0)},
+             {l + 3920, l + 4419, kCell, row.cells.value(1)},
+             {l + 4420, l + 7419, kCell, row.cells.value(2)},
+             {l + 7420, right + 19, kCell, row.cells.value(3)}}};
+}
+
+PdfGrid headerGrid(const PdfTableLayout& layout)
+{
+    PdfGrid grid{layout.left, layout.right, {}, {}};
+    for (const PdfColumn& c : layout.columns) {
+        grid.lines << c.line;
+        grid.texts << PdfText{c.captionLeft, c.captionRight, c.captionFlags, c.caption};
+    }
+    grid.lines << layout.right;
+    return grid;
+}
+
+PdfGrid rowGrid(const PdfTableLayout& layout, const QStringList& cells)
+{
+    PdfGrid grid{layout.left, layout.right, {}, {}};
+    for (int i = 0; i < layout.columns.size(); ++i) {
+        const PdfColumn& c = layout.columns.at(i);
+        grid.lines << c.line;
+        grid.texts << PdfText{c.cellLeft, c.cellRight, c.cellFlags, cells.value(i)};
+    }
+    grid.lines << layout.right;
+    return grid;
 }
 
 PdfTableLayout areaLayout(int left, int right, bool first)

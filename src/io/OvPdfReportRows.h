@@ -12,6 +12,7 @@ class CPUSystem;
 class OvAreasSystem;
 class OvGroupsSystem;
 class Plant;
+class ZpEventFilter;
 
 struct PdfRow {
     QString label;
@@ -34,6 +35,23 @@ struct PdfColumn {
     int cellFlags = 0;
 };
 
+// A text in a box from left to right (device dots), drawn with the Qt text flags.
+struct PdfText {
+    int left = 0;
+    int right = 0;
+    int flags = 0;
+    QString text;
+};
+
+// The grid of a table header or row: its vertical lines and its texts; its rules run from left
+// to right.
+struct PdfGrid {
+    int left = 0;
+    int right = 0;
+    QVector<int> lines;
+    QVector<PdfText> texts;
+};
+
 struct PdfTableLayout {
     static constexpr int kHeaderHeight = 600;
     static constexpr int kRowHeight = 200;
@@ -43,6 +61,13 @@ struct PdfTableLayout {
     // The header starts this far below the table's top.
     int headerOffset = 0;
     QVector<PdfColumn> columns;
+};
+
+// A row of the annunciator table: an annunciator (address, description) or one of its filters
+// (target name, position in the filter list, type label, description).
+struct PdfAnnunciatorRow {
+    bool filter = false;
+    QStringList cells;
 };
 
 namespace pdfreport {
@@ -69,6 +94,22 @@ QList<PdfRow> cpuHeadRows(const CPUSystem& cpus);
 // The enabled CPUs after the first list position: number, description, loops, viewers,
 // annunciators.
 QList<QStringList> cpuRows(const CPUSystem& cpus);
+
+// The viewers of the enabled CPUs: "cpu.address", description.
+QList<QStringList> viewerRows(const Plant& plant);
+// The annunciators of the enabled CPUs, each followed by its filters that filter something.
+QList<PdfAnnunciatorRow> annunciatorRows(const Plant& plant);
+// The name of what a filter watches: point or channel, zone, or CPU; empty when it names none.
+QString filterTargetName(const Plant& plant, const ZpEventFilter& filter);
+PdfTableLayout viewerLayout(int left, int right);
+PdfGrid annunciatorHeader(int left, int right);
+// The header repeated on a new page: its lines follow the kind of the row before the break.
+PdfGrid annunciatorContinuation(int left, int right, bool afterFilter);
+PdfGrid annunciatorRow(int left, int right, const PdfAnnunciatorRow& row);
+
+// The header of a layout, and a row of it with cells in column order.
+PdfGrid headerGrid(const PdfTableLayout& layout);
+PdfGrid rowGrid(const PdfTableLayout& layout, const QStringList& cells);
 
 // first: the section's first page, with centred captions.
 PdfTableLayout areaLayout(int left, int right, bool first);

@@ -128,3 +128,44 @@ void OvPdfReport::printCPUs(Plant* plant)
         pdfreport::cpuRows(plant->cpus()));
     m_painter.restore();
 }
+
+void OvPdfReport::printViewers(Plant* plant)
+{
+    if (!plant || plant->getViewersCount() <= 0)
+        return;
+    const bool tavrel = Configuration::instance()->central_brand() == 2;
+    QRect area = openSection(branded("annunciator%1.png"), tavrel ? QT_TRID_NOOP("VIEWERKV") : QT_TRID_NOOP("VIEWER"));
+    area.setLeft(area.left() + 50);
+    m_painter.save();
+    m_painter.setPen(Qt::black);
+    m_painter.setFont(m_textFont);
+    const PdfTableLayout layout = pdfreport::viewerLayout(area.left(), area.right());
+    drawTable(
+        area, [&layout](bool, const QRect&) { return layout; }, pdfreport::viewerRows(*plant));
+    m_painter.restore();
+}
+
+void OvPdfReport::printAnnunciators(Plant* plant)
+{
+    if (!plant || plant->getAnnunciatorsCount() <= 0)
+        return;
+    const bool tavrel = Configuration::instance()->central_brand() == 2;
+    QRect area = openSection(branded("annunciator%1.png"),
+                             tavrel ? QT_TRID_NOOP("ANNUNCIATORKV") : QT_TRID_NOOP("ANNUNCIATOR"));
+    area.setLeft(area.left() + 50);
+    m_painter.save();
+    m_painter.setPen(Qt::black);
+    m_painter.setFont(m_textFont);
+    const int left = area.left();
+    const int right = area.right();
+    drawHeader(pdfreport::annunciatorHeader(left, right), area.top());
+    int top = area.top() + PdfTableLayout::kHeaderHeight;
+    for (const PdfAnnunciatorRow& row : pdfreport::annunciatorRows(*plant)) {
+        if (drawRow(area, top, pdfreport::annunciatorRow(left, right, row))) {
+            // Continuation headers draw no top rule.
+            drawHeader(pdfreport::annunciatorContinuation(left, right, row.filter), area.top(), false);
+            top = area.top() + PdfTableLayout::kHeaderHeight;
+        }
+    }
+    m_painter.restore();
+}

@@ -6,7 +6,11 @@
 #include "TestBase.h"
 #include "ZpData/Container/ZpConf.h"
 #include "app/Configuration.h"
+#include "io/OvPdfReportPointRows.h"
+#include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"
+#include "plant/PointType.h"
+#include "plant/ZpEventFilter.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -27,8 +31,19 @@ bool useConfiguration(int number)
     return known;
 }
 
-// Networked: zones 1, 2 and 5 named; group 1 programmed, group 3 with double
-// consent only; repeater 1 of 8; CPU 1 with two boards, CPU 2 "Annex" with one.
+OvGenericPoint typed(int cpu, int loop, int address, int protocol, int family, int series, u16 hw, u8 sw,
+                     int channels = 0)
+{
+    OvGenericPoint p(family, cpu, loop, unsigned(address));
+    p.setPointType(PointType(protocol, family, series, hw, sw, channels));
+    return p;
+}
+
+// Networked: zones 1, 2 and 5 named; group 1 programmed, group 3 with double consent only;
+// repeater 1 of 8; CPU 1 with two boards, CPU 2 "Annex" with one. CPU 1: loops 1 to 4 ADV,
+// loop 3 open, sensors 1 to 95 on loop 2, viewer 12. CPU 2: on ADV loop 1 a module of two
+// channels at 10 and a module at 30 watching input 45; on APOLLO loop 2 sensors 1 to 5 and a
+// module of six channels at 20; annunciator 3 with a zone, an empty and a sensor filter.
 void buildKnownPlant(Plant& plant)
 {
     plant.setDescription("Known plant");
@@ -42,6 +57,37 @@ void buildKnownPlant(Plant& plant)
     plant.setCPULibCount(0, 2);
     plant.setCPUStat(1, true);
     plant.setCPUDescription(1, "Annex");
+    for (uint loop = 0; loop < 4; ++loop)
+        plant.setCPULoopType(0, loop, 0);
+    plant.setCPULoopType(1, 0, 0);
+    plant.setCPULoopType(1, 1, 2);
+    for (uint g = 0; g < 6; ++g)
+        plant.setCPULoopOpenFlag(g / 4, g % 4, g == 2);
+    for (int a = 1; a <= 95; ++a) {
+        OvGenericPoint sensor = typed(1, 2, a, 1, 1, 1, 65, 60);
+        sensor.setDescription(QString("Sensor %1").arg(a));
+        plant.setPoint(sensor);
+    }
+    for (int a = 1; a <= 5; ++a)
+        plant.setPoint(typed(2, 2, a, 4, 1, 4, 62464, 2));
+    plant.setPoint(typed(2, 1, 10, 1, 2, 1, 180, 22, 2));
+    OvGenericPoint input = typed(2, 1, 30, 1, 2, 1, 129, 22);
+    input.setFastInput(45, -1, true);
+    plant.setPoint(input);
+    plant.setPoint(typed(2, 2, 20, 4, 2, 4, 43009, 53, 6));
+    OvAnnunciatorsSystem viewers(1), annunciators(2);
+    OvAnnunciator display;
+    display.setAddress(12);
+    display.setDescription("Lobby");
+    viewers.setAnnunciator(display);
+    display.setAddress(3);
+    display.setDescription("Desk");
+    display.setFilter(-1, ZpAreaAlarmFilter(2));
+    display.setFilter(-1, ZpEventFilter());
+    display.setFilter(-1, ZpPointAlarmFilter(17, 1, 2, 0, 1));
+    annunciators.setAnnunciator(display);
+    plant.cpus().setViewers(viewers);
+    plant.cpus().setAnnunciators(annunciators);
 }
 
 QString run(const QStringList& arguments)
@@ -58,15 +104,16 @@ QString page(const QString& file, int n, const char* mode = "-layout")
     return run({"pdftotext", mode, "-f", QString::number(n), "-l", QString::number(n), file, "-"});
 }
 
-// Left and right edge (points) of the last word equal to text on page n.
-QPair<double, double> edges(const QString& file, int n, const QString& text)
+// Left and right edge (points) of the last word equal to text on page n; top and bottom edge
+// with vertical.
+QPair<double, double> edges(const QString& file, int n, const QString& text, bool vertical = false)
 {
-    const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<)re");
+    const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
     QPair<double, double> found{-1, -1};
     for (auto it = word.globalMatch(page(file, n, "-bbox")); it.hasNext();) {
         const auto m = it.next();
-        if (m.captured(3) == text)
-            found = {m.captured(1).toDouble(), m.captured(2).toDouble()};
+        if (m.captured(5) == text)
+            found = {m.captured(vertical ? 2 : 1).toDouble(), m.captured(vertical ? 4 : 3).toDouble()};
     }
     return found;
 }
@@ -187,6 +234,78 @@ private slots:
         QTEST(pdfreport::cpuRows(plant.cpus()), "table");
     }
 
+    void walk_data()
+    {
+        QTest::addColumn<int>("config");
+        QTest::addColumn<int>("boards");
+        QTest::addColumn<bool>("middleRemoved");
+        QTest::addColumn<QString>("loops");
+        QTest::newRow("KV1300") << 7 << 1 << false << "1.1";
+        QTest::newRow("KV1600") << 8 << 2 << false << "1.1 1.2 12.1 12.2 12.3 12.4";
+        QTest::newRow("board 2 not installed") << 8 << 3 << true << "1.1 1.2 12.1 12.2 12.5 12.6";
+    }
+    void walk()
+    {
+        QFETCH(int, config);
+        QFETCH(int, boards);
+        QFETCH(bool, middleRemoved);
+        QVERIFY(useConfiguration(config));
+        Plant plant;
+        if (CPUDevice* cpu = plant.cpus().cpuAt(11)) {
+            cpu->setEnabled(true);
+            cpu->setLibCount(boards);
+            OvLib board = cpu->libs().at(1);
+            board.setInstalled(!middleRemoved, false);
+            cpu->setLib(board);
+        }
+        QStringList loops;
+        pdfreport::forEachLoop(plant.cpus(),
+                               [&](int cpu, int loop, const OvLoop&) { loops << QString("%1.%2").arg(cpu).arg(loop); });
+        QTEST(loops.join(' '), "loops");
+    }
+
+    // Targets, sensor cells and module rows as the point pages print them.
+    void pointRows()
+    {
+        Plant plant;
+        buildKnownPlant(plant);
+        const auto name = [&](const ZpEventFilter& f) { return pdfreport::filterTargetName(plant, f); };
+        QCOMPARE(name(ZpAreaAlarmFilter(0)), QString());
+        QCOMPARE(name(ZpAreaAlarmFilter(2)), QString("Kitchen"));
+        QCOMPARE(name(ZpPointAlarmFilter(17, 1, 2, 1, 1)), QString("Sensor 17"));
+        QCOMPARE(name(ZpCPUFailEvent(2)), QString("Annex"));
+        OvGenericPoint sensor = typed(1, 1, 4, 1, 1, 1, 65, 60);
+        sensor.setSensitivities(0, -1, 3);
+        sensor.setAlertLevelRAVI(-2);
+        sensor.setAreaIndex(0);
+        QCOMPARE(pdfreport::sensorCells(1, 1, 4, sensor, "on", "off").join('|'),
+                 QString("1.1.4||ASD|off|off|||0|3|||off"));
+        OvGenericPoint module = typed(2, 1, 10, 1, 2, 1, 180, 22, 2);
+        QCOMPARE(pdfreport::sensorCells(1, 1, 4, module, "on", "off").at(2), QString("LM-81 OUTPUT X2"));
+        const OvGenericSubPoint& second = module.subPoints().at(1);
+        QCOMPARE(pdfreport::moduleRows(2, 1, 10, OvGenericPoint(2, 2, 1, 10), {}, "on", "off").size(), 0);
+        QStringList rows;
+        for (const PdfModuleRow& row : pdfreport::moduleRows(2, 1, 10, module, {nullptr, &second}, "on", "off"))
+            rows << QString::number(row.kind) + ":" + row.cells.join('|');
+        QCOMPARE(rows.join('\n'), QString("1:2.1.10||LM-81 OUTPUT X2|||||||||\n2:.2||FORC|off|off|off|off|||||"));
+        OvGenericPoint korva = typed(2, 1, 30, 1, 2, 1, 129, 22);
+        korva.setFastInput(45, 46, false);
+        QCOMPARE(pdfreport::moduleRows(2, 1, 30, korva, {}, "on", "off").first().cells.mid(9),
+                 (QStringList{"2.1.45", "2.1.46", "FastOr"}));
+        korva.setFastInput(45, 0, true);
+        QCOMPARE(pdfreport::moduleRows(2, 1, 30, korva, {}, "on", "off").first().cells.mid(9),
+                 (QStringList{"2.1.45", "", ""}));
+        OvGenericPoint apollo = typed(2, 2, 20, 4, 2, 4, 43009, 53, 6);
+        QList<const OvGenericSubPoint*> channels;
+        for (const OvGenericSubPoint& c : apollo.subPoints())
+            channels << &c;
+        channels[1] = nullptr;
+        QStringList indexes;
+        for (const PdfModuleRow& row : pdfreport::moduleRows(2, 2, 20, apollo, channels, "on", "off"))
+            indexes << row.cells.first();
+        QCOMPARE(indexes.join(' '), QString("2.2.20 2.2.22 2.2.23 2.2.24 2.2.25"));
+    }
+
     void knownPlant()
     {
         Plant plant;
@@ -194,17 +313,22 @@ private slots:
         const QString file = m_dir.filePath("known.pdf");
         const QString today = QDate::currentDate().toString("dd.MM.yyyy");
         QVERIFY(print(plant, file));
-        const QString info = run({"pdfinfo", "-f", "1", "-l", "6", file});
-        QVERIFY(info.contains(QRegularExpression("Pages: +6\n")));
-        QCOMPARE(info.count(QRegularExpression("size: +595 x 842 pts \\(A4\\)\n")), 6);
+        const QString info = run({"pdfinfo", "-f", "1", "-l", "13", file});
+        QVERIFY(info.contains(QRegularExpression("Pages: +13\n")));
+        QVERIFY(info.contains(QRegularExpression("Page +9 size: +595 x 842 pts \\(A4\\)\n")));
+        QCOMPARE(info.count(QRegularExpression("size: +595 x 842 pts \\(A4\\)\n")), 9);
+        QVERIFY(info.contains(QRegularExpression("Page +10 size: +842 x 595 pts \\(A4\\)\n")));
+        QCOMPARE(info.count(QRegularExpression("size: +842 x 595 pts \\(A4\\)\n")), 4);
         const QString cover = page(file, 1);
         QVERIFY(cover.contains("Known plant") && cover.contains(today));
         QVERIFY(cover.contains("KV1600-01 Tavrel-FSX UK") && !cover.contains("Page"));
         const QStringList titles{"CSV_PLANTGENPARAMETER", "CSV_AREASSYSTEM", "CSV_GROUPSSYSTEM", "CSV_REPEATER",
-                                 "CSV_CPUSSYSTEM"};
-        for (int k = 2; k <= 6; ++k) {
+                                 "CSV_CPUSSYSTEM",        "VIEWERKV",        "ANNUNCIATORKV",    "PDF_LOOP_SYS",
+                                 "PDF_SENSOR_SYS",        "CSV_INDEX",       "CSV_INDEX",        "PDF_MODULE_SYS"};
+        for (int k = 2; k <= 13; ++k) {
             const QString text = page(file, k);
-            QVERIFY(text.contains(titles.at(k - 2)) && text.contains("KV1600-01 Tavrel-FSX UK"));
+            QVERIFY2(text.trimmed().startsWith(titles.at(k - 2)) && text.contains("KV1600-01 Tavrel-FSX UK"),
+                     qPrintable(text.left(100)));
             QVERIFY(text.contains(QRegularExpression(QString("Page +%1\n").arg(k - 1))));
             QCOMPARE(qRound(edges(file, k, QString::number(k - 1)).second), qRound(edges(file, k, today).second));
         }
@@ -218,7 +342,36 @@ private slots:
         const QString repeaters = page(file, 5);
         QCOMPARE(repeaters.count(QRegularExpression("\n *[1-8] +STR_(EN|DIS)ABLED\n")), 8);
         QCOMPARE(repeaters.count("STR_ENABLED"), 1);
-        QVERIFY(page(file, 6).contains(QRegularExpression("CSV_CPULINECOUNT +4\n(.|\n)*\n *2 +Annex +2 +0 +0\n")));
+        QVERIFY(page(file, 6).contains(QRegularExpression("CSV_CPULINECOUNT +4\n(.|\n)*\n *2 +Annex +2 +0 +1\n")));
+        QVERIFY(page(file, 7).contains(QRegularExpression("\n *1\\.12 +Lobby\n")));
+        QVERIFY(page(file, 8).contains(QRegularExpression("\n *2\\.3 +Desk\n *Kitchen +0 +LBL_EVT_FILTER_ALARM_ZONE .*"
+                                                          "\n *Sensor 17 +2 +LBL_EVT_FILTER_ALARM_DET ")));
+        QVERIFY(page(file, 9).contains(QRegularExpression(
+            "\n *1\\.1 +CSV_LOOP_TYPE_CLOSE *CSV_LOOP_PROTOCOL_ADV +0 +0\n *1\\.2 .* 95 +0\n *1\\.3 "
+            "+CSV_LOOP_TYPE_OPEN "
+            ".*\n *1\\.4 .*\n *2\\.1 .* 0 +3\n *2\\.2 +CSV_LOOP_TYPE_CLOSE *CSV_LOOP_PROTOCOL_APOLLO +5 +6\n")));
+        QCOMPARE(run({"pdftotext", file, "-"}).count("CSV_LOOP_TYPE_OPEN"), 1);
+        QString sensors;
+        for (int k = 10; k <= 12; ++k) {
+            QVERIFY(k == 10 || page(file, k).trimmed().startsWith("CSV_INDEX CSV_DESCRIPTION"));
+            sensors += page(file, k, "-raw");
+        }
+        QCOMPARE(sensors.count(QRegularExpression("\n1\\.2\\.[0-9]+ Sensor [0-9]+ ")), 95);
+        QCOMPARE(sensors.count(QRegularExpression("\n2\\.2\\.[1-5] ")), 5);
+        QVERIFY(!sensors.contains("1.1.") && sensors.contains("\n1.2.17 Sensor 17 "));
+        const QString modules = page(file, 13, "-raw");
+        QVERIFY2(modules.contains(
+                     QRegularExpression("\n2\\.1\\.10 [^\n]*\n\\.1 [^\n]*\n\\.2 [^\n]*\n2\\.1\\.30 .*2\\.1\\.45.*\n"
+                                        "2\\.2\\.20 .*\n2\\.2\\.21 .*\n2\\.2\\.22 .*\n2\\.2\\.23 .*\n"
+                                        "2\\.2\\.24 .*\n2\\.2\\.25 ")),
+                 qPrintable(modules));
+        // The first sensor header is in the report's font, the first module header in the rows'.
+        const auto height = [&](int k, const QString& word) {
+            const auto e = edges(file, k, word, true);
+            return qRound((e.second - e.first) * 10);
+        };
+        QVERIFY(height(10, "CSV_INDEX") > height(10, "1.2.1") + 10);
+        QCOMPARE(height(13, "CSV_INDEX"), height(13, "2.1.10"));
     }
 
     // Without an enabled repeater the repeater page goes; the seven more rows take a second
@@ -232,7 +385,7 @@ private slots:
         plant.setWalkTest(2);
         const QString file = m_dir.filePath("conditional.pdf");
         QVERIFY(print(plant, file));
-        QVERIFY(run({"pdfinfo", file}).contains(QRegularExpression("Pages: +6\n")));
+        QVERIFY(run({"pdfinfo", file}).contains(QRegularExpression("Pages: +13\n")));
         QVERIFY(page(file, 3).contains("RLFU2Enabled") && page(file, 6).contains("CSV_CPUSSYSTEM"));
         QVERIFY(!run({"pdftotext", file, "-"}).contains("CSV_REPEATER"));
         const double parent = edges(file, 2, "CSV_PRINTERSTAT").first;
