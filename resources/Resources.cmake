@@ -27,9 +27,10 @@ set(ov_images
 list(APPEND ov_images adv,png,1 varn,png,1 apl,png,1 warning,png,1 errors,png,1)
 # The plant tree: loop icons by protocol and state, page items, and one variant (the "_m" one,
 # as for the working area's pictures) of each branded pattern the trees ask for.
+# The plant pictures also fill three quarters of the report's cover: 1216 pixels wide.
 list(APPEND ov_images loopAdvancedClose,png,1 loopAdvancedOpen,png,1 loopVarnClose,png,1 loopVarnOpen,png,1
-  loopAplClose,png,1 loopAplOpen,png,1 loop_m,png,1 centrale_m,png,1 centraleIntera_m,png,1 centraleStandAlone_m,png,1
-  centraleSuper_m,png,1 Centrali_m,png,1 GenParameters_m,png,1 pwdManager_m,png,1 PlantAreas_m,png,1 PlantGroups,png,1
+  loopAplClose,png,1 loopAplOpen,png,1 loop_m,png,1 centrale_m,png,1 centraleIntera_m,png,1 centraleStandAlone_m,png,19
+  centraleSuper_m,png,19 Centrali_m,png,1 GenParameters_m,png,1 pwdManager_m,png,1 PlantAreas_m,png,1 PlantGroups,png,1
   Ripetitore,png,1 annunciator_m,png,1 sensore,png,1 Moduli,png,1)
 # The group table's sensitivity marks and the CBE keypad's command keys.
 list(APPEND ov_images highSensibilityGroup_on,png,1 lowSensibilityGroup_on,png,1 cbeBackspace,png,1 cbeCaretLeft,png,1

@@ -13,6 +13,7 @@ packages=(
   libbackward-cpp-dev libdw-dev libbenchmark-dev clang-format
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra
+  fonts-liberation2 poppler-utils
 )
 
 missing=()

@@ -1535,5 +1535,93 @@
         <source>Not a parameter of the plant</source>
         <translation>ليس معاملاً للنظام</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>موجود</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>غير موجود</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>الوميض مفعّل</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>الوميض معطّل</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>فحص الكواشف مفعّل</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>فحص الكواشف معطّل</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>الإسكات التلقائي مفعّل</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>الإسكات التلقائي معطّل</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>تحذير الانحراف مفعّل</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>تحذير الانحراف معطّل</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>الطباعة والأرشفة مفعّلة</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>الطباعة والأرشفة معطّلة</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>عدد المجموعات المباشرة</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>تقرير PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>تمت كتابة تقرير PDF</translation>
+    </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>الحلقات</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>الكواشف</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>الوحدات</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>إسكات</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>إسكات تلقائي</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>و</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>أو</translation>
+    </message>
 </context>
 </TS>

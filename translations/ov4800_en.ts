@@ -1535,5 +1535,93 @@
         <source>Not a parameter of the plant</source>
         <translation>Not a parameter of the plant</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Present</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Absent</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Flashing enabled</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Flashing disabled</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Detector check enabled</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Detector check disabled</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Automatic silencing enabled</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Automatic silencing disabled</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Drift warning enabled</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Drift warning disabled</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Printing and storage enabled</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Printing and storage disabled</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Number of direct groups</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>PDF report</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>The PDF report has been written</translation>
+    </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Loops</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detectors</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Silence</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Automatic silence</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
 </context>
 </TS>

@@ -1535,5 +1535,93 @@
         <source>Not a parameter of the plant</source>
         <translation>No es un parámetro de la instalación</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Presente</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Ausente</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Parpadeo habilitado</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Parpadeo deshabilitado</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Verificación de detectores habilitada</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Verificación de detectores deshabilitada</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Silenciado automático habilitado</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Silenciado automático deshabilitado</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Aviso de deriva habilitado</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Aviso de deriva deshabilitado</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Impresión y archivo habilitados</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Impresión y archivo deshabilitados</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Número de grupos directos</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>Informe PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Se ha escrito el informe PDF</translation>
+    </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Lazos</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detectores</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Módulos</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Silencio</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Silencio automático</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>Y</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>O</translation>
+    </message>
 </context>
 </TS>

@@ -1535,5 +1535,93 @@
         <source>Not a parameter of the plant</source>
         <translation>Ce n'est pas un paramètre de l'installation</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Présent</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Non présent</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Clignotement activé</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Clignotement désactivé</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Vérification des détecteurs activée</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Vérification des détecteurs désactivée</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Acquittement automatique activé</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Acquittement automatique désactivé</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Alerte de dérive activée</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Alerte de dérive désactivée</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Impression et archivage activés</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Impression et archivage désactivés</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Nombre de groupes directs</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>Rapport PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Le rapport PDF a été écrit</translation>
+    </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Boucles</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Détecteurs</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Mise en silence</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Mise en silence automatique</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>ET</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>OU</translation>
+    </message>
 </context>
 </TS>

@@ -1535,5 +1535,93 @@
         <source>Not a parameter of the plant</source>
         <translation>Nem a rendszer paramétere</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Jelen</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Nincs</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Villogás engedélyezve</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Villogás letiltva</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Érzékelőellenőrzés engedélyezve</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Érzékelőellenőrzés letiltva</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Automatikus némítás engedélyezve</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Automatikus némítás letiltva</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Drift-figyelmeztetés engedélyezve</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Drift-figyelmeztetés letiltva</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Nyomtatás és archiválás engedélyezve</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Nyomtatás és archiválás letiltva</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Közvetlen csoportok száma</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>PDF-jelentés</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>A PDF-jelentés elkészült</translation>
+    </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Hurkok</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Érzékelők</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modulok</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Némítás</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Automatikus némítás</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>ÉS</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>VAGY</translation>
+    </message>
 </context>
 </TS>

@@ -1535,5 +1535,93 @@
         <source>Not a parameter of the plant</source>
         <translation>אינו פרמטר של המערכת</translation>
     </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>קיים</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>לא קיים</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>הבהוב מופעל</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>הבהוב מושבת</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>בדיקת גלאים מופעלת</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>בדיקת גלאים מושבתת</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>השתקה אוטומטית מופעלת</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>השתקה אוטומטית מושבתת</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>אזהרת סחיפה מופעלת</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>אזהרת סחיפה מושבתת</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>הדפסה ואחסון מופעלים</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>הדפסה ואחסון מושבתים</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>מספר קבוצות ישירות</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>דוח PDF</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>דוח ה-PDF נכתב</translation>
+    </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>לולאות</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>גלאים</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>מודולים</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>השתקה</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>השתקה אוטומטית</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>וגם</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>או</translation>
+    </message>
 </context>
 </TS>

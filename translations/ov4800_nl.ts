@@ -1285,7 +1285,7 @@
     </message>
     <message id="LBL_CPU_UPS">
         <source>UPS</source>
-        <translation>UPS</translation>
+        <translation>UPS-voeding</translation>
     </message>
     <message id="LBL_CPU_TYPE">
         <source>CPU type</source>
@@ -1534,6 +1534,94 @@
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Geen parameter van de installatie</translation>
+    </message>
+    <message id="STR_PRESENT">
+        <source>Present</source>
+        <translation>Aanwezig</translation>
+    </message>
+    <message id="STR_ABSENT">
+        <source>Absent</source>
+        <translation>Afwezig</translation>
+    </message>
+    <message id="LampeggioAbilitato">
+        <source>Flashing enabled</source>
+        <translation>Knipperen ingeschakeld</translation>
+    </message>
+    <message id="LampeggioDisabilitato">
+        <source>Flashing disabled</source>
+        <translation>Knipperen uitgeschakeld</translation>
+    </message>
+    <message id="Verifica rilevatori abilitata">
+        <source>Detector check enabled</source>
+        <translation>Detectorcontrole ingeschakeld</translation>
+    </message>
+    <message id="Verifica rilevatori disabilitata">
+        <source>Detector check disabled</source>
+        <translation>Detectorcontrole uitgeschakeld</translation>
+    </message>
+    <message id="Autotacitazione abilitata">
+        <source>Automatic silencing enabled</source>
+        <translation>Automatisch afstellen ingeschakeld</translation>
+    </message>
+    <message id="Autotacitazione disabilitata">
+        <source>Automatic silencing disabled</source>
+        <translation>Automatisch afstellen uitgeschakeld</translation>
+    </message>
+    <message id="AvvisoDerivaAbilitato">
+        <source>Drift warning enabled</source>
+        <translation>Driftwaarschuwing ingeschakeld</translation>
+    </message>
+    <message id="AvvisoDerivaDisabilitato">
+        <source>Drift warning disabled</source>
+        <translation>Driftwaarschuwing uitgeschakeld</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneAbilitata">
+        <source>Printing and storage enabled</source>
+        <translation>Afdrukken en archiveren ingeschakeld</translation>
+    </message>
+    <message id="Stampa-ArchiviazioneDisabilitata">
+        <source>Printing and storage disabled</source>
+        <translation>Afdrukken en archiveren uitgeschakeld</translation>
+    </message>
+    <message id="NumeroGruppiDiretti">
+        <source>Number of direct groups</source>
+        <translation>Aantal directe groepen</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_FILE">
+        <source>PDF report</source>
+        <translation>PDF-rapport</translation>
+    </message>
+    <message id="USR_MSG_EXPORT_TO_PDF_DONE">
+        <source>The PDF report has been written</source>
+        <translation>Het PDF-rapport is geschreven</translation>
+    </message>
+    <message id="PDF_LOOP_SYS">
+        <source>Loops</source>
+        <translation>Lussen</translation>
+    </message>
+    <message id="PDF_SENSOR_SYS">
+        <source>Detectors</source>
+        <translation>Detectoren</translation>
+    </message>
+    <message id="PDF_MODULE_SYS">
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message id="Tacitazione">
+        <source>Silence</source>
+        <translation>Stilzetten</translation>
+    </message>
+    <message id="Auto-Tacitazione">
+        <source>Automatic silence</source>
+        <translation>Automatisch stilzetten</translation>
+    </message>
+    <message id="FastAnd">
+        <source>AND</source>
+        <translation>EN</translation>
+    </message>
+    <message id="FastOr">
+        <source>OR</source>
+        <translation>OF</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/AppDialogs.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -82,4 +83,9 @@ QString AppDialogs::askFile(const PlantFileRequest& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
+}
+
+bool AppDialogs::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
 }

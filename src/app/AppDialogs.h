@@ -7,4 +7,5 @@ class AppDialogs : public PlantDialogs {
 public:
     PlantMessage::Button ask(const PlantMessage& message, bool* checkBoxChecked) override;
     QString askFile(const PlantFileRequest& request) override;
+    bool openUrl(const QUrl& url) override;
 };

@@ -258,6 +258,7 @@ bool Ov4kApp::connectGui()
         {SIGNAL(importBtnClicked()), SLOT(onImportBtnClicked())},
         {SIGNAL(xlsExportBtnClicked()), SLOT(onXlsExportBtnClicked())},
         {SIGNAL(clearRecentFileListSizeRqst()), SLOT(onClearRecentFileListSizeRqst())},
+        {SIGNAL(pdfExportBtnClicked()), SLOT(onPdfExportBtnClicked())},
     };
     for (const Row& row : rows) {
         if (!connect(m_mainWindow, row.signal, this, row.slot))

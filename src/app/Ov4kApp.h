@@ -206,6 +206,8 @@ public slots:
     void onImportBtnClicked();
     void onCompileBtnClicked();
     void onXlsExportBtnClicked();
+    // The plant printed as a PDF report into a file the user chooses, then shown (Ov4kAppReport.cpp).
+    void onPdfExportBtnClicked();
     void onSaveFileMenu();
     void onFileSaveAs();
     void onFileNewMenu();

@@ -44,3 +44,17 @@ QString PlantDialogs::chooseFile(const PlantFileRequest& request)
     qWarning().noquote() << "No dialog installed, nothing chosen for:" << request.title;
     return QString();
 }
+
+bool PlantDialogs::openUrl(const QUrl& url)
+{
+    qWarning().noquote() << "No viewer available for:" << url.toString();
+    return false;
+}
+
+bool PlantDialogs::showUrl(const QUrl& url)
+{
+    if (s_dialogs)
+        return s_dialogs->openUrl(url);
+    qWarning().noquote() << "No dialog installed, not shown:" << url.toString();
+    return false;
+}

@@ -5,6 +5,7 @@
 // application maps them by a cast.
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 struct PlantMessage {
     enum Icon { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
@@ -64,4 +65,9 @@ public:
     static PlantMessage::Button show(const PlantMessage& message, bool* checkBoxChecked = nullptr);
     // Through the installed seam; without one nothing is chosen, with a warning.
     static QString chooseFile(const PlantFileRequest& request);
+
+    // Shows url with the desktop's viewer; false when none could open it.
+    virtual bool openUrl(const QUrl& url);
+    // Through the installed seam; without one nothing is shown, with a warning.
+    static bool showUrl(const QUrl& url);
 };

@@ -49,7 +49,18 @@ public:
         return m_files.takeFirst();
     }
 
+    // The viewer records what it is asked to show and answers viewerOpens (false unless set).
+    void setViewerOpens(bool opens) { m_viewerOpens = opens; }
+    const QList<QUrl>& shownUrls() const { return m_urls; }
+    bool openUrl(const QUrl& url) override
+    {
+        m_urls << url;
+        return m_viewerOpens;
+    }
+
 private:
+    QList<QUrl> m_urls;
+    bool m_viewerOpens = false;
     QList<QString> m_files;
     QList<PlantFileRequest> m_fileRequests;
     QList<PlantMessage::Button> m_answers;

@@ -1,0 +1,51 @@
+// The PDF report command.
+#include "app/Ov4kApp.h"
+
+#include "app/OvParametersReference.h"
+#include "io/OvPdfReport.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QUrl>
+
+namespace {
+
+void reportBox(PlantMessage::Icon icon, const QString& text)
+{
+    PlantMessage message;
+    message.icon = icon;
+    message.text = qtTrId("USR_MSG_EXPORT_TO_PDF_FILE");
+    message.informativeText = text;
+    PlantDialogs::show(message);
+}
+
+} // namespace
+
+void Ov4kApp::onPdfExportBtnClicked()
+{
+    if (!m_plant)
+        return;
+    QString name = askSaveFileName(2);
+    // Only the name's own extension: a folder may end in it too.
+    const QString extension = m_parameters->getDefaultFileExtensione();
+    if (!extension.isEmpty() && name.endsWith(extension))
+        name = name.left(name.size() - extension.size()) + QStringLiteral(".pdf");
+    if (name.isEmpty())
+        return;
+    const QFileInfo info(name);
+    if (info.exists() && !info.isWritable()) {
+        reportBox(PlantMessage::Critical, qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"));
+        return;
+    }
+    bool painted = false;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        OvPdfReport report(name);
+        painted = report.printAll(m_plant);
+    }
+    QGuiApplication::restoreOverrideCursor();
+    if (!painted)
+        reportBox(PlantMessage::Critical, qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"));
+    else if (!PlantDialogs::showUrl(QUrl::fromLocalFile(name)))
+        reportBox(PlantMessage::Information, qtTrId("USR_MSG_EXPORT_TO_PDF_DONE"));
+}
