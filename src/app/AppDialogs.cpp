@@ -7,17 +7,25 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QWindow>
 
 namespace {
 
 // The window that had the focus gets it back when the dialog closes: without a window manager
-// nothing else would hand it back, and the scene's shortcuts would stop working.
+// nothing else would hand it back, and the scene's shortcuts would stop working. Activation is
+// asynchronous, so a dialog that follows another at once finds no focus window yet: it hands the
+// focus back to the window the previous one did.
 class FocusKeeper {
 public:
     FocusKeeper()
         : m_window(QGuiApplication::focusWindow())
     {
+        if (m_window)
+            s_last = m_window;
+        else
+            m_window = s_last;
     }
     ~FocusKeeper()
     {
@@ -29,7 +37,10 @@ public:
 
 private:
     QPointer<QWindow> m_window;
+    static QPointer<QWindow> s_last;
 };
+
+QPointer<QWindow> FocusKeeper::s_last;
 
 } // namespace
 
@@ -71,8 +82,18 @@ QString AppDialogs::askFile(const PlantFileRequest& request)
     switch (request.kind) {
     case PlantFileRequest::Folder:
         return QFileDialog::getExistingDirectory(nullptr, request.title, request.start, QFileDialog::ShowDirsOnly);
-    case PlantFileRequest::SaveFile:
-        return QFileDialog::getSaveFileName(nullptr, request.title, request.start, request.filter);
+    case PlantFileRequest::SaveFile: {
+        QFileDialog dialog(nullptr, request.title, request.start);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(request.filter);
+        // A name typed without its extension gets the filter's first one ("*.pdf" gives "pdf").
+        const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(request.filter);
+        if (suffix.hasMatch())
+            dialog.setDefaultSuffix(suffix.captured(1));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().first();
+    }
     case PlantFileRequest::OpenFile: break;
     }
     QFileDialog dialog(nullptr, request.title, request.start);
@@ -87,5 +108,10 @@ QString AppDialogs::askFile(const PlantFileRequest& request)
 
 bool AppDialogs::openUrl(const QUrl& url)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without a launcher Qt can only warn; the caller's box says where the file is instead.
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return false;
+#endif
     return QDesktopServices::openUrl(url);
 }
