@@ -103,9 +103,9 @@ Rectangle {
                 id: iconCell
                 objectName: "plantTreeIcon"
                 readonly property var rowIndex: styleData.index
-                readonly property int errorFlag: treePane._errorsRevision, treePane.treeModel && styleData.index
+                readonly property int errorFlag: treePane._errorsRevision, treePane.treeModel && styleData.index && styleData.index.valid === true
                                                  ? treePane.treeModel.getErrorFlag(styleData.index) : 0
-                readonly property string toolTip: treePane.treeModel && styleData.index
+                readonly property string toolTip: treePane.treeModel && styleData.index && styleData.index.valid === true
                                                   ? treePane.treeModel.getInfoToolTip(styleData.index) : ""
 
                 Image {
@@ -148,7 +148,7 @@ Rectangle {
                 text: styleData.value ? styleData.value : ""
                 elide: Text.ElideRight
 
-                readonly property string toolTip: treePane.treeModel && styleData.index
+                readonly property string toolTip: treePane.treeModel && styleData.index && styleData.index.valid === true
                                                   ? treePane.treeModel.getInfoToolTip(styleData.index) : ""
                 MouseArea {
                     id: textHover

@@ -206,6 +206,25 @@ private slots:
         QTRY_COMPARE(window->property("workingAreaStat").toString(), QString("PLANT_ACTIVE_CPU_DATA_PAGE"));
         QCOMPARE(pageCode, 9);
 
+        // The expanded CPU gains a board's loops, then loses them: the rows that go are not
+        // asked for their data.
+        CPUDevice changed = *plant->cpus().cpuAt(0);
+        const u32 boards = changed.getLibCount();
+        const int rows = tree.rowCount(at(tree, {1, 0}));
+        changed.setLibCount(boards + 1);
+        tree.onCPUDataChanged(changed);
+        QTRY_VERIFY(rowItem(window, "plantTreeIcon", at(tree, {1, 0, rows})));
+        changed.setLibCount(boards);
+        tree.onCPUDataChanged(changed);
+        QTRY_VERIFY(!rowItem(window, "plantTreeIcon", at(tree, {1, 0, rows})));
+        changed.setLibCount(boards + 1);
+        tree.onCPULibCountChanged(changed);
+        QTRY_VERIFY(rowItem(window, "plantTreeIcon", at(tree, {1, 0, rows})));
+        changed.setLibCount(boards);
+        tree.onCPULibCountChanged(changed);
+        QTest::qWait(50);
+        QCOMPARE(tree.rowCount(at(tree, {1, 0})), rows);
+
         QQuickItem* cpuRow = rowItem(window, "plantTreeIcon", at(tree, {1, 0}));
         QVERIFY(cpuRow);
         QTest::mouseMove(window, centre(cpuRow));
