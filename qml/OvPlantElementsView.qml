@@ -113,6 +113,7 @@ Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
                     width: 40
                     height: 40
+                    sourceSize: Qt.size(80, 80)
                     fillMode: Image.PreserveAspectFit
                     source: "../Resources/" + (styleData.value ? styleData.value : "null.png")
                 }

@@ -35,6 +35,8 @@ PathView {
             anchors.horizontalCenter: parent.horizontalCenter
             height: parent.height - label.height - 18
             fillMode: Image.PreserveAspectFit
+            // The pictures are drawn large enough for the report's cover; decoded at the box's size.
+            sourceSize.height: 256
             source: icon ? Qt.resolvedUrl("../" + icon) : ""
         }
         OvLabel {
