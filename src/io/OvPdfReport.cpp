@@ -129,20 +129,15 @@ int OvPdfReport::drawStateField(QRect& area, const QString& label, bool state, b
 
 void OvPdfReport::drawSectionTitle(QRect& area, const QString& title)
 {
-    m_painter.save();
-    m_painter.setPen(Qt::darkBlue);
-    m_painter.setFont(m_headingFont);
+    const PainterStyle style(m_painter, Qt::darkBlue, m_headingFont);
     QRect drawn;
     m_painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop, title, &drawn);
     area.setTop(area.top() + 2 * drawn.height());
-    m_painter.restore();
 }
 
 void OvPdfReport::drawPageTitle(const QImage& logo, QRect& area, const QString& title)
 {
-    m_painter.save();
-    m_painter.setPen(Qt::darkBlue);
-    m_painter.setFont(m_headingFont);
+    const PainterStyle style(m_painter, Qt::darkBlue, m_headingFont);
     // Drawn scaled into its place rather than resampled: the file keeps the picture at its own
     // resolution.
     const int w = area.width() / 4;
@@ -151,7 +146,6 @@ void OvPdfReport::drawPageTitle(const QImage& logo, QRect& area, const QString& 
     m_painter.drawText(QRect(QPoint(area.left() + w + 100, area.top()), QPoint(area.right(), h - 1)),
                        Qt::AlignJustify | Qt::AlignVCenter, title);
     area.setTop(h - 1 + 100);
-    m_painter.restore();
 }
 
 QRect OvPdfReport::openSection(const QString& picture, const char* titleId)

@@ -57,6 +57,25 @@ public:
     int pageNumber() const { return m_pageNumber; }
 
 private:
+    // A pen colour and font for the rest of a scope; the painter's previous state comes back at
+    // its end.
+    class PainterStyle {
+    public:
+        PainterStyle(QPainter& painter, const QColor& pen, const QFont& font)
+            : m_painter(painter)
+        {
+            m_painter.save();
+            m_painter.setPen(pen);
+            m_painter.setFont(font);
+        }
+        ~PainterStyle() { m_painter.restore(); }
+        PainterStyle(const PainterStyle&) = delete;
+        PainterStyle& operator=(const PainterStyle&) = delete;
+
+    private:
+        QPainter& m_painter;
+    };
+
     // A page with the section's picture and title; null plant or not, the caller goes on.
     QRect openSection(const QString& picture, const char* titleId);
     // Rows of the label/value pages; breaks the page after the rows that allow it.

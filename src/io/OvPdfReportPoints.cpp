@@ -28,9 +28,7 @@ void OvPdfReport::printLoops(Plant* plant)
     if (!plant)
         return;
     area.setLeft(area.left() + 50);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     const int x0 = area.left();
     const int x1 = area.right();
     drawHeader(pdfreport::loopHeader(x0, x1), area.top());
@@ -41,7 +39,6 @@ void OvPdfReport::printLoops(Plant* plant)
             top = area.top() + PdfTableLayout::kHeaderHeight;
         }
     });
-    m_painter.restore();
 }
 
 void OvPdfReport::printSensors(Plant* plant)
@@ -52,10 +49,8 @@ void OvPdfReport::printSensors(Plant* plant)
     drawSectionTitle(area, qtTrId("PDF_SENSOR_SYS"));
     if (plant) {
         area.setLeft(area.left() + 50);
-        m_painter.save();
-        m_painter.setPen(Qt::black);
         const QFont small(QStringLiteral("Arial"), 6);
-        m_painter.setFont(m_textFont);
+        const PainterStyle style(m_painter, Qt::black, m_textFont);
         const int x0 = area.left();
         const int x1 = area.right();
         drawHeader(pdfreport::sensorHeader(x0, x1), area.top());
@@ -75,7 +70,6 @@ void OvPdfReport::printSensors(Plant* plant)
                 }
             }
         });
-        m_painter.restore();
     }
     m_writer.setPageLayout(previous);
 }
@@ -88,9 +82,7 @@ void OvPdfReport::printModules(Plant* plant)
     drawSectionTitle(area, qtTrId("PDF_MODULE_SYS"));
     if (plant) {
         area.setLeft(area.left() + 50);
-        m_painter.save();
-        m_painter.setPen(Qt::black);
-        m_painter.setFont(QFont(QStringLiteral("Arial"), 6));
+        const PainterStyle style(m_painter, Qt::black, QFont(QStringLiteral("Arial"), 6));
         const int x0 = area.left();
         const int x1 = area.right();
         drawHeader(pdfreport::moduleHeader(x0, x1), area.top());
@@ -115,7 +107,6 @@ void OvPdfReport::printModules(Plant* plant)
                 }
             }
         });
-        m_painter.restore();
     }
     m_writer.setPageLayout(previous);
 }

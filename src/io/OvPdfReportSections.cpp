@@ -55,11 +55,8 @@ void OvPdfReport::printGeneralParameters(Plant* plant)
     if (!plant)
         return;
     area.setLeft(area.left() + 50);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     drawRows(area, pdfreport::generalParameterRows(*plant));
-    m_painter.restore();
 }
 
 void OvPdfReport::printAreas(Plant* plant)
@@ -68,15 +65,12 @@ void OvPdfReport::printAreas(Plant* plant)
     if (!plant)
         return;
     area.setLeft(area.left() + 50);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     const int left = area.left();
     const int right = area.right();
     drawTable(
         area, [left, right](bool first, const QRect&) { return pdfreport::areaLayout(left, right, first); },
         pdfreport::areaRows(plant->areas()));
-    m_painter.restore();
 }
 
 void OvPdfReport::printGroups(Plant* plant)
@@ -85,15 +79,12 @@ void OvPdfReport::printGroups(Plant* plant)
     if (!plant)
         return;
     area.setLeft(area.left() + 50);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     const OvGroupsSystem groups = plant->groups();
     drawRows(area, pdfreport::groupHeadRows(groups));
     drawTable(
         area, [](bool first, const QRect& a) { return pdfreport::groupLayout(a.left(), a.right(), first); },
         pdfreport::groupRows(groups));
-    m_painter.restore();
 }
 
 void OvPdfReport::printRepeaters(Plant* plant)
@@ -105,11 +96,8 @@ void OvPdfReport::printRepeaters(Plant* plant)
         return;
     QRect area = openSection(QStringLiteral("Ripetitore.png"), QT_TRID_NOOP("CSV_REPEATER"));
     area.setLeft(area.left() + 50);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     drawRows(area, rows);
-    m_painter.restore();
 }
 
 void OvPdfReport::printCPUs(Plant* plant)
@@ -118,15 +106,12 @@ void OvPdfReport::printCPUs(Plant* plant)
     if (!plant)
         return;
     area.setLeft(area.left() + 350);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     drawRows(area, pdfreport::cpuHeadRows(plant->cpus()));
     const int indent = area.left();
     drawTable(
         area, [indent](bool, const QRect& a) { return pdfreport::cpuLayout(indent, a.right()); },
         pdfreport::cpuRows(plant->cpus()));
-    m_painter.restore();
 }
 
 void OvPdfReport::printViewers(Plant* plant)
@@ -136,13 +121,10 @@ void OvPdfReport::printViewers(Plant* plant)
     const bool tavrel = Configuration::instance()->central_brand() == 2;
     QRect area = openSection(branded("annunciator%1.png"), tavrel ? QT_TRID_NOOP("VIEWERKV") : QT_TRID_NOOP("VIEWER"));
     area.setLeft(area.left() + 50);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     const PdfTableLayout layout = pdfreport::viewerLayout(area.left(), area.right());
     drawTable(
         area, [&layout](bool, const QRect&) { return layout; }, pdfreport::viewerRows(*plant));
-    m_painter.restore();
 }
 
 void OvPdfReport::printAnnunciators(Plant* plant)
@@ -153,9 +135,7 @@ void OvPdfReport::printAnnunciators(Plant* plant)
     QRect area = openSection(branded("annunciator%1.png"),
                              tavrel ? QT_TRID_NOOP("ANNUNCIATORKV") : QT_TRID_NOOP("ANNUNCIATOR"));
     area.setLeft(area.left() + 50);
-    m_painter.save();
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(m_textFont);
+    const PainterStyle style(m_painter, Qt::black, m_textFont);
     const int left = area.left();
     const int right = area.right();
     drawHeader(pdfreport::annunciatorHeader(left, right), area.top());
@@ -167,5 +147,4 @@ void OvPdfReport::printAnnunciators(Plant* plant)
             top = area.top() + PdfTableLayout::kHeaderHeight;
         }
     }
-    m_painter.restore();
 }

@@ -283,14 +283,7 @@ void OvPointModel::onApplicationLanguageChanged()
 
 TreeItem* OvPointModel::itemForIndex(const QModelIndex& index) const
 {
-    if (!index.isValid() || !index.internalPointer())
-        return m_root;
-    auto* item = static_cast<TreeItem*>(index.internalPointer());
-    if (item->self() != item) {
-        qCritical() << "item != item->pThis\t" << static_cast<void*>(item);
-        return m_root;
-    }
-    return item;
+    return TreeItem::fromIndex(index, m_root);
 }
 
 QModelIndex OvPointModel::indexForItem(TreeItem* item) const

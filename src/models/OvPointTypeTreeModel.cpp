@@ -221,14 +221,7 @@ void OvPointTypeTreeModel::buildSubPointList()
 
 TreeItem* OvPointTypeTreeModel::itemForIndex(const QModelIndex& index) const
 {
-    if (!index.isValid() || !index.internalPointer())
-        return m_root;
-    auto* item = static_cast<TreeItem*>(index.internalPointer());
-    if (item->self() != item) {
-        qCritical() << "item != item->pThis\t" << static_cast<void*>(item);
-        return m_root;
-    }
-    return item;
+    return TreeItem::fromIndex(index, m_root);
 }
 
 QModelIndex OvPointTypeTreeModel::indexFor(TreeItem* item) const

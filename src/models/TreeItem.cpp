@@ -1,5 +1,7 @@
 #include "models/TreeItem.h"
 
+#include <QDebug>
+
 TreeItem::TreeItem(const QList<QVariant>& data, TreeItem* parent)
     : pThis(this)
     , itemData(data)
@@ -66,4 +68,16 @@ void TreeItem::removeAllChildren()
 {
     while (!childItems.isEmpty())
         delete childItems.takeFirst();
+}
+
+TreeItem* TreeItem::fromIndex(const QModelIndex& index, TreeItem* fallback)
+{
+    if (!index.isValid() || !index.internalPointer())
+        return fallback;
+    auto* item = static_cast<TreeItem*>(index.internalPointer());
+    if (item->self() != item) {
+        qCritical() << "item != item->pThis\t" << static_cast<void*>(item);
+        return fallback;
+    }
+    return item;
 }

@@ -4,10 +4,14 @@
 // appendChild or insertChild. A model puts the item itself into its indexes; the self pointer
 // lets it refuse an item that is being destroyed.
 #include <QList>
+#include <QModelIndex>
 #include <QVariant>
 
 class TreeItem {
 public:
+    // The item an index of a tree model points at; fallback for an index without one, and for
+    // one whose item is being destroyed (logged as critical).
+    static TreeItem* fromIndex(const QModelIndex& index, TreeItem* fallback);
     explicit TreeItem(const QList<QVariant>& data, TreeItem* parent = nullptr);
     virtual ~TreeItem();
     TreeItem(const TreeItem&) = delete;
