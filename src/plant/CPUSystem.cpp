@@ -21,6 +21,12 @@ CPUSystem::CPUSystem(const CPUSystem& other, bool enabledOnly)
     }
 }
 
+CPUSystem& CPUSystem::operator=(CPUSystem&& other) noexcept
+{
+    m_cpus = std::move(other.m_cpus);
+    return *this;
+}
+
 CPUSystem& CPUSystem::operator=(const CPUSystem& other)
 {
     if (this == &other)

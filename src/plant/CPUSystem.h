@@ -25,6 +25,8 @@ public:
     // Copies of the enabled CPUs of other only, in list order (with enabledOnly false, a copy).
     CPUSystem(const CPUSystem& other, bool enabledOnly);
     CPUSystem& operator=(const CPUSystem& other);
+    // Takes other's CPUs without copying them.
+    CPUSystem& operator=(CPUSystem&& other) noexcept;
     virtual ~CPUSystem();
     virtual void clear();
 
