@@ -29,6 +29,7 @@ bool isChannelItem(const TreeItem* item)
     return dynamic_cast<const OvSubItem*>(item) != nullptr;
 }
 
+// An empty limit leaves the detail text alone.
 void showLimit(PlantMessage::Icon icon, const char* id, const char* detailId, const QString& limit)
 {
     PlantMessage message;
@@ -36,20 +37,20 @@ void showLimit(PlantMessage::Icon icon, const char* id, const char* detailId, co
     message.text = qtTrId(id);
     const QString detail = qtTrId(detailId);
     if (!detail.isEmpty())
-        message.detailedText = detail + QStringLiteral(": ") + limit;
+        message.detailedText = limit.isEmpty() ? detail : detail + QStringLiteral(": ") + limit;
     PlantDialogs::show(message);
 }
 
-// Counts a change against a limit; the box shows once per command.
+// Counts a change against a limit; the box shows once per command. A warning accepts.
 bool countAgainst(int delta, int limit, int* count, bool* show, PlantMessage::Icon icon, const char* id,
-                  const char* detailId)
+                  const char* detailId, bool limitInDetail = true)
 {
     *count += delta;
     if (*count <= limit)
         return true;
     if (*show) {
         *show = false;
-        showLimit(icon, id, detailId, QString::number(limit));
+        showLimit(icon, id, detailId, limitInDetail ? QString::number(limit) : QString());
     }
     return icon != PlantMessage::Critical;
 }
@@ -126,7 +127,7 @@ bool OvPointModel::checkVarnCount(const OvGenericPoint& before, const OvGenericP
 {
     const bool ok = countAgainst(int(after.series() == 2) - int(before.series() == 2), kMaxVarnPerLoop, count, show,
                                  PlantMessage::Critical, "USR_ERR_TOO_MANY_VARN_PTXLOOP",
-                                 "USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL");
+                                 "USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL", false);
     qDebug() << "CHECK VARN " << *count;
     return ok;
 }
@@ -136,7 +137,7 @@ bool OvPointModel::checkAdvancedCount(const OvGenericPoint& before, const OvGene
 {
     const bool ok = countAgainst(int(after.series() == 1) - int(before.series() == 1), kMaxAdvancedPerLoop, count, show,
                                  PlantMessage::Critical, "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP",
-                                 "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL");
+                                 "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL", false);
     qDebug() << "CHECK ADVANCED " << *count;
     return ok;
 }
