@@ -614,6 +614,9 @@ Item {
                 anchors.centerIn: parent
                 visible: _private.revision, _private.supports(styleData.index, styleData.role)
                 checked: visible && _private.flagValue(styleData.index, styleData.role, styleData.value)
+                // A module shows tracking and flashing flags that no command of the table sets.
+                enabled: !((styleData.role === "checkTracking" || styleData.role === "checkFlashing")
+                           && pointsView.pointModel && pointsView.pointModel.data(styleData.index, 261) === 2)
                 padding: 0
                 focusPolicy: Qt.NoFocus
                 onToggled: _private.apply(styleData.role, styleData.index, checked)
