@@ -1623,5 +1623,9 @@
         <source>OR</source>
         <translation>OR</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
 </context>
 </TS>

@@ -1623,5 +1623,9 @@
         <source>OR</source>
         <translation>VAGY</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Szint</translation>
+    </message>
 </context>
 </TS>

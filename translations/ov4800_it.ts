@@ -1623,5 +1623,9 @@
         <source>OR</source>
         <translation>O</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
 </context>
 </TS>
