@@ -3,6 +3,7 @@
 
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
+#include "models/OvPointModel.h"
 #include "plant/CPUSystem.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
@@ -20,8 +21,10 @@ void Ov4kApp::checkCBE()
         m_plant->checkCBESystem();
         if (m_groupsModel)
             m_groupsModel->updateFromPlant();
-        // The point tables re-check their rows here once they exist:
-        // for (OvPointModel* model : pointModels) model->refreshErrors();
+        for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel}) {
+            if (model)
+                model->refreshErrors();
+        }
         if (m_plantTreeModel)
             m_plantTreeModel->refreshErrorFlags();
     }

@@ -15,6 +15,8 @@ public:
     ~OvPointMdlItem() override { m_point = nullptr; }
     virtual int itemType() const { return 0; }
     virtual const OvGenericPoint* getPoint() const { return m_point; }
+    // The mixed table lets a row switch between an address's sensor and module.
+    void setPoint(const OvGenericPoint* point) { m_point = point; }
 
 private:
     const OvGenericPoint* m_point;

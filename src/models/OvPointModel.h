@@ -12,6 +12,10 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
+
+class OvAreasSystem;
+class OvGenericSubPoint;
 class OvPinnModel;
 class OvPointTypeTreeModel;
 class PointType;
@@ -106,6 +110,29 @@ public:
     int checkTypePlacement(const OvGenericPoint* point, const PointType& type) const;
     static QString roleName(int role);
 
+    // After a CBE check of the plant: the rows take the plant's error codes.
+    void refreshErrors();
+
+    // Paste-filter bits; 255 is the whole point.
+    enum CopyFilter {
+        copyTypeBit = 0x01,
+        copyDescriptionBit = 0x02,
+        copyAddAddressBit = 0x04,
+        copyPrefixAddressBit = 0x08,
+        copyParamsBit = 0x10,
+        copyCBEBit = 0x20,
+        copyAreaBit = 0x40,
+        copyAll = 255,
+    };
+    Q_ENUM(CopyFilter)
+
+    // In the mixed table: the row holds the other family's point of the address it shows; a
+    // typed point of the old family is reset first. False for a channel row, or when that
+    // address has no point of the wanted family.
+    bool switchRowFamily(TreeItem* item, int family, const QModelIndex& index);
+    // The destination takes what filter selects of source.
+    void pastePoint(const OvGenericPoint* source, OvGenericPoint* destination, int filter) const;
+
 signals:
     void currentSensorSelectionChanged(OvGenericPoint sensor);
     void sensorTypeModelChanged();
@@ -162,7 +189,52 @@ public slots:
     QString getSelectedIndexesStr(const QModelIndexList& selection) const;
     void select(int ptIdx);
 
+    QModelIndexList selectAll(const QModelIndex& index) const;
+    void setSensorDescription(const QModelIndexList& indexes, const QString& desc);
+    void setSensorCheckAudit(const QModelIndexList& indexes, bool on);
+    void setSensorCheckTracking(const QModelIndexList& indexes, bool on);
+    void setSensorCheckFlashing(const QModelIndexList& indexes, bool on);
+    void setSensorLowSensibilityLevel(const QModelIndexList& indexes, int val);
+    void setSensorNormalSensibilityLevel(const QModelIndexList& indexes, int val);
+    void setSensorHightSensibilityLevel(const QModelIndexList& indexes, int val);
+    void setSensorAllarmLevel(const QModelIndexList& selection, int val);
+    void setCheckSilenceMod(const QModelIndexList& selection, bool on);
+    void setCheckAutoSilenceMod(const QModelIndexList& selection, bool on);
+    void setRaviRadioFlag(const QModelIndexList& selection, bool on);
+    void setCBE(const QModelIndexList& indexes, const QString& cbe);
+    void setFastInputDevice(const QModelIndexList& selection, int slot, int value);
+    void setFastInputDeviceLgc(const QModelIndexList& selection, bool logic);
+    void resetSensor(const QModelIndexList& indexes);
+    void copy(const QModelIndex& from, const QModelIndexList& toSelection);
+    void copySpecial(const QModelIndex& from, const QModelIndexList& toSelection, int copyFilter);
+
 private:
+    // What a paste carries between its targets: running counts, show-once flags, the areas.
+    struct PasteContext;
+    // Applies edit to a copy of each selected row's point and stores the copies that edit
+    // changed; rows that show channel rows are left to those rows.
+    void editSelection(const QModelIndexList& indexes, const QVector<int>& roles,
+                       const std::function<bool(OvGenericPoint&)>& edit);
+    // Stores a copy of a row's point or channel into the held loop.
+    void storePoint(const OvGenericPoint& point);
+    void widen(QModelIndex* topLeft, QModelIndex* bottomRight, const QModelIndex& index) const;
+    // The model is rebuilt at the end of the outermost command that asked for it.
+    void beginCommand() { ++m_commandDepth; }
+    void endCommand();
+    void pasteSpecial(const QModelIndex& from, const QModelIndexList& toSelection, int filter);
+    void paste(const QModelIndex& from, const QModelIndexList& toSelection, int filter, bool special);
+    void preparePaste(PasteContext* context, const OvGenericPoint* source) const;
+    bool passesChecks(PasteContext* context, const OvGenericPoint& before, const OvGenericPoint& after) const;
+    bool checkPointsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
+    bool checkInputsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
+    bool checkVarnCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
+    bool checkAdvancedCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
+    void updateAreaCounts(const OvGenericPoint& before, OvGenericPoint* after, OvAreasSystem* areas, bool* show) const;
+    void showAreaFullAlert() const;
+    static int areaLimit();
+    // The rows of the addresses a multi-address module now covers, found by address.
+    void removeCoveredRows(const OvGenericPoint& module, int channels);
+
     // The rows of the held loop; the caller frames it in a model reset.
     void buildRows();
     void addSensorRow(int i);
@@ -191,4 +263,6 @@ private:
     int m_filter = 0;
     int m_spanIndex = -1;
     int m_spanLast = 0;
+    int m_commandDepth = 0;
+    bool m_rebuildPending = false;
 };

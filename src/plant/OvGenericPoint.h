@@ -149,6 +149,8 @@ public:
     void setSensitivities(int normal, int low, int high);
     void setAlertLevelRAVI(int level) { m_alertLevelRAVI = level; }
     void setFastInput(int dev1, int dev2, bool logic);
+    // A code the plant checked the text with.
+    void setCBEErrorCode(int code) { m_cbeErrorCode = code; }
 
 protected:
     // The text of the log dump without its last item.

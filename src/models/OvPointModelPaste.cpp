@@ -1,0 +1,505 @@
+// Copy and paste special onto the selected rows, within the capacity of the loop board, of the
+// loop's protocol and of the areas.
+#include "models/OvPointModel.h"
+
+#include "models/OvPointMdlItem.h"
+#include "models/OvPointWorkList.h"
+
+#include "plant/ActivePlant.h"
+#include "plant/OvAreasSystem.h"
+#include "plant/OvGenericSubPoint.h"
+#include "plant/Plant.h"
+#include "plant/PlantDialogs.h"
+
+#include "ZpData/Values/PanelModel.h"
+
+#include <QDebug>
+
+namespace {
+
+constexpr int kMaxPointsPerLib = 700;
+constexpr int kMaxInputsPerLib = 512;
+constexpr int kMaxVarnPerLoop = 30;
+constexpr int kMaxAdvancedPerLoop = 10;
+// The series-2 module that spans ten addresses from a multiple of ten.
+constexpr u16 kDecadeModule = 0x400D;
+
+bool isChannelItem(const TreeItem* item)
+{
+    return dynamic_cast<const OvSubItem*>(item) != nullptr;
+}
+
+void showLimit(PlantMessage::Icon icon, const char* id, const char* detailId, const QString& limit)
+{
+    PlantMessage message;
+    message.icon = icon;
+    message.text = qtTrId(id);
+    const QString detail = qtTrId(detailId);
+    if (!detail.isEmpty())
+        message.detailedText = detail + QStringLiteral(": ") + limit;
+    PlantDialogs::show(message);
+}
+
+// Counts a change against a limit; the box shows once per command.
+bool countAgainst(int delta, int limit, int* count, bool* show, PlantMessage::Icon icon, const char* id,
+                  const char* detailId)
+{
+    *count += delta;
+    if (*count <= limit)
+        return true;
+    if (*show) {
+        *show = false;
+        showLimit(icon, id, detailId, QString::number(limit));
+    }
+    return icon != PlantMessage::Critical;
+}
+
+// The channel positions of a point; the point itself when it has none.
+QList<const OvGenericPoint*> positions(const OvGenericPoint& p)
+{
+    QList<const OvGenericPoint*> list;
+    if (p.subPoints().isEmpty())
+        list.append(&p);
+    for (const OvGenericSubPoint& channel : p.subPoints())
+        list.append(&channel);
+    return list;
+}
+
+} // namespace
+
+struct OvPointModel::PasteContext {
+    bool showArea = true;
+    bool showPoints = true;
+    bool showInputs = true;
+    bool showProtocol = true;
+    int points = 0;
+    int inputs = 0;
+    int varn = 0;
+    int advanced = 0;
+    OvAreasSystem areas;
+    bool countAreas = false;
+};
+
+int OvPointModel::areaLimit()
+{
+    return PointType::panelFamily() == PanelFamily::KVX000 ? 50 : 32;
+}
+
+void OvPointModel::preparePaste(PasteContext* context, const OvGenericPoint* source) const
+{
+    const Plant* plant = ActivePlant::get();
+    if (!plant)
+        return;
+    const uint c = uint(m_loop.ownerCpu() - 1);
+    const uint l = uint(m_loop.loopIndex() - 1);
+    const uint other = l ^ 1u;
+    context->points = plant->getActiveSensorCount(c, l) + plant->getActiveSensorCount(c, other)
+        + plant->getActiveModuleCount(c, l) + plant->getActiveModuleCount(c, other);
+    context->inputs = plant->getActiveSensorCount(c, l) + plant->getActiveSensorCount(c, other)
+        + plant->getActiveModuleCount(c, l, PointType::PT_INPUT)
+        + plant->getActiveModuleCount(c, other, PointType::PT_INPUT);
+    if (m_loop.type() == OvLoop::LOOP_VARN500)
+        context->advanced = plant->getActivePointCount(c, l, 1, 1, 2, uint(-1));
+    else
+        context->varn = plant->getActivePointCount(c, l, 3, 2, 3, uint(-1));
+    context->areas = plant->areas();
+    for (const OvGenericPoint* position : positions(*source))
+        context->countAreas = context->countAreas || position->areaIndex() > 0;
+}
+
+bool OvPointModel::checkPointsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count,
+                                     bool* show) const
+{
+    return countAgainst(after.getValidCount() - before.getValidCount(), kMaxPointsPerLib, count, show,
+                        PlantMessage::Critical, "USR_ERR_TOO_MANY_PTXLIB", "USR_ERR_TOO_MANY_PTXLIB_DTL");
+}
+
+bool OvPointModel::checkInputsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count,
+                                     bool* show) const
+{
+    return countAgainst(after.getInputCount() - before.getInputCount(), kMaxInputsPerLib, count, show,
+                        PlantMessage::Warning, "USR_ERR_TOO_MANY_INPUT_PTXLIB", "USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL");
+}
+
+bool OvPointModel::checkVarnCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count,
+                                  bool* show) const
+{
+    const bool ok = countAgainst(int(after.series() == 2) - int(before.series() == 2), kMaxVarnPerLoop, count, show,
+                                 PlantMessage::Critical, "USR_ERR_TOO_MANY_VARN_PTXLOOP",
+                                 "USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL");
+    qDebug() << "CHECK VARN " << *count;
+    return ok;
+}
+
+bool OvPointModel::checkAdvancedCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count,
+                                      bool* show) const
+{
+    const bool ok = countAgainst(int(after.series() == 1) - int(before.series() == 1), kMaxAdvancedPerLoop, count, show,
+                                 PlantMessage::Critical, "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP",
+                                 "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL");
+    qDebug() << "CHECK ADVANCED " << *count;
+    return ok;
+}
+
+bool OvPointModel::passesChecks(PasteContext* context, const OvGenericPoint& before, const OvGenericPoint& after) const
+{
+    if (!checkPointsPerLib(before, after, &context->points, &context->showPoints))
+        return false;
+    if (!checkInputsPerLib(before, after, &context->inputs, &context->showInputs))
+        return false;
+    if (m_loop.type() == OvLoop::LOOP_VARN500)
+        return checkAdvancedCount(before, after, &context->advanced, &context->showProtocol);
+    return checkVarnCount(before, after, &context->varn, &context->showProtocol);
+}
+
+void OvPointModel::showAreaFullAlert() const
+{
+    showLimit(PlantMessage::Critical, "USR_ERR_TOO_MANY_PTXAREA", "USR_ERR_TOO_MANY_PTXAREA_DTL",
+              QString::number(areaLimit()));
+}
+
+void OvPointModel::updateAreaCounts(const OvGenericPoint& before, OvGenericPoint* after, OvAreasSystem* areas,
+                                    bool* show) const
+{
+    const bool sensor = before.family() == 1;
+    for (const OvGenericPoint* position : positions(before)) {
+        OvArea* area = position->areaIndex() > 0 ? areas->areaAt(position->areaIndex() - 1) : nullptr;
+        if (!area)
+            continue;
+        if (sensor && area->sensorCount() > 0)
+            area->setSensorCount(area->sensorCount() - 1);
+        else if (!sensor && area->moduleCount() > 0)
+            area->setModuleCount(area->moduleCount() - 1);
+    }
+    const bool newSensor = after->family() == 1;
+    const int channels = after->subPoints().size();
+    for (int k = 0; k < qMax(1, channels); ++k) {
+        const int areaIndex = channels > 0 ? after->getAreaIndex(k) : after->areaIndex();
+        OvArea* area = areaIndex > 0 ? areas->areaAt(areaIndex - 1) : nullptr;
+        if (!area)
+            continue;
+        if (int(area->sensorCount() + area->moduleCount()) >= areaLimit()) {
+            if (channels > 0)
+                after->setAreaIndex(k, -1);
+            else
+                after->setAreaIndex(-1);
+            if (*show) {
+                *show = false;
+                showAreaFullAlert();
+            }
+        } else if (newSensor) {
+            area->setSensorCount(area->sensorCount() + 1);
+        } else {
+            area->setModuleCount(area->moduleCount() + 1);
+        }
+    }
+}
+
+bool OvPointModel::switchRowFamily(TreeItem* item, int family, const QModelIndex& index)
+{
+    auto* row = dynamic_cast<OvPtItem*>(item);
+    if (!row || !row->getPoint())
+        return false;
+    const OvGenericPoint* held = row->getPoint();
+    if (held->family() == family)
+        return true;
+    // The address the row shows, not its row number: spans and filters make the two part.
+    OvGenericPoint* wanted = m_loop.getPoint(int(held->address()) - 1, family);
+    if (!wanted)
+        return false;
+    const int oldFamily = held->family();
+    if (held->hwType() != 0)
+        resetSensor({index});
+    row->setPoint(wanted);
+    if (wanted->hwType() != 0)
+        qDebug() << "NON VUOTO";
+    qDebug() << "not assigned " << oldFamily;
+    return true;
+}
+
+void OvPointModel::removeCoveredRows(const OvGenericPoint& module, int channels)
+{
+    for (int k = 1; k < channels; ++k) {
+        TreeItem* covered = findModuleItem(int(module.address()) + k, 0);
+        const auto* row = static_cast<const OvPointMdlItem*>(covered);
+        if (!row || !row->getPoint() || row->getPoint()->family() != 2 || row->parent() != m_root)
+            continue;
+        const int r = covered->row();
+        beginRemoveRows(QModelIndex(), r, r);
+        m_root->removeChildren(r, 1);
+        endRemoveRows();
+    }
+}
+
+void OvPointModel::copy(const QModelIndex& from, const QModelIndexList& toSelection)
+{
+    paste(from, toSelection, copyAll, false);
+}
+
+void OvPointModel::copySpecial(const QModelIndex& from, const QModelIndexList& toSelection, int copyFilter)
+{
+    int filter = copyFilter;
+    if (!(filter & copyDescriptionBit))
+        filter &= ~(copyAddAddressBit | copyPrefixAddressBit);
+    if (!(filter & copyTypeBit))
+        filter &= ~copyParamsBit;
+    pasteSpecial(from, toSelection, filter);
+}
+
+void OvPointModel::pasteSpecial(const QModelIndex& from, const QModelIndexList& toSelection, int filter)
+{
+    paste(from, toSelection, filter, true);
+}
+
+void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelection, int filter, bool special)
+{
+    const OvGenericPoint* original = from.isValid() ? getPoint(from) : nullptr;
+    if (!original)
+        return;
+    // The source's own row may be a target: work from a copy.
+    const bool fromChannel = original->getSubIndex() > 0;
+    const OvGenericSubPoint sourceChannel = fromChannel ? *static_cast<const OvGenericSubPoint*>(original)
+                                                        : OvGenericSubPoint();
+    const OvGenericPoint sourcePoint = fromChannel ? OvGenericPoint() : *original;
+    const OvGenericPoint& source = fromChannel ? static_cast<const OvGenericPoint&>(sourceChannel) : sourcePoint;
+
+    beginCommand();
+    PasteContext context;
+    preparePaste(&context, &source);
+    qDebug() << (special ? "COPY 2" : "COPY 1") << context.advanced;
+
+    OvPointWorkList work(toSelection);
+    QList<const OvGenericPoint*> changed;
+    QPersistentModelIndex topLeft;
+    QPersistentModelIndex bottomRight;
+    auto widenTo = [&](const QModelIndex& index) {
+        topLeft = topLeft.isValid() ? firstIndex(topLeft, index) : index;
+        bottomRight = bottomRight.isValid() ? lastIndex(bottomRight, index) : index;
+    };
+    int skipped = 0;
+    QModelIndex index;
+    while (work.next(&index)) {
+        TreeItem* item = itemForIndex(index);
+        if (!item || item == m_root)
+            continue;
+        const OvGenericPoint* target = static_cast<OvPointMdlItem*>(item)->getPoint();
+        if (!target)
+            continue;
+        if (source.series() == 2 && target->address() >= 100) {
+            ++skipped;
+            continue;
+        }
+        qDebug() << "Acting on " << target->family();
+        const bool toChannel = isChannelItem(item);
+        if (m_mode == kMixed && !toChannel) {
+            if (!switchRowFamily(item, source.family(), index))
+                continue;
+            target = static_cast<OvPointMdlItem*>(item)->getPoint();
+        }
+        if (fromChannel) {
+            if (!toChannel)
+                continue;
+            const auto& before = *static_cast<const OvGenericSubPoint*>(target);
+            if (!special && !before.isCompatible(sourceChannel))
+                continue;
+            OvGenericSubPoint after = before;
+            if (special)
+                pastePoint(&sourceChannel, &after, filter);
+            else
+                after.pasteFrom(sourceChannel);
+            if (!after.isEqual(before) && passesChecks(&context, before, after)) {
+                if (context.countAreas)
+                    updateAreaCounts(before, &after, &context.areas, &context.showArea);
+                changed.append(target);
+                m_loop.updateSubPoint(after);
+                widenTo(index);
+            }
+            if (after.hwType() == 180)
+                emit dataChanged(index.parent(), index.parent());
+            continue;
+        }
+        if (toChannel)
+            continue;
+        const int n = source.subPoints().size();
+        const bool spans = target->family() == 2
+            && (m_loop.type() == OvLoop::LOOP_VARN500 || (source.series() == 2 && source.hwType() == kDecadeModule));
+        if (spans) {
+            if (source.hwType() == kDecadeModule && target->address() % 10 != 0)
+                continue;
+            bool room = true;
+            for (int k = 1; k < n && room; ++k) {
+                const OvGenericPoint* next = moduleAt(int(target->address()) + k);
+                room = next && (!next->isValid() || !source.subPoints().at(k).isValid());
+            }
+            if (!room)
+                continue;
+        }
+        OvGenericPoint after = *target;
+        if (special)
+            pastePoint(&source, &after, filter);
+        else
+            after.pasteFrom(source);
+        if (after.isEqual(*target) || !passesChecks(&context, *target, after))
+            continue;
+        if (context.countAreas)
+            updateAreaCounts(*target, &after, &context.areas, &context.showArea);
+        // The channel rows name the channels the store replaces: they go first.
+        const QModelIndex rowIndex = indexForItem(item);
+        if (item->childCount() > 0) {
+            beginRemoveRows(rowIndex, 0, item->childCount() - 1);
+            item->removeAllChildren();
+            endRemoveRows();
+        }
+        for (int i = changed.size() - 1; i >= 0; --i) {
+            if (changed.at(i)->getSubIndex() > 0 && changed.at(i)->address() == target->address()
+                && changed.at(i)->family() == target->family())
+                changed.removeAt(i);
+        }
+        changed.append(target);
+        m_loop.updatePoint(after);
+        rebuildChannels(rowIndex);
+        if (spans && n > 1)
+            removeCoveredRows(*target, n);
+        widenTo(rowIndex);
+    }
+    if (topLeft.isValid() && bottomRight.isValid()) {
+        emit newPointActivated(changed);
+        emit pointsChanged(changed);
+        emit pointActivated();
+        notifyRangeChanged(topLeft, bottomRight);
+    }
+    if (skipped > 0) {
+        PlantMessage message;
+        message.icon = PlantMessage::Critical;
+        message.text = QString::number(skipped) + QLatin1Char(' ') + qtTrId("USR_ERR_VARN_PASTE");
+        PlantDialogs::show(message);
+    }
+    endCommand();
+}
+
+void OvPointModel::pastePoint(const OvGenericPoint* source, OvGenericPoint* destination, int filter) const
+{
+    if (!source || !destination || filter <= 0)
+        return;
+    const bool bothChannels = source->getSubIndex() > 0 && destination->getSubIndex() > 0;
+    const bool compatible = bothChannels
+        && static_cast<const OvGenericSubPoint*>(destination)
+               ->isCompatible(*static_cast<const OvGenericSubPoint*>(source));
+    if (filter == copyAll) {
+        if (!bothChannels)
+            destination->pasteFrom(*source);
+        else if (compatible)
+            static_cast<OvGenericSubPoint*>(destination)->pasteFrom(*static_cast<const OvGenericSubPoint*>(source));
+        return;
+    }
+    bool params = false;
+    if (filter & copyTypeBit) {
+        if (compatible || !bothChannels) {
+            destination->copyType(*source);
+            params = true;
+        }
+    } else {
+        if (!destination->isValid())
+            return;
+        params = compatible;
+    }
+    const QList<OvGenericSubPoint>& from = source->subPoints();
+    const int shared = qMin(from.size(), destination->subPoints().size());
+    if (params && (filter & copyParamsBit)) {
+        if (destination->subPoints().isEmpty()) {
+            const QString description = destination->description();
+            const int area = destination->areaIndex();
+            const QString cbe = destination->cbe();
+            const int code = destination->cbeErrorCode();
+            destination->pasteFrom(*source);
+            destination->setDescription(description);
+            destination->setAreaIndex(area);
+            destination->setCBE(cbe);
+            destination->setCBEErrorCode(code);
+        } else {
+            for (int k = 0; k < shared; ++k) {
+                OvGenericSubPoint channel = destination->subPoints().at(k);
+                const QString description = channel.description();
+                const int area = channel.areaIndex();
+                const QString cbe = channel.cbe();
+                const int code = channel.cbeErrorCode();
+                channel.pasteFrom(from.at(k));
+                channel.setDescription(description);
+                channel.setAreaIndex(area);
+                channel.setCBE(cbe);
+                channel.setCBEErrorCode(code);
+                destination->updateSubPoint(channel);
+            }
+        }
+    }
+    const QString address = QString::number(destination->address());
+    const QString subIndex = QString::number(destination->getSubIndex());
+    if (filter & copyDescriptionBit) {
+        if (destination->subPoints().isEmpty()) {
+            destination->setDescription(source->description());
+        } else {
+            for (int k = 0; k < shared; ++k) {
+                OvGenericSubPoint channel = destination->subPoints().at(k);
+                channel.setDescription(from.at(k).description());
+                destination->updateSubPoint(channel);
+            }
+        }
+    }
+    if (filter & copyAddAddressBit) {
+        if (destination->subPoints().isEmpty()) {
+            QString text = destination->description() + QStringLiteral(": ") + address;
+            if (destination->getSubIndex() != 0)
+                text += QLatin1Char('.') + subIndex;
+            destination->setDescription(text);
+        } else {
+            for (OvGenericSubPoint channel : destination->subPoints()) {
+                channel.setDescription(channel.description() + QStringLiteral(": ") + address + QLatin1Char('.')
+                                       + QString::number(channel.getSubIndex()));
+                destination->updateSubPoint(channel);
+            }
+        }
+    }
+    if (filter & copyPrefixAddressBit) {
+        if (destination->subPoints().isEmpty()) {
+            const QString prefix = destination->getSubIndex() != 0 ? address + QLatin1Char('.') + subIndex : address;
+            destination->setDescription(prefix + QStringLiteral(": ") + destination->description());
+        } else {
+            for (OvGenericSubPoint channel : destination->subPoints()) {
+                channel.setDescription(address + QLatin1Char('.') + QString::number(channel.getSubIndex())
+                                       + QStringLiteral(": ") + destination->description());
+                destination->updateSubPoint(channel);
+            }
+        }
+    }
+    if (filter & copyCBEBit) {
+        Plant* plant = ActivePlant::get();
+        auto takeProgram = [plant](OvGenericPoint* to, const QString& text) {
+            to->setCBE(text);
+            if (plant)
+                to->setCBEErrorCode(int(plant->checkPointCBE(to)));
+        };
+        const bool sourceChannels = !from.isEmpty();
+        const bool destinationChannels = !destination->subPoints().isEmpty();
+        if (!sourceChannels && !destinationChannels) {
+            if (source->inputType() == destination->inputType())
+                takeProgram(destination, source->cbe());
+        } else if (sourceChannels && !destinationChannels) {
+            if (destination->inputType() == OvGenericPoint::kInputTypeChannels)
+                takeProgram(destination, source->cbe());
+        } else if (sourceChannels && destinationChannels) {
+            for (int k = 0; k < shared; ++k) {
+                OvGenericSubPoint channel = destination->subPoints().at(k);
+                takeProgram(&channel, from.at(k).cbe());
+                destination->updateSubPoint(channel);
+            }
+        }
+    }
+    if (filter & copyAreaBit) {
+        if (destination->subPoints().isEmpty()) {
+            destination->setAreaIndex(source->areaIndex());
+        } else {
+            for (int k = 0; k < shared; ++k)
+                destination->setAreaIndex(k, from.at(k).areaIndex());
+        }
+    }
+}
