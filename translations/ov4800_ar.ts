@@ -1395,6 +1395,22 @@
         <source>Do not ask again</source>
         <translation>لا تسأل مرة أخرى</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>العناوين التالية غير متاحة: الجهاز يحتاج إليها</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>نقل إعدادات النوع القديم إلى النوع الجديد</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>عدد النقاط كبير جدًا في هذه المنطقة.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>الحد الأقصى لعدد النقاط في المنطقة</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>املأ بمرشحات الأحداث</translation>

@@ -1395,6 +1395,22 @@
         <source>Do not ask again</source>
         <translation>Do not ask again</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>The addresses that follow are not free: the device needs them</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>Carry the settings of the old type over to the new one</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>Too many points in this zone.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>Maximum number of points per zone</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Fill with event filters</translation>

@@ -1395,6 +1395,22 @@
         <source>Do not ask again</source>
         <translation>No volver a preguntar</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>Las direcciones siguientes no están libres: el dispositivo las necesita</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>¿Conservar los ajustes del tipo anterior en el nuevo</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>Demasiados puntos en esta zona.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>Número máximo de puntos por zona</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Completar con filtros de eventos</translation>

@@ -1395,6 +1395,22 @@
         <source>Do not ask again</source>
         <translation>Ne kérdezze újra</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>A következő címek nem szabadok: az eszköznek szüksége van rájuk</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>A régi típus beállításai átkerüljenek az újra</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>Túl sok pont ebben a zónában.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>Pontok legnagyobb száma zónánként</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Feltöltés eseményszűrőkkel</translation>
