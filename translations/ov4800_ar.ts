@@ -1403,14 +1403,6 @@
         <source>Carry the settings of the old type over to the new one</source>
         <translation>نقل إعدادات النوع القديم إلى النوع الجديد</translation>
     </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>Too many points in this zone.</source>
-        <translation>عدد النقاط كبير جدًا في هذه المنطقة.</translation>
-    </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
-        <source>Maximum number of points per zone</source>
-        <translation>الحد الأقصى لعدد النقاط في المنطقة</translation>
-    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>املأ بمرشحات الأحداث</translation>
@@ -1642,6 +1634,86 @@
     <message id="SENSOR_ALLARM_MODEL_PREFIX">
         <source>Level</source>
         <translation>المستوى</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB">
+        <source>Too many points on this loop interface board.</source>
+        <translation>عدد النقاط كبير جدًا على لوحة الحلقة هذه.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB_DTL">
+        <source>Maximum number of points per board</source>
+        <translation>الحد الأقصى لعدد النقاط لكل لوحة</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB">
+        <source>Too many inputs on this loop interface board.</source>
+        <translation>عدد المداخل كبير جدًا على لوحة الحلقة هذه.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL">
+        <source>Maximum number of inputs per board</source>
+        <translation>الحد الأقصى لعدد المداخل لكل لوحة</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP">
+        <source>Too many VARN devices on this loop.</source>
+        <translation>عدد أجهزة VARN كبير جدًا على هذه الحلقة.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL">
+        <source>At most 30 VARN devices can be installed on a loop</source>
+        <translation>تقبل الحلقة 30 جهاز VARN على الأكثر</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP">
+        <source>Too many ADVANCED modules on this VARN loop.</source>
+        <translation>عدد وحدات ADVANCED كبير جدًا على حلقة VARN هذه.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL">
+        <source>At most 10 ADVANCED modules can be installed on a VARN loop</source>
+        <translation>تقبل حلقة VARN عشر وحدات ADVANCED على الأكثر</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>عدد النقاط كبير جدًا في هذه المنطقة.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>الحد الأقصى لعدد النقاط لكل منطقة</translation>
+    </message>
+    <message id="USR_ERR_VARN_PASTE">
+        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>من أجهزة VARN لم تُلصق: العناوين من 100 فما فوق لا تستوعبها.</translation>
+    </message>
+    <message id="PT_MENU_PASTE_SPECIAL">
+        <source>Paste special</source>
+        <translation>لصق خاص</translation>
+    </message>
+    <message id="PT_MENU_SELECT_ALL">
+        <source>Select all</source>
+        <translation>تحديد الكل</translation>
+    </message>
+    <message id="PT_PASTE_TYPE">
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message id="PT_PASTE_PARAMS">
+        <source>Parameters</source>
+        <translation>المعاملات</translation>
+    </message>
+    <message id="PT_PASTE_DESCRIPTION">
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message id="PT_PASTE_ADD_ADDRESS">
+        <source>Add the address after the description</source>
+        <translation>إضافة العنوان بعد الوصف</translation>
+    </message>
+    <message id="PT_PASTE_PREFIX_ADDRESS">
+        <source>Put the address before the description</source>
+        <translation>وضع العنوان قبل الوصف</translation>
+    </message>
+    <message id="PT_PASTE_CBE">
+        <source>CBE program</source>
+        <translation>برنامج CBE</translation>
+    </message>
+    <message id="PT_PASTE_AREA">
+        <source>Zone</source>
+        <translation>المنطقة</translation>
     </message>
 </context>
 </TS>

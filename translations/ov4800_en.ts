@@ -1403,14 +1403,6 @@
         <source>Carry the settings of the old type over to the new one</source>
         <translation>Carry the settings of the old type over to the new one</translation>
     </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>Too many points in this zone.</source>
-        <translation>Too many points in this zone.</translation>
-    </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
-        <source>Maximum number of points per zone</source>
-        <translation>Maximum number of points per zone</translation>
-    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Fill with event filters</translation>
@@ -1642,6 +1634,86 @@
     <message id="SENSOR_ALLARM_MODEL_PREFIX">
         <source>Level</source>
         <translation>Level</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB">
+        <source>Too many points on this loop interface board.</source>
+        <translation>Too many points on this loop interface board.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB_DTL">
+        <source>Maximum number of points per board</source>
+        <translation>Maximum number of points per board</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB">
+        <source>Too many inputs on this loop interface board.</source>
+        <translation>Too many inputs on this loop interface board.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL">
+        <source>Maximum number of inputs per board</source>
+        <translation>Maximum number of inputs per board</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP">
+        <source>Too many VARN devices on this loop.</source>
+        <translation>Too many VARN devices on this loop.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL">
+        <source>At most 30 VARN devices can be installed on a loop</source>
+        <translation>At most 30 VARN devices can be installed on a loop</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP">
+        <source>Too many ADVANCED modules on this VARN loop.</source>
+        <translation>Too many ADVANCED modules on this VARN loop.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL">
+        <source>At most 10 ADVANCED modules can be installed on a VARN loop</source>
+        <translation>At most 10 ADVANCED modules can be installed on a VARN loop</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>Too many points in this zone.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>Maximum number of points per zone</translation>
+    </message>
+    <message id="USR_ERR_VARN_PASTE">
+        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>VARN devices were not pasted: addresses from 100 on cannot hold them.</translation>
+    </message>
+    <message id="PT_MENU_PASTE_SPECIAL">
+        <source>Paste special</source>
+        <translation>Paste special</translation>
+    </message>
+    <message id="PT_MENU_SELECT_ALL">
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message id="PT_PASTE_TYPE">
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message id="PT_PASTE_PARAMS">
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message id="PT_PASTE_DESCRIPTION">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="PT_PASTE_ADD_ADDRESS">
+        <source>Add the address after the description</source>
+        <translation>Add the address after the description</translation>
+    </message>
+    <message id="PT_PASTE_PREFIX_ADDRESS">
+        <source>Put the address before the description</source>
+        <translation>Put the address before the description</translation>
+    </message>
+    <message id="PT_PASTE_CBE">
+        <source>CBE program</source>
+        <translation>CBE program</translation>
+    </message>
+    <message id="PT_PASTE_AREA">
+        <source>Zone</source>
+        <translation>Zone</translation>
     </message>
 </context>
 </TS>

@@ -1403,14 +1403,6 @@
         <source>Carry the settings of the old type over to the new one</source>
         <translation>¿Conservar los ajustes del tipo anterior en el nuevo</translation>
     </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>Too many points in this zone.</source>
-        <translation>Demasiados puntos en esta zona.</translation>
-    </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
-        <source>Maximum number of points per zone</source>
-        <translation>Número máximo de puntos por zona</translation>
-    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Completar con filtros de eventos</translation>
@@ -1642,6 +1634,86 @@
     <message id="SENSOR_ALLARM_MODEL_PREFIX">
         <source>Level</source>
         <translation>Nivel</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB">
+        <source>Too many points on this loop interface board.</source>
+        <translation>Demasiados puntos en esta tarjeta de lazo.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB_DTL">
+        <source>Maximum number of points per board</source>
+        <translation>Número máximo de puntos por tarjeta</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB">
+        <source>Too many inputs on this loop interface board.</source>
+        <translation>Demasiadas entradas en esta tarjeta de lazo.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL">
+        <source>Maximum number of inputs per board</source>
+        <translation>Número máximo de entradas por tarjeta</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP">
+        <source>Too many VARN devices on this loop.</source>
+        <translation>Demasiados dispositivos VARN en este lazo.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL">
+        <source>At most 30 VARN devices can be installed on a loop</source>
+        <translation>Un lazo admite como máximo 30 dispositivos VARN</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP">
+        <source>Too many ADVANCED modules on this VARN loop.</source>
+        <translation>Demasiados módulos ADVANCED en este lazo VARN.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL">
+        <source>At most 10 ADVANCED modules can be installed on a VARN loop</source>
+        <translation>Un lazo VARN admite como máximo 10 módulos ADVANCED</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>Demasiados puntos en esta zona.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>Número máximo de puntos por zona</translation>
+    </message>
+    <message id="USR_ERR_VARN_PASTE">
+        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>dispositivos VARN no pegados: las direcciones desde 100 no pueden alojarlos.</translation>
+    </message>
+    <message id="PT_MENU_PASTE_SPECIAL">
+        <source>Paste special</source>
+        <translation>Pegado especial</translation>
+    </message>
+    <message id="PT_MENU_SELECT_ALL">
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message id="PT_PASTE_TYPE">
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message id="PT_PASTE_PARAMS">
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message id="PT_PASTE_DESCRIPTION">
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message id="PT_PASTE_ADD_ADDRESS">
+        <source>Add the address after the description</source>
+        <translation>Añadir la dirección tras la descripción</translation>
+    </message>
+    <message id="PT_PASTE_PREFIX_ADDRESS">
+        <source>Put the address before the description</source>
+        <translation>Poner la dirección antes de la descripción</translation>
+    </message>
+    <message id="PT_PASTE_CBE">
+        <source>CBE program</source>
+        <translation>Programa CBE</translation>
+    </message>
+    <message id="PT_PASTE_AREA">
+        <source>Zone</source>
+        <translation>Zona</translation>
     </message>
 </context>
 </TS>

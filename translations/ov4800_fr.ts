@@ -1403,14 +1403,6 @@
         <source>Carry the settings of the old type over to the new one</source>
         <translation>Reporter les réglages de l'ancien type sur le nouveau</translation>
     </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>Too many points in this zone.</source>
-        <translation>Trop de points dans cette zone.</translation>
-    </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
-        <source>Maximum number of points per zone</source>
-        <translation>Nombre maximal de points par zone</translation>
-    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Compléter avec des filtres d'événements</translation>
@@ -1642,6 +1634,86 @@
     <message id="SENSOR_ALLARM_MODEL_PREFIX">
         <source>Level</source>
         <translation>Niveau</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB">
+        <source>Too many points on this loop interface board.</source>
+        <translation>Trop de points sur cette carte de boucle.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB_DTL">
+        <source>Maximum number of points per board</source>
+        <translation>Nombre maximal de points par carte</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB">
+        <source>Too many inputs on this loop interface board.</source>
+        <translation>Trop d'entrées sur cette carte de boucle.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL">
+        <source>Maximum number of inputs per board</source>
+        <translation>Nombre maximal d'entrées par carte</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP">
+        <source>Too many VARN devices on this loop.</source>
+        <translation>Trop d'appareils VARN sur cette boucle.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL">
+        <source>At most 30 VARN devices can be installed on a loop</source>
+        <translation>Une boucle accepte au plus 30 appareils VARN</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP">
+        <source>Too many ADVANCED modules on this VARN loop.</source>
+        <translation>Trop de modules ADVANCED sur cette boucle VARN.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL">
+        <source>At most 10 ADVANCED modules can be installed on a VARN loop</source>
+        <translation>Une boucle VARN accepte au plus 10 modules ADVANCED</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>Trop de points dans cette zone.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>Nombre maximal de points par zone</translation>
+    </message>
+    <message id="USR_ERR_VARN_PASTE">
+        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>appareils VARN non collés : les adresses à partir de 100 ne peuvent pas les recevoir.</translation>
+    </message>
+    <message id="PT_MENU_PASTE_SPECIAL">
+        <source>Paste special</source>
+        <translation>Collage spécial</translation>
+    </message>
+    <message id="PT_MENU_SELECT_ALL">
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message id="PT_PASTE_TYPE">
+        <source>Type</source>
+        <translation>Type de point</translation>
+    </message>
+    <message id="PT_PASTE_PARAMS">
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message id="PT_PASTE_DESCRIPTION">
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message id="PT_PASTE_ADD_ADDRESS">
+        <source>Add the address after the description</source>
+        <translation>Ajouter l'adresse après la description</translation>
+    </message>
+    <message id="PT_PASTE_PREFIX_ADDRESS">
+        <source>Put the address before the description</source>
+        <translation>Mettre l'adresse avant la description</translation>
+    </message>
+    <message id="PT_PASTE_CBE">
+        <source>CBE program</source>
+        <translation>Programme CBE</translation>
+    </message>
+    <message id="PT_PASTE_AREA">
+        <source>Zone</source>
+        <translation>Zone de détection</translation>
     </message>
 </context>
 </TS>

@@ -1403,14 +1403,6 @@
         <source>Carry the settings of the old type over to the new one</source>
         <translation>A régi típus beállításai átkerüljenek az újra</translation>
     </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>Too many points in this zone.</source>
-        <translation>Túl sok pont ebben a zónában.</translation>
-    </message>
-    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
-        <source>Maximum number of points per zone</source>
-        <translation>Pontok legnagyobb száma zónánként</translation>
-    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Feltöltés eseményszűrőkkel</translation>
@@ -1642,6 +1634,86 @@
     <message id="SENSOR_ALLARM_MODEL_PREFIX">
         <source>Level</source>
         <translation>Szint</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB">
+        <source>Too many points on this loop interface board.</source>
+        <translation>Túl sok pont ezen a hurokkártyán.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXLIB_DTL">
+        <source>Maximum number of points per board</source>
+        <translation>Kártyánként megengedett pontok legnagyobb száma</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB">
+        <source>Too many inputs on this loop interface board.</source>
+        <translation>Túl sok bemenet ezen a hurokkártyán.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL">
+        <source>Maximum number of inputs per board</source>
+        <translation>Kártyánként megengedett bemenetek legnagyobb száma</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP">
+        <source>Too many VARN devices on this loop.</source>
+        <translation>Túl sok VARN eszköz ezen a hurkon.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL">
+        <source>At most 30 VARN devices can be installed on a loop</source>
+        <translation>Egy hurokra legfeljebb 30 VARN eszköz telepíthető</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP">
+        <source>Too many ADVANCED modules on this VARN loop.</source>
+        <translation>Túl sok ADVANCED modul ezen a VARN hurkon.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL">
+        <source>At most 10 ADVANCED modules can be installed on a VARN loop</source>
+        <translation>Egy VARN hurokra legfeljebb 10 ADVANCED modul telepíthető</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA">
+        <source>Too many points in this zone.</source>
+        <translation>Túl sok pont ebben a zónában.</translation>
+    </message>
+    <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
+        <source>Maximum number of points per zone</source>
+        <translation>Zónánként megengedett pontok legnagyobb száma</translation>
+    </message>
+    <message id="USR_ERR_VARN_PASTE">
+        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>VARN eszköz nem lett beillesztve: a 100-as és nagyobb címek nem fogadhatják.</translation>
+    </message>
+    <message id="PT_MENU_PASTE_SPECIAL">
+        <source>Paste special</source>
+        <translation>Irányított beillesztés</translation>
+    </message>
+    <message id="PT_MENU_SELECT_ALL">
+        <source>Select all</source>
+        <translation>Az összes kijelölése</translation>
+    </message>
+    <message id="PT_PASTE_TYPE">
+        <source>Type</source>
+        <translation>Típus</translation>
+    </message>
+    <message id="PT_PASTE_PARAMS">
+        <source>Parameters</source>
+        <translation>Paraméterek</translation>
+    </message>
+    <message id="PT_PASTE_DESCRIPTION">
+        <source>Description</source>
+        <translation>Leírás</translation>
+    </message>
+    <message id="PT_PASTE_ADD_ADDRESS">
+        <source>Add the address after the description</source>
+        <translation>A cím hozzáfűzése a leírás után</translation>
+    </message>
+    <message id="PT_PASTE_PREFIX_ADDRESS">
+        <source>Put the address before the description</source>
+        <translation>A cím elhelyezése a leírás előtt</translation>
+    </message>
+    <message id="PT_PASTE_CBE">
+        <source>CBE program</source>
+        <translation>CBE program</translation>
+    </message>
+    <message id="PT_PASTE_AREA">
+        <source>Zone</source>
+        <translation>Zóna</translation>
     </message>
 </context>
 </TS>

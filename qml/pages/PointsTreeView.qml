@@ -40,6 +40,44 @@ Item {
     function selectedIndexes() {
         return selection.selectedRows(0)
     }
+    // The rows an edit of the row at index acts on: the selection when it holds the row, else
+    // the row alone.
+    function targets(index) {
+        if (!selection.isSelected(index))
+            selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+        return selectedIndexes()
+    }
+    function openCBEKeypad(index) {
+        var model = pointsView.pointModel
+        var rows = targets(index)
+        if (!model || !model.isCBEEditEnabled(rows))
+            return
+        _private.cbeRows = rows
+        cbeTitle.text = model.getSelectedIndexesStr(rows)
+        cbePopup.open()
+        keypad.open(-1, model.isCBEEditDirect(rows), model.data(index, 273))
+    }
+    function copyRow(index) {
+        _private.copySource = index
+    }
+    function paste(filter) {
+        var model = pointsView.pointModel
+        if (!model || !_private.copySource || !_private.copySource.valid)
+            return
+        if (filter === undefined)
+            model.copy(_private.copySource, selectedIndexes())
+        else
+            model.copySpecial(_private.copySource, selectedIndexes(), filter)
+    }
+    function openPasteSpecial() {
+        pasteSpecialPopup.open()
+    }
+    function openContextMenu(index, x, y) {
+        if (index.valid && !selection.isSelected(index))
+            selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+        _private.menuIndex = index
+        contextMenu.popup(x, y)
+    }
     function openTypeDropDown(index, cell) {
         var model = pointsView.pointModel
         if (!model || !index.valid)
@@ -181,6 +219,7 @@ Item {
                 role: "description"
                 title: qsTrId("Description")
                 width: fontMetrics.height * 12
+                delegate: _private.descriptionCell
             }
             C1.TableViewColumn {
                 role: "areaIndex"
@@ -216,37 +255,37 @@ Item {
                 role: "alertLevelRAVI"
                 title: qsTrId("AlertLevel")
                 width: fontMetrics.height * 4
-                delegate: _private.textCell
+                delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensLow"
                 title: qsTrId("lowSensibility")
                 width: fontMetrics.height * 4
-                delegate: _private.textCell
+                delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensNormal"
                 title: qsTrId("normalSensibility")
                 width: fontMetrics.height * 4
-                delegate: _private.textCell
+                delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensHigh"
                 title: qsTrId("highSensibility")
                 width: fontMetrics.height * 4
-                delegate: _private.textCell
+                delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev1"
                 title: qsTrId("CSV_KORVA_INPUT_DEV1")
                 width: fontMetrics.height * 4
-                delegate: _private.textCell
+                delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev2"
                 title: qsTrId("CSV_KORVA_INPUT_DEV2")
                 width: fontMetrics.height * 4
-                delegate: _private.textCell
+                delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputLogic"
@@ -258,7 +297,119 @@ Item {
                 role: "cbe"
                 title: qsTrId("FormulaCBE")
                 width: fontMetrics.height * 16
-                delegate: _private.textCell
+                delegate: _private.cbeCell
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.RightButton
+                onClicked: {
+                    pointsView.openContextMenu(table.indexAt(mouse.x, mouse.y), mouse.x, mouse.y)
+                }
+            }
+        }
+    }
+
+    C2.Menu {
+        id: contextMenu
+        objectName: "pointMenu"
+        C2.MenuItem {
+            objectName: "pointMenuRemove"
+            text: qsTrId("STR_REMOVE")
+            enabled: contextMenu.visible && pointsView.pointModel
+                     && pointsView.pointModel.canErase(pointsView.selectedIndexes())
+            onTriggered: pointsView.pointModel.resetSensor(pointsView.selectedIndexes())
+        }
+        C2.MenuItem {
+            objectName: "pointMenuCopy"
+            text: qsTrId("STR_COPY")
+            enabled: contextMenu.visible && pointsView.pointModel
+                     && pointsView.pointModel.canBeUsedForCopy(pointsView.selectedIndexes())
+            onTriggered: pointsView.copyRow(_private.menuIndex)
+        }
+        C2.MenuItem {
+            objectName: "pointMenuPaste"
+            text: qsTrId("STR_PASTE")
+            enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
+            onTriggered: pointsView.paste()
+        }
+        C2.MenuItem {
+            objectName: "pointMenuPasteSpecial"
+            text: qsTrId("PT_MENU_PASTE_SPECIAL")
+            enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
+            onTriggered: pointsView.openPasteSpecial()
+        }
+        C2.MenuItem {
+            objectName: "pointMenuSelectAll"
+            text: qsTrId("PT_MENU_SELECT_ALL")
+            enabled: contextMenu.visible && _private.menuIndex !== null && _private.menuIndex.valid
+            onTriggered: {
+                var rows = pointsView.pointModel.selectAll(_private.menuIndex)
+                selection.clearSelection()
+                for (var i = 0; i < rows.length; ++i)
+                    selection.select(rows[i], ItemSelectionModel.Select | ItemSelectionModel.Rows)
+            }
+        }
+    }
+
+    OvPopup {
+        id: cbePopup
+        objectName: "pointCbePopup"
+        contentItem: ColumnLayout {
+            C2.Label {
+                id: cbeTitle
+                objectName: "pointCbeTitle"
+                font.bold: true
+            }
+            OvCBEKeypad {
+                id: keypad
+                objectName: "pointCbeKeypad"
+                onAccepted: {
+                    pointsView.pointModel.setCBE(_private.cbeRows, text)
+                    cbePopup.close()
+                }
+            }
+        }
+    }
+
+    OvPopup {
+        id: pasteSpecialPopup
+        objectName: "pasteSpecialPopup"
+        // Bit values of the paste filter, in the dialog's order.
+        readonly property var bits: [0x01, 0x10, 0x02, 0x04, 0x08, 0x20, 0x40]
+        readonly property var labels: [qsTrId("PT_PASTE_TYPE"), qsTrId("PT_PASTE_PARAMS"),
+                                       qsTrId("PT_PASTE_DESCRIPTION"), qsTrId("PT_PASTE_ADD_ADDRESS"),
+                                       qsTrId("PT_PASTE_PREFIX_ADDRESS"), qsTrId("PT_PASTE_CBE"),
+                                       qsTrId("PT_PASTE_AREA")]
+        readonly property var names: ["copyTypeBit", "copyParamsBit", "copyDescriptionBit", "copyAddAddressBit",
+                                      "copyPrefixAddressBit", "copyCBEBit", "copyAreaBit"]
+        property int filter: 0
+        onAboutToShow: filter = 0
+        function accept() {
+            close()
+            if (filter !== 0)
+                pointsView.paste(filter)
+        }
+        contentItem: ColumnLayout {
+            C2.Label {
+                text: qsTrId("PT_MENU_PASTE_SPECIAL")
+                font.bold: true
+            }
+            Repeater {
+                model: pasteSpecialPopup.bits.length
+                C2.CheckBox {
+                    objectName: pasteSpecialPopup.names[index]
+                    text: pasteSpecialPopup.labels[index]
+                    checked: (pasteSpecialPopup.filter & pasteSpecialPopup.bits[index]) !== 0
+                    onToggled: pasteSpecialPopup.filter ^= pasteSpecialPopup.bits[index]
+                }
+            }
+            C2.DialogButtonBox {
+                objectName: "pasteSpecialButtons"
+                Layout.fillWidth: true
+                standardButtons: C2.DialogButtonBox.Ok | C2.DialogButtonBox.Cancel
+                onAccepted: pasteSpecialPopup.accept()
+                onRejected: pasteSpecialPopup.close()
             }
         }
     }
@@ -342,6 +493,9 @@ Item {
         id: _private
 
         property int revision: 0
+        property var copySource: null
+        property var menuIndex: null
+        property var cbeRows: []
         readonly property var models: [typeof theSensorModel !== "undefined" ? theSensorModel : null,
                                        typeof theModuleModel !== "undefined" ? theModuleModel : null,
                                        typeof theMixedModel !== "undefined" ? theMixedModel : null]
@@ -411,6 +565,25 @@ Item {
                     table.expand(index)
             }
         }
+        // One setting onto the rows the edit of the row at index acts on.
+        function apply(role, index, value) {
+            var m = pointsView.pointModel
+            var rows = pointsView.targets(index)
+            switch (role) {
+            case "description": m.setSensorDescription(rows, value); break
+            case "checkAudit": m.setSensorCheckAudit(rows, value); break
+            case "checkTracking": m.setSensorCheckTracking(rows, value); break
+            case "checkFlashing": m.setSensorCheckFlashing(rows, value); break
+            case "checkRaviSCtrlDisa": m.setRaviRadioFlag(rows, value); break
+            case "alertLevelRAVI": m.setSensorAllarmLevel(rows, value + 1); break
+            case "sensLow": m.setSensorLowSensibilityLevel(rows, value); break
+            case "sensNormal": m.setSensorNormalSensibilityLevel(rows, value); break
+            case "sensHigh": m.setSensorHightSensibilityLevel(rows, value); break
+            case "fastInputDev1": m.setFastInputDevice(rows, 0, value); break
+            case "fastInputDev2": m.setFastInputDevice(rows, 1, value); break
+            case "fastInputLogic": m.setFastInputDeviceLgc(rows, value); break
+            }
+        }
         function chooseType(index) {
             var tree = typeTree.model
             if (!tree || !index.valid)
@@ -441,8 +614,76 @@ Item {
                 anchors.centerIn: parent
                 visible: _private.revision, _private.supports(styleData.index, styleData.role)
                 checked: visible && _private.flagValue(styleData.index, styleData.role, styleData.value)
-                enabled: false
                 padding: 0
+                focusPolicy: Qt.NoFocus
+                onToggled: _private.apply(styleData.role, styleData.index, checked)
+            }
+        }
+        property Component descriptionCell: C2.TextField {
+            objectName: "pointDescription"
+            readonly property bool shown: _private.revision, pointsView.pointModel && styleData.index.valid
+                                          && pointsView.pointModel.isValid(styleData.index)
+            visible: shown
+            text: styleData.value !== undefined ? styleData.value : ""
+            color: OvTheme.editTextColor(false)
+            font.family: OvTheme.fontFamily
+            padding: 2
+            background: Rectangle {
+                color: "transparent"
+                border.width: parent.activeFocus ? 1 : 0
+                border.color: OvTheme.editTextColor(false)
+            }
+            onEditingFinished: {
+                if (text !== styleData.value)
+                    _private.apply("description", styleData.index, text)
+            }
+        }
+        property Component spinCell: C2.SpinBox {
+            objectName: "pointLevel"
+            visible: _private.revision, _private.supports(styleData.index, styleData.role)
+            from: styleData.role === "alertLevelRAVI" ? 0 : 1
+            to: styleData.role === "alertLevelRAVI" ? 8 : 9
+            value: styleData.value !== undefined ? styleData.value : 0
+            editable: true
+            font.family: OvTheme.fontFamily
+            focusPolicy: Qt.NoFocus
+            onValueModified: _private.apply(styleData.role, styleData.index, value)
+        }
+        property Component korvaCell: C2.ComboBox {
+            objectName: "pointKorvaInput"
+            visible: _private.revision, _private.supports(styleData.index, styleData.role)
+            model: visible && pointsView.pointModel ? pointsView.pointModel.getKorvaPtModel() : null
+            textRole: "deviceAddress"
+            font.family: OvTheme.fontFamily
+            focusPolicy: Qt.NoFocus
+            currentIndex: count, Math.max(0, find(String(styleData.value)))
+            onActivated: {
+                var address = model.getDeviceAddress(index)
+                _private.apply(styleData.role, styleData.index, address !== undefined ? address : 0)
+            }
+        }
+        property Component cbeCell: Item {
+            readonly property bool shown: _private.revision, _private.supports(styleData.index, "cbe")
+            Text {
+                anchors.left: parent.left
+                anchors.right: cbeButton.left
+                anchors.verticalCenter: parent.verticalCenter
+                text: parent.shown && styleData.value !== undefined ? styleData.value : ""
+                color: styleData.textColor
+                font.family: OvTheme.fontFamily
+                elide: Text.ElideRight
+            }
+            C2.ToolButton {
+                id: cbeButton
+                objectName: "pointCbeButton"
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                height: parent.height
+                width: height
+                visible: parent.shown
+                text: "\u2026"
+                focusPolicy: Qt.NoFocus
+                onClicked: pointsView.openCBEKeypad(styleData.index)
             }
         }
     }

@@ -64,6 +64,8 @@ void OvPointModel::editSelection(const QModelIndexList& indexes, const QVector<i
                 continue;
             changed.append(p);
             m_loop.updateSubPoint(copy);
+            // The point row shows its channels' state too.
+            widen(&topLeft, &bottomRight, index.parent());
         } else {
             OvGenericPoint copy = *p;
             if (!edit(copy))
@@ -292,6 +294,9 @@ void OvPointModel::resetSensor(const QModelIndexList& indexes)
         const OvGenericPoint before = *p;
         OvGenericPoint after = before;
         after.resetData();
+        // An empty address keeps its loop's protocol, as the loop's own empty slots do.
+        after.setProtocol(before.family() == 1 ? OvLoop::sensorProtocol(m_loop.type())
+                                               : OvLoop::moduleProtocol(m_loop.type()));
         const QModelIndex rowIndex = indexForItem(item);
         if (item->childCount() > 0) {
             // A range end on a channel row moves up to the row before the channel rows go.

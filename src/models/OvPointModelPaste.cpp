@@ -29,6 +29,7 @@ bool isChannelItem(const TreeItem* item)
     return dynamic_cast<const OvSubItem*>(item) != nullptr;
 }
 
+// An empty limit leaves the detail text alone.
 void showLimit(PlantMessage::Icon icon, const char* id, const char* detailId, const QString& limit)
 {
     PlantMessage message;
@@ -36,20 +37,20 @@ void showLimit(PlantMessage::Icon icon, const char* id, const char* detailId, co
     message.text = qtTrId(id);
     const QString detail = qtTrId(detailId);
     if (!detail.isEmpty())
-        message.detailedText = detail + QStringLiteral(": ") + limit;
+        message.detailedText = limit.isEmpty() ? detail : detail + QStringLiteral(": ") + limit;
     PlantDialogs::show(message);
 }
 
-// Counts a change against a limit; the box shows once per command.
+// Counts a change against a limit; the box shows once per command. A warning accepts.
 bool countAgainst(int delta, int limit, int* count, bool* show, PlantMessage::Icon icon, const char* id,
-                  const char* detailId)
+                  const char* detailId, bool limitInDetail = true)
 {
     *count += delta;
     if (*count <= limit)
         return true;
     if (*show) {
         *show = false;
-        showLimit(icon, id, detailId, QString::number(limit));
+        showLimit(icon, id, detailId, limitInDetail ? QString::number(limit) : QString());
     }
     return icon != PlantMessage::Critical;
 }
@@ -111,22 +112,24 @@ bool OvPointModel::checkPointsPerLib(const OvGenericPoint& before, const OvGener
                                      bool* show) const
 {
     return countAgainst(after.getValidCount() - before.getValidCount(), kMaxPointsPerLib, count, show,
-                        PlantMessage::Critical, "USR_ERR_TOO_MANY_PTXLIB", "USR_ERR_TOO_MANY_PTXLIB_DTL");
+                        PlantMessage::Critical, QT_TRID_NOOP("USR_ERR_TOO_MANY_PTXLIB"),
+                        QT_TRID_NOOP("USR_ERR_TOO_MANY_PTXLIB_DTL"));
 }
 
 bool OvPointModel::checkInputsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count,
                                      bool* show) const
 {
     return countAgainst(after.getInputCount() - before.getInputCount(), kMaxInputsPerLib, count, show,
-                        PlantMessage::Warning, "USR_ERR_TOO_MANY_INPUT_PTXLIB", "USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL");
+                        PlantMessage::Warning, QT_TRID_NOOP("USR_ERR_TOO_MANY_INPUT_PTXLIB"),
+                        QT_TRID_NOOP("USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL"));
 }
 
 bool OvPointModel::checkVarnCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count,
                                   bool* show) const
 {
     const bool ok = countAgainst(int(after.series() == 2) - int(before.series() == 2), kMaxVarnPerLoop, count, show,
-                                 PlantMessage::Critical, "USR_ERR_TOO_MANY_VARN_PTXLOOP",
-                                 "USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL");
+                                 PlantMessage::Critical, QT_TRID_NOOP("USR_ERR_TOO_MANY_VARN_PTXLOOP"),
+                                 QT_TRID_NOOP("USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL"), false);
     qDebug() << "CHECK VARN " << *count;
     return ok;
 }
@@ -135,8 +138,8 @@ bool OvPointModel::checkAdvancedCount(const OvGenericPoint& before, const OvGene
                                       bool* show) const
 {
     const bool ok = countAgainst(int(after.series() == 1) - int(before.series() == 1), kMaxAdvancedPerLoop, count, show,
-                                 PlantMessage::Critical, "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP",
-                                 "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL");
+                                 PlantMessage::Critical, QT_TRID_NOOP("USR_ERR_TOO_MANY_ADVANCED_PTXLOOP"),
+                                 QT_TRID_NOOP("USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL"), false);
     qDebug() << "CHECK ADVANCED " << *count;
     return ok;
 }
@@ -154,8 +157,8 @@ bool OvPointModel::passesChecks(PasteContext* context, const OvGenericPoint& bef
 
 void OvPointModel::showAreaFullAlert() const
 {
-    showLimit(PlantMessage::Critical, "USR_ERR_TOO_MANY_PTXAREA", "USR_ERR_TOO_MANY_PTXAREA_DTL",
-              QString::number(areaLimit()));
+    showLimit(PlantMessage::Critical, QT_TRID_NOOP("USR_ERR_TOO_MANY_PTXAREA"),
+              QT_TRID_NOOP("USR_ERR_TOO_MANY_PTXAREA_DTL"), QString::number(areaLimit()));
 }
 
 void OvPointModel::updateAreaCounts(const OvGenericPoint& before, OvGenericPoint* after, OvAreasSystem* areas,

@@ -1,0 +1,385 @@
+// Editing the rows of the point tables: one value onto many rows, programs, fast inputs,
+// resets, and copy and paste special within the capacity limits.
+#include "ModelFixture.h"
+#include "TestBase.h"
+#include "models/OvPointModel.h"
+#include "plant/OvGenericSubPoint.h"
+
+#include <QAbstractItemModelTester>
+#include <QtTest>
+
+using modeltest::FixturePlant;
+using plantbuild::point;
+
+namespace {
+
+using Points = QList<const OvGenericPoint*>;
+
+OvLoop loopWith(int type, const QList<OvGenericPoint>& points)
+{
+    OvLoop loop(1, 1, false, type);
+    for (const OvGenericPoint& p : points)
+        loop.updatePoint(p);
+    return loop;
+}
+
+// Loop 1 (and 2) of CPU 1 in a plant of panel type 8; the model shows loop 1.
+void plantLoops(FixturePlant& plant, int type, const QList<OvGenericPoint>& points)
+{
+    plant->setPlantType(1, false);
+    plant->cpus().cpuAt(0)->setLoopType(0, type);
+    plant->cpus().cpuAt(0)->setLoopType(1, type);
+    for (const OvGenericPoint& p : points)
+        plant->setPoint(p);
+}
+
+QModelIndexList rows(const OvPointModel& model, const QList<int>& top)
+{
+    QModelIndexList list;
+    for (int r : top)
+        list << model.index(r, 0);
+    return list;
+}
+
+const OvGenericPoint* sensor(const OvPointModel& model, int address)
+{
+    return model.activeLoop().sensors().at(address - 1);
+}
+
+const OvGenericPoint* module(const OvPointModel& model, int address)
+{
+    return model.activeLoop().modules().at(address - 1);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Points)
+
+class tst_PointEdit : public TestBase {
+    Q_OBJECT
+
+public:
+    tst_PointEdit() { qRegisterMetaType<Points>("QList<const OvGenericPoint*>"); }
+
+private slots:
+    void setterFamily()
+    {
+        OvPointModel model(0);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setActiveLoop(loopWith(
+            0, {point(1, 1, 1, 1, 1, 1, 30, 4), point(1, 1, 2, 1, 1, 1, 30, 4), point(1, 1, 3, 1, 1, 1, 30, 4)}));
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        QSignalSpy painted(&model, &QAbstractItemModel::dataChanged);
+        model.setSensorDescription(rows(model, {0, 1, 2}), "X");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).value<Points>(), Points({sensor(model, 1), sensor(model, 2), sensor(model, 3)}));
+        QCOMPARE(painted.count(), 1);
+        QCOMPARE(painted.at(0).at(1).toModelIndex().row(), 2);
+        QCOMPARE(painted.at(0).at(2).value<QVector<int>>(), QVector<int>({259}));
+        QCOMPARE(sensor(model, 3)->description(), QString("X"));
+        model.setSensorDescription(rows(model, {0, 1, 2}), "X");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(painted.count(), 1);
+
+        // A point row with one of its channel rows: only the channel changes, both rows repaint.
+        OvPointModel modules(1);
+        modules.setActiveLoop(loopWith(0, {point(1, 1, 12, 1, 2, 1, 133, 53, 2)}));
+        QSignalSpy repainted(&modules, &QAbstractItemModel::dataChanged);
+        modules.setSensorCheckAudit({modules.index(11, 0), modules.index(1, 0, modules.index(11, 0))}, false);
+        QCOMPARE(module(modules, 12)->checkAudit(), true);
+        QCOMPARE(module(modules, 12)->subPoints().at(0).checkAudit(), true);
+        QCOMPARE(module(modules, 12)->subPoints().at(1).checkAudit(), false);
+        QCOMPARE(repainted.count(), 2);
+        QCOMPARE(repainted.at(0).at(0).toModelIndex(), modules.index(11, 0));
+        QCOMPARE(repainted.at(1).at(1).toModelIndex(), modules.index(1, 0, modules.index(11, 0)));
+    }
+
+    void program()
+    {
+        FixturePlant plant(8);
+        plantLoops(plant, 0, {point(1, 1, 1, 1, 1, 1, 30, 4), point(1, 1, 2, 1, 2, 1, 130, 46)});
+        OvPointModel model(0);
+        model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+        expectWarning("CBE ERROR: \\(SUB\\(C1L1M2.1\\)\\)");
+        model.setCBE(rows(model, {0}), "(SUB1(C1L1M2.1))");
+        QCOMPARE(sensor(model, 1)->cbe(), QString("(SUB(C1L1M2.1))"));
+        QCOMPARE(model.data(model.index(0, 0), 273).toString(), QString("(SUB1(C1L1M2.1))"));
+        QCOMPARE(sensor(model, 1)->cbeErrorCode(), int(plant->checkPointCBE(sensor(model, 1))));
+        QVERIFY(sensor(model, 1)->cbeErrorCode() != 0);
+        QCOMPARE(model.data(model.index(0, 0), 257).toString(), QString("errors.png"));
+
+        model.setCBE(rows(model, {0}), QString());
+        QCOMPARE(sensor(model, 1)->cbe(), QString());
+        QCOMPARE(sensor(model, 1)->cbeErrorCode(), 0);
+        QVERIFY(model.data(model.index(0, 0), 257).toString() != QString("errors.png"));
+    }
+
+    void fastInputs_data()
+    {
+        QTest::addColumn<int>("hwType");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("181 slot 0") << 181 << 0 << QList<int>{7, 0};
+        QTest::newRow("181 slot 1") << 181 << 1 << QList<int>{0, 0};
+        QTest::newRow("182 slot 0") << 182 << 0 << QList<int>{7, 0};
+        QTest::newRow("182 slot 1") << 182 << 1 << QList<int>{0, 7};
+        QTest::newRow("130 slot 0") << 130 << 0 << QList<int>{0, 0};
+    }
+    void fastInputs()
+    {
+        QFETCH(int, hwType);
+        QFETCH(int, slot);
+        QFETCH(QList<int>, expected);
+        OvPointModel model(1);
+        model.setActiveLoop(loopWith(0, {point(1, 1, 5, 1, 2, 1, u16(hwType), hwType == 130 ? 46 : 22)}));
+        model.setFastInputDevice(rows(model, {4}), slot, 7);
+        QCOMPARE(QList<int>({module(model, 5)->fastInputDev1(), module(model, 5)->fastInputDev2()}), expected);
+    }
+
+    void fastInputOnChannels()
+    {
+        OvPointModel model(1);
+        model.setActiveLoop(loopWith(0, {point(1, 1, 5, 1, 2, 1, 180, 22, 2), point(1, 1, 6, 1, 2, 1, 182, 22)}));
+        const QModelIndex channel = model.index(0, 0, model.index(4, 0));
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        model.setFastInputDevice({channel}, 1, 7);
+        model.setFastInputDeviceLgc({channel, model.index(4, 0)}, true);
+        QCOMPARE(changed.count(), 0);
+        model.setFastInputDevice({channel}, 0, 7);
+        QCOMPARE(module(model, 5)->subPoints().at(0).fastInputDev1(), 7);
+        model.setFastInputDeviceLgc({channel, model.index(5, 0)}, true);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.at(1).at(0).value<Points>(), Points({module(model, 6)}));
+        QCOMPARE(module(model, 6)->fastInputLogic(), true);
+    }
+
+    void reset()
+    {
+        OvPointModel model(1);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setActiveLoop(loopWith(1,
+                                     {point(1, 1, 7, 2, 2, 1, 130, 46), point(1, 1, 40, 2, 2, 2, 16398, 53, 3),
+                                      point(1, 1, 50, 2, 2, 1, 130, 46)}));
+        QCOMPARE(model.rowCount(), 97);
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        QSignalSpy painted(&model, &QAbstractItemModel::dataChanged);
+        model.resetSensor(rows(model, {0}));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(painted.count(), 0);
+
+        // The module with its channels selected: reset once; addresses 41 and 42 come back.
+        const QModelIndex row = model.index(39, 0);
+        model.resetSensor({model.index(1, 0, row), row, model.index(2, 0, row)});
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).value<Points>(), Points({module(model, 40)}));
+        QCOMPARE(module(model, 40)->hwType(), u16(0));
+        QCOMPARE(model.rowCount(), 99);
+        QCOMPARE(model.data(model.index(40, 0), 279).toString(), QString("#41"));
+        QCOMPARE(model.data(model.index(41, 0), 279).toString(), QString("#42"));
+        QCOMPARE(model.rowCount(model.index(39, 0)), 0);
+    }
+
+    void limits_data()
+    {
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<QList<OvGenericPoint>>("points");
+        QTest::addColumn<QList<int>>("targets");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<int>("stored");
+
+        QList<OvGenericPoint> varn;
+        for (int a = 1; a <= 30; ++a)
+            varn << point(1, 1, a, 1, 2, 2, 16395, 22);
+        QTest::newRow("31 series-2 points") << 0 << varn << QList<int>{40, 41} << "USR_ERR_TOO_MANY_VARN_PTXLOOP"
+                                            << "USR_ERR_TOO_MANY_VARN_PTXLOOP_DTL" << 0;
+        QList<OvGenericPoint> advanced;
+        for (int a = 1; a <= 10; ++a)
+            advanced << point(1, 1, a, 1, 2, 1, 130, 46);
+        QTest::newRow("11 series-1 modules") << 1 << advanced << QList<int>{20} << "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP"
+                                             << "USR_ERR_TOO_MANY_ADVANCED_PTXLOOP_DTL" << 0;
+        // Loop 1: 159 + 150 points; loop 2: 159 + 72 * 2 + 87: 699 on the board.
+        QList<OvGenericPoint> board;
+        for (int a = 1; a <= 159; ++a) {
+            board << point(1, 1, a, 1, 1, 1, 30, 4) << point(1, 2, a, 1, 1, 1, 30, 4);
+            if (a <= 150)
+                board << point(1, 1, a, 1, 2, 1, 182, 22);
+            board << (a <= 72 ? point(1, 2, a, 1, 2, 1, 180, 22, 2) : point(1, 2, a, 1, 2, 1, 182, 22));
+        }
+        QTest::newRow("700 points") << 0 << board << QList<int>{150, 151, 152} << "USR_ERR_TOO_MANY_PTXLIB"
+                                    << "USR_ERR_TOO_MANY_PTXLIB_DTL: 700" << 1;
+        // 318 sensors + 150 + 43 input modules: 511 inputs.
+        QList<OvGenericPoint> inputs;
+        for (int a = 1; a <= 159; ++a) {
+            inputs << point(1, 1, a, 1, 1, 1, 30, 4) << point(1, 2, a, 1, 1, 1, 30, 4);
+            if (a <= 150)
+                inputs << point(1, 1, a, 1, 2, 1, 130, 46);
+            if (a <= 43)
+                inputs << point(1, 2, a, 1, 2, 1, 130, 46);
+        }
+        QTest::newRow("512 inputs") << 0 << inputs << QList<int>{150, 151, 152} << "USR_ERR_TOO_MANY_INPUT_PTXLIB"
+                                    << "USR_ERR_TOO_MANY_INPUT_PTXLIB_DTL: 512" << 3;
+    }
+    void limits()
+    {
+        QFETCH(int, loopType);
+        QFETCH(QList<OvGenericPoint>, points);
+        QFETCH(QList<int>, targets);
+        QFETCH(QString, box);
+        QFETCH(QString, detail);
+        QFETCH(int, stored);
+        FixturePlant plant(8);
+        plantLoops(plant, loopType, points);
+        ScriptedDialogs dialogs;
+        dialogs.answer(PlantMessage::Ok);
+        OvPointModel model(1);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        model.copy(model.index(0, 0), rows(model, targets));
+        QCOMPARE(dialogs.asked().size(), 1);
+        QCOMPARE(dialogs.asked().at(0).text, box);
+        QCOMPARE(dialogs.asked().at(0).detailedText, detail);
+        QCOMPARE(changed.count(), stored > 0 ? 1 : 0);
+        int typed = 0;
+        for (int row : targets)
+            typed += module(model, row + 1)->hwType() != 0 ? 1 : 0;
+        QCOMPARE(typed, stored);
+        if (stored > 0)
+            QCOMPARE(changed.at(0).at(0).value<Points>().size(), stored);
+    }
+
+    void fullArea()
+    {
+        FixturePlant plant(0);
+        QList<OvGenericPoint> points;
+        for (int a = 1; a <= 32; ++a) {
+            points << point(1, 1, a, 1, 1, 1, 30, 4);
+            points.last().setAreaIndex(1);
+        }
+        plantLoops(plant, 0, points);
+        ScriptedDialogs dialogs;
+        dialogs.answer(PlantMessage::Ok);
+        OvPointModel model(0);
+        model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+        model.copy(model.index(0, 0), rows(model, {40, 41}));
+        QCOMPARE(dialogs.asked().size(), 1);
+        QCOMPARE(dialogs.asked().at(0).text, QString("USR_ERR_TOO_MANY_PTXAREA"));
+        QCOMPARE(dialogs.asked().at(0).detailedText, QString("USR_ERR_TOO_MANY_PTXAREA_DTL: 32"));
+        QCOMPARE(sensor(model, 41)->hwType(), u16(30));
+        QCOMPARE(sensor(model, 42)->areaIndex(), -1);
+    }
+
+    void pasteSpecial_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("description, prefix") << 0x0A << "7: Y";
+        QTest::newRow("description, suffix") << 0x06 << "Y: 7";
+        QTest::newRow("suffix alone") << 0x04 << "Z";
+        QTest::newRow("params alone") << 0x10 << "Z";
+    }
+    void pasteSpecial()
+    {
+        QFETCH(int, filter);
+        QFETCH(QString, description);
+        OvGenericPoint source = point(1, 1, 1, 1, 1, 1, 30, 4);
+        source.setDescription("Y");
+        OvGenericPoint target = point(1, 1, 7, 1, 1, 1, 31, 4);
+        target.setDescription("Z");
+        OvPointModel model(0);
+        model.setActiveLoop(loopWith(0, {source, target}));
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        model.copySpecial(model.index(0, 0), rows(model, {6}), filter);
+        QCOMPARE(sensor(model, 7)->description(), description);
+        QCOMPARE(sensor(model, 7)->hwType(), u16(31));
+        QCOMPARE(changed.count(), description == "Z" ? 0 : 1);
+    }
+
+    void pasteAcrossLevels()
+    {
+        OvPointModel model(1);
+        model.setActiveLoop(loopWith(0, {point(1, 1, 5, 1, 2, 1, 130, 46), point(1, 1, 12, 1, 2, 1, 133, 53, 2)}));
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        const QModelIndex channel = model.index(0, 0, model.index(11, 0));
+        model.copy(model.index(4, 0), {channel});
+        model.copySpecial(model.index(4, 0), {channel}, 0x02);
+        model.copy(channel, rows(model, {4, 6}));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(module(model, 5)->hwType(), u16(130));
+    }
+
+    void decadeModule()
+    {
+        OvPointModel model(1);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setActiveLoop(loopWith(0, {point(1, 1, 60, 1, 2, 2, 0x400D, 27, 2), point(1, 1, 31, 1, 2, 1, 182, 22)}));
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        model.copy(model.index(59, 0), rows(model, {24, 29}));
+        QCOMPARE(changed.count(), 0);
+        model.resetSensor(rows(model, {30}));
+        model.copy(model.index(59, 0), rows(model, {29}));
+        QCOMPARE(module(model, 30)->hwType(), u16(0x400D));
+        QCOMPARE(model.data(model.index(30, 0), 279).toString(), QString("#32"));
+        QCOMPARE(model.rowCount(model.index(29, 0)), 2);
+    }
+
+    void mixedPastConflict()
+    {
+        FixturePlant plant(8);
+        // Address 5 holds a complete sensor and a module: no row; row 9 shows address 11.
+        plantLoops(
+            plant, 0,
+            {point(1, 1, 5, 1, 1, 1, 30, 4), point(1, 1, 5, 1, 2, 1, 130, 46), point(1, 1, 2, 1, 2, 1, 130, 46)});
+        OvPointModel model(2);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+        QCOMPARE(model.data(model.index(9, 0), 279).toString(), QString("#11"));
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        model.copy(model.index(1, 0), rows(model, {9}));
+        QCOMPARE(changed.count(), 1);
+        plant->setPoints(changed.at(0).at(0).value<Points>());
+        for (const OvLoop& loop : {model.activeLoop(), plant->cpus().cpuAt(0)->getLoop(0)}) {
+            QCOMPARE(loop.modules().at(10)->hwType(), u16(130));
+            QCOMPARE(loop.modules().at(9)->hwType(), u16(0));
+            QCOMPARE(loop.sensors().at(10)->hwType(), u16(0));
+        }
+        QCOMPARE(model.data(model.index(9, 0), 261).toInt(), 2);
+    }
+
+    void series2PastAddress99()
+    {
+        ScriptedDialogs dialogs;
+        dialogs.answer(PlantMessage::Ok);
+        OvPointModel model(0);
+        model.setActiveLoop(loopWith(0, {point(1, 1, 1, 1, 1, 2, 16386, 1)}));
+        model.copy(model.index(0, 0), rows(model, {98, 99, 100}));
+        QCOMPARE(dialogs.asked().size(), 1);
+        QCOMPARE(dialogs.asked().at(0).text, QString("2 USR_ERR_VARN_PASTE"));
+        QCOMPARE(sensor(model, 99)->hwType(), u16(16386));
+        QCOMPARE(sensor(model, 100)->hwType(), u16(0));
+    }
+
+    void refreshErrors()
+    {
+        FixturePlant plant(8);
+        OvGenericPoint wrong = point(1, 1, 3, 1, 1, 1, 30, 4);
+        wrong.setCBE("(C1L1M9)");
+        plantLoops(plant, 0, {wrong, point(1, 1, 3, 1, 2, 1, 130, 46)});
+        OvPointModel model(2);
+        QSignalSpy painted(&model, &QAbstractItemModel::dataChanged);
+        model.refreshErrors();
+        QCOMPARE(painted.count(), 0);
+        model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+        expectWarning("CBE ERROR: \\(C1L1M9\\)");
+        plant->checkCBESystem();
+        const int code = plant->cpus().cpuAt(0)->getPoint(0, 2, 1)->cbeErrorCode();
+        QVERIFY(code != 0 && code != 0xFFFF);
+        model.refreshErrors();
+        QCOMPARE(sensor(model, 3)->cbeErrorCode(), code);
+        QCOMPARE(painted.count(), 1);
+    }
+};
+
+QTEST_MAIN(tst_PointEdit)
+#include "tst_pointedit.moc"
