@@ -283,7 +283,7 @@ void OvPointModel::onApplicationLanguageChanged()
 
 TreeItem* OvPointModel::itemForIndex(const QModelIndex& index) const
 {
-    if (!index.isValid() || !index.internalPointer())
+    if (!index.isValid() || !OvPointMdlItem::isLive(index.internalPointer()))
         return m_root;
     auto* item = static_cast<TreeItem*>(index.internalPointer());
     if (item->self() != item) {
@@ -310,7 +310,7 @@ QModelIndex OvPointModel::index(int row, int column, const QModelIndex& parent) 
 
 QModelIndex OvPointModel::parent(const QModelIndex& child) const
 {
-    if (!child.isValid() || !child.internalPointer())
+    if (!child.isValid() || !OvPointMdlItem::isLive(child.internalPointer()))
         return QModelIndex();
     auto* item = static_cast<TreeItem*>(child.internalPointer());
     if (item->self() != item) {
