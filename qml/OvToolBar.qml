@@ -10,6 +10,8 @@ Item {
     readonly property bool plantExists: !!activePlant
 
     property int _savedStamp: 0
+    // Bumped whenever the plant's modification bits change: the CBE check follows them.
+    property int _dataStamp: 0
 
     implicitHeight: row.implicitHeight + fontMetrics.height * 0.6
 
@@ -23,6 +25,12 @@ Item {
     Connections {
         target: theApp
         function onPlantFileSaved() { toolBar._savedStamp++ }
+    }
+    Connections {
+        target: toolBar.plantExists ? activePlant : null
+        ignoreUnknownSignals: true
+        function onPlantDataModified() { toolBar._dataStamp++ }
+        function onPlantDataChanged() { toolBar._dataStamp++ }
     }
 
     Image {
@@ -117,7 +125,7 @@ Item {
             objectName: "checkCbeButton"
             imageSource: "../Resources/tbCheckCbe.png"
             toolTipId: QT_TRID_NOOP("checkCBE")
-            enabled: toolBar.plantExists && activePlant.isCBESystemModified()
+            enabled: toolBar.plantExists && (toolBar._dataStamp, activePlant.isCBESystemModified())
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: theApp.checkCBE()
         }

@@ -638,6 +638,9 @@ Item {
                 anchors.centerIn: parent
                 visible: _private.revision, _private.supports(styleData.index, styleData.role)
                 checked: visible && _private.flagValue(styleData.index, styleData.role, styleData.value)
+                // A module shows tracking and flashing flags that no command of the table sets.
+                enabled: !((styleData.role === "checkTracking" || styleData.role === "checkFlashing")
+                           && pointsView.pointModel && pointsView.pointModel.data(styleData.index, 261) === 2)
                 padding: 0
                 focusPolicy: Qt.NoFocus
                 onToggled: _private.apply(styleData.role, styleData.index, checked)
@@ -697,13 +700,13 @@ Item {
             readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
             visible: shown
             text: styleData.value !== undefined ? styleData.value : ""
-            color: OvTheme.editTextColor(false)
+            color: styleData.textColor
             font.family: OvTheme.fontFamily
             padding: 2
             background: Rectangle {
                 color: "transparent"
                 border.width: parent.activeFocus ? 1 : 0
-                border.color: OvTheme.editTextColor(false)
+                border.color: styleData.textColor
             }
             onEditingFinished: {
                 if (text !== styleData.value)
@@ -718,6 +721,10 @@ Item {
             value: styleData.value !== undefined ? styleData.value : 0
             editable: true
             font.family: OvTheme.fontFamily
+            padding: 0
+            topPadding: 0
+            bottomPadding: 0
+            implicitHeight: fontMetrics.height * 1.2
             focusPolicy: Qt.NoFocus
             onValueModified: _private.apply(styleData.role, styleData.index, value)
         }
@@ -734,8 +741,10 @@ Item {
                 _private.apply(styleData.role, styleData.index, address !== undefined ? address : 0)
             }
         }
+        // Any typed row may carry a program; the keypad decides what the selection may hold.
         property Component cbeCell: Item {
-            readonly property bool shown: _private.revision, _private.supports(styleData.index, "cbe")
+            readonly property bool shown: _private.revision, pointsView.pointModel && styleData.index.valid
+                                          && pointsView.pointModel.isValid(styleData.index)
             Text {
                 anchors.left: parent.left
                 anchors.right: cbeButton.left

@@ -9,6 +9,7 @@
 #include "app/Ov4kApp.h"
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
+#include "models/OvPointModel.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -334,6 +335,54 @@ private slots:
                  QByteArray::fromHex("7800"
                                      "002004"
                                      "39300000"));
+    }
+    // Ctrl+F finds detector 5 on its loop page's row. Its program names module 5, which is then
+    // removed on the page: the check button marks the point, its loop and the CPUs row, clears
+    // the need for a check and disables itself.
+    void loopPageAfterSearch()
+    {
+        Plant* plant = m_app->plant();
+        m_window->resize(1600, 700);
+        search(2, "5", "1", "1");
+        QTRY_VERIFY(!dialog());
+        QCOMPARE(page(), QString("PLANT_ACTIVE_CPU_DATA_PAGE"));
+        QQuickItem* table = nullptr;
+        QTRY_VERIFY((table = find("pointTable")));
+        auto* sensors = qobject_cast<OvPointModel*>(
+            m_app->engine()->rootContext()->contextProperty("theSensorModel").value<QObject*>());
+        QVERIFY(sensors);
+        QTRY_COMPARE(table->property("currentIndex").toModelIndex(), sensors->index(4, 0));
+        QCOMPARE(sensors->data(sensors->index(4, 0), OvPointModel::DeviceIndexRole).toString(), QString("#  5"));
+
+        sensors->setCBE({sensors->index(4, 0)}, "(C1L1M5)");
+        QCOMPARE(plant->getPoint(0, 0, 4, 1)->cbeErrorCode(), 0);
+        m_app->checkCBE();
+        QQuickItem* check = find("checkCbeButton");
+        QTRY_VERIFY(!check->isEnabled());
+
+        find("pointTabs")->setProperty("currentIndex", 1);
+        QQuickItem* bell = nullptr;
+        QTRY_VERIFY((bell = findAll(m_window->contentItem(), "pointDescription").value(0)));
+        QCOMPARE(bell->property("text").toString(), QString("Bell"));
+        const QPoint at = bell->mapToScene(QPointF(bell->width() / 2, bell->height() / 2)).toPoint();
+        QTest::mouseClick(m_window, Qt::RightButton, Qt::NoModifier, at);
+        QQuickItem* remove = nullptr;
+        QTRY_VERIFY((remove = find("pointMenuRemove")) && remove->isEnabled());
+        click(remove);
+        QTRY_COMPARE(plant->getPoint(0, 0, 4, 2)->hwType(), u16(0));
+        QVERIFY(plant->isCBESystemModified());
+        QTRY_VERIFY(check->isEnabled());
+
+        expectWarning("CBE ERROR");
+        click(check);
+        QTRY_VERIFY(!plant->isCBESystemModified());
+        QTRY_VERIFY(!check->isEnabled());
+        QVERIFY(plant->getPoint(0, 0, 4, 1)->cbeErrorCode() != 0);
+        QCOMPARE(sensors->data(sensors->index(4, 0), OvPointModel::IconNameRole).toString(), QString("errors.png"));
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex cpuRow = tree->index(0, 0, tree->index(1, 0));
+        QVERIFY(tree->getErrorFlag(tree->index(1, 0, cpuRow)) != 0);
+        QCOMPARE(tree->getErrorFlag(tree->index(1, 0)), 2);
     }
 };
 

@@ -1,13 +1,18 @@
 // The loop part of the CPU page joined to the application, offscreen with any QML warning
 // failing the test: a click on a loop in the plant tree fills the point tables, the two filters
 // follow the check box and F2, the type drop-down walks by letter and arrow keys and hands the
-// chosen leaf to QML, and the objects handed to QML outlive its garbage collection. Screenshots
-// of both themes go to "screenshots" beside the test.
+// chosen leaf to QML, and the objects handed to QML outlive its garbage collection. Rows are
+// edited through the description field, the CBE keypad and the context menu, and the plant and
+// the loop's CSV file then hold exactly those changes. Screenshots of both themes go to
+// "screenshots" beside the test.
 #include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
+#include "app/OvParameters.h"
+#include "cbe/CBEExpression.h"
+#include "cbe/OvCBEEditor.h"
 #include "models/OvPlantModel.h"
 #include "models/OvPointModel.h"
 #include "models/OvPointTypeTreeModel.h"
@@ -58,6 +63,38 @@ PointType typeOf(const QVariant& value)
 {
     const QVariant v = value.userType() == qMetaTypeId<QJSValue>() ? value.value<QJSValue>().toVariant() : value;
     return v.value<PointType>();
+}
+
+// Visible items of that name, top to bottom.
+QList<QQuickItem*> findAll(QQuickItem* root, const QString& name)
+{
+    QList<QQuickItem*> found;
+    std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+        if (item->objectName() == name && item->isVisible())
+            found << item;
+        for (QQuickItem* child : item->childItems())
+            walk(child);
+    };
+    walk(root);
+    std::sort(found.begin(), found.end(),
+              [](QQuickItem* a, QQuickItem* b) { return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y(); });
+    return found;
+}
+
+QQuickItem* withText(QQuickItem* root, const QString& name, const QString& text)
+{
+    for (QQuickItem* item : findAll(root, name))
+        if (item->property("text").toString() == text)
+            return item;
+    return nullptr;
+}
+
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n');
 }
 
 } // namespace
@@ -254,6 +291,148 @@ private slots:
         m_app->engine()->collectGarbage();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(sensorTree && moduleTree && korva);
+    }
+
+    void editOnThePage()
+    {
+        settle();
+        m_dialogs.clear();
+        // The previous plant is left without asking to save it.
+        m_app->plant()->clearModificationBits(~0u);
+        m_app->plant()->modifyPlantData(false);
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        Plant* plant = m_app->plant();
+        QVERIFY(plant);
+        CPUDevice* cpu = plant->cpus().cpuAt(0);
+        cpu->setLoopType(0, 1);
+        for (int a = 1; a <= 9; ++a) {
+            OvGenericPoint sensor(1, 1, 1, unsigned(a));
+            sensor.setPointType(PointType(2, 1, 2, 16388, 4, 1));
+            sensor.setDescription(QString("S%1").arg(a));
+            plant->setPoint(sensor);
+        }
+        const QString folder = QDir::tempPath() + "/tst_pointedits";
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder));
+        const QString csvPath = OvLoop::csvFileName(folder, 1, 1);
+        QVERIFY(cpu->getLoop(0).exportCSV(folder));
+        const QStringList before = readLines(csvPath);
+
+        QQmlComponent component(m_app->engine());
+        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
+                          "Window { width: 2300; height: 640; visible: true;"
+                          " property alias view: view; PointsTreeView { id: view; anchors.fill: parent } }",
+                          QUrl("qrc:/qml/edits.qml"));
+        std::unique_ptr<QQuickWindow> window(
+            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QObject* view = window->property("view").value<QObject*>();
+        QQuickItem* root = window->contentItem();
+        settle();
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex cpuRow = tree->index(0, 0, tree->index(1, 0));
+        QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                          Q_ARG(QVariant, QVariant::fromValue(tree->index(1, 0, cpuRow)))));
+        auto* sensors = published<OvPointModel>("theSensorModel");
+        QCOMPARE(sensors->rowCount(), 99);
+        settle();
+        QTRY_VERIFY(withText(root, "pointDescription", "S9"));
+
+        // Rows 1 to 3 selected; "X" typed into the first one's description.
+        QQmlExpression select(qmlContext(find(root, "pointTable")), view,
+                              "selectIndex(theSensorModel.index(0, 0));"
+                              "selection.select(theSensorModel.index(1, 0), 0x22);"
+                              "selection.select(theSensorModel.index(2, 0), 0x22)");
+        select.evaluate();
+        QVERIFY2(!select.hasError(), qPrintable(select.error().toString()));
+        QQuickItem* field = withText(root, "pointDescription", "S1");
+        QVERIFY(field);
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(field));
+        QTRY_VERIFY(field->hasActiveFocus());
+        QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(window.get(), 'X');
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        for (int a = 1; a <= 3; ++a)
+            QCOMPARE(plant->getPoint(0, 0, a - 1, 1)->description(), QString("X"));
+
+        // The keypad from the CBE column of row 4.
+        const QList<QQuickItem*> cbeButtons = findAll(root, "pointCbeButton");
+        QCOMPARE(cbeButtons.size(), 9);
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(cbeButtons.at(3)));
+        QTRY_VERIFY(find(root, "pointCbeKeypad"));
+        QCOMPARE(find(root, "pointCbeTitle")->property("text").toString(), QString("Address: 4"));
+        auto* editor = published<Ov4800::OvCBEEditor>("cbeEditor");
+        QVERIFY(editor);
+        for (const char* name : {"C", "1", "L", "1", "S", "5"}) {
+            int button = -1;
+            for (int b = 0; b < 48 && button < 0; ++b)
+                if (editor->getBtnName(b) == QLatin1String(name))
+                    button = b;
+            QVERIFY2(button >= 0, name);
+            QVERIFY(QMetaObject::invokeMethod(find(root, "pointCbeKeypad"), "press", Q_ARG(QVariant, button)));
+        }
+        // Stored with the code of the plant's check: the sensor index is out of its range there.
+        expectWarning("^CBE ERROR: \\(C1L1S5\\)");
+        QVERIFY(QMetaObject::invokeMethod(find(root, "pointCbeKeypad"), "press", Q_ARG(QVariant, 46)));
+        QTRY_VERIFY(!find(root, "pointCbeKeypad"));
+        const QString program = plant->getPoint(0, 0, 3, 1)->cbe();
+        QCOMPARE(Ov4800::toStorageString(program), QString("(C1L1S5)"));
+        QVERIFY(plant->getPoint(0, 0, 3, 1)->cbeErrorCode() != 0);
+
+        // Row 6 copied from the context menu, pasted special onto row 8 with its description and
+        // the address before it.
+        auto menuItem = [&](const QString& rowText, const QString& item) {
+            QQuickItem* cell = withText(root, "pointDescription", rowText);
+            QVERIFY(cell);
+            QTest::mouseClick(window.get(), Qt::RightButton, Qt::NoModifier, centre(cell));
+            QQuickItem* entry = nullptr;
+            QTRY_VERIFY((entry = find(window->contentItem(), item)));
+            QTRY_VERIFY(entry->isEnabled());
+            QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(entry));
+            QTRY_VERIFY(!find(window->contentItem(), item));
+        };
+        menuItem("S6", "pointMenuCopy");
+        menuItem("S8", "pointMenuPasteSpecial");
+        QQuickItem* description = nullptr;
+        QTRY_VERIFY((description = find(root, "copyDescriptionBit")));
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(description));
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(find(root, "copyPrefixAddressBit")));
+        shootThemes(window.get(), "loop_paste_special");
+        QVERIFY(QMetaObject::invokeMethod(find(root, "pasteSpecialButtons"), "accepted"));
+        QTRY_VERIFY(!find(root, "copyDescriptionBit"));
+        QCOMPARE(plant->getPoint(0, 0, 7, 1)->description(), QString("8: S6"));
+
+        menuItem("S9", "pointMenuRemove");
+        QCOMPARE(plant->getPoint(0, 0, 8, 1)->hwType(), u16(0));
+        shootThemes(window.get(), "loop_edited");
+
+        // The CSV: rows 1 to 3 named X, row 4 with its program, row 8 renamed, row 9 gone.
+        const QString sep = OvParameters::instance()->csvToken();
+        QStringList expected;
+        for (const QString& line : before) {
+            QStringList cells = line.split(sep);
+            if (cells.size() < 12 || !cells.at(2).startsWith('S')) {
+                expected << line;
+                continue;
+            }
+            const int address = cells.at(1).toInt();
+            if (address <= 3)
+                cells[2] = "X";
+            else if (address == 4)
+                cells[11] = program;
+            else if (address == 8)
+                cells[2] = "8: S6";
+            if (address != 9)
+                expected << cells.join(sep);
+        }
+        QVERIFY(cpu->getLoop(0).exportCSV(folder));
+        QCOMPARE(readLines(csvPath), expected);
+        QDir(folder).removeRecursively();
     }
 };
 

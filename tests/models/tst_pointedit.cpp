@@ -347,6 +347,27 @@ private slots:
         QCOMPARE(model.data(model.index(9, 0), 261).toInt(), 2);
     }
 
+    // A sensor pasted over the mixed row of a series-2 module with its channel row selected: the
+    // module is reset inside the paste, its channel entry dropped, and the rows rebuilt once.
+    void mixedPasteOverSpanningModule()
+    {
+        OvPointModel model(2);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setActiveLoop(loopWith(0, {point(1, 1, 1, 1, 1, 1, 30, 4), point(1, 1, 40, 1, 2, 2, 16398, 53, 3)}));
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        const QModelIndex row = model.index(39, 0);
+        model.copy(model.index(0, 0), {row, model.index(1, 0, row), model.index(5, 0)});
+        QCOMPARE(module(model, 40)->hwType(), u16(0));
+        QCOMPARE(sensor(model, 40)->hwType(), u16(30));
+        QCOMPARE(sensor(model, 6)->hwType(), u16(30));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.at(1).at(0).value<Points>(), Points({sensor(model, 40), sensor(model, 6)}));
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(model.rowCount(), 159);
+        QCOMPARE(model.data(model.index(39, 0), 261).toInt(), 1);
+    }
+
     void series2PastAddress99()
     {
         ScriptedDialogs dialogs;
