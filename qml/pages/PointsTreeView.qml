@@ -640,7 +640,8 @@ Item {
                 checked: visible && _private.flagValue(styleData.index, styleData.role, styleData.value)
                 // A module shows tracking and flashing flags that no command of the table sets.
                 enabled: !((styleData.role === "checkTracking" || styleData.role === "checkFlashing")
-                           && pointsView.pointModel && pointsView.pointModel.data(styleData.index, 261) === 2)
+                           && _private.current(styleData.index)
+                           && pointsView.pointModel.data(_private.plain(styleData.index), 261) === 2)
                 padding: 0
                 focusPolicy: Qt.NoFocus
                 onToggled: _private.apply(styleData.role, styleData.index, checked)
@@ -743,8 +744,7 @@ Item {
         }
         // Any typed row may carry a program; the keypad decides what the selection may hold.
         property Component cbeCell: Item {
-            readonly property bool shown: _private.revision, pointsView.pointModel && styleData.index.valid
-                                          && pointsView.pointModel.isValid(styleData.index)
+            readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
             Text {
                 anchors.left: parent.left
                 anchors.right: cbeButton.left
