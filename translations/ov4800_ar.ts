@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>لا تسأل مرة أخرى</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>العناوين التالية غير متاحة: الجهاز يحتاج إليها</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>نقل إعدادات النوع القديم إلى النوع الجديد</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>املأ بمرشحات الأحداث</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>أو</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>المستوى</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>عدد النقاط كبير جدًا على لوحة الحلقة هذه.</translation>
@@ -1656,8 +1668,8 @@
         <translation>تقبل حلقة VARN عشر وحدات ADVANCED على الأكثر</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>المنطقة ممتلئة: لُصقت النقطة بلا منطقة.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>عدد النقاط كبير جدًا في هذه المنطقة.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

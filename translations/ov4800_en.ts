@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Do not ask again</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>The addresses that follow are not free: the device needs them</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>Carry the settings of the old type over to the new one</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Fill with event filters</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>OR</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Too many points on this loop interface board.</translation>
@@ -1656,8 +1668,8 @@
         <translation>At most 10 ADVANCED modules can be installed on a VARN loop</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>The zone is full: the point was pasted without zone.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Too many points in this zone.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>No volver a preguntar</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>Las direcciones siguientes no están libres: el dispositivo las necesita</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>¿Conservar los ajustes del tipo anterior en el nuevo</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Completar con filtros de eventos</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>O</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Demasiados puntos en esta tarjeta de lazo.</translation>
@@ -1656,8 +1668,8 @@
         <translation>Un lazo VARN admite como máximo 10 módulos ADVANCED</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>La zona está llena: el punto se ha pegado sin zona.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Demasiados puntos en esta zona.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

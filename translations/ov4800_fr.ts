@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Ne plus demander</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>Les adresses suivantes ne sont pas libres : l'appareil en a besoin</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>Reporter les réglages de l'ancien type sur le nouveau</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Compléter avec des filtres d'événements</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>OU</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Trop de points sur cette carte de boucle.</translation>
@@ -1656,8 +1668,8 @@
         <translation>Une boucle VARN accepte au plus 10 modules ADVANCED</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>La zone est pleine : le point a été collé sans zone.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Trop de points dans cette zone.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Ne kérdezze újra</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>A következő címek nem szabadok: az eszköznek szüksége van rájuk</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>A régi típus beállításai átkerüljenek az újra</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Feltöltés eseményszűrőkkel</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>VAGY</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Szint</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Túl sok pont ezen a hurokkártyán.</translation>
@@ -1656,8 +1668,8 @@
         <translation>Egy VARN hurokra legfeljebb 10 ADVANCED modul telepíthető</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>A zóna megtelt: a pont zóna nélkül lett beillesztve.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Túl sok pont ebben a zónában.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Non chiedere più</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>Gli indirizzi successivi non sono liberi: il dispositivo li richiede</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>Riportare le impostazioni del tipo precedente sul nuovo</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Riempi con filtri eventi</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>O</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Troppi punti su questa scheda loop.</translation>
@@ -1656,8 +1668,8 @@
         <translation>Su un loop VARN si possono installare al massimo 10 moduli ADVANCED</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>La zona è piena: il punto è stato incollato senza zona.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Troppi punti in questa zona.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>אל תשאל שוב</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>הכתובות הבאות אינן פנויות: ההתקן זקוק להן</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>להעביר את ההגדרות של הסוג הקודם לסוג החדש</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>מלא במסנני אירועים</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>או</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>רמה</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>יותר מדי נקודות בכרטיס לולאה זה.</translation>
@@ -1656,8 +1668,8 @@
         <translation>לולאת VARN מקבלת לכל היותר 10 מודולי ADVANCED</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>האזור מלא: הנקודה הודבקה ללא אזור.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>יותר מדי נקודות באזור זה.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

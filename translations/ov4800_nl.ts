@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Niet meer vragen</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>De volgende adressen zijn niet vrij: het apparaat heeft ze nodig</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>De instellingen van het oude type overnemen in het nieuwe</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Aanvullen met gebeurtenisfilters</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>OF</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Te veel punten op deze lusprintplaat.</translation>
@@ -1656,8 +1668,8 @@
         <translation>Op een VARN-lus passen ten hoogste 10 ADVANCED-modules</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>De zone is vol: het punt is zonder zone geplakt.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Te veel punten in deze zone.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Ikke spør igjen</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>De neste adressene er ikke ledige: enheten trenger dem</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>Overføre innstillingene fra den gamle typen til den nye</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Fyll med hendelsesfiltre</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>ELLER</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Nivå</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>For mange punkter på dette sløyfekortet.</translation>
@@ -1656,8 +1668,8 @@
         <translation>En VARN-sløyfe kan ha høyst 10 ADVANCED-moduler</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>Sonen er full: punktet ble limt inn uten sone.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>For mange punkter i denne sonen.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Não perguntar novamente</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>Os endereços seguintes não estão livres: o dispositivo precisa deles</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>Transferir as definições do tipo anterior para o novo</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Preencher com filtros de eventos</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>OU</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Demasiados pontos nesta placa de laço.</translation>
@@ -1656,8 +1668,8 @@
         <translation>Um laço VARN aceita no máximo 10 módulos ADVANCED</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>A zona está cheia: o ponto foi colado sem zona.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Demasiados pontos nesta zona.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

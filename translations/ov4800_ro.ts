@@ -1395,6 +1395,14 @@
         <source>Do not ask again</source>
         <translation>Nu mai întreba</translation>
     </message>
+    <message id="USR_ERR_NOT_EMPTY_SIBLING">
+        <source>The addresses that follow are not free: the device needs them</source>
+        <translation>Adresele următoare nu sunt libere: dispozitivul are nevoie de ele</translation>
+    </message>
+    <message id="USR_INFO_COPY_PARAM">
+        <source>Carry the settings of the old type over to the new one</source>
+        <translation>Preluați setările tipului vechi în cel nou</translation>
+    </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
         <translation>Completează cu filtre de evenimente</translation>
@@ -1623,6 +1631,10 @@
         <source>OR</source>
         <translation>SAU</translation>
     </message>
+    <message id="SENSOR_ALLARM_MODEL_PREFIX">
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_PTXLIB">
         <source>Too many points on this loop interface board.</source>
         <translation>Prea multe puncte pe această placă de buclă.</translation>
@@ -1656,8 +1668,8 @@
         <translation>O buclă VARN acceptă cel mult 10 module ADVANCED</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA">
-        <source>The zone is full: the point was pasted without zone.</source>
-        <translation>Zona este plină: punctul a fost lipit fără zonă.</translation>
+        <source>Too many points in this zone.</source>
+        <translation>Prea multe puncte în această zonă.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_PTXAREA_DTL">
         <source>Maximum number of points per zone</source>

@@ -37,12 +37,20 @@ Item {
         selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
         _private.makeCurrent(table, index)
     }
+    // The view selects single cells of column 0, the page whole rows: either counts once.
     function selectedIndexes() {
-        return selection.selectedRows(0)
+        var rows = []
+        var all = selection.selectedIndexes
+        for (var i = 0; i < all.length; ++i) {
+            if (all[i].column === 0)
+                rows.push(all[i])
+        }
+        return rows
     }
     // The rows an edit of the row at index acts on: the selection when it holds the row, else
     // the row alone.
     function targets(index) {
+        index = _private.plain(index) || index
         if (!selection.isSelected(index))
             selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
         return selectedIndexes()
@@ -80,12 +88,15 @@ Item {
     }
     function openTypeDropDown(index, cell) {
         var model = pointsView.pointModel
-        if (!model || !index.valid)
+        index = _private.plain(index)
+        if (!model || !index)
             return
         var modules = tabs.currentIndex === 1 || (tabs.currentIndex === 2 && model.data(index, 261) === 2)
         var tree = modules ? model.getModuleTypeTreeModel() : model.getSensorTypeTreeModel()
         if (!selection.isSelected(index))
             selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+        // The tree is rebuilt for the row; the closed drop-down must not follow it half-way.
+        typeTree.model = null
         model.canOpenTypeSelection(selectedIndexes(), index)
         typeTree.model = tree
         var rows = tree.rowCount()
@@ -94,6 +105,7 @@ Item {
         typePopup.x = Math.min(at.x, Math.max(0, pointsView.width - typePopup.width))
         typePopup.y = Math.min(at.y, Math.max(0, pointsView.height - typePopup.height))
         typePopup.currentText = model.data(index, 258)
+        typePopup.reference = index
         typePopup.open()
     }
 
@@ -192,8 +204,7 @@ Item {
                     objectName: "pointStatusIcon"
                     fillMode: Image.PreserveAspectFit
                     source: styleData.value ? OvTheme.image(styleData.value) : ""
-                    readonly property string toolTip: _private.revision, pointsView.pointModel && styleData.index.valid
-                                                      ? pointsView.pointModel.getIconToolTip(styleData.index) : ""
+                    readonly property string toolTip: _private.revision, _private.call(styleData.index, "getIconToolTip") || ""
                     MouseArea {
                         id: iconMouse
                         anchors.fill: parent
@@ -225,7 +236,7 @@ Item {
                 role: "areaIndex"
                 title: qsTrId("areaIndex")
                 width: fontMetrics.height * 8
-                delegate: _private.textCell
+                delegate: _private.areaCell
             }
             C1.TableViewColumn {
                 role: "checkAudit"
@@ -254,8 +265,18 @@ Item {
             C1.TableViewColumn {
                 role: "alertLevelRAVI"
                 title: qsTrId("AlertLevel")
-                width: fontMetrics.height * 4
-                delegate: _private.spinCell
+                width: fontMetrics.height * 10
+                delegate: SensorAllarmLevel {
+                    shown: _private.revision, _private.supports(styleData.index, styleData.role)
+                    value: styleData.value !== undefined ? styleData.value : 0
+                    modelType: _private.revision, shown ? _private.call(styleData.index, "getAllarmLevelMdlType") : 0
+                    selected: styleData.selected
+                    textColor: styleData.textColor
+                    selectionModelType: function() {
+                        return pointsView.pointModel.getAllarmLevelMdlType(pointsView.selectedIndexes())
+                    }
+                    onLevelChosen: pointsView.pointModel.setSensorAllarmLevel(pointsView.targets(styleData.index), level)
+                }
             }
             C1.TableViewColumn {
                 role: "sensLow"
@@ -418,6 +439,8 @@ Item {
         id: typePopup
         objectName: "typePopup"
         property string currentText
+        // The row whose type cell opened the drop-down.
+        property var reference
         width: fontMetrics.height * 20
         padding: 0
         modal: false
@@ -503,7 +526,8 @@ Item {
         // Whether the row's type supports the setting shown in a column of that role.
         function supports(index, role) {
             var m = pointsView.pointModel
-            if (!m || !index.valid)
+            index = plain(index)
+            if (!index)
                 return false
             switch (role) {
             case "areaIndex": return m.isValidAreaFlag(index)
@@ -531,6 +555,7 @@ Item {
         }
         // Module rows keep their tracking and flashing flags under roles of their own.
         function flagValue(index, role, value) {
+            index = plain(index)
             if (pointsView.pointModel.data(index, 261) !== 2)
                 return value === true
             if (role === "checkTracking")
@@ -593,9 +618,8 @@ Item {
                 return
             }
             pointsView.chosenType = tree.getPointType(index)
-            if (typeof pointsView.pointModel.selectPointType === "function")
-                pointsView.pointModel.selectPointType(table.currentIndex, pointsView.selectedIndexes(),
-                                                      pointsView.chosenType)
+            pointsView.pointModel.selectPointType(typePopup.reference, pointsView.selectedIndexes(),
+                                                  pointsView.chosenType)
             pointsView.typeChosen(pointsView.chosenType)
             typePopup.close()
         }
@@ -616,16 +640,65 @@ Item {
                 checked: visible && _private.flagValue(styleData.index, styleData.role, styleData.value)
                 // A module shows tracking and flashing flags that no command of the table sets.
                 enabled: !((styleData.role === "checkTracking" || styleData.role === "checkFlashing")
-                           && pointsView.pointModel && pointsView.pointModel.data(styleData.index, 261) === 2)
+                           && _private.current(styleData.index)
+                           && pointsView.pointModel.data(_private.plain(styleData.index), 261) === 2)
                 padding: 0
                 focusPolicy: Qt.NoFocus
                 onToggled: _private.apply(styleData.role, styleData.index, checked)
             }
         }
+        // A cell's index as a plain index of the present model, or null. A cell may still hold
+        // an index of the model shown before a tab switch, and the view may hand a persistent
+        // index, which the model's functions do not take.
+        function plain(index) {
+            var m = pointsView.pointModel
+            if (!m || !index || !index.valid || index.model !== m)
+                return null
+            return m.index(index.row, index.column, index.parent)
+        }
+        function current(index) {
+            return plain(index) !== null
+        }
+        function call(index, name) {
+            var at = plain(index)
+            return at ? pointsView.pointModel[name](at) : undefined
+        }
+        function areaText(index) {
+            var text = call(index, "getPointAreaIndexStr")
+            return text !== undefined ? text : ""
+        }
+        // Zones go to the rows the zone command acts on: typed points without channel rows.
+        property Component areaCell: Item {
+            readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
+                                          && _private.call(styleData.index, "subCount") === 0
+            Text {
+                objectName: "pointZoneName"
+                anchors.fill: parent
+                visible: parent.shown && !zoneCombo.visible
+                text: _private.revision, visible ? _private.areaText(styleData.index) : ""
+                color: styleData.textColor
+                font.family: OvTheme.fontFamily
+                elide: Text.ElideRight
+                verticalAlignment: Text.AlignVCenter
+            }
+            C2.ComboBox {
+                id: zoneCombo
+                objectName: "pointZone"
+                anchors.fill: parent
+                visible: parent.shown && styleData.selected && typeof theAreaListMdl !== "undefined"
+                         && theAreaListMdl !== null
+                model: visible ? theAreaListMdl : null
+                textRole: "areaDescription"
+                currentIndex: styleData.value !== undefined ? Math.max(0, styleData.value) : 0
+                displayText: _private.revision, visible ? _private.areaText(styleData.index) : ""
+                font.family: OvTheme.fontFamily
+                focusPolicy: Qt.NoFocus
+                onActivated: pointsView.pointModel.setPointAreaIndex(pointsView.targets(styleData.index), index)
+            }
+        }
         property Component descriptionCell: C2.TextField {
             objectName: "pointDescription"
-            readonly property bool shown: _private.revision, pointsView.pointModel && styleData.index.valid
-                                          && pointsView.pointModel.isValid(styleData.index)
+            readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
             visible: shown
             text: styleData.value !== undefined ? styleData.value : ""
             color: styleData.textColor
@@ -671,8 +744,7 @@ Item {
         }
         // Any typed row may carry a program; the keypad decides what the selection may hold.
         property Component cbeCell: Item {
-            readonly property bool shown: _private.revision, pointsView.pointModel && styleData.index.valid
-                                          && pointsView.pointModel.isValid(styleData.index)
+            readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
             Text {
                 anchors.left: parent.left
                 anchors.right: cbeButton.left

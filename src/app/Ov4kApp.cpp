@@ -21,6 +21,7 @@
 #include "models/OvPointModel.h"
 #include "models/OvRecentFilesModel.h"
 #include "models/OvRepeaterModel.h"
+#include "models/SensorAllarmLevelModel.h"
 #include "models/WalkTestModel.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
@@ -400,6 +401,8 @@ void Ov4kApp::createPointModels()
             || !connect(this, &Ov4kApp::applicationLanguageChanged, model, &OvPointModel::onApplicationLanguageChanged))
             qCritical() << "Connect SIGNAL OvPointModel\t: " << false;
     }
+    m_allarmLevelModel = new SensorAllarmLevelModel(this);
+    publish("sensorAllarmLevelModel", m_allarmLevelModel);
 }
 
 void Ov4kApp::deleteZoneModels()
@@ -523,6 +526,8 @@ QObject* Ov4kApp::zoneModel(const QLatin1String& property) const
         return m_plantInfo;
     if (property == QLatin1String("wtModel"))
         return m_walkTestModel;
+    if (property == QLatin1String("sensorAllarmLevelModel"))
+        return m_allarmLevelModel;
     return nullptr;
 }
 

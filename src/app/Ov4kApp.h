@@ -24,6 +24,7 @@ class OvLibModel;
 class OvPlantTypeModel;
 class OvPlantInfo;
 class OvRepeaterModel;
+class SensorAllarmLevelModel;
 class WalkTestModel;
 class CPUDevice;
 class OvAnnunciatorsSystem;
@@ -312,6 +313,7 @@ private:
     OvPointModel* m_sensorModel = nullptr;
     OvPointModel* m_moduleModel = nullptr;
     OvPointModel* m_mixedModel = nullptr;
+    SensorAllarmLevelModel* m_allarmLevelModel = nullptr;
     WalkTestModel* m_walkTestModel = nullptr;
     int m_lastSearchTargetType = -1;
     int m_fileStatus = 0;

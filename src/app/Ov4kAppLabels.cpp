@@ -13,6 +13,7 @@
 #include "models/OvEventFilterModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
+#include "models/SensorAllarmLevelModel.h"
 #include "plant/Plant.h"
 
 #include <QDateTime>
@@ -102,6 +103,8 @@ void Ov4kApp::onApplicationLanguageChanged()
         m_plantTypeModel->reset();
     if (m_eventFilterModel)
         m_eventFilterModel->reset();
+    if (m_allarmLevelModel)
+        m_allarmLevelModel->refresh();
 }
 
 void Ov4kApp::onAppNameChanged()

@@ -3,6 +3,8 @@
 // owns.
 #include "models/TreeItem.h"
 
+#include <QSet>
+
 class OvGenericPoint;
 
 class OvPointMdlItem : public TreeItem {
@@ -11,14 +13,28 @@ public:
         : TreeItem(data, parent)
         , m_point(point)
     {
+        live().insert(this);
     }
-    ~OvPointMdlItem() override { m_point = nullptr; }
+    ~OvPointMdlItem() override
+    {
+        live().remove(this);
+        m_point = nullptr;
+    }
+    // Whether item is a row that still exists. A view may keep the index of a removed row for a
+    // while; its pointer names freed memory, which must not be read.
+    static bool isLive(const void* item) { return live().contains(item); }
     virtual int itemType() const { return 0; }
     virtual const OvGenericPoint* getPoint() const { return m_point; }
     // The mixed table lets a row switch between an address's sensor and module.
     void setPoint(const OvGenericPoint* point) { m_point = point; }
 
 private:
+    static QSet<const void*>& live()
+    {
+        static QSet<const void*> items;
+        return items;
+    }
+
     const OvGenericPoint* m_point;
 };
 

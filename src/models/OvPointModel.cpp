@@ -283,6 +283,9 @@ void OvPointModel::onApplicationLanguageChanged()
 
 TreeItem* OvPointModel::itemForIndex(const QModelIndex& index) const
 {
+    // A view may keep the index of a removed row: its item is gone, not just unmarked.
+    if (index.isValid() && !OvPointMdlItem::isLive(index.internalPointer()))
+        return m_root;
     return TreeItem::fromIndex(index, m_root);
 }
 
@@ -303,7 +306,7 @@ QModelIndex OvPointModel::index(int row, int column, const QModelIndex& parent) 
 
 QModelIndex OvPointModel::parent(const QModelIndex& child) const
 {
-    if (!child.isValid() || !child.internalPointer())
+    if (!child.isValid() || !OvPointMdlItem::isLive(child.internalPointer()))
         return QModelIndex();
     auto* item = static_cast<TreeItem*>(child.internalPointer());
     if (item->self() != item) {

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+class OvArea;
 class OvAreasSystem;
 class OvGenericSubPoint;
 class OvPinnModel;
@@ -181,6 +182,14 @@ public slots:
     bool isCBEEditDirect(const QModelIndexList& selection) const;
     bool isEditable(const QModelIndex& idx) const;
     bool canOpenTypeSelection(const QModelIndexList& selection, const QModelIndex& index);
+    // --- types and zones (OvPointModelType.cpp) ---
+    // reference is the row whose type drop-down was used. Always true.
+    bool selectPointType(const QModelIndex& reference, const QModelIndexList& selection, const PointType& type);
+    // Zone 0 takes the points out of their zone; the zone's point limit is checked.
+    void setPointAreaIndex(const QModelIndexList& selection, int areaIndex);
+    // One row of a caller's loop: the box of a full zone shows only while showUserAllert is
+    // true. The flag after the call.
+    QVariant setPointAreaIndex(const QModelIndex& index, int areaIndex, bool showUserAllert);
     int rowDistance(const QModelIndex& a, const QModelIndex& b, bool firstExpanded) const;
     void doGenericTest();
     void onColumnMoved(const QModelIndex& parent, int start, int end, const QModelIndex& destination, int column);
@@ -251,6 +260,29 @@ private:
     // 1 + the free module addresses that follow address, up to lastAddress and at most 10.
     int freeAfter(int address, int lastAddress) const;
     static int protocolOfLoopType(int type);
+    // --- types and zones ---
+    // Whether the new point takes the settings of the old one; the user is asked once.
+    bool carryOverParams(const OvGenericPoint& oldPoint, OvGenericPoint* newPoint, bool ask);
+    // The addresses a multi-address point needs beyond those its row already covers hold no
+    // typed module; showAlert, when set, shows the box once and is cleared.
+    bool checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const;
+    // The channels of the linked module whose catalogue allows one type each.
+    static void createDefaultChannels(OvGenericPoint* point);
+    // The number of consecutive addresses, its own first, that a point of the held loop covers.
+    int addressesCovered(const OvGenericPoint& p) const;
+    // One row of a zone assignment; false for a row that is not considered at all.
+    bool assignArea(const QModelIndex& index, int areaIndex, OvArea* area, bool* areaFull, bool* showBox,
+                    QList<const OvGenericPoint*>* changed);
+    void notifyAreaChange(const QList<const OvGenericPoint*>& changed, const QModelIndex& topLeft,
+                          const QModelIndex& bottomRight);
+    // What a retyping carries between its rows: running counts and show-once flags.
+    struct TypeChecks;
+    void prepareTypeChecks(TypeChecks* checks) const;
+    bool passesTypeChecks(TypeChecks* checks, const OvGenericPoint& before, const OvGenericPoint& after) const;
+    // The top-level row of an address goes; modulesOnly keeps a row that shows a sensor.
+    void removeRowOfAddress(int address, bool modulesOnly);
+    // The channel rows of a row go before its point's channels are replaced.
+    void dropChannelRows(TreeItem* row);
 
     OvLoop m_loop;
     int m_mode;

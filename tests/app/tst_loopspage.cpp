@@ -274,6 +274,8 @@ private slots:
         QCOMPARE(types->data(typeTree->property("currentIndex").toModelIndex(), 258).toString(), QString("PINN"));
         shootThemes(window.get(), "loop_type_dropdown");
         QTest::keyClick(window.get(), Qt::Key_Up);
+        // Retyping the detector offers to carry its settings over.
+        m_dialogs.answer(PlantMessage::No);
         QTest::keyClick(window.get(), Qt::Key_Return);
         const PointType chosen = typeOf(view->property("chosenType"));
         QCOMPARE((QList<int>{chosen.getProtocol(), chosen.getFamily(), chosen.getSeries(), chosen.hwType(),

@@ -12,6 +12,8 @@ public:
     ~ScriptedDialogs() override { PlantDialogs::install(nullptr); }
 
     void answer(PlantMessage::Button button) { m_answers << button; }
+    // The next question's check box comes back ticked.
+    void tickNextCheckBox() { m_tick = true; }
     // The next file or folder dialog returns path (empty: cancelled).
     void answerFile(const QString& path) { m_files << path; }
     const QList<PlantFileRequest>& fileRequests() const { return m_fileRequests; }
@@ -31,7 +33,8 @@ public:
     {
         m_asked << message;
         if (checkBoxChecked)
-            *checkBoxChecked = false;
+            *checkBoxChecked = m_tick;
+        m_tick = false;
         if (m_answers.isEmpty()) {
             QTest::qFail(qPrintable("unexpected question: " + message.text), __FILE__, __LINE__);
             return message.defaultButton;
@@ -65,4 +68,5 @@ private:
     QList<PlantFileRequest> m_fileRequests;
     QList<PlantMessage::Button> m_answers;
     QList<PlantMessage> m_asked;
+    bool m_tick = false;
 };

@@ -1,0 +1,403 @@
+// Giving the selected rows a point type from the type drop-down, and putting points into a zone.
+#include "models/OvPointModel.h"
+
+#include "models/OvPointMdlItem.h"
+#include "models/OvPointWorkList.h"
+
+#include "plant/ActivePlant.h"
+#include "plant/OvArea.h"
+#include "plant/OvAreasSystem.h"
+#include "plant/OvGenericSubPoint.h"
+#include "plant/Plant.h"
+#include "plant/PlantDialogs.h"
+#include "plant/PointType.h"
+
+#include "ZpData/Values/DeviceCatalogue.h"
+
+#include <QDebug>
+#include <QPersistentModelIndex>
+
+namespace {
+
+// The series-2 module linked to the address after it, from a multiple of ten.
+constexpr u16 kLinkedModule = 0x400D;
+
+void showCritical(const char* id)
+{
+    PlantMessage message;
+    message.icon = PlantMessage::Critical;
+    message.text = qtTrId(id);
+    PlantDialogs::show(message);
+}
+
+} // namespace
+
+struct OvPointModel::TypeChecks {
+    int points = 0;
+    int inputs = 0;
+    int varn = 0;
+    int advanced = 0;
+    bool showPoints = true;
+    bool showInputs = true;
+    bool showProtocol = true;
+    bool showFollowing = true;
+};
+
+// --- retyping ---
+
+bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelIndexList& selection,
+                                   const PointType& type)
+{
+    qDebug() << ">>>";
+    if (selection.isEmpty() || !reference.isValid())
+        return true;
+    TypeChecks checks;
+    prepareTypeChecks(&checks);
+    qDebug() << "VARN COUNT " << checks.varn;
+    qDebug() << "ADV COUNT " << checks.advanced;
+    const bool referenceIsChannel = isChannel(reference);
+    // Only the first entry of the selection may ask; a removed or invalid one asks nothing.
+    bool askHere = selection.first().isValid();
+
+    beginCommand();
+    OvPointWorkList work(selection);
+    QList<const OvGenericPoint*> changed;
+    QList<QPersistentModelIndex> touched;
+    bool rebuild = false;
+    QModelIndex index;
+    while (work.next(&index)) {
+        const bool ask = askHere;
+        askHere = false;
+        TreeItem* item = itemForIndex(index);
+        auto* row = item != m_root ? static_cast<OvPointMdlItem*>(item) : nullptr;
+        if (!row || !row->getPoint())
+            continue;
+        qDebug() << "Acting on " << row->getPoint()->family();
+        // The point as it was; a family switch resets it in the loop.
+        const OvGenericPoint old(*row->getPoint());
+        if (m_mode == kMixed && type.getFamily() != old.family()) {
+            if (!switchRowFamily(item, type.getFamily(), index) || !row->getPoint())
+                continue;
+            index = indexForItem(item);
+        }
+        const OvGenericPoint* p = row->getPoint();
+        const bool channelMode = p->family() != 1 && referenceIsChannel;
+        if (p->isSameType(&type))
+            continue;
+        const bool channelRow = isChannel(index);
+        if (channelRow != channelMode)
+            continue;
+        const int address = int(p->address());
+
+        if (channelMode) {
+            OvGenericSubPoint copy(*static_cast<const OvGenericSubPoint*>(p));
+            if (!copy.acceptsPointType(&type))
+                continue;
+            copy.setPointType(type);
+            if (!passesTypeChecks(&checks, *p, copy))
+                continue;
+            if (!carryOverParams(old, &copy, ask) && copy.swType() == 57)
+                copy.setCheckSilenceMod(true);
+            changed.append(p);
+            m_loop.updateSubPoint(copy);
+            const int s = copy.getSubIndex();
+            if ((m_loop.type() == OvLoop::LOOP_VARN500 || copy.series() == 2) && s > 1)
+                removeRowOfAddress(address + s - 1, true);
+            const QModelIndex parentRow = index.parent();
+            emit dataChanged(parentRow, parentRow);
+            touched.append(index);
+            continue;
+        }
+
+        OvGenericPoint copy(*p);
+        const bool multiAddress = p->family() != 1 && type.getSeries() == 2;
+        bool linked = false;
+        if (!multiAddress && type.getSeries() == 2 && type.hwType() == kLinkedModule) {
+            // The linked module takes the module address after it, which must be there and free.
+            const OvGenericPoint* next = moduleAt(address + 1);
+            if (address % 10 != 0 || !next || next->isValid())
+                continue;
+            linked = true;
+        }
+        copy.setPointType(type);
+        if (!passesTypeChecks(&checks, *p, copy))
+            continue;
+        if (multiAddress && !checkFreeFollowingAddresses(item, copy, &checks.showFollowing))
+            continue;
+        if (!carryOverParams(old, &copy, ask) && copy.swType() == 57)
+            copy.setCheckSilenceMod(true);
+        changed.append(p);
+        if (type.hwType() == kLinkedModule && (multiAddress || linked))
+            createDefaultChannels(&copy);
+        const int had = addressesCovered(*p);
+        const int now = addressesCovered(copy);
+        for (int k = had; k < now; ++k)
+            removeRowOfAddress(address + k, true);
+        if (linked)
+            removeRowOfAddress(address + 1, false);
+        // Addresses the old device covered and the new one leaves free get their rows back.
+        rebuild = rebuild || had > now;
+        dropChannelRows(item);
+        m_loop.updatePoint(copy);
+        index = indexForItem(item);
+        rebuildChannels(index);
+        touched.append(index);
+    }
+
+    if (!changed.isEmpty()) {
+        emit newPointActivated(changed);
+        emit pointsChanged(changed);
+        emit pointActivated();
+        if (rebuild) {
+            m_rebuildPending = true;
+        } else {
+            QModelIndex topLeft;
+            QModelIndex bottomRight;
+            for (const QPersistentModelIndex& at : touched) {
+                topLeft = firstIndex(topLeft, at);
+                bottomRight = lastIndex(bottomRight, at);
+            }
+            notifyRangeChanged(topLeft, bottomRight);
+        }
+    }
+    endCommand();
+    return true;
+}
+
+void OvPointModel::prepareTypeChecks(TypeChecks* checks) const
+{
+    const Plant* plant = ActivePlant::get();
+    if (!plant)
+        return;
+    const uint c = uint(m_loop.ownerCpu() - 1);
+    const uint l = uint(m_loop.loopIndex() - 1);
+    const uint other = l ^ 1u;
+    const int sensors = plant->getActiveSensorCount(c, l) + plant->getActiveSensorCount(c, other);
+    checks->points = sensors + plant->getActiveModuleCount(c, l) + plant->getActiveModuleCount(c, other);
+    checks->inputs = sensors + plant->getActiveModuleCount(c, l, PointType::PT_INPUT)
+        + plant->getActiveModuleCount(c, other, PointType::PT_INPUT);
+    if (m_loop.type() == OvLoop::LOOP_VARN500)
+        checks->advanced = plant->getActivePointCount(c, l, 1, 1, 2, uint(-1));
+    else
+        checks->varn = plant->getActivePointCount(c, l, 3, 2, 3, uint(-1));
+}
+
+bool OvPointModel::passesTypeChecks(TypeChecks* checks, const OvGenericPoint& before, const OvGenericPoint& after) const
+{
+    if (!checkPointsPerLib(before, after, &checks->points, &checks->showPoints))
+        return false;
+    if (!checkInputsPerLib(before, after, &checks->inputs, &checks->showInputs))
+        return false;
+    if (m_loop.type() == OvLoop::LOOP_VARN500)
+        return checkAdvancedCount(before, after, &checks->advanced, &checks->showProtocol);
+    return checkVarnCount(before, after, &checks->varn, &checks->showProtocol);
+}
+
+int OvPointModel::addressesCovered(const OvGenericPoint& p) const
+{
+    // As the module rows are built: a series-2 module, or any module with channels on a VARN loop.
+    const int channels = p.subPoints().size();
+    if (p.family() != 1 && channels >= 2 && (p.series() == 2 || m_loop.type() == OvLoop::LOOP_VARN500))
+        return channels;
+    return 1;
+}
+
+bool OvPointModel::checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const
+{
+    const int needed = newPoint.subPoints().size();
+    const auto* row = static_cast<const OvPointMdlItem*>(item);
+    if (!row || needed < 2)
+        return true;
+    // The addresses the row's point already covers are its own; rows may hide the others, so
+    // the loop is asked.
+    const int own = row->getPoint() ? addressesCovered(*row->getPoint()) : 1;
+    for (int k = own; k < needed; ++k) {
+        const OvGenericPoint* m = moduleAt(int(newPoint.address()) + k);
+        if (m && m->hwType() != 0) {
+            if (showAlert && *showAlert) {
+                *showAlert = false;
+                showCritical(QT_TRID_NOOP("USR_ERR_NOT_EMPTY_SIBLING"));
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
+bool OvPointModel::carryOverParams(const OvGenericPoint& oldPoint, OvGenericPoint* newPoint, bool ask)
+{
+    if (m_askCopyParams && ask && oldPoint.isValid()) {
+        PlantMessage message;
+        message.icon = PlantMessage::Question;
+        message.text = qtTrId("USR_INFO_COPY_PARAM") + QLatin1Char('?');
+        message.buttons = PlantMessage::Yes | PlantMessage::No;
+        message.defaultButton = PlantMessage::Yes;
+        message.checkBoxText = qtTrId("USR_MSG_DONT_SHOW_AGAIN");
+        bool dontAsk = false;
+        m_copyParamsAnswer = PlantDialogs::show(message, &dontAsk) == PlantMessage::Yes ? 1 : 0;
+        m_askCopyParams = !dontAsk;
+    }
+    if (m_copyParamsAnswer == 0 || !oldPoint.isValid())
+        return false;
+
+    newPoint->setDescription(oldPoint.description());
+    if (oldPoint.areaIndex() > 0 && newPoint->hasFeature(OvGenericPoint::FEATURE_AREA))
+        newPoint->setAreaIndex(oldPoint.areaIndex());
+    if (!oldPoint.cbe().isEmpty() && newPoint->hasFeature(OvGenericPoint::FEATURE_CBE)) {
+        const bool newChannels = !newPoint->subPoints().isEmpty();
+        // A program stays with points of the same input kind.
+        const bool sameKind = oldPoint.subPoints().isEmpty()
+            ? (newChannels ? OvGenericPoint::kInputTypeChannels : newPoint->inputType()) == oldPoint.inputType()
+            : newChannels || newPoint->inputType() == OvGenericPoint::kInputTypeChannels;
+        if (sameKind) {
+            newPoint->setCBE(oldPoint.cbe());
+            if (Plant* plant = ActivePlant::get())
+                newPoint->setCBEErrorCode(int(plant->checkPointCBE(newPoint)));
+        }
+    }
+    const auto both = [&](uint feature) { return oldPoint.hasFeature(feature) && newPoint->hasFeature(feature); };
+    if (both(OvGenericPoint::FEATURE_AUDIT))
+        newPoint->setCheckAudit(oldPoint.checkAudit());
+    if (both(OvGenericPoint::FEATURE_TRACKING))
+        newPoint->setCheckTracking(oldPoint.checkTracking());
+    if (both(OvGenericPoint::FEATURE_FLASHING))
+        newPoint->setCheckFlashingMod(oldPoint.checkFlashingMod());
+    if (both(OvGenericPoint::FEATURE_ALERT_LEVEL))
+        newPoint->setAlertLevelRAVI(oldPoint.alertLevelRAVI());
+    if (both(OvGenericPoint::FEATURE_THREE_LEVELS))
+        newPoint->setSensitivities(oldPoint.sensNormal(), oldPoint.sensLow(), oldPoint.sensHigh());
+    if (both(OvGenericPoint::FEATURE_RAVI_RADIO))
+        newPoint->setRaviRadioFlag(oldPoint.checkRaviSCtrlDisa());
+    if (both(OvGenericPoint::FEATURE_SILENCE))
+        newPoint->setCheckSilenceMod(oldPoint.checkSilenceMod());
+    if (both(OvGenericPoint::FEATURE_AUTO_SILENCE))
+        newPoint->setCheckAutoSilenceMod(oldPoint.checkAutoSilenceMod());
+    return true;
+}
+
+void OvPointModel::createDefaultChannels(OvGenericPoint* point)
+{
+    if (point->series() != 2 || point->hwType() != kLinkedModule)
+        return;
+    for (int k = 1; k <= 2; ++k) {
+        const std::vector<u8> types = get_sw_type_list(kLinkedModule, PointType::loopTypeOf(point->protocol()),
+                                                       u32(k - 1), PointType::panelFamily());
+        if (types.size() != 1)
+            continue;
+        OvGenericSubPoint channel(*point, k);
+        channel.setSWType(types.front(), true);
+        point->updateSubPoint(channel);
+    }
+}
+
+void OvPointModel::removeRowOfAddress(int address, bool modulesOnly)
+{
+    TreeItem* found = findModuleItem(address, 0);
+    const auto* row = static_cast<const OvPointMdlItem*>(found);
+    if (!row || row->parent() != m_root || !row->getPoint() || int(row->getPoint()->address()) != address)
+        return;
+    if (modulesOnly && row->getPoint()->family() == 1)
+        return;
+    const int r = found->row();
+    beginRemoveRows(QModelIndex(), r, r);
+    m_root->removeChildren(r, 1);
+    endRemoveRows();
+}
+
+void OvPointModel::dropChannelRows(TreeItem* row)
+{
+    if (!row || row->childCount() == 0)
+        return;
+    beginRemoveRows(indexForItem(row), 0, row->childCount() - 1);
+    row->removeAllChildren();
+    endRemoveRows();
+}
+
+// --- zones ---
+
+void OvPointModel::setPointAreaIndex(const QModelIndexList& selection, int areaIndex)
+{
+    qInfo().nospace() << "OvPointModel::setPointAreaIndex: selSize = " << selection.size() << "\tIndex = " << areaIndex;
+    const Plant* plant = ActivePlant::get();
+    // A zone past the plant's list has no place in the panel.
+    if (selection.isEmpty() || areaIndex < 0 || !plant || areaIndex > plant->areas().count())
+        return;
+    OvArea area = areaIndex > 0 ? plant->areas().areas().at(areaIndex - 1) : OvArea();
+    bool full = false;
+    bool showBox = true;
+    QList<const OvGenericPoint*> changed;
+    QModelIndex topLeft;
+    QModelIndex bottomRight;
+    for (const QModelIndex& index : selection) {
+        if (assignArea(index, areaIndex, &area, &full, &showBox, &changed)) {
+            topLeft = firstIndex(topLeft, index);
+            bottomRight = lastIndex(bottomRight, index);
+        }
+    }
+    notifyAreaChange(changed, topLeft, bottomRight);
+}
+
+QVariant OvPointModel::setPointAreaIndex(const QModelIndex& index, int areaIndex, bool showUserAllert)
+{
+    const Plant* plant = ActivePlant::get();
+    if (areaIndex < 0 || !plant || areaIndex > plant->areas().count())
+        return showUserAllert;
+    OvArea area = areaIndex > 0 ? plant->areas().areas().at(areaIndex - 1) : OvArea();
+    bool full = false;
+    QList<const OvGenericPoint*> changed;
+    if (assignArea(index, areaIndex, &area, &full, &showUserAllert, &changed))
+        notifyAreaChange(changed, index, index);
+    return showUserAllert;
+}
+
+bool OvPointModel::assignArea(const QModelIndex& index, int areaIndex, OvArea* area, bool* areaFull, bool* showBox,
+                              QList<const OvGenericPoint*>* changed)
+{
+    if (!index.isValid())
+        return false;
+    TreeItem* item = itemForIndex(index);
+    if (item == m_root || item->childCount() > 0)
+        return false;
+    const OvGenericPoint* p = getPoint(index);
+    const int stored = areaIndex == 0 ? -1 : areaIndex;
+    if (!p || !p->isValid() || p->areaIndex() == stored)
+        return false;
+    if (!*areaFull && areaIndex > 0 && int(area->sensorCount() + area->moduleCount()) >= areaLimit()) {
+        if (*showBox) {
+            *showBox = false;
+            showAreaFullAlert();
+        }
+        *areaFull = true;
+    }
+    if (*areaFull)
+        return true;
+    changed->append(p);
+    if (isChannel(index)) {
+        OvGenericSubPoint copy(*static_cast<const OvGenericSubPoint*>(p));
+        copy.setAreaIndex(stored);
+        m_loop.updateSubPoint(copy);
+    } else {
+        OvGenericPoint copy(*p);
+        copy.setAreaIndex(stored);
+        m_loop.updatePoint(copy);
+    }
+    if (p->family() == 1)
+        area->setSensorCount(area->sensorCount() + 1);
+    else
+        area->setModuleCount(area->moduleCount() + 1);
+    return true;
+}
+
+void OvPointModel::notifyAreaChange(const QList<const OvGenericPoint*>& changed, const QModelIndex& topLeft,
+                                    const QModelIndex& bottomRight)
+{
+    if (!topLeft.isValid() || !bottomRight.isValid())
+        return;
+    if (!changed.isEmpty())
+        emit pointsChanged(changed);
+    const QVector<int> roles{AreaIndexRole, IconNameRole};
+    notifyRangeChanged(topLeft, bottomRight, roles);
+    const QModelIndex parentRow = topLeft.parent();
+    if (parentRow.isValid() && parentRow == bottomRight.parent())
+        notifyRangeChanged(parentRow, parentRow, roles);
+}
