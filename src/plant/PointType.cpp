@@ -104,7 +104,7 @@ int PointType::computeInputType(int family, int, int, int swType)
 
 bool PointType::swTypeHasAttribute(uchar swType, uint mask)
 {
-    return swType < TYPE_ROW_NUM && (get_type_features(swType) & mask) != 0;
+    return swType < TYPE_ROW_NUM && (get_type_attributes(swType) & mask) != 0;
 }
 
 u32 PointType::loopTypeOf(int protocol)

@@ -71,6 +71,9 @@ private slots:
         for (u32 t = 0; t < 66; ++t)
             QCOMPARE(int(get_type_features(t)), features[t]);
         QCOMPARE(int(get_type_features(255)), 0);
+        // The attribute word: features, then the list flags as bits 8 and up.
+        for (const auto& row : {std::pair<u32, int>{2, 29 + 3 * 256}, {14, 16 + 2 * 256}, {27, 256}, {54, 0}, {255, 0}})
+            QCOMPARE(int(get_type_attributes(row.first)), row.second);
     }
 
     // Every row of the type table, and the two past it.

@@ -13,6 +13,13 @@ using plantbuild::point;
 
 namespace {
 
+// A point given zone 1: a listed type is complete only with a zone.
+OvGenericPoint zoned(OvGenericPoint p)
+{
+    p.setAreaIndex(1);
+    return p;
+}
+
 using Points = QList<const OvGenericPoint*>;
 
 OvLoop loopWith(int type, const QList<OvGenericPoint>& points)
@@ -328,9 +335,9 @@ private slots:
     {
         FixturePlant plant(8);
         // Address 5 holds a complete sensor and a module: no row; row 9 shows address 11.
-        plantLoops(
-            plant, 0,
-            {point(1, 1, 5, 1, 1, 1, 30, 4), point(1, 1, 5, 1, 2, 1, 130, 46), point(1, 1, 2, 1, 2, 1, 130, 46)});
+        plantLoops(plant, 0,
+                   {zoned(point(1, 1, 5, 1, 1, 1, 30, 4)), point(1, 1, 5, 1, 2, 1, 130, 46),
+                    point(1, 1, 2, 1, 2, 1, 130, 46)});
         OvPointModel model(2);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));

@@ -13,6 +13,13 @@ using plantbuild::point;
 
 namespace {
 
+// A point given zone 1: a listed type is complete only with a zone.
+OvGenericPoint zoned(OvGenericPoint p)
+{
+    p.setAreaIndex(1);
+    return p;
+}
+
 // Loop 1 of CPU 1 of a loop type, points stored at their addresses.
 OvLoop loopWith(int type, const QList<OvGenericPoint>& points)
 {
@@ -157,7 +164,7 @@ private slots:
 
         // Mixed: a complete sensor over a valid module gives no row; an empty address a sensor row.
         OvPointModel mixed(2);
-        mixed.setActiveLoop(loopWith(0, {point(1, 1, 2, 1, 1, 1, 30, 4), point(1, 1, 2, 1, 2, 1, 130, 46)}));
+        mixed.setActiveLoop(loopWith(0, {zoned(point(1, 1, 2, 1, 1, 1, 30, 4)), point(1, 1, 2, 1, 2, 1, 130, 46)}));
         QCOMPARE(mixed.rowCount(), 158);
         QCOMPARE(cell(mixed, {0}, 279), QString("#1"));
         QCOMPARE(cell(mixed, {1}, 279), QString("#3"));
@@ -322,9 +329,9 @@ private slots:
     {
         FixturePlant plant(0);
         OvPointModel mixed(2);
-        mixed.setActiveLoop(loopWith(
-            1,
-            {point(1, 1, 40, 2, 2, 1, 130, 46), point(1, 1, 42, 2, 1, 1, 30, 4), point(1, 1, 42, 2, 2, 1, 130, 46)}));
+        mixed.setActiveLoop(loopWith(1,
+                                     {point(1, 1, 40, 2, 2, 1, 130, 46), zoned(point(1, 1, 42, 2, 1, 1, 30, 4)),
+                                      point(1, 1, 42, 2, 2, 1, 130, 46)}));
         QCOMPARE(mixed.rowCount(), 98);
         auto* modules = qvariant_cast<OvPointTypeTreeModel*>(mixed.getModuleTypeTreeModel());
         QSet<int> offered;

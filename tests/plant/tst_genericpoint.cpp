@@ -105,8 +105,9 @@ private slots:
         QCOMPARE(sensor.areaIndex(), -1);
         QVERIFY(!sensor.isValid());
         QCOMPARE(OvGenericPoint(2, 1, 2, 5).inputType(), 0);
-        // No type row carries the area feature: an unzoned point counts as assigned.
-        QVERIFY(typed(1, 1, 1, 20, 2).isAreaAssigned());
+        // A listed type (attribute bit 9) needs a zone; the empty type does not.
+        QVERIFY(!typed(1, 1, 1, 20, 2).isAreaAssigned());
+        QVERIFY(OvGenericPoint(1, 1, 1, 5).isAreaAssigned());
         QVERIFY(!typed(1, 1, 1, 20, 2).isComplete(1));
         QCOMPARE(typed(1, 1, 1, 20, 2).getAreaIndex(-1), -1);
     }

@@ -150,7 +150,18 @@ private slots:
     void checks()
     {
         OvLoop loop = countedLoop();
-        QVERIFY(loop.isAreaAssigned() && !loop.hasCBEError());
+        // Its typed points have no zone yet; zone 1 on every point and channel completes it.
+        QVERIFY(!loop.isAreaAssigned() && !loop.hasCBEError());
+        for (const QList<OvGenericPoint*>& list : {loop.sensors(), loop.modules()})
+            for (const OvGenericPoint* p : list) {
+                if (!p->isValid())
+                    continue;
+                OvGenericPoint zoned = *p;
+                for (int position = 0; position <= zoned.subPoints().size(); ++position)
+                    zoned.setAreaIndex(position, 1);
+                loop.updatePoint(zoned);
+            }
+        QVERIFY(loop.isAreaAssigned());
         OvGenericPoint bad = *loop.getPoint(0, 1);
         bad.setCBE("OR(G1");
         loop.updatePoint(bad);

@@ -674,6 +674,12 @@ u16 get_type_features(u32 type)
     return row != nullptr ? u16(row->features) : u16(0);
 }
 
+u16 get_type_attributes(u32 type)
+{
+    const TypeRow* row = type_row(type);
+    return row != nullptr ? u16(row->features | row->listFlags << 8) : u16(0);
+}
+
 bool type_is_listed(u32 type)
 {
     const TypeRow* row = type_row(type);

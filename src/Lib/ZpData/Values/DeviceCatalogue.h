@@ -59,6 +59,9 @@ const char* get_type_name(u32 type);
 u32 get_type_class(u32 type);
 // The row's feature word; 0 for rows above 63.
 u16 get_type_features(u32 type);
+// The row's 16-bit attribute word: the feature byte, then the list-flag byte (bit 8 a program is
+// allowed, bit 9 the device needs a zone); 0 for rows above 63.
+u16 get_type_attributes(u32 type);
 // True when devices of this type go into the zone list and the Modbus lists.
 bool type_is_listed(u32 type);
 // 0 for a sensor type, 1 for an input or output module type, -1 for class 0 or rows above 63.
