@@ -667,10 +667,9 @@ Item {
             var text = call(index, "getPointAreaIndexStr")
             return text !== undefined ? text : ""
         }
-        // Zones go to the rows the zone command acts on: typed points without channel rows.
+        // Zones go to the typed points without channel rows whose type needs one.
         property Component areaCell: Item {
-            readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
-                                          && _private.call(styleData.index, "subCount") === 0
+            readonly property bool shown: _private.revision, _private.call(styleData.index, "isValidAreaFlag") === true
             Text {
                 objectName: "pointZoneName"
                 anchors.fill: parent

@@ -95,7 +95,9 @@ private slots:
         OvGenericPoint faulty = point(1, 1, 40, 2, 2, 1, 130, 46);
         faulty.setCBE("OR(");
         plant->setPoint(faulty);
-        plant->setPoint(point(1, 1, 41, 2, 2, 1, 130, 46));
+        OvGenericPoint complete = point(1, 1, 41, 2, 2, 1, 130, 46);
+        complete.setAreaIndex(1);
+        plant->setPoint(complete);
         OvPointModel model(1);
         model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
         model.flipFilterOnPointError();
