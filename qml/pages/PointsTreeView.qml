@@ -489,6 +489,8 @@ Item {
                     elide: Text.ElideRight
                 }
             }
+            // One click takes a type, as in any drop-down; a group row opens instead.
+            onClicked: _private.chooseType(index)
             onActivated: _private.chooseType(index)
             Keys.onPressed: {
                 if (event.key >= Qt.Key_A && event.key <= Qt.Key_Z) {
