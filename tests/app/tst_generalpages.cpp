@@ -5,6 +5,7 @@
 #include "../plant/PlantTestSupport.h"
 #include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
+#include "SceneSettle.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 #include "models/OvGroupsModel.h"
@@ -188,8 +189,7 @@ private slots:
             QCOMPARE((target == 2 ? sensor : module).first(), QVariantList({cpu, loop, address}));
         // The loop page's tables create their rows over the next frames; the next search must
         // not reset them half-way.
-        if (QQmlIncubationController* incubation = m_app->engine()->incubationController())
-            QTRY_COMPARE(incubation->incubatingObjectCount(), 0);
+        settleScene(m_app->engine());
     }
 
     // The last zone and group are found, the ones past them are not; nothing is found on a

@@ -3,6 +3,7 @@
 // drop-down and combos go to "screenshots".
 #include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
+#include "SceneSettle.h"
 #include "TestBase.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
@@ -82,7 +83,7 @@ class tst_PointTypePage : public TestBase {
     QTemporaryDir m_dir;
     std::unique_ptr<QQuickWindow> m_window;
 
-    void settle() { QTRY_COMPARE(m_app->engine()->incubationController()->incubatingObjectCount(), 0); }
+    void settle() { settleScene(m_app->engine()); }
     void shoot(const QString& name)
     {
         QObject* theme = m_app->engine()->rootContext()->contextProperty("theThemeModel").value<QObject*>();
