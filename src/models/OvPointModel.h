@@ -219,7 +219,21 @@ public slots:
 
 private:
     // What a paste carries between its targets: running counts, show-once flags, the areas.
+    // Running counts of the capacity checks of one command, each box shown once.
+    struct CapacityCounts {
+        int points = 0;
+        int inputs = 0;
+        int varn = 0;
+        int advanced = 0;
+        bool showPoints = true;
+        bool showInputs = true;
+        bool showProtocol = true;
+    };
     struct PasteContext;
+    // The plant's counts for the held loop's board and loop.
+    void countCapacity(CapacityCounts* counts) const;
+    // Whether replacing before with after keeps within every capacity limit; counts follow.
+    bool passesCapacity(CapacityCounts* counts, const OvGenericPoint& before, const OvGenericPoint& after) const;
     // Applies edit to a copy of each selected row's point and stores the copies that edit
     // changed; rows that show channel rows are left to those rows.
     void editSelection(const QModelIndexList& indexes, const QVector<int>& roles,
@@ -233,7 +247,6 @@ private:
     void pasteSpecial(const QModelIndex& from, const QModelIndexList& toSelection, int filter);
     void paste(const QModelIndex& from, const QModelIndexList& toSelection, int filter, bool special);
     void preparePaste(PasteContext* context, const OvGenericPoint* source) const;
-    bool passesChecks(PasteContext* context, const OvGenericPoint& before, const OvGenericPoint& after) const;
     bool checkPointsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
     bool checkInputsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
     bool checkVarnCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
@@ -277,8 +290,6 @@ private:
                           const QModelIndex& bottomRight);
     // What a retyping carries between its rows: running counts and show-once flags.
     struct TypeChecks;
-    void prepareTypeChecks(TypeChecks* checks) const;
-    bool passesTypeChecks(TypeChecks* checks, const OvGenericPoint& before, const OvGenericPoint& after) const;
     // The top-level row of an address goes; modulesOnly keeps a row that shows a sensor.
     void removeRowOfAddress(int address, bool modulesOnly);
     // The channel rows of a row go before its point's channels are replaced.

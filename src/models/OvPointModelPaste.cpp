@@ -68,15 +68,8 @@ QList<const OvGenericPoint*> positions(const OvGenericPoint& p)
 
 } // namespace
 
-struct OvPointModel::PasteContext {
+struct OvPointModel::PasteContext : CapacityCounts {
     bool showArea = true;
-    bool showPoints = true;
-    bool showInputs = true;
-    bool showProtocol = true;
-    int points = 0;
-    int inputs = 0;
-    int varn = 0;
-    int advanced = 0;
     OvAreasSystem areas;
     bool countAreas = false;
 };
@@ -86,7 +79,7 @@ int OvPointModel::areaLimit()
     return PointType::panelFamily() == PanelFamily::KVX000 ? 50 : 32;
 }
 
-void OvPointModel::preparePaste(PasteContext* context, const OvGenericPoint* source) const
+void OvPointModel::countCapacity(CapacityCounts* counts) const
 {
     const Plant* plant = ActivePlant::get();
     if (!plant)
@@ -94,15 +87,22 @@ void OvPointModel::preparePaste(PasteContext* context, const OvGenericPoint* sou
     const uint c = uint(m_loop.ownerCpu() - 1);
     const uint l = uint(m_loop.loopIndex() - 1);
     const uint other = l ^ 1u;
-    context->points = plant->getActiveSensorCount(c, l) + plant->getActiveSensorCount(c, other)
-        + plant->getActiveModuleCount(c, l) + plant->getActiveModuleCount(c, other);
-    context->inputs = plant->getActiveSensorCount(c, l) + plant->getActiveSensorCount(c, other)
-        + plant->getActiveModuleCount(c, l, PointType::PT_INPUT)
+    const int sensors = plant->getActiveSensorCount(c, l) + plant->getActiveSensorCount(c, other);
+    counts->points = sensors + plant->getActiveModuleCount(c, l) + plant->getActiveModuleCount(c, other);
+    counts->inputs = sensors + plant->getActiveModuleCount(c, l, PointType::PT_INPUT)
         + plant->getActiveModuleCount(c, other, PointType::PT_INPUT);
     if (m_loop.type() == OvLoop::LOOP_VARN500)
-        context->advanced = plant->getActivePointCount(c, l, 1, 1, 2, uint(-1));
+        counts->advanced = plant->getActivePointCount(c, l, 1, 1, 2, uint(-1));
     else
-        context->varn = plant->getActivePointCount(c, l, 3, 2, 3, uint(-1));
+        counts->varn = plant->getActivePointCount(c, l, 3, 2, 3, uint(-1));
+}
+
+void OvPointModel::preparePaste(PasteContext* context, const OvGenericPoint* source) const
+{
+    const Plant* plant = ActivePlant::get();
+    if (!plant)
+        return;
+    countCapacity(context);
     context->areas = plant->areas();
     for (const OvGenericPoint* position : positions(*source))
         context->countAreas = context->countAreas || position->areaIndex() > 0;
@@ -144,15 +144,16 @@ bool OvPointModel::checkAdvancedCount(const OvGenericPoint& before, const OvGene
     return ok;
 }
 
-bool OvPointModel::passesChecks(PasteContext* context, const OvGenericPoint& before, const OvGenericPoint& after) const
+bool OvPointModel::passesCapacity(CapacityCounts* counts, const OvGenericPoint& before,
+                                  const OvGenericPoint& after) const
 {
-    if (!checkPointsPerLib(before, after, &context->points, &context->showPoints))
+    if (!checkPointsPerLib(before, after, &counts->points, &counts->showPoints))
         return false;
-    if (!checkInputsPerLib(before, after, &context->inputs, &context->showInputs))
+    if (!checkInputsPerLib(before, after, &counts->inputs, &counts->showInputs))
         return false;
     if (m_loop.type() == OvLoop::LOOP_VARN500)
-        return checkAdvancedCount(before, after, &context->advanced, &context->showProtocol);
-    return checkVarnCount(before, after, &context->varn, &context->showProtocol);
+        return checkAdvancedCount(before, after, &counts->advanced, &counts->showProtocol);
+    return checkVarnCount(before, after, &counts->varn, &counts->showProtocol);
 }
 
 void OvPointModel::showAreaFullAlert() const
@@ -310,7 +311,7 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
                 pastePoint(&sourceChannel, &after, filter);
             else
                 after.pasteFrom(sourceChannel);
-            if (!after.isEqual(before) && passesChecks(&context, before, after)) {
+            if (!after.isEqual(before) && passesCapacity(&context, before, after)) {
                 if (context.countAreas)
                     updateAreaCounts(before, &after, &context.areas, &context.showArea);
                 changed.append(target);
@@ -342,7 +343,7 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
             pastePoint(&source, &after, filter);
         else
             after.pasteFrom(source);
-        if (after.isEqual(*target) || !passesChecks(&context, *target, after))
+        if (after.isEqual(*target) || !passesCapacity(&context, *target, after))
             continue;
         if (context.countAreas)
             updateAreaCounts(*target, &after, &context.areas, &context.showArea);

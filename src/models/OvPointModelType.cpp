@@ -32,14 +32,7 @@ void showCritical(const char* id)
 
 } // namespace
 
-struct OvPointModel::TypeChecks {
-    int points = 0;
-    int inputs = 0;
-    int varn = 0;
-    int advanced = 0;
-    bool showPoints = true;
-    bool showInputs = true;
-    bool showProtocol = true;
+struct OvPointModel::TypeChecks : CapacityCounts {
     bool showFollowing = true;
 };
 
@@ -52,7 +45,7 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
     if (selection.isEmpty() || !reference.isValid())
         return true;
     TypeChecks checks;
-    prepareTypeChecks(&checks);
+    countCapacity(&checks);
     qDebug() << "VARN COUNT " << checks.varn;
     qDebug() << "ADV COUNT " << checks.advanced;
     const bool referenceIsChannel = isChannel(reference);
@@ -94,7 +87,7 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
             if (!copy.acceptsPointType(&type))
                 continue;
             copy.setPointType(type);
-            if (!passesTypeChecks(&checks, *p, copy))
+            if (!passesCapacity(&checks, *p, copy))
                 continue;
             if (!carryOverParams(old, &copy, ask) && copy.swType() == 57)
                 copy.setCheckSilenceMod(true);
@@ -120,7 +113,7 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
             linked = true;
         }
         copy.setPointType(type);
-        if (!passesTypeChecks(&checks, *p, copy))
+        if (!passesCapacity(&checks, *p, copy))
             continue;
         if (multiAddress && !checkFreeFollowingAddresses(item, copy, &checks.showFollowing))
             continue;
@@ -162,35 +155,6 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
     }
     endCommand();
     return true;
-}
-
-void OvPointModel::prepareTypeChecks(TypeChecks* checks) const
-{
-    const Plant* plant = ActivePlant::get();
-    if (!plant)
-        return;
-    const uint c = uint(m_loop.ownerCpu() - 1);
-    const uint l = uint(m_loop.loopIndex() - 1);
-    const uint other = l ^ 1u;
-    const int sensors = plant->getActiveSensorCount(c, l) + plant->getActiveSensorCount(c, other);
-    checks->points = sensors + plant->getActiveModuleCount(c, l) + plant->getActiveModuleCount(c, other);
-    checks->inputs = sensors + plant->getActiveModuleCount(c, l, PointType::PT_INPUT)
-        + plant->getActiveModuleCount(c, other, PointType::PT_INPUT);
-    if (m_loop.type() == OvLoop::LOOP_VARN500)
-        checks->advanced = plant->getActivePointCount(c, l, 1, 1, 2, uint(-1));
-    else
-        checks->varn = plant->getActivePointCount(c, l, 3, 2, 3, uint(-1));
-}
-
-bool OvPointModel::passesTypeChecks(TypeChecks* checks, const OvGenericPoint& before, const OvGenericPoint& after) const
-{
-    if (!checkPointsPerLib(before, after, &checks->points, &checks->showPoints))
-        return false;
-    if (!checkInputsPerLib(before, after, &checks->inputs, &checks->showInputs))
-        return false;
-    if (m_loop.type() == OvLoop::LOOP_VARN500)
-        return checkAdvancedCount(before, after, &checks->advanced, &checks->showProtocol);
-    return checkVarnCount(before, after, &checks->varn, &checks->showProtocol);
 }
 
 int OvPointModel::addressesCovered(const OvGenericPoint& p) const
