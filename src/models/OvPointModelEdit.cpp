@@ -191,48 +191,24 @@ void OvPointModel::setCBE(const QModelIndexList& indexes, const QString& cbe)
 void OvPointModel::setFastInputDevice(const QModelIndexList& selection, int slot, int value)
 {
     qDebug() << ">>>";
-    QList<const OvGenericPoint*> changed;
-    QModelIndex topLeft;
-    QModelIndex bottomRight;
-    for (const QModelIndex& index : selection) {
-        TreeItem* item = index.isValid() ? itemForIndex(index) : nullptr;
-        if (!item || item == m_root || item->childCount() > 0)
-            continue;
-        const OvGenericPoint* p = static_cast<OvPointMdlItem*>(item)->getPoint();
-        if (!p || p->series() != 1)
-            continue;
-        bool second = false;
-        if (p->hwType() == 180 || p->hwType() == 181) {
-            if (slot != 0)
-                continue;
-        } else if (p->hwType() == 182) {
-            second = slot != 0;
-        } else {
-            continue;
-        }
-        if ((second ? p->fastInputDev2() : p->fastInputDev1()) == value)
-            continue;
-        changed.append(p);
-        const bool channel = isChannelItem(item);
-        if (channel) {
-            OvGenericSubPoint copy = *static_cast<const OvGenericSubPoint*>(p);
-            copy.setFastInput(second ? copy.fastInputDev1() : value, second ? value : copy.fastInputDev2(),
-                              copy.fastInputLogic());
-            m_loop.updateSubPoint(copy);
-            const QModelIndex parentRow = index.parent();
-            emit dataChanged(parentRow, parentRow);
-        } else {
-            OvGenericPoint copy = *p;
-            copy.setFastInput(second ? copy.fastInputDev1() : value, second ? value : copy.fastInputDev2(),
-                              copy.fastInputLogic());
-            m_loop.updatePoint(copy);
-        }
-        widen(&topLeft, &bottomRight, index);
-    }
-    if (topLeft.isValid() && bottomRight.isValid()) {
-        emit pointsChanged(changed);
-        notifyRangeChanged(topLeft, bottomRight, {IconNameRole, slot == 0 ? FastInputDev1Role : FastInputDev2Role});
-    }
+    editSelection(
+        selection, {IconNameRole, slot == 0 ? FastInputDev1Role : FastInputDev2Role}, [slot, value](OvGenericPoint& p) {
+            if (p.series() != 1)
+                return false;
+            bool second = false;
+            if (p.hwType() == 180 || p.hwType() == 181) {
+                if (slot != 0)
+                    return false;
+            } else if (p.hwType() == 182) {
+                second = slot != 0;
+            } else {
+                return false;
+            }
+            if ((second ? p.fastInputDev2() : p.fastInputDev1()) == value)
+                return false;
+            p.setFastInput(second ? p.fastInputDev1() : value, second ? value : p.fastInputDev2(), p.fastInputLogic());
+            return true;
+        });
     qDebug() << "<<<";
 }
 
