@@ -2,6 +2,10 @@
 // their limits, TIM and DEL against the clock, group counting and settling, the five scripts of
 // the simulation with the windows in which their lines must appear, and random programs.
 // Programs are written as nibbles from the byte-code layout.
+
+// The trace channels; before Qt, whose "slots" macro its ring would meet.
+#include "cbe/CBEEngineState.h"
+
 #include "../Lib/ImageGenerator.h"
 #include "TestBase.h"
 #include "cbe/CBEEngine.h"
@@ -379,6 +383,22 @@ private slots:
         settle();
         QCOMPARE(CBE_GetGroupState(CBE_SIDE_LL, 6), u8(4));
         QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, address(2, false)), u8(3));
+    }
+
+    // The CPU side traces each group a direct program writes, and each device event it takes.
+    void cpu_side_traces()
+    {
+        for (int channel : {cbe_engine::CH_CPUWRITE, cbe_engine::CH_EVENTRX})
+            g_logger().enable_channel(channel);
+        set_group_program(1, prog("A0 9300 A1 F"));
+        set_group_program(7, prog("A0 D000240 A1 F"));
+        CBE_AlarmDevCBEAnalisys(address(2, false), reinterpret_cast<const u8*>(prog("A0 9100 9700 A1 F").constData()),
+                                11);
+        settle();
+        for (int channel : {cbe_engine::CH_CPUWRITE, cbe_engine::CH_EVENTRX})
+            g_logger().disable_channel(channel);
+        QVERIFY(trace().contains("L_CPUWriteGroup type:1 G:3 > 1\n"));
+        QVERIFY(trace().contains("CBE_CBEEventRxHnd-DEV C1L1M5.1\n"));
     }
 
     // An output follows its condition once the five-second hold has run out; switching on with
