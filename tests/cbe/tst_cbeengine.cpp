@@ -570,6 +570,19 @@ private slots:
         QVERIFY(!logged.contains("errore tipo") && !logged.contains("mancante"));
     }
 
+    // A log that runs full stops one byte short of its 4 MB; a long virtual tick lets each line
+    // run at once.
+    void full_log()
+    {
+        QFile f(m_dir.filePath("full.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(QByteArray(QByteArray(70, 'x') + '\n').repeated(60000)) > 0);
+        f.close();
+        g_clock.step = 1000;
+        QCOMPARE(CBE_Simulate(qPrintable(f.fileName()), qPrintable(m_dir.filePath("full"))), 0);
+        QCOMPARE(QFileInfo(m_dir.filePath("full.err")).size(), qint64(4194303));
+    }
+
     void files()
     {
         QCOMPARE(simulate("cmd=TIMESTAMP\n", "ok"), 0);

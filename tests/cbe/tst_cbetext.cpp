@@ -240,14 +240,6 @@ private slots:
         QCOMPARE(seven.getValue(), -1);
     }
 
-    // Backspace reaches an index's only digit.
-    void indexBackspace()
-    {
-        const CBEIndex one(6, 1, 64);
-        QCOMPARE(one.cursor, 0);
-        QVERIFY(one.canMoveBack());
-    }
-
     // A time slice goes after the days, not in front of them.
     void timSliceAfterDays()
     {
