@@ -102,6 +102,21 @@ QString crcs(ZpConf& c, TestBase& t)
                    QString::asprintf("Conf::CmpCRC: crc fail(0x%04X != 0x%04X), type=7\n", b.get_crc(7), crc[7 - 2]))});
 }
 
+// The image is all valid only once every type from 2 to 199 is, the general block 2 included;
+// nothing past 199 reads as valid.
+QString validity(ZpConf& c)
+{
+    ZpConfBlocks& b = c.get_blocks();
+    b.set_valid_all(false);
+    for (u32 dt = 199; dt >= 3; --dt)
+        b.set_valid(dt, true);
+    const bool early = b.is_all_valid();
+    b.set_valid(2, true);
+    const bool all = b.is_all_valid();
+    b.set_valid_all(true);
+    return cat({early, all, b.is_valid(199), b.is_valid(200)});
+}
+
 // A KV1600 plant's sounders stay at a brand change between other brands, made under the write lock
 // as a user's change; APOLLO resets them to 1 and turns every line of every CPU to APOLLO.
 QString brands(ZpConf& c, TestBase& t)
@@ -246,6 +261,7 @@ private slots:
                   (c.set_panel_type(0), c.is_type_enabled(25)), c.is_kind_type_enabled(true, 25)}),
              "true true true true false true false true true false false");
         CALL(crcs(c, t), "200 true -1 0 1003 7 0796eeee 2 -1 true");
+        CALL(validity(c), "false true true false");
         // A write of the in-test bits rebuilds the status, which clears the bits of free slots (2 here).
         CALL(cat({c.set_data(198, "\x04", 1, 2), c.find_block(198)->get_ptr()[2]}), "0 0");
         CALL(cat({(c.new_config(6), c.get_panel_type()), at(c, 5246), c.get_block_device_num(0),

@@ -309,6 +309,37 @@ private slots:
                      qPrintable(QString("dataType %1").arg(dt)));
     }
 
+    // Every import gives its file back, a failed one too.
+    void importClosesFile_data() { bad_image_data(); }
+    void importClosesFile()
+    {
+        QFETCH(QByteArray, image);
+        const auto openFiles = [] {
+            return QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+        };
+        ZpConf conf(0, 255);
+        conf.new_config(0);
+        const int before = openFiles();
+        import(conf, image);
+        QCOMPARE(openFiles(), before);
+        QVERIFY(import(conf, image_v3(sample_plant(), kV2602)) <= 0);
+        QCOMPARE(openFiles(), before);
+    }
+
+    // The version 1 export traces every chunk's offset and every block's CRC.
+    void exportV1Trace()
+    {
+        ZpConf conf(0, 255);
+        conf.new_config(0);
+        reset();
+        QVERIFY(!exported(conf, false).isEmpty());
+        for (const char* line : {"L_ExportCfg dataType=2 offset=0\n", "L_ExportCfg dataType=2 offset=4096\n",
+                                 "L_ExportCfg dataType=199 offset=0\n"})
+            QVERIFY2(trace().contains(line), line);
+        QCOMPARE(trace().count(QRegularExpression("L_ExportCfg dataType=\\d+ crc=\\d+\n")), 198);
+        QVERIFY(trace().contains(QString("L_ExportCfg dataType=2 crc=%1\n").arg(crc16_modbus(bytes(conf, 2)))));
+    }
+
     // Elements in any order, read in the file's order. The configuration in memory has other line
     // protocols; the file changes them and brings the devices of the changed lines, the general block
     // last when descending.

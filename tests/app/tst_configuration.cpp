@@ -227,6 +227,8 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::newRow("1") << "0 0 0 0 0"
                            << "Kaldoren Italia|OV4800|Kaldoren|OV4800,OV4700|0|0";
+        QTest::newRow("2") << "0 0 0 0 0"
+                           << "Fernholdt|OV4800|Fernholdt|OV4800,OV4700|0|13";
         QTest::newRow("3") << "3 3 6 3 3"
                            << "Kaldoren Italia|OV4800N|Kaldoren|OV4800N,OV4700|0|11";
         QTest::newRow("5") << "4 4 5 4 4"

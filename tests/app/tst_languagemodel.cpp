@@ -168,6 +168,19 @@ private slots:
         TestBase::cleanupTestCase();
     }
 
+    // A refresh tells of new data inside the model reset.
+    void refreshSignals()
+    {
+        OvLanguageModel model(m_folder.path(), nullptr);
+        QStringList order;
+        connect(&model, &QAbstractItemModel::modelAboutToBeReset, this, [&order] { order << "aboutToBeReset"; });
+        connect(&model, &OvLanguageModel::dataUpdated, this, [&order] { order << "dataUpdated"; });
+        connect(&model, &QAbstractItemModel::modelReset, this, [&order] { order << "modelReset"; });
+        model.refresh();
+        QCOMPARE(order, (QStringList{"aboutToBeReset", "dataUpdated", "modelReset"}));
+        QCOMPARE(model.rowCount(), 10);
+    }
+
     void dataAndFlags()
     {
         OvLanguageModel model(QStringLiteral("/nonexistent"), nullptr);

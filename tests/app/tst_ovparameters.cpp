@@ -151,6 +151,24 @@ private slots:
         QCOMPARE(call(&reloaded, getter), value);
     }
 
+    // The read-only properties of the switches follow the stored value both ways.
+    void switchProperties()
+    {
+        const QStringList names{"driftAllert",        "storagePrint",
+                                "flashingStat",       "sirenInstantActivation",
+                                "evacuationChecks",   "autoAcknowledgementStat",
+                                "detectorsCheckStat", "printerStat",
+                                "sirenPhaseStat",     "serialNumbersCheckStat"};
+        for (bool on : {false, true}) {
+            for (const QString& name : names)
+                QSettings().setValue("genParameters/" + name.left(1).toUpper() + name.mid(1) + "DefVal", on);
+            OvParametersReference reference;
+            for (const QString& name : names)
+                QCOMPARE(name + ' ' + reference.parameters()->property(qPrintable(name + "DefVal")).toString(),
+                         name + ' ' + QVariant(on).toString());
+        }
+    }
+
     // Fixed counts and texts, what a first start takes from the system and the brand, the values
     // written even when unchanged, and the store's lifetime.
     void single()

@@ -428,6 +428,7 @@ const ErrorRow kErrorRows[] = {
     {"TONE(05 3 Z1:5 (G1))", 47, 13},
     {"TONE(34 3 Z1:Z5 (G1))", 48, 5},
     {"TONE(00 3 Z1:Z5 (G1))", 48, 5},
+    {"TONE(005 3 Z1:Z5 (G1))", 48, 5},
     {"TONE(05 5 Z1:Z5 (G1))", 49, 8},
     {"TONE(05 0 Z1:Z5 (G1))", 49, 8},
     {"G:(G1 SYS)", 50, 4},
@@ -665,6 +666,16 @@ private slots:
             succeeded += d.result == 0;
         }
         QVERIFY(succeeded > 1000);
+    }
+
+    // No request, or one without a text, is refused before anything is read.
+    void missingText()
+    {
+        QCOMPARE(CBEExpr_Parse(nullptr), -1);
+        CBECompileRequest request;
+        request.errorCode = request.errorPos = 0xEE;
+        QCOMPARE(CBEExpr_Parse(&request), -1);
+        QCOMPARE(int(request.errorCode), 0xEE);
     }
 
     // User codes of every compile error (none from 52 on), and a sample of the log texts.

@@ -2,6 +2,10 @@
 // their limits, TIM and DEL against the clock, group counting and settling, the five scripts of
 // the simulation with the windows in which their lines must appear, and random programs.
 // Programs are written as nibbles from the byte-code layout.
+
+// The trace channels; before Qt, whose "slots" macro its ring would meet.
+#include "cbe/CBEEngineState.h"
+
 #include "../Lib/ImageGenerator.h"
 #include "TestBase.h"
 #include "cbe/CBEEngine.h"
@@ -332,6 +336,71 @@ private slots:
         QCOMPARE(CBE_ReverseScan(), 301u);
     }
 
+    // The last group is written from the loop side like any other; numbers outside 1..1600 read
+    // as off.
+    void loop_side_group_limits()
+    {
+        CBE_AlarmDevCBEAnalisys(address(2, false), reinterpret_cast<const u8*>(prog("A0 9046 A1 F").constData()), 11);
+        settle();
+        QCOMPARE(CBE_GetGroupCount(1600), u16(1));
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_CPU, 1600), u8(4));
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_CPU, 0), u8(0));
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_CPU, 1601), u8(0));
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_LL, 1601), u8(0));
+    }
+
+    // A code 10 alarm gives the first qualifier, code 11 the second; both together set bit 0 of
+    // the state. Bits of the group number's high nibble are no qualifiers.
+    void alarm_qualifiers()
+    {
+        const QByteArray g5 = prog("A0 9500 A1 F"), g257 = prog("A0 9101 A1 F");
+        CBE_AlarmDevCBEAnalisys(address(2, false), reinterpret_cast<const u8*>(g5.constData()), 10);
+        settle();
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_CPU, 5), u8(4));
+        CBE_AlarmDevCBEAnalisys(address(3, false), reinterpret_cast<const u8*>(g5.constData()), 11);
+        settle();
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_CPU, 5), u8(7));
+        CBE_AlarmDevCBEAnalisys(address(2, false), reinterpret_cast<const u8*>(g257.constData()), 10);
+        settle();
+        QCOMPARE(CBE_GetGroupCount(257), u16(1));
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_CPU, 257), u8(4));
+    }
+
+    // An empty program (F) is no error.
+    void empty_device_program()
+    {
+        CBE_AlarmDevCBEAnalisys(address(3, false), reinterpret_cast<const u8*>(prog("F").constData()), 11);
+        QVERIFY(!trace().contains("L_LLCBEDirectAnalisys ERROR"));
+    }
+
+    // A direct group switched on from the loop side runs its own program there: group 6 writes
+    // C1L1S3.
+    void direct_group_runs_on_loop_side()
+    {
+        set_group_program(6, prog("A0 C000020 A1 F"));
+        CBE_AlarmDevCBEAnalisys(address(3, false), reinterpret_cast<const u8*>(prog("A0 9600 A1 F").constData()), 11);
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, address(2, false)), u8(0));
+        settle();
+        QCOMPARE(CBE_GetGroupState(CBE_SIDE_LL, 6), u8(4));
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, address(2, false)), u8(3));
+    }
+
+    // The CPU side traces each group a direct program writes, and each device event it takes.
+    void cpu_side_traces()
+    {
+        for (int channel : {cbe_engine::CH_CPUWRITE, cbe_engine::CH_EVENTRX})
+            g_logger().enable_channel(channel);
+        set_group_program(1, prog("A0 9300 A1 F"));
+        set_group_program(7, prog("A0 D000240 A1 F"));
+        CBE_AlarmDevCBEAnalisys(address(2, false), reinterpret_cast<const u8*>(prog("A0 9100 9700 A1 F").constData()),
+                                11);
+        settle();
+        for (int channel : {cbe_engine::CH_CPUWRITE, cbe_engine::CH_EVENTRX})
+            g_logger().disable_channel(channel);
+        QVERIFY(trace().contains("L_CPUWriteGroup type:1 G:3 > 1\n"));
+        QVERIFY(trace().contains("CBE_CBEEventRxHnd-DEV C1L1M5.1\n"));
+    }
+
     // An output follows its condition once the five-second hold has run out; switching on with
     // a TONE prints the tone as written.
     void outputs()
@@ -479,6 +548,39 @@ private slots:
         QVERIFY(result.contains("Errore sintassi linea 8: \"C1L1S3=ON\""));
         QVERIFY(result.contains("Errore sintassi linea 9: \"C1L1M2=ALARM\""));
         QCOMPARE(result.count("Errore sintassi"), 3);
+    }
+
+    // Seconds stop at 59, months at 12; the configured devices are listed and nothing else.
+    void clock_commands()
+    {
+        const QByteArray script = "time=12:00:59\ntime=12:00:60\ndate=31.12.24\ndate=1.13.24\ncmd=TIMESTAMP\n";
+        QCOMPARE(simulate(script, "clock"), 0);
+        QFile f(m_dir.filePath("clock"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString result = f.readAll();
+        QVERIFY(result.contains("Errore sintassi linea 2: \"time=12:00:60\""));
+        QVERIFY(result.contains("Errore sintassi linea 4: \"date=1.13.24\""));
+        QCOMPARE(result.count("Errore sintassi"), 2);
+        QVERIFY(result.contains("]time stamp=31.12.2024 12:0"));
+        // With errors counted the log goes to the error file.
+        QFile log(m_dir.filePath("clock.err"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString logged = log.readAll();
+        QVERIFY(logged.contains("LIB1 configurata (llIdx[0][0]):"));
+        QVERIFY(!logged.contains("errore tipo") && !logged.contains("mancante"));
+    }
+
+    // A log that runs full stops one byte short of its 4 MB; a long virtual tick lets each line
+    // run at once.
+    void full_log()
+    {
+        QFile f(m_dir.filePath("full.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(QByteArray(QByteArray(70, 'x') + '\n').repeated(60000)) > 0);
+        f.close();
+        g_clock.step = 1000;
+        QCOMPARE(CBE_Simulate(qPrintable(f.fileName()), qPrintable(m_dir.filePath("full"))), 0);
+        QCOMPARE(QFileInfo(m_dir.filePath("full.err")).size(), qint64(4194303));
     }
 
     void files()

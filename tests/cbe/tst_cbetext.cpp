@@ -240,6 +240,19 @@ private slots:
         QCOMPARE(seven.getValue(), -1);
     }
 
+    // A time slice goes after the days, not in front of them.
+    void timSliceAfterDays()
+    {
+        CBEExpression expression(false, "TIM(MO )");
+        auto* tim = dynamic_cast<CBETIM*>(expression.getNodes().value(0));
+        QVERIFY(tim);
+        QCOMPARE(tim->getString(), QString("TIM(MO )"));
+        tim->cursor = 1;
+        QVERIFY(!tim->canAddTimeSlice());
+        tim->cursor = tim->size() - 2;
+        QVERIFY(tim->canAddTimeSlice());
+    }
+
     // Keys into a fresh operand: complete, error count and first error.
     void operands_data()
     {
