@@ -183,16 +183,19 @@ OvMenuBarBase {
             action: OvAction {
                 text: menuBar._tr(QT_TRID_NOOP("searchItem"))
                 shortcut: "Ctrl+F"
+                // The open search dialog, if any: a second Ctrl+F does not stack another.
+                property var dialog: null
                 onTriggered: {
-                    // The dialog comes with the search command; until then the key does nothing.
                     if (!theApp || typeof theApp.doSearch !== "function")
+                        return
+                    if (dialog)
                         return
                     var component = Qt.createComponent("SearchDlg.qml")
                     if (component.status !== Component.Ready) {
                         console.warn(component.errorString())
                         return
                     }
-                    var dialog = component.createObject(menuBar.shell, { "handle": theApp })
+                    dialog = component.createObject(menuBar.shell, { "handle": theApp })
                     dialog.show()
                 }
             }

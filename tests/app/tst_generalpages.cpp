@@ -236,6 +236,9 @@ private slots:
         QTRY_VERIFY(
             (notFound = findAll(dialog()->property("contentItem").value<QQuickItem*>(), "itemNotFound").value(0)));
         QCOMPARE(notFound->property("text").toString(), QString("Not found"));
+        // A second Ctrl+F while it is open opens no second dialog.
+        QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(m_window->findChildren<QObject*>("searchDlg").size(), 1);
         shoot("search");
         QTest::keyClick(m_window, Qt::Key_Backspace);
         QVERIFY(!notFound->isVisible());
