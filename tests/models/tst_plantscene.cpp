@@ -1,6 +1,7 @@
 // The plant tree and the device chooser in the main scene, offscreen over a test plant: any QML
 // warning fails the test. The window's click signal and the loop page slot are wired as the
 // application wires them. Screenshots of both themes go to "screenshots" beside the test.
+#include "../app/SceneSettle.h"
 #include "ModelFixture.h"
 #include "TestBase.h"
 #include "app/ConfigurationCommon.h"
@@ -222,7 +223,7 @@ private slots:
         QTRY_VERIFY(rowItem(window, "plantTreeIcon", at(tree, {1, 0, rows})));
         changed.setLibCount(boards);
         tree.onCPULibCountChanged(changed);
-        QTest::qWait(50);
+        settleScene(&engine);
         QCOMPARE(tree.rowCount(at(tree, {1, 0})), rows);
 
         QQuickItem* cpuRow = rowItem(window, "plantTreeIcon", at(tree, {1, 0}));
@@ -269,6 +270,7 @@ private slots:
                  (QList<int>{1, 1, 5}));
         QCOMPARE(chooser->property("text").toString(), QString("5:Office 5"));
         delete chooser;
+        settleScene(&engine);
         QCoreApplication::removeTranslator(&english);
     }
 };
