@@ -82,25 +82,22 @@ QString AppDialogs::askFile(const PlantFileRequest& request)
     switch (request.kind) {
     case PlantFileRequest::Folder:
         return QFileDialog::getExistingDirectory(nullptr, request.title, request.start, QFileDialog::ShowDirsOnly);
-    case PlantFileRequest::SaveFile: {
-        QFileDialog dialog(nullptr, request.title, request.start);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(request.filter);
-        // A name typed without its extension gets the filter's first one ("*.pdf" gives "pdf").
-        const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(request.filter);
-        if (suffix.hasMatch())
-            dialog.setDefaultSuffix(suffix.captured(1));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        return dialog.selectedFiles().first();
-    }
+    case PlantFileRequest::SaveFile:
     case PlantFileRequest::OpenFile: break;
     }
     QFileDialog dialog(nullptr, request.title, request.start);
     dialog.setNameFilter(request.filter);
-    dialog.selectNameFilter(request.filter);
-    dialog.setViewMode(QFileDialog::Detail);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (request.kind == PlantFileRequest::SaveFile) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without its extension gets the filter's first one ("*.pdf" gives "pdf").
+        const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(request.filter);
+        if (suffix.hasMatch())
+            dialog.setDefaultSuffix(suffix.captured(1));
+    } else {
+        dialog.selectNameFilter(request.filter);
+        dialog.setViewMode(QFileDialog::Detail);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();

@@ -219,6 +219,9 @@ public slots:
 
 private:
     // What a paste carries between its targets: running counts, show-once flags, the areas.
+    // The earlier (or, with last, the later) of two rows in view order; a channel row and a row
+    // of its own point give that point's row.
+    QModelIndex outerIndex(const QModelIndex& a, const QModelIndex& b, bool last) const;
     // Running counts of the capacity checks of one command, each box shown once.
     struct CapacityCounts {
         int points = 0;

@@ -440,7 +440,7 @@ bool lessThan(const QModelIndex& a, const QModelIndex& b)
 
 } // namespace
 
-QModelIndex OvPointModel::firstIndex(const QModelIndex& a, const QModelIndex& b) const
+QModelIndex OvPointModel::outerIndex(const QModelIndex& a, const QModelIndex& b, bool last) const
 {
     if (!a.isValid())
         return b;
@@ -450,24 +450,19 @@ QModelIndex OvPointModel::firstIndex(const QModelIndex& a, const QModelIndex& b)
     if (ta.row() == tb.row()) {
         if (a.parent() != b.parent())
             return ta;
-        return lessThan(b, a) ? b : a;
+        return lessThan(last ? a : b, last ? b : a) ? b : a;
     }
-    return ta.row() < tb.row() ? ta : tb;
+    return (last ? ta.row() > tb.row() : ta.row() < tb.row()) ? ta : tb;
+}
+
+QModelIndex OvPointModel::firstIndex(const QModelIndex& a, const QModelIndex& b) const
+{
+    return outerIndex(a, b, false);
 }
 
 QModelIndex OvPointModel::lastIndex(const QModelIndex& a, const QModelIndex& b) const
 {
-    if (!a.isValid())
-        return b;
-    if (!b.isValid())
-        return a;
-    const QModelIndex ta = topOf(a), tb = topOf(b);
-    if (ta.row() == tb.row()) {
-        if (a.parent() != b.parent())
-            return ta;
-        return lessThan(a, b) ? b : a;
-    }
-    return ta.row() > tb.row() ? ta : tb;
+    return outerIndex(a, b, true);
 }
 
 void OvPointModel::notifyRangeChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,

@@ -1,11 +1,10 @@
 // The group table and the CBE keypad joined to the application, offscreen: both published, a
 // new plant or a new plant type rebuilds the table from the plant, and an edit after a new
 // plant keeps that plant's other groups.
+#include "../plant/PlantTestSupport.h"
 #include "../plant/ScriptedDialogs.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
-#include "ZpData/Container/ZpConf.h"
-#include "ZpData/Container/ZpConfBlock.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "cbe/OvCBEEditor.h"
@@ -30,12 +29,7 @@ class tst_GroupsWiring : public TestBase {
     QTemporaryDir m_dir;
 
     QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
-    static QByteArray u16At5204()
-    {
-        QByteArray bytes(int(g_zpConf->find_block(2)->get_size()), '\0');
-        g_zpConf->get_data(2, bytes.data(), 0, 0);
-        return bytes.mid(5204, 2);
-    }
+    static QByteArray u16At5204() { return planttest::block(2).mid(5204, 2); }
     void saveAs(const QString& file)
     {
         m_dialogs.clear();
