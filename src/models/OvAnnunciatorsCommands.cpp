@@ -111,6 +111,7 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
     OvAnnunciatorsSystem removed = newMap();
     int installed = 0;
     bool allowed = true;
+    bool refusalShown = false;
     for (int i = 0; i < work.size(); ++i) {
         const QModelIndex at = work.at(i);
         OvAnnunciatorDev* row = rowOf(at);
@@ -133,8 +134,10 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
             }
         } else if (row->itemKind() == OvAnnunciatorDev::kDevice) {
             auto* device = static_cast<OvAnnunciatorDeviceItem*>(row);
+            // The panel keeps 16 displays of each kind: a viewer past them would be lost when saved.
+            const bool kept = device->row() < OvAnnunciatorsSystem::kMaxDisplays;
             if (enable && allowed) {
-                if (installed + totalCount < kMaxInstalled) {
+                if (kept && installed + totalCount < kMaxInstalled) {
                     device->install(m_activeCPU + 1, device->row() + 1);
                     device->validateFilters();
                     putInto(changed, device);
@@ -142,8 +145,11 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
                     notifyRangeChanged(at, at);
                     continue;
                 }
-                showLimit(QT_TRID_NOOP("USR_ERR_TOO_MANY_VIEWER"));
-                allowed = false;
+                if (!refusalShown)
+                    showLimit(QT_TRID_NOOP("USR_ERR_TOO_MANY_VIEWER"));
+                refusalShown = true;
+                if (kept)
+                    allowed = false; // the limit is reached: nothing more is installed
             }
             // Removal, and every device refused by the limit.
             if (confirmDeviceRemoval(device)) {
@@ -316,6 +322,7 @@ void OvAnnunciatorsModel::copy(const QModelIndex& from, const QModelIndexList& t
     QModelIndexList work = toSelection;
     OvAnnunciatorsSystem changed = newMap();
     QModelIndex first, last;
+    bool refusalShown = false;
     for (int i = 0; i < work.size(); ++i) {
         const QModelIndex index = work.at(i);
         OvAnnunciatorDev* row = rowOf(index);
@@ -339,6 +346,12 @@ void OvAnnunciatorsModel::copy(const QModelIndex& from, const QModelIndexList& t
             auto* to = static_cast<OvAnnunciatorDeviceItem*>(row);
             if (to->annunciator == src->annunciator)
                 continue;
+            if (to->row() >= OvAnnunciatorsSystem::kMaxDisplays) { // the panel would not keep it
+                if (!refusalShown)
+                    showLimit(QT_TRID_NOOP("USR_ERR_TOO_MANY_VIEWER"));
+                refusalShown = true;
+                continue;
+            }
             removeAllFilterRows(to, work, i);
             const int count = src->childCount();
             if (count > 0) {

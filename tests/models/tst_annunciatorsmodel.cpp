@@ -250,6 +250,32 @@ private slots:
         QCOMPARE(model.countEnabled(), installed.size());
     }
 
+    // A second-family viewer list shows 32 rows, but the panel keeps 16 viewers: the rows past
+    // them are refused (one message per command) instead of being dropped when the plant is saved.
+    void viewersPastPanel()
+    {
+        FixturePlant plant(8);
+        const int config = Configuration::instance()->configNumber();
+        Configuration::instance()->set_configNumber(7);
+        R model(true);
+        model.rebuildModel(0);
+        QCOMPARE(model.rowCount(), 32);
+        connect(&model, &R::devicesChanged, &*plant, &Plant::setViewers);
+        m_dialogs.answer(PlantMessage::Ok);
+        model.enableDevice(rows(model, {16, 15, 31, 0}), true, 0);
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(m_dialogs.asked().first().text, QString("USR_ERR_TOO_MANY_VIEWER"));
+        QCOMPARE(plant->cpus().cpuAt(0)->viewers().annunciators().keys(), (QList<int>{1, 16}));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Ok);
+        model.setDescription(rows(model, {15}), "Lobby");
+        model.copy(at(model, {15}), rows(model, {19, 2}));
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(plant->cpus().cpuAt(0)->viewers().annunciators().keys(), (QList<int>{1, 3, 16}));
+        QVERIFY(!model.data(at(model, {19}), R::devEnabled).toBool());
+        Configuration::instance()->set_configNumber(config);
+    }
+
     void removalQuestion()
     {
         FixturePlant plant(8);
