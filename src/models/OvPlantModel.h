@@ -16,6 +16,7 @@
 
 class CPUDevice;
 class OvGenericPoint;
+class OvCPUItem;
 class OvModelItem;
 class Plant;
 class TreeItem;
@@ -104,7 +105,7 @@ public slots:
 private:
     void buildTree(const Plant& plant);
     void addCPUItem(const CPUDevice& cpu, bool notify);
-    void appendLoopItems(TreeItem* cpuItem, const CPUDevice& cpu, int first, int last);
+    void appendLoopItems(OvCPUItem* cpuItem, int first, int last);
     OvModelItem* findCPUItem(uint cpuIndex) const;
     OvModelItem* findLoopItem(uint cpuIndex, int loopNumber) const;
     // Announces and deletes rows first..last of parent, forgetting the current item when it is
