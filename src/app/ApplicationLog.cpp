@@ -14,6 +14,10 @@
 #include <cstring>
 #include <string>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 const qint64 kSizeLimit = 10485760; // 0xA00000: a file of exactly this size is kept
@@ -224,20 +228,33 @@ void appendNumber(std::string& out, qint64 value)
 // The message in local 8-bit encoding; a plain ASCII text, nearly every line, is copied as it is.
 void appendMessage(std::string& out, const QString& message)
 {
-    const QChar* chars = message.constData();
-    const int size = message.size();
+    const ushort* chars = message.utf16();
+    const size_t size = size_t(message.size());
     const size_t start = out.size();
-    out.resize(start + size_t(size));
+    out.resize(start + size);
     char* to = &out[start];
-    for (int i = 0; i < size; ++i) {
-        const ushort c = chars[i].unicode();
-        if (c >= 0x80) {
-            out.resize(start);
-            const QByteArray local = message.toLocal8Bit();
-            out.append(local.constData(), size_t(local.size()));
-            return;
+    size_t i = 0;
+    bool wide = false;
+#if defined(__SSE2__)
+    // Eight characters at a time: the text of a log line is nearly always ASCII.
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    for (; i + 8 <= size; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128())) != 0xFFFF) {
+            wide = true;
+            break;
         }
-        to[i] = char(c);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(to + i), _mm_packus_epi16(v, v));
+    }
+#endif
+    for (; !wide && i < size; ++i) {
+        wide = chars[i] >= 0x80;
+        to[i] = char(chars[i]);
+    }
+    if (wide) {
+        out.resize(start);
+        const QByteArray local = message.toLocal8Bit();
+        out.append(local.constData(), size_t(local.size()));
     }
 }
 

@@ -64,7 +64,6 @@ OvPlantModel::~OvPlantModel()
     m_repeatersItem = nullptr;
     delete m_root;
     m_root = nullptr;
-    m_cpuSystem.clear();
 }
 
 // --- item model ---
@@ -271,9 +270,11 @@ void OvPlantModel::buildTree(const Plant& plant)
     }
     m_cpusItem = new OvCPUsItem({branded("Centrali%1.png"), qtTrId("PAGE_CENTRALE")}, m_root);
     m_root->appendChild(m_cpusItem);
-    m_cpuSystem = CPUSystem(plant.cpus(), true);
-    for (int p = 0; p < m_cpuSystem.count(); ++p)
-        addCPUItem(*m_cpuSystem.cpuAt(p), false);
+    const CPUSystem& cpus = plant.cpus();
+    for (int p = 0; p < cpus.count(); ++p) {
+        if (cpus.cpuAt(p)->isEnabled())
+            addCPUItem(*cpus.cpuAt(p), false);
+    }
 }
 
 void OvPlantModel::addCPUItem(const CPUDevice& cpu, bool notify)

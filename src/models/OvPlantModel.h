@@ -123,6 +123,5 @@ private:
     TreeItem* m_currentItem = nullptr;
     OvModelItem* m_plantItem = nullptr;
     OvModelItem* m_repeatersItem = nullptr;
-    CPUSystem m_cpuSystem;
     QModelIndex m_currentIndex;
 };

@@ -76,6 +76,8 @@ private slots:
         QTest::newRow("breaks only") << int(QtWarningMsg) << "\n\n" << warning + "UNDEF";
         const QString accented = QString::fromUtf8("caf\xC3\xA9");
         QTest::newRow("not ASCII") << int(QtInfoMsg) << accented << info + accented.toLocal8Bit();
+        const QString longer = "abcdefghijklmnopq" + accented + "rstuvwxyz0123456789";
+        QTest::newRow("not ASCII, long") << int(QtInfoMsg) << longer << info + longer.toLocal8Bit();
         QTest::newRow("not ASCII, inner break") << int(QtInfoMsg) << accented + "\r\nx\n"
                                                 << info + accented.toLocal8Bit() + "\n" + info + "x";
     }
