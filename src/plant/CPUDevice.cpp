@@ -279,6 +279,13 @@ void CPUDevice::setLib(const OvLib& lib)
         m_libs[at] = lib;
 }
 
+void CPUDevice::setLib(OvLib&& lib)
+{
+    const int at = lib.idx() - 1;
+    if (at >= 0 && at < m_libs.size())
+        m_libs[at] = std::move(lib);
+}
+
 const OvLib* CPUDevice::libOf(u32 g, int* position) const
 {
     const u32 lines = u32(linesPerBoard());

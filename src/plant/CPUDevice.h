@@ -67,6 +67,7 @@ public:
     void uninstallLib(int i);
     void removeLastInstalledLib();
     void setLib(const OvLib& lib);
+    void setLib(OvLib&& lib);
 
     // Loops by their 0-based index over the CPU's boards.
     bool setLoopOpenFlag(u32 g, bool open);
