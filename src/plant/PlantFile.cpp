@@ -2,6 +2,7 @@
 // header (i32 magic 0x13F0C475, i16 version 0x0200, then qCompress(image) as a byte array).
 #include "plant/Plant.h"
 
+#include "plant/ImageDeflate.h"
 #include "plant/PlantDialogs.h"
 
 #include "plant/PlantLegacyReader.h"
@@ -178,7 +179,7 @@ uint Plant::saveToFile(const QString& fileName, int* skippedDevices)
     // The fastest level: a full plant's image is mostly runs of the same bytes, so the file
     // grows by a quarter while deflating takes a third of the time. Any zlib level reads back
     // through the same qUncompress.
-    out << qint32(kFileMagic) << qint16(kFileVersion) << qCompress(image, 1);
+    out << qint32(kFileMagic) << qint16(kFileVersion) << deflateImage(image);
     if (out.status() != QDataStream::Ok || !file.commit()) {
         file.cancelWriting();
         qCritical().noquote() << "Non sono riuscito ad aprire il file " + fileName;
