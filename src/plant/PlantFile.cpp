@@ -177,8 +177,8 @@ uint Plant::saveToFile(const QString& fileName, int* skippedDevices)
     QDataStream out(&file);
     out.setByteOrder(QDataStream::LittleEndian);
     // The fastest level: a full plant's image is mostly runs of the same bytes, so the file
-    // grows by a quarter while deflating takes a third of the time. Any zlib level reads back
-    // through the same qUncompress.
+    // grows by a quarter while deflating takes a third of the time. Any zlib stream, whatever
+    // its level, reads back through the same qUncompress.
     out << qint32(kFileMagic) << qint16(kFileVersion) << deflateImage(image);
     if (out.status() != QDataStream::Ok || !file.commit()) {
         file.cancelWriting();
