@@ -7,12 +7,24 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QMetaObject>
 #include <QMutex>
 #include <QMutexLocker>
+
+#include <cstring>
+#include <string>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
 const qint64 kSizeLimit = 10485760; // 0xA00000: a file of exactly this size is kept
+// Debug and info lines wait in memory up to this size, or until the event loop next runs; a
+// full plant logs tens of thousands of lines in one command, and a write per line would cost
+// more than the command itself.
+const size_t kPendingLimit = 64 * 1024;
 const char kAsterisks[] = "***************************************************************************************";
 static_assert(sizeof(kAsterisks) == 87 + 1, "the banner's asterisk line has 87 characters");
 
@@ -20,11 +32,27 @@ struct LogState {
     QMutex mutex;
     QFile file;
     QString path;
+    std::string pending; // whole lines not yet written
+    bool flushQueued = false;
     QtMessageHandler previousHandler = nullptr;
     bool installed = false;
 
     // A message emitted during static destruction must not reach a destroyed file.
-    ~LogState() { uninstall(); }
+    ~LogState()
+    {
+        uninstall();
+        writePending();
+    }
+
+    // Caller holds the lock, or no other thread can log any more.
+    void writePending()
+    {
+        if (!pending.empty() && file.isOpen()) {
+            file.write(pending.data(), qint64(pending.size()));
+            file.flush();
+        }
+        pending.clear();
+    }
 
     void uninstall()
     {
@@ -48,8 +76,15 @@ const char* orUndef(const char* text)
     return text ? text : "UNDEF";
 }
 
-QByteArray formatLineAt(QtMsgType type, const QMessageLogContext& context, const QString& message,
-                        const QByteArray& isoTime, qint64 elapsedMs);
+void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
+                const QByteArray& isoTime, qint64 elapsedMs);
+
+void flushQueuedLines()
+{
+    QMutexLocker lock(&s_log.mutex);
+    s_log.flushQueued = false;
+    s_log.writePending();
+}
 
 // The local time of the current second. Converting to local time consults the time-zone file on
 // every call; a full plant logs tens of thousands of lines a second, so the text is made once
@@ -86,6 +121,7 @@ bool open(const QString& folder)
     {
         QMutexLocker lock(&s_log.mutex);
         s_log.path = path;
+        s_log.flushQueued = false;
         if (QDir().mkpath(folder)) {
             s_log.file.setFileName(path);
             if (s_log.file.open(QIODevice::WriteOnly | QIODevice::Append)) {
@@ -124,6 +160,7 @@ void close()
 {
     s_log.uninstall();
     QMutexLocker lock(&s_log.mutex);
+    s_log.writePending();
     if (s_log.file.isOpen())
         s_log.file.close();
 }
@@ -143,10 +180,18 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         // Time is taken under the lock so the lines of the file stay in time order.
         QMutexLocker lock(&s_log.mutex);
         if (s_log.file.isOpen()) {
-            QByteArray line = formatLineAt(type, context, message, localTimeText(), g_stopwatch.elapsed());
-            line.append('\n');
-            s_log.file.write(line);
-            s_log.file.flush();
+            appendLine(s_log.pending, type, context, message, localTimeText(), g_stopwatch.elapsed());
+            s_log.pending += '\n';
+            // A warning or worse may come just before a crash: it and what led to it are written
+            // at once.
+            if (s_log.pending.size() >= kPendingLimit || (type != QtDebugMsg && type != QtInfoMsg)) {
+                s_log.writePending();
+            } else if (!s_log.flushQueued) {
+                if (QCoreApplication* app = QCoreApplication::instance()) {
+                    s_log.flushQueued = true;
+                    QMetaObject::invokeMethod(app, &flushQueuedLines, Qt::QueuedConnection);
+                }
+            }
         }
     }
     t_writing = false;
@@ -155,46 +200,117 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& dateTime, qint64 elapsedMs)
 {
-    return formatLineAt(type, context, message, dateTime.toString(Qt::ISODate).toLatin1(), elapsedMs);
+    std::string line;
+    appendLine(line, type, context, message, dateTime.toString(Qt::ISODate).toLatin1(), elapsedMs);
+    return QByteArray(line.data(), int(line.size()));
 }
 
 } // namespace ApplicationLog
 
 namespace {
 
-QByteArray formatLineAt(QtMsgType type, const QMessageLogContext& context, const QString& message,
-                        const QByteArray& isoTime, qint64 elapsedMs)
+void appendNumber(std::string& out, qint64 value)
 {
-    QByteArray head = isoTime;
-    head += '.';
-    head += QByteArray::number(elapsedMs % 10000);
-    head += " - ";
+    char digits[24];
+    char* end = digits + sizeof(digits);
+    char* p = end;
+    const bool negative = value < 0;
+    quint64 rest = negative ? quint64(0) - quint64(value) : quint64(value);
+    do {
+        *--p = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest);
+    if (negative)
+        *--p = '-';
+    out.append(p, size_t(end - p));
+}
 
-    const QByteArray file = orUndef(context.file);
-    const QByteArray function = orUndef(context.function);
-    const QByteArray lineNumber = QByteArray::number(context.line);
-    switch (type) {
-    case QtDebugMsg: head += "Debug: [" + file + '@' + lineNumber + '\t' + function + "]\t"; break;
-    case QtWarningMsg: head += "Warning: [" + file + '@' + lineNumber + '\t' + function + "]\t"; break;
-    case QtCriticalMsg: head += "Critical: [" + file + ':' + lineNumber + '\t' + function + ']'; break;
-    case QtFatalMsg: head += "Fatal: [" + file + ':' + lineNumber + '\t' + function + ']'; break;
-    case QtInfoMsg: head += "Info: "; break;
+// The message in local 8-bit encoding; a plain ASCII text, nearly every line, is copied as it is.
+void appendMessage(std::string& out, const QString& message)
+{
+    const ushort* chars = message.utf16();
+    const size_t size = size_t(message.size());
+    const size_t start = out.size();
+    out.resize(start + size);
+    char* to = &out[start];
+    size_t i = 0;
+    bool wide = false;
+#if defined(__SSE2__)
+    // Eight characters at a time: the text of a log line is nearly always ASCII.
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    for (; i + 8 <= size; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128())) != 0xFFFF) {
+            wide = true;
+            break;
+        }
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(to + i), _mm_packus_epi16(v, v));
     }
+#endif
+    for (; !wide && i < size; ++i) {
+        wide = chars[i] >= 0x80;
+        to[i] = char(chars[i]);
+    }
+    if (wide) {
+        out.resize(start);
+        const QByteArray local = message.toLocal8Bit();
+        out.append(local.constData(), size_t(local.size()));
+    }
+}
+
+void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
+                const QByteArray& isoTime, qint64 elapsedMs)
+{
+    const size_t headStart = out.size();
+    out.append(isoTime.constData(), size_t(isoTime.size()));
+    out += '.';
+    appendNumber(out, elapsedMs % 10000);
+    out += " - ";
+    const auto source = [&](const char* level, char separator, const char* end) {
+        out += level;
+        out += orUndef(context.file);
+        out += separator;
+        appendNumber(out, context.line);
+        out += '\t';
+        out += orUndef(context.function);
+        out += end;
+    };
+    switch (type) {
+    case QtDebugMsg: source("Debug: [", '@', "]\t"); break;
+    case QtWarningMsg: source("Warning: [", '@', "]\t"); break;
+    case QtCriticalMsg: source("Critical: [", ':', "]"); break;
+    case QtFatalMsg: source("Fatal: [", ':', "]"); break;
+    case QtInfoMsg: out += "Info: "; break;
+    }
+    const size_t textStart = out.size();
 
     // One layout per line of the file: a text of several lines repeats the head on each, and
     // the line breaks it ends with would only leave empty lines.
-    QByteArray text = message.toLocal8Bit();
-    while (text.endsWith('\n') || text.endsWith('\r'))
-        text.chop(1);
-    if (text.isEmpty())
-        text = "UNDEF";
-    QByteArray lines;
-    for (const QByteArray& part : text.split('\n')) {
-        if (!lines.isEmpty())
-            lines += '\n';
-        lines += head + (part.endsWith('\r') ? part.chopped(1) : part);
+    appendMessage(out, message);
+    while (out.size() > textStart && (out.back() == '\n' || out.back() == '\r'))
+        out.pop_back();
+    if (out.size() == textStart) {
+        out += "UNDEF";
+        return;
     }
-    return lines;
+    if (!std::memchr(out.data() + textStart, '\n', out.size() - textStart))
+        return;
+    const std::string head = out.substr(headStart, textStart - headStart);
+    const std::string text = out.substr(textStart);
+    out.resize(textStart);
+    size_t from = 0;
+    for (;;) {
+        const size_t to = text.find('\n', from);
+        size_t end = to == std::string::npos ? text.size() : to;
+        if (end > from && text[end - 1] == '\r')
+            --end;
+        out.append(text, from, end - from);
+        if (to == std::string::npos)
+            break;
+        out += '\n';
+        out += head;
+        from = to + 1;
+    }
 }
 
 } // namespace

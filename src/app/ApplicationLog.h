@@ -32,9 +32,10 @@ void close();
 // <folder>/ov4800.log of the last open(); empty before the first.
 QString filePath();
 
-// The handler installed by open(): writes formatLine() and a newline, then flushes, under
-// one lock so lines from the GUI thread and from pool threads never interleave. Does nothing
-// while no file is open.
+// The handler installed by open(): adds formatLine() and a newline under one lock, so lines
+// from the GUI thread and from pool threads never interleave. Warnings and worse are written at
+// once with the lines before them; debug and info lines are written in batches, at the latest
+// when the event loop next runs or the log is closed. Does nothing while no file is open.
 void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
 // One log line without its newline: dateTime in ISO form, "." and elapsedMs modulo 10000,

@@ -5,6 +5,8 @@
 #include "models/TreeItem.h"
 #include "plant/CPUDevice.h"
 
+#include <memory>
+
 class OvModelItem : public TreeItem {
 public:
     enum Kind {
@@ -66,16 +68,45 @@ public:
     int itemType() const override { return kCPUs; }
 };
 
+// A snapshot of a CPU that a CPU item and its loop items share until one of them is changed:
+// a full plant has hundreds of loop items, and a copy of a CPU holds all its points.
+class CPUSnapshot {
+public:
+    explicit CPUSnapshot(const CPUDevice& cpu)
+        : m_cpu(std::make_shared<CPUDevice>(cpu))
+    {
+    }
+    const CPUDevice& get() const { return *m_cpu; }
+    // This holder's own copy, made when the snapshot is shared.
+    CPUDevice& detached()
+    {
+        if (m_cpu.use_count() > 1)
+            m_cpu = std::make_shared<CPUDevice>(*m_cpu);
+        return *m_cpu;
+    }
+    // Takes cpu's data and keeps the snapshot's CPU type, as assigning a CPU does.
+    void assign(const CPUDevice& cpu)
+    {
+        auto fresh = std::make_shared<CPUDevice>(cpu);
+        fresh->setCpuType(m_cpu->cpuType());
+        m_cpu = std::move(fresh);
+    }
+
+private:
+    std::shared_ptr<CPUDevice> m_cpu;
+};
+
 // Holds a snapshot of its CPU, refreshed only by the model's upkeep operations.
 class OvCPUItem : public OvModelItem {
 public:
     OvCPUItem(const QList<QVariant>& data, const CPUDevice& cpu, TreeItem* parent)
         : OvModelItem(data, parent)
-        , cpu(cpu)
+        , snapshot(cpu)
     {
     }
     int itemType() const override { return kCPU; }
-    CPUDevice cpu;
+    const CPUDevice& cpu() const { return snapshot.get(); }
+    CPUSnapshot snapshot;
 };
 
 // A snapshot of the owning CPU and the 1-based loop number within it.
@@ -83,12 +114,19 @@ class OvLoopItem : public OvModelItem {
 public:
     OvLoopItem(const QList<QVariant>& data, const CPUDevice& cpu, int loopNumber, TreeItem* parent)
         : OvModelItem(data, parent)
-        , cpu(cpu)
+        , snapshot(cpu)
+        , loopNumber(loopNumber)
+    {
+    }
+    OvLoopItem(const QList<QVariant>& data, const CPUSnapshot& cpu, int loopNumber, TreeItem* parent)
+        : OvModelItem(data, parent)
+        , snapshot(cpu)
         , loopNumber(loopNumber)
     {
     }
     int itemType() const override { return kLoop; }
-    CPUDevice cpu;
+    const CPUDevice& cpu() const { return snapshot.get(); }
+    CPUSnapshot snapshot;
     int loopNumber;
 };
 

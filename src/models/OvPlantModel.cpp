@@ -64,7 +64,6 @@ OvPlantModel::~OvPlantModel()
     m_repeatersItem = nullptr;
     delete m_root;
     m_root = nullptr;
-    m_cpuSystem.clear();
 }
 
 // --- item model ---
@@ -166,7 +165,7 @@ QVariant OvPlantModel::data(const QModelIndex& index, int role) const
     case itemDescription: return textOf(item);
     case itemHeight:
         if (kindOf(item) == OvModelItem::kCPU)
-            return static_cast<const OvCPUItem*>(item)->cpu.getLibCount() < 3 ? 64 : 96;
+            return static_cast<const OvCPUItem*>(item)->cpu().getLibCount() < 3 ? 64 : 96;
         return 64;
     case itemEnabled: return true;
     default:
@@ -194,7 +193,7 @@ QString OvPlantModel::iconOf(const TreeItem* item) const
             return plantIcon(plant);
         break;
     case OvModelItem::kCPU: {
-        const CPUDevice& cpu = static_cast<const OvCPUItem*>(item)->cpu;
+        const CPUDevice& cpu = static_cast<const OvCPUItem*>(item)->cpu();
         const int type = cpuType(cpu.index());
         if (cpu.getLibCount() < 3) {
             const QString icon = branded("centrale%1.png", type);
@@ -207,7 +206,7 @@ QString OvPlantModel::iconOf(const TreeItem* item) const
     }
     case OvModelItem::kLoop: {
         const auto* loop = static_cast<const OvLoopItem*>(item);
-        return loopIcon(loop->cpu, loop->loopNumber > 0 ? loop->loopNumber - 1 : 0);
+        return loopIcon(loop->cpu(), loop->loopNumber > 0 ? loop->loopNumber - 1 : 0);
     }
     default: break;
     }
@@ -218,7 +217,7 @@ QString OvPlantModel::textOf(const TreeItem* item) const
 {
     switch (kindOf(item)) {
     case OvModelItem::kCPU: {
-        const CPUDevice& cpu = static_cast<const OvCPUItem*>(item)->cpu;
+        const CPUDevice& cpu = static_cast<const OvCPUItem*>(item)->cpu();
         if (!cpu.description().isEmpty())
             return cpu.description();
         return QString("%1: %2").arg(cpu.index()).arg(Configuration::getCpuTypeName(cpuType(cpu.index())));
@@ -226,8 +225,8 @@ QString OvPlantModel::textOf(const TreeItem* item) const
     case OvModelItem::kLoop: {
         const auto* loop = static_cast<const OvLoopItem*>(item);
         const u32 i = u32(loop->loopNumber > 0 ? loop->loopNumber - 1 : 0);
-        const int sensors = loop->cpu.getLoopActiveCount(i, 7, 1, 1);
-        const int modules = loop->cpu.getLoopActiveCount(i, 7, 2, 3);
+        const int sensors = loop->cpu().getLoopActiveCount(i, 7, 1, 1);
+        const int modules = loop->cpu().getLoopActiveCount(i, 7, 2, 3);
         if (sensors < 1 && modules < 1)
             return QString();
         return qtTrId("SHORT_LABEL_SENSOR") + ": " + QString::number(sensors) + "\n" + qtTrId("SHORT_LABEL_MODULE")
@@ -271,9 +270,11 @@ void OvPlantModel::buildTree(const Plant& plant)
     }
     m_cpusItem = new OvCPUsItem({branded("Centrali%1.png"), qtTrId("PAGE_CENTRALE")}, m_root);
     m_root->appendChild(m_cpusItem);
-    m_cpuSystem = CPUSystem(plant.cpus(), true);
-    for (int p = 0; p < m_cpuSystem.count(); ++p)
-        addCPUItem(*m_cpuSystem.cpuAt(p), false);
+    const CPUSystem& cpus = plant.cpus();
+    for (int p = 0; p < cpus.count(); ++p) {
+        if (cpus.cpuAt(p)->isEnabled())
+            addCPUItem(*cpus.cpuAt(p), false);
+    }
 }
 
 void OvPlantModel::addCPUItem(const CPUDevice& cpu, bool notify)
@@ -284,11 +285,11 @@ void OvPlantModel::addCPUItem(const CPUDevice& cpu, bool notify)
     const QString annunciatorIcon = branded("annunciator%1.png");
     item->appendChild(new OvAnnunciatorItem({annunciatorIcon, QString()}, int(cpu.index()), item));
     qDebug() << "TEST MODEL " << annunciatorIcon;
-    appendLoopItems(item, cpu, 0, int(cpu.getLibCount()) * loopsPerLib() - 1);
+    appendLoopItems(item, 0, int(cpu.getLibCount()) * loopsPerLib() - 1);
 
     int row = 0;
     while (row < m_cpusItem->childCount()
-           && static_cast<OvCPUItem*>(m_cpusItem->child(row))->cpu.index() <= cpu.index())
+           && static_cast<OvCPUItem*>(m_cpusItem->child(row))->cpu().index() <= cpu.index())
         ++row;
     if (notify)
         beginInsertRows(indexForItem(m_cpusItem), row, row);
@@ -297,10 +298,11 @@ void OvPlantModel::addCPUItem(const CPUDevice& cpu, bool notify)
         endInsertRows();
 }
 
-void OvPlantModel::appendLoopItems(TreeItem* cpuItem, const CPUDevice& cpu, int first, int last)
+void OvPlantModel::appendLoopItems(OvCPUItem* cpuItem, int first, int last)
 {
+    const CPUDevice& cpu = cpuItem->cpu();
     for (int i = first; i <= last; ++i)
-        cpuItem->appendChild(new OvLoopItem({loopIcon(cpu, i), QString()}, cpu, i + 1, cpuItem));
+        cpuItem->appendChild(new OvLoopItem({loopIcon(cpu, i), QString()}, cpuItem->snapshot, i + 1, cpuItem));
 }
 
 OvModelItem* OvPlantModel::findCPUItem(uint cpuIndex) const
@@ -309,7 +311,7 @@ OvModelItem* OvPlantModel::findCPUItem(uint cpuIndex) const
         return nullptr;
     for (int row = 0; row < m_cpusItem->childCount(); ++row) {
         auto* item = static_cast<OvCPUItem*>(m_cpusItem->child(row));
-        if (item->cpu.index() == cpuIndex)
+        if (item->cpu().index() == cpuIndex)
             return item;
     }
     return nullptr;
@@ -365,10 +367,10 @@ void OvPlantModel::onTreeViewItemClicked(const QVariant& idx)
     case OvModelItem::kGroups: emit generalGroupsPageSelected(); break;
     case OvModelItem::kRepeaters: emit repeatersPageSelected(); break;
     case OvModelItem::kCPUs: emit generalCPUsPageSelected(); break;
-    case OvModelItem::kCPU: emit cpuPageSelected(int(static_cast<OvCPUItem*>(item)->cpu.index())); break;
+    case OvModelItem::kCPU: emit cpuPageSelected(int(static_cast<OvCPUItem*>(item)->cpu().index())); break;
     case OvModelItem::kLoop: {
         const auto* loop = static_cast<OvLoopItem*>(item);
-        emit loopPageSelected(int(loop->cpu.index()) - 1, loop->loopNumber - 1);
+        emit loopPageSelected(int(loop->cpu().index()) - 1, loop->loopNumber - 1);
         break;
     }
     case OvModelItem::kAnnunciator:
@@ -449,7 +451,7 @@ int OvPlantModel::getActiveCPULoopCount() const
     qDebug() << "OvPlantModel::getActiveCPULoopCount()";
     if (kindOf(m_currentItem) != OvModelItem::kCPU)
         return -1;
-    return int(static_cast<const OvCPUItem*>(m_currentItem)->cpu.getLibCount()) * loopsPerLib();
+    return int(static_cast<const OvCPUItem*>(m_currentItem)->cpu().getLibCount()) * loopsPerLib();
 }
 
 bool OvPlantModel::getCurrentLoopAddress(uint& cpu, uint& loop) const
@@ -457,7 +459,7 @@ bool OvPlantModel::getCurrentLoopAddress(uint& cpu, uint& loop) const
     if (kindOf(m_currentItem) != OvModelItem::kLoop)
         return false;
     const auto* item = static_cast<const OvLoopItem*>(m_currentItem);
-    cpu = item->cpu.index() > 0 ? item->cpu.index() - 1 : 0;
+    cpu = item->cpu().index() > 0 ? item->cpu().index() - 1 : 0;
     loop = item->loopNumber > 0 ? uint(item->loopNumber - 1) : 0;
     return true;
 }
@@ -470,18 +472,18 @@ void OvPlantModel::onCPUDataChanged(const CPUDevice& cpu)
         return;
     auto* item = static_cast<OvCPUItem*>(findCPUItem(cpu.index()));
     if (item && cpu.isEnabled()) {
-        if (item->cpu.getLibCount() != cpu.getLibCount()) {
-            item->cpu = cpu;
+        if (item->cpu().getLibCount() != cpu.getLibCount()) {
+            item->snapshot.assign(cpu);
             if (item->childCount() > 1)
                 removeItemRows(item, 1, item->childCount() - 1);
             const int loops = int(cpu.getLibCount()) * loopsPerLib();
             if (loops > 0) {
                 beginInsertRows(indexForItem(item), 1, loops);
-                appendLoopItems(item, cpu, 0, loops - 1);
+                appendLoopItems(item, 0, loops - 1);
                 endInsertRows();
             }
         } else {
-            item->cpu = cpu;
+            item->snapshot.assign(cpu);
             const QModelIndex index = indexForItem(item);
             emit dataChanged(index, index);
         }
@@ -497,7 +499,7 @@ void OvPlantModel::onCPUDescriptionChanged(const CPUDevice& cpu)
     auto* item = static_cast<OvCPUItem*>(findCPUItem(cpu.index()));
     if (!item)
         return;
-    item->cpu = cpu;
+    item->snapshot.assign(cpu);
     const QModelIndex index = indexForItem(item);
     emit dataChanged(index, index, {itemDescription});
 }
@@ -507,15 +509,15 @@ void OvPlantModel::onCPULibCountChanged(const CPUDevice& cpu)
     auto* item = static_cast<OvCPUItem*>(findCPUItem(cpu.index()));
     if (!item)
         return;
-    const int oldLoops = int(item->cpu.getLibCount()) * loopsPerLib();
+    const int oldLoops = int(item->cpu().getLibCount()) * loopsPerLib();
     const int newLoops = int(cpu.getLibCount()) * loopsPerLib();
-    const bool changed = item->cpu.getLibCount() != cpu.getLibCount();
-    item->cpu = cpu;
+    const bool changed = item->cpu().getLibCount() != cpu.getLibCount();
+    item->snapshot.assign(cpu);
     const QModelIndex index = indexForItem(item);
     if (newLoops > oldLoops) {
         for (int i = oldLoops; i < newLoops; ++i) {
             beginInsertRows(index, item->childCount(), item->childCount());
-            appendLoopItems(item, cpu, i, i);
+            appendLoopItems(item, i, i);
             endInsertRows();
         }
     } else if (newLoops < oldLoops) {
@@ -531,7 +533,7 @@ void OvPlantModel::onLoopTypeChanged(uint cpuIndex, uint loopIndex, int newVal)
 {
     qDebug() << ">>>";
     if (auto* item = static_cast<OvLoopItem*>(findLoopItem(cpuIndex + 1, int(loopIndex) + 1))) {
-        item->cpu.setLoopType(u32(item->loopNumber - 1), newVal);
+        item->snapshot.detached().setLoopType(u32(item->loopNumber - 1), newVal);
         const QModelIndex index = indexForItem(item);
         emit dataChanged(index, index, {itemIconImagePath, itemDescription});
     }
@@ -542,7 +544,7 @@ void OvPlantModel::onLoopOpenFlagChanged(uint cpuIndex, uint loopIndex, bool new
 {
     qDebug() << ">>>";
     if (auto* item = static_cast<OvLoopItem*>(findLoopItem(cpuIndex + 1, int(loopIndex) + 1))) {
-        item->cpu.setLoopOpenFlag(u32(item->loopNumber - 1), newVal);
+        item->snapshot.detached().setLoopOpenFlag(u32(item->loopNumber - 1), newVal);
         const QModelIndex index = indexForItem(item);
         emit dataChanged(index, index, {itemIconImagePath});
     }
@@ -576,7 +578,7 @@ void OvPlantModel::onNewPointActivated(const QList<const OvGenericPoint*>& point
         return;
     auto* item = static_cast<OvLoopItem*>(m_currentItem);
     for (const OvGenericPoint* point : points)
-        item->cpu.setPoint(point);
+        item->snapshot.detached().setPoint(point);
     emit dataChanged(m_currentIndex, m_currentIndex, {itemDescription});
 }
 
@@ -647,12 +649,12 @@ int OvPlantModel::getErrorFlag(const QModelIndex& index) const
                 return 1;
         return 0;
     case OvModelItem::kCPU: {
-        const CPUDevice* cpu = cpus.cpuAt(int(static_cast<const OvCPUItem*>(item)->cpu.index()) - 1);
+        const CPUDevice* cpu = cpus.cpuAt(int(static_cast<const OvCPUItem*>(item)->cpu().index()) - 1);
         return cpu ? cpuBadge(*cpu) : 0;
     }
     case OvModelItem::kLoop: {
         const auto* loopItem = static_cast<const OvLoopItem*>(item);
-        const CPUDevice* cpu = cpus.cpuAt(int(loopItem->cpu.index()) - 1);
+        const CPUDevice* cpu = cpus.cpuAt(int(loopItem->cpu().index()) - 1);
         const OvLoop* loop = cpu ? loopOf(*cpu, loopItem->loopNumber) : nullptr;
         if (!loop)
             return 0;

@@ -16,6 +16,7 @@
 
 class CPUDevice;
 class OvGenericPoint;
+class OvCPUItem;
 class OvModelItem;
 class Plant;
 class TreeItem;
@@ -104,7 +105,7 @@ public slots:
 private:
     void buildTree(const Plant& plant);
     void addCPUItem(const CPUDevice& cpu, bool notify);
-    void appendLoopItems(TreeItem* cpuItem, const CPUDevice& cpu, int first, int last);
+    void appendLoopItems(OvCPUItem* cpuItem, int first, int last);
     OvModelItem* findCPUItem(uint cpuIndex) const;
     OvModelItem* findLoopItem(uint cpuIndex, int loopNumber) const;
     // Announces and deletes rows first..last of parent, forgetting the current item when it is
@@ -122,6 +123,5 @@ private:
     TreeItem* m_currentItem = nullptr;
     OvModelItem* m_plantItem = nullptr;
     OvModelItem* m_repeatersItem = nullptr;
-    CPUSystem m_cpuSystem;
     QModelIndex m_currentIndex;
 };

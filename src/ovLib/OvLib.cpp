@@ -1,5 +1,6 @@
 #include "ovLib/OvLib.h"
 
+#include "plant/LogLine.h"
 #include "plant/LoopNumbering.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PanelBlockWrite.h"
@@ -166,14 +167,25 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
     for (u32 i = 0; i < DeviceProg::kSlotCount; ++i) {
         const u8* rec = devices.data() + DeviceProg::record_offset(i);
         const bool used = DeviceRec::is_used(rec);
-        qDebug().noquote() << QStringLiteral("LOAD POINT LIB %1 CPU %2installed %3 type: %4")
-                                  .arg(board)
-                                  .arg(cpu)
-                                  .arg(used ? "true" : "false")
-                                  .arg(DeviceRec::is_module(rec) ? 1 : 0);
+        // Two lines for each of the 700 slots of every board: built only when written.
+        if (logline::debugEnabled()) {
+            QString text;
+            text.reserve(64);
+            text += QLatin1String("LOAD POINT LIB ");
+            logline::appendNumber(text, board);
+            text += QLatin1String(" CPU ");
+            logline::appendNumber(text, cpu);
+            text += QLatin1String(used ? "installed true type: " : "installed false type: ");
+            text += QLatin1Char(DeviceRec::is_module(rec) ? '1' : '0');
+            OV_LOG_LINE(QtDebugMsg, text);
+        }
         if (!used)
             continue;
-        qInfo().noquote() << ">>> b.addr = " << rec[0];
+        if (logline::infoEnabled()) {
+            QString text = QStringLiteral(">>> b.addr =  ");
+            logline::appendNumber(text, rec[0]);
+            OV_LOG_LINE(QtInfoMsg, text);
+        }
         const int line = (rec[1] & DeviceRec::kLineBit) != 0 ? 1 : 0;
         const int loopIndex = loopOfLine(board, line);
         const int position = positionOf(m_cpuIndex, loopIndex);

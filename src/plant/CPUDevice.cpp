@@ -130,14 +130,11 @@ bool CPUDevice::setUPSFlag(bool ups)
 bool CPUDevice::setLibCount(u32 count)
 {
     qDebug().noquote() << QStringLiteral("CPUDevice::setLibCount(): CPU[%1]LIB COUNT = %2").arg(m_index).arg(count);
-    {
-        BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-        if (zpx.layout() && hasRecord())
-            zpx->set_cpu_ll_num(m_index - 1, u8(count & 255));
-    }
     // A disabled CPU keeps its boards: adding one would install a board of a CPU that has none.
-    if (!m_enabled)
+    if (!m_enabled) {
+        writeLibCount(count);
         return true;
+    }
     u32 installed = getLibCount();
     while (installed != count) {
         if (installed > count)
@@ -149,7 +146,16 @@ bool CPUDevice::setLibCount(u32 count)
             break;
         installed = now;
     }
-    return true;
+    // The record must name the boards the CPU really has, not the ones asked for.
+    writeLibCount(installed);
+    return installed == count;
+}
+
+void CPUDevice::writeLibCount(u32 count) const
+{
+    BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+    if (zpx.layout() && hasRecord())
+        zpx->set_cpu_ll_num(m_index - 1, u8(count & 255));
 }
 
 void CPUDevice::enableRSSIB(u8 address)
@@ -271,6 +277,13 @@ void CPUDevice::setLib(const OvLib& lib)
     const int at = lib.idx() - 1;
     if (at >= 0 && at < m_libs.size())
         m_libs[at] = lib;
+}
+
+void CPUDevice::setLib(OvLib&& lib)
+{
+    const int at = lib.idx() - 1;
+    if (at >= 0 && at < m_libs.size())
+        m_libs[at] = std::move(lib);
 }
 
 const OvLib* CPUDevice::libOf(u32 g, int* position) const

@@ -31,7 +31,9 @@ public:
     virtual bool setEnabled(bool enabled);
     virtual bool setDescription(const QString& description);
     virtual bool setUPSFlag(bool ups);
-    // Writes the board count into the CPU record at once, then installs or removes boards.
+    // Installs or removes boards, then writes the count installed into the CPU record at once.
+    // False when the count asked for could not be reached. A disabled CPU changes no board: the
+    // record takes count as it is.
     virtual bool setLibCount(u32 count);
     virtual void enableRSSIB(u8 address);
     virtual void enableNetworkSIB(u32 ip, u32 netmask, u32 gateway);
@@ -65,6 +67,7 @@ public:
     void uninstallLib(int i);
     void removeLastInstalledLib();
     void setLib(const OvLib& lib);
+    void setLib(OvLib&& lib);
 
     // Loops by their 0-based index over the CPU's boards.
     bool setLoopOpenFlag(u32 g, bool open);
@@ -108,6 +111,7 @@ public:
 private:
     // A CPU numbered 1 to 64 has a record in the panel data.
     bool hasRecord() const { return m_index >= 1 && m_index <= 64; }
+    void writeLibCount(u32 count) const;
     // The board that holds loop, appended with those before it when missing; null when the loop
     // is not this CPU's.
     OvLib* libForLoop(const OvLoop& loop);

@@ -213,6 +213,12 @@ void CPUSystem::setLib(const OvLib& lib)
         cpu->setLib(lib);
 }
 
+void CPUSystem::setLib(OvLib&& lib)
+{
+    if (CPUDevice* cpu = cpuOfIndex(lib.cpuIndex()))
+        cpu->setLib(std::move(lib));
+}
+
 void CPUSystem::setPoint(const OvGenericPoint* point)
 {
     if (!point)

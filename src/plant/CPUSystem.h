@@ -73,6 +73,7 @@ public:
     void setCPU(const CPUDevice& cpu);
     void setCPU(CPUDevice&& cpu);
     void setLib(const OvLib& lib);
+    void setLib(OvLib&& lib);
     void setPoint(const OvGenericPoint* point);
     void updatePoint(const OvGenericPoint* point);
     void setLoop(const OvLoop& loop);

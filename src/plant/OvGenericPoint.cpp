@@ -1,4 +1,5 @@
 #include "plant/OvGenericPoint.h"
+#include "plant/LogLine.h"
 
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
@@ -456,11 +457,29 @@ bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
 
 QString OvGenericPoint::dumpHead() const
 {
+    // The fields as a spacing stream writes them: a blank after each item, the description quoted.
+    using logline::appendNumber;
     QString text;
-    QDebug(&text) << (m_family == 1 ? "Sensore" : "Modulo") << "\tCentrale: " << m_cpuIndex
-                  << "\tLoop : " << m_loopIndex << "\tIndex = " << m_address << "\tProtocollo = " << m_protocol
-                  << "\tSerie\t\t= " << m_series << "\tHType = " << m_hwType << "\tSType" << uint(m_swType)
-                  << "\tDescrizione = " << m_description << "\tZona = " << m_areaIndex;
+    text.reserve(160 + m_description.size());
+    text += QLatin1String(m_family == 1 ? "Sensore \tCentrale:  " : "Modulo \tCentrale:  ");
+    appendNumber(text, m_cpuIndex);
+    text += QLatin1String(" \tLoop :  ");
+    appendNumber(text, m_loopIndex);
+    text += QLatin1String(" \tIndex =  ");
+    appendNumber(text, m_address);
+    text += QLatin1String(" \tProtocollo =  ");
+    appendNumber(text, m_protocol);
+    text += QLatin1String(" \tSerie\t\t=  ");
+    appendNumber(text, m_series);
+    text += QLatin1String(" \tHType =  ");
+    appendNumber(text, m_hwType);
+    text += QLatin1String(" \tSType ");
+    appendNumber(text, m_swType);
+    text += QLatin1String(" \tDescrizione =  ");
+    logline::appendQuoted(text, m_description);
+    text += QLatin1String(" \tZona =  ");
+    appendNumber(text, m_areaIndex);
+    text += QLatin1Char(' ');
     return text;
 }
 
@@ -468,7 +487,10 @@ void OvGenericPoint::dump() const
 {
     // Every point read from the panel configuration is dumped: skip the formatting when the
     // line would be dropped.
-    if (!QLoggingCategory::defaultCategory()->isInfoEnabled())
+    if (!logline::infoEnabled())
         return;
-    qInfo().noquote() << dumpHead() << "\tSUB SIZE = " << m_subPoints.size();
+    QString text = dumpHead();
+    text += QLatin1String(" \tSUB SIZE =  ");
+    logline::appendNumber(text, m_subPoints.size());
+    OV_LOG_LINE(QtInfoMsg, text);
 }

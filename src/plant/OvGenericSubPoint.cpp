@@ -1,5 +1,6 @@
 #include "plant/OvGenericSubPoint.h"
 
+#include "plant/LogLine.h"
 #include "plant/PointType.h"
 
 #include "ZpData/Values/DeviceCatalogue.h"
@@ -29,7 +30,12 @@ OvGenericSubPoint::OvGenericSubPoint(const OvGenericPoint& p, int subIndex)
 
 void OvGenericSubPoint::dump() const
 {
-    qInfo().noquote() << dumpHead() << "\tSUB INDEX = " << m_subIndex;
+    if (!logline::infoEnabled())
+        return;
+    QString text = dumpHead();
+    text += QLatin1String(" \tSUB INDEX =  ");
+    logline::appendNumber(text, m_subIndex);
+    OV_LOG_LINE(QtInfoMsg, text);
 }
 
 bool OvGenericSubPoint::isComplete() const

@@ -297,7 +297,7 @@ uint Plant::copyCPUsFrom()
         if (cpu->getLibCount() < bound)
             cpu->setLibCount(bound);
         for (const std::unique_ptr<OvLib>& lib : libs)
-            m_cpus.setLib(*lib);
+            m_cpus.setLib(std::move(*lib));
     }
     return 0;
 }

@@ -74,6 +74,12 @@ private slots:
         QTest::newRow("empty inner line") << int(QtInfoMsg) << "x\n\ny" << info + "x\n" + info + "\n" + info + "y";
         QTest::newRow("leading break") << int(QtInfoMsg) << "\nx" << info + "\n" + info + "x";
         QTest::newRow("breaks only") << int(QtWarningMsg) << "\n\n" << warning + "UNDEF";
+        const QString accented = QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("not ASCII") << int(QtInfoMsg) << accented << info + accented.toLocal8Bit();
+        const QString longer = "abcdefghijklmnopq" + accented + "rstuvwxyz0123456789";
+        QTest::newRow("not ASCII, long") << int(QtInfoMsg) << longer << info + longer.toLocal8Bit();
+        QTest::newRow("not ASCII, inner break") << int(QtInfoMsg) << accented + "\r\nx\n"
+                                                << info + accented.toLocal8Bit() + "\n" + info + "x";
     }
     void formatLineBreaks()
     {
@@ -126,6 +132,27 @@ private slots:
         const QString added = QString::fromLocal8Bit(content.mid(kept ? size : 0));
         const QString line = size < 0 ? QStringLiteral("^\\z") : kStamp + R"(Warning: \[[^\t]+@\d+\t.*\]\tnew run\n\z)";
         QVERIFY2(QRegularExpression(line).match(added).hasMatch(), qPrintable(added.left(200)));
+    }
+
+    // Debug and info lines reach the file when the event loop runs, a warning at once with the
+    // lines before it, and 64 KiB of lines without waiting for either.
+    void linesWrittenInTime()
+    {
+        const QString path = folder() + QStringLiteral("/ov4800.log");
+        QVERIFY(ApplicationLog::open(folder()));
+        qDebug("held");
+        qInfo("held too");
+        QCoreApplication::processEvents();
+        QCOMPARE(readAll(path).count('\n'), 2);
+        qDebug("before");
+        qWarning("warned");
+        const QByteArray text = readAll(path);
+        QCOMPARE(text.count('\n'), 4);
+        QVERIFY(text.contains("\tbefore\n") && text.endsWith("\twarned\n"));
+        const QByteArray filler(1024, 'f');
+        for (int i = 0; i < 64; ++i)
+            qDebug("%s", filler.constData());
+        QVERIFY(readAll(path).count('\n') > 4);
     }
 
     // Each line names this file as its source and comes whole, each thread's in order.

@@ -57,6 +57,28 @@ private slots:
                  (QList<int>{0, 4}));
     }
 
+    // A CPU item and its loop items share one snapshot; a change reaches only the item that
+    // makes it, and a new CPU keeps the snapshot's CPU type, as assigning a CPU does.
+    void sharedSnapshot()
+    {
+        CPUDevice cpu(1);
+        cpu.setDescription("North");
+        cpu.setCpuType(3);
+        OvCPUItem cpuItem({}, cpu, nullptr);
+        OvLoopItem first({}, cpuItem.snapshot, 1, nullptr);
+        OvLoopItem second({}, cpuItem.snapshot, 2, nullptr);
+        QCOMPARE(&first.cpu(), &cpuItem.cpu());
+        first.snapshot.detached().setDescription("South");
+        QCOMPARE(QStringList({cpuItem.cpu().description(), first.cpu().description(), second.cpu().description()}),
+                 QStringList({"North", "South", "North"}));
+        CPUDevice other(1);
+        other.setDescription("East");
+        other.setCpuType(5);
+        cpuItem.snapshot.assign(other);
+        QCOMPARE(cpuItem.cpu().description() + QString::number(cpuItem.cpu().cpuType()), QString("East3"));
+        QCOMPARE(second.cpu().description(), QString("North"));
+    }
+
     // Rows, siblings, columns and ranges at their edges.
     void edges_data()
     {

@@ -170,6 +170,31 @@ private slots:
         boardsBound();
     }
 
+    // The record names the boards installed, and a count past four is refused, not faked.
+    void libCountReached_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("reached");
+        QTest::addColumn<QString>("boards");
+        QTest::addColumn<QString>("record");
+        QTest::newRow("3") << 3 << true << "1 1 1"
+                           << "1110";
+        QTest::newRow("4, the limit") << 4 << true << "1 1 1 1"
+                                      << "1111";
+        QTest::newRow("5, one past") << 5 << false << "1 1 1 1"
+                                     << "1111";
+    }
+    void libCountReached()
+    {
+        QFETCH(int, count);
+        CPUDevice cpu(1);
+        QTEST(cpu.setLibCount(u32(count)), "reached");
+        QTEST(installed(cpu), "boards");
+        QTEST(recordBoards(0), "record");
+        QCOMPARE(int(cpu.getLibCount()), std::min(count, 4));
+        boardsBound();
+    }
+
     void loopsByGlobalIndex()
     {
         CPUDevice cpu(1);

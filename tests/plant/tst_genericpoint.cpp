@@ -354,6 +354,33 @@ private slots:
         QCOMPARE(pack(input).mid(11, 8), QByteArray::fromHex("a091009200a1f000"));
     }
 
+    // Each field after its label and a blank; the description quoted with its escapes.
+    void dumpText_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<int>("area");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Hall 2" << 5 << "\"Hall 2\" \tZona =  5 ";
+        QTest::newRow("no area, empty") << "" << -1 << "\"\" \tZona =  -1 ";
+        QTest::newRow("quote, backslash") << "a\"b\\c" << 5 << "\"a\\\"b\\\\c\" \tZona =  5 ";
+        QTest::newRow("tab") << "a\tb" << 5 << "\"a\\tb\" \tZona =  5 ";
+        QTest::newRow("accented") << QString::fromUtf8("caf\xC3\xA9") << 5
+                                  << QString::fromUtf8("\"caf\xC3\xA9\" \tZona =  5 ");
+    }
+    void dumpText()
+    {
+        QFETCH(QString, description);
+        QFETCH(int, area);
+        QFETCH(QString, shown);
+        OvGenericPoint p = typed(1, 1, 1, 20, 2);
+        p.setDescription(description);
+        p.setAreaIndex(area);
+        p.dump();
+        const QString head = "Sensore \tCentrale:  1 \tLoop :  2 \tIndex =  5 \tProtocollo =  1 \tSerie\t\t=  1 "
+                             "\tHType =  20 \tSType 2 \tDescrizione =  ";
+        QCOMPARE(messages(QtInfoMsg), QStringList{head + shown + " \tSUB SIZE =  0"});
+    }
+
     void dumpLine()
     {
         const QByteArray rec = hex("04c001a8752c0100020000f0");

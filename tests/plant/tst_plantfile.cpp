@@ -1,6 +1,7 @@
 // The plant file: header bytes and layout, the payload against the panel image of the same
 // plant, every load error, hostile sizes, a save that cannot write, and the save-load-save round
 // trip of a plant with every kind of object and of a full-size plant.
+#include "plant/ImageDeflate.h"
 #include "plant/Plant.h"
 
 #include "../app/IsolatedHome.h"
@@ -98,6 +99,34 @@ private slots:
         planttest::resetPanel();
         // The detector brand of the panel's defaults, as the brand configuration applies it.
         Configuration::instance()->set_current_brand(u8(planttest::block(2).at(5247)));
+    }
+
+    // The payload inflates back whole on each side of the 1 MiB slices: its size in big-endian
+    // order, a zlib header of the fastest level, and the Adler-32 of the whole data last.
+    void deflatedSlices_data()
+    {
+        QTest::addColumn<int>("size");
+        const int slice = 1 << 20;
+        QTest::newRow("1 byte") << 1;
+        QTest::newRow("one slice less 1") << slice - 1;
+        QTest::newRow("one slice") << slice;
+        QTest::newRow("one slice and 1") << slice + 1;
+        QTest::newRow("three slices and a part") << 3 * slice + 12345;
+    }
+    void deflatedSlices()
+    {
+        QFETCH(int, size);
+        // Runs of one byte between stretches that do not repeat, as in an image.
+        QByteArray data(size, '\0');
+        quint32 state = 4800;
+        for (int i = 0; i < size; ++i) {
+            state = state * 1103515245u + 12345u;
+            data[i] = (i / 4096) % 3 == 0 ? char(state >> 24) : char(i / 4096);
+        }
+        const QByteArray payload = deflateImage(data);
+        QCOMPARE(payload.left(6).toHex(), QByteArray::number(size, 16).rightJustified(8, '0') + "7801");
+        QCOMPARE(payload.right(4), qCompress(data).right(4));
+        QVERIFY(qUncompress(payload) == data);
     }
 
     // The header bytes and the byte-array field; the payload inflates to exactly the image that

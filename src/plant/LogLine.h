@@ -1,0 +1,47 @@
+#pragma once
+// Building blocks for the log lines a full plant writes by the ten thousand: the text is put
+// together by plain appends and handed to the message handler directly, without the stream that
+// qDebug() and qInfo() build and tear down for every line. The texts are those the streams
+// would give.
+#include <QLoggingCategory>
+#include <QString>
+
+// Emits text at level type (QtDebugMsg, QtInfoMsg) with the calling line's file, line and
+// function, as qDebug() and qInfo() do.
+#define OV_LOG_LINE(type, text)                                                                                        \
+    qt_message_output(type, QMessageLogContext(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default"), \
+                      text)
+
+namespace logline {
+
+inline bool debugEnabled()
+{
+    return QLoggingCategory::defaultCategory()->isDebugEnabled();
+}
+
+inline bool infoEnabled()
+{
+    return QLoggingCategory::defaultCategory()->isInfoEnabled();
+}
+
+// value in plain decimal, as a stream writes it.
+inline void appendNumber(QString& out, qint64 value)
+{
+    QChar digits[24];
+    QChar* end = digits + 24;
+    QChar* p = end;
+    quint64 rest = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    do {
+        *--p = QChar(ushort('0' + rest % 10));
+        rest /= 10;
+    } while (rest);
+    if (value < 0)
+        *--p = QLatin1Char('-');
+    out.append(p, int(end - p));
+}
+
+// text in double quotes as a quoting stream writes it; only a text that needs escapes goes
+// through the stream.
+void appendQuoted(QString& out, const QString& text);
+
+} // namespace logline
