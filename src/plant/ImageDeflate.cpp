@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -60,8 +61,13 @@ QByteArray deflateImage(const QByteArray& data)
     const int count = std::max(1, (data.size() + kSlice - 1) / kSlice);
     std::vector<Slice> slices(static_cast<size_t>(count));
     std::vector<std::thread> workers;
-    for (int i = 1; i < count; ++i)
-        workers.emplace_back(deflateSlice, std::cref(data), i, i == count - 1, &slices[size_t(i)]);
+    for (int i = 1; i < count; ++i) {
+        try {
+            workers.emplace_back(deflateSlice, std::cref(data), i, i == count - 1, &slices[size_t(i)]);
+        } catch (const std::system_error&) { // no thread to be had: the slice is made here
+            deflateSlice(data, i, i == count - 1, &slices[size_t(i)]);
+        }
+    }
     deflateSlice(data, 0, count == 1, &slices[0]);
     for (std::thread& worker : workers)
         worker.join();
