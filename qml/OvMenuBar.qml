@@ -50,9 +50,13 @@ OvMenuBarBase {
             id: recentMenu
             objectName: "recentMenu"
             title: menuBar._tr(QT_TRID_NOOP("openRecentFile"))
+            // Its entries are made when it first opens: the start shows none of them.
+            property bool _wanted: false
+            onAboutToShow: _wanted = true
             enabled: menuBar._recentCount > 0
 
             Instantiator {
+                active: recentMenu._wanted
                 model: theRecentFilesModel
                 delegate: OvMenuItem {
                     text: model.itemFileIndex + " " + model.itemFileName
@@ -134,8 +138,11 @@ OvMenuBarBase {
             id: languageMenu
             objectName: "languageMenu"
             title: menuBar._tr(QT_TRID_NOOP("Language"))
+            property bool _wanted: false
+            onAboutToShow: _wanted = true
 
             Instantiator {
+                active: languageMenu._wanted
                 model: theLanguageModel
                 delegate: OvMenuItem {
                     text: model.lgDescription
@@ -151,8 +158,11 @@ OvMenuBarBase {
             id: themeMenu
             objectName: "themeMenu"
             title: menuBar._tr(QT_TRID_NOOP("ColorTheme"))
+            property bool _wanted: false
+            onAboutToShow: _wanted = true
 
             Instantiator {
+                active: themeMenu._wanted
                 model: theThemeModel
                 delegate: OvMenuItem {
                     text: model.themeDescription

@@ -94,12 +94,29 @@ FocusScope {
         anchors.fill: parent
         visible: workingArea.state !== "JUST_OPEN"
 
-        OvPlantElementsView {
-            objectName: "plantElementsView"
-            onPlantElementsClicked: workingArea.plantElementsClicked(idx)
+        // The plant tree is built when the first plant shows and kept afterwards: the start
+        // shows only the brand's picture.
+        Loader {
+            id: treeLoader
+            objectName: "plantTreeLoader"
             SplitView.preferredWidth: 260
             SplitView.minimumWidth: 120
             SplitView.maximumWidth: 400
+            active: _wanted
+            source: "OvPlantElementsView.qml"
+
+            property bool _wanted: false
+            readonly property bool _shown: workingArea.state !== "JUST_OPEN"
+            on_ShownChanged: {
+                if (_shown)
+                    _wanted = true
+            }
+            onLoaded: item.objectName = "plantElementsView"
+
+            Connections {
+                target: treeLoader.item
+                function onPlantElementsClicked(idx) { workingArea.plantElementsClicked(idx) }
+            }
         }
         Item {
             SplitView.fillWidth: true
