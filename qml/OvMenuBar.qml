@@ -28,7 +28,13 @@ OvMenuBarBase {
         id: fileMenu
         objectName: "fileMenu"
         title: menuBar._tr(QT_TRID_NOOP("File"))
-        onAboutToShow: menuBar._readRecentCount()
+        // The entries of its submenus are made when it first opens, before a key can open
+        // one of them: the start shows none of them.
+        property bool _wanted: false
+        onAboutToShow: {
+            _wanted = true
+            menuBar._readRecentCount()
+        }
 
         OvMenuItem {
             objectName: "newItem"
@@ -50,13 +56,10 @@ OvMenuBarBase {
             id: recentMenu
             objectName: "recentMenu"
             title: menuBar._tr(QT_TRID_NOOP("openRecentFile"))
-            // Its entries are made when it first opens: the start shows none of them.
-            property bool _wanted: false
-            onAboutToShow: _wanted = true
             enabled: menuBar._recentCount > 0
 
             Instantiator {
-                active: recentMenu._wanted
+                active: fileMenu._wanted
                 model: theRecentFilesModel
                 delegate: OvMenuItem {
                     text: model.itemFileIndex + " " + model.itemFileName
@@ -133,16 +136,16 @@ OvMenuBarBase {
         id: optionsMenu
         objectName: "optionsMenu"
         title: menuBar._tr(QT_TRID_NOOP("Options"))
+        property bool _wanted: false
+        onAboutToShow: _wanted = true
 
         OvMenu {
             id: languageMenu
             objectName: "languageMenu"
             title: menuBar._tr(QT_TRID_NOOP("Language"))
-            property bool _wanted: false
-            onAboutToShow: _wanted = true
 
             Instantiator {
-                active: languageMenu._wanted
+                active: optionsMenu._wanted
                 model: theLanguageModel
                 delegate: OvMenuItem {
                     text: model.lgDescription
@@ -158,11 +161,9 @@ OvMenuBarBase {
             id: themeMenu
             objectName: "themeMenu"
             title: menuBar._tr(QT_TRID_NOOP("ColorTheme"))
-            property bool _wanted: false
-            onAboutToShow: _wanted = true
 
             Instantiator {
-                active: themeMenu._wanted
+                active: optionsMenu._wanted
                 model: theThemeModel
                 delegate: OvMenuItem {
                     text: model.themeDescription
