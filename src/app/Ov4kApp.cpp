@@ -215,19 +215,24 @@ QQuickWindow* Ov4kApp::createGui()
     if (m_engine)
         return nullptr;
 
+    m_engine = new QQmlApplicationEngine();
+    ConfigurationCommon::registerQmlType();
+    // The engine's loader thread reads the scene's types while the theme registers its font
+    // here; the component below then waits for what is left of that load.
+    const QUrl scene(QStringLiteral("qrc:/qml/main.qml"));
+    QQmlComponent preload(m_engine);
+    preload.loadUrl(scene, QQmlComponent::Asynchronous);
+
     m_themeModel = new OvThemeMdl(this);
     m_cpuTypeModel = new cpuTypeModel(this);
-
-    m_engine = new QQmlApplicationEngine();
     for (const char* name : kContextProperties)
         publish(name, publishedObject(name));
 
     m_engine->rootContext()->setContextProperty(QStringLiteral("isQt57"), false);
-    ConfigurationCommon::registerQmlType();
     publish("config", Configuration::instance());
     m_engine->rootContext()->setContextProperty(QStringLiteral("debugMode"), false);
 
-    QQmlComponent component(m_engine, QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    QQmlComponent component(m_engine, scene);
     QObject* root = component.create();
     qDebug() << component.errors();
     QQuickWindow* window = qobject_cast<QQuickWindow*>(root);
