@@ -29,6 +29,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -36,6 +37,7 @@
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdlib>
 
@@ -77,6 +79,10 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     , m_defaultFileName(qtTrId("NEW_PLANT_FILE"))
 {
     setAttribute(Qt::AA_DisableShaderDiskCache);
+    // Qt Quick's first image loads every image-format plugin and the libraries behind them:
+    // a worker loads them while the configuration and the scene are built here.
+    addLibraryPath(applicationDirPath() + QStringLiteral("/plugins"));
+    m_imageFormats = QtConcurrent::run([] { QImageReader::supportedImageFormats(); });
 
     // The brand decides the organisation and application names, and with them where the
     // settings and the log live.
@@ -111,6 +117,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
 
 Ov4kApp::~Ov4kApp()
 {
+    m_imageFormats.waitForFinished();
     for (const char* name : kContextProperties)
         publish(name, nullptr);
     publish("config", nullptr);
