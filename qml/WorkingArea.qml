@@ -67,7 +67,8 @@ FocusScope {
 
         // Both pictures are decoded once at the size they were drawn at and scaled when
         // drawn: a decoding size bound to the window's would decode them again on every
-        // layout pass while the window settles.
+        // layout pass while the window settles. They are decoded beside the first frame,
+        // which shows the empty working area, and follow it a few frames later.
         Image {
             id: ring
             anchors.centerIn: parent
@@ -75,6 +76,7 @@ FocusScope {
             height: width
             smooth: true
             fillMode: Image.PreserveAspectFit
+            asynchronous: true
             source: config ? "../Resources/" + config.getBrandedIcon("WorkigArea_Anello%1.png") + config.notify : ""
         }
         Image {
@@ -85,6 +87,7 @@ FocusScope {
             fillMode: Image.PreserveAspectFit
             scale: 0.4
             opacity: 0.8
+            asynchronous: true
             source: config ? "../Resources/" + config.getBrandedIcon("Blank%1.png") + config.notify : ""
         }
     }
