@@ -28,7 +28,13 @@ OvMenuBarBase {
         id: fileMenu
         objectName: "fileMenu"
         title: menuBar._tr(QT_TRID_NOOP("File"))
-        onAboutToShow: menuBar._readRecentCount()
+        // The entries of its submenus are made when it first opens, before a key can open
+        // one of them: the start shows none of them.
+        property bool _wanted: false
+        onAboutToShow: {
+            _wanted = true
+            menuBar._readRecentCount()
+        }
 
         OvMenuItem {
             objectName: "newItem"
@@ -53,6 +59,7 @@ OvMenuBarBase {
             enabled: menuBar._recentCount > 0
 
             Instantiator {
+                active: fileMenu._wanted
                 model: theRecentFilesModel
                 delegate: OvMenuItem {
                     text: model.itemFileIndex + " " + model.itemFileName
@@ -129,6 +136,8 @@ OvMenuBarBase {
         id: optionsMenu
         objectName: "optionsMenu"
         title: menuBar._tr(QT_TRID_NOOP("Options"))
+        property bool _wanted: false
+        onAboutToShow: _wanted = true
 
         OvMenu {
             id: languageMenu
@@ -136,6 +145,7 @@ OvMenuBarBase {
             title: menuBar._tr(QT_TRID_NOOP("Language"))
 
             Instantiator {
+                active: optionsMenu._wanted
                 model: theLanguageModel
                 delegate: OvMenuItem {
                     text: model.lgDescription
@@ -153,6 +163,7 @@ OvMenuBarBase {
             title: menuBar._tr(QT_TRID_NOOP("ColorTheme"))
 
             Instantiator {
+                active: optionsMenu._wanted
                 model: theThemeModel
                 delegate: OvMenuItem {
                     text: model.themeDescription

@@ -67,7 +67,8 @@ FocusScope {
 
         // Both pictures are decoded once at the size they were drawn at and scaled when
         // drawn: a decoding size bound to the window's would decode them again on every
-        // layout pass while the window settles.
+        // layout pass while the window settles. They are decoded beside the first frame,
+        // which shows the empty working area, and follow it a few frames later.
         Image {
             id: ring
             anchors.centerIn: parent
@@ -75,6 +76,7 @@ FocusScope {
             height: width
             smooth: true
             fillMode: Image.PreserveAspectFit
+            asynchronous: true
             source: config ? "../Resources/" + config.getBrandedIcon("WorkigArea_Anello%1.png") + config.notify : ""
         }
         Image {
@@ -85,6 +87,7 @@ FocusScope {
             fillMode: Image.PreserveAspectFit
             scale: 0.4
             opacity: 0.8
+            asynchronous: true
             source: config ? "../Resources/" + config.getBrandedIcon("Blank%1.png") + config.notify : ""
         }
     }
@@ -94,12 +97,29 @@ FocusScope {
         anchors.fill: parent
         visible: workingArea.state !== "JUST_OPEN"
 
-        OvPlantElementsView {
-            objectName: "plantElementsView"
-            onPlantElementsClicked: workingArea.plantElementsClicked(idx)
+        // The plant tree is built when the first plant shows and kept afterwards: the start
+        // shows only the brand's picture.
+        Loader {
+            id: treeLoader
+            objectName: "plantTreeLoader"
             SplitView.preferredWidth: 260
             SplitView.minimumWidth: 120
             SplitView.maximumWidth: 400
+            active: _wanted
+            source: "OvPlantElementsView.qml"
+
+            property bool _wanted: false
+            readonly property bool _shown: workingArea.state !== "JUST_OPEN"
+            on_ShownChanged: {
+                if (_shown)
+                    _wanted = true
+            }
+            onLoaded: item.objectName = "plantElementsView"
+
+            Connections {
+                target: treeLoader.item
+                function onPlantElementsClicked(idx) { workingArea.plantElementsClicked(idx) }
+            }
         }
         Item {
             SplitView.fillWidth: true

@@ -4,9 +4,10 @@ import QtQuick.Controls 2.15
 Menu {
     id: control
 
-    // As wide as the widest entry, which every entry then takes.
+    // As wide as the widest entry, which every entry then takes. Measured while shown: a closed
+    // menu would measure again for every entry added at the start.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            _widestEntry() + leftPadding + rightPadding)
+                            (visible ? _widestEntry() : 0) + leftPadding + rightPadding)
     font.family: OvTheme.fontFamily
 
     function _widestEntry() {

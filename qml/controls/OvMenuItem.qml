@@ -12,6 +12,8 @@ MenuItem {
     rightPadding: leftPadding
     topPadding: fontMetrics.height * 0.3
     bottomPadding: topPadding
+    // No entry is checkable: the style's check mark would never show.
+    indicator: null
 
     // The label on one side and the key on the other: the menu gives all its entries the
     // width of the widest, so the keys stand in one column.

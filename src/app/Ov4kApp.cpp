@@ -29,6 +29,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -36,6 +37,7 @@
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdlib>
 
@@ -77,6 +79,10 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     , m_defaultFileName(qtTrId("NEW_PLANT_FILE"))
 {
     setAttribute(Qt::AA_DisableShaderDiskCache);
+    // Qt Quick's first image loads every image-format plugin and the libraries behind them:
+    // a worker loads them while the configuration and the scene are built here.
+    addLibraryPath(applicationDirPath() + QStringLiteral("/plugins"));
+    m_imageFormats = QtConcurrent::run([] { QImageReader::supportedImageFormats(); });
 
     // The brand decides the organisation and application names, and with them where the
     // settings and the log live.
@@ -111,6 +117,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
 
 Ov4kApp::~Ov4kApp()
 {
+    m_imageFormats.waitForFinished();
     for (const char* name : kContextProperties)
         publish(name, nullptr);
     publish("config", nullptr);
@@ -215,19 +222,24 @@ QQuickWindow* Ov4kApp::createGui()
     if (m_engine)
         return nullptr;
 
+    m_engine = new QQmlApplicationEngine();
+    ConfigurationCommon::registerQmlType();
+    // The engine's loader thread reads the scene's types while the theme registers its font
+    // here; the component below then waits for what is left of that load.
+    const QUrl scene(QStringLiteral("qrc:/qml/main.qml"));
+    QQmlComponent preload(m_engine);
+    preload.loadUrl(scene, QQmlComponent::Asynchronous);
+
     m_themeModel = new OvThemeMdl(this);
     m_cpuTypeModel = new cpuTypeModel(this);
-
-    m_engine = new QQmlApplicationEngine();
     for (const char* name : kContextProperties)
         publish(name, publishedObject(name));
 
     m_engine->rootContext()->setContextProperty(QStringLiteral("isQt57"), false);
-    ConfigurationCommon::registerQmlType();
     publish("config", Configuration::instance());
     m_engine->rootContext()->setContextProperty(QStringLiteral("debugMode"), false);
 
-    QQmlComponent component(m_engine, QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    QQmlComponent component(m_engine, scene);
     QObject* root = component.create();
     qDebug() << component.errors();
     QQuickWindow* window = qobject_cast<QQuickWindow*>(root);

@@ -10,6 +10,7 @@
 #include <atomic>
 
 #include <QApplication>
+#include <QFuture>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -333,6 +334,8 @@ private:
     QQmlApplicationEngine* m_engine = nullptr;
     OvParametersReference* m_parameters = nullptr;
     bool m_logOpen = false;
+    // Qt Quick's first image asks for every image-format plugin: they load on a worker.
+    QFuture<void> m_imageFormats;
     int m_mouseX = -1;
     int m_mouseY = -1;
     int m_majorVersion = kApplicationMajorVersion;
