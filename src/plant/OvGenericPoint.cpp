@@ -40,9 +40,11 @@ OvGenericPoint::~OvGenericPoint() = default;
 void OvGenericPoint::copyFields(const OvGenericPoint& other)
 {
     assignData(other);
-    // Each channel a copy of its own: the list is detached before anyone writes into it.
+    // Each channel a copy of its own: the list is detached before anyone writes into it. An
+    // empty list holds no channel, and detaching it would allocate one for nearly every point.
     m_subPoints = other.m_subPoints;
-    m_subPoints.detach();
+    if (!m_subPoints.isEmpty())
+        m_subPoints.detach();
     m_cbeErrorCode = other.m_cbeErrorCode;
 }
 
