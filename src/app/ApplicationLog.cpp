@@ -209,20 +209,35 @@ QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const Q
 
 namespace {
 
-void appendNumber(std::string& out, qint64 value)
+// value in plain decimal at p; returns the end.
+char* putNumber(char* p, qint64 value)
 {
     char digits[24];
     char* end = digits + sizeof(digits);
-    char* p = end;
+    char* d = end;
     const bool negative = value < 0;
     quint64 rest = negative ? quint64(0) - quint64(value) : quint64(value);
     do {
-        *--p = char('0' + rest % 10);
+        *--d = char('0' + rest % 10);
         rest /= 10;
     } while (rest);
     if (negative)
-        *--p = '-';
-    out.append(p, size_t(end - p));
+        *--d = '-';
+    const size_t length = size_t(end - d);
+    std::memcpy(p, d, length);
+    return p + length;
+}
+
+char* put(char* p, const char* text, size_t length)
+{
+    std::memcpy(p, text, length);
+    return p + length;
+}
+
+template <size_t N>
+char* put(char* p, const char (&literal)[N])
+{
+    return put(p, literal, N - 1);
 }
 
 // The message in local 8-bit encoding; a plain ASCII text, nearly every line, is copied as it is.
@@ -261,27 +276,35 @@ void appendMessage(std::string& out, const QString& message)
 void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
                 const QByteArray& isoTime, qint64 elapsedMs)
 {
+    // The head goes in place: one resize for all its parts, not an append for each.
     const size_t headStart = out.size();
-    out.append(isoTime.constData(), size_t(isoTime.size()));
-    out += '.';
-    appendNumber(out, elapsedMs % 10000);
-    out += " - ";
-    const auto source = [&](const char* level, char separator, const char* end) {
-        out += level;
-        out += orUndef(context.file);
-        out += separator;
-        appendNumber(out, context.line);
-        out += '\t';
-        out += orUndef(context.function);
-        out += end;
+    const char* file = orUndef(context.file);
+    const char* function = orUndef(context.function);
+    const bool source = type != QtInfoMsg;
+    const size_t fileLength = source ? std::strlen(file) : 0;
+    const size_t functionLength = source ? std::strlen(function) : 0;
+    // time, '.', milliseconds, " - ", level, file, separator, line, tab, function, end
+    out.resize(headStart + size_t(isoTime.size()) + 1 + 24 + 3 + 12 + fileLength + 1 + 24 + 1 + functionLength + 2);
+    char* p = &out[headStart];
+    p = put(p, isoTime.constData(), size_t(isoTime.size()));
+    *p++ = '.';
+    p = putNumber(p, elapsedMs % 10000);
+    p = put(p, " - ");
+    const auto sourcePart = [&](char* at, char separator) {
+        at = put(at, file, fileLength);
+        *at++ = separator;
+        at = putNumber(at, context.line);
+        *at++ = '\t';
+        return put(at, function, functionLength);
     };
     switch (type) {
-    case QtDebugMsg: source("Debug: [", '@', "]\t"); break;
-    case QtWarningMsg: source("Warning: [", '@', "]\t"); break;
-    case QtCriticalMsg: source("Critical: [", ':', "]"); break;
-    case QtFatalMsg: source("Fatal: [", ':', "]"); break;
-    case QtInfoMsg: out += "Info: "; break;
+    case QtDebugMsg: p = put(sourcePart(put(p, "Debug: ["), '@'), "]\t"); break;
+    case QtWarningMsg: p = put(sourcePart(put(p, "Warning: ["), '@'), "]\t"); break;
+    case QtCriticalMsg: p = put(sourcePart(put(p, "Critical: ["), ':'), "]"); break;
+    case QtFatalMsg: p = put(sourcePart(put(p, "Fatal: ["), ':'), "]"); break;
+    case QtInfoMsg: p = put(p, "Info: "); break;
     }
+    out.resize(size_t(p - out.data()));
     const size_t textStart = out.size();
 
     // One layout per line of the file: a text of several lines repeats the head on each, and
