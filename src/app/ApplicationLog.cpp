@@ -276,7 +276,7 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     const bool source = type != QtInfoMsg;
     const size_t fileLength = source ? std::strlen(file) : 0;
     const size_t functionLength = source ? std::strlen(function) : 0;
-    // time, '.', milliseconds, " - ", level, file, separator, line, tab, function, end
+    // time, '.', milliseconds, " - ", level, file, separator, line, tab, function, end, message
     out.resize(headStart + size_t(isoTime.size()) + 1 + 24 + 3 + 12 + fileLength + 1 + 24 + 1 + functionLength + 2
                + size_t(message.size()));
     char* p = &out[headStart];
