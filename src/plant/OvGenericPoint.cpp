@@ -371,8 +371,11 @@ void OvGenericPoint::applyTypeDefaults()
 
 void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
 {
-    OvGenericPoint copy(*this);
-    copy.m_subPoints.clear();
+    // The device's fields without its channels: copying those only to drop them made adding a
+    // module's channels quadratic in their count.
+    OvGenericPoint copy;
+    copy.assignData(*this);
+    copy.m_cbeErrorCode = m_cbeErrorCode;
     m_subPoints.append(OvGenericSubPoint(copy, int(subIndex)));
 }
 
