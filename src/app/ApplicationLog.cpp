@@ -209,84 +209,106 @@ QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const Q
 
 namespace {
 
-void appendNumber(std::string& out, qint64 value)
+// value in plain decimal at p; returns the end.
+char* putNumber(char* p, qint64 value)
 {
     char digits[24];
     char* end = digits + sizeof(digits);
-    char* p = end;
+    char* d = end;
     const bool negative = value < 0;
     quint64 rest = negative ? quint64(0) - quint64(value) : quint64(value);
     do {
-        *--p = char('0' + rest % 10);
+        *--d = char('0' + rest % 10);
         rest /= 10;
     } while (rest);
     if (negative)
-        *--p = '-';
-    out.append(p, size_t(end - p));
+        *--d = '-';
+    const size_t length = size_t(end - d);
+    std::memcpy(p, d, length);
+    return p + length;
 }
 
-// The message in local 8-bit encoding; a plain ASCII text, nearly every line, is copied as it is.
-void appendMessage(std::string& out, const QString& message)
+char* put(char* p, const char* text, size_t length)
+{
+    std::memcpy(p, text, length);
+    return p + length;
+}
+
+template <size_t N>
+char* put(char* p, const char (&literal)[N])
+{
+    return put(p, literal, N - 1);
+}
+
+// A plain ASCII message, nearly every line, copied to to as it is; false, with to partly
+// written, for any other text.
+bool putAscii(char* to, const QString& message)
 {
     const ushort* chars = message.utf16();
     const size_t size = size_t(message.size());
-    const size_t start = out.size();
-    out.resize(start + size);
-    char* to = &out[start];
     size_t i = 0;
-    bool wide = false;
 #if defined(__SSE2__)
-    // Eight characters at a time: the text of a log line is nearly always ASCII.
+    // Eight characters at a time.
     const __m128i high = _mm_set1_epi16(short(0xFF80));
     for (; i + 8 <= size; i += 8) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + i));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128())) != 0xFFFF) {
-            wide = true;
-            break;
-        }
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128())) != 0xFFFF)
+            return false;
         _mm_storel_epi64(reinterpret_cast<__m128i*>(to + i), _mm_packus_epi16(v, v));
     }
 #endif
-    for (; !wide && i < size; ++i) {
-        wide = chars[i] >= 0x80;
+    for (; i < size; ++i) {
+        if (chars[i] >= 0x80)
+            return false;
         to[i] = char(chars[i]);
     }
-    if (wide) {
-        out.resize(start);
-        const QByteArray local = message.toLocal8Bit();
-        out.append(local.constData(), size_t(local.size()));
-    }
+    return true;
 }
 
 void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
                 const QByteArray& isoTime, qint64 elapsedMs)
 {
+    // The head and an ASCII message go in place: one resize for all their parts, not an
+    // append for each.
     const size_t headStart = out.size();
-    out.append(isoTime.constData(), size_t(isoTime.size()));
-    out += '.';
-    appendNumber(out, elapsedMs % 10000);
-    out += " - ";
-    const auto source = [&](const char* level, char separator, const char* end) {
-        out += level;
-        out += orUndef(context.file);
-        out += separator;
-        appendNumber(out, context.line);
-        out += '\t';
-        out += orUndef(context.function);
-        out += end;
+    const char* file = orUndef(context.file);
+    const char* function = orUndef(context.function);
+    const bool source = type != QtInfoMsg;
+    const size_t fileLength = source ? std::strlen(file) : 0;
+    const size_t functionLength = source ? std::strlen(function) : 0;
+    // time, '.', milliseconds, " - ", level, file, separator, line, tab, function, end, message
+    out.resize(headStart + size_t(isoTime.size()) + 1 + 24 + 3 + 12 + fileLength + 1 + 24 + 1 + functionLength + 2
+               + size_t(message.size()));
+    char* p = &out[headStart];
+    p = put(p, isoTime.constData(), size_t(isoTime.size()));
+    *p++ = '.';
+    p = putNumber(p, elapsedMs % 10000);
+    p = put(p, " - ");
+    const auto sourcePart = [&](char* at, char separator) {
+        at = put(at, file, fileLength);
+        *at++ = separator;
+        at = putNumber(at, context.line);
+        *at++ = '\t';
+        return put(at, function, functionLength);
     };
     switch (type) {
-    case QtDebugMsg: source("Debug: [", '@', "]\t"); break;
-    case QtWarningMsg: source("Warning: [", '@', "]\t"); break;
-    case QtCriticalMsg: source("Critical: [", ':', "]"); break;
-    case QtFatalMsg: source("Fatal: [", ':', "]"); break;
-    case QtInfoMsg: out += "Info: "; break;
+    case QtDebugMsg: p = put(sourcePart(put(p, "Debug: ["), '@'), "]\t"); break;
+    case QtWarningMsg: p = put(sourcePart(put(p, "Warning: ["), '@'), "]\t"); break;
+    case QtCriticalMsg: p = put(sourcePart(put(p, "Critical: ["), ':'), "]"); break;
+    case QtFatalMsg: p = put(sourcePart(put(p, "Fatal: ["), ':'), "]"); break;
+    case QtInfoMsg: p = put(p, "Info: "); break;
     }
-    const size_t textStart = out.size();
+    const size_t textStart = size_t(p - out.data());
+    if (putAscii(p, message)) {
+        out.resize(textStart + size_t(message.size()));
+    } else {
+        out.resize(textStart);
+        const QByteArray local = message.toLocal8Bit();
+        out.append(local.constData(), size_t(local.size()));
+    }
 
     // One layout per line of the file: a text of several lines repeats the head on each, and
     // the line breaks it ends with would only leave empty lines.
-    appendMessage(out, message);
     while (out.size() > textStart && (out.back() == '\n' || out.back() == '\r'))
         out.pop_back();
     if (out.size() == textStart) {

@@ -25,7 +25,7 @@ QString OvCPUModel::indexText(int cpuIndex)
 
 int OvCPUModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() || m_cpus.count() < 1 ? 0 : m_cpus.count() - 1;
+    return parent.isValid() || cpus().count() < 1 ? 0 : cpus().count() - 1;
 }
 
 int OvCPUModel::columnCount(const QModelIndex& parent) const
@@ -59,7 +59,7 @@ QVariant OvCPUModel::data(const QModelIndex& index, int role) const
     if (index.row() < 0 || index.column() < 0 || !index.model())
         return QVariant();
     const int position = index.row() + 1;
-    const CPUDevice* cpu = m_cpus.cpuAt(position);
+    const CPUDevice* cpu = cpus().cpuAt(position);
     if (!cpu)
         return QVariant();
     switch (role) {
@@ -75,7 +75,7 @@ QVariant OvCPUModel::data(const QModelIndex& index, int role) const
     case itemIndex: return indexText(int(cpu->index()));
     case itemEnableStat: return cpu->isEnabled();
     case itemLibCount: return int(cpu->getLibCount());
-    case itemSibStat: return m_cpus.isSIBEnabled(position);
+    case itemSibStat: return cpus().isSIBEnabled(position);
     case itemUPSPresent: return cpu->upsFlag();
     case itemDescription: return cpu->description();
     default: qCDebug(lcModelPaint).nospace() << "OvCPUModel::data:Role " << role << "\tNot Handled"; return QVariant();
@@ -104,7 +104,7 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
 {
     const int row = index.row();
     const int position = row + 1;
-    if (row < 0 || index.column() < 0 || !index.model() || position >= m_cpus.count()) {
+    if (row < 0 || index.column() < 0 || !index.model() || position >= cpus().count()) {
         emit revertData(row);
         return false;
     }
@@ -112,8 +112,8 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
     // Points, boards, annunciators and board settings change elsewhere without telling this
     // copy, and the application stores the whole CPU: it must start from the plant's.
     if (plant && plant->cpus().cpuAt(position))
-        m_cpus.setCPU(*plant->cpus().cpuAt(position));
-    CPUDevice* cpu = m_cpus.cpuAt(position);
+        cpus().setCPU(*plant->cpus().cpuAt(position));
+    CPUDevice* cpu = cpus().cpuAt(position);
     const int loopsPerLib = linesPerBoard();
 
     switch (role) {
@@ -177,7 +177,7 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
 
 void OvCPUModel::announce(const QModelIndex& index, int position, const QVector<int>& roles)
 {
-    const CPUDevice* cpu = m_cpus.cpuAt(position);
+    const CPUDevice* cpu = cpus().cpuAt(position);
     emit cpuDeviceModified(cpu ? *cpu : CPUDevice(), roles);
     emit dataChanged(index, index, roles);
 }
@@ -186,20 +186,29 @@ void OvCPUModel::reset(Plant* plant)
 {
     beginResetModel();
     if (plant)
-        m_cpus = plant->cpus();
+        m_source = plant;
     endResetModel();
+}
+
+CPUSystem& OvCPUModel::cpus() const
+{
+    if (m_source) {
+        m_cpus = m_source->cpus();
+        m_source = nullptr;
+    }
+    return m_cpus;
 }
 
 void OvCPUModel::onCPUDataChanged(const CPUDevice& dev, QVector<int> roles)
 {
     const int position = int(dev.index()) - 1;
     for (int role : roles) {
-        CPUDevice* cpu = m_cpus.cpuAt(position);
+        CPUDevice* cpu = cpus().cpuAt(position);
         if (!cpu)
             continue;
         switch (role) {
         case itemEnableStat: cpu->setEnabled(dev.isEnabled()); break;
-        case itemLibCount: m_cpus.setCPU(dev); break;
+        case itemLibCount: cpus().setCPU(dev); break;
         case itemUPSPresent: cpu->setUPSFlag(dev.upsFlag()); break;
         case itemDescription: cpu->setDescription(dev.description()); break;
         default: break;

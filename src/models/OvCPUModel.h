@@ -7,6 +7,7 @@
 #include "plant/CPUSystem.h"
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QVector>
 
 class Plant;
@@ -38,7 +39,7 @@ public:
     // refused one by revertData.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    // The plant's CPUs copied again; none without a plant.
+    // The plant's CPUs copied again, when a row is first asked for; none without a plant.
     void reset(Plant* plant);
     // The copy of dev's CPU takes the listed roles from it (261 takes nothing); the row is
     // announced for every CPU but the first.
@@ -64,5 +65,11 @@ private:
     bool withinLoopBudget(const Plant& plant, int extraLoops) const;
     void announce(const QModelIndex& index, int position, const QVector<int>& roles);
 
-    CPUSystem m_cpus;
+    // The copy, taken from m_source first when a reset left one.
+    CPUSystem& cpus() const;
+
+    mutable CPUSystem m_cpus;
+    // An open resets the model whether or not a page shows it: a full plant's CPUs, with every
+    // board and point, are copied only once a row is asked for.
+    mutable QPointer<Plant> m_source;
 };

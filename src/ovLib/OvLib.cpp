@@ -15,6 +15,7 @@
 
 #include <QDebug>
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -137,6 +138,24 @@ void OvLib::reloadLoops()
         loop->reloadSettings();
 }
 
+namespace {
+
+// ">>> b.addr =  " and the address, as the stream wrote it.
+const QString& addressLine(u8 address)
+{
+    static const std::array<QString, 256> lines = [] {
+        std::array<QString, 256> made;
+        for (int a = 0; a < 256; ++a) {
+            made[size_t(a)] = QStringLiteral(">>> b.addr =  ");
+            logline::appendNumber(made[size_t(a)], a);
+        }
+        return made;
+    }();
+    return lines[address];
+}
+
+} // namespace
+
 void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
 {
     qInfo().noquote() << QStringLiteral("cpuIdx = %1\tidx = %2\tLIBIDX = %3").arg(cpu).arg(board).arg(deviceProgIndex);
@@ -164,28 +183,31 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
     const u8* header = devices.data();
     qInfo().noquote() << QStringLiteral("CPU = %1\tLIB%2").arg(header[0]).arg(header[1]);
     const bool named = names.data()[0] == u8(cpu) && names.data()[1] == u8(board);
+    // Two lines for each of the 700 slots of every board: the slot line has four texts per
+    // board and the address line one per address, so each is made once, not per slot.
+    const bool debugLines = logline::debugEnabled();
+    QString slotLines[2][2];
+    if (debugLines) {
+        QString head = QStringLiteral("LOAD POINT LIB ");
+        logline::appendNumber(head, board);
+        head += QLatin1String(" CPU ");
+        logline::appendNumber(head, cpu);
+        for (int used = 0; used < 2; ++used)
+            for (int module = 0; module < 2; ++module)
+                slotLines[used][module] = head
+                    + QLatin1String(used ? "installed true type: " : "installed false type: ")
+                    + QLatin1Char(module ? '1' : '0');
+    }
+    const bool infoLines = logline::infoEnabled();
     for (u32 i = 0; i < DeviceProg::kSlotCount; ++i) {
         const u8* rec = devices.data() + DeviceProg::record_offset(i);
         const bool used = DeviceRec::is_used(rec);
-        // Two lines for each of the 700 slots of every board: built only when written.
-        if (logline::debugEnabled()) {
-            QString text;
-            text.reserve(64);
-            text += QLatin1String("LOAD POINT LIB ");
-            logline::appendNumber(text, board);
-            text += QLatin1String(" CPU ");
-            logline::appendNumber(text, cpu);
-            text += QLatin1String(used ? "installed true type: " : "installed false type: ");
-            text += QLatin1Char(DeviceRec::is_module(rec) ? '1' : '0');
-            OV_LOG_LINE(QtDebugMsg, text);
-        }
+        if (debugLines)
+            OV_LOG_LINE(QtDebugMsg, slotLines[used ? 1 : 0][DeviceRec::is_module(rec) ? 1 : 0]);
         if (!used)
             continue;
-        if (logline::infoEnabled()) {
-            QString text = QStringLiteral(">>> b.addr =  ");
-            logline::appendNumber(text, rec[0]);
-            OV_LOG_LINE(QtInfoMsg, text);
-        }
+        if (infoLines)
+            OV_LOG_LINE(QtInfoMsg, addressLine(rec[0]));
         const int line = (rec[1] & DeviceRec::kLineBit) != 0 ? 1 : 0;
         const int loopIndex = loopOfLine(board, line);
         const int position = positionOf(m_cpuIndex, loopIndex);

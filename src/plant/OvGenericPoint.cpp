@@ -9,6 +9,8 @@
 #include <QDebug>
 #include <QLoggingCategory>
 
+#include <cstring>
+
 OvGenericPoint::OvGenericPoint()
 {
     resetData();
@@ -40,9 +42,11 @@ OvGenericPoint::~OvGenericPoint() = default;
 void OvGenericPoint::copyFields(const OvGenericPoint& other)
 {
     assignData(other);
-    // Each channel a copy of its own: the list is detached before anyone writes into it.
+    // Each channel a copy of its own: the list is detached before anyone writes into it. An
+    // empty list holds no channel, and detaching it would allocate one for nearly every point.
     m_subPoints = other.m_subPoints;
-    m_subPoints.detach();
+    if (!m_subPoints.isEmpty())
+        m_subPoints.detach();
     m_cbeErrorCode = other.m_cbeErrorCode;
 }
 
@@ -367,8 +371,11 @@ void OvGenericPoint::applyTypeDefaults()
 
 void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
 {
-    OvGenericPoint copy(*this);
-    copy.m_subPoints.clear();
+    // The device's fields without its channels: copying those only to drop them made adding a
+    // module's channels quadratic in their count.
+    OvGenericPoint copy;
+    copy.assignData(*this);
+    copy.m_cbeErrorCode = m_cbeErrorCode;
     m_subPoints.append(OvGenericSubPoint(copy, int(subIndex)));
 }
 
@@ -455,31 +462,64 @@ bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
 
 // --- log ---
 
+namespace {
+
+// Helpers of the dump line, which a full plant writes once per point read: its fixed texts and
+// numbers are put together as Latin-1 bytes and widened in one go.
+template <size_t N>
+char* putText(char* p, const char (&text)[N])
+{
+    std::memcpy(p, text, N - 1);
+    return p + N - 1;
+}
+
+// value in plain decimal, as a stream writes it.
+char* putNumber(char* p, qint64 value)
+{
+    char digits[24];
+    char* const end = digits + sizeof(digits);
+    char* d = end;
+    quint64 rest = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    do {
+        *--d = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest);
+    if (value < 0)
+        *--d = '-';
+    std::memcpy(p, d, size_t(end - d));
+    return p + (end - d);
+}
+
+} // namespace
+
 QString OvGenericPoint::dumpHead() const
 {
     // The fields as a spacing stream writes them: a blank after each item, the description quoted.
-    using logline::appendNumber;
+    char head[256];
+    char* p = m_family == 1 ? putText(head, "Sensore \tCentrale:  ") : putText(head, "Modulo \tCentrale:  ");
+    p = putNumber(p, m_cpuIndex);
+    p = putText(p, " \tLoop :  ");
+    p = putNumber(p, m_loopIndex);
+    p = putText(p, " \tIndex =  ");
+    p = putNumber(p, m_address);
+    p = putText(p, " \tProtocollo =  ");
+    p = putNumber(p, m_protocol);
+    p = putText(p, " \tSerie\t\t=  ");
+    p = putNumber(p, m_series);
+    p = putText(p, " \tHType =  ");
+    p = putNumber(p, m_hwType);
+    p = putText(p, " \tSType ");
+    p = putNumber(p, m_swType);
+    p = putText(p, " \tDescrizione =  ");
+    char tail[64];
+    char* t = putText(tail, " \tZona =  ");
+    t = putNumber(t, m_areaIndex);
+    *t++ = ' ';
     QString text;
-    text.reserve(160 + m_description.size());
-    text += QLatin1String(m_family == 1 ? "Sensore \tCentrale:  " : "Modulo \tCentrale:  ");
-    appendNumber(text, m_cpuIndex);
-    text += QLatin1String(" \tLoop :  ");
-    appendNumber(text, m_loopIndex);
-    text += QLatin1String(" \tIndex =  ");
-    appendNumber(text, m_address);
-    text += QLatin1String(" \tProtocollo =  ");
-    appendNumber(text, m_protocol);
-    text += QLatin1String(" \tSerie\t\t=  ");
-    appendNumber(text, m_series);
-    text += QLatin1String(" \tHType =  ");
-    appendNumber(text, m_hwType);
-    text += QLatin1String(" \tSType ");
-    appendNumber(text, m_swType);
-    text += QLatin1String(" \tDescrizione =  ");
+    text.reserve(int(p - head) + int(t - tail) + m_description.size() + 24);
+    text.append(QLatin1String(head, int(p - head)));
     logline::appendQuoted(text, m_description);
-    text += QLatin1String(" \tZona =  ");
-    appendNumber(text, m_areaIndex);
-    text += QLatin1Char(' ');
+    text.append(QLatin1String(tail, int(t - tail)));
     return text;
 }
 

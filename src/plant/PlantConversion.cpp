@@ -4,6 +4,7 @@
 #include "DataBlock/bytes.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Container/ZpConfBlocks.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/interface.h"
 #include "ZpData/Values/PanelModel.h"
@@ -326,6 +327,12 @@ uint Plant::copyAnnunciatorsFrom()
 int Plant::copyTo()
 {
     qDebug() << "______________________________________________COPYTO";
+    // The conversion writes most blocks record by record: each block's CRC is run once, when
+    // the conversion is over, not at every record.
+    struct CrcBatch {
+        CrcBatch() { g_zpConf->get_blocks().defer_crc(true); }
+        ~CrcBatch() { g_zpConf->get_blocks().defer_crc(false); }
+    } batch;
     const u32 panelType = g_zpConf->get_panel_type();
     g_zpConf->set_default_all(g_zpDataVersion);
     PanelBlockWrite(0, 2, 2).data()[kPanelType] = u8(panelType);

@@ -428,6 +428,24 @@ void Plant::setPoints(QList<const OvGenericPoint*> points)
 void Plant::countAreaDevices()
 {
     const int lines = linesPerBoard();
+    const int areas = m_areas.count();
+    // One more for each area a point, or each of its channels, names: a full plant counts tens of
+    // thousands of points here, each once.
+    const auto count = [&](const OvGenericPoint& p, bool sensor) {
+        const auto add = [&](int area) {
+            if (area < 1 || area > areas)
+                return;
+            OvArea* a = m_areas.areaAt(area - 1);
+            if (sensor)
+                a->setSensorCount(a->sensorCount() + 1);
+            else
+                a->setModuleCount(a->moduleCount() + 1);
+        };
+        if (p.subPoints().isEmpty())
+            add(p.areaIndex());
+        for (const OvGenericSubPoint& channel : p.subPoints())
+            add(channel.areaIndex());
+    };
     int i = -1;
     for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu; cpu = m_cpus.getNextEnabledCPU(i)) {
         for (int lib = 0; lib < cpu->libs().size(); ++lib) {
@@ -435,11 +453,10 @@ void Plant::countAreaDevices()
                 continue;
             for (int line = 0; line < lines && line < cpu->libs().at(lib).loops().size(); ++line) {
                 const OvLoop* loop = cpu->libs().at(lib).loops().at(line);
-                QVector<int> none, touched;
                 for (const OvGenericPoint* p : loop->sensors())
-                    moveAreaCounts(1, none, areasOf(*p), touched);
+                    count(*p, true);
                 for (const OvGenericPoint* p : loop->modules())
-                    moveAreaCounts(2, none, areasOf(*p), touched);
+                    count(*p, false);
             }
         }
     }

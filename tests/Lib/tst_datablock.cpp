@@ -91,6 +91,29 @@ private slots:
         QCOMPARE(block.crcs, QVector<u16>({0xF00A, 0x4B37}));
         QVERIFY(!block.is_modified() && block.get_version() == 0x2602 && block.get_iface() == layout);
     }
+    // Deferred, writes in pieces give one CRC, that of the whole result, when the deferral ends;
+    // a layout installed with its CRC known reports it at once and leaves nothing pending.
+    void deferredCrc()
+    {
+        Probe block(12);
+        QCOMPARE(block.set_iface(block.new_iface(9, 0x2602)), 0);
+        block.defer_crc(true);
+        QVERIFY(block.set_data("12345", 5, 0) == 0 && block.set_data("6789", 4, 5) == 0);
+        QCOMPARE(block.crcs, QVector<u16>{0xF00A});
+        QCOMPARE(block.notices.size(), 3);
+        block.defer_crc(false);
+        block.defer_crc(false);
+        QCOMPARE(block.crcs, QVector<u16>({0xF00A, 0x4B37}));
+
+        block.defer_crc(true);
+        QCOMPARE(block.set_data("xyz", 3, 0), 0);
+        DataBlock::IFace* layout = block.new_iface(9, 0x2602);
+        memcpy(layout->data(), "123456789", 9);
+        QCOMPARE(block.set_iface(layout, 0x4B37), 0);
+        block.defer_crc(false);
+        QCOMPARE(block.crcs, QVector<u16>({0xF00A, 0x4B37, 0x4B37}));
+        QVERIFY(!block.is_modified());
+    }
     // Block files: 7 bytes (length at 1, CRC at 5) or 8 (version at 4, CRC at 6), then the data.
     void load_data()
     {

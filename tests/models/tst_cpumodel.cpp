@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 using modeltest::FixturePlant;
 using Tester = QAbstractItemModelTester;
 
@@ -53,6 +55,24 @@ private slots:
         QCOMPARE(request.at(0).at(0).toUInt(), 0u);
         QCOMPARE(page.count(), 1);
         QCOMPARE(page.at(0).at(0).toInt(), 1);
+    }
+
+    // The CPUs are copied when a row is first asked for: a plant gone before that leaves the
+    // rows the model had, and nothing is read from it.
+    void plantGoneBeforeRows()
+    {
+        FixturePlant plant(8, true);
+        plant->setPlantType(1, false);
+        OvCPUModel model(&*plant);
+        QCOMPARE(model.rowCount(), 63);
+        auto other = std::make_unique<Plant>();
+        other->cpus().resize(3);
+        model.reset(other.get());
+        other.reset();
+        QCOMPARE(model.rowCount(), 63);
+        model.reset(&*plant);
+        plant->cpus().resize(5);
+        QCOMPARE(model.rowCount(), 4);
     }
 
     // ZP4800, networked: 64 loops at most, 2 loops per board. CPUs 1 to 7 with four boards and

@@ -273,6 +273,30 @@ private slots:
         }
     }
 
+    // Reading a board logs one line per slot and the address byte of each used record.
+    void loadLines()
+    {
+        newPanel(1, 0);
+        OvLib lib(3, 2);
+        lib.setInstalled(true, false);
+        lib.setLoopType(0, 0);
+        const int loop = lib.loops()[0]->loopIndex();
+        const OvGenericPoint sensor = typed(3, loop, 2, 1, 1, 1, 20, 2);
+        const OvGenericPoint module = typed(3, loop, 7, 1, 2, 1, 129, 21);
+        lib.updatePoint(&sensor);
+        lib.updatePoint(&module);
+        QCOMPARE(lib.storeToPanel(), 0);
+        reset();
+        const OvLib back(2, 1, 0);
+        const QStringList lines = messages(QtDebugMsg).filter(QRegularExpression("^LOAD POINT LIB "));
+        QCOMPARE(lines.size(), 700);
+        QCOMPARE(lines.mid(0, 2),
+                 QStringList(
+                     {"LOAD POINT LIB 1 CPU 2installed true type: 0", "LOAD POINT LIB 1 CPU 2installed true type: 1"}));
+        QCOMPARE(lines.filter(QRegularExpression("^LOAD POINT LIB 1 CPU 2installed false type: [01]$")).size(), 698);
+        QCOMPARE(messages(QtInfoMsg).filter(">>> b.addr"), QStringList({">>> b.addr =  1", ">>> b.addr =  6"}));
+    }
+
     // Loop 1 fills 699 records (159 sensors, 135 modules of four channels); loop 2 adds the rest.
     void blockFull_data()
     {

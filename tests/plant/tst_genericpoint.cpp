@@ -137,6 +137,26 @@ private slots:
         QVERIFY(p.isValid() && p.isSameType(&type));
     }
 
+    // A copy's channels are its own, whether the source had channels or none.
+    void copiesOwnChannels()
+    {
+        const OvGenericPoint m = typed(1, 2, 1, 202, 53, 4);
+        OvGenericPoint copy(m);
+        const OvGenericSubPoint* first = &m.subPoints().at(0);
+        const int before = m.getAreaIndex(1);
+        QVERIFY(before != 9);
+        copy.setAreaIndex(1, 9);
+        QCOMPARE(QString("%1 %2").arg(m.getAreaIndex(1) == before).arg(copy.getAreaIndex(1)), QString("1 9"));
+        QCOMPARE(&m.subPoints().at(0), first);
+
+        const OvGenericPoint plain = typed(1, 1, 1, 20, 2);
+        OvGenericPoint grown(plain);
+        grown = m;
+        QCOMPARE(QString("%1 %2").arg(plain.subPoints().size()).arg(grown.subPoints().size()), QString("0 4"));
+        OvGenericPoint empty(plain);
+        QVERIFY(empty.subPoints().isEmpty() && empty.isEqual(plain));
+    }
+
     void channels()
     {
         OvGenericPoint m = typed(1, 2, 1, 202, 53, 4);

@@ -4,10 +4,12 @@
 
 #include "../app/IsolatedHome.h"
 #include "DataBlock/bytes.h"
+#include "DataBlock/crc.h"
 #include "LoopTestSupport.h"
 #include "PlantBuilder.h"
 #include "PlantTestSupport.h"
 #include "TestBase.h"
+#include "ZpData/Container/ZpConfBlocks.h"
 #include "cbe/CBEExpression.h"
 #include "plant/PanelBlockWrite.h"
 
@@ -147,6 +149,26 @@ private slots:
         QVERIFY(devices.mid(2 + 11, 32) != emptied);
         for (int r = 1; r < 700; ++r)
             QCOMPARE(devices.mid(2 + 43 * r + 11, 32), emptied);
+    }
+
+    // The conversion writes the device block record by record; its CRC is reported once, and
+    // every block's stored CRC is the CRC of its bytes when the conversion is over.
+    void crcsAfterConversion()
+    {
+        QCOMPARE(g_zpConf->new_config(0), 0);
+        planttest::resetPanel();
+        Plant plant;
+        for (int address = 1; address <= 3; ++address) {
+            OvGenericPoint sensor = looptest::typed(1, 1, 1, 1, 1, address, 20, 2);
+            plant.cpus().setPoint(&sensor);
+        }
+        const int before = trace().size();
+        QCOMPARE(plant.copyTo(), 0);
+        QCOMPARE(trace().mid(before).count(QRegularExpression("crc (changed|load) \\(70\\) = ")), 1);
+        for (u32 dt = 2; dt < ZpConfBlocks::kCount; ++dt) {
+            const QByteArray bytes = planttest::block(dt);
+            QCOMPARE(g_zpConf->get_blocks().get_crc(dt), crc16(bytes.constData(), u32(bytes.size())));
+        }
     }
 
     // Boards past the 64 device blocks: their records are counted for the caller of copyTo and

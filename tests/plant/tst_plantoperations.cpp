@@ -360,6 +360,36 @@ private slots:
         QCOMPARE(plant.getPoint(0, 0, 1, 1)->areaIndex(), to);
     }
 
+    // Every point, or each of its channels, adds one to its area; areas 0 and past the last are
+    // skipped, and the counts are not zeroed first.
+    void areaCountsAdded()
+    {
+        Plant plant;
+        QVERIFY(plant.setCPULoopType(0, 0, 1));
+        OvGenericPoint module = looptest::typed(1, 1, 9, 2, 2, 1, 133, 53, 2);
+        looptest::editChannels(module, [](OvGenericSubPoint& c, int i) { c.setAreaIndex(i == 0 ? 1 : 2001); });
+        plant.cpus().setPoint(&module);
+        OvGenericPoint last = looptest::typed(1, 1, 2, 2, 1, 1, 30, 4);
+        last.setAreaIndex(2000);
+        plant.cpus().setPoint(&last);
+        OvGenericPoint none = looptest::typed(1, 1, 3, 2, 1, 1, 30, 4);
+        none.setAreaIndex(0);
+        plant.cpus().setPoint(&none);
+        plant.countAreaDevices();
+        plant.countAreaDevices();
+        u32 sensors = 0, modules = 0;
+        for (const OvArea& a : plant.areas().areas()) {
+            sensors += a.sensorCount();
+            modules += a.moduleCount();
+        }
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(plant.areas().areas().at(0).moduleCount())
+                     .arg(modules)
+                     .arg(plant.areas().areas().at(1999).sensorCount())
+                     .arg(sensors),
+                 QString("2 2 2 2"));
+    }
+
     // The point table's batch: channels move between module counts, a text change marks the
     // CBE bit.
     void pointsFromTheTable()

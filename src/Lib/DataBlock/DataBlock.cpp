@@ -74,11 +74,33 @@ void DataBlock::unlock()
 {
     if (m_modified) {
         m_modified = 0;
-        if (m_layout)
-            on_crc_changed(m_crcKnown ? m_knownCrc : crc(*m_layout));
+        if (m_layout && m_crcKnown) {
+            m_crcPending = false;
+            on_crc_changed(m_knownCrc);
+        } else if (m_layout && m_crcDeferred) {
+            m_crcPending = true;
+        } else if (m_layout) {
+            on_crc_changed(crc(*m_layout));
+        }
     }
     m_crcKnown = false;
     os_RWLockUnlock(m_lock);
+}
+
+void DataBlock::defer_crc(bool on)
+{
+    if (on) {
+        m_crcDeferred = true;
+        return;
+    }
+    if (lock_write() != 0)
+        return;
+    m_crcDeferred = false;
+    if (m_crcPending) {
+        m_crcPending = false;
+        mark_modified();
+    }
+    unlock();
 }
 
 u16 DataBlock::get_version()

@@ -61,6 +61,10 @@ public:
     void unlock();
     void mark_modified() { m_modified = 1; }
     bool is_modified() const { return m_modified != 0; }
+    // While deferred, an unlock of a modified block leaves its CRC pending instead of running it
+    // over the whole block; ending the deferral runs it once and reports it as unlock would
+    // have. A writer that takes a block record by record then pays for one CRC, not one each.
+    void defer_crc(bool on);
 
     u8* get_ptr() { return m_layout ? m_layout->data() : nullptr; }
     IFace* get_iface() { return m_layout.get(); }
@@ -103,6 +107,8 @@ private:
     // Set by set_iface with a known CRC for the unlock that follows it.
     bool m_crcKnown = false;
     u16 m_knownCrc = 0;
+    bool m_crcDeferred = false;
+    bool m_crcPending = false;
     std::unique_ptr<IFace> m_layout;
 
     friend class DataBlockTest;

@@ -37,6 +37,12 @@ ZpConfBlock* ZpConfBlocks::operator[](u32 dataType) const
     return m_blocks[dataType];
 }
 
+void ZpConfBlocks::defer_crc(bool on)
+{
+    for (ZpConfBlock* block : m_blocks)
+        block->defer_crc(on);
+}
+
 u16 ZpConfBlocks::get_crc(u32 dataType) const
 {
     return (dataType >= 2 && dataType < kCount) ? m_crcs[dataType - 2] : 0;

@@ -45,6 +45,9 @@ public:
     // order (198 bytes at most). The first dataType that differs, or 200 when all agree.
     u32 compare_crc(const u16 crcs[kCount - 2], u8* failed);
 
+    // DataBlock::defer_crc on every block; ending it reports the pending CRCs in dataType order.
+    void defer_crc(bool on);
+
 private:
     friend class ZpConf;
     ZpConf* m_conf;

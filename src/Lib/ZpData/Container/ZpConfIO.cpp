@@ -113,6 +113,9 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
 
     // One status rebuild at the end instead of one per installed device block.
     m_conf->hold_device_reactions();
+    // The general block's change reaction binds its boards' blocks one by one; their CRCs are
+    // run once, before the blocks become valid, and not at every binding.
+    blocks.defer_crc(true);
     int result;
     Header header;
     if (decode_header(head, sizeof head, &header) && header.magic == kMagicV3) {
@@ -126,6 +129,7 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
     } else {
         result = import_bin_v1(file, progress);
     }
+    blocks.defer_crc(false);
 
     if (result == ZP_OK) {
         if (ZpConfBlock* block = m_conf->find_block(ZpData_v2602::ZpxProg::kDataType)) {
@@ -136,8 +140,11 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
             }
         }
         blocks.set_valid_all_if_changed(true);
+        // So for the binding that ends the load.
+        blocks.defer_crc(true);
         m_conf->release_device_reactions(false);
         result = m_conf->post_load(progress);
+        blocks.defer_crc(false);
     } else {
         m_conf->release_device_reactions(true);
     }
