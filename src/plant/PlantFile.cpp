@@ -20,8 +20,10 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -51,30 +53,59 @@ uint importImage(const QString& path)
 // Deflate's densest stream inflates about 1032 bytes from one.
 constexpr qint64 kMaxInflateRatio = 1032;
 
-// Whether the zlib stream behind the 4-byte declared size gives more than declared bytes, found
-// without keeping them. A stream that does not inflate is left to qUncompress to report.
-bool inflatesPast(const QByteArray& payload, quint32 declared)
+// The image of the last plant file read stays allocated for the next one: a fresh buffer of
+// several megabytes per file costs more in page faults than the inflating. One far above any
+// real image is not kept.
+constexpr size_t kMaxKeptImage = 16u << 20;
+
+std::vector<char>& imageBuffer()
 {
-    z_stream zs{};
-    if (inflateInit(&zs) != Z_OK)
-        return false;
-    zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(payload.constData() + 4));
-    zs.avail_in = uInt(payload.size() - 4);
-    unsigned char scratch[16384];
-    int status = Z_OK;
-    while (status == Z_OK && zs.total_out <= declared) {
-        zs.next_out = scratch;
-        zs.avail_out = sizeof scratch;
-        status = inflate(&zs, Z_NO_FLUSH);
-    }
-    const bool past = zs.total_out > declared;
-    inflateEnd(&zs);
-    return past;
+    static std::vector<char> buffer;
+    return buffer;
 }
 
-// The payload of a current plant file, inflated. The declared size is checked before anything
-// of that size is allocated. 0 or 265.
-uint readImage(QFile& file, QByteArray* image)
+quint32 bigEndian32(const unsigned char* bytes)
+{
+    return (quint32(bytes[0]) << 24) | (quint32(bytes[1]) << 16) | (quint32(bytes[2]) << 8) | quint32(bytes[3]);
+}
+
+// Inflates the zlib stream of a qCompress payload into image, in one pass and straight into the
+// buffer; the image's size, or -1 when the stream breaks, ends early, fails its checksum, gives
+// nothing or gives more than declared bytes (it stops one byte past them). The checksum is
+// computed only once the stream has ended: most broken streams break before.
+qint64 inflateImage(const unsigned char* stream, qint64 length, quint32 declared, std::vector<char>& image, bool* past)
+{
+    *past = false;
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        return -1;
+    inflateValidate(&zs, 0);
+    zs.next_in = const_cast<unsigned char*>(stream);
+    zs.avail_in = uInt(length);
+    const size_t limit = size_t(declared) + 1;
+    size_t used = 0;
+    int status = Z_OK;
+    while (status == Z_OK && used < limit) {
+        if (used == image.size())
+            image.resize(std::min(limit, std::max(used * 2, size_t(1) << 16)));
+        const size_t room = std::min(image.size(), limit) - used;
+        zs.next_out = reinterpret_cast<Bytef*>(image.data() + used);
+        zs.avail_out = uInt(room);
+        status = inflate(&zs, Z_NO_FLUSH);
+        used += room - zs.avail_out;
+    }
+    inflateEnd(&zs);
+    *past = used == limit;
+    if (status != Z_STREAM_END || *past || used == 0)
+        return -1;
+    // The four bytes just read are the stream's Adler-32 of the image.
+    const uLong check = adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(image.data()), uInt(used));
+    return check == bigEndian32(zs.next_in - 4) ? qint64(used) : -1;
+}
+
+// The payload of a current plant file, inflated into image; its size in *size. The declared
+// size is checked before anything is inflated. 0 or 265.
+uint readImage(QFile& file, std::vector<char>& image, qint64* size)
 {
     QDataStream in(&file);
     in.setByteOrder(QDataStream::LittleEndian);
@@ -85,25 +116,28 @@ uint readImage(QFile& file, QByteArray* image)
     const QByteArray payload = file.read(qint64(length));
     if (payload.size() != int(length))
         return Plant::kFileBadFormat;
-    const quint32 declared = (quint32(quint8(payload[0])) << 24) | (quint32(quint8(payload[1])) << 16)
-        | (quint32(quint8(payload[2])) << 8) | quint32(quint8(payload[3]));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(payload.constData());
+    const quint32 declared = bigEndian32(bytes);
     if (declared == 0 || declared > Plant::kMaxImageSize) {
         qWarning() << "Plant file image of" << declared << "bytes refused";
         return Plant::kFileBadFormat;
     }
-    // qUncompress allocates the declared size before it inflates and doubles its buffer for a
-    // stream that inflates past it: a small file must not make it allocate more than its stream
-    // can hold, nor more than it declares.
+    // A size the stream cannot reach is refused before anything is inflated.
     if (qint64(declared) > qint64(length - 4) * kMaxInflateRatio + 1024) {
         qWarning() << "Plant file image of" << declared << "bytes refused: the stream holds less";
         return Plant::kFileBadFormat;
     }
-    if (inflatesPast(payload, declared)) {
+    bool past = false;
+    *size = inflateImage(bytes + 4, qint64(length) - 4, declared, image, &past);
+    if (past) {
         qWarning() << "Plant file image inflates past its" << declared << "declared bytes: refused";
         return Plant::kFileBadFormat;
     }
-    *image = qUncompress(payload);
-    return image->isEmpty() ? Plant::kFileBadFormat : Plant::kFileOk;
+    if (*size < 0) {
+        qWarning() << "Plant file image refused: not a stream qUncompress can inflate";
+        return Plant::kFileBadFormat;
+    }
+    return Plant::kFileOk;
 }
 
 // The panel image as export_bin_v3 writes it, put together in memory rather than in a file
@@ -213,17 +247,23 @@ uint Plant::loadFromFile(const QString& fileName, bool plantFile)
         file.close();
         return loadLegacyFile(fileName, config);
     }
-    QByteArray image;
-    if (const uint result = readImage(file, &image))
-        return result;
-    QTemporaryDir folder;
-    QFile imageFile(folder.filePath("CFG_IN.BIN"));
-    if (!folder.isValid() || !imageFile.open(QIODevice::WriteOnly) || imageFile.write(image) != image.size()) {
-        qCritical() << "Non sono riuscito a creare il file temporaneo";
-        return kFileMissing;
+    std::vector<char>& image = imageBuffer();
+    qint64 size = 0;
+    uint result = readImage(file, image, &size);
+    if (result == kFileOk) {
+        QTemporaryDir folder;
+        QFile imageFile(folder.filePath("CFG_IN.BIN"));
+        if (folder.isValid() && imageFile.open(QIODevice::WriteOnly) && imageFile.write(image.data(), size) == size) {
+            imageFile.close();
+            result = importImage(imageFile.fileName());
+        } else {
+            qCritical() << "Non sono riuscito a creare il file temporaneo";
+            result = kFileMissing;
+        }
     }
-    imageFile.close();
-    return importImage(imageFile.fileName());
+    if (image.size() > kMaxKeptImage)
+        std::vector<char>().swap(image);
+    return result;
 }
 
 uint Plant::loadLegacyFile(const QString& fileName, int previousConfig)

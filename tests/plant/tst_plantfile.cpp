@@ -192,6 +192,17 @@ private slots:
                                                QByteArray::fromHex("00000010") + QByteArray(20, 'z'))
                                   << true << 265u << "qUncompress";
         QTest::newRow("length past end") << plantFile(0x13F0C475, 0x0200, payload).left(5000) << true << 265u << "";
+        // The stream's Adler-32 trailer, and what follows the stream.
+        QByteArray badCheck = payload;
+        badCheck[badCheck.size() - 1] = char(badCheck.at(badCheck.size() - 1) ^ 0x01);
+        QByteArray declaredMore = payload;
+        qToBigEndian(quint32(m_image.size() + 1), declaredMore.data());
+        QTest::newRow("checksum off") << plantFile(0x13F0C475, 0x0200, badCheck) << true << 265u << "not a stream";
+        QTest::newRow("checksum cut") << plantFile(0x13F0C475, 0x0200, payload.chopped(4)) << true << 265u
+                                      << "not a stream";
+        QTest::newRow("bytes after the stream")
+            << plantFile(0x13F0C475, 0x0200, payload + QByteArray(8, '\xA5')) << true << 0u << "";
+        QTest::newRow("declared one more") << plantFile(0x13F0C475, 0x0200, declaredMore) << true << 0u << "";
         QTest::newRow("image") << m_image << false << 0u << "";
         QTest::newRow("image cut") << m_image.left(end) << false << 265u << "";
     }
@@ -207,6 +218,24 @@ private slots:
             expectWarning(warning);
         Plant plant;
         QCOMPARE(plant.loadFromFile(path("load.ov"), plantFile), expected);
+        traceErrors();
+    }
+
+    // A shorter image read after a full one is imported at its own length.
+    void shorterAfterLonger()
+    {
+        Plant plant;
+        plantbuild::buildSmallPlant(plant);
+        plant.copyTo();
+        const QByteArray image = exportedImage(m_dir.path());
+        int end = 8;
+        for (int e = 0; e < 197; ++e)
+            end += 7 + int(qFromLittleEndian<quint32>(image.constData() + end + 1));
+        writeAll(path("long.ov"), plantFile(0x13F0C475, 0x0200, qCompress(image)));
+        writeAll(path("short.ov"), plantFile(0x13F0C475, 0x0200, qCompress(image.left(end))));
+        QCOMPARE(plant.loadFromFile(path("long.ov"), true), 0u);
+        QCOMPARE(plant.loadFromFile(path("short.ov"), true), 265u);
+        QCOMPARE(plant.loadFromFile(path("long.ov"), true), 0u);
         traceErrors();
     }
 
