@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>يمكن تثبيت 32 شاشة عرض ولوحة إعلان على الأكثر في وحدة المعالجة المركزية</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>تحتفظ اللوحة بـ 16 شاشة عرض لكل وحدة معالجة مركزية: لا يمكن تثبيت العناوين من 17 إلى 32</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>تحتوي لوحة الإعلان على 64 مرشح أحداث على الأكثر</translation>

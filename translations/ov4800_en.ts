@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>At most 32 viewers and annunciators can be installed on a CPU</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>An annunciator holds at most 64 event filters</translation>

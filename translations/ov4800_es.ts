@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>En una CPU se pueden instalar como máximo 32 visualizadores y paneles de señalización</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>La central admite 16 visualizadores por CPU: las direcciones 17 a 32 no se pueden instalar</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Un panel de señalización admite como máximo 64 filtros de eventos</translation>

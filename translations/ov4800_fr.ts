@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>Une CPU accepte au plus 32 afficheurs et tableaux de signalisation</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>La centrale garde 16 afficheurs par CPU : les adresses 17 à 32 ne peuvent pas être installées</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Un tableau de signalisation contient au plus 64 filtres d'événements</translation>

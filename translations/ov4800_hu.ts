@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>Egy CPU-ra legfeljebb 32 megjelenítő és jelzőtabló telepíthető</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>A központ CPU-nként 16 megjelenítőt tárol: a 17–32. cím nem telepíthető</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Egy jelzőtabló legfeljebb 64 eseményszűrőt tartalmazhat</translation>

@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>Su una CPU si possono installare al massimo 32 visualizzatori e pannelli di segnalazione</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>La centrale gestisce 16 visualizzatori per CPU: gli indirizzi da 17 a 32 non possono essere installati</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Un pannello di segnalazione contiene al massimo 64 filtri eventi</translation>

@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>ניתן להתקין לכל היותר 32 צגים ולוחות התרעה ביחידת עיבוד אחת</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>הרכזת שומרת 16 צגים לכל יחידת עיבוד: לא ניתן להתקין את הכתובות 17 עד 32</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>לוח התרעה מכיל לכל היותר 64 מסנני אירועים</translation>

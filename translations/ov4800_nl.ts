@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>Op een CPU kunnen hoogstens 32 weergave-eenheden en signaleringspanelen worden geïnstalleerd</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>De centrale bewaart 16 weergave-eenheden per CPU: adressen 17 tot 32 kunnen niet worden geïnstalleerd</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Een signaleringspaneel bevat hoogstens 64 gebeurtenisfilters</translation>

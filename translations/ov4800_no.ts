@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>En CPU kan ha høyst 32 visningsenheter og signaltablåer installert</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>Sentralen lagrer 16 visningsenheter per CPU: adressene 17 til 32 kan ikke installeres</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Et signaltablå kan ha høyst 64 hendelsesfiltre</translation>

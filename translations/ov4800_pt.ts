@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>Numa CPU podem ser instalados no máximo 32 visualizadores e painéis de sinalização</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>A central guarda 16 visualizadores por CPU: os endereços 17 a 32 não podem ser instalados</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Um painel de sinalização contém no máximo 64 filtros de eventos</translation>

@@ -1383,6 +1383,10 @@
         <source>At most 32 viewers and annunciators can be installed on a CPU</source>
         <translation>Pe o CPU se pot instala cel mult 32 de afișoare și panouri de semnalizare</translation>
     </message>
+    <message id="USR_ERR_VIEWER_PAST_PANEL">
+        <source>The panel keeps 16 viewers per CPU: addresses 17 to 32 cannot be installed</source>
+        <translation>Centrala păstrează 16 afișoare pe CPU: adresele 17–32 nu pot fi instalate</translation>
+    </message>
     <message id="USR_ERR_TOO_MANY_EVT_FILTER">
         <source>An annunciator holds at most 64 event filters</source>
         <translation>Un panou de semnalizare conține cel mult 64 de filtre de evenimente</translation>

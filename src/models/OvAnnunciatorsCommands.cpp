@@ -111,7 +111,7 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
     OvAnnunciatorsSystem removed = newMap();
     int installed = 0;
     bool allowed = true;
-    bool refusalShown = false;
+    bool pastPanelShown = false;
     for (int i = 0; i < work.size(); ++i) {
         const QModelIndex at = work.at(i);
         OvAnnunciatorDev* row = rowOf(at);
@@ -145,11 +145,14 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
                     notifyRangeChanged(at, at);
                     continue;
                 }
-                if (!refusalShown)
+                if (!kept) {
+                    if (!pastPanelShown)
+                        showLimit(QT_TRID_NOOP("USR_ERR_VIEWER_PAST_PANEL"));
+                    pastPanelShown = true;
+                } else {
                     showLimit(QT_TRID_NOOP("USR_ERR_TOO_MANY_VIEWER"));
-                refusalShown = true;
-                if (kept)
                     allowed = false; // the limit is reached: nothing more is installed
+                }
             }
             // Removal, and every device refused by the limit.
             if (confirmDeviceRemoval(device)) {
@@ -322,7 +325,7 @@ void OvAnnunciatorsModel::copy(const QModelIndex& from, const QModelIndexList& t
     QModelIndexList work = toSelection;
     OvAnnunciatorsSystem changed = newMap();
     QModelIndex first, last;
-    bool refusalShown = false;
+    bool pastPanelShown = false;
     for (int i = 0; i < work.size(); ++i) {
         const QModelIndex index = work.at(i);
         OvAnnunciatorDev* row = rowOf(index);
@@ -347,9 +350,9 @@ void OvAnnunciatorsModel::copy(const QModelIndex& from, const QModelIndexList& t
             if (to->annunciator == src->annunciator)
                 continue;
             if (to->row() >= OvAnnunciatorsSystem::kMaxDisplays) { // the panel would not keep it
-                if (!refusalShown)
-                    showLimit(QT_TRID_NOOP("USR_ERR_TOO_MANY_VIEWER"));
-                refusalShown = true;
+                if (!pastPanelShown)
+                    showLimit(QT_TRID_NOOP("USR_ERR_VIEWER_PAST_PANEL"));
+                pastPanelShown = true;
                 continue;
             }
             removeAllFilterRows(to, work, i);

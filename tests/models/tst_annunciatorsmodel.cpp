@@ -264,13 +264,14 @@ private slots:
         m_dialogs.answer(PlantMessage::Ok);
         model.enableDevice(rows(model, {16, 15, 31, 0}), true, 0);
         QCOMPARE(m_dialogs.asked().size(), 1);
-        QCOMPARE(m_dialogs.asked().first().text, QString("USR_ERR_TOO_MANY_VIEWER"));
+        QCOMPARE(m_dialogs.asked().first().text, QString("USR_ERR_VIEWER_PAST_PANEL"));
         QCOMPARE(plant->cpus().cpuAt(0)->viewers().annunciators().keys(), (QList<int>{1, 16}));
         m_dialogs.clear();
         m_dialogs.answer(PlantMessage::Ok);
         model.setDescription(rows(model, {15}), "Lobby");
         model.copy(at(model, {15}), rows(model, {19, 2}));
         QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(m_dialogs.asked().first().text, QString("USR_ERR_VIEWER_PAST_PANEL"));
         QCOMPARE(plant->cpus().cpuAt(0)->viewers().annunciators().keys(), (QList<int>{1, 3, 16}));
         QVERIFY(!model.data(at(model, {19}), R::devEnabled).toBool());
         Configuration::instance()->set_configNumber(config);
