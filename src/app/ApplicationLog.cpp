@@ -88,16 +88,27 @@ void flushQueuedLines()
 
 // The local time of the current second. Converting to local time consults the time-zone file on
 // every call; a full plant logs tens of thousands of lines a second, so the text is made once
-// per second. Only the owner of the log lock calls this.
-const QByteArray& localTimeText()
+// per second. Reading the wall clock costs about as much as a short line, so it is read again
+// only once the stopwatch (elapsedMs, read before) shows that the second may have ended, with a
+// few milliseconds to spare for truncation and rate differences. Only the owner of the log lock
+// calls this.
+const QByteArray& localTimeText(qint64 elapsedMs)
 {
     static qint64 s_second = -1;
+    static qint64 s_sameFrom = 0;
+    static qint64 s_sameUntil = -1;
     static QByteArray s_text;
-    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+    if (elapsedMs >= s_sameFrom && elapsedMs < s_sameUntil)
+        return s_text;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 second = now / 1000;
     if (second != s_second) {
         s_second = second;
         s_text = QDateTime::fromSecsSinceEpoch(second).toString(Qt::ISODate).toLatin1();
     }
+    const qint64 margin = 3;
+    s_sameFrom = elapsedMs;
+    s_sameUntil = now < 0 ? -1 : elapsedMs + (1000 - now % 1000) - margin;
     return s_text;
 }
 
@@ -180,7 +191,8 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         // Time is taken under the lock so the lines of the file stay in time order.
         QMutexLocker lock(&s_log.mutex);
         if (s_log.file.isOpen()) {
-            appendLine(s_log.pending, type, context, message, localTimeText(), g_stopwatch.elapsed());
+            const qint64 elapsedMs = g_stopwatch.elapsed();
+            appendLine(s_log.pending, type, context, message, localTimeText(elapsedMs), elapsedMs);
             s_log.pending += '\n';
             // A warning or worse may come just before a crash: it and what led to it are written
             // at once.

@@ -251,15 +251,10 @@ uint Plant::loadFromFile(const QString& fileName, bool plantFile)
     qint64 size = 0;
     uint result = readImage(file, image, &size);
     if (result == kFileOk) {
-        QTemporaryDir folder;
-        QFile imageFile(folder.filePath("CFG_IN.BIN"));
-        if (folder.isValid() && imageFile.open(QIODevice::WriteOnly) && imageFile.write(image.data(), size) == size) {
-            imageFile.close();
-            result = importImage(imageFile.fileName());
-        } else {
-            qCritical() << "Non sono riuscito a creare il file temporaneo";
-            result = kFileMissing;
-        }
+        // The image is read where it was inflated, not through a file of its own.
+        g_zpConf->new_config(255);
+        result = importCode(
+            g_zpConf->get_io().import_bin(reinterpret_cast<const u8*>(image.data()), u32(size), "CFG_IN.BIN", nullptr));
     }
     if (image.size() > kMaxKeptImage)
         std::vector<char>().swap(image);

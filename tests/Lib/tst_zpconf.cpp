@@ -275,6 +275,54 @@ private slots:
         CALL(protocol(c, t, 1, 0, 0), "-1 Cambiato prot cpu0 line2 111101 1 0 -1");
         CALL(protocol(c, t, 2, 1, 0), "-1  111111 0 0 -1");
     }
+    // New configurations of alternating panel types, into fresh containers and into the one holding
+    // the sample plant, deferred or not: every block's kept CRC is the one of its bytes, and each
+    // container reports the defaults' CRC.
+    void defaultCrcs_data()
+    {
+        QTest::addColumn<QVector<int>>("types"), QTest::addColumn<bool>("deferred");
+        QTest::newRow("same type") << QVector<int>{0, 0, 0} << false;
+        QTest::newRow("alternating") << QVector<int>{255, 6, 255, 6, 0, 255} << false;
+        QTest::newRow("deferred") << QVector<int>{6, 255, 6} << true;
+    }
+    void defaultCrcs()
+    {
+        QFETCH(QVector<int>, types);
+        QFETCH(bool, deferred);
+        for (int type : types) {
+            fresh();
+            const u16 plantCrc = crc16_modbus(block_bytes(*m_conf, 4));
+            ZpConf conf(0, 255);
+            for (ZpConf* c : {&conf, m_conf.get()}) {
+                c->get_blocks().defer_crc(deferred);
+                c->new_config(u32(type));
+                c->get_blocks().defer_crc(false);
+                for (u32 dt = 2; dt <= 199; ++dt)
+                    QVERIFY2(c->get_blocks().get_crc(dt) == crc16_modbus(block_bytes(*c, dt)),
+                             qPrintable(QString::number(dt)));
+            }
+            QVERIFY(block_bytes(conf, 4) == block_bytes(*m_conf, 4) && plantCrc != crc16_modbus(block_bytes(conf, 4)));
+            // Both containers report it, the plant's blocks being not valid any more.
+            QCOMPARE(trace().count(QString::asprintf("crc load (4) = 0x%04X\n", crc16_modbus(block_bytes(conf, 4)))),
+                     2);
+            traceErrors("/set_cpu_llId");
+        }
+    }
+
+    // Defaults of the three data versions in turn: the blocks of one size in every version (the
+    // general one among them) must not report the CRC of another version's defaults.
+    void defaultCrcsOfVersions()
+    {
+        ZpConf conf(0, 255);
+        for (u16 version : {0x2600, 0x2601, 0x2602, 0x2600, 0x2602, 0x2601}) {
+            QCOMPARE(conf.set_default_all(version), 0);
+            for (u32 dt = 2; dt <= 198; ++dt)
+                QVERIFY2(conf.get_blocks().get_crc(dt) == crc16_modbus(block_bytes(conf, dt)),
+                         qPrintable(QString::number(dt)));
+        }
+        traceErrors("/set_cpu_llId");
+    }
+
     void calls()
     {
         QFETCH(Call, call);

@@ -79,8 +79,12 @@ class TestZpConfIO : public TestBase {
             QByteArray(stage) == "Read" ? s_reads.append(value) : void(s_process += s_reads.size() < 197 ? 1000 : 1);
         };
         s_reads.clear(), s_process = 0;
-        const int result = conf.get_io().import_bin(image.isNull() ? path("none.bin") : write_file("in.bin", image),
-                                                    progress);
+        // The tests named "..._in_memory" hand the image over in memory, under the file's name.
+        const bool inMemory = QByteArray(QTest::currentTestFunction()).endsWith("_in_memory");
+        const int result = inMemory
+            ? conf.get_io().import_bin(image.isNull() ? nullptr : reinterpret_cast<const u8*>(image.data()),
+                                       u32(image.size()), path("in.bin"), progress)
+            : conf.get_io().import_bin(image.isNull() ? path("none.bin") : write_file("in.bin", image), progress);
         traceErrors("/set_cpu_llId"), traceErrors("/new_iface"); // and a version without layouts
         return result;
     }
@@ -230,6 +234,12 @@ private slots:
         QCOMPARE(conf.get_device(record, 0, 0, false, 0, 15),
                  lastInstalled >= 70 ? 0 : 1008); // the status index follows them
     }
+
+    // An image already in memory: the same blocks, exports, codes and trace lines as from a file.
+    void round_trip_in_memory_data() { round_trip_data(); }
+    void round_trip_in_memory() { round_trip(); }
+    void bad_image_in_memory_data() { bad_image_data(); }
+    void bad_image_in_memory() { bad_image(); }
 
     void headers()
     {

@@ -20,17 +20,32 @@ namespace {
 
 const char* const kUnit = "src/Lib/ZpData/ZpConfIO";
 
-bool read_exact(FILE* file, void* dst, u32 length)
-{
-    return std::fread(dst, 1, length, file) == length;
-}
-
 bool write_exact(FILE* file, const void* src, u32 length)
 {
     return std::fwrite(src, 1, length, file) == length;
 }
 
 } // namespace
+
+bool ZpConfIO::Source::read(void* dst, u32 length)
+{
+    if (m_file)
+        return std::fread(dst, 1, length, m_file) == length;
+    const u32 left = m_pos < m_size ? m_size - m_pos : 0;
+    const u32 count = std::min(length, left);
+    if (count)
+        std::memcpy(dst, m_bytes + m_pos, count);
+    m_pos += count;
+    return count == length;
+}
+
+void ZpConfIO::Source::seek(u32 offset)
+{
+    if (m_file)
+        std::fseek(m_file, long(offset), SEEK_SET);
+    else
+        m_pos = offset;
+}
 
 ZpConfIO::ZpConfIO(ZpConf* conf)
     : m_conf(conf)
@@ -90,22 +105,45 @@ void ZpConfIO::encode_element_header(u8* out, u8 dataType, u32 size, u16 crc)
 
 int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
 {
-    ZpConfBlocks& blocks = m_conf->get_blocks();
-    blocks.set_valid_all_if_changed(false);
-
+    m_conf->get_blocks().set_valid_all_if_changed(false);
     log_printf(1, "Import Config %s started\n", path ? path : "");
     FILE* file = path ? std::fopen(path, "rb") : nullptr;
     if (!file) {
         log_printf(1, "Import Cfg file <%s> non found\n", path ? path : "");
         return ZP_ERR_NOT_FOUND;
     }
+    Source source(file);
     u8 head[kHeaderSizeV3];
-    if (!read_exact(file, head, sizeof head)) {
+    if (!source.read(head, sizeof head)) {
         log_printf(1, "file <%s> errore lettura\n", path);
         std::fclose(file);
         return ZP_ERR_READ;
     }
+    const int result = import_source(source, head, progress);
+    std::fclose(file);
+    return result;
+}
 
+int ZpConfIO::import_bin(const u8* image, u32 size, const char* name, ZpData::ProgressFn progress)
+{
+    m_conf->get_blocks().set_valid_all_if_changed(false);
+    log_printf(1, "Import Config %s started\n", name ? name : "");
+    if (!image) {
+        log_printf(1, "Import Cfg file <%s> non found\n", name ? name : "");
+        return ZP_ERR_NOT_FOUND;
+    }
+    Source source(image, size);
+    u8 head[kHeaderSizeV3];
+    if (!source.read(head, sizeof head)) {
+        log_printf(1, "file <%s> errore lettura\n", name ? name : "");
+        return ZP_ERR_READ;
+    }
+    return import_source(source, head, progress);
+}
+
+int ZpConfIO::import_source(Source& source, const u8* head, ZpData::ProgressFn progress)
+{
+    ZpConfBlocks& blocks = m_conf->get_blocks();
     bool locked[kLastDataType + 1] = {};
     for (u32 dt = kFirstDataType; dt <= kLastDataType; ++dt)
         if (ZpConfBlock* block = m_conf->find_block(dt))
@@ -118,16 +156,16 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
     blocks.defer_crc(true);
     int result;
     Header header;
-    if (decode_header(head, sizeof head, &header) && header.magic == kMagicV3) {
+    if (decode_header(head, kHeaderSizeV3, &header) && header.magic == kMagicV3) {
         log_printf(1, "Import v3 Cfg %04X\n", header.version);
-        std::fseek(file, long(kHeaderSizeV3), SEEK_SET);
-        result = import_bin_v3(file, header, progress);
-    } else if (decode_header(head, sizeof head, &header)) {
+        source.seek(kHeaderSizeV3);
+        result = import_bin_v3(source, header, progress);
+    } else if (decode_header(head, kHeaderSizeV3, &header)) {
         log_printf(1, "Import v2 Cfg %04X\n", header.version);
-        std::fseek(file, long(kHeaderSizeV2), SEEK_SET);
-        result = import_bin_v3(file, header, progress);
+        source.seek(kHeaderSizeV2);
+        result = import_bin_v3(source, header, progress);
     } else {
-        result = import_bin_v1(file, progress);
+        result = import_bin_v1(source, progress);
     }
     blocks.defer_crc(false);
 
@@ -153,11 +191,10 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
         if (locked[dt])
             m_conf->find_block(dt)->unlock();
     log_printf(1, "Import Config completed\n");
-    std::fclose(file);
     return result;
 }
 
-int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn progress)
+int ZpConfIO::import_bin_v3(Source& source, const Header& header, ZpData::ProgressFn progress)
 {
     // The elements are installed once read, in ascending dataType order: the general block then
     // comes before the blocks bound to its boards whatever order the file has, and its change
@@ -165,7 +202,7 @@ int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn
     // failure the elements read before it are installed all the same.
     std::unique_ptr<ZpData::IFace> layouts[kLastDataType + 1];
     u16 crcs[kLastDataType + 1] = {};
-    const int result = read_elements(file, header, progress, layouts, crcs);
+    const int result = read_elements(source, header, progress, layouts, crcs);
     for (u32 dt = 0; dt <= kLastDataType; ++dt) {
         if (!layouts[dt])
             continue;
@@ -176,13 +213,13 @@ int ZpConfIO::import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn
     return result != ZP_OK ? result : upgrade_all();
 }
 
-int ZpConfIO::read_elements(FILE* file, const Header& header, ZpData::ProgressFn progress,
+int ZpConfIO::read_elements(Source& source, const Header& header, ZpData::ProgressFn progress,
                             std::unique_ptr<ZpData::IFace>* layouts, u16* crcs)
 {
     for (u32 n = 0; n < header.blockCount; ++n) {
         u8 raw[kElementHeaderSize];
         ElementHeader element;
-        if (!read_exact(file, raw, sizeof raw) || !decode_element_header(raw, sizeof raw, &element)) {
+        if (!source.read(raw, sizeof raw) || !decode_element_header(raw, sizeof raw, &element)) {
             log_location(kUnit, "import_bin_v3", __LINE__, "too few blocks (%u < %u)\n", n, u32(header.blockCount));
             return ZP_ERR_FORMAT;
         }
@@ -205,7 +242,7 @@ int ZpConfIO::read_elements(FILE* file, const Header& header, ZpData::ProgressFn
                          int(element.size));
             return ZP_ERR_GENERIC;
         }
-        if (!read_exact(file, layout->data(), layout->size())) {
+        if (!source.read(layout->data(), layout->size())) {
             log_location(kUnit, "import_bin_v3", __LINE__, "Can't read\n");
             return ZP_ERR_READ;
         }
@@ -222,10 +259,10 @@ int ZpConfIO::read_elements(FILE* file, const Header& header, ZpData::ProgressFn
     return ZP_OK;
 }
 
-int ZpConfIO::import_bin_v1(FILE* file, ZpData::ProgressFn progress)
+int ZpConfIO::import_bin_v1(Source& source, ZpData::ProgressFn progress)
 {
     log_location(kUnit, "import_bin_v1", __LINE__, "Import Cfg\n");
-    std::fseek(file, 0, SEEK_SET);
+    source.seek(0);
     u16 version = kDataVersion2600;
     for (u32 dt = kFirstDataType; dt <= kLastDataTypeV1; ++dt) {
         if (progress)
@@ -238,7 +275,7 @@ int ZpConfIO::import_bin_v1(FILE* file, ZpData::ProgressFn progress)
             return ZP_ERR_GENERIC;
         }
         std::unique_ptr<ZpData::IFace> owned(layout);
-        if (!read_exact(file, layout->data(), layout->size())) {
+        if (!source.read(layout->data(), layout->size())) {
             log_location(kUnit, "import_bin_v1", __LINE__, "Can't read\n");
             return ZP_ERR_READ;
         }
@@ -266,7 +303,7 @@ int ZpConfIO::import_bin_v1(FILE* file, ZpData::ProgressFn progress)
             }
         }
         u8 raw[2];
-        if (!read_exact(file, raw, sizeof raw)) {
+        if (!source.read(raw, sizeof raw)) {
             log_location(kUnit, "import_bin_v1", __LINE__, "Can't read\n");
             return ZP_ERR_READ;
         }
@@ -553,14 +590,14 @@ u8 ZpConfIO::read_panel_type(const char* path)
         return 0xFF;
     }
     u8 head[kHeaderSizeV3];
-    const bool read = read_exact(file, head, sizeof head);
+    const bool read = Source(file).read(head, sizeof head);
     std::fclose(file);
     if (!read) {
         log_printf(1, "file <%s> errore lettura\n", path);
         return 0xFF;
     }
     Header header;
-    if (!decode_header(head, sizeof head, &header) || header.magic != kMagicV3)
+    if (!decode_header(head, kHeaderSizeV3, &header) || header.magic != kMagicV3)
         return 0xFF;
     return header.panelType;
 }

@@ -54,14 +54,39 @@ public:
 
     ZpConf* get_conf() const { return m_conf; }
 
+    // The bytes of an image being read: an open file, or an image already in memory.
+    class Source {
+    public:
+        explicit Source(FILE* file)
+            : m_file(file)
+        {
+        }
+        Source(const u8* bytes, u32 size)
+            : m_bytes(bytes)
+            , m_size(size)
+        {
+        }
+        // False when fewer than length bytes are left; what was there is consumed.
+        bool read(void* dst, u32 length);
+        void seek(u32 offset);
+
+    private:
+        FILE* m_file = nullptr;
+        const u8* m_bytes = nullptr;
+        u32 m_size = 0;
+        u32 m_pos = 0;
+    };
+
     // 0 (or the after-load chain's -1), 1008 file not found, 1015 read error, 1005 format,
     // 1018 CRC error, 1000 other, or a result of the after-load chain. On failure the blocks read
     // so far stay installed, validity stays cleared and the after-load chain is skipped.
     int import_bin(const char* path, ZpData::ProgressFn progress);
-    // Elements of a version 2 or 3 image, from the current position of file.
-    int import_bin_v3(FILE* file, const Header& header, ZpData::ProgressFn progress);
-    // A version 1 image from the start of file.
-    int import_bin_v1(FILE* file, ZpData::ProgressFn progress);
+    // The same for an image already in memory; name is only for the trace.
+    int import_bin(const u8* image, u32 size, const char* name, ZpData::ProgressFn progress);
+    // Elements of a version 2 or 3 image, from the current position of source.
+    int import_bin_v3(Source& source, const Header& header, ZpData::ProgressFn progress);
+    // A version 1 image from the start of source.
+    int import_bin_v1(Source& source, ZpData::ProgressFn progress);
 
     // Writes a version 3 image to a temporary file beside path and renames it over path once
     // every block was written, so a failed export never leaves a partial image and an existing
@@ -94,11 +119,13 @@ private:
     ZpData::IFace* upgrade_detached(ZpConfBlock* block, ZpData::IFace* layout, int* result);
     // Reads the elements of a version 2 or 3 image into layouts and their checked CRCs into crcs
     // (both indexed by dataType); a later element of the same dataType replaces an earlier one.
-    int read_elements(FILE* file, const Header& header, ZpData::ProgressFn progress,
+    int read_elements(Source& source, const Header& header, ZpData::ProgressFn progress,
                       std::unique_ptr<ZpData::IFace>* layouts, u16* crcs);
     // Installs a layout read from an image, whose data has the CRC crc, converted to the current
     // version first.
     int install(ZpConfBlock* block, ZpData::IFace* layout, u16 crc);
+    // The rest of an import once the first kHeaderSizeV3 bytes, head, are read.
+    int import_source(Source& source, const u8* head, ZpData::ProgressFn progress);
     int upgrade_all();
     int export_to_temp(const char* path, bool v3, ExportProgressFn progress);
     // Writes size bytes of one block straight from its layout; 0, or 1000 when the block cannot be

@@ -5,7 +5,7 @@
 #include "OS/types.h"
 #include "ZpData/Values/DeviceRef.h"
 
-#include <list>
+#include <vector>
 
 class ZpConf;
 class ZpStatus;
@@ -32,7 +32,7 @@ public:
     u16 get_input_count() const { return m_inputs; }
     u16 get_output_count() const { return m_outputs; }
     // Ordered by CPU, line, module flag, loop address and sub-address.
-    const std::list<DeviceRef>& get_devices() const { return m_devices; }
+    const std::vector<DeviceRef>& get_devices() const { return m_devices; }
 
     int lock_read() { return os_RWLockRead(m_lock, OS_WAIT_FOREVER); }
     int lock_write() { return os_RWLockWrite(m_lock, OS_WAIT_FOREVER); }
@@ -46,7 +46,8 @@ private:
     friend class ZoneList;
 
     os_Lock m_lock;
-    std::list<DeviceRef> m_devices;
+    // A vector, so that the status rebuild, which clears and refills every zone, reuses its room.
+    std::vector<DeviceRef> m_devices;
     u16 m_number = 0xFFFF;
     u16 m_testCount = 0;
     u16 m_sensors = 0;

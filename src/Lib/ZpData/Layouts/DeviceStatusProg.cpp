@@ -11,9 +11,9 @@
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
-#include <unordered_map>
-#include <vector>
 
 namespace ZpData_v2602 {
 
@@ -33,8 +33,11 @@ bool entry_is_free(const u8* entry)
     return entry[0] > DeviceRec::kMaxAddress;
 }
 
+constexpr u32 kSlotBits = 10;
+constexpr u32 kSlotMask = (1u << kSlotBits) - 1;
+
 // Two used records of one block name the same device when they agree on line, address and
-// kind (both sensors, or both modules with the same sub-address).
+// kind (both sensors, or both modules with the same sub-address). 18 bits.
 u32 device_key(const u8* rec)
 {
     const bool module = DeviceRec::is_module(rec);
@@ -96,23 +99,25 @@ bool DeviceStatusProg::index_block(u32 index, bool remove_zombies, SlotSet& free
     const u8 board = prog->get_ll();
     data()[4 * cpu + board] = u8(index);
     // Later records naming the same device as an earlier one, chained from the first in slot
-    // order: one pass over the block instead of comparing every pair of slots.
+    // order. The used slots are sorted by key and then slot, packed in one word each, so that
+    // the records of one device lie side by side: no pair of slots is compared and nothing is
+    // allocated.
     constexpr u16 kEnd = 0xFFFF;
-    std::vector<u16> nextDuplicate;
+    static_assert(kSlotCount <= (1u << kSlotBits), "a slot fits beside its key");
+    std::array<u16, kSlotCount> nextDuplicate;
     if (remove_zombies) {
-        nextDuplicate.assign(kSlotCount, kEnd);
-        std::unordered_map<u32, u16> lastOfKey;
-        lastOfKey.reserve(kSlotCount);
+        nextDuplicate.fill(kEnd);
+        std::array<u32, kSlotCount> keyed;
+        u32 used = 0;
         for (u32 slot = 0; slot < kSlotCount; ++slot) {
             const u8* rec = prog->get_record(slot);
-            if (!DeviceRec::is_used(rec))
-                continue;
-            auto found = lastOfKey.emplace(device_key(rec), u16(slot));
-            if (!found.second) {
-                nextDuplicate[found.first->second] = u16(slot);
-                found.first->second = u16(slot);
-            }
+            if (DeviceRec::is_used(rec))
+                keyed[used++] = (device_key(rec) << kSlotBits) | slot;
         }
+        std::sort(keyed.begin(), keyed.begin() + used);
+        for (u32 i = 1; i < used; ++i)
+            if (keyed[i] >> kSlotBits == keyed[i - 1] >> kSlotBits)
+                nextDuplicate[keyed[i - 1] & kSlotMask] = u16(keyed[i] & kSlotMask);
     }
     for (u32 slot = 0; slot < kSlotCount; ++slot) {
         const u8* rec = prog->get_record(slot);

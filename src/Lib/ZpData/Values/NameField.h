@@ -42,12 +42,17 @@ inline void name_write(u8* field, const char* name)
     memset(field + n, 0, kNameLength - n);
 }
 
+// Eight bytes at a time: the status rebuild checks every free slot's name.
 inline bool name_is_clear(const u8* field)
 {
-    for (u32 i = 0; i < kNameLength; ++i)
-        if (field[i])
-            return false;
-    return true;
+    static_assert(kNameLength % 8 == 0, "whole words");
+    u64 any = 0;
+    for (u32 i = 0; i < kNameLength; i += 8) {
+        u64 word;
+        memcpy(&word, field + i, sizeof word);
+        any |= word;
+    }
+    return any == 0;
 }
 
 } // namespace ZpData
