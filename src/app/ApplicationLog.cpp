@@ -221,25 +221,6 @@ QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const Q
 
 namespace {
 
-// value in plain decimal at p; returns the end.
-char* putNumber(char* p, qint64 value)
-{
-    char digits[24];
-    char* end = digits + sizeof(digits);
-    char* d = end;
-    const bool negative = value < 0;
-    quint64 rest = negative ? quint64(0) - quint64(value) : quint64(value);
-    do {
-        *--d = char('0' + rest % 10);
-        rest /= 10;
-    } while (rest);
-    if (negative)
-        *--d = '-';
-    const size_t length = size_t(end - d);
-    std::memcpy(p, d, length);
-    return p + length;
-}
-
 char* put(char* p, const char* text, size_t length)
 {
     std::memcpy(p, text, length);
@@ -294,12 +275,12 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     char* p = &out[headStart];
     p = put(p, isoTime.constData(), size_t(isoTime.size()));
     *p++ = '.';
-    p = putNumber(p, elapsedMs % 10000);
+    p = ApplicationLog::putDecimal(p, elapsedMs % 10000);
     p = put(p, " - ");
     const auto sourcePart = [&](char* at, char separator) {
         at = put(at, file, fileLength);
         *at++ = separator;
-        at = putNumber(at, context.line);
+        at = ApplicationLog::putDecimal(at, context.line);
         *at++ = '\t';
         return put(at, function, functionLength);
     };

@@ -3,6 +3,8 @@
 // together by plain appends and handed to the message handler directly, without the stream that
 // qDebug() and qInfo() build and tear down for every line. The texts are those the streams
 // would give.
+#include "app/ApplicationLog.h"
+
 #include <QLoggingCategory>
 #include <QString>
 
@@ -27,17 +29,8 @@ inline bool infoEnabled()
 // value in plain decimal, as a stream writes it.
 inline void appendNumber(QString& out, qint64 value)
 {
-    QChar digits[24];
-    QChar* end = digits + 24;
-    QChar* p = end;
-    quint64 rest = value < 0 ? quint64(0) - quint64(value) : quint64(value);
-    do {
-        *--p = QChar(ushort('0' + rest % 10));
-        rest /= 10;
-    } while (rest);
-    if (value < 0)
-        *--p = QLatin1Char('-');
-    out.append(p, int(end - p));
+    char digits[24];
+    out.append(QLatin1String(digits, int(ApplicationLog::putDecimal(digits, value) - digits)));
 }
 
 // text in double quotes as a quoting stream writes it; only a text that needs escapes goes

@@ -4,6 +4,8 @@
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
 
+#include "app/ApplicationLog.h"
+
 #include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QDebug>
@@ -473,23 +475,6 @@ char* putText(char* p, const char (&text)[N])
     return p + N - 1;
 }
 
-// value in plain decimal, as a stream writes it.
-char* putNumber(char* p, qint64 value)
-{
-    char digits[24];
-    char* const end = digits + sizeof(digits);
-    char* d = end;
-    quint64 rest = value < 0 ? quint64(0) - quint64(value) : quint64(value);
-    do {
-        *--d = char('0' + rest % 10);
-        rest /= 10;
-    } while (rest);
-    if (value < 0)
-        *--d = '-';
-    std::memcpy(p, d, size_t(end - d));
-    return p + (end - d);
-}
-
 } // namespace
 
 QString OvGenericPoint::dumpHead() const
@@ -497,23 +482,23 @@ QString OvGenericPoint::dumpHead() const
     // The fields as a spacing stream writes them: a blank after each item, the description quoted.
     char head[256];
     char* p = m_family == 1 ? putText(head, "Sensore \tCentrale:  ") : putText(head, "Modulo \tCentrale:  ");
-    p = putNumber(p, m_cpuIndex);
+    p = ApplicationLog::putDecimal(p, m_cpuIndex);
     p = putText(p, " \tLoop :  ");
-    p = putNumber(p, m_loopIndex);
+    p = ApplicationLog::putDecimal(p, m_loopIndex);
     p = putText(p, " \tIndex =  ");
-    p = putNumber(p, m_address);
+    p = ApplicationLog::putDecimal(p, m_address);
     p = putText(p, " \tProtocollo =  ");
-    p = putNumber(p, m_protocol);
+    p = ApplicationLog::putDecimal(p, m_protocol);
     p = putText(p, " \tSerie\t\t=  ");
-    p = putNumber(p, m_series);
+    p = ApplicationLog::putDecimal(p, m_series);
     p = putText(p, " \tHType =  ");
-    p = putNumber(p, m_hwType);
+    p = ApplicationLog::putDecimal(p, m_hwType);
     p = putText(p, " \tSType ");
-    p = putNumber(p, m_swType);
+    p = ApplicationLog::putDecimal(p, m_swType);
     p = putText(p, " \tDescrizione =  ");
     char tail[64];
     char* t = putText(tail, " \tZona =  ");
-    t = putNumber(t, m_areaIndex);
+    t = ApplicationLog::putDecimal(t, m_areaIndex);
     *t++ = ' ';
     QString text;
     text.reserve(int(p - head) + int(t - tail) + m_description.size() + 24);
