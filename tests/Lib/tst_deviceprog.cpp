@@ -17,6 +17,7 @@
 #include <map>
 #include <random>
 #include <tuple>
+#include <vector>
 
 using namespace libtest::device;
 using libtest::bytes;
@@ -125,6 +126,22 @@ private slots:
                     QFAIL(qPrintable(QString("slot %1 value %2").arg(slot).arg(value)));
             }
         }
+    }
+    // Slots written in random order into one table: each keeps the last value written to it, so
+    // a write merges into its own byte and no other.
+    void slotStatesTogether()
+    {
+        std::mt19937 rng(7);
+        QByteArray table(int(kDevStateTableSize), '\0');
+        u8* bytes = reinterpret_cast<u8*>(table.data());
+        std::vector<u8> want(700, 0);
+        for (int i = 0; i < 5000; ++i) {
+            const u32 slot = rng() % 700;
+            want[slot] = u8(rng() % 4);
+            set_dev_state(bytes, slot, want[slot]);
+        }
+        for (u32 slot = 0; slot < 700; ++slot)
+            QCOMPARE(get_dev_state(bytes, slot), want[slot]);
     }
     // Random values through every setter of a reference, over random bytes: each field lands at
     // its place and byte 1 bit 7, which no field owns, keeps its value.
