@@ -4,6 +4,7 @@
 // Screenshots of both themes go to "screenshots" beside the test.
 #include "../plant/PlantBuilder.h"
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Configuration.h"
@@ -95,18 +96,9 @@ class tst_CPUPages : public TestBase {
 private slots:
     void initTestCase()
     {
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
-        disconnect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, nullptr);
+        QVERIFY(runToFirstFrame(m_app));
         if (Configuration::instance()->allowedPlantTypes().size() > 1)
             m_dialogs.answer(PlantMessage::FirstChoice);
         m_app->onFileNewMenu();

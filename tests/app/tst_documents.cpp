@@ -2,6 +2,7 @@
 // dialog answered by script: new, compile, overwrite, the image and full-size round trips, bad
 // files, saves, quit, recent files, drop, title and the CSV export.
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "DataBlock/crc.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
@@ -62,17 +63,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(s_home.isValid() && m_dir.isValid());
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
+        QVERIFY(runToFirstFrame(m_app));
         m_window = m_app->mainWindow();
         QVERIFY(m_window && !m_app->plant());
     }

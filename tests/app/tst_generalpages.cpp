@@ -4,6 +4,7 @@
 #include "../plant/PlantBuilder.h"
 #include "../plant/PlantTestSupport.h"
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "SceneSettle.h"
 #include "TestBase.h"
@@ -26,23 +27,6 @@ static char s_arg0[] = "tst_generalpages";
 static char* s_argv[] = {s_arg0, nullptr};
 
 namespace {
-
-// The visible items of objectName name, from the top.
-QList<QQuickItem*> findAll(QQuickItem* root, const QString& name)
-{
-    QList<QQuickItem*> found;
-    std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
-        if (item->objectName() == name && item->isVisible())
-            found << item;
-        for (QQuickItem* child : item->childItems())
-            walk(child);
-    };
-    walk(root);
-    std::sort(found.begin(), found.end(), [](QQuickItem* a, QQuickItem* b) {
-        return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
-    });
-    return found;
-}
 
 } // namespace
 
@@ -118,17 +102,9 @@ class tst_GeneralPages : public TestBase {
 private slots:
     void initTestCase()
     {
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
+        QVERIFY(runToFirstFrame(m_app));
         m_window = m_app->mainWindow();
         QVERIFY(m_window);
         m_window->resize(1000, 700);

@@ -3,6 +3,7 @@
 // plant keeps that plant's other groups.
 #include "../plant/PlantTestSupport.h"
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Configuration.h"
@@ -65,17 +66,9 @@ class tst_GroupsWiring : public TestBase {
 private slots:
     void initTestCase()
     {
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
+        QVERIFY(runToFirstFrame(m_app));
     }
 
     void cleanupTestCase()

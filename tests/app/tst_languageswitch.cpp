@@ -4,6 +4,7 @@
 // Hebrew. The English texts and the lists of texts a language keeps in English are read from
 // the translation sources. A screenshot of each language lands in the build tree.
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Configuration.h"
@@ -126,17 +127,9 @@ private slots:
     {
         QVERIFY(s_home.isValid());
         readEnglish();
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
+        QVERIFY(runToFirstFrame(m_app));
         m_window = m_app->mainWindow();
         QVERIFY(m_window && m_app->languageModel());
         QVERIFY(QTest::qWaitForWindowExposed(m_window));

@@ -6,6 +6,7 @@
 // the loop's CSV file then hold exactly those changes. Screenshots of both themes go to
 // "screenshots" beside the test.
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "SceneSettle.h"
 #include "TestBase.h"
@@ -64,22 +65,6 @@ PointType typeOf(const QVariant& value)
 {
     const QVariant v = value.userType() == qMetaTypeId<QJSValue>() ? value.value<QJSValue>().toVariant() : value;
     return v.value<PointType>();
-}
-
-// Visible items of that name, top to bottom.
-QList<QQuickItem*> findAll(QQuickItem* root, const QString& name)
-{
-    QList<QQuickItem*> found;
-    std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
-        if (item->objectName() == name && item->isVisible())
-            found << item;
-        for (QQuickItem* child : item->childItems())
-            walk(child);
-    };
-    walk(root);
-    std::sort(found.begin(), found.end(),
-              [](QQuickItem* a, QQuickItem* b) { return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y(); });
-    return found;
 }
 
 QQuickItem* withText(QQuickItem* root, const QString& name, const QString& text)
@@ -145,22 +130,12 @@ class tst_LoopsPage : public TestBase {
 private slots:
     void initTestCase()
     {
-        qputenv("QT_QUICK_BACKEND", "software");
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
+        QVERIFY(runToFirstFrame(m_app));
         m_window = m_app->mainWindow();
         QVERIFY(m_window);
-        // Later frames must not end the test's own waits.
-        disconnect(m_window, &QQuickWindow::frameSwapped, m_app, nullptr);
     }
 
     void cleanupTestCase()

@@ -3,6 +3,7 @@
 // window, and a quit that leaves the window as it was. The test base fails each step on any
 // warning, QML ones included.
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
@@ -29,17 +30,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(s_home.isValid());
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
+        QVERIFY(runToFirstFrame(m_app));
         m_window = m_app->mainWindow();
         QVERIFY(m_window);
         m_window->requestActivate();

@@ -5,6 +5,7 @@
 // so the test base's handler goes on top of it: a QML warning, such as an image the scene
 // cannot open, fails the test.
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
@@ -33,12 +34,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(s_home.isValid());
-        // Offscreen has no OpenGL: the scene draws in software, as with "swgl.par".
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
         QCOMPARE(m_app->currentFilePath(), QStringLiteral("a b c"));
         QCOMPARE(QPoint(m_app->getMouseXPosition(), m_app->getMouseYPosition()), QPoint(-1, -1)); // no move yet

@@ -2,6 +2,7 @@
 // the test; then the compiled device records and a save and reopen. Screenshots of the open
 // drop-down and combos go to "screenshots".
 #include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "SceneSettle.h"
 #include "TestBase.h"
@@ -165,18 +166,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(s_home.isValid() && m_dir.isValid());
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
-        disconnect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, nullptr);
+        QVERIFY(runToFirstFrame(m_app));
     }
 
     void cleanupTestCase()

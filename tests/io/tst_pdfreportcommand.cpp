@@ -1,4 +1,5 @@
 // The PDF command of the application object, every dialog and the viewer answered by script.
+#include "../app/AppScene.h"
 #include "../app/IsolatedHome.h"
 #include "../plant/ScriptedDialogs.h"
 #include "TestBase.h"
@@ -22,18 +23,10 @@ class tst_PdfReportCommand : public TestBase {
 private slots:
     void initTestCase()
     {
-        qputenv("QT_QUICK_BACKEND", "software");
-        Q_INIT_RESOURCE(translations);
-        Q_INIT_RESOURCE(qml);
-        Q_INIT_RESOURCE(resources);
-        m_app = new Ov4kApp(s_argc, s_argv);
+        m_app = newTestApp(s_argc, s_argv);
         TestBase::initTestCase();
         QVERIFY(m_dir.isValid() && QDir(m_dir.path()).mkdir("a.tov.d"));
-        QTimer::singleShot(0, m_app, [this] {
-            connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, &QCoreApplication::quit,
-                    Qt::QueuedConnection);
-        });
-        QCOMPARE(m_app->run(), 0);
+        QVERIFY(runToFirstFrame(m_app));
         // The command does nothing before a plant exists.
         QVERIFY(QMetaObject::invokeMethod(m_app->mainWindow(), "pdfExportBtnClicked"));
         QVERIFY(m_dialogs.fileRequests().isEmpty());
