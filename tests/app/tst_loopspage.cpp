@@ -127,6 +127,24 @@ class tst_LoopsPage : public TestBase {
         }
     }
 
+    // A window of the given width showing the loop page's point tables alone.
+    std::unique_ptr<QQuickWindow> loopPageWindow(int width)
+    {
+        QQmlComponent component(m_app->engine());
+        component.setData(
+            QStringLiteral("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
+                           "Window { width: %1; height: 640; visible: true;"
+                           " property alias view: view; PointsTreeView { id: view; anchors.fill: parent } }")
+                .arg(width)
+                .toUtf8(),
+            QUrl("qrc:/qml/loop.qml"));
+        std::unique_ptr<QQuickWindow> window(
+            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
+        if (!window)
+            qWarning() << component.errorString();
+        return window;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -165,15 +183,8 @@ private slots:
         plant->setPoint(sensor);
         plant->setPoint(module);
 
-        QQmlComponent component(m_app->engine());
-        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
-                          "Window { width: 1300; height: 640; visible: true;"
-                          " property alias view: view; PointsTreeView { id: view; anchors.fill: parent } }",
-                          QUrl("qrc:/qml/loop.qml"));
-        std::unique_ptr<QQuickWindow> window(
-            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
-        QVERIFY2(window, qPrintable(component.errorString()));
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        std::unique_ptr<QQuickWindow> window = loopPageWindow(1300);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         QObject* view = window->property("view").value<QObject*>();
         QQuickItem* root = window->contentItem();
         QQuickItem* table = find(root, "pointTable");
@@ -291,15 +302,8 @@ private slots:
         QVERIFY(cpu->getLoop(0).exportCSV(folder));
         const QStringList before = readLines(csvPath);
 
-        QQmlComponent component(m_app->engine());
-        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
-                          "Window { width: 2300; height: 640; visible: true;"
-                          " property alias view: view; PointsTreeView { id: view; anchors.fill: parent } }",
-                          QUrl("qrc:/qml/edits.qml"));
-        std::unique_ptr<QQuickWindow> window(
-            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
-        QVERIFY2(window, qPrintable(component.errorString()));
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        std::unique_ptr<QQuickWindow> window = loopPageWindow(2300);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QObject* view = window->property("view").value<QObject*>();
