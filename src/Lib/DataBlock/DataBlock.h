@@ -65,7 +65,6 @@ public:
     // over the whole block; ending the deferral runs it once and reports it as unlock would
     // have. A writer that takes a block record by record then pays for one CRC, not one each.
     void defer_crc(bool on);
-    bool is_crc_deferred() const { return m_crcDeferred; }
 
     u8* get_ptr() { return m_layout ? m_layout->data() : nullptr; }
     IFace* get_iface() { return m_layout.get(); }

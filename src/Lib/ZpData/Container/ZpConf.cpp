@@ -11,8 +11,6 @@
 #include "ZpData/Values/PanelModel.h"
 
 #include <cstring>
-#include <mutex>
-#include <vector>
 
 namespace {
 const char* const kUnit = "src/Lib/ZpData/ZpConf";
@@ -127,56 +125,6 @@ int ZpConf::check_range(u32 dataType, u32 offset, u32 length)
 // ---------------------------------------------------------------------------------------------
 // Defaults and version
 
-namespace {
-
-// The defaults of every block are laid out at each new configuration and each conversion of a
-// plant, several megabytes, and they seldom differ from earlier ones of their dataType (one set
-// for an unknown panel type, one for the plant's): the CRCs of the last two defaults of each
-// dataType are kept with their bytes, and taken again when the bytes are equal.
-class DefaultCrcs {
-public:
-    u16 crc_of(u32 dataType, const DataBlock::IFace& layout)
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        Entry* pair = m_entries[dataType & 0xFF];
-        const u8* data = layout.data();
-        const u32 size = layout.size();
-        for (u32 i = 0; i < 2; ++i) {
-            Entry& entry = pair[i];
-            if (entry.known && entry.bytes.size() == size
-                && (size == 0 || std::memcmp(entry.bytes.data(), data, size) == 0)) {
-                if (i == 1)
-                    std::swap(pair[0], pair[1]);
-                return pair[0].crc;
-            }
-        }
-        // The older entry makes room; the newest is kept first.
-        std::swap(pair[0], pair[1]);
-        Entry& entry = pair[0];
-        entry.bytes.assign(data, data + size);
-        entry.crc = DataBlock::crc(layout);
-        entry.known = true;
-        return entry.crc;
-    }
-
-private:
-    struct Entry {
-        std::vector<u8> bytes;
-        u16 crc = 0;
-        bool known = false;
-    };
-    std::mutex m_mutex;
-    Entry m_entries[256][2];
-};
-
-DefaultCrcs& default_crcs()
-{
-    static DefaultCrcs crcs;
-    return crcs;
-}
-
-} // namespace
-
 int ZpConf::set_default(u32 dataType, u16 version)
 {
     ZpConfBlock* block = m_blocks[dataType];
@@ -192,9 +140,7 @@ int ZpConf::set_default(u32 dataType, u16 version)
         delete layout;
         return result;
     }
-    // A deferred block runs its CRC when the deferral ends, as it would for any other layout.
-    result = block->is_crc_deferred() ? block->set_iface(layout)
-                                      : block->set_iface(layout, default_crcs().crc_of(dataType, *layout));
+    result = block->set_iface(layout);
     if (result != ZP_OK) {
         log_location(kUnit, "set_default", __LINE__, "set_iface failed\n");
         delete layout;
