@@ -78,16 +78,23 @@ void showTooManyLoops(int maxLoops)
     PlantDialogs::show(message);
 }
 
-// The areas a point occupies: its own, or each channel's.
+// Calls use with each area p occupies: its own, or each channel's.
+template <typename Use>
+void forEachArea(const OvGenericPoint& p, Use use)
+{
+    if (p.subPoints().isEmpty()) {
+        use(p.areaIndex());
+        return;
+    }
+    for (const OvGenericSubPoint& channel : p.subPoints())
+        use(channel.areaIndex());
+}
+
+// The areas p occupies.
 QVector<int> areasOf(const OvGenericPoint& p)
 {
     QVector<int> areas;
-    if (p.subPoints().isEmpty()) {
-        areas << p.areaIndex();
-        return areas;
-    }
-    for (const OvGenericSubPoint& channel : p.subPoints())
-        areas << channel.areaIndex();
+    forEachArea(p, [&areas](int area) { areas << area; });
     return areas;
 }
 
@@ -430,21 +437,15 @@ void Plant::countAreaDevices()
     const int lines = linesPerBoard();
     const int areas = m_areas.count();
     // One more for each area a point, or each of its channels, names: a full plant counts tens of
-    // thousands of points here, each once.
-    const auto count = [&](const OvGenericPoint& p, bool sensor) {
-        const auto add = [&](int area) {
-            if (area < 1 || area > areas)
-                return;
-            OvArea* a = m_areas.areaAt(area - 1);
-            if (sensor)
-                a->setSensorCount(a->sensorCount() + 1);
-            else
-                a->setModuleCount(a->moduleCount() + 1);
-        };
-        if (p.subPoints().isEmpty())
-            add(p.areaIndex());
-        for (const OvGenericSubPoint& channel : p.subPoints())
-            add(channel.areaIndex());
+    // thousands of points here, each once, so without the lists moveAreaCounts takes.
+    const auto add = [&](int area, bool sensor) {
+        if (area < 1 || area > areas)
+            return;
+        OvArea* a = m_areas.areaAt(area - 1);
+        if (sensor)
+            a->setSensorCount(a->sensorCount() + 1);
+        else
+            a->setModuleCount(a->moduleCount() + 1);
     };
     int i = -1;
     for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu; cpu = m_cpus.getNextEnabledCPU(i)) {
@@ -454,9 +455,9 @@ void Plant::countAreaDevices()
             for (int line = 0; line < lines && line < cpu->libs().at(lib).loops().size(); ++line) {
                 const OvLoop* loop = cpu->libs().at(lib).loops().at(line);
                 for (const OvGenericPoint* p : loop->sensors())
-                    count(*p, true);
+                    forEachArea(*p, [&](int area) { add(area, true); });
                 for (const OvGenericPoint* p : loop->modules())
-                    count(*p, false);
+                    forEachArea(*p, [&](int area) { add(area, false); });
             }
         }
     }
