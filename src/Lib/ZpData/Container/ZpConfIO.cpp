@@ -113,13 +113,7 @@ int ZpConfIO::import_bin(const char* path, ZpData::ProgressFn progress)
         return ZP_ERR_NOT_FOUND;
     }
     Source source(file);
-    u8 head[kHeaderSizeV3];
-    if (!source.read(head, sizeof head)) {
-        log_printf(1, "file <%s> errore lettura\n", path);
-        std::fclose(file);
-        return ZP_ERR_READ;
-    }
-    const int result = import_source(source, head, progress);
+    const int result = import_source(source, path, progress);
     std::fclose(file);
     return result;
 }
@@ -133,16 +127,16 @@ int ZpConfIO::import_bin(const u8* image, u32 size, const char* name, ZpData::Pr
         return ZP_ERR_NOT_FOUND;
     }
     Source source(image, size);
+    return import_source(source, name, progress);
+}
+
+int ZpConfIO::import_source(Source& source, const char* name, ZpData::ProgressFn progress)
+{
     u8 head[kHeaderSizeV3];
     if (!source.read(head, sizeof head)) {
         log_printf(1, "file <%s> errore lettura\n", name ? name : "");
         return ZP_ERR_READ;
     }
-    return import_source(source, head, progress);
-}
-
-int ZpConfIO::import_source(Source& source, const u8* head, ZpData::ProgressFn progress)
-{
     ZpConfBlocks& blocks = m_conf->get_blocks();
     bool locked[kLastDataType + 1] = {};
     for (u32 dt = kFirstDataType; dt <= kLastDataType; ++dt)

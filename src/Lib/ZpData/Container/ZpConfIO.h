@@ -124,8 +124,8 @@ private:
     // Installs a layout read from an image, whose data has the CRC crc, converted to the current
     // version first.
     int install(ZpConfBlock* block, ZpData::IFace* layout, u16 crc);
-    // The rest of an import once the first kHeaderSizeV3 bytes, head, are read.
-    int import_source(Source& source, const u8* head, ZpData::ProgressFn progress);
+    // An import from the start of source; name is only for the trace.
+    int import_source(Source& source, const char* name, ZpData::ProgressFn progress);
     int upgrade_all();
     int export_to_temp(const char* path, bool v3, ExportProgressFn progress);
     // Writes size bytes of one block straight from its layout; 0, or 1000 when the block cannot be
