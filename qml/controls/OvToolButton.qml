@@ -20,6 +20,8 @@ ToolButton {
     contentItem: Image {
         // Decoded once at the size it was drawn at, whatever the font makes of the button.
         source: control.imageSource
+        // Decoded on the image thread while the rest of the scene is built.
+        asynchronous: true
         fillMode: Image.PreserveAspectFit
         smooth: true
         mipmap: true

@@ -1,6 +1,7 @@
 #include "app/Ov4kApp.h"
 
 #include "app/ApplicationLog.h"
+#include "app/BrandTable.h"
 #include "app/Configuration.h"
 #include "app/ConfigurationCommon.h"
 #include "app/ErrorMessages.h"
@@ -30,7 +31,9 @@
 #include <QDir>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
 #include <QMouseEvent>
+#include <QPluginLoader>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -42,6 +45,16 @@
 #include <cstdlib>
 
 namespace {
+const char* const kSceneUrl = "qrc:/qml/main.qml";
+// The plugins of the modules the first frame imports, under the QML import path; one missing
+// here is loaded by the engine as usual.
+const char* const kScenePlugins[] = {
+    "/QtQuick.2/libqtquick2plugin.so",
+    "/QtQuick/Window.2/libwindowplugin.so",
+    "/QtQuick/Templates.2/libqtquicktemplates2plugin.so",
+    "/QtQuick/Controls.2/libqtquickcontrols2plugin.so",
+};
+
 // The scene's context properties in publishing order. Those of objects that later commands
 // create stay null until then, so the scene can test them.
 const char* const kContextProperties[] = {
@@ -79,13 +92,27 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     , m_defaultFileName(qtTrId("NEW_PLANT_FILE"))
 {
     setAttribute(Qt::AA_DisableShaderDiskCache);
-    // Qt Quick's first image loads every image-format plugin and the libraries behind them:
-    // a worker loads them while the configuration and the scene are built here.
+    // The scene's imports load their plugins on the engine's loader thread, and Qt Quick's
+    // first image every image-format plugin with the libraries behind them: a worker maps
+    // them, in the order they are wanted, while the configuration and the scene are built here.
     addLibraryPath(applicationDirPath() + QStringLiteral("/plugins"));
-    m_imageFormats = QtConcurrent::run([] { QImageReader::supportedImageFormats(); });
+    m_imageFormats = QtConcurrent::run([] {
+        const QString imports = QLibraryInfo::location(QLibraryInfo::Qml2ImportsPath);
+        for (const char* plugin : kScenePlugins)
+            QPluginLoader(imports + QLatin1String(plugin)).load();
+        QImageReader::supportedImageFormats();
+    });
+    OvThemeMdl::startRegisteringFont();
 
     // The brand decides the organisation and application names, and with them where the
-    // settings and the log live.
+    // settings, the log and the scene's compiled types live. With the names set, the engine's
+    // loader thread reads the scene's types while the configuration is built here.
+    if (const BrandRow* row = BrandTable::row(BrandTable::allowedConfigs().first().toInt())) {
+        setOrganizationName(QString::fromLatin1(row->orgName));
+        setOrganizationDomain(QString::fromLatin1(row->orgDomain));
+        setApplicationName(QString::fromLatin1(row->appName));
+    }
+    preloadScene();
     Configuration* config = Configuration::instance();
     config->loadDefaultConfig();
     connect(config, &Configuration::appNameChanged, this, &Ov4kApp::onAppNameChanged);
@@ -217,18 +244,25 @@ int Ov4kApp::run()
     return exec();
 }
 
-QQuickWindow* Ov4kApp::createGui()
+void Ov4kApp::preloadScene()
 {
     if (m_engine)
-        return nullptr;
-
+        return;
     m_engine = new QQmlApplicationEngine();
+    // The scene has no file-selector variants: without the engine's selector, no URL it
+    // resolves is looked up again under each selector.
+    m_engine->setUrlInterceptor(nullptr);
     ConfigurationCommon::registerQmlType();
-    // The engine's loader thread reads the scene's types while the theme registers its font
-    // here; the component below then waits for what is left of that load.
-    const QUrl scene(QStringLiteral("qrc:/qml/main.qml"));
-    QQmlComponent preload(m_engine);
-    preload.loadUrl(scene, QQmlComponent::Asynchronous);
+    m_scenePreload = new QQmlComponent(m_engine, m_engine);
+    m_scenePreload->loadUrl(QUrl(QLatin1String(kSceneUrl)), QQmlComponent::Asynchronous);
+}
+
+QQuickWindow* Ov4kApp::createGui()
+{
+    if (m_mainWindow || m_sceneCreated)
+        return nullptr;
+    m_sceneCreated = true;
+    preloadScene();
 
     m_themeModel = new OvThemeMdl(this);
     m_cpuTypeModel = new cpuTypeModel(this);
@@ -239,7 +273,10 @@ QQuickWindow* Ov4kApp::createGui()
     publish("config", Configuration::instance());
     m_engine->rootContext()->setContextProperty(QStringLiteral("debugMode"), false);
 
-    QQmlComponent component(m_engine, scene);
+    // Waits for what is left of the preload.
+    QQmlComponent component(m_engine, QUrl(QLatin1String(kSceneUrl)));
+    delete m_scenePreload;
+    m_scenePreload = nullptr;
     QObject* root = component.create();
     qDebug() << component.errors();
     QQuickWindow* window = qobject_cast<QQuickWindow*>(root);

@@ -41,6 +41,7 @@ class OvParametersReference;
 class OvThemeMdl;
 class cpuTypeModel;
 class QQmlApplicationEngine;
+class QQmlComponent;
 class QQuickWindow;
 class QTranslator;
 namespace Ov4800 {
@@ -66,8 +67,10 @@ public:
     // Builds the scene and runs the event loop; the loop's exit code, or EXIT_FAILURE after a
     // critical line when the scene yields no window.
     int run();
-    // Engine, context properties and scene; null when the engine already exists or the
-    // scene's root object is not a window.
+    // The engine, and the scene's types loading on its loader thread. Once.
+    void preloadScene();
+    // Engine (when not preloaded), context properties and scene; null when a scene was
+    // already created or the scene's root object is not a window.
     QQuickWindow* createGui();
     // Connects the scene and creates the remaining models; false without a main window.
     bool connectGui();
@@ -332,6 +335,8 @@ private:
     OvThemeMdl* m_themeModel = nullptr;
     cpuTypeModel* m_cpuTypeModel = nullptr;
     QQmlApplicationEngine* m_engine = nullptr;
+    QQmlComponent* m_scenePreload = nullptr;
+    bool m_sceneCreated = false;
     OvParametersReference* m_parameters = nullptr;
     bool m_logOpen = false;
     // Qt Quick's first image asks for every image-format plugin: they load on a worker.

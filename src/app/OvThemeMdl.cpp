@@ -5,6 +5,10 @@
 
 #include <QDebug>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QFuture>
+#include <QGuiApplication>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 const char* const kDefaultFamily = "Verdana";
@@ -20,7 +24,35 @@ const char* const kFontFiles[] = {
     ":/Resources/fonts/FernholdtSansWebMedium.ttf",    ":/Resources/fonts/FernholdtSansWebMediumItalic.ttf",
 };
 const int kMediumFont = 10;
+
+// The Medium face's family, or an empty text when it could not be registered. Measuring it
+// once fills the font database's matches, which the scene's first text would otherwise wait for.
+QString registerMediumFace()
+{
+    const int id = QFontDatabase::addApplicationFont(QLatin1String(kFontFiles[kMediumFont]));
+    const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+    if (families.isEmpty())
+        return QString();
+    // Items meet the application's own font before the scene's family reaches them.
+    QFont font = QGuiApplication::font();
+    QFontMetricsF(font).height();
+    font.setFamily(families.first());
+    QFontMetricsF(font).height();
+    return families.first();
+}
+
+// A default future counts as started (and cancelled): the flag tells whether it was run.
+QFuture<QString> s_mediumFace;
+bool s_mediumFaceRunning = false;
 } // namespace
+
+void OvThemeMdl::startRegisteringFont()
+{
+    if (s_mediumFaceRunning)
+        return;
+    s_mediumFace = QtConcurrent::run(registerMediumFace);
+    s_mediumFaceRunning = true;
+}
 
 const OvThemeMdl::RoleEntry OvThemeMdl::s_roles[] = {
     {themeIconName, "themeIconName", &OvThemeMdl::iconName},
@@ -37,12 +69,9 @@ OvThemeMdl::OvThemeMdl(QObject* parent)
     qInfo() << "Current Theme Index = " << m_themeIndex;
 
     // The first frame needs the Medium font only; every further face costs start-up time.
-    const int id = QFontDatabase::addApplicationFont(QLatin1String(kFontFiles[kMediumFont]));
-    if (id >= 0) {
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty())
-            m_fontFamily = families.first();
-    }
+    const QString family = s_mediumFaceRunning ? s_mediumFace.result() : registerMediumFace();
+    if (!family.isEmpty())
+        m_fontFamily = family;
 }
 
 void OvThemeMdl::registerFonts() const

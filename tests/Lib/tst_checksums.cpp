@@ -76,6 +76,31 @@ private slots:
         const u16 start = u16(rng.generate());
         QCOMPARE(uint(crc16_from(buffer.constData() + offset, u32(length), start)), bitwise(data, start, 0xA001));
     }
+    // Zero runs take a shorter path: runs ending on each side of the 16- and 64-byte steps,
+    // and single bytes set at or next to step boundaries, from a random register.
+    void crc16ZeroRuns_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QList<int>>("set");
+        for (int n : {15, 16, 17, 47, 48, 63, 64, 65, 79, 80, 127, 128, 129, 4096 + 5})
+            QTest::addRow("zeros %d", n) << n << QList<int>();
+        for (int at : {0, 1, 15, 16, 17, 31, 47, 48, 63, 64, 65, 111, 127, 128})
+            QTest::addRow("one byte at %d of 192", at) << 192 << QList<int>({at});
+        QTest::newRow("bytes 16 apart") << 300 << QList<int>({20, 36, 52, 68, 84});
+        QTest::newRow("bytes 64 apart") << 1000 << QList<int>({3, 67, 131, 195, 259, 999});
+    }
+    void crc16ZeroRuns()
+    {
+        QFETCH(int, length);
+        QFETCH(QList<int>, set);
+        QRandomGenerator rng{quint32(length * 31 + set.value(0, -1))};
+        QByteArray data(length, '\0');
+        for (int at : set)
+            data[at] = char(1 + rng.bounded(255));
+        const u16 start = u16(rng.generate());
+        QCOMPARE(uint(crc16_from(data.constData(), u32(length), start)), bitwise(data, start, 0xA001));
+        QCOMPARE(uint(crc16(data.constData(), u32(length))), bitwise(data, 0xFFFF, 0xA001));
+    }
     // Every u16 value, with random high halves for the u32 forms, written side by side between
     // guard bytes; Qt's own endian helpers give the expected bytes.
     void byteOrder()
