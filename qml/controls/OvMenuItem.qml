@@ -16,45 +16,59 @@ MenuItem {
     indicator: null
 
     // The label on one side and the key on the other: the menu gives all its entries the
-    // width of the widest, so the keys stand in one column.
-    contentItem: Item {
-        implicitWidth: label.implicitWidth + fontMetrics.averageCharacterWidth * 3
-                       + keyText.implicitWidth + _arrowWidth
-        implicitHeight: Math.max(label.implicitHeight, keyText.implicitHeight)
+    // width of the widest, so the keys stand in one column. Laid out when the menu first
+    // opens: a closed menu shows none of its entries.
+    readonly property bool _menuShown: !menu || menu.visible
+    on_MenuShownChanged: {
+        if (_menuShown)
+            entryContent.active = true
+    }
+    contentItem: Loader {
+        id: entryContent
+        active: false
+        Component.onCompleted: {
+            if (control._menuShown)
+                active = true
+        }
+        sourceComponent: Item {
+            implicitWidth: label.implicitWidth + fontMetrics.averageCharacterWidth * 3
+                           + keyText.implicitWidth + _arrowWidth
+            implicitHeight: Math.max(label.implicitHeight, keyText.implicitHeight)
 
-        readonly property real _arrowWidth: control.arrow ? control.arrow.width : 0
+            readonly property real _arrowWidth: control.arrow ? control.arrow.width : 0
 
-        Row {
-            id: label
-            anchors.left: parent.left
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: fontMetrics.averageCharacterWidth
-            Image {
+            Row {
+                id: label
+                anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
-                width: control.icon.width
-                height: control.icon.height
-                smooth: true
-                source: control.icon.source
-                visible: control.icon.source.toString() !== ""
+                spacing: fontMetrics.averageCharacterWidth
+                Image {
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: control.icon.width
+                    height: control.icon.height
+                    smooth: true
+                    source: control.icon.source
+                    visible: control.icon.source.toString() !== ""
+                }
+                Text {
+                    text: control.text
+                    font: control.font
+                    color: OvTheme.menuTextColor(control.enabled)
+                    opacity: control.enabled ? 1.0 : 0.5
+                    anchors.verticalCenter: parent.verticalCenter
+                }
             }
             Text {
-                text: control.text
+                id: keyText
+                objectName: "shortcutText"
+                anchors.right: parent.right
+                anchors.rightMargin: parent._arrowWidth
+                anchors.verticalCenter: parent.verticalCenter
+                text: keys.nativeText
                 font: control.font
                 color: OvTheme.menuTextColor(control.enabled)
-                opacity: control.enabled ? 1.0 : 0.5
-                anchors.verticalCenter: parent.verticalCenter
+                opacity: 0.6
             }
-        }
-        Text {
-            id: keyText
-            objectName: "shortcutText"
-            anchors.right: parent.right
-            anchors.rightMargin: parent._arrowWidth
-            anchors.verticalCenter: parent.verticalCenter
-            text: keys.nativeText
-            font: control.font
-            color: OvTheme.menuTextColor(control.enabled)
-            opacity: 0.6
         }
     }
     background: Rectangle {
