@@ -145,6 +145,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
 Ov4kApp::~Ov4kApp()
 {
     m_imageFormats.waitForFinished();
+    OvThemeMdl::finishRegisteringFont();
     for (const char* name : kContextProperties)
         publish(name, nullptr);
     publish("config", nullptr);

@@ -54,6 +54,13 @@ void OvThemeMdl::startRegisteringFont()
     s_mediumFaceRunning = true;
 }
 
+void OvThemeMdl::finishRegisteringFont()
+{
+    if (s_mediumFaceRunning)
+        s_mediumFace.waitForFinished();
+    s_mediumFaceRunning = false;
+}
+
 const OvThemeMdl::RoleEntry OvThemeMdl::s_roles[] = {
     {themeIconName, "themeIconName", &OvThemeMdl::iconName},
     {themeActive, "themeActive", &OvThemeMdl::active},
@@ -70,6 +77,7 @@ OvThemeMdl::OvThemeMdl(QObject* parent)
 
     // The first frame needs the Medium font only; every further face costs start-up time.
     const QString family = s_mediumFaceRunning ? s_mediumFace.result() : registerMediumFace();
+    s_mediumFaceRunning = false;
     if (!family.isEmpty())
         m_fontFamily = family;
 }

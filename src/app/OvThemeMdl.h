@@ -23,9 +23,11 @@ public:
     // needs a QGuiApplication. The other bundled fonts and the list of installed families wait
     // until a font slot or registerFonts() needs them.
     explicit OvThemeMdl(QObject* parent = nullptr);
-    // Registers the face the first frame needs on a worker, so the model's construction only
-    // collects it. Once per process; needs the application object.
+    // Registers the face the first frame needs on a worker, so the next model's construction
+    // only collects it; needs the application object, which waits with
+    // finishRegisteringFont() before it goes.
     static void startRegisteringFont();
+    static void finishRegisteringFont();
 
     // One row per theme at the top level, two columns giving the same data.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
