@@ -118,6 +118,22 @@ private slots:
         }
     }
 
+    // The face registered on a worker names the family as one registered in place; a model
+    // after it registers its own, and a worker without the face leaves Verdana.
+    void fontFromWorker()
+    {
+        OvThemeMdl::startRegisteringFont();
+        QCOMPARE(OvThemeMdl(nullptr).getFont(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(OvThemeMdl(nullptr).getFont(), QStringLiteral("DejaVu Sans"));
+        OvThemeMdl::finishRegisteringFont();
+        Q_CLEANUP_RESOURCE(thememodel_fonts);
+        OvThemeMdl::startRegisteringFont();
+        OvThemeMdl::finishRegisteringFont(); // the application going first
+        QCOMPARE(OvThemeMdl(nullptr).getFont(), QStringLiteral("Verdana"));
+        OvThemeMdl::startRegisteringFont();
+        QCOMPARE(OvThemeMdl(nullptr).getFont(), QStringLiteral("Verdana"));
+        Q_INIT_RESOURCE(thememodel_fonts);
+    }
     // Steps on one model. Only a row above 0 is reported as current; the Medium font names the
     // first family, and without it the family stays Verdana.
     void fonts()
