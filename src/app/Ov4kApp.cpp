@@ -274,7 +274,10 @@ QQuickWindow* Ov4kApp::createGui()
     publish("config", Configuration::instance());
     m_engine->rootContext()->setContextProperty(QStringLiteral("debugMode"), false);
 
-    // Waits for what is left of the preload.
+    // While the loader thread finishes the scene's types, this thread readies what the scene's
+    // first texts need; then the component waits for what is left of the load.
+    if (m_scenePreload && m_scenePreload->isLoading())
+        m_themeModel->prepareFonts();
     QQmlComponent component(m_engine, QUrl(QLatin1String(kSceneUrl)));
     delete m_scenePreload;
     m_scenePreload = nullptr;

@@ -5,9 +5,9 @@
 
 #include <QDebug>
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QFuture>
 #include <QGuiApplication>
+#include <QTextLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -27,17 +27,28 @@ const int kMediumFont = 10;
 
 // The Medium face's family, or an empty text when it could not be registered. Measuring it
 // once fills the font database's matches, which the scene's first text would otherwise wait for.
+// Font engines are kept per thread, the database's matches for all: laying out a word in the
+// application's font (which items meet before the scene's family reaches them) and in the
+// family fills both for the calling thread.
+void layOutSample(const QString& family)
+{
+    QFont font = QGuiApplication::font();
+    for (int pass = 0; pass < 2; ++pass) {
+        QTextLayout sample(QStringLiteral("File"), font);
+        sample.beginLayout();
+        sample.createLine();
+        sample.endLayout();
+        font.setFamily(family);
+    }
+}
+
 QString registerMediumFace()
 {
     const int id = QFontDatabase::addApplicationFont(QLatin1String(kFontFiles[kMediumFont]));
     const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
     if (families.isEmpty())
         return QString();
-    // Items meet the application's own font before the scene's family reaches them.
-    QFont font = QGuiApplication::font();
-    QFontMetricsF(font).height();
-    font.setFamily(families.first());
-    QFontMetricsF(font).height();
+    layOutSample(families.first());
     return families.first();
 }
 
@@ -52,6 +63,11 @@ void OvThemeMdl::startRegisteringFont()
         return;
     s_mediumFace = QtConcurrent::run(registerMediumFace);
     s_mediumFaceRunning = true;
+}
+
+void OvThemeMdl::prepareFonts() const
+{
+    layOutSample(m_fontFamily);
 }
 
 void OvThemeMdl::finishRegisteringFont()

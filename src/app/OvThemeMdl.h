@@ -28,6 +28,8 @@ public:
     // finishRegisteringFont() before it goes.
     static void startRegisteringFont();
     static void finishRegisteringFont();
+    // Fills the calling thread's font caches for the scene's first texts.
+    void prepareFonts() const;
 
     // One row per theme at the top level, two columns giving the same data.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
