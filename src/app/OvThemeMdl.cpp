@@ -25,8 +25,6 @@ const char* const kFontFiles[] = {
 };
 const int kMediumFont = 10;
 
-// The Medium face's family, or an empty text when it could not be registered. Measuring it
-// once fills the font database's matches, which the scene's first text would otherwise wait for.
 // Font engines are kept per thread, the database's matches for all: laying out a word in the
 // application's font (which items meet before the scene's family reaches them) and in the
 // family fills both for the calling thread.
@@ -42,14 +40,12 @@ void layOutSample(const QString& family)
     }
 }
 
+// The Medium face's family, or an empty text when it could not be registered.
 QString registerMediumFace()
 {
     const int id = QFontDatabase::addApplicationFont(QLatin1String(kFontFiles[kMediumFont]));
     const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
-    if (families.isEmpty())
-        return QString();
-    layOutSample(families.first());
-    return families.first();
+    return families.isEmpty() ? QString() : families.first();
 }
 
 // A default future counts as started (and cancelled): the flag tells whether it was run.
