@@ -150,13 +150,6 @@ bool OvGenericPoint::hasFeature(unsigned int mask) const
 
 // --- queries ---
 
-bool OvGenericPoint::isValid() const
-{
-    const bool hasChannels = !m_subPoints.isEmpty();
-    return m_protocol != 0 && m_family != 0 && m_series != 0 && m_hwType != 0 && (m_inputType != 0 || hasChannels)
-        && (m_swType != 0 || hasChannels);
-}
-
 const OvGenericPoint* OvGenericPoint::at(int position) const
 {
     if (m_subPoints.isEmpty())

@@ -64,7 +64,13 @@ public:
     void pasteFrom(const OvGenericPoint& other);
 
     // --- queries ---
-    bool isValid() const;
+    // Asked of every slot of every loop by each count and conversion, so kept inline.
+    bool isValid() const
+    {
+        const bool hasChannels = !m_subPoints.isEmpty();
+        return m_protocol != 0 && m_family != 0 && m_series != 0 && m_hwType != 0 && (m_inputType != 0 || hasChannels)
+            && (m_swType != 0 || hasChannels);
+    }
     bool isValid(int position) const;
     bool isComplete(int position) const;
     int getAreaIndex(int position) const;
