@@ -135,7 +135,9 @@ void OvGenericPoint::resetData()
     m_fastInputDev2 = 0;
     m_fastInputLogic = false;
     m_cbeErrorCode = 0;
-    m_subPoints.clear();
+    // Most points have no channels: an empty list is left as it is.
+    if (!m_subPoints.isEmpty())
+        m_subPoints.clear();
 }
 
 void OvGenericPoint::reset()
