@@ -368,12 +368,8 @@ void OvGenericPoint::applyTypeDefaults()
 
 void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
 {
-    // The device's fields without its channels: copying those only to drop them made adding a
-    // module's channels quadratic in their count.
-    OvGenericPoint copy;
-    copy.assignData(*this);
-    copy.m_cbeErrorCode = m_cbeErrorCode;
-    m_subPoints.append(OvGenericSubPoint(copy, int(subIndex)));
+    // The device's fields without its channels, which a channel copies from a point.
+    m_subPoints.append(OvGenericSubPoint(*this, int(subIndex)));
 }
 
 void OvGenericPoint::setPointType(const PointType& type)

@@ -155,6 +155,20 @@ private slots:
         QCOMPARE(QString("%1 %2").arg(plain.subPoints().size()).arg(grown.subPoints().size()), QString("0 4"));
         OvGenericPoint empty(plain);
         QVERIFY(empty.subPoints().isEmpty() && empty.isEqual(plain));
+
+        // A channel made from a module takes its fields and its checked code, not its channels.
+        OvGenericPoint module = typed(1, 2, 1, 202, 53, 4);
+        module.setDescription("East");
+        module.setCBEErrorCode(7);
+        const OvGenericSubPoint channel(module, 2);
+        QCOMPARE(QString("%1 %2 %3 %4 %5 %6")
+                     .arg(channel.subPoints().size())
+                     .arg(channel.getSubIndex())
+                     .arg(channel.description())
+                     .arg(channel.hwType())
+                     .arg(channel.cbeErrorCode())
+                     .arg(channel.address()),
+                 QString("0 2 East 202 7 5"));
     }
 
     void channels()
