@@ -27,30 +27,27 @@ OvGenericPoint::OvGenericPoint(int family, int cpuIndex, int loopIndex, unsigned
     resetData();
 }
 
-OvGenericPoint::OvGenericPoint(const OvGenericPoint& other)
+OvChannelList::OvChannelList(const OvChannelList& other)
+    : QList<OvGenericSubPoint>(other)
 {
-    copyFields(other);
+    if (!isEmpty())
+        detach();
 }
 
-OvGenericPoint& OvGenericPoint::operator=(const OvGenericPoint& other)
+OvChannelList& OvChannelList::operator=(const OvChannelList& other)
 {
-    if (this != &other)
-        copyFields(other);
+    QList<OvGenericSubPoint>::operator=(other);
+    if (!isEmpty())
+        detach();
     return *this;
 }
 
-OvGenericPoint::~OvGenericPoint() = default;
+// Every field, the channels each a copy of its own: a point copied member by member, which a
+// full plant does for tens of thousands of points at each copy of its CPUs.
+OvGenericPoint::OvGenericPoint(const OvGenericPoint& other) = default;
+OvGenericPoint& OvGenericPoint::operator=(const OvGenericPoint& other) = default;
 
-void OvGenericPoint::copyFields(const OvGenericPoint& other)
-{
-    assignData(other);
-    // Each channel a copy of its own: the list is detached before anyone writes into it. An
-    // empty list holds no channel, and detaching it would allocate one for nearly every point.
-    m_subPoints = other.m_subPoints;
-    if (!m_subPoints.isEmpty())
-        m_subPoints.detach();
-    m_cbeErrorCode = other.m_cbeErrorCode;
-}
+OvGenericPoint::~OvGenericPoint() = default;
 
 void OvGenericPoint::assignData(const OvGenericPoint& other)
 {
