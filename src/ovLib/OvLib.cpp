@@ -216,16 +216,22 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
         const int onBoard = lineOfLoop(loopIndex, lines);
         const int position = boardOfLoop(loopIndex, lines) == m_idx - 1 && onBoard < m_loops.size() ? onBoard : -1;
         const u32 loopType = position >= 0 ? u32(m_loops.at(position)->type()) : OvGenericPoint::kLoopTypeUndefined;
-        const OvGenericPoint point(m_cpuIndex, loopIndex, rec, loopType);
-        OvGenericSubPoint channel(point, rec[8] + 1);
+        OvGenericPoint point(m_cpuIndex, loopIndex, rec, loopType);
+        if (position < 0)
+            continue;
         if (named) {
             char name[kNameSize + 1] = {};
             std::memcpy(name, names.data() + NameProg::kHeaderSize + kNameSize * i, kNameSize);
             if (name[0] != '\0')
-                channel.setDescription(Configuration::charBufferToString(name, int(kNameSize)));
+                point.setDescription(Configuration::charBufferToString(name, int(kNameSize)));
         }
-        if (position >= 0)
-            m_loops[position]->loadPoint(&channel);
+        // A sensor is stored as read; a module record is one channel of its module.
+        if (point.family() == 1) {
+            m_loops[position]->loadPoint(&point);
+            continue;
+        }
+        const OvGenericSubPoint channel(point, rec[8] + 1);
+        m_loops[position]->loadPoint(&channel);
     }
 }
 
