@@ -94,6 +94,9 @@ void OvGenericPoint::setLocation(int cpuIndex, int loopIndex, unsigned int addre
     m_cpuIndex = cpuIndex;
     m_loopIndex = loopIndex;
     m_address = address;
+    // A writable walk over an empty list would give it storage of its own first.
+    if (m_subPoints.isEmpty())
+        return;
     for (OvGenericSubPoint& channel : m_subPoints) {
         channel.m_cpuIndex = cpuIndex;
         channel.m_loopIndex = loopIndex;

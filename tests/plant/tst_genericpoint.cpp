@@ -171,6 +171,23 @@ private slots:
                  QString("0 2 East 202 7 5"));
     }
 
+    // A point without channels keeps the shared empty list through a CBE check and a move:
+    // giving it storage of its own would cost an allocation for nearly every point.
+    void emptyChannelsStayShared()
+    {
+        OvGenericPoint sensor = typed(1, 1, 1, 20, 2);
+        QVERIFY(sensor.isValid());
+        sensor.checkCBE();
+        sensor.setLocation(3, 4, 9);
+        QVERIFY(!sensor.subPoints().isDetached());
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(sensor.cpuIndex())
+                     .arg(sensor.loopIndex())
+                     .arg(sensor.address())
+                     .arg(sensor.getCBEErrorCode()),
+                 QString("3 4 9 0"));
+    }
+
     void channels()
     {
         OvGenericPoint m = typed(1, 2, 1, 202, 53, 4);
