@@ -199,6 +199,8 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
                     + QLatin1Char(module ? '1' : '0');
     }
     const bool infoLines = logline::infoEnabled();
+    // The panel type, and with it the lines per board, stays as it is while a board is read.
+    const int lines = linesPerBoard();
     for (u32 i = 0; i < DeviceProg::kSlotCount; ++i) {
         const u8* rec = devices.data() + DeviceProg::record_offset(i);
         const bool used = DeviceRec::is_used(rec);
@@ -209,18 +211,27 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
         if (infoLines)
             OV_LOG_LINE(QtInfoMsg, addressLine(rec[0]));
         const int line = (rec[1] & DeviceRec::kLineBit) != 0 ? 1 : 0;
-        const int loopIndex = loopOfLine(board, line);
-        const int position = positionOf(m_cpuIndex, loopIndex);
+        // As positionOf, for this CPU and with the lines asked once.
+        const int loopIndex = loopOfLine(board, line, lines);
+        const int onBoard = lineOfLoop(loopIndex, lines);
+        const int position = boardOfLoop(loopIndex, lines) == m_idx - 1 && onBoard < m_loops.size() ? onBoard : -1;
         const u32 loopType = position >= 0 ? u32(m_loops.at(position)->type()) : OvGenericPoint::kLoopTypeUndefined;
-        const OvGenericPoint point(m_cpuIndex, loopIndex, rec, loopType);
-        OvGenericSubPoint channel(point, rec[8] + 1);
+        OvGenericPoint point(m_cpuIndex, loopIndex, rec, loopType);
+        if (position < 0)
+            continue;
         if (named) {
             char name[kNameSize + 1] = {};
             std::memcpy(name, names.data() + NameProg::kHeaderSize + kNameSize * i, kNameSize);
             if (name[0] != '\0')
-                channel.setDescription(Configuration::charBufferToString(name, int(kNameSize)));
+                point.setDescription(Configuration::charBufferToString(name, int(kNameSize)));
         }
-        loadPoint(&channel);
+        // A sensor is stored as read; a module record is one channel of its module.
+        if (point.family() == 1) {
+            m_loops[position]->loadPoint(&point);
+            continue;
+        }
+        const OvGenericSubPoint channel(point, rec[8] + 1);
+        m_loops[position]->loadPoint(&channel);
     }
 }
 

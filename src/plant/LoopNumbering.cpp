@@ -11,15 +11,30 @@ int linesPerBoard()
 
 int lineOfLoop(int loopIndex)
 {
-    return loopIndex < 1 ? 0 : (loopIndex - 1) % linesPerBoard();
+    return lineOfLoop(loopIndex, linesPerBoard());
 }
 
 int boardOfLoop(int loopIndex)
 {
-    return loopIndex < 1 ? -1 : (loopIndex - 1) / linesPerBoard();
+    return boardOfLoop(loopIndex, linesPerBoard());
 }
 
 int loopOfLine(int board, int line)
 {
-    return linesPerBoard() * board + line + 1;
+    return loopOfLine(board, line, linesPerBoard());
+}
+
+int lineOfLoop(int loopIndex, int lines)
+{
+    return loopIndex < 1 ? 0 : (loopIndex - 1) % lines;
+}
+
+int boardOfLoop(int loopIndex, int lines)
+{
+    return loopIndex < 1 ? -1 : (loopIndex - 1) / lines;
+}
+
+int loopOfLine(int board, int line, int lines)
+{
+    return lines * board + line + 1;
 }

@@ -11,3 +11,9 @@ int lineOfLoop(int loopIndex);
 int boardOfLoop(int loopIndex);
 // 1-based loop number of a line of a board (both 0-based).
 int loopOfLine(int board, int line);
+
+// The same with the lines per board given, for a caller that asks them once for many records
+// while the panel type cannot change.
+int lineOfLoop(int loopIndex, int lines);
+int boardOfLoop(int loopIndex, int lines);
+int loopOfLine(int board, int line, int lines);

@@ -27,30 +27,27 @@ OvGenericPoint::OvGenericPoint(int family, int cpuIndex, int loopIndex, unsigned
     resetData();
 }
 
-OvGenericPoint::OvGenericPoint(const OvGenericPoint& other)
+OvChannelList::OvChannelList(const OvChannelList& other)
+    : QList<OvGenericSubPoint>(other)
 {
-    copyFields(other);
+    if (!isEmpty())
+        detach();
 }
 
-OvGenericPoint& OvGenericPoint::operator=(const OvGenericPoint& other)
+OvChannelList& OvChannelList::operator=(const OvChannelList& other)
 {
-    if (this != &other)
-        copyFields(other);
+    QList<OvGenericSubPoint>::operator=(other);
+    if (!isEmpty())
+        detach();
     return *this;
 }
 
-OvGenericPoint::~OvGenericPoint() = default;
+// Every field, the channels each a copy of its own: a point copied member by member, which a
+// full plant does for tens of thousands of points at each copy of its CPUs.
+OvGenericPoint::OvGenericPoint(const OvGenericPoint& other) = default;
+OvGenericPoint& OvGenericPoint::operator=(const OvGenericPoint& other) = default;
 
-void OvGenericPoint::copyFields(const OvGenericPoint& other)
-{
-    assignData(other);
-    // Each channel a copy of its own: the list is detached before anyone writes into it. An
-    // empty list holds no channel, and detaching it would allocate one for nearly every point.
-    m_subPoints = other.m_subPoints;
-    if (!m_subPoints.isEmpty())
-        m_subPoints.detach();
-    m_cbeErrorCode = other.m_cbeErrorCode;
-}
+OvGenericPoint::~OvGenericPoint() = default;
 
 void OvGenericPoint::assignData(const OvGenericPoint& other)
 {
@@ -97,6 +94,9 @@ void OvGenericPoint::setLocation(int cpuIndex, int loopIndex, unsigned int addre
     m_cpuIndex = cpuIndex;
     m_loopIndex = loopIndex;
     m_address = address;
+    // A writable walk over an empty list would give it storage of its own first.
+    if (m_subPoints.isEmpty())
+        return;
     for (OvGenericSubPoint& channel : m_subPoints) {
         channel.m_cpuIndex = cpuIndex;
         channel.m_loopIndex = loopIndex;
@@ -135,7 +135,9 @@ void OvGenericPoint::resetData()
     m_fastInputDev2 = 0;
     m_fastInputLogic = false;
     m_cbeErrorCode = 0;
-    m_subPoints.clear();
+    // Most points have no channels: an empty list is left as it is.
+    if (!m_subPoints.isEmpty())
+        m_subPoints.clear();
 }
 
 void OvGenericPoint::reset()
@@ -149,13 +151,6 @@ bool OvGenericPoint::hasFeature(unsigned int mask) const
 }
 
 // --- queries ---
-
-bool OvGenericPoint::isValid() const
-{
-    const bool hasChannels = !m_subPoints.isEmpty();
-    return m_protocol != 0 && m_family != 0 && m_series != 0 && m_hwType != 0 && (m_inputType != 0 || hasChannels)
-        && (m_swType != 0 || hasChannels);
-}
 
 const OvGenericPoint* OvGenericPoint::at(int position) const
 {
@@ -373,12 +368,8 @@ void OvGenericPoint::applyTypeDefaults()
 
 void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
 {
-    // The device's fields without its channels: copying those only to drop them made adding a
-    // module's channels quadratic in their count.
-    OvGenericPoint copy;
-    copy.assignData(*this);
-    copy.m_cbeErrorCode = m_cbeErrorCode;
-    m_subPoints.append(OvGenericSubPoint(copy, int(subIndex)));
+    // The device's fields without its channels, which a channel copies from a point.
+    m_subPoints.append(OvGenericSubPoint(*this, int(subIndex)));
 }
 
 void OvGenericPoint::setPointType(const PointType& type)

@@ -13,6 +13,17 @@
 class OvGenericSubPoint;
 class PointType;
 
+// A point's channels. A copy holds channels of its own from the start, so that no channel
+// reached through one point is shared with a copy of it; an empty list holds none and stays
+// shared, as detaching it would allocate for nearly every point.
+class OvChannelList : public QList<OvGenericSubPoint> {
+public:
+    OvChannelList() = default;
+    OvChannelList(const OvChannelList& other);
+    OvChannelList& operator=(const OvChannelList& other);
+    ~OvChannelList() = default;
+};
+
 class OvGenericPoint {
     // The legacy reader sets the device code as stored and grows the channels from the point.
     friend class OvFileMng;
@@ -64,7 +75,13 @@ public:
     void pasteFrom(const OvGenericPoint& other);
 
     // --- queries ---
-    bool isValid() const;
+    // Asked of every slot of every loop by each count and conversion, so kept inline.
+    bool isValid() const
+    {
+        const bool hasChannels = !m_subPoints.isEmpty();
+        return m_protocol != 0 && m_family != 0 && m_series != 0 && m_hwType != 0 && (m_inputType != 0 || hasChannels)
+            && (m_swType != 0 || hasChannels);
+    }
     bool isValid(int position) const;
     bool isComplete(int position) const;
     int getAreaIndex(int position) const;
@@ -169,13 +186,12 @@ protected:
 private:
     static int importCode(char value) { return value == 1 || value == 2 ? value : 0; }
     static bool isFastInputCode(int series, u16 hwType) { return series == 1 && hwType >= 180 && hwType <= 182; }
-    void copyFields(const OvGenericPoint& other);
     // Appends a copy of this point, without channels, as channel subIndex.
     void appendChannelCopy(unsigned int subIndex);
 
 protected:
     // Held by value; the type is complete where the point's members are defined.
-    QList<OvGenericSubPoint> m_subPoints;
+    OvChannelList m_subPoints;
     int m_cpuIndex = -1;
     int m_loopIndex = -1;
     unsigned int m_address = 0;

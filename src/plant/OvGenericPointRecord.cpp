@@ -206,6 +206,9 @@ void OvGenericPoint::checkCBE()
             m_cbeErrorCode = int(cbeCompileErrorToUserError(errorCode));
         return;
     }
+    // A writable walk over an empty list would give it storage of its own first.
+    if (m_subPoints.isEmpty())
+        return;
     for (OvGenericSubPoint& channel : m_subPoints)
         channel.checkCBE();
 }

@@ -22,10 +22,11 @@ bool offers(u16 hwType, int protocol, unsigned int subIndex, u8 swType)
 } // namespace
 
 OvGenericSubPoint::OvGenericSubPoint(const OvGenericPoint& p, int subIndex)
-    : OvGenericPoint(p)
-    , m_subIndex(unsigned(subIndex))
+    : m_subIndex(unsigned(subIndex))
 {
-    m_subPoints.clear();
+    // p's fields without its channels: copying those only to drop them would copy each one.
+    assignData(p);
+    m_cbeErrorCode = p.cbeErrorCode();
 }
 
 void OvGenericSubPoint::dump() const

@@ -6,7 +6,7 @@
 class OvGenericSubPoint : public OvGenericPoint {
 public:
     OvGenericSubPoint() = default;
-    // A copy of p, which has no channels, as channel subIndex.
+    // A copy of p's fields, without its channels, as channel subIndex.
     OvGenericSubPoint(const OvGenericPoint& p, int subIndex);
     OvGenericSubPoint(const OvGenericSubPoint& other) = default;
     OvGenericSubPoint& operator=(const OvGenericSubPoint& other) = default;

@@ -92,10 +92,12 @@ OvLoop::~OvLoop() = default;
 
 void OvLoop::copyLists(const OvLoop& other)
 {
+    m_sensors.reserveSlots(other.m_sensors.size());
     for (const OvGenericPoint* p : other.m_sensors)
-        m_sensors.append(new OvGenericPoint(*p));
+        m_sensors.emplace(*p);
+    m_modules.reserveSlots(other.m_modules.size());
     for (const OvGenericPoint* p : other.m_modules)
-        m_modules.append(new OvGenericPoint(*p));
+        m_modules.emplace(*p);
 }
 
 int OvLoop::sensorSlots(int type)
@@ -179,9 +181,9 @@ void OvLoop::fillSensors()
     if (m_type == LOOP_UNDEFINED || m_ownerCpu == 0)
         return;
     const int n = sensorSlots(m_type);
+    m_sensors.reserveSlots(n - m_sensors.size());
     while (m_sensors.size() < n) {
-        auto* p = new OvGenericPoint(1, m_ownerCpu, m_loopIndex, unsigned(m_sensors.size() + 1));
-        m_sensors.append(p);
+        OvGenericPoint* p = m_sensors.emplace(1, m_ownerCpu, m_loopIndex, unsigned(m_sensors.size() + 1));
         p->setProtocol(sensorProtocol(m_type));
     }
 }
@@ -191,9 +193,9 @@ void OvLoop::fillModules()
     if (m_type == LOOP_UNDEFINED || m_ownerCpu == 0)
         return;
     const int n = moduleSlots(m_type);
+    m_modules.reserveSlots(n - m_modules.size());
     while (m_modules.size() < n) {
-        auto* p = new OvGenericPoint(2, m_ownerCpu, m_loopIndex, unsigned(m_modules.size() + 1));
-        m_modules.append(p);
+        OvGenericPoint* p = m_modules.emplace(2, m_ownerCpu, m_loopIndex, unsigned(m_modules.size() + 1));
         p->setProtocol(moduleProtocol(m_type));
     }
 }

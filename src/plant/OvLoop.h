@@ -3,7 +3,7 @@
 // protocol type and its two address spaces of points. Once the loop has a type and an owner CPU
 // every address slot holds a point; a slot whose point is not valid is a free address.
 #include "plant/OvGenericPoint.h"
-#include "plant/OwningPtrList.h"
+#include "plant/PointSlots.h"
 
 #include <QString>
 
@@ -106,6 +106,6 @@ private:
     int m_type = LOOP_UNDEFINED;
     int m_ownerCpu = 0;
     int m_loopIndex = 0;
-    OwningPtrList<OvGenericPoint> m_sensors;
-    OwningPtrList<OvGenericPoint> m_modules;
+    PointSlots m_sensors;
+    PointSlots m_modules;
 };

@@ -408,13 +408,15 @@ int Plant::copyParametersTo()
     zpx[kSirenSound + 1] = u8(m_sirenVolume);
     zpx[kSirenSound + 2] = u8(m_evacSoundType);
     zpx[kSirenSound + 3] = u8(m_evacSoundVolume);
-    const CPUDevice first = m_cpus.count() > 0 ? *m_cpus.cpuAt(0) : CPUDevice();
-    if (first.sib().isSIBEnabled()) {
-        std::memcpy(zpx + kSupervisor, first.sib().supervisorBlock(), SIBConfiguration::kSupervisorSize);
-        zpx[kRsPort] = first.sib().rsAddress();
-        put_le32(zpx + kSibIp, first.sib().sibIp());
-        put_le32(zpx + kSibNetmask, first.sib().sibNetmask());
-        put_le32(zpx + kSibGateway, first.sib().sibGateway());
+    // The first CPU's SIB is read where it is: a copy of the CPU would copy all its points.
+    const CPUDevice* first = m_cpus.count() > 0 ? m_cpus.cpuAt(0) : nullptr;
+    if (first && first->sib().isSIBEnabled()) {
+        const SIBConfiguration& sib = first->sib();
+        std::memcpy(zpx + kSupervisor, sib.supervisorBlock(), SIBConfiguration::kSupervisorSize);
+        zpx[kRsPort] = sib.rsAddress();
+        put_le32(zpx + kSibIp, sib.sibIp());
+        put_le32(zpx + kSibNetmask, sib.sibNetmask());
+        put_le32(zpx + kSibGateway, sib.sibGateway());
     }
     if (m_printerStat) {
         zpx[kPrinter] |= 1;

@@ -155,6 +155,37 @@ private slots:
         QCOMPARE(QString("%1 %2").arg(plain.subPoints().size()).arg(grown.subPoints().size()), QString("0 4"));
         OvGenericPoint empty(plain);
         QVERIFY(empty.subPoints().isEmpty() && empty.isEqual(plain));
+
+        // A channel made from a module takes its fields and its checked code, not its channels.
+        OvGenericPoint module = typed(1, 2, 1, 202, 53, 4);
+        module.setDescription("East");
+        module.setCBEErrorCode(7);
+        const OvGenericSubPoint channel(module, 2);
+        QCOMPARE(QString("%1 %2 %3 %4 %5 %6")
+                     .arg(channel.subPoints().size())
+                     .arg(channel.getSubIndex())
+                     .arg(channel.description())
+                     .arg(channel.hwType())
+                     .arg(channel.cbeErrorCode())
+                     .arg(channel.address()),
+                 QString("0 2 East 202 7 5"));
+    }
+
+    // A point without channels keeps the shared empty list through a CBE check and a move:
+    // giving it storage of its own would cost an allocation for nearly every point.
+    void emptyChannelsStayShared()
+    {
+        OvGenericPoint sensor = typed(1, 1, 1, 20, 2);
+        QVERIFY(sensor.isValid());
+        sensor.checkCBE();
+        sensor.setLocation(3, 4, 9);
+        QVERIFY(!sensor.subPoints().isDetached());
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(sensor.cpuIndex())
+                     .arg(sensor.loopIndex())
+                     .arg(sensor.address())
+                     .arg(sensor.getCBEErrorCode()),
+                 QString("3 4 9 0"));
     }
 
     void channels()

@@ -76,15 +76,23 @@ void DataBlock::unlock()
         m_modified = 0;
         if (m_layout && m_crcKnown) {
             m_crcPending = false;
-            on_crc_changed(m_knownCrc);
+            report_crc(m_knownCrc);
         } else if (m_layout && m_crcDeferred) {
             m_crcPending = true;
+            m_crcCurrent = false;
         } else if (m_layout) {
-            on_crc_changed(crc(*m_layout));
+            report_crc(crc(*m_layout));
         }
     }
     m_crcKnown = false;
     os_RWLockUnlock(m_lock);
+}
+
+void DataBlock::report_crc(u16 crc)
+{
+    m_crc = crc;
+    m_crcCurrent = true;
+    on_crc_changed(crc);
 }
 
 void DataBlock::defer_crc(bool on)
@@ -99,7 +107,15 @@ void DataBlock::defer_crc(bool on)
     if (m_crcPending) {
         m_crcPending = false;
         mark_modified();
+        // A conversion often lays out again the very bytes the block held before it: their CRC
+        // is known and is not run again.
+        if (m_basis && m_layout && m_basis->size() == m_layout->size()
+            && (m_layout->size() == 0 || memcmp(m_basis->data(), m_layout->data(), m_layout->size()) == 0)) {
+            m_crcKnown = true;
+            m_knownCrc = m_basisCrc;
+        }
     }
+    const std::unique_ptr<IFace> basis = std::move(m_basis);
     unlock();
 }
 
@@ -142,7 +158,14 @@ int DataBlock::install(IFace* layout, const u16* knownCrc)
         unlock();
         return ZP_UNCHANGED;
     }
+    // While the CRC is deferred, the first layout replaced keeps its bytes with their CRC, if
+    // that is current, until the deferral ends.
+    if (m_crcDeferred && !knownCrc && !m_basis && m_layout && m_crcCurrent && !m_modified && !m_crcPending) {
+        m_basis = std::move(m_layout);
+        m_basisCrc = m_crc;
+    }
     m_layout.reset(layout);
+    m_crcCurrent = false;
     mark_modified();
     if (knownCrc) {
         m_crcKnown = true;
@@ -253,7 +276,7 @@ int DataBlock::load_file(FILE* file, u16 version, u16 expectedCrc)
         return ZP_ERR_CRC;
     }
     m_layout = std::move(layout);
-    on_crc_changed(expectedCrc);
+    report_crc(expectedCrc);
     return ZP_OK;
 }
 

@@ -64,6 +64,8 @@ public:
     // While deferred, an unlock of a modified block leaves its CRC pending instead of running it
     // over the whole block; ending the deferral runs it once and reports it as unlock would
     // have. A writer that takes a block record by record then pays for one CRC, not one each.
+    // When the block ends with the bytes of the layout it held before the deferral, their CRC
+    // is taken without running it again.
     void defer_crc(bool on);
 
     u8* get_ptr() { return m_layout ? m_layout->data() : nullptr; }
@@ -99,6 +101,7 @@ protected:
 
 private:
     int install(IFace* layout, const u16* knownCrc);
+    void report_crc(u16 crc);
 
     std::unique_ptr<char[]> m_fileName;
     u8 m_dataType;
@@ -109,7 +112,13 @@ private:
     u16 m_knownCrc = 0;
     bool m_crcDeferred = false;
     bool m_crcPending = false;
+    // The CRC last reported, and whether it is that of the layout's bytes as they are.
+    u16 m_crc = 0;
+    bool m_crcCurrent = false;
     std::unique_ptr<IFace> m_layout;
+    // While deferred: a replaced layout whose bytes had m_basisCrc.
+    std::unique_ptr<IFace> m_basis;
+    u16 m_basisCrc = 0;
 
     friend class DataBlockTest;
 };
