@@ -346,29 +346,39 @@ char* put(char* p, const char (&literal)[N])
     return put(p, literal, N - 1);
 }
 
-// A plain ASCII message, nearly every line, copied to to as it is; false, with to partly
-// written, for any other text.
-bool putAscii(char* to, const QString& message)
+enum class Text { NotAscii, Ascii, AsciiWithBreaks };
+
+// A plain ASCII message, nearly every line, copied to to as it is, and whether it holds a '\n'
+// or '\r', so a single line needs no second look; NotAscii, with to partly written, for any
+// other text.
+Text putAscii(char* to, const QString& message)
 {
     const ushort* chars = message.utf16();
     const size_t size = size_t(message.size());
     size_t i = 0;
+    bool breaks = false;
 #if defined(__SSE2__)
     // Eight characters at a time.
     const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i newline = _mm_set1_epi16('\n');
+    const __m128i carriageReturn = _mm_set1_epi16('\r');
+    __m128i found = _mm_setzero_si128();
     for (; i + 8 <= size; i += 8) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + i));
         if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128())) != 0xFFFF)
-            return false;
+            return Text::NotAscii;
+        found = _mm_or_si128(found, _mm_or_si128(_mm_cmpeq_epi16(v, newline), _mm_cmpeq_epi16(v, carriageReturn)));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(to + i), _mm_packus_epi16(v, v));
     }
+    breaks = _mm_movemask_epi8(found) != 0;
 #endif
     for (; i < size; ++i) {
         if (chars[i] >= 0x80)
-            return false;
+            return Text::NotAscii;
+        breaks = breaks || chars[i] == '\n' || chars[i] == '\r';
         to[i] = char(chars[i]);
     }
-    return true;
+    return breaks ? Text::AsciiWithBreaks : Text::Ascii;
 }
 
 void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
@@ -405,8 +415,11 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     case QtInfoMsg: p = put(p, "Info: "); break;
     }
     const size_t textStart = size_t(p - out.data());
-    if (putAscii(p, message)) {
+    const Text kind = putAscii(p, message);
+    if (kind != Text::NotAscii) {
         out.resize(textStart + size_t(message.size()));
+        if (kind == Text::Ascii && !message.isEmpty())
+            return;
     } else {
         out.resize(textStart);
         const QByteArray local = message.toLocal8Bit();

@@ -83,6 +83,10 @@ private slots:
         QTest::newRow("empty inner line") << int(QtInfoMsg) << "x\n\ny" << info + "x\n" + info + "\n" + info + "y";
         QTest::newRow("leading break") << int(QtInfoMsg) << "\nx" << info + "\n" + info + "x";
         QTest::newRow("breaks only") << int(QtWarningMsg) << "\n\n" << warning + "UNDEF";
+        // Breaks among the first eight or sixteen characters of a longer text.
+        QTest::newRow("long, inner break")
+            << int(QtInfoMsg) << "abcdefghij\nklmnopqrstuv" << info + "abcdefghij\n" + info + "klmnopqrstuv";
+        QTest::newRow("long, ending CR") << int(QtInfoMsg) << "abcdefghijklmno\r" << info + "abcdefghijklmno";
         const QString accented = QString::fromUtf8("caf\xC3\xA9");
         QTest::newRow("not ASCII") << int(QtInfoMsg) << accented << info + accented.toLocal8Bit();
         const QString longer = "abcdefghijklmnopq" + accented + "rstuvwxyz0123456789";
