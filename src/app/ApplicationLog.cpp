@@ -10,9 +10,14 @@
 #include <QMetaObject>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QWaitCondition>
 
 #include <cstring>
+#include <deque>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -21,18 +26,40 @@
 namespace {
 
 const qint64 kSizeLimit = 10485760; // 0xA00000: a file of exactly this size is kept
-// Debug and info lines wait in memory up to this size, or until the event loop next runs; a
-// full plant logs tens of thousands of lines in one command, and a write per line would cost
-// more than the command itself.
-const size_t kPendingLimit = 64 * 1024;
+// Debug and info lines are gathered up to this size, or until the event loop next runs, before
+// they go to the file; a full plant logs tens of thousands of lines in one command, and a write
+// per line would cost more than the command itself.
+const size_t kBatchSize = 256 * 1024;
+// A logger that hands over a batch waits while more than this waits for the writer, so a
+// runaway logger cannot hold memory without limit.
+const size_t kWaitingLimit = 4 * 1024 * 1024;
 const char kAsterisks[] = "***************************************************************************************";
 static_assert(sizeof(kAsterisks) == 87 + 1, "the banner's asterisk line has 87 characters");
 
+// A message raised while a line is being written on the same thread (a warning from the file
+// itself) would deadlock on the lock; it is dropped instead. The writer thread is always writing.
+thread_local bool t_writing = false;
+
+// Lines are put together under the lock by the thread that logs them, so the file keeps the
+// order in which they were logged; a writer thread takes the batches to the file, so the logging
+// thread, mostly the GUI thread, never waits on the write. Without a writer thread the logging
+// thread writes in place.
 struct LogState {
     QMutex mutex;
-    QFile file;
+    QWaitCondition work;    // batches wait, or the writer is to stop
+    QWaitCondition written; // the writer has written batches
+    QFile file;             // while the writer runs, only the writer touches it
+    bool accepting = false; // the file is open and takes lines
     QString path;
-    std::string pending; // whole lines not yet written
+    std::string pending;             // whole lines gathered for the next batch
+    std::deque<std::string> batches; // handed to the writer, oldest first
+    std::vector<std::string> spare;  // emptied batches, kept with their room
+    size_t waitingBytes = 0;         // handed and not yet written, the batch in writing included
+    quint64 handedCount = 0;
+    quint64 writtenCount = 0;
+    std::thread writer;
+    bool writerRunning = false;
+    bool stopping = false;
     bool flushQueued = false;
     QtMessageHandler previousHandler = nullptr;
     bool installed = false;
@@ -41,17 +68,102 @@ struct LogState {
     ~LogState()
     {
         uninstall();
-        writePending();
+        shutDown();
     }
 
-    // Caller holds the lock, or no other thread can log any more.
-    void writePending()
+    // Caller holds the lock. Everything gathered goes to the writer, or to the file at once
+    // when there is none; returns the count of handed batches that covers it.
+    quint64 handOver()
     {
-        if (!pending.empty() && file.isOpen()) {
-            file.write(pending.data(), qint64(pending.size()));
-            file.flush();
+        if (pending.empty())
+            return handedCount;
+        if (!writerRunning) {
+            if (file.isOpen())
+                file.write(pending.data(), qint64(pending.size()));
+            pending.clear();
+            return handedCount;
         }
+        waitingBytes += pending.size();
+        batches.push_back(std::move(pending));
         pending.clear();
+        if (!spare.empty()) {
+            pending.swap(spare.back());
+            spare.pop_back();
+        } else {
+            pending.reserve(kBatchSize + kBatchSize / 4);
+        }
+        ++handedCount;
+        work.wakeOne();
+        return handedCount;
+    }
+
+    // Caller holds the lock; returns once the first count batches handed are in the file.
+    void waitWritten(quint64 count)
+    {
+        while (writerRunning && writtenCount < count)
+            written.wait(&mutex);
+    }
+
+    void writeBatches()
+    {
+        t_writing = true;
+        std::string batch;
+        QMutexLocker lock(&mutex);
+        for (;;) {
+            while (batches.empty() && !stopping)
+                work.wait(&mutex);
+            if (batches.empty())
+                break;
+            batch.swap(batches.front());
+            batches.pop_front();
+            lock.unlock();
+            file.write(batch.data(), qint64(batch.size()));
+            lock.relock();
+            ++writtenCount;
+            waitingBytes -= batch.size();
+            batch.clear();
+            if (spare.size() < 4) {
+                spare.push_back(std::move(batch));
+                batch = std::string();
+            }
+            written.wakeAll();
+        }
+        // Under the same lock that saw the last batch: later lines are written in place.
+        writerRunning = false;
+        written.wakeAll();
+    }
+
+    // Starts the writer thread; without one the lines are written in place.
+    void startWriter()
+    {
+        stopping = false;
+        writerRunning = true;
+        try {
+            writer = std::thread([this] { writeBatches(); });
+        } catch (const std::system_error&) {
+            writerRunning = false;
+        }
+    }
+
+    // Writes everything gathered, stops the writer and closes the file.
+    void shutDown()
+    {
+        {
+            QMutexLocker lock(&mutex);
+            handOver();
+            stopping = true;
+            work.wakeOne();
+        }
+        if (writer.joinable())
+            writer.join();
+        QMutexLocker lock(&mutex);
+        handOver(); // lines logged while the writer stopped
+        accepting = false;
+        if (file.isOpen())
+            file.close();
+        pending.clear();
+        pending.shrink_to_fit();
+        spare.clear();
     }
 
     void uninstall()
@@ -67,10 +179,6 @@ struct LogState {
 
 LogState s_log;
 
-// A message raised while a line is being written on the same thread (a warning from the file
-// itself) would deadlock on the lock; it is dropped instead.
-thread_local bool t_writing = false;
-
 const char* orUndef(const char* text)
 {
     return text ? text : "UNDEF";
@@ -83,7 +191,7 @@ void flushQueuedLines()
 {
     QMutexLocker lock(&s_log.mutex);
     s_log.flushQueued = false;
-    s_log.writePending();
+    s_log.waitWritten(s_log.handOver());
 }
 
 // The local time of the current second. Converting to local time consults the time-zone file on
@@ -135,21 +243,25 @@ bool open(const QString& folder)
         s_log.flushQueued = false;
         if (QDir().mkpath(folder)) {
             s_log.file.setFileName(path);
-            if (s_log.file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
+            if (s_log.file.open(mode)) {
                 if (s_log.file.size() > kSizeLimit) {
                     s_log.file.close();
                     QFile::remove(path);
-                    s_log.file.open(QIODevice::WriteOnly | QIODevice::Append);
+                    s_log.file.open(mode);
                 }
             }
         }
+        s_log.accepting = s_log.file.isOpen();
+        if (s_log.accepting)
+            s_log.startWriter();
     }
 
     s_log.previousHandler = qInstallMessageHandler(messageHandler);
     s_log.installed = true;
 
     QMutexLocker lock(&s_log.mutex);
-    return s_log.file.isOpen();
+    return s_log.accepting;
 }
 
 void writeStartBanner(int majorVersion, int minorVersion)
@@ -170,10 +282,7 @@ void writeEndBanner()
 void close()
 {
     s_log.uninstall();
-    QMutexLocker lock(&s_log.mutex);
-    s_log.writePending();
-    if (s_log.file.isOpen())
-        s_log.file.close();
+    s_log.shutDown();
 }
 
 QString filePath()
@@ -190,14 +299,18 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
     {
         // Time is taken under the lock so the lines of the file stay in time order.
         QMutexLocker lock(&s_log.mutex);
-        if (s_log.file.isOpen()) {
+        if (s_log.accepting) {
             const qint64 elapsedMs = g_stopwatch.elapsed();
             appendLine(s_log.pending, type, context, message, localTimeText(elapsedMs), elapsedMs);
             s_log.pending += '\n';
-            // A warning or worse may come just before a crash: it and what led to it are written
-            // at once.
-            if (s_log.pending.size() >= kPendingLimit || (type != QtDebugMsg && type != QtInfoMsg)) {
-                s_log.writePending();
+            if (type != QtDebugMsg && type != QtInfoMsg) {
+                // A warning or worse may come just before a crash: it and what led to it are in
+                // the file before the call returns.
+                s_log.waitWritten(s_log.handOver());
+            } else if (s_log.pending.size() >= kBatchSize) {
+                s_log.handOver();
+                while (s_log.writerRunning && s_log.waitingBytes > kWaitingLimit)
+                    s_log.written.wait(&s_log.mutex);
             } else if (!s_log.flushQueued) {
                 if (QCoreApplication* app = QCoreApplication::instance()) {
                     s_log.flushQueued = true;
@@ -233,29 +346,39 @@ char* put(char* p, const char (&literal)[N])
     return put(p, literal, N - 1);
 }
 
-// A plain ASCII message, nearly every line, copied to to as it is; false, with to partly
-// written, for any other text.
-bool putAscii(char* to, const QString& message)
+enum class Text { NotAscii, Ascii, AsciiWithBreaks };
+
+// A plain ASCII message, nearly every line, copied to to as it is, and whether it holds a '\n'
+// or '\r', so a single line needs no second look; NotAscii, with to partly written, for any
+// other text.
+Text putAscii(char* to, const QString& message)
 {
     const ushort* chars = message.utf16();
     const size_t size = size_t(message.size());
     size_t i = 0;
+    bool breaks = false;
 #if defined(__SSE2__)
     // Eight characters at a time.
     const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i newline = _mm_set1_epi16('\n');
+    const __m128i carriageReturn = _mm_set1_epi16('\r');
+    __m128i found = _mm_setzero_si128();
     for (; i + 8 <= size; i += 8) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + i));
         if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128())) != 0xFFFF)
-            return false;
+            return Text::NotAscii;
+        found = _mm_or_si128(found, _mm_or_si128(_mm_cmpeq_epi16(v, newline), _mm_cmpeq_epi16(v, carriageReturn)));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(to + i), _mm_packus_epi16(v, v));
     }
+    breaks = _mm_movemask_epi8(found) != 0;
 #endif
     for (; i < size; ++i) {
         if (chars[i] >= 0x80)
-            return false;
+            return Text::NotAscii;
+        breaks = breaks || chars[i] == '\n' || chars[i] == '\r';
         to[i] = char(chars[i]);
     }
-    return true;
+    return breaks ? Text::AsciiWithBreaks : Text::Ascii;
 }
 
 void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
@@ -292,8 +415,11 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     case QtInfoMsg: p = put(p, "Info: "); break;
     }
     const size_t textStart = size_t(p - out.data());
-    if (putAscii(p, message)) {
+    const Text kind = putAscii(p, message);
+    if (kind != Text::NotAscii) {
         out.resize(textStart + size_t(message.size()));
+        if (kind == Text::Ascii && !message.isEmpty())
+            return;
     } else {
         out.resize(textStart);
         const QByteArray local = message.toLocal8Bit();

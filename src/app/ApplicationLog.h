@@ -26,18 +26,22 @@ void writeStartBanner(int majorVersion, int minorVersion);
 // Three info lines: asterisks, "APPLICATION END:" with the application name, asterisks.
 void writeEndBanner();
 
-// Restores the handler that open() replaced, then closes the file, so a message emitted
-// meanwhile on another thread is either written whole or dropped. Later messages go to the
-// handler that was there before open().
+// Restores the handler that open() replaced, then writes every line logged so far and closes
+// the file, so a message emitted meanwhile on another thread is either written whole or
+// dropped. Later messages go to the handler that was there before open().
 void close();
 
 // <folder>/ov4800.log of the last open(); empty before the first.
 QString filePath();
 
 // The handler installed by open(): adds formatLine() and a newline under one lock, so lines
-// from the GUI thread and from pool threads never interleave. Warnings and worse are written at
-// once with the lines before them; debug and info lines are written in batches, at the latest
-// when the event loop next runs or the log is closed. Does nothing while no file is open.
+// from the GUI thread and from pool threads never interleave and keep the order in which they
+// were logged. A writer thread started by open() takes them to the file (the logging thread
+// writes them itself when the thread cannot start). A warning or worse returns only once it
+// and every line before it are in the file; debug and info lines are gathered in batches and
+// are in the file at the latest when the event loop next runs or the log is closed. A logger
+// waits while more than a few MiB of lines wait for the file. Does nothing while no file is
+// open.
 void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
 // One log line without its newline: dateTime in ISO form, "." and elapsedMs modulo 10000,

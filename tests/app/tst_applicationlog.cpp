@@ -7,6 +7,15 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 // Date-time, "." and 0 to 9999 without leading zeros, " - ".
 static const QString kStamp = QStringLiteral(R"(^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.(0|[1-9]\d{0,3}) - )");
 
@@ -74,6 +83,10 @@ private slots:
         QTest::newRow("empty inner line") << int(QtInfoMsg) << "x\n\ny" << info + "x\n" + info + "\n" + info + "y";
         QTest::newRow("leading break") << int(QtInfoMsg) << "\nx" << info + "\n" + info + "x";
         QTest::newRow("breaks only") << int(QtWarningMsg) << "\n\n" << warning + "UNDEF";
+        // Breaks among the first eight or sixteen characters of a longer text.
+        QTest::newRow("long, inner break")
+            << int(QtInfoMsg) << "abcdefghij\nklmnopqrstuv" << info + "abcdefghij\n" + info + "klmnopqrstuv";
+        QTest::newRow("long, ending CR") << int(QtInfoMsg) << "abcdefghijklmno\r" << info + "abcdefghijklmno";
         const QString accented = QString::fromUtf8("caf\xC3\xA9");
         QTest::newRow("not ASCII") << int(QtInfoMsg) << accented << info + accented.toLocal8Bit();
         const QString longer = "abcdefghijklmnopq" + accented + "rstuvwxyz0123456789";
@@ -135,7 +148,7 @@ private slots:
     }
 
     // Debug and info lines reach the file when the event loop runs, a warning at once with the
-    // lines before it, and 64 KiB of lines without waiting for either.
+    // lines before it, and lines waiting for neither at close.
     void linesWrittenInTime()
     {
         const QString path = folder() + QStringLiteral("/ov4800.log");
@@ -152,7 +165,8 @@ private slots:
         const QByteArray filler(1024, 'f');
         for (int i = 0; i < 64; ++i)
             qDebug("%s", filler.constData());
-        QVERIFY(readAll(path).count('\n') > 4);
+        ApplicationLog::close();
+        QCOMPARE(readAll(path).count('\n'), 4 + 64);
     }
 
     // Each line names this file as its source and comes whole, each thread's in order.
@@ -183,6 +197,85 @@ private slots:
             QCOMPARE(match.captured(3).toInt(), next[match.captured(2).toInt()]++);
         }
     }
+    // Two threads taking turns over several batches keep that order in the file; a fatal message
+    // is there, after them, when its call returns; the end banner written before close is last.
+    void orderAcrossThreads()
+    {
+        const QByteArray padding(1000, 'p');
+        QVERIFY(ApplicationLog::open(folder()));
+        QSemaphore turn[2];
+        turn[0].release();
+        const auto take = [&](int t) {
+            for (int i = 0; i < 400; ++i) {
+                turn[t].acquire();
+                qDebug("thread %d line %d %s", t, i, padding.constData());
+                turn[1 - t].release();
+            }
+        };
+        QByteArray atFatal;
+        std::unique_ptr<QThread> other(QThread::create([&] {
+            take(1);
+            ApplicationLog::messageHandler(QtFatalMsg, QMessageLogContext("a", 7, "f", "default"), "raised");
+            atFatal = readAll(folder() + "/ov4800.log");
+        }));
+        other->start();
+        take(0);
+        QVERIFY(other->wait());
+        ApplicationLog::writeEndBanner();
+        ApplicationLog::close();
+        const QList<QByteArray> lines = readAll(folder() + "/ov4800.log").split('\n');
+        QCOMPARE(lines.size(), 800 + 1 + 3 + 1);
+        for (int i = 0; i < 800; ++i)
+            QVERIFY(lines[i].endsWith("\tthread " + QByteArray::number(i % 2) + " line " + QByteArray::number(i / 2)
+                                      + ' ' + padding));
+        QVERIFY(atFatal.count('\n') == 801 && atFatal.endsWith(" - Fatal: [a:7\tf]raised\n"));
+        QVERIFY(lines[802].contains("APPLICATION END:") && lines[803].endsWith(" - Info: " + QByteArray(87, '*')));
+    }
+
+#ifdef Q_OS_UNIX
+    // A logger runs no more than a few MiB (4,500 lines of some 1,150 bytes) ahead of a slow
+    // reader of the file, a pipe here; every line still comes, in order.
+    void loggerWaitsForTheFile()
+    {
+        const QByteArray fifo = QFile::encodeName(folder() + QStringLiteral("/ov4800.log"));
+        QVERIFY(QDir().mkpath(folder()) && ::mkfifo(fifo.constData(), 0600) == 0);
+        const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+        expectWarning(QStringLiteral("^QFile::at: Cannot set file position 0$")); // appending to a pipe
+        QVERIFY(reader >= 0 && ApplicationLog::open(folder()) && ::fcntl(reader, F_SETFL, 0) == 0);
+        const int count = 24 * 1024;
+        QAtomicInt logged;
+        QByteArray text;
+        int mostAhead = 0;
+        std::unique_ptr<QThread> slowReader(QThread::create([&] {
+            char chunk[4096];
+            for (int lines = 0, seen = 0;;) {
+                // Each read waits for eight new lines, or for a thousand not yet read.
+                while (logged.loadAcquire() < qMin(count, seen + 8) && logged.loadAcquire() - lines < 1000)
+                    QThread::yieldCurrentThread();
+                seen = logged.loadAcquire();
+                mostAhead = qMax(mostAhead, seen - lines);
+                const ssize_t n = ::read(reader, chunk, sizeof(chunk));
+                if (n <= 0)
+                    break; // closed by the log
+                lines += int(std::count(chunk, chunk + n, '\n'));
+                text.append(chunk, int(n));
+            }
+        }));
+        slowReader->start();
+        const QByteArray padding(1000, 'p');
+        for (int i = 0; i < count; ++i) {
+            qDebug("line %d %s", i, padding.constData());
+            logged.storeRelease(i + 1);
+        }
+        ApplicationLog::close();
+        QVERIFY(slowReader->wait() && ::close(reader) == 0);
+        QVERIFY2(mostAhead <= 4500, qPrintable(QString::number(mostAhead)));
+        const QList<QByteArray> written = text.split('\n');
+        QCOMPARE(written.size(), count + 1);
+        for (int i = 0; i < count; ++i)
+            QVERIFY(written[i].endsWith("\tline " + QByteArray::number(i) + ' ' + padding));
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(tst_ApplicationLog)
