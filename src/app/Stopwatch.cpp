@@ -36,7 +36,11 @@ int64_t Stopwatch::elapsed()
     m_now = counter();
     if (m_frequency <= 0)
         return 0;
-    // Split the product so that counts * 1000 cannot overflow on a fine-grained clock.
     const int64_t counts = m_now - m_start;
+    // At the steady clock's own rate the divisor is a constant: every log line reads this.
+    constexpr int64_t kClockRate = int64_t(Clock::period::den / Clock::period::num);
+    if (m_frequency == kClockRate && kClockRate % 1000 == 0)
+        return counts / (kClockRate / 1000);
+    // Split the product so that counts * 1000 cannot overflow on a fine-grained clock.
     return counts / m_frequency * 1000 + counts % m_frequency * 1000 / m_frequency;
 }

@@ -148,7 +148,7 @@ private slots:
     }
 
     // Debug and info lines reach the file when the event loop runs, a warning at once with the
-    // lines before it, and lines waiting for neither at close.
+    // lines before it, a full batch (256 KiB) without waiting for either, and the rest at close.
     void linesWrittenInTime()
     {
         const QString path = folder() + QStringLiteral("/ov4800.log");
@@ -163,10 +163,14 @@ private slots:
         QCOMPARE(text.count('\n'), 4);
         QVERIFY(text.contains("\tbefore\n") && text.endsWith("\twarned\n"));
         const QByteArray filler(1024, 'f');
-        for (int i = 0; i < 64; ++i)
+        for (int i = 0; i < 256; ++i)
             qDebug("%s", filler.constData());
+        // On the writer's time: no event is processed while waiting.
+        for (int wait = 0; wait < 500 && readAll(path).count('\n') <= 4; ++wait)
+            QThread::msleep(10);
+        QVERIFY(readAll(path).count('\n') > 4);
         ApplicationLog::close();
-        QCOMPARE(readAll(path).count('\n'), 4 + 64);
+        QCOMPARE(readAll(path).count('\n'), 4 + 256);
     }
 
     // Each line names this file as its source and comes whole, each thread's in order.
