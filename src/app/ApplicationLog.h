@@ -52,21 +52,23 @@ QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const Q
                       const QDateTime& dateTime, qint64 elapsedMs);
 
 // value in plain decimal at p, which has room for 20 characters; returns the end. Log lines
-// are built with it by the ten thousand, so it neither allocates nor consults a locale.
+// are built with it by the ten thousand, so it neither allocates nor consults a locale, and
+// writes the digits in place rather than copying them.
 inline char* putDecimal(char* p, qint64 value)
 {
-    char digits[24];
-    char* const end = digits + sizeof(digits);
-    char* d = end;
     quint64 rest = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    if (value < 0)
+        *p++ = '-';
+    int digits = 1;
+    for (quint64 left = rest; left >= 10; left /= 10)
+        ++digits;
+    char* const end = p + digits;
+    char* d = end;
     do {
         *--d = char('0' + rest % 10);
         rest /= 10;
     } while (rest);
-    if (value < 0)
-        *--d = '-';
-    std::memcpy(p, d, size_t(end - d));
-    return p + (end - d);
+    return end;
 }
 
 } // namespace ApplicationLog

@@ -7,6 +7,9 @@
 
 #include <QtTest>
 
+#include <cstring>
+#include <limits>
+
 #include <algorithm>
 #include <memory>
 
@@ -33,6 +36,34 @@ class tst_ApplicationLog : public TestBase {
     QString folder() const { return m_dir.filePath(QTest::currentTestFunction() + QString(QTest::currentDataTag())); }
 
 private slots:
+    // The decimal writer at its edges: one digit, each step to one more, the sign, both ends of
+    // the range; nothing written past the end it returns.
+    void putDecimal_data()
+    {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("0") << qint64(0) << QByteArray("0");
+        QTest::newRow("9") << qint64(9) << QByteArray("9");
+        QTest::newRow("10") << qint64(10) << QByteArray("10");
+        QTest::newRow("99") << qint64(99) << QByteArray("99");
+        QTest::newRow("100") << qint64(100) << QByteArray("100");
+        QTest::newRow("9999") << qint64(9999) << QByteArray("9999");
+        QTest::newRow("-1") << qint64(-1) << QByteArray("-1");
+        QTest::newRow("-10") << qint64(-10) << QByteArray("-10");
+        QTest::newRow("max") << std::numeric_limits<qint64>::max() << QByteArray("9223372036854775807");
+        QTest::newRow("min") << std::numeric_limits<qint64>::min() << QByteArray("-9223372036854775808");
+    }
+    void putDecimal()
+    {
+        QFETCH(qint64, value);
+        QFETCH(QByteArray, text);
+        char buffer[24];
+        std::memset(buffer, '#', sizeof buffer);
+        char* const end = ApplicationLog::putDecimal(buffer, value);
+        QCOMPARE(QByteArray(buffer, int(end - buffer)), text);
+        QCOMPARE(QByteArray(end, int(buffer + sizeof buffer - end)),
+                 QByteArray(int(buffer + sizeof buffer - end), '#'));
+    }
     void cleanup()
     {
         ApplicationLog::close();
