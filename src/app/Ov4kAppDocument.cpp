@@ -494,8 +494,7 @@ void Ov4kApp::openFile(QString& path)
     m_pathFromImage = !plantFile;
     if (plantFile) {
         m_currentFilePath = path;
-        m_parameters->setLastFilePath(info.path());
-        m_parameters->addToRecentOpenFile(path);
+        m_parameters->noteOpenedFile(info.path(), path);
         if (m_recentFilesModel)
             m_recentFilesModel->reset();
     } else {

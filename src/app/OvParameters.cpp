@@ -174,8 +174,21 @@ bool OvParameters::setValue(Setting setting, int newValue)
 
 void OvParameters::setLastFilePath(const QString& path)
 {
+    QSettings settings;
+    storeLastFilePath(settings, path);
+}
+
+void OvParameters::storeLastFilePath(QSettings& settings, const QString& path)
+{
     m_lastFilePath = path;
-    QSettings().setValue(QLatin1String(kLastPathKey), m_lastFilePath);
+    settings.setValue(QLatin1String(kLastPathKey), m_lastFilePath);
+}
+
+void OvParameters::noteOpenedFile(const QString& folder, const QString& path)
+{
+    QSettings settings;
+    storeLastFilePath(settings, folder);
+    storeRecentFile(settings, path);
 }
 
 void OvParameters::setActualLanguage(const QString& code)
@@ -201,6 +214,11 @@ void OvParameters::save() const
 void OvParameters::addToRecentOpenFile(const QString& path)
 {
     QSettings settings;
+    storeRecentFile(settings, path);
+}
+
+void OvParameters::storeRecentFile(QSettings& settings, const QString& path)
+{
     QStringList files = settings.value(QLatin1String(kRecentFilesKey)).toStringList();
     files.removeAll(path);
     files.prepend(path);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSettings;
+
 class OvParameters : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool driftAllertDefVal READ driftAllertDefVal)
@@ -167,6 +169,8 @@ public:
     // The recent-file list is never held: every call reads or writes the settings.
     // At most 9 paths, newest first, no two equal (case-sensitive).
     void addToRecentOpenFile(const QString& path);
+    // setLastFilePath(folder) and addToRecentOpenFile(path) in one write of the settings file.
+    void noteOpenedFile(const QString& folder, const QString& path);
     void clearRecentOpenFile();
     QStringList recentFilesName() const;
 
@@ -230,6 +234,9 @@ public:
     int faultMaintenanceTimeMinVal() const { return minValue(FaultMaintenanceTime); }
 
 private:
+    // Each write of a QSettings object is a rewrite of the whole file, synced to disk.
+    void storeLastFilePath(QSettings& settings, const QString& path);
+    static void storeRecentFile(QSettings& settings, const QString& path);
     OvParameters();
     ~OvParameters() override;
     void load();

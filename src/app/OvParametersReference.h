@@ -167,6 +167,7 @@ public:
     }
 
     Q_INVOKABLE void addToRecentOpenFile(const QString& path) { m_store->addToRecentOpenFile(path); }
+    void noteOpenedFile(const QString& folder, const QString& path) { m_store->noteOpenedFile(folder, path); }
     Q_INVOKABLE void clearRecentOpenFile() { m_store->clearRecentOpenFile(); }
     Q_INVOKABLE QStringList recentFilesName() const { return m_store->recentFilesName(); }
 

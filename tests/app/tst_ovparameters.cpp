@@ -260,6 +260,18 @@ private slots:
         OvParametersReference::ClearRecentOpenFile();
         QCOMPARE(reference.recentFilesName(), QStringList());
     }
+    // An open notes its folder and its file together, the file by the same rule.
+    void noteOpenedFile_data() { recentFiles_data(); }
+    void noteOpenedFile()
+    {
+        QFETCH(Recent, row);
+        QSettings().setValue("recentFiles", row.before);
+        OvParametersReference reference;
+        reference.noteOpenedFile("/p/folder", row.added);
+        QCOMPARE(QSettings().value("recentFiles").toStringList(), row.after);
+        QCOMPARE(QSettings().value("defaultPath").toString() + ' ' + reference.getLastFilePath(),
+                 QStringLiteral("/p/folder /p/folder"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstOvParameters)
