@@ -12,8 +12,10 @@
 #include <QMutexLocker>
 #include <QWaitCondition>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -381,11 +383,23 @@ Text putAscii(char* to, const QString& message)
     return breaks ? Text::AsciiWithBreaks : Text::Ascii;
 }
 
+// Room for a line's head and ASCII message, kept between lines: growing the batch itself first
+// would fill the new room before the line overwrites it.
+char* lineRoom(size_t size)
+{
+    thread_local std::unique_ptr<char[]> t_room;
+    thread_local size_t t_size = 0;
+    if (t_size < size) {
+        t_size = std::max(size, size_t(1024));
+        t_room.reset(new char[t_size]);
+    }
+    return t_room.get();
+}
+
 void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
                 const QByteArray& isoTime, qint64 elapsedMs)
 {
-    // The head and an ASCII message go in place: one resize for all their parts, not an
-    // append for each.
+    // The head and an ASCII message are built in one piece and appended whole.
     const size_t headStart = out.size();
     const char* file = orUndef(context.file);
     const char* function = orUndef(context.function);
@@ -393,10 +407,9 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     const size_t fileLength = source ? std::strlen(file) : 0;
     const size_t functionLength = source ? std::strlen(function) : 0;
     // time, '.', milliseconds, " - ", level, file, separator, line, tab, function, end, message
-    out.resize(headStart + size_t(isoTime.size()) + 1 + 24 + 3 + 12 + fileLength + 1 + 24 + 1 + functionLength + 2
-               + size_t(message.size()));
-    char* p = &out[headStart];
-    p = put(p, isoTime.constData(), size_t(isoTime.size()));
+    char* const line = lineRoom(size_t(isoTime.size()) + 1 + 24 + 3 + 12 + fileLength + 1 + 24 + 1 + functionLength + 2
+                                + size_t(message.size()));
+    char* p = put(line, isoTime.constData(), size_t(isoTime.size()));
     *p++ = '.';
     p = ApplicationLog::putDecimal(p, elapsedMs % 10000);
     p = put(p, " - ");
@@ -414,14 +427,15 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     case QtFatalMsg: p = put(sourcePart(put(p, "Fatal: ["), ':'), "]"); break;
     case QtInfoMsg: p = put(p, "Info: "); break;
     }
-    const size_t textStart = size_t(p - out.data());
+    const size_t headLength = size_t(p - line);
+    const size_t textStart = headStart + headLength;
     const Text kind = putAscii(p, message);
     if (kind != Text::NotAscii) {
-        out.resize(textStart + size_t(message.size()));
+        out.append(line, headLength + size_t(message.size()));
         if (kind == Text::Ascii && !message.isEmpty())
             return;
     } else {
-        out.resize(textStart);
+        out.append(line, headLength);
         const QByteArray local = message.toLocal8Bit();
         out.append(local.constData(), size_t(local.size()));
     }
