@@ -68,6 +68,29 @@ private slots:
         QCOMPARE(block.notices.mid(1), written ? notice : QVector<QVector<u32>>());
         QCOMPARE(block.crcs.mid(1), written ? QVector<u16>{crc16(a.result.constData(), 10)} : QVector<u16>());
     }
+    // A range may end exactly at the block's end; one byte more, or a length that wraps, may not.
+    void checkRange_data()
+    {
+        QTest::addColumn<uint>("offset");
+        QTest::addColumn<uint>("length");
+        QTest::addColumn<int>("rc");
+        QTest::newRow("whole") << 0u << 10u << 0;
+        QTest::newRow("empty at the end") << 10u << 0u << 0;
+        QTest::newRow("last byte") << 9u << 1u << 0;
+        QTest::newRow("one more") << 0u << 11u << 1013;
+        QTest::newRow("at the end") << 10u << 1u << 1013;
+        QTest::newRow("past the end") << 11u << 0u << 1013;
+        QTest::newRow("wrapping length") << 1u << 0xFFFFFFFFu << 1013;
+    }
+    void checkRange()
+    {
+        QFETCH(uint, offset);
+        QFETCH(uint, length);
+        QFETCH(int, rc);
+        Probe block(3);
+        QCOMPARE(block.set_iface(block.new_iface(10, 0x2602)), 0);
+        QCOMPARE(block.check_range(offset, length), rc);
+    }
     // No layout: nothing to read or write. A layout installed once is announced once; its CRC
     // is that of nine zero bytes, then of the check string written under the lock, and an
     // unlock without a change recomputes nothing.
