@@ -137,6 +137,27 @@ private slots:
         QVERIFY(p.isValid() && p.isSameType(&type));
     }
 
+    // A series-1 point serves no kind 2, a series-2 point no kind 1; an empty point serves all.
+    void usableFor_data()
+    {
+        QTest::addColumn<int>("series");
+        QTest::addColumn<QString>("kinds"); // usable for kinds 0, 1, 2 and 3
+        QTest::newRow("empty") << 0 << "1111";
+        QTest::newRow("series 1") << 1 << "1101";
+        QTest::newRow("series 2") << 2 << "1011";
+    }
+    void usableFor()
+    {
+        QFETCH(int, series);
+        QFETCH(QString, kinds);
+        const OvGenericPoint p = series ? typed(1, 1, series, 20, 2) : OvGenericPoint(1, 1, 1, 5);
+        QCOMPARE(p.isValid(), series != 0);
+        QString usable;
+        for (int kind = 0; kind < 4; ++kind)
+            usable += p.isUsableFor(kind) ? '1' : '0';
+        QCOMPARE(usable, kinds);
+    }
+
     // A copy's channels are its own, whether the source had channels or none.
     void copiesOwnChannels()
     {
