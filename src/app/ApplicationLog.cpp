@@ -336,16 +336,12 @@ QByteArray formatLine(QtMsgType type, const QMessageLogContext& context, const Q
 
 namespace {
 
+using ApplicationLog::putText;
+
 char* put(char* p, const char* text, size_t length)
 {
     std::memcpy(p, text, length);
     return p + length;
-}
-
-template <size_t N>
-char* put(char* p, const char (&literal)[N])
-{
-    return put(p, literal, N - 1);
 }
 
 enum class Text { NotAscii, Ascii, AsciiWithBreaks };
@@ -412,7 +408,7 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     char* p = put(line, isoTime.constData(), size_t(isoTime.size()));
     *p++ = '.';
     p = ApplicationLog::putDecimal(p, elapsedMs % 10000);
-    p = put(p, " - ");
+    p = putText(p, " - ");
     const auto sourcePart = [&](char* at, char separator) {
         at = put(at, file, fileLength);
         *at++ = separator;
@@ -421,11 +417,11 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
         return put(at, function, functionLength);
     };
     switch (type) {
-    case QtDebugMsg: p = put(sourcePart(put(p, "Debug: ["), '@'), "]\t"); break;
-    case QtWarningMsg: p = put(sourcePart(put(p, "Warning: ["), '@'), "]\t"); break;
-    case QtCriticalMsg: p = put(sourcePart(put(p, "Critical: ["), ':'), "]"); break;
-    case QtFatalMsg: p = put(sourcePart(put(p, "Fatal: ["), ':'), "]"); break;
-    case QtInfoMsg: p = put(p, "Info: "); break;
+    case QtDebugMsg: p = putText(sourcePart(putText(p, "Debug: ["), '@'), "]\t"); break;
+    case QtWarningMsg: p = putText(sourcePart(putText(p, "Warning: ["), '@'), "]\t"); break;
+    case QtCriticalMsg: p = putText(sourcePart(putText(p, "Critical: ["), ':'), "]"); break;
+    case QtFatalMsg: p = putText(sourcePart(putText(p, "Fatal: ["), ':'), "]"); break;
+    case QtInfoMsg: p = putText(p, "Info: "); break;
     }
     const size_t headLength = size_t(p - line);
     const size_t textStart = headStart + headLength;

@@ -71,6 +71,14 @@ inline char* putDecimal(char* p, qint64 value)
     return end;
 }
 
+// The text of a string literal at p, without its NUL; returns the end.
+template <size_t N>
+inline char* putText(char* p, const char (&text)[N])
+{
+    std::memcpy(p, text, N - 1);
+    return p + N - 1;
+}
+
 } // namespace ApplicationLog
 
 // major "." minor in plain decimal: (2, 7) gives "2.7".

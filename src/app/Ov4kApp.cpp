@@ -96,7 +96,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     // first image every image-format plugin with the libraries behind them: a worker maps
     // them, in the order they are wanted, while the configuration and the scene are built here.
     addLibraryPath(applicationDirPath() + QStringLiteral("/plugins"));
-    m_imageFormats = QtConcurrent::run([] {
+    m_pluginLoad = QtConcurrent::run([] {
         const QString imports = QLibraryInfo::location(QLibraryInfo::Qml2ImportsPath);
         for (const char* plugin : kScenePlugins)
             QPluginLoader(imports + QLatin1String(plugin)).load();
@@ -144,7 +144,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
 
 Ov4kApp::~Ov4kApp()
 {
-    m_imageFormats.waitForFinished();
+    m_pluginLoad.waitForFinished();
     OvThemeMdl::finishRegisteringFont();
     for (const char* name : kContextProperties)
         publish(name, nullptr);
@@ -260,7 +260,7 @@ void Ov4kApp::preloadScene()
 
 QQuickWindow* Ov4kApp::createGui()
 {
-    if (m_mainWindow || m_sceneCreated)
+    if (m_sceneCreated)
         return nullptr;
     m_sceneCreated = true;
     preloadScene();

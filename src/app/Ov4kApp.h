@@ -339,8 +339,8 @@ private:
     bool m_sceneCreated = false;
     OvParametersReference* m_parameters = nullptr;
     bool m_logOpen = false;
-    // Qt Quick's first image asks for every image-format plugin: they load on a worker.
-    QFuture<void> m_imageFormats;
+    // The worker that loads the scene's plugins and the image-format plugins.
+    QFuture<void> m_pluginLoad;
     int m_mouseX = -1;
     int m_mouseY = -1;
     int m_majorVersion = kApplicationMajorVersion;

@@ -211,10 +211,8 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
         if (infoLines)
             OV_LOG_LINE(QtInfoMsg, addressLine(rec[0]));
         const int line = (rec[1] & DeviceRec::kLineBit) != 0 ? 1 : 0;
-        // As positionOf, for this CPU and with the lines asked once.
         const int loopIndex = loopOfLine(board, line, lines);
-        const int onBoard = lineOfLoop(loopIndex, lines);
-        const int position = boardOfLoop(loopIndex, lines) == m_idx - 1 && onBoard < m_loops.size() ? onBoard : -1;
+        const int position = positionOf(m_cpuIndex, loopIndex, lines);
         const u32 loopType = position >= 0 ? u32(m_loops.at(position)->type()) : OvGenericPoint::kLoopTypeUndefined;
         OvGenericPoint point(m_cpuIndex, loopIndex, rec, loopType);
         if (position < 0)
@@ -291,9 +289,14 @@ int OvLib::storeToPanel() const
 
 int OvLib::positionOf(int cpuIndex, int loopIndex) const
 {
-    if (cpuIndex != m_cpuIndex || boardOfLoop(loopIndex) != m_idx - 1)
+    return positionOf(cpuIndex, loopIndex, linesPerBoard());
+}
+
+int OvLib::positionOf(int cpuIndex, int loopIndex, int lines) const
+{
+    if (cpuIndex != m_cpuIndex || boardOfLoop(loopIndex, lines) != m_idx - 1)
         return -1;
-    const int position = lineOfLoop(loopIndex);
+    const int position = lineOfLoop(loopIndex, lines);
     return position < m_loops.size() ? position : -1;
 }
 

@@ -64,6 +64,8 @@ private:
     void createLoops();
     // Position in the loop list of a loop of this CPU, or -1 when it is not on this board.
     int positionOf(int cpuIndex, int loopIndex) const;
+    // The same with the lines per board given, for a caller that asks them once.
+    int positionOf(int cpuIndex, int loopIndex, int lines) const;
     void loadFromPanel(int cpu, int board, int deviceProgIndex);
 
     bool m_installed = false;

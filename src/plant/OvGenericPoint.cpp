@@ -11,8 +11,6 @@
 #include <QDebug>
 #include <QLoggingCategory>
 
-#include <cstring>
-
 OvGenericPoint::OvGenericPoint()
 {
     resetData();
@@ -40,6 +38,16 @@ OvChannelList& OvChannelList::operator=(const OvChannelList& other)
     if (!isEmpty())
         detach();
     return *this;
+}
+
+OvChannelList::iterator OvChannelList::begin()
+{
+    return isEmpty() ? iterator() : QList<OvGenericSubPoint>::begin();
+}
+
+OvChannelList::iterator OvChannelList::end()
+{
+    return isEmpty() ? iterator() : QList<OvGenericSubPoint>::end();
 }
 
 // Every field, the channels each a copy of its own: a point copied member by member, which a
@@ -94,9 +102,6 @@ void OvGenericPoint::setLocation(int cpuIndex, int loopIndex, unsigned int addre
     m_cpuIndex = cpuIndex;
     m_loopIndex = loopIndex;
     m_address = address;
-    // A writable walk over an empty list would give it storage of its own first.
-    if (m_subPoints.isEmpty())
-        return;
     for (OvGenericSubPoint& channel : m_subPoints) {
         channel.m_cpuIndex = cpuIndex;
         channel.m_loopIndex = loopIndex;
@@ -455,40 +460,28 @@ bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
 
 // --- log ---
 
-namespace {
-
-// Helpers of the dump line, which a full plant writes once per point read: its fixed texts and
-// numbers are put together as Latin-1 bytes and widened in one go.
-template <size_t N>
-char* putText(char* p, const char (&text)[N])
-{
-    std::memcpy(p, text, N - 1);
-    return p + N - 1;
-}
-
-} // namespace
-
 QString OvGenericPoint::dumpHead() const
 {
     // The fields as a spacing stream writes them: a blank after each item, the description quoted.
     char head[256];
-    char* p = m_family == 1 ? putText(head, "Sensore \tCentrale:  ") : putText(head, "Modulo \tCentrale:  ");
+    char* p = m_family == 1 ? ApplicationLog::putText(head, "Sensore \tCentrale:  ")
+                            : ApplicationLog::putText(head, "Modulo \tCentrale:  ");
     p = ApplicationLog::putDecimal(p, m_cpuIndex);
-    p = putText(p, " \tLoop :  ");
+    p = ApplicationLog::putText(p, " \tLoop :  ");
     p = ApplicationLog::putDecimal(p, m_loopIndex);
-    p = putText(p, " \tIndex =  ");
+    p = ApplicationLog::putText(p, " \tIndex =  ");
     p = ApplicationLog::putDecimal(p, m_address);
-    p = putText(p, " \tProtocollo =  ");
+    p = ApplicationLog::putText(p, " \tProtocollo =  ");
     p = ApplicationLog::putDecimal(p, m_protocol);
-    p = putText(p, " \tSerie\t\t=  ");
+    p = ApplicationLog::putText(p, " \tSerie\t\t=  ");
     p = ApplicationLog::putDecimal(p, m_series);
-    p = putText(p, " \tHType =  ");
+    p = ApplicationLog::putText(p, " \tHType =  ");
     p = ApplicationLog::putDecimal(p, m_hwType);
-    p = putText(p, " \tSType ");
+    p = ApplicationLog::putText(p, " \tSType ");
     p = ApplicationLog::putDecimal(p, m_swType);
-    p = putText(p, " \tDescrizione =  ");
+    p = ApplicationLog::putText(p, " \tDescrizione =  ");
     char tail[64];
-    char* t = putText(tail, " \tZona =  ");
+    char* t = ApplicationLog::putText(tail, " \tZona =  ");
     t = ApplicationLog::putDecimal(t, m_areaIndex);
     *t++ = ' ';
     QString text;

@@ -22,6 +22,13 @@ public:
     OvChannelList(const OvChannelList& other);
     OvChannelList& operator=(const OvChannelList& other);
     ~OvChannelList() = default;
+
+    // A writable walk over an empty list would give it storage of its own first: it walks
+    // nothing instead.
+    using QList<OvGenericSubPoint>::begin;
+    using QList<OvGenericSubPoint>::end;
+    iterator begin();
+    iterator end();
 };
 
 class OvGenericPoint {

@@ -206,9 +206,6 @@ void OvGenericPoint::checkCBE()
             m_cbeErrorCode = int(cbeCompileErrorToUserError(errorCode));
         return;
     }
-    // A writable walk over an empty list would give it storage of its own first.
-    if (m_subPoints.isEmpty())
-        return;
     for (OvGenericSubPoint& channel : m_subPoints)
         channel.checkCBE();
 }

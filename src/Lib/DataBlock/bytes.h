@@ -1,6 +1,22 @@
 #pragma once
-// Byte-order access to unaligned buffers, hexadecimal and BCD digits, C-string trimming.
+// Byte-order access to unaligned buffers, zero scans, hexadecimal and BCD digits, C-string
+// trimming.
 #include "OS/types.h"
+
+#include <cstring>
+
+// Whether length bytes, a multiple of eight, are all zero; read eight at a time.
+inline bool words_are_zero(const void* p, u32 length)
+{
+    const u8* b = static_cast<const u8*>(p);
+    u64 any = 0;
+    for (u32 i = 0; i < length; i += 8) {
+        u64 word;
+        std::memcpy(&word, b + i, sizeof word);
+        any |= word;
+    }
+    return any == 0;
+}
 
 inline u16 get_le16(const void* p)
 {

@@ -1,5 +1,7 @@
 #include "DataBlock/crc.h"
 
+#include "DataBlock/bytes.h"
+
 #include <array>
 #include <cstring>
 
@@ -84,14 +86,6 @@ constexpr ZeroRun make_zeros64()
 
 constexpr ZeroRun zeros64 = make_zeros64();
 
-inline bool all_zero(const u8* p, int words)
-{
-    u64 any = 0;
-    for (int i = 0; i < words; ++i)
-        any |= load_le64(p + 8 * i);
-    return any == 0;
-}
-
 } // namespace
 
 u16 crc16_from(const void* data, u32 length, u16 start)
@@ -104,7 +98,7 @@ u16 crc16_from(const void* data, u32 length, u16 start)
         const u64 lo = load_le64(p);
         const u64 hi = load_le64(p + 8);
         if ((lo | hi) == 0) {
-            if (length >= 4 * kSlices && all_zero(p + kSlices, 6)) {
+            if (length >= 4 * kSlices && words_are_zero(p + kSlices, 3 * kSlices)) {
                 reg = zeros64[0][reg & 0xFF] ^ zeros64[1][reg >> 8];
                 length -= 3 * kSlices;
                 p += 3 * kSlices;

@@ -1,6 +1,7 @@
 #pragma once
 // Fixed 32-character name fields of the panel blocks: NUL-padded when shorter, with no
 // terminator when full, so every copy handed out goes through a 33-byte buffer.
+#include "DataBlock/bytes.h"
 #include "OS/types.h"
 
 #include <cstring>
@@ -46,13 +47,7 @@ inline void name_write(u8* field, const char* name)
 inline bool name_is_clear(const u8* field)
 {
     static_assert(kNameLength % 8 == 0, "whole words");
-    u64 any = 0;
-    for (u32 i = 0; i < kNameLength; i += 8) {
-        u64 word;
-        memcpy(&word, field + i, sizeof word);
-        any |= word;
-    }
-    return any == 0;
+    return words_are_zero(field, kNameLength);
 }
 
 } // namespace ZpData
