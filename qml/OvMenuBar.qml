@@ -11,6 +11,8 @@ OvMenuBarBase {
     readonly property bool plantExists: !!activePlant
 
     property int _recentCount: 0
+    // The menus' entries are made once the window's first frame is out.
+    readonly property bool entriesWanted: !!shell && !!shell.firstFrameShown
 
     function _tr(id) {
         return qsTrId(id) + (shell ? shell.emptyString() : "")
@@ -35,24 +37,88 @@ OvMenuBarBase {
             _wanted = true
             menuBar._readRecentCount()
         }
+        entriesWanted: menuBar.entriesWanted
+        entries: Component {
+            OvMenuEntries {
+                OvMenuItem {
+                    objectName: "newItem"
+                    action: OvAction {
+                        text: menuBar._tr(QT_TRID_NOOP("NuovoFile"))
+                        shortcut: StandardKey.New
+                        onTriggered: menuBar.shell.onFileNewMenu()
+                    }
+                }
+                OvMenuItem {
+                    objectName: "openItem"
+                    action: OvAction {
+                        text: menuBar._tr(QT_TRID_NOOP("Apri"))
+                        shortcut: StandardKey.Open
+                        onTriggered: menuBar.shell.onOpenFileMenu()
+                    }
+                }
+                OvMenuSlot {
+                    menu: recentMenu
+                }
+                OvMenuItem {
+                    objectName: "saveItem"
+                    action: OvAction {
+                        text: menuBar._tr(QT_TRID_NOOP("Salva"))
+                        shortcut: StandardKey.Save
+                        enabled: menuBar.plantExists && activePlant.dataModified
+                        onTriggered: menuBar.shell.clickedOnFileSaveBtn()
+                    }
+                }
+                OvMenuItem {
+                    objectName: "saveAsItem"
+                    action: OvAction {
+                        text: menuBar._tr(QT_TRID_NOOP("SalvaConNome"))
+                        shortcut: "Ctrl+Shift+s"
+                        enabled: menuBar.plantExists
+                        onTriggered: menuBar.shell.clickedOnFileSaveAs()
+                    }
+                }
+                OvMenuSeparator {}
+                OvMenuItem {
+                    objectName: "pdfItem"
+                    text: menuBar._tr(QT_TRID_NOOP("EsportaPDF"))
+                    enabled: menuBar.plantExists
+                    onTriggered: menuBar.shell.pdfExportBtnClicked()
+                }
+                OvMenuItem {
+                    objectName: "csvItem"
+                    text: menuBar._tr(QT_TRID_NOOP("EsportaCSV"))
+                    enabled: menuBar.plantExists
+                    onTriggered: menuBar.shell.xlsExportBtnClicked()
+                }
+                OvMenuItem {
+                    objectName: "compileItem"
+                    text: menuBar._tr(QT_TRID_NOOP("CompilaPerCentrale"))
+                    enabled: menuBar.plantExists
+                    onTriggered: menuBar.shell.compileBtnClicked()
+                }
+                OvMenuItem {
+                    objectName: "importItem"
+                    text: menuBar._tr(QT_TRID_NOOP("ImportaFileCentrale"))
+                    onTriggered: menuBar.shell.importBtnClicked()
+                }
+                OvMenuSeparator {}
+                OvMenuItem {
+                    objectName: "exitItem"
+                    action: OvAction {
+                        text: menuBar._tr(QT_TRID_NOOP("Exit"))
+                        shortcut: "Ctrl+Q"
+                        onTriggered: {
+                            if (!theApp || theApp.onQuitRequest())
+                                Qt.quit()
+                        }
+                    }
+                }
+            }
+        }
 
-        OvMenuItem {
-            objectName: "newItem"
-            action: OvAction {
-                text: menuBar._tr(QT_TRID_NOOP("NuovoFile"))
-                shortcut: StandardKey.New
-                onTriggered: menuBar.shell.onFileNewMenu()
-            }
-        }
-        OvMenuItem {
-            objectName: "openItem"
-            action: OvAction {
-                text: menuBar._tr(QT_TRID_NOOP("Apri"))
-                shortcut: StandardKey.Open
-                onTriggered: menuBar.shell.onOpenFileMenu()
-            }
-        }
-        OvMenu {
+        // The submenus exist from the start (the first frame knows their titles); their entries
+        // in this menu come with the others.
+        property OvMenu recent: OvMenu {
             id: recentMenu
             objectName: "recentMenu"
             title: menuBar._tr(QT_TRID_NOOP("openRecentFile"))
@@ -76,60 +142,6 @@ OvMenuBarBase {
                 onTriggered: menuBar.shell.clearRecentFileListSizeRqst()
             }
         }
-        OvMenuItem {
-            objectName: "saveItem"
-            action: OvAction {
-                text: menuBar._tr(QT_TRID_NOOP("Salva"))
-                shortcut: StandardKey.Save
-                enabled: menuBar.plantExists && activePlant.dataModified
-                onTriggered: menuBar.shell.clickedOnFileSaveBtn()
-            }
-        }
-        OvMenuItem {
-            objectName: "saveAsItem"
-            action: OvAction {
-                text: menuBar._tr(QT_TRID_NOOP("SalvaConNome"))
-                shortcut: "Ctrl+Shift+s"
-                enabled: menuBar.plantExists
-                onTriggered: menuBar.shell.clickedOnFileSaveAs()
-            }
-        }
-        OvMenuSeparator {}
-        OvMenuItem {
-            objectName: "pdfItem"
-            text: menuBar._tr(QT_TRID_NOOP("EsportaPDF"))
-            enabled: menuBar.plantExists
-            onTriggered: menuBar.shell.pdfExportBtnClicked()
-        }
-        OvMenuItem {
-            objectName: "csvItem"
-            text: menuBar._tr(QT_TRID_NOOP("EsportaCSV"))
-            enabled: menuBar.plantExists
-            onTriggered: menuBar.shell.xlsExportBtnClicked()
-        }
-        OvMenuItem {
-            objectName: "compileItem"
-            text: menuBar._tr(QT_TRID_NOOP("CompilaPerCentrale"))
-            enabled: menuBar.plantExists
-            onTriggered: menuBar.shell.compileBtnClicked()
-        }
-        OvMenuItem {
-            objectName: "importItem"
-            text: menuBar._tr(QT_TRID_NOOP("ImportaFileCentrale"))
-            onTriggered: menuBar.shell.importBtnClicked()
-        }
-        OvMenuSeparator {}
-        OvMenuItem {
-            objectName: "exitItem"
-            action: OvAction {
-                text: menuBar._tr(QT_TRID_NOOP("Exit"))
-                shortcut: "Ctrl+Q"
-                onTriggered: {
-                    if (!theApp || theApp.onQuitRequest())
-                        Qt.quit()
-                }
-            }
-        }
     }
 
     OvMenu {
@@ -138,8 +150,57 @@ OvMenuBarBase {
         title: menuBar._tr(QT_TRID_NOOP("Options"))
         property bool _wanted: false
         onAboutToShow: _wanted = true
+        entriesWanted: menuBar.entriesWanted
+        entries: Component {
+            OvMenuEntries {
+                OvMenuSlot {
+                    menu: languageMenu
+                }
+                OvMenuSlot {
+                    menu: theThemeModel ? themeMenu : null
+                }
+                // No menu entry: only its key.
+                OvMenuItem {
+                    objectName: "voidAddressesItem"
+                    visible: false
+                    height: 0
+                    action: OvAction {
+                        shortcut: "F2"
+                        // The filter and its slot come with the plant's models.
+                        onTriggered: {
+                            if (theApp && typeof theApp.flipFilterOnVoidAddresses === "function")
+                                theApp.flipFilterOnVoidAddresses(true)
+                        }
+                    }
+                }
+                OvMenuItem {
+                    objectName: "searchItem"
+                    action: OvAction {
+                        text: menuBar._tr(QT_TRID_NOOP("searchItem"))
+                        shortcut: "Ctrl+F"
+                        // The open search dialog, if any: a second Ctrl+F does not stack another.
+                        property var dialog: null
+                        onTriggered: {
+                            if (!theApp || typeof theApp.doSearch !== "function")
+                                return
+                            if (dialog)
+                                return
+                            var component = Qt.createComponent("SearchDlg.qml")
+                            if (component.status !== Component.Ready) {
+                                console.warn(component.errorString())
+                                return
+                            }
+                            dialog = component.createObject(menuBar.shell, { "handle": theApp })
+                            dialog.show()
+                        }
+                    }
+                }
+            }
+        }
 
-        OvMenu {
+        // The submenus exist from the start (the first frame knows their titles); their entries
+        // in this menu come with the others.
+        property OvMenu language: OvMenu {
             id: languageMenu
             objectName: "languageMenu"
             title: menuBar._tr(QT_TRID_NOOP("Language"))
@@ -157,7 +218,7 @@ OvMenuBarBase {
                 onObjectRemoved: languageMenu.removeItem(object)
             }
         }
-        OvMenu {
+        property OvMenu theme: OvMenu {
             id: themeMenu
             objectName: "themeMenu"
             title: menuBar._tr(QT_TRID_NOOP("ColorTheme"))
@@ -175,57 +236,21 @@ OvMenuBarBase {
                 onObjectRemoved: themeMenu.removeItem(object)
             }
         }
-        // No menu entry: only its key.
-        OvMenuItem {
-            objectName: "voidAddressesItem"
-            visible: false
-            height: 0
-            action: OvAction {
-                shortcut: "F2"
-                // The filter and its slot come with the plant's models.
-                onTriggered: {
-                    if (theApp && typeof theApp.flipFilterOnVoidAddresses === "function")
-                        theApp.flipFilterOnVoidAddresses(true)
-                }
-            }
-        }
-        OvMenuItem {
-            objectName: "searchItem"
-            action: OvAction {
-                text: menuBar._tr(QT_TRID_NOOP("searchItem"))
-                shortcut: "Ctrl+F"
-                // The open search dialog, if any: a second Ctrl+F does not stack another.
-                property var dialog: null
-                onTriggered: {
-                    if (!theApp || typeof theApp.doSearch !== "function")
-                        return
-                    if (dialog)
-                        return
-                    var component = Qt.createComponent("SearchDlg.qml")
-                    if (component.status !== Component.Ready) {
-                        console.warn(component.errorString())
-                        return
-                    }
-                    dialog = component.createObject(menuBar.shell, { "handle": theApp })
-                    dialog.show()
-                }
-            }
-        }
-        Component.onCompleted: {
-            if (!theThemeModel)
-                optionsMenu.removeMenu(themeMenu)
-        }
     }
 
     OvMenu {
         id: infoMenu
         objectName: "infoMenu"
         title: menuBar._tr(QT_TRID_NOOP("Info"))
-
-        OvMenuItem {
-            objectName: "aboutItem"
-            text: menuBar._tr(QT_TRID_NOOP("ID_OV_VERSION_LBL")) + " " + (config ? config.appName : "")
-            onTriggered: menuBar.shell.showAboutDlg()
+        entriesWanted: menuBar.entriesWanted
+        entries: Component {
+            OvMenuEntries {
+                OvMenuItem {
+                    objectName: "aboutItem"
+                    text: menuBar._tr(QT_TRID_NOOP("ID_OV_VERSION_LBL")) + " " + (config ? config.appName : "")
+                    onTriggered: menuBar.shell.showAboutDlg()
+                }
+            }
         }
     }
 }

@@ -12,6 +12,8 @@ OvApplicationWindow {
     property string workingAreaStat: "JUST_OPEN"
 
     property bool _aboutOpen: false
+    // Set once the first frame is out: what no first frame shows is made then.
+    property bool firstFrameShown: false
 
     signal onOpenFileMenu()
     signal onFileNewMenu()

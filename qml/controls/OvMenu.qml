@@ -10,6 +10,37 @@ Menu {
                             (visible ? _widestEntry() : 0) + leftPadding + rightPadding)
     font.family: OvTheme.fontFamily
 
+    // Entries no first frame shows: made once that frame is out (entriesWanted), or when the
+    // menu is about to open if that comes first. An OvMenuSlot among them enters a submenu.
+    property Component entries: null
+    property bool entriesWanted: false
+    property QtObject _made: null
+
+    onEntriesWantedChanged: {
+        if (entriesWanted)
+            makeEntries()
+    }
+    onAboutToShow: makeEntries()
+    Component.onCompleted: {
+        if (entriesWanted)
+            makeEntries()
+    }
+
+    function makeEntries() {
+        if (_made || !entries)
+            return
+        _made = entries.createObject(control)
+        var list = _made.entries
+        var at = 0
+        for (var i = 0; i < list.length; ++i) {
+            var entry = list[i]
+            if (entry.isMenuSlot !== true)
+                insertItem(at++, entry)
+            else if (entry.menu)
+                insertMenu(at++, entry.menu)
+        }
+    }
+
     function _widestEntry() {
         var widest = 0
         for (var i = 0; i < count; ++i) {

@@ -380,16 +380,16 @@ Text putAscii(char* to, const QString& message)
 }
 
 // Room for a line's head and ASCII message, kept between lines: growing the batch itself first
-// would fill the new room before the line overwrites it.
-char* lineRoom(size_t size)
+// would fill the new room before the line overwrites it. A thread's room has no destructor to
+// register, so a thread's first line never waits for the dynamic linker's lock (which a library
+// loading on another thread holds). A longer line gets room of its own.
+char* lineRoom(size_t size, std::unique_ptr<char[]>& longer)
 {
-    thread_local std::unique_ptr<char[]> t_room;
-    thread_local size_t t_size = 0;
-    if (t_size < size) {
-        t_size = std::max(size, size_t(1024));
-        t_room.reset(new char[t_size]);
-    }
-    return t_room.get();
+    thread_local char t_room[1024];
+    if (size <= sizeof t_room)
+        return t_room;
+    longer.reset(new char[size]);
+    return longer.get();
 }
 
 void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& context, const QString& message,
@@ -403,8 +403,10 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
     const size_t fileLength = source ? std::strlen(file) : 0;
     const size_t functionLength = source ? std::strlen(function) : 0;
     // time, '.', milliseconds, " - ", level, file, separator, line, tab, function, end, message
+    std::unique_ptr<char[]> longer;
     char* const line = lineRoom(size_t(isoTime.size()) + 1 + 24 + 3 + 12 + fileLength + 1 + 24 + 1 + functionLength + 2
-                                + size_t(message.size()));
+                                    + size_t(message.size()),
+                                longer);
     char* p = put(line, isoTime.constData(), size_t(isoTime.size()));
     *p++ = '.';
     p = ApplicationLog::putDecimal(p, elapsedMs % 10000);

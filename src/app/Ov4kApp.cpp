@@ -39,10 +39,12 @@
 #include <QQmlContext>
 #include <QQuickWindow>
 #include <QStandardPaths>
+#include <QTimeZone>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 const char* const kSceneUrl = "qrc:/qml/main.qml";
@@ -96,6 +98,9 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     // first image every image-format plugin with the libraries behind them: a worker maps
     // them, in the order they are wanted, while the configuration and the scene are built here.
     addLibraryPath(applicationDirPath() + QStringLiteral("/plugins"));
+    // The worker holds the dynamic linker's lock while it loads; the scene engine's first use of
+    // the time zone registers a thread-local destructor, which takes that lock: used here first.
+    QTimeZone::systemTimeZone();
     m_pluginLoad = QtConcurrent::run([] {
         const QString imports = QLibraryInfo::location(QLibraryInfo::Qml2ImportsPath);
         for (const char* plugin : kScenePlugins)
@@ -115,6 +120,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     preloadScene();
     Configuration* config = Configuration::instance();
     config->loadDefaultConfig();
+    serveSceneLoader();
     connect(config, &Configuration::appNameChanged, this, &Ov4kApp::onAppNameChanged);
     connect(config, &Configuration::cpuTypeListChanged, this, &Ov4kApp::updateCpuTypeMdl);
     setOrganizationName(config->orgName());
@@ -132,6 +138,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     qRegisterMetaType<const OvGenericPoint*>("const OvGenericPoint*");
 
     initialise();
+    serveSceneLoader();
 
     // Qt has removed the options it recognises by now; what is left names one file, whose
     // name may have been split at blanks by the shell.
@@ -258,6 +265,15 @@ void Ov4kApp::preloadScene()
     m_scenePreload->loadUrl(QUrl(QLatin1String(kSceneUrl)), QQmlComponent::Asynchronous);
 }
 
+void Ov4kApp::serveSceneLoader()
+{
+    // The loader thread registers each import's plugin with the engine through this thread and
+    // waits until this thread has run the request. Between its own steps of the start this
+    // thread answers what has come, so the loader does not wait for the whole start.
+    if (m_scenePreload)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::User);
+}
+
 QQuickWindow* Ov4kApp::createGui()
 {
     if (m_sceneCreated)
@@ -267,6 +283,7 @@ QQuickWindow* Ov4kApp::createGui()
 
     m_themeModel = new OvThemeMdl(this);
     m_cpuTypeModel = new cpuTypeModel(this);
+    serveSceneLoader();
     for (const char* name : kContextProperties)
         publish(name, publishedObject(name));
 
@@ -284,8 +301,20 @@ QQuickWindow* Ov4kApp::createGui()
     QObject* root = component.create();
     qDebug() << component.errors();
     QQuickWindow* window = qobject_cast<QQuickWindow*>(root);
-    if (!window)
+    if (!window) {
         delete root;
+        return nullptr;
+    }
+    // What no first frame shows (the menus' entries) the scene makes once that frame is out. The
+    // signal may come from the render thread: the scene hears of it on this one.
+    auto firstFrame = std::make_shared<QMetaObject::Connection>();
+    *firstFrame = connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [window, firstFrame] {
+            disconnect(*firstFrame);
+            window->setProperty("firstFrameShown", true);
+        },
+        Qt::QueuedConnection);
     return window;
 }
 

@@ -69,6 +69,8 @@ public:
     int run();
     // The engine, and the scene's types loading on its loader thread. Once.
     void preloadScene();
+    // Runs on this thread what the engine's loader thread waits for here.
+    void serveSceneLoader();
     // Engine (when not preloaded), context properties and scene; null when a scene was
     // already created or the scene's root object is not a window.
     QQuickWindow* createGui();

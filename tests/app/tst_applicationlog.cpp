@@ -124,6 +124,15 @@ private slots:
         QTest::newRow("not ASCII, long") << int(QtInfoMsg) << longer << info + longer.toLocal8Bit();
         QTest::newRow("not ASCII, inner break") << int(QtInfoMsg) << accented + "\r\nx\n"
                                                 << info + accented.toLocal8Bit() + "\n" + info + "x";
+        // Lines about the size of the logging thread's own room for a line, and far past it.
+        for (const int length : {900, 1023, 1024, 1025, 1100, 70000}) {
+            const QByteArray text(length, 'w');
+            QTest::newRow(qPrintable(QStringLiteral("%1 characters").arg(length)))
+                << int(QtWarningMsg) << QString::fromLatin1(text) << warning + text;
+        }
+        const QByteArray half(3000, 'h');
+        QTest::newRow("6000 characters, inner break")
+            << int(QtInfoMsg) << QString::fromLatin1(half + '\n' + half) << info + half + '\n' + info + half;
     }
     void formatLineBreaks()
     {

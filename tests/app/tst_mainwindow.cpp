@@ -86,6 +86,42 @@ private slots:
         QTRY_VERIFY(!popup->property("visible").toBool() && !parent->property("visible").toBool());
     }
 
+    // Entries are made after the first frame, once, in their declared order: a submenu declared
+    // in the menu itself keeps its place among them ("[name]"), a separator shows as "-". Runs
+    // after menus(), which opened every menu again.
+    void entryOrder_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("fileMenu") << "fileMenu"
+                                  << QStringList{"newItem", "openItem", "[recentMenu]", "saveItem",    "saveAsItem",
+                                                 "-",       "pdfItem",  "csvItem",      "compileItem", "importItem",
+                                                 "-",       "exitItem"};
+        QTest::newRow("optionsMenu") << "optionsMenu"
+                                     << QStringList{"[languageMenu]", "[themeMenu]", "voidAddressesItem", "searchItem"};
+        QTest::newRow("infoMenu") << "infoMenu" << QStringList{"aboutItem"};
+    }
+    void entryOrder()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, entries);
+        QObject* popup = named(qPrintable(menu));
+        QVERIFY(popup);
+        QStringList found;
+        for (int i = 0; i < popup->property("count").toInt(); ++i) {
+            QQuickItem* entry = nullptr;
+            QVERIFY(QMetaObject::invokeMethod(popup, "itemAt", Q_RETURN_ARG(QQuickItem*, entry), Q_ARG(int, i)));
+            QVERIFY(entry);
+            if (QObject* sub = entry->property("subMenu").value<QObject*>())
+                found << QLatin1Char('[') + sub->objectName() + QLatin1Char(']');
+            else if (entry->inherits("QQuickMenuSeparator"))
+                found << QStringLiteral("-");
+            else
+                found << entry->objectName();
+        }
+        QCOMPARE(found, entries);
+    }
+
     // The keys of the File menu as QKeySequence spells them, their right edges in one column.
     void shortcutColumn()
     {
