@@ -10,6 +10,8 @@ FocusScope {
     signal saveKeyPressed()
     // A row of the plant tree clicked or made current by the user.
     signal plantElementsClicked(var idx)
+    // Set once the window's first frame is out.
+    property bool firstFrameShown: false
 
     states: [
         State { name: "JUST_OPEN" },
@@ -40,10 +42,13 @@ FocusScope {
     // A zone or group found by the search: the tree opens its page during the signal, the page
     // shows the row once it is there.
     function _showFound(kind, number) {
-        if (kind === 0 && areasLoader.item)
-            areasLoader.item.select(number - 1, 0)
-        else if (kind === 1 && groupsLoader.item)
-            groupsLoader.item.showGroup(number)
+        var pages = plantArea.item
+        if (!pages)
+            return
+        if (kind === 0 && pages.areasLoader.item)
+            pages.areasLoader.item.select(number - 1, 0)
+        else if (kind === 1 && pages.groupsLoader.item)
+            pages.groupsLoader.item.showGroup(number)
     }
     Connections {
         target: typeof theApp !== "undefined" ? theApp : null
@@ -92,85 +97,24 @@ FocusScope {
         }
     }
 
-    OvSplitView {
-        objectName: "plantSplitView"
+    // The plant's tree and pages: the first frame shows none of them, they are made once it is
+    // out, or at once when a plant comes first.
+    Loader {
+        id: plantArea
         anchors.fill: parent
-        visible: workingArea.state !== "JUST_OPEN"
+        active: false
+        source: "OvPlantArea.qml"
 
-        // The plant tree is built when the first plant shows and kept afterwards: the start
-        // shows only the brand's picture.
-        Loader {
-            id: treeLoader
-            objectName: "plantTreeLoader"
-            SplitView.preferredWidth: 260
-            SplitView.minimumWidth: 120
-            SplitView.maximumWidth: 400
-            active: _wanted
-            source: "OvPlantElementsView.qml"
-
-            property bool _wanted: false
-            readonly property bool _shown: workingArea.state !== "JUST_OPEN"
-            on_ShownChanged: {
-                if (_shown)
-                    _wanted = true
-            }
-            onLoaded: item.objectName = "plantElementsView"
-
-            Connections {
-                target: treeLoader.item
-                function onPlantElementsClicked(idx) { workingArea.plantElementsClicked(idx) }
-            }
+        readonly property bool _wanted: workingArea.firstFrameShown || workingArea.state !== "JUST_OPEN"
+        on_WantedChanged: {
+            if (_wanted)
+                active = true
         }
-        Item {
-            SplitView.fillWidth: true
 
-            OvPageLoader {
-                workingAreaState: workingArea.state
-                pageState: "PLANT_ACTIVE_GEN_INFO"
-                page: "PlantGeneralInfoPage"
-            }
-            OvPageLoader {
-                workingAreaState: workingArea.state
-                pageState: "PLANT_GEN_PARAMETER"
-                page: "PlantGeneralParameters"
-            }
-            OvPageLoader {
-                workingAreaState: workingArea.state
-                pageState: "PLANT_PWD_MNG"
-                page: "PlantPasswordMng"
-            }
-            OvPageLoader {
-                workingAreaState: workingArea.state
-                pageState: "PLANT_ACTIVE_CPU_GEN_PAGE"
-                page: "CPUGenInfo"
-            }
-            OvPageLoader {
-                workingAreaState: workingArea.state
-                pageState: "PLANT_ACTIVE_CPU_DATA_PAGE"
-                page: "CPUDataPage"
-            }
-            OvPageLoader {
-                id: groupsLoader
-                workingAreaState: workingArea.state
-                pageState: "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED"
-                page: "OvGroupsDataPage"
-            }
-            OvPageLoader {
-                id: areasLoader
-                workingAreaState: workingArea.state
-                pageState: "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED"
-                page: "OvAreasDataPage"
-            }
-            OvPageLoader {
-                workingAreaState: workingArea.state
-                pageState: "PLANT_REPEATERS_DATA_PAGE_SELECTED"
-                page: "OvRepeaters"
-            }
-            OvPageLoader {
-                workingAreaState: workingArea.state
-                pageState: "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED"
-                page: "AnnunciatorsInfoPage"
-            }
+        onLoaded: item.areaState = Qt.binding(function() { return workingArea.state })
+        Connections {
+            target: plantArea.item
+            function onPlantElementsClicked(idx) { workingArea.plantElementsClicked(idx) }
         }
     }
 }

@@ -43,8 +43,9 @@ OvApplicationWindow {
     LayoutMirroring.childrenInherit: true
 
     function showAboutDlg() {
+        aboutLoader.active = true
         _aboutOpen = true
-        aboutDlg.open()
+        aboutLoader.item.open()
     }
     function showInfoMsg(message) {
         infoBar.message = message
@@ -110,6 +111,7 @@ OvApplicationWindow {
         id: workingArea
         anchors.fill: parent
         state: mainWindow.workingAreaStat
+        firstFrameShown: mainWindow.firstFrameShown
         focus: true
         onSaveKeyPressed: mainWindow.clickedOnFileSaveBtn()
         onPlantElementsClicked: mainWindow.onPlantElementsClicked(idx)
@@ -132,10 +134,22 @@ OvApplicationWindow {
         }
     }
 
-    AboutDlg {
-        id: aboutDlg
-        objectName: "aboutDlg"
-        onClosed: {
+    // The About box: the first frame does not show it, it is made once that frame is out, or at
+    // once when it is asked for first.
+    Loader {
+        id: aboutLoader
+        active: false
+        source: "AboutDlg.qml"
+        readonly property bool _wanted: mainWindow.firstFrameShown
+        on_WantedChanged: {
+            if (_wanted)
+                active = true
+        }
+        onLoaded: item.objectName = "aboutDlg"
+    }
+    Connections {
+        target: aboutLoader.item
+        function onClosed() {
             mainWindow._aboutOpen = false
             // Its close button goes away under the pointer without ever being left.
             mainWindow.showToolTip("", false, false)
