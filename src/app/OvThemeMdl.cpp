@@ -6,10 +6,9 @@
 #include <QDebug>
 #include <QFontDatabase>
 #include <QFuture>
-#include <QFutureInterface>
 #include <QGuiApplication>
 #include <QTextLayout>
-#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 const char* const kDefaultFamily = "Verdana";
@@ -49,8 +48,7 @@ QString registerMediumFace()
     return families.isEmpty() ? QString() : families.first();
 }
 
-// A default future counts as started (and cancelled): the flag tells whether its result waits for
-// a model. The result comes as soon as the face is registered, before the worker is done.
+// A default future counts as started (and cancelled): the flag tells whether it was run.
 QFuture<QString> s_mediumFace;
 bool s_mediumFaceRunning = false;
 } // namespace
@@ -59,18 +57,8 @@ void OvThemeMdl::startRegisteringFont()
 {
     if (s_mediumFaceRunning)
         return;
-    s_mediumFace.waitForFinished();
-    QFutureInterface<QString> face;
-    face.reportStarted();
-    s_mediumFace = face.future();
+    s_mediumFace = QtConcurrent::run(registerMediumFace);
     s_mediumFaceRunning = true;
-    QThreadPool::globalInstance()->start([face]() mutable {
-        const QString family = registerMediumFace();
-        face.reportResult(family);
-        // The database's matches serve every thread: the scene's thread finds them made.
-        layOutSample(family.isEmpty() ? QString::fromLatin1(kDefaultFamily) : family);
-        face.reportFinished();
-    });
 }
 
 void OvThemeMdl::prepareFonts() const
@@ -80,7 +68,8 @@ void OvThemeMdl::prepareFonts() const
 
 void OvThemeMdl::finishRegisteringFont()
 {
-    s_mediumFace.waitForFinished();
+    if (s_mediumFaceRunning)
+        s_mediumFace.waitForFinished();
     s_mediumFaceRunning = false;
 }
 
