@@ -10,9 +10,12 @@ Menu {
                             (visible ? _widestEntry() : 0) + leftPadding + rightPadding)
     font.family: OvTheme.fontFamily
 
-    // Entries no first frame shows: made once that frame is out (entriesWanted), or when the
-    // menu is about to open if that comes first. An OvMenuSlot among them enters a submenu.
-    property Component entries: null
+    // Entries no first frame shows, from a file of their own (an OvMenuEntries, given the menu
+    // bar): made once that frame is out (entriesWanted), or when the menu is about to open if
+    // that comes first. The loader reads their types only then. An OvMenuSlot among them enters
+    // a submenu.
+    property url entriesSource
+    property var entriesBar: null
     property bool entriesWanted: false
     property QtObject _made: null
 
@@ -27,11 +30,18 @@ Menu {
     }
 
     function makeEntries() {
-        if (_made || !entries)
+        if (_made || entriesSource.toString() === "")
             return
-        _made = entries.createObject(control)
+        var component = Qt.createComponent(entriesSource)
+        _made = component.createObject(control, { "bar": entriesBar, "menu": control })
+        if (!_made) {
+            console.warn(component.errorString())
+            return
+        }
+        if (_made.submenuEntry)
+            delegate = _made.submenuEntry
         var list = _made.entries
-        var at = 0
+        var at = count
         for (var i = 0; i < list.length; ++i) {
             var entry = list[i]
             if (entry.isMenuSlot !== true)
@@ -50,7 +60,6 @@ Menu {
         }
         return widest
     }
-    delegate: OvMenuItem {}
     background: Rectangle {
         implicitWidth: fontMetrics.averageCharacterWidth * 34
         color: OvTheme.boxFillColor()
