@@ -138,13 +138,8 @@ OvApplicationWindow {
     // once when it is asked for first.
     Loader {
         id: aboutLoader
-        active: false
+        active: mainWindow.firstFrameShown
         source: "AboutDlg.qml"
-        readonly property bool _wanted: mainWindow.firstFrameShown
-        on_WantedChanged: {
-            if (_wanted)
-                active = true
-        }
         onLoaded: item.objectName = "aboutDlg"
     }
     Connections {

@@ -305,8 +305,9 @@ QQuickWindow* Ov4kApp::createGui()
         delete root;
         return nullptr;
     }
-    // What no first frame shows (the menus' entries) the scene makes once that frame is out. The
-    // signal may come from the render thread: the scene hears of it on this one.
+    // What no first frame shows (the menus' entries, the About box, the plant's pages) the scene
+    // makes once that frame is out. The signal may come from the render thread: the scene hears
+    // of it on this one.
     auto firstFrame = std::make_shared<QMetaObject::Connection>();
     *firstFrame = connect(
         window, &QQuickWindow::frameSwapped, window,

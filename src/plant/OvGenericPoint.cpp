@@ -460,29 +460,30 @@ bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
 
 // --- log ---
 
+namespace {
+// A label and its number, as the dump writes each field.
+template <size_t N>
+char* putField(char* p, const char (&label)[N], qint64 value)
+{
+    return ApplicationLog::putDecimal(ApplicationLog::putText(p, label), value);
+}
+} // namespace
+
 QString OvGenericPoint::dumpHead() const
 {
     // The fields as a spacing stream writes them: a blank after each item, the description quoted.
     char head[256];
-    char* p = m_family == 1 ? ApplicationLog::putText(head, "Sensore \tCentrale:  ")
-                            : ApplicationLog::putText(head, "Modulo \tCentrale:  ");
-    p = ApplicationLog::putDecimal(p, m_cpuIndex);
-    p = ApplicationLog::putText(p, " \tLoop :  ");
-    p = ApplicationLog::putDecimal(p, m_loopIndex);
-    p = ApplicationLog::putText(p, " \tIndex =  ");
-    p = ApplicationLog::putDecimal(p, m_address);
-    p = ApplicationLog::putText(p, " \tProtocollo =  ");
-    p = ApplicationLog::putDecimal(p, m_protocol);
-    p = ApplicationLog::putText(p, " \tSerie\t\t=  ");
-    p = ApplicationLog::putDecimal(p, m_series);
-    p = ApplicationLog::putText(p, " \tHType =  ");
-    p = ApplicationLog::putDecimal(p, m_hwType);
-    p = ApplicationLog::putText(p, " \tSType ");
-    p = ApplicationLog::putDecimal(p, m_swType);
+    char* p = m_family == 1 ? putField(head, "Sensore \tCentrale:  ", m_cpuIndex)
+                            : putField(head, "Modulo \tCentrale:  ", m_cpuIndex);
+    p = putField(p, " \tLoop :  ", m_loopIndex);
+    p = putField(p, " \tIndex =  ", m_address);
+    p = putField(p, " \tProtocollo =  ", m_protocol);
+    p = putField(p, " \tSerie\t\t=  ", m_series);
+    p = putField(p, " \tHType =  ", m_hwType);
+    p = putField(p, " \tSType ", m_swType);
     p = ApplicationLog::putText(p, " \tDescrizione =  ");
     char tail[64];
-    char* t = ApplicationLog::putText(tail, " \tZona =  ");
-    t = ApplicationLog::putDecimal(t, m_areaIndex);
+    char* t = putField(tail, " \tZona =  ", m_areaIndex);
     *t++ = ' ';
     QString text;
     text.reserve(int(p - head) + int(t - tail) + m_description.size() + 24);
