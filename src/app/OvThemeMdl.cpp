@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QFuture>
 #include <QGuiApplication>
+#include <QResource>
 #include <QTextLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -40,10 +41,23 @@ void layOutSample(const QString& family)
     }
 }
 
+// A face stored uncompressed in the program's resources is handed over where it lies, for as
+// long as the program runs: the database keeps what it is given and the font engine reads it
+// from there. Given the file's name instead, the database keeps a copy of the file and every
+// engine made from it reads another.
+int addFontFile(const char* file)
+{
+    const QResource resource{QLatin1String(file)};
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression && resource.size() > 0)
+        return QFontDatabase::addApplicationFontFromData(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), int(resource.size())));
+    return QFontDatabase::addApplicationFont(QLatin1String(file));
+}
+
 // The Medium face's family, or an empty text when it could not be registered.
 QString registerMediumFace()
 {
-    const int id = QFontDatabase::addApplicationFont(QLatin1String(kFontFiles[kMediumFont]));
+    const int id = addFontFile(kFontFiles[kMediumFont]);
     const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
     return families.isEmpty() ? QString() : families.first();
 }
@@ -102,7 +116,7 @@ void OvThemeMdl::registerFonts() const
     int fileNumber = 0;
     for (const char* file : kFontFiles) {
         if (fileNumber++ != kMediumFont)
-            QFontDatabase::addApplicationFont(QLatin1String(file));
+            addFontFile(file);
     }
     m_fonts = QFontDatabase().families(QFontDatabase::Any);
 }

@@ -134,6 +134,36 @@ private slots:
         QCOMPARE(OvThemeMdl(nullptr).getFont(), QStringLiteral("Verdana"));
         Q_INIT_RESOURCE(thememodel_fonts);
     }
+    // The Medium face from the program's own resources, stored uncompressed and handed to the
+    // database where it lies, and from the test's compressed one, which the database copies:
+    // either way the face is registered and names its family.
+    void mediumFace_data()
+    {
+        QTest::addColumn<bool>("programResources");
+        QTest::newRow("uncompressed, in place") << true;
+        QTest::newRow("compressed, copied") << false;
+    }
+    void mediumFace()
+    {
+        QFETCH(bool, programResources);
+        if (programResources) {
+            Q_CLEANUP_RESOURCE(thememodel_fonts);
+            Q_INIT_RESOURCE(resources);
+        }
+        const QResource file{QStringLiteral(":/Resources/fonts/FernholdtSansWebMedium.ttf")};
+        const bool inPlace = file.isValid() && file.compressionAlgorithm() == QResource::NoCompression;
+        const QString family = OvThemeMdl(nullptr).getFont();
+        if (programResources) {
+            Q_CLEANUP_RESOURCE(resources);
+            Q_INIT_RESOURCE(thememodel_fonts);
+        }
+        QCOMPARE(inPlace, programResources);
+        QCOMPARE(family, QStringLiteral("DejaVu Sans"));
+        const QRawFont face = QRawFont::fromFont(QFont(family));
+        QVERIFY(face.isValid());
+        QVERIFY(face.supportsCharacter(QLatin1Char('F')));
+    }
+
     // Steps on one model. Only a row above 0 is reported as current; the Medium font names the
     // first family, and without it the family stays Verdana.
     void fonts()
