@@ -41,7 +41,6 @@
 #include <QStandardPaths>
 #include <QTimeZone>
 #include <QUrl>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdlib>
 #include <memory>
@@ -101,7 +100,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     // The worker holds the dynamic linker's lock while it loads; the scene engine's first use of
     // the time zone registers a thread-local destructor, which takes that lock: used here first.
     QTimeZone::systemTimeZone();
-    m_pluginLoad = QtConcurrent::run([] {
+    m_pluginLoad = IdleWork([] {
         const QString imports = QLibraryInfo::location(QLibraryInfo::Qml2ImportsPath);
         for (const char* plugin : kScenePlugins)
             QPluginLoader(imports + QLatin1String(plugin)).load();
@@ -151,7 +150,7 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
 
 Ov4kApp::~Ov4kApp()
 {
-    m_pluginLoad.waitForFinished();
+    m_pluginLoad.wait();
     OvThemeMdl::finishRegisteringFont();
     for (const char* name : kContextProperties)
         publish(name, nullptr);

@@ -4,13 +4,13 @@
 // work is done by the brand singleton, the settings store, the models and the scene.
 #include "app/AppDialogs.h"
 #include "app/ApplicationInfo.h"
+#include "app/IdleWork.h"
 #include "app/WindowSettings.h"
 #include "plant/ActivePlant.h"
 
 #include <atomic>
 
 #include <QApplication>
-#include <QFuture>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -342,7 +342,7 @@ private:
     OvParametersReference* m_parameters = nullptr;
     bool m_logOpen = false;
     // The worker that loads the scene's plugins and the image-format plugins.
-    QFuture<void> m_pluginLoad;
+    IdleWork m_pluginLoad;
     int m_mouseX = -1;
     int m_mouseY = -1;
     int m_majorVersion = kApplicationMajorVersion;

@@ -1,15 +1,14 @@
 #include "app/OvThemeMdl.h"
 
+#include "app/IdleWork.h"
 #include "app/OvParametersReference.h"
 #include "app/WindowSettings.h"
 
 #include <QDebug>
 #include <QFontDatabase>
-#include <QFuture>
 #include <QGuiApplication>
 #include <QResource>
 #include <QTextLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 const char* const kDefaultFamily = "Verdana";
@@ -62,17 +61,16 @@ QString registerMediumFace()
     return families.isEmpty() ? QString() : families.first();
 }
 
-// A default future counts as started (and cancelled): the flag tells whether it was run.
-QFuture<QString> s_mediumFace;
-bool s_mediumFaceRunning = false;
+// The worker's family, read once it has been waited for.
+QString s_mediumFamily;
+IdleWork s_mediumFace;
 } // namespace
 
 void OvThemeMdl::startRegisteringFont()
 {
-    if (s_mediumFaceRunning)
+    if (s_mediumFace.pending())
         return;
-    s_mediumFace = QtConcurrent::run(registerMediumFace);
-    s_mediumFaceRunning = true;
+    s_mediumFace = IdleWork([] { s_mediumFamily = registerMediumFace(); });
 }
 
 void OvThemeMdl::prepareFonts() const
@@ -82,9 +80,7 @@ void OvThemeMdl::prepareFonts() const
 
 void OvThemeMdl::finishRegisteringFont()
 {
-    if (s_mediumFaceRunning)
-        s_mediumFace.waitForFinished();
-    s_mediumFaceRunning = false;
+    s_mediumFace.wait();
 }
 
 const OvThemeMdl::RoleEntry OvThemeMdl::s_roles[] = {
@@ -102,8 +98,13 @@ OvThemeMdl::OvThemeMdl(QObject* parent)
     qInfo() << "Current Theme Index = " << m_themeIndex;
 
     // The first frame needs the Medium font only; every further face costs start-up time.
-    const QString family = s_mediumFaceRunning ? s_mediumFace.result() : registerMediumFace();
-    s_mediumFaceRunning = false;
+    QString family;
+    if (s_mediumFace.pending()) {
+        s_mediumFace.wait();
+        family = s_mediumFamily;
+    } else {
+        family = registerMediumFace();
+    }
     if (!family.isEmpty())
         m_fontFamily = family;
 }
