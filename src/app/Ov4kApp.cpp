@@ -93,6 +93,13 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     , m_defaultFileName(qtTrId("NEW_PLANT_FILE"))
 {
     setAttribute(Qt::AA_DisableShaderDiskCache);
+    // The JavaScript engine compiles a function to machine code at its third call. The start's
+    // bindings run a few times each, so compiling them costs more than it saves, and every
+    // compiled function changes page protections, which interrupts each core running one of the
+    // program's threads. A function called often, as a table's cells, is still compiled; a value
+    // set outside the program wins.
+    if (!qEnvironmentVariableIsSet("QV4_JIT_CALL_THRESHOLD"))
+        qputenv("QV4_JIT_CALL_THRESHOLD", "50");
     // The scene's imports load their plugins on the engine's loader thread, and Qt Quick's
     // first image every image-format plugin with the libraries behind them: a worker maps
     // them, in the order they are wanted, while the configuration and the scene are built here.
