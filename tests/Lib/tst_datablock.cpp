@@ -7,6 +7,12 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
 // Records what reaches its hooks.
 struct Probe : DataBlock {
     using DataBlock::DataBlock;
@@ -217,6 +223,64 @@ private slots:
         QCOMPARE(block.bytes(), result ? QByteArray() : QByteArray("123456789"));
         QCOMPARE(int(block.get_version()), !result && form == 3 ? 0x2602 : 0);
         QCOMPARE(block.crcs, result ? QVector<u16>() : QVector<u16>{0x4B37});
+    }
+    // (layout size, layouts at once): a layout starts zeroed, also where one of its size was let
+    // go after being written; no two live layouts share a byte; sizes that are not a multiple of
+    // the store's step and more layouts than its room, which then come from the heap, alike.
+    void layoutBytes_data()
+    {
+        QTest::addColumn<uint>("size");
+        QTest::addColumn<int>("count");
+        QTest::newRow("one byte") << 1u << 40;
+        QTest::newRow("a device table's size, 64 of them") << 22402u << 64;
+        QTest::newRow("65 bytes, past the step") << 65u << 50;
+        QTest::newRow("1 MB, six at once: past the store's room") << (1u << 20) << 6;
+    }
+    void layoutBytes()
+    {
+        QFETCH(uint, size);
+        QFETCH(int, count);
+        Probe block(3);
+        std::vector<std::unique_ptr<DataBlock::IFace>> live;
+        for (int round = 0; round < 2; ++round) {
+            for (int i = 0; i < count; ++i) {
+                live.emplace_back(block.new_iface(size, 0x2602));
+                u8* bytes = live.back()->data();
+                QVERIFY(bytes && std::all_of(bytes, bytes + size, [](u8 b) { return b == 0; }));
+                memset(bytes, 0xA5, size);
+            }
+            std::vector<const u8*> starts;
+            for (const auto& layout : live)
+                starts.push_back(layout->data());
+            std::sort(starts.begin(), starts.end());
+            for (size_t i = 1; i < starts.size(); ++i)
+                QVERIFY(starts[i - 1] + size <= starts[i]);
+            live.clear();
+        }
+    }
+    // Layouts made and let go on several threads at once: each starts zeroed and is its own.
+    void layoutBytesAcrossThreads()
+    {
+        Probe block(3);
+        std::atomic<int> faults{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([&block, &faults, t] {
+                for (int i = 0; i < 200; ++i) {
+                    const u32 size = 4096 + 64 * u32((i + t) % 5);
+                    std::unique_ptr<DataBlock::IFace> layout(block.new_iface(size, 0x2602));
+                    u8* bytes = layout->data();
+                    if (!std::all_of(bytes, bytes + size, [](u8 b) { return b == 0; }))
+                        ++faults;
+                    memset(bytes, t + 1, size);
+                    if (!std::all_of(bytes, bytes + size, [t](u8 b) { return b == t + 1; }))
+                        ++faults;
+                }
+            });
+        }
+        for (std::thread& thread : threads)
+            thread.join();
+        QCOMPARE(faults.load(), 0);
     }
     // The guard holds the read lock of the block it fetched, and only while it lives.
     void blockLock()

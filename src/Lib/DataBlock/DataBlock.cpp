@@ -7,15 +7,114 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace {
 const char* const kUnit = "src/Lib/DataBlock/DataBlock";
+
+// Where the blocks' bytes live. A panel configuration is a few megabytes in some hundreds of
+// blocks, made while the program starts; taken from the heap, each 4 KB page of it costs a page
+// fault of its own. One region, asking the system for large pages, takes them in a few faults.
+// A block let go leaves its room to the next block of that size: a configuration's layouts come
+// and go in the same sizes. Blocks that do not fit come from the heap.
+class BlockStore {
+public:
+    // Never destroyed: static configurations give their blocks back while the program ends.
+    static BlockStore& instance()
+    {
+        static BlockStore* const store = new BlockStore;
+        return *store;
+    }
+
+    // size zeroed bytes.
+    u8* take(u32 size)
+    {
+        const size_t room = roomFor(size);
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            u8* bytes = nullptr;
+            auto kept = m_kept.find(room);
+            if (kept != m_kept.end() && !kept->second.empty()) {
+                bytes = kept->second.back();
+                kept->second.pop_back();
+            } else if (m_base && room <= m_capacity - m_used) {
+                // Never touched yet: the system gives it zeroed.
+                bytes = m_base + m_used;
+                m_used += room;
+                return bytes;
+            }
+            if (bytes) {
+                memset(bytes, 0, size);
+                return bytes;
+            }
+        }
+        return new u8[size]();
+    }
+
+    void give(u8* bytes, u32 size)
+    {
+        if (!bytes)
+            return;
+        if (!m_base || bytes < m_base || bytes >= m_base + m_capacity) {
+            delete[] bytes;
+            return;
+        }
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_kept[roomFor(size)].push_back(bytes);
+    }
+
+private:
+    // Two large pages: the default configuration's blocks fill a little more, and a large page
+    // counts whole in the program's memory once touched, however little of it is used.
+    static constexpr size_t kLargePage = size_t(2) << 20;
+    static constexpr size_t kCapacity = 2 * kLargePage;
+
+    static size_t roomFor(u32 size) { return (size_t(size) + 63) & ~size_t(63); }
+
+    BlockStore()
+    {
+#if defined(__linux__)
+        // Reserved, not used: a page counts only once it is touched.
+        void* mapped = mmap(nullptr, kCapacity + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1,
+                            0);
+        if (mapped == MAP_FAILED)
+            return;
+        u8* const start = static_cast<u8*>(mapped);
+        u8* const aligned = reinterpret_cast<u8*>((reinterpret_cast<uintptr_t>(start) + kLargePage - 1)
+                                                  & ~(kLargePage - 1));
+        if (aligned > start)
+            munmap(start, size_t(aligned - start));
+        if (aligned + kCapacity < start + kCapacity + kLargePage)
+            munmap(aligned + kCapacity, size_t(start + kCapacity + kLargePage - (aligned + kCapacity)));
+        madvise(aligned, kCapacity, MADV_HUGEPAGE);
+        m_base = aligned;
+        m_capacity = kCapacity;
+#endif
+    }
+
+    std::mutex m_lock;
+    u8* m_base = nullptr;
+    size_t m_capacity = 0;
+    size_t m_used = 0;
+    std::unordered_map<size_t, std::vector<u8*>> m_kept;
+};
+} // namespace
+
+void DataBlock::IFace::GiveBack::operator()(u8* bytes) const
+{
+    BlockStore::instance().give(bytes, size);
 }
 
 DataBlock::IFace::IFace(DataBlock* owner, u32 size, u16 version)
     : m_size(size)
     , m_version(version)
-    , m_data(size ? new u8[size]() : nullptr)
+    , m_data(size ? BlockStore::instance().take(size) : nullptr, GiveBack{size})
     , m_owner(owner)
 {
 }

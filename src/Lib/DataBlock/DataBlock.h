@@ -37,9 +37,15 @@ public:
         DataBlock* owner() const { return m_owner; }
 
     protected:
+        // The bytes come from the block store (DataBlock.cpp) and go back to it.
+        struct GiveBack {
+            u32 size;
+            void operator()(u8* bytes) const;
+        };
+
         u32 m_size;
         u16 m_version;
-        std::unique_ptr<u8[]> m_data;
+        std::unique_ptr<u8[], GiveBack> m_data;
         DataBlock* m_owner;
     };
 
