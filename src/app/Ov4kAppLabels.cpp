@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QQmlApplicationEngine>
+#include <QQmlIncubationController>
 #include <QQuickWindow>
 #include <QTranslator>
 
@@ -88,8 +89,13 @@ void Ov4kApp::onApplicationLanguageChanged()
     setLayoutDirection(QLocale(m_languageInUse).textDirection());
     // Every qsTrId binding of the scene, the pages' included, is evaluated again; that includes
     // the window's own title binding, so the plant's title is set again after it.
-    if (m_engine)
+    if (m_engine) {
+        // Rows a view is still making between frames (the plant tree's) are finished first: a
+        // half-made row's bindings, evaluated again, would read what only its completion sets.
+        if (QQmlIncubationController* incubation = m_engine->incubationController())
+            incubation->incubateFor(1000);
         m_engine->retranslate();
+    }
     onPlantDescriptionChange();
     if (m_plantTreeModel)
         m_plantTreeModel->onApplicationLanguageChanged();
