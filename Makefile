@@ -25,14 +25,19 @@ build: configure
 run: build
 	@scripts/run.sh $(BUILD_DIR)
 
+# A failing run ends with the failed checks once more: a log kept only in part (head and tail)
+# still names them.
+FAILED_CHECKS = grep -hE '^(FAIL!|   Loc:)|ERROR: [A-Za-z]+Sanitizer|runtime error:|^SUMMARY: ' \
+    Testing/Temporary/LastTest.log | head -n 60
+
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && { ctest --output-on-failure -j $(JOBS) || { $(FAILED_CHECKS); exit 1; }; }
 
 # Same tests with address and undefined-behaviour sanitizers; used by CI.
 sanitize: deps
 	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON -DOV_BENCHMARKS=OFF
 	cmake --build $(SAN_DIR) -j $(JOBS)
-	cd $(SAN_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_DIR) && { ctest --output-on-failure -j $(JOBS) || { $(FAILED_CHECKS); exit 1; }; }
 
 # Every libFuzzer target for FUZZ_TIME seconds (clang only; see the README).
 fuzz: deps
