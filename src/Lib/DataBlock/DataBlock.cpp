@@ -36,25 +36,24 @@ public:
     u8* take(u32 size)
     {
         const size_t room = roomFor(size);
+        u8* kept = nullptr;
         {
             std::lock_guard<std::mutex> guard(m_lock);
-            u8* bytes = nullptr;
-            auto kept = m_kept.find(room);
-            if (kept != m_kept.end() && !kept->second.empty()) {
-                bytes = kept->second.back();
-                kept->second.pop_back();
+            auto found = m_kept.find(room);
+            if (found != m_kept.end() && !found->second.empty()) {
+                kept = found->second.back();
+                found->second.pop_back();
             } else if (m_base && room <= m_capacity - m_used) {
                 // Never touched yet: the system gives it zeroed.
-                bytes = m_base + m_used;
+                u8* const fresh = m_base + m_used;
                 m_used += room;
-                return bytes;
-            }
-            if (bytes) {
-                memset(bytes, 0, size);
-                return bytes;
+                return fresh;
             }
         }
-        return new u8[size]();
+        if (!kept)
+            return new u8[size]();
+        memset(kept, 0, size);
+        return kept;
     }
 
     void give(u8* bytes, u32 size)
