@@ -461,8 +461,9 @@ void ll_dis(Context& c, u8 edge)
     L_LLPutCBEEvent(e);
 }
 
-// L_LLWriteStates: a device's own program queues its group events; a group's program writes
-// its devices and applies its DIS.
+// L_LLWriteStates: both kinds of program switch the devices of this CPU and board that they
+// name and apply their DIS; only a device's own program queues its group events, as a group's
+// program counts its groups on the CPU side.
 void ll_write_states(Context& c, bool deviceProgram, u8 edge, u8 code)
 {
     State& s = state();
@@ -480,14 +481,14 @@ void ll_write_states(Context& c, bool deviceProgram, u8 edge, u8 code)
         } else if (n == cbe::OP_SENSOR || n == cbe::OP_MODULE) {
             const PackedAddress a = c.packed();
             trace(CH_LLWRITE, "L_LLWriteStates DET/MOD\n");
-            if (deviceProgram || a.get_cpu() != s.simCpu || ll_of_line(a.get_line()) != s.simBoard)
+            if (a.get_cpu() != s.simCpu || ll_of_line(a.get_line()) != s.simBoard)
                 continue;
             const u8 type = a.is_module() ? (edge ? CBE_EV_MODULE_ON : CBE_EV_MODULE_OFF)
                                           : (edge ? CBE_EV_SENSOR_ALARM : CBE_EV_SENSOR_NORMAL);
             trace(CH_LLWRITE, "L_LLWriteDevice: %x. C%uL%u%c%u.%u\n", type, a.get_cpu() + 1, a.get_line() + 1,
                   letter(a), a.get_address() + 1, a.get_sub() + 1);
-            CBE_WriteDevState(a, edge ? 3 : 0);
-            if (a.is_module())
+            // A slot the board does not hold has nothing to switch and no event to give.
+            if (CBE_WriteDevState(a, edge ? 3 : 0) == 0 && a.is_module())
                 L_LLPutCBEEvent(CBE_DeviceEvent(type, a));
         } else if (n == cbe::OP_KEYWORD) {
             const u8 k = c.nibble();
@@ -497,24 +498,6 @@ void ll_write_states(Context& c, bool deviceProgram, u8 edge, u8 code)
                 trace(CH_LLWRITE, "L_LLWriteStates ERR\n");
                 c.err = CBE_EVAL_OPERAND;
                 return;
-            }
-            if (deviceProgram) {
-                // Exclusions are the groups' to make.
-                const u8 operand = c.nibble();
-                if (operand == cbe::OP_ZONE) {
-                    c.value12();
-                } else if (operand == cbe::OP_SENSOR || operand == cbe::OP_MODULE) {
-                    c.packed();
-                } else {
-                    trace(CH_LLWRITE, "L_LLWriteStates ERR\n");
-                    c.err = CBE_EVAL_OPERAND;
-                    return;
-                }
-                if (c.nibble() != cbe::OP_KEYWORD || c.nibble() != cbe::KW_CLOSE) {
-                    c.err = CBE_EVAL_OPERAND;
-                    return;
-                }
-                continue;
             }
             ll_dis(c, edge);
             if (c.err)

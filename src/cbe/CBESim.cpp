@@ -10,6 +10,7 @@
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/DeviceStatusProg.h"
+#include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Layouts/interface.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
@@ -198,6 +199,12 @@ void print_outputs()
 void dump_boards()
 {
     const u32 cpu = cbe_engine::state().simCpu;
+    u32 linesPerBoard = 2;
+    {
+        BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+        if (zpx.layout())
+            linesPerBoard = zpx->get_lines_per_ll();
+    }
     for (u32 board = 0; board < 4; ++board) {
         u8 block;
         {
@@ -217,6 +224,11 @@ void dump_boards()
             const char kind = DeviceRec::is_module(rec) ? 'M' : 'S';
             if (get_type_class(DeviceRec::get_type(rec)) == TYPE_CLASS_NONE) {
                 sim_log(LOG_PLAIN, "ramIdx=%u: C%uL%u%c%u errore tipo\n", slot, cpu + 1, a.get_line() + 1, kind,
+                        a.get_address() + 1);
+                continue;
+            }
+            if (DeviceRec::get_line_bit(rec) >= linesPerBoard) {
+                sim_log(LOG_PLAIN, "ramIdx=%u: C%uL%u%c%u errore linea\n", slot, cpu + 1, a.get_line() + 1, kind,
                         a.get_address() + 1);
                 continue;
             }

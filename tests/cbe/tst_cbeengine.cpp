@@ -142,15 +142,22 @@ private slots:
         TestBase::initTestCase();
         using namespace imagegen;
         Plant p;
-        p.boards = {{0, 0, 1, 1}};
+        // Besides the simulated board, LIB 2 of CPU 1 and LIB 1 of CPU 2, each with an output at
+        // address 5 (C1L3M5, C2L1M5): the simulation leaves them alone.
+        p.boards = {{0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}};
         for (const FixtureDevice& d : kDevices)
             p.devices.append({0, d.slot, d.address, 0, d.module, uint16_t(d.module ? 0x400B : 0x4002), d.type, 0,
                               uint16_t(d.module ? 1 : 3), uint8_t(d.module ? 0 : 5), "", false});
+        for (int board : {1, 2})
+            p.devices.append({board, 0, 4, 0, true, 0x400B, 14, 0, 1, 0, "", false});
         QFile file(m_dir.filePath("plant.bin"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image_v3(p, kV2602)) > 0);
         file.close();
         QCOMPARE(g_zpConf->new_config(0), 0);
         QVERIFY(g_zpConf->get_io().import_bin(qPrintable(file.fileName()), nullptr) <= 0);
+        // The import logs its binding of the in-test records of the further boards as errors;
+        // nothing here reads those records.
+        traceErrors("set_cpu_llId");
         const u8 direct[2] = {44, 1}; // 300
         QCOMPARE(g_zpConf->set_data(2, direct, 2, 5206), 0);
         const CBEClock clock{virtual_tick, virtual_calendar, nullptr};
@@ -386,6 +393,83 @@ private slots:
     }
 
     // The CPU side traces each group a direct program writes, and each device event it takes.
+    // A device's own program, applied at its alarm or switch-on and again at its switch-off,
+    // switches the devices of its own CPU and board that it names, as a group's program does.
+    // Those of another board or CPU are that board's to switch; a slot the board does not hold
+    // changes nothing and queues nothing.
+    void device_programs_data()
+    {
+        QTest::addColumn<int>("owner"); // address - 1 of the owner on C1L1, or of a module + 100
+        QTest::addColumn<QByteArray>("program");
+        QTest::addColumn<int>("onCode");
+        QTest::addColumn<int>("offCode");       // -1: nothing switches the owner off
+        QTest::addColumn<QList<int>>("target"); // CPU - 1, loop - 1, module, address - 1
+        QTest::addColumn<int>("stateOn");
+        QTest::addColumn<int>("queuedOn"); // records on the loop side's queue after the switch-on
+        QTest::addColumn<int>("stateOff");
+        QTest::newRow("sensor, module of its board")
+            << 2 << QByteArray("A0 D000240 A1 F") << 11 << -1 << QList<int>{0, 0, 1, 4} << 3 << 1 << 3;
+        QTest::newRow("sensor, code 10") << 2 << QByteArray("A0 D000240 A1 F") << 10 << -1 << QList<int>{0, 0, 1, 4}
+                                         << 3 << 1 << 3;
+        QTest::newRow("sensor, sensor of its board")
+            << 2 << QByteArray("A0 C000030 A1 F") << 12 << -1 << QList<int>{0, 0, 0, 3} << 3 << 0 << 3;
+        QTest::newRow("module, another module")
+            << 101 << QByteArray("A0 D000220 A1 F") << 1 << 3 << QList<int>{0, 0, 1, 2} << 3 << 1 << 0;
+        QTest::newRow("module, group and module")
+            << 101 << QByteArray("A0 9500 D000220 A1 F") << 1 << 3 << QList<int>{0, 0, 1, 2} << 3 << 2 << 0;
+        QTest::newRow("module, module fault")
+            << 101 << QByteArray("A0 D000220 A1 F") << 2 << -1 << QList<int>{0, 0, 1, 2} << 0 << 0 << 0;
+        QTest::newRow("other board of its CPU")
+            << 2 << QByteArray("A0 D080240 A1 F") << 11 << -1 << QList<int>{0, 2, 1, 4} << 0 << 0 << 0;
+        QTest::newRow("other CPU") << 2 << QByteArray("A0 D100240 A1 F") << 11 << -1 << QList<int>{1, 0, 1, 4} << 0 << 0
+                                   << 0;
+        QTest::newRow("empty slot") << 2 << QByteArray("A0 D000280 A1 F") << 11 << -1 << QList<int>{0, 0, 1, 8} << 0
+                                    << 0 << 0;
+    }
+    void device_programs()
+    {
+        QFETCH(int, owner);
+        QFETCH(QByteArray, program);
+        QFETCH(int, onCode);
+        QFETCH(int, offCode);
+        QFETCH(QList<int>, target);
+        QFETCH(int, stateOn);
+        QFETCH(int, queuedOn);
+        QFETCH(int, stateOff);
+        const PackedAddress from = address(owner % 100, owner >= 100);
+        const PackedAddress to = PackedAddress::make(u32(target[0]), u32(target[1]), target[2] != 0, 0, u32(target[3]));
+        const QByteArray code = prog(program);
+        const u32 freeBefore = CBE_GetQueueStats(CBE_Q_LL).free;
+        CBE_AlarmDevCBEAnalisys(from, reinterpret_cast<const u8*>(code.constData()), u8(onCode));
+        QVERIFY(!trace().contains("L_LLCBEDirectAnalisys ERROR"));
+        QCOMPARE(freeBefore - CBE_GetQueueStats(CBE_Q_LL).free, u32(queuedOn));
+        settle();
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, to), u8(stateOn));
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_CPU, to), u8(stateOn));
+        if (offCode < 0)
+            return;
+        CBE_AlarmDevCBEAnalisys(from, reinterpret_cast<const u8*>(code.constData()), u8(offCode));
+        settle();
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_LL, to), u8(stateOff));
+        QCOMPARE(CBE_GetDevStatus(CBE_SIDE_CPU, to), u8(stateOff));
+    }
+
+    // A device's DIS queues the exclusion of what it names, and its inclusion at the switch-off.
+    void device_program_dis()
+    {
+        g_logger().enable_channel(cbe_engine::CH_QUEUE);
+        const QByteArray code = prog("A0 AB B300 A1 D000220 A1 F"); // (DIS(Z3) C1L1M3)
+        CBE_AlarmDevCBEAnalisys(address(1, true), reinterpret_cast<const u8*>(code.constData()), 1);
+        CBE_AlarmDevCBEAnalisys(address(1, true), reinterpret_cast<const u8*>(code.constData()), 3);
+        g_logger().disable_channel(cbe_engine::CH_QUEUE);
+        QVERIFY(!trace().contains("L_LLCBEDirectAnalisys ERROR"));
+        const QString t = trace();
+        const int on = t.indexOf("DIS L_LLPutCBEEvent zone:3 edg:1\n");
+        QVERIFY(on >= 0);
+        QVERIFY(t.indexOf("L_LLPutCBEEvent C1L1M3.1  edg:1\n", on) > on);
+        QVERIFY(t.indexOf("DIS L_LLPutCBEEvent zone:3 edg:0\n", on) > on);
+    }
+
     void cpu_side_traces()
     {
         for (int channel : {cbe_engine::CH_CPUWRITE, cbe_engine::CH_EVENTRX})
@@ -452,6 +536,48 @@ private slots:
         for (CBEQueueId id : {CBE_Q_TOLIB, CBE_Q_LL, CBE_Q_CPU})
             QVERIFY(CBE_GetQueueStats(id).empty);
         QCOMPARE(CBE_GetGroupState(CBE_SIDE_LL, 3), u8(4));
+    }
+
+    // Module lines of the result file after each exec line, whole: a device's program switches
+    // what it names on its board, and only there.
+    void device_program_scripts_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QByteArray>("program");
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QStringList>("expected"); // "k LINE": after the k-th exec
+        QTest::newRow("sensor") << 0 << QByteArray("A0 D000240 A1 F")
+                                << QByteArray("C1L1S3=ALARM\ndelay=2\ncmd=TIMESTAMP\nC1L1S3=NORM\ncmd=RESET\n")
+                                << QStringList{"1 C1L1M5=ON", "5 C1L1M5=OFF"};
+        QTest::newRow("input") << 2 << QByteArray("A0 D000220 A1 F")
+                               << QByteArray("C1L1M2=ON\ndelay=1\ncmd=TIMESTAMP\nC1L1M2=OFF\ndelay=1\n")
+                               << QStringList{"1 C1L1M2=ON", "1 C1L1M3=ON", "4 C1L1M2=OFF", "4 C1L1M3=OFF"};
+        QTest::newRow("other board") << 0 << QByteArray("A0 D080240 A1 F")
+                                     << QByteArray("C1L1S3=ALARM\ndelay=2\ncmd=TIMESTAMP\n") << QStringList{};
+        QTest::newRow("other CPU") << 0 << QByteArray("A0 D100240 A1 F")
+                                   << QByteArray("C1L1S3=ALARM\ndelay=2\ncmd=TIMESTAMP\n") << QStringList{};
+    }
+    void device_program_scripts()
+    {
+        QFETCH(int, slot);
+        QFETCH(QByteArray, program);
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, expected);
+        set_device_program(slot, prog(program));
+        QCOMPARE(simulate(script, "device"), 0);
+        const QList<QStringList> seg = segments(m_dir.filePath("device"));
+        QCOMPARE(seg.size(), script.count('\n') + 1);
+        const QRegularExpression moduleLine("^\\[\\d{8}\\](C\\d+L\\d+M\\d+=\\w+)$");
+        QStringList found;
+        for (int k = 0; k < seg.size(); ++k)
+            for (const QString& line : seg[k]) {
+                const QRegularExpressionMatch m = moduleLine.match(line);
+                if (m.hasMatch())
+                    found << QString::number(k) + ' ' + m.captured(1);
+                else
+                    QVERIFY2(!line.contains(QRegularExpression("\\]C\\d+L\\d+M")), qPrintable(line));
+            }
+        QCOMPARE(found, expected);
     }
 
     // Expectations "NAME=VALUE n-m" (the last line for NAME after exec lines n to m), "-NAME n-m"
@@ -615,6 +741,29 @@ private slots:
         QVERIFY(err.open(QIODevice::ReadOnly));
         QVERIFY(err.readAll().contains("Errore apertura file <"));
         QCOMPARE(CBE_Simulate(qPrintable(m_dir.filePath("ok.txt")), qPrintable(m_dir.filePath("no/dir/x"))), 1);
+    }
+
+    // The board dump names a record on the second line of a board whose panel has one line per
+    // board; the panel type is put back after.
+    void dump_line_error()
+    {
+        u8 panelType = 0, record[43], empty[43];
+        QCOMPARE(g_zpConf->get_data(2, &panelType, 1, 5246), 0);
+        QCOMPARE(g_zpConf->get_data(70, empty, 43, 2 + 43 * 10), 0);
+        QCOMPARE(g_zpConf->get_data(70, record, 43, 2 + 43 * 1), 0); // C1L1S4
+        record[1] |= 0x40;
+        QCOMPARE(g_zpConf->set_data(70, record, 43, 2 + 43 * 10), 0);
+        const u8 oneLine = 1;
+        QCOMPARE(g_zpConf->set_data(2, &oneLine, 1, 5246), 0);
+        QCOMPARE(simulate("cmd=TIMESTAMP\ncmd=NONE\n", "lines"), 0);
+        QCOMPARE(g_zpConf->set_data(2, &panelType, 1, 5246), 0);
+        QCOMPARE(g_zpConf->set_data(70, empty, 43, 2 + 43 * 10), 0);
+        QFile log(m_dir.filePath("lines.err"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QStringList lines = QString(log.readAll()).split('\n');
+        QVERIFY(lines.contains("ramIdx=10: C1L2S4 errore linea"));
+        QVERIFY(lines.contains("ramIdx=1: C1L1S4"));
+        QCOMPARE(lines.filter("errore").size(), 1);
     }
 
     // Random bytes as group, point and direct programs; the sanitizer build runs 10,000.
