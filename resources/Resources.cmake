@@ -1,5 +1,6 @@
-# Images and fonts under ":/Resources/", built into the `app` library (resource name
-# "resources"; the program and the tests call Q_INIT_RESOURCE(resources)).
+# Images and fonts under ":/Resources/", built into the `app` library through the object library
+# `ovresources` (resource name "resources"; the program and the tests call
+# Q_INIT_RESOURCE(resources)).
 # Images are hand-drawn SVGs rendered at build time; the fonts are DejaVu faces from the
 # system's Debian packages, copied under the names the theme model registers.
 find_package(Qt5 5.15 REQUIRED COMPONENTS Gui Svg)
@@ -104,7 +105,11 @@ add_custom_command(OUTPUT ${ov_res_cpp}
   COMMAND Qt5::rcc --name resources --no-compress --output ${ov_res_cpp} ${ov_res_qrc}
   DEPENDS ${ov_res_qrc} ${ov_res_files} VERBATIM)
 set_source_files_properties(${ov_res_cpp} PROPERTIES SKIP_AUTOGEN ON)
-target_sources(app PRIVATE ${ov_res_cpp})
+# An object library of its own, so that a test of a lower layer can link the pictures without
+# the application.
+add_library(ovresources OBJECT ${ov_res_cpp})
+target_link_libraries(ovresources PRIVATE Qt5::Core)
+target_link_libraries(app PRIVATE ovresources)
 
 # The QML scene: resource name "qml", Q_INIT_RESOURCE(qml). Compiled ahead of time, so the
 # start neither parses it nor writes a cache of it.

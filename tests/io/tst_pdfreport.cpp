@@ -5,6 +5,7 @@
 #include "../app/IsolatedHome.h"
 #include "TestBase.h"
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
 #include "app/Configuration.h"
 #include "io/OvPdfReportPointRows.h"
 #include "plant/OvGenericSubPoint.h"
@@ -13,6 +14,7 @@
 #include "plant/ZpEventFilter.h"
 
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -104,17 +106,55 @@ QString page(const QString& file, int n, const char* mode = "-layout")
     return run({"pdftotext", mode, "-f", QString::number(n), "-l", QString::number(n), file, "-"});
 }
 
+struct PdfWord {
+    QString text;
+    double left, top, right, bottom;
+};
+
+// The words of page n with their boxes in points.
+QList<PdfWord> bboxWords(const QString& file, int n)
+{
+    const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    QList<PdfWord> words;
+    for (auto it = word.globalMatch(page(file, n, "-bbox")); it.hasNext();) {
+        const auto m = it.next();
+        words << PdfWord{m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble()};
+    }
+    return words;
+}
+
+struct PdfBox {
+    bool image;
+    QString text;
+    double left, top, width, height;
+};
+
+// The pictures and text runs of page n with their boxes in points, as pdftohtml places them.
+QList<PdfBox> pageBoxes(const QString& file, int n)
+{
+    const QRegularExpression item(
+        R"re(<(image|text) top="(-?\d+)" left="(-?\d+)" width="(\d+)" height="(\d+)"[^>]*>(?:(.*?)</text>)?)re");
+    const QString number = QString::number(n);
+    QList<PdfBox> boxes;
+    const QString xml = run({"pdftohtml", "-xml", "-stdout", "-zoom", "1", "-f", number, "-l", number, file});
+    for (auto it = item.globalMatch(xml); it.hasNext();) {
+        const auto m = it.next();
+        boxes << PdfBox{m.captured(1) == "image", QString(m.captured(6)).remove(QRegularExpression("<[^>]*>")),
+                        m.captured(3).toDouble(), m.captured(2).toDouble(),
+                        m.captured(4).toDouble(), m.captured(5).toDouble()};
+    }
+    return boxes;
+}
+
 // Left and right edge (points) of the last word equal to text on page n; top and bottom edge
 // with vertical.
 QPair<double, double> edges(const QString& file, int n, const QString& text, bool vertical = false)
 {
-    const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
     QPair<double, double> found{-1, -1};
-    for (auto it = word.globalMatch(page(file, n, "-bbox")); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(5) == text)
-            found = {m.captured(vertical ? 2 : 1).toDouble(), m.captured(vertical ? 4 : 3).toDouble()};
-    }
+    for (const PdfWord& w : bboxWords(file, n))
+        if (w.text == text)
+            found = vertical ? qMakePair(w.top, w.bottom) : qMakePair(w.left, w.right);
     return found;
 }
 
@@ -144,8 +184,10 @@ private slots:
     void initTestCase()
     {
         TestBase::initTestCase();
-        for (const char* tool : {"pdfinfo", "pdftotext"})
+        for (const char* tool : {"pdfinfo", "pdftotext", "pdfimages", "pdftohtml"})
             QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), "poppler-utils missing: scripts/install-deps.sh");
+        // The pictures are linked; every test but the one of the pictures runs without them.
+        Q_CLEANUP_RESOURCE(resources);
     }
 
     void init() { QVERIFY(useConfiguration(8)); }
@@ -276,7 +318,7 @@ private slots:
         QCOMPARE(name(ZpCPUFailEvent(2)), QString("Annex"));
         OvGenericPoint sensor = typed(1, 1, 4, 1, 1, 1, 65, 60);
         sensor.setSensitivities(0, -1, 3);
-        sensor.setAlertLevelRAVI(-2);
+        sensor.setAlertLevelRAVI(0); // stored 1-based: no level
         sensor.setAreaIndex(0);
         QCOMPARE(pdfreport::sensorCells(1, 1, 4, sensor, "on", "off").join('|'),
                  QString("1.1.4||ASD|off|off|||0|3|||off"));
@@ -304,6 +346,58 @@ private slots:
         for (const PdfModuleRow& row : pdfreport::moduleRows(2, 2, 20, apollo, channels, "on", "off"))
             indexes << row.cells.first();
         QCOMPARE(indexes.join(' '), QString("2.2.20 2.2.22 2.2.23 2.2.24 2.2.25"));
+    }
+
+    // The alert-level cell shows what the point table shows, the stored level less one, and
+    // nothing for a sensor without a level (stored 0); the same after compile and open.
+    void alertLevelCells_data()
+    {
+        QTest::addColumn<bool>("fromImage");
+        QTest::newRow("built") << false;
+        QTest::newRow("opened from the image") << true;
+    }
+    void alertLevelCells()
+    {
+        QFETCH(bool, fromImage);
+        const QStringList shown{"", "0", "1", "2", "3", "4"};
+        Plant built;
+        for (int stored = 0; stored < shown.size(); ++stored) {
+            OvGenericPoint sensor = typed(1, 1, stored + 1, 1, 1, 1, 30, 4); // one alert level
+            sensor.setAlertLevelRAVI(stored);
+            sensor.setDescription(QString("Level %1").arg(stored));
+            built.setPoint(sensor);
+        }
+        Plant opened;
+        Plant* plant = &built;
+        if (fromImage) {
+            QCOMPARE(built.copyTo(), 0);
+            const QString image = m_dir.filePath("levels.bin");
+            QCOMPARE(g_zpConf->get_io().export_bin_v3(QFile::encodeName(image).constData(), nullptr), 0);
+            QCOMPARE(opened.loadFromFile(image, false), 0u);
+            QCOMPARE(opened.copyFrom(), 0u);
+            traceErrors("set_cpu_llId");
+            plant = &opened;
+        }
+        const QString file = m_dir.filePath("levels.pdf");
+        QVERIFY(print(*plant, file));
+        int sensorPage = 0;
+        for (int k = 1; k <= 20 && !sensorPage; ++k)
+            sensorPage = page(file, k).trimmed().startsWith("PDF_SENSOR_SYS") ? k : 0;
+        QVERIFY(sensorPage > 0);
+        // The column's box in points: 10 of margin, the indent of 50 dots, 6520 to 7499 dots.
+        const double left = 10 + (50 + 6520) * 72.0 / 1200, right = 10 + (50 + 7499) * 72.0 / 1200;
+        const QList<PdfWord> words = bboxWords(file, sensorPage);
+        for (int stored = 0; stored < shown.size(); ++stored) {
+            const QString index = QString("1.1.%1").arg(stored + 1);
+            const auto row = std::find_if(words.begin(), words.end(),
+                                          [&](const PdfWord& w) { return w.text == index; });
+            QVERIFY2(row != words.end(), qPrintable(index));
+            QStringList cell;
+            for (const PdfWord& w : words)
+                if (qAbs(w.top - row->top) < 2 && w.left >= left && w.right <= right)
+                    cell << w.text;
+            QCOMPARE(cell.join(' '), shown.at(stored));
+        }
     }
 
     void knownPlant()
@@ -392,6 +486,84 @@ private slots:
         QCOMPARE(qRound((edges(file, 2, "CSV_PRINTER_PARITY").first - parent) * 10), 120);
         QCOMPARE(qRound((edges(file, 2, "CSV_WALKTESTSUBID").first - parent) * 10), 120);
         QCOMPARE(qRound((edges(file, 2, "CSV_FLASHINGSTAT").first - parent) * 10), 0);
+    }
+
+    // With the pictures: the cover's plant picture three quarters of the width wide and centred
+    // on the page; each section's first page with its picture at the top-left corner, a quarter
+    // of the width wide, the title 100 dots to its right and centred on its height, the first
+    // parameter row 100 dots below it. Without them: no picture anywhere, each title centred at the top
+    // and the first row two title heights below it.
+    void pictures()
+    {
+        QPdfWriter a4(m_dir.filePath("a4.pdf"));
+        a4.setPageSize(QPageSize(QPageSize::A4));
+        const QRectF paint = a4.pageLayout().paintRectPoints();
+        const double mx = paint.left(), my = paint.top(), w = paint.width(), h = paint.height();
+        const QStringList sections{"CSV_PLANTGENPARAMETER", "CSV_AREASSYSTEM", "CSV_GROUPSSYSTEM", "CSV_REPEATER",
+                                   "CSV_CPUSSYSTEM",        "VIEWERKV",        "ANNUNCIATORKV",    "PDF_LOOP_SYS"};
+        const auto near = [](double actual, double expected) { return qAbs(actual - expected) <= 1.0; };
+        Plant plant;
+        buildKnownPlant(plant);
+        const QString file = m_dir.filePath("pictures.pdf");
+        Q_INIT_RESOURCE(resources);
+        const bool printed = print(plant, file);
+        Q_CLEANUP_RESOURCE(resources);
+        QVERIFY(printed);
+        const int pages = run({"pdfinfo", file}).section("Pages:", 1).section('\n', 0, 0).trimmed().toInt();
+        QVERIFY(pages > 10);
+        QStringList titled;
+        for (int k = 1; k <= pages; ++k) {
+            const QList<PdfBox> boxes = pageBoxes(file, k);
+            QList<PdfBox> images;
+            std::copy_if(boxes.begin(), boxes.end(), std::back_inserter(images),
+                         [](const PdfBox& b) { return b.image; });
+            const auto title = std::find_if(boxes.begin(), boxes.end(), [&](const PdfBox& b) {
+                return sections.contains(b.text) && b.top < my + w / 4;
+            });
+            if (k == 1) {
+                QCOMPARE(images.size(), 1);
+                const PdfBox& cover = images.first();
+                QVERIFY2(near(cover.width, w * 0.75), qPrintable(QString::number(cover.width)));
+                QVERIFY(near(cover.left, mx + (w - cover.width) / 2));
+                QVERIFY(near(cover.top, my + (h - cover.height) / 2));
+                continue;
+            }
+            if (title == boxes.end()) {
+                QCOMPARE(images.size(), 0);
+                continue;
+            }
+            titled << title->text;
+            QCOMPARE(images.size(), 1);
+            const PdfBox& logo = images.first();
+            QVERIFY2(near(logo.left, mx) && near(logo.top, my) && near(logo.width, w / 4), qPrintable(title->text));
+            QVERIFY2(near(title->left, mx + w / 4 + 6), qPrintable(title->text));
+            QVERIFY2(qAbs(title->top + title->height / 2 - (my + logo.height / 2)) <= 1.5, qPrintable(title->text));
+            if (title->text != sections.first())
+                continue;
+            double below = h + my;
+            for (const PdfBox& b : boxes)
+                if (!b.image && b.top > title->top + title->height)
+                    below = qMin(below, b.top);
+            QVERIFY(near(below, my + logo.height + 6));
+        }
+        QCOMPARE(titled, sections);
+        // The cover's picture is stored at its own size.
+        const QStringList coverImage =
+            run({"pdfimages", "-f", "1", "-l", "1", "-list", file}).section('\n', 2, 2).split(' ', Qt::SkipEmptyParts);
+        QVERIFY(coverImage.size() > 4);
+        QCOMPARE(coverImage.mid(3, 2), (QStringList{"1216", "1216"}));
+
+        QVERIFY(print(plant, file));
+        QCOMPARE(run({"pdfimages", "-list", file}).count('\n'), 2);
+        const QList<PdfBox> boxes = pageBoxes(file, 2);
+        const auto title = std::find_if(boxes.begin(), boxes.end(),
+                                        [](const PdfBox& b) { return b.text == "CSV_PLANTGENPARAMETER"; });
+        QVERIFY(title != boxes.end());
+        QVERIFY(near(title->left + title->width / 2, mx + w / 2) && near(title->top, my));
+        const auto first = std::find_if(boxes.begin(), boxes.end(),
+                                        [](const PdfBox& b) { return b.text.trimmed() == "CSV_DESCRIPTION"; });
+        QVERIFY(first != boxes.end());
+        QVERIFY2(near(first->top, my + 2 * title->height), qPrintable(QString::number(first->top)));
     }
 
     // A file that cannot be created, or a write that fails on the way, is reported, and the file
