@@ -276,9 +276,17 @@ void Ov4kApp::onUpdateAreasModelRqst(QVector<int> rows)
 
 void Ov4kApp::onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type)
 {
-    Q_UNUSED(cpu)
-    Q_UNUSED(loop)
     Q_UNUSED(type)
+    if (m_pageCode != 9 || !m_plant || !m_sensorModel || !m_moduleModel || !m_mixedModel)
+        return;
+    // The tables showing that loop take it again, with the new protocol's addresses; a change of
+    // another loop of the page leaves them on the loop the tree has selected.
+    const OvLoop changed = loopOf(int(cpu), int(loop));
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel}) {
+        if (model->activeLoop().ownerCpu() == changed.ownerCpu()
+            && model->activeLoop().loopIndex() == changed.loopIndex())
+            model->setActiveLoop(changed);
+    }
 }
 
 void Ov4kApp::onPointsChanged(QList<const OvGenericPoint*> points)
@@ -579,9 +587,17 @@ bool Ov4kApp::isDragValid(const QString& url) const
     const QString suffix = QFileInfo(QUrl(url).toLocalFile()).suffix();
     if ((QLatin1Char('.') + suffix).compare(m_parameters->getDefaultFileExtensione(), Qt::CaseInsensitive) == 0)
         return true;
-    // Loop files ("MNT") are taken on the loop page, which comes with the tree model.
-    return suffix.compare(QLatin1String("bin"), Qt::CaseInsensitive) == 0
-        || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+    if (suffix.compare(QLatin1String("bin"), Qt::CaseInsensitive) == 0
+        || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0)
+        return true;
+    // A loop file goes onto the loop shown, and only onto one without points.
+    if (suffix.compare(QLatin1String("MNT"), Qt::CaseInsensitive) != 0 || m_pageCode != 9 || !m_plantTreeModel
+        || !m_plant)
+        return false;
+    uint cpu = 0;
+    uint loop = 0;
+    return m_plantTreeModel->getCurrentLoopAddress(cpu, loop) && m_plant->getActiveModuleCount(cpu, loop) == 0
+        && m_plant->getActiveSensorCount(cpu, loop) == 0;
 }
 
 void Ov4kApp::fileDrop(const QString& text)
