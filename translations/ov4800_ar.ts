@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>الملف غير موجود</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>الملف ليس ملف منشأة</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>خطأ في المجموع الاختباري: الملف تالف</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>الملف تالف أو بتنسيق غير معروف</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>القيمة كبيرة جدًا</translation>

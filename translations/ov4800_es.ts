@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>Archivo no encontrado</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>El archivo no es un archivo de instalación</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>Error de suma de comprobación: el archivo está dañado</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>El archivo está dañado o tiene un formato desconocido</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>Valor demasiado grande</translation>

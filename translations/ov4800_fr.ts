@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>Fichier introuvable</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>Le fichier n'est pas un fichier d'installation</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>Erreur de somme de contrôle : le fichier est endommagé</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>Le fichier est endommagé ou dans un format inconnu</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>Valeur trop grande</translation>

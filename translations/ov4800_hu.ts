@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>A fájl nem található</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>A fájl nem létesítményfájl</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>Ellenőrzőösszeg-hiba: a fájl sérült</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>A fájl sérült vagy ismeretlen formátumú</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>Túl nagy érték</translation>

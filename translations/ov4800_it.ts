@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>File non trovato</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>Il file non è un file impianto</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>Errore di checksum: il file è danneggiato</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>Il file è danneggiato o in un formato sconosciuto</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>Valore troppo grande</translation>

@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>Bestand niet gevonden</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>Het bestand is geen installatiebestand</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>Controlesomfout: het bestand is beschadigd</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>Het bestand is beschadigd of heeft een onbekende indeling</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>Waarde te groot</translation>

@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>Ficheiro não encontrado</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>O ficheiro não é um ficheiro de instalação</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>Erro de soma de verificação: o ficheiro está danificado</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>O ficheiro está danificado ou num formato desconhecido</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>Valor demasiado grande</translation>

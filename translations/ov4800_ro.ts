@@ -19,6 +19,18 @@
         <source>File not found</source>
         <translation>Fișierul nu a fost găsit</translation>
     </message>
+    <message id="FILE_NOT_A_PLANT_FILE">
+        <source>The file is not a plant file</source>
+        <translation>Fișierul nu este un fișier de instalație</translation>
+    </message>
+    <message id="FILE_CHECKSUM_ERROR">
+        <source>Checksum error: the file is damaged</source>
+        <translation>Eroare de sumă de control: fișierul este deteriorat</translation>
+    </message>
+    <message id="FILE_DAMAGED_OR_UNKNOWN_FORMAT">
+        <source>The file is damaged or in an unknown format</source>
+        <translation>Fișierul este deteriorat sau într-un format necunoscut</translation>
+    </message>
     <message id="CBE_C_VAL_TOO_BIG">
         <source>Value too large</source>
         <translation>Valoare prea mare</translation>

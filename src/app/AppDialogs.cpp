@@ -49,6 +49,8 @@ PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBox
     FocusKeeper focus;
     QMessageBox box;
     box.setIcon(QMessageBox::Icon(message.icon));
+    if (!message.title.isEmpty())
+        box.setWindowTitle(message.title);
     box.setText(message.text);
     box.setInformativeText(message.informativeText);
     box.setDetailedText(message.detailedText);

@@ -9,7 +9,10 @@ const char* messageId(quint32 code)
     switch (code) {
     case 0: return QT_TRID_NOOP("ERROR_NONE");
     case 257: return QT_TRID_NOOP("ENABLE_TO_READ_OV_FILE");
+    case 259: return QT_TRID_NOOP("FILE_NOT_A_PLANT_FILE");
     case 260: return QT_TRID_NOOP("FILE_VERSION_NOT_SUPPORTED");
+    case 264: return QT_TRID_NOOP("FILE_CHECKSUM_ERROR");
+    case 265: return QT_TRID_NOOP("FILE_DAMAGED_OR_UNKNOWN_FORMAT");
     case 266: return QT_TRID_NOOP("FILE_NOT_FOUND");
     case 513: return QT_TRID_NOOP("CBE_C_VAL_TOO_BIG");
     case 514: return QT_TRID_NOOP("CBE_L_VAL_TOO_BIG");

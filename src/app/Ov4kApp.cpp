@@ -409,6 +409,10 @@ void Ov4kApp::createGroupsModels()
     if (!m_cbeEditor) {
         Ov4800::OvCBEEditor::setErrorText(&getErrorMessage);
         m_cbeEditor = new Ov4800::OvCBEEditor();
+        // The keypad's Space and Enter labels are translated texts.
+        if (!connect(this, &Ov4kApp::applicationLanguageChanged, m_cbeEditor,
+                     &Ov4800::OvCBEEditor::onApplicationLanguageChanged))
+            qCritical() << "Connecting SIGNAL applicationLanguageChanged: FAILED";
         publish("cbeEditor", m_cbeEditor);
     }
 }

@@ -295,6 +295,8 @@ private:
     void refreshPlantTreeModel();
     // Critical box of a user error code, with an optional detail.
     void showError(int code, const QString& detail = QString());
+    // Critical box under the main window's title.
+    void critical(const QString& text, const QString& detail = QString()) const;
     // Swallows user input while a compile converts the plant.
     bool isInputEvent(const QEvent* event) const;
 

@@ -60,15 +60,6 @@ PlantMessage::Button question(const QString& title, const QString& text)
     return PlantDialogs::show(message);
 }
 
-void critical(const QString& text, const QString& detail = QString())
-{
-    PlantMessage message;
-    message.icon = PlantMessage::Critical;
-    message.text = text;
-    message.detailedText = detail;
-    PlantDialogs::show(message);
-}
-
 // Removes the last occurrence of suffix, case-insensitively, when found after the first character.
 void removeLast(QString& name, const QString& suffix)
 {
@@ -134,6 +125,17 @@ void sanitizeFileName(QString& name)
 void Ov4kApp::showError(int code, const QString& detail)
 {
     critical(getErrorMessage(code), detail);
+}
+
+void Ov4kApp::critical(const QString& text, const QString& detail) const
+{
+    PlantMessage message;
+    message.icon = PlantMessage::Critical;
+    // A box without a parent names the program it comes from.
+    message.title = m_mainWindow ? m_mainWindow->title() : brandTitle();
+    message.text = text;
+    message.detailedText = detail;
+    PlantDialogs::show(message);
 }
 
 // --- plant and models ---
@@ -276,9 +278,17 @@ void Ov4kApp::onUpdateAreasModelRqst(QVector<int> rows)
 
 void Ov4kApp::onLoopTypeChanged(unsigned int cpu, unsigned int loop, int type)
 {
-    Q_UNUSED(cpu)
-    Q_UNUSED(loop)
     Q_UNUSED(type)
+    if (m_pageCode != 9 || !m_plant || !m_sensorModel || !m_moduleModel || !m_mixedModel)
+        return;
+    // The tables showing that loop take it again, with the new protocol's addresses; a change of
+    // another loop of the page leaves them on the loop the tree has selected.
+    const OvLoop changed = loopOf(int(cpu), int(loop));
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel}) {
+        if (model->activeLoop().ownerCpu() == changed.ownerCpu()
+            && model->activeLoop().loopIndex() == changed.loopIndex())
+            model->setActiveLoop(changed);
+    }
 }
 
 void Ov4kApp::onPointsChanged(QList<const OvGenericPoint*> points)
@@ -452,33 +462,34 @@ void Ov4kApp::openFile(QString& path)
         return;
 
     WaitCursor cursor;
-    if (m_plant)
-        m_plant->setDefaultParameters();
     qDebug() << "openFile"
              << "File selezionato:" << path;
-    createPlant();
-    if (!m_plant)
-        return;
-    const uint result = m_plant->loadFromFile(path, plantFile);
+    // The file goes into the panel configuration through a plant of its own: the plant shown,
+    // or the lack of one, stays as it is until the file has loaded whole.
+    const u32 panelType = g_zpConf->get_panel_type();
+    uint result = 0;
+    {
+        Plant loading;
+        result = loading.loadFromFile(path, plantFile);
+    }
     int failure = int(result);
     if (result == 0 && !Configuration::instance()->applyPanelTypeConfig(int(g_zpConf->get_panel_type())))
         failure = 260;
     if (failure != 0) {
-        showError(failure, failure == 266 ? path : QString());
-        // Nothing loaded may be saved over the file the user has: the plant keeps its reset
-        // content and goes back to its default name, so a Save asks where.
-        m_plant->copyTo();
-        // The reset content holds nothing worth a save question.
-        m_plant->modifyPlantData(false);
-        m_plant->clearModificationBits(~0u);
-        updateModels();
-        m_pathFromImage = false;
-        if (m_currentFilePath != m_defaultFileName) {
-            m_currentFilePath = m_defaultFileName;
-            emit fileNameChanged();
+        // Nothing of the file stays behind: the configuration is the shown plant's again, or the
+        // empty one of the panel type before.
+        if (m_plant) {
+            g_zpConf->set_panel_type(panelType);
+            m_plant->copyTo();
+        } else {
+            g_zpConf->new_config(panelType);
         }
+        showError(failure, failure == 266 ? path : QString());
         return;
     }
+    if (m_plant)
+        m_plant->setDefaultParameters();
+    createPlant();
     m_plant->copyFrom();
     if (m_cpuTypeModel)
         m_cpuTypeModel->reload();
@@ -579,9 +590,17 @@ bool Ov4kApp::isDragValid(const QString& url) const
     const QString suffix = QFileInfo(QUrl(url).toLocalFile()).suffix();
     if ((QLatin1Char('.') + suffix).compare(m_parameters->getDefaultFileExtensione(), Qt::CaseInsensitive) == 0)
         return true;
-    // Loop files ("MNT") are taken on the loop page, which comes with the tree model.
-    return suffix.compare(QLatin1String("bin"), Qt::CaseInsensitive) == 0
-        || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+    if (suffix.compare(QLatin1String("bin"), Qt::CaseInsensitive) == 0
+        || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0)
+        return true;
+    // A loop file goes onto the loop shown, and only onto one without points.
+    if (suffix.compare(QLatin1String("MNT"), Qt::CaseInsensitive) != 0 || m_pageCode != 9 || !m_plantTreeModel
+        || !m_plant)
+        return false;
+    uint cpu = 0;
+    uint loop = 0;
+    return m_plantTreeModel->getCurrentLoopAddress(cpu, loop) && m_plant->getActiveModuleCount(cpu, loop) == 0
+        && m_plant->getActiveSensorCount(cpu, loop) == 0;
 }
 
 void Ov4kApp::fileDrop(const QString& text)

@@ -4,6 +4,7 @@
 #include "app/OvParametersReference.h"
 #include "io/OvPdfReport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
@@ -47,5 +48,6 @@ void Ov4kApp::onPdfExportBtnClicked()
     if (!painted)
         reportBox(PlantMessage::Critical, qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"));
     else if (!PlantDialogs::showUrl(QUrl::fromLocalFile(name)))
-        reportBox(PlantMessage::Information, qtTrId("USR_MSG_EXPORT_TO_PDF_DONE"));
+        reportBox(PlantMessage::Information,
+                  qtTrId("USR_MSG_EXPORT_TO_PDF_DONE") + QLatin1Char('\n') + QDir::toNativeSeparators(name));
 }

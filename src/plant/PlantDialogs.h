@@ -22,6 +22,8 @@ struct PlantMessage {
     };
 
     Icon icon = NoIcon;
+    // The box's window title; empty leaves the platform's.
+    QString title;
     QString text;
     QString informativeText;
     QString detailedText;

@@ -15,6 +15,12 @@ QString number(uint value)
     return QString::number(value);
 }
 
+// A walk-test id not set reads -1, as a group not set does in the groups file.
+QString walkTestId(uint id)
+{
+    return id == Plant::kUndefinedPassword ? QStringLiteral("-1") : number(id);
+}
+
 QString flag(bool value)
 {
     return value ? QStringLiteral("1") : QStringLiteral("0");
@@ -80,10 +86,10 @@ bool Plant::exportParametersCsv(const QString& filePath) const
         line(QT_TRID_NOOP("CSV_PRINTER_BAUD_RATE"), number(m_printerBaudRate));
     }
     line(QT_TRID_NOOP("CSV_WALKTEST"), number(m_walkTest));
-    line(QT_TRID_NOOP("CSV_WALKTESTCPUID"), number(m_walkTestCPUID));
-    line(QT_TRID_NOOP("CSV_WALKTESTLOOPID"), number(m_walkTestLoopID));
-    line(QT_TRID_NOOP("CSV_WALKTESTMODULEID"), number(m_walkTestModuleID));
-    line(QT_TRID_NOOP("CSV_WALKTESTSUBID"), number(m_walkTestSubID));
+    line(QT_TRID_NOOP("CSV_WALKTESTCPUID"), walkTestId(m_walkTestCPUID));
+    line(QT_TRID_NOOP("CSV_WALKTESTLOOPID"), walkTestId(m_walkTestLoopID));
+    line(QT_TRID_NOOP("CSV_WALKTESTMODULEID"), walkTestId(m_walkTestModuleID));
+    line(QT_TRID_NOOP("CSV_WALKTESTSUBID"), walkTestId(m_walkTestSubID));
     line(QT_TRID_NOOP("CSV_FLASHINGSTAT"), flag(m_flashingStat));
     line(QT_TRID_NOOP("CSV_SIRENINSTANTACTIVATION"),
          qtTrId(m_sirenInstantActivation ? QT_TRID_NOOP("STR_ENABLED") : QT_TRID_NOOP("STR_DISABLED")));

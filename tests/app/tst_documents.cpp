@@ -47,6 +47,43 @@ class tst_Documents : public TestBase {
         m_app->onCompileBtnClicked();
         QCOMPARE(m_dialogs.pending(), 0);
     }
+    // The tool bar's commands that need a plant, enabled or not, in this order.
+    QList<bool> plantCommands() const
+    {
+        QList<bool> enabled;
+        for (const char* name : {"saveButton", "pdfButton", "csvButton", "compileButton", "checkCbeButton"}) {
+            QObject* button = m_window->findChild<QObject*>(QLatin1String(name));
+            enabled << (button && button->property("enabled").toBool());
+        }
+        return enabled;
+    }
+    QObject* activePlant() const
+    {
+        return m_app->engine()->rootContext()->contextProperty(QStringLiteral("activePlant")).value<QObject*>();
+    }
+    // A plant file made by hand: magic, version 0x0200, then the compressed image as a byte array.
+    static QByteArray plantFile(const QByteArray& image)
+    {
+        QByteArray file;
+        QDataStream out(&file, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << qint32(0x13F0C475) << qint16(0x0200) << qCompress(image);
+        return file;
+    }
+    static QByteArray randomBytes(int size)
+    {
+        QRandomGenerator generator(45);
+        QByteArray bytes(size, 0);
+        for (char& c : bytes)
+            c = char(generator.bounded(256));
+        return bytes;
+    }
+    void write(const QString& name, const QByteArray& bytes)
+    {
+        QFile out(path(name));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(out.write(bytes), qint64(bytes.size()));
+    }
     // choice 0 KV1300, 1 KV1600-4600.
     void newPlant(int choice = 0)
     {
@@ -74,6 +111,45 @@ private slots:
     {
         delete m_app;
         TestBase::cleanupTestCase();
+    }
+
+    // Before any plant, a file that fails to open leaves none: the commands that need one stay
+    // disabled and the start page stays.
+    void badFileWithoutPlant_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty image") << "empty.bin" << QByteArray() << "Errors in reading the file";
+        QTest::newRow("random bytes as a plant file")
+            << "random.tov" << randomBytes(1000) << "The file is not a plant file";
+        QTest::newRow("plant file cut short")
+            << "short.tov" << plantFile(randomBytes(4000)).left(50) << "The file is damaged or in an unknown format";
+    }
+    void badFileWithoutPlant()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        write(name, bytes);
+        const QString title = m_window->title();
+        const QString page = m_window->property("workingAreaStat").toString();
+        QCOMPARE(plantCommands(), (QList<bool>{false, false, false, false, false}));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Ok);
+        QString file = path(name);
+        m_app->openFile(file);
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(m_dialogs.asked().first().icon, PlantMessage::Critical);
+        QCOMPARE(m_dialogs.asked().first().text, text);
+        QCOMPARE(m_dialogs.asked().first().title, title);
+        QVERIFY(!m_app->plant());
+        QVERIFY(!activePlant());
+        QCOMPARE(plantCommands(), (QList<bool>{false, false, false, false, false}));
+        QCOMPARE(m_window->title(), title);
+        QCOMPARE(m_window->property("workingAreaStat").toString(), page);
+        QCOMPARE(m_app->currentFilePath(), QString());
     }
 
     void newAndCompile()
@@ -164,7 +240,7 @@ private slots:
                                  << "none.tov";
         QByteArray corrupted = contents(path("out/CFG_IN.BIN"));
         corrupted[corrupted.size() / 2] = char(corrupted.at(corrupted.size() / 2) ^ 0x5A);
-        QTest::newRow("corrupted image") << "bad.bin" << corrupted << "264"
+        QTest::newRow("corrupted image") << "bad.bin" << corrupted << "Checksum error: the file is damaged"
                                          << "";
         // Panel type 11, which no brand configuration of this program takes: header byte 7, and
         // byte 5246 of the first element (dataType 2, size at 9, CRC at 13, data from 15).
@@ -206,6 +282,71 @@ private slots:
         }
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
         QCOMPARE(m_app->plant()->getModificationStat(), 0u);
+    }
+
+    // A file that fails to open leaves the modified plant that was open as it was: its image, its
+    // name, the window title, its modification state and the commands.
+    void failedOpenKeepsThePlant_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        const QByteArray image = contents(path("out/CFG_IN.BIN"));
+        QVERIFY(image.size() > 10000);
+        QTest::newRow("empty image") << "empty.bin" << QByteArray() << "Errors in reading the file";
+        QTest::newRow("1000 bytes of an image") << "part.bin" << image.left(1000) << "Errors in reading the file";
+        QByteArray corrupted = image;
+        corrupted[corrupted.size() / 2] = char(corrupted.at(corrupted.size() / 2) ^ 0x5A);
+        QTest::newRow("corrupted image") << "crc.bin" << corrupted << "Checksum error: the file is damaged";
+        QTest::newRow("random bytes as a plant file")
+            << "random.tov" << randomBytes(4096) << "The file is not a plant file";
+        const QByteArray whole = plantFile(image);
+        QTest::newRow("plant file cut short")
+            << "short.tov" << whole.left(whole.size() / 2) << "The file is damaged or in an unknown format";
+    }
+    void failedOpenKeepsThePlant()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        Plant* plant = m_app->plant();
+        QVERIFY(plant);
+        plant->setDescription(QStringLiteral("Kept %1").arg(QTest::currentDataTag()));
+        const uint stat = plant->getModificationStat();
+        QVERIFY(stat > 1);
+        const QString folder = path(QStringLiteral("keep/") + QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(folder + "/before") && QDir().mkpath(folder + "/after"));
+        compile(folder + "/before");
+        const QString file = m_app->currentFilePath();
+        const QString title = m_window->title();
+        const QString page = m_window->property("workingAreaStat").toString();
+        const QList<bool> commands = plantCommands();
+        QCOMPARE(commands.mid(1, 3), (QList<bool>{true, true, true}));
+        write(name, bytes);
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Discard);
+        m_dialogs.answer(PlantMessage::Ok);
+        QString opened = path(name);
+        m_app->openFile(opened);
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(m_dialogs.asked().size(), 2);
+        const PlantMessage box = m_dialogs.asked().last();
+        QCOMPARE(box.icon, PlantMessage::Critical);
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.title, title);
+        QCOMPARE(m_app->plant(), plant);
+        QCOMPARE(activePlant(), static_cast<QObject*>(plant));
+        QCOMPARE(plant->getDescription(), QStringLiteral("Kept %1").arg(QTest::currentDataTag()));
+        QCOMPARE(plant->getModificationStat(), stat);
+        QVERIFY(plant->isModified());
+        QCOMPARE(m_app->currentFilePath(), file);
+        QCOMPARE(m_window->title(), title);
+        QCOMPARE(m_window->property("workingAreaStat").toString(), page);
+        QCOMPARE(plantCommands(), commands);
+        compile(folder + "/after");
+        QCOMPARE(contents(folder + "/after/CFG_IN.BIN"), contents(folder + "/before/CFG_IN.BIN"));
+        // Nothing of the bad file is kept: the plant as it was compiles to the same bytes.
+        traceErrors();
     }
 
     void quit_data()

@@ -10,6 +10,7 @@
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "app/OvLanguageModel.h"
+#include "cbe/OvCBEEditor.h"
 #include "models/OvPlantModel.h"
 
 #include <QtQuick>
@@ -212,6 +213,11 @@ private slots:
         QCOMPARE(named("languageMenu")->property("title").toString(), qtTrId("Language"));
         QCOMPARE(about->property("_version").toString(), qtTrId("ID_OV_VERSION_LBL") + QStringLiteral(" 2.7"));
         QCOMPARE(about->property("_dataVersion").toString(), qtTrId("PANEL_DATA_VERSION") + QStringLiteral(" 0x2602"));
+        // The CBE keypad's two translated labels.
+        Ov4800::OvCBEEditor* keypad = m_app->cbeEditor();
+        QVERIFY(keypad);
+        QCOMPARE(keypad->getBtnName(42), qtTrId("CBE_BTN_SPACE"));
+        QCOMPARE(keypad->getBtnName(46), qtTrId("CBE_BTN_ENTER"));
         QVERIFY(QMetaObject::invokeMethod(about, "close"));
         QTRY_VERIFY(!about->property("visible").toBool());
 

@@ -9,9 +9,11 @@
 #include "app/Ov4kApp.h"
 #include "models/ActiveItemsModel.h"
 #include "models/OvPlantModel.h"
+#include "models/OvPointModel.h"
 #include "plant/ActivePlant.h"
 #include "plant/CPUSystem.h"
 #include "plant/Plant.h"
+#include "plant/PointType.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -154,6 +156,100 @@ private slots:
         m_app->onPlantInfoPageSelected();
         click(tree->index(1, 0, tree->index(0, 0, tree->index(1, 0))));
         QCOMPARE(m_app->pageCode(), 9);
+    }
+
+    // A loop type chosen while the loop's tables are shown: the three tables take the loop
+    // again, with the new protocol's addresses (detectors 159, 99, 126; modules 159, 99, 159).
+    // Another page, or another loop of the CPU, leaves them as they are.
+    void loopTypeChange_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("changedLoop");
+        QTest::addColumn<bool>("loopPage");
+        QTest::addColumn<QList<int>>("rows"); // detectors, modules, mixed after the change
+        QTest::newRow("VARN to APOLLO") << 1 << 2 << 0 << true << QList<int>{126, 159, 126};
+        QTest::newRow("APOLLO to ADV") << 2 << 0 << 0 << true << QList<int>{159, 159, 159};
+        QTest::newRow("ADV to VARN") << 0 << 1 << 0 << true << QList<int>{99, 99, 99};
+        QTest::newRow("CPU data page") << 1 << 2 << 0 << false << QList<int>{99, 99, 99};
+        QTest::newRow("other loop") << 1 << 2 << 1 << true << QList<int>{99, 99, 99};
+    }
+    void loopTypeChange()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, changedLoop);
+        QFETCH(bool, loopPage);
+        QFETCH(QList<int>, rows);
+        newPlant();
+        Plant* plant = m_app->plant();
+        QVERIFY(plant->setCPULoopType(0, 0, uint(from)));
+        QVERIFY(plant->setCPULoopType(0, 1, uint(from)));
+        m_app->onLoopPageSelected(0, 0);
+        QCOMPARE(m_app->pageCode(), 9);
+        if (!loopPage)
+            m_app->onLoopPageSelected(0, -1);
+        QList<OvPointModel*> models;
+        for (const char* name : {"theSensorModel", "theModuleModel", "theMixedModel"})
+            models << qobject_cast<OvPointModel*>(published(name));
+        QList<QSharedPointer<QSignalSpy>> resets;
+        for (OvPointModel* model : models) {
+            QVERIFY(model);
+            resets << QSharedPointer<QSignalSpy>::create(model, &QAbstractItemModel::modelReset);
+        }
+        QVERIFY(plant->setCPULoopType(0, uint(changedLoop), uint(to)));
+        const bool rebuilt = loopPage && changedLoop == 0;
+        for (int i = 0; i < models.size(); ++i) {
+            QCOMPARE(models.at(i)->rowCount(), rows.at(i));
+            QCOMPARE(resets.at(i)->count(), rebuilt ? 1 : 0);
+            QCOMPARE(models.at(i)->activeLoop().type(), rebuilt ? to : from);
+        }
+    }
+
+    // A loop file may be dropped only on the loop page, onto a loop without points.
+    void dropLoopFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("family"); // of a point placed in the loop first; 0 none
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("empty loop") << "loop.MNT"
+                                    << "loop" << 0 << true;
+        QTest::newRow("lower case") << "loop.mnt"
+                                    << "loop" << 0 << true;
+        QTest::newRow("a detector") << "loop.MNT"
+                                    << "loop" << 1 << false;
+        QTest::newRow("a module") << "loop.MNT"
+                                  << "loop" << 2 << false;
+        QTest::newRow("CPU data page") << "loop.MNT"
+                                       << "cpu" << 0 << false;
+        QTest::newRow("plant page") << "loop.MNT"
+                                    << "plant" << 0 << false;
+        QTest::newRow("other suffix") << "loop.MNX"
+                                      << "loop" << 0 << false;
+    }
+    void dropLoopFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, page);
+        QFETCH(int, family);
+        QFETCH(bool, valid);
+        newPlant();
+        Plant* plant = m_app->plant();
+        QVERIFY(plant->setCPULoopType(0, 0, 1));
+        if (family != 0) {
+            OvGenericPoint point(family, 1, 1, 2);
+            point.setPointType(family == 1 ? PointType(2, 1, 2, 16388, 4, 1) : PointType(2, 2, 2, 16398, 13, 3));
+            plant->setPoint(point);
+            QVERIFY(plant->getActiveSensorCount(0, 0) + plant->getActiveModuleCount(0, 0) > 0);
+        }
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex cpu = tree->index(0, 0, tree->index(1, 0));
+        click(page == QLatin1String("plant") ? tree->index(0, 0) : tree->index(1, 0, cpu));
+        if (page == QLatin1String("cpu"))
+            m_app->onLoopPageSelected(0, -1);
+        QCOMPARE(m_app->pageCode(), page == QLatin1String("loop") ? 9 : page == QLatin1String("cpu") ? 8 : 1);
+        QCOMPARE(m_app->isDragValid(QUrl::fromLocalFile(QStringLiteral("/tmp/") + file).toString()), valid);
     }
 };
 

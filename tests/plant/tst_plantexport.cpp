@@ -214,8 +214,8 @@ private slots:
         const QString sirenLines = parts.last();
         const QString body = "CSV_DESCRIPTION,North site\nCSV_PRINTERSTAT," + QString(printer ? "1" : "0") + "\n"
             + printerLines
-            + "CSV_WALKTEST,0\nCSV_WALKTESTCPUID,4294967295\nCSV_WALKTESTLOOPID,4294967295\n"
-              "CSV_WALKTESTMODULEID,4294967295\nCSV_WALKTESTSUBID,4294967295\nCSV_FLASHINGSTAT,0\n"
+            + "CSV_WALKTEST,0\nCSV_WALKTESTCPUID,-1\nCSV_WALKTESTLOOPID,-1\n"
+              "CSV_WALKTESTMODULEID,-1\nCSV_WALKTESTSUBID,-1\nCSV_FLASHINGSTAT,0\n"
             + sirenLines
             + "CSV_DETECTORSCHECKSTAT,0\nCSV_DETECTORSCHECKTIME,0\n"
               "CSV_ACKNOWLEDGEMENTINHIBITIONTIME,0\nCSV_AUTOACKNOWLEDGEMENTSTAT,0\n"
@@ -234,6 +234,39 @@ private slots:
         const QString text = readText(path);
         if (text != top.arg(after) + body)
             QCOMPARE(text, top.arg(before) + body);
+    }
+
+    // An id that is not set reads -1, as a group that is not set does in the groups file.
+    void walkTestIds_data()
+    {
+        QTest::addColumn<uint>("mode");
+        QTest::addColumn<QList<uint>>("ids"); // CPU, loop, module, sub; empty: not set
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("none") << 0u << QList<uint>{} << "0|-1|-1|-1|-1";
+        QTest::newRow("all points") << 1u << QList<uint>{} << "1|-1|-1|-1|-1";
+        QTest::newRow("one module") << 2u << QList<uint>{1, 2, 9, 3} << "2|1|2|9|3";
+        QTest::newRow("zeros") << 2u << QList<uint>{0, 0, 0, 0} << "2|0|0|0|0";
+        QTest::newRow("largest set") << 2u << QList<uint>{64, 8, 256, 16} << "2|64|8|256|16";
+        QTest::newRow("one below none") << 2u << QList<uint>{0xFFFFFFFEu, 1, 1, 1} << "2|4294967294|1|1|1";
+    }
+    void walkTestIds()
+    {
+        QFETCH(uint, mode);
+        QFETCH(QList<uint>, ids);
+        QFETCH(QString, lines);
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/p.csv";
+        Plant plant;
+        plant.setWalkTest(mode);
+        if (!ids.isEmpty())
+            QVERIFY(plant.setWalkTestPoint(ids.at(0), ids.at(1), ids.at(2), ids.at(3)));
+        QVERIFY(plant.exportParametersCsv(path));
+        const QStringList values = lines.split('|');
+        const QString expected = "CSV_WALKTEST," + values.at(0) + "\nCSV_WALKTESTCPUID," + values.at(1)
+            + "\nCSV_WALKTESTLOOPID," + values.at(2) + "\nCSV_WALKTESTMODULEID," + values.at(3) + "\nCSV_WALKTESTSUBID,"
+            + values.at(4) + "\nCSV_FLASHINGSTAT,";
+        const QString text = readText(path);
+        QVERIFY2(text.contains(expected), qPrintable(text));
     }
 };
 
