@@ -251,6 +251,52 @@ private slots:
         QCOMPARE(Configuration::instance()->configNumber(), 7 + plantType);
         QCOMPARE(brandState(), QStringLiteral("4 4 14/6 varn"));
     }
+
+    // The chooser on the plant page: one button per brand the panel offers, the current one
+    // checked; a click on another asks, and Cancel brings the current one back.
+    void chooserOnThePage()
+    {
+        newPlant(0);
+        m_app->onPlantInfoPageSelected();
+        settleScene(m_app->engine());
+        QCOMPARE(chooser(), QStringLiteral("Apollo:off Zelmar Detect:on"));
+        QQuickItem* box = findAll(m_window->contentItem(), QStringLiteral("brandChooser")).value(0);
+        QVERIFY(box);
+        QCOMPARE(box->property("title").toString(), QStringLiteral("Detector brand"));
+        QVERIFY(box->isEnabled());
+
+        QVERIFY(m_app->plant()->setDescription(QStringLiteral("Mine")));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Cancel);
+        click(buttons().value(0));
+        QTRY_COMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(chooser(), QStringLiteral("Apollo:off Zelmar Detect:on"));
+        QCOMPARE(Configuration::instance()->current_brand(), kZelmar);
+
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Discard);
+        click(buttons().value(0));
+        QTRY_COMPARE(Configuration::instance()->current_brand(), kApollo);
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        // The fresh plant shows no page, as after the new-plant command.
+        QCOMPARE(m_window->property("workingAreaStat").toString(), QStringLiteral("PLANT_ACTIVE"));
+        QCOMPARE(chooser(), QString());
+        m_app->onPlantInfoPageSelected();
+        settleScene(m_app->engine());
+        QCOMPARE(chooser(), QStringLiteral("Apollo:on Zelmar Detect:off"));
+
+        // The current brand again: nothing is asked.
+        m_dialogs.clear();
+        click(buttons().value(0));
+        QCOMPARE(chooser(), QStringLiteral("Apollo:on Zelmar Detect:off"));
+        QCOMPARE(m_dialogs.asked().size(), 0);
+
+        // A new plant starts with the panel's own brand, and the chooser follows.
+        newPlant(0);
+        m_app->onPlantInfoPageSelected();
+        settleScene(m_app->engine());
+        QCOMPARE(chooser(), QStringLiteral("Apollo:off Zelmar Detect:on"));
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_BrandChooser)
