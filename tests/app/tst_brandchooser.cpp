@@ -203,6 +203,30 @@ private slots:
         QCOMPARE(plant->getModificationStat(), modified);
     }
 
+    // Save at the question: the plant is written under the brand it had, then read back from the
+    // panel data under the new one, unnamed.
+    void saveFirst()
+    {
+        newPlant(0);
+        QVERIFY(m_app->plant()->setDescription(QStringLiteral("North wing")));
+        const QString file = path(QStringLiteral("saved.tov"));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Save);
+        m_dialogs.answerFile(file);
+        choose(kApollo);
+        QCOMPARE(m_dialogs.pending() + m_dialogs.pendingFiles(), 0);
+        QCOMPARE(brandState(), QStringLiteral("4 4 14/6 varn"));
+        QCOMPARE(m_app->plant()->getDescription(), QStringLiteral("North wing"));
+        QCOMPARE(m_app->currentFilePath(), QStringLiteral("New plant"));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Discard);
+        QString opened = file;
+        m_app->openFile(opened);
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(brandState(), QStringLiteral("3 3 32/3 no-varn"));
+        QCOMPARE(m_app->plant()->getDescription(), QStringLiteral("North wing"));
+    }
+
     // The chosen brand comes back from the plant file and from the panel image, after a new plant
     // of the same type has gone back to the panel's first brand.
     void survives_data()
