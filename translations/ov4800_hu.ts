@@ -335,6 +335,10 @@
         <source>Apollo</source>
         <translation>Apollo</translation>
     </message>
+    <message id="Device Brand Chooser">
+        <source>Detector brand</source>
+        <translation>Érzékelők márkája</translation>
+    </message>
     <message id="NEW_PLANT_FILE">
         <source>New plant</source>
         <translation>Új létesítmény</translation>

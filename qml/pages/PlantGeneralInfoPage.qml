@@ -43,13 +43,23 @@ PlaceholderPage {
             visible: text !== ""
         }
         OvLabel { text: qsTrId("PLANT_TYPE") + page.tr; font.bold: true }
-        PlantTypeBox {
-            objectName: "plantTypeBox"
-            width: Math.min(parent.width, metrics.height * 24)
-            height: metrics.height * 9
-            enabled: config ? config.has_network_type : false
-            currentType: (page.revision, page.info ? page.info.plantType() : 0)
-            onTypeChosen: if (typeof mainWindow !== "undefined") mainWindow.plantChangeTypeRqst(typeIndex)
+        Row {
+            id: typeRow
+            width: parent.width
+            spacing: metrics.height
+            PlantTypeBox {
+                objectName: "plantTypeBox"
+                width: Math.min(typeRow.width - brandChooser.width - typeRow.spacing, metrics.height * 24)
+                height: metrics.height * 9
+                enabled: config ? config.has_network_type : false
+                currentType: (page.revision, page.info ? page.info.plantType() : 0)
+                onTypeChosen: if (typeof mainWindow !== "undefined") mainWindow.plantChangeTypeRqst(typeIndex)
+            }
+            BrandChooser {
+                id: brandChooser
+                width: Math.max(implicitWidth, metrics.averageCharacterWidth * 20)
+                height: metrics.height * 9
+            }
         }
         Grid {
             columns: 2

@@ -936,13 +936,19 @@ void Ov4kApp::onPlantChangeTypeRqst(int type)
 void Ov4kApp::onCurrentBrandChanged(int brand)
 {
     Configuration* config = Configuration::instance();
-    if (brand == config->configNumber())
+    if (brand == config->current_brand())
         return;
+    // The plant writes its brand into the panel image as it is: only a brand the panel offers.
+    if (!config->brandChoices().contains(QVariant(brand))) {
+        qDebug() << "BRAND NOT OFFERED" << brand << config->brandChoices();
+        return;
+    }
+    // The announcement puts the scene's brand chooser back on the brand that stays.
     if (!askToSave(0)) {
         emit newPlant();
         return;
     }
-    config->applyConfigNumber(brand, true);
+    config->set_current_brand(brand);
     qDebug() << "CURRENT BRAND CHANGED!!!";
     WaitCursor cursor;
     createPlant();

@@ -479,10 +479,16 @@ private slots:
         QCOMPARE(m_window->title(), path("r5.tov") + brand);
         m_app->plant()->setDescription(QStringLiteral("North wing"));
         QCOMPARE(m_window->title(), path("r5.tov") + QStringLiteral(": North wing") + brand);
+        // Another detector brand keeps the panel's names; the plant is read again from the panel
+        // data, which hold the opened file's description, not the discarded one, and is unnamed.
         m_dialogs.clear();
         m_dialogs.answer(PlantMessage::Discard);
-        m_app->onCurrentBrandChanged(8);
-        QCOMPARE(m_window->title(), m_app->currentFilePath() + QStringLiteral(" - KV1600-01 Tavrel-FSX UK"));
+        m_app->onCurrentBrandChanged(4);
+        QCOMPARE(Configuration::instance()->current_brand(), 4);
+        QCOMPARE(m_window->title(), QStringLiteral("New plant: Kept") + brand);
+        // The panel of the tests that follow.
+        newPlant(1);
+        QCOMPARE(m_window->title(), QStringLiteral("New plant - KV1600-01 Tavrel-FSX UK"));
     }
 
     void csvExport()
