@@ -54,10 +54,14 @@ FocusScope {
         for (var i = 0; i < all.length; ++i)
             selectionModel.select(all[i], ItemSelectionModel.Select | ItemSelectionModel.Rows)
     }
-    function zoneLimit() {
-        var areas = activePlant ? activePlant.getMaxAreasCount() : 0
-        return Math.max(1, areas - 80)
+    // A mimic viewer shows 80 zones from its first: the last first zone is the one whose 80 end
+    // at the plant's last zone. Row r of the zone list is zone r, row 0 none.
+    function lastStartingZone() {
+        var rows = typeof theAreaListMdl !== "undefined" && theAreaListMdl ? theAreaListMdl.rowCount() : 0
+        return Math.max(1, rows - 80)
     }
+    function zoneOffered(zone) { return zone >= 1 && zone <= lastStartingZone() }
+    function startingZoneOf(zone) { return isNaN(zone) ? 0 : Math.min(Math.max(1, zone), lastStartingZone()) }
 
     Keys.onPressed: {
         if (!model)
@@ -294,20 +298,37 @@ FocusScope {
             visible: view.viewerMode && view.secondFamily
             delegate: Item {
                 readonly property var rowIndex: styleData.index
-                SpinBox {
+                ComboBox {
+                    id: zoneBox
                     objectName: "zoneRange"
+                    readonly property int start: styleData.value !== undefined ? styleData.value : 1
+                    // A zone typed or chosen; one that no viewer can start from is brought into range.
+                    function choose(zone) {
+                        var first = view.startingZoneOf(zone)
+                        if (first > 0)
+                            view.model.setStartingZone(view.selectionWith(styleData.index), first)
+                        currentIndex = Qt.binding(function() { return zoneBox.start })
+                        editText = currentText
+                    }
                     anchors.fill: parent
                     anchors.margins: 1
                     visible: (view.revision, !!view.model && view.model.data(styleData.index, 259) === true
                               && view.model.data(styleData.index, 269) === 1)
                     font.family: OvTheme.fontFamily
-                    from: 1
-                    to: view.zoneLimit()
+                    model: visible && typeof theAreaListMdl !== "undefined" ? theAreaListMdl : null
+                    textRole: "areaDescription"
                     editable: true
-                    value: styleData.value !== undefined ? styleData.value : 1
-                    textFromValue: function(v) { return v + " - " + (v + 79) }
-                    valueFromText: function(t) { return Math.min(Math.max(1, parseInt(t)), view.zoneLimit()) }
-                    onValueModified: view.model.setStartingZone(view.selectionWith(styleData.index), Math.min(value, view.zoneLimit()))
+                    validator: IntValidator { bottom: 0 }
+                    currentIndex: start
+                    delegate: ItemDelegate {
+                        width: zoneBox.width
+                        text: areaDescription
+                        font.family: OvTheme.fontFamily
+                        enabled: view.zoneOffered(index)
+                        highlighted: zoneBox.highlightedIndex === index
+                    }
+                    onActivated: choose(index)
+                    onAccepted: choose(parseInt(editText))
                 }
             }
         }

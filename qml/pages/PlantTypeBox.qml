@@ -25,6 +25,8 @@ PathView {
         height: box.height - 10
         enabled: tyEnabled && box.enabled
         visible: tyEnabled
+        // A type this panel cannot take is shown out of reach; the plant's own stays as it is.
+        opacity: enabled || PathView.isCurrentItem ? 1 : 0.4
         color: hover.containsMouse ? OvTheme.rowBgColor(false) : "transparent"
         border.color: PathView.isCurrentItem ? OvTheme.boxBorderColor() : "transparent"
         border.width: 2

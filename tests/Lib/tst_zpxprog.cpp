@@ -145,17 +145,21 @@ struct Panel {
     ZpxProg* zpx; // owned by block
 };
 
-// Defaults: CPU 0 installed with its first boards holding board0, every CPU of cpuType; direct
-// groups 300; access codes 27591, 60427, 71935 of levels 2 to 4.
-QByteArray layout_default(int type, int cpuType, int boards, int board0, int brand)
+// Defaults: CPU 0 installed with its first boards holding board0, byte 0 of every other board of
+// every CPU idle, every CPU of cpuType; direct groups 300; access codes 27591, 60427, 71935 of
+// levels 2 to 4.
+QByteArray layout_default(int type, int cpuType, int boards, int board0, int brand, int idle)
 {
     Bytes all = {{0, 0x02},    {1, 0x26},    {5176, 0x02}, {5182, 5},    {5183, 8},    {5184, 10},
                  {5185, 20},   {5186, 216},  {5189, 0x20}, {5191, 70},   {5198, 1},    {5206, 0x2C},
                  {5207, 0x01}, {5208, 0xC7}, {5209, 0x6B}, {5212, 0x0B}, {5213, 0xEC}, {5216, 0xFF},
                  {5217, 0x18}, {5218, 0x01}, {5220, 255},  {5221, 1},    {5222, 1},    {5223, 1},
                  {5224, 1},    {5225, 1},    {5239, 4},    {5246, type}, {5247, brand}};
-    for (int c = 0; c < 64; ++c)
+    for (int c = 0; c < 64; ++c) {
         all << qMakePair(status(c), cpuType << 3 | (c == 0));
+        for (int b = c == 0 ? boards : 0; b < 4; ++b)
+            all << qMakePair(board(c, b), idle);
+    }
     for (int i = 0; i < 17; ++i)
         all << qMakePair(3962 + 54 * i + 44, 1);
     QByteArray b(kSize, '\0');
@@ -261,22 +265,24 @@ private slots:
     void defaults_data()
     {
         // Panel type, CPU type, boards of CPU 0, their byte 0 (installed bit, styles of both lines
-        // in bits 1-2, their protocol in bits 3-4 and 5-6), detector brand
+        // in bits 1-2, their protocol in bits 3-4 and 5-6), detector brand, byte 0 of the boards
+        // not installed (the protocol a new board gets, nothing else)
         QTest::addColumn<QVector<int>>("d");
-        QTest::newRow("ZP4800, ADV") << QVector<int>{0, 1, 1, 0x01, 0};
-        QTest::newRow("ZP4800N, brand FERNHOLDT") << QVector<int>{12, 9, 1, 0x01, 1};
-        QTest::newRow("ZP4800G, no brand") << QVector<int>{15, 10, 1, 0x01, 0};
-        QTest::newRow("ZP1300CL, VARN") << QVector<int>{2, 3, 1, 0x29, 5};
-        QTest::newRow("ZP3600CL, two boards at least") << QVector<int>{4, 5, 2, 0x29, 5};
-        QTest::newRow("KV1300, styles set") << QVector<int>{5, 6, 1, 0x2F, 3};
-        QTest::newRow("unknown type") << QVector<int>{255, 0, 1, 0x29, 0};
+        QTest::newRow("ZP4800, ADV") << QVector<int>{0, 1, 1, 0x01, 0, 0x00};
+        QTest::newRow("ZP4800N, brand FERNHOLDT") << QVector<int>{12, 9, 1, 0x01, 1, 0x00};
+        QTest::newRow("ZP4800G, no brand") << QVector<int>{15, 10, 1, 0x01, 0, 0x00};
+        QTest::newRow("ZP1300CL, VARN") << QVector<int>{2, 3, 1, 0x29, 5, 0x28};
+        QTest::newRow("ZP3600CL, two boards at least") << QVector<int>{4, 5, 2, 0x29, 5, 0x28};
+        QTest::newRow("KV1300, styles set") << QVector<int>{5, 6, 1, 0x2F, 3, 0x28};
+        QTest::newRow("KV1600, VARN") << QVector<int>{8, 7, 1, 0x2F, 3, 0x28};
+        QTest::newRow("unknown type") << QVector<int>{255, 0, 1, 0x29, 0, 0x28};
     }
 
     // Over a scribbled block, so that every byte must be written.
     void defaults()
     {
         QFETCH(QVector<int>, d);
-        const QByteArray want = layout_default(d[0], d[1], d[2], d[3], d[4]);
+        const QByteArray want = layout_default(d[0], d[1], d[2], d[3], d[4], d[5]);
         Panel p(*m_conf, u32(d[0]));
         memset(p.zpx->data(), 0x5A, kSize);
         QCOMPARE(p.zpx->set_default(), 0);
@@ -367,7 +373,7 @@ private slots:
             [] {
                 ZpxProg d(nullptr, nullptr, 2);
                 d.set_default();
-                return diff(bytes(d), layout_default(255, 0, 1, 41, 0));
+                return diff(bytes(d), layout_default(255, 0, 1, 0x29, 0, 0x28));
             }(),
             ZP4800, {}, "");
         // Record and board of a byte position, and the other way round.
@@ -455,6 +461,17 @@ private slots:
         ROW(join({z.set_cpu_installed(9, true), z.set_cpu_ll_num(9, 1)}), ZP4800, full8, "0 1010", {{status(9), 0x09}},
             "1/2/553/61");
         ROW(z.set_cpu_installed(0, true), KV1300, {{status(0), 0x30}}, "0", {{status(0), 0x31}}, "1/2/4/61");
+        // A rebuilt record, whose boards the plant's check installs later, gives its boards the
+        // protocol a new board gets (here over boards that held ADV, which the model lacks),
+        // APOLLO under that brand.
+        const Bytes adv = {{5245, 1}, {board(1, 1), 0}, {board(1, 2), 0}, {board(1, 3), 0}};
+        ROW(z.set_cpu_installed(1, true), KV1600, adv, "0",
+            {{status(1), 0x39}, {board(1, 1), 0x28}, {board(1, 2), 0x28}, {board(1, 3), 0x28}}, "1/2/65/61");
+        ROW(z.set_cpu_installed(1, true), KV1600, adv + Bytes{{5247, 4}}, "0",
+            {{status(1), 0x39}, {board(1, 0), 0x50}, {board(1, 1), 0x50}, {board(1, 2), 0x50}, {board(1, 3), 0x50}},
+            "1/2/65/61");
+        ROW(z.set_cpu_installed(1, true), ZP4800, {{5245, 1}, {board(1, 3), 0x28}}, "0",
+            {{status(1), 0x09}, {board(1, 3), 0}}, "1/2/65/61");
         // The record's own operations write without notice.
         ROW(join({z.set_cpu_installed(0, false), z.record(1).set_installed_within_limit(true)}), ZP4800, {}, "0 0",
             {{status(0), 0x08}, {status(1), 0x09}}, "1/2/4/61");

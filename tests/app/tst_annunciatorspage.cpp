@@ -228,6 +228,53 @@ private slots:
         QTRY_VERIFY(find(m_window->contentItem(), "viewersView"));
         shoot("viewers_tab");
     }
+
+    // A mimic viewer shows 80 zones from its first one. Of the 150 zones of this plant the chooser
+    // offers 1 to 71, and a zone chosen or typed past them starts the viewer at 71, which covers
+    // zone 150; row 0 (no zone) and numbers below 1 start it at 1.
+    void mimicStartingZone_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<int>("start");
+        for (const int zone : {0, 1, 71, 72, 150})
+            QTest::addRow("row %d", zone) << false << zone << qBound(1, zone, 71);
+        for (const int zone : {0, 1, 70, 71, 72, 150, 5000})
+            QTest::addRow("typed %d", zone) << true << zone << qBound(1, zone, 71);
+    }
+
+    void mimicStartingZone()
+    {
+        QFETCH(bool, typed);
+        QFETCH(int, zone);
+        QFETCH(int, start);
+        QCOMPARE(m_app->plant()->getMaxAreasCount(), 150);
+        OvAnnunciatorsModel* model = m_app->viewersModel();
+        const QModelIndex viewer = model->index(2, 0);
+        model->enableDevice({viewer}, true, 0);
+        model->setViewerType({viewer}, 1);
+        model->setStartingZone({viewer}, 5);
+        QQuickItem* box = nullptr;
+        QTRY_VERIFY((box = find(m_window->contentItem(), "zoneRange", viewer)));
+        QCOMPARE(box->property("count").toInt(), 151);
+        QQuickItem* view = find(m_window->contentItem(), "viewersView");
+        QVERIFY(view);
+        for (const int row : {0, 1, 71, 72, 150}) {
+            QVariant offered;
+            QVERIFY(
+                QMetaObject::invokeMethod(view, "zoneOffered", Q_RETURN_ARG(QVariant, offered), Q_ARG(QVariant, row)));
+            QCOMPARE(offered.toBool(), row == 1 || row == 71);
+        }
+        if (typed) {
+            box->setProperty("editText", QString::number(zone));
+            QVERIFY(QMetaObject::invokeMethod(box, "accepted"));
+        } else {
+            QVERIFY(QMetaObject::invokeMethod(box, "activated", Q_ARG(int, zone)));
+        }
+        QCOMPARE(model->data(viewer, OvAnnunciatorsModel::zoneRangeStart).toInt(), start);
+        QCOMPARE(m_app->plant()->cpus().cpuAt(0)->viewers().annunciators().value(3).startingZone(), start);
+        QCOMPARE(box->property("currentIndex").toInt(), start);
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_AnnunciatorsPage)

@@ -15,6 +15,7 @@
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QSignalSpy>
 #include <QThread>
 #include <QtQuick>
 #include <QtTest>
@@ -362,6 +363,47 @@ private slots:
         const QModelIndex cpuRow = tree->index(0, 0, tree->index(1, 0));
         QVERIFY(tree->getErrorFlag(tree->index(1, 0, cpuRow)) != 0);
         QCOMPARE(tree->getErrorFlag(tree->index(1, 0)), 2);
+    }
+
+    // A new plant of each panel of the build: the networked plant type is offered only where the
+    // panel has a network; elsewhere it is shown out of reach and a click on it asks for nothing.
+    void plantTypeChooser_data()
+    {
+        QTest::addColumn<int>("choice"); // in the new-plant question
+        QTest::addColumn<int>("configNumber");
+        QTest::addColumn<bool>("networked");
+        QTest::newRow("KV1300") << 0 << 7 << false;
+        QTest::newRow("KV1600") << 1 << 8 << true;
+    }
+
+    void plantTypeChooser()
+    {
+        QFETCH(int, choice);
+        QFETCH(int, configNumber);
+        QFETCH(bool, networked);
+        m_app->plant()->modifyPlantData(false);
+        m_app->plant()->clearModificationBits(~0u);
+        m_dialogs.answer(PlantMessage::Button(PlantMessage::FirstChoice + choice));
+        m_app->onFileNewMenu();
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(Configuration::instance()->configNumber(), configNumber);
+        QCOMPARE(m_app->plant()->getPlantType(), 0);
+        m_window->setProperty("workingAreaStat", "PLANT_ACTIVE_GEN_INFO");
+        QTRY_COMPARE(findAll(m_window->contentItem(), "plantTypeEntry").size(), 2);
+        QQuickItem* entries[2] = {};
+        for (QQuickItem* entry : findAll(m_window->contentItem(), "plantTypeEntry"))
+            entries[qmlContext(entry)->contextProperty("index").toInt()] = entry;
+        QVERIFY(entries[0] && entries[1]);
+        QCOMPARE(find("plantTypeBox")->isEnabled(), networked);
+        QCOMPARE(entries[1]->isEnabled(), networked);
+        QCOMPARE(entries[1]->opacity(), networked ? 1.0 : 0.4);
+        QCOMPARE(entries[0]->opacity(), 1.0); // the plant's own type
+        shoot(QString("plant_type_%1").arg(QTest::currentDataTag()));
+
+        QSignalSpy request(m_window, SIGNAL(plantChangeTypeRqst(int)));
+        click(entries[1]);
+        QTRY_COMPARE(request.count(), networked ? 1 : 0);
+        QTRY_COMPARE(m_app->plant()->getPlantType(), networked ? 1 : 0);
     }
 };
 

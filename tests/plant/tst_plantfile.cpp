@@ -292,6 +292,77 @@ private slots:
         traceErrors();
     }
 
+    // On a panel without the ADV protocol, the loops of a CPU enabled and of a board added after
+    // the plant was first converted are those of a new plant's boards, and keep their type and
+    // their points' protocols through a save and an open.
+    void newLoopsAfterConversion_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("new plant") << "";
+        QTest::newRow("saved") << "save";
+        QTest::newRow("checked or compiled") << "copyTo";
+    }
+
+    void newLoopsAfterConversion()
+    {
+        QFETCH(QString, before);
+        // Type, then sensor and module slots with their protocols, of CPU c's loop l.
+        const auto loops = [](const Plant& plant) {
+            QStringList all;
+            for (const auto& at :
+                 {qMakePair(1, 1), qMakePair(1, 3), qMakePair(1, 4), qMakePair(2, 1), qMakePair(2, 2)}) {
+                const CPUDevice* cpu = plant.cpus().cpuAt(at.first - 1);
+                const OvLoop loop = cpu ? cpu->getLoop(u32(at.second - 1)) : OvLoop();
+                QString text = QString("C%1L%2 %3").arg(at.first).arg(at.second).arg(loop.type());
+                for (const auto* list : {&loop.sensors(), &loop.modules()}) {
+                    QMap<int, int> protocols;
+                    for (const OvGenericPoint* p : *list)
+                        ++protocols[p->protocol()];
+                    for (auto it = protocols.cbegin(); it != protocols.cend(); ++it)
+                        text += QString(" %1x%2").arg(it.key()).arg(it.value());
+                    text += list == &loop.sensors() ? " /" : "";
+                }
+                all << text;
+            }
+            return all.join(", ");
+        };
+        const QString varn = "C1L1 1 2x99 / 2x99, C1L3 1 2x99 / 2x99, C1L4 1 2x99 / 2x99, C2L1 1 2x99 / 2x99, "
+                             "C2L2 1 2x99 / 2x99";
+
+        QVERIFY(Configuration::instance()->applyConfigNumber(8, true));
+        Plant plant;
+        QVERIFY(plant.newPlant());
+        QCOMPARE(plant.copyFrom(), 0);
+        QVERIFY(plant.setPlantType(1, true));
+        if (before == "save")
+            QCOMPARE(plant.saveToFile(path("new.ov")), 0u);
+        else if (before == "copyTo")
+            plant.copyTo();
+        plant.setCPUStat(1, true);
+        plant.setCPULibCount(0, 2);
+        QCOMPARE(loops(plant), varn);
+
+        // A VARN sensor and module on each new loop, so that the file holds their records.
+        for (const auto& at : {qMakePair(1, 3), qMakePair(1, 4), qMakePair(2, 1), qMakePair(2, 2)}) {
+            const OvGenericPoint s = plantbuild::point(at.first, at.second, 5, 2, 1, 1, 30, 4);
+            const OvGenericPoint m = plantbuild::point(at.first, at.second, 6, 2, 2, 1, 130, 46);
+            plant.cpus().setPoint(&s);
+            plant.cpus().setPoint(&m);
+        }
+        QCOMPARE(plant.saveToFile(path("more.ov")), 0u);
+        Plant reread;
+        reread.setDefaultParameters();
+        QCOMPARE(reread.loadFromFile(path("more.ov"), true), 0u);
+        QCOMPARE(reread.copyFrom(), 0);
+        boardsBound();
+        QCOMPARE(loops(reread), varn);
+        for (const auto& at : {qMakePair(1, 3), qMakePair(1, 4), qMakePair(2, 1), qMakePair(2, 2)}) {
+            const OvLoop loop = reread.cpus().cpuAt(at.first - 1)->getLoop(u32(at.second - 1));
+            QVERIFY(loop.getPoint(4, 1)->isValid() && loop.getPoint(5, 2)->isValid());
+        }
+        traceErrors();
+    }
+
     void roundTripFullSize()
     {
         Configuration::instance()->set_current_brand(4);

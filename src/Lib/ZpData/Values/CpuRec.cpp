@@ -40,6 +40,19 @@ u32 ll_installed_num(const u8* block, u32 cpu)
     return count;
 }
 
+// APOLLO under that detector brand, else ADV when the model speaks it, else VARN.
+u8 default_protocol(const u8* block)
+{
+    if (block[zpx::kSensorBrand] == zpx::kBrandApollo)
+        return LINE_PROTOCOL_APOLLO;
+    return CpuModel::has_adv_protocol(zpx::cpu_model(block)) ? LINE_PROTOCOL_ADV : LINE_PROTOCOL_VARN;
+}
+
+u8 both_protocols(u8 prot)
+{
+    return u8(prot << kProtShift[0]) | u8(prot << kProtShift[1]);
+}
+
 } // namespace
 
 namespace zpx {
@@ -124,12 +137,7 @@ void LineRec::set_default()
     const u32 model = zpx::cpu_model(m_block);
     if (CpuModel::get_family(model) == PanelFamily::KVX000)
         b[0] |= kLineStyles;
-    u8 prot = LINE_PROTOCOL_VARN;
-    if (m_block[zpx::kSensorBrand] == zpx::kBrandApollo)
-        prot = LINE_PROTOCOL_APOLLO;
-    else if (CpuModel::has_adv_protocol(model))
-        prot = LINE_PROTOCOL_ADV;
-    b[0] |= u8(prot << kProtShift[0]) | u8(prot << kProtShift[1]);
+    b[0] |= both_protocols(default_protocol(m_block));
 }
 
 int LineRec::set_installed(bool installed)
@@ -231,6 +239,11 @@ void CpuRec::set_default()
 {
     u8* rec = bytes();
     memset(rec, 0, kSize);
+    // A board the record does not install keeps the protocol a new board gets: a loop made on it
+    // before the board is written must speak a protocol the panel has.
+    const u8 protocols = both_protocols(default_protocol(m_block));
+    for (u32 b = 0; b < LineRec::kCount; ++b)
+        rec[LineRec::kSize * b] = protocols;
     if (m_cpu == 0)
         rec[kStatus] |= kInstalled;
     const std::vector<u8> types = get_cpu_type_list(zpx::cpu_model(m_block));

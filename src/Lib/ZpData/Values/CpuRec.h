@@ -132,8 +132,8 @@ public:
     // not installed.
     u32 get_ll_installed_num() const;
 
-    // Zeroes the record, installs CPU 0 only, gives the first CPU type of the model and runs
-    // check_ll_num.
+    // Zeroes the record but for the protocols of its boards, which take those of the board
+    // defaults; installs CPU 0 only, gives the first CPU type of the model and runs check_ll_num.
     void set_default();
     // Rebuilds the record to its defaults, then writes the installed bit. 1010 when installing
     // it would exceed the plant's boards; the record stays rebuilt then.
