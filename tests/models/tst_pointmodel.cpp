@@ -71,7 +71,7 @@ QModelIndex byAddress(const OvPointModel& model, const QList<int>& path)
 // Points for the queries that decide what may be edited, on a loop of the given type: modules
 // with two channels at 10 (the second free), 20 (both free) and 30 (software type 54); linked
 // modules at 40 (channels 2 and 3 free) and 60 (channel 3 free); sensors at 3 (zone 2), 4
-// (zone 1), 5 (no zone), 11 and 62; a plain input module at 50 and a sounder at 51.
+// (zone 1), 5 (no zone), 6 (zone 0), 11 and 62; a plain input module at 50 and a sounder at 51.
 QList<OvGenericPoint> editFixture(int loopType)
 {
     const int protocol = loopType == 1 ? 2 : 1;
@@ -90,9 +90,9 @@ QList<OvGenericPoint> editFixture(int loopType)
                                freeing(point(1, 1, 60, protocol, 2, 2, 0x400D, 27, 3), {2}),
                                point(1, 1, 50, protocol, 2, 1, 130, 46),
                                point(1, 1, 51, protocol, 2, 1, 150, 57)};
-    for (int address : {3, 4, 5, 11, 62}) {
+    for (int address : {3, 4, 5, 6, 11, 62}) {
         OvGenericPoint sensor = point(1, 1, address, protocol, 1, 1, 30, 4);
-        sensor.setAreaIndex(address == 3 ? 2 : address == 4 ? 1 : -1);
+        sensor.setAreaIndex(address == 3 ? 2 : address == 4 ? 1 : address == 6 ? 0 : -1);
         list << sensor;
     }
     return list;
@@ -349,6 +349,7 @@ private slots:
         QTest::newRow("zone text: described") << "zone" << 1 << 0 << Paths{{3}} << 1 << QVariant("2: Hall");
         QTest::newRow("zone text: plain") << "zone" << 1 << 0 << Paths{{4}} << 1 << QVariant("1");
         QTest::newRow("zone text: none") << "zone" << 1 << 0 << Paths{{5}} << 1 << QVariant("PT_NOT_ASSIGNED");
+        QTest::newRow("zone text: zone 0") << "zone" << 1 << 0 << Paths{{6}} << 1 << QVariant("PT_NOT_ASSIGNED");
         QTest::newRow("zone text: no point") << "zone" << 1 << 0 << Paths{{}} << 1 << QVariant("PT_NOT_ASSIGNED");
         QTest::newRow("zone text: no plant") << "zone" << 1 << 0 << Paths{{3}} << 0 << QVariant();
 
@@ -356,6 +357,7 @@ private slots:
         QTest::newRow("program: input and output") << "cbe" << 1 << 2 << Paths{{3}, {51}} << 0 << QVariant(false);
         QTest::newRow("program: channels alike") << "cbe" << 1 << 2 << Paths{{10}, {30}} << 0 << QVariant(true);
         QTest::newRow("program: input and channels") << "cbe" << 1 << 2 << Paths{{3}, {10}} << 0 << QVariant(false);
+        QTest::newRow("program: empty module and input") << "cbe" << 1 << 1 << Paths{{1}, {50}} << 0 << QVariant(false);
         QTest::newRow("program: nothing") << "cbe" << 1 << 2 << Paths{} << 0 << QVariant(true);
         QTest::newRow("direct: inputs") << "direct" << 1 << 2 << Paths{{3}, {50}} << 0 << QVariant(true);
         QTest::newRow("direct: output") << "direct" << 1 << 2 << Paths{{3}, {51}} << 0 << QVariant(false);
