@@ -120,6 +120,9 @@ private slots:
         QTest::newRow("mixed special channel onto sensor")
             << 2 << 0 << QList<OvGenericPoint>{advSensor5, advChannels12} << "special" << QList<int>{11, 0}
             << Paths{{4}} << 0x02 << none << QStringList() << QList<int>();
+        QTest::newRow("mixed copy channel onto sensor and channel")
+            << 2 << 0 << QList<OvGenericPoint>{advSensor5, advChannels12, point(1, 1, 14, 1, 2, 1, 133, 45, 2)}
+            << "copy" << QList<int>{11, 0} << Paths{{4}, {13, 1}} << 0 << none << QStringList() << QList<int>{2014};
         QTest::newRow("modules copy channel onto module")
             << 1 << 0 << QList<OvGenericPoint>{point(1, 1, 5, 1, 2, 1, 130, 46), advChannels12} << "copy"
             << QList<int>{11, 0} << Paths{{4}} << 0 << none << QStringList() << QList<int>();
@@ -140,6 +143,8 @@ private slots:
         QTest::newRow("mixed copy 11th advanced onto sensor")
             << 2 << 1 << (tenAdvanced + QList<OvGenericPoint>{point(1, 1, 20, 2, 1, 1, 30, 4)}) << "copy"
             << QList<int>{0} << Paths{{19}} << 0 << none << QStringList{advancedBox} << QList<int>();
+        QTest::newRow("modules copy 11th advanced") << 1 << 1 << tenAdvanced << "copy" << QList<int>{0} << Paths{{19}}
+                                                    << 0 << none << QStringList{advancedBox} << QList<int>();
 
         // --- paste: the decade module's address and following addresses ---
         QTest::newRow("mixed copy decade module off the tens")
@@ -195,6 +200,12 @@ private slots:
             << 2 << 1 << (tenAdvanced + QList<OvGenericPoint>{point(1, 1, 20, 2, 1, 1, 30, 4)}) << "type"
             << QList<int>{19} << Paths{{19}} << 0 << PointType(2, 2, 1, 130, 46, 0) << QStringList{advancedBox}
             << QList<int>();
+        QTest::newRow("modules type 11th advanced")
+            << 1 << 1 << tenAdvanced << "type" << QList<int>{19} << Paths{{19}} << 0 << PointType(2, 2, 1, 130, 46, 0)
+            << QStringList{advancedBox} << QList<int>();
+        QTest::newRow("sensors type 31st series-2")
+            << 0 << 0 << thirtySeries2Sensors << "type" << QList<int>{39} << Paths{{39}} << 0
+            << PointType(1, 1, 2, 16386, 1, 0) << QStringList{varnBox} << QList<int>();
 
         // --- type selection: the linked module's address rule ---
         QTest::newRow("mixed type linked module onto module off the tens")
