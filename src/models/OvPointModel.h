@@ -131,6 +131,9 @@ public:
     // typed point of the old family is reset first. False for a channel row, or when that
     // address has no point of the wanted family.
     bool switchRowFamily(TreeItem* item, int family, const QModelIndex& index);
+    // The point a top-level row holds once switched to family, the row left as it is: its own
+    // point for the same family; null for a channel row of another family or a missing point.
+    const OvGenericPoint* switchTarget(TreeItem* item, int family) const;
     // The destination takes what filter selects of source.
     void pastePoint(const OvGenericPoint* source, OvGenericPoint* destination, int filter) const;
 

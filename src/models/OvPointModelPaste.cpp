@@ -199,6 +199,18 @@ void OvPointModel::updateAreaCounts(const OvGenericPoint& before, OvGenericPoint
     }
 }
 
+const OvGenericPoint* OvPointModel::switchTarget(TreeItem* item, int family) const
+{
+    const auto* row = dynamic_cast<const OvPointMdlItem*>(item);
+    const OvGenericPoint* held = row ? row->getPoint() : nullptr;
+    if (!held || held->family() == family)
+        return held;
+    if (!dynamic_cast<const OvPtItem*>(item))
+        return nullptr;
+    // The address the row shows, not its row number: spans and filters make the two part.
+    return m_loop.getPoint(int(held->address()) - 1, family);
+}
+
 bool OvPointModel::switchRowFamily(TreeItem* item, int family, const QModelIndex& index)
 {
     auto* row = dynamic_cast<OvPtItem*>(item);
@@ -207,8 +219,7 @@ bool OvPointModel::switchRowFamily(TreeItem* item, int family, const QModelIndex
     const OvGenericPoint* held = row->getPoint();
     if (held->family() == family)
         return true;
-    // The address the row shows, not its row number: spans and filters make the two part.
-    OvGenericPoint* wanted = m_loop.getPoint(int(held->address()) - 1, family);
+    const OvGenericPoint* wanted = switchTarget(item, family);
     if (!wanted)
         return false;
     const int oldFamily = held->family();
@@ -295,10 +306,15 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
         }
         qDebug() << "Acting on " << target->family();
         const bool toChannel = isChannelItem(item);
+        // A mixed row shows the source's family only once the paste is stored: switching resets
+        // the point it shows, which a refused or empty paste must leave alone.
+        bool switchRow = false;
         if (m_mode == kMixed && !toChannel) {
-            if (!switchRowFamily(item, source.family(), index))
+            const OvGenericPoint* wanted = switchTarget(item, source.family());
+            if (!wanted)
                 continue;
-            target = static_cast<OvPointMdlItem*>(item)->getPoint();
+            switchRow = wanted != target;
+            target = wanted;
         }
         if (fromChannel) {
             if (!toChannel)
@@ -344,6 +360,8 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
         else
             after.pasteFrom(source);
         if (after.isEqual(*target) || !passesCapacity(&context, *target, after))
+            continue;
+        if (switchRow && !switchRowFamily(item, source.family(), index))
             continue;
         if (context.countAreas)
             updateAreaCounts(*target, &after, &context.areas, &context.showArea);

@@ -66,14 +66,13 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
         if (!row || !row->getPoint())
             continue;
         qDebug() << "Acting on " << row->getPoint()->family();
-        // The point as it was; a family switch resets it in the loop.
+        // The point as it was; a family switch resets it in the loop, but only once the row's
+        // checks have passed, so that a refused row keeps its point.
         const OvGenericPoint old(*row->getPoint());
-        if (m_mode == kMixed && type.getFamily() != old.family()) {
-            if (!switchRowFamily(item, type.getFamily(), index) || !row->getPoint())
-                continue;
-            index = indexForItem(item);
-        }
-        const OvGenericPoint* p = row->getPoint();
+        const bool switchRow = m_mode == kMixed && type.getFamily() != old.family();
+        const OvGenericPoint* p = switchRow ? switchTarget(item, type.getFamily()) : row->getPoint();
+        if (!p)
+            continue;
         const bool channelMode = p->family() != 1 && referenceIsChannel;
         if (p->isSameType(&type))
             continue;
@@ -117,6 +116,11 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
             continue;
         if (multiAddress && !checkFreeFollowingAddresses(item, copy, &checks.showFollowing))
             continue;
+        if (switchRow) {
+            if (!switchRowFamily(item, type.getFamily(), index))
+                continue;
+            index = indexForItem(item);
+        }
         if (!carryOverParams(old, &copy, ask) && copy.swType() == 57)
             copy.setCheckSilenceMod(true);
         changed.append(p);
@@ -169,12 +173,12 @@ int OvPointModel::addressesCovered(const OvGenericPoint& p) const
 bool OvPointModel::checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const
 {
     const int needed = newPoint.subPoints().size();
-    const auto* row = static_cast<const OvPointMdlItem*>(item);
-    if (!row || needed < 2)
+    if (!item || needed < 2)
         return true;
-    // The addresses the row's point already covers are its own; rows may hide the others, so
-    // the loop is asked.
-    const int own = row->getPoint() ? addressesCovered(*row->getPoint()) : 1;
+    // The addresses the replaced module already covers are its own; rows may hide the others,
+    // so the loop is asked. A mixed row may still show the sensor of that address.
+    const OvGenericPoint* replaced = moduleAt(int(newPoint.address()));
+    const int own = replaced ? addressesCovered(*replaced) : 1;
     for (int k = own; k < needed; ++k) {
         const OvGenericPoint* m = moduleAt(int(newPoint.address()) + k);
         if (m && m->hwType() != 0) {

@@ -53,7 +53,56 @@ QModelIndexList rowsAt(const OvPointModel& model, const QList<QList<int>>& paths
     return list;
 }
 
+// The index of {address} or {address, channel row}: the top-level row that shows the address,
+// found by its address text. An empty path gives an invalid index.
+QModelIndex byAddress(const OvPointModel& model, const QList<int>& path)
+{
+    if (path.isEmpty())
+        return QModelIndex();
+    for (int r = 0; r < model.rowCount(); ++r) {
+        const QModelIndex row = model.index(r, 0);
+        if (model.data(row, OvPointModel::DeviceIndexRole).toString().remove(' ') != '#' + QString::number(path.at(0)))
+            continue;
+        return path.size() > 1 ? model.index(path.at(1), 0, row) : row;
+    }
+    return QModelIndex();
+}
+
+// Points for the queries that decide what may be edited, on a loop of the given type: modules
+// with two channels at 10 (the second free), 20 (both free) and 30 (software type 54); linked
+// modules at 40 (channels 2 and 3 free) and 60 (channel 3 free); sensors at 3 (zone 2), 4
+// (zone 1), 5 (no zone), 6 (zone 0), 11 and 62; a plain input module at 50 and a sounder at 51.
+QList<OvGenericPoint> editFixture(int loopType)
+{
+    const int protocol = loopType == 1 ? 2 : 1;
+    const auto freeing = [](OvGenericPoint p, const QList<int>& freed) {
+        for (int k : freed) {
+            OvGenericSubPoint channel = p.subPoints().at(k);
+            channel.reset();
+            p.updateSubPoint(channel);
+        }
+        return p;
+    };
+    QList<OvGenericPoint> list{freeing(point(1, 1, 10, protocol, 2, 1, 133, 53, 2), {1}),
+                               freeing(point(1, 1, 20, protocol, 2, 1, 133, 53, 2), {0, 1}),
+                               point(1, 1, 30, protocol, 2, 1, 133, 54, 2),
+                               freeing(point(1, 1, 40, protocol, 2, 2, 0x400D, 27, 3), {1, 2}),
+                               freeing(point(1, 1, 60, protocol, 2, 2, 0x400D, 27, 3), {2}),
+                               point(1, 1, 50, protocol, 2, 1, 130, 46),
+                               point(1, 1, 51, protocol, 2, 1, 150, 57)};
+    for (int address : {3, 4, 5, 6, 11, 62}) {
+        OvGenericPoint sensor = point(1, 1, address, protocol, 1, 1, 30, 4);
+        sensor.setAreaIndex(address == 3 ? 2 : address == 4 ? 1 : address == 6 ? 0 : -1);
+        list << sensor;
+    }
+    return list;
+}
+
+using Paths = QList<QList<int>>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Paths)
 
 class tst_PointModel : public TestBase {
     Q_OBJECT
@@ -242,6 +291,149 @@ private slots:
             result = model.canBeUsedForCopy(list);
         else
             result = model.canErase(list);
+        QCOMPARE(result, expected);
+    }
+
+    void editQueries_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<Paths>("paths");
+        QTest::addColumn<int>("arg");
+        QTest::addColumn<QVariant>("expected");
+        const auto path = [](const QList<int>& p) { return QVariant::fromValue(p); };
+
+        QTest::newRow("editable: row with channels") << "editable" << 1 << 1 << Paths{{30}} << 0 << QVariant(true);
+        QTest::newRow("editable: software type 27") << "editable" << 1 << 1 << Paths{{40}} << 0 << QVariant(false);
+        QTest::newRow("editable: no point") << "editable" << 1 << 1 << Paths{{}} << 0 << QVariant(false);
+        QTest::newRow("editable: channel of type 54") << "editable" << 1 << 1 << Paths{{30, 0}} << 0 << QVariant(false);
+        QTest::newRow("editable: typed channel") << "editable" << 1 << 1 << Paths{{10, 0}} << 0 << QVariant(true);
+        QTest::newRow("editable: first free channel") << "editable" << 1 << 1 << Paths{{20, 0}} << 0 << QVariant(true);
+        QTest::newRow("editable: VARN, after a free channel")
+            << "editable" << 1 << 1 << Paths{{20, 1}} << 0 << QVariant(false);
+        QTest::newRow("editable: VARN, covered address without row")
+            << "editable" << 1 << 1 << Paths{{10, 1}} << 0 << QVariant(true);
+        QTest::newRow("editable: VARN, covered address shows a sensor")
+            << "editable" << 1 << 2 << Paths{{10, 1}} << 0 << QVariant(false);
+        QTest::newRow("editable: ADV, after a free channel")
+            << "editable" << 0 << 1 << Paths{{20, 1}} << 0 << QVariant(true);
+        QTest::newRow("editable: linked, second channel")
+            << "editable" << 0 << 1 << Paths{{40, 1}} << 0 << QVariant(true);
+        QTest::newRow("editable: linked, after a free channel")
+            << "editable" << 0 << 1 << Paths{{40, 2}} << 0 << QVariant(false);
+        QTest::newRow("editable: linked, covered address without row")
+            << "editable" << 0 << 1 << Paths{{60, 2}} << 0 << QVariant(true);
+        QTest::newRow("editable: linked, covered address shows a sensor")
+            << "editable" << 0 << 2 << Paths{{60, 2}} << 0 << QVariant(false);
+
+        // VARN modules table: rows 9 (address 10, two channel rows) and 18 (address 20).
+        QTest::newRow("distance: invalid") << "distance" << 1 << 1 << Paths{{}, {20}} << 1 << QVariant(0);
+        QTest::newRow("distance: rows") << "distance" << 1 << 1 << Paths{{10}, {20}} << 0 << QVariant(9);
+        QTest::newRow("distance: rows, first expanded")
+            << "distance" << 1 << 1 << Paths{{10}, {20}} << 1 << QVariant(11);
+        QTest::newRow("distance: from a channel") << "distance" << 1 << 1 << Paths{{10, 1}, {20}} << 0 << QVariant(10);
+        QTest::newRow("distance: to a channel") << "distance" << 1 << 1 << Paths{{10}, {20, 0}} << 0 << QVariant(9);
+        QTest::newRow("distance: channel to channel")
+            << "distance" << 1 << 1 << Paths{{10, 1}, {20, 1}} << 1 << QVariant(11);
+
+        QTest::newRow("first: one invalid") << "first" << 1 << 1 << Paths{{}, {20, 1}} << 0 << path({20, 1});
+        QTest::newRow("first: channels") << "first" << 1 << 1 << Paths{{20, 1}, {20, 0}} << 0 << path({20, 0});
+        QTest::newRow("last: channels") << "last" << 1 << 1 << Paths{{20, 0}, {20, 1}} << 0 << path({20, 1});
+        QTest::newRow("first: row and its channel") << "first" << 1 << 1 << Paths{{20, 1}, {20}} << 0 << path({20});
+        QTest::newRow("last: row and its channel") << "last" << 1 << 1 << Paths{{20}, {20, 1}} << 0 << path({20});
+        QTest::newRow("first: other rows") << "first" << 1 << 1 << Paths{{30, 0}, {10}} << 0 << path({10});
+        QTest::newRow("last: other rows") << "last" << 1 << 1 << Paths{{30, 0}, {10}} << 0 << path({30});
+        QTest::newRow("last: rows") << "last" << 1 << 1 << Paths{{20}, {10, 1}} << 0 << path({20});
+
+        QTest::newRow("zone text: described") << "zone" << 1 << 0 << Paths{{3}} << 1 << QVariant("2: Hall");
+        QTest::newRow("zone text: plain") << "zone" << 1 << 0 << Paths{{4}} << 1 << QVariant("1");
+        QTest::newRow("zone text: none") << "zone" << 1 << 0 << Paths{{5}} << 1 << QVariant("PT_NOT_ASSIGNED");
+        QTest::newRow("zone text: zone 0") << "zone" << 1 << 0 << Paths{{6}} << 1 << QVariant("PT_NOT_ASSIGNED");
+        QTest::newRow("zone text: no point") << "zone" << 1 << 0 << Paths{{}} << 1 << QVariant("PT_NOT_ASSIGNED");
+        QTest::newRow("zone text: no plant") << "zone" << 1 << 0 << Paths{{3}} << 0 << QVariant();
+
+        QTest::newRow("program: inputs") << "cbe" << 1 << 2 << Paths{{3}, {4}, {50}} << 0 << QVariant(true);
+        QTest::newRow("program: input and output") << "cbe" << 1 << 2 << Paths{{3}, {51}} << 0 << QVariant(false);
+        QTest::newRow("program: channels alike") << "cbe" << 1 << 2 << Paths{{10}, {30}} << 0 << QVariant(true);
+        QTest::newRow("program: input and channels") << "cbe" << 1 << 2 << Paths{{3}, {10}} << 0 << QVariant(false);
+        QTest::newRow("program: empty module and input") << "cbe" << 1 << 1 << Paths{{1}, {50}} << 0 << QVariant(false);
+        QTest::newRow("program: nothing") << "cbe" << 1 << 2 << Paths{} << 0 << QVariant(true);
+        QTest::newRow("direct: inputs") << "direct" << 1 << 2 << Paths{{3}, {50}} << 0 << QVariant(true);
+        QTest::newRow("direct: output") << "direct" << 1 << 2 << Paths{{3}, {51}} << 0 << QVariant(false);
+        QTest::newRow("direct: channels") << "direct" << 1 << 2 << Paths{{10}} << 0 << QVariant(false);
+        QTest::newRow("direct: nothing") << "direct" << 1 << 2 << Paths{} << 0 << QVariant(true);
+
+        QTest::newRow("select all: channels")
+            << "all" << 1 << 1 << Paths{{20, 1}} << 0 << QVariant::fromValue(Paths{{20, 0}, {20, 1}});
+        QTest::newRow("select all: rows") << "all" << 1 << 2 << Paths{{3}} << 0 << QVariant(99);
+        QTest::newRow("select all: nothing") << "all" << 1 << 1 << Paths{{}} << 0 << QVariant(0);
+
+        // arg: hardware type of a series-2 module type, or -1 for 0x400D of series 1.
+        QTest::newRow("placement: no point") << "placement" << 1 << 1 << Paths{{}} << 0x400D << QVariant(-1);
+        QTest::newRow("placement: other type") << "placement" << 1 << 1 << Paths{{70}} << 16398 << QVariant(0);
+        QTest::newRow("placement: series 1") << "placement" << 1 << 1 << Paths{{70}} << -1 << QVariant(0);
+        QTest::newRow("placement: off the tens") << "placement" << 1 << 1 << Paths{{25}} << 0x400D << QVariant(-1);
+        QTest::newRow("placement: next typed") << "placement" << 1 << 1 << Paths{{50}} << 0x400D << QVariant(-1);
+        QTest::newRow("placement: next free") << "placement" << 1 << 1 << Paths{{70}} << 0x400D << QVariant(1);
+    }
+    void editQueries()
+    {
+        QFETCH(QString, query);
+        QFETCH(int, loopType);
+        QFETCH(int, mode);
+        QFETCH(Paths, paths);
+        QFETCH(int, arg);
+        QFETCH(QVariant, expected);
+        std::unique_ptr<FixturePlant> plant;
+        if (query != "zone" || arg != 0) {
+            plant.reset(new FixturePlant(8));
+            (*plant)->areas().areaAt(1)->setDescription("Hall");
+        }
+        OvPointModel model(mode);
+        model.setActiveLoop(loopWith(loopType, editFixture(loopType)));
+        QModelIndexList list;
+        for (const QList<int>& p : paths)
+            list << byAddress(model, p);
+        for (int i = 0; i < paths.size(); ++i)
+            QCOMPARE(list.at(i).isValid(), !paths.at(i).isEmpty());
+
+        QVariant result;
+        if (query == "editable") {
+            result = model.isEditable(list.first());
+        } else if (query == "distance") {
+            result = model.rowDistance(list.at(0), list.at(1), arg != 0);
+        } else if (query == "first" || query == "last") {
+            const QModelIndex found = query == "first" ? model.firstIndex(list.at(0), list.at(1))
+                                                       : model.lastIndex(list.at(0), list.at(1));
+            QCOMPARE(found, byAddress(model, expected.value<QList<int>>()));
+            return;
+        } else if (query == "zone") {
+            result = model.getPointAreaIndexStr(list.first());
+        } else if (query == "cbe") {
+            result = model.isCBEEditEnabled(list);
+        } else if (query == "direct") {
+            result = model.isCBEEditDirect(list);
+        } else if (query == "all") {
+            const QModelIndexList all = model.selectAll(list.first());
+            if (expected.type() == QVariant::Int) {
+                QCOMPARE(all.size(), expected.toInt());
+                if (!all.isEmpty())
+                    QCOMPARE((QList<QModelIndex>{all.first(), all.last()}),
+                             (QList<QModelIndex>{model.index(0, 0), model.index(all.size() - 1, 0)}));
+                return;
+            }
+            QModelIndexList wanted;
+            for (const QList<int>& p : expected.value<Paths>())
+                wanted << byAddress(model, p);
+            QCOMPARE(all, wanted);
+            return;
+        } else {
+            const int protocol = loopType == 1 ? 2 : 1;
+            const PointType type = arg < 0 ? PointType(protocol, 2, 1, 0x400D, 0, 2)
+                                           : PointType(protocol, 2, 2, u16(arg), 0, 2);
+            result = model.checkTypePlacement(model.getPoint(list.first()), type);
+        }
         QCOMPARE(result, expected);
     }
 
