@@ -35,6 +35,10 @@
         <source>Group index too large</source>
         <translation>رقم المجموعة كبير جدًا</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>العنوان الفرعي كبير جدًا</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>قيمة الوقت كبيرة جدًا</translation>
@@ -42,6 +46,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>شهر غير صالح </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>يوم غير صالح</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>سنة غير صالحة</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -58,6 +70,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>قيمة النغمة غير صالحة</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>قيمة مستوى الصوت خارج النطاق</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -90,6 +106,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>عنوان النقطة غير صالح</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>أقواس غير متوازنة</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>البرنامج طويل جدًا</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>

@@ -35,6 +35,10 @@
         <source>Group index too large</source>
         <translation>Group index too large</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Sub-address too large</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Time value too large</translation>
@@ -42,6 +46,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Invalid month </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Invalid day</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Invalid year</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -58,6 +70,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Invalid tone value</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>Volume value out of range</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -90,6 +106,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Invalid point address</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Unbalanced brackets</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Program too long</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>

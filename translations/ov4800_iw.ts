@@ -35,6 +35,10 @@
         <source>Group index too large</source>
         <translation>מספר הקבוצה גדול מדי</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>תת-הכתובת גדולה מדי</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>ערך הזמן גדול מדי</translation>
@@ -42,6 +46,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>חודש לא תקין </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>יום לא תקין</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>שנה לא תקינה</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -58,6 +70,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>ערך צליל לא תקין</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>ערך העוצמה מחוץ לטווח</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -90,6 +106,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>כתובת נקודה לא תקינה</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>סוגריים לא מאוזנים</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>התוכנית ארוכה מדי</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
