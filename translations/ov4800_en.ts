@@ -152,8 +152,8 @@
         <translation>Unexpected 'M' operator</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
-        <translation>Unespected 'D' operator</translation>
+        <source>Unexpected 'D' operator</source>
+        <translation>Unexpected 'D' operator</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
         <source>Invalid Module address</source>
@@ -176,8 +176,8 @@
         <translation>Truncation error</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
-        <translation>TIM is not the only operator in the cbe</translation>
+        <source>TIM is not the only operator in the CBE</source>
+        <translation>TIM is not the only operator in the CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
         <source>TIM: invalid start time</source>
@@ -268,8 +268,8 @@
         <translation>TONE is not the only operator in the CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
-        <translation>Ivalid Zone number in TONE</translation>
+        <source>Invalid Zone number in TONE</source>
+        <translation>Invalid Zone number in TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
         <source>TONE: Value out of range</source>
@@ -1124,8 +1124,8 @@
         <translation>Panel Configuration</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
-        <translation>Configuration panel</translation>
+        <source>Panel configuration</source>
+        <translation>Panel configuration</translation>
     </message>
     <message id="LOOP_PAGE">
         <source>Loop Configuration </source>

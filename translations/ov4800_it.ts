@@ -152,7 +152,7 @@
         <translation>Operatore 'M' inatteso</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Operatore 'D' inatteso</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -176,7 +176,7 @@
         <translation>Errore di troncamento</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>TIM non è l'unico operatore della CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -268,7 +268,7 @@
         <translation>TONE non è l'unico operatore della CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Numero di zona non valido in TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -1124,7 +1124,7 @@
         <translation>Configurazione centrali</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Configurazione centrale</translation>
     </message>
     <message id="LOOP_PAGE">

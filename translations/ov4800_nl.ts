@@ -152,7 +152,7 @@
         <translation>Onverwachte operator 'M'</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Onverwachte operator 'D'</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -176,7 +176,7 @@
         <translation>Afkappingsfout</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>TIM is niet de enige operator in de CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -268,7 +268,7 @@
         <translation>TONE is niet de enige operator in de CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Ongeldig zonenummer in TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -1124,7 +1124,7 @@
         <translation>Configuratie centrales</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Configuratie centrale</translation>
     </message>
     <message id="LOOP_PAGE">

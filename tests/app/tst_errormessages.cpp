@@ -28,6 +28,9 @@ private slots:
         QTest::newRow("564") << QStringList{"CBE_TIM_INCOMPLETE", "Expression TIM not complete"};
         QTest::newRow("584") << QStringList{"KORVA_DUPLICATED_INPUT", "Associated Detector already used "};
         QTest::newRow("586") << QStringList{"ERR_FLT_SMALLER", "Irrelevant filter"};
+        QTest::newRow("543") << QStringList{"CBE_UNEXPECTED_SENSOR", "Unexpected 'D' operator"};
+        QTest::newRow("549") << QStringList{"CBE_TIM_NOT_ALONE", "TIM is not the only operator in the CBE"};
+        QTest::newRow("572") << QStringList{"CBE_TONE_BAD_ZONE", "Invalid Zone number in TONE"};
         QTest::newRow("517") << QStringList{"CBE_SUB_IDX_TOO_BIG", "Sub-address too large"};
         QTest::newRow("520") << QStringList{"CBE_INVALID_YEAR_INDEX", "Invalid year"};
         QTest::newRow("525") << QStringList{"CBE_INVALID_VOLUME_INDEX", "Volume value out of range"};
