@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>سمة الألوان</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>بحث...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>المجموعات المباشرة</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>المباشرة</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>العكسية</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

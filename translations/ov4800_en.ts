@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Colour theme</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Search...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Direct groups</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Reverse</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

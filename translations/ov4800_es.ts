@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Tema de colores</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Buscar...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Grupos directos</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Directos</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inversos</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

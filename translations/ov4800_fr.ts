@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Thème de couleurs</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Rechercher...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Groupes directs</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Directs</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inverses</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Színséma</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Sötét</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Világos</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Keresés...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Közvetlen csoportok</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Közvetlen</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Fordított</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Tema di colori</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Cerca...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Gruppi diretti</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Diretti</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inversi</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

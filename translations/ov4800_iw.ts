@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>ערכת צבעים</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>כהה</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>בהיר</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>חיפוש...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>קבוצות ישירות</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>ישירות</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>הפוכות</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

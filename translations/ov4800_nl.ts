@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Kleurenthema</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Donker</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Zoeken...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Directe groepen</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Directe</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Omgekeerde</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

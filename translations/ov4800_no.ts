@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Fargetema</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Mørkt</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Lyst</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Søk...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Direkte grupper</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Direkte</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Omvendte</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

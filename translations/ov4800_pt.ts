@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Tema de cores</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Procurar...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Grupos diretos</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Diretos</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inversos</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

@@ -423,6 +423,14 @@
         <source>Colour theme</source>
         <translation>Temă de culori</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Întunecat</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Luminos</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>Căutare...</translation>
@@ -678,6 +686,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Grupuri directe</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Directe</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inverse</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>

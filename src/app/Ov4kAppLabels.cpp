@@ -9,6 +9,7 @@
 #include "app/Configuration.h"
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
+#include "app/OvThemeMdl.h"
 #include "app/cpuTypeModel.h"
 #include "models/OvEventFilterModel.h"
 #include "models/OvPlantModel.h"
@@ -111,6 +112,8 @@ void Ov4kApp::onApplicationLanguageChanged()
         m_eventFilterModel->reset();
     if (m_allarmLevelModel)
         m_allarmLevelModel->refresh();
+    if (m_themeModel)
+        m_themeModel->onApplicationLanguageChanged();
 }
 
 void Ov4kApp::onAppNameChanged()
