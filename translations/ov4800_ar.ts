@@ -177,47 +177,47 @@
     </message>
     <message id="CBE_TIM_NOT_ALONE">
         <source>TIM is not the only operator in the CBE</source>
-        <translation>TIM ليس المعامل الوحيد في CBE</translation>
+        <translation>‏TIM ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
         <source>TIM: invalid start time</source>
-        <translation>TIM: وقت بدء غير صالح</translation>
+        <translation>‏TIM: وقت بدء غير صالح</translation>
     </message>
     <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
         <source>TIM: Stop Time not found</source>
-        <translation>TIM: وقت الانتهاء غير موجود</translation>
+        <translation>‏TIM: وقت الانتهاء غير موجود</translation>
     </message>
     <message id="CBE_TIM_NO_MINUTES">
         <source>TIM: Start Time or Stop Time without 'minutes'</source>
-        <translation>TIM: وقت البدء أو الانتهاء بدون 'دقائق'</translation>
+        <translation>‏TIM: وقت البدء أو الانتهاء بدون 'دقائق'</translation>
     </message>
     <message id="CBE_BAD_TIM_STOP_TIME">
         <source>TIM: invalid Stop Time value</source>
-        <translation>TIM: قيمة وقت الانتهاء غير صالحة</translation>
+        <translation>‏TIM: قيمة وقت الانتهاء غير صالحة</translation>
     </message>
     <message id="CBE_TIM_START_TIME_HOURS_INVALID">
         <source>TIM: invalid hours value</source>
-        <translation>TIM: قيمة الساعات غير صالحة</translation>
+        <translation>‏TIM: قيمة الساعات غير صالحة</translation>
     </message>
     <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
         <source>TIM: invalid date separator</source>
-        <translation>TIM: فاصل التاريخ غير صالح</translation>
+        <translation>‏TIM: فاصل التاريخ غير صالح</translation>
     </message>
     <message id="CBE_TIM_BAD_MONTH">
         <source>TIM: invalid month value</source>
-        <translation>TIM: قيمة الشهر غير صالحة</translation>
+        <translation>‏TIM: قيمة الشهر غير صالحة</translation>
     </message>
     <message id="CBE_TIM_BAD_DAY">
         <source>TIM: invalid day value</source>
-        <translation>TIM: قيمة اليوم غير صالحة</translation>
+        <translation>‏TIM: قيمة اليوم غير صالحة</translation>
     </message>
     <message id="CBE_TIM_BAD_YEAR">
         <source>TIM: invalid year value</source>
-        <translation>TIM: قيمة السنة غير صالحة</translation>
+        <translation>‏TIM: قيمة السنة غير صالحة</translation>
     </message>
     <message id="CBE_TIM_BAD_DATE">
         <source>TIM: invalid date</source>
-        <translation>TIM: تاريخ غير صالح</translation>
+        <translation>‏TIM: تاريخ غير صالح</translation>
     </message>
     <message id="CBE_TOO_MANY_OPERANDS">
         <source>Too many operands</source>
@@ -229,7 +229,7 @@
     </message>
     <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
         <source>DEL/SDEL incorrect separator</source>
-        <translation>DEL/SDEL: فاصل غير صحيح</translation>
+        <translation>‏DEL/SDEL: فاصل غير صحيح</translation>
     </message>
     <message id="CBE_DEL_SDEL_INCOMPLETE">
         <source>Expression DEL or SDEL not complete</source>
@@ -241,11 +241,11 @@
     </message>
     <message id="CBE_DEL_NOT_ALONE">
         <source>DEL is not the only operator in the CBE</source>
-        <translation>DEL ليس المعامل الوحيد في CBE</translation>
+        <translation>‏DEL ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_SDEL_NOT_ALONE">
         <source>SDEL is not the only operator in the CBE</source>
-        <translation>SDEL ليس المعامل الوحيد في CBE</translation>
+        <translation>‏SDEL ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
         <source>Invalid CPU address</source>
@@ -265,7 +265,7 @@
     </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
-        <translation>TONE ليس المعامل الوحيد في CBE</translation>
+        <translation>‏TONE ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
         <source>Invalid Zone number in TONE</source>
@@ -273,7 +273,7 @@
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
         <source>TONE: Value out of range</source>
-        <translation>TONE: القيمة خارج النطاق</translation>
+        <translation>‏TONE: القيمة خارج النطاق</translation>
     </message>
     <message id="CBE_VOL_OUT_OF_RANGE">
         <source>Invalid Volume value</source>
@@ -285,7 +285,7 @@
     </message>
     <message id="CBE_DIS_NOT_ONLY">
         <source>DIS is not the only operator in the CBE</source>
-        <translation>DIS ليس المعامل الوحيد في CBE</translation>
+        <translation>‏DIS ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
         <source>DEL, SDEL commands: delay not found</source>
@@ -1200,12 +1200,12 @@
         <translation>ترجمة</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>بعض أجهزة المنشأة غير مخصصة لمنطقة. هل تريد الترجمة على أي حال</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>بعض أجهزة المنشأة غير مخصصة لمنطقة. هل تريد الترجمة على أي حال؟</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>الملف موجود بالفعل. هل تريد استبداله</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>الملف موجود بالفعل. هل تريد استبداله؟</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 أجهزة لم تتسع وتم حذفها.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>تمت كتابة الملفات. هل تريد فتح المجلد</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>تمت كتابة الملفات. هل تريد فتح المجلد؟</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>تم تعديل المنشأة.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>هل تريد حفظ التغييرات</translation>
+        <source>Save the changes?</source>
+        <translation>هل تريد حفظ التغييرات؟</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>LIB واحد</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>تحتوي لوحة الإعلان على 64 مرشح أحداث على الأكثر</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>يحتوي الجهاز على مرشحات أحداث ستُفقد. هل تريد إزالته على أي حال</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>يحتوي الجهاز على مرشحات أحداث ستُفقد. هل تريد إزالته على أي حال؟</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>العناوين التالية غير متاحة: الجهاز يحتاج إليها</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>نقل إعدادات النوع القديم إلى النوع الجديد</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>نقل إعدادات النوع القديم إلى النوع الجديد؟</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

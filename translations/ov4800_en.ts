@@ -1200,12 +1200,12 @@
         <translation>Compile</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Some devices of the plant are not assigned to an area. Compile anyway</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Some devices of the plant are not assigned to an area. Compile anyway?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>The file already exists. Overwrite it</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>The file already exists. Overwrite it?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 devices did not fit and were left out.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Files written. Open the folder</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Files written. Open the folder?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>The plant has been modified.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Save the changes</translation>
+        <source>Save the changes?</source>
+        <translation>Save the changes?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1432,8 +1432,8 @@
         <translation>An annunciator holds at most 64 event filters</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>The device has event filters that will be lost. Remove it anyway</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>The device has event filters that will be lost. Remove it anyway?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>The addresses that follow are not free: the device needs them</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Carry the settings of the old type over to the new one</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Carry the settings of the old type over to the new one?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

@@ -1200,12 +1200,12 @@
         <translation>Compilar</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Algunos dispositivos de la instalación no están asignados a una zona. ¿Compilar de todos modos</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Algunos dispositivos de la instalación no están asignados a una zona. ¿Compilar de todos modos?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>El archivo ya existe. ¿Sobrescribirlo</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 dispositivos no cabían y se omitieron.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Archivos escritos. ¿Abrir la carpeta</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Archivos escritos. ¿Abrir la carpeta?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>La instalación ha sido modificada.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>¿Guardar los cambios</translation>
+        <source>Save the changes?</source>
+        <translation>¿Guardar los cambios?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Un LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Un panel de señalización admite como máximo 64 filtros de eventos</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>El dispositivo tiene filtros de eventos que se perderán. ¿Eliminarlo de todos modos</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>El dispositivo tiene filtros de eventos que se perderán. ¿Eliminarlo de todos modos?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>Las direcciones siguientes no están libres: el dispositivo las necesita</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>¿Conservar los ajustes del tipo anterior en el nuevo</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>¿Conservar los ajustes del tipo anterior en el nuevo?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

@@ -941,11 +941,11 @@
     </message>
     <message id="USR_MSG_CONFIRM_PLANT_CHANGE_TYPE">
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
-        <translation>Les cartes de boucle au-delà du nouveau nombre seront supprimées avec leurs boucles et points. Voulez-vous continuer ?</translation>
+        <translation>Les cartes de boucle au-delà du nouveau nombre seront supprimées avec leurs boucles et points. Voulez-vous continuer?</translation>
     </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
-        <translation>Changer le type de boucle ?</translation>
+        <translation>Changer le type de boucle?</translation>
     </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO">
         <source>All the points of the loop will be deleted.</source>
@@ -1200,12 +1200,12 @@
         <translation>Compiler</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Certains dispositifs de l'installation ne sont affectés à aucune zone. Compiler quand même</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Certains dispositifs de l'installation ne sont affectés à aucune zone. Compiler quand même?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Le fichier existe déjà. L'écraser</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Le fichier existe déjà. L'écraser?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 dispositifs ne tenaient pas et ont été omis.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Fichiers écrits. Ouvrir le dossier</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Fichiers écrits. Ouvrir le dossier?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>L'installation a été modifiée.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Enregistrer les modifications</translation>
+        <source>Save the changes?</source>
+        <translation>Enregistrer les modifications?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Un LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Un tableau de signalisation contient au plus 64 filtres d'événements</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>L'appareil a des filtres d'événements qui seront perdus. Le supprimer quand même</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>L'appareil a des filtres d'événements qui seront perdus. Le supprimer quand même?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>Les adresses suivantes ne sont pas libres : l'appareil en a besoin</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Reporter les réglages de l'ancien type sur le nouveau</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Reporter les réglages de l'ancien type sur le nouveau?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

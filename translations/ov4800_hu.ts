@@ -1200,12 +1200,12 @@
         <translation>Fordítás</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>A létesítmény egyes eszközei nincsenek zónához rendelve. Mégis lefordítja</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>A létesítmény egyes eszközei nincsenek zónához rendelve. Mégis lefordítja?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>A fájl már létezik. Felülírja</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>A fájl már létezik. Felülírja?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 eszköz nem fért el, ezek kimaradtak.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>A fájlok elkészültek. Megnyitja a mappát</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>A fájlok elkészültek. Megnyitja a mappát?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>A létesítmény módosult.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Menti a módosításokat</translation>
+        <source>Save the changes?</source>
+        <translation>Menti a módosításokat?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Egy LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Egy jelzőtabló legfeljebb 64 eseményszűrőt tartalmazhat</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Az eszköz eseményszűrői elvesznek. Mégis eltávolítja</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Az eszköz eseményszűrői elvesznek. Mégis eltávolítja?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>A következő címek nem szabadok: az eszköznek szüksége van rájuk</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>A régi típus beállításai átkerüljenek az újra</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>A régi típus beállításai átkerüljenek az újra?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

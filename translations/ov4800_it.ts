@@ -1200,12 +1200,12 @@
         <translation>Compila</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Alcuni dispositivi dell'impianto non sono assegnati a una zona. Compilare comunque</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Alcuni dispositivi dell'impianto non sono assegnati a una zona. Compilare comunque?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Il file esiste già. Sovrascriverlo</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Il file esiste già. Sovrascriverlo?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 dispositivi non sono entrati e sono stati esclusi.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>File scritti. Aprire la cartella</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>File scritti. Aprire la cartella?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>L'impianto è stato modificato.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Salvare le modifiche</translation>
+        <source>Save the changes?</source>
+        <translation>Salvare le modifiche?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Un LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Un pannello di segnalazione contiene al massimo 64 filtri eventi</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Il dispositivo ha filtri eventi che andranno persi. Rimuoverlo comunque</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Il dispositivo ha filtri eventi che andranno persi. Rimuoverlo comunque?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>Gli indirizzi successivi non sono liberi: il dispositivo li richiede</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Riportare le impostazioni del tipo precedente sul nuovo</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Riportare le impostazioni del tipo precedente sul nuovo?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

@@ -177,47 +177,47 @@
     </message>
     <message id="CBE_TIM_NOT_ALONE">
         <source>TIM is not the only operator in the CBE</source>
-        <translation>TIM אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏TIM אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
         <source>TIM: invalid start time</source>
-        <translation>TIM: שעת התחלה לא תקינה</translation>
+        <translation>‏TIM: שעת התחלה לא תקינה</translation>
     </message>
     <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
         <source>TIM: Stop Time not found</source>
-        <translation>TIM: שעת הסיום לא נמצאה</translation>
+        <translation>‏TIM: שעת הסיום לא נמצאה</translation>
     </message>
     <message id="CBE_TIM_NO_MINUTES">
         <source>TIM: Start Time or Stop Time without 'minutes'</source>
-        <translation>TIM: שעת התחלה או סיום ללא 'דקות'</translation>
+        <translation>‏TIM: שעת התחלה או סיום ללא 'דקות'</translation>
     </message>
     <message id="CBE_BAD_TIM_STOP_TIME">
         <source>TIM: invalid Stop Time value</source>
-        <translation>TIM: ערך שעת סיום לא תקין</translation>
+        <translation>‏TIM: ערך שעת סיום לא תקין</translation>
     </message>
     <message id="CBE_TIM_START_TIME_HOURS_INVALID">
         <source>TIM: invalid hours value</source>
-        <translation>TIM: ערך שעות לא תקין</translation>
+        <translation>‏TIM: ערך שעות לא תקין</translation>
     </message>
     <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
         <source>TIM: invalid date separator</source>
-        <translation>TIM: מפריד תאריך לא תקין</translation>
+        <translation>‏TIM: מפריד תאריך לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_MONTH">
         <source>TIM: invalid month value</source>
-        <translation>TIM: ערך חודש לא תקין</translation>
+        <translation>‏TIM: ערך חודש לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_DAY">
         <source>TIM: invalid day value</source>
-        <translation>TIM: ערך יום לא תקין</translation>
+        <translation>‏TIM: ערך יום לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_YEAR">
         <source>TIM: invalid year value</source>
-        <translation>TIM: ערך שנה לא תקין</translation>
+        <translation>‏TIM: ערך שנה לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_DATE">
         <source>TIM: invalid date</source>
-        <translation>TIM: תאריך לא תקין</translation>
+        <translation>‏TIM: תאריך לא תקין</translation>
     </message>
     <message id="CBE_TOO_MANY_OPERANDS">
         <source>Too many operands</source>
@@ -229,7 +229,7 @@
     </message>
     <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
         <source>DEL/SDEL incorrect separator</source>
-        <translation>DEL/SDEL: מפריד שגוי</translation>
+        <translation>‏DEL/SDEL: מפריד שגוי</translation>
     </message>
     <message id="CBE_DEL_SDEL_INCOMPLETE">
         <source>Expression DEL or SDEL not complete</source>
@@ -241,11 +241,11 @@
     </message>
     <message id="CBE_DEL_NOT_ALONE">
         <source>DEL is not the only operator in the CBE</source>
-        <translation>DEL אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏DEL אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_SDEL_NOT_ALONE">
         <source>SDEL is not the only operator in the CBE</source>
-        <translation>SDEL אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏SDEL אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
         <source>Invalid CPU address</source>
@@ -265,7 +265,7 @@
     </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
-        <translation>TONE אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏TONE אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
         <source>Invalid Zone number in TONE</source>
@@ -273,7 +273,7 @@
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
         <source>TONE: Value out of range</source>
-        <translation>TONE: הערך מחוץ לטווח</translation>
+        <translation>‏TONE: הערך מחוץ לטווח</translation>
     </message>
     <message id="CBE_VOL_OUT_OF_RANGE">
         <source>Invalid Volume value</source>
@@ -285,7 +285,7 @@
     </message>
     <message id="CBE_DIS_NOT_ONLY">
         <source>DIS is not the only operator in the CBE</source>
-        <translation>DIS אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏DIS אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
         <source>DEL, SDEL commands: delay not found</source>
@@ -1200,12 +1200,12 @@
         <translation>הידור</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>חלק מרכיבי המתקן אינם משויכים לאזור. להדר בכל זאת</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>חלק מרכיבי המתקן אינם משויכים לאזור. להדר בכל זאת?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>הקובץ כבר קיים. לשכתב אותו</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>הקובץ כבר קיים. לשכתב אותו?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 רכיבים לא נכנסו והושמטו.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>הקבצים נכתבו. לפתוח את התיקייה</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>הקבצים נכתבו. לפתוח את התיקייה?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>המתקן שונה.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>לשמור את השינויים</translation>
+        <source>Save the changes?</source>
+        <translation>לשמור את השינויים?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>LIB אחד</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>לוח התרעה מכיל לכל היותר 64 מסנני אירועים</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>להתקן יש מסנני אירועים שיאבדו. להסיר אותו בכל זאת</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>להתקן יש מסנני אירועים שיאבדו. להסיר אותו בכל זאת?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>הכתובות הבאות אינן פנויות: ההתקן זקוק להן</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>להעביר את ההגדרות של הסוג הקודם לסוג החדש</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>להעביר את ההגדרות של הסוג הקודם לסוג החדש?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

@@ -1200,12 +1200,12 @@
         <translation>Compileren</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Sommige apparaten van de installatie zijn niet aan een zone toegewezen. Toch compileren</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Sommige apparaten van de installatie zijn niet aan een zone toegewezen. Toch compileren?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Het bestand bestaat al. Overschrijven</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Het bestand bestaat al. Overschrijven?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 apparaten pasten niet en zijn weggelaten.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Bestanden geschreven. De map openen</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Bestanden geschreven. De map openen?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>De installatie is gewijzigd.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>De wijzigingen opslaan</translation>
+        <source>Save the changes?</source>
+        <translation>De wijzigingen opslaan?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Eén LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Een signaleringspaneel bevat hoogstens 64 gebeurtenisfilters</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Het apparaat heeft gebeurtenisfilters die verloren gaan. Toch verwijderen</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Het apparaat heeft gebeurtenisfilters die verloren gaan. Toch verwijderen?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>De volgende adressen zijn niet vrij: het apparaat heeft ze nodig</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>De instellingen van het oude type overnemen in het nieuwe</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>De instellingen van het oude type overnemen in het nieuwe?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

@@ -1200,12 +1200,12 @@
         <translation>Kompiler</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Noen enheter i anlegget er ikke tilordnet en sone. Kompilere likevel</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Noen enheter i anlegget er ikke tilordnet en sone. Kompilere likevel?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Filen finnes allerede. Overskrive den</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Filen finnes allerede. Overskrive den?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 enheter fikk ikke plass og ble utelatt.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Filene er skrevet. Åpne mappen</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Filene er skrevet. Åpne mappen?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>Anlegget er endret.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Lagre endringene</translation>
+        <source>Save the changes?</source>
+        <translation>Lagre endringene?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Én LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Et signaltablå kan ha høyst 64 hendelsesfiltre</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Enheten har hendelsesfiltre som går tapt. Fjerne den likevel</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Enheten har hendelsesfiltre som går tapt. Fjerne den likevel?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>De neste adressene er ikke ledige: enheten trenger dem</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Overføre innstillingene fra den gamle typen til den nye</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Overføre innstillingene fra den gamle typen til den nye?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

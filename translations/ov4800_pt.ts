@@ -1200,12 +1200,12 @@
         <translation>Compilar</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Alguns dispositivos da instalação não estão atribuídos a uma zona. Compilar mesmo assim</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Alguns dispositivos da instalação não estão atribuídos a uma zona. Compilar mesmo assim?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>O ficheiro já existe. Substituí-lo</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>O ficheiro já existe. Substituí-lo?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 dispositivos não couberam e foram omitidos.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Ficheiros escritos. Abrir a pasta</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Ficheiros escritos. Abrir a pasta?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>A instalação foi modificada.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Guardar as alterações</translation>
+        <source>Save the changes?</source>
+        <translation>Guardar as alterações?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Um LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Um painel de sinalização contém no máximo 64 filtros de eventos</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>O dispositivo tem filtros de eventos que serão perdidos. Removê-lo mesmo assim</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>O dispositivo tem filtros de eventos que serão perdidos. Removê-lo mesmo assim?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>Os endereços seguintes não estão livres: o dispositivo precisa deles</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Transferir as definições do tipo anterior para o novo</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Transferir as definições do tipo anterior para o novo?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

@@ -1200,12 +1200,12 @@
         <translation>Compilare</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Unele dispozitive ale instalației nu sunt atribuite unei zone. Compilați totuși</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Unele dispozitive ale instalației nu sunt atribuite unei zone. Compilați totuși?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Fișierul există deja. Îl suprascrieți</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Fișierul există deja. Îl suprascrieți?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
@@ -1220,8 +1220,8 @@
         <translation>%1 dispozitive nu au încăput și au fost omise.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Fișierele au fost scrise. Deschideți dosarul</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Fișierele au fost scrise. Deschideți dosarul?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1244,8 +1244,8 @@
         <translation>Instalația a fost modificată.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Salvați modificările</translation>
+        <source>Save the changes?</source>
+        <translation>Salvați modificările?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Un LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1432,8 +1432,8 @@
         <translation>Un panou de semnalizare conține cel mult 64 de filtre de evenimente</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Dispozitivul are filtre de evenimente care se vor pierde. Îl eliminați totuși</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Dispozitivul are filtre de evenimente care se vor pierde. Îl eliminați totuși?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1444,8 +1444,8 @@
         <translation>Adresele următoare nu sunt libere: dispozitivul are nevoie de ele</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Preluați setările tipului vechi în cel nou</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Preluați setările tipului vechi în cel nou?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>

@@ -128,6 +128,21 @@ private slots:
         newPlant();
     }
 
+    // Going down to a smaller plant type asks once, the question ending in one question mark.
+    void lowerPlantTypeQuestion()
+    {
+        newPlant(1);
+        QVERIFY(m_app->plant()->setPlantType(1, true));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Cancel);
+        m_app->onPlantChangeTypeRqst(0);
+        QCOMPARE(m_dialogs.pending(), 0);
+        const QString text = m_dialogs.asked().last().text;
+        QVERIFY2(text.endsWith(QLatin1String(" continue?")), qPrintable(text));
+        QCOMPARE(m_app->plant()->getPlantType(), 1);
+        newPlant();
+    }
+
     // The image opens (every element's CRC is checked on the way in) and compiles to the same bytes.
     void imageRoundTrip()
     {
