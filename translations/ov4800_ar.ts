@@ -1211,13 +1211,27 @@
         <source>Cannot write the file</source>
         <translation>تعذرت كتابة الملف</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 برامج تحتوي على أخطاء وكُتبت فارغة.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n برنامج يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+            <numerusform>برنامج واحد يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+            <numerusform>برنامجان يحتويان على أخطاء وكُتبا فارغين.</numerusform>
+            <numerusform>%n برامج تحتوي على أخطاء وكُتبت فارغة.</numerusform>
+            <numerusform>%n برنامجًا يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+            <numerusform>%n برنامج يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 أجهزة لم تتسع وتم حذفها.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n جهاز لم يتسع وتم حذفه.</numerusform>
+            <numerusform>جهاز واحد لم يتسع وتم حذفه.</numerusform>
+            <numerusform>جهازان لم يتسعا وتم حذفهما.</numerusform>
+            <numerusform>%n أجهزة لم تتسع وتم حذفها.</numerusform>
+            <numerusform>%n جهازًا لم يتسع وتم حذفه.</numerusform>
+            <numerusform>%n جهاز لم يتسع وتم حذفه.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1733,16 @@
         <source>Maximum number of points per zone</source>
         <translation>الحد الأقصى لعدد النقاط لكل منطقة</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>من أجهزة VARN لم تُلصق: العناوين من 100 فما فوق لا تستوعبها.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n جهاز VARN لم يُلصق: العناوين من 100 فما فوق لا تستوعبه.</numerusform>
+            <numerusform>جهاز VARN واحد لم يُلصق: العناوين من 100 فما فوق لا تستوعبه.</numerusform>
+            <numerusform>جهازا VARN لم يُلصقا: العناوين من 100 فما فوق لا تستوعبهما.</numerusform>
+            <numerusform>%n أجهزة VARN لم تُلصق: العناوين من 100 فما فوق لا تستوعبها.</numerusform>
+            <numerusform>%n جهازًا من أجهزة VARN لم يُلصق: العناوين من 100 فما فوق لا تستوعبها.</numerusform>
+            <numerusform>%n جهاز VARN لم يُلصق: العناوين من 100 فما فوق لا تستوعبها.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -1211,13 +1211,19 @@
         <source>Cannot write the file</source>
         <translation>Cannot write the file</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programs have errors and were written empty.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n program has errors and was written empty.</numerusform>
+            <numerusform>%n programs have errors and were written empty.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 devices did not fit and were left out.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n device did not fit and was left out.</numerusform>
+            <numerusform>%n devices did not fit and were left out.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1725,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Maximum number of points per zone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN devices were not pasted: addresses from 100 on cannot hold them.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN device was not pasted: addresses from 100 on cannot hold it.</numerusform>
+            <numerusform>%n VARN devices were not pasted: addresses from 100 on cannot hold them.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -1211,13 +1211,19 @@
         <source>Cannot write the file</source>
         <translation>No se puede escribir el archivo</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programas tienen errores y se escribieron vacíos.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programa tiene errores y se escribió vacío.</numerusform>
+            <numerusform>%n programas tienen errores y se escribieron vacíos.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 dispositivos no cabían y se omitieron.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n dispositivo no cabía y se omitió.</numerusform>
+            <numerusform>%n dispositivos no cabían y se omitieron.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1725,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Número máximo de puntos por zona</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>dispositivos VARN no pegados: las direcciones desde 100 no pueden alojarlos.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n dispositivo VARN no pegado: las direcciones desde 100 no pueden alojarlo.</numerusform>
+            <numerusform>%n dispositivos VARN no pegados: las direcciones desde 100 no pueden alojarlos.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -1211,13 +1211,19 @@
         <source>Cannot write the file</source>
         <translation>Impossible d'écrire le fichier</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programmes contiennent des erreurs et ont été écrits vides.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programme contient des erreurs et a été écrit vide.</numerusform>
+            <numerusform>%n programmes contiennent des erreurs et ont été écrits vides.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 dispositifs ne tenaient pas et ont été omis.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n dispositif ne tenait pas et a été omis.</numerusform>
+            <numerusform>%n dispositifs ne tenaient pas et ont été omis.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1725,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Nombre maximal de points par zone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>appareils VARN non collés : les adresses à partir de 100 ne peuvent pas les recevoir.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n appareil VARN non collé : les adresses à partir de 100 ne peuvent pas le recevoir.</numerusform>
+            <numerusform>%n appareils VARN non collés : les adresses à partir de 100 ne peuvent pas les recevoir.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

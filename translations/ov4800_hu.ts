@@ -1211,13 +1211,17 @@
         <source>Cannot write the file</source>
         <translation>A fájl nem írható</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 program hibás, ezek üresen lettek kiírva.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n program hibás, ezért üresen lett kiírva.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 eszköz nem fért el, ezek kimaradtak.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n eszköz nem fért el, ezért kimaradt.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1723,11 @@
         <source>Maximum number of points per zone</source>
         <translation>Zónánként megengedett pontok legnagyobb száma</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN eszköz nem lett beillesztve: a 100-as és nagyobb címek nem fogadhatják.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN eszköz nem lett beillesztve: a 100-as és nagyobb címek nem fogadhatják.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -1211,13 +1211,19 @@
         <source>Cannot write the file</source>
         <translation>Impossibile scrivere il file</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programmi contengono errori e sono stati scritti vuoti.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programma contiene errori ed è stato scritto vuoto.</numerusform>
+            <numerusform>%n programmi contengono errori e sono stati scritti vuoti.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 dispositivi non sono entrati e sono stati esclusi.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n dispositivo non è entrato ed è stato escluso.</numerusform>
+            <numerusform>%n dispositivi non sono entrati e sono stati esclusi.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1725,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Numero massimo di punti per zona</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>dispositivi VARN non incollati: gli indirizzi da 100 in poi non possono ospitarli.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n dispositivo VARN non incollato: gli indirizzi da 100 in poi non possono ospitarlo.</numerusform>
+            <numerusform>%n dispositivi VARN non incollati: gli indirizzi da 100 in poi non possono ospitarli.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

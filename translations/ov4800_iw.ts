@@ -1211,13 +1211,19 @@
         <source>Cannot write the file</source>
         <translation>לא ניתן לכתוב את הקובץ</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>ב-%1 תוכניות יש שגיאות והן נכתבו ריקות.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>בתוכנית אחת יש שגיאות והיא נכתבה ריקה.</numerusform>
+            <numerusform>ב-%n תוכניות יש שגיאות והן נכתבו ריקות.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 רכיבים לא נכנסו והושמטו.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>רכיב אחד לא נכנס והושמט.</numerusform>
+            <numerusform>%n רכיבים לא נכנסו והושמטו.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1725,12 @@
         <source>Maximum number of points per zone</source>
         <translation>המספר המרבי של נקודות לאזור</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>התקני VARN לא הודבקו: כתובות מ-100 ומעלה אינן יכולות להכיל אותם.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>התקן VARN אחד לא הודבק: כתובות מ-100 ומעלה אינן יכולות להכיל אותו.</numerusform>
+            <numerusform>%n התקני VARN לא הודבקו: כתובות מ-100 ומעלה אינן יכולות להכיל אותם.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

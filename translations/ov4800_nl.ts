@@ -1211,13 +1211,19 @@
         <source>Cannot write the file</source>
         <translation>Kan het bestand niet schrijven</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programma's bevatten fouten en zijn leeg geschreven.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programma bevat fouten en is leeg geschreven.</numerusform>
+            <numerusform>%n programma's bevatten fouten en zijn leeg geschreven.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 apparaten pasten niet en zijn weggelaten.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n apparaat paste niet en is weggelaten.</numerusform>
+            <numerusform>%n apparaten pasten niet en zijn weggelaten.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1725,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Maximaal aantal punten per zone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN-apparaten niet geplakt: adressen vanaf 100 kunnen ze niet bevatten.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN-apparaat niet geplakt: adressen vanaf 100 kunnen het niet bevatten.</numerusform>
+            <numerusform>%n VARN-apparaten niet geplakt: adressen vanaf 100 kunnen ze niet bevatten.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -1211,13 +1211,19 @@
         <source>Cannot write the file</source>
         <translation>Kan ikke skrive filen</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programmer har feil og ble skrevet tomme.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n program har feil og ble skrevet tomt.</numerusform>
+            <numerusform>%n programmer har feil og ble skrevet tomme.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 enheter fikk ikke plass og ble utelatt.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n enhet fikk ikke plass og ble utelatt.</numerusform>
+            <numerusform>%n enheter fikk ikke plass og ble utelatt.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1725,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Høyeste antall punkter per sone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN-enheter ble ikke limt inn: adresser fra 100 og oppover kan ikke ha dem.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN-enhet ble ikke limt inn: adresser fra 100 og oppover kan ikke ha den.</numerusform>
+            <numerusform>%n VARN-enheter ble ikke limt inn: adresser fra 100 og oppover kan ikke ha dem.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -1211,13 +1211,21 @@
         <source>Cannot write the file</source>
         <translation>Fișierul nu poate fi scris</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programe au erori și au fost scrise goale.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n program are erori și a fost scris gol.</numerusform>
+            <numerusform>%n programe au erori și au fost scrise goale.</numerusform>
+            <numerusform>%n de programe au erori și au fost scrise goale.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 dispozitive nu au încăput și au fost omise.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n dispozitiv nu a încăput și a fost omis.</numerusform>
+            <numerusform>%n dispozitive nu au încăput și au fost omise.</numerusform>
+            <numerusform>%n de dispozitive nu au încăput și au fost omise.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
         <source>Files written. Open the folder?</source>
@@ -1719,9 +1727,13 @@
         <source>Maximum number of points per zone</source>
         <translation>Numărul maxim de puncte pe zonă</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>dispozitive VARN nelipite: adresele de la 100 în sus nu le pot găzdui.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n dispozitiv VARN nelipit: adresele de la 100 în sus nu îl pot găzdui.</numerusform>
+            <numerusform>%n dispozitive VARN nelipite: adresele de la 100 în sus nu le pot găzdui.</numerusform>
+            <numerusform>%n de dispozitive VARN nelipite: adresele de la 100 în sus nu le pot găzdui.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

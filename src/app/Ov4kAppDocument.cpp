@@ -672,9 +672,9 @@ void Ov4kApp::onCompileBtnClicked()
     // out: the user must know the image is not the whole plant.
     QString text;
     if (result.programErrors > 0)
-        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS").arg(result.programErrors) + QLatin1Char('\n');
+        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS", result.programErrors) + QLatin1Char('\n');
     if (result.skipped > 0)
-        text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES").arg(result.skipped) + QLatin1Char('\n');
+        text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES", result.skipped) + QLatin1Char('\n');
     if (!text.isEmpty())
         qWarning().noquote() << text.trimmed();
     if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes

@@ -120,10 +120,10 @@ private slots:
         plant->setPoint(sensor);
         QVERIFY(QDir().mkpath(path("errors")));
         expectWarning(QStringLiteral("^CBE ERROR: OR\\(G1\t"));
-        expectWarning(QStringLiteral("^1 programs have errors and were written empty.$"));
+        expectWarning(QStringLiteral("^1 program has errors and was written empty.$"));
         compile(path("errors"));
         QCOMPARE(m_dialogs.asked().last().informativeText,
-                 QStringLiteral("1 programs have errors and were written empty.\nFiles written. Open the folder?"));
+                 QStringLiteral("1 program has errors and was written empty.\nFiles written. Open the folder?"));
         QVERIFY(QFile::exists(path("errors/CFG_IN.BIN")));
         newPlant();
     }

@@ -1,6 +1,7 @@
 // What each compiled translation says where a language's own rules matter: questions end in the
 // language's question mark, right-to-left texts do not open with a Latin word (the colon after
-// it would stand on the wrong side), and the LIB count list counts in digits.
+// it would stand on the wrong side), the LIB count list counts in digits, and counts take the
+// language's plural forms.
 #include "TestBase.h"
 
 #include <QtTest>
@@ -92,7 +93,9 @@ private slots:
         QStringList wrong;
         int marked = 0;
         for (const QString& id : qAsConst(m_ids)) {
-            const QString text = qtTrId(qPrintable(id));
+            QString text = qtTrId(qPrintable(id));
+            if (text.contains(QLatin1String("%n")))
+                text = qtTrId(qPrintable(id), 5);
             if (!std::any_of(text.cbegin(), text.cend(), isRightToLeftLetter))
                 continue;
             const auto first = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); });
@@ -124,6 +127,60 @@ private slots:
             QVERIFY2(text.startsWith(QString::number(count) + QLatin1Char(' ')) && text.contains(QLatin1String("LIB")),
                      qPrintable(text));
         }
+    }
+
+    void plurals_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("expected");
+        const QString programs = QStringLiteral("USR_MSG_COMPILE_PROGRAM_ERRORS");
+        const QString devices = QStringLiteral("USR_MSG_COMPILE_SKIPPED_DEVICES");
+        const QString varn = QStringLiteral("USR_ERR_VARN_PASTE");
+        QTest::newRow("en programs 1") << "en" << programs << 1 << "1 program has errors and was written empty.";
+        QTest::newRow("en programs 2") << "en" << programs << 2 << "2 programs have errors and were written empty.";
+        QTest::newRow("en devices 1") << "en" << devices << 1 << "1 device did not fit and was left out.";
+        QTest::newRow("en devices 700") << "en" << devices << 700 << "700 devices did not fit and were left out.";
+        QTest::newRow("en VARN 1") << "en" << varn << 1
+                                   << "1 VARN device was not pasted: addresses from 100 on cannot hold it.";
+        QTest::newRow("en VARN 2") << "en" << varn << 2
+                                   << "2 VARN devices were not pasted: addresses from 100 on cannot hold them.";
+        // Romanian: one, a few (up to 19 past a hundred), "de" from 20 on.
+        QTest::newRow("ro devices 1") << "ro" << devices << 1 << "1 dispozitiv nu a încăput și a fost omis.";
+        QTest::newRow("ro devices 19") << "ro" << devices << 19 << "19 dispozitive nu au încăput și au fost omise.";
+        QTest::newRow("ro devices 20") << "ro" << devices << 20 << "20 de dispozitive nu au încăput și au fost omise.";
+        QTest::newRow("ro devices 101") << "ro" << devices << 101 << "101 dispozitive nu au încăput și au fost omise.";
+        // Arabic: one and two in words, 3 to 10 plural, 11 to 99 and from 100 singular.
+        QTest::newRow("ar devices 1") << "ar" << devices << 1 << "جهاز واحد لم يتسع وتم حذفه.";
+        QTest::newRow("ar devices 2") << "ar" << devices << 2 << "جهازان لم يتسعا وتم حذفهما.";
+        QTest::newRow("ar devices 3") << "ar" << devices << 3 << "3 أجهزة لم تتسع وتم حذفها.";
+        QTest::newRow("ar devices 10") << "ar" << devices << 10 << "10 أجهزة لم تتسع وتم حذفها.";
+        QTest::newRow("ar devices 11") << "ar" << devices << 11 << "11 جهازًا لم يتسع وتم حذفه.";
+        QTest::newRow("ar devices 100") << "ar" << devices << 100 << "100 جهاز لم يتسع وتم حذفه.";
+        QTest::newRow("ar devices 103") << "ar" << devices << 103 << "103 أجهزة لم تتسع وتم حذفها.";
+        QTest::newRow("ar programs 2") << "ar" << programs << 2 << "برنامجان يحتويان على أخطاء وكُتبا فارغين.";
+        // French counts 0 and 1 as one; Hungarian says every count in the singular.
+        QTest::newRow("fr programs 1") << "fr" << programs << 1
+                                       << "1 programme contient des erreurs et a été écrit vide.";
+        QTest::newRow("fr programs 2") << "fr" << programs << 2
+                                       << "2 programmes contiennent des erreurs et ont été écrits vides.";
+        QTest::newRow("hu devices 1") << "hu" << devices << 1 << "1 eszköz nem fért el, ezért kimaradt.";
+        QTest::newRow("hu devices 5") << "hu" << devices << 5 << "5 eszköz nem fért el, ezért kimaradt.";
+        QTest::newRow("iw devices 1") << "iw" << devices << 1 << "רכיב אחד לא נכנס והושמט.";
+        QTest::newRow("iw devices 2") << "iw" << devices << 2 << "2 רכיבים לא נכנסו והושמטו.";
+        QTest::newRow("it VARN 1")
+            << "it" << varn << 1
+            << "1 dispositivo VARN non incollato: gli indirizzi da 100 in poi non possono ospitarlo.";
+    }
+    void plurals()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, id);
+        QFETCH(int, n);
+        QFETCH(QString, expected);
+        use(code);
+        QCOMPARE(qtTrId(qPrintable(id), n), expected);
     }
 
     void cleanupTestCase()
