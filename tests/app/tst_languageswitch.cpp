@@ -50,7 +50,8 @@ class tst_LanguageSwitch : public TestBase {
             if (xml.isStartElement() && xml.name() == QLatin1String("message"))
                 id = xml.attributes().value(QLatin1String("id")).toString();
             else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
-                const QString text = xml.readElementText();
+                // A plural text holds its forms as child elements.
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 m_english.insert(id, text);
                 m_idsOf.insert(text, id);
             }
