@@ -405,7 +405,7 @@
     </message>
     <message id="CompilaPerCentrale">
         <source>Compile for the panel...</source>
-        <translation>ترجمة البيانات للوحة...</translation>
+        <translation>تجميع البيانات للوحة...</translation>
     </message>
     <message id="ImportaFileCentrale">
         <source>Import a panel file...</source>
@@ -457,7 +457,7 @@
     </message>
     <message id="Compila per centrale">
         <source>Compile for the panel</source>
-        <translation>ترجمة البيانات للوحة</translation>
+        <translation>تجميع البيانات للوحة</translation>
     </message>
     <message id="Importa file da centrale">
         <source>Import a file from the panel</source>
@@ -965,7 +965,7 @@
     </message>
     <message id="CSV_PRINTER_PARITY">
         <source>Printer parity</source>
-        <translation>تماثل الطابعة</translation>
+        <translation>تكافؤ الطابعة</translation>
     </message>
     <message id="CSV_PRINTER_BAUD_RATE">
         <source>Printer baud rate</source>
@@ -1109,7 +1109,7 @@
     </message>
     <message id="LegacyFileOV4800">
         <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
-        <translation>ملف المنشأة هذا من إصدار سابق وقد تم تحويله. تحقق من المنشأة بالكامل قبل حفظها أو ترجمتها.</translation>
+        <translation>ملف المنشأة هذا من إصدار سابق وقد تم تحويله. تحقق من المنشأة بالكامل قبل حفظها أو تجميعها.</translation>
     </message>
     <message id="PLANT_ROOT_PAGE">
         <source>System Topology</source>
@@ -1197,11 +1197,11 @@
     </message>
     <message id="USR_MSG_EXPORT_TO_BIN_FILE">
         <source>Compile</source>
-        <translation>ترجمة</translation>
+        <translation>تجميع</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
         <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
-        <translation>بعض أجهزة المنشأة غير مخصصة لمنطقة. هل تريد الترجمة على أي حال؟</translation>
+        <translation>بعض أجهزة المنشأة غير مخصصة لمنطقة. هل تريد التجميع على أي حال؟</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
         <source>The file already exists. Overwrite it?</source>
@@ -1427,7 +1427,7 @@
     </message>
     <message id="ANNUNCIATORKV">
         <source>Annunciator panels</source>
-        <translation>ألواح الإعلان</translation>
+        <translation>لوحات الإعلان</translation>
     </message>
     <message id="LBL_TARGET_SELECTION">
         <source>Choose a target</source>
@@ -1635,11 +1635,11 @@
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
-        <translation>تحذير الانحراف مفعّل</translation>
+        <translation>تحذير الانجراف مفعّل</translation>
     </message>
     <message id="AvvisoDerivaDisabilitato">
         <source>Drift warning disabled</source>
-        <translation>تحذير الانحراف معطّل</translation>
+        <translation>تحذير الانجراف معطّل</translation>
     </message>
     <message id="Stampa-ArchiviazioneAbilitata">
         <source>Printing and storage enabled</source>

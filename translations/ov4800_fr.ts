@@ -1611,11 +1611,11 @@
     </message>
     <message id="Verifica rilevatori abilitata">
         <source>Detector check enabled</source>
-        <translation>Vérification des détecteurs activée</translation>
+        <translation>Contrôle des détecteurs activé</translation>
     </message>
     <message id="Verifica rilevatori disabilitata">
         <source>Detector check disabled</source>
-        <translation>Vérification des détecteurs désactivée</translation>
+        <translation>Contrôle des détecteurs désactivé</translation>
     </message>
     <message id="Autotacitazione abilitata">
         <source>Automatic silencing enabled</source>

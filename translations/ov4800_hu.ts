@@ -953,7 +953,7 @@
     </message>
     <message id="USR_ERR_TOO_MANY_LOOPS">
         <source>Too many loops for this plant type.</source>
-        <translation>Túl sok hurok ehhez a rendszertípushoz.</translation>
+        <translation>Túl sok hurok ehhez a létesítménytípushoz.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_LOOPS_DTL">
         <source>Maximum number of loops</source>
@@ -1029,7 +1029,7 @@
     </message>
     <message id="CSV_DRIFTALLERT">
         <source>Drift warning</source>
-        <translation>Eltolódás figyelmeztetés</translation>
+        <translation>Eltolódási figyelmeztetés</translation>
     </message>
     <message id="CSV_SERIALNUMBERSCHECKSTAT">
         <source>Serial number check</source>
@@ -1309,11 +1309,11 @@
     </message>
     <message id="PLANT_DESCRIPTION">
         <source>Plant description</source>
-        <translation>Rendszer leírása</translation>
+        <translation>Létesítmény leírása</translation>
     </message>
     <message id="PLANT_TYPE">
         <source>Plant type</source>
-        <translation>Rendszer típusa</translation>
+        <translation>Létesítmény típusa</translation>
     </message>
     <message id="PLANT_PANEL_TYPE">
         <source>Panel type</source>
@@ -1485,7 +1485,7 @@
     </message>
     <message id="WALK_TEST_NO_OUTPUT">
         <source>The plant has no output module</source>
-        <translation>A rendszerben nincs kimeneti modul</translation>
+        <translation>A létesítményben nincs kimeneti modul</translation>
     </message>
     <message id="SearchDlg">
         <source>Search</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message id="Deriva">
         <source>Drift warning</source>
-        <translation>Eltolódás figyelmeztetés</translation>
+        <translation>Eltolódási figyelmeztetés</translation>
     </message>
     <message id="ModalitaNona">
         <source>Event printing</source>
@@ -1589,7 +1589,7 @@
     </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
-        <translation>Nem a rendszer paramétere</translation>
+        <translation>Nem a létesítmény paramétere</translation>
     </message>
     <message id="STR_PRESENT">
         <source>Present</source>
@@ -1625,11 +1625,11 @@
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
-        <translation>Drift-figyelmeztetés engedélyezve</translation>
+        <translation>Eltolódási figyelmeztetés engedélyezve</translation>
     </message>
     <message id="AvvisoDerivaDisabilitato">
         <source>Drift warning disabled</source>
-        <translation>Drift-figyelmeztetés letiltva</translation>
+        <translation>Eltolódási figyelmeztetés letiltva</translation>
     </message>
     <message id="Stampa-ArchiviazioneAbilitata">
         <source>Printing and storage enabled</source>

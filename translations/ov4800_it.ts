@@ -973,7 +973,7 @@
     </message>
     <message id="CSV_WALKTEST">
         <source>Walk test</source>
-        <translation>Walk test impianto</translation>
+        <translation>Walk test</translation>
     </message>
     <message id="CSV_WALKTESTCPUID">
         <source>Walk test panel</source>
@@ -1531,7 +1531,7 @@
     </message>
     <message id="WalkTest">
         <source>Walk test</source>
-        <translation>Walk test impianto</translation>
+        <translation>Walk test</translation>
     </message>
     <message id="Nessuna">
         <source>None</source>

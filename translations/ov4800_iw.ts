@@ -249,7 +249,7 @@
     </message>
     <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
         <source>Invalid CPU address</source>
-        <translation>כתובת רכזת לא תקינה</translation>
+        <translation>כתובת יחידת עיבוד לא תקינה</translation>
     </message>
     <message id="CBE_UNEXPECTED_CPU">
         <source>Unexpected 'C' operator</source>
@@ -521,11 +521,11 @@
     </message>
     <message id="LBL_EVT_FILTER_FAIL_SYS">
         <source>CPU fault</source>
-        <translation>תקלת רכזת</translation>
+        <translation>תקלת יחידת עיבוד</translation>
     </message>
     <message id="LBL_EVT_FILTER_EXCL_SYS">
         <source>CPU exclusion</source>
-        <translation>השבתת רכזת</translation>
+        <translation>השבתת יחידת עיבוד</translation>
     </message>
     <message id="LBL_EVT_FILTER_ALARM_ZONE">
         <source>Area alarm</source>
@@ -1323,7 +1323,7 @@
     </message>
     <message id="PLANT_ENABLED_CPUS">
         <source>Enabled CPUs</source>
-        <translation>מעבדים פעילים</translation>
+        <translation>יחידות עיבוד פעילות</translation>
     </message>
     <message id="PLANT_LOOPS_IN_USE">
         <source>Loops in use</source>

@@ -1355,7 +1355,7 @@
     </message>
     <message id="LBL_NET_GATEWAY">
         <source>Gateway</source>
-        <translation>Toegangspoort</translation>
+        <translation>Standaardgateway</translation>
     </message>
     <message id="LBL_NETWORK_GW">
         <source>Network gateway</source>
@@ -1403,7 +1403,7 @@
     </message>
     <message id="ERR_NET_BAD_GATEWAY">
         <source>The gateway is not in the address's subnet</source>
-        <translation>De toegangspoort ligt niet in het subnet van het adres</translation>
+        <translation>De gateway ligt niet in het subnet van het adres</translation>
     </message>
     <message id="VIEWER">
         <source>Viewers</source>
@@ -1611,19 +1611,19 @@
     </message>
     <message id="Verifica rilevatori abilitata">
         <source>Detector check enabled</source>
-        <translation>Detectorcontrole ingeschakeld</translation>
+        <translation>Meldercontrole ingeschakeld</translation>
     </message>
     <message id="Verifica rilevatori disabilitata">
         <source>Detector check disabled</source>
-        <translation>Detectorcontrole uitgeschakeld</translation>
+        <translation>Meldercontrole uitgeschakeld</translation>
     </message>
     <message id="Autotacitazione abilitata">
         <source>Automatic silencing enabled</source>
-        <translation>Automatisch afstellen ingeschakeld</translation>
+        <translation>Automatisch stilzetten ingeschakeld</translation>
     </message>
     <message id="Autotacitazione disabilitata">
         <source>Automatic silencing disabled</source>
-        <translation>Automatisch afstellen uitgeschakeld</translation>
+        <translation>Automatisch stilzetten uitgeschakeld</translation>
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
@@ -1659,7 +1659,7 @@
     </message>
     <message id="PDF_SENSOR_SYS">
         <source>Detectors</source>
-        <translation>Detectoren</translation>
+        <translation>Melders</translation>
     </message>
     <message id="PDF_MODULE_SYS">
         <source>Modules</source>

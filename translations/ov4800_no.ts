@@ -1029,7 +1029,7 @@
     </message>
     <message id="CSV_DRIFTALLERT">
         <source>Drift warning</source>
-        <translation>Driftvarsel</translation>
+        <translation>Avdriftsvarsel</translation>
     </message>
     <message id="CSV_SERIALNUMBERSCHECKSTAT">
         <source>Serial number check</source>
@@ -1355,11 +1355,11 @@
     </message>
     <message id="LBL_NET_GATEWAY">
         <source>Gateway</source>
-        <translation>Standardport</translation>
+        <translation>Standard gateway</translation>
     </message>
     <message id="LBL_NETWORK_GW">
         <source>Network gateway</source>
-        <translation>Nettverksport</translation>
+        <translation>Nettverksgateway</translation>
     </message>
     <message id="LBL_SUPERVISOR">
         <source>Supervisor</source>
@@ -1403,7 +1403,7 @@
     </message>
     <message id="ERR_NET_BAD_GATEWAY">
         <source>The gateway is not in the address's subnet</source>
-        <translation>Standardporten er ikke i adressens delnett</translation>
+        <translation>Gatewayen er ikke i adressens delnett</translation>
     </message>
     <message id="VIEWER">
         <source>Viewers</source>
@@ -1547,7 +1547,7 @@
     </message>
     <message id="Deriva">
         <source>Drift warning</source>
-        <translation>Driftvarsel</translation>
+        <translation>Avdriftsvarsel</translation>
     </message>
     <message id="ModalitaNona">
         <source>Event printing</source>
@@ -1619,19 +1619,19 @@
     </message>
     <message id="Autotacitazione abilitata">
         <source>Automatic silencing enabled</source>
-        <translation>Automatisk demping aktivert</translation>
+        <translation>Automatisk avstilling aktivert</translation>
     </message>
     <message id="Autotacitazione disabilitata">
         <source>Automatic silencing disabled</source>
-        <translation>Automatisk demping deaktivert</translation>
+        <translation>Automatisk avstilling deaktivert</translation>
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
-        <translation>Driftvarsel aktivert</translation>
+        <translation>Avdriftsvarsel aktivert</translation>
     </message>
     <message id="AvvisoDerivaDisabilitato">
         <source>Drift warning disabled</source>
-        <translation>Driftvarsel deaktivert</translation>
+        <translation>Avdriftsvarsel deaktivert</translation>
     </message>
     <message id="Stampa-ArchiviazioneAbilitata">
         <source>Printing and storage enabled</source>
@@ -1667,11 +1667,11 @@
     </message>
     <message id="Tacitazione">
         <source>Silence</source>
-        <translation>Demping</translation>
+        <translation>Avstilling</translation>
     </message>
     <message id="Auto-Tacitazione">
         <source>Automatic silence</source>
-        <translation>Automatisk demping</translation>
+        <translation>Automatisk avstilling</translation>
     </message>
     <message id="FastAnd">
         <source>AND</source>
