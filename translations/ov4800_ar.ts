@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>المعامل 'Z' غير متوقع</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>المعامل 'EVAC' غير متوقع</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>‏EVAC لا يمكن أن يكون في قائمة مخرجات</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>‏TONE ليس المعامل الوحيد في CBE</translation>

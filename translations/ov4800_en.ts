@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Unexpected 'Z' operator</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Unexpected 'EVAC' operator</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC cannot stand in a list of outputs</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE is not the only operator in the CBE</translation>

@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Operador 'Z' inesperado</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Operador 'EVAC' inesperado</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC no puede estar en una lista de salidas</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE no es el único operador de la CBE</translation>

@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Opérateur 'Z' inattendu</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Opérateur 'EVAC' inattendu</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC ne peut pas figurer dans une liste de sorties</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE n'est pas le seul opérateur de la CBE</translation>

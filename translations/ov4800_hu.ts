@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Váratlan 'Z' operátor</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Váratlan 'EVAC' operátor</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>Az EVAC nem állhat kimenetek listájában</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>A TONE nem az egyetlen operátor a CBE-ben</translation>

@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Operatore 'Z' inatteso</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Operatore 'EVAC' inatteso</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC non può stare in un elenco di uscite</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE non è l'unico operatore della CBE</translation>

@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>אופרטור 'Z' לא צפוי</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>אופרטור 'EVAC' לא צפוי</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>‏EVAC אינו יכול להופיע ברשימת יציאות</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>‏TONE אינו האופרטור היחיד ב-CBE</translation>

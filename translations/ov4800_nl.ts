@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Onverwachte operator 'Z'</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Onverwachte operator 'EVAC'</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC kan niet in een lijst met uitgangen staan</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE is niet de enige operator in de CBE</translation>

@@ -263,6 +263,14 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Operator 'Z' neașteptat</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Operator 'EVAC' neașteptat</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC nu poate apărea într-o listă de ieșiri</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE nu este singurul operator din CBE</translation>

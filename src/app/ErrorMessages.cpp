@@ -86,6 +86,8 @@ const char* messageId(quint32 code)
     case 586: return QT_TRID_NOOP("ERR_FLT_SMALLER");
     // The day of a CBE date; the month keeps 519.
     case 588: return QT_TRID_NOOP("CBE_INVALID_DAY_INDEX");
+    case 589: return QT_TRID_NOOP("CBE_UNEXPECTED_EVAC");
+    case 590: return QT_TRID_NOOP("CBE_EVAC_IN_LIST");
     default: return nullptr;
     }
 }

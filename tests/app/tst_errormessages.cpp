@@ -37,6 +37,8 @@ private slots:
         QTest::newRow("534") << QStringList{"CBE_UNBALANCED_BRACKETS", "Unbalanced brackets"};
         QTest::newRow("535") << QStringList{"CBE_PROGRAM_TOO_LONG", "Program too long"};
         QTest::newRow("588") << QStringList{"CBE_INVALID_DAY_INDEX", "Invalid day"};
+        QTest::newRow("589") << QStringList{"CBE_UNEXPECTED_EVAC", "Unexpected 'EVAC' operator"};
+        QTest::newRow("590") << QStringList{"CBE_EVAC_IN_LIST", "EVAC cannot stand in a list of outputs"};
         for (int code : {1, 259, 264, 265, 580, 587, 65535, 2147483647, -1, int(-2147483647 - 1)})
             QTest::addRow("%d", code) << QStringList{QStringLiteral("ERROR_UNDEF:%1").arg(code),
                                                      QStringLiteral("Generic Error:%1").arg(code)};
@@ -137,7 +139,9 @@ private slots:
         QTest::newRow("no opening") << int(CBE_ERR_NO_OPEN) << "Unbalanced brackets";
         QTest::newRow("too long") << int(CBE_ERR_TOO_BIG) << "Program too long";
         QTest::newRow("TIM day") << int(CBE_ERR_TIM_DAY_VALUE) << "TIM: invalid day value";
-        for (int error = CBE_ERR_BALANCE; error < CBE_ERR_UNEXPECTED_EVAC; ++error)
+        QTest::newRow("EVAC") << int(CBE_ERR_UNEXPECTED_EVAC) << "Unexpected 'EVAC' operator";
+        QTest::newRow("EVAC in a list") << int(CBE_ERR_EVAC_IN_LIST) << "EVAC cannot stand in a list of outputs";
+        for (int error = CBE_ERR_BALANCE; error <= CBE_ERR_EVAC_IN_LIST; ++error)
             QTest::addRow("code %d", error) << error << QString();
     }
     void compileErrors()
