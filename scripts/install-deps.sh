@@ -9,7 +9,7 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-controls qml-module-qtquick-controls2
   qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtqml-models2
   qml-module-qtquick-dialogs qml-module-qtquick-templates2 qml-module-qt-labs-settings
-  libqt5svg5 qt5-image-formats-plugins
+  libqt5svg5 qt5-image-formats-plugins qttranslations5-l10n
   libbackward-cpp-dev libdw-dev libbenchmark-dev clang-format
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra

@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>رقم المجموعة كبير جدًا</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>العنوان الفرعي كبير جدًا</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>قيمة الوقت كبيرة جدًا</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>شهر غير صالح </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>يوم غير صالح</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>سنة غير صالحة</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>قيمة النغمة غير صالحة</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>قيمة مستوى الصوت خارج النطاق</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>عنوان النقطة غير صالح</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>أقواس غير متوازنة</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>البرنامج طويل جدًا</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>المعامل 'M' غير متوقع</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>المعامل 'D' غير متوقع</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,48 +188,48 @@
         <translation>خطأ في الاقتطاع</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
-        <translation>TIM ليس المعامل الوحيد في CBE</translation>
+        <source>TIM is not the only operator in the CBE</source>
+        <translation>‏TIM ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
         <source>TIM: invalid start time</source>
-        <translation>TIM: وقت بدء غير صالح</translation>
+        <translation>‏TIM: وقت بدء غير صالح</translation>
     </message>
     <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
         <source>TIM: Stop Time not found</source>
-        <translation>TIM: وقت الانتهاء غير موجود</translation>
+        <translation>‏TIM: وقت الانتهاء غير موجود</translation>
     </message>
     <message id="CBE_TIM_NO_MINUTES">
         <source>TIM: Start Time or Stop Time without 'minutes'</source>
-        <translation>TIM: وقت البدء أو الانتهاء بدون 'دقائق'</translation>
+        <translation>‏TIM: وقت البدء أو الانتهاء بدون 'دقائق'</translation>
     </message>
     <message id="CBE_BAD_TIM_STOP_TIME">
         <source>TIM: invalid Stop Time value</source>
-        <translation>TIM: قيمة وقت الانتهاء غير صالحة</translation>
+        <translation>‏TIM: قيمة وقت الانتهاء غير صالحة</translation>
     </message>
     <message id="CBE_TIM_START_TIME_HOURS_INVALID">
         <source>TIM: invalid hours value</source>
-        <translation>TIM: قيمة الساعات غير صالحة</translation>
+        <translation>‏TIM: قيمة الساعات غير صالحة</translation>
     </message>
     <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
         <source>TIM: invalid date separator</source>
-        <translation>TIM: فاصل التاريخ غير صالح</translation>
+        <translation>‏TIM: فاصل التاريخ غير صالح</translation>
     </message>
     <message id="CBE_TIM_BAD_MONTH">
         <source>TIM: invalid month value</source>
-        <translation>TIM: قيمة الشهر غير صالحة</translation>
+        <translation>‏TIM: قيمة الشهر غير صالحة</translation>
     </message>
     <message id="CBE_TIM_BAD_DAY">
         <source>TIM: invalid day value</source>
-        <translation>TIM: قيمة اليوم غير صالحة</translation>
+        <translation>‏TIM: قيمة اليوم غير صالحة</translation>
     </message>
     <message id="CBE_TIM_BAD_YEAR">
         <source>TIM: invalid year value</source>
-        <translation>TIM: قيمة السنة غير صالحة</translation>
+        <translation>‏TIM: قيمة السنة غير صالحة</translation>
     </message>
     <message id="CBE_TIM_BAD_DATE">
         <source>TIM: invalid date</source>
-        <translation>TIM: تاريخ غير صالح</translation>
+        <translation>‏TIM: تاريخ غير صالح</translation>
     </message>
     <message id="CBE_TOO_MANY_OPERANDS">
         <source>Too many operands</source>
@@ -217,7 +241,7 @@
     </message>
     <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
         <source>DEL/SDEL incorrect separator</source>
-        <translation>DEL/SDEL: فاصل غير صحيح</translation>
+        <translation>‏DEL/SDEL: فاصل غير صحيح</translation>
     </message>
     <message id="CBE_DEL_SDEL_INCOMPLETE">
         <source>Expression DEL or SDEL not complete</source>
@@ -229,11 +253,11 @@
     </message>
     <message id="CBE_DEL_NOT_ALONE">
         <source>DEL is not the only operator in the CBE</source>
-        <translation>DEL ليس المعامل الوحيد في CBE</translation>
+        <translation>‏DEL ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_SDEL_NOT_ALONE">
         <source>SDEL is not the only operator in the CBE</source>
-        <translation>SDEL ليس المعامل الوحيد في CBE</translation>
+        <translation>‏SDEL ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
         <source>Invalid CPU address</source>
@@ -251,17 +275,25 @@
         <source>Unexpected 'Z' operator</source>
         <translation>المعامل 'Z' غير متوقع</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>المعامل 'EVAC' غير متوقع</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>‏EVAC لا يمكن أن يكون في قائمة مخرجات</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
-        <translation>TONE ليس المعامل الوحيد في CBE</translation>
+        <translation>‏TONE ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>رقم منطقة غير صالح في TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
         <source>TONE: Value out of range</source>
-        <translation>TONE: القيمة خارج النطاق</translation>
+        <translation>‏TONE: القيمة خارج النطاق</translation>
     </message>
     <message id="CBE_VOL_OUT_OF_RANGE">
         <source>Invalid Volume value</source>
@@ -273,7 +305,7 @@
     </message>
     <message id="CBE_DIS_NOT_ONLY">
         <source>DIS is not the only operator in the CBE</source>
-        <translation>DIS ليس المعامل الوحيد في CBE</translation>
+        <translation>‏DIS ليس المعامل الوحيد في CBE</translation>
     </message>
     <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
         <source>DEL, SDEL commands: delay not found</source>
@@ -397,7 +429,7 @@
     </message>
     <message id="CompilaPerCentrale">
         <source>Compile for the panel...</source>
-        <translation>ترجمة البيانات للوحة...</translation>
+        <translation>تجميع البيانات للوحة...</translation>
     </message>
     <message id="ImportaFileCentrale">
         <source>Import a panel file...</source>
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>سمة الألوان</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>فاتح</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -441,7 +481,7 @@
     </message>
     <message id="Compila per centrale">
         <source>Compile for the panel</source>
-        <translation>ترجمة البيانات للوحة</translation>
+        <translation>تجميع البيانات للوحة</translation>
     </message>
     <message id="Importa file da centrale">
         <source>Import a file from the panel</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>المجموعات المباشرة</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>المباشرة</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>العكسية</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -941,7 +989,7 @@
     </message>
     <message id="CSV_PRINTER_PARITY">
         <source>Printer parity</source>
-        <translation>تماثل الطابعة</translation>
+        <translation>تكافؤ الطابعة</translation>
     </message>
     <message id="CSV_PRINTER_BAUD_RATE">
         <source>Printer baud rate</source>
@@ -1085,7 +1133,7 @@
     </message>
     <message id="LegacyFileOV4800">
         <source>This plant file comes from an earlier release and has been converted. Check the whole plant before saving or compiling it.</source>
-        <translation>ملف المنشأة هذا من إصدار سابق وقد تم تحويله. تحقق من المنشأة بالكامل قبل حفظها أو ترجمتها.</translation>
+        <translation>ملف المنشأة هذا من إصدار سابق وقد تم تحويله. تحقق من المنشأة بالكامل قبل حفظها أو تجميعها.</translation>
     </message>
     <message id="PLANT_ROOT_PAGE">
         <source>System Topology</source>
@@ -1116,7 +1164,7 @@
         <translation>تهيئة اللوحات</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>تهيئة اللوحة</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1173,31 +1221,45 @@
     </message>
     <message id="USR_MSG_EXPORT_TO_BIN_FILE">
         <source>Compile</source>
-        <translation>ترجمة</translation>
+        <translation>تجميع</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>بعض أجهزة المنشأة غير مخصصة لمنطقة. هل تريد الترجمة على أي حال</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>بعض أجهزة المنشأة غير مخصصة لمنطقة. هل تريد التجميع على أي حال؟</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>الملف موجود بالفعل. هل تريد استبداله</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>الملف موجود بالفعل. هل تريد استبداله؟</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>تعذرت كتابة الملف</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 برامج تحتوي على أخطاء وكُتبت فارغة.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n برنامج يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+            <numerusform>برنامج واحد يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+            <numerusform>برنامجان يحتويان على أخطاء وكُتبا فارغين.</numerusform>
+            <numerusform>%n برامج تحتوي على أخطاء وكُتبت فارغة.</numerusform>
+            <numerusform>%n برنامجًا يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+            <numerusform>%n برنامج يحتوي على أخطاء وكُتب فارغًا.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 أجهزة لم تتسع وتم حذفها.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n جهاز لم يتسع وتم حذفه.</numerusform>
+            <numerusform>جهاز واحد لم يتسع وتم حذفه.</numerusform>
+            <numerusform>جهازان لم يتسعا وتم حذفهما.</numerusform>
+            <numerusform>%n أجهزة لم تتسع وتم حذفها.</numerusform>
+            <numerusform>%n جهازًا لم يتسع وتم حذفه.</numerusform>
+            <numerusform>%n جهاز لم يتسع وتم حذفه.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>تمت كتابة الملفات. هل تريد فتح المجلد</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>تمت كتابة الملفات. هل تريد فتح المجلد؟</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1282,8 @@
         <translation>تم تعديل المنشأة.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>هل تريد حفظ التغييرات</translation>
+        <source>Save the changes?</source>
+        <translation>هل تريد حفظ التغييرات؟</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1295,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>LIB واحد</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1389,7 +1451,7 @@
     </message>
     <message id="ANNUNCIATORKV">
         <source>Annunciator panels</source>
-        <translation>ألواح الإعلان</translation>
+        <translation>لوحات الإعلان</translation>
     </message>
     <message id="LBL_TARGET_SELECTION">
         <source>Choose a target</source>
@@ -1408,8 +1470,8 @@
         <translation>تحتوي لوحة الإعلان على 64 مرشح أحداث على الأكثر</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>يحتوي الجهاز على مرشحات أحداث ستُفقد. هل تريد إزالته على أي حال</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>يحتوي الجهاز على مرشحات أحداث ستُفقد. هل تريد إزالته على أي حال؟</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1482,8 @@
         <translation>العناوين التالية غير متاحة: الجهاز يحتاج إليها</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>نقل إعدادات النوع القديم إلى النوع الجديد</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>نقل إعدادات النوع القديم إلى النوع الجديد؟</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1597,11 +1659,11 @@
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
-        <translation>تحذير الانحراف مفعّل</translation>
+        <translation>تحذير الانجراف مفعّل</translation>
     </message>
     <message id="AvvisoDerivaDisabilitato">
         <source>Drift warning disabled</source>
-        <translation>تحذير الانحراف معطّل</translation>
+        <translation>تحذير الانجراف معطّل</translation>
     </message>
     <message id="Stampa-ArchiviazioneAbilitata">
         <source>Printing and storage enabled</source>
@@ -1695,9 +1757,16 @@
         <source>Maximum number of points per zone</source>
         <translation>الحد الأقصى لعدد النقاط لكل منطقة</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>من أجهزة VARN لم تُلصق: العناوين من 100 فما فوق لا تستوعبها.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n جهاز VARN لم يُلصق: العناوين من 100 فما فوق لا تستوعبه.</numerusform>
+            <numerusform>جهاز VARN واحد لم يُلصق: العناوين من 100 فما فوق لا تستوعبه.</numerusform>
+            <numerusform>جهازا VARN لم يُلصقا: العناوين من 100 فما فوق لا تستوعبهما.</numerusform>
+            <numerusform>%n أجهزة VARN لم تُلصق: العناوين من 100 فما فوق لا تستوعبها.</numerusform>
+            <numerusform>%n جهازًا من أجهزة VARN لم يُلصق: العناوين من 100 فما فوق لا تستوعبها.</numerusform>
+            <numerusform>%n جهاز VARN لم يُلصق: العناوين من 100 فما فوق لا تستوعبها.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

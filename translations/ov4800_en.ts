@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>Group index too large</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Sub-address too large</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Time value too large</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Invalid month </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Invalid day</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Invalid year</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Invalid tone value</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>Volume value out of range</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Invalid point address</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Unbalanced brackets</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Program too long</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,8 +164,8 @@
         <translation>Unexpected 'M' operator</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
-        <translation>Unespected 'D' operator</translation>
+        <source>Unexpected 'D' operator</source>
+        <translation>Unexpected 'D' operator</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
         <source>Invalid Module address</source>
@@ -164,8 +188,8 @@
         <translation>Truncation error</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
-        <translation>TIM is not the only operator in the cbe</translation>
+        <source>TIM is not the only operator in the CBE</source>
+        <translation>TIM is not the only operator in the CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
         <source>TIM: invalid start time</source>
@@ -251,13 +275,21 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Unexpected 'Z' operator</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Unexpected 'EVAC' operator</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC cannot stand in a list of outputs</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE is not the only operator in the CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
-        <translation>Ivalid Zone number in TONE</translation>
+        <source>Invalid Zone number in TONE</source>
+        <translation>Invalid Zone number in TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
         <source>TONE: Value out of range</source>
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>Colour theme</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Light</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Direct groups</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Reverse</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -1116,8 +1164,8 @@
         <translation>Panel Configuration</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
-        <translation>Configuration panel</translation>
+        <source>Panel configuration</source>
+        <translation>Panel configuration</translation>
     </message>
     <message id="LOOP_PAGE">
         <source>Loop Configuration </source>
@@ -1176,28 +1224,34 @@
         <translation>Compile</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Some devices of the plant are not assigned to an area. Compile anyway</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Some devices of the plant are not assigned to an area. Compile anyway?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>The file already exists. Overwrite it</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>The file already exists. Overwrite it?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>Cannot write the file</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programs have errors and were written empty.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n program has errors and was written empty.</numerusform>
+            <numerusform>%n programs have errors and were written empty.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 devices did not fit and were left out.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n device did not fit and was left out.</numerusform>
+            <numerusform>%n devices did not fit and were left out.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Files written. Open the folder</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Files written. Open the folder?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1274,8 @@
         <translation>The plant has been modified.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Save the changes</translation>
+        <source>Save the changes?</source>
+        <translation>Save the changes?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1408,8 +1462,8 @@
         <translation>An annunciator holds at most 64 event filters</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>The device has event filters that will be lost. Remove it anyway</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>The device has event filters that will be lost. Remove it anyway?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1474,8 @@
         <translation>The addresses that follow are not free: the device needs them</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Carry the settings of the old type over to the new one</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Carry the settings of the old type over to the new one?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1695,9 +1749,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Maximum number of points per zone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN devices were not pasted: addresses from 100 on cannot hold them.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN device was not pasted: addresses from 100 on cannot hold it.</numerusform>
+            <numerusform>%n VARN devices were not pasted: addresses from 100 on cannot hold them.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

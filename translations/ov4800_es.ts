@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>Índice de grupo demasiado grande</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Subdirección demasiado grande</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Valor de tiempo demasiado grande</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Mes no válido </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Día no válido</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Año no válido</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Valor de tono no válido</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>Valor de volumen fuera de rango</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Dirección de punto no válida</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Paréntesis desequilibrados</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Programa demasiado largo</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>Operador 'M' inesperado</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Operador 'D' inesperado</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,7 +188,7 @@
         <translation>Error de truncamiento</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>TIM no es el único operador de la CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -251,12 +275,20 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Operador 'Z' inesperado</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Operador 'EVAC' inesperado</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC no puede estar en una lista de salidas</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE no es el único operador de la CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Número de zona no válido en TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>Tema de colores</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Claro</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Grupos directos</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Directos</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inversos</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -1116,7 +1164,7 @@
         <translation>Configuración de centrales</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Configuración de la central</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1176,28 +1224,34 @@
         <translation>Compilar</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Algunos dispositivos de la instalación no están asignados a una zona. ¿Compilar de todos modos</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Algunos dispositivos de la instalación no están asignados a una zona. ¿Compilar de todos modos?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>El archivo ya existe. ¿Sobrescribirlo</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>No se puede escribir el archivo</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programas tienen errores y se escribieron vacíos.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programa tiene errores y se escribió vacío.</numerusform>
+            <numerusform>%n programas tienen errores y se escribieron vacíos.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 dispositivos no cabían y se omitieron.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n dispositivo no cabía y se omitió.</numerusform>
+            <numerusform>%n dispositivos no cabían y se omitieron.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Archivos escritos. ¿Abrir la carpeta</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Archivos escritos. ¿Abrir la carpeta?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1274,8 @@
         <translation>La instalación ha sido modificada.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>¿Guardar los cambios</translation>
+        <source>Save the changes?</source>
+        <translation>¿Guardar los cambios?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1287,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Un LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1408,8 +1462,8 @@
         <translation>Un panel de señalización admite como máximo 64 filtros de eventos</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>El dispositivo tiene filtros de eventos que se perderán. ¿Eliminarlo de todos modos</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>El dispositivo tiene filtros de eventos que se perderán. ¿Eliminarlo de todos modos?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1474,8 @@
         <translation>Las direcciones siguientes no están libres: el dispositivo las necesita</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>¿Conservar los ajustes del tipo anterior en el nuevo</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>¿Conservar los ajustes del tipo anterior en el nuevo?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1695,9 +1749,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Número máximo de puntos por zona</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>dispositivos VARN no pegados: las direcciones desde 100 no pueden alojarlos.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n dispositivo VARN no pegado: las direcciones desde 100 no pueden alojarlo.</numerusform>
+            <numerusform>%n dispositivos VARN no pegados: las direcciones desde 100 no pueden alojarlos.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

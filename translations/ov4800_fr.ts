@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>Indice de groupe trop grand</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Sous-adresse trop grande</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Valeur de temps trop grande</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Mois non valide </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Jour non valide</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Année non valide</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Valeur de tonalité non valide</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>Valeur de volume hors limites</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Adresse de point non valide</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Parenthèses non équilibrées</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Programme trop long</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>Opérateur 'M' inattendu</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Opérateur 'D' inattendu</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,7 +188,7 @@
         <translation>Erreur de troncature</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>TIM n'est pas le seul opérateur de la CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -251,12 +275,20 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Opérateur 'Z' inattendu</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Opérateur 'EVAC' inattendu</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC ne peut pas figurer dans une liste de sorties</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE n'est pas le seul opérateur de la CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Numéro de zone non valide dans TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>Thème de couleurs</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Clair</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -671,6 +711,14 @@
         <source>Direct groups</source>
         <translation>Groupes directs</translation>
     </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Directs</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inverses</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Contrôle logique</translation>
@@ -917,11 +965,11 @@
     </message>
     <message id="USR_MSG_CONFIRM_PLANT_CHANGE_TYPE">
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
-        <translation>Les cartes de boucle au-delà du nouveau nombre seront supprimées avec leurs boucles et points. Voulez-vous continuer ?</translation>
+        <translation>Les cartes de boucle au-delà du nouveau nombre seront supprimées avec leurs boucles et points. Voulez-vous continuer?</translation>
     </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
-        <translation>Changer le type de boucle ?</translation>
+        <translation>Changer le type de boucle?</translation>
     </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO">
         <source>All the points of the loop will be deleted.</source>
@@ -1116,7 +1164,7 @@
         <translation>Configuration des centrales</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Configuration de la centrale</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1176,28 +1224,34 @@
         <translation>Compiler</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Certains dispositifs de l'installation ne sont affectés à aucune zone. Compiler quand même</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Certains dispositifs de l'installation ne sont affectés à aucune zone. Compiler quand même?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Le fichier existe déjà. L'écraser</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Le fichier existe déjà. L'écraser?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>Impossible d'écrire le fichier</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programmes contiennent des erreurs et ont été écrits vides.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programme contient des erreurs et a été écrit vide.</numerusform>
+            <numerusform>%n programmes contiennent des erreurs et ont été écrits vides.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 dispositifs ne tenaient pas et ont été omis.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n dispositif ne tenait pas et a été omis.</numerusform>
+            <numerusform>%n dispositifs ne tenaient pas et ont été omis.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Fichiers écrits. Ouvrir le dossier</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Fichiers écrits. Ouvrir le dossier?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1274,8 @@
         <translation>L'installation a été modifiée.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Enregistrer les modifications</translation>
+        <source>Save the changes?</source>
+        <translation>Enregistrer les modifications?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1287,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Un LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1408,8 +1462,8 @@
         <translation>Un tableau de signalisation contient au plus 64 filtres d'événements</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>L'appareil a des filtres d'événements qui seront perdus. Le supprimer quand même</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>L'appareil a des filtres d'événements qui seront perdus. Le supprimer quand même?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1474,8 @@
         <translation>Les adresses suivantes ne sont pas libres : l'appareil en a besoin</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Reporter les réglages de l'ancien type sur le nouveau</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Reporter les réglages de l'ancien type sur le nouveau?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1581,11 +1635,11 @@
     </message>
     <message id="Verifica rilevatori abilitata">
         <source>Detector check enabled</source>
-        <translation>Vérification des détecteurs activée</translation>
+        <translation>Contrôle des détecteurs activé</translation>
     </message>
     <message id="Verifica rilevatori disabilitata">
         <source>Detector check disabled</source>
-        <translation>Vérification des détecteurs désactivée</translation>
+        <translation>Contrôle des détecteurs désactivé</translation>
     </message>
     <message id="Autotacitazione abilitata">
         <source>Automatic silencing enabled</source>
@@ -1695,9 +1749,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Nombre maximal de points par zone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>appareils VARN non collés : les adresses à partir de 100 ne peuvent pas les recevoir.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n appareil VARN non collé : les adresses à partir de 100 ne peuvent pas le recevoir.</numerusform>
+            <numerusform>%n appareils VARN non collés : les adresses à partir de 100 ne peuvent pas les recevoir.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

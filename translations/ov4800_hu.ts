@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>Túl nagy csoportindex</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Túl nagy alcím</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Túl nagy időérték</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Érvénytelen hónap </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Érvénytelen nap</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Érvénytelen év</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Érvénytelen hangjelzés-érték</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>A hangerőérték tartományon kívül esik</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Érvénytelen pontcím</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Páratlan zárójelek</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Túl hosszú program</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>Váratlan 'M' operátor</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Váratlan 'D' operátor</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,7 +188,7 @@
         <translation>Csonkolási hiba</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>A TIM nem az egyetlen operátor a CBE-ben</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -251,12 +275,20 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Váratlan 'Z' operátor</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Váratlan 'EVAC' operátor</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>Az EVAC nem állhat kimenetek listájában</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>A TONE nem az egyetlen operátor a CBE-ben</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Érvénytelen zónaszám a TONE-ban</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>Színséma</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Sötét</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Világos</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Közvetlen csoportok</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Közvetlen</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Fordított</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -929,7 +977,7 @@
     </message>
     <message id="USR_ERR_TOO_MANY_LOOPS">
         <source>Too many loops for this plant type.</source>
-        <translation>Túl sok hurok ehhez a rendszertípushoz.</translation>
+        <translation>Túl sok hurok ehhez a létesítménytípushoz.</translation>
     </message>
     <message id="USR_ERR_TOO_MANY_LOOPS_DTL">
         <source>Maximum number of loops</source>
@@ -1005,7 +1053,7 @@
     </message>
     <message id="CSV_DRIFTALLERT">
         <source>Drift warning</source>
-        <translation>Eltolódás figyelmeztetés</translation>
+        <translation>Eltolódási figyelmeztetés</translation>
     </message>
     <message id="CSV_SERIALNUMBERSCHECKSTAT">
         <source>Serial number check</source>
@@ -1116,7 +1164,7 @@
         <translation>Központok konfigurálása</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Központ konfigurálása</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1176,28 +1224,32 @@
         <translation>Fordítás</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>A létesítmény egyes eszközei nincsenek zónához rendelve. Mégis lefordítja</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>A létesítmény egyes eszközei nincsenek zónához rendelve. Mégis lefordítja?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>A fájl már létezik. Felülírja</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>A fájl már létezik. Felülírja?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>A fájl nem írható</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 program hibás, ezek üresen lettek kiírva.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n program hibás, ezért üresen lett kiírva.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 eszköz nem fért el, ezek kimaradtak.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n eszköz nem fért el, ezért kimaradt.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>A fájlok elkészültek. Megnyitja a mappát</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>A fájlok elkészültek. Megnyitja a mappát?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1272,8 @@
         <translation>A létesítmény módosult.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Menti a módosításokat</translation>
+        <source>Save the changes?</source>
+        <translation>Menti a módosításokat?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1285,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Egy LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1281,11 +1333,11 @@
     </message>
     <message id="PLANT_DESCRIPTION">
         <source>Plant description</source>
-        <translation>Rendszer leírása</translation>
+        <translation>Létesítmény leírása</translation>
     </message>
     <message id="PLANT_TYPE">
         <source>Plant type</source>
-        <translation>Rendszer típusa</translation>
+        <translation>Létesítmény típusa</translation>
     </message>
     <message id="PLANT_PANEL_TYPE">
         <source>Panel type</source>
@@ -1408,8 +1460,8 @@
         <translation>Egy jelzőtabló legfeljebb 64 eseményszűrőt tartalmazhat</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Az eszköz eseményszűrői elvesznek. Mégis eltávolítja</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Az eszköz eseményszűrői elvesznek. Mégis eltávolítja?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1472,8 @@
         <translation>A következő címek nem szabadok: az eszköznek szüksége van rájuk</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>A régi típus beállításai átkerüljenek az újra</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>A régi típus beállításai átkerüljenek az újra?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1457,7 +1509,7 @@
     </message>
     <message id="WALK_TEST_NO_OUTPUT">
         <source>The plant has no output module</source>
-        <translation>A rendszerben nincs kimeneti modul</translation>
+        <translation>A létesítményben nincs kimeneti modul</translation>
     </message>
     <message id="SearchDlg">
         <source>Search</source>
@@ -1517,7 +1569,7 @@
     </message>
     <message id="Deriva">
         <source>Drift warning</source>
-        <translation>Eltolódás figyelmeztetés</translation>
+        <translation>Eltolódási figyelmeztetés</translation>
     </message>
     <message id="ModalitaNona">
         <source>Event printing</source>
@@ -1561,7 +1613,7 @@
     </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
-        <translation>Nem a rendszer paramétere</translation>
+        <translation>Nem a létesítmény paramétere</translation>
     </message>
     <message id="STR_PRESENT">
         <source>Present</source>
@@ -1597,11 +1649,11 @@
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
-        <translation>Drift-figyelmeztetés engedélyezve</translation>
+        <translation>Eltolódási figyelmeztetés engedélyezve</translation>
     </message>
     <message id="AvvisoDerivaDisabilitato">
         <source>Drift warning disabled</source>
-        <translation>Drift-figyelmeztetés letiltva</translation>
+        <translation>Eltolódási figyelmeztetés letiltva</translation>
     </message>
     <message id="Stampa-ArchiviazioneAbilitata">
         <source>Printing and storage enabled</source>
@@ -1695,9 +1747,11 @@
         <source>Maximum number of points per zone</source>
         <translation>Zónánként megengedett pontok legnagyobb száma</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN eszköz nem lett beillesztve: a 100-as és nagyobb címek nem fogadhatják.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN eszköz nem lett beillesztve: a 100-as és nagyobb címek nem fogadhatják.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>Indice gruppo troppo grande</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Sottoindirizzo troppo grande</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Valore di tempo troppo grande</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Mese non valido </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Giorno non valido</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Anno non valido</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Valore di tono non valido</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>Valore di volume fuori intervallo</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Indirizzo punto non valido</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Parentesi non bilanciate</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Programma troppo lungo</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>Operatore 'M' inatteso</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Operatore 'D' inatteso</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,7 +188,7 @@
         <translation>Errore di troncamento</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>TIM non è l'unico operatore della CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -251,12 +275,20 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Operatore 'Z' inatteso</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Operatore 'EVAC' inatteso</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC non può stare in un elenco di uscite</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE non è l'unico operatore della CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Numero di zona non valido in TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>Tema di colori</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Chiaro</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Gruppi diretti</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Diretti</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Inversi</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -949,7 +997,7 @@
     </message>
     <message id="CSV_WALKTEST">
         <source>Walk test</source>
-        <translation>Walk test impianto</translation>
+        <translation>Walk test</translation>
     </message>
     <message id="CSV_WALKTESTCPUID">
         <source>Walk test panel</source>
@@ -1116,7 +1164,7 @@
         <translation>Configurazione centrali</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Configurazione centrale</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1176,28 +1224,34 @@
         <translation>Compila</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Alcuni dispositivi dell'impianto non sono assegnati a una zona. Compilare comunque</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Alcuni dispositivi dell'impianto non sono assegnati a una zona. Compilare comunque?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Il file esiste già. Sovrascriverlo</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Il file esiste già. Sovrascriverlo?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>Impossibile scrivere il file</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programmi contengono errori e sono stati scritti vuoti.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programma contiene errori ed è stato scritto vuoto.</numerusform>
+            <numerusform>%n programmi contengono errori e sono stati scritti vuoti.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 dispositivi non sono entrati e sono stati esclusi.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n dispositivo non è entrato ed è stato escluso.</numerusform>
+            <numerusform>%n dispositivi non sono entrati e sono stati esclusi.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>File scritti. Aprire la cartella</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>File scritti. Aprire la cartella?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1274,8 @@
         <translation>L'impianto è stato modificato.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Salvare le modifiche</translation>
+        <source>Save the changes?</source>
+        <translation>Salvare le modifiche?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1287,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Un LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1408,8 +1462,8 @@
         <translation>Un pannello di segnalazione contiene al massimo 64 filtri eventi</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Il dispositivo ha filtri eventi che andranno persi. Rimuoverlo comunque</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Il dispositivo ha filtri eventi che andranno persi. Rimuoverlo comunque?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1474,8 @@
         <translation>Gli indirizzi successivi non sono liberi: il dispositivo li richiede</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Riportare le impostazioni del tipo precedente sul nuovo</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Riportare le impostazioni del tipo precedente sul nuovo?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1501,7 +1555,7 @@
     </message>
     <message id="WalkTest">
         <source>Walk test</source>
-        <translation>Walk test impianto</translation>
+        <translation>Walk test</translation>
     </message>
     <message id="Nessuna">
         <source>None</source>
@@ -1695,9 +1749,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Numero massimo di punti per zona</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>dispositivi VARN non incollati: gli indirizzi da 100 in poi non possono ospitarli.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n dispositivo VARN non incollato: gli indirizzi da 100 in poi non possono ospitarlo.</numerusform>
+            <numerusform>%n dispositivi VARN non incollati: gli indirizzi da 100 in poi non possono ospitarli.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

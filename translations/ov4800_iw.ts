@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>מספר הקבוצה גדול מדי</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>תת-הכתובת גדולה מדי</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>ערך הזמן גדול מדי</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>חודש לא תקין </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>יום לא תקין</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>שנה לא תקינה</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>ערך צליל לא תקין</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>ערך העוצמה מחוץ לטווח</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>כתובת נקודה לא תקינה</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>סוגריים לא מאוזנים</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>התוכנית ארוכה מדי</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>אופרטור 'M' לא צפוי</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>אופרטור 'D' לא צפוי</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,48 +188,48 @@
         <translation>שגיאת קיטוע</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
-        <translation>TIM אינו האופרטור היחיד ב-CBE</translation>
+        <source>TIM is not the only operator in the CBE</source>
+        <translation>‏TIM אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
         <source>TIM: invalid start time</source>
-        <translation>TIM: שעת התחלה לא תקינה</translation>
+        <translation>‏TIM: שעת התחלה לא תקינה</translation>
     </message>
     <message id="CBE_TIM_STOP_TIME_NOT_FOUND">
         <source>TIM: Stop Time not found</source>
-        <translation>TIM: שעת הסיום לא נמצאה</translation>
+        <translation>‏TIM: שעת הסיום לא נמצאה</translation>
     </message>
     <message id="CBE_TIM_NO_MINUTES">
         <source>TIM: Start Time or Stop Time without 'minutes'</source>
-        <translation>TIM: שעת התחלה או סיום ללא 'דקות'</translation>
+        <translation>‏TIM: שעת התחלה או סיום ללא 'דקות'</translation>
     </message>
     <message id="CBE_BAD_TIM_STOP_TIME">
         <source>TIM: invalid Stop Time value</source>
-        <translation>TIM: ערך שעת סיום לא תקין</translation>
+        <translation>‏TIM: ערך שעת סיום לא תקין</translation>
     </message>
     <message id="CBE_TIM_START_TIME_HOURS_INVALID">
         <source>TIM: invalid hours value</source>
-        <translation>TIM: ערך שעות לא תקין</translation>
+        <translation>‏TIM: ערך שעות לא תקין</translation>
     </message>
     <message id="CBE_TIM_INVALID_DATE_SEPARATOR">
         <source>TIM: invalid date separator</source>
-        <translation>TIM: מפריד תאריך לא תקין</translation>
+        <translation>‏TIM: מפריד תאריך לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_MONTH">
         <source>TIM: invalid month value</source>
-        <translation>TIM: ערך חודש לא תקין</translation>
+        <translation>‏TIM: ערך חודש לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_DAY">
         <source>TIM: invalid day value</source>
-        <translation>TIM: ערך יום לא תקין</translation>
+        <translation>‏TIM: ערך יום לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_YEAR">
         <source>TIM: invalid year value</source>
-        <translation>TIM: ערך שנה לא תקין</translation>
+        <translation>‏TIM: ערך שנה לא תקין</translation>
     </message>
     <message id="CBE_TIM_BAD_DATE">
         <source>TIM: invalid date</source>
-        <translation>TIM: תאריך לא תקין</translation>
+        <translation>‏TIM: תאריך לא תקין</translation>
     </message>
     <message id="CBE_TOO_MANY_OPERANDS">
         <source>Too many operands</source>
@@ -217,7 +241,7 @@
     </message>
     <message id="CBE_DEL_SDEL_INVALID_SEPARATOR">
         <source>DEL/SDEL incorrect separator</source>
-        <translation>DEL/SDEL: מפריד שגוי</translation>
+        <translation>‏DEL/SDEL: מפריד שגוי</translation>
     </message>
     <message id="CBE_DEL_SDEL_INCOMPLETE">
         <source>Expression DEL or SDEL not complete</source>
@@ -229,15 +253,15 @@
     </message>
     <message id="CBE_DEL_NOT_ALONE">
         <source>DEL is not the only operator in the CBE</source>
-        <translation>DEL אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏DEL אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_SDEL_NOT_ALONE">
         <source>SDEL is not the only operator in the CBE</source>
-        <translation>SDEL אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏SDEL אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_CPU_INDEX_OUT_OF_RANGE">
         <source>Invalid CPU address</source>
-        <translation>כתובת רכזת לא תקינה</translation>
+        <translation>כתובת יחידת עיבוד לא תקינה</translation>
     </message>
     <message id="CBE_UNEXPECTED_CPU">
         <source>Unexpected 'C' operator</source>
@@ -251,17 +275,25 @@
         <source>Unexpected 'Z' operator</source>
         <translation>אופרטור 'Z' לא צפוי</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>אופרטור 'EVAC' לא צפוי</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>‏EVAC אינו יכול להופיע ברשימת יציאות</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
-        <translation>TONE אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏TONE אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>מספר אזור לא תקין ב-TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
         <source>TONE: Value out of range</source>
-        <translation>TONE: הערך מחוץ לטווח</translation>
+        <translation>‏TONE: הערך מחוץ לטווח</translation>
     </message>
     <message id="CBE_VOL_OUT_OF_RANGE">
         <source>Invalid Volume value</source>
@@ -273,7 +305,7 @@
     </message>
     <message id="CBE_DIS_NOT_ONLY">
         <source>DIS is not the only operator in the CBE</source>
-        <translation>DIS אינו האופרטור היחיד ב-CBE</translation>
+        <translation>‏DIS אינו האופרטור היחיד ב-CBE</translation>
     </message>
     <message id="CBE_DEL_SDEL_DELAY_NOT_FOUND">
         <source>DEL, SDEL commands: delay not found</source>
@@ -415,6 +447,14 @@
         <source>Colour theme</source>
         <translation>ערכת צבעים</translation>
     </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>כהה</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>בהיר</translation>
+    </message>
     <message id="searchItem">
         <source>Search...</source>
         <translation>חיפוש...</translation>
@@ -505,11 +545,11 @@
     </message>
     <message id="LBL_EVT_FILTER_FAIL_SYS">
         <source>CPU fault</source>
-        <translation>תקלת רכזת</translation>
+        <translation>תקלת יחידת עיבוד</translation>
     </message>
     <message id="LBL_EVT_FILTER_EXCL_SYS">
         <source>CPU exclusion</source>
-        <translation>השבתת רכזת</translation>
+        <translation>השבתת יחידת עיבוד</translation>
     </message>
     <message id="LBL_EVT_FILTER_ALARM_ZONE">
         <source>Area alarm</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>קבוצות ישירות</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>ישירות</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>הפוכות</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -1116,7 +1164,7 @@
         <translation>תצורת רכזות</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>תצורת רכזת</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1176,28 +1224,34 @@
         <translation>הידור</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>חלק מרכיבי המתקן אינם משויכים לאזור. להדר בכל זאת</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>חלק מרכיבי המתקן אינם משויכים לאזור. להדר בכל זאת?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>הקובץ כבר קיים. לשכתב אותו</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>הקובץ כבר קיים. לשכתב אותו?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>לא ניתן לכתוב את הקובץ</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>ב-%1 תוכניות יש שגיאות והן נכתבו ריקות.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>בתוכנית אחת יש שגיאות והיא נכתבה ריקה.</numerusform>
+            <numerusform>ב-%n תוכניות יש שגיאות והן נכתבו ריקות.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 רכיבים לא נכנסו והושמטו.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>רכיב אחד לא נכנס והושמט.</numerusform>
+            <numerusform>%n רכיבים לא נכנסו והושמטו.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>הקבצים נכתבו. לפתוח את התיקייה</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>הקבצים נכתבו. לפתוח את התיקייה?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1274,8 @@
         <translation>המתקן שונה.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>לשמור את השינויים</translation>
+        <source>Save the changes?</source>
+        <translation>לשמור את השינויים?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1287,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>LIB אחד</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1293,7 +1347,7 @@
     </message>
     <message id="PLANT_ENABLED_CPUS">
         <source>Enabled CPUs</source>
-        <translation>מעבדים פעילים</translation>
+        <translation>יחידות עיבוד פעילות</translation>
     </message>
     <message id="PLANT_LOOPS_IN_USE">
         <source>Loops in use</source>
@@ -1408,8 +1462,8 @@
         <translation>לוח התרעה מכיל לכל היותר 64 מסנני אירועים</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>להתקן יש מסנני אירועים שיאבדו. להסיר אותו בכל זאת</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>להתקן יש מסנני אירועים שיאבדו. להסיר אותו בכל זאת?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1474,8 @@
         <translation>הכתובות הבאות אינן פנויות: ההתקן זקוק להן</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>להעביר את ההגדרות של הסוג הקודם לסוג החדש</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>להעביר את ההגדרות של הסוג הקודם לסוג החדש?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1695,9 +1749,12 @@
         <source>Maximum number of points per zone</source>
         <translation>המספר המרבי של נקודות לאזור</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>התקני VARN לא הודבקו: כתובות מ-100 ומעלה אינן יכולות להכיל אותם.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>התקן VARN אחד לא הודבק: כתובות מ-100 ומעלה אינן יכולות להכיל אותו.</numerusform>
+            <numerusform>%n התקני VARN לא הודבקו: כתובות מ-100 ומעלה אינן יכולות להכיל אותם.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>Groepsindex te groot</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Subadres te groot</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Tijdwaarde te groot</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Ongeldige maand </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Ongeldige dag</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Ongeldig jaar</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Ongeldige toonwaarde</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>Volumewaarde buiten bereik</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Ongeldig puntadres</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Ongebalanceerde haakjes</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Programma te lang</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>Onverwachte operator 'M'</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Onverwachte operator 'D'</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,7 +188,7 @@
         <translation>Afkappingsfout</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>TIM is niet de enige operator in de CBE</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -251,12 +275,20 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Onverwachte operator 'Z'</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Onverwachte operator 'EVAC'</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC kan niet in een lijst met uitgangen staan</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE is niet de enige operator in de CBE</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Ongeldig zonenummer in TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>Kleurenthema</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Donker</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Licht</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Directe groepen</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Directe</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Omgekeerde</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -1116,7 +1164,7 @@
         <translation>Configuratie centrales</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Configuratie centrale</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1176,28 +1224,34 @@
         <translation>Compileren</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Sommige apparaten van de installatie zijn niet aan een zone toegewezen. Toch compileren</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Sommige apparaten van de installatie zijn niet aan een zone toegewezen. Toch compileren?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Het bestand bestaat al. Overschrijven</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Het bestand bestaat al. Overschrijven?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>Kan het bestand niet schrijven</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programma's bevatten fouten en zijn leeg geschreven.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n programma bevat fouten en is leeg geschreven.</numerusform>
+            <numerusform>%n programma's bevatten fouten en zijn leeg geschreven.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 apparaten pasten niet en zijn weggelaten.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n apparaat paste niet en is weggelaten.</numerusform>
+            <numerusform>%n apparaten pasten niet en zijn weggelaten.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Bestanden geschreven. De map openen</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Bestanden geschreven. De map openen?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1274,8 @@
         <translation>De installatie is gewijzigd.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>De wijzigingen opslaan</translation>
+        <source>Save the changes?</source>
+        <translation>De wijzigingen opslaan?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1287,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Eén LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1325,7 +1379,7 @@
     </message>
     <message id="LBL_NET_GATEWAY">
         <source>Gateway</source>
-        <translation>Toegangspoort</translation>
+        <translation>Standaardgateway</translation>
     </message>
     <message id="LBL_NETWORK_GW">
         <source>Network gateway</source>
@@ -1373,7 +1427,7 @@
     </message>
     <message id="ERR_NET_BAD_GATEWAY">
         <source>The gateway is not in the address's subnet</source>
-        <translation>De toegangspoort ligt niet in het subnet van het adres</translation>
+        <translation>De gateway ligt niet in het subnet van het adres</translation>
     </message>
     <message id="VIEWER">
         <source>Viewers</source>
@@ -1408,8 +1462,8 @@
         <translation>Een signaleringspaneel bevat hoogstens 64 gebeurtenisfilters</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Het apparaat heeft gebeurtenisfilters die verloren gaan. Toch verwijderen</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Het apparaat heeft gebeurtenisfilters die verloren gaan. Toch verwijderen?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1474,8 @@
         <translation>De volgende adressen zijn niet vrij: het apparaat heeft ze nodig</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>De instellingen van het oude type overnemen in het nieuwe</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>De instellingen van het oude type overnemen in het nieuwe?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1581,19 +1635,19 @@
     </message>
     <message id="Verifica rilevatori abilitata">
         <source>Detector check enabled</source>
-        <translation>Detectorcontrole ingeschakeld</translation>
+        <translation>Meldercontrole ingeschakeld</translation>
     </message>
     <message id="Verifica rilevatori disabilitata">
         <source>Detector check disabled</source>
-        <translation>Detectorcontrole uitgeschakeld</translation>
+        <translation>Meldercontrole uitgeschakeld</translation>
     </message>
     <message id="Autotacitazione abilitata">
         <source>Automatic silencing enabled</source>
-        <translation>Automatisch afstellen ingeschakeld</translation>
+        <translation>Automatisch stilzetten ingeschakeld</translation>
     </message>
     <message id="Autotacitazione disabilitata">
         <source>Automatic silencing disabled</source>
-        <translation>Automatisch afstellen uitgeschakeld</translation>
+        <translation>Automatisch stilzetten uitgeschakeld</translation>
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
@@ -1629,7 +1683,7 @@
     </message>
     <message id="PDF_SENSOR_SYS">
         <source>Detectors</source>
-        <translation>Detectoren</translation>
+        <translation>Melders</translation>
     </message>
     <message id="PDF_MODULE_SYS">
         <source>Modules</source>
@@ -1695,9 +1749,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Maximaal aantal punten per zone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN-apparaten niet geplakt: adressen vanaf 100 kunnen ze niet bevatten.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN-apparaat niet geplakt: adressen vanaf 100 kunnen het niet bevatten.</numerusform>
+            <numerusform>%n VARN-apparaten niet geplakt: adressen vanaf 100 kunnen ze niet bevatten.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -47,6 +47,10 @@
         <source>Group index too large</source>
         <translation>Gruppeindeksen er for stor</translation>
     </message>
+    <message id="CBE_SUB_IDX_TOO_BIG">
+        <source>Sub-address too large</source>
+        <translation>Underadressen er for stor</translation>
+    </message>
     <message id="CBE_TIME_SLICE_TOO_BIG">
         <source>Time value too large</source>
         <translation>Tidsverdien er for stor</translation>
@@ -54,6 +58,14 @@
     <message id="CBE_INVALID_MONTH_INDEX">
         <source>Invalid month </source>
         <translation>Ugyldig måned </translation>
+    </message>
+    <message id="CBE_INVALID_DAY_INDEX">
+        <source>Invalid day</source>
+        <translation>Ugyldig dag</translation>
+    </message>
+    <message id="CBE_INVALID_YEAR_INDEX">
+        <source>Invalid year</source>
+        <translation>Ugyldig år</translation>
     </message>
     <message id="CBE_TIME_SECONDS_TOO_BIG">
         <source>Time value too large</source>
@@ -70,6 +82,10 @@
     <message id="CBE_INVALID_TONE_INDEX">
         <source>Invalid tone value</source>
         <translation>Ugyldig toneverdi</translation>
+    </message>
+    <message id="CBE_INVALID_VOLUME_INDEX">
+        <source>Volume value out of range</source>
+        <translation>Volumverdien er utenfor området</translation>
     </message>
     <message id="CBE_INVALID_AREA_INTERVAL">
         <source>Zone value invalid </source>
@@ -102,6 +118,14 @@
     <message id="CBE_INV_POINT">
         <source>Invalid point address</source>
         <translation>Ugyldig punktadresse</translation>
+    </message>
+    <message id="CBE_UNBALANCED_BRACKETS">
+        <source>Unbalanced brackets</source>
+        <translation>Ubalanserte parenteser</translation>
+    </message>
+    <message id="CBE_PROGRAM_TOO_LONG">
+        <source>Program too long</source>
+        <translation>Programmet er for langt</translation>
     </message>
     <message id="CBE_BTN_SPACE">
         <source>Space</source>
@@ -140,7 +164,7 @@
         <translation>Uventet operator 'M'</translation>
     </message>
     <message id="CBE_UNEXPECTED_SENSOR">
-        <source>Unespected 'D' operator</source>
+        <source>Unexpected 'D' operator</source>
         <translation>Uventet operator 'D'</translation>
     </message>
     <message id="CBE_MODULE_INDEX_OUT_OF_RANGE">
@@ -164,7 +188,7 @@
         <translation>Avkortingsfeil</translation>
     </message>
     <message id="CBE_TIM_NOT_ALONE">
-        <source>TIM is not the only operator in the cbe</source>
+        <source>TIM is not the only operator in the CBE</source>
         <translation>TIM er ikke den eneste operatoren i CBE-en</translation>
     </message>
     <message id="CBE_BAD_TIM_START_TIME">
@@ -251,12 +275,20 @@
         <source>Unexpected 'Z' operator</source>
         <translation>Uventet operator 'Z'</translation>
     </message>
+    <message id="CBE_UNEXPECTED_EVAC">
+        <source>Unexpected 'EVAC' operator</source>
+        <translation>Uventet operator 'EVAC'</translation>
+    </message>
+    <message id="CBE_EVAC_IN_LIST">
+        <source>EVAC cannot stand in a list of outputs</source>
+        <translation>EVAC kan ikke stå i en liste over utganger</translation>
+    </message>
     <message id="CBE_TONE_NOT_ALONE">
         <source>TONE is not the only operator in the CBE</source>
         <translation>TONE er ikke den eneste operatoren i CBE-en</translation>
     </message>
     <message id="CBE_TONE_BAD_ZONE">
-        <source>Ivalid Zone number in TONE</source>
+        <source>Invalid Zone number in TONE</source>
         <translation>Ugyldig sonenummer i TONE</translation>
     </message>
     <message id="CBE_TONE_OUT_OF_RANGE">
@@ -414,6 +446,14 @@
     <message id="ColorTheme">
         <source>Colour theme</source>
         <translation>Fargetema</translation>
+    </message>
+    <message id="THEME_DARK">
+        <source>Dark</source>
+        <translation>Mørkt</translation>
+    </message>
+    <message id="THEME_LIGHT">
+        <source>Light</source>
+        <translation>Lyst</translation>
     </message>
     <message id="searchItem">
         <source>Search...</source>
@@ -670,6 +710,14 @@
     <message id="GROUPS_DIRECT_COUNT">
         <source>Direct groups</source>
         <translation>Direkte grupper</translation>
+    </message>
+    <message id="GROUPS_TAB_DIRECT">
+        <source>Direct</source>
+        <translation>Direkte</translation>
+    </message>
+    <message id="GROUPS_TAB_REVERSE">
+        <source>Reverse</source>
+        <translation>Omvendte</translation>
     </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
@@ -1005,7 +1053,7 @@
     </message>
     <message id="CSV_DRIFTALLERT">
         <source>Drift warning</source>
-        <translation>Driftvarsel</translation>
+        <translation>Avdriftsvarsel</translation>
     </message>
     <message id="CSV_SERIALNUMBERSCHECKSTAT">
         <source>Serial number check</source>
@@ -1116,7 +1164,7 @@
         <translation>Konfigurasjon av sentraler</translation>
     </message>
     <message id="ACTIVE_CPU_PAGE">
-        <source>Configuration panel</source>
+        <source>Panel configuration</source>
         <translation>Konfigurasjon av sentral</translation>
     </message>
     <message id="LOOP_PAGE">
@@ -1176,28 +1224,34 @@
         <translation>Kompiler</translation>
     </message>
     <message id="USR_MSG_ASK_PLANT_NOT_ASSIGNED">
-        <source>Some devices of the plant are not assigned to an area. Compile anyway</source>
-        <translation>Noen enheter i anlegget er ikke tilordnet en sone. Kompilere likevel</translation>
+        <source>Some devices of the plant are not assigned to an area. Compile anyway?</source>
+        <translation>Noen enheter i anlegget er ikke tilordnet en sone. Kompilere likevel?</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_FILE_OVER_W">
-        <source>The file already exists. Overwrite it</source>
-        <translation>Filen finnes allerede. Overskrive den</translation>
+        <source>The file already exists. Overwrite it?</source>
+        <translation>Filen finnes allerede. Overskrive den?</translation>
     </message>
     <message id="FILE_WR_ERROR">
         <source>Cannot write the file</source>
         <translation>Kan ikke skrive filen</translation>
     </message>
-    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS">
-        <source>%1 programs have errors and were written empty.</source>
-        <translation>%1 programmer har feil og ble skrevet tomme.</translation>
+    <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
+        <source>%n program(s) have errors and were written empty.</source>
+        <translation>
+            <numerusform>%n program har feil og ble skrevet tomt.</numerusform>
+            <numerusform>%n programmer har feil og ble skrevet tomme.</numerusform>
+        </translation>
     </message>
-    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES">
-        <source>%1 devices did not fit and were left out.</source>
-        <translation>%1 enheter fikk ikke plass og ble utelatt.</translation>
+    <message id="USR_MSG_COMPILE_SKIPPED_DEVICES" numerus="yes">
+        <source>%n device(s) did not fit and were left out.</source>
+        <translation>
+            <numerusform>%n enhet fikk ikke plass og ble utelatt.</numerusform>
+            <numerusform>%n enheter fikk ikke plass og ble utelatt.</numerusform>
+        </translation>
     </message>
     <message id="USR_MSG_ASK_FOR_OPEN_FOLDER">
-        <source>Files written. Open the folder</source>
-        <translation>Filene er skrevet. Åpne mappen</translation>
+        <source>Files written. Open the folder?</source>
+        <translation>Filene er skrevet. Åpne mappen?</translation>
     </message>
     <message id="USR_MSG_UNABLE_TO_OPEN_FOLDER">
         <source>Cannot open the folder</source>
@@ -1220,8 +1274,8 @@
         <translation>Anlegget er endret.</translation>
     </message>
     <message id="USR_MSG_ASK_FOR_SAVE">
-        <source>Save the changes</source>
-        <translation>Lagre endringene</translation>
+        <source>Save the changes?</source>
+        <translation>Lagre endringene?</translation>
     </message>
     <message id="USR_MSG_SAVE_AS">
         <source>Save as</source>
@@ -1233,7 +1287,7 @@
     </message>
     <message id="CPUInfo-SingleLib">
         <source>1 LIB</source>
-        <translation>Én LIB</translation>
+        <translation>1 LIB</translation>
     </message>
     <message id="CPUInfo-DoubleLibs">
         <source>2 LIBs</source>
@@ -1325,11 +1379,11 @@
     </message>
     <message id="LBL_NET_GATEWAY">
         <source>Gateway</source>
-        <translation>Standardport</translation>
+        <translation>Standard gateway</translation>
     </message>
     <message id="LBL_NETWORK_GW">
         <source>Network gateway</source>
-        <translation>Nettverksport</translation>
+        <translation>Nettverksgateway</translation>
     </message>
     <message id="LBL_SUPERVISOR">
         <source>Supervisor</source>
@@ -1373,7 +1427,7 @@
     </message>
     <message id="ERR_NET_BAD_GATEWAY">
         <source>The gateway is not in the address's subnet</source>
-        <translation>Standardporten er ikke i adressens delnett</translation>
+        <translation>Gatewayen er ikke i adressens delnett</translation>
     </message>
     <message id="VIEWER">
         <source>Viewers</source>
@@ -1408,8 +1462,8 @@
         <translation>Et signaltablå kan ha høyst 64 hendelsesfiltre</translation>
     </message>
     <message id="USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY">
-        <source>The device has event filters that will be lost. Remove it anyway</source>
-        <translation>Enheten har hendelsesfiltre som går tapt. Fjerne den likevel</translation>
+        <source>The device has event filters that will be lost. Remove it anyway?</source>
+        <translation>Enheten har hendelsesfiltre som går tapt. Fjerne den likevel?</translation>
     </message>
     <message id="USR_MSG_DONT_SHOW_AGAIN">
         <source>Do not ask again</source>
@@ -1420,8 +1474,8 @@
         <translation>De neste adressene er ikke ledige: enheten trenger dem</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
-        <source>Carry the settings of the old type over to the new one</source>
-        <translation>Overføre innstillingene fra den gamle typen til den nye</translation>
+        <source>Carry the settings of the old type over to the new one?</source>
+        <translation>Overføre innstillingene fra den gamle typen til den nye?</translation>
     </message>
     <message id="ADD_ANNUNCIATOR_FILTER">
         <source>Fill with event filters</source>
@@ -1517,7 +1571,7 @@
     </message>
     <message id="Deriva">
         <source>Drift warning</source>
-        <translation>Driftvarsel</translation>
+        <translation>Avdriftsvarsel</translation>
     </message>
     <message id="ModalitaNona">
         <source>Event printing</source>
@@ -1589,19 +1643,19 @@
     </message>
     <message id="Autotacitazione abilitata">
         <source>Automatic silencing enabled</source>
-        <translation>Automatisk demping aktivert</translation>
+        <translation>Automatisk avstilling aktivert</translation>
     </message>
     <message id="Autotacitazione disabilitata">
         <source>Automatic silencing disabled</source>
-        <translation>Automatisk demping deaktivert</translation>
+        <translation>Automatisk avstilling deaktivert</translation>
     </message>
     <message id="AvvisoDerivaAbilitato">
         <source>Drift warning enabled</source>
-        <translation>Driftvarsel aktivert</translation>
+        <translation>Avdriftsvarsel aktivert</translation>
     </message>
     <message id="AvvisoDerivaDisabilitato">
         <source>Drift warning disabled</source>
-        <translation>Driftvarsel deaktivert</translation>
+        <translation>Avdriftsvarsel deaktivert</translation>
     </message>
     <message id="Stampa-ArchiviazioneAbilitata">
         <source>Printing and storage enabled</source>
@@ -1637,11 +1691,11 @@
     </message>
     <message id="Tacitazione">
         <source>Silence</source>
-        <translation>Demping</translation>
+        <translation>Avstilling</translation>
     </message>
     <message id="Auto-Tacitazione">
         <source>Automatic silence</source>
-        <translation>Automatisk demping</translation>
+        <translation>Automatisk avstilling</translation>
     </message>
     <message id="FastAnd">
         <source>AND</source>
@@ -1695,9 +1749,12 @@
         <source>Maximum number of points per zone</source>
         <translation>Høyeste antall punkter per sone</translation>
     </message>
-    <message id="USR_ERR_VARN_PASTE">
-        <source>VARN devices were not pasted: addresses from 100 on cannot hold them.</source>
-        <translation>VARN-enheter ble ikke limt inn: adresser fra 100 og oppover kan ikke ha dem.</translation>
+    <message id="USR_ERR_VARN_PASTE" numerus="yes">
+        <source>%n VARN device(s) not pasted: addresses from 100 on cannot hold them.</source>
+        <translation>
+            <numerusform>%n VARN-enhet ble ikke limt inn: adresser fra 100 og oppover kan ikke ha den.</numerusform>
+            <numerusform>%n VARN-enheter ble ikke limt inn: adresser fra 100 og oppover kan ikke ha dem.</numerusform>
+        </translation>
     </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>

@@ -32,8 +32,8 @@ PlaceholderPage {
             id: tabs
             objectName: "groupsTabs"
             Layout.fillWidth: true
-            TabButton { text: "Diretti" }
-            TabButton { text: "Inversi" }
+            TabButton { text: qsTrId("GROUPS_TAB_DIRECT") }
+            TabButton { text: qsTrId("GROUPS_TAB_REVERSE") }
             onCurrentIndexChanged: {
                 if (groupsPage.groupModel)
                     groupsPage.groupModel.setDirectGroupsFilter(currentIndex === 0)

@@ -18,12 +18,15 @@ const char* messageId(quint32 code)
     case 514: return QT_TRID_NOOP("CBE_L_VAL_TOO_BIG");
     case 515: return QT_TRID_NOOP("CBE_PT_IDX_TOO_BIG");
     case 516: return QT_TRID_NOOP("CBE_G_VAL_TOO_BIG");
+    case 517: return QT_TRID_NOOP("CBE_SUB_IDX_TOO_BIG");
     case 518: return QT_TRID_NOOP("CBE_TIME_SLICE_TOO_BIG");
     case 519: return QT_TRID_NOOP("CBE_INVALID_MONTH_INDEX");
+    case 520: return QT_TRID_NOOP("CBE_INVALID_YEAR_INDEX");
     case 521: return QT_TRID_NOOP("CBE_TIME_SECONDS_TOO_BIG");
     case 522: return QT_TRID_NOOP("CBE_STIME_GREATER_THAN_END");
     case 523: return QT_TRID_NOOP("CBE_Z_VAL_TOO_BIG");
     case 524: return QT_TRID_NOOP("CBE_INVALID_TONE_INDEX");
+    case 525: return QT_TRID_NOOP("CBE_INVALID_VOLUME_INDEX");
     case 526: return QT_TRID_NOOP("CBE_INVALID_AREA_INTERVAL");
     case 527: return QT_TRID_NOOP("CBE_DIRECT_INV_GROUP_IDX");
     case 528: return QT_TRID_NOOP("CBE_DIRECT_INV_GROUP_IDX_1");
@@ -32,6 +35,8 @@ const char* messageId(quint32 code)
     case 531: return QT_TRID_NOOP("CBE_DIRECT_INV_OUT_MODULE");
     case 532: return QT_TRID_NOOP("CBE_DIRECT_INV_OUT_SUB");
     case 533: return QT_TRID_NOOP("CBE_INV_POINT");
+    case 534: return QT_TRID_NOOP("CBE_UNBALANCED_BRACKETS");
+    case 535: return QT_TRID_NOOP("CBE_PROGRAM_TOO_LONG");
     case 536: return QT_TRID_NOOP("CBE_STACK_OVERFLOW");
     case 537: return QT_TRID_NOOP("CBE_DUPLICATED_CMD");
     case 538: return QT_TRID_NOOP("CBE_BAD_DEL_DELAY");
@@ -82,6 +87,10 @@ const char* messageId(quint32 code)
     case 584: return QT_TRID_NOOP("KORVA_DUPLICATED_INPUT");
     case 585: return QT_TRID_NOOP("ERR_FLT_DUPLICATED");
     case 586: return QT_TRID_NOOP("ERR_FLT_SMALLER");
+    // The day of a CBE date; the month keeps 519.
+    case 588: return QT_TRID_NOOP("CBE_INVALID_DAY_INDEX");
+    case 589: return QT_TRID_NOOP("CBE_UNEXPECTED_EVAC");
+    case 590: return QT_TRID_NOOP("CBE_EVAC_IN_LIST");
     default: return nullptr;
     }
 }

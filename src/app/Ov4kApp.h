@@ -280,6 +280,8 @@ private:
     // The translation of the stored language: beside the program, else in the resources,
     // else English.
     void loadTranslation();
+    // Replaces Qt's own translation (its buttons and dialogs) with the one for code, if any.
+    void loadQtTranslation(const QString& code);
     // Brand application name, a blank, brand organisation name.
     QString brandTitle() const;
 
@@ -350,6 +352,7 @@ private:
     int m_majorVersion = kApplicationMajorVersion;
     int m_minorVersion = kApplicationMinorVersion;
     QTranslator* m_translator = nullptr;
+    QTranslator* m_qtTranslator = nullptr;
     QString m_languageInUse;
     OvLanguageModel* m_languageModel = nullptr;
 };

@@ -647,14 +647,13 @@ void Ov4kApp::onCompileBtnClicked()
         return;
     const QString title = qtTrId("USR_MSG_EXPORT_TO_BIN_FILE");
     if (!m_plant->cpus().isAreaAssigned()
-        && question(title, qtTrId("USR_MSG_ASK_PLANT_NOT_ASSIGNED") + QLatin1Char('?')) != PlantMessage::Yes)
+        && question(title, qtTrId("USR_MSG_ASK_PLANT_NOT_ASSIGNED")) != PlantMessage::Yes)
         return;
     const QString folder = selectExportFolder();
     if (folder.isEmpty())
         return;
     const QString target = folder + QStringLiteral("/CFG_IN.BIN");
-    if (QFileInfo::exists(target)
-        && question(title, qtTrId("USR_MSG_ASK_FOR_FILE_OVER_W") + QLatin1Char('?')) != PlantMessage::Yes)
+    if (QFileInfo::exists(target) && question(title, qtTrId("USR_MSG_ASK_FOR_FILE_OVER_W")) != PlantMessage::Yes)
         return;
 
     CompileResult result;
@@ -692,12 +691,12 @@ void Ov4kApp::onCompileBtnClicked()
     // out: the user must know the image is not the whole plant.
     QString text;
     if (result.programErrors > 0)
-        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS").arg(result.programErrors) + QLatin1Char('\n');
+        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS", result.programErrors) + QLatin1Char('\n');
     if (result.skipped > 0)
-        text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES").arg(result.skipped) + QLatin1Char('\n');
+        text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES", result.skipped) + QLatin1Char('\n');
     if (!text.isEmpty())
         qWarning().noquote() << text.trimmed();
-    if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER") + QLatin1Char('?')) == PlantMessage::Yes
+    if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes
         && !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///") + QFileInfo(target).absolutePath()))) {
         PlantMessage message;
         message.icon = PlantMessage::Warning;
@@ -725,7 +724,7 @@ void Ov4kApp::onXlsExportBtnClicked()
         critical(qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"), folder);
         return;
     }
-    if (question(title, qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER") + QLatin1Char('?')) == PlantMessage::Yes
+    if (question(title, qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes
         && !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///") + folder))) {
         PlantMessage message;
         message.icon = PlantMessage::Information;
@@ -743,7 +742,7 @@ bool Ov4kApp::askToSave(uint acceptedState)
     PlantMessage message;
     message.icon = PlantMessage::Question;
     message.text = qtTrId("USR_MSG_DATIMODIFICATI");
-    message.informativeText = qtTrId("USR_MSG_ASK_FOR_SAVE") + QLatin1Char('?');
+    message.informativeText = qtTrId("USR_MSG_ASK_FOR_SAVE");
     message.buttons = PlantMessage::Save | PlantMessage::Discard | PlantMessage::Cancel;
     message.defaultButton = PlantMessage::Save;
     switch (PlantDialogs::show(message)) {
@@ -923,7 +922,7 @@ void Ov4kApp::onPlantChangeTypeRqst(int type)
     if (type < current) {
         PlantMessage message;
         message.icon = PlantMessage::Warning;
-        message.text = qtTrId("USR_MSG_CONFIRM_PLANT_CHANGE_TYPE") + QLatin1Char('?');
+        message.text = qtTrId("USR_MSG_CONFIRM_PLANT_CHANGE_TYPE");
         message.buttons = PlantMessage::Ok | PlantMessage::Cancel;
         message.defaultButton = PlantMessage::Cancel;
         if (PlantDialogs::show(message) != PlantMessage::Ok)

@@ -9,6 +9,7 @@
 #include "app/Configuration.h"
 #include "app/OvLanguageModel.h"
 #include "app/OvParametersReference.h"
+#include "app/OvThemeMdl.h"
 #include "app/cpuTypeModel.h"
 #include "models/OvEventFilterModel.h"
 #include "models/OvPlantModel.h"
@@ -19,11 +20,52 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlIncubationController>
 #include <QQuickWindow>
 #include <QTranslator>
+
+namespace {
+
+// The name of Qt's own catalogue for one of our language codes. Qt files Hebrew under "he",
+// has Norwegian only as Nynorsk and Portuguese only as Brazilian Portuguese.
+QString qtCatalogue(const QString& code)
+{
+    if (code == QLatin1String("iw"))
+        return QStringLiteral("qtbase_he");
+    if (code == QLatin1String("no"))
+        return QStringLiteral("qtbase_nn");
+    if (code == QLatin1String("pt"))
+        return QStringLiteral("qtbase_pt_BR");
+    return QStringLiteral("qtbase_") + code;
+}
+
+} // namespace
+
+void Ov4kApp::loadQtTranslation(const QString& code)
+{
+    if (m_qtTranslator) {
+        removeTranslator(m_qtTranslator);
+        delete m_qtTranslator;
+        m_qtTranslator = nullptr;
+    }
+    // Qt speaks English untranslated; a language without a catalogue (Romanian) keeps it too.
+    if (code.isEmpty() || code == QLatin1String("en"))
+        return;
+    const QString name = qtCatalogue(code);
+    auto* translator = new QTranslator(this);
+    // A copy beside the program (a deployed one) before Qt's own folder.
+    if (!translator->load(name, applicationDirPath() + QStringLiteral("/translations"))
+        && !translator->load(name, QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        qInfo() << "Qt translation not found: " << name;
+        delete translator;
+        return;
+    }
+    m_qtTranslator = translator;
+    installTranslator(m_qtTranslator);
+}
 
 void Ov4kApp::loadTranslation()
 {
@@ -48,6 +90,7 @@ void Ov4kApp::loadTranslation()
         }
     }
     installTranslator(m_translator);
+    loadQtTranslation(m_languageInUse);
     onApplicationLanguageChanged();
 }
 
@@ -72,6 +115,7 @@ void Ov4kApp::onSelectLanguage(const QString& fileName)
     m_translator = translator;
     installTranslator(m_translator);
     m_languageInUse = OvLanguageModel::languageCode(fileName);
+    loadQtTranslation(m_languageInUse);
     m_parameters->setActualLanguage(m_languageInUse);
     emit applicationLanguageChanged();
 }
@@ -111,6 +155,8 @@ void Ov4kApp::onApplicationLanguageChanged()
         m_eventFilterModel->reset();
     if (m_allarmLevelModel)
         m_allarmLevelModel->refresh();
+    if (m_themeModel)
+        m_themeModel->onApplicationLanguageChanged();
 }
 
 void Ov4kApp::onAppNameChanged()

@@ -93,7 +93,8 @@ OvThemeMdl::OvThemeMdl(QObject* parent)
     : QAbstractTableModel(parent)
     , m_fontFamily(QLatin1String(kDefaultFamily))
 {
-    m_themes << QStringLiteral("Dark") << QStringLiteral("Light");
+    // Message ids, translated when shown.
+    m_themes << QStringLiteral(QT_TRID_NOOP("THEME_DARK")) << QStringLiteral(QT_TRID_NOOP("THEME_LIGHT"));
     m_themeIndex = getThemeIndex();
     qInfo() << "Current Theme Index = " << m_themeIndex;
 
@@ -172,7 +173,13 @@ QVariant OvThemeMdl::active(int row) const
 
 QVariant OvThemeMdl::description(int row) const
 {
-    return m_themes.at(row);
+    return qtTrId(qPrintable(m_themes.at(row)));
+}
+
+void OvThemeMdl::onApplicationLanguageChanged()
+{
+    for (int row = 0; row < m_themes.size(); ++row)
+        emitRowChanged(row);
 }
 
 void OvThemeMdl::clicked(int i)

@@ -41,6 +41,8 @@ public:
 public slots:
     // Makes theme row i the active one and stores it; a row outside the themes is ignored.
     void clicked(int i);
+    // The theme names are translated: every row is repainted in the new language.
+    void onApplicationLanguageChanged();
     QString getEmptyString() const { return QString(); }
 
     // Image values are bare file names.

@@ -75,7 +75,7 @@ const char* cbeCompileErrorText(int code)
 
 u32 cbeCompileErrorToUserError(int code)
 {
-    if (code < 0 || code >= 52)
+    if (code < 0 || code > 53)
         return 65535;
     switch (code) {
     case 0:
@@ -99,6 +99,9 @@ u32 cbeCompileErrorToUserError(int code)
     case 38: return 558;
     case 32:
     case 33: return 559;
+    // EVAC where it may not stand: as an operand there, or in a list of outputs.
+    case 52: return 589;
+    case 53: return 590;
     default: break;
     }
     if (code >= 10 && code <= 19)

@@ -93,5 +93,5 @@ int CBEExpr_Parse(CBECompileRequest* request);
 
 // The fixed Italian text of a code for the log; "" for 52 and above.
 const char* cbeCompileErrorText(int code);
-// The user error code of a compile error; 65535 for 52 and above and for negative codes.
+// The user error code of a compile error; 65535 above 53 and for negative codes.
 u32 cbeCompileErrorToUserError(int code);

@@ -32,6 +32,7 @@ enum : uint {
     ERR_OUTPUT = 531,
     ERR_OUTPUT_SUB = 532,
     ERR_POINT = 533,
+    ERR_DAY = 588,
 };
 
 // "C", "L", "M" and ".": the token, then digits.
@@ -471,7 +472,7 @@ int Day::getErrorCount() const
 }
 uint Day::getFirstError() const
 {
-    return getErrorCount() ? uint(ERR_MONTH) : 0;
+    return getErrorCount() ? uint(ERR_DAY) : 0;
 }
 bool Day::isKeyEnabled(uint key) const
 {

@@ -65,7 +65,7 @@ bool OvAnnunciatorsModel::confirmDeviceRemoval(OvAnnunciatorDev* item)
         return false;
     PlantMessage message;
     message.icon = PlantMessage::Question;
-    message.text = qtTrId("USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY") + QLatin1Char('?');
+    message.text = qtTrId("USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY");
     message.buttons = PlantMessage::Ok | PlantMessage::No;
     message.defaultButton = PlantMessage::No;
     message.checkBoxText = qtTrId("USR_MSG_DONT_SHOW_AGAIN");

@@ -393,7 +393,7 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
     if (skipped > 0) {
         PlantMessage message;
         message.icon = PlantMessage::Critical;
-        message.text = QString::number(skipped) + QLatin1Char(' ') + qtTrId("USR_ERR_VARN_PASTE");
+        message.text = qtTrId("USR_ERR_VARN_PASTE", skipped);
         PlantDialogs::show(message);
     }
     endCommand();

@@ -197,7 +197,7 @@ bool OvPointModel::carryOverParams(const OvGenericPoint& oldPoint, OvGenericPoin
     if (m_askCopyParams && ask && oldPoint.isValid()) {
         PlantMessage message;
         message.icon = PlantMessage::Question;
-        message.text = qtTrId("USR_INFO_COPY_PARAM") + QLatin1Char('?');
+        message.text = qtTrId("USR_INFO_COPY_PARAM");
         message.buttons = PlantMessage::Yes | PlantMessage::No;
         message.defaultButton = PlantMessage::Yes;
         message.checkBoxText = qtTrId("USR_MSG_DONT_SHOW_AGAIN");

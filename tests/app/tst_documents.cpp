@@ -196,11 +196,26 @@ private slots:
         plant->setPoint(sensor);
         QVERIFY(QDir().mkpath(path("errors")));
         expectWarning(QStringLiteral("^CBE ERROR: OR\\(G1\t"));
-        expectWarning(QStringLiteral("^1 programs have errors and were written empty.$"));
+        expectWarning(QStringLiteral("^1 program has errors and was written empty.$"));
         compile(path("errors"));
         QCOMPARE(m_dialogs.asked().last().informativeText,
-                 QStringLiteral("1 programs have errors and were written empty.\nFiles written. Open the folder?"));
+                 QStringLiteral("1 program has errors and was written empty.\nFiles written. Open the folder?"));
         QVERIFY(QFile::exists(path("errors/CFG_IN.BIN")));
+        newPlant();
+    }
+
+    // Going down to a smaller plant type asks once, the question ending in one question mark.
+    void lowerPlantTypeQuestion()
+    {
+        newPlant(1);
+        QVERIFY(m_app->plant()->setPlantType(1, true));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Cancel);
+        m_app->onPlantChangeTypeRqst(0);
+        QCOMPARE(m_dialogs.pending(), 0);
+        const QString text = m_dialogs.asked().last().text;
+        QVERIFY2(text.endsWith(QLatin1String(" continue?")), qPrintable(text));
+        QCOMPARE(m_app->plant()->getPlantType(), 1);
         newPlant();
     }
 

@@ -69,6 +69,8 @@ private slots:
         for (int row = 0; row < model->rowCount(); ++row)
             QCOMPARE(model->data(model->index(row, 0), OvLanguageModel::lgActive).toBool(), row == activeRow);
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        // Qt's own buttons start in the language too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"), italian ? "Salva" : "Save");
     }
 };
 

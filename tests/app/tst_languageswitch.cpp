@@ -13,6 +13,8 @@
 #include "cbe/OvCBEEditor.h"
 #include "models/OvPlantModel.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QtQuick>
 #include <QtTest>
 
@@ -49,7 +51,8 @@ class tst_LanguageSwitch : public TestBase {
             if (xml.isStartElement() && xml.name() == QLatin1String("message"))
                 id = xml.attributes().value(QLatin1String("id")).toString();
             else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
-                const QString text = xml.readElementText();
+                // A plural text holds its forms as child elements.
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 m_english.insert(id, text);
                 m_idsOf.insert(text, id);
             }
@@ -155,18 +158,36 @@ private slots:
 
     // Without a folder beside the program the menu lists nine languages; Arabic and Hebrew are
     // reached by their file names. English last: the window must come back unmirrored.
+    // Qt's own buttons as its catalogue for the language says them (Save, Discard, Cancel, Yes
+    // and the message box's details button); Romanian has no catalogue and stays English.
     void switchTo_data()
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("qtTexts");
         const QStringList listed{"en", "es", "fr", "hu", "it", "nl", "no", "pt", "ro"};
+        const QHash<QString, QStringList> qtTexts{
+            {"es", {"Guardar", "Descartar", "Cancelar", "&Sí", "Mostrar los detalles..."}},
+            {"fr", {"Enregistrer", "Ne pas tenir compte", "Annuler", "&Oui", "Montrer les détails..."}},
+            {"hu", {"Mentés", "Eldobás", "Mégse", "&Igen", "Részletek megjelenítése…"}},
+            {"it", {"Salva", "Scarta", "Annulla", "&Sì", "Mostra dettagli..."}},
+            {"nl", {"Opslaan", "Verwerpen", "Annuleren", "&Ja", "Details tonen..."}},
+            {"no", {"Lagra", "Forkast", "Avbryt", "&Ja", "Vis detaljar\u00a0…"}},
+            {"pt", {"Salvar", "Descartar", "Cancelar", "&Sim", "Mostrar detalhes..."}},
+            {"ro", {"Save", "Discard", "Cancel", "&Yes", "Show Details..."}},
+            {"ar", {"احفظ", "ارفض", "ألغِ", "&نعم", "أظهر التّفاصيل..."}},
+            {"iw", {"שמור", "שכח", "ביטול", "&כן", "הצג פרטים..."}},
+            {"en", {"Save", "Discard", "Cancel", "&Yes", "Show Details..."}},
+        };
         for (const char* code : {"es", "fr", "hu", "it", "nl", "no", "pt", "ro", "ar", "iw", "en"})
-            QTest::newRow(code) << QString::fromLatin1(code) << int(listed.indexOf(QLatin1String(code)));
+            QTest::newRow(code) << QString::fromLatin1(code) << int(listed.indexOf(QLatin1String(code)))
+                                << qtTexts.value(QLatin1String(code));
     }
     void switchTo()
     {
         QFETCH(QString, code);
         QFETCH(int, row);
+        QFETCH(QStringList, qtTexts);
         int dummy = 0; // those texts are checked, not counted
         OvLanguageModel* model = m_app->languageModel();
         QCOMPARE(model->rowCount(), 9);
@@ -220,6 +241,31 @@ private slots:
         QCOMPARE(keypad->getBtnName(46), qtTrId("CBE_BTN_ENTER"));
         QVERIFY(QMetaObject::invokeMethod(about, "close"));
         QTRY_VERIFY(!about->property("visible").toBool());
+
+        // Texts that come from the program's own ids in every language: the groups page's tabs and
+        // the theme menu's entries.
+        int tabs = 0;
+        for (QObject* tab : named("groupsTabs")->findChildren<QObject*>()) {
+            if (tab->inherits("QQuickTabButton") && ++tabs)
+                QVERIFY2(m_translated.contains(tab->property("text").toString()),
+                         qPrintable(tab->property("text").toString()));
+        }
+        QCOMPARE(tabs, 2);
+        const auto* themes = qobject_cast<QAbstractItemModel*>(
+            qmlContext(m_window)->contextProperty(QStringLiteral("theThemeModel")).value<QObject*>());
+        QVERIFY(themes && themes->rowCount() == 2);
+        for (int theme = 0; theme < 2; ++theme) {
+            const QString name = themes->index(theme, 0).data(258).toString();
+            QVERIFY2(m_translated.contains(name), qPrintable(name));
+            checkText(QStringLiteral("theme"), name, code, dummy);
+        }
+
+        QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel
+                             | QDialogButtonBox::Yes);
+        QCOMPARE((QStringList{box.button(QDialogButtonBox::Save)->text(), box.button(QDialogButtonBox::Discard)->text(),
+                              box.button(QDialogButtonBox::Cancel)->text(), box.button(QDialogButtonBox::Yes)->text(),
+                              QCoreApplication::translate("QMessageBox", "Show Details...")}),
+                 qtTexts);
 
         saveShot(QStringLiteral("language-") + code);
     }

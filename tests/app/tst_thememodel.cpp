@@ -79,7 +79,8 @@ private slots:
             const bool active = index.row() == activeRow;
             QCOMPARE(model.data(index, 256).toString(), active ? "../Resources/tickOn.png" : "../Resources/null.png");
             QCOMPARE(model.data(index, 257), QVariant(active));
-            QCOMPARE(model.data(index, 258).toString(), index.row() ? "Light" : "Dark");
+            // A translated name: without a translator its message id.
+            QCOMPARE(model.data(index, 258).toString(), index.row() ? "THEME_LIGHT" : "THEME_DARK");
             QCOMPARE(int(model.flags(index)), 163);
             for (int role : {int(Qt::DisplayRole), int(Qt::EditRole), 255, 259})
                 QCOMPARE(model.data(index, role), QVariant());

@@ -275,11 +275,11 @@ private slots:
         QTest::newRow(".16") << int(KIND_SUB) << ".16" << false << 1 << 517u;
         QTest::newRow("G1600") << int(KIND_GROUP) << "G1600" << true << 0 << 0u;
         QTest::newRow("Z2000") << int(KIND_AREA) << "Z2000" << true << 0 << 0u;
-        QTest::newRow("day 00") << int(KIND_DAY) << "00" << false << 1 << 519u;
+        QTest::newRow("day 00") << int(KIND_DAY) << "00" << false << 1 << 588u;
         QTest::newRow("day 0") << int(KIND_DAY) << "0" << false << 0 << 0u;
         QTest::newRow("day 7") << int(KIND_DAY) << "7" << false << 0 << 0u;
         QTest::newRow("day 07") << int(KIND_DAY) << "07" << true << 0 << 0u;
-        QTest::newRow("day 32") << int(KIND_DAY) << "32" << false << 1 << 519u;
+        QTest::newRow("day 32") << int(KIND_DAY) << "32" << false << 1 << 588u;
         QTest::newRow("month 12") << int(KIND_MONTH) << "12" << true << 0 << 0u;
         QTest::newRow("year 00") << int(KIND_YEAR) << "00" << false << 1 << 520u;
         QTest::newRow("tone 33") << int(KIND_TONE_INDEX) << "33" << true << 0 << 0u;

@@ -295,7 +295,7 @@ private slots:
         model.enableDevice(rows(model, {1}), false);
         model.removeFilters(rows(model, {0, 1}));
         QCOMPARE(m_dialogs.asked().size(), 1);
-        QCOMPARE(m_dialogs.asked().first().text, QString("USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY?"));
+        QCOMPARE(m_dialogs.asked().first().text, QString("USR_ERR_ATTEMPT_TO_DEL_NON_EMPTY"));
         QCOMPARE(m_dialogs.asked().first().defaultButton, PlantMessage::No);
         QCOMPARE(model.countEnabled(), 2);
         QCOMPARE(model.rowCount(at(model, {1})), 1);

@@ -230,7 +230,7 @@ private slots:
         QVERIFY(cpuRow);
         QTest::mouseMove(window, centre(cpuRow));
         QTRY_VERIFY(cpuRow->property("tipShown").toBool());
-        QCOMPARE(cpuRow->property("toolTip").toString(), QString("Configuration panel"));
+        QCOMPARE(cpuRow->property("toolTip").toString(), QString("Panel configuration"));
 
         for (int t = 0; t < 2; ++t) {
             theme.clicked(t);

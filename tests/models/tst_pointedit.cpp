@@ -6,6 +6,7 @@
 #include "plant/OvGenericSubPoint.h"
 
 #include <QAbstractItemModelTester>
+#include <QTranslator>
 #include <QtTest>
 
 using modeltest::FixturePlant;
@@ -381,9 +382,16 @@ private slots:
         dialogs.answer(PlantMessage::Ok);
         OvPointModel model(0);
         model.setActiveLoop(loopWith(0, {point(1, 1, 1, 1, 1, 2, 16386, 1)}));
+        // The count reads in the language: the English text says how many.
+        Q_INIT_RESOURCE(translations);
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/translations/ov4800_en.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&english));
         model.copy(model.index(0, 0), rows(model, {98, 99, 100}));
+        QCoreApplication::removeTranslator(&english);
         QCOMPARE(dialogs.asked().size(), 1);
-        QCOMPARE(dialogs.asked().at(0).text, QString("2 USR_ERR_VARN_PASTE"));
+        QCOMPARE(dialogs.asked().at(0).text,
+                 QString("2 VARN devices were not pasted: addresses from 100 on cannot hold them."));
         QCOMPARE(sensor(model, 99)->hwType(), u16(16386));
         QCOMPARE(sensor(model, 100)->hwType(), u16(0));
     }

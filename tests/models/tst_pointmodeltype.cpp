@@ -153,7 +153,7 @@ private slots:
         no.selectPointType(no.index(0, 0), rows(no, {0, 1, 2}), PointType(1, 1, 1, 20, 2, 0));
         no.selectPointType(no.index(0, 0), rows(no, {0, 1, 2}), PointType(1, 1, 1, 31, 6, 0));
         QCOMPARE(dialogs.asked().size(), 1);
-        QCOMPARE(dialogs.asked().at(0).text, QString("USR_INFO_COPY_PARAM?"));
+        QCOMPARE(dialogs.asked().at(0).text, QString("USR_INFO_COPY_PARAM"));
         QCOMPARE(dialogs.asked().at(0).checkBoxText, QString("USR_MSG_DONT_SHOW_AGAIN"));
         QCOMPARE((QList<int>{at(no, 1, 3).swType(), at(no, 1, 3).description().size()}), (QList<int>{6, 0}));
         QSignalSpy changed(&no, &OvPointModel::pointsChanged);
