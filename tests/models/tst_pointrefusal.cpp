@@ -173,7 +173,7 @@ private slots:
             << Paths{{4}} << 0 << none << QStringList() << QList<int>{1005, 2005};
         QTest::newRow("mixed type module onto sensor")
             << 2 << 0 << QList<OvGenericPoint>{advSensor5} << "type" << QList<int>{4} << Paths{{4}} << 0
-            << PointType(1, 2, 1, 130, 46, 0) << QStringList{"USR_INFO_COPY_PARAM?"} << QList<int>{1005, 2005};
+            << PointType(1, 2, 1, 130, 46, 0) << QStringList{"USR_INFO_COPY_PARAM"} << QList<int>{1005, 2005};
 
         // --- type selection: free following addresses ---
         QTest::newRow("mixed type three channels, sibling typed")
