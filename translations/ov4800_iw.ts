@@ -1187,6 +1187,10 @@
         <source>Cannot open the folder</source>
         <translation>לא ניתן לפתוח את התיקייה</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>תיקייה: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>ייצוא CSV</translation>

@@ -123,7 +123,8 @@ private slots:
         expectWarning(QStringLiteral("^1 programs have errors and were written empty.$"));
         compile(path("errors"));
         QCOMPARE(m_dialogs.asked().last().informativeText,
-                 QStringLiteral("1 programs have errors and were written empty.\nFiles written. Open the folder?"));
+                 QStringLiteral("1 programs have errors and were written empty.\nFolder: ") + path("errors")
+                     + QStringLiteral("\nFiles written. Open the folder?"));
         QVERIFY(QFile::exists(path("errors/CFG_IN.BIN")));
         newPlant();
     }
@@ -357,6 +358,60 @@ private slots:
         for (const char* name : {"General parameters.csv", "Zones.csv", "Groups.csv", "Panels.csv"})
             QVERIFY2(files.contains(name), name);
         QVERIFY(!files.contains("Repeaters.csv")); // none enabled
+    }
+
+    // The question after compile and CSV export names the folder, and a Yes hands the viewer
+    // that very folder, also when its name holds characters a URL treats apart.
+    void openFolder_data()
+    {
+        QTest::addColumn<bool>("compileCommand");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("compile") << true << "open plain" << true << 0;
+        QTest::newRow("compile, hash") << true << "open#1" << true << 0;
+        QTest::newRow("compile, percent and question mark") << true << "a%20b?c" << true << 0;
+        QTest::newRow("compile, no viewer") << true << "open#2" << false << 1;
+        QTest::newRow("csv") << false << "csv plain" << true << 0;
+        QTest::newRow("csv, hash") << false << "csv#1" << true << 0;
+        QTest::newRow("csv, no viewer") << false << "csv#2" << false << 1;
+    }
+    void openFolder()
+    {
+        QFETCH(bool, compileCommand);
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        QFETCH(int, boxes);
+        if (!m_app->plant())
+            newPlant();
+        const QString folder = path(name);
+        QVERIFY(QDir().mkpath(folder));
+        m_dialogs.clear();
+        m_dialogs.setViewerOpens(opens);
+        m_dialogs.answerFile(folder);
+        if (compileCommand && !m_app->plant()->cpus().isAreaAssigned())
+            m_dialogs.answer(PlantMessage::Yes);
+        m_dialogs.answer(PlantMessage::Yes);
+        for (int b = 0; b < boxes; ++b)
+            m_dialogs.answer(PlantMessage::Ok);
+        const int before = m_dialogs.shownUrls().size();
+        if (compileCommand)
+            m_app->onCompileBtnClicked();
+        else
+            m_app->onXlsExportBtnClicked();
+        m_dialogs.setViewerOpens(false);
+        QCOMPARE(m_dialogs.pending(), 0);
+        const PlantMessage question = m_dialogs.asked().at(m_dialogs.asked().size() - 1 - boxes);
+        QCOMPARE(question.informativeText,
+                 QStringLiteral("Folder: ") + QDir::toNativeSeparators(folder)
+                     + QStringLiteral("\nFiles written. Open the folder?"));
+        QCOMPARE(m_dialogs.shownUrls().size(), before + 1);
+        const QUrl shown = m_dialogs.shownUrls().last();
+        QCOMPARE(shown, QUrl::fromLocalFile(folder));
+        QCOMPARE(shown.toLocalFile(), folder);
+        if (boxes > 0)
+            QCOMPARE(m_dialogs.asked().last().text,
+                     compileCommand ? QStringLiteral("Cannot open the folder") : QStringLiteral("Export completed"));
     }
 
     // The networked brand with a SIB on CPU 1 writes the register map beside the image.
