@@ -1543,6 +1543,10 @@
         <source>From %1 to %2</source>
         <translation>From %1 to %2</translation>
     </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR">
+        <source>%1 groups change kind and lose their program and name. Change the number of direct groups</source>
+        <translation>%1 groups change kind and lose their program and name. Change the number of direct groups</translation>
+    </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>
         <translation>Digits only, at most %1</translation>

@@ -1543,6 +1543,10 @@
         <source>From %1 to %2</source>
         <translation>De %1 à %2</translation>
     </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR">
+        <source>%1 groups change kind and lose their program and name. Change the number of direct groups</source>
+        <translation>%1 groupes changent de type et perdent leur programme et leur nom. Changer le nombre de groupes directs</translation>
+    </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>
         <translation>Chiffres uniquement, au plus %1</translation>

@@ -1543,6 +1543,10 @@
         <source>From %1 to %2</source>
         <translation>%1 és %2 között</translation>
     </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR">
+        <source>%1 groups change kind and lose their program and name. Change the number of direct groups</source>
+        <translation>%1 csoport típusa megváltozik, és elveszíti a programját és a nevét. Módosítja a közvetlen csoportok számát</translation>
+    </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>
         <translation>Csak számjegyek, legfeljebb %1</translation>

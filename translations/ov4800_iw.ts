@@ -1543,6 +1543,10 @@
         <source>From %1 to %2</source>
         <translation>מ-%1 עד %2</translation>
     </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR">
+        <source>%1 groups change kind and lose their program and name. Change the number of direct groups</source>
+        <translation>%1 קבוצות משנות סוג ומאבדות את התוכנית והשם שלהן. לשנות את מספר הקבוצות הישירות</translation>
+    </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>
         <translation>ספרות בלבד, לכל היותר %1</translation>

@@ -1543,6 +1543,10 @@
         <source>From %1 to %2</source>
         <translation>Van %1 tot %2</translation>
     </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR">
+        <source>%1 groups change kind and lose their program and name. Change the number of direct groups</source>
+        <translation>%1 groepen veranderen van soort en verliezen hun programma en naam. Het aantal directe groepen wijzigen</translation>
+    </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>
         <translation>Alleen cijfers, hoogstens %1</translation>

@@ -1543,6 +1543,10 @@
         <source>From %1 to %2</source>
         <translation>Fra %1 til %2</translation>
     </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR">
+        <source>%1 groups change kind and lose their program and name. Change the number of direct groups</source>
+        <translation>%1 grupper bytter type og mister programmet og navnet sitt. Endre antall direkte grupper</translation>
+    </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>
         <translation>Bare sifre, høyst %1</translation>

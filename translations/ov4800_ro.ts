@@ -1543,6 +1543,10 @@
         <source>From %1 to %2</source>
         <translation>De la %1 la %2</translation>
     </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR">
+        <source>%1 groups change kind and lose their program and name. Change the number of direct groups</source>
+        <translation>%1 grupuri își schimbă tipul și își pierd programul și numele. Schimbați numărul de grupuri directe</translation>
+    </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>
         <translation>Doar cifre, cel mult %1</translation>
