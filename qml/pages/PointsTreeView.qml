@@ -77,6 +77,22 @@ Item {
         else
             model.copySpecial(_private.copySource, selectedIndexes(), filter)
     }
+    // The context menu's Copy and Paste from the keyboard, taken only where the menu offers
+    // them; the first selected row is the one copied.
+    function copySelected() {
+        var model = pointsView.pointModel
+        var rows = selectedIndexes()
+        if (!model || !model.canBeUsedForCopy(rows))
+            return false
+        copyRow(rows[0])
+        return true
+    }
+    function pasteSelected() {
+        if (!_private.copySource || !_private.copySource.valid || selectedIndexes().length === 0)
+            return false
+        paste()
+        return true
+    }
     function openPasteSpecial() {
         pasteSpecialPopup.open()
     }
@@ -191,6 +207,12 @@ Item {
                 model: pointsView.pointModel
             }
             onCurrentIndexChanged: if (pointsView.pointModel) pointsView.pointModel.currentRowChanged(currentIndex)
+            Keys.onPressed: {
+                if (event.matches(StandardKey.Copy))
+                    event.accepted = pointsView.copySelected()
+                else if (event.matches(StandardKey.Paste))
+                    event.accepted = pointsView.pasteSelected()
+            }
 
             C1.TableViewColumn {
                 role: "deviceIndex"
