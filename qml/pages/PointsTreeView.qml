@@ -580,6 +580,10 @@ Item {
         // Module rows keep their tracking and flashing flags under roles of their own.
         function flagValue(index, role, value) {
             index = plain(index)
+            // A cell may be re-evaluated for a row the present model no longer has before its
+            // visibility follows.
+            if (!index)
+                return false
             if (pointsView.pointModel.data(index, 261) !== 2)
                 return value === true
             if (role === "checkTracking")
