@@ -363,6 +363,58 @@ private slots:
         QVERIFY(tree->getErrorFlag(tree->index(1, 0, cpuRow)) != 0);
         QCOMPARE(tree->getErrorFlag(tree->index(1, 0)), 2);
     }
+
+    // The walk-test drop-down opens inside its window: below the field where it fits, above it
+    // near the bottom.
+    void walkTestDropFits_data()
+    {
+        QTest::addColumn<int>("fieldY");
+        QTest::addColumn<int>("side"); // 1 below the field, -1 above, 0 room on neither
+        QTest::newRow("room below") << 20 << 1;
+        QTest::newRow("room just below") << 150 << 1;
+        QTest::newRow("near the bottom") << 440 << -1;
+        QTest::newRow("room just above") << 290 << -1;
+        QTest::newRow("room on neither side") << 200 << 0;
+    }
+    void walkTestDropFits()
+    {
+        QFETCH(int, fieldY);
+        QFETCH(int, side);
+        QQmlComponent component(m_app->engine());
+        component.setData(QStringLiteral("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
+                                         "Window { width: 500; height: 480; visible: true;"
+                                         " OvWalkTestTreeView { objectName: \"chooser\"; x: 10; y: %1; width: 300 } }")
+                              .arg(fieldY)
+                              .toUtf8(),
+                          QUrl("qrc:/qml/walktest.qml"));
+        std::unique_ptr<QQuickWindow> window(
+            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QQuickItem* chooser = findAll(window->contentItem(), "chooser").value(0);
+        QVERIFY(chooser);
+        const QPoint at = chooser->mapToScene(QPointF(chooser->width() / 2, chooser->height() / 2)).toPoint();
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, at);
+        QObject* drop = chooser->findChild<QObject*>("walkTestDrop");
+        QVERIFY(drop);
+        QTRY_VERIFY(drop->property("opened").toBool());
+        auto* content = drop->property("background").value<QQuickItem*>();
+        QVERIFY(content);
+        const QRectF shown(content->mapToScene(QPointF(0, 0)), QSizeF(content->width(), content->height()));
+        QCOMPARE(shown.height(), 12 * 24 + 2.0);
+        QVERIFY2(shown.top() >= 0 && shown.bottom() <= window->height(),
+                 qPrintable(QString("%1 to %2").arg(shown.top()).arg(shown.bottom())));
+        const QRectF field(chooser->mapToScene(QPointF(0, 0)), QSizeF(chooser->width(), chooser->height()));
+        if (side > 0)
+            QCOMPARE(shown.top(), field.bottom());
+        else if (side < 0)
+            QCOMPARE(shown.bottom(), field.top());
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTRY_VERIFY(!drop->property("opened").toBool());
+        window.reset();
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_GeneralPages)
