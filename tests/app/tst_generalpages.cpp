@@ -415,6 +415,33 @@ private slots:
         m_window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
+
+    // From the access-codes page, reached by the parameters page's button, a click on the
+    // general-parameters row of the tree (still the selected one) goes back.
+    void backFromAccessCodes()
+    {
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex plantRow = tree->index(0, 0);
+        QModelIndex params;
+        for (int row = 0; row < tree->rowCount(plantRow) && !params.isValid(); ++row) {
+            const QModelIndex candidate = tree->index(row, 0, plantRow);
+            m_app->onPlantInfoPageSelected();
+            QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                              Q_ARG(QVariant, QVariant::fromValue(candidate))));
+            if (page() == QLatin1String("PLANT_GEN_PARAMETER"))
+                params = candidate;
+        }
+        QVERIFY(params.isValid());
+        for (int round = 0; round < 2; ++round) {
+            QQuickItem* button = nullptr;
+            QTRY_VERIFY((button = find("passwordsButton")));
+            QVERIFY(QMetaObject::invokeMethod(button, "clicked"));
+            QTRY_COMPARE(page(), QString("PLANT_PWD_MNG"));
+            QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                              Q_ARG(QVariant, QVariant::fromValue(params))));
+            QTRY_COMPARE(page(), QString("PLANT_GEN_PARAMETER"));
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_GeneralPages)
