@@ -438,6 +438,61 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_Down);
         QCOMPARE(model.getHighSensibilityGroupIndex(), 301);
     }
+
+    // The keypad's caret stands where the next key goes: after the text before the cursor, for
+    // a cursor at the end and moved left into a long program.
+    void caretAtTheCursor_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lefts"); // caret moves to the left after opening
+        QTest::newRow("short, moved left") << QString("AND(G1 G2)") << 2;
+        QTest::newRow("long, at the end") << QString("OR(C1L1S1 C1L1S2 C1L1S3 C1L1S4 G12 G13)") << 0;
+        QTest::newRow("long, moved left") << QString("OR(C1L1S1 C1L1S2 C1L1S3 C1L1S4 G12 G13)") << 5;
+    }
+    void caretAtTheCursor()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, lefts);
+        FixturePlant plant(8);
+        standAlone(*plant, 300);
+        Ov4800::OvCBEEditor editor;
+        OvThemeMdl theme;
+        QQmlApplicationEngine engine;
+        engine.rootContext()->setContextProperty("theThemeModel", &theme);
+        engine.rootContext()->setContextProperty("cbeEditor", &editor);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/controls\"\n"
+                          "Window { width: 700; height: 500; visible: true; OvCBEKeypad { anchors.fill: parent } }",
+                          QUrl("qrc:/qml/keypad.qml"));
+        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QQuickItem* root = window->contentItem();
+        QQuickItem* keypad = find(root, "cbeKeypad");
+        if (!keypad)
+            keypad = root->childItems().value(0);
+        QVERIFY(keypad);
+        QVERIFY(QMetaObject::invokeMethod(keypad, "open", Q_ARG(QVariant, 400), Q_ARG(QVariant, false),
+                                          Q_ARG(QVariant, Ov4800::toDisplayString(text))));
+        for (int i = 0; i < lefts; ++i)
+            QVERIFY(QMetaObject::invokeMethod(keypad, "press", Q_ARG(QVariant, int(Ov4800::OvCBEEditor::BTN_LEFT))));
+        QQuickItem* shown = find(root, "cbeText");
+        QQuickItem* caret = find(root, "cbeCaret");
+        QVERIFY(shown && caret);
+        const QString all = shown->property("text").toString();
+        const QString ghost = editor.getGhostString();
+        QVERIFY(!all.isEmpty() && all.endsWith(ghost));
+        // A monospace text: each character takes the shown width over the character count.
+        const qreal advance = shown->width() / all.size();
+        const qreal cursorX = shown->mapToScene(QPointF((all.size() - ghost.size()) * advance, 0)).x();
+        const qreal caretRight = caret->mapToScene(QPointF(caret->width(), 0)).x();
+        QVERIFY2(qAbs(caretRight - cursorX) <= 1.0,
+                 qPrintable(QString("caret ends at %1, the cursor is at %2 (advance %3, \"%4\" | \"%5\")")
+                                .arg(caretRight)
+                                .arg(cursorX)
+                                .arg(advance)
+                                .arg(all.left(all.size() - ghost.size()), ghost)));
+    }
 };
 
 QTEST_MAIN(tst_GroupsPage)
