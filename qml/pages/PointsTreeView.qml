@@ -151,6 +151,10 @@ Item {
         id: fontMetrics
         font.family: OvTheme.fontFamily
     }
+    SystemPalette {
+        id: rowPalette
+        colorGroup: SystemPalette.Active
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -212,6 +216,12 @@ Item {
                     event.accepted = pointsView.copySelected()
                 else if (event.matches(StandardKey.Paste))
                     event.accepted = pointsView.pasteSelected()
+            }
+            // Rows as high as the editors a selected row shows (zone chooser, check boxes).
+            rowDelegate: Rectangle {
+                objectName: "pointRow"
+                height: _private.rowHeight
+                color: styleData.selected ? rowPalette.highlight : styleData.alternate ? rowPalette.alternateBase : rowPalette.base
             }
 
             C1.TableViewColumn {
@@ -540,6 +550,8 @@ Item {
         id: _private
 
         property int revision: 0
+        // A check box's indicator and a combo box's text with a pixel to spare.
+        readonly property int rowHeight: Math.max(30, Math.ceil(fontMetrics.height * 1.6))
         property var copySource: null
         property var menuIndex: null
         property var cbeRows: []
@@ -716,6 +728,8 @@ Item {
                          && theAreaListMdl !== null
                 model: visible ? theAreaListMdl : null
                 textRole: "areaDescription"
+                topPadding: 0
+                bottomPadding: 0
                 currentIndex: styleData.value !== undefined ? Math.max(0, styleData.value) : 0
                 displayText: _private.revision, visible ? _private.areaText(styleData.index) : ""
                 font.family: OvTheme.fontFamily

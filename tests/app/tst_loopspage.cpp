@@ -476,6 +476,19 @@ private slots:
         }
         selectRows(targets);
         QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+        // A selected row's editors fit inside the row.
+        const QList<QQuickItem*> editors = findAll(root, "pointZone") + findAll(root, "pointFlag");
+        QVERIFY(!editors.isEmpty());
+        const QList<QQuickItem*> rowItems = findAll(root, "pointRow");
+        QVERIFY(!rowItems.isEmpty());
+        for (QQuickItem* editor : editors)
+            QVERIFY2(editor->height() <= rowItems.first()->height(),
+                     qPrintable(QString("%1 is %2 high in a row of %3")
+                                    .arg(editor->objectName())
+                                    .arg(editor->height())
+                                    .arg(rowItems.first()->height())));
+        if (QTest::currentDataTag() == QLatin1String("sensor onto two free rows"))
+            shootThemes(window.get(), "loop_selected_rows");
         for (int row = 0; row < 10; ++row) {
             const OvGenericPoint* point = plant->getPoint(0, 0, row, 1);
             QVERIFY(point);
