@@ -60,6 +60,20 @@ Rectangle {
         function onModelReset() { treePane._errorsRevision++ }
     }
 
+    // A row's tip under the pointer, owned by its row: the shared attached tip sits above the
+    // row, over the one before, and outlives a row that a model reset removes under the pointer.
+    component PointerTip: C2.ToolTip {
+        objectName: "plantTreeTip"
+        property MouseArea area
+        property bool shown: false
+        parent: area
+        x: area ? area.mouseX + fontMetrics.height : 0
+        y: area ? area.mouseY + fontMetrics.height * 1.5 : 0
+        visible: shown && treePane.visible
+        delay: 500
+        timeout: 5000
+    }
+
     ItemSelectionModel {
         id: selectionModel
         model: treePane.treeModel
@@ -134,15 +148,18 @@ Rectangle {
                     acceptedButtons: Qt.NoButton
                 }
                 readonly property bool tipShown: hover.containsMouse && !styleData.selected && toolTip !== ""
-                C2.ToolTip.visible: tipShown
-                C2.ToolTip.text: toolTip
-                C2.ToolTip.delay: 500
+                PointerTip {
+                    area: hover
+                    shown: iconCell.tipShown
+                    text: iconCell.toolTip
+                }
             }
         }
         C1.TableViewColumn {
             role: "itemDescription"
             width: Math.max(0, tree.width - 52 - fontMetrics.height * 3.6)
             delegate: Text {
+                id: textCell
                 verticalAlignment: Text.AlignVCenter
                 font.family: OvTheme.fontFamily
                 color: OvTheme.editTextColor(styleData.selected)
@@ -157,9 +174,11 @@ Rectangle {
                     hoverEnabled: true
                     acceptedButtons: Qt.NoButton
                 }
-                C2.ToolTip.visible: textHover.containsMouse && !styleData.selected && toolTip !== ""
-                C2.ToolTip.text: toolTip
-                C2.ToolTip.delay: 500
+                PointerTip {
+                    area: textHover
+                    shown: textHover.containsMouse && !styleData.selected && textCell.toolTip !== ""
+                    text: textCell.toolTip
+                }
             }
         }
     }

@@ -1265,6 +1265,10 @@
         <source>Cannot open the folder</source>
         <translation>تعذر فتح المجلد</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>المجلد: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>تصدير CSV</translation>
@@ -1616,6 +1620,17 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>من %1 إلى %2</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n مجموعة تغيّر نوعها وتفقد برنامجها واسمها. هل تريد تغيير عدد المجموعات المباشرة؟</numerusform>
+            <numerusform>مجموعة واحدة تغيّر نوعها وتفقد برنامجها واسمها. هل تريد تغيير عدد المجموعات المباشرة؟</numerusform>
+            <numerusform>مجموعتان تغيّران نوعهما وتفقدان برنامجيهما واسميهما. هل تريد تغيير عدد المجموعات المباشرة؟</numerusform>
+            <numerusform>%n مجموعات تغيّر نوعها وتفقد برامجها وأسماءها. هل تريد تغيير عدد المجموعات المباشرة؟</numerusform>
+            <numerusform>%n مجموعةً تغيّر نوعها وتفقد برامجها وأسماءها. هل تريد تغيير عدد المجموعات المباشرة؟</numerusform>
+            <numerusform>%n مجموعة تغيّر نوعها وتفقد برامجها وأسماءها. هل تريد تغيير عدد المجموعات المباشرة؟</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

@@ -1257,6 +1257,10 @@
         <source>Cannot open the folder</source>
         <translation>Cannot open the folder</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>CSV export</translation>
@@ -1608,6 +1612,13 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>From %1 to %2</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n group changes kind and loses its program and name. Change the number of direct groups?</numerusform>
+            <numerusform>%n groups change kind and lose their program and name. Change the number of direct groups?</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

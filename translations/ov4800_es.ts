@@ -1257,6 +1257,10 @@
         <source>Cannot open the folder</source>
         <translation>No se puede abrir la carpeta</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>Carpeta: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>Exportación CSV</translation>
@@ -1608,6 +1612,13 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>De %1 a %2</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n grupo cambia de tipo y pierde su programa y su nombre. ¿Cambiar el número de grupos directos?</numerusform>
+            <numerusform>%n grupos cambian de tipo y pierden su programa y su nombre. ¿Cambiar el número de grupos directos?</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

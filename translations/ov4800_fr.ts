@@ -1257,6 +1257,10 @@
         <source>Cannot open the folder</source>
         <translation>Impossible d'ouvrir le dossier</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>Dossier : %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>Export CSV</translation>
@@ -1608,6 +1612,13 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>De %1 à %2</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n groupe change de type et perd son programme et son nom. Changer le nombre de groupes directs?</numerusform>
+            <numerusform>%n groupes changent de type et perdent leur programme et leur nom. Changer le nombre de groupes directs?</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

@@ -1255,6 +1255,10 @@
         <source>Cannot open the folder</source>
         <translation>A mappa nem nyitható meg</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>Mappa: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>CSV-exportálás</translation>
@@ -1606,6 +1610,12 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>%1 és %2 között</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n csoport típusa megváltozik, és elveszíti a programját és a nevét. Módosítja a közvetlen csoportok számát?</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

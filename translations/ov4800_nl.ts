@@ -1257,6 +1257,10 @@
         <source>Cannot open the folder</source>
         <translation>Kan de map niet openen</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>Map: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>CSV-export</translation>
@@ -1608,6 +1612,13 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>Van %1 tot %2</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n groep verandert van soort en verliest zijn programma en naam. Het aantal directe groepen wijzigen?</numerusform>
+            <numerusform>%n groepen veranderen van soort en verliezen hun programma en naam. Het aantal directe groepen wijzigen?</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

@@ -1257,6 +1257,10 @@
         <source>Cannot open the folder</source>
         <translation>Kan ikke åpne mappen</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>Mappe: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>CSV-eksport</translation>
@@ -1608,6 +1612,13 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>Fra %1 til %2</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n gruppe bytter type og mister programmet og navnet sitt. Endre antall direkte grupper?</numerusform>
+            <numerusform>%n grupper bytter type og mister programmet og navnet sitt. Endre antall direkte grupper?</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

@@ -1259,6 +1259,10 @@
         <source>Cannot open the folder</source>
         <translation>Dosarul nu poate fi deschis</translation>
     </message>
+    <message id="USR_MSG_FILES_WRITTEN_IN">
+        <source>Folder: %1</source>
+        <translation>Dosar: %1</translation>
+    </message>
     <message id="USR_MSG_EXPORT_TO_CSV_FILE">
         <source>CSV export</source>
         <translation>Export CSV</translation>
@@ -1610,6 +1614,14 @@
     <message id="ERR_VALUE_OUT_OF_RANGE">
         <source>From %1 to %2</source>
         <translation>De la %1 la %2</translation>
+    </message>
+    <message id="USR_MSG_ASK_DIRECT_GROUPS_CLEAR" numerus="yes">
+        <source>%n group(s) change kind and lose their program and name. Change the number of direct groups?</source>
+        <translation>
+            <numerusform>%n grup își schimbă tipul și își pierde programul și numele. Schimbați numărul de grupuri directe?</numerusform>
+            <numerusform>%n grupuri își schimbă tipul și își pierd programul și numele. Schimbați numărul de grupuri directe?</numerusform>
+            <numerusform>%n de grupuri își schimbă tipul și își pierd programul și numele. Schimbați numărul de grupuri directe?</numerusform>
+        </translation>
     </message>
     <message id="ERR_PASSWORD_DIGITS">
         <source>Digits only, at most %1</source>

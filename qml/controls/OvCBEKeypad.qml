@@ -88,7 +88,8 @@ Item {
                 height: metrics.height
                 anchors.verticalCenter: parent.verticalCenter
                 color: viewer.color
-                x: parent.width - 6 - metrics.advanceWidth(keypad.revision, keypad.editor ? keypad.editor.getGhostString() : "") - width
+                readonly property string ghost: keypad.revision, keypad.editor ? keypad.editor.getGhostString() : ""
+                x: parent.width - 6 - metrics.advanceWidth(ghost) - width
             }
         }
         Label {

@@ -18,6 +18,7 @@ PlaceholderPage {
     property int pageCode: hasApp ? theApp.getPageCode() : 8
     property int loopIndex: -1
     property int revision: 0
+    readonly property int brand: typeof config !== "undefined" && config ? config.current_brand : -1
     readonly property bool sibPresent: (revision, hasPlant && cpuPosition >= 0 && activePlant.isSIBEnabled(cpuPosition))
     readonly property var baudRates: [1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200]
 
@@ -146,7 +147,8 @@ PlaceholderPage {
                 id: loops
                 objectName: "loops"
                 spacing: 2
-                readonly property var types: (page.revision, page.info ? page.info.loopTypes() : [])
+                // The detector brand decides which protocols the panel keeps.
+                readonly property var types: (page.revision, page.brand, page.info ? page.info.loopTypes() : [])
                 readonly property var widths: [12, 18, 8, 10, 10]
 
                 Row {

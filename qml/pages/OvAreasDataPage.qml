@@ -32,14 +32,16 @@ PlaceholderPage {
         }
         revision++
     }
+    // The menu's bindings are evaluated also while no zone model is published (before the
+    // first plant, while the window closes).
     function canRemove() {
         revision
-        for (var i = 0; i < selection.length; ++i)
+        for (var i = 0; model && i < selection.length; ++i)
             if (!model.isNull(selection[i]))
                 return true
         return false
     }
-    function canCopy() { return revision, selection.length === 1 && !model.isNull(selection[0]) }
+    function canCopy() { return revision, !!model && selection.length === 1 && !model.isNull(selection[0]) }
     function canPaste() { return copiedRow >= 0 && !(selection.length === 1 && selection[0] === copiedRow) }
     function remove() { if (canRemove()) model.reset(selection) }
 

@@ -26,17 +26,51 @@ Item {
         return next < box.from || next > box.to ? old : next
     }
 
+    FontMetrics {
+        id: fontMetrics
+        font.family: OvTheme.fontFamily
+    }
+
     GridLayout {
         id: grid
         columns: 3
         OvLabel { text: qsTrId("GROUPS_DIRECT_COUNT"); Layout.columnSpan: 2 }
-        SpinBox {
-            objectName: "directCount"
-            from: 0
-            to: params._revision, params.groupModel ? params.groupModel.getGroupsCount() : 0
-            value: params._revision, params.groupModel ? Math.max(0, params.groupModel.getDirectGrupsCount()) : 0
-            editable: true
-            onValueModified: params.groupModel.setDirectGrupsCount(value)
+        // A count outside the range is refused with the range, not bent into it: a count the
+        // user did not mean would clear the programs of the groups that change kind.
+        RowLayout {
+            TextField {
+                id: directCount
+                objectName: "directCount"
+                readonly property int stored: params._revision, params.groupModel ? Math.max(0, params.groupModel.getDirectGrupsCount()) : 0
+                font.family: OvTheme.fontFamily
+                Layout.preferredWidth: fontMetrics.averageCharacterWidth * 8
+                validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
+                text: stored
+                onEditingFinished: {
+                    if (!params.groupModel)
+                        return
+                    var value = text === "" ? -1 : parseInt(text, 10)
+                    var refused = params.groupModel.checkDirectGroupsCount(value)
+                    directRefusal.text = refused
+                    if (refused !== "")
+                        return
+                    if (value !== stored)
+                        params.groupModel.setDirectGrupsCount(value)
+                    text = Qt.binding(function () { return directCount.stored })
+                }
+            }
+            OvLabel {
+                objectName: "directCountRange"
+                text: params._revision, params.groupModel
+                      ? params.groupModel.getDirectGroupsCountMinimum() + " \u2013 " + params.groupModel.getGroupsCount() : ""
+            }
+        }
+        OvLabel {
+            id: directRefusal
+            objectName: "directCountRefusal"
+            Layout.columnSpan: 3
+            color: "#ff6060"
+            visible: text !== ""
         }
 
         Repeater {

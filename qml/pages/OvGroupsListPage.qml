@@ -4,7 +4,7 @@ import QtQuick.Controls 2.15 as C2
 import "../controls"
 
 // The group table of one tab over "ovGroupModel": number, icon with its error tool tip, double
-// consent (direct tab only), description and CBE program. A click on the program opens the
+// consent (direct tab only), description (typed in its cell) and CBE program. A click on the program opens the
 // keypad through cbeRequested.
 Item {
     id: listPage
@@ -90,6 +90,27 @@ Item {
             role: "groupDescription"
             title: qsTrId("Description")
             width: fontMetrics.height * 14
+            delegate: C2.TextField {
+                objectName: "groupDescription"
+                readonly property int row: styleData.row
+                text: styleData.value !== undefined ? styleData.value : ""
+                color: styleData.textColor
+                font.family: OvTheme.fontFamily
+                padding: 2
+                background: Rectangle {
+                    color: "transparent"
+                    border.width: parent.activeFocus ? 1 : 0
+                    border.color: styleData.textColor
+                }
+                onEditingFinished: {
+                    if (styleData.row < 0 || text === (styleData.value !== undefined ? styleData.value : ""))
+                        return
+                    var rows = listPage.selectedRows()
+                    if (rows.indexOf(styleData.row) < 0)
+                        rows = [styleData.row]
+                    listPage.groupModel.setGroupDescription(rows, text)
+                }
+            }
         }
         C1.TableViewColumn {
             role: "groupCBE"

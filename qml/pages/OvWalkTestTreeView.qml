@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 1.4 as C1
 import QtQuick.Controls 2.15
 import QtQml.Models 2.15
+import QtQuick.Window 2.15
 import "../controls"
 
 // The walk-test output chooser: the chosen output's name with a down arrow; a click rebuilds the
@@ -83,10 +84,17 @@ Rectangle {
     Popup {
         id: drop
         objectName: "walkTestDrop"
-        y: chooser.height
         width: chooser.width
         height: 12 * 24 + 2 * padding
         padding: 1
+        // Kept inside the window: below the field where it fits, else above it where that fits,
+        // else on the roomier side, pushed inside.
+        margins: 0
+        onAboutToShow: {
+            var above = chooser.mapToItem(null, 0, 0).y
+            var below = chooser.Window.window ? chooser.Window.window.height - above - chooser.height : height
+            y = below >= height || (above < height && below >= above) ? chooser.height : -height
+        }
         background: Rectangle { color: OvTheme.boxFillColor(); border.color: OvTheme.boxBorderColor() }
 
         C1.TreeView {

@@ -77,6 +77,22 @@ Item {
         else
             model.copySpecial(_private.copySource, selectedIndexes(), filter)
     }
+    // The context menu's Copy and Paste from the keyboard, taken only where the menu offers
+    // them; the first selected row is the one copied.
+    function copySelected() {
+        var model = pointsView.pointModel
+        var rows = selectedIndexes()
+        if (!model || !model.canBeUsedForCopy(rows))
+            return false
+        copyRow(rows[0])
+        return true
+    }
+    function pasteSelected() {
+        if (!_private.copySource || !_private.copySource.valid || selectedIndexes().length === 0)
+            return false
+        paste()
+        return true
+    }
     function openPasteSpecial() {
         pasteSpecialPopup.open()
     }
@@ -135,6 +151,10 @@ Item {
         id: fontMetrics
         font.family: OvTheme.fontFamily
     }
+    SystemPalette {
+        id: rowPalette
+        colorGroup: SystemPalette.Active
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -191,6 +211,18 @@ Item {
                 model: pointsView.pointModel
             }
             onCurrentIndexChanged: if (pointsView.pointModel) pointsView.pointModel.currentRowChanged(currentIndex)
+            Keys.onPressed: {
+                if (event.matches(StandardKey.Copy))
+                    event.accepted = pointsView.copySelected()
+                else if (event.matches(StandardKey.Paste))
+                    event.accepted = pointsView.pasteSelected()
+            }
+            // Rows as high as the editors a selected row shows (zone chooser, check boxes).
+            rowDelegate: Rectangle {
+                objectName: "pointRow"
+                height: _private.rowHeight
+                color: styleData.selected ? rowPalette.highlight : styleData.alternate ? rowPalette.alternateBase : rowPalette.base
+            }
 
             C1.TableViewColumn {
                 role: "deviceIndex"
@@ -518,6 +550,8 @@ Item {
         id: _private
 
         property int revision: 0
+        // A check box's indicator and a combo box's text with a pixel to spare.
+        readonly property int rowHeight: Math.max(30, Math.ceil(fontMetrics.height * 1.6))
         property var copySource: null
         property var menuIndex: null
         property var cbeRows: []
@@ -558,6 +592,10 @@ Item {
         // Module rows keep their tracking and flashing flags under roles of their own.
         function flagValue(index, role, value) {
             index = plain(index)
+            // A cell may be re-evaluated for a row the present model no longer has before its
+            // visibility follows.
+            if (!index)
+                return false
             if (pointsView.pointModel.data(index, 261) !== 2)
                 return value === true
             if (role === "checkTracking")
@@ -690,6 +728,8 @@ Item {
                          && theAreaListMdl !== null
                 model: visible ? theAreaListMdl : null
                 textRole: "areaDescription"
+                topPadding: 0
+                bottomPadding: 0
                 currentIndex: styleData.value !== undefined ? Math.max(0, styleData.value) : 0
                 displayText: _private.revision, visible ? _private.areaText(styleData.index) : ""
                 font.family: OvTheme.fontFamily

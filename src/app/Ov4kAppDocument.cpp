@@ -27,7 +27,6 @@
 #include "plant/TestPlantGenerator.h"
 
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -696,8 +695,11 @@ void Ov4kApp::onCompileBtnClicked()
         text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES", result.skipped) + QLatin1Char('\n');
     if (!text.isEmpty())
         qWarning().noquote() << text.trimmed();
+    // A local path, not URL text: a "#" or "?" in a folder's name would cut the URL short.
+    const QString written = QFileInfo(target).absolutePath();
+    text += qtTrId("USR_MSG_FILES_WRITTEN_IN").arg(QDir::toNativeSeparators(written)) + QLatin1Char('\n');
     if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes
-        && !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///") + QFileInfo(target).absolutePath()))) {
+        && !PlantDialogs::showUrl(QUrl::fromLocalFile(written))) {
         PlantMessage message;
         message.icon = PlantMessage::Warning;
         message.text = qtTrId("USR_MSG_UNABLE_TO_OPEN_FOLDER");
@@ -724,8 +726,9 @@ void Ov4kApp::onXlsExportBtnClicked()
         critical(qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"), folder);
         return;
     }
-    if (question(title, qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes
-        && !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///") + folder))) {
+    const QString text = qtTrId("USR_MSG_FILES_WRITTEN_IN").arg(QDir::toNativeSeparators(folder)) + QLatin1Char('\n');
+    if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes
+        && !PlantDialogs::showUrl(QUrl::fromLocalFile(folder))) {
         PlantMessage message;
         message.icon = PlantMessage::Information;
         message.text = qtTrId("USR_MSG_EXPORT_TO_CSV_DONE");

@@ -3,6 +3,7 @@
 #include "app/Ov4kApp.h"
 
 #include "models/OvAnnunciatorsModel.h"
+#include "models/OvPlantModel.h"
 #include "models/OvPointModel.h"
 #include "plant/Plant.h"
 
@@ -43,6 +44,9 @@ void Ov4kApp::onPwdMngPageSelected()
 {
     showPage(m_mainWindow, "PLANT_PWD_MNG");
     m_pageCode = 3;
+    // The parameters page's button leads here while the tree keeps that page's row selected.
+    if (m_plantTreeModel)
+        m_plantTreeModel->forgetCurrentPage();
 }
 
 void Ov4kApp::onGeneralAreasPageSelected()

@@ -6,6 +6,7 @@
 #include "cbe/CBEExpression.h"
 #include "plant/ActivePlant.h"
 #include "plant/Plant.h"
+#include "plant/PlantDialogs.h"
 
 #include <QDebug>
 
@@ -204,9 +205,33 @@ void OvGroupsModel::setDirectGrupsCount(int count)
 {
     if (count < 0 || count > m_groups.count() || count == m_groups.directGroupsCount())
         return;
+    int lost = 0;
+    for (const OvGroup& group : m_groups.groups()) {
+        const bool direct = group.index() - 1 < count;
+        if (direct != group.isDirect() && (!group.cbe().isEmpty() || !group.description().isEmpty()))
+            ++lost;
+    }
+    if (lost > 0) {
+        PlantMessage message;
+        message.icon = PlantMessage::Question;
+        message.text = qtTrId("USR_MSG_ASK_DIRECT_GROUPS_CLEAR", lost);
+        message.buttons = PlantMessage::Yes | PlantMessage::No;
+        message.defaultButton = PlantMessage::No;
+        if (PlantDialogs::show(message) != PlantMessage::Yes) {
+            emit dataUpdated();
+            return;
+        }
+    }
     m_groups.setDirectGroupsCount(count);
     if (storeToPlant())
         rebuildModel();
+}
+
+QString OvGroupsModel::checkDirectGroupsCount(int count) const
+{
+    if (count < getDirectGroupsCountMinimum() || count > m_groups.count())
+        return qtTrId("ERR_VALUE_OUT_OF_RANGE").arg(getDirectGroupsCountMinimum()).arg(m_groups.count());
+    return QString();
 }
 
 void OvGroupsModel::setGroupDescription(int rowIndex, const QString& desc)

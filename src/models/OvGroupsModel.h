@@ -46,7 +46,12 @@ public slots:
     void enableLowSensibilityGroup(bool enable);
     void setDirectGroupsFilter(bool setOn);
     bool getDirectGroupsFilter() const { return m_directGroupsFilter; }
+    // Moves the direct/reverse split; when that clears groups holding a program or a name, the
+    // user is asked first, and a No keeps everything (dataUpdated tells the page to read back).
     void setDirectGrupsCount(int count);
+    int getDirectGroupsCountMinimum() const { return 1; }
+    // Empty when count lies within the range the page offers; otherwise that range, translated.
+    QString checkDirectGroupsCount(int count) const;
     void setGroupDescription(int rowIndex, const QString& desc);
     void setGroupDescription(const QVariantList& selection, const QString& desc);
     void setCBE(const QVariantList& selection, const QString& cbe);

@@ -1,6 +1,7 @@
 #include "models/OvPlantInfo.h"
 
 #include "app/Configuration.h"
+#include "app/ConfigurationCommon.h"
 #include "app/OvParameters.h"
 #include "plant/ActivePlant.h"
 #include "plant/OvLoop.h"
@@ -184,14 +185,16 @@ bool OvPlantInfo::hasSIB() const
 
 QVariantList OvPlantInfo::loopTypes() const
 {
+    // The panel data's repair makes every line APOLLO under the APOLLO detector brand and no
+    // line APOLLO under any other: a choice outside that would not survive a save.
+    if (Configuration::instance()->current_brand() == ConfigurationCommon::Apollo)
+        return {int(OvLoop::LOOP_APOLLO)};
     const u32 model = panelCpuModel();
     QVariantList types;
     if (CpuModel::has_adv_protocol(model))
         types << int(OvLoop::LOOP_ZAV200);
     if (CpuModel::has_varn_protocol(model))
         types << int(OvLoop::LOOP_VARN500);
-    if (CpuModel::has_apollo_protocol(model))
-        types << int(OvLoop::LOOP_APOLLO);
     return types;
 }
 

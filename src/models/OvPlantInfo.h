@@ -37,7 +37,8 @@ public:
     Q_INVOKABLE QString checkGateway(const QString& address, const QString& netmask, const QString& gateway) const;
     // The panel model's CPU has an interface board.
     Q_INVOKABLE bool hasSIB() const;
-    // The loop type codes the panel model's CPU offers, in code order.
+    // The loop type codes the panel keeps for the panel model's CPU under the plant's detector
+    // brand, in code order: APOLLO alone under the APOLLO brand, never APOLLO under another.
     Q_INVOKABLE QVariantList loopTypes() const;
     // The translated name of a loop type code.
     Q_INVOKABLE static QString loopTypeName(int type);

@@ -89,6 +89,9 @@ signals:
 
 public slots:
     void onTreeViewItemClicked(const QVariant& idx);
+    // A page was shown without the tree: the next click on the selected row opens its page
+    // again.
+    void forgetCurrentPage() { m_currentIndex = QModelIndex(); }
     int getRowPixelHeight(const QModelIndex& index) const;
     void rebuildModel(const Plant* plant);
     int getActiveCPULoopCount() const;

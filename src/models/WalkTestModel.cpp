@@ -219,6 +219,10 @@ void WalkTestModel::buildTree()
         m_loop = int(loopId);
         m_module = int(moduleId);
         m_sub = int(plant->getWalkTestSubID());
+        // The panel keeps no sub-address 0: a module without channels reads back as sub 1.
+        const OvGenericPoint* module = plant->getPoint(cpuId - 1, loopId - 1, moduleId - 1, kModuleFamily);
+        if (m_sub == 1 && module && module->subPoints().isEmpty())
+            m_sub = 0;
         composeName();
     }
 }

@@ -8,6 +8,7 @@
 #include "TestBase.h"
 #include "app/Configuration.h"
 #include "app/Ov4kApp.h"
+#include "models/OvPlantInfo.h"
 #include "models/OvRecentFilesModel.h"
 #include "plant/OvAnnunciatorsSystem.h"
 #include "plant/Plant.h"
@@ -199,7 +200,8 @@ private slots:
         expectWarning(QStringLiteral("^1 program has errors and was written empty.$"));
         compile(path("errors"));
         QCOMPARE(m_dialogs.asked().last().informativeText,
-                 QStringLiteral("1 program has errors and was written empty.\nFiles written. Open the folder?"));
+                 QStringLiteral("1 program has errors and was written empty.\nFolder: ") + path("errors")
+                     + QStringLiteral("\nFiles written. Open the folder?"));
         QVERIFY(QFile::exists(path("errors/CFG_IN.BIN")));
         newPlant();
     }
@@ -519,6 +521,111 @@ private slots:
         for (const char* name : {"General parameters.csv", "Zones.csv", "Groups.csv", "Panels.csv"})
             QVERIFY2(files.contains(name), name);
         QVERIFY(!files.contains("Repeaters.csv")); // none enabled
+    }
+
+    // A KV1600-4600 loop chooser offers only the protocols the panel keeps under the plant's
+    // detector brand; every loop set to what it offers comes back from the file as it was set,
+    // and the image compiled after the round trip is the same to the byte.
+    void loopProtocolsKept_data()
+    {
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<QVariantList>("offered");
+        QTest::newRow("brand 3: VARN only") << 3 << QVariantList{1};
+        QTest::newRow("brand 4: APOLLO only") << 4 << QVariantList{2};
+    }
+    void loopProtocolsKept()
+    {
+        QFETCH(int, brand);
+        QFETCH(QVariantList, offered);
+        newPlant(1);
+        Configuration::instance()->set_current_brand(brand);
+        OvPlantInfo info;
+        QCOMPARE(info.loopTypes(), offered);
+        Plant* plant = m_app->plant();
+        const int loops = plant->getCPULoopCount(0);
+        QCOMPARE(loops, 2);
+        for (int l = 0; l < loops; ++l)
+            QVERIFY(plant->setCPULoopType(0, uint(l), offered.at(l % offered.size()).toUInt()));
+        OvGenericPoint sensor(1, 1, 1, 3);
+        sensor.setPointType(offered.first().toInt() == 2 ? PointType(4, 1, 4, 62464, 2, 1)
+                                                         : PointType(2, 1, 1, 30, 4, 0));
+        sensor.setAreaIndex(1);
+        QVERIFY2(sensor.isValid(), "a sensor of the loop's protocol");
+        plant->setPoint(sensor);
+        const QString dir = QStringLiteral("brand%1").arg(brand);
+        QVERIFY(QDir().mkpath(path(dir + "a")) && QDir().mkpath(path(dir + "b")));
+        compile(path(dir + "a"));
+        m_dialogs.clear();
+        m_dialogs.answerFile(path(dir + ".tov"));
+        m_app->onFileSaveAs();
+        QString file = path(dir + ".tov");
+        m_app->openFile(file);
+        QCOMPARE(m_app->currentFilePath(), path(dir + ".tov"));
+        plant = m_app->plant();
+        QCOMPARE(Configuration::instance()->current_brand(), brand);
+        QCOMPARE(info.loopTypes(), offered);
+        for (int l = 0; l < loops; ++l)
+            QCOMPARE(plant->getCPULoopType(0, uint(l)), offered.at(l % offered.size()).toInt());
+        QCOMPARE(plant->getActiveSensorCount(0, 0), 1);
+        compile(path(dir + "b"));
+        const QByteArray first = contents(path(dir + "a/CFG_IN.BIN"));
+        QVERIFY(first.size() > 1000);
+        QCOMPARE(contents(path(dir + "b/CFG_IN.BIN")).toHex(), first.toHex());
+        newPlant();
+    }
+
+    // The question after compile and CSV export names the folder, and a Yes hands the viewer
+    // that very folder, also when its name holds characters a URL treats apart.
+    void openFolder_data()
+    {
+        QTest::addColumn<bool>("compileCommand");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("compile") << true << "open plain" << true << 0;
+        QTest::newRow("compile, hash") << true << "open#1" << true << 0;
+        QTest::newRow("compile, percent and question mark") << true << "a%20b?c" << true << 0;
+        QTest::newRow("compile, no viewer") << true << "open#2" << false << 1;
+        QTest::newRow("csv") << false << "csv plain" << true << 0;
+        QTest::newRow("csv, hash") << false << "csv#1" << true << 0;
+        QTest::newRow("csv, no viewer") << false << "csv#2" << false << 1;
+    }
+    void openFolder()
+    {
+        QFETCH(bool, compileCommand);
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        QFETCH(int, boxes);
+        if (!m_app->plant())
+            newPlant();
+        const QString folder = path(name);
+        QVERIFY(QDir().mkpath(folder));
+        m_dialogs.clear();
+        m_dialogs.setViewerOpens(opens);
+        m_dialogs.answerFile(folder);
+        if (compileCommand && !m_app->plant()->cpus().isAreaAssigned())
+            m_dialogs.answer(PlantMessage::Yes);
+        m_dialogs.answer(PlantMessage::Yes);
+        for (int b = 0; b < boxes; ++b)
+            m_dialogs.answer(PlantMessage::Ok);
+        const int before = m_dialogs.shownUrls().size();
+        if (compileCommand)
+            m_app->onCompileBtnClicked();
+        else
+            m_app->onXlsExportBtnClicked();
+        m_dialogs.setViewerOpens(false);
+        QCOMPARE(m_dialogs.pending(), 0);
+        const PlantMessage question = m_dialogs.asked().at(m_dialogs.asked().size() - 1 - boxes);
+        QCOMPARE(question.informativeText,
+                 QStringLiteral("Folder: ") + QDir::toNativeSeparators(folder)
+                     + QStringLiteral("\nFiles written. Open the folder?"));
+        QCOMPARE(m_dialogs.shownUrls().size(), before + 1);
+        const QUrl shown = m_dialogs.shownUrls().last();
+        QCOMPARE(shown, QUrl::fromLocalFile(folder));
+        QCOMPARE(shown.toLocalFile(), folder);
+        if (boxes > 0)
+            QCOMPARE(m_dialogs.asked().last().text,
+                     compileCommand ? QStringLiteral("Cannot open the folder") : QStringLiteral("Export completed"));
     }
 
     // The networked brand with a SIB on CPU 1 writes the register map beside the image.

@@ -365,6 +365,85 @@ private slots:
         QCOMPARE(tree->getErrorFlag(tree->index(1, 0)), 2);
     }
 
+    // The walk-test drop-down opens inside its window: below the field where it fits, above it
+    // near the bottom.
+    void walkTestDropFits_data()
+    {
+        QTest::addColumn<int>("fieldY");
+        QTest::addColumn<int>("side"); // 1 below the field, -1 above, 0 room on neither
+        QTest::newRow("room below") << 20 << 1;
+        QTest::newRow("room just below") << 150 << 1;
+        QTest::newRow("near the bottom") << 440 << -1;
+        QTest::newRow("room just above") << 290 << -1;
+        QTest::newRow("room on neither side") << 200 << 0;
+    }
+    void walkTestDropFits()
+    {
+        QFETCH(int, fieldY);
+        QFETCH(int, side);
+        QQmlComponent component(m_app->engine());
+        component.setData(QStringLiteral("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
+                                         "Window { width: 500; height: 480; visible: true;"
+                                         " OvWalkTestTreeView { objectName: \"chooser\"; x: 10; y: %1; width: 300 } }")
+                              .arg(fieldY)
+                              .toUtf8(),
+                          QUrl("qrc:/qml/walktest.qml"));
+        std::unique_ptr<QQuickWindow> window(
+            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QQuickItem* chooser = findAll(window->contentItem(), "chooser").value(0);
+        QVERIFY(chooser);
+        const QPoint at = chooser->mapToScene(QPointF(chooser->width() / 2, chooser->height() / 2)).toPoint();
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, at);
+        QObject* drop = chooser->findChild<QObject*>("walkTestDrop");
+        QVERIFY(drop);
+        QTRY_VERIFY(drop->property("opened").toBool());
+        auto* content = drop->property("background").value<QQuickItem*>();
+        QVERIFY(content);
+        const QRectF shown(content->mapToScene(QPointF(0, 0)), QSizeF(content->width(), content->height()));
+        QCOMPARE(shown.height(), 12 * 24 + 2.0);
+        QVERIFY2(shown.top() >= 0 && shown.bottom() <= window->height(),
+                 qPrintable(QString("%1 to %2").arg(shown.top()).arg(shown.bottom())));
+        const QRectF field(chooser->mapToScene(QPointF(0, 0)), QSizeF(chooser->width(), chooser->height()));
+        if (side > 0)
+            QCOMPARE(shown.top(), field.bottom());
+        else if (side < 0)
+            QCOMPARE(shown.bottom(), field.top());
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTRY_VERIFY(!drop->property("opened").toBool());
+        window.reset();
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+
+    // From the access-codes page, reached by the parameters page's button, a click on the
+    // general-parameters row of the tree (still the selected one) goes back.
+    void backFromAccessCodes()
+    {
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex plantRow = tree->index(0, 0);
+        QModelIndex params;
+        for (int row = 0; row < tree->rowCount(plantRow) && !params.isValid(); ++row) {
+            const QModelIndex candidate = tree->index(row, 0, plantRow);
+            m_app->onPlantInfoPageSelected();
+            QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                              Q_ARG(QVariant, QVariant::fromValue(candidate))));
+            if (page() == QLatin1String("PLANT_GEN_PARAMETER"))
+                params = candidate;
+        }
+        QVERIFY(params.isValid());
+        for (int round = 0; round < 2; ++round) {
+            QQuickItem* button = nullptr;
+            QTRY_VERIFY((button = find("passwordsButton")));
+            QVERIFY(QMetaObject::invokeMethod(button, "clicked"));
+            QTRY_COMPARE(page(), QString("PLANT_PWD_MNG"));
+            QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                              Q_ARG(QVariant, QVariant::fromValue(params))));
+            QTRY_COMPARE(page(), QString("PLANT_GEN_PARAMETER"));
+        }
+    }
+
     // A new plant of each panel of the build: the networked plant type is offered only where the
     // panel has a network; elsewhere it is shown out of reach and a click on it asks for nothing.
     void plantTypeChooser_data()

@@ -410,6 +410,95 @@ private slots:
         const auto undated = [](QStringList lines) { return lines.filter(QRegularExpression("^(?!Created on)")); };
         QCOMPARE(undated(readLines(csvPath)), undated(expected));
     }
+
+    // Ctrl+C and Ctrl+V in the table do what the context menu's Copy and Paste do, and nothing
+    // where the menu would not offer them.
+    void copyPasteKeys_data()
+    {
+        QTest::addColumn<int>("source"); // row copied with Ctrl+C; -1 for none
+        QTest::addColumn<QList<int>>("targets");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("sensor onto two free rows") << 1 << QList<int>{5, 6} << true;
+        QTest::newRow("sensor onto one free row") << 3 << QList<int>{7} << true;
+        QTest::newRow("nothing copied") << -1 << QList<int>{5} << false;
+        QTest::newRow("a free row copied") << 8 << QList<int>{5} << false;
+    }
+    void copyPasteKeys()
+    {
+        QFETCH(int, source);
+        QFETCH(QList<int>, targets);
+        QFETCH(bool, pasted);
+        settle();
+        m_dialogs.clear();
+        if (m_app->plant()) {
+            m_app->plant()->clearModificationBits(~0u);
+            m_app->plant()->modifyPlantData(false);
+        }
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        Plant* plant = m_app->plant();
+        plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        for (int a = 1; a <= 4; ++a) {
+            OvGenericPoint sensor(1, 1, 1, unsigned(a));
+            sensor.setPointType(PointType(2, 1, 2, 16388, 4, 1));
+            sensor.setDescription(QString("S%1").arg(a));
+            plant->setPoint(sensor);
+        }
+        std::unique_ptr<QQuickWindow> window = loopPageWindow(1600);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QObject* view = window->property("view").value<QObject*>();
+        QQuickItem* root = window->contentItem();
+        settle();
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex cpuRow = tree->index(0, 0, tree->index(1, 0));
+        QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                          Q_ARG(QVariant, QVariant::fromValue(tree->index(1, 0, cpuRow)))));
+        settle();
+        QTRY_VERIFY(withText(root, "pointDescription", "S4"));
+        QQuickItem* table = find(root, "pointTable");
+        QVERIFY(table);
+        const auto selectRows = [&](const QList<int>& rows) {
+            QString script = QString("selectIndex(theSensorModel.index(%1, 0))").arg(rows.first());
+            for (int r : rows.mid(1))
+                script += QString(";selection.select(theSensorModel.index(%1, 0), 0x22)").arg(r);
+            QQmlExpression select(qmlContext(table), view, script);
+            select.evaluate();
+            QVERIFY2(!select.hasError(), qPrintable(select.error().toString()));
+            table->forceActiveFocus();
+            QTRY_VERIFY(table->hasActiveFocus());
+        };
+        if (source >= 0) {
+            selectRows({source});
+            QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+        }
+        selectRows(targets);
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+        // A selected row's editors fit inside the row.
+        const QList<QQuickItem*> editors = findAll(root, "pointZone") + findAll(root, "pointFlag");
+        QVERIFY(!editors.isEmpty());
+        const QList<QQuickItem*> rowItems = findAll(root, "pointRow");
+        QVERIFY(!rowItems.isEmpty());
+        for (QQuickItem* editor : editors)
+            QVERIFY2(editor->height() <= rowItems.first()->height(),
+                     qPrintable(QString("%1 is %2 high in a row of %3")
+                                    .arg(editor->objectName())
+                                    .arg(editor->height())
+                                    .arg(rowItems.first()->height())));
+        if (QTest::currentDataTag() == QLatin1String("sensor onto two free rows"))
+            shootThemes(window.get(), "loop_selected_rows");
+        for (int row = 0; row < 10; ++row) {
+            const OvGenericPoint* point = plant->getPoint(0, 0, row, 1);
+            QVERIFY(point);
+            const bool typed = row < 4 || (pasted && targets.contains(row));
+            QCOMPARE(point->hwType(), u16(typed ? 16388 : 0));
+            if (row < 4)
+                QCOMPARE(point->description(), QString("S%1").arg(row + 1));
+        }
+        settle();
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_LoopsPage)

@@ -10,6 +10,7 @@
 #include "models/OvPlantModel.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -231,6 +232,24 @@ private slots:
         QTest::mouseMove(window, centre(cpuRow));
         QTRY_VERIFY(cpuRow->property("tipShown").toBool());
         QCOMPARE(cpuRow->property("toolTip").toString(), QString("Panel configuration"));
+        // The tip opens under the pointer, not over the row above, and goes with its row.
+        QPointer<QObject> tip = cpuRow->findChild<QObject*>("plantTreeTip");
+        QVERIFY(tip);
+        QTRY_VERIFY(tip->property("opened").toBool());
+        auto* tipItem = tip->property("background").value<QQuickItem*>();
+        QVERIFY(tipItem);
+        const QPointF tipAt = tipItem->mapToScene(QPointF(0, 0));
+        QVERIFY2(tipAt.y() > centre(cpuRow).y() && tipAt.x() > centre(cpuRow).x(),
+                 qPrintable(QString("tip at %1,%2, pointer at %3,%4")
+                                .arg(tipAt.x())
+                                .arg(tipAt.y())
+                                .arg(centre(cpuRow).x())
+                                .arg(centre(cpuRow).y())));
+        QCOMPARE(tip->property("text").toString(), QString("Panel configuration"));
+        tree.rebuildModel(&*plant);
+        settleScene(&engine);
+        QTRY_VERIFY(!tip || !tip->property("visible").toBool());
+        QTest::mouseMove(window, QPoint(window->width() - 5, window->height() - 5));
 
         for (int t = 0; t < 2; ++t) {
             theme.clicked(t);

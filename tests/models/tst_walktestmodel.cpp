@@ -112,6 +112,46 @@ private slots:
         QVERIFY(text(model, at(model, {0, 0, 0})).startsWith("9 - "));
     }
 
+    // The chosen output comes back from the panel configuration under the name it was chosen
+    // with: the panel keeps no sub-address 0, so a module without channels reads back sub 1.
+    void storedOutputName_data()
+    {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("module without channels") << 5 << 0 << "1.2.5 Bell";
+        QTest::newRow("output channel") << 9 << 1 << "1.2.9 Hall sounder";
+    }
+    void storedOutputName()
+    {
+        QFETCH(int, module);
+        QFETCH(int, sub);
+        QFETCH(QString, name);
+        FixturePlant plant(8);
+        // VARN loops stay VARN only under a brand other than APOLLO.
+        Configuration::instance()->set_current_brand(3);
+        buildOutputs(*plant);
+        WalkTestModel model;
+        model.rebuildModel();
+        QModelIndex chosen = at(model, {0, 0, module == 5 ? 0 : 1});
+        if (sub > 0)
+            chosen = model.index(0, 0, chosen);
+        model.select(chosen);
+        QCOMPARE(model.getCurrentSelectedItemName(), name);
+        plant->setWalkTest(2);
+        plant->setWalkTestPoint(uint(model.getCPUIndex()), uint(model.getLoopIndex()), uint(model.getModuleIndex()),
+                                uint(model.getSubIndex()));
+        g_zpConf->set_default_all(g_zpDataVersion);
+        QCOMPARE(plant->copyTo(), 0);
+        plant->copyFrom();
+        model.rebuildModel();
+        QCOMPARE(model.getCurrentSelectedItemName(), name);
+        QCOMPARE(QList<int>({model.getCPUIndex(), model.getLoopIndex(), model.getModuleIndex(), model.getSubIndex()}),
+                 QList<int>({1, 2, module, sub}));
+        QVERIFY(model.checkSelectedPoint());
+        QCOMPARE(model.getCurrentSelectedItemName(), name);
+    }
+
     // A chosen output that is no longer a valid point is dropped.
     void untyped()
     {

@@ -247,6 +247,48 @@ private slots:
         }
         QCoreApplication::removeTranslator(&english);
     }
+
+    // The zone model withdrawn under a page with a selection, as when the window closes: the
+    // menu offers nothing and nothing is logged.
+    void zonesPageWithoutModel()
+    {
+        FixturePlant plant(8);
+        plant->areas().areaAt(1)->setDescription("Hall");
+        OvAreaModel areas;
+        OvThemeMdl theme;
+        areas.rebuildModel();
+        QQmlApplicationEngine engine;
+        for (const char* name : kPublished)
+            engine.rootContext()->setContextProperty(QLatin1String(name), nullptr);
+        engine.rootContext()->setContextProperty("isQt57", false);
+        engine.rootContext()->setContextProperty("debugMode", false);
+        ConfigurationCommon::registerQmlType();
+        engine.rootContext()->setContextProperty("config", Configuration::instance());
+        engine.rootContext()->setContextProperty("theThemeModel", &theme);
+        engine.rootContext()->setContextProperty("activePlant", &*plant);
+        engine.rootContext()->setContextProperty("ovAreaModel", &areas);
+        engine.load(QUrl("qrc:/qml/main.qml"));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        window->setProperty("workingAreaStat", "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED");
+        QQuickItem* page = nullptr;
+        QTRY_VERIFY((page = find(window, "areaRow", 1)));
+        while (page && !page->property("copiedRow").isValid())
+            page = page->parentItem();
+        QVERIFY(page);
+        QObject* copyItem = page->findChild<QObject*>("copyItem");
+        QObject* removeItem = page->findChild<QObject*>("removeItem");
+        QVERIFY(copyItem && removeItem);
+        page->setProperty("selection", QVariantList{1});
+        QTRY_VERIFY(copyItem->property("enabled").toBool());
+        QVERIFY(removeItem->property("enabled").toBool());
+        engine.rootContext()->setContextProperty("ovAreaModel", nullptr);
+        page->setProperty("selection", QVariantList{1, 2});
+        page->setProperty("selection", QVariantList{1});
+        QVERIFY(!copyItem->property("enabled").toBool());
+        QVERIFY(!removeItem->property("enabled").toBool());
+    }
 };
 
 QTEST_MAIN(tst_ZonePages)
