@@ -29,6 +29,9 @@ ListView {
                     [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 18]]
             OvLabel {
                 width: metrics.averageCharacterWidth * modelData[1]
+                // A cut title keeps a gap to its neighbours, on either side in either direction.
+                leftPadding: metrics.averageCharacterWidth / 2
+                rightPadding: metrics.averageCharacterWidth / 2
                 text: modelData[0] === "" ? "" : qsTrId(modelData[0]) + list.tr
                 font.bold: true
             }
