@@ -143,9 +143,9 @@ class tst_PageLayout : public TestBase {
 
     // Each text of the shown page fits its box or is cut with its whole in a tool tip; no two
     // overlap.
-    void checkTexts(const QString& where)
+    void checkTexts(const QString& where) { checkTexts(where, page()); }
+    void checkTexts(const QString& where, QQuickItem* root)
     {
-        QQuickItem* root = page();
         QVERIFY2(root, qPrintable(where));
         const QList<ShownText> texts = shownTexts(root, m_window->size());
         QVERIFY2(texts.size() > 2, qPrintable(where));
@@ -302,6 +302,36 @@ private slots:
             }
         }
         m_window->resize(960, 720);
+    }
+
+    // The CBE keypad's keys in every language: each name fits its key or is cut with its whole
+    // in a tool tip.
+    void keypad_data() { texts_data(); }
+    void keypad()
+    {
+        QFETCH(QString, code);
+        m_app->onSelectLanguage(QStringLiteral("ov4800_%1.qm").arg(code));
+        QCOMPARE(m_app->languageInUse(), code);
+        m_app->onGeneralGroupsPageSelected();
+        QQmlComponent component(m_app->engine(), QUrl(QStringLiteral("qrc:/qml/controls/OvCBEKeypad.qml")));
+        std::unique_ptr<QQuickItem> keys(qobject_cast<QQuickItem*>(component.create()));
+        QVERIFY2(keys, qPrintable(component.errorString()));
+        keys->setParentItem(page());
+        keys->setSize(QSizeF(keys->implicitWidth(), keys->implicitHeight()));
+        QVERIFY(QMetaObject::invokeMethod(keys.get(), "open", Q_ARG(QVariant, 1), Q_ARG(QVariant, true),
+                                          Q_ARG(QVariant, QString())));
+        settle();
+        int named = 0;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            if (item->objectName().startsWith(QLatin1String("cbeButton"))
+                && !item->property("text").toString().isEmpty())
+                ++named;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(keys.get());
+        QVERIFY2(named > 30, qPrintable(QString::number(named)));
+        checkTexts(code + QStringLiteral(", keypad"), keys.get());
     }
 };
 
