@@ -160,6 +160,7 @@ Item {
                         contentItem: OvLabel {
                             text: sensorTab.text
                             font: sensorTab.font
+                            color: sensorTab.checked ? sensorTab.palette.windowText : sensorTab.palette.brightText
                             horizontalAlignment: Text.AlignHCenter
                             verticalAlignment: Text.AlignVCenter
                         }
@@ -171,6 +172,7 @@ Item {
                         contentItem: OvLabel {
                             text: moduleTab.text
                             font: moduleTab.font
+                            color: moduleTab.checked ? moduleTab.palette.windowText : moduleTab.palette.brightText
                             horizontalAlignment: Text.AlignHCenter
                             verticalAlignment: Text.AlignVCenter
                         }
@@ -182,6 +184,7 @@ Item {
                         contentItem: OvLabel {
                             text: allTab.text
                             font: allTab.font
+                            color: allTab.checked ? allTab.palette.windowText : allTab.palette.brightText
                             horizontalAlignment: Text.AlignHCenter
                             verticalAlignment: Text.AlignVCenter
                         }
