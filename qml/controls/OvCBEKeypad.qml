@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.impl 2.15
 import QtQuick.Layouts 1.15
 
 // The CBE keypad over "cbeEditor": the text with its caret and first error, 48 buttons and
@@ -106,6 +107,7 @@ Item {
             Repeater {
                 model: 48
                 OvButton {
+                    id: key
                     objectName: "cbeButton" + index
                     Layout.preferredWidth: 64
                     Layout.preferredHeight: 36
@@ -116,6 +118,31 @@ Item {
                                  : index === 44 ? "../../Resources/cbeCaretLeft.png"
                                  : index === 45 ? "../../Resources/cbeCaretRight.png" : ""
                     onClicked: keypad.press(index)
+                    // A long name takes a smaller face to fit its key; one too long even so is
+                    // cut, whole in its tool tip.
+                    contentItem: Item {
+                        implicitHeight: name.implicitHeight
+                        IconImage {
+                            anchors.centerIn: parent
+                            visible: key.icon.source.toString() !== ""
+                            source: key.icon.source
+                            sourceSize.width: key.icon.width
+                            sourceSize.height: key.icon.height
+                            color: key.icon.color
+                        }
+                        OvLabel {
+                            id: name
+                            anchors.fill: parent
+                            text: key.text
+                            font: key.font
+                            color: key.palette.buttonText
+                            opacity: key.enabled ? 1.0 : 0.3
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                            fontSizeMode: Text.HorizontalFit
+                            minimumPointSize: 6
+                        }
+                    }
                 }
             }
         }

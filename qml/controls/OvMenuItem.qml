@@ -15,6 +15,13 @@ MenuItem {
     // No entry is checkable: the style's check mark would never show.
     indicator: null
 
+    // The menus close before the entry's command runs (the release comes just before it): a
+    // command that asks something would otherwise keep them drawn open behind its dialog.
+    onReleased: {
+        if (menu && !subMenu && enabled && contains(Qt.point(pressX, pressY)))
+            menu.dismiss()
+    }
+
     // The label on one side and the key on the other: the menu gives all its entries the
     // width of the widest, so the keys stand in one column. Laid out when the menu first
     // opens: a closed menu shows none of its entries.

@@ -20,14 +20,18 @@ ListView {
         id: metrics
         font.family: OvTheme.fontFamily
     }
+    // The titles stand over their columns, as wide as the cells below them.
     header: Row {
         height: metrics.height * 1.6
         Repeater {
             model: [["", 4], [QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("CSV_CPUSTAT"), 12],
-                    [QT_TRID_NOOP("CSV_CPUDESCRIPTION"), 36], [QT_TRID_NOOP("LBL_CPU_UPS"), 8],
-                    [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 20]]
+                    [QT_TRID_NOOP("CSV_CPUDESCRIPTION"), 34], [QT_TRID_NOOP("LBL_CPU_UPS"), 10],
+                    [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 18]]
             OvLabel {
                 width: metrics.averageCharacterWidth * modelData[1]
+                // A cut title keeps a gap to its neighbours, on either side in either direction.
+                leftPadding: metrics.averageCharacterWidth / 2
+                rightPadding: metrics.averageCharacterWidth / 2
                 text: modelData[0] === "" ? "" : qsTrId(modelData[0]) + list.tr
                 font.bold: true
             }

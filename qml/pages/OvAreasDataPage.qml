@@ -13,6 +13,9 @@ PlaceholderPage {
     property int copiedRow: -1
     property int revision: 0
     readonly property var columnWidths: [6, 26, 14, 11, 15, 9, 9]
+    // Characters' widths, narrowed where the page is too narrow for every column in full.
+    readonly property real columnUnit: Math.min(metrics.averageCharacterWidth,
+                                                (width - metrics.height * 3) / 90)
 
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
@@ -65,7 +68,7 @@ PlaceholderPage {
                 QT_TRID_NOOP("PREALLARMENABLED"), QT_TRID_NOOP("AREA_CORRELATION"), QT_TRID_NOOP("SENSORCOUNT"),
                 QT_TRID_NOOP("MODULECOUNT")]
             OvLabel {
-                width: metrics.averageCharacterWidth * page.columnWidths[index]
+                width: page.columnUnit * page.columnWidths[index]
                 text: qsTrId(modelData) + (theLanguageModel ? theLanguageModel.emptyString : "")
                 font.bold: true
                 elide: Text.ElideRight
@@ -105,7 +108,7 @@ PlaceholderPage {
                 id: cells
                 anchors.verticalCenter: parent.verticalCenter
                 OvLabel {
-                    width: metrics.averageCharacterWidth * page.columnWidths[0]
+                    width: page.columnUnit * page.columnWidths[0]
                     text: areaIndex
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter
@@ -113,14 +116,14 @@ PlaceholderPage {
                 TextField {
                     id: descriptionField
                     objectName: "areaDescription"
-                    width: metrics.averageCharacterWidth * page.columnWidths[1]
+                    width: page.columnUnit * page.columnWidths[1]
                     font.family: OvTheme.fontFamily
                     text: areaDescription
                     onActiveFocusChanged: if (activeFocus && !page.isSelected(row.rowIndex)) page.select(row.rowIndex, 0)
                     onEditingFinished: if (text !== areaDescription) page.model.setAreaDescription(page.selection, text)
                 }
                 Item {
-                    width: metrics.averageCharacterWidth * page.columnWidths[2]
+                    width: page.columnUnit * page.columnWidths[2]
                     height: descriptionField.height
                     CheckBox {
                         objectName: "nightAndDay"
@@ -130,7 +133,7 @@ PlaceholderPage {
                     }
                 }
                 Item {
-                    width: metrics.averageCharacterWidth * page.columnWidths[3]
+                    width: page.columnUnit * page.columnWidths[3]
                     height: descriptionField.height
                     CheckBox {
                         objectName: "preAlarm"
@@ -141,7 +144,7 @@ PlaceholderPage {
                 }
                 SpinBox {
                     objectName: "correlation"
-                    width: metrics.averageCharacterWidth * page.columnWidths[4]
+                    width: page.columnUnit * page.columnWidths[4]
                     from: 1
                     to: 10
                     value: areaCorrelation
@@ -149,14 +152,14 @@ PlaceholderPage {
                     onValueModified: page.model.setCorrelation(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], value)
                 }
                 OvLabel {
-                    width: metrics.averageCharacterWidth * page.columnWidths[5]
+                    width: page.columnUnit * page.columnWidths[5]
                     text: areaSensorCount
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter
                     font.family: "monospace"
                 }
                 OvLabel {
-                    width: metrics.averageCharacterWidth * page.columnWidths[6]
+                    width: page.columnUnit * page.columnWidths[6]
                     text: areaModuleCount
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter

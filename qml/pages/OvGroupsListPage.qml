@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4 as C1
 import QtQuick.Controls 2.15 as C2
+import QtQuick.Controls.Styles 1.4
 import "../controls"
 
 // The group table of one tab over "ovGroupModel": number, icon with its error tool tip, double
@@ -44,6 +45,11 @@ Item {
         anchors.fill: parent
         model: listPage.groupModel
         selectionMode: C1.SelectionMode.ExtendedSelection
+        style: TableViewStyle {
+            headerDelegate: OvHeaderCell {
+                title: styleData.value !== undefined ? styleData.value : ""
+            }
+        }
 
         C1.TableViewColumn {
             role: "groupIndex"

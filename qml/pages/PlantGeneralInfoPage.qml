@@ -62,16 +62,31 @@ PlaceholderPage {
             }
         }
         Grid {
+            id: facts
             columns: 2
             columnSpacing: metrics.height
             rowSpacing: metrics.height * 0.4
-            OvLabel { text: qsTrId("PLANT_PANEL_TYPE") + page.tr; font.bold: true }
-            OvLabel { objectName: "panelType"; text: (page.revision, page.info ? page.info.panelTypeName() : "") }
-            OvLabel { text: qsTrId("PLANT_ENABLED_CPUS") + page.tr; font.bold: true }
-            OvLabel { objectName: "enabledCpus"; text: (page.revision, page.info ? page.info.enabledCpus() : "") }
-            OvLabel { text: qsTrId("PLANT_LOOPS_IN_USE") + page.tr; font.bold: true }
+            // A value takes what the page leaves right of the names; a longer one is cut, whole
+            // in its tool tip.
+            readonly property real valueWidth: Math.max(0, parent.width - columnSpacing
+                                                        - Math.max(panelName.implicitWidth, cpusName.implicitWidth,
+                                                                   loopsName.implicitWidth))
+            OvLabel { id: panelName; text: qsTrId("PLANT_PANEL_TYPE") + page.tr; font.bold: true }
+            OvLabel {
+                objectName: "panelType"
+                width: Math.min(implicitWidth, facts.valueWidth)
+                text: (page.revision, page.info ? page.info.panelTypeName() : "")
+            }
+            OvLabel { id: cpusName; text: qsTrId("PLANT_ENABLED_CPUS") + page.tr; font.bold: true }
+            OvLabel {
+                objectName: "enabledCpus"
+                width: Math.min(implicitWidth, facts.valueWidth)
+                text: (page.revision, page.info ? page.info.enabledCpus() : "")
+            }
+            OvLabel { id: loopsName; text: qsTrId("PLANT_LOOPS_IN_USE") + page.tr; font.bold: true }
             OvLabel {
                 objectName: "loopsInUse"
+                width: Math.min(implicitWidth, facts.valueWidth)
                 text: (page.revision, page.info ? page.info.activeLoopCount() + " / " + page.info.loopMaxCount() : "")
             }
         }

@@ -12,6 +12,8 @@ PathView {
     model: typeof thePlantTypeMdl !== "undefined" ? thePlantTypeMdl : null
     interactive: false
     currentIndex: currentType
+    // The current entry is framed where it stands: the pictures never trade places.
+    highlightRangeMode: PathView.NoHighlightRange
     implicitHeight: 150
     path: Path {
         startX: box.width / 4

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQml.Models 2.15
 import QtQuick.Controls 1.4 as C1
 import QtQuick.Controls 2.15 as C2
+import QtQuick.Controls.Styles 1.4
 import QtQuick.Layouts 1.15
 import "../controls"
 
@@ -172,9 +173,42 @@ Item {
                     id: tabs
                     objectName: "pointTabs"
                     Layout.fillWidth: true
-                    C2.TabButton { text: qsTrId("SHORT_LABEL_SENSOR") }
-                    C2.TabButton { text: qsTrId("SHORT_LABEL_MODULE") }
-                    C2.TabButton { text: qsTrId("PT_TAB_ALL") }
+                    C2.TabButton {
+                        id: sensorTab
+                        text: qsTrId("SHORT_LABEL_SENSOR")
+                        // Cut where the bar is narrow, the whole title in a tool tip.
+                        contentItem: OvLabel {
+                            text: sensorTab.text
+                            font: sensorTab.font
+                            color: sensorTab.checked ? sensorTab.palette.windowText : sensorTab.palette.brightText
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                        }
+                    }
+                    C2.TabButton {
+                        id: moduleTab
+                        text: qsTrId("SHORT_LABEL_MODULE")
+                        // Cut where the bar is narrow, the whole title in a tool tip.
+                        contentItem: OvLabel {
+                            text: moduleTab.text
+                            font: moduleTab.font
+                            color: moduleTab.checked ? moduleTab.palette.windowText : moduleTab.palette.brightText
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                        }
+                    }
+                    C2.TabButton {
+                        id: allTab
+                        text: qsTrId("PT_TAB_ALL")
+                        // Cut where the bar is narrow, the whole title in a tool tip.
+                        contentItem: OvLabel {
+                            text: allTab.text
+                            font: allTab.font
+                            color: allTab.checked ? allTab.palette.windowText : allTab.palette.brightText
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                        }
+                    }
                     onCurrentIndexChanged: {
                         typePopup.close()
                         Qt.callLater(_private.expandAll)
@@ -222,6 +256,11 @@ Item {
                 objectName: "pointRow"
                 height: _private.rowHeight
                 color: styleData.selected ? rowPalette.highlight : styleData.alternate ? rowPalette.alternateBase : rowPalette.base
+            }
+            style: TreeViewStyle {
+                headerDelegate: OvHeaderCell {
+                    title: styleData.value !== undefined ? styleData.value : ""
+                }
             }
 
             C1.TableViewColumn {

@@ -139,8 +139,9 @@ public:
     // Creates the plant when none exists and attaches it.
     void createPlant();
     void attachPlant(Plant* plant);
-    // Re-publishes the plant and brings every model up to date with it.
-    void updateModels();
+    // Re-publishes the plant and brings every model up to date with it; the plant tree is
+    // rebuilt unless rebuildTree is false.
+    void updateModels(bool rebuildTree = true);
     // The seed of the test-plant generator; 0, the default, seeds from the clock.
     void setTestPlantSeed(unsigned seed) { m_testPlantSeed = seed; }
 

@@ -248,7 +248,7 @@ void Ov4kApp::refreshPlantTreeModel()
     m_plantTreeModel ? m_plantTreeModel->rebuildModel(m_plant) : createPlantTreeModel();
 }
 
-void Ov4kApp::updateModels()
+void Ov4kApp::updateModels(bool rebuildTree)
 {
     publish("activePlant", m_plant);
     // Rebuilt, not refiltered: a refilter keeps the previous plant's groups.
@@ -257,7 +257,8 @@ void Ov4kApp::updateModels()
     if (!m_plant)
         return;
     qDebug() << "UPDATE AREA MODEL " << m_plant->areas().count();
-    refreshPlantTreeModel();
+    if (rebuildTree || !m_plantTreeModel)
+        refreshPlantTreeModel();
     refreshCpuModel();
     refreshZoneModels();
     // No rows until a CPU's annunciator page is chosen.
@@ -433,11 +434,13 @@ void Ov4kApp::dbgTestMakeAll()
 
 void Ov4kApp::onPlantTypeChanged()
 {
+    // The tree follows the change row by row: rebuilt, it would lose what the user expanded and
+    // selected.
     if (m_plantTreeModel) {
         m_plantTreeModel->onPlantTypeChanged();
         m_plantTreeModel->notifyErrorsChanged();
     }
-    updateModels();
+    updateModels(false);
 }
 
 // --- open ---

@@ -569,6 +569,19 @@ void OvPlantModel::onPlantTypeChanged()
         m_repeatersItem = nullptr;
         removeItemRows(m_plantItem, item->row(), item->row());
     }
+    // The type sets how many CPUs the plant holds: rows of CPUs gone or no longer installed go,
+    // installed ones without a row come; the rest, and what the view shows of them, stay.
+    const CPUSystem& cpus = plant->cpus();
+    for (int row = m_cpusItem ? m_cpusItem->childCount() - 1 : -1; row >= 0; --row) {
+        const uint cpuIndex = static_cast<OvCPUItem*>(m_cpusItem->child(row))->cpu().index();
+        const int position = int(cpuIndex) - 1;
+        if (position >= cpus.count() || !cpus.cpuAt(position)->isEnabled())
+            removeItemRows(m_cpusItem, row, row);
+    }
+    for (int p = 0; m_cpusItem && p < cpus.count(); ++p) {
+        if (cpus.cpuAt(p)->isEnabled() && !findCPUItem(cpus.cpuAt(p)->index()))
+            addCPUItem(*cpus.cpuAt(p), true);
+    }
     emit dataChanged(index(0, 0), index(0, 3));
 }
 

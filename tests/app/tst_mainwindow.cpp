@@ -11,6 +11,38 @@
 #include <QtQuick>
 #include <QtTest>
 
+// Answers from its script and notes, as each dialog comes up, the menus still shown behind it.
+class MenuWatchingDialogs : public ScriptedDialogs {
+public:
+    explicit MenuWatchingDialogs(QQuickWindow* window)
+        : m_window(window)
+    {
+    }
+    const QStringList& menusBehind() const { return m_menusBehind; }
+
+    PlantMessage::Button ask(const PlantMessage& message, bool* checkBoxChecked) override
+    {
+        note();
+        return ScriptedDialogs::ask(message, checkBoxChecked);
+    }
+    QString askFile(const PlantFileRequest& request) override
+    {
+        note();
+        return ScriptedDialogs::askFile(request);
+    }
+
+private:
+    void note()
+    {
+        for (QObject* object : m_window->findChildren<QObject*>()) {
+            if (object->inherits("QQuickMenu") && object->property("visible").toBool())
+                m_menusBehind << object->objectName();
+        }
+    }
+    QQuickWindow* m_window;
+    QStringList m_menusBehind;
+};
+
 static const IsolatedHome s_home;
 static int s_argc = 1;
 static char s_arg0[] = "tst_mainwindow";
@@ -140,6 +172,108 @@ private slots:
         QCOMPARE(rightEdges.size(), 1);
         QVERIFY(QMetaObject::invokeMethod(menu, "close"));
         QTRY_VERIFY(!menu->property("visible").toBool());
+    }
+
+private:
+    // A click on a menu's title in the bar, as a person makes it (only the pointer resting on
+    // it without press).
+    void clickTitle(const QString& menu, bool press = true)
+    {
+        QQuickItem* title = barTitle(menu);
+        QVERIFY2(title, qPrintable(menu));
+        const QPoint at = title->mapToScene(QPointF(title->width() / 2, title->height() / 2)).toPoint();
+        QTest::mouseMove(m_window, at);
+        if (press)
+            QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    QQuickItem* barTitle(const QString& menu) const
+    {
+        for (QQuickItem* title : m_window->findChildren<QQuickItem*>()) {
+            if (title->inherits("QQuickMenuBarItem")
+                && title->property("menu").value<QObject*>() == named(qPrintable(menu)))
+                return title;
+        }
+        return nullptr;
+    }
+    bool shown(const QString& menu) const { return named(qPrintable(menu))->property("visible").toBool(); }
+
+private slots:
+    // An entry whose command asks something: the menu is gone before the question comes up.
+    void menuClosedBeforeCommand_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("question");
+        QTest::newRow("New") << "newItem" << true;
+        QTest::newRow("Open") << "openItem" << false;
+        QTest::newRow("Import") << "importItem" << false;
+    }
+    void menuClosedBeforeCommand()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, question);
+        PlantDialogs* const appDialogs = PlantDialogs::installed();
+        {
+            MenuWatchingDialogs dialogs(m_window);
+            if (question)
+                dialogs.answer(PlantMessage::Cancel);
+            else
+                dialogs.answerFile(QString());
+            clickTitle("fileMenu");
+            QTRY_VERIFY(named("fileMenu")->property("opened").toBool());
+            QQuickItem* chosen = item(qPrintable(entry));
+            QVERIFY(chosen);
+            // Laid out for the frame that shows the menu.
+            QSignalSpy frames(m_window, &QQuickWindow::frameSwapped);
+            m_window->update();
+            QTRY_VERIFY(frames.count() > 0);
+            const QPoint at = chosen->mapToScene(QPointF(chosen->width() / 2, chosen->height() / 2)).toPoint();
+            QTest::mouseMove(m_window, at);
+            QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, at);
+            QTRY_COMPARE(dialogs.pending() + dialogs.pendingFiles(), 0);
+            QCOMPARE(dialogs.menusBehind(), QStringList());
+            QTRY_VERIFY(!shown("fileMenu"));
+        }
+        PlantDialogs::install(appDialogs);
+    }
+
+    // With a menu open, one click on another title, or the pointer resting on it, opens that
+    // menu in place of the first.
+    void menuTitleSwitch_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<bool>("click");
+        QTest::newRow("click File to Options") << "fileMenu"
+                                               << "optionsMenu" << true;
+        QTest::newRow("click Options to Info") << "optionsMenu"
+                                               << "infoMenu" << true;
+        QTest::newRow("click Info to File") << "infoMenu"
+                                            << "fileMenu" << true;
+        QTest::newRow("hover File to Info") << "fileMenu"
+                                            << "infoMenu" << false;
+        QTest::newRow("hover Info to Options") << "infoMenu"
+                                               << "optionsMenu" << false;
+    }
+    void menuTitleSwitch()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(bool, click);
+        clickTitle(from);
+        QTRY_VERIFY(named(qPrintable(from))->property("opened").toBool());
+        clickTitle(to, click);
+        QTRY_VERIFY(named(qPrintable(to))->property("opened").toBool());
+        QVERIFY(!shown(from));
+        if (!click) {
+            // The click that follows the pointer keeps open what it has opened.
+            clickTitle(to);
+            QTest::qWait(50);
+            QVERIFY(shown(to));
+        }
+        // A click on the open menu's own title closes it.
+        clickTitle(to);
+        QTRY_VERIFY(!shown(to));
+        QVERIFY(!shown(from));
     }
 
     // Resting on the close button shows its tool tip left of the pointer; closing the box

@@ -1,0 +1,36 @@
+import QtQuick 2.15
+
+// The title of a table column: on a second line where one is too narrow for it, cut at the end
+// beyond two with the whole title in a tool tip. Every title takes two lines' height, so the
+// header row is as high whatever the language.
+Rectangle {
+    id: cell
+
+    property string title
+
+    implicitHeight: metrics.height * 2 + metrics.height * 0.6
+    color: OvTheme.boxFillColor()
+
+    FontMetrics {
+        id: metrics
+        font.family: OvTheme.fontFamily
+    }
+    OvLabel {
+        objectName: "columnTitle"
+        anchors.fill: parent
+        anchors.leftMargin: metrics.height * 0.3
+        anchors.rightMargin: metrics.height * 0.3
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
+        text: cell.title
+        font.bold: true
+    }
+    Rectangle {
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        width: 1
+        color: OvTheme.boxBorderColor()
+    }
+}

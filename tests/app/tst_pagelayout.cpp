@@ -1,0 +1,339 @@
+// The pages as a person sees them, offscreen: in every language, at the window's first size and
+// at full-screen size, no text runs past its box or over another text, and a cut text shows
+// the whole of it in a tool tip. And the plant page through a change of plant type: the two
+// pictures keep their places, the tree keeps what was expanded and selected.
+#include "../plant/ScriptedDialogs.h"
+#include "AppScene.h"
+#include "IsolatedHome.h"
+#include "SceneSettle.h"
+#include "TestBase.h"
+#include "app/Configuration.h"
+#include "app/Ov4kApp.h"
+#include "models/OvPlantModel.h"
+#include "plant/Plant.h"
+
+#include <QItemSelectionModel>
+#include <QtQuick>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+static int s_argc = 1;
+static char s_arg0[] = "tst_pagelayout";
+static char* s_argv[] = {s_arg0, nullptr};
+
+namespace {
+
+struct ShownText {
+    QQuickItem* item;
+    QRectF drawn;  // where its glyphs are, in the scene, cut to what its clipping parents show
+    QRectF whole;  // where all of them would be
+    bool scrolled; // inside a view that clips what it scrolls
+    QString text;
+};
+
+// The part of item's box that its clipping ancestors and the window leave visible.
+QRectF visiblePart(QQuickItem* item, const QRectF& sceneRect, const QSizeF& window)
+{
+    QRectF visible = sceneRect.intersected(QRectF(QPointF(), window));
+    for (QQuickItem* up = item->parentItem(); up; up = up->parentItem()) {
+        if (up->clip())
+            visible = visible.intersected(up->mapRectToScene(QRectF(0, 0, up->width(), up->height())));
+    }
+    return visible;
+}
+
+// Every text item under root that shows something, with the rectangle its glyphs take.
+QList<ShownText> shownTexts(QQuickItem* root, const QSizeF& window)
+{
+    QList<ShownText> found;
+    std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+        if (!item->isVisible() || item->opacity() <= 0.01)
+            return;
+        const QString text = item->property("text").toString();
+        if (item->inherits("QQuickText") && !text.trimmed().isEmpty() && item->width() > 0) {
+            const qreal w = item->width();
+            const qreal h = item->height();
+            const qreal cw = item->property("contentWidth").toReal();
+            const qreal ch = item->property("contentHeight").toReal();
+            const int hAlign = item->property("effectiveHorizontalAlignment").toInt();
+            const int vAlign = item->property("verticalAlignment").toInt();
+            const qreal x = hAlign == Qt::AlignRight ? w - cw : hAlign == Qt::AlignHCenter ? (w - cw) / 2 : 0;
+            const qreal y = vAlign == Qt::AlignBottom ? h - ch : vAlign == Qt::AlignVCenter ? (h - ch) / 2 : 0;
+            const QRectF scene = item->mapRectToScene(QRectF(x, y, cw, ch));
+            const QRectF visible = visiblePart(item, scene, window);
+            bool scrolled = false;
+            for (QQuickItem* up = item->parentItem(); up && up != root; up = up->parentItem())
+                scrolled = scrolled || up->clip();
+            if (!visible.isEmpty())
+                found << ShownText{item, visible, scene, scrolled, text};
+        }
+        for (QQuickItem* child : item->childItems())
+            walk(child);
+    };
+    walk(root);
+    return found;
+}
+
+QString describe(const ShownText& t)
+{
+    QString where;
+    QDebug(&where) << t.drawn;
+    return QStringLiteral("\"%1\" (%2 %3)").arg(t.text, QString::fromLatin1(t.item->metaObject()->className()), where);
+}
+
+} // namespace
+
+class tst_PageLayout : public TestBase {
+    Q_OBJECT
+
+    ScriptedDialogs m_dialogs;
+    Ov4kApp* m_app = nullptr;
+    QQuickWindow* m_window = nullptr;
+
+    QQuickItem* find(const char* name) const { return findAll(m_window->contentItem(), name).value(0); }
+    QQuickItem* tree() const { return find("plantTree"); }
+    QItemSelectionModel* treeSelection() const
+    {
+        return qobject_cast<QItemSelectionModel*>(tree()->property("selection").value<QObject*>());
+    }
+    bool expanded(const QModelIndex& index) const
+    {
+        bool result = false;
+        QVariant answer;
+        if (!QMetaObject::invokeMethod(tree(), "isExpanded", Q_RETURN_ARG(QVariant, answer),
+                                       Q_ARG(QVariant, QVariant::fromValue(index))))
+            return false;
+        result = answer.toBool();
+        return result;
+    }
+    void expand(const QModelIndex& index)
+    {
+        QVERIFY(QMetaObject::invokeMethod(tree(), "expand", Q_ARG(QVariant, QVariant::fromValue(index))));
+    }
+    // The shown page: what the working area shows right of the tree.
+    QQuickItem* page() const
+    {
+        QQuickItem* found = nullptr;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            if (item->inherits("QQuickLoader") && item->property("pageState").isValid() && item->isVisible())
+                found = item->property("item").value<QQuickItem*>();
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(m_window->contentItem());
+        return found;
+    }
+    // The texts of the plant-type pictures, left to right.
+    QStringList typePictures() const
+    {
+        QList<QQuickItem*> entries = findAll(m_window->contentItem(), "plantTypeEntry");
+        std::sort(entries.begin(), entries.end(), [](QQuickItem* a, QQuickItem* b) {
+            return a->mapToScene(QPointF()).x() < b->mapToScene(QPointF()).x();
+        });
+        QStringList names;
+        for (QQuickItem* entry : entries) {
+            for (QQuickItem* child : entry->childItems()) {
+                if (child->inherits("QQuickText"))
+                    names << child->property("text").toString();
+            }
+        }
+        return names;
+    }
+    void settle() { settleScene(m_app->engine()); }
+
+    // Each text of the shown page fits its box or is cut with its whole in a tool tip; no two
+    // overlap.
+    void checkTexts(const QString& where) { checkTexts(where, page()); }
+    void checkTexts(const QString& where, QQuickItem* root)
+    {
+        QVERIFY2(root, qPrintable(where));
+        const QList<ShownText> texts = shownTexts(root, m_window->size());
+        QVERIFY2(texts.size() > 2, qPrintable(where));
+        QStringList faults;
+        const QRectF pageBox = root->mapRectToScene(QRectF(0, 0, root->width(), root->height()));
+        for (const ShownText& t : texts) {
+            if (!t.scrolled && (t.whole.left() < pageBox.left() - 1 || t.whole.right() > pageBox.right() + 1))
+                faults << QStringLiteral("runs off the page: ") + describe(t);
+            const qreal w = t.item->width();
+            const qreal h = t.item->height();
+            const bool cut = t.item->property("truncated").toBool();
+            if (t.item->property("contentWidth").toReal() > w + 1 || t.item->property("contentHeight").toReal() > h + 1)
+                faults << QStringLiteral("runs past its box: ") + describe(t);
+            if (cut && t.item->property("toolTipText").toString() != t.text)
+                faults << QStringLiteral("cut without its whole in a tool tip: ") + describe(t);
+        }
+        for (int i = 0; i < texts.size(); ++i) {
+            for (int j = i + 1; j < texts.size(); ++j) {
+                const QRectF both = texts[i].drawn.intersected(texts[j].drawn);
+                if (both.width() > 1 && both.height() > 1)
+                    faults << QStringLiteral("overlap: %1 and %2").arg(describe(texts[i]), describe(texts[j]));
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(where + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(s_home.isValid());
+        m_app = newTestApp(s_argc, s_argv);
+        TestBase::initTestCase();
+        QVERIFY(runToFirstFrame(m_app));
+        m_window = m_app->mainWindow();
+        QVERIFY(m_window);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        QCOMPARE(m_dialogs.pending(), 0);
+        // The brand whose panels can be networked.
+        m_dialogs.answer(PlantMessage::Discard);
+        m_app->onCurrentBrandChanged(8);
+        m_dialogs.clear();
+        QVERIFY(Configuration::instance()->has_network_type());
+        QCOMPARE(m_app->plant()->getPlantType(), 0);
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_app;
+        m_app = nullptr;
+        TestBase::cleanupTestCase();
+    }
+
+    // The plant page: choosing the other type keeps the pictures where they were, stand-alone
+    // on the left, and the tree's expanded rows and selected row.
+    void plantTypeChange_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("networked") << 1 << false;
+        QTest::newRow("stand-alone") << 0 << true;
+        QTest::newRow("networked again") << 1 << false;
+    }
+    void plantTypeChange()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, asked);
+        OvPlantModel* model = m_app->plantTreeModel();
+        QVERIFY(model && tree());
+        const QModelIndex plantRow = model->index(0, 0);
+        const QModelIndex cpusRow = model->index(1, 0);
+        const QModelIndex cpu1Row = model->index(0, 0, cpusRow);
+        QVERIFY(cpu1Row.isValid());
+        expand(plantRow);
+        expand(cpusRow);
+        expand(cpu1Row);
+        treeSelection()->setCurrentIndex(plantRow, QItemSelectionModel::ClearAndSelect);
+        QTRY_COMPARE(m_window->property("workingAreaStat").toString(), QStringLiteral("PLANT_ACTIVE_GEN_INFO"));
+        settle();
+        const QStringList pictures = typePictures();
+        QCOMPARE(pictures, QStringList({qtTrId("PlantTypeStandAlone"), qtTrId("PlantTypeSuper")}));
+
+        if (asked) {
+            m_dialogs.answer(PlantMessage::Ok);
+            // Known fault of the tree's badges: the removed repeaters row's delegate is asked
+            // its badge once more with an index the model's slot does not take.
+            expectWarning(QStringLiteral("Could not convert argument 0"));
+            expectWarning(QStringLiteral("Passing incompatible arguments"));
+            expectWarning(QStringLiteral("expression for errorFlag"));
+            expectWarning(QStringLiteral("onUpdateErrorsFlag"));
+            expectWarning(QStringLiteral("This will throw a JavaScript TypeError"));
+        }
+        QVERIFY(QMetaObject::invokeMethod(m_window, "plantChangeTypeRqst", Q_ARG(int, type)));
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(m_app->plant()->getPlantType(), type);
+        settle();
+
+        QCOMPARE(typePictures(), pictures);
+        const QModelIndex plantAfter = model->index(0, 0);
+        const QModelIndex cpusAfter = model->index(1, 0);
+        QCOMPARE(QVector<bool>({expanded(plantAfter), expanded(cpusAfter), expanded(model->index(0, 0, cpusAfter))}),
+                 QVector<bool>({true, true, true}));
+        QCOMPARE(treeSelection()->currentIndex(), plantAfter);
+        QVERIFY(treeSelection()->isSelected(plantAfter));
+        QCOMPARE(m_window->property("workingAreaStat").toString(), QStringLiteral("PLANT_ACTIVE_GEN_INFO"));
+    }
+
+    // Every page in every language, at the first size and at full-screen size. Networked with
+    // every CPU installed: the longest list of CPUs the plant page shows.
+    void texts_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char* code : {"ar", "es", "fr", "hu", "it", "iw", "nl", "no", "pt", "ro", "en"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void texts()
+    {
+        QFETCH(QString, code);
+        Plant* plant = m_app->plant();
+        if (plant->getPlantType() != 1) {
+            QVERIFY(QMetaObject::invokeMethod(m_window, "plantChangeTypeRqst", Q_ARG(int, 1)));
+            for (int p = 0; p < plant->cpus().count(); ++p)
+                plant->cpus().cpuAt(p)->setEnabled(true);
+            plant->setCPULibCount(0, 1);
+            m_app->updateModels();
+        }
+        m_app->onSelectLanguage(QStringLiteral("ov4800_%1.qm").arg(code));
+        QCOMPARE(m_app->languageInUse(), code);
+        struct Page {
+            const char* name;
+            const char* state;
+            std::function<void()> select;
+        };
+        const QList<Page> pages{
+            {"plant", "PLANT_ACTIVE_GEN_INFO", [this] { m_app->onPlantInfoPageSelected(); }},
+            {"general parameters", "PLANT_GEN_PARAMETER", [this] { m_app->onGeneralParametersPageSelected(); }},
+            {"access codes", "PLANT_PWD_MNG", [this] { m_app->onPwdMngPageSelected(); }},
+            {"zones", "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED", [this] { m_app->onGeneralAreasPageSelected(); }},
+            {"groups", "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED", [this] { m_app->onGeneralGroupsPageSelected(); }},
+            {"repeaters", "PLANT_REPEATERS_DATA_PAGE_SELECTED", [this] { m_app->onRepeatersPageSelected(); }},
+            {"panels", "PLANT_ACTIVE_CPU_GEN_PAGE", [this] { m_app->onGeneralCPUsPageSelected(); }},
+            {"loop", "PLANT_ACTIVE_CPU_DATA_PAGE", [this] { m_app->onLoopPageSelected(0, 0); }},
+        };
+        for (const QSize size : {QSize(960, 720), QSize(1920, 1080)}) {
+            m_window->resize(size);
+            for (const Page& shown : pages) {
+                shown.select();
+                QCOMPARE(m_window->property("workingAreaStat").toString(), QString::fromLatin1(shown.state));
+                settle();
+                checkTexts(
+                    QStringLiteral("%1, %2 at %3x%4").arg(code, shown.name).arg(size.width()).arg(size.height()));
+            }
+        }
+        m_window->resize(960, 720);
+    }
+
+    // The CBE keypad's keys in every language: each name fits its key or is cut with its whole
+    // in a tool tip.
+    void keypad_data() { texts_data(); }
+    void keypad()
+    {
+        QFETCH(QString, code);
+        m_app->onSelectLanguage(QStringLiteral("ov4800_%1.qm").arg(code));
+        QCOMPARE(m_app->languageInUse(), code);
+        m_app->onGeneralGroupsPageSelected();
+        QQmlComponent component(m_app->engine(), QUrl(QStringLiteral("qrc:/qml/controls/OvCBEKeypad.qml")));
+        std::unique_ptr<QQuickItem> keys(qobject_cast<QQuickItem*>(component.create()));
+        QVERIFY2(keys, qPrintable(component.errorString()));
+        keys->setParentItem(page());
+        keys->setSize(QSizeF(keys->implicitWidth(), keys->implicitHeight()));
+        QVERIFY(QMetaObject::invokeMethod(keys.get(), "open", Q_ARG(QVariant, 1), Q_ARG(QVariant, true),
+                                          Q_ARG(QVariant, QString())));
+        settle();
+        int named = 0;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            if (item->objectName().startsWith(QLatin1String("cbeButton"))
+                && !item->property("text").toString().isEmpty())
+                ++named;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(keys.get());
+        QVERIFY2(named > 30, qPrintable(QString::number(named)));
+        checkTexts(code + QStringLiteral(", keypad"), keys.get());
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_PageLayout)
+#include "tst_pagelayout.moc"
