@@ -182,13 +182,11 @@ private slots:
         m_window = m_app->mainWindow();
         QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
-        if (Configuration::instance()->allowedPlantTypes().size() > 1)
-            m_dialogs.answer(PlantMessage::FirstChoice);
+        // The panel that can be networked: the second of the new-plant question.
+        QVERIFY(Configuration::instance()->allowedPlantTypes().size() > 1);
+        m_dialogs.answer(PlantMessage::Button(PlantMessage::FirstChoice + 1));
         m_app->onFileNewMenu();
         QCOMPARE(m_dialogs.pending(), 0);
-        // The brand whose panels can be networked.
-        m_dialogs.answer(PlantMessage::Discard);
-        m_app->onCurrentBrandChanged(8);
         m_dialogs.clear();
         QVERIFY(Configuration::instance()->has_network_type());
         QCOMPARE(m_app->plant()->getPlantType(), 0);
