@@ -1,6 +1,7 @@
 #pragma once
 // One typed, fixed-size block of panel data: owns the layout object that holds the bytes,
 // guards them with a lock, keeps their CRC-16 current and tells its owner of every change.
+#include "OS/os.h"
 #include "OS/types.h"
 
 #include <cstdio>
@@ -111,7 +112,7 @@ private:
 
     std::unique_ptr<char[]> m_fileName;
     u8 m_dataType;
-    u32 m_lock;
+    os_Lock m_lock;
     u8 m_modified = 0;
     // Set by set_iface with a known CRC for the unlock that follows it.
     bool m_crcKnown = false;
