@@ -4,6 +4,7 @@
 #include "OS/os.h"
 #include "OS/types.h"
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
 
@@ -113,12 +114,13 @@ private:
     std::unique_ptr<char[]> m_fileName;
     u8 m_dataType;
     os_Lock m_lock;
-    u8 m_modified = 0;
+    // Atomic: a reader's unlock on another thread tests it.
+    std::atomic<u8> m_modified{0};
     // Set by set_iface with a known CRC for the unlock that follows it.
     bool m_crcKnown = false;
     u16 m_knownCrc = 0;
     bool m_crcDeferred = false;
-    bool m_crcPending = false;
+    std::atomic<bool> m_crcPending{false};
     // The CRC last reported, and whether it is that of the layout's bytes as they are.
     u16 m_crc = 0;
     bool m_crcCurrent = false;
