@@ -29,7 +29,9 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QUrl>
@@ -108,10 +110,14 @@ struct CompileResult {
     int programErrors = 0;
 };
 
-void compileWorker(Plant* plant, CompileResult* result)
+// The pool hands the task over and back inside Qt, where the thread sanitizer cannot see it;
+// the acquire at the start and the release at the end make that order visible to it.
+void compileWorker(Plant* plant, CompileResult* result, std::atomic<int>* handover)
 {
+    handover->load(std::memory_order_acquire);
     result->skipped = plant->copyTo();
     result->programErrors = programErrors(*plant);
+    handover->store(2, std::memory_order_release);
 }
 
 } // namespace
@@ -624,7 +630,7 @@ bool Ov4kApp::isInputEvent(const QEvent* event) const
 
 void Ov4kApp::onCompileBtnClicked()
 {
-    if (!m_plant)
+    if (!m_plant || m_compiling)
         return;
     const QString title = qtTrId("USR_MSG_EXPORT_TO_BIN_FILE");
     if (!m_plant->cpus().isAreaAssigned()
@@ -649,10 +655,16 @@ void Ov4kApp::onCompileBtnClicked()
         // window still repaints) and the plant's own checks stay away from the configuration.
         m_plant->setBusy(true);
         m_compiling = true;
-        QFuture<void> task = QtConcurrent::run(&compileWorker, m_plant, &result);
-        while (task.isRunning())
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        std::atomic<int> handover{0};
+        handover.store(1, std::memory_order_release);
+        QFutureWatcher<void> task;
+        QEventLoop wait;
+        connect(&task, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
+        task.setFuture(QtConcurrent::run(&compileWorker, m_plant, &result, &handover));
+        // The watcher reports the end through this loop, even when the task ended already.
+        wait.exec();
         task.waitForFinished();
+        handover.load(std::memory_order_acquire);
         m_compiling = false;
         m_plant->setBusy(false);
         if (m_plant->isSIBEnabled(0)) {
