@@ -658,11 +658,13 @@ void Ov4kApp::onCompileBtnClicked()
         std::atomic<int> handover{0};
         handover.store(1, std::memory_order_release);
         QFutureWatcher<void> task;
-        QEventLoop wait;
-        connect(&task, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
         task.setFuture(QtConcurrent::run(&compileWorker, m_plant, &result, &handover));
-        // The watcher reports the end through this loop, even when the task ended already.
-        wait.exec();
+        // The watcher reports the end as an event, even when the task ended already, so the
+        // wait sleeps until an event comes instead of spinning. An exec() would return at once
+        // once a quit is asked for; a quit asked for now takes effect after the compile.
+        QEventLoop wait;
+        while (!task.isFinished())
+            wait.processEvents(QEventLoop::WaitForMoreEvents);
         task.waitForFinished();
         handover.load(std::memory_order_acquire);
         m_compiling = false;
