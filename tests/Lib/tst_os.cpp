@@ -89,6 +89,33 @@ private slots:
         os_FifoDelete(fifo);
         QCOMPARE(got.join(' '), results);
     }
+    // A producer and a consumer on two threads, each waiting without limit: every element
+    // arrives once, in order, whatever the FIFO's size.
+    void fifoThreads_data()
+    {
+        QTest::addColumn<uint>("count");
+        QTest::newRow("one") << 1u;
+        QTest::newRow("seven") << 7u;
+    }
+    void fifoThreads()
+    {
+        QFETCH(uint, count);
+        os_Fifo* fifo = os_FifoCreate(count, 4);
+        std::thread producer([fifo] {
+            for (u32 i = 1; i <= 2000; ++i)
+                os_FifoPut(fifo, &i, OS_WAIT_FOREVER);
+        });
+        u32 expected = 1, wrong = 0;
+        for (; expected <= 2000; ++expected) {
+            u32 item = 0;
+            if (os_FifoGet(fifo, &item, OS_WAIT_FOREVER) != 0 || item != expected)
+                ++wrong;
+        }
+        producer.join();
+        QCOMPARE(wrong, 0u);
+        QVERIFY(os_FifoIsEmpty(fifo));
+        os_FifoDelete(fifo);
+    }
     // Every day of years 1 to 2401 against Qt's proleptic Gregorian calendar, then the edges.
     void dayOfWeek()
     {

@@ -541,7 +541,13 @@ int os_FifoPut(os_Fifo* fifo, const void* item, u32 timeoutMs)
     if (!fifo)
         return ZP_ERR_NULL_HANDLE;
     LockGuard writers(&fifo->writersLock);
-    if (!fifo_wait([fifo] { return os_FifoIsFull(fifo); }, timeoutMs))
+    // The other side changes the indexes under the state lock: they are read under it too.
+    if (!fifo_wait(
+            [fifo] {
+                LockGuard state(&fifo->stateLock);
+                return os_FifoIsFull(fifo);
+            },
+            timeoutMs))
         return ZP_ERR_FULL;
     LockGuard state(&fifo->stateLock);
     memcpy(fifo->buffer + size_t(fifo->writeIndex) * fifo->elementSize, item, fifo->elementSize);
@@ -555,7 +561,12 @@ static int fifo_read(os_Fifo* fifo, void* out, u32 timeoutMs, bool remove)
     if (!fifo)
         return ZP_ERR_NULL_HANDLE;
     LockGuard readers(&fifo->readersLock);
-    if (!fifo_wait([fifo] { return os_FifoIsEmpty(fifo); }, timeoutMs))
+    if (!fifo_wait(
+            [fifo] {
+                LockGuard state(&fifo->stateLock);
+                return os_FifoIsEmpty(fifo);
+            },
+            timeoutMs))
         return ZP_ERR_READ_TIMEOUT;
     LockGuard state(&fifo->stateLock);
     if (out)
