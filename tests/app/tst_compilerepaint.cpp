@@ -107,6 +107,11 @@ private slots:
     }
     void repaintsDuringCompile()
     {
+#if defined(__SANITIZE_ADDRESS__)
+        // Minutes under the address sanitizer with the full unwinding the GUI tests need; the
+        // thread sanitizer's build (make tsan) and the normal build run it.
+        QSKIP("full-size plant: run by the normal and the thread-sanitizer builds");
+#endif
         QFETCH(int, seed);
         m_dialogs.clear();
         if (m_app->plant() && m_app->plant()->getModificationStat() > 1)
