@@ -1,13 +1,14 @@
 # Thin front over CMake. `make run` and `make test` are all a fresh machine needs.
 BUILD_DIR ?= build
 SAN_DIR   ?= build-san
+TSAN_DIR  ?= build-tsan
 FUZZ_DIR  ?= build-fuzz
 JOBS      ?= $(shell nproc)
 # Seconds each fuzz target runs, and how many run at once (one core each).
 FUZZ_TIME ?= 60
 FUZZ_JOBS ?= $(JOBS)
 
-.PHONY: all deps configure build run test sanitize fuzz clean
+.PHONY: all deps configure build run test sanitize tsan fuzz clean
 
 all: build
 
@@ -27,7 +28,7 @@ run: build
 
 # A failing run ends with the failed checks once more: a log kept only in part (head and tail)
 # still names them.
-FAILED_CHECKS = grep -hE '^(FAIL!|   Loc:)|ERROR: [A-Za-z]+Sanitizer|runtime error:|^SUMMARY: ' \
+FAILED_CHECKS = grep -hE '^(FAIL!|   Loc:)|ERROR: [A-Za-z]+Sanitizer|WARNING: ThreadSanitizer|runtime error:|^SUMMARY: ' \
     Testing/Temporary/LastTest.log | head -n 60
 
 test: build
@@ -39,6 +40,13 @@ sanitize: deps
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && { ctest --output-on-failure -j $(JOBS) || { $(FAILED_CHECKS); exit 1; }; }
 
+# The tests labelled threads (a compile, save or open across threads) under the thread
+# sanitizer; only their targets are built. Used by CI.
+tsan: deps
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOV_TSAN=ON -DOV_BENCHMARKS=OFF
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target thread_tests
+	cd $(TSAN_DIR) && { ctest --output-on-failure -L threads -j $(JOBS) || { $(FAILED_CHECKS); exit 1; }; }
+
 # Every libFuzzer target for FUZZ_TIME seconds (clang only; see the README).
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOV_FUZZ=ON \
@@ -47,4 +55,4 @@ fuzz: deps
 	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_TIME) $(FUZZ_JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(TSAN_DIR) $(FUZZ_DIR)

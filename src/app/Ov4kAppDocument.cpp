@@ -28,7 +28,9 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QUrl>
@@ -98,10 +100,14 @@ struct CompileResult {
     int programErrors = 0;
 };
 
-void compileWorker(Plant* plant, CompileResult* result)
+// The pool hands the task over and back inside Qt, where the thread sanitizer cannot see it;
+// the acquire at the start and the release at the end make that order visible to it.
+void compileWorker(Plant* plant, CompileResult* result, std::atomic<int>* handover)
 {
+    handover->load(std::memory_order_acquire);
     result->skipped = plant->copyTo();
     result->programErrors = programErrors(*plant);
+    handover->store(2, std::memory_order_release);
 }
 
 } // namespace
@@ -645,7 +651,7 @@ bool Ov4kApp::isInputEvent(const QEvent* event) const
 
 void Ov4kApp::onCompileBtnClicked()
 {
-    if (!m_plant)
+    if (!m_plant || m_compiling)
         return;
     const QString title = qtTrId("USR_MSG_EXPORT_TO_BIN_FILE");
     if (!m_plant->cpus().isAreaAssigned()
@@ -669,10 +675,18 @@ void Ov4kApp::onCompileBtnClicked()
         // window still repaints) and the plant's own checks stay away from the configuration.
         m_plant->setBusy(true);
         m_compiling = true;
-        QFuture<void> task = QtConcurrent::run(&compileWorker, m_plant, &result);
-        while (task.isRunning())
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        std::atomic<int> handover{0};
+        handover.store(1, std::memory_order_release);
+        QFutureWatcher<void> task;
+        task.setFuture(QtConcurrent::run(&compileWorker, m_plant, &result, &handover));
+        // The watcher reports the end as an event, even when the task ended already, so the
+        // wait sleeps until an event comes instead of spinning. An exec() would return at once
+        // once a quit is asked for; a quit asked for now takes effect after the compile.
+        QEventLoop wait;
+        while (!task.isFinished())
+            wait.processEvents(QEventLoop::WaitForMoreEvents);
         task.waitForFinished();
+        handover.load(std::memory_order_acquire);
         m_compiling = false;
         m_plant->setBusy(false);
         if (m_plant->isSIBEnabled(0)) {

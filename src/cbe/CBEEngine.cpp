@@ -345,7 +345,8 @@ CBEEvent CBE_DeviceEvent(u8 type, const PackedAddress& address)
 void CBE_LLInitCBE()
 {
     State& s = g_state;
-    g_lock = os_LockCreate();
+    if (!g_lock)
+        g_lock = os_LockCreate();
     if (!s.initCPU && !s.initLL)
         init_rings();
     clear_ring(s.rings[CBE_Q_LL]);
@@ -370,7 +371,8 @@ void CBE_LLInitCBE()
 void CBE_CPUInitCBE()
 {
     State& s = g_state;
-    g_lock = os_LockCreate();
+    if (!g_lock)
+        g_lock = os_LockCreate();
     if (!s.initCPU && !s.initLL)
         init_rings();
     clear_ring(s.rings[CBE_Q_TOLIB]);

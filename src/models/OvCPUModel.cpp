@@ -124,7 +124,7 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
         } else if (plant && withinLoopBudget(*plant, loopsPerLib)) {
             qDebug().noquote() << "Set CPU INSTALLED " << position << "true";
             {
-                BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+                BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2, BlockAccess::write);
                 if (zpx.layout())
                     zpx->set_cpu_installed(u32(position), true);
             }

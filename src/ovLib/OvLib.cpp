@@ -180,6 +180,8 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
 
     BlockLock<ZpData::IF_DeviceProg> devices(*g_zpConf, u32(deviceProgIndex), 70, 133);
     BlockLock<ZpData::IF_NameProg> names(*g_zpConf, u32(deviceProgIndex), 134, 197);
+    if (!devices.data() || !names.data())
+        return;
     const u8* header = devices.data();
     qInfo().noquote() << QStringLiteral("CPU = %1\tLIB%2").arg(header[0]).arg(header[1]);
     const bool named = names.data()[0] == u8(cpu) && names.data()[1] == u8(board);

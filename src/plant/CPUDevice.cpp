@@ -153,7 +153,7 @@ bool CPUDevice::setLibCount(u32 count)
 
 void CPUDevice::writeLibCount(u32 count) const
 {
-    BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+    BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2, BlockAccess::write);
     if (zpx.layout() && hasRecord())
         zpx->set_cpu_ll_num(m_index - 1, u8(count & 255));
 }

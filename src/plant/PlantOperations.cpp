@@ -295,7 +295,8 @@ void Plant::setCPUType(int cpuIndex, int type)
         u32 required = 0;
         {
             BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-            required = minBoardsOfType(zpx->get_cpu_type(u32(cpuIndex)));
+            if (zpx.layout())
+                required = minBoardsOfType(zpx->get_cpu_type(u32(cpuIndex)));
         }
         if (minBoardsOfType(u8(type)) < required)
             apply = confirmFewerBoards();

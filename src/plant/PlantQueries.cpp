@@ -9,6 +9,7 @@
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ bool Plant::getCPUStat(uint cpu) const
 int Plant::getCPUType(uchar cpu) const
 {
     BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-    return zpx->get_cpu_type(cpu);
+    return zpx.layout() ? int(zpx->get_cpu_type(cpu)) : int(CpuType::UNKNOWN);
 }
 
 int Plant::getNLIbMin(uchar cpu) const
@@ -66,7 +67,7 @@ int Plant::getNLIbMin(uchar cpu) const
     if (cpu >= kCpuRecords)
         return 0;
     BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-    return int(zpx->get_cpu_min_ll_num(cpu));
+    return zpx.layout() ? int(zpx->get_cpu_min_ll_num(cpu)) : 0;
 }
 
 int Plant::getNLIbMax(uchar cpu) const
@@ -74,7 +75,7 @@ int Plant::getNLIbMax(uchar cpu) const
     if (cpu >= kCpuRecords)
         return 0;
     BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-    return int(zpx->get_cpu_max_ll_num(cpu));
+    return zpx.layout() ? int(zpx->get_cpu_max_ll_num(cpu)) : 0;
 }
 
 int Plant::getCPULibCount(int cpu) const

@@ -13,6 +13,16 @@
 #include <thread>
 #include <vector>
 
+// Swaps a block's lock handle, so a test can make its lock fail.
+class DataBlockTest {
+public:
+    static os_Lock swapLock(DataBlock& block, os_Lock lock)
+    {
+        std::swap(block.m_lock, lock);
+        return lock;
+    }
+};
+
 // Records what reaches its hooks.
 struct Probe : DataBlock {
     using DataBlock::DataBlock;
@@ -298,6 +308,70 @@ private slots:
         }
         QCOMPARE(block->lock_write(), 0);
         block->unlock();
+    }
+    // A guard whose lock is not taken gives neither layout nor data, and releases nothing.
+    void blockLockRefused_data()
+    {
+        QTest::addColumn<bool>("write");
+        QTest::newRow("read") << false;
+        QTest::newRow("write") << true;
+    }
+    void blockLockRefused()
+    {
+        QFETCH(bool, write);
+        ZpConf conf(0, 255);
+        ZpConfBlock* block = conf.find_block(2);
+        const os_Lock real = DataBlockTest::swapLock(*block, 0);
+        {
+            BlockLock<ZpData::IFace> guard(conf, 0, 2, 2, write ? BlockAccess::write : BlockAccess::read);
+            QVERIFY(!guard.holding());
+            QVERIFY(!guard.layout());
+            QVERIFY(!guard.data());
+            QCOMPARE(int(guard.data_type()), 2);
+        }
+        DataBlockTest::swapLock(*block, real);
+        QCOMPARE(block->lock_write(0), 0);
+        block->unlock();
+    }
+    // While another thread writes a block, a guard of this one waits: a reader's guard for the
+    // writer, a writer's guard for a reader too.
+    void blockLockWaits_data()
+    {
+        QTest::addColumn<bool>("otherWrites");
+        QTest::addColumn<bool>("guardWrites");
+        QTest::addColumn<bool>("waits");
+        QTest::newRow("writer, read guard") << true << false << true;
+        QTest::newRow("writer, write guard") << true << true << true;
+        QTest::newRow("reader, write guard") << false << true << true;
+    }
+    void blockLockWaits()
+    {
+        QFETCH(bool, otherWrites);
+        QFETCH(bool, guardWrites);
+        QFETCH(bool, waits);
+        ZpConf conf(0, 255);
+        ZpConfBlock* block = conf.find_block(2);
+        std::atomic<int> stage{0};
+        std::thread other([&] {
+            QCOMPARE(otherWrites ? block->lock_write() : block->lock_read(), 0);
+            stage = 1;
+            while (stage != 2)
+                std::this_thread::yield();
+            QTest::qSleep(30);
+            stage = 3;
+            block->unlock();
+        });
+        while (stage != 1)
+            std::this_thread::yield();
+        stage = 2;
+        int seen = 0;
+        {
+            BlockLock<ZpData::IFace> guard(conf, 0, 2, 2, guardWrites ? BlockAccess::write : BlockAccess::read);
+            seen = stage;
+            QVERIFY(guard.holding() && guard.data() == block->get_ptr());
+        }
+        other.join();
+        QCOMPARE(seen == 3, waits);
     }
 };
 

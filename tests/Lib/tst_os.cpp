@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <future>
+#include <thread>
 
 [[noreturn]] __attribute__((noinline)) static void fatal_child(const char* which)
 {
@@ -86,6 +88,33 @@ private slots:
         }
         os_FifoDelete(fifo);
         QCOMPARE(got.join(' '), results);
+    }
+    // A producer and a consumer on two threads, each waiting without limit: every element
+    // arrives once, in order, whatever the FIFO's size.
+    void fifoThreads_data()
+    {
+        QTest::addColumn<uint>("count");
+        QTest::newRow("one") << 1u;
+        QTest::newRow("seven") << 7u;
+    }
+    void fifoThreads()
+    {
+        QFETCH(uint, count);
+        os_Fifo* fifo = os_FifoCreate(count, 4);
+        std::thread producer([fifo] {
+            for (u32 i = 1; i <= 2000; ++i)
+                os_FifoPut(fifo, &i, OS_WAIT_FOREVER);
+        });
+        u32 expected = 1, wrong = 0;
+        for (; expected <= 2000; ++expected) {
+            u32 item = 0;
+            if (os_FifoGet(fifo, &item, OS_WAIT_FOREVER) != 0 || item != expected)
+                ++wrong;
+        }
+        producer.join();
+        QCOMPARE(wrong, 0u);
+        QVERIFY(os_FifoIsEmpty(fifo));
+        os_FifoDelete(fifo);
     }
     // Every day of years 1 to 2401 against Qt's proleptic Gregorian calendar, then the edges.
     void dayOfWeek()
@@ -202,7 +231,8 @@ private slots:
         (cat ? os_strlcat : os_strlcpy)(dst, size_t(size), src.constData());
         QCOMPARE(QByteArray(dst, sizeof dst), expected);
     }
-    // The host stand-ins: fixed task names, little-endian words, locks that are always taken.
+    // The host stand-ins: fixed task names, little-endian words; the thread that holds a lock
+    // takes it again at once.
     void identitiesAndLocks()
     {
         QCOMPARE(QByteArray(os_TaskName()) + '|' + os_TaskName(7) + '|' + os_DbgId(),
@@ -211,10 +241,10 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&le), 4), QByteArray("\x44\x33\x22\x11"));
         QCOMPARE(os_Le32ToHost(le), 0x11223344u);
         os_Lock mutex = os_LockCreate(), rw = os_RWLockCreate();
-        QCOMPARE(
-            QVector<int>({mutex, os_MutexLock(mutex, OS_WAIT_FOREVER), os_MutexLock(mutex, 0), os_MutexUnlock(mutex),
-                          rw, os_RWLockWrite(rw, OS_WAIT_FOREVER), os_RWLockRead(rw, 10), os_RWLockUnlock(rw)}),
-            QVector<int>(8, 0));
+        QCOMPARE(QVector<int>({mutex != 0, os_MutexLock(mutex, OS_WAIT_FOREVER), os_MutexLock(mutex, 0),
+                               os_MutexUnlock(mutex), rw != 0, os_RWLockWrite(rw, OS_WAIT_FOREVER),
+                               os_RWLockRead(rw, 10), os_RWLockUnlock(rw)}),
+                 QVector<int>({1, 0, 0, 0, 1, 0, 0, 0}));
         {
             LockGuard whole(&rw), reader(&rw, LockGuard::read), writer(&rw, LockGuard::write, 0);
             QVERIFY(whole.is_held() && reader.is_held() && writer.is_held());
@@ -225,6 +255,130 @@ private slots:
         }
         os_LockDelete(mutex), os_RWLockDelete(rw);
         QCOMPARE(OS_WAIT_FOREVER, 0xFFFFFFFFu);
+    }
+    // Another thread holds a lock after the steps in held (R read, W write, M mutex, - unlock);
+    // this thread then tries it once with timeout 0.
+    void locksExclude_data()
+    {
+        QTest::addColumn<QByteArray>("held");
+        QTest::addColumn<char>("attempt");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("nothing held, write") << QByteArray() << 'W' << 0;
+        QTest::newRow("read, read") << QByteArray("R") << 'R' << 0;
+        QTest::newRow("read, write") << QByteArray("R") << 'W' << 1010;
+        QTest::newRow("write, read") << QByteArray("W") << 'R' << 1009;
+        QTest::newRow("write, write") << QByteArray("W") << 'W' << 1010;
+        QTest::newRow("mutex, mutex") << QByteArray("M") << 'M' << 1010;
+        QTest::newRow("write twice, one unlock, read") << QByteArray("WW-") << 'R' << 1009;
+        QTest::newRow("read twice, one unlock, write") << QByteArray("RR-") << 'W' << 1010;
+        QTest::newRow("write then read, both unlocked, write") << QByteArray("WR--") << 'W' << 0;
+        QTest::newRow("read then write on one thread, read") << QByteArray("RW") << 'R' << 1009;
+        QTest::newRow("read then write, write unlocked, read") << QByteArray("RW-") << 'R' << 0;
+        QTest::newRow("read then write, write unlocked, write") << QByteArray("RW-") << 'W' << 1010;
+    }
+    void locksExclude()
+    {
+        QFETCH(QByteArray, held);
+        QFETCH(char, attempt);
+        QFETCH(int, expected);
+        const os_Lock lock = held.contains('M') || attempt == 'M' ? os_LockCreate() : os_RWLockCreate();
+        QVERIFY(lock != 0);
+        const auto take = [lock](char kind, u32 timeoutMs) {
+            return kind == 'R' ? os_RWLockRead(lock, timeoutMs)
+                : kind == 'W'  ? os_RWLockWrite(lock, timeoutMs)
+                               : os_MutexLock(lock, timeoutMs);
+        };
+        std::promise<QVector<int>> taken;
+        std::promise<void> done;
+        std::thread holder([&] {
+            QVector<int> results;
+            int holds = 0;
+            for (char step : held) {
+                results << (step == '-' ? os_RWLockUnlock(lock) : take(step, 0));
+                holds += step == '-' ? -1 : 1;
+            }
+            taken.set_value(results);
+            done.get_future().wait();
+            while (holds-- > 0)
+                os_RWLockUnlock(lock);
+        });
+        QCOMPARE(taken.get_future().get(), QVector<int>(held.size(), 0));
+        const int result = take(attempt, 0);
+        done.set_value();
+        holder.join();
+        QCOMPARE(result, expected);
+        if (result == 0)
+            QCOMPARE(os_RWLockUnlock(lock), 0);
+        // Everything given back: the lock is free for a writer.
+        QCOMPARE(os_RWLockWrite(lock, 0), 0);
+        QCOMPARE(os_RWLockUnlock(lock), 0);
+        os_RWLockDelete(lock);
+    }
+    // A timed attempt gives up after its timeout; a waiting one is let in by the unlock. An
+    // unlock by a thread that holds nothing releases nothing; handle 0 is no lock.
+    void locksWait()
+    {
+        const os_Lock lock = os_RWLockCreate();
+        QCOMPARE(os_RWLockWrite(lock, OS_WAIT_FOREVER), 0);
+        int stranger = -1, timedRead = -1, timedWrite = -1, waited = -1;
+        qint64 timedMs = 0;
+        std::thread([&] {
+            stranger = os_RWLockUnlock(lock);
+            QElapsedTimer clock;
+            clock.start();
+            timedRead = os_RWLockRead(lock, 50);
+            timedWrite = os_RWLockWrite(lock, 20);
+            timedMs = clock.elapsed();
+        }).join();
+        QCOMPARE(stranger, 1000);
+        QCOMPARE(timedRead, 1009);
+        QCOMPARE(timedWrite, 1010);
+        QVERIFY2(timedMs >= 70, qPrintable(QString::number(timedMs)));
+        std::atomic<bool> entered{false};
+        std::thread waiter([&] {
+            waited = os_RWLockRead(lock, OS_WAIT_FOREVER);
+            entered = true;
+            os_RWLockUnlock(lock);
+        });
+        QTest::qWait(30);
+        QVERIFY(!entered);
+        QCOMPARE(os_RWLockUnlock(lock), 0);
+        waiter.join();
+        QCOMPARE(waited, 0);
+        QCOMPARE(os_RWLockUnlock(lock), 1000);
+        os_RWLockDelete(lock);
+        QCOMPARE(QVector<int>({os_RWLockRead(0, 0), os_RWLockWrite(0, 0), os_MutexLock(0, 0), os_RWLockUnlock(0),
+                               os_MutexUnlock(0)}),
+                 QVector<int>(5, 1001));
+    }
+    // Two threads counting under a mutex and under a write lock lose no step.
+    void locksCount_data()
+    {
+        QTest::addColumn<bool>("mutex");
+        QTest::newRow("mutex") << true;
+        QTest::newRow("write lock") << false;
+    }
+    void locksCount()
+    {
+        QFETCH(bool, mutex);
+        os_Lock lock = mutex ? os_LockCreate() : os_RWLockCreate();
+        long counter = 0;
+        const auto count = [&] {
+            for (int i = 0; i < 100000; ++i) {
+                if (mutex) {
+                    LockGuard guard(&lock);
+                    ++counter;
+                } else {
+                    LockGuard guard(&lock, LockGuard::write);
+                    ++counter;
+                }
+            }
+        };
+        std::thread other(count);
+        count();
+        other.join();
+        QCOMPARE(counter, 200000L);
+        os_LockDelete(lock);
     }
     // Logged once with the stack, then an abort; the formatted text is cut at 63 characters.
     void fatal_data()

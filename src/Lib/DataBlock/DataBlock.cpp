@@ -170,8 +170,7 @@ int DataBlock::lock_write(u32 timeoutMs)
 
 void DataBlock::unlock()
 {
-    if (m_modified) {
-        m_modified = 0;
+    if (m_modified.exchange(0) != 0) {
         if (m_layout && m_crcKnown) {
             m_crcPending = false;
             report_crc(m_knownCrc);

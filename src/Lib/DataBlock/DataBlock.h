@@ -1,8 +1,10 @@
 #pragma once
 // One typed, fixed-size block of panel data: owns the layout object that holds the bytes,
 // guards them with a lock, keeps their CRC-16 current and tells its owner of every change.
+#include "OS/os.h"
 #include "OS/types.h"
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
 
@@ -111,13 +113,14 @@ private:
 
     std::unique_ptr<char[]> m_fileName;
     u8 m_dataType;
-    u32 m_lock;
-    u8 m_modified = 0;
+    os_Lock m_lock;
+    // Atomic: a reader's unlock on another thread tests it.
+    std::atomic<u8> m_modified{0};
     // Set by set_iface with a known CRC for the unlock that follows it.
     bool m_crcKnown = false;
     u16 m_knownCrc = 0;
     bool m_crcDeferred = false;
-    bool m_crcPending = false;
+    std::atomic<bool> m_crcPending{false};
     // The CRC last reported, and whether it is that of the layout's bytes as they are.
     u16 m_crc = 0;
     bool m_crcCurrent = false;

@@ -1,11 +1,18 @@
 #include "OS/os.h"
 
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <thread>
+#include <utility>
+#include <vector>
 
 // ---------------------------------------------------------------------------------------------
 // Fatal errors
@@ -225,47 +232,149 @@ void os_Init()
 // ---------------------------------------------------------------------------------------------
 // Locks
 
+namespace {
+
+// A read/write lock that the thread holding it may take again, in either mode: the library
+// takes a block's lock inside operations that already hold it (an import holds every block
+// while it installs their layouts; a layout setter writes through the block it was reached by).
+// A thread that holds the only read holds may also take the write lock. A mutex is the same
+// lock taken for writing.
+struct LockObject {
+    std::mutex state;
+    std::condition_variable released;
+    std::thread::id writer;
+    u32 writes = 0;
+    u32 reads = 0;
+    // Every hold in the order taken: an unlock gives back the calling thread's latest one, so
+    // the caller need not say which mode it releases.
+    std::vector<std::pair<std::thread::id, bool>> holds;
+
+    u32 reads_of(std::thread::id self) const
+    {
+        if (reads == 0)
+            return 0;
+        u32 n = 0;
+        for (const auto& hold : holds)
+            n += hold.first == self && !hold.second ? 1 : 0;
+        return n;
+    }
+    bool can_read(std::thread::id self) const { return writes == 0 || writer == self; }
+    bool can_write(std::thread::id self) const { return (writes == 0 || writer == self) && reads == reads_of(self); }
+
+    // 0 when taken, else failure.
+    int take(bool write, u32 timeoutMs, int failure)
+    {
+        const std::thread::id self = std::this_thread::get_id();
+        std::unique_lock<std::mutex> guard(state);
+        const auto free = [&] { return write ? can_write(self) : can_read(self); };
+        if (!free()) {
+            if (timeoutMs == 0)
+                return failure;
+            if (timeoutMs == OS_WAIT_FOREVER)
+                released.wait(guard, free);
+            else if (!released.wait_for(guard, std::chrono::milliseconds(timeoutMs), free))
+                return failure;
+        }
+        if (write) {
+            writer = self;
+            ++writes;
+        } else {
+            ++reads;
+        }
+        holds.emplace_back(self, write);
+        return ZP_OK;
+    }
+
+    // The calling thread's latest hold; ZP_ERR_GENERIC when it holds none.
+    int give()
+    {
+        const std::thread::id self = std::this_thread::get_id();
+        {
+            std::lock_guard<std::mutex> guard(state);
+            auto hold = std::find_if(holds.rbegin(), holds.rend(), [self](const auto& h) { return h.first == self; });
+            if (hold == holds.rend())
+                return ZP_ERR_GENERIC;
+            if (hold->second) {
+                if (--writes == 0)
+                    writer = std::thread::id();
+            } else {
+                --reads;
+            }
+            holds.erase(std::next(hold).base());
+        }
+        released.notify_all();
+        return ZP_OK;
+    }
+};
+
+LockObject* lock_object(os_Lock lock)
+{
+    return reinterpret_cast<LockObject*>(lock);
+}
+
+os_Lock create_lock()
+{
+    LockObject* lock = new (std::nothrow) LockObject;
+    if (!lock)
+        os_Fatal("Out of Memory");
+    return reinterpret_cast<os_Lock>(lock);
+}
+
+int take_lock(os_Lock lock, bool write, u32 timeoutMs, int failure)
+{
+    return lock ? lock_object(lock)->take(write, timeoutMs, failure) : int(ZP_ERR_NULL_HANDLE);
+}
+
+int give_lock(os_Lock lock)
+{
+    return lock ? lock_object(lock)->give() : int(ZP_ERR_NULL_HANDLE);
+}
+
+} // namespace
+
 os_Lock os_LockCreate()
 {
-    return 0;
+    return create_lock();
 }
 
-void os_LockDelete(os_Lock)
+void os_LockDelete(os_Lock lock)
 {
+    delete lock_object(lock);
 }
 
-int os_MutexLock(os_Lock, u32)
+int os_MutexLock(os_Lock lock, u32 timeoutMs)
 {
-    return 0;
+    return take_lock(lock, true, timeoutMs, ZP_ERR_FULL);
 }
 
-int os_MutexUnlock(os_Lock)
+int os_MutexUnlock(os_Lock lock)
 {
-    return 0;
+    return give_lock(lock);
 }
 
 os_Lock os_RWLockCreate()
 {
-    return 0;
+    return create_lock();
 }
 
-void os_RWLockDelete(os_Lock)
+void os_RWLockDelete(os_Lock lock)
 {
+    delete lock_object(lock);
 }
 
-int os_RWLockRead(os_Lock, u32)
+int os_RWLockRead(os_Lock lock, u32 timeoutMs)
 {
-    return 0;
+    return take_lock(lock, false, timeoutMs, ZP_ERR_READ_TIMEOUT);
 }
 
-int os_RWLockWrite(os_Lock, u32)
+int os_RWLockWrite(os_Lock lock, u32 timeoutMs)
 {
-    return 0;
+    return take_lock(lock, true, timeoutMs, ZP_ERR_FULL);
 }
 
-int os_RWLockUnlock(os_Lock)
+int os_RWLockUnlock(os_Lock lock)
 {
-    return 0;
+    return give_lock(lock);
 }
 
 void os_EnterCritical()
@@ -432,7 +541,13 @@ int os_FifoPut(os_Fifo* fifo, const void* item, u32 timeoutMs)
     if (!fifo)
         return ZP_ERR_NULL_HANDLE;
     LockGuard writers(&fifo->writersLock);
-    if (!fifo_wait([fifo] { return os_FifoIsFull(fifo); }, timeoutMs))
+    // The other side changes the indexes under the state lock: they are read under it too.
+    if (!fifo_wait(
+            [fifo] {
+                LockGuard state(&fifo->stateLock);
+                return os_FifoIsFull(fifo);
+            },
+            timeoutMs))
         return ZP_ERR_FULL;
     LockGuard state(&fifo->stateLock);
     memcpy(fifo->buffer + size_t(fifo->writeIndex) * fifo->elementSize, item, fifo->elementSize);
@@ -446,7 +561,12 @@ static int fifo_read(os_Fifo* fifo, void* out, u32 timeoutMs, bool remove)
     if (!fifo)
         return ZP_ERR_NULL_HANDLE;
     LockGuard readers(&fifo->readersLock);
-    if (!fifo_wait([fifo] { return os_FifoIsEmpty(fifo); }, timeoutMs))
+    if (!fifo_wait(
+            [fifo] {
+                LockGuard state(&fifo->stateLock);
+                return os_FifoIsEmpty(fifo);
+            },
+            timeoutMs))
         return ZP_ERR_READ_TIMEOUT;
     LockGuard state(&fifo->stateLock);
     if (out)

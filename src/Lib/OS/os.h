@@ -1,6 +1,7 @@
 #pragma once
 // Operating-system layer of the panel-data library. The same library runs in the panel and on
-// the PC; on the PC the locks are stubs because the library is used by one thread at a time.
+// the PC; on the PC a compile fills the panel configuration on a worker thread while the window
+// reads it, so the locks are real.
 #include "OS/types.h"
 
 #include <cstddef>
@@ -76,10 +77,14 @@ u32 os_Le32ToHost(u32 v);
 void os_Init();
 
 // ---------------------------------------------------------------------------------------------
-// Locks. A lock call returns 0 when the lock was taken; on any other result the caller neither
-// uses nor releases it. On the PC every create gives handle 0 and every lock is taken at once.
+// Locks. A lock call returns 0 when the lock was taken; on any other result (1001 null handle,
+// 1009 read lock or 1010 write lock or mutex not taken within the timeout) the caller neither
+// uses nor releases it. Timeout 0 tries once. A thread may take a lock it holds again, in
+// either mode, and may take the write lock while it holds the only read holds; each hold is
+// given back by one unlock, latest first. An unlock by a thread that holds nothing gives 1000.
+// Handle 0 is no lock.
 
-typedef int os_Lock;
+typedef intptr_t os_Lock;
 constexpr u32 OS_WAIT_FOREVER = 0xFFFFFFFFu;
 
 os_Lock os_LockCreate();

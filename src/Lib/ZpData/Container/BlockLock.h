@@ -1,23 +1,25 @@
 #pragma once
 // Block guard: fetches a block of a kind from a panel configuration, ends the program when it
-// is missing, and holds the block's read lock for its own lifetime.
+// is missing, and holds the block's read lock for its own lifetime. When the lock is not taken
+// it gives no layout and no data: another thread may be writing them. A guard made with
+// BlockAccess::write holds the write lock instead, for callers that change the layout.
 #include "OS/os.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
 
+enum class BlockAccess { read, write };
+
 template <class Layout>
 class BlockLock {
 public:
-    BlockLock(ZpConf& conf, u32 index, u32 first, u32 last)
+    BlockLock(ZpConf& conf, u32 index, u32 first, u32 last, BlockAccess access = BlockAccess::read)
         : m_conf(&conf)
         , m_block(conf.get_block(index, first, last))
     {
         if (!m_block)
             os_FatalPrintf("block == nullptr\n");
         m_dataType = m_block->get_data_type();
-        m_layout = dynamic_cast<Layout*>(m_block->get_iface());
-        m_data = m_block->get_ptr();
-        if (m_block->lock_read() == 0) {
+        if ((access == BlockAccess::write ? m_block->lock_write() : m_block->lock_read()) == 0) {
             m_holding = true;
             m_layout = dynamic_cast<Layout*>(m_block->get_iface());
             m_data = m_block->get_ptr();

@@ -12,6 +12,7 @@
 #include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/DeviceRef.h"
 
+#include <atomic>
 #include <memory>
 
 class ZpConfBlock;
@@ -284,8 +285,9 @@ private:
     bool m_inZpxCheck = false;
     u32 m_held = 0;
     u32 m_heldDevices = 0;
-    bool m_pendingZpx = false;
-    bool m_pendingDevices = false;
+    // The compile's thread and the window's both reach these: atomic.
+    std::atomic<bool> m_pendingZpx{false};
+    std::atomic<bool> m_pendingDevices{false};
 
     ZpSignalQueue m_signals;
     ZpConfBlocks m_blocks;
@@ -294,8 +296,8 @@ private:
     ZpStatus m_status;
     ZpModbus m_modbus;
     std::unique_ptr<ZpConfIO> m_io;
-    u32 m_panelType;
-    u8 m_networked = 0;
+    std::atomic<u32> m_panelType;
+    std::atomic<u8> m_networked{0};
     std::unique_ptr<u8[]> m_shadow;
     u32 m_tick = 0;
     u32 m_period = 10;
