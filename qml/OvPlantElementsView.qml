@@ -117,9 +117,12 @@ Rectangle {
                 id: iconCell
                 objectName: "plantTreeIcon"
                 readonly property var rowIndex: styleData.index
-                readonly property int errorFlag: treePane._errorsRevision, treePane.treeModel && styleData.index && styleData.index.valid === true
+                // A row the view keeps for later (row -1) still holds the index of a row gone.
+                readonly property int errorFlag: treePane._errorsRevision, treePane.treeModel && styleData.row >= 0
+                                                 && styleData.index && styleData.index.valid === true
                                                  ? treePane.treeModel.getErrorFlag(styleData.index) : 0
-                readonly property string toolTip: treePane.treeModel && styleData.index && styleData.index.valid === true
+                readonly property string toolTip: treePane.treeModel && styleData.row >= 0 && styleData.index
+                                                  && styleData.index.valid === true
                                                   ? treePane.treeModel.getInfoToolTip(styleData.index) : ""
 
                 Image {
@@ -166,7 +169,8 @@ Rectangle {
                 text: styleData.value ? styleData.value : ""
                 elide: Text.ElideRight
 
-                readonly property string toolTip: treePane.treeModel && styleData.index && styleData.index.valid === true
+                readonly property string toolTip: treePane.treeModel && styleData.row >= 0 && styleData.index
+                                                  && styleData.index.valid === true
                                                   ? treePane.treeModel.getInfoToolTip(styleData.index) : ""
                 MouseArea {
                     id: textHover
