@@ -8,8 +8,8 @@
 
 #include "RatioReporter.h"
 #include "ZpData/Container/ZpConf.h"
-#include "app/ApplicationLog.h"
-#include "app/Configuration.h"
+#include "core/ApplicationLog.h"
+#include "core/Configuration.h"
 #include "io/OvFileMng.h"
 #include "plant/Plant.h"
 

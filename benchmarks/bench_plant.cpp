@@ -10,7 +10,7 @@
 #include "OS/TraceLog.h"
 #include "RatioReporter.h"
 #include "ZpData/Container/ZpConfIO.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

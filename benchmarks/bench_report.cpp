@@ -9,7 +9,7 @@
 
 #include "OS/TraceLog.h"
 #include "RatioReporter.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "io/OvPdfReport.h"
 #include "io/OvPdfReportPointRows.h"
 

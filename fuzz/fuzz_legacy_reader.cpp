@@ -8,7 +8,7 @@
 #include "../tests/io/LegacyFileGenerator.h"
 #include "FuzzTrace.h"
 #include "ZpData/Container/ZpConf.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "io/OvFileMng.h"
 #include "plant/Plant.h"
 

@@ -3,9 +3,9 @@
 // native objects to the QML scene, loads it and runs the event loop. A thin dispatcher: the
 // work is done by the brand singleton, the settings store, the models and the scene.
 #include "app/AppDialogs.h"
-#include "app/ApplicationInfo.h"
 #include "app/IdleWork.h"
-#include "app/WindowSettings.h"
+#include "core/ApplicationInfo.h"
+#include "core/WindowSettings.h"
 #include "plant/ActivePlant.h"
 
 #include <atomic>

@@ -1,7 +1,7 @@
 // The PDF report command.
 #include "app/Ov4kApp.h"
 
-#include "app/OvParametersReference.h"
+#include "core/OvParametersReference.h"
 #include "io/OvPdfReport.h"
 
 #include <QDir>

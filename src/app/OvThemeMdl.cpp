@@ -1,8 +1,8 @@
 #include "app/OvThemeMdl.h"
 
 #include "app/IdleWork.h"
-#include "app/OvParametersReference.h"
-#include "app/WindowSettings.h"
+#include "core/OvParametersReference.h"
+#include "core/WindowSettings.h"
 
 #include <QDebug>
 #include <QFontDatabase>

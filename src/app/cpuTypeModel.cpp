@@ -1,6 +1,6 @@
 #include "app/cpuTypeModel.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QDebug>
 

@@ -2,7 +2,7 @@
 // ruled tables every section paints with.
 #include "io/OvPdfReport.h"
 
-#include "app/ApplicationInfo.h"
+#include "core/ApplicationInfo.h"
 #include "plant/Plant.h"
 
 #include <QDate>

@@ -1,10 +1,10 @@
 #include "io/OvPdfReportPointRows.h"
 
 #include "ZpData/Values/DeviceCatalogue.h"
-#include "ovLib/OvLib.h"
 #include "plant/CPUSystem.h"
 #include "plant/LoopNumbering.h"
 #include "plant/OvGenericSubPoint.h"
+#include "plant/OvLib.h"
 #include "plant/OvLoop.h"
 #include "plant/PointType.h"
 

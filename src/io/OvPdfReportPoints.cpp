@@ -2,7 +2,7 @@
 // enabled CPUs, the sensor and module tables on landscape pages in a 6-point font.
 #include "io/OvPdfReport.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "io/OvPdfReportPointRows.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/OvLoop.h"

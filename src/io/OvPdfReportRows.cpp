@@ -1,6 +1,6 @@
 #include "io/OvPdfReportRows.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/CPUSystem.h"
 #include "plant/EventFilterLabel.h"
 #include "plant/LoopNumbering.h"

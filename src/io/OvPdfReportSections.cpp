@@ -2,7 +2,7 @@
 // and panels.
 #include "io/OvPdfReport.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/OvPlantType.h"
 #include "plant/Plant.h"
 

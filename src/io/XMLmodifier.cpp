@@ -2,7 +2,7 @@
 
 #include "io/QtCSV/Reader.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"

@@ -1,6 +1,6 @@
 #include "models/ChoiceListModels.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "models/ModelLogging.h"
 #include "plant/ActivePlant.h"
 #include "plant/LoopNumbering.h"

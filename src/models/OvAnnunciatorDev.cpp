@@ -1,6 +1,6 @@
 #include "models/OvAnnunciatorDev.h"
 
-#include "app/ErrorMessages.h"
+#include "core/ErrorMessages.h"
 
 QString OvAnnunciatorDev::iconName() const
 {

@@ -1,6 +1,6 @@
 #include "models/OvAnnunciatorsModel.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "models/ModelLogging.h"
 #include "models/OvAnnunciatorDeviceItem.h"
 #include "models/OvAnnunciatorFilterItem.h"

@@ -2,8 +2,8 @@
 
 #include "models/ModelLogging.h"
 
-#include "app/ErrorMessages.h"
 #include "cbe/CBEExpression.h"
+#include "core/ErrorMessages.h"
 #include "plant/ActivePlant.h"
 #include "plant/Plant.h"
 #include "plant/PlantDialogs.h"

@@ -1,8 +1,8 @@
 #include "models/OvPlantInfo.h"
 
-#include "app/Configuration.h"
-#include "app/ConfigurationCommon.h"
-#include "app/OvParameters.h"
+#include "core/Configuration.h"
+#include "core/ConfigurationCommon.h"
+#include "core/OvParameters.h"
 #include "plant/ActivePlant.h"
 #include "plant/OvLoop.h"
 #include "plant/Plant.h"

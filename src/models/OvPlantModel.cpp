@@ -4,7 +4,7 @@
 #include "models/OvModelItem.h"
 #include "models/PlantTreeRules.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/ActivePlant.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/OvLoop.h"

@@ -2,7 +2,7 @@
 #include "models/OvPointMdlItem.h"
 #include "models/OvPointModel.h"
 
-#include "app/ErrorMessages.h"
+#include "core/ErrorMessages.h"
 #include "plant/ActivePlant.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"

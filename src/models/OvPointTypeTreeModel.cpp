@@ -3,7 +3,7 @@
 #include "models/ModelLogging.h"
 #include "models/PointTypeItem.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/PointType.h"
 #include "plant/PointTypeList.h"

@@ -1,6 +1,6 @@
 #include "models/OvRecentFilesModel.h"
 
-#include "app/OvParametersReference.h"
+#include "core/OvParametersReference.h"
 
 #include <QDebug>
 

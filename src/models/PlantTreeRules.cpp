@@ -1,6 +1,6 @@
 #include "models/PlantTreeRules.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/CPUDevice.h"
 #include "plant/LoopNumbering.h"
 #include "plant/OvLoop.h"

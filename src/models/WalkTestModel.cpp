@@ -3,7 +3,7 @@
 #include "models/ModelLogging.h"
 #include "models/WalkTestItem.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/ActivePlant.h"
 #include "plant/CPUSystem.h"
 #include "plant/OvGenericSubPoint.h"

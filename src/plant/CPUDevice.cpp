@@ -9,7 +9,7 @@
 #include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/CpuRec.h"
 #include "ZpData/Values/PanelModel.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QDebug>
 

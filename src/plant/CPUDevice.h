@@ -3,8 +3,8 @@
 // loop interface boards with their loops and points, annunciators and viewers, UPS flag and the
 // programmed CPU type. A plain copyable value; it reaches the panel configuration in one pass
 // (writeToPanelData), except for its board count, which setLibCount writes at once.
-#include "ovLib/OvLib.h"
 #include "plant/OvAnnunciatorsSystem.h"
+#include "plant/OvLib.h"
 #include "plant/SIBConfiguration.h"
 
 #include <QList>

@@ -3,7 +3,7 @@
 // together by plain appends and handed to the message handler directly, without the stream that
 // qDebug() and qInfo() build and tear down for every line. The texts are those the streams
 // would give.
-#include "app/ApplicationLog.h"
+#include "core/ApplicationLog.h"
 
 #include <QLoggingCategory>
 #include <QString>

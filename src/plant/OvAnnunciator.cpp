@@ -1,7 +1,7 @@
 #include "plant/OvAnnunciator.h"
 #include "plant/FieldChange.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <cstring>
 

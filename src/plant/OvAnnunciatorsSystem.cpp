@@ -1,7 +1,7 @@
 #include "plant/OvAnnunciatorsSystem.h"
 
 #include "ZpData/Layouts/AnnuncProg.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/EventFilterLabel.h"
 #include "plant/PanelBlockWrite.h"
 #include "plant/PlantCsv.h"

@@ -4,7 +4,7 @@
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PointType.h"
 
-#include "app/ApplicationLog.h"
+#include "core/ApplicationLog.h"
 
 #include "ZpData/Values/DeviceCatalogue.h"
 

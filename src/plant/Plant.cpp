@@ -2,7 +2,7 @@
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/PanelModel.h"
-#include "app/OvParametersReference.h"
+#include "core/OvParametersReference.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/PanelBlockWrite.h"
 

@@ -8,8 +8,8 @@
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/interface.h"
 #include "ZpData/Values/PanelModel.h"
-#include "app/CharBuffer.h"
-#include "app/Configuration.h"
+#include "core/CharBuffer.h"
+#include "core/Configuration.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PanelBlockWrite.h"
 

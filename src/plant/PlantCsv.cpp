@@ -1,7 +1,7 @@
 #include "plant/PlantCsv.h"
 
-#include "app/ApplicationInfo.h"
-#include "app/OvParameters.h"
+#include "core/ApplicationInfo.h"
+#include "core/OvParameters.h"
 
 #include <QDateTime>
 

@@ -9,7 +9,7 @@
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QDataStream>
 #include <QDebug>

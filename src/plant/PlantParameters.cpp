@@ -3,7 +3,7 @@
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Values/PanelModel.h"
-#include "app/OvParametersReference.h"
+#include "core/OvParametersReference.h"
 
 #include <QDebug>
 

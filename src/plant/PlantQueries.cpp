@@ -2,7 +2,7 @@
 // the KORVA modules' inputs.
 #include "plant/Plant.h"
 
-#include "app/NetworkChecks.h"
+#include "core/NetworkChecks.h"
 #include "plant/LoopNumbering.h"
 #include "plant/OvGenericSubPoint.h"
 

@@ -4,7 +4,7 @@
 
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/PanelModel.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QDebug>
 

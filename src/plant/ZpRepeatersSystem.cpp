@@ -1,6 +1,6 @@
 #include "plant/ZpRepeatersSystem.h"
 
-#include "app/CharBuffer.h"
+#include "core/CharBuffer.h"
 #include "plant/PlantCsv.h"
 
 #include <cstring>

@@ -10,8 +10,8 @@
 #include "TestBase.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/ZpxProg.h"
-#include "app/Configuration.h"
 #include "app/Ov4kApp.h"
+#include "core/Configuration.h"
 #include "plant/Plant.h"
 
 #include <QThread>

@@ -2,8 +2,8 @@
 // refreshed only on reload. Expected names and codes are written out from the brand tables.
 #include "IsolatedHome.h"
 #include "TestBase.h"
-#include "app/Configuration.h"
 #include "app/cpuTypeModel.h"
+#include "core/Configuration.h"
 
 #include <QtTest>
 

@@ -6,9 +6,9 @@
 #include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
-#include "app/Configuration.h"
 #include "app/Ov4kApp.h"
 #include "cbe/OvCBEEditor.h"
+#include "core/Configuration.h"
 #include "models/OvGroupsModel.h"
 #include "plant/Plant.h"
 

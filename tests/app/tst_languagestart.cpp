@@ -3,9 +3,9 @@
 // in English with no entry disabled.
 #include "IsolatedHome.h"
 #include "TestBase.h"
-#include "app/Configuration.h"
 #include "app/Ov4kApp.h"
-#include "app/OvLanguageModel.h"
+#include "core/Configuration.h"
+#include "core/OvLanguageModel.h"
 
 #include <QtQuick>
 #include <QtTest>

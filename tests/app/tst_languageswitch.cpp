@@ -7,10 +7,10 @@
 #include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
-#include "app/Configuration.h"
 #include "app/Ov4kApp.h"
-#include "app/OvLanguageModel.h"
 #include "cbe/OvCBEEditor.h"
+#include "core/Configuration.h"
+#include "core/OvLanguageModel.h"
 #include "models/OvPlantModel.h"
 
 #include <QDialogButtonBox>

@@ -7,8 +7,8 @@
 #include "IsolatedHome.h"
 #include "SceneSettle.h"
 #include "TestBase.h"
-#include "app/Configuration.h"
 #include "app/Ov4kApp.h"
+#include "core/Configuration.h"
 #include "models/OvPlantModel.h"
 #include "plant/Plant.h"
 

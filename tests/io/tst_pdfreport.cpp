@@ -6,7 +6,7 @@
 #include "TestBase.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "io/OvPdfReportPointRows.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"

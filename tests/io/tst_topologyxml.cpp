@@ -1,7 +1,7 @@
 #include "io/CSVModifier.h"
 #include "io/XMLmodifier.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"

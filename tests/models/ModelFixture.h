@@ -4,7 +4,7 @@
 // (ScriptedDialogs); and small helpers to reach rows of a tree model by their row path.
 #include "../plant/PlantBuilder.h"
 #include "../plant/ScriptedDialogs.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 #include "plant/ActivePlant.h"
 #include "plant/Plant.h"
 

@@ -3,7 +3,7 @@
 // paste, the change range and indexes kept across a rebuild; and the filter-type list.
 #include "ModelFixture.h"
 #include "TestBase.h"
-#include "app/ErrorMessages.h"
+#include "core/ErrorMessages.h"
 #include "models/OvAnnunciatorDeviceItem.h"
 #include "models/OvAnnunciatorFilterItem.h"
 #include "models/OvAnnunciatorsModel.h"

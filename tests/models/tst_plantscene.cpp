@@ -4,8 +4,8 @@
 #include "../app/SceneSettle.h"
 #include "ModelFixture.h"
 #include "TestBase.h"
-#include "app/ConfigurationCommon.h"
 #include "app/OvThemeMdl.h"
+#include "core/ConfigurationCommon.h"
 #include "models/ActiveItemsModel.h"
 #include "models/OvPlantModel.h"
 

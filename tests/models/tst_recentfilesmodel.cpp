@@ -2,7 +2,7 @@
 // letter c stands for the path "/p/c".
 #include "../app/IsolatedHome.h"
 #include "TestBase.h"
-#include "app/OvParametersReference.h"
+#include "core/OvParametersReference.h"
 #include "models/OvPlantParameterMdl.h"
 #include "models/OvRecentFilesModel.h"
 

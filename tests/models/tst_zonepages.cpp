@@ -2,8 +2,8 @@
 // warning fails the test. Screenshots of both themes go to "screenshots" beside the test.
 #include "ModelFixture.h"
 #include "TestBase.h"
-#include "app/ConfigurationCommon.h"
 #include "app/OvThemeMdl.h"
+#include "core/ConfigurationCommon.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAreaModel.h"
 #include "models/OvPlantInfo.h"

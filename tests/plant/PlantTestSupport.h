@@ -4,7 +4,7 @@
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Layouts/interface.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -7,7 +7,7 @@
 #include "LoopTestSupport.h"
 #include "PlantTestSupport.h"
 #include "TestBase.h"
-#include "app/OvParameters.h"
+#include "core/OvParameters.h"
 #include "io/XMLmodifier.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/ApplicationLog.h"
+#include "core/ApplicationLog.h"
 
-#include "app/Stopwatch.h"
+#include "core/Stopwatch.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "ovLib/OvLib.h"
+#include "plant/OvLib.h"
 
 #include "plant/LogLine.h"
 #include "plant/LoopNumbering.h"
@@ -11,7 +11,7 @@
 #include "ZpData/Layouts/NameProg.h"
 #include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/CpuRec.h"
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QDebug>
 

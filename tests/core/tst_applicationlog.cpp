@@ -3,7 +3,7 @@
 // the log is open its handler passes nothing on: the test base sees only what reaches the
 // handler that was there before.
 #include "TestBase.h"
-#include "app/ApplicationLog.h"
+#include "core/ApplicationLog.h"
 
 #include <QtTest>
 

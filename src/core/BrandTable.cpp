@@ -1,4 +1,4 @@
-#include "app/BrandTable.h"
+#include "core/BrandTable.h"
 
 namespace {
 

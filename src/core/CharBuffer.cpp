@@ -1,4 +1,4 @@
-#include "app/CharBuffer.h"
+#include "core/CharBuffer.h"
 
 #include <cstring>
 

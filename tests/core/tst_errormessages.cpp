@@ -1,4 +1,4 @@
-#include "app/ErrorMessages.h"
+#include "core/ErrorMessages.h"
 
 #include "TestBase.h"
 #include "cbe/CBECompiler.h"

@@ -3,8 +3,8 @@
 #include "TestBase.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/ZpxProg.h"
-#include "app/BrandTable.h"
-#include "app/Configuration.h"
+#include "core/BrandTable.h"
+#include "core/Configuration.h"
 
 #include <QtTest>
 

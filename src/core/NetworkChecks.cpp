@@ -1,4 +1,4 @@
-#include "app/NetworkChecks.h"
+#include "core/NetworkChecks.h"
 
 #include <cstdint>
 

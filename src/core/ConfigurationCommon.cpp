@@ -1,4 +1,4 @@
-#include "app/ConfigurationCommon.h"
+#include "core/ConfigurationCommon.h"
 
 #include <QtQml>
 

@@ -1,7 +1,7 @@
 // Loop interface boards: creation and switching, the board byte, two loops sharing one device
 // block (bytes by hand from the record layout), store-then-load on one- and two-line models and
 // every loop protocol, and a block that runs out of records.
-#include "ovLib/OvLib.h"
+#include "plant/OvLib.h"
 
 #include "TestBase.h"
 #include "plant/LoopTestSupport.h"

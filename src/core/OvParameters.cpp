@@ -1,6 +1,6 @@
-#include "app/OvParameters.h"
+#include "core/OvParameters.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/ApplicationInfo.h"
+#include "core/ApplicationInfo.h"
 
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
 QString applicationFileName()
 {

@@ -1,7 +1,7 @@
-#include "app/Configuration.h"
+#include "core/Configuration.h"
 
-#include "app/BrandTable.h"
-#include "app/CharBuffer.h"
+#include "core/BrandTable.h"
+#include "core/CharBuffer.h"
 
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"

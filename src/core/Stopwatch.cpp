@@ -1,4 +1,4 @@
-#include "app/Stopwatch.h"
+#include "core/Stopwatch.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "app/WindowSettings.h"
+#include "core/WindowSettings.h"
 
 #include <QDebug>
 #include <QSettings>

@@ -1,13 +1,13 @@
 // Network checks, the CRC-16 wrappers, the name-field conversion and the window settings, in a
 // private HOME.
-#include "IsolatedHome.h"
+#include "../app/IsolatedHome.h"
 #include "TestBase.h"
-#include "app/CharBuffer.h"
-#include "app/Configuration.h"
-#include "app/Crc16.h"
-#include "app/NetworkChecks.h"
-#include "app/Stopwatch.h"
-#include "app/WindowSettings.h"
+#include "core/CharBuffer.h"
+#include "core/Configuration.h"
+#include "core/Crc16.h"
+#include "core/NetworkChecks.h"
+#include "core/Stopwatch.h"
+#include "core/WindowSettings.h"
 
 #include <QtTest>
 

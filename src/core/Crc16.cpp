@@ -1,4 +1,4 @@
-#include "app/Crc16.h"
+#include "core/Crc16.h"
 
 #include "DataBlock/crc.h"
 

@@ -1,4 +1,4 @@
-#include "app/OvParametersReference.h"
+#include "core/OvParametersReference.h"
 
 OvParametersReference::OvParametersReference(QObject* parent)
     : QObject(parent)

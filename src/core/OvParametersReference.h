@@ -1,7 +1,7 @@
 #pragma once
 // The face of the settings store: holds one reference of it for its lifetime and publishes
 // every value as an invokable, for QML ("theParameters") and for C++ holders alike.
-#include "app/OvParameters.h"
+#include "core/OvParameters.h"
 
 #include <QObject>
 #include <QString>

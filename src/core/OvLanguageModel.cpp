@@ -1,7 +1,7 @@
-#include "app/OvLanguageModel.h"
+#include "core/OvLanguageModel.h"
 
-#include "app/Configuration.h"
-#include "app/OvParametersReference.h"
+#include "core/Configuration.h"
+#include "core/OvParametersReference.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,10 +1,10 @@
 // The language list: built-in translations and the files of a folder, the row of the stored
 // language, the request to switch and the signals after a switch.
-#include "IsolatedHome.h"
+#include "../app/IsolatedHome.h"
 #include "TestBase.h"
-#include "app/Configuration.h"
-#include "app/OvLanguageModel.h"
-#include "app/OvParametersReference.h"
+#include "core/Configuration.h"
+#include "core/OvLanguageModel.h"
+#include "core/OvParametersReference.h"
 
 #include <QtTest>
 

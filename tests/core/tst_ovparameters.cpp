@@ -1,9 +1,9 @@
 // The settings store and its reference, in a private HOME set before the application object
 // exists, under an Italian system locale.
-#include "IsolatedHome.h"
+#include "../app/IsolatedHome.h"
 #include "TestBase.h"
-#include "app/Configuration.h"
-#include "app/OvParametersReference.h"
+#include "core/Configuration.h"
+#include "core/OvParametersReference.h"
 
 #include <QtTest>
 
