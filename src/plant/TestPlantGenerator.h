@@ -15,6 +15,9 @@ public:
 
     // Nothing without a plant.
     void makeAll();
+    // Adds a point of type at the first position of the loop (0-based CPU and loop over the
+    // CPU's boards) where its channels fit; whether it was stored.
+    bool add(int cpu, int loop, const PointTypeHw& type);
 
     // Records of one board (both its lines) beyond which nothing more is added, and of them the
     // sensors plus input modules.
@@ -25,8 +28,6 @@ private:
     // Places the types of list on CPU cpu (0-based) on loops of loopType, removing the placed ones.
     void place(QList<PointTypeHw>& list, int cpu, int loopType);
     void fillLoop(int cpu, int loop);
-    // Adds a point of type at the loop's first position where its channels fit; whether it was added.
-    bool add(int cpu, int loop, const PointTypeHw& type);
     bool boardHasRoom(int cpu, int loop, int records) const;
     int maxBoards(int cpu) const;
     // Boards of the enabled CPUs.
