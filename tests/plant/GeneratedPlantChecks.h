@@ -88,6 +88,18 @@ inline QString zoneFault(const Plant& plant)
     return QString();
 }
 
+// Devices in zone, each channel of a module one.
+inline int devicesInZone(const Plant& plant, int zone)
+{
+    int devices = 0;
+    for (const OvGenericPoint* p : pointsOf(plant)) {
+        devices += p->subPoints().isEmpty() && p->areaIndex() == zone ? 1 : 0;
+        for (const OvGenericSubPoint& channel : p->subPoints())
+            devices += channel.areaIndex() == zone ? 1 : 0;
+    }
+    return devices;
+}
+
 // Boards past the CPU's type or the 64 device blocks, fewer than minBoards, a board past 700
 // records or 500 inputs, a point past its loop's positions, an ADV loop past 30 channels of
 // second-series devices, a KORVA module without an input sensor of code 65 on its loop.

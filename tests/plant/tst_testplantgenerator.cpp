@@ -132,6 +132,11 @@ private slots:
 
         QCOMPARE(plantcheck::missingTypes(plant), QString());
         QCOMPARE(plantcheck::zoneFault(plant), QString());
+        // The first zone with room takes each new device until it is full.
+        {
+            BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+            QCOMPARE(plantcheck::devicesInZone(plant, 1), int(zpx->get_max_dev_per_zone()));
+        }
         QCOMPARE(plantcheck::limitFault(plant, minBoards), QString());
         plant.copyTo();
         const QByteArray image = compiledImage(path("first.bin"));
@@ -150,7 +155,8 @@ private slots:
         QVERIFY(second == image);
     }
 
-    // A KORVA module's inputs name the loop's first sensor of code 65; with none they stay empty.
+    // A KORVA module's inputs name the loop's first sensor of code 65; with none they stay empty,
+    // as they do on any other module.
     void korvaInputs_data()
     {
         QTest::addColumn<int>("code");
@@ -162,6 +168,9 @@ private slots:
             QTest::addRow("%d, input at 159", code) << code << QList<int>{159} << 159;
             QTest::addRow("%d, no input", code) << code << QList<int>{} << 0;
         }
+        // Any other module has no inputs.
+        QTest::newRow("130, inputs at 4 and 6") << 130 << QList<int>{4, 6} << 0;
+        QTest::newRow("16402, inputs at 4 and 6") << 16402 << QList<int>{4, 6} << 0;
     }
     void korvaInputs()
     {
@@ -178,7 +187,7 @@ private slots:
             plant.setPoint(sensor(loopType, 20, address));
         for (int address : inputSensors)
             plant.setPoint(sensor(loopType, kKorvaInputCode, address));
-        const PointTypeHw type(1, OvLoop::moduleProtocol(loopType), 2, ushort(code));
+        const PointTypeHw type(code > 0x4000 ? 2 : 1, OvLoop::moduleProtocol(loopType), 2, ushort(code));
         QVERIFY(!type.channels().isEmpty() && !type.channels().first().swTypes().isEmpty());
 
         QVERIFY(TestPlantGenerator(&plant, 3).add(0, 0, type));
