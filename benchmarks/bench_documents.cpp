@@ -3,6 +3,7 @@
 // installed; each as a multiple of the floor of bench_image (plain write and read of the same
 // image), and the open beside an open whose log lines are dropped.
 #include "OS/TraceLog.h"
+#include "PlantBuilder.h"
 #include "RatioReporter.h"
 #include "app/Ov4kApp.h"
 #include "plant/Plant.h"
@@ -121,6 +122,8 @@ bool makeSetup(Setup& setup)
     Plant* plant = app->plant();
     if (!plant || !plant->setPlantType(1, true))
         return false;
+    // The generator fills the enabled CPUs: every one the panel takes, with all its boards.
+    plantbuild::enableCpus(*plant, plant->getCpuMaxCount());
     app->setTestPlantSeed(4800);
     app->dbgTestMakeAll();
     setup.dialogs.file = setup.path("P.tov");

@@ -1,5 +1,7 @@
 #include "plant/TestPlantGenerator.h"
 
+#include "plant/LoopNumbering.h"
+#include "plant/OvArea.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/OvLoop.h"
 #include "plant/Plant.h"
@@ -17,23 +19,32 @@
 
 namespace {
 
-constexpr int kLinesPerBoard = 2;
 constexpr int kBoards = 4;
+// Lines of one CPU the fill walks.
+constexpr int kLines = 8;
 constexpr int kAttempts = 100;
-// Devices given to one zone before the next.
-constexpr int kDevicesPerZone = 32;
 // Each board takes one device block of the panel configuration.
 constexpr int kDeviceBlocks = 64;
+constexpr int kSecondSeries = 2;
+constexpr int kKorvaInputCode = 65;
+
+bool isKorvaModule(const PointTypeHw& type)
+{
+    return type.family() == 2 && type.series() == 1 && type.hwType() >= 180 && type.hwType() <= 182;
+}
+
+bool isProgrammable(const PointTypeHw& type)
+{
+    return !type.channels().isEmpty() && !type.channels().first().swTypes().isEmpty();
+}
+
+// Positions a point of type takes on its loop.
+int widthOf(const PointTypeHw& type)
+{
+    return type.family() == 2 ? qMax(1, type.channels().size()) : 1;
+}
 
 } // namespace
-
-// Boards the CPU's type carries: the panel configuration refuses more.
-int TestPlantGenerator::maxBoards(int cpu) const
-{
-    BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-    const int max = zpx.layout() ? int(zpx->get_cpu_type_max_ll_num(u8(m_plant->getCPUType(uchar(cpu))))) : 0;
-    return qMin(max, kBoards);
-}
 
 TestPlantGenerator::TestPlantGenerator(Plant* plant, unsigned seed)
     : m_plant(plant)
@@ -44,6 +55,14 @@ TestPlantGenerator::TestPlantGenerator(Plant* plant, unsigned seed)
 int TestPlantGenerator::random(int size) const
 {
     return size > 0 ? std::rand() % size : 0;
+}
+
+// Boards the CPU's type carries: the panel configuration refuses more.
+int TestPlantGenerator::maxBoards(int cpu) const
+{
+    BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+    const int max = zpx.layout() ? int(zpx->get_cpu_type_max_ll_num(u8(m_plant->getCPUType(uchar(cpu))))) : 0;
+    return qMin(max, kBoards);
 }
 
 void TestPlantGenerator::makeAll()
@@ -69,24 +88,12 @@ void TestPlantGenerator::makeAll()
         place(lists[2], cpu, OvLoop::LOOP_VARN500);
         place(lists[3], cpu, OvLoop::LOOP_VARN500);
     }
-    // Every further CPU the panel takes, with all its boards while device blocks remain, so the
-    // plant is as large as the panel allows.
-    for (int cpu = 0; cpu < maxCpus; ++cpu) {
-        if (m_plant->getCPUStat(uint(cpu)))
-            continue;
-        const int room = kDeviceBlocks - boardCount();
-        if (room <= 0)
-            break;
-        m_plant->setCPUStat(cpu, true);
-        // The first panel's type: it decides the lines of the boards the panel data describes.
-        m_plant->setCPUType(cpu, m_plant->getCPUType(0));
-        m_plant->setCPULibCount(cpu, qMin(maxBoards(cpu), room));
-    }
+    const int lines = linesPerBoard();
     for (int cpu = 0; cpu < maxCpus; ++cpu) {
         if (!m_plant->getCPUStat(uint(cpu)))
             continue;
-        const int lines = m_plant->getCPULibCount(cpu) * kLinesPerBoard;
-        for (int loop = 0; loop < lines; ++loop)
+        const int loops = qMin(kLines, m_plant->getCPULibCount(cpu) * lines);
+        for (int loop = 0; loop < loops; ++loop)
             fillLoop(cpu, loop);
     }
 }
@@ -95,30 +102,27 @@ void TestPlantGenerator::place(QList<PointTypeHw>& list, int cpu, int loopType)
 {
     if (list.isEmpty())
         return;
-    if (!m_plant->getCPUStat(uint(cpu))) {
+    if (!m_plant->getCPUStat(uint(cpu)))
         m_plant->setCPUStat(cpu, true);
-        m_plant->setCPUType(cpu, m_plant->getCPUType(0));
-    }
     const int boards = maxBoards(cpu);
+    const int lines = linesPerBoard();
     for (int board = 0; board < boards && !list.isEmpty(); ++board) {
         if (m_plant->getCPULibCount(cpu) < board + 1) {
             if (boardCount() >= kDeviceBlocks)
                 return;
             m_plant->setCPULibCount(cpu, board + 1);
         }
-        for (int line = 0; line < kLinesPerBoard && !list.isEmpty(); ++line) {
-            const uint loop = uint(board * kLinesPerBoard + line);
+        for (int line = 0; line < lines && !list.isEmpty(); ++line) {
+            const uint loop = uint(board * lines + line);
             if (m_plant->getCPULoopType(uint(cpu), loop) != loopType
                 && m_plant->getActiveSensorCount(uint(cpu), loop) + m_plant->getActiveModuleCount(uint(cpu), loop) == 0)
                 m_plant->setCPULoopType(uint(cpu), loop, uint(loopType));
             if (m_plant->getCPULoopType(uint(cpu), loop) != loopType)
                 continue;
             for (int i = 0; i < list.size();) {
-                const bool empty = m_plant->getActiveSensorCount(uint(cpu), loop)
-                        + m_plant->getActiveModuleCount(uint(cpu), loop)
-                    == 0;
-                // A type that does not fit an empty loop fits none.
-                if (add(cpu, int(loop), list.at(i)) || empty)
+                // A type without a software type can never be placed: kept, it would enable every
+                // further CPU of the plant in search of a place.
+                if (add(cpu, int(loop), list.at(i)) || !isProgrammable(list.at(i)))
                     list.removeAt(i);
                 else
                     ++i;
@@ -129,23 +133,28 @@ void TestPlantGenerator::place(QList<PointTypeHw>& list, int cpu, int loopType)
 
 void TestPlantGenerator::fillLoop(int cpu, int loop)
 {
-    // An empty loop of a type this panel has no devices for becomes a VARN loop.
-    const int current = m_plant->getCPULoopType(uint(cpu), uint(loop));
-    if (m_plant->getActiveSensorCount(uint(cpu), uint(loop)) + m_plant->getActiveModuleCount(uint(cpu), uint(loop)) == 0
-        && PointTypeList(OvLoop::sensorProtocol(current), 1).entries().isEmpty())
-        m_plant->setCPULoopType(uint(cpu), uint(loop), OvLoop::LOOP_VARN500);
+    fillFamily(cpu, loop, 1);
+    fillFamily(cpu, loop, 2);
+}
+
+void TestPlantGenerator::fillFamily(int cpu, int loop, int family)
+{
     const int type = m_plant->getCPULoopType(uint(cpu), uint(loop));
-    for (int family = 1; family <= 2; ++family) {
-        const int protocol = family == 1 ? OvLoop::sensorProtocol(type) : OvLoop::moduleProtocol(type);
-        const QList<PointTypeHw> types = PointTypeList(protocol, family).entries();
-        if (types.isEmpty())
-            continue;
-        for (int attempts = kAttempts; attempts > 0;) {
-            if (add(cpu, loop, types.at(random(types.size()))))
-                attempts = kAttempts;
-            else
-                --attempts;
-        }
+    const int protocol = family == 1 ? OvLoop::sensorProtocol(type) : OvLoop::moduleProtocol(type);
+    const PointTypeList list(protocol, family);
+    const QList<PointTypeHw>& types = list.entries();
+    if (types.isEmpty())
+        return;
+    const int positions = loopSlots(cpu, loop, family);
+    const auto held = [&] {
+        return family == 1 ? m_plant->getActiveSensorCount(uint(cpu), uint(loop))
+                           : m_plant->getActiveModuleCount(uint(cpu), uint(loop));
+    };
+    for (int attempts = kAttempts; attempts > 0 && held() < positions;) {
+        if (add(cpu, loop, types.at(random(types.size()))))
+            attempts = kAttempts;
+        else
+            --attempts;
     }
 }
 
@@ -167,10 +176,11 @@ int TestPlantGenerator::loopSlots(int cpu, int loop, int family) const
 
 bool TestPlantGenerator::boardHasRoom(int cpu, int loop, int records) const
 {
-    const int first = loop - loop % kLinesPerBoard;
+    const int lines = linesPerBoard();
+    const int first = loop - loop % lines;
     int all = 0;
     int inputs = 0;
-    for (int line = first; line < first + kLinesPerBoard; ++line) {
+    for (int line = first; line < first + lines; ++line) {
         const int sensors = m_plant->getActiveSensorCount(uint(cpu), uint(line));
         all += sensors + m_plant->getActiveModuleCount(uint(cpu), uint(line));
         inputs += sensors + m_plant->getActiveModuleCount(uint(cpu), uint(line), PointType::PT_INPUT);
@@ -178,27 +188,68 @@ bool TestPlantGenerator::boardHasRoom(int cpu, int loop, int records) const
     return all + records <= kBoardRecordLimit + 1 && inputs + records <= kBoardInputLimit + 1;
 }
 
-int TestPlantGenerator::nextZone(int channels)
+// The panel takes only so many second-series devices on a loop of type 0, counted by channel.
+bool TestPlantGenerator::secondSeriesFits(int cpu, int loop, const PointTypeHw& type) const
 {
-    const int zones = m_plant->areas().count();
-    if (m_zoneFill + channels > kDevicesPerZone && m_zone < zones) {
-        ++m_zone;
-        m_zoneFill = 0;
+    if (type.series() != kSecondSeries || m_plant->getCPULoopType(uint(cpu), uint(loop)) != OvLoop::LOOP_ZAV200)
+        return true;
+    int channels = widthOf(type);
+    const CPUSystem& cpus = m_plant->cpus();
+    for (int family = 1; family <= 2; ++family) {
+        const int positions = loopSlots(cpu, loop, family);
+        for (int address = 0; address < positions; ++address) {
+            const OvGenericPoint* p = cpus.getPoint(cpu, u32(loop), address, family);
+            if (p && p->isValid() && p->series() == kSecondSeries)
+                channels += qMax(1, p->subPoints().size());
+        }
     }
-    m_zoneFill += channels;
-    return m_zone;
+    return channels <= kSecondSeriesChannelLimit;
+}
+
+int TestPlantGenerator::zoneWithRoom(int devices)
+{
+    if (m_zoneUse.isEmpty()) {
+        BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+        m_zoneRoom = int(zpx->get_max_dev_per_zone());
+        OvAreasSystem& areas = m_plant->areas();
+        m_zoneUse.resize(areas.count());
+        for (int k = 0; k < areas.count(); ++k) {
+            const OvArea* area = areas.areaAt(k);
+            m_zoneUse[k] = area ? int(area->sensorCount() + area->moduleCount()) : m_zoneRoom;
+        }
+    }
+    while (m_firstOpenZone < m_zoneUse.size() && m_zoneUse.at(m_firstOpenZone) >= m_zoneRoom)
+        ++m_firstOpenZone;
+    for (int k = m_firstOpenZone; k < m_zoneUse.size(); ++k) {
+        if (m_zoneUse.at(k) <= m_zoneRoom - devices)
+            return k + 1;
+    }
+    return -1;
+}
+
+int TestPlantGenerator::korvaInput(int cpu, int loop) const
+{
+    const int positions = loopSlots(cpu, loop, 1);
+    for (int address = 0; address < positions; ++address) {
+        const OvGenericPoint* p = m_plant->cpus().getPoint(cpu, u32(loop), address, 1);
+        if (p && p->isValid() && p->hwType() == kKorvaInputCode)
+            return address + 1;
+    }
+    return 0;
 }
 
 bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
 {
-    if (type.channels().isEmpty() || type.channels().first().swTypes().isEmpty()) {
+    if (!m_plant)
+        return false;
+    if (!isProgrammable(type)) {
         qCritical() << "sub.getSwType(0) <= 0";
         return false;
     }
     const int family = type.family();
     const int channels = family == 2 && type.channels().size() > 1 ? type.channels().size() : 0;
-    const int width = qMax(1, channels);
-    if (!boardHasRoom(cpu, loop, width))
+    const int width = widthOf(type);
+    if (!boardHasRoom(cpu, loop, width) || !secondSeriesFits(cpu, loop, type))
         return false;
     const int positions = loopSlots(cpu, loop, family);
     const CPUSystem& cpus = m_plant->cpus();
@@ -218,17 +269,28 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
     OvGenericPoint point(family, cpu + 1, loop + 1, unsigned(address + 1));
     point.setPointType(PointType(type.protocol(), family, type.series(), type.hwType(),
                                  uchar(rows.at(random(rows.size()))), channels));
-    const int zone = nextZone(width);
-    point.setAreaIndex(zone);
+    const int zone = zoneWithRoom(width);
+    const int input = isKorvaModule(type) ? korvaInput(cpu, loop) : 0;
+    if (zone > 0)
+        point.setAreaIndex(zone);
+    if (input > 0)
+        point.setFastInput(input, input, false);
     for (int i = 0; i < point.subPoints().size(); ++i) {
         OvGenericSubPoint sub = point.subPoints().at(i);
         const QList<int>& allowed = type.channels().at(i).swTypes();
         if (!allowed.isEmpty())
             sub.setSWType(uchar(allowed.at(random(allowed.size()))), true);
-        sub.setAreaIndex(zone);
+        if (zone > 0)
+            sub.setAreaIndex(zone);
+        if (input > 0)
+            sub.setFastInput(input, input, false);
         point.updateSubPoint(sub);
     }
     m_plant->setPoint(point);
     const OvGenericPoint* stored = cpus.getPoint(cpu, u32(loop), address, family);
-    return stored && stored->isValid();
+    if (!stored || !stored->isValid())
+        return false;
+    if (zone > 0)
+        m_zoneUse[zone - 1] += width;
+    return true;
 }

@@ -1,6 +1,8 @@
 // The document commands on the real application and scene, offscreen, every question and file
 // dialog answered by script: new, compile, overwrite, the image and full-size round trips, bad
 // files, saves, quit, recent files, drop, title and the CSV export.
+#include "../plant/GeneratedPlantChecks.h"
+#include "../plant/PlantBuilder.h"
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "DataBlock/crc.h"
@@ -654,9 +656,17 @@ private slots:
         QVERIFY(QFile::exists(path("nomap/CFG_IN.BIN")));
     }
 
+    void fullSizeRoundTrip_data()
+    {
+        QTest::addColumn<uint>("seed");
+        for (uint seed : {1300u, 4800u, 7u})
+            QTest::addRow("seed %u", seed) << seed;
+    }
+
     // A generated full-size networked plant compiles, saves, reopens and compiles to the same image.
     void fullSizeRoundTrip()
     {
+        QFETCH(uint, seed);
 #if defined(__SANITIZE_ADDRESS__)
         // Minutes under the address sanitizer with the full unwinding the GUI tests need; the
         // plant's own full-size round trip runs there, and the normal build runs this one.
@@ -665,9 +675,14 @@ private slots:
         newPlant(1);
         QVERIFY(m_app->plant()->setPlantType(1, true));
         QVERIFY2(m_app->plant()->getCpuMaxCount() > 1, qPrintable(QString::number(m_app->plant()->getCpuMaxCount())));
-        m_app->setTestPlantSeed(1300);
+        // The generator fills the enabled CPUs: every one the panel takes, with all its boards.
+        plantbuild::enableCpus(*m_app->plant(), m_app->plant()->getCpuMaxCount());
+        m_app->setTestPlantSeed(seed);
         m_app->dbgTestMakeAll();
         Plant* plant = m_app->plant();
+        QCOMPARE(plantcheck::missingTypes(*plant), QString());
+        QCOMPARE(plantcheck::zoneFault(*plant), QString());
+        QCOMPARE(plantcheck::limitFault(*plant, 16), QString());
         int boards = 0;
         for (int cpu = 0; cpu < plant->getCpuMaxCount(); ++cpu) {
             if (!plant->getCPUStat(uint(cpu)))
@@ -692,6 +707,7 @@ private slots:
         compile(path("full2"));
         const QByteArray first = contents(path("full1/CFG_IN.BIN"));
         QVERIFY(first.size() > 100000);
+        QCOMPARE(plantcheck::imageFault(first, u8(g_zpConf->get_panel_type())), QString());
         const QByteArray second = contents(path("full2/CFG_IN.BIN"));
         // The reload announces the boards of the CPUs after the first on the trace.
         traceErrors(QStringLiteral("set_cpu_llId"));

@@ -1,5 +1,6 @@
 #pragma once
 // Plants built through the plant's own API, for the plant tests and bench_plant.
+#include "plant/LoopNumbering.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"
 #include "plant/PointType.h"
@@ -140,6 +141,22 @@ inline void buildFullPlant(Plant& plant)
         }
     }
     programGroups(plant);
+}
+
+// Enables the first count CPUs as the first one is, each with as many boards as its type takes
+// while the panel has device blocks for them (64 boards), their loops of the first loop's type.
+inline void enableCpus(Plant& plant, int count)
+{
+    const int loopType = plant.getCPULoopType(0, 0);
+    int boards = 0;
+    for (int cpu = 0; cpu < count && cpu < plant.getCpuMaxCount() && boards < 64; ++cpu) {
+        plant.setCPUStat(cpu, true);
+        plant.setCPUType(cpu, plant.getCPUType(0));
+        plant.setCPULibCount(cpu, qMin(plant.getNLIbMax(uchar(cpu)), 64 - boards));
+        boards += plant.getCPULibCount(cpu);
+        for (int loop = 0; loop < plant.getCPULibCount(cpu) * linesPerBoard(); ++loop)
+            plant.setCPULoopType(uint(cpu), uint(loop), uint(loopType));
+    }
 }
 
 } // namespace plantbuild

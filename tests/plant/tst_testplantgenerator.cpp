@@ -1,0 +1,228 @@
+// The test-plant generator over fixed seeds and several panels: every programmable type of the
+// catalogue placed, no zone beyond its room, the second-series channel limit of ADV loops, the
+// inputs of the KORVA modules, the board and loop limits, and the plant compiled into an image
+// that passes the image checks and comes back byte for byte through save and open.
+#include "plant/TestPlantGenerator.h"
+
+#include "plant/Plant.h"
+
+#include "../app/IsolatedHome.h"
+#include "GeneratedPlantChecks.h"
+#include "PlantBuilder.h"
+#include "PlantTestSupport.h"
+#include "TestBase.h"
+
+#include "ZpData/Container/ZpConfIO.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+static const IsolatedHome s_home;
+
+namespace {
+
+constexpr int kDetectorBrandOffset = 5247;
+constexpr u16 kKorvaInputCode = 65;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The current panel configuration as the compile command writes it.
+QByteArray compiledImage(const QString& path)
+{
+    if (g_zpConf->get_io().export_bin_v3(QFile::encodeName(path).constData(), nullptr) != 0)
+        return QByteArray();
+    return readAll(path);
+}
+
+// A sensor of the first type the loop's list offers with code, at a 1-based address of CPU 1
+// loop 1, in zone 1.
+OvGenericPoint sensor(int loopType, u16 code, int address)
+{
+    const PointTypeList list(OvLoop::sensorProtocol(loopType), 1);
+    for (const PointTypeHw& type : list.entries()) {
+        if (code && type.hwType() != code)
+            continue;
+        OvGenericPoint p = plantbuild::point(1, 1, address, type.protocol(), 1, type.series(), type.hwType(),
+                                             u8(type.channels().first().swTypes().first()));
+        p.setAreaIndex(1);
+        return p;
+    }
+    return OvGenericPoint();
+}
+
+} // namespace
+
+class TstTestPlantGenerator : public TestBase {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString path(const char* name) const { return m_dir.filePath(name); }
+
+    void usePanel(uint panelType, int plantType)
+    {
+        QCOMPARE(g_zpConf->new_config(u8(panelType)), 0);
+        planttest::resetPanel();
+        g_zpConf->set_networked(u8(plantType));
+        // The detector brand of the panel's defaults, as the brand configuration applies it.
+        Configuration::instance()->set_current_brand(u8(planttest::block(2).at(kDetectorBrandOffset)));
+    }
+
+    // The compiled image of a plant of panel 8 generated from seed.
+    QByteArray generated(unsigned seed)
+    {
+        usePanel(8, 0);
+        Plant plant;
+        plant.setPlantType(0, true);
+        TestPlantGenerator(&plant, seed).makeAll();
+        plant.copyTo();
+        return compiledImage(path("seeded.bin"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestBase::initTestCase();
+        QVERIFY(m_dir.isValid());
+    }
+
+    void fullSizeRoundTrip_data()
+    {
+        QTest::addColumn<uint>("panelType");
+        QTest::addColumn<int>("plantType");
+        QTest::addColumn<int>("cpus");
+        QTest::addColumn<uint>("seed");
+        QTest::addColumn<int>("zoneOneBefore");
+        QTest::addColumn<int>("minBoards");
+        // KV1600, networked, VARN loops, as large as the panel takes.
+        for (uint seed : {1300u, 4800u, 7u})
+            QTest::addRow("KV1600 full size seed %u", seed) << 8u << 1 << 64 << seed << 0 << 64;
+        QTest::newRow("KV1600 stand-alone") << 8u << 0 << 1 << 2u << 0 << 1;
+        QTest::newRow("KV1300 stand-alone") << 7u << 0 << 1 << 3u << 0 << 1;
+        // Devices already in zone 1 leave it less room.
+        QTest::newRow("KV1600 zone 1 holds 40") << 8u << 0 << 1 << 11u << 40 << 1;
+        // ADV loops, whose second-series devices share 30 channels, and 32 devices to a zone; the
+        // generator adds the second board the VARN types need.
+        for (uint seed : {5u, 17u, 29u})
+            QTest::addRow("OV4800N seed %u", seed) << 11u << 0 << 0 << seed << 0 << 2;
+        QTest::newRow("OV4800N zone 1 holds 30") << 11u << 0 << 0 << 41u << 30 << 2;
+        QTest::newRow("OV4800N networked 3 CPUs") << 11u << 1 << 3 << 53u << 0 << 6;
+    }
+
+    // The generated plant keeps every rule of the panel, and its image comes back whole.
+    void fullSizeRoundTrip()
+    {
+        QFETCH(uint, panelType);
+        QFETCH(int, plantType);
+        QFETCH(int, cpus);
+        QFETCH(uint, seed);
+        QFETCH(int, zoneOneBefore);
+        QFETCH(int, minBoards);
+        usePanel(panelType, plantType);
+        Plant plant;
+        QVERIFY(plant.setPlantType(plantType, true));
+        plantbuild::enableCpus(plant, cpus);
+        for (int address = 1; address <= zoneOneBefore; ++address)
+            plant.setPoint(sensor(plant.getCPULoopType(0, 0), 0, address));
+
+        TestPlantGenerator(&plant, seed).makeAll();
+
+        QCOMPARE(plantcheck::missingTypes(plant), QString());
+        QCOMPARE(plantcheck::zoneFault(plant), QString());
+        // The first zone with room takes each new device until it is full.
+        {
+            BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+            QCOMPARE(plantcheck::devicesInZone(plant, 1), int(zpx->get_max_dev_per_zone()));
+        }
+        QCOMPARE(plantcheck::limitFault(plant, minBoards), QString());
+        plant.copyTo();
+        const QByteArray image = compiledImage(path("first.bin"));
+        QCOMPARE(plantcheck::imageFault(image, u8(panelType)), QString());
+        QCOMPARE(plantcheck::recordFault(plant), QString());
+        QCOMPARE(plant.saveToFile(path("plant.ov")), 0u);
+        Plant reread;
+        reread.setDefaultParameters();
+        QCOMPARE(reread.loadFromFile(path("plant.ov"), true), 0u);
+        QCOMPARE(reread.copyFrom(), 0u);
+        // The reload announces the boards of the CPUs after the first on the trace.
+        traceErrors("set_cpu_llId");
+        reread.copyTo();
+        const QByteArray second = compiledImage(path("second.bin"));
+        QCOMPARE(second.size(), image.size());
+        QVERIFY(second == image);
+    }
+
+    // A KORVA module's inputs name the loop's first sensor of code 65; with none they stay empty,
+    // as they do on any other module.
+    void korvaInputs_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QList<int>>("inputSensors");
+        QTest::addColumn<int>("expected");
+        for (int code : {180, 181, 182}) {
+            QTest::addRow("%d, inputs at 4 and 6", code) << code << QList<int>{4, 6} << 4;
+            QTest::addRow("%d, input at 1", code) << code << QList<int>{1} << 1;
+            QTest::addRow("%d, input at 159", code) << code << QList<int>{159} << 159;
+            QTest::addRow("%d, no input", code) << code << QList<int>{} << 0;
+        }
+        // Any other module has no inputs.
+        QTest::newRow("130, inputs at 4 and 6") << 130 << QList<int>{4, 6} << 0;
+        QTest::newRow("16402, inputs at 4 and 6") << 16402 << QList<int>{4, 6} << 0;
+    }
+    void korvaInputs()
+    {
+        QFETCH(int, code);
+        QFETCH(QList<int>, inputSensors);
+        QFETCH(int, expected);
+        usePanel(11, 0);
+        Plant plant;
+        QVERIFY(plant.setPlantType(0, true));
+        const int loopType = plant.getCPULoopType(0, 0);
+        QCOMPARE(loopType, int(OvLoop::LOOP_ZAV200));
+        // Sensors of another code before and between the inputs.
+        for (int address : {2, 5})
+            plant.setPoint(sensor(loopType, 20, address));
+        for (int address : inputSensors)
+            plant.setPoint(sensor(loopType, kKorvaInputCode, address));
+        const PointTypeHw type(code > 0x4000 ? 2 : 1, OvLoop::moduleProtocol(loopType), 2, ushort(code));
+        QVERIFY(!type.channels().isEmpty() && !type.channels().first().swTypes().isEmpty());
+
+        QVERIFY(TestPlantGenerator(&plant, 3).add(0, 0, type));
+
+        const OvGenericPoint* module = plant.getPoint(0, 0, 0, 2);
+        QVERIFY(module && module->isValid());
+        QCOMPARE(int(module->hwType()), code);
+        QCOMPARE(module->fastInputDev1(), expected);
+        QCOMPARE(module->fastInputDev2(), expected);
+        for (const OvGenericSubPoint& channel : module->subPoints()) {
+            QCOMPARE(channel.fastInputDev1(), expected);
+            QCOMPARE(channel.fastInputDev2(), expected);
+        }
+    }
+
+    // The same seed makes the same plant; the command's clock seed is the only other source.
+    void seeded()
+    {
+        const QByteArray first = generated(9);
+        QVERIFY(!first.isEmpty());
+        QVERIFY(generated(9) == first);
+        QVERIFY(generated(10) != first);
+    }
+
+    // Without a plant nothing is added and the panel configuration is untouched.
+    void noPlant()
+    {
+        usePanel(8, 0);
+        const QByteArray before = planttest::block(2);
+        TestPlantGenerator generator(nullptr, 1);
+        generator.makeAll();
+        QVERIFY(!generator.add(0, 0, PointTypeHw(1, 2, 1, 16388)));
+        QVERIFY(planttest::block(2) == before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstTestPlantGenerator)
+#include "tst_testplantgenerator.moc"
