@@ -26,10 +26,13 @@ PlaceholderPage {
         width: parent.width - 2 * metrics.height
         spacing: metrics.height * 0.6
 
-        OvLabel { text: qsTrId("PLANT_DESCRIPTION") + page.tr; font.bold: true }
+        // Each child on the column's starting edge: a column places them at x 0, which no
+        // mirroring moves, where an anchor mirrors.
+        OvLabel { anchors.left: parent.left; text: qsTrId("PLANT_DESCRIPTION") + page.tr; font.bold: true }
         TextField {
             id: description
             objectName: "plantDescription"
+            anchors.left: parent.left
             width: metrics.averageCharacterWidth * 40
             font.family: OvTheme.fontFamily
             text: (page.revision, activePlant ? activePlant.description : "")
@@ -39,10 +42,11 @@ PlaceholderPage {
         OvLabel {
             id: refusal
             objectName: "descriptionRefusal"
+            anchors.left: parent.left
             color: "#ff6060"
             visible: text !== ""
         }
-        OvLabel { text: qsTrId("PLANT_TYPE") + page.tr; font.bold: true }
+        OvLabel { anchors.left: parent.left; text: qsTrId("PLANT_TYPE") + page.tr; font.bold: true }
         Row {
             id: typeRow
             width: parent.width
@@ -63,6 +67,7 @@ PlaceholderPage {
         }
         Grid {
             id: facts
+            anchors.left: parent.left
             columns: 2
             columnSpacing: metrics.height
             rowSpacing: metrics.height * 0.4

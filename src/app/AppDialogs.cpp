@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -60,6 +61,12 @@ PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBox
     for (int i = 0; i < message.choices.size(); ++i)
         choices << box.addButton(message.choices.at(i), roles[qMin(i, 2)]);
     box.setStandardButtons(QMessageBox::StandardButtons(message.buttons));
+    // Right to left, a standard button draws its text from its left edge over its icon and cuts
+    // it: without the icon the text has the button to itself.
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft) {
+        for (QAbstractButton* button : box.buttons())
+            button->setIcon(QIcon());
+    }
     if (message.defaultChoice >= 0 && message.defaultChoice < choices.size())
         box.setDefaultButton(choices.at(message.defaultChoice));
     else if (message.defaultButton != PlantMessage::NoButton)

@@ -248,6 +248,22 @@ private slots:
 
     // Every page in every language, at the first size and at full-screen size. Networked with
     // every CPU installed: the longest list of CPUs the plant page shows.
+    // The plant page's description field stands on the page's starting edge: the left one, the
+    // right one in a right-to-left language.
+    void checkStartingEdge(bool rightToLeft)
+    {
+        QQuickItem* field = find("plantDescription");
+        QVERIFY(field);
+        QQuickItem* column = field->parentItem();
+        const QRectF box = field->mapRectToItem(column, QRectF(0, 0, field->width(), field->height()));
+        // Narrower than the page by far, so that the two edges tell the sides apart.
+        QVERIFY(field->width() < column->width() - 100);
+        if (rightToLeft)
+            QCOMPARE(box.right(), column->width());
+        else
+            QCOMPARE(box.left(), 0.0);
+    }
+
     void texts_data()
     {
         QTest::addColumn<QString>("code");
@@ -290,6 +306,8 @@ private slots:
                 settle();
                 checkTexts(
                     QStringLiteral("%1, %2 at %3x%4").arg(code, shown.name).arg(size.width()).arg(size.height()));
+                if (QLatin1String(shown.name) == QLatin1String("plant"))
+                    checkStartingEdge(code == QLatin1String("ar") || code == QLatin1String("iw"));
             }
         }
         m_window->resize(960, 720);
