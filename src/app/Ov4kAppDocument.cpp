@@ -61,6 +61,17 @@ PlantMessage::Button question(const QString& title, const QString& text)
     return PlantDialogs::show(message);
 }
 
+// After text, names the folder the files went to and offers to open it; false when the user
+// wanted it opened and nothing opened it.
+bool offerFolder(const QString& title, const QString& text, const QString& folder)
+{
+    const QString named = text + qtTrId("USR_MSG_FILES_WRITTEN_IN").arg(QDir::toNativeSeparators(folder))
+        + QLatin1Char('\n');
+    // A local path, not URL text: a "#" or "?" in a folder's name would cut the URL short.
+    return question(title, named + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) != PlantMessage::Yes
+        || PlantDialogs::showUrl(QUrl::fromLocalFile(folder));
+}
+
 // Removes the last occurrence of suffix, case-insensitively, when found after the first character.
 void removeLast(QString& name, const QString& suffix)
 {
@@ -712,11 +723,7 @@ void Ov4kApp::onCompileBtnClicked()
         text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES", result.skipped) + QLatin1Char('\n');
     if (!text.isEmpty())
         qWarning().noquote() << text.trimmed();
-    // A local path, not URL text: a "#" or "?" in a folder's name would cut the URL short.
-    const QString written = QFileInfo(target).absolutePath();
-    text += qtTrId("USR_MSG_FILES_WRITTEN_IN").arg(QDir::toNativeSeparators(written)) + QLatin1Char('\n');
-    if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes
-        && !PlantDialogs::showUrl(QUrl::fromLocalFile(written))) {
+    if (!offerFolder(title, text, QFileInfo(target).absolutePath())) {
         PlantMessage message;
         message.icon = PlantMessage::Warning;
         message.text = qtTrId("USR_MSG_UNABLE_TO_OPEN_FOLDER");
@@ -743,9 +750,7 @@ void Ov4kApp::onXlsExportBtnClicked()
         critical(qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"), folder);
         return;
     }
-    const QString text = qtTrId("USR_MSG_FILES_WRITTEN_IN").arg(QDir::toNativeSeparators(folder)) + QLatin1Char('\n');
-    if (question(title, text + qtTrId("USR_MSG_ASK_FOR_OPEN_FOLDER")) == PlantMessage::Yes
-        && !PlantDialogs::showUrl(QUrl::fromLocalFile(folder))) {
+    if (!offerFolder(title, QString(), folder)) {
         PlantMessage message;
         message.icon = PlantMessage::Information;
         message.text = qtTrId("USR_MSG_EXPORT_TO_CSV_DONE");

@@ -210,7 +210,7 @@ int TestPlantGenerator::zoneWithRoom(int devices)
 {
     if (m_zoneUse.isEmpty()) {
         BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
-        m_zoneRoom = int(zpx->get_max_dev_per_zone());
+        m_zoneRoom = zpx.layout() ? int(zpx->get_max_dev_per_zone()) : 0;
         OvAreasSystem& areas = m_plant->areas();
         m_zoneUse.resize(areas.count());
         for (int k = 0; k < areas.count(); ++k) {

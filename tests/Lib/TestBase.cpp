@@ -152,3 +152,9 @@ void TestBase::handler(QtMsgType type, const QMessageLogContext& context, const 
     if (s_previous)
         s_previous(type, context, text);
 }
+
+QByteArray fileContents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

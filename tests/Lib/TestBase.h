@@ -3,6 +3,7 @@
 // line of the library's trace, that it did not announce; an announced one that never came fails
 // it too. A derived class with an initTestCase(), cleanupTestCase() or cleanup() of its own calls
 // the base's from it.
+#include <QByteArray>
 #include <QObject>
 #include <QRegularExpression>
 #include <QStringList>
@@ -53,3 +54,6 @@ private:
     QStringList m_unexpected;
     QStringList m_consumed;
 };
+
+// The bytes of a file; empty when it cannot be read.
+QByteArray fileContents(const QString& path);

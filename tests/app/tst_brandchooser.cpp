@@ -92,11 +92,6 @@ class tst_BrandChooser : public TestBase {
         QTest::mousePress(m_window, Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, at);
     }
-    static QByteArray contents(const QString& file)
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
 
 private slots:
     void initTestCase()
@@ -257,7 +252,7 @@ private slots:
                 m_dialogs.answer(PlantMessage::Yes);
             m_dialogs.answer(PlantMessage::No);
             m_app->onCompileBtnClicked();
-            const QByteArray bytes = contents(file);
+            const QByteArray bytes = fileContents(file);
             QVERIFY(bytes.size() > kImageData + kBrandByte);
             QCOMPARE(int(bytes.at(8)), 2); // the general programming block comes first
             QCOMPARE(int(bytes.at(kImageData + kBrandByte)), kApollo);

@@ -30,11 +30,6 @@ class tst_CompileRepaint : public TestBase {
     QString m_digest;
 
     QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
-    static QByteArray contents(const QString& file)
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
     QObject* published(const char* name) const
     {
         return m_app->engine()->rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
@@ -148,12 +143,13 @@ private slots:
                  qPrintable(QStringLiteral("no repaint ran while the compile did (%1 ticks)").arg(allTicks)));
         QVERIFY(!m_digest.isEmpty());
 
-        const QByteArray expected = contents(quiet + QStringLiteral("/CFG_IN.BIN"));
-        const QByteArray actual = contents(busy + QStringLiteral("/CFG_IN.BIN"));
+        const QByteArray expected = fileContents(quiet + QStringLiteral("/CFG_IN.BIN"));
+        const QByteArray actual = fileContents(busy + QStringLiteral("/CFG_IN.BIN"));
         QVERIFY(expected.size() > 100000);
         QCOMPARE(actual.size(), expected.size());
         QVERIFY(actual == expected);
-        QCOMPARE(contents(busy + QStringLiteral("/ModbusMap.csv")), contents(quiet + QStringLiteral("/ModbusMap.csv")));
+        QCOMPARE(fileContents(busy + QStringLiteral("/ModbusMap.csv")),
+                 fileContents(quiet + QStringLiteral("/ModbusMap.csv")));
     }
 };
 

@@ -34,11 +34,6 @@ class tst_Documents : public TestBase {
     QTemporaryDir m_dir;
 
     QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
-    static QByteArray contents(const QString& file)
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
     // Compiles into folder, answering the area question when it comes, then No to opening it.
     void compile(const QString& folder)
     {
@@ -164,7 +159,7 @@ private slots:
         QVERIFY(QDir().mkpath(path("out")));
         compile(path("out"));
         QCOMPARE(m_dialogs.fileRequests().first().kind, PlantFileRequest::Folder);
-        const QByteArray image = contents(path("out/CFG_IN.BIN"));
+        const QByteArray image = fileContents(path("out/CFG_IN.BIN"));
         QCOMPARE(image.left(8), QByteArray::fromHex("4F2A4B280226C607"));
         QVERIFY(!QFile::exists(path("out/ModbusMap.csv")));
         QVERIFY(messages(QtInfoMsg).filter(QStringLiteral("Download completato:")).size() == 1);
@@ -174,7 +169,7 @@ private slots:
 
     void overwriteRefused()
     {
-        const QByteArray before = contents(path("out/CFG_IN.BIN"));
+        const QByteArray before = fileContents(path("out/CFG_IN.BIN"));
         m_app->plant()->setDescription(QStringLiteral("Changed"));
         m_dialogs.clear();
         m_dialogs.answerFile(path("out"));
@@ -183,7 +178,7 @@ private slots:
         m_dialogs.answer(PlantMessage::No);
         m_app->onCompileBtnClicked();
         QCOMPARE(m_dialogs.asked().last().informativeText, QStringLiteral("The file already exists. Overwrite it?"));
-        QCOMPARE(contents(path("out/CFG_IN.BIN")), before);
+        QCOMPARE(fileContents(path("out/CFG_IN.BIN")), before);
     }
 
     // A program that does not compile is written empty, and the final question says so.
@@ -243,10 +238,10 @@ private slots:
         m_app->onSaveFileMenu();
         QCOMPARE(m_dialogs.fileRequests().size(), 1);
         QCOMPARE(m_dialogs.fileRequests().first().kind, PlantFileRequest::SaveFile);
-        QCOMPARE(contents(path("out/CFG_IN.tov")), QByteArray("mine"));
+        QCOMPARE(fileContents(path("out/CFG_IN.tov")), QByteArray("mine"));
         QVERIFY(QDir().mkpath(path("again")));
         compile(path("again"));
-        QCOMPARE(contents(path("again/CFG_IN.BIN")), contents(path("out/CFG_IN.BIN")));
+        QCOMPARE(fileContents(path("again/CFG_IN.BIN")), fileContents(path("out/CFG_IN.BIN")));
     }
 
     void badFiles_data()
@@ -257,13 +252,13 @@ private slots:
         QTest::addColumn<QString>("detail");
         QTest::newRow("missing") << "none.tov" << QByteArray() << "File not found"
                                  << "none.tov";
-        QByteArray corrupted = contents(path("out/CFG_IN.BIN"));
+        QByteArray corrupted = fileContents(path("out/CFG_IN.BIN"));
         corrupted[corrupted.size() / 2] = char(corrupted.at(corrupted.size() / 2) ^ 0x5A);
         QTest::newRow("corrupted image") << "bad.bin" << corrupted << "Checksum error: the file is damaged"
                                          << "";
         // Panel type 11, which no brand configuration of this program takes: header byte 7, and
         // byte 5246 of the first element (dataType 2, size at 9, CRC at 13, data from 15).
-        QByteArray type11 = contents(path("out/CFG_IN.BIN"));
+        QByteArray type11 = fileContents(path("out/CFG_IN.BIN"));
         const int size = int(qFromLittleEndian<quint32>(type11.constData() + 9));
         QCOMPARE(qFromLittleEndian<quint16>(type11.constData() + 13), crc16(type11.constData() + 15, u32(size)));
         type11[7] = 11;
@@ -310,7 +305,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
-        const QByteArray image = contents(path("out/CFG_IN.BIN"));
+        const QByteArray image = fileContents(path("out/CFG_IN.BIN"));
         QVERIFY(image.size() > 10000);
         QTest::newRow("empty image") << "empty.bin" << QByteArray() << "Errors in reading the file";
         QTest::newRow("1000 bytes of an image") << "part.bin" << image.left(1000) << "Errors in reading the file";
@@ -363,7 +358,7 @@ private slots:
         QCOMPARE(m_window->property("workingAreaStat").toString(), page);
         QCOMPARE(plantCommands(), commands);
         compile(folder + "/after");
-        QCOMPARE(contents(folder + "/after/CFG_IN.BIN"), contents(folder + "/before/CFG_IN.BIN"));
+        QCOMPARE(fileContents(folder + "/after/CFG_IN.BIN"), fileContents(folder + "/before/CFG_IN.BIN"));
         // Nothing of the bad file is kept: the plant as it was compiles to the same bytes.
         traceErrors();
     }
@@ -570,9 +565,9 @@ private slots:
             QCOMPARE(plant->getCPULoopType(0, uint(l)), offered.at(l % offered.size()).toInt());
         QCOMPARE(plant->getActiveSensorCount(0, 0), 1);
         compile(path(dir + "b"));
-        const QByteArray first = contents(path(dir + "a/CFG_IN.BIN"));
+        const QByteArray first = fileContents(path(dir + "a/CFG_IN.BIN"));
         QVERIFY(first.size() > 1000);
-        QCOMPARE(contents(path(dir + "b/CFG_IN.BIN")).toHex(), first.toHex());
+        QCOMPARE(fileContents(path(dir + "b/CFG_IN.BIN")).toHex(), first.toHex());
         newPlant();
     }
 
@@ -705,10 +700,10 @@ private slots:
         m_app->openFile(file);
         QCOMPARE(m_app->currentFilePath(), path("P.tov"));
         compile(path("full2"));
-        const QByteArray first = contents(path("full1/CFG_IN.BIN"));
+        const QByteArray first = fileContents(path("full1/CFG_IN.BIN"));
         QVERIFY(first.size() > 100000);
         QCOMPARE(plantcheck::imageFault(first, u8(g_zpConf->get_panel_type())), QString());
-        const QByteArray second = contents(path("full2/CFG_IN.BIN"));
+        const QByteArray second = fileContents(path("full2/CFG_IN.BIN"));
         // The reload announces the boards of the CPUs after the first on the trace.
         traceErrors(QStringLiteral("set_cpu_llId"));
         QCOMPARE(second.size(), first.size());

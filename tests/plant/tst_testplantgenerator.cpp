@@ -24,18 +24,12 @@ namespace {
 constexpr int kDetectorBrandOffset = 5247;
 constexpr u16 kKorvaInputCode = 65;
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The current panel configuration as the compile command writes it.
 QByteArray compiledImage(const QString& path)
 {
     if (g_zpConf->get_io().export_bin_v3(QFile::encodeName(path).constData(), nullptr) != 0)
         return QByteArray();
-    return readAll(path);
+    return fileContents(path);
 }
 
 // A sensor of the first type the loop's list offers with code, at a 1-based address of CPU 1
