@@ -1485,6 +1485,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>العناوين التالية غير متاحة: الجهاز يحتاج إليها</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>هذا العنوان مشغول بقناة وحدة في عنوان سابق</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>نقل إعدادات النوع القديم إلى النوع الجديد؟</translation>

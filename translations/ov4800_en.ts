@@ -1477,6 +1477,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>The addresses that follow are not free: the device needs them</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>This address is taken by a channel of a module at an earlier address</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>Carry the settings of the old type over to the new one?</translation>

@@ -1477,6 +1477,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Las direcciones siguientes no están libres: el dispositivo las necesita</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Esta dirección está ocupada por un canal de un módulo en una dirección anterior</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>¿Conservar los ajustes del tipo anterior en el nuevo?</translation>

@@ -1477,6 +1477,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Les adresses suivantes ne sont pas libres : l'appareil en a besoin</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Cette adresse est occupée par un canal d'un module placé à une adresse précédente</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>Reporter les réglages de l'ancien type sur le nouveau?</translation>

@@ -1475,6 +1475,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>A következő címek nem szabadok: az eszköznek szüksége van rájuk</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Ezt a címet egy korábbi címen lévő modul csatornája foglalja el</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>A régi típus beállításai átkerüljenek az újra?</translation>

@@ -1477,6 +1477,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Gli indirizzi successivi non sono liberi: il dispositivo li richiede</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Questo indirizzo è occupato da un canale di un modulo a un indirizzo precedente</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>Riportare le impostazioni del tipo precedente sul nuovo?</translation>

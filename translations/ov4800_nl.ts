@@ -1477,6 +1477,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>De volgende adressen zijn niet vrij: het apparaat heeft ze nodig</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Dit adres is bezet door een kanaal van een module op een eerder adres</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>De instellingen van het oude type overnemen in het nieuwe?</translation>

@@ -1479,6 +1479,10 @@
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Adresele următoare nu sunt libere: dispozitivul are nevoie de ele</translation>
     </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Această adresă este ocupată de un canal al unui modul de la o adresă anterioară</translation>
+    </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>
         <translation>Preluați setările tipului vechi în cel nou?</translation>
