@@ -225,6 +225,9 @@ private slots:
         QTRY_VERIFY((level = inCell(m_window->contentItem(), "pointAlarmLevel", sensors->index(0, 0))));
         QCOMPARE(level->property("currentIndex").toInt(), 3);
         QCOMPARE(level->property("displayText").toString(), qtTrId("SENSOR_ALLARM_MODEL_PREFIX") + " 4");
+        QQuickItem* zone = inCell(m_window->contentItem(), "pointZone", sensors->index(0, 0));
+        QVERIFY(zone);
+        QCOMPARE(zone->property("currentIndex").toInt(), 3);
 
         // A module with channels at 40 takes the address after it; then its first channel.
         inCell(m_window->contentItem(), "pointTabs", QModelIndex())->setProperty("currentIndex", 1);
