@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>العكسية</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>لا تستطيع لوحة المفاتيح تعديل هذا البرنامج: إدخال يبقيه كما هو، والمسح للخلف يمحوه.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>التحقق المنطقي</translation>

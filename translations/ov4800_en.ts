@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Reverse</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Logical check</translation>

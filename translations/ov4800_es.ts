@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inversos</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>El teclado no puede editar este programa: Intro lo conserva tal cual, retroceso lo borra.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Control lógico</translation>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inverses</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Le clavier ne peut pas modifier ce programme : Entrée le garde tel quel, retour arrière l'efface.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Contrôle logique</translation>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Fordított</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>A billentyűzet nem tudja szerkeszteni ezt a programot: az Enter változatlanul megtartja, a visszatörlés törli.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Logikai ellenőrzés</translation>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inversi</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Il tastierino non può modificare questo programma: Invio lo mantiene così com'è, backspace lo cancella.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Controllo logico</translation>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>הפוכות</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>לוח המקשים אינו יכול לערוך תוכנית זו: הזנה שומרת אותה כפי שהיא, מחיקה לאחור מוחקת אותה.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>בדיקה לוגית</translation>

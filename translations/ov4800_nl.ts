@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Omgekeerde</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Het toetsenblok kan dit programma niet bewerken: Invoer houdt het zoals het is, backspace wist het.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Logische controle</translation>

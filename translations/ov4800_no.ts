@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Omvendte</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Tastaturet kan ikke redigere dette programmet: Enter beholder det som det er, tilbaketasten sletter det.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Logisk kontroll</translation>

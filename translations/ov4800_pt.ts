@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inversos</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>O teclado não pode editar este programa: Enter mantém-no como está, retrocesso apaga-o.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Controlo lógico</translation>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inverse</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Tastatura nu poate modifica acest program: Enter îl păstrează așa cum este, backspace îl șterge.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Control logic</translation>
