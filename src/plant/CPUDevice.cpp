@@ -458,10 +458,11 @@ void CPUDevice::reset()
     m_upsFlag = false;
     m_description.clear();
     m_sib.clear();
-    for (OvLib& lib : m_libs)
-        lib.uninstall();
-    if (m_enabled && !m_libs.isEmpty())
-        m_libs.first().setInstalled(true, false);
+    // A plant started afresh keeps nothing of the boards before it: a board installed later is
+    // built from the panel configuration as a new one.
+    m_libs.clear();
+    if (m_enabled)
+        addLib();
     m_annunciators = OvAnnunciatorsSystem(m_index);
     m_viewers = OvAnnunciatorsSystem(m_index);
 }

@@ -377,6 +377,12 @@ void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
     m_subPoints.append(OvGenericSubPoint(*this, int(subIndex)));
 }
 
+void OvGenericPoint::dropUntypedLastChannels()
+{
+    while (!m_subPoints.isEmpty() && m_subPoints.last().swType() == 0)
+        m_subPoints.removeLast();
+}
+
 void OvGenericPoint::setPointType(const PointType& type)
 {
     resetData();

@@ -33,20 +33,32 @@ void setBit(u8& byte, u8 bit, bool value)
     byte = value ? u8(byte | bit) : u8(byte & ~bit);
 }
 
-// Protocol of a record's class bits. On a loop of known type every point speaks the loop's
-// protocol; the class bits then say nothing about it (an ADV point of another series and every
-// channel carry 1 there, an APOLLO point keeps what the record held).
-int protocolOf(u32 classBits, u32 loopType)
+// The class bits a point of this protocol and series writes: a channel 0 for ADV and 1 for the
+// others, a point 1 for VARN and for ADV of another series, an APOLLO point those of the cleared
+// record.
+u32 classBitsOf(int protocol, int series, bool channel)
 {
-    if (classBits == 3)
-        return 0;
-    switch (loopType) {
-    case LINE_PROTOCOL_ADV: return 1;
-    case LINE_PROTOCOL_VARN: return 2;
-    case LINE_PROTOCOL_APOLLO: return 4;
-    default: break;
-    }
+    if (channel)
+        return protocol == 1 ? 0 : 1;
+    if (protocol == 2)
+        return 1;
+    return protocol == 1 && series != 1 ? 1 : 0;
+}
+
+// Protocol of a record's class bits. On a loop of known type the bits alone do not name it, so
+// the loop's own protocol is taken when it writes these bits, else the one the bits name, else
+// another that writes them: a point read back writes the record it was read from.
+int protocolOf(u32 classBits, u32 loopType, int series, bool channel)
+{
     static const int protocols[] = {1, 2, 4};
+    if (classBits > 2)
+        return 0;
+    if (loopType > LINE_PROTOCOL_APOLLO)
+        return protocols[classBits];
+    for (int candidate : {protocols[loopType], protocols[classBits], 1, 2, 4}) {
+        if (classBitsOf(candidate, series, channel) == classBits)
+            return candidate;
+    }
     return protocols[classBits];
 }
 
@@ -59,9 +71,11 @@ OvGenericPoint::OvGenericPoint(int cpuIndex, int loopIndex, const u8* rec, u32 l
     resetData();
     m_address = rec[0] + 1u;
     m_family = DeviceRec::is_module(rec) ? 2 : 1;
-    m_protocol = protocolOf(DeviceRec::get_class(rec), loopType);
     m_hwType = DeviceRec::get_code(rec);
     m_series = PointType::seriesOf(m_hwType);
+    // The loader makes a module record a channel when its code has channels or it names one.
+    const bool channel = m_family == 2 && (rec[8] > 0 || get_sub_num(m_hwType) > 1);
+    m_protocol = protocolOf(DeviceRec::get_class(rec), loopType, m_series, channel);
     m_swType = u8(DeviceRec::get_type(rec));
     m_inputType = PointType::computeInputType(m_family, m_series, m_hwType, m_swType);
     const u16 zone = DeviceRec::get_zone(rec);

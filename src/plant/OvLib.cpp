@@ -233,6 +233,8 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
         const OvGenericSubPoint channel(point, rec[8] + 1);
         m_loops[position]->loadPoint(&channel);
     }
+    for (OvLoop* loop : m_loops)
+        loop->dropUnsavedChannels();
 }
 
 int OvLib::storeToPanel() const

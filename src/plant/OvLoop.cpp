@@ -234,10 +234,11 @@ bool OvLoop::changeType(int type)
 void OvLoop::reloadSettings()
 {
     readLineSettings();
-    for (OvGenericPoint* p : m_sensors)
-        p->resetData();
-    for (OvGenericPoint* p : m_modules)
-        p->resetData();
+    // The slots of a new loop of the type read: as many as that type has, each with its protocol.
+    m_sensors.deleteAll();
+    fillSensors();
+    m_modules.deleteAll();
+    fillModules();
 }
 
 void OvLoop::dump() const
@@ -318,6 +319,12 @@ void OvLoop::loadPoint(const OvGenericPoint* point)
         m_modules[at]->updateSubPoint(*channel);
     else
         *m_modules[at] = *point;
+}
+
+void OvLoop::dropUnsavedChannels()
+{
+    for (OvGenericPoint* p : m_modules)
+        p->dropUntypedLastChannels();
 }
 
 const OvGenericPoint* OvLoop::nextValidSensor(const OvGenericPoint* after) const

@@ -56,7 +56,7 @@ public:
     // False, nothing changed, for a loop without type or owner or for the current type; else
     // every point is discarded and the slots are refilled for the new type.
     bool changeType(int type);
-    // Re-reads wiring and type, then empties every point; the lists keep their length.
+    // Re-reads wiring and type, then refills the slots as a new loop of that type has them.
     void reloadSettings();
     QString getTypeName() const { return typeName(m_type); }
     void dump() const;
@@ -71,6 +71,9 @@ public:
     bool updateSubPoint(const OvGenericSubPoint& channel);
     // A point or channel read from the panel configuration.
     void loadPoint(const OvGenericPoint* point);
+    // After the panel loader: each module keeps the channels its records gave, not every channel
+    // its code has.
+    void dropUnsavedChannels();
     const OvGenericPoint* nextValidSensor(const OvGenericPoint* after) const;
     const OvGenericPoint* nextValidModule(const OvGenericPoint* after) const;
     bool findNextSensor(int* pos, OvGenericPoint* out) const;

@@ -7,9 +7,11 @@
 #include "../app/IsolatedHome.h"
 #include "PlantBuilder.h"
 #include "PlantTestSupport.h"
+#include "ScriptedDialogs.h"
 #include "TestBase.h"
 
 #include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,6 +65,98 @@ QByteArray exportedImage(const QString& folder)
     if (g_zpConf->get_io().export_bin_v3(QFile::encodeName(path).constData(), nullptr) != 0)
         return QByteArray();
     return readAll(path);
+}
+
+// Each enabled CPU's loops: type, open flag, slot counts, the inputs and outputs counted, and
+// every valid point with its protocol, code, and software type or channels (a module with
+// channels has no software type of its own in the panel).
+QString loopsOf(const Plant& plant)
+{
+    QStringList all;
+    int i = -1;
+    for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
+        for (u32 g = 0; g < cpu->getLibCount() * u32(linesPerBoard()); ++g) {
+            const OvLoop loop = cpu->getLoop(g);
+            QString text = QString("C%1L%2 type %3 %4 %5/%6 count %7")
+                               .arg(cpu->index())
+                               .arg(g + 1)
+                               .arg(loop.type())
+                               .arg(loop.isOpen() ? "open" : "closed")
+                               .arg(loop.sensors().size())
+                               .arg(loop.modules().size())
+                               .arg(loop.getActiveCount(7, 3, 3));
+            for (const auto* list : {&loop.sensors(), &loop.modules()}) {
+                for (const OvGenericPoint* p : *list) {
+                    if (!p->isValid())
+                        continue;
+                    text += QString(" %1%2:%3:%4:%5")
+                                .arg(p->family() == 1 ? 'S' : 'M')
+                                .arg(p->address())
+                                .arg(p->protocol())
+                                .arg(p->hwType())
+                                .arg(p->subPoints().isEmpty() ? p->swType() : 0);
+                    for (const OvGenericSubPoint& channel : p->subPoints())
+                        text += QString(" %1.%2:%3").arg(p->address()).arg(channel.getSubIndex()).arg(channel.swType());
+                }
+            }
+            all << text;
+        }
+    }
+    return all.join('\n');
+}
+
+// "dataType:offset=hex" of the panel configuration at each place of places (values there ignored).
+QString bytesAt(const QString& places)
+{
+    QStringList found;
+    for (const QString& place : places.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList at = place.section('=', 0, 0).split(':');
+        const QByteArray data = planttest::block(at.at(0).toUInt());
+        found << at.at(0) + ':' + at.at(1) + '=' + QString::number(u8(data.at(at.at(1).toInt())), 16);
+    }
+    return found.join(' ');
+}
+
+// One step of a user's work through the plant's operations, as the window makes it.
+void userStep(Plant& plant, const QString& statement)
+{
+    const QStringList w = statement.trimmed().split(' ');
+    const auto n = [&w](int i) { return w.value(i).toInt(); };
+    const QString& op = w.at(0);
+    Configuration* config = Configuration::instance();
+    if (op == "new") {
+        // File > New of the networkable panel, then the detector brand chosen.
+        plant.setDefaultParameters();
+        QVERIFY(config->applyConfigNumber(8, true));
+        QVERIFY(plant.newPlant());
+        QCOMPARE(plant.copyFrom(), 0);
+        if (n(1) != config->current_brand()) {
+            config->set_current_brand(n(1));
+            QVERIFY(plant.newPlant());
+            QCOMPARE(plant.copyFrom(), 0);
+        }
+    } else if (op == "type") {
+        plant.setCPUType(n(1), n(2));
+    } else if (op == "open") {
+        plant.setCPULoopOpenFlag(uint(n(1)), uint(n(2)), true);
+    } else if (op == "point") {
+        // CPU, loop, address, family, protocol, series, code, software type, channels.
+        plant.setPoint(plantbuild::point(n(1), n(2), n(3), n(5), n(4), n(6), u16(n(7)), u8(n(8)), n(9)));
+    } else if (op == "linked") {
+        // The linked module as the point table types it on a module row: its two channels take
+        // the catalogue's one software type each.
+        OvGenericPoint module = plantbuild::point(n(1), n(2), n(3), n(4), 2, 2, 0x400D, 27, 2);
+        for (int k = 1; k <= 2; ++k) {
+            OvGenericSubPoint channel(module, k);
+            channel.setSWType(
+                get_sw_type_list(0x400D, PointType::loopTypeOf(n(4)), u32(k - 1), PointType::panelFamily()).front(),
+                true);
+            module.updateSubPoint(channel);
+        }
+        plant.setPoint(module);
+    } else {
+        QFAIL(qPrintable("unknown statement " + statement));
+    }
 }
 
 } // namespace
@@ -301,6 +395,8 @@ private slots:
         QTest::newRow("new plant") << "";
         QTest::newRow("saved") << "save";
         QTest::newRow("checked or compiled") << "copyTo";
+        QTest::newRow("after another plant") << "APOLLO";
+        QTest::newRow("board taken off and put back") << "fewer";
     }
 
     void newLoopsAfterConversion()
@@ -331,6 +427,18 @@ private slots:
 
         QVERIFY(Configuration::instance()->applyConfigNumber(8, true));
         Plant plant;
+        if (before == "APOLLO") {
+            // The plant object held an APOLLO plant with two boards on CPUs 1 and 2 until File > New.
+            Configuration::instance()->set_current_brand(4);
+            QVERIFY(plant.newPlant());
+            QCOMPARE(plant.copyFrom(), 0);
+            QVERIFY(plant.setPlantType(1, true));
+            plant.setCPUStat(1, true);
+            plant.setCPULibCount(0, 2);
+            plant.setCPULibCount(1, 2);
+            plant.setDefaultParameters();
+            QVERIFY(Configuration::instance()->applyConfigNumber(8, true));
+        }
         QVERIFY(plant.newPlant());
         QCOMPARE(plant.copyFrom(), 0);
         QVERIFY(plant.setPlantType(1, true));
@@ -338,6 +446,12 @@ private slots:
             QCOMPARE(plant.saveToFile(path("new.ov")), 0u);
         else if (before == "copyTo")
             plant.copyTo();
+        if (before == "fewer") {
+            ScriptedDialogs dialogs;
+            dialogs.answer(PlantMessage::Ok);
+            plant.setCPULibCount(0, 2);
+            plant.setCPULibCount(0, 1);
+        }
         plant.setCPUStat(1, true);
         plant.setCPULibCount(0, 2);
         QCOMPARE(loops(plant), varn);
@@ -359,6 +473,61 @@ private slots:
         for (const auto& at : {qMakePair(1, 3), qMakePair(1, 4), qMakePair(2, 1), qMakePair(2, 2)}) {
             const OvLoop loop = reread.cpus().cpuAt(at.first - 1)->getLoop(u32(at.second - 1));
             QVERIFY(loop.getPoint(4, 1)->isValid() && loop.getPoint(5, 2)->isValid());
+        }
+        traceErrors();
+    }
+
+    // A plant built as the user builds it, compiled, saved and opened into the same plant as the
+    // window opens a file: the second compile is the first byte for byte, the places named hold
+    // the bytes given in both, and the loops come back as they were saved.
+    void userBuiltRoundTrip_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("bytes");
+        // Board 2 of CPU 1 installed, both its VARN lines open: 0x01 | 1 << 3 | 1 << 5.
+        QTest::newRow("open loops on both boards")
+            << "new 3; type 0 8; open 0 1; open 0 2; open 0 3; point 1 3 5 1 2 1 30 4; point 1 4 6 2 2 1 130 46"
+            << "2:4=2b 2:9=29";
+        QTest::newRow("open loops, APOLLO") << "new 4; type 0 8; open 0 2; open 0 3; point 1 3 5 1 4 4 62464 2"
+                                            << "2:4=57 2:9=51";
+        // The type tree's device row under a software type gives the point its code's series as
+        // protocol: a plain ADV code, written with class 0 and type 25.
+        QTest::newRow("LM-20 sounder from the device row") << "new 3; point 1 1 4 2 1 1 153 25"
+                                                           << "70:6=19";
+        // Address 10: records of channels 1 and 2, both at address 9, class 1 and type 27.
+        QTest::newRow("linked module") << "new 3; linked 1 1 10 2"
+                                       << "70:2=9 70:6=5b 70:10=0 70:45=9 70:49=5b 70:53=1";
+    }
+
+    void userBuiltRoundTrip()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, bytes);
+        Plant plant;
+        for (const QString& statement : script.split(';'))
+            userStep(plant, statement);
+        plant.copyTo();
+        QCOMPARE(bytesAt(bytes), bytes);
+        const QByteArray first = exportedImage(m_dir.path());
+        const QString saved = loopsOf(plant);
+        QCOMPARE(plant.saveToFile(path("built.ov")), 0u);
+
+        {
+            Plant loading;
+            QCOMPARE(loading.loadFromFile(path("built.ov"), true), 0u);
+        }
+        QVERIFY(Configuration::instance()->applyPanelTypeConfig(int(g_zpConf->get_panel_type())));
+        plant.setDefaultParameters();
+        QCOMPARE(plant.copyFrom(), 0);
+        QCOMPARE(loopsOf(plant), saved);
+        plant.copyTo();
+        QCOMPARE(bytesAt(bytes), bytes);
+        const QByteArray second = exportedImage(m_dir.path());
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(second.size(), first.size());
+        for (int at = 0; at < first.size(); ++at) {
+            if (second.at(at) != first.at(at))
+                QFAIL(qPrintable(QString("first difference at %1").arg(at)));
         }
         traceErrors();
     }
