@@ -541,7 +541,7 @@ bool Ov4kApp::applyWindowIcon()
 bool Ov4kApp::notify(QObject* receiver, QEvent* event)
 {
     // While a compile converts the plant on another thread, nothing may change it.
-    if (m_compiling && event && isInputEvent(event))
+    if (m_compiling && event && holdBack(receiver, event))
         return true;
     if (receiver && event && event->type() == QEvent::MouseMove) {
         const QPointF pos = static_cast<QMouseEvent*>(event)->localPos();
