@@ -37,7 +37,7 @@ class tst_CompileRepaint : public TestBase {
         return m_app->engine()->rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
     }
     QByteArray m_reference;
-    QString m_referenceState;
+    bool m_fullSize = false;
 
     void compile(const QString& folder)
     {
@@ -74,6 +74,7 @@ class tst_CompileRepaint : public TestBase {
         for (int cpu = 0; cpu < plant->getCpuMaxCount(); ++cpu)
             enabled += plant->getCPUStat(uint(cpu)) && plant->getActiveSensorCount(uint(cpu), 0) > 0 ? 1 : 0;
         QCOMPARE(enabled, plant->getCpuMaxCount());
+        m_fullSize = true;
         QVERIFY(QMetaObject::invokeMethod(published("wtModel"), "rebuildModel"));
     }
     // What a command or an edit would change.
@@ -208,14 +209,12 @@ private slots:
         QSKIP("full-size plant: run by the normal and the thread-sanitizer builds");
 #endif
         QFETCH(QString, input);
-        if (m_reference.isEmpty())
-            newFullSizePlant(4800);
-        // The image of the plant as the row starts: an edit of an earlier row has landed.
-        if (m_reference.isEmpty() || m_referenceState != state()) {
-            const QString folder = path(QStringLiteral("reference %1").arg(QTest::currentDataTag()));
-            compile(folder);
-            m_reference = fileContents(folder + QStringLiteral("/CFG_IN.BIN"));
-            m_referenceState = state();
+        // The full-size plant of the repaint rows, or a new one.
+        if (m_reference.isEmpty()) {
+            if (!m_fullSize)
+                newFullSizePlant(4800);
+            compile(path(QStringLiteral("reference")));
+            m_reference = fileContents(path(QStringLiteral("reference/CFG_IN.BIN")));
         }
         QVERIFY(m_reference.size() > 100000);
         Plant* plant = m_app->plant();
@@ -259,7 +258,7 @@ private slots:
                 if (!deactivate(m_window, other))
                     during = QStringLiteral("the window kept the focus");
             } else {
-                const QString file = path(QStringLiteral("reference Ctrl+N/CFG_IN.BIN"));
+                const QString file = path(QStringLiteral("reference/CFG_IN.BIN"));
                 m_app->onFileNewMenu();
                 m_app->onOpenFileMenu();
                 m_app->onOpenFileMenu(file);
@@ -289,8 +288,11 @@ private slots:
         QCOMPARE(during, before);
         QCOMPARE(state(), before);
         QVERIFY(fileContents(folder + QStringLiteral("/CFG_IN.BIN")) == m_reference);
-        if (edit)
+        if (edit) {
             QTRY_COMPARE(plant->getDescription(), typed);
+            // The reference's plant again for the next row.
+            plant->setDescription(QString());
+        }
     }
 };
 
