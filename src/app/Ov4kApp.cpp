@@ -10,6 +10,7 @@
 #include "core/ErrorMessages.h"
 #include "core/OvLanguageModel.h"
 #include "core/OvParametersReference.h"
+#include "core/OvSettings.h"
 #include "models/ActiveItemsModel.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAnnunciatorsModel.h"
@@ -132,6 +133,8 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
     setOrganizationName(config->orgName());
     setOrganizationDomain(config->orgDomain());
     setApplicationName(config->appName());
+    // A plant of another brand renames the application; the settings stay where they are.
+    OvSettings::keepNames();
 
     if (!connect(this, &Ov4kApp::fileNameChanged, this, &Ov4kApp::onPlantFileNameChanged))
         qCritical() << "Connecting SIGNAL fileNameChanged: FAILED";
@@ -541,7 +544,7 @@ bool Ov4kApp::applyWindowIcon()
 bool Ov4kApp::notify(QObject* receiver, QEvent* event)
 {
     // While a compile converts the plant on another thread, nothing may change it.
-    if (m_compiling && event && isInputEvent(event))
+    if (m_compiling && event && holdBack(receiver, event))
         return true;
     if (receiver && event && event->type() == QEvent::MouseMove) {
         const QPointF pos = static_cast<QMouseEvent*>(event)->localPos();

@@ -9,9 +9,13 @@
 #include "plant/ActivePlant.h"
 
 #include <atomic>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include <QApplication>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
@@ -302,6 +306,13 @@ private:
     void critical(const QString& text, const QString& detail = QString()) const;
     // Swallows user input while a compile converts the plant.
     bool isInputEvent(const QEvent* event) const;
+    // While a compile runs: input is dropped, and a change of focus, which ends an edit and so
+    // commits it, is held back until the compile is over. Whether the event was taken.
+    bool holdBack(QObject* receiver, const QEvent* event);
+    // The focus changes held back, delivered in their order.
+    void releaseHeldEvents();
+    // True, with a log line, while a compile runs: no command may touch the plant then.
+    bool refusedWhileCompiling(const char* command) const;
 
     AppDialogs m_dialogs;
     Plant* m_plant = nullptr;
@@ -333,6 +344,7 @@ private:
     bool m_pathFromImage = false;
     unsigned m_testPlantSeed = 0;
     std::atomic<bool> m_compiling{false};
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_heldEvents;
     WindowSettings m_windowSettings;
     QString m_defaultFileName;
     QString m_currentFilePath;

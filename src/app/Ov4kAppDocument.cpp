@@ -30,9 +30,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QQuickWindow>
+#include <QThread>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -446,6 +448,8 @@ void Ov4kApp::flipFilterOnPointError(bool notify)
 
 void Ov4kApp::dbgTestMakeAll()
 {
+    if (refusedWhileCompiling("test plant"))
+        return;
     if (!m_plant)
         return;
     WaitCursor cursor;
@@ -547,6 +551,8 @@ void Ov4kApp::openFile(QString& path)
 
 void Ov4kApp::onOpenFileMenu()
 {
+    if (refusedWhileCompiling("open"))
+        return;
     if (!askToSave(0)) {
         if (m_fileStatus != 0)
             qCritical() << m_fileStatus;
@@ -570,12 +576,16 @@ void Ov4kApp::onOpenFileMenu()
 
 void Ov4kApp::onOpenFileMenu(const QString& path)
 {
+    if (refusedWhileCompiling("open"))
+        return;
     QString copy = path;
     openFile(copy);
 }
 
 void Ov4kApp::onfileDropped(const QString& url)
 {
+    if (refusedWhileCompiling("open"))
+        return;
     if (url.isEmpty())
         return;
     QString path = QUrl(url).toLocalFile();
@@ -584,6 +594,8 @@ void Ov4kApp::onfileDropped(const QString& url)
 
 void Ov4kApp::onImportBtnClicked()
 {
+    if (refusedWhileCompiling("import"))
+        return;
     qDebug() << ">>>";
     if (!askToSave(0)) {
         if (m_fileStatus != 0)
@@ -648,6 +660,9 @@ bool Ov4kApp::isInputEvent(const QEvent* event) const
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
+    // A key of a shortcut reaches its action as this, before any key press is sent.
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -656,6 +671,12 @@ bool Ov4kApp::isInputEvent(const QEvent* event) const
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::NativeGesture:
+    case QEvent::ContextMenu:
     case QEvent::Close:
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -664,9 +685,42 @@ bool Ov4kApp::isInputEvent(const QEvent* event) const
     }
 }
 
+bool Ov4kApp::holdBack(QObject* receiver, const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusAboutToChange:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // Focus changes happen on this thread only.
+        if (QThread::currentThread() != thread())
+            return false;
+        m_heldEvents.emplace_back(
+            receiver, std::make_unique<QFocusEvent>(event->type(), static_cast<const QFocusEvent*>(event)->reason()));
+        return true;
+    default: return isInputEvent(event);
+    }
+}
+
+void Ov4kApp::releaseHeldEvents()
+{
+    for (auto& held : m_heldEvents) {
+        if (held.first)
+            QCoreApplication::postEvent(held.first, held.second.release());
+    }
+    m_heldEvents.clear();
+}
+
+bool Ov4kApp::refusedWhileCompiling(const char* command) const
+{
+    if (!m_compiling)
+        return false;
+    qInfo() << command << "refused: a compile is running";
+    return true;
+}
+
 void Ov4kApp::onCompileBtnClicked()
 {
-    if (!m_plant || m_compiling)
+    if (!m_plant || refusedWhileCompiling("compile"))
         return;
     const QString title = qtTrId("USR_MSG_EXPORT_TO_BIN_FILE");
     if (!m_plant->cpus().isAreaAssigned()
@@ -704,6 +758,7 @@ void Ov4kApp::onCompileBtnClicked()
         handover.load(std::memory_order_acquire);
         m_compiling = false;
         m_plant->setBusy(false);
+        releaseHeldEvents();
         if (m_plant->isSIBEnabled(0)) {
             mapFailed = write_map(*g_zpConf, QFile::encodeName(mapPath).constData()) != 0;
             if (mapFailed)
@@ -738,6 +793,8 @@ void Ov4kApp::onCompileBtnClicked()
 
 void Ov4kApp::onXlsExportBtnClicked()
 {
+    if (refusedWhileCompiling("CSV export"))
+        return;
     if (!m_plant)
         return;
     const QString folder = selectExportFolder();
@@ -863,11 +920,15 @@ QString Ov4kApp::askSaveFileName(uint kinds)
 
 void Ov4kApp::onSaveFileMenu()
 {
+    if (refusedWhileCompiling("save"))
+        return;
     saveCommand(false);
 }
 
 void Ov4kApp::onFileSaveAs()
 {
+    if (refusedWhileCompiling("save as"))
+        return;
     saveCommand(true);
 }
 
@@ -889,6 +950,8 @@ void Ov4kApp::saveCommand(bool forceDialog)
 
 void Ov4kApp::onFileNewMenu()
 {
+    if (refusedWhileCompiling("new"))
+        return;
     qDebug() << ">>>";
     if (!askToSave(1)) {
         if (m_fileStatus != 0)
@@ -942,6 +1005,8 @@ void Ov4kApp::onFileNewMenu()
 
 void Ov4kApp::onPlantChangeTypeRqst(int type)
 {
+    if (refusedWhileCompiling("plant type"))
+        return;
     qDebug() << ">>>";
     if (!m_plant)
         return;
@@ -963,6 +1028,8 @@ void Ov4kApp::onPlantChangeTypeRqst(int type)
 
 void Ov4kApp::onCurrentBrandChanged(int brand)
 {
+    if (refusedWhileCompiling("brand"))
+        return;
     Configuration* config = Configuration::instance();
     if (brand == config->current_brand())
         return;
@@ -997,6 +1064,8 @@ void Ov4kApp::onCurrentBrandChanged(int brand)
 
 bool Ov4kApp::onQuitRequest()
 {
+    if (refusedWhileCompiling("quit"))
+        return false;
     qDebug() << ">>>";
     const bool result = askToSave(1);
     m_windowSettings.save();

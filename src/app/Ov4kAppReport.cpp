@@ -24,6 +24,8 @@ void reportBox(PlantMessage::Icon icon, const QString& text)
 
 void Ov4kApp::onPdfExportBtnClicked()
 {
+    if (refusedWhileCompiling("PDF export"))
+        return;
     if (!m_plant)
         return;
     QString name = askSaveFileName(2);

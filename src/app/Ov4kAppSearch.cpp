@@ -16,6 +16,8 @@
 
 void Ov4kApp::checkCBE()
 {
+    if (refusedWhileCompiling("CBE check"))
+        return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_plant) {
         m_plant->checkCBESystem();

@@ -1,11 +1,11 @@
 #include "core/OvParameters.h"
 
 #include "core/Configuration.h"
+#include "core/OvSettings.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QLocale>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <mutex>
@@ -109,7 +109,7 @@ OvParameters::~OvParameters() = default;
 
 void OvParameters::load()
 {
-    QSettings settings;
+    OvSettings settings;
 
     const QLocale languageLocale(QLocale::system().language());
     QLocale::setDefault(languageLocale);
@@ -164,7 +164,7 @@ bool OvParameters::setValue(Setting setting, int newValue)
     if (m_values[setting] == newValue)
         return false;
     m_values[setting] = newValue;
-    QSettings settings;
+    OvSettings settings;
     if (row.isBool)
         settings.setValue(settingKey(setting), newValue != 0);
     else
@@ -174,7 +174,7 @@ bool OvParameters::setValue(Setting setting, int newValue)
 
 void OvParameters::setLastFilePath(const QString& path)
 {
-    QSettings settings;
+    OvSettings settings;
     storeLastFilePath(settings, path);
 }
 
@@ -186,7 +186,7 @@ void OvParameters::storeLastFilePath(QSettings& settings, const QString& path)
 
 void OvParameters::noteOpenedFile(const QString& folder, const QString& path)
 {
-    QSettings settings;
+    OvSettings settings;
     storeLastFilePath(settings, folder);
     storeRecentFile(settings, path);
 }
@@ -194,18 +194,18 @@ void OvParameters::noteOpenedFile(const QString& folder, const QString& path)
 void OvParameters::setActualLanguage(const QString& code)
 {
     m_actualLanguage = code;
-    QSettings().setValue(QLatin1String(kLanguageKey), m_actualLanguage);
+    OvSettings().setValue(QLatin1String(kLanguageKey), m_actualLanguage);
 }
 
 void OvParameters::setAlertAgainstObsoletePlantFileVersion(bool on)
 {
     m_alertAgainstObsoletePlantFileVersion = on;
-    QSettings().setValue(QLatin1String(kObsoleteAlertKey), m_alertAgainstObsoletePlantFileVersion);
+    OvSettings().setValue(QLatin1String(kObsoleteAlertKey), m_alertAgainstObsoletePlantFileVersion);
 }
 
 void OvParameters::save() const
 {
-    QSettings settings;
+    OvSettings settings;
     settings.setValue(QLatin1String(kLastPathKey), m_lastFilePath);
     settings.setValue(QLatin1String(kLanguageKey), m_actualLanguage);
     settings.setValue(QLatin1String(kObsoleteAlertKey), m_alertAgainstObsoletePlantFileVersion);
@@ -213,7 +213,7 @@ void OvParameters::save() const
 
 void OvParameters::addToRecentOpenFile(const QString& path)
 {
-    QSettings settings;
+    OvSettings settings;
     storeRecentFile(settings, path);
 }
 
@@ -229,20 +229,20 @@ void OvParameters::storeRecentFile(QSettings& settings, const QString& path)
 
 void OvParameters::clearRecentOpenFile()
 {
-    QSettings().setValue(QLatin1String(kRecentFilesKey), QStringList());
+    OvSettings().setValue(QLatin1String(kRecentFilesKey), QStringList());
 }
 
 QStringList OvParameters::recentFilesName() const
 {
-    return QSettings().value(QLatin1String(kRecentFilesKey)).toStringList();
+    return OvSettings().value(QLatin1String(kRecentFilesKey)).toStringList();
 }
 
 void OvParameters::saveApplicationFontFamilyName(const QString& name)
 {
-    QSettings().setValue(QLatin1String(kFontFamilyKey), name);
+    OvSettings().setValue(QLatin1String(kFontFamilyKey), name);
 }
 
 QString OvParameters::applicationFontFamilyName()
 {
-    return QSettings().value(QLatin1String(kFontFamilyKey), QLatin1String(kDefaultFontFamily)).toString();
+    return OvSettings().value(QLatin1String(kFontFamilyKey), QLatin1String(kDefaultFontFamily)).toString();
 }

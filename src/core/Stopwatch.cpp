@@ -33,10 +33,9 @@ void Stopwatch::restart()
 
 int64_t Stopwatch::elapsed()
 {
-    m_now = counter();
     if (m_frequency <= 0)
         return 0;
-    const int64_t counts = m_now - m_start;
+    const int64_t counts = counter() - m_start;
     // At the steady clock's own rate the divisor is a constant: every log line reads this.
     constexpr int64_t kClockRate = int64_t(Clock::period::den / Clock::period::num);
     if (m_frequency == kClockRate && kClockRate % 1000 == 0)

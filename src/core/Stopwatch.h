@@ -16,7 +16,6 @@ public:
 private:
     int64_t m_frequency = 0; // clock counts per second
     int64_t m_start = 0;
-    int64_t m_now = 0;
 };
 
 // The program's stopwatch, started while the static objects are built.

@@ -1,7 +1,8 @@
 #include "core/WindowSettings.h"
 
+#include "core/OvSettings.h"
+
 #include <QDebug>
-#include <QSettings>
 
 namespace {
 const char* const kGroup = "mainWnd";
@@ -13,7 +14,7 @@ const char* const kThemeIndexKey = "themeIndex";
 
 void WindowSettings::load()
 {
-    QSettings settings;
+    OvSettings settings;
     settings.beginGroup(QLatin1String(kGroup));
     m_width = settings.value(QLatin1String(kWidthKey), m_width).toInt();
     m_height = settings.value(QLatin1String(kHeightKey), m_height).toInt();
@@ -29,7 +30,7 @@ void WindowSettings::save()
 {
     if (!m_modified)
         return;
-    QSettings settings;
+    OvSettings settings;
     settings.beginGroup(QLatin1String(kGroup));
     settings.setValue(QLatin1String(kWidthKey), m_width);
     settings.setValue(QLatin1String(kHeightKey), m_height);
@@ -70,14 +71,14 @@ void WindowSettings::setMaximized(bool maximized)
 
 int getThemeIndex()
 {
-    QSettings settings;
+    OvSettings settings;
     settings.beginGroup(QLatin1String(kGroup));
     return settings.value(QLatin1String(kThemeIndexKey), 0).toInt();
 }
 
 void setThemeIndex(unsigned int index)
 {
-    QSettings settings;
+    OvSettings settings;
     settings.beginGroup(QLatin1String(kGroup));
     settings.setValue(QLatin1String(kThemeIndexKey), index);
 }
