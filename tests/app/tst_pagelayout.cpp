@@ -152,7 +152,19 @@ class tst_PageLayout : public TestBase {
         QQuickItem* pane = find("plantElementsView");
         QVERIFY(pane);
         const QRectF paneBox = pane->mapRectToScene(QRectF(0, 0, pane->width(), pane->height()));
-        const QList<QQuickItem*> arrows = findAll(tree(), QStringLiteral("plantTreeBranch"));
+        // The arrow of each row that has one, as the view keeps it on the row.
+        QList<QQuickItem*> arrows;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            auto* arrow = item->property("branchDecoration").value<QQuickItem*>();
+            if (arrow && item->isVisible() && arrow->isVisible())
+                arrows << arrow;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(tree());
+        std::sort(arrows.begin(), arrows.end(), [](QQuickItem* a, QQuickItem* b) {
+            return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+        });
         QVERIFY2(arrows.size() >= 2, qPrintable(where));
         for (QQuickItem* arrow : arrows) {
             const QRectF box = arrow->mapRectToScene(QRectF(0, 0, arrow->width(), arrow->height()));
