@@ -127,6 +127,7 @@ Rectangle {
                 id: iconCell
                 objectName: "plantTreeIcon"
                 LayoutMirroring.enabled: treePane._turned
+                LayoutMirroring.childrenInherit: true
                 transform: Scale {
                     origin.x: iconCell.width / 2
                     xScale: treePane._turned ? -1 : 1
@@ -164,11 +165,12 @@ Rectangle {
             width: Math.max(0, tree.viewport.width - 48 - fontMetrics.height * 3.6)
             delegate: Text {
                 id: textCell
-                LayoutMirroring.enabled: treePane._turned
                 transform: Scale {
                     origin.x: textCell.width / 2
                     xScale: treePane._turned ? -1 : 1
                 }
+                // Beside the icon, on the row's starting side.
+                horizontalAlignment: treePane._turned ? Text.AlignRight : Text.AlignLeft
                 verticalAlignment: Text.AlignVCenter
                 font.family: OvTheme.fontFamily
                 color: OvTheme.editTextColor(styleData.selected)

@@ -161,10 +161,11 @@ PlaceholderPage {
                     Repeater {
                         model: ["", QT_TRID_NOOP("CSV_LOOP_PROTOCOL"),
                                 QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN"), QT_TRID_NOOP("SENSORCOUNT"), QT_TRID_NOOP("MODULECOUNT")]
-                        OvLabel {
+                        OvColumnTitle {
                             width: metrics.averageCharacterWidth * loops.widths[index]
+                            leftPadding: metrics.averageCharacterWidth / 4
+                            rightPadding: metrics.averageCharacterWidth / 4
                             text: modelData === "" ? "" : qsTrId(modelData) + page.tr
-                            font.bold: true
                         }
                     }
                 }

@@ -12,10 +12,10 @@ PlaceholderPage {
     property var selection: []
     property int copiedRow: -1
     property int revision: 0
-    readonly property var columnWidths: [6, 26, 14, 11, 15, 9, 9]
+    readonly property var columnWidths: [8, 24, 14, 11, 15, 11, 11]
     // Characters' widths, narrowed where the page is too narrow for every column in full.
     readonly property real columnUnit: Math.min(metrics.averageCharacterWidth,
-                                                (width - metrics.height * 3) / 90)
+                                                (width - metrics.height * 3) / 94)
 
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
