@@ -338,25 +338,25 @@ Item {
             C1.TableViewColumn {
                 role: "checkAudit"
                 title: qsTrId("checkAudit")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "checkTracking"
                 title: qsTrId("Tracking")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "checkFlashing"
                 title: qsTrId("checkFlashing")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "checkRaviSCtrlDisa"
                 title: qsTrId("checkRaviSCtrlDisa")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
@@ -378,37 +378,37 @@ Item {
             C1.TableViewColumn {
                 role: "sensLow"
                 title: qsTrId("lowSensibility")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensNormal"
                 title: qsTrId("normalSensibility")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensHigh"
                 title: qsTrId("highSensibility")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev1"
                 title: qsTrId("CSV_KORVA_INPUT_DEV1")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev2"
                 title: qsTrId("CSV_KORVA_INPUT_DEV2")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputLogic"
                 title: qsTrId("CSV_KORVA_INPUT_LGC")
-                width: fontMetrics.height * 5
+                width: fontMetrics.height * 4
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
