@@ -60,29 +60,26 @@ Rectangle {
         function onModelReset() { treePane._errorsRevision++ }
     }
 
-    // A row's tip under the pointer, owned by its row: the shared attached tip sits above the
-    // row, over the one before, and outlives a row that a model reset removes under the pointer.
-    component PointerTip: C2.ToolTip {
-        objectName: "plantTreeTip"
-        property MouseArea area
-        property bool shown: false
-        parent: area
-        x: area ? area.mouseX + fontMetrics.height : 0
-        y: area ? area.mouseY + fontMetrics.height * 1.5 : 0
-        visible: shown && treePane.visible
-        delay: 500
-        timeout: 5000
-    }
-
     ItemSelectionModel {
         id: selectionModel
         model: treePane.treeModel
         onCurrentChanged: treePane._click(current)
     }
 
+    // Controls 1 lays a tree's rows out from the left whatever the direction: mirrored, a
+    // row's expand arrow lands past the pane. Right to left, the tree is drawn left to right
+    // and turned over as a whole, each cell turned back so that it reads.
+    readonly property bool _turned: LayoutMirroring.enabled
+
     C1.TreeView {
         id: tree
         objectName: "plantTree"
+        LayoutMirroring.enabled: false
+        LayoutMirroring.childrenInherit: true
+        transform: Scale {
+            origin.x: tree.width / 2
+            xScale: treePane._turned ? -1 : 1
+        }
         anchors.top: title.bottom
         anchors.left: parent.left
         anchors.right: parent.right
@@ -101,6 +98,19 @@ Rectangle {
             backgroundColor: "transparent"
             indentation: fontMetrics.height * 1.2
             textColor: OvTheme.editTextColor(false)
+            branchDelegate: Item {
+                objectName: "plantTreeBranch"
+                width: fontMetrics.height * 1.2
+                height: fontMetrics.height
+                // Turned over with the tree, the arrow of a closed row points to where its
+                // row starts.
+                Text {
+                    anchors.centerIn: parent
+                    text: styleData.isExpanded ? "\u25bc" : "\u25b6"
+                    color: styleData.textColor
+                    font.pointSize: 10
+                }
+            }
         }
 
         rowDelegate: Rectangle {
@@ -116,17 +126,20 @@ Rectangle {
             delegate: Item {
                 id: iconCell
                 objectName: "plantTreeIcon"
+                LayoutMirroring.enabled: treePane._turned
+                LayoutMirroring.childrenInherit: true
+                transform: Scale {
+                    origin.x: iconCell.width / 2
+                    xScale: treePane._turned ? -1 : 1
+                }
                 readonly property var rowIndex: styleData.index
                 // A row the view keeps for later (row -1) still holds the index of a row gone.
                 readonly property int errorFlag: treePane._errorsRevision, treePane.treeModel && styleData.row >= 0
                                                  && styleData.index && styleData.index.valid === true
                                                  ? treePane.treeModel.getErrorFlag(styleData.index) : 0
-                readonly property string toolTip: treePane.treeModel && styleData.row >= 0 && styleData.index
-                                                  && styleData.index.valid === true
-                                                  ? treePane.treeModel.getInfoToolTip(styleData.index) : ""
-
                 Image {
                     id: icon
+                    anchors.left: parent.left
                     anchors.verticalCenter: parent.verticalCenter
                     width: 40
                     height: 40
@@ -144,46 +157,58 @@ Rectangle {
                     source: iconCell.errorFlag === 2 ? "../Resources/errors.png"
                           : iconCell.errorFlag === 1 ? "../Resources/warning.png" : ""
                 }
-                MouseArea {
-                    id: hover
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    acceptedButtons: Qt.NoButton
-                }
-                readonly property bool tipShown: hover.containsMouse && !styleData.selected && toolTip !== ""
-                PointerTip {
-                    area: hover
-                    shown: iconCell.tipShown
-                    text: iconCell.toolTip
-                }
             }
         }
         C1.TableViewColumn {
             role: "itemDescription"
-            width: Math.max(0, tree.width - 52 - fontMetrics.height * 3.6)
+            // Short of the scroll bar, whose place the view leaves out of its viewport.
+            width: Math.max(0, tree.viewport.width - 48 - fontMetrics.height * 3.6)
             delegate: Text {
                 id: textCell
+                transform: Scale {
+                    origin.x: textCell.width / 2
+                    xScale: treePane._turned ? -1 : 1
+                }
+                // Beside the icon, on the row's starting side.
+                horizontalAlignment: treePane._turned ? Text.AlignRight : Text.AlignLeft
                 verticalAlignment: Text.AlignVCenter
                 font.family: OvTheme.fontFamily
                 color: OvTheme.editTextColor(styleData.selected)
                 text: styleData.value ? styleData.value : ""
                 elide: Text.ElideRight
-
-                readonly property string toolTip: treePane.treeModel && styleData.row >= 0 && styleData.index
-                                                  && styleData.index.valid === true
-                                                  ? treePane.treeModel.getInfoToolTip(styleData.index) : ""
-                MouseArea {
-                    id: textHover
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    acceptedButtons: Qt.NoButton
-                }
-                PointerTip {
-                    area: textHover
-                    shown: textHover.containsMouse && !styleData.selected && textCell.toolTip !== ""
-                    text: textCell.toolTip
-                }
             }
+        }
+    }
+
+    // One tip, for the row under the pointer. A hover area in each row keeps what it had while
+    // rows move under a still pointer (a row opened from the keys), so that several rows told
+    // at once; this one asks again whenever the rows move. A selected row tells nothing.
+    MouseArea {
+        id: treeHover
+        anchors.fill: tree
+        hoverEnabled: true
+        acceptedButtons: Qt.NoButton
+
+        readonly property var rowIndex: {
+            tree.__listView.count, tree.flickableItem.contentY, mouseX, mouseY
+            if (!containsMouse || !treePane.treeModel)
+                return null
+            var at = mapToItem(tree, mouseX, mouseY)
+            var index = tree.indexAt(at.x, at.y)
+            return index.valid ? index : null
+        }
+        readonly property string tipText: rowIndex && !(selectionModel.selectedIndexes, selectionModel.isSelected(rowIndex))
+                                          ? treePane.treeModel.getInfoToolTip(rowIndex) : ""
+
+        C2.ToolTip {
+            objectName: "plantTreeTip"
+            readonly property bool shown: text !== ""
+            x: treeHover.mouseX + fontMetrics.height
+            y: treeHover.mouseY + fontMetrics.height * 1.5
+            text: treeHover.tipText
+            visible: shown && treePane.visible
+            delay: 500
+            timeout: 5000
         }
     }
 }

@@ -15,6 +15,10 @@ Item {
     signal accepted(string text)
 
     implicitWidth: 8 * 64 + 7 * 4
+    // A program reads left to right in every language: the text, its caret and the keys that
+    // move the caret are not mirrored.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
     implicitHeight: column.implicitHeight
 
     function open(limit, direct, text) {

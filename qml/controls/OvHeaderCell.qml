@@ -1,8 +1,7 @@
 import QtQuick 2.15
 
-// The title of a table column: on a second line where one is too narrow for it, cut at the end
-// beyond two with the whole title in a tool tip. Every title takes two lines' height, so the
-// header row is as high whatever the language.
+// The title of a table column (OvColumnTitle) in its cell. Every title takes two lines' height,
+// so the header row is as high whatever the language.
 Rectangle {
     id: cell
 
@@ -15,16 +14,13 @@ Rectangle {
         id: metrics
         font.family: OvTheme.fontFamily
     }
-    OvLabel {
+    OvColumnTitle {
         objectName: "columnTitle"
         anchors.fill: parent
         anchors.leftMargin: metrics.height * 0.3
         anchors.rightMargin: metrics.height * 0.3
         verticalAlignment: Text.AlignVCenter
-        wrapMode: Text.Wrap
-        maximumLineCount: 2
         text: cell.title
-        font.bold: true
     }
     Rectangle {
         anchors.right: parent.right

@@ -72,12 +72,16 @@ PlaceholderPage {
             width: parent.width
             spacing: metrics.height * 0.5
 
+            // Each child on the column's starting edge: a column places them at x 0, which no
+            // mirroring moves, where an anchor mirrors.
             OvLabel {
                 objectName: "cpuNumber"
+                anchors.left: parent.left
                 text: "#" + (page.cpuPosition + 1)
                 font.bold: true
             }
             Grid {
+                anchors.left: parent.left
                 columns: 2
                 columnSpacing: metrics.height
                 rowSpacing: metrics.height * 0.3
@@ -146,19 +150,22 @@ PlaceholderPage {
             Column {
                 id: loops
                 objectName: "loops"
+                anchors.left: parent.left
                 spacing: 2
                 // The detector brand decides which protocols the panel keeps.
                 readonly property var types: (page.revision, page.brand, page.info ? page.info.loopTypes() : [])
                 readonly property var widths: [12, 18, 8, 10, 10]
 
                 Row {
+                    anchors.left: parent.left
                     Repeater {
                         model: ["", QT_TRID_NOOP("CSV_LOOP_PROTOCOL"),
                                 QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN"), QT_TRID_NOOP("SENSORCOUNT"), QT_TRID_NOOP("MODULECOUNT")]
-                        OvLabel {
+                        OvColumnTitle {
                             width: metrics.averageCharacterWidth * loops.widths[index]
+                            leftPadding: metrics.averageCharacterWidth / 4
+                            rightPadding: metrics.averageCharacterWidth / 4
                             text: modelData === "" ? "" : qsTrId(modelData) + page.tr
-                            font.bold: true
                         }
                     }
                 }
@@ -167,6 +174,7 @@ PlaceholderPage {
                     Row {
                         id: loopRow
                         objectName: "loopRow"
+                        anchors.left: parent.left
                         property int rowIndex: index
                         readonly property int stored: (page.revision, activePlant.getCPULoopType(page.cpuPosition, index))
 
@@ -226,6 +234,7 @@ PlaceholderPage {
 
                 CheckBox {
                     objectName: "sibCheck"
+                    anchors.left: parent.left
                     text: qsTrId("CSV_SIBTYPE") + page.tr
                     font.family: OvTheme.fontFamily
                     checked: page.sibPresent
@@ -244,12 +253,14 @@ PlaceholderPage {
                 }
                 Column {
                     objectName: "plantSibSettings"
+                    anchors.left: parent.left
                     visible: page.cpuPosition === 0
                     enabled: page.sibPresent
                     opacity: enabled ? 1.0 : 0.5
                     spacing: metrics.height * 0.4
 
                     Row {
+                        anchors.left: parent.left
                         spacing: metrics.height * 0.5
                         OvLabel { anchors.verticalCenter: parent.verticalCenter; text: qsTrId("CSV_SIBRSADDRESS") + page.tr; font.bold: true }
                         SpinBox {
@@ -264,6 +275,7 @@ PlaceholderPage {
                     }
                     AddressFields {
                         objectName: "sibAddresses"
+                        anchors.left: parent.left
                         title: qsTrId("CSV_SIBADDRESS") + page.tr
                         address: (page.revision, page.hasPlant ? activePlant.getSIBIPAddr(0) : "")
                         netmask: (page.revision, page.hasPlant ? activePlant.getSIBNetMask(0) : "")
@@ -272,6 +284,7 @@ PlaceholderPage {
                     }
                     AddressFields {
                         objectName: "gatewayAddresses"
+                        anchors.left: parent.left
                         title: qsTrId("LBL_NETWORK_GW") + page.tr
                         address: (page.revision, page.hasPlant ? activePlant.getGWIPAddr(0) : "")
                         netmask: (page.revision, page.hasPlant ? activePlant.getGWNetMask(0) : "")
@@ -279,6 +292,7 @@ PlaceholderPage {
                         onAccepted: activePlant.enableNetworkGW(0, ip, mask, gw)
                     }
                     Row {
+                        anchors.left: parent.left
                         spacing: metrics.height * 0.5
                         OvLabel { anchors.verticalCenter: parent.verticalCenter; text: qsTrId("LBL_SUPERVISOR") + page.tr; font.bold: true }
                         ComboBox {
@@ -301,6 +315,7 @@ PlaceholderPage {
                     }
                     Row {
                         objectName: "modbusRtuPart"
+                        anchors.left: parent.left
                         visible: supervisor.currentIndex === 1
                         spacing: metrics.height * 0.5
                         OvLabel { anchors.verticalCenter: parent.verticalCenter; text: qsTrId("LBL_SUP_MB_ADDRESS") + page.tr }
@@ -327,6 +342,7 @@ PlaceholderPage {
                     }
                     AddressFields {
                         objectName: "supervisorAddresses"
+                        anchors.left: parent.left
                         visible: supervisor.currentIndex >= 2
                         title: supervisor.currentText
                         address: (page.revision, page.hasPlant ? activePlant.getSUPIPAddr(0) : "")

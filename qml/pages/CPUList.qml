@@ -20,20 +20,27 @@ ListView {
         id: metrics
         font.family: OvTheme.fontFamily
     }
-    // The titles stand over their columns, as wide as the cells below them.
-    header: Row {
-        height: metrics.height * 1.6
-        Repeater {
-            model: [["", 4], [QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("CSV_CPUSTAT"), 12],
-                    [QT_TRID_NOOP("CSV_CPUDESCRIPTION"), 34], [QT_TRID_NOOP("LBL_CPU_UPS"), 10],
-                    [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 18]]
-            OvLabel {
-                width: metrics.averageCharacterWidth * modelData[1]
-                // A cut title keeps a gap to its neighbours, on either side in either direction.
-                leftPadding: metrics.averageCharacterWidth / 2
-                rightPadding: metrics.averageCharacterWidth / 2
-                text: modelData[0] === "" ? "" : qsTrId(modelData[0]) + list.tr
-                font.bold: true
+    // The titles stand over their columns, as wide as the cells below them. The rows of titles
+    // and cells are anchored to the list's starting edge, the right one when mirrored.
+    header: Item {
+        width: list.width
+        height: metrics.height * 2.6
+        Row {
+            anchors.left: parent.left
+            height: parent.height
+            Repeater {
+                model: [["", 4], [QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("CSV_CPUSTAT"), 12],
+                        [QT_TRID_NOOP("CSV_CPUDESCRIPTION"), 34], [QT_TRID_NOOP("LBL_CPU_UPS"), 10],
+                        [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 18]]
+                OvColumnTitle {
+                    width: metrics.averageCharacterWidth * modelData[1]
+                    height: parent.height
+                    verticalAlignment: Text.AlignVCenter
+                    // A cut title keeps a gap to its neighbours, on either side in either direction.
+                    leftPadding: metrics.averageCharacterWidth / 2
+                    rightPadding: metrics.averageCharacterWidth / 2
+                    text: modelData[0] === "" ? "" : qsTrId(modelData[0]) + list.tr
+                }
             }
         }
     }
@@ -64,6 +71,7 @@ ListView {
         }
         Row {
             id: cells
+            anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
             Item {
                 width: metrics.averageCharacterWidth * 4

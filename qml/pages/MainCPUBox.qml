@@ -28,7 +28,9 @@ Rectangle {
     }
     Row {
         id: content
-        x: metrics.height * 0.5
+        // An anchor, which mirrors, where an x would keep the row on the left.
+        anchors.left: parent.left
+        anchors.leftMargin: metrics.height * 0.5
         anchors.verticalCenter: parent.verticalCenter
         spacing: metrics.height
 

@@ -12,10 +12,10 @@ PlaceholderPage {
     property var selection: []
     property int copiedRow: -1
     property int revision: 0
-    readonly property var columnWidths: [6, 26, 14, 11, 15, 9, 9]
+    readonly property var columnWidths: [8, 24, 14, 11, 15, 11, 11]
     // Characters' widths, narrowed where the page is too narrow for every column in full.
     readonly property real columnUnit: Math.min(metrics.averageCharacterWidth,
-                                                (width - metrics.height * 3) / 90)
+                                                (width - metrics.height * 3) / 94)
 
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
@@ -59,19 +59,22 @@ PlaceholderPage {
         id: metrics
         font.family: OvTheme.fontFamily
     }
+    // Titles and cells anchored to the page's starting edge, the right one when mirrored.
     Row {
         id: header
         y: metrics.height * 2.8
-        x: metrics.height
+        anchors.left: parent.left
+        anchors.leftMargin: metrics.height
         Repeater {
             model: [QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("CSV_DESCRIPTION"), QT_TRID_NOOP("NIGHTANDDAYCHECK"),
                 QT_TRID_NOOP("PREALLARMENABLED"), QT_TRID_NOOP("AREA_CORRELATION"), QT_TRID_NOOP("SENSORCOUNT"),
                 QT_TRID_NOOP("MODULECOUNT")]
-            OvLabel {
+            OvColumnTitle {
                 width: page.columnUnit * page.columnWidths[index]
+                // A gap to the neighbours, on either side in either direction.
+                leftPadding: page.columnUnit / 2
+                rightPadding: page.columnUnit / 2
                 text: qsTrId(modelData) + (theLanguageModel ? theLanguageModel.emptyString : "")
-                font.bold: true
-                elide: Text.ElideRight
             }
         }
     }
@@ -106,10 +109,14 @@ PlaceholderPage {
             }
             Row {
                 id: cells
+                anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
                 OvLabel {
                     width: page.columnUnit * page.columnWidths[0]
+                    leftPadding: page.columnUnit / 2
+                    rightPadding: page.columnUnit / 2
                     text: areaIndex
+                    color: OvTheme.editTextColor(page.isSelected(row.rowIndex))
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter
                 }
@@ -153,6 +160,9 @@ PlaceholderPage {
                 }
                 OvLabel {
                     width: page.columnUnit * page.columnWidths[5]
+                    leftPadding: page.columnUnit / 2
+                    rightPadding: page.columnUnit / 2
+                    color: OvTheme.editTextColor(page.isSelected(row.rowIndex))
                     text: areaSensorCount
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter
@@ -160,6 +170,9 @@ PlaceholderPage {
                 }
                 OvLabel {
                     width: page.columnUnit * page.columnWidths[6]
+                    leftPadding: page.columnUnit / 2
+                    rightPadding: page.columnUnit / 2
+                    color: OvTheme.editTextColor(page.isSelected(row.rowIndex))
                     text: areaModuleCount
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter

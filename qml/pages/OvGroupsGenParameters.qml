@@ -33,6 +33,8 @@ Item {
 
     GridLayout {
         id: grid
+        // On the starting edge, the right one when mirrored.
+        anchors.left: parent.left
         columns: 3
         OvLabel { text: qsTrId("GROUPS_DIRECT_COUNT"); Layout.columnSpan: 2 }
         // A count outside the range is refused with the range, not bent into it: a count the

@@ -55,6 +55,10 @@ Item {
             role: "groupIndex"
             title: "#"
             width: fontMetrics.height * 4
+            delegate: OvCellText {
+                text: styleData.value !== undefined ? String(styleData.value).trim() : ""
+                color: styleData.textColor
+            }
         }
         C1.TableViewColumn {
             role: "groupIconName"
@@ -121,7 +125,8 @@ Item {
         C1.TableViewColumn {
             role: "groupCBE"
             title: qsTrId("FormulaCBE")
-            width: table.width - fontMetrics.height * (listPage.directTab ? 29 : 21)
+            // The rest of the view: a mirrored row runs from the view's right edge.
+            width: table.viewport.width - fontMetrics.height * (listPage.directTab ? 28.5 : 20.5)
             delegate: Text {
                 objectName: "groupCBE"
                 text: styleData.value !== undefined ? styleData.value : ""

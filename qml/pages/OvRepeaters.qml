@@ -52,10 +52,12 @@ PlaceholderPage {
         id: metrics
         font.family: OvTheme.fontFamily
     }
+    // Titles and cells anchored to the page's starting edge, the right one when mirrored.
     Row {
         id: header
         y: metrics.height * 2.8
-        x: metrics.height
+        anchors.left: parent.left
+        anchors.leftMargin: metrics.height
         Repeater {
             model: [[QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("STR_ENABLED"), 12], [QT_TRID_NOOP("CSV_DESCRIPTION"), 40]]
             OvLabel {
@@ -95,6 +97,7 @@ PlaceholderPage {
             }
             Row {
                 id: cells
+                anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
                 opacity: (page.revision, page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
                 OvLabel {

@@ -15,7 +15,9 @@ CheckBox {
 
     // The label in the theme's text colour.
     contentItem: OvLabel {
-        leftPadding: parent.indicator.width + parent.spacing
+        // Clear of the box, which stands on the right when mirrored.
+        leftPadding: parent.mirrored ? 0 : parent.indicator.width + parent.spacing
+        rightPadding: parent.mirrored ? parent.indicator.width + parent.spacing : 0
         verticalAlignment: Text.AlignVCenter
         text: parent.text
         opacity: parent.enabled ? 1.0 : 0.5

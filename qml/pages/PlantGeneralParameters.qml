@@ -30,6 +30,8 @@ PlaceholderPage {
 
         ColumnLayout {
             id: column
+            // Clear of the scroll bar, which stands on the right, on the left when mirrored.
+            x: LayoutMirroring.enabled ? metrics.height : 0
             width: parent.width - metrics.height
             spacing: metrics.height * 0.5
 

@@ -23,7 +23,8 @@ PlaceholderPage {
         font.family: OvTheme.fontFamily
     }
     ColumnLayout {
-        x: metrics.height
+        anchors.left: parent.left
+        anchors.leftMargin: metrics.height
         y: metrics.height * 3
         spacing: metrics.height * 0.5
 
@@ -35,7 +36,10 @@ PlaceholderPage {
                 RowLayout {
                     OvLabel {
                         text: qsTrId("PASSWORD_LEVEL").arg(level + 2) + page.tr
-                        Layout.preferredWidth: metrics.averageCharacterWidth * 24
+                        // As wide as the widest of the three, so that the fields line up and no
+                        // label loses its level.
+                        Layout.preferredWidth: Math.max(metrics.averageCharacterWidth * 24,
+                                                        metrics.advanceWidth(qsTrId("PASSWORD_LEVEL").arg(8) + page.tr) + 2)
                     }
                     TextField {
                         objectName: "password" + (level + 2)

@@ -245,6 +245,12 @@ Item {
                 model: pointsView.pointModel
             }
             onCurrentIndexChanged: if (pointsView.pointModel) pointsView.pointModel.currentRowChanged(currentIndex)
+            // Mirrored, each row runs from the right end of its cells (the content holds room
+            // for the scroll bar beyond them): the table opens there, on its first column.
+            readonly property real _startX: LayoutMirroring.enabled
+                                            ? flickableItem.headerItem.headerRow.width - flickableItem.width : 0
+            on_StartXChanged: flickableItem.contentX = _startX
+            Component.onCompleted: flickableItem.contentX = _startX
             Keys.onPressed: {
                 if (event.matches(StandardKey.Copy))
                     event.accepted = pointsView.copySelected()
@@ -261,12 +267,32 @@ Item {
                 headerDelegate: OvHeaderCell {
                     title: styleData.value !== undefined ? styleData.value : ""
                 }
+                // The view indents the first column's cells and puts their arrows from the left in
+                // either direction: mirrored, each takes the mirror image of its place in the
+                // column instead (_private.firstCell).
+                indentation: _private.indent
+                branchDelegate: Item {
+                    id: branch
+                    width: _private.indent
+                    height: 16
+                    transform: Translate {
+                        x: branch.parent && branch.parent.parent && _private.mirrored
+                           ? branch.parent.parent.width - _private.indent * (styleData.depth + 1) - branch.parent.x : 0
+                    }
+                    Text {
+                        anchors.centerIn: parent
+                        text: styleData.isExpanded ? "\u25bc" : "\u25b6"
+                        color: styleData.textColor
+                        font.pointSize: 10
+                    }
+                }
             }
 
             C1.TableViewColumn {
                 role: "deviceIndex"
                 title: qsTrId("CSV_PT_INDEX")
                 width: fontMetrics.height * 6
+                delegate: _private.firstCell
             }
             C1.TableViewColumn {
                 role: "iconName"
@@ -777,10 +803,27 @@ Item {
                 onActivated: pointsView.pointModel.setPointAreaIndex(pointsView.targets(styleData.index), index)
             }
         }
+        readonly property int indent: 12
+        readonly property bool mirrored: Qt.application.layoutDirection === Qt.RightToLeft
+        // The view places and sizes this cell itself, and its loader sizes it again: the text
+        // takes its place from the column, indented from the row's starting side.
+        property Component firstCell: Item {
+            id: cell
+            OvCellText {
+                readonly property real indented: _private.indent * (styleData.depth + 1)
+                x: cell.parent ? -cell.x + (_private.mirrored ? 0 : indented) : 0
+                width: cell.parent ? cell.parent.width - indented : 0
+                height: cell.height
+                text: styleData.value !== undefined ? styleData.value : ""
+                color: styleData.textColor
+            }
+        }
         property Component descriptionCell: C2.TextField {
             objectName: "pointDescription"
             readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
             visible: shown
+            // A long name shows its start; it scrolls to the caret only while edited.
+            autoScroll: activeFocus
             text: styleData.value !== undefined ? styleData.value : ""
             color: styleData.textColor
             font.family: OvTheme.fontFamily

@@ -56,8 +56,8 @@ PlantMessage::Button question(const QString& title, const QString& text)
 {
     PlantMessage message;
     message.icon = PlantMessage::Question;
-    message.text = title.isEmpty() ? text : title;
-    message.informativeText = title.isEmpty() ? QString() : text;
+    message.title = title;
+    message.text = text;
     message.buttons = PlantMessage::Yes | PlantMessage::No;
     message.defaultButton = PlantMessage::NoButton;
     return PlantDialogs::show(message);
@@ -149,8 +149,6 @@ void Ov4kApp::critical(const QString& text, const QString& detail) const
 {
     PlantMessage message;
     message.icon = PlantMessage::Critical;
-    // A box without a parent names the program it comes from.
-    message.title = m_mainWindow ? m_mainWindow->title() : brandTitle();
     message.text = text;
     message.detailedText = detail;
     PlantDialogs::show(message);
@@ -785,6 +783,7 @@ void Ov4kApp::onCompileBtnClicked()
     if (!offerFolder(title, text, QFileInfo(target).absolutePath())) {
         PlantMessage message;
         message.icon = PlantMessage::Warning;
+        message.title = title;
         message.text = qtTrId("USR_MSG_UNABLE_TO_OPEN_FOLDER");
         PlantDialogs::show(message);
     }
@@ -814,6 +813,7 @@ void Ov4kApp::onXlsExportBtnClicked()
     if (!offerFolder(title, QString(), folder)) {
         PlantMessage message;
         message.icon = PlantMessage::Information;
+        message.title = title;
         message.text = qtTrId("USR_MSG_EXPORT_TO_CSV_DONE");
         PlantDialogs::show(message);
     }

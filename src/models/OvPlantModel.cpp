@@ -511,7 +511,6 @@ void OvPlantModel::onCPULibCountChanged(const CPUDevice& cpu)
         return;
     const int oldLoops = int(item->cpu().getLibCount()) * loopsPerLib();
     const int newLoops = int(cpu.getLibCount()) * loopsPerLib();
-    const bool changed = item->cpu().getLibCount() != cpu.getLibCount();
     item->snapshot.assign(cpu);
     const QModelIndex index = indexForItem(item);
     if (newLoops > oldLoops) {
@@ -525,8 +524,8 @@ void OvPlantModel::onCPULibCountChanged(const CPUDevice& cpu)
         if (surplus > 0 && surplus < item->childCount())
             removeItemRows(item, item->childCount() - surplus, item->childCount() - 1);
     }
-    if (changed)
-        emit dataChanged(index, index, {itemIconImagePath, itemHeight});
+    // The plant tells a change of the CPU's type this way too: its name and picture follow it.
+    emit dataChanged(index, index, {itemIconImagePath, itemDescription, itemHeight});
 }
 
 void OvPlantModel::onLoopTypeChanged(uint cpuIndex, uint loopIndex, int newVal)

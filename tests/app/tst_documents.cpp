@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(m_dialogs.asked().size(), 1);
         QCOMPARE(m_dialogs.asked().first().icon, PlantMessage::Critical);
         QCOMPARE(m_dialogs.asked().first().text, text);
-        QCOMPARE(m_dialogs.asked().first().title, title);
+        QCOMPARE(m_dialogs.asked().first().title, QString());
         QVERIFY(!m_app->plant());
         QVERIFY(!activePlant());
         QCOMPARE(plantCommands(), (QList<bool>{false, false, false, false, false}));
@@ -177,7 +177,8 @@ private slots:
             m_dialogs.answer(PlantMessage::Yes);
         m_dialogs.answer(PlantMessage::No);
         m_app->onCompileBtnClicked();
-        QCOMPARE(m_dialogs.asked().last().informativeText, QStringLiteral("The file already exists. Overwrite it?"));
+        QCOMPARE(m_dialogs.asked().last().text, QStringLiteral("The file already exists. Overwrite it?"));
+        QCOMPARE(m_dialogs.asked().last().title, qtTrId("USR_MSG_EXPORT_TO_BIN_FILE"));
         QCOMPARE(fileContents(path("out/CFG_IN.BIN")), before);
     }
 
@@ -196,7 +197,7 @@ private slots:
         expectWarning(QStringLiteral("^CBE ERROR: OR\\(G1\t"));
         expectWarning(QStringLiteral("^1 program has errors and was written empty.$"));
         compile(path("errors"));
-        QCOMPARE(m_dialogs.asked().last().informativeText,
+        QCOMPARE(m_dialogs.asked().last().text,
                  QStringLiteral("1 program has errors and was written empty.\nFolder: ") + path("errors")
                      + QStringLiteral("\nFiles written. Open the folder?"));
         QVERIFY(QFile::exists(path("errors/CFG_IN.BIN")));
@@ -347,7 +348,7 @@ private slots:
         const PlantMessage box = m_dialogs.asked().last();
         QCOMPARE(box.icon, PlantMessage::Critical);
         QCOMPARE(box.text, text);
-        QCOMPARE(box.title, title);
+        QCOMPARE(box.title, QString());
         QCOMPARE(m_app->plant(), plant);
         QCOMPARE(activePlant(), static_cast<QObject*>(plant));
         QCOMPARE(plant->getDescription(), QStringLiteral("Kept %1").arg(QTest::currentDataTag()));
@@ -613,13 +614,16 @@ private slots:
         m_dialogs.setViewerOpens(false);
         QCOMPARE(m_dialogs.pending(), 0);
         const PlantMessage question = m_dialogs.asked().at(m_dialogs.asked().size() - 1 - boxes);
-        QCOMPARE(question.informativeText,
+        QCOMPARE(question.title, qtTrId(compileCommand ? "USR_MSG_EXPORT_TO_BIN_FILE" : "USR_MSG_EXPORT_TO_CSV_FILE"));
+        QCOMPARE(question.text,
                  QStringLiteral("Folder: ") + QDir::toNativeSeparators(folder)
                      + QStringLiteral("\nFiles written. Open the folder?"));
         QCOMPARE(m_dialogs.shownUrls().size(), before + 1);
         const QUrl shown = m_dialogs.shownUrls().last();
         QCOMPARE(shown, QUrl::fromLocalFile(folder));
         QCOMPARE(shown.toLocalFile(), folder);
+        if (boxes > 0)
+            QCOMPARE(m_dialogs.asked().last().title, question.title);
         if (boxes > 0)
             QCOMPARE(m_dialogs.asked().last().text,
                      compileCommand ? QStringLiteral("Cannot open the folder") : QStringLiteral("Export completed"));

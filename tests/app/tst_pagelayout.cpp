@@ -141,6 +141,171 @@ class tst_PageLayout : public TestBase {
     }
     void settle() { settleScene(m_app->engine()); }
 
+    // The tree's arrows lie inside its pane; a click on the arrow of the closed CPUs row opens it.
+    void checkTreeArrows(const QString& where)
+    {
+        OvPlantModel* model = m_app->plantTreeModel();
+        const QModelIndex cpusRow = model->index(1, 0);
+        QVERIFY(QMetaObject::invokeMethod(tree(), "collapse", Q_ARG(QVariant, QVariant::fromValue(cpusRow))));
+        expand(model->index(0, 0));
+        settle();
+        QQuickItem* pane = find("plantElementsView");
+        QVERIFY(pane);
+        const QRectF paneBox = pane->mapRectToScene(QRectF(0, 0, pane->width(), pane->height()));
+        // The arrow of each row that has one, as the view keeps it on the row.
+        QList<QQuickItem*> arrows;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            auto* arrow = item->property("branchDecoration").value<QQuickItem*>();
+            if (arrow && item->isVisible() && arrow->isVisible())
+                arrows << arrow;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(tree());
+        std::sort(arrows.begin(), arrows.end(), [](QQuickItem* a, QQuickItem* b) {
+            return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+        });
+        QVERIFY2(arrows.size() >= 2, qPrintable(where));
+        for (QQuickItem* arrow : arrows) {
+            const QRectF box = arrow->mapRectToScene(QRectF(0, 0, arrow->width(), arrow->height()));
+            QVERIFY2(paneBox.adjusted(-0.5, -0.5, 0.5, 0.5).contains(box),
+                     qPrintable(QStringLiteral("%1: arrow at %2..%3 outside the pane %4..%5")
+                                    .arg(where)
+                                    .arg(box.left())
+                                    .arg(box.right())
+                                    .arg(paneBox.left())
+                                    .arg(paneBox.right())));
+        }
+        QQuickItem* last = arrows.last();
+        QVERIFY(!expanded(cpusRow));
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                          last->mapToScene(QPointF(last->width() / 2, last->height() / 2)).toPoint());
+        QVERIFY2(expanded(cpusRow), qPrintable(where));
+    }
+
+    // The tips of the tree that show: at most one, that of the row under the pointer at point
+    // when that row is not the selected one; count is how many show.
+    void checkTip(const QPointF& point, int& count)
+    {
+        QList<QObject*> shown;
+        QQuickItem* pane = find("plantElementsView");
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            for (QObject* tip :
+                 item->findChildren<QObject*>(QStringLiteral("plantTreeTip"), Qt::FindDirectChildrenOnly)) {
+                if (tip->property("shown").toBool())
+                    shown << tip;
+            }
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(pane);
+        count = shown.size();
+        QModelIndex under;
+        const QRectF paneBox = pane->mapRectToScene(QRectF(0, 0, pane->width(), pane->height()));
+        for (QQuickItem* icon : findAll(tree(), QStringLiteral("plantTreeIcon"))) {
+            const QRectF box = icon->mapRectToScene(QRectF(0, 0, icon->width(), icon->height()));
+            if (paneBox.contains(point) && box.top() <= point.y() && point.y() < box.bottom())
+                under = icon->property("rowIndex").value<QModelIndex>();
+        }
+        const bool tells = under.isValid() && !treeSelection()->isSelected(under);
+        QVERIFY2(count <= (tells ? 1 : 0), qPrintable(QString::number(count)));
+        if (tells && count == 1)
+            QCOMPARE(shown.first()->property("text").toString(), m_app->plantTreeModel()->getInfoToolTip(under));
+    }
+
+    struct Page {
+        const char* name;
+        const char* state;
+        std::function<void()> select;
+    };
+    QList<Page> pages() const
+    {
+        return {
+            {"plant", "PLANT_ACTIVE_GEN_INFO", [this] { m_app->onPlantInfoPageSelected(); }},
+            {"general parameters", "PLANT_GEN_PARAMETER", [this] { m_app->onGeneralParametersPageSelected(); }},
+            {"access codes", "PLANT_PWD_MNG", [this] { m_app->onPwdMngPageSelected(); }},
+            {"zones", "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED", [this] { m_app->onGeneralAreasPageSelected(); }},
+            {"groups", "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED", [this] { m_app->onGeneralGroupsPageSelected(); }},
+            {"repeaters", "PLANT_REPEATERS_DATA_PAGE_SELECTED", [this] { m_app->onRepeatersPageSelected(); }},
+            {"panels", "PLANT_ACTIVE_CPU_GEN_PAGE", [this] { m_app->onGeneralCPUsPageSelected(); }},
+            // The CPU page shows a CPU or a loop as the tree asks it to.
+            {"cpu", "PLANT_ACTIVE_CPU_DATA_PAGE", [this] { clickRow(cpuRow()); }},
+            {"loop", "PLANT_ACTIVE_CPU_DATA_PAGE",
+             [this] { clickRow(m_app->plantTreeModel()->index(1, 0, cpuRow())); }},
+        };
+    }
+    QModelIndex cpuRow() const
+    {
+        OvPlantModel* model = m_app->plantTreeModel();
+        return model->index(0, 0, model->index(1, 0));
+    }
+    void clickRow(const QModelIndex& row) const
+    {
+        m_app->plantTreeModel()->onTreeViewItemClicked(QVariant::fromValue(row));
+    }
+    // Networked with every CPU installed: the longest list of CPUs the pages show.
+    void useLanguage(const QString& code)
+    {
+        Plant* plant = m_app->plant();
+        if (plant->getPlantType() != 1) {
+            QVERIFY(QMetaObject::invokeMethod(m_window, "plantChangeTypeRqst", Q_ARG(int, 1)));
+            for (int p = 0; p < plant->cpus().count(); ++p)
+                plant->cpus().cpuAt(p)->setEnabled(true);
+            plant->setCPULibCount(0, 1);
+            m_app->updateModels();
+        }
+        m_app->onSelectLanguage(QStringLiteral("ov4800_%1.qm").arg(code));
+        QCOMPARE(m_app->languageInUse(), code);
+    }
+
+    // The box of each text the page shows once, in the page's coordinates. By text: a view
+    // may show a row in another of its delegates once laid out again.
+    QHash<QString, QRectF> textBoxes(QQuickItem* root) const
+    {
+        QHash<QString, QRectF> boxes;
+        QSet<QString> twice;
+        for (const ShownText& t : shownTexts(root, m_window->size())) {
+            if (boxes.contains(t.text))
+                twice << t.text;
+            boxes.insert(t.text, t.item->mapRectToItem(root, QRectF(0, 0, t.item->width(), t.item->height())));
+        }
+        for (const QString& text : twice)
+            boxes.remove(text);
+        return boxes;
+    }
+    // Mirrored, every text of the page starts where the mirror image of its place left to right
+    // starts: the page turned over as a whole, not a block of it left where it was.
+    void checkMirrored(const QString& where)
+    {
+        QQuickItem* root = page();
+        QVERIFY2(root, qPrintable(where));
+        const QHash<QString, QRectF> turned = textBoxes(root);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        settle();
+        const QHash<QString, QRectF> plain = textBoxes(root);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        settle();
+        QStringList faults;
+        int compared = 0;
+        for (auto it = plain.cbegin(); it != plain.cend(); ++it) {
+            if (!turned.contains(it.key()))
+                continue;
+            ++compared;
+            // Each text starts where its mirror image starts: a view may size a cell of a tree
+            // differently in either direction, never move its starting edge.
+            const QRectF box = turned.value(it.key());
+            const qreal mirrorStart = root->width() - it.value().left();
+            if (qAbs(box.right() - mirrorStart) > 1.5 || qAbs(box.top() - it.value().top()) > 1.5) {
+                QString at;
+                QDebug(&at) << box << "mirror of" << it.value();
+                faults << QStringLiteral("\"%1\" %2").arg(it.key(), at);
+            }
+        }
+        QVERIFY2(compared > 2, qPrintable(where));
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(where + QStringLiteral(": not mirrored: ") + faults.join(QStringLiteral("; "))));
+    }
+
     // Each text of the shown page fits its box or is cut with its whole in a tool tip; no two
     // overlap.
     void checkTexts(const QString& where) { checkTexts(where, page()); }
@@ -161,6 +326,17 @@ class tst_PageLayout : public TestBase {
                 faults << QStringLiteral("runs past its box: ") + describe(t);
             if (cut && t.item->property("toolTipText").toString() != t.text)
                 faults << QStringLiteral("cut without its whole in a tool tip: ") + describe(t);
+            // On more than one line, each line ends between two words: none is wider than the box.
+            if (t.item->property("lineCount").toInt() > 1) {
+                const QFontMetricsF metrics(t.item->property("font").value<QFont>());
+                const qreal room = w - t.item->property("leftPadding").toReal()
+                    - t.item->property("rightPadding").toReal();
+                for (const QString& word :
+                     t.text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+                    if (metrics.horizontalAdvance(word) > room + 0.5)
+                        faults << QStringLiteral("broken inside \"%1\": ").arg(word) + describe(t);
+                }
+            }
         }
         for (int i = 0; i < texts.size(); ++i) {
             for (int j = i + 1; j < texts.size(); ++j) {
@@ -273,34 +449,10 @@ private slots:
     void texts()
     {
         QFETCH(QString, code);
-        Plant* plant = m_app->plant();
-        if (plant->getPlantType() != 1) {
-            QVERIFY(QMetaObject::invokeMethod(m_window, "plantChangeTypeRqst", Q_ARG(int, 1)));
-            for (int p = 0; p < plant->cpus().count(); ++p)
-                plant->cpus().cpuAt(p)->setEnabled(true);
-            plant->setCPULibCount(0, 1);
-            m_app->updateModels();
-        }
-        m_app->onSelectLanguage(QStringLiteral("ov4800_%1.qm").arg(code));
-        QCOMPARE(m_app->languageInUse(), code);
-        struct Page {
-            const char* name;
-            const char* state;
-            std::function<void()> select;
-        };
-        const QList<Page> pages{
-            {"plant", "PLANT_ACTIVE_GEN_INFO", [this] { m_app->onPlantInfoPageSelected(); }},
-            {"general parameters", "PLANT_GEN_PARAMETER", [this] { m_app->onGeneralParametersPageSelected(); }},
-            {"access codes", "PLANT_PWD_MNG", [this] { m_app->onPwdMngPageSelected(); }},
-            {"zones", "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED", [this] { m_app->onGeneralAreasPageSelected(); }},
-            {"groups", "PLANT_ACTIVE_GROUPS_DATA_PAGE_SELECTED", [this] { m_app->onGeneralGroupsPageSelected(); }},
-            {"repeaters", "PLANT_REPEATERS_DATA_PAGE_SELECTED", [this] { m_app->onRepeatersPageSelected(); }},
-            {"panels", "PLANT_ACTIVE_CPU_GEN_PAGE", [this] { m_app->onGeneralCPUsPageSelected(); }},
-            {"loop", "PLANT_ACTIVE_CPU_DATA_PAGE", [this] { m_app->onLoopPageSelected(0, 0); }},
-        };
+        useLanguage(code);
         for (const QSize size : {QSize(960, 720), QSize(1920, 1080)}) {
             m_window->resize(size);
-            for (const Page& shown : pages) {
+            for (const Page& shown : pages()) {
                 shown.select();
                 QCOMPARE(m_window->property("workingAreaStat").toString(), QString::fromLatin1(shown.state));
                 settle();
@@ -311,6 +463,103 @@ private slots:
             }
         }
         m_window->resize(960, 720);
+    }
+
+    // Right to left: the tree opens from its arrows, which lie inside its pane; every page is
+    // mirrored as a whole, the point table open on its first column.
+    void rightToLeft_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("ar") << QStringLiteral("ar");
+        QTest::newRow("iw") << QStringLiteral("iw");
+    }
+    void rightToLeft()
+    {
+        QFETCH(QString, code);
+        useLanguage(code);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        for (const QSize size : {QSize(1280, 900), QSize(1024, 700)}) {
+            m_window->resize(size);
+            const QString at = QStringLiteral("%1 at %2x%3").arg(code).arg(size.width()).arg(size.height());
+            checkTreeArrows(at);
+            for (const Page& shown : pages()) {
+                shown.select();
+                settle();
+                checkMirrored(QStringLiteral("%1, %2").arg(at, shown.name));
+            }
+            QQuickItem* firstTitle = nullptr;
+            for (QQuickItem* title : findAll(page(), QStringLiteral("columnTitle"))) {
+                if (title->property("text").toString() == qtTrId("CSV_PT_INDEX"))
+                    firstTitle = title;
+            }
+            QVERIFY2(firstTitle, qPrintable(at));
+            const QRectF box = firstTitle->mapRectToScene(QRectF(0, 0, firstTitle->width(), firstTitle->height()));
+            QCOMPARE(visiblePart(firstTitle, box, m_window->size()), box);
+        }
+        m_window->resize(960, 720);
+    }
+
+    // The column titles of the tables at the two sizes people use most: broken between words
+    // only (checkTexts), in every language.
+    void columnTitles_data() { texts_data(); }
+    void columnTitles()
+    {
+        QFETCH(QString, code);
+        useLanguage(code);
+        for (const QSize size : {QSize(1280, 900), QSize(1024, 700)}) {
+            m_window->resize(size);
+            for (const Page& shown : pages()) {
+                if (qstrcmp(shown.name, "loop") && qstrcmp(shown.name, "zones") && qstrcmp(shown.name, "groups")
+                    && qstrcmp(shown.name, "panels"))
+                    continue;
+                shown.select();
+                settle();
+                checkTexts(
+                    QStringLiteral("%1, %2 at %3x%4").arg(code, shown.name).arg(size.width()).arg(size.height()));
+            }
+        }
+        m_window->resize(960, 720);
+    }
+
+    // A tip of the tree belongs to the row under the pointer, and to no other: rows that move
+    // under a still pointer as one opens leave none behind, and the pointer gone takes it away.
+    void treeTips()
+    {
+        useLanguage(QStringLiteral("en"));
+        OvPlantModel* model = m_app->plantTreeModel();
+        QVERIFY(
+            QMetaObject::invokeMethod(tree(), "collapse", Q_ARG(QVariant, QVariant::fromValue(model->index(0, 0)))));
+        QVERIFY(
+            QMetaObject::invokeMethod(tree(), "collapse", Q_ARG(QVariant, QVariant::fromValue(model->index(1, 0)))));
+        settle();
+        QList<QQuickItem*> icons = findAll(tree(), QStringLiteral("plantTreeIcon"));
+        QVERIFY(icons.size() >= 2);
+        const QPointF plantRow = icons.first()->mapToScene(
+            QPointF(icons.first()->width() / 2, icons.first()->height() / 2));
+        QTest::mouseMove(m_window, plantRow.toPoint());
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, plantRow.toPoint());
+        tree()->forceActiveFocus();
+        int count = 0;
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down}) {
+            QTest::keyClick(m_window, key);
+            settle();
+            checkTip(plantRow, count);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        // Another row, and then off the tree.
+        icons = findAll(tree(), QStringLiteral("plantTreeIcon"));
+        const QPointF lastRow = icons.last()->mapToScene(
+            QPointF(icons.last()->width() / 2, icons.last()->height() / 2));
+        QTest::mouseMove(m_window, lastRow.toPoint());
+        settle();
+        checkTip(lastRow, count);
+        QCOMPARE(count, 1);
+        const QPoint away(m_window->width() - 5, m_window->height() / 2);
+        QTest::mouseMove(m_window, away);
+        settle();
+        checkTip(away, count);
+        QCOMPARE(count, 0);
     }
 
     // The CBE keypad's keys in every language: each name fits its key or is cut with its whole

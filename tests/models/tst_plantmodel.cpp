@@ -241,6 +241,40 @@ private slots:
                  Configuration::instance()->getBrandedIcon("centraleIntera%1.png", PlantTreeRules::cpuType(1)));
     }
 
+    // A CPU without a name is called by its type: the row says so as soon as the type changes,
+    // whether the boards change with it or not.
+    void cpuTypeChange_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("boards");
+        QTest::newRow("KV1600 to KV4600, more boards") << 7 << 1;
+        QTest::newRow("KV1600 to KV4600, same boards") << 7 << 2;
+    }
+    void cpuTypeChange()
+    {
+        QFETCH(int, from);
+        QFETCH(int, boards);
+        FixturePlant plant(8);
+        plant->setPlantType(0, false);
+        plant->setCPUType(0, from);
+        plant->setCPULibCount(0, boards);
+        OvPlantModel model(&*plant);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        connect(&*plant, &Plant::cpuLibCountChanged, &model, &OvPlantModel::onCPULibCountChanged);
+        QCOMPARE(model.data(at(model, {1, 0}), 258).toString(), QString("1: KV1600"));
+        QSignalSpy changed(&model, &OvPlantModel::dataChanged);
+        plant->setCPUType(0, 8);
+        QCOMPARE(model.data(at(model, {1, 0}), 258).toString(), QString("1: KV4600"));
+        bool told = false;
+        for (const QList<QVariant>& signal : changed) {
+            const auto roles = signal.at(2).value<QVector<int>>();
+            told = told
+                || (signal.at(0).toModelIndex() == at(model, {1, 0})
+                    && (roles.isEmpty() || roles.contains(OvPlantModel::itemDescription)));
+        }
+        QVERIFY(told);
+    }
+
     // Painting leaves no trace unless its category is switched on; the upkeep follows the
     // points and names the application passes on.
     void paintTracesAndUpkeep()

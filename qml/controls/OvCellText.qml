@@ -1,0 +1,10 @@
+import QtQuick 2.15
+
+// A plain cell of a table: its text on the row's starting side, cut at the end, with the same
+// room on either side so that a mirrored cell is the mirror image of the other.
+Text {
+    padding: 4
+    verticalAlignment: Text.AlignVCenter
+    elide: Text.ElideRight
+    font.family: OvTheme.fontFamily
+}
