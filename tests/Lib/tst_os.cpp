@@ -383,6 +383,38 @@ private slots:
         QCOMPARE(os_RWLockUnlock(lock), 0);
         os_RWLockDelete(lock);
     }
+    // A thread reading a hundred locks at once, given back in the order taken: each excludes a
+    // writer until its own unlock, and one unlock more gives back nothing.
+    void locksManyHeld()
+    {
+        std::vector<os_Lock> locks(100);
+        for (os_Lock& lock : locks)
+            lock = os_RWLockCreate();
+        QString results;
+        for (int i = 0; i < 200; ++i)
+            results += QString::number(os_RWLockRead(locks[size_t(i / 2)], 0));
+        const auto writable = [&locks] {
+            QString taken;
+            std::thread([&] {
+                for (os_Lock lock : locks)
+                    if (os_RWLockWrite(lock, 0) == 0)
+                        taken += '+', os_RWLockUnlock(lock);
+                    else
+                        taken += '-';
+            }).join();
+            return taken;
+        };
+        QCOMPARE(writable(), QString(100, '-'));
+        for (os_Lock lock : locks)
+            results += QString::number(os_RWLockUnlock(lock));
+        QCOMPARE(writable(), QString(100, '-'));
+        for (int i = 0; i < 200; ++i)
+            results += QString::number(os_RWLockUnlock(locks[size_t(i / 2)]));
+        QCOMPARE(results, QString(200, '0') + QString(100, '0') + QString("01000").repeated(100));
+        QCOMPARE(writable(), QString(100, '+'));
+        for (os_Lock lock : locks)
+            os_RWLockDelete(lock);
+    }
     // A timed attempt gives up after its timeout; a waiting one is let in by the unlock. An
     // unlock by a thread that holds nothing releases nothing; handle 0 is no lock.
     void locksWait()

@@ -237,13 +237,23 @@ namespace {
 
 struct LockObject;
 
-// The read holds of the calling thread, one entry per lock, the latest taken at the back. A
-// thread holds the reads of few locks at once, and gives back mostly the latest it took.
 struct ReadHolds {
     const LockObject* lock;
     u32 count;
 };
-thread_local std::vector<ReadHolds> t_reads;
+
+// The read holds of the calling thread, one entry per lock, the latest taken last. A thread
+// holds the reads of few locks at once and gives back mostly the latest it took. Plain data:
+// locks are still taken while the program's static objects are destroyed, after the thread's
+// objects with destructors are gone. Holds past the room (no caller needs them) go to a list
+// that lives while it is not empty.
+struct ThreadReads {
+    static constexpr u32 kRoom = 64;
+    ReadHolds held[kRoom];
+    u32 size;
+    std::vector<ReadHolds>* more;
+};
+thread_local ThreadReads t_reads;
 
 // The calling thread as a lock's writer.
 const void* self()
@@ -253,28 +263,52 @@ const void* self()
 
 u32* reads_held(const LockObject* lock)
 {
-    for (auto it = t_reads.rbegin(); it != t_reads.rend(); ++it)
-        if (it->lock == lock)
-            return &it->count;
+    for (u32 i = t_reads.size; i-- > 0;)
+        if (t_reads.held[i].lock == lock)
+            return &t_reads.held[i].count;
+    if (t_reads.more)
+        for (ReadHolds& hold : *t_reads.more)
+            if (hold.lock == lock)
+                return &hold.count;
     return nullptr;
 }
 
 void add_read(const LockObject* lock)
 {
-    if (u32* count = reads_held(lock))
+    if (u32* count = reads_held(lock)) {
         ++*count;
-    else
-        t_reads.push_back({lock, 1});
+    } else if (t_reads.size < ThreadReads::kRoom) {
+        t_reads.held[t_reads.size++] = {lock, 1};
+    } else {
+        if (!t_reads.more)
+            t_reads.more = new std::vector<ReadHolds>;
+        t_reads.more->push_back({lock, 1});
+    }
 }
 
 // False when the thread holds no read of the lock.
 bool drop_read(const LockObject* lock)
 {
-    for (size_t i = t_reads.size(); i-- > 0;) {
-        if (t_reads[i].lock != lock)
+    for (u32 i = t_reads.size; i-- > 0;) {
+        if (t_reads.held[i].lock != lock)
             continue;
-        if (--t_reads[i].count == 0)
-            t_reads.erase(t_reads.begin() + std::ptrdiff_t(i));
+        if (--t_reads.held[i].count == 0) {
+            std::copy(t_reads.held + i + 1, t_reads.held + t_reads.size, t_reads.held + i);
+            --t_reads.size;
+        }
+        return true;
+    }
+    if (!t_reads.more)
+        return false;
+    for (auto it = t_reads.more->begin(); it != t_reads.more->end(); ++it) {
+        if (it->lock != lock)
+            continue;
+        if (--it->count == 0)
+            t_reads.more->erase(it);
+        if (t_reads.more->empty()) {
+            delete t_reads.more;
+            t_reads.more = nullptr;
+        }
         return true;
     }
     return false;
@@ -408,7 +442,9 @@ struct LockObject {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         for (;;) {
             w = word.load(std::memory_order_relaxed);
-            if (free(w)) {
+            // A writer that comes while others wait joins them rather than passing them: a
+            // thread taking the lock in a loop would otherwise keep it from them.
+            if (free(w) && (waiting || (w & kWaitingWriters) == 0)) {
                 const u64 taken = (w | kWriter) - (waiting ? kWaitingWriter + kSleeper : 0);
                 if (word.compare_exchange_weak(w, taken, std::memory_order_acquire, std::memory_order_relaxed))
                     break;
