@@ -412,6 +412,16 @@ private slots:
             results += QString::number(os_RWLockUnlock(locks[size_t(i / 2)]));
         QCOMPARE(results, QString(200, '0') + QString(100, '0') + QString("01000").repeated(100));
         QCOMPARE(writable(), QString(100, '+'));
+        // A writer nesting a hundred holds, reads and writes in turn, gives them back in order.
+        QCOMPARE(os_RWLockWrite(locks[0], 0), 0);
+        for (int i = 0; i < 100; ++i)
+            results += QString::number(i % 3 ? os_RWLockRead(locks[0], 0) : os_RWLockWrite(locks[0], 0));
+        for (int i = 0; i < 100; ++i)
+            results += QString::number(os_RWLockUnlock(locks[0]));
+        QCOMPARE(writable(), '-' + QString(99, '+'));
+        QCOMPARE(os_RWLockUnlock(locks[0]), 0);
+        QCOMPARE(writable(), QString(100, '+'));
+        QCOMPARE(results.mid(800), QString(200, '0'));
         for (os_Lock lock : locks)
             os_RWLockDelete(lock);
     }

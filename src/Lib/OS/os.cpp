@@ -338,9 +338,12 @@ struct LockObject {
 
     std::atomic<u64> word{0};
     std::atomic<const void*> writer{nullptr};
-    // The writer's holds from its first write hold on, latest at the back (true: write); only
-    // the writer touches them. Reads it held before are in its t_reads.
-    std::vector<bool> writerHolds;
+    // The writer's holds from its first write hold on, a stack of bits (1: write) with the
+    // latest in bit 0, and the holds past 64 deep, latest at the back; only the writer touches
+    // them. Reads it held before are in its t_reads.
+    u64 writerHolds = 0;
+    u32 writerDepth = 0;
+    std::vector<bool> deeperHolds;
     std::mutex sleep;
     std::condition_variable woken;
     // Under sleep: a thread holding a read waits for the write lock.
@@ -351,8 +354,29 @@ struct LockObject {
     void become_writer()
     {
         writer.store(self(), std::memory_order_relaxed);
-        writerHolds.clear();
-        writerHolds.push_back(true);
+        writerHolds = 1;
+        writerDepth = 1;
+    }
+
+    void push_hold(bool write)
+    {
+        if (writerDepth++ < 64)
+            writerHolds = (writerHolds << 1) | (write ? 1 : 0);
+        else
+            deeperHolds.push_back(write);
+    }
+
+    // Whether the latest hold was a write.
+    bool pop_hold()
+    {
+        if (--writerDepth >= 64) {
+            const bool write = deeperHolds.back();
+            deeperHolds.pop_back();
+            return write;
+        }
+        const bool write = (writerHolds & 1) != 0;
+        writerHolds >>= 1;
+        return write;
     }
 
     // Wakes the sleepers, if the state word had any before a release.
@@ -381,7 +405,7 @@ struct LockObject {
     {
         if (writer.load(std::memory_order_relaxed) == self()) {
             word.fetch_add(kRead, std::memory_order_relaxed);
-            writerHolds.push_back(false);
+            push_hold(false);
             return ZP_OK;
         }
         // Acquire: a thread refused here has seen what a waiting writer did before it waited.
@@ -423,7 +447,7 @@ struct LockObject {
     int take_write(u32 timeoutMs, int failure)
     {
         if (writer.load(std::memory_order_relaxed) == self()) {
-            writerHolds.push_back(true);
+            push_hold(true);
             return ZP_OK;
         }
         const u32* count = reads_held(this);
@@ -479,13 +503,11 @@ struct LockObject {
     int give()
     {
         if (writer.load(std::memory_order_relaxed) == self()) {
-            const bool write = writerHolds.back();
-            writerHolds.pop_back();
-            if (!write) {
+            if (!pop_hold()) {
                 word.fetch_sub(kRead, std::memory_order_release);
                 return ZP_OK;
             }
-            if (!writerHolds.empty())
+            if (writerDepth != 0)
                 return ZP_OK;
             writer.store(nullptr, std::memory_order_relaxed);
             wake(word.fetch_sub(kWriter, std::memory_order_release));
