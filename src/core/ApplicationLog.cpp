@@ -8,14 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMetaObject>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QWaitCondition>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -45,13 +44,14 @@ thread_local bool t_writing = false;
 // Lines are put together under the lock by the thread that logs them, so the file keeps the
 // order in which they were logged; a writer thread takes the batches to the file, so the logging
 // thread, mostly the GUI thread, never waits on the write. Without a writer thread the logging
-// thread writes in place.
+// thread writes in place. Standard primitives rather than Qt's: the thread sanitizer sees the
+// order they make, which Qt's make inside a library it does not watch.
 struct LogState {
-    QMutex mutex;
-    QWaitCondition work;    // batches wait, or the writer is to stop
-    QWaitCondition written; // the writer has written batches
-    QFile file;             // while the writer runs, only the writer touches it
-    bool accepting = false; // the file is open and takes lines
+    std::mutex mutex;
+    std::condition_variable work;    // batches wait, or the writer is to stop
+    std::condition_variable written; // the writer has written batches
+    QFile file;                      // while the writer runs, only the writer touches it
+    bool accepting = false;          // the file is open and takes lines
     QString path;
     std::string pending;             // whole lines gathered for the next batch
     std::deque<std::string> batches; // handed to the writer, oldest first
@@ -95,32 +95,32 @@ struct LogState {
             pending.reserve(kBatchSize + kBatchSize / 4);
         }
         ++handedCount;
-        work.wakeOne();
+        work.notify_one();
         return handedCount;
     }
 
     // Caller holds the lock; returns once the first count batches handed are in the file.
-    void waitWritten(quint64 count)
+    void waitWritten(std::unique_lock<std::mutex>& lock, quint64 count)
     {
         while (writerRunning && writtenCount < count)
-            written.wait(&mutex);
+            written.wait(lock);
     }
 
     void writeBatches()
     {
         t_writing = true;
         std::string batch;
-        QMutexLocker lock(&mutex);
+        std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
             while (batches.empty() && !stopping)
-                work.wait(&mutex);
+                work.wait(lock);
             if (batches.empty())
                 break;
             batch.swap(batches.front());
             batches.pop_front();
             lock.unlock();
             file.write(batch.data(), qint64(batch.size()));
-            lock.relock();
+            lock.lock();
             ++writtenCount;
             waitingBytes -= batch.size();
             batch.clear();
@@ -128,11 +128,11 @@ struct LogState {
                 spare.push_back(std::move(batch));
                 batch = std::string();
             }
-            written.wakeAll();
+            written.notify_all();
         }
         // Under the same lock that saw the last batch: later lines are written in place.
         writerRunning = false;
-        written.wakeAll();
+        written.notify_all();
     }
 
     // Starts the writer thread; without one the lines are written in place.
@@ -151,14 +151,14 @@ struct LogState {
     void shutDown()
     {
         {
-            QMutexLocker lock(&mutex);
+            std::lock_guard<std::mutex> lock(mutex);
             handOver();
             stopping = true;
-            work.wakeOne();
+            work.notify_one();
         }
         if (writer.joinable())
             writer.join();
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         handOver(); // lines logged while the writer stopped
         accepting = false;
         if (file.isOpen())
@@ -191,9 +191,9 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
 
 void flushQueuedLines()
 {
-    QMutexLocker lock(&s_log.mutex);
+    std::unique_lock<std::mutex> lock(s_log.mutex);
     s_log.flushQueued = false;
-    s_log.waitWritten(s_log.handOver());
+    s_log.waitWritten(lock, s_log.handOver());
 }
 
 // The local time of the current second. Converting to local time consults the time-zone file on
@@ -240,7 +240,7 @@ bool open(const QString& folder)
 
     const QString path = folder + QStringLiteral("/ov4800.log");
     {
-        QMutexLocker lock(&s_log.mutex);
+        std::lock_guard<std::mutex> lock(s_log.mutex);
         s_log.path = path;
         s_log.flushQueued = false;
         if (QDir().mkpath(folder)) {
@@ -262,7 +262,7 @@ bool open(const QString& folder)
     s_log.previousHandler = qInstallMessageHandler(messageHandler);
     s_log.installed = true;
 
-    QMutexLocker lock(&s_log.mutex);
+    std::lock_guard<std::mutex> lock(s_log.mutex);
     return s_log.accepting;
 }
 
@@ -289,7 +289,7 @@ void close()
 
 QString filePath()
 {
-    QMutexLocker lock(&s_log.mutex);
+    std::lock_guard<std::mutex> lock(s_log.mutex);
     return s_log.path;
 }
 
@@ -300,7 +300,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
     t_writing = true;
     {
         // Time is taken under the lock so the lines of the file stay in time order.
-        QMutexLocker lock(&s_log.mutex);
+        std::unique_lock<std::mutex> lock(s_log.mutex);
         if (s_log.accepting) {
             const qint64 elapsedMs = g_stopwatch.elapsed();
             appendLine(s_log.pending, type, context, message, localTimeText(elapsedMs), elapsedMs);
@@ -308,11 +308,11 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
             if (type != QtDebugMsg && type != QtInfoMsg) {
                 // A warning or worse may come just before a crash: it and what led to it are in
                 // the file before the call returns.
-                s_log.waitWritten(s_log.handOver());
+                s_log.waitWritten(lock, s_log.handOver());
             } else if (s_log.pending.size() >= kBatchSize) {
                 s_log.handOver();
                 while (s_log.writerRunning && s_log.waitingBytes > kWaitingLimit)
-                    s_log.written.wait(&s_log.mutex);
+                    s_log.written.wait(lock);
             } else if (!s_log.flushQueued) {
                 if (QCoreApplication* app = QCoreApplication::instance()) {
                     s_log.flushQueued = true;

@@ -2,6 +2,7 @@
 #include "DataBlock/crc.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/interface.h"
+#include "ZpData/Values/CpuRec.h"
 
 #include "TestBase.h"
 
@@ -33,13 +34,15 @@ struct Probe : DataBlock {
     QVector<u16> crcs;
 };
 
-// A 10-byte block of dataType 3 holding "0123456789" written with "abcdefghij..." or read: the
-// block after a write or the bytes read, or the figures of the logged refusal.
+// A 10-byte block (or one of size bytes) of dataType 3 holding "0123456789" written with
+// "abcdefghij..." or read: the block after a write or the bytes read, or the figures of the
+// logged refusal.
 struct Access {
     bool write;
     uint offset, length;
     QByteArray result;
     QString refused;
+    uint size = 10;
 };
 Q_DECLARE_METATYPE(Access)
 
@@ -62,14 +65,17 @@ private slots:
         QTest::newRow("read clipped") << Access{false, 8, 5, "89", ""};
         QTest::newRow("read at size") << Access{false, 10, 1, "", "10 >= 10"};
         QTest::newRow("read at size, length 0") << Access{false, 10, 0, "", "10 >= 10"};
+        QTest::newRow("empty block, read all") << Access{false, 0, 0, "", "", 0};
+        QTest::newRow("empty block, read rest from offset") << Access{false, 1, 0, "", "1 >= 0", 0};
     }
     // A refusal is logged and leaves the block, its CRC and its owner alone.
     void access()
     {
         QFETCH(Access, a);
         Probe block(3);
-        QCOMPARE(block.set_iface(block.new_iface(10, 0x2602)), 0);
-        memcpy(block.get_ptr(), "0123456789", 10);
+        QCOMPARE(block.set_iface(block.new_iface(a.size, 0x2602)), 0);
+        if (a.size)
+            memcpy(block.get_ptr(), "0123456789", a.size);
         QByteArray data(32, '#');
         u32 got = 0;
         const int rc = a.write ? block.set_data("abcdefghijklmnopqrstuvwxyz0123456789", a.length, a.offset)
@@ -343,6 +349,7 @@ private slots:
         QTest::newRow("writer, read guard") << true << false << true;
         QTest::newRow("writer, write guard") << true << true << true;
         QTest::newRow("reader, write guard") << false << true << true;
+        QTest::newRow("reader, read guard") << false << false << false;
     }
     void blockLockWaits()
     {
@@ -372,6 +379,34 @@ private slots:
         }
         other.join();
         QCOMPARE(seen == 3, waits);
+    }
+    // The check of the general block reads its layout under the block's lock: a layout installed
+    // while the check waits for it is the one checked.
+    void checkWaitsForLayout()
+    {
+        ZpConf conf(0, 255);
+        ZpConfBlock* block = conf.find_block(2);
+        QCOMPARE(block->lock_read(), 0);
+        std::thread check([&conf] { conf.check_zpxProg(false); });
+        // The check waits once a new reader is held back.
+        std::thread([block] {
+            while (block->lock_read(0) == 0) {
+                block->unlock();
+                std::this_thread::yield();
+            }
+        }).join();
+        DataBlock::IFace* networked = block->new_iface(0, 0x2602);
+        memcpy(networked->data(), block->get_ptr(), networked->size());
+        networked->data()[ZpData_v2602::zpx::kNetworked] = 1;
+        QCOMPARE(block->set_iface(networked), 0);
+        block->unlock();
+        check.join();
+        QCOMPARE(int(conf.get_networked()), 1);
+        // The default configuration installs no board: the check unbinds every board record.
+        QStringList unbound;
+        for (int i = 0; i < 64; ++i)
+            unbound << QString("DeviceAuxProg[%1] = c255ll255").arg(i);
+        QCOMPARE(traceErrors(), unbound);
     }
 };
 

@@ -314,6 +314,117 @@ private slots:
         QCOMPARE(os_RWLockUnlock(lock), 0);
         os_RWLockDelete(lock);
     }
+    // Another thread holds a read lock; a third waits for the write lock, holding a read itself
+    // when it upgrades. This thread, holding the reads in mine, then tries: a new reader stays
+    // behind the waiting writer, a thread that holds a read passes it, and a second upgrade is
+    // refused at once (both waiting without limit, each for the other's read, would never end).
+    void locksWaitingWriter_data()
+    {
+        QTest::addColumn<int>("mine");
+        QTest::addColumn<bool>("upgrade");
+        QTest::addColumn<char>("attempt");
+        QTest::addColumn<u32>("timeoutMs");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("new reader") << 0 << false << 'R' << 0u << 1009;
+        QTest::newRow("new reader, behind an upgrade") << 0 << true << 'R' << 0u << 1009;
+        QTest::newRow("reader reads again") << 1 << false << 'R' << 0u << 0;
+        QTest::newRow("reader reads again, past an upgrade") << 2 << true << 'R' << 0u << 0;
+        QTest::newRow("second upgrade") << 1 << true << 'W' << OS_WAIT_FOREVER << 1010;
+        QTest::newRow("second upgrade, two reads") << 2 << true << 'W' << OS_WAIT_FOREVER << 1010;
+    }
+    void locksWaitingWriter()
+    {
+        QFETCH(int, mine);
+        QFETCH(bool, upgrade);
+        QFETCH(char, attempt);
+        QFETCH(u32, timeoutMs);
+        QFETCH(int, expected);
+        const os_Lock lock = os_RWLockCreate();
+        std::promise<void> held, done;
+        int holderRead = -1, mineTaken = 0;
+        std::thread holder([&] {
+            holderRead = os_RWLockRead(lock, 0);
+            held.set_value();
+            done.get_future().wait();
+            os_RWLockUnlock(lock);
+        });
+        held.get_future().wait();
+        for (int i = 0; i < mine; ++i)
+            mineTaken += os_RWLockRead(lock, 0) == 0 ? 1 : 0;
+        int writerRead = -1, written = -1;
+        std::thread writer([&] {
+            if (upgrade)
+                writerRead = os_RWLockRead(lock, 0);
+            written = os_RWLockWrite(lock, OS_WAIT_FOREVER);
+            os_RWLockUnlock(lock);
+            if (upgrade)
+                os_RWLockUnlock(lock);
+        });
+        // The writer waits once a new reader is held back.
+        std::thread([lock] {
+            while (os_RWLockRead(lock, 0) == 0) {
+                os_RWLockUnlock(lock);
+                std::this_thread::yield();
+            }
+        }).join();
+        const int result = attempt == 'R' ? os_RWLockRead(lock, timeoutMs) : os_RWLockWrite(lock, timeoutMs);
+        int released = 0;
+        for (int i = mine + (result == 0 ? 1 : 0); i > 0; --i)
+            released += os_RWLockUnlock(lock) == 0 ? 1 : 0;
+        done.set_value();
+        holder.join();
+        writer.join();
+        QCOMPARE(result, expected);
+        QCOMPARE(QVector<int>({holderRead, mineTaken, released}),
+                 QVector<int>({0, mine, mine + (result == 0 ? 1 : 0)}));
+        QCOMPARE(writerRead, upgrade ? 0 : -1);
+        QCOMPARE(written, 0);
+        QCOMPARE(os_RWLockWrite(lock, 0), 0);
+        QCOMPARE(os_RWLockUnlock(lock), 0);
+        os_RWLockDelete(lock);
+    }
+    // A thread reading a hundred locks at once, given back in the order taken: each excludes a
+    // writer until its own unlock, and one unlock more gives back nothing.
+    void locksManyHeld()
+    {
+        std::vector<os_Lock> locks(100);
+        for (os_Lock& lock : locks)
+            lock = os_RWLockCreate();
+        QString results;
+        for (int i = 0; i < 200; ++i)
+            results += QString::number(os_RWLockRead(locks[size_t(i / 2)], 0));
+        const auto writable = [&locks] {
+            QString taken;
+            std::thread([&] {
+                for (os_Lock lock : locks)
+                    if (os_RWLockWrite(lock, 0) == 0)
+                        taken += '+', os_RWLockUnlock(lock);
+                    else
+                        taken += '-';
+            }).join();
+            return taken;
+        };
+        QCOMPARE(writable(), QString(100, '-'));
+        for (os_Lock lock : locks)
+            results += QString::number(os_RWLockUnlock(lock));
+        QCOMPARE(writable(), QString(100, '-'));
+        for (int i = 0; i < 200; ++i)
+            results += QString::number(os_RWLockUnlock(locks[size_t(i / 2)]));
+        QCOMPARE(results, QString(200, '0') + QString(100, '0') + QString("01000").repeated(100));
+        QCOMPARE(writable(), QString(100, '+'));
+        // A writer nesting a hundred holds, reads and writes in turn, gives them back in order.
+        QCOMPARE(os_RWLockWrite(locks[0], 0), 0);
+        for (int i = 0; i < 100; ++i)
+            results += QString::number(i % 3 ? os_RWLockRead(locks[0], 0) : os_RWLockWrite(locks[0], 0));
+        for (int i = 0; i < 100; ++i)
+            results += QString::number(os_RWLockUnlock(locks[0]));
+        QCOMPARE(writable(), '-' + QString(99, '+'));
+        QCOMPARE(os_RWLockUnlock(locks[0]), 0);
+        QCOMPARE(writable(), QString(100, '+'));
+        QCOMPARE(results.mid(800), QString(200, '0'));
+        for (os_Lock lock : locks)
+            os_RWLockDelete(lock);
+    }
     // A timed attempt gives up after its timeout; a waiting one is let in by the unlock. An
     // unlock by a thread that holds nothing releases nothing; handle 0 is no lock.
     void locksWait()

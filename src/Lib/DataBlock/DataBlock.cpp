@@ -181,7 +181,10 @@ void DataBlock::unlock()
             report_crc(crc(*m_layout));
         }
     }
-    m_crcKnown = false;
+    // Set only under the write lock and cleared by that hold's unlock: readers, which may
+    // unlock side by side, never write it.
+    if (m_crcKnown)
+        m_crcKnown = false;
     os_RWLockUnlock(m_lock);
 }
 
@@ -283,7 +286,8 @@ int DataBlock::get_data(void* dst, u32 length, u32 offset, u32* got)
         return ZP_ERR_NOT_FOUND;
     }
     const u32 size = m_layout->size();
-    if (offset >= size && (length != 0 || size > 0)) {
+    // Only a read of nothing from offset 0 of an empty block stays in range.
+    if (offset >= size && (length != 0 || size > 0 || offset > 0)) {
         log_location(kUnit, "get_data", __LINE__, "dataType:%d - sforamento su dati richiesti a indice 0 (%d >= %d)\n",
                      m_dataType, int(offset), int(size));
         unlock();

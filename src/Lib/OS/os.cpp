@@ -1,6 +1,7 @@
 #include "OS/os.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdarg>
@@ -234,75 +235,287 @@ void os_Init()
 
 namespace {
 
+struct LockObject;
+
+struct ReadHolds {
+    const LockObject* lock;
+    u32 count;
+};
+
+// The read holds of the calling thread, one entry per lock, the latest taken last. A thread
+// holds the reads of few locks at once and gives back mostly the latest it took. Plain data:
+// locks are still taken while the program's static objects are destroyed, after the thread's
+// objects with destructors are gone. Holds past the room (no caller needs them) go to a list
+// that lives while it is not empty.
+struct ThreadReads {
+    static constexpr u32 kRoom = 64;
+    ReadHolds held[kRoom];
+    u32 size;
+    std::vector<ReadHolds>* more;
+};
+thread_local ThreadReads t_reads;
+
+// The calling thread as a lock's writer.
+const void* self()
+{
+    return &t_reads;
+}
+
+u32* reads_held(const LockObject* lock)
+{
+    for (u32 i = t_reads.size; i-- > 0;)
+        if (t_reads.held[i].lock == lock)
+            return &t_reads.held[i].count;
+    if (t_reads.more)
+        for (ReadHolds& hold : *t_reads.more)
+            if (hold.lock == lock)
+                return &hold.count;
+    return nullptr;
+}
+
+void add_read(const LockObject* lock)
+{
+    if (u32* count = reads_held(lock)) {
+        ++*count;
+    } else if (t_reads.size < ThreadReads::kRoom) {
+        t_reads.held[t_reads.size++] = {lock, 1};
+    } else {
+        if (!t_reads.more)
+            t_reads.more = new std::vector<ReadHolds>;
+        t_reads.more->push_back({lock, 1});
+    }
+}
+
+// False when the thread holds no read of the lock.
+bool drop_read(const LockObject* lock)
+{
+    for (u32 i = t_reads.size; i-- > 0;) {
+        if (t_reads.held[i].lock != lock)
+            continue;
+        if (--t_reads.held[i].count == 0) {
+            std::copy(t_reads.held + i + 1, t_reads.held + t_reads.size, t_reads.held + i);
+            --t_reads.size;
+        }
+        return true;
+    }
+    if (!t_reads.more)
+        return false;
+    for (auto it = t_reads.more->begin(); it != t_reads.more->end(); ++it) {
+        if (it->lock != lock)
+            continue;
+        if (--it->count == 0)
+            t_reads.more->erase(it);
+        if (t_reads.more->empty()) {
+            delete t_reads.more;
+            t_reads.more = nullptr;
+        }
+        return true;
+    }
+    return false;
+}
+
 // A read/write lock that the thread holding it may take again, in either mode: the library
 // takes a block's lock inside operations that already hold it (an import holds every block
 // while it installs their layouts; a layout setter writes through the block it was reached by).
 // A thread that holds the only read holds may also take the write lock. A mutex is the same
 // lock taken for writing.
+//
+// An uncontended take or give is one atomic operation on the lock's state word plus the
+// thread's own bookkeeping; the mutex and the condition variable serve only threads that wait.
+// A waiting writer holds new readers back, so readers cannot starve it; a thread that already
+// holds a read passes, as the writer waits for that read anyway. Of two readers that both ask
+// for the write lock, each would wait for the other's read: the second is refused at once.
 struct LockObject {
-    std::mutex state;
-    std::condition_variable released;
-    std::thread::id writer;
-    u32 writes = 0;
-    u32 reads = 0;
-    // Every hold in the order taken: an unlock gives back the calling thread's latest one, so
-    // the caller need not say which mode it releases.
-    std::vector<std::pair<std::thread::id, bool>> holds;
+    // Read holds (the writer's own included), the writer bit, the writers waiting and the
+    // threads asleep on woken.
+    static constexpr u64 kRead = 1;
+    static constexpr u64 kReads = 0xFFFFFFFFull;
+    static constexpr u64 kWriter = 1ull << 32;
+    static constexpr u64 kWaitingWriter = 1ull << 33;
+    static constexpr u64 kWaitingWriters = 0x7FFFull << 33;
+    static constexpr u64 kSleeper = 1ull << 48;
+    static constexpr u64 kSleepers = 0xFFFFull << 48;
 
-    u32 reads_of(std::thread::id self) const
+    std::atomic<u64> word{0};
+    std::atomic<const void*> writer{nullptr};
+    // The writer's holds from its first write hold on, a stack of bits (1: write) with the
+    // latest in bit 0, and the holds past 64 deep, latest at the back; only the writer touches
+    // them. Reads it held before are in its t_reads.
+    u64 writerHolds = 0;
+    u32 writerDepth = 0;
+    std::vector<bool> deeperHolds;
+    std::mutex sleep;
+    std::condition_variable woken;
+    // Under sleep: a thread holding a read waits for the write lock.
+    bool upgrading = false;
+
+    static bool can_read(u64 w) { return (w & (kWriter | kWaitingWriters)) == 0; }
+
+    void become_writer()
     {
-        if (reads == 0)
-            return 0;
-        u32 n = 0;
-        for (const auto& hold : holds)
-            n += hold.first == self && !hold.second ? 1 : 0;
-        return n;
+        writer.store(self(), std::memory_order_relaxed);
+        writerHolds = 1;
+        writerDepth = 1;
     }
-    bool can_read(std::thread::id self) const { return writes == 0 || writer == self; }
-    bool can_write(std::thread::id self) const { return (writes == 0 || writer == self) && reads == reads_of(self); }
 
-    // 0 when taken, else failure.
-    int take(bool write, u32 timeoutMs, int failure)
+    void push_hold(bool write)
     {
-        const std::thread::id self = std::this_thread::get_id();
-        std::unique_lock<std::mutex> guard(state);
-        const auto free = [&] { return write ? can_write(self) : can_read(self); };
-        if (!free()) {
+        if (writerDepth++ < 64)
+            writerHolds = (writerHolds << 1) | (write ? 1 : 0);
+        else
+            deeperHolds.push_back(write);
+    }
+
+    // Whether the latest hold was a write.
+    bool pop_hold()
+    {
+        if (--writerDepth >= 64) {
+            const bool write = deeperHolds.back();
+            deeperHolds.pop_back();
+            return write;
+        }
+        const bool write = (writerHolds & 1) != 0;
+        writerHolds >>= 1;
+        return write;
+    }
+
+    // Wakes the sleepers, if the state word had any before a release.
+    void wake(u64 before)
+    {
+        if ((before & kSleepers) == 0)
+            return;
+        {
+            std::lock_guard<std::mutex> guard(sleep);
+        }
+        woken.notify_all();
+    }
+
+    // Sleeps on woken until the deadline; false once it has passed.
+    bool doze(std::unique_lock<std::mutex>& guard, u32 timeoutMs, std::chrono::steady_clock::time_point deadline)
+    {
+        if (timeoutMs == OS_WAIT_FOREVER) {
+            woken.wait(guard);
+            return true;
+        }
+        return woken.wait_until(guard, deadline) == std::cv_status::no_timeout
+            || std::chrono::steady_clock::now() < deadline;
+    }
+
+    int take_read(u32 timeoutMs)
+    {
+        if (writer.load(std::memory_order_relaxed) == self()) {
+            word.fetch_add(kRead, std::memory_order_relaxed);
+            push_hold(false);
+            return ZP_OK;
+        }
+        // Acquire: a thread refused here has seen what a waiting writer did before it waited.
+        u64 w = word.load(std::memory_order_acquire);
+        while (can_read(w)) {
+            if (word.compare_exchange_weak(w, w + kRead, std::memory_order_acquire, std::memory_order_relaxed)) {
+                add_read(this);
+                return ZP_OK;
+            }
+        }
+        if (u32* count = reads_held(this)) {
+            // No writer can hold the lock while this thread reads.
+            word.fetch_add(kRead, std::memory_order_acquire);
+            ++*count;
+            return ZP_OK;
+        }
+        if (timeoutMs == 0)
+            return ZP_ERR_READ_TIMEOUT;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        std::unique_lock<std::mutex> guard(sleep);
+        word.fetch_add(kSleeper, std::memory_order_relaxed);
+        for (;;) {
+            w = word.load(std::memory_order_relaxed);
+            if (can_read(w)) {
+                if (word.compare_exchange_weak(w, w + kRead - kSleeper, std::memory_order_acquire,
+                                               std::memory_order_relaxed))
+                    break;
+                continue;
+            }
+            if (!doze(guard, timeoutMs, deadline)) {
+                word.fetch_sub(kSleeper, std::memory_order_relaxed);
+                return ZP_ERR_READ_TIMEOUT;
+            }
+        }
+        add_read(this);
+        return ZP_OK;
+    }
+
+    int take_write(u32 timeoutMs, int failure)
+    {
+        if (writer.load(std::memory_order_relaxed) == self()) {
+            push_hold(true);
+            return ZP_OK;
+        }
+        const u32* count = reads_held(this);
+        const u64 own = count ? *count : 0;
+        // Free: no other read, no writer, nobody waiting.
+        u64 w = own;
+        if (word.compare_exchange_strong(w, own | kWriter, std::memory_order_acquire, std::memory_order_relaxed)) {
+            become_writer();
+            return ZP_OK;
+        }
+        const auto free = [own](u64 w) { return (w & (kReads | kWriter)) == own; };
+        std::unique_lock<std::mutex> guard(sleep);
+        if (own && upgrading)
+            return failure;
+        bool waiting = false;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        for (;;) {
+            w = word.load(std::memory_order_relaxed);
+            // A writer that comes while others wait joins them rather than passing them: a
+            // thread taking the lock in a loop would otherwise keep it from them.
+            if (free(w) && (waiting || (w & kWaitingWriters) == 0)) {
+                const u64 taken = (w | kWriter) - (waiting ? kWaitingWriter + kSleeper : 0);
+                if (word.compare_exchange_weak(w, taken, std::memory_order_acquire, std::memory_order_relaxed))
+                    break;
+                continue;
+            }
             if (timeoutMs == 0)
                 return failure;
-            if (timeoutMs == OS_WAIT_FOREVER)
-                released.wait(guard, free);
-            else if (!released.wait_for(guard, std::chrono::milliseconds(timeoutMs), free))
+            if (!waiting) {
+                // Registered before the state is looked at again, so a release after it wakes.
+                word.fetch_add(kWaitingWriter + kSleeper, std::memory_order_release);
+                if (own)
+                    upgrading = true;
+                waiting = true;
+                continue;
+            }
+            if (!doze(guard, timeoutMs, deadline)) {
+                word.fetch_sub(kWaitingWriter + kSleeper, std::memory_order_relaxed);
+                if (own)
+                    upgrading = false;
+                // Readers held back by this writer may go.
+                woken.notify_all();
                 return failure;
+            }
         }
-        if (write) {
-            writer = self;
-            ++writes;
-        } else {
-            ++reads;
-        }
-        holds.emplace_back(self, write);
+        if (own)
+            upgrading = false;
+        become_writer();
         return ZP_OK;
     }
 
     // The calling thread's latest hold; ZP_ERR_GENERIC when it holds none.
     int give()
     {
-        const std::thread::id self = std::this_thread::get_id();
-        {
-            std::lock_guard<std::mutex> guard(state);
-            auto hold = std::find_if(holds.rbegin(), holds.rend(), [self](const auto& h) { return h.first == self; });
-            if (hold == holds.rend())
-                return ZP_ERR_GENERIC;
-            if (hold->second) {
-                if (--writes == 0)
-                    writer = std::thread::id();
-            } else {
-                --reads;
+        if (writer.load(std::memory_order_relaxed) == self()) {
+            if (!pop_hold()) {
+                word.fetch_sub(kRead, std::memory_order_release);
+                return ZP_OK;
             }
-            holds.erase(std::next(hold).base());
+            if (writerDepth != 0)
+                return ZP_OK;
+            writer.store(nullptr, std::memory_order_relaxed);
+            wake(word.fetch_sub(kWriter, std::memory_order_release));
+            return ZP_OK;
         }
-        released.notify_all();
+        if (!drop_read(this))
+            return ZP_ERR_GENERIC;
+        wake(word.fetch_sub(kRead, std::memory_order_release));
         return ZP_OK;
     }
 };
@@ -322,7 +535,9 @@ os_Lock create_lock()
 
 int take_lock(os_Lock lock, bool write, u32 timeoutMs, int failure)
 {
-    return lock ? lock_object(lock)->take(write, timeoutMs, failure) : int(ZP_ERR_NULL_HANDLE);
+    if (!lock)
+        return ZP_ERR_NULL_HANDLE;
+    return write ? lock_object(lock)->take_write(timeoutMs, failure) : lock_object(lock)->take_read(timeoutMs);
 }
 
 int give_lock(os_Lock lock)

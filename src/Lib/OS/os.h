@@ -82,7 +82,10 @@ void os_Init();
 // uses nor releases it. Timeout 0 tries once. A thread may take a lock it holds again, in
 // either mode, and may take the write lock while it holds the only read holds; each hold is
 // given back by one unlock, latest first. An unlock by a thread that holds nothing gives 1000.
-// Handle 0 is no lock.
+// Handle 0 is no lock. A thread waiting for the write lock holds new readers back; a thread
+// that already holds a read still gets another. A thread that holds a read and asks for the
+// write lock while another reader waits for it is refused at once with 1010, whatever its
+// timeout: each would wait for the other's read. It may give its reads back and try again.
 
 typedef intptr_t os_Lock;
 constexpr u32 OS_WAIT_FOREVER = 0xFFFFFFFFu;

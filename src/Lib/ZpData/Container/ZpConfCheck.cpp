@@ -146,16 +146,25 @@ int ZpConf::check_zpxProg(bool repair)
 int ZpConf::check_zpx(bool repair)
 {
     ZpConfBlock* statusBlock = find_block(199);
-    if (!statusBlock || !statusBlock->get_iface())
+    if (!statusBlock)
+        return ZP_ERR_NO_STATUS;
+    if (statusBlock->lock_read() != 0)
+        return ZP_ERR_GENERIC;
+    const bool hasStatus = statusBlock->get_iface() != nullptr;
+    statusBlock->unlock();
+    if (!hasStatus)
         return ZP_ERR_NO_STATUS;
     ZpConfBlock* block = get_block(0, 2, 2);
     if (!block)
         os_FatalPrintf("block == nullptr\n");
-    auto* zpx = dynamic_cast<ZpxProg*>(block->get_iface());
-    if (!zpx)
-        return ZP_ERR_PARAM;
     if (block->lock_write() != 0)
         return ZP_ERR_GENERIC;
+    // Read under the lock: another thread may install a new layout until it is taken.
+    auto* zpx = dynamic_cast<ZpxProg*>(block->get_iface());
+    if (!zpx) {
+        block->unlock();
+        return ZP_ERR_PARAM;
+    }
     m_inZpxCheck = true;
 
     u8* d = zpx->data();

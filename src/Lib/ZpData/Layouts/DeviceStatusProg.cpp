@@ -88,7 +88,10 @@ int DeviceStatusProg::update_device_status(bool remove_zombies, ZpData::Progress
 
 bool DeviceStatusProg::index_block(u32 index, bool remove_zombies, SlotSet& freeSlots)
 {
-    BlockLock<ZpData::IF_DeviceProg> lock(*m_conf, index, kDeviceProgFirst, kDeviceProgLast);
+    // A rebuild that may empty duplicate records takes the write lock from the start: asking
+    // for it while holding the read lock could meet another thread doing the same.
+    BlockLock<ZpData::IF_DeviceProg> lock(*m_conf, index, kDeviceProgFirst, kDeviceProgLast,
+                                          remove_zombies ? BlockAccess::write : BlockAccess::read);
     ZpData::IF_DeviceProg* prog = lock.layout();
     if (!prog)
         return false;
@@ -132,11 +135,7 @@ bool DeviceStatusProg::index_block(u32 index, bool remove_zombies, SlotSet& free
                           "Trovato device zombie (C%dL%d%c%d.%d llId=%d ll_devId=%d)\n", cpu,
                           int(line_of_ll(board, DeviceRec::get_line_bit(rec))), module ? 'M' : 'S', rec[0],
                           module ? DeviceRec::get_param(rec) : 0, int(index), int(later));
-                ZpConfBlock* block = lock.block();
-                const bool locked = block->lock_write() == 0;
                 prog->clear_device_silent(later);
-                if (locked)
-                    block->unlock();
             }
         }
         u8* entry = data() + entry_offset(index, slot);
