@@ -339,6 +339,8 @@ private slots:
         else if (before == "copyTo")
             plant.copyTo();
         plant.setCPUStat(1, true);
+        // A KV-4600 takes two boards or more.
+        plant.setCPUType(0, 8);
         plant.setCPULibCount(0, 2);
         QCOMPARE(loops(plant), varn);
 
