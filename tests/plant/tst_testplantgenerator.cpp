@@ -1,7 +1,8 @@
-// The test-plant generator over fixed seeds and several panels: every programmable type of the
-// catalogue placed, no zone beyond its room, the second-series channel limit of ADV loops, the
-// inputs of the KORVA modules, the board and loop limits, and the plant compiled into an image
-// that passes the image checks and comes back byte for byte through save and open.
+// The test-plant generator over fixed seeds, panels, detector brands and CPU shapes: every
+// programmable type of the kept loop types placed, no zone beyond its room, the second-series
+// channel limit of ADV loops, the inputs of the KORVA modules, the board and loop limits, and the
+// plant compiled into an image that passes the image checks and comes back byte for byte, with
+// the same CPUs, loops and points, through save and open.
 #include "plant/TestPlantGenerator.h"
 
 #include "plant/Plant.h"
@@ -162,9 +163,8 @@ private slots:
             }
             QTest::addRow("panel 8 brand %u 64 CPUs", brand)
                 << 8u << 1 << 64 << 23u << 0 << 64 << brand << types << false;
-            for (uint seed : {24u, 25u})
-                QTest::addRow("panel 8 brand %u mixed types seed %u", brand, seed)
-                    << 8u << 1 << 40 << seed << 0 << 32 << brand << types << true;
+            QTest::addRow("panel 8 brand %u mixed types", brand)
+                << 8u << 1 << 40 << 24u << 0 << 32 << brand << types << true;
         }
     }
 
