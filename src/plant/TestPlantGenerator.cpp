@@ -272,13 +272,23 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
         return false;
     const int positions = loopSlots(cpu, loop, family);
     const CPUSystem& cpus = m_plant->cpus();
+    // Positions held by a point or by the channels of a module before them.
+    QVector<bool> taken(positions, false);
+    for (int k = 0; k < positions; ++k) {
+        const OvGenericPoint* there = cpus.getPoint(cpu, u32(loop), k, family);
+        if (!there || !there->isValid())
+            continue;
+        const int span = OvGenericPoint::isLinkedModule(there->series(), there->hwType())
+            ? 2
+            : (family == 2 ? qMax(1, there->subPoints().size()) : 1);
+        for (int j = k; j < k + span && j < positions; ++j)
+            taken[j] = true;
+    }
     int address = -1;
     for (int start = 0; start + width <= positions && address < 0; ++start) {
         bool free = true;
-        for (int k = start; k < start + width && free; ++k) {
-            const OvGenericPoint* there = cpus.getPoint(cpu, u32(loop), k, family);
-            free = !there || !there->isValid();
-        }
+        for (int k = start; k < start + width && free; ++k)
+            free = !taken.at(k);
         // The point tables' rule for the linked module: its address and the one after it.
         if (free && linked)
             free = OvGenericPoint::linkedModuleFits(unsigned(start + 1),

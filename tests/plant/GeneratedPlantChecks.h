@@ -103,7 +103,8 @@ inline int devicesInZone(const Plant& plant, int zone)
 
 // Boards past the CPU's type or the 64 device blocks, fewer than minBoards, a board past 700
 // records or 500 inputs, a point past its loop's positions, an ADV loop past 30 channels of
-// second-series devices, a KORVA module without an input sensor of code 65 on its loop.
+// second-series devices, a KORVA module without an input sensor of code 65 on its loop, a linked
+// module off the tens or without its second channel.
 inline QString limitFault(const Plant& plant, int minBoards)
 {
     int boards = 0;
@@ -137,6 +138,15 @@ inline QString limitFault(const Plant& plant, int minBoards)
             return at + " past the loop";
         if (type == OvLoop::LOOP_ZAV200 && p->series() == 2)
             secondSeries[{p->cpuIndex(), p->loopIndex()}] += width;
+        // The linked module: at a multiple of ten, its two channels typed, the module address
+        // after it left free for the second one.
+        if (p->family() == 2 && p->hwType() == 16397) {
+            const OvGenericPoint* next = plant.cpus().getPoint(p->cpuIndex() - 1, u32(p->loopIndex() - 1),
+                                                               int(p->address()), 2);
+            if (p->address() % 10 != 0 || p->subPoints().size() != 2 || !p->subPoints().at(1).isValid()
+                || (next && next->isValid()))
+                return at + " linked module";
+        }
         if (p->family() == 2 && p->series() == 1 && p->hwType() >= 180 && p->hwType() <= 182) {
             const OvGenericPoint* input = plant.cpus().getPoint(p->cpuIndex() - 1, u32(p->loopIndex() - 1),
                                                                 p->fastInputDev1() - 1, 1);
