@@ -1,7 +1,6 @@
 #include "models/OvPlantInfo.h"
 
 #include "core/Configuration.h"
-#include "core/ConfigurationCommon.h"
 #include "core/OvParameters.h"
 #include "plant/ActivePlant.h"
 #include "plant/OvLoop.h"
