@@ -3,9 +3,7 @@
 #include "core/Configuration.h"
 #include "models/ModelLogging.h"
 #include "plant/ActivePlant.h"
-#include "plant/LoopNumbering.h"
 #include "plant/Plant.h"
-#include "plant/PlantDialogs.h"
 
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Layouts/ZpxProg.h"
@@ -82,24 +80,6 @@ QVariant OvCPUModel::data(const QModelIndex& index, int role) const
     }
 }
 
-bool OvCPUModel::withinLoopBudget(const Plant& plant, int extraLoops) const
-{
-    const int active = plant.getActiveLoopCount();
-    const int max = plant.getLoopMaxCount();
-    if (extraLoops + active <= max)
-        return true;
-    PlantMessage message;
-    message.icon = PlantMessage::Critical;
-    message.text = qtTrId("USR_ERR_TOO_MANY_LOOPS");
-    const QString detail = qtTrId("USR_ERR_TOO_MANY_LOOPS_DTL");
-    if (!detail.isEmpty())
-        message.detailedText = detail + QStringLiteral(": ") + QString::number(max);
-    message.buttons = PlantMessage::Ok;
-    message.defaultButton = PlantMessage::Ok;
-    PlantDialogs::show(message);
-    return false;
-}
-
 bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     const int row = index.row();
@@ -114,14 +94,15 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
     if (plant && plant->cpus().cpuAt(position))
         cpus().setCPU(*plant->cpus().cpuAt(position));
     CPUDevice* cpu = cpus().cpuAt(position);
-    const int loopsPerLib = linesPerBoard();
 
     switch (role) {
     case itemEnableStat:
         if (!value.toBool()) {
             cpu->setEnabled(false);
             announce(index, position, {itemEnableStat});
-        } else if (plant && withinLoopBudget(*plant, loopsPerLib)) {
+        } else if (plant
+                   && plant->fitsLoopBudget(position, true, int(cpu->cpuType()), int(cpu->getInstalledLibCount()),
+                                            true)) {
             qDebug().noquote() << "Set CPU INSTALLED " << position << "true";
             {
                 BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2, BlockAccess::write);
@@ -140,7 +121,8 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
         if (count < current) {
             cpu->setLibCount(u32(count));
             announce(index, position, {itemLibCount});
-        } else if (count > current && plant && withinLoopBudget(*plant, (count - current) * loopsPerLib)) {
+        } else if (count > current && plant
+                   && plant->fitsLoopBudget(position, true, int(cpu->cpuType()), count, true)) {
             cpu->setLibCount(u32(count));
             announce(index, position, {itemLibCount});
         } else {

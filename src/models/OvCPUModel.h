@@ -60,9 +60,6 @@ public slots:
     void selectCPU(int rowIndex);
 
 private:
-    // Whether extraLoops more loops stay within the plant type's budget; shows the refusal
-    // when they do not.
-    bool withinLoopBudget(const Plant& plant, int extraLoops) const;
     void announce(const QModelIndex& index, int position, const QVector<int>& roles);
 
     // The copy, taken from m_source first when a reset left one.

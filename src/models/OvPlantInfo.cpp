@@ -1,7 +1,6 @@
 #include "models/OvPlantInfo.h"
 
 #include "core/Configuration.h"
-#include "core/ConfigurationCommon.h"
 #include "core/OvParameters.h"
 #include "plant/ActivePlant.h"
 #include "plant/OvLoop.h"
@@ -185,16 +184,15 @@ bool OvPlantInfo::hasSIB() const
 
 QVariantList OvPlantInfo::loopTypes() const
 {
-    // The panel data's repair makes every line APOLLO under the APOLLO detector brand and no
-    // line APOLLO under any other: a choice outside that would not survive a save.
-    if (Configuration::instance()->current_brand() == ConfigurationCommon::Apollo)
-        return {int(OvLoop::LOOP_APOLLO)};
+    // A loop type outside what the panel data's repair keeps would not survive a save; the
+    // plant refuses it by the same rule. Loop types are numbered as the line protocols.
     const u32 model = panelCpuModel();
+    const u32 brand = u32(Configuration::instance()->current_brand());
     QVariantList types;
-    if (CpuModel::has_adv_protocol(model))
-        types << int(OvLoop::LOOP_ZAV200);
-    if (CpuModel::has_varn_protocol(model))
-        types << int(OvLoop::LOOP_VARN500);
+    for (int type : {OvLoop::LOOP_ZAV200, OvLoop::LOOP_VARN500, OvLoop::LOOP_APOLLO}) {
+        if (is_line_protocol_kept(model, brand, u32(type)))
+            types << type;
+    }
     return types;
 }
 

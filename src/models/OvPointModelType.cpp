@@ -12,15 +12,10 @@
 #include "plant/PlantDialogs.h"
 #include "plant/PointType.h"
 
-#include "ZpData/Values/DeviceCatalogue.h"
-
 #include <QDebug>
 #include <QPersistentModelIndex>
 
 namespace {
-
-// The series-2 module linked to the address after it, from a multiple of ten.
-constexpr u16 kLinkedModule = 0x400D;
 
 void showCritical(const char* id)
 {
@@ -105,10 +100,8 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
         OvGenericPoint copy(*p);
         const bool multiAddress = p->family() != 1 && type.getSeries() == 2;
         bool linked = false;
-        if (!multiAddress && type.getSeries() == 2 && type.hwType() == kLinkedModule) {
-            // The linked module takes the module address after it, which must be there and free.
-            const OvGenericPoint* next = moduleAt(address + 1);
-            if (address % 10 != 0 || !next || next->isValid())
+        if (!multiAddress && OvGenericPoint::isLinkedModule(type.getSeries(), type.hwType())) {
+            if (!OvGenericPoint::linkedModuleFits(unsigned(address), moduleAt(address + 1)))
                 continue;
             linked = true;
         }
@@ -132,7 +125,7 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
         if (!carryOverParams(old, &copy, ask) && copy.swType() == 57)
             copy.setCheckSilenceMod(true);
         changed.append(p);
-        if (type.hwType() == kLinkedModule && (multiAddress || linked))
+        if (type.hwType() == OvGenericPoint::kLinkedModuleCode && (multiAddress || linked))
             createDefaultChannels(&copy);
         const int had = addressesCovered(*p);
         const int now = addressesCovered(copy);
@@ -264,17 +257,7 @@ bool OvPointModel::carryOverParams(const OvGenericPoint& oldPoint, OvGenericPoin
 
 void OvPointModel::createDefaultChannels(OvGenericPoint* point)
 {
-    if (point->series() != 2 || point->hwType() != kLinkedModule)
-        return;
-    for (int k = 1; k <= 2; ++k) {
-        const std::vector<u8> types = get_sw_type_list(kLinkedModule, PointType::loopTypeOf(point->protocol()),
-                                                       u32(k - 1), PointType::panelFamily());
-        if (types.size() != 1)
-            continue;
-        OvGenericSubPoint channel(*point, k);
-        channel.setSWType(types.front(), true);
-        point->updateSubPoint(channel);
-    }
+    point->typeLinkedChannels();
 }
 
 void OvPointModel::removeRowOfAddress(int address, bool modulesOnly)

@@ -16,6 +16,26 @@ OvGenericPoint::OvGenericPoint()
     resetData();
 }
 
+bool OvGenericPoint::linkedModuleFits(unsigned int address, const OvGenericPoint* next)
+{
+    return address % 10 == 0 && next && !next->isValid();
+}
+
+void OvGenericPoint::typeLinkedChannels()
+{
+    if (!isLinkedModule(m_series, m_hwType))
+        return;
+    for (int k = 1; k <= 2; ++k) {
+        const std::vector<u8> types = get_sw_type_list(m_hwType, PointType::loopTypeOf(m_protocol), u32(k - 1),
+                                                       PointType::panelFamily());
+        if (types.size() != 1)
+            continue;
+        OvGenericSubPoint channel(*this, k);
+        channel.setSWType(types.front(), true);
+        updateSubPoint(channel);
+    }
+}
+
 OvGenericPoint::OvGenericPoint(int family, int cpuIndex, int loopIndex, unsigned int address)
     : m_cpuIndex(cpuIndex)
     , m_loopIndex(loopIndex)

@@ -53,6 +53,14 @@ public:
     static constexpr int kInputTypeChannels = 3;
     static constexpr int kCBEUnchecked = 0xFFFF;
     static constexpr u32 kLoopTypeUndefined = 0xFFFF;
+    static constexpr u16 kLinkedModuleCode = 0x400D;
+    // The linked module (code 16397 of the second series) stands at a multiple of ten and takes
+    // the module address after it for its second channel: next is the module there, which must
+    // exist and be free.
+    static bool isLinkedModule(int series, u16 hwType) { return series == 2 && hwType == kLinkedModuleCode; }
+    static bool linkedModuleFits(unsigned int address, const OvGenericPoint* next);
+    // Gives a linked module's first two channels the one type their catalogue allows each.
+    void typeLinkedChannels();
 
     OvGenericPoint();
     OvGenericPoint(int family, int cpuIndex, int loopIndex, unsigned int address);

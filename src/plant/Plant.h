@@ -384,16 +384,26 @@ public slots:
     bool disableSIB(int cpuIndex);
     bool setUPSFlag(int cpuIndex, bool val);
     // The installed bit of CPU record cpuIndex and the enabled flag of the CPU at that position.
+    // Enabling a CPU the panel has no boards for is refused with a box.
     void setCPUStat(int cpuIndex, bool enable);
     void setCPULoopOpenFlag(uint cpuIndex, uint loopIndex, bool open);
-    // Asks before retyping a loop that holds points; false when the user declines.
+    // Asks before retyping a loop that holds points; false when the user declines or the panel
+    // does not keep the type (keepsLoopType).
     bool setCPULoopType(uint cpuIndex, uint loopIndex, uint type);
-    // Asks before a type that allows fewer boards; the boards follow the record either way.
+    // Asks before a type that allows fewer boards; the boards follow the record either way. A type
+    // whose boards the panel does not have left is refused with a box.
     void setCPUType(int cpuIndex, int type);
     void setCPULibCount(int cpuIndex, int libCount) { setCPULibCount(cpuIndex, libCount, false); }
-    // checkUsrError refuses, with a box, more loops than the plant type allows; fewer boards are
-    // confirmed first.
+    // A count outside the CPU's type, or past the boards the panel has, changes nothing; for the
+    // latter checkUsrError shows a box. Fewer boards are confirmed first.
     void setCPULibCount(int cpuIndex, int libCount, bool checkUsrError);
+    // Whether the panel has boards for every enabled CPU once the CPU at cpuIndex is enabled or
+    // not, of type with libCount boards; each CPU counts the boards its type brings its count to,
+    // as the panel's board-count check does when the plant is opened. With showBox a refusal
+    // shows "USR_ERR_TOO_MANY_LOOPS".
+    bool fitsLoopBudget(int cpuIndex, bool enabled, int type, int libCount, bool showBox = false) const;
+    // Whether the panel and its detector brand keep loops of type.
+    bool keepsLoopType(int type) const;
     uint getActiveOutputModuleCount() const;
 
     // Queries; an index outside the list gives the neutral value.
@@ -407,6 +417,7 @@ public slots:
     // 0 for a CPU outside the list, 65535 for a missing board or loop.
     int getCPULoopType(uint cpu, uint loop) const;
     bool isCPULoopOpen(uint cpu, uint loop) const;
+    // Loops of the enabled CPUs, each CPU's boards counted as fitsLoopBudget does.
     int getActiveLoopCount() const;
     int getActiveSensorCount(uint cpu, uint loop) const;
     int getActiveModuleCount(uint cpu, uint loop) const;
@@ -504,6 +515,9 @@ private:
     void compileDevicePrograms() const;
     // A copy of the CPU at a position, or a CPU numbered 0 outside the list.
     CPUDevice cpuCopy(int cpuIndex) const;
+    // Boards the panel gives the enabled CPUs, the CPU at cpuIndex taken as enabled or not, of
+    // type with libCount boards.
+    u32 panelBoards(int cpuIndex, bool enabled, u32 type, u32 libCount) const;
     // Bit 16, then the SIB and data signals of the CPU.
     void sibChanged(int cpuIndex);
     // Moves one device from each old area to each new one (numbers 1-based, outside the list

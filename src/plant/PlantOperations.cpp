@@ -4,10 +4,12 @@
 
 #include "plant/LoopNumbering.h"
 #include "plant/OvGenericSubPoint.h"
+#include "plant/OvLoop.h"
 #include "plant/PanelBlockWrite.h"
 #include "plant/PlantDialogs.h"
 
 #include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/CpuRec.h"
 #include "ZpData/Values/PanelModel.h"
@@ -243,9 +245,54 @@ bool Plant::setUPSFlag(int cpuIndex, bool val)
     return true;
 }
 
+u32 Plant::panelBoards(int cpuIndex, bool enabled, u32 type, u32 libCount) const
+{
+    const u32 lines = u32(linesPerBoard());
+    const int cpus = qMin(m_cpus.count(), getCpuMaxCount());
+    u32 boards = 0;
+    for (int p = 0; p < cpus; ++p) {
+        const CPUDevice* cpu = m_cpus.cpuAt(p);
+        if (p == cpuIndex) {
+            boards += enabled ? ZpData_v2602::zpx::ll_num_in_type_range(type, libCount, lines) : 0;
+        } else if (cpu->isEnabled()) {
+            boards += ZpData_v2602::zpx::ll_num_in_type_range(cpu->cpuType(), cpu->getInstalledLibCount(), lines);
+        }
+    }
+    return boards;
+}
+
+bool Plant::fitsLoopBudget(int cpuIndex, bool enabled, int type, int libCount, bool showBox) const
+{
+    const u32 model = PanelType::get_cpu_model(g_zpConf->get_panel_type());
+    const u32 limit = ZpData_v2602::zpx::plant_ll_limit(model, g_zpConf->get_networked() != 0);
+    if (panelBoards(cpuIndex, enabled, u32(type), u32(qMax(libCount, 0))) <= limit)
+        return true;
+    if (showBox)
+        showTooManyLoops(getLoopMaxCount());
+    return false;
+}
+
+bool Plant::keepsLoopType(int type) const
+{
+    u32 brand = 0;
+    {
+        BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+        if (!zpx.layout())
+            return false;
+        brand = zpx->get_sensor_brand();
+    }
+    return type >= 0 && is_line_protocol_kept(PanelType::get_cpu_model(g_zpConf->get_panel_type()), brand, u32(type));
+}
+
 void Plant::setCPUStat(int cpuIndex, bool enable)
 {
     qDebug().noquote() << "Call cpu update " << cpuIndex - 1 << (enable ? "true" : "false");
+    const CPUDevice* device = m_cpus.cpuAt(cpuIndex);
+    if (enable && device && !device->isEnabled()
+        && !fitsLoopBudget(cpuIndex, true, int(device->cpuType()), int(device->getInstalledLibCount()), true)) {
+        emit cpuDataChanged(uint(cpuIndex));
+        return;
+    }
     if (hasRecord(cpuIndex)) {
         PanelBlockWrite zpx(0, 2, 2);
         CpuRec record(zpx.data(), u32(cpuIndex));
@@ -278,6 +325,8 @@ bool Plant::setCPULoopType(uint cpuIndex, uint loopIndex, uint type)
     const uint current = uint(getCPULoopType(cpuIndex, loopIndex));
     if (current == type)
         return true;
+    if (type > uint(OvLoop::LOOP_APOLLO) || !keepsLoopType(int(type)))
+        return false;
     if (CPUDevice* cpu = m_cpus.cpuAt(int(cpuIndex))) {
         if (current != kUndefinedLoopType && !cpu->isLoopEmpty(loopIndex) && !confirmLoopTypeChange())
             return false;
@@ -290,6 +339,12 @@ bool Plant::setCPULoopType(uint cpuIndex, uint loopIndex, uint type)
 
 void Plant::setCPUType(int cpuIndex, int type)
 {
+    const CPUDevice* device = m_cpus.cpuAt(cpuIndex);
+    if (device && device->isEnabled()
+        && !fitsLoopBudget(cpuIndex, true, type, int(device->getInstalledLibCount()), true)) {
+        emit cpuDataChanged(uint(cpuIndex));
+        return;
+    }
     bool apply = true;
     if (hasRecord(cpuIndex)) {
         u32 required = 0;
@@ -333,8 +388,12 @@ void Plant::setCPULibCount(int cpuIndex, int libCount, bool checkUsrError)
     const int current = cpu ? int(cpu->getLibCount()) : 0;
     if (libCount < 1 || cpuIndex < 0 || libCount == current)
         return;
-    if (checkUsrError && linesPerBoard() * (libCount - current) + getActiveLoopCount() > getLoopMaxCount()) {
-        showTooManyLoops(getLoopMaxCount());
+    // The panel brings the boards into the range of the CPU's type when the plant is opened.
+    const u32 type = cpu ? cpu->cpuType() : 0;
+    const bool outsideType = cpu
+        && u32(libCount) != ZpData_v2602::zpx::ll_num_in_type_range(type, u32(libCount), u32(linesPerBoard()));
+    if (outsideType
+        || (cpu && cpu->isEnabled() && !fitsLoopBudget(cpuIndex, true, int(type), libCount, checkUsrError))) {
         emit cpuDataChanged(uint(cpuIndex));
         return;
     }

@@ -106,10 +106,7 @@ bool Plant::isCPULoopOpen(uint cpu, uint loop) const
 
 int Plant::getActiveLoopCount() const
 {
-    int boards = 0;
-    for (int p = 0; p < m_cpus.count(); ++p)
-        boards += int(m_cpus.cpuAt(p)->getLibCount());
-    return boards * linesPerBoard();
+    return int(panelBoards(-1, false, 0, 0)) * linesPerBoard();
 }
 
 int Plant::getActiveSensorCount(uint cpu, uint loop) const

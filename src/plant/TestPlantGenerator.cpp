@@ -13,6 +13,8 @@
 #include "ZpData/Layouts/ZpxProg.h"
 
 #include <QDebug>
+#include <QPair>
+#include <QVector>
 
 #include <cstdlib>
 #include <ctime>
@@ -38,9 +40,16 @@ bool isProgrammable(const PointTypeHw& type)
     return !type.channels().isEmpty() && !type.channels().first().swTypes().isEmpty();
 }
 
-// Positions a point of type takes on its loop.
+bool isLinkedModule(const PointTypeHw& type)
+{
+    return type.family() == 2 && OvGenericPoint::isLinkedModule(type.series(), type.hwType());
+}
+
+// Positions a point of type takes on its loop: a linked module its own and the one after it.
 int widthOf(const PointTypeHw& type)
 {
+    if (isLinkedModule(type))
+        return 2;
     return type.family() == 2 ? qMax(1, type.channels().size()) : 1;
 }
 
@@ -69,24 +78,25 @@ void TestPlantGenerator::makeAll()
 {
     if (!m_plant)
         return;
-    using L = OvLoop;
-    QList<PointTypeHw> lists[4] = {PointTypeList(L::sensorProtocol(L::LOOP_ZAV200), 1).entries(),
-                                   PointTypeList(L::moduleProtocol(L::LOOP_ZAV200), 2).entries(),
-                                   PointTypeList(L::sensorProtocol(L::LOOP_VARN500), 1).entries(),
-                                   PointTypeList(L::moduleProtocol(L::LOOP_VARN500), 2).entries()};
+    // The sensor and module lists of each loop type the panel and its detector brand keep.
+    QVector<QPair<int, QList<PointTypeHw>>> lists;
+    for (int type : {OvLoop::LOOP_ZAV200, OvLoop::LOOP_VARN500, OvLoop::LOOP_APOLLO}) {
+        if (!m_plant->keepsLoopType(type))
+            continue;
+        lists.append({type, PointTypeList(OvLoop::sensorProtocol(type), 1).entries()});
+        lists.append({type, PointTypeList(OvLoop::moduleProtocol(type), 2).entries()});
+    }
     const int maxCpus = m_plant->getCpuMaxCount();
     const auto anyLeft = [&lists] {
-        for (const QList<PointTypeHw>& list : lists) {
-            if (!list.isEmpty())
+        for (const auto& list : lists) {
+            if (!list.second.isEmpty())
                 return true;
         }
         return false;
     };
     for (int cpu = 0; cpu < maxCpus && anyLeft(); ++cpu) {
-        place(lists[0], cpu, OvLoop::LOOP_ZAV200);
-        place(lists[1], cpu, OvLoop::LOOP_ZAV200);
-        place(lists[2], cpu, OvLoop::LOOP_VARN500);
-        place(lists[3], cpu, OvLoop::LOOP_VARN500);
+        for (auto& list : lists)
+            place(list.second, cpu, list.first);
     }
     const int lines = linesPerBoard();
     for (int cpu = 0; cpu < maxCpus; ++cpu) {
@@ -102,13 +112,21 @@ void TestPlantGenerator::place(QList<PointTypeHw>& list, int cpu, int loopType)
 {
     if (list.isEmpty())
         return;
-    if (!m_plant->getCPUStat(uint(cpu)))
+    // The panel must keep every CPU and board added, or the plant would not open as it was made.
+    const CPUDevice* device = m_plant->cpus().cpuAt(cpu);
+    if (!device)
+        return;
+    const int type = int(device->cpuType());
+    if (!m_plant->getCPUStat(uint(cpu))) {
+        if (!m_plant->fitsLoopBudget(cpu, true, type, 1))
+            return;
         m_plant->setCPUStat(cpu, true);
+    }
     const int boards = maxBoards(cpu);
     const int lines = linesPerBoard();
     for (int board = 0; board < boards && !list.isEmpty(); ++board) {
         if (m_plant->getCPULibCount(cpu) < board + 1) {
-            if (boardCount() >= kDeviceBlocks)
+            if (boardCount() >= kDeviceBlocks || !m_plant->fitsLoopBudget(cpu, true, type, board + 1))
                 return;
             m_plant->setCPULibCount(cpu, board + 1);
         }
@@ -247,19 +265,34 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
         return false;
     }
     const int family = type.family();
-    const int channels = family == 2 && type.channels().size() > 1 ? type.channels().size() : 0;
+    const bool linked = isLinkedModule(type);
     const int width = widthOf(type);
+    const int channels = linked || (family == 2 && type.channels().size() > 1) ? width : 0;
     if (!boardHasRoom(cpu, loop, width) || !secondSeriesFits(cpu, loop, type))
         return false;
     const int positions = loopSlots(cpu, loop, family);
     const CPUSystem& cpus = m_plant->cpus();
+    // Positions held by a point or by the channels of a module before them.
+    QVector<bool> taken(positions, false);
+    for (int k = 0; k < positions; ++k) {
+        const OvGenericPoint* there = cpus.getPoint(cpu, u32(loop), k, family);
+        if (!there || !there->isValid())
+            continue;
+        const int span = OvGenericPoint::isLinkedModule(there->series(), there->hwType())
+            ? 2
+            : (family == 2 ? qMax(1, there->subPoints().size()) : 1);
+        for (int j = k; j < k + span && j < positions; ++j)
+            taken[j] = true;
+    }
     int address = -1;
     for (int start = 0; start + width <= positions && address < 0; ++start) {
         bool free = true;
-        for (int k = start; k < start + width && free; ++k) {
-            const OvGenericPoint* there = cpus.getPoint(cpu, u32(loop), k, family);
-            free = !there || !there->isValid();
-        }
+        for (int k = start; k < start + width && free; ++k)
+            free = !taken.at(k);
+        // The point tables' rule for the linked module: its address and the one after it.
+        if (free && linked)
+            free = OvGenericPoint::linkedModuleFits(unsigned(start + 1),
+                                                    cpus.getPoint(cpu, u32(loop), start + 1, family));
         if (free)
             address = start;
     }
@@ -275,9 +308,11 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
         point.setAreaIndex(zone);
     if (input > 0)
         point.setFastInput(input, input, false);
+    if (linked)
+        point.typeLinkedChannels();
     for (int i = 0; i < point.subPoints().size(); ++i) {
         OvGenericSubPoint sub = point.subPoints().at(i);
-        const QList<int>& allowed = type.channels().at(i).swTypes();
+        const QList<int> allowed = linked ? QList<int>() : type.channels().at(i).swTypes();
         if (!allowed.isEmpty())
             sub.setSWType(uchar(allowed.at(random(allowed.size()))), true);
         if (zone > 0)

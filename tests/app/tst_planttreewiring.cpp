@@ -1,6 +1,7 @@
 // The plant tree joined to the application and its scene, offscreen: the tree and the device
 // chooser's model are published, a click on a tree row through the window switches the page, a
 // new plant rebuilds the tree in place, and the application ends cleanly.
+#include "../plant/LoopTestSupport.h"
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "IsolatedHome.h"
@@ -171,7 +172,7 @@ private slots:
         QTest::addColumn<bool>("loopPage");
         QTest::addColumn<QList<int>>("rows"); // detectors, modules, mixed after the change
         QTest::newRow("VARN to APOLLO") << 1 << 2 << 0 << true << QList<int>{126, 159, 126};
-        QTest::newRow("APOLLO to ADV") << 2 << 0 << 0 << true << QList<int>{159, 159, 159};
+        QTest::newRow("APOLLO to VARN") << 2 << 1 << 0 << true << QList<int>{99, 99, 99};
         QTest::newRow("ADV to VARN") << 0 << 1 << 0 << true << QList<int>{99, 99, 99};
         QTest::newRow("CPU data page") << 1 << 2 << 0 << false << QList<int>{99, 99, 99};
         QTest::newRow("other loop") << 1 << 2 << 1 << true << QList<int>{99, 99, 99};
@@ -185,8 +186,11 @@ private slots:
         QFETCH(QList<int>, rows);
         newPlant();
         Plant* plant = m_app->plant();
-        QVERIFY(plant->setCPULoopType(0, 0, uint(from)));
-        QVERIFY(plant->setCPULoopType(0, 1, uint(from)));
+        // A KV panel keeps APOLLO loops under detector brand 4 and VARN loops under brand 3; the
+        // loops start as a fixture in the other type.
+        Configuration::instance()->set_current_brand(to == 2 ? 4 : 3);
+        QVERIFY(looptest::forceLoopType(*plant, 0, 0, from));
+        looptest::forceLoopType(*plant, 0, 1, from);
         m_app->onLoopPageSelected(0, 0);
         QCOMPARE(m_app->pageCode(), 9);
         if (!loopPage)

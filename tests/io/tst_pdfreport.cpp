@@ -3,6 +3,7 @@
 #include "io/OvPdfReport.h"
 
 #include "../app/IsolatedHome.h"
+#include "../plant/LoopTestSupport.h"
 #include "TestBase.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
@@ -56,13 +57,16 @@ void buildKnownPlant(Plant& plant)
     plant.groups().groupAt(0)->setCBE("(G2)");
     plant.groups().groupAt(2)->setDoubleConsent(true);
     plant.enableRepeater(0, true);
+    // A KV-4600 takes two boards or more.
+    plant.setCPUType(0, 8);
     plant.setCPULibCount(0, 2);
     plant.setCPUStat(1, true);
     plant.setCPUDescription(1, "Annex");
+    // Loop types a KV panel does not keep, set as a fixture.
     for (uint loop = 0; loop < 4; ++loop)
-        plant.setCPULoopType(0, loop, 0);
-    plant.setCPULoopType(1, 0, 0);
-    plant.setCPULoopType(1, 1, 2);
+        looptest::forceLoopType(plant, 0, loop, 0);
+    looptest::forceLoopType(plant, 1, 0, 0);
+    looptest::forceLoopType(plant, 1, 1, 2);
     for (uint g = 0; g < 6; ++g)
         plant.setCPULoopOpenFlag(g / 4, g % 4, g == 2);
     for (int a = 1; a <= 95; ++a) {
@@ -254,7 +258,7 @@ private slots:
         // A KV1300 plant has one CPU.
         QTest::newRow("KV1300, one board") << 7 << 1 << "1" << QList<QStringList>();
         QTest::newRow("KV1600, one board") << 8 << 1 << "2" << QList<QStringList>{{"3", "Annex", "2", "0", "0"}};
-        QTest::newRow("KV1600, two boards") << 8 << 2 << "4" << QList<QStringList>{{"3", "Annex", "4", "0", "0"}};
+        QTest::newRow("KV4600, two boards") << 8 << 2 << "4" << QList<QStringList>{{"3", "Annex", "4", "0", "0"}};
     }
     // Loops are installed boards times loops per board, in the rows and in the table.
     void cpuRows()
@@ -264,9 +268,14 @@ private slots:
         QFETCH(QString, loops);
         QVERIFY(useConfiguration(config));
         Plant plant;
+        // A KV-4600 takes two boards or more.
+        if (boards > 1)
+            plant.setCPUType(0, 8);
         plant.setCPULibCount(0, boards);
         plant.enableRSSIB(0, 3);
         plant.setCPUStat(2, true);
+        if (boards > 1)
+            plant.setCPUType(2, 8);
         plant.setCPULibCount(2, boards);
         plant.setCPUDescription(2, "Annex");
         QCOMPARE(texts(pdfreport::cpuHeadRows(plant.cpus()), true),

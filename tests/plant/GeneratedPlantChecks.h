@@ -42,13 +42,14 @@ inline QList<const OvGenericPoint*> pointsOf(const Plant& plant)
     return points;
 }
 
-// The catalogue's programmable types of the four lists that no point of the plant has, as
-// protocol/family/code.
-inline QString missingTypes(const Plant& plant)
+// The catalogue's programmable types of the sensor and module lists of loopTypes that no point
+// of the plant has, as protocol/family/code.
+inline QString missingTypes(const Plant& plant, const QList<int>& loopTypes)
 {
     QSet<QString> types;
-    for (int protocol = 1; protocol <= 2; ++protocol) {
+    for (int loopType : loopTypes) {
         for (int family = 1; family <= 2; ++family) {
+            const int protocol = family == 1 ? OvLoop::sensorProtocol(loopType) : OvLoop::moduleProtocol(loopType);
             const PointTypeList list(protocol, family);
             for (const PointTypeHw& type : list.entries()) {
                 if (!type.channels().isEmpty() && !type.channels().first().swTypes().isEmpty())
@@ -102,7 +103,8 @@ inline int devicesInZone(const Plant& plant, int zone)
 
 // Boards past the CPU's type or the 64 device blocks, fewer than minBoards, a board past 700
 // records or 500 inputs, a point past its loop's positions, an ADV loop past 30 channels of
-// second-series devices, a KORVA module without an input sensor of code 65 on its loop.
+// second-series devices, a KORVA module without an input sensor of code 65 on its loop, a linked
+// module off the tens or without its second channel.
 inline QString limitFault(const Plant& plant, int minBoards)
 {
     int boards = 0;
@@ -136,6 +138,15 @@ inline QString limitFault(const Plant& plant, int minBoards)
             return at + " past the loop";
         if (type == OvLoop::LOOP_ZAV200 && p->series() == 2)
             secondSeries[{p->cpuIndex(), p->loopIndex()}] += width;
+        // The linked module: at a multiple of ten, its two channels typed, the module address
+        // after it left free for the second one.
+        if (p->family() == 2 && p->hwType() == 16397) {
+            const OvGenericPoint* next = plant.cpus().getPoint(p->cpuIndex() - 1, u32(p->loopIndex() - 1),
+                                                               int(p->address()), 2);
+            if (p->address() % 10 != 0 || p->subPoints().size() != 2 || !p->subPoints().at(1).isValid()
+                || (next && next->isValid()))
+                return at + " linked module";
+        }
         if (p->family() == 2 && p->series() == 1 && p->hwType() >= 180 && p->hwType() <= 182) {
             const OvGenericPoint* input = plant.cpus().getPoint(p->cpuIndex() - 1, u32(p->loopIndex() - 1),
                                                                 p->fastInputDev1() - 1, 1);
@@ -185,6 +196,69 @@ inline QString recordFault(const Plant& plant)
             stored += int(g_zpConf->get_block_device_num(g_zpConf->get_device_prog_index(u32(cpu), u32(board))));
     }
     return stored == records ? QString() : QString("%1 records stored, the points have %2").arg(stored).arg(records);
+}
+
+// One line per enabled CPU (type, LIBs) and per loop (type, open flag).
+inline QStringList layout(const Plant& plant)
+{
+    QStringList lines;
+    for (int cpu = 0; cpu < plant.getCpuMaxCount(); ++cpu) {
+        if (!plant.getCPUStat(uint(cpu)))
+            continue;
+        lines
+            << QString("C%1 type %2 LIBs %3").arg(cpu).arg(plant.getCPUType(uchar(cpu))).arg(plant.getCPULibCount(cpu));
+        for (uint loop = 0; loop < uint(plant.getCPULoopCount(cpu)); ++loop)
+            lines << QString("C%1L%2 type %3 open %4")
+                         .arg(cpu)
+                         .arg(loop)
+                         .arg(plant.getCPULoopType(uint(cpu), loop))
+                         .arg(plant.isCPULoopOpen(uint(cpu), loop));
+    }
+    return lines;
+}
+
+// One line per loop of the enabled CPUs (active sensors and modules) and per valid point (place,
+// codes, zone, and each channel's code, zone and validity).
+inline QStringList contents(const Plant& plant)
+{
+    QStringList lines;
+    for (int cpu = 0; cpu < plant.getCpuMaxCount(); ++cpu) {
+        for (uint loop = 0; plant.getCPUStat(uint(cpu)) && loop < uint(plant.getCPULoopCount(cpu)); ++loop)
+            lines << QString("C%1L%2 sensors %3 modules %4")
+                         .arg(cpu)
+                         .arg(loop)
+                         .arg(plant.getActiveSensorCount(uint(cpu), loop))
+                         .arg(plant.getActiveModuleCount(uint(cpu), loop));
+    }
+    for (const OvGenericPoint* p : pointsOf(plant)) {
+        QString line = QString("C%1L%2 %3/%4 code %5/%6 zone %7")
+                           .arg(p->cpuIndex())
+                           .arg(p->loopIndex())
+                           .arg(p->family())
+                           .arg(p->address())
+                           .arg(p->hwType())
+                           // A module with channels keeps its codes in its channels only.
+                           .arg(p->subPoints().isEmpty() ? p->swType() : 0)
+                           .arg(p->areaIndex());
+        for (const OvGenericSubPoint& channel : p->subPoints())
+            line += QString(" %1:%2/%3%4")
+                        .arg(channel.getSubIndex())
+                        .arg(channel.swType())
+                        .arg(channel.areaIndex())
+                        .arg(channel.isValid() ? "" : "-");
+        lines << line;
+    }
+    return lines;
+}
+
+// The first line where two descriptions differ, with both versions; empty when they are equal.
+inline QString difference(const QStringList& saved, const QStringList& reopened)
+{
+    for (int i = 0; i < qMax(saved.size(), reopened.size()); ++i) {
+        if (saved.value(i) != reopened.value(i))
+            return QString("line %1: saved \"%2\", reopened \"%3\"").arg(i).arg(saved.value(i), reopened.value(i));
+    }
+    return QString();
 }
 
 } // namespace plantcheck

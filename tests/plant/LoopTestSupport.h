@@ -1,8 +1,10 @@
 #pragma once
 // Typed points and the board bytes of the general programming block for the loop, board and
 // CPU tests.
+#include "plant/CPUDevice.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/PanelBlockWrite.h"
+#include "plant/Plant.h"
 #include "plant/PointType.h"
 
 #include "ZpData/Values/CpuRec.h"
@@ -16,6 +18,14 @@ inline OvGenericPoint typed(int cpu, int loop, int address, int protocol, int fa
     OvGenericPoint p(family, cpu, loop, unsigned(address));
     p.setPointType(PointType(protocol, family, series, hw, sw, channels));
     return p;
+}
+
+// Gives loop (0-based) of CPU position cpu a type straight on the CPU: a fixture's loop type
+// that the panel and its detector brand do not keep, which the plant's own operation refuses.
+inline bool forceLoopType(Plant& plant, int cpu, u32 loop, int type)
+{
+    CPUDevice* device = plant.cpus().cpuAt(cpu);
+    return device && (device->getLoop(loop).type() == type || device->setLoopType(loop, type));
 }
 
 // The first byte of board record b (0-based) of CPU c (0-based).

@@ -35,7 +35,7 @@ bool markerKept()
 // CPU 1, loop 1 of type ADV: KORVA sensors (code 65) at 1 and 4, another sensor at 3.
 void korvaLoop(Plant& plant)
 {
-    QVERIFY(plant.setCPULoopType(0, 0, 0));
+    QVERIFY(looptest::forceLoopType(plant, 0, 0, 0));
     for (const OvGenericPoint& s : {looptest::typed(1, 1, 1, 1, 1, 1, 65, 60), looptest::typed(1, 1, 3, 1, 1, 1, 20, 2),
                                     looptest::typed(1, 1, 4, 1, 1, 1, 65, 60)})
         plant.cpus().setPoint(&s);
@@ -377,7 +377,7 @@ private slots:
         Plant plant;
         korvaLoop(plant);
         plant.setCPUStat(2, true);
-        QVERIFY(plant.setCPULoopType(2, 1, 0));
+        QVERIFY(looptest::forceLoopType(plant, 2, 1, 0));
         const OvGenericPoint channels = korva(10, 180, 1, 0);
         const OvGenericPoint far = looptest::typed(3, 2, 5, 1, 1, 1, 65, 60);
         for (const OvGenericPoint* p : {&channels, &far})

@@ -44,7 +44,7 @@ void buildPlant(Plant& plant)
     plant.setCPUStat(0, true);
     plant.setCPUType(0, 7);
     plant.setCPUDescription(0, "Main panel");
-    QVERIFY(plant.setCPULoopType(0, 0, 0));
+    QVERIFY(looptest::forceLoopType(plant, 0, 0, 0));
     OvGenericPoint sensor = looptest::typed(1, 1, 2, 1, 1, 1, 65, 60);
     sensor.setDescription("Hall sensor");
     sensor.setAreaIndex(1);

@@ -453,6 +453,8 @@ private slots:
             plant.setCPULibCount(0, 1);
         }
         plant.setCPUStat(1, true);
+        // A KV-4600 takes two boards or more.
+        plant.setCPUType(0, 8);
         plant.setCPULibCount(0, 2);
         QCOMPARE(loops(plant), varn);
 

@@ -1,6 +1,7 @@
 // The plant's CPU slots (change bits, signals, the no-change rule), the questions they ask, and
 // the area counts that follow moved points.
 #include "plant/Plant.h"
+#include "plant/TestPlantGenerator.h"
 
 #include "../app/IsolatedHome.h"
 #include "LoopTestSupport.h"
@@ -105,6 +106,12 @@ bool run(Plant& plant, const QString& statement)
         return plant.setCPULoopType(u(1), u(2), u(3));
     else if (op == "libs")
         plant.setCPULibCount(n(1), n(2));
+    else if (op == "cputype")
+        plant.setCPUType(n(1), n(2));
+    else if (op == "checkedlibs")
+        plant.setCPULibCount(n(1), n(2), true);
+    else if (op == "generate")
+        TestPlantGenerator(&plant, 5).makeAll();
     else
         qFatal("unknown statement %s", qPrintable(statement));
     return true;
@@ -160,13 +167,16 @@ private slots:
         QTest::newRow("open loop") << "open 0 1 1" << true << "open=0/1/true bits=16";
         QTest::newRow("close a closed loop") << "open 0 1 0" << true << "";
         QTest::newRow("open past the list") << "open 70 0 1" << true << "open=70/0/true bits=16";
-        QTest::newRow("retype an empty loop") << "type 0 0 2" << true << "type=0/0/2 bits=16";
-        QTest::newRow("retype to the same type") << "type 0 0 2; type 0 0 2" << true << "";
+        // Under detector brand 3 a KV loop is VARN: the panel would turn APOLLO and ADV into VARN.
+        QTest::newRow("retype to APOLLO under brand 3") << "type 0 0 2" << false << "";
+        QTest::newRow("retype to ADV on a KV panel") << "type 0 0 0" << false << "";
+        QTest::newRow("retype to an unknown type") << "type 0 0 3" << false << "";
+        QTest::newRow("retype to the same type") << "type 0 0 1" << true << "";
         QTest::newRow("type 0 past the list") << "type 70 0 0" << true << "";
         QTest::newRow("type 1 past the list") << "type 70 0 1" << true << "type=70/0/1 bits=16";
         QTest::newRow("LIB count 0") << "libs 0 0" << true << "";
         QTest::newRow("LIB count unchanged") << "libs 0 1" << true << "";
-        QTest::newRow("LIB count 2") << "libs 0 2" << true << "libs=1 cpuIndex=0 bits=16";
+        QTest::newRow("LIB count 3") << "cputype 0 8; libs 0 3" << true << "libs=1 cpuIndex=0";
         QTest::newRow("LIB count negative CPU") << "libs -1 2" << true << "";
     }
 
@@ -185,6 +195,8 @@ private slots:
         QCOMPARE(run(plant, statements.last()), result);
         QCOMPARE(log.text(), emitted);
         QCOMPARE(plant.getModificationStat(), emitted.isEmpty() && statements.size() == 1 ? 0u : 16u);
+        // A board added to a CPU is bound to a device block, which the trace announces.
+        traceErrors("set_cpu_llId");
     }
 
     void cpuStatWritesTheRecordOfThePosition()
@@ -225,7 +237,7 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("boards");
         QTest::newRow("cancel") << int(PlantMessage::Cancel) << 3;
-        QTest::newRow("ok") << int(PlantMessage::Ok) << 1;
+        QTest::newRow("ok") << int(PlantMessage::Ok) << 2;
     }
 
     // Cancelling keeps the boards but still marks the CPU data and tells the pages.
@@ -234,12 +246,14 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, boards);
         Plant plant;
+        // A KV-4600 takes two to four boards.
+        plant.setCPUType(0, 8);
         plant.setCPULibCount(0, 3);
         QCOMPARE(plant.getCPULibCount(0), 3);
         ScriptedDialogs dialogs;
         dialogs.answer(PlantMessage::Button(answer));
         QSignalSpy libs(&plant, &Plant::cpuLibCountChanged);
-        plant.setCPULibCount(0, 1, true);
+        plant.setCPULibCount(0, 2, true);
         QCOMPARE(dialogs.asked().size(), 1);
         const PlantMessage& asked = dialogs.asked().first();
         QCOMPARE(asked.icon, PlantMessage::Warning);
@@ -249,32 +263,67 @@ private slots:
         QCOMPARE(plant.getCPULibCount(0), boards);
         QCOMPARE(libs.count(), 1);
         QCOMPARE(plant.getModificationStat(), 16u);
+        traceErrors("set_cpu_llId");
     }
 
-    // The plant's loops may reach the plant type's maximum, never pass it.
+    // A networked KV1600 panel has 64 boards, which the board-count check of an open gives each
+    // CPU within its type: a KV-1600 one, a KV-4600 two to four. With all 64 taken (31 KV-4600 of
+    // two and two KV-1600) every change that needs one more is refused with the box and changes
+    // nothing, as is a count outside the CPU's type; the generator adds no CPU and no board.
+    void loopLimit_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("box");
+        QTest::newRow("LIB count") << "checkedlibs 0 3" << true;
+        QTest::newRow("LIB count without the check") << "libs 0 3" << false;
+        QTest::newRow("enable a CPU") << "stat 33 1" << true;
+        QTest::newRow("CPU type") << "cputype 32 8" << true;
+        QTest::newRow("KV-4600 with one LIB") << "checkedlibs 0 1" << false;
+        QTest::newRow("KV-1600 with two LIBs") << "checkedlibs 32 2" << false;
+        QTest::newRow("generator") << "generate" << false;
+    }
     void loopLimit()
     {
+        QFETCH(QString, change);
+        QFETCH(bool, box);
         Plant plant;
-        QVERIFY(plant.setPlantType(0, false));
-        const int lines = plant.getCPULoopCount(0) / plant.getCPULibCount(0);
-        const int maxBoards = plant.getLoopMaxCount() / lines;
-        QVERIFY(maxBoards >= 2 && maxBoards <= 4);
+        QVERIFY(plant.setPlantType(1, false));
+        for (int cpu = 0; cpu < 33; ++cpu) {
+            plant.setCPUStat(cpu, true);
+            plant.setCPUType(cpu, cpu < 31 ? 8 : 7);
+        }
+        const auto cpus = [&plant] {
+            QStringList text;
+            for (int cpu = 0; cpu < plant.getCpuMaxCount(); ++cpu) {
+                if (plant.getCPUStat(uint(cpu)))
+                    text
+                        << QString("%1:%2/%3").arg(cpu).arg(plant.getCPUType(uchar(cpu))).arg(plant.getCPULibCount(cpu));
+            }
+            return text.join(' ');
+        };
+        const QString before = cpus();
+        QCOMPARE(before.count(":8/2"), 31);
+        QCOMPARE(before.count(":7/1"), 2);
+        const QByteArray record = planttest::block(2);
         ScriptedDialogs dialogs;
-        dialogs.answer(PlantMessage::Ok);
+        if (box)
+            dialogs.answer(PlantMessage::Ok);
         QSignalSpy index(&plant, QOverload<uint>::of(&Plant::cpuDataChanged));
         QSignalSpy libs(&plant, &Plant::cpuLibCountChanged);
-        plant.setCPULibCount(0, maxBoards + 1, true);
-        QCOMPARE(dialogs.asked().size(), 1);
-        QCOMPARE(dialogs.asked().first().icon, PlantMessage::Critical);
-        QCOMPARE(dialogs.asked().first().text, QString("USR_ERR_TOO_MANY_LOOPS"));
-        QCOMPARE(dialogs.asked().first().detailedText,
-                 QString("USR_ERR_TOO_MANY_LOOPS_DTL: %1").arg(plant.getLoopMaxCount()));
-        QCOMPARE(plant.getCPULibCount(0), 1);
-        QCOMPARE(index.count(), 1);
+        run(plant, change);
+        QCOMPARE(dialogs.asked().size(), box ? 1 : 0);
+        if (box) {
+            QCOMPARE(dialogs.asked().first().icon, PlantMessage::Critical);
+            QCOMPARE(dialogs.asked().first().text, QString("USR_ERR_TOO_MANY_LOOPS"));
+            QCOMPARE(dialogs.asked().first().detailedText, QString("USR_ERR_TOO_MANY_LOOPS_DTL: 128"));
+        }
+        QCOMPARE(cpus(), before);
         QCOMPARE(libs.count(), 0);
-        plant.setCPULibCount(0, maxBoards, true);
-        QCOMPARE(dialogs.asked().size(), 1);
-        QCOMPARE(plant.getCPULibCount(0), maxBoards);
+        if (change != "generate") {
+            QCOMPARE(index.count(), 1);
+            QVERIFY(planttest::block(2) == record);
+        }
+        QCOMPARE(plant.getActiveLoopCount(), 128);
     }
 
     void loopTypeOfALoopWithPoints_data()
@@ -283,7 +332,7 @@ private slots:
         QTest::addColumn<bool>("result");
         QTest::addColumn<int>("type");
         QTest::newRow("no") << int(PlantMessage::No) << false << 1;
-        QTest::newRow("yes") << int(PlantMessage::Yes) << true << 2;
+        QTest::newRow("yes") << int(PlantMessage::Yes) << true << 0;
     }
 
     void loopTypeOfALoopWithPoints()
@@ -291,6 +340,9 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, result);
         QFETCH(int, type);
+        // A panel that keeps two loop types under its brand: ADV and VARN.
+        QCOMPARE(g_zpConf->new_config(11), 0);
+        planttest::resetPanel();
         Plant plant;
         QVERIFY(plant.setCPULoopType(0, 0, 1));
         const OvGenericPoint sensor = looptest::typed(1, 1, 2, 2, 1, 1, 30, 4);
@@ -299,7 +351,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.answer(PlantMessage::Button(answer));
         QSignalSpy typeChanged(&plant, &Plant::loopTypeChanged);
-        QCOMPARE(plant.setCPULoopType(0, 0, 2), result);
+        QCOMPARE(plant.setCPULoopType(0, 0, 0), result);
         QCOMPARE(dialogs.asked().size(), 1);
         QCOMPARE(dialogs.asked().first().text, QString("USR_MSG_CHANGE_LOOP_TYPE_RQST"));
         QCOMPARE(dialogs.asked().first().informativeText, QString("USR_MSG_CHANGE_LOOP_TYPE_RQST_INFO"));

@@ -90,10 +90,21 @@ u32 installed_ll_num(const u8* block, u32 skipCpu)
 
 u32 plant_ll_limit(const u8* block)
 {
-    const u32 model = cpu_model(block);
+    return plant_ll_limit(cpu_model(block), is_networked(block));
+}
+
+u32 plant_ll_limit(u32 model, bool networked)
+{
     const u32 lpl = CpuModel::get_lines_per_ll(model);
-    const u32 lines = CpuModel::get_max_line_num(model, is_networked(block));
+    const u32 lines = CpuModel::get_max_line_num(model, networked);
     return lines < lpl ? 1 : lines / lpl;
+}
+
+u32 ll_num_in_type_range(u32 cpuType, u32 n, u32 linesPerLl)
+{
+    const u32 minLl = lines_to_ll(CpuType::get_min_line_num(cpuType), linesPerLl);
+    const u32 maxLl = lines_to_ll(CpuType::get_max_line_num(cpuType), linesPerLl);
+    return std::max(minLl, std::min(n, maxLl));
 }
 
 u32 lines_to_ll(u32 lines, u32 linesPerLl)
@@ -314,13 +325,8 @@ int CpuRec::check_ll_num()
     if (!is_installed())
         return set_ll_num(0);
     const u32 count = get_ll_installed_num();
-    const u32 minLl = get_min_ll_num();
-    const u32 maxLl = get_max_ll_num();
-    if (count < minLl)
-        return set_ll_num(minLl);
-    if (count > maxLl)
-        return set_ll_num(maxLl);
-    return ZP_UNCHANGED;
+    const u32 wanted = zpx::ll_num_in_type_range(get_type(), count, zpx::lines_per_ll(m_block));
+    return wanted == count ? ZP_UNCHANGED : set_ll_num(wanted);
 }
 
 int CpuRec::cpu_of_position(u32 position)

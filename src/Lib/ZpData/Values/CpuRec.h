@@ -57,6 +57,11 @@ u32 cpu_num_limit(const u8* block);
 u32 installed_ll_num(const u8* block, u32 skipCpu = kCpuCount);
 // Boards the plant may hold: CpuModel::get_max_line_num (model, networked) in boards.
 u32 plant_ll_limit(const u8* block);
+u32 plant_ll_limit(u32 model, bool networked);
+// Boards an installed CPU of cpuType with n boards holds once the board-count check has run: n
+// brought into the range of its type. The panel drops an installed CPU whose boards, counted so
+// with those of the others, pass plant_ll_limit; the plant's loop budget counts the same way.
+u32 ll_num_in_type_range(u32 cpuType, u32 n, u32 linesPerLl);
 // A number of lines in boards: at least 1, at most the 4 boards of a CPU.
 u32 lines_to_ll(u32 lines, u32 linesPerLl);
 

@@ -284,6 +284,18 @@ u32 CpuType::get_max_line_num(u32 cpuType)
     return CpuModel::get_line_num(get_cpu_model(cpuType));
 }
 
+bool is_line_protocol_kept(u32 model, u32 brand, u32 protocol)
+{
+    constexpr u32 kBrandApollo = 4;
+    if (brand == kBrandApollo)
+        return protocol == LINE_PROTOCOL_APOLLO;
+    switch (protocol) {
+    case LINE_PROTOCOL_ADV: return CpuModel::has_adv_protocol(model);
+    case LINE_PROTOCOL_VARN: return CpuModel::has_varn_protocol(model);
+    default: return false;
+    }
+}
+
 std::vector<u8> get_brand_list(u32 panelType)
 {
     static const u8 kaldoren[] = {0};

@@ -78,6 +78,11 @@ enum : u8 {
     DEVICE_KIND_ANY = 0xFE,
 };
 
+// Whether the lines of a panel of model keep protocol under the detector brand: under APOLLO (4)
+// only APOLLO, under any other brand never APOLLO, and ADV only where the model speaks it. The
+// repair of the general block turns every other protocol into one that is kept.
+bool is_line_protocol_kept(u32 model, u32 brand, u32 protocol);
+
 // Detector brands allowed for a panel type, ordered by brand label.
 std::vector<u8> get_brand_list(u32 panelType);
 // CPU types allowed for a CPU model, ordered by CPU type name.
