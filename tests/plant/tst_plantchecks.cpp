@@ -52,7 +52,7 @@ OvGenericPoint korva(int address, int hw, int input1, int input2)
 // channels (VARN two, APOLLO six) take the addresses from 10 on; every one of type row `row`.
 void moduleLoop(Plant& plant, int loopType, u8 row)
 {
-    QVERIFY(plant.setCPULoopType(0, 0, u32(loopType)));
+    QVERIFY(looptest::forceLoopType(plant, 0, 0, loopType));
     const bool apollo = loopType == 2;
     const int protocol = apollo ? 4 : 2;
     const int series = apollo ? 4 : 1;
