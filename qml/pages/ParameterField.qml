@@ -32,8 +32,8 @@ ColumnLayout {
             onEditingFinished: {
                 var refused = field.info ? field.info.setParameter(field.member, text === "" ? -1 : parseInt(text, 10)) : ""
                 refusal.text = refused
-                if (refused === "")
-                    text = Qt.binding(function () { return field.stored })
+                // A refused value leaves the stored one in the field.
+                text = Qt.binding(function () { return field.stored })
             }
         }
         OvLabel {
