@@ -349,8 +349,9 @@ FocusScope {
                             var zone = /^[0-9]+$/.test(text) ? parseInt(text, 10) : 0
                             if (view.zoneOffered(zone))
                                 view.model.setStartingZone(view.selectionWith(styleData.index), zone)
-                            else if (typeof mainWindow !== "undefined")
-                                mainWindow.showInfoMsg(qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(view.lastStartingZone()))
+                            if (typeof mainWindow !== "undefined")
+                                mainWindow.showInfoMsg(view.zoneOffered(zone) ? ""
+                                    : qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(view.lastStartingZone()))
                             text = Qt.binding(function() { return zoneField.start })
                         }
                     }

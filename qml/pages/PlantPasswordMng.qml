@@ -44,8 +44,11 @@ PlaceholderPage {
                         Layout.preferredWidth: metrics.averageCharacterWidth * 10
                         text: (page.revision, page.info ? page.info.passwordText(level) : "")
                         onTextEdited: refusal.text = page.info ? page.info.checkPassword(text) : ""
-                        // A refused code leaves the stored one in the field.
+                        // A refused code leaves the stored one in the field; leaving the field
+                        // as it is keeps what was said.
                         onEditingFinished: {
+                            if (page.info && text === page.info.passwordText(level))
+                                return
                             refusal.text = page.info ? page.info.setPassword(level, text) : ""
                             page.revision++
                         }
