@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inversos</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>El teclado no puede editar este programa: Intro lo conserva tal cual, retroceso lo borra.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Control lógico</translation>
@@ -1476,6 +1480,10 @@
     <message id="USR_ERR_NOT_EMPTY_SIBLING">
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Las direcciones siguientes no están libres: el dispositivo las necesita</translation>
+    </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Esta dirección está ocupada por un canal de un módulo en una dirección anterior</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>

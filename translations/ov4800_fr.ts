@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inverses</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Le clavier ne peut pas modifier ce programme : Entrée le garde tel quel, retour arrière l'efface.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Contrôle logique</translation>
@@ -1476,6 +1480,10 @@
     <message id="USR_ERR_NOT_EMPTY_SIBLING">
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Les adresses suivantes ne sont pas libres : l'appareil en a besoin</translation>
+    </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Cette adresse est occupée par un canal d'un module placé à une adresse précédente</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Fordított</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>A billentyűzet nem tudja szerkeszteni ezt a programot: az Enter változatlanul megtartja, a visszatörlés törli.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Logikai ellenőrzés</translation>
@@ -1474,6 +1478,10 @@
     <message id="USR_ERR_NOT_EMPTY_SIBLING">
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>A következő címek nem szabadok: az eszköznek szüksége van rájuk</translation>
+    </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Ezt a címet egy korábbi címen lévő modul csatornája foglalja el</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inversi</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Il tastierino non può modificare questo programma: Invio lo mantiene così com'è, backspace lo cancella.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Controllo logico</translation>
@@ -1476,6 +1480,10 @@
     <message id="USR_ERR_NOT_EMPTY_SIBLING">
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Gli indirizzi successivi non sono liberi: il dispositivo li richiede</translation>
+    </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Questo indirizzo è occupato da un canale di un modulo a un indirizzo precedente</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>

@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>הפוכות</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>לוח המקשים אינו יכול לערוך תוכנית זו: הזנה שומרת אותה כפי שהיא, מחיקה לאחור מוחקת אותה.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>בדיקה לוגית</translation>
@@ -1476,6 +1480,10 @@
     <message id="USR_ERR_NOT_EMPTY_SIBLING">
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>הכתובות הבאות אינן פנויות: ההתקן זקוק להן</translation>
+    </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>כתובת זו תפוסה על ידי ערוץ של מודול בכתובת קודמת</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>

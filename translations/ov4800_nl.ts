@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Omgekeerde</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Het toetsenblok kan dit programma niet bewerken: Invoer houdt het zoals het is, backspace wist het.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Logische controle</translation>
@@ -1476,6 +1480,10 @@
     <message id="USR_ERR_NOT_EMPTY_SIBLING">
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>De volgende adressen zijn niet vrij: het apparaat heeft ze nodig</translation>
+    </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Dit adres is bezet door een kanaal van een module op een eerder adres</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>

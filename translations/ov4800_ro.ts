@@ -719,6 +719,10 @@
         <source>Reverse</source>
         <translation>Inverse</translation>
     </message>
+    <message id="CBE_TEXT_NOT_EDITABLE">
+        <source>The keypad cannot edit this program: Enter keeps it as it is, backspace clears it.</source>
+        <translation>Tastatura nu poate modifica acest program: Enter îl păstrează așa cum este, backspace îl șterge.</translation>
+    </message>
     <message id="CBE_LOGICAL_CTRL">
         <source>Logical check</source>
         <translation>Control logic</translation>
@@ -1478,6 +1482,10 @@
     <message id="USR_ERR_NOT_EMPTY_SIBLING">
         <source>The addresses that follow are not free: the device needs them</source>
         <translation>Adresele următoare nu sunt libere: dispozitivul are nevoie de ele</translation>
+    </message>
+    <message id="USR_ERR_ADDRESS_COVERED">
+        <source>This address is taken by a channel of a module at an earlier address</source>
+        <translation>Această adresă este ocupată de un canal al unui modul de la o adresă anterioară</translation>
     </message>
     <message id="USR_INFO_COPY_PARAM">
         <source>Carry the settings of the old type over to the new one?</source>

@@ -47,7 +47,9 @@ Item {
         if (!editor || (event.modifiers & (Qt.ControlModifier | Qt.AltModifier)))
             return
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-            press(46)
+            // As the Enter button: an incomplete text is not stored.
+            if (editor.isEnabled(46))
+                press(46)
             event.accepted = true
         } else if (editor.handleKey(event.key)) {
             revision++

@@ -777,7 +777,8 @@ Item {
                 textRole: "areaDescription"
                 topPadding: 0
                 bottomPadding: 0
-                currentIndex: styleData.value !== undefined ? Math.max(0, styleData.value) : 0
+                // A new model puts the box on its first row: the stored zone is taken again after it.
+                currentIndex: model && styleData.value !== undefined ? Math.max(0, styleData.value) : -1
                 displayText: _private.revision, visible ? _private.areaText(styleData.index) : ""
                 font.family: OvTheme.fontFamily
                 focusPolicy: Qt.NoFocus

@@ -37,7 +37,8 @@ Item {
         visible: cell.shown && cell.selected && cell.levels !== null
         model: visible ? cell.levels : null
         textRole: "levelName"
-        currentIndex: cell.value
+        // A new model puts the box on its first row: the stored level is taken again after it.
+        currentIndex: model ? cell.value : -1
         font.family: OvTheme.fontFamily
         focusPolicy: Qt.NoFocus
         onVisibleChanged: {

@@ -311,6 +311,10 @@ void Ov4kApp::onPointsChanged(QList<const OvGenericPoint*> points)
 {
     if (m_plant)
         m_plant->setPoints(points);
+    // The other point tables show the same loop: they take what was just stored.
+    for (OvPointModel* model : {m_sensorModel, m_moduleModel, m_mixedModel})
+        if (model && model != sender())
+            model->syncWithPlant();
     if (m_plantTreeModel)
         m_plantTreeModel->notifyErrorsChanged();
 }

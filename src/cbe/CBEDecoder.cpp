@@ -1,6 +1,8 @@
 #include "cbe/CBEDecoder.h"
 
+#include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/DeviceRec.h"
 #include "cbe/CBEByteCode.h"
 
@@ -26,6 +28,7 @@ class Decoder {
 public:
     explicit Decoder(char* buffer)
         : m_out(buffer)
+        , m_subTyped(cbeOutputSubAddressTyped())
     {
         for (u32 i = 0; i < kMaxProgramBytes; ++i) {
             const u8 byte = u8(buffer[i]);
@@ -206,6 +209,11 @@ private:
             if (address >= 0)
                 return put_decimal(u32(address) + 1) && put(' ');
         }
+        // Where the keypad takes no sub-address, a module the compiler finds without one is
+        // written without one: the text then opens on the keypad whole.
+        if (!m_subTyped
+            && g_zpConf->get_packed_address(a.get_cpu(), a.get_line(), true, a.get_address(), DeviceRec::kAnySub) == a)
+            return put_decimal(a.get_address() + 1) && put(' ');
         return put_decimal(a.get_address() + 1) && put('.') && put_decimal(a.get_sub() + 1) && put(' ');
     }
 
@@ -273,6 +281,7 @@ private:
     }
 
     char* m_out;
+    const bool m_subTyped;
     u32 m_length = 0;
     u32 m_counted = 0;
     u32 m_pos = 0;
@@ -280,6 +289,12 @@ private:
 };
 
 } // namespace
+
+bool cbeOutputSubAddressTyped()
+{
+    BlockLock<ZpData::IF_ZpxProg> general(*g_zpConf, 0, 2, 2);
+    return !general.layout() || general->get_sensor_brand() <= 1;
+}
 
 int CBEExpr_ToString(CBEDecodeRequest* request)
 {

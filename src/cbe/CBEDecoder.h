@@ -20,6 +20,10 @@ struct CBEDecodeRequest {
 // 0 when the end nibble was reached; -1 on a nibble that is no opcode or keyword where one is
 // expected, on a program that runs out of its 64 nibbles, or on a day part after TIM that is
 // neither weekdays nor a date. Reads only the first 32 bytes of the buffer and the device
-// records of g_zpConf (to write a module the way the compiler looks it up). All state is per
-// call.
+// records of g_zpConf (to write a module the way the compiler looks it up) and its detector
+// brand. All state is per call.
 int CBEExpr_ToString(CBEDecodeRequest* request);
+
+// Whether an output's sub-address ("M2.1") is typed under the detector brand of g_zpConf: only
+// the first two brands have them. The decoder writes no sub-address where it is not.
+bool cbeOutputSubAddressTyped();

@@ -130,9 +130,11 @@ CBEExpression::CBEExpression(const QString& text)
 CBEExpression::CBEExpression(bool direct, const QString& text)
 {
     if (!text.isEmpty() && text != QLatin1String("CBE_UNDEFINED"))
-        buildFromText(text);
+        wholeText = buildFromText(text);
     const uint wanted = direct ? KIND_DIRECT : KIND_OPERATOR;
     if (kind != wanted) {
+        // Only an empty tree of the other kind is dropped without a loss.
+        wholeText = wholeText && isEmpty();
         kind = wanted;
         clear(true);
     }
@@ -361,7 +363,7 @@ bool CBEExpression::parse(bool direct, QString text)
     return whole && built == withoutBlanks(text);
 }
 
-void CBEExpression::buildFromText(const QString& storageText)
+bool CBEExpression::buildFromText(const QString& storageText)
 {
     int pos = 0;
     while (pos < storageText.size()) {
@@ -378,6 +380,7 @@ void CBEExpression::buildFromText(const QString& storageText)
             break;
         }
     }
+    return pos >= storageText.size();
 }
 
 QString CBEExpression::getString() const

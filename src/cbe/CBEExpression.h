@@ -40,7 +40,8 @@ public:
     // the whole text: its text, blanks aside, differs from the input by more than the "OR" put in
     // front of a reverse "(...)" and the "--" placeholder of a TIM without date.
     bool parse(bool direct, QString text);
-    void buildFromText(const QString& storageText);
+    // False when a token of the text was refused: the tree holds only the text before it.
+    bool buildFromText(const QString& storageText);
     QString getString() const;
     QString getGhostString() const;
     QString getStringFromCursor() const;
@@ -59,6 +60,8 @@ public:
     int getCursor() const { return cursor; }
     bool isModified() const { return modified; }
     bool getCachedComplete() const { return complete; }
+    // Whether the editor's constructor kept the whole text it was given.
+    bool tookWholeText() const { return wholeText; }
     const QList<CBEOperator*>& getNodes() const { return nodes; }
 
 private:
@@ -73,6 +76,7 @@ private:
     bool modified = true;
     bool logicalCtrl = false;
     int gLimit = -1;
+    bool wholeText = true;
 };
 
 } // namespace Ov4800

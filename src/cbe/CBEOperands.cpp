@@ -1,10 +1,7 @@
 #include "cbe/CBEOperands.h"
 
+#include "cbe/CBEDecoder.h"
 #include "cbe/CBEPlantInfo.h"
-
-#include "ZpData/Container/BlockLock.h"
-#include "ZpData/Container/ZpConf.h"
-#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QDebug>
 
@@ -132,6 +129,12 @@ int referenceSub(const CBEOperator& n)
     return 1;
 }
 
+// The 0-based sub-address a reference names, or kAnySub without one.
+int referenceSubOrAny(const CBEOperator& n)
+{
+    return holds<CBESubIndex>(n) ? referenceSub(n) - 1 : kAnySub;
+}
+
 // Keys of a point or output reference; moduleAllowed for "M", dotAllowed for ".".
 bool referenceKeyEnabled(const CBEOperator& n, uint key, bool moduleAllowed, bool dotAllowed)
 {
@@ -187,13 +190,6 @@ bool referenceRemove(CBEOperator& n)
     while (n.size() > 2 && n.childKind(2) == KIND_SUB)
         n.removeAt(2);
     return result;
-}
-
-// The detector brand of the panel configuration, which the application keeps as its brand.
-int detectorBrand()
-{
-    BlockLock<ZpData::IF_ZpxProg> general(*g_zpConf, 0, 2, 2);
-    return general.layout() ? int(general->get_sensor_brand()) : 0;
 }
 
 } // namespace
@@ -703,7 +699,7 @@ uint CBEPoint::checkPlantReferences(bool, int) const
     const int c = getCpu() - 1, l = getLoop() - 1, a = getAddress() - 1, family = getPointFamily();
     if (!plant || c < 0 || l < 0 || a < 0 || family == 0)
         return 0;
-    const CBEPointInfo p = plant->point(c, l, a, family, getSub() - 1);
+    const CBEPointInfo p = plant->point(c, l, a, family, referenceSubOrAny(*this));
     return p.valid && (!p.hasSubPoints || p.subValid) ? 0 : uint(ERR_POINT);
 }
 
@@ -746,8 +742,7 @@ bool CBEActivateOutput::isKeyEnabled(uint key) const
 {
     if (key > TK_M)
         return false;
-    // Sub-addresses of outputs exist only for the first two detector brands.
-    const bool dot = key == TK_DOT && hasModuleIndex() && detectorBrand() <= 1;
+    const bool dot = key == TK_DOT && hasModuleIndex() && cbeOutputSubAddressTyped();
     return referenceKeyEnabled(*this, key, true, dot);
 }
 
@@ -758,7 +753,7 @@ uint CBEActivateOutput::checkPlantReferences(bool, int) const
     if (!plant || c < 0 || l < 0 || a < 0)
         return 0;
     const bool module = hasModuleIndex();
-    const CBEPointInfo p = plant->point(c, l, a, module ? 2 : 1, getSub() - 1);
+    const CBEPointInfo p = plant->point(c, l, a, module ? 2 : 1, referenceSubOrAny(*this));
     if (!p.valid)
         return ERR_OUTPUT;
     if (module)

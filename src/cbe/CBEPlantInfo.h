@@ -5,6 +5,9 @@
 
 namespace Ov4800 {
 
+// The sub of a point reference without a sub-address.
+constexpr int kAnySub = 15;
+
 struct CBEPointInfo {
     // The point exists and is valid.
     bool valid = false;
@@ -24,7 +27,8 @@ public:
     virtual int directGroupCount() const = 0;
     // Of the plant type; 0 when the plant has none.
     virtual int maxAreasCount() const = 0;
-    // cpu, loop, address and sub all 0-based; family 1 sensor, 2 module.
+    // cpu, loop, address and sub all 0-based; family 1 sensor, 2 module. sub kAnySub: the
+    // reference names no sub-address, and a module answers to it as the panel's records do.
     virtual CBEPointInfo point(int cpu, int loop, int address, int family, int sub) const = 0;
 };
 

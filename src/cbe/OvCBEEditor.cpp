@@ -54,6 +54,7 @@ void OvCBEEditor::init(bool cbeDirect, QString cbeText)
 {
     expression.reset();
     expression.reset(new CBEExpression(cbeDirect, cbeText));
+    heldText = expression->tookWholeText() ? QString() : cbeText;
     emit enableControls();
 }
 
@@ -65,6 +66,8 @@ void OvCBEEditor::init(int gLimit_, bool cbeDirect, QString cbeText)
 
 int OvCBEEditor::getErrorCount()
 {
+    if (!heldText.isEmpty())
+        return 1;
     return expression ? expression->getErrorCount(logicalCtrl, gLimit) : 0;
 }
 
@@ -72,21 +75,9 @@ bool OvCBEEditor::isEnabled(int btnIndex)
 {
     if (!expression)
         return false;
-    bool enabled = false;
-    const bool room = expression->getString().size() < kMaxTextLength;
-    switch (btnIndex) {
-    case BTN_BACKSPACE: enabled = expression->canMoveBack(); break;
-    case BTN_LEFT: enabled = room && expression->canMoveLeft(); break;
-    case BTN_RIGHT: enabled = room && expression->canMoveRight(); break;
-    case BTN_ENTER:
-        // An empty expression may be confirmed: it clears the CBE.
-        expression->refresh();
-        enabled = expression->getCachedComplete() || expression->isEmpty();
-        break;
-    default:
-        enabled = room && btnIndex >= 0 && btnIndex < BTN_COUNT && expression->isKeyEnabled(buttonCode(btnIndex));
-        break;
-    }
+    // A held text takes no keys: it is confirmed or dropped whole.
+    const bool enabled = heldText.isEmpty() ? treeButtonEnabled(btnIndex)
+                                            : btnIndex == BTN_BACKSPACE || btnIndex == BTN_ENTER;
     if (enabled)
         enabledBtns.insert(btnIndex, btnNames.value(btnIndex));
     else
@@ -94,21 +85,34 @@ bool OvCBEEditor::isEnabled(int btnIndex)
     return enabled;
 }
 
+bool OvCBEEditor::treeButtonEnabled(int btnIndex)
+{
+    const bool room = expression->getString().size() < kMaxTextLength;
+    switch (btnIndex) {
+    case BTN_BACKSPACE: return expression->canMoveBack();
+    case BTN_LEFT: return room && expression->canMoveLeft();
+    case BTN_RIGHT: return room && expression->canMoveRight();
+    case BTN_ENTER:
+        // An empty expression may be confirmed: it clears the CBE.
+        expression->refresh();
+        return expression->getCachedComplete() || expression->isEmpty();
+    default: return room && btnIndex >= 0 && btnIndex < BTN_COUNT && expression->isKeyEnabled(buttonCode(btnIndex));
+    }
+}
+
 bool OvCBEEditor::add(int btnIndex)
 {
     if (!expression || btnIndex < 0 || btnIndex >= BTN_COUNT)
         return false;
     bool result = false;
-    switch (btnIndex) {
-    case BTN_BACKSPACE: result = expression->canMoveBack() && expression->removeCurrent(); break;
-    case BTN_LEFT: result = expression->moveLeft(); break;
-    case BTN_RIGHT: result = expression->moveRight(); break;
-    case BTN_ENTER:
-        // The page's own handler of the button stores the text.
-        if (expression->isEmpty())
-            expression->clear(false);
-        break;
-    default: result = expression->addToken(buttonCode(btnIndex)); break;
+    if (!heldText.isEmpty()) {
+        if (btnIndex == BTN_BACKSPACE) {
+            heldText.clear();
+            expression->clear(true);
+            result = true;
+        }
+    } else {
+        result = treeButton(btnIndex);
     }
     if (result) {
         enabledBtns.clear();
@@ -118,18 +122,39 @@ bool OvCBEEditor::add(int btnIndex)
     return result;
 }
 
+bool OvCBEEditor::treeButton(int btnIndex)
+{
+    switch (btnIndex) {
+    case BTN_BACKSPACE: return expression->canMoveBack() && expression->removeCurrent();
+    case BTN_LEFT: return expression->moveLeft();
+    case BTN_RIGHT: return expression->moveRight();
+    case BTN_ENTER:
+        // The page's own handler of the button stores the text.
+        if (expression->isEmpty())
+            expression->clear(false);
+        return false;
+    default: return expression->addToken(buttonCode(btnIndex));
+    }
+}
+
 QString OvCBEEditor::getGhostString()
 {
+    if (!heldText.isEmpty())
+        return QString();
     return expression ? expression->getStringFromCursor() : QString();
 }
 
 QString OvCBEEditor::getString()
 {
+    if (!heldText.isEmpty())
+        return heldText;
     return expression ? expression->getString() : QString();
 }
 
 QString OvCBEEditor::getFirstErrorMsg()
 {
+    if (!heldText.isEmpty())
+        return qtTrId("CBE_TEXT_NOT_EDITABLE");
     if (!expression)
         return QString();
     const int code = int(expression->getFirstError(gLimit));
@@ -138,6 +163,7 @@ QString OvCBEEditor::getFirstErrorMsg()
 
 void OvCBEEditor::clear()
 {
+    heldText.clear();
     if (expression)
         expression->clear(true);
     emit enableControls();
@@ -145,8 +171,13 @@ void OvCBEEditor::clear()
 
 void OvCBEEditor::removeCurrent()
 {
-    if (expression)
+    if (!heldText.isEmpty()) {
+        heldText.clear();
+        if (expression)
+            expression->clear(true);
+    } else if (expression) {
         expression->removeCurrent();
+    }
     emit enableControls();
 }
 

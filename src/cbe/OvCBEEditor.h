@@ -61,9 +61,15 @@ public slots:
 
 private:
     void fillButtonNames();
+    // A button on the tree, without a held text.
+    bool treeButtonEnabled(int btnIndex);
+    bool treeButton(int btnIndex);
     int buttonOfKey(int keyCode);
 
     std::unique_ptr<CBEExpression> expression;
+    // The text init was given when the tree could not take it whole: it is shown and confirmed
+    // as given, never as the part the tree took; Backspace drops it. Empty otherwise.
+    QString heldText;
     QString keyBuffer;
     QMap<int, QString> btnNames;
     QMap<int, QString> enabledBtns;

@@ -203,7 +203,9 @@ void OvGroupsModel::setDirectGroupsFilter(bool setOn)
 
 void OvGroupsModel::setDirectGrupsCount(int count)
 {
-    if (count < 0 || count > m_groups.count() || count == m_groups.directGroupsCount())
+    // The question takes the focus from the field, which reports its edit once more: one
+    // question is open at a time, and only its answer counts.
+    if (m_askingDirectCount || count < 0 || count > m_groups.count() || count == m_groups.directGroupsCount())
         return;
     int lost = 0;
     for (const OvGroup& group : m_groups.groups()) {
@@ -217,7 +219,10 @@ void OvGroupsModel::setDirectGrupsCount(int count)
         message.text = qtTrId("USR_MSG_ASK_DIRECT_GROUPS_CLEAR", lost);
         message.buttons = PlantMessage::Yes | PlantMessage::No;
         message.defaultButton = PlantMessage::No;
-        if (PlantDialogs::show(message) != PlantMessage::Yes) {
+        m_askingDirectCount = true;
+        const PlantMessage::Button answer = PlantDialogs::show(message);
+        m_askingDirectCount = false;
+        if (answer != PlantMessage::Yes) {
             emit dataUpdated();
             return;
         }

@@ -84,5 +84,6 @@ private:
     void emitAllRows(int role);
 
     bool m_directGroupsFilter = true;
+    bool m_askingDirectCount = false;
     OvGroupsSystem m_groups;
 };

@@ -7,6 +7,8 @@
 
 #include "cbe/CBEExpression.h"
 #include "plant/ActivePlant.h"
+#include "plant/CPUDevice.h"
+#include "plant/CPUSystem.h"
 #include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"
 #include "plant/PointType.h"
@@ -33,6 +35,46 @@ const QList<QVariant>& rowColumns()
 void keepNative(QObject* object)
 {
     QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
+}
+
+// Every field, the error codes of the point and its channels included.
+bool sameState(const OvGenericPoint& a, const OvGenericPoint& b)
+{
+    if (!a.isEqual(b) || a.cbeErrorCode() != b.cbeErrorCode())
+        return false;
+    for (int k = 0; k < a.subPoints().size(); ++k) {
+        if (a.subPoints().at(k).cbeErrorCode() != b.subPoints().at(k).cbeErrorCode())
+            return false;
+    }
+    return true;
+}
+
+// Whether the two give the same rows and channel rows.
+bool sameRows(const OvGenericPoint& a, const OvGenericPoint& b)
+{
+    return a.family() == b.family() && a.hwType() == b.hwType() && a.series() == b.series()
+        && a.subPoints().size() == b.subPoints().size() && a.isValid() == b.isValid();
+}
+
+// What the mixed table lists for address i + 1 of a loop: 0 no row, 1 the detector, 2 the module.
+int mixedRow(const OvLoop& loop, int i)
+{
+    const OvGenericPoint* s = loop.sensors().value(i);
+    const OvGenericPoint* m = loop.modules().value(i);
+    const bool moduleValid = m && m->isValid();
+    if (s && s->isComplete() && moduleValid)
+        return 0;
+    return (s && s->isValid()) || !moduleValid ? 1 : 2;
+}
+
+// Into a point that rows name: its channels are assigned one by one, so that the channel rows
+// keep naming them.
+void assignInPlace(OvGenericPoint* to, const OvGenericPoint& from)
+{
+    to->assignData(from);
+    to->setCBEErrorCode(from.cbeErrorCode());
+    for (const OvGenericSubPoint& channel : from.subPoints())
+        to->updateSubPoint(channel);
 }
 
 } // namespace
@@ -86,6 +128,52 @@ void OvPointModel::setActiveLoop(const OvLoop& loop)
     buildRows();
     endResetModel();
     emit activeLoopChanged();
+}
+
+bool OvPointModel::syncWithPlant()
+{
+    const Plant* plant = ActivePlant::get();
+    const CPUDevice* cpu = plant && m_commandDepth == 0 && m_loop.ownerCpu() >= 1 && m_loop.loopIndex() >= 1
+        ? plant->cpus().cpuAt(m_loop.ownerCpu() - 1)
+        : nullptr;
+    if (!cpu)
+        return true;
+    const OvLoop held = cpu->getLoop(u32(m_loop.loopIndex() - 1));
+    if (held.ownerCpu() != m_loop.ownerCpu() || held.loopIndex() != m_loop.loopIndex())
+        return true;
+    bool rebuild = held.type() != m_loop.type() || held.sensors().size() != m_loop.sensors().size()
+        || held.modules().size() != m_loop.modules().size();
+    QList<QPair<OvGenericPoint*, const OvGenericPoint*>> stale;
+    for (int family = 1; family <= 2 && !rebuild; ++family) {
+        const QList<OvGenericPoint*>& mine = family == 1 ? m_loop.sensors() : m_loop.modules();
+        const QList<OvGenericPoint*>& theirs = family == 1 ? held.sensors() : held.modules();
+        for (int i = 0; i < mine.size() && !rebuild; ++i) {
+            if (sameState(*mine.at(i), *theirs.at(i)))
+                continue;
+            // The error filter lists rows by their codes and zones: any change may move them.
+            rebuild = !sameRows(*mine.at(i), *theirs.at(i)) || (m_filter & kOnlyErrors)
+                || (m_mode == kMixed && mixedRow(m_loop, i) != mixedRow(held, i));
+            stale.append(qMakePair(mine.at(i), static_cast<const OvGenericPoint*>(theirs.at(i))));
+        }
+    }
+    if (rebuild) {
+        qInfo() << "OvPointModel::syncWithPlant: rows rebuilt from the plant, mode" << m_mode;
+        setActiveLoop(held);
+        return false;
+    }
+    for (const auto& point : stale)
+        assignInPlace(point.first, *point.second);
+    const int rows = rowCount();
+    if (stale.isEmpty() || rows == 0)
+        return true;
+    emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
+    for (int r = 0; r < rows; ++r) {
+        const QModelIndex row = index(r, 0);
+        const int channels = rowCount(row);
+        if (channels > 0)
+            emit dataChanged(index(0, 0, row), index(channels - 1, columnCount() - 1, row));
+    }
+    return true;
 }
 
 void OvPointModel::rebuildModel()

@@ -85,6 +85,12 @@ public:
 
     // A copy of the loop replaces the held one; all rows are rebuilt.
     void setActiveLoop(const OvLoop& loop);
+    // The held loop takes what the plant holds of it, so that no command stores a point older
+    // than the plant's. Rows whose points changed only in their values stay and repaint; any
+    // other change rebuilds the rows, and the result is then false: indexes taken before name
+    // other rows. Nothing happens while one of this model's commands runs, or without a plant
+    // holding the loop.
+    bool syncWithPlant();
     void rebuildModel();
     // The row of a point of the held loop, through pointSelected.
     void selectPoint(const OvGenericPoint& p);
@@ -289,6 +295,8 @@ private:
     static void createDefaultChannels(OvGenericPoint* point);
     // The number of consecutive addresses, its own first, that a point of the held loop covers.
     int addressesCovered(const OvGenericPoint& p) const;
+    // The module at an earlier address whose channels reach address; null when none does.
+    const OvGenericPoint* coveringModule(int address) const;
     // One row of a zone assignment; false for a row that is not considered at all.
     bool assignArea(const QModelIndex& index, int areaIndex, OvArea* area, bool* areaFull, bool* showBox,
                     QList<const OvGenericPoint*>* changed);

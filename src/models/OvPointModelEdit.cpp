@@ -49,6 +49,8 @@ void OvPointModel::widen(QModelIndex* topLeft, QModelIndex* bottomRight, const Q
 void OvPointModel::editSelection(const QModelIndexList& indexes, const QVector<int>& roles,
                                  const std::function<bool(OvGenericPoint&)>& edit)
 {
+    if (!syncWithPlant())
+        return;
     QList<const OvGenericPoint*> changed;
     QModelIndex topLeft;
     QModelIndex bottomRight;
@@ -218,6 +220,8 @@ void OvPointModel::setFastInputDevice(const QModelIndexList& selection, int slot
 void OvPointModel::setFastInputDeviceLgc(const QModelIndexList& selection, bool logic)
 {
     qDebug() << ">>>";
+    if (!syncWithPlant())
+        return;
     QList<const OvGenericPoint*> changed;
     QModelIndex topLeft;
     QModelIndex bottomRight;
@@ -245,6 +249,8 @@ void OvPointModel::setFastInputDeviceLgc(const QModelIndexList& selection, bool 
 
 void OvPointModel::resetSensor(const QModelIndexList& indexes)
 {
+    if (!syncWithPlant())
+        return;
     beginCommand();
     OvPointWorkList work(indexes);
     QList<const OvGenericPoint*> changed;

@@ -269,6 +269,8 @@ void OvPointModel::pasteSpecial(const QModelIndex& from, const QModelIndexList& 
 
 void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelection, int filter, bool special)
 {
+    if (!syncWithPlant())
+        return;
     const OvGenericPoint* original = from.isValid() ? getPoint(from) : nullptr;
     if (!original)
         return;
@@ -331,9 +333,11 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
             if (!after.isEqual(before) && passesCapacity(&context, before, after)) {
                 if (context.countAreas)
                     updateAreaCounts(before, &after, &context.areas, &context.showArea);
-                changed.append(target);
-                m_loop.updateSubPoint(after);
-                widenTo(index);
+                if (!after.isEqual(before)) {
+                    changed.append(target);
+                    m_loop.updateSubPoint(after);
+                    widenTo(index);
+                }
             }
             if (after.hwType() == 180)
                 emit dataChanged(index.parent(), index.parent());
@@ -360,12 +364,18 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
             pastePoint(&source, &after, filter);
         else
             after.pasteFrom(source);
-        if (after.isEqual(*target) || !passesCapacity(&context, *target, after))
+        // The mixed table shows a detector at an address another module's channels take.
+        if (after.family() == 2 && after.hwType() != 0 && coveringModule(int(after.address())))
             continue;
-        if (switchRow && !switchRowFamily(item, source.family(), index))
+        if (after.isEqual(*target) || !passesCapacity(&context, *target, after))
             continue;
         if (context.countAreas)
             updateAreaCounts(*target, &after, &context.areas, &context.showArea);
+        // A full zone can take back all that the paste brought.
+        if (after.isEqual(*target))
+            continue;
+        if (switchRow && !switchRowFamily(item, source.family(), index))
+            continue;
         // The channel rows name the channels the store replaces: they go first.
         const QModelIndex rowIndex = indexForItem(item);
         if (item->childCount() > 0) {

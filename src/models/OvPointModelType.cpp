@@ -34,6 +34,7 @@ void showCritical(const char* id)
 
 struct OvPointModel::TypeChecks : CapacityCounts {
     bool showFollowing = true;
+    bool showCovered = true;
 };
 
 // --- retyping ---
@@ -42,7 +43,7 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
                                    const PointType& type)
 {
     qDebug() << ">>>";
-    if (selection.isEmpty() || !reference.isValid())
+    if (selection.isEmpty() || !reference.isValid() || !syncWithPlant())
         return true;
     TypeChecks checks;
     countCapacity(&checks);
@@ -112,9 +113,16 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
             linked = true;
         }
         copy.setPointType(type);
+        if (copy.family() == 2 && coveringModule(address)) {
+            if (checks.showCovered) {
+                checks.showCovered = false;
+                showCritical(QT_TRID_NOOP("USR_ERR_ADDRESS_COVERED"));
+            }
+            continue;
+        }
         if (!passesCapacity(&checks, *p, copy))
             continue;
-        if (multiAddress && !checkFreeFollowingAddresses(item, copy, &checks.showFollowing))
+        if (!checkFreeFollowingAddresses(item, copy, &checks.showFollowing))
             continue;
         if (switchRow) {
             if (!switchRowFamily(item, type.getFamily(), index))
@@ -170,9 +178,20 @@ int OvPointModel::addressesCovered(const OvGenericPoint& p) const
     return 1;
 }
 
+const OvGenericPoint* OvPointModel::coveringModule(int address) const
+{
+    for (int a = address - 1; a >= 1; --a) {
+        const OvGenericPoint* m = moduleAt(a);
+        if (m && m->hwType() != 0 && a + addressesCovered(*m) > address)
+            return m;
+    }
+    return nullptr;
+}
+
 bool OvPointModel::checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const
 {
-    const int needed = newPoint.subPoints().size();
+    // A VARN module with channels takes addresses as a series-2 one does.
+    const int needed = addressesCovered(newPoint);
     if (!item || needed < 2)
         return true;
     // The addresses the replaced module already covers are its own; rows may hide the others,
@@ -288,7 +307,7 @@ void OvPointModel::setPointAreaIndex(const QModelIndexList& selection, int areaI
     qInfo().nospace() << "OvPointModel::setPointAreaIndex: selSize = " << selection.size() << "\tIndex = " << areaIndex;
     const Plant* plant = ActivePlant::get();
     // A zone past the plant's list has no place in the panel.
-    if (selection.isEmpty() || areaIndex < 0 || !plant || areaIndex > plant->areas().count())
+    if (selection.isEmpty() || areaIndex < 0 || !plant || areaIndex > plant->areas().count() || !syncWithPlant())
         return;
     OvArea area = areaIndex > 0 ? plant->areas().areas().at(areaIndex - 1) : OvArea();
     bool full = false;
@@ -308,7 +327,7 @@ void OvPointModel::setPointAreaIndex(const QModelIndexList& selection, int areaI
 QVariant OvPointModel::setPointAreaIndex(const QModelIndex& index, int areaIndex, bool showUserAllert)
 {
     const Plant* plant = ActivePlant::get();
-    if (areaIndex < 0 || !plant || areaIndex > plant->areas().count())
+    if (areaIndex < 0 || !plant || areaIndex > plant->areas().count() || !syncWithPlant())
         return showUserAllert;
     OvArea area = areaIndex > 0 ? plant->areas().areas().at(areaIndex - 1) : OvArea();
     bool full = false;

@@ -64,6 +64,8 @@ public:
     virtual ~OvGenericPoint();
 
     virtual int getSubIndex() const { return 0; }
+    // The device class its panel record carries (byte 4 bits 6-7).
+    u32 recordClass() const;
     virtual void dump() const;
     virtual bool isComplete() const;
     virtual void reset();

@@ -97,6 +97,14 @@ OvGenericPoint::OvGenericPoint(int cpuIndex, int loopIndex, const u8* rec, u32 l
     dump();
 }
 
+u32 OvGenericPoint::recordClass() const
+{
+    u8 rec[DeviceRec::kSize];
+    DeviceRec::clear(rec);
+    packClass(rec);
+    return DeviceRec::get_class(rec);
+}
+
 void OvGenericPoint::packClass(u8* rec) const
 {
     if (m_protocol == 2)

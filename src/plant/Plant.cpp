@@ -1,9 +1,11 @@
 #include "plant/Plant.h"
 
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/PanelModel.h"
 #include "core/OvParametersReference.h"
 #include "plant/OvGenericPoint.h"
+#include "plant/OvGenericSubPoint.h"
 #include "plant/PanelBlockWrite.h"
 
 #include <QDebug>
@@ -37,8 +39,10 @@ Plant::~Plant()
 Ov4800::CBEPointInfo Plant::point(int cpu, int loop, int address, int family, int sub) const
 {
     Ov4800::CBEPointInfo info;
-    if (loop < 0)
+    if (loop < 0 || address < 0)
         return info;
+    if (family == 2)
+        return modulePoint(cpu, u32(loop), address, sub);
     const OvGenericPoint* p = m_cpus.getPoint(cpu, u32(loop), address, family);
     if (!p || !p->isValid())
         return info;
@@ -47,6 +51,39 @@ Ov4800::CBEPointInfo Plant::point(int cpu, int loop, int address, int family, in
     info.series = p->series();
     info.hasSubPoints = !p->subPoints().isEmpty();
     info.subValid = info.hasSubPoints && p->isValid(sub);
+    return info;
+}
+
+// The panel's records answer a module reference, and the compiler looks it up there: the same
+// matching here, over the records the loop will store, lets the keypad accept what the compiler
+// accepts (the channels of a consecutive module answer at their own addresses).
+Ov4800::CBEPointInfo Plant::modulePoint(int cpu, u32 loop, int address, int sub) const
+{
+    Ov4800::CBEPointInfo info;
+    for (int position = 0; position <= address; ++position) {
+        const OvGenericPoint* p = m_cpus.getPoint(cpu, loop, position, 2);
+        if (!p || !p->isValid())
+            continue;
+        const auto answers = [&](const OvGenericPoint& record) {
+            const u32 recordSub = record.getSubIndex() > 0 ? u32(record.getSubIndex() - 1) : 0;
+            return record.isValid()
+                && DeviceRec::matches(false, 0, true, record.recordClass(), u32(position), recordSub, 0,
+                                      DEVICE_KIND_MODULE, u32(address), u32(sub));
+        };
+        bool found = false;
+        if (p->subPoints().isEmpty())
+            found = answers(*p);
+        for (const OvGenericSubPoint& c : p->subPoints())
+            found = found || answers(c);
+        if (!found)
+            continue;
+        info.valid = true;
+        info.protocol = p->protocol();
+        info.series = p->series();
+        info.hasSubPoints = !p->subPoints().isEmpty();
+        info.subValid = info.hasSubPoints;
+        return info;
+    }
     return info;
 }
 

@@ -146,6 +146,8 @@ public:
     int directGroupCount() const override { return m_groups.directGroupsCount(); }
     int maxAreasCount() const override { return getMaxAreasCount(); }
     Ov4800::CBEPointInfo point(int cpu, int loop, int address, int family, int sub) const override;
+    // The module that answers a reference to (address, sub) on a loop, as its panel records do.
+    Ov4800::CBEPointInfo modulePoint(int cpu, u32 loop, int address, int sub) const;
 
     // Modification state.
     void markModified(uint bits);

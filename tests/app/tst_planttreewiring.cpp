@@ -20,6 +20,8 @@
 #include <QtQuick>
 #include <QtTest>
 
+#include <functional>
+
 static const IsolatedHome s_home;
 static int s_argc = 1;
 static char s_arg0[] = "tst_planttreewiring";
@@ -204,6 +206,71 @@ private slots:
             QCOMPARE(resets.at(i)->count(), rebuilt ? 1 : 0);
             QCOMPARE(models.at(i)->activeLoop().type(), rebuilt ? to : from);
         }
+    }
+
+    // An edit in one point table shows in the other two: each shows every cell as a table built
+    // afresh from the plant does.
+    void editShowsInEveryTable_data()
+    {
+        QTest::addColumn<int>("mode"); // of the table edited
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("detectors description") << 0 << "description";
+        QTest::newRow("mixed paste of a detector") << 2 << "paste detector";
+        QTest::newRow("mixed paste of a module over a detector") << 2 << "paste module";
+        QTest::newRow("modules type") << 1 << "type";
+    }
+    void editShowsInEveryTable()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, edit);
+        newPlant();
+        Plant* plant = m_app->plant();
+        QVERIFY(plant->setCPULoopType(0, 0, 1));
+        OvGenericPoint detector(1, 1, 1, 2);
+        detector.setPointType(PointType(2, 1, 2, 16388, 4, 1));
+        detector.setDescription("D2");
+        plant->setPoint(detector);
+        OvGenericPoint module(2, 1, 1, 7);
+        module.setPointType(PointType(2, 2, 1, 130, 46, 0));
+        plant->setPoint(module);
+        OvGenericPoint sixth(1, 1, 1, 6);
+        sixth.setPointType(PointType(2, 1, 2, 16388, 4, 1));
+        plant->setPoint(sixth);
+        m_app->onLoopPageSelected(0, 0);
+        QList<OvPointModel*> models;
+        for (const char* name : {"theSensorModel", "theModuleModel", "theMixedModel"})
+            models << qobject_cast<OvPointModel*>(published(name));
+        OvPointModel* edited = models.at(mode);
+        QVERIFY(edited);
+        if (edit == "description")
+            edited->setSensorDescription({edited->index(5, 0)}, "D6");
+        else if (edit == "paste detector")
+            edited->copy(edited->index(1, 0), {edited->index(7, 0)});
+        else if (edit == "paste module")
+            edited->copy(edited->index(6, 0), {edited->index(5, 0)});
+        else
+            edited->selectPointType(edited->index(7, 0), {edited->index(7, 0)}, PointType(2, 2, 1, 130, 46, 0));
+        const auto cells = [](const OvPointModel& model) {
+            QStringList list;
+            std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+                for (int r = 0; r < model.rowCount(parent); ++r) {
+                    const QModelIndex at = model.index(r, 0, parent);
+                    for (int role = OvPointModel::IconNameRole; role <= OvPointModel::IsValidRole; ++role) {
+                        if (role != OvPointModel::NullDataRole)
+                            list << model.data(at, role).toString();
+                    }
+                    walk(at);
+                }
+            };
+            walk(QModelIndex());
+            return list;
+        };
+        for (int m = 0; m < models.size(); ++m) {
+            OvPointModel fresh(m);
+            fresh.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+            QCOMPARE(cells(*models.at(m)), cells(fresh));
+        }
+        QVERIFY(!cells(*models.at(0)).isEmpty());
     }
 
     // A loop file may be dropped only on the loop page, onto a loop without points.

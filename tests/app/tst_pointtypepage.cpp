@@ -218,6 +218,16 @@ private slots:
         QCOMPARE(plant->getPoint(0, 0, 0, 1)->alertLevelRAVI(), 2);
         chooseInCombo("pointAlarmLevel", sensors->index(0, 0), 3);
         QCOMPARE(sensors->data(sensors->index(0, 0), 274).toInt(), 3);
+        // Selected again, the row's level box shows the stored level.
+        selectRow(sensors->index(1, 0));
+        selectRow(sensors->index(0, 0));
+        QQuickItem* level = nullptr;
+        QTRY_VERIFY((level = inCell(m_window->contentItem(), "pointAlarmLevel", sensors->index(0, 0))));
+        QCOMPARE(level->property("currentIndex").toInt(), 3);
+        QCOMPARE(level->property("displayText").toString(), qtTrId("SENSOR_ALLARM_MODEL_PREFIX") + " 4");
+        QQuickItem* zone = inCell(m_window->contentItem(), "pointZone", sensors->index(0, 0));
+        QVERIFY(zone);
+        QCOMPARE(zone->property("currentIndex").toInt(), 3);
 
         // A module with channels at 40 takes the address after it; then its first channel.
         inCell(m_window->contentItem(), "pointTabs", QModelIndex())->setProperty("currentIndex", 1);

@@ -316,7 +316,7 @@ private slots:
                 // A complete text without errors reads back whole.
                 if (editor.getErrorCount() == 0 && editor.getExpression()->isComplete()) {
                     const CBEExpression again(walk % 3 == 0, editor.getString());
-                    QVERIFY2(again.getString() == editor.getString(),
+                    QVERIFY2(again.getString() == editor.getString() && again.tookWholeText(),
                              qPrintable(history.join(" ") + ": " + editor.getString() + " -> " + again.getString()));
                 }
             }
@@ -367,8 +367,9 @@ private slots:
         editor.init(false, "");
         QCOMPARE(editor.getString(), QString());
         QCOMPARE(editor.getExpression()->getKind(), 2u);
+        // A text of the other kind is held whole, not dropped (see heldText).
         editor.init(true, "OR(G1)");
-        QCOMPARE(editor.getString(), QString("()"));
+        QCOMPARE(editor.getString(), QString("OR(G1)"));
         editor.init(false, "OR(G1 C1L1S2)");
         QCOMPARE(editor.getString(), QString("OR(G1 C1L1S2)"));
         QCOMPARE(controls.count(), 4);
@@ -380,6 +381,41 @@ private slots:
         QCOMPARE(again.count(), 1);
         QVERIFY(editor.getLogicalCtrlStat());
         QCOMPARE(editor.getErrorCount(), 0);
+    }
+
+    // A text the tree cannot take whole is shown and confirmed whole, never as the part the tree
+    // took; it takes no key, and backspace drops it for the empty expression.
+    void heldText_data()
+    {
+        QTest::addColumn<bool>("direct");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("other kind") << true << "OR(G1)";
+        QTest::newRow("list as operator") << false << "(G1 G2)";
+        QTest::newRow("TIM without its date") << false << "TIM(8.00 17.30)";
+        QTest::newRow("two blanks") << false << "OR(G1  G2)";
+        QTest::newRow("lower case") << true << "(G1 g2)";
+    }
+
+    void heldText()
+    {
+        QFETCH(bool, direct);
+        QFETCH(QString, text);
+        OvCBEEditor editor;
+        editor.init(3, direct, text);
+        QCOMPARE(editor.getString(), text);
+        QCOMPARE(editor.getGhostString(), QString());
+        QCOMPARE(enabledButtons(editor), QString("BS EN"));
+        QCOMPARE(editor.getErrorCount(), 1);
+        QCOMPARE(editor.getFirstErrorMsg(),
+                 QString("The keypad cannot edit this program: Enter keeps it as it is, backspace clears it."));
+        QVERIFY(!editor.handleKey(Qt::Key_G));
+        QVERIFY(!editor.add(40));
+        QVERIFY(!editor.add(46));
+        QCOMPARE(editor.getString(), text);
+        QVERIFY(editor.add(43));
+        QCOMPARE(editor.getString(), QString(direct ? "()" : ""));
+        QCOMPARE(editor.getErrorCount(), 0);
+        QCOMPARE(editor.isEnabled(40), direct);
     }
 
     // Enter on an empty direct expression removes even "()" and leaves the storing to the page.

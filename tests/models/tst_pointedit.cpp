@@ -106,6 +106,87 @@ private slots:
         QCOMPARE(repainted.at(1).at(1).toModelIndex(), modules.index(1, 0, modules.index(11, 0)));
     }
 
+    // Two tables of one loop, each edit sent to the plant as the application does: the second
+    // table's edit keeps the first's, and its row shows both.
+    void twoTables_data()
+    {
+        QTest::addColumn<int>("firstMode");
+        QTest::addColumn<QString>("firstEdit");
+        QTest::addColumn<int>("secondMode");
+        QTest::addColumn<QString>("secondEdit");
+        QTest::newRow("detectors description, mixed zone") << 0 << "description" << 2 << "zone";
+        QTest::newRow("mixed zone, detectors description") << 2 << "zone" << 0 << "description";
+        QTest::newRow("detectors level, mixed sensitivity") << 0 << "level" << 2 << "sensitivity";
+        QTest::newRow("mixed program, detectors description") << 2 << "program" << 0 << "description";
+        QTest::newRow("detectors pasted description, mixed zone") << 0 << "paste description" << 2 << "zone";
+        QTest::newRow("mixed pasted zone, detectors level") << 2 << "paste zone" << 0 << "level";
+        QTest::newRow("mixed reset, detectors description") << 2 << "reset" << 0 << "description";
+    }
+    void twoTables()
+    {
+        QFETCH(int, firstMode);
+        QFETCH(QString, firstEdit);
+        QFETCH(int, secondMode);
+        QFETCH(QString, secondEdit);
+        FixturePlant plant(8);
+        OvGenericPoint source = point(1, 1, 2, 1, 1, 1, 30, 4);
+        source.setDescription("D2");
+        source.setAreaIndex(3);
+        plantLoops(plant, 0, {source, point(1, 1, 6, 1, 1, 1, 30, 4)});
+        OvPointModel first(firstMode);
+        OvPointModel second(secondMode);
+        QAbstractItemModelTester tester(&second, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (OvPointModel* model : {&first, &second}) {
+            model->setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+            connect(model, &OvPointModel::pointsChanged, [&plant](Points points) { plant->setPoints(points); });
+        }
+        const auto edit = [](OvPointModel& model, const QString& what) {
+            const QModelIndexList row{model.index(5, 0)};
+            if (what == "description")
+                model.setSensorDescription(row, "D6 from detectors");
+            else if (what == "zone")
+                model.setPointAreaIndex(row, 2);
+            else if (what == "level")
+                model.setSensorAllarmLevel(row, 2);
+            else if (what == "sensitivity")
+                model.setSensorNormalSensibilityLevel(row, 7);
+            else if (what == "program")
+                model.setCBE(row, "OR(G1)");
+            else if (what == "paste description")
+                model.copySpecial(model.index(1, 0), row, 0x02);
+            else if (what == "paste zone")
+                model.copySpecial(model.index(1, 0), row, 0x40);
+            else if (what == "reset")
+                model.resetSensor(row);
+        };
+        const auto holds = [](const OvGenericPoint& p, const QString& what) {
+            if (what == "description")
+                return p.description() == "D6 from detectors";
+            if (what == "zone")
+                return p.areaIndex() == 2;
+            if (what == "level")
+                return p.alertLevelRAVI() == 2;
+            if (what == "sensitivity")
+                return p.sensNormal() == 7;
+            if (what == "program")
+                return p.cbe() == "OR(G1)" && p.cbeErrorCode() == 0;
+            if (what == "paste description")
+                return p.description() == "D2";
+            if (what == "paste zone")
+                return p.areaIndex() == 3;
+            return p.hwType() == 0 && p.description().isEmpty();
+        };
+        edit(first, firstEdit);
+        edit(second, secondEdit);
+        const OvGenericPoint* stored = plant->cpus().cpuAt(0)->getPoint(0, 5, 1);
+        QVERIFY(stored);
+        QVERIFY2(holds(*stored, firstEdit), qPrintable(firstEdit));
+        if (firstEdit != "reset")
+            QVERIFY2(holds(*stored, secondEdit), qPrintable(secondEdit));
+        QVERIFY(sensor(second, 6)->isEqual(*stored));
+        QCOMPARE(second.data(second.index(5, 0), OvPointModel::DescriptionRole).toString(), stored->description());
+    }
+
     void program()
     {
         FixturePlant plant(8);

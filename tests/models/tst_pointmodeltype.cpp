@@ -184,9 +184,14 @@ private slots:
             detectors << point(1, 1, address, 1, 1, 1, 30, 4);
             forty << address - 1;
         }
+        // The table shows the plant's loop, and its edits go to the plant as the application sends them.
+        plant->cpus().cpuAt(0)->setLoopType(0, 0);
+        for (const OvGenericPoint& p : detectors)
+            plant->setPoint(p);
         OvPointModel model(0);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setActiveLoop(loopWith(0, detectors));
+        model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+        connect(&model, &OvPointModel::pointsChanged, [&plant](Points points) { plant->setPoints(points); });
         ScriptedDialogs dialogs;
         dialogs.answer(PlantMessage::Ok);
         QSignalSpy changed(&model, &OvPointModel::pointsChanged);

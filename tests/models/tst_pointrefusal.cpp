@@ -158,6 +158,34 @@ private slots:
             << 1 << 0 << QList<OvGenericPoint>{decade60, point(1, 1, 31, 1, 2, 1, 182, 22)} << "copy" << QList<int>{59}
             << Paths{{29}} << 0 << none << QStringList() << QList<int>();
 
+        // --- paste: an address another module's channels take ---
+        const OvGenericPoint varnSpan40 = point(1, 1, 40, 2, 2, 2, 16398, 53, 3);
+        const OvGenericPoint varnSensor41 = point(1, 1, 41, 2, 1, 1, 30, 4);
+        const OvGenericPoint varnModule50 = point(1, 1, 50, 2, 2, 1, 130, 46);
+        QTest::newRow("mixed copy module into another's span")
+            << 2 << 1 << QList<OvGenericPoint>{varnSpan40, varnSensor41, varnModule50} << "copy" << QList<int>{49}
+            << Paths{{40}} << 0 << none << QStringList() << QList<int>();
+        QTest::newRow("mixed special type into another's span")
+            << 2 << 1 << QList<OvGenericPoint>{varnSpan40, varnSensor41, varnModule50} << "special" << QList<int>{49}
+            << Paths{{40}} << 0x01 << none << QStringList() << QList<int>();
+        QTest::newRow("mixed copy module into the decade module's span")
+            << 2 << 0
+            << QList<OvGenericPoint>{decade60, point(1, 1, 61, 1, 1, 1, 30, 4), point(1, 1, 50, 1, 2, 1, 130, 46)}
+            << "copy" << QList<int>{49} << Paths{{60}} << 0 << none << QStringList() << QList<int>();
+        QTest::newRow("mixed copy module beside another's span")
+            << 2 << 1 << QList<OvGenericPoint>{varnSpan40, point(1, 1, 43, 2, 1, 1, 30, 4), varnModule50} << "copy"
+            << QList<int>{49} << Paths{{42}} << 0 << none << QStringList() << QList<int>{1043, 2043};
+
+        // --- paste: a full zone takes back the zone pasted alone ---
+        QList<OvGenericPoint> fullZone;
+        for (int a = 1; a <= 50; ++a)
+            fullZone << point(1, 1, a, 1, 1, 1, 30, 4);
+        for (OvGenericPoint& p : fullZone)
+            p.setAreaIndex(1);
+        QTest::newRow("sensors special zone into a full zone")
+            << 0 << 0 << (fullZone + QList<OvGenericPoint>{point(1, 1, 60, 1, 1, 1, 30, 4)}) << "special"
+            << QList<int>{0} << Paths{{59}} << 0x40 << none << QStringList{"USR_ERR_TOO_MANY_PTXAREA"} << QList<int>();
+
         // --- paste: nothing to store ---
         QTest::newRow("mixed copy module equal to the hidden one")
             << 2 << 0
@@ -187,6 +215,18 @@ private slots:
         QTest::newRow("modules type three channels, sibling typed")
             << 1 << 1 << QList<OvGenericPoint>{point(1, 1, 42, 2, 2, 1, 130, 46)} << "type" << QList<int>{39}
             << Paths{{39}} << 0 << PointType(2, 2, 2, 16398, 0, 3) << QStringList{siblingBox} << QList<int>();
+        QTest::newRow("modules type VARN channels, next address typed")
+            << 1 << 1 << QList<OvGenericPoint>{point(1, 1, 45, 2, 2, 1, 130, 46)} << "type" << QList<int>{43}
+            << Paths{{43}} << 0 << PointType(2, 2, 1, 133, 0, 2) << QStringList{siblingBox} << QList<int>();
+
+        // --- type selection: an address another module's channels take ---
+        QTest::newRow("mixed type module into another's span")
+            << 2 << 1 << QList<OvGenericPoint>{varnSpan40, varnSensor41} << "type" << QList<int>{40} << Paths{{40}} << 0
+            << PointType(2, 2, 1, 130, 46, 0) << QStringList{"USR_ERR_ADDRESS_COVERED"} << QList<int>();
+        QTest::newRow("mixed type module into the decade module's span")
+            << 2 << 0 << QList<OvGenericPoint>{decade60, point(1, 1, 61, 1, 1, 1, 30, 4)} << "type" << QList<int>{60}
+            << Paths{{60}} << 0 << PointType(1, 2, 1, 130, 46, 0) << QStringList{"USR_ERR_ADDRESS_COVERED"}
+            << QList<int>();
 
         // --- type selection: capacity of the loop's protocol ---
         QTest::newRow("mixed type 31st series-2 onto sensor")

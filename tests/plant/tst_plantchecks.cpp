@@ -6,6 +6,10 @@
 #include "LoopTestSupport.h"
 #include "PlantTestSupport.h"
 #include "TestBase.h"
+#include "cbe/CBEExpression.h"
+#include "cbe/CBEPlantInfo.h"
+#include "cbe/OvCBEEditor.h"
+#include "core/Configuration.h"
 #include "plant/PanelBlockWrite.h"
 
 #include <QSignalSpy>
@@ -44,12 +48,51 @@ OvGenericPoint korva(int address, int hw, int input1, int input2)
     return m;
 }
 
+// CPU 1, loop 1 of type 1 (VARN) or 2 (APOLLO): a module at 2 and a module at 10 whose
+// channels (VARN two, APOLLO six) take the addresses from 10 on; every one of type row `row`.
+void moduleLoop(Plant& plant, int loopType, u8 row)
+{
+    QVERIFY(plant.setCPULoopType(0, 0, u32(loopType)));
+    const bool apollo = loopType == 2;
+    const int protocol = apollo ? 4 : 2;
+    const int series = apollo ? 4 : 1;
+    plant.setPoint(looptest::typed(1, 1, 2, protocol, 2, series, apollo ? 41984 : 130, row));
+    OvGenericPoint channels = looptest::typed(1, 1, 10, protocol, 2, series, apollo ? 43009 : 133, row, apollo ? 6 : 2);
+    looptest::editChannels(channels, [row](OvGenericSubPoint& c, int) { c.setSWType(row, true); });
+    plant.setPoint(channels);
+}
+
+// The modules a group may name: outputs for a direct group, inputs for a reverse one.
+u8 rowFor(const Plant& plant, int group)
+{
+    return group <= plant.groups().directGroupsCount() ? 22 : 53;
+}
+
+// The keypad's verdict on a group's text: what the page's keypad shows with the logical check.
+bool keypadAccepts(const Plant& plant, int group, const QString& text)
+{
+    Ov4800::setCBEPlant(&plant);
+    Ov4800::OvCBEEditor editor;
+    editor.enableLogicalCtrl(true);
+    editor.init(group, group <= plant.groups().directGroupsCount(), Ov4800::toStorageString(text));
+    const bool accepted = editor.getErrorCount() == 0 && editor.getString() == Ov4800::toStorageString(text);
+    Ov4800::setCBEPlant(nullptr);
+    return accepted;
+}
+
 } // namespace
 
 class TstPlantChecks : public TestBase {
     Q_OBJECT
 
 private slots:
+    // The rows that choose a detector brand leave the one the others run under.
+    void cleanup()
+    {
+        Configuration::instance()->set_current_brand(0);
+        TestBase::cleanup();
+    }
+
     void init()
     {
         QCOMPARE(g_zpConf->new_config(8), 0);
@@ -157,6 +200,87 @@ private slots:
         expectWarning("CBE ERROR: \\(G1\\)");
         plant.checkCBESystem();
         QCOMPARE(plant.getModificationStat(), 64u);
+    }
+
+    // A group program naming modules, compiled and read back under a detector brand whose
+    // keypad takes no sub-address: it reads back as typed, the keypad opens it whole, and Enter
+    // without an edit stores the same program.
+    void keypadKeepsReadModules_data()
+    {
+        QTest::addColumn<int>("brand"); // APOLLO loops are read back under brand 4 only
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<bool>("direct");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("brand 4, APOLLO module") << 4 << 2 << true << "(C1L1M2)";
+        QTest::newRow("brand 4, APOLLO module and channel 3") << 4 << 2 << true << "(C1L1M2 C1L1M12)";
+        QTest::newRow("brand 4, APOLLO channels 1 and 6") << 4 << 2 << true << "(C1L1M10 C1L1M15)";
+        QTest::newRow("brand 4, APOLLO reverse") << 4 << 2 << false << "OR(C1L1M2 C1L1M11)";
+        QTest::newRow("brand 3, VARN module and channel 2") << 3 << 1 << true << "(C1L1M2 C1L1M11)";
+        QTest::newRow("brand 3, VARN reverse") << 3 << 1 << false << "AND(C1L1M10 NOT(C1L1M2))";
+    }
+
+    void keypadKeepsReadModules()
+    {
+        QFETCH(int, brand);
+        QFETCH(int, loopType);
+        QFETCH(bool, direct);
+        QFETCH(QString, text);
+        Plant plant;
+        Configuration::instance()->set_current_brand(brand);
+        const int group = direct ? 1 : plant.groups().directGroupsCount() + 1;
+        moduleLoop(plant, loopType, rowFor(plant, group));
+        plant.groups().groupAt(group - 1)->setCBE(text);
+        const auto record = [group] { return planttest::block(5).mid((group - 1) * 33, 33).toHex(); };
+        QCOMPARE(plant.copyTo(), 0);
+        const QByteArray stored = record();
+        QVERIFY(!stored.startsWith("f0"));
+        plant.copyFrom();
+        const QString read = plant.groups().groups().at(group - 1).cbe();
+        QCOMPARE(read, text);
+        Ov4800::OvCBEEditor editor;
+        editor.init(group, direct, Ov4800::toStorageString(read));
+        QVERIFY(editor.isEnabled(Ov4800::OvCBEEditor::BTN_ENTER));
+        editor.add(Ov4800::OvCBEEditor::BTN_ENTER);
+        QCOMPARE(editor.getErrorCount(), 0);
+        plant.groups().groupAt(group - 1)->setCBE(Ov4800::toDisplayString(editor.getString()));
+        QCOMPARE(plant.copyTo(), 0);
+        QCOMPARE(record(), stored);
+    }
+
+    // The keypad and the compiler take the same module references: a channel of a module whose
+    // channels take consecutive addresses is named by its own address.
+    void moduleAddresses_data()
+    {
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<bool>("direct");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("VARN module") << 1 << true << "(C1L1M2)" << true;
+        QTest::newRow("VARN channel 1") << 1 << true << "(C1L1M10)" << true;
+        QTest::newRow("VARN channel 2") << 1 << true << "(C1L1M11)" << true;
+        QTest::newRow("VARN past the channels") << 1 << true << "(C1L1M12)" << false;
+        QTest::newRow("VARN free address") << 1 << true << "(C1L1M3)" << false;
+        QTest::newRow("VARN channel 2, reverse") << 1 << false << "OR(C1L1M11)" << true;
+        QTest::newRow("VARN past the channels, reverse") << 1 << false << "OR(C1L1M12)" << false;
+        QTest::newRow("APOLLO channel 6") << 2 << true << "(C1L1M15)" << true;
+        QTest::newRow("APOLLO past the channels") << 2 << true << "(C1L1M16)" << false;
+    }
+
+    void moduleAddresses()
+    {
+        QFETCH(int, loopType);
+        QFETCH(bool, direct);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        Plant plant;
+        Configuration::instance()->set_current_brand(3);
+        const int group = direct ? 1 : plant.groups().directGroupsCount() + 1;
+        moduleLoop(plant, loopType, rowFor(plant, group));
+        plant.groups().groupAt(group - 1)->setCBE(text);
+        QCOMPARE(keypadAccepts(plant, group, text), accepted);
+        if (!accepted)
+            expectWarning("CBE ERROR: " + QRegularExpression::escape(text));
+        QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(group - 1)) == 0, accepted);
     }
 
     void korvaModules_data()
