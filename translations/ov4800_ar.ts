@@ -1644,6 +1644,22 @@
         <source>Digits only, at most %1</source>
         <translation>أرقام فقط، %1 كحد أقصى</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>هذه البرامج تحتوي على أخطاء وسيتم حفظها فارغة:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>بلا رمز: تحتفظ اللوحة برمزها الخاص %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>لا تُحفظ أوصاف المجموعات في ملف المنشأة.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>لا يُحفظ نوع العارض ولا منطقته الأولى في ملف المنشأة.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>ليس معاملاً للنظام</translation>

@@ -1632,6 +1632,22 @@
         <source>Digits only, at most %1</source>
         <translation>Solo cifras, como máximo %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Estos programas tienen errores y se guardarán vacíos:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Sin código: la central conserva su propio código %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>Las descripciones de los grupos no se guardan en el archivo de la instalación.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>El tipo de un visor y su primera zona no se guardan en el archivo de la instalación.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>No es un parámetro de la instalación</translation>

@@ -1632,6 +1632,22 @@
         <source>Digits only, at most %1</source>
         <translation>Chiffres uniquement, au plus %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Ces programmes contiennent des erreurs et seront enregistrés vides :</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Aucun code : la centrale garde son propre code %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>Les descriptions des groupes ne sont pas conservées dans le fichier de l'installation.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>Le type d'un afficheur et sa première zone ne sont pas conservés dans le fichier de l'installation.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Ce n'est pas un paramètre de l'installation</translation>

@@ -1629,6 +1629,22 @@
         <source>Digits only, at most %1</source>
         <translation>Csak számjegyek, legfeljebb %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Ezek a programok hibásak, és üresen lesznek tárolva:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Nincs kód: a központ a saját %1 kódját tartja meg</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>A csoportok leírása nem kerül a rendszerfájlba.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>A kijelző típusa és első zónája nem kerül a rendszerfájlba.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Nem a létesítmény paramétere</translation>

@@ -1632,6 +1632,22 @@
         <source>Digits only, at most %1</source>
         <translation>Solo cifre, al massimo %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Questi programmi contengono errori e saranno memorizzati vuoti:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Nessun codice: la centrale mantiene il proprio codice %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>Le descrizioni dei gruppi non sono conservate nel file dell'impianto.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>Il tipo di un visualizzatore e la sua prima zona non sono conservati nel file dell'impianto.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Non è un parametro dell'impianto</translation>

@@ -1632,6 +1632,22 @@
         <source>Digits only, at most %1</source>
         <translation>ספרות בלבד, לכל היותר %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>בתוכניות אלה יש שגיאות והן יישמרו ריקות:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>ללא קוד: הרכזת שומרת על הקוד שלה %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>תיאורי הקבוצות אינם נשמרים בקובץ המתקן.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>סוג התצוגה והאזור הראשון שלה אינם נשמרים בקובץ המתקן.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>אינו פרמטר של המערכת</translation>

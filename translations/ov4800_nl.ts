@@ -1632,6 +1632,22 @@
         <source>Digits only, at most %1</source>
         <translation>Alleen cijfers, hoogstens %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Deze programma's bevatten fouten en worden leeg opgeslagen:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Geen code: de centrale houdt haar eigen code %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>Groepsomschrijvingen worden niet in het installatiebestand bewaard.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>Het type van een display en de eerste zone worden niet in het installatiebestand bewaard.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Geen parameter van de installatie</translation>

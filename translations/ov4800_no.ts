@@ -1632,6 +1632,22 @@
         <source>Digits only, at most %1</source>
         <translation>Bare sifre, høyst %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Disse programmene har feil og blir lagret tomme:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Ingen kode: sentralen beholder sin egen kode %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>Gruppebeskrivelser lagres ikke i anleggsfilen.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>Visningsenhetens type og første sone lagres ikke i anleggsfilen.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Ikke en parameter for anlegget</translation>

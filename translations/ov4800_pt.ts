@@ -1632,6 +1632,22 @@
         <source>Digits only, at most %1</source>
         <translation>Apenas algarismos, no máximo %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Estes programas têm erros e serão guardados vazios:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Sem código: a central mantém o seu próprio código %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>As descrições dos grupos não são guardadas no ficheiro da instalação.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>O tipo de um visor e a sua primeira zona não são guardados no ficheiro da instalação.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Não é um parâmetro da instalação</translation>

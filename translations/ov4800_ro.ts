@@ -1635,6 +1635,22 @@
         <source>Digits only, at most %1</source>
         <translation>Doar cifre, cel mult %1</translation>
     </message>
+    <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
+        <source>These programs have errors and will be stored empty:</source>
+        <translation>Aceste programe au erori și vor fi salvate goale:</translation>
+    </message>
+    <message id="MSG_PASSWORD_PANEL_DEFAULT">
+        <source>No code: the panel keeps its own code %1</source>
+        <translation>Fără cod: centrala își păstrează propriul cod %1</translation>
+    </message>
+    <message id="NOTE_GROUP_DESCRIPTION_NOT_KEPT">
+        <source>Group descriptions are not kept in the plant file.</source>
+        <translation>Descrierile grupurilor nu sunt păstrate în fișierul instalației.</translation>
+    </message>
+    <message id="NOTE_VIEWER_NOT_KEPT">
+        <source>A viewer's type and first zone are not kept in the plant file.</source>
+        <translation>Tipul unui afișaj și prima sa zonă nu sunt păstrate în fișierul instalației.</translation>
+    </message>
     <message id="ERR_PARAMETER_UNKNOWN">
         <source>Not a parameter of the plant</source>
         <translation>Nu este un parametru al instalației</translation>

@@ -18,6 +18,14 @@ FocusScope {
     property int revision: 0
     readonly property string _lang: theLanguageModel ? theLanguageModel.emptyString : ""
 
+    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
+    // information bar.
+    function refusedName(text) {
+        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
+        if (typeof mainWindow !== "undefined")
+            mainWindow.showInfoMsg(reason)
+        return reason !== ""
+    }
     function selection() { return revision, selectionModel.selectedIndexes }
     // The selection when it holds the row, else the row alone.
     function selectionWith(index) {
@@ -61,7 +69,6 @@ FocusScope {
         return Math.max(1, rows - 80)
     }
     function zoneOffered(zone) { return zone >= 1 && zone <= lastStartingZone() }
-    function startingZoneOf(zone) { return isNaN(zone) ? 0 : Math.min(Math.max(1, zone), lastStartingZone()) }
 
     Keys.onPressed: {
         if (!model)
@@ -111,10 +118,24 @@ FocusScope {
         font.family: OvTheme.fontFamily
     }
 
+    // The plant file has no place for a viewer's type and first zone.
+    OvLabel {
+        id: notKept
+        objectName: "viewerNote"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        visible: view.viewerMode && view.secondFamily
+        wrapMode: Text.WordWrap
+        text: qsTrId("NOTE_VIEWER_NOT_KEPT") + view._lang
+    }
     C1.TreeView {
         id: tree
         objectName: "annunciatorTree"
-        anchors.fill: parent
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: notKept.visible ? notKept.top : parent.bottom
         model: view.model
         selection: selectionModel
         selectionMode: C1.SelectionMode.ExtendedSelection
@@ -257,7 +278,15 @@ FocusScope {
                     enabled: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
                     font.family: OvTheme.fontFamily
                     text: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
-                    onEditingFinished: if (visible && text !== styleData.value) view.model.setDescription(view.selectionWith(styleData.index), text)
+                    onTextEdited: view.refusedName(text)
+                    onEditingFinished: {
+                        if (!visible || text === styleData.value)
+                            return
+                        if (view.refusedName(text))
+                            text = Qt.binding(function() { return styleData.value !== undefined && !cell.filterRow ? styleData.value : "" })
+                        else
+                            view.model.setDescription(view.selectionWith(styleData.index), text)
+                    }
                 }
                 ComboBox {
                     objectName: "filterTypeBox"
@@ -298,37 +327,39 @@ FocusScope {
             visible: view.viewerMode && view.secondFamily
             delegate: Item {
                 readonly property var rowIndex: styleData.index
-                ComboBox {
-                    id: zoneBox
-                    objectName: "zoneRange"
-                    readonly property int start: styleData.value !== undefined ? styleData.value : 1
-                    // A zone typed or chosen; one that no viewer can start from is brought into range.
-                    function choose(zone) {
-                        var first = view.startingZoneOf(zone)
-                        if (first > 0)
-                            view.model.setStartingZone(view.selectionWith(styleData.index), first)
-                        currentIndex = Qt.binding(function() { return zoneBox.start })
-                        editText = currentText
-                    }
+                // The first zone as typed, and the last of the 80 it shows; a first zone no viewer
+                // can start from is refused with the range, and the stored one comes back.
+                Row {
                     anchors.fill: parent
                     anchors.margins: 1
+                    spacing: metrics.averageCharacterWidth
                     visible: (view.revision, !!view.model && view.model.data(styleData.index, 259) === true
                               && view.model.data(styleData.index, 269) === 1)
-                    font.family: OvTheme.fontFamily
-                    model: visible && typeof theAreaListMdl !== "undefined" ? theAreaListMdl : null
-                    textRole: "areaDescription"
-                    editable: true
-                    validator: IntValidator { bottom: 0 }
-                    currentIndex: start
-                    delegate: ItemDelegate {
-                        width: zoneBox.width
-                        text: areaDescription
+                    TextField {
+                        id: zoneField
+                        objectName: "zoneRange"
+                        readonly property int start: styleData.value !== undefined ? styleData.value : 1
+                        width: metrics.averageCharacterWidth * 7
+                        height: parent.height
                         font.family: OvTheme.fontFamily
-                        enabled: view.zoneOffered(index)
-                        highlighted: zoneBox.highlightedIndex === index
+                        text: start
+                        onEditingFinished: {
+                            if (!parent.visible || text === String(start))
+                                return
+                            var zone = /^[0-9]+$/.test(text) ? parseInt(text, 10) : 0
+                            if (view.zoneOffered(zone))
+                                view.model.setStartingZone(view.selectionWith(styleData.index), zone)
+                            if (typeof mainWindow !== "undefined")
+                                mainWindow.showInfoMsg(view.zoneOffered(zone) ? ""
+                                    : qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(view.lastStartingZone()))
+                            text = Qt.binding(function() { return zoneField.start })
+                        }
                     }
-                    onActivated: choose(index)
-                    onAccepted: choose(parseInt(editText))
+                    OvLabel {
+                        objectName: "zoneRangeEnd"
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "\u2013 " + (zoneField.start + 79)
+                    }
                 }
             }
         }

@@ -17,6 +17,14 @@ PlaceholderPage {
     readonly property real columnUnit: Math.min(metrics.averageCharacterWidth,
                                                 (width - metrics.height * 3) / 94)
 
+    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
+    // information bar.
+    function refusedName(text) {
+        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
+        if (typeof mainWindow !== "undefined")
+            mainWindow.showInfoMsg(reason)
+        return reason !== ""
+    }
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
         if (modifiers & Qt.ControlModifier) {
@@ -127,7 +135,15 @@ PlaceholderPage {
                     font.family: OvTheme.fontFamily
                     text: areaDescription
                     onActiveFocusChanged: if (activeFocus && !page.isSelected(row.rowIndex)) page.select(row.rowIndex, 0)
-                    onEditingFinished: if (text !== areaDescription) page.model.setAreaDescription(page.selection, text)
+                    onTextEdited: page.refusedName(text)
+                    onEditingFinished: {
+                        if (text === areaDescription)
+                            return
+                        if (page.refusedName(text))
+                            text = Qt.binding(function() { return areaDescription })
+                        else
+                            page.model.setAreaDescription(page.selection, text)
+                    }
                 }
                 Item {
                     width: page.columnUnit * page.columnWidths[2]

@@ -54,6 +54,12 @@ PlaceholderPage {
                 keypad.open(position + 1, groupsPage.groupModel.getDirectGroupsFilter(), text)
             }
         }
+        OvLabel {
+            objectName: "groupDescriptionNote"
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            text: qsTrId("NOTE_GROUP_DESCRIPTION_NOT_KEPT") + (theLanguageModel ? theLanguageModel.emptyString : "")
+        }
     }
 
     OvPopup {

@@ -12,6 +12,14 @@ PlaceholderPage {
     property var selection: []
     property int revision: 0
 
+    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
+    // information bar.
+    function refusedName(text) {
+        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
+        if (typeof mainWindow !== "undefined")
+            mainWindow.showInfoMsg(reason)
+        return reason !== ""
+    }
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
         if (modifiers & Qt.ControlModifier) {
@@ -123,7 +131,15 @@ PlaceholderPage {
                     width: metrics.averageCharacterWidth * 40
                     font.family: OvTheme.fontFamily
                     text: rptDescription
-                    onEditingFinished: if (text !== rptDescription) page.model.setDescription(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], text)
+                    onTextEdited: page.refusedName(text)
+                    onEditingFinished: {
+                        if (text === rptDescription)
+                            return
+                        if (page.refusedName(text))
+                            text = Qt.binding(function() { return rptDescription })
+                        else
+                            page.model.setDescription(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], text)
+                    }
                 }
             }
         }

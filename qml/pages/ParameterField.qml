@@ -30,10 +30,12 @@ ColumnLayout {
             validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
             text: field.stored
             onEditingFinished: {
+                if (text === String(field.stored))
+                    return
                 var refused = field.info ? field.info.setParameter(field.member, text === "" ? -1 : parseInt(text, 10)) : ""
                 refusal.text = refused
-                if (refused === "")
-                    text = Qt.binding(function () { return field.stored })
+                // A refused value leaves the stored one in the field.
+                text = Qt.binding(function () { return field.stored })
             }
         }
         OvLabel {

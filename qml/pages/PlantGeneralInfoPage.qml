@@ -15,7 +15,11 @@ PlaceholderPage {
         target: typeof activePlant !== "undefined" ? activePlant : null
         function onPlantTypeChanged() { page.revision++ }
         function onDescriptionChanged() { page.revision++ }
+        function onCpuDataChanged() { page.revision++ }
+        function onCpuLibCountChanged() { page.revision++ }
     }
+    // The CPUs and loops change on other pages; an open or a new plant replaces them.
+    onVisibleChanged: if (visible) revision++
     FontMetrics {
         id: metrics
         font.family: OvTheme.fontFamily

@@ -3,7 +3,8 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../controls"
 
-// The access codes of user levels 2 to 4: digits up to 99999, an empty field for none.
+// The access codes of user levels 2 to 4: digits up to 99999; an emptied field takes the panel's
+// own code of the level. Whatever is typed reaches the check, which says why it is refused.
 PlaceholderPage {
     id: page
     titleId: QT_TRID_NOOP("PAGE_PLANT_PASSWORDS")
@@ -45,12 +46,15 @@ PlaceholderPage {
                         objectName: "password" + (level + 2)
                         font.family: OvTheme.fontFamily
                         Layout.preferredWidth: metrics.averageCharacterWidth * 10
-                        validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
                         text: (page.revision, page.info ? page.info.passwordText(level) : "")
+                        onTextEdited: refusal.text = page.info ? page.info.checkPassword(text) : ""
+                        // A refused code leaves the stored one in the field; leaving the field
+                        // as it is keeps what was said.
                         onEditingFinished: {
+                            if (page.info && text === page.info.passwordText(level))
+                                return
                             refusal.text = page.info ? page.info.setPassword(level, text) : ""
-                            if (refusal.text === "")
-                                page.revision++
+                            page.revision++
                         }
                     }
                 }

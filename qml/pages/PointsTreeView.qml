@@ -22,6 +22,14 @@ Item {
     property var chosenType
     signal typeChosen(var pointType)
 
+    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
+    // information bar.
+    function refusedName(text) {
+        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
+        if (typeof mainWindow !== "undefined")
+            mainWindow.showInfoMsg(reason)
+        return reason !== ""
+    }
     function showLoop(cpu, loop) {
         cpuIndex = cpu
         loopIndex = loop
@@ -833,8 +841,13 @@ Item {
                 border.width: parent.activeFocus ? 1 : 0
                 border.color: styleData.textColor
             }
+            onTextEdited: pointsView.refusedName(text)
             onEditingFinished: {
-                if (text !== styleData.value)
+                if (text === styleData.value)
+                    return
+                if (pointsView.refusedName(text))
+                    text = Qt.binding(function() { return styleData.value !== undefined ? styleData.value : "" })
+                else
                     _private.apply("description", styleData.index, text)
             }
         }

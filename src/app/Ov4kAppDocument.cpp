@@ -84,33 +84,32 @@ void removeLast(QString& name, const QString& suffix)
         name.remove(at, suffix.size());
 }
 
-// Programs that do not compile: the image holds them empty.
-int programErrors(const Plant& plant)
+// The programs that do not compile, named before they are stored empty; false to store nothing.
+bool storeEmptyPrograms(const QString& title, const QStringList& programs)
 {
-    int errors = plant.getGroupsCBEErrorCount();
-    const auto failed = [](const OvGenericPoint& p) {
-        return p.isValid() && !p.cbe().isEmpty() && p.cbeTextError() != 0;
-    };
-    int i = -1;
-    for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
-        for (const OvLib& lib : cpu->libs()) {
-            for (const OvLoop* loop : lib.loops()) {
-                for (const QList<OvGenericPoint*>* points : {&loop->sensors(), &loop->modules()}) {
-                    for (const OvGenericPoint* p : *points) {
-                        errors += failed(*p) ? 1 : 0;
-                        for (const OvGenericSubPoint& sub : p->subPoints())
-                            errors += failed(sub) ? 1 : 0;
-                    }
-                }
-            }
-        }
-    }
-    return errors;
+    if (programs.isEmpty())
+        return true;
+    constexpr int kNamed = 40;
+    PlantMessage message;
+    message.icon = PlantMessage::Warning;
+    message.title = title;
+    message.text = qtTrId("USR_MSG_PROGRAMS_STORED_EMPTY");
+    message.informativeText = programs.mid(0, kNamed).join(QStringLiteral(", "))
+        + (programs.size() > kNamed ? QStringLiteral(", \u2026") : QString());
+    if (programs.size() > kNamed)
+        message.detailedText = programs.join(QLatin1Char('\n'));
+    message.buttons = PlantMessage::Ok | PlantMessage::Cancel;
+    message.defaultButton = PlantMessage::Cancel;
+    // The question comes while a wait cursor is up.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool store = PlantDialogs::show(message) == PlantMessage::Ok;
+    QGuiApplication::restoreOverrideCursor();
+    return store;
 }
 
 struct CompileResult {
     int skipped = 0;
-    int programErrors = 0;
+    QStringList programs;
 };
 
 // The pool hands the task over and back inside Qt, where the thread sanitizer cannot see it;
@@ -119,7 +118,7 @@ void compileWorker(Plant* plant, CompileResult* result, std::atomic<int>* handov
 {
     handover->load(std::memory_order_acquire);
     result->skipped = plant->copyTo();
-    result->programErrors = programErrors(*plant);
+    result->programs = plant->programsStoredEmpty();
     handover->store(2, std::memory_order_release);
 }
 
@@ -757,6 +756,8 @@ void Ov4kApp::onCompileBtnClicked()
         m_compiling = false;
         m_plant->setBusy(false);
         releaseHeldEvents();
+        if (!storeEmptyPrograms(title, result.programs))
+            return;
         if (m_plant->isSIBEnabled(0)) {
             mapFailed = write_map(*g_zpConf, QFile::encodeName(mapPath).constData()) != 0;
             if (mapFailed)
@@ -774,8 +775,8 @@ void Ov4kApp::onCompileBtnClicked()
     // A program that does not compile is written empty, a device that did not fit is left
     // out: the user must know the image is not the whole plant.
     QString text;
-    if (result.programErrors > 0)
-        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS", result.programErrors) + QLatin1Char('\n');
+    if (!result.programs.isEmpty())
+        text += qtTrId("USR_MSG_COMPILE_PROGRAM_ERRORS", result.programs.size()) + QLatin1Char('\n');
     if (result.skipped > 0)
         text += qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES", result.skipped) + QLatin1Char('\n');
     if (!text.isEmpty())
@@ -864,8 +865,12 @@ bool Ov4kApp::savePlant(bool forceDialog)
     {
         WaitCursor cursor;
         m_parameters->setLastFilePath(QFileInfo(name).absolutePath());
-        result = m_plant->saveToFile(name);
+        const QString title = m_mainWindow ? m_mainWindow->title() : brandTitle();
+        result = m_plant->saveToFile(
+            name, nullptr, [&title](const QStringList& programs) { return storeEmptyPrograms(title, programs); });
     }
+    if (result == Plant::kFileNotConfirmed)
+        return false;
     if (result != 0) {
         m_fileStatus = int(result);
         // The box names the file that failed, also before it becomes the current one.

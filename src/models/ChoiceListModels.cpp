@@ -1,7 +1,6 @@
 #include "models/ChoiceListModels.h"
 
 #include "core/Configuration.h"
-#include "models/ModelLogging.h"
 #include "plant/ActivePlant.h"
 #include "plant/LoopNumbering.h"
 #include "plant/OvGenericPoint.h"
@@ -29,7 +28,7 @@ QString zoneText(int number, const QString& name)
 
 QVariant notHandled(const char* prefix, int role)
 {
-    qCDebug(lcModelPaint).nospace() << prefix << role << "\tNot Handled";
+    qDebug().nospace() << prefix << role << "\tNot Handled";
     return QVariant();
 }
 

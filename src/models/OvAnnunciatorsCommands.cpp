@@ -4,6 +4,7 @@
 #include "models/OvAnnunciatorDeviceItem.h"
 #include "models/OvAnnunciatorFilterItem.h"
 #include "models/OvAnnunciatorsModel.h"
+#include "models/OvPlantInfo.h"
 #include "plant/PlantDialogs.h"
 
 #include <QDebug>
@@ -387,6 +388,8 @@ void OvAnnunciatorsModel::copy(const QModelIndex& from, const QModelIndexList& t
 
 void OvAnnunciatorsModel::setDescription(const QModelIndexList& selection, const QString& desc)
 {
+    if (!OvPlantInfo::fitsName(desc))
+        return;
     OvAnnunciatorsSystem changed = newMap();
     QModelIndex first, last;
     for (const QModelIndex& index : selection) {

@@ -1,6 +1,7 @@
 #include "models/OvAreaModel.h"
 
 #include "models/ModelLogging.h"
+#include "models/OvPlantInfo.h"
 #include "plant/ActivePlant.h"
 #include "plant/Plant.h"
 
@@ -109,7 +110,7 @@ void OvAreaModel::emitChanged(const QList<int>& rows, const QVector<int>& roles)
 void OvAreaModel::setAreaDescription(int rowIndex, const QString& desc)
 {
     OvArea* area = m_areas.areaAt(rowIndex);
-    if (!area || area->description() == desc)
+    if (!area || area->description() == desc || !OvPlantInfo::fitsName(desc))
         return;
     area->setDescription(desc);
     if (Plant* plant = ActivePlant::get()) {
@@ -120,6 +121,9 @@ void OvAreaModel::setAreaDescription(int rowIndex, const QString& desc)
 
 void OvAreaModel::setAreaDescription(const QList<int>& selection, const QString& desc)
 {
+    // The panel keeps a name the page shows, or none.
+    if (!OvPlantInfo::fitsName(desc))
+        return;
     const QList<int> rows = applyToSelection(selection, [&](OvArea& a) { return a.setDescription(desc); });
     if (rows.isEmpty())
         return;

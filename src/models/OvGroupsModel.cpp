@@ -245,8 +245,9 @@ void OvGroupsModel::setGroupDescription(int rowIndex, const QString& desc)
     if (position < 0)
         return;
     OvGroup* group = m_groups.groupAt(position);
-    if (group->description() != desc)
-        group->setDescription(desc);
+    if (group->description() == desc)
+        return;
+    group->setDescription(desc);
     if (storeToPlant())
         emitRowsChanged(rowIndex, rowIndex, {});
 }

@@ -7,14 +7,23 @@
 #include "plant/Plant.h"
 
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/PanelModel.h"
 
 #include <QStringList>
 #include <QVector>
 
+#include <algorithm>
+
 OvPlantInfo::OvPlantInfo(QObject* parent)
     : QObject(parent)
 {
+}
+
+bool OvPlantInfo::fitsName(const QString& text)
+{
+    return text.size() <= kDescriptionMax
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xff; });
 }
 
 QString OvPlantInfo::checkDescription(const QString& text)
@@ -250,15 +259,23 @@ QString OvPlantInfo::checkPassword(const QString& text)
 QString OvPlantInfo::setPassword(int level, const QString& text)
 {
     const QString refused = level >= 0 && level < 3 ? checkPassword(text) : qtTrId("ERR_PARAMETER_UNKNOWN");
+    if (!refused.isEmpty())
+        return refused;
     Plant* plant = ActivePlant::get();
-    if (refused.isEmpty() && plant)
-        plant->setPassword(uint(level), text.isEmpty() ? Plant::kUndefinedPassword : text.toUInt());
-    return refused;
+    // The panel has no level without a code: an empty field stands for the panel's own one,
+    // which is what the field then shows and what is compiled.
+    const uint code = text.isEmpty() ? ZpData_v2602::ZpxProg::kDefaultPasswords[level] : text.toUInt();
+    if (plant)
+        plant->setPassword(uint(level), code);
+    return text.isEmpty() ? qtTrId("MSG_PASSWORD_PANEL_DEFAULT").arg(code) : QString();
 }
 
 QString OvPlantInfo::passwordText(int level) const
 {
     const Plant* plant = ActivePlant::get();
-    const uint code = plant && level >= 0 ? plant->getPassword(uint(level)) : Plant::kUndefinedPassword;
-    return code <= Plant::kMaxPassword ? QString::number(code) : QString();
+    if (!plant || level < 0 || level > 2)
+        return QString();
+    // An undefined code is compiled as the panel's own.
+    const uint code = plant->getPassword(uint(level));
+    return QString::number(code <= Plant::kMaxPassword ? code : ZpData_v2602::ZpxProg::kDefaultPasswords[level]);
 }

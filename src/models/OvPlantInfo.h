@@ -17,6 +17,8 @@ public:
 
     // Empty when the panel can keep text as a description; otherwise why not, translated.
     Q_INVOKABLE static QString checkDescription(const QString& text);
+    // The panel can keep text as a name: at most 32 characters, all Latin-1.
+    static bool fitsName(const QString& text);
     // Stores the plant's description when the check passes; returns the check's text.
     Q_INVOKABLE QString setPlantDescription(const QString& text);
 
@@ -51,10 +53,11 @@ public:
     // Stores the value in the plant when the check passes; returns the check's text.
     Q_INVOKABLE QString setParameter(const QString& member, int value);
 
-    // An access code as typed: empty for undefined, else digits up to 99999.
+    // An access code as typed: empty for the panel's own code, else digits up to 99999.
     Q_INVOKABLE static QString checkPassword(const QString& text);
-    // Stores the code of user level index 0..2 (levels 2 to 4) when the check passes.
+    // Stores the code of user level index 0..2 (levels 2 to 4) when the check passes; an empty
+    // text stores the panel's own code of the level and says so.
     Q_INVOKABLE QString setPassword(int level, const QString& text);
-    // The stored code as the field shows it: empty while undefined.
+    // The code as it is compiled: an undefined one as the panel's own code of the level.
     Q_INVOKABLE QString passwordText(int level) const;
 };

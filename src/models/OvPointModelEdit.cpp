@@ -2,6 +2,7 @@
 // CBE program, the KORVA fast inputs, the reset of points, and the error codes after a check.
 #include "models/OvPointModel.h"
 
+#include "models/OvPlantInfo.h"
 #include "models/OvPointMdlItem.h"
 #include "models/OvPointWorkList.h"
 
@@ -103,6 +104,8 @@ std::function<bool(OvGenericPoint&)> field(const T& value, Get get, Set set)
 
 void OvPointModel::setSensorDescription(const QModelIndexList& indexes, const QString& desc)
 {
+    if (!OvPlantInfo::fitsName(desc))
+        return;
     editSelection(
         indexes, {DescriptionRole},
         field(desc, &OvGenericPoint::description, [](OvGenericPoint& p, const QString& v) { p.setDescription(v); }));

@@ -2,6 +2,7 @@
 // loop's protocol and of the areas.
 #include "models/OvPointModel.h"
 
+#include "models/OvPlantInfo.h"
 #include "models/OvPointMdlItem.h"
 #include "models/OvPointWorkList.h"
 
@@ -477,28 +478,32 @@ void OvPointModel::pastePoint(const OvGenericPoint* source, OvGenericPoint* dest
             }
         }
     }
+    // The panel keeps 32 characters of a name: the description gives way to the address.
+    const auto withAddress = [](const QString& description, const QString& at, bool prefix) {
+        const QString joint = QStringLiteral(": ");
+        const QString kept = description.left(qMax(0, OvPlantInfo::kDescriptionMax - int(at.size() + joint.size())));
+        return prefix ? at + joint + kept : kept + joint + at;
+    };
+    const QString channelOf = destination->getSubIndex() != 0 ? address + QLatin1Char('.') + subIndex : address;
     if (filter & copyAddAddressBit) {
         if (destination->subPoints().isEmpty()) {
-            QString text = destination->description() + QStringLiteral(": ") + address;
-            if (destination->getSubIndex() != 0)
-                text += QLatin1Char('.') + subIndex;
-            destination->setDescription(text);
+            destination->setDescription(withAddress(destination->description(), channelOf, false));
         } else {
             for (OvGenericSubPoint channel : destination->subPoints()) {
-                channel.setDescription(channel.description() + QStringLiteral(": ") + address + QLatin1Char('.')
-                                       + QString::number(channel.getSubIndex()));
+                channel.setDescription(withAddress(
+                    channel.description(), address + QLatin1Char('.') + QString::number(channel.getSubIndex()), false));
                 destination->updateSubPoint(channel);
             }
         }
     }
     if (filter & copyPrefixAddressBit) {
         if (destination->subPoints().isEmpty()) {
-            const QString prefix = destination->getSubIndex() != 0 ? address + QLatin1Char('.') + subIndex : address;
-            destination->setDescription(prefix + QStringLiteral(": ") + destination->description());
+            destination->setDescription(withAddress(destination->description(), channelOf, true));
         } else {
             for (OvGenericSubPoint channel : destination->subPoints()) {
-                channel.setDescription(address + QLatin1Char('.') + QString::number(channel.getSubIndex())
-                                       + QStringLiteral(": ") + destination->description());
+                channel.setDescription(withAddress(destination->description(),
+                                                   address + QLatin1Char('.') + QString::number(channel.getSubIndex()),
+                                                   true));
                 destination->updateSubPoint(channel);
             }
         }

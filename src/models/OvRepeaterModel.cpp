@@ -1,6 +1,7 @@
 #include "models/OvRepeaterModel.h"
 
 #include "models/ModelLogging.h"
+#include "models/OvPlantInfo.h"
 #include "plant/ActivePlant.h"
 #include "plant/Plant.h"
 
@@ -80,7 +81,7 @@ void OvRepeaterModel::enableRPT(const QList<int>& selection, bool enable)
 void OvRepeaterModel::setDescription(const QList<int>& selection, const QString& val)
 {
     Plant* plant = ActivePlant::get();
-    if (!plant)
+    if (!plant || !OvPlantInfo::fitsName(val))
         return;
     int lowest = 65535;
     int highest = 0;

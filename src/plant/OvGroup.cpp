@@ -87,7 +87,7 @@ void OvGroup::checkCBE()
     m_cbeErrorCode = compile(code, &errorCode) < 0 ? errorCode : 0;
 }
 
-void OvGroup::writeToPanelData(u8 record[kRecordSize]) const
+bool OvGroup::writeToPanelData(u8 record[kRecordSize]) const
 {
     u8 code[32];
     int errorCode = 0;
@@ -95,4 +95,5 @@ void OvGroup::writeToPanelData(u8 record[kRecordSize]) const
     if (length > 0)
         std::memcpy(record, code, size_t(length));
     record[32] = u8((record[32] & 0xFE) | (m_doubleConsent ? 1 : 0));
+    return length >= 0;
 }

@@ -50,8 +50,8 @@ public:
     void checkCBE();
     // Compiles the text into the group's 33-byte record: the program on success, the record's
     // own program (the empty one of the defaults) otherwise; byte 32 bit 0 takes the double
-    // consent. The error code is not changed.
-    void writeToPanelData(u8 record[kRecordSize]) const;
+    // consent. The error code is not changed. False when a text did not compile.
+    bool writeToPanelData(u8 record[kRecordSize]) const;
 
 private:
     // The program length (1 to 32) with the program in code, or 0 for an empty text, or -1

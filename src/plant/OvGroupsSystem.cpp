@@ -143,13 +143,17 @@ void OvGroupsSystem::writeGeneralFields() const
     put_le16(block.data() + kDirectGroups, storedNumber(m_directGroupsCount));
 }
 
-void OvGroupsSystem::writeToPanelData() const
+QList<int> OvGroupsSystem::writeToPanelData() const
 {
     using GroupProg = ZpData_v2602::GroupProg;
     PanelBlockWrite block(0, GroupProg::kDataType, GroupProg::kDataType);
     const int count = qMin(m_groups.size(), kPanelGroups);
-    for (int p = 0; p < count; ++p)
-        m_groups.at(p).writeToPanelData(block.data() + GroupProg::kRecordSize * u32(p));
+    QList<int> failed;
+    for (int p = 0; p < count; ++p) {
+        if (!m_groups.at(p).writeToPanelData(block.data() + GroupProg::kRecordSize * u32(p)))
+            failed << p + 1;
+    }
+    return failed;
 }
 
 void OvGroupsSystem::readFromPanelData()

@@ -48,8 +48,9 @@ public:
     // The direct-group count and the two sensitivity numbers (0 for none) into the general
     // programming block; the compiler reads the count from there, so this comes first.
     void writeGeneralFields() const;
-    // The first 1600 groups into the group block, over its defaults.
-    void writeToPanelData() const;
+    // The first 1600 groups into the group block, over its defaults; the numbers of the groups
+    // whose text did not compile, and whose record therefore holds the empty program.
+    QList<int> writeToPanelData() const;
     // The direct-group count, the sensitivity numbers, then each group's double consent and
     // program text from the panel configuration. A record that decodes to nothing keeps the
     // group's text.

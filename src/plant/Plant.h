@@ -23,6 +23,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class OvParametersReference;
@@ -113,6 +114,8 @@ public:
         kFileCrc = 264,
         kFileBadFormat = 265,
         kFileMissing = 266,
+        // The save's confirmation said no: nothing was written.
+        kFileNotConfirmed = 3842,
         kFileOther = 65535,
     };
     static constexpr qint32 kFileMagic = 0x13F0C475;
@@ -175,11 +178,16 @@ public:
     int copyTo();
     // The general programming fields; the number of device records left out.
     int copyParametersTo();
+    // The programs that the last copyTo stored empty because their text did not compile, as
+    // "G" and the group number or the point's address ("C1L2S3", "C1L2M4.2").
+    QStringList programsStoredEmpty() const;
 
     // --- plant file ---
     // copyTo, then the file written through a save file: an existing file is replaced only when
-    // everything was written. skippedDevices, when given, gets copyTo's count.
-    uint saveToFile(const QString& fileName, int* skippedDevices = nullptr);
+    // everything was written. skippedDevices, when given, gets copyTo's count. confirm, when
+    // given, is asked after the conversion with the programs stored empty; false writes nothing.
+    uint saveToFile(const QString& fileName, int* skippedDevices = nullptr,
+                    const std::function<bool(const QStringList&)>& confirm = {});
     // A plant file (plantFile) or a panel image into the panel configuration; the caller then
     // runs copyFrom.
     uint loadFromFile(const QString& fileName, bool plantFile);
@@ -533,6 +541,8 @@ private:
     OvParametersReference* m_parameters = nullptr;
     CPUSystem m_cpus;
     OvGroupsSystem m_groups;
+    // Written by copyTo, also on the compile task's thread; read after it.
+    QList<int> m_emptiedGroups;
     OvAreasSystem m_areas;
     ZpRepeatersSystem m_repeaters;
     uint m_lastError = 0;

@@ -11,6 +11,8 @@
 #include "core/CharBuffer.h"
 #include "core/Configuration.h"
 #include "plant/OvGenericSubPoint.h"
+#include "plant/OvLib.h"
+#include "plant/OvLoop.h"
 #include "plant/PanelBlockWrite.h"
 
 #include <QByteArray>
@@ -353,8 +355,44 @@ int Plant::copyTo()
     }
     g_zpConf->post_load(nullptr);
     compileDevicePrograms();
-    m_groups.writeToPanelData();
+    m_emptiedGroups = m_groups.writeToPanelData();
     return skipped;
+}
+
+QStringList Plant::programsStoredEmpty() const
+{
+    QStringList programs;
+    for (const int group : m_emptiedGroups)
+        programs << QStringLiteral("G%1").arg(group);
+    const auto failed = [](const OvGenericPoint& p) {
+        return p.isValid() && !p.cbe().isEmpty() && p.cbeTextError() != 0;
+    };
+    const auto address = [](const OvGenericPoint& p) {
+        QString text = QStringLiteral("C%1L%2%3%4")
+                           .arg(p.cpuIndex())
+                           .arg(p.loopIndex())
+                           .arg(p.family() == 2 ? QLatin1Char('M') : QLatin1Char('S'))
+                           .arg(p.address());
+        return p.getSubIndex() > 0 ? text + QLatin1Char('.') + QString::number(p.getSubIndex()) : text;
+    };
+    int i = -1;
+    for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu; cpu = m_cpus.getNextEnabledCPU(i)) {
+        for (const OvLib& lib : cpu->libs()) {
+            for (const OvLoop* loop : lib.loops()) {
+                for (const QList<OvGenericPoint*>* points : {&loop->sensors(), &loop->modules()}) {
+                    for (const OvGenericPoint* p : *points) {
+                        if (failed(*p))
+                            programs << address(*p);
+                        for (const OvGenericSubPoint& sub : p->subPoints()) {
+                            if (failed(sub))
+                                programs << address(sub);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return programs;
 }
 
 int Plant::copyParametersTo()

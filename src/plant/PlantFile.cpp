@@ -187,11 +187,14 @@ void setPlantLegacyReaderFactory(PlantLegacyReaderFactory factory)
     legacyReaderFactory() = std::move(factory);
 }
 
-uint Plant::saveToFile(const QString& fileName, int* skippedDevices)
+uint Plant::saveToFile(const QString& fileName, int* skippedDevices,
+                       const std::function<bool(const QStringList&)>& confirm)
 {
     const int skipped = copyTo();
     if (skippedDevices)
         *skippedDevices = skipped;
+    if (confirm && !confirm(programsStoredEmpty()))
+        return kFileNotConfirmed;
 
     // A save needs a usable temporary folder, as a stream to build the image in may need one.
     if (!QTemporaryDir().isValid()) {

@@ -229,24 +229,23 @@ private slots:
         shoot("viewers_tab");
     }
 
-    // A mimic viewer shows 80 zones from its first one. Of the 150 zones of this plant the chooser
-    // offers 1 to 71, and a zone chosen or typed past them starts the viewer at 71, which covers
-    // zone 150; row 0 (no zone) and numbers below 1 start it at 1.
+    // A mimic viewer shows 80 zones from its first one. Of the 150 zones of this plant it can
+    // start from 1 to 71: a first zone typed in that range is stored as typed, any other is
+    // refused with the range and the field shows the stored one again, beside its last zone.
     void mimicStartingZone_data()
     {
-        QTest::addColumn<bool>("typed");
-        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("start");
-        for (const int zone : {0, 1, 71, 72, 150})
-            QTest::addRow("row %d", zone) << false << zone << qBound(1, zone, 71);
-        for (const int zone : {0, 1, 70, 71, 72, 150, 5000})
-            QTest::addRow("typed %d", zone) << true << zone << qBound(1, zone, 71);
+        for (const int zone : {1, 10, 70, 71})
+            QTest::addRow("typed %d", zone) << QString::number(zone) << zone;
+        for (const int zone : {0, 72, 150, 3000})
+            QTest::addRow("refused %d", zone) << QString::number(zone) << 5;
+        QTest::newRow("refused letters") << "1a" << 5;
     }
 
     void mimicStartingZone()
     {
-        QFETCH(bool, typed);
-        QFETCH(int, zone);
+        QFETCH(QString, typed);
         QFETCH(int, start);
         QCOMPARE(m_app->plant()->getMaxAreasCount(), 150);
         OvAnnunciatorsModel* model = m_app->viewersModel();
@@ -255,8 +254,10 @@ private slots:
         model->setViewerType({viewer}, 1);
         model->setStartingZone({viewer}, 5);
         QQuickItem* box = nullptr;
-        QTRY_VERIFY((box = find(m_window->contentItem(), "zoneRange", viewer)));
-        QCOMPARE(box->property("count").toInt(), 151);
+        QTRY_VERIFY((box = find(m_window->contentItem(), "zoneRange", viewer)) && box->isVisible());
+        QQuickItem* last = find(m_window->contentItem(), "zoneRangeEnd", viewer);
+        QTRY_COMPARE(box->property("text").toString(), QString("5"));
+        QCOMPARE(last->property("text").toString(), QString::fromUtf8("\u2013 84"));
         QQuickItem* view = find(m_window->contentItem(), "viewersView");
         QVERIFY(view);
         for (const int row : {0, 1, 71, 72, 150}) {
@@ -265,15 +266,24 @@ private slots:
                 QMetaObject::invokeMethod(view, "zoneOffered", Q_RETURN_ARG(QVariant, offered), Q_ARG(QVariant, row)));
             QCOMPARE(offered.toBool(), row == 1 || row == 71);
         }
-        if (typed) {
-            box->setProperty("editText", QString::number(zone));
-            QVERIFY(QMetaObject::invokeMethod(box, "accepted"));
-        } else {
-            QVERIFY(QMetaObject::invokeMethod(box, "activated", Q_ARG(int, zone)));
-        }
+        QVERIFY(QMetaObject::invokeMethod(m_window, "clearInfoMsg"));
+        box->setProperty("text", typed);
+        QVERIFY(QMetaObject::invokeMethod(box, "editingFinished"));
         QCOMPARE(model->data(viewer, OvAnnunciatorsModel::zoneRangeStart).toInt(), start);
         QCOMPARE(m_app->plant()->cpus().cpuAt(0)->viewers().annunciators().value(3).startingZone(), start);
-        QCOMPARE(box->property("currentIndex").toInt(), start);
+        QTRY_COMPARE(box->property("text").toString(), QString::number(start));
+        QCOMPARE(last->property("text").toString(), QString::fromUtf8("\u2013 %1").arg(start + 79));
+        QCOMPARE(find(m_window->contentItem(), "infoMessage")->property("text").toString(),
+                 QTest::currentDataTag()[0] == 'r' ? QString("From 1 to 71") : QString());
+    }
+
+    // The viewers' tab says what the plant file does not keep of them.
+    void viewerNote()
+    {
+        QQuickItem* note = nullptr;
+        QTRY_VERIFY((note = find(m_window->contentItem(), "viewerNote")) && note->isVisible());
+        QCOMPARE(note->property("text").toString(),
+                 QString("A viewer's type and first zone are not kept in the plant file."));
     }
 };
 

@@ -182,9 +182,21 @@ private slots:
         QCOMPARE(fileContents(path("out/CFG_IN.BIN")), before);
     }
 
-    // A program that does not compile is written empty, and the final question says so.
+    // The programs that do not compile are named before the save or the compile stores them
+    // empty; Cancel writes nothing. After a compile the final question says so once more.
+    void programErrors_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("compile, stored") << false << int(PlantMessage::Ok);
+        QTest::newRow("compile, cancelled") << false << int(PlantMessage::Cancel);
+        QTest::newRow("save, stored") << true << int(PlantMessage::Ok);
+        QTest::newRow("save, cancelled") << true << int(PlantMessage::Cancel);
+    }
     void programErrors()
     {
+        QFETCH(bool, save);
+        QFETCH(int, answer);
         newPlant();
         Plant* plant = m_app->plant();
         QVERIFY(plant->setCPULoopType(0, 0, 1));
@@ -193,14 +205,41 @@ private slots:
         sensor.setAreaIndex(1);
         sensor.setCBE(QStringLiteral("OR(G1"));
         plant->setPoint(sensor);
-        QVERIFY(QDir().mkpath(path("errors")));
+        // A reverse group naming a sensor the loop does not have.
+        QCOMPARE(plant->groups().directGroupsCount(), 300);
+        plant->groups().groupAt(301)->setCBE(QStringLiteral("OR(C1L1S50)"));
+        const bool stored = answer == PlantMessage::Ok;
+        const QString folder = path(QTest::currentDataTag()).replace(QLatin1String(", "), QLatin1String("-"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = save ? folder + QStringLiteral("/p.tov") : folder + QStringLiteral("/CFG_IN.BIN");
         expectWarning(QStringLiteral("^CBE ERROR: OR\\(G1\t"));
-        expectWarning(QStringLiteral("^1 program has errors and was written empty.$"));
-        compile(path("errors"));
-        QCOMPARE(m_dialogs.asked().last().text,
-                 QStringLiteral("1 program has errors and was written empty.\nFolder: ") + path("errors")
-                     + QStringLiteral("\nFiles written. Open the folder?"));
-        QVERIFY(QFile::exists(path("errors/CFG_IN.BIN")));
+        expectWarning(QStringLiteral("^CBE ERROR: OR\\(C1L1S50\\)"));
+        m_dialogs.clear();
+        m_dialogs.answerFile(save ? target : folder);
+        if (!save && !plant->cpus().isAreaAssigned())
+            m_dialogs.answer(PlantMessage::Yes);
+        m_dialogs.answer(PlantMessage::Button(answer));
+        if (!save && stored) {
+            m_dialogs.answer(PlantMessage::No);
+            expectWarning(QStringLiteral("^2 programs have errors and were written empty.$"));
+        }
+        if (save)
+            m_app->onFileSaveAs();
+        else
+            m_app->onCompileBtnClicked();
+        QCOMPARE(m_dialogs.pending(), 0);
+        const PlantMessage& asked = m_dialogs.asked().at(m_dialogs.asked().size() - (!save && stored ? 2 : 1));
+        QCOMPARE(asked.text, QStringLiteral("These programs have errors and will be stored empty:"));
+        QCOMPARE(asked.informativeText, QStringLiteral("G302, C1L1S3"));
+        QCOMPARE(asked.buttons, int(PlantMessage::Ok | PlantMessage::Cancel));
+        QCOMPARE(asked.defaultButton, PlantMessage::Cancel);
+        QCOMPARE(QFile::exists(target), stored);
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/ModbusMap.csv")));
+        QCOMPARE(plant->isPlantDataModified(), !(save && stored));
+        if (!save && stored)
+            QCOMPARE(m_dialogs.asked().last().text,
+                     QStringLiteral("2 programs have errors and were written empty.\nFolder: ") + folder
+                         + QStringLiteral("\nFiles written. Open the folder?"));
         newPlant();
     }
 

@@ -9,6 +9,7 @@
 #include "SceneSettle.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
+#include "models/OvCPUModel.h"
 #include "models/OvGroupsModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvPointModel.h"
@@ -273,6 +274,7 @@ private slots:
         plant->clearModificationBits(~0u);
         type(delay, "601");
         QCOMPARE(find("sirenDelayTimeRefusal")->property("text").toString(), QString("From 0 to 600"));
+        QCOMPARE(delay->property("text").toString(), QString("0")); // what is stored
         QVERIFY(plant->getSirenDelayTime() == 0 && !plant->isPlantDataModified() && !plant->isModified());
         type(delay, "120");
         QVERIFY(plant->getSirenDelayTime() == 120 && plant->isPlantDataModified() && plant->isModified());
@@ -303,6 +305,22 @@ private slots:
         QQuickItem* level3 = nullptr;
         QTRY_VERIFY((level3 = find("password3")));
         QCOMPARE(level3->property("text").toString(), QString("60427")); // the panel's default
+        // Emptied, the field takes the panel's own code and says so; what cannot be stored is
+        // refused, and the field shows what is.
+        level3->forceActiveFocus();
+        QTRY_VERIFY(level3->hasActiveFocus());
+        QVERIFY(QMetaObject::invokeMethod(level3, "selectAll"));
+        QTest::keyClick(m_window, Qt::Key_Delete);
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QCOMPARE(find("passwordRefusal3")->property("text").toString(),
+                 QString("No code: the panel keeps its own code 60427"));
+        QCOMPARE(plant->getPassword(1), 60427u);
+        for (const char* typed : {"123456", "ab12"}) {
+            type(level3, typed);
+            QCOMPARE(find("passwordRefusal3")->property("text").toString(), QString("Digits only, at most 99999"));
+            QCOMPARE(level3->property("text").toString(), QString("60427"));
+            QCOMPARE(plant->getPassword(1), 60427u);
+        }
         type(level3, "12345");
         QCOMPARE(plant->getPassword(1), 12345u);
         shoot("passwords");
@@ -483,6 +501,40 @@ private slots:
         click(entries[1]);
         QTRY_COMPARE(request.count(), networked ? 1 : 0);
         QTRY_COMPARE(m_app->plant()->getPlantType(), networked ? 1 : 0);
+    }
+
+    // The plant page's CPUs and loops follow the plant: edits on the plant while it is shown,
+    // and edits on the CPU list while another page is.
+    void plantFactsFollowTheCpus()
+    {
+        Plant* plant = m_app->plant();
+        QCOMPARE(plant->getPlantType(), 1);
+        m_window->setProperty("workingAreaStat", "PLANT_ACTIVE_GEN_INFO");
+        QQuickItem* cpus = nullptr;
+        QTRY_VERIFY((cpus = find("enabledCpus")) && cpus->isVisible());
+        QQuickItem* loops = find("loopsInUse");
+        QCOMPARE(cpus->property("text").toString(), QString("1"));
+        const QString max = QString(" / %1").arg(plant->getLoopMaxCount());
+        // One LIB of two loops.
+        QCOMPARE(loops->property("text").toString(), "2" + max);
+        plant->setCPUStat(1, true);
+        QTRY_COMPARE(cpus->property("text").toString(), QString("1, 2"));
+        plant->setCPULibCount(0, 2);
+        QTRY_COMPARE(loops->property("text").toString(), QString::number(plant->getActiveLoopCount()) + max);
+        QVERIFY(plant->getActiveLoopCount() >= 4);
+
+        m_window->setProperty("workingAreaStat", "PLANT_ACTIVE_CPU_GEN_PAGE");
+        QTRY_VERIFY(!cpus->isVisible());
+        const int before = plant->getActiveLoopCount();
+        OvCPUModel* list = m_app->cpuModel(); // row 1 is CPU 3
+        list->setData(list->index(1, 0), true, OvCPUModel::itemEnableStat);
+        list->setData(list->index(1, 0), 2, OvCPUModel::itemLibCount);
+        QVERIFY(plant->getActiveLoopCount() > before);
+        m_window->setProperty("workingAreaStat", "PLANT_ACTIVE_GEN_INFO");
+        QTRY_COMPARE(cpus->property("text").toString(), QString("1, 2, 3"));
+        QTRY_COMPARE(loops->property("text").toString(), QString::number(plant->getActiveLoopCount()) + max);
+        // The boards' table logs each record it assigns as an error line.
+        QVERIFY(!traceErrors("set_cpu_llId").isEmpty());
     }
 };
 

@@ -274,6 +274,9 @@ private slots:
         QCOMPARE(m_dialogs.asked().first().text, QString("USR_ERR_VIEWER_PAST_PANEL"));
         QCOMPARE(plant->cpus().cpuAt(0)->viewers().annunciators().keys(), (QList<int>{1, 3, 16}));
         QVERIFY(!model.data(at(model, {19}), R::devEnabled).toBool());
+        // A name longer than the panel's 32 characters is refused.
+        model.setDescription(rows(model, {15}), QString(33, 'L'));
+        QCOMPARE(plant->cpus().cpuAt(0)->viewers().annunciators().value(16).description(), QString("Lobby"));
         Configuration::instance()->set_configNumber(config);
     }
 

@@ -1,5 +1,6 @@
 // The zones and repeaters tables: multi-row edits reach the plant once, only changed rows are
 // signalled, and the derived device counts are never pasted.
+#include "../plant/PlantTestSupport.h"
 #include "ModelFixture.h"
 #include "TestBase.h"
 #include "models/OvAreaModel.h"
@@ -220,6 +221,41 @@ private slots:
         QCOMPARE(changed.at(0).at(2).value<QVector<int>>(), QVector<int>{258});
         QCOMPARE(plant->getRepeaterDescription(5), QString("Lobby"));
         QCOMPARE(plant->getModificationStat(), 128u);
+    }
+
+    // A zone's or a repeater's name is 32 Latin-1 bytes in the panel: a text it cannot keep is
+    // refused, so the table, the plant and the compiled bytes hold the same name.
+    void nameLimit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("32 characters") << QString(32, 'A') << true;
+        QTest::newRow("33 characters") << QString(33, 'A') << false;
+        QTest::newRow("Latin-1") << QString::fromUtf8("Caf\u00e9") << true;
+        QTest::newRow("beyond Latin-1") << QString::fromUtf8("Hall \u20ac") << false;
+    }
+    void nameLimit()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, kept);
+        FixturePlant plant(8);
+        OvAreaModel areas;
+        areas.rebuildModel();
+        areas.setAreaDescription(QList<int>{0}, text);
+        areas.setAreaDescription(1, text);
+        OvRepeaterModel repeaters;
+        repeaters.enableRPT({0}, true);
+        repeaters.setDescription({0}, text);
+        const QString stored = kept ? text : QString();
+        QCOMPARE(areas.data(areas.index(0, 0), OvAreaModel::areaDescription).toString(), stored);
+        QCOMPARE(QStringList({plant->areas().areaAt(0)->description(), plant->areas().areaAt(1)->description(),
+                              plant->getRepeaterDescription(0)}),
+                 QStringList({stored, stored, stored}));
+        QCOMPARE(plant->copyTo(), 0);
+        // Zone 1's name at 0 of the zone names, repeater 1's at 4881 of the general block.
+        const QByteArray name = stored.toLatin1().leftJustified(32, '\0');
+        QCOMPARE(planttest::block(4).left(32), name);
+        QCOMPARE(planttest::block(2).mid(4881, 32), name);
     }
 
     void noPlant()

@@ -123,6 +123,36 @@ private slots:
         QCOMPARE(texts(korva), QStringList{"ID_PT_NONE"});
     }
 
+    // A role none of them serves is logged at debug level, as the event filter list logs it.
+    void roleNotHandled_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("zones") << "OvAreaListModel::data:Role 0\tNot Handled";
+        QTest::newRow("libs") << "OvLibModel::data:Role 0\tNot Handled";
+        QTest::newRow("korva") << "OvPinnModel::data:Role 0\tNot Handled";
+        QTest::newRow("plant types") << "OvPlantTypeModel::data:Role 0\tNot Handled";
+    }
+    void roleNotHandled()
+    {
+        QFETCH(QString, line);
+        FixturePlant plant(8);
+        plant->setPlantType(0, false);
+        plant->cpus().cpuAt(0)->setLibCount(1);
+        plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        OvAreaListModel zones;
+        OvLibModel libs;
+        OvPinnModel korva;
+        korva.setActiveLoop(0, 0);
+        OvPlantTypeModel types;
+        const QMap<QString, const QAbstractListModel*> models{
+            {"zones", &zones}, {"libs", &libs}, {"korva", &korva}, {"plant types", &types}};
+        const QAbstractListModel* model = models.value(QTest::currentDataTag());
+        QVERIFY(model && model->rowCount() > 0);
+        const int mark = messages(QtDebugMsg).size();
+        QVERIFY(!model->data(model->index(0), Qt::DisplayRole).isValid());
+        QCOMPARE(messages(QtDebugMsg).mid(mark), QStringList(line));
+    }
+
     void plantTypes()
     {
         Configuration* brand = Configuration::instance();

@@ -159,6 +159,26 @@ private slots:
         QCOMPARE(plant->groups().groups().at(0).cbeErrorCode(), 0);
     }
 
+    // A description equal to the stored one changes nothing, the plant's state included.
+    void sameDescription()
+    {
+        FixturePlant plant(8);
+        standAlone(*plant, 300);
+        plant->groups().groupAt(0)->setDescription("Doors");
+        OvGroupsModel model;
+        model.rebuildModel();
+        plant->modifyPlantData(false);
+        plant->clearModificationBits(~0u);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.setGroupDescription(0, "Doors");
+        model.setGroupDescription(rows({0}), "Doors");
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(!plant->isModified() && !plant->isPlantDataModified());
+        model.setGroupDescription(0, "Gates");
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(plant->isModified() && plant->isPlantDataModified());
+    }
+
     void icons()
     {
         FixturePlant plant(8);

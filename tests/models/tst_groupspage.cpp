@@ -153,6 +153,10 @@ private slots:
         QQuickItem* tabs = find(root, "groupsTabs");
         QQuickItem* list = find(root, "groupsList");
         QVERIFY(tabs && list);
+        // The plant file has no place for the descriptions typed in the table.
+        QVERIFY(find(root, "groupDescriptionNote")->isVisible());
+        QCOMPARE(find(root, "groupDescriptionNote")->property("text").toString(),
+                 QString("NOTE_GROUP_DESCRIPTION_NOT_KEPT"));
 
         tabs->setProperty("currentIndex", 1);
         QCOMPARE(model.rowCount(), 100);

@@ -89,9 +89,12 @@ private slots:
         QTest::addColumn<uint>("stored");
         QTest::addColumn<bool>("refused");
         QTest::newRow("highest") << "99999" << 99999u << false;
-        QTest::newRow("empty") << "" << 0xFFFFFFFFu << false;
+        // What the field then shows, the level's code of the panel defaults, is what is stored.
+        QTest::newRow("empty") << "" << 60427u << false;
         QTest::newRow("six digits") << "100000" << 1234u << true;
+        QTest::newRow("six digits below the highest") << "012345" << 1234u << true;
         QTest::newRow("letter") << "12a" << 1234u << true;
+        QTest::newRow("letters first") << "ab12" << 1234u << true;
         QTest::newRow("sign") << "-1" << 1234u << true;
     }
     void passwords()
@@ -102,18 +105,23 @@ private slots:
         FixturePlant plant(8);
         OvPlantInfo info;
         QCOMPARE(info.setPassword(1, "1234"), QString());
-        QCOMPARE(info.setPassword(1, typed), refused ? QString("Digits only, at most 99999") : QString());
+        QCOMPARE(info.setPassword(1, typed),
+                 refused               ? QString("Digits only, at most 99999")
+                     : typed.isEmpty() ? QString("No code: the panel keeps its own code 60427")
+                                       : QString());
         QCOMPARE(plant->getPassword(1), stored);
+        QCOMPARE(info.passwordText(1), QString::number(stored));
     }
 
     void compiledCodes()
     {
         FixturePlant plant(8);
         OvPlantInfo info;
-        QCOMPARE(info.setPassword(0, "99999") + info.setPassword(1, "12345") + info.setPassword(2, ""), QString());
+        QCOMPARE(info.setPassword(0, "99999") + info.setPassword(1, "12345") + info.setPassword(2, ""),
+                 QString("No code: the panel keeps its own code 71935"));
         QCOMPARE(plant->copyTo(), 0);
-        // u32 little-endian at 5208, 5212, 5216: 99999, 12345; an undefined level keeps the
-        // block's own default code, 71935.
+        // u32 little-endian at 5208, 5212, 5216: 99999, 12345; an emptied level the block's own
+        // default code, 71935.
         QCOMPARE(planttest::block(2).mid(5208, 12),
                  QByteArray::fromHex("9f860100"
                                      "39300000"

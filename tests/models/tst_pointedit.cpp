@@ -88,6 +88,10 @@ private slots:
         model.setSensorDescription(rows(model, {0, 1, 2}), "X");
         QCOMPARE(changed.count(), 1);
         QCOMPARE(painted.count(), 1);
+        // The panel keeps 32 characters: a longer description is refused.
+        model.setSensorDescription(rows(model, {0}), QString(33, 'D'));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(sensor(model, 1)->description(), QString("X"));
 
         // A point row with one of its channel rows: only the channel changes, both rows repaint.
         OvPointModel modules(1);
@@ -362,22 +366,32 @@ private slots:
     void pasteSpecial_data()
     {
         QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("description");
-        QTest::newRow("description, prefix") << 0x0A << "7: Y";
-        QTest::newRow("description, suffix") << 0x06 << "Y: 7";
-        QTest::newRow("suffix alone") << 0x04 << "Z";
-        QTest::newRow("params alone") << 0x10 << "Z";
+        QTest::newRow("description, prefix") << 0x0A << "Y"
+                                             << "7: Y";
+        QTest::newRow("description, suffix") << 0x06 << "Y"
+                                             << "Y: 7";
+        QTest::newRow("suffix alone") << 0x04 << "Y"
+                                      << "Z";
+        QTest::newRow("params alone") << 0x10 << "Y"
+                                      << "Z";
+        // The address stays whole within the panel's 32 characters; the description gives way.
+        QTest::newRow("29 characters, suffix") << 0x06 << QString(29, 'Y') << QString(29, 'Y') + ": 7";
+        QTest::newRow("30 characters, suffix") << 0x06 << QString(30, 'Y') << QString(29, 'Y') + ": 7";
+        QTest::newRow("32 characters, prefix") << 0x0A << QString(32, 'Y') << "7: " + QString(29, 'Y');
     }
     void pasteSpecial()
     {
         QFETCH(int, filter);
+        QFETCH(QString, source);
         QFETCH(QString, description);
-        OvGenericPoint source = point(1, 1, 1, 1, 1, 1, 30, 4);
-        source.setDescription("Y");
+        OvGenericPoint from = point(1, 1, 1, 1, 1, 1, 30, 4);
+        from.setDescription(source);
         OvGenericPoint target = point(1, 1, 7, 1, 1, 1, 31, 4);
         target.setDescription("Z");
         OvPointModel model(0);
-        model.setActiveLoop(loopWith(0, {source, target}));
+        model.setActiveLoop(loopWith(0, {from, target}));
         QSignalSpy changed(&model, &OvPointModel::pointsChanged);
         model.copySpecial(model.index(0, 0), rows(model, {6}), filter);
         QCOMPARE(sensor(model, 7)->description(), description);

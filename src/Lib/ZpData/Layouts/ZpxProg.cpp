@@ -123,9 +123,8 @@ int ZpxProg::set_default()
     d[kLevelParam] = 70;
     put_le16(d + kParam5198, 1);
     put_le16(d + kDirectGroups, 300);
-    put_le32(d + kPasswords, 27591);
-    put_le32(d + kPasswords + 4, 60427);
-    put_le32(d + kPasswords + 8, 71935);
+    for (u32 level = 0; level < 3; ++level)
+        put_le32(d + kPasswords + 4 * level, kDefaultPasswords[level]);
     d[kParam5220] = 255;
     for (u32 i = 0; i < 5; ++i)
         d[kSirens + i] = 1; // the two sounder pairs and the SIB port

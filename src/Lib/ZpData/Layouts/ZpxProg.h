@@ -157,6 +157,8 @@ namespace ZpData_v2602 {
 class ZpxProg : public ZpData::IF_ZpxProg {
 public:
     static constexpr u8 kDataType = 2;
+    // The access codes of user levels 2, 3 and 4 that the defaults hold.
+    static constexpr u32 kDefaultPasswords[3] = {27591, 60427, 71935};
 
     ZpxProg(ZpConf* conf, ZpConfBlock* block, u8 dataType);
     ~ZpxProg() override;
