@@ -477,7 +477,10 @@ private slots:
             channel.reset();
             unassigned.updateSubPoint(channel);
         }
-        for (const OvGenericPoint* p : {&korva, &wrongCbe, &unassigned})
+        // An older file's module at an address the channels of the module at 10 take.
+        OvGenericPoint spanning = point(1, 1, 10, 1, 2, 2, 16398, 53, 3);
+        OvGenericPoint covered = point(1, 1, 11, 1, 2, 1, 130, 46);
+        for (const OvGenericPoint* p : {&korva, &wrongCbe, &unassigned, &spanning, &covered})
             plant->setPoint(*p);
         OvPointModel model(1);
         model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
@@ -487,6 +490,10 @@ private slots:
         QCOMPARE(model.getIconToolTip(model.index(6, 0)), QString("PT_NOT_ASSIGNED"));
         QCOMPARE(cell(model, {6}, 257), QString("warning.png"));
         QCOMPARE(model.getIconToolTip(model.index(0, 0)), QString());
+        QCOMPARE(cell(model, {9}, 257), QString("errors.png"));
+        QCOMPARE(model.getPoint(model.index(10, 0))->address(), 11u);
+        QCOMPARE(model.getIconToolTip(model.index(10, 0)), QString("USR_ERR_ADDRESS_COVERED"));
+        QCOMPARE(model.getPoint(model.index(11, 0))->address(), 13u);
     }
 
     void typeTreesFollowTheLoop()

@@ -15,6 +15,8 @@
 
 static const IsolatedHome s_home;
 
+Q_DECLARE_METATYPE(OvGenericPoint)
+
 using looptest::typed;
 
 namespace {
@@ -122,6 +124,66 @@ private slots:
         QCOMPARE(loop.getPoint(8, 2)->subPoints().size(), 4);
         QCOMPARE(loop.getPoint(8, 2)->subPoints().at(2).description(), QString("third"));
         QVERIFY(!loop.getPoint(159, 2) && !loop.getPoint(-1, 1));
+    }
+
+    // "owner.sub reached" when a loop address alone reaches that module's channel there
+    // (sub 0: the module itself), "covered" when the module takes the address without answering
+    // at it; conflicts lists the addresses of modules that take an address another takes.
+    void moduleAtAddress_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<OvGenericPoint>>("modules");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("conflicts");
+        const OvGenericPoint apollo6 = typed(1, 1, 10, 4, 2, 4, 43009, 0, 6);
+        const OvGenericPoint series2 = typed(1, 1, 10, 1, 2, 2, 16398, 53, 3);
+        QTest::newRow("consecutive, own address") << 2 << QList<OvGenericPoint>{apollo6} << 10 << "10.1 reached"
+                                                  << "";
+        QTest::newRow("consecutive, last channel") << 2 << QList<OvGenericPoint>{apollo6} << 15 << "10.6 reached"
+                                                   << "";
+        QTest::newRow("consecutive, after the last") << 2 << QList<OvGenericPoint>{apollo6} << 16 << "none"
+                                                     << "";
+        QTest::newRow("before the module") << 2 << QList<OvGenericPoint>{apollo6} << 9 << "none"
+                                           << "";
+        QTest::newRow("second series, own address") << 0 << QList<OvGenericPoint>{series2} << 10 << "10.0 reached"
+                                                    << "";
+        QTest::newRow("second series, covered") << 0 << QList<OvGenericPoint>{series2} << 12 << "10.3 covered"
+                                                << "";
+        QTest::newRow("ADV channels share the address")
+            << 0 << QList<OvGenericPoint>{typed(1, 1, 10, 1, 2, 1, 202, 53, 4)} << 11 << "none"
+            << "";
+        QTest::newRow("VARN loop, ADV code with channels")
+            << 1 << QList<OvGenericPoint>{typed(1, 1, 10, 1, 2, 1, 151, 0, 2)} << 11 << "10.2 covered"
+            << "";
+        QTest::newRow("older file, two on one address, the lower answers")
+            << 2 << QList<OvGenericPoint>{apollo6, typed(1, 1, 13, 4, 2, 4, 41984, 22)} << 13 << "10.4 reached"
+            << "10 13";
+        QTest::newRow("older file, second series over a module")
+            << 0 << QList<OvGenericPoint>{series2, typed(1, 1, 12, 1, 2, 1, 130, 46), typed(1, 1, 13, 1, 2, 1, 130, 46)}
+            << 13 << "13.0 reached"
+            << "10 12";
+    }
+    void moduleAtAddress()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<OvGenericPoint>, modules);
+        QFETCH(int, address);
+        QFETCH(QString, found);
+        QFETCH(QString, conflicts);
+        OvLoop loop(1, 1, true, type);
+        for (const OvGenericPoint& m : modules)
+            loop.updatePoint(m);
+        const OvLoop::ModuleAtAddress at = loop.moduleAtAddress(address);
+        QCOMPARE(
+            at.point
+                ? QString("%1.%2 %3").arg(at.point->address()).arg(at.subIndex).arg(at.byAddress ? "reached" : "covered")
+                : QString("none"),
+            found);
+        QStringList listed;
+        for (const OvGenericPoint* m : loop.conflictingModules())
+            listed << QString::number(m->address());
+        QCOMPARE(listed.join(' '), conflicts);
     }
 
     void activeCount_data()
