@@ -383,10 +383,13 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
                 changed.removeAt(i);
         }
         changed.append(target);
+        const int had = m_loop.spanOf(*target);
         m_loop.updatePoint(after);
         rebuildChannels(rowIndex);
         if (after.family() == 2 && m_loop.spanOf(after) > 1)
             removeCoveredRows(*target, m_loop.spanOf(after));
+        // Addresses the old device took and the new one leaves free get their rows back.
+        m_rebuildPending = m_rebuildPending || had > m_loop.spanOf(after);
         widenTo(rowIndex);
     }
     if (topLeft.isValid() && bottomRight.isValid()) {

@@ -416,7 +416,9 @@ private slots:
     {
         OvPointModel model(1);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setActiveLoop(loopWith(0, {point(1, 1, 60, 1, 2, 2, 0x400D, 27, 2), point(1, 1, 31, 1, 2, 1, 182, 22)}));
+        model.setActiveLoop(loopWith(0,
+                                     {point(1, 1, 60, 1, 2, 2, 0x400D, 27, 2), point(1, 1, 31, 1, 2, 1, 182, 22),
+                                      point(1, 1, 1, 1, 2, 1, 130, 46)}));
         QSignalSpy changed(&model, &OvPointModel::pointsChanged);
         model.copy(model.index(59, 0), rows(model, {24, 29}));
         QCOMPARE(changed.count(), 0);
@@ -425,6 +427,9 @@ private slots:
         QCOMPARE(module(model, 30)->hwType(), u16(0x400D));
         QCOMPARE(model.data(model.index(30, 0), 279).toString(), QString("#32"));
         QCOMPARE(model.rowCount(model.index(29, 0)), 2);
+        // A module without channels pasted over it gives address 31 its row back.
+        model.copy(model.index(0, 0), rows(model, {29}));
+        QCOMPARE(model.data(model.index(30, 0), 279).toString(), QString("#31"));
     }
 
     void mixedPastConflict()
