@@ -1,7 +1,6 @@
 #include "plant/Plant.h"
 
 #include "ZpData/Container/ZpConf.h"
-#include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/PanelModel.h"
 #include "core/OvParametersReference.h"
 #include "plant/OvGenericPoint.h"
