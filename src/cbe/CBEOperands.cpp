@@ -152,6 +152,25 @@ bool referenceKeyEnabled(const CBEOperator& n, uint key, bool moduleAllowed, boo
     }
 }
 
+// Whether "." follows the module of a reference, so that every device has the one name the
+// decoder writes for it: not where the record answers at address + sub-address, always where
+// channels share their module's address, and for a single device as the detector brand has it.
+// unknown: the answer when the plant holds no such module.
+bool moduleSubTyped(const CBEOperator& n, bool unknown)
+{
+    const CBEPlantInfo* plant = cbePlant();
+    const int c = partValue<CBECPUIndex>(n) - 1, l = partValue<CBELoopIndex>(n) - 1;
+    const int a = partValue<CBEModuleIndex>(n) - 1;
+    if (!plant || c < 0 || l < 0 || a < 0)
+        return unknown;
+    const CBEPointInfo p = plant->point(c, l, a, 2, kAnySub);
+    if (!p.valid)
+        return unknown;
+    if (p.recordClass != 0)
+        return false;
+    return p.hasSubPoints || cbeOutputSubAddressTyped();
+}
+
 bool referenceAddKey(CBEOperator& n, uint key)
 {
     if (key <= TK_9)
@@ -690,7 +709,7 @@ int CBEPoint::getPointFamily() const
 
 bool CBEPoint::isKeyEnabled(uint key) const
 {
-    return key <= TK_M && referenceKeyEnabled(*this, key, moduleAllowed, true);
+    return key <= TK_M && referenceKeyEnabled(*this, key, moduleAllowed, key == TK_DOT && moduleSubTyped(*this, true));
 }
 
 uint CBEPoint::checkPlantReferences(bool, int) const
@@ -742,7 +761,7 @@ bool CBEActivateOutput::isKeyEnabled(uint key) const
 {
     if (key > TK_M)
         return false;
-    const bool dot = key == TK_DOT && hasModuleIndex() && cbeOutputSubAddressTyped();
+    const bool dot = key == TK_DOT && hasModuleIndex() && moduleSubTyped(*this, cbeOutputSubAddressTyped());
     return referenceKeyEnabled(*this, key, true, dot);
 }
 

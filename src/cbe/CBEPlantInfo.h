@@ -17,6 +17,8 @@ struct CBEPointInfo {
     bool hasSubPoints = false;
     // The asked sub-point exists and is valid.
     bool subValid = false;
+    // Device class of the record that answers (0 plain, 1 answering at address + sub-address).
+    int recordClass = 0;
 };
 
 class CBEPlantInfo {

@@ -70,11 +70,9 @@ Ov4800::CBEPointInfo Plant::modulePoint(int cpu, u32 loop, int address, int sub)
                 && DeviceRec::matches(false, 0, true, record.recordClass(), u32(position), recordSub, 0,
                                       DEVICE_KIND_MODULE, u32(address), u32(sub));
         };
-        bool found = false;
-        if (p->subPoints().isEmpty())
-            found = answers(*p);
+        const OvGenericPoint* found = p->subPoints().isEmpty() && answers(*p) ? p : nullptr;
         for (const OvGenericSubPoint& c : p->subPoints())
-            found = found || answers(c);
+            found = found ? found : answers(c) ? &c : nullptr;
         if (!found)
             continue;
         info.valid = true;
@@ -82,6 +80,7 @@ Ov4800::CBEPointInfo Plant::modulePoint(int cpu, u32 loop, int address, int sub)
         info.series = p->series();
         info.hasSubPoints = !p->subPoints().isEmpty();
         info.subValid = info.hasSubPoints;
+        info.recordClass = int(found->recordClass());
         return info;
     }
     return info;
