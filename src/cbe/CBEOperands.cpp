@@ -1,5 +1,6 @@
 #include "cbe/CBEOperands.h"
 
+#include "cbe/CBECompiler.h"
 #include "cbe/CBEDecoder.h"
 #include "cbe/CBEPlantInfo.h"
 
@@ -712,14 +713,24 @@ bool CBEPoint::isKeyEnabled(uint key) const
     return key <= TK_M && referenceKeyEnabled(*this, key, moduleAllowed, key == TK_DOT && moduleSubTyped(*this, true));
 }
 
-uint CBEPoint::checkPlantReferences(bool, int) const
+uint CBEPoint::checkPlantReferences(bool direct, int ownGroup) const
+{
+    return checkPlantReferences(direct, ownGroup, TypeRule::Group);
+}
+
+uint CBEPoint::checkPlantReferences(bool direct, int ownGroup, TypeRule rule) const
 {
     const CBEPlantInfo* plant = cbePlant();
     const int c = getCpu() - 1, l = getLoop() - 1, a = getAddress() - 1, family = getPointFamily();
     if (!plant || c < 0 || l < 0 || a < 0 || family == 0)
         return 0;
     const CBEPointInfo p = plant->point(c, l, a, family, referenceSubOrAny(*this));
-    return p.valid && (!p.hasSubPoints || p.subValid) ? 0 : uint(ERR_POINT);
+    if (!p.valid || (p.hasSubPoints && !p.subValid))
+        return ERR_POINT;
+    // Only a group's owner is known here: a point's program may belong to a sensor or a module.
+    if (family != 2 || ownGroup < 0 || rule == TypeRule::Any)
+        return 0;
+    return cbeGroupMayNameModule(direct, rule == TypeRule::Fault, u32(p.typeClass)) ? 0 : uint(ERR_POINT);
 }
 
 int CBEActivateOutput::getCpu() const
@@ -765,7 +776,7 @@ bool CBEActivateOutput::isKeyEnabled(uint key) const
     return referenceKeyEnabled(*this, key, true, dot);
 }
 
-uint CBEActivateOutput::checkPlantReferences(bool, int) const
+uint CBEActivateOutput::checkPlantReferences(bool direct, int ownGroup) const
 {
     const CBEPlantInfo* plant = cbePlant();
     const int c = getCpu() - 1, l = getLoop() - 1, a = getAddress() - 1;
@@ -774,6 +785,8 @@ uint CBEActivateOutput::checkPlantReferences(bool, int) const
     const bool module = hasModuleIndex();
     const CBEPointInfo p = plant->point(c, l, a, module ? 2 : 1, referenceSubOrAny(*this));
     if (!p.valid)
+        return ERR_OUTPUT;
+    if (module && ownGroup >= 0 && !cbeGroupMayNameModule(direct, false, u32(p.typeClass)))
         return ERR_OUTPUT;
     if (module)
         return p.hasSubPoints || getSub() == 1 ? 0 : uint(ERR_OUTPUT_SUB);

@@ -298,7 +298,8 @@ private slots:
     // Every channel of every module with channels that the type tree offers on the loop, named
     // in a group program the way the keypad types it: its keys are offered (and "." only where
     // the channel shares its module's address), the compile stores the channel's record address,
-    // Check CBE passes and reading the program back gives the text again.
+    // Check CBE passes and reading the program back gives the text again; a group of the other
+    // kind may name it only under FLT or DIS.
     void channelNames_data()
     {
         QTest::addColumn<int>("panelType");
@@ -384,6 +385,18 @@ private slots:
         QCOMPARE(planttest::block(5).mid((group - 1) * 33, program.size() / 2).toHex().toUpper(), program.toLatin1());
         plant.copyFrom();
         QCOMPARE(plant.groups().groups().at(group - 1).cbe(), text);
+        // Named by a group of the other kind, the keypad and Check CBE refuse it alike.
+        const int other = direct ? plant.groups().directGroupsCount() + 1 : 1;
+        const QString otherText = QString(direct ? "OR(C1L1M%1)" : "(C1L1M%1)").arg(name);
+        plant.groups().groupAt(other - 1)->setCBE(otherText);
+        QVERIFY(!keypadAccepts(plant, other, otherText));
+        expectWarning("CBE ERROR: " + QRegularExpression::escape(otherText));
+        QVERIFY(plant.checkGroupCBE(&plant.groups().groups().at(other - 1)) != 0);
+        // Under FLT a condition reads an output's faults; DIS names any module.
+        const QString lifted = QString(direct ? "OR(FLT(C1L1M%1))" : "(DIS(C1L1M%1))").arg(name);
+        plant.groups().groupAt(other - 1)->setCBE(lifted);
+        QVERIFY(keypadAccepts(plant, other, lifted));
+        QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(other - 1)), 0u);
     }
 
     void korvaModules_data()
