@@ -361,7 +361,8 @@ private slots:
                 ++button;
             QVERIFY2(editor.isEnabled(button) && editor.add(button), qPrintable(key + " refused"));
         }
-        QCOMPARE(editor.isEnabled(31), false);
+        const int dotButton = 31;
+        QCOMPARE(editor.isEnabled(dotButton), false);
         QCOMPARE(Ov4800::toDisplayString(editor.getString()), text);
         QCOMPARE(editor.getErrorCount(), 0);
         Ov4800::setCBEPlant(nullptr);
