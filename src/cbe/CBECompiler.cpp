@@ -3,6 +3,7 @@
 #include "cbe/CBEParser.h"
 
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 int CBEExpr_Parse(CBECompileRequest* request)
 {
@@ -10,6 +11,13 @@ int CBEExpr_Parse(CBECompileRequest* request)
         return -1;
     CBEParser parser(*g_zpConf, *request);
     return parser.run();
+}
+
+bool cbeGroupMayNameModule(bool directGroup, bool flt, u32 typeClass)
+{
+    if (directGroup)
+        return typeClass != TYPE_CLASS_INPUT;
+    return typeClass != TYPE_CLASS_OUTPUT || flt;
 }
 
 const char* cbeCompileErrorText(int code)

@@ -27,6 +27,11 @@ struct CBECompileRequest {
     u32 listMode = 0;
 };
 
+// Whether a group's program may name a module of this type class (TYPE_CLASS_*): a direct
+// group's outputs are no inputs; another group's conditions read no outputs, but their faults
+// under FLT.
+bool cbeGroupMayNameModule(bool directGroup, bool flt, u32 typeClass);
+
 // Codes 0 to 53; 3, 4, 19, 25, 27 to 31 and 38 are never reported by the compiler but keep
 // their texts and user codes.
 enum CBECompileError : u8 {

@@ -1,5 +1,6 @@
 #include "cbe/CBEOperands.h"
 
+#include "cbe/CBECompiler.h"
 #include "cbe/CBEDecoder.h"
 #include "cbe/CBEPlantInfo.h"
 
@@ -150,6 +151,25 @@ bool referenceKeyEnabled(const CBEOperator& n, uint key, bool moduleAllowed, boo
     case TK_DOT: return n.size() == 3 && atLast && last->getKind() == KIND_MODULE && dotAllowed;
     default: return false;
     }
+}
+
+// Whether "." follows the module of a reference, so that every device has the one name the
+// decoder writes for it: not where the record answers at address + sub-address, always where
+// channels share their module's address, and for a single device as the detector brand has it.
+// unknown: the answer when the plant holds no such module.
+bool moduleSubTyped(const CBEOperator& n, bool unknown)
+{
+    const CBEPlantInfo* plant = cbePlant();
+    const int c = partValue<CBECPUIndex>(n) - 1, l = partValue<CBELoopIndex>(n) - 1;
+    const int a = partValue<CBEModuleIndex>(n) - 1;
+    if (!plant || c < 0 || l < 0 || a < 0)
+        return unknown;
+    const CBEPointInfo p = plant->point(c, l, a, 2, kAnySub);
+    if (!p.valid)
+        return unknown;
+    if (p.recordClass != 0)
+        return false;
+    return p.hasSubPoints || cbeOutputSubAddressTyped();
 }
 
 bool referenceAddKey(CBEOperator& n, uint key)
@@ -690,17 +710,27 @@ int CBEPoint::getPointFamily() const
 
 bool CBEPoint::isKeyEnabled(uint key) const
 {
-    return key <= TK_M && referenceKeyEnabled(*this, key, moduleAllowed, true);
+    return key <= TK_M && referenceKeyEnabled(*this, key, moduleAllowed, key == TK_DOT && moduleSubTyped(*this, true));
 }
 
-uint CBEPoint::checkPlantReferences(bool, int) const
+uint CBEPoint::checkPlantReferences(bool direct, int ownGroup) const
+{
+    return checkPlantReferences(direct, ownGroup, TypeRule::Group);
+}
+
+uint CBEPoint::checkPlantReferences(bool direct, int ownGroup, TypeRule rule) const
 {
     const CBEPlantInfo* plant = cbePlant();
     const int c = getCpu() - 1, l = getLoop() - 1, a = getAddress() - 1, family = getPointFamily();
     if (!plant || c < 0 || l < 0 || a < 0 || family == 0)
         return 0;
     const CBEPointInfo p = plant->point(c, l, a, family, referenceSubOrAny(*this));
-    return p.valid && (!p.hasSubPoints || p.subValid) ? 0 : uint(ERR_POINT);
+    if (!p.valid || (p.hasSubPoints && !p.subValid))
+        return ERR_POINT;
+    // Only a group's owner is known here: a point's program may belong to a sensor or a module.
+    if (family != 2 || ownGroup < 0 || rule == TypeRule::Any)
+        return 0;
+    return cbeGroupMayNameModule(direct, rule == TypeRule::Fault, u32(p.typeClass)) ? 0 : uint(ERR_POINT);
 }
 
 int CBEActivateOutput::getCpu() const
@@ -742,11 +772,11 @@ bool CBEActivateOutput::isKeyEnabled(uint key) const
 {
     if (key > TK_M)
         return false;
-    const bool dot = key == TK_DOT && hasModuleIndex() && cbeOutputSubAddressTyped();
+    const bool dot = key == TK_DOT && hasModuleIndex() && moduleSubTyped(*this, cbeOutputSubAddressTyped());
     return referenceKeyEnabled(*this, key, true, dot);
 }
 
-uint CBEActivateOutput::checkPlantReferences(bool, int) const
+uint CBEActivateOutput::checkPlantReferences(bool direct, int ownGroup) const
 {
     const CBEPlantInfo* plant = cbePlant();
     const int c = getCpu() - 1, l = getLoop() - 1, a = getAddress() - 1;
@@ -755,6 +785,8 @@ uint CBEActivateOutput::checkPlantReferences(bool, int) const
     const bool module = hasModuleIndex();
     const CBEPointInfo p = plant->point(c, l, a, module ? 2 : 1, referenceSubOrAny(*this));
     if (!p.valid)
+        return ERR_OUTPUT;
+    if (module && ownGroup >= 0 && !cbeGroupMayNameModule(direct, false, u32(p.typeClass)))
         return ERR_OUTPUT;
     if (module)
         return p.hasSubPoints || getSub() == 1 ? 0 : uint(ERR_OUTPUT_SUB);

@@ -195,6 +195,10 @@ public:
     bool isComplete() const override;
     bool isKeyEnabled(uint key) const override;
     uint checkPlantReferences(bool direct, int ownGroup) const override;
+    // Which types of module a group may name where the point stands: those of its kind, also
+    // outputs under FLT, any under DIS.
+    enum class TypeRule { Group, Fault, Any };
+    uint checkPlantReferences(bool direct, int ownGroup, TypeRule rule) const;
     bool addKey(uint key) override;
     bool removeCurrent() override;
     int getCpu() const;

@@ -7,6 +7,23 @@ namespace Ov4800 {
 
 using namespace rules;
 
+namespace {
+
+// The plant check of a wrapper's operand, a point under the type rule of the wrapper.
+uint checkUnderRule(const CBEOperator& n, bool direct, int ownGroup, CBEPoint::TypeRule rule)
+{
+    for (const CBEOperator* c : n.children) {
+        const uint e = c->getKind() == KIND_POINT
+            ? static_cast<const CBEPoint*>(c)->checkPlantReferences(direct, ownGroup, rule)
+            : c->checkPlantReferences(direct, ownGroup);
+        if (e != 0)
+            return e;
+    }
+    return 0;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------------------------
 // Direct expression and logic expression
 
@@ -284,6 +301,10 @@ bool CBEFLT::isComplete() const
 {
     return size() == 4 && CBEOperator::isComplete();
 }
+uint CBEFLT::checkPlantReferences(bool direct, int ownGroup) const
+{
+    return checkUnderRule(*this, direct, ownGroup, CBEPoint::TypeRule::Fault);
+}
 bool CBEFLT::canMoveBack() const
 {
     return backFromChild(*this);
@@ -318,6 +339,10 @@ CBEDIS::CBEDIS(bool groupForbidden_)
 bool CBEDIS::isComplete() const
 {
     return size() == 4 && CBEOperator::isComplete();
+}
+uint CBEDIS::checkPlantReferences(bool direct, int ownGroup) const
+{
+    return checkUnderRule(*this, direct, ownGroup, CBEPoint::TypeRule::Any);
 }
 bool CBEDIS::canMoveBack() const
 {

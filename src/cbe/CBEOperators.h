@@ -115,6 +115,7 @@ public:
     QString getName() const override { return QStringLiteral("FLT(...)"); }
     int getKind() const override { return KIND_FLT; }
     bool isComplete() const override;
+    uint checkPlantReferences(bool direct, int ownGroup) const override;
     bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
@@ -130,6 +131,7 @@ public:
     QString getName() const override { return QStringLiteral("DIS(...)"); }
     int getKind() const override { return KIND_DIS; }
     bool isComplete() const override;
+    uint checkPlantReferences(bool direct, int ownGroup) const override;
     bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool addKey(uint key) override;

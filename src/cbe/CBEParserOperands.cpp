@@ -277,10 +277,7 @@ bool CBEParser::check_module(const PackedAddress& address) const
     const u32 typeClass = get_type_class(type);
     switch (m_request.ownerKind) {
     case CBE_OWNER_SENSOR: return true;
-    case CBE_OWNER_GROUP:
-        if (owner_is_direct_group())
-            return typeClass != TYPE_CLASS_INPUT;
-        return typeClass != TYPE_CLASS_OUTPUT || m_flt;
+    case CBE_OWNER_GROUP: return cbeGroupMayNameModule(owner_is_direct_group(), m_flt, typeClass);
     case CBE_OWNER_MODULE:
         if (address.raw[0] == m_request.owner[0] && address.raw[1] == m_request.owner[1]
             && address.raw[2] == m_request.owner[2])

@@ -17,6 +17,10 @@ struct CBEPointInfo {
     bool hasSubPoints = false;
     // The asked sub-point exists and is valid.
     bool subValid = false;
+    // Of the record that answers: its device class (0 plain, 1 answering at address +
+    // sub-address) and the class of its type (TYPE_CLASS_*).
+    int recordClass = 0;
+    int typeClass = 0;
 };
 
 class CBEPlantInfo {

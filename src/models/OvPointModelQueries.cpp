@@ -8,6 +8,8 @@
 #include "plant/Plant.h"
 #include "plant/PointType.h"
 
+#include "ZpData/Values/DeviceRec.h"
+
 #include <QDebug>
 
 namespace {
@@ -382,11 +384,12 @@ QString OvPointModel::getSelectedIndexesStr(const QModelIndexList& selection) co
         const OvGenericPoint* p = getPoint(index);
         if (!p)
             continue;
+        // A channel is named as the panel reaches its record.
         Item item{int(p->address()), 0};
-        if (p->series() == 1 && m_loop.type() != OvLoop::LOOP_VARN500)
-            item.sub = p->getSubIndex();
-        else if (p->getSubIndex() > 0)
+        if (p->getSubIndex() > 0 && p->recordClass() == DeviceRec::CLASS_CONSECUTIVE)
             item.address += p->getSubIndex() - 1;
+        else
+            item.sub = p->getSubIndex();
         if (inRun) {
             const bool extends = (item.sub == 0 && last.sub == 0 && item.address == last.address + 1)
                 || (item.address == last.address && item.sub == last.sub + 1);

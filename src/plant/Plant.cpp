@@ -1,6 +1,8 @@
 #include "plant/Plant.h"
 
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/PanelModel.h"
 #include "core/OvParametersReference.h"
 #include "plant/OvGenericPoint.h"
@@ -9,6 +11,8 @@
 #include "plant/PanelBlockWrite.h"
 
 #include <QDebug>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,23 +67,28 @@ Ov4800::CBEPointInfo Plant::modulePoint(int cpu, u32 loop, int address, int sub)
     if (!l)
         return info;
     const OvGenericPoint* p = nullptr;
-    bool answers = false;
+    // Of the record that answers: its channel (0-based), 0 for a module without channels.
+    int position = sub;
     if (sub >= Ov4800::kAnySub) {
         const OvLoop::ModuleAtAddress at = l->moduleAtAddress(address + 1);
         p = at.byAddress ? at.point : nullptr;
-        // A module whose channels share its address answers with any valid one.
-        answers = p && p->isValid() && (at.subIndex > 0 ? p->isValid(at.subIndex - 1) : p->getValidCount() > 0);
+        position = at.subIndex - 1;
+        // Where channels share the module's address, the first valid one answers.
+        for (int k = 0; p && at.subIndex == 0 && k < std::max(1, p->subPoints().size()); ++k)
+            position = position < 0 && p->isValid(k) ? k : position;
     } else {
         p = l->getPoint(address, 2);
-        answers = p && p->isValid() && p->isValid(sub);
     }
-    if (!answers)
+    if (!p || !p->isValid() || !p->isValid(position))
         return info;
+    const OvGenericPoint& record = p->subPoints().isEmpty() ? *p : p->subPoints().at(position);
     info.valid = true;
     info.protocol = p->protocol();
     info.series = p->series();
     info.hasSubPoints = !p->subPoints().isEmpty();
     info.subValid = info.hasSubPoints;
+    info.recordClass = int(record.recordClass());
+    info.typeClass = int(get_type_class(record.swType()));
     return info;
 }
 

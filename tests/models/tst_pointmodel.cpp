@@ -441,22 +441,37 @@ private slots:
     {
         QTest::addColumn<QList<int>>("addresses");
         QTest::addColumn<QString>("text");
-        QTest::newRow("run and single") << QList<int>{3, 4, 5, 6, 9} << "CSV_ADDRESS: 3 - 6; 9";
-        QTest::newRow("pair and single") << QList<int>{3, 4, 9} << "CSV_ADDRESS: 3; 4; 9";
-        QTest::newRow("singles") << QList<int>{2, 9} << "CSV_ADDRESS: 2; 9";
-        QTest::newRow("one run") << QList<int>{7, 8, 9} << "CSV_ADDRESS: 7 - 9";
-        QTest::newRow("none") << QList<int>{} << "CSV_ADDRESS: ";
+        // A module with two channels at 40 on a loop of this type (-1 none), and the channel
+        // rows of it that are selected after the addresses.
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<QList<int>>("channels");
+        QTest::newRow("run and single") << QList<int>{3, 4, 5, 6, 9} << "CSV_ADDRESS: 3 - 6; 9" << -1 << QList<int>{};
+        QTest::newRow("pair and single") << QList<int>{3, 4, 9} << "CSV_ADDRESS: 3; 4; 9" << -1 << QList<int>{};
+        QTest::newRow("singles") << QList<int>{2, 9} << "CSV_ADDRESS: 2; 9" << -1 << QList<int>{};
+        QTest::newRow("one run") << QList<int>{7, 8, 9} << "CSV_ADDRESS: 7 - 9" << -1 << QList<int>{};
+        QTest::newRow("none") << QList<int>{} << "CSV_ADDRESS: " << -1 << QList<int>{};
+        // Channel records of the ADV protocol share the module's address; the others take their own.
+        QTest::newRow("ADV channel 2") << QList<int>{} << "CSV_ADDRESS: 40.2" << 0 << QList<int>{1};
+        QTest::newRow("ADV channels") << QList<int>{} << "CSV_ADDRESS: 40.1; 40.2" << 0 << QList<int>{0, 1};
+        QTest::newRow("VARN channel 2") << QList<int>{} << "CSV_ADDRESS: 41" << 1 << QList<int>{1};
     }
     void selectedAddresses()
     {
         QFETCH(QList<int>, addresses);
         QFETCH(QString, text);
-        OvPointModel model(0);
-        model.setActiveLoop(loopWith(0, {}));
+        QFETCH(int, loopType);
+        QFETCH(QList<int>, channels);
+        OvPointModel model(loopType < 0 ? 0 : 1);
+        const int protocol = loopType == 1 ? 2 : 1;
+        model.setActiveLoop(loopType < 0 ? loopWith(0, {})
+                                         : loopWith(loopType, {point(1, 1, 40, protocol, 2, 2, 16398, 53, 2)}));
         QList<QList<int>> rows;
         for (int address : addresses)
             rows << QList<int>{address - 1};
-        QCOMPARE(model.getSelectedIndexesStr(rowsAt(model, rows)), text);
+        QModelIndexList selection = rowsAt(model, rows);
+        for (int channel : channels)
+            selection << byAddress(model, {40, channel});
+        QCOMPARE(model.getSelectedIndexesStr(selection), text);
     }
 
     void statusToolTip()

@@ -11,9 +11,15 @@
 #include "cbe/OvCBEEditor.h"
 #include "core/Configuration.h"
 #include "plant/PanelBlockWrite.h"
+#include "plant/PointType.h"
+
+#include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/PanelModel.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <algorithm>
 
 static const IsolatedHome s_home;
 
@@ -60,6 +66,14 @@ void moduleLoop(Plant& plant, int loopType, u8 row)
     OvGenericPoint channels = looptest::typed(1, 1, 10, protocol, 2, series, apollo ? 43009 : 133, row, apollo ? 6 : 2);
     looptest::editChannels(channels, [row](OvGenericSubPoint& c, int) { c.setSWType(row, true); });
     plant.setPoint(channels);
+}
+
+// The type of a channel: its default, else the first the catalogue allows; 0 for none.
+u8 channelType(u16 code, u32 loopType, u32 sub, u32 panelFamily)
+{
+    const std::vector<u8> types = get_sw_type_list(code, loopType, sub, panelFamily);
+    const u8 type = get_default_type(code, sub);
+    return type != 0 || types.empty() ? type : types.front();
 }
 
 // The modules a group may name: outputs for a direct group, inputs for a reverse one.
@@ -281,6 +295,101 @@ private slots:
         if (!accepted)
             expectWarning("CBE ERROR: " + QRegularExpression::escape(text));
         QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(group - 1)) == 0, accepted);
+    }
+
+    // Every channel of every module with channels that the type tree offers on the loop, named
+    // in a group program the way the keypad types it: its keys are offered (and "." only where
+    // the channel shares its module's address), the compile stores the channel's record address,
+    // Check CBE passes and reading the program back gives the text again; a group of the other
+    // kind may name it only under FLT or DIS.
+    void channelNames_data()
+    {
+        QTest::addColumn<int>("panelType");
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("channel");
+        // panel type, its family, brand, loop type (0 ADV, 1 VARN, 2 APOLLO)
+        const int kLoops[][4] = {{8, 2, 3, 1}, {8, 2, 4, 2}, {0, 0, 0, 0}, {0, 0, 0, 1}};
+        for (const auto& l : kLoops)
+            for (u16 code : get_hw_type_list(u32(l[1]), u8(l[3]), DEVICE_KIND_MODULE))
+                for (u32 c = 1; is_module_code(code) && get_sub_num(code) > 1 && c <= get_sub_num(code); ++c)
+                    if (channelType(u16(code), u32(l[3]), c - 1, u32(l[1])) != 0)
+                        QTest::addRow("brand %d, loop type %d, code %d, channel %u", l[2], l[3], code, c)
+                            << l[0] << l[2] << l[3] << int(code) << int(c);
+    }
+
+    void channelNames()
+    {
+        QFETCH(int, panelType);
+        QFETCH(int, brand);
+        QFETCH(int, loopType);
+        QFETCH(int, code);
+        QFETCH(int, channel);
+        QCOMPARE(g_zpConf->new_config(u32(panelType)), 0);
+        Configuration::instance()->set_current_brand(brand);
+        Plant plant;
+        QVERIFY(looptest::forceLoopType(plant, 0, 0, loopType));
+        const int protocol = loopType == 0 ? 1 : loopType == 1 ? 2 : 4;
+        const u16 hw = u16(code);
+        OvGenericPoint m = looptest::typed(1, 1, 10, protocol, 2, PointType::seriesOf(hw), hw,
+                                           channelType(hw, u32(loopType), 0, PointType::panelFamily()),
+                                           int(get_sub_num(hw)));
+        looptest::editChannels(m, [&](OvGenericSubPoint& c, int i) {
+            c.setSWType(channelType(hw, u32(loopType), u32(i), PointType::panelFamily()), true);
+        });
+        plant.setPoint(m);
+        const u8 type = channelType(hw, u32(loopType), u32(channel - 1), PointType::panelFamily());
+        QVERIFY(get_type_class(type) >= 2);
+        const bool direct = get_type_class(type) == 3;
+        const int group = direct ? 1 : plant.groups().directGroupsCount() + 1;
+        // Channels of the ADV protocol share the module's address; the others take their own.
+        const bool shared = loopType == 0;
+        const QString name = shared ? QString("10.%1").arg(channel) : QString::number(9 + channel);
+        const QString text = QString(direct ? "(C1L1M%1)" : "OR(C1L1M%1)").arg(name);
+
+        Ov4800::setCBEPlant(&plant);
+        Ov4800::OvCBEEditor editor;
+        editor.enableLogicalCtrl(true);
+        editor.init(group, direct, QString());
+        QStringList keys = direct ? QStringList() : QStringList{"OR"};
+        for (QChar k : "C1L1M" + name)
+            keys << k;
+        for (const QString& key : keys) {
+            int button = 0;
+            while (button < Ov4800::OvCBEEditor::BTN_COUNT && editor.getBtnName(button) != key)
+                ++button;
+            QVERIFY2(editor.isEnabled(button) && editor.add(button), qPrintable(key + " refused"));
+        }
+        const int dotButton = 31;
+        QCOMPARE(editor.isEnabled(dotButton), false);
+        QCOMPARE(Ov4800::toDisplayString(editor.getString()), text);
+        QCOMPARE(editor.getErrorCount(), 0);
+        Ov4800::setCBEPlant(nullptr);
+
+        plant.groups().groupAt(group - 1)->setCBE(text);
+        QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(group - 1)), 0u);
+        QCOMPARE(plant.copyTo(), 0);
+        // The operand names the channel's record: CPU 1, line 1, module, its sub-address and
+        // address 10, six nibbles lowest first.
+        QString nibbles = QString::number(0x92000 | (channel - 1) << 9, 16).rightJustified(6, '0').toUpper();
+        std::reverse(nibbles.begin(), nibbles.end());
+        const QString program = (direct ? "A0D" : "A2D") + nibbles + "A1F";
+        QCOMPARE(planttest::block(5).mid((group - 1) * 33, program.size() / 2).toHex().toUpper(), program.toLatin1());
+        plant.copyFrom();
+        QCOMPARE(plant.groups().groups().at(group - 1).cbe(), text);
+        // Named by a group of the other kind, the keypad and Check CBE refuse it alike.
+        const int other = direct ? plant.groups().directGroupsCount() + 1 : 1;
+        const QString otherText = QString(direct ? "OR(C1L1M%1)" : "(C1L1M%1)").arg(name);
+        plant.groups().groupAt(other - 1)->setCBE(otherText);
+        QVERIFY(!keypadAccepts(plant, other, otherText));
+        expectWarning("CBE ERROR: " + QRegularExpression::escape(otherText));
+        QVERIFY(plant.checkGroupCBE(&plant.groups().groups().at(other - 1)) != 0);
+        // Under FLT a condition reads an output's faults; DIS names any module.
+        const QString lifted = QString(direct ? "OR(FLT(C1L1M%1))" : "(DIS(C1L1M%1))").arg(name);
+        plant.groups().groupAt(other - 1)->setCBE(lifted);
+        QVERIFY(keypadAccepts(plant, other, lifted));
+        QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(other - 1)), 0u);
     }
 
     void korvaModules_data()
