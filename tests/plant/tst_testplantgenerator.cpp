@@ -15,6 +15,7 @@
 #include "TestBase.h"
 
 #include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Values/DeviceRec.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +33,54 @@ QByteArray compiledImage(const QString& path)
     if (g_zpConf->get_io().export_bin_v3(QFile::encodeName(path).constData(), nullptr) != 0)
         return QByteArray();
     return fileContents(path);
+}
+
+// The first two used records of a DeviceProg block of a version 3 image that answer at one loop
+// address of one line: the record rule's effective address, per kind (a dual-class record under
+// both), channels of one class-0 module told apart by their sub-address.
+QString sharedAddress(const QByteArray& image)
+{
+    constexpr int kFirst = 70;
+    constexpr int kLast = 133;
+    constexpr int kSlots = 700;
+    int at = 8;
+    while (at + 7 <= image.size()) {
+        const int dataType = u8(image.at(at));
+        const int size = int(get_le32(reinterpret_cast<const u8*>(image.constData()) + at + 1));
+        const auto* data = reinterpret_cast<const u8*>(image.constData()) + at + 7;
+        at += 7 + size;
+        if (dataType < kFirst || dataType > kLast || at > image.size() || data[0] > 63)
+            continue;
+        QMap<QList<int>, QList<int>> held;
+        for (int slot = 0; slot < kSlots; ++slot) {
+            const u8* rec = data + 2 + slot * int(DeviceRec::kSize);
+            if (!DeviceRec::is_used(rec))
+                continue;
+            const int kind = DeviceRec::is_module(rec) ? 1 : 0;
+            const bool dual = DeviceRec::get_class(rec) == DeviceRec::CLASS_DUAL;
+            for (int k : {0, 1}) {
+                if (k != kind && !dual)
+                    continue;
+                QList<int>& others = held[{int(DeviceRec::get_line_bit(rec)), k, DeviceRec::get_address(rec)}];
+                for (int other : others) {
+                    const u8* o = data + 2 + other * int(DeviceRec::kSize);
+                    const bool channels = k == 1 && DeviceRec::get_class(rec) == DeviceRec::CLASS_PLAIN
+                        && DeviceRec::get_class(o) == DeviceRec::CLASS_PLAIN && o[0] == rec[0] && o[8] != rec[8];
+                    if (!channels)
+                        return QString("C%1 board %2 line %3 %4%5: slots %6 and %7")
+                            .arg(data[0] + 1)
+                            .arg(data[1] + 1)
+                            .arg(DeviceRec::get_line_bit(rec))
+                            .arg(k ? 'M' : 'S')
+                            .arg(DeviceRec::get_address(rec) + 1)
+                            .arg(other)
+                            .arg(slot);
+                }
+                others.append(slot);
+            }
+        }
+    }
+    return QString();
 }
 
 // A sensor of the first type the loop's list offers with code, at a 1-based address of CPU 1
@@ -200,6 +249,7 @@ private slots:
         const QByteArray image = compiledImage(path("first.bin"));
         QCOMPARE(plantcheck::imageFault(image, u8(panelType)), QString());
         QCOMPARE(plantcheck::recordFault(plant), QString());
+        QCOMPARE(sharedAddress(image), QString());
         QCOMPARE(plant.saveToFile(path("plant.ov")), 0u);
         Plant reread;
         reread.setDefaultParameters();
