@@ -293,8 +293,6 @@ private:
     bool checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const;
     // The channels of the linked module whose catalogue allows one type each.
     static void createDefaultChannels(OvGenericPoint* point);
-    // The number of consecutive addresses, its own first, that a point of the held loop covers.
-    int addressesCovered(const OvGenericPoint& p) const;
     // The module at an earlier address whose channels reach address; null when none does.
     const OvGenericPoint* coveringModule(int address) const;
     // One row of a zone assignment; false for a row that is not considered at all.

@@ -127,8 +127,8 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
         changed.append(p);
         if (type.hwType() == OvGenericPoint::kLinkedModuleCode && (multiAddress || linked))
             createDefaultChannels(&copy);
-        const int had = addressesCovered(*p);
-        const int now = addressesCovered(copy);
+        const int had = p->addressSpan();
+        const int now = copy.addressSpan();
         for (int k = had; k < now; ++k)
             removeRowOfAddress(address + k, true);
         if (linked)
@@ -162,35 +162,21 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
     return true;
 }
 
-int OvPointModel::addressesCovered(const OvGenericPoint& p) const
-{
-    // As the module rows are built: a series-2 module, or any module with channels on a VARN loop.
-    const int channels = p.subPoints().size();
-    if (p.family() != 1 && channels >= 2 && (p.series() == 2 || m_loop.type() == OvLoop::LOOP_VARN500))
-        return channels;
-    return 1;
-}
-
 const OvGenericPoint* OvPointModel::coveringModule(int address) const
 {
-    for (int a = address - 1; a >= 1; --a) {
-        const OvGenericPoint* m = moduleAt(a);
-        if (m && m->hwType() != 0 && a + addressesCovered(*m) > address)
-            return m;
-    }
-    return nullptr;
+    const OvGenericPoint* m = m_loop.moduleAtAddress(address).point;
+    return m && int(m->address()) != address ? m : nullptr;
 }
 
 bool OvPointModel::checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const
 {
-    // A VARN module with channels takes addresses as a series-2 one does.
-    const int needed = addressesCovered(newPoint);
+    const int needed = newPoint.addressSpan();
     if (!item || needed < 2)
         return true;
     // The addresses the replaced module already covers are its own; rows may hide the others,
     // so the loop is asked. A mixed row may still show the sensor of that address.
     const OvGenericPoint* replaced = moduleAt(int(newPoint.address()));
-    const int own = replaced ? addressesCovered(*replaced) : 1;
+    const int own = replaced ? replaced->addressSpan() : 1;
     for (int k = own; k < needed; ++k) {
         const OvGenericPoint* m = moduleAt(int(newPoint.address()) + k);
         if (m && m->hwType() != 0) {

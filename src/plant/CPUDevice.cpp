@@ -329,6 +329,13 @@ OvLoop CPUDevice::getLoop(u32 g) const
     return *lib->loops().at(position);
 }
 
+const OvLoop* CPUDevice::loopAt(u32 g) const
+{
+    int position = 0;
+    const OvLib* lib = libOf(g, &position);
+    return lib && position < lib->loops().size() ? lib->loops().at(position) : nullptr;
+}
+
 bool CPUDevice::isLoopEmpty(u32 g) const
 {
     int position = 0;

@@ -74,6 +74,8 @@ public:
     bool setLoopType(u32 g, int type);
     bool isLoopOpen(u32 g) const;
     OvLoop getLoop(u32 g) const;
+    // Null without that loop.
+    const OvLoop* loopAt(u32 g) const;
     bool isLoopEmpty(u32 g) const;
     OvGenericPoint* getPoint(u32 g, int index, int family) const;
     int getLoopActiveCount(u32 g, int protocolMask, int familyMask, int inputTypeMask) const;

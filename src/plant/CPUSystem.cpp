@@ -247,6 +247,12 @@ OvGenericPoint* CPUSystem::getPoint(int p, u32 g, int index, int family) const
     return cpu ? cpu->getPoint(g, index, family) : nullptr;
 }
 
+const OvLoop* CPUSystem::loopAt(int p, u32 g) const
+{
+    const CPUDevice* cpu = cpuAt(p);
+    return cpu ? cpu->loopAt(g) : nullptr;
+}
+
 void CPUSystem::loadAnnunciators(int p, const u8* records, int count)
 {
     if (CPUDevice* cpu = cpuAt(p))

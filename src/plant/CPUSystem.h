@@ -78,6 +78,8 @@ public:
     void updatePoint(const OvGenericPoint* point);
     void setLoop(const OvLoop& loop);
     OvGenericPoint* getPoint(int p, u32 g, int index, int family) const;
+    // Null without that CPU or loop.
+    const OvLoop* loopAt(int p, u32 g) const;
 
     void loadAnnunciators(int p, const u8* records, int count);
     void loadViewers(int p, const u8* records, int count);

@@ -7,9 +7,12 @@
 #include "core/ApplicationLog.h"
 
 #include "ZpData/Values/DeviceCatalogue.h"
+#include "ZpData/Values/DeviceRec.h"
 
 #include <QDebug>
 #include <QLoggingCategory>
+
+#include <algorithm>
 
 OvGenericPoint::OvGenericPoint()
 {
@@ -395,6 +398,19 @@ void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
 {
     // The device's fields without its channels, which a channel copies from a point.
     m_subPoints.append(OvGenericSubPoint(*this, int(subIndex)));
+}
+
+bool OvGenericPoint::channelsAtOwnAddresses() const
+{
+    return m_family != 1 && !m_subPoints.isEmpty() && m_subPoints.first().recordClass() == DeviceRec::CLASS_CONSECUTIVE;
+}
+
+int OvGenericPoint::addressSpan() const
+{
+    if (m_family == 1 || m_subPoints.isEmpty() || (m_series != 2 && !channelsAtOwnAddresses()))
+        return 1;
+    // Channels left untyped keep their addresses: typing one later must not meet another device.
+    return std::max(m_subPoints.size(), int(get_sub_num(m_hwType)));
 }
 
 void OvGenericPoint::dropUntypedLastChannels()

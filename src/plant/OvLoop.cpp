@@ -11,7 +11,9 @@
 #include "ZpData/Values/DeviceRec.h"
 
 #include <QDebug>
+#include <QVector>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -253,6 +255,49 @@ OvGenericPoint* OvLoop::getPoint(int index, int family) const
 {
     const QList<OvGenericPoint*>& list = family == 1 ? m_sensors : m_modules;
     return index >= 0 && index < list.size() ? list.at(index) : nullptr;
+}
+
+OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
+{
+    ModuleAtAddress found;
+    // A record's sub-address has four bits: no device spans more than 16 addresses.
+    for (int own = std::max(1, address - 15); own <= address && own <= m_modules.size(); ++own) {
+        const OvGenericPoint* m = m_modules.at(own - 1);
+        if (m->hwType() == 0 || own + m->addressSpan() <= address)
+            continue;
+        const bool consecutive = m->channelsAtOwnAddresses();
+        found.point = m;
+        found.subIndex = consecutive || own != address ? address - own + 1 : 0;
+        found.byAddress = consecutive || own == address;
+        return found;
+    }
+    return found;
+}
+
+QList<const OvGenericPoint*> OvLoop::conflictingModules() const
+{
+    QVector<int> owner(m_modules.size() + 16, -1);
+    QVector<bool> clash(m_modules.size(), false);
+    for (int p = 0; p < m_modules.size(); ++p) {
+        const OvGenericPoint* m = m_modules.at(p);
+        if (m->hwType() == 0)
+            continue;
+        for (int k = 0; k < m->addressSpan() && p + k < owner.size(); ++k) {
+            int& at = owner[p + k];
+            if (at >= 0) {
+                clash[at] = true;
+                clash[p] = true;
+            } else {
+                at = p;
+            }
+        }
+    }
+    QList<const OvGenericPoint*> conflicts;
+    for (int p = 0; p < m_modules.size(); ++p) {
+        if (clash.at(p))
+            conflicts.append(m_modules.at(p));
+    }
+    return conflicts;
 }
 
 bool OvLoop::isEmpty() const

@@ -20,6 +20,16 @@ public:
     // Last record of a device block.
     static constexpr int kLastRecord = 699;
 
+    // The module that takes a loop address and which of its channels sits there.
+    struct ModuleAtAddress {
+        const OvGenericPoint* point = nullptr;
+        // 1-based; 0 for a module without channels.
+        int subIndex = 0;
+        // Whether the address alone reaches it (not a covered address of a module whose
+        // channels go out at its own address).
+        bool byAddress = false;
+    };
+
     OvLoop();
     // Reads the line's wiring and type from the panel configuration, then fills the slots.
     OvLoop(int ownerCpu, int loopIndex);
@@ -74,6 +84,13 @@ public:
     // After the panel loader: each module keeps the channels its records gave, not every channel
     // its code has.
     void dropUnsavedChannels();
+    // Which module answers at a loop address (1-based): a module takes the addresses of its
+    // addressSpan; where two take one, the lower one answers, as the panel takes the first
+    // record in loop order. No point for a free address.
+    ModuleAtAddress moduleAtAddress(int address) const;
+    // The modules whose addresses meet another module's, in address order: files of older
+    // versions may hold them.
+    QList<const OvGenericPoint*> conflictingModules() const;
     const OvGenericPoint* nextValidSensor(const OvGenericPoint* after) const;
     const OvGenericPoint* nextValidModule(const OvGenericPoint* after) const;
     bool findNextSensor(int* pos, OvGenericPoint* out) const;

@@ -6,6 +6,7 @@
 #include "core/OvParametersReference.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/OvGenericSubPoint.h"
+#include "plant/OvLoop.h"
 #include "plant/PanelBlockWrite.h"
 
 #include <QDebug>
@@ -54,36 +55,32 @@ Ov4800::CBEPointInfo Plant::point(int cpu, int loop, int address, int family, in
     return info;
 }
 
-// The panel's records answer a module reference, and the compiler looks it up there: the same
-// matching here, over the records the loop will store, lets the keypad accept what the compiler
-// accepts (the channels of a consecutive module answer at their own addresses).
+// The compiler looks a module reference up in the records the loop will store: answering as the
+// loop's address rule does lets the keypad accept what the compiler accepts.
 Ov4800::CBEPointInfo Plant::modulePoint(int cpu, u32 loop, int address, int sub) const
 {
     Ov4800::CBEPointInfo info;
-    for (int position = 0; position <= address; ++position) {
-        const OvGenericPoint* p = m_cpus.getPoint(cpu, loop, position, 2);
-        if (!p || !p->isValid())
-            continue;
-        const auto answers = [&](const OvGenericPoint& record) {
-            const u32 recordSub = record.getSubIndex() > 0 ? u32(record.getSubIndex() - 1) : 0;
-            return record.isValid()
-                && DeviceRec::matches(false, 0, true, record.recordClass(), u32(position), recordSub, 0,
-                                      DEVICE_KIND_MODULE, u32(address), u32(sub));
-        };
-        bool found = false;
-        if (p->subPoints().isEmpty())
-            found = answers(*p);
-        for (const OvGenericSubPoint& c : p->subPoints())
-            found = found || answers(c);
-        if (!found)
-            continue;
-        info.valid = true;
-        info.protocol = p->protocol();
-        info.series = p->series();
-        info.hasSubPoints = !p->subPoints().isEmpty();
-        info.subValid = info.hasSubPoints;
+    const OvLoop* l = m_cpus.loopAt(cpu, loop);
+    if (!l)
         return info;
+    const OvGenericPoint* p = nullptr;
+    bool answers = false;
+    if (sub >= Ov4800::kAnySub) {
+        const OvLoop::ModuleAtAddress at = l->moduleAtAddress(address + 1);
+        p = at.byAddress ? at.point : nullptr;
+        // A module whose channels share its address answers with any valid one.
+        answers = p && p->isValid() && (at.subIndex > 0 ? p->isValid(at.subIndex - 1) : p->getValidCount() > 0);
+    } else {
+        p = l->getPoint(address, 2);
+        answers = p && p->isValid() && p->isValid(sub);
     }
+    if (!answers)
+        return info;
+    info.valid = true;
+    info.protocol = p->protocol();
+    info.series = p->series();
+    info.hasSubPoints = !p->subPoints().isEmpty();
+    info.subValid = info.hasSubPoints;
     return info;
 }
 
