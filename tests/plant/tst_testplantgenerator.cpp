@@ -313,6 +313,60 @@ private slots:
         }
     }
 
+    // A module takes the address of every channel its code has, typed or not: the generator puts
+    // the next module on the first addresses no channel takes.
+    void besideModules_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("DUAL I/O, both channels") << 43008 << 1 << 2 << 41984 << 3;
+        QTest::newRow("DUAL I/O, one channel") << 43008 << 1 << 1 << 41984 << 3;
+        QTest::newRow("MOD.IN/OUT, six channels") << 43009 << 1 << 6 << 41984 << 7;
+        QTest::newRow("MOD.IN/OUT, five channels") << 43009 << 1 << 5 << 41984 << 7;
+        QTest::newRow("MOD.IN/OUT, five channels, DUAL I/O added") << 43009 << 1 << 5 << 43008 << 7;
+        QTest::newRow("MOD.AV, one channel") << 50688 << 1 << 1 << 41984 << 3;
+        QTest::newRow("DUAL I/O at 3, DUAL I/O added") << 43008 << 3 << 1 << 43008 << 1;
+        QTest::newRow("DUAL I/O at 2, DUAL I/O added") << 43008 << 2 << 1 << 43008 << 4;
+    }
+    void besideModules()
+    {
+        QFETCH(int, code);
+        QFETCH(int, at);
+        QFETCH(int, typed);
+        QFETCH(int, added);
+        QFETCH(int, expected);
+        usePanel(7, 0);
+        Configuration::instance()->set_current_brand(4);
+        Plant plant;
+        QVERIFY(plant.setPlantType(0, true));
+        const int loopType = plant.getCPULoopType(0, 0);
+        QCOMPARE(loopType, int(OvLoop::LOOP_APOLLO));
+        const int protocol = OvLoop::moduleProtocol(loopType);
+        const PointTypeHw held(4, protocol, 2, ushort(code));
+        const int channels = held.channels().size();
+        OvGenericPoint module = plantbuild::point(1, 1, at, protocol, 2, 4, u16(code),
+                                                  u8(held.channels().first().swTypes().first()), channels);
+        // The last channels left untyped, as a file holds them.
+        for (int i = 0; i < channels; ++i) {
+            OvGenericSubPoint channel = module.subPoints().at(i);
+            channel.setSWType(i < typed ? u8(held.channels().at(i).swTypes().first()) : u8(0), true);
+            module.updateSubPoint(channel);
+        }
+        module.dropUntypedLastChannels();
+        QCOMPARE(module.subPoints().size(), typed);
+        plant.setPoint(module);
+        QVERIFY(plant.getPoint(0, 0, at - 1, 2)->isValid());
+
+        QVERIFY(TestPlantGenerator(&plant, 5).add(0, 0, PointTypeHw(4, protocol, 2, ushort(added))));
+
+        const OvGenericPoint* placed = plant.getPoint(0, 0, expected - 1, 2);
+        QVERIFY(placed && placed->isValid());
+        QCOMPARE(int(placed->hwType()), added);
+    }
+
     // The same seed makes the same plant; the command's clock seed is the only other source.
     void seeded()
     {
