@@ -250,16 +250,15 @@ void OvPointModel::addModuleRow(int i)
         qDebug() << "PT NULL at:" << i;
         return;
     }
-    // The addresses a module's channels occupy show no rows of their own. The span ends at its
-    // last address even when that address is never offered here (mixed table, filters).
-    if (m_spanIndex >= 0) {
-        const int end = m_spanIndex + m_spanLast;
-        if (i <= end) {
-            if (i == end)
-                m_spanIndex = -1;
-            return;
-        }
+    // The addresses a module's channels take show no rows of their own, unless another module
+    // takes one too: the user must see that. The span ends at its last address even when that
+    // address is never offered here (mixed table, filters).
+    if (m_spanIndex >= 0 && i > m_spanIndex + m_spanLast)
         m_spanIndex = -1;
+    if (m_spanIndex >= 0 && m->hwType() == 0) {
+        if (i == m_spanIndex + m_spanLast)
+            m_spanIndex = -1;
+        return;
     }
     if ((m_filter & kOnlyValid) && !m->isValid())
         return;
@@ -267,13 +266,14 @@ void OvPointModel::addModuleRow(int i)
         const Plant* plant = ActivePlant::get();
         if (!plant)
             return;
-        if (m->getCBEErrorCode() == 0 && m->isAreaAssigned() && plant->checkKorvaModule(m) == 0)
+        if (m->getCBEErrorCode() == 0 && m->isAreaAssigned() && plant->checkKorvaModule(m) == 0
+            && !m_loop.sharesAddress(*m))
             return;
     }
-    const int channels = m->subPoints().size();
-    if ((m->series() == 2 || (m_loop.type() == OvLoop::LOOP_VARN500 && channels > 0)) && channels >= 2) {
+    const int span = m_loop.spanOf(*m);
+    if (span >= 2 && (m_spanIndex < 0 || i + span - 1 > m_spanIndex + m_spanLast)) {
         m_spanIndex = i;
-        m_spanLast = channels - 1;
+        m_spanLast = span - 1;
     }
     appendPointRow(m);
 }
@@ -517,7 +517,7 @@ QVariant OvPointModel::data(const QModelIndex& index, int role) const
         const Plant* plant = ActivePlant::get();
         if (plant && plant->checkKorvaModule(p) != 0)
             return QStringLiteral("errors.png");
-        if (p->getCBEErrorCode() != 0)
+        if (p->getCBEErrorCode() != 0 || (!isChannel(index) && m_loop.sharesAddress(*p)))
             return QStringLiteral("errors.png");
         if (!isChannel(index))
             return p->isAreaAssigned() ? QStringLiteral("null.png") : QStringLiteral("warning.png");
@@ -661,19 +661,12 @@ void OvPointModel::prepareModuleTree(const OvGenericPoint* p)
         nextValid = !next || next->isValid();
         qInfo().nospace() << "1] skipUDS = " << (nextValid ? "true" : "false");
     }
-    if (m_loop.type() == OvLoop::LOOP_VARN500) {
-        const int freeCount = freeAfter(a, INT_MAX);
-        m_moduleTypeTree->setPointFilter(p, nextValid, -1, false, freeCount, freeCount, decade);
+    const bool covered = coveringModule(a) != nullptr;
+    if (OvLoop::moduleProtocol(m_loop.type()) != 1) {
+        // The channels of every module with channels take the addresses after its own.
+        const int freeCount = covered ? 0 : freeAfter(a, m_loop.modules().size());
+        m_moduleTypeTree->setPointFilter(p, nextValid, freeCount, false, -1, -1, decade);
         return;
     }
-    bool overlapped = false;
-    if (a >= 100) {
-        overlapped = true;
-    } else if (a >= 3) {
-        for (int m = a - 1; m >= qMax(2, a - 9) && !overlapped; --m) {
-            const OvGenericPoint* module = moduleAt(m);
-            overlapped = module && m + module->subPoints().size() - 1 >= a;
-        }
-    }
-    m_moduleTypeTree->setPointFilter(p, nextValid, -1, overlapped, -1, freeAfter(a, 99), decade);
+    m_moduleTypeTree->setPointFilter(p, nextValid, -1, a >= 100 || covered, -1, freeAfter(a, 99), decade);
 }

@@ -291,6 +291,8 @@ private:
     // The addresses a multi-address point needs beyond those its row already covers hold no
     // typed module; showAlert, when set, shows the box once and is cleared.
     bool checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const;
+    // Whether the addresses newPoint takes after its own are the loop's and hold no other module.
+    bool spanFits(const OvGenericPoint& newPoint) const;
     // The channels of the linked module whose catalogue allows one type each.
     static void createDefaultChannels(OvGenericPoint* point);
     // The module at an earlier address whose channels reach address; null when none does.

@@ -296,16 +296,16 @@ void OvPointModel::resetSensor(const QModelIndexList& indexes)
         }
         if (after.isEqual(before))
             continue;
-        const QList<OvGenericSubPoint>& channels = before.subPoints();
-        if (before.family() == 2 && (m_loop.type() == OvLoop::LOOP_VARN500 || before.series() == 2)
-            && channels.size() > 1) {
-            // The addresses the device occupied come back as rows of their own.
+        if (m_loop.spanOf(before) > 1) {
+            // The addresses the device occupied come back as rows of their own; a module that
+            // took one of them as well has its row already.
             QList<OvGenericPoint*> freed;
-            for (int k = 1; k < channels.size(); ++k) {
+            for (int k = 1; k < m_loop.spanOf(before); ++k) {
                 OvGenericPoint* next = m_loop.getPoint(int(before.address()) + k - 1, 2);
                 if (!next)
                     break;
-                freed.append(next);
+                if (next->hwType() == 0)
+                    freed.append(next);
             }
             if (!freed.isEmpty()) {
                 const int row = item->row() + 1;

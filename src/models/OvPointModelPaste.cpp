@@ -238,7 +238,8 @@ void OvPointModel::removeCoveredRows(const OvGenericPoint& module, int channels)
     for (int k = 1; k < channels; ++k) {
         TreeItem* covered = findModuleItem(int(module.address()) + k, 0);
         const auto* row = static_cast<const OvPointMdlItem*>(covered);
-        if (!row || !row->getPoint() || row->getPoint()->family() != 2 || row->parent() != m_root)
+        if (!row || !row->getPoint() || row->getPoint()->family() != 2 || row->getPoint()->hwType() != 0
+            || row->parent() != m_root)
             continue;
         const int r = covered->row();
         beginRemoveRows(QModelIndex(), r, r);
@@ -345,27 +346,20 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
         }
         if (toChannel)
             continue;
-        const int n = source.subPoints().size();
-        const bool spans = target->family() == 2
-            && (m_loop.type() == OvLoop::LOOP_VARN500 || (source.series() == 2 && source.hwType() == kDecadeModule));
-        if (spans) {
-            if (source.hwType() == kDecadeModule && target->address() % 10 != 0)
-                continue;
-            bool room = true;
-            for (int k = 1; k < n && room; ++k) {
-                const OvGenericPoint* next = moduleAt(int(target->address()) + k);
-                room = next && (!next->isValid() || !source.subPoints().at(k).isValid());
-            }
-            if (!room)
-                continue;
-        }
+        if (target->family() == 2 && source.series() == 2 && source.hwType() == kDecadeModule
+            && target->address() % 10 != 0)
+            continue;
         OvGenericPoint after = *target;
         if (special)
             pastePoint(&source, &after, filter);
         else
             after.pasteFrom(source);
-        // The mixed table shows a detector at an address another module's channels take.
-        if (after.family() == 2 && after.hwType() != 0 && coveringModule(int(after.address())))
+        // The mixed table shows a detector at an address another module's channels take. A module
+        // that keeps its type keeps its addresses, even those an older file let another take.
+        const bool retyped = after.hwType() != target->hwType() || after.protocol() != target->protocol()
+            || after.series() != target->series();
+        if (after.family() == 2 && after.hwType() != 0 && retyped
+            && (coveringModule(int(after.address())) || !spanFits(after)))
             continue;
         if (after.isEqual(*target) || !passesCapacity(&context, *target, after))
             continue;
@@ -391,8 +385,8 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
         changed.append(target);
         m_loop.updatePoint(after);
         rebuildChannels(rowIndex);
-        if (spans && n > 1)
-            removeCoveredRows(*target, n);
+        if (after.family() == 2 && m_loop.spanOf(after) > 1)
+            removeCoveredRows(*target, m_loop.spanOf(after));
         widenTo(rowIndex);
     }
     if (topLeft.isValid() && bottomRight.isValid()) {

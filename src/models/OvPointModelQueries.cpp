@@ -354,6 +354,8 @@ QString OvPointModel::getIconToolTip(const QModelIndex& index) const
         return getErrorMessage(korva);
     if (p->getCBEErrorCode() != 0)
         return getErrorMessage(p->getCBEErrorCode());
+    if (m_loop.sharesAddress(*p))
+        return qtTrId("USR_ERR_ADDRESS_COVERED");
     return p->isAreaAssigned() ? QString() : qtTrId("PT_NOT_ASSIGNED");
 }
 

@@ -89,7 +89,9 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
             changed.append(p);
             m_loop.updateSubPoint(copy);
             const int s = copy.getSubIndex();
-            if ((m_loop.type() == OvLoop::LOOP_VARN500 || copy.series() == 2) && s > 1)
+            const OvGenericPoint* module = moduleAt(address);
+            const OvGenericPoint* there = moduleAt(address + s - 1);
+            if (module && s > 1 && s <= m_loop.spanOf(*module) && there && there->hwType() == 0)
                 removeRowOfAddress(address + s - 1, true);
             const QModelIndex parentRow = index.parent();
             emit dataChanged(parentRow, parentRow);
@@ -127,8 +129,8 @@ bool OvPointModel::selectPointType(const QModelIndex& reference, const QModelInd
         changed.append(p);
         if (type.hwType() == OvGenericPoint::kLinkedModuleCode && (multiAddress || linked))
             createDefaultChannels(&copy);
-        const int had = p->addressSpan();
-        const int now = copy.addressSpan();
+        const int had = m_loop.spanOf(*p);
+        const int now = m_loop.spanOf(copy);
         for (int k = had; k < now; ++k)
             removeRowOfAddress(address + k, true);
         if (linked)
@@ -170,22 +172,31 @@ const OvGenericPoint* OvPointModel::coveringModule(int address) const
 
 bool OvPointModel::checkFreeFollowingAddresses(TreeItem* item, const OvGenericPoint& newPoint, bool* showAlert) const
 {
-    const int needed = newPoint.addressSpan();
-    if (!item || needed < 2)
+    if (!item || spanFits(newPoint))
         return true;
-    // The addresses the replaced module already covers are its own; rows may hide the others,
+    if (showAlert && *showAlert) {
+        *showAlert = false;
+        showCritical(QT_TRID_NOOP("USR_ERR_NOT_EMPTY_SIBLING"));
+    }
+    return false;
+}
+
+bool OvPointModel::spanFits(const OvGenericPoint& newPoint) const
+{
+    const int needed = m_loop.spanOf(newPoint);
+    if (needed < 2)
+        return true;
+    const int address = int(newPoint.address());
+    if (address + needed - 1 > m_loop.modules().size())
+        return false;
+    // The addresses the replaced module already takes are its own; rows may hide the others,
     // so the loop is asked. A mixed row may still show the sensor of that address.
-    const OvGenericPoint* replaced = moduleAt(int(newPoint.address()));
-    const int own = replaced ? replaced->addressSpan() : 1;
+    const OvGenericPoint* replaced = moduleAt(address);
+    const int own = replaced && replaced->hwType() != 0 ? m_loop.spanOf(*replaced) : 1;
     for (int k = own; k < needed; ++k) {
-        const OvGenericPoint* m = moduleAt(int(newPoint.address()) + k);
-        if (m && m->hwType() != 0) {
-            if (showAlert && *showAlert) {
-                *showAlert = false;
-                showCritical(QT_TRID_NOOP("USR_ERR_NOT_EMPTY_SIBLING"));
-            }
+        const OvGenericPoint* m = moduleAt(address + k);
+        if (m && m->hwType() != 0)
             return false;
-        }
     }
     return true;
 }

@@ -407,10 +407,9 @@ bool OvGenericPoint::channelsAtOwnAddresses() const
 
 int OvGenericPoint::addressSpan() const
 {
-    if (m_family == 1 || m_subPoints.isEmpty() || (m_series != 2 && !channelsAtOwnAddresses()))
+    if (m_family == 1 || (m_series != 2 && !channelsAtOwnAddresses()))
         return 1;
-    // Channels left untyped keep their addresses: typing one later must not meet another device.
-    return std::max(m_subPoints.size(), int(get_sub_num(m_hwType)));
+    return std::max(1, int(m_subPoints.size()));
 }
 
 void OvGenericPoint::dropUntypedLastChannels()

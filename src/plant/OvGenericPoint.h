@@ -74,9 +74,9 @@ public:
     virtual int getSubIndex() const { return 0; }
     // The device class its panel record carries (byte 4 bits 6-7).
     u32 recordClass() const;
-    // Consecutive loop addresses the device takes from its own: one per channel of its code
-    // when its channel records go out as consecutive (the panel reaches channel k at address
-    // + k - 1) or it is of the second series; 1 for a sensor or a module without channels.
+    // Consecutive loop addresses the device takes from its own: one per channel when its channel
+    // records go out as consecutive (the panel reaches channel k at address + k - 1) or it is of
+    // the second series; 1 for a sensor or a module without channels.
     int addressSpan() const;
     // Whether a loop address alone reaches its channels, each at address + sub index - 1.
     bool channelsAtOwnAddresses() const;

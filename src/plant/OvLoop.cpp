@@ -11,7 +11,6 @@
 #include "ZpData/Values/DeviceRec.h"
 
 #include <QDebug>
-#include <QVector>
 
 #include <algorithm>
 #include <cstring>
@@ -257,13 +256,20 @@ OvGenericPoint* OvLoop::getPoint(int index, int family) const
     return index >= 0 && index < list.size() ? list.at(index) : nullptr;
 }
 
+int OvLoop::spanOf(const OvGenericPoint& module) const
+{
+    if (m_type == LOOP_VARN500 && module.family() != 1 && module.subPoints().size() >= 2)
+        return std::max(module.addressSpan(), int(module.subPoints().size()));
+    return module.addressSpan();
+}
+
 OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
 {
     ModuleAtAddress found;
     // A record's sub-address has four bits: no device spans more than 16 addresses.
     for (int own = std::max(1, address - 15); own <= address && own <= m_modules.size(); ++own) {
         const OvGenericPoint* m = m_modules.at(own - 1);
-        if (m->hwType() == 0 || own + m->addressSpan() <= address)
+        if (m->hwType() == 0 || own + spanOf(*m) <= address)
             continue;
         const bool consecutive = m->channelsAtOwnAddresses();
         found.point = m;
@@ -274,28 +280,26 @@ OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
     return found;
 }
 
+bool OvLoop::sharesAddress(const OvGenericPoint& module) const
+{
+    const int own = int(module.address());
+    if (module.family() == 1 || module.hwType() == 0 || own < 1 || m_modules.value(own - 1) != &module)
+        return false;
+    const int end = own + spanOf(module);
+    for (int other = std::max(1, own - 15); other < end && other <= m_modules.size(); ++other) {
+        const OvGenericPoint* m = m_modules.at(other - 1);
+        if (m != &module && m->hwType() != 0 && other + spanOf(*m) > own)
+            return true;
+    }
+    return false;
+}
+
 QList<const OvGenericPoint*> OvLoop::conflictingModules() const
 {
-    QVector<int> owner(m_modules.size() + 16, -1);
-    QVector<bool> clash(m_modules.size(), false);
-    for (int p = 0; p < m_modules.size(); ++p) {
-        const OvGenericPoint* m = m_modules.at(p);
-        if (m->hwType() == 0)
-            continue;
-        for (int k = 0; k < m->addressSpan() && p + k < owner.size(); ++k) {
-            int& at = owner[p + k];
-            if (at >= 0) {
-                clash[at] = true;
-                clash[p] = true;
-            } else {
-                at = p;
-            }
-        }
-    }
     QList<const OvGenericPoint*> conflicts;
-    for (int p = 0; p < m_modules.size(); ++p) {
-        if (clash.at(p))
-            conflicts.append(m_modules.at(p));
+    for (const OvGenericPoint* m : m_modules) {
+        if (sharesAddress(*m))
+            conflicts.append(m);
     }
     return conflicts;
 }

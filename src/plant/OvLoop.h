@@ -84,13 +84,18 @@ public:
     // After the panel loader: each module keeps the channels its records gave, not every channel
     // its code has.
     void dropUnsavedChannels();
+    // The addresses a module takes on this loop: its addressSpan, and on a VARN loop one per
+    // channel whatever its records say.
+    int spanOf(const OvGenericPoint& module) const;
     // Which module answers at a loop address (1-based): a module takes the addresses of its
-    // addressSpan; where two take one, the lower one answers, as the panel takes the first
+    // spanOf; where two take one, the lower one answers, as the panel takes the first
     // record in loop order. No point for a free address.
     ModuleAtAddress moduleAtAddress(int address) const;
     // The modules whose addresses meet another module's, in address order: files of older
     // versions may hold them.
     QList<const OvGenericPoint*> conflictingModules() const;
+    // Whether a module of this loop takes an address another module takes too.
+    bool sharesAddress(const OvGenericPoint& module) const;
     const OvGenericPoint* nextValidSensor(const OvGenericPoint* after) const;
     const OvGenericPoint* nextValidModule(const OvGenericPoint* after) const;
     bool findNextSensor(int* pos, OvGenericPoint* out) const;

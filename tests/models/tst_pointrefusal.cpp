@@ -2,7 +2,9 @@
 // three point tables: the mixed table must not empty the row's point before the check runs.
 #include "ModelFixture.h"
 #include "TestBase.h"
+#include "core/Configuration.h"
 #include "models/OvPointModel.h"
+#include "models/OvPointTypeTreeModel.h"
 #include "plant/OvGenericSubPoint.h"
 
 #include "ZpData/Values/DeviceRec.h"
@@ -72,6 +74,40 @@ QList<OvGenericPoint> modulesFrom(int first, int last, int protocol, int series,
     for (int a = first; a <= last; ++a)
         list << point(1, 1, a, protocol, 2, series, hw, sw);
     return list;
+}
+
+// The module types with channels that the type drop-down offers on a loop type under the current
+// brand, and one type without channels.
+QList<PointType> offeredModules(int loopType, PointType* single)
+{
+    OvPointTypeTreeModel tree(loopType == 0 ? 1 : loopType == 1 ? 2 : 4, 2);
+    QModelIndexList leaves;
+    for (int r = 0; r < tree.rowCount(); ++r) {
+        const QModelIndex row = tree.index(r, 0);
+        leaves << row;
+        for (int c = 0; c < tree.rowCount(row); ++c)
+            leaves << tree.index(c, 0, row);
+    }
+    QList<PointType> types;
+    for (const QModelIndex& leaf : leaves) {
+        const PointType type = qvariant_cast<PointType>(tree.getPointType(leaf));
+        if (!tree.canBeSelected(leaf) || !type.isValid())
+            continue;
+        const bool listed = std::any_of(types.cbegin(), types.cend(),
+                                        [&](const PointType& t) { return t.hwType() == type.hwType(); });
+        if (type.subCount() >= 2 && !listed)
+            types << type;
+        else if (!single->isValid())
+            *single = type;
+    }
+    return types;
+}
+
+OvGenericPoint typed(int address, const PointType& type)
+{
+    OvGenericPoint p(type.getFamily(), 1, 1, unsigned(address));
+    p.setPointType(type);
+    return p;
 }
 
 } // namespace
@@ -330,6 +366,82 @@ private slots:
         QCOMPARE(reported, changes);
         if (changes.isEmpty())
             QCOMPARE(view(model), shownBefore);
+    }
+
+    // A module whose channel records go out as consecutive (every module protocol but ADV's), or
+    // a second-series one, takes its address and the next ones, one per channel: no other device
+    // may be put on them, and it may not reach past the loop's last address.
+    void spanRefusal_data()
+    {
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<QList<OvGenericPoint>>("points");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QList<int>>("source");
+        QTest::addColumn<Paths>("targets");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<PointType>("type");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QList<int>>("changes");
+
+        const PointType none;
+        const QStringList covered{"USR_ERR_ADDRESS_COVERED"};
+        const QStringList sibling{"USR_ERR_NOT_EMPTY_SIBLING"};
+        // The drop-down offers what the panel of the test plant takes.
+        FixturePlant plant(7);
+        Configuration* config = Configuration::instance();
+        const int saved = config->current_brand();
+        for (const auto& loop : {std::pair<int, int>{3, 1}, {4, 2}}) {
+            const int brand = loop.first;
+            const int loopType = loop.second;
+            config->set_current_brand(brand);
+            PointType single;
+            const QList<PointType> modules = offeredModules(loopType, &single);
+            const int last = OvLoop::moduleSlots(loopType);
+            for (const PointType& m : modules) {
+                const int n = m.subCount();
+                const QString name = QString("brand %1 loop %2 code %3 ").arg(brand).arg(loopType).arg(m.hwType());
+                const int a = 20;
+                const OvGenericPoint module = typed(a, m);
+                const OvGenericPoint other = typed(a + n + 5, single);
+                // Mixed rows are addresses; modules rows too while no module spans before them.
+                QTest::newRow(qPrintable(name + "type onto the last channel's address"))
+                    << brand << 2 << loopType << QList<OvGenericPoint>{module} << "type" << QList<int>{a + n - 2}
+                    << Paths{{a + n - 2}} << 0 << single << covered << QList<int>();
+                QTest::newRow(qPrintable(name + "paste onto the second channel's address"))
+                    << brand << 2 << loopType << QList<OvGenericPoint>{module, other} << "copy" << QList<int>{a + n + 4}
+                    << Paths{{a}} << 0 << none << QStringList() << QList<int>();
+                QTest::newRow(qPrintable(name + "paste type onto the last channel's address"))
+                    << brand << 2 << loopType << QList<OvGenericPoint>{module, other} << "special"
+                    << QList<int>{a + n + 4} << Paths{{a + n - 2}} << 0x01 << none << QStringList() << QList<int>();
+                QTest::newRow(qPrintable(name + "retype onto a module at its last address"))
+                    << brand << 1 << loopType << QList<OvGenericPoint>{typed(a, single), typed(a + n - 1, single)}
+                    << "type" << QList<int>{a - 1} << Paths{{a - 1}} << 0 << m << sibling << QList<int>();
+                QTest::newRow(qPrintable(name + "paste onto a module before another"))
+                    << brand << 1 << loopType << QList<OvGenericPoint>{typed(1, m), typed(a + n - 1, single)} << "copy"
+                    << QList<int>{0} << Paths{{a - n}} << 0 << none << QStringList() << QList<int>();
+                QTest::newRow(qPrintable(name + "at address 1, type onto address 2"))
+                    << brand << 2 << loopType << QList<OvGenericPoint>{typed(1, m)} << "type" << QList<int>{1}
+                    << Paths{{1}} << 0 << single << covered << QList<int>();
+                QTest::newRow(qPrintable(name + "type past the last address"))
+                    << brand << 1 << loopType << QList<OvGenericPoint>() << "type" << QList<int>{last - n + 1}
+                    << Paths{{last - n + 1}} << 0 << m << sibling << QList<int>();
+                QTest::newRow(qPrintable(name + "type before a module at the last address"))
+                    << brand << 1 << loopType << QList<OvGenericPoint>{typed(last, single)} << "type"
+                    << QList<int>{last - n} << Paths{{last - n}} << 0 << m << sibling << QList<int>();
+            }
+        }
+        config->set_current_brand(saved);
+    }
+    void spanRefusal()
+    {
+        QFETCH(int, brand);
+        Configuration* config = Configuration::instance();
+        const int saved = config->current_brand();
+        config->set_current_brand(brand);
+        refusedRowStays();
+        config->set_current_brand(saved);
     }
 };
 
