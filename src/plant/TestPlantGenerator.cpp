@@ -279,7 +279,7 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
     // The addresses the point takes and those the loop's points take, by the plant's one rule.
     OvGenericPoint probe(family, cpu + 1, loop + 1, 1);
     probe.setPointType(PointType(type.protocol(), family, type.series(), type.hwType(), uchar(rows.first()), channels));
-    const int span = probe.addressSpan();
+    const int span = line->spanOf(probe);
     const auto taken = [&](int address) {
         if (family == 2)
             return line->moduleAtAddress(address).point != nullptr;

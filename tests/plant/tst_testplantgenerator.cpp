@@ -6,6 +6,7 @@
 #include "plant/TestPlantGenerator.h"
 
 #include "plant/Plant.h"
+#include "plant/PointType.h"
 
 #include "../app/IsolatedHome.h"
 #include "GeneratedPlantChecks.h"
@@ -293,38 +294,43 @@ private slots:
         }
     }
 
-    // A module takes the address of every channel its code has, typed or not: the generator puts
+    // A module takes the addresses its channels answer at: channels of an ADV module answer at
+    // its own address, those of the other modules each at one of their own; the generator puts
     // the next module on the first addresses no channel takes.
     void besideModules_data()
     {
+        QTest::addColumn<uint>("panel");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("at");
         QTest::addColumn<int>("typed");
         QTest::addColumn<int>("added");
         QTest::addColumn<int>("expected");
-        QTest::newRow("DUAL I/O, both channels") << 43008 << 1 << 2 << 41984 << 3;
-        QTest::newRow("DUAL I/O, one channel") << 43008 << 1 << 1 << 41984 << 3;
-        QTest::newRow("MOD.IN/OUT, five channels") << 43009 << 1 << 5 << 41984 << 7;
-        QTest::newRow("MOD.IN/OUT, five channels, DUAL I/O added") << 43009 << 1 << 5 << 43008 << 7;
-        QTest::newRow("DUAL I/O at 2, DUAL I/O added") << 43008 << 2 << 1 << 43008 << 4;
+        QTest::newRow("APOLLO DUAL I/O") << 7u << 43008 << 1 << 2 << 41984 << 3;
+        QTest::newRow("APOLLO MOD.IN/OUT, five channels typed") << 7u << 43009 << 1 << 5 << 41984 << 6;
+        QTest::newRow("APOLLO DUAL I/O at 2, DUAL I/O added") << 7u << 43008 << 2 << 2 << 43008 << 4;
+        QTest::newRow("ADV two outputs") << 11u << 180 << 1 << 2 << 129 << 2;
+        QTest::newRow("ADV two outputs at 2, two outputs added") << 11u << 180 << 2 << 2 << 180 << 1;
     }
     void besideModules()
     {
+        QFETCH(uint, panel);
         QFETCH(int, code);
         QFETCH(int, at);
         QFETCH(int, typed);
         QFETCH(int, added);
         QFETCH(int, expected);
-        usePanel(7, 0);
-        Configuration::instance()->set_current_brand(4);
+        usePanel(panel, 0);
+        if (panel == 7)
+            Configuration::instance()->set_current_brand(4);
         Plant plant;
         QVERIFY(plant.setPlantType(0, true));
         const int loopType = plant.getCPULoopType(0, 0);
-        QCOMPARE(loopType, int(OvLoop::LOOP_APOLLO));
+        QCOMPARE(loopType, int(panel == 7 ? OvLoop::LOOP_APOLLO : OvLoop::LOOP_ZAV200));
         const int protocol = OvLoop::moduleProtocol(loopType);
-        const PointTypeHw held(4, protocol, 2, ushort(code));
+        const auto type = [&](int hw) { return PointTypeHw(PointType::seriesOf(ushort(hw)), protocol, 2, ushort(hw)); };
+        const PointTypeHw held = type(code);
         const int channels = held.channels().size();
-        OvGenericPoint module = plantbuild::point(1, 1, at, protocol, 2, 4, u16(code),
+        OvGenericPoint module = plantbuild::point(1, 1, at, protocol, 2, held.series(), u16(code),
                                                   u8(held.channels().first().swTypes().first()), channels);
         // The last channels left untyped, as a file holds them.
         for (int i = 0; i < channels; ++i) {
@@ -337,7 +343,7 @@ private slots:
         plant.setPoint(module);
         QVERIFY(plant.getPoint(0, 0, at - 1, 2)->isValid());
 
-        QVERIFY(TestPlantGenerator(&plant, 5).add(0, 0, PointTypeHw(4, protocol, 2, ushort(added))));
+        QVERIFY(TestPlantGenerator(&plant, 5).add(0, 0, type(added)));
 
         const OvGenericPoint* placed = plant.getPoint(0, 0, expected - 1, 2);
         QVERIFY(placed && placed->isValid());
