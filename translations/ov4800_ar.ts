@@ -1648,6 +1648,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>هذه البرامج تحتوي على أخطاء وسيتم حفظها فارغة:</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>تشترك هذه الأجهزة في عنوان الحلقة مع جهاز آخر وسيتم حفظها كما هي:</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>بلا رمز: تحتفظ اللوحة برمزها الخاص %1</translation>

@@ -1636,6 +1636,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>These programs have errors and will be stored empty:</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>These devices share a loop address with another device and will be stored as they are:</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>No code: the panel keeps its own code %1</translation>

@@ -1636,6 +1636,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>Ces programmes contiennent des erreurs et seront enregistrés vides :</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>Ces dispositifs partagent une adresse de boucle avec un autre dispositif et seront enregistrés tels quels :</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>Aucun code : la centrale garde son propre code %1</translation>

@@ -1633,6 +1633,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>Ezek a programok hibásak, és üresen lesznek tárolva:</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>Ezek az eszközök egy másik eszközzel közös hurokcímet használnak, és változatlanul lesznek tárolva:</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>Nincs kód: a központ a saját %1 kódját tartja meg</translation>

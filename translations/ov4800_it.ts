@@ -1636,6 +1636,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>Questi programmi contengono errori e saranno memorizzati vuoti:</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>Questi dispositivi condividono un indirizzo loop con un altro dispositivo e saranno memorizzati così come sono:</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>Nessun codice: la centrale mantiene il proprio codice %1</translation>

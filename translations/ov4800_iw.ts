@@ -1636,6 +1636,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>בתוכניות אלה יש שגיאות והן יישמרו ריקות:</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>רכיבים אלה חולקים כתובת לולאה עם רכיב אחר ויישמרו כפי שהם:</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>ללא קוד: הרכזת שומרת על הקוד שלה %1</translation>

@@ -1636,6 +1636,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>Deze programma's bevatten fouten en worden leeg opgeslagen:</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>Deze apparaten delen een lusadres met een ander apparaat en worden ongewijzigd opgeslagen:</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>Geen code: de centrale houdt haar eigen code %1</translation>

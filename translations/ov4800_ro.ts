@@ -1639,6 +1639,10 @@
         <source>These programs have errors and will be stored empty:</source>
         <translation>Aceste programe au erori și vor fi salvate goale:</translation>
     </message>
+    <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
+        <source>These devices share a loop address with another device and will be stored as they are:</source>
+        <translation>Aceste dispozitive au aceeași adresă de buclă cu un alt dispozitiv și vor fi salvate așa cum sunt:</translation>
+    </message>
     <message id="MSG_PASSWORD_PANEL_DEFAULT">
         <source>No code: the panel keeps its own code %1</source>
         <translation>Fără cod: centrala își păstrează propriul cod %1</translation>

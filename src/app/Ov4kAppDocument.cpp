@@ -84,20 +84,20 @@ void removeLast(QString& name, const QString& suffix)
         name.remove(at, suffix.size());
 }
 
-// The programs that do not compile, named before they are stored empty; false to store nothing.
-bool storeEmptyPrograms(const QString& title, const QStringList& programs)
+// A question naming what is about to be stored as it stands; false to store nothing.
+bool storeNamed(const QString& title, const QString& text, const QStringList& names)
 {
-    if (programs.isEmpty())
+    if (names.isEmpty())
         return true;
     constexpr int kNamed = 40;
     PlantMessage message;
     message.icon = PlantMessage::Warning;
     message.title = title;
-    message.text = qtTrId("USR_MSG_PROGRAMS_STORED_EMPTY");
-    message.informativeText = programs.mid(0, kNamed).join(QStringLiteral(", "))
-        + (programs.size() > kNamed ? QStringLiteral(", \u2026") : QString());
-    if (programs.size() > kNamed)
-        message.detailedText = programs.join(QLatin1Char('\n'));
+    message.text = text;
+    message.informativeText = names.mid(0, kNamed).join(QStringLiteral(", "))
+        + (names.size() > kNamed ? QStringLiteral(", \u2026") : QString());
+    if (names.size() > kNamed)
+        message.detailedText = names.join(QLatin1Char('\n'));
     message.buttons = PlantMessage::Ok | PlantMessage::Cancel;
     message.defaultButton = PlantMessage::Cancel;
     // The question comes while a wait cursor is up.
@@ -105,6 +105,31 @@ bool storeEmptyPrograms(const QString& title, const QStringList& programs)
     const bool store = PlantDialogs::show(message) == PlantMessage::Ok;
     QGuiApplication::restoreOverrideCursor();
     return store;
+}
+
+// The modules that take a loop address another module takes too: files of older versions may
+// hold them, and the panel answers at such an address for one of them only.
+QStringList sharedAddresses(const Plant& plant)
+{
+    QStringList modules;
+    int i = -1;
+    for (const CPUDevice* cpu = plant.cpus().getNextEnabledCPU(i); cpu; cpu = plant.cpus().getNextEnabledCPU(i)) {
+        for (const OvLib& lib : cpu->libs()) {
+            for (const OvLoop* loop : lib.loops()) {
+                for (const OvGenericPoint* m : loop->conflictingModules())
+                    modules << QStringLiteral("C%1L%2M%3").arg(m->cpuIndex()).arg(m->loopIndex()).arg(m->address());
+            }
+        }
+    }
+    return modules;
+}
+
+// The programs that do not compile and the modules that share an address, each named before
+// the plant is stored with them; false to store nothing.
+bool confirmStore(const QString& title, const QStringList& programs, const Plant& plant)
+{
+    return storeNamed(title, qtTrId("USR_MSG_PROGRAMS_STORED_EMPTY"), programs)
+        && storeNamed(title, qtTrId("USR_MSG_DEVICES_SHARE_ADDRESS"), sharedAddresses(plant));
 }
 
 struct CompileResult {
@@ -756,7 +781,7 @@ void Ov4kApp::onCompileBtnClicked()
         m_compiling = false;
         m_plant->setBusy(false);
         releaseHeldEvents();
-        if (!storeEmptyPrograms(title, result.programs))
+        if (!confirmStore(title, result.programs, *m_plant))
             return;
         if (m_plant->isSIBEnabled(0)) {
             mapFailed = write_map(*g_zpConf, QFile::encodeName(mapPath).constData()) != 0;
@@ -866,8 +891,10 @@ bool Ov4kApp::savePlant(bool forceDialog)
         WaitCursor cursor;
         m_parameters->setLastFilePath(QFileInfo(name).absolutePath());
         const QString title = m_mainWindow ? m_mainWindow->title() : brandTitle();
-        result = m_plant->saveToFile(
-            name, nullptr, [&title](const QStringList& programs) { return storeEmptyPrograms(title, programs); });
+        const Plant& plant = *m_plant;
+        result = m_plant->saveToFile(name, nullptr, [&title, &plant](const QStringList& programs) {
+            return confirmStore(title, programs, plant);
+        });
     }
     if (result == Plant::kFileNotConfirmed)
         return false;

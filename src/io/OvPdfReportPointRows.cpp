@@ -208,7 +208,9 @@ QList<PdfModuleRow> moduleRows(int cpu, int loop, int position, const OvGenericP
                              moduleCells(address(cpu, loop, position), typeName(m), cpu, loop, m, enabled, disabled)};
         return rows;
     }
-    const bool parent = m.protocol() == 1 && m.series() == 1;
+    // Channels that share the module's one address go under it; the others at the addresses they
+    // take.
+    const bool parent = m.addressSpan() == 1 && !m.channelsAtOwnAddresses();
     if (parent) {
         QStringList cells{address(cpu, loop, position), QString(), modelName(m)};
         while (cells.size() < 12)
@@ -225,9 +227,9 @@ QList<PdfModuleRow> moduleRows(int cpu, int loop, int position, const OvGenericP
                                              QString::fromLatin1(get_type_name(c->swType())), cpu, loop, *c, enabled,
                                              disabled)};
         else
-            rows << PdfModuleRow{
-                PdfModuleRow::AddressChannel,
-                moduleCells(address(cpu, loop, position + k), typeName(*c), cpu, loop, *c, enabled, disabled)};
+            rows << PdfModuleRow{PdfModuleRow::AddressChannel,
+                                 moduleCells(address(cpu, loop, position + c->getSubIndex() - 1), typeName(*c), cpu,
+                                             loop, *c, enabled, disabled)};
     }
     return rows;
 }

@@ -16,7 +16,7 @@ struct PdfModuleRow {
     enum Kind {
         // A module without channels.
         Module,
-        // The line above the channels of an ADV module of the first series: index and model.
+        // The line above the channels that share their module's address: index and model.
         Parent,
         // A channel under its parent, indexed ".n".
         Channel,

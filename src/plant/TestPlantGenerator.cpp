@@ -45,8 +45,8 @@ bool isLinkedModule(const PointTypeHw& type)
     return type.family() == 2 && OvGenericPoint::isLinkedModule(type.series(), type.hwType());
 }
 
-// Positions a point of type takes on its loop: a linked module its own and the one after it.
-int widthOf(const PointTypeHw& type)
+// Records a point of type writes, one per channel; a linked module two.
+int recordsOf(const PointTypeHw& type)
 {
     if (isLinkedModule(type))
         return 2;
@@ -211,7 +211,7 @@ bool TestPlantGenerator::secondSeriesFits(int cpu, int loop, const PointTypeHw& 
 {
     if (type.series() != kSecondSeries || m_plant->getCPULoopType(uint(cpu), uint(loop)) != OvLoop::LOOP_ZAV200)
         return true;
-    int channels = widthOf(type);
+    int channels = recordsOf(type);
     const CPUSystem& cpus = m_plant->cpus();
     for (int family = 1; family <= 2; ++family) {
         const int positions = loopSlots(cpu, loop, family);
@@ -266,43 +266,43 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
     }
     const int family = type.family();
     const bool linked = isLinkedModule(type);
-    const int width = widthOf(type);
-    const int channels = linked || (family == 2 && type.channels().size() > 1) ? width : 0;
-    if (!boardHasRoom(cpu, loop, width) || !secondSeriesFits(cpu, loop, type))
+    const int records = recordsOf(type);
+    const int channels = linked || (family == 2 && type.channels().size() > 1) ? records : 0;
+    if (!boardHasRoom(cpu, loop, records) || !secondSeriesFits(cpu, loop, type))
         return false;
     const int positions = loopSlots(cpu, loop, family);
     const CPUSystem& cpus = m_plant->cpus();
-    // Positions held by a point or by the channels of a module before them.
-    QVector<bool> taken(positions, false);
-    for (int k = 0; k < positions; ++k) {
-        const OvGenericPoint* there = cpus.getPoint(cpu, u32(loop), k, family);
-        if (!there || !there->isValid())
-            continue;
-        const int span = OvGenericPoint::isLinkedModule(there->series(), there->hwType())
-            ? 2
-            : (family == 2 ? qMax(1, there->subPoints().size()) : 1);
-        for (int j = k; j < k + span && j < positions; ++j)
-            taken[j] = true;
-    }
-    int address = -1;
-    for (int start = 0; start + width <= positions && address < 0; ++start) {
+    const OvLoop* line = cpus.loopAt(cpu, u32(loop));
+    if (!line)
+        return false;
+    const QList<int>& rows = type.channels().first().swTypes();
+    // The addresses the point takes and those the loop's points take, by the plant's one rule.
+    OvGenericPoint probe(family, cpu + 1, loop + 1, 1);
+    probe.setPointType(PointType(type.protocol(), family, type.series(), type.hwType(), uchar(rows.first()), channels));
+    const int span = line->spanOf(probe);
+    const auto taken = [&](int address) {
+        if (family == 2)
+            return line->moduleAtAddress(address).point != nullptr;
+        const OvGenericPoint* there = line->getPoint(address - 1, family);
+        return there && there->isValid();
+    };
+    int address = 0;
+    for (int start = 1; start + span - 1 <= positions && address == 0; ++start) {
         bool free = true;
-        for (int k = start; k < start + width && free; ++k)
-            free = !taken.at(k);
+        for (int k = start; k < start + span && free; ++k)
+            free = !taken(k);
         // The point tables' rule for the linked module: its address and the one after it.
         if (free && linked)
-            free = OvGenericPoint::linkedModuleFits(unsigned(start + 1),
-                                                    cpus.getPoint(cpu, u32(loop), start + 1, family));
+            free = OvGenericPoint::linkedModuleFits(unsigned(start), line->getPoint(start, family));
         if (free)
             address = start;
     }
-    if (address < 0)
+    if (address == 0)
         return false;
-    const QList<int>& rows = type.channels().first().swTypes();
-    OvGenericPoint point(family, cpu + 1, loop + 1, unsigned(address + 1));
+    OvGenericPoint point(family, cpu + 1, loop + 1, unsigned(address));
     point.setPointType(PointType(type.protocol(), family, type.series(), type.hwType(),
                                  uchar(rows.at(random(rows.size()))), channels));
-    const int zone = zoneWithRoom(width);
+    const int zone = zoneWithRoom(records);
     const int input = isKorvaModule(type) ? korvaInput(cpu, loop) : 0;
     if (zone > 0)
         point.setAreaIndex(zone);
@@ -322,10 +322,10 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
         point.updateSubPoint(sub);
     }
     m_plant->setPoint(point);
-    const OvGenericPoint* stored = cpus.getPoint(cpu, u32(loop), address, family);
+    const OvGenericPoint* stored = cpus.getPoint(cpu, u32(loop), address - 1, family);
     if (!stored || !stored->isValid())
         return false;
     if (zone > 0)
-        m_zoneUse[zone - 1] += width;
+        m_zoneUse[zone - 1] += records;
     return true;
 }

@@ -182,38 +182,59 @@ private slots:
         QCOMPARE(fileContents(path("out/CFG_IN.BIN")), before);
     }
 
-    // The programs that do not compile are named before the save or the compile stores them
-    // empty; Cancel writes nothing. After a compile the final question says so once more.
+    // The programs that do not compile, and the modules that share a loop address (as files of
+    // older versions hold them), are named before the save or the compile stores them; Cancel
+    // writes nothing. After a compile the final question names the programs once more.
     void programErrors_data()
     {
         QTest::addColumn<bool>("save");
         QTest::addColumn<int>("answer");
-        QTest::newRow("compile, stored") << false << int(PlantMessage::Ok);
-        QTest::newRow("compile, cancelled") << false << int(PlantMessage::Cancel);
-        QTest::newRow("save, stored") << true << int(PlantMessage::Ok);
-        QTest::newRow("save, cancelled") << true << int(PlantMessage::Cancel);
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("compile, stored") << false << int(PlantMessage::Ok) << false;
+        QTest::newRow("compile, cancelled") << false << int(PlantMessage::Cancel) << false;
+        QTest::newRow("save, stored") << true << int(PlantMessage::Ok) << false;
+        QTest::newRow("save, cancelled") << true << int(PlantMessage::Cancel) << false;
+        QTest::newRow("compile, shared address, stored") << false << int(PlantMessage::Ok) << true;
+        QTest::newRow("compile, shared address, cancelled") << false << int(PlantMessage::Cancel) << true;
+        QTest::newRow("save, shared address, stored") << true << int(PlantMessage::Ok) << true;
+        QTest::newRow("save, shared address, cancelled") << true << int(PlantMessage::Cancel) << true;
     }
     void programErrors()
     {
         QFETCH(bool, save);
         QFETCH(int, answer);
+        QFETCH(bool, shared);
         newPlant();
         Plant* plant = m_app->plant();
         QVERIFY(plant->setCPULoopType(0, 0, 1));
-        OvGenericPoint sensor(1, 1, 1, 3);
-        sensor.setPointType(PointType(2, 1, 1, 30, 4, 0));
-        sensor.setAreaIndex(1);
-        sensor.setCBE(QStringLiteral("OR(G1"));
-        plant->setPoint(sensor);
-        // A reverse group naming a sensor the loop does not have.
-        QCOMPARE(plant->groups().directGroupsCount(), 300);
-        plant->groups().groupAt(301)->setCBE(QStringLiteral("OR(C1L1S50)"));
+        if (shared) {
+            // The second channel of the module at 2 answers at 3, where another module stands.
+            OvGenericPoint dual = plantbuild::point(1, 1, 2, 2, 2, 1, 133, 53, 2);
+            dual.setAreaIndex(1);
+            for (OvGenericSubPoint channel : dual.subPoints()) {
+                channel.setAreaIndex(1);
+                dual.updateSubPoint(channel);
+            }
+            plant->setPoint(dual);
+            OvGenericPoint output = plantbuild::point(1, 1, 3, 2, 2, 1, 130, 46);
+            output.setAreaIndex(1);
+            plant->setPoint(output);
+        } else {
+            OvGenericPoint sensor(1, 1, 1, 3);
+            sensor.setPointType(PointType(2, 1, 1, 30, 4, 0));
+            sensor.setAreaIndex(1);
+            sensor.setCBE(QStringLiteral("OR(G1"));
+            plant->setPoint(sensor);
+            // A reverse group naming a sensor the loop does not have.
+            QCOMPARE(plant->groups().directGroupsCount(), 300);
+            plant->groups().groupAt(301)->setCBE(QStringLiteral("OR(C1L1S50)"));
+            expectWarning(QStringLiteral("^CBE ERROR: OR\\(G1\t"));
+            expectWarning(QStringLiteral("^CBE ERROR: OR\\(C1L1S50\\)"));
+        }
         const bool stored = answer == PlantMessage::Ok;
         const QString folder = path(QTest::currentDataTag()).replace(QLatin1String(", "), QLatin1String("-"));
         QVERIFY(QDir().mkpath(folder));
         const QString target = save ? folder + QStringLiteral("/p.tov") : folder + QStringLiteral("/CFG_IN.BIN");
-        expectWarning(QStringLiteral("^CBE ERROR: OR\\(G1\t"));
-        expectWarning(QStringLiteral("^CBE ERROR: OR\\(C1L1S50\\)"));
         m_dialogs.clear();
         m_dialogs.answerFile(save ? target : folder);
         if (!save && !plant->cpus().isAreaAssigned())
@@ -221,7 +242,8 @@ private slots:
         m_dialogs.answer(PlantMessage::Button(answer));
         if (!save && stored) {
             m_dialogs.answer(PlantMessage::No);
-            expectWarning(QStringLiteral("^2 programs have errors and were written empty.$"));
+            if (!shared)
+                expectWarning(QStringLiteral("^2 programs have errors and were written empty.$"));
         }
         if (save)
             m_app->onFileSaveAs();
@@ -229,8 +251,11 @@ private slots:
             m_app->onCompileBtnClicked();
         QCOMPARE(m_dialogs.pending(), 0);
         const PlantMessage& asked = m_dialogs.asked().at(m_dialogs.asked().size() - (!save && stored ? 2 : 1));
-        QCOMPARE(asked.text, QStringLiteral("These programs have errors and will be stored empty:"));
-        QCOMPARE(asked.informativeText, QStringLiteral("G302, C1L1S3"));
+        QCOMPARE(asked.text,
+                 shared ? QStringLiteral("These devices share a loop address with another device and will be stored as "
+                                         "they are:")
+                        : QStringLiteral("These programs have errors and will be stored empty:"));
+        QCOMPARE(asked.informativeText, shared ? QStringLiteral("C1L1M2, C1L1M3") : QStringLiteral("G302, C1L1S3"));
         QCOMPARE(asked.buttons, int(PlantMessage::Ok | PlantMessage::Cancel));
         QCOMPARE(asked.defaultButton, PlantMessage::Cancel);
         QCOMPARE(QFile::exists(target), stored);
@@ -238,8 +263,17 @@ private slots:
         QCOMPARE(plant->isPlantDataModified(), !(save && stored));
         if (!save && stored)
             QCOMPARE(m_dialogs.asked().last().text,
-                     QStringLiteral("2 programs have errors and were written empty.\nFolder: ") + folder
+                     QString(shared ? "" : "2 programs have errors and were written empty.\n") + "Folder: " + folder
                          + QStringLiteral("\nFiles written. Open the folder?"));
+        if (save && stored && shared) {
+            // The file opens as it was stored, both modules where they were.
+            m_dialogs.clear();
+            QString opened = target;
+            m_app->openFile(opened);
+            QCOMPARE(m_dialogs.asked().size(), 0);
+            QCOMPARE(int(m_app->plant()->getPoint(0, 0, 1, 2)->hwType()), 133);
+            QCOMPARE(int(m_app->plant()->getPoint(0, 0, 2, 2)->hwType()), 130);
+        }
         newPlant();
     }
 

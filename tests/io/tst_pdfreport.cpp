@@ -12,6 +12,7 @@
 #include "plant/OvGenericSubPoint.h"
 #include "plant/Plant.h"
 #include "plant/PointType.h"
+#include "plant/TestPlantGenerator.h"
 #include "plant/ZpEventFilter.h"
 
 #include <QGuiApplication>
@@ -355,6 +356,55 @@ private slots:
         for (const PdfModuleRow& row : pdfreport::moduleRows(2, 2, 20, apollo, channels, "on", "off"))
             indexes << row.cells.first();
         QCOMPARE(indexes.join(' '), QString("2.2.20 2.2.22 2.2.23 2.2.24 2.2.25"));
+    }
+
+    // Over generated plants no two module rows name one address, a channel under its module
+    // named by both.
+    void moduleIndexes_data()
+    {
+        QTest::addColumn<int>("config");
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<uint>("seed");
+        for (int config : {7, 8}) {
+            for (int brand : {3, 4})
+                QTest::addRow("configuration %d brand %d", config, brand) << config << brand << uint(config + brand);
+        }
+    }
+    void moduleIndexes()
+    {
+        QFETCH(int, config);
+        QFETCH(int, brand);
+        QFETCH(uint, seed);
+        QVERIFY(useConfiguration(config));
+        Configuration::instance()->set_current_brand(brand);
+        Plant plant;
+        QVERIFY(plant.setPlantType(0, true));
+        TestPlantGenerator(&plant, seed).makeAll();
+        QStringList indexes;
+        int addressed = 0;
+        pdfreport::forEachLoop(plant.cpus(), [&](int cpu, int loop, const OvLoop& l) {
+            for (int j = 0; j < l.modules().size(); ++j) {
+                QList<const OvGenericSubPoint*> channels;
+                for (const OvGenericSubPoint& c : l.modules().at(j)->subPoints())
+                    channels << &c;
+                QString parent;
+                for (const PdfModuleRow& row :
+                     pdfreport::moduleRows(cpu, loop, j + 1, *l.modules().at(j), channels, "on", "off")) {
+                    addressed += row.kind == PdfModuleRow::AddressChannel ? 1 : 0;
+                    if (row.kind == PdfModuleRow::Parent)
+                        parent = row.cells.first();
+                    else
+                        indexes << (row.kind == PdfModuleRow::Channel ? parent : QString()) + row.cells.first();
+                }
+            }
+        });
+        QVERIFY(addressed > 0);
+        QStringList repeated = indexes;
+        repeated.removeDuplicates();
+        for (const QString& index : repeated)
+            indexes.removeOne(index);
+        repeated = indexes;
+        QCOMPARE(repeated, QStringList());
     }
 
     // The alert-level cell shows what the point table shows, the stored level less one, and

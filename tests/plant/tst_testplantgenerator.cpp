@@ -6,6 +6,7 @@
 #include "plant/TestPlantGenerator.h"
 
 #include "plant/Plant.h"
+#include "plant/PointType.h"
 
 #include "../app/IsolatedHome.h"
 #include "GeneratedPlantChecks.h"
@@ -15,6 +16,7 @@
 #include "TestBase.h"
 
 #include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Values/DeviceRec.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +34,34 @@ QByteArray compiledImage(const QString& path)
     if (g_zpConf->get_io().export_bin_v3(QFile::encodeName(path).constData(), nullptr) != 0)
         return QByteArray();
     return fileContents(path);
+}
+
+// Two used records of a DeviceProg block of an image that passed imageFault answering at one
+// address of one line, by the record rule's effective address; channels of one class-0 module
+// share their module's address and differ in sub-address.
+QString sharedAddress(const QByteArray& image)
+{
+    const auto* bytes = reinterpret_cast<const u8*>(image.constData());
+    for (int at = 8; at + 7 <= image.size(); at += 7 + int(get_le32(bytes + at + 1))) {
+        const u8* block = bytes + at + 7;
+        if (bytes[at] < 70 || bytes[at] > 133 || block[0] > 63)
+            continue;
+        QMultiMap<QList<int>, const u8*> held;
+        for (int slot = 0; slot < 700; ++slot) {
+            const u8* rec = block + 2 + slot * int(DeviceRec::kSize);
+            if (!DeviceRec::is_used(rec))
+                continue;
+            const QList<int> key{int(DeviceRec::get_line_bit(rec)), int(DeviceRec::is_module(rec)),
+                                 DeviceRec::get_address(rec)};
+            for (const u8* other : held.values(key)) {
+                if (!DeviceRec::is_module(rec) || DeviceRec::get_class(rec) || DeviceRec::get_class(other)
+                    || rec[8] == other[8])
+                    return QString("C%1 board %2 slot %3").arg(block[0] + 1).arg(block[1] + 1).arg(slot);
+            }
+            held.insert(key, rec);
+        }
+    }
+    return QString();
 }
 
 // A sensor of the first type the loop's list offers with code, at a 1-based address of CPU 1
@@ -200,6 +230,7 @@ private slots:
         const QByteArray image = compiledImage(path("first.bin"));
         QCOMPARE(plantcheck::imageFault(image, u8(panelType)), QString());
         QCOMPARE(plantcheck::recordFault(plant), QString());
+        QCOMPARE(sharedAddress(image), QString());
         QCOMPARE(plant.saveToFile(path("plant.ov")), 0u);
         Plant reread;
         reread.setDefaultParameters();
@@ -261,6 +292,62 @@ private slots:
             QCOMPARE(channel.fastInputDev1(), expected);
             QCOMPARE(channel.fastInputDev2(), expected);
         }
+    }
+
+    // A module takes the addresses its channels answer at: channels of an ADV module answer at
+    // its own address, those of the other modules each at one of their own; the generator puts
+    // the next module on the first addresses no channel takes.
+    void besideModules_data()
+    {
+        QTest::addColumn<uint>("panel");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("APOLLO DUAL I/O") << 7u << 43008 << 1 << 2 << 41984 << 3;
+        QTest::newRow("APOLLO MOD.IN/OUT, five channels typed") << 7u << 43009 << 1 << 5 << 41984 << 6;
+        QTest::newRow("APOLLO DUAL I/O at 2, DUAL I/O added") << 7u << 43008 << 2 << 2 << 43008 << 4;
+        QTest::newRow("ADV two outputs") << 11u << 180 << 1 << 2 << 129 << 2;
+        QTest::newRow("ADV two outputs at 2, two outputs added") << 11u << 180 << 2 << 2 << 180 << 1;
+    }
+    void besideModules()
+    {
+        QFETCH(uint, panel);
+        QFETCH(int, code);
+        QFETCH(int, at);
+        QFETCH(int, typed);
+        QFETCH(int, added);
+        QFETCH(int, expected);
+        usePanel(panel, 0);
+        if (panel == 7)
+            Configuration::instance()->set_current_brand(4);
+        Plant plant;
+        QVERIFY(plant.setPlantType(0, true));
+        const int loopType = plant.getCPULoopType(0, 0);
+        QCOMPARE(loopType, int(panel == 7 ? OvLoop::LOOP_APOLLO : OvLoop::LOOP_ZAV200));
+        const int protocol = OvLoop::moduleProtocol(loopType);
+        const auto type = [&](int hw) { return PointTypeHw(PointType::seriesOf(ushort(hw)), protocol, 2, ushort(hw)); };
+        const PointTypeHw held = type(code);
+        const int channels = held.channels().size();
+        OvGenericPoint module = plantbuild::point(1, 1, at, protocol, 2, held.series(), u16(code),
+                                                  u8(held.channels().first().swTypes().first()), channels);
+        // The last channels left untyped, as a file holds them.
+        for (int i = 0; i < channels; ++i) {
+            OvGenericSubPoint channel = module.subPoints().at(i);
+            channel.setSWType(i < typed ? u8(held.channels().at(i).swTypes().first()) : u8(0), true);
+            module.updateSubPoint(channel);
+        }
+        module.dropUntypedLastChannels();
+        QCOMPARE(module.subPoints().size(), typed);
+        plant.setPoint(module);
+        QVERIFY(plant.getPoint(0, 0, at - 1, 2)->isValid());
+
+        QVERIFY(TestPlantGenerator(&plant, 5).add(0, 0, type(added)));
+
+        const OvGenericPoint* placed = plant.getPoint(0, 0, expected - 1, 2);
+        QVERIFY(placed && placed->isValid());
+        QCOMPARE(int(placed->hwType()), added);
     }
 
     // The same seed makes the same plant; the command's clock seed is the only other source.
