@@ -397,9 +397,9 @@ void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
     m_subPoints.append(OvGenericSubPoint(*this, int(subIndex)));
 }
 
-void OvGenericPoint::dropUntypedLastChannels()
+void OvGenericPoint::dropUntypedChannelsAfter(int count)
 {
-    while (!m_subPoints.isEmpty() && m_subPoints.last().swType() == 0)
+    while (m_subPoints.size() > count && m_subPoints.last().swType() == 0)
         m_subPoints.removeLast();
 }
 

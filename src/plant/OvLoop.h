@@ -71,9 +71,9 @@ public:
     bool updateSubPoint(const OvGenericSubPoint& channel);
     // A point or channel read from the panel configuration.
     void loadPoint(const OvGenericPoint* point);
-    // After the panel loader: each module keeps the channels its records gave, not every channel
-    // its code has.
-    void dropUnsavedChannels();
+    // After the panel loader: each module with channels has those of its type, the ones no record
+    // gave untyped as an erased channel is, and keeps no description of a channel as its own.
+    void completeLoadedModules();
     const OvGenericPoint* nextValidSensor(const OvGenericPoint* after) const;
     const OvGenericPoint* nextValidModule(const OvGenericPoint* after) const;
     bool findNextSensor(int* pos, OvGenericPoint* out) const;
