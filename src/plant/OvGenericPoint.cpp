@@ -412,9 +412,9 @@ int OvGenericPoint::addressSpan() const
     return std::max(1, int(m_subPoints.size()));
 }
 
-void OvGenericPoint::dropUntypedLastChannels()
+void OvGenericPoint::dropUntypedChannelsAfter(int count)
 {
-    while (!m_subPoints.isEmpty() && m_subPoints.last().swType() == 0)
+    while (m_subPoints.size() > count && m_subPoints.last().swType() == 0)
         m_subPoints.removeLast();
 }
 

@@ -139,8 +139,8 @@ public:
     // Stores a channel at its sub index, creating the channels of the device first when the
     // point has none. True only when an existing channel was replaced.
     bool updateSubPoint(const OvGenericSubPoint& channel);
-    // Drops the channels after the last one with a software type: no record holds them.
-    void dropUntypedLastChannels();
+    // Drops untyped channels from the end while more than count remain.
+    void dropUntypedChannelsAfter(int count);
     // Legacy plant files: 1 or 2 kept, anything else 0.
     void importFamily(char value) { m_family = importCode(value); }
     void importProtocol(char value) { m_protocol = importCode(value); }

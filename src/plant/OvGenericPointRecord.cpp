@@ -33,22 +33,12 @@ void setBit(u8& byte, u8 bit, bool value)
     byte = value ? u8(byte | bit) : u8(byte & ~bit);
 }
 
-// The class bits a point of this protocol and series writes: a channel 0 for ADV and 1 for the
-// others, a point 1 for VARN and for ADV of another series, an APOLLO point those of the cleared
-// record.
-u32 classBitsOf(int protocol, int series, bool channel)
-{
-    if (channel)
-        return protocol == 1 ? 0 : 1;
-    if (protocol == 2)
-        return 1;
-    return protocol == 1 && series != 1 ? 1 : 0;
-}
-
-// Protocol of a record's class bits. On a loop of known type the bits alone do not name it, so
-// the loop's own protocol is taken when it writes these bits, else the one the bits name, else
-// another that writes them: a point read back writes the record it was read from.
-int protocolOf(u32 classBits, u32 loopType, int series, bool channel)
+// Protocol of a record's class bits, writes(p) telling whether a point of protocol p writes
+// them. On a loop of known type the bits alone do not name it, so the loop's own protocol is
+// taken when it writes these bits, else the one the bits name, else another that writes them: a
+// point read back writes the record it was read from.
+template <class Writes>
+int protocolOf(u32 classBits, u32 loopType, const Writes& writes)
 {
     static const int protocols[] = {1, 2, 4};
     if (classBits > 2)
@@ -56,7 +46,7 @@ int protocolOf(u32 classBits, u32 loopType, int series, bool channel)
     if (loopType > LINE_PROTOCOL_APOLLO)
         return protocols[classBits];
     for (int candidate : {protocols[loopType], protocols[classBits], 1, 2, 4}) {
-        if (classBitsOf(candidate, series, channel) == classBits)
+        if (writes(candidate))
             return candidate;
     }
     return protocols[classBits];
@@ -75,7 +65,12 @@ OvGenericPoint::OvGenericPoint(int cpuIndex, int loopIndex, const u8* rec, u32 l
     m_series = PointType::seriesOf(m_hwType);
     // The loader makes a module record a channel when its code has channels or it names one.
     const bool channel = m_family == 2 && (rec[8] > 0 || get_sub_num(m_hwType) > 1);
-    m_protocol = protocolOf(DeviceRec::get_class(rec), loopType, m_series, channel);
+    const u32 classBits = DeviceRec::get_class(rec);
+    // The writer of the class bits, a channel's or a point's, answers for each candidate.
+    m_protocol = protocolOf(classBits, loopType, [this, channel, classBits](int protocol) {
+        m_protocol = protocol;
+        return (channel ? OvGenericSubPoint(*this, 1).recordClass() : recordClass()) == classBits;
+    });
     m_swType = u8(DeviceRec::get_type(rec));
     m_inputType = PointType::computeInputType(m_family, m_series, m_hwType, m_swType);
     const u16 zone = DeviceRec::get_zone(rec);

@@ -234,7 +234,7 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
         m_loops[position]->loadPoint(&channel);
     }
     for (OvLoop* loop : m_loops)
-        loop->dropUnsavedChannels();
+        loop->completeLoadedModules();
 }
 
 int OvLib::storeToPanel() const

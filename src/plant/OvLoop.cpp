@@ -8,6 +8,7 @@
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/NameProg.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
 
 #include <QDebug>
@@ -370,10 +371,24 @@ void OvLoop::loadPoint(const OvGenericPoint* point)
         *m_modules[at] = *point;
 }
 
-void OvLoop::dropUnsavedChannels()
+void OvLoop::completeLoadedModules()
 {
-    for (OvGenericPoint* p : m_modules)
-        p->dropUntypedLastChannels();
+    for (OvGenericPoint* p : m_modules) {
+        if (p->subPoints().isEmpty())
+            continue;
+        // The linked module spans its address and the next one only.
+        const int count = OvGenericPoint::isLinkedModule(p->series(), p->hwType()) ? 2 : int(get_sub_num(p->hwType()));
+        p->dropUntypedChannelsAfter(count);
+        // The device takes its fields from the first record read, whose name is a channel's.
+        p->setDescription(QString());
+        for (int k = 0; k < p->subPoints().size(); ++k) {
+            OvGenericSubPoint channel = p->subPoints().at(k);
+            if (channel.swType() != 0)
+                continue;
+            channel.reset();
+            p->updateSubPoint(channel);
+        }
+    }
 }
 
 const OvGenericPoint* OvLoop::nextValidSensor(const OvGenericPoint* after) const

@@ -81,9 +81,9 @@ public:
     bool updateSubPoint(const OvGenericSubPoint& channel);
     // A point or channel read from the panel configuration.
     void loadPoint(const OvGenericPoint* point);
-    // After the panel loader: each module keeps the channels its records gave, not every channel
-    // its code has.
-    void dropUnsavedChannels();
+    // After the panel loader: each module with channels has those of its type, the ones no record
+    // gave untyped as an erased channel is, and keeps no description of a channel as its own.
+    void completeLoadedModules();
     // The addresses a module takes on this loop: its addressSpan, and on a VARN loop one per
     // channel whatever its records say.
     int spanOf(const OvGenericPoint& module) const;

@@ -297,7 +297,8 @@ void Plant::setCPUStat(int cpuIndex, bool enable)
         PanelBlockWrite zpx(0, 2, 2);
         CpuRec record(zpx.data(), u32(cpuIndex));
         qDebug().noquote() << "Is Installed Before " << record.is_installed();
-        record.set_installed(enable);
+        // Installing rebuilds the record; one already so keeps its type, boards and name.
+        record.set_installed_within_limit(enable);
         qDebug().noquote() << "Is Installed After " << record.is_installed();
     }
     if (CPUDevice* cpu = m_cpus.cpuAt(cpuIndex))

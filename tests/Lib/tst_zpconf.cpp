@@ -4,10 +4,12 @@
 #include "TestBase.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
+#include "ZpData/Container/ZpConfIO.h"
 #include "ZpData/Layouts/ZpxProg.h"
 
 #include <QtTest>
 
+#include <cstdio>
 #include <functional>
 
 using namespace imagegen;
@@ -134,6 +136,38 @@ QString brands(ZpConf& c, TestBase& t)
     for (int board = 0; board < 256; ++board)
         apollo += (at(c, 4 + 61 * (board / 4) + 5 * (board % 4)) & 0x78) == 0x50;
     return cat({r.join(' '), apollo, c.get_blocks().get_crc(2) == crc16_modbus(block_bytes(c, 2)), lines(t, from)});
+}
+
+// The user's change of detector brand to brand, made under the write lock.
+void userBrand(ZpConf& c, u8 brand)
+{
+    c.find_block(2)->lock_write();
+    dynamic_cast<ZpData::IF_ZpxProg*>(c.find_block(2)->get_iface())->set_sensor_brand(brand);
+    c.find_block(2)->unlock();
+}
+
+// A KV1600 plant of brand from holding 3 to 6 in its sounder bytes, saved as an image and loaded
+// into a configuration of brand to, which the user then changes to brand to: the sounder bytes
+// after the load and after the change.
+QString sounders(ZpConf& c, u8 from, u8 to)
+{
+    c.new_config(6);
+    userBrand(c, from);
+    for (int i = 0; i < 4; ++i)
+        at(c, 5221 + i) = u8(3 + i);
+    c.check_zpxProg(true);
+    FILE* file = std::tmpfile();
+    c.get_io().write_image_v3(file, nullptr);
+    QByteArray image(int(std::ftell(file)), '\0');
+    std::rewind(file);
+    image.resize(int(std::fread(image.data(), 1, size_t(image.size()), file)));
+    std::fclose(file);
+    c.new_config(6);
+    userBrand(c, to);
+    c.get_io().import_bin(reinterpret_cast<const u8*>(image.constData()), u32(image.size()), "in.bin", nullptr);
+    const QByteArray loaded = bytes(&at(c, 5221), 4).toHex();
+    userBrand(c, to);
+    return loaded + ' ' + bytes(&at(c, 5221), 4).toHex();
 }
 
 // Line protocols of a board of CPU 0 changed behind the check's back: the devices of the changed
@@ -270,6 +304,8 @@ private slots:
         CALL(brands(c, t),
              "03040506 01010101 256 true C0L0 cambia protocollo da 1 ad Apollo|C0L0 cambia protocollo da 1 ad Apollo|"
              "Cambiato prot cpu0 line0|Cambiato prot cpu0 line0");
+        CALL(sounders(c, 4, 3), "03040506 01010101");
+        CALL(sounders(c, 3, 4), "03040506 01010101");
         CALL(protocol(c, t, 0, 0, 0), "-1 Cambiato prot cpu0 line0 101111 1 1008 -1");
         CALL(protocol(c, t, 0, 1, 0), "-1 Cambiato prot cpu0 line0|Cambiato prot cpu0 line0 000111 1 1008 -1");
         CALL(protocol(c, t, 1, 0, 0), "-1 Cambiato prot cpu0 line2 111101 1 0 -1");

@@ -183,13 +183,13 @@ inline QString imageFault(const QByteArray& image, u8 panelType)
     return at == image.size() ? QString() : QString("%1 bytes after the last element").arg(image.size() - at);
 }
 
-// The device records of the plant's points (a module's channels one each) against those of the
+// The device records of the plant's points (a module's typed channels one each) against those of the
 // panel configuration's device blocks of the enabled CPUs' boards.
 inline QString recordFault(const Plant& plant)
 {
     int records = 0;
     for (const OvGenericPoint* p : pointsOf(plant))
-        records += qMax(1, p->subPoints().size());
+        records += p->getValidCount();
     int stored = 0;
     for (int cpu = 0; cpu < plant.getCpuMaxCount(); ++cpu) {
         for (int board = 0; plant.getCPUStat(uint(cpu)) && board < plant.getCPULibCount(cpu); ++board)

@@ -277,6 +277,8 @@ private slots:
         QTest::newRow("LIB count") << "checkedlibs 0 3" << true;
         QTest::newRow("LIB count without the check") << "libs 0 3" << false;
         QTest::newRow("enable a CPU") << "stat 33 1" << true;
+        // Enabling an enabled CPU keeps its record.
+        QTest::newRow("enable an enabled CPU") << "stat 0 1" << false;
         QTest::newRow("CPU type") << "cputype 32 8" << true;
         QTest::newRow("KV-4600 with one LIB") << "checkedlibs 0 1" << false;
         QTest::newRow("KV-1600 with two LIBs") << "checkedlibs 32 2" << false;

@@ -18,6 +18,7 @@
 #include "ZpData/Container/ZpConfIO.h"
 #include "ZpData/Values/DeviceRec.h"
 
+#include <QDataStream>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -106,6 +107,108 @@ void buildMixed(Plant& plant, int count, ScriptedDialogs& dialogs)
     dialogs.clear();
 }
 
+// The image a plant file holds, inflated.
+QByteArray imageOfPlantFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QDataStream in(&file);
+    in.setByteOrder(QDataStream::LittleEndian);
+    qint32 magic = 0;
+    qint16 version = 0;
+    QByteArray payload;
+    in >> magic >> version >> payload;
+    return qUncompress(payload);
+}
+
+// Every general parameter away from its default, within the range the pages offer under the
+// current detector brand (sound types 1 to 32 and volumes 1 to 3, or under APOLLO 1 to 14 and 1
+// to 6).
+void setEveryParameter(Plant& plant, bool apollo)
+{
+    plant.setDescription("Round trip");
+    plant.setDetectorsCheckStat(true);
+    plant.setFlashingStat(true);
+    plant.setAutoAcknowledgementStat(true);
+    plant.setDriftAllert(true);
+    plant.setStoragePrint(true);
+    plant.setWalkTest(2);
+    plant.setWalkTestPoint(1, 2, 7, 3);
+    plant.setSirenReactMode(false);
+    plant.setSirenCorrelation(false);
+    plant.setSirenPhaseStat(true);
+    plant.setSerialNumbersCheckStat(true);
+    plant.setSirenInstantActivation(false);
+    plant.setFailureInvalidResponseTime(30);
+    plant.setFalseFailureTimeTypeID(1);
+    plant.setOpenCircuitsFailureTime(29);
+    plant.setCameraLowValueTimeFailure(1);
+    plant.setFaultMaintenanceTime(1);
+    plant.setAcknowledgementInhibitionTime(255);
+    plant.setPreAlarmLvl(99);
+    plant.setFailureSystemTime(300);
+    plant.setDetectorsCheckTime(50);
+    plant.setAutoAcknowledgementTime(2040);
+    plant.setSirenDelayTime(600);
+    for (uint level = 0; level < 3; ++level)
+        plant.setPassword(level, 99999 - level);
+    plant.setSirenSoundType(apollo ? 5 : 32);
+    plant.setSirenVolume(apollo ? 4 : 3);
+    plant.setEvacSoundType(apollo ? 14 : 7);
+    plant.setEvacSoundVolume(apollo ? 6 : 2);
+    plant.setPrinterStat(true);
+    plant.setPrinterParity(2);
+    plant.setPrinterBaudRate(115200);
+    plant.set_plantReleAll(1);
+    plant.set_plantReleU1(2);
+    plant.set_plantReleU2(1);
+    plant.set_plantReleFU1(6);
+    plant.set_plantReleFU2(3);
+}
+
+// Each multi-channel module, the linked one aside, named channel by channel, with its last
+// channel untyped as the point table's erase leaves it, and on every other module its second
+// one too.
+void untypeSomeChannels(Plant& plant)
+{
+    QList<OvGenericPoint> modules;
+    for (const OvGenericPoint* p : plantcheck::pointsOf(plant)) {
+        if (p->subPoints().size() > 1 && !OvGenericPoint::isLinkedModule(p->series(), p->hwType()))
+            modules << *p;
+    }
+    for (int m = 0; m < modules.size(); ++m) {
+        OvGenericPoint& module = modules[m];
+        const int count = module.subPoints().size();
+        for (int s = 1; s <= count; ++s) {
+            OvGenericSubPoint channel = module.subPoints().at(s - 1);
+            channel.setDescription(QString("Channel %1.%2").arg(module.address()).arg(s));
+            if (s == count || (s == 2 && m % 2 == 1))
+                channel.reset();
+            module.updateSubPoint(channel);
+        }
+        plant.setPoint(module);
+    }
+}
+
+// The descriptions of the valid points and of their channels.
+QStringList descriptions(const Plant& plant)
+{
+    QStringList lines;
+    for (const OvGenericPoint* p : plantcheck::pointsOf(plant)) {
+        QString line = QString("C%1L%2 %3/%4 \"%5\"")
+                           .arg(p->cpuIndex())
+                           .arg(p->loopIndex())
+                           .arg(p->family())
+                           .arg(p->address())
+                           .arg(p->description());
+        for (const OvGenericSubPoint& channel : p->subPoints())
+            line += QString(" %1:\"%2\"").arg(channel.getSubIndex()).arg(channel.description());
+        lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 class TstTestPlantGenerator : public TestBase {
@@ -154,22 +257,33 @@ private slots:
         // Loop types whose point types the generator places, as the detector brand keeps them.
         QTest::addColumn<QList<int>>("loopTypes");
         QTest::addColumn<bool>("mixed");
+        // Every general parameter away from its default.
+        QTest::addColumn<bool>("parameters");
+        // Channels of multi-channel modules left untyped.
+        QTest::addColumn<bool>("untyped");
         const QList<int> advVarn{OvLoop::LOOP_ZAV200, OvLoop::LOOP_VARN500};
         const QList<int> varn{OvLoop::LOOP_VARN500};
         const QList<int> apollo{OvLoop::LOOP_APOLLO};
         // KV1600, networked, VARN loops, as large as the panel takes.
         for (uint seed : {1300u, 4800u, 7u})
-            QTest::addRow("KV1600 full size seed %u", seed) << 8u << 1 << 64 << seed << 0 << 64 << 0u << varn << false;
-        QTest::newRow("KV1600 stand-alone") << 8u << 0 << 1 << 2u << 0 << 1 << 0u << varn << false;
-        QTest::newRow("KV1300 stand-alone") << 7u << 0 << 1 << 3u << 0 << 1 << 0u << varn << false;
+            QTest::addRow("KV1600 full size seed %u", seed)
+                << 8u << 1 << 64 << seed << 0 << 64 << 0u << varn << false << false << false;
+        QTest::newRow("KV1600 stand-alone") << 8u << 0 << 1 << 2u << 0 << 1 << 0u << varn << false << false << false;
+        QTest::newRow("KV1300 stand-alone") << 7u << 0 << 1 << 3u << 0 << 1 << 0u << varn << false << false << false;
         // Devices already in zone 1 leave it less room.
-        QTest::newRow("KV1600 zone 1 holds 40") << 8u << 0 << 1 << 11u << 40 << 1 << 0u << varn << false;
+        QTest::newRow("KV1600 zone 1 holds 40")
+            << 8u << 0 << 1 << 11u << 40 << 1 << 0u << varn << false << false << false;
         // ADV loops, whose second-series devices share 30 channels, and 32 devices to a zone; the
         // generator adds the second board the VARN types need.
         for (uint seed : {5u, 17u, 29u})
-            QTest::addRow("OV4800N seed %u", seed) << 11u << 0 << 0 << seed << 0 << 2 << 0u << advVarn << false;
-        QTest::newRow("OV4800N zone 1 holds 30") << 11u << 0 << 0 << 41u << 30 << 2 << 0u << advVarn << false;
-        QTest::newRow("OV4800N networked 3 CPUs") << 11u << 1 << 3 << 53u << 0 << 6 << 0u << advVarn << false;
+            QTest::addRow("OV4800N seed %u", seed)
+                << 11u << 0 << 0 << seed << 0 << 2 << 0u << advVarn << false << false << false;
+        QTest::newRow("OV4800N zone 1 holds 30")
+            << 11u << 0 << 0 << 41u << 30 << 2 << 0u << advVarn << false << false << false;
+        QTest::newRow("OV4800N networked 3 CPUs")
+            << 11u << 1 << 3 << 53u << 0 << 6 << 0u << advVarn << false << false << false;
+        QTest::newRow("OV4800N parameters, untyped channels")
+            << 11u << 0 << 0 << 5u << 0 << 2 << 0u << advVarn << false << true << true;
         // Both KV panels under both detector brands: stand-alone, networked with one CPU, 64 CPUs,
         // and CPUs of both types, KV-4600 asked for one LIB and for two, until the boards run out.
         for (uint brand : {3u, 4u}) {
@@ -177,15 +291,23 @@ private slots:
             for (uint panel : {7u, 8u}) {
                 for (uint seed : {21u, 22u}) {
                     QTest::addRow("panel %u brand %u stand-alone seed %u", panel, brand, seed)
-                        << panel << 0 << 1 << seed << 0 << 1 << brand << types << false;
+                        << panel << 0 << 1 << seed << 0 << 1 << brand << types << false << false << false;
                     QTest::addRow("panel %u brand %u networked 1 CPU seed %u", panel, brand, seed)
-                        << panel << 1 << 1 << seed << 0 << 1 << brand << types << false;
+                        << panel << 1 << 1 << seed << 0 << 1 << brand << types << false << false << false;
                 }
             }
             QTest::addRow("panel 8 brand %u 64 CPUs", brand)
-                << 8u << 1 << 64 << 23u << 0 << 64 << brand << types << false;
+                << 8u << 1 << 64 << 23u << 0 << 64 << brand << types << false << false << false;
             QTest::addRow("panel 8 brand %u mixed types", brand)
-                << 8u << 1 << 40 << 24u << 0 << 32 << brand << types << true;
+                << 8u << 1 << 40 << 24u << 0 << 32 << brand << types << true << false << false;
+            QTest::addRow("panel 7 brand %u stand-alone parameters", brand)
+                << 7u << 0 << 1 << 25u << 0 << 1 << brand << types << false << true << false;
+            // The VARN loops of these panels take no module with channels.
+            if (brand == 4)
+                QTest::addRow("panel 7 brand %u stand-alone untyped channels", brand)
+                    << 7u << 0 << 1 << 25u << 0 << 1 << brand << types << false << false << true;
+            QTest::addRow("panel 8 brand %u networked parameters, untyped channels", brand)
+                << 8u << 1 << 2 << 26u << 0 << 2 << brand << types << false << true << true;
         }
     }
 
@@ -202,6 +324,8 @@ private slots:
         QFETCH(uint, brand);
         QFETCH(QList<int>, loopTypes);
         QFETCH(bool, mixed);
+        QFETCH(bool, parameters);
+        QFETCH(bool, untyped);
         usePanel(panelType, plantType);
         if (brand)
             Configuration::instance()->set_current_brand(int(brand));
@@ -217,6 +341,8 @@ private slots:
 
         TestPlantGenerator(&plant, seed).makeAll();
         openSomeLoops(plant);
+        if (parameters)
+            setEveryParameter(plant, Configuration::instance()->current_brand() == 4);
 
         QCOMPARE(plantcheck::missingTypes(plant, loopTypes), QString());
         QCOMPARE(plantcheck::zoneFault(plant), QString());
@@ -226,6 +352,8 @@ private slots:
             QCOMPARE(plantcheck::devicesInZone(plant, 1), int(zpx->get_max_dev_per_zone()));
         }
         QCOMPARE(plantcheck::limitFault(plant, minBoards), QString());
+        if (untyped)
+            untypeSomeChannels(plant);
         plant.copyTo();
         const QByteArray image = compiledImage(path("first.bin"));
         QCOMPARE(plantcheck::imageFault(image, u8(panelType)), QString());
@@ -244,6 +372,16 @@ private slots:
         QCOMPARE(second.size(), image.size());
         QVERIFY(second == image);
         QCOMPARE(plantcheck::difference(plantcheck::contents(plant), plantcheck::contents(reread)), QString());
+        QCOMPARE(plantcheck::difference(descriptions(plant), descriptions(reread)), QString());
+        // Opened and compiled, a file gives back its own image: the plant file's and the
+        // compiled one's.
+        QVERIFY(second == imageOfPlantFile(path("plant.ov")));
+        Plant fromImage;
+        fromImage.setDefaultParameters();
+        QCOMPARE(fromImage.loadFromFile(path("first.bin"), false), 0u);
+        QCOMPARE(fromImage.copyFrom(), 0u);
+        fromImage.copyTo();
+        QVERIFY(compiledImage(path("third.bin")) == image);
     }
 
     // A KORVA module's inputs name the loop's first sensor of code 65; with none they stay empty,
@@ -338,7 +476,7 @@ private slots:
             channel.setSWType(i < typed ? u8(held.channels().at(i).swTypes().first()) : u8(0), true);
             module.updateSubPoint(channel);
         }
-        module.dropUntypedLastChannels();
+        module.dropUntypedChannelsAfter(0);
         QCOMPARE(module.subPoints().size(), typed);
         plant.setPoint(module);
         QVERIFY(plant.getPoint(0, 0, at - 1, 2)->isValid());

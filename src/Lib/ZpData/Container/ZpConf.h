@@ -143,6 +143,9 @@ public:
     // Checks and repairs the general programming block. 0 when something changed, -1 when not,
     // 1000 when the binding that follows failed, 1011 without a status block.
     int check_zpxProg(bool repair);
+    // While a load installs its blocks: the brand it brings is no change of brand, whatever the
+    // shadow of the configuration before holds, and the sounder settings stay as loaded.
+    void set_loading(bool loading) { m_loading = loading; }
     // Rebuilds the device status block and the device lists; after a load, duplicate devices
     // are removed as well. 1006 when no status layout can be made, else 0.
     int build_device_status(bool afterLoad, ZpData::ProgressFn progress);
@@ -283,6 +286,7 @@ private:
     // would start them again.
     bool m_inStatusRebuild = false;
     bool m_inZpxCheck = false;
+    bool m_loading = false;
     u32 m_held = 0;
     u32 m_heldDevices = 0;
     // The compile's thread and the window's both reach these: atomic.

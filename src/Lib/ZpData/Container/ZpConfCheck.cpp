@@ -248,7 +248,7 @@ int ZpConf::check_zpx(bool repair)
         }
     }
 
-    if (brand != oldBrand && (brand == zpx::kBrandApollo || oldBrand == zpx::kBrandApollo)) {
+    if (!m_loading && brand != oldBrand && (brand == zpx::kBrandApollo || oldBrand == zpx::kBrandApollo)) {
         for (u32 i = 0; i < 4; ++i) {
             if (d[zpx::kSirens + i] != 1) {
                 d[zpx::kSirens + i] = 1;

@@ -143,6 +143,7 @@ int ZpConfIO::import_source(Source& source, const char* name, ZpData::ProgressFn
         if (ZpConfBlock* block = m_conf->find_block(dt))
             locked[dt] = block->lock_write() == 0;
 
+    m_conf->set_loading(true);
     // One status rebuild at the end instead of one per installed device block.
     m_conf->hold_device_reactions();
     // The general block's change reaction binds its boards' blocks one by one; their CRCs are
@@ -162,6 +163,7 @@ int ZpConfIO::import_source(Source& source, const char* name, ZpData::ProgressFn
         result = import_bin_v1(source, progress);
     }
     blocks.defer_crc(false);
+    m_conf->set_loading(false);
 
     if (result == ZP_OK) {
         if (ZpConfBlock* block = m_conf->find_block(ZpData_v2602::ZpxProg::kDataType)) {
