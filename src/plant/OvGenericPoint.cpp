@@ -400,6 +400,11 @@ void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
     m_subPoints.append(OvGenericSubPoint(*this, int(subIndex)));
 }
 
+int OvGenericPoint::channelsOfCode(int series, u16 hwType)
+{
+    return isLinkedModule(series, hwType) ? 2 : int(get_sub_num(hwType));
+}
+
 bool OvGenericPoint::channelsAtOwnAddresses() const
 {
     return m_family != 1 && !m_subPoints.isEmpty() && m_subPoints.first().recordClass() == DeviceRec::CLASS_CONSECUTIVE;

@@ -59,6 +59,9 @@ public:
     // exist and be free.
     static bool isLinkedModule(int series, u16 hwType) { return series == 2 && hwType == kLinkedModuleCode; }
     static bool linkedModuleFits(unsigned int address, const OvGenericPoint* next);
+    // The channels a module of this code has in a plant: two for the linked module, else the
+    // catalogue's count.
+    static int channelsOfCode(int series, u16 hwType);
     // Gives a linked module's first two channels the one type their catalogue allows each.
     void typeLinkedChannels();
 

@@ -376,9 +376,7 @@ void OvLoop::completeLoadedModules()
     for (OvGenericPoint* p : m_modules) {
         if (p->subPoints().isEmpty())
             continue;
-        // The linked module spans its address and the next one only.
-        const int count = OvGenericPoint::isLinkedModule(p->series(), p->hwType()) ? 2 : int(get_sub_num(p->hwType()));
-        p->dropUntypedChannelsAfter(count);
+        p->dropUntypedChannelsAfter(OvGenericPoint::channelsOfCode(p->series(), p->hwType()));
         // The device takes its fields from the first record read, whose name is a channel's.
         p->setDescription(QString());
         for (int k = 0; k < p->subPoints().size(); ++k) {

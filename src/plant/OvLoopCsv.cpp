@@ -1,6 +1,6 @@
 // The CSV file of one loop: its wiring and protocol, then one row per valid point, a module of
-// several channels as its channel rows (under a summary row, except on VARN loops and for the
-// second series, whose channels are addressed as consecutive numbers).
+// several channels as its channel rows (under a summary row, except where its channels take
+// consecutive addresses: on VARN loops, for the second series, and where their records say so).
 #include "plant/OvGenericSubPoint.h"
 #include "plant/OvLoop.h"
 #include "plant/PlantCsv.h"
@@ -127,7 +127,8 @@ bool OvLoop::exportCSV(const QString& folder) const
             csv.writeLine(moduleRow(*p, number(address), pointTypeName(*p)), false);
             continue;
         }
-        const bool consecutive = p->series() == kSecondSeries || m_type == LOOP_VARN500;
+        // Numbered as the panel reaches them: by address alone where each channel takes its own.
+        const bool consecutive = p->series() == kSecondSeries || m_type == LOOP_VARN500 || p->channelsAtOwnAddresses();
         if (!consecutive) {
             QStringList summary{qtTrId("CSV_PT_MODULE"), number(address), QString(), modelName(p->hwType())};
             while (summary.size() < kColumns)

@@ -48,9 +48,7 @@ bool isLinkedModule(const PointTypeHw& type)
 // Records a point of type writes, one per channel; a linked module two.
 int recordsOf(const PointTypeHw& type)
 {
-    if (isLinkedModule(type))
-        return 2;
-    return type.family() == 2 ? qMax(1, type.channels().size()) : 1;
+    return type.family() == 2 ? qMax(1, OvGenericPoint::channelsOfCode(type.series(), type.hwType())) : 1;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // and open-flag rules, the update and load rules, the active counts and checks, and the loop
 // CSV file against texts written by hand.
 #include "plant/OvLoop.h"
+#include "plant/PointTypeHw.h"
 
 #include "../app/IsolatedHome.h"
 #include "LoopTestSupport.h"
@@ -326,6 +327,24 @@ private slots:
             + "Module,20,,MON3,,0,0,,,,,,-1,,0,0,0,1\nModule,21,,FORC,,0,0,,,,,,-1,,0,0,0,2\n";
         planttest::compareCsv(
             dir.path() + "/Loop_12_ 3.csv", [&] { varn.exportCSV(dir.path()); }, varnBody);
+
+        // APOLLO: channels that take address + sub-address are numbered as the panel reaches them.
+        OvLoop apollo(2, 1, false, OvLoop::LOOP_APOLLO);
+        OvGenericPoint a = typed(2, 1, 10, 4, 2, 4, 43009, 0, 6);
+        const PointTypeHw apolloHw(4, 4, 2, 43009);
+        looptest::editChannels(a, [&](OvGenericSubPoint& c, int i) {
+            c.setSWType(i == 0 || i == 2 ? u8(apolloHw.channels().at(i).swTypes().first()) : u8(0), true);
+        });
+        apollo.updatePoint(a);
+        QVERIFY(apollo.exportCSV(dir.path()));
+        QFile apolloCsv(OvLoop::csvFileName(dir.path(), 2, 1));
+        QVERIFY(apolloCsv.open(QIODevice::ReadOnly));
+        QStringList indexes;
+        for (const QByteArray& line : apolloCsv.readAll().split('\n')) {
+            if (line.startsWith("Module,"))
+                indexes << QString::fromUtf8(line.split(',').value(1));
+        }
+        QCOMPARE(indexes, QStringList({"10", "12"}));
 
         // No valid point, undefined type.
         const OvLoop empty(3, 1, false, 0xFFFF);
