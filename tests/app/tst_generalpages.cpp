@@ -236,6 +236,30 @@ private slots:
         QTRY_COMPARE(areas->property("selection").toList(), QVariantList({2}));
     }
 
+    // A language switch translates the open dialog again and keeps its target and fields.
+    void searchLanguageSwitch()
+    {
+        QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(dialog() && dialog()->property("opened").toBool());
+        auto* content = dialog()->property("contentItem").value<QQuickItem*>();
+        QQuickItem* target = findAll(content, "searchTarget").value(0);
+        QVERIFY(target && target->setProperty("currentIndex", 3));
+        type(findAll(content, "searchCpu").value(0), "1", false);
+        type(findAll(content, "searchLoop").value(0), "2", false);
+        for (const char* file : {"ov4800_it.qm", "ov4800_en.qm"}) {
+            m_app->onSelectLanguage(file);
+            QCOMPARE(target->property("currentIndex").toInt(), 3);
+            QCOMPARE(target->property("displayText").toString(), qtTrId("searchModule"));
+            QStringList fields;
+            for (const char* name : {"searchCpu", "searchLoop"})
+                fields << findAll(content, name).value(0, target)->property("text").toString();
+            QCOMPARE(fields, QStringList({"1", "2"}));
+        }
+        QCOMPARE(m_app->languageInUse(), QString("en"));
+        QVERIFY(QMetaObject::invokeMethod(dialog(), "close"));
+        QTRY_VERIFY(!dialog());
+    }
+
     void checkCBE()
     {
         Plant* plant = m_app->plant();
