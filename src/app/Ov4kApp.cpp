@@ -252,6 +252,7 @@ int Ov4kApp::run()
     qDebug() << "GUI components created.";
     applyWindowIcon();
     m_mainWindow->setTitle(brandTitle());
+    m_dialogs.setParentWindow(m_mainWindow);
     connectGui();
     if (!m_currentFilePath.isEmpty()) {
         QString path = m_currentFilePath;
