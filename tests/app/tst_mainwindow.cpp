@@ -362,46 +362,36 @@ private slots:
 
     // Message boxes and file dialogs open over the main window, away from the screen's centre:
     // its transient children, centred on it.
-    void dialogsOverWindow_data()
-    {
-        QTest::addColumn<int>("kind"); // -1 a message box, else the kind of file request
-        QTest::newRow("message box") << -1;
-        QTest::newRow("open file") << int(PlantFileRequest::OpenFile);
-        QTest::newRow("save file") << int(PlantFileRequest::SaveFile);
-        QTest::newRow("folder") << int(PlantFileRequest::Folder);
-    }
     void dialogsOverWindow()
     {
-        QFETCH(int, kind);
         // The offscreen platform's word on every dialog it shows.
         expectWarning(QStringLiteral("^This plugin does not support propagateSizeHints\\(\\)$"));
+        // A quit the first frame queued leaves every later event loop, the dialog's too, ending at
+        // once until the application's own loop runs again.
+        QCoreApplication::processEvents();
+        QTimer::singleShot(0, m_app, &QCoreApplication::quit);
+        QCoreApplication::exec();
         const QPoint place = m_window->position();
         m_window->setPosition(300, 200);
-        QWindow* parent = nullptr;
-        QPoint offset(-1000, -1000);
+        QList<QWindow*> parents;
+        QList<QPoint> offsets;
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            parent = dialog->windowHandle() ? dialog->windowHandle()->transientParent() : nullptr;
-            offset = dialog->frameGeometry().center() - m_window->geometry().center();
-            dialog->reject();
+            if (dialog && dialog->isVisible()) {
+                parents << dialog->windowHandle()->transientParent();
+                offsets << dialog->frameGeometry().center() - m_window->geometry().center();
+                dialog->reject();
+            }
         });
         closer.start(10);
-        if (kind < 0) {
-            PlantMessage message;
-            message.text = QStringLiteral("Over the window");
-            PlantDialogs::installed()->ask(message, nullptr);
-        } else {
-            PlantFileRequest request;
-            request.kind = PlantFileRequest::Kind(kind);
-            request.start = s_home.path();
-            PlantDialogs::installed()->askFile(request);
-        }
+        PlantDialogs::installed()->ask(PlantMessage(), nullptr);
+        PlantDialogs::installed()->askFile(PlantFileRequest());
         m_window->setPosition(place);
-        QCOMPARE(parent, static_cast<QWindow*>(m_window));
-        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        QCOMPARE(parents, QList<QWindow*>({m_window, m_window}));
+        for (const QPoint& offset : offsets)
+            QVERIFY2(offset.manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     // Every image the program ships, and no other, decodes.
