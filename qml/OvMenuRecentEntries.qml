@@ -11,7 +11,8 @@ OvMenuEntries {
         active: holder.bar.file._wanted
         model: theRecentFilesModel
         delegate: OvMenuItem {
-            text: model.itemFileIndex + " " + model.itemFileName
+            // Counted from 1, as people count.
+            text: (model.itemFileIndex + 1) + " " + model.itemFileName
             onTriggered: theRecentFilesModel.clicked(index)
         }
         onObjectAdded: holder.menu.insertItem(index, object)

@@ -9,8 +9,8 @@ Item {
     readonly property var shell: ApplicationWindow.window
     readonly property bool plantExists: !!activePlant
 
-    property int _savedStamp: 0
-    // Bumped whenever the plant's modification bits change: the CBE check follows them.
+    // Bumped whenever the plant's modification bits change, by an edit, a save, an open or a
+    // new plant: the Save and CBE check buttons follow them.
     property int _dataStamp: 0
 
     implicitHeight: row.implicitHeight + fontMetrics.height * 0.6
@@ -22,10 +22,6 @@ Item {
         shell.showToolTip(qsTrId(message) + shell.emptyString(), show, leftAlign)
     }
 
-    Connections {
-        target: theApp
-        function onPlantFileSaved() { toolBar._savedStamp++ }
-    }
     Connections {
         target: toolBar.plantExists ? activePlant : null
         ignoreUnknownSignals: true
@@ -69,7 +65,7 @@ Item {
             objectName: "saveButton"
             imageSource: "../Resources/tbSave.png"
             toolTipId: QT_TRID_NOOP("Salva modifiche")
-            enabled: toolBar.plantExists && (toolBar._savedStamp, activePlant.isModified())
+            enabled: toolBar.plantExists && (toolBar._dataStamp, activePlant.isModified())
             onToolTipRequested: toolBar._showToolTip(this, message, show)
             onClicked: {
                 if (activePlant && activePlant.isModified())

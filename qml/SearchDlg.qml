@@ -19,8 +19,10 @@ Popup {
 
     x: parent ? (parent.width - width) / 2 : 0
     y: parent ? (parent.height - height) / 3 : 0
-    width: Math.max(400, layout.implicitWidth + 2 * metrics.height)
-    height: layout.implicitHeight + 2 * metrics.height
+    // Sized by its content through the popup itself: a binding on the layout's size would be
+    // evaluated again inside the layout's own update when the language changes.
+    implicitWidth: Math.max(400, contentWidth + leftPadding + rightPadding)
+    padding: metrics.height
     modal: false
     focus: true
     closePolicy: Popup.CloseOnEscape
@@ -47,9 +49,8 @@ Popup {
         id: metrics
         font.family: OvTheme.fontFamily
     }
-    ColumnLayout {
+    contentItem: ColumnLayout {
         id: layout
-        anchors.fill: parent
 
         OvLabel {
             objectName: "searchTitle"
@@ -61,9 +62,20 @@ Popup {
             objectName: "searchTarget"
             Layout.fillWidth: true
             font.family: OvTheme.fontFamily
-            model: [qsTrId("searchZone") + dialog.tr, qsTrId("searchGroup") + dialog.tr,
-                    qsTrId("searchSensor") + dialog.tr, qsTrId("searchModule") + dialog.tr]
-            currentIndex: dialog.handle ? dialog.handle.getLastSearchTargetType() : -1
+            // The ids stay the model and their texts follow the language: a new model would put
+            // the choice back on its first entry.
+            model: [QT_TRID_NOOP("searchZone"), QT_TRID_NOOP("searchGroup"), QT_TRID_NOOP("searchSensor"),
+                    QT_TRID_NOOP("searchModule")]
+            displayText: currentIndex >= 0 ? qsTrId(model[currentIndex]) + dialog.tr : ""
+            delegate: ItemDelegate {
+                width: targetBox.width
+                text: qsTrId(modelData) + dialog.tr
+                font: targetBox.font
+                highlighted: targetBox.highlightedIndex === index
+            }
+            // Read once: a language switch evaluates every binding again, and the last search's
+            // target would replace the one chosen since.
+            Component.onCompleted: currentIndex = dialog.handle ? dialog.handle.getLastSearchTargetType() : -1
         }
         RowLayout {
             TextField {

@@ -1811,6 +1811,10 @@
             <numerusform>%n جهاز VARN لم يُلصق: العناوين من 100 فما فوق لا تستوعبها.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>لم تُلصق بعض الصفوف: صف القناة لا يقبل إلا قناة من نوع الجهاز نفسه، وصف الجهاز لا يقبل أي قناة.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>لصق خاص</translation>

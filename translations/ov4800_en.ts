@@ -1795,6 +1795,10 @@
             <numerusform>%n VARN devices were not pasted: addresses from 100 on cannot hold them.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Paste special</translation>

@@ -1795,6 +1795,10 @@
             <numerusform>%n dispositivos VARN no pegados: las direcciones desde 100 no pueden alojarlos.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Algunas filas no se pegaron: una fila de canal solo acepta un canal del mismo tipo de dispositivo, y una fila de dispositivo no acepta canales.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Pegado especial</translation>

@@ -1795,6 +1795,10 @@
             <numerusform>%n appareils VARN non collés : les adresses à partir de 100 ne peuvent pas les recevoir.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Certaines lignes n'ont pas été collées : une ligne de canal n'accepte qu'un canal du même type d'appareil, et une ligne d'appareil n'accepte aucun canal.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Collage spécial</translation>

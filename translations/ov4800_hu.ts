@@ -1791,6 +1791,10 @@
             <numerusform>%n VARN eszköz nem lett beillesztve: a 100-as és nagyobb címek nem fogadhatják.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Néhány sor nem lett beillesztve: egy csatornasor csak azonos eszköztípusú csatornát fogad, egy eszközsor pedig csatornát nem.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Irányított beillesztés</translation>

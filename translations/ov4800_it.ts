@@ -1795,6 +1795,10 @@
             <numerusform>%n dispositivi VARN non incollati: gli indirizzi da 100 in poi non possono ospitarli.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Alcune righe non sono state incollate: una riga di canale accetta solo un canale dello stesso tipo di dispositivo, e una riga di dispositivo non accetta canali.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Incolla speciale</translation>

@@ -1795,6 +1795,10 @@
             <numerusform>%n התקני VARN לא הודבקו: כתובות מ-100 ומעלה אינן יכולות להכיל אותם.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>חלק מהשורות לא הודבקו: שורת ערוץ מקבלת רק ערוץ מאותו סוג התקן, ושורת התקן אינה מקבלת ערוץ.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>הדבקה מיוחדת</translation>

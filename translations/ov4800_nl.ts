@@ -1795,6 +1795,10 @@
             <numerusform>%n VARN-apparaten niet geplakt: adressen vanaf 100 kunnen ze niet bevatten.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Sommige rijen zijn niet geplakt: een kanaalrij neemt alleen een kanaal van hetzelfde apparaattype, en een apparaatrij neemt geen kanaal.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Plakken speciaal</translation>

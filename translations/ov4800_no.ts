@@ -1795,6 +1795,10 @@
             <numerusform>%n VARN-enheter ble ikke limt inn: adresser fra 100 og oppover kan ikke ha dem.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Noen rader ble ikke limt inn: en kanalrad tar bare en kanal av samme enhetstype, og en enhetsrad tar ingen kanal.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Lim inn utvalg</translation>

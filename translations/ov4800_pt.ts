@@ -1795,6 +1795,10 @@
             <numerusform>%n dispositivos VARN não colados: os endereços a partir de 100 não os podem receber.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Algumas linhas não foram coladas: uma linha de canal só aceita um canal do mesmo tipo de dispositivo, e uma linha de dispositivo não aceita canais.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Colar especial</translation>

@@ -1799,6 +1799,10 @@
             <numerusform>%n de dispozitive VARN nelipite: adresele de la 100 în sus nu le pot găzdui.</numerusform>
         </translation>
     </message>
+    <message id="USR_ERR_CHANNEL_PASTE">
+        <source>Some rows were not pasted: a channel row takes only a channel of the same device type, and a device row takes no channel.</source>
+        <translation>Unele rânduri nu au fost lipite: un rând de canal primește doar un canal de același tip de dispozitiv, iar un rând de dispozitiv nu primește niciun canal.</translation>
+    </message>
     <message id="PT_MENU_PASTE_SPECIAL">
         <source>Paste special</source>
         <translation>Lipire specială</translation>

@@ -842,6 +842,15 @@ Item {
                 border.color: styleData.textColor
             }
             onTextEdited: pointsView.refusedName(text)
+            // The table's Copy and Paste keys act on the field's row, with the rows selected with
+            // it, unless text is selected: the field would take them and copy or paste nothing.
+            Keys.onPressed: {
+                const copy = event.matches(StandardKey.Copy)
+                if (selectedText !== "" || !(copy || event.matches(StandardKey.Paste)))
+                    return
+                pointsView.targets(styleData.index)
+                event.accepted = copy ? pointsView.copySelected() : pointsView.pasteSelected()
+            }
             onEditingFinished: {
                 if (text === styleData.value)
                     return

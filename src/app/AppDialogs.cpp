@@ -76,6 +76,7 @@ PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBox
         check = new QCheckBox(message.checkBoxText);
         box.setCheckBox(check);
     }
+    placeOver(&box);
     const int result = box.exec();
     if (checkBoxChecked)
         *checkBoxChecked = check && check->isChecked();
@@ -88,28 +89,41 @@ PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBox
 QString AppDialogs::askFile(const PlantFileRequest& request)
 {
     FocusKeeper focus;
-    switch (request.kind) {
-    case PlantFileRequest::Folder:
-        return QFileDialog::getExistingDirectory(nullptr, request.title, request.start, QFileDialog::ShowDirsOnly);
-    case PlantFileRequest::SaveFile:
-    case PlantFileRequest::OpenFile: break;
-    }
     QFileDialog dialog(nullptr, request.title, request.start);
-    dialog.setNameFilter(request.filter);
-    if (request.kind == PlantFileRequest::SaveFile) {
+    if (request.kind == PlantFileRequest::Folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else if (request.kind == PlantFileRequest::SaveFile) {
+        dialog.setNameFilter(request.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // A name typed without its extension gets the filter's first one ("*.pdf" gives "pdf").
         const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(request.filter);
         if (suffix.hasMatch())
             dialog.setDefaultSuffix(suffix.captured(1));
     } else {
+        dialog.setNameFilter(request.filter);
         dialog.selectNameFilter(request.filter);
         dialog.setViewMode(QFileDialog::Detail);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    placeOver(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
+}
+
+void AppDialogs::placeOver(QWidget* dialog) const
+{
+    if (!m_window)
+        return;
+    // The native window made now takes its parent before it is first shown.
+    dialog->winId();
+    if (QWindow* handle = dialog->windowHandle())
+        handle->setTransientParent(m_window);
+    dialog->adjustSize();
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(m_window->geometry().center());
+    dialog->move(frame.topLeft());
 }
 
 bool AppDialogs::openUrl(const QUrl& url)

@@ -252,6 +252,7 @@ int Ov4kApp::run()
     qDebug() << "GUI components created.";
     applyWindowIcon();
     m_mainWindow->setTitle(brandTitle());
+    m_dialogs.setParentWindow(m_mainWindow);
     connectGui();
     if (!m_currentFilePath.isEmpty()) {
         QString path = m_currentFilePath;
@@ -378,9 +379,10 @@ void Ov4kApp::createModels()
         publish("theLanguageModel", m_languageModel);
         if (!connect(m_languageModel, &OvLanguageModel::selectLanguage, this, &Ov4kApp::onSelectLanguage))
             qCritical() << "Connect SIGNAL OvLanguageModel::selectLanguage()\t: " << false;
+        m_languageModel->setLanguageInUse(m_languageInUse);
         // The menu marks its new entry before the application's own texts follow.
         if (!connect(this, &Ov4kApp::applicationLanguageChanged, m_languageModel,
-                     &OvLanguageModel::onApplicationLanguageChanged)
+                     [this] { m_languageModel->setLanguageInUse(m_languageInUse); })
             || !connect(this, &Ov4kApp::applicationLanguageChanged, this, &Ov4kApp::onApplicationLanguageChanged))
             qCritical() << "Connect SIGNAL Ov4kApp::applicationLanguageChanged()\t: " << false;
     }

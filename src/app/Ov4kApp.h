@@ -128,8 +128,8 @@ public:
     // Why the last save or save question returned false: 0 cancelled, else the error code.
     int fileStatus() const { return m_fileStatus; }
 
-    // Loads a plant file or a panel image (".bin") and makes it the current plant; an image's
-    // path is rewritten to the plant extension.
+    // Asks to save a modified plant, then loads a plant file or a panel image (".bin") and makes
+    // it the current plant; an image's path is rewritten to the plant extension.
     void openFile(QString& path);
     // True when the caller may go on: nothing to save, saved, or discarded.
     bool askToSave(uint acceptedState);
@@ -273,6 +273,8 @@ public slots:
     QString getUpdatedTimeStr() const;
 
 private:
+    // openFile once the save question has been answered.
+    void loadFile(QString& path);
     // Sets the context property name to object (null withdraws it) and keeps the object's
     // ownership native. Nothing without an engine.
     void publish(const char* name, QObject* object);

@@ -494,8 +494,12 @@ void Ov4kApp::onPlantTypeChanged()
 
 void Ov4kApp::openFile(QString& path)
 {
-    if (!askToSave(0))
-        return;
+    if (askToSave(0))
+        loadFile(path);
+}
+
+void Ov4kApp::loadFile(QString& path)
+{
     if (!QFileInfo::exists(path)) {
         showError(266, path);
         return;
@@ -593,7 +597,7 @@ void Ov4kApp::onOpenFileMenu()
                  << "Nessun file selezionato.";
         return;
     }
-    openFile(path);
+    loadFile(path);
 }
 
 void Ov4kApp::onOpenFileMenu(const QString& path)
@@ -636,7 +640,7 @@ void Ov4kApp::onImportBtnClicked()
         qDebug() << "onImportBtnClicked"
                  << "Nessun file selezionato.";
     else
-        openFile(path);
+        loadFile(path);
     qDebug() << "<<<";
 }
 
@@ -998,6 +1002,7 @@ void Ov4kApp::onFileNewMenu()
     if (types.size() > 1) {
         PlantMessage message;
         message.icon = PlantMessage::Question;
+        message.title = qtTrId("PLANT_TYPE");
         message.text = qtTrId("NEW_PLANT_FILE");
         for (const QVariant& type : types.mid(0, 3))
             message.choices << type.toString();

@@ -55,6 +55,10 @@ void OvCBEEditor::init(bool cbeDirect, QString cbeText)
     expression.reset();
     expression.reset(new CBEExpression(cbeDirect, cbeText));
     heldText = expression->tookWholeText() ? QString() : cbeText;
+    // A direct program ends in its list's ")", after which nothing can be typed or removed: the
+    // caret opens before it, where typing the program left it.
+    if (cbeDirect && !expression->canMoveBack() && expression->canMoveLeft())
+        expression->moveLeft();
     emit enableControls();
 }
 

@@ -35,6 +35,7 @@ OvLanguageModel::OvLanguageModel(QObject* parent)
 OvLanguageModel::OvLanguageModel(const QString& folder, QObject* parent)
     : QAbstractTableModel(parent)
     , m_folder(folder)
+    , m_inUse(currentLanguage())
 {
     fill();
 }
@@ -62,9 +63,8 @@ void OvLanguageModel::fill()
 
 int OvLanguageModel::findSelectedRow() const
 {
-    const QString current = currentLanguage();
     for (int row = 0; row < m_files.size(); ++row) {
-        if (languageCode(m_files.at(row)) == current)
+        if (languageCode(m_files.at(row)) == m_inUse)
             return row;
     }
     return -1;
@@ -153,6 +153,12 @@ void OvLanguageModel::clicked(int row)
 
 void OvLanguageModel::onApplicationLanguageChanged()
 {
+    setLanguageInUse(currentLanguage());
+}
+
+void OvLanguageModel::setLanguageInUse(const QString& code)
+{
+    m_inUse = code;
     const int previous = m_selectedRow;
     m_selectedRow = findSelectedRow();
     emitRowChanged(m_selectedRow);

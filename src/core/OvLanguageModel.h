@@ -51,6 +51,9 @@ public slots:
     QString getEmptyString() const { return QString(); }
     // Marks the row of the language now stored and makes the scene's texts evaluate again.
     void onApplicationLanguageChanged();
+    // The same for the language the program shows, which is English when the stored one has no
+    // translation.
+    void setLanguageInUse(const QString& code);
 
 private:
     struct RoleEntry {
@@ -70,5 +73,6 @@ private:
 
     QString m_folder;
     QStringList m_files;
+    QString m_inUse;
     int m_selectedRow = -1;
 };

@@ -296,6 +296,9 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
         bottomRight = bottomRight.isValid() ? lastIndex(bottomRight, index) : index;
     };
     int skipped = 0;
+    // Targets of the other level: a device onto a channel row, a channel onto a device row or a
+    // channel of another kind. The channels of a row selected with them go with their row.
+    int misplaced = 0;
     QModelIndex index;
     while (work.next(&index)) {
         TreeItem* item = itemForIndex(index);
@@ -321,11 +324,15 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
             target = wanted;
         }
         if (fromChannel) {
-            if (!toChannel)
+            if (!toChannel) {
+                ++misplaced;
                 continue;
+            }
             const auto& before = *static_cast<const OvGenericSubPoint*>(target);
-            if (!special && !before.isCompatible(sourceChannel))
+            if (!special && !before.isCompatible(sourceChannel)) {
+                ++misplaced;
                 continue;
+            }
             OvGenericSubPoint after = before;
             if (special)
                 pastePoint(&sourceChannel, &after, filter);
@@ -344,8 +351,11 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
                 emit dataChanged(index.parent(), index.parent());
             continue;
         }
-        if (toChannel)
+        if (toChannel) {
+            if (!toSelection.contains(index.parent()))
+                ++misplaced;
             continue;
+        }
         if (target->family() == 2 && source.series() == 2 && source.hwType() == kDecadeModule
             && target->address() % 10 != 0)
             continue;
@@ -402,6 +412,12 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
         PlantMessage message;
         message.icon = PlantMessage::Critical;
         message.text = qtTrId("USR_ERR_VARN_PASTE", skipped);
+        PlantDialogs::show(message);
+    }
+    if (misplaced > 0) {
+        PlantMessage message;
+        message.icon = PlantMessage::Warning;
+        message.text = qtTrId("USR_ERR_CHANNEL_PASTE");
         PlantDialogs::show(message);
     }
     endCommand();

@@ -165,6 +165,10 @@ private slots:
         QVERIFY(messages(QtInfoMsg).filter(QStringLiteral("Download completato:")).size() == 1);
         // An untouched new plant asks nothing at quit.
         QVERIFY(m_app->onQuitRequest());
+        m_dialogs.clear();
+        newPlant();
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            QCOMPARE(m_dialogs.asked().first().title, QStringLiteral("Plant type"));
     }
 
     void overwriteRefused()
@@ -531,12 +535,37 @@ private slots:
         QCOMPARE(
             names,
             QStringList({"r8.tov", "r9.tov", "r7.tov", "r6.tov", "r5.tov", "r4.tov", "r3.tov", "r2.tov", "r1.tov"}));
+        // The File menu numbers them from 1.
+        QObject* fileMenu = m_window->findChild<QObject*>(QStringLiteral("fileMenu"));
+        QVERIFY(QMetaObject::invokeMethod(fileMenu, "open"));
+        QQuickItem* first = nullptr;
+        QVERIFY(QMetaObject::invokeMethod(m_window->findChild<QObject*>(QStringLiteral("recentMenu")), "itemAt",
+                                          Q_RETURN_ARG(QQuickItem*, first), Q_ARG(int, 0)));
+        QCOMPARE(first->property("text").toString(), "1 " + path("r8.tov"));
+        QVERIFY(QMetaObject::invokeMethod(fileMenu, "dismiss"));
         // The menu's entry opens its file.
         m_app->plant()->setDescription(QStringLiteral("other"));
+        QVERIFY(plantCommands().first()); // Save, after a save
         m_dialogs.clear();
         m_dialogs.answer(PlantMessage::Discard);
         model->clicked(3);
         QVERIFY(m_window->title().startsWith(path("r6.tov")));
+    }
+
+    // Open and import ask to save a modified plant once, before their file dialog; what they
+    // open leaves nothing to save.
+    void openAsksOnce()
+    {
+        for (const bool import : {false, true}) {
+            m_app->plant()->setDescription(QStringLiteral("Changed"));
+            m_dialogs.clear();
+            m_dialogs.answer(PlantMessage::Discard);
+            m_dialogs.answerFile(path(import ? "out/CFG_IN.BIN" : "r3.tov"));
+            import ? m_app->onImportBtnClicked() : m_app->onOpenFileMenu();
+            QCOMPARE(m_dialogs.asked().size(), 1);
+            QCOMPARE(m_app->currentFilePath(), path(import ? "out/CFG_IN.tov" : "r3.tov"));
+            QVERIFY(!plantCommands().first());
+        }
     }
 
     void drop_data()

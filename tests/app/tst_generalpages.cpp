@@ -236,6 +236,26 @@ private slots:
         QTRY_COMPARE(areas->property("selection").toList(), QVariantList({2}));
     }
 
+    // A language switch translates the open dialog again and keeps its target and fields.
+    void searchLanguageSwitch()
+    {
+        QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(dialog() && dialog()->property("opened").toBool());
+        auto* content = dialog()->property("contentItem").value<QQuickItem*>();
+        QQuickItem* target = findAll(content, "searchTarget").value(0);
+        QVERIFY(target && target->setProperty("currentIndex", 3));
+        type(findAll(content, "searchLoop").value(0), "2", false);
+        QStringList shown; // target and loop after each switch, compared once English is back
+        for (const char* file : {"ov4800_it.qm", "ov4800_en.qm"}) {
+            m_app->onSelectLanguage(file);
+            shown << target->property("displayText").toString()
+                  << findAll(content, "searchLoop").value(0, target)->property("text").toString();
+        }
+        QCOMPARE(shown, QStringList({"Modulo", "2", "Module", "2"}));
+        QVERIFY(QMetaObject::invokeMethod(dialog(), "close"));
+        QTRY_VERIFY(!dialog());
+    }
+
     void checkCBE()
     {
         Plant* plant = m_app->plant();

@@ -418,16 +418,19 @@ private slots:
         QTest::addColumn<int>("source"); // row copied with Ctrl+C; -1 for none
         QTest::addColumn<QList<int>>("targets");
         QTest::addColumn<bool>("pasted");
-        QTest::newRow("sensor onto two free rows") << 1 << QList<int>{5, 6} << true;
-        QTest::newRow("sensor onto one free row") << 3 << QList<int>{7} << true;
-        QTest::newRow("nothing copied") << -1 << QList<int>{5} << false;
-        QTest::newRow("a free row copied") << 8 << QList<int>{5} << false;
+        QTest::addColumn<bool>("inField"); // Ctrl+C in the source row's description field
+        QTest::newRow("sensor onto two free rows") << 1 << QList<int>{5, 6} << true << false;
+        QTest::newRow("sensor onto one free row") << 3 << QList<int>{7} << true << false;
+        QTest::newRow("nothing copied") << -1 << QList<int>{5} << false << false;
+        QTest::newRow("a free row copied") << 8 << QList<int>{5} << false << false;
+        QTest::newRow("copied in its description field") << 2 << QList<int>{8} << true << true;
     }
     void copyPasteKeys()
     {
         QFETCH(int, source);
         QFETCH(QList<int>, targets);
         QFETCH(bool, pasted);
+        QFETCH(bool, inField);
         settle();
         m_dialogs.clear();
         if (m_app->plant()) {
@@ -472,6 +475,8 @@ private slots:
         };
         if (source >= 0) {
             selectRows({source});
+            if (inField) // as a click on the description leaves it
+                withText(root, "pointDescription", QString("S%1").arg(source + 1))->forceActiveFocus();
             QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
         }
         selectRows(targets);

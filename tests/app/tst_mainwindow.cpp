@@ -8,6 +8,8 @@
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QtQuick>
 #include <QtTest>
 
@@ -356,6 +358,40 @@ private slots:
             QCOMPARE(dialogs.asked().size(), 1);
         }
         PlantDialogs::install(appDialogs);
+    }
+
+    // Message boxes and file dialogs open over the main window, away from the screen's centre:
+    // its transient children, centred on it.
+    void dialogsOverWindow()
+    {
+        // The offscreen platform's word on every dialog it shows.
+        expectWarning(QStringLiteral("^This plugin does not support propagateSizeHints\\(\\)$"));
+        // A quit the first frame queued leaves every later event loop, the dialog's too, ending at
+        // once until the application's own loop runs again.
+        QCoreApplication::processEvents();
+        QTimer::singleShot(0, m_app, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        const QPoint place = m_window->position();
+        m_window->setPosition(300, 200);
+        QList<QWindow*> parents;
+        QList<QPoint> offsets;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog && dialog->isVisible()) {
+                parents << dialog->windowHandle()->transientParent();
+                offsets << dialog->frameGeometry().center() - m_window->geometry().center();
+                dialog->reject();
+            }
+        });
+        closer.start(10);
+        PlantDialogs::installed()->ask(PlantMessage(), nullptr);
+        PlantDialogs::installed()->askFile(PlantFileRequest());
+        m_window->setPosition(place);
+        QCOMPARE(parents, QList<QWindow*>({m_window, m_window}));
+        for (const QPoint& offset : offsets)
+            QVERIFY2(offset.manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     // Every image the program ships, and no other, decodes.

@@ -383,6 +383,16 @@ private slots:
         QCOMPARE(editor.getErrorCount(), 0);
     }
 
+    // A stored direct program opens with the caret where typing left it, before its ")".
+    void reopenedDirect()
+    {
+        OvCBEEditor editor;
+        editor.init(3, true, "(C1L1M2 C1L1M10)");
+        QCOMPARE(editor.getGhostString(), QString(")"));
+        QVERIFY(editor.add(OvCBEEditor::BTN_BACKSPACE));
+        QCOMPARE(editor.getString(), QString("(C1L1M2 C1L1M1)"));
+    }
+
     // A text the tree cannot take whole is shown and confirmed whole, never as the part the tree
     // took; it takes no key, and backspace drops it for the empty expression.
     void heldText_data()

@@ -399,8 +399,13 @@ private slots:
         QCOMPARE(changed.count(), description == "Z" ? 0 : 1);
     }
 
+    // A device onto a channel row, or a channel onto device rows, pastes nothing and says why,
+    // once per paste.
     void pasteAcrossLevels()
     {
+        ScriptedDialogs dialogs;
+        for (int i = 0; i < 3; ++i)
+            dialogs.answer(PlantMessage::Ok);
         OvPointModel model(1);
         model.setActiveLoop(loopWith(0, {point(1, 1, 5, 1, 2, 1, 130, 46), point(1, 1, 12, 1, 2, 1, 133, 53, 2)}));
         QSignalSpy changed(&model, &OvPointModel::pointsChanged);
@@ -410,6 +415,9 @@ private slots:
         model.copy(channel, rows(model, {4, 6}));
         QCOMPARE(changed.count(), 0);
         QCOMPARE(module(model, 5)->hwType(), u16(130));
+        QCOMPARE(dialogs.pending(), 0);
+        for (const PlantMessage& asked : dialogs.asked())
+            QCOMPARE(asked.text, QString("USR_ERR_CHANNEL_PASTE"));
     }
 
     void decadeModule()

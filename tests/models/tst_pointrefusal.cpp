@@ -148,20 +148,22 @@ private slots:
         const QString varnBox("USR_ERR_TOO_MANY_VARN_PTXLOOP");
         const QString advancedBox("USR_ERR_TOO_MANY_ADVANCED_PTXLOOP");
         const QString siblingBox("USR_ERR_NOT_EMPTY_SIBLING");
+        const QString channelBox("USR_ERR_CHANNEL_PASTE");
 
-        // --- paste: a channel source needs a channel target ---
+        // --- paste: a channel source needs a channel target, and says so ---
         QTest::newRow("mixed copy channel onto sensor")
             << 2 << 0 << QList<OvGenericPoint>{advSensor5, advChannels12} << "copy" << QList<int>{11, 0} << Paths{{4}}
-            << 0 << none << QStringList() << QList<int>();
+            << 0 << none << QStringList{channelBox} << QList<int>();
         QTest::newRow("mixed special channel onto sensor")
             << 2 << 0 << QList<OvGenericPoint>{advSensor5, advChannels12} << "special" << QList<int>{11, 0}
-            << Paths{{4}} << 0x02 << none << QStringList() << QList<int>();
+            << Paths{{4}} << 0x02 << none << QStringList{channelBox} << QList<int>();
         QTest::newRow("mixed copy channel onto sensor and channel")
             << 2 << 0 << QList<OvGenericPoint>{advSensor5, advChannels12, point(1, 1, 14, 1, 2, 1, 133, 45, 2)}
-            << "copy" << QList<int>{11, 0} << Paths{{4}, {13, 1}} << 0 << none << QStringList() << QList<int>{2014};
+            << "copy" << QList<int>{11, 0} << Paths{{4}, {13, 1}} << 0 << none << QStringList{channelBox}
+            << QList<int>{2014};
         QTest::newRow("modules copy channel onto module")
             << 1 << 0 << QList<OvGenericPoint>{point(1, 1, 5, 1, 2, 1, 130, 46), advChannels12} << "copy"
-            << QList<int>{11, 0} << Paths{{4}} << 0 << none << QStringList() << QList<int>();
+            << QList<int>{11, 0} << Paths{{4}} << 0 << none << QStringList{channelBox} << QList<int>();
 
         // --- paste: capacity of the loop's protocol, one box for two refused rows ---
         QTest::newRow("mixed copy 31st series-2 onto sensors")
