@@ -196,6 +196,20 @@ void flushQueuedLines()
     s_log.waitWritten(lock, s_log.handOver());
 }
 
+// Runs the flush on the thread of the application object, queued by name from whichever thread
+// logs. Qt then builds and runs the queued call inside its own library, so the thread that runs
+// it reads nothing the logging thread wrote outside the log's lock, whose order the thread
+// sanitizer sees; a queued functor would be built on the logging thread and read on the other
+// with only Qt's event queue between them. Made before main, on the main thread.
+class LogFlusher : public QObject {
+    Q_OBJECT
+
+public slots:
+    void flush() { flushQueuedLines(); }
+};
+
+LogFlusher s_flusher;
+
 // The local time of the current second. Converting to local time consults the time-zone file on
 // every call; a full plant logs tens of thousands of lines a second, so the text is made once
 // per second. Reading the wall clock costs about as much as a short line, so it is read again
@@ -314,9 +328,9 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
                 while (s_log.writerRunning && s_log.waitingBytes > kWaitingLimit)
                     s_log.written.wait(lock);
             } else if (!s_log.flushQueued) {
-                if (QCoreApplication* app = QCoreApplication::instance()) {
+                if (QCoreApplication::instance()) {
                     s_log.flushQueued = true;
-                    QMetaObject::invokeMethod(app, &flushQueuedLines, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(&s_flusher, "flush", Qt::QueuedConnection);
                 }
             }
         }
@@ -467,3 +481,5 @@ void appendLine(std::string& out, QtMsgType type, const QMessageLogContext& cont
 }
 
 } // namespace
+
+#include "ApplicationLog.moc"

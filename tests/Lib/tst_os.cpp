@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <future>
 #include <thread>
@@ -461,6 +463,128 @@ private slots:
         QCOMPARE(QVector<int>({os_RWLockRead(0, 0), os_RWLockWrite(0, 0), os_MutexLock(0, 0), os_RWLockUnlock(0),
                                os_MutexUnlock(0)}),
                  QVector<int>(5, 1001));
+    }
+    // Another thread holds the lock (R read, W write) while sleepers ask for it (R or W) with a
+    // timeout; then it lets go. Sleepers that outwait it all get in within a second of the
+    // release, readers all at once; sleepers that time out first get the failure. Either way
+    // the lock is free afterwards.
+    void locksWake_data()
+    {
+        QTest::addColumn<char>("held");
+        QTest::addColumn<char>("asked");
+        QTest::addColumn<int>("sleepers");
+        QTest::addColumn<u32>("timeoutMs");
+        QTest::addColumn<int>("expected");
+        for (int n = 1; n <= 3; ++n) {
+            QTest::addRow("%d readers behind a writer", n) << 'W' << 'R' << n << 3000u << 0;
+            QTest::addRow("%d writers behind a reader", n) << 'R' << 'W' << n << 3000u << 0;
+            QTest::addRow("%d writers behind a writer", n) << 'W' << 'W' << n << 3000u << 0;
+            QTest::addRow("%d readers time out", n) << 'W' << 'R' << n << 20u << 1009;
+            QTest::addRow("%d writers time out behind a reader", n) << 'R' << 'W' << n << 20u << 1010;
+        }
+        QTest::newRow("2 writers time out behind a writer") << 'W' << 'W' << 2 << 20u << 1010;
+    }
+    void locksWake()
+    {
+        QFETCH(char, held);
+        QFETCH(char, asked);
+        QFETCH(int, sleepers);
+        QFETCH(u32, timeoutMs);
+        QFETCH(int, expected);
+        using Clock = std::chrono::steady_clock;
+        const os_Lock lock = os_RWLockCreate();
+        const auto take = [lock](char kind, u32 ms) {
+            return kind == 'R' ? os_RWLockRead(lock, ms) : os_RWLockWrite(lock, ms);
+        };
+        std::promise<int> taken;
+        std::promise<void> letGo;
+        std::thread holder([&] {
+            taken.set_value(take(held, 0));
+            letGo.get_future().wait();
+            os_RWLockUnlock(lock);
+        });
+        QCOMPARE(taken.get_future().get(), 0);
+        std::atomic<Clock::rep> released{Clock::time_point::max().time_since_epoch().count()};
+        std::atomic<int> asking{0}, inside{0};
+        std::vector<int> results(size_t(sleepers), -1), lateMs(size_t(sleepers), 0), together(size_t(sleepers), 0);
+        std::vector<std::thread> threads;
+        for (size_t i = 0; i < size_t(sleepers); ++i)
+            threads.emplace_back([&, i] {
+                ++asking;
+                results[i] = take(asked, timeoutMs);
+                if (results[i] != 0)
+                    return;
+                const Clock::time_point since{Clock::duration(released.load())};
+                lateMs[i] = int(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
+                ++inside;
+                // Readers share the lock: each stays until all are in, for a second at most.
+                while (asked == 'R' && inside < sleepers && Clock::now() - since < std::chrono::seconds(1))
+                    std::this_thread::yield();
+                together[i] = inside;
+                os_RWLockUnlock(lock);
+            });
+        while (asking < sleepers)
+            std::this_thread::yield();
+        if (expected != 0)
+            for (std::thread& t : threads)
+                t.join();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the sleepers are asleep
+        released = Clock::now().time_since_epoch().count();
+        letGo.set_value();
+        holder.join();
+        if (expected == 0)
+            for (std::thread& t : threads)
+                t.join();
+        const auto list = [](const std::vector<int>& v) { return QVector<int>(v.begin(), v.end()); };
+        QCOMPARE(list(results), QVector<int>(sleepers, expected));
+        for (int ms : lateMs)
+            QVERIFY2(ms < 1000, qPrintable(QString::number(ms)));
+        if (asked == 'R' && expected == 0)
+            QCOMPARE(list(together), QVector<int>(sleepers, sleepers));
+        QCOMPARE(QVector<int>(
+                     {os_RWLockRead(lock, 0), os_RWLockUnlock(lock), os_RWLockWrite(lock, 0), os_RWLockUnlock(lock)}),
+                 QVector<int>(4, 0));
+        os_RWLockDelete(lock);
+    }
+    // Readers that come one after another, each taking its read before the one before lets go,
+    // never leave the lock free; a writer that waits holds the next one back and gets in within
+    // a second.
+    void locksWriterAmongReaders()
+    {
+        const os_Lock lock = os_RWLockCreate();
+        std::atomic<int> turn{0};
+        std::atomic<bool> over{false};
+        const auto relay = [&](int first) {
+            bool holding = false;
+            for (int t = first;; t += 2) {
+                while (turn != t && !over)
+                    std::this_thread::yield();
+                if (holding)
+                    os_RWLockUnlock(lock); // the other relay thread reads meanwhile
+                holding = !over && os_RWLockRead(lock, 0) == 0;
+                if (!holding) {
+                    over = true;
+                    return;
+                }
+                turn = t + 1;
+            }
+        };
+        std::thread a(relay, 0), b(relay, 1);
+        while (turn < 4)
+            std::this_thread::yield();
+        QElapsedTimer clock;
+        clock.start();
+        const int written = os_RWLockWrite(lock, 2000);
+        const qint64 waitedMs = clock.elapsed();
+        const int passed = turn;
+        over = true;
+        if (written == 0)
+            os_RWLockUnlock(lock);
+        a.join();
+        b.join();
+        QCOMPARE(written, 0);
+        QVERIFY2(waitedMs < 1000, qPrintable(QString("%1 ms, %2 readers").arg(waitedMs).arg(passed)));
+        os_RWLockDelete(lock);
     }
     // Two threads counting under a mutex and under a write lock lose no step.
     void locksCount_data()

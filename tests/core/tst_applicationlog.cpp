@@ -11,7 +11,9 @@
 #include <limits>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -213,6 +215,28 @@ private slots:
         QCOMPARE(readAll(path).count('\n'), 4 + 256);
     }
 
+    // A debug line logged on another thread is in the file once this thread has handled its
+    // posted events. The flags are relaxed: the only order between the threads is what the log
+    // itself makes, which the thread sanitizer must see.
+    void lineFromAnotherThread()
+    {
+        QVERIFY(ApplicationLog::open(folder()));
+        std::atomic<int> step{0};
+        std::thread other([&step] {
+            qDebug("from the other thread");
+            step.store(1, std::memory_order_relaxed);
+            while (step.load(std::memory_order_relaxed) != 2)
+                std::this_thread::yield();
+        });
+        while (step.load(std::memory_order_relaxed) != 1)
+            std::this_thread::yield();
+        QCoreApplication::sendPostedEvents();
+        const QByteArray text = readAll(folder() + "/ov4800.log");
+        step.store(2, std::memory_order_relaxed);
+        other.join();
+        ApplicationLog::close();
+        QVERIFY2(text.endsWith("\tfrom the other thread\n"), text.constData());
+    }
     // Each line names this file as its source and comes whole, each thread's in order.
     void threadsWriteWholeLines()
     {
