@@ -280,10 +280,15 @@ bool open(const QString& folder)
     return s_log.accepting;
 }
 
+// The name the start banner gave: a plant of another panel family renames the application, and
+// the end banner still closes the run it opened.
+static QString s_startedName;
+
 void writeStartBanner(int majorVersion, int minorVersion)
 {
+    s_startedName = QCoreApplication::applicationName();
     qInfo() << kAsterisks;
-    qInfo() << "**************\t\tAPPLICATION START:" << QCoreApplication::applicationName()
+    qInfo() << "**************\t\tAPPLICATION START:" << s_startedName
             << "\tv: " << versionToString(qMakePair(majorVersion, minorVersion)) << "\t******************";
     qInfo() << kAsterisks;
 }
@@ -291,7 +296,8 @@ void writeStartBanner(int majorVersion, int minorVersion)
 void writeEndBanner()
 {
     qInfo() << kAsterisks;
-    qInfo() << "**************\t\tAPPLICATION END:" << QCoreApplication::applicationName() << "\t******************";
+    const QString name = s_startedName.isEmpty() ? QCoreApplication::applicationName() : s_startedName;
+    qInfo() << "**************\t\tAPPLICATION END:" << name << "\t******************";
     qInfo() << kAsterisks;
 }
 

@@ -300,6 +300,23 @@ private slots:
         QVERIFY(lines[802].contains("APPLICATION END:") && lines[803].endsWith(" - Info: " + QByteArray(87, '*')));
     }
 
+    // A run's two banners name one program: a plant of another panel family renames the
+    // application in between, the log stays the one it started.
+    void bannersNameTheStartedProgram()
+    {
+        const QString started = QCoreApplication::applicationName();
+        QVERIFY(ApplicationLog::open(folder()));
+        QCoreApplication::setApplicationName(QStringLiteral("KV1300-01"));
+        ApplicationLog::writeStartBanner(2, 7);
+        QCoreApplication::setApplicationName(QStringLiteral("KV1600-01"));
+        ApplicationLog::writeEndBanner();
+        ApplicationLog::close();
+        QCoreApplication::setApplicationName(started);
+        const QList<QByteArray> lines = readAll(folder() + "/ov4800.log").split('\n');
+        QCOMPARE(lines.size(), 6 + 1);
+        QVERIFY2(lines[4].endsWith("APPLICATION END: \"KV1300-01\" \t******************"), lines[4].constData());
+    }
+
 #ifdef Q_OS_UNIX
     // A logger runs no more than a few MiB (4,500 lines of some 1,150 bytes) ahead of a slow
     // reader of the file, a pipe here; every line still comes, in order.
