@@ -66,7 +66,8 @@ class tst_CPUPages : public TestBase {
     ScriptedDialogs m_dialogs;
     Ov4kApp* m_app = nullptr;
 
-    QQuickItem* root() const { return m_app->mainWindow()->contentItem(); }
+    QQuickWindow* m_window() const { return m_app->mainWindow(); }
+    QQuickItem* root() const { return m_window()->contentItem(); }
     void shoot(const QString& name)
     {
         const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
@@ -204,6 +205,55 @@ private slots:
         QCOMPARE(m_dialogs.pending(), 0);
         traceErrors("set_cpu_llId");
         shoot("cpu_list");
+    }
+
+    // CPU 7 retyped: its row offers the boards of the type, 2 to 8 lines of a
+    // ZP-4800, 2 to 4 of a ZP-4800N, 4 to 8 of a ZP3600CL, at 2 lines a board; a count outside
+    // them is refused with the range on the information bar.
+    void listOffersTheTypesBoards_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("minCount");
+        QTest::addColumn<int>("maxCount");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("ZP-4800N, 2 boards") << 9 << 1 << 2 << 2 << true;
+        QTest::newRow("ZP-4800N, 3 boards") << 9 << 1 << 2 << 3 << false;
+        QTest::newRow("ZP3600CL, 1 board") << 5 << 2 << 4 << 1 << false;
+        QTest::newRow("ZP3600CL, 3 boards") << 5 << 2 << 4 << 3 << true;
+        QTest::newRow("ZP-4800, 4 boards") << 1 << 1 << 4 << 4 << true;
+    }
+    void listOffersTheTypesBoards()
+    {
+        QFETCH(int, type);
+        QFETCH(int, minCount);
+        QFETCH(int, maxCount);
+        QFETCH(int, chosen);
+        QFETCH(bool, accepted);
+        Plant* plant = m_app->plant();
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Ok);
+        plant->setCPULibCount(7, 1, true); // room in the loop budget
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Ok);
+        plant->setCPUType(6, type);
+        m_app->onGeneralCPUsPageSelected();
+        QQuickItem* libs = nullptr;
+        QTRY_VERIFY((libs = find(root(), "libCombo", 5)));
+        QTRY_COMPARE(libs->property("minCount").toInt(), minCount);
+        QCOMPARE(libs->property("maxCount").toInt(), maxCount);
+        const int before = plant->getCPULibCount(6);
+        QVERIFY(QMetaObject::invokeMethod(m_window(), "clearInfoMsg"));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Ok);
+        activate(libs, chosen - 1);
+        QCOMPARE(plant->getCPULibCount(6), accepted ? chosen : before);
+        QCOMPARE(libs->property("currentIndex").toInt(), plant->getCPULibCount(6) - 1);
+        const bool inRange = chosen >= minCount && chosen <= maxCount;
+        QCOMPARE(find(root(), "infoMessage")->property("text").toString(),
+                 inRange ? QString() : QString("From %1 to %2").arg(minCount).arg(maxCount));
+        QCOMPARE(m_dialogs.asked().size(), 0);
+        traceErrors("set_cpu_llId");
     }
 
     void firstCpuPage()
