@@ -462,6 +462,63 @@ private slots:
         }
     }
 
+    // A refusal is said where it happened and no longer: back on its page, a field holding its
+    // stored value has no refusal under it; on another page the information bar is empty.
+    void refusalsGoOnReturn_data()
+    {
+        QTest::addColumn<int>("page"); // 0 access codes, 1 plant, 2 zones
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refusal"); // its name; empty for the information bar
+        QTest::addColumn<QString>("text");
+        QTest::newRow("level 3") << 0 << "password3"
+                                 << "123456"
+                                 << "passwordRefusal3"
+                                 << "Digits only, at most 99999";
+        QTest::newRow("level 4") << 0 << "password4"
+                                 << "ab12"
+                                 << "passwordRefusal4"
+                                 << "Digits only, at most 99999";
+        QTest::newRow("plant description") << 1 << "plantDescription" << QString(33, 'x') << "descriptionRefusal"
+                                           << "At most 32 characters";
+        QTest::newRow("zone name") << 2 << "areaDescription" << QString(33, 'x') << ""
+                                   << "At most 32 characters";
+    }
+    void refusalsGoOnReturn()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, refusal);
+        QFETCH(QString, text);
+        const auto open = [this, page] {
+            if (page == 0)
+                m_app->onPwdMngPageSelected();
+            else if (page == 1)
+                m_app->onPlantInfoPageSelected();
+            else
+                m_app->onGeneralAreasPageSelected();
+        };
+        m_window->resize(1000, 700);
+        open();
+        QQuickItem* edited = nullptr;
+        QTRY_VERIFY((edited = find(qPrintable(field))));
+        const QString stored = edited->property("text").toString();
+        type(edited, typed);
+        QQuickItem* said = refusal.isEmpty() ? find("infoMessage") : find(qPrintable(refusal));
+        QVERIFY(said);
+        QCOMPARE(said->property("text").toString(), text);
+
+        m_app->onGeneralCPUsPageSelected();
+        QTRY_COMPARE(this->page(), QString("PLANT_ACTIVE_CPU_GEN_PAGE"));
+        QTRY_COMPARE(find("infoMessage")->property("text").toString(), QString());
+        open();
+        QTRY_VERIFY((edited = find(qPrintable(field))));
+        QCOMPARE(edited->property("text").toString(), stored);
+        if (!refusal.isEmpty())
+            QVERIFY(!find(qPrintable(refusal)));
+    }
+
     // A new plant of each panel of the build: the networked plant type is offered only where the
     // panel has a network; elsewhere it is shown out of reach and a click on it asks for nothing.
     void plantTypeChooser_data()
