@@ -132,6 +132,8 @@ PlaceholderPage {
                     id: descriptionField
                     objectName: "areaDescription"
                     width: page.columnUnit * page.columnWidths[1]
+                    // A long name shows its start; it scrolls to the caret only while edited.
+                    autoScroll: activeFocus
                     font.family: OvTheme.fontFamily
                     text: areaDescription
                     onActiveFocusChanged: if (activeFocus && !page.isSelected(row.rowIndex)) page.select(row.rowIndex, 0)
