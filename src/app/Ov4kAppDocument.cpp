@@ -566,7 +566,7 @@ void Ov4kApp::onOpenFileMenu()
     PlantFileRequest request;
     request.title = qtTrId("USR_MSG_PICK_UP_PLANT_FILE");
     request.start = m_parameters->getLastFilePath();
-    request.filter = fileFilter("USR_MSG_FILE_FILTER", m_parameters->getDefaultFileExtensione());
+    request.filter = fileFilter(QT_TRID_NOOP("USR_MSG_FILE_FILTER"), m_parameters->getDefaultFileExtensione());
     QString path = PlantDialogs::chooseFile(request);
     if (path.isEmpty()) {
         qDebug() << "onOpenFileMenu"
@@ -609,7 +609,7 @@ void Ov4kApp::onImportBtnClicked()
     PlantFileRequest request;
     request.title = qtTrId("USR_MSG_PICK_UP_PLANT_BIN_FILE");
     request.start = m_parameters->getLastFilePath();
-    request.filter = fileFilter("USR_MSG_FILE_BIN_FILTER", m_parameters->getDefaultFileBinExtensione());
+    request.filter = fileFilter(QT_TRID_NOOP("USR_MSG_FILE_BIN_FILTER"), m_parameters->getDefaultFileBinExtensione());
     QString path = PlantDialogs::chooseFile(request);
     if (path.isEmpty())
         qDebug() << "onImportBtnClicked"
@@ -900,7 +900,7 @@ QString Ov4kApp::askSaveFileName(uint kinds)
     QString suffix;
     const QString extension = m_parameters->getDefaultFileExtensione();
     if (kinds == 0 || (kinds & 1)) {
-        request.filter = fileFilter("USR_MSG_FILE_FILTER", extension);
+        request.filter = fileFilter(QT_TRID_NOOP("USR_MSG_FILE_FILTER"), extension);
         suffix = extension;
     }
     const auto addFilter = [&](const QString& piece, const QString& pieceSuffix) {
@@ -909,9 +909,9 @@ QString Ov4kApp::askSaveFileName(uint kinds)
             suffix = pieceSuffix;
     };
     if (kinds & 2)
-        addFilter(fileFilter("USR_PDF_FILE_FILTER", QStringLiteral(".pdf")), QStringLiteral(".pdf"));
+        addFilter(fileFilter(QT_TRID_NOOP("USR_PDF_FILE_FILTER"), QStringLiteral(".pdf")), QStringLiteral(".pdf"));
     if (kinds & 4)
-        addFilter(fileFilter("USR_MSG_FILE_BIN_FILTER", QStringLiteral(".bin")), QStringLiteral(".bin"));
+        addFilter(fileFilter(QT_TRID_NOOP("USR_MSG_FILE_BIN_FILTER"), QStringLiteral(".bin")), QStringLiteral(".bin"));
     QString base;
     if (m_plant && !m_plant->getDescription().isEmpty()) {
         base = m_plant->getDescription();
