@@ -378,10 +378,17 @@ FocusScope {
                             text = Qt.binding(function() { return zoneField.start })
                         }
                     }
+                    // While a refused zone is typed, the range is said here too, in sight
+                    // whatever the window shows of the information bar.
                     OvLabel {
                         objectName: "zoneRangeEnd"
+                        readonly property bool refused: zoneField.activeFocus && zoneField.text !== String(zoneField.start)
+                                                        && !view.zoneOffered(view.typedZone(zoneField.text))
                         anchors.verticalCenter: parent.verticalCenter
-                        text: "\u2013 " + (zoneField.start + 79)
+                        width: parent.width - zoneField.width - parent.spacing
+                        color: refused ? "#ff6060" : OvTheme.editTextColor(false)
+                        text: refused ? qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(view.lastStartingZone()) + view._lang
+                                      : "\u2013 " + (zoneField.start + 79)
                     }
                 }
             }

@@ -12,9 +12,8 @@ ComboBox {
     property int libCount: 0
     // Bumped when the CPU's type may have changed.
     property int revision: 0
-    readonly property bool _hasPlant: typeof activePlant !== "undefined" && !!activePlant && cpuPosition >= 0
-    property int minCount: (revision, libCount, _hasPlant ? activePlant.getNLIbMin(cpuPosition) : 1)
-    property int maxCount: (revision, libCount, _hasPlant ? activePlant.getNLIbMax(cpuPosition) : 4)
+    property int minCount: (revision, libCount, _hasPlant() ? activePlant.getNLIbMin(cpuPosition) : 1)
+    property int maxCount: (revision, libCount, _hasPlant() ? activePlant.getNLIbMax(cpuPosition) : 4)
 
     objectName: "libCombo"
     model: typeof theLibMdl !== "undefined" ? theLibMdl : null
@@ -29,12 +28,14 @@ ComboBox {
         highlighted: box.highlightedIndex === index
     }
 
+    // A function, not a property: a binding reading the plant must see it as it is now.
+    function _hasPlant() { return typeof activePlant !== "undefined" && !!activePlant && cpuPosition >= 0 }
     function allowed(row) { return row + 1 >= minCount && row + 1 <= maxCount }
     function choose(row) {
         if (!allowed(row)) {
             if (typeof mainWindow !== "undefined")
                 mainWindow.showInfoMsg(qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(minCount).arg(maxCount))
-        } else if (row + 1 !== libCount && _hasPlant) {
+        } else if (row + 1 !== libCount && _hasPlant()) {
             activePlant.setCPULibCount(cpuPosition, row + 1, true)
         }
         currentIndex = Qt.binding(function() { return Math.max(box.libCount - 1, 0) })
