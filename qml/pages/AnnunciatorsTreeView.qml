@@ -296,6 +296,7 @@ FocusScope {
                     anchors.fill: parent
                     anchors.margins: 1
                     autoScroll: activeFocus
+                    onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
                     visible: !cell.filterRow
                     enabled: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
                     font.family: OvTheme.fontFamily

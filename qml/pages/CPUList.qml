@@ -118,6 +118,7 @@ ListView {
                 objectName: "cpuDescription"
                 width: metrics.averageCharacterWidth * 34
                 autoScroll: activeFocus
+                onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
                 font.family: OvTheme.fontFamily
                 maximumLength: 32
                 text: itemDescription

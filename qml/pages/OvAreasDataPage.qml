@@ -136,7 +136,12 @@ PlaceholderPage {
                     autoScroll: activeFocus
                     font.family: OvTheme.fontFamily
                     text: areaDescription
-                    onActiveFocusChanged: if (activeFocus && !page.isSelected(row.rowIndex)) page.select(row.rowIndex, 0)
+                    onActiveFocusChanged: {
+                        if (!activeFocus)
+                            cursorPosition = 0 // back to the start, which no scrolling then moves
+                        else if (!page.isSelected(row.rowIndex))
+                            page.select(row.rowIndex, 0)
+                    }
                     onTextEdited: page.refusedName(text)
                     onEditingFinished: {
                         if (text === areaDescription)
