@@ -19,13 +19,17 @@ Rectangle {
     property bool _programmatic: false
     // Bumped on updateErrorsFlag: every badge binds to it and asks the model again.
     property int _errorsRevision: 0
+    // Rows sent so far: a click sends its row whether or not the selection moved.
+    property int _sent: 0
 
     color: OvTheme.boxFillColor()
     opacity: 0.95
 
     function _click(index) {
-        if (!_programmatic)
-            plantElementsClicked(index)
+        if (_programmatic)
+            return
+        _sent++
+        plantElementsClicked(index)
     }
 
     FontMetrics {
@@ -92,7 +96,14 @@ Rectangle {
         alternatingRowColors: false
         frameVisible: false
         horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
-        onClicked: treePane._click(index)
+        // A click on a row's arrow selects nothing of itself: the row clicked is made current
+        // here, so that the highlight stays on the row whose page shows.
+        onClicked: {
+            var sent = treePane._sent
+            selectionModel.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect)
+            if (treePane._sent === sent)
+                treePane._click(index)
+        }
 
         style: TreeViewStyle {
             backgroundColor: "transparent"

@@ -72,6 +72,8 @@ OvApplicationWindow {
         return theLanguageModel ? theLanguageModel.emptyString : ""
     }
 
+    // A message belongs to the page it was said on, also when leaving the page made it.
+    onWorkingAreaStatChanged: Qt.callLater(clearInfoMsg)
     onWidthChanged: {
         orizontalScaleFactor = 1.0 + (width - originalWidth) / originalWidth
         if (theApp)

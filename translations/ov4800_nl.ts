@@ -797,7 +797,7 @@
     </message>
     <message id="Type">
         <source>Type</source>
-        <translation>Apparaattype</translation>
+        <translation>Type</translation>
     </message>
     <message id="checkAudit">
         <source>Audit</source>

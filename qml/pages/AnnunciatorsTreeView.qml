@@ -69,6 +69,27 @@ FocusScope {
         return Math.max(1, rows - 80)
     }
     function zoneOffered(zone) { return zone >= 1 && zone <= lastStartingZone() }
+    // The zone typed, 0 for what is no number; the range is said on the information bar while a
+    // zone no viewer can start from is typed, as a refused name is.
+    function typedZone(text) { return /^[0-9]+$/.test(text) ? parseInt(text, 10) : 0 }
+    function refusedZone(text) {
+        var refused = !zoneOffered(typedZone(text))
+        if (typeof mainWindow !== "undefined")
+            mainWindow.showInfoMsg(refused ? qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(lastStartingZone()) : "")
+        return refused
+    }
+
+    // A box's choice, ended with an ellipsis where the box is too narrow for it.
+    component ElidedChoice: Text {
+        property ComboBox box
+        leftPadding: box.mirrored ? 1 : 12
+        rightPadding: box.mirrored ? 12 : 1
+        text: box.displayText
+        font: box.font
+        color: box.palette.buttonText
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
 
     Keys.onPressed: {
         if (!model)
@@ -274,6 +295,8 @@ FocusScope {
                     objectName: "descriptionField"
                     anchors.fill: parent
                     anchors.margins: 1
+                    autoScroll: activeFocus
+                    onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
                     visible: !cell.filterRow
                     enabled: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
                     font.family: OvTheme.fontFamily
@@ -289,6 +312,7 @@ FocusScope {
                     }
                 }
                 ComboBox {
+                    id: filterTypeBox
                     objectName: "filterTypeBox"
                     anchors.fill: parent
                     anchors.margins: 1
@@ -296,6 +320,7 @@ FocusScope {
                     font.family: OvTheme.fontFamily
                     model: typeof ovEvtFilterModel !== "undefined" ? ovEvtFilterModel : null
                     textRole: "filterName"
+                    contentItem: ElidedChoice { box: filterTypeBox }
                     currentIndex: (view.revision, cell.filterRow ? find(view.model.getFilterType(styleData.index)) : -1)
                     onActivated: view.model.setFilterType(view.selectionWith(styleData.index), index)
                 }
@@ -309,12 +334,14 @@ FocusScope {
             delegate: Item {
                 readonly property var rowIndex: styleData.index
                 ComboBox {
+                    id: viewerTypeBox
                     objectName: "viewerTypeBox"
                     anchors.fill: parent
                     anchors.margins: 1
                     visible: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
                     font.family: OvTheme.fontFamily
                     model: [qsTrId("VIEWERKV") + view._lang, qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + view._lang]
+                    contentItem: ElidedChoice { box: viewerTypeBox }
                     currentIndex: styleData.value !== undefined ? styleData.value : 0
                     onActivated: view.model.setViewerType(view.selectionWith(styleData.index), index)
                 }
@@ -343,22 +370,26 @@ FocusScope {
                         height: parent.height
                         font.family: OvTheme.fontFamily
                         text: start
+                        onTextEdited: view.refusedZone(text)
                         onEditingFinished: {
                             if (!parent.visible || text === String(start))
                                 return
-                            var zone = /^[0-9]+$/.test(text) ? parseInt(text, 10) : 0
-                            if (view.zoneOffered(zone))
-                                view.model.setStartingZone(view.selectionWith(styleData.index), zone)
-                            if (typeof mainWindow !== "undefined")
-                                mainWindow.showInfoMsg(view.zoneOffered(zone) ? ""
-                                    : qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(view.lastStartingZone()))
+                            if (!view.refusedZone(text))
+                                view.model.setStartingZone(view.selectionWith(styleData.index), view.typedZone(text))
                             text = Qt.binding(function() { return zoneField.start })
                         }
                     }
+                    // While a refused zone is typed, the range is said here too, in sight
+                    // whatever the window shows of the information bar.
                     OvLabel {
                         objectName: "zoneRangeEnd"
+                        readonly property bool refused: zoneField.activeFocus && zoneField.text !== String(zoneField.start)
+                                                        && !view.zoneOffered(view.typedZone(zoneField.text))
                         anchors.verticalCenter: parent.verticalCenter
-                        text: "\u2013 " + (zoneField.start + 79)
+                        width: parent.width - zoneField.width - parent.spacing
+                        color: refused ? "#ff6060" : OvTheme.editTextColor(false)
+                        text: refused ? qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(view.lastStartingZone()) + view._lang
+                                      : "\u2013 " + (zoneField.start + 79)
                     }
                 }
             }

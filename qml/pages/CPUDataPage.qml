@@ -30,6 +30,8 @@ PlaceholderPage {
             page.cpuPosition = cpuIndex - 1
             page.pageCode = 8
             page.revision++
+            // The field now holds this CPU's stored name, which nothing refuses.
+            descriptionRefusal.text = ""
         }
         function onLoopPageSelected(cpuIndex, loop) {
             if (cpuIndex < 0)
@@ -127,7 +129,7 @@ PlaceholderPage {
                     }
                 }
                 OvLabel { text: qsTrId("LBL_CPU_LIB_COUNT") + page.tr; font.bold: true }
-                CPUInfoPage {
+                CPUBoxInfo {
                     objectName: "cpuLibCombo"
                     width: metrics.averageCharacterWidth * 36
                     revision: page.revision

@@ -10,12 +10,18 @@ ListView {
     readonly property var cpus: typeof cpusModelData !== "undefined" ? cpusModelData : null
     readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
     readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
+    // Bumped when a CPU's type may have changed: the board counts it allows follow.
+    property int revision: 0
 
     objectName: "cpuList"
     clip: true
     model: cpus
     spacing: 2
 
+    Connections {
+        target: typeof activePlant !== "undefined" ? activePlant : null
+        function onCpuDataChanged() { list.revision++ }
+    }
     FontMetrics {
         id: metrics
         font.family: OvTheme.fontFamily
@@ -111,6 +117,8 @@ ListView {
                 id: description
                 objectName: "cpuDescription"
                 width: metrics.averageCharacterWidth * 34
+                autoScroll: activeFocus
+                onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
                 font.family: OvTheme.fontFamily
                 maximumLength: 32
                 text: itemDescription
@@ -140,6 +148,7 @@ ListView {
                 width: metrics.averageCharacterWidth * 18
                 enabled: installed.checked
                 cpuPosition: row.rowIndex + 1
+                revision: list.revision
                 libCount: itemLibCount
             }
         }

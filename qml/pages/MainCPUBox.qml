@@ -21,6 +21,7 @@ Rectangle {
         function onCpuDescriptionChanged() { box.revision++ }
         function onCpuExtensionFlagChanged() { box.revision++ }
         function onPlantTypeChanged() { box.revision++ }
+        function onCpuDataChanged() { box.revision++ }
     }
     FontMetrics {
         id: metrics
@@ -62,6 +63,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             width: metrics.averageCharacterWidth * 18
             cpuPosition: 0
+            revision: box.revision
             libCount: (box.revision, box.hasPlant ? activePlant.getCPULibCount(0) : 0)
         }
     }

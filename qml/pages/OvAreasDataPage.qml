@@ -132,9 +132,16 @@ PlaceholderPage {
                     id: descriptionField
                     objectName: "areaDescription"
                     width: page.columnUnit * page.columnWidths[1]
+                    // A long name shows its start; it scrolls to the caret only while edited.
+                    autoScroll: activeFocus
                     font.family: OvTheme.fontFamily
                     text: areaDescription
-                    onActiveFocusChanged: if (activeFocus && !page.isSelected(row.rowIndex)) page.select(row.rowIndex, 0)
+                    onActiveFocusChanged: {
+                        if (!activeFocus)
+                            cursorPosition = 0 // back to the start, which no scrolling then moves
+                        else if (!page.isSelected(row.rowIndex))
+                            page.select(row.rowIndex, 0)
+                    }
                     onTextEdited: page.refusedName(text)
                     onEditingFinished: {
                         if (text === areaDescription)

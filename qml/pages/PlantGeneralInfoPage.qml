@@ -18,8 +18,14 @@ PlaceholderPage {
         function onCpuDataChanged() { page.revision++ }
         function onCpuLibCountChanged() { page.revision++ }
     }
-    // The CPUs and loops change on other pages; an open or a new plant replaces them.
-    onVisibleChanged: if (visible) revision++
+    // The CPUs and loops change on other pages; an open or a new plant replaces them. Back on
+    // the page, the field holds the stored description, which nothing refuses.
+    onVisibleChanged: {
+        if (!visible)
+            return
+        revision++
+        refusal.text = ""
+    }
     FontMetrics {
         id: metrics
         font.family: OvTheme.fontFamily

@@ -19,6 +19,8 @@ PlaceholderPage {
         ignoreUnknownSignals: true
         function onNewPlant() { page.revision++ }
     }
+    // Back on the page each field holds its stored code, which nothing refuses.
+    onVisibleChanged: if (visible) revision++
     FontMetrics {
         id: metrics
         font.family: OvTheme.fontFamily
@@ -63,6 +65,10 @@ PlaceholderPage {
                     objectName: "passwordRefusal" + (level + 2)
                     color: "#ff6060"
                     visible: text !== ""
+                    Connections {
+                        target: page
+                        function onVisibleChanged() { if (page.visible) refusal.text = "" }
+                    }
                 }
             }
         }

@@ -160,6 +160,9 @@ Item {
         id: fontMetrics
         font.family: OvTheme.fontFamily
     }
+    FontMetrics {
+        id: zoneMetrics
+    }
     SystemPalette {
         id: rowPalette
         colorGroup: SystemPalette.Active
@@ -809,6 +812,23 @@ Item {
                 font.family: OvTheme.fontFamily
                 focusPolicy: Qt.NoFocus
                 onActivated: pointsView.pointModel.setPointAreaIndex(pointsView.targets(styleData.index), index)
+                // The list shows its longest name whole, within the table, and opens below the
+                // window's bars.
+                Connections {
+                    target: zoneCombo.popup
+                    function onAboutToShow() {
+                        zoneMetrics.font = zoneCombo.font
+                        var names = zoneCombo.model ? zoneCombo.model.names() : []
+                        var widest = 0
+                        for (var i = 0; i < names.length; ++i)
+                            widest = Math.max(widest, zoneMetrics.advanceWidth(names[i]))
+                        zoneCombo.popup.width = Math.min(Math.max(zoneCombo.width, widest + zoneMetrics.height * 3),
+                                                         pointsView.width)
+                        var left = zoneCombo.mapToItem(pointsView, 0, 0).x
+                        zoneCombo.popup.x = Math.max(-left, Math.min(0, pointsView.width - left - zoneCombo.popup.width))
+                        zoneCombo.popup.topMargin = pointsView.mapToItem(null, 0, 0).y
+                    }
+                }
             }
         }
         readonly property int indent: 12

@@ -147,6 +147,12 @@ void compileWorker(Plant* plant, CompileResult* result, std::atomic<int>* handov
     handover->store(2, std::memory_order_release);
 }
 
+// A file dialog's name filter: the translated kind of file, a blank, the pattern.
+QString fileFilter(const char* id, const QString& extension)
+{
+    return qtTrId(id) + QStringLiteral(" (*") + extension + QLatin1Char(')');
+}
+
 } // namespace
 
 void sanitizeFileName(QString& name)
@@ -589,8 +595,7 @@ void Ov4kApp::onOpenFileMenu()
     PlantFileRequest request;
     request.title = qtTrId("USR_MSG_PICK_UP_PLANT_FILE");
     request.start = m_parameters->getLastFilePath();
-    request.filter = qtTrId("USR_MSG_FILE_FILTER") + QStringLiteral("(*") + m_parameters->getDefaultFileExtensione()
-        + QLatin1Char(')');
+    request.filter = fileFilter(QT_TRID_NOOP("USR_MSG_FILE_FILTER"), m_parameters->getDefaultFileExtensione());
     QString path = PlantDialogs::chooseFile(request);
     if (path.isEmpty()) {
         qDebug() << "onOpenFileMenu"
@@ -633,8 +638,7 @@ void Ov4kApp::onImportBtnClicked()
     PlantFileRequest request;
     request.title = qtTrId("USR_MSG_PICK_UP_PLANT_BIN_FILE");
     request.start = m_parameters->getLastFilePath();
-    request.filter = qtTrId("USR_MSG_FILE_BIN_FILTER") + QStringLiteral("(*")
-        + m_parameters->getDefaultFileBinExtensione() + QLatin1Char(')');
+    request.filter = fileFilter(QT_TRID_NOOP("USR_MSG_FILE_BIN_FILTER"), m_parameters->getDefaultFileBinExtensione());
     QString path = PlantDialogs::chooseFile(request);
     if (path.isEmpty())
         qDebug() << "onImportBtnClicked"
@@ -927,7 +931,7 @@ QString Ov4kApp::askSaveFileName(uint kinds)
     QString suffix;
     const QString extension = m_parameters->getDefaultFileExtensione();
     if (kinds == 0 || (kinds & 1)) {
-        request.filter = qtTrId("USR_MSG_FILE_FILTER") + QStringLiteral(" (*") + extension + QLatin1Char(')');
+        request.filter = fileFilter(QT_TRID_NOOP("USR_MSG_FILE_FILTER"), extension);
         suffix = extension;
     }
     const auto addFilter = [&](const QString& piece, const QString& pieceSuffix) {
@@ -936,9 +940,9 @@ QString Ov4kApp::askSaveFileName(uint kinds)
             suffix = pieceSuffix;
     };
     if (kinds & 2)
-        addFilter(qtTrId("USR_PDF_FILE_FILTER") + QStringLiteral(" (*.pdf)"), QStringLiteral(".pdf"));
+        addFilter(fileFilter(QT_TRID_NOOP("USR_PDF_FILE_FILTER"), QStringLiteral(".pdf")), QStringLiteral(".pdf"));
     if (kinds & 4)
-        addFilter(qtTrId("USR_MSG_FILE_BIN_FILTER") + QStringLiteral(" (*.bin)"), QStringLiteral(".bin"));
+        addFilter(fileFilter(QT_TRID_NOOP("USR_MSG_FILE_BIN_FILTER"), QStringLiteral(".bin")), QStringLiteral(".bin"));
     QString base;
     if (m_plant && !m_plant->getDescription().isEmpty()) {
         base = m_plant->getDescription();

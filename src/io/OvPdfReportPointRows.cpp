@@ -221,15 +221,16 @@ QList<PdfModuleRow> moduleRows(int cpu, int loop, int position, const OvGenericP
         const OvGenericSubPoint* c = channels.at(k);
         if (!c)
             continue;
+        const QString type = PointType::getChannelTypeName(m.family(), m.protocol(), m.series(), c->hwType(),
+                                                           c->swType());
         if (parent)
-            rows << PdfModuleRow{PdfModuleRow::Channel,
-                                 moduleCells(QStringLiteral(".%1").arg(c->getSubIndex()),
-                                             QString::fromLatin1(get_type_name(c->swType())), cpu, loop, *c, enabled,
-                                             disabled)};
+            rows << PdfModuleRow{
+                PdfModuleRow::Channel,
+                moduleCells(QStringLiteral(".%1").arg(c->getSubIndex()), type, cpu, loop, *c, enabled, disabled)};
         else
             rows << PdfModuleRow{PdfModuleRow::AddressChannel,
-                                 moduleCells(address(cpu, loop, position + c->getSubIndex() - 1), typeName(*c), cpu,
-                                             loop, *c, enabled, disabled)};
+                                 moduleCells(address(cpu, loop, position + c->getSubIndex() - 1), type, cpu, loop, *c,
+                                             enabled, disabled)};
     }
     return rows;
 }

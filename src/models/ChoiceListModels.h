@@ -18,6 +18,8 @@ public:
 public slots:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant data(const QModelIndex& index) const { return data(index, Qt::DisplayRole); }
+    // Every row's text, for a chooser as wide as its longest.
+    QStringList names() const { return m_names; }
     // Follows the zone table: selection holds 0-based zone positions.
     void onAreaDescriptionChanged(const QList<int>& selection, const QString& newVal);
     void onApplicationLanguageChanged();

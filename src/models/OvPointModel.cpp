@@ -529,7 +529,7 @@ QVariant OvPointModel::data(const QModelIndex& index, int role) const
     }
     case HardwareTypeRole:
         if (isChannel(index))
-            return QString::fromLatin1(get_type_name(p->swType()));
+            return PointType::getChannelTypeName(p->family(), p->protocol(), p->series(), p->hwType(), p->swType());
         if (p->subPoints().isEmpty())
             return PointType::getTypeName(p->family(), p->protocol(), p->series(), p->hwType(), p->swType());
         return QString::fromLatin1(get_device_model_name(p->hwType()));

@@ -383,7 +383,8 @@ QModelIndex OvPointTypeTreeModel::getFirstIndex(const QString& text) const
         return first;
     for (int r = 0; r < m_root->childCount(); ++r) {
         TreeItem* row = m_root->child(r);
-        if (nameOf(row) == text)
+        // A channel's rows are its types alone; the channel is named with its module's model.
+        if (nameOf(row) == text || (m_subPointMode && text.endsWith(QStringLiteral(" - ") + nameOf(row))))
             return indexFor(row);
         for (int c = 0; c < row->childCount(); ++c) {
             TreeItem* child = row->child(c);

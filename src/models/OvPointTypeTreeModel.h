@@ -65,7 +65,8 @@ public:
     // A PointType; an invalid index reads the root, whose columns give 0.
     Q_INVOKABLE QVariant getPointType(const QModelIndex& index) const;
     Q_INVOKABLE QModelIndex getFirstIndex() const;
-    // The row named text, or the child named "row - child"; row 0 when none.
+    // The row named text, or the child named "row - child", or for a channel the row named as
+    // text ends ("model - row"); row 0 when none.
     Q_INVOKABLE QModelIndex getFirstIndex(const QString& text) const;
     // Type-ahead: the next row whose name starts with the key's letter; row 0 when none.
     Q_INVOKABLE QModelIndex keyPressed(const QModelIndex& index, Qt::Key keyPressed) const;

@@ -75,15 +75,20 @@ QString PointType::getIconName(int family, int protocol)
     return QStringLiteral("null.png");
 }
 
-QString PointType::getTypeName(int family, int, int, ushort hwType, uchar swType)
+QString PointType::getTypeName(int, int, int, ushort hwType, uchar swType)
 {
     const QString typeName = QString::fromLatin1(get_type_name(swType));
-    if (!g_zpConf->is_kind_type_enabled(family == 2, swType))
-        return typeName;
     const QString modelName = QString::fromLatin1(get_device_model_name(hwType));
     if (modelName == typeName)
         return typeName;
     return modelName + QStringLiteral(" - ") + typeName;
+}
+
+QString PointType::getChannelTypeName(int family, int protocol, int series, ushort hwType, uchar swType)
+{
+    if (protocol == 1 && series == 1)
+        return QString::fromLatin1(get_type_name(swType));
+    return getTypeName(family, protocol, series, hwType, swType);
 }
 
 int PointType::computeInputType(int family, int, int, int swType)

@@ -48,9 +48,12 @@ public:
     // "adv.png", "varn.png" or "apl.png" for a sensor or module of protocol 1, 2 or 4;
     // "null.png" otherwise.
     static QString getIconName(int family, int protocol);
-    // Point caption: model name and type name, or the type name alone when the panel does not
-    // take the type for that family.
+    // Point caption: model name and type name, one of them when both are the same. Every type
+    // a point can be given reads so, wherever it was chosen from.
     static QString getTypeName(int family, int, int, ushort hwType, uchar swType);
+    // Caption of a channel: the type name alone under a module whose own row names the model
+    // (protocol 1, series 1); as getTypeName for a channel at an address of its own.
+    static QString getChannelTypeName(int family, int protocol, int series, ushort hwType, uchar swType);
     // PT_INPUT_TYPE of a type row for a sensor (family 1) or a module.
     static int computeInputType(int family, int, int, int swType);
     // Whether the feature word of the type row shares a bit with mask; false above row 63.

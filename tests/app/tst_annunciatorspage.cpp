@@ -236,17 +236,21 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("start");
+        QTest::addColumn<bool>("finished"); // else still being typed on the keys
         for (const int zone : {1, 10, 70, 71})
-            QTest::addRow("typed %d", zone) << QString::number(zone) << zone;
+            QTest::addRow("typed %d", zone) << QString::number(zone) << zone << true;
         for (const int zone : {0, 72, 150, 3000})
-            QTest::addRow("refused %d", zone) << QString::number(zone) << 5;
-        QTest::newRow("refused letters") << "1a" << 5;
+            QTest::addRow("refused %d", zone) << QString::number(zone) << 5 << true;
+        QTest::newRow("refused letters") << "1a" << 5 << true;
+        QTest::newRow("refused 140 while typed") << "140" << 5 << false;
+        QTest::newRow("typed 70 while typed") << "70" << 5 << false;
     }
 
     void mimicStartingZone()
     {
         QFETCH(QString, typed);
         QFETCH(int, start);
+        QFETCH(bool, finished);
         QCOMPARE(m_app->plant()->getMaxAreasCount(), 150);
         OvAnnunciatorsModel* model = m_app->viewersModel();
         const QModelIndex viewer = model->index(2, 0);
@@ -267,14 +271,39 @@ private slots:
             QCOMPARE(offered.toBool(), row == 1 || row == 71);
         }
         QVERIFY(QMetaObject::invokeMethod(m_window, "clearInfoMsg"));
-        box->setProperty("text", typed);
-        QVERIFY(QMetaObject::invokeMethod(box, "editingFinished"));
+        if (finished) {
+            box->setProperty("text", typed);
+            QVERIFY(QMetaObject::invokeMethod(box, "editingFinished"));
+        } else {
+            box->forceActiveFocus();
+            QVERIFY(QMetaObject::invokeMethod(box, "selectAll"));
+            for (const QChar c : typed)
+                QTest::keyClick(m_window, c.toLatin1());
+        }
         QCOMPARE(model->data(viewer, OvAnnunciatorsModel::zoneRangeStart).toInt(), start);
         QCOMPARE(m_app->plant()->cpus().cpuAt(0)->viewers().annunciators().value(3).startingZone(), start);
-        QTRY_COMPARE(box->property("text").toString(), QString::number(start));
-        QCOMPARE(last->property("text").toString(), QString::fromUtf8("\u2013 %1").arg(start + 79));
+        QTRY_COMPARE(box->property("text").toString(), finished ? QString::number(start) : typed);
+        const bool refused = QTest::currentDataTag()[0] == 'r';
+        // While typed, a refused zone is also said beside the field.
+        QCOMPARE(last->property("text").toString(),
+                 refused && !finished ? QString("From 1 to 71") : QString::fromUtf8("\u2013 %1").arg(start + 79));
         QCOMPARE(find(m_window->contentItem(), "infoMessage")->property("text").toString(),
-                 QTest::currentDataTag()[0] == 'r' ? QString("From 1 to 71") : QString());
+                 refused ? QString("From 1 to 71") : QString());
+        if (!finished)
+            QTest::keyClick(m_window, Qt::Key_Return);
+    }
+
+    // A type name wider than its box ends in an ellipsis instead of being cut mid-letter.
+    void viewerTypeElided()
+    {
+        const QModelIndex viewer = m_app->viewersModel()->index(2, 0);
+        QQuickItem* box = nullptr;
+        QTRY_VERIFY((box = find(m_window->contentItem(), "viewerTypeBox", viewer)));
+        auto* shown = box->property("contentItem").value<QQuickItem*>();
+        QVERIFY(shown);
+        QCOMPARE(shown->property("text").toString(), QString("Viewer M (Mimic)"));
+        QCOMPARE(shown->property("elide").toInt(), int(Qt::ElideRight));
+        QCOMPARE(shown->property("truncated").toBool(), shown->implicitWidth() > shown->width());
     }
 
     // The viewers' tab says what the plant file does not keep of them.

@@ -206,6 +206,49 @@ private slots:
         shoot("cpu_list");
     }
 
+    // CPU 7 retyped: its row offers the boards of the type at 2 lines a board (2 to 8 lines of a
+    // ZP-4800, 2 to 4 of a ZP-4800N, 4 to 8 of a ZP3600CL); another count is refused, the range
+    // on the information bar.
+    void listOffersTheTypesBoards_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("minCount");
+        QTest::addColumn<int>("maxCount");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("ZP-4800N, 2 boards") << 9 << 1 << 2 << 2;
+        QTest::newRow("ZP-4800N, 3 boards") << 9 << 1 << 2 << 3;
+        QTest::newRow("ZP3600CL, 1 board") << 5 << 2 << 4 << 1;
+        QTest::newRow("ZP3600CL, 3 boards") << 5 << 2 << 4 << 3;
+        QTest::newRow("ZP-4800, 4 boards") << 1 << 1 << 4 << 4;
+    }
+    void listOffersTheTypesBoards()
+    {
+        QFETCH(int, type);
+        QFETCH(int, minCount);
+        QFETCH(int, maxCount);
+        QFETCH(int, chosen);
+        Plant* plant = m_app->plant();
+        m_dialogs.answer(PlantMessage::Ok);
+        plant->setCPULibCount(7, 1, true); // room in the loop budget
+        m_dialogs.answer(PlantMessage::Ok);
+        plant->setCPUType(6, type);
+        m_app->onGeneralCPUsPageSelected();
+        QQuickItem* libs = nullptr;
+        QTRY_VERIFY((libs = find(root(), "libCombo", 5)));
+        QTRY_COMPARE(libs->property("minCount").toInt(), minCount);
+        QCOMPARE(libs->property("maxCount").toInt(), maxCount);
+        const bool inRange = chosen >= minCount && chosen <= maxCount;
+        const int before = plant->getCPULibCount(6);
+        m_dialogs.clear();
+        QVERIFY(QMetaObject::invokeMethod(m_app->mainWindow(), "clearInfoMsg"));
+        activate(libs, chosen - 1);
+        QCOMPARE(plant->getCPULibCount(6), inRange ? chosen : before);
+        QCOMPARE(find(root(), "infoMessage")->property("text").toString(),
+                 inRange ? QString() : QString("From %1 to %2").arg(minCount).arg(maxCount));
+        QCOMPARE(m_dialogs.asked().size(), 0);
+        traceErrors("set_cpu_llId");
+    }
+
     void firstCpuPage()
     {
         Plant* plant = m_app->plant();

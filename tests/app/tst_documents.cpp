@@ -589,6 +589,31 @@ private slots:
         }
     }
 
+    // Each file dialog names its files the same way: the kind, a blank, the pattern.
+    void fileFilters_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("open") << 0 << "Plant files (*.tov)";
+        QTest::newRow("import") << 1 << "Panel image files (*.bin)";
+        QTest::newRow("save as") << 2 << "Plant files (*.tov)";
+    }
+    void fileFilters()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, filter);
+        m_dialogs.clear();
+        m_dialogs.answerFile(QString()); // cancelled
+        if (command == 0)
+            m_app->onOpenFileMenu();
+        else if (command == 1)
+            m_app->onImportBtnClicked();
+        else
+            m_app->onFileSaveAs();
+        QCOMPARE(m_dialogs.fileRequests().size(), 1);
+        QCOMPARE(m_dialogs.fileRequests().first().filter, filter);
+    }
+
     void title()
     {
         const QString brand = QStringLiteral(" - KV1300-01 Tavrel-FSX");

@@ -482,6 +482,48 @@ private slots:
         }
     }
 
+    // A refusal is said where it happened and no longer: back on its page, a field holding its
+    // stored value has no refusal under it; on another page the information bar is empty.
+    void refusalsGoOnReturn_data()
+    {
+        QTest::addColumn<QByteArray>("opener");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refusal"); // its name; empty for the information bar
+        const QString x33(33, 'x');
+        QTest::newRow("level 3") << QByteArray("onPwdMngPageSelected") << "password3"
+                                 << "123456"
+                                 << "passwordRefusal3";
+        QTest::newRow("level 4") << QByteArray("onPwdMngPageSelected") << "password4"
+                                 << "ab12"
+                                 << "passwordRefusal4";
+        QTest::newRow("plant") << QByteArray("onPlantInfoPageSelected") << "plantDescription" << x33
+                               << "descriptionRefusal";
+        QTest::newRow("zone") << QByteArray("onGeneralAreasPageSelected") << "areaDescription" << x33 << "";
+    }
+    void refusalsGoOnReturn()
+    {
+        QFETCH(QByteArray, opener);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, refusal);
+        m_window->resize(1000, 700);
+        QVERIFY(QMetaObject::invokeMethod(m_app, opener));
+        QQuickItem* edited = nullptr;
+        QTRY_VERIFY((edited = find(qPrintable(field))));
+        const QString stored = edited->property("text").toString();
+        type(edited, typed);
+        QQuickItem* said = find(refusal.isEmpty() ? "infoMessage" : qPrintable(refusal));
+        QCOMPARE(said->property("text").toString(),
+                 typed == QString(33, 'x') ? QString("At most 32 characters") : QString("Digits only, at most 99999"));
+        m_app->onGeneralCPUsPageSelected();
+        QTRY_COMPARE(find("infoMessage")->property("text").toString(), QString());
+        QVERIFY(QMetaObject::invokeMethod(m_app, opener));
+        QTRY_VERIFY((edited = find(qPrintable(field))));
+        QCOMPARE(edited->property("text").toString(), stored);
+        QVERIFY(refusal.isEmpty() || !find(qPrintable(refusal)));
+    }
+
     // A new plant of each panel of the build: the networked plant type is offered only where the
     // panel has a network; elsewhere it is shown out of reach and a click on it asks for nothing.
     void plantTypeChooser_data()

@@ -143,6 +143,27 @@ private slots:
         QCOMPARE(page(), QString::fromLatin1(code == 1 ? "PLANT_ACTIVE_GEN_INFO" : "PLANT_ACTIVE_CPU_DATA_PAGE"));
     }
 
+    // A click on the arrow of the CPUs row shows its page and moves the highlight there from the
+    // plant's row.
+    void arrowMovesTheHighlight()
+    {
+        auto* tree = m_app->plantTreeModel();
+        QQuickItem* view = findAll(m_window->contentItem(), "plantTree").value(0);
+        QVERIFY(view);
+        auto* selection = qobject_cast<QItemSelectionModel*>(view->property("selection").value<QObject*>());
+        for (int r : {0, 1})
+            QVERIFY(
+                QMetaObject::invokeMethod(view, "collapse", Q_ARG(QVariant, QVariant::fromValue(tree->index(r, 0)))));
+        selection->setCurrentIndex(tree->index(0, 0), QItemSelectionModel::ClearAndSelect);
+        QList<QQuickItem*> arrows;
+        QTRY_COMPARE((arrows = findAll(view, "plantTreeBranch")).size(), 2);
+        QTest::mouseClick(
+            m_window, Qt::LeftButton, Qt::NoModifier,
+            arrows.at(1)->mapToScene(QPointF(arrows.at(1)->width() / 2, arrows.at(1)->height() / 2)).toPoint());
+        QCOMPARE(page(), QStringLiteral("PLANT_ACTIVE_CPU_GEN_PAGE"));
+        QCOMPARE(selection->selectedIndexes(), QModelIndexList{tree->index(1, 0)});
+    }
+
     void newPlantRebuildsTheTree()
     {
         OvPlantModel* tree = m_app->plantTreeModel();

@@ -154,6 +154,16 @@ class tst_PointTypePage : public TestBase {
             QObject* popup = combo->property("popup").value<QObject*>();
             QVERIFY(QMetaObject::invokeMethod(popup, "open"));
             QTRY_VERIFY(popup->property("opened").toBool());
+            // The list shows every name whole and stays below the window's bars.
+            auto* list = qobject_cast<QAbstractItemModel*>(combo->property("model").value<QObject*>());
+            QVERIFY(list || qstrcmp(name, "pointZone") != 0);
+            const QFontMetricsF metrics(combo->property("font").value<QFont>());
+            for (int r = 0; list && qstrcmp(name, "pointZone") == 0 && r < list->rowCount(); ++r) {
+                const QString name = list->index(r, 0).data(Qt::UserRole + 1).toString();
+                QVERIFY2(metrics.horizontalAdvance(name) < popup->property("width").toReal(), qPrintable(name));
+            }
+            const auto* content = popup->property("contentItem").value<QQuickItem*>();
+            QVERIFY(content->mapToScene(QPointF()).y() >= 100);
             shoot(shot);
             QVERIFY(QMetaObject::invokeMethod(popup, "close"));
             QTRY_VERIFY(!popup->property("visible").toBool());
@@ -185,10 +195,13 @@ private slots:
         m_app->onFileNewMenu();
         Plant* plant = m_app->plant();
         plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        plant->areas().areaAt(0)->setDescription("Entrance hall, north staircase");
+        m_app->updateModels();
         QQmlComponent component(m_app->engine());
         component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
                           "Window { width: 1500; height: 700; visible: true; property alias view: view;"
-                          " PointsTreeView { id: view; anchors.fill: parent } }",
+                          " Item { id: bars; width: parent.width; height: 100 }"
+                          " PointsTreeView { id: view; anchors.fill: parent; anchors.topMargin: bars.height } }",
                           QUrl("qrc:/qml/types.qml"));
         m_window.reset(qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
         QVERIFY(m_window && QTest::qWaitForWindowExposed(m_window.get()));

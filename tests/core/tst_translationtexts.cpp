@@ -169,6 +169,11 @@ private slots:
         QTest::newRow("hu devices 5") << "hu" << devices << 5 << "5 eszköz nem fért el, ezért kimaradt.";
         QTest::newRow("iw devices 1") << "iw" << devices << 1 << "רכיב אחד לא נכנס והושמט.";
         QTest::newRow("iw devices 2") << "iw" << devices << 2 << "2 רכיבים לא נכנסו והושמטו.";
+        // One title over a point's type and a display's.
+        QTest::newRow("fr Type") << "fr"
+                                 << "Type" << -1 << "Type";
+        QTest::newRow("nl Type") << "nl"
+                                 << "Type" << -1 << "Type";
         QTest::newRow("it VARN 1")
             << "it" << varn << 1
             << "1 dispositivo VARN non incollato: gli indirizzi da 100 in poi non possono ospitarlo.";

@@ -75,6 +75,14 @@ private slots:
                  (QList<int>{97, 3, 1}));
         QCOMPARE(changed.at(0).at(0).value<Points>(), Points({&at(modules, 2, 40)}));
         QCOMPARE(modules.data(modules.index(40, 0), 279).toString(), QString("#43"));
+        {
+            // A channel at an address of its own names its type as any module does.
+            ScriptedDialogs asked;
+            asked.answer(PlantMessage::No);
+            const QModelIndex channel = modules.index(1, 0, modules.index(39, 0));
+            modules.selectPointType(channel, {channel}, PointType(2, 2, 2, 16398, 13, 0));
+            QCOMPARE(modules.data(channel, 258).toString(), QString("LM-01 IN/OUT 1+1 - APND"));
+        }
 
         // Four channels need address 43 as well, which holds a module.
         modules.setActiveLoop(loopWith(1, {point(1, 1, 40, 2, 2, 2, 16398, 0, 3), point(1, 1, 43, 2, 2, 1, 130, 46)}));
@@ -121,6 +129,8 @@ private slots:
         QCOMPARE((QList<int>{at(modules, 2, 12).subPoints().at(0).swType(),
                              at(modules, 2, 12).subPoints().at(1).swType(), at(modules, 2, 14).hwType()}),
                  (QList<int>{53, 45, 0}));
+        // Under its module's row, which names the model, a channel names its type alone.
+        QCOMPARE(modules.data(channel, 258).toString(), QString("SCON"));
         // A sounder without carried settings is silenced.
         modules.selectPointType(modules.index(20, 0), rows(modules, {20}), PointType(1, 2, 1, 150, 57, 0));
         QVERIFY(at(modules, 2, 21).checkSilenceMod());

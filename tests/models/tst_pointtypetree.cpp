@@ -170,6 +170,9 @@ private slots:
         QCOMPARE(tree.data(tree.index(0, 0), 257).toString(), QString("null.png"));
         const PointType type = qvariant_cast<PointType>(tree.getPointType(tree.index(0, 0)));
         QCOMPARE((QList<int>{type.hwType(), type.swType(), type.subCount()}), (QList<int>{16398, 13, 0}));
+        // The chooser opens on the channel's type, named as the table names it.
+        const QString second = tree.data(tree.index(1, 0), 258).toString();
+        QCOMPARE(tree.getFirstIndex(QString("LM-01 IN/OUT 1+1 - ") + second), tree.index(1, 0));
         // The module itself leaves the channel's list.
         tree.setPointFilter(&module, false, -1, false, -1, -1, true);
         QVERIFY(!tree.subPointMode());

@@ -116,6 +116,7 @@ private slots:
         QVERIFY(english.load(":/translations/ov4800_en.qm"));
         QCoreApplication::installTranslator(&english);
         FixturePlant plant(8);
+        plant->areas().areaAt(0)->setDescription(QString(32, 'W'));
         plant->areas().areaAt(1)->setDescription("Hall");
         plant->areas().areaAt(1)->setSensorCount(4);
         plant->areas().areaAt(5)->setModuleCount(2);
@@ -159,6 +160,12 @@ private slots:
         while (page && !page->property("copiedRow").isValid())
             page = page->parentItem();
         QVERIFY(page);
+        // A name wider than its field shows its start, nothing being focused.
+        QQuickItem* longName = find(window, "areaDescription", 0);
+        QVERIFY(longName && longName->property("contentWidth").toReal() > longName->width());
+        QRectF first;
+        QVERIFY(QMetaObject::invokeMethod(longName, "positionToRectangle", Q_RETURN_ARG(QRectF, first), Q_ARG(int, 0)));
+        QVERIFY2(first.x() >= 0 && first.x() < longName->width(), qPrintable(QString::number(first.x())));
         page->setProperty("selection", QVariantList{2, 3, 4});
         QSignalSpy changed(&areas, &QAbstractItemModel::dataChanged);
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre(find(window, "areaDescription", 2)));

@@ -56,15 +56,17 @@ private slots:
         for (const auto& r : features)
             QTest::newRow(r.name) << QString::number(PointType::swTypeHasAttribute(uchar(r.swType), r.mask))
                                   << QString::number(r.has);
-        // Captions: 16387's model name is its type name; a sounder whose default code is of the
-        // second series is not taken on a ZP4x00; row 64 has no name.
+        // Captions: 16387's model name is its type name; every other type names its model, a
+        // type of a grouped model too; row 64 has no name.
         const struct {
             const char* name;
             int family, hwType, swType;
             const char* caption;
         } captions[] = {{"same name", 1, 16387, 2, "PHOT"},
                         {"model and type", 1, 16386, 2, "ION - PHOT"},
-                        {"not taken", 2, 16395, 25, "SND"},
+                        {"second series sounder", 2, 16395, 25, "LM-10 OUTPUT - SND"},
+                        {"grouped APOLLO output", 2, 50848, 16, "DIGITAL 60 (MOD.AV) - GPND"},
+                        {"grouped APOLLO input", 2, 50848, 46, "DIGITAL 60 (MOD.AV) - PULL"},
                         {"row 64", 1, 16385, 64, "THER - "}};
         for (const auto& r : captions)
             QTest::newRow(r.name) << PointType::getTypeName(r.family, 0, 0, ushort(r.hwType), uchar(r.swType))
