@@ -118,6 +118,21 @@ FocusScope {
         font.family: OvTheme.fontFamily
     }
 
+    // The columns' widths follow their titles and the room of the view; a hidden column has none.
+    OvColumnWidths {
+        id: columns
+        readonly property bool viewerKV: view.viewerMode && view.secondFamily
+        readonly property var shown: [true, true, true, !view.viewerMode, !view.viewerMode, true, viewerKV, viewerKV,
+            !view.viewerMode]
+        titles: [QT_TRID_NOOP("CSV_INDEX"), "", QT_TRID_NOOP("STR_ENABLED"), "", "", QT_TRID_NOOP("CSV_DESCRIPTION"),
+            QT_TRID_NOOP("Type"), QT_TRID_NOOP("PAGE_ZONE"), QT_TRID_NOOP("CSV_FILTER_TARGET")].map(
+                function(id, i) { return id === "" || !shown[i] ? "" : qsTrId(id) + view._lang })
+        cells: [3, 2, 3, 2.4, 2.4, 6, 9, 5, 12].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
+        preferred: [4, 2, 4, 2.4, 2.4, 13, 9, 9, 16].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
+        padding: metrics.height * 0.3
+        // Clear of the vertical scroll bar.
+        room: tree.width - metrics.height
+    }
     // The plant file has no place for a viewer's type and first zone.
     OvLabel {
         id: notKept
@@ -179,7 +194,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "itemAddress"
             title: QT_TRID_NOOP("CSV_INDEX")
-            width: metrics.height * 4
+            width: columns.widths[0]
             delegate: OvLabel {
                 objectName: "addressCell"
                 readonly property var rowIndex: styleData.index
@@ -190,7 +205,7 @@ FocusScope {
         }
         C1.TableViewColumn {
             role: "itemIconName"
-            width: metrics.height * 2
+            width: columns.widths[1]
             delegate: Image {
                 objectName: "errorIcon"
                 fillMode: Image.PreserveAspectFit
@@ -208,7 +223,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "devEnabled"
             title: QT_TRID_NOOP("STR_ENABLED")
-            width: metrics.height * 4
+            width: columns.widths[2]
             delegate: Item {
                 readonly property var rowIndex: styleData.index
                 CheckBox {
@@ -222,7 +237,7 @@ FocusScope {
         }
         C1.TableViewColumn {
             role: "addFilterCmd"
-            width: metrics.height * 2.4
+            width: columns.widths[3]
             visible: !view.viewerMode
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -243,7 +258,7 @@ FocusScope {
         }
         C1.TableViewColumn {
             role: "removeFilterCmd"
-            width: metrics.height * 2.4
+            width: columns.widths[4]
             visible: !view.viewerMode
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -265,7 +280,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "description"
             title: QT_TRID_NOOP("CSV_DESCRIPTION")
-            width: metrics.height * 13
+            width: columns.widths[5]
             delegate: Item {
                 id: cell
                 readonly property var rowIndex: styleData.index
@@ -304,7 +319,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "viewerType"
             title: QT_TRID_NOOP("Type")
-            width: metrics.height * 9
+            width: columns.widths[6]
             visible: view.viewerMode && view.secondFamily
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -323,7 +338,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "zoneRangeStart"
             title: QT_TRID_NOOP("PAGE_ZONE")
-            width: metrics.height * 9
+            width: columns.widths[7]
             visible: view.viewerMode && view.secondFamily
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -366,7 +381,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "filterTarget"
             title: QT_TRID_NOOP("CSV_FILTER_TARGET")
-            width: metrics.height * 16
+            width: columns.widths[8]
             visible: !view.viewerMode
             delegate: Item {
                 readonly property var rowIndex: styleData.index

@@ -174,15 +174,32 @@ Item {
             implicitHeight: header.implicitHeight
             color: OvTheme.boxFillColor()
 
-            RowLayout {
+            // The filters stand beside the tabs where both fit, else under them.
+            GridLayout {
                 id: header
                 anchors.fill: parent
+                columns: tabs.titlesWidth + columnSpacing + filters.implicitWidth <= pointsView.width ? 2 : 1
                 C2.TabBar {
                     id: tabs
                     objectName: "pointTabs"
                     Layout.fillWidth: true
+                    // Each tab as wide as its title, all narrowed alike where the bar is short:
+                    // measured, not read from the tabs, whose widths follow from these.
+                    function titleWidth(tab) {
+                        return Math.ceil(tabMetrics.advanceWidth(tab.text)) + 1 + tab.leftPadding + tab.rightPadding
+                    }
+                    readonly property real titlesWidth: titleWidth(sensorTab) + titleWidth(moduleTab)
+                                                        + titleWidth(allTab) + 2 * spacing + leftPadding + rightPadding
+                    readonly property real fit: Math.min(1, (pointsView.width
+                        - (header.columns > 1 ? filters.implicitWidth + header.columnSpacing : 0)) / titlesWidth)
+                    Layout.preferredWidth: titlesWidth
+                    FontMetrics {
+                        id: tabMetrics
+                        font: tabs.font
+                    }
                     C2.TabButton {
                         id: sensorTab
+                        width: tabs.titleWidth(sensorTab) * tabs.fit
                         text: qsTrId("SHORT_LABEL_SENSOR")
                         // Cut where the bar is narrow, the whole title in a tool tip.
                         contentItem: OvLabel {
@@ -195,6 +212,7 @@ Item {
                     }
                     C2.TabButton {
                         id: moduleTab
+                        width: tabs.titleWidth(moduleTab) * tabs.fit
                         text: qsTrId("SHORT_LABEL_MODULE")
                         // Cut where the bar is narrow, the whole title in a tool tip.
                         contentItem: OvLabel {
@@ -207,6 +225,7 @@ Item {
                     }
                     C2.TabButton {
                         id: allTab
+                        width: tabs.titleWidth(allTab) * tabs.fit
                         text: qsTrId("PT_TAB_ALL")
                         // Cut where the bar is narrow, the whole title in a tool tip.
                         contentItem: OvLabel {
@@ -222,21 +241,24 @@ Item {
                         Qt.callLater(_private.expandAll)
                     }
                 }
-                C2.CheckBox {
-                    id: voidFilter
-                    palette.windowText: OvTheme.editTextColor(false)
-                    objectName: "voidAddressFilter"
-                    text: qsTrId("PT_FILTER_VOID")
-                    focusPolicy: Qt.NoFocus
-                    onToggled: if (pointsView.app) pointsView.app.flipFilterOnVoidAddresses(false)
-                }
-                C2.CheckBox {
-                    id: errorFilter
-                    palette.windowText: OvTheme.editTextColor(false)
-                    objectName: "pointErrorFilter"
-                    text: qsTrId("PT_FILTER_ERRORS")
-                    focusPolicy: Qt.NoFocus
-                    onToggled: if (pointsView.app) pointsView.app.flipFilterOnPointError(false)
+                RowLayout {
+                    id: filters
+                    C2.CheckBox {
+                        id: voidFilter
+                        palette.windowText: OvTheme.editTextColor(false)
+                        objectName: "voidAddressFilter"
+                        text: qsTrId("PT_FILTER_VOID")
+                        focusPolicy: Qt.NoFocus
+                        onToggled: if (pointsView.app) pointsView.app.flipFilterOnVoidAddresses(false)
+                    }
+                    C2.CheckBox {
+                        id: errorFilter
+                        palette.windowText: OvTheme.editTextColor(false)
+                        objectName: "pointErrorFilter"
+                        text: qsTrId("PT_FILTER_ERRORS")
+                        focusPolicy: Qt.NoFocus
+                        onToggled: if (pointsView.app) pointsView.app.flipFilterOnPointError(false)
+                    }
                 }
             }
         }

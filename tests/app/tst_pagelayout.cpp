@@ -74,6 +74,55 @@ QList<ShownText> shownTexts(QQuickItem* root, const QSizeF& window)
     return found;
 }
 
+// How much of a row's width the things on it take: the union of their extents, in the scene, of
+// the texts (their glyphs, or their box when cut), fields, buttons, boxes and icons whose height
+// holds the line at y.
+qreal takenOnRow(QQuickItem* root, qreal y, const QRectF& page)
+{
+    QList<QPair<qreal, qreal>> spans;
+    std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+        if (!item->isVisible() || item->opacity() <= 0.01)
+            return;
+        QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        bool takes = false;
+        if (item->inherits("QQuickText")) {
+            takes = !item->property("text").toString().trimmed().isEmpty();
+            if (takes && !item->property("truncated").toBool()) {
+                const qreal cw = item->property("contentWidth").toReal();
+                const int hAlign = item->property("effectiveHorizontalAlignment").toInt();
+                const qreal x = hAlign == Qt::AlignRight ? item->width() - cw
+                    : hAlign == Qt::AlignHCenter         ? (item->width() - cw) / 2
+                                                         : 0;
+                box = item->mapRectToScene(QRectF(x, 0, cw, item->height()));
+            }
+        } else if (item->inherits("QQuickTextInput") || item->inherits("QQuickAbstractButton")
+                   || item->inherits("QQuickComboBox") || item->inherits("QQuickSpinBox")) {
+            takes = true;
+        } else if (item->inherits("QQuickImage")) {
+            takes = item->width() < page.width() / 4;
+        }
+        if (takes && box.top() < y && y < box.bottom()) {
+            box = box.intersected(page);
+            if (box.width() > 0)
+                spans << qMakePair(box.left(), box.right());
+        }
+        if (!item->inherits("QQuickTextInput"))
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+    };
+    walk(root);
+    std::sort(spans.begin(), spans.end());
+    qreal taken = 0;
+    qreal end = page.left();
+    for (const auto& span : spans) {
+        if (span.second <= end)
+            continue;
+        taken += span.second - qMax(span.first, end);
+        end = span.second;
+    }
+    return taken;
+}
+
 QString describe(const ShownText& t)
 {
     QString where;
@@ -232,6 +281,8 @@ class tst_PageLayout : public TestBase {
             {"cpu", "PLANT_ACTIVE_CPU_DATA_PAGE", [this] { clickRow(cpuRow()); }},
             {"loop", "PLANT_ACTIVE_CPU_DATA_PAGE",
              [this] { clickRow(m_app->plantTreeModel()->index(1, 0, cpuRow())); }},
+            {"displays", "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED",
+             [this] { clickRow(m_app->plantTreeModel()->index(0, 0, cpuRow())); }},
         };
     }
     QModelIndex cpuRow() const
@@ -519,6 +570,49 @@ private slots:
             }
         }
         m_window->resize(960, 720);
+    }
+
+    // At 1024x700 a text is cut only where its row has no room for the whole of it: the page's
+    // width less what the rest of the row takes. The cut ones are listed.
+    void cutTexts_data() { texts_data(); }
+    void cutTexts()
+    {
+        QFETCH(QString, code);
+        useLanguage(code);
+        m_window->resize(1024, 700);
+        QStringList cut;
+        QStringList faults;
+        for (const Page& shown : pages()) {
+            shown.select();
+            settle();
+            QQuickItem* root = page();
+            QVERIFY2(root, shown.name);
+            const QRectF pageBox = root->mapRectToScene(QRectF(0, 0, root->width(), root->height()));
+            QList<ShownText> shortened;
+            for (const ShownText& t : shownTexts(root, m_window->size())) {
+                if (t.item->property("truncated").toBool())
+                    shortened << t;
+            }
+            for (const ShownText& t : shortened) {
+                const QString line = QStringLiteral("%1: %2").arg(QLatin1String(shown.name), describe(t));
+                cut << line;
+                // What all the cut texts of its row lack.
+                const qreal y = t.drawn.center().y();
+                qreal missing = 0;
+                for (const ShownText& other : shortened) {
+                    if (other.drawn.top() < y && y < other.drawn.bottom())
+                        missing += other.item->implicitWidth() - other.item->width();
+                }
+                const qreal free = pageBox.width() - takenOnRow(root, y, pageBox);
+                if (missing <= free)
+                    faults << line + QStringLiteral(" its row lacks %1 of %2 free").arg(missing).arg(free);
+            }
+        }
+        QTextStream(stdout) << code << ": " << cut.size() << " cut, " << faults.size() << " with room\n  "
+                            << cut.join(QStringLiteral("\n  ")) << '\n';
+        m_window->resize(960, 720);
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(code + QStringLiteral(", cut with room: ") + faults.join(QStringLiteral("; "))));
     }
 
     // A tip of the tree belongs to the row under the pointer, and to no other: rows that move
