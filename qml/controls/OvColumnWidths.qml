@@ -19,8 +19,10 @@ Item {
     // Room a title keeps on either side.
     property real padding: 0
     property real room: 0
+    // The column that takes the room the others leave, if any.
+    property int stretch: -1
 
-    readonly property var widths: _fit(titles, cells, preferred, padding, room, _metrics.font)
+    readonly property var widths: _filled(_fit(titles, cells, preferred, padding, room, _metrics.font), stretch, room)
 
     OvLabel {
         id: sample
@@ -32,8 +34,9 @@ Item {
     }
 
     function _advance(text) {
-        // A pixel over the measure: a text laid out rounds its glyphs' advances apart from it.
-        return Math.ceil(_metrics.advanceWidth(text)) + 1
+        // Over the measure: a text laid out rounds its glyphs' advances apart from it, and a
+        // view may keep its columns in whole pixels.
+        return Math.ceil(_metrics.advanceWidth(text)) + 2
     }
     // The narrowest width that holds the title on two lines broken between words.
     function _twoLines(title) {
@@ -50,6 +53,14 @@ Item {
         for (var i = 0; i < list.length; ++i)
             total += list[i]
         return total
+    }
+    // Filled, in whole pixels, as a view that keeps them so may have them.
+    function _filled(fitted, stretch, room) {
+        if (stretch < 0 || stretch >= fitted.length)
+            return fitted
+        var widths = fitted.map(Math.floor)
+        widths[stretch] += Math.max(0, Math.floor(room) - _sum(widths))
+        return widths
     }
     function _fit(titles, cells, preferred, padding, room) {
         var lowest = []

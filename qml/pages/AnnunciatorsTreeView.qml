@@ -118,7 +118,8 @@ FocusScope {
         font.family: OvTheme.fontFamily
     }
 
-    // The columns' widths follow their titles and the room of the view; a hidden column has none.
+    // The columns' widths follow their titles and the room of the view, which they fill; a hidden
+    // column has none.
     OvColumnWidths {
         id: columns
         readonly property bool viewerKV: view.viewerMode && view.secondFamily
@@ -130,8 +131,8 @@ FocusScope {
         cells: [3, 2, 3, 2.4, 2.4, 6, 9, 5, 12].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
         preferred: [4, 2, 4, 2.4, 2.4, 13, 9, 9, 16].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
         padding: metrics.height * 0.3
-        // Clear of the vertical scroll bar.
-        room: tree.width - metrics.height
+        room: tree.viewport.width
+        stretch: 5
     }
     // The plant file has no place for a viewer's type and first zone.
     OvLabel {
@@ -158,9 +159,19 @@ FocusScope {
         backgroundVisible: false
         frameVisible: false
         onPressAndHold: contextMenu.popup()
+        // Mirrored, each row runs from the right end of its cells (the content holds room for
+        // the scroll bar beyond them): the tree opens there, on its first column.
+        readonly property real _startX: LayoutMirroring.enabled
+                                        ? Math.max(0, flickableItem.headerItem.headerRow.width - flickableItem.width) : 0
+        on_StartXChanged: flickableItem.contentX = _startX
+        Component.onCompleted: flickableItem.contentX = _startX
         style: TreeViewStyle {
             backgroundColor: "transparent"
             indentation: metrics.height
+            branchDelegate: OvTreeBranch {
+                indent: metrics.height
+                color: OvTheme.editTextColor(styleData.selected)
+            }
             textColor: OvTheme.editTextColor(false)
             headerDelegate: Rectangle {
                 height: metrics.height * 1.8
@@ -195,10 +206,10 @@ FocusScope {
             role: "itemAddress"
             title: QT_TRID_NOOP("CSV_INDEX")
             width: columns.widths[0]
-            delegate: OvLabel {
+            delegate: OvTreeFirstCell {
                 objectName: "addressCell"
                 readonly property var rowIndex: styleData.index
-                verticalAlignment: Text.AlignVCenter
+                indent: metrics.height
                 color: OvTheme.editTextColor(styleData.selected)
                 text: styleData.value !== undefined ? styleData.value : ""
             }

@@ -297,24 +297,10 @@ Item {
                 headerDelegate: OvHeaderCell {
                     title: styleData.value !== undefined ? styleData.value : ""
                 }
-                // The view indents the first column's cells and puts their arrows from the left in
-                // either direction: mirrored, each takes the mirror image of its place in the
-                // column instead (_private.firstCell).
                 indentation: _private.indent
-                branchDelegate: Item {
-                    id: branch
-                    width: _private.indent
-                    height: 16
-                    transform: Translate {
-                        x: branch.parent && branch.parent.parent && _private.mirrored
-                           ? branch.parent.parent.width - _private.indent * (styleData.depth + 1) - branch.parent.x : 0
-                    }
-                    Text {
-                        anchors.centerIn: parent
-                        text: styleData.isExpanded ? "\u25bc" : "\u25b6"
-                        color: styleData.textColor
-                        font.pointSize: 10
-                    }
+                branchDelegate: OvTreeBranch {
+                    indent: _private.indent
+                    color: styleData.textColor
                 }
             }
 
@@ -834,19 +820,10 @@ Item {
             }
         }
         readonly property int indent: 12
-        readonly property bool mirrored: Qt.application.layoutDirection === Qt.RightToLeft
-        // The view places and sizes this cell itself, and its loader sizes it again: the text
-        // takes its place from the column, indented from the row's starting side.
-        property Component firstCell: Item {
-            id: cell
-            OvCellText {
-                readonly property real indented: _private.indent * (styleData.depth + 1)
-                x: cell.parent ? -cell.x + (_private.mirrored ? 0 : indented) : 0
-                width: cell.parent ? cell.parent.width - indented : 0
-                height: cell.height
-                text: styleData.value !== undefined ? styleData.value : ""
-                color: styleData.textColor
-            }
+        property Component firstCell: OvTreeFirstCell {
+            indent: _private.indent
+            text: styleData.value !== undefined ? styleData.value : ""
+            color: styleData.textColor
         }
         property Component descriptionCell: C2.TextField {
             objectName: "pointDescription"

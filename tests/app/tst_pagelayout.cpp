@@ -279,10 +279,10 @@ class tst_PageLayout : public TestBase {
             {"panels", "PLANT_ACTIVE_CPU_GEN_PAGE", [this] { m_app->onGeneralCPUsPageSelected(); }},
             // The CPU page shows a CPU or a loop as the tree asks it to.
             {"cpu", "PLANT_ACTIVE_CPU_DATA_PAGE", [this] { clickRow(cpuRow()); }},
-            {"loop", "PLANT_ACTIVE_CPU_DATA_PAGE",
-             [this] { clickRow(m_app->plantTreeModel()->index(1, 0, cpuRow())); }},
             {"displays", "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED",
              [this] { clickRow(m_app->plantTreeModel()->index(0, 0, cpuRow())); }},
+            {"loop", "PLANT_ACTIVE_CPU_DATA_PAGE",
+             [this] { clickRow(m_app->plantTreeModel()->index(1, 0, cpuRow())); }},
         };
     }
     QModelIndex cpuRow() const
