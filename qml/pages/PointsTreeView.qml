@@ -126,8 +126,9 @@ Item {
         typeTree.model = tree
         var rows = tree.rowCount()
         typePopup.height = 22 * Math.min(12, rows) + (rows === 1 ? 4 : 2) + typeTree.headerHeight
-        var at = cell.mapToItem(pointsView, 0, cell.height)
-        typePopup.x = Math.min(at.x, Math.max(0, pointsView.width - typePopup.width))
+        // Under the cell, from its starting edge: the right one when mirrored.
+        var at = cell.mapToItem(pointsView, LayoutMirroring.enabled ? cell.width - typePopup.width : 0, cell.height)
+        typePopup.x = Math.max(0, Math.min(at.x, pointsView.width - typePopup.width))
         typePopup.y = Math.min(at.y, Math.max(0, pointsView.height - typePopup.height))
         typePopup.currentText = model.data(index, 258)
         typePopup.reference = index
@@ -575,6 +576,23 @@ Item {
             alternatingRowColors: false
             horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
             frameVisible: false
+            // Right to left, drawn left to right and turned over, each cell turned back.
+            LayoutMirroring.enabled: false
+            LayoutMirroring.childrenInherit: true
+            transform: Scale {
+                origin.x: typeTree.width / 2
+                xScale: Qt.application.layoutDirection === Qt.RightToLeft ? -1 : 1
+            }
+            style: TreeViewStyle {
+                backgroundColor: OvTheme.boxFillColor()
+                indentation: 16
+                branchDelegate: OvTreeBranch {
+                    objectName: "typeTreeBranch"
+                    indent: 16
+                    inTurnedTree: true
+                    color: OvTheme.editTextColor(styleData.selected)
+                }
+            }
             selection: ItemSelectionModel {
                 id: typeSelection
                 model: typeTree.model
@@ -583,23 +601,39 @@ Item {
                 height: 22
                 color: styleData.selected ? OvTheme.rowBgColor(true) : OvTheme.boxFillColor()
             }
-            C1.TableViewColumn {
-                role: "pointItemIconName"
-                width: 24
-                delegate: Image {
-                    fillMode: Image.PreserveAspectFit
-                    source: OvTheme.image(styleData.value ? styleData.value : "null.png")
-                }
-            }
+            // The icon and the name in one cell, so that both step in under an open group.
             C1.TableViewColumn {
                 role: "pointItemName"
                 width: typePopup.width - 30
-                delegate: Text {
-                    text: styleData.value !== undefined ? styleData.value : ""
-                    color: OvTheme.editTextColor(styleData.selected)
-                    font.family: OvTheme.fontFamily
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
+                delegate: OvTurnedCell {
+                    Row {
+                        anchors.left: parent.left
+                        anchors.right: parent.right
+                        height: parent.height
+                        spacing: 4
+                        Image {
+                            objectName: "typeIcon"
+                            anchors.verticalCenter: parent.verticalCenter
+                            height: 20
+                            width: 20
+                            fillMode: Image.PreserveAspectFit
+                            // The model's icon role, beside the name's.
+                            readonly property string icon: typeTree.model && styleData.index.valid
+                                                           ? typeTree.model.data(styleData.index, 257) || "" : ""
+                            source: OvTheme.image(icon ? icon : "null.png")
+                        }
+                        Text {
+                            objectName: "typeName"
+                            width: parent.width - 24
+                            height: parent.height
+                            horizontalAlignment: Text.AlignLeft
+                            text: styleData.value !== undefined ? styleData.value : ""
+                            color: OvTheme.editTextColor(styleData.selected)
+                            font.family: OvTheme.fontFamily
+                            verticalAlignment: Text.AlignVCenter
+                            elide: Text.ElideRight
+                        }
+                    }
                 }
             }
             // One click takes a type, as in any drop-down; a group row opens instead.
