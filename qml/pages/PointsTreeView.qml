@@ -828,6 +828,8 @@ Item {
             Text {
                 objectName: "pointZoneName"
                 anchors.fill: parent
+                // Set, so that mirrored a Latin name starts on the right too.
+                horizontalAlignment: Text.AlignLeft
                 visible: parent.shown && !zoneCombo.visible
                 text: _private.revision, visible ? _private.areaText(styleData.index) : ""
                 color: styleData.textColor
@@ -919,6 +921,7 @@ Item {
                 anchors.left: parent.left
                 anchors.right: cbeButton.left
                 anchors.verticalCenter: parent.verticalCenter
+                horizontalAlignment: Text.AlignLeft
                 text: parent.shown && styleData.value !== undefined ? styleData.value : ""
                 color: styleData.textColor
                 font.family: OvTheme.fontFamily

@@ -370,6 +370,20 @@ class tst_PageLayout : public TestBase {
                  qPrintable(where + QStringLiteral(": not mirrored: ") + faults.join(QStringLiteral("; "))));
     }
 
+    // Mirrored, a text narrower than its box stands at the box's starting (right) end, or in its
+    // middle, whatever its script: Latin names and numbers too.
+    void checkStartingSide(const QString& where)
+    {
+        QStringList faults;
+        for (const ShownText& t : shownTexts(page(), m_window->size())) {
+            const int hAlign = t.item->property("effectiveHorizontalAlignment").toInt();
+            if (hAlign == Qt::AlignLeft && t.item->width() > t.item->property("contentWidth").toReal() + 2)
+                faults << describe(t);
+        }
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(where + QStringLiteral(": at the far end: ") + faults.join(QStringLiteral("; "))));
+    }
+
     // Each text of the shown page fits its box or is cut with its whole in a tool tip; no two
     // overlap.
     void checkTexts(const QString& where) { checkTexts(where, page()); }
@@ -646,6 +660,7 @@ private slots:
                 shown.select();
                 settle();
                 checkMirrored(QStringLiteral("%1, %2").arg(at, shown.name));
+                checkStartingSide(QStringLiteral("%1, %2").arg(at, shown.name));
             }
             QQuickItem* firstTitle = nullptr;
             for (QQuickItem* title : findAll(page(), QStringLiteral("columnTitle"))) {
