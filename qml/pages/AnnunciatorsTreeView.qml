@@ -158,7 +158,7 @@ FocusScope {
         alternatingRowColors: false
         backgroundVisible: false
         frameVisible: false
-        onPressAndHold: contextMenu.popup()
+        onPressAndHold: contextMenu.popupAtPointer()
         // Mirrored, each row runs from the right end of its cells (the content holds room for
         // the scroll bar beyond them): the tree opens there, on its first column.
         readonly property real _startX: LayoutMirroring.enabled
@@ -198,7 +198,7 @@ FocusScope {
                 if (index.valid && !selectionModel.isSelected(index))
                     selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
                 view.forceActiveFocus()
-                contextMenu.popup()
+                contextMenu.popupAtPointer(mapToItem(contextMenu.parent, mouse.x, mouse.y))
             }
         }
 

@@ -110,7 +110,7 @@ PlaceholderPage {
                     if (mouse.button === Qt.LeftButton || !page.isSelected(index))
                         page.select(index, mouse.modifiers)
                     if (mouse.button === Qt.RightButton)
-                        contextMenu.popup()
+                        contextMenu.popupAtPointer(mapToItem(contextMenu.parent, mouse.x, mouse.y))
                 }
             }
             Row {

@@ -109,7 +109,7 @@ Item {
         if (index.valid && !selection.isSelected(index))
             selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
         _private.menuIndex = index
-        contextMenu.popup(x, y)
+        contextMenu.popupAtPointer(Qt.point(x, y))
     }
     function openTypeDropDown(index, cell) {
         var model = pointsView.pointModel
@@ -445,7 +445,7 @@ Item {
         }
     }
 
-    C2.Menu {
+    OvMenu {
         id: contextMenu
         objectName: "pointMenu"
         C2.MenuItem {

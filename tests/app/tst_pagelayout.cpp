@@ -671,6 +671,53 @@ private slots:
             const QRectF box = firstTitle->mapRectToScene(QRectF(0, 0, firstTitle->width(), firstTitle->height()));
             QCOMPARE(visiblePart(firstTitle, box, m_window->size()), box);
         }
+        // A row's menu and a tree row's tip open towards the reading direction: left of the
+        // pointer, clear of what it points at.
+        m_app->onGeneralAreasPageSelected();
+        settle();
+        QQuickItem* row = find("areaRow");
+        QVERIFY(row);
+        const QPoint pointer = row->mapToScene(QPointF(row->width() * 0.7, row->height() / 2)).toPoint();
+        QTest::mouseClick(m_window, Qt::RightButton, Qt::NoModifier, pointer);
+        settle();
+        auto* menu = page()->findChild<QObject*>(QStringLiteral("areasMenu"));
+        QVERIFY(menu && menu->property("opened").toBool());
+        const qreal menuRight =
+            page()->mapToScene(QPointF(menu->property("x").toReal() + menu->property("width").toReal(), 0)).x();
+        QVERIFY2(
+            qAbs(menuRight - pointer.x()) <= 2,
+            qPrintable(QStringLiteral("menu's right edge at %1, the pointer at %2").arg(menuRight).arg(pointer.x())));
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QList<QQuickItem*> icons = findAll(tree(), QStringLiteral("plantTreeIcon"));
+        // The first row under the pointer that tells something.
+        QQuickItem* pane = find("plantElementsView");
+        const QRectF paneBox = pane->mapRectToScene(QRectF(0, 0, pane->width(), pane->height()));
+        QObject* tip = pane->findChild<QObject*>(QStringLiteral("plantTreeTip"));
+        QVERIFY(tip);
+        QPoint over;
+        for (QQuickItem* icon : icons) {
+            const QModelIndex row = icon->property("rowIndex").value<QModelIndex>();
+            over = icon->mapToScene(QPointF(icon->width() / 2, icon->height() / 2)).toPoint();
+            if (!paneBox.contains(over) || !row.isValid() || treeSelection()->isSelected(row))
+                continue;
+            QTest::mouseMove(m_window, over);
+            settle();
+            if (tip->property("shown").toBool())
+                break;
+        }
+        QVERIFY(tip->property("shown").toBool());
+        QTRY_VERIFY(tip->property("visible").toBool());
+        auto* tipItem = tip->property("contentItem").value<QQuickItem*>();
+        QVERIFY(tipItem);
+        // Left of the pointer where the window has room for it there, else right of it.
+        const QRectF tipBox = tipItem->mapRectToScene(QRectF(0, 0, tipItem->width(), tipItem->height()));
+        const bool room = over.x() > tipBox.width() + 1;
+        QVERIFY2(room ? tipBox.right() <= over.x() : tipBox.left() >= over.x(),
+                 qPrintable(QStringLiteral("tip at %1..%2, the pointer at %3")
+                                .arg(tipBox.left())
+                                .arg(tipBox.right())
+                                .arg(over.x())));
+        QTest::mouseMove(m_window, QPoint(m_window->width() - 5, m_window->height() - 5));
         m_window->resize(960, 720);
     }
 
