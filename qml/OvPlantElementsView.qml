@@ -214,7 +214,10 @@ Rectangle {
         C2.ToolTip {
             objectName: "plantTreeTip"
             readonly property bool shown: text !== ""
-            x: treeHover.mouseX + fontMetrics.height
+            // Beside the pointer, towards the reading direction where the window has room.
+            readonly property bool leftward: treePane._turned
+                                             && treeHover.mapToItem(null, treeHover.mouseX, 0).x >= width + fontMetrics.height
+            x: leftward ? treeHover.mouseX - fontMetrics.height - width : treeHover.mouseX + fontMetrics.height
             y: treeHover.mouseY + fontMetrics.height * 1.5
             text: treeHover.tipText
             visible: shown && treePane.visible

@@ -5,6 +5,8 @@ import QtQuick 2.15
 Text {
     padding: 4
     verticalAlignment: Text.AlignVCenter
+    // Set, not left to the text's own direction: mirrored, Latin texts start on the right too.
+    horizontalAlignment: Text.AlignLeft
     elide: Text.ElideRight
     font.family: OvTheme.fontFamily
 }

@@ -57,6 +57,8 @@ Item {
             anchors.leftMargin: fontMetrics.height * 0.4
             anchors.rightMargin: fontMetrics.height * 1.4
             verticalAlignment: Text.AlignVCenter
+            // Set, so that mirrored a Latin name starts on the right too.
+            horizontalAlignment: Text.AlignLeft
             font.family: OvTheme.fontFamily
             color: OvTheme.editTextColor(false)
             text: chooser.text
@@ -79,6 +81,8 @@ Item {
     C2.Popup {
         id: popup
         objectName: "deviceChooserPopup"
+        // Under the field, from its starting edge: the right one when mirrored.
+        x: chooser.LayoutMirroring.enabled ? chooser.width - width : 0
         y: chooser.height
         width: Math.max(chooser.width, fontMetrics.height * 16)
         height: fontMetrics.height * 18
@@ -100,10 +104,22 @@ Item {
             frameVisible: false
             horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
             onClicked: chooser.activate(index)
+            // Right to left, drawn left to right and turned over, each row turned back.
+            LayoutMirroring.enabled: false
+            LayoutMirroring.childrenInherit: true
+            transform: Scale {
+                origin.x: tree.width / 2
+                xScale: Qt.application.layoutDirection === Qt.RightToLeft ? -1 : 1
+            }
             style: TreeViewStyle {
                 backgroundColor: "transparent"
                 indentation: fontMetrics.height
                 textColor: OvTheme.editTextColor(false)
+                branchDelegate: OvTreeBranch {
+                    indent: fontMetrics.height
+                    inTurnedTree: true
+                    color: OvTheme.editTextColor(styleData.selected)
+                }
             }
             rowDelegate: Rectangle {
                 height: fontMetrics.height * 1.8
@@ -112,7 +128,7 @@ Item {
             C1.TableViewColumn {
                 role: "itemDescription"
                 width: tree.width
-                delegate: Item {
+                delegate: OvTurnedCell {
                     objectName: "deviceRow"
                     readonly property var rowIndex: styleData.index
                     Image {
@@ -130,6 +146,7 @@ Item {
                         anchors.leftMargin: fontMetrics.height * 0.3
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
+                        horizontalAlignment: Text.AlignLeft
                         font.family: OvTheme.fontFamily
                         color: OvTheme.editTextColor(styleData.selected)
                         text: styleData.value !== undefined ? styleData.value : ""

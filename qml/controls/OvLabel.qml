@@ -12,6 +12,9 @@ Label {
     font.family: OvTheme.fontFamily
     color: OvTheme.editTextColor(false)
     elide: Text.ElideRight
+    // Set, not left to the text's own direction, so that a mirrored scene puts Latin texts and
+    // numbers on the starting side too.
+    horizontalAlignment: Text.AlignLeft
 
     MouseArea {
         id: pointer

@@ -51,6 +51,17 @@ Menu {
         }
     }
 
+    // At the pointer, given in the parent's coordinates when known: towards the reading
+    // direction, so that a mirrored menu opens with its right edge there, clear of what the
+    // pointer was on.
+    function popupAtPointer(at) {
+        at === undefined ? popup() : popup(at.x, at.y)
+        // The menu takes its width once shown: its right edge follows.
+        if (Qt.application.layoutDirection === Qt.RightToLeft) {
+            var right = at === undefined ? x : at.x
+            x = Qt.binding(function() { return right - width })
+        }
+    }
     function _widestEntry() {
         var widest = 0
         for (var i = 0; i < count; ++i) {

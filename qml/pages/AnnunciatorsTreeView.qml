@@ -139,6 +139,22 @@ FocusScope {
         font.family: OvTheme.fontFamily
     }
 
+    // The columns' widths follow their titles and the room of the view, which they fill; a hidden
+    // column has none.
+    OvColumnWidths {
+        id: columns
+        readonly property bool viewerKV: view.viewerMode && view.secondFamily
+        readonly property var shown: [true, true, true, !view.viewerMode, !view.viewerMode, true, viewerKV, viewerKV,
+            !view.viewerMode]
+        titles: [QT_TRID_NOOP("CSV_INDEX"), "", QT_TRID_NOOP("STR_ENABLED"), "", "", QT_TRID_NOOP("CSV_DESCRIPTION"),
+            QT_TRID_NOOP("Type"), QT_TRID_NOOP("PAGE_ZONE"), QT_TRID_NOOP("CSV_FILTER_TARGET")].map(
+                function(id, i) { return id === "" || !shown[i] ? "" : qsTrId(id) + view._lang })
+        cells: [3, 2, 3, 2.4, 2.4, 6, 9, 5, 12].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
+        preferred: [4, 2, 4, 2.4, 2.4, 13, 9, 9, 16].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
+        padding: metrics.height * 0.3
+        room: tree.viewport.width
+        stretch: 5
+    }
     // The plant file has no place for a viewer's type and first zone.
     OvLabel {
         id: notKept
@@ -163,10 +179,20 @@ FocusScope {
         alternatingRowColors: false
         backgroundVisible: false
         frameVisible: false
-        onPressAndHold: contextMenu.popup()
+        onPressAndHold: contextMenu.popupAtPointer()
+        // Mirrored, each row runs from the right end of its cells (the content holds room for
+        // the scroll bar beyond them): the tree opens there, on its first column.
+        readonly property real _startX: LayoutMirroring.enabled
+                                        ? Math.max(0, flickableItem.headerItem.headerRow.width - flickableItem.width) : 0
+        on_StartXChanged: flickableItem.contentX = _startX
+        Component.onCompleted: flickableItem.contentX = _startX
         style: TreeViewStyle {
             backgroundColor: "transparent"
             indentation: metrics.height
+            branchDelegate: OvTreeBranch {
+                indent: metrics.height
+                color: OvTheme.editTextColor(styleData.selected)
+            }
             textColor: OvTheme.editTextColor(false)
             headerDelegate: Rectangle {
                 height: metrics.height * 1.8
@@ -193,25 +219,25 @@ FocusScope {
                 if (index.valid && !selectionModel.isSelected(index))
                     selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
                 view.forceActiveFocus()
-                contextMenu.popup()
+                contextMenu.popupAtPointer(mapToItem(contextMenu.parent, mouse.x, mouse.y))
             }
         }
 
         C1.TableViewColumn {
             role: "itemAddress"
             title: QT_TRID_NOOP("CSV_INDEX")
-            width: metrics.height * 4
-            delegate: OvLabel {
+            width: columns.widths[0]
+            delegate: OvTreeFirstCell {
                 objectName: "addressCell"
                 readonly property var rowIndex: styleData.index
-                verticalAlignment: Text.AlignVCenter
+                indent: metrics.height
                 color: OvTheme.editTextColor(styleData.selected)
                 text: styleData.value !== undefined ? styleData.value : ""
             }
         }
         C1.TableViewColumn {
             role: "itemIconName"
-            width: metrics.height * 2
+            width: columns.widths[1]
             delegate: Image {
                 objectName: "errorIcon"
                 fillMode: Image.PreserveAspectFit
@@ -229,7 +255,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "devEnabled"
             title: QT_TRID_NOOP("STR_ENABLED")
-            width: metrics.height * 4
+            width: columns.widths[2]
             delegate: Item {
                 readonly property var rowIndex: styleData.index
                 CheckBox {
@@ -243,7 +269,7 @@ FocusScope {
         }
         C1.TableViewColumn {
             role: "addFilterCmd"
-            width: metrics.height * 2.4
+            width: columns.widths[3]
             visible: !view.viewerMode
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -264,7 +290,7 @@ FocusScope {
         }
         C1.TableViewColumn {
             role: "removeFilterCmd"
-            width: metrics.height * 2.4
+            width: columns.widths[4]
             visible: !view.viewerMode
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -286,7 +312,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "description"
             title: QT_TRID_NOOP("CSV_DESCRIPTION")
-            width: metrics.height * 13
+            width: columns.widths[5]
             delegate: Item {
                 id: cell
                 readonly property var rowIndex: styleData.index
@@ -329,7 +355,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "viewerType"
             title: QT_TRID_NOOP("Type")
-            width: metrics.height * 9
+            width: columns.widths[6]
             visible: view.viewerMode && view.secondFamily
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -350,7 +376,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "zoneRangeStart"
             title: QT_TRID_NOOP("PAGE_ZONE")
-            width: metrics.height * 9
+            width: columns.widths[7]
             visible: view.viewerMode && view.secondFamily
             delegate: Item {
                 readonly property var rowIndex: styleData.index
@@ -397,7 +423,7 @@ FocusScope {
         C1.TableViewColumn {
             role: "filterTarget"
             title: QT_TRID_NOOP("CSV_FILTER_TARGET")
-            width: metrics.height * 16
+            width: columns.widths[8]
             visible: !view.viewerMode
             delegate: Item {
                 readonly property var rowIndex: styleData.index

@@ -156,18 +156,27 @@ PlaceholderPage {
                 spacing: 2
                 // The detector brand decides which protocols the panel keeps.
                 readonly property var types: (page.revision, page.brand, page.info ? page.info.loopTypes() : [])
-                readonly property var widths: [12, 18, 8, 10, 10]
+                readonly property var widths: loopColumns.widths
 
+                OvColumnWidths {
+                    id: loopColumns
+                    titles: ["", QT_TRID_NOOP("CSV_LOOP_PROTOCOL"), QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN"),
+                        QT_TRID_NOOP("SENSORCOUNT"), QT_TRID_NOOP("MODULECOUNT")].map(
+                                function(id) { return id === "" ? "" : qsTrId(id) + page.tr })
+                    cells: [8, 14, 6, 6, 6].map(function(n) { return n * metrics.averageCharacterWidth })
+                    preferred: [12, 18, 8, 10, 10].map(function(n) { return n * metrics.averageCharacterWidth })
+                    padding: metrics.averageCharacterWidth / 4
+                    room: cpuColumn.width
+                }
                 Row {
                     anchors.left: parent.left
                     Repeater {
-                        model: ["", QT_TRID_NOOP("CSV_LOOP_PROTOCOL"),
-                                QT_TRID_NOOP("CSV_LOOP_TYPE_OPEN"), QT_TRID_NOOP("SENSORCOUNT"), QT_TRID_NOOP("MODULECOUNT")]
+                        model: loopColumns.titles
                         OvColumnTitle {
-                            width: metrics.averageCharacterWidth * loops.widths[index]
+                            width: loops.widths[index]
                             leftPadding: metrics.averageCharacterWidth / 4
                             rightPadding: metrics.averageCharacterWidth / 4
-                            text: modelData === "" ? "" : qsTrId(modelData) + page.tr
+                            text: modelData
                         }
                     }
                 }
@@ -181,13 +190,13 @@ PlaceholderPage {
                         readonly property int stored: (page.revision, activePlant.getCPULoopType(page.cpuPosition, index))
 
                         OvLabel {
-                            width: metrics.averageCharacterWidth * loops.widths[0]
+                            width: loops.widths[0]
                             anchors.verticalCenter: parent.verticalCenter
                             text: qsTrId("LBL_CPU_LOOP").arg(loopRow.rowIndex + 1) + page.tr
                         }
                         ComboBox {
                             objectName: "loopTypeCombo"
-                            width: metrics.averageCharacterWidth * (loops.widths[1] - 1)
+                            width: loops.widths[1] - metrics.averageCharacterWidth
                             font.family: OvTheme.fontFamily
                             model: loops.types.map(function(t) { return page.info.loopTypeName(t) + page.tr })
                             currentIndex: loops.types.indexOf(loopRow.stored)
@@ -198,7 +207,7 @@ PlaceholderPage {
                         }
                         Item { width: metrics.averageCharacterWidth; height: 1 }
                         Item {
-                            width: metrics.averageCharacterWidth * loops.widths[2]
+                            width: loops.widths[2]
                             height: openCheck.height
                             CheckBox {
                                 id: openCheck
@@ -212,13 +221,13 @@ PlaceholderPage {
                         }
                         OvLabel {
                             objectName: "sensorCount"
-                            width: metrics.averageCharacterWidth * loops.widths[3]
+                            width: loops.widths[3]
                             anchors.verticalCenter: parent.verticalCenter
                             text: (page.revision, activePlant.getActiveSensorCount(page.cpuPosition, loopRow.rowIndex))
                         }
                         OvLabel {
                             objectName: "moduleCount"
-                            width: metrics.averageCharacterWidth * loops.widths[4]
+                            width: loops.widths[4]
                             anchors.verticalCenter: parent.verticalCenter
                             text: (page.revision, activePlant.getActiveModuleCount(page.cpuPosition, loopRow.rowIndex))
                         }

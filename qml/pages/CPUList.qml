@@ -26,6 +26,16 @@ ListView {
         id: metrics
         font.family: OvTheme.fontFamily
     }
+    OvColumnWidths {
+        id: columns
+        titles: ["", QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("CSV_CPUSTAT"), QT_TRID_NOOP("CSV_CPUDESCRIPTION"),
+            QT_TRID_NOOP("LBL_CPU_UPS"), QT_TRID_NOOP("LBL_CPU_LIB_COUNT")].map(
+                    function(id) { return id === "" ? "" : qsTrId(id) + list.tr })
+        cells: [4, 6, 6, 20, 6, 14].map(function(n) { return n * metrics.averageCharacterWidth })
+        preferred: [4, 8, 12, 34, 10, 18].map(function(n) { return n * metrics.averageCharacterWidth })
+        padding: metrics.averageCharacterWidth / 2
+        room: list.width
+    }
     // The titles stand over their columns, as wide as the cells below them. The rows of titles
     // and cells are anchored to the list's starting edge, the right one when mirrored.
     header: Item {
@@ -35,17 +45,15 @@ ListView {
             anchors.left: parent.left
             height: parent.height
             Repeater {
-                model: [["", 4], [QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("CSV_CPUSTAT"), 12],
-                        [QT_TRID_NOOP("CSV_CPUDESCRIPTION"), 34], [QT_TRID_NOOP("LBL_CPU_UPS"), 10],
-                        [QT_TRID_NOOP("LBL_CPU_LIB_COUNT"), 18]]
+                model: columns.titles
                 OvColumnTitle {
-                    width: metrics.averageCharacterWidth * modelData[1]
+                    width: columns.widths[index]
                     height: parent.height
                     verticalAlignment: Text.AlignVCenter
                     // A cut title keeps a gap to its neighbours, on either side in either direction.
                     leftPadding: metrics.averageCharacterWidth / 2
                     rightPadding: metrics.averageCharacterWidth / 2
-                    text: modelData[0] === "" ? "" : qsTrId(modelData[0]) + list.tr
+                    text: modelData
                 }
             }
         }
@@ -80,7 +88,7 @@ ListView {
             anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
             Item {
-                width: metrics.averageCharacterWidth * 4
+                width: columns.widths[0]
                 height: description.height
                 Image {
                     objectName: "cpuImage"
@@ -96,14 +104,14 @@ ListView {
                 }
             }
             OvLabel {
-                width: metrics.averageCharacterWidth * 8
+                width: columns.widths[1]
                 height: description.height
                 verticalAlignment: Text.AlignVCenter
                 text: itemIndex
                 font.family: "monospace"
             }
             Item {
-                width: metrics.averageCharacterWidth * 12
+                width: columns.widths[2]
                 height: description.height
                 CheckBox {
                     id: installed
@@ -116,7 +124,7 @@ ListView {
             TextField {
                 id: description
                 objectName: "cpuDescription"
-                width: metrics.averageCharacterWidth * 34
+                width: columns.widths[3]
                 autoScroll: activeFocus
                 onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
                 font.family: OvTheme.fontFamily
@@ -131,7 +139,7 @@ ListView {
                 }
             }
             Item {
-                width: metrics.averageCharacterWidth * 10
+                width: columns.widths[4]
                 height: description.height
                 CheckBox {
                     id: ups
@@ -145,7 +153,7 @@ ListView {
             CPUBoxInfo {
                 id: libs
                 anchors.verticalCenter: parent.verticalCenter
-                width: metrics.averageCharacterWidth * 18
+                width: columns.widths[5]
                 enabled: installed.checked
                 cpuPosition: row.rowIndex + 1
                 revision: list.revision

@@ -12,10 +12,21 @@ PlaceholderPage {
     property var selection: []
     property int copiedRow: -1
     property int revision: 0
-    readonly property var columnWidths: [8, 24, 14, 11, 15, 11, 11]
-    // Characters' widths, narrowed where the page is too narrow for every column in full.
-    readonly property real columnUnit: Math.min(metrics.averageCharacterWidth,
-                                                (width - metrics.height * 3) / 94)
+    readonly property var titles: [QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("CSV_DESCRIPTION"),
+        QT_TRID_NOOP("NIGHTANDDAYCHECK"), QT_TRID_NOOP("PREALLARMENABLED"), QT_TRID_NOOP("AREA_CORRELATION"),
+        QT_TRID_NOOP("SENSORCOUNT"), QT_TRID_NOOP("MODULECOUNT")]
+    readonly property var columnWidths: columns.widths
+    // The gap a text keeps to its neighbours, on either side in either direction.
+    readonly property real gap: metrics.averageCharacterWidth / 2
+
+    OvColumnWidths {
+        id: columns
+        titles: page.titles.map(function(id) { return qsTrId(id) + (theLanguageModel ? theLanguageModel.emptyString : "") })
+        cells: [5, 10, 6, 6, 12, 5, 5].map(function(n) { return n * metrics.averageCharacterWidth })
+        preferred: [8, 24, 14, 11, 15, 11, 11].map(function(n) { return n * metrics.averageCharacterWidth })
+        padding: page.gap
+        room: page.width - metrics.height * 3
+    }
 
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
     // information bar.
@@ -74,15 +85,12 @@ PlaceholderPage {
         anchors.left: parent.left
         anchors.leftMargin: metrics.height
         Repeater {
-            model: [QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("CSV_DESCRIPTION"), QT_TRID_NOOP("NIGHTANDDAYCHECK"),
-                QT_TRID_NOOP("PREALLARMENABLED"), QT_TRID_NOOP("AREA_CORRELATION"), QT_TRID_NOOP("SENSORCOUNT"),
-                QT_TRID_NOOP("MODULECOUNT")]
+            model: columns.titles
             OvColumnTitle {
-                width: page.columnUnit * page.columnWidths[index]
-                // A gap to the neighbours, on either side in either direction.
-                leftPadding: page.columnUnit / 2
-                rightPadding: page.columnUnit / 2
-                text: qsTrId(modelData) + (theLanguageModel ? theLanguageModel.emptyString : "")
+                width: page.columnWidths[index]
+                leftPadding: page.gap
+                rightPadding: page.gap
+                text: modelData
             }
         }
     }
@@ -112,7 +120,7 @@ PlaceholderPage {
                     if (mouse.button === Qt.LeftButton || !page.isSelected(index))
                         page.select(index, mouse.modifiers)
                     if (mouse.button === Qt.RightButton)
-                        contextMenu.popup()
+                        contextMenu.popupAtPointer(mapToItem(contextMenu.parent, mouse.x, mouse.y))
                 }
             }
             Row {
@@ -120,9 +128,9 @@ PlaceholderPage {
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
                 OvLabel {
-                    width: page.columnUnit * page.columnWidths[0]
-                    leftPadding: page.columnUnit / 2
-                    rightPadding: page.columnUnit / 2
+                    width: page.columnWidths[0]
+                    leftPadding: page.gap
+                    rightPadding: page.gap
                     text: areaIndex
                     color: OvTheme.editTextColor(page.isSelected(row.rowIndex))
                     height: descriptionField.height
@@ -131,7 +139,7 @@ PlaceholderPage {
                 TextField {
                     id: descriptionField
                     objectName: "areaDescription"
-                    width: page.columnUnit * page.columnWidths[1]
+                    width: page.columnWidths[1]
                     // A long name shows its start; it scrolls to the caret only while edited.
                     autoScroll: activeFocus
                     font.family: OvTheme.fontFamily
@@ -153,7 +161,7 @@ PlaceholderPage {
                     }
                 }
                 Item {
-                    width: page.columnUnit * page.columnWidths[2]
+                    width: page.columnWidths[2]
                     height: descriptionField.height
                     CheckBox {
                         objectName: "nightAndDay"
@@ -163,7 +171,7 @@ PlaceholderPage {
                     }
                 }
                 Item {
-                    width: page.columnUnit * page.columnWidths[3]
+                    width: page.columnWidths[3]
                     height: descriptionField.height
                     CheckBox {
                         objectName: "preAlarm"
@@ -174,7 +182,7 @@ PlaceholderPage {
                 }
                 SpinBox {
                     objectName: "correlation"
-                    width: page.columnUnit * page.columnWidths[4]
+                    width: page.columnWidths[4]
                     from: 1
                     to: 10
                     value: areaCorrelation
@@ -182,9 +190,9 @@ PlaceholderPage {
                     onValueModified: page.model.setCorrelation(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], value)
                 }
                 OvLabel {
-                    width: page.columnUnit * page.columnWidths[5]
-                    leftPadding: page.columnUnit / 2
-                    rightPadding: page.columnUnit / 2
+                    width: page.columnWidths[5]
+                    leftPadding: page.gap
+                    rightPadding: page.gap
                     color: OvTheme.editTextColor(page.isSelected(row.rowIndex))
                     text: areaSensorCount
                     height: descriptionField.height
@@ -192,9 +200,9 @@ PlaceholderPage {
                     font.family: "monospace"
                 }
                 OvLabel {
-                    width: page.columnUnit * page.columnWidths[6]
-                    leftPadding: page.columnUnit / 2
-                    rightPadding: page.columnUnit / 2
+                    width: page.columnWidths[6]
+                    leftPadding: page.gap
+                    rightPadding: page.gap
                     color: OvTheme.editTextColor(page.isSelected(row.rowIndex))
                     text: areaModuleCount
                     height: descriptionField.height

@@ -154,7 +154,7 @@ Item {
     MouseArea {
         anchors.fill: parent
         acceptedButtons: Qt.RightButton
-        onClicked: menu.popup()
+        onClicked: menu.popupAtPointer(mapToItem(menu.parent, mouse.x, mouse.y))
     }
     OvMenu {
         id: menu

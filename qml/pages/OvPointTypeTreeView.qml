@@ -15,6 +15,8 @@ Item {
     Text {
         id: name
         objectName: "pointTypeName"
+        // Set, so that mirrored a Latin name starts on the right too.
+        horizontalAlignment: Text.AlignLeft
         anchors.left: parent.left
         anchors.right: arrow.left
         anchors.verticalCenter: parent.verticalCenter

@@ -60,6 +60,16 @@ PlaceholderPage {
         id: metrics
         font.family: OvTheme.fontFamily
     }
+    OvColumnWidths {
+        id: columns
+        titles: [QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("STR_ENABLED"), QT_TRID_NOOP("CSV_DESCRIPTION")].map(
+                    function(id) { return qsTrId(id) + (theLanguageModel ? theLanguageModel.emptyString : "") })
+        cells: [6, 6, 20].map(function(n) { return n * metrics.averageCharacterWidth })
+        preferred: [8, 12, 40].map(function(n) { return n * metrics.averageCharacterWidth })
+        // A gap after each title, which starts its column.
+        padding: metrics.averageCharacterWidth / 2
+        room: page.width - metrics.height * 3
+    }
     // Titles and cells anchored to the page's starting edge, the right one when mirrored.
     Row {
         id: header
@@ -67,10 +77,10 @@ PlaceholderPage {
         anchors.left: parent.left
         anchors.leftMargin: metrics.height
         Repeater {
-            model: [[QT_TRID_NOOP("CSV_INDEX"), 8], [QT_TRID_NOOP("STR_ENABLED"), 12], [QT_TRID_NOOP("CSV_DESCRIPTION"), 40]]
+            model: columns.titles
             OvLabel {
-                width: metrics.averageCharacterWidth * modelData[1]
-                text: qsTrId(modelData[0]) + (theLanguageModel ? theLanguageModel.emptyString : "")
+                width: columns.widths[index]
+                text: modelData
                 font.bold: true
             }
         }
@@ -100,7 +110,7 @@ PlaceholderPage {
                     if (mouse.button === Qt.LeftButton || !page.isSelected(index))
                         page.select(index, mouse.modifiers)
                     if (mouse.button === Qt.RightButton)
-                        contextMenu.popup()
+                        contextMenu.popupAtPointer(mapToItem(contextMenu.parent, mouse.x, mouse.y))
                 }
             }
             Row {
@@ -109,14 +119,14 @@ PlaceholderPage {
                 anchors.verticalCenter: parent.verticalCenter
                 opacity: (page.revision, page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
                 OvLabel {
-                    width: metrics.averageCharacterWidth * 8
+                    width: columns.widths[0]
                     text: rptIndex
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter
                     font.family: "monospace"
                 }
                 Item {
-                    width: metrics.averageCharacterWidth * 12
+                    width: columns.widths[1]
                     height: descriptionField.height
                     CheckBox {
                         objectName: "enabledCheck"
@@ -128,7 +138,7 @@ PlaceholderPage {
                 TextField {
                     id: descriptionField
                     objectName: "rptDescription"
-                    width: metrics.averageCharacterWidth * 40
+                    width: columns.widths[2]
                     font.family: OvTheme.fontFamily
                     text: rptDescription
                     onTextEdited: page.refusedName(text)

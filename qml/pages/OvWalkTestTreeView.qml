@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4 as C1
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Styles 1.4
 import QtQml.Models 2.15
 import QtQuick.Window 2.15
 import "../controls"
@@ -107,28 +108,50 @@ Rectangle {
             backgroundVisible: false
             onClicked: chooser.activate(index)
             onActivated: chooser.activate(index)
+            // Right to left, drawn left to right and turned over, each row turned back.
+            LayoutMirroring.enabled: false
+            LayoutMirroring.childrenInherit: true
+            transform: Scale {
+                origin.x: tree.width / 2
+                xScale: Qt.application.layoutDirection === Qt.RightToLeft ? -1 : 1
+            }
+            style: TreeViewStyle {
+                backgroundColor: OvTheme.boxFillColor()
+                indentation: 16
+                branchDelegate: OvTreeBranch {
+                    indent: 16
+                    inTurnedTree: true
+                    color: OvTheme.editTextColor(styleData.selected)
+                }
+            }
             rowDelegate: Rectangle {
                 height: 24
                 color: OvTheme.rowBgColor(styleData.selected)
             }
-            itemDelegate: Row {
+            itemDelegate: OvTurnedCell {
                 objectName: "walkTestRow"
                 property string rowText: styleData.value || ""
-                spacing: 4
-                Image {
+                Row {
+                    anchors.left: parent.left
                     anchors.verticalCenter: parent.verticalCenter
-                    height: 20
-                    width: 20
-                    fillMode: Image.PreserveAspectFit
-                    source: {
-                        var icon = chooser.model && styleData.index.valid
-                                   ? chooser.model.data(styleData.index, 257) : ""
-                        return "../../Resources/" + (icon ? icon : "null.png")
+                    spacing: 4
+                    Image {
+                        anchors.verticalCenter: parent.verticalCenter
+                        height: 20
+                        width: 20
+                        fillMode: Image.PreserveAspectFit
+                        source: {
+                            var icon = chooser.model && styleData.index.valid
+                                       ? chooser.model.data(styleData.index, 257) : ""
+                            return "../../Resources/" + (icon ? icon : "null.png")
+                        }
                     }
-                }
-                OvLabel {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: styleData.value || ""
+                    OvLabel {
+                        objectName: "walkTestRowText"
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: styleData.value || ""
+                        color: OvTheme.editTextColor(styleData.selected)
+                    }
                 }
             }
             C1.TableViewColumn { role: "itemDescription" }

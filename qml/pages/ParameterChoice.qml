@@ -10,6 +10,10 @@ RowLayout {
 
     property string member
     property string labelId
+    // What the label needs, and what it gets: the page sets one width for all its labels.
+    readonly property real labelNeed: label.implicitWidth
+    property real labelWidth: parent && parent.labelWidth !== undefined ? parent.labelWidth
+                                                                        : metrics.averageCharacterWidth * 36
     property var entries: []
     property var values: []
     property int fallback: -1
@@ -20,8 +24,9 @@ RowLayout {
         font.family: OvTheme.fontFamily
     }
     OvLabel {
+        id: label
         text: qsTrId(choice.labelId) + (theLanguageModel ? theLanguageModel.emptyString : "")
-        Layout.preferredWidth: metrics.averageCharacterWidth * 36
+        Layout.preferredWidth: choice.labelWidth
     }
     ComboBox {
         objectName: choice.member

@@ -10,6 +10,10 @@ ColumnLayout {
 
     property string member
     property string labelId
+    // What the label needs, and what it gets: the page sets one width for all its labels.
+    readonly property real labelNeed: label.implicitWidth
+    property real labelWidth: parent && parent.labelWidth !== undefined ? parent.labelWidth
+                                                                        : fontMetrics.averageCharacterWidth * 36
     readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
     readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
     readonly property int stored: activePlant ? activePlant[member] : 0
@@ -18,8 +22,9 @@ ColumnLayout {
 
     RowLayout {
         OvLabel {
+            id: label
             text: qsTrId(field.labelId) + field.tr
-            Layout.preferredWidth: fontMetrics.averageCharacterWidth * 36
+            Layout.preferredWidth: field.labelWidth
             elide: Text.ElideRight
         }
         TextField {

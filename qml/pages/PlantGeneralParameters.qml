@@ -34,6 +34,16 @@ PlaceholderPage {
             x: LayoutMirroring.enabled ? metrics.height : 0
             width: parent.width - metrics.height
             spacing: metrics.height * 0.5
+            // The labels' column: as wide as the widest label, narrower where the fields beside
+            // it would not fit.
+            readonly property real labelWidth: {
+                var widest = metrics.averageCharacterWidth * 20
+                for (var i = 0; i < children.length; ++i) {
+                    if (children[i].labelNeed !== undefined)
+                        widest = Math.max(widest, children[i].labelNeed)
+                }
+                return Math.min(widest, width - metrics.averageCharacterWidth * 34)
+            }
 
             OvButton {
                 objectName: "passwordsButton"

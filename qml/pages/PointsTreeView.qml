@@ -109,7 +109,7 @@ Item {
         if (index.valid && !selection.isSelected(index))
             selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
         _private.menuIndex = index
-        contextMenu.popup(x, y)
+        contextMenu.popupAtPointer(Qt.point(x, y))
     }
     function openTypeDropDown(index, cell) {
         var model = pointsView.pointModel
@@ -126,8 +126,9 @@ Item {
         typeTree.model = tree
         var rows = tree.rowCount()
         typePopup.height = 22 * Math.min(12, rows) + (rows === 1 ? 4 : 2) + typeTree.headerHeight
-        var at = cell.mapToItem(pointsView, 0, cell.height)
-        typePopup.x = Math.min(at.x, Math.max(0, pointsView.width - typePopup.width))
+        // Under the cell, from its starting edge: the right one when mirrored.
+        var at = cell.mapToItem(pointsView, LayoutMirroring.enabled ? cell.width - typePopup.width : 0, cell.height)
+        typePopup.x = Math.max(0, Math.min(at.x, pointsView.width - typePopup.width))
         typePopup.y = Math.min(at.y, Math.max(0, pointsView.height - typePopup.height))
         typePopup.currentText = model.data(index, 258)
         typePopup.reference = index
@@ -177,15 +178,32 @@ Item {
             implicitHeight: header.implicitHeight
             color: OvTheme.boxFillColor()
 
-            RowLayout {
+            // The filters stand beside the tabs where both fit, else under them.
+            GridLayout {
                 id: header
                 anchors.fill: parent
+                columns: tabs.titlesWidth + columnSpacing + filters.implicitWidth <= pointsView.width ? 2 : 1
                 C2.TabBar {
                     id: tabs
                     objectName: "pointTabs"
                     Layout.fillWidth: true
+                    // Each tab as wide as its title, all narrowed alike where the bar is short:
+                    // measured, not read from the tabs, whose widths follow from these.
+                    function titleWidth(tab) {
+                        return Math.ceil(tabMetrics.advanceWidth(tab.text)) + 1 + tab.leftPadding + tab.rightPadding
+                    }
+                    readonly property real titlesWidth: titleWidth(sensorTab) + titleWidth(moduleTab)
+                                                        + titleWidth(allTab) + 2 * spacing + leftPadding + rightPadding
+                    readonly property real fit: Math.min(1, (pointsView.width
+                        - (header.columns > 1 ? filters.implicitWidth + header.columnSpacing : 0)) / titlesWidth)
+                    Layout.preferredWidth: titlesWidth
+                    FontMetrics {
+                        id: tabMetrics
+                        font: tabs.font
+                    }
                     C2.TabButton {
                         id: sensorTab
+                        width: tabs.titleWidth(sensorTab) * tabs.fit
                         text: qsTrId("SHORT_LABEL_SENSOR")
                         // Cut where the bar is narrow, the whole title in a tool tip.
                         contentItem: OvLabel {
@@ -198,6 +216,7 @@ Item {
                     }
                     C2.TabButton {
                         id: moduleTab
+                        width: tabs.titleWidth(moduleTab) * tabs.fit
                         text: qsTrId("SHORT_LABEL_MODULE")
                         // Cut where the bar is narrow, the whole title in a tool tip.
                         contentItem: OvLabel {
@@ -210,6 +229,7 @@ Item {
                     }
                     C2.TabButton {
                         id: allTab
+                        width: tabs.titleWidth(allTab) * tabs.fit
                         text: qsTrId("PT_TAB_ALL")
                         // Cut where the bar is narrow, the whole title in a tool tip.
                         contentItem: OvLabel {
@@ -225,21 +245,24 @@ Item {
                         Qt.callLater(_private.expandAll)
                     }
                 }
-                C2.CheckBox {
-                    id: voidFilter
-                    palette.windowText: OvTheme.editTextColor(false)
-                    objectName: "voidAddressFilter"
-                    text: qsTrId("PT_FILTER_VOID")
-                    focusPolicy: Qt.NoFocus
-                    onToggled: if (pointsView.app) pointsView.app.flipFilterOnVoidAddresses(false)
-                }
-                C2.CheckBox {
-                    id: errorFilter
-                    palette.windowText: OvTheme.editTextColor(false)
-                    objectName: "pointErrorFilter"
-                    text: qsTrId("PT_FILTER_ERRORS")
-                    focusPolicy: Qt.NoFocus
-                    onToggled: if (pointsView.app) pointsView.app.flipFilterOnPointError(false)
+                RowLayout {
+                    id: filters
+                    C2.CheckBox {
+                        id: voidFilter
+                        palette.windowText: OvTheme.editTextColor(false)
+                        objectName: "voidAddressFilter"
+                        text: qsTrId("PT_FILTER_VOID")
+                        focusPolicy: Qt.NoFocus
+                        onToggled: if (pointsView.app) pointsView.app.flipFilterOnVoidAddresses(false)
+                    }
+                    C2.CheckBox {
+                        id: errorFilter
+                        palette.windowText: OvTheme.editTextColor(false)
+                        objectName: "pointErrorFilter"
+                        text: qsTrId("PT_FILTER_ERRORS")
+                        focusPolicy: Qt.NoFocus
+                        onToggled: if (pointsView.app) pointsView.app.flipFilterOnPointError(false)
+                    }
                 }
             }
         }
@@ -278,24 +301,10 @@ Item {
                 headerDelegate: OvHeaderCell {
                     title: styleData.value !== undefined ? styleData.value : ""
                 }
-                // The view indents the first column's cells and puts their arrows from the left in
-                // either direction: mirrored, each takes the mirror image of its place in the
-                // column instead (_private.firstCell).
                 indentation: _private.indent
-                branchDelegate: Item {
-                    id: branch
-                    width: _private.indent
-                    height: 16
-                    transform: Translate {
-                        x: branch.parent && branch.parent.parent && _private.mirrored
-                           ? branch.parent.parent.width - _private.indent * (styleData.depth + 1) - branch.parent.x : 0
-                    }
-                    Text {
-                        anchors.centerIn: parent
-                        text: styleData.isExpanded ? "\u25bc" : "\u25b6"
-                        color: styleData.textColor
-                        font.pointSize: 10
-                    }
+                branchDelegate: OvTreeBranch {
+                    indent: _private.indent
+                    color: styleData.textColor
                 }
             }
 
@@ -439,7 +448,7 @@ Item {
         }
     }
 
-    C2.Menu {
+    OvMenu {
         id: contextMenu
         objectName: "pointMenu"
         C2.MenuItem {
@@ -570,6 +579,23 @@ Item {
             alternatingRowColors: false
             horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
             frameVisible: false
+            // Right to left, drawn left to right and turned over, each cell turned back.
+            LayoutMirroring.enabled: false
+            LayoutMirroring.childrenInherit: true
+            transform: Scale {
+                origin.x: typeTree.width / 2
+                xScale: Qt.application.layoutDirection === Qt.RightToLeft ? -1 : 1
+            }
+            style: TreeViewStyle {
+                backgroundColor: OvTheme.boxFillColor()
+                indentation: 16
+                branchDelegate: OvTreeBranch {
+                    objectName: "typeTreeBranch"
+                    indent: 16
+                    inTurnedTree: true
+                    color: OvTheme.editTextColor(styleData.selected)
+                }
+            }
             selection: ItemSelectionModel {
                 id: typeSelection
                 model: typeTree.model
@@ -578,23 +604,39 @@ Item {
                 height: 22
                 color: styleData.selected ? OvTheme.rowBgColor(true) : OvTheme.boxFillColor()
             }
-            C1.TableViewColumn {
-                role: "pointItemIconName"
-                width: 24
-                delegate: Image {
-                    fillMode: Image.PreserveAspectFit
-                    source: OvTheme.image(styleData.value ? styleData.value : "null.png")
-                }
-            }
+            // The icon and the name in one cell, so that both step in under an open group.
             C1.TableViewColumn {
                 role: "pointItemName"
                 width: typePopup.width - 30
-                delegate: Text {
-                    text: styleData.value !== undefined ? styleData.value : ""
-                    color: OvTheme.editTextColor(styleData.selected)
-                    font.family: OvTheme.fontFamily
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
+                delegate: OvTurnedCell {
+                    Row {
+                        anchors.left: parent.left
+                        anchors.right: parent.right
+                        height: parent.height
+                        spacing: 4
+                        Image {
+                            objectName: "typeIcon"
+                            anchors.verticalCenter: parent.verticalCenter
+                            height: 20
+                            width: 20
+                            fillMode: Image.PreserveAspectFit
+                            // The model's icon role, beside the name's.
+                            readonly property string icon: typeTree.model && styleData.index.valid
+                                                           ? typeTree.model.data(styleData.index, 257) || "" : ""
+                            source: OvTheme.image(icon ? icon : "null.png")
+                        }
+                        Text {
+                            objectName: "typeName"
+                            width: parent.width - 24
+                            height: parent.height
+                            horizontalAlignment: Text.AlignLeft
+                            text: styleData.value !== undefined ? styleData.value : ""
+                            color: OvTheme.editTextColor(styleData.selected)
+                            font.family: OvTheme.fontFamily
+                            verticalAlignment: Text.AlignVCenter
+                            elide: Text.ElideRight
+                        }
+                    }
                 }
             }
             // One click takes a type, as in any drop-down; a group row opens instead.
@@ -789,6 +831,8 @@ Item {
             Text {
                 objectName: "pointZoneName"
                 anchors.fill: parent
+                // Set, so that mirrored a Latin name starts on the right too.
+                horizontalAlignment: Text.AlignLeft
                 visible: parent.shown && !zoneCombo.visible
                 text: _private.revision, visible ? _private.areaText(styleData.index) : ""
                 color: styleData.textColor
@@ -832,19 +876,10 @@ Item {
             }
         }
         readonly property int indent: 12
-        readonly property bool mirrored: Qt.application.layoutDirection === Qt.RightToLeft
-        // The view places and sizes this cell itself, and its loader sizes it again: the text
-        // takes its place from the column, indented from the row's starting side.
-        property Component firstCell: Item {
-            id: cell
-            OvCellText {
-                readonly property real indented: _private.indent * (styleData.depth + 1)
-                x: cell.parent ? -cell.x + (_private.mirrored ? 0 : indented) : 0
-                width: cell.parent ? cell.parent.width - indented : 0
-                height: cell.height
-                text: styleData.value !== undefined ? styleData.value : ""
-                color: styleData.textColor
-            }
+        property Component firstCell: OvTreeFirstCell {
+            indent: _private.indent
+            text: styleData.value !== undefined ? styleData.value : ""
+            color: styleData.textColor
         }
         property Component descriptionCell: C2.TextField {
             objectName: "pointDescription"
@@ -915,6 +950,7 @@ Item {
                 anchors.left: parent.left
                 anchors.right: cbeButton.left
                 anchors.verticalCenter: parent.verticalCenter
+                horizontalAlignment: Text.AlignLeft
                 text: parent.shown && styleData.value !== undefined ? styleData.value : ""
                 color: styleData.textColor
                 font.family: OvTheme.fontFamily

@@ -23,6 +23,8 @@ Item {
     Text {
         objectName: "pointAlarmLevelName"
         anchors.fill: parent
+        // Set, so that mirrored a Latin name starts on the right too.
+        horizontalAlignment: Text.AlignLeft
         visible: cell.shown && !combo.visible
         text: visible && cell.levels ? cell.levels.getLevelName(cell.value, cell.modelType) : ""
         color: cell.textColor

@@ -2,6 +2,7 @@
 // at full-screen size, no text runs past its box or over another text, and a cut text shows
 // the whole of it in a tool tip. And the plant page through a change of plant type: the two
 // pictures keep their places, the tree keeps what was expanded and selected.
+#include "../plant/PlantBuilder.h"
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "IsolatedHome.h"
@@ -72,6 +73,67 @@ QList<ShownText> shownTexts(QQuickItem* root, const QSizeF& window)
     };
     walk(root);
     return found;
+}
+
+// How much of a row's width the things on it take: the union of their extents, in the scene, of
+// the texts (their glyphs, or their box when cut), fields, buttons, boxes and icons whose height
+// holds the line at y.
+qreal takenOnRow(QQuickItem* root, qreal y, const QRectF& page)
+{
+    QList<QPair<qreal, qreal>> spans;
+    std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+        if (!item->isVisible() || item->opacity() <= 0.01)
+            return;
+        QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        bool takes = false;
+        if (item->inherits("QQuickText")) {
+            takes = !item->property("text").toString().trimmed().isEmpty();
+            if (takes && !item->property("truncated").toBool()) {
+                const qreal cw = item->property("contentWidth").toReal();
+                const int hAlign = item->property("effectiveHorizontalAlignment").toInt();
+                const qreal x = hAlign == Qt::AlignRight ? item->width() - cw
+                    : hAlign == Qt::AlignHCenter         ? (item->width() - cw) / 2
+                                                         : 0;
+                box = item->mapRectToScene(QRectF(x, 0, cw, item->height()));
+            }
+        } else if (item->inherits("QQuickTextInput") || item->inherits("QQuickAbstractButton")
+                   || item->inherits("QQuickComboBox") || item->inherits("QQuickSpinBox")) {
+            takes = true;
+        } else if (item->inherits("QQuickImage")) {
+            takes = item->width() < page.width() / 4;
+        }
+        if (takes && box.top() < y && y < box.bottom()) {
+            box = box.intersected(page);
+            if (box.width() > 0)
+                spans << qMakePair(box.left(), box.right());
+        }
+        if (!item->inherits("QQuickTextInput"))
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+    };
+    walk(root);
+    std::sort(spans.begin(), spans.end());
+    qreal taken = 0;
+    qreal end = page.left();
+    for (const auto& span : spans) {
+        if (span.second <= end)
+            continue;
+        taken += span.second - qMax(span.first, end);
+        end = span.second;
+    }
+    return taken;
+}
+
+// The contrast of two colours as the accessibility guidelines measure it: 1 to 21.
+qreal contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](qreal v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
 QString describe(const ShownText& t)
@@ -230,6 +292,8 @@ class tst_PageLayout : public TestBase {
             {"panels", "PLANT_ACTIVE_CPU_GEN_PAGE", [this] { m_app->onGeneralCPUsPageSelected(); }},
             // The CPU page shows a CPU or a loop as the tree asks it to.
             {"cpu", "PLANT_ACTIVE_CPU_DATA_PAGE", [this] { clickRow(cpuRow()); }},
+            {"displays", "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED",
+             [this] { clickRow(m_app->plantTreeModel()->index(0, 0, cpuRow())); }},
             {"loop", "PLANT_ACTIVE_CPU_DATA_PAGE",
              [this] { clickRow(m_app->plantTreeModel()->index(1, 0, cpuRow())); }},
         };
@@ -306,6 +370,20 @@ class tst_PageLayout : public TestBase {
                  qPrintable(where + QStringLiteral(": not mirrored: ") + faults.join(QStringLiteral("; "))));
     }
 
+    // Mirrored, a text narrower than its box stands at the box's starting (right) end, or in its
+    // middle, whatever its script: Latin names and numbers too.
+    void checkStartingSide(const QString& where)
+    {
+        QStringList faults;
+        for (const ShownText& t : shownTexts(page(), m_window->size())) {
+            const int hAlign = t.item->property("effectiveHorizontalAlignment").toInt();
+            if (hAlign == Qt::AlignLeft && t.item->width() > t.item->property("contentWidth").toReal() + 2)
+                faults << describe(t);
+        }
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(where + QStringLiteral(": at the far end: ") + faults.join(QStringLiteral("; "))));
+    }
+
     // Each text of the shown page fits its box or is cut with its whole in a tool tip; no two
     // overlap.
     void checkTexts(const QString& where) { checkTexts(where, page()); }
@@ -344,6 +422,102 @@ class tst_PageLayout : public TestBase {
                 if (both.width() > 1 && both.height() > 1)
                     faults << QStringLiteral("overlap: %1 and %2").arg(describe(texts[i]), describe(texts[j]));
             }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(where + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
+    }
+
+    // A drop-down tree in either direction: its first group opened, the group's row has its
+    // arrow on the row's starting side within the drop-down, the row under it is indented from
+    // that side, and the selected row's text and every arrow stand out from what is behind them.
+    void checkDropDown(const QString& where, QQuickItem* tree, const char* textName, const QByteArray& role,
+                       bool rightToLeft)
+    {
+        QVERIFY2(tree && tree->isVisible(), qPrintable(where));
+        auto* model = qobject_cast<QAbstractItemModel*>(tree->property("model").value<QObject*>());
+        QVERIFY2(model, qPrintable(where));
+        int group = 0;
+        while (group < model->rowCount() && model->rowCount(model->index(group, 0)) == 0)
+            ++group;
+        QVERIFY2(group < model->rowCount(), qPrintable(where + QStringLiteral(": no group")));
+        QVERIFY(
+            QMetaObject::invokeMethod(tree, "expand", Q_ARG(QVariant, QVariant::fromValue(model->index(group, 0)))));
+        settle();
+        const QString groupText = model->index(group, 0).data(model->roleNames().key(role)).toString();
+        QVERIFY2(!groupText.isEmpty(), qPrintable(where));
+        const QRectF box = tree->mapRectToScene(QRectF(0, 0, tree->width(), tree->height()));
+        const auto sceneBox = [](QQuickItem* item) {
+            return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        };
+        // The shown rows, top to bottom: text, arrow and background of each.
+        struct Row {
+            QQuickItem* text = nullptr;
+            QQuickItem* arrow = nullptr;
+            QColor background;
+        };
+        QMap<int, Row> rows;
+        const auto rowAt = [](const QRectF& r) { return qRound(r.center().y() / 4); };
+        QList<QQuickItem*> fills;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            if (!item->isVisible())
+                return;
+            const QRectF at = sceneBox(item);
+            if (item->objectName() == QLatin1String(textName) && box.intersects(at))
+                rows[rowAt(at)].text = item;
+            else if (item->inherits("QQuickText") && item->parentItem()
+                     && QLatin1String(item->parentItem()->metaObject()->className())
+                            .startsWith(QLatin1String("OvTreeBranch")))
+                rows[rowAt(at)].arrow = item;
+            else if (item->inherits("QQuickRectangle") && at.width() > box.width() / 2 && at.height() < 40)
+                fills << item;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(tree);
+        for (QQuickItem* fill : fills) {
+            const QColor color = fill->property("color").value<QColor>();
+            if (color.alpha() == 255 && rows.contains(rowAt(sceneBox(fill))))
+                rows[rowAt(sceneBox(fill))].background = color;
+        }
+        QString boxFill;
+        QObject* theme =
+            m_app->engine()->rootContext()->contextProperty(QStringLiteral("theThemeModel")).value<QObject*>();
+        QVERIFY(theme && QMetaObject::invokeMethod(theme, "boxFillColor", Q_RETURN_ARG(QString, boxFill)));
+        QStringList faults;
+        QQuickItem* previous = nullptr;
+        for (const Row& row : qAsConst(rows)) {
+            if (!row.text)
+                continue;
+            const QString text = row.text->property("text").toString();
+            const QRectF textBox = sceneBox(row.text);
+            if (previous && previous->property("text").toString() == groupText) {
+                const QRectF above = sceneBox(previous);
+                if (rightToLeft ? textBox.right() > above.right() - 4 : textBox.left() < above.left() + 4)
+                    faults << QStringLiteral("\"%1\" not indented under \"%2\"").arg(text, groupText);
+            }
+            previous = row.text;
+            if (text == groupText) {
+                if (!row.arrow) {
+                    faults << QStringLiteral("no arrow on \"%1\"").arg(text);
+                } else {
+                    const QRectF arrow = sceneBox(row.arrow);
+                    if (!box.contains(arrow)
+                        || (rightToLeft ? arrow.left() < textBox.right() - 1 : arrow.right() > textBox.left() + 1))
+                        faults << QStringLiteral("arrow of \"%1\" at %2, its text at %3..%4, the drop-down at %5..%6")
+                                      .arg(text)
+                                      .arg(arrow.left())
+                                      .arg(textBox.left())
+                                      .arg(textBox.right())
+                                      .arg(box.left())
+                                      .arg(box.right());
+                }
+            }
+            const QColor behind = row.background.isValid() ? row.background : QColor(boxFill);
+            const QColor ink = row.text->property("color").value<QColor>();
+            if (contrast(ink, behind) < 4.5)
+                faults << QStringLiteral("\"%1\" hard to read: %2 on %3").arg(text, ink.name(), behind.name());
+            if (row.arrow && contrast(row.arrow->property("color").value<QColor>(), behind) < 3)
+                faults << QStringLiteral("arrow of \"%1\" hard to see: %2 on %3")
+                              .arg(text, row.arrow->property("color").value<QColor>().name(), behind.name());
         }
         QVERIFY2(faults.isEmpty(), qPrintable(where + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
     }
@@ -486,6 +660,7 @@ private slots:
                 shown.select();
                 settle();
                 checkMirrored(QStringLiteral("%1, %2").arg(at, shown.name));
+                checkStartingSide(QStringLiteral("%1, %2").arg(at, shown.name));
             }
             QQuickItem* firstTitle = nullptr;
             for (QQuickItem* title : findAll(page(), QStringLiteral("columnTitle"))) {
@@ -496,6 +671,54 @@ private slots:
             const QRectF box = firstTitle->mapRectToScene(QRectF(0, 0, firstTitle->width(), firstTitle->height()));
             QCOMPARE(visiblePart(firstTitle, box, m_window->size()), box);
         }
+        // A row's menu and a tree row's tip open towards the reading direction: left of the
+        // pointer, clear of what it points at.
+        m_app->onGeneralAreasPageSelected();
+        settle();
+        QQuickItem* row = find("areaRow");
+        QVERIFY(row);
+        const QPoint pointer = row->mapToScene(QPointF(row->width() * 0.7, row->height() / 2)).toPoint();
+        QTest::mouseClick(m_window, Qt::RightButton, Qt::NoModifier, pointer);
+        settle();
+        auto* menu = page()->findChild<QObject*>(QStringLiteral("areasMenu"));
+        QVERIFY(menu && menu->property("opened").toBool());
+        const qreal menuRight =
+            page()->mapToScene(QPointF(menu->property("x").toReal() + menu->property("width").toReal(), 0)).x();
+        QVERIFY2(
+            qAbs(menuRight - pointer.x()) <= 2,
+            qPrintable(QStringLiteral("menu's right edge at %1, the pointer at %2").arg(menuRight).arg(pointer.x())));
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QList<QQuickItem*> icons = findAll(tree(), QStringLiteral("plantTreeIcon"));
+        // The first row under the pointer that tells something.
+        QQuickItem* pane = find("plantElementsView");
+        const QRectF paneBox = pane->mapRectToScene(QRectF(0, 0, pane->width(), pane->height()));
+        QObject* tip = pane->findChild<QObject*>(QStringLiteral("plantTreeTip"));
+        QVERIFY(tip);
+        QPoint over;
+        for (QQuickItem* icon : icons) {
+            const QModelIndex row = icon->property("rowIndex").value<QModelIndex>();
+            over = icon->mapToScene(QPointF(icon->width() / 2, icon->height() / 2)).toPoint();
+            if (!paneBox.contains(over) || !row.isValid() || treeSelection()->isSelected(row))
+                continue;
+            QTest::mouseMove(m_window, over);
+            settle();
+            if (tip->property("shown").toBool())
+                break;
+        }
+        QVERIFY(tip->property("shown").toBool());
+        QTRY_VERIFY(tip->property("visible").toBool());
+        auto* tipItem = tip->property("contentItem").value<QQuickItem*>();
+        QVERIFY(tipItem);
+        // Left of the pointer where the window has room for it and a gap there, else right of it.
+        const QRectF tipBox = tipItem->mapRectToScene(QRectF(0, 0, tipItem->width(), tipItem->height()));
+        const bool room = over.x() > tipBox.width() + 40;
+        const bool none = over.x() < tipBox.width();
+        QVERIFY2(room ? tipBox.right() <= over.x() : !none || tipBox.left() >= over.x(),
+                 qPrintable(QStringLiteral("tip at %1..%2, the pointer at %3")
+                                .arg(tipBox.left())
+                                .arg(tipBox.right())
+                                .arg(over.x())));
+        QTest::mouseMove(m_window, QPoint(m_window->width() - 5, m_window->height() - 5));
         m_window->resize(960, 720);
     }
 
@@ -518,6 +741,123 @@ private slots:
                     QStringLiteral("%1, %2 at %3x%4").arg(code, shown.name).arg(size.width()).arg(size.height()));
             }
         }
+        m_window->resize(960, 720);
+    }
+
+    // At 1024x700 a text is cut only where its row has no room for the whole of it: the page's
+    // width less what the rest of the row takes. The cut ones are listed.
+    void cutTexts_data() { texts_data(); }
+    void cutTexts()
+    {
+        QFETCH(QString, code);
+        useLanguage(code);
+        m_window->resize(1024, 700);
+        QStringList cut;
+        QStringList faults;
+        for (const Page& shown : pages()) {
+            shown.select();
+            settle();
+            QQuickItem* root = page();
+            QVERIFY2(root, shown.name);
+            const QRectF pageBox = root->mapRectToScene(QRectF(0, 0, root->width(), root->height()));
+            QList<ShownText> shortened;
+            for (const ShownText& t : shownTexts(root, m_window->size())) {
+                if (t.item->property("truncated").toBool())
+                    shortened << t;
+            }
+            for (const ShownText& t : shortened) {
+                const QString line = QStringLiteral("%1: %2").arg(QLatin1String(shown.name), describe(t));
+                cut << line;
+                // What all the cut texts of its row lack.
+                const qreal y = t.drawn.center().y();
+                qreal missing = 0;
+                for (const ShownText& other : shortened) {
+                    if (other.drawn.top() < y && y < other.drawn.bottom())
+                        missing += other.item->implicitWidth() - other.item->width();
+                }
+                const qreal free = pageBox.width() - takenOnRow(root, y, pageBox);
+                if (missing <= free)
+                    faults << line + QStringLiteral(" its row lacks %1 of %2 free").arg(missing).arg(free);
+            }
+        }
+        QTextStream(stdout) << code << ": " << cut.size() << " cut, " << faults.size() << " with room\n  "
+                            << cut.join(QStringLiteral("\n  ")) << '\n';
+        m_window->resize(960, 720);
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(code + QStringLiteral(", cut with room: ") + faults.join(QStringLiteral("; "))));
+    }
+
+    // The drop-down trees in either direction: the walk-test output chooser and the point-type
+    // chooser.
+    void choosers_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("ar") << QStringLiteral("ar");
+        QTest::newRow("iw") << QStringLiteral("iw");
+        QTest::newRow("en") << QStringLiteral("en");
+    }
+    void choosers()
+    {
+        QFETCH(QString, code);
+        useLanguage(code);
+        const bool rightToLeft = code != QLatin1String("en");
+        // An output module for the walk test: loop 1 of CPU 1 opens to it.
+        Plant* plant = m_app->plant();
+        if (plant->getWalkTest() != 2) {
+            plant->cpus().cpuAt(0)->setLoopType(0, 1);
+            OvGenericPoint bell = plantbuild::point(1, 1, 5, 2, 2, 1, 130, 24);
+            plant->cpus().setPoint(&bell);
+            plant->setWalkTest(2);
+            m_app->updateModels();
+        }
+        // Tall enough for the whole parameters page.
+        m_window->resize(1024, 2300);
+        m_app->onGeneralParametersPageSelected();
+        settle();
+        QQuickItem* output = find("walkTestOutput");
+        QVERIFY(output && output->isEnabled());
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                          output->mapToScene(QPointF(output->width() / 2, output->height() / 2)).toPoint());
+        settle();
+        checkDropDown(code + QStringLiteral(", walk-test output"), find("walkTestTree"), "walkTestRowText",
+                      "itemDescription", rightToLeft);
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        m_window->resize(1024, 700);
+
+        // The module types, in groups. The tree takes a click on the row it shows only once.
+        clickRow(cpuRow());
+        pages().last().select();
+        settle();
+        QQuickItem* tabs = find("pointTabs");
+        QVERIFY(tabs);
+        tabs->setProperty("currentIndex", 1);
+        settle();
+        QQuickItem* cell = find("pointTypeCell");
+        QVERIFY(cell);
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                          cell->mapToScene(QPointF(cell->width() / 2, cell->height() / 2)).toPoint());
+        settle();
+        QQuickItem* types = find("typeTree");
+        checkDropDown(code + QStringLiteral(", point types"), types, "typeName", "pointItemName", rightToLeft);
+        if (QTest::currentTestFailed())
+            return;
+        // Each type's name beside its icon, on the icon's far side from the starting edge.
+        QStringList apart;
+        const QList<ShownText> names = shownTexts(types, m_window->size());
+        for (QQuickItem* icon : findAll(types, QStringLiteral("typeIcon"))) {
+            const QRectF at = icon->mapRectToScene(QRectF(0, 0, icon->width(), icon->height()));
+            for (const ShownText& name : names) {
+                if (name.item->objectName() != QLatin1String("typeName")
+                    || qAbs(name.drawn.center().y() - at.center().y()) > 4)
+                    continue;
+                const qreal gap = rightToLeft ? at.left() - name.whole.right() : name.whole.left() - at.right();
+                if (gap < 0 || gap > 12)
+                    apart << QStringLiteral("\"%1\" %2 px from its icon").arg(name.text).arg(gap);
+            }
+        }
+        QVERIFY2(apart.isEmpty(), qPrintable(code + QStringLiteral(": ") + apart.join(QStringLiteral("; "))));
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        tabs->setProperty("currentIndex", 0);
         m_window->resize(960, 720);
     }
 
