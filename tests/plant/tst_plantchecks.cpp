@@ -475,6 +475,12 @@ private slots:
         editor.enableLogicalCtrl(true);
         editor.init(QVariantList{ownerPoint()->cbeOwner()}, text.startsWith('('), Ov4800::toStorageString(text));
         QCOMPARE(editor.getErrorCount() == 0 && editor.getString() == Ov4800::toStorageString(text), accepted);
+        // Opened on the sensor's row and the owner's together it holds to both; the sensor names
+        // any module there is.
+        editor.init(QVariantList{plant.getPoint(0, 0, 4, 1)->cbeOwner(), ownerPoint()->cbeOwner()},
+                    text.startsWith('('), Ov4800::toStorageString(text));
+        QCOMPARE(editor.getErrorCount() == 0, accepted);
+        QCOMPARE(editor.getFirstErrorMsg() == "0", accepted);
         Ov4800::setCBEPlant(nullptr);
         if (!accepted)
             expectWarning("CBE ERROR: " + QRegularExpression::escape(text));
