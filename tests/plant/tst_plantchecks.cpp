@@ -402,39 +402,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
         for (int loopType : {1, 2}) {
-            const auto row = [loopType](const char* name) -> QTestData& {
-                return QTest::addRow("%s, %s", loopType == 1 ? "VARN" : "APOLLO", name) << loopType;
+            const auto row = [loopType](const char* name, const char* owner, const char* text, bool accepted) {
+                QTest::addRow("%s, %s", loopType == 1 ? "VARN" : "APOLLO", name)
+                    << loopType << QString(owner) << QString(text) << accepted;
             };
-            row("sensor names an input") << "S5"
-                                         << "(C1L1M2)" << true;
-            row("sensor names an output channel") << "S5"
-                                                  << "(C1L1M11)" << true;
-            row("sensor names a free address") << "S5"
-                                               << "(C1L1M4)" << false;
-            row("input names an output") << "M2"
-                                         << "(C1L1M3 C1L1M11)" << true;
-            row("input names an input channel") << "M2"
-                                                << "(C1L1M10)" << false;
-            row("input names itself") << "M2"
-                                      << "(C1L1M2)" << false;
-            row("output reads an input channel") << "M3"
-                                                 << "OR(C1L1M10)" << true;
-            row("output reads an output") << "M3"
-                                          << "OR(C1L1M11)" << false;
-            row("output reads an output's faults") << "M3"
-                                                   << "OR(FLT(C1L1M11))" << true;
-            row("output reads its own faults") << "M3"
-                                               << "OR(FLT(C1L1M3))" << false;
-            row("input channel names an output") << "M10.1"
-                                                 << "(C1L1M3)" << true;
-            row("input channel names an input") << "M10.1"
-                                                << "(C1L1M2)" << false;
-            row("output channel reads an input") << "M10.2"
-                                                 << "OR(C1L1M2 C1L1M10)" << true;
-            row("output channel reads an output") << "M10.2"
-                                                  << "OR(C1L1M3)" << false;
-            row("output channel reads its own faults") << "M10.2"
-                                                       << "OR(FLT(C1L1M11))" << false;
+            row("sensor names an input", "S5", "(C1L1M2)", true);
+            row("sensor names a free address", "S5", "(C1L1M4)", false);
+            row("input names an output", "M2", "(C1L1M3 C1L1M11)", true);
+            row("input names an input channel", "M2", "(C1L1M10)", false);
+            row("output reads an input channel", "M3", "OR(C1L1M10)", true);
+            row("output reads an output", "M3", "OR(C1L1M11)", false);
+            row("output reads an output's faults", "M3", "OR(FLT(C1L1M11))", true);
+            row("output reads its own faults", "M3", "OR(FLT(C1L1M3))", false);
+            row("input channel names an output", "M10.1", "(C1L1M3)", true);
+            row("input channel names an input", "M10.1", "(C1L1M2)", false);
+            row("output channel reads an input", "M10.2", "OR(C1L1M2 C1L1M10)", true);
+            row("output channel reads an output", "M10.2", "OR(C1L1M3)", false);
+            row("output channel reads its own faults", "M10.2", "OR(FLT(C1L1M11))", false);
         }
     }
 
