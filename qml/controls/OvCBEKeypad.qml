@@ -4,7 +4,7 @@ import QtQuick.Controls.impl 2.15
 import QtQuick.Layouts 1.15
 
 // The CBE keypad over "cbeEditor": the text with its caret and first error, 48 buttons and
-// the keyboard. A page opens it with open(limit, direct, text) and stores what `accepted` hands
+// the keyboard. A page opens it with open(owner, direct, text) and stores what `accepted` hands
 // it; the owner is the group's number, or the owners a point table gives for its rows.
 Item {
     id: keypad

@@ -195,7 +195,7 @@ public:
     bool isComplete() const override;
     bool isKeyEnabled(uint key) const override;
     uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
-    // Which types of module a group may name where the point stands: those of its kind, also
+    // Which types of module a program may name where the point stands: those of its owner, also
     // outputs under FLT, any under DIS.
     enum class TypeRule { Group, Fault, Any };
     uint checkPlantReferences(bool direct, const CBEOwner& owner, TypeRule rule) const;
