@@ -4,8 +4,8 @@ import QtQuick.Controls.impl 2.15
 import QtQuick.Layouts 1.15
 
 // The CBE keypad over "cbeEditor": the text with its caret and first error, 48 buttons and
-// the keyboard. A page opens it with open(limit, direct, text) and stores what `accepted` hands
-// it; the limit is the group's number, or -1 for a point.
+// the keyboard. A page opens it with open(owner, direct, text) and stores what `accepted` hands
+// it; the owner is the group's number, or the owners a point table gives for its rows.
 Item {
     id: keypad
 
@@ -21,10 +21,10 @@ Item {
     LayoutMirroring.childrenInherit: true
     implicitHeight: column.implicitHeight
 
-    function open(limit, direct, text) {
+    function open(owner, direct, text) {
         if (!editor)
             return
-        editor.init(limit, direct, text)
+        editor.init(owner, direct, text)
         revision++
         forceActiveFocus()
     }

@@ -72,7 +72,7 @@ Item {
         _private.cbeRows = rows
         cbeTitle.text = model.getSelectedIndexesStr(rows)
         cbePopup.open()
-        keypad.open(-1, model.isCBEEditDirect(rows), model.data(index, 273))
+        keypad.open(model.getCBEOwners(rows), model.isCBEEditDirect(rows), model.data(index, 273))
     }
     function copyRow(index) {
         _private.copySource = index

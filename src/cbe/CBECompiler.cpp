@@ -13,10 +13,14 @@ int CBEExpr_Parse(CBECompileRequest* request)
     return parser.run();
 }
 
-bool cbeGroupMayNameModule(bool directGroup, bool flt, u32 typeClass)
+bool cbeMayNameModule(u8 ownerKind, bool direct, bool flt, u32 typeClass)
 {
-    if (directGroup)
+    if (ownerKind == CBE_OWNER_SENSOR)
+        return true;
+    if (direct)
         return typeClass != TYPE_CLASS_INPUT;
+    if (ownerKind == CBE_OWNER_MODULE)
+        return typeClass == TYPE_CLASS_INPUT || flt;
     return typeClass != TYPE_CLASS_OUTPUT || flt;
 }
 

@@ -27,10 +27,11 @@ struct CBECompileRequest {
     u32 listMode = 0;
 };
 
-// Whether a group's program may name a module of this type class (TYPE_CLASS_*): a direct
-// group's outputs are no inputs; another group's conditions read no outputs, but their faults
-// under FLT.
-bool cbeGroupMayNameModule(bool directGroup, bool flt, u32 typeClass);
+// Whether the program of an owner of this kind may name a module of this type class
+// (TYPE_CLASS_*) outside DIS; direct: a direct group's, or a point's operand list. A list drives
+// no inputs; a group's condition reads no outputs, a module's reads inputs only, both the
+// faults of any under FLT; a sensor's program names any module.
+bool cbeMayNameModule(u8 ownerKind, bool direct, bool flt, u32 typeClass);
 
 // Codes 0 to 53; 3, 4, 19, 25, 27 to 31 and 38 are never reported by the compiler but keep
 // their texts and user codes.

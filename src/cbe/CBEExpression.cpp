@@ -124,7 +124,7 @@ CBEExpression::CBEExpression(const QString& text)
 {
     buildFromText(text);
     logicalCtrl = false;
-    gLimit = -1;
+    owner = CBEOwner();
 }
 
 CBEExpression::CBEExpression(bool direct, const QString& text)
@@ -355,7 +355,7 @@ bool CBEExpression::parse(bool direct, QString text)
         }
     }
     logicalCtrl = false;
-    gLimit = -1;
+    owner = CBEOwner();
     QString built = withoutBlanks(getString());
     const int dashes = built.indexOf(QLatin1String("TIM(--"));
     if (placeholder && dashes >= 0)
@@ -432,12 +432,12 @@ bool CBEExpression::isEmpty() const
 // ---------------------------------------------------------------------------------------------
 // Errors
 
-int CBEExpression::getErrorCount(bool logicalCtrl_, int gLimit_)
+int CBEExpression::getErrorCount(bool logicalCtrl_, const CBEOwner& owner_)
 {
-    if (logicalCtrl_ == logicalCtrl && gLimit_ == gLimit && !modified)
+    if (logicalCtrl_ == logicalCtrl && owner_ == owner && !modified)
         return errorCount;
     logicalCtrl = logicalCtrl_;
-    gLimit = gLimit_;
+    owner = owner_;
     int count = 0;
     for (const CBEOperator* n : nodes) {
         count = n->getErrorCount();
@@ -445,7 +445,7 @@ int CBEExpression::getErrorCount(bool logicalCtrl_, int gLimit_)
             break;
     }
     if (count == 0 && logicalCtrl)
-        count = checkPlantReferences(gLimit) != 0 ? 1 : 0;
+        count = checkPlantReferences(owner) != 0 ? 1 : 0;
     errorCount = count;
     complete = isComplete();
     modified = false;
@@ -455,23 +455,23 @@ int CBEExpression::getErrorCount(bool logicalCtrl_, int gLimit_)
 void CBEExpression::refresh()
 {
     if (modified)
-        getErrorCount(logicalCtrl, gLimit);
+        getErrorCount(logicalCtrl, owner);
 }
 
-uint CBEExpression::getFirstError(int gLimit_) const
+uint CBEExpression::getFirstError(const CBEOwner& owner_) const
 {
     for (const CBEOperator* n : nodes)
         if (const uint e = n->getFirstError())
             return e;
-    return logicalCtrl ? checkPlantReferences(gLimit_) : 0;
+    return logicalCtrl ? checkPlantReferences(owner_) : 0;
 }
 
-uint CBEExpression::checkPlantReferences(int gLimit_) const
+uint CBEExpression::checkPlantReferences(const CBEOwner& owner_) const
 {
     if (!cbePlant())
         return 0;
     for (const CBEOperator* n : nodes)
-        if (const uint e = n->checkPlantReferences(kind == KIND_DIRECT, gLimit_))
+        if (const uint e = n->checkPlantReferences(kind == KIND_DIRECT, owner_))
             return e;
     return 0;
 }

@@ -47,10 +47,10 @@ public:
     QString getStringFromCursor() const;
     bool isComplete() const;
     bool isEmpty() const;
-    // Cached per (logicalCtrl, gLimit) until the tree changes.
-    int getErrorCount(bool logicalCtrl, int gLimit);
-    uint getFirstError(int gLimit) const;
-    uint checkPlantReferences(int gLimit) const;
+    // Cached per (logicalCtrl, owner) until the tree changes.
+    int getErrorCount(bool logicalCtrl, const CBEOwner& owner);
+    uint getFirstError(const CBEOwner& owner) const;
+    uint checkPlantReferences(const CBEOwner& owner) const;
     uint getKindAtCursor() const;
     // Recomputes the cached error count and completeness with the stored arguments when the
     // tree changed since.
@@ -75,7 +75,7 @@ private:
     bool complete = false;
     bool modified = true;
     bool logicalCtrl = false;
-    int gLimit = -1;
+    CBEOwner owner;
     bool wholeText = true;
 };
 

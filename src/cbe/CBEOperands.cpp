@@ -322,7 +322,7 @@ bool CBEGroupIndex::addKey(uint key)
 
 // A direct group may name only direct groups numbered above its own, a reverse group only
 // groups numbered below its own: no chain of groups can loop.
-uint CBEGroupIndex::checkPlantReferences(bool direct, int ownGroup) const
+uint CBEGroupIndex::checkPlantReferences(bool direct, const CBEOwner& owner) const
 {
     const CBEPlantInfo* plant = cbePlant();
     if (!plant)
@@ -333,11 +333,11 @@ uint CBEGroupIndex::checkPlantReferences(bool direct, int ownGroup) const
             return ERR_DIRECT_GROUP;
         if (g > plant->groupCount())
             return ERR_GROUP;
-        return std::max(g, 0) > ownGroup ? 0 : uint(ERR_DIRECT_GROUP_ORDER);
+        return std::max(g, 0) > owner.group ? 0 : uint(ERR_DIRECT_GROUP_ORDER);
     }
     if (g > plant->groupCount())
         return ERR_GROUP;
-    return g < ownGroup || ownGroup < 0 ? 0 : uint(ERR_REVERSE_GROUP_ORDER);
+    return g < owner.group || owner.group < 0 ? 0 : uint(ERR_REVERSE_GROUP_ORDER);
 }
 
 CBEAreaIndex::CBEAreaIndex()
@@ -384,7 +384,7 @@ bool CBEAreaIndex::addKey(uint key)
     return indexAddKey<ZTk>(*this, key, TK_Z, 1, plant ? plant->maxAreasCount() : 2000, 0);
 }
 
-uint CBEAreaIndex::checkPlantReferences(bool, int) const
+uint CBEAreaIndex::checkPlantReferences(bool, const CBEOwner&) const
 {
     const CBEPlantInfo* plant = cbePlant();
     return plant && getValue() > plant->maxAreasCount() ? uint(ERR_ZONE) : 0;
@@ -713,12 +713,12 @@ bool CBEPoint::isKeyEnabled(uint key) const
     return key <= TK_M && referenceKeyEnabled(*this, key, moduleAllowed, key == TK_DOT && moduleSubTyped(*this, true));
 }
 
-uint CBEPoint::checkPlantReferences(bool direct, int ownGroup) const
+uint CBEPoint::checkPlantReferences(bool direct, const CBEOwner& owner) const
 {
-    return checkPlantReferences(direct, ownGroup, TypeRule::Group);
+    return checkPlantReferences(direct, owner, TypeRule::Group);
 }
 
-uint CBEPoint::checkPlantReferences(bool direct, int ownGroup, TypeRule rule) const
+uint CBEPoint::checkPlantReferences(bool direct, const CBEOwner& owner, TypeRule rule) const
 {
     const CBEPlantInfo* plant = cbePlant();
     const int c = getCpu() - 1, l = getLoop() - 1, a = getAddress() - 1, family = getPointFamily();
@@ -727,10 +727,9 @@ uint CBEPoint::checkPlantReferences(bool direct, int ownGroup, TypeRule rule) co
     const CBEPointInfo p = plant->point(c, l, a, family, referenceSubOrAny(*this));
     if (!p.valid || (p.hasSubPoints && !p.subValid))
         return ERR_POINT;
-    // Only a group's owner is known here: a point's program may belong to a sensor or a module.
-    if (family != 2 || ownGroup < 0 || rule == TypeRule::Any)
+    if (family != 2 || rule == TypeRule::Any)
         return 0;
-    return cbeGroupMayNameModule(direct, rule == TypeRule::Fault, u32(p.typeClass)) ? 0 : uint(ERR_POINT);
+    return owner.mayNameModule(c, l, p, direct, rule == TypeRule::Fault) ? 0 : uint(ERR_POINT);
 }
 
 int CBEActivateOutput::getCpu() const
@@ -776,7 +775,7 @@ bool CBEActivateOutput::isKeyEnabled(uint key) const
     return referenceKeyEnabled(*this, key, true, dot);
 }
 
-uint CBEActivateOutput::checkPlantReferences(bool direct, int ownGroup) const
+uint CBEActivateOutput::checkPlantReferences(bool direct, const CBEOwner& owner) const
 {
     const CBEPlantInfo* plant = cbePlant();
     const int c = getCpu() - 1, l = getLoop() - 1, a = getAddress() - 1;
@@ -786,7 +785,7 @@ uint CBEActivateOutput::checkPlantReferences(bool direct, int ownGroup) const
     const CBEPointInfo p = plant->point(c, l, a, module ? 2 : 1, referenceSubOrAny(*this));
     if (!p.valid)
         return ERR_OUTPUT;
-    if (module && ownGroup >= 0 && !cbeGroupMayNameModule(direct, false, u32(p.typeClass)))
+    if (module && !owner.mayNameModule(c, l, p, direct, false))
         return ERR_OUTPUT;
     if (module)
         return p.hasSubPoints || getSub() == 1 ? 0 : uint(ERR_OUTPUT_SUB);

@@ -81,7 +81,7 @@ public:
     int getErrorCount() const override;
     uint getFirstError() const override;
     bool isKeyEnabled(uint key) const override;
-    uint checkPlantReferences(bool direct, int ownGroup) const override;
+    uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
     bool addKey(uint key) override;
     bool removeCurrent() override;
     int getValue() const;
@@ -96,7 +96,7 @@ public:
     int getErrorCount() const override;
     uint getFirstError() const override;
     bool isKeyEnabled(uint key) const override;
-    uint checkPlantReferences(bool direct, int ownGroup) const override;
+    uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
     bool addKey(uint key) override;
     bool removeCurrent() override;
     int getValue() const;
@@ -194,11 +194,11 @@ public:
     int getKind() const override { return KIND_POINT; }
     bool isComplete() const override;
     bool isKeyEnabled(uint key) const override;
-    uint checkPlantReferences(bool direct, int ownGroup) const override;
-    // Which types of module a group may name where the point stands: those of its kind, also
+    uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
+    // Which types of module a program may name where the point stands: those of its owner, also
     // outputs under FLT, any under DIS.
     enum class TypeRule { Group, Fault, Any };
-    uint checkPlantReferences(bool direct, int ownGroup, TypeRule rule) const;
+    uint checkPlantReferences(bool direct, const CBEOwner& owner, TypeRule rule) const;
     bool addKey(uint key) override;
     bool removeCurrent() override;
     int getCpu() const;
@@ -218,7 +218,7 @@ public:
     int getKind() const override { return KIND_OUTPUT; }
     bool isComplete() const override;
     bool isKeyEnabled(uint key) const override;
-    uint checkPlantReferences(bool direct, int ownGroup) const override;
+    uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
     bool addKey(uint key) override;
     bool removeCurrent() override;
     int getCpu() const;

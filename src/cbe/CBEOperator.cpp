@@ -83,10 +83,10 @@ uint CBEOperator::getFirstError() const
     return 0;
 }
 
-uint CBEOperator::checkPlantReferences(bool direct, int ownGroup) const
+uint CBEOperator::checkPlantReferences(bool direct, const CBEOwner& owner) const
 {
     for (const CBEOperator* c : children)
-        if (const uint e = c->checkPlantReferences(direct, ownGroup))
+        if (const uint e = c->checkPlantReferences(direct, owner))
             return e;
     return 0;
 }

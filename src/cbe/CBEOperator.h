@@ -1,6 +1,7 @@
 #pragma once
 // Node of the in-memory CBE expression tree, with the leaf tokens, the digits and the decimal
 // index. A node owns its children; deleting a node deletes its subtree.
+#include "cbe/CBEPlantInfo.h"
 #include "cbe/CBEToken.h"
 
 #include <QList>
@@ -73,9 +74,8 @@ public:
     virtual bool canMoveLeft() const;
     // User error codes; 0 none.
     virtual uint getFirstError() const;
-    // direct: the expression is a direct one; ownGroup: 1-based number of the group edited, or
-    // negative for none.
-    virtual uint checkPlantReferences(bool direct, int ownGroup) const;
+    // direct: the expression is a direct one; owner: whose program it is.
+    virtual uint checkPlantReferences(bool direct, const CBEOwner& owner) const;
     virtual bool removeCurrent();
     virtual bool addKey(uint key) = 0;
     virtual bool stepBackAndAdd(uint key);

@@ -10,12 +10,12 @@ using namespace rules;
 namespace {
 
 // The plant check of a wrapper's operand, a point under the type rule of the wrapper.
-uint checkUnderRule(const CBEOperator& n, bool direct, int ownGroup, CBEPoint::TypeRule rule)
+uint checkUnderRule(const CBEOperator& n, bool direct, const CBEOwner& owner, CBEPoint::TypeRule rule)
 {
     for (const CBEOperator* c : n.children) {
         const uint e = c->getKind() == KIND_POINT
-            ? static_cast<const CBEPoint*>(c)->checkPlantReferences(direct, ownGroup, rule)
-            : c->checkPlantReferences(direct, ownGroup);
+            ? static_cast<const CBEPoint*>(c)->checkPlantReferences(direct, owner, rule)
+            : c->checkPlantReferences(direct, owner);
         if (e != 0)
             return e;
     }
@@ -301,9 +301,9 @@ bool CBEFLT::isComplete() const
 {
     return size() == 4 && CBEOperator::isComplete();
 }
-uint CBEFLT::checkPlantReferences(bool direct, int ownGroup) const
+uint CBEFLT::checkPlantReferences(bool direct, const CBEOwner& owner) const
 {
-    return checkUnderRule(*this, direct, ownGroup, CBEPoint::TypeRule::Fault);
+    return checkUnderRule(*this, direct, owner, CBEPoint::TypeRule::Fault);
 }
 bool CBEFLT::canMoveBack() const
 {
@@ -340,9 +340,9 @@ bool CBEDIS::isComplete() const
 {
     return size() == 4 && CBEOperator::isComplete();
 }
-uint CBEDIS::checkPlantReferences(bool direct, int ownGroup) const
+uint CBEDIS::checkPlantReferences(bool direct, const CBEOwner& owner) const
 {
-    return checkUnderRule(*this, direct, ownGroup, CBEPoint::TypeRule::Any);
+    return checkUnderRule(*this, direct, owner, CBEPoint::TypeRule::Any);
 }
 bool CBEDIS::canMoveBack() const
 {
@@ -389,11 +389,11 @@ bool CBEXGRP::removeCurrent()
 }
 
 // XGRP reaches direct groups only, whatever the expression.
-uint CBEXGRP::checkPlantReferences(bool direct, int ownGroup) const
+uint CBEXGRP::checkPlantReferences(bool direct, const CBEOwner& owner) const
 {
     const CBEPlantInfo* plant = cbePlant();
     for (const CBEOperator* c : children) {
-        if (const uint e = c->checkPlantReferences(direct, ownGroup))
+        if (const uint e = c->checkPlantReferences(direct, owner))
             return e;
         const auto* group = dynamic_cast<const CBEGroupIndex*>(c);
         if (group && plant && group->getValue() > plant->directGroupCount())

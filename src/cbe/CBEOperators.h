@@ -115,7 +115,7 @@ public:
     QString getName() const override { return QStringLiteral("FLT(...)"); }
     int getKind() const override { return KIND_FLT; }
     bool isComplete() const override;
-    uint checkPlantReferences(bool direct, int ownGroup) const override;
+    uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
     bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool canMoveRight() const override;
@@ -131,7 +131,7 @@ public:
     QString getName() const override { return QStringLiteral("DIS(...)"); }
     int getKind() const override { return KIND_DIS; }
     bool isComplete() const override;
-    uint checkPlantReferences(bool direct, int ownGroup) const override;
+    uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
     bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool addKey(uint key) override;
@@ -148,7 +148,7 @@ public:
     bool isComplete() const override;
     bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
-    uint checkPlantReferences(bool direct, int ownGroup) const override;
+    uint checkPlantReferences(bool direct, const CBEOwner& owner) const override;
     bool addKey(uint key) override;
     bool removeCurrent() override;
 };

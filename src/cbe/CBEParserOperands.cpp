@@ -276,15 +276,13 @@ bool CBEParser::check_module(const PackedAddress& address) const
         return true;
     const u32 typeClass = get_type_class(type);
     switch (m_request.ownerKind) {
-    case CBE_OWNER_SENSOR: return true;
-    case CBE_OWNER_GROUP: return cbeGroupMayNameModule(owner_is_direct_group(), m_flt, typeClass);
+    case CBE_OWNER_SENSOR: return cbeMayNameModule(CBE_OWNER_SENSOR, m_list, m_flt, typeClass);
+    case CBE_OWNER_GROUP: return cbeMayNameModule(CBE_OWNER_GROUP, owner_is_direct_group(), m_flt, typeClass);
     case CBE_OWNER_MODULE:
         if (address.raw[0] == m_request.owner[0] && address.raw[1] == m_request.owner[1]
             && address.raw[2] == m_request.owner[2])
             return false;
-        if (m_list)
-            return typeClass != TYPE_CLASS_INPUT;
-        return typeClass == TYPE_CLASS_INPUT || m_flt;
+        return cbeMayNameModule(CBE_OWNER_MODULE, m_list, m_flt, typeClass);
     default: return true;
     }
 }

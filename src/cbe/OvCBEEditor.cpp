@@ -65,14 +65,34 @@ void OvCBEEditor::init(bool cbeDirect, QString cbeText)
 void OvCBEEditor::init(int gLimit_, bool cbeDirect, QString cbeText)
 {
     gLimit = gLimit_;
+    pointOwners.clear();
     init(cbeDirect, cbeText);
+}
+
+void OvCBEEditor::init(const QVariantList& owners_, bool cbeDirect, QString cbeText)
+{
+    gLimit = -1;
+    pointOwners.clear();
+    for (const QVariant& owner : owners_)
+        pointOwners.append(CBEOwner::ofPoint(owner.toUInt()));
+    init(cbeDirect, cbeText);
+}
+
+QVector<CBEOwner> OvCBEEditor::owners() const
+{
+    return pointOwners.isEmpty() ? QVector<CBEOwner>{CBEOwner(gLimit)} : pointOwners;
 }
 
 int OvCBEEditor::getErrorCount()
 {
     if (!heldText.isEmpty())
         return 1;
-    return expression ? expression->getErrorCount(logicalCtrl, gLimit) : 0;
+    if (!expression)
+        return 0;
+    for (const CBEOwner& owner : owners())
+        if (const int count = expression->getErrorCount(logicalCtrl, owner))
+            return count;
+    return 0;
 }
 
 bool OvCBEEditor::isEnabled(int btnIndex)
@@ -161,7 +181,9 @@ QString OvCBEEditor::getFirstErrorMsg()
         return qtTrId("CBE_TEXT_NOT_EDITABLE");
     if (!expression)
         return QString();
-    const int code = int(expression->getFirstError(gLimit));
+    int code = 0;
+    for (const CBEOwner& owner : owners())
+        code = code != 0 ? code : int(expression->getFirstError(owner));
     return g_errorText ? g_errorText(code) : QString::number(code);
 }
 

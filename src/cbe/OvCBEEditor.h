@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
+#include <QVector>
 
 #include <memory>
 
@@ -45,6 +47,9 @@ public slots:
     void onApplicationLanguageChanged();
     void init(bool cbeDirect, QString cbeText);
     void init(int gLimit, bool cbeDirect, QString cbeText);
+    // A program stored in every point of a selection: owners holds each point's packed address
+    // (OvGenericPoint::cbeOwner), and the plant checks hold for each of them.
+    void init(const QVariantList& owners, bool cbeDirect, QString cbeText);
     int getErrorCount();
     bool isEnabled(int btnIndex);
     bool add(int btnIndex);
@@ -65,6 +70,8 @@ private:
     bool treeButtonEnabled(int btnIndex);
     bool treeButton(int btnIndex);
     int buttonOfKey(int keyCode);
+    // The points of the last init with owners, else the group gLimit.
+    QVector<CBEOwner> owners() const;
 
     std::unique_ptr<CBEExpression> expression;
     // The text init was given when the tree could not take it whole: it is shown and confirmed
@@ -75,6 +82,7 @@ private:
     QMap<int, QString> enabledBtns;
     bool logicalCtrl = false;
     int gLimit = -1;
+    QVector<CBEOwner> pointOwners;
 };
 
 } // namespace Ov4800

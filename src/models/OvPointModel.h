@@ -189,6 +189,8 @@ public slots:
     void onCurrentIndexChanged(const QModelIndex& index);
     bool isCBEEditEnabled(const QModelIndexList& selection) const;
     bool isCBEEditDirect(const QModelIndexList& selection) const;
+    // The owners of the program the keypad edits for the selection (OvGenericPoint::cbeOwner).
+    QVariantList getCBEOwners(const QModelIndexList& selection) const;
     bool isEditable(const QModelIndex& idx) const;
     bool canOpenTypeSelection(const QModelIndexList& selection, const QModelIndex& index);
     // --- types and zones (OvPointModelType.cpp) ---

@@ -263,6 +263,15 @@ bool OvPointModel::isCBEEditDirect(const QModelIndexList& selection) const
     return true;
 }
 
+QVariantList OvPointModel::getCBEOwners(const QModelIndexList& selection) const
+{
+    QVariantList owners;
+    for (const QModelIndex& index : selection)
+        if (const OvGenericPoint* p = getPoint(index))
+            owners.append(p->cbeOwner());
+    return owners;
+}
+
 bool OvPointModel::isEditable(const QModelIndex& idx) const
 {
     const OvGenericPoint* p = getPoint(idx);

@@ -136,6 +136,9 @@ public:
     // The user error code of the text compiled with this point as owner; 0 for an empty text.
     // Nothing is stored.
     u32 cbeTextError() const;
+    // This point as the owner of its CBE program: its PackedAddress as the compiler is given it,
+    // read as byte 0 + 256 x byte 1 + 65536 x byte 2.
+    uint cbeOwner() const;
     void applyTypeDefaults();
     void setPointType(const PointType& type);
     void copyType(const OvGenericPoint& other);

@@ -158,6 +158,14 @@ void OvGenericPoint::packRecord(u8* rec) const
     }
 }
 
+uint OvGenericPoint::cbeOwner() const
+{
+    const u32 sub = getSubIndex() > 0 ? u32(getSubIndex() - 1) : 0u;
+    const PackedAddress a = PackedAddress::make(u32(m_cpuIndex - 1), u32(m_loopIndex - 1), m_family != 1, sub,
+                                                u32(m_address - 1));
+    return a.raw[0] | uint(a.raw[1]) << 8 | uint(a.raw[2]) << 16;
+}
+
 int OvGenericPoint::compileCBE(QByteArray& buffer, u8* errorCode) const
 {
     const QByteArray text = m_cbe.toLatin1();
@@ -167,13 +175,10 @@ int OvGenericPoint::compileCBE(QByteArray& buffer, u8* errorCode) const
     CBECompileRequest request;
     request.text = buffer.data();
     request.errorPos = 0;
-    // The point's own address as the compiler packs point operands, every number from 0.
-    const u32 cpu = u32(m_cpuIndex - 1);
-    const u32 loop = u32(m_loopIndex - 1);
-    const u32 sub = getSubIndex() > 0 ? u32(getSubIndex() - 1) : 0u;
-    request.owner[0] = u8((cpu & 0x3F) | ((loop & 0x03) << 6));
-    request.owner[1] = u8(((loop >> 2) & 0x01) | ((sub & 0x0F) << 1) | (m_family != 1 ? 0x20 : 0));
-    request.owner[2] = u8(m_address - 1);
+    const uint owner = cbeOwner();
+    request.owner[0] = u8(owner);
+    request.owner[1] = u8(owner >> 8);
+    request.owner[2] = u8(owner >> 16);
     request.ownerKind = m_family == 1 ? CBE_OWNER_SENSOR : CBE_OWNER_MODULE;
     request.listMode = Ov4800::checkCBEString(m_cbe) == Ov4800::CBEExpression::KIND_DIRECT ? 1 : 0;
 

@@ -89,6 +89,8 @@ Ov4800::CBEPointInfo Plant::modulePoint(int cpu, u32 loop, int address, int sub)
     info.subValid = info.hasSubPoints;
     info.recordClass = int(record.recordClass());
     info.typeClass = int(get_type_class(record.swType()));
+    info.recordAddress = int(p->address()) - 1;
+    info.recordSub = p->subPoints().isEmpty() ? 0 : position;
     return info;
 }
 

@@ -363,6 +363,10 @@ private slots:
         QTest::newRow("direct: output") << "direct" << 1 << 2 << Paths{{3}, {51}} << 0 << QVariant(false);
         QTest::newRow("direct: channels") << "direct" << 1 << 2 << Paths{{10}} << 0 << QVariant(false);
         QTest::newRow("direct: nothing") << "direct" << 1 << 2 << Paths{} << 0 << QVariant(true);
+        // Each row's PackedAddress, byte 0 lowest: CPU 1 and loop 1 give byte 0 = 0; byte 1 the
+        // sub-address - 1 from bit 1 on and 0x20 for a module; byte 2 the address - 1.
+        QTest::newRow("owners: sensor, module, channel 2") << "owners" << 1 << 2 << Paths{{3}, {50}, {30, 1}} << 0
+                                                           << QVariant(QVariantList{0x020000u, 0x312000u, 0x1D2200u});
 
         QTest::newRow("select all: channels")
             << "all" << 1 << 1 << Paths{{20, 1}} << 0 << QVariant::fromValue(Paths{{20, 0}, {20, 1}});
@@ -414,6 +418,8 @@ private slots:
             result = model.isCBEEditEnabled(list);
         } else if (query == "direct") {
             result = model.isCBEEditDirect(list);
+        } else if (query == "owners") {
+            result = model.getCBEOwners(list);
         } else if (query == "all") {
             const QModelIndexList all = model.selectAll(list.first());
             if (expected.type() == QVariant::Int) {

@@ -392,6 +392,88 @@ private slots:
         QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(other - 1)), 0u);
     }
 
+    // A point's program, as the keypad opened on its row checks it, as Check CBE checks it and
+    // as the compile stores it: a sensor's list names any module, an input's list outputs only,
+    // an output's condition inputs only (another output's faults under FLT); no module its own.
+    void pointPrograms_data()
+    {
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<QString>("owner"); // S5 sensor, M2 input, M3 output, M10 channels: input, outputs
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        for (int loopType : {1, 2}) {
+            const auto row = [loopType](const char* name, const char* owner, const char* text, bool accepted) {
+                QTest::addRow("%s, %s", loopType == 1 ? "VARN" : "APOLLO", name)
+                    << loopType << QString(owner) << QString(text) << accepted;
+            };
+            row("sensor names an input", "S5", "(C1L1M2)", true);
+            row("sensor names a free address", "S5", "(C1L1M4)", false);
+            row("input names an output", "M2", "(C1L1M3 C1L1M11)", true);
+            row("input names an input channel", "M2", "(C1L1M10)", false);
+            row("output reads an input channel", "M3", "OR(C1L1M10)", true);
+            row("output reads an output", "M3", "OR(C1L1M11)", false);
+            row("output reads an output's faults", "M3", "OR(FLT(C1L1M11))", true);
+            row("output reads its own faults", "M3", "OR(FLT(C1L1M3))", false);
+            row("input channel names an output", "M10.1", "(C1L1M3)", true);
+            row("input channel names an input", "M10.1", "(C1L1M2)", false);
+            row("output channel reads an input", "M10.2", "OR(C1L1M2 C1L1M10)", true);
+            row("output channel reads an output", "M10.2", "OR(C1L1M3)", false);
+            row("output channel reads its own faults", "M10.2", "OR(FLT(C1L1M11))", false);
+        }
+    }
+
+    void pointPrograms()
+    {
+        QFETCH(int, loopType);
+        QFETCH(QString, owner);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        Configuration::instance()->set_current_brand(loopType == 1 ? 3 : 4);
+        Plant plant;
+        QVERIFY(looptest::forceLoopType(plant, 0, 0, loopType));
+        const bool apollo = loopType == 2;
+        const int protocol = apollo ? 4 : 2, series = apollo ? 4 : 1;
+        const u16 plain = apollo ? 41984 : 130;
+        plant.setPoint(apollo ? looptest::typed(1, 1, 5, 4, 1, 4, 62464, 2) : looptest::typed(1, 1, 5, 2, 1, 1, 30, 4));
+        plant.setPoint(looptest::typed(1, 1, 2, protocol, 2, series, plain, 53));
+        plant.setPoint(looptest::typed(1, 1, 3, protocol, 2, series, plain, 22));
+        OvGenericPoint channels = looptest::typed(1, 1, 10, protocol, 2, series, apollo ? 43009 : 133, 53,
+                                                  apollo ? 6 : 2);
+        looptest::editChannels(channels, [](OvGenericSubPoint& c, int i) { c.setSWType(i == 0 ? 53 : 22, true); });
+        plant.setPoint(channels);
+        const uint address = owner.mid(1).section('.', 0, 0).toUInt();
+        const int sub = owner.section('.', 1).toInt();
+        OvGenericPoint edited = *plant.getPoint(0, 0, address - 1, owner[0] == 'S' ? 1 : 2);
+        looptest::editChannels(edited, [&](OvGenericSubPoint& c, int i) { c.setCBE(i == sub - 1 ? text : ""); });
+        if (sub == 0)
+            edited.setCBE(text);
+        plant.setPoint(edited);
+        const auto ownerPoint = [&]() -> const OvGenericPoint* {
+            const OvGenericPoint* p = plant.getPoint(0, 0, address - 1, owner[0] == 'S' ? 1 : 2);
+            return sub == 0 ? p : &p->subPoints().at(sub - 1);
+        };
+        QVERIFY(ownerPoint()->isValid());
+
+        Ov4800::setCBEPlant(&plant);
+        Ov4800::OvCBEEditor editor;
+        editor.enableLogicalCtrl(true);
+        editor.init(QVariantList{ownerPoint()->cbeOwner()}, text.startsWith('('), Ov4800::toStorageString(text));
+        QCOMPARE(editor.getErrorCount() == 0 && editor.getString() == Ov4800::toStorageString(text), accepted);
+        // Opened on the sensor's row and the owner's together it holds to both; the sensor names
+        // any module there is.
+        editor.init(QVariantList{plant.getPoint(0, 0, 4, 1)->cbeOwner(), ownerPoint()->cbeOwner()},
+                    text.startsWith('('), Ov4800::toStorageString(text));
+        QCOMPARE(editor.getErrorCount() == 0, accepted);
+        QCOMPARE(editor.getFirstErrorMsg() == "0", accepted);
+        Ov4800::setCBEPlant(nullptr);
+        if (!accepted)
+            expectWarning("CBE ERROR: " + QRegularExpression::escape(text));
+        QCOMPARE(plant.checkPointCBE(ownerPoint()) == 0, accepted);
+        QCOMPARE(plant.copyTo(), 0);
+        plant.copyFrom();
+        QCOMPARE(ownerPoint()->cbe(), accepted ? text : QString());
+    }
+
     void korvaModules_data()
     {
         QTest::addColumn<int>("hw");
