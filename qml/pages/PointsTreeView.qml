@@ -261,7 +261,12 @@ Item {
             readonly property real _startX: LayoutMirroring.enabled
                                             ? flickableItem.headerItem.headerRow.width - flickableItem.width : 0
             on_StartXChanged: flickableItem.contentX = _startX
-            Component.onCompleted: flickableItem.contentX = _startX
+            // No rows made ahead in the background: a new loop with fewer rows would make Qt cancel
+            // a row still being made under an index the model no longer has.
+            Component.onCompleted: {
+                flickableItem.contentX = _startX
+                __listView.cacheBuffer = 0
+            }
             Keys.onPressed: {
                 if (event.matches(StandardKey.Copy))
                     event.accepted = pointsView.copySelected()

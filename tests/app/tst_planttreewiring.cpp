@@ -123,20 +123,32 @@ private slots:
         QCOMPARE(loopIndex, 0u);
     }
 
+    // From the plant's page; or, with a loop shown first, from the loop's table still drawing its
+    // rows, through its CPU's page and the plant's page.
     void loopPageSlot_data()
     {
         QTest::addColumn<int>("cpu");
         QTest::addColumn<int>("loop");
         QTest::addColumn<int>("code");
-        QTest::newRow("CPU data") << 0 << -1 << 8;
-        QTest::newRow("loop") << 2 << 3 << 9;
-        QTest::newRow("no CPU") << -1 << 3 << 1;
+        QTest::addColumn<int>("shownLoop"); // of CPU 0; -1 none
+        QTest::newRow("CPU data") << 0 << -1 << 8 << -1;
+        QTest::newRow("loop") << 2 << 3 << 9 << -1;
+        QTest::newRow("no CPU") << -1 << 3 << 1 << -1;
+        QTest::newRow("loop of another CPU") << 2 << 3 << 9 << 0;
     }
     void loopPageSlot()
     {
         QFETCH(int, cpu);
         QFETCH(int, loop);
         QFETCH(int, code);
+        QFETCH(int, shownLoop);
+        if (shownLoop >= 0) {
+            m_app->onLoopPageSelected(0, shownLoop);
+            QSignalSpy frames(m_window, &QQuickWindow::frameSwapped);
+            m_window->update();
+            QTRY_VERIFY(frames.count() > 0);
+            m_app->onLoopPageSelected(0, -1);
+        }
         m_app->onPlantInfoPageSelected();
         m_app->onLoopPageSelected(cpu, loop);
         QCOMPARE(m_app->pageCode(), code);
