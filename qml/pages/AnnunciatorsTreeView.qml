@@ -176,6 +176,9 @@ FocusScope {
         model: view.model
         selection: selectionModel
         selectionMode: C1.SelectionMode.ExtendedSelection
+        // No rows made ahead in the background: another CPU with fewer rows would make Qt cancel a
+        // row still being made under an index the model no longer has.
+        __listView.cacheBuffer: 0
         alternatingRowColors: false
         backgroundVisible: false
         frameVisible: false

@@ -17,6 +17,9 @@ ListView {
     clip: true
     model: cpus
     spacing: 2
+    // No rows made ahead in the background: a plant with fewer CPUs would make Qt cancel a row
+    // still being made under an index the model no longer has.
+    cacheBuffer: 0
 
     Connections {
         target: typeof activePlant !== "undefined" ? activePlant : null

@@ -279,6 +279,9 @@ Item {
                 model: pointsView.pointModel
             }
             onCurrentIndexChanged: if (pointsView.pointModel) pointsView.pointModel.currentRowChanged(currentIndex)
+            // No rows made ahead in the background: a new loop with fewer rows would make Qt cancel
+            // a row still being made under an index the model no longer has.
+            __listView.cacheBuffer: 0
             // Mirrored, each row runs from the right end of its cells (the content holds room
             // for the scroll bar beyond them): the table opens there, on its first column.
             readonly property real _startX: LayoutMirroring.enabled
