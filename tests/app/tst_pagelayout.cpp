@@ -143,6 +143,18 @@ QString describe(const ShownText& t)
     return QStringLiteral("\"%1\" (%2 %3)").arg(t.text, QString::fromLatin1(t.item->metaObject()->className()), where);
 }
 
+// Under the address sanitizer a language's pass costs a minute of layout: there one language
+// of each kind (right to left, long texts, the source) stands for the others, which lay out
+// through the same code; the normal build runs every language.
+QList<const char*> languages()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return {"ar", "fr", "en"};
+#else
+    return {"ar", "es", "fr", "hu", "it", "iw", "nl", "no", "pt", "ro", "en"};
+#endif
+}
+
 } // namespace
 
 class tst_PageLayout : public TestBase {
@@ -617,7 +629,7 @@ private slots:
     void texts_data()
     {
         QTest::addColumn<QString>("code");
-        for (const char* code : {"ar", "es", "fr", "hu", "it", "iw", "nl", "no", "pt", "ro", "en"})
+        for (const char* code : languages())
             QTest::newRow(code) << QString::fromLatin1(code);
     }
     void texts()
@@ -645,7 +657,9 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::newRow("ar") << QStringLiteral("ar");
+#if !defined(__SANITIZE_ADDRESS__)
         QTest::newRow("iw") << QStringLiteral("iw");
+#endif
     }
     void rightToLeft()
     {
@@ -724,7 +738,10 @@ private slots:
 
     // The column titles of the tables at the two sizes people use most: broken between words
     // only (checkTexts), in every language.
-    void columnTitles_data() { texts_data(); }
+    void columnTitles_data()
+    {
+        texts_data();
+    }
     void columnTitles()
     {
         QFETCH(QString, code);
@@ -746,7 +763,10 @@ private slots:
 
     // At 1024x700 a text is cut only where its row has no room for the whole of it: the page's
     // width less what the rest of the row takes. The cut ones are listed.
-    void cutTexts_data() { texts_data(); }
+    void cutTexts_data()
+    {
+        texts_data();
+    }
     void cutTexts()
     {
         QFETCH(QString, code);
@@ -904,7 +924,10 @@ private slots:
 
     // The CBE keypad's keys in every language: each name fits its key or is cut with its whole
     // in a tool tip.
-    void keypad_data() { texts_data(); }
+    void keypad_data()
+    {
+        texts_data();
+    }
     void keypad()
     {
         QFETCH(QString, code);
