@@ -328,8 +328,6 @@ private slots:
                                                << "supervisorCombo" << 1 << "activePlant.getSUPType(0)" << 1;
         QTest::newRow("loop protocol") << "cpu"
                                        << "loopTypeCombo" << 1 << "activePlant.getCPULoopType(0, 0)" << 1;
-        QTest::newRow("loop boards") << "cpu"
-                                     << "cpuLibCombo" << 2 << "activePlant.getCPULibCount(0)" << 3;
     }
     void choiceKept()
     {
@@ -370,8 +368,6 @@ private slots:
             QCOMPARE(read.evaluate().toInt(), expected);
         }
         QCOMPARE(m_dialogs.pending(), 0);
-        // As on the CPU pages: boards added over this panel's default configuration.
-        traceErrors(QStringLiteral("set_cpu_llId"));
     }
 };
 
