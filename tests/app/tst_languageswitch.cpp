@@ -312,6 +312,10 @@ private slots:
                                        .arg(int(OvAnnunciatorsModel::viewerType));
         QTest::newRow("viewer type") << "viewers"
                                      << "viewerTypeBox" << 1 << viewerType << 1;
+        QTest::newRow("annunciator filter")
+            << "annunciators"
+            << "filterTypeBox" << 8
+            << "view.model.getFilterType(styleData.index) === qsTrId(\"LBL_EVT_FILTER_ALARM_DET\")" << 1;
         QTest::newRow("printer parity") << "parameters"
                                         << "prnParity" << 2 << "activePlant.prnParity" << 2;
         QTest::newRow("relay supervision") << "parameters"
@@ -337,13 +341,36 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, expected);
         Plant* plant = m_app->plant();
-        if (page == QLatin1String("viewers")) {
+        if (page == QLatin1String("viewers") || page == QLatin1String("annunciators")) {
+            // The brands of this build have viewers only; annunciators come with the first family.
+            const bool viewers = page == QLatin1String("viewers");
+            Configuration::instance()->set_configNumber(viewers ? 7 : 1);
             OvPlantModel* tree = m_app->plantTreeModel();
-            const QModelIndex viewers = tree->index(0, 0, tree->index(0, 0, tree->index(1, 0)));
-            for (const QModelIndex& row : {tree->index(0, 0), viewers})
+            const QModelIndex devices = tree->index(0, 0, tree->index(0, 0, tree->index(1, 0)));
+            for (const QModelIndex& row : {tree->index(0, 0), devices})
                 QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
                                                   Q_ARG(QVariant, QVariant::fromValue(row))));
-            m_app->viewersModel()->enableDevice({m_app->viewersModel()->index(0, 0)}, true, 0);
+            OvAnnunciatorsModel* model = viewers ? m_app->viewersModel() : m_app->annunciatorsModel();
+            QQuickItem* tab = nullptr;
+            if (!viewers) {
+                QTRY_VERIFY((tab = findAll(m_window->contentItem(), "annunciatorTab").value(0)));
+                QTest::mouseClick(m_window, Qt::LeftButton, {},
+                                  tab->mapToScene(QPointF(tab->width() / 2, tab->height() / 2)).toPoint());
+            }
+            model->enableDevice({model->index(0, 0)}, true, 0);
+            if (!viewers) {
+                // The device chosen (clear and select) and "+", as the view's keys do.
+                QQuickItem* view = nullptr;
+                QTRY_VERIFY((view = findAll(m_window->contentItem(), "annunciatorsView").value(0)));
+                QObject* inside = view->findChild<QObject*>(QStringLiteral("annunciatorTree"));
+                QVERIFY(inside);
+                QQmlExpression add(
+                    qmlContext(inside), view,
+                    QStringLiteral("selectionModel.select(view.model.index(0, 0), 0x3); view.addFilter()"));
+                add.evaluate();
+                QVERIFY2(!add.hasError(), qPrintable(add.error().toString()));
+                QCOMPARE(model->rowCount(model->index(0, 0)), 1);
+            }
         } else if (page == QLatin1String("parameters")) {
             m_app->onGeneralParametersPageSelected();
         } else {
