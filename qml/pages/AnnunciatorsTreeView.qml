@@ -134,6 +134,12 @@ FocusScope {
         function onRowsInserted() { view.revision++ }
         function onDataChanged() { view.revision++ }
     }
+    // A language switch gives the filter types their new texts only after every binding has
+    // been evaluated again: the type boxes find the rows' types among the new texts.
+    Connections {
+        target: typeof ovEvtFilterModel !== "undefined" ? ovEvtFilterModel : null
+        function onModelReset() { view.revision++ }
+    }
     FontMetrics {
         id: metrics
         font.family: OvTheme.fontFamily

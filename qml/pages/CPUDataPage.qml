@@ -314,8 +314,14 @@ PlaceholderPage {
                             model: [qsTrId("LBL_SUP_NONE") + page.tr, qsTrId("LBL_SUP_MODBUS_RTU") + page.tr,
                                     qsTrId("LBL_SUP_MODBUS_TCP") + page.tr, qsTrId("LBL_SUP_BACNET") + page.tr]
                             readonly property int stored: (page.revision, page.hasPlant ? activePlant.getSUPType(0) : 0)
-                            currentIndex: stored <= 3 ? stored : 0
+                            // A network type chosen and not yet stored. The language switch evaluates
+                            // every binding again and gives a new model, which puts the box on its
+                            // first entry: the index is read again after it.
+                            property int chosen: -1
+                            onStoredChanged: chosen = -1
+                            currentIndex: (model, chosen >= 0 ? chosen : stored <= 3 ? stored : 0)
                             onActivated: {
+                                chosen = index >= 2 ? index : -1
                                 if (index === 0 && page.hasPlant)
                                     activePlant.setSupervisorNotInstalled(0)
                                 else if (index === 1)

@@ -48,7 +48,8 @@ ColumnLayout {
                     modes.push({ text: "3", value: 3 })
                 return modes
             }
-            currentIndex: box.mode
+            // Read again after a new model (the language's texts), which puts the box on its first entry.
+            currentIndex: (model, box.mode)
             onActivated: if (activePlant && index !== box.mode) activePlant.setWalkTest(index)
         }
     }

@@ -11,10 +11,16 @@
 #include "cbe/OvCBEEditor.h"
 #include "core/Configuration.h"
 #include "core/OvLanguageModel.h"
+#include "models/OvAnnunciatorsModel.h"
+#include "models/OvCPUModel.h"
 #include "models/OvPlantModel.h"
+#include "plant/Plant.h"
+
+#include "ZpData/Container/ZpConf.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QQmlExpression>
 #include <QtQuick>
 #include <QtTest>
 
@@ -291,6 +297,104 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(named("languageMenu"), "dismiss"));
         QTRY_VERIFY(!named("languageMenu")->property("visible").toBool()
                     && !named("optionsMenu")->property("visible").toBool());
+    }
+
+    // A choice made on a page, stored or not yet (a network supervisor waits for its
+    // addresses), is what its box shows in either language, and the plant keeps what it stored.
+    void choiceKept_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("stored"); // read in the box's own context
+        QTest::addColumn<int>("expected");
+        const QString viewerType = QStringLiteral("view.model.data(styleData.index, %1)")
+                                       .arg(int(OvAnnunciatorsModel::viewerType));
+        QTest::newRow("viewer type") << "viewers"
+                                     << "viewerTypeBox" << 1 << viewerType << 1;
+        QTest::newRow("annunciator filter")
+            << "annunciators"
+            << "filterTypeBox" << 8
+            << "view.model.getFilterType(styleData.index) === qsTrId(\"LBL_EVT_FILTER_ALARM_DET\")" << 1;
+        QTest::newRow("printer parity") << "parameters"
+                                        << "prnParity" << 2 << "activePlant.prnParity" << 2;
+        QTest::newRow("relay supervision") << "parameters"
+                                           << "plantReleAll" << 1 << "activePlant.plantReleAll" << 1;
+        QTest::newRow("relay function") << "parameters"
+                                        << "plantReleFU1" << 3 << "activePlant.plantReleFU1" << 3;
+        QTest::newRow("walk test") << "parameters"
+                                   << "walkTestMode" << 1 << "activePlant.getWalkTest()" << 1;
+        QTest::newRow("supervisor Modbus TCP") << "cpu"
+                                               << "supervisorCombo" << 2 << "activePlant.getSUPType(0)" << 0;
+        QTest::newRow("supervisor BACnet") << "cpu"
+                                           << "supervisorCombo" << 3 << "activePlant.getSUPType(0)" << 0;
+        QTest::newRow("supervisor Modbus RTU") << "cpu"
+                                               << "supervisorCombo" << 1 << "activePlant.getSUPType(0)" << 1;
+        QTest::newRow("loop protocol") << "cpu"
+                                       << "loopTypeCombo" << 1 << "activePlant.getCPULoopType(0, 0)" << 1;
+    }
+    void choiceKept()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, box);
+        QFETCH(int, chosen);
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        Plant* plant = m_app->plant();
+        if (page == QLatin1String("viewers") || page == QLatin1String("annunciators")) {
+            // The brands of this build have viewers only; annunciators come with the first family.
+            const bool viewers = page == QLatin1String("viewers");
+            Configuration::instance()->set_configNumber(viewers ? 7 : 1);
+            OvPlantModel* tree = m_app->plantTreeModel();
+            const QModelIndex devices = tree->index(0, 0, tree->index(0, 0, tree->index(1, 0)));
+            for (const QModelIndex& row : {tree->index(0, 0), devices})
+                QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                                  Q_ARG(QVariant, QVariant::fromValue(row))));
+            OvAnnunciatorsModel* model = viewers ? m_app->viewersModel() : m_app->annunciatorsModel();
+            QQuickItem* tab = nullptr;
+            if (!viewers) {
+                QTRY_VERIFY((tab = findAll(m_window->contentItem(), "annunciatorTab").value(0)));
+                QTest::mouseClick(m_window, Qt::LeftButton, {},
+                                  tab->mapToScene(QPointF(tab->width() / 2, tab->height() / 2)).toPoint());
+            }
+            model->enableDevice({model->index(0, 0)}, true, 0);
+            if (!viewers) {
+                // The device chosen (clear and select) and "+", as the view's keys do.
+                QQuickItem* view = nullptr;
+                QTRY_VERIFY((view = findAll(m_window->contentItem(), "annunciatorsView").value(0)));
+                QObject* inside = view->findChild<QObject*>(QStringLiteral("annunciatorTree"));
+                QVERIFY(inside);
+                QQmlExpression add(
+                    qmlContext(inside), view,
+                    QStringLiteral("selectionModel.select(view.model.index(0, 0), 0x3); view.addFilter()"));
+                add.evaluate();
+                QVERIFY2(!add.hasError(), qPrintable(add.error().toString()));
+                QCOMPARE(model->rowCount(model->index(0, 0)), 1);
+            }
+        } else if (page == QLatin1String("parameters")) {
+            m_app->onGeneralParametersPageSelected();
+        } else {
+            if (!plant->isSIBEnabled(0)) {
+                // A panel with an interface board, where CPU 1 carries the supervisor.
+                g_zpConf->new_config(0);
+                g_zpConf->set_default_all(g_zpDataVersion);
+                plant->copyFrom();
+                QVERIFY(plant->enableRSSIB(0, 1));
+            }
+            m_app->cpuModel()->selectCPU(-1);
+        }
+        QQuickItem* combo = nullptr;
+        QTRY_VERIFY((combo = findAll(m_window->contentItem(), box).value(0)));
+        // As a click does: the box moves, then reports the choice.
+        QVERIFY(combo->setProperty("currentIndex", chosen));
+        QVERIFY(QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, chosen)));
+        QQmlExpression read(qmlContext(combo), combo, stored);
+        for (const char* file : {"ov4800_it.qm", "ov4800_en.qm"}) {
+            m_app->onSelectLanguage(QString::fromLatin1(file));
+            QCOMPARE(combo->property("currentIndex").toInt(), chosen);
+            QCOMPARE(read.evaluate().toInt(), expected);
+        }
+        QCOMPARE(m_dialogs.pending(), 0);
     }
 };
 
