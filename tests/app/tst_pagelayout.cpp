@@ -275,6 +275,64 @@ class tst_PageLayout : public TestBase {
             QCOMPARE(shown.first()->property("text").toString(), m_app->plantTreeModel()->getInfoToolTip(under));
     }
 
+    // The arrow of the loop's module with channels lies in the module's index cell, on its
+    // starting side; a click on it opens the row.
+    void checkModuleArrow(const QString& where)
+    {
+        QQuickItem* table = find("pointTable");
+        auto* modules = qobject_cast<QAbstractItemModel*>(
+            m_app->engine()->rootContext()->contextProperty(QStringLiteral("theModuleModel")).value<QObject*>());
+        QVERIFY2(table && modules, qPrintable(where));
+        QModelIndex module;
+        for (int r = 0; r < modules->rowCount() && !module.isValid(); ++r) {
+            if (modules->rowCount(modules->index(r, 0)) == 3)
+                module = modules->index(r, 0);
+        }
+        QVERIFY2(module.isValid(), qPrintable(where + QStringLiteral(": no module with channels")));
+        QQuickItem* indexTitle = nullptr;
+        for (QQuickItem* title : findAll(page(), QStringLiteral("columnTitle"))) {
+            if (title->property("text").toString() == qtTrId("CSV_PT_INDEX"))
+                indexTitle = title->parentItem();
+        }
+        QVERIFY2(indexTitle, qPrintable(where));
+        const QRectF cell = indexTitle->mapRectToScene(QRectF(0, 0, indexTitle->width(), indexTitle->height()));
+        // The table opens with every module open.
+        QVERIFY(QMetaObject::invokeMethod(table, "collapse", Q_ARG(QVariant, QVariant::fromValue(module))));
+        settle();
+        QList<QQuickItem*> arrows;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            auto* arrow = item->property("branchDecoration").value<QQuickItem*>();
+            if (arrow && item->isVisible() && arrow->isVisible())
+                arrows << arrow;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(table);
+        QCOMPARE(arrows.size(), 1);
+        QQuickItem* arrow = arrows.first();
+        const QRectF box = arrow->mapRectToScene(QRectF(0, 0, arrow->width(), arrow->height()));
+        const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        const qreal fromStart = rightToLeft ? cell.right() - box.right() : box.left() - cell.left();
+        QVERIFY2(box.left() >= cell.left() - 0.5 && box.right() <= cell.right() + 0.5 && fromStart < cell.width() / 2,
+                 qPrintable(QStringLiteral("%1: arrow at %2..%3, the index cell at %4..%5")
+                                .arg(where)
+                                .arg(box.left())
+                                .arg(box.right())
+                                .arg(cell.left())
+                                .arg(cell.right())));
+        const auto isExpanded = [&] {
+            QVariant answer;
+            QMetaObject::invokeMethod(table, "isExpanded", Q_RETURN_ARG(QVariant, answer),
+                                      Q_ARG(QVariant, QVariant::fromValue(module)));
+            return answer.toBool();
+        };
+        QVERIFY(!isExpanded());
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                          arrow->mapToScene(QPointF(arrow->width() / 2, arrow->height() / 2)).toPoint());
+        settle();
+        QVERIFY2(isExpanded(), qPrintable(where));
+    }
+
     struct Page {
         const char* name;
         const char* state;
@@ -807,6 +865,8 @@ private slots:
             plant->cpus().cpuAt(0)->setLoopType(0, 1);
             OvGenericPoint bell = plantbuild::point(1, 1, 5, 2, 2, 1, 130, 24);
             plant->cpus().setPoint(&bell);
+            OvGenericPoint doors = plantbuild::point(1, 1, 8, 2, 2, 2, 16398, 0, 3);
+            plant->cpus().setPoint(&doors);
             plant->setWalkTest(2);
             m_app->updateModels();
         }
@@ -857,6 +917,8 @@ private slots:
         }
         QVERIFY2(apart.isEmpty(), qPrintable(code + QStringLiteral(": ") + apart.join(QStringLiteral("; "))));
         QTest::keyClick(m_window, Qt::Key_Escape);
+        settle();
+        checkModuleArrow(code);
         tabs->setProperty("currentIndex", 0);
         m_window->resize(960, 720);
     }
