@@ -876,6 +876,25 @@ private slots:
         settle();
         QQuickItem* output = find("walkTestOutput");
         QVERIFY(output && output->isEnabled());
+        // Every box of the page, the walk test's too, starts at one edge, beside the labels.
+        QList<QQuickItem*> boxes = findAll(page(), QStringLiteral("walkTestOutput"));
+        std::function<void(QQuickItem*)> collect = [&](QQuickItem* item) {
+            if (item->inherits("QQuickComboBox") && item->isVisible())
+                boxes << item;
+            for (QQuickItem* child : item->childItems())
+                collect(child);
+        };
+        collect(page());
+        QMap<int, QStringList> starts;
+        for (QQuickItem* box : boxes) {
+            const QRectF at = box->mapRectToScene(QRectF(0, 0, box->width(), box->height()));
+            starts[qRound(rightToLeft ? at.right() : at.left())] << box->objectName();
+        }
+        QStringList edges;
+        for (auto it = starts.cbegin(); it != starts.cend(); ++it)
+            edges << QStringLiteral("%1: %2").arg(it.key()).arg(it.value().join(QLatin1Char(' ')));
+        QVERIFY2(boxes.size() > 5 && starts.size() == 1,
+                 qPrintable(code + QStringLiteral(", boxes start at ") + edges.join(QStringLiteral("; "))));
         QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
                           output->mapToScene(QPointF(output->width() / 2, output->height() / 2)).toPoint());
         settle();
