@@ -12,6 +12,10 @@ ColumnLayout {
     readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
     readonly property int mode: activePlant ? activePlant.walkTest : 0
     property string problem: ""
+    // Its labels in the page's one column of labels.
+    readonly property real labelNeed: Math.max(modeLabel.implicitWidth, outputLabel.implicitWidth)
+    property real labelWidth: parent && parent.labelWidth !== undefined ? parent.labelWidth
+                                                                        : metrics.averageCharacterWidth * 36
 
     function check() {
         if (!box.model || box.mode !== 2) {
@@ -31,8 +35,9 @@ ColumnLayout {
 
     RowLayout {
         OvLabel {
+            id: modeLabel
             text: qsTrId("WalkTest") + box.tr
-            Layout.preferredWidth: metrics.averageCharacterWidth * 36
+            Layout.preferredWidth: box.labelWidth
         }
         ComboBox {
             objectName: "walkTestMode"
@@ -55,8 +60,9 @@ ColumnLayout {
     }
     RowLayout {
         OvLabel {
+            id: outputLabel
             text: qsTrId("CSV_WALKTESTMODULEID") + box.tr
-            Layout.preferredWidth: metrics.averageCharacterWidth * 36
+            Layout.preferredWidth: box.labelWidth
         }
         OvWalkTestTreeView {
             id: chooser

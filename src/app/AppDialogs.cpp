@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
@@ -43,6 +44,18 @@ private:
 
 QPointer<QWindow> FocusKeeper::s_last;
 
+// Right to left, a button of a dialog's button box draws its text from its left edge over its
+// icon and cuts it: without the icon the text has the button to itself.
+void clearButtonIcons(QWidget* dialog)
+{
+    if (QGuiApplication::layoutDirection() != Qt::RightToLeft)
+        return;
+    for (QDialogButtonBox* buttons : dialog->findChildren<QDialogButtonBox*>()) {
+        for (QAbstractButton* button : buttons->buttons())
+            button->setIcon(QIcon());
+    }
+}
+
 } // namespace
 
 PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBoxChecked)
@@ -61,12 +74,7 @@ PlantMessage::Button AppDialogs::ask(const PlantMessage& message, bool* checkBox
     for (int i = 0; i < message.choices.size(); ++i)
         choices << box.addButton(message.choices.at(i), roles[qMin(i, 2)]);
     box.setStandardButtons(QMessageBox::StandardButtons(message.buttons));
-    // Right to left, a standard button draws its text from its left edge over its icon and cuts
-    // it: without the icon the text has the button to itself.
-    if (QGuiApplication::layoutDirection() == Qt::RightToLeft) {
-        for (QAbstractButton* button : box.buttons())
-            button->setIcon(QIcon());
-    }
+    clearButtonIcons(&box);
     if (message.defaultChoice >= 0 && message.defaultChoice < choices.size())
         box.setDefaultButton(choices.at(message.defaultChoice));
     else if (message.defaultButton != PlantMessage::NoButton)
@@ -106,6 +114,7 @@ QString AppDialogs::askFile(const PlantFileRequest& request)
         dialog.setViewMode(QFileDialog::Detail);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    clearButtonIcons(&dialog);
     placeOver(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();

@@ -10,6 +10,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
 #include <QtQuick>
 #include <QtTest>
 
@@ -375,20 +378,50 @@ private slots:
         m_window->setPosition(300, 200);
         QList<QWindow*> parents;
         QList<QPoint> offsets;
+        // Right to left, a button's text is drawn over its icon: the buttons that have one.
+        QStringList overIcons;
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (dialog && dialog->isVisible()) {
                 parents << dialog->windowHandle()->transientParent();
                 offsets << dialog->frameGeometry().center() - m_window->geometry().center();
+                for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                    if (button->isVisible() && !button->icon().isNull() && !button->text().isEmpty())
+                        overIcons << button->text();
+                }
                 dialog->reject();
             }
         });
         closer.start(10);
         PlantDialogs::installed()->ask(PlantMessage(), nullptr);
         PlantDialogs::installed()->askFile(PlantFileRequest());
-        m_window->setPosition(place);
         QCOMPARE(parents, QList<QWindow*>({m_window, m_window}));
+        overIcons.clear();
+        // As on the desktops whose dialog buttons have icons.
+        struct ButtonIcons : QProxyStyle {
+            using QProxyStyle::QProxyStyle;
+            int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* returned) const override
+            {
+                return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                    ? 1
+                    : QProxyStyle::styleHint(hint, option, widget, returned);
+            }
+        };
+        const QString styleName = QApplication::style()->objectName();
+        QApplication::setStyle(new ButtonIcons(QStyleFactory::create(styleName)));
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        PlantDialogs::installed()->ask(PlantMessage(), nullptr);
+        PlantFileRequest folder;
+        folder.kind = PlantFileRequest::Folder;
+        for (const PlantFileRequest& request : {PlantFileRequest(), folder})
+            PlantDialogs::installed()->askFile(request);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QApplication::setStyle(styleName);
+        m_window->setPosition(place);
+        QCOMPARE(offsets.size(), 5);
+        QVERIFY2(overIcons.isEmpty(), qPrintable(overIcons.join(QStringLiteral(", "))));
         for (const QPoint& offset : offsets)
             QVERIFY2(offset.manhattanLength() <= 2,
                      qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));

@@ -170,11 +170,11 @@ class tst_PageLayout : public TestBase {
     {
         return qobject_cast<QItemSelectionModel*>(tree()->property("selection").value<QObject*>());
     }
-    bool expanded(const QModelIndex& index) const
+    bool expanded(const QModelIndex& index, QQuickItem* view = nullptr) const
     {
         bool result = false;
         QVariant answer;
-        if (!QMetaObject::invokeMethod(tree(), "isExpanded", Q_RETURN_ARG(QVariant, answer),
+        if (!QMetaObject::invokeMethod(view ? view : tree(), "isExpanded", Q_RETURN_ARG(QVariant, answer),
                                        Q_ARG(QVariant, QVariant::fromValue(index))))
             return false;
         result = answer.toBool();
@@ -215,6 +215,21 @@ class tst_PageLayout : public TestBase {
     }
     void settle() { settleScene(m_app->engine()); }
 
+    // The arrow of each row of view that has one, as the view keeps it on the row.
+    static QList<QQuickItem*> arrowsIn(QQuickItem* view)
+    {
+        QList<QQuickItem*> arrows;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            auto* arrow = item->property("branchDecoration").value<QQuickItem*>();
+            if (arrow && item->isVisible() && arrow->isVisible())
+                arrows << arrow;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(view);
+        return arrows;
+    }
+
     // The tree's arrows lie inside its pane; a click on the arrow of the closed CPUs row opens it.
     void checkTreeArrows(const QString& where)
     {
@@ -226,16 +241,7 @@ class tst_PageLayout : public TestBase {
         QQuickItem* pane = find("plantElementsView");
         QVERIFY(pane);
         const QRectF paneBox = pane->mapRectToScene(QRectF(0, 0, pane->width(), pane->height()));
-        // The arrow of each row that has one, as the view keeps it on the row.
-        QList<QQuickItem*> arrows;
-        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
-            auto* arrow = item->property("branchDecoration").value<QQuickItem*>();
-            if (arrow && item->isVisible() && arrow->isVisible())
-                arrows << arrow;
-            for (QQuickItem* child : item->childItems())
-                walk(child);
-        };
-        walk(tree());
+        QList<QQuickItem*> arrows = arrowsIn(tree());
         std::sort(arrows.begin(), arrows.end(), [](QQuickItem* a, QQuickItem* b) {
             return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
         });
@@ -285,6 +291,46 @@ class tst_PageLayout : public TestBase {
         QVERIFY2(count <= (tells ? 1 : 0), qPrintable(QString::number(count)));
         if (tells && count == 1)
             QCOMPARE(shown.first()->property("text").toString(), m_app->plantTreeModel()->getInfoToolTip(under));
+    }
+
+    // The arrow of the loop's module with channels lies in the module's index cell, on its
+    // starting side; a click on it opens the row.
+    void checkModuleArrow(const QString& where)
+    {
+        QQuickItem* table = find("pointTable");
+        auto* modules = qobject_cast<QAbstractItemModel*>(table->property("model").value<QObject*>());
+        QModelIndex module;
+        for (int r = 0; modules && r < modules->rowCount() && !module.isValid(); ++r) {
+            if (modules->rowCount(modules->index(r, 0)) == 3)
+                module = modules->index(r, 0);
+        }
+        QVERIFY2(module.isValid(), qPrintable(where + QStringLiteral(": no module with channels")));
+        QQuickItem* cell = nullptr;
+        for (QQuickItem* title : findAll(page(), QStringLiteral("columnTitle"))) {
+            if (title->property("text").toString() == qtTrId("CSV_PT_INDEX"))
+                cell = title->parentItem();
+        }
+        QVERIFY2(cell, qPrintable(where));
+        const QRectF cellBox = cell->mapRectToScene(QRectF(0, 0, cell->width(), cell->height()));
+        // The table opens with every module open.
+        QVERIFY(QMetaObject::invokeMethod(table, "collapse", Q_ARG(QVariant, QVariant::fromValue(module))));
+        settle();
+        const QList<QQuickItem*> arrows = arrowsIn(table);
+        QCOMPARE(arrows.size(), 1);
+        const QRectF box = arrows.first()->mapRectToScene(
+            QRectF(0, 0, arrows.first()->width(), arrows.first()->height()));
+        const qreal fromStart = QGuiApplication::layoutDirection() == Qt::RightToLeft ? cellBox.right() - box.right()
+                                                                                      : box.left() - cellBox.left();
+        QVERIFY2(box.left() >= cellBox.left() - 0.5 && box.right() <= cellBox.right() + 0.5
+                     && fromStart < cellBox.width() / 2,
+                 qPrintable(QStringLiteral("%1: arrow at %2, the index cell from %3 to %4")
+                                .arg(where)
+                                .arg(box.left())
+                                .arg(cellBox.left())
+                                .arg(cellBox.right())));
+        QVERIFY(!expanded(module, table));
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, box.center().toPoint());
+        QVERIFY2(expanded(module, table), qPrintable(where));
     }
 
     struct Page {
@@ -827,6 +873,8 @@ private slots:
             plant->cpus().cpuAt(0)->setLoopType(0, 1);
             OvGenericPoint bell = plantbuild::point(1, 1, 5, 2, 2, 1, 130, 24);
             plant->cpus().setPoint(&bell);
+            OvGenericPoint doors = plantbuild::point(1, 1, 8, 2, 2, 2, 16398, 0, 3);
+            plant->cpus().setPoint(&doors);
             plant->setWalkTest(2);
             m_app->updateModels();
         }
@@ -836,6 +884,23 @@ private slots:
         settle();
         QQuickItem* output = find("walkTestOutput");
         QVERIFY(output && output->isEnabled());
+        // Every box of the page, the walk test's too, starts at one edge, beside the labels.
+        QList<QQuickItem*> boxes = findAll(page(), QStringLiteral("walkTestOutput"));
+        std::function<void(QQuickItem*)> collect = [&](QQuickItem* item) {
+            if (item->inherits("QQuickComboBox") && item->isVisible())
+                boxes << item;
+            for (QQuickItem* child : item->childItems())
+                collect(child);
+        };
+        collect(page());
+        QSet<int> starts;
+        QStringList edges;
+        for (QQuickItem* box : boxes) {
+            const QRectF at = box->mapRectToScene(QRectF(0, 0, box->width(), box->height()));
+            starts << qRound(rightToLeft ? at.right() : at.left());
+            edges << QStringLiteral("%1 at %2").arg(box->objectName()).arg(rightToLeft ? at.right() : at.left());
+        }
+        QVERIFY2(boxes.size() > 5 && starts.size() == 1, qPrintable(edges.join(QStringLiteral(", "))));
         QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
                           output->mapToScene(QPointF(output->width() / 2, output->height() / 2)).toPoint());
         settle();
@@ -877,6 +942,8 @@ private slots:
         }
         QVERIFY2(apart.isEmpty(), qPrintable(code + QStringLiteral(": ") + apart.join(QStringLiteral("; "))));
         QTest::keyClick(m_window, Qt::Key_Escape);
+        settle();
+        checkModuleArrow(code);
         tabs->setProperty("currentIndex", 0);
         m_window->resize(960, 720);
     }
