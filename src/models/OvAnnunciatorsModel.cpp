@@ -8,6 +8,7 @@
 #include "plant/Plant.h"
 
 #include <QDebug>
+#include <QSet>
 
 namespace {
 
@@ -216,6 +217,25 @@ OvAnnunciatorFilterItem* OvAnnunciatorsModel::filterOf(const QModelIndex& index)
     return row && row->itemKind() == OvAnnunciatorDev::kFilter ? static_cast<OvAnnunciatorFilterItem*>(row) : nullptr;
 }
 
+QModelIndex OvAnnunciatorsModel::firstColumnOf(const QModelIndex& index) const
+{
+    return index.column() != 0 && rowOf(index) ? createIndex(index.row(), 0, index.internalPointer()) : index;
+}
+
+QModelIndexList OvAnnunciatorsModel::rowsOf(const QModelIndexList& selection) const
+{
+    QModelIndexList rows;
+    QSet<const void*> seen;
+    for (const QModelIndex& index : selection) {
+        const QModelIndex row = firstColumnOf(index);
+        if (!rowOf(row) || !seen.contains(row.internalPointer())) {
+            seen.insert(row.internalPointer());
+            rows << row;
+        }
+    }
+    return rows;
+}
+
 void OvAnnunciatorsModel::rebuildModel(int cpuIndex)
 {
     qDebug() << "REBLUILD VIEVER MODEL FOR INDEX " << (m_viewerMode ? "true" : "false") << cpuIndex;
@@ -328,8 +348,9 @@ bool OvAnnunciatorsModel::isFilter(const QModelIndex& idx) const
     return filterOf(idx) != nullptr;
 }
 
-bool OvAnnunciatorsModel::areCoerent(const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::areCoerent(const QModelIndexList& cells) const
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (selection.size() < 2)
         return true;
     int kind = -1;
@@ -359,17 +380,19 @@ int OvAnnunciatorsModel::getDeviceModelFilter(const QModelIndex& idx) const
     return 0;
 }
 
-bool OvAnnunciatorsModel::canBeUsedForCopy(const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::canBeUsedForCopy(const QModelIndexList& cells) const
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (selection.size() != 1)
         return false;
     const OvAnnunciatorDev* row = rowOf(selection.first());
     return row && row->isValid();
 }
 
-bool OvAnnunciatorsModel::canBeUsedForPaste(const QModelIndex& from, const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::canBeUsedForPaste(const QModelIndex& from, const QModelIndexList& cells) const
 {
-    if (selection.isEmpty() || (selection.size() == 1 && selection.first() == from))
+    const QModelIndexList selection = rowsOf(cells);
+    if (selection.isEmpty() || (selection.size() == 1 && selection.first() == firstColumnOf(from)))
         return false;
     const OvAnnunciatorDev* source = rowOf(from);
     if (!source || !source->isValid())
@@ -382,8 +405,9 @@ bool OvAnnunciatorsModel::canBeUsedForPaste(const QModelIndex& from, const QMode
     return true;
 }
 
-bool OvAnnunciatorsModel::canBeResetted(const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::canBeResetted(const QModelIndexList& cells) const
 {
+    const QModelIndexList selection = rowsOf(cells);
     for (const QModelIndex& index : selection) {
         const OvAnnunciatorDev* row = rowOf(index);
         if (row && row->isValid())
@@ -403,8 +427,9 @@ bool OvAnnunciatorsModel::canRemoveFilterFrom(const OvAnnunciatorDev* row)
     return row && row->itemKind() == OvAnnunciatorDev::kDevice && row->isValid() && row->childCount() > 0;
 }
 
-bool OvAnnunciatorsModel::canAddFilter(const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::canAddFilter(const QModelIndexList& cells) const
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (selection.isEmpty())
         return false;
     for (const QModelIndex& index : selection)
@@ -413,8 +438,9 @@ bool OvAnnunciatorsModel::canAddFilter(const QModelIndexList& selection) const
     return true;
 }
 
-bool OvAnnunciatorsModel::canRmFilter(const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::canRmFilter(const QModelIndexList& cells) const
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (selection.isEmpty())
         return false;
     for (const QModelIndex& index : selection)
