@@ -348,9 +348,8 @@ bool OvAnnunciatorsModel::isFilter(const QModelIndex& idx) const
     return filterOf(idx) != nullptr;
 }
 
-bool OvAnnunciatorsModel::areCoerent(const QModelIndexList& cells) const
+bool OvAnnunciatorsModel::areCoerent(const QModelIndexList& selection) const
 {
-    const QModelIndexList selection = rowsOf(cells);
     if (selection.size() < 2)
         return true;
     int kind = -1;
@@ -405,9 +404,8 @@ bool OvAnnunciatorsModel::canBeUsedForPaste(const QModelIndex& from, const QMode
     return true;
 }
 
-bool OvAnnunciatorsModel::canBeResetted(const QModelIndexList& cells) const
+bool OvAnnunciatorsModel::canBeResetted(const QModelIndexList& selection) const
 {
-    const QModelIndexList selection = rowsOf(cells);
     for (const QModelIndex& index : selection) {
         const OvAnnunciatorDev* row = rowOf(index);
         if (row && row->isValid())
@@ -427,9 +425,8 @@ bool OvAnnunciatorsModel::canRemoveFilterFrom(const OvAnnunciatorDev* row)
     return row && row->itemKind() == OvAnnunciatorDev::kDevice && row->isValid() && row->childCount() > 0;
 }
 
-bool OvAnnunciatorsModel::canAddFilter(const QModelIndexList& cells) const
+bool OvAnnunciatorsModel::canAddFilter(const QModelIndexList& selection) const
 {
-    const QModelIndexList selection = rowsOf(cells);
     if (selection.isEmpty())
         return false;
     for (const QModelIndex& index : selection)
@@ -438,9 +435,8 @@ bool OvAnnunciatorsModel::canAddFilter(const QModelIndexList& cells) const
     return true;
 }
 
-bool OvAnnunciatorsModel::canRmFilter(const QModelIndexList& cells) const
+bool OvAnnunciatorsModel::canRmFilter(const QModelIndexList& selection) const
 {
-    const QModelIndexList selection = rowsOf(cells);
     if (selection.isEmpty())
         return false;
     for (const QModelIndex& index : selection)

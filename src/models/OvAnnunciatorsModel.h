@@ -4,7 +4,8 @@
 // rows. The tree is a working copy read from the plant when it is rebuilt; every edit is sent as
 // copies of the changed or removed devices (devicesChanged, devicesRemove), which the
 // application stores into the plant. The filter commands do nothing in the viewer model. A
-// selection may name a row once per column: every command and check counts the row once.
+// selection may name a row once per column: every command, and every check that counts rows,
+// counts it once.
 #include "plant/OvAnnunciatorsSystem.h"
 
 #include <QAbstractItemModel>
