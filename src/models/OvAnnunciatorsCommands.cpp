@@ -107,7 +107,7 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
 void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool enable, int totalCount)
 {
     startRemovalQuestion();
-    QModelIndexList work = selection;
+    QModelIndexList work = rowsOf(selection);
     OvAnnunciatorsSystem changed = newMap();
     OvAnnunciatorsSystem removed = newMap();
     int installed = 0;
@@ -172,8 +172,9 @@ void OvAnnunciatorsModel::enableDevice(const QModelIndexList& selection, bool en
     qDebug() << "COUNT " << countEnabled();
 }
 
-void OvAnnunciatorsModel::addFilter(const QModelIndexList& selection)
+void OvAnnunciatorsModel::addFilter(const QModelIndexList& cells)
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (m_viewerMode)
         return;
     qInfo() << "OvAnnunciatorsModel::addFilter = " << selection.size();
@@ -197,8 +198,9 @@ void OvAnnunciatorsModel::addFilter(const QModelIndexList& selection)
     emitChanged(changed);
 }
 
-void OvAnnunciatorsModel::addFilters(const QModelIndexList& selection)
+void OvAnnunciatorsModel::addFilters(const QModelIndexList& cells)
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (m_viewerMode)
         return;
     qInfo() << "OvAnnunciatorsModel::addFilters = " << selection.size();
@@ -217,8 +219,9 @@ void OvAnnunciatorsModel::addFilters(const QModelIndexList& selection)
     emitChanged(changed);
 }
 
-void OvAnnunciatorsModel::removeFilter(const QModelIndexList& selection)
+void OvAnnunciatorsModel::removeFilter(const QModelIndexList& cells)
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (m_viewerMode)
         return;
     qInfo() << "OvAnnunciatorsModel::removeFilter = " << selection.size();
@@ -241,8 +244,9 @@ void OvAnnunciatorsModel::removeFilter(const QModelIndexList& selection)
     emitChanged(changed);
 }
 
-void OvAnnunciatorsModel::removeFilters(const QModelIndexList& selection)
+void OvAnnunciatorsModel::removeFilters(const QModelIndexList& cells)
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (m_viewerMode)
         return;
     startRemovalQuestion();
@@ -267,8 +271,9 @@ void OvAnnunciatorsModel::removeFilters(const QModelIndexList& selection)
     }
 }
 
-void OvAnnunciatorsModel::setFilterType(const QModelIndexList& selection, int type)
+void OvAnnunciatorsModel::setFilterType(const QModelIndexList& cells, int type)
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (m_viewerMode)
         return;
     OvAnnunciatorsSystem changed = newMap();
@@ -323,7 +328,7 @@ void OvAnnunciatorsModel::copy(const QModelIndex& from, const QModelIndexList& t
     OvAnnunciatorDev* source = rowOf(from);
     if (!source)
         return;
-    QModelIndexList work = toSelection;
+    QModelIndexList work = rowsOf(toSelection);
     OvAnnunciatorsSystem changed = newMap();
     QModelIndex first, last;
     bool pastPanelShown = false;
@@ -386,8 +391,9 @@ void OvAnnunciatorsModel::copy(const QModelIndex& from, const QModelIndexList& t
     emitChanged(changed);
 }
 
-void OvAnnunciatorsModel::setDescription(const QModelIndexList& selection, const QString& desc)
+void OvAnnunciatorsModel::setDescription(const QModelIndexList& cells, const QString& desc)
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (!OvPlantInfo::fitsName(desc))
         return;
     OvAnnunciatorsSystem changed = newMap();
@@ -405,8 +411,9 @@ void OvAnnunciatorsModel::setDescription(const QModelIndexList& selection, const
     emitChanged(changed);
 }
 
-void OvAnnunciatorsModel::setStartingZone(const QModelIndexList& selection, int zone)
+void OvAnnunciatorsModel::setStartingZone(const QModelIndexList& cells, int zone)
 {
+    const QModelIndexList selection = rowsOf(cells);
     qDebug() << "set Starting zone " << zone;
     OvAnnunciatorsSystem changed = newMap();
     QModelIndex first, last;
@@ -424,8 +431,9 @@ void OvAnnunciatorsModel::setStartingZone(const QModelIndexList& selection, int 
     emitChanged(changed);
 }
 
-void OvAnnunciatorsModel::setViewerType(const QModelIndexList& selection, int type)
+void OvAnnunciatorsModel::setViewerType(const QModelIndexList& cells, int type)
 {
+    const QModelIndexList selection = rowsOf(cells);
     qDebug() << "set viewer Type " << type;
     OvAnnunciatorsSystem changed = newMap();
     QModelIndex first, last;

@@ -8,6 +8,7 @@
 #include "plant/Plant.h"
 
 #include <QDebug>
+#include <QSet>
 
 namespace {
 
@@ -216,6 +217,25 @@ OvAnnunciatorFilterItem* OvAnnunciatorsModel::filterOf(const QModelIndex& index)
     return row && row->itemKind() == OvAnnunciatorDev::kFilter ? static_cast<OvAnnunciatorFilterItem*>(row) : nullptr;
 }
 
+QModelIndex OvAnnunciatorsModel::firstColumnOf(const QModelIndex& index) const
+{
+    return index.column() != 0 && rowOf(index) ? createIndex(index.row(), 0, index.internalPointer()) : index;
+}
+
+QModelIndexList OvAnnunciatorsModel::rowsOf(const QModelIndexList& selection) const
+{
+    QModelIndexList rows;
+    QSet<const void*> seen;
+    for (const QModelIndex& index : selection) {
+        const QModelIndex row = firstColumnOf(index);
+        if (!rowOf(row) || !seen.contains(row.internalPointer())) {
+            seen.insert(row.internalPointer());
+            rows << row;
+        }
+    }
+    return rows;
+}
+
 void OvAnnunciatorsModel::rebuildModel(int cpuIndex)
 {
     qDebug() << "REBLUILD VIEVER MODEL FOR INDEX " << (m_viewerMode ? "true" : "false") << cpuIndex;
@@ -359,17 +379,19 @@ int OvAnnunciatorsModel::getDeviceModelFilter(const QModelIndex& idx) const
     return 0;
 }
 
-bool OvAnnunciatorsModel::canBeUsedForCopy(const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::canBeUsedForCopy(const QModelIndexList& cells) const
 {
+    const QModelIndexList selection = rowsOf(cells);
     if (selection.size() != 1)
         return false;
     const OvAnnunciatorDev* row = rowOf(selection.first());
     return row && row->isValid();
 }
 
-bool OvAnnunciatorsModel::canBeUsedForPaste(const QModelIndex& from, const QModelIndexList& selection) const
+bool OvAnnunciatorsModel::canBeUsedForPaste(const QModelIndex& from, const QModelIndexList& cells) const
 {
-    if (selection.isEmpty() || (selection.size() == 1 && selection.first() == from))
+    const QModelIndexList selection = rowsOf(cells);
+    if (selection.isEmpty() || (selection.size() == 1 && selection.first() == firstColumnOf(from)))
         return false;
     const OvAnnunciatorDev* source = rowOf(from);
     if (!source || !source->isValid())

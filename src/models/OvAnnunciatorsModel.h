@@ -3,7 +3,9 @@
 // fixed column of device rows, one per address, installed or not, each with its event-filter
 // rows. The tree is a working copy read from the plant when it is rebuilt; every edit is sent as
 // copies of the changed or removed devices (devicesChanged, devicesRemove), which the
-// application stores into the plant. The filter commands do nothing in the viewer model.
+// application stores into the plant. The filter commands do nothing in the viewer model. A
+// selection may name a row once per column: every command, and every check that counts rows,
+// counts it once.
 #include "plant/OvAnnunciatorsSystem.h"
 
 #include <QAbstractItemModel>
@@ -121,6 +123,10 @@ private:
     OvAnnunciatorDev* rowOf(const QModelIndex& index) const;
     OvAnnunciatorDeviceItem* deviceOf(const QModelIndex& index) const;
     OvAnnunciatorFilterItem* filterOf(const QModelIndex& index) const;
+    // Each row of selection once, by its first column: a row selected whole comes as one index
+    // per column. An index refused by rowOf is kept as it is.
+    QModelIndexList rowsOf(const QModelIndexList& selection) const;
+    QModelIndex firstColumnOf(const QModelIndex& index) const;
     static bool canAddFilterTo(const OvAnnunciatorDev* row);
     static bool canRemoveFilterFrom(const OvAnnunciatorDev* row);
     OvAnnunciatorsSystem newMap() const;

@@ -218,6 +218,24 @@ private slots:
         QVERIFY2(text.contains("\n2,,") && text.contains("\n4,,"), qPrintable(text));
     }
 
+    // "+" on a row that is not selected adds one filter to that row's device and changes no
+    // other row.
+    void addFilterOnUnselectedRow()
+    {
+        openAnnunciatorPage();
+        clickCell("annunciatorTab", {});
+        OvAnnunciatorsModel* model = m_app->annunciatorsModel();
+        QTRY_COMPARE(model->rowCount(model->index(3, 0)), 1);
+        clickCell("addressCell", model->index(1, 0));
+        QSignalSpy changed(model, &OvAnnunciatorsModel::devicesChanged);
+        clickCell("addFilterButton", model->index(3, 0));
+        QTRY_COMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).value<OvAnnunciatorsSystem>().annunciators().keys(), QList<int>{4});
+        QCOMPARE(model->rowCount(model->index(3, 0)), 2);
+        QCOMPARE(model->rowCount(model->index(1, 0)), 1);
+        QCOMPARE(m_app->plant()->cpus().cpuAt(0)->annunciators().annunciators().value(4).filters().size(), 2);
+    }
+
     void secondFamilyHasViewersOnly()
     {
         Configuration::instance()->set_configNumber(7);

@@ -373,6 +373,49 @@ private slots:
         QVERIFY(!model.data(at(model, {7}), R::devEnabled).toBool());
     }
 
+    // A row selected whole comes as one index per column: each command counts it once.
+    void wholeRowSelected_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QList<int>>("filters"); // of addresses 2 and 3 after it
+        QTest::newRow("add to 63") << "add to 63" << QList<int>{64, 0};
+        QTest::newRow("remove") << "remove" << QList<int>{2, 0};
+        QTest::newRow("paste") << "paste" << QList<int>{3, 3};
+    }
+    void wholeRowSelected()
+    {
+        QFETCH(QString, command);
+        QFETCH(QList<int>, filters);
+        FixturePlant plant(8);
+        Filters three{zone(1), zone(2), zone(3)};
+        if (command == "add to 63")
+            for (int z = 4; z <= 63; ++z)
+                three << zone(z);
+        store(*plant, {annunciator(2, three), annunciator(3)});
+        R model(false);
+        model.rebuildModel(0);
+        QModelIndexList second, third;
+        for (int c = 0; c < R::kColumns; ++c) {
+            second << model.index(1, c);
+            third << model.index(2, c);
+        }
+        QSignalSpy changed(&model, &R::devicesChanged);
+        if (command == "remove") {
+            QVERIFY(model.canRmFilter(second));
+            model.removeFilter(second);
+        } else if (command == "paste") {
+            QVERIFY(model.canBeUsedForCopy(second));
+            QVERIFY(!model.canBeUsedForPaste(second.last(), second));
+            model.copy(second.last(), third);
+        } else {
+            QVERIFY(model.canAddFilter(second));
+            model.addFilter(second);
+        }
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(model.rowCount(at(model, {1})), filters.at(0));
+        QCOMPARE(model.rowCount(at(model, {2})), filters.at(1));
+    }
+
     void changeRange()
     {
         FixturePlant plant(8);
