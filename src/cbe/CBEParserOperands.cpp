@@ -256,9 +256,7 @@ bool CBEParser::check_sensor(const PackedAddress& address) const
         return false;
     if ((record[kTypeByte] & 0x3F) == 0)
         return false;
-    if (m_dis || !m_list)
-        return true;
-    return (record[kTypeByte] >> 6) == 0;
+    return m_dis || cbeMayNameSensor(m_list, record[kTypeByte] >> 6);
 }
 
 bool CBEParser::check_module(const PackedAddress& address) const
