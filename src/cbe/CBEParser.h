@@ -138,6 +138,7 @@ private:
     bool m_dis = false;
 
     bool m_list;
+    u32 m_groupCount = cbe::kMaxGroup;
     u16 m_directCount = 0;
     u32 m_toneLimit = 0;
     u32 m_volumeLimit = 0;
