@@ -205,7 +205,7 @@ bool CBEParser::zone_operand()
     ++m_consumed;
     const u32 digits = m_pos;
     u32 n = 0;
-    if (!read_number(4, &n) || n < 1 || n > kMaxZone)
+    if (!read_number(4, &n) || n < 1 || n > m_zoneCount)
         return fail(CBE_ERR_ZONE, digits);
     emit(OP_ZONE);
     emit_12(n);

@@ -426,6 +426,8 @@ private slots:
             row("output channel reads its own faults", "M10.2", "OR(FLT(C1L1M11))", false);
             row("output reads the panel's last group", "M3", "OR(G400)", true);
             row("output reads a group past the panel's", "M3", "OR(G401)", false);
+            row("output reads the panel's last area", "M3", "OR(Z150)", true);
+            row("output reads an area past the panel's", "M3", "OR(Z151)", false);
         }
     }
 
@@ -436,10 +438,11 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         Configuration::instance()->set_current_brand(loopType == 1 ? 3 : 4);
-        // Stand-alone: the panel has 400 groups.
-        g_zpConf->set_networked(0);
+        // A panel of 400 groups and 150 areas.
+        QCOMPARE(g_zpConf->new_config(7), 0);
         Plant plant;
         QCOMPARE(plant.groups().count(), 400);
+        QCOMPARE(plant.getMaxAreasCount(), 150);
         QVERIFY(looptest::forceLoopType(plant, 0, 0, loopType));
         const bool apollo = loopType == 2;
         const int protocol = apollo ? 4 : 2, series = apollo ? 4 : 1;
