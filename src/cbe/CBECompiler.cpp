@@ -24,6 +24,11 @@ bool cbeMayNameModule(u8 ownerKind, bool direct, bool flt, u32 typeClass)
     return typeClass != TYPE_CLASS_OUTPUT || flt;
 }
 
+bool cbeMayNameSensor(bool direct, u32 deviceClass)
+{
+    return !direct || deviceClass == 0;
+}
+
 const char* cbeCompileErrorText(int code)
 {
     static constexpr const char* kTexts[52] = {

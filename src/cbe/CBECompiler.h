@@ -33,6 +33,11 @@ struct CBECompileRequest {
 // faults of any under FLT; a sensor's program names any module.
 bool cbeMayNameModule(u8 ownerKind, bool direct, bool flt, u32 typeClass);
 
+// Whether a program may name the sensor whose record carries this device class (record byte 4
+// bits 6-7) outside DIS: a list drives the sensors it names, and the panel drives only those of
+// a plain record.
+bool cbeMayNameSensor(bool direct, u32 deviceClass);
+
 // Codes 0 to 53; 3, 4, 19, 25, 27 to 31 and 38 are never reported by the compiler but keep
 // their texts and user codes.
 enum CBECompileError : u8 {

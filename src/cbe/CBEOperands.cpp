@@ -789,7 +789,7 @@ uint CBEActivateOutput::checkPlantReferences(bool direct, const CBEOwner& owner)
         return ERR_OUTPUT;
     if (module)
         return p.hasSubPoints || getSub() == 1 ? 0 : uint(ERR_OUTPUT_SUB);
-    return p.protocol == 1 && p.series == 1 ? 0 : uint(ERR_OUTPUT_SUB);
+    return cbeMayNameSensor(true, u32(p.recordClass)) ? 0 : uint(ERR_OUTPUT_SUB);
 }
 
 } // namespace Ov4800

@@ -6,7 +6,9 @@
 #include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
+#include "ZpData/Values/PanelModel.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace cbe;
@@ -31,6 +33,12 @@ CBEParser::CBEParser(ZpConf& conf, CBECompileRequest& request)
     BlockLock<ZpData::IF_ZpxProg> general(conf, 0, 2, 2);
     if (general.layout()) {
         m_directCount = general->get_direct_groups_count();
+        // The plant holds as many groups and areas as the panel model has, and no program names
+        // another; a configuration without a model keeps the code's range.
+        if (general->get_cpu_model() != CpuModel::UNKNOWN) {
+            m_groupCount = std::min<u32>(m_groupCount, general->get_group_limit());
+            m_zoneCount = std::min<u32>(m_zoneCount, general->get_last_zone());
+        }
         const u16 limits = get_siren_limits(general->get_sensor_brand());
         m_toneLimit = limits & 0xFF;
         m_volumeLimit = limits >> 8;

@@ -138,6 +138,8 @@ private:
     bool m_dis = false;
 
     bool m_list;
+    u32 m_groupCount = cbe::kMaxGroup;
+    u32 m_zoneCount = cbe::kMaxZone;
     u16 m_directCount = 0;
     u32 m_toneLimit = 0;
     u32 m_volumeLimit = 0;

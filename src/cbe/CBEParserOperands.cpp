@@ -110,7 +110,7 @@ bool CBEParser::group_operand(u32)
     u32 n = 0;
     if (!read_number(4, &n))
         return fail(CBE_ERR_GROUP, digits);
-    const bool ok = m_directOnly ? (n >= 1 && n <= kMaxGroup && n - 1 < m_directCount) : check_group(n);
+    const bool ok = m_directOnly ? (n >= 1 && n <= m_groupCount && n - 1 < m_directCount) : check_group(n);
     if (!ok)
         return fail(CBE_ERR_GROUP, digits);
     emit(OP_GROUP);
@@ -205,7 +205,7 @@ bool CBEParser::zone_operand()
     ++m_consumed;
     const u32 digits = m_pos;
     u32 n = 0;
-    if (!read_number(4, &n) || n < 1 || n > kMaxZone)
+    if (!read_number(4, &n) || n < 1 || n > m_zoneCount)
         return fail(CBE_ERR_ZONE, digits);
     emit(OP_ZONE);
     emit_12(n);
@@ -229,7 +229,7 @@ bool CBEParser::owner_is_direct_group() const
 
 bool CBEParser::check_group(u32 n) const
 {
-    if (n < 1 || n > kMaxGroup)
+    if (n < 1 || n > m_groupCount)
         return false;
     const u32 target = n - 1;
     switch (m_request.ownerKind) {
@@ -256,9 +256,7 @@ bool CBEParser::check_sensor(const PackedAddress& address) const
         return false;
     if ((record[kTypeByte] & 0x3F) == 0)
         return false;
-    if (m_dis || !m_list)
-        return true;
-    return (record[kTypeByte] >> 6) == 0;
+    return m_dis || cbeMayNameSensor(m_list, record[kTypeByte] >> 6);
 }
 
 bool CBEParser::check_module(const PackedAddress& address) const

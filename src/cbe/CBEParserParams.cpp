@@ -221,7 +221,7 @@ bool CBEParser::read_tone_zone(u32* zone)
     ++m_pos;
     ++m_consumed;
     const u32 digits = m_pos;
-    if (!read_number(4, zone) || *zone < 1 || *zone > kMaxZone)
+    if (!read_number(4, zone) || *zone < 1 || *zone > m_zoneCount)
         return fail(CBE_ERR_ZONE, digits);
     return true;
 }

@@ -55,6 +55,7 @@ Ov4800::CBEPointInfo Plant::point(int cpu, int loop, int address, int family, in
     info.series = p->series();
     info.hasSubPoints = !p->subPoints().isEmpty();
     info.subValid = info.hasSubPoints && p->isValid(sub);
+    info.recordClass = int(p->recordClass());
     return info;
 }
 

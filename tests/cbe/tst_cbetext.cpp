@@ -23,8 +23,8 @@ using namespace Ov4800;
 namespace {
 
 // Groups 1 to 20, 1 to 10 direct; 100 zones. Points (1-based): C1L1S3 of protocol 1 and
-// series 2, C1L1S4 of protocol 1 and series 1, C1L1M5 with a valid channel 1, C1L1M6 without
-// channels.
+// series 2 (a class-1 record), C1L1S4 of protocol 1 and series 1, C1L1M5 with a valid channel 1,
+// C1L1M6 without channels.
 class TestPlant : public CBEPlantInfo {
 public:
     int groupCount() const override { return 20; }
@@ -36,7 +36,7 @@ public:
         if (cpu != 0 || loop != 0)
             return p;
         if (family == 1 && (address == 2 || address == 3))
-            p = {true, 1, address == 2 ? 2 : 1, false, false};
+            p = {true, 1, address == 2 ? 2 : 1, false, false, address == 2 ? 1 : 0};
         if (family == 2 && (address == 4 || address == 5))
             p = {true, 1, 1, address == 4, address == 4 && sub == 0};
         return p;

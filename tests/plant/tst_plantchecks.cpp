@@ -82,13 +82,18 @@ u8 rowFor(const Plant& plant, int group)
     return group <= plant.groups().directGroupsCount() ? 22 : 53;
 }
 
-// The keypad's verdict on a group's text: what the page's keypad shows with the logical check.
-bool keypadAccepts(const Plant& plant, int group, const QString& text)
+// The keypad's verdict on the text of a group, or of points by their owners: what the page's
+// keypad shows with the logical check.
+template <class Owner>
+bool keypadAccepts(const Plant& plant, const Owner& owner, const QString& text)
 {
     Ov4800::setCBEPlant(&plant);
     Ov4800::OvCBEEditor editor;
     editor.enableLogicalCtrl(true);
-    editor.init(group, group <= plant.groups().directGroupsCount(), Ov4800::toStorageString(text));
+    if constexpr (std::is_same_v<Owner, int>)
+        editor.init(owner, owner <= plant.groups().directGroupsCount(), Ov4800::toStorageString(text));
+    else
+        editor.init(owner, text.startsWith('('), Ov4800::toStorageString(text));
     const bool accepted = editor.getErrorCount() == 0 && editor.getString() == Ov4800::toStorageString(text);
     Ov4800::setCBEPlant(nullptr);
     return accepted;
@@ -419,6 +424,10 @@ private slots:
             row("output channel reads an input", "M10.2", "OR(C1L1M2 C1L1M10)", true);
             row("output channel reads an output", "M10.2", "OR(C1L1M3)", false);
             row("output channel reads its own faults", "M10.2", "OR(FLT(C1L1M11))", false);
+            row("output reads the panel's last group", "M3", "OR(G400)", true);
+            row("output reads a group past the panel's", "M3", "OR(G401)", false);
+            row("output reads the panel's last area", "M3", "OR(Z150)", true);
+            row("output reads an area past the panel's", "M3", "OR(Z151)", false);
         }
     }
 
@@ -429,7 +438,11 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         Configuration::instance()->set_current_brand(loopType == 1 ? 3 : 4);
+        // A panel of 400 groups and 150 areas.
+        QCOMPARE(g_zpConf->new_config(7), 0);
         Plant plant;
+        QCOMPARE(plant.groups().count(), 400);
+        QCOMPARE(plant.getMaxAreasCount(), 150);
         QVERIFY(looptest::forceLoopType(plant, 0, 0, loopType));
         const bool apollo = loopType == 2;
         const int protocol = apollo ? 4 : 2, series = apollo ? 4 : 1;
@@ -472,6 +485,62 @@ private slots:
         QCOMPARE(plant.copyTo(), 0);
         plant.copyFrom();
         QCOMPARE(ownerPoint()->cbe(), accepted ? text : QString());
+    }
+
+    // A sensor named in a list is driven as an output, and the panel drives it only where its
+    // record is plain (device class 0: ADV series 1, APOLLO; VARN and the other ADV series go out
+    // as class 1). The keypad, Check CBE and the compile agree, in a group's list and a sensor's.
+    void listSensors_data()
+    {
+        QTest::addColumn<int>("panelType");
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("accepted");
+        // panel type, its family, brand, loop type (0 ADV, 1 VARN, 2 APOLLO)
+        const int kLoops[][4] = {{0, 0, 0, 0}, {0, 0, 0, 1}, {8, 2, 3, 1}, {8, 2, 4, 2}};
+        for (const auto& l : kLoops)
+            for (u16 code : get_hw_type_list(u32(l[1]), u8(l[3]), DEVICE_KIND_SENSOR))
+                if (!is_module_code(code))
+                    QTest::addRow("brand %d, loop type %d, code %d", l[2], l[3], code)
+                        << l[0] << l[2] << l[3] << int(code)
+                        << (l[3] == 2 || (l[3] == 0 && PointType::seriesOf(code) == 1));
+    }
+
+    void listSensors()
+    {
+        QFETCH(int, panelType);
+        QFETCH(int, brand);
+        QFETCH(int, loopType);
+        QFETCH(int, code);
+        QFETCH(bool, accepted);
+        QCOMPARE(g_zpConf->new_config(u32(panelType)), 0);
+        Configuration::instance()->set_current_brand(brand);
+        Plant plant;
+        QVERIFY(looptest::forceLoopType(plant, 0, 0, loopType));
+        const QString text = "(C1L1S5)";
+        const u16 hw = u16(code);
+        for (int address : {5, 3}) {
+            OvGenericPoint s = looptest::typed(1, 1, address, loopType == 0 ? 1 : loopType * 2, 1,
+                                               PointType::seriesOf(hw), hw,
+                                               channelType(hw, u32(loopType), 0, PointType::panelFamily()));
+            s.setCBE(address == 3 ? text : QString());
+            plant.setPoint(s);
+        }
+        const OvGenericPoint* owner = plant.getPoint(0, 0, 2, 1);
+        QVERIFY(owner->isValid());
+        plant.groups().groupAt(0)->setCBE(text);
+        QCOMPARE(keypadAccepts(plant, 1, text), accepted);
+        QCOMPARE(keypadAccepts(plant, QVariantList{owner->cbeOwner()}, text), accepted);
+        if (!accepted)
+            expectWarning("CBE ERROR: " + QRegularExpression::escape(text));
+        QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(0)) == 0, accepted);
+        QCOMPARE(plant.checkPointCBE(owner) == 0, accepted);
+        QCOMPARE(plant.copyTo(), 0);
+        // A group whose program goes out empty keeps its text; a point's text goes.
+        QCOMPARE(plant.groups().writeToPanelData().contains(1), !accepted);
+        plant.copyFrom();
+        QCOMPARE(plant.getPoint(0, 0, 2, 1)->cbe(), accepted ? text : QString());
     }
 
     void korvaModules_data()
