@@ -8,6 +8,7 @@ import "../controls"
 PlaceholderPage {
     id: page
     titleId: QT_TRID_NOOP("PAGE_CPU_DATA")
+    title: (pageCode === 9 ? qsTrId("LBL_CPU_LOOP").arg(shownLoop + 1) : qsTrId(titleId)) + tr
 
     readonly property bool hasPlant: typeof activePlant !== "undefined" && activePlant !== null
     readonly property bool hasApp: typeof theApp !== "undefined" && theApp !== null
@@ -17,6 +18,8 @@ PlaceholderPage {
     property int cpuPosition: hasApp ? theApp.getSelectedCPU() : -1
     property int pageCode: hasApp ? theApp.getPageCode() : 8
     property int loopIndex: -1
+    // The loop page's tables may be filled before the page is built, and from a point as well.
+    readonly property int shownLoop: (revision, hasApp ? theApp.getShownLoop() : -1)
     property int revision: 0
     readonly property int brand: typeof config !== "undefined" && config ? config.current_brand : -1
     readonly property bool sibPresent: (revision, hasPlant && cpuPosition >= 0 && activePlant.isSIBEnabled(cpuPosition))
@@ -41,6 +44,10 @@ PlaceholderPage {
             page.pageCode = loop < 0 ? 8 : 9
             page.revision++
         }
+    }
+    Connections {
+        target: typeof theSensorModel !== "undefined" ? theSensorModel : null
+        function onActiveLoopChanged() { page.revision++ }
     }
     Connections {
         target: page.hasPlant ? activePlant : null

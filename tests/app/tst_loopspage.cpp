@@ -197,6 +197,12 @@ private slots:
                                           Q_ARG(QVariant, QVariant::fromValue(tree->index(1, 0, cpuRow)))));
         QCOMPARE(view->property("loopIndex").toInt(), 0);
         QCOMPARE(view->property("cpuIndex").toInt(), 0);
+        // The page's title names the loop shown, not its panel.
+        QStringList titles;
+        for (QQuickItem* item : m_window->findChildren<QQuickItem*>(QStringLiteral("pageTitle")))
+            if (item->isVisible())
+                titles << item->property("text").toString();
+        QCOMPARE(titles, QStringList{"Loop 1"});
         QCOMPARE(published<OvPointModel>("theSensorModel")->rowCount(), 99);
         QTRY_COMPARE(shownRows(table), 99);
         settle();
