@@ -172,7 +172,7 @@ PlaceholderPage {
                                 function(id) { return id === "" ? "" : qsTrId(id) + page.tr })
                     cells: [8, 14, 6, 6, 6].map(function(n) { return n * metrics.averageCharacterWidth })
                     preferred: [12, 18, 8, 10, 10].map(function(n) { return n * metrics.averageCharacterWidth })
-                    padding: metrics.averageCharacterWidth / 4
+                    padding: metrics.averageCharacterWidth / 2
                     room: cpuColumn.width
                 }
                 Row {
@@ -180,9 +180,11 @@ PlaceholderPage {
                     Repeater {
                         model: loopColumns.titles
                         OvColumnTitle {
+                            objectName: "loopTitle"
                             width: loops.widths[index]
-                            leftPadding: metrics.averageCharacterWidth / 4
-                            rightPadding: metrics.averageCharacterWidth / 4
+                            // A gap to the neighbours, as the other tables keep.
+                            leftPadding: metrics.averageCharacterWidth / 2
+                            rightPadding: metrics.averageCharacterWidth / 2
                             text: modelData
                         }
                     }

@@ -6,6 +6,7 @@
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "IsolatedHome.h"
+#include "SceneSettle.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 #include "core/Configuration.h"
@@ -263,6 +264,26 @@ private slots:
         QCOMPARE(type->property("count").toInt(), 2);
         QCOMPARE(type->property("currentText").toString(), qtTrId("CSV_LOOP_PROTOCOL_ADV"));
         QCOMPARE(find(root(), "sensorCount", 0)->property("text").toString(), QString("1"));
+        // The loop table's titles stand apart as a table's, not as the words of one phrase, in
+        // the language with the longest of them.
+        m_app->onSelectLanguage("ov4800_fr.qm");
+        settleScene(m_app->engine());
+        QList<QQuickItem*> titles;
+        for (QQuickItem* row : find(root(), "loops")->childItems())
+            for (QQuickItem* t : row->childItems())
+                if (t->objectName() == "loopTitle" && !t->property("text").toString().isEmpty())
+                    titles << t;
+        QCOMPARE(titles.size(), 4);
+        for (int i = 1; i < titles.size(); ++i) {
+            const auto glyphs = [](QQuickItem* t) {
+                const qreal start = t->mapToScene({t->property("leftPadding").toReal(), 0}).x();
+                return qMakePair(start, start + t->property("contentWidth").toReal());
+            };
+            const qreal gap = glyphs(titles[i]).first - glyphs(titles[i - 1]).second;
+            QVERIFY2(gap >= QFontMetricsF(titles[i]->property("font").value<QFont>()).averageCharWidth(),
+                     qPrintable(QString::number(gap)));
+        }
+        m_app->onSelectLanguage("ov4800_en.qm");
 
         // VARN over a loop with points: the user says No and the loop stays ADV.
         m_dialogs.clear();
