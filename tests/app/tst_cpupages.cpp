@@ -203,6 +203,22 @@ private slots:
         QCOMPARE(model->data(model->index(7, 0), kLibs).toInt(), 3);
         QCOMPARE(libs->property("currentIndex").toInt(), 2);
         QCOMPARE(m_dialogs.pending(), 0);
+        // The titles head CPU 1's box as well: its chooser stands under "Loop boards" as the
+        // list's do, the box under the titles.
+        QQuickItem* mainBox = find(root(), "mainCpuBox");
+        QQuickItem* title = nullptr;
+        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+            if (item->objectName() == "panelsTitle" && item->property("text") == qtTrId("LBL_CPU_LIB_COUNT"))
+                title = item;
+            for (QQuickItem* child : item->childItems())
+                walk(child);
+        };
+        walk(root());
+        QVERIFY(mainBox && title);
+        const auto left = [](QQuickItem* item) { return item->mapToScene({0, 0}).x(); };
+        QCOMPARE(left(find(mainBox, "libCombo")), left(title));
+        QCOMPARE(left(libs), left(title));
+        QVERIFY(title->mapToScene({0, title->height()}).y() <= mainBox->mapToScene({0, 0}).y());
         traceErrors("set_cpu_llId");
         shoot("cpu_list");
     }
