@@ -64,7 +64,7 @@ PlaceholderPage {
         font.family: OvTheme.fontFamily
     }
 
-    Flickable {
+    OvFormFlickable {
         id: cpuPart
         objectName: "cpuPart"
         visible: page.pageCode === 8 && page.cpuPosition >= 0
