@@ -220,6 +220,7 @@ PlaceholderPage {
                             height: openCheck.height
                             CheckBox {
                                 id: openCheck
+                                anchors.left: parent.left
                                 objectName: "loopOpenCheck"
                                 checked: (page.revision, activePlant.isCPULoopOpen(page.cpuPosition, loopRow.rowIndex))
                                 onClicked: {

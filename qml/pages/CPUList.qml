@@ -99,6 +99,8 @@ ListView {
                 height: description.height
                 CheckBox {
                     id: installed
+                    // Under its title's start, the right end when mirrored.
+                    anchors.left: parent.left
                     objectName: "installedCheck"
                     anchors.verticalCenter: parent.verticalCenter
                     checked: itemEnableStat
@@ -127,6 +129,8 @@ ListView {
                 height: description.height
                 CheckBox {
                     id: ups
+                    // Under its title's start, the right end when mirrored.
+                    anchors.left: parent.left
                     objectName: "upsCheck"
                     anchors.verticalCenter: parent.verticalCenter
                     enabled: installed.checked

@@ -207,18 +207,28 @@ private slots:
         // list's do, the box under the titles.
         QQuickItem* mainBox = find(root(), "mainCpuBox");
         QQuickItem* title = nullptr;
-        std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
-            if (item->objectName() == "panelsTitle" && item->property("text") == qtTrId("LBL_CPU_LIB_COUNT"))
+        std::function<void(QQuickItem*, const char*)> titled = [&](QQuickItem* item, const char* id) {
+            if (item->objectName() == "panelsTitle" && item->property("text") == qtTrId(id))
                 title = item;
             for (QQuickItem* child : item->childItems())
-                walk(child);
+                titled(child, id);
         };
-        walk(root());
+        titled(root(), "LBL_CPU_LIB_COUNT");
         QVERIFY(mainBox && title);
         const auto left = [](QQuickItem* item) { return item->mapToScene({0, 0}).x(); };
         QCOMPARE(left(find(mainBox, "libCombo")), left(title));
         QCOMPARE(left(libs), left(title));
         QVERIFY(title->mapToScene({0, title->height()}).y() <= mainBox->mapToScene({0, 0}).y());
+        // Mirrored, the check boxes stand under their titles' starts, the right ends.
+        m_app->onSelectLanguage("ov4800_ar.qm");
+        settleScene(m_app->engine());
+        const auto right = [](QQuickItem* item) { return item->mapToScene({item->width(), 0}).x(); };
+        const char* const columns[][2] = {{"LBL_CPU_UPS", "upsCheck"}, {"CSV_CPUSTAT", "installedCheck"}};
+        for (const auto& column : columns) {
+            titled(root(), column[0]);
+            QCOMPARE(right(find(root(), column[1], 0)), right(title));
+        }
+        m_app->onSelectLanguage("ov4800_en.qm");
         traceErrors("set_cpu_llId");
         shoot("cpu_list");
     }
