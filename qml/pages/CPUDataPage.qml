@@ -232,12 +232,18 @@ PlaceholderPage {
                         OvLabel {
                             objectName: "sensorCount"
                             width: loops.widths[3]
+                            // Under its title's text, in either direction.
+                            leftPadding: metrics.averageCharacterWidth / 2
+                            rightPadding: metrics.averageCharacterWidth / 2
                             anchors.verticalCenter: parent.verticalCenter
                             text: (page.revision, activePlant.getActiveSensorCount(page.cpuPosition, loopRow.rowIndex))
                         }
                         OvLabel {
                             objectName: "moduleCount"
                             width: loops.widths[4]
+                            // Under its title's text, in either direction.
+                            leftPadding: metrics.averageCharacterWidth / 2
+                            rightPadding: metrics.averageCharacterWidth / 2
                             anchors.verticalCenter: parent.verticalCenter
                             text: (page.revision, activePlant.getActiveModuleCount(page.cpuPosition, loopRow.rowIndex))
                         }
