@@ -8,6 +8,7 @@ import "../controls"
 PlaceholderPage {
     id: page
     titleId: QT_TRID_NOOP("PAGE_CPU_DATA")
+    title: (pageCode === 9 ? qsTrId("LBL_CPU_LOOP").arg(shownLoop + 1) : qsTrId(titleId)) + tr
 
     readonly property bool hasPlant: typeof activePlant !== "undefined" && activePlant !== null
     readonly property bool hasApp: typeof theApp !== "undefined" && theApp !== null
@@ -17,6 +18,8 @@ PlaceholderPage {
     property int cpuPosition: hasApp ? theApp.getSelectedCPU() : -1
     property int pageCode: hasApp ? theApp.getPageCode() : 8
     property int loopIndex: -1
+    // The loop page's tables may be filled before the page is built, and from a point as well.
+    readonly property int shownLoop: (revision, hasApp ? theApp.getShownLoop() : -1)
     property int revision: 0
     readonly property int brand: typeof config !== "undefined" && config ? config.current_brand : -1
     readonly property bool sibPresent: (revision, hasPlant && cpuPosition >= 0 && activePlant.isSIBEnabled(cpuPosition))
@@ -43,6 +46,10 @@ PlaceholderPage {
         }
     }
     Connections {
+        target: typeof theSensorModel !== "undefined" ? theSensorModel : null
+        function onActiveLoopChanged() { page.revision++ }
+    }
+    Connections {
         target: page.hasPlant ? activePlant : null
         function onCpuDataChanged() { page.revision++ }
         function onCpuSibDataChanged() { page.revision++ }
@@ -57,7 +64,7 @@ PlaceholderPage {
         font.family: OvTheme.fontFamily
     }
 
-    Flickable {
+    OvFormFlickable {
         id: cpuPart
         objectName: "cpuPart"
         visible: page.pageCode === 8 && page.cpuPosition >= 0
@@ -165,7 +172,7 @@ PlaceholderPage {
                                 function(id) { return id === "" ? "" : qsTrId(id) + page.tr })
                     cells: [8, 14, 6, 6, 6].map(function(n) { return n * metrics.averageCharacterWidth })
                     preferred: [12, 18, 8, 10, 10].map(function(n) { return n * metrics.averageCharacterWidth })
-                    padding: metrics.averageCharacterWidth / 4
+                    padding: metrics.averageCharacterWidth / 2
                     room: cpuColumn.width
                 }
                 Row {
@@ -173,9 +180,11 @@ PlaceholderPage {
                     Repeater {
                         model: loopColumns.titles
                         OvColumnTitle {
+                            objectName: "loopTitle"
                             width: loops.widths[index]
-                            leftPadding: metrics.averageCharacterWidth / 4
-                            rightPadding: metrics.averageCharacterWidth / 4
+                            // A gap to the neighbours, as the other tables keep.
+                            leftPadding: metrics.averageCharacterWidth / 2
+                            rightPadding: metrics.averageCharacterWidth / 2
                             text: modelData
                         }
                     }
@@ -211,6 +220,7 @@ PlaceholderPage {
                             height: openCheck.height
                             CheckBox {
                                 id: openCheck
+                                anchors.left: parent.left
                                 objectName: "loopOpenCheck"
                                 checked: (page.revision, activePlant.isCPULoopOpen(page.cpuPosition, loopRow.rowIndex))
                                 onClicked: {
@@ -222,12 +232,18 @@ PlaceholderPage {
                         OvLabel {
                             objectName: "sensorCount"
                             width: loops.widths[3]
+                            // Under its title's text, in either direction.
+                            leftPadding: metrics.averageCharacterWidth / 2
+                            rightPadding: metrics.averageCharacterWidth / 2
                             anchors.verticalCenter: parent.verticalCenter
                             text: (page.revision, activePlant.getActiveSensorCount(page.cpuPosition, loopRow.rowIndex))
                         }
                         OvLabel {
                             objectName: "moduleCount"
                             width: loops.widths[4]
+                            // Under its title's text, in either direction.
+                            leftPadding: metrics.averageCharacterWidth / 2
+                            rightPadding: metrics.averageCharacterWidth / 2
                             anchors.verticalCenter: parent.verticalCenter
                             text: (page.revision, activePlant.getActiveModuleCount(page.cpuPosition, loopRow.rowIndex))
                         }

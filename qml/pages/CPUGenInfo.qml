@@ -10,13 +10,41 @@ PlaceholderPage {
         id: metrics
         font.family: OvTheme.fontFamily
     }
-    MainCPUBox {
-        id: mainBox
+    // The titles head CPU 1's box and the list alike, as wide as the columns below them.
+    // Anchored to the starting edge, the right one when mirrored.
+    Item {
+        id: titles
         x: metrics.height
         y: metrics.height * 3
         width: parent.width - 2 * metrics.height
+        height: metrics.height * 2.6
+        Row {
+            anchors.left: parent.left
+            height: parent.height
+            Repeater {
+                model: list.columnTitles
+                OvColumnTitle {
+                    objectName: "panelsTitle"
+                    width: list.columnWidths[index]
+                    height: parent.height
+                    verticalAlignment: Text.AlignVCenter
+                    // A cut title keeps a gap to its neighbours, on either side in either direction.
+                    leftPadding: metrics.averageCharacterWidth / 2
+                    rightPadding: metrics.averageCharacterWidth / 2
+                    text: modelData
+                }
+            }
+        }
+    }
+    MainCPUBox {
+        id: mainBox
+        anchors.top: titles.bottom
+        anchors.left: titles.left
+        anchors.right: titles.right
+        columnWidths: list.columnWidths
     }
     CPUList {
+        id: list
         anchors.top: mainBox.bottom
         anchors.topMargin: metrics.height * 0.6
         anchors.left: mainBox.left

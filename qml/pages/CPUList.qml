@@ -12,6 +12,9 @@ ListView {
     readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
     // Bumped when a CPU's type may have changed: the board counts it allows follow.
     property int revision: 0
+    // Its columns, which the page's titles and CPU 1's box follow as well.
+    readonly property alias columnTitles: columns.titles
+    readonly property alias columnWidths: columns.widths
 
     objectName: "cpuList"
     clip: true
@@ -38,28 +41,6 @@ ListView {
         preferred: [4, 8, 12, 34, 10, 18].map(function(n) { return n * metrics.averageCharacterWidth })
         padding: metrics.averageCharacterWidth / 2
         room: list.width
-    }
-    // The titles stand over their columns, as wide as the cells below them. The rows of titles
-    // and cells are anchored to the list's starting edge, the right one when mirrored.
-    header: Item {
-        width: list.width
-        height: metrics.height * 2.6
-        Row {
-            anchors.left: parent.left
-            height: parent.height
-            Repeater {
-                model: columns.titles
-                OvColumnTitle {
-                    width: columns.widths[index]
-                    height: parent.height
-                    verticalAlignment: Text.AlignVCenter
-                    // A cut title keeps a gap to its neighbours, on either side in either direction.
-                    leftPadding: metrics.averageCharacterWidth / 2
-                    rightPadding: metrics.averageCharacterWidth / 2
-                    text: modelData
-                }
-            }
-        }
     }
     delegate: Rectangle {
         id: row
@@ -118,6 +99,8 @@ ListView {
                 height: description.height
                 CheckBox {
                     id: installed
+                    // Under its title's start, the right end when mirrored.
+                    anchors.left: parent.left
                     objectName: "installedCheck"
                     anchors.verticalCenter: parent.verticalCenter
                     checked: itemEnableStat
@@ -146,6 +129,8 @@ ListView {
                 height: description.height
                 CheckBox {
                     id: ups
+                    // Under its title's start, the right end when mirrored.
+                    anchors.left: parent.left
                     objectName: "upsCheck"
                     anchors.verticalCenter: parent.verticalCenter
                     enabled: installed.checked

@@ -7,6 +7,8 @@ Rectangle {
     id: box
 
     property int revision: 0
+    // The widths of the CPU list's columns, which the box's cells follow.
+    property var columnWidths: []
     readonly property bool hasPlant: typeof activePlant !== "undefined" && activePlant !== null
 
     objectName: "mainCpuBox"
@@ -31,40 +33,62 @@ Rectangle {
         id: content
         // An anchor, which mirrors, where an x would keep the row on the left.
         anchors.left: parent.left
-        anchors.leftMargin: metrics.height * 0.5
         anchors.verticalCenter: parent.verticalCenter
-        spacing: metrics.height
 
-        Image {
-            objectName: "mainCpuImage"
-            width: metrics.height * 3
-            height: width
-            fillMode: Image.PreserveAspectFit
-            source: (box.revision, box.hasPlant && config
-                     ? "qrc:/Resources/" + config.getBrandedIcon("centrale%1.png", activePlant.getCPUType(0)) : "")
-            MouseArea {
-                anchors.fill: parent
-                onClicked: if (typeof cpusModelData !== "undefined" && cpusModelData) cpusModelData.selectCPU(-1)
+        // Picture and number over the list's first three columns, the name and the boards
+        // under their titles.
+        Item {
+            width: Math.max(lead.implicitWidth + lead.anchors.leftMargin + metrics.height,
+                            box._span(0, 3))
+            height: lead.implicitHeight
+            Row {
+                id: lead
+                anchors.left: parent.left
+                anchors.leftMargin: metrics.height * 0.5
+                spacing: metrics.height
+                Image {
+                    objectName: "mainCpuImage"
+                    width: metrics.height * 3
+                    height: width
+                    fillMode: Image.PreserveAspectFit
+                    source: (box.revision, box.hasPlant && config
+                             ? "qrc:/Resources/" + config.getBrandedIcon("centrale%1.png", activePlant.getCPUType(0)) : "")
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: if (typeof cpusModelData !== "undefined" && cpusModelData) cpusModelData.selectCPU(-1)
+                    }
+                }
+                OvLabel {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "# 1"
+                    font.family: "monospace"
+                    font.bold: true
+                }
             }
         }
         OvLabel {
             anchors.verticalCenter: parent.verticalCenter
-            text: "# 1"
-            font.family: "monospace"
-            font.bold: true
-        }
-        OvLabel {
-            anchors.verticalCenter: parent.verticalCenter
-            width: metrics.averageCharacterWidth * 34
+            width: box._span(3, 4)
             text: (box.revision, box.hasPlant ? activePlant.getCPUDescription(0) : "")
             elide: Text.ElideRight
         }
+        Item {
+            width: box._span(4, 5)
+            height: 1
+        }
         CPUBoxInfo {
             anchors.verticalCenter: parent.verticalCenter
-            width: metrics.averageCharacterWidth * 18
+            width: box._span(5, 6)
             cpuPosition: 0
             revision: box.revision
             libCount: (box.revision, box.hasPlant ? activePlant.getCPULibCount(0) : 0)
         }
+    }
+    // The width of the list's columns first to last - 1.
+    function _span(first, last) {
+        var total = 0
+        for (var i = first; i < last && i < columnWidths.length; ++i)
+            total += columnWidths[i]
+        return total
     }
 }

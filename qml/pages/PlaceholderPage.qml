@@ -6,6 +6,8 @@ Item {
     id: page
 
     property string titleId
+    // What the title names; a page showing a part of its subject names that part.
+    property string title: qsTrId(page.titleId) + (theLanguageModel ? theLanguageModel.emptyString : "")
 
     FontMetrics {
         id: fontMetrics
@@ -25,7 +27,7 @@ Item {
         anchors.left: tab.left
         anchors.leftMargin: fontMetrics.height
         anchors.verticalCenter: tab.verticalCenter
-        text: qsTrId(page.titleId) + (theLanguageModel ? theLanguageModel.emptyString : "")
+        text: page.title
         font.bold: true
     }
 }

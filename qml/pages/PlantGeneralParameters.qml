@@ -19,7 +19,7 @@ PlaceholderPage {
         font.family: OvTheme.fontFamily
     }
 
-    Flickable {
+    OvFormFlickable {
         objectName: "parametersFlick"
         anchors.fill: parent
         anchors.topMargin: metrics.height * 2.8

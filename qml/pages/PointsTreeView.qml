@@ -187,6 +187,8 @@ Item {
                     id: tabs
                     objectName: "pointTabs"
                     Layout.fillWidth: true
+                    // The header's colour past the last tab.
+                    background: Item {}
                     // Each tab as wide as its title, all narrowed alike where the bar is short:
                     // measured, not read from the tabs, whose widths follow from these.
                     function titleWidth(tab) {

@@ -188,6 +188,8 @@ public slots:
     // selection was announced.
     int getPageCode() const { return m_pageCode; }
     int getSelectedCPU() const { return m_selectedCpu; }
+    // The 0-based loop the point tables show; -1 for none.
+    int getShownLoop() const;
 
     int getMouseXPosition() const { return m_mouseX; }
     int getMouseYPosition() const { return m_mouseY; }

@@ -106,6 +106,11 @@ void Ov4kApp::onLoopPageSelected(int cpu, int loop)
         showLoop(cpu, loop);
 }
 
+int Ov4kApp::getShownLoop() const
+{
+    return m_sensorModel ? m_sensorModel->activeLoop().loopIndex() - 1 : -1;
+}
+
 OvLoop Ov4kApp::loopOf(int cpu, int loop) const
 {
     // A CPU past the plant's list reads as an empty one.

@@ -31,6 +31,12 @@ const QList<QVariant>& rowColumns()
     return columns;
 }
 
+// An address's index text, alike on rows with and without a point so the column lines up.
+QString addressText(unsigned address)
+{
+    return QStringLiteral("#%1").arg(address, 3);
+}
+
 // Objects handed to QML stay ours: the engine must never collect them.
 void keepNative(QObject* object)
 {
@@ -499,7 +505,7 @@ QVariant OvPointModel::emptyRowData(const QModelIndex& index, int role) const
     case CheckAutoSilenceModRole:
     case CheckSilenceModRole:
     case FastInputLogicRole: return false;
-    case DeviceIndexRole: return p ? QStringLiteral("#%1").arg(p->address()) : QString();
+    case DeviceIndexRole: return p ? addressText(p->address()) : QString();
     case IsValidRole: return p && p->isValid();
     default:
         qCDebug(lcModelPaint).nospace() << "OvPointModel::data:Role: " << role << "\tNot Handled";
@@ -554,7 +560,7 @@ QVariant OvPointModel::data(const QModelIndex& index, int role) const
     case FastInputLogicRole: return p->fastInputLogic();
     case DeviceIndexRole:
         if (!isChannel(index))
-            return QStringLiteral("#%1").arg(p->address(), 3);
+            return addressText(p->address());
         if (p->series() == 2)
             return QStringLiteral("%1").arg(p->address() + unsigned(p->getSubIndex()) - 1, 3);
         return QStringLiteral(".%1").arg(p->getSubIndex(), 2);

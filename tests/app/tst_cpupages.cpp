@@ -6,6 +6,7 @@
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "IsolatedHome.h"
+#include "SceneSettle.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 #include "core/Configuration.h"
@@ -202,6 +203,32 @@ private slots:
         QCOMPARE(model->data(model->index(7, 0), kLibs).toInt(), 3);
         QCOMPARE(libs->property("currentIndex").toInt(), 2);
         QCOMPARE(m_dialogs.pending(), 0);
+        // The titles head CPU 1's box as well: its chooser stands under "Loop boards" as the
+        // list's do, the box under the titles.
+        QQuickItem* mainBox = find(root(), "mainCpuBox");
+        QQuickItem* title = nullptr;
+        std::function<void(QQuickItem*, const char*)> titled = [&](QQuickItem* item, const char* id) {
+            if (item->objectName() == "panelsTitle" && item->property("text") == qtTrId(id))
+                title = item;
+            for (QQuickItem* child : item->childItems())
+                titled(child, id);
+        };
+        titled(root(), "LBL_CPU_LIB_COUNT");
+        QVERIFY(mainBox && title);
+        const auto left = [](QQuickItem* item) { return item->mapToScene({0, 0}).x(); };
+        QCOMPARE(left(find(mainBox, "libCombo")), left(title));
+        QCOMPARE(left(libs), left(title));
+        QVERIFY(title->mapToScene({0, title->height()}).y() <= mainBox->mapToScene({0, 0}).y());
+        // Mirrored, the check boxes stand under their titles' starts, the right ends.
+        m_app->onSelectLanguage("ov4800_ar.qm");
+        settleScene(m_app->engine());
+        const auto right = [](QQuickItem* item) { return item->mapToScene({item->width(), 0}).x(); };
+        const char* const columns[][2] = {{"LBL_CPU_UPS", "upsCheck"}, {"CSV_CPUSTAT", "installedCheck"}};
+        for (const auto& column : columns) {
+            titled(root(), column[0]);
+            QCOMPARE(right(find(root(), column[1], 0)), right(title));
+        }
+        m_app->onSelectLanguage("ov4800_en.qm");
         traceErrors("set_cpu_llId");
         shoot("cpu_list");
     }
@@ -263,6 +290,26 @@ private slots:
         QCOMPARE(type->property("count").toInt(), 2);
         QCOMPARE(type->property("currentText").toString(), qtTrId("CSV_LOOP_PROTOCOL_ADV"));
         QCOMPARE(find(root(), "sensorCount", 0)->property("text").toString(), QString("1"));
+        // The loop table's titles stand apart as a table's, not as the words of one phrase, in
+        // the language with the longest of them.
+        m_app->onSelectLanguage("ov4800_fr.qm");
+        settleScene(m_app->engine());
+        QList<QQuickItem*> titles;
+        for (QQuickItem* row : find(root(), "loops")->childItems())
+            for (QQuickItem* t : row->childItems())
+                if (t->objectName() == "loopTitle" && !t->property("text").toString().isEmpty())
+                    titles << t;
+        QCOMPARE(titles.size(), 4);
+        for (int i = 1; i < titles.size(); ++i) {
+            const auto glyphs = [](QQuickItem* t) {
+                const qreal start = t->mapToScene({t->property("leftPadding").toReal(), 0}).x();
+                return qMakePair(start, start + t->property("contentWidth").toReal());
+            };
+            const qreal gap = glyphs(titles[i]).first - glyphs(titles[i - 1]).second;
+            QVERIFY2(gap >= QFontMetricsF(titles[i]->property("font").value<QFont>()).averageCharWidth(),
+                     qPrintable(QString::number(gap)));
+        }
+        m_app->onSelectLanguage("ov4800_en.qm");
 
         // VARN over a loop with points: the user says No and the loop stays ADV.
         m_dialogs.clear();

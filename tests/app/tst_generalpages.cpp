@@ -482,6 +482,30 @@ private slots:
         }
     }
 
+    // Tab by Tab through the parameters page, each field that takes the focus is scrolled into
+    // sight, the walk-test fields at the bottom included.
+    void focusScrollsIntoView()
+    {
+        m_window->resize(1024, 700);
+        m_app->onGeneralParametersPageSelected();
+        QQuickItem* flick = nullptr;
+        QTRY_VERIFY((flick = find("parametersFlick")));
+        QQuickItem* walk = find("walkBox");
+        find("passwordsButton")->forceActiveFocus(Qt::TabFocusReason);
+        const QRectF shown = flick->mapRectToScene(QRectF(0, 0, flick->width(), flick->height()));
+        bool reached = false;
+        for (int tab = 0; tab < 80 && !reached; ++tab) {
+            QTest::keyClick(m_window, Qt::Key_Tab);
+            QQuickItem* focused = m_window->activeFocusItem();
+            QVERIFY(focused);
+            const QRectF at = focused->mapRectToScene(QRectF(0, 0, focused->width(), focused->height()));
+            QVERIFY2(shown.contains(at), qPrintable(focused->objectName()));
+            reached = walk->isAncestorOf(focused);
+        }
+        QVERIFY(reached);
+        m_window->resize(1000, 700);
+    }
+
     // A refusal is said where it happened and no longer: back on its page, a field holding its
     // stored value has no refusal under it; on another page the information bar is empty.
     void refusalsGoOnReturn_data()

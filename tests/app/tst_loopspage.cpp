@@ -105,16 +105,21 @@ class tst_LoopsPage : public TestBase {
     // Delegates the views still create asynchronously; a model reset that cancels one is
     // reported by Qt, so the test resets only once they are done.
     void settle() { settleScene(m_app->engine()); }
-    static void shoot(QQuickWindow* window, const QString& name)
+    static void grab(QQuickWindow* window, QImage& image)
     {
-        const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
-        QDir().mkpath(dir);
         const QSharedPointer<QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
         QVERIFY(grab);
         QSignalSpy ready(grab.data(), &QQuickItemGrabResult::ready);
         window->update();
         QTRY_VERIFY_WITH_TIMEOUT(ready.count() > 0, 5000);
-        const QImage image = grab->image();
+        image = grab->image();
+    }
+    static void shoot(QQuickWindow* window, const QString& name)
+    {
+        const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+        QDir().mkpath(dir);
+        QImage image;
+        grab(window, image);
         QVERIFY(image.save(dir + "/" + name + ".png"));
     }
     void shootThemes(QQuickWindow* window, const QString& name)
@@ -189,6 +194,16 @@ private slots:
         QQuickItem* root = window->contentItem();
         QQuickItem* table = find(root, "pointTable");
         QVERIFY(view && table);
+        // Past its last tab the tab bar shows the header's colour, not a strip like a field.
+        QString boxFill;
+        QVERIFY(QMetaObject::invokeMethod(published<QObject>("theThemeModel"), "boxFillColor",
+                                          Q_RETURN_ARG(QString, boxFill)));
+        QQuickItem* tabs = find(root, "pointTabs");
+        QVERIFY(tabs);
+        const QPointF barEnd = tabs->mapToScene(QPointF(tabs->width() - 3, tabs->height() / 2));
+        QImage shown;
+        grab(window.get(), shown);
+        QCOMPARE(shown.pixelColor(barEnd.toPoint()).name(), boxFill);
 
         // The first loop of the first CPU, clicked in the plant tree as the scene sends it.
         OvPlantModel* tree = m_app->plantTreeModel();
@@ -197,6 +212,12 @@ private slots:
                                           Q_ARG(QVariant, QVariant::fromValue(tree->index(1, 0, cpuRow)))));
         QCOMPARE(view->property("loopIndex").toInt(), 0);
         QCOMPARE(view->property("cpuIndex").toInt(), 0);
+        // The page's title names the loop shown, not its panel.
+        QStringList titles;
+        for (QQuickItem* item : m_window->findChildren<QQuickItem*>(QStringLiteral("pageTitle")))
+            if (item->isVisible())
+                titles << item->property("text").toString();
+        QCOMPARE(titles, QStringList{"Loop 1"});
         QCOMPARE(published<OvPointModel>("theSensorModel")->rowCount(), 99);
         QTRY_COMPARE(shownRows(table), 99);
         settle();

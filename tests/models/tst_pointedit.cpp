@@ -267,8 +267,8 @@ private slots:
         QCOMPARE(changed.at(0).at(0).value<Points>(), Points({module(model, 40)}));
         QCOMPARE(module(model, 40)->hwType(), u16(0));
         QCOMPARE(model.rowCount(), 99);
-        QCOMPARE(model.data(model.index(40, 0), 279).toString(), QString("#41"));
-        QCOMPARE(model.data(model.index(41, 0), 279).toString(), QString("#42"));
+        QCOMPARE(model.data(model.index(40, 0), 279).toString(), QString("# 41"));
+        QCOMPARE(model.data(model.index(41, 0), 279).toString(), QString("# 42"));
         QCOMPARE(model.rowCount(model.index(39, 0)), 0);
     }
 
@@ -433,11 +433,11 @@ private slots:
         model.resetSensor(rows(model, {30}));
         model.copy(model.index(59, 0), rows(model, {29}));
         QCOMPARE(module(model, 30)->hwType(), u16(0x400D));
-        QCOMPARE(model.data(model.index(30, 0), 279).toString(), QString("#32"));
+        QCOMPARE(model.data(model.index(30, 0), 279).toString(), QString("# 32"));
         QCOMPARE(model.rowCount(model.index(29, 0)), 2);
         // A module without channels pasted over it gives address 31 its row back.
         model.copy(model.index(0, 0), rows(model, {29}));
-        QCOMPARE(model.data(model.index(30, 0), 279).toString(), QString("#31"));
+        QCOMPARE(model.data(model.index(30, 0), 279).toString(), QString("# 31"));
     }
 
     void mixedPastConflict()
@@ -450,7 +450,7 @@ private slots:
         OvPointModel model(2);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
-        QCOMPARE(model.data(model.index(9, 0), 279).toString(), QString("#11"));
+        QCOMPARE(model.data(model.index(9, 0), 279).toString(), QString("# 11"));
         QSignalSpy changed(&model, &OvPointModel::pointsChanged);
         model.copy(model.index(1, 0), rows(model, {9}));
         QCOMPARE(changed.count(), 1);

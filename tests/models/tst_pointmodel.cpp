@@ -175,14 +175,14 @@ private slots:
         QCOMPARE(cell(modules, {39}, 279), QString("# 40"));
         QCOMPARE(modules.rowCount(modules.index(39, 0)), 3);
         QCOMPARE(cell(modules, {39, 1}, 279), QString(" 41"));
-        QCOMPARE(cell(modules, {40}, 279), QString("#43"));
+        QCOMPARE(cell(modules, {40}, 279), QString("# 43"));
         QCOMPARE(cell(sensors, {6}, 279), QString("#  7"));
 
         // Every address keeps a row in the mixed table; the module at 50 stays listed.
         QCOMPARE(mixed.rowCount(), 99);
         QCOMPARE(cell(mixed, {49}, 279), QString("# 50"));
         QCOMPARE(mixed.data(mixed.index(49, 0), 261).toInt(), 2);
-        QCOMPARE(cell(mixed, {40}, 279), QString("#41"));
+        QCOMPARE(cell(mixed, {40}, 279), QString("# 41"));
         QCOMPARE(mixed.data(mixed.index(40, 0), 261).toInt(), 0);
 
         modules.flipFilterOnVoidAddresses();
@@ -215,8 +215,8 @@ private slots:
         OvPointModel mixed(2);
         mixed.setActiveLoop(loopWith(0, {zoned(point(1, 1, 2, 1, 1, 1, 30, 4)), point(1, 1, 2, 1, 2, 1, 130, 46)}));
         QCOMPARE(mixed.rowCount(), 158);
-        QCOMPARE(cell(mixed, {0}, 279), QString("#1"));
-        QCOMPARE(cell(mixed, {1}, 279), QString("#3"));
+        QCOMPARE(cell(mixed, {0}, 279), QString("#  1"));
+        QCOMPARE(cell(mixed, {1}, 279), QString("#  3"));
         QCOMPARE(mixed.data(mixed.index(0, 0), 261).toInt(), 0);
         QCOMPARE(cell(mixed, {0}, 258), QString("ID_PT_NONE"));
     }

@@ -74,7 +74,7 @@ private slots:
         QCOMPARE((QList<int>{modules.rowCount(), modules.rowCount(modules.index(39, 0)), changed.count()}),
                  (QList<int>{97, 3, 1}));
         QCOMPARE(changed.at(0).at(0).value<Points>(), Points({&at(modules, 2, 40)}));
-        QCOMPARE(modules.data(modules.index(40, 0), 279).toString(), QString("#43"));
+        QCOMPARE(modules.data(modules.index(40, 0), 279).toString(), QString("# 43"));
         {
             // A channel at an address of its own names its type as any module does.
             ScriptedDialogs asked;
