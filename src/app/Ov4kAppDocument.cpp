@@ -1026,10 +1026,9 @@ void Ov4kApp::onFileNewMenu()
         WaitCursor cursor;
         createPlant();
         const bool reset = m_plant->newPlant();
-        // The panel's empty records hold double consent in every group: the reset groups go in
-        // first, so that reading the plant back, and any change of brand after, keeps them.
-        m_plant->groups().writeGeneralFields();
-        m_plant->groups().writeToPanelData();
+        // Read back from the panel configuration, and again at a change of brand, the groups
+        // stay as the reset made them.
+        m_plant->groups().writeForNewPlant();
         m_plant->copyFrom();
         // An untouched new plant asks nothing at quit or open.
         m_plant->clearModificationBits(~uint(Plant::kNewPlant));

@@ -218,38 +218,44 @@ private slots:
         QTest::addColumn<int>("panel");
         QTest::addColumn<int>("brand");
         QTest::addColumn<bool>("networked");
+        QTest::addColumn<bool>("typeFirst");
         QTest::addColumn<QString>("groups");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("KV1300, brand 3") << 0 << 3 << false << "400 300 D+1-300 R301-400"
+        QTest::newRow("KV1300, brand 3") << 0 << 3 << false << false << "400 300 D+1-300 R301-400"
                                          << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1300, brand 4") << 0 << 4 << false << "400 300 D+1-300 R301-400"
+        QTest::newRow("KV1300, brand 4") << 0 << 4 << false << false << "400 300 D+1-300 R301-400"
                                          << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1600-4600, brand 3") << 1 << 3 << false << "400 300 D+1-300 R301-400"
+        QTest::newRow("KV1600-4600, brand 3") << 1 << 3 << false << false << "400 300 D+1-300 R301-400"
                                               << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1600-4600, brand 4") << 1 << 4 << false << "400 300 D+1-300 R301-400"
+        QTest::newRow("KV1600-4600, brand 4") << 1 << 4 << false << false << "400 300 D+1-300 R301-400"
                                               << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1600-4600 networked, brand 3") << 1 << 3 << true << "1600 300 D+1-300 R301-1600"
+        QTest::newRow("KV1600-4600 networked, brand 3") << 1 << 3 << true << false << "1600 300 D+1-300 R301-1600"
                                                         << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
-        QTest::newRow("KV1600-4600 networked, brand 4") << 1 << 4 << true << "1600 300 D+1-300 R301-1600"
+        QTest::newRow("KV1600-4600 networked, brand 4") << 1 << 4 << true << false << "1600 300 D+1-300 R301-1600"
                                                         << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
+        QTest::newRow("KV1600-4600 networked first, brand 4") << 1 << 4 << true << true << "1600 300 D+1-300 R301-1600"
+                                                              << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
     }
     void newPlantGroups()
     {
         QFETCH(int, panel);
         QFETCH(int, brand);
         QFETCH(bool, networked);
+        QFETCH(bool, typeFirst);
         QFETCH(QString, groups);
         QFETCH(QString, stored);
         newPlant(panel);
+        if (networked && typeFirst)
+            m_app->onPlantChangeTypeRqst(1);
         if (Configuration::instance()->current_brand() != brand)
             changeBrand(brand);
-        QCOMPARE(Configuration::instance()->current_brand(), brand);
-        if (networked)
+        if (networked && !typeFirst)
             m_app->onPlantChangeTypeRqst(1);
         QCOMPARE(m_app->plant()->getPlantType(), networked ? 1 : 0);
         QCOMPARE(groupRuns(m_app->plant()->groups()), groups);
 
-        const QString folder = path(QStringLiteral("groups%1-%2-%3").arg(panel).arg(brand).arg(networked));
+        const QString folder = path(
+            QStringLiteral("groups%1-%2-%3%4").arg(panel).arg(brand).arg(networked).arg(typeFirst));
         QVERIFY(QDir().mkpath(folder));
         compile(folder);
         const QByteArray image = fileContents(folder + QStringLiteral("/CFG_IN.BIN"));
