@@ -208,11 +208,10 @@ private slots:
             QCOMPARE(m_dialogs.asked().first().title, QStringLiteral("Plant type"));
     }
 
-    // A new plant's groups on either panel, under its first detector brand and after a change of
-    // brand: the first 300 direct with double consent on, the others reverse with it off, in the
-    // plant and in the compiled image, where a record past the panel's groups keeps the block's
-    // default (the empty program, bit 0 set). A file brings back the flags it stores, also through
-    // a change of brand after the open.
+    // A new plant's groups on either panel, under its first detector brand or another, networked
+    // before or after the change of brand: the first 300 direct with double consent on, the others reverse with it off,
+    // in the plant and in the compiled image, where a record past the panel's groups keeps the block's default (the
+    // empty program, bit 0 set). A file brings back the flags it stores, also through a change of brand after the open.
     void newPlantGroups_data()
     {
         QTest::addColumn<int>("panel");
