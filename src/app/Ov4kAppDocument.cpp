@@ -1026,6 +1026,9 @@ void Ov4kApp::onFileNewMenu()
         WaitCursor cursor;
         createPlant();
         const bool reset = m_plant->newPlant();
+        // Read back from the panel configuration, and again at a change of brand, the groups
+        // stay as the reset made them.
+        m_plant->groups().writeForNewPlant();
         m_plant->copyFrom();
         // An untouched new plant asks nothing at quit or open.
         m_plant->clearModificationBits(~uint(Plant::kNewPlant));

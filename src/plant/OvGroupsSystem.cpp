@@ -156,6 +156,14 @@ QList<int> OvGroupsSystem::writeToPanelData() const
     return failed;
 }
 
+void OvGroupsSystem::writeForNewPlant() const
+{
+    OvGroupsSystem all(*this);
+    all.setGroupsCount(qMax(count(), kPanelGroups));
+    all.writeGeneralFields();
+    all.writeToPanelData();
+}
+
 void OvGroupsSystem::readFromPanelData()
 {
     using GroupProg = ZpData_v2602::GroupProg;

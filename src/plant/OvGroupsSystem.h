@@ -51,6 +51,11 @@ public:
     // The first 1600 groups into the group block, over its defaults; the numbers of the groups
     // whose text did not compile, and whose record therefore holds the empty program.
     QList<int> writeToPanelData() const;
+    // A new plant's groups into the empty panel configuration it is then read back from, whose
+    // records hold double consent: the general fields, then every record of the block, those
+    // past the list as setGroupsCount adds groups, so a plant type with more groups reads back
+    // reverse groups with it off.
+    void writeForNewPlant() const;
     // The direct-group count, the sensitivity numbers, then each group's double consent and
     // program text from the panel configuration. A record that decodes to nothing keeps the
     // group's text.

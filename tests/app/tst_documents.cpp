@@ -76,6 +76,43 @@ class tst_Documents : public TestBase {
             c = char(generator.bounded(256));
         return bytes;
     }
+    // Size, direct count, then runs of groups: "D" direct, "R" reverse, "+" double consent.
+    static QString groupRuns(const OvGroupsSystem& groups)
+    {
+        auto kind = [&groups](int p) {
+            const OvGroup& g = groups.groups().at(p);
+            return QString(g.isDirect() ? "D" : "R") + (g.doubleConsent() ? "+" : "");
+        };
+        QString text = QString("%1 %2").arg(groups.count()).arg(groups.directGroupsCount());
+        for (int first = 0, p = 1; p <= groups.count(); ++p) {
+            if (p == groups.count() || kind(p) != kind(first)) {
+                text += QString(" %1%2").arg(kind(first)).arg(first + 1) + (p > first + 1 ? QString("-%1").arg(p) : "");
+                first = p;
+            }
+        }
+        return text;
+    }
+    // The brand chooser's command, the save question answered Discard when it comes.
+    void changeBrand(int brand)
+    {
+        m_dialogs.clear();
+        if (m_app->plant() && m_app->plant()->getModificationStat() != 0)
+            m_dialogs.answer(PlantMessage::Discard);
+        m_app->onCurrentBrandChanged(brand);
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(Configuration::instance()->current_brand(), brand);
+    }
+    // The data of one element of a version 3 image; empty when it has none.
+    static QByteArray imageBlock(const QByteArray& image, int dataType)
+    {
+        for (int at = 8; at + 7 <= image.size();) {
+            const int size = int(qFromLittleEndian<quint32>(image.constData() + at + 1));
+            if (u8(image.at(at)) == dataType)
+                return image.mid(at + 7, size);
+            at += 7 + size;
+        }
+        return QByteArray();
+    }
     void write(const QString& name, const QByteArray& bytes)
     {
         QFile out(path(name));
@@ -169,6 +206,82 @@ private slots:
         newPlant();
         if (Configuration::instance()->allowedPlantTypes().size() > 1)
             QCOMPARE(m_dialogs.asked().first().title, QStringLiteral("Plant type"));
+    }
+
+    // A new plant's groups on either panel, under its first detector brand or another, networked
+    // before or after the change of brand: the first 300 direct with double consent on, the others reverse with it off,
+    // in the plant and in the compiled image, where a record past the panel's groups keeps the block's default (the
+    // empty program, bit 0 set). A file brings back the flags it stores, also through a change of brand after the open.
+    void newPlantGroups_data()
+    {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<bool>("networked");
+        QTest::addColumn<bool>("typeFirst");
+        QTest::addColumn<QString>("groups");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("KV1300, brand 3") << 0 << 3 << false << false << "400 300 D+1-300 R301-400"
+                                         << "400 300 D1 D+2-300 R+301 R302-399 R+400";
+        QTest::newRow("KV1300, brand 4") << 0 << 4 << false << false << "400 300 D+1-300 R301-400"
+                                         << "400 300 D1 D+2-300 R+301 R302-399 R+400";
+        QTest::newRow("KV1600-4600, brand 3") << 1 << 3 << false << false << "400 300 D+1-300 R301-400"
+                                              << "400 300 D1 D+2-300 R+301 R302-399 R+400";
+        QTest::newRow("KV1600-4600, brand 4") << 1 << 4 << false << false << "400 300 D+1-300 R301-400"
+                                              << "400 300 D1 D+2-300 R+301 R302-399 R+400";
+        QTest::newRow("KV1600-4600 networked, brand 3") << 1 << 3 << true << false << "1600 300 D+1-300 R301-1600"
+                                                        << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
+        QTest::newRow("KV1600-4600 networked, brand 4") << 1 << 4 << true << false << "1600 300 D+1-300 R301-1600"
+                                                        << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
+        QTest::newRow("KV1600-4600 networked first, brand 4") << 1 << 4 << true << true << "1600 300 D+1-300 R301-1600"
+                                                              << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
+    }
+    void newPlantGroups()
+    {
+        QFETCH(int, panel);
+        QFETCH(int, brand);
+        QFETCH(bool, networked);
+        QFETCH(bool, typeFirst);
+        QFETCH(QString, groups);
+        QFETCH(QString, stored);
+        newPlant(panel);
+        if (networked && typeFirst)
+            m_app->onPlantChangeTypeRqst(1);
+        if (Configuration::instance()->current_brand() != brand)
+            changeBrand(brand);
+        if (networked && !typeFirst)
+            m_app->onPlantChangeTypeRqst(1);
+        QCOMPARE(m_app->plant()->getPlantType(), networked ? 1 : 0);
+        QCOMPARE(groupRuns(m_app->plant()->groups()), groups);
+
+        const QString folder = path(
+            QStringLiteral("groups%1-%2-%3%4").arg(panel).arg(brand).arg(networked).arg(typeFirst));
+        QVERIFY(QDir().mkpath(folder));
+        compile(folder);
+        const QByteArray image = fileContents(folder + QStringLiteral("/CFG_IN.BIN"));
+        QCOMPARE(imageBlock(image, 2).mid(5202, 6).toHex(), QByteArray("000000002c01"));
+        const QByteArray records = imageBlock(image, 5);
+        QCOMPARE(records.size(), 1600 * 33);
+        const int count = m_app->plant()->groups().count();
+        for (int g = 1; g <= 1600; ++g) {
+            const QByteArray expected = QByteArray::fromHex("f0") + QByteArray(31, '\0') + char(g <= 300 || g > count);
+            QVERIFY2(records.mid(33 * (g - 1), 33) == expected,
+                     qPrintable(QString("group %1: %2").arg(g).arg(QString(records.mid(33 * (g - 1), 33).toHex()))));
+        }
+
+        OvGroupsSystem& edited = m_app->plant()->groups();
+        edited.groupAt(0)->setDoubleConsent(false);
+        edited.groupAt(300)->setDoubleConsent(true);
+        edited.groupAt(399)->setDoubleConsent(true);
+        QString file = folder + QStringLiteral("/p.tov");
+        m_dialogs.clear();
+        m_dialogs.answerFile(file);
+        m_app->onFileSaveAs();
+        m_app->openFile(file);
+        QCOMPARE(m_app->currentFilePath(), file);
+        QCOMPARE(groupRuns(m_app->plant()->groups()), stored);
+        changeBrand(7 - brand);
+        QCOMPARE(groupRuns(m_app->plant()->groups()), stored);
+        newPlant();
     }
 
     void overwriteRefused()

@@ -152,6 +152,23 @@ private slots:
                          "OR(G5 G300)"));
     }
 
+    // A new plant's 400 groups over the panel's defaults: every record past them is a reverse
+    // group's, double consent off, as a plant type with 1600 groups reads it back.
+    void newPlant()
+    {
+        OvGroupsSystem s;
+        s.init(400);
+        s.resetGroups(300);
+        s.writeForNewPlant();
+        QCOMPARE(planttest::block(2).mid(5202, 6).toHex(), QByteArray("000000002c01"));
+        QVERIFY(planttest::block(5) == groupBlock({}, 300));
+        OvGroupsSystem back;
+        back.init(1600);
+        back.readFromPanelData();
+        QCOMPARE(summary(back), QString("1600 300 -1 -1 D+1-300 R301-1600"));
+        QCOMPARE(summary(s), QString("400 300 -1 -1 D+1-300 R301-400"));
+    }
+
     // An empty text leaves the record's program; only bit 0 of byte 32 follows the group.
     void emptyProgram()
     {
