@@ -11,6 +11,7 @@
 #include "core/Configuration.h"
 #include "core/OvLanguageModel.h"
 #include "core/OvParametersReference.h"
+#include "core/OvQtTranslator.h"
 #include "models/OvEventFilterModel.h"
 #include "models/OvPlantModel.h"
 #include "models/OvRecentFilesModel.h"
@@ -20,29 +21,11 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlIncubationController>
 #include <QQuickWindow>
 #include <QTranslator>
-
-namespace {
-
-// The name of Qt's own catalogue for one of our language codes. Qt files Hebrew under "he",
-// has Norwegian only as Nynorsk and Portuguese only as Brazilian Portuguese.
-QString qtCatalogue(const QString& code)
-{
-    if (code == QLatin1String("iw"))
-        return QStringLiteral("qtbase_he");
-    if (code == QLatin1String("no"))
-        return QStringLiteral("qtbase_nn");
-    if (code == QLatin1String("pt"))
-        return QStringLiteral("qtbase_pt_BR");
-    return QStringLiteral("qtbase_") + code;
-}
-
-} // namespace
 
 void Ov4kApp::loadQtTranslation(const QString& code)
 {
@@ -51,15 +34,8 @@ void Ov4kApp::loadQtTranslation(const QString& code)
         delete m_qtTranslator;
         m_qtTranslator = nullptr;
     }
-    // Qt speaks English untranslated; a language without a catalogue (Romanian) keeps it too.
-    if (code.isEmpty() || code == QLatin1String("en"))
-        return;
-    const QString name = qtCatalogue(code);
-    auto* translator = new QTranslator(this);
-    // A copy beside the program (a deployed one) before Qt's own folder.
-    if (!translator->load(name, applicationDirPath() + QStringLiteral("/translations"))
-        && !translator->load(name, QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
-        qInfo() << "Qt translation not found: " << name;
+    auto* translator = new OvQtTranslator(this);
+    if (!translator->loadLanguage(code, applicationDirPath() + QStringLiteral("/translations"))) {
         delete translator;
         return;
     }

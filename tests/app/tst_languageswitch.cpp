@@ -18,9 +18,13 @@
 
 #include "ZpData/Container/ZpConf.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QQmlExpression>
+#include <QTreeView>
 #include <QtQuick>
 #include <QtTest>
 
@@ -165,12 +169,15 @@ private slots:
     // Without a folder beside the program the menu lists nine languages; Arabic and Hebrew are
     // reached by their file names. English last: the window must come back unmirrored.
     // Qt's own buttons as its catalogue for the language says them (Save, Discard, Cancel, Yes
-    // and the message box's details button); Romanian has no catalogue and stays English.
+    // and the message box's details button), then the file dialog's look-in and file name labels,
+    // its accept button, its filter and its date column. Romanian, Bokmål and European Portuguese
+    // come from the program's own catalogues, the others from the system's Qt.
     void switchTo_data()
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("qtTexts");
+        QTest::addColumn<QStringList>("fileDialog");
         const QStringList listed{"en", "es", "fr", "hu", "it", "nl", "no", "pt", "ro"};
         const QHash<QString, QStringList> qtTexts{
             {"es", {"Guardar", "Descartar", "Cancelar", "&Sí", "Mostrar los detalles..."}},
@@ -178,22 +185,36 @@ private slots:
             {"hu", {"Mentés", "Eldobás", "Mégse", "&Igen", "Részletek megjelenítése…"}},
             {"it", {"Salva", "Scarta", "Annulla", "&Sì", "Mostra dettagli..."}},
             {"nl", {"Opslaan", "Verwerpen", "Annuleren", "&Ja", "Details tonen..."}},
-            {"no", {"Lagra", "Forkast", "Avbryt", "&Ja", "Vis detaljar\u00a0…"}},
-            {"pt", {"Salvar", "Descartar", "Cancelar", "&Sim", "Mostrar detalhes..."}},
-            {"ro", {"Save", "Discard", "Cancel", "&Yes", "Show Details..."}},
+            {"no", {"Lagre", "Forkast", "Avbryt", "&Ja", "Vis detaljer..."}},
+            {"pt", {"Guardar", "Descartar", "Cancelar", "&Sim", "Mostrar detalhes..."}},
+            {"ro", {"Salvează", "Nu salva", "Anulează", "&Da", "Afișează detaliile..."}},
             {"ar", {"احفظ", "ارفض", "ألغِ", "&نعم", "أظهر التّفاصيل..."}},
             {"iw", {"שמור", "שכח", "ביטול", "&כן", "הצג פרטים..."}},
             {"en", {"Save", "Discard", "Cancel", "&Yes", "Show Details..."}},
         };
+        const QHash<QString, QStringList> fileDialog{
+            {"es", {"Ver en:", "&Nombre de fichero:", "&Abrir", "Todos los ficheros (*)", "Última modificación"}},
+            {"fr", {"Voir dans :", "&Nom de fichier :", "&Ouvrir", "Tous les fichiers (*)", "Dernière modification"}},
+            {"hu", {"Keresés itt:", "Fájl &neve:", "&Megnyitás", "Minden fájl (*)", "Módosítás dátuma"}},
+            {"it", {"Cerca in:", "&Nome del file:", "&Apri", "Tutti i file (*)", "Data di modifica"}},
+            {"nl", {"Zoeken in:", "Bestands&naam:", "&Openen", "Alle bestanden (*)", "Datum gewijzigd"}},
+            {"no", {"Søk i:", "Fil&navn:", "&Åpne", "Alle filer (*)", "Endret"}},
+            {"pt", {"Procurar em:", "&Nome do ficheiro:", "&Abrir", "Todos os ficheiros (*)", "Data de modificação"}},
+            {"ro", {"Caută în:", "&Nume fișier:", "&Deschide", "Toate fișierele (*)", "Data modificării"}},
+            {"ar", {"اعثر في:", "ا&سم الملفّ:", "ا&فتح", "كلّ الملفّات (*)", "تاريخ التّعديل"}},
+            {"iw", {"חפש בתוך:", "&שם קובץ:", "&פתח", "כל הקבצים (*)", "תאריך שינוי"}},
+            {"en", {"Look in:", "File &name:", "&Open", "All Files (*)", "Date Modified"}},
+        };
         for (const char* code : {"es", "fr", "hu", "it", "nl", "no", "pt", "ro", "ar", "iw", "en"})
             QTest::newRow(code) << QString::fromLatin1(code) << int(listed.indexOf(QLatin1String(code)))
-                                << qtTexts.value(QLatin1String(code));
+                                << qtTexts.value(QLatin1String(code)) << fileDialog.value(QLatin1String(code));
     }
     void switchTo()
     {
         QFETCH(QString, code);
         QFETCH(int, row);
         QFETCH(QStringList, qtTexts);
+        QFETCH(QStringList, fileDialog);
         int dummy = 0; // those texts are checked, not counted
         OvLanguageModel* model = m_app->languageModel();
         QCOMPARE(model->rowCount(), 9);
@@ -272,6 +293,22 @@ private slots:
                               box.button(QDialogButtonBox::Cancel)->text(), box.button(QDialogButtonBox::Yes)->text(),
                               QCoreApplication::translate("QMessageBox", "Show Details...")}),
                  qtTexts);
+        // The program's own catalogue replaces Qt's: no other variety lies beneath it.
+        if (QStringList{"no", "pt", "ro"}.contains(code))
+            QCOMPARE(QCoreApplication::translate("QShortcut", "Save"), QStringLiteral("Save"));
+        // Qt's own dialog, as the program opens one to choose a file.
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        const auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+        const auto* fileName = dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"));
+        const auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        const auto* filter = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        const auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(lookIn && fileName && buttons && buttons->button(QDialogButtonBox::Open) && filter && details);
+        QCOMPARE((QStringList{lookIn->text(), fileName->text(), buttons->button(QDialogButtonBox::Open)->text(),
+                              filter->itemText(0), details->model()->headerData(3, Qt::Horizontal).toString()}),
+                 fileDialog);
 
         saveShot(QStringLiteral("language-") + code);
     }

@@ -1,8 +1,9 @@
 // What each compiled translation says where a language's own rules matter: questions end in the
 // language's question mark, right-to-left texts do not open with a Latin word (the colon after
 // it would stand on the wrong side), the LIB count list counts in digits, and counts take the
-// language's plural forms.
+// language's plural forms. And Qt's own texts in each language and variety.
 #include "TestBase.h"
+#include "core/OvQtTranslator.h"
 
 #include <QtTest>
 
@@ -186,6 +187,105 @@ private slots:
         QFETCH(QString, expected);
         use(code);
         QCOMPARE(qtTrId(qPrintable(id), n), expected);
+    }
+
+    void qtCatalogue_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("beside");    // a file put beside the program: "name<-source"
+        QTest::addColumn<QString>("catalogue"); // the file loaded; "qt/" stands for Qt's folder
+        QTest::addColumn<QString>("save");      // the standard Save button with it
+        struct Row {
+            const char* name;
+            const char* code;
+            const char* beside;
+            const char* catalogue;
+            const char* save;
+        };
+        const Row rows[] = {
+            {"ro", "ro", "", ":/translations/qtbase_ro.qm", "Salvează"},
+            {"no", "no", "", ":/translations/qtbase_nb.qm", "Lagre"},
+            {"pt", "pt", "", ":/translations/qtbase_pt_PT.qm", "Guardar"},
+            // Brazilian Portuguese beside the program under the bare language's name: still European.
+            {"pt, qtbase_pt beside", "pt", "qtbase_pt.qm<-qt/qtbase_pt_BR.qm", ":/translations/qtbase_pt_PT.qm",
+             "Guardar"},
+            // A copy beside the program comes first (here the Bokmål one under the Romanian name).
+            {"ro, copy beside", "ro", "qtbase_ro.qm<-:/translations/qtbase_nb.qm", "beside/qtbase_ro.qm", "Lagre"},
+            {"es", "es", "", "qt/qtbase_es.qm", "Guardar"},
+            {"fr", "fr", "", "qt/qtbase_fr.qm", "Enregistrer"},
+            {"hu", "hu", "", "qt/qtbase_hu.qm", "Mentés"},
+            {"it", "it", "", "qt/qtbase_it.qm", "Salva"},
+            {"nl", "nl", "", "qt/qtbase_nl.qm", "Opslaan"},
+            {"ar", "ar", "", "qt/qtbase_ar.qm", "احفظ"},
+            {"iw", "iw", "", "qt/qtbase_he.qm", "שמור"},
+            {"en", "en", "", "", "Save"},
+            {"no code", "", "", "", "Save"},
+        };
+        for (const Row& row : rows)
+            QTest::newRow(row.name) << QString::fromUtf8(row.code) << QString::fromUtf8(row.beside)
+                                    << QString::fromUtf8(row.catalogue) << QString::fromUtf8(row.save);
+    }
+    // Which catalogue of Qt's own texts each language loads, and from where.
+    void qtCatalogue()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, beside);
+        QFETCH(QString, catalogue);
+        QFETCH(QString, save);
+        const QString qtFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QLatin1Char('/');
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        if (!beside.isEmpty()) {
+            const QString from = beside.section(QStringLiteral("<-"), 1).replace(QStringLiteral("qt/"), qtFolder);
+            QVERIFY(QFile::copy(from, folder.filePath(beside.section(QStringLiteral("<-"), 0, 0))));
+        }
+        catalogue.replace(QStringLiteral("qt/"), qtFolder).replace(QStringLiteral("beside/"), folder.path() + '/');
+
+        OvQtTranslator translator;
+        QCOMPARE(translator.loadLanguage(code, folder.path()), !catalogue.isEmpty());
+        QCOMPARE(translator.filePath(), catalogue);
+        QVERIFY(catalogue.isEmpty() || QCoreApplication::installTranslator(&translator));
+        const QString shown = QCoreApplication::translate("QPlatformTheme", "Save");
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(shown, save);
+    }
+
+    // The catalogues the program carries: each holds the same Qt texts, every one translated,
+    // keeping its placeholder, its line breaks and its one shortcut letter.
+    void qtCatalogues()
+    {
+        QSet<QString> first;
+        for (const char* name : {"qtbase_ro", "qtbase_nb", "qtbase_pt_PT"}) {
+            QFile file(QStringLiteral(OV_TRANSLATIONS_DIR "/%1.ts").arg(QLatin1String(name)));
+            QVERIFY2(file.open(QIODevice::ReadOnly), name);
+            QXmlStreamReader xml(&file);
+            QSet<QString> keys;
+            QString context;
+            QString source;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == QLatin1String("name")) {
+                    context = xml.readElementText();
+                } else if (xml.name() == QLatin1String("source")) {
+                    source = xml.readElementText();
+                    keys.insert(context + QLatin1Char('|') + source);
+                } else if (xml.name() == QLatin1String("translation")) {
+                    const QString where = QStringLiteral("%1 %2 \"%3\"").arg(QLatin1String(name), context, source);
+                    QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(where));
+                    const QString text = xml.readElementText();
+                    QVERIFY2(!text.trimmed().isEmpty(), qPrintable(where));
+                    for (const char* mark : {"%1", "\n", "&"})
+                        QVERIFY2(text.count(QString::fromLatin1(mark)) == source.count(QString::fromLatin1(mark)),
+                                 qPrintable(where + " " + text));
+                }
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QVERIFY(keys.size() >= 90);
+            if (first.isEmpty())
+                first = keys;
+            QCOMPARE(keys, first);
+        }
     }
 
     void cleanupTestCase()
