@@ -119,6 +119,7 @@ PlaceholderPage {
                 anchors.verticalCenter: parent.verticalCenter
                 opacity: (page.revision, page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
                 OvLabel {
+                    objectName: "repeaterIndex"
                     width: columns.widths[0]
                     text: rptIndex
                     height: descriptionField.height
