@@ -456,33 +456,33 @@ Item {
     OvMenu {
         id: contextMenu
         objectName: "pointMenu"
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuRemove"
             text: qsTrId("STR_REMOVE")
             enabled: contextMenu.visible && pointsView.pointModel
                      && pointsView.pointModel.canErase(pointsView.selectedIndexes())
             onTriggered: pointsView.pointModel.resetSensor(pointsView.selectedIndexes())
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuCopy"
             text: qsTrId("STR_COPY")
             enabled: contextMenu.visible && pointsView.pointModel
                      && pointsView.pointModel.canBeUsedForCopy(pointsView.selectedIndexes())
             onTriggered: pointsView.copyRow(_private.menuIndex)
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuPaste"
             text: qsTrId("STR_PASTE")
             enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
             onTriggered: pointsView.paste()
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuPasteSpecial"
             text: qsTrId("PT_MENU_PASTE_SPECIAL")
             enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
             onTriggered: pointsView.openPasteSpecial()
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuSelectAll"
             text: qsTrId("PT_MENU_SELECT_ALL")
             enabled: contextMenu.visible && _private.menuIndex !== null && _private.menuIndex.valid

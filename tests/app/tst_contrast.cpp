@@ -266,8 +266,7 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
-    // A row's controls fade with a disabled repeater, except the box that enables it, which
-    // works on both.
+    // A disabled repeater's number fades; its box and its name work as on any row, and look it.
     void repeaterRow_data()
     {
         QTest::addColumn<int>("row");
@@ -291,11 +290,13 @@ private slots:
         QVERIFY(rowItem);
         QQuickItem* check = findAll(rowItem, "enabledCheck").value(0);
         QQuickItem* index = findAll(rowItem, "repeaterIndex").value(0);
-        QVERIFY(check && index);
+        QQuickItem* name = findAll(rowItem, "rptDescription").value(0);
+        QVERIFY(check && index && name);
         QCOMPARE(check->property("checked").toBool(), enabled);
-        // (box enabled, box opacity, index opacity)
-        QCOMPARE(QList<qreal>({qreal(check->isEnabled()), opacityUpTo(check, rowItem), opacityUpTo(index, rowItem)}),
-                 QList<qreal>({1.0, 1.0, enabled ? 1.0 : 0.5}));
+        // (box enabled, box opacity, name enabled, name opacity, index opacity)
+        QCOMPARE(QList<qreal>({qreal(check->isEnabled()), opacityUpTo(check, rowItem), qreal(name->isEnabled()),
+                               opacityUpTo(name, rowItem), opacityUpTo(index, rowItem)}),
+                 QList<qreal>({1.0, 1.0, 1.0, 1.0, enabled ? 1.0 : 0.5}));
     }
 
     // The arrow of the plant tree's highlighted row, and of every other row, at least 3:1
