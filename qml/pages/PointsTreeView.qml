@@ -456,36 +456,40 @@ Item {
     OvMenu {
         id: contextMenu
         objectName: "pointMenu"
+        // The entries ask the model again at each opening, and keep what they found while the
+        // menu closes before the chosen command runs.
+        property int openings: 0
+        onAboutToShow: openings++
         OvMenuItem {
             objectName: "pointMenuRemove"
             text: qsTrId("STR_REMOVE")
-            enabled: contextMenu.visible && pointsView.pointModel
+            enabled: contextMenu.openings > 0 && pointsView.pointModel
                      && pointsView.pointModel.canErase(pointsView.selectedIndexes())
             onTriggered: pointsView.pointModel.resetSensor(pointsView.selectedIndexes())
         }
         OvMenuItem {
             objectName: "pointMenuCopy"
             text: qsTrId("STR_COPY")
-            enabled: contextMenu.visible && pointsView.pointModel
+            enabled: contextMenu.openings > 0 && pointsView.pointModel
                      && pointsView.pointModel.canBeUsedForCopy(pointsView.selectedIndexes())
             onTriggered: pointsView.copyRow(_private.menuIndex)
         }
         OvMenuItem {
             objectName: "pointMenuPaste"
             text: qsTrId("STR_PASTE")
-            enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
+            enabled: contextMenu.openings > 0 && _private.copySource !== null && _private.copySource.valid
             onTriggered: pointsView.paste()
         }
         OvMenuItem {
             objectName: "pointMenuPasteSpecial"
             text: qsTrId("PT_MENU_PASTE_SPECIAL")
-            enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
+            enabled: contextMenu.openings > 0 && _private.copySource !== null && _private.copySource.valid
             onTriggered: pointsView.openPasteSpecial()
         }
         OvMenuItem {
             objectName: "pointMenuSelectAll"
             text: qsTrId("PT_MENU_SELECT_ALL")
-            enabled: contextMenu.visible && _private.menuIndex !== null && _private.menuIndex.valid
+            enabled: contextMenu.openings > 0 && _private.menuIndex !== null && _private.menuIndex.valid
             onTriggered: {
                 var rows = pointsView.pointModel.selectAll(_private.menuIndex)
                 selection.clearSelection()

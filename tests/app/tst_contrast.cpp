@@ -355,5 +355,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Contrast)
+QTEST_APPLESS_MAIN(tst_Contrast)
 #include "tst_contrast.moc"
