@@ -105,6 +105,7 @@ Item {
     function openPasteSpecial() {
         pasteSpecialPopup.open()
     }
+    // x, y: the pointer in the coordinates of the menu's parent.
     function openContextMenu(index, x, y) {
         if (index.valid && !selection.isSelected(index))
             selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
@@ -447,7 +448,8 @@ Item {
                 anchors.fill: parent
                 acceptedButtons: Qt.RightButton
                 onClicked: {
-                    pointsView.openContextMenu(table.indexAt(mouse.x, mouse.y), mouse.x, mouse.y)
+                    var at = mapToItem(contextMenu.parent, mouse.x, mouse.y)
+                    pointsView.openContextMenu(table.indexAt(mouse.x, mouse.y), at.x, at.y)
                 }
             }
         }
