@@ -109,6 +109,8 @@ Rectangle {
             backgroundColor: "transparent"
             indentation: fontMetrics.height * 1.2
             textColor: OvTheme.editTextColor(false)
+            // The arrow of the highlighted row, on the highlight.
+            highlightedTextColor: OvTheme.editTextColor(true)
             branchDelegate: Item {
                 objectName: "plantTreeBranch"
                 width: fontMetrics.height * 1.2

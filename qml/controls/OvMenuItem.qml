@@ -14,6 +14,16 @@ MenuItem {
     bottomPadding: topPadding
     // No entry is checkable: the style's check mark would never show.
     indicator: null
+    // A submenu's mark in the colour of the entry's text, towards the reading direction.
+    arrow: Text {
+        x: control.mirrored ? control.leftPadding : control.width - width - control.rightPadding
+        y: control.topPadding + (control.availableHeight - height) / 2
+        visible: control.subMenu !== null
+        text: control.mirrored ? "\u25c2" : "\u25b8"
+        font: control.font
+        color: OvTheme.menuTextColor(control.enabled)
+        opacity: control.enabled ? 1.0 : 0.5
+    }
 
     // The menus close before the entry's command runs (the release comes just before it): a
     // command that asks something would otherwise keep them drawn open behind its dialog.
@@ -41,6 +51,8 @@ MenuItem {
             implicitWidth: label.implicitWidth + fontMetrics.averageCharacterWidth * 3
                            + keyText.implicitWidth + _arrowWidth
             implicitHeight: Math.max(label.implicitHeight, keyText.implicitHeight)
+            // A disabled entry, its key and icon included, at half the strength of an enabled one.
+            opacity: control.enabled ? 1.0 : 0.5
 
             readonly property real _arrowWidth: control.arrow ? control.arrow.width : 0
 
@@ -61,7 +73,6 @@ MenuItem {
                     text: control.text
                     font: control.font
                     color: OvTheme.menuTextColor(control.enabled)
-                    opacity: control.enabled ? 1.0 : 0.5
                     anchors.verticalCenter: parent.verticalCenter
                 }
             }

@@ -7,7 +7,7 @@ Item {
     id: branch
 
     property real indent: 12
-    property color color: OvTheme.editTextColor(false)
+    property color color: OvTheme.editTextColor(styleData.selected)
     property bool inTurnedTree: false
 
     readonly property bool mirrored: Qt.application.layoutDirection === Qt.RightToLeft && !inTurnedTree

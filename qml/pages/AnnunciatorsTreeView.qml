@@ -453,19 +453,19 @@ FocusScope {
     OvMenu {
         id: contextMenu
         objectName: "annunciatorMenu"
-        MenuItem {
+        OvMenuItem {
             objectName: "copyItem"
             text: qsTrId("STR_COPY") + view._lang
             enabled: (view.revision, !!view.model && view.model.canBeUsedForCopy(view.selection()))
             onTriggered: view.copy()
         }
-        MenuItem {
+        OvMenuItem {
             objectName: "pasteItem"
             text: qsTrId("STR_PASTE") + view._lang
             enabled: view.canPaste()
             onTriggered: view.paste()
         }
-        MenuItem {
+        OvMenuItem {
             objectName: "addFiltersItem"
             text: qsTrId("ADD_ANNUNCIATOR_FILTER") + view._lang
             visible: !view.viewerMode
@@ -473,7 +473,7 @@ FocusScope {
             enabled: (view.revision, !!view.model && view.model.canAddFilter(view.selection()))
             onTriggered: { view.model.addFilters(view.selection()); view.expandSelection() }
         }
-        MenuItem {
+        OvMenuItem {
             objectName: "removeFiltersItem"
             text: qsTrId("REMOVE_ANNUNCIATOR_FILTER") + view._lang
             visible: !view.viewerMode
@@ -481,7 +481,7 @@ FocusScope {
             enabled: (view.revision, !!view.model && view.model.canRmFilter(view.selection()))
             onTriggered: view.model.removeFilters(view.selection())
         }
-        MenuItem {
+        OvMenuItem {
             objectName: "removeItem"
             text: qsTrId("STR_REMOVE") + view._lang
             enabled: (view.revision, !!view.model && view.model.canBeResetted(view.selection()))

@@ -215,19 +215,19 @@ PlaceholderPage {
     OvMenu {
         id: contextMenu
         objectName: "areasMenu"
-        MenuItem {
+        OvMenuItem {
             objectName: "removeItem"
             text: qsTrId("STR_REMOVE")
             enabled: page.canRemove()
             onTriggered: page.remove()
         }
-        MenuItem {
+        OvMenuItem {
             objectName: "copyItem"
             text: qsTrId("STR_COPY")
             enabled: page.canCopy()
             onTriggered: page.copiedRow = page.selection[0]
         }
-        MenuItem {
+        OvMenuItem {
             objectName: "pasteItem"
             text: qsTrId("STR_PASTE")
             enabled: page.canPaste()

@@ -2,7 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../controls"
 
-// The repeaters table: enable and name many repeaters at once; disabled rows are drawn faded.
+// The repeaters table: enable and name many repeaters at once. A disabled repeater's number is
+// drawn faded; its box and its name, which work on it all the same, are drawn as on any row.
 PlaceholderPage {
     id: page
     titleId: QT_TRID_NOOP("PAGE_REPEATERS")
@@ -117,8 +118,10 @@ PlaceholderPage {
                 id: cells
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
-                opacity: (page.revision, page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
+                readonly property real faded: (page.revision, page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
                 OvLabel {
+                    objectName: "repeaterIndex"
+                    opacity: cells.faded
                     width: columns.widths[0]
                     text: rptIndex
                     height: descriptionField.height
@@ -156,16 +159,16 @@ PlaceholderPage {
     }
     OvMenu {
         id: contextMenu
-        MenuItem {
+        OvMenuItem {
             text: qsTrId("STR_REMOVE")
             enabled: page.canRemove()
             onTriggered: page.disable()
         }
-        MenuItem {
+        OvMenuItem {
             text: qsTrId("STR_COPY")
             enabled: false
         }
-        MenuItem {
+        OvMenuItem {
             text: qsTrId("STR_PASTE")
             enabled: false
         }

@@ -105,6 +105,7 @@ Item {
     function openPasteSpecial() {
         pasteSpecialPopup.open()
     }
+    // x, y: the pointer in the coordinates of the menu's parent.
     function openContextMenu(index, x, y) {
         if (index.valid && !selection.isSelected(index))
             selection.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
@@ -447,7 +448,8 @@ Item {
                 anchors.fill: parent
                 acceptedButtons: Qt.RightButton
                 onClicked: {
-                    pointsView.openContextMenu(table.indexAt(mouse.x, mouse.y), mouse.x, mouse.y)
+                    var at = mapToItem(contextMenu.parent, mouse.x, mouse.y)
+                    pointsView.openContextMenu(table.indexAt(mouse.x, mouse.y), at.x, at.y)
                 }
             }
         }
@@ -456,36 +458,40 @@ Item {
     OvMenu {
         id: contextMenu
         objectName: "pointMenu"
-        C2.MenuItem {
+        // The entries ask the model again at each opening, and keep what they found while the
+        // menu closes before the chosen command runs.
+        property int openings: 0
+        onAboutToShow: openings++
+        OvMenuItem {
             objectName: "pointMenuRemove"
             text: qsTrId("STR_REMOVE")
-            enabled: contextMenu.visible && pointsView.pointModel
+            enabled: contextMenu.openings > 0 && pointsView.pointModel
                      && pointsView.pointModel.canErase(pointsView.selectedIndexes())
             onTriggered: pointsView.pointModel.resetSensor(pointsView.selectedIndexes())
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuCopy"
             text: qsTrId("STR_COPY")
-            enabled: contextMenu.visible && pointsView.pointModel
+            enabled: contextMenu.openings > 0 && pointsView.pointModel
                      && pointsView.pointModel.canBeUsedForCopy(pointsView.selectedIndexes())
             onTriggered: pointsView.copyRow(_private.menuIndex)
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuPaste"
             text: qsTrId("STR_PASTE")
-            enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
+            enabled: contextMenu.openings > 0 && _private.copySource !== null && _private.copySource.valid
             onTriggered: pointsView.paste()
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuPasteSpecial"
             text: qsTrId("PT_MENU_PASTE_SPECIAL")
-            enabled: contextMenu.visible && _private.copySource !== null && _private.copySource.valid
+            enabled: contextMenu.openings > 0 && _private.copySource !== null && _private.copySource.valid
             onTriggered: pointsView.openPasteSpecial()
         }
-        C2.MenuItem {
+        OvMenuItem {
             objectName: "pointMenuSelectAll"
             text: qsTrId("PT_MENU_SELECT_ALL")
-            enabled: contextMenu.visible && _private.menuIndex !== null && _private.menuIndex.valid
+            enabled: contextMenu.openings > 0 && _private.menuIndex !== null && _private.menuIndex.valid
             onTriggered: {
                 var rows = pointsView.pointModel.selectAll(_private.menuIndex)
                 selection.clearSelection()

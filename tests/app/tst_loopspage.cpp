@@ -389,6 +389,11 @@ private slots:
             QQuickItem* entry = nullptr;
             QTRY_VERIFY((entry = find(window->contentItem(), item)));
             QTRY_VERIFY(entry->isEnabled());
+            // The menu opens at the pointer: its first entry just below and after it.
+            const QPointF first = find(window->contentItem(), "pointMenuRemove")->mapToScene(QPointF());
+            const QPointF offset = first - centre(cell);
+            QVERIFY2(offset.x() >= 0 && offset.x() < 20 && offset.y() >= 0 && offset.y() < 20,
+                     qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
             QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(entry));
             QTRY_VERIFY(!find(window->contentItem(), item));
         };
