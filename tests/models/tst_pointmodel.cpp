@@ -262,22 +262,28 @@ private slots:
         QTest::addColumn<int>("swType");
         QTest::addColumn<int>("channels");
         QTest::addColumn<QStringList>("programs");
+        // A named plain module in zone 3 retyped on the modules table, its settings carried over.
+        QTest::addColumn<bool>("retyped");
         for (bool image : {false, true}) {
             const char* file = image ? "CFG_IN.BIN" : "plant file";
             QTest::addRow("DIGITAL 62, channel 1 programmed, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"};
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << false;
             QTest::addRow("DIGITAL 62, channel 2 programmed, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"", "OR(G1 G2)"};
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"", "OR(G1 G2)"} << false;
+            QTest::addRow("DIGITAL 62 retyped, %s", file)
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << true;
             QTest::addRow("APOLLO six channels, %s", file)
-                << 8u << 4 << 2 << 4 << 43009 << 53 << 6 << QStringList{"OR(G1 G2)", "", "", "OR(Z1 Z4 G301)"};
+                << 8u << 4 << 2 << 4 << 43009 << 53 << 6 << QStringList{"OR(G1 G2)", "", "", "OR(Z1 Z4 G301)"} << false;
             QTest::addRow("VARN channels at the module's address, %s", file)
-                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"OR(Z1 Z4 G301)"};
+                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"OR(Z1 Z4 G301)"} << false;
+            QTest::addRow("VARN channels at the module's address, retyped, %s", file)
+                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"", "OR(G1 G2)"} << true;
             QTest::addRow("VARN channels at their own addresses, %s", file)
-                << 8u << 3 << 1 << 2 << 16398 << 53 << 3 << QStringList{"OR(Z1 Z4 G301)", "OR(G1 G2)"};
+                << 8u << 3 << 1 << 2 << 16398 << 53 << 3 << QStringList{"OR(Z1 Z4 G301)", "OR(G1 G2)"} << false;
             QTest::addRow("ADV four channels, %s", file)
-                << 0u << 3 << 0 << 1 << 202 << 53 << 4 << QStringList{"OR(Z1 Z4 G301)", "", "OR(G1 G2)"};
+                << 0u << 3 << 0 << 1 << 202 << 53 << 4 << QStringList{"OR(Z1 Z4 G301)", "", "OR(G1 G2)"} << false;
             QTest::addRow("ADV linked module, %s", file)
-                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"};
+                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << false;
         }
     }
     void roundTrip()
@@ -290,6 +296,7 @@ private slots:
         QFETCH(int, swType);
         QFETCH(int, channels);
         QFETCH(QStringList, programs);
+        QFETCH(bool, retyped);
         const bool image = QByteArray(QTest::currentDataTag()).endsWith("CFG_IN.BIN");
         FixturePlant plant{int(panelType)};
         Configuration::instance()->set_current_brand(brand);
@@ -300,18 +307,39 @@ private slots:
         OvGenericPoint module = point(1, 1, 10, protocol, 2, series, u16(hwType), u8(swType), channels);
         if (OvGenericPoint::isLinkedModule(series, u16(hwType)))
             module.typeLinkedChannels();
+        if (retyped) {
+            OvGenericPoint plain = protocol == 4 ? point(1, 1, 10, 4, 2, 4, 41984, 22)
+                                                 : point(1, 1, 10, 2, 2, 1, 130, 46);
+            plain.setDescription("Boiler");
+            plain.setAreaIndex(3);
+            plant->setPoint(plain);
+            OvPointModel table(1);
+            table.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+            ScriptedDialogs dialogs;
+            dialogs.answer(PlantMessage::Yes);
+            const QModelIndex row = table.index(9, 0);
+            QVERIFY(
+                table.selectPointType(row, {row}, PointType(protocol, 2, series, u16(hwType), u8(swType), channels)));
+            QCOMPARE(dialogs.pending(), 0);
+            module = *table.activeLoop().modules().at(9);
+        }
         QCOMPARE(module.subPoints().size(), channels);
         for (OvGenericSubPoint channel : module.subPoints()) {
             const int k = channel.getSubIndex();
-            channel.setDescription(QString("Channel %1").arg(k));
-            channel.setAreaIndex(k);
+            if (!retyped) {
+                channel.setDescription(QString("Channel %1").arg(k));
+                channel.setAreaIndex(k);
+            }
             channel.setCBE(programs.value(k - 1));
             module.updateSubPoint(channel);
         }
         plant->setPoint(module);
         const QStringList saved = tableRows(plant->cpus().cpuAt(0)->getLoop(0));
-        // Each program once in the modules table, on its channel's row.
-        QCOMPARE(saved.filter(QRegularExpression("^1\\|.*\\|Channel \\d\\|\\d\\|OR\\(")).size(),
+        // Each program once in the modules table, on its channel's row; a retyped module's
+        // channels named and zoned as the plain module was.
+        const QString channelRow = retyped ? "^1\\|.*\\|Boiler\\|3\\|" : "^1\\|.*\\|Channel \\d\\|\\d\\|";
+        QCOMPARE(saved.filter(QRegularExpression(channelRow)).size(), channels);
+        QCOMPARE(saved.filter(QRegularExpression(channelRow + "OR\\(")).size(),
                  programs.size() - programs.count(QString()));
 
         QTemporaryDir dir;
