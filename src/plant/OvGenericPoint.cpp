@@ -33,7 +33,8 @@ void OvGenericPoint::typeLinkedChannels()
                                                        PointType::panelFamily());
         if (types.size() != 1)
             continue;
-        OvGenericSubPoint channel(*this, k);
+        // A channel already there keeps its settings, such as those a retype carried over.
+        OvGenericSubPoint channel = k <= m_subPoints.size() ? m_subPoints.at(k - 1) : OvGenericSubPoint(*this, k);
         channel.setSWType(types.front(), true);
         updateSubPoint(channel);
     }

@@ -262,28 +262,31 @@ private slots:
         QTest::addColumn<int>("swType");
         QTest::addColumn<int>("channels");
         QTest::addColumn<QStringList>("programs");
-        // A named plain module in zone 3 retyped on the modules table, its settings carried over.
-        QTest::addColumn<bool>("retyped");
+        // 0, or a named plain module in zone 3 retyped on the modules table with its settings
+        // carried over: the zone its channels then have (none where their type takes no zone).
+        QTest::addColumn<int>("carriedZone");
         for (bool image : {false, true}) {
             const char* file = image ? "CFG_IN.BIN" : "plant file";
             QTest::addRow("DIGITAL 62, channel 1 programmed, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << false;
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
             QTest::addRow("DIGITAL 62, channel 2 programmed, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"", "OR(G1 G2)"} << false;
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"", "OR(G1 G2)"} << 0;
             QTest::addRow("DIGITAL 62 retyped, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << true;
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 3;
             QTest::addRow("APOLLO six channels, %s", file)
-                << 8u << 4 << 2 << 4 << 43009 << 53 << 6 << QStringList{"OR(G1 G2)", "", "", "OR(Z1 Z4 G301)"} << false;
+                << 8u << 4 << 2 << 4 << 43009 << 53 << 6 << QStringList{"OR(G1 G2)", "", "", "OR(Z1 Z4 G301)"} << 0;
             QTest::addRow("VARN channels at the module's address, %s", file)
-                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"OR(Z1 Z4 G301)"} << false;
+                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
             QTest::addRow("VARN channels at the module's address, retyped, %s", file)
-                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"", "OR(G1 G2)"} << true;
+                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"", "OR(G1 G2)"} << 3;
             QTest::addRow("VARN channels at their own addresses, %s", file)
-                << 8u << 3 << 1 << 2 << 16398 << 53 << 3 << QStringList{"OR(Z1 Z4 G301)", "OR(G1 G2)"} << false;
+                << 8u << 3 << 1 << 2 << 16398 << 53 << 3 << QStringList{"OR(Z1 Z4 G301)", "OR(G1 G2)"} << 0;
             QTest::addRow("ADV four channels, %s", file)
-                << 0u << 3 << 0 << 1 << 202 << 53 << 4 << QStringList{"OR(Z1 Z4 G301)", "", "OR(G1 G2)"} << false;
+                << 0u << 3 << 0 << 1 << 202 << 53 << 4 << QStringList{"OR(Z1 Z4 G301)", "", "OR(G1 G2)"} << 0;
             QTest::addRow("ADV linked module, %s", file)
-                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << false;
+                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
+            QTest::addRow("ADV linked module, retyped, %s", file)
+                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << -1;
         }
     }
     void roundTrip()
@@ -296,7 +299,8 @@ private slots:
         QFETCH(int, swType);
         QFETCH(int, channels);
         QFETCH(QStringList, programs);
-        QFETCH(bool, retyped);
+        QFETCH(int, carriedZone);
+        const bool retyped = carriedZone != 0;
         const bool image = QByteArray(QTest::currentDataTag()).endsWith("CFG_IN.BIN");
         FixturePlant plant{int(panelType)};
         Configuration::instance()->set_current_brand(brand);
@@ -309,7 +313,8 @@ private slots:
             module.typeLinkedChannels();
         if (retyped) {
             OvGenericPoint plain = protocol == 4 ? point(1, 1, 10, 4, 2, 4, 41984, 22)
-                                                 : point(1, 1, 10, 2, 2, 1, 130, 46);
+                : protocol == 2                  ? point(1, 1, 10, 2, 2, 1, 130, 46)
+                                                 : point(1, 1, 10, 1, 2, 1, 129, 22);
             plain.setDescription("Boiler");
             plain.setAreaIndex(3);
             plant->setPoint(plain);
@@ -336,8 +341,9 @@ private slots:
         plant->setPoint(module);
         const QStringList saved = tableRows(plant->cpus().cpuAt(0)->getLoop(0));
         // Each program once in the modules table, on its channel's row; a retyped module's
-        // channels named and zoned as the plain module was.
-        const QString channelRow = retyped ? "^1\\|.*\\|Boiler\\|3\\|" : "^1\\|.*\\|Channel \\d\\|\\d\\|";
+        // channels named as the plain module was.
+        const QString channelRow = retyped ? QString("^1\\|.*\\|Boiler\\|%1\\|").arg(carriedZone)
+                                           : QString("^1\\|.*\\|Channel \\d\\|\\d\\|");
         QCOMPARE(saved.filter(QRegularExpression(channelRow)).size(), channels);
         QCOMPARE(saved.filter(QRegularExpression(channelRow + "OR\\(")).size(),
                  programs.size() - programs.count(QString()));
