@@ -25,6 +25,38 @@ void showCritical(const char* id)
     PlantDialogs::show(message);
 }
 
+// The old point's description, zone, program and the settings both types support, onto the new
+// one; a program, when asked for, only onto a point of the same input kind.
+void carrySettings(const OvGenericPoint& oldPoint, OvGenericPoint* newPoint, bool program)
+{
+    newPoint->setDescription(oldPoint.description());
+    if (oldPoint.areaIndex() > 0 && newPoint->hasFeature(OvGenericPoint::FEATURE_AREA))
+        newPoint->setAreaIndex(oldPoint.areaIndex());
+    if (program && !oldPoint.cbe().isEmpty() && newPoint->hasFeature(OvGenericPoint::FEATURE_CBE)
+        && newPoint->inputType() == oldPoint.inputType()) {
+        newPoint->setCBE(oldPoint.cbe());
+        if (Plant* plant = ActivePlant::get())
+            newPoint->setCBEErrorCode(int(plant->checkPointCBE(newPoint)));
+    }
+    const auto both = [&](uint feature) { return oldPoint.hasFeature(feature) && newPoint->hasFeature(feature); };
+    if (both(OvGenericPoint::FEATURE_AUDIT))
+        newPoint->setCheckAudit(oldPoint.checkAudit());
+    if (both(OvGenericPoint::FEATURE_TRACKING))
+        newPoint->setCheckTracking(oldPoint.checkTracking());
+    if (both(OvGenericPoint::FEATURE_FLASHING))
+        newPoint->setCheckFlashingMod(oldPoint.checkFlashingMod());
+    if (both(OvGenericPoint::FEATURE_ALERT_LEVEL))
+        newPoint->setAlertLevelRAVI(oldPoint.alertLevelRAVI());
+    if (both(OvGenericPoint::FEATURE_THREE_LEVELS))
+        newPoint->setSensitivities(oldPoint.sensNormal(), oldPoint.sensLow(), oldPoint.sensHigh());
+    if (both(OvGenericPoint::FEATURE_RAVI_RADIO))
+        newPoint->setRaviRadioFlag(oldPoint.checkRaviSCtrlDisa());
+    if (both(OvGenericPoint::FEATURE_SILENCE))
+        newPoint->setCheckSilenceMod(oldPoint.checkSilenceMod());
+    if (both(OvGenericPoint::FEATURE_AUTO_SILENCE))
+        newPoint->setCheckAutoSilenceMod(oldPoint.checkAutoSilenceMod());
+}
+
 } // namespace
 
 struct OvPointModel::TypeChecks : CapacityCounts {
@@ -217,38 +249,21 @@ bool OvPointModel::carryOverParams(const OvGenericPoint& oldPoint, OvGenericPoin
     if (m_copyParamsAnswer == 0 || !oldPoint.isValid())
         return false;
 
-    newPoint->setDescription(oldPoint.description());
-    if (oldPoint.areaIndex() > 0 && newPoint->hasFeature(OvGenericPoint::FEATURE_AREA))
-        newPoint->setAreaIndex(oldPoint.areaIndex());
-    if (!oldPoint.cbe().isEmpty() && newPoint->hasFeature(OvGenericPoint::FEATURE_CBE)) {
-        const bool newChannels = !newPoint->subPoints().isEmpty();
-        // A program stays with points of the same input kind.
-        const bool sameKind = oldPoint.subPoints().isEmpty()
-            ? (newChannels ? OvGenericPoint::kInputTypeChannels : newPoint->inputType()) == oldPoint.inputType()
-            : newChannels || newPoint->inputType() == OvGenericPoint::kInputTypeChannels;
-        if (sameKind) {
-            newPoint->setCBE(oldPoint.cbe());
-            if (Plant* plant = ActivePlant::get())
-                newPoint->setCBEErrorCode(int(plant->checkPointCBE(newPoint)));
-        }
+    if (newPoint->subPoints().isEmpty()) {
+        carrySettings(oldPoint, newPoint, oldPoint.subPoints().isEmpty());
+        return true;
     }
-    const auto both = [&](uint feature) { return oldPoint.hasFeature(feature) && newPoint->hasFeature(feature); };
-    if (both(OvGenericPoint::FEATURE_AUDIT))
-        newPoint->setCheckAudit(oldPoint.checkAudit());
-    if (both(OvGenericPoint::FEATURE_TRACKING))
-        newPoint->setCheckTracking(oldPoint.checkTracking());
-    if (both(OvGenericPoint::FEATURE_FLASHING))
-        newPoint->setCheckFlashingMod(oldPoint.checkFlashingMod());
-    if (both(OvGenericPoint::FEATURE_ALERT_LEVEL))
-        newPoint->setAlertLevelRAVI(oldPoint.alertLevelRAVI());
-    if (both(OvGenericPoint::FEATURE_THREE_LEVELS))
-        newPoint->setSensitivities(oldPoint.sensNormal(), oldPoint.sensLow(), oldPoint.sensHigh());
-    if (both(OvGenericPoint::FEATURE_RAVI_RADIO))
-        newPoint->setRaviRadioFlag(oldPoint.checkRaviSCtrlDisa());
-    if (both(OvGenericPoint::FEATURE_SILENCE))
-        newPoint->setCheckSilenceMod(oldPoint.checkSilenceMod());
-    if (both(OvGenericPoint::FEATURE_AUTO_SILENCE))
-        newPoint->setCheckAutoSilenceMod(oldPoint.checkAutoSilenceMod());
+    // A module with channels keeps its settings in its channels, which the panel stores: each
+    // takes them from the old module's channel at its place, or, all but the program, from the
+    // old point itself.
+    for (OvGenericSubPoint channel : newPoint->subPoints()) {
+        const int k = channel.getSubIndex() - 1;
+        if (oldPoint.subPoints().isEmpty())
+            carrySettings(oldPoint, &channel, false);
+        else if (k < oldPoint.subPoints().size() && oldPoint.subPoints().at(k).isValid())
+            carrySettings(oldPoint.subPoints().at(k), &channel, true);
+        newPoint->updateSubPoint(channel);
+    }
     return true;
 }
 

@@ -33,7 +33,8 @@ void OvGenericPoint::typeLinkedChannels()
                                                        PointType::panelFamily());
         if (types.size() != 1)
             continue;
-        OvGenericSubPoint channel(*this, k);
+        // A channel already there keeps its settings, such as those a retype carried over.
+        OvGenericSubPoint channel = k <= m_subPoints.size() ? m_subPoints.at(k - 1) : OvGenericSubPoint(*this, k);
         channel.setSWType(types.front(), true);
         updateSubPoint(channel);
     }
@@ -400,6 +401,18 @@ void OvGenericPoint::appendChannelCopy(unsigned int subIndex)
     m_subPoints.append(OvGenericSubPoint(*this, int(subIndex)));
 }
 
+void OvGenericPoint::takeDeviceOf(const OvGenericPoint& channel)
+{
+    // No record holds a module's own description, zone, flags or program: they stay as typing
+    // the module leaves them, whatever its channel carries.
+    OvGenericPoint device(channel.m_family, channel.m_cpuIndex, channel.m_loopIndex, channel.m_address);
+    device.m_hwType = channel.m_hwType;
+    device.m_protocol = channel.m_protocol;
+    device.m_series = channel.m_series;
+    assignData(device);
+    m_cbeErrorCode = 0;
+}
+
 int OvGenericPoint::channelsOfCode(int series, u16 hwType)
 {
     return isLinkedModule(series, hwType) ? 2 : int(get_sub_num(hwType));
@@ -473,12 +486,14 @@ bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
         return true;
     }
     if (s == 1) {
-        // n is 0: the first channel of the device brings the device's type.
-        assignData(channel);
-        const int g = int(get_sub_num(m_hwType));
-        if (g < 2)
+        // n is 0: the first channel of the device brings the device's type. Of a code without
+        // channels the record is the device itself.
+        const int g = int(get_sub_num(channel.m_hwType));
+        if (g < 2) {
+            assignData(channel);
             return false;
-        m_swType = 0;
+        }
+        takeDeviceOf(channel);
         m_inputType = kInputTypeChannels;
         m_subPoints.append(channel);
         for (int i = 2; i <= g; ++i)
@@ -489,8 +504,7 @@ bool OvGenericPoint::updateSubPoint(const OvGenericSubPoint& channel)
         || (m_hwType != 0 && m_hwType != channel.m_hwType))
         return false;
     if (m_hwType == 0) {
-        assignData(channel);
-        m_swType = 0;
+        takeDeviceOf(channel);
         const int g = int(get_sub_num(m_hwType));
         if (m_subPoints.isEmpty() && g > 1) {
             m_inputType = kInputTypeChannels;

@@ -143,7 +143,8 @@ public:
     void setPointType(const PointType& type);
     void copyType(const OvGenericPoint& other);
     // Stores a channel at its sub index, creating the channels of the device first when the
-    // point has none. True only when an existing channel was replaced.
+    // point has none: the device then takes the channel's place and code, not its settings. True
+    // only when an existing channel was replaced.
     bool updateSubPoint(const OvGenericSubPoint& channel);
     // Drops untyped channels from the end while more than count remain.
     void dropUntypedChannelsAfter(int count);
@@ -219,6 +220,9 @@ private:
     static bool isFastInputCode(int series, u16 hwType) { return series == 1 && hwType >= 180 && hwType <= 182; }
     // Appends a copy of this point, without channels, as channel subIndex.
     void appendChannelCopy(unsigned int subIndex);
+    // Becomes the untyped device of a channel: the channel's place and code, no software type and
+    // none of the channel's settings.
+    void takeDeviceOf(const OvGenericPoint& channel);
 
 protected:
     // Held by value; the type is complete where the point's members are defined.

@@ -377,8 +377,6 @@ void OvLoop::completeLoadedModules()
         if (p->subPoints().isEmpty())
             continue;
         p->dropUntypedChannelsAfter(OvGenericPoint::channelsOfCode(p->series(), p->hwType()));
-        // The device takes its fields from the first record read, whose name is a channel's.
-        p->setDescription(QString());
         for (int k = 0; k < p->subPoints().size(); ++k) {
             OvGenericSubPoint channel = p->subPoints().at(k);
             if (channel.swType() != 0)

@@ -302,7 +302,8 @@ bool TestPlantGenerator::add(int cpu, int loop, const PointTypeHw& type)
                                  uchar(rows.at(random(rows.size()))), channels));
     const int zone = zoneWithRoom(records);
     const int input = isKorvaModule(type) ? korvaInput(cpu, loop) : 0;
-    if (zone > 0)
+    // A module with channels has its zone in each channel only, as the point table gives it.
+    if (zone > 0 && point.subPoints().isEmpty())
         point.setAreaIndex(zone);
     if (input > 0)
         point.setFastInput(input, input, false);

@@ -5,7 +5,10 @@
 #include "models/OvPointModel.h"
 #include "models/OvPointTypeTreeModel.h"
 
+#include "ZpData/Container/ZpConfIO.h"
+
 #include <QAbstractItemModelTester>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using modeltest::FixturePlant;
@@ -99,6 +102,31 @@ QList<OvGenericPoint> editFixture(int loopType)
 }
 
 using Paths = QList<QList<int>>;
+
+// Every row and channel row of the three tables of a loop: address, type, description, zone and
+// program.
+QStringList tableRows(const OvLoop& loop)
+{
+    QStringList lines;
+    for (int mode : {0, 1, 2}) {
+        OvPointModel model(mode);
+        model.setActiveLoop(loop);
+        const auto line = [&](const QModelIndex& row) {
+            QStringList roles{QString::number(mode)};
+            for (int role : {OvPointModel::DeviceIndexRole, OvPointModel::HardwareTypeRole,
+                             OvPointModel::DescriptionRole, OvPointModel::AreaIndexRole, OvPointModel::CbeRole})
+                roles << model.data(row, role).toString();
+            lines << roles.join('|');
+        };
+        for (int r = 0; r < model.rowCount(); ++r) {
+            const QModelIndex row = model.index(r, 0);
+            line(row);
+            for (int c = 0; c < model.rowCount(row); ++c)
+                line(model.index(c, 0, row));
+        }
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -219,6 +247,124 @@ private slots:
         QCOMPARE(cell(mixed, {1}, 279), QString("#  3"));
         QCOMPARE(mixed.data(mixed.index(0, 0), 261).toInt(), 0);
         QCOMPARE(cell(mixed, {0}, 258), QString("ID_PT_NONE"));
+    }
+
+    // A module whose channels carry descriptions, zones and programs while its own row stays
+    // empty: after a save and an open of the plant file, or of the compiled image, every row of
+    // the three tables holds what it held.
+    void roundTrip_data()
+    {
+        QTest::addColumn<uint>("panelType");
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("series");
+        QTest::addColumn<int>("hwType");
+        QTest::addColumn<int>("swType");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QStringList>("programs");
+        // 0, or a named plain module in zone 3 retyped on the modules table with its settings
+        // carried over: the zone its channels then have (none where their type takes no zone).
+        QTest::addColumn<int>("carriedZone");
+        for (bool image : {false, true}) {
+            const char* file = image ? "CFG_IN.BIN" : "plant file";
+            QTest::addRow("DIGITAL 62, channel 1 programmed, %s", file)
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
+            QTest::addRow("DIGITAL 62, channel 2 programmed, %s", file)
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"", "OR(G1 G2)"} << 0;
+            QTest::addRow("DIGITAL 62 retyped, %s", file)
+                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 3;
+            QTest::addRow("APOLLO six channels, %s", file)
+                << 8u << 4 << 2 << 4 << 43009 << 53 << 6 << QStringList{"OR(G1 G2)", "", "", "OR(Z1 Z4 G301)"} << 0;
+            QTest::addRow("VARN channels at the module's address, %s", file)
+                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
+            QTest::addRow("VARN channels at the module's address, retyped, %s", file)
+                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"", "OR(G1 G2)"} << 3;
+            QTest::addRow("VARN channels at their own addresses, %s", file)
+                << 8u << 3 << 1 << 2 << 16398 << 53 << 3 << QStringList{"OR(Z1 Z4 G301)", "OR(G1 G2)"} << 0;
+            QTest::addRow("ADV four channels, %s", file)
+                << 0u << 3 << 0 << 1 << 202 << 53 << 4 << QStringList{"OR(Z1 Z4 G301)", "", "OR(G1 G2)"} << 0;
+            QTest::addRow("ADV linked module, %s", file)
+                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
+            QTest::addRow("ADV linked module, retyped, %s", file)
+                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << -1;
+        }
+    }
+    void roundTrip()
+    {
+        QFETCH(uint, panelType);
+        QFETCH(int, brand);
+        QFETCH(int, loopType);
+        QFETCH(int, series);
+        QFETCH(int, hwType);
+        QFETCH(int, swType);
+        QFETCH(int, channels);
+        QFETCH(QStringList, programs);
+        QFETCH(int, carriedZone);
+        const bool retyped = carriedZone != 0;
+        const bool image = QByteArray(QTest::currentDataTag()).endsWith("CFG_IN.BIN");
+        FixturePlant plant{int(panelType)};
+        Configuration::instance()->set_current_brand(brand);
+        plant->setPlantType(1, false);
+        plant->cpus().cpuAt(0)->setLoopType(0, loopType);
+        plant->cpus().cpuAt(0)->setLoopType(1, loopType);
+        const int protocol = loopType == 2 ? 4 : loopType == 1 ? 2 : 1;
+        OvGenericPoint module = point(1, 1, 10, protocol, 2, series, u16(hwType), u8(swType), channels);
+        if (OvGenericPoint::isLinkedModule(series, u16(hwType)))
+            module.typeLinkedChannels();
+        if (retyped) {
+            OvGenericPoint plain = protocol == 4 ? point(1, 1, 10, 4, 2, 4, 41984, 22)
+                : protocol == 2                  ? point(1, 1, 10, 2, 2, 1, 130, 46)
+                                                 : point(1, 1, 10, 1, 2, 1, 129, 22);
+            plain.setDescription("Boiler");
+            plain.setAreaIndex(3);
+            plant->setPoint(plain);
+            OvPointModel table(1);
+            table.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
+            ScriptedDialogs dialogs;
+            dialogs.answer(PlantMessage::Yes);
+            const QModelIndex row = table.index(9, 0);
+            QVERIFY(
+                table.selectPointType(row, {row}, PointType(protocol, 2, series, u16(hwType), u8(swType), channels)));
+            QCOMPARE(dialogs.pending(), 0);
+            module = *table.activeLoop().modules().at(9);
+        }
+        QCOMPARE(module.subPoints().size(), channels);
+        for (OvGenericSubPoint channel : module.subPoints()) {
+            const int k = channel.getSubIndex();
+            if (!retyped) {
+                channel.setDescription(QString("Channel %1").arg(k));
+                channel.setAreaIndex(k);
+            }
+            channel.setCBE(programs.value(k - 1));
+            module.updateSubPoint(channel);
+        }
+        plant->setPoint(module);
+        const QStringList saved = tableRows(plant->cpus().cpuAt(0)->getLoop(0));
+        // Each program once in the modules table, on its channel's row; a retyped module's
+        // channels named as the plain module was.
+        const QString channelRow = retyped ? QString("^1\\|.*\\|Boiler\\|%1\\|").arg(carriedZone)
+                                           : QString("^1\\|.*\\|Channel \\d\\|\\d\\|");
+        QCOMPARE(saved.filter(QRegularExpression(channelRow)).size(), channels);
+        QCOMPARE(saved.filter(QRegularExpression(channelRow + "OR\\(")).size(),
+                 programs.size() - programs.count(QString()));
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(image ? "CFG_IN.BIN" : "plant.ov");
+        QCOMPARE(plant->saveToFile(dir.filePath("plant.ov")), 0u);
+        if (image)
+            QCOMPARE(g_zpConf->get_io().export_bin_v3(QFile::encodeName(file).constData(), nullptr), 0);
+        Plant reread;
+        reread.setDefaultParameters();
+        QCOMPARE(reread.loadFromFile(file, !image), 0u);
+        QCOMPARE(reread.copyFrom(), 0);
+        const QStringList opened = tableRows(reread.cpus().cpuAt(0)->getLoop(0));
+        QCOMPARE(opened.size(), saved.size());
+        for (int i = 0; i < saved.size(); ++i)
+            QCOMPARE(opened.at(i), saved.at(i));
+        // The module's own row, as typed: no description, zone or program of its channels.
+        const QStringList moduleRow = opened.filter(QRegularExpression("^1\\|# 10\\|"));
+        QCOMPARE(moduleRow.size(), 1);
+        QCOMPARE(moduleRow.first().section('|', 3), QString("|-1|"));
     }
 
     void allarmLevelType_data()

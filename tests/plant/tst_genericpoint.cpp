@@ -245,11 +245,16 @@ private slots:
         OvGenericPoint e(2, 1, 2, 5);
         OvGenericSubPoint third(typed(1, 2, 1, 202, 22), 3);
         third.setDescription("third");
+        third.setAreaIndex(5);
+        third.setCBE("OR(G1)");
         QVERIFY(!e.updateSubPoint(third));
         QCOMPARE(e.subPoints().size(), 4);
         QCOMPARE(e.subPoints().at(2).description(), QString("third"));
         QCOMPARE(e.swType(), u8(0));
         QCOMPARE(e.inputType(), 3);
+        // The device takes the channel's code, not its settings.
+        QCOMPARE((QStringList{QString::number(e.hwType()), e.description(), QString::number(e.areaIndex()), e.cbe()}),
+                 (QStringList{"202", "", "-1", ""}));
 
         // Invalid channels only: no area assignment.
         OvGenericPoint invalid = m;

@@ -167,9 +167,9 @@ void setEveryParameter(Plant& plant, bool apollo)
     plant.set_plantReleFU2(3);
 }
 
-// Each multi-channel module, the linked one aside, named channel by channel, with its last
-// channel untyped as the point table's erase leaves it, and on every other module its second
-// one too.
+// Each multi-channel module, the linked one aside, named channel by channel, its first channel
+// programmed, with its last channel untyped as the point table's erase leaves it, and on every
+// other module its second one too.
 void untypeSomeChannels(Plant& plant)
 {
     QList<OvGenericPoint> modules;
@@ -183,6 +183,8 @@ void untypeSomeChannels(Plant& plant)
         for (int s = 1; s <= count; ++s) {
             OvGenericSubPoint channel = module.subPoints().at(s - 1);
             channel.setDescription(QString("Channel %1.%2").arg(module.address()).arg(s));
+            if (s == 1)
+                channel.setCBE("OR(G1 G2)");
             if (s == count || (s == 2 && m % 2 == 1))
                 channel.reset();
             module.updateSubPoint(channel);
@@ -191,19 +193,19 @@ void untypeSomeChannels(Plant& plant)
     }
 }
 
-// The descriptions of the valid points and of their channels.
+// The descriptions and programs of the valid points and of their channels.
 QStringList descriptions(const Plant& plant)
 {
     QStringList lines;
     for (const OvGenericPoint* p : plantcheck::pointsOf(plant)) {
-        QString line = QString("C%1L%2 %3/%4 \"%5\"")
+        QString line = QString("C%1L%2 %3/%4 \"%5\" [%6]")
                            .arg(p->cpuIndex())
                            .arg(p->loopIndex())
                            .arg(p->family())
                            .arg(p->address())
-                           .arg(p->description());
+                           .arg(p->description(), p->cbe());
         for (const OvGenericSubPoint& channel : p->subPoints())
-            line += QString(" %1:\"%2\"").arg(channel.getSubIndex()).arg(channel.description());
+            line += QString(" %1:\"%2\" [%3]").arg(channel.getSubIndex()).arg(channel.description(), channel.cbe());
         lines << line;
     }
     return lines;
