@@ -45,8 +45,11 @@ u32 boardByteOffset(int cpu, int board)
 OvLib::RecordTail defaultTail()
 {
     BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+    OvLib::RecordTail tail = {};
+    // The board records are read and written in the current layout only.
+    if (!zpx.layout())
+        return tail;
     const std::array<u8, LineRec::kSize> record = LineRec::defaults(zpx.data());
-    OvLib::RecordTail tail;
     std::copy(record.begin() + 1, record.end(), tail.begin());
     return tail;
 }
