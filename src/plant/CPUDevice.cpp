@@ -43,8 +43,8 @@ CPUDevice::CPUDevice(u32 index)
     , m_viewers(index)
     , m_cpuType(defaultCpuType())
 {
-    if (m_enabled)
-        addLib();
+    if (m_enabled && hasRecord())
+        m_libs.append(OvLib(int(m_index), 1));
 }
 
 CPUDevice::CPUDevice(const CPUDevice& other)
@@ -110,7 +110,7 @@ bool CPUDevice::setEnabled(bool enabled)
         return true;
     m_enabled = enabled;
     if (enabled && getInstalledLibCount() == 0)
-        addLib();
+        addBoard();
     return true;
 }
 
@@ -138,9 +138,9 @@ bool CPUDevice::setLibCount(u32 count)
     u32 installed = getLibCount();
     while (installed != count) {
         if (installed > count)
-            removeLastInstalledLib();
+            removeBoard();
         else
-            addLib();
+            addBoard();
         const u32 now = getLibCount();
         if (now == installed)
             break;
@@ -262,14 +262,49 @@ void CPUDevice::uninstallLib(int i)
         m_libs[i].setInstalled(false, true);
 }
 
-void CPUDevice::removeLastInstalledLib()
+int CPUDevice::nextLibToInstall() const
+{
+    if (!hasRecord())
+        return -1;
+    for (int i = 0; i < m_libs.size(); ++i) {
+        if (!m_libs.at(i).isInstalled())
+            return i;
+    }
+    return m_libs.size() < kMaxLibs ? m_libs.size() : -1;
+}
+
+int CPUDevice::lastInstalledLib() const
 {
     for (int i = m_libs.size() - 1; i >= 0; --i) {
-        if (m_libs.at(i).isInstalled()) {
-            uninstallLib(i);
-            return;
-        }
+        if (m_libs.at(i).isInstalled())
+            return i;
     }
+    return -1;
+}
+
+void CPUDevice::addBoard()
+{
+    writeBoardInstalled(nextLibToInstall(), true);
+    addLib();
+}
+
+void CPUDevice::removeBoard()
+{
+    writeBoardInstalled(lastInstalledLib(), false);
+    removeLastInstalledLib();
+}
+
+void CPUDevice::writeBoardInstalled(int board, bool installed) const
+{
+    if (!hasRecord() || board < 0 || board >= kMaxLibs)
+        return;
+    PanelBlockWrite zpx(0, 2, 2);
+    CpuRec(zpx.data(), m_index - 1).line(u32(board)).set_installed(installed);
+}
+
+void CPUDevice::removeLastInstalledLib()
+{
+    uninstallLib(lastInstalledLib());
 }
 
 void CPUDevice::setLib(const OvLib& lib)
@@ -468,8 +503,8 @@ void CPUDevice::reset()
     // A plant started afresh keeps nothing of the boards before it: a board installed later is
     // built from the panel configuration as a new one.
     m_libs.clear();
-    if (m_enabled)
-        addLib();
+    if (m_enabled && hasRecord())
+        m_libs.append(OvLib(int(m_index), 1));
     m_annunciators = OvAnnunciatorsSystem(m_index);
     m_viewers = OvAnnunciatorsSystem(m_index);
 }
@@ -541,6 +576,15 @@ int CPUDevice::writeToPanelData() const
     m_annunciators.writeToPanelData(int(m_index) - 1, true);
     if (!m_enabled)
         return 0;
+    {
+        // A board slot without a LIB compiles as one added and removed again.
+        PanelBlockWrite zpx(0, 2, 2);
+        const CpuRec record(zpx.data(), m_index - 1);
+        for (int i = m_libs.size(); i < kMaxLibs; ++i) {
+            if (!record.line(u32(i)).is_installed())
+                record.line(u32(i)).set_default();
+        }
+    }
     int skipped = 0;
     for (int i = 0; i < m_libs.size() && i < kMaxLibs; ++i)
         skipped += m_libs.at(i).storeToPanel();

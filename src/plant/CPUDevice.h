@@ -114,6 +114,15 @@ private:
     // A CPU numbered 1 to 64 has a record in the panel data.
     bool hasRecord() const { return m_index >= 1 && m_index <= 64; }
     void writeLibCount(u32 count) const;
+    // The LIB addLib installs, or -1 when it installs none.
+    int nextLibToInstall() const;
+    int lastInstalledLib() const;
+    // addLib and removeLastInstalledLib with the board's installed bit written into the CPU
+    // record first: the LIB's loops are then made or reloaded from a record that holds the
+    // board defaults.
+    void addBoard();
+    void removeBoard();
+    void writeBoardInstalled(int board, bool installed) const;
     // The board that holds loop, appended with those before it when missing; null when the loop
     // is not this CPU's.
     OvLib* libForLoop(const OvLoop& loop);

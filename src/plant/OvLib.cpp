@@ -15,6 +15,7 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -41,6 +42,18 @@ u32 boardByteOffset(int cpu, int board)
     return ZpData_v2602::zpx::kCpuRecords + CpuRec::kSize * u32(cpu) + LineRec::kSize * u32(board);
 }
 
+OvLib::RecordTail defaultTail()
+{
+    BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
+    OvLib::RecordTail tail = {};
+    // The board records are read and written in the current layout only.
+    if (!zpx.layout())
+        return tail;
+    const std::array<u8, LineRec::kSize> record = LineRec::defaults(zpx.data());
+    std::copy(record.begin() + 1, record.end(), tail.begin());
+    return tail;
+}
+
 } // namespace
 
 OvLib::OvLib() = default;
@@ -49,6 +62,7 @@ OvLib::OvLib(int cpuIndex, int idx)
     : m_installed(idx == 1)
     , m_idx(idx)
     , m_cpuIndex(cpuIndex)
+    , m_recordTail(defaultTail())
 {
     if (idx <= 0)
         os_FatalPrintf("idx > 0\n");
@@ -67,6 +81,7 @@ OvLib::OvLib(const OvLib& other)
     : m_installed(other.m_installed)
     , m_idx(other.m_idx)
     , m_cpuIndex(other.m_cpuIndex)
+    , m_recordTail(other.m_recordTail)
 {
     for (const OvLoop* loop : other.m_loops)
         m_loops.append(new OvLoop(*loop));
@@ -80,6 +95,7 @@ OvLib& OvLib::operator=(const OvLib& other)
     m_installed = other.m_installed;
     m_idx = other.m_idx;
     m_cpuIndex = other.m_cpuIndex;
+    m_recordTail = other.m_recordTail;
     for (const OvLoop* loop : other.m_loops)
         m_loops.append(new OvLoop(*loop));
     return *this;
@@ -92,6 +108,7 @@ OvLib& OvLib::operator=(OvLib&& other) noexcept
     m_installed = other.m_installed;
     m_idx = other.m_idx;
     m_cpuIndex = other.m_cpuIndex;
+    m_recordTail = other.m_recordTail;
     m_loops = std::move(other.m_loops);
     return *this;
 }
@@ -118,6 +135,7 @@ void OvLib::setInstalled(bool on, bool reload)
     if (m_installed == on)
         return;
     m_installed = on;
+    m_recordTail = defaultTail();
     if (on && m_loops.isEmpty()) {
         createLoops();
         return;
@@ -128,6 +146,8 @@ void OvLib::setInstalled(bool on, bool reload)
 
 void OvLib::uninstall()
 {
+    if (m_installed)
+        m_recordTail = defaultTail();
     m_installed = false;
     reloadLoops();
 }
@@ -169,6 +189,8 @@ void OvLib::loadFromPanel(int cpu, int board, int deviceProgIndex)
     {
         BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2);
         const LineRec line(zpx.data(), u32(cpu), u32(board));
+        if (zpx.layout())
+            std::copy(line.bytes() + 1, line.bytes() + LineRec::kSize, m_recordTail.begin());
         const bool apollo = zpx.layout() && zpx->get_sensor_brand() == ZpData_v2602::zpx::kBrandApollo;
         // The board records are read in the current layout only.
         for (int p = 0; zpx.layout() && p < m_loops.size() && p < 2; ++p) {
@@ -248,7 +270,9 @@ int OvLib::storeToPanel() const
     }
     {
         PanelBlockWrite zpx(0, 2, 2);
-        u8& b = zpx.data()[boardByteOffset(m_cpuIndex - 1, m_idx - 1)];
+        u8* record = zpx.data() + boardByteOffset(m_cpuIndex - 1, m_idx - 1);
+        std::copy(m_recordTail.begin(), m_recordTail.end(), record + 1);
+        u8& b = record[0];
         b = m_installed ? u8(b | kBoardInstalled) : u8(b & ~kBoardInstalled);
         const OvLoop* first = m_loops.value(0);
         const OvLoop* second = m_loops.value(1);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 class OvGenericPoint;
 
 class OvLib {
@@ -23,18 +25,25 @@ public:
     OvLib& operator=(OvLib&& other) noexcept;
     ~OvLib();
 
+    // Bytes 1 to 4 of the board's record in the panel configuration.
+    using RecordTail = std::array<u8, 4>;
+
     bool isInstalled() const { return m_installed; }
     int idx() const { return m_idx; }
     int cpuIndex() const { return m_cpuIndex; }
     const QList<OvLoop*>& loops() const { return m_loops; }
+    // The board defaults from creation and from each change of the installed bit on; those of
+    // the panel configuration for a board read from it.
+    const RecordTail& recordTail() const { return m_recordTail; }
 
     void clear();
     // Switching on creates the loops when there are none; otherwise, with reload, every loop
-    // reloads its settings from the panel configuration. Loops and points are always kept.
+    // reloads its settings from the panel configuration. Loops and points are always kept; the
+    // record's other bytes go back to the board defaults.
     void setInstalled(bool on, bool reload);
     void uninstall();
     void reloadLoops();
-    // Writes the board byte and, when installed, the points of its loops into the first free
+    // Writes the board record and, when installed, the points of its loops into the first free
     // DeviceProg block. Returns the number of device records left out (no free block, or a
     // block too small); each loop that lost records says so in a critical log line.
     int storeToPanel() const;
@@ -71,5 +80,6 @@ private:
     bool m_installed = false;
     int m_idx = 0;
     int m_cpuIndex = 0;
+    RecordTail m_recordTail = {};
     OwningPtrList<OvLoop> m_loops;
 };

@@ -403,6 +403,8 @@ int Plant::copyParametersTo()
         put_le16(zpx, g_zpDataVersion);
         put_le16(zpx + 2, 0xFFFF);
         zpx[kNetworked] = getPlantType() == OvPlantType::kNetworked ? 1 : 0;
+        // The defaults of the board records written next follow the detector brand.
+        zpx[kBrand] = u8(Configuration::instance()->current_brand());
     }
     const int skipped = m_cpus.writeToPanelData();
     m_groups.writeGeneralFields();
@@ -465,7 +467,6 @@ int Plant::copyParametersTo()
     zpx[kReleAll] = u8((zpx[kReleAll] & ~3) | (m_plantReleAll & 3));
     zpx[kReleOut1] = u8((zpx[kReleOut1] & 0x0C) | (m_plantReleU1 & 3) | ((m_plantReleFU1 & 15) << 4));
     zpx[kReleOut2] = u8((zpx[kReleOut2] & 0x0C) | (m_plantReleU2 & 3) | ((m_plantReleFU2 & 15) << 4));
-    zpx[kBrand] = u8(Configuration::instance()->current_brand());
     return skipped;
 }
 

@@ -1,5 +1,6 @@
 // The plant's CPU slots (change bits, signals, the no-change rule), the questions they ask, and
 // the area counts that follow moved points.
+#include "plant/PanelBlockWrite.h"
 #include "plant/Plant.h"
 #include "plant/TestPlantGenerator.h"
 
@@ -8,6 +9,9 @@
 #include "PlantTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "TestBase.h"
+
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -69,6 +73,42 @@ private:
     std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> m_spies;
 };
 
+// File > New of configuration config with a detector brand, then the plant type (0 stand-alone,
+// 1 networked), as the window makes them.
+void newPlant(Plant& plant, int config, int brand, uint plantType)
+{
+    Configuration* configuration = Configuration::instance();
+    plant.setDefaultParameters();
+    QVERIFY(configuration->applyConfigNumber(config, true));
+    QVERIFY(plant.newPlant());
+    QCOMPARE(plant.copyFrom(), 0);
+    if (brand != configuration->current_brand()) {
+        configuration->set_current_brand(brand);
+        QVERIFY(plant.newPlant());
+        QCOMPARE(plant.copyFrom(), 0);
+    }
+    QVERIFY(plant.setPlantType(plantType, true));
+}
+
+// The open of a file holding the panel configuration as it is now.
+void reopen(Plant& plant)
+{
+    QCOMPARE(plant.copyFrom(), 0);
+}
+
+// The CPU list's tick: the record installed, then an edited copy of the CPU stored whole.
+void enableFromCpuList(Plant& plant, int position)
+{
+    CPUDevice copy = *plant.cpus().cpuAt(position);
+    QVERIFY(plant.fitsLoopBudget(position, true, int(copy.cpuType()), int(copy.getInstalledLibCount()), false));
+    {
+        BlockLock<ZpData::IF_ZpxProg> zpx(*g_zpConf, 0, 2, 2, BlockAccess::write);
+        QVERIFY(zpx.layout() && zpx->set_cpu_installed(u32(position), true) == 0);
+    }
+    copy.setEnabled(true);
+    plant.setCPU(copy);
+}
+
 // One slot call: a name and its numbers; "desc" takes a text.
 bool run(Plant& plant, const QString& statement)
 {
@@ -112,6 +152,16 @@ bool run(Plant& plant, const QString& statement)
         plant.setCPULibCount(n(1), n(2), true);
     else if (op == "generate")
         TestPlantGenerator(&plant, 5).makeAll();
+    else if (op == "new")
+        newPlant(plant, n(1), n(2), u(3));
+    else if (op == "cpulist")
+        enableFromCpuList(plant, n(1));
+    else if (op == "compile")
+        plant.copyTo();
+    else if (op == "poke")
+        PanelBlockWrite(0, 2, 2).data()[4 + 61 * n(1) + 5 * n(2) + n(3)] = u8(w.value(4).toUInt(nullptr, 16));
+    else if (op == "reopen")
+        reopen(plant);
     else
         qFatal("unknown statement %s", qPrintable(statement));
     return true;
@@ -472,6 +522,98 @@ private slots:
         plant.setPoints({&second});
         QCOMPARE(plant.getModificationStat(), 16u | 256u);
         QCOMPARE(rqst.count(), 1);
+    }
+
+    // Every way the CPU pages add or remove a board of a KV1600-4600 panel (configuration 8;
+    // configuration 7 has one board a CPU): the compiled records of the CPU's four boards and the
+    // open (o) or closed (c) flags of the loops of each board the CPU holds (- none). A board
+    // whose installed bit changes takes the board defaults: bytes 1 to 4 are 00 0a 00 0a, byte 0
+    // has both line styles (a KVx000 panel: closed rings, bits 1-2 = 0x06) and both protocols of
+    // the brand (APOLLO under brand 4: 0x10 | 0x40; else VARN, the panel lacking ADV: 0x08 | 0x20).
+    // A board never added compiles as one added and removed: what the panel gets follows from the
+    // plant, not from the way there. Steps "ok" answer the next question.
+    void boardRecords_data()
+    {
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<uint>("plantType");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("cpu");
+        QTest::addColumn<QString>("records");
+        QTest::addColumn<QString>("loops");
+        for (int brand : {3, 4}) {
+            // Installed, and not installed (added and removed, or never added).
+            const QString on = brand == 4 ? "57000a000a" : "2f000a000a";
+            const QString off = brand == 4 ? "56000a000a" : "2e000a000a";
+            const QString all = QStringList{on, on, on, on}.join(' ');
+            for (uint plantType : {0u, 1u}) {
+                const auto row = [&](const char* name, const QString& steps, int cpu, const QString& records,
+                                     const QString& loops) {
+                    QTest::addRow("%s, brand %d, %s", name, brand, plantType ? "networked" : "stand-alone")
+                        << brand << plantType << QString("new 8 %1 %2; ").arg(brand).arg(plantType) + steps << cpu
+                        << records << loops;
+                };
+                // KV-4600 (type 8) takes two to four boards, KV-1600 (type 7) one.
+                row("type with more boards", "cputype 0 8", 0, QStringList{on, on, off, off}.join(' '), "cc cc - -");
+                row("count up", "cputype 0 8; checkedlibs 0 4", 0, all, "cc cc cc cc");
+                row("one at a time", "cputype 0 8; checkedlibs 0 3; checkedlibs 0 4", 0, all, "cc cc cc cc");
+                row("count down", "cputype 0 8; checkedlibs 0 4; ok; checkedlibs 0 2", 0,
+                    QStringList{on, on, off, off}.join(' '), "cc cc cc cc");
+                row("count down and up", "cputype 0 8; checkedlibs 0 4; ok; checkedlibs 0 2; checkedlibs 0 4", 0, all,
+                    "cc cc cc cc");
+                row("type with fewer boards", "cputype 0 8; checkedlibs 0 4; ok; cputype 0 7", 0,
+                    QStringList{on, off, off, off}.join(' '), "cc cc cc cc");
+                // A file's board record stays as it was stored: board 3 with loop 5 open (style
+                // bit 1 clear) and other bytes 1 to 4.
+                const QString stored = brand == 4 ? "5501020304" : "2d01020304";
+                row("stored record kept",
+                    "cputype 0 8; checkedlibs 0 4; compile; poke 0 2 0 " + stored.left(2)
+                        + "; poke 0 2 1 1; poke 0 2 2 2; poke 0 2 3 3; poke 0 2 4 4; reopen",
+                    0, QStringList{on, on, stored, on}.join(' '), "cc cc oc cc");
+                if (plantType == 0)
+                    continue;
+                row("new CPU", "stat 1 1", 1, QStringList{on, off, off, off}.join(' '), "cc - - -");
+                row("new CPU from the list, four boards", "cpulist 1; cputype 1 8; checkedlibs 1 4", 1, all,
+                    "cc cc cc cc");
+            }
+        }
+    }
+
+    void boardRecords()
+    {
+        QFETCH(int, brand);
+        QFETCH(QString, steps);
+        QFETCH(int, cpu);
+        QFETCH(QString, records);
+        QFETCH(QString, loops);
+        Plant plant;
+        ScriptedDialogs dialogs;
+        for (const QString& step : steps.split(';')) {
+            if (step.trimmed() == "ok")
+                dialogs.answer(PlantMessage::Ok);
+            else
+                run(plant, step);
+        }
+        QCOMPARE(dialogs.pending(), 0);
+        QCOMPARE(Configuration::instance()->current_brand(), brand);
+        const CPUDevice* device = plant.cpus().cpuAt(cpu);
+        QVERIFY(device);
+        QStringList flags;
+        for (int b = 0; b < 4; ++b) {
+            QString text = b < device->libs().size() ? QString() : QString("-");
+            if (b < device->libs().size()) {
+                for (const OvLoop* loop : device->libs().at(b).loops())
+                    text += loop->isOpen() ? 'o' : 'c';
+            }
+            flags << text;
+        }
+        QCOMPARE(flags.join(' '), loops);
+        plant.copyTo();
+        const QByteArray zpx = planttest::block(2);
+        QStringList compiled;
+        for (int b = 0; b < 4; ++b)
+            compiled << QString(zpx.mid(4 + 61 * cpu + 5 * b, 5).toHex());
+        QCOMPARE(compiled.join(' '), records);
+        traceErrors("set_cpu_llId");
     }
 };
 

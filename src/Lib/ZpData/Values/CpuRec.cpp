@@ -14,6 +14,7 @@ const char* const kUnit = "src/Lib/ZpData/ZpData_2602";
 
 constexpr u8 kLineInstalled = 0x01;
 constexpr u8 kLineStyles = 0x06;
+constexpr u8 kLineProtocols = 0x78;
 constexpr u8 kProtShift[2] = {3, 5};
 
 u32 record_offset(u32 cpu)
@@ -137,18 +138,19 @@ bool LineRec::is_installed() const
     return bytes()[0] & kLineInstalled;
 }
 
+std::array<u8, LineRec::kSize> LineRec::defaults(const u8* block)
+{
+    std::array<u8, kSize> b = {0, 0, 10, 0, 10};
+    if (CpuModel::get_family(zpx::cpu_model(block)) == PanelFamily::KVX000)
+        b[0] |= kLineStyles;
+    b[0] |= both_protocols(default_protocol(block));
+    return b;
+}
+
 void LineRec::set_default()
 {
-    u8* b = bytes();
-    b[0] = 0;
-    b[1] = 0;
-    b[2] = 10;
-    b[3] = 0;
-    b[4] = 10;
-    const u32 model = zpx::cpu_model(m_block);
-    if (CpuModel::get_family(model) == PanelFamily::KVX000)
-        b[0] |= kLineStyles;
-    b[0] |= both_protocols(default_protocol(m_block));
+    const std::array<u8, kSize> b = defaults(m_block);
+    memcpy(bytes(), b.data(), kSize);
 }
 
 int LineRec::set_installed(bool installed)
@@ -252,7 +254,7 @@ void CpuRec::set_default()
     memset(rec, 0, kSize);
     // A board the record does not install keeps the protocol a new board gets: a loop made on it
     // before the board is written must speak a protocol the panel has.
-    const u8 protocols = both_protocols(default_protocol(m_block));
+    const u8 protocols = LineRec::defaults(m_block)[0] & kLineProtocols;
     for (u32 b = 0; b < LineRec::kCount; ++b)
         rec[LineRec::kSize * b] = protocols;
     if (m_cpu == 0)

@@ -5,6 +5,8 @@
 // decide their limits and defaults.
 #include "OS/types.h"
 
+#include <array>
+
 namespace ZpData_v2602 {
 
 // Byte offsets of the general programming block and the block-wide facts the records need.
@@ -86,6 +88,8 @@ public:
     // The board defaults, which depend on the panel family, the detector brand and whether the
     // model speaks ADV. The installed bit ends up cleared.
     void set_default();
+    // The bytes set_default writes into a board record of block.
+    static std::array<u8, kSize> defaults(const u8* block);
 
     // Protocol of line index of the board; -1 for a line the board does not carry and for the
     // invalid code 3.
