@@ -1,15 +1,32 @@
 #include "cbe/CBEExpression.h"
 
+#include "cbe/CBEByteCode.h"
+#include "cbe/CBECompiler.h"
 #include "cbe/CBEOperators.h"
 #include "cbe/CBEPlantInfo.h"
 
 #include <QDebug>
+
+#include <algorithm>
 
 namespace Ov4800 {
 
 namespace {
 
 using TextOf = QString (*)(uint);
+
+// The levels of "(" the compiler counts down to the deepest node: one for every operator and
+// list that opens one.
+int levels(const CBEOperator* n)
+{
+    int deepest = 0;
+    bool opens = false;
+    for (const CBEOperator* c : n->children) {
+        opens = opens || c->getKind() == int(KIND_TOKEN_BASE + TK_OPEN);
+        deepest = std::max(deepest, levels(c));
+    }
+    return deepest + (opens ? 1 : 0);
+}
 
 // The token texts of one spelling, built once: texts are tokenized for every stored program a
 // plant reads.
@@ -413,12 +430,18 @@ QString CBEExpression::getStringFromCursor() const
 
 bool CBEExpression::isComplete() const
 {
-    if (nodes.isEmpty())
+    if (nodes.isEmpty() || tooDeep())
         return false;
     for (const CBEOperator* n : nodes)
         if (!n->isComplete())
             return false;
     return true;
+}
+
+bool CBEExpression::tooDeep() const
+{
+    return std::any_of(nodes.begin(), nodes.end(),
+                       [](const CBEOperator* n) { return levels(n) > int(cbe::kMaxDepth); });
 }
 
 bool CBEExpression::isEmpty() const
@@ -444,6 +467,8 @@ int CBEExpression::getErrorCount(bool logicalCtrl_, const CBEOwner& owner_)
         if (count != 0)
             break;
     }
+    if (count == 0 && tooDeep())
+        count = 1;
     if (count == 0 && logicalCtrl)
         count = checkPlantReferences(owner) != 0 ? 1 : 0;
     errorCount = count;
@@ -463,6 +488,8 @@ uint CBEExpression::getFirstError(const CBEOwner& owner_) const
     for (const CBEOperator* n : nodes)
         if (const uint e = n->getFirstError())
             return e;
+    if (tooDeep())
+        return cbeCompileErrorToUserError(CBE_ERR_TOO_MANY_LEVELS);
     return logicalCtrl ? checkPlantReferences(owner_) : 0;
 }
 

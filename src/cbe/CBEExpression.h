@@ -46,6 +46,8 @@ public:
     QString getGhostString() const;
     QString getStringFromCursor() const;
     bool isComplete() const;
+    // Nested deeper than the compiler takes.
+    bool tooDeep() const;
     bool isEmpty() const;
     // Cached per (logicalCtrl, owner) until the tree changes.
     int getErrorCount(bool logicalCtrl, const CBEOwner& owner);

@@ -8,12 +8,14 @@
 #include "cbe/CBEOperators.h"
 #include "cbe/CBEPlantInfo.h"
 #include "cbe/CBEProgramText.h"
+#include "cbe/OvCBEEditor.h"
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -43,6 +45,23 @@ public:
     }
 };
 
+// The plant of the panel that initTestCase builds, as the keypad's checks see it: 20 groups,
+// 1 to 10 direct, 100 areas, and the two plain sensors C1L1S1 and C1L2S5 (the other records
+// answer to no reference here).
+class PanelPlant : public CBEPlantInfo {
+public:
+    int groupCount() const override { return 20; }
+    int directGroupCount() const override { return 10; }
+    int maxAreasCount() const override { return 100; }
+    CBEPointInfo point(int cpu, int loop, int address, int family, int sub) const override
+    {
+        CBEPointInfo p;
+        if (cpu == 0 && family == 1 && sub == kAnySub && ((loop == 0 && address == 0) || (loop == 1 && address == 4)))
+            p = {true, 1, 1, false, false, 0, 0, address, 0};
+        return p;
+    }
+};
+
 // Nibbles as hex digits, blanks only for reading; the pad nibble is added here.
 QByteArray bytes(QByteArray nibbles)
 {
@@ -57,15 +76,18 @@ ProgramText textOf(const QByteArray& program, bool direct)
     return programText(stored, direct);
 }
 
-// The program of a text compiled as the expression of group 20 (not direct); empty on failure.
-QByteArray compiled(const QString& text, bool direct)
+// The program of a text compiled as the expression of the group with this index (counted from
+// 0); empty on failure, with the error code and position in *fault.
+QByteArray compiled(const QString& text, bool direct, u8 group = 20, QString* fault = nullptr)
 {
     QByteArray buffer = text.toLatin1() + QByteArray(300, '\0');
     CBECompileRequest request;
     request.text = buffer.data();
-    request.owner[0] = 20;
+    request.owner[0] = group;
     request.listMode = direct ? 1 : 0;
     const int length = CBEExpr_Parse(&request);
+    if (length <= 0 && fault)
+        *fault = QString("error %1 at %2").arg(request.errorCode).arg(request.errorPos);
     return length > 0 ? buffer.left(length) : QByteArray();
 }
 
@@ -483,6 +505,85 @@ private slots:
         }
         QVERIFY(checked > 300);
         QVERIFY2(faithful > checked / 3, qPrintable(QString("%1 of %2").arg(faithful).arg(checked)));
+    }
+
+    // Random walks over the keypad, with the logical check, in the program of reverse group 20
+    // and of direct group 5: every text on which it offers Enter without an error shown compiles.
+    // A walk types a program from the empty one, opening with each operator in turn, or edits an
+    // opened program, so dates and times are also changed in the middle; backspace and the caret
+    // keys come now and then. SUB1 has no byte code of its own and is left out.
+    void keypadEnterCompiles()
+    {
+        PanelPlant plant;
+        setCBEPlant(&plant);
+        // An area index reports each check of its limit on the debug channel.
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false);
+        const QStringList openers = {"TIM",  "NOT", "TIM", "AND", "TIM", "OR",  "DEL", "TIM", "SDEL",
+                                     "XGRP", "TIM", "DIS", "PRE", "TIM", "FLT", "TAC", "TONE"};
+        const QStringList opened = {"TIM(12-31-09 08.00 17.00)",     "TIM(02-28-09 08.00 17.00)", "TIM(-- 08.00 17.00)",
+                                    "TIM(04-30-08 06.15 23.45)",     "TIM(MO FR 08.00 17.30)",    "DEL(01.30 (G5))",
+                                    "SDEL(09.59 00.10 (OR(G1 Z2)))", "TONE(05 3 Z1:Z5 (G5))"};
+        const QMap<int, QString> commands = {{OvCBEEditor::BTN_SPACE, "SP"},
+                                             {OvCBEEditor::BTN_BACKSPACE, "BS"},
+                                             {OvCBEEditor::BTN_LEFT, "<"},
+                                             {OvCBEEditor::BTN_RIGHT, ">"}};
+        std::mt19937 rng(69u);
+        OvCBEEditor editor;
+        editor.enableLogicalCtrl(true);
+        QMap<QString, int> compiledBy;
+        QSet<QString> tried;
+        QStringList refused;
+        for (int walk = 0; walk < 3000; ++walk) {
+            const bool direct = walk % 5 == 4;
+            const bool editing = !direct && walk % 5 >= 2;
+            const QString start = editing ? opened[walk % opened.size()] : QString();
+            editor.init(direct ? 5 : 20, direct, start);
+            QVERIFY(editor.getString() == start || direct);
+            const QString opener = direct || editing ? QString() : openers[walk % openers.size()];
+            QStringList history;
+            for (int step = 0; step < (editing ? 16 : 50); ++step) {
+                const QString text = editor.getString();
+                if (editor.isEnabled(OvCBEEditor::BTN_ENTER) && editor.getErrorCount() == 0 && !tried.contains(text)
+                    && !editor.getExpression()->isEmpty()) {
+                    tried.insert(text);
+                    QString fault;
+                    if (compiled(toDisplayString(text), direct, direct ? 4 : 19, &fault).isEmpty())
+                        refused << text + ": " + fault + " by " + start + " " + history.join(' ');
+                    else
+                        compiledBy[text.left(text.indexOf('('))] += 1;
+                }
+                QList<int> keys, edits;
+                for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i) {
+                    if (i == OvCBEEditor::BTN_ENTER || i == 22 || !editor.isEnabled(i))
+                        continue;
+                    (i >= OvCBEEditor::BTN_BACKSPACE && i <= OvCBEEditor::BTN_RIGHT ? edits : keys) << i;
+                }
+                if (step == 0 && !opener.isEmpty()) {
+                    const auto named = std::find_if(keys.begin(), keys.end(),
+                                                    [&](int i) { return editor.getBtnName(i) == opener; });
+                    QVERIFY2(named != keys.end(), qPrintable(opener));
+                    keys = {*named};
+                }
+                const bool edit = !edits.isEmpty() && (keys.isEmpty() || rng() % (editing ? 3 : 8) == 0);
+                const QList<int>& from = edit ? edits : keys;
+                if (from.isEmpty())
+                    break;
+                const int button = from[int(rng() % unsigned(from.size()))];
+                history << commands.value(button, editor.getBtnName(button));
+                editor.add(button);
+            }
+        }
+        setCBEPlant(nullptr);
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, true);
+        QVERIFY2(refused.isEmpty(),
+                 qPrintable(QString::number(refused.size()) + " refused, among them:\n"
+                            + QStringList(refused.mid(0, 12)).join('\n')));
+        // Every opener (TAC has the one text TAC(SYS)) and the direct list reached texts that
+        // compile, TIM with many dates and times.
+        for (const QString& op : openers)
+            QVERIFY2(compiledBy.value(op) >= 1, qPrintable(op));
+        QVERIFY(compiledBy.value("TIM") >= 100);
+        QVERIFY(compiledBy.value(QString()) >= 100);
     }
 };
 
