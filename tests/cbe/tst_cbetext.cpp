@@ -12,6 +12,7 @@
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QtTest>
 
@@ -505,6 +506,20 @@ private slots:
         }
         QVERIFY(checked > 300);
         QVERIFY2(faithful > checked / 3, qPrintable(QString("%1 of %2").arg(faithful).arg(checked)));
+    }
+
+    // The tones and volumes a TONE may name: the sounders' limits counted from 1, 33 and 4, for
+    // APOLLO 15 and 7; the keypad holds to the panel's brand (here 0) as the compiler does.
+    void toneLimits()
+    {
+        QCOMPARE(cbeToneLimits(0).tone, 33u);
+        QCOMPARE(cbeToneLimits(0).volume, 4u);
+        QCOMPARE(cbeToneLimits(SENSOR_BRAND_APOLLO).tone, 15u);
+        QCOMPARE(cbeToneLimits(SENSOR_BRAND_APOLLO).volume, 7u);
+        QCOMPARE(cbePanelToneLimits().tone, 33u);
+        CBEExpression expression(false, "TONE(33 4 Z1:Z5 (G5))");
+        QVERIFY(expression.isComplete());
+        QVERIFY(!compiled(expression.getString(), false).isEmpty());
     }
 
     // Random walks over the keypad, with the logical check, in the program of reverse group 20
