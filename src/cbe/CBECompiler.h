@@ -25,6 +25,9 @@ struct CBECompileRequest {
     u8 ownerKind = CBE_OWNER_GROUP;
     // 1: a direct program (an operand list); 0: a condition.
     u32 listMode = 0;
+    // 0: the form and size of the program only; the groups, sensors and modules it names are
+    // taken as they are, whatever the panel holds.
+    u32 checkReferences = 1;
 };
 
 // Whether the program of an owner of this kind may name a module of this type class

@@ -430,12 +430,24 @@ QString CBEExpression::getStringFromCursor() const
 
 bool CBEExpression::isComplete() const
 {
-    if (nodes.isEmpty() || tooDeep())
+    if (nodes.isEmpty() || tooDeep() || tooBig())
         return false;
     for (const CBEOperator* n : nodes)
         if (!n->isComplete())
             return false;
     return true;
+}
+
+// The compiler's own count of the program's size, whatever the panel holds of what it names.
+bool CBEExpression::tooBig() const
+{
+    QByteArray text = toDisplayString(getString()).toLatin1();
+    text.append(QByteArray(64, '\0'));
+    CBECompileRequest request;
+    request.text = text.data();
+    request.listMode = kind == KIND_DIRECT ? 1 : 0;
+    request.checkReferences = 0;
+    return CBEExpr_Parse(&request) < 0 && request.errorCode == CBE_ERR_TOO_BIG;
 }
 
 bool CBEExpression::tooDeep() const
@@ -467,7 +479,7 @@ int CBEExpression::getErrorCount(bool logicalCtrl_, const CBEOwner& owner_)
         if (count != 0)
             break;
     }
-    if (count == 0 && tooDeep())
+    if (count == 0 && (tooDeep() || tooBig()))
         count = 1;
     if (count == 0 && logicalCtrl)
         count = checkPlantReferences(owner) != 0 ? 1 : 0;
@@ -490,6 +502,8 @@ uint CBEExpression::getFirstError(const CBEOwner& owner_) const
             return e;
     if (tooDeep())
         return cbeCompileErrorToUserError(CBE_ERR_TOO_MANY_LEVELS);
+    if (tooBig())
+        return cbeCompileErrorToUserError(CBE_ERR_TOO_BIG);
     return logicalCtrl ? checkPlantReferences(owner_) : 0;
 }
 

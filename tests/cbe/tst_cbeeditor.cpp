@@ -401,6 +401,19 @@ private slots:
                                       << "AND OR AND OR AND OR AND G 1"
                                       << "AND(OR(AND(OR(AND(OR(AND(G1)))))))"
                                       << ")))))))" << false << 536u << "";
+        // A program holds 62 nibbles before its end: OR and its ")" take 4, a group 4.
+        QStringList groupKeys, groupTexts;
+        for (int g = 1; g <= 15; ++g) {
+            groupKeys << "G " + QString::number(g).split("").join(' ').trimmed();
+            groupTexts << "G" + QString::number(g);
+        }
+        QTest::newRow("14 groups") << ""
+                                   << "OR " + groupKeys.mid(0, 14).join(" SP ")
+                                   << "OR(" + groupTexts.mid(0, 14).join(' ') + ")"
+                                   << ")" << true << 0u << "";
+        QTest::newRow("15 groups") << ""
+                                   << "OR " + groupKeys.join(" SP ") << "OR(" + groupTexts.join(' ') + ")"
+                                   << ")" << false << 535u << "";
         // An opened program takes the caret where typing left it, never behind its last ")".
         QTest::newRow("opened DEL") << "DEL(01.30 (G5))"
                                     << ""
@@ -561,7 +574,8 @@ private slots:
         QVERIFY(editor.getExpression()->getNodes().isEmpty());
     }
 
-    // 250 characters leave only backspace and Enter; 249 still take keys.
+    // 250 characters leave only backspace and Enter; 249 still take keys. A list this long
+    // names more groups than a program holds, so Enter stays off.
     void lengthLimit()
     {
         OvCBEEditor editor;
@@ -577,10 +591,10 @@ private slots:
         editor.add(40);
         editor.add(0);
         QCOMPARE(editor.getString().size(), 249);
-        QCOMPARE(enabledButtons(editor), QString("0123456789 SP BS < EN"));
+        QCOMPARE(enabledButtons(editor), QString("0123456789 SP BS <"));
         QVERIFY(editor.add(1));
         QCOMPARE(editor.getString().size(), 250);
-        QCOMPARE(enabledButtons(editor), QString("BS EN"));
+        QCOMPARE(enabledButtons(editor), QString("BS"));
         QVERIFY(editor.add(43));
         QCOMPARE(editor.getString().size(), 249);
     }
