@@ -63,6 +63,14 @@ public:
     }
 };
 
+int buttonNamed(OvCBEEditor& editor, const QString& name)
+{
+    for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+        if (editor.getBtnName(i) == name)
+            return i;
+    return -1;
+}
+
 // Nibbles as hex digits, blanks only for reading; the pad nibble is added here.
 QByteArray bytes(QByteArray nibbles)
 {
@@ -522,11 +530,12 @@ private slots:
         QVERIFY(!compiled(expression.getString(), false).isEmpty());
     }
 
-    // Random walks over the keypad, with the logical check, in the program of reverse group 20
-    // and of direct group 5: every text on which it offers Enter without an error shown compiles.
-    // A walk types a program from the empty one, opening with each operator in turn, or edits an
-    // opened program, so dates and times are also changed in the middle; backspace and the caret
-    // keys come now and then. SUB1 has no byte code of its own and is left out.
+    // The keypad, with the logical check, in the program of reverse group 20 and of direct group
+    // 5: every text on which it offers Enter without an error shown compiles. Random walks type
+    // programs from the empty one, opening with each operator in turn, with backspace and the
+    // caret keys now and then; and every edit of one or two keys, at every caret position, of
+    // opened programs changes dates, times and lists in the middle. SUB1 has no byte code of its
+    // own and is left out.
     void keypadEnterCompiles()
     {
         PanelPlant plant;
@@ -542,50 +551,79 @@ private slots:
                                              {OvCBEEditor::BTN_BACKSPACE, "BS"},
                                              {OvCBEEditor::BTN_LEFT, "<"},
                                              {OvCBEEditor::BTN_RIGHT, ">"}};
-        std::mt19937 rng(69u);
         OvCBEEditor editor;
         editor.enableLogicalCtrl(true);
         QMap<QString, int> compiledBy;
         QSet<QString> tried;
         QStringList refused;
-        for (int walk = 0; walk < 3000; ++walk) {
-            const bool direct = walk % 5 == 4;
-            const bool editing = !direct && walk % 5 >= 2;
-            const QString start = editing ? opened[walk % opened.size()] : QString();
-            editor.init(direct ? 5 : 20, direct, start);
-            QVERIFY(editor.getString() == start || direct);
-            const QString opener = direct || editing ? QString() : openers[walk % openers.size()];
+        const auto check = [&](bool direct, const QString& how) {
+            const QString text = editor.getString();
+            if (!editor.isEnabled(OvCBEEditor::BTN_ENTER) || editor.getErrorCount() != 0 || tried.contains(text)
+                || editor.getExpression()->isEmpty())
+                return;
+            tried.insert(text);
+            QString fault;
+            if (compiled(toDisplayString(text), direct, direct ? 4 : 19, &fault).isEmpty())
+                refused << text + ": " + fault + " by " + how;
+            else
+                compiledBy[text.left(text.indexOf('('))] += 1;
+        };
+        const auto enabled = [&] {
+            QList<int> buttons;
+            for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+                if (i != OvCBEEditor::BTN_ENTER && i != 22 && editor.isEnabled(i))
+                    buttons << i;
+            return buttons;
+        };
+        const auto name = [&](int button) { return commands.value(button, editor.getBtnName(button)); };
+
+        std::mt19937 rng(69u);
+        for (int walk = 0; walk < 2500; ++walk) {
+            const bool direct = walk % 4 == 3;
+            editor.init(direct ? 5 : 20, direct, QString());
             QStringList history;
-            for (int step = 0; step < (editing ? 16 : 50); ++step) {
-                const QString text = editor.getString();
-                if (editor.isEnabled(OvCBEEditor::BTN_ENTER) && editor.getErrorCount() == 0 && !tried.contains(text)
-                    && !editor.getExpression()->isEmpty()) {
-                    tried.insert(text);
-                    QString fault;
-                    if (compiled(toDisplayString(text), direct, direct ? 4 : 19, &fault).isEmpty())
-                        refused << text + ": " + fault + " by " + start + " " + history.join(' ');
-                    else
-                        compiledBy[text.left(text.indexOf('('))] += 1;
-                }
+            for (int step = 0; step < 50; ++step) {
+                check(direct, history.join(' '));
                 QList<int> keys, edits;
-                for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i) {
-                    if (i == OvCBEEditor::BTN_ENTER || i == 22 || !editor.isEnabled(i))
-                        continue;
-                    (i >= OvCBEEditor::BTN_BACKSPACE && i <= OvCBEEditor::BTN_RIGHT ? edits : keys) << i;
-                }
-                if (step == 0 && !opener.isEmpty()) {
-                    const auto named = std::find_if(keys.begin(), keys.end(),
-                                                    [&](int i) { return editor.getBtnName(i) == opener; });
-                    QVERIFY2(named != keys.end(), qPrintable(opener));
-                    keys = {*named};
-                }
-                const bool edit = !edits.isEmpty() && (keys.isEmpty() || rng() % (editing ? 3 : 8) == 0);
-                const QList<int>& from = edit ? edits : keys;
+                for (int i : enabled())
+                    (commands.contains(i) && i != OvCBEEditor::BTN_SPACE ? edits : keys) << i;
+                if (step == 0 && !direct)
+                    keys = {buttonNamed(editor, openers[walk % openers.size()])};
+                const QList<int>& from = !edits.isEmpty() && (keys.isEmpty() || rng() % 8 == 0) ? edits : keys;
                 if (from.isEmpty())
                     break;
                 const int button = from[int(rng() % unsigned(from.size()))];
-                history << commands.value(button, editor.getBtnName(button));
+                history << name(button);
                 editor.add(button);
+            }
+        }
+
+        for (const QString& start : opened) {
+            const auto at = [&](int position) {
+                editor.init(20, false, start);
+                for (int i = 0; i < position; ++i)
+                    editor.add(OvCBEEditor::BTN_LEFT);
+            };
+            at(0);
+            int positions = 0;
+            while (editor.isEnabled(OvCBEEditor::BTN_LEFT) && editor.add(OvCBEEditor::BTN_LEFT))
+                ++positions;
+            for (int p = 0; p <= positions; ++p) {
+                at(p);
+                const QList<int> first = enabled();
+                for (int a : first) {
+                    at(p);
+                    editor.add(a);
+                    const QString how = start + " " + QString("< ").repeated(p) + name(a);
+                    check(false, how);
+                    const QList<int> second = enabled();
+                    for (int b : second) {
+                        at(p);
+                        editor.add(a);
+                        editor.add(b);
+                        check(false, how + " " + name(b));
+                    }
+                }
             }
         }
         setCBEPlant(nullptr);
