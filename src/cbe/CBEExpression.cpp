@@ -430,12 +430,12 @@ QString CBEExpression::getStringFromCursor() const
 
 bool CBEExpression::isComplete() const
 {
-    if (nodes.isEmpty() || tooDeep() || tooBig())
+    if (nodes.isEmpty())
         return false;
     for (const CBEOperator* n : nodes)
         if (!n->isComplete())
             return false;
-    return true;
+    return !tooDeep() && !tooBig();
 }
 
 // The compiler's own count of the program's size, whatever the panel holds of what it names.
