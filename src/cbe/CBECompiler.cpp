@@ -2,7 +2,9 @@
 
 #include "cbe/CBEParser.h"
 
+#include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
 #include "ZpData/Values/DeviceCatalogue.h"
 
 int CBEExpr_Parse(CBECompileRequest* request)
@@ -27,6 +29,21 @@ bool cbeMayNameModule(u8 ownerKind, bool direct, bool flt, u32 typeClass)
 bool cbeMayNameSensor(bool direct, u32 deviceClass)
 {
     return !direct || deviceClass == 0;
+}
+
+CBEToneLimits cbeToneLimits(u32 brand)
+{
+    const u16 limits = get_siren_limits(brand);
+    CBEToneLimits l;
+    l.tone = (limits & 0xFFu) + 1;
+    l.volume = (limits >> 8) + 1;
+    return l;
+}
+
+CBEToneLimits cbePanelToneLimits()
+{
+    BlockLock<ZpData::IF_ZpxProg> general(*g_zpConf, 0, 2, 2);
+    return cbeToneLimits(general.layout() ? general->get_sensor_brand() : 0);
 }
 
 const char* cbeCompileErrorText(int code)

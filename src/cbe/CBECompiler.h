@@ -25,6 +25,9 @@ struct CBECompileRequest {
     u8 ownerKind = CBE_OWNER_GROUP;
     // 1: a direct program (an operand list); 0: a condition.
     u32 listMode = 0;
+    // 0: the form and size of the program only; the groups, sensors and modules it names are
+    // taken as they are, whatever the panel holds.
+    u32 checkReferences = 1;
 };
 
 // Whether the program of an owner of this kind may name a module of this type class
@@ -37,6 +40,40 @@ bool cbeMayNameModule(u8 ownerKind, bool direct, bool flt, u32 typeClass);
 // bits 6-7) outside DIS: a list drives the sensors it names, and the panel drives only those of
 // a plain record.
 bool cbeMayNameSensor(bool direct, u32 deviceClass);
+
+// A time "hh.mm" or delay "mm.ss" as first and second part: at most limit minutes (seconds)
+// in all, and a second part below 60. One rule for the compiler and the keypad.
+bool cbeTimeFits(u32 first, u32 second, u32 limit);
+
+// The date of a TIM as the panel takes it: month, day and year, each two digits or "-" for a
+// field left open (cbe::kOpenPair); blanks before the month and the day; one separator behind a
+// given month or day, never a digit; the year also left open by a blank (read) or a ")" (left
+// in place). A given month is 1 to 12; a given day lies within its month (February with 29
+// days only in a given leap year), and with the month open within every month (28, or 29 in a
+// given leap year). One rule for the compiler and the keypad.
+struct CBETimDate {
+    u32 month = 0;
+    u32 day = 0;
+    u32 year = 0;
+    // Characters read.
+    u32 length = 0;
+    // On refusal: the CBECompileError and the offset of the fault from the start of the text.
+    u8 error = 0;
+    u32 errorPos = 0;
+};
+// Reads the date at the start of text (size characters, no terminator needed); false when the
+// rule refuses it. Never reads past size.
+bool cbeReadTimDate(const char* text, u32 size, CBETimDate* date);
+
+// The highest tone and volume a TONE may name under a detector brand (the sounders' limits,
+// counted from 1); of the brand in the panel configuration's general block, the limits of the
+// other brands when it has none. One rule for the compiler and the keypad.
+struct CBEToneLimits {
+    u32 tone = 0;
+    u32 volume = 0;
+};
+CBEToneLimits cbeToneLimits(u32 brand);
+CBEToneLimits cbePanelToneLimits();
 
 // Codes 0 to 53; 3, 4, 19, 25, 27 to 31 and 38 are never reported by the compiler but keep
 // their texts and user codes.

@@ -1,15 +1,32 @@
 #include "cbe/CBEExpression.h"
 
+#include "cbe/CBEByteCode.h"
+#include "cbe/CBECompiler.h"
 #include "cbe/CBEOperators.h"
 #include "cbe/CBEPlantInfo.h"
 
 #include <QDebug>
+
+#include <algorithm>
 
 namespace Ov4800 {
 
 namespace {
 
 using TextOf = QString (*)(uint);
+
+// The levels of "(" the compiler counts down to the deepest node: one for every operator and
+// list that opens one.
+int levels(const CBEOperator* n)
+{
+    int deepest = 0;
+    bool opens = false;
+    for (const CBEOperator* c : n->children) {
+        opens = opens || c->getKind() == int(KIND_TOKEN_BASE + TK_OPEN);
+        deepest = std::max(deepest, levels(c));
+    }
+    return deepest + (opens ? 1 : 0);
+}
 
 // The token texts of one spelling, built once: texts are tokenized for every stored program a
 // plant reads.
@@ -418,7 +435,25 @@ bool CBEExpression::isComplete() const
     for (const CBEOperator* n : nodes)
         if (!n->isComplete())
             return false;
-    return true;
+    return !tooDeep() && !tooBig();
+}
+
+// The compiler's own count of the program's size, whatever the panel holds of what it names.
+bool CBEExpression::tooBig() const
+{
+    QByteArray text = toDisplayString(getString()).toLatin1();
+    text.append(QByteArray(64, '\0'));
+    CBECompileRequest request;
+    request.text = text.data();
+    request.listMode = kind == KIND_DIRECT ? 1 : 0;
+    request.checkReferences = 0;
+    return CBEExpr_Parse(&request) < 0 && request.errorCode == CBE_ERR_TOO_BIG;
+}
+
+bool CBEExpression::tooDeep() const
+{
+    return std::any_of(nodes.begin(), nodes.end(),
+                       [](const CBEOperator* n) { return levels(n) > int(cbe::kMaxDepth); });
 }
 
 bool CBEExpression::isEmpty() const
@@ -444,6 +479,8 @@ int CBEExpression::getErrorCount(bool logicalCtrl_, const CBEOwner& owner_)
         if (count != 0)
             break;
     }
+    if (count == 0 && (tooDeep() || tooBig()))
+        count = 1;
     if (count == 0 && logicalCtrl)
         count = checkPlantReferences(owner) != 0 ? 1 : 0;
     errorCount = count;
@@ -463,6 +500,10 @@ uint CBEExpression::getFirstError(const CBEOwner& owner_) const
     for (const CBEOperator* n : nodes)
         if (const uint e = n->getFirstError())
             return e;
+    if (tooDeep())
+        return cbeCompileErrorToUserError(CBE_ERR_TOO_MANY_LEVELS);
+    if (tooBig())
+        return cbeCompileErrorToUserError(CBE_ERR_TOO_BIG);
     return logicalCtrl ? checkPlantReferences(owner_) : 0;
 }
 

@@ -46,6 +46,9 @@ public:
     QString getGhostString() const;
     QString getStringFromCursor() const;
     bool isComplete() const;
+    // Nested deeper than the compiler takes; more byte code than a program holds.
+    bool tooDeep() const;
+    bool tooBig() const;
     bool isEmpty() const;
     // Cached per (logicalCtrl, owner) until the tree changes.
     int getErrorCount(bool logicalCtrl, const CBEOwner& owner);

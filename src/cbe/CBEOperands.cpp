@@ -441,9 +441,14 @@ uint ToneIndex::getFirstError() const
     return getErrorCount() ? uint(ERR_TONE) : 0;
 }
 
+// Up to 33 may be typed; the sounders of the panel's brand take fewer.
 int ToneIndex::getErrorCount() const
 {
-    return indexDigits(*this, 0) < 0 || !inRange(getValue(), 33) ? 1 : 0;
+    return indexDigits(*this, 0) < 0 || !inRange(getValue(), int(cbePanelToneLimits().tone)) ? 1 : 0;
+}
+bool ToneIndex::isComplete() const
+{
+    return getErrorCount() == 0 && CBEOperator::isComplete();
 }
 
 bool ToneIndex::isKeyEnabled(uint key) const
@@ -466,7 +471,11 @@ uint VolumeIndex::getFirstError() const
 
 int VolumeIndex::getErrorCount() const
 {
-    return indexDigits(*this, 0) < 0 || !inRange(getValue(), 4) ? 1 : 0;
+    return indexDigits(*this, 0) < 0 || !inRange(getValue(), int(cbePanelToneLimits().volume)) ? 1 : 0;
+}
+bool VolumeIndex::isComplete() const
+{
+    return getErrorCount() == 0 && CBEOperator::isComplete();
 }
 
 bool VolumeIndex::isKeyEnabled(uint key) const
@@ -575,16 +584,18 @@ bool CBETimeSlice::isComplete() const
         && indexDigits(*this, 2) == 2;
 }
 
+// The compiler's rule on the parts typed so far; an empty part counts 0.
 int CBETimeSlice::getErrorCount() const
 {
-    return getValue() > maxValue || part(2) > 60 ? 1 : 0;
+    return getFirstError() != 0 ? 1 : 0;
 }
 
 uint CBETimeSlice::getFirstError() const
 {
     if (getValue() > maxValue)
         return ERR_SLICE;
-    return part(2) > 60 ? uint(ERR_SECONDS) : 0;
+    const u32 first = u32(std::max(part(0), 0));
+    return cbeTimeFits(first, u32(std::max(part(2), 0)), u32(maxValue)) ? 0 : uint(ERR_SECONDS);
 }
 
 bool CBETimeSlice::isKeyEnabled(uint key) const

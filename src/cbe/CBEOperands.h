@@ -107,6 +107,7 @@ class ToneIndex : public CBEOperator {
 public:
     QString getName() const override { return QStringLiteral("ToneIndex"); }
     int getKind() const override { return KIND_TONE_INDEX; }
+    bool isComplete() const override;
     int getErrorCount() const override;
     uint getFirstError() const override;
     bool isKeyEnabled(uint key) const override;
@@ -118,6 +119,7 @@ class VolumeIndex : public CBEOperator {
 public:
     QString getName() const override { return QStringLiteral("VolumeIndex"); }
     int getKind() const override { return KIND_VOLUME_INDEX; }
+    bool isComplete() const override;
     int getErrorCount() const override;
     uint getFirstError() const override;
     bool isKeyEnabled(uint key) const override;

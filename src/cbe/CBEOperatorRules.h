@@ -102,15 +102,16 @@ inline bool blankFollows(const CBEOperator& n)
     return n.childKind(n.cursor + 1) == KIND_SPACE;
 }
 
-// With the caret on its ")" a nested list is finished: what follows belongs to its parent.
-inline bool onNestedClose(const CBEOperator& n)
+// With the caret on its ")" a list is finished: what follows belongs to its parent. Typing
+// never leaves a top-level list there, reading a program does.
+inline bool onClose(const CBEOperator& n)
 {
-    return !n.topLevel && n.cursor == n.size() - 1;
+    return n.cursor == n.size() - 1;
 }
 
 inline bool listKeyEnabled(const CBEOperator& n, uint key, int openPos, Keys starts, bool lastTakesBlank = true)
 {
-    if (onNestedClose(n))
+    if (onClose(n))
         return false;
     const int go = keyContinuation(n, key, openPos);
     if (go != 0)
@@ -122,7 +123,7 @@ inline bool listKeyEnabled(const CBEOperator& n, uint key, int openPos, Keys sta
 
 inline bool listAddKey(CBEOperator& n, uint key, int minCursor, CBEOperator* (*make)(uint))
 {
-    if (onNestedClose(n))
+    if (onClose(n))
         return false;
     const int go = continuation(n, key, minCursor);
     if (go != 0)

@@ -471,7 +471,9 @@ bool CBEDEL::isComplete() const
 {
     const auto* first = dynamic_cast<const CBETimeSlice*>(child(2));
     const auto* second = dynamic_cast<const CBETimeSlice*>(child(4));
-    auto inRange = [](const CBETimeSlice* s) { return s->getValue() >= 0 && s->getValue() <= 600; };
+    auto inRange = [](const CBETimeSlice* s) {
+        return s->getValue() >= 0 && s->getValue() <= 600 && s->getErrorCount() == 0;
+    };
     return CBEOperator::isComplete() && first && inRange(first) && (!second || inRange(second))
         && oneCompleteLogic(*this);
 }

@@ -224,6 +224,10 @@ public:
 
 private:
     bool hasDatePart() const;
+    // The date in front of the slices judged by the compiler's rule: 0 when it takes it, the
+    // compile error when it refuses a date that is typed out, -1 while weekdays stand there or
+    // the date is still being typed.
+    int dateVerdict() const;
     // Start at or after `from` and the stop behind it, when both exist and start >= stop.
     bool startNotBeforeStop(int from) const;
 };

@@ -39,9 +39,9 @@ CBEParser::CBEParser(ZpConf& conf, CBECompileRequest& request)
             m_groupCount = std::min<u32>(m_groupCount, general->get_group_limit());
             m_zoneCount = std::min<u32>(m_zoneCount, general->get_last_zone());
         }
-        const u16 limits = get_siren_limits(general->get_sensor_brand());
-        m_toneLimit = limits & 0xFF;
-        m_volumeLimit = limits >> 8;
+        const CBEToneLimits tone = cbeToneLimits(general->get_sensor_brand());
+        m_toneLimit = tone.tone;
+        m_volumeLimit = tone.volume;
     }
 }
 

@@ -104,7 +104,6 @@ private:
     bool tim_parameters();
     bool tim_day_part();
     bool tim_date();
-    bool read_date_field(bool isYear, u32* value, u32* fieldPos);
     bool read_time(u8 missingHours, u8 badValue);
     bool tone_parameters();
     bool read_tone_zone(u32* zone);
@@ -141,6 +140,6 @@ private:
     u32 m_groupCount = cbe::kMaxGroup;
     u32 m_zoneCount = cbe::kMaxZone;
     u16 m_directCount = 0;
-    u32 m_toneLimit = 0;
-    u32 m_volumeLimit = 0;
+    u32 m_toneLimit = 1;
+    u32 m_volumeLimit = 1;
 };

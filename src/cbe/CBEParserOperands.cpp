@@ -110,7 +110,9 @@ bool CBEParser::group_operand(u32)
     u32 n = 0;
     if (!read_number(4, &n))
         return fail(CBE_ERR_GROUP, digits);
-    const bool ok = m_directOnly ? (n >= 1 && n <= m_groupCount && n - 1 < m_directCount) : check_group(n);
+    const bool ok = !m_request.checkReferences ? n >= 1 && n <= cbe::kMaxGroup
+        : m_directOnly                         ? (n >= 1 && n <= m_groupCount && n - 1 < m_directCount)
+                                               : check_group(n);
     if (!ok)
         return fail(CBE_ERR_GROUP, digits);
     emit(OP_GROUP);
@@ -159,7 +161,7 @@ bool CBEParser::sensor_operand()
     if (!read_number(3, &a) || a < 1 || a > kMaxAddress)
         return fail(CBE_ERR_SENSOR, digits);
     const PackedAddress address = PackedAddress::make(m_cpu - 1, m_loop - 1, false, 0, a - 1);
-    if (!check_sensor(address))
+    if (m_request.checkReferences && !check_sensor(address))
         return fail(CBE_ERR_SENSOR, digits);
     emit(OP_SENSOR);
     emit_24(packed_to_value(address));
@@ -185,12 +187,14 @@ bool CBEParser::module_operand()
         if (!read_number(2, &s) || s < 1 || s > kMaxSub)
             return fail(CBE_ERR_MODULE, subDigits);
         address = PackedAddress::make(m_cpu - 1, m_loop - 1, true, s - 1, a - 1);
+    } else if (!m_request.checkReferences) {
+        address = PackedAddress::make(m_cpu - 1, m_loop - 1, true, 0, a - 1);
     } else {
         address = m_conf.get_packed_address(m_cpu - 1, m_loop - 1, true, a - 1, DeviceRec::kAnySub);
         if (address.is_none())
             return fail(CBE_ERR_MODULE, digits);
     }
-    if (!check_module(address))
+    if (m_request.checkReferences && !check_module(address))
         return fail(CBE_ERR_MODULE, digits);
     emit(OP_MODULE);
     emit_24(packed_to_value(address));

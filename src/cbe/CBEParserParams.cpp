@@ -13,7 +13,86 @@ bool is_leap(u32 year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
+
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// One field of a date at text[*pos]: "-" (open), two digits, or for the year also a blank
+// (read) or ")" (left in place), both open.
+bool read_date_field(const char* text, u32 size, bool isYear, u32* pos, u32* value, u32* fieldPos, CBETimDate* date)
+{
+    const auto at = [&](u32 i) { return *pos + i < size ? text[*pos + i] : '\0'; };
+    if (!isYear) {
+        while (at(0) == ' ')
+            ++*pos;
+    }
+    *fieldPos = *pos;
+    const char c = at(0);
+    if (c == '-' || (isYear && c == ' ')) {
+        *value = kOpenPair;
+        ++*pos;
+        return true;
+    }
+    if (isYear && c == ')') {
+        *value = kOpenPair;
+        return true;
+    }
+    if (!is_digit(c) || !is_digit(at(1))) {
+        date->error = CBE_ERR_BALANCE;
+        date->errorPos = *pos;
+        return false;
+    }
+    *value = u32(c - '0') * 10 + u32(at(1) - '0');
+    *pos += 2;
+    // Only a given month or day has a separator after it; an open field is its own. A digit
+    // there would run the fields together.
+    if (!isYear && *pos < size) {
+        if (is_digit(at(0))) {
+            date->error = CBE_ERR_TIM_DATE_SEP;
+            date->errorPos = *pos;
+            return false;
+        }
+        ++*pos;
+    }
+    return true;
+}
+
+u8 date_error(u32 month, u32 day, u32 year)
+{
+    static constexpr u8 kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year != kOpenPair && is_leap(year);
+    if (month != kOpenPair && (month < 1 || month > 12))
+        return CBE_ERR_TIM_MONTH;
+    if (day == kOpenPair)
+        return 0;
+    const u32 last = month == kOpenPair || month == 2 ? (leap ? 29u : 28u) : kDays[month - 1];
+    return day < 1 || day > last ? u8(CBE_ERR_TIM_DAY) : u8(0);
+}
 } // namespace
+
+bool cbeTimeFits(u32 first, u32 second, u32 limit)
+{
+    return first * 60 + second <= limit && second <= 59;
+}
+
+bool cbeReadTimDate(const char* text, u32 size, CBETimDate* date)
+{
+    *date = CBETimDate();
+    u32 pos = 0;
+    u32 monthPos = 0;
+    u32 dayPos = 0;
+    u32 yearPos = 0;
+    if (!read_date_field(text, size, false, &pos, &date->month, &monthPos, date)
+        || !read_date_field(text, size, false, &pos, &date->day, &dayPos, date)
+        || !read_date_field(text, size, true, &pos, &date->year, &yearPos, date))
+        return false;
+    date->length = pos;
+    date->error = date_error(date->month, date->day, date->year);
+    date->errorPos = date->error == CBE_ERR_TIM_MONTH ? monthPos : dayPos;
+    return date->error == 0;
+}
 
 // ---------------------------------------------------------------------------------------------
 // DEL and SDEL: delay mm.ss, then an optional duration mm.ss
@@ -32,7 +111,7 @@ bool CBEParser::read_delay(bool* present)
         return fail(CBE_ERR_DEL_MISSING, m_pos + 3);
     const u32 minutes = two_digit_value(0);
     const u32 seconds = two_digit_value(3);
-    if (minutes * 60 + seconds > kMaxDelaySeconds || seconds > 59)
+    if (!cbeTimeFits(minutes, seconds, kMaxDelaySeconds))
         return fail(CBE_ERR_DEL_TOO_BIG, start);
     emit_pair(minutes);
     emit_pair(seconds);
@@ -130,66 +209,17 @@ bool CBEParser::tim_day_part()
     return tim_date();
 }
 
-// One date field at the position: "-" (open), two digits, or for the year also a blank
-// (consumed) or ")" (left in place), both open.
-bool CBEParser::read_date_field(bool isYear, u32* value, u32* fieldPos)
-{
-    if (!isYear)
-        skip_blanks();
-    *fieldPos = m_pos;
-    const char c = peek();
-    if (c == '-' || (isYear && c == ' ')) {
-        *value = kOpenPair;
-        ++m_pos;
-        ++m_consumed;
-        return true;
-    }
-    if (isYear && c == ')') {
-        *value = kOpenPair;
-        return true;
-    }
-    if (!two_digits_at(0))
-        return fail(CBE_ERR_BALANCE, m_pos);
-    *value = two_digit_value(0);
-    m_pos += 2;
-    m_consumed += 2;
-    // Only a given month or day has a separator after it; an open field is its own.
-    if (!isYear && !at_end()) {
-        ++m_pos;
-        ++m_consumed;
-    }
-    return true;
-}
-
 bool CBEParser::tim_date()
 {
-    u32 month = 0;
-    u32 day = 0;
-    u32 year = 0;
-    u32 monthPos = 0;
-    u32 dayPos = 0;
-    u32 yearPos = 0;
-    if (!read_date_field(false, &month, &monthPos) || !read_date_field(false, &day, &dayPos)
-        || !read_date_field(true, &year, &yearPos))
-        return false;
-    const bool leap = year != kOpenPair && is_leap(year);
-    if (month == kOpenPair) {
-        if (day != kOpenPair && (day < 1 || day > (leap ? 29u : 28u)))
-            return fail(CBE_ERR_TIM_DAY, dayPos);
-    } else {
-        static constexpr u8 kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        if (month < 1 || month > 12)
-            return fail(CBE_ERR_TIM_MONTH, monthPos);
-        if (day != kOpenPair) {
-            const u32 last = month == 2 && leap ? 29u : kDays[month - 1];
-            if (day < 1 || day > last)
-                return fail(CBE_ERR_TIM_DAY, dayPos);
-        }
-    }
+    CBETimDate date;
+    if (!cbeReadTimDate(m_text + m_pos, m_length - m_pos, &date))
+        return fail(date.error, m_pos + date.errorPos);
+    m_pos += date.length;
+    m_consumed += date.length;
     emit(OP_DATE);
-    emit_pair(month);
-    emit_pair(day);
-    emit_pair(year);
+    emit_pair(date.month);
+    emit_pair(date.day);
+    emit_pair(date.year);
     return true;
 }
 
@@ -202,7 +232,7 @@ bool CBEParser::read_time(u8 missingHours, u8 badValue)
         return fail(CBE_ERR_TIM_NO_MINUTES, m_pos + 2);
     const u32 hours = two_digit_value(0);
     const u32 minutes = two_digit_value(3);
-    if (hours * 60 + minutes > kMinutesPerDay || minutes > 59)
+    if (!cbeTimeFits(hours, minutes, kMinutesPerDay))
         return fail(badValue, start);
     emit_pair(hours);
     emit_pair(minutes);
@@ -231,12 +261,12 @@ bool CBEParser::tone_parameters()
     skip_blanks();
     u32 digits = m_pos;
     u32 tone = 0;
-    if (!read_number(2, &tone) || tone < 1 || tone > m_toneLimit + 1)
+    if (!read_number(2, &tone) || tone < 1 || tone > m_toneLimit)
         return fail(CBE_ERR_TONE, digits);
     skip_blanks();
     digits = m_pos;
     u32 volume = 0;
-    if (!read_number(1, &volume) || volume < 1 || volume > m_volumeLimit + 1)
+    if (!read_number(1, &volume) || volume < 1 || volume > m_volumeLimit)
         return fail(CBE_ERR_VOLUME, digits);
     if (at_end())
         return fail(CBE_ERR_TONE_ZONES, m_pos);

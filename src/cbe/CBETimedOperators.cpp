@@ -1,6 +1,7 @@
 // TIM and TONE, the operators with a time or tone of their own.
 #include "cbe/CBEOperators.h"
 
+#include "cbe/CBECompiler.h"
 #include "cbe/CBEOperatorRules.h"
 
 namespace Ov4800 {
@@ -151,12 +152,46 @@ CBETimeSlice* CBETIM::findTimeSlice(int& position) const
 
 bool CBETIM::hasDatePart() const
 {
-    return childKind(2) == KIND_MINUS || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1) || getWeekDayMask() >= 1;
+    if (dynamic_cast<const WeekDay*>(child(2)))
+        return true;
+    return dateVerdict() == 0;
+}
+
+// The date runs from child 2 to the first blank or slice; the rule reads it together with what
+// follows, as the compiler does, so a year left open by the blank behind it counts.
+int CBETIM::dateVerdict() const
+{
+    if (dynamic_cast<const WeekDay*>(child(2)))
+        return -1;
+    int end = 2;
+    while (end < size() - 1 && childKind(end) != KIND_SPACE && childKind(end) != KIND_TIME_SLICE)
+        ++end;
+    if (end == 2)
+        return -1;
+    QString text;
+    for (int i = 2; i < end; ++i) {
+        if (!children[i]->isComplete())
+            return -1;
+        text += children[i]->getString();
+    }
+    const u32 dateLength = u32(text.size());
+    for (int i = end; i < size(); ++i)
+        text += children[i]->getString();
+    const QByteArray latin = text.toLatin1();
+    CBETimDate date;
+    if (!cbeReadTimDate(latin.constData(), u32(latin.size()), &date))
+        return date.errorPos < dateLength && end < size() - 1 ? int(date.error) : -1;
+    // A year read from beyond the date would be a slice's digits.
+    for (u32 i = dateLength; i < date.length; ++i)
+        if (latin[int(i)] != ' ')
+            return -1;
+    return 0;
 }
 
 bool CBETIM::isFull() const
 {
-    const bool date = hasDashDate() || (getMonth() >= 1 && getDay() >= 1 && getYear() >= 1) || getWeekDayMask() == 127;
+    // A date the compiler refuses stays open to the key that mends it.
+    const bool date = dynamic_cast<const WeekDay*>(child(2)) ? getWeekDayMask() == 127 : dateVerdict() == 0;
     int p = 2;
     const CBETimeSlice* start = findTimeSlice(p);
     int q = p + 1;
@@ -169,7 +204,8 @@ bool CBETIM::isComplete() const
     const CBETimeSlice* start = findTimeSlice(p);
     int q = p + 1;
     const CBETimeSlice* stop = start ? findTimeSlice(q) : nullptr;
-    return CBEOperator::isComplete() && hasDatePart() && stop && start->getValue() < stop->getValue();
+    return CBEOperator::isComplete() && hasDatePart() && stop && start->getValue() < stop->getValue()
+        && start->getErrorCount() == 0 && stop->getErrorCount() == 0;
 }
 
 bool CBETIM::startNotBeforeStop(int from) const
@@ -185,13 +221,16 @@ int CBETIM::getErrorCount() const
     const int count = CBEOperator::getErrorCount();
     if (count != 0)
         return count;
-    return startNotBeforeStop(cursor) ? 1 : 0;
+    return dateVerdict() > 0 || startNotBeforeStop(cursor) ? 1 : 0;
 }
 
 uint CBETIM::getFirstError() const
 {
     if (const uint e = CBEOperator::getFirstError())
         return e;
+    const int date = dateVerdict();
+    if (date > 0)
+        return cbeCompileErrorToUserError(date);
     return startNotBeforeStop(cursor) ? 522 : 0;
 }
 

@@ -55,10 +55,12 @@ void OvCBEEditor::init(bool cbeDirect, QString cbeText)
     expression.reset();
     expression.reset(new CBEExpression(cbeDirect, cbeText));
     heldText = expression->tookWholeText() ? QString() : cbeText;
-    // A direct program ends in its list's ")", after which nothing can be typed or removed: the
-    // caret opens before it, where typing the program left it.
-    if (cbeDirect && !expression->canMoveBack() && expression->canMoveLeft())
+    // Reading a program leaves the caret behind its last ")", where typing never puts it and
+    // where a key would land outside the operator it closes: the caret opens before it, where
+    // typing the program left it.
+    if (heldText.isEmpty() && expression->getStringFromCursor().isEmpty() && expression->canMoveLeft())
         expression->moveLeft();
+    textLength = -1;
     emit enableControls();
 }
 
@@ -111,7 +113,7 @@ bool OvCBEEditor::isEnabled(int btnIndex)
 
 bool OvCBEEditor::treeButtonEnabled(int btnIndex)
 {
-    const bool room = expression->getString().size() < kMaxTextLength;
+    const bool room = hasRoom();
     switch (btnIndex) {
     case BTN_BACKSPACE: return expression->canMoveBack();
     case BTN_LEFT: return room && expression->canMoveLeft();
@@ -141,9 +143,17 @@ bool OvCBEEditor::add(int btnIndex)
     if (result) {
         enabledBtns.clear();
         keyBuffer.clear();
+        textLength = -1;
         emit enableControls();
     }
     return result;
+}
+
+bool OvCBEEditor::hasRoom()
+{
+    if (textLength < 0)
+        textLength = expression->getString().size();
+    return textLength < kMaxTextLength;
 }
 
 bool OvCBEEditor::treeButton(int btnIndex)
@@ -154,8 +164,10 @@ bool OvCBEEditor::treeButton(int btnIndex)
     case BTN_RIGHT: return expression->moveRight();
     case BTN_ENTER:
         // The page's own handler of the button stores the text.
-        if (expression->isEmpty())
+        if (expression->isEmpty()) {
             expression->clear(false);
+            textLength = -1;
+        }
         return false;
     default: return expression->addToken(buttonCode(btnIndex));
     }
@@ -192,6 +204,7 @@ void OvCBEEditor::clear()
     heldText.clear();
     if (expression)
         expression->clear(true);
+    textLength = -1;
     emit enableControls();
 }
 
@@ -204,6 +217,7 @@ void OvCBEEditor::removeCurrent()
     } else if (expression) {
         expression->removeCurrent();
     }
+    textLength = -1;
     emit enableControls();
 }
 
@@ -267,6 +281,7 @@ void OvCBEEditor::enableLogicalCtrl(bool enable)
     if (enable == logicalCtrl)
         return;
     logicalCtrl = enable;
+    textLength = -1;
     emit enableControls();
 }
 

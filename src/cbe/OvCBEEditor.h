@@ -70,6 +70,8 @@ private:
     bool treeButtonEnabled(int btnIndex);
     bool treeButton(int btnIndex);
     int buttonOfKey(int keyCode);
+    // Whether the text may grow; its length is taken once per change, not once per button.
+    bool hasRoom();
     // The points of the last init with owners, else the group gLimit.
     QVector<CBEOwner> owners() const;
 
@@ -83,6 +85,8 @@ private:
     bool logicalCtrl = false;
     int gLimit = -1;
     QVector<CBEOwner> pointOwners;
+    // Of the text since the last change; -1 once it changed.
+    int textLength = -1;
 };
 
 } // namespace Ov4800

@@ -405,6 +405,12 @@ const ErrorRow kErrorRows[] = {
     {"TIM(-29-05 )", 33, 5},
     {"TIM(01-00-99 )", 33, 7},
     {"TIM(1-25-99 )", 0, 4},
+    // A digit where the separator stands runs month and day together.
+    {"TIM(1231-09 08.00 17.00)", 27, 6},
+    {"TIM(12-3109 08.00 17.00)", 27, 9},
+    {"TIM(-30-09 08.00 17.00)", 33, 5},
+    {"TIM(-31-09 08.00 17.00)", 33, 5},
+    {"TIM(02-29-09 08.00 17.00)", 33, 7},
     {"TIM(12-25-9 )", 0, 10},
     // One operand only.
     {"NOT(AND(G1 G2))", 34, 14},

@@ -8,12 +8,15 @@
 #include "cbe/CBEOperators.h"
 #include "cbe/CBEPlantInfo.h"
 #include "cbe/CBEProgramText.h"
+#include "cbe/OvCBEEditor.h"
 
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -43,6 +46,31 @@ public:
     }
 };
 
+// The plant of the panel that initTestCase builds, as the keypad's checks see it: 20 groups,
+// 1 to 10 direct, 100 areas, and the two plain sensors C1L1S1 and C1L2S5 (the other records
+// answer to no reference here).
+class PanelPlant : public CBEPlantInfo {
+public:
+    int groupCount() const override { return 20; }
+    int directGroupCount() const override { return 10; }
+    int maxAreasCount() const override { return 100; }
+    CBEPointInfo point(int cpu, int loop, int address, int family, int sub) const override
+    {
+        CBEPointInfo p;
+        if (cpu == 0 && family == 1 && sub == kAnySub && ((loop == 0 && address == 0) || (loop == 1 && address == 4)))
+            p = {true, 1, 1, false, false, 0, 0, address, 0};
+        return p;
+    }
+};
+
+int buttonNamed(OvCBEEditor& editor, const QString& name)
+{
+    for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+        if (editor.getBtnName(i) == name)
+            return i;
+    return -1;
+}
+
 // Nibbles as hex digits, blanks only for reading; the pad nibble is added here.
 QByteArray bytes(QByteArray nibbles)
 {
@@ -57,15 +85,18 @@ ProgramText textOf(const QByteArray& program, bool direct)
     return programText(stored, direct);
 }
 
-// The program of a text compiled as the expression of group 20 (not direct); empty on failure.
-QByteArray compiled(const QString& text, bool direct)
+// The program of a text compiled as the expression of the group with this index (counted from
+// 0); empty on failure, with the error code and position in *fault.
+QByteArray compiled(const QString& text, bool direct, u8 group = 20, QString* fault = nullptr)
 {
     QByteArray buffer = text.toLatin1() + QByteArray(300, '\0');
     CBECompileRequest request;
     request.text = buffer.data();
-    request.owner[0] = 20;
+    request.owner[0] = group;
     request.listMode = direct ? 1 : 0;
     const int length = CBEExpr_Parse(&request);
+    if (length <= 0 && fault)
+        *fault = QString("error %1 at %2").arg(request.errorCode).arg(request.errorPos);
     return length > 0 ? buffer.left(length) : QByteArray();
 }
 
@@ -483,6 +514,131 @@ private slots:
         }
         QVERIFY(checked > 300);
         QVERIFY2(faithful > checked / 3, qPrintable(QString("%1 of %2").arg(faithful).arg(checked)));
+    }
+
+    // The tones and volumes a TONE may name: the sounders' limits counted from 1, 33 and 4, for
+    // APOLLO 15 and 7; the keypad holds to the panel's brand (here 0) as the compiler does.
+    void toneLimits()
+    {
+        QCOMPARE(cbeToneLimits(0).tone, 33u);
+        QCOMPARE(cbeToneLimits(0).volume, 4u);
+        QCOMPARE(cbeToneLimits(SENSOR_BRAND_APOLLO).tone, 15u);
+        QCOMPARE(cbeToneLimits(SENSOR_BRAND_APOLLO).volume, 7u);
+        QCOMPARE(cbePanelToneLimits().tone, 33u);
+        CBEExpression expression(false, "TONE(33 4 Z1:Z5 (G5))");
+        QVERIFY(expression.isComplete());
+        QVERIFY(!compiled(expression.getString(), false).isEmpty());
+    }
+
+    // The keypad, with the logical check, in the program of reverse group 20 and of direct group
+    // 5: every text on which it offers Enter without an error shown compiles. Random walks type
+    // programs from the empty one, opening with each operator in turn, with backspace and the
+    // caret keys now and then; and at every caret position of opened programs every key, and
+    // backspace followed by every key, change dates, times and lists in the middle. SUB1 has no byte code of its
+    // own and is left out.
+    void keypadEnterCompiles()
+    {
+        PanelPlant plant;
+        setCBEPlant(&plant);
+        // An area index reports each check of its limit on the debug channel.
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false);
+        const QStringList openers = {"TIM",  "NOT", "TIM", "AND", "TIM", "OR",  "DEL", "TIM", "SDEL",
+                                     "XGRP", "TIM", "DIS", "PRE", "TIM", "FLT", "TAC", "TONE"};
+        const QStringList opened = {"TIM(12-31-09 08.00 17.00)",     "TIM(02-28-09 08.00 17.00)", "TIM(-- 08.00 17.00)",
+                                    "TIM(04-30-08 06.15 23.45)",     "TIM(MO FR 08.00 17.30)",    "DEL(01.30 (G5))",
+                                    "SDEL(09.59 00.10 (OR(G1 Z2)))", "TONE(05 3 Z1:Z5 (G5))"};
+        const QMap<int, QString> commands = {{OvCBEEditor::BTN_SPACE, "SP"},
+                                             {OvCBEEditor::BTN_BACKSPACE, "BS"},
+                                             {OvCBEEditor::BTN_LEFT, "<"},
+                                             {OvCBEEditor::BTN_RIGHT, ">"}};
+        OvCBEEditor editor;
+        editor.enableLogicalCtrl(true);
+        QMap<QString, int> compiledBy;
+        QSet<QString> tried;
+        QStringList refused;
+        const auto check = [&](bool direct, const QString& how) {
+            const QString text = editor.getString();
+            if (!editor.isEnabled(OvCBEEditor::BTN_ENTER) || editor.getErrorCount() != 0 || tried.contains(text)
+                || editor.getExpression()->isEmpty())
+                return;
+            tried.insert(text);
+            QString fault;
+            if (compiled(toDisplayString(text), direct, direct ? 4 : 19, &fault).isEmpty())
+                refused << text + ": " + fault + " by " + how;
+            else
+                compiledBy[text.left(text.indexOf('('))] += 1;
+        };
+        const auto enabled = [&] {
+            QList<int> buttons;
+            for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+                if (i != OvCBEEditor::BTN_ENTER && i != 22 && editor.isEnabled(i))
+                    buttons << i;
+            return buttons;
+        };
+        const auto name = [&](int button) { return commands.value(button, editor.getBtnName(button)); };
+
+        std::mt19937 rng(69u);
+        for (int walk = 0; walk < 400; ++walk) {
+            const bool direct = walk % 4 == 3;
+            editor.init(direct ? 5 : 20, direct, QString());
+            QStringList history;
+            for (int step = 0; step < 50; ++step) {
+                check(direct, history.join(' '));
+                QList<int> keys, edits;
+                for (int i : enabled())
+                    (commands.contains(i) && i != OvCBEEditor::BTN_SPACE ? edits : keys) << i;
+                if (step == 0 && !direct)
+                    keys = {buttonNamed(editor, openers[walk % openers.size()])};
+                const QList<int>& from = !edits.isEmpty() && (keys.isEmpty() || rng() % 8 == 0) ? edits : keys;
+                if (from.isEmpty())
+                    break;
+                const int button = from[int(rng() % unsigned(from.size()))];
+                history << name(button);
+                editor.add(button);
+            }
+        }
+
+        for (const QString& start : opened) {
+            const auto at = [&](int position) {
+                editor.init(20, false, start);
+                for (int i = 0; i < position; ++i)
+                    editor.add(OvCBEEditor::BTN_LEFT);
+            };
+            at(0);
+            int positions = 0;
+            while (editor.isEnabled(OvCBEEditor::BTN_LEFT) && editor.add(OvCBEEditor::BTN_LEFT))
+                ++positions;
+            for (int p = 0; p <= positions; ++p) {
+                at(p);
+                const QList<int> first = enabled();
+                for (int a : first) {
+                    at(p);
+                    editor.add(a);
+                    const QString how = start + " " + QString("< ").repeated(p) + name(a);
+                    check(false, how);
+                    if (a != OvCBEEditor::BTN_BACKSPACE)
+                        continue;
+                    const QList<int> second = enabled();
+                    for (int b : second) {
+                        at(p);
+                        editor.add(a);
+                        editor.add(b);
+                        check(false, how + " " + name(b));
+                    }
+                }
+            }
+        }
+        setCBEPlant(nullptr);
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, true);
+        QVERIFY2(refused.isEmpty(),
+                 qPrintable(QString::number(refused.size()) + " refused, among them:\n"
+                            + QStringList(refused.mid(0, 12)).join('\n')));
+        // Every opener (TAC has the one text TAC(SYS)) and the direct list reached texts that
+        // compile, TIM with many dates and times.
+        for (const QString& op : openers)
+            QVERIFY2(compiledBy.value(op) >= 1, qPrintable(op));
+        QVERIFY(compiledBy.value("TIM") >= 100);
+        QVERIFY(compiledBy.value(QString()) >= 100);
     }
 };
 
