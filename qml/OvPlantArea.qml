@@ -20,7 +20,7 @@ OvSplitView {
     Loader {
         id: treeLoader
         objectName: "plantTreeLoader"
-        SplitView.preferredWidth: 260
+        SplitView.preferredWidth: 210
         SplitView.minimumWidth: 120
         SplitView.maximumWidth: 400
         active: _wanted

@@ -32,6 +32,40 @@ Rectangle {
         plantElementsClicked(index)
     }
 
+    // The row of index made current and selected, as the Up and Down keys do.
+    function _makeCurrent(index) {
+        for (var row = 0; row < tree.__listView.count; ++row) {
+            if (tree.__model.mapRowToModelIndex(row) === index) {
+                tree.__listView.currentIndex = row
+                break
+            }
+        }
+        if (selectionModel.currentIndex !== index)
+            selectionModel.setCurrentIndex(index, ItemSelectionModel.ClearAndSelect)
+    }
+    // The arrow keys step as the arrows point: into the highlighted row (opening it first), or
+    // out of it (closing it first). Whether it was the tree's step.
+    function _step(inward) {
+        var index = selectionModel.currentIndex
+        if (!treeModel || !index || !index.valid)
+            return false
+        // The view's own current row may lag behind the highlight, which a page or the model
+        // moved: the keys go on from the highlight.
+        _makeCurrent(index)
+        var hasRows = treeModel.rowCount(index) > 0
+        if (inward) {
+            if (hasRows && !tree.isExpanded(index))
+                tree.expand(index)
+            else if (hasRows)
+                _makeCurrent(treeModel.index(0, 0, index))
+        } else if (hasRows && tree.isExpanded(index)) {
+            tree.collapse(index)
+        } else if (treeModel.parent(index).valid) {
+            _makeCurrent(treeModel.parent(index))
+        }
+        return true
+    }
+
     FontMetrics {
         id: fontMetrics
         font.family: OvTheme.fontFamily
@@ -96,6 +130,9 @@ Rectangle {
         alternatingRowColors: false
         frameVisible: false
         horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+        // Turned over, a closed row's arrow points left: Left goes in, Right out.
+        Keys.onRightPressed: event.accepted = treePane._step(!treePane._turned)
+        Keys.onLeftPressed: event.accepted = treePane._step(treePane._turned)
         // A click on a row's arrow selects nothing of itself: the row clicked is made current
         // here, so that the highlight stays on the row whose page shows.
         onClicked: {

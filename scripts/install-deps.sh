@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtquickcontrols2-5-dev
+  qtbase5-dev qtbase5-dev-tools qtbase5-private-dev qtdeclarative5-dev qtquickcontrols2-5-dev
   qttools5-dev qttools5-dev-tools libqt5svg5-dev
   qml-module-qtquick2 qml-module-qtquick-controls qml-module-qtquick-controls2
   qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtqml-models2

@@ -103,6 +103,8 @@ Item {
             delegate: C2.TextField {
                 objectName: "groupDescription"
                 readonly property int row: styleData.row
+                // Set, so that mirrored a Latin name starts on the right too.
+                horizontalAlignment: TextInput.AlignLeft
                 text: styleData.value !== undefined ? styleData.value : ""
                 color: styleData.textColor
                 font.family: OvTheme.fontFamily
@@ -127,11 +129,10 @@ Item {
             title: qsTrId("FormulaCBE")
             // The rest of the view: a mirrored row runs from the view's right edge.
             width: table.viewport.width - fontMetrics.height * (listPage.directTab ? 28.5 : 20.5)
-            delegate: Text {
+            delegate: OvCellText {
                 objectName: "groupCBE"
+                readonly property int row: styleData.row
                 text: styleData.value !== undefined ? styleData.value : ""
-                elide: Text.ElideRight
-                verticalAlignment: Text.AlignVCenter
                 color: styleData.textColor
                 MouseArea {
                     anchors.fill: parent

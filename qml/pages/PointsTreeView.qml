@@ -176,14 +176,16 @@ Item {
 
         Rectangle {
             Layout.fillWidth: true
-            implicitHeight: header.implicitHeight
+            // From the parts, not from the grid, whose own is settled only while it lays them out.
+            implicitHeight: header.columns > 1 ? Math.max(tabs.implicitHeight, filters.needHeight)
+                                               : tabs.implicitHeight + header.rowSpacing + filters.needHeight
             color: OvTheme.boxFillColor()
 
             // The filters stand beside the tabs where both fit, else under them.
             GridLayout {
                 id: header
                 anchors.fill: parent
-                columns: tabs.titlesWidth + columnSpacing + filters.implicitWidth <= pointsView.width ? 2 : 1
+                columns: tabs.titlesWidth + columnSpacing + filters.need <= pointsView.width ? 2 : 1
                 C2.TabBar {
                     id: tabs
                     objectName: "pointTabs"
@@ -198,7 +200,7 @@ Item {
                     readonly property real titlesWidth: titleWidth(sensorTab) + titleWidth(moduleTab)
                                                         + titleWidth(allTab) + 2 * spacing + leftPadding + rightPadding
                     readonly property real fit: Math.min(1, (pointsView.width
-                        - (header.columns > 1 ? filters.implicitWidth + header.columnSpacing : 0)) / titlesWidth)
+                        - (header.columns > 1 ? filters.need + header.columnSpacing : 0)) / titlesWidth)
                     Layout.preferredWidth: titlesWidth
                     FontMetrics {
                         id: tabMetrics
@@ -250,6 +252,10 @@ Item {
                 }
                 RowLayout {
                     id: filters
+                    // Its size from the boxes': the row's own is settled only while the grid
+                    // above lays it out, and the grid's columns follow from this.
+                    readonly property real need: voidFilter.implicitWidth + spacing + errorFilter.implicitWidth
+                    readonly property real needHeight: Math.max(voidFilter.implicitHeight, errorFilter.implicitHeight)
                     C2.CheckBox {
                         id: voidFilter
                         palette.windowText: OvTheme.editTextColor(false)

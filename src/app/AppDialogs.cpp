@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QListView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -54,6 +55,19 @@ void clearButtonIcons(QWidget* dialog)
         for (QAbstractButton* button : buttons->buttons())
             button->setIcon(QIcon());
     }
+}
+
+// A file dialog's side list of places as wide as its longest name, up to a third of the dialog:
+// at its own width it cuts a folder's name, and right to left shows only the name's end.
+void widenSideList(QFileDialog* dialog)
+{
+    auto* list = dialog->findChild<QListView*>(QStringLiteral("sidebar"));
+    if (!list)
+        return;
+    list->ensurePolished();
+    const int names = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    const int most = dialog->sizeHint().width() / 3;
+    list->setMinimumWidth(qMin(names + list->fontMetrics().averageCharWidth(), most));
 }
 
 } // namespace
@@ -115,6 +129,7 @@ QString AppDialogs::askFile(const PlantFileRequest& request)
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     clearButtonIcons(&dialog);
+    widenSideList(&dialog);
     placeOver(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();

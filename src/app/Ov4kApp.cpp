@@ -39,6 +39,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimeZone>
 #include <QUrl>
@@ -305,6 +306,9 @@ QQuickWindow* Ov4kApp::createGui()
     // first texts need; then the component waits for what is left of the load.
     if (m_scenePreload && m_scenePreload->isLoading())
         m_themeModel->prepareFonts();
+    // The scene's first size: its frame is not known before it shows.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_windowSettings.fitInto(screen->availableGeometry().size());
     QQmlComponent component(m_engine, QUrl(QLatin1String(kSceneUrl)));
     delete m_scenePreload;
     m_scenePreload = nullptr;
@@ -315,18 +319,38 @@ QQuickWindow* Ov4kApp::createGui()
         delete root;
         return nullptr;
     }
+    fitWindowToScreen(window);
     // What no first frame shows (the menus' entries, the About box, the plant's pages) the scene
     // makes once that frame is out. The signal may come from the render thread: the scene hears
-    // of it on this one.
+    // of it on this one. A window manager tells the frame late: by then it is known.
     auto firstFrame = std::make_shared<QMetaObject::Connection>();
     *firstFrame = connect(
         window, &QQuickWindow::frameSwapped, window,
-        [window, firstFrame] {
+        [this, window, firstFrame] {
             disconnect(*firstFrame);
+            fitWindowToScreen(window);
             window->setProperty("firstFrameShown", true);
         },
         Qt::QueuedConnection);
     return window;
+}
+
+void Ov4kApp::fitWindowToScreen(QQuickWindow* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = window->frameMargins();
+    const QSize room = area.size().shrunkBy(frame);
+    // First: the size the window then reports is no change of the user's.
+    m_windowSettings.fitInto(room);
+    if (window->windowStates() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    window->setMinimumSize(window->minimumSize().boundedTo(room));
+    const QRect fitted = fittedWindowGeometry(window->geometry(), frame, area);
+    if (fitted != window->geometry())
+        window->setGeometry(fitted);
 }
 
 bool Ov4kApp::connectGui()

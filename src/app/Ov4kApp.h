@@ -95,6 +95,10 @@ public:
     QObject* zoneModel(const QLatin1String& property) const;
     // Sets the application's window icon from the brand; whether the main window exists.
     bool applyWindowIcon();
+    // Keeps the window, frame and all, inside its screen's available area: a size stored on a
+    // larger screen, or the first size on a small one, shrinks to the room there is, with the
+    // least size, and the window moves in. The stored size stays. Nothing while maximized.
+    void fitWindowToScreen(QQuickWindow* window);
 
     // Records the position of every mouse move before the normal delivery.
     bool notify(QObject* receiver, QEvent* event) override;

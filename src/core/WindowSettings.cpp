@@ -4,6 +4,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 namespace {
 const char* const kGroup = "mainWnd";
 const char* const kWidthKey = "width";
@@ -67,6 +69,26 @@ void WindowSettings::setMaximized(bool maximized)
     m_maximized = maximized;
     m_width = m_previousWidth;
     m_height = m_previousHeight;
+}
+
+void WindowSettings::fitInto(const QSize& room)
+{
+    m_width = std::min(m_width, room.width());
+    m_height = std::min(m_height, room.height());
+    m_previousWidth = std::min(m_previousWidth, room.width());
+    m_previousHeight = std::min(m_previousHeight, room.height());
+}
+
+QRect fittedWindowGeometry(const QRect& geometry, const QMargins& frame, const QRect& area)
+{
+    const QRect room = area.marginsRemoved(frame);
+    QRect fitted(geometry.topLeft(), geometry.size().boundedTo(room.size()).expandedTo(QSize(1, 1)));
+    // The far edges first: where the room is too small, the frame's near edges stay inside.
+    fitted.moveRight(std::min(fitted.right(), room.right()));
+    fitted.moveBottom(std::min(fitted.bottom(), room.bottom()));
+    fitted.moveLeft(std::max(fitted.left(), room.left()));
+    fitted.moveTop(std::max(fitted.top(), room.top()));
+    return fitted;
 }
 
 int getThemeIndex()

@@ -1,5 +1,8 @@
 #pragma once
 // Size, maximized state and theme of the main window, kept in settings group "mainWnd".
+#include <QMargins>
+#include <QRect>
+#include <QSize>
 
 class WindowSettings {
 public:
@@ -21,6 +24,9 @@ public:
     // Puts back the size held before the last width and height change: the window reports
     // its maximized size just before the flag, and the normal size is what is stored.
     void setMaximized(bool maximized);
+    // Shrinks the size held, and the one before it, to what the screen has room for. No change
+    // of the user's: the stored size stays for a larger screen.
+    void fitInto(const QSize& room);
 
 private:
     int m_width = 960;
@@ -30,6 +36,11 @@ private:
     bool m_maximized = false;
     bool m_modified = true;
 };
+
+// Where a window whose client area is geometry, framed by frame, stands inside a screen's
+// available area: no larger than the area leaves it, moved in by the least that brings the whole
+// frame inside.
+QRect fittedWindowGeometry(const QRect& geometry, const QMargins& frame, const QRect& area);
 
 // The theme index of "mainWnd/themeIndex", 0 when missing.
 int getThemeIndex();

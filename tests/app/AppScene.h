@@ -6,19 +6,37 @@
 #include <QList>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 #include <functional>
 
-// The program with the scene's resources, drawing in software: offscreen has no OpenGL.
+// The offscreen platform's screen, 800 by 600 of itself, as one of that size and available area.
+inline void setScreen(const QRect& geometry, const QRect& available)
+{
+    QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), geometry, available);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+
+// A desktop's screen, where the window's first size fits.
+inline void useDesktopScreen()
+{
+    setScreen(QRect(0, 0, 1920, 1200), QRect(0, 0, 1920, 1160));
+}
+
+// The program with the scene's resources, drawing in software: offscreen has no OpenGL. On a
+// desktop's screen.
 inline Ov4kApp* newTestApp(int& argc, char** argv)
 {
     qputenv("QT_QUICK_BACKEND", "software");
     Q_INIT_RESOURCE(translations);
     Q_INIT_RESOURCE(qml);
     Q_INIT_RESOURCE(resources);
-    return new Ov4kApp(argc, argv);
+    auto* app = new Ov4kApp(argc, argv);
+    useDesktopScreen();
+    return app;
 }
 
 // Runs the program until its window has drawn its first frame; whether the run ended well.

@@ -506,6 +506,89 @@ private slots:
         m_window->resize(1000, 700);
     }
 
+    // Page Down and Up, Home and End, Ctrl+Home and Ctrl+End scroll a form (the CPU page's is of
+    // the same kind) as the wheel does, once a click on it, off its fields, gave it the keys, or
+    // from a check box; a text field keeps Home and End for its text. A page is the form's height.
+    void formKeys_data()
+    {
+        QTest::addColumn<QString>("focus"); // empty: a click on the form's first plain text
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected"); // top, page, two pages, end, end less a page
+        QTest::newRow("Page Down") << ""
+                                   << "PgDown"
+                                   << "page";
+        QTest::newRow("Page Down twice") << ""
+                                         << "PgDown PgDown"
+                                         << "two pages";
+        QTest::newRow("End") << ""
+                             << "End"
+                             << "end";
+        QTest::newRow("Ctrl+End") << ""
+                                  << "Ctrl+End"
+                                  << "end";
+        QTest::newRow("End, Page Up") << ""
+                                      << "End PgUp"
+                                      << "end less a page";
+        QTest::newRow("End, Home") << ""
+                                   << "End Home"
+                                   << "top";
+        QTest::newRow("End, Ctrl+Home") << ""
+                                        << "End Ctrl+Home"
+                                        << "top";
+        QTest::newRow("Page Down on a check box") << "detectorsCheckStat"
+                                                  << "PgDown"
+                                                  << "page";
+        QTest::newRow("End in a field") << "detectorsCheckTime"
+                                        << "End"
+                                        << "top";
+    }
+    void formKeys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        m_window->resize(1000, 700);
+        m_app->onGeneralParametersPageSelected();
+        QQuickItem* flick = nullptr;
+        QTRY_VERIFY((flick = find("parametersFlick")));
+        flick->setProperty("contentY", 0);
+        const qreal height = flick->height();
+        const qreal bottom = flick->property("contentHeight").toReal() - height;
+        QVERIFY2(bottom > height / 2, qPrintable(QString::number(bottom)));
+        if (focus.isEmpty()) {
+            // The first text that is no part of a control.
+            QQuickItem* plain = nullptr;
+            std::function<void(QQuickItem*, bool)> walk = [&](QQuickItem* item, bool inControl) {
+                inControl = inControl || item->inherits("QQuickControl") || item->inherits("QQuickTextInput");
+                if (!plain && !inControl && item->isVisible() && item->inherits("QQuickText"))
+                    plain = item;
+                for (QQuickItem* child : item->childItems())
+                    walk(child, inControl);
+            };
+            walk(flick, false);
+            QVERIFY(plain);
+            click(plain);
+        } else {
+            find(qPrintable(focus))->forceActiveFocus();
+        }
+        QTRY_VERIFY(flick->property("contentY").toReal() == 0.0);
+        for (const QString& key : keys.split(' ')) {
+            const bool ctrl = key.startsWith(QLatin1String("Ctrl+"));
+            const QString name = key.mid(ctrl ? 5 : 0);
+            const Qt::Key code = name == QLatin1String("PgDown") ? Qt::Key_PageDown
+                : name == QLatin1String("PgUp")                  ? Qt::Key_PageUp
+                : name == QLatin1String("Home")                  ? Qt::Key_Home
+                                                                 : Qt::Key_End;
+            QTest::keyClick(m_window, code, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+        }
+        const qreal wanted = expected == QLatin1String("page") ? qMin(height, bottom)
+            : expected == QLatin1String("two pages")           ? qMin(2 * height, bottom)
+            : expected == QLatin1String("end")                 ? bottom
+            : expected == QLatin1String("end less a page")     ? qMax(0.0, bottom - height)
+                                                               : 0.0;
+        QTRY_COMPARE(flick->property("contentY").toReal(), wanted);
+    }
+
     // A refusal is said where it happened and no longer: back on its page, a field holding its
     // stored value has no refusal under it; on another page the information bar is empty.
     void refusalsGoOnReturn_data()

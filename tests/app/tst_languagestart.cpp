@@ -1,6 +1,7 @@
 // The start with a stored language (OV_STORED_LANGUAGE, one program per language): its texts
 // from the first frame and its menu entry disabled; a language without a translation starts
 // in English with the English entry disabled.
+#include "AppScene.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
@@ -42,6 +43,7 @@ private slots:
         QSettings(config->orgName(), config->appName())
             .setValue(QStringLiteral("defaultLanguage"), QStringLiteral(OV_STORED_LANGUAGE));
         m_app = new Ov4kApp(s_argc, s_argv);
+        useDesktopScreen();
         TestBase::initTestCase();
         QTimer::singleShot(0, m_app, [this] {
             connect(m_app->mainWindow(), &QQuickWindow::frameSwapped, m_app, [this] {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QListView>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -427,6 +428,51 @@ private slots:
                      qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
+    // The file dialogs' side list of places shows each name whole, in either direction: the
+    // home folder's among them.
+    void sideList_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("folder") << int(PlantFileRequest::Folder) << false;
+        QTest::newRow("folder, right to left") << int(PlantFileRequest::Folder) << true;
+        QTest::newRow("file, right to left") << int(PlantFileRequest::OpenFile) << true;
+    }
+    void sideList()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, rightToLeft);
+        expectWarning(QStringLiteral("^This plugin does not support propagateSizeHints\\(\\)$"));
+        // A quit the first frame queued would end the dialog's loop at once.
+        QCoreApplication::processEvents();
+        QTimer::singleShot(0, m_app, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        QStringList cut;
+        int names = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            auto* list = dialog->findChild<QListView*>(QStringLiteral("sidebar"));
+            for (int row = 0; list && row < list->model()->rowCount(); ++row, ++names) {
+                const QModelIndex index = list->model()->index(row, 0);
+                if (list->sizeHintForIndex(index).width() > list->viewport()->width())
+                    cut << index.data().toString();
+            }
+            dialog->reject();
+        });
+        closer.start(10);
+        QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        PlantFileRequest request;
+        request.kind = PlantFileRequest::Kind(kind);
+        request.start = s_home.path();
+        PlantDialogs::installed()->askFile(request);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QVERIFY(names >= 2);
+        QCOMPARE(cut, QStringList());
+    }
+
     // Every image the program ships, and no other, decodes.
     void bundledImages()
     {
@@ -460,6 +506,66 @@ private slots:
         QVERIFY(m_app->onQuitRequest());
         QSettings settings;
         QCOMPARE(settings.allKeys().filter(QStringLiteral("mainWnd/")), QStringList());
+    }
+
+    // A start on a screen of that available area: the window, its information bar included, lies
+    // inside it, at the stored size where there is room for it; a quit keeps the stored size for a
+    // larger screen. Each row a start of its own.
+    void firstSize_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("stored");   // none when empty
+        QTest::addColumn<QSize>("expected"); // without a frame
+        QTest::addColumn<QSize>("least");
+        QTest::newRow("1024x700, first start")
+            << QRect(0, 0, 1024, 672) << QSize() << QSize(960, 672) << QSize(750, 650);
+        QTest::newRow("1024x700, stored larger")
+            << QRect(0, 0, 1024, 672) << QSize(1600, 1000) << QSize(1024, 672) << QSize(750, 650);
+        QTest::newRow("1024x700, bar on top")
+            << QRect(0, 40, 1024, 660) << QSize(1000, 660) << QSize(1000, 660) << QSize(750, 650);
+        QTest::newRow("800x600") << QRect(0, 0, 800, 570) << QSize() << QSize(800, 570) << QSize(750, 570);
+        QTest::newRow("1920x1200") << QRect(0, 0, 1920, 1160) << QSize(1280, 800) << QSize(1280, 800)
+                                   << QSize(750, 650);
+    }
+    void firstSize()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QSize, stored);
+        QFETCH(QSize, expected);
+        QFETCH(QSize, least);
+        {
+            QSettings settings;
+            settings.remove(QStringLiteral("mainWnd"));
+            if (stored.isValid()) {
+                settings.setValue(QStringLiteral("mainWnd/width"), stored.width());
+                settings.setValue(QStringLiteral("mainWnd/height"), stored.height());
+            }
+        }
+        delete m_app;
+        m_app = newTestApp(s_argc, s_argv);
+        setScreen(QRect(QPoint(0, 0), available.bottomRight() + QPoint(1, 1)), available);
+        QVERIFY(runToFirstFrame(m_app));
+        m_window = m_app->mainWindow();
+        QVERIFY(m_window);
+        // The sizes of the rows are a frameless window's: the platform's frame takes its part.
+        const QSize room = available.size().shrunkBy(m_window->frameMargins());
+        QCOMPARE(QList<QSize>({m_window->size(), m_window->minimumSize()}),
+                 QList<QSize>({expected.boundedTo(room), least.boundedTo(room)}));
+        QVERIFY2(available.contains(m_window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(m_window->x())
+                                .arg(m_window->y())
+                                .arg(m_window->width())
+                                .arg(m_window->height())));
+        QQuickItem* bar = item("infoMessage");
+        QVERIFY(bar);
+        const QRectF barBox = bar->mapRectToScene(QRectF(0, 0, bar->width(), bar->height()));
+        QVERIFY(available.contains(QRect(m_window->mapToGlobal(barBox.topLeft().toPoint()), barBox.size().toSize())));
+        QVERIFY(m_app->onQuitRequest());
+        QSettings settings;
+        QCOMPARE(QSize(settings.value(QStringLiteral("mainWnd/width"), -1).toInt(),
+                       settings.value(QStringLiteral("mainWnd/height"), -1).toInt()),
+                 stored.isValid() ? stored : QSize(-1, -1));
     }
 };
 

@@ -1021,6 +1021,83 @@ private slots:
         QVERIFY2(named > 30, qPrintable(QString::number(named)));
         checkTexts(code + QStringLiteral(", keypad"), keys.get());
     }
+
+    // The arrow keys go as the tree's arrows point: into a row (opening it first) towards where a
+    // closed row's arrow points, out of it (closing it first) the other way; right to left, Left
+    // goes in.
+    void treeKeys_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("in");
+        QTest::addColumn<int>("out");
+        QTest::newRow("en") << "en" << int(Qt::Key_Right) << int(Qt::Key_Left);
+        QTest::newRow("ar") << "ar" << int(Qt::Key_Left) << int(Qt::Key_Right);
+        QTest::newRow("iw") << "iw" << int(Qt::Key_Left) << int(Qt::Key_Right);
+    }
+    void treeKeys()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, in);
+        QFETCH(int, out);
+        useLanguage(code);
+        OvPlantModel* model = m_app->plantTreeModel();
+        const QModelIndex cpus = model->index(1, 0);
+        const QModelIndex cpu = model->index(0, 0, cpus);
+        for (const QModelIndex& row : {cpu, cpus, model->index(0, 0)})
+            QVERIFY(QMetaObject::invokeMethod(tree(), "collapse", Q_ARG(QVariant, QVariant::fromValue(row))));
+        settle();
+        const QList<QQuickItem*> icons = findAll(tree(), QStringLiteral("plantTreeIcon"));
+        QCOMPARE(icons.size(), 2);
+        QTest::mouseClick(
+            m_window, Qt::LeftButton, Qt::NoModifier,
+            icons.at(1)->mapToScene(QPointF(icons.at(1)->width() / 2, icons.at(1)->height() / 2)).toPoint());
+        QCOMPARE(treeSelection()->currentIndex(), cpus);
+        QStringList steps;
+        for (int key : {in, in, out, out}) {
+            QTest::keyClick(m_window, Qt::Key(key));
+            settle();
+            const QModelIndex at = treeSelection()->currentIndex();
+            steps << QStringLiteral("%1, at %2")
+                         .arg(expanded(cpus) ? "open" : "closed",
+                              at == cpus      ? "CPUs"
+                                  : at == cpu ? "CPU 1"
+                                              : "another row");
+        }
+        QCOMPARE(steps, QStringList({"open, at CPUs", "open, at CPU 1", "open, at CPUs", "closed, at CPUs"}));
+        QCOMPARE(m_window->property("workingAreaStat").toString(), QStringLiteral("PLANT_ACTIVE_CPU_GEN_PAGE"));
+    }
+
+    // The tree's pane, 210 wide until it is dragged, stands on the window's starting edge with the
+    // page beside it: right to left, at the right edge.
+    void treePaneSide_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("en") << QStringLiteral("en");
+        QTest::newRow("ar") << QStringLiteral("ar");
+        QTest::newRow("iw") << QStringLiteral("iw");
+    }
+    void treePaneSide()
+    {
+        QFETCH(QString, code);
+        useLanguage(code);
+        m_window->resize(1024, 700);
+        m_app->onGeneralGroupsPageSelected();
+        settle();
+        QQuickItem* pane = find("plantElementsView");
+        QVERIFY(pane && page());
+        const QRectF paneBox = pane->mapRectToScene(QRectF(0, 0, pane->width(), pane->height()));
+        const QRectF pageBox = page()->mapRectToScene(QRectF(0, 0, page()->width(), page()->height()));
+        m_window->resize(960, 720);
+        m_app->onSelectLanguage(QStringLiteral("ov4800_en.qm"));
+        QCOMPARE(paneBox.width(), 210.0);
+        if (code == QLatin1String("en")) {
+            QCOMPARE(paneBox.left(), 0.0);
+            QVERIFY(pageBox.left() >= paneBox.right());
+        } else {
+            QCOMPARE(paneBox.right(), 1024.0);
+            QVERIFY(pageBox.right() <= paneBox.left());
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_PageLayout)

@@ -27,6 +27,7 @@ struct Window {
 };
 Q_DECLARE_METATYPE(Field)
 Q_DECLARE_METATYPE(Window)
+Q_DECLARE_METATYPE(QMargins)
 
 class TstUtilities : public TestBase {
     Q_OBJECT
@@ -152,6 +153,12 @@ private slots:
         QTest::newRow("loaded size assigned") << Window{loaded, "L W1280 H800 M0 S", {1280, 800, false, false}, loaded};
         QTest::newRow("changed back") << Window{loaded, "L W1300 W1280 S", {1280, 800, false, false}, size};
         QTest::newRow("maximized then not") << Window{loaded, "L M1 M0 S", {1280, 800, false, false}, size};
+        // Fn: the room a screen leaves; the stored size stays for a larger screen.
+        QTest::newRow("fitted") << Window{loaded, "L F1024x672 S", {1024, 672, false, false}, loaded};
+        QTest::newRow("room enough") << Window{loaded, "L F1920x1160 S", {1280, 800, false, false}, loaded};
+        QTest::newRow("fitted, maximized") << Window{loaded, "L F1024x672 M1", {1024, 672, true, true}, loaded};
+        QTest::newRow("fitted, then sized")
+            << Window{loaded, "L F1100x700 W1000 S", {1000, 700, false, false}, {1000, 700, false}};
     }
     void window()
     {
@@ -162,7 +169,9 @@ private slots:
         WindowSettings window;
         for (const QString& step : row.steps.split(' ', Qt::SkipEmptyParts)) {
             const int n = step.mid(1).toInt();
-            step[0] == 'L'       ? window.load()
+            const QStringList room = step.mid(1).split('x');
+            step[0] == 'F'       ? window.fitInto(QSize(room.value(0).toInt(), room.value(1).toInt()))
+                : step[0] == 'L' ? window.load()
                 : step[0] == 'S' ? window.save()
                 : step[0] == 'W' ? window.setWidth(n)
                 : step[0] == 'H' ? window.setHeight(n)
@@ -173,6 +182,45 @@ private slots:
         QCOMPARE(settings.allKeys().size(), row.stored.size());
         for (int i = 0; i < row.stored.size(); ++i)
             QCOMPARE(settings.value(keys[i]).toString(), row.stored[i].toString());
+    }
+
+    // A window's client area and frame inside a screen's available area: no larger than the area
+    // leaves, moved in by the least that brings the frame inside.
+    void fittedWindow_data()
+    {
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("fitted");
+        const QMargins none;
+        const QMargins frame(8, 31, 8, 8);
+        QTest::newRow("fits") << QRect(100, 100, 960, 720) << frame << QRect(0, 0, 1920, 1160)
+                              << QRect(100, 100, 960, 720);
+        QTest::newRow("too high") << QRect(0, 0, 960, 720) << none << QRect(0, 0, 1024, 672) << QRect(0, 0, 960, 672);
+        QTest::newRow("too high, framed")
+            << QRect(50, 40, 960, 720) << frame << QRect(0, 0, 1024, 660) << QRect(50, 31, 960, 621);
+        QTest::newRow("larger both ways")
+            << QRect(0, 0, 1600, 1000) << none << QRect(0, 0, 1024, 672) << QRect(0, 0, 1024, 672);
+        QTest::newRow("frame to the area's edges")
+            << QRect(8, 31, 1008, 621) << frame << QRect(0, 0, 1024, 660) << QRect(8, 31, 1008, 621);
+        QTest::newRow("frame one past each edge")
+            << QRect(7, 30, 1010, 623) << frame << QRect(0, 0, 1024, 660) << QRect(8, 31, 1008, 621);
+        QTest::newRow("below the bottom")
+            << QRect(100, 500, 960, 600) << frame << QRect(0, 0, 1920, 1040) << QRect(100, 432, 960, 600);
+        QTest::newRow("past the right edge")
+            << QRect(1500, 100, 960, 720) << frame << QRect(0, 0, 1920, 1160) << QRect(952, 100, 960, 720);
+        QTest::newRow("under a side bar")
+            << QRect(0, 0, 800, 600) << none << QRect(60, 0, 964, 700) << QRect(60, 0, 800, 600);
+        QTest::newRow("second screen") << QRect(1950, 20, 960, 720) << frame << QRect(1920, 0, 1280, 1024)
+                                       << QRect(1950, 31, 960, 720);
+    }
+    void fittedWindow()
+    {
+        QFETCH(QRect, geometry);
+        QFETCH(QMargins, frame);
+        QFETCH(QRect, area);
+        QFETCH(QRect, fitted);
+        QCOMPARE(fittedWindowGeometry(geometry, frame, area), fitted);
     }
 };
 

@@ -441,6 +441,54 @@ private slots:
                                             : QString());
     }
 
+    // A group's name and program stand on the row's starting side, as the column titles do,
+    // whatever their script: right to left, Latin ones at the right end of their cells.
+    void cellsOnTheStartingSide_data()
+    {
+        QTest::addColumn<bool>("mirrored");
+        QTest::newRow("left to right") << false;
+        QTest::newRow("right to left") << true;
+    }
+    void cellsOnTheStartingSide()
+    {
+        QFETCH(bool, mirrored);
+        FixturePlant plant(8);
+        standAlone(*plant, 300);
+        OvGroupsModel model;
+        model.rebuildModel();
+        model.setGroupDescription(0, QStringLiteral("Stairs"));
+        model.setCBE(QVariantList{0}, QStringLiteral("(G2)"));
+        Ov4800::OvCBEEditor editor;
+        OvThemeMdl theme;
+        QQmlApplicationEngine engine;
+        engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
+        engine.rootContext()->setContextProperty("theThemeModel", &theme);
+        engine.rootContext()->setContextProperty("ovGroupModel", &model);
+        engine.rootContext()->setContextProperty("cbeEditor", &editor);
+        QQmlComponent component(&engine);
+        component.setData(QByteArray("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
+                                     "Window { width: 1100; height: 600; visible: true\n"
+                                     "Item { anchors.fill: parent; LayoutMirroring.childrenInherit: true\n"
+                                     "LayoutMirroring.enabled: ")
+                              + (mirrored ? "true" : "false") + "\nOvGroupsDataPage { anchors.fill: parent } } }",
+                          QUrl("qrc:/qml/mirrored.qml"));
+        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        settleScene(&engine);
+        const int start = mirrored ? Qt::AlignRight : Qt::AlignLeft;
+        QStringList found;
+        for (const char* name : {"groupDescription", "groupCBE"}) {
+            QQuickItem* cell = nullptr;
+            QTRY_VERIFY((cell = findRow(window->contentItem(), name, 0)));
+            found << QStringLiteral("%1 %2 %3")
+                         .arg(name, cell->property("text").toString())
+                         .arg(cell->property("effectiveHorizontalAlignment").toInt() == start ? "at the start"
+                                                                                              : "at the end");
+        }
+        QCOMPARE(found, QStringList({"groupDescription Stairs at the start", "groupCBE (G2) at the start"}));
+    }
+
     void sensitivityStepsOver()
     {
         FixturePlant plant(8);
