@@ -591,11 +591,12 @@ class tst_PageLayout : public TestBase {
         // The pages where a cut title was looked at under the pointer.
         QSet<QString> hovered;
     };
-    // A box's choice in a read-only input: it scrolls past its box rather than end in "…".
+    // The choice of a box that takes no typing, shown in an input: it runs past its box rather
+    // than end in "…".
     static bool isChoice(QQuickItem* item)
     {
-        return item->inherits("QQuickTextInput") && item->property("readOnly").toBool() && item->parentItem()
-            && item->parentItem()->inherits("QQuickComboBox");
+        return item->inherits("QQuickTextInput") && item->parentItem() && item->parentItem()->inherits("QQuickComboBox")
+            && !item->parentItem()->property("editable").toBool();
     }
     // How much wider than its box a cut text would be whole.
     static qreal lacks(QQuickItem* item)
