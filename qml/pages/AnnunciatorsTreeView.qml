@@ -157,7 +157,9 @@ FocusScope {
         titles: [QT_TRID_NOOP("CSV_INDEX"), "", QT_TRID_NOOP("STR_ENABLED"), "", "", QT_TRID_NOOP("CSV_DESCRIPTION"),
             QT_TRID_NOOP("Type"), QT_TRID_NOOP("PAGE_ZONE"), QT_TRID_NOOP("CSV_FILTER_TARGET")].map(
                 function(id, i) { return id === "" || !shown[i] ? "" : qsTrId(id) + view._lang })
-        cells: [3, 2, 3, 2.4, 2.4, 6, 0, 6, 12].map(function(n, i) {
+        // A name keeps room for most of its 32 characters beside the type boxes; where the page is
+        // narrower, the table scrolls.
+        cells: [3, 2, 3, 2.4, 2.4, 12, 0, 6, 12].map(function(n, i) {
             return !shown[i] ? 0 : i === 6 ? typeSample.needed : n * metrics.height
         })
         preferred: [4, 2, 4, 2.4, 2.4, 13, 0, 9, 16].map(function(n, i) {

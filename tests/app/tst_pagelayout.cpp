@@ -749,7 +749,6 @@ class tst_PageLayout : public TestBase {
         if (m_realPlant)
             return;
         m_realPlant = true;
-        plant->setCPULibCount(0, 4);
         int loopType = OvLoop::LOOP_VARN500;
         while (!plant->keepsLoopType(loopType))
             loopType = (loopType + 1) % 3;
