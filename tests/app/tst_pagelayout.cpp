@@ -1206,22 +1206,32 @@ private slots:
 
     // A box shows its choice whole where its row has room: the zone box of the point table's
     // selected row, and a viewer's type box with the longer of the two types, in the language
-    // where the two types differ only past a long common start.
+    // where the two types differ only past a long common start; the page shown before in another
+    // language too, the box keeping the viewer's type through the switch.
     void choiceShownWhole_data()
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("box");
-        QTest::newRow("zone box") << QStringLiteral("en") << QStringLiteral("pointZone");
-        QTest::newRow("viewer type box") << QStringLiteral("nl") << QStringLiteral("viewerTypeBox");
+        QTest::addColumn<QString>("before");
+        QTest::newRow("zone box") << QStringLiteral("en") << QStringLiteral("pointZone") << QString();
+        QTest::newRow("viewer type box") << QStringLiteral("nl") << QStringLiteral("viewerTypeBox") << QString();
+        QTest::newRow("viewer type box after a language switch")
+            << QStringLiteral("nl") << QStringLiteral("viewerTypeBox") << QStringLiteral("en");
     }
     void choiceShownWhole()
     {
         QFETCH(QString, code);
         QFETCH(QString, box);
+        QFETCH(QString, before);
+        const bool zone = box == QLatin1String("pointZone");
+        if (!before.isEmpty()) {
+            useLanguage(before);
+            pages()[zone ? 9 : 8].select();
+            settle();
+        }
         useLanguage(code);
         useRealPlant();
         m_window->resize(1024, 700);
-        const bool zone = box == QLatin1String("pointZone");
         pages()[zone ? 9 : 8].select();
         settle();
         if (zone) {
@@ -1238,7 +1248,7 @@ private slots:
             if (candidate->property("currentIndex").toInt() >= (zone ? 0 : 1))
                 shown = candidate;
         }
-        QVERIFY2(shown, qPrintable(box));
+        QVERIFY2(shown, qPrintable(box + QStringLiteral(": none shows its row's choice")));
         QQuickItem* text = shown->property("contentItem").value<QQuickItem*>();
         QVERIFY(text);
         const QString whole = shown->property("displayText").toString();
