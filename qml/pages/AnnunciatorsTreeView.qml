@@ -398,7 +398,9 @@ FocusScope {
                     font.family: OvTheme.fontFamily
                     model: view.viewerTypes
                     contentItem: ElidedChoice { box: viewerTypeBox }
-                    currentIndex: styleData.value !== undefined ? styleData.value : 0
+                    // The types in a new language put the box on its first row: the viewer's type
+                    // is taken again after them.
+                    currentIndex: model && styleData.value !== undefined ? styleData.value : 0
                     onActivated: view.model.setViewerType(view.selectionWith(styleData.index), index)
                 }
             }
