@@ -17,8 +17,8 @@ FocusScope {
     property var copied: null
     property int revision: 0
     readonly property string _lang: theLanguageModel ? theLanguageModel.emptyString : ""
-    // A plain viewer, type 0, and a mimic viewer, type 1.
-    readonly property var viewerTypes: [qsTrId("VIEWERKV") + _lang, qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + _lang]
+    // The longer of a viewer's two types: type 1.
+    readonly property string mimicViewer: qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + _lang
 
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
     // information bar.
@@ -179,7 +179,7 @@ FocusScope {
         readonly property real needed: Math.ceil(implicitWidth + indicator.width + spacing) + 2
         visible: false
         font.family: OvTheme.fontFamily
-        displayText: view.viewerTypes[1]
+        displayText: view.mimicViewer
         contentItem: ElidedChoice { box: typeSample }
     }
     // The plant file has no place for a viewer's type and first zone.
@@ -396,11 +396,14 @@ FocusScope {
                     anchors.margins: 1
                     visible: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
                     font.family: OvTheme.fontFamily
-                    model: view.viewerTypes
+                    model: [qsTrId("VIEWERKV") + view._lang, view.mimicViewer]
                     contentItem: ElidedChoice { box: viewerTypeBox }
-                    // The types in a new language put the box on its first row: the viewer's type
-                    // is taken again after them.
-                    currentIndex: model && styleData.value !== undefined ? styleData.value : 0
+                    currentIndex: styleData.value !== undefined ? styleData.value : 0
+                    // The types in a new language put the box on its first row, whenever the
+                    // other texts follow: the viewer's type is taken again after them.
+                    onModelChanged: currentIndex = Qt.binding(function() {
+                        return styleData.value !== undefined ? styleData.value : 0
+                    })
                     onActivated: view.model.setViewerType(view.selectionWith(styleData.index), index)
                 }
             }
