@@ -1275,7 +1275,14 @@ private slots:
     // each stretch selected so that its zone shows in the zone box. The cut ones are listed.
     void cutTexts_data()
     {
+#if defined(__SANITIZE_ADDRESS__)
+        // Reading the table from end to end costs the sanitizer a minute a language: the mirrored
+        // one stands for the others.
+        QTest::addColumn<QString>("code");
+        QTest::newRow("ar") << QStringLiteral("ar");
+#else
         texts_data();
+#endif
     }
     void cutTexts()
     {
