@@ -2,8 +2,10 @@ import QtQuick 2.15
 
 // The widths of a table's columns. Each column is as wide as its cells would have it and its
 // title on one line; where the room is short the cells shrink to what they need, then the
-// titles to two lines broken between words, then everything in proportion. An item that shows
-// nothing, so that its sample title takes the font of the titles around it.
+// titles to two lines broken between words, then everything in proportion, unless the table
+// scrolls: then no column is narrower than its cells and its title on two lines, and the table
+// is wider than its room. An item that shows nothing, so that its sample title takes the font
+// of the titles around it.
 Item {
     id: columns
 
@@ -21,8 +23,11 @@ Item {
     property real room: 0
     // The column that takes the room the others leave, if any.
     property int stretch: -1
+    // Whether the table scrolls sideways where its room is short.
+    property bool scrolls: false
 
-    readonly property var widths: _filled(_fit(titles, cells, preferred, padding, room, _metrics.font), stretch, room)
+    readonly property var widths: _filled(_fit(titles, cells, preferred, padding, room, _metrics.font, scrolls),
+                                          stretch, room)
 
     OvLabel {
         id: sample
@@ -62,7 +67,7 @@ Item {
         widths[stretch] += Math.max(0, Math.floor(room) - _sum(widths))
         return widths
     }
-    function _fit(titles, cells, preferred, padding, room) {
+    function _fit(titles, cells, preferred, padding, room, font, scrolls) {
         var lowest = []
         var words = []
         var whole = []
@@ -77,6 +82,8 @@ Item {
         var tiers = [lowest, words, whole, roomy]
         if (_sum(roomy) <= room)
             return roomy
+        if (scrolls && _sum(words) > room)
+            return words
         for (var t = 2; t >= 0; --t) {
             var below = _sum(tiers[t])
             if (below > room)

@@ -1,11 +1,14 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 
 // The title of a table column (OvColumnTitle) in its cell. Every title takes two lines' height,
-// so the header row is as high whatever the language.
+// so the header row is as high whatever the language. A view's header takes the pointer over its
+// cells: the view says whether the pointer rests on this one, for the cut title's tool tip.
 Rectangle {
     id: cell
 
     property string title
+    property bool hovered: false
 
     implicitHeight: metrics.height * 2 + metrics.height * 0.6
     color: OvTheme.boxFillColor()
@@ -21,6 +24,7 @@ Rectangle {
         anchors.rightMargin: metrics.height * 0.3
         verticalAlignment: Text.AlignVCenter
         text: cell.title
+        ToolTip.visible: cell.hovered && toolTipText !== ""
     }
     Rectangle {
         anchors.right: parent.right

@@ -17,6 +17,8 @@ FocusScope {
     property var copied: null
     property int revision: 0
     readonly property string _lang: theLanguageModel ? theLanguageModel.emptyString : ""
+    // The longer of a viewer's two types: type 1.
+    readonly property string mimicViewer: qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + _lang
 
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
     // information bar.
@@ -155,11 +157,30 @@ FocusScope {
         titles: [QT_TRID_NOOP("CSV_INDEX"), "", QT_TRID_NOOP("STR_ENABLED"), "", "", QT_TRID_NOOP("CSV_DESCRIPTION"),
             QT_TRID_NOOP("Type"), QT_TRID_NOOP("PAGE_ZONE"), QT_TRID_NOOP("CSV_FILTER_TARGET")].map(
                 function(id, i) { return id === "" || !shown[i] ? "" : qsTrId(id) + view._lang })
-        cells: [3, 2, 3, 2.4, 2.4, 6, 9, 5, 12].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
-        preferred: [4, 2, 4, 2.4, 2.4, 13, 9, 9, 16].map(function(n, i) { return shown[i] ? n * metrics.height : 0 })
+        // A name keeps room for most of its 32 characters beside the type boxes; where the page is
+        // narrower, the table scrolls.
+        cells: [3, 2, 3, 2.4, 2.4, 12, 0, 6, 12].map(function(n, i) {
+            return !shown[i] ? 0 : i === 6 ? typeSample.needed : n * metrics.height
+        })
+        preferred: [4, 2, 4, 2.4, 2.4, 13, 0, 9, 16].map(function(n, i) {
+            return !shown[i] ? 0 : i === 6 ? typeSample.needed : n * metrics.height
+        })
         padding: metrics.height * 0.3
         room: tree.viewport.width
         stretch: 5
+        // Narrower, the type boxes would cut the two types alike.
+        scrolls: true
+    }
+    // The type box with its longer choice: the type column shows either whole, so that the two
+    // types are told apart.
+    ComboBox {
+        id: typeSample
+        // Hidden, its arrow counts for nothing in its own width.
+        readonly property real needed: Math.ceil(implicitWidth + indicator.width + spacing) + 2
+        visible: false
+        font.family: OvTheme.fontFamily
+        displayText: view.mimicViewer
+        contentItem: ElidedChoice { box: typeSample }
     }
     // The plant file has no place for a viewer's type and first zone.
     OvLabel {
@@ -375,9 +396,14 @@ FocusScope {
                     anchors.margins: 1
                     visible: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
                     font.family: OvTheme.fontFamily
-                    model: [qsTrId("VIEWERKV") + view._lang, qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + view._lang]
+                    model: [qsTrId("VIEWERKV") + view._lang, view.mimicViewer]
                     contentItem: ElidedChoice { box: viewerTypeBox }
                     currentIndex: styleData.value !== undefined ? styleData.value : 0
+                    // The types in a new language put the box on its first row, whenever the
+                    // other texts follow: the viewer's type is taken again after them.
+                    onModelChanged: currentIndex = Qt.binding(function() {
+                        return styleData.value !== undefined ? styleData.value : 0
+                    })
                     onActivated: view.model.setViewerType(view.selectionWith(styleData.index), index)
                 }
             }

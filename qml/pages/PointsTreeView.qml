@@ -165,11 +165,64 @@ Item {
     FontMetrics {
         id: zoneMetrics
     }
+    Connections {
+        target: typeof theAreaListMdl !== "undefined" ? theAreaListMdl : null
+        ignoreUnknownSignals: true
+        function onModelReset() { _private.zoneRevision++ }
+        function onDataChanged() { _private.zoneRevision++ }
+    }
+    // The zone box with the longest zone name: the zone column is as wide as it.
+    C2.ComboBox {
+        id: zoneSample
+        visible: false
+        font.family: OvTheme.fontFamily
+        displayText: {
+            var model = (_private.zoneRevision, typeof theAreaListMdl !== "undefined" ? theAreaListMdl : null)
+            var names = model ? model.names() : []
+            var widest = ""
+            for (var i = 0; i < names.length; ++i) {
+                if (sampleMetrics.advanceWidth(names[i]) > sampleMetrics.advanceWidth(widest))
+                    widest = names[i]
+            }
+            return widest
+        }
+        contentItem: OvCellText {
+            text: zoneSample.displayText
+            font: zoneSample.font
+            leftPadding: 12
+            rightPadding: 1
+        }
+        FontMetrics {
+            id: sampleMetrics
+            font: zoneSample.font
+        }
+    }
     SystemPalette {
         id: rowPalette
         colorGroup: SystemPalette.Active
     }
 
+    // Each column as wide as its cells and its title on two lines at least, the description
+    // taking the room the others leave; where the page is narrower, the table scrolls.
+    OvColumnWidths {
+        id: columns
+        titles: {
+            var titles = []
+            for (var i = 0; i < table.columnCount; ++i)
+                titles.push(table.getColumn(i).title)
+            return titles
+        }
+        cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 10].map(function(n, i) {
+            return i === 4 ? _private.zoneWidth : n * fontMetrics.height
+        })
+        preferred: [6, 2, 14, 16, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
+            return i === 4 ? _private.zoneWidth : n * fontMetrics.height
+        })
+        padding: fontMetrics.height * 0.3
+        room: table.viewport.width
+        stretch: 3
+        scrolls: true
+    }
     ColumnLayout {
         anchors.fill: parent
         spacing: 4
@@ -312,6 +365,7 @@ Item {
             style: TreeViewStyle {
                 headerDelegate: OvHeaderCell {
                     title: styleData.value !== undefined ? styleData.value : ""
+                    hovered: styleData.containsMouse
                 }
                 indentation: _private.indent
                 branchDelegate: OvTreeBranch {
@@ -323,12 +377,12 @@ Item {
             C1.TableViewColumn {
                 role: "deviceIndex"
                 title: qsTrId("CSV_PT_INDEX")
-                width: fontMetrics.height * 6
+                width: columns.widths[0]
                 delegate: _private.firstCell
             }
             C1.TableViewColumn {
                 role: "iconName"
-                width: fontMetrics.height * 2
+                width: columns.widths[1]
                 delegate: Image {
                     objectName: "pointStatusIcon"
                     fillMode: Image.PreserveAspectFit
@@ -347,7 +401,7 @@ Item {
             C1.TableViewColumn {
                 role: "hardwareType"
                 title: qsTrId("Type")
-                width: fontMetrics.height * 14
+                width: columns.widths[2]
                 delegate: OvPointTypeTreeView {
                     objectName: "pointTypeCell"
                     text: styleData.value !== undefined ? styleData.value : ""
@@ -358,43 +412,43 @@ Item {
             C1.TableViewColumn {
                 role: "description"
                 title: qsTrId("Description")
-                width: fontMetrics.height * 12
+                width: columns.widths[3]
                 delegate: _private.descriptionCell
             }
             C1.TableViewColumn {
                 role: "areaIndex"
                 title: qsTrId("areaIndex")
-                width: fontMetrics.height * 8
+                width: columns.widths[4]
                 delegate: _private.areaCell
             }
             C1.TableViewColumn {
                 role: "checkAudit"
                 title: qsTrId("checkAudit")
-                width: fontMetrics.height * 4
+                width: columns.widths[5]
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "checkTracking"
                 title: qsTrId("Tracking")
-                width: fontMetrics.height * 4
+                width: columns.widths[6]
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "checkFlashing"
                 title: qsTrId("checkFlashing")
-                width: fontMetrics.height * 4
+                width: columns.widths[7]
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "checkRaviSCtrlDisa"
                 title: qsTrId("checkRaviSCtrlDisa")
-                width: fontMetrics.height * 4
+                width: columns.widths[8]
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "alertLevelRAVI"
                 title: qsTrId("AlertLevel")
-                width: fontMetrics.height * 10
+                width: columns.widths[9]
                 delegate: SensorAllarmLevel {
                     shown: _private.revision, _private.supports(styleData.index, styleData.role)
                     value: styleData.value !== undefined ? styleData.value : 0
@@ -410,43 +464,43 @@ Item {
             C1.TableViewColumn {
                 role: "sensLow"
                 title: qsTrId("lowSensibility")
-                width: fontMetrics.height * 4
+                width: columns.widths[10]
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensNormal"
                 title: qsTrId("normalSensibility")
-                width: fontMetrics.height * 4
+                width: columns.widths[11]
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensHigh"
                 title: qsTrId("highSensibility")
-                width: fontMetrics.height * 4
+                width: columns.widths[12]
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev1"
                 title: qsTrId("CSV_KORVA_INPUT_DEV1")
-                width: fontMetrics.height * 4
+                width: columns.widths[13]
                 delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev2"
                 title: qsTrId("CSV_KORVA_INPUT_DEV2")
-                width: fontMetrics.height * 4
+                width: columns.widths[14]
                 delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputLogic"
                 title: qsTrId("CSV_KORVA_INPUT_LGC")
-                width: fontMetrics.height * 4
+                width: columns.widths[15]
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "cbe"
                 title: qsTrId("FormulaCBE")
-                width: fontMetrics.height * 16
+                width: columns.widths[16]
                 delegate: _private.cbeCell
             }
 
@@ -685,6 +739,11 @@ Item {
         id: _private
 
         property int revision: 0
+        property int zoneRevision: 0
+        // The zone column: the box of the longest zone name whole, a pixel to spare each side. The
+        // hidden sample's arrow counts for nothing in its own width.
+        readonly property real zoneWidth: Math.ceil(zoneSample.implicitWidth + zoneSample.indicator.width
+                                                    + zoneSample.spacing) + 2
         // A check box's indicator and a combo box's text with a pixel to spare.
         readonly property int rowHeight: Math.max(30, Math.ceil(fontMetrics.height * 1.6))
         property var copySource: null
@@ -871,6 +930,14 @@ Item {
                 currentIndex: model && styleData.value !== undefined ? Math.max(0, styleData.value) : -1
                 displayText: _private.revision, visible ? _private.areaText(styleData.index) : ""
                 font.family: OvTheme.fontFamily
+                // Ended with "…" where the box is narrower than its zone's name.
+                contentItem: OvCellText {
+                    text: zoneCombo.displayText
+                    font: zoneCombo.font
+                    color: zoneCombo.palette.buttonText
+                    leftPadding: zoneCombo.mirrored ? 1 : 12
+                    rightPadding: zoneCombo.mirrored ? 12 : 1
+                }
                 focusPolicy: Qt.NoFocus
                 onActivated: pointsView.pointModel.setPointAreaIndex(pointsView.targets(styleData.index), index)
                 // The list shows its longest name whole, within the table, and opens below the
