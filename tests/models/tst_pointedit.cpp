@@ -401,11 +401,11 @@ private slots:
 
     // Module 10 with channels A and B onto module 20 with channels P and Q: each channel takes
     // what its own source channel has and is named with its own address; the module rows keep
-    // their own texts. Direct rows give the filter to pastePoint as it stands.
+    // their own texts. Rows via pastePoint give it the filter as it stands.
     void pasteSpecialChannels_data()
     {
         QTest::addColumn<int>("filter");
-        QTest::addColumn<bool>("direct");
+        QTest::addColumn<QString>("via");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QStringList>("descriptions");
         QTest::addColumn<QList<int>>("areas");
@@ -413,39 +413,48 @@ private slots:
         QTest::addColumn<bool>("silenced");
         const QList<int> own{1, 2};
         const QStringList none{"", ""};
-        QTest::newRow("description") << 0x02 << false << "A" << QStringList{"A", "B"} << own << none << false;
-        QTest::newRow("description, prefix")
-            << 0x0A << false << "A" << QStringList{"20.1: A", "20.2: B"} << own << none << false;
-        QTest::newRow("description, suffix")
-            << 0x06 << false << "A" << QStringList{"A: 20.1", "B: 20.2"} << own << none << false;
+        QTest::newRow("description") << 0x02 << "row"
+                                     << "A" << QStringList{"A", "B"} << own << none << false;
+        QTest::newRow("description, prefix") << 0x0A << "row"
+                                             << "A" << QStringList{"20.1: A", "20.2: B"} << own << none << false;
+        QTest::newRow("description, suffix") << 0x06 << "row"
+                                             << "A" << QStringList{"A: 20.1", "B: 20.2"} << own << none << false;
         QTest::newRow("description, suffix, prefix")
-            << 0x0E << false << "A" << QStringList{"20.1: A: 20.1", "20.2: B: 20.2"} << own << none << false;
-        QTest::newRow("prefix alone") << 0x08 << false << "A" << QStringList{"P", "Q"} << own << none << false;
-        QTest::newRow("prefix alone, direct")
-            << 0x08 << true << "A" << QStringList{"20.1: P", "20.2: Q"} << own << none << false;
-        QTest::newRow("suffix alone, direct")
-            << 0x04 << true << "A" << QStringList{"P: 20.1", "Q: 20.2"} << own << none << false;
+            << 0x0E << "row"
+            << "A" << QStringList{"20.1: A: 20.1", "20.2: B: 20.2"} << own << none << false;
+        QTest::newRow("prefix alone") << 0x08 << "row"
+                                      << "A" << QStringList{"P", "Q"} << own << none << false;
+        QTest::newRow("prefix alone, pastePoint") << 0x08 << "pastePoint"
+                                                  << "A" << QStringList{"20.1: P", "20.2: Q"} << own << none << false;
+        QTest::newRow("suffix alone, pastePoint") << 0x04 << "pastePoint"
+                                                  << "A" << QStringList{"P: 20.1", "Q: 20.2"} << own << none << false;
         QTest::newRow("26 characters, prefix")
-            << 0x0A << false << QString(26, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
+            << 0x0A << "row" << QString(26, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
             << false;
         QTest::newRow("27 characters, prefix")
-            << 0x0A << false << QString(27, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
+            << 0x0A << "row" << QString(27, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
             << false;
         QTest::newRow("27 characters, suffix")
-            << 0x06 << false << QString(27, 'Y') << QStringList{QString(26, 'Y') + ": 20.1", "B: 20.2"} << own << none
+            << 0x06 << "row" << QString(27, 'Y') << QStringList{QString(26, 'Y') + ": 20.1", "B: 20.2"} << own << none
             << false;
-        QTest::newRow("area") << 0x40 << false << "A" << QStringList{"P", "Q"} << QList<int>{3, 4} << none << false;
-        QTest::newRow("params alone") << 0x10 << false << "A" << QStringList{"P", "Q"} << own << none << false;
-        QTest::newRow("type, params") << 0x11 << false << "A" << QStringList{"P", "Q"} << own << none << true;
-        QTest::newRow("all but the type, prefix") << 0x6A << false << "A" << QStringList{"20.1: A", "20.2: B"}
-                                                  << QList<int>{3, 4} << QStringList{"(G1)", "(G2)"} << false;
-        QTest::newRow("program") << 0x20 << false << "A" << QStringList{"P", "Q"} << own << QStringList{"(G1)", "(G2)"}
-                                 << false;
+        QTest::newRow("channel 2 onto channel 2, prefix") << 0x0A << "channel"
+                                                          << "A" << QStringList{"P", "20.2: B"} << own << none << false;
+        QTest::newRow("area") << 0x40 << "row"
+                              << "A" << QStringList{"P", "Q"} << QList<int>{3, 4} << none << false;
+        QTest::newRow("params alone") << 0x10 << "row"
+                                      << "A" << QStringList{"P", "Q"} << own << none << false;
+        QTest::newRow("type, params") << 0x11 << "row"
+                                      << "A" << QStringList{"P", "Q"} << own << none << true;
+        QTest::newRow("all but the type, prefix")
+            << 0x6A << "row"
+            << "A" << QStringList{"20.1: A", "20.2: B"} << QList<int>{3, 4} << QStringList{"(G1)", "(G2)"} << false;
+        QTest::newRow("program") << 0x20 << "row"
+                                 << "A" << QStringList{"P", "Q"} << own << QStringList{"(G1)", "(G2)"} << false;
     }
     void pasteSpecialChannels()
     {
         QFETCH(int, filter);
-        QFETCH(bool, direct);
+        QFETCH(QString, via);
         QFETCH(QString, first);
         QFETCH(QStringList, descriptions);
         QFETCH(QList<int>, areas);
@@ -472,10 +481,12 @@ private slots:
         OvGenericPoint target = withChannels(20, "N", {"P", "Q"}, 1, false);
         OvPointModel model(1);
         model.setActiveLoop(loopWith(0, {from, target}));
-        if (direct) {
+        if (via == "pastePoint") {
             model.pastePoint(&from, &target, filter);
         } else {
-            model.copySpecial(model.index(9, 0), rows(model, {19}), filter);
+            const bool channel = via == "channel";
+            const QModelIndex source = channel ? model.index(1, 0, model.index(9, 0)) : model.index(9, 0);
+            model.copySpecial(source, {channel ? model.index(1, 0, model.index(19, 0)) : model.index(19, 0)}, filter);
             target = *module(model, 20);
         }
         QCOMPARE(target.subPoints().size(), 2);
