@@ -67,6 +67,18 @@ QList<const OvGenericPoint*> positions(const OvGenericPoint& p)
     return list;
 }
 
+// The point's description with its address, and its channel number for a channel. The panel
+// keeps 32 characters of a name: the description gives way to the address.
+QString withAddress(const OvGenericPoint& p, bool prefix)
+{
+    QString at = QString::number(p.address());
+    if (p.getSubIndex() != 0)
+        at += QLatin1Char('.') + QString::number(p.getSubIndex());
+    const QString joint = QStringLiteral(": ");
+    const QString kept = p.description().left(qMax(0, OvPlantInfo::kDescriptionMax - int(at.size() + joint.size())));
+    return prefix ? at + joint + kept : kept + joint + at;
+}
+
 } // namespace
 
 struct OvPointModel::PasteContext : CapacityCounts {
@@ -478,8 +490,6 @@ void OvPointModel::pastePoint(const OvGenericPoint* source, OvGenericPoint* dest
             }
         }
     }
-    const QString address = QString::number(destination->address());
-    const QString subIndex = QString::number(destination->getSubIndex());
     if (filter & copyDescriptionBit) {
         if (destination->subPoints().isEmpty()) {
             destination->setDescription(source->description());
@@ -491,36 +501,21 @@ void OvPointModel::pastePoint(const OvGenericPoint* source, OvGenericPoint* dest
             }
         }
     }
-    // The panel keeps 32 characters of a name: the description gives way to the address.
-    const auto withAddress = [](const QString& description, const QString& at, bool prefix) {
-        const QString joint = QStringLiteral(": ");
-        const QString kept = description.left(qMax(0, OvPlantInfo::kDescriptionMax - int(at.size() + joint.size())));
-        return prefix ? at + joint + kept : kept + joint + at;
+    // A module with channels names each channel; its own row carries no name to the panel.
+    const auto markAddress = [destination](bool prefix) {
+        if (destination->subPoints().isEmpty()) {
+            destination->setDescription(withAddress(*destination, prefix));
+            return;
+        }
+        for (OvGenericSubPoint channel : destination->subPoints()) {
+            channel.setDescription(withAddress(channel, prefix));
+            destination->updateSubPoint(channel);
+        }
     };
-    const QString channelOf = destination->getSubIndex() != 0 ? address + QLatin1Char('.') + subIndex : address;
-    if (filter & copyAddAddressBit) {
-        if (destination->subPoints().isEmpty()) {
-            destination->setDescription(withAddress(destination->description(), channelOf, false));
-        } else {
-            for (OvGenericSubPoint channel : destination->subPoints()) {
-                channel.setDescription(withAddress(
-                    channel.description(), address + QLatin1Char('.') + QString::number(channel.getSubIndex()), false));
-                destination->updateSubPoint(channel);
-            }
-        }
-    }
-    if (filter & copyPrefixAddressBit) {
-        if (destination->subPoints().isEmpty()) {
-            destination->setDescription(withAddress(destination->description(), channelOf, true));
-        } else {
-            for (OvGenericSubPoint channel : destination->subPoints()) {
-                channel.setDescription(withAddress(destination->description(),
-                                                   address + QLatin1Char('.') + QString::number(channel.getSubIndex()),
-                                                   true));
-                destination->updateSubPoint(channel);
-            }
-        }
-    }
+    if (filter & copyAddAddressBit)
+        markAddress(false);
+    if (filter & copyPrefixAddressBit)
+        markAddress(true);
     if (filter & copyCBEBit) {
         Plant* plant = ActivePlant::get();
         auto takeProgram = [plant](OvGenericPoint* to, const QString& text) {

@@ -399,6 +399,109 @@ private slots:
         QCOMPARE(changed.count(), description == "Z" ? 0 : 1);
     }
 
+    // Module 10 with channels A and B onto module 20 with channels P and Q: each channel takes
+    // what its own source channel has and is named with its own address; the module rows keep
+    // their own texts. Rows via pastePoint give it the filter as it stands.
+    void pasteSpecialChannels_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("via");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QStringList>("descriptions");
+        QTest::addColumn<QList<int>>("areas");
+        QTest::addColumn<QStringList>("programs");
+        QTest::addColumn<bool>("silenced");
+        const QList<int> own{1, 2};
+        const QStringList none{"", ""};
+        QTest::newRow("description") << 0x02 << "row"
+                                     << "A" << QStringList{"A", "B"} << own << none << false;
+        QTest::newRow("description, prefix") << 0x0A << "row"
+                                             << "A" << QStringList{"20.1: A", "20.2: B"} << own << none << false;
+        QTest::newRow("description, suffix") << 0x06 << "row"
+                                             << "A" << QStringList{"A: 20.1", "B: 20.2"} << own << none << false;
+        QTest::newRow("description, suffix, prefix")
+            << 0x0E << "row"
+            << "A" << QStringList{"20.1: A: 20.1", "20.2: B: 20.2"} << own << none << false;
+        QTest::newRow("prefix alone") << 0x08 << "row"
+                                      << "A" << QStringList{"P", "Q"} << own << none << false;
+        QTest::newRow("prefix alone, pastePoint") << 0x08 << "pastePoint"
+                                                  << "A" << QStringList{"20.1: P", "20.2: Q"} << own << none << false;
+        QTest::newRow("suffix alone, pastePoint") << 0x04 << "pastePoint"
+                                                  << "A" << QStringList{"P: 20.1", "Q: 20.2"} << own << none << false;
+        QTest::newRow("26 characters, prefix")
+            << 0x0A << "row" << QString(26, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
+            << false;
+        QTest::newRow("27 characters, prefix")
+            << 0x0A << "row" << QString(27, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
+            << false;
+        QTest::newRow("27 characters, suffix")
+            << 0x06 << "row" << QString(27, 'Y') << QStringList{QString(26, 'Y') + ": 20.1", "B: 20.2"} << own << none
+            << false;
+        QTest::newRow("channel 2 onto channel 2, prefix") << 0x0A << "channel"
+                                                          << "A" << QStringList{"P", "20.2: B"} << own << none << false;
+        QTest::newRow("area") << 0x40 << "row"
+                              << "A" << QStringList{"P", "Q"} << QList<int>{3, 4} << none << false;
+        QTest::newRow("params alone") << 0x10 << "row"
+                                      << "A" << QStringList{"P", "Q"} << own << none << false;
+        QTest::newRow("type, params") << 0x11 << "row"
+                                      << "A" << QStringList{"P", "Q"} << own << none << true;
+        QTest::newRow("all but the type, prefix")
+            << 0x6A << "row"
+            << "A" << QStringList{"20.1: A", "20.2: B"} << QList<int>{3, 4} << QStringList{"(G1)", "(G2)"} << false;
+        QTest::newRow("program") << 0x20 << "row"
+                                 << "A" << QStringList{"P", "Q"} << own << QStringList{"(G1)", "(G2)"} << false;
+    }
+    void pasteSpecialChannels()
+    {
+        QFETCH(int, filter);
+        QFETCH(QString, via);
+        QFETCH(QString, first);
+        QFETCH(QStringList, descriptions);
+        QFETCH(QList<int>, areas);
+        QFETCH(QStringList, programs);
+        QFETCH(bool, silenced);
+        const auto withChannels = [](int address, const QString& name, const QStringList& channels, int area,
+                                     bool source) {
+            OvGenericPoint p = point(1, 1, address, 1, 2, 1, 133, 53, 2);
+            p.setDescription(name);
+            p.setAreaIndex(area + 4);
+            p.setCBE(source ? "(G9)" : QString());
+            p.setCheckSilenceMod(source);
+            for (int k = 0; k < 2; ++k) {
+                OvGenericSubPoint channel = p.subPoints().at(k);
+                channel.setDescription(channels.at(k));
+                channel.setAreaIndex(area + k);
+                channel.setCBE(source ? QString("(G%1)").arg(k + 1) : QString());
+                channel.setCheckSilenceMod(source && k == 1);
+                p.updateSubPoint(channel);
+            }
+            return p;
+        };
+        const OvGenericPoint from = withChannels(10, "M", {first, "B"}, 3, true);
+        OvGenericPoint target = withChannels(20, "N", {"P", "Q"}, 1, false);
+        OvPointModel model(1);
+        model.setActiveLoop(loopWith(0, {from, target}));
+        if (via == "pastePoint") {
+            model.pastePoint(&from, &target, filter);
+        } else {
+            const bool channel = via == "channel";
+            const QModelIndex source = channel ? model.index(1, 0, model.index(9, 0)) : model.index(9, 0);
+            model.copySpecial(source, {channel ? model.index(1, 0, model.index(19, 0)) : model.index(19, 0)}, filter);
+            target = *module(model, 20);
+        }
+        QCOMPARE(target.subPoints().size(), 2);
+        for (int k = 0; k < 2; ++k) {
+            QCOMPARE(target.subPoints().at(k).description(), descriptions.at(k));
+            QCOMPARE(target.subPoints().at(k).areaIndex(), areas.at(k));
+            QCOMPARE(target.subPoints().at(k).cbe(), programs.at(k));
+            QCOMPARE(target.subPoints().at(k).checkSilenceMod(), silenced && k == 1);
+        }
+        QVERIFY(!target.checkSilenceMod());
+        QCOMPARE(target.description(), QString("N"));
+        QCOMPARE(target.areaIndex(), 5);
+        QCOMPARE(target.cbe(), QString());
+    }
+
     // A device onto a channel row, or a channel onto device rows, pastes nothing and says why,
     // once per paste.
     void pasteAcrossLevels()
