@@ -1,7 +1,6 @@
-// What the scene draws against what it draws it on, offscreen, in every theme: each entry of
-// every menu, enabled and disabled, read from the entry's own colours; the arrow of the plant
-// tree's highlighted row, read from the drawn pixels; a control faded only when it is disabled.
-// Contrast is the relative-luminance ratio of the web content accessibility guidelines.
+// What the scene draws against what it draws it on, offscreen, in every theme: menu entries
+// enabled and disabled, the plant tree's arrows from the drawn pixels, a control faded only when
+// disabled. Contrast is the relative-luminance ratio of the web content accessibility guidelines.
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "IsolatedHome.h"
@@ -110,10 +109,8 @@ class tst_Contrast : public TestBase {
     void showPage(const QString& page)
     {
         OvPlantModel* tree = m_app->plantTreeModel();
-        if (page == "points")
-            tree->onTreeViewItemClicked(QVariant::fromValue(tree->index(1, 0, cpuRow())));
-        else if (page == "displays")
-            tree->onTreeViewItemClicked(QVariant::fromValue(tree->index(0, 0, cpuRow())));
+        if (page == "points" || page == "displays")
+            tree->onTreeViewItemClicked(QVariant::fromValue(tree->index(page == "points", 0, cpuRow())));
         else if (page == "zones")
             m_app->onGeneralAreasPageSelected();
         else if (page == "groups")
@@ -209,16 +206,12 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("theme");
         QTest::addColumn<int>("menus");
-        for (int theme : {0, 1}) {
-            const char* name = theme ? "light" : "dark";
-            QTest::addRow("points, %s", name) << "points" << theme << 1;
-            QTest::addRow("displays, %s", name) << "displays" << theme << 2;
-            QTest::addRow("zones, %s", name) << "zones" << theme << 1;
-            QTest::addRow("groups, %s", name) << "groups" << theme << 1;
-            QTest::addRow("repeaters, %s", name) << "repeaters" << theme << 1;
-            // File, its recent files, options, language, theme, info.
-            QTest::addRow("menu bar, %s", name) << "menu bar" << theme << 6;
-        }
+        // The menu bar's: File, its recent files, options, language, theme, info.
+        const QList<QPair<const char*, int>> pages{{"points", 1}, {"displays", 2},  {"zones", 1},
+                                                   {"groups", 1}, {"repeaters", 1}, {"menu bar", 6}};
+        for (int theme : {0, 1})
+            for (const auto& [page, menus] : pages)
+                QTest::addRow("%s, %s", page, theme ? "light" : "dark") << QString(page) << theme << menus;
     }
     void menuEntries()
     {
@@ -229,9 +222,10 @@ private slots:
         showPage(page);
         QObject* root = pageRoot(page);
         QVERIFY(root);
-        QList<QObject*> found = root->findChildren<QObject*>();
-        found.erase(std::remove_if(found.begin(), found.end(), [](QObject* o) { return !o->inherits("QQuickMenu"); }),
-                    found.end());
+        QList<QObject*> found;
+        for (QObject* o : root->findChildren<QObject*>())
+            if (o->inherits("QQuickMenu"))
+                found << o;
         QCOMPARE(found.size(), menus);
         QStringList faults;
         int entries = 0;
