@@ -77,11 +77,6 @@ QList<QQuickItem*> textsUnder(QQuickItem* root)
     return found;
 }
 
-QQuickItem* itemProperty(QObject* object, const char* name)
-{
-    return object->property(name).value<QQuickItem*>();
-}
-
 } // namespace
 
 class tst_Contrast : public TestBase {
@@ -134,7 +129,7 @@ class tst_Contrast : public TestBase {
     static QStringList entryFaults(QObject* menu, QQuickItem* entry)
     {
         QStringList faults;
-        const QColor menuFill = itemProperty(menu, "background")->property("color").value<QColor>();
+        const QColor menuFill = menu->property("background").value<QQuickItem*>()->property("color").value<QColor>();
         const QString where = QStringLiteral("%1 / \"%2\"").arg(menu->objectName(), entry->property("text").toString());
         QMap<QString, double> enabledContrast;
         for (const bool enabled : {true, false}) {
@@ -142,7 +137,7 @@ class tst_Contrast : public TestBase {
                 entry->setProperty("enabled", enabled);
                 entry->setProperty("highlighted", highlighted);
                 QColor under = menuFill;
-                if (QQuickItem* fill = itemProperty(entry, "background"); fill && fill->isVisible())
+                if (auto* fill = entry->property("background").value<QQuickItem*>(); fill && fill->isVisible())
                     under = over(fill->property("color").value<QColor>(), opacityUpTo(fill, entry), under);
                 const QList<QQuickItem*> texts = textsUnder(entry);
                 if (texts.isEmpty())
@@ -298,8 +293,8 @@ private slots:
     void treeArrow_data()
     {
         QTest::addColumn<int>("theme");
-        QTest::newRow("dark") << 0;
-        QTest::newRow("light") << 1;
+        for (int theme : {0, 1})
+            QTest::newRow(theme ? "light" : "dark") << theme;
     }
     void treeArrow()
     {
