@@ -96,16 +96,13 @@ class tst_Contrast : public TestBase {
         QVERIFY(QMetaObject::invokeMethod(published("theThemeModel"), "clicked", Q_ARG(int, theme)));
         settle();
     }
-    QModelIndex cpuRow() const
-    {
-        OvPlantModel* model = m_app->plantTreeModel();
-        return model->index(0, 0, model->index(1, 0));
-    }
     void showPage(const QString& page)
     {
         OvPlantModel* tree = m_app->plantTreeModel();
+        // The CPU's points or displays, in the tree's first CPU row.
         if (page == "points" || page == "displays")
-            tree->onTreeViewItemClicked(QVariant::fromValue(tree->index(page == "points", 0, cpuRow())));
+            tree->onTreeViewItemClicked(
+                QVariant::fromValue(tree->index(page == "points", 0, tree->index(0, 0, tree->index(1, 0)))));
         else if (page == "zones")
             m_app->onGeneralAreasPageSelected();
         else if (page == "groups")
