@@ -1,7 +1,6 @@
-// What the scene draws against what it draws it on, offscreen, in every theme: each entry of
-// every menu, enabled and disabled, read from the entry's own colours; the arrow of the plant
-// tree's highlighted row, read from the drawn pixels; a control faded only when it is disabled.
-// Contrast is the relative-luminance ratio of the web content accessibility guidelines.
+// What the scene draws against what it draws it on, offscreen, in every theme: menu entries
+// enabled and disabled, the plant tree's arrows from the drawn pixels, a control faded only when
+// disabled. Contrast is the relative-luminance ratio of the web content accessibility guidelines.
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "IsolatedHome.h"
@@ -78,11 +77,6 @@ QList<QQuickItem*> textsUnder(QQuickItem* root)
     return found;
 }
 
-QQuickItem* itemProperty(QObject* object, const char* name)
-{
-    return object->property(name).value<QQuickItem*>();
-}
-
 } // namespace
 
 class tst_Contrast : public TestBase {
@@ -102,18 +96,13 @@ class tst_Contrast : public TestBase {
         QVERIFY(QMetaObject::invokeMethod(published("theThemeModel"), "clicked", Q_ARG(int, theme)));
         settle();
     }
-    QModelIndex cpuRow() const
-    {
-        OvPlantModel* model = m_app->plantTreeModel();
-        return model->index(0, 0, model->index(1, 0));
-    }
     void showPage(const QString& page)
     {
         OvPlantModel* tree = m_app->plantTreeModel();
-        if (page == "points")
-            tree->onTreeViewItemClicked(QVariant::fromValue(tree->index(1, 0, cpuRow())));
-        else if (page == "displays")
-            tree->onTreeViewItemClicked(QVariant::fromValue(tree->index(0, 0, cpuRow())));
+        // The CPU's points or displays, in the tree's first CPU row.
+        if (page == "points" || page == "displays")
+            tree->onTreeViewItemClicked(
+                QVariant::fromValue(tree->index(page == "points", 0, tree->index(0, 0, tree->index(1, 0)))));
         else if (page == "zones")
             m_app->onGeneralAreasPageSelected();
         else if (page == "groups")
@@ -137,7 +126,7 @@ class tst_Contrast : public TestBase {
     static QStringList entryFaults(QObject* menu, QQuickItem* entry)
     {
         QStringList faults;
-        const QColor menuFill = itemProperty(menu, "background")->property("color").value<QColor>();
+        const QColor menuFill = menu->property("background").value<QQuickItem*>()->property("color").value<QColor>();
         const QString where = QStringLiteral("%1 / \"%2\"").arg(menu->objectName(), entry->property("text").toString());
         QMap<QString, double> enabledContrast;
         for (const bool enabled : {true, false}) {
@@ -145,7 +134,7 @@ class tst_Contrast : public TestBase {
                 entry->setProperty("enabled", enabled);
                 entry->setProperty("highlighted", highlighted);
                 QColor under = menuFill;
-                if (QQuickItem* fill = itemProperty(entry, "background"); fill && fill->isVisible())
+                if (auto* fill = entry->property("background").value<QQuickItem*>(); fill && fill->isVisible())
                     under = over(fill->property("color").value<QColor>(), opacityUpTo(fill, entry), under);
                 const QList<QQuickItem*> texts = textsUnder(entry);
                 if (texts.isEmpty())
@@ -209,16 +198,12 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("theme");
         QTest::addColumn<int>("menus");
-        for (int theme : {0, 1}) {
-            const char* name = theme ? "light" : "dark";
-            QTest::addRow("points, %s", name) << "points" << theme << 1;
-            QTest::addRow("displays, %s", name) << "displays" << theme << 2;
-            QTest::addRow("zones, %s", name) << "zones" << theme << 1;
-            QTest::addRow("groups, %s", name) << "groups" << theme << 1;
-            QTest::addRow("repeaters, %s", name) << "repeaters" << theme << 1;
-            // File, its recent files, options, language, theme, info.
-            QTest::addRow("menu bar, %s", name) << "menu bar" << theme << 6;
-        }
+        // The menu bar's: File, its recent files, options, language, theme, info.
+        const QList<QPair<const char*, int>> pages{{"points", 1}, {"displays", 2},  {"zones", 1},
+                                                   {"groups", 1}, {"repeaters", 1}, {"menu bar", 6}};
+        for (int theme : {0, 1})
+            for (const auto& [page, menus] : pages)
+                QTest::addRow("%s, %s", page, theme ? "light" : "dark") << QString(page) << theme << menus;
     }
     void menuEntries()
     {
@@ -229,9 +214,10 @@ private slots:
         showPage(page);
         QObject* root = pageRoot(page);
         QVERIFY(root);
-        QList<QObject*> found = root->findChildren<QObject*>();
-        found.erase(std::remove_if(found.begin(), found.end(), [](QObject* o) { return !o->inherits("QQuickMenu"); }),
-                    found.end());
+        QList<QObject*> found;
+        for (QObject* o : root->findChildren<QObject*>())
+            if (o->inherits("QQuickMenu"))
+                found << o;
         QCOMPARE(found.size(), menus);
         QStringList faults;
         int entries = 0;
@@ -304,8 +290,8 @@ private slots:
     void treeArrow_data()
     {
         QTest::addColumn<int>("theme");
-        QTest::newRow("dark") << 0;
-        QTest::newRow("light") << 1;
+        for (int theme : {0, 1})
+            QTest::newRow(theme ? "light" : "dark") << theme;
     }
     void treeArrow()
     {

@@ -220,21 +220,18 @@ private slots:
         QTest::addColumn<bool>("typeFirst");
         QTest::addColumn<QString>("groups");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("KV1300, brand 3") << 0 << 3 << false << false << "400 300 D+1-300 R301-400"
-                                         << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1300, brand 4") << 0 << 4 << false << false << "400 300 D+1-300 R301-400"
-                                         << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1600-4600, brand 3") << 1 << 3 << false << false << "400 300 D+1-300 R301-400"
-                                              << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1600-4600, brand 4") << 1 << 4 << false << false << "400 300 D+1-300 R301-400"
-                                              << "400 300 D1 D+2-300 R+301 R302-399 R+400";
-        QTest::newRow("KV1600-4600 networked, brand 3") << 1 << 3 << true << false << "1600 300 D+1-300 R301-1600"
-                                                        << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
-        QTest::newRow("KV1600-4600 networked, brand 4") << 1 << 4 << true << false << "1600 300 D+1-300 R301-1600"
-                                                        << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
-        QTest::newRow("KV1600-4600 networked first, brand 4") << 1 << 4 << true << true << "1600 300 D+1-300 R301-1600"
-                                                              << "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
+        const QString single = "400 300 D+1-300 R301-400", net = "1600 300 D+1-300 R301-1600";
+        const QString singleStored = "400 300 D1 D+2-300 R+301 R302-399 R+400";
+        const QString netStored = "1600 300 D1 D+2-300 R+301 R302-399 R+400 R401-1600";
+        for (int panel : {0, 1})
+            for (int brand : {3, 4})
+                QTest::addRow("%s, brand %d", panel ? "KV1600-4600" : "KV1300", brand)
+                    << panel << brand << false << false << single << singleStored;
+        for (int brand : {3, 4})
+            QTest::addRow("KV1600-4600 networked, brand %d", brand) << 1 << brand << true << false << net << netStored;
+        QTest::newRow("KV1600-4600 networked first, brand 4") << 1 << 4 << true << true << net << netStored;
     }
+
     void newPlantGroups()
     {
         QFETCH(int, panel);

@@ -514,33 +514,18 @@ private slots:
         QTest::addColumn<QString>("focus"); // empty: a click on the form's first plain text
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected"); // top, page, two pages, end, end less a page
-        QTest::newRow("Page Down") << ""
-                                   << "PgDown"
-                                   << "page";
-        QTest::newRow("Page Down twice") << ""
-                                         << "PgDown PgDown"
-                                         << "two pages";
-        QTest::newRow("End") << ""
-                             << "End"
-                             << "end";
-        QTest::newRow("Ctrl+End") << ""
-                                  << "Ctrl+End"
-                                  << "end";
-        QTest::newRow("End, Page Up") << ""
-                                      << "End PgUp"
-                                      << "end less a page";
-        QTest::newRow("End, Home") << ""
-                                   << "End Home"
-                                   << "top";
-        QTest::newRow("End, Ctrl+Home") << ""
-                                        << "End Ctrl+Home"
-                                        << "top";
-        QTest::newRow("Page Down on a check box") << "detectorsCheckStat"
-                                                  << "PgDown"
-                                                  << "page";
-        QTest::newRow("End in a field") << "detectorsCheckTime"
-                                        << "End"
-                                        << "top";
+        const auto row = [](const char* name, const char* focus, const char* keys, const char* expected) {
+            QTest::newRow(name) << QString(focus) << QString(keys) << QString(expected);
+        };
+        row("Page Down", "", "PgDown", "page");
+        row("Page Down twice", "", "PgDown PgDown", "two pages");
+        row("End", "", "End", "end");
+        row("Ctrl+End", "", "Ctrl+End", "end");
+        row("End, Page Up", "", "End PgUp", "end less a page");
+        row("End, Home", "", "End Home", "top");
+        row("End, Ctrl+Home", "", "End Ctrl+Home", "top");
+        row("Page Down on a check box", "detectorsCheckStat", "PgDown", "page");
+        row("End in a field", "detectorsCheckTime", "End", "top");
     }
     void formKeys()
     {

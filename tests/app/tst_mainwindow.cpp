@@ -517,15 +517,13 @@ private slots:
         QTest::addColumn<QSize>("stored");   // none when empty
         QTest::addColumn<QSize>("expected"); // without a frame
         QTest::addColumn<QSize>("least");
-        QTest::newRow("1024x700, first start")
-            << QRect(0, 0, 1024, 672) << QSize() << QSize(960, 672) << QSize(750, 650);
-        QTest::newRow("1024x700, stored larger")
-            << QRect(0, 0, 1024, 672) << QSize(1600, 1000) << QSize(1024, 672) << QSize(750, 650);
-        QTest::newRow("1024x700, bar on top")
-            << QRect(0, 40, 1024, 660) << QSize(1000, 660) << QSize(1000, 660) << QSize(750, 650);
-        QTest::newRow("800x600") << QRect(0, 0, 800, 570) << QSize() << QSize(800, 570) << QSize(750, 570);
-        QTest::newRow("1920x1200") << QRect(0, 0, 1920, 1160) << QSize(1280, 800) << QSize(1280, 800)
-                                   << QSize(750, 650);
+        const auto row = [](const char* name, const QRect& available, const QSize& stored, const QSize& expected,
+                            const QSize& least) { QTest::newRow(name) << available << stored << expected << least; };
+        row("1024x700, first start", {0, 0, 1024, 672}, {}, {960, 672}, {750, 650});
+        row("1024x700, stored larger", {0, 0, 1024, 672}, {1600, 1000}, {1024, 672}, {750, 650});
+        row("1024x700, bar on top", {0, 40, 1024, 660}, {1000, 660}, {1000, 660}, {750, 650});
+        row("800x600", {0, 0, 800, 570}, {}, {800, 570}, {750, 570});
+        row("1920x1200", {0, 0, 1920, 1160}, {1280, 800}, {1280, 800}, {750, 650});
     }
     void firstSize()
     {

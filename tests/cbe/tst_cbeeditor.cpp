@@ -334,99 +334,55 @@ private slots:
         QTest::addColumn<bool>("enter");
         QTest::addColumn<uint>("error");
         QTest::addColumn<QString>("refused");
+        const auto row = [](const char* name, const QString& opened, const QString& keys, const QString& text,
+                            const QString& fromCursor, uint error, const QString& refused = QString()) {
+            QTest::newRow(name) << opened << keys << text << fromCursor << (error == 0) << error << refused;
+        };
         const QString dec31 = "TIM(12-31-09 08.00 17.00)";
-        const QString toMonth = "< < < < < < < < < < < < < < < < < <";
+        const QString toMonth = "< < < < < < < < < < < < < < < < < < BS BS";
+        const QString toDay = "< < < < < < < < < < < < < < < BS 9";
         const QString slices = " SP 0 8 . 0 0 SP 1 7 . 0 0";
-        QTest::newRow("31 December") << dec31 << "" << dec31 << ")" << true << 0u << "";
-        QTest::newRow("month removed before day 31") << dec31 << toMonth + " BS BS"
-                                                     << "TIM(-31-09 08.00 17.00)"
-                                                     << "-31-09 08.00 17.00)" << false << 559u << "";
-        QTest::newRow("month typed against the day") << dec31 << toMonth + " BS BS > BS 1 2"
-                                                     << "TIM(1231-09 08.00 17.00)"
-                                                     << "31-09 08.00 17.00)" << false << 555u << "";
-        QTest::newRow("separator typed back")
-            << dec31 << toMonth + " BS BS > BS 1 2 -" << dec31 << "31-09 08.00 17.00)" << true << 0u << "";
-        QTest::newRow("month removed before day 28") << "TIM(12-28-09 08.00 17.00)" << toMonth + " BS BS"
-                                                     << "TIM(-28-09 08.00 17.00)"
-                                                     << "-28-09 08.00 17.00)" << true << 0u << "";
-        QTest::newRow("month removed before day 29 of a leap year") << "TIM(12-29-08 08.00 17.00)" << toMonth + " BS BS"
-                                                                    << "TIM(-29-08 08.00 17.00)"
-                                                                    << "-29-08 08.00 17.00)" << true << 0u << "";
-        QTest::newRow("month removed before day 29") << "TIM(12-29-09 08.00 17.00)" << toMonth + " BS BS"
-                                                     << "TIM(-29-09 08.00 17.00)"
-                                                     << "-29-09 08.00 17.00)" << false << 559u << "";
-        QTest::newRow("30 February typed") << ""
-                                           << "TIM 0 2 - 3 0 - 0 9" + slices << "TIM(02-30-09 08.00 17.00)"
-                                           << ")" << false << 559u << "";
-        QTest::newRow("31 April typed") << ""
-                                        << "TIM 0 4 - 3 1 - 0 9" + slices << "TIM(04-31-09 08.00 17.00)"
-                                        << ")" << false << 559u << "";
-        QTest::newRow("30 April typed") << ""
-                                        << "TIM 0 4 - 3 0 - 0 9" + slices << "TIM(04-30-09 08.00 17.00)"
-                                        << ")" << true << 0u << "";
-        QTest::newRow("28 February 2009 to the 29th") << "TIM(02-28-09 08.00 17.00)"
-                                                      << "< < < < < < < < < < < < < < < BS 9"
-                                                      << "TIM(02-29-09 08.00 17.00)"
-                                                      << "-09 08.00 17.00)" << false << 559u << "";
-        QTest::newRow("28 February 2008 to the 29th") << "TIM(02-28-08 08.00 17.00)"
-                                                      << "< < < < < < < < < < < < < < < BS 9"
-                                                      << "TIM(02-29-08 08.00 17.00)"
-                                                      << "-08 08.00 17.00)" << true << 0u << "";
-        QTest::newRow("open month, day 30") << "TIM(12-30-09 08.00 17.00)" << toMonth + " BS BS"
-                                            << "TIM(-30-09 08.00 17.00)"
-                                            << "-30-09 08.00 17.00)" << false << 559u << "";
+        row("31 December", dec31, "", dec31, ")", 0);
+        row("month removed before day 31", dec31, toMonth, "TIM(-31-09 08.00 17.00)", "-31-09 08.00 17.00)", 559);
+        row("month typed against the day", dec31, toMonth + " > BS 1 2", "TIM(1231-09 08.00 17.00)",
+            "31-09 08.00 17.00)", 555);
+        row("separator typed back", dec31, toMonth + " > BS 1 2 -", dec31, "31-09 08.00 17.00)", 0);
+        row("month removed before day 28", "TIM(12-28-09 08.00 17.00)", toMonth, "TIM(-28-09 08.00 17.00)",
+            "-28-09 08.00 17.00)", 0);
+        row("month removed before day 29 of a leap year", "TIM(12-29-08 08.00 17.00)", toMonth,
+            "TIM(-29-08 08.00 17.00)", "-29-08 08.00 17.00)", 0);
+        row("month removed before day 29", "TIM(12-29-09 08.00 17.00)", toMonth, "TIM(-29-09 08.00 17.00)",
+            "-29-09 08.00 17.00)", 559);
+        row("30 February typed", "", "TIM 0 2 - 3 0 - 0 9" + slices, "TIM(02-30-09 08.00 17.00)", ")", 559);
+        row("31 April typed", "", "TIM 0 4 - 3 1 - 0 9" + slices, "TIM(04-31-09 08.00 17.00)", ")", 559);
+        row("30 April typed", "", "TIM 0 4 - 3 0 - 0 9" + slices, "TIM(04-30-09 08.00 17.00)", ")", 0);
+        row("28 February 2009 to the 29th", "TIM(02-28-09 08.00 17.00)", toDay, "TIM(02-29-09 08.00 17.00)",
+            "-09 08.00 17.00)", 559);
+        row("28 February 2008 to the 29th", "TIM(02-28-08 08.00 17.00)", toDay, "TIM(02-29-08 08.00 17.00)",
+            "-08 08.00 17.00)", 0);
+        row("open month, day 30", "TIM(12-30-09 08.00 17.00)", toMonth, "TIM(-30-09 08.00 17.00)",
+            "-30-09 08.00 17.00)", 559);
         // Minutes and seconds stop at 59, as the compiler counts them.
-        QTest::newRow("minute 60") << ""
-                                   << "TIM MO 0 8 . 6 0 SP 0 9 . 3 0"
-                                   << "TIM(MO 08.60 09.30)"
-                                   << ")" << false << 521u << "";
-        QTest::newRow("minute 59") << ""
-                                   << "TIM MO 0 8 . 5 9 SP 0 9 . 0 0"
-                                   << "TIM(MO 08.59 09.00)"
-                                   << ")" << true << 0u << "";
-        QTest::newRow("second 60") << ""
-                                   << "DEL 0 0 . 6 0 SP ( G 1"
-                                   << "DEL(00.60 (G1))"
-                                   << "))" << false << 521u << "";
-        QTest::newRow("second 59") << ""
-                                   << "DEL 0 0 . 5 9 SP ( G 1"
-                                   << "DEL(00.59 (G1))"
-                                   << "))" << true << 0u << "";
+        row("minute 60", "", "TIM MO 0 8 . 6 0 SP 0 9 . 3 0", "TIM(MO 08.60 09.30)", ")", 521);
+        row("minute 59", "", "TIM MO 0 8 . 5 9 SP 0 9 . 0 0", "TIM(MO 08.59 09.00)", ")", 0);
+        row("second 60", "", "DEL 0 0 . 6 0 SP ( G 1", "DEL(00.60 (G1))", "))", 521);
+        row("second 59", "", "DEL 0 0 . 5 9 SP ( G 1", "DEL(00.59 (G1))", "))", 0);
         // Six levels of "(" compile, a seventh does not.
-        QTest::newRow("six levels") << ""
-                                    << "AND OR AND OR AND OR G 1"
-                                    << "AND(OR(AND(OR(AND(OR(G1))))))"
-                                    << "))))))" << true << 0u << "";
-        QTest::newRow("seven levels") << ""
-                                      << "AND OR AND OR AND OR AND G 1"
-                                      << "AND(OR(AND(OR(AND(OR(AND(G1)))))))"
-                                      << ")))))))" << false << 536u << "";
+        row("six levels", "", "AND OR AND OR AND OR G 1", "AND(OR(AND(OR(AND(OR(G1))))))", "))))))", 0);
+        row("seven levels", "", "AND OR AND OR AND OR AND G 1", "AND(OR(AND(OR(AND(OR(AND(G1)))))))", ")))))))", 536);
         // A program holds 62 nibbles before its end: OR and its ")" take 4, a group 4.
         QStringList groupKeys, groupTexts;
         for (int g = 1; g <= 15; ++g) {
             groupKeys << "G " + QString::number(g).split("").join(' ').trimmed();
             groupTexts << "G" + QString::number(g);
         }
-        QTest::newRow("14 groups") << ""
-                                   << "OR " + groupKeys.mid(0, 14).join(" SP ")
-                                   << "OR(" + groupTexts.mid(0, 14).join(' ') + ")"
-                                   << ")" << true << 0u << "";
-        QTest::newRow("15 groups") << ""
-                                   << "OR " + groupKeys.join(" SP ") << "OR(" + groupTexts.join(' ') + ")"
-                                   << ")" << false << 535u << "";
+        row("14 groups", "", "OR " + groupKeys.mid(0, 14).join(" SP "), "OR(" + groupTexts.mid(0, 14).join(' ') + ")",
+            ")", 0);
+        row("15 groups", "", "OR " + groupKeys.join(" SP "), "OR(" + groupTexts.join(' ') + ")", ")", 535);
         // An opened program takes the caret where typing left it, never behind its last ")".
-        QTest::newRow("opened DEL") << "DEL(01.30 (G5))"
-                                    << ""
-                                    << "DEL(01.30 (G5))"
-                                    << ")" << true << 0u << "G";
-        QTest::newRow("opened TIM") << "TIM(MO FR 08.00 17.30)"
-                                    << ""
-                                    << "TIM(MO FR 08.00 17.30)"
-                                    << ")" << true << 0u << "MO 1";
-        QTest::newRow("opened OR") << "OR(G1 G2)"
-                                   << ""
-                                   << "OR(G1 G2)"
-                                   << ")" << true << 0u << "";
+        row("opened DEL", "DEL(01.30 (G5))", "", "DEL(01.30 (G5))", ")", 0, "G");
+        row("opened TIM", "TIM(MO FR 08.00 17.30)", "", "TIM(MO FR 08.00 17.30)", ")", 0, "MO 1");
+        row("opened OR", "OR(G1 G2)", "", "OR(G1 G2)", ")", 0);
     }
 
     void edits()

@@ -530,12 +530,11 @@ private slots:
         QVERIFY(!compiled(expression.getString(), false).isEmpty());
     }
 
-    // The keypad, with the logical check, in the program of reverse group 20 and of direct group
-    // 5: every text on which it offers Enter without an error shown compiles. Random walks type
-    // programs from the empty one, opening with each operator in turn, with backspace and the
-    // caret keys now and then; and at every caret position of opened programs every key, and
-    // backspace followed by every key, change dates, times and lists in the middle. SUB1 has no byte code of its
-    // own and is left out.
+    // The keypad with the logical check, in reverse group 20 and direct group 5: every text it
+    // offers Enter on without an error shown compiles. Random walks from the empty program open
+    // with each operator in turn, with backspace and caret keys now and then; at every caret
+    // position of opened programs every key, and backspace then every key, edit dates, times and
+    // lists in the middle. SUB1 has no byte code of its own and is left out.
     void keypadEnterCompiles()
     {
         PanelPlant plant;
@@ -610,16 +609,14 @@ private slots:
                 ++positions;
             for (int p = 0; p <= positions; ++p) {
                 at(p);
-                const QList<int> first = enabled();
-                for (int a : first) {
+                for (int a : enabled()) {
                     at(p);
                     editor.add(a);
                     const QString how = start + " " + QString("< ").repeated(p) + name(a);
                     check(false, how);
                     if (a != OvCBEEditor::BTN_BACKSPACE)
                         continue;
-                    const QList<int> second = enabled();
-                    for (int b : second) {
+                    for (int b : enabled()) {
                         at(p);
                         editor.add(a);
                         editor.add(b);

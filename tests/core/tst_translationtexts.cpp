@@ -195,35 +195,25 @@ private slots:
         QTest::addColumn<QString>("beside");    // a file put beside the program: "name<-source"
         QTest::addColumn<QString>("catalogue"); // the file loaded; "qt/" stands for Qt's folder
         QTest::addColumn<QString>("save");      // the standard Save button with it
-        struct Row {
-            const char* name;
-            const char* code;
-            const char* beside;
-            const char* catalogue;
-            const char* save;
-        };
-        const Row rows[] = {
-            {"ro", "ro", "", ":/translations/qtbase_ro.qm", "Salvează"},
-            {"no", "no", "", ":/translations/qtbase_nb.qm", "Lagre"},
-            {"pt", "pt", "", ":/translations/qtbase_pt_PT.qm", "Guardar"},
-            // Brazilian Portuguese beside the program under the bare language's name: still European.
-            {"pt, qtbase_pt beside", "pt", "qtbase_pt.qm<-qt/qtbase_pt_BR.qm", ":/translations/qtbase_pt_PT.qm",
-             "Guardar"},
-            // A copy beside the program comes first (here the Bokmål one under the Romanian name).
-            {"ro, copy beside", "ro", "qtbase_ro.qm<-:/translations/qtbase_nb.qm", "beside/qtbase_ro.qm", "Lagre"},
-            {"es", "es", "", "qt/qtbase_es.qm", "Guardar"},
-            {"fr", "fr", "", "qt/qtbase_fr.qm", "Enregistrer"},
-            {"hu", "hu", "", "qt/qtbase_hu.qm", "Mentés"},
-            {"it", "it", "", "qt/qtbase_it.qm", "Salva"},
-            {"nl", "nl", "", "qt/qtbase_nl.qm", "Opslaan"},
-            {"ar", "ar", "", "qt/qtbase_ar.qm", "احفظ"},
-            {"iw", "iw", "", "qt/qtbase_he.qm", "שמור"},
-            {"en", "en", "", "", "Save"},
-            {"no code", "", "", "", "Save"},
-        };
-        for (const Row& row : rows)
-            QTest::newRow(row.name) << QString::fromUtf8(row.code) << QString::fromUtf8(row.beside)
-                                    << QString::fromUtf8(row.catalogue) << QString::fromUtf8(row.save);
+        const auto row = [](const char* name, const QString& code, const QString& beside, const QString& catalogue,
+                            const QString& save) { QTest::newRow(name) << code << beside << catalogue << save; };
+        row("ro", "ro", "", ":/translations/qtbase_ro.qm", "Salvează");
+        row("no", "no", "", ":/translations/qtbase_nb.qm", "Lagre");
+        row("pt", "pt", "", ":/translations/qtbase_pt_PT.qm", "Guardar");
+        // Brazilian Portuguese beside the program under the bare language's name: still European.
+        row("pt, qtbase_pt beside", "pt", "qtbase_pt.qm<-qt/qtbase_pt_BR.qm", ":/translations/qtbase_pt_PT.qm",
+            "Guardar");
+        // A copy beside the program comes first (here the Bokmål one under the Romanian name).
+        row("ro, copy beside", "ro", "qtbase_ro.qm<-:/translations/qtbase_nb.qm", "beside/qtbase_ro.qm", "Lagre");
+        row("es", "es", "", "qt/qtbase_es.qm", "Guardar");
+        row("fr", "fr", "", "qt/qtbase_fr.qm", "Enregistrer");
+        row("hu", "hu", "", "qt/qtbase_hu.qm", "Mentés");
+        row("it", "it", "", "qt/qtbase_it.qm", "Salva");
+        row("nl", "nl", "", "qt/qtbase_nl.qm", "Opslaan");
+        row("ar", "ar", "", "qt/qtbase_ar.qm", "احفظ");
+        row("iw", "iw", "", "qt/qtbase_he.qm", "שמור");
+        row("en", "en", "", "", "Save");
+        row("no code", "", "", "", "Save");
     }
     // Which catalogue of Qt's own texts each language loads, and from where.
     void qtCatalogue()
@@ -260,8 +250,7 @@ private slots:
             QVERIFY2(file.open(QIODevice::ReadOnly), name);
             QXmlStreamReader xml(&file);
             QSet<QString> keys;
-            QString context;
-            QString source;
+            QString context, source;
             while (!xml.atEnd()) {
                 if (xml.readNext() != QXmlStreamReader::StartElement)
                     continue;

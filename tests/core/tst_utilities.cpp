@@ -192,27 +192,19 @@ private slots:
         QTest::addColumn<QMargins>("frame");
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QRect>("fitted");
-        const QMargins none;
-        const QMargins frame(8, 31, 8, 8);
-        QTest::newRow("fits") << QRect(100, 100, 960, 720) << frame << QRect(0, 0, 1920, 1160)
-                              << QRect(100, 100, 960, 720);
-        QTest::newRow("too high") << QRect(0, 0, 960, 720) << none << QRect(0, 0, 1024, 672) << QRect(0, 0, 960, 672);
-        QTest::newRow("too high, framed")
-            << QRect(50, 40, 960, 720) << frame << QRect(0, 0, 1024, 660) << QRect(50, 31, 960, 621);
-        QTest::newRow("larger both ways")
-            << QRect(0, 0, 1600, 1000) << none << QRect(0, 0, 1024, 672) << QRect(0, 0, 1024, 672);
-        QTest::newRow("frame to the area's edges")
-            << QRect(8, 31, 1008, 621) << frame << QRect(0, 0, 1024, 660) << QRect(8, 31, 1008, 621);
-        QTest::newRow("frame one past each edge")
-            << QRect(7, 30, 1010, 623) << frame << QRect(0, 0, 1024, 660) << QRect(8, 31, 1008, 621);
-        QTest::newRow("below the bottom")
-            << QRect(100, 500, 960, 600) << frame << QRect(0, 0, 1920, 1040) << QRect(100, 432, 960, 600);
-        QTest::newRow("past the right edge")
-            << QRect(1500, 100, 960, 720) << frame << QRect(0, 0, 1920, 1160) << QRect(952, 100, 960, 720);
-        QTest::newRow("under a side bar")
-            << QRect(0, 0, 800, 600) << none << QRect(60, 0, 964, 700) << QRect(60, 0, 800, 600);
-        QTest::newRow("second screen") << QRect(1950, 20, 960, 720) << frame << QRect(1920, 0, 1280, 1024)
-                                       << QRect(1950, 31, 960, 720);
+        const QMargins none, frame(8, 31, 8, 8);
+        const auto row = [](const char* name, const QRect& geometry, const QMargins& frame, const QRect& area,
+                            const QRect& fitted) { QTest::newRow(name) << geometry << frame << area << fitted; };
+        row("fits", {100, 100, 960, 720}, frame, {0, 0, 1920, 1160}, {100, 100, 960, 720});
+        row("too high", {0, 0, 960, 720}, none, {0, 0, 1024, 672}, {0, 0, 960, 672});
+        row("too high, framed", {50, 40, 960, 720}, frame, {0, 0, 1024, 660}, {50, 31, 960, 621});
+        row("larger both ways", {0, 0, 1600, 1000}, none, {0, 0, 1024, 672}, {0, 0, 1024, 672});
+        row("frame to the area's edges", {8, 31, 1008, 621}, frame, {0, 0, 1024, 660}, {8, 31, 1008, 621});
+        row("frame one past each edge", {7, 30, 1010, 623}, frame, {0, 0, 1024, 660}, {8, 31, 1008, 621});
+        row("below the bottom", {100, 500, 960, 600}, frame, {0, 0, 1920, 1040}, {100, 432, 960, 600});
+        row("past the right edge", {1500, 100, 960, 720}, frame, {0, 0, 1920, 1160}, {952, 100, 960, 720});
+        row("under a side bar", {0, 0, 800, 600}, none, {60, 0, 964, 700}, {60, 0, 800, 600});
+        row("second screen", {1950, 20, 960, 720}, frame, {1920, 0, 1280, 1024}, {1950, 31, 960, 720});
     }
     void fittedWindow()
     {

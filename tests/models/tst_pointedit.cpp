@@ -412,44 +412,29 @@ private slots:
         QTest::addColumn<QStringList>("programs");
         QTest::addColumn<bool>("silenced");
         const QList<int> own{1, 2};
-        const QStringList none{"", ""};
-        QTest::newRow("description") << 0x02 << "row"
-                                     << "A" << QStringList{"A", "B"} << own << none << false;
-        QTest::newRow("description, prefix") << 0x0A << "row"
-                                             << "A" << QStringList{"20.1: A", "20.2: B"} << own << none << false;
-        QTest::newRow("description, suffix") << 0x06 << "row"
-                                             << "A" << QStringList{"A: 20.1", "B: 20.2"} << own << none << false;
-        QTest::newRow("description, suffix, prefix")
-            << 0x0E << "row"
-            << "A" << QStringList{"20.1: A: 20.1", "20.2: B: 20.2"} << own << none << false;
-        QTest::newRow("prefix alone") << 0x08 << "row"
-                                      << "A" << QStringList{"P", "Q"} << own << none << false;
-        QTest::newRow("prefix alone, pastePoint") << 0x08 << "pastePoint"
-                                                  << "A" << QStringList{"20.1: P", "20.2: Q"} << own << none << false;
-        QTest::newRow("suffix alone, pastePoint") << 0x04 << "pastePoint"
-                                                  << "A" << QStringList{"P: 20.1", "Q: 20.2"} << own << none << false;
-        QTest::newRow("26 characters, prefix")
-            << 0x0A << "row" << QString(26, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
-            << false;
-        QTest::newRow("27 characters, prefix")
-            << 0x0A << "row" << QString(27, 'Y') << QStringList{"20.1: " + QString(26, 'Y'), "20.2: B"} << own << none
-            << false;
-        QTest::newRow("27 characters, suffix")
-            << 0x06 << "row" << QString(27, 'Y') << QStringList{QString(26, 'Y') + ": 20.1", "B: 20.2"} << own << none
-            << false;
-        QTest::newRow("channel 2 onto channel 2, prefix") << 0x0A << "channel"
-                                                          << "A" << QStringList{"P", "20.2: B"} << own << none << false;
-        QTest::newRow("area") << 0x40 << "row"
-                              << "A" << QStringList{"P", "Q"} << QList<int>{3, 4} << none << false;
-        QTest::newRow("params alone") << 0x10 << "row"
-                                      << "A" << QStringList{"P", "Q"} << own << none << false;
-        QTest::newRow("type, params") << 0x11 << "row"
-                                      << "A" << QStringList{"P", "Q"} << own << none << true;
-        QTest::newRow("all but the type, prefix")
-            << 0x6A << "row"
-            << "A" << QStringList{"20.1: A", "20.2: B"} << QList<int>{3, 4} << QStringList{"(G1)", "(G2)"} << false;
-        QTest::newRow("program") << 0x20 << "row"
-                                 << "A" << QStringList{"P", "Q"} << own << QStringList{"(G1)", "(G2)"} << false;
+        const QStringList none{"", ""}, groups{"(G1)", "(G2)"}, plain{"P", "Q"};
+        const auto row = [&](const char* name, int filter, const char* via, const QString& first,
+                             const QStringList& descriptions, const QList<int>& areas, const QStringList& programs,
+                             bool silenced = false) {
+            QTest::newRow(name) << filter << QString(via) << first << descriptions << areas << programs << silenced;
+        };
+        const QString y26(26, 'Y'), y27(27, 'Y');
+        row("description", 0x02, "row", "A", {"A", "B"}, own, none);
+        row("description, prefix", 0x0A, "row", "A", {"20.1: A", "20.2: B"}, own, none);
+        row("description, suffix", 0x06, "row", "A", {"A: 20.1", "B: 20.2"}, own, none);
+        row("description, suffix, prefix", 0x0E, "row", "A", {"20.1: A: 20.1", "20.2: B: 20.2"}, own, none);
+        row("prefix alone", 0x08, "row", "A", plain, own, none);
+        row("prefix alone, pastePoint", 0x08, "pastePoint", "A", {"20.1: P", "20.2: Q"}, own, none);
+        row("suffix alone, pastePoint", 0x04, "pastePoint", "A", {"P: 20.1", "Q: 20.2"}, own, none);
+        row("26 characters, prefix", 0x0A, "row", y26, {"20.1: " + y26, "20.2: B"}, own, none);
+        row("27 characters, prefix", 0x0A, "row", y27, {"20.1: " + y26, "20.2: B"}, own, none);
+        row("27 characters, suffix", 0x06, "row", y27, {y26 + ": 20.1", "B: 20.2"}, own, none);
+        row("channel 2 onto channel 2, prefix", 0x0A, "channel", "A", {"P", "20.2: B"}, own, none);
+        row("area", 0x40, "row", "A", plain, {3, 4}, none);
+        row("params alone", 0x10, "row", "A", plain, own, none);
+        row("type, params", 0x11, "row", "A", plain, own, none, true);
+        row("all but the type, prefix", 0x6A, "row", "A", {"20.1: A", "20.2: B"}, {3, 4}, groups);
+        row("program", 0x20, "row", "A", plain, own, groups);
     }
     void pasteSpecialChannels()
     {

@@ -265,28 +265,23 @@ private slots:
         // 0, or a named plain module in zone 3 retyped on the modules table with its settings
         // carried over: the zone its channels then have (none where their type takes no zone).
         QTest::addColumn<int>("carriedZone");
-        for (bool image : {false, true}) {
-            const char* file = image ? "CFG_IN.BIN" : "plant file";
-            QTest::addRow("DIGITAL 62, channel 1 programmed, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
-            QTest::addRow("DIGITAL 62, channel 2 programmed, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"", "OR(G1 G2)"} << 0;
-            QTest::addRow("DIGITAL 62 retyped, %s", file)
-                << 8u << 4 << 2 << 4 << 50688 << 22 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 3;
-            QTest::addRow("APOLLO six channels, %s", file)
-                << 8u << 4 << 2 << 4 << 43009 << 53 << 6 << QStringList{"OR(G1 G2)", "", "", "OR(Z1 Z4 G301)"} << 0;
-            QTest::addRow("VARN channels at the module's address, %s", file)
-                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
-            QTest::addRow("VARN channels at the module's address, retyped, %s", file)
-                << 8u << 3 << 1 << 1 << 133 << 53 << 2 << QStringList{"", "OR(G1 G2)"} << 3;
-            QTest::addRow("VARN channels at their own addresses, %s", file)
-                << 8u << 3 << 1 << 2 << 16398 << 53 << 3 << QStringList{"OR(Z1 Z4 G301)", "OR(G1 G2)"} << 0;
-            QTest::addRow("ADV four channels, %s", file)
-                << 0u << 3 << 0 << 1 << 202 << 53 << 4 << QStringList{"OR(Z1 Z4 G301)", "", "OR(G1 G2)"} << 0;
-            QTest::addRow("ADV linked module, %s", file)
-                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << 0;
-            QTest::addRow("ADV linked module, retyped, %s", file)
-                << 0u << 3 << 0 << 2 << 0x400D << 27 << 2 << QStringList{"OR(Z1 Z4 G301)"} << -1;
+        const QString a = "OR(Z1 Z4 G301)", b = "OR(G1 G2)";
+        for (const char* file : {"plant file", "CFG_IN.BIN"}) {
+            const auto row = [file](const char* name, uint panelType, int brand, int loopType, int series, int hwType,
+                                    int swType, int channels, const QStringList& programs, int carriedZone) {
+                QTest::addRow("%s, %s", name, file) << panelType << brand << loopType << series << hwType << swType
+                                                    << channels << programs << carriedZone;
+            };
+            row("DIGITAL 62, channel 1 programmed", 8, 4, 2, 4, 50688, 22, 2, {a}, 0);
+            row("DIGITAL 62, channel 2 programmed", 8, 4, 2, 4, 50688, 22, 2, {"", b}, 0);
+            row("DIGITAL 62 retyped", 8, 4, 2, 4, 50688, 22, 2, {a}, 3);
+            row("APOLLO six channels", 8, 4, 2, 4, 43009, 53, 6, {b, "", "", a}, 0);
+            row("VARN channels at the module's address", 8, 3, 1, 1, 133, 53, 2, {a}, 0);
+            row("VARN channels at the module's address, retyped", 8, 3, 1, 1, 133, 53, 2, {"", b}, 3);
+            row("VARN channels at their own addresses", 8, 3, 1, 2, 16398, 53, 3, {a, b}, 0);
+            row("ADV four channels", 0, 3, 0, 1, 202, 53, 4, {a, "", b}, 0);
+            row("ADV linked module", 0, 3, 0, 2, 0x400D, 27, 2, {a}, 0);
+            row("ADV linked module, retyped", 0, 3, 0, 2, 0x400D, 27, 2, {a}, -1);
         }
     }
     void roundTrip()
@@ -358,9 +353,7 @@ private slots:
         QCOMPARE(reread.loadFromFile(file, !image), 0u);
         QCOMPARE(reread.copyFrom(), 0);
         const QStringList opened = tableRows(reread.cpus().cpuAt(0)->getLoop(0));
-        QCOMPARE(opened.size(), saved.size());
-        for (int i = 0; i < saved.size(); ++i)
-            QCOMPARE(opened.at(i), saved.at(i));
+        QCOMPARE(opened, saved);
         // The module's own row, as typed: no description, zone or program of its channels.
         const QStringList moduleRow = opened.filter(QRegularExpression("^1\\|# 10\\|"));
         QCOMPARE(moduleRow.size(), 1);

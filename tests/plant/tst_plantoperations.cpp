@@ -544,34 +544,34 @@ private slots:
             // Installed, and not installed (added and removed, or never added).
             const QString on = brand == 4 ? "57000a000a" : "2f000a000a";
             const QString off = brand == 4 ? "56000a000a" : "2e000a000a";
-            const QString all = QStringList{on, on, on, on}.join(' ');
+            const QStringList all{on, on, on, on};
             for (uint plantType : {0u, 1u}) {
-                const auto row = [&](const char* name, const QString& steps, int cpu, const QString& records,
+                const auto row = [&](const char* name, const QString& steps, int cpu, const QStringList& records,
                                      const QString& loops) {
                     QTest::addRow("%s, brand %d, %s", name, brand, plantType ? "networked" : "stand-alone")
                         << brand << plantType << QString("new 8 %1 %2; ").arg(brand).arg(plantType) + steps << cpu
-                        << records << loops;
+                        << records.join(' ') << loops;
                 };
                 // KV-4600 (type 8) takes two to four boards, KV-1600 (type 7) one.
-                row("type with more boards", "cputype 0 8", 0, QStringList{on, on, off, off}.join(' '), "cc cc - -");
+                row("type with more boards", "cputype 0 8", 0, {on, on, off, off}, "cc cc - -");
                 row("count up", "cputype 0 8; checkedlibs 0 4", 0, all, "cc cc cc cc");
                 row("one at a time", "cputype 0 8; checkedlibs 0 3; checkedlibs 0 4", 0, all, "cc cc cc cc");
-                row("count down", "cputype 0 8; checkedlibs 0 4; ok; checkedlibs 0 2", 0,
-                    QStringList{on, on, off, off}.join(' '), "cc cc cc cc");
+                row("count down", "cputype 0 8; checkedlibs 0 4; ok; checkedlibs 0 2", 0, {on, on, off, off},
+                    "cc cc cc cc");
                 row("count down and up", "cputype 0 8; checkedlibs 0 4; ok; checkedlibs 0 2; checkedlibs 0 4", 0, all,
                     "cc cc cc cc");
-                row("type with fewer boards", "cputype 0 8; checkedlibs 0 4; ok; cputype 0 7", 0,
-                    QStringList{on, off, off, off}.join(' '), "cc cc cc cc");
+                row("type with fewer boards", "cputype 0 8; checkedlibs 0 4; ok; cputype 0 7", 0, {on, off, off, off},
+                    "cc cc cc cc");
                 // A file's board record stays as it was stored: board 3 with loop 5 open (style
                 // bit 1 clear) and other bytes 1 to 4.
                 const QString stored = brand == 4 ? "5501020304" : "2d01020304";
                 row("stored record kept",
                     "cputype 0 8; checkedlibs 0 4; compile; poke 0 2 0 " + stored.left(2)
                         + "; poke 0 2 1 1; poke 0 2 2 2; poke 0 2 3 3; poke 0 2 4 4; reopen",
-                    0, QStringList{on, on, stored, on}.join(' '), "cc cc oc cc");
+                    0, {on, on, stored, on}, "cc cc oc cc");
                 if (plantType == 0)
                     continue;
-                row("new CPU", "stat 1 1", 1, QStringList{on, off, off, off}.join(' '), "cc - - -");
+                row("new CPU", "stat 1 1", 1, {on, off, off, off}, "cc - - -");
                 row("new CPU from the list, four boards", "cpulist 1; cputype 1 8; checkedlibs 1 4", 1, all,
                     "cc cc cc cc");
             }
@@ -587,24 +587,20 @@ private slots:
         QFETCH(QString, loops);
         Plant plant;
         ScriptedDialogs dialogs;
-        for (const QString& step : steps.split(';')) {
+        for (const QString& step : steps.split(';'))
             if (step.trimmed() == "ok")
                 dialogs.answer(PlantMessage::Ok);
             else
                 run(plant, step);
-        }
         QCOMPARE(dialogs.pending(), 0);
         QCOMPARE(Configuration::instance()->current_brand(), brand);
         const CPUDevice* device = plant.cpus().cpuAt(cpu);
         QVERIFY(device);
-        QStringList flags;
-        for (int b = 0; b < 4; ++b) {
-            QString text = b < device->libs().size() ? QString() : QString("-");
-            if (b < device->libs().size()) {
-                for (const OvLoop* loop : device->libs().at(b).loops())
-                    text += loop->isOpen() ? 'o' : 'c';
-            }
-            flags << text;
+        QStringList flags{"-", "-", "-", "-"};
+        for (int b = 0; b < std::min(4, int(device->libs().size())); ++b) {
+            flags[b].clear();
+            for (const OvLoop* loop : device->libs().at(b).loops())
+                flags[b] += loop->isOpen() ? 'o' : 'c';
         }
         QCOMPARE(flags.join(' '), loops);
         plant.copyTo();
