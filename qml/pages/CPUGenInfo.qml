@@ -29,8 +29,8 @@ PlaceholderPage {
                     height: parent.height
                     verticalAlignment: Text.AlignVCenter
                     // A cut title keeps a gap to its neighbours, on either side in either direction.
-                    leftPadding: metrics.averageCharacterWidth / 2
-                    rightPadding: metrics.averageCharacterWidth / 2
+                    leftPadding: metrics.averageCharacterWidth / 4
+                    rightPadding: metrics.averageCharacterWidth / 4
                     text: modelData
                 }
             }

@@ -788,7 +788,7 @@ class tst_PageLayout : public TestBase {
             plant->areas().areaAt(k)->setDescription(
                 QStringLiteral("Entrance hall and stairs %1").arg(k + 1, 5, 10, QChar('0')));
         for (int c = 0; c < 4; ++c)
-            plant->cpus().cpuAt(c)->setDescription(QStringLiteral("Fire panel level %1").arg(c + 1));
+            plant->cpus().cpuAt(c)->setDescription(QStringLiteral("Fire panel east wing floor no. %1").arg(c + 1));
         plantbuild::programGroups(*plant);
         OvAnnunciatorsSystem viewers(1);
         for (int address = 1; address <= 4; ++address) {
