@@ -19,6 +19,8 @@
 #include <QtQuick>
 #include <QtTest>
 
+#include <algorithm>
+
 static const IsolatedHome s_home;
 static int s_argc = 1;
 static char s_arg0[] = "tst_pagelayout";
@@ -688,6 +690,21 @@ class tst_PageLayout : public TestBase {
                 cuts.faults.insert(key, key + QStringLiteral(" not told that the pointer rests on it"));
             }
             break;
+        }
+        if (cuts.pointed.contains(where))
+            return;
+        std::function<bool(QQuickItem*)> hasHeader = [&](QQuickItem* item) {
+            if (!item->isVisible())
+                return false;
+            if (item->property("headerVisible").toBool())
+                return true;
+            const QList<QQuickItem*> children = item->childItems();
+            return std::any_of(children.begin(), children.end(), hasHeader);
+        };
+        if (hasHeader(root)) {
+            cuts.pointed << where;
+            cuts.faults.insert(where,
+                               where + QStringLiteral(": a table's header whose titles learn nothing of the pointer"));
         }
     }
     QQuickItem* findOverlay() const
