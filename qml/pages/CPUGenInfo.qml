@@ -32,6 +32,15 @@ PlaceholderPage {
                     leftPadding: metrics.averageCharacterWidth / 4
                     rightPadding: metrics.averageCharacterWidth / 4
                     text: modelData
+                    // Titles close together stay apart, as a table's header cells do.
+                    Rectangle {
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 1
+                        height: parent.height * 0.8
+                        visible: index > 0 && index < list.columnTitles.length - 1
+                        color: OvTheme.boxBorderColor()
+                    }
                 }
             }
         }
