@@ -25,8 +25,12 @@ Item {
     property int stretch: -1
     // Whether the table scrolls sideways where its room is short.
     property bool scrolls: false
+    // Whether the stretching column has what it would have where there is room before the
+    // titles go on one line: its cells' text matters more than theirs.
+    property bool stretchFirst: false
 
-    readonly property var widths: _filled(_fit(titles, cells, preferred, padding, room, _metrics.font, scrolls),
+    readonly property var widths: _filled(_fit(titles, cells, preferred, padding, room, _metrics.font, scrolls,
+                                                stretchFirst ? stretch : -1),
                                           stretch, room)
 
     OvLabel {
@@ -67,7 +71,7 @@ Item {
         widths[stretch] += Math.max(0, Math.floor(room) - _sum(widths))
         return widths
     }
-    function _fit(titles, cells, preferred, padding, room, font, scrolls) {
+    function _fit(titles, cells, preferred, padding, room, font, scrolls, first) {
         var lowest = []
         var words = []
         var whole = []
@@ -80,11 +84,17 @@ Item {
             roomy.push(Math.max(whole[i], preferred[i] || 0))
         }
         var tiers = [lowest, words, whole, roomy]
+        if (first >= 0 && first < cells.length) {
+            var wider = words.slice()
+            wider[first] = Math.max(words[first], preferred[first] || 0)
+            whole[first] = Math.max(whole[first], wider[first])
+            tiers = [lowest, words, wider, whole, roomy]
+        }
         if (_sum(roomy) <= room)
             return roomy
         if (scrolls && _sum(words) > room)
             return words
-        for (var t = 2; t >= 0; --t) {
+        for (var t = tiers.length - 2; t >= 0; --t) {
             var below = _sum(tiers[t])
             if (below > room)
                 continue

@@ -224,17 +224,9 @@ FocusScope {
                 color: OvTheme.editTextColor(styleData.selected)
             }
             textColor: OvTheme.editTextColor(false)
-            headerDelegate: Rectangle {
-                height: metrics.height * 1.8
-                color: OvTheme.boxFillColor()
-                OvLabel {
-                    anchors.fill: parent
-                    anchors.leftMargin: metrics.height * 0.3
-                    verticalAlignment: Text.AlignVCenter
-                    text: styleData.value ? qsTrId(styleData.value) + view._lang : ""
-                    font.bold: true
-                    elide: Text.ElideRight
-                }
+            headerDelegate: OvHeaderCell {
+                title: styleData.value ? qsTrId(styleData.value) + view._lang : ""
+                hovered: styleData.containsMouse
             }
         }
         rowDelegate: Rectangle {

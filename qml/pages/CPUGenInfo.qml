@@ -29,9 +29,18 @@ PlaceholderPage {
                     height: parent.height
                     verticalAlignment: Text.AlignVCenter
                     // A cut title keeps a gap to its neighbours, on either side in either direction.
-                    leftPadding: metrics.averageCharacterWidth / 2
-                    rightPadding: metrics.averageCharacterWidth / 2
+                    leftPadding: metrics.averageCharacterWidth / 4
+                    rightPadding: metrics.averageCharacterWidth / 4
                     text: modelData
+                    // Titles close together stay apart, as a table's header cells do.
+                    Rectangle {
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 1
+                        height: parent.height * 0.8
+                        visible: index > 0 && index < list.columnTitles.length - 1
+                        color: OvTheme.boxBorderColor()
+                    }
                 }
             }
         }

@@ -48,6 +48,7 @@ Item {
         style: TableViewStyle {
             headerDelegate: OvHeaderCell {
                 title: styleData.value !== undefined ? styleData.value : ""
+                hovered: styleData.containsMouse
             }
         }
 
