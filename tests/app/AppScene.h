@@ -2,6 +2,7 @@
 // The program's scene for the tests that drive its window offscreen.
 #include "app/Ov4kApp.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QList>
 #include <QQuickItem>
@@ -11,6 +12,7 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 // The offscreen platform's screen, 800 by 600 of itself, as one of that size and available area.
@@ -67,4 +69,16 @@ inline QList<QQuickItem*> findAll(QQuickItem* root, const QString& name)
     std::sort(found.begin(), found.end(),
               [](QQuickItem* a, QQuickItem* b) { return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y(); });
     return found;
+}
+
+// The contrast of two colours as the accessibility guidelines measure it: 1 to 21.
+inline qreal contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](qreal v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }

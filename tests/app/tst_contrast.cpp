@@ -15,31 +15,12 @@
 #include <QtQuick>
 #include <QtTest>
 
-#include <cmath>
-
 static const IsolatedHome s_home;
 static int s_argc = 1;
 static char s_arg0[] = "tst_contrast";
 static char* s_argv[] = {s_arg0, nullptr};
 
 namespace {
-
-double linear(int channel)
-{
-    const double c = channel / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double luminance(const QColor& c)
-{
-    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // top, with its own alpha times opacity, laid over an opaque under.
 QColor over(const QColor& top, qreal opacity, const QColor& under)
