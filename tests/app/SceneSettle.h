@@ -2,12 +2,32 @@
 // Lets the views of the scene finish the delegates they create over the next frames. A model
 // reset that cancels a delegate still being created is reported by Qt as a warning, so a test
 // settles the scene before it resets a model again.
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQmlIncubationController>
 #include <QQuickWindow>
-#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
+
+// Runs the events until window has drawn a frame; false after five seconds without one. Woken by
+// the frame itself, not by polling: a walk over many pages settles hundreds of times. (A nested
+// QEventLoop would return at once once the application's own loop has ended.)
+inline bool drawFrame(QQuickWindow* window)
+{
+    QObject context;
+    bool drawn = false;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &context, [&drawn] { drawn = true; });
+    QTimer limit;
+    limit.start(5000);
+    QDeadlineTimer deadline(5000);
+    window->update();
+    while (!drawn && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return drawn;
+}
 
 inline void settleScene(QQmlEngine* engine)
 {
@@ -16,9 +36,7 @@ inline void settleScene(QQmlEngine* engine)
             auto* quick = qobject_cast<QQuickWindow*>(window);
             if (!quick || !quick->isVisible())
                 continue;
-            QSignalSpy frames(quick, &QQuickWindow::frameSwapped);
-            quick->update();
-            QVERIFY2(QTest::qWaitFor([&frames] { return frames.count() > 0; }, 5000), "a shown window drew no frame");
+            QVERIFY2(drawFrame(quick), "a shown window drew no frame");
         }
         if (QQmlIncubationController* incubation = engine->incubationController())
             QTRY_COMPARE(incubation->incubatingObjectCount(), 0);
