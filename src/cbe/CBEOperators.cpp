@@ -1,5 +1,6 @@
 #include "cbe/CBEOperators.h"
 
+#include "cbe/CBECompiler.h"
 #include "cbe/CBEOperatorRules.h"
 #include "cbe/CBEPlantInfo.h"
 
@@ -415,7 +416,16 @@ CBESub1::CBESub1()
 
 bool CBESub1::isComplete() const
 {
-    return size() == 4 && CBEOperator::isComplete();
+    return false;
+}
+int CBESub1::getErrorCount() const
+{
+    return 1;
+}
+uint CBESub1::getFirstError() const
+{
+    // Read as a sensor "S" where the list takes groups and points only.
+    return cbeCompileErrorToUserError(14);
 }
 bool CBESub1::canMoveBack() const
 {

@@ -153,13 +153,17 @@ public:
     bool removeCurrent() override;
 };
 
-// "SUB1" "(" output ")".
+// "SUB1" "(" output ")". The compiler has no SUB: a program that holds one never reaches the
+// panel, so an opened one stays incomplete and shows the compiler's cause, and the keypad offers
+// none (the output's sub-address follows its "." instead).
 class CBESub1 : public CBEOperator {
 public:
     CBESub1();
     QString getName() const override { return QStringLiteral("Sub1(...)"); }
     int getKind() const override { return KIND_SUB1; }
     bool isComplete() const override;
+    int getErrorCount() const override;
+    uint getFirstError() const override;
     bool canMoveBack() const override;
     bool isKeyEnabled(uint key) const override;
     bool addKey(uint key) override;

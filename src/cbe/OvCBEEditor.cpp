@@ -122,7 +122,10 @@ bool OvCBEEditor::treeButtonEnabled(int btnIndex)
         // An empty expression may be confirmed: it clears the CBE.
         expression->refresh();
         return expression->getCachedComplete() || expression->isEmpty();
-    default: return room && btnIndex >= 0 && btnIndex < BTN_COUNT && expression->isKeyEnabled(buttonCode(btnIndex));
+    // No SUB1: the compiler refuses every program that holds one (CBESub1).
+    default:
+        return room && btnIndex >= 0 && btnIndex < BTN_COUNT && buttonCode(btnIndex) != TK_SUB1
+            && expression->isKeyEnabled(buttonCode(btnIndex));
     }
 }
 

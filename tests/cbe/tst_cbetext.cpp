@@ -534,7 +534,7 @@ private slots:
     // offers Enter on without an error shown compiles. Random walks from the empty program open
     // with each operator in turn, with backspace and caret keys now and then; at every caret
     // position of opened programs every key, and backspace then every key, edit dates, times and
-    // lists in the middle. SUB1 has no byte code of its own and is left out.
+    // lists in the middle.
     void keypadEnterCompiles()
     {
         PanelPlant plant;
@@ -570,7 +570,7 @@ private slots:
         const auto enabled = [&] {
             QList<int> buttons;
             for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
-                if (i != OvCBEEditor::BTN_ENTER && i != 22 && editor.isEnabled(i))
+                if (i != OvCBEEditor::BTN_ENTER && editor.isEnabled(i))
                     buttons << i;
             return buttons;
         };
