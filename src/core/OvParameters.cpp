@@ -107,13 +107,24 @@ OvParameters::OvParameters()
 
 OvParameters::~OvParameters() = default;
 
+QString OvParameters::languageOf(const QLocale& locale)
+{
+    // The files keep the older codes of Hebrew and Norwegian.
+    switch (locale.language()) {
+    case QLocale::Hebrew: return QStringLiteral("iw");
+    case QLocale::NorwegianBokmal:
+    case QLocale::NorwegianNynorsk: return QStringLiteral("no");
+    default: return locale.name().left(2);
+    }
+}
+
 void OvParameters::load()
 {
     OvSettings settings;
 
     const QLocale languageLocale(QLocale::system().language());
     QLocale::setDefault(languageLocale);
-    const QString systemLanguage = languageLocale.name().left(2);
+    const QString systemLanguage = languageOf(languageLocale);
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
         documents = QDir::currentPath();

@@ -2,6 +2,7 @@
 // The process-wide store of the user's settings: the last folder and language, the recent
 // files, and the defaults and limits of the general parameters that a new plant takes.
 // Values are read once when the store is created; every setter writes its key at once.
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -173,6 +174,9 @@ public:
     void noteOpenedFile(const QString& folder, const QString& path);
     void clearRecentOpenFile();
     QStringList recentFilesName() const;
+
+    // The code of a locale's language as the translation files name it.
+    static QString languageOf(const QLocale& locale);
 
     // Read and written straight in the settings, without a store.
     static void saveApplicationFontFamilyName(const QString& name);

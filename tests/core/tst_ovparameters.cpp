@@ -272,6 +272,27 @@ private slots:
         QCOMPARE(QSettings().value("defaultPath").toString() + ' ' + reference.getLastFilePath(),
                  QStringLiteral("/p/folder /p/folder"));
     }
+
+    // The language a first start takes from the system: the code of the program's translation
+    // file, which names Hebrew "iw" and Norwegian "no" where the locale says "he" and "nb".
+    void systemLanguage_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("Italian") << QLocale(QLocale::Italian) << "it";
+        QTest::newRow("Brazilian Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << "pt";
+        QTest::newRow("Arabic") << QLocale(QLocale::Arabic) << "ar";
+        QTest::newRow("Hebrew") << QLocale(QLocale::Hebrew) << "iw";
+        QTest::newRow("Norwegian Bokmal") << QLocale(QLocale::NorwegianBokmal) << "no";
+        QTest::newRow("Norwegian Nynorsk") << QLocale(QLocale::NorwegianNynorsk) << "no";
+        QTest::newRow("German, no translation") << QLocale(QLocale::German) << "de";
+    }
+    void systemLanguage()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, code);
+        QCOMPARE(OvParameters::languageOf(locale), code);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstOvParameters)
