@@ -430,30 +430,29 @@ QString CBEExpression::getStringFromCursor() const
 
 bool CBEExpression::isComplete() const
 {
-    if (nodes.isEmpty())
-        return false;
-    for (const CBEOperator* n : nodes)
-        if (!n->isComplete())
-            return false;
-    return !tooDeep() && !tooBig();
+    return nodesComplete() && limitError() == 0;
 }
 
-// The compiler's own count of the program's size, whatever the panel holds of what it names.
-bool CBEExpression::tooBig() const
+bool CBEExpression::nodesComplete() const
 {
+    return !nodes.isEmpty()
+        && std::all_of(nodes.begin(), nodes.end(), [](const CBEOperator* n) { return n->isComplete(); });
+}
+
+uint CBEExpression::limitError() const
+{
+    if (std::any_of(nodes.begin(), nodes.end(), [](const CBEOperator* n) { return levels(n) > int(cbe::kMaxDepth); }))
+        return cbeCompileErrorToUserError(CBE_ERR_TOO_MANY_LEVELS);
+    // The compiler's own count of the size.
     QByteArray text = toDisplayString(getString()).toLatin1();
     text.append(QByteArray(64, '\0'));
     CBECompileRequest request;
     request.text = text.data();
     request.listMode = kind == KIND_DIRECT ? 1 : 0;
     request.checkReferences = 0;
-    return CBEExpr_Parse(&request) < 0 && request.errorCode == CBE_ERR_TOO_BIG;
-}
-
-bool CBEExpression::tooDeep() const
-{
-    return std::any_of(nodes.begin(), nodes.end(),
-                       [](const CBEOperator* n) { return levels(n) > int(cbe::kMaxDepth); });
+    if (CBEExpr_Parse(&request) < 0 && request.errorCode == CBE_ERR_TOO_BIG)
+        return cbeCompileErrorToUserError(CBE_ERR_TOO_BIG);
+    return 0;
 }
 
 bool CBEExpression::isEmpty() const
@@ -479,12 +478,13 @@ int CBEExpression::getErrorCount(bool logicalCtrl_, const CBEOwner& owner_)
         if (count != 0)
             break;
     }
-    if (count == 0 && (tooDeep() || tooBig()))
+    const uint limit = limitError();
+    if (count == 0 && limit != 0)
         count = 1;
     if (count == 0 && logicalCtrl)
         count = checkPlantReferences(owner) != 0 ? 1 : 0;
     errorCount = count;
-    complete = isComplete();
+    complete = nodesComplete() && limit == 0;
     modified = false;
     return errorCount;
 }
@@ -500,10 +500,8 @@ uint CBEExpression::getFirstError(const CBEOwner& owner_) const
     for (const CBEOperator* n : nodes)
         if (const uint e = n->getFirstError())
             return e;
-    if (tooDeep())
-        return cbeCompileErrorToUserError(CBE_ERR_TOO_MANY_LEVELS);
-    if (tooBig())
-        return cbeCompileErrorToUserError(CBE_ERR_TOO_BIG);
+    if (const uint limit = limitError())
+        return limit;
     return logicalCtrl ? checkPlantReferences(owner_) : 0;
 }
 

@@ -46,9 +46,9 @@ public:
     QString getGhostString() const;
     QString getStringFromCursor() const;
     bool isComplete() const;
-    // Nested deeper than the compiler takes; more byte code than a program holds.
-    bool tooDeep() const;
-    bool tooBig() const;
+    // The user error of a program nested deeper than the compiler takes or with more byte code
+    // than a program holds, whatever the panel holds of what it names; else 0.
+    uint limitError() const;
     bool isEmpty() const;
     // Cached per (logicalCtrl, owner) until the tree changes.
     int getErrorCount(bool logicalCtrl, const CBEOwner& owner);
@@ -69,6 +69,8 @@ public:
 
 private:
     bool cursorValid() const { return cursor >= 0 && cursor < nodes.size(); }
+    // Every operator complete, the compiler's limits aside.
+    bool nodesComplete() const;
     void deleteNodeAtCursor();
 
     QList<CBEOperator*> nodes;

@@ -425,7 +425,7 @@ int CBESub1::getErrorCount() const
 uint CBESub1::getFirstError() const
 {
     // Read as a sensor "S" where the list takes groups and points only.
-    return cbeCompileErrorToUserError(14);
+    return cbeCompileErrorToUserError(CBE_ERR_UNEXPECTED_S);
 }
 bool CBESub1::canMoveBack() const
 {

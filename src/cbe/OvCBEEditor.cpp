@@ -284,7 +284,6 @@ void OvCBEEditor::enableLogicalCtrl(bool enable)
     if (enable == logicalCtrl)
         return;
     logicalCtrl = enable;
-    textLength = -1;
     emit enableControls();
 }
 
