@@ -173,12 +173,8 @@ FocusScope {
     }
     // The type box with its longer choice: the type column shows either whole, so that the two
     // types are told apart.
-    ComboBox {
+    OvBoxSample {
         id: typeSample
-        // Hidden, its arrow counts for nothing in its own width.
-        readonly property real needed: Math.ceil(implicitWidth + indicator.width + spacing) + 2
-        visible: false
-        font.family: OvTheme.fontFamily
         displayText: view.mimicViewer
         contentItem: ElidedChoice { box: typeSample }
     }

@@ -172,10 +172,8 @@ Item {
         function onDataChanged() { _private.zoneRevision++ }
     }
     // The zone box with the longest zone name: the zone column is as wide as it.
-    C2.ComboBox {
+    OvBoxSample {
         id: zoneSample
-        visible: false
-        font.family: OvTheme.fontFamily
         displayText: {
             var model = (_private.zoneRevision, typeof theAreaListMdl !== "undefined" ? theAreaListMdl : null)
             var names = model ? model.names() : []
@@ -213,10 +211,10 @@ Item {
             return titles
         }
         cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 10].map(function(n, i) {
-            return i === 4 ? _private.zoneWidth : n * fontMetrics.height
+            return i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
         preferred: [6, 2, 14, 16, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
-            return i === 4 ? _private.zoneWidth : n * fontMetrics.height
+            return i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
         padding: fontMetrics.height * 0.3
         room: table.viewport.width
@@ -740,10 +738,6 @@ Item {
 
         property int revision: 0
         property int zoneRevision: 0
-        // The zone column: the box of the longest zone name whole, a pixel to spare each side. The
-        // hidden sample's arrow counts for nothing in its own width.
-        readonly property real zoneWidth: Math.ceil(zoneSample.implicitWidth + zoneSample.indicator.width
-                                                    + zoneSample.spacing) + 2
         // A check box's indicator and a combo box's text with a pixel to spare.
         readonly property int rowHeight: Math.max(30, Math.ceil(fontMetrics.height * 1.6))
         property var copySource: null
