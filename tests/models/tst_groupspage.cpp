@@ -86,12 +86,18 @@ public:
     }
 };
 
-std::unique_ptr<QQuickWindow> makeWindow(QQmlApplicationEngine& engine, const char* page, int width, int height)
+// The page in a window of its own; mirrored, as the window shows it right to left.
+std::unique_ptr<QQuickWindow> makeWindow(QQmlApplicationEngine& engine, const char* page, int width, int height,
+                                         bool mirrored = false)
 {
+    QByteArray shown = QByteArray(page) + " { anchors.fill: parent }";
+    if (mirrored)
+        shown = "Item { anchors.fill: parent; LayoutMirroring.childrenInherit: true\nLayoutMirroring.enabled: true\n"
+            + shown + " }";
     QQmlComponent component(&engine);
     component.setData(QByteArray("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n")
-                          + QByteArray("Window { width: ") + QByteArray::number(width) + "; height: "
-                          + QByteArray::number(height) + "; visible: true; " + page + " { anchors.fill: parent } }",
+                          + QByteArray("Window { width: ") + QByteArray::number(width)
+                          + "; height: " + QByteArray::number(height) + "; visible: true; " + shown + " }",
                       QUrl("qrc:/qml/page.qml"));
     std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
     if (!window)
@@ -465,15 +471,8 @@ private slots:
         engine.rootContext()->setContextProperty("theThemeModel", &theme);
         engine.rootContext()->setContextProperty("ovGroupModel", &model);
         engine.rootContext()->setContextProperty("cbeEditor", &editor);
-        QQmlComponent component(&engine);
-        component.setData(QByteArray("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
-                                     "Window { width: 1100; height: 600; visible: true\n"
-                                     "Item { anchors.fill: parent; LayoutMirroring.childrenInherit: true\n"
-                                     "LayoutMirroring.enabled: ")
-                              + (mirrored ? "true" : "false") + "\nOvGroupsDataPage { anchors.fill: parent } } }",
-                          QUrl("qrc:/qml/mirrored.qml"));
-        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
-        QVERIFY2(window, qPrintable(component.errorString()));
+        std::unique_ptr<QQuickWindow> window = makeWindow(engine, "OvGroupsDataPage", 1100, 600, mirrored);
+        QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         settleScene(&engine);
         const int start = mirrored ? Qt::AlignRight : Qt::AlignLeft;
