@@ -49,11 +49,8 @@ public:
 // The plant of the panel that initTestCase builds, as the keypad's checks see it: 20 groups,
 // 1 to 10 direct, 100 areas, and the two plain sensors C1L1S1 and C1L2S5 (the other records
 // answer to no reference here).
-class PanelPlant : public CBEPlantInfo {
+class PanelPlant : public TestPlant {
 public:
-    int groupCount() const override { return 20; }
-    int directGroupCount() const override { return 10; }
-    int maxAreasCount() const override { return 100; }
     CBEPointInfo point(int cpu, int loop, int address, int family, int sub) const override
     {
         CBEPointInfo p;
