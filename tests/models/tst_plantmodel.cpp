@@ -327,8 +327,7 @@ private slots:
         QTest::newRow("CPUs") << QList<int>{1} << "CPU_ROOT_PAGE";
         QTest::newRow("CPU") << QList<int>{1, 0} << "Main building east wing panel 01";
         QTest::newRow("annunciators") << QList<int>{1, 0, 0} << "PAGE_ANNUNCIATORS";
-        QTest::newRow("loop") << QList<int>{1, 0, 1} << "Loop 1";
-        QTest::newRow("second loop") << QList<int>{1, 0, 2} << "Loop 2";
+        QTest::newRow("loop") << QList<int>{1, 0, 2} << "Loop 2";
         QTest::newRow("invalid") << QList<int>{} << "";
     }
     void toolTips()
