@@ -164,8 +164,8 @@ Rectangle {
         }
 
         rowDelegate: Rectangle {
-            // The view's rows take no model data: every row is as high as the model's rows ask.
-            height: 64
+            // As high as the model asks for its row; the view's own sizing row has no model data.
+            height: typeof model !== "undefined" && model && model.itemHeight > 0 ? model.itemHeight : 0
             color: OvTheme.rowBgColor(styleData.selected)
         }
 
@@ -213,19 +213,43 @@ Rectangle {
             role: "itemDescription"
             // Short of the scroll bar, whose place the view leaves out of its viewport.
             width: Math.max(0, tree.viewport.width - 48 - fontMetrics.height * 3.6)
-            delegate: Text {
+            delegate: Item {
                 id: textCell
-                transform: Scale {
-                    origin.x: textCell.width / 2
-                    xScale: treePane._turned ? -1 : 1
+                // This column starts past the icons of the deepest rows (loops, depth 2): the
+                // text of a shallower row (a panel's name) starts right past its own icon.
+                readonly property int depth: {
+                    var index = styleData.index
+                    if (!treePane.treeModel || styleData.row < 0 || !index || index.valid !== true)
+                        return 2
+                    var depth = 0
+                    for (var up = treePane.treeModel.parent(index); up.valid; up = treePane.treeModel.parent(up))
+                        ++depth
+                    return depth
                 }
-                // Beside the icon, on the row's starting side.
-                horizontalAlignment: treePane._turned ? Text.AlignRight : Text.AlignLeft
-                verticalAlignment: Text.AlignVCenter
-                font.family: OvTheme.fontFamily
-                color: OvTheme.editTextColor(styleData.selected)
-                text: styleData.value ? styleData.value : ""
-                elide: Text.ElideRight
+                readonly property real reach: Math.max(0, 2 - depth) * fontMetrics.height * 1.2
+
+                Text {
+                    id: label
+                    objectName: "plantTreeText"
+                    readonly property var rowIndex: styleData.index
+                    x: -textCell.reach
+                    width: textCell.width + textCell.reach
+                    height: textCell.height
+                    transform: Scale {
+                        origin.x: label.width / 2
+                        xScale: treePane._turned ? -1 : 1
+                    }
+                    // Beside the icon, on the row's starting side.
+                    horizontalAlignment: treePane._turned ? Text.AlignRight : Text.AlignLeft
+                    verticalAlignment: Text.AlignVCenter
+                    font.family: OvTheme.fontFamily
+                    color: OvTheme.editTextColor(styleData.selected)
+                    text: styleData.value ? styleData.value : ""
+                    // A panel's name takes the lines its row has room for; one cut still has its
+                    // whole in the row's tip.
+                    wrapMode: Text.Wrap
+                    elide: Text.ElideRight
+                }
             }
         }
     }

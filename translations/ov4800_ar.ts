@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>تهيئة اللوحات</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>تهيئة اللوحة</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>تهيئة الحلقة </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>الكواشف</translation>

@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>Panel Configuration</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>Panel configuration</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>Loop Configuration </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>Detectors</translation>

@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>Configuración de centrales</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>Configuración de la central</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>Configuración del lazo </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>Detectores</translation>

@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>Configuration des centrales</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>Configuration de la centrale</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>Configuration de la boucle </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>Détecteurs</translation>

@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>Központok konfigurálása</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>Központ konfigurálása</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>Hurok konfigurálása </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>Érzékelők</translation>

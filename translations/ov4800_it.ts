@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>Configurazione centrali</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>Configurazione centrale</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>Configurazione loop </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>Rivelatori</translation>

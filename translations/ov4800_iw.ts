@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>תצורת רכזות</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>תצורת רכזת</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>תצורת לולאה </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>גלאים</translation>

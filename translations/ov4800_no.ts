@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>Konfigurasjon av sentraler</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>Konfigurasjon av sentral</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>Konfigurasjon av sløyfe </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>Detektorer</translation>

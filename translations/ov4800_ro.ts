@@ -1167,14 +1167,6 @@
         <source>Panel Configuration</source>
         <translation>Configurarea centralelor</translation>
     </message>
-    <message id="ACTIVE_CPU_PAGE">
-        <source>Panel configuration</source>
-        <translation>Configurarea centralei</translation>
-    </message>
-    <message id="LOOP_PAGE">
-        <source>Loop Configuration </source>
-        <translation>Configurarea buclei </translation>
-    </message>
     <message id="SHORT_LABEL_SENSOR">
         <source>Detectors</source>
         <translation>Detectoare</translation>

@@ -622,11 +622,14 @@ void OvPlantModel::notifyErrorsChanged()
 
 // --- tool-tips and badges ---
 
+// Each tip names its row: a panel's row may show only part of its name, and the loop rows look
+// alike.
 QString OvPlantModel::getInfoToolTip(const QModelIndex& index) const
 {
     if (!index.isValid())
         return QString();
-    switch (kindOf(itemForIndex(index))) {
+    const TreeItem* item = itemForIndex(index);
+    switch (kindOf(item)) {
     case OvModelItem::kPlant: return qtTrId("PLANT_ROOT_PAGE");
     case OvModelItem::kGenParameters: return qtTrId("GEN_PARAMETERS_PAGE");
     case OvModelItem::kPwdMng: return qtTrId("PWD_MNG_PAGE");
@@ -634,8 +637,9 @@ QString OvPlantModel::getInfoToolTip(const QModelIndex& index) const
     case OvModelItem::kGroups: return qtTrId("PLANT_GROUP_PAGE");
     case OvModelItem::kRepeaters: return qtTrId("PLANT_REPEATERS_PAGE");
     case OvModelItem::kCPUs: return qtTrId("CPU_ROOT_PAGE");
-    case OvModelItem::kCPU: return qtTrId("ACTIVE_CPU_PAGE");
-    case OvModelItem::kLoop: return qtTrId("LOOP_PAGE");
+    case OvModelItem::kCPU: return textOf(item);
+    case OvModelItem::kLoop: return qtTrId("LBL_CPU_LOOP").arg(static_cast<const OvLoopItem*>(item)->loopNumber);
+    case OvModelItem::kAnnunciator: return qtTrId("PAGE_ANNUNCIATORS");
     default: return QString();
     }
 }

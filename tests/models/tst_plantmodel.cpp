@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QLoggingCategory>
+#include <QTranslator>
 #include <QtTest>
 
 using modeltest::at;
@@ -25,6 +26,16 @@ void twoCpus(Plant& plant)
     cpus.cpuAt(2)->setEnabled(true);
     cpus.cpuAt(2)->setLibCount(1);
 }
+
+// Only the loop label, which takes the loop's number.
+class LoopLabel : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* id, const char*, int) const override
+    {
+        return qstrcmp(id, "LBL_CPU_LOOP") == 0 ? QStringLiteral("Loop %1") : QString();
+    }
+};
 
 OvGenericPoint varnSensor(int loop, int address)
 {
@@ -314,9 +325,9 @@ private slots:
         QTest::newRow("areas") << QList<int>{0, 1} << "PLANT_AREA_PAGE";
         QTest::newRow("groups") << QList<int>{0, 2} << "PLANT_GROUP_PAGE";
         QTest::newRow("CPUs") << QList<int>{1} << "CPU_ROOT_PAGE";
-        QTest::newRow("CPU") << QList<int>{1, 0} << "ACTIVE_CPU_PAGE";
-        QTest::newRow("annunciators") << QList<int>{1, 0, 0} << "";
-        QTest::newRow("loop") << QList<int>{1, 0, 1} << "LOOP_PAGE";
+        QTest::newRow("CPU") << QList<int>{1, 0} << "Main building east wing panel 01";
+        QTest::newRow("annunciators") << QList<int>{1, 0, 0} << "PAGE_ANNUNCIATORS";
+        QTest::newRow("loop") << QList<int>{1, 0, 2} << "Loop 2";
         QTest::newRow("invalid") << QList<int>{} << "";
     }
     void toolTips()
@@ -324,10 +335,13 @@ private slots:
         QFETCH(QList<int>, path);
         QFETCH(QString, tip);
         FixturePlant plant(8);
+        plant->cpus().cpuAt(0)->setDescription("Main building east wing panel 01");
         OvPlantModel model(&*plant);
         QModelIndex index;
         for (int row : path)
             index = model.index(row, 0, index);
+        LoopLabel label;
+        QCoreApplication::installTranslator(&label);
         QCOMPARE(model.getInfoToolTip(index), tip);
     }
 

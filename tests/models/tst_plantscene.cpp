@@ -61,14 +61,15 @@ const char* const kPublished[] = {
     "theAreaListMdl",
 };
 
-// Panel 8, CPU 1 with one board: VARN loop 1 with two named detectors and a module whose
-// channels are all unused (a warning badge), and a group program in error.
+// Panel 8, CPU 1 with one board and a name of 32 characters: VARN loop 1 with two named
+// detectors and a module whose channels are all unused (a warning badge), and a group program in
+// error.
 void scenePlant(Plant& plant)
 {
     plant.setPlantType(0, false);
     plant.setDescription("Scene plant");
     CPUDevice* cpu = plant.cpus().cpuAt(0);
-    cpu->setDescription("Main panel");
+    cpu->setDescription("Main building east wing panel 01");
     cpu->setLibCount(1);
     cpu->setLoopType(0, 1);
     for (int address : {2, 5}) {
@@ -173,7 +174,7 @@ private slots:
         QCOMPARE(engine.rootObjects().size(), 1);
         auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
         QVERIFY(window);
-        window->resize(900, 700);
+        window->resize(1280, 900);
 
         // As the application wires them: the window's click to the tree, the loop page slot.
         int pageCode = 0;
@@ -228,6 +229,14 @@ private slots:
         tree.onCPULibCountChanged(changed);
         settleScene(&engine);
         QCOMPARE(tree.rowCount(at(tree, {1, 0})), rows);
+        // The name shows whole in the pane's first width; three boards make its row taller.
+        QQuickItem* cpuName = rowItem(window, "plantTreeText", at(tree, {1, 0}));
+        QVERIFY(cpuName);
+        QCOMPARE(cpuName->property("truncated").toBool(), false);
+        changed.setLibCount(3);
+        tree.onCPULibCountChanged(changed);
+        settleScene(&engine);
+        QCOMPARE(rowItem(window, "plantTreeIcon", at(tree, {1, 0}))->height(), 96.0);
 
         QQuickItem* cpuRow = rowItem(window, "plantTreeIcon", at(tree, {1, 0}));
         QVERIFY(cpuRow);
@@ -254,7 +263,7 @@ private slots:
                                 .arg(tipAt.y())
                                 .arg(centre(cpuRow).x())
                                 .arg(centre(cpuRow).y())));
-        QCOMPARE(tip->property("text").toString(), QString("Panel configuration"));
+        QCOMPARE(tip->property("text").toString(), QString("Main building east wing panel 01"));
         tree.rebuildModel(&*plant);
         settleScene(&engine);
         QTRY_VERIFY(!tip || !tip->property("visible").toBool());
