@@ -3,7 +3,8 @@ import QtQuick.Controls 2.15
 import "../controls"
 
 // Address, netmask and gateway of one network setting. Each refused value shows why under its
-// field; stored only when the three agree.
+// field, which shows the stored value again; the three are stored together once they agree, and
+// until then a value that is not refused waits in its field.
 Column {
     id: fields
 
@@ -20,12 +21,24 @@ Column {
     function check() {
         if (!checker)
             return
-        addressRefusal.text = checker.checkAddress(addressField.text)
-        netmaskRefusal.text = checker.checkNetmask(netmaskField.text)
-        gatewayRefusal.text = checker.checkGateway(addressField.text, netmaskField.text, gatewayField.text)
-        if (addressRefusal.text === "" && netmaskRefusal.text === "" && gatewayRefusal.text === "")
-            accepted(checker.addressValue(addressField.text), checker.addressValue(netmaskField.text),
-                     checker.addressValue(gatewayField.text))
+        addressField.refusal = checker.checkAddress(addressField.text)
+        netmaskField.refusal = checker.checkNetmask(netmaskField.text)
+        if (addressField.refusal !== "")
+            addressField.showStored()
+        if (netmaskField.refusal !== "")
+            netmaskField.showStored()
+        // The gateway against what the other two show now.
+        gatewayField.refusal = checker.checkGateway(addressField.text, netmaskField.text, gatewayField.text)
+        if (gatewayField.refusal !== "")
+            gatewayField.showStored()
+        if (addressField.refusal !== "" || netmaskField.refusal !== "" || gatewayField.refusal !== "")
+            return
+        accepted(checker.addressValue(addressField.text), checker.addressValue(netmaskField.text),
+                 checker.addressValue(gatewayField.text))
+        // As the panel keeps them: "010" stored as "10".
+        addressField.showStored()
+        netmaskField.showStored()
+        gatewayField.showStored()
     }
 
     spacing: 2
@@ -42,32 +55,35 @@ Column {
             model: [QT_TRID_NOOP("LBL_NET_ADDRESS"), QT_TRID_NOOP("LBL_NET_NETMASK"), QT_TRID_NOOP("LBL_NET_GATEWAY")]
             OvLabel { text: qsTrId(modelData) + fields.tr }
         }
-        TextField {
+        OvStoredField {
             id: addressField
             objectName: "addressField"
             width: metrics.averageCharacterWidth * 18
             font.family: OvTheme.fontFamily
-            text: fields.address
-            onEditingFinished: fields.check()
+            stored: fields.address
+            holdsAccepted: true
+            onSubmitted: fields.check()
         }
-        TextField {
+        OvStoredField {
             id: netmaskField
             objectName: "netmaskField"
             width: addressField.width
             font.family: OvTheme.fontFamily
-            text: fields.netmask
-            onEditingFinished: fields.check()
+            stored: fields.netmask
+            holdsAccepted: true
+            onSubmitted: fields.check()
         }
-        TextField {
+        OvStoredField {
             id: gatewayField
             objectName: "gatewayField"
             width: addressField.width
             font.family: OvTheme.fontFamily
-            text: fields.gateway
-            onEditingFinished: fields.check()
+            stored: fields.gateway
+            holdsAccepted: true
+            onSubmitted: fields.check()
         }
-        OvLabel { id: addressRefusal; objectName: "addressRefusal"; color: "#ff6060"; width: addressField.width; wrapMode: Text.Wrap }
-        OvLabel { id: netmaskRefusal; objectName: "netmaskRefusal"; color: "#ff6060"; width: addressField.width; wrapMode: Text.Wrap }
-        OvLabel { id: gatewayRefusal; objectName: "gatewayRefusal"; color: "#ff6060"; width: addressField.width; wrapMode: Text.Wrap }
+        OvLabel { objectName: "addressRefusal"; text: addressField.refusal; color: "#ff6060"; width: addressField.width; wrapMode: Text.Wrap }
+        OvLabel { objectName: "netmaskRefusal"; text: netmaskField.refusal; color: "#ff6060"; width: addressField.width; wrapMode: Text.Wrap }
+        OvLabel { objectName: "gatewayRefusal"; text: gatewayField.refusal; color: "#ff6060"; width: addressField.width; wrapMode: Text.Wrap }
     }
 }

@@ -22,11 +22,11 @@ FocusScope {
 
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
     // information bar.
-    function refusedName(text) {
+    function nameRefusal(text) {
         var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
         if (typeof mainWindow !== "undefined")
             mainWindow.showInfoMsg(reason)
-        return reason !== ""
+        return reason
     }
     function selection() { return revision, selectionModel.selectedIndexes }
     // The selection when it holds the row, else the row alone.
@@ -74,11 +74,11 @@ FocusScope {
     // The zone typed, 0 for what is no number; the range is said on the information bar while a
     // zone no viewer can start from is typed, as a refused name is.
     function typedZone(text) { return /^[0-9]+$/.test(text) ? parseInt(text, 10) : 0 }
-    function refusedZone(text) {
-        var refused = !zoneOffered(typedZone(text))
+    function zoneRefusal(text) {
+        var reason = zoneOffered(typedZone(text)) ? "" : qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(lastStartingZone())
         if (typeof mainWindow !== "undefined")
-            mainWindow.showInfoMsg(refused ? qsTrId("ERR_VALUE_OUT_OF_RANGE").arg(1).arg(lastStartingZone()) : "")
-        return refused
+            mainWindow.showInfoMsg(reason)
+        return reason
     }
 
     // A box's choice, ended with an ellipsis where the box is too narrow for it.
@@ -335,7 +335,7 @@ FocusScope {
                 id: cell
                 readonly property var rowIndex: styleData.index
                 readonly property bool filterRow: (view.revision, !!view.model && view.model.isFilter(styleData.index))
-                TextField {
+                OvStoredField {
                     objectName: "descriptionField"
                     anchors.fill: parent
                     anchors.margins: 1
@@ -343,15 +343,13 @@ FocusScope {
                     onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
                     visible: !cell.filterRow
                     enabled: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
-                    font.family: OvTheme.fontFamily
-                    text: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
-                    onTextEdited: view.refusedName(text)
-                    onEditingFinished: {
-                        if (!visible || text === styleData.value)
+                    stored: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
+                    onTextEdited: refusal = view.nameRefusal(text)
+                    onSubmitted: {
+                        if (!visible)
                             return
-                        if (view.refusedName(text))
-                            text = Qt.binding(function() { return styleData.value !== undefined && !cell.filterRow ? styleData.value : "" })
-                        else
+                        refusal = view.nameRefusal(text)
+                        if (refusal === "")
                             view.model.setDescription(view.selectionWith(styleData.index), text)
                     }
                 }
@@ -411,21 +409,20 @@ FocusScope {
                     spacing: metrics.averageCharacterWidth
                     visible: (view.revision, !!view.model && view.model.data(styleData.index, 259) === true
                               && view.model.data(styleData.index, 269) === 1)
-                    TextField {
+                    OvStoredField {
                         id: zoneField
                         objectName: "zoneRange"
                         readonly property int start: styleData.value !== undefined ? styleData.value : 1
                         width: metrics.averageCharacterWidth * 7
                         height: parent.height
-                        font.family: OvTheme.fontFamily
-                        text: start
-                        onTextEdited: view.refusedZone(text)
-                        onEditingFinished: {
-                            if (!parent.visible || text === String(start))
+                        stored: start
+                        onTextEdited: refusal = view.zoneRefusal(text)
+                        onSubmitted: {
+                            if (!parent.visible)
                                 return
-                            if (!view.refusedZone(text))
+                            refusal = view.zoneRefusal(text)
+                            if (refusal === "")
                                 view.model.setStartingZone(view.selectionWith(styleData.index), view.typedZone(text))
-                            text = Qt.binding(function() { return zoneField.start })
                         }
                     }
                     // While a refused zone is typed, the range is said here too, in sight

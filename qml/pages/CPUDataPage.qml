@@ -34,7 +34,7 @@ PlaceholderPage {
             page.pageCode = 8
             page.revision++
             // The field now holds this CPU's stored name, which nothing refuses.
-            descriptionRefusal.text = ""
+            cpuDescription.refusal = ""
         }
         function onLoopPageSelected(cpuIndex, loop) {
             if (cpuIndex < 0)
@@ -98,23 +98,23 @@ PlaceholderPage {
 
                 OvLabel { text: qsTrId("CSV_CPUDESCRIPTION") + page.tr; font.bold: true }
                 Column {
-                    TextField {
+                    OvStoredField {
                         id: cpuDescription
                         objectName: "cpuDescription"
                         width: metrics.averageCharacterWidth * 36
                         font.family: OvTheme.fontFamily
-                        text: (page.revision, page.hasPlant ? activePlant.getCPUDescription(page.cpuPosition) : "")
-                        onTextEdited: descriptionRefusal.text = page.info ? page.info.checkDescription(text) : ""
-                        onEditingFinished: {
-                            descriptionRefusal.text = page.info ? page.info.checkDescription(text) : ""
-                            if (descriptionRefusal.text === "" && page.hasPlant
-                                    && text !== activePlant.getCPUDescription(page.cpuPosition))
+                        stored: (page.revision, page.hasPlant ? activePlant.getCPUDescription(page.cpuPosition) : "")
+                        onTextEdited: refusal = page.info ? page.info.checkDescription(text) : ""
+                        onSubmitted: {
+                            refusal = page.info ? page.info.checkDescription(text) : ""
+                            if (refusal === "" && page.hasPlant)
                                 activePlant.setCPUDescription(page.cpuPosition, text)
                         }
                     }
                     OvLabel {
                         id: descriptionRefusal
                         objectName: "descriptionRefusal"
+                        text: cpuDescription.refusal
                         color: "#ff6060"
                         visible: text !== ""
                     }

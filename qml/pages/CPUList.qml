@@ -54,7 +54,7 @@ ListView {
         function reload() {
             installed.checked = itemEnableStat
             ups.checked = itemUPSPresent
-            description.text = itemDescription
+            description.showStored()
             libs.libCount = itemLibCount
         }
 
@@ -111,20 +111,20 @@ ListView {
                     onClicked: itemEnableStat = checked
                 }
             }
-            TextField {
+            OvStoredField {
                 id: description
                 objectName: "cpuDescription"
                 width: columns.widths[3]
                 autoScroll: activeFocus
                 onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
-                font.family: OvTheme.fontFamily
                 maximumLength: 32
-                text: itemDescription
-                // A name the panel cannot keep goes back to the stored one.
-                onEditingFinished: {
-                    if (list.info && list.info.checkDescription(text) !== "")
-                        text = itemDescription
-                    else if (text !== itemDescription)
+                stored: itemDescription
+                // A name the panel cannot keep is refused, the reason on the information bar.
+                onSubmitted: {
+                    refusal = list.info ? list.info.checkDescription(text) : ""
+                    if (typeof mainWindow !== "undefined")
+                        mainWindow.showInfoMsg(refusal)
+                    if (refusal === "")
                         itemDescription = text
                 }
             }

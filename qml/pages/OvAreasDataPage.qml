@@ -30,11 +30,11 @@ PlaceholderPage {
 
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
     // information bar.
-    function refusedName(text) {
+    function nameRefusal(text) {
         var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
         if (typeof mainWindow !== "undefined")
             mainWindow.showInfoMsg(reason)
-        return reason !== ""
+        return reason
     }
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
@@ -136,27 +136,24 @@ PlaceholderPage {
                     height: descriptionField.height
                     verticalAlignment: Text.AlignVCenter
                 }
-                TextField {
+                OvStoredField {
                     id: descriptionField
                     objectName: "areaDescription"
                     width: page.columnWidths[1]
                     // A long name shows its start; it scrolls to the caret only while edited.
                     autoScroll: activeFocus
                     font.family: OvTheme.fontFamily
-                    text: areaDescription
+                    stored: areaDescription
                     onActiveFocusChanged: {
                         if (!activeFocus)
                             cursorPosition = 0 // back to the start, which no scrolling then moves
                         else if (!page.isSelected(row.rowIndex))
                             page.select(row.rowIndex, 0)
                     }
-                    onTextEdited: page.refusedName(text)
-                    onEditingFinished: {
-                        if (text === areaDescription)
-                            return
-                        if (page.refusedName(text))
-                            text = Qt.binding(function() { return areaDescription })
-                        else
+                    onTextEdited: refusal = page.nameRefusal(text)
+                    onSubmitted: {
+                        refusal = page.nameRefusal(text)
+                        if (refusal === "")
                             page.model.setAreaDescription(page.selection, text)
                     }
                 }

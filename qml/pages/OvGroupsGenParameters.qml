@@ -40,25 +40,20 @@ Item {
         // A count outside the range is refused with the range, not bent into it: a count the
         // user did not mean would clear the programs of the groups that change kind.
         RowLayout {
-            TextField {
+            OvStoredField {
                 id: directCount
                 objectName: "directCount"
-                readonly property int stored: params._revision, params.groupModel ? Math.max(0, params.groupModel.getDirectGrupsCount()) : 0
+                stored: params._revision, params.groupModel ? Math.max(0, params.groupModel.getDirectGrupsCount()) : 0
                 font.family: OvTheme.fontFamily
                 Layout.preferredWidth: fontMetrics.averageCharacterWidth * 8
                 validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
-                text: stored
-                onEditingFinished: {
+                onSubmitted: {
                     if (!params.groupModel)
                         return
                     var value = text === "" ? -1 : parseInt(text, 10)
-                    var refused = params.groupModel.checkDirectGroupsCount(value)
-                    directRefusal.text = refused
-                    if (refused !== "")
-                        return
-                    if (value !== stored)
+                    refusal = params.groupModel.checkDirectGroupsCount(value)
+                    if (refusal === "")
                         params.groupModel.setDirectGrupsCount(value)
-                    text = Qt.binding(function () { return directCount.stored })
                 }
             }
             OvLabel {
@@ -70,6 +65,7 @@ Item {
         OvLabel {
             id: directRefusal
             objectName: "directCountRefusal"
+            text: directCount.refusal
             Layout.columnSpan: 3
             color: "#ff6060"
             visible: text !== ""

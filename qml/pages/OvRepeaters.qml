@@ -15,11 +15,11 @@ PlaceholderPage {
 
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
     // information bar.
-    function refusedName(text) {
+    function nameRefusal(text) {
         var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
         if (typeof mainWindow !== "undefined")
             mainWindow.showInfoMsg(reason)
-        return reason !== ""
+        return reason
     }
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
@@ -138,19 +138,15 @@ PlaceholderPage {
                         onClicked: page.model.enableRPT(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], checked)
                     }
                 }
-                TextField {
+                OvStoredField {
                     id: descriptionField
                     objectName: "rptDescription"
                     width: columns.widths[2]
-                    font.family: OvTheme.fontFamily
-                    text: rptDescription
-                    onTextEdited: page.refusedName(text)
-                    onEditingFinished: {
-                        if (text === rptDescription)
-                            return
-                        if (page.refusedName(text))
-                            text = Qt.binding(function() { return rptDescription })
-                        else
+                    stored: rptDescription
+                    onTextEdited: refusal = page.nameRefusal(text)
+                    onSubmitted: {
+                        refusal = page.nameRefusal(text)
+                        if (refusal === "")
                             page.model.setDescription(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], text)
                     }
                 }

@@ -27,21 +27,13 @@ ColumnLayout {
             Layout.preferredWidth: field.labelWidth
             elide: Text.ElideRight
         }
-        TextField {
+        OvStoredField {
             id: input
             objectName: field.member
-            font.family: OvTheme.fontFamily
             Layout.preferredWidth: fontMetrics.averageCharacterWidth * 8
             validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
-            text: field.stored
-            onEditingFinished: {
-                if (text === String(field.stored))
-                    return
-                var refused = field.info ? field.info.setParameter(field.member, text === "" ? -1 : parseInt(text, 10)) : ""
-                refusal.text = refused
-                // A refused value leaves the stored one in the field.
-                text = Qt.binding(function () { return field.stored })
-            }
+            stored: field.stored
+            onSubmitted: refusal = field.info ? field.info.setParameter(field.member, text === "" ? -1 : parseInt(text, 10)) : ""
         }
         OvLabel {
             objectName: field.member + "Range"
@@ -49,8 +41,8 @@ ColumnLayout {
         }
     }
     OvLabel {
-        id: refusal
         objectName: field.member + "Refusal"
+        text: input.refusal
         color: "#ff6060"
         visible: text !== ""
     }

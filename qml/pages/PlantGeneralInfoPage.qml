@@ -24,7 +24,7 @@ PlaceholderPage {
         if (!visible)
             return
         revision++
-        refusal.text = ""
+        description.refusal = ""
     }
     FontMetrics {
         id: metrics
@@ -39,20 +39,20 @@ PlaceholderPage {
         // Each child on the column's starting edge: a column places them at x 0, which no
         // mirroring moves, where an anchor mirrors.
         OvLabel { anchors.left: parent.left; text: qsTrId("PLANT_DESCRIPTION") + page.tr; font.bold: true }
-        TextField {
+        OvStoredField {
             id: description
             objectName: "plantDescription"
             anchors.left: parent.left
             width: metrics.averageCharacterWidth * 40
             font.family: OvTheme.fontFamily
-            text: (page.revision, activePlant ? activePlant.description : "")
-            onEditingFinished: refusal.text = page.info ? page.info.setPlantDescription(text) : ""
-            onTextEdited: refusal.text = page.info ? page.info.checkDescription(text) : ""
+            stored: (page.revision, activePlant ? activePlant.description : "")
+            onSubmitted: refusal = page.info ? page.info.setPlantDescription(text) : ""
+            onTextEdited: refusal = page.info ? page.info.checkDescription(text) : ""
         }
         OvLabel {
-            id: refusal
             objectName: "descriptionRefusal"
             anchors.left: parent.left
+            text: description.refusal
             color: "#ff6060"
             visible: text !== ""
         }

@@ -44,31 +44,27 @@ PlaceholderPage {
                         Layout.preferredWidth: Math.max(metrics.averageCharacterWidth * 24,
                                                         metrics.advanceWidth(qsTrId("PASSWORD_LEVEL").arg(8) + page.tr) + 2)
                     }
-                    TextField {
+                    OvStoredField {
+                        id: code
                         objectName: "password" + (level + 2)
-                        font.family: OvTheme.fontFamily
                         Layout.preferredWidth: metrics.averageCharacterWidth * 10
-                        text: (page.revision, page.info ? page.info.passwordText(level) : "")
-                        onTextEdited: refusal.text = page.info ? page.info.checkPassword(text) : ""
-                        // A refused code leaves the stored one in the field; leaving the field
-                        // as it is keeps what was said.
-                        onEditingFinished: {
-                            if (page.info && text === page.info.passwordText(level))
-                                return
-                            refusal.text = page.info ? page.info.setPassword(level, text) : ""
+                        stored: (page.revision, page.info ? page.info.passwordText(level) : "")
+                        onTextEdited: refusal = page.info ? page.info.checkPassword(text) : ""
+                        onSubmitted: {
+                            refusal = page.info ? page.info.setPassword(level, text) : ""
                             page.revision++
+                        }
+                        Connections {
+                            target: page
+                            function onVisibleChanged() { if (page.visible) code.refusal = "" }
                         }
                     }
                 }
                 OvLabel {
-                    id: refusal
                     objectName: "passwordRefusal" + (level + 2)
+                    text: code.refusal
                     color: "#ff6060"
                     visible: text !== ""
-                    Connections {
-                        target: page
-                        function onVisibleChanged() { if (page.visible) refusal.text = "" }
-                    }
                 }
             }
         }

@@ -387,6 +387,67 @@ private slots:
         QCOMPARE(libs->property("currentIndex").toInt(), 3);
         QCOMPARE(m_dialogs.pending(), 0);
     }
+
+    // An edit that ends on a refused value, by Tab or Enter, leaves the field showing what is
+    // stored and the reason in sight; nothing is stored. The SIB address is CPU 1's, stored above.
+    void refusedValueLeavesItsField_data()
+    {
+        QTest::addColumn<QString>("page"); // the application's slot that opens it; CPU 1's page for none
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("line"); // where the reason is said
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char* name, const char* page, const char* field, const QString& typed, Qt::Key key,
+                            const char* line, const char* reason) {
+            QTest::newRow(name) << QString(page) << QString(field) << typed << int(key) << QString(line)
+                                << QString(reason);
+        };
+        const QString name(49, 'n');
+        row("CPU name", "", "cpuDescription", name, Qt::Key_Tab, "descriptionRefusal", "At most 32 characters");
+        row("SIB address", "", "addressField", "192.168.0.256", Qt::Key_Tab, "addressRefusal",
+            "Not a valid host address");
+        row("plant name", "onPlantInfoPageSelected", "plantDescription", name, Qt::Key_Return, "descriptionRefusal",
+            "At most 32 characters");
+        row("direct groups 0", "onGeneralGroupsPageSelected", "directCount", "0", Qt::Key_Tab, "directCountRefusal",
+            "From 1 to 1600");
+        row("direct groups 1601", "onGeneralGroupsPageSelected", "directCount", "1601", Qt::Key_Return,
+            "directCountRefusal", "From 1 to 1600");
+        row("zone name", "onGeneralAreasPageSelected", "areaDescription", name, Qt::Key_Tab, "infoMessage",
+            "At most 32 characters");
+    }
+    void refusedValueLeavesItsField()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, line);
+        QFETCH(QString, reason);
+        Plant* plant = m_app->plant();
+        plant->setDescription("North site");
+        plant->setCPUDescription(0, "Main hall");
+        if (page.isEmpty())
+            m_app->cpuModel()->selectCPU(-1);
+        else
+            QVERIFY(QMetaObject::invokeMethod(m_app, qPrintable(page)));
+        QQuickItem* edited = nullptr;
+        QTRY_VERIFY((edited = find(root(), qPrintable(field))));
+        const QString stored = edited->property("text").toString();
+        plant->modifyPlantData(false);
+        plant->clearModificationBits(~0u);
+        edited->forceActiveFocus();
+        QTRY_VERIFY(edited->hasActiveFocus());
+        QVERIFY(QMetaObject::invokeMethod(edited, "selectAll"));
+        for (const QChar c : typed)
+            QTest::keyClick(m_app->mainWindow(), c.toLatin1());
+        QTest::keyClick(m_app->mainWindow(), Qt::Key(key));
+        QCOMPARE(edited->property("text").toString(), stored);
+        QVERIFY(!plant->isModified());
+        QQuickItem* said = find(root(), qPrintable(line));
+        QVERIFY(said);
+        QCOMPARE(said->property("text").toString(), reason);
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_CPUPages)

@@ -1,0 +1,32 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// A text field over a stored value. While an edit runs it holds what is typed; once the edit
+// ends (Enter, Tab, the focus leaving) it shows what is stored, whether the value typed was taken
+// or refused, so that what the page shows is what a save writes. Why a value was refused stays
+// in refusal, for the page to show, until the handler of the next edit says otherwise.
+TextField {
+    id: field
+
+    // The stored value, as text.
+    property string stored
+    // Why the value typed last is refused; empty when it is not. Set by the page's handlers.
+    property string refusal
+    // Where a value is stored only together with others (an address with its netmask and
+    // gateway), one that is not refused stays in the field until the others agree with it.
+    property bool holdsAccepted: false
+
+    // The edit ended with text other than the stored one: the page stores it or sets refusal.
+    signal submitted(string text)
+
+    function showStored() { text = Qt.binding(function () { return field.stored }) }
+
+    font.family: OvTheme.fontFamily
+    text: stored
+    onEditingFinished: {
+        if (text !== stored)
+            submitted(text)
+        if (!holdsAccepted || refusal !== "")
+            showStored()
+    }
+}
