@@ -1,6 +1,7 @@
 // The document commands on the real application and scene, offscreen, every question and file
 // dialog answered by script: new, compile, overwrite, the image and full-size round trips, bad
 // files, saves, quit, recent files, drop, title and the CSV export.
+#include "../io/LegacyFileGenerator.h"
 #include "../plant/GeneratedPlantChecks.h"
 #include "../plant/PlantBuilder.h"
 #include "../plant/ScriptedDialogs.h"
@@ -484,6 +485,41 @@ private slots:
         }
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
         QCOMPARE(m_app->plant()->getModificationStat(), 0u);
+    }
+
+    // A plant file of an earlier release through the open command, read by the reader the
+    // program's start installed: under a configuration of the earlier releases it opens with the
+    // notice, this build's own refuse it first.
+    void legacyFile_data()
+    {
+        QTest::addColumn<int>("config");
+        QTest::addColumn<QString>("text");
+        const QString notice("This plant file comes from an earlier release and has been converted. Check the whole "
+                             "plant before saving or compiling it.");
+        QTest::newRow("configuration 7") << 7 << "File version unsupported";
+        QTest::newRow("configuration 8") << 8 << "File version unsupported";
+        QTest::newRow("configuration 3") << 3 << notice;
+        QTest::newRow("configuration 6") << 6 << notice;
+    }
+    void legacyFile()
+    {
+        QFETCH(int, config);
+        if (!m_app->plant())
+            newPlant();
+        write("earlier.tov",
+              legacygen::file(legacygen::record(2, legacygen::fInt(1, 0) + legacygen::fText(4, "Earlier"))));
+        m_dialogs.clear();
+        if (m_app->plant() && m_app->plant()->getModificationStat() != 0)
+            m_dialogs.answer(PlantMessage::Discard);
+        m_dialogs.answer(PlantMessage::Ok);
+        const int running = Configuration::instance()->configNumber();
+        Configuration::instance()->set_configNumber(config);
+        QString file = path("earlier.tov");
+        m_app->openFile(file);
+        Configuration::instance()->set_configNumber(running);
+        QCOMPARE(m_dialogs.pending(), 0);
+        QTEST(m_dialogs.asked().last().text, "text");
+        QCOMPARE(m_app->plant()->getDescription() == "Earlier", config < 7);
     }
 
     // A file that fails to open leaves the modified plant that was open as it was: its image, its
