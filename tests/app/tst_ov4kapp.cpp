@@ -9,7 +9,6 @@
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
-#include "core/Configuration.h"
 #include "models/OvPlantModel.h"
 #include "plant/Plant.h"
 
@@ -190,9 +189,7 @@ private slots:
     // its errors again, once.
     void sensorChanged()
     {
-        m_dialogs.clear();
-        if (Configuration::instance()->allowedPlantTypes().size() > 1)
-            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_dialogs.answer(PlantMessage::FirstChoice);
         m_app->onFileNewMenu();
         QVERIFY(m_app->plant() && m_app->plantTreeModel());
         QSignalSpy marks(m_app->plantTreeModel(), &OvPlantModel::updateErrorsFlag);
