@@ -11,6 +11,7 @@
 #include "core/OvLanguageModel.h"
 #include "core/OvParametersReference.h"
 #include "core/OvSettings.h"
+#include "io/OvFileMng.h"
 #include "models/ActiveItemsModel.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAnnunciatorsModel.h"
@@ -27,6 +28,7 @@
 #include "models/WalkTestModel.h"
 #include "plant/OvGenericPoint.h"
 #include "plant/Plant.h"
+#include "plant/PlantLegacyReader.h"
 
 #include <QDebug>
 #include <QDir>
@@ -145,6 +147,8 @@ Ov4kApp::Ov4kApp(int& argc, char** argv)
         PlantDialogs::install(&m_dialogs);
     // The models reach the document through this, never by casting the application.
     ActivePlant::install(this);
+    // The plant opens files of earlier releases through the import layer, which it cannot reach.
+    OvFileMng::install();
     qRegisterMetaType<const OvGenericPoint*>("const OvGenericPoint*");
 
     initialise();
@@ -193,6 +197,7 @@ Ov4kApp::~Ov4kApp()
     m_eventFilterModel = nullptr;
     delete m_plant;
     m_plant = nullptr;
+    setPlantLegacyReaderFactory({});
     delete m_recentFilesModel;
     m_recentFilesModel = nullptr;
     if (PlantDialogs::installed() == &m_dialogs)
@@ -525,6 +530,16 @@ void Ov4kApp::createPointModels()
     }
     m_allarmLevelModel = new SensorAllarmLevelModel(this);
     publish("sensorAllarmLevelModel", m_allarmLevelModel);
+}
+
+void Ov4kApp::onSensorChanged(const OvGenericPoint& point)
+{
+    if (refusedWhileCompiling("point change"))
+        return;
+    if (m_plant)
+        m_plant->setPoint(point);
+    if (m_plantTreeModel)
+        m_plantTreeModel->notifyErrorsChanged();
 }
 
 void Ov4kApp::deleteZoneModels()

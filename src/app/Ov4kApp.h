@@ -243,6 +243,9 @@ public slots:
     void onCpuExtensionFlagChanged(const CPUDevice& cpu);
     // An edit of the CPU list: the plant stores the whole CPU; the tree follows.
     void onCPUDataChangedFromCPUModel(const CPUDevice& cpu, QVector<int> roles);
+    // A point changed outside the point tables: the plant stores it and the tree shows its
+    // error marks again. Refused while a compile runs.
+    void onSensorChanged(const OvGenericPoint& point);
     void onAnnunciatorsChanged(const OvAnnunciatorsSystem& system);
     void onAnnunciatorsRemoved(const OvAnnunciatorsSystem& system);
     void onViewersChanged(const OvAnnunciatorsSystem& system);

@@ -187,7 +187,7 @@ QStringList sensorCells(int cpu, int loop, int position, const OvGenericPoint& p
             p.subPoints().isEmpty() ? typeName(p) : modelName(p),
             state(p.checkTracking()),
             state(p.checkFlashing()),
-            notNegative(p.alertLevelRAVI() - 1), // stored 1-based, shown as the point table shows it
+            p.alertLevel() > 0 ? QString::number(p.alertLevel()) : QString(),
             notNegative(p.sensLow()),
             notNegative(p.sensNormal()),
             notNegative(p.sensHigh()),

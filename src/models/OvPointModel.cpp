@@ -554,7 +554,7 @@ QVariant OvPointModel::data(const QModelIndex& index, int role) const
     case SensLowRole: return p->sensLow();
     case SensHighRole: return p->sensHigh();
     case CbeRole: return p->cbe().isEmpty() ? QString() : Ov4800::toStorageString(p->cbe());
-    case AlertLevelRAVIRole: return p->alertLevelRAVI() - 1;
+    case AlertLevelRAVIRole: return p->alertLevel() - 1;
     case FastInputDev1Role: return p->fastInputDev1();
     case FastInputDev2Role: return p->fastInputDev2();
     case FastInputLogicRole: return p->fastInputLogic();

@@ -1,13 +1,16 @@
 #include "models/SensorAllarmLevelModel.h"
 
 #include "models/ModelLogging.h"
+#include "plant/OvGenericPoint.h"
 
 #include <QDebug>
 
 namespace {
 
+constexpr int kLevels = OvGenericPoint::kAlertLevels;
+
 // Row k of the table is level k + 1; column m - 1 is model type m.
-const char* const kSuffixes[5][3] = {
+const char* const kSuffixes[kLevels][3] = {
     {" - 1%/ft", " - 1%/ft", " - 1%/ft"},
     {" - 1%-2%/ft", " - 2%/ft", " - 2%/ft"},
     {" - 2%/ft", " - 3%/ft, T: <45s", " - 3%/ft"},
@@ -24,7 +27,7 @@ SensorAllarmLevelModel::SensorAllarmLevelModel(QObject* parent)
 
 int SensorAllarmLevelModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_levelCount;
+    return parent.isValid() ? 0 : kLevels;
 }
 
 QHash<int, QByteArray> SensorAllarmLevelModel::roleNames() const
@@ -45,7 +48,7 @@ QVariant SensorAllarmLevelModel::data(const QModelIndex& index, int role) const
 QString SensorAllarmLevelModel::getLevelName(int rowIndex, int modelType) const
 {
     QString name = qtTrId("SENSOR_ALLARM_MODEL_PREFIX");
-    if (rowIndex < 0 || rowIndex >= m_levelCount)
+    if (rowIndex < 0 || rowIndex >= kLevels)
         return name;
     name += QStringLiteral(" %1").arg(rowIndex + 1);
     if (modelType >= 1 && modelType <= 3)

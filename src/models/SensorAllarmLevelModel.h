@@ -24,12 +24,12 @@ signals:
 public slots:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant data(const QModelIndex& index) const { return data(index, Qt::DisplayRole); }
-    // The prefix alone for a row outside the five levels.
+    // Row k names level k + 1 (OvGenericPoint::alertLevel); the prefix alone for a row outside
+    // the levels.
     QString getLevelName(int rowIndex, int modelType) const;
     QString getLevelName(int rowIndex) const { return getLevelName(rowIndex, m_modelType); }
     void setModelType(int type);
 
 private:
     int m_modelType = 0;
-    int m_levelCount = 5;
 };

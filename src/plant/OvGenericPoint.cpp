@@ -181,6 +181,13 @@ bool OvGenericPoint::hasFeature(unsigned int mask) const
 
 // --- queries ---
 
+int OvGenericPoint::alertLevel() const
+{
+    if (m_family != 1 || !m_subPoints.isEmpty() || !hasFeature(FEATURE_ALERT_LEVEL))
+        return 0;
+    return m_alertLevelRAVI >= 1 && m_alertLevelRAVI <= kAlertLevels ? m_alertLevelRAVI : 0;
+}
+
 const OvGenericPoint* OvGenericPoint::at(int position) const
 {
     if (m_subPoints.isEmpty())

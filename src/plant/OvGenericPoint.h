@@ -51,6 +51,8 @@ public:
     };
     // inputType of a point whose channels each have their own.
     static constexpr int kInputTypeChannels = 3;
+    // The alarm levels a detector with one alarm level can be given.
+    static constexpr int kAlertLevels = 5;
     static constexpr int kCBEUnchecked = 0xFFFF;
     static constexpr u32 kLoopTypeUndefined = 0xFFFF;
     static constexpr u16 kLinkedModuleCode = 0x400D;
@@ -180,6 +182,9 @@ public:
     int sensHigh() const { return m_sensHigh; }
     const QString& cbe() const { return m_cbe; }
     int alertLevelRAVI() const { return m_alertLevelRAVI; }
+    // The level the loop page names, 1 to kAlertLevels; 0 where it names none: a point whose type
+    // has no alarm level or that has channels, or a stored value outside the levels.
+    int alertLevel() const;
     int fastInputDev1() const { return m_fastInputDev1; }
     int fastInputDev2() const { return m_fastInputDev2; }
     bool fastInputLogic() const { return m_fastInputLogic; }

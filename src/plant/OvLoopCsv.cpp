@@ -49,7 +49,7 @@ QStringList sensorRow(const OvGenericPoint& p)
             flag(p.checkAudit()),
             flag(p.checkTracking()),
             flag(p.checkFlashing()),
-            number(p.alertLevelRAVI()),
+            number(p.alertLevel()),
             number(p.sensLow()),
             number(p.sensNormal()),
             number(p.sensHigh()),

@@ -1,6 +1,7 @@
 // The document commands on the real application and scene, offscreen, every question and file
 // dialog answered by script: new, compile, overwrite, the image and full-size round trips, bad
 // files, saves, quit, recent files, drop, title and the CSV export.
+#include "../io/LegacyFileGenerator.h"
 #include "../plant/GeneratedPlantChecks.h"
 #include "../plant/PlantBuilder.h"
 #include "../plant/ScriptedDialogs.h"
@@ -456,6 +457,10 @@ private slots:
                                        << "";
         QTest::newRow("not a plant file") << "bad.tov" << QByteArray("not a plant") << ""
                                           << "";
+        // This build's configurations take no plant file of an earlier release.
+        QTest::newRow("earlier release") << "earlier.tov" << legacygen::file(legacygen::record(2, QByteArray()))
+                                         << "File version unsupported"
+                                         << "";
     }
     void badFiles()
     {
@@ -484,6 +489,23 @@ private slots:
         }
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
         QCOMPARE(m_app->plant()->getModificationStat(), 0u);
+    }
+
+    // Under a configuration of the earlier releases the open command reads a plant file of one
+    // with the reader the program's start installed.
+    void legacyFileRead()
+    {
+        write("earlier.tov", legacygen::file(legacygen::record(2, legacygen::fText(4, "Earlier"))));
+        m_dialogs.clear();
+        m_dialogs.answer(PlantMessage::Ok);
+        const int running = Configuration::instance()->configNumber();
+        Configuration::instance()->set_configNumber(3);
+        QString file = path("earlier.tov");
+        m_app->openFile(file);
+        Configuration::instance()->set_configNumber(running);
+        QCOMPARE(m_dialogs.asked().size(), 1);
+        QCOMPARE(m_dialogs.asked().first().icon, PlantMessage::Warning);
+        QCOMPARE(m_app->plant()->getDescription(), QStringLiteral("Earlier"));
     }
 
     // A file that fails to open leaves the modified plant that was open as it was: its image, its

@@ -9,6 +9,8 @@
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
+#include "models/OvPlantModel.h"
+#include "plant/Plant.h"
 
 #include <QtQuick>
 #include <QtTest>
@@ -181,6 +183,21 @@ private slots:
                 shown << item->property("text").toString();
         }
         QTEST(shown.join('|'), "title");
+    }
+
+    // A point changed through the slot the scene calls by name is the plant's, and the tree marks
+    // its errors again, once.
+    void sensorChanged()
+    {
+        m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        QVERIFY(m_app->plant() && m_app->plantTreeModel());
+        QSignalSpy marks(m_app->plantTreeModel(), &OvPlantModel::updateErrorsFlag);
+        OvGenericPoint point(1, 1, 1, 7);
+        point.setDescription(QStringLiteral("Changed"));
+        QVERIFY(QMetaObject::invokeMethod(m_app, "onSensorChanged", Q_ARG(OvGenericPoint, point)));
+        QCOMPARE(m_app->plant()->getPoint(0, 0, 6, 1)->description(), QStringLiteral("Changed"));
+        QCOMPARE(marks.count(), 1);
     }
 
     void quit()

@@ -407,8 +407,9 @@ private slots:
         QCOMPARE(repeated, QStringList());
     }
 
-    // The alert-level cell shows what the point table shows, the stored level less one, and
-    // nothing for a sensor without a level (stored 0); the same after compile and open.
+    // The alert-level cell shows the level the loop page names, the stored one of 1 to 5, and
+    // nothing for a sensor without one (stored 0 or 6, or a type of three sensitivities); the
+    // same after compile and open.
     void alertLevelCells_data()
     {
         QTest::addColumn<bool>("fromImage");
@@ -418,11 +419,14 @@ private slots:
     void alertLevelCells()
     {
         QFETCH(bool, fromImage);
-        const QStringList shown{"", "0", "1", "2", "3", "4"};
+        const QStringList shown{"", "1", "2", "3", "4", "5", ""};
         Plant built;
-        for (int stored = 0; stored < shown.size(); ++stored) {
-            OvGenericPoint sensor = typed(1, 1, stored + 1, 1, 1, 1, 30, 4); // one alert level
-            sensor.setAlertLevelRAVI(stored);
+        for (int stored = 0; stored <= shown.size(); ++stored) {
+            // The last, of three sensitivities, stores level 3.
+            const bool level = stored < shown.size();
+            OvGenericPoint sensor = level ? typed(1, 1, stored + 1, 1, 1, 1, 30, 4)
+                                          : typed(1, 1, stored + 1, 1, 1, 1, 65, 60);
+            sensor.setAlertLevelRAVI(level ? stored : 3);
             sensor.setDescription(QString("Level %1").arg(stored));
             built.setPoint(sensor);
         }
@@ -446,7 +450,7 @@ private slots:
         // The column's box in points: 10 of margin, the indent of 50 dots, 6520 to 7499 dots.
         const double left = 10 + (50 + 6520) * 72.0 / 1200, right = 10 + (50 + 7499) * 72.0 / 1200;
         const QList<PdfWord> words = bboxWords(file, sensorPage);
-        for (int stored = 0; stored < shown.size(); ++stored) {
+        for (int stored = 0; stored <= shown.size(); ++stored) {
             const QString index = QString("1.1.%1").arg(stored + 1);
             const auto row = std::find_if(words.begin(), words.end(),
                                           [&](const PdfWord& w) { return w.text == index; });
@@ -455,7 +459,7 @@ private slots:
             for (const PdfWord& w : words)
                 if (qAbs(w.top - row->top) < 2 && w.left >= left && w.right <= right)
                     cell << w.text;
-            QCOMPARE(cell.join(' '), shown.at(stored));
+            QCOMPARE(cell.join(' '), shown.value(stored));
         }
     }
 
