@@ -182,15 +182,18 @@ QStringList sensorCells(int cpu, int loop, int position, const OvGenericPoint& p
                         const QString& disabled)
 {
     const auto state = [&](bool on) { return on ? enabled : disabled; };
+    // A detector with an alarm level has no sensitivities: its page shows none, nor does this.
+    const bool levels = p.subPoints().isEmpty() && p.hasFeature(OvGenericPoint::FEATURE_THREE_LEVELS);
+    const auto sensitivity = [&](int value) { return levels ? notNegative(value) : QString(); };
     return {address(cpu, loop, position),
             p.description(),
             p.subPoints().isEmpty() ? typeName(p) : modelName(p),
             state(p.checkTracking()),
             state(p.checkFlashing()),
             p.alertLevel() > 0 ? QString::number(p.alertLevel()) : QString(),
-            notNegative(p.sensLow()),
-            notNegative(p.sensNormal()),
-            notNegative(p.sensHigh()),
+            sensitivity(p.sensLow()),
+            sensitivity(p.sensNormal()),
+            sensitivity(p.sensHigh()),
             p.cbe(),
             zone(p.areaIndex()),
             state(p.checkRaviSCtrlDisa())};

@@ -420,6 +420,8 @@ private slots:
     {
         QFETCH(bool, fromImage);
         const QStringList shown{"", "1", "2", "3", "4", "5", ""};
+        // Level, then the three sensitivities: only the last sensor has them.
+        const QList<int> columns{6520, 7520, 8520, 9520};
         Plant built;
         for (int stored = 0; stored <= shown.size(); ++stored) {
             // The last, of three sensitivities, stores level 3.
@@ -427,6 +429,7 @@ private slots:
             OvGenericPoint sensor = level ? typed(1, 1, stored + 1, 1, 1, 1, 30, 4)
                                           : typed(1, 1, stored + 1, 1, 1, 1, 65, 60);
             sensor.setAlertLevelRAVI(level ? stored : 3);
+            sensor.setSensitivities(3, 2, 1);
             sensor.setDescription(QString("Level %1").arg(stored));
             built.setPoint(sensor);
         }
@@ -447,19 +450,25 @@ private slots:
         for (int k = 1; k <= 20 && !sensorPage; ++k)
             sensorPage = page(file, k).trimmed().startsWith("PDF_SENSOR_SYS") ? k : 0;
         QVERIFY(sensorPage > 0);
-        // The column's box in points: 10 of margin, the indent of 50 dots, 6520 to 7499 dots.
-        const double left = 10 + (50 + 6520) * 72.0 / 1200, right = 10 + (50 + 7499) * 72.0 / 1200;
         const QList<PdfWord> words = bboxWords(file, sensorPage);
         for (int stored = 0; stored <= shown.size(); ++stored) {
             const QString index = QString("1.1.%1").arg(stored + 1);
             const auto row = std::find_if(words.begin(), words.end(),
                                           [&](const PdfWord& w) { return w.text == index; });
             QVERIFY2(row != words.end(), qPrintable(index));
-            QStringList cell;
-            for (const PdfWord& w : words)
-                if (qAbs(w.top - row->top) < 2 && w.left >= left && w.right <= right)
-                    cell << w.text;
-            QCOMPARE(cell.join(' '), shown.value(stored));
+            QStringList cells;
+            for (int column : columns) {
+                // The cell's box in points: 10 of margin, the indent of 50 dots, 980 dots wide.
+                const double left = 10 + (50 + column) * 72.0 / 1200, right = left + 979 * 72.0 / 1200;
+                QStringList cell;
+                for (const PdfWord& w : words)
+                    if (qAbs(w.top - row->top) < 2 && w.left >= left && w.right <= right)
+                        cell << w.text;
+                cells << cell.join(' ');
+            }
+            const QStringList sensitivities = stored < shown.size() ? QStringList{"", "", ""}
+                                                                    : QStringList{"2", "3", "1"};
+            QCOMPARE(cells, QStringList{shown.value(stored)} + sensitivities);
         }
     }
 
