@@ -3,6 +3,7 @@
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
 #include "cbe/CBEByteCode.h"
 
@@ -21,6 +22,13 @@ const char* const kKeywordTexts[16] = {
 };
 
 const char kDateSeparators[3] = {'-', '-', ' '};
+
+// A record is a channel as the plant's loader reads it: its code has channels, or it names a
+// sub-address past the first.
+bool has_channels(const u8* rec)
+{
+    return get_sub_num(DeviceRec::get_code(rec)) > 1 || DeviceRec::get_sub(rec) > 0;
+}
 
 // The working state of one call. Every read is bounded by the 64 nibbles of the program copy,
 // every write by the caller's buffer size, so no input can move either past its end.
@@ -203,15 +211,17 @@ private:
         u8 rec[DeviceRec::kSize];
         std::memset(rec, 0, sizeof rec);
         const u32 sub = a.is_module() ? a.get_sub() : DeviceRec::kAnySub;
-        if (g_zpConf->get_device(rec, a.get_cpu(), a.get_line(), a.is_module(), a.get_address(), sub) == ZP_OK
-            && DeviceRec::get_class(rec) != 0) {
+        const bool found = g_zpConf->get_device(rec, a.get_cpu(), a.get_line(), a.is_module(), a.get_address(), sub)
+            == ZP_OK;
+        if (found && DeviceRec::get_class(rec) != 0) {
             const int address = DeviceRec::get_address(rec);
             if (address >= 0)
                 return put_decimal(u32(address) + 1) && put(' ');
         }
-        // Where the keypad takes no sub-address, a module the compiler finds without one is
-        // written without one: the text then opens on the keypad whole.
-        if (!m_subTyped
+        // Where the keypad takes no sub-address, a module without channels that the compiler
+        // finds without one is written without one: the text then opens on the keypad whole. A
+        // channel keeps its sub-address, or the text would name the whole module.
+        if (!m_subTyped && !(found && has_channels(rec))
             && g_zpConf->get_packed_address(a.get_cpu(), a.get_line(), true, a.get_address(), DeviceRec::kAnySub) == a)
             return put_decimal(a.get_address() + 1) && put(' ');
         return put_decimal(a.get_address() + 1) && put('.') && put_decimal(a.get_sub() + 1) && put(' ');
@@ -303,4 +313,11 @@ int CBEExpr_ToString(CBEDecodeRequest* request)
     request->nibblePos = decoder.nibble_pos();
     request->textLength = decoder.text_length();
     return result;
+}
+
+bool cbeStoredChannel(u32 cpu, u32 loop, u32 address)
+{
+    u8 rec[DeviceRec::kSize];
+    return g_zpConf->get_device(rec, cpu, loop, true, address, DeviceRec::kAnySub) == ZP_OK
+        && DeviceRec::get_class(rec) == 0 && has_channels(rec);
 }

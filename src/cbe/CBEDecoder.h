@@ -25,5 +25,11 @@ struct CBEDecodeRequest {
 int CBEExpr_ToString(CBEDecodeRequest* request);
 
 // Whether an output's sub-address ("M2.1") is typed under the detector brand of g_zpConf: only
-// the first two brands have them. The decoder writes no sub-address where it is not.
+// the first two brands have them. Where it is not, the decoder writes a sub-address only for a
+// module's channel.
 bool cbeOutputSubAddressTyped();
+
+// Whether the panel's record that a reference to the module at (cpu, loop, address), all 0-based,
+// finds without a sub-address is a channel sharing its module's address: the decoder writes its
+// sub-address under every brand.
+bool cbeStoredChannel(u32 cpu, u32 loop, u32 address);

@@ -156,17 +156,18 @@ bool referenceKeyEnabled(const CBEOperator& n, uint key, bool moduleAllowed, boo
 // Whether "." follows the module of a reference, so that every device has the one name the
 // decoder writes for it: not where the record answers at address + sub-address, always where
 // channels share their module's address, and for a single device as the detector brand has it.
-// unknown: the answer when the plant holds no such module.
+// unknown: the answer when the plant holds no such module, as while it is built from the
+// panel's records; a channel among those records has its "." as the decoder writes it.
 bool moduleSubTyped(const CBEOperator& n, bool unknown)
 {
     const CBEPlantInfo* plant = cbePlant();
     const int c = partValue<CBECPUIndex>(n) - 1, l = partValue<CBELoopIndex>(n) - 1;
     const int a = partValue<CBEModuleIndex>(n) - 1;
-    if (!plant || c < 0 || l < 0 || a < 0)
+    if (c < 0 || l < 0 || a < 0)
         return unknown;
-    const CBEPointInfo p = plant->point(c, l, a, 2, kAnySub);
+    const CBEPointInfo p = plant ? plant->point(c, l, a, 2, kAnySub) : CBEPointInfo();
     if (!p.valid)
-        return unknown;
+        return unknown || cbeStoredChannel(u32(c), u32(l), u32(a));
     if (p.recordClass != 0)
         return false;
     return p.hasSubPoints || cbeOutputSubAddressTyped();

@@ -7,8 +7,10 @@
 #include "cbe/CBECompiler.h"
 #include "cbe/CBEDecoder.h"
 
+#include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
+#include "ZpData/Layouts/ZpxProg.h"
 
 #include <QtTest>
 
@@ -29,18 +31,32 @@ const u8 kOwners[][5] = {{'g', CBE_OWNER_GROUP, 20, 0, 0},    {'x', CBE_OWNER_GR
                          {'l', CBE_OWNER_GROUP, 0x3F, 6, 0},  {'s', CBE_OWNER_SENSOR, 0, 0, 0},
                          {'m', CBE_OWNER_MODULE, 0, 0x20, 9}, {'n', CBE_OWNER_MODULE, 0, 0x20, 11}};
 
-// Text, program nibbles, and the decoded text where it is not the text itself.
+// Text, program nibbles, the decoded text where it is not the text itself, and the detector
+// brand where it is not the image's 0.
 struct CompileRow {
     QByteArray text, nibbles, decoded;
+    u8 brand = 0;
 };
 struct ErrorRow {
     QByteArray text;
     int code, pos;
 };
-// After `opens` bytes A0: the result, the nibbles read, the program and the text.
+// After `opens` bytes A0: the result, the nibbles read, the program, the text and the brand.
 struct DecodeRow {
     int opens, result, nibblePos;
     QByteArray nibbles, text;
+    u8 brand = 0;
+};
+
+// The detector brand while a row runs, put in place as a file holds it: a changed block would
+// have it repaired to the one brand of the image's panel type.
+struct BrandScope {
+    explicit BrandScope(u8 brand) { put(brand); }
+    ~BrandScope() { put(0); }
+    static void put(u8 b)
+    {
+        BlockLock<ZpData_v2602::ZpxProg>(*g_zpConf, 0, 2, 2, BlockAccess::write)->put_sensor_brand(b);
+    }
 };
 
 const int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -282,6 +298,9 @@ const CompileRow kCompileRows[] = {
     // A dual device of code class 2, stored as the sensor S7, written as a module without sub-address.
     {"OR(C1L1M7)", "A2 D000060 A1 F", {}},
     {"OR(C1L1S7 C1L1M7)", "A2 C000060 D000060 A1 F", {}},
+    // Under a brand whose keypad takes no sub-address, a channel keeps it and a plain module
+    // found without one comes back without it.
+    {"D:(C1L1M1.1 C1L1M3 C1L1M3.2)", "A0 D000200 D000220 D002220 A1 F", "(C1L1M1 C1L1M3.1 C1L1M3.2)", 3},
     {"DEL(01.30(G5))", "A6 0130 FFFF A0 9500 A1 A1 F0", "DEL(01.30 (G5))"},
     {"DEL(10.00 05.00 (G5))", "A6 1000 0500 A0 9500 A1 A1 F0", {}},
     {"SDEL (09.59 00.01 (OR(G1 G2)))", "A8 0959 0001 A0 A2 9100 9200 A1 A1 A1 F0", "SDEL(09.59 00.01 (OR(G1 G2)))"},
@@ -503,6 +522,8 @@ const DecodeRow kDecodeRows[] = {
     {0, 0, 12, "A2 D18E390 A1 F", "OR(C2L3M10.16)"},
     {0, 0, 12, "A2 D000236 A1 F", "OR(C1L1M100.1)"},
     {0, 0, 12, "A2 C00E320 A1 F", "OR(C1L1S3)"},
+    {0, 0, 19, "A2 D000220 D000200 A1 F", "OR(C1L1M3.1 C1L1M1)", 3},
+    {0, 0, 12, "A2 D002240 A1 F", "OR(C1L1M5.2)", 3},
     {0, 0, 16, "A7 E00 FFFFFFFF A1 F", "TIM()"},
     {0, 0, 14, "AE 00 0 1D7 2D7 A1 F", "TONE(00 0 SYS:EVAC)"},
     {0, 0, 22, "A7 8FFFFFF FFFFFFFF A1 A1 F", "TIM(-- ))"},
@@ -536,7 +557,8 @@ private slots:
     // CPU 1 with two boards (loops 1 to 4) and CPU 2 with one (loops 1 and 2); groups 1 to 10 are
     // direct. The devices: C1L1S1, C1L1S3, C1L1S7 of code class 2; outputs C1L1M10.1 and .2; input
     // C1L1M12.1; output C1L2M21.2 of class 1, answering as M22; C1L2S5; C1L1M30.1 of type 1; input
-    // C1L1M159.1 at the last address; C1L3S8, C2L2S159 and input C2L1M1.1; C1L1S40 of type 1.
+    // C1L1M159.1 at the last address; C1L3S8, C2L2S159 and input C2L1M1.1; C1L1S40 of type 1;
+    // output C1L1M1, a sounder-beacon with two channels C1L1M3.1 and .2, and the lone channel C1L1M5.2.
     void initTestCase()
     {
         TestBase::initTestCase();
@@ -552,6 +574,8 @@ private slots:
             {0, 8, 29, 0, true, 0x400B, 1, 0, 1, 0, "", false},  {0, 9, 158, 0, true, 0x400B, 43, 0, 1, 0, "", false},
             {1, 0, 7, 0, false, 0x4002, 2, 0, 1, 5, "", false},  {2, 0, 158, 1, false, 0x4002, 2, 0, 1, 5, "", false},
             {2, 1, 0, 0, true, 0x400B, 43, 0, 1, 0, "", false},  {0, 10, 39, 0, false, 0x4002, 1, 0, 1, 5, "", false},
+            {0, 11, 0, 0, true, 0x400B, 14, 0, 2, 0, "", false}, {0, 12, 2, 0, true, 151, 14, 0, 2, 0, "", false},
+            {0, 13, 2, 0, true, 151, 14, 0, 2, 1, "", false},    {0, 14, 4, 0, true, 0x400B, 14, 0, 2, 1, "", false},
         };
         QTemporaryDir dir;
         QFile file(dir.filePath("plant.bin"));
@@ -582,6 +606,7 @@ private slots:
     void compile()
     {
         QFETCH(CompileRow, row);
+        const BrandScope brand(row.brand);
         const QByteArray text = row.text.mid(owner_of(row.text).size());
         const QString fault = round_trip(row.text, row.nibbles, row.decoded.isNull() ? text : row.decoded);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
@@ -626,6 +651,7 @@ private slots:
     void decode()
     {
         QFETCH(DecodeRow, row);
+        const BrandScope brand(row.brand);
         const Decoded d = ::decode(QByteArray(row.opens, char(0xA0)) + bytes(row.nibbles));
         QCOMPARE(d.text, QByteArray(row.opens, '(') + row.text);
         QCOMPARE(d.result, row.result);

@@ -312,16 +312,20 @@ private slots:
         QTest::addColumn<int>("panelType");
         QTest::addColumn<int>("brand");
         QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("protocol");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("channel");
-        // panel type, its family, brand, loop type (0 ADV, 1 VARN, 2 APOLLO)
-        const int kLoops[][4] = {{8, 2, 3, 1}, {8, 2, 4, 2}, {0, 0, 0, 0}, {0, 0, 0, 1}};
+        // panel type, its family, brand, loop type (0 ADV, 1 VARN, 2 APOLLO), protocol of the
+        // points: the loop's, or ADV for the codes of the first series as the device row types them
+        const int kLoops[][5] = {{8, 2, 3, 1, 2}, {8, 2, 4, 2, 4}, {0, 0, 0, 0, 1}, {0, 0, 0, 1, 2}, {8, 2, 3, 1, 1}};
         for (const auto& l : kLoops)
             for (u16 code : get_hw_type_list(u32(l[1]), u8(l[3]), DEVICE_KIND_MODULE))
                 for (u32 c = 1; is_module_code(code) && get_sub_num(code) > 1 && c <= get_sub_num(code); ++c)
-                    if (channelType(u16(code), u32(l[3]), c - 1, u32(l[1])) != 0)
-                        QTest::addRow("brand %d, loop type %d, code %d, channel %u", l[2], l[3], code, c)
-                            << l[0] << l[2] << l[3] << int(code) << int(c);
+                    if (channelType(u16(code), u32(l[3]), c - 1, u32(l[1])) != 0
+                        && (l[4] != 1 || PointType::seriesOf(code) == 1))
+                        QTest::addRow("brand %d, loop type %d, protocol %d, code %d, channel %u", l[2], l[3], l[4],
+                                      code, c)
+                            << l[0] << l[2] << l[3] << l[4] << int(code) << int(c);
     }
 
     void channelNames()
@@ -329,13 +333,13 @@ private slots:
         QFETCH(int, panelType);
         QFETCH(int, brand);
         QFETCH(int, loopType);
+        QFETCH(int, protocol);
         QFETCH(int, code);
         QFETCH(int, channel);
         QCOMPARE(g_zpConf->new_config(u32(panelType)), 0);
         Configuration::instance()->set_current_brand(brand);
         Plant plant;
         QVERIFY(looptest::forceLoopType(plant, 0, 0, loopType));
-        const int protocol = loopType == 0 ? 1 : loopType == 1 ? 2 : 4;
         const u16 hw = u16(code);
         OvGenericPoint m = looptest::typed(1, 1, 10, protocol, 2, PointType::seriesOf(hw), hw,
                                            channelType(hw, u32(loopType), 0, PointType::panelFamily()),
@@ -349,7 +353,7 @@ private slots:
         const bool direct = get_type_class(type) == 3;
         const int group = direct ? 1 : plant.groups().directGroupsCount() + 1;
         // Channels of the ADV protocol share the module's address; the others take their own.
-        const bool shared = loopType == 0;
+        const bool shared = protocol == 1;
         const QString name = shared ? QString("10.%1").arg(channel) : QString::number(9 + channel);
         const QString text = QString(direct ? "(C1L1M%1)" : "OR(C1L1M%1)").arg(name);
 
