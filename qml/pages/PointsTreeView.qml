@@ -171,21 +171,6 @@ Item {
         function onModelReset() { _private.zoneRevision++ }
         function onDataChanged() { _private.zoneRevision++ }
     }
-    // A sensitivity cell with its widest value, and a pixel to spare each side.
-    C2.SpinBox {
-        id: spinSample
-        readonly property real needed: Math.ceil(implicitWidth) + 2
-        visible: false
-        font.family: OvTheme.fontFamily
-        padding: 0
-        to: 9
-        value: 8
-    }
-    // A description cell with the longest name the panel keeps.
-    OvFieldSample {
-        id: nameSample
-        padding: 2
-    }
     // The zone box with the longest zone name: the zone column is as wide as it.
     OvBoxSample {
         id: zoneSample
@@ -225,15 +210,11 @@ Item {
                 titles.push(table.getColumn(i).title)
             return titles
         }
-        // A sensitivity's box holds its digit between its two buttons.
         cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 10].map(function(n, i) {
-            return i === 4 ? zoneSample.needed : i >= 10 && i <= 12 ? Math.max(n * fontMetrics.height, spinSample.needed)
-                                                                     : n * fontMetrics.height
+            return i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
-        // Where there is room the description holds the longest name the panel keeps.
-        preferred: [6, 2, 14, 0, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
-            return i === 3 ? nameSample.needed : i === 4 ? zoneSample.needed
-                 : i >= 10 && i <= 12 ? Math.max(n * fontMetrics.height, spinSample.needed) : n * fontMetrics.height
+        preferred: [6, 2, 14, 16, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
+            return i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
         padding: fontMetrics.height * 0.3
         room: table.viewport.width
