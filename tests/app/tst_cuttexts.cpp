@@ -62,7 +62,8 @@ class tst_CutTexts : public PageScene {
             if (!item->isVisible() || item->opacity() <= 0.01)
                 return;
             const QString text = item->property("text").toString();
-            if ((item->inherits("QQuickTextField") || isChoice(item)) && !text.trimmed().isEmpty() && lacks(item) > 0.5) {
+            if ((item->inherits("QQuickTextField") || isChoice(item)) && !text.trimmed().isEmpty()
+                && lacks(item) > 0.5) {
                 const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
                 const QRectF visible = visiblePart(item, box, m_window->size());
                 if (!visible.isEmpty())
@@ -378,8 +379,8 @@ private slots:
             auto* popup = shown->property("popup").value<QObject*>();
             QVERIFY(popup && QMetaObject::invokeMethod(popup, "open"));
             QTRY_VERIFY(popup->property("opened").toBool());
-            const QList<ShownText> choices =
-                shownTexts(popup->property("contentItem").value<QQuickItem*>(), m_window->size());
+            const QList<ShownText> choices = shownTexts(popup->property("contentItem").value<QQuickItem*>(),
+                                                        m_window->size());
             QVERIFY(!choices.isEmpty());
             for (const ShownText& t : choices) {
                 if (t.item->property("truncated").toBool())
