@@ -28,9 +28,10 @@ Item {
     // Whether the stretching column has what it would have where there is room before the
     // titles go on one line: its cells' text matters more than theirs.
     property bool stretchFirst: false
+    // The column that has so, stretching or not; -1 for none.
+    property int first: stretchFirst ? stretch : -1
 
-    readonly property var widths: _filled(_fit(titles, cells, preferred, padding, room, _metrics.font, scrolls,
-                                                stretchFirst ? stretch : -1),
+    readonly property var widths: _filled(_fit(titles, cells, preferred, padding, room, _metrics.font, scrolls, first),
                                           stretch, room)
 
     OvLabel {

@@ -157,14 +157,17 @@ FocusScope {
         titles: [QT_TRID_NOOP("CSV_INDEX"), "", QT_TRID_NOOP("STR_ENABLED"), "", "", QT_TRID_NOOP("CSV_DESCRIPTION"),
             QT_TRID_NOOP("Type"), QT_TRID_NOOP("PAGE_ZONE"), QT_TRID_NOOP("CSV_FILTER_TARGET")].map(
                 function(id, i) { return id === "" || !shown[i] ? "" : qsTrId(id) + view._lang })
-        // A name keeps room for most of its 32 characters beside the type boxes; where the page is
-        // narrower, the table scrolls.
+        // A name holds the longest of the shown names (its field 1 px in from each side), and
+        // where there is room the longest the panel keeps, before the titles their one line;
+        // where the page is narrower, the table scrolls.
         cells: [3, 2, 3, 2.4, 2.4, 12, 0, 6, 12].map(function(n, i) {
-            return !shown[i] ? 0 : i === 6 ? typeSample.needed : n * metrics.height
+            return !shown[i] ? 0 : i === 5 ? Math.max(n * metrics.height, shownNameSample.needed + 2)
+                                           : i === 6 ? typeSample.needed : n * metrics.height
         })
-        preferred: [4, 2, 4, 2.4, 2.4, 13, 0, 9, 16].map(function(n, i) {
-            return !shown[i] ? 0 : i === 6 ? typeSample.needed : n * metrics.height
+        preferred: [4, 2, 4, 2.4, 2.4, 0, 0, 9, 16].map(function(n, i) {
+            return !shown[i] ? 0 : i === 5 ? nameSample.needed + 2 : i === 6 ? typeSample.needed : n * metrics.height
         })
+        stretchFirst: true
         padding: metrics.height * 0.3
         room: tree.viewport.width
         stretch: 5
@@ -173,6 +176,19 @@ FocusScope {
     }
     // The type box with its longer choice: the type column shows either whole, so that the two
     // types are told apart.
+    OvFieldSample { id: nameSample }
+    OvFieldSample {
+        id: shownNameSample
+        text: {
+            var widest = ""
+            for (var r = 0; view.revision >= 0 && view.model && r < view.model.rowCount(); ++r) {
+                var name = view.model.data(view.model.index(r, 0), 260 /* description */)
+                if (name && metrics.advanceWidth(name) > metrics.advanceWidth(widest))
+                    widest = name
+            }
+            return widest
+        }
+    }
     OvBoxSample {
         id: typeSample
         displayText: view.mimicViewer

@@ -64,6 +64,8 @@ PlaceholderPage {
         font.family: OvTheme.fontFamily
     }
 
+    OvFieldSample { id: nameSample }
+
     OvFormFlickable {
         id: cpuPart
         objectName: "cpuPart"
@@ -90,9 +92,17 @@ PlaceholderPage {
                 font.bold: true
             }
             Grid {
+                id: cpuGrid
+                // Its labels, each first in its row.
+                readonly property real labelsWidth: {
+                    var widest = 0
+                    for (var i = 0; i < children.length; i += 2)
+                        widest = Math.max(widest, children[i].implicitWidth)
+                    return widest
+                }
                 anchors.left: parent.left
                 columns: 2
-                columnSpacing: metrics.height
+                columnSpacing: metrics.height * 0.5
                 rowSpacing: metrics.height * 0.3
                 verticalItemAlignment: Grid.AlignVCenter
 
@@ -101,7 +111,9 @@ PlaceholderPage {
                     OvStoredField {
                         id: cpuDescription
                         objectName: "cpuDescription"
-                        width: metrics.averageCharacterWidth * 36
+                        // The longest name the panel keeps, where the page has room for it.
+                        width: Math.min(nameSample.needed,
+                                        cpuColumn.width - cpuGrid.labelsWidth - cpuGrid.columnSpacing)
                         font.family: OvTheme.fontFamily
                         stored: (page.revision, page.hasPlant ? activePlant.getCPUDescription(page.cpuPosition) : "")
                         onTextEdited: refusal = page.info ? page.info.checkDescription(text) : ""

@@ -37,15 +37,18 @@ ListView {
         titles: ["", QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("CSV_CPUSTAT"), QT_TRID_NOOP("CSV_CPUDESCRIPTION"),
             QT_TRID_NOOP("LBL_CPU_UPS"), QT_TRID_NOOP("LBL_CPU_LIB_COUNT")].map(
                     function(id) { return id === "" ? "" : qsTrId(id) + list.tr })
-        // Where there is room the name holds its 32 characters and the field's padding.
+        // Where there is room the name holds the longest the panel keeps.
         cells: [4, 6, 6, 20, 6, 14].map(function(n) { return n * metrics.averageCharacterWidth })
-        preferred: [4, 8, 12, 34, 10, 18].map(function(n) { return n * metrics.averageCharacterWidth })
+        preferred: [4, 8, 12, 0, 10, 18].map(function(n, i) {
+            return i === 3 ? nameSample.needed : n * metrics.averageCharacterWidth
+        })
         padding: metrics.averageCharacterWidth / 4
         room: list.width
         // The name takes the room the others leave, and its whole before the titles their one line.
         stretch: 3
         stretchFirst: true
     }
+    OvFieldSample { id: nameSample }
     delegate: Rectangle {
         id: row
 

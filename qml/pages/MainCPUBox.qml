@@ -35,8 +35,8 @@ Rectangle {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
 
-        // Picture and number over the list's first three columns, the name and the boards
-        // under their titles.
+        // Picture and number over the list's first three columns, the name under its title and
+        // the UPS one, which CPU 1 has no box for, and the boards under theirs.
         Item {
             width: Math.max(lead.implicitWidth + lead.anchors.leftMargin + metrics.height,
                             box._span(0, 3))
@@ -68,13 +68,9 @@ Rectangle {
         }
         OvLabel {
             anchors.verticalCenter: parent.verticalCenter
-            width: box._span(3, 4)
+            width: box._span(3, 5)
             text: (box.revision, box.hasPlant ? activePlant.getCPUDescription(0) : "")
             elide: Text.ElideRight
-        }
-        Item {
-            width: box._span(4, 5)
-            height: 1
         }
         CPUBoxInfo {
             anchors.verticalCenter: parent.verticalCenter

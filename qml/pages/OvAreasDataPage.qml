@@ -22,11 +22,17 @@ PlaceholderPage {
     OvColumnWidths {
         id: columns
         titles: page.titles.map(function(id) { return qsTrId(id) + (theLanguageModel ? theLanguageModel.emptyString : "") })
+        // Where there is room the name holds the longest the panel keeps, before the titles
+        // their one line.
         cells: [5, 10, 6, 6, 12, 5, 5].map(function(n) { return n * metrics.averageCharacterWidth })
-        preferred: [8, 24, 14, 11, 15, 11, 11].map(function(n) { return n * metrics.averageCharacterWidth })
+        preferred: [8, 0, 14, 11, 15, 11, 11].map(function(n, i) {
+            return i === 1 ? nameSample.needed : n * metrics.averageCharacterWidth
+        })
+        first: 1
         padding: page.gap
         room: page.width - metrics.height * 3
     }
+    OvFieldSample { id: nameSample }
 
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
     // information bar.

@@ -14,6 +14,11 @@ Item {
     property bool directTab: true
     property int copiedRow: -1
     property int _revision: 0
+    // The columns beside the name and the program; the name holds a name as long as the sample,
+    // leaving the program at least half the room they leave.
+    readonly property real _fixedWidth: fontMetrics.height * (directTab ? 14.5 : 6.5)
+    readonly property real _nameWidth: Math.max(fontMetrics.height * 14,
+                                                Math.min(nameSample.needed, (table.viewport.width - _fixedWidth) / 2))
     signal cbeRequested(var selection, string title, string text)
 
     function selectedRows() {
@@ -37,6 +42,11 @@ Item {
     FontMetrics {
         id: fontMetrics
         font.family: OvTheme.fontFamily
+    }
+    // A name as long as the longest the panel keeps for its other names.
+    OvFieldSample {
+        id: nameSample
+        padding: 2
     }
 
     C1.TableView {
@@ -100,7 +110,7 @@ Item {
         C1.TableViewColumn {
             role: "groupDescription"
             title: qsTrId("Description")
-            width: fontMetrics.height * 14
+            width: listPage._nameWidth
             delegate: C2.TextField {
                 objectName: "groupDescription"
                 readonly property int row: styleData.row
@@ -129,7 +139,7 @@ Item {
             role: "groupCBE"
             title: qsTrId("FormulaCBE")
             // The rest of the view: a mirrored row runs from the view's right edge.
-            width: table.viewport.width - fontMetrics.height * (listPage.directTab ? 28.5 : 20.5)
+            width: table.viewport.width - listPage._fixedWidth - listPage._nameWidth
             delegate: OvCellText {
                 objectName: "groupCBE"
                 readonly property int row: styleData.row

@@ -65,12 +65,17 @@ PlaceholderPage {
         id: columns
         titles: [QT_TRID_NOOP("CSV_INDEX"), QT_TRID_NOOP("STR_ENABLED"), QT_TRID_NOOP("CSV_DESCRIPTION")].map(
                     function(id) { return qsTrId(id) + (theLanguageModel ? theLanguageModel.emptyString : "") })
+        // Where there is room the name holds the longest the panel keeps, before the titles
+        // their one line.
         cells: [6, 6, 20].map(function(n) { return n * metrics.averageCharacterWidth })
-        preferred: [8, 12, 40].map(function(n) { return n * metrics.averageCharacterWidth })
+        preferred: [8 * metrics.averageCharacterWidth, 12 * metrics.averageCharacterWidth, nameSample.needed]
+        first: 2
         // A gap after each title, which starts its column.
         padding: metrics.averageCharacterWidth / 2
-        room: page.width - metrics.height * 3
+        // Clear of the list's scroll bar.
+        room: page.width - metrics.height * 2.5
     }
+    OvFieldSample { id: nameSample }
     // Titles and cells anchored to the page's starting edge, the right one when mirrored.
     Row {
         id: header
@@ -79,10 +84,10 @@ PlaceholderPage {
         anchors.leftMargin: metrics.height
         Repeater {
             model: columns.titles
-            OvLabel {
+            OvColumnTitle {
                 width: columns.widths[index]
+                rightPadding: 2 * columns.padding
                 text: modelData
-                font.bold: true
             }
         }
     }

@@ -17,6 +17,8 @@ Rectangle {
 
     signal chosen()
 
+    // Its text whole, a pixel to spare.
+    implicitWidth: Math.ceil(shownName.implicitWidth + arrow.implicitWidth + 2 * metrics.averageCharacterWidth) + 1
     implicitHeight: metrics.height * 1.8
     color: OvTheme.boxFillColor()
     border.color: OvTheme.boxBorderColor()
@@ -52,6 +54,7 @@ Rectangle {
         font.family: OvTheme.fontFamily
     }
     OvLabel {
+        id: shownName
         objectName: "walkTestOutputName"
         anchors.left: parent.left
         anchors.right: arrow.left

@@ -30,6 +30,7 @@ PlaceholderPage {
         id: metrics
         font.family: OvTheme.fontFamily
     }
+    OvFieldSample { id: nameSample }
     Column {
         x: metrics.height
         y: metrics.height * 3
@@ -43,7 +44,8 @@ PlaceholderPage {
             id: description
             objectName: "plantDescription"
             anchors.left: parent.left
-            width: metrics.averageCharacterWidth * 40
+            // The longest name the panel keeps, where the page has room for it.
+            width: Math.min(nameSample.needed, parent.width)
             font.family: OvTheme.fontFamily
             stored: (page.revision, activePlant ? activePlant.description : "")
             onSubmitted: refusal = page.info ? page.info.setPlantDescription(text) : ""

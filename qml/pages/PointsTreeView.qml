@@ -171,6 +171,11 @@ Item {
         function onModelReset() { _private.zoneRevision++ }
         function onDataChanged() { _private.zoneRevision++ }
     }
+    // A description cell with the longest name the panel keeps.
+    OvFieldSample {
+        id: nameSample
+        padding: 2
+    }
     // The zone box with the longest zone name: the zone column is as wide as it.
     OvBoxSample {
         id: zoneSample
@@ -213,8 +218,9 @@ Item {
         cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 10].map(function(n, i) {
             return i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
-        preferred: [6, 2, 14, 16, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
-            return i === 4 ? zoneSample.needed : n * fontMetrics.height
+        // Where there is room the description holds the longest name the panel keeps.
+        preferred: [6, 2, 14, 0, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
+            return i === 3 ? nameSample.needed : i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
         padding: fontMetrics.height * 0.3
         room: table.viewport.width

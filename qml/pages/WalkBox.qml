@@ -68,7 +68,10 @@ ColumnLayout {
             id: chooser
             objectName: "walkTestOutput"
             enabled: box.mode === 2
-            Layout.preferredWidth: metrics.averageCharacterWidth * 40
+            // Its text whole where the page has room beside the labels.
+            Layout.preferredWidth: Math.max(metrics.averageCharacterWidth * 40,
+                                            Math.min(implicitWidth, (box.parent ? box.parent.width : 0)
+                                                                    - box.labelWidth - parent.spacing))
             onChosen: {
                 if (activePlant && box.model)
                     activePlant.setWalkTestPoint(box.model.getCPUIndex(), box.model.getLoopIndex(),

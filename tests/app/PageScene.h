@@ -68,9 +68,11 @@ QList<ShownText> shownTexts(QQuickItem* root, const QSizeF& window)
     return found;
 }
 
-// How much of a row's width the things on it take: the union of their extents, in the scene, of
-// the texts (their glyphs, or their box when cut), fields, buttons, boxes and icons whose height
-// holds the line at y.
+// How much of a row's width is no room for more: the union of the extents, in the scene, of the
+// texts (their glyphs, or their box when cut), fields, buttons, boxes and icons whose height
+// holds the line at y, and of the column titles above it, as a column keeps the room its title
+// needs; and of each gap between them, or to the page's edges, a line's height that keeps them
+// apart.
 inline qreal takenOnRow(QQuickItem* root, qreal y, const QRectF& page)
 {
     QList<QPair<qreal, qreal>> spans;
@@ -95,7 +97,8 @@ inline qreal takenOnRow(QQuickItem* root, qreal y, const QRectF& page)
         } else if (item->inherits("QQuickImage")) {
             takes = item->width() < page.width() / 4;
         }
-        if (takes && box.top() < y && y < box.bottom()) {
+        const bool above = box.bottom() <= y && QByteArray(item->metaObject()->className()).startsWith("OvColumnTitle");
+        if (takes && ((box.top() < y && y < box.bottom()) || above)) {
             box = box.intersected(page);
             if (box.width() > 0)
                 spans << qMakePair(box.left(), box.right());
@@ -106,15 +109,15 @@ inline qreal takenOnRow(QQuickItem* root, qreal y, const QRectF& page)
     };
     walk(root);
     std::sort(spans.begin(), spans.end());
-    qreal taken = 0;
+    spans << qMakePair(page.right(), page.right());
+    const qreal apart = QFontMetricsF(QGuiApplication::font()).height();
+    qreal free = 0;
     qreal end = page.left();
-    for (const auto& span : spans) {
-        if (span.second <= end)
-            continue;
-        taken += span.second - qMax(span.first, end);
-        end = span.second;
+    for (const auto& span : qAsConst(spans)) {
+        free += qMax<qreal>(0, span.first - end - apart);
+        end = qMax(end, span.second);
     }
-    return taken;
+    return page.width() - free;
 }
 
 inline QString describe(const ShownText& t)

@@ -1,7 +1,7 @@
 // A plant of real size as a person meets it, offscreen: on every page in every language at the
-// two sizes people use most, a text is cut only where its row has no room for it, a box that
-// shows its choice cut ends it in "…", and a cut title shows its whole in a tool tip. The point
-// table is read from end to end.
+// two sizes people use most, a text (a field's too) is cut only where its row has no room for
+// it, a box that shows its choice cut ends it in "…", and a cut title shows its whole in a tool
+// tip. The point table and the scrolled forms are read from end to end.
 #include "../plant/PlantBuilder.h"
 #include "IsolatedHome.h"
 #include "PageScene.h"
@@ -37,10 +37,11 @@ class tst_CutTexts : public PageScene {
         return item->inherits("QQuickTextInput") && item->parentItem() && item->parentItem()->inherits("QQuickComboBox")
             && !item->parentItem()->property("editable").toBool();
     }
-    // How much wider than its box a cut text would be whole.
+    // How much wider than its box a cut text would be whole: a field's text, which no "…" ends,
+    // within the field's padding.
     static qreal lacks(QQuickItem* item)
     {
-        if (isChoice(item))
+        if (item->inherits("QQuickTextInput"))
             return item->property("contentWidth").toReal() - item->width() + item->property("leftPadding").toReal()
                 + item->property("rightPadding").toReal();
         return item->implicitWidth() - item->width();
@@ -61,7 +62,8 @@ class tst_CutTexts : public PageScene {
             if (!item->isVisible() || item->opacity() <= 0.01)
                 return;
             const QString text = item->property("text").toString();
-            if (isChoice(item) && !text.trimmed().isEmpty() && lacks(item) > 0.5) {
+            if ((item->inherits("QQuickTextField") || isChoice(item)) && !text.trimmed().isEmpty()
+                && lacks(item) > 0.5) {
                 const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
                 const QRectF visible = visiblePart(item, box, m_window->size());
                 if (!visible.isEmpty())
@@ -142,6 +144,22 @@ class tst_CutTexts : public PageScene {
                                where + QStringLiteral(": a table's header whose titles learn nothing of the pointer"));
         }
     }
+    // The shown page, and each form on it that scrolls read from its top to its bottom.
+    void readPage(const QString& where, Cuts& cuts)
+    {
+        findCuts(where, cuts);
+        for (QQuickItem* form : page()->findChildren<QQuickItem*>()) {
+            if (!form->isVisible() || !QByteArray(form->metaObject()->className()).startsWith("OvFormFlickable"))
+                continue;
+            const qreal bottom = form->property("contentHeight").toReal() - form->height();
+            for (qreal y = 0; y < bottom && !QTest::currentTestFailed();) {
+                form->setProperty("contentY", y = qMin(y + form->height() * 0.8, bottom));
+                settle();
+                findCuts(where, cuts);
+            }
+            form->setProperty("contentY", 0);
+        }
+    }
     QQuickItem* findOverlay() const
     {
         for (QQuickItem* child : m_window->contentItem()->childItems()) {
@@ -216,7 +234,8 @@ class tst_CutTexts : public PageScene {
     // A plant of real size: CPU 1's first loop full of named sensors and modules of every type,
     // modules with channels among them, some with programs, in zones whose names take 30
     // characters; four named CPUs, groups with programs, named viewers of either type and
-    // repeaters.
+    // repeaters. The plant, CPU 1 and the first repeater take the longest names the panel keeps:
+    // 32 of a wide letter.
     void useRealPlant()
     {
         Plant* plant = m_app->plant();
@@ -261,7 +280,10 @@ class tst_CutTexts : public PageScene {
         for (int k = 0; k < plant->areas().count(); ++k)
             plant->areas().areaAt(k)->setDescription(
                 QStringLiteral("Entrance hall and stairs %1").arg(k + 1, 5, 10, QChar('0')));
-        for (int c = 0; c < 4; ++c)
+        const QString widest(32, QLatin1Char('W'));
+        plant->setDescription(widest);
+        plant->cpus().cpuAt(0)->setDescription(widest);
+        for (int c = 1; c < 4; ++c)
             plant->cpus().cpuAt(c)->setDescription(QStringLiteral("Fire panel east wing floor no. %1").arg(c + 1));
         plantbuild::programGroups(*plant);
         OvAnnunciatorsSystem viewers(1);
@@ -276,7 +298,7 @@ class tst_CutTexts : public PageScene {
         plant->cpus().setViewers(viewers);
         for (int r = 0; r < 3; ++r) {
             plant->enableRepeater(r, true);
-            plant->setRepeaterDescription(r, QStringLiteral("Repeater security office no. %1").arg(r + 1));
+            plant->setRepeaterDescription(r, r ? QStringLiteral("Repeater security office no. %1").arg(r + 1) : widest);
         }
         m_app->updateModels();
         QVERIFY(plant->getActiveSensorCount(0, 0) > 50 && plant->getActiveModuleCount(0, 0) > 50);
@@ -293,22 +315,29 @@ private slots:
     // A box shows its choice whole where its row has room: the zone box of the point table's
     // selected row, and a viewer's type box with the longer of the two types, in the language
     // where the two types differ only past a long common start; the page shown before in another
-    // language too, the box keeping the viewer's type through the switch.
+    // language too, the box keeping the viewer's type through the switch. Open, the box lists
+    // every choice whole, the current one in its heavier weight too.
     void choiceShownWhole_data()
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("before");
-        QTest::newRow("zone box") << QStringLiteral("en") << QStringLiteral("pointZone") << QString();
-        QTest::newRow("viewer type box") << QStringLiteral("nl") << QStringLiteral("viewerTypeBox") << QString();
+        QTest::addColumn<bool>("open");
+        const QString zone = QStringLiteral("pointZone");
+        const QString type = QStringLiteral("viewerTypeBox");
+        QTest::newRow("zone box") << QStringLiteral("en") << zone << QString() << false;
+        QTest::newRow("viewer type box") << QStringLiteral("nl") << type << QString() << false;
         QTest::newRow("viewer type box after a language switch")
-            << QStringLiteral("nl") << QStringLiteral("viewerTypeBox") << QStringLiteral("en");
+            << QStringLiteral("nl") << type << QStringLiteral("en") << false;
+        QTest::newRow("viewer type list nl") << QStringLiteral("nl") << type << QString() << true;
+        QTest::newRow("viewer type list hu") << QStringLiteral("hu") << type << QString() << true;
     }
     void choiceShownWhole()
     {
         QFETCH(QString, code);
         QFETCH(QString, box);
         QFETCH(QString, before);
+        QFETCH(bool, open);
         const bool zone = box == QLatin1String("pointZone");
         if (!before.isEmpty()) {
             useLanguage(before);
@@ -345,8 +374,25 @@ private slots:
         const qreal y = shown->mapToScene(QPointF(0, shown->height() / 2)).y();
         const QRectF pageBox = page()->mapRectToScene(QRectF(0, 0, page()->width(), page()->height()));
         const qreal free = pageBox.width() - takenOnRow(page(), y, pageBox);
+        QStringList listCut;
+        if (open) {
+            auto* popup = shown->property("popup").value<QObject*>();
+            QVERIFY(popup && QMetaObject::invokeMethod(popup, "open"));
+            QTRY_VERIFY(popup->property("opened").toBool());
+            const QList<ShownText> choices = shownTexts(popup->property("contentItem").value<QQuickItem*>(),
+                                                        m_window->size());
+            QVERIFY(!choices.isEmpty());
+            for (const ShownText& t : choices) {
+                if (t.item->property("truncated").toBool())
+                    listCut << describe(t);
+            }
+            QMetaObject::invokeMethod(popup, "close");
+        }
         m_window->resize(960, 720);
-        QVERIFY2(free > 100, qPrintable(QString::number(free)));
+        QVERIFY2(listCut.isEmpty(), qPrintable(listCut.join(QStringLiteral("; "))));
+        // The type column holds its longer type at any width, the table scrolling; the zone
+        // column has it where the row has room.
+        QVERIFY2(!zone || free > 100, qPrintable(QString::number(free)));
         QVERIFY2(
             metrics.horizontalAdvance(whole) <= room + 0.5,
             qPrintable(
@@ -391,7 +437,7 @@ private slots:
                 shown.select();
                 settle();
                 if (qstrcmp(shown.name, "loop"))
-                    findCuts(QLatin1String(shown.name), cuts);
+                    readPage(QLatin1String(shown.name), cuts);
                 else
                     readPointTable(cuts);
                 if (QTest::currentTestFailed())

@@ -526,7 +526,8 @@ private slots:
         settle();
         QQuickItem* row = find("areaRow");
         QVERIFY(row);
-        const QPoint pointer = row->mapToScene(QPointF(row->width() * 0.7, row->height() / 2)).toPoint();
+        // On the row's number, at its starting end, off its fields.
+        const QPoint pointer = row->mapToScene(QPointF(row->width() - 10, row->height() / 2)).toPoint();
         QTest::mouseClick(m_window, Qt::RightButton, Qt::NoModifier, pointer);
         settle();
         auto* menu = page()->findChild<QObject*>(QStringLiteral("areasMenu"));
