@@ -79,6 +79,8 @@ PlaceholderPage {
         target: page.model
         function onDataUpdated() { page.revision++ }
         function onDataChanged() { page.revision++ }
+        // Another plant's zones: the copied row number would name another zone.
+        function onModelReset() { page.copiedRow = -1 }
     }
     FontMetrics {
         id: metrics

@@ -12,6 +12,8 @@ Item {
 
     property var groupModel: typeof ovGroupModel !== "undefined" ? ovGroupModel : null
     property bool directTab: true
+    // The row Copy marked; forgotten when the rows are rebuilt (the other tab, another plant),
+    // where the same row number names another group.
     property int copiedRow: -1
     property int _revision: 0
     // The columns beside the name and the program; the name holds a name as long as the sample,
@@ -37,6 +39,7 @@ Item {
         target: listPage.groupModel
         function onRemoteSelect(gIndex) { listPage.selectRow(gIndex) }
         function onDataChanged() { listPage._revision++ }
+        function onModelReset() { listPage.copiedRow = -1 }
     }
 
     FontMetrics {
@@ -166,7 +169,14 @@ Item {
     MouseArea {
         anchors.fill: parent
         acceptedButtons: Qt.RightButton
-        onClicked: menu.popupAtPointer(mapToItem(menu.parent, mouse.x, mouse.y))
+        // The menu acts on the selection: a click beside it selects the clicked row first.
+        onClicked: {
+            var at = mapToItem(table, mouse.x, mouse.y)
+            var row = table.rowAt(at.x, at.y)
+            if (row >= 0 && !table.selection.contains(row))
+                listPage.selectRow(row)
+            menu.popupAtPointer(mapToItem(menu.parent, mouse.x, mouse.y))
+        }
     }
     OvMenu {
         id: menu
@@ -180,16 +190,19 @@ Item {
             removable = any
         }
         OvMenuItem {
+            objectName: "groupMenuRemove"
             text: qsTrId("GROUP_REMOVE")
             enabled: menu.removable
             onTriggered: listPage.groupModel.resetGroups(listPage.selectedRows())
         }
         OvMenuItem {
+            objectName: "groupMenuCopy"
             text: qsTrId("GROUP_COPY")
             enabled: table.currentRow >= 0
             onTriggered: listPage.copiedRow = table.currentRow
         }
         OvMenuItem {
+            objectName: "groupMenuPaste"
             text: qsTrId("GROUP_PASTE")
             enabled: listPage.copiedRow >= 0
             onTriggered: listPage.groupModel.copy(listPage.copiedRow, listPage.selectedRows())

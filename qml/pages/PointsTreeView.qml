@@ -74,17 +74,22 @@ Item {
         cbePopup.open()
         keypad.open(model.getCBEOwners(rows), model.isCBEEditDirect(rows), model.data(index, 273))
     }
+    // Each table keeps its own mark, and forgets it when its rows are rebuilt.
     function copyRow(index) {
-        _private.copySource = index
+        if (pointsView.pointModel)
+            pointsView.pointModel.markCopySource(index)
+    }
+    function canPaste() {
+        return !!pointsView.pointModel && pointsView.pointModel.hasCopySource
     }
     function paste(filter) {
         var model = pointsView.pointModel
-        if (!model || !_private.copySource || !_private.copySource.valid)
+        if (!canPaste())
             return
         if (filter === undefined)
-            model.copy(_private.copySource, selectedIndexes())
+            model.copy(model.copySource(), selectedIndexes())
         else
-            model.copySpecial(_private.copySource, selectedIndexes(), filter)
+            model.copySpecial(model.copySource(), selectedIndexes(), filter)
     }
     // The context menu's Copy and Paste from the keyboard, taken only where the menu offers
     // them; the first selected row is the one copied.
@@ -97,7 +102,7 @@ Item {
         return true
     }
     function pasteSelected() {
-        if (!_private.copySource || !_private.copySource.valid || selectedIndexes().length === 0)
+        if (!canPaste() || selectedIndexes().length === 0)
             return false
         paste()
         return true
@@ -543,13 +548,13 @@ Item {
         OvMenuItem {
             objectName: "pointMenuPaste"
             text: qsTrId("STR_PASTE")
-            enabled: contextMenu.openings > 0 && _private.copySource !== null && _private.copySource.valid
+            enabled: contextMenu.openings > 0 && pointsView.canPaste()
             onTriggered: pointsView.paste()
         }
         OvMenuItem {
             objectName: "pointMenuPasteSpecial"
             text: qsTrId("PT_MENU_PASTE_SPECIAL")
-            enabled: contextMenu.openings > 0 && _private.copySource !== null && _private.copySource.valid
+            enabled: contextMenu.openings > 0 && pointsView.canPaste()
             onTriggered: pointsView.openPasteSpecial()
         }
         OvMenuItem {
@@ -746,7 +751,6 @@ Item {
         property int zoneRevision: 0
         // A check box's indicator and a combo box's text with a pixel to spare.
         readonly property int rowHeight: Math.max(30, Math.ceil(fontMetrics.height * 1.6))
-        property var copySource: null
         property var menuIndex: null
         property var cbeRows: []
         readonly property var models: [typeof theSensorModel !== "undefined" ? theSensorModel : null,

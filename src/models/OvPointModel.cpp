@@ -92,6 +92,8 @@ OvPointModel::OvPointModel(int mode, QObject* parent)
 {
     registerMetaTypes();
     connect(this, &QAbstractItemModel::columnsMoved, this, &OvPointModel::onColumnMoved);
+    connect(this, &QAbstractItemModel::modelReset, this, &OvPointModel::onRowsGone);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, &OvPointModel::onRowsGone);
 }
 
 OvPointModel::~OvPointModel()
@@ -373,19 +375,43 @@ void OvPointModel::onApplicationLanguageChanged()
     }
 }
 
+void OvPointModel::markCopySource(const QModelIndex& index)
+{
+    const QModelIndex row = itemForIndex(index) != m_root ? index.sibling(index.row(), 0) : QModelIndex();
+    if (m_copySource == row)
+        return;
+    m_copySource = row;
+    m_copySourceShown = hasCopySource();
+    emit copySourceChanged();
+}
+
+void OvPointModel::onRowsGone()
+{
+    if (m_copySourceShown == hasCopySource())
+        return;
+    m_copySourceShown = hasCopySource();
+    emit copySourceChanged();
+}
+
 // --- item model ---
 
 TreeItem* OvPointModel::itemForIndex(const QModelIndex& index) const
 {
-    // A view may keep the index of a removed row: its item is gone, not just unmarked.
-    if (index.isValid() && !OvPointMdlItem::isLive(index.internalPointer()))
+    if (!index.isValid())
         return m_root;
-    return TreeItem::fromIndex(index, m_root);
+    // An index of another table, or of a row that is gone, names no row of this one.
+    OvPointMdlItem* item = index.model() == this ? OvPointMdlItem::byId(index.internalId()) : nullptr;
+    return item ? item : m_root;
+}
+
+QModelIndex OvPointModel::indexOf(int row, int column, TreeItem* item) const
+{
+    return createIndex(row, column, static_cast<OvPointMdlItem*>(item)->id());
 }
 
 QModelIndex OvPointModel::indexForItem(TreeItem* item) const
 {
-    return item && item != m_root ? createIndex(item->row(), 0, item) : QModelIndex();
+    return item && item != m_root ? indexOf(item->row(), 0, item) : QModelIndex();
 }
 
 QModelIndex OvPointModel::index(int row, int column, const QModelIndex& parent) const
@@ -395,22 +421,16 @@ QModelIndex OvPointModel::index(int row, int column, const QModelIndex& parent) 
     TreeItem* child = itemForIndex(parent)->child(row);
     if (!child || column < 0 || column >= kColumns)
         return QModelIndex();
-    return createIndex(row, column, child);
+    return indexOf(row, column, child);
 }
 
 QModelIndex OvPointModel::parent(const QModelIndex& child) const
 {
-    if (!child.isValid() || !OvPointMdlItem::isLive(child.internalPointer()))
-        return QModelIndex();
-    auto* item = static_cast<TreeItem*>(child.internalPointer());
-    if (item->self() != item) {
-        qCritical() << "childItem != item->pThis" << static_cast<void*>(item);
-        return QModelIndex();
-    }
-    TreeItem* parentItem = item->parent();
+    TreeItem* item = itemForIndex(child);
+    TreeItem* parentItem = item != m_root ? item->parent() : nullptr;
     if (!parentItem || parentItem == m_root)
         return QModelIndex();
-    return createIndex(parentItem->row(), 0, parentItem);
+    return indexOf(parentItem->row(), 0, parentItem);
 }
 
 int OvPointModel::rowCount(const QModelIndex& parent) const

@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModel>
 #include <QModelIndexList>
+#include <QPersistentModelIndex>
 #include <QVariant>
 #include <QVector>
 
@@ -26,6 +27,8 @@ Q_DECLARE_METATYPE(OvGenericPoint)
 
 class OvPointModel : public QAbstractItemModel {
     Q_OBJECT
+    // Whether a row is marked for Paste (markCopySource).
+    Q_PROPERTY(bool hasCopySource READ hasCopySource NOTIFY copySourceChanged)
 
 public:
     enum Roles {
@@ -80,7 +83,8 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     virtual QModelIndex indexForItem(TreeItem* item) const;
-    // The root for an invalid index and for an item that is being destroyed.
+    // The root for an invalid index, an index of another model and the index of a row that is
+    // gone: no index taken before a row went names the row built in its place.
     virtual TreeItem* itemForIndex(const QModelIndex& index) const;
 
     // A copy of the loop replaces the held one; all rows are rebuilt.
@@ -153,6 +157,7 @@ signals:
     void pointSelected(QModelIndex ptIndex);
     void headerDataRequest();
     void subPointSelected(bool isSubPoint);
+    void copySourceChanged();
 
 public slots:
     bool isValid(const QModelIndex& index) const;
@@ -208,6 +213,13 @@ public slots:
     int getColumnOrder(int idx);
     QString getSelectedIndexesStr(const QModelIndexList& selection) const;
     void select(int ptIdx);
+    // The row Paste takes its point from. The mark names the row, not its point: it goes with
+    // the row, and whenever the rows are rebuilt (another loop, a filter, a retyping that frees
+    // addresses), so that a paste never takes whatever row came to stand in its place.
+    void markCopySource(const QModelIndex& index);
+    // The marked row; invalid when none is.
+    QModelIndex copySource() const { return m_copySource; }
+    bool hasCopySource() const { return m_copySource.isValid(); }
 
     QModelIndexList selectAll(const QModelIndex& index) const;
     void setSensorDescription(const QModelIndexList& indexes, const QString& desc);
@@ -277,6 +289,9 @@ private:
     void addModuleRow(int i);
     void appendPointRow(const OvGenericPoint* p);
     bool isChannel(const QModelIndex& index) const;
+    QModelIndex indexOf(int row, int column, TreeItem* item) const;
+    // Tells QML when the marked row is gone.
+    void onRowsGone();
     // The module at a 1-based address of the held loop; null past the list.
     const OvGenericPoint* moduleAt(int address) const;
     // Feature check of the isValid... family; family 0 takes any point.
@@ -324,4 +339,6 @@ private:
     int m_spanLast = 0;
     int m_commandDepth = 0;
     bool m_rebuildPending = false;
+    QPersistentModelIndex m_copySource;
+    bool m_copySourceShown = false;
 };

@@ -344,7 +344,7 @@ QModelIndexList OvPointModel::selectAll(const QModelIndex& index) const
     TreeItem* parentItem = item && item != m_root ? item->parent() : nullptr;
     if (parentItem) {
         for (int r = 0; r < parentItem->childCount(); ++r)
-            rows.append(createIndex(r, 0, parentItem->child(r)));
+            rows.append(indexOf(r, 0, parentItem->child(r)));
     }
     qInfo() << "QModelIndexList:SIZE = " << rows.size();
     return rows;

@@ -449,7 +449,7 @@ bool lessThan(const QModelIndex& a, const QModelIndex& b)
         return a.row() < b.row();
     if (a.column() != b.column())
         return a.column() < b.column();
-    return a.internalPointer() < b.internalPointer();
+    return a.internalId() < b.internalId();
 }
 
 } // namespace

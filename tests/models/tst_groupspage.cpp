@@ -445,6 +445,27 @@ private slots:
                      p == 1                 ? QString("Stairs")
                          : p >= 3 && p <= 5 ? QString("Hall")
                                             : QString());
+
+        // A right click beside the selection selects the clicked row: group 2 copied onto group 8.
+        // The reverse tab's rows are other groups: nothing copied there.
+        const auto menu = [&](int row, const char* name) {
+            QTest::mouseClick(window.get(), Qt::RightButton, Qt::NoModifier,
+                              findRow(root, "groupDescription", row)->mapToScene(QPointF(4, 4)).toPoint());
+            QQuickItem* entry = nullptr;
+            QTRY_VERIFY((entry = find(root, name)));
+            if (entry->isEnabled())
+                QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier,
+                                  entry->mapToScene(QPointF(4, 4)).toPoint());
+            else
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            QTRY_VERIFY(!find(root, name));
+        };
+        menu(1, "groupMenuCopy");
+        menu(7, "groupMenuPaste");
+        find(root, "groupsTabs")->setProperty("currentIndex", 1);
+        menu(7, "groupMenuPaste");
+        QCOMPARE(plant->groups().groups().at(7).description(), QString("Stairs"));
+        QCOMPARE(plant->groups().groups().at(307).description(), QString());
     }
 
     // A group's name and program stand on the row's starting side, as the column titles do,

@@ -592,6 +592,24 @@ private slots:
         QCOMPARE(sensor(model, 100)->hwType(), u16(0));
     }
 
+    // A row copied before the rows were rebuilt, here by a retyping that frees addresses, pastes
+    // nothing, even where a new row took its place.
+    void pasteAfterRebuild()
+    {
+        OvGenericPoint marked = point(1, 1, 2, 1, 2, 1, 130, 46);
+        marked.setDescription("marked");
+        OvPointModel model(1);
+        model.setActiveLoop(
+            loopWith(0, {marked, point(1, 1, 20, 1, 2, 1, 130, 46), point(1, 1, 40, 1, 2, 2, 16398, 53, 3)}));
+        const QModelIndex kept = model.index(1, 0);
+        model.markCopySource(kept);
+        model.copy(model.index(19, 0), rows(model, {39}));
+        QCOMPARE(model.hasCopySource(), false);
+        QSignalSpy changed(&model, &OvPointModel::pointsChanged);
+        model.copy(kept, rows(model, {19}));
+        QCOMPARE(changed.count(), 0);
+    }
+
     void refreshErrors()
     {
         FixturePlant plant(8);

@@ -196,6 +196,9 @@ private slots:
         QCOMPARE(plant->areas().areaAt(5)->description(), QString("Hall"));
         QCOMPARE(plant->areas().areaAt(5)->moduleCount(), 2u);
         QCOMPARE(plant->areas().areaAt(5)->sensorCount(), 0u);
+        // Rebuilt, as for another plant, the zones forget the copied row.
+        areas.rebuildModel();
+        QVERIFY(!pasteItem->property("enabled").toBool());
         page->forceActiveFocus();
         QTest::keyClick(window, Qt::Key_Delete);
         QTRY_VERIFY(plant->areas().areaAt(5)->description().isEmpty());
