@@ -114,22 +114,21 @@ Item {
             role: "groupDescription"
             title: qsTrId("Description")
             width: listPage._nameWidth
-            delegate: C2.TextField {
+            delegate: OvStoredField {
                 objectName: "groupDescription"
                 readonly property int row: styleData.row
                 // Set, so that mirrored a Latin name starts on the right too.
                 horizontalAlignment: TextInput.AlignLeft
-                text: styleData.value !== undefined ? styleData.value : ""
+                stored: styleData.value !== undefined ? styleData.value : ""
                 color: styleData.textColor
-                font.family: OvTheme.fontFamily
                 padding: 2
                 background: Rectangle {
                     color: "transparent"
                     border.width: parent.activeFocus ? 1 : 0
                     border.color: styleData.textColor
                 }
-                onEditingFinished: {
-                    if (styleData.row < 0 || text === (styleData.value !== undefined ? styleData.value : ""))
+                onSubmitted: {
+                    if (styleData.row < 0)
                         return
                     var rows = listPage.selectedRows()
                     if (rows.indexOf(styleData.row) < 0)

@@ -969,15 +969,14 @@ Item {
             text: styleData.value !== undefined ? styleData.value : ""
             color: styleData.textColor
         }
-        property Component descriptionCell: C2.TextField {
+        property Component descriptionCell: OvStoredField {
             objectName: "pointDescription"
             readonly property bool shown: _private.revision, _private.call(styleData.index, "isValid") === true
             visible: shown
             // A long name shows its start; it scrolls to the caret only while edited.
             autoScroll: activeFocus
-            text: styleData.value !== undefined ? styleData.value : ""
+            stored: styleData.value !== undefined ? styleData.value : ""
             color: styleData.textColor
-            font.family: OvTheme.fontFamily
             padding: 2
             background: Rectangle {
                 color: "transparent"
@@ -994,12 +993,8 @@ Item {
                 pointsView.targets(styleData.index)
                 event.accepted = copy ? pointsView.copySelected() : pointsView.pasteSelected()
             }
-            onEditingFinished: {
-                if (text === styleData.value)
-                    return
-                if (pointsView.refusedName(text))
-                    text = Qt.binding(function() { return styleData.value !== undefined ? styleData.value : "" })
-                else
+            onSubmitted: {
+                if (!pointsView.refusedName(text))
                     _private.apply("description", styleData.index, text)
             }
         }
