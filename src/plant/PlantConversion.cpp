@@ -255,6 +255,9 @@ uint Plant::copyAreasFrom()
 
 uint Plant::copyGroupsFrom()
 {
+    // The programs read back are checked against the plant's points, as the keypad reads them:
+    // none of the file shown before may answer for this one's.
+    m_cpus.reset();
     m_groups.readFromPanelData();
     return 0;
 }

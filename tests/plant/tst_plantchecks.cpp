@@ -399,6 +399,21 @@ private slots:
         plant.groups().groupAt(other - 1)->setCBE(lifted);
         QVERIFY(keypadAccepts(plant, other, lifted));
         QCOMPARE(plant.checkGroupCBE(&plant.groups().groups().at(other - 1)), 0u);
+
+        // Read by a plant still showing another file, with a module without channels there.
+        const u32 family = PointType::panelFamily();
+        u16 plain = 0;
+        for (u16 c : get_hw_type_list(family, u8(loopType), DEVICE_KIND_MODULE))
+            if (!plain && is_module_code(c) && get_sub_num(c) == 1 && PointType::seriesOf(c) == PointType::seriesOf(hw)
+                && channelType(c, u32(loopType), 0, family) != 0)
+                plain = c;
+        QVERIFY(plain);
+        plant.setPoint(looptest::typed(1, 1, 10, protocol, 2, PointType::seriesOf(plain), plain,
+                                       channelType(plain, u32(loopType), 0, family)));
+        Ov4800::setCBEPlant(&plant);
+        plant.copyFrom();
+        Ov4800::setCBEPlant(nullptr);
+        QCOMPARE(plant.groups().groups().at(group - 1).cbe(), text);
     }
 
     // A point's program, as the keypad opened on its row checks it, as Check CBE checks it and
