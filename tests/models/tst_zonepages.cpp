@@ -13,6 +13,7 @@
 #include <QJSValue>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlIncubator>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
@@ -255,6 +256,9 @@ private slots:
             theme.clicked(t);
             shoot(window, QString("plant_info_theme%1").arg(t));
         }
+        // Pages load asynchronously: on a busy machine one may still be in the making here.
+        if (QQmlIncubationController* incubation = engine.incubationController())
+            QTRY_COMPARE(incubation->incubatingObjectCount(), 0);
         QCoreApplication::removeTranslator(&english);
     }
 
