@@ -3,7 +3,6 @@
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Layouts/ZpxProg.h"
-#include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/DeviceRec.h"
 #include "cbe/CBEByteCode.h"
 
@@ -22,13 +21,6 @@ const char* const kKeywordTexts[16] = {
 };
 
 const char kDateSeparators[3] = {'-', '-', ' '};
-
-// A record is a channel as the plant's loader reads it: its code has channels, or it names a
-// sub-address past the first.
-bool has_channels(const u8* rec)
-{
-    return get_sub_num(DeviceRec::get_code(rec)) > 1 || DeviceRec::get_sub(rec) > 0;
-}
 
 // The working state of one call. Every read is bounded by the 64 nibbles of the program copy,
 // every write by the caller's buffer size, so no input can move either past its end.
@@ -221,7 +213,7 @@ private:
         // Where the keypad takes no sub-address, a module without channels that the compiler
         // finds without one is written without one: the text then opens on the keypad whole. A
         // channel keeps its sub-address, or the text would name the whole module.
-        if (!m_subTyped && !(found && has_channels(rec))
+        if (!m_subTyped && !(found && DeviceRec::is_channel(rec))
             && g_zpConf->get_packed_address(a.get_cpu(), a.get_line(), true, a.get_address(), DeviceRec::kAnySub) == a)
             return put_decimal(a.get_address() + 1) && put(' ');
         return put_decimal(a.get_address() + 1) && put('.') && put_decimal(a.get_sub() + 1) && put(' ');
@@ -319,5 +311,5 @@ bool cbeStoredChannel(u32 cpu, u32 loop, u32 address)
 {
     u8 rec[DeviceRec::kSize];
     return g_zpConf->get_device(rec, cpu, loop, true, address, DeviceRec::kAnySub) == ZP_OK
-        && DeviceRec::get_class(rec) == 0 && has_channels(rec);
+        && DeviceRec::get_class(rec) == 0 && DeviceRec::is_channel(rec);
 }

@@ -63,8 +63,7 @@ OvGenericPoint::OvGenericPoint(int cpuIndex, int loopIndex, const u8* rec, u32 l
     m_family = DeviceRec::is_module(rec) ? 2 : 1;
     m_hwType = DeviceRec::get_code(rec);
     m_series = PointType::seriesOf(m_hwType);
-    // The loader makes a module record a channel when its code has channels or it names one.
-    const bool channel = m_family == 2 && (rec[8] > 0 || get_sub_num(m_hwType) > 1);
+    const bool channel = DeviceRec::is_channel(rec);
     const u32 classBits = DeviceRec::get_class(rec);
     // The writer of the class bits, a channel's or a point's, answers for each candidate.
     m_protocol = protocolOf(classBits, loopType, [this, channel, classBits](int protocol) {

@@ -38,6 +38,11 @@ u16 DeviceRec::get_code(const u8* rec)
     return get_le16(rec + 2);
 }
 
+bool DeviceRec::is_channel(const u8* rec)
+{
+    return is_module(rec) && (rec[8] > 0 || get_sub_num(get_code(rec)) > 1);
+}
+
 int DeviceRec::set_code(u8* rec, u16 code)
 {
     if (get_code(rec) == code)

@@ -59,6 +59,9 @@ struct DeviceRec {
     static u8 get_param(const u8* rec) { return rec[8]; }
     // The module's sub-address in four bits; 0 for a sensor.
     static u32 get_sub(const u8* rec) { return is_module(rec) ? (rec[8] & 0x0F) : 0; }
+    // Whether the record is a channel of its module: a module whose code has channels, or that
+    // names a sub-address.
+    static bool is_channel(const u8* rec);
 
     // All 43 bytes 0 except byte 1 = 16 and byte 11 = 240.
     static void clear(u8* rec);
