@@ -183,7 +183,7 @@ QStringList sensorCells(int cpu, int loop, int position, const OvGenericPoint& p
 {
     const auto state = [&](bool on) { return on ? enabled : disabled; };
     // A detector with an alarm level has no sensitivities: its page shows none, nor does this.
-    const bool levels = p.subPoints().isEmpty() && p.hasFeature(OvGenericPoint::FEATURE_THREE_LEVELS);
+    const bool levels = p.hasSetting(1, true, OvGenericPoint::FEATURE_THREE_LEVELS);
     const auto sensitivity = [&](int value) { return levels ? notNegative(value) : QString(); };
     return {address(cpu, loop, position),
             p.description(),

@@ -124,13 +124,7 @@ QVariant OvPointModel::getPointAreaIndexStr(const QModelIndex& index) const
 bool OvPointModel::supports(const QModelIndex& index, int family, bool noChannels, uint feature) const
 {
     const OvGenericPoint* p = getPoint(index);
-    if (!p || !p->isValid())
-        return false;
-    if (family != 0 && p->family() != family)
-        return false;
-    if (noChannels && !p->subPoints().isEmpty())
-        return false;
-    return p->hasFeature(feature);
+    return p && p->hasSetting(family, noChannels, feature);
 }
 
 bool OvPointModel::isValidCheckAudit(const QModelIndex& index) const

@@ -181,9 +181,15 @@ bool OvGenericPoint::hasFeature(unsigned int mask) const
 
 // --- queries ---
 
+bool OvGenericPoint::hasSetting(int family, bool noChannels, unsigned int feature) const
+{
+    return isValid() && (family == 0 || m_family == family) && !(noChannels && !m_subPoints.isEmpty())
+        && hasFeature(feature);
+}
+
 int OvGenericPoint::alertLevel() const
 {
-    if (m_family != 1 || !m_subPoints.isEmpty() || !hasFeature(FEATURE_ALERT_LEVEL))
+    if (!hasSetting(1, true, FEATURE_ALERT_LEVEL))
         return 0;
     return m_alertLevelRAVI >= 1 && m_alertLevelRAVI <= kAlertLevels ? m_alertLevelRAVI : 0;
 }

@@ -92,6 +92,9 @@ public:
     // Bytes 11-42 are parseCBE's.
     virtual void packRecord(u8* rec) const;
     virtual bool hasFeature(unsigned int mask) const;
+    // Whether the point has the setting of a feature, as its row offers it: a valid point of the
+    // family (0 for any), without channels when noChannels, whose type has the feature.
+    bool hasSetting(int family, bool noChannels, unsigned int feature) const;
     // Compiles the CBE text into out (byte 11 of the record); out is untouched when the text is
     // empty or does not compile.
     virtual void parseCBE(u8* out) const;
