@@ -20,6 +20,14 @@ TextField {
     signal submitted(string text)
 
     function showStored() { text = Qt.binding(function () { return field.stored }) }
+    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason in refusal and
+    // on the information bar. Whether the name is kept.
+    function nameKept(name) {
+        refusal = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(name) : ""
+        if (typeof mainWindow !== "undefined")
+            mainWindow.showInfoMsg(refusal)
+        return refusal === ""
+    }
 
     font.family: OvTheme.fontFamily
     text: stored

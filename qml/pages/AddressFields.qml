@@ -59,7 +59,6 @@ Column {
             id: addressField
             objectName: "addressField"
             width: metrics.averageCharacterWidth * 18
-            font.family: OvTheme.fontFamily
             stored: fields.address
             holdsAccepted: true
             onSubmitted: fields.check()
@@ -68,7 +67,6 @@ Column {
             id: netmaskField
             objectName: "netmaskField"
             width: addressField.width
-            font.family: OvTheme.fontFamily
             stored: fields.netmask
             holdsAccepted: true
             onSubmitted: fields.check()
@@ -77,7 +75,6 @@ Column {
             id: gatewayField
             objectName: "gatewayField"
             width: addressField.width
-            font.family: OvTheme.fontFamily
             stored: fields.gateway
             holdsAccepted: true
             onSubmitted: fields.check()

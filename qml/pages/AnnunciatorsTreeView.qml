@@ -20,14 +20,6 @@ FocusScope {
     // The longer of a viewer's two types: type 1.
     readonly property string mimicViewer: qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + _lang
 
-    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
-    // information bar.
-    function nameRefusal(text) {
-        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
-        if (typeof mainWindow !== "undefined")
-            mainWindow.showInfoMsg(reason)
-        return reason
-    }
     function selection() { return revision, selectionModel.selectedIndexes }
     // The selection when it holds the row, else the row alone.
     function selectionWith(index) {
@@ -360,12 +352,11 @@ FocusScope {
                     visible: !cell.filterRow
                     enabled: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
                     stored: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
-                    onTextEdited: refusal = view.nameRefusal(text)
+                    onTextEdited: nameKept(text)
                     onSubmitted: {
                         if (!visible)
                             return
-                        refusal = view.nameRefusal(text)
-                        if (refusal === "")
+                        if (nameKept(text))
                             view.model.setDescription(view.selectionWith(styleData.index), text)
                     }
                 }

@@ -114,7 +114,6 @@ PlaceholderPage {
                         // The longest name the panel keeps, where the page has room for it.
                         width: Math.min(nameSample.needed,
                                         cpuColumn.width - cpuGrid.labelsWidth - cpuGrid.columnSpacing)
-                        font.family: OvTheme.fontFamily
                         stored: (page.revision, page.hasPlant ? activePlant.getCPUDescription(page.cpuPosition) : "")
                         onTextEdited: refusal = page.info ? page.info.checkDescription(text) : ""
                         onSubmitted: {

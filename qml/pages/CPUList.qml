@@ -8,7 +8,6 @@ ListView {
     id: list
 
     readonly property var cpus: typeof cpusModelData !== "undefined" ? cpusModelData : null
-    readonly property var info: typeof thePlantInfo !== "undefined" ? thePlantInfo : null
     readonly property string tr: theLanguageModel ? theLanguageModel.emptyString : ""
     // Bumped when a CPU's type may have changed: the board counts it allows follow.
     property int revision: 0
@@ -123,13 +122,7 @@ ListView {
                 maximumLength: 32
                 stored: itemDescription
                 // A name the panel cannot keep is refused, the reason on the information bar.
-                onSubmitted: {
-                    refusal = list.info ? list.info.checkDescription(text) : ""
-                    if (typeof mainWindow !== "undefined")
-                        mainWindow.showInfoMsg(refusal)
-                    if (refusal === "")
-                        itemDescription = text
-                }
+                onSubmitted: if (nameKept(text)) itemDescription = text
             }
             Item {
                 width: columns.widths[4]

@@ -34,14 +34,6 @@ PlaceholderPage {
     }
     OvFieldSample { id: nameSample }
 
-    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
-    // information bar.
-    function nameRefusal(text) {
-        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
-        if (typeof mainWindow !== "undefined")
-            mainWindow.showInfoMsg(reason)
-        return reason
-    }
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
         if (modifiers & Qt.ControlModifier) {
@@ -150,7 +142,6 @@ PlaceholderPage {
                     width: page.columnWidths[1]
                     // A long name shows its start; it scrolls to the caret only while edited.
                     autoScroll: activeFocus
-                    font.family: OvTheme.fontFamily
                     stored: areaDescription
                     onActiveFocusChanged: {
                         if (!activeFocus)
@@ -158,10 +149,9 @@ PlaceholderPage {
                         else if (!page.isSelected(row.rowIndex))
                             page.select(row.rowIndex, 0)
                     }
-                    onTextEdited: refusal = page.nameRefusal(text)
+                    onTextEdited: nameKept(text)
                     onSubmitted: {
-                        refusal = page.nameRefusal(text)
-                        if (refusal === "")
+                        if (nameKept(text))
                             page.model.setAreaDescription(page.selection, text)
                     }
                 }

@@ -44,7 +44,6 @@ Item {
                 id: directCount
                 objectName: "directCount"
                 stored: params._revision, params.groupModel ? Math.max(0, params.groupModel.getDirectGrupsCount()) : 0
-                font.family: OvTheme.fontFamily
                 Layout.preferredWidth: fontMetrics.averageCharacterWidth * 8
                 validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
                 onSubmitted: {

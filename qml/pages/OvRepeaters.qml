@@ -13,14 +13,6 @@ PlaceholderPage {
     property var selection: []
     property int revision: 0
 
-    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
-    // information bar.
-    function nameRefusal(text) {
-        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
-        if (typeof mainWindow !== "undefined")
-            mainWindow.showInfoMsg(reason)
-        return reason
-    }
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
         if (modifiers & Qt.ControlModifier) {
@@ -148,10 +140,9 @@ PlaceholderPage {
                     objectName: "rptDescription"
                     width: columns.widths[2]
                     stored: rptDescription
-                    onTextEdited: refusal = page.nameRefusal(text)
+                    onTextEdited: nameKept(text)
                     onSubmitted: {
-                        refusal = page.nameRefusal(text)
-                        if (refusal === "")
+                        if (nameKept(text))
                             page.model.setDescription(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], text)
                     }
                 }

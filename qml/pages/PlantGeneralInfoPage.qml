@@ -46,7 +46,6 @@ PlaceholderPage {
             anchors.left: parent.left
             // The longest name the panel keeps, where the page has room for it.
             width: Math.min(nameSample.needed, parent.width)
-            font.family: OvTheme.fontFamily
             stored: (page.revision, activePlant ? activePlant.description : "")
             onSubmitted: refusal = page.info ? page.info.setPlantDescription(text) : ""
             onTextEdited: refusal = page.info ? page.info.checkDescription(text) : ""

@@ -22,14 +22,6 @@ Item {
     property var chosenType
     signal typeChosen(var pointType)
 
-    // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason on the
-    // information bar.
-    function refusedName(text) {
-        var reason = typeof thePlantInfo !== "undefined" && thePlantInfo ? thePlantInfo.checkDescription(text) : ""
-        if (typeof mainWindow !== "undefined")
-            mainWindow.showInfoMsg(reason)
-        return reason !== ""
-    }
     function showLoop(cpu, loop) {
         cpuIndex = cpu
         loopIndex = loop
@@ -983,7 +975,7 @@ Item {
                 border.width: parent.activeFocus ? 1 : 0
                 border.color: styleData.textColor
             }
-            onTextEdited: pointsView.refusedName(text)
+            onTextEdited: nameKept(text)
             // The table's Copy and Paste keys act on the field's row, with the rows selected with
             // it, unless text is selected: the field would take them and copy or paste nothing.
             Keys.onPressed: {
@@ -994,7 +986,7 @@ Item {
                 event.accepted = copy ? pointsView.copySelected() : pointsView.pasteSelected()
             }
             onSubmitted: {
-                if (!pointsView.refusedName(text))
+                if (nameKept(text))
                     _private.apply("description", styleData.index, text)
             }
         }
