@@ -24,6 +24,8 @@ OvMenuEntries {
             shortcut: "F2"
             // The filter and its slot come with the plant's models.
             onTriggered: {
+                if (!holder.bar.shell.endEdit())
+                    return
                 if (theApp && typeof theApp.flipFilterOnVoidAddresses === "function")
                     theApp.flipFilterOnVoidAddresses(true)
             }
@@ -39,7 +41,7 @@ OvMenuEntries {
             onTriggered: {
                 if (!theApp || typeof theApp.doSearch !== "function")
                     return
-                if (dialog)
+                if (dialog || !holder.bar.shell.endEdit())
                     return
                 var component = Qt.createComponent("SearchDlg.qml")
                 if (component.status !== Component.Ready) {

@@ -42,6 +42,15 @@ OvSplitView {
     Item {
         SplitView.fillWidth: true
 
+        // A click on a page's background ends the edit in progress, as one on a form's does.
+        MouseArea {
+            anchors.fill: parent
+            onPressed: {
+                if (plantArea.ApplicationWindow.window)
+                    plantArea.ApplicationWindow.window.endEdit()
+            }
+        }
+
         OvPageLoader {
             workingAreaState: plantArea.areaState
             pageState: "PLANT_ACTIVE_GEN_INFO"

@@ -27,11 +27,16 @@ FocusScope {
         State { name: "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED" }
     ]
 
+    // Takes the focus off the page, ending the edit in progress; the keys still come here.
+    function takeFocus() {
+        focusRest.forceActiveFocus()
+    }
+
     // The menu's shortcuts take New, and Save while its item is enabled, before these keys reach
     // the working area: answering them here as well would ask every question twice.
     Keys.onPressed: {
         if (event.matches(StandardKey.Save)) {
-            if (activePlant && activePlant.isModified() && !activePlant.dataModified)
+            if (activePlant)
                 workingArea.saveKeyPressed()
             event.accepted = true
         } else if (event.matches(StandardKey.New)) {
@@ -55,6 +60,10 @@ FocusScope {
         ignoreUnknownSignals: true
         function onSelectAreaIndex(index) { Qt.callLater(workingArea._showFound, 0, index) }
         function onSelectGroupIndex(index) { Qt.callLater(workingArea._showFound, 1, index) }
+    }
+
+    Item {
+        id: focusRest
     }
 
     Image {

@@ -71,6 +71,21 @@ OvApplicationWindow {
     function emptyString() {
         return theLanguageModel ? theLanguageModel.emptyString : ""
     }
+    // Ends the edit in progress as leaving its field does, so that what was typed is stored, or
+    // refused with the reason in sight and the stored value back in the field, before a command
+    // reads, writes or leaves the plant. False when it was refused: the command does not go on.
+    function endEdit() {
+        var item = activeFocusItem
+        for (var up = item; up; up = up.parent) {
+            if (typeof up.endEdit === "function")
+                return up.endEdit()
+        }
+        if (!item || typeof item.editingFinished !== "function")
+            return true
+        var typed = item.refusal !== undefined && item.text !== item.stored
+        workingArea.takeFocus()
+        return !typed || !item.refusal
+    }
 
     // A message belongs to the page it was said on, also when leaving the page made it.
     onWorkingAreaStatChanged: Qt.callLater(clearInfoMsg)
@@ -115,7 +130,11 @@ OvApplicationWindow {
         state: mainWindow.workingAreaStat
         firstFrameShown: mainWindow.firstFrameShown
         focus: true
-        onSaveKeyPressed: mainWindow.clickedOnFileSaveBtn()
+        // The Save item is off while the plant is unchanged: what the edit stores may change it.
+        onSaveKeyPressed: {
+            if (mainWindow.endEdit() && activePlant && (activePlant.dataModified || activePlant.isModified()))
+                mainWindow.clickedOnFileSaveBtn()
+        }
         onPlantElementsClicked: mainWindow.onPlantElementsClicked(idx)
     }
 

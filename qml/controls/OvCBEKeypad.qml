@@ -13,6 +13,8 @@ Item {
     // Bumped on enableControls: every binding that asks the editor reads it again.
     property int revision: 0
     signal accepted(string text)
+    // A key was pressed since the keypad opened.
+    property bool _typed: false
 
     implicitWidth: 8 * 64 + 7 * 4
     // A program reads left to right in every language: the text, its caret and the keys that
@@ -25,12 +27,24 @@ Item {
         if (!editor)
             return
         editor.init(owner, direct, text)
+        _typed = false
         revision++
         forceActiveFocus()
+    }
+    // Ends the edit in progress as the Enter button does. False when the text cannot be stored
+    // yet: the keypad stays open with it.
+    function endEdit() {
+        if (!editor || !_typed)
+            return true
+        if (!editor.isEnabled(46))
+            return false
+        press(46)
+        return true
     }
     function press(btnIndex) {
         if (!editor)
             return
+        _typed = true
         if (btnIndex === 46) {
             editor.add(46)
             accepted(editor.getString())
@@ -56,6 +70,7 @@ Item {
                 press(46)
             event.accepted = true
         } else if (editor.handleKey(event.key)) {
+            _typed = true
             revision++
             event.accepted = true
         }

@@ -4,7 +4,8 @@ import QtQuick.Controls 2.15
 // A text field over a stored value. While an edit runs it holds what is typed; once the edit
 // ends (Enter, Tab, the focus leaving) it shows what is stored, whether the value typed was taken
 // or refused, so that what the page shows is what a save writes. Why a value was refused stays
-// in refusal, for the page to show, until the handler of the next edit says otherwise.
+// in refusal, for the page to show, until the handler of the next edit says otherwise, the
+// stored value is typed again, or the window shows another page.
 TextField {
     id: field
 
@@ -19,6 +20,8 @@ TextField {
     // The edit ended with text other than the stored one: the page stores it or sets refusal.
     signal submitted(string text)
 
+    property bool _typed: false
+
     function showStored() { text = Qt.binding(function () { return field.stored }) }
     // A name the panel cannot keep (32 Latin-1 characters) is refused, the reason in refusal and
     // on the information bar. Whether the name is kept.
@@ -31,10 +34,20 @@ TextField {
 
     font.family: OvTheme.fontFamily
     text: stored
+    onTextEdited: _typed = true
     onEditingFinished: {
         if (text !== stored)
             submitted(text)
+        else if (_typed)
+            refusal = ""
+        _typed = false
         if (!holdsAccepted || refusal !== "")
             showStored()
+    }
+
+    Connections {
+        target: field.ApplicationWindow.window
+        ignoreUnknownSignals: true
+        function onWorkingAreaStatChanged() { field.refusal = "" }
     }
 }

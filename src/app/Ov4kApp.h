@@ -324,6 +324,11 @@ private:
     void releaseHeldEvents();
     // True, with a log line, while a compile runs: no command may touch the plant then.
     bool refusedWhileCompiling(const char* command) const;
+    // Ends the edit in progress first, so that a command sees what was typed; true, with a log
+    // line, when the value typed is refused: its reason shows and the command does not go on.
+    bool editRefused(const char* command);
+    // A command that reads, writes or leaves the plant may not run now.
+    bool refusedNow(const char* command) { return refusedWhileCompiling(command) || editRefused(command); }
 
     AppDialogs m_dialogs;
     Plant* m_plant = nullptr;

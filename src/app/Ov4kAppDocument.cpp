@@ -476,7 +476,7 @@ void Ov4kApp::flipFilterOnPointError(bool notify)
 
 void Ov4kApp::dbgTestMakeAll()
 {
-    if (refusedWhileCompiling("test plant"))
+    if (refusedNow("test plant"))
         return;
     if (!m_plant)
         return;
@@ -583,7 +583,7 @@ void Ov4kApp::loadFile(QString& path)
 
 void Ov4kApp::onOpenFileMenu()
 {
-    if (refusedWhileCompiling("open"))
+    if (refusedNow("open"))
         return;
     if (!askToSave(0)) {
         if (m_fileStatus != 0)
@@ -607,7 +607,7 @@ void Ov4kApp::onOpenFileMenu()
 
 void Ov4kApp::onOpenFileMenu(const QString& path)
 {
-    if (refusedWhileCompiling("open"))
+    if (refusedNow("open"))
         return;
     QString copy = path;
     openFile(copy);
@@ -615,7 +615,7 @@ void Ov4kApp::onOpenFileMenu(const QString& path)
 
 void Ov4kApp::onfileDropped(const QString& url)
 {
-    if (refusedWhileCompiling("open"))
+    if (refusedNow("open"))
         return;
     if (url.isEmpty())
         return;
@@ -625,7 +625,7 @@ void Ov4kApp::onfileDropped(const QString& url)
 
 void Ov4kApp::onImportBtnClicked()
 {
-    if (refusedWhileCompiling("import"))
+    if (refusedNow("import"))
         return;
     qDebug() << ">>>";
     if (!askToSave(0)) {
@@ -748,9 +748,20 @@ bool Ov4kApp::refusedWhileCompiling(const char* command) const
     return true;
 }
 
+bool Ov4kApp::editRefused(const char* command)
+{
+    QVariant ended = true;
+    if (m_mainWindow && m_mainWindow->metaObject()->indexOfMethod("endEdit()") >= 0)
+        QMetaObject::invokeMethod(m_mainWindow, "endEdit", Q_RETURN_ARG(QVariant, ended));
+    if (ended.toBool())
+        return false;
+    qInfo() << command << "refused: the value typed is refused";
+    return true;
+}
+
 void Ov4kApp::onCompileBtnClicked()
 {
-    if (!m_plant || refusedWhileCompiling("compile"))
+    if (!m_plant || refusedNow("compile"))
         return;
     const QString title = qtTrId("USR_MSG_EXPORT_TO_BIN_FILE");
     if (!m_plant->cpus().isAreaAssigned()
@@ -826,7 +837,7 @@ void Ov4kApp::onCompileBtnClicked()
 
 void Ov4kApp::onXlsExportBtnClicked()
 {
-    if (refusedWhileCompiling("CSV export"))
+    if (refusedNow("CSV export"))
         return;
     if (!m_plant)
         return;
@@ -960,14 +971,14 @@ QString Ov4kApp::askSaveFileName(uint kinds)
 
 void Ov4kApp::onSaveFileMenu()
 {
-    if (refusedWhileCompiling("save"))
+    if (refusedNow("save"))
         return;
     saveCommand(false);
 }
 
 void Ov4kApp::onFileSaveAs()
 {
-    if (refusedWhileCompiling("save as"))
+    if (refusedNow("save as"))
         return;
     saveCommand(true);
 }
@@ -990,7 +1001,7 @@ void Ov4kApp::saveCommand(bool forceDialog)
 
 void Ov4kApp::onFileNewMenu()
 {
-    if (refusedWhileCompiling("new"))
+    if (refusedNow("new"))
         return;
     qDebug() << ">>>";
     if (!askToSave(1)) {
@@ -1049,7 +1060,7 @@ void Ov4kApp::onFileNewMenu()
 
 void Ov4kApp::onPlantChangeTypeRqst(int type)
 {
-    if (refusedWhileCompiling("plant type"))
+    if (refusedNow("plant type"))
         return;
     qDebug() << ">>>";
     if (!m_plant)
@@ -1083,7 +1094,7 @@ void Ov4kApp::onCurrentBrandChanged(int brand)
         return;
     }
     // The announcement puts the scene's brand chooser back on the brand that stays.
-    if (!askToSave(0)) {
+    if (editRefused("brand") || !askToSave(0)) {
         emit newPlant();
         return;
     }
@@ -1108,7 +1119,7 @@ void Ov4kApp::onCurrentBrandChanged(int brand)
 
 bool Ov4kApp::onQuitRequest()
 {
-    if (refusedWhileCompiling("quit"))
+    if (refusedNow("quit"))
         return false;
     qDebug() << ">>>";
     const bool result = askToSave(1);

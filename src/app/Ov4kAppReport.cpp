@@ -24,7 +24,7 @@ void reportBox(PlantMessage::Icon icon, const QString& text)
 
 void Ov4kApp::onPdfExportBtnClicked()
 {
-    if (refusedWhileCompiling("PDF export"))
+    if (refusedNow("PDF export"))
         return;
     if (!m_plant)
         return;

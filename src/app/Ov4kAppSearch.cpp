@@ -16,7 +16,7 @@
 
 void Ov4kApp::checkCBE()
 {
-    if (refusedWhileCompiling("CBE check"))
+    if (refusedNow("CBE check"))
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_plant) {

@@ -448,6 +448,82 @@ private slots:
         QVERIFY(said);
         QCOMPARE(said->property("text").toString(), reason);
     }
+
+    // A command's key, or a click on the page's background, ends the edit in progress first: the
+    // value typed is stored before the plant is saved or left; a refused one stops the command,
+    // its reason in sight and the stored value back in the field.
+    void commandEndsTheEdit_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("input"); // a key sequence, or "click" beside the field
+        QTest::addColumn<bool>("pending");  // another change waits to be saved
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<bool>("modified"); // afterwards
+        QTest::addColumn<int>("asked");
+        const auto row = [](const char* name, const char* page, const char* field, const char* typed, const char* input,
+                            bool pending, const char* refusal, bool modified, int asked) {
+            QTest::newRow(name) << QString(page) << QString(field) << QString(typed) << QString(input) << pending
+                                << QString(refusal) << modified << asked;
+        };
+        row("plant name, Ctrl+S", "onPlantInfoPageSelected", "plantDescription", "South wing", "Ctrl+S", false, "",
+            false, 0);
+        row("pre-alarm 77, Ctrl+S", "onGeneralParametersPageSelected", "preAlarmLvl", "77", "Ctrl+S", true, "", false,
+            0);
+        row("zone name, Ctrl+Q", "onGeneralAreasPageSelected", "areaDescription", "Stairs", "Ctrl+Q", false, "", true,
+            1);
+        row("direct groups 1601, Ctrl+S", "onGeneralGroupsPageSelected", "directCount", "1601", "Ctrl+S", true,
+            "From 1 to 1600", true, 0);
+        row("direct groups 1601, click", "onGeneralGroupsPageSelected", "directCount", "1601", "click", false,
+            "From 1 to 1600", false, 0);
+    }
+    void commandEndsTheEdit()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, input);
+        QFETCH(bool, pending);
+        QFETCH(QString, refusal);
+        QFETCH(bool, modified);
+        QFETCH(int, asked);
+        QTemporaryDir dir;
+        Plant* plant = m_app->plant();
+        QVERIFY(QMetaObject::invokeMethod(m_app, qPrintable(page)));
+        QQuickItem* edited = nullptr;
+        QTRY_VERIFY((edited = find(root(), qPrintable(field))));
+        const QString before = edited->property("stored").toString();
+        plant->modifyPlantData(false);
+        plant->clearModificationBits(~0u);
+        if (pending)
+            plant->setCPUDescription(0, QTest::currentDataTag());
+        edited->forceActiveFocus();
+        QTRY_VERIFY(edited->hasActiveFocus());
+        QVERIFY(QMetaObject::invokeMethod(edited, "selectAll"));
+        for (const QChar c : typed)
+            QTest::keyClick(m_app->mainWindow(), c.toLatin1());
+        m_dialogs.clear();
+        m_dialogs.answerFile(dir.filePath("plant.tov"));
+        m_dialogs.answer(PlantMessage::Cancel);
+        if (input == QLatin1String("click")) {
+            QQuickItem* beside = find(root(), "directCountRange");
+            QTest::mouseClick(m_app->mainWindow(), Qt::LeftButton, Qt::NoModifier,
+                              beside->mapToScene(QPointF(beside->width() / 2, beside->height() / 2)).toPoint());
+        } else {
+            const int key = QKeySequence(input)[0];
+            QTest::keyClick(m_app->mainWindow(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+        }
+        const QString kept = refusal.isEmpty() ? typed : before;
+        QCOMPARE(edited->property("text").toString(), kept);
+        QCOMPARE(edited->property("stored").toString(), kept);
+        QCOMPARE(edited->property("refusal").toString(), refusal);
+        QVERIFY(!edited->hasActiveFocus());
+        QCOMPARE(plant->isModified(), modified);
+        QCOMPARE(m_dialogs.asked().size(), asked);
+        m_dialogs.clear();
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_CPUPages)

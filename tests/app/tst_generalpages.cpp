@@ -592,6 +592,9 @@ private slots:
         QTest::newRow("plant") << QByteArray("onPlantInfoPageSelected") << "plantDescription" << x33
                                << "descriptionRefusal";
         QTest::newRow("zone") << QByteArray("onGeneralAreasPageSelected") << "areaDescription" << x33 << "";
+        QTest::newRow("direct groups") << QByteArray("onGeneralGroupsPageSelected") << "directCount"
+                                       << "401"
+                                       << "directCountRefusal";
     }
     void refusalsGoOnReturn()
     {
@@ -607,7 +610,9 @@ private slots:
         type(edited, typed);
         QQuickItem* said = find(refusal.isEmpty() ? "infoMessage" : qPrintable(refusal));
         QCOMPARE(said->property("text").toString(),
-                 typed == QString(33, 'x') ? QString("At most 32 characters") : QString("Digits only, at most 99999"));
+                 typed == QString(33, 'x')           ? QString("At most 32 characters")
+                     : typed == QLatin1String("401") ? QString("From 1 to 400")
+                                                     : QString("Digits only, at most 99999"));
         m_app->onGeneralCPUsPageSelected();
         QTRY_COMPARE(find("infoMessage")->property("text").toString(), QString());
         QVERIFY(QMetaObject::invokeMethod(m_app, opener));
