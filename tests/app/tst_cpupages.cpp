@@ -415,6 +415,8 @@ private slots:
             "directCountRefusal", "From 1 to 1600");
         row("zone name", "onGeneralAreasPageSelected", "areaDescription", name, Qt::Key_Tab, "infoMessage",
             "At most 32 characters");
+        row("CPU list name", "onGeneralCPUsPageSelected", "cpuDescription", name, Qt::Key_Tab, "infoMessage",
+            "At most 32 characters");
     }
     void refusedValueLeavesItsField()
     {
