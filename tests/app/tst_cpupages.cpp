@@ -450,6 +450,24 @@ private slots:
         QVERIFY(said);
         QCOMPARE(said->property("text").toString(), reason);
     }
+
+    // Last: the program ends over the repeaters page with a row selected. Its models go before
+    // the window, and no page may read them then.
+    void quitOverTheRepeatersPage()
+    {
+        m_app->onRepeatersPageSelected();
+        QQuickItem* row = nullptr;
+        QTRY_VERIFY((row = find(root(), "repeaterRow", 0)));
+        QTest::mouseClick(m_app->mainWindow(), Qt::LeftButton, Qt::NoModifier,
+                          row->mapToScene(QPointF(2, row->height() / 2)).toPoint());
+        QQuickItem* page = row;
+        while (page && !page->property("selection").isValid())
+            page = page->parentItem();
+        QVERIFY(page);
+        QCOMPARE(page->property("selection").toList(), QVariantList{0});
+        delete m_app;
+        m_app = nullptr;
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_CPUPages)
