@@ -119,9 +119,9 @@ ListView {
                 width: columns.widths[3]
                 autoScroll: activeFocus
                 onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
-                maximumLength: 32
                 stored: itemDescription
                 // A name the panel cannot keep is refused, the reason on the information bar.
+                onTextEdited: nameKept(text)
                 onSubmitted: if (nameKept(text)) itemDescription = text
             }
             Item {

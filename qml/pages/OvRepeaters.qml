@@ -33,7 +33,8 @@ PlaceholderPage {
     }
     function canRemove() {
         revision
-        for (var i = 0; i < selection.length; ++i)
+        // The model goes before the page when the program ends.
+        for (var i = 0; model && i < selection.length; ++i)
             if (model.isEnableRTP(selection[i]))
                 return true
         return false
@@ -115,7 +116,7 @@ PlaceholderPage {
                 id: cells
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
-                readonly property real faded: (page.revision, page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
+                readonly property real faded: (page.revision, page.model && page.model.isEnableRTP(row.rowIndex)) ? 1.0 : 0.5
                 OvLabel {
                     objectName: "repeaterIndex"
                     opacity: cells.faded

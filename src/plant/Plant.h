@@ -531,6 +531,13 @@ private:
     // Moves one device from each old area to each new one (numbers 1-based, outside the list
     // ignored); the positions of the areas whose counts changed are appended once.
     void moveAreaCounts(int family, const QVector<int>& oldAreas, const QVector<int>& newAreas, QVector<int>& touched);
+    // Stores point (a channel into its module) in place of the one at its address, every area of
+    // the stored one counting one less and every area of point one more; returns whether a field
+    // the CBE check reads changed.
+    bool storePoint(const OvGenericPoint& point, QVector<int>& touched);
+    // The area counts made again from the points, after a change that takes points away or
+    // brings them back (a loop retyped, boards or CPUs removed); the changed areas announced.
+    void recountAreas();
     int korvaDuplicate(const OvGenericPoint& p, int input) const;
 
     uint m_plantReleAll = 0;

@@ -301,8 +301,10 @@ void Plant::setCPUStat(int cpuIndex, bool enable)
         record.set_installed_within_limit(enable);
         qDebug().noquote() << "Is Installed After " << record.is_installed();
     }
-    if (CPUDevice* cpu = m_cpus.cpuAt(cpuIndex))
+    if (CPUDevice* cpu = m_cpus.cpuAt(cpuIndex); cpu && cpu->isEnabled() != enable) {
         cpu->setEnabled(enable);
+        recountAreas();
+    }
     setModificationBits(kCpus);
     emit cpuDataChanged(cpuCopy(cpuIndex));
     emit cpuDataChanged(uint(cpuIndex));
@@ -329,9 +331,12 @@ bool Plant::setCPULoopType(uint cpuIndex, uint loopIndex, uint type)
     if (type > uint(OvLoop::LOOP_APOLLO) || !keepsLoopType(int(type)))
         return false;
     if (CPUDevice* cpu = m_cpus.cpuAt(int(cpuIndex))) {
-        if (current != kUndefinedLoopType && !cpu->isLoopEmpty(loopIndex) && !confirmLoopTypeChange())
+        const bool withPoints = current != kUndefinedLoopType && !cpu->isLoopEmpty(loopIndex);
+        if (withPoints && !confirmLoopTypeChange())
             return false;
         cpu->setLoopType(loopIndex, int(type));
+        if (withPoints)
+            recountAreas();
     }
     setModificationBits(kCpus);
     emit loopTypeChanged(cpuIndex, loopIndex, int(type));
@@ -374,8 +379,11 @@ void Plant::setCPUType(int cpuIndex, int type)
             boards = record.get_ll_installed_num();
         }
         if (CPUDevice* cpu = m_cpus.cpuAt(cpuIndex)) {
+            const u32 before = cpu->getLibCount();
             cpu->setCpuType(u32(type));
             cpu->setLibCount(boards);
+            if (boards < before)
+                recountAreas();
         }
     }
     setModificationBits(kCpus);
@@ -399,8 +407,11 @@ void Plant::setCPULibCount(int cpuIndex, int libCount, bool checkUsrError)
         return;
     }
     const bool apply = libCount > current || confirmFewerBoards();
-    if (apply && cpu)
+    if (apply && cpu) {
         cpu->setLibCount(u32(libCount));
+        if (libCount < current)
+            recountAreas();
+    }
     setModificationBits(kCpus);
     emit cpuLibCountChanged(cpuCopy(cpuIndex));
     emit cpuDataChanged(uint(cpuIndex));
@@ -446,27 +457,28 @@ void Plant::moveAreaCounts(int family, const QVector<int>& oldAreas, const QVect
     }
 }
 
+bool Plant::storePoint(const OvGenericPoint& point, QVector<int>& touched)
+{
+    const OvGenericPoint* stored = m_cpus.getPoint(point.cpuIndex() - 1, u32(point.loopIndex() - 1),
+                                                   int(point.address()) - 1, point.family());
+    if (stored && point.getSubIndex() > 0)
+        stored = channelOf(*stored, point.getSubIndex());
+    bool cbeRelevant = false;
+    if (stored) {
+        cbeRelevant = cbeRelevantChange(*stored, point);
+        moveAreaCounts(point.family(), areasOf(*stored), areasOf(point), touched);
+    }
+    // A channel goes into its module, a point replaces the stored one.
+    m_cpus.setPoint(&point);
+    return cbeRelevant;
+}
+
 void Plant::setPoint(const OvGenericPoint& point)
 {
     QVector<int> touched;
-    const OvGenericPoint* stored = m_cpus.getPoint(point.cpuIndex() - 1, u32(point.loopIndex() - 1),
-                                                   int(point.address()) - 1, point.family());
-    if (stored) {
-        if (point.subPoints().isEmpty()) {
-            if (stored->areaIndex() != point.areaIndex())
-                moveAreaCounts(point.family(), {stored->areaIndex()}, {point.areaIndex()}, touched);
-        } else {
-            for (int i = 0; i < point.subPoints().size() && i < stored->subPoints().size(); ++i) {
-                const int before = stored->subPoints().at(i).areaIndex();
-                const int after = point.subPoints().at(i).areaIndex();
-                if (before != after)
-                    moveAreaCounts(point.family(), {before}, {after}, touched);
-            }
-        }
-    }
+    storePoint(point, touched);
     if (!touched.isEmpty())
         emit updateAreasModelRqst(touched);
-    m_cpus.setPoint(&point);
     setModificationBits(kCpus);
 }
 
@@ -475,22 +487,33 @@ void Plant::setPoints(QList<const OvGenericPoint*> points)
     QVector<int> touched;
     bool cbeRelevant = false;
     for (const OvGenericPoint* point : points) {
-        if (!point)
-            continue;
-        const OvGenericPoint* stored = m_cpus.getPoint(point->cpuIndex() - 1, u32(point->loopIndex() - 1),
-                                                       int(point->address()) - 1, point->family());
-        if (stored && point->getSubIndex() > 0)
-            stored = channelOf(*stored, point->getSubIndex());
-        if (stored) {
-            cbeRelevant = cbeRelevant || cbeRelevantChange(*stored, *point);
-            moveAreaCounts(point->family(), areasOf(*stored), areasOf(*point), touched);
-        }
-        // A channel goes into its module, a point replaces the stored one.
-        m_cpus.setPoint(point);
+        if (point)
+            cbeRelevant = storePoint(*point, touched) || cbeRelevant;
     }
     if (!touched.isEmpty())
         emit updateAreasModelRqst(touched);
     setModificationBits(kCpus | (cbeRelevant ? kCBESystem : 0u));
+}
+
+void Plant::recountAreas()
+{
+    QVector<QPair<u32, u32>> before;
+    before.reserve(m_areas.count());
+    for (int p = 0; p < m_areas.count(); ++p) {
+        OvArea* a = m_areas.areaAt(p);
+        before << qMakePair(a->sensorCount(), a->moduleCount());
+        a->setSensorCount(0);
+        a->setModuleCount(0);
+    }
+    countAreaDevices();
+    QVector<int> touched;
+    for (int p = 0; p < m_areas.count(); ++p) {
+        const OvArea* a = m_areas.areaAt(p);
+        if (before.at(p) != qMakePair(a->sensorCount(), a->moduleCount()))
+            touched << p;
+    }
+    if (!touched.isEmpty())
+        emit updateAreasModelRqst(touched);
 }
 
 void Plant::countAreaDevices()

@@ -186,6 +186,7 @@ int Plant::getGroupsCBEErrorCount() const
 void Plant::setCPU(const CPUDevice& cpu)
 {
     m_cpus.setCPU(cpu);
+    recountAreas();
     setModificationBits(kCpus);
 }
 

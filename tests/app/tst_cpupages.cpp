@@ -415,6 +415,8 @@ private slots:
             "directCountRefusal", "From 1 to 1600");
         row("zone name", "onGeneralAreasPageSelected", "areaDescription", name, Qt::Key_Tab, "infoMessage",
             "At most 32 characters");
+        row("CPU list name", "onGeneralCPUsPageSelected", "cpuDescription", name, Qt::Key_Tab, "infoMessage",
+            "At most 32 characters");
     }
     void refusedValueLeavesItsField()
     {
@@ -523,6 +525,24 @@ private slots:
         QCOMPARE(plant->isModified(), modified);
         QCOMPARE(m_dialogs.asked().size(), asked);
         m_dialogs.clear();
+    }
+
+    // Last: the program ends over the repeaters page with a row selected. Its models go before
+    // the window, and no page may read them then.
+    void quitOverTheRepeatersPage()
+    {
+        m_app->onRepeatersPageSelected();
+        QQuickItem* row = nullptr;
+        QTRY_VERIFY((row = find(root(), "repeaterRow", 0)));
+        QTest::mouseClick(m_app->mainWindow(), Qt::LeftButton, Qt::NoModifier,
+                          row->mapToScene(QPointF(2, row->height() / 2)).toPoint());
+        QQuickItem* page = row;
+        while (page && !page->property("selection").isValid())
+            page = page->parentItem();
+        QVERIFY(page);
+        QCOMPARE(page->property("selection").toList(), QVariantList{0});
+        delete m_app;
+        m_app = nullptr;
     }
 };
 

@@ -109,6 +109,37 @@ void enableFromCpuList(Plant& plant, int position)
     plant.setCPU(copy);
 }
 
+// The CPU list's removal: an edited copy of the CPU stored whole.
+void disableFromCpuList(Plant& plant, int position)
+{
+    CPUDevice copy = *plant.cpus().cpuAt(position);
+    copy.setEnabled(false);
+    plant.setCPU(copy);
+}
+
+// A module of CPU 1, loop 1, address 9 stored as the sensor page stores it: in each area
+// listed, one to a channel; in the one area alone; none, an empty address.
+void storeModule(Plant& plant, const QStringList& areas)
+{
+    OvGenericPoint m(2, 1, 1, 9u);
+    if (!areas.isEmpty())
+        m = looptest::typed(1, 1, 9, 2, 2, 1, 133, 53, areas.size() > 1 ? areas.size() : 0);
+    m.setAreaIndex(areas.size() == 1 ? areas.first().toInt() : 0);
+    looptest::editChannels(m, [&areas](OvGenericSubPoint& c, int i) { c.setAreaIndex(areas.at(i).toInt()); });
+    plant.setPoint(m);
+}
+
+// The sensor and module counts of every zone that has any, as zone:sensors/modules.
+QString zoneCounts(const Plant& plant)
+{
+    QStringList counts;
+    for (const OvArea& a : plant.areas().areas()) {
+        if (a.sensorCount() + a.moduleCount() > 0)
+            counts << QString("%1:%2/%3").arg(a.index()).arg(a.sensorCount()).arg(a.moduleCount());
+    }
+    return counts.join(' ');
+}
+
 // One slot call: a name and its numbers; "desc" takes a text.
 bool run(Plant& plant, const QString& statement)
 {
@@ -156,6 +187,10 @@ bool run(Plant& plant, const QString& statement)
         newPlant(plant, n(1), n(2), u(3));
     else if (op == "cpulist")
         enableFromCpuList(plant, n(1));
+    else if (op == "module")
+        storeModule(plant, w.mid(1));
+    else if (op == "cpulistoff")
+        disableFromCpuList(plant, n(1));
     else if (op == "compile")
         plant.copyTo();
     else if (op == "poke")
@@ -462,6 +497,55 @@ private slots:
         QCOMPARE(positions.join(' '), request);
         QCOMPARE(rqst.count(), request.isEmpty() ? 0 : 1);
         QCOMPARE(plant.getPoint(0, 0, 1, 1)->areaIndex(), to);
+    }
+
+    // The zone counts after the last step are those an open of the plant makes: a module stored
+    // over another, points that go with a retyped loop, removed boards or a removed CPU, and come
+    // back with the CPU. Steps "ok" and "yes" answer the next question.
+    void areaCountsAfterSteps_data()
+    {
+        QTest::addColumn<uint>("panel");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("channels at an empty address") << 8u << "module 1 1 2";
+        QTest::newRow("more channels") << 8u << "module 1 2; module 1 2 3 3";
+        QTest::newRow("fewer channels") << 8u << "module 1 2 3 3; module 1 2";
+        QTest::newRow("channels change zone") << 8u << "module 1 2; module 3 3";
+        QTest::newRow("channels to one module") << 8u << "module 1 2; module 3";
+        QTest::newRow("one module to channels") << 8u << "module 3; module 1 2";
+        QTest::newRow("channels removed") << 8u << "module 1 2; module";
+        QTest::newRow("loop retyped") << 11u << "generate; yes; type 0 0 1";
+        QTest::newRow("fewer boards") << 8u << "cputype 0 8; libs 0 4; generate; ok; libs 0 2";
+        QTest::newRow("type with fewer boards") << 8u << "cputype 0 8; libs 0 4; generate; ok; cputype 0 7";
+        QTest::newRow("CPU removed") << 8u << "generate; stat 0 0";
+        QTest::newRow("CPU installed again") << 8u << "generate; stat 0 0; stat 0 1";
+        QTest::newRow("CPU removed from the list") << 8u << "generate; cpulistoff 0";
+    }
+
+    void areaCountsAfterSteps()
+    {
+        QFETCH(uint, panel);
+        QFETCH(QString, steps);
+        QCOMPARE(g_zpConf->new_config(u8(panel)), 0);
+        planttest::resetPanel();
+        g_zpConf->set_networked(1);
+        Plant plant;
+        ScriptedDialogs dialogs;
+        const QStringList statements = steps.split(';');
+        QString before;
+        for (const QString& step : statements) {
+            before = zoneCounts(plant);
+            if (step.trimmed() == "ok" || step.trimmed() == "yes")
+                dialogs.answer(step.trimmed() == "ok" ? PlantMessage::Ok : PlantMessage::Yes);
+            else
+                run(plant, step);
+        }
+        QCOMPARE(dialogs.pending(), 0);
+        const QString after = zoneCounts(plant);
+        plant.areas().reset();
+        plant.countAreaDevices();
+        QCOMPARE(after, zoneCounts(plant));
+        QVERIFY(after != before);
+        traceErrors("set_cpu_llId");
     }
 
     // Every point, or each of its channels, adds one to its area; areas 0 and past the last are

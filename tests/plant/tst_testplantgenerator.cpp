@@ -193,6 +193,17 @@ void untypeSomeChannels(Plant& plant)
     }
 }
 
+// The sensor and module counts of every zone that has any, as zone:sensors/modules.
+QStringList zoneCounts(const Plant& plant)
+{
+    QStringList counts;
+    for (const OvArea& a : plant.areas().areas()) {
+        if (a.sensorCount() + a.moduleCount() > 0)
+            counts << QString("%1:%2/%3").arg(a.index()).arg(a.sensorCount()).arg(a.moduleCount());
+    }
+    return counts;
+}
+
 // The descriptions and programs of the valid points and of their channels.
 QStringList descriptions(const Plant& plant)
 {
@@ -375,6 +386,9 @@ private slots:
         QVERIFY(second == image);
         QCOMPARE(plantcheck::difference(plantcheck::contents(plant), plantcheck::contents(reread)), QString());
         QCOMPARE(plantcheck::difference(descriptions(plant), descriptions(reread)), QString());
+        // The zones count the points stored one by one as they count those of an opened file.
+        reread.countAreaDevices();
+        QCOMPARE(plantcheck::difference(zoneCounts(plant), zoneCounts(reread)), QString());
         // Opened and compiled, a file gives back its own image: the plant file's and the
         // compiled one's.
         QVERIFY(second == imageOfPlantFile(path("plant.ov")));
