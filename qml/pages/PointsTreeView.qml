@@ -212,11 +212,11 @@ Item {
                 titles.push(table.getColumn(i).title)
             return titles
         }
-        cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 10].map(function(n, i) {
+        cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 10].map(function(n, i) {
             return i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
         // Where there is room the description holds the longest name the panel keeps.
-        preferred: [6, 2, 14, 0, 0, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
+        preferred: [6, 2, 14, 0, 0, 2, 2, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
             return i === 3 ? nameSample.needed : i === 4 ? zoneSample.needed : n * fontMetrics.height
         })
         padding: fontMetrics.height * 0.3
@@ -441,15 +441,27 @@ Item {
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
+                role: "checkSilenceMod"
+                title: qsTrId("Tacitazione")
+                width: columns.widths[8]
+                delegate: _private.flagCell
+            }
+            C1.TableViewColumn {
+                role: "checkAutoSilenceMod"
+                title: qsTrId("Auto-Tacitazione")
+                width: columns.widths[9]
+                delegate: _private.flagCell
+            }
+            C1.TableViewColumn {
                 role: "checkRaviSCtrlDisa"
                 title: qsTrId("checkRaviSCtrlDisa")
-                width: columns.widths[8]
+                width: columns.widths[10]
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "alertLevelRAVI"
                 title: qsTrId("AlertLevel")
-                width: columns.widths[9]
+                width: columns.widths[11]
                 delegate: SensorAllarmLevel {
                     shown: _private.revision, _private.supports(styleData.index, styleData.role)
                     value: styleData.value !== undefined ? styleData.value : 0
@@ -465,43 +477,43 @@ Item {
             C1.TableViewColumn {
                 role: "sensLow"
                 title: qsTrId("lowSensibility")
-                width: columns.widths[10]
+                width: columns.widths[12]
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensNormal"
                 title: qsTrId("normalSensibility")
-                width: columns.widths[11]
+                width: columns.widths[13]
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "sensHigh"
                 title: qsTrId("highSensibility")
-                width: columns.widths[12]
+                width: columns.widths[14]
                 delegate: _private.spinCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev1"
                 title: qsTrId("CSV_KORVA_INPUT_DEV1")
-                width: columns.widths[13]
+                width: columns.widths[15]
                 delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputDev2"
                 title: qsTrId("CSV_KORVA_INPUT_DEV2")
-                width: columns.widths[14]
+                width: columns.widths[16]
                 delegate: _private.korvaCell
             }
             C1.TableViewColumn {
                 role: "fastInputLogic"
                 title: qsTrId("CSV_KORVA_INPUT_LGC")
-                width: columns.widths[15]
+                width: columns.widths[17]
                 delegate: _private.flagCell
             }
             C1.TableViewColumn {
                 role: "cbe"
                 title: qsTrId("FormulaCBE")
-                width: columns.widths[16]
+                width: columns.widths[18]
                 delegate: _private.cbeCell
             }
 
@@ -758,8 +770,11 @@ Item {
             switch (role) {
             case "areaIndex": return m.isValidAreaFlag(index)
             case "checkAudit": return m.isValidCheckAudit(index)
-            case "checkTracking": return m.isValidCheckTracking(index)
+            // An edit never acts on a row that shows channel rows: the panel takes its channels'.
+            case "checkTracking": return m.isValidCheckTracking(index) && m.subCount(index) === 0
             case "checkFlashing": return m.isValidCheckFlashing(index)
+            case "checkSilenceMod": return m.isValidCheckSilenceMod(index)
+            case "checkAutoSilenceMod": return m.isValidAutoCheckSilenceMod(index)
             case "checkRaviSCtrlDisa": return m.isValidRaviRadioFlag(index)
             case "alertLevelRAVI": return m.isValidAlertLevelRAVI(index)
             case "sensLow": return m.isValidLSens(index)
@@ -778,21 +793,6 @@ Item {
             if (role === "alertLevelRAVI")
                 return value + 1
             return value !== undefined ? value : ""
-        }
-        // Module rows keep their tracking and flashing flags under roles of their own.
-        function flagValue(index, role, value) {
-            index = plain(index)
-            // A cell may be re-evaluated for a row the present model no longer has before its
-            // visibility follows.
-            if (!index)
-                return false
-            if (pointsView.pointModel.data(index, 261) !== 2)
-                return value === true
-            if (role === "checkTracking")
-                return pointsView.pointModel.data(index, 266) === true
-            if (role === "checkFlashing")
-                return pointsView.pointModel.data(index, 267) === true
-            return value === true
         }
         // A tree view takes its current row only from its inner list, one row per shown item.
         function makeCurrent(view, index) {
@@ -829,6 +829,8 @@ Item {
             case "checkAudit": m.setSensorCheckAudit(rows, value); break
             case "checkTracking": m.setSensorCheckTracking(rows, value); break
             case "checkFlashing": m.setSensorCheckFlashing(rows, value); break
+            case "checkSilenceMod": m.setCheckSilenceMod(rows, value); break
+            case "checkAutoSilenceMod": m.setCheckAutoSilenceMod(rows, value); break
             case "checkRaviSCtrlDisa": m.setRaviRadioFlag(rows, value); break
             case "alertLevelRAVI": m.setSensorAllarmLevel(rows, value + 1); break
             case "sensLow": m.setSensorLowSensibilityLevel(rows, value); break
@@ -867,11 +869,7 @@ Item {
                 objectName: "pointFlag"
                 anchors.centerIn: parent
                 visible: _private.revision, _private.supports(styleData.index, styleData.role)
-                checked: visible && _private.flagValue(styleData.index, styleData.role, styleData.value)
-                // A module shows tracking and flashing flags that no command of the table sets.
-                enabled: !((styleData.role === "checkTracking" || styleData.role === "checkFlashing")
-                           && _private.current(styleData.index)
-                           && pointsView.pointModel.data(_private.plain(styleData.index), 261) === 2)
+                checked: visible && styleData.value === true
                 padding: 0
                 focusPolicy: Qt.NoFocus
                 onToggled: _private.apply(styleData.role, styleData.index, checked)
@@ -885,9 +883,6 @@ Item {
             if (!m || !index || !index.valid || index.model !== m)
                 return null
             return m.index(index.row, index.column, index.parent)
-        }
-        function current(index) {
-            return plain(index) !== null
         }
         function call(index, name) {
             var at = plain(index)

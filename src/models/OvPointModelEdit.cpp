@@ -100,6 +100,13 @@ std::function<bool(OvGenericPoint&)> field(const T& value, Get get, Set set)
     };
 }
 
+// A flag onto the rows whose type takes it: any other row keeps what its record holds.
+std::function<bool(OvGenericPoint&)> offered(bool noChannels, uint feature,
+                                             const std::function<bool(OvGenericPoint&)>& edit)
+{
+    return [noChannels, feature, edit](OvGenericPoint& p) { return p.hasSetting(0, noChannels, feature) && edit(p); };
+}
+
 } // namespace
 
 void OvPointModel::setSensorDescription(const QModelIndexList& indexes, const QString& desc)
@@ -119,14 +126,18 @@ void OvPointModel::setSensorCheckAudit(const QModelIndexList& indexes, bool on)
 
 void OvPointModel::setSensorCheckTracking(const QModelIndexList& indexes, bool on)
 {
-    editSelection(indexes, {CheckTrackingRole},
-                  field(on, &OvGenericPoint::checkTracking, [](OvGenericPoint& p, bool v) { p.setCheckTracking(v); }));
+    editSelection(
+        indexes, {CheckTrackingRole},
+        offered(false, OvGenericPoint::FEATURE_TRACKING,
+                field(on, &OvGenericPoint::checkTracking, [](OvGenericPoint& p, bool v) { p.setCheckTracking(v); })));
 }
 
 void OvPointModel::setSensorCheckFlashing(const QModelIndexList& indexes, bool on)
 {
-    editSelection(indexes, {CheckFlashingRole},
-                  field(on, &OvGenericPoint::checkFlashing, [](OvGenericPoint& p, bool v) { p.setCheckFlashing(v); }));
+    editSelection(
+        indexes, {CheckFlashingRole},
+        offered(true, OvGenericPoint::FEATURE_FLASHING,
+                field(on, &OvGenericPoint::checkFlashing, [](OvGenericPoint& p, bool v) { p.setCheckFlashing(v); })));
 }
 
 void OvPointModel::setSensorNormalSensibilityLevel(const QModelIndexList& indexes, int val)
@@ -159,16 +170,18 @@ void OvPointModel::setSensorAllarmLevel(const QModelIndexList& selection, int va
 
 void OvPointModel::setCheckSilenceMod(const QModelIndexList& selection, bool on)
 {
-    editSelection(
-        selection, {CheckSilenceModRole},
-        field(on, &OvGenericPoint::checkSilenceMod, [](OvGenericPoint& p, bool v) { p.setCheckSilenceMod(v); }));
+    editSelection(selection, {CheckSilenceModRole},
+                  offered(true, OvGenericPoint::FEATURE_SILENCE,
+                          field(on, &OvGenericPoint::checkSilenceMod,
+                                [](OvGenericPoint& p, bool v) { p.setCheckSilenceMod(v); })));
 }
 
 void OvPointModel::setCheckAutoSilenceMod(const QModelIndexList& selection, bool on)
 {
     editSelection(selection, {CheckAutoSilenceModRole},
-                  field(on, &OvGenericPoint::checkAutoSilenceMod,
-                        [](OvGenericPoint& p, bool v) { p.setCheckAutoSilenceMod(v); }));
+                  offered(true, OvGenericPoint::FEATURE_AUTO_SILENCE,
+                          field(on, &OvGenericPoint::checkAutoSilenceMod,
+                                [](OvGenericPoint& p, bool v) { p.setCheckAutoSilenceMod(v); })));
 }
 
 void OvPointModel::setRaviRadioFlag(const QModelIndexList& selection, bool on)

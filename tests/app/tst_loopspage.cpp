@@ -323,7 +323,7 @@ private slots:
         QVERIFY(cpu->getLoop(0).exportCSV(folder));
         const QStringList before = readLines(csvPath);
 
-        std::unique_ptr<QQuickWindow> window = loopPageWindow(2300);
+        std::unique_ptr<QQuickWindow> window = loopPageWindow(2600);
         QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -435,6 +435,55 @@ private slots:
         // The export's time stamp may fall in the next minute.
         const auto undated = [](QStringList lines) { return lines.filter(QRegularExpression("^(?!Created on)")); };
         QCOMPARE(undated(readLines(csvPath)), undated(expected));
+    }
+
+    // On the modules and the mixed tab, a module row offers the flags its type takes, those the
+    // panel receives, and a click on each box sets it.
+    void moduleFlags_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("modules") << 1;
+        QTest::newRow("detectors and modules") << 2;
+    }
+    void moduleFlags()
+    {
+        QFETCH(int, tab);
+        settle();
+        m_dialogs.clear();
+        if (m_app->plant()) {
+            m_app->plant()->clearModificationBits(~0u);
+            m_app->plant()->modifyPlantData(false);
+        }
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        Plant* plant = m_app->plant();
+        plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        for (const PointType& type : {PointType(2, 2, 1, 130, 46, 0), PointType(2, 2, 1, 150, 57, 0)}) {
+            OvGenericPoint module(2, 1, 1, unsigned(type.swType() == 46 ? 2 : 3));
+            module.setPointType(type);
+            plant->setPoint(module);
+        }
+        std::unique_ptr<QQuickWindow> window = loopPageWindow(2300);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
+        settle();
+        OvPlantModel* tree = m_app->plantTreeModel();
+        const QModelIndex cpuRow = tree->index(0, 0, tree->index(1, 0));
+        QVERIFY(QMetaObject::invokeMethod(m_window, "onPlantElementsClicked",
+                                          Q_ARG(QVariant, QVariant::fromValue(tree->index(1, 0, cpuRow)))));
+        find(window->contentItem(), "pointTabs")->setProperty("currentIndex", tab);
+        settle();
+        const QList<QQuickItem*> boxes = findAll(window->contentItem(), "pointFlag");
+        QCOMPARE(boxes.size(), 5);
+        for (QQuickItem* box : boxes)
+            QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre(box));
+        const OvGenericPoint* a = plant->getPoint(0, 0, 1, 2);
+        const OvGenericPoint* b = plant->getPoint(0, 0, 2, 2);
+        QCOMPARE((QList<bool>{a->checkTracking(), a->checkFlashing(), a->checkSilenceMod(), b->checkTracking(),
+                              b->checkFlashing(), b->checkSilenceMod(), b->checkAutoSilenceMod()}),
+                 (QList<bool>{true, true, false, false, true, true, true}));
+        for (QQuickItem* box : boxes)
+            QVERIFY(box->property("checked").toBool());
     }
 
     // Ctrl+C and Ctrl+V in the table do what the context menu's Copy and Paste do, and nothing

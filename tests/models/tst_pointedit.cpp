@@ -5,6 +5,8 @@
 #include "models/OvPointModel.h"
 #include "plant/OvGenericSubPoint.h"
 
+#include "ZpData/Values/DeviceRec.h"
+
 #include <QAbstractItemModelTester>
 #include <QTranslator>
 #include <QtTest>
@@ -205,6 +207,54 @@ private slots:
         QCOMPARE(sensor(model, 1)->cbe(), QString());
         QCOMPARE(sensor(model, 1)->cbeErrorCode(), 0);
         QVERIFY(model.data(model.index(0, 0), 257).toString() != QString("errors.png"));
+    }
+
+    // Tracking, flashing and both silences set or cleared on a mixed selection of a detector and
+    // modules at 2 (tracking), 3 (flashing alone) and 4 (both silences), read from records that
+    // hold them or not: a row changes only the flags its type takes and keeps its record's other
+    // bits, and shows what its record holds.
+    void recordFlags_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QList<int>>("bits"); // each row's byte 1 & 0x30 | byte 7 & 0x03
+        QTest::newRow("set") << true << QList<int>{0x30, 0x30, 0x10, 0x13};
+        QTest::newRow("cleared") << false << QList<int>{0x00, 0x03, 0x23, 0x20};
+    }
+    void recordFlags()
+    {
+        QFETCH(bool, on);
+        QFETCH(QList<int>, bits);
+        QList<OvGenericPoint> opened;
+        for (OvGenericPoint p : {point(1, 1, 1, 1, 1, 1, 30, 4), point(1, 1, 2, 1, 2, 1, 130, 46),
+                                 point(1, 1, 3, 1, 2, 1, 130, 44), point(1, 1, 4, 1, 2, 1, 150, 57)}) {
+            p.setCheckAudit(false);
+            p.setCheckTracking(!on);
+            p.setCheckFlashing(!on);
+            p.setCheckSilenceMod(!on && p.family() == 2);
+            p.setCheckAutoSilenceMod(!on && p.family() == 2);
+            u8 rec[DeviceRec::kSize] = {u8(p.address() - 1)};
+            p.packRecord(rec);
+            opened << OvGenericPoint(1, 1, rec, 0);
+        }
+        OvPointModel model(2);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setActiveLoop(loopWith(0, opened));
+        const QModelIndexList all = rows(model, {0, 1, 2, 3});
+        model.setSensorCheckTracking(all, on);
+        model.setSensorCheckFlashing(all, on);
+        model.setCheckSilenceMod(all, on);
+        model.setCheckAutoSilenceMod(all, on);
+        model.setSensorDescription(all, "D");
+        QList<int> packed, shown;
+        for (const QModelIndex& row : all) {
+            u8 rec[DeviceRec::kSize] = {};
+            model.getPoint(row)->packRecord(rec);
+            packed << ((rec[1] & 0x30) | (rec[7] & 0x03));
+            const auto bit = [&](int role, int value) { return model.data(row, role).toBool() ? value : 0; };
+            shown << (bit(264, 0x20) | bit(263, 0x10) | bit(269, 0x01) | bit(268, 0x02));
+        }
+        QCOMPARE(packed, bits);
+        QCOMPARE(shown, bits);
     }
 
     void fastInputs_data()
