@@ -44,7 +44,7 @@ void carrySettings(const OvGenericPoint& oldPoint, OvGenericPoint* newPoint, boo
     if (both(OvGenericPoint::FEATURE_TRACKING))
         newPoint->setCheckTracking(oldPoint.checkTracking());
     if (both(OvGenericPoint::FEATURE_FLASHING))
-        newPoint->setCheckFlashingMod(oldPoint.checkFlashingMod());
+        newPoint->setCheckFlashing(oldPoint.checkFlashing());
     if (both(OvGenericPoint::FEATURE_ALERT_LEVEL))
         newPoint->setAlertLevelRAVI(oldPoint.alertLevelRAVI());
     if (both(OvGenericPoint::FEATURE_THREE_LEVELS))

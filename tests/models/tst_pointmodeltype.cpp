@@ -150,6 +150,7 @@ private slots:
             d.setDescription("Room");
             d.setCheckAudit(false);
             d.setCheckTracking(true);
+            d.setCheckFlashing(true);
             d.setAlertLevelRAVI(3);
             d.setRaviRadioFlag(true);
             d.setSensitivities(7, 7, 7);
@@ -178,9 +179,9 @@ private slots:
         yes.selectPointType(yes.index(1, 0), rows(yes, {1, 2}), PointType(1, 1, 1, 20, 2, 0));
         const OvGenericPoint& p = at(yes, 1, 3);
         QCOMPARE(p.description(), QString("Room"));
-        QCOMPARE((QList<int>{p.checkAudit(), p.checkTracking(), p.checkRaviSCtrlDisa(), p.alertLevelRAVI(),
-                             p.sensNormal(), p.sensLow(), p.sensHigh()}),
-                 (QList<int>{0, 1, 0, 0, 5, 1, 9}));
+        QCOMPARE((QList<int>{p.checkAudit(), p.checkTracking(), p.checkFlashing(), p.checkRaviSCtrlDisa(),
+                             p.alertLevelRAVI(), p.sensNormal(), p.sensLow(), p.sensHigh()}),
+                 (QList<int>{0, 1, 1, 0, 0, 5, 1, 9}));
     }
 
     void zones()
