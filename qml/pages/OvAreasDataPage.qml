@@ -64,8 +64,28 @@ PlaceholderPage {
     function canCopy() { return revision, !!model && selection.length === 1 && !model.isNull(selection[0]) }
     function canPaste() { return copiedRow >= 0 && !(selection.length === 1 && selection[0] === copiedRow) }
     function remove() { if (canRemove()) model.reset(selection) }
+    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
+    // so that a key it leaves goes on to the field it was typed in.
+    function copySelected() {
+        if (!canCopy())
+            return false
+        copiedRow = selection[0]
+        return true
+    }
+    function pasteSelected() {
+        if (!canPaste())
+            return false
+        model.copy(copiedRow, selection)
+        return true
+    }
 
     Keys.onDeletePressed: remove()
+    Keys.onPressed: {
+        if (event.matches(StandardKey.Copy))
+            event.accepted = copySelected()
+        else if (event.matches(StandardKey.Paste))
+            event.accepted = pasteSelected()
+    }
 
     Connections {
         target: page.model
@@ -150,6 +170,15 @@ PlaceholderPage {
                             page.select(row.rowIndex, 0)
                     }
                     onTextEdited: nameKept(text)
+                    // The table's Copy and Paste keys act on the rows selected with the field's,
+                    // unless text is selected: the field would take them and copy or paste
+                    // nothing.
+                    Keys.onPressed: {
+                        const copy = event.matches(StandardKey.Copy)
+                        if (selectedText !== "" || !(copy || event.matches(StandardKey.Paste)))
+                            return
+                        event.accepted = copy ? page.copySelected() : page.pasteSelected()
+                    }
                     onSubmitted: {
                         if (nameKept(text))
                             page.model.setAreaDescription(page.selection, text)
@@ -220,13 +249,13 @@ PlaceholderPage {
             objectName: "copyItem"
             text: qsTrId("STR_COPY")
             enabled: page.canCopy()
-            onTriggered: page.copiedRow = page.selection[0]
+            onTriggered: page.copySelected()
         }
         OvMenuItem {
             objectName: "pasteItem"
             text: qsTrId("STR_PASTE")
             enabled: page.canPaste()
-            onTriggered: page.model.copy(page.copiedRow, page.selection)
+            onTriggered: page.pasteSelected()
         }
     }
 }

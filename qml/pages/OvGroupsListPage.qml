@@ -34,6 +34,21 @@ Item {
         table.currentRow = row
         table.positionViewAtRow(row, ListView.Contain)
     }
+    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
+    // so that a key it leaves goes on to the field it was typed in.
+    function copyRow(row) {
+        if (row < 0)
+            return false
+        copiedRow = row
+        return true
+    }
+    function pasteOnSelection() {
+        var rows = selectedRows()
+        if (!groupModel || copiedRow < 0 || rows.length === 0)
+            return false
+        groupModel.copy(copiedRow, rows)
+        return true
+    }
 
     Connections {
         target: listPage.groupModel
@@ -58,6 +73,12 @@ Item {
         anchors.fill: parent
         model: listPage.groupModel
         selectionMode: C1.SelectionMode.ExtendedSelection
+        Keys.onPressed: {
+            if (event.matches(StandardKey.Copy))
+                event.accepted = listPage.copyRow(table.currentRow)
+            else if (event.matches(StandardKey.Paste))
+                event.accepted = listPage.pasteOnSelection()
+        }
         style: TableViewStyle {
             headerDelegate: OvHeaderCell {
                 title: styleData.value !== undefined ? styleData.value : ""
@@ -126,6 +147,17 @@ Item {
                     color: "transparent"
                     border.width: parent.activeFocus ? 1 : 0
                     border.color: styleData.textColor
+                }
+                // The table's Copy and Paste keys act on the field's row, with the rows selected
+                // with it, unless text is selected: the field would take them and copy or paste
+                // nothing.
+                Keys.onPressed: {
+                    const copy = event.matches(StandardKey.Copy)
+                    if (selectedText !== "" || styleData.row < 0 || !(copy || event.matches(StandardKey.Paste)))
+                        return
+                    if (!table.selection.contains(styleData.row))
+                        listPage.selectRow(styleData.row)
+                    event.accepted = copy ? listPage.copyRow(styleData.row) : listPage.pasteOnSelection()
                 }
                 onSubmitted: {
                     if (styleData.row < 0)
@@ -198,13 +230,13 @@ Item {
             objectName: "groupMenuCopy"
             text: qsTrId("GROUP_COPY")
             enabled: table.currentRow >= 0
-            onTriggered: listPage.copiedRow = table.currentRow
+            onTriggered: listPage.copyRow(table.currentRow)
         }
         OvMenuItem {
             objectName: "groupMenuPaste"
             text: qsTrId("GROUP_PASTE")
             enabled: listPage.copiedRow >= 0
-            onTriggered: listPage.groupModel.copy(listPage.copiedRow, listPage.selectedRows())
+            onTriggered: listPage.pasteOnSelection()
         }
     }
 }
