@@ -24,7 +24,9 @@ PlaceholderPage {
         titles: page.titles.map(function(id) { return qsTrId(id) + (theLanguageModel ? theLanguageModel.emptyString : "") })
         // Where there is room the name holds the longest the panel keeps, before the titles
         // their one line.
-        cells: [5, 10, 6, 6, 12, 5, 5].map(function(n) { return n * metrics.averageCharacterWidth })
+        cells: [5, 10, 6, 6, 0, 5, 5].map(function(n, i) {
+            return i === 4 ? correlationSample.needed : n * metrics.averageCharacterWidth
+        })
         preferred: [8, 0, 14, 11, 15, 11, 11].map(function(n, i) {
             return i === 1 ? nameSample.needed : n * metrics.averageCharacterWidth
         })
@@ -33,6 +35,12 @@ PlaceholderPage {
         room: page.width - metrics.height * 3
     }
     OvFieldSample { id: nameSample }
+    // The correlation boxes take their range from it.
+    OvSpinSample {
+        id: correlationSample
+        from: 1
+        to: 10
+    }
 
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
@@ -207,8 +215,8 @@ PlaceholderPage {
                 SpinBox {
                     objectName: "correlation"
                     width: page.columnWidths[4]
-                    from: 1
-                    to: 10
+                    from: correlationSample.from
+                    to: correlationSample.to
                     value: areaCorrelation
                     font.family: OvTheme.fontFamily
                     onValueModified: page.model.setCorrelation(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], value)

@@ -16,11 +16,27 @@ Item {
     // where the same row number names another group.
     property int copiedRow: -1
     property int _revision: 0
-    // The columns beside the name and the program; the name holds a name as long as the sample,
-    // leaving the program at least half the room they leave.
+    // The columns beside the name and the program; the name holds a name as long as the sample
+    // where the widest program shown keeps its whole in the rest.
     readonly property real _fixedWidth: fontMetrics.height * (directTab ? 14.5 : 6.5)
     readonly property real _nameWidth: Math.max(fontMetrics.height * 14,
-                                                Math.min(nameSample.needed, (table.viewport.width - _fixedWidth) / 2))
+                                                Math.min(nameSample.needed,
+                                                         table.viewport.width - _fixedWidth - _programWidth))
+    // Read again on every change of the rows: a program typed, pasted, or the other tab.
+    readonly property real _programWidth: {
+        var widest = 0
+        for (var r = 0; _revision >= 0 && groupModel && r < groupModel.rowCount(); ++r)
+            widest = Math.max(widest, fontMetrics.advanceWidth(groupModel.data(groupModel.index(r, 0), 260 /* groupCBE */)))
+        // Its title on two lines at most, each word whole, within the header cell's margins.
+        var words = programColumn.title.split(/\s+/)
+        var title = 0
+        for (var w = 0; w < words.length; ++w)
+            title = Math.max(title, titleMetrics.advanceWidth(words[w]))
+        // The cell's padding and a pixel to spare each side; wide enough to click on to write
+        // a first program.
+        return Math.max(fontMetrics.height * 6, Math.ceil(title + fontMetrics.height * 0.6) + 2,
+                        Math.ceil(widest) + 8 + 2)
+    }
     signal cbeRequested(var selection, string title, string text)
 
     function selectedRows() {
@@ -54,12 +70,20 @@ Item {
         target: listPage.groupModel
         function onRemoteSelect(gIndex) { listPage.selectRow(gIndex) }
         function onDataChanged() { listPage._revision++ }
-        function onModelReset() { listPage.copiedRow = -1 }
+        function onModelReset() {
+            listPage.copiedRow = -1
+            listPage._revision++
+        }
     }
 
     FontMetrics {
         id: fontMetrics
         font.family: OvTheme.fontFamily
+    }
+    FontMetrics {
+        id: titleMetrics
+        font.family: OvTheme.fontFamily
+        font.bold: true
     }
     // A name as long as the longest the panel keeps for its other names.
     OvFieldSample {
@@ -170,6 +194,7 @@ Item {
             }
         }
         C1.TableViewColumn {
+            id: programColumn
             role: "groupCBE"
             title: qsTrId("FormulaCBE")
             // The rest of the view: a mirrored row runs from the view's right edge.
