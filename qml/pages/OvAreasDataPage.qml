@@ -24,7 +24,9 @@ PlaceholderPage {
         titles: page.titles.map(function(id) { return qsTrId(id) + (theLanguageModel ? theLanguageModel.emptyString : "") })
         // Where there is room the name holds the longest the panel keeps, before the titles
         // their one line.
-        cells: [5, 10, 6, 6, 12, 5, 5].map(function(n) { return n * metrics.averageCharacterWidth })
+        cells: [5, 10, 6, 6, 0, 5, 5].map(function(n, i) {
+            return i === 4 ? correlationSample.needed : n * metrics.averageCharacterWidth
+        })
         preferred: [8, 0, 14, 11, 15, 11, 11].map(function(n, i) {
             return i === 1 ? nameSample.needed : n * metrics.averageCharacterWidth
         })
@@ -33,6 +35,12 @@ PlaceholderPage {
         room: page.width - metrics.height * 3
     }
     OvFieldSample { id: nameSample }
+    // The correlation boxes take their range from it.
+    OvSpinSample {
+        id: correlationSample
+        from: 1
+        to: 10
+    }
 
     function isSelected(row) { return revision, selection.indexOf(row) >= 0 }
     function select(row, modifiers) {
@@ -64,8 +72,28 @@ PlaceholderPage {
     function canCopy() { return revision, !!model && selection.length === 1 && !model.isNull(selection[0]) }
     function canPaste() { return copiedRow >= 0 && !(selection.length === 1 && selection[0] === copiedRow) }
     function remove() { if (canRemove()) model.reset(selection) }
+    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
+    // so that a key it leaves goes on to the field it was typed in.
+    function copySelected() {
+        if (!canCopy())
+            return false
+        copiedRow = selection[0]
+        return true
+    }
+    function pasteSelected() {
+        if (!canPaste())
+            return false
+        model.copy(copiedRow, selection)
+        return true
+    }
 
     Keys.onDeletePressed: remove()
+    Keys.onPressed: {
+        if (event.matches(StandardKey.Copy))
+            event.accepted = copySelected()
+        else if (event.matches(StandardKey.Paste))
+            event.accepted = pasteSelected()
+    }
 
     Connections {
         target: page.model
@@ -150,6 +178,15 @@ PlaceholderPage {
                             page.select(row.rowIndex, 0)
                     }
                     onTextEdited: nameKept(text)
+                    // The table's Copy and Paste keys act on the rows selected with the field's,
+                    // unless text is selected: the field would take them and copy or paste
+                    // nothing.
+                    Keys.onPressed: {
+                        const copy = event.matches(StandardKey.Copy)
+                        if (selectedText !== "" || !(copy || event.matches(StandardKey.Paste)))
+                            return
+                        event.accepted = copy ? page.copySelected() : page.pasteSelected()
+                    }
                     onSubmitted: {
                         if (nameKept(text))
                             page.model.setAreaDescription(page.selection, text)
@@ -178,8 +215,8 @@ PlaceholderPage {
                 SpinBox {
                     objectName: "correlation"
                     width: page.columnWidths[4]
-                    from: 1
-                    to: 10
+                    from: correlationSample.from
+                    to: correlationSample.to
                     value: areaCorrelation
                     font.family: OvTheme.fontFamily
                     onValueModified: page.model.setCorrelation(page.isSelected(row.rowIndex) ? page.selection : [row.rowIndex], value)
@@ -220,13 +257,13 @@ PlaceholderPage {
             objectName: "copyItem"
             text: qsTrId("STR_COPY")
             enabled: page.canCopy()
-            onTriggered: page.copiedRow = page.selection[0]
+            onTriggered: page.copySelected()
         }
         OvMenuItem {
             objectName: "pasteItem"
             text: qsTrId("STR_PASTE")
             enabled: page.canPaste()
-            onTriggered: page.model.copy(page.copiedRow, page.selection)
+            onTriggered: page.pasteSelected()
         }
     }
 }

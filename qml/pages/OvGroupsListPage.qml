@@ -16,11 +16,27 @@ Item {
     // where the same row number names another group.
     property int copiedRow: -1
     property int _revision: 0
-    // The columns beside the name and the program; the name holds a name as long as the sample,
-    // leaving the program at least half the room they leave.
+    // The columns beside the name and the program; the name holds a name as long as the sample
+    // where the widest program shown keeps its whole in the rest.
     readonly property real _fixedWidth: fontMetrics.height * (directTab ? 14.5 : 6.5)
     readonly property real _nameWidth: Math.max(fontMetrics.height * 14,
-                                                Math.min(nameSample.needed, (table.viewport.width - _fixedWidth) / 2))
+                                                Math.min(nameSample.needed,
+                                                         table.viewport.width - _fixedWidth - _programWidth))
+    // Read again on every change of the rows: a program typed, pasted, or the other tab.
+    readonly property real _programWidth: {
+        var widest = 0
+        for (var r = 0; _revision >= 0 && groupModel && r < groupModel.rowCount(); ++r)
+            widest = Math.max(widest, fontMetrics.advanceWidth(groupModel.data(groupModel.index(r, 0), 260 /* groupCBE */)))
+        // Its title on two lines at most, each word whole, within the header cell's margins.
+        var words = programColumn.title.split(/\s+/)
+        var title = 0
+        for (var w = 0; w < words.length; ++w)
+            title = Math.max(title, titleMetrics.advanceWidth(words[w]))
+        // The cell's padding and a pixel to spare each side; wide enough to click on to write
+        // a first program.
+        return Math.max(fontMetrics.height * 6, Math.ceil(title + fontMetrics.height * 0.6) + 2,
+                        Math.ceil(widest) + 8 + 2)
+    }
     signal cbeRequested(var selection, string title, string text)
 
     function selectedRows() {
@@ -34,17 +50,40 @@ Item {
         table.currentRow = row
         table.positionViewAtRow(row, ListView.Contain)
     }
+    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
+    // so that a key it leaves goes on to the field it was typed in.
+    function copyRow(row) {
+        if (row < 0)
+            return false
+        copiedRow = row
+        return true
+    }
+    function pasteOnSelection() {
+        var rows = selectedRows()
+        if (!groupModel || copiedRow < 0 || rows.length === 0)
+            return false
+        groupModel.copy(copiedRow, rows)
+        return true
+    }
 
     Connections {
         target: listPage.groupModel
         function onRemoteSelect(gIndex) { listPage.selectRow(gIndex) }
         function onDataChanged() { listPage._revision++ }
-        function onModelReset() { listPage.copiedRow = -1 }
+        function onModelReset() {
+            listPage.copiedRow = -1
+            listPage._revision++
+        }
     }
 
     FontMetrics {
         id: fontMetrics
         font.family: OvTheme.fontFamily
+    }
+    FontMetrics {
+        id: titleMetrics
+        font.family: OvTheme.fontFamily
+        font.bold: true
     }
     // A name as long as the longest the panel keeps for its other names.
     OvFieldSample {
@@ -58,6 +97,12 @@ Item {
         anchors.fill: parent
         model: listPage.groupModel
         selectionMode: C1.SelectionMode.ExtendedSelection
+        Keys.onPressed: {
+            if (event.matches(StandardKey.Copy))
+                event.accepted = listPage.copyRow(table.currentRow)
+            else if (event.matches(StandardKey.Paste))
+                event.accepted = listPage.pasteOnSelection()
+        }
         style: TableViewStyle {
             headerDelegate: OvHeaderCell {
                 title: styleData.value !== undefined ? styleData.value : ""
@@ -127,6 +172,17 @@ Item {
                     border.width: parent.activeFocus ? 1 : 0
                     border.color: styleData.textColor
                 }
+                // The table's Copy and Paste keys act on the field's row, with the rows selected
+                // with it, unless text is selected: the field would take them and copy or paste
+                // nothing.
+                Keys.onPressed: {
+                    const copy = event.matches(StandardKey.Copy)
+                    if (selectedText !== "" || styleData.row < 0 || !(copy || event.matches(StandardKey.Paste)))
+                        return
+                    if (!table.selection.contains(styleData.row))
+                        listPage.selectRow(styleData.row)
+                    event.accepted = copy ? listPage.copyRow(styleData.row) : listPage.pasteOnSelection()
+                }
                 onSubmitted: {
                     if (styleData.row < 0)
                         return
@@ -138,6 +194,7 @@ Item {
             }
         }
         C1.TableViewColumn {
+            id: programColumn
             role: "groupCBE"
             title: qsTrId("FormulaCBE")
             // The rest of the view: a mirrored row runs from the view's right edge.
@@ -198,13 +255,13 @@ Item {
             objectName: "groupMenuCopy"
             text: qsTrId("GROUP_COPY")
             enabled: table.currentRow >= 0
-            onTriggered: listPage.copiedRow = table.currentRow
+            onTriggered: listPage.copyRow(table.currentRow)
         }
         OvMenuItem {
             objectName: "groupMenuPaste"
             text: qsTrId("GROUP_PASTE")
             enabled: listPage.copiedRow >= 0
-            onTriggered: listPage.groupModel.copy(listPage.copiedRow, listPage.selectedRows())
+            onTriggered: listPage.pasteOnSelection()
         }
     }
 }

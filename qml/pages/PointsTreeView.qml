@@ -173,6 +173,12 @@ Item {
         id: nameSample
         padding: 2
     }
+    // The level box with its highest level.
+    OvSpinSample {
+        id: levelSample
+        padding: 0
+        to: 9
+    }
     // The zone box with the longest zone name: the zone column is as wide as it.
     OvBoxSample {
         id: zoneSample
@@ -212,12 +218,14 @@ Item {
                 titles.push(table.getColumn(i).title)
             return titles
         }
-        cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 10].map(function(n, i) {
-            return i === 4 ? zoneSample.needed : n * fontMetrics.height
+        // The three sensitivity columns hold the level box.
+        cells: [6, 2, 14, 12, 0, 2, 2, 2, 2, 2, 2, 10, 0, 0, 0, 4, 4, 2, 10].map(function(n, i) {
+            return i === 4 ? zoneSample.needed : i >= 12 && i <= 14 ? levelSample.needed : n * fontMetrics.height
         })
         // Where there is room the description holds the longest name the panel keeps.
-        preferred: [6, 2, 14, 0, 0, 2, 2, 2, 2, 2, 2, 10, 4, 4, 4, 4, 4, 2, 16].map(function(n, i) {
-            return i === 3 ? nameSample.needed : i === 4 ? zoneSample.needed : n * fontMetrics.height
+        preferred: [6, 2, 14, 0, 0, 2, 2, 2, 2, 2, 2, 10, 0, 0, 0, 4, 4, 2, 16].map(function(n, i) {
+            return i === 3 ? nameSample.needed : i === 4 ? zoneSample.needed
+                 : i >= 12 && i <= 14 ? levelSample.needed : n * fontMetrics.height
         })
         padding: fontMetrics.height * 0.3
         room: table.viewport.width

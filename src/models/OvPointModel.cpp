@@ -578,12 +578,15 @@ QVariant OvPointModel::data(const QModelIndex& index, int role) const
     case FastInputDev1Role: return p->fastInputDev1();
     case FastInputDev2Role: return p->fastInputDev2();
     case FastInputLogicRole: return p->fastInputLogic();
-    case DeviceIndexRole:
+    case DeviceIndexRole: {
         if (!isChannel(index))
             return addressText(p->address());
-        if (p->series() == 2)
+        // Named as the export and the program keypad name it.
+        const OvGenericPoint* module = getPoint(index.parent());
+        if (module && m_loop.channelsByAddress(*module))
             return QStringLiteral("%1").arg(p->address() + unsigned(p->getSubIndex()) - 1, 3);
         return QStringLiteral(".%1").arg(p->getSubIndex(), 2);
+    }
     case IsValidRole: return p->isValid();
     default:
         qCDebug(lcModelPaint).nospace() << "OvPointModel::data:Role: " << role << "\tNot Handled";

@@ -264,6 +264,11 @@ int OvLoop::spanOf(const OvGenericPoint& module) const
     return module.addressSpan();
 }
 
+bool OvLoop::channelsByAddress(const OvGenericPoint& module) const
+{
+    return module.series() == 2 || m_type == LOOP_VARN500 || module.channelsAtOwnAddresses();
+}
+
 OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
 {
     ModuleAtAddress found;

@@ -87,6 +87,10 @@ public:
     // The addresses a module takes on this loop: its addressSpan, and on a VARN loop one per
     // channel whatever its records say.
     int spanOf(const OvGenericPoint& module) const;
+    // Whether the panel names the module's channels by loop addresses of their own (the module's
+    // address plus the channel's position) rather than by sub-address after the module's address:
+    // the export and the point table alike.
+    bool channelsByAddress(const OvGenericPoint& module) const;
     // Which module answers at a loop address (1-based): a module takes the addresses of its
     // spanOf; where two take one, the lower one answers, as the panel takes the first
     // record in loop order. No point for a free address.

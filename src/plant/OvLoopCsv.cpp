@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kColumns = 18;
-constexpr int kSecondSeries = 2;
 
 QString flag(bool value)
 {
@@ -128,7 +127,7 @@ bool OvLoop::exportCSV(const QString& folder) const
             continue;
         }
         // Numbered as the panel reaches them: by address alone where each channel takes its own.
-        const bool consecutive = p->series() == kSecondSeries || m_type == LOOP_VARN500 || p->channelsAtOwnAddresses();
+        const bool consecutive = channelsByAddress(*p);
         if (!consecutive) {
             QStringList summary{qtTrId("CSV_PT_MODULE"), number(address), QString(), modelName(p->hwType())};
             while (summary.size() < kColumns)

@@ -19,6 +19,8 @@ class tst_CutTexts : public PageScene {
     Q_OBJECT
 
     bool m_realPlant = false;
+    // The point table's row of a detector with level boxes.
+    int m_levelRow = -1;
 
     // What is cut on the shown pages: each cut text once, and the faults found with it.
     struct Cuts {
@@ -233,9 +235,9 @@ class tst_CutTexts : public PageScene {
 
     // A plant of real size: CPU 1's first loop full of named sensors and modules of every type,
     // modules with channels among them, some with programs, in zones whose names take 30
-    // characters; four named CPUs, groups with programs, named viewers of either type and
-    // repeaters. The plant, CPU 1 and the first repeater take the longest names the panel keeps:
-    // 32 of a wide letter.
+    // characters, zone 2 of the highest correlation; four named CPUs, groups with programs, group 2
+    // with a name of 32 characters, named viewers of either type and repeaters. The plant, CPU 1
+    // and the first repeater take the longest names the panel keeps: 32 of a wide letter.
     void useRealPlant()
     {
         Plant* plant = m_app->plant();
@@ -274,18 +276,22 @@ class tst_CutTexts : public PageScene {
                 named.setDescription(QStringLiteral("Corridor east wing room %1").arg(address + 1, 3, 10, QChar('0')));
                 if (address % 4 == 0)
                     named.setCBE(QStringLiteral("OR(G1 G2)"));
+                if (family == 1 && m_levelRow < 0 && named.hasFeature(OvGenericPoint::FEATURE_THREE_LEVELS))
+                    m_levelRow = address;
                 plant->setPoint(named);
             }
         }
         for (int k = 0; k < plant->areas().count(); ++k)
             plant->areas().areaAt(k)->setDescription(
                 QStringLiteral("Entrance hall and stairs %1").arg(k + 1, 5, 10, QChar('0')));
+        plant->areas().areaAt(1)->setCorrelation(10);
         const QString widest(32, QLatin1Char('W'));
         plant->setDescription(widest);
         plant->cpus().cpuAt(0)->setDescription(widest);
         for (int c = 1; c < 4; ++c)
             plant->cpus().cpuAt(c)->setDescription(QStringLiteral("Fire panel east wing floor no. %1").arg(c + 1));
         plantbuild::programGroups(*plant);
+        plant->groups().groupAt(1)->setDescription(QStringLiteral("SMOKE VENTS EAST STAIRWELL no. 2"));
         OvAnnunciatorsSystem viewers(1);
         for (int address = 1; address <= 4; ++address) {
             OvAnnunciator viewer;
@@ -398,6 +404,60 @@ private slots:
             qPrintable(
                 QStringLiteral("\"%1\" of %2 px in %3 px").arg(whole).arg(metrics.horizontalAdvance(whole)).arg(room)));
         QCOMPARE(text->property("truncated").toBool(), false);
+    }
+
+    // A field or a number box shows its widest text whole where its row has room: a group's name
+    // as long as the panel keeps, a zone's highest correlation, and the level boxes of the point
+    // table's selected detector where their titles are short.
+    void shownWhole_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("shownPage");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("group name") << QStringLiteral("en") << 4 << QStringLiteral("groupDescription");
+        QTest::newRow("correlation 10 ar") << QStringLiteral("ar") << 3 << QStringLiteral("correlation");
+        QTest::newRow("level box ar") << QStringLiteral("ar") << 9 << QStringLiteral("pointLevel");
+        QTest::newRow("level box iw") << QStringLiteral("iw") << 9 << QStringLiteral("pointLevel");
+    }
+    void shownWhole()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, shownPage);
+        QFETCH(QString, name);
+        useLanguage(code);
+        useRealPlant();
+        m_window->resize(1024, 700);
+        pages()[shownPage].select();
+        settle();
+        if (shownPage == 9) {
+            auto* table = find("pointTable");
+            QVERIFY(table);
+            auto* selection = qobject_cast<QItemSelectionModel*>(table->property("selection").value<QObject*>());
+            QVERIFY(selection && selection->model());
+            selection->setCurrentIndex(selection->model()->index(m_levelRow, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            settle();
+        }
+        QQuickItem* text = nullptr;
+        for (QQuickItem* shown : findAll(page(), name)) {
+            QQuickItem* inner = shown->inherits("QQuickTextInput")
+                ? shown
+                : shown->property("contentItem").value<QQuickItem*>();
+            if (inner && shown->isVisible()
+                && (!text || inner->property("contentWidth").toReal() > text->property("contentWidth").toReal()))
+                text = inner;
+        }
+        QVERIFY2(text, qPrintable(name));
+        const qreal y = text->mapToScene(QPointF(0, text->height() / 2)).y();
+        const QRectF pageBox = page()->mapRectToScene(QRectF(0, 0, page()->width(), page()->height()));
+        const qreal free = pageBox.width() - takenOnRow(page(), y, pageBox);
+        const qreal lacking = lacks(text);
+        m_window->resize(960, 720);
+        QVERIFY2(lacking <= 0.5 || free < lacking,
+                 qPrintable(QStringLiteral("\"%1\" lacks %2 px with %3 free on its row")
+                                .arg(text->property("text").toString())
+                                .arg(lacking)
+                                .arg(free)));
     }
 
     // A plant of real size at the two sizes people use most: a text is cut only where its row has

@@ -468,6 +468,72 @@ private slots:
         QCOMPARE(plant->groups().groups().at(307).description(), QString());
     }
 
+    // Ctrl+C and Ctrl+V do what the menu's Copy and Paste do, in the table and in a name field:
+    // group 2 onto groups 8 and 9.
+    void copyPasteKeys_data()
+    {
+        QTest::addColumn<QString>("by"); // "menu", "table" or "field"
+        QTest::addColumn<bool>("copied");
+        QTest::newRow("menu") << "menu" << true;
+        QTest::newRow("keys in the table") << "table" << true;
+        QTest::newRow("keys in a name field") << "field" << true;
+        QTest::newRow("nothing copied") << "table" << false;
+    }
+    void copyPasteKeys()
+    {
+        QFETCH(QString, by);
+        QFETCH(bool, copied);
+        FixturePlant plant(8);
+        standAlone(*plant, 300);
+        plant->groups().groupAt(1)->setDescription("Stairs");
+        OvGroupsModel model;
+        model.rebuildModel();
+        Ov4800::OvCBEEditor editor;
+        OvThemeMdl theme;
+        QQmlApplicationEngine engine;
+        engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
+        engine.rootContext()->setContextProperty("theThemeModel", &theme);
+        engine.rootContext()->setContextProperty("ovGroupModel", &model);
+        engine.rootContext()->setContextProperty("cbeEditor", &editor);
+        std::unique_ptr<QQuickWindow> window = makeWindow(engine, "OvGroupsDataPage", 1100, 860);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QQuickItem* root = window->contentItem();
+        QQuickItem* list = find(root, "groupsList");
+        QQuickItem* table = find(root, "groupsTable");
+        QVERIFY(list && table);
+        QTRY_VERIFY(findRow(root, "groupDescription", 8));
+        settleScene(&engine);
+        const auto act = [&](int row, Qt::Key key, const char* entry) {
+            QVERIFY(QMetaObject::invokeMethod(list, "selectRow", Q_ARG(QVariant, row)));
+            if (key == Qt::Key_V) {
+                QObject* selection = table->property("selection").value<QObject*>();
+                QVERIFY(QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, 8), Q_ARG(QVariant, 8)));
+            }
+            if (by == "menu") {
+                QTest::mouseClick(window.get(), Qt::RightButton, Qt::NoModifier,
+                                  findRow(root, "groupDescription", row)->mapToScene(QPointF(4, 4)).toPoint());
+                QQuickItem* item = nullptr;
+                QTRY_VERIFY((item = find(root, entry)));
+                QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier,
+                                  item->mapToScene(QPointF(4, 4)).toPoint());
+                QTRY_VERIFY(!find(root, entry));
+                return;
+            }
+            if (by == "field")
+                findRow(root, "groupDescription", row)->forceActiveFocus();
+            else
+                table->forceActiveFocus();
+            QTest::keyClick(window.get(), key, Qt::ControlModifier);
+        };
+        if (copied)
+            act(1, Qt::Key_C, "groupMenuCopy");
+        act(7, Qt::Key_V, "groupMenuPaste");
+        for (int p : {7, 8})
+            QCOMPARE(plant->groups().groups().at(p).description(), copied ? QString("Stairs") : QString());
+    }
+
     // A group's name and program stand on the row's starting side, as the column titles do,
     // whatever their script: right to left, Latin ones at the right end of their cells.
     void cellsOnTheStartingSide_data()

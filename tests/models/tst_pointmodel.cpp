@@ -223,6 +223,40 @@ private slots:
         QCOMPARE(cell(adv, {11, 1}, 279), QString(". 2"));
     }
 
+    // A channel row names its channel as the export and the program keypad do: by the loop
+    // address it takes, or by sub-address after the module's own.
+    void channelNames_data()
+    {
+        QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("series");
+        QTest::addColumn<int>("hwType");
+        QTest::addColumn<int>("swType");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("APOLLO two channels at 3") << 2 << 3 << 4 << 50688 << 22 << QStringList{"  3", "  4"};
+        QTest::newRow("ADV two channels at 12") << 0 << 12 << 1 << 133 << 53 << QStringList{". 1", ". 2"};
+        QTest::newRow("VARN two channels at 12") << 1 << 12 << 1 << 133 << 53 << QStringList{" 12", " 13"};
+        QTest::newRow("VARN series 2 at 40") << 1 << 40 << 2 << 16398 << 53 << QStringList{" 40", " 41", " 42"};
+    }
+    void channelNames()
+    {
+        QFETCH(int, loopType);
+        QFETCH(int, address);
+        QFETCH(int, series);
+        QFETCH(int, hwType);
+        QFETCH(int, swType);
+        QFETCH(QStringList, names);
+        const int protocol = loopType == 2 ? 4 : loopType == 1 ? 2 : 1;
+        OvPointModel modules(1);
+        modules.setActiveLoop(loopWith(
+            loopType, {point(1, 1, address, protocol, 2, series, u16(hwType), u8(swType), int(names.size()))}));
+        const QModelIndex row = byAddress(modules, {address});
+        QStringList shown;
+        for (int c = 0; c < modules.rowCount(row); ++c)
+            shown << modules.data(modules.index(c, 0, row), OvPointModel::DeviceIndexRole).toString();
+        QCOMPARE(shown, names);
+    }
+
     void filters()
     {
         QList<OvGenericPoint> typed;

@@ -262,6 +262,58 @@ private slots:
         QCoreApplication::removeTranslator(&english);
     }
 
+    // Ctrl+C and Ctrl+V do what the menu's Copy and Paste do, on the page and in a name field:
+    // zone 2 onto zones 6 and 7.
+    void zonesCopyPasteKeys_data()
+    {
+        QTest::addColumn<bool>("inField");
+        QTest::newRow("keys on the page") << false;
+        QTest::newRow("keys in a name field") << true;
+    }
+    void zonesCopyPasteKeys()
+    {
+        QFETCH(bool, inField);
+        FixturePlant plant(8);
+        plant->areas().areaAt(1)->setDescription("Hall");
+        OvAreaModel areas;
+        OvThemeMdl theme;
+        areas.rebuildModel();
+        QQmlApplicationEngine engine;
+        for (const char* name : kPublished)
+            engine.rootContext()->setContextProperty(QLatin1String(name), nullptr);
+        engine.rootContext()->setContextProperty("isQt57", false);
+        engine.rootContext()->setContextProperty("debugMode", false);
+        ConfigurationCommon::registerQmlType();
+        engine.rootContext()->setContextProperty("config", Configuration::instance());
+        engine.rootContext()->setContextProperty("theThemeModel", &theme);
+        engine.rootContext()->setContextProperty("activePlant", &*plant);
+        engine.rootContext()->setContextProperty("ovAreaModel", &areas);
+        engine.load(QUrl("qrc:/qml/main.qml"));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->setProperty("workingAreaStat", "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED");
+        QQuickItem* page = nullptr;
+        QTRY_VERIFY((page = find(window, "areaRow", 6)));
+        while (page && !page->property("copiedRow").isValid())
+            page = page->parentItem();
+        QVERIFY(page);
+        const auto press = [&](const QVariantList& rows, Qt::Key key) {
+            page->setProperty("selection", rows);
+            if (inField)
+                find(window, "areaDescription", rows.first().toInt())->forceActiveFocus();
+            else
+                page->forceActiveFocus();
+            QTest::keyClick(window, key, Qt::ControlModifier);
+        };
+        press({1}, Qt::Key_C);
+        press({6, 7}, Qt::Key_V);
+        for (int p : {6, 7})
+            QCOMPARE(plant->areas().areaAt(p)->description(), QString("Hall"));
+    }
+
     // The zone model withdrawn under a page with a selection, as when the window closes: the
     // menu offers nothing and nothing is logged.
     void zonesPageWithoutModel()
