@@ -26,13 +26,13 @@ build: configure
 run: build
 	@scripts/run.sh $(BUILD_DIR)
 
-# A failing run ends with the failed checks once more: a log kept only in part (head and tail)
-# still names them.
-FAILED_CHECKS = grep -hE '^(FAIL!|   Loc:)|ERROR: [A-Za-z]+Sanitizer|WARNING: ThreadSanitizer|runtime error:|^SUMMARY: ' \
-    Testing/Temporary/LastTest.log | head -n 60
+# A failing run ends with each failed test by name and why, and only its own lines (a log kept
+# only in part, head and tail, still names them). CTest's console is kept for the reasons.
+CTEST = ctest --output-on-failure -O Testing/Temporary/LastConsole.log
+FAILED_TESTS = $(CURDIR)/scripts/failed-tests.sh
 
 test: build
-	cd $(BUILD_DIR) && { ctest --output-on-failure -j $(JOBS) || { $(FAILED_CHECKS); exit 1; }; }
+	cd $(BUILD_DIR) && { $(CTEST) -j $(JOBS) || { $(FAILED_TESTS); exit 1; }; }
 
 # Same tests with address and undefined-behaviour sanitizers; used by CI. On a loaded machine the
 # leak checker's own tracer now and then crashes at a program's exit ("LeakSanitizer has
@@ -43,15 +43,15 @@ LSAN_CRASHED = grep -q 'LeakSanitizer has encountered a fatal error' Testing/Tem
 sanitize: deps
 	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON -DOV_BENCHMARKS=OFF
 	cmake --build $(SAN_DIR) -j $(JOBS)
-	cd $(SAN_DIR) && { ctest --output-on-failure -j $(JOBS) \
-	    || { $(LSAN_CRASHED) && ctest --output-on-failure --rerun-failed; } || { $(FAILED_CHECKS); exit 1; }; }
+	cd $(SAN_DIR) && { $(CTEST) -j $(JOBS) \
+	    || { $(LSAN_CRASHED) && $(CTEST) --rerun-failed; } || { $(FAILED_TESTS); exit 1; }; }
 
 # The tests labelled threads (a compile, save or open across threads) under the thread
 # sanitizer; only their targets are built. Used by CI.
 tsan: deps
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOV_TSAN=ON -DOV_BENCHMARKS=OFF
 	cmake --build $(TSAN_DIR) -j $(JOBS) --target thread_tests
-	cd $(TSAN_DIR) && { ctest --output-on-failure -L threads -j $(JOBS) || { $(FAILED_CHECKS); exit 1; }; }
+	cd $(TSAN_DIR) && { $(CTEST) -L threads -j $(JOBS) || { $(FAILED_TESTS); exit 1; }; }
 
 # Every libFuzzer target for FUZZ_TIME seconds (clang only; see the README).
 fuzz: deps
