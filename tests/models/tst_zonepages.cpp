@@ -103,6 +103,28 @@ class tst_ZonePages : public TestBase {
         QVERIFY(grab->image().save(dir + "/" + name + ".png"));
     }
 
+    // The window over a plant of zones with only the zone model and the theme published; window
+    // stays null when it does not show.
+    static void loadZonesScene(QQmlApplicationEngine& engine, OvAreaModel& areas, OvThemeMdl& theme, Plant* plant,
+                               QQuickWindow*& window)
+    {
+        areas.rebuildModel();
+        for (const char* name : kPublished)
+            engine.rootContext()->setContextProperty(QLatin1String(name), nullptr);
+        engine.rootContext()->setContextProperty("isQt57", false);
+        engine.rootContext()->setContextProperty("debugMode", false);
+        ConfigurationCommon::registerQmlType();
+        engine.rootContext()->setContextProperty("config", Configuration::instance());
+        engine.rootContext()->setContextProperty("theThemeModel", &theme);
+        engine.rootContext()->setContextProperty("activePlant", plant);
+        engine.rootContext()->setContextProperty("ovAreaModel", &areas);
+        engine.load(QUrl("qrc:/qml/main.qml"));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        if (!window || !QTest::qWaitForWindowExposed(window))
+            window = nullptr;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -280,21 +302,10 @@ private slots:
         plant->areas().areaAt(1)->setDescription("Hall");
         OvAreaModel areas;
         OvThemeMdl theme;
-        areas.rebuildModel();
         QQmlApplicationEngine engine;
-        for (const char* name : kPublished)
-            engine.rootContext()->setContextProperty(QLatin1String(name), nullptr);
-        engine.rootContext()->setContextProperty("isQt57", false);
-        engine.rootContext()->setContextProperty("debugMode", false);
-        ConfigurationCommon::registerQmlType();
-        engine.rootContext()->setContextProperty("config", Configuration::instance());
-        engine.rootContext()->setContextProperty("theThemeModel", &theme);
-        engine.rootContext()->setContextProperty("activePlant", &*plant);
-        engine.rootContext()->setContextProperty("ovAreaModel", &areas);
-        engine.load(QUrl("qrc:/qml/main.qml"));
-        QCOMPARE(engine.rootObjects().size(), 1);
-        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        QQuickWindow* window = nullptr;
+        loadZonesScene(engine, areas, theme, &*plant, window);
+        QVERIFY(window);
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window));
         window->setProperty("workingAreaStat", "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED");
@@ -315,6 +326,7 @@ private slots:
         press({6, 7}, Qt::Key_V);
         for (int p : {6, 7})
             QCOMPARE(plant->areas().areaAt(p)->description(), QString("Hall"));
+        settleScene(&engine);
     }
 
     // The zone model withdrawn under a page with a selection, as when the window closes: the
@@ -325,21 +337,10 @@ private slots:
         plant->areas().areaAt(1)->setDescription("Hall");
         OvAreaModel areas;
         OvThemeMdl theme;
-        areas.rebuildModel();
         QQmlApplicationEngine engine;
-        for (const char* name : kPublished)
-            engine.rootContext()->setContextProperty(QLatin1String(name), nullptr);
-        engine.rootContext()->setContextProperty("isQt57", false);
-        engine.rootContext()->setContextProperty("debugMode", false);
-        ConfigurationCommon::registerQmlType();
-        engine.rootContext()->setContextProperty("config", Configuration::instance());
-        engine.rootContext()->setContextProperty("theThemeModel", &theme);
-        engine.rootContext()->setContextProperty("activePlant", &*plant);
-        engine.rootContext()->setContextProperty("ovAreaModel", &areas);
-        engine.load(QUrl("qrc:/qml/main.qml"));
-        QCOMPARE(engine.rootObjects().size(), 1);
-        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        QQuickWindow* window = nullptr;
+        loadZonesScene(engine, areas, theme, &*plant, window);
+        QVERIFY(window);
         window->setProperty("workingAreaStat", "PLANT_ACTIVE_AREAS_DATA_PAGE_SELECTED");
         QQuickItem* page = nullptr;
         QTRY_VERIFY((page = find(window, "areaRow", 1)));
