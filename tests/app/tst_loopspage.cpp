@@ -105,6 +105,23 @@ class tst_LoopsPage : public TestBase {
     // Delegates the views still create asynchronously; a model reset that cancels one is
     // reported by Qt, so the test resets only once they are done.
     void settle() { settleScene(m_app->engine()); }
+    // A new plant, the one before left without asking to save it, its first loop VARN.
+    Plant* newVarnPlant()
+    {
+        settle();
+        m_dialogs.clear();
+        if (m_app->plant()) {
+            m_app->plant()->clearModificationBits(~0u);
+            m_app->plant()->modifyPlantData(false);
+        }
+        if (Configuration::instance()->allowedPlantTypes().size() > 1)
+            m_dialogs.answer(PlantMessage::FirstChoice);
+        m_app->onFileNewMenu();
+        Plant* plant = m_app->plant();
+        if (plant)
+            plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        return plant;
+    }
     static void grab(QQuickWindow* window, QImage& image)
     {
         const QSharedPointer<QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
@@ -448,17 +465,8 @@ private slots:
     void moduleFlags()
     {
         QFETCH(int, tab);
-        settle();
-        m_dialogs.clear();
-        if (m_app->plant()) {
-            m_app->plant()->clearModificationBits(~0u);
-            m_app->plant()->modifyPlantData(false);
-        }
-        if (Configuration::instance()->allowedPlantTypes().size() > 1)
-            m_dialogs.answer(PlantMessage::FirstChoice);
-        m_app->onFileNewMenu();
-        Plant* plant = m_app->plant();
-        plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        Plant* plant = newVarnPlant();
+        QVERIFY(plant);
         for (const PointType& type : {PointType(2, 2, 1, 130, 46, 0), PointType(2, 2, 1, 150, 57, 0)}) {
             OvGenericPoint module(2, 1, 1, unsigned(type.swType() == 46 ? 2 : 3));
             module.setPointType(type);
@@ -510,17 +518,8 @@ private slots:
         QFETCH(bool, pasted);
         QFETCH(bool, inField);
         QFETCH(bool, rebuilt);
-        settle();
-        m_dialogs.clear();
-        if (m_app->plant()) {
-            m_app->plant()->clearModificationBits(~0u);
-            m_app->plant()->modifyPlantData(false);
-        }
-        if (Configuration::instance()->allowedPlantTypes().size() > 1)
-            m_dialogs.answer(PlantMessage::FirstChoice);
-        m_app->onFileNewMenu();
-        Plant* plant = m_app->plant();
-        plant->cpus().cpuAt(0)->setLoopType(0, 1);
+        Plant* plant = newVarnPlant();
+        QVERIFY(plant);
         for (int a = 1; a <= 4; ++a) {
             OvGenericPoint sensor(1, 1, 1, unsigned(a));
             sensor.setPointType(PointType(2, 1, 2, 16388, 4, 1));
