@@ -20,12 +20,18 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlIncubationController>
 #include <QQuickWindow>
 #include <QTranslator>
+
+namespace {
+// Longest a language switch waits for the rows still being made.
+constexpr qint64 kIncubationBoundMs = 10000;
+} // namespace
 
 void Ov4kApp::loadQtTranslation(const QString& code)
 {
@@ -110,10 +116,16 @@ void Ov4kApp::onApplicationLanguageChanged()
     // Every qsTrId binding of the scene, the pages' included, is evaluated again; that includes
     // the window's own title binding, so the plant's title is set again after it.
     if (m_engine) {
-        // Rows a view is still making between frames (the plant tree's) are finished first: a
-        // half-made row's bindings, evaluated again, would read what only its completion sets.
-        if (QQmlIncubationController* incubation = m_engine->incubationController())
-            incubation->incubateFor(1000);
+        // Rows a view is still making between frames (the plant tree's, a table's) are finished
+        // first: a half-made row's bindings, evaluated again, would read what only its completion
+        // sets. All of them, however long a busy machine takes, within a bound that no
+        // ever-refilled queue can pass.
+        if (QQmlIncubationController* incubation = m_engine->incubationController()) {
+            QElapsedTimer waited;
+            waited.start();
+            while (incubation->incubatingObjectCount() > 0 && !waited.hasExpired(kIncubationBoundMs))
+                incubation->incubateFor(100);
+        }
         m_engine->retranslate();
     }
     onPlantDescriptionChange();

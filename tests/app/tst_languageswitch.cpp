@@ -336,6 +336,26 @@ private slots:
                     && !named("optionsMenu")->property("visible").toBool());
     }
 
+    // Rows still being made when the language changes, more than a second's worth on a busy
+    // machine: every one is finished before the scene's texts are evaluated again.
+    void halfMadeRowsFinished()
+    {
+        QQmlComponent slow(m_app->engine());
+        slow.setData("import QtQuick 2.15\n"
+                     "Repeater { model: 60; Loader { asynchronous: true; sourceComponent: Item {\n"
+                     "    Component.onCompleted: { var t = Date.now(); while (Date.now() - t < 30) {} } } } }",
+                     QUrl());
+        std::unique_ptr<QQuickItem> rows(qobject_cast<QQuickItem*>(slow.create()));
+        QVERIFY2(rows, qPrintable(slow.errorString()));
+        rows->setParentItem(m_window->contentItem());
+        QQmlIncubationController* incubation = m_app->engine()->incubationController();
+        QVERIFY(incubation);
+        QCOMPARE(incubation->incubatingObjectCount(), 60);
+        m_app->onSelectLanguage(QStringLiteral("ov4800_it.qm"));
+        QCOMPARE(incubation->incubatingObjectCount(), 0);
+        m_app->onSelectLanguage(QStringLiteral("ov4800_en.qm"));
+    }
+
     // A choice made on a page, stored or not yet (a network supervisor waits for its
     // addresses), is what its box shows in either language, and the plant keeps what it stored.
     void choiceKept_data()
