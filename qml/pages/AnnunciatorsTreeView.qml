@@ -21,6 +21,9 @@ FocusScope {
     readonly property string mimicViewer: qsTrId("VIEWERKV") + " M (" + qsTrId("MIMIC") + ")" + _lang
 
     function selection() { return revision, selectionModel.selectedIndexes }
+    // Whether the model may be asked about a cell's row: the cells of a removed row (a paste over
+    // a device with filters) live on a while, on row -1, with an index the model cannot take.
+    function known(cell) { return cell.row >= 0 && !!model && !!cell.index && cell.index.valid === true }
     // The selection when it holds the row, else the row alone.
     function selectionWith(index) {
         return selectionModel.isSelected(index) ? selectionModel.selectedIndexes : [index]
@@ -48,9 +51,31 @@ FocusScope {
         expandSelection()
     }
     function remove() { if (model.canBeResetted(selection())) model.enableDevice(selection(), false) }
-    function copy() { copied = model.canBeUsedForCopy(selection()) ? selection()[0] : null }
+    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
+    // so that a key it leaves goes on to the field it was typed in.
+    function copy() {
+        if (!model.canBeUsedForCopy(selection()))
+            return false
+        copied = selection()[0]
+        return true
+    }
     function canPaste() { return revision, copied !== null && model.canBeUsedForPaste(copied, selection()) }
-    function paste() { if (canPaste()) model.copy(copied, selection()) }
+    function paste() {
+        if (!canPaste())
+            return false
+        model.copy(copied, selection())
+        return true
+    }
+    // Copy and Paste typed in a field act on the field's row, with the rows selected with it,
+    // unless text is selected: the field would take them and copy or paste nothing.
+    function fieldKey(event, textSelected, index) {
+        const copying = event.matches(StandardKey.Copy)
+        if (!model || textSelected || !(copying || event.matches(StandardKey.Paste)))
+            return
+        if (!selectionModel.isSelected(index))
+            selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
+        event.accepted = copying ? copy() : paste()
+    }
     function selectAll() {
         var all = model.selectAll(tree.currentIndex)
         for (var i = 0; i < all.length; ++i)
@@ -88,6 +113,10 @@ FocusScope {
     Keys.onPressed: {
         if (!model)
             return
+        if (event.matches(StandardKey.Copy) || event.matches(StandardKey.Paste)) {
+            event.accepted = event.matches(StandardKey.Copy) ? copy() : paste()
+            return
+        }
         if (event.key === Qt.Key_Plus) {
             addFilter()
         } else if (event.key === Qt.Key_Minus) {
@@ -342,7 +371,7 @@ FocusScope {
             delegate: Item {
                 id: cell
                 readonly property var rowIndex: styleData.index
-                readonly property bool filterRow: (view.revision, !!view.model && view.model.isFilter(styleData.index))
+                readonly property bool filterRow: (view.revision, view.known(styleData) && view.model.isFilter(styleData.index))
                 OvStoredField {
                     objectName: "descriptionField"
                     anchors.fill: parent
@@ -350,9 +379,10 @@ FocusScope {
                     autoScroll: activeFocus
                     onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
                     visible: !cell.filterRow
-                    enabled: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
+                    enabled: (view.revision, view.known(styleData) && view.model.isValid(styleData.index, 0))
                     stored: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
                     onTextEdited: nameKept(text)
+                    Keys.onPressed: view.fieldKey(event, selectedText !== "", styleData.index)
                     onSubmitted: {
                         if (!visible)
                             return
@@ -370,7 +400,8 @@ FocusScope {
                     model: typeof ovEvtFilterModel !== "undefined" ? ovEvtFilterModel : null
                     textRole: "filterName"
                     contentItem: ElidedChoice { box: filterTypeBox }
-                    currentIndex: (view.revision, cell.filterRow ? find(view.model.getFilterType(styleData.index)) : -1)
+                    currentIndex: (view.revision, cell.filterRow && view.known(styleData)
+                                   ? find(view.model.getFilterType(styleData.index)) : -1)
                     onActivated: view.model.setFilterType(view.selectionWith(styleData.index), index)
                 }
             }
@@ -387,7 +418,7 @@ FocusScope {
                     objectName: "viewerTypeBox"
                     anchors.fill: parent
                     anchors.margins: 1
-                    visible: (view.revision, !!view.model && view.model.isValid(styleData.index, 0))
+                    visible: (view.revision, view.known(styleData) && view.model.isValid(styleData.index, 0))
                     font.family: OvTheme.fontFamily
                     model: [qsTrId("VIEWERKV") + view._lang, view.mimicViewer]
                     contentItem: ElidedChoice { box: viewerTypeBox }
@@ -414,7 +445,7 @@ FocusScope {
                     anchors.fill: parent
                     anchors.margins: 1
                     spacing: metrics.averageCharacterWidth
-                    visible: (view.revision, !!view.model && view.model.data(styleData.index, 259) === true
+                    visible: (view.revision, view.known(styleData) && view.model.data(styleData.index, 259) === true
                               && view.model.data(styleData.index, 269) === 1)
                     OvStoredField {
                         id: zoneField
@@ -424,6 +455,7 @@ FocusScope {
                         height: parent.height
                         stored: start
                         onTextEdited: refusal = view.zoneRefusal(text)
+                        Keys.onPressed: view.fieldKey(event, selectedText !== "", styleData.index)
                         onSubmitted: {
                             if (!parent.visible)
                                 return
@@ -458,7 +490,8 @@ FocusScope {
                     objectName: "targetChooser"
                     anchors.fill: parent
                     anchors.margins: 1
-                    readonly property int selector: (view.revision, view.model ? view.model.data(styleData.index, 264) || 0 : 0)
+                    readonly property int selector: (view.revision, view.known(styleData)
+                                                     ? view.model.data(styleData.index, 264) || 0 : 0)
                     visible: selector > 0
                     deviceType: selector
                     text: styleData.value !== undefined ? styleData.value : ""

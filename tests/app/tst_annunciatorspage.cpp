@@ -236,6 +236,72 @@ private slots:
         QCOMPARE(m_app->plant()->cpus().cpuAt(0)->annunciators().annunciators().value(4).filters().size(), 2);
     }
 
+    // Ctrl+C and Ctrl+V do what the menu's Copy and Paste do: display 2's filter, or display 2
+    // itself, onto display 4; a key typed in a field with text selected is the field's.
+    void copyPasteKeys_data()
+    {
+        QTest::addColumn<bool>("viewers");
+        QTest::addColumn<QString>("copyIn"); // "tree", "field", or "selected text" in a field
+        QTest::addColumn<bool>("devicePasted");
+        QTest::addColumn<bool>("filterPasted");
+        QTest::newRow("keys on the tree") << false << "tree" << false << true;
+        QTest::newRow("keys in a field") << false << "field" << true << true;
+        QTest::newRow("text selected in a field") << false << "selected text" << false << false;
+        QTest::newRow("keys on the viewers' tree") << true << "tree" << true << false;
+    }
+    void copyPasteKeys()
+    {
+        QFETCH(bool, viewers);
+        QFETCH(QString, copyIn);
+        QFETCH(bool, devicePasted);
+        QFETCH(bool, filterPasted);
+        CPUDevice* cpu = m_app->plant()->cpus().cpuAt(0);
+        OvAnnunciatorsSystem& displays = viewers ? cpu->viewers() : cpu->annunciators();
+        const ZpPointAlarmFilter alarm(15, 1, 1, -1, 1);
+        const ZpEventFilter none;
+        for (int address : {2, 4}) {
+            OvAnnunciator display;
+            display.setCpuIndex(1);
+            display.setAddress(address);
+            display.setDescription(QString("Desk %1").arg(address));
+            if (!viewers)
+                display.setFilter(0, address == 2 ? alarm : none);
+            displays.setAnnunciator(display);
+        }
+        OvAnnunciatorsModel* model = viewers ? m_app->viewersModel() : m_app->annunciatorsModel();
+        model->rebuildModel(0);
+        openAnnunciatorPage();
+        clickCell(viewers ? "viewerTab" : "annunciatorTab", {});
+        // The devices open, as they are once filters are added: a paste replaces rows in sight.
+        QQuickItem* rows = find(m_window->contentItem(), "annunciatorTree", {});
+        QVERIFY(rows);
+        for (int row : {1, 3})
+            QVERIFY(
+                QMetaObject::invokeMethod(rows, "expand", Q_ARG(QVariant, QVariant::fromValue(model->index(row, 0)))));
+        const bool tree = copyIn == "tree";
+        const auto key = [&](int row, Qt::Key key) {
+            const QModelIndex device = model->index(row, 0);
+            const QModelIndex index = tree && !viewers ? model->index(0, 0, device) : device;
+            if (tree || (key == Qt::Key_V && copyIn == "selected text")) {
+                clickCell("addressCell", index);
+            } else {
+                QQuickItem* field = nullptr;
+                QTRY_VERIFY((field = find(m_window->contentItem(), "descriptionField", index)));
+                field->forceActiveFocus();
+                if (copyIn == "selected text")
+                    QVERIFY(QMetaObject::invokeMethod(field, "selectAll"));
+            }
+            QTest::keyClick(m_window, key, Qt::ControlModifier);
+        };
+        key(1, Qt::Key_C);
+        key(3, Qt::Key_V);
+        const OvAnnunciator stored = displays.annunciators().value(4);
+        QCOMPARE(stored.description(), devicePasted ? QString("Desk 2") : QString("Desk 4"));
+        QCOMPARE(stored.filters().size(), viewers ? 0 : 1);
+        if (!viewers)
+            QVERIFY(stored.filters().first()->isEqual(filterPasted ? &alarm : &none));
+    }
+
     void secondFamilyHasViewersOnly()
     {
         Configuration::instance()->set_configNumber(7);
