@@ -185,8 +185,13 @@ int Plant::getGroupsCBEErrorCount() const
 
 void Plant::setCPU(const CPUDevice& cpu)
 {
+    // Only a CPU installed or removed, or boards added or taken away, brings points into the
+    // zone counts or takes them out: a name typed in the CPU list recounts nothing.
+    const CPUDevice* own = m_cpus.cpuAt(int(cpu.index()) - 1);
+    const bool pointsMove = own && (own->isEnabled() != cpu.isEnabled() || own->getLibCount() != cpu.getLibCount());
     m_cpus.setCPU(cpu);
-    recountAreas();
+    if (pointsMove)
+        recountAreas();
     setModificationBits(kCpus);
 }
 
