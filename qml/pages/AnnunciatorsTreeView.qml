@@ -66,15 +66,13 @@ FocusScope {
         model.copy(copied, selection())
         return true
     }
-    // Copy and Paste typed in a field act on the field's row, with the rows selected with it,
-    // unless text is selected: the field would take them and copy or paste nothing.
-    function fieldKey(event, textSelected, index) {
-        const copying = event.matches(StandardKey.Copy)
-        if (!model || textSelected || !(copying || event.matches(StandardKey.Paste)))
-            return
+    // Copy or Paste typed in a row's field: on the field's row, with the rows selected with it.
+    function rowsCommand(copying, index) {
+        if (!model)
+            return false
         if (!selectionModel.isSelected(index))
             selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
-        event.accepted = copying ? copy() : paste()
+        return copying ? copy() : paste()
     }
     function selectAll() {
         var all = model.selectAll(tree.currentIndex)
@@ -382,7 +380,7 @@ FocusScope {
                     enabled: (view.revision, view.known(styleData) && view.model.isValid(styleData.index, 0))
                     stored: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
                     onTextEdited: nameKept(text)
-                    Keys.onPressed: view.fieldKey(event, selectedText !== "", styleData.index)
+                    rowsCommand: function (copy) { return view.rowsCommand(copy, styleData.index) }
                     onSubmitted: {
                         if (!visible)
                             return
@@ -455,7 +453,7 @@ FocusScope {
                         height: parent.height
                         stored: start
                         onTextEdited: refusal = view.zoneRefusal(text)
-                        Keys.onPressed: view.fieldKey(event, selectedText !== "", styleData.index)
+                        rowsCommand: function (copy) { return view.rowsCommand(copy, styleData.index) }
                         onSubmitted: {
                             if (!parent.visible)
                                 return

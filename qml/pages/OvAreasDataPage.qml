@@ -178,15 +178,7 @@ PlaceholderPage {
                             page.select(row.rowIndex, 0)
                     }
                     onTextEdited: nameKept(text)
-                    // The table's Copy and Paste keys act on the rows selected with the field's,
-                    // unless text is selected: the field would take them and copy or paste
-                    // nothing.
-                    Keys.onPressed: {
-                        const copy = event.matches(StandardKey.Copy)
-                        if (selectedText !== "" || !(copy || event.matches(StandardKey.Paste)))
-                            return
-                        event.accepted = copy ? page.copySelected() : page.pasteSelected()
-                    }
+                    rowsCommand: function (copy) { return copy ? page.copySelected() : page.pasteSelected() }
                     onSubmitted: {
                         if (nameKept(text))
                             page.model.setAreaDescription(page.selection, text)

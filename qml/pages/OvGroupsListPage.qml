@@ -172,16 +172,13 @@ Item {
                     border.width: parent.activeFocus ? 1 : 0
                     border.color: styleData.textColor
                 }
-                // The table's Copy and Paste keys act on the field's row, with the rows selected
-                // with it, unless text is selected: the field would take them and copy or paste
-                // nothing.
-                Keys.onPressed: {
-                    const copy = event.matches(StandardKey.Copy)
-                    if (selectedText !== "" || styleData.row < 0 || !(copy || event.matches(StandardKey.Paste)))
-                        return
+                // On the field's row, with the rows selected with it.
+                rowsCommand: function (copy) {
+                    if (styleData.row < 0)
+                        return false
                     if (!table.selection.contains(styleData.row))
                         listPage.selectRow(styleData.row)
-                    event.accepted = copy ? listPage.copyRow(styleData.row) : listPage.pasteOnSelection()
+                    return copy ? listPage.copyRow(styleData.row) : listPage.pasteOnSelection()
                 }
                 onSubmitted: {
                     if (styleData.row < 0)

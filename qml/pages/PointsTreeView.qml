@@ -979,14 +979,10 @@ Item {
                 border.color: styleData.textColor
             }
             onTextEdited: nameKept(text)
-            // The table's Copy and Paste keys act on the field's row, with the rows selected with
-            // it, unless text is selected: the field would take them and copy or paste nothing.
-            Keys.onPressed: {
-                const copy = event.matches(StandardKey.Copy)
-                if (selectedText !== "" || !(copy || event.matches(StandardKey.Paste)))
-                    return
+            // On the field's row, with the rows selected with it.
+            rowsCommand: function (copy) {
                 pointsView.targets(styleData.index)
-                event.accepted = copy ? pointsView.copySelected() : pointsView.pasteSelected()
+                return copy ? pointsView.copySelected() : pointsView.pasteSelected()
             }
             onSubmitted: {
                 if (nameKept(text))
