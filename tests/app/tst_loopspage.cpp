@@ -315,18 +315,9 @@ private slots:
 
     void editOnThePage()
     {
-        settle();
-        m_dialogs.clear();
-        // The previous plant is left without asking to save it.
-        m_app->plant()->clearModificationBits(~0u);
-        m_app->plant()->modifyPlantData(false);
-        if (Configuration::instance()->allowedPlantTypes().size() > 1)
-            m_dialogs.answer(PlantMessage::FirstChoice);
-        m_app->onFileNewMenu();
-        Plant* plant = m_app->plant();
+        Plant* plant = newVarnPlant();
         QVERIFY(plant);
         CPUDevice* cpu = plant->cpus().cpuAt(0);
-        cpu->setLoopType(0, 1);
         for (int a = 1; a <= 9; ++a) {
             OvGenericPoint sensor(1, 1, 1, unsigned(a));
             sensor.setPointType(PointType(2, 1, 2, 16388, 4, 1));

@@ -105,6 +105,18 @@ std::unique_ptr<QQuickWindow> makeWindow(QQmlApplicationEngine& engine, const ch
     return window;
 }
 
+// The groups page over model, with the theme and the program editor it calls, 1100 wide.
+std::unique_ptr<QQuickWindow> groupsPageWindow(QQmlApplicationEngine& engine, OvGroupsModel& model,
+                                               Ov4800::OvCBEEditor& editor, OvThemeMdl& theme, int height,
+                                               bool mirrored = false)
+{
+    engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
+    engine.rootContext()->setContextProperty("theThemeModel", &theme);
+    engine.rootContext()->setContextProperty("ovGroupModel", &model);
+    engine.rootContext()->setContextProperty("cbeEditor", &editor);
+    return makeWindow(engine, "OvGroupsDataPage", 1100, height, mirrored);
+}
+
 } // namespace
 
 class tst_GroupsPage : public TestBase {
@@ -404,11 +416,7 @@ private slots:
         Ov4800::OvCBEEditor editor;
         OvThemeMdl theme;
         QQmlApplicationEngine engine;
-        engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
-        engine.rootContext()->setContextProperty("theThemeModel", &theme);
-        engine.rootContext()->setContextProperty("ovGroupModel", &model);
-        engine.rootContext()->setContextProperty("cbeEditor", &editor);
-        std::unique_ptr<QQuickWindow> window = makeWindow(engine, "OvGroupsDataPage", 1100, 860);
+        std::unique_ptr<QQuickWindow> window = groupsPageWindow(engine, model, editor, theme, 860);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QQuickItem* root = window->contentItem();
@@ -491,11 +499,7 @@ private slots:
         Ov4800::OvCBEEditor editor;
         OvThemeMdl theme;
         QQmlApplicationEngine engine;
-        engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
-        engine.rootContext()->setContextProperty("theThemeModel", &theme);
-        engine.rootContext()->setContextProperty("ovGroupModel", &model);
-        engine.rootContext()->setContextProperty("cbeEditor", &editor);
-        std::unique_ptr<QQuickWindow> window = makeWindow(engine, "OvGroupsDataPage", 1100, 860);
+        std::unique_ptr<QQuickWindow> window = groupsPageWindow(engine, model, editor, theme, 860);
         QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -554,11 +558,7 @@ private slots:
         Ov4800::OvCBEEditor editor;
         OvThemeMdl theme;
         QQmlApplicationEngine engine;
-        engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
-        engine.rootContext()->setContextProperty("theThemeModel", &theme);
-        engine.rootContext()->setContextProperty("ovGroupModel", &model);
-        engine.rootContext()->setContextProperty("cbeEditor", &editor);
-        std::unique_ptr<QQuickWindow> window = makeWindow(engine, "OvGroupsDataPage", 1100, 600, mirrored);
+        std::unique_ptr<QQuickWindow> window = groupsPageWindow(engine, model, editor, theme, 600, mirrored);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         settleScene(&engine);
