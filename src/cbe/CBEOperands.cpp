@@ -10,6 +10,18 @@ namespace Ov4800 {
 
 namespace {
 
+// The digits the compiler reads of each number.
+enum : int {
+    READ_CPU = 2,
+    READ_LOOP = 1,
+    READ_ADDRESS = 3,
+    READ_SUB = 2,
+    READ_GROUP = 4,
+    READ_ZONE = 4,
+    READ_TONE = 2,
+    READ_VOLUME = 1,
+};
+
 // User error codes of the operands.
 enum : uint {
     ERR_CPU = 513,
@@ -50,7 +62,7 @@ bool leadAddKey(CBEOperator& n, uint key, uint lead)
 
 // "S", "G" and "Z": the token, then one CBEIndex that the first digit creates.
 template <class Token>
-bool indexAddKey(CBEOperator& n, uint key, uint lead, int minValue, int maxValue, int maxDigits)
+bool indexAddKey(CBEOperator& n, uint key, uint lead, int minValue, int maxValue, int maxDigits, int readDigits)
 {
     if (key == lead && n.isEmpty()) {
         n.append(new Token);
@@ -60,8 +72,10 @@ bool indexAddKey(CBEOperator& n, uint key, uint lead, int minValue, int maxValue
     if (key > TK_9)
         return false;
     if (n.size() == 1) {
-        n.append(maxDigits < 0 ? new CBEIndex(key, minValue, maxValue, maxDigits)
-                               : new CBEIndex(key, minValue, maxValue));
+        auto* index = maxDigits < 0 ? new CBEIndex(key, minValue, maxValue, maxDigits)
+                                    : new CBEIndex(key, minValue, maxValue);
+        index->readDigits = readDigits;
+        n.append(index);
         ++n.cursor;
         return true;
     }
@@ -96,10 +110,10 @@ bool inRange(int v, int max)
 }
 
 // With the caret on its letter an index of this kind takes no digit: addKey would refuse it.
-bool digitGoesIn(const CBEOperator& n)
+bool digitGoesIn(const CBEOperator& n, uint key)
 {
     const auto* index = dynamic_cast<const CBEIndex*>(n.child(1));
-    return n.size() == 1 || (n.cursor == 1 && (!index || index->takesDigit()));
+    return n.size() == 1 || (n.cursor == 1 && (!index || (index->takesDigit() && index->digitCanComplete(key))));
 }
 
 // The first child of a class whose value is not 0.
@@ -213,45 +227,52 @@ bool referenceRemove(CBEOperator& n)
     return result;
 }
 
+// The digits after the leading token, with a digit key typed among them, can still complete.
+bool leadDigitFits(const CBEOperator& n, uint key, int readDigits)
+{
+    const int digits = std::max(n.size() - 1, 0);
+    return numberCanComplete(digits + 1, key == 0 && digitsValue(n, 1) <= 0, readDigits, 1);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
 // C, L, M and sub-address
 
-#define OV_LEAD_INDEX(Class, Lead, Token, Max, Error)   \
-    int Class::getValue() const                         \
-    {                                                   \
-        return size() < 2 ? -1 : digitsValue(*this, 1); \
-    }                                                   \
-    bool Class::isComplete() const                      \
-    {                                                   \
-        return inRange(getValue(), Max);                \
-    }                                                   \
-    int Class::getErrorCount() const                    \
-    {                                                   \
-        return getValue() > (Max) ? 1 : 0;              \
-    }                                                   \
-    uint Class::getFirstError() const                   \
-    {                                                   \
-        return getErrorCount() ? uint(Error) : 0;       \
-    }                                                   \
-    bool Class::isKeyEnabled(uint key) const            \
-    {                                                   \
-        return key <= TK_9 && getErrorCount() == 0;     \
-    }                                                   \
-    bool Class::addKey(uint key)                        \
-    {                                                   \
-        return leadAddKey<Token>(*this, key, Lead);     \
-    }                                                   \
-    bool Class::removeCurrent()                         \
-    {                                                   \
-        return leadRemove(*this);                       \
+#define OV_LEAD_INDEX(Class, Lead, Token, Max, Read, Error)                            \
+    int Class::getValue() const                                                        \
+    {                                                                                  \
+        return size() < 2 ? -1 : digitsValue(*this, 1);                                \
+    }                                                                                  \
+    bool Class::isComplete() const                                                     \
+    {                                                                                  \
+        return inRange(getValue(), Max);                                               \
+    }                                                                                  \
+    int Class::getErrorCount() const                                                   \
+    {                                                                                  \
+        return getValue() > (Max) ? 1 : 0;                                             \
+    }                                                                                  \
+    uint Class::getFirstError() const                                                  \
+    {                                                                                  \
+        return getErrorCount() ? uint(Error) : 0;                                      \
+    }                                                                                  \
+    bool Class::isKeyEnabled(uint key) const                                           \
+    {                                                                                  \
+        return key <= TK_9 && getErrorCount() == 0 && leadDigitFits(*this, key, Read); \
+    }                                                                                  \
+    bool Class::addKey(uint key)                                                       \
+    {                                                                                  \
+        return leadAddKey<Token>(*this, key, Lead);                                    \
+    }                                                                                  \
+    bool Class::removeCurrent()                                                        \
+    {                                                                                  \
+        return leadRemove(*this);                                                      \
     }
 
-OV_LEAD_INDEX(CBECPUIndex, TK_C, CTk, 64, ERR_CPU)
-OV_LEAD_INDEX(CBELoopIndex, TK_L, LINETk, 8, ERR_LOOP)
-OV_LEAD_INDEX(CBEModuleIndex, TK_M, MTk, 159, ERR_POINT_ADDRESS)
-OV_LEAD_INDEX(CBESubIndex, TK_DOT, DOTTk, 15, ERR_SUB)
+OV_LEAD_INDEX(CBECPUIndex, TK_C, CTk, 64, READ_CPU, ERR_CPU)
+OV_LEAD_INDEX(CBELoopIndex, TK_L, LINETk, 8, READ_LOOP, ERR_LOOP)
+OV_LEAD_INDEX(CBEModuleIndex, TK_M, MTk, 159, READ_ADDRESS, ERR_POINT_ADDRESS)
+OV_LEAD_INDEX(CBESubIndex, TK_DOT, DOTTk, 15, READ_SUB, ERR_SUB)
 
 // ---------------------------------------------------------------------------------------------
 // S, G and Z
@@ -274,11 +295,11 @@ uint CBESensorIndex::getFirstError() const
 }
 bool CBESensorIndex::isKeyEnabled(uint key) const
 {
-    return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this);
+    return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this, key);
 }
 bool CBESensorIndex::addKey(uint key)
 {
-    return indexAddKey<DTk>(*this, key, TK_S, 0, 99999, -1);
+    return indexAddKey<DTk>(*this, key, TK_S, 1, 99999, -1, READ_ADDRESS);
 }
 bool CBESensorIndex::removeCurrent()
 {
@@ -308,7 +329,7 @@ uint CBEGroupIndex::getFirstError() const
 }
 bool CBEGroupIndex::isKeyEnabled(uint key) const
 {
-    return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this);
+    return key <= TK_9 && getErrorCount() == 0 && digitGoesIn(*this, key);
 }
 bool CBEGroupIndex::removeCurrent()
 {
@@ -318,7 +339,7 @@ bool CBEGroupIndex::removeCurrent()
 bool CBEGroupIndex::addKey(uint key)
 {
     const CBEPlantInfo* plant = cbePlant();
-    return indexAddKey<GTk>(*this, key, TK_G, 1, plant ? plant->groupCount() : 1600, 0);
+    return indexAddKey<GTk>(*this, key, TK_G, 1, plant ? plant->groupCount() : 1600, 0, READ_GROUP);
 }
 
 // A direct group may name only direct groups numbered above its own, a reverse group only
@@ -374,7 +395,7 @@ int CBEAreaIndex::getErrorCount() const
 
 bool CBEAreaIndex::isKeyEnabled(uint key) const
 {
-    if (key > TK_9 || getErrorCount() != 0 || !digitGoesIn(*this))
+    if (key > TK_9 || getErrorCount() != 0 || !digitGoesIn(*this, key))
         return false;
     return size() < 2 || children[1]->isKeyEnabled(key);
 }
@@ -382,7 +403,7 @@ bool CBEAreaIndex::isKeyEnabled(uint key) const
 bool CBEAreaIndex::addKey(uint key)
 {
     const CBEPlantInfo* plant = cbePlant();
-    return indexAddKey<ZTk>(*this, key, TK_Z, 1, plant ? plant->maxAreasCount() : 2000, 0);
+    return indexAddKey<ZTk>(*this, key, TK_Z, 1, plant ? plant->maxAreasCount() : 2000, 0, READ_ZONE);
 }
 
 uint CBEAreaIndex::checkPlantReferences(bool, const CBEOwner&) const
@@ -397,12 +418,14 @@ uint CBEAreaIndex::checkPlantReferences(bool, const CBEOwner&) const
 namespace {
 
 template <class T>
-bool valueAddKey(T& n, uint key, int maxValue)
+bool valueAddKey(T& n, uint key, int maxValue, int readDigits = 0)
 {
     if (key > TK_9)
         return false;
     if (n.isEmpty()) {
-        n.append(maxValue > 0 ? new CBEIndex(key, 1, maxValue) : new CBEIndex(key, 2));
+        auto* index = maxValue > 0 ? new CBEIndex(key, 1, maxValue) : new CBEIndex(key, 2);
+        index->readDigits = readDigits;
+        n.append(index);
         n.cursor = 0;
         return true;
     }
@@ -435,7 +458,7 @@ int ToneIndex::getValue() const
 }
 bool ToneIndex::addKey(uint key)
 {
-    return valueAddKey(*this, key, 33);
+    return valueAddKey(*this, key, 33, READ_TONE);
 }
 uint ToneIndex::getFirstError() const
 {
@@ -454,7 +477,7 @@ bool ToneIndex::isComplete() const
 
 bool ToneIndex::isKeyEnabled(uint key) const
 {
-    return key <= TK_9 && (isEmpty() || children[0]->isKeyEnabled(key));
+    return key <= TK_9 && (isEmpty() ? numberCanComplete(1, key == 0, READ_TONE, 1) : children[0]->isKeyEnabled(key));
 }
 
 int VolumeIndex::getValue() const
@@ -463,7 +486,7 @@ int VolumeIndex::getValue() const
 }
 bool VolumeIndex::addKey(uint key)
 {
-    return valueAddKey(*this, key, 4);
+    return valueAddKey(*this, key, 4, READ_VOLUME);
 }
 uint VolumeIndex::getFirstError() const
 {
@@ -481,7 +504,8 @@ bool VolumeIndex::isComplete() const
 
 bool VolumeIndex::isKeyEnabled(uint key) const
 {
-    return key <= TK_9 && getErrorCount() == 0 && (isEmpty() || children[0]->isKeyEnabled(key));
+    return key <= TK_9 && getErrorCount() == 0
+        && (isEmpty() ? numberCanComplete(1, key == 0, READ_VOLUME, 1) : children[0]->isKeyEnabled(key));
 }
 
 int Day::getValue() const

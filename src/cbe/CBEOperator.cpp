@@ -289,6 +289,11 @@ int digitsValue(const CBEOperator& node, int from)
     return value;
 }
 
+bool numberCanComplete(int digits, bool zero, int readDigits, int minValue)
+{
+    return digits <= readDigits && (!zero || minValue <= 0 || digits < readDigits);
+}
+
 // ---------------------------------------------------------------------------------------------
 // CBEIndex
 
@@ -335,9 +340,11 @@ bool CBEIndex::isKeyEnabled(uint key) const
 {
     if (key > TK_9)
         return false;
+    if (!digitCanComplete(key))
+        return false;
+    const int n = children.size();
     if (maxDigits <= 0)
         return true;
-    const int n = children.size();
     if (isCursorAtEnd() && n >= maxDigits)
         return false;
     if (n == 0)
@@ -351,6 +358,16 @@ bool CBEIndex::isKeyEnabled(uint key) const
         value += (d ? d->getValue() : 0) * std::pow(10.0, n - place);
     }
     return value <= maxValue;
+}
+
+bool CBEIndex::digitCanComplete(uint key) const
+{
+    if (readDigits <= 0)
+        return true;
+    // A full index overwrites the digit behind the new one.
+    const int n = children.size();
+    const bool longer = maxDigits < 1 || n < maxDigits;
+    return numberCanComplete(longer ? n + 1 : n, key == 0 && getValue() <= 0, readDigits, minValue);
 }
 
 bool CBEIndex::takesDigit() const

@@ -215,6 +215,10 @@ using CBEN9 = CBEDigitOf<9>;
 CBEDecDigit* makeDigit(uint key);
 // Decimal value of the digit children from position `from` on; -1 without digits.
 int digitsValue(const CBEOperator& node, int from);
+// Whether a number of this many digits, after a key, can still become one the compiler reads:
+// it reads at most readDigits of them (a leading 0 counts), and a number of zeros only where
+// minValue takes 0. zero: every digit is 0.
+bool numberCanComplete(int digits, bool zero, int readDigits, int minValue);
 
 // Digits of a number.
 class CBEIndex : public CBEOperator {
@@ -233,10 +237,14 @@ public:
     int getValue() const { return digitsValue(*this, 0); }
     // False when full with the cursor on its last digit: addKey refuses then.
     bool takesDigit() const;
+    // Whether the number, with the digit key typed, can still become one the compiler reads.
+    bool digitCanComplete(uint key) const;
 
     int maxDigits = 0;
     int maxValue = 0;
     int minValue = 0;
+    // The digits the compiler reads of this number; 0 for no limit.
+    int readDigits = 0;
 };
 
 } // namespace Ov4800

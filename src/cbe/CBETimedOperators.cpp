@@ -100,7 +100,8 @@ bool CBETIM::canAddWeekDay(int dayBit) const
     int bits = 0;
     for (int i = 2; i < size() - 1; ++i) {
         const int k = childKind(i);
-        if (k == KIND_MONTH || k == KIND_DAY)
+        // The compiler reads one day part: weekdays, a date or the "--" of none.
+        if (k == KIND_MONTH || k == KIND_DAY || k == KIND_MINUS)
             return false;
         if (const auto* day = dynamic_cast<const WeekDay*>(children[i])) {
             bits |= day->getDayMask();

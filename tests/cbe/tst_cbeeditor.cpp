@@ -2,6 +2,7 @@
 // caret on, the enabled buttons and the first error code, per operator in tables; the labels,
 // init, the 250-character limit and the selection of buttons by typed letters.
 #include "TestBase.h"
+#include "cbe/CBECompiler.h"
 #include "cbe/OvCBEEditor.h"
 
 #include <QSignalSpy>
@@ -53,6 +54,21 @@ QString errorCode(const int& code)
     return QString::number(code);
 }
 
+// Empty when the compiler takes the form of a text (which groups and points exist aside), else
+// its error code and position.
+QString compileFault(const QString& text, bool direct)
+{
+    QByteArray bytes = toDisplayString(text).toLatin1();
+    bytes.append(QByteArray(64, '\0'));
+    CBECompileRequest request;
+    request.text = bytes.data();
+    request.listMode = direct ? 1 : 0;
+    request.checkReferences = 0;
+    if (CBEExpr_Parse(&request) >= 0)
+        return QString();
+    return QString("error %1 at %2").arg(request.errorCode).arg(request.errorPos);
+}
+
 const QString kOperatorStart = "NOT AND OR DEL SDEL XGRP TIM DIS PRE FLT TAC TONE EN";
 const QString kOrStarts = "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS EVAC";
 
@@ -88,17 +104,17 @@ private slots:
                    {"SP", "OR(G1 )", ")", "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS < EN EVAC", 0},
                    {"C", "OR(G1 C)", ")", pointDigits, 0},
                    {"6", "OR(G1 C6)", ")", "0123456789 L BS <", 0},
-                   {"4", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
-                   {"5", "OR(G1 C645)", ")", "BS <", 513},
-                   {"BS", "OR(G1 C64)", ")", "0123456789 L BS <", 0},
-                   {"L", "OR(G1 C64L)", ")", pointDigits, 0},
+                   {"5", "OR(G1 C65)", ")", "BS <", 513},
+                   {"BS", "OR(G1 C6)", ")", "0123456789 L BS <", 0},
+                   {"4", "OR(G1 C64)", ")", "L BS <", 0},
+                   {"L", "OR(G1 C64L)", ")", "123456789 BS <", 0},
                    {"9", "OR(G1 C64L9)", ")", "BS <", 514},
-                   {"BS", "OR(G1 C64L)", ")", pointDigits, 0},
-                   {"1", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
+                   {"BS", "OR(G1 C64L)", ")", "123456789 BS <", 0},
+                   {"1", "OR(G1 C64L1)", ")", "S M BS <", 0},
                    {"S", "OR(G1 C64L1S)", ")", pointDigits, 0},
                    {"3", "OR(G1 C64L1S3)", ")", "0123456789 SP BS < EN", 0},
                    {"<", "OR(G1 C64L1S3)", "3)", "BS < > EN", 0},
-                   {"BS", "OR(G1 C64L1)", ")", "0123456789 S M BS <", 0},
+                   {"BS", "OR(G1 C64L1)", ")", "S M BS <", 0},
                    {"M", "OR(G1 C64L1M)", ")", pointDigits, 0},
                    {"1", "OR(G1 C64L1M1)", ")", "0123456789 . SP BS < EN", 0},
                    {"6", "OR(G1 C64L1M16)", ")", "0123456789 . SP BS < EN", 0},
@@ -217,7 +233,7 @@ private slots:
         QTest::newRow("TONE") << false
                               << QList<Step>{
                                      {"TONE", "TONE()", ")", "0123456789 BS", 0},
-                                     {"0", "TONE(0)", ")", "0123456789 BS <", 524},
+                                     {"0", "TONE(0)", ")", "123456789 BS <", 524},
                                      {"5", "TONE(05)", ")", "SP BS <", 0},
                                      {"SP", "TONE(05 )", ")", "1234 BS <", 0},
                                      {"3", "TONE(05 3)", ")", "SP BS <", 0},
@@ -239,17 +255,17 @@ private slots:
                    {"", "()", ")", "DIS C G EN", 0},
                    {"C", "(C)", ")", pointDigits, 0},
                    {"1", "(C1)", ")", "0123456789 L BS <", 0},
-                   {"L", "(C1L)", ")", pointDigits, 0},
-                   {"2", "(C1L2)", ")", "0123456789 S M BS <", 0},
+                   {"L", "(C1L)", ")", "123456789 BS <", 0},
+                   {"2", "(C1L2)", ")", "S M BS <", 0},
                    {"M", "(C1L2M)", ")", pointDigits, 0},
                    {"7", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
                    {"SP", "(C1L2M7 )", ")", "C G BS < EN", 0},
                    {"BS", "(C1L2M7)", ")", "0123456789 . SP BS < EN", 0},
                    {"<", "(C1L2M7)", "7)", "0123456789 BS < > EN", 0},
-                   {"<", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
-                   {"BS", "(C1LM7)", "M7)", "0123456789 BS < >", 0},
-                   {"2", "(C1L2M7)", "M7)", "0123456789 BS < > EN", 0},
-                   {"<", "(C1L2M7)", "2M7)", "0123456789 BS < > EN", 0},
+                   {"<", "(C1L2M7)", "M7)", "BS < > EN", 0},
+                   {"BS", "(C1LM7)", "M7)", "123456789 BS < >", 0},
+                   {"2", "(C1L2M7)", "M7)", "BS < > EN", 0},
+                   {"<", "(C1L2M7)", "2M7)", "BS < > EN", 0},
                    {"BS", "(C1)", ")", "0123456789 L BS <", 0},
                    {"<", "(C1)", "1)", "0123456789 BS < >", 0},
                    {"BS", "()", ")", "DIS C G EN", 0},
@@ -321,6 +337,35 @@ private slots:
         }
     }
 
+    // Seeded random walks over the enabled buttons: whenever Enter is offered, the compiler takes
+    // the text, or it is empty and clears the CBE. The zones a panel has are the plant's check.
+    void enterOnlyOnCompiledText()
+    {
+        std::mt19937 rng(4800u);
+        OvCBEEditor editor;
+        for (int walk = 0; walk < 4000; ++walk) {
+            const bool direct = walk % 3 == 0;
+            editor.init(direct, QString());
+            QStringList history;
+            for (int step = 0; step < 40; ++step) {
+                if (editor.isEnabled(OvCBEEditor::BTN_ENTER) && !editor.getExpression()->isEmpty()) {
+                    const QString fault = compileFault(editor.getString(), direct);
+                    QVERIFY2(fault.isEmpty() || fault.startsWith(QString("error %1 ").arg(CBE_ERR_ZONE)),
+                             qPrintable(editor.getString() + ": " + fault + " after " + history.join(' ')));
+                }
+                QList<int> enabled;
+                for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+                    if (i != OvCBEEditor::BTN_ENTER && editor.isEnabled(i))
+                        enabled << i;
+                if (enabled.isEmpty())
+                    break;
+                const int button = enabled[int(rng() % unsigned(enabled.size()))];
+                editor.add(button);
+                history << kCommands.key(button, editor.getBtnName(button));
+            }
+        }
+    }
+
     // A text opened and edited, or typed whole: Enter is offered only on a text the compiler
     // takes, and the error shown is the compiler's cause.
     void edits_data()
@@ -387,6 +432,20 @@ private slots:
         row("opened SUB1", "(C1L2M7 SUB1(C1L1M2.1))", "", "(C1L2M7 SUB1(C1L1M2.1))", ")", 543, "SUB1");
         row("direct output at a sub-address", "()", "C 1 L 1 M 2 . 1", "(C1L1M2.1)", ")", 0, "SUB1");
         row("no SUB1 after an output", "()", "C 1 L 1 M 2 SP", "(C1L1M2 )", ")", 0, "SUB1");
+        // The compiler reads one day part, and as many digits of a number as it has room for, a
+        // leading 0 counted: a key that leaves a text it can never take is not offered.
+        const QString allDigits = "0 1 2 3 4 5 6 7 8 9";
+        const auto open = [](const char* name, const QString& opened, const QString& keys, const QString& text,
+                             const QString& fromCursor, bool enter, const QString& refused) {
+            QTest::newRow(name) << opened << keys << text << fromCursor << enter << 0u << refused;
+        };
+        open("weekday before no date", "", "TIM - < < <", "TIM(-- )", "-- )", false, "MO TU WE TH FR SA SU");
+        open("CPU of two digits", "", "OR C 0 2", "OR(C02)", ")", false, allDigits);
+        open("loop 0", "()", "C 9 L", "(C9L)", ")", false, "0");
+        open("sensor of three digits", "()", "C 1 L 2 S 0 1 1", "(C1L2S011)", ")", true, allDigits);
+        open("module of three digits", "()", "C 0 7 L 4 M 0 0 7", "(C07L4M007)", ")", true, allDigits);
+        open("sub-address of two digits", "()", "C 1 L 1 M 2 . 0 1", "(C1L1M2.01)", ")", true, allDigits);
+        open("group of four zeros", "", "OR G 0 0 0", "OR(G000)", ")", false, "0");
     }
 
     void edits()
