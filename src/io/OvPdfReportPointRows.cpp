@@ -211,9 +211,9 @@ QList<PdfModuleRow> moduleRows(int cpu, int loop, int position, const OvGenericP
                              moduleCells(address(cpu, loop, position), typeName(m), cpu, loop, m, enabled, disabled)};
         return rows;
     }
-    // Channels that share the module's one address go under it; the others at the addresses they
-    // take.
-    const bool parent = m.addressSpan() == 1 && !m.channelsAtOwnAddresses();
+    // Channels named by sub-address go under their module; the others at the addresses they take,
+    // each as a program names it.
+    const bool parent = !OvLoop::channelsByAddress(m);
     if (parent) {
         QStringList cells{address(cpu, loop, position), QString(), modelName(m)};
         while (cells.size() < 12)

@@ -581,9 +581,9 @@ QVariant OvPointModel::data(const QModelIndex& index, int role) const
     case DeviceIndexRole: {
         if (!isChannel(index))
             return addressText(p->address());
-        // Named as the export and the program keypad name it.
+        // Named as a program names it.
         const OvGenericPoint* module = getPoint(index.parent());
-        if (module && m_loop.channelsByAddress(*module))
+        if (module && OvLoop::channelsByAddress(*module))
             return QStringLiteral("%1").arg(p->address() + unsigned(p->getSubIndex()) - 1, 3);
         return QStringLiteral(".%1").arg(p->getSubIndex(), 2);
     }

@@ -8,8 +8,6 @@
 #include "plant/Plant.h"
 #include "plant/PointType.h"
 
-#include "ZpData/Values/DeviceRec.h"
-
 #include <QDebug>
 
 namespace {
@@ -387,9 +385,10 @@ QString OvPointModel::getSelectedIndexesStr(const QModelIndexList& selection) co
         const OvGenericPoint* p = getPoint(index);
         if (!p)
             continue;
-        // A channel is named as the panel reaches its record.
+        // A channel is named as a program names it, as its row is.
         Item item{int(p->address()), 0};
-        if (p->getSubIndex() > 0 && p->recordClass() == DeviceRec::CLASS_CONSECUTIVE)
+        const OvGenericPoint* module = p->getSubIndex() > 0 ? getPoint(index.parent()) : nullptr;
+        if (module && OvLoop::channelsByAddress(*module))
             item.address += p->getSubIndex() - 1;
         else
             item.sub = p->getSubIndex();

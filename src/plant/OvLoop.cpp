@@ -264,9 +264,9 @@ int OvLoop::spanOf(const OvGenericPoint& module) const
     return module.addressSpan();
 }
 
-bool OvLoop::channelsByAddress(const OvGenericPoint& module) const
+bool OvLoop::channelsByAddress(const OvGenericPoint& module)
 {
-    return module.series() == 2 || m_type == LOOP_VARN500 || module.channelsAtOwnAddresses();
+    return module.channelsAtOwnAddresses();
 }
 
 OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
@@ -277,7 +277,7 @@ OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
         const OvGenericPoint* m = m_modules.at(own - 1);
         if (m->hwType() == 0 || own + spanOf(*m) <= address)
             continue;
-        const bool consecutive = m->channelsAtOwnAddresses();
+        const bool consecutive = channelsByAddress(*m);
         found.point = m;
         found.subIndex = consecutive || own != address ? address - own + 1 : 0;
         found.byAddress = consecutive || own == address;

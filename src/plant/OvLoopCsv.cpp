@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kColumns = 18;
+constexpr int kSecondSeries = 2;
 
 QString flag(bool value)
 {
@@ -126,8 +127,9 @@ bool OvLoop::exportCSV(const QString& folder) const
             csv.writeLine(moduleRow(*p, number(address), pointTypeName(*p)), false);
             continue;
         }
-        // Numbered as the panel reaches them: by address alone where each channel takes its own.
-        const bool consecutive = channelsByAddress(*p);
+        // The file's own numbering, kept for its readers: by address alone for every module of a
+        // VARN loop and of the second series, whatever name a program gives the channel.
+        const bool consecutive = p->series() == kSecondSeries || m_type == LOOP_VARN500 || channelsByAddress(*p);
         if (!consecutive) {
             QStringList summary{qtTrId("CSV_PT_MODULE"), number(address), QString(), modelName(p->hwType())};
             while (summary.size() < kColumns)

@@ -356,6 +356,15 @@ private slots:
         for (const PdfModuleRow& row : pdfreport::moduleRows(2, 2, 20, apollo, channels, "on", "off"))
             indexes << row.cells.first();
         QCOMPARE(indexes.join(' '), QString("2.2.20 2.2.22 2.2.23 2.2.24 2.2.25"));
+        // An ADV module of the second series: a program names its channels 40.1 to 40.3.
+        OvGenericPoint linked = typed(2, 1, 40, 1, 2, 2, 16398, 53, 3);
+        channels.clear();
+        for (const OvGenericSubPoint& c : linked.subPoints())
+            channels << &c;
+        QStringList shared;
+        for (const PdfModuleRow& row : pdfreport::moduleRows(2, 1, 40, linked, channels, "on", "off"))
+            shared << QString::number(row.kind) + ":" + row.cells.first();
+        QCOMPARE(shared.join(' '), QString("1:2.1.40 2:.1 2:.2 2:.3"));
     }
 
     // Over generated plants no two module rows name one address, a channel under its module

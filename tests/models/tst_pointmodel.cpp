@@ -223,37 +223,53 @@ private slots:
         QCOMPARE(cell(adv, {11, 1}, 279), QString(". 2"));
     }
 
-    // A channel row names its channel as the export and the program keypad do: by the loop
-    // address it takes, or by sub-address after the module's own.
+    // A channel row names its channel as a program names it: by the loop address it takes, or by
+    // sub-address after the module's own. Each name, typed in a program, is one the compiler takes.
     void channelNames_data()
     {
         QTest::addColumn<int>("loopType");
+        QTest::addColumn<int>("protocol");
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("series");
         QTest::addColumn<int>("hwType");
         QTest::addColumn<int>("swType");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("APOLLO two channels at 3") << 2 << 3 << 4 << 50688 << 22 << QStringList{"  3", "  4"};
-        QTest::newRow("ADV two channels at 12") << 0 << 12 << 1 << 133 << 53 << QStringList{". 1", ". 2"};
-        QTest::newRow("VARN two channels at 12") << 1 << 12 << 1 << 133 << 53 << QStringList{" 12", " 13"};
-        QTest::newRow("VARN series 2 at 40") << 1 << 40 << 2 << 16398 << 53 << QStringList{" 40", " 41", " 42"};
+        QTest::newRow("APOLLO two channels at 3") << 2 << 4 << 3 << 4 << 50688 << 22 << QStringList{"  3", "  4"};
+        QTest::newRow("ADV two channels at 12") << 0 << 1 << 12 << 1 << 133 << 53 << QStringList{". 1", ". 2"};
+        QTest::newRow("VARN two channels at 12") << 1 << 2 << 12 << 1 << 133 << 53 << QStringList{" 12", " 13"};
+        QTest::newRow("VARN series 2 at 40") << 1 << 2 << 40 << 2 << 16398 << 53 << QStringList{" 40", " 41", " 42"};
+        QTest::newRow("VARN, ADV sounder beacon at 10") << 1 << 1 << 10 << 1 << 151 << 22 << QStringList{". 1", ". 2"};
+        QTest::newRow("ADV series 2 at 40") << 0 << 1 << 40 << 2 << 16398 << 53 << QStringList{". 1", ". 2", ". 3"};
     }
     void channelNames()
     {
         QFETCH(int, loopType);
+        QFETCH(int, protocol);
         QFETCH(int, address);
         QFETCH(int, series);
         QFETCH(int, hwType);
         QFETCH(int, swType);
         QFETCH(QStringList, names);
-        const int protocol = loopType == 2 ? 4 : loopType == 1 ? 2 : 1;
+        FixturePlant plant(loopType == 0 ? 0 : 8);
+        Configuration::instance()->set_current_brand(loopType == 2 ? 4 : 3);
+        plant->setPlantType(1, false);
+        plant->cpus().cpuAt(0)->setLoopType(0, loopType);
+        QCOMPARE(plant->cpus().cpuAt(0)->getLoop(0).type(), loopType);
+        plant->setPoint(point(1, 1, address, protocol, 2, series, u16(hwType), u8(swType), int(names.size())));
         OvPointModel modules(1);
-        modules.setActiveLoop(loopWith(
-            loopType, {point(1, 1, address, protocol, 2, series, u16(hwType), u8(swType), int(names.size()))}));
+        modules.setActiveLoop(plant->cpus().cpuAt(0)->getLoop(0));
         const QModelIndex row = byAddress(modules, {address});
         QStringList shown;
-        for (int c = 0; c < modules.rowCount(row); ++c)
-            shown << modules.data(modules.index(c, 0, row), OvPointModel::DeviceIndexRole).toString();
+        for (int c = 0; c < modules.rowCount(row); ++c) {
+            const QString name = modules.data(modules.index(c, 0, row), OvPointModel::DeviceIndexRole).toString();
+            const QString module = name.startsWith('.') ? QString::number(address) + name : name;
+            OvGenericPoint sensor = loopType == 2 ? point(1, 1, 5, 4, 1, 4, 62464, 2)
+                                                  : point(1, 1, 5, loopType == 1 ? 2 : 1, 1, 1, 30, 4);
+            sensor.setCBE(QString("(C1L1M%1)").arg(module).remove(' '));
+            plant->setPoint(sensor);
+            QVERIFY2(plant->checkPointCBE(plant->getPoint(0, 0, 4, 1)) == 0, qPrintable(sensor.cbe()));
+            shown << name;
+        }
         QCOMPARE(shown, names);
     }
 
