@@ -1231,6 +1231,10 @@
         <source>Cannot write the file</source>
         <translation>تعذرت كتابة الملف</translation>
     </message>
+    <message id="FILE_WR_ERROR_REASON">
+        <source>Cannot write the file %1: %2</source>
+        <translation>تعذرت كتابة الملف %1: %2</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -777,6 +777,7 @@ void Ov4kApp::onCompileBtnClicked()
     CompileResult result;
     int code = 0;
     bool mapFailed = false;
+    int mapError = 0;
     const QString mapPath = folder + QStringLiteral("/ModbusMap.csv");
     {
         WaitCursor cursor;
@@ -803,14 +804,14 @@ void Ov4kApp::onCompileBtnClicked()
         if (!confirmStore(title, result.programs, *m_plant))
             return;
         if (m_plant->isSIBEnabled(0)) {
-            mapFailed = write_map(*g_zpConf, QFile::encodeName(mapPath).constData()) != 0;
+            mapFailed = write_map(*g_zpConf, QFile::encodeName(mapPath).constData(), &mapError) != 0;
             if (mapFailed)
                 qCritical() << "Errore scrittura file: " << mapPath;
         }
         code = g_zpConf->get_io().export_bin_v3(target.toUtf8().constData(), nullptr);
     }
     if (mapFailed)
-        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + mapPath);
+        critical(qtTrId("FILE_WR_ERROR_REASON").arg(mapPath, qt_error_string(mapError)));
     if (code > 0) {
         qCritical() << "Errore scrittura file: " << target;
         critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + target);
@@ -852,7 +853,12 @@ void Ov4kApp::onXlsExportBtnClicked()
     }
     const QString title = qtTrId("USR_MSG_EXPORT_TO_CSV_FILE");
     if (!written) {
-        critical(qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"), folder);
+        PlantMessage message;
+        message.icon = PlantMessage::Critical;
+        message.text = qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE");
+        message.informativeText = qtTrId("FILE_WR_ERROR_REASON")
+                                      .arg(m_plant->exportFailedFile(), m_plant->exportFailureReason());
+        PlantDialogs::show(message);
         return;
     }
     if (!offerFolder(title, QString(), folder)) {

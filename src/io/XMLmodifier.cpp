@@ -195,27 +195,31 @@ private:
     QDomElement m_subModule;
 };
 
-bool writeDocument(const QString& path, const QDomDocument& doc)
+bool writeDocument(const QString& path, const QDomDocument& doc, QString* failedFile, QString* reason)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    const auto failed = [&]() {
         qDebug() << "Open the file for writing failed" << path << file.errorString();
+        if (failedFile)
+            *failedFile = path;
+        if (reason)
+            *reason = file.errorString();
         return false;
-    }
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return failed();
     QTextStream stream(&file);
     // No declaration names the encoding, so the document must be UTF-8.
     stream.setCodec(QTextCodec::codecForName("UTF-8"));
     doc.save(stream, 1);
     stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit()) {
-        qDebug() << "Open the file for writing failed" << path << file.errorString();
-        return false;
-    }
+    if (stream.status() != QTextStream::Ok || !file.commit())
+        return failed();
     qDebug() << "Writing is done";
     return true;
 }
 
-bool writeTopology(QString folder, QStringList loopFiles)
+bool writeTopology(QString folder, QStringList loopFiles, QString* failedFile = nullptr, QString* reason = nullptr)
 {
     if (folder.isEmpty()) {
         qDebug() << "writeTopologyXml: no folder";
@@ -250,7 +254,8 @@ bool writeTopology(QString folder, QStringList loopFiles)
         builder.addLoopFile(panel, loop, readTable(folder + name));
     }
     doc.appendChild(root);
-    return writeDocument(folder + Configuration::instance()->appName() + QStringLiteral("Plant.xml"), doc);
+    return writeDocument(folder + Configuration::instance()->appName() + QStringLiteral("Plant.xml"), doc, failedFile,
+                         reason);
 }
 
 } // namespace
@@ -265,12 +270,13 @@ bool XMLmodifier::writeTopologyXml(const QString& folder)
     return writeTopology(folder, folder.isEmpty() ? QStringList() : listLoopFiles(folder));
 }
 
-bool XMLmodifier::writeTopologyXml(const QString& folder, const QStringList& loopFiles)
+bool XMLmodifier::writeTopologyXml(const QString& folder, const QStringList& loopFiles, QString* failedFile,
+                                   QString* reason)
 {
     QStringList names;
     for (const QString& file : loopFiles)
         names << QFileInfo(file).fileName();
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
-    return writeTopology(folder, names);
+    return writeTopology(folder, names, failedFile, reason);
 }

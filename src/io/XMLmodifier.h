@@ -19,7 +19,9 @@ public:
     // left in a reused folder by an earlier export stays out. Without the list every file of
     // the folder matching "Loop*" is taken. The files are handled in the plain character order
     // of their names: CPU order, then loop order, for the export's blank-filled numbers.
-    // A CSV file that cannot be read counts as an empty table.
+    // A CSV file that cannot be read counts as an empty table. When the document cannot be
+    // written, failedFile and reason, when given, get its path and the system's reason.
     static bool writeTopologyXml(const QString& folder);
-    static bool writeTopologyXml(const QString& folder, const QStringList& loopFiles);
+    static bool writeTopologyXml(const QString& folder, const QStringList& loopFiles, QString* failedFile = nullptr,
+                                 QString* reason = nullptr);
 };

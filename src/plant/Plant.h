@@ -251,11 +251,18 @@ public:
     // Writes the topology document of an export folder from the loop files the export wrote;
     // true when the document was written. Installed by the application (the writer lives in a
     // layer above the plant).
-    using TopologyWriter = bool (*)(const QString& folder, const QStringList& loopFiles);
+    // When it fails it names the file and gives the system's reason.
+    using TopologyWriter = bool (*)(const QString& folder, const QStringList& loopFiles, QString* failedFile,
+                                    QString* reason);
     static void setTopologyWriter(TopologyWriter writer);
     // The whole plant as CSV files in folder, then the topology document; false with lastError
-    // 258 when the folder is empty or any file could not be written.
+    // 258 when the folder is empty or any file could not be written. The set replaces the
+    // folder's earlier one only when every file of it was written.
     bool exportCsvFiles(const QString& folder);
+    // After a failed exportCsvFiles: the file that could not be written (or the folder) and the
+    // system's reason.
+    QString exportFailedFile() const { return m_exportFailedFile; }
+    QString exportFailureReason() const { return m_exportFailureReason; }
     // The general parameters; false when the file could not be written.
     bool exportParametersCsv(const QString& filePath) const;
 
@@ -553,6 +560,8 @@ private:
     OvAreasSystem m_areas;
     ZpRepeatersSystem m_repeaters;
     uint m_lastError = 0;
+    QString m_exportFailedFile;
+    QString m_exportFailureReason;
     QString m_description;
     uint m_walkTest = 0;
     uint m_walkTestCPUID = kUndefinedPassword;

@@ -2,16 +2,55 @@
 // Writer of the plant's CSV files: UTF-8 text with "\n" line ends, cells separated by the
 // settings store's separator, a cell quoted only when it holds the separator, a double quote,
 // CR or LF (inner quotes doubled). Every file starts with the same three header lines and an
-// empty line.
+// empty line. A file replaces an earlier one only whole.
 #include <QFile>
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
-#include <QTextStream>
+#include <QTemporaryDir>
 
 class PlantCsv {
 public:
-    // Opens path for writing, truncating an existing file. Holds a reference to the settings
-    // store for its lifetime.
+    // The files of one export set. While a Stage lives on its thread, each file opened for its
+    // folder is written into a hidden folder inside it instead, and commit() moves them all into
+    // place only once every one was written: a failed export leaves the folder's earlier set as
+    // it was, its document included.
+    class Stage {
+    public:
+        explicit Stage(const QString& folder);
+        // Removes whatever was not committed.
+        ~Stage();
+        Stage(const Stage&) = delete;
+        Stage& operator=(const Stage&) = delete;
+
+        // false when the hidden folder could not be made (failedFile() is then the folder).
+        bool isValid() const { return m_dir.isValid(); }
+        // Where the set is written before commit().
+        QString stagingFolder() const { return m_dir.path(); }
+        // Moves the staged files into the folder, the CSV files in the order written and then the
+        // others (the document built from them). false when a file failed before, a target is a
+        // folder (then nothing is moved) or a move fails.
+        bool commit();
+        // Records a file that could not be written, named as it stands in the folder; the first
+        // one is kept.
+        void fail(const QString& path, const QString& reason);
+        QString failedFile() const { return m_failedFile; }
+        QString failureReason() const { return m_failureReason; }
+
+    private:
+        friend class PlantCsv;
+        static Stage*& current();
+
+        QString m_folder;
+        QTemporaryDir m_dir;
+        QStringList m_written;
+        QString m_failedFile;
+        QString m_failureReason;
+        Stage* m_outer;
+    };
+
+    // Opens path for writing; the file replaces an earlier one when close() finds it whole. Holds
+    // a reference to the settings store for its lifetime.
     explicit PlantCsv(const QString& path);
     ~PlantCsv();
     PlantCsv(const PlantCsv&) = delete;
@@ -27,15 +66,29 @@ public:
     // The cells joined by the separator; with trailingSeparator every cell, the last one
     // included, is followed by it. An empty list writes an empty line.
     void writeLine(const QStringList& cells, bool trailingSeparator);
-    // Flushes and closes the file; false when it was not opened or not everything reached it.
+    // Flushes and closes the file and puts it in place; false when it was not opened or not
+    // everything reached it, and then a stage is told.
     bool close();
 
     // cell as it goes into a line with that separator.
     static QString quoted(const QString& cell, const QString& separator);
 
 private:
-    QFile m_file;
-    QTextStream m_stream;
+    static constexpr int kChunk = 1 << 15;
+
+    QFileDevice& device();
+    // Writes the text held so far; false once a write failed.
+    bool put();
+    bool failed(const QFileDevice& file);
+
+    QString m_path;
+    Stage* m_stage = nullptr;
+    // The staged copy, or else the file itself through a temporary of its own.
+    QFile m_staged;
+    QSaveFile m_file;
+    // UTF-8 goes to the file in chunks of about kChunk characters.
+    QString m_text;
+    bool m_written = true;
     QString m_separator;
     bool m_open = false;
 };

@@ -41,32 +41,47 @@ void Plant::setTopologyWriter(TopologyWriter writer)
 bool Plant::exportCsvFiles(const QString& folder)
 {
     m_lastError = 0;
+    m_exportFailedFile.clear();
+    m_exportFailureReason.clear();
     if (folder.isEmpty()) {
         m_lastError = kFileCannotWrite;
         return false;
     }
-    bool complete = exportParametersCsv(setFile(folder, QT_TRID_NOOP("CSV_PLANTGENPARAMETER")));
-    complete = m_areas.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_AREASSYSTEM"))) && complete;
-    complete = m_groups.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_GROUPSSYSTEM"))) && complete;
+    PlantCsv::Stage stage(folder);
+    bool complete = stage.isValid();
+    complete = complete && exportParametersCsv(setFile(folder, QT_TRID_NOOP("CSV_PLANTGENPARAMETER")));
+    complete = complete && m_areas.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_AREASSYSTEM")));
+    complete = complete && m_groups.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_GROUPSSYSTEM")));
     if (m_repeaters.getEnabledCount() > 0)
-        complete = m_repeaters.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_REPEATER"))) && complete;
-    complete = m_cpus.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_CPUSSYSTEM"))) && complete;
+        complete = complete && m_repeaters.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_REPEATER")));
+    complete = complete && m_cpus.exportCsv(setFile(folder, QT_TRID_NOOP("CSV_CPUSSYSTEM")));
 
     QStringList loopFiles;
     int i = -1;
-    for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu; cpu = m_cpus.getNextEnabledCPU(i)) {
-        complete = cpu->exportLoopsCsv(folder, &loopFiles) && complete;
-        if (!cpu->annunciators().annunciators().isEmpty())
-            complete = cpu->exportAnnunciatorsCsv(folder) && complete;
-        if (!cpu->viewers().annunciators().isEmpty())
-            complete = cpu->exportViewersCsv(folder) && complete;
+    for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu && complete; cpu = m_cpus.getNextEnabledCPU(i)) {
+        complete = cpu->exportLoopsCsv(folder, &loopFiles);
+        if (complete && !cpu->annunciators().annunciators().isEmpty())
+            complete = cpu->exportAnnunciatorsCsv(folder);
+        if (complete && !cpu->viewers().annunciators().isEmpty())
+            complete = cpu->exportViewersCsv(folder);
     }
-    // Only this export's loop files: a reused folder may hold those of loops since removed.
     if (!s_topologyWriter)
         qCritical() << "exportCsvFiles: no topology writer installed";
-    complete = s_topologyWriter && s_topologyWriter(folder, loopFiles) && complete;
+    // The document is built from the staged files, beside them. Only this export's loop files
+    // go in: a reused folder may hold those of loops since removed.
+    if (complete) {
+        QString failedFile;
+        QString reason;
+        complete = s_topologyWriter && s_topologyWriter(stage.stagingFolder(), loopFiles, &failedFile, &reason);
+        if (!complete && !failedFile.isEmpty())
+            stage.fail(failedFile, reason);
+    }
+    complete = complete && stage.commit();
     if (!complete) {
-        qCritical().noquote() << "exportCsvFiles: a file of the set could not be written in" << folder;
+        m_exportFailedFile = stage.failedFile().isEmpty() ? folder : stage.failedFile();
+        m_exportFailureReason = stage.failureReason();
+        qCritical().noquote() << "exportCsvFiles: a file of the set could not be written in" << folder << "-"
+                              << m_exportFailedFile << m_exportFailureReason;
         m_lastError = kFileCannotWrite;
     }
     return m_lastError == 0;

@@ -8,6 +8,9 @@
 
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace imagegen;
 
 namespace {
@@ -164,21 +167,44 @@ private slots:
     void failures_data()
     {
         QTest::addColumn<QString>("path"), QTest::addColumn<bool>("plant"); // path null: no path
-        QTest::newRow("target is a folder") << m_tmp.path() << false;
-        QTest::newRow("no path") << QString() << false;
-        QTest::newRow("full at close") << "/dev/full" << false;
-        QTest::newRow("full while writing") << "/dev/full" << true;
+        QTest::addColumn<int>("limit"), QTest::addColumn<int>("error");     // limit: largest file in bytes
+        QTest::newRow("target is a folder") << m_tmp.path() << false << 0 << EISDIR;
+        QTest::newRow("no path") << QString() << false << 0 << EINVAL;
+        QTest::newRow("full at close") << "/dev/full" << false << 0 << ENOSPC;
+        QTest::newRow("full while writing") << "/dev/full" << true << 0 << ENOSPC;
+        QTest::newRow("file size limit") << m_tmp.filePath("limit/ModbusMap.csv") << true << 4096 << EFBIG;
     }
     void failures()
     {
         QFETCH(QString, path);
         QFETCH(bool, plant);
+        QFETCH(int, limit);
+        QFETCH(int, error);
         ZpConf conf(0, 255);
         conf.new_config(0);
         const QByteArray name = QFile::encodeName(path);
-        QCOMPARE(write_map(plant ? m_imported : conf, path.isNull() ? nullptr : name.constData()), 1000);
+        // An earlier map stays whole, and nothing is left beside it.
+        QFile old(path);
+        QVERIFY(!limit
+                || (QDir(m_tmp.path()).mkpath("limit") && old.open(QIODevice::WriteOnly)
+                    && old.write("an earlier map") == 14 && (old.close(), true)));
+        rlimit saved{}, lowered{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0 && (lowered = saved, true));
+        lowered.rlim_cur = limit ? rlim_t(limit) : saved.rlim_cur;
+        const auto handler = signal(SIGXFSZ, SIG_IGN); // writes past the limit fail instead
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+        int reason = 0;
+        const int result = write_map(plant ? m_imported : conf, path.isNull() ? nullptr : name.constData(), &reason);
+        setrlimit(RLIMIT_FSIZE, &saved), signal(SIGXFSZ, handler);
+        QCOMPARE(result, 1000);
+        QCOMPARE(reason, error);
         QCOMPARE(traceErrors("ZpModbus/write_map"),
-                 path.startsWith("/dev") ? QStringList() : QStringList{"Can't open " + path});
+                 path.startsWith("/dev") || limit ? QStringList() : QStringList{"Can't open " + path});
+        if (limit) {
+            QCOMPARE(QDir(m_tmp.filePath("limit")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                     QStringList{"ModbusMap.csv"});
+            QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "an earlier map");
+        }
     }
 };
 

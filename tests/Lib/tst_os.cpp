@@ -1,3 +1,4 @@
+#include "OS/SaveFile.h"
 #include "OS/os.h"
 
 #include "FatalChild.h"
@@ -51,6 +52,30 @@ private slots:
         QVERIFY(writer.close() == ZP_OK && writer.close() == ZP_OK && !writer.is_open() && writer.printf("x") == -1);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "Zone5;105\n" && os_FileSize(nullptr) == -1);
+    }
+    // Two writers of one target at once each have a file of their own: the target is always one
+    // of them whole, keeps its permissions, and a discarded write leaves nothing behind.
+    void saveFiles()
+    {
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath("CFG_IN.BIN"));
+        QFile target(dir.filePath("CFG_IN.BIN"));
+        QVERIFY(target.open(QIODevice::WriteOnly) && target.write("old") == 3 && (target.close(), true));
+        QVERIFY(target.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        SaveFile first(path), second(path), dropped(path);
+        FILE* a = first.open();
+        FILE* b = second.open();
+        QVERIFY(a && b && dropped.open() && a != b);
+        QVERIFY(std::fputs("first", a) >= 0 && std::fputs("second", b) >= 0);
+        dropped.discard();
+        QCOMPARE(second.commit(), 0);
+        QCOMPARE(first.commit(), 0);
+        QVERIFY(target.open(QIODevice::ReadOnly) && target.readAll() == "first");
+        QCOMPARE(int(target.permissions() & 0x7077), int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"CFG_IN.BIN"});
+        SaveFile folder(QFile::encodeName(dir.path()));
+        QVERIFY(!folder.open());
+        QCOMPARE(folder.error(), EISDIR);
     }
     // Each step puts (+value), gets (-), drops (x), peeks (?) or clears (C), and reports its
     // result (the element for a get or a peek), then the count, F when full, E when empty.

@@ -297,6 +297,35 @@ private slots:
         QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
         QVERIFY(read_file("keep.bin") == "an older image" && QDir(m_tmp.filePath("folder")).isEmpty());
     }
+    // The temporary name of earlier releases, held by another writer's file or a folder, is
+    // neither taken nor in the way: every write has a temporary of its own.
+    void occupiedTemporary_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("another writer's file") << false;
+        QTest::newRow("a folder") << true;
+    }
+    void occupiedTemporary()
+    {
+        QFETCH(bool, folder);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("CFG_IN.BIN");
+        QFile other(target + ".tmp");
+        QVERIFY(folder ? QDir(dir.path()).mkdir("CFG_IN.BIN.tmp")
+                       : other.open(QIODevice::WriteOnly) && other.write("half an image") == 13);
+        ZpConf conf(0, 255);
+        conf.new_config(0);
+        QCOMPARE(conf.get_io().export_bin_v3(QFile::encodeName(target), nullptr), 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"CFG_IN.BIN", "CFG_IN.BIN.tmp"}));
+        QCOMPARE(folder ? QFileInfo(other.fileName()).isDir()
+                        : (other.close(), other.open(QIODevice::ReadOnly) && other.readAll() == "half an image"),
+                 true);
+        ZpConf again(0, 255);
+        QVERIFY(again.get_io().import_bin(QFile::encodeName(target), nullptr) <= 0);
+        traceErrors("/set_cpu_llId");
+    }
+
     // The same failed imports: every block the file brought in before the fault stays, each of the
     // others keeps its contents.
     void failedImportKeepsBlocks_data() { bad_image_data(); }

@@ -21,6 +21,8 @@
 #include <QtQuick>
 #include <QtTest>
 
+#include <cerrno>
+
 static const IsolatedHome s_home;
 static int s_argc = 1;
 static char s_arg0[] = "tst_documents";
@@ -778,6 +780,19 @@ private slots:
         for (const char* name : {"General parameters.csv", "Zones.csv", "Groups.csv", "Panels.csv"})
             QVERIFY2(files.contains(name), name);
         QVERIFY(!files.contains("Repeaters.csv")); // none enabled
+        // A file of the set that cannot be replaced is named, with the system's reason.
+        QVERIFY(QFile::remove(path("csv/Zones.csv")) && QDir().mkpath(path("csv/Zones.csv")));
+        m_dialogs.clear();
+        m_dialogs.answerFile(path("csv"));
+        m_dialogs.answer(PlantMessage::Ok);
+        expectWarning("a file of the set could not be written");
+        m_app->onXlsExportBtnClicked();
+        QCOMPARE(m_dialogs.pending(), 0);
+        const PlantMessage box = m_dialogs.asked().last();
+        QCOMPARE(box.icon, PlantMessage::Critical);
+        QCOMPARE(box.text, QStringLiteral("Cannot write the export files"));
+        QCOMPARE(box.informativeText,
+                 QStringLiteral("Cannot write the file %1: %2").arg(path("csv/Zones.csv"), qt_error_string(EISDIR)));
     }
 
     // A KV1600-4600 loop chooser offers only the protocols the panel keeps under the plant's
@@ -910,7 +925,9 @@ private slots:
         QCOMPARE(m_dialogs.pending(), 0);
         const PlantMessage box = m_dialogs.asked().at(m_dialogs.asked().size() - 2);
         QCOMPARE(box.icon, PlantMessage::Critical);
-        QCOMPARE(box.text, QStringLiteral("Cannot write the file ") + path("nomap/ModbusMap.csv"));
+        QCOMPARE(
+            box.text,
+            QStringLiteral("Cannot write the file %1: %2").arg(path("nomap/ModbusMap.csv"), qt_error_string(EISDIR)));
         QVERIFY(QFile::exists(path("nomap/CFG_IN.BIN")));
     }
 

@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 static const IsolatedHome s_home;
 
 namespace {
@@ -22,13 +25,23 @@ namespace {
 QStringList s_loopFiles;
 QStringList s_filesBefore;
 
-bool recordingWriter(const QString& folder, const QStringList& loopFiles)
+bool recordingWriter(const QString& folder, const QStringList& loopFiles, QString* failedFile, QString* reason)
 {
     s_loopFiles.clear();
     for (const QString& path : loopFiles)
         s_loopFiles << QFileInfo(path).fileName();
     s_filesBefore = QDir(folder).entryList(QDir::Files, QDir::Name);
-    return XMLmodifier::writeTopologyXml(folder, loopFiles);
+    return XMLmodifier::writeTopologyXml(folder, loopFiles, failedFile, reason);
+}
+
+QMap<QString, QByteArray> folderBytes(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFile file(entry.filePath());
+        files[entry.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("folder");
+    }
+    return files;
 }
 
 QString readText(const QString& path)
@@ -178,6 +191,45 @@ private slots:
         QCOMPARE(plant.lastError(), 258u);
         QVERIFY(plant.exportCsvFiles(dir.path()));
         QCOMPARE(plant.lastError(), 0u);
+    }
+
+    // A second export into the folder that fails, at a file that is a folder or at a file-size
+    // limit (the first file is already over it), leaves every file of the first as it was.
+    void failedExportKeepsEarlierSet_data()
+    {
+        QTest::addColumn<QString>("folderAt"), QTest::addColumn<int>("limit"), QTest::addColumn<int>("error");
+        QTest::newRow("a loop file is a folder") << "Loop_ 1_ 2.csv" << 0 << EISDIR;
+        QTest::newRow("the document is a folder") << "TopoAppPlant.xml" << 0 << EISDIR;
+        QTest::newRow("file size limit") << QString() << 300 << EFBIG;
+    }
+    void failedExportKeepsEarlierSet()
+    {
+        QFETCH(QString, folderAt);
+        QFETCH(int, limit);
+        QFETCH(int, error);
+        QTemporaryDir dir;
+        Plant plant;
+        buildPlant(plant);
+        QVERIFY(plant.exportCsvFiles(dir.path()));
+        if (!folderAt.isEmpty())
+            QVERIFY(QFile::remove(dir.filePath(folderAt)) && QDir(dir.path()).mkdir(folderAt));
+        const QMap<QString, QByteArray> before = folderBytes(dir.path());
+        plant.setDescription("Changed");
+        plant.areas().areaAt(0)->setDescription("Changed");
+        rlimit saved{}, lowered{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0 && (lowered = saved, true));
+        lowered.rlim_cur = limit ? rlim_t(limit) : saved.rlim_cur;
+        const auto handler = signal(SIGXFSZ, SIG_IGN); // writes past the limit fail instead
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+        expectWarning("a file of the set could not be written");
+        const bool written = plant.exportCsvFiles(dir.path());
+        setrlimit(RLIMIT_FSIZE, &saved), signal(SIGXFSZ, handler);
+        QVERIFY(!written);
+        QCOMPARE(plant.lastError(), 258u);
+        QCOMPARE(folderBytes(dir.path()), before);
+        const QString failed = folderAt.isEmpty() ? "CSV_PLANTGENPARAMETER.csv" : folderAt;
+        QCOMPARE(plant.exportFailedFile(), dir.filePath(failed));
+        QCOMPARE(plant.exportFailureReason(), qt_error_string(error));
     }
 
     // Printer lines only with the printer, the siren delay only without instant activation.

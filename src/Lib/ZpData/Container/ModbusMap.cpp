@@ -1,5 +1,6 @@
 #include "ZpData/Container/ModbusMap.h"
 
+#include "OS/SaveFile.h"
 #include "OS/TraceLog.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
@@ -10,10 +11,10 @@
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/NameField.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -145,19 +146,20 @@ public:
     bool flush()
     {
         const size_t done = m_buffer.empty() ? 0 : std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
-        if (done != m_buffer.size())
+        if (done != m_buffer.size() && !m_failed) {
             m_failed = true;
-        m_written += done;
+            m_error = errno != 0 ? errno : EIO;
+        }
         m_buffer.clear();
         return !m_failed;
     }
-    // Bytes handed to the file so far.
-    std::uintmax_t written() const { return m_written; }
+    // errno of the first write that fell short.
+    int error() const { return m_error; }
 
 private:
     FILE* m_file;
     std::string m_buffer;
-    std::uintmax_t m_written = 0;
+    int m_error = 0;
     bool m_failed = false;
 };
 
@@ -315,17 +317,16 @@ void write_devices(MapWriter& out, DeviceLabels& labels, const std::vector<Devic
 
 } // namespace
 
-int write_map(ZpConf& conf, const char* path)
+int write_map(ZpConf& conf, const char* path, int* error)
 {
-    // Binary mode: the map has "\n" line ends on every platform. An existing map is written over
-    // in place and then cut to the new length: emptying it first would have the file system
-    // free every page of it only to take new ones for the same bytes.
-    FILE* f = path ? std::fopen(path, "r+b") : nullptr;
-    const bool inPlace = f != nullptr;
-    if (!f && path)
-        f = std::fopen(path, "wb");
+    // Binary mode: the map has "\n" line ends on every platform. The map goes in place whole:
+    // a failed write leaves the earlier one.
+    SaveFile file(path);
+    FILE* f = file.open();
     if (!f) {
         log_error(kUnit, "write_map", __LINE__, "Can't open %s\n", path ? path : "");
+        if (error)
+            *error = file.error();
         return ZP_ERR_GENERIC;
     }
     MapWriter out(f);
@@ -339,17 +340,13 @@ int write_map(ZpConf& conf, const char* path)
         write_devices(out, labels, modbus.get_devices(), kDeviceRegister, kDeviceStatus, kDeviceCmd);
         write_devices(out, labels, modbus.get_sensors(), kSensorRegister, kAnalog, kNotApplicable);
     }
-    // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
-    const bool failed = !out.flush() || std::ferror(f) != 0;
-    bool closeFailed = std::fclose(f) != 0;
-    // Cut to what this call wrote, on failure too: a failed write leaves a short map, never the
-    // new text followed by the tail of the old one.
-    if (inPlace) {
-        std::error_code ec;
-        std::filesystem::resize_file(path, out.written(), ec);
-        closeFailed = closeFailed || bool(ec);
-    }
     if (locked)
         modbus.unlock();
-    return failed || closeFailed ? ZP_ERR_GENERIC : ZP_OK;
+    // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
+    int failure = out.flush() ? 0 : out.error();
+    if (failure == 0 && file.commit() != ZP_OK)
+        failure = file.error();
+    if (error)
+        *error = failure;
+    return failure != 0 ? ZP_ERR_GENERIC : ZP_OK;
 }

@@ -2,6 +2,7 @@
 
 #include "DataBlock/bytes.h"
 #include "DataBlock/crc.h"
+#include "OS/SaveFile.h"
 #include "OS/TraceLog.h"
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfBlock.h"
@@ -11,10 +12,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -533,8 +532,10 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
         }
         std::fclose(writable);
     }
-    const std::string temp = std::string(path) + ".tmp";
-    FILE* file = std::fopen(temp.c_str(), "wb");
+    // Every write has a temporary of its own: two compiles into one folder each put a whole
+    // image in place, and a failed one leaves the image there was.
+    SaveFile out(path);
+    FILE* file = out.open();
     if (!file) {
         log_location(kUnit, function, __LINE__, "Can't open file\n");
         return ZP_ERR_NOT_FOUND;
@@ -542,25 +543,12 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
     // The blocks go out in chunks the size of the default buffer; a larger one turns the
     // image's two thousand writes into a few dozen.
     std::setvbuf(file, nullptr, _IOFBF, kWriteBufferSize);
-    int result = v3 ? write_image_v3(file, progress) : write_image_v1(file, progress);
-    if (result == ZP_OK && std::ferror(file))
-        result = ZP_ERR_GENERIC;
-    if (std::fclose(file) != 0) {
-        log_location(kUnit, function, __LINE__, "close failed!\n");
-        if (result == ZP_OK)
-            result = ZP_ERR_GENERIC;
-    }
-    if (result == ZP_OK) {
-        std::error_code ec;
-        std::filesystem::rename(temp, path, ec);
-        if (ec) {
-            log_location(kUnit, function, __LINE__, "rename failed!\n");
-            result = ZP_ERR_GENERIC;
-        }
-    }
-    if (result != ZP_OK) {
-        std::remove(temp.c_str());
+    const int result = v3 ? write_image_v3(file, progress) : write_image_v1(file, progress);
+    if (result != ZP_OK)
         return result;
+    if (out.commit() != ZP_OK) {
+        log_location(kUnit, function, __LINE__, "close failed!\n");
+        return ZP_ERR_GENERIC;
     }
     log_location(kUnit, function, __LINE__, "Write cfg ok\n");
     return ZP_OK;
