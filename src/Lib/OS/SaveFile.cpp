@@ -131,6 +131,9 @@ int SaveFile::commit()
         return fail(EBADF), ZP_ERR_GENERIC;
     bool ok = std::fflush(m_file) == 0 || fail(errno);
     ok = ok && (std::ferror(m_file) == 0 || fail(EIO));
+    // On the disk before its name is: a power cut leaves the old file or the new, never a
+    // named file with nothing in it.
+    ok = ok && (m_direct || ::fsync(::fileno(m_file)) == 0 || fail(errno));
     if (ok && m_unnamed)
         ok = link_unnamed();
     const int closed = std::fclose(m_file);
