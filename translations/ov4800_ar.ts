@@ -1195,6 +1195,10 @@
         <source>Choose a plant file</source>
         <translation>اختر ملف المنشأة</translation>
     </message>
+    <message id="USR_MSG_OTHER_BRAND_FILE">
+        <source>The extension %1 belongs to plant files of another brand: this program opens plant files %2.</source>
+        <translation>الامتداد %1 خاص بملفات المنشأة لعلامة تجارية أخرى: هذا البرنامج يفتح ملفات المنشأة %2.</translation>
+    </message>
     <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
         <source>Choose a panel image file</source>
         <translation>اختر ملف صورة اللوحة</translation>
@@ -1643,6 +1647,10 @@
     <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
         <source>These programs have errors and will be stored empty:</source>
         <translation>هذه البرامج تحتوي على أخطاء وسيتم حفظها فارغة:</translation>
+    </message>
+    <message id="USR_MSG_MODULES_NOT_STORED">
+        <source>These modules have no channel with a type and will not be stored:</source>
+        <translation>لا تحتوي هذه الوحدات على أي قناة محددة النوع ولن يتم حفظها:</translation>
     </message>
     <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
         <source>These devices share a loop address with another device and will be stored as they are:</source>

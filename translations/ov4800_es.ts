@@ -1195,6 +1195,10 @@
         <source>Choose a plant file</source>
         <translation>Elija un archivo de instalación</translation>
     </message>
+    <message id="USR_MSG_OTHER_BRAND_FILE">
+        <source>The extension %1 belongs to plant files of another brand: this program opens plant files %2.</source>
+        <translation>La extensión %1 pertenece a archivos de instalación de otra marca: este programa abre archivos de instalación %2.</translation>
+    </message>
     <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
         <source>Choose a panel image file</source>
         <translation>Elija un archivo de imagen de la central</translation>
@@ -1631,6 +1635,10 @@
     <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
         <source>These programs have errors and will be stored empty:</source>
         <translation>Estos programas tienen errores y se guardarán vacíos:</translation>
+    </message>
+    <message id="USR_MSG_MODULES_NOT_STORED">
+        <source>These modules have no channel with a type and will not be stored:</source>
+        <translation>Estos módulos no tienen ningún canal con tipo y no se guardarán:</translation>
     </message>
     <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
         <source>These devices share a loop address with another device and will be stored as they are:</source>

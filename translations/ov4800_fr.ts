@@ -1195,6 +1195,10 @@
         <source>Choose a plant file</source>
         <translation>Choisissez un fichier d'installation</translation>
     </message>
+    <message id="USR_MSG_OTHER_BRAND_FILE">
+        <source>The extension %1 belongs to plant files of another brand: this program opens plant files %2.</source>
+        <translation>L'extension %1 appartient aux fichiers d'installation d'une autre marque : ce programme ouvre les fichiers d'installation %2.</translation>
+    </message>
     <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
         <source>Choose a panel image file</source>
         <translation>Choisissez un fichier image de la centrale</translation>
@@ -1631,6 +1635,10 @@
     <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
         <source>These programs have errors and will be stored empty:</source>
         <translation>Ces programmes contiennent des erreurs et seront enregistrés vides :</translation>
+    </message>
+    <message id="USR_MSG_MODULES_NOT_STORED">
+        <source>These modules have no channel with a type and will not be stored:</source>
+        <translation>Ces modules n'ont aucun canal typé et ne seront pas enregistrés :</translation>
     </message>
     <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
         <source>These devices share a loop address with another device and will be stored as they are:</source>

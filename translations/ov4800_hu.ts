@@ -1195,6 +1195,10 @@
         <source>Choose a plant file</source>
         <translation>Válasszon létesítményfájlt</translation>
     </message>
+    <message id="USR_MSG_OTHER_BRAND_FILE">
+        <source>The extension %1 belongs to plant files of another brand: this program opens plant files %2.</source>
+        <translation>A(z) %1 kiterjesztés egy másik márka létesítményfájljaihoz tartozik: ez a program a(z) %2 létesítményfájlokat nyitja meg.</translation>
+    </message>
     <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
         <source>Choose a panel image file</source>
         <translation>Válassza ki a központ képfájlját</translation>
@@ -1628,6 +1632,10 @@
     <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
         <source>These programs have errors and will be stored empty:</source>
         <translation>Ezek a programok hibásak, és üresen lesznek tárolva:</translation>
+    </message>
+    <message id="USR_MSG_MODULES_NOT_STORED">
+        <source>These modules have no channel with a type and will not be stored:</source>
+        <translation>Ezeknek a moduloknak nincs típussal rendelkező csatornájuk, és nem lesznek tárolva:</translation>
     </message>
     <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
         <source>These devices share a loop address with another device and will be stored as they are:</source>

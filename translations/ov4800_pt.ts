@@ -1195,6 +1195,10 @@
         <source>Choose a plant file</source>
         <translation>Escolha um ficheiro de instalação</translation>
     </message>
+    <message id="USR_MSG_OTHER_BRAND_FILE">
+        <source>The extension %1 belongs to plant files of another brand: this program opens plant files %2.</source>
+        <translation>A extensão %1 pertence a ficheiros de instalação de outra marca: este programa abre ficheiros de instalação %2.</translation>
+    </message>
     <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
         <source>Choose a panel image file</source>
         <translation>Escolha um ficheiro de imagem da central</translation>
@@ -1631,6 +1635,10 @@
     <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
         <source>These programs have errors and will be stored empty:</source>
         <translation>Estes programas têm erros e serão guardados vazios:</translation>
+    </message>
+    <message id="USR_MSG_MODULES_NOT_STORED">
+        <source>These modules have no channel with a type and will not be stored:</source>
+        <translation>Estes módulos não têm nenhum canal com tipo e não serão guardados:</translation>
     </message>
     <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
         <source>These devices share a loop address with another device and will be stored as they are:</source>

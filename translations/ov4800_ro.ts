@@ -1195,6 +1195,10 @@
         <source>Choose a plant file</source>
         <translation>Alegeți un fișier de instalație</translation>
     </message>
+    <message id="USR_MSG_OTHER_BRAND_FILE">
+        <source>The extension %1 belongs to plant files of another brand: this program opens plant files %2.</source>
+        <translation>Extensia %1 aparține fișierelor de instalație ale altei mărci: acest program deschide fișiere de instalație %2.</translation>
+    </message>
     <message id="USR_MSG_PICK_UP_PLANT_BIN_FILE">
         <source>Choose a panel image file</source>
         <translation>Alegeți un fișier imagine al centralei</translation>
@@ -1634,6 +1638,10 @@
     <message id="USR_MSG_PROGRAMS_STORED_EMPTY">
         <source>These programs have errors and will be stored empty:</source>
         <translation>Aceste programe au erori și vor fi salvate goale:</translation>
+    </message>
+    <message id="USR_MSG_MODULES_NOT_STORED">
+        <source>These modules have no channel with a type and will not be stored:</source>
+        <translation>Aceste module nu au niciun canal cu tip și nu vor fi salvate:</translation>
     </message>
     <message id="USR_MSG_DEVICES_SHARE_ADDRESS">
         <source>These devices share a loop address with another device and will be stored as they are:</source>

@@ -8,6 +8,7 @@
 #include "ZpData/Layouts/interface.h"
 #include "app/cpuTypeModel.h"
 #include "cbe/CBEPlantInfo.h"
+#include "core/BrandTable.h"
 #include "core/Configuration.h"
 #include "core/ErrorMessages.h"
 #include "core/OvParametersReference.h"
@@ -124,11 +125,13 @@ QStringList sharedAddresses(const Plant& plant)
     return modules;
 }
 
-// The programs that do not compile and the modules that share an address, each named before
-// the plant is stored with them; false to store nothing.
+// The programs that do not compile, the modules left out and the modules that share an
+// address, each named before the plant is stored without them or with them; false to store
+// nothing.
 bool confirmStore(const QString& title, const QStringList& programs, const Plant& plant)
 {
     return storeNamed(title, qtTrId("USR_MSG_PROGRAMS_STORED_EMPTY"), programs)
+        && storeNamed(title, qtTrId("USR_MSG_MODULES_NOT_STORED"), plant.modulesNotStored())
         && storeNamed(title, qtTrId("USR_MSG_DEVICES_SHARE_ADDRESS"), sharedAddresses(plant));
 }
 
@@ -515,10 +518,16 @@ void Ov4kApp::loadFile(QString& path)
     const QString binExtension = m_parameters->getDefaultFileBinExtensione();
     const QString dotted = QLatin1Char('.') + info.suffix();
     bool plantFile = false;
-    if (dotted.compare(extension, Qt::CaseInsensitive) == 0)
+    if (dotted.compare(extension, Qt::CaseInsensitive) == 0) {
         plantFile = true;
-    else if (info.suffix().compare(QLatin1String("bin"), Qt::CaseInsensitive) != 0)
+    } else if (info.suffix().compare(QLatin1String("bin"), Qt::CaseInsensitive) != 0) {
+        // The user picked it to open: a file that is not opened says why.
+        if (BrandTable::isPlantFileExtension(dotted)) {
+            qInfo() << "Not opened, a plant file of another brand:" << path;
+            critical(qtTrId("USR_MSG_OTHER_BRAND_FILE").arg(dotted, extension), path);
+        }
         return;
+    }
 
     WaitCursor cursor;
     qDebug() << "openFile"
@@ -653,7 +662,10 @@ bool Ov4kApp::isDragValid(const QString& url) const
     if (url.isEmpty())
         return false;
     const QString suffix = QFileInfo(QUrl(url).toLocalFile()).suffix();
-    if ((QLatin1Char('.') + suffix).compare(m_parameters->getDefaultFileExtensione(), Qt::CaseInsensitive) == 0)
+    const QString dotted = QLatin1Char('.') + suffix;
+    // Another brand's plant file is taken too: the open says why it does not open it.
+    if (dotted.compare(m_parameters->getDefaultFileExtensione(), Qt::CaseInsensitive) == 0
+        || BrandTable::isPlantFileExtension(dotted))
         return true;
     if (suffix.compare(QLatin1String("bin"), Qt::CaseInsensitive) == 0
         || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0)

@@ -101,6 +101,25 @@ QVariantList BrandTable::configsForPanelType(int panelType)
     }
 }
 
+QString BrandTable::plantFileExtension(int centralBrand)
+{
+    switch (centralBrand) {
+    case 0: return QStringLiteral(".kov");
+    case 1: return QStringLiteral(".fov");
+    case 2: return QStringLiteral(".tov");
+    default: return QStringLiteral(".ov");
+    }
+}
+
+bool BrandTable::isPlantFileExtension(const QString& extension)
+{
+    for (int brand = 0; brand <= 3; ++brand) {
+        if (extension.compare(plantFileExtension(brand), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 int BrandTable::plantTypeTarget(int configNumber, int index)
 {
     switch (configNumber) {

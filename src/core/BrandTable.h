@@ -33,6 +33,11 @@ public:
     static QVariantList allowedConfigs();
     // The configurations that belong to a panel type; empty for a type without one.
     static QVariantList configsForPanelType(int panelType);
+    // The plant file extension, with its dot, of a detector brand: 0 to 2, any other the
+    // generic one.
+    static QString plantFileExtension(int centralBrand);
+    // Whether extension (with its dot, any case) ends the plant files of some brand.
+    static bool isPlantFileExtension(const QString& extension);
     // The sibling configuration the plant type at index switches to; 0 when there is none.
     // The index is not checked against the plant-type list here.
     static int plantTypeTarget(int configNumber, int index);

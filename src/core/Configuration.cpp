@@ -288,12 +288,7 @@ void Configuration::newPlantTypeChosen(int index)
 
 QString Configuration::getFileExtension() const
 {
-    switch (m_central_brand) {
-    case 0: return QStringLiteral(".kov");
-    case 1: return QStringLiteral(".fov");
-    case 2: return QStringLiteral(".tov");
-    default: return QStringLiteral(".ov");
-    }
+    return BrandTable::plantFileExtension(m_central_brand);
 }
 
 void Configuration::printCfg() const

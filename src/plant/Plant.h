@@ -181,6 +181,10 @@ public:
     // The programs that the last copyTo stored empty because their text did not compile, as
     // "G" and the group number or the point's address ("C1L2S3", "C1L2M4.2").
     QStringList programsStoredEmpty() const;
+    // The modules of the enabled CPUs with channels, none of them typed: the panel keeps a module
+    // only as the records of its typed channels, so a conversion leaves these out. Named as
+    // "C1L2M7".
+    QStringList modulesNotStored() const;
 
     // --- plant file ---
     // copyTo, then the file written through a save file: an existing file is replaced only when

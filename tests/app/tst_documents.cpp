@@ -36,6 +36,9 @@ class tst_Documents : public TestBase {
     QQuickWindow* m_window = nullptr;
     QTemporaryDir m_dir;
 
+    static constexpr const char* kOtherBrand =
+        "The extension .kov belongs to plant files of another brand: this program opens plant files .tov.";
+
     QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
     // Compiles into folder, answering the area question when it comes, then No to opening it.
     void compile(const QString& folder)
@@ -163,6 +166,7 @@ private slots:
             << "random.tov" << randomBytes(1000) << "The file is not a plant file";
         QTest::newRow("plant file cut short")
             << "short.tov" << plantFile(randomBytes(4000)).left(50) << "The file is damaged or in an unknown format";
+        QTest::newRow("another brand's plant file") << "other.kov" << plantFile(randomBytes(4000)) << kOtherBrand;
     }
     void badFileWithoutPlant()
     {
@@ -300,31 +304,46 @@ private slots:
     }
 
     // The programs that do not compile, and the modules that share a loop address (as files of
-    // older versions hold them), are named before the save or the compile stores them; Cancel
-    // writes nothing. After a compile the final question names the programs once more.
+    // older versions hold them), are named before the save or the compile stores them; so are
+    // the modules without a typed channel, which the panel cannot keep. Cancel writes nothing.
+    // After a compile the final question names the programs once more.
     void programErrors_data()
     {
         QTest::addColumn<bool>("save");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("shared");
-        QTest::newRow("compile, stored") << false << int(PlantMessage::Ok) << false;
-        QTest::newRow("compile, cancelled") << false << int(PlantMessage::Cancel) << false;
-        QTest::newRow("save, stored") << true << int(PlantMessage::Ok) << false;
-        QTest::newRow("save, cancelled") << true << int(PlantMessage::Cancel) << false;
-        QTest::newRow("compile, shared address, stored") << false << int(PlantMessage::Ok) << true;
-        QTest::newRow("compile, shared address, cancelled") << false << int(PlantMessage::Cancel) << true;
-        QTest::newRow("save, shared address, stored") << true << int(PlantMessage::Ok) << true;
-        QTest::newRow("save, shared address, cancelled") << true << int(PlantMessage::Cancel) << true;
+        QTest::addColumn<bool>("untyped");
+        QTest::newRow("compile, stored") << false << int(PlantMessage::Ok) << false << false;
+        QTest::newRow("compile, cancelled") << false << int(PlantMessage::Cancel) << false << false;
+        QTest::newRow("save, stored") << true << int(PlantMessage::Ok) << false << false;
+        QTest::newRow("save, cancelled") << true << int(PlantMessage::Cancel) << false << false;
+        QTest::newRow("compile, shared address, stored") << false << int(PlantMessage::Ok) << true << false;
+        QTest::newRow("compile, shared address, cancelled") << false << int(PlantMessage::Cancel) << true << false;
+        QTest::newRow("save, shared address, stored") << true << int(PlantMessage::Ok) << true << false;
+        QTest::newRow("save, shared address, cancelled") << true << int(PlantMessage::Cancel) << true << false;
+        QTest::newRow("compile, untyped channels, stored") << false << int(PlantMessage::Ok) << false << true;
+        QTest::newRow("compile, untyped channels, cancelled") << false << int(PlantMessage::Cancel) << false << true;
+        QTest::newRow("save, untyped channels, stored") << true << int(PlantMessage::Ok) << false << true;
+        QTest::newRow("save, untyped channels, cancelled") << true << int(PlantMessage::Cancel) << false << true;
     }
     void programErrors()
     {
         QFETCH(bool, save);
         QFETCH(int, answer);
         QFETCH(bool, shared);
+        QFETCH(bool, untyped);
         newPlant();
         Plant* plant = m_app->plant();
         QVERIFY(plant->setCPULoopType(0, 0, 1));
-        if (shared) {
+        if (untyped) {
+            // Neither channel of the module at 7 has a type; the module at 9 keeps its first.
+            plant->setPoint(plantbuild::point(1, 1, 7, 2, 2, 1, 133, 0, 2));
+            OvGenericPoint half = plantbuild::point(1, 1, 9, 2, 2, 1, 133, 53, 2);
+            OvGenericSubPoint second = half.subPoints().at(1);
+            second.setSWType(0, true);
+            half.updateSubPoint(second);
+            plant->setPoint(half);
+        } else if (shared) {
             // The second channel of the module at 2 answers at 3, where another module stands.
             OvGenericPoint dual = plantbuild::point(1, 1, 2, 2, 2, 1, 133, 53, 2);
             dual.setAreaIndex(1);
@@ -359,7 +378,7 @@ private slots:
         m_dialogs.answer(PlantMessage::Button(answer));
         if (!save && stored) {
             m_dialogs.answer(PlantMessage::No);
-            if (!shared)
+            if (!shared && !untyped)
                 expectWarning(QStringLiteral("^2 programs have errors and were written empty.$"));
         }
         if (save)
@@ -369,10 +388,15 @@ private slots:
         QCOMPARE(m_dialogs.pending(), 0);
         const PlantMessage& asked = m_dialogs.asked().at(m_dialogs.asked().size() - (!save && stored ? 2 : 1));
         QCOMPARE(asked.text,
-                 shared ? QStringLiteral("These devices share a loop address with another device and will be stored as "
-                                         "they are:")
-                        : QStringLiteral("These programs have errors and will be stored empty:"));
-        QCOMPARE(asked.informativeText, shared ? QStringLiteral("C1L1M2, C1L1M3") : QStringLiteral("G302, C1L1S3"));
+                 untyped ? QStringLiteral("These modules have no channel with a type and will not be stored:")
+                     : shared
+                     ? QStringLiteral("These devices share a loop address with another device and will be stored as "
+                                      "they are:")
+                     : QStringLiteral("These programs have errors and will be stored empty:"));
+        QCOMPARE(asked.informativeText,
+                 untyped      ? QStringLiteral("C1L1M7")
+                     : shared ? QStringLiteral("C1L1M2, C1L1M3")
+                              : QStringLiteral("G302, C1L1S3"));
         QCOMPARE(asked.buttons, int(PlantMessage::Ok | PlantMessage::Cancel));
         QCOMPARE(asked.defaultButton, PlantMessage::Cancel);
         QCOMPARE(QFile::exists(target), stored);
@@ -380,8 +404,8 @@ private slots:
         QCOMPARE(plant->isPlantDataModified(), !(save && stored));
         if (!save && stored)
             QCOMPARE(m_dialogs.asked().last().text,
-                     QString(shared ? "" : "2 programs have errors and were written empty.\n") + "Folder: " + folder
-                         + QStringLiteral("\nFiles written. Open the folder?"));
+                     QString(shared || untyped ? "" : "2 programs have errors and were written empty.\n")
+                         + "Folder: " + folder + QStringLiteral("\nFiles written. Open the folder?"));
         if (save && stored && shared) {
             // The file opens as it was stored, both modules where they were.
             m_dialogs.clear();
@@ -390,6 +414,17 @@ private slots:
             QCOMPARE(m_dialogs.asked().size(), 0);
             QCOMPARE(int(m_app->plant()->getPoint(0, 0, 1, 2)->hwType()), 133);
             QCOMPARE(int(m_app->plant()->getPoint(0, 0, 2, 2)->hwType()), 130);
+        }
+        if (save && stored && untyped) {
+            // As it said: the module without a typed channel is gone, the other keeps its typed one.
+            m_dialogs.clear();
+            QString opened = target;
+            m_app->openFile(opened);
+            QCOMPARE(m_dialogs.asked().size(), 0);
+            QCOMPARE(int(m_app->plant()->getPoint(0, 0, 6, 2)->hwType()), 0);
+            const OvGenericPoint* half = m_app->plant()->getPoint(0, 0, 8, 2);
+            QCOMPARE(int(half->hwType()), 133);
+            QCOMPARE(half->getValidCount(), 1);
         }
         newPlant();
     }
@@ -529,6 +564,8 @@ private slots:
         const QByteArray whole = plantFile(image);
         QTest::newRow("plant file cut short")
             << "short.tov" << whole.left(whole.size() / 2) << "The file is damaged or in an unknown format";
+        QTest::newRow("another brand's plant file")
+            << "kept.KOV" << whole << QString(kOtherBrand).replace("kov", "KOV");
     }
     void failedOpenKeepsThePlant()
     {
@@ -709,6 +746,7 @@ private slots:
         QTest::newRow("plant") << "r5.tov" << true;
         QTest::newRow("upper case image") << "X.BIN" << true;
         QTest::newRow("other") << "x.xyz" << false;
+        QTest::newRow("another brand's plant file") << "x.fov" << true;
         QTest::newRow("empty") << "" << false;
     }
     void drop()
