@@ -89,10 +89,11 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
         return false;
     }
     Plant* plant = ActivePlant::get();
-    // Points, boards, annunciators and board settings change elsewhere without telling this
-    // copy, and the application stores the whole CPU: it must start from the plant's.
+    // Points, boards, annunciators, board settings and the type change elsewhere without telling
+    // this copy, the application stores the whole CPU and the loop budget counts the boards its
+    // type gives: it must start from the plant's.
     if (plant && plant->cpus().cpuAt(position))
-        cpus().setCPU(*plant->cpus().cpuAt(position));
+        takeCPU(*plant->cpus().cpuAt(position));
     CPUDevice* cpu = cpus().cpuAt(position);
 
     switch (role) {
@@ -110,6 +111,9 @@ bool OvCPUModel::setData(const QModelIndex& index, const QVariant& value, int ro
                     zpx->set_cpu_installed(u32(position), true);
             }
             cpu->setEnabled(true);
+            // A record that was not installed has just been rebuilt with the panel's defaults:
+            // the CPU page reads its type and board range there.
+            cpu->writeRecordState();
             announce(index, position, {itemEnableStat});
         } else {
             emit revertData(row);
@@ -190,7 +194,8 @@ void OvCPUModel::onCPUDataChanged(const CPUDevice& dev, QVector<int> roles)
             continue;
         switch (role) {
         case itemEnableStat: cpu->setEnabled(dev.isEnabled()); break;
-        case itemLibCount: cpus().setCPU(dev); break;
+        case itemLibCount: takeCPU(dev); break;
+        case itemSibStat: cpu->setSib(dev.sib()); break;
         case itemUPSPresent: cpu->setUPSFlag(dev.upsFlag()); break;
         case itemDescription: cpu->setDescription(dev.description()); break;
         default: break;
@@ -199,6 +204,14 @@ void OvCPUModel::onCPUDataChanged(const CPUDevice& dev, QVector<int> roles)
     const int row = int(dev.index()) - 2;
     if (row >= 0 && row < rowCount())
         emit dataChanged(index(row, 0), index(row, kColumns - 1), roles);
+}
+
+void OvCPUModel::takeCPU(const CPUDevice& cpu)
+{
+    cpus().setCPU(cpu);
+    // An assignment keeps the copy's own type.
+    if (CPUDevice* own = cpus().cpuAt(int(cpu.index()) - 1))
+        own->setCpuType(cpu.cpuType());
 }
 
 bool OvCPUModel::setData(int rowIndex, int columnIndex, QVariant value)

@@ -41,8 +41,8 @@ public:
 
     // The plant's CPUs copied again, when a row is first asked for; none without a plant.
     void reset(Plant* plant);
-    // The copy of dev's CPU takes the listed roles from it (261 takes nothing); the row is
-    // announced for every CPU but the first.
+    // The copy of dev's CPU takes the listed roles from it (260 the whole CPU, its type
+    // included; 261 the SIB settings); the row is announced for every CPU but the first.
     void onCPUDataChanged(const CPUDevice& dev, QVector<int> roles);
 
     // "#" and the CPU index right-aligned in two characters.
@@ -62,6 +62,8 @@ public slots:
 private:
     void announce(const QModelIndex& index, int position, const QVector<int>& roles);
 
+    // The copy of cpu's CPU becomes cpu whole, its type included.
+    void takeCPU(const CPUDevice& cpu);
     // The copy, taken from m_source first when a reset left one.
     CPUSystem& cpus() const;
 

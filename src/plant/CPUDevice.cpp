@@ -554,6 +554,20 @@ bool CPUDevice::exportLoopsCsv(const QString& folder, QStringList* written) cons
     return complete;
 }
 
+void CPUDevice::writeRecordState() const
+{
+    if (!hasRecord())
+        return;
+    PanelBlockWrite zpx(0, 2, 2);
+    CpuRec record(zpx.data(), m_index - 1);
+    u8& status = record.bytes()[CpuRec::kStatus];
+    status = u8((status & ~CpuRec::kInstalled) | (m_enabled ? CpuRec::kInstalled : 0));
+    for (int b = 0; b < kMaxLibs; ++b)
+        record.line(u32(b)).set_installed(m_enabled && b < m_libs.size() && m_libs.at(b).isInstalled());
+    // Last: the type brings the record's boards into its range, as the panel does.
+    record.set_type(u8(m_cpuType));
+}
+
 int CPUDevice::writeToPanelData() const
 {
     if (!hasRecord())

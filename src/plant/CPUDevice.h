@@ -58,6 +58,7 @@ public:
     bool upsFlag() const { return m_upsFlag; }
     u32 cpuType() const { return m_cpuType; }
     void setCpuType(u32 type) { m_cpuType = type; }
+    void setSib(const SIBConfiguration& sib) { m_sib = sib; }
 
     // Installed boards; 0 for a disabled CPU.
     u32 getLibCount() const;
@@ -105,6 +106,9 @@ public:
     // written.
     bool exportLoopsCsv(const QString& folder, QStringList* written = nullptr) const;
 
+    // The installed bit, the boards and the type of the CPU record as this CPU holds them, for
+    // an installation that rebuilt the record with the panel's defaults.
+    void writeRecordState() const;
     // The CPU record, the annunciator block and, for an enabled CPU, its boards. Returns the
     // number of device records left out for want of room.
     int writeToPanelData() const;

@@ -154,6 +154,60 @@ private slots:
         QCOMPARE(plant->getActiveLoopCount(), setup == "4 CPUs" ? 32 : 60);
     }
 
+    // KV1600, networked: 64 boards at most; CPU 1 has one board, the next `others` CPUs four.
+    // CPU 2, installed on the list, takes the four-board type and 4 boards (2 when it stays
+    // installed) on its page, as the application wires them; the list then installs it again
+    // (removed and compiled before) or raises it to 4 boards.
+    void changedElsewhere_data()
+    {
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<int>("others");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("install again: 4 + 61") << true << 15 << false;
+        QTest::newRow("install again: 4 + 57") << true << 14 << true;
+        QTest::newRow("2 to 4 boards: 4 + 61") << false << 15 << false;
+        QTest::newRow("2 to 4 boards: 4 + 57") << false << 14 << true;
+    }
+
+    void changedElsewhere()
+    {
+        QFETCH(bool, removed);
+        QFETCH(int, others);
+        QFETCH(bool, accepted);
+        enum { kFourBoards = 8 };
+        ScriptedDialogs dialogs;
+        if (!accepted)
+            dialogs.answer(PlantMessage::Ok);
+        FixturePlant plant(8, true);
+        plant->setPlantType(1, false);
+        OvCPUModel model(&*plant);
+        Tester tester(&model, Tester::FailureReportingMode::QtTest);
+        connect(&model, &OvCPUModel::cpuDeviceModified, &*plant, [&](const CPUDevice& cpu) { plant->setCPU(cpu); });
+        connect(&*plant, &Plant::cpuLibCountChanged, &model,
+                [&](const CPUDevice& cpu) { model.onCPUDataChanged(cpu, {kLibs}); });
+        const QModelIndex cpu2 = model.index(0, 2);
+        model.setData(cpu2, true, kEnabled);
+        plant->setCPUType(1, kFourBoards);
+        plant->setCPULibCount(1, removed ? 4 : 2);
+        if (removed) {
+            model.setData(cpu2, false, kEnabled);
+            plant->cpus().cpuAt(1)->writeToPanelData();
+        }
+        for (int p = 2; p < 2 + others; ++p) {
+            plant->cpus().cpuAt(p)->setCpuType(kFourBoards);
+            plant->cpus().cpuAt(p)->setEnabled(true);
+            plant->cpus().cpuAt(p)->setLibCount(4);
+        }
+        QSignalSpy modified(&model, &OvCPUModel::cpuDeviceModified);
+        removed ? model.setData(cpu2, true, kEnabled) : model.setData(cpu2, 4, kLibs);
+        traceErrors("set_cpu_llId");
+        QCOMPARE(modified.count(), accepted ? 1 : 0);
+        QCOMPARE(dialogs.asked().size(), accepted ? 0 : 1);
+        QCOMPARE(plant->getActiveLoopCount(), 2 * (1 + 4 * others + (accepted ? 4 : removed ? 0 : 2)));
+        // The CPU page shows the type the plant compiles.
+        QCOMPARE(plant->getCPUType(1), int(kFourBoards));
+    }
+
     void roleUpdates_data()
     {
         QTest::addColumn<int>("role");
@@ -161,7 +215,7 @@ private slots:
         QTest::newRow("description") << int(kDescription) << QVariant(QString("Stairs"));
         QTest::newRow("boards") << int(kLibs) << QVariant(3);
         QTest::newRow("UPS") << int(kUps) << QVariant(true);
-        QTest::newRow("SIB copies nothing") << int(kSib) << QVariant(false);
+        QTest::newRow("SIB") << int(kSib) << QVariant(true);
     }
 
     void roleUpdates()
