@@ -245,14 +245,15 @@ void WalkTestModel::addModule(TreeItem* loopItem, int cpu, int loop, const OvGen
         {QStringLiteral("null.png"), QString(),
          withDescription(head + QString::fromLatin1(get_device_model_name(module.hwType())), module.description())},
         loopItem);
-    const bool varn = module.series() == 2 || module.protocol() == 2;
+    // Each channel named as a program names it.
+    const bool byAddress = OvLoop::channelsByAddress(module);
     const QList<OvGenericSubPoint>& channels = module.subPoints();
     for (int i = 0; i < channels.size(); ++i) {
         const OvGenericSubPoint& channel = channels.at(i);
         if (!channel.isValid() || channel.inputType() != kOutput)
             continue;
-        const QString number = varn ? QString::number(int(channel.address()) + i)
-                                    : QStringLiteral(".%1").arg(channel.getSubIndex());
+        const QString number = byAddress ? QString::number(int(channel.address()) + i)
+                                         : QStringLiteral(".%1").arg(channel.getSubIndex());
         moduleItem->appendChild(new ModuleSubTestItem(
             cpu, loop, address, channel.getSubIndex(),
             {QStringLiteral("null.png"), QString(),
@@ -276,7 +277,7 @@ void WalkTestModel::composeName()
         description = module->subPoints().at(m_sub - 1).description();
     else if (module && m_sub < 1)
         description = module->description();
-    if (module && (module->series() == 2 || module->protocol() == 2)) {
+    if (module && OvLoop::channelsByAddress(*module)) {
         // A channel is named by its own loop address; a whole module by the module's.
         const int address = m_sub >= 1 ? m_module + m_sub - 1 : m_module;
         m_name = QStringLiteral("%1.%2.%3").arg(m_cpu).arg(m_loop).arg(address);

@@ -20,7 +20,7 @@ constexpr int kDescription = Qt::UserRole + 3;
 
 // CPU 1, loop 2 VARN: an output module "Bell" (type row 24, GTS) at 5, an input module at 6, and a
 // two-channel module at 9 whose first channel is an output and second an input.
-void buildOutputs(Plant& plant, bool typedBell = true)
+void buildOutputs(Plant& plant, bool typedBell = true, int protocol = 2, int series = 1, u16 hw = 133)
 {
     CPUDevice* cpu = plant.cpus().cpuAt(0);
     cpu->setEnabled(true);
@@ -28,7 +28,7 @@ void buildOutputs(Plant& plant, bool typedBell = true)
     OvGenericPoint bell = point(1, 2, 5, 2, 2, 1, 130, typedBell ? 24 : 0);
     bell.setDescription("Bell");
     OvGenericPoint input = point(1, 2, 6, 2, 2, 1, 130, 46);
-    OvGenericPoint channels = point(1, 2, 9, 2, 2, 1, 133, 53, 2);
+    OvGenericPoint channels = point(1, 2, 9, protocol, 2, series, hw, 53, 2);
     OvGenericSubPoint first = channels.subPoints().at(0);
     first.setSWType(24, true);
     first.setDescription("Hall sounder");
@@ -119,18 +119,26 @@ private slots:
         QTest::addColumn<int>("module");
         QTest::addColumn<int>("sub");
         QTest::addColumn<QString>("name");
-        QTest::newRow("module without channels") << 5 << 0 << "1.2.5 Bell";
-        QTest::newRow("output channel") << 9 << 1 << "1.2.9 Hall sounder";
+        QTest::addColumn<int>("protocol");
+        QTest::addColumn<int>("series");
+        QTest::addColumn<int>("hw");
+        QTest::newRow("module without channels") << 5 << 0 << "1.2.5 Bell" << 2 << 1 << 133;
+        QTest::newRow("output channel") << 9 << 1 << "1.2.9 Hall sounder" << 2 << 1 << 133;
+        // Its channels share the module's address: a program names this one M9.1.
+        QTest::newRow("ADV series 2 channel") << 9 << 1 << "1.2.9.1 Hall sounder" << 1 << 2 << 16398;
     }
     void storedOutputName()
     {
         QFETCH(int, module);
         QFETCH(int, sub);
         QFETCH(QString, name);
+        QFETCH(int, protocol);
+        QFETCH(int, series);
+        QFETCH(int, hw);
         FixturePlant plant(8);
         // VARN loops stay VARN only under a brand other than APOLLO.
         Configuration::instance()->set_current_brand(3);
-        buildOutputs(*plant);
+        buildOutputs(*plant, true, protocol, series, u16(hw));
         WalkTestModel model;
         model.rebuildModel();
         QModelIndex chosen = at(model, {0, 0, module == 5 ? 0 : 1});
