@@ -72,8 +72,8 @@ PlaceholderPage {
     function canCopy() { return revision, !!model && selection.length === 1 && !model.isNull(selection[0]) }
     function canPaste() { return copiedRow >= 0 && !(selection.length === 1 && selection[0] === copiedRow) }
     function remove() { if (canRemove()) model.reset(selection) }
-    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
-    // so that a key it leaves goes on to the field it was typed in.
+    // The menu's Copy and Paste, from the menu and from the keys typed on the rows (a field keeps
+    // its own); each tells whether it acted, so that a key it leaves goes on.
     function copySelected() {
         if (!canCopy())
             return false
@@ -178,7 +178,6 @@ PlaceholderPage {
                             page.select(row.rowIndex, 0)
                     }
                     onTextEdited: nameKept(text)
-                    rowsCommand: function (copy) { return copy ? page.copySelected() : page.pasteSelected() }
                     onSubmitted: {
                         if (nameKept(text))
                             page.model.setAreaDescription(page.selection, text)
