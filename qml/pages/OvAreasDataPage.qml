@@ -32,7 +32,8 @@ PlaceholderPage {
         })
         first: 1
         padding: page.gap
-        room: page.width - metrics.height * 3
+        // The row's width, less its scroll bar at the end.
+        room: rows.width - rowsScrollBar.width
     }
     OvFieldSample { id: nameSample }
     // The correlation boxes take their range from it.
@@ -132,7 +133,7 @@ PlaceholderPage {
         anchors.bottom: parent.bottom
         clip: true
         model: page.model
-        ScrollBar.vertical: ScrollBar {}
+        ScrollBar.vertical: ScrollBar { id: rowsScrollBar }
         delegate: Rectangle {
             id: row
             objectName: "areaRow"
