@@ -16,10 +16,6 @@ TextField {
     // Where a value is stored only together with others (an address with its netmask and
     // gateway), one that is not refused stays in the field until the others agree with it.
     property bool holdsAccepted: false
-    // Where the field stands in a table: Copy and Paste typed here act on its rows rather than
-    // on its text, unless text is selected. Called with true for Copy, false for Paste; tells
-    // whether it acted, else the key stays the field's.
-    property var rowsCommand: null
 
     // The edit ended with text other than the stored one: the page stores it or sets refusal.
     signal submitted(string text)
@@ -39,10 +35,13 @@ TextField {
     font.family: OvTheme.fontFamily
     text: stored
     onTextEdited: _typed = true
+    // Copy, Cut and Paste typed here are the text's, whether or not text is selected: the field
+    // acts on them first, and what it leaves (a Cut with nothing selected) goes no further, so
+    // that no table around it copies or replaces a row while its name is typed.
+    Keys.priority: Keys.AfterItem
     Keys.onPressed: {
-        const copy = event.matches(StandardKey.Copy)
-        if (rowsCommand && selectedText === "" && (copy || event.matches(StandardKey.Paste)))
-            event.accepted = rowsCommand(copy)
+        if (event.matches(StandardKey.Copy) || event.matches(StandardKey.Cut) || event.matches(StandardKey.Paste))
+            event.accepted = true
     }
     onEditingFinished: {
         if (text !== stored)

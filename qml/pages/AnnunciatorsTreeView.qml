@@ -51,28 +51,21 @@ FocusScope {
         expandSelection()
     }
     function remove() { if (model.canBeResetted(selection())) model.enableDevice(selection(), false) }
-    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
-    // so that a key it leaves goes on to the field it was typed in.
+    // The menu's Copy and Paste, from the menu and from the keys typed on the rows (a field keeps
+    // its own); each tells whether it acted, so that a key it leaves goes on.
     function copy() {
         if (!model.canBeUsedForCopy(selection()))
             return false
         copied = selection()[0]
         return true
     }
-    function canPaste() { return revision, copied !== null && model.canBeUsedForPaste(copied, selection()) }
+    // Also evaluated once the model is withdrawn, as the program ends.
+    function canPaste() { return revision, copied !== null && !!model && model.canBeUsedForPaste(copied, selection()) }
     function paste() {
         if (!canPaste())
             return false
         model.copy(copied, selection())
         return true
-    }
-    // Copy or Paste typed in a row's field: on the field's row, with the rows selected with it.
-    function rowsCommand(copying, index) {
-        if (!model)
-            return false
-        if (!selectionModel.isSelected(index))
-            selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows)
-        return copying ? copy() : paste()
     }
     function selectAll() {
         var all = model.selectAll(tree.currentIndex)
@@ -380,7 +373,6 @@ FocusScope {
                     enabled: (view.revision, view.known(styleData) && view.model.isValid(styleData.index, 0))
                     stored: styleData.value !== undefined && !cell.filterRow ? styleData.value : ""
                     onTextEdited: nameKept(text)
-                    rowsCommand: function (copy) { return view.rowsCommand(copy, styleData.index) }
                     onSubmitted: {
                         if (!visible)
                             return
@@ -453,8 +445,7 @@ FocusScope {
                         height: parent.height
                         stored: start
                         onTextEdited: refusal = view.zoneRefusal(text)
-                        rowsCommand: function (copy) { return view.rowsCommand(copy, styleData.index) }
-                        onSubmitted: {
+                            onSubmitted: {
                             if (!parent.visible)
                                 return
                             refusal = view.zoneRefusal(text)

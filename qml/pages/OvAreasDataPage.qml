@@ -32,7 +32,8 @@ PlaceholderPage {
         })
         first: 1
         padding: page.gap
-        room: page.width - metrics.height * 3
+        // The row's width, less its scroll bar at the end.
+        room: rows.width - rowsScrollBar.width
     }
     OvFieldSample { id: nameSample }
     // The correlation boxes take their range from it.
@@ -72,8 +73,8 @@ PlaceholderPage {
     function canCopy() { return revision, !!model && selection.length === 1 && !model.isNull(selection[0]) }
     function canPaste() { return copiedRow >= 0 && !(selection.length === 1 && selection[0] === copiedRow) }
     function remove() { if (canRemove()) model.reset(selection) }
-    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
-    // so that a key it leaves goes on to the field it was typed in.
+    // The menu's Copy and Paste, from the menu and from the keys typed on the rows (a field keeps
+    // its own); each tells whether it acted, so that a key it leaves goes on.
     function copySelected() {
         if (!canCopy())
             return false
@@ -132,7 +133,7 @@ PlaceholderPage {
         anchors.bottom: parent.bottom
         clip: true
         model: page.model
-        ScrollBar.vertical: ScrollBar {}
+        ScrollBar.vertical: ScrollBar { id: rowsScrollBar }
         delegate: Rectangle {
             id: row
             objectName: "areaRow"
@@ -178,7 +179,6 @@ PlaceholderPage {
                             page.select(row.rowIndex, 0)
                     }
                     onTextEdited: nameKept(text)
-                    rowsCommand: function (copy) { return copy ? page.copySelected() : page.pasteSelected() }
                     onSubmitted: {
                         if (nameKept(text))
                             page.model.setAreaDescription(page.selection, text)

@@ -50,8 +50,8 @@ Item {
         table.currentRow = row
         table.positionViewAtRow(row, ListView.Contain)
     }
-    // The menu's Copy and Paste, from the menu and from the keyboard; each tells whether it acted,
-    // so that a key it leaves goes on to the field it was typed in.
+    // The menu's Copy and Paste, from the menu and from the keys typed on the rows (a field keeps
+    // its own); each tells whether it acted, so that a key it leaves goes on.
     function copyRow(row) {
         if (row < 0)
             return false
@@ -171,14 +171,6 @@ Item {
                     color: "transparent"
                     border.width: parent.activeFocus ? 1 : 0
                     border.color: styleData.textColor
-                }
-                // On the field's row, with the rows selected with it.
-                rowsCommand: function (copy) {
-                    if (styleData.row < 0)
-                        return false
-                    if (!table.selection.contains(styleData.row))
-                        listPage.selectRow(styleData.row)
-                    return copy ? listPage.copyRow(styleData.row) : listPage.pasteOnSelection()
                 }
                 onSubmitted: {
                     if (styleData.row < 0)

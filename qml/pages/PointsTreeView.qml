@@ -979,11 +979,6 @@ Item {
                 border.color: styleData.textColor
             }
             onTextEdited: nameKept(text)
-            // On the field's row, with the rows selected with it.
-            rowsCommand: function (copy) {
-                pointsView.targets(styleData.index)
-                return copy ? pointsView.copySelected() : pointsView.pasteSelected()
-            }
             onSubmitted: {
                 if (nameKept(text))
                     _private.apply("description", styleData.index, text)

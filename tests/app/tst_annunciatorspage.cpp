@@ -236,17 +236,20 @@ private slots:
         QCOMPARE(m_app->plant()->cpus().cpuAt(0)->annunciators().annunciators().value(4).filters().size(), 2);
     }
 
-    // Ctrl+C and Ctrl+V do what the menu's Copy and Paste do: display 2's filter, or display 2
-    // itself, onto display 4; a key typed in a field with text selected is the field's.
+    // Ctrl+C and Ctrl+V on the tree do what the menu's Copy and Paste do: display 2's filter, or
+    // display 2 itself, onto display 4. Typed in a field they are the field's, text selected or
+    // not.
     void copyPasteKeys_data()
     {
         QTest::addColumn<bool>("viewers");
-        QTest::addColumn<QString>("copyIn"); // "tree", "field", or "selected text" in a field
+        // "tree", "field", "selected text" in a field then the tree, or "tree, then a field"
+        QTest::addColumn<QString>("copyIn");
         QTest::addColumn<bool>("devicePasted");
         QTest::addColumn<bool>("filterPasted");
         QTest::newRow("keys on the tree") << false << "tree" << false << true;
-        QTest::newRow("keys in a field") << false << "field" << true << true;
+        QTest::newRow("keys in a field") << false << "field" << false << false;
         QTest::newRow("text selected in a field") << false << "selected text" << false << false;
+        QTest::newRow("copied on the tree, pasted in a field") << false << "tree, then a field" << false << false;
         QTest::newRow("keys on the viewers' tree") << true << "tree" << true << false;
     }
     void copyPasteKeys()
@@ -279,10 +282,12 @@ private slots:
             QVERIFY(
                 QMetaObject::invokeMethod(rows, "expand", Q_ARG(QVariant, QVariant::fromValue(model->index(row, 0)))));
         const bool tree = copyIn == "tree";
+        // Nothing for a field to paste: a paste there would leave its edit open.
+        QGuiApplication::clipboard()->clear();
         const auto key = [&](int row, Qt::Key key) {
             const QModelIndex device = model->index(row, 0);
             const QModelIndex index = tree && !viewers ? model->index(0, 0, device) : device;
-            if (tree || (key == Qt::Key_V && copyIn == "selected text")) {
+            if (tree || copyIn == (key == Qt::Key_V ? "selected text" : "tree, then a field")) {
                 clickCell("addressCell", index);
             } else {
                 QQuickItem* field = nullptr;

@@ -10,6 +10,7 @@
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 #include "core/Configuration.h"
+#include "models/OvAnnunciatorsModel.h"
 #include "models/OvCPUModel.h"
 #include "models/OvPlantModel.h"
 #include "plant/Plant.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickWindow>
@@ -527,10 +529,30 @@ private slots:
         m_dialogs.clear();
     }
 
-    // Last: the program ends over the repeaters page with a row selected. Its models go before
-    // the window, and no page may read them then.
+    // Last: the program ends over the repeaters page with a row selected, an LCD display copied
+    // on the displays' page before. Their models go before the window, and no page may read
+    // them then.
     void quitOverTheRepeatersPage()
     {
+        OvAnnunciator display;
+        display.setCpuIndex(1);
+        display.setAddress(1);
+        display.setDescription("Porter");
+        m_app->plant()->cpus().cpuAt(0)->viewers().setAnnunciator(display);
+        m_app->viewersModel()->rebuildModel(0);
+        m_app->mainWindow()->setProperty("workingAreaStat", "PLANT_ANNUNCIATOR_DATA_PAGE_SELECTED");
+        QQuickItem* view = nullptr;
+        QTRY_VERIFY((view = find(root(), "viewersView")));
+        // The first display selected and copied, as by a click on its row and Ctrl+C.
+        QQuickItem* tree = find(view, "annunciatorTree");
+        QVERIFY(tree);
+        QQmlExpression copy(qmlContext(tree), view,
+                            "selectionModel.select(view.model.index(0, 0), ItemSelectionModel.ClearAndSelect"
+                            " | ItemSelectionModel.Rows), view.copy()");
+        const QVariant copied = copy.evaluate();
+        QVERIFY2(!copy.hasError(), qPrintable(copy.error().toString()));
+        QCOMPARE(copied.toBool(), true);
+        QVERIFY(view->property("copied").value<QModelIndex>().isValid());
         m_app->onRepeatersPageSelected();
         QQuickItem* row = nullptr;
         QTRY_VERIFY((row = find(root(), "repeaterRow", 0)));

@@ -235,7 +235,7 @@ class tst_CutTexts : public PageScene {
 
     // A plant of real size: CPU 1's first loop full of named sensors and modules of every type,
     // modules with channels among them, some with programs, in zones whose names take 30
-    // characters, zone 2 of the highest correlation; four named CPUs, groups with programs, group 2
+    // characters (zone 3's 32), zone 2 of the highest correlation; four named CPUs, groups with programs, group 2
     // with a name of 32 characters, named viewers of either type and repeaters. The plant, CPU 1
     // and the first repeater take the longest names the panel keeps: 32 of a wide letter.
     void useRealPlant()
@@ -285,6 +285,7 @@ class tst_CutTexts : public PageScene {
             plant->areas().areaAt(k)->setDescription(
                 QStringLiteral("Entrance hall and stairs %1").arg(k + 1, 5, 10, QChar('0')));
         plant->areas().areaAt(1)->setCorrelation(10);
+        plant->areas().areaAt(2)->setDescription(QStringLiteral("ENTRANCE HALL AND MAIN STAIRS 03"));
         const QString widest(32, QLatin1Char('W'));
         plant->setDescription(widest);
         plant->cpus().cpuAt(0)->setDescription(widest);
@@ -416,6 +417,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("group name") << QStringLiteral("en") << 4 << QStringLiteral("groupDescription");
         QTest::newRow("correlation 10 ar") << QStringLiteral("ar") << 3 << QStringLiteral("correlation");
+        QTest::newRow("zone name iw") << QStringLiteral("iw") << 3 << QStringLiteral("areaDescription");
         QTest::newRow("level box ar") << QStringLiteral("ar") << 9 << QStringLiteral("pointLevel");
         QTest::newRow("level box iw") << QStringLiteral("iw") << 9 << QStringLiteral("pointLevel");
     }

@@ -486,28 +486,31 @@ private slots:
     }
 
     // Ctrl+C and Ctrl+V in the table do what the context menu's Copy and Paste do, and nothing
-    // where the menu would not offer them. Rows rebuilt (the typed-rows filter on and off) forget
-    // the copied row.
+    // where the menu would not offer them; in a description field they are the field's. Rows
+    // rebuilt (the typed-rows filter on and off) forget the copied row.
     void copyPasteKeys_data()
     {
         QTest::addColumn<int>("source"); // row copied with Ctrl+C; -1 for none
         QTest::addColumn<QList<int>>("targets");
         QTest::addColumn<bool>("pasted");
-        QTest::addColumn<bool>("inField"); // Ctrl+C in the source row's description field
+        // The key typed in a description field: "copy" in the source row's, "paste" in the first
+        // target row's; empty for none.
+        QTest::addColumn<QString>("inField");
         QTest::addColumn<bool>("rebuilt"); // the rows rebuilt between Ctrl+C and Ctrl+V
-        QTest::newRow("sensor onto two free rows") << 1 << QList<int>{5, 6} << true << false << false;
-        QTest::newRow("sensor onto one free row") << 3 << QList<int>{7} << true << false << false;
-        QTest::newRow("nothing copied") << -1 << QList<int>{5} << false << false << false;
-        QTest::newRow("a free row copied") << 8 << QList<int>{5} << false << false << false;
-        QTest::newRow("copied in its description field") << 2 << QList<int>{8} << true << true << false;
-        QTest::newRow("copied, then the rows rebuilt") << 1 << QList<int>{5} << false << false << true;
+        QTest::newRow("sensor onto two free rows") << 1 << QList<int>{5, 6} << true << "" << false;
+        QTest::newRow("sensor onto one free row") << 3 << QList<int>{7} << true << "" << false;
+        QTest::newRow("nothing copied") << -1 << QList<int>{5} << false << "" << false;
+        QTest::newRow("a free row copied") << 8 << QList<int>{5} << false << "" << false;
+        QTest::newRow("copied in its description field") << 2 << QList<int>{8} << false << "copy" << false;
+        QTest::newRow("pasted in a description field") << 1 << QList<int>{3} << false << "paste" << false;
+        QTest::newRow("copied, then the rows rebuilt") << 1 << QList<int>{5} << false << "" << true;
     }
     void copyPasteKeys()
     {
         QFETCH(int, source);
         QFETCH(QList<int>, targets);
         QFETCH(bool, pasted);
-        QFETCH(bool, inField);
+        QFETCH(QString, inField);
         QFETCH(bool, rebuilt);
         Plant* plant = newVarnPlant();
         QVERIFY(plant);
@@ -544,20 +547,24 @@ private slots:
         };
         if (source >= 0) {
             selectRows({source});
-            if (inField) // as a click on the description leaves it
+            if (inField == "copy") // as a click on the description leaves it
                 withText(root, "pointDescription", QString("S%1").arg(source + 1))->forceActiveFocus();
             QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
         }
         for (int flip = 0; rebuilt && flip < 2; ++flip)
             m_app->flipFilterOnVoidAddresses(false);
         selectRows(targets);
+        // Nothing for a field to paste: a paste there would change the row's description.
+        QGuiApplication::clipboard()->clear();
+        if (inField == "paste")
+            withText(root, "pointDescription", QString("S%1").arg(targets.first() + 1))->forceActiveFocus();
         QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
         // The menu offers Paste while a copied row is kept.
         QTest::mouseClick(window.get(), Qt::RightButton, Qt::NoModifier,
                           centre(withText(root, "pointDescription", "S1")));
         QQuickItem* pasteEntry = nullptr;
         QTRY_VERIFY((pasteEntry = find(window->contentItem(), "pointMenuPaste")));
-        QCOMPARE(pasteEntry->isEnabled(), pasted);
+        QCOMPARE(pasteEntry->isEnabled(), pasted || inField == "paste");
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QTRY_VERIFY(!find(window->contentItem(), "pointMenuPaste"));
         // A selected row's editors fit inside the row.

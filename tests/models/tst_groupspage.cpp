@@ -9,7 +9,9 @@
 #include "cbe/OvCBEEditor.h"
 #include "models/OvGroupsModel.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -476,21 +478,35 @@ private slots:
         QCOMPARE(plant->groups().groups().at(307).description(), QString());
     }
 
-    // Ctrl+C and Ctrl+V do what the menu's Copy and Paste do, in the table and in a name field:
-    // group 2 onto groups 8 and 9.
+    // Ctrl+C and Ctrl+V in the table do what the menu's Copy and Paste do: group 2 onto groups 8
+    // and 9. In a name field they are the field's: what is typed there, with the clipboard pasted
+    // into it, is the name those groups take.
     void copyPasteKeys_data()
     {
-        QTest::addColumn<QString>("by"); // "menu", "table" or "field"
-        QTest::addColumn<bool>("copied");
-        QTest::newRow("menu") << "menu" << true;
-        QTest::newRow("keys in the table") << "table" << true;
-        QTest::newRow("keys in a name field") << "field" << true;
-        QTest::newRow("nothing copied") << "table" << false;
+        QTest::addColumn<QString>("copyBy"); // "menu", "table", "field", or "" for no copy
+        QTest::addColumn<QString>("pasteBy");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("menu") << "menu"
+                              << "menu"
+                              << "Stairs";
+        QTest::newRow("keys in the table") << "table"
+                                           << "table"
+                                           << "Stairs";
+        QTest::newRow("keys in a name field") << "field"
+                                              << "field"
+                                              << "Hall Annex";
+        QTest::newRow("copied in the table, pasted in a name field") << "table"
+                                                                     << "field"
+                                                                     << "Hall Annex";
+        QTest::newRow("nothing copied") << ""
+                                        << "table"
+                                        << "";
     }
     void copyPasteKeys()
     {
-        QFETCH(QString, by);
-        QFETCH(bool, copied);
+        QFETCH(QString, copyBy);
+        QFETCH(QString, pasteBy);
+        QFETCH(QString, stored);
         FixturePlant plant(8);
         standAlone(*plant, 300);
         plant->groups().groupAt(1)->setDescription("Stairs");
@@ -509,7 +525,8 @@ private slots:
         QVERIFY(list && table);
         QTRY_VERIFY(findRow(root, "groupDescription", 8));
         settleScene(&engine);
-        const auto act = [&](int row, Qt::Key key, const char* entry) {
+        QGuiApplication::clipboard()->setText("Annex");
+        const auto act = [&](const QString& by, int row, Qt::Key key, const char* entry) {
             QVERIFY(QMetaObject::invokeMethod(list, "selectRow", Q_ARG(QVariant, row)));
             if (key == Qt::Key_V) {
                 QObject* selection = table->property("selection").value<QObject*>();
@@ -525,17 +542,23 @@ private slots:
                 QTRY_VERIFY(!find(root, entry));
                 return;
             }
-            if (by == "field")
+            if (by == "field") {
                 findRow(root, "groupDescription", row)->forceActiveFocus();
-            else
+                if (key == Qt::Key_V)
+                    for (const char c : QByteArray("Hall "))
+                        QTest::keyClick(window.get(), c);
+            } else {
                 table->forceActiveFocus();
+            }
             QTest::keyClick(window.get(), key, Qt::ControlModifier);
         };
-        if (copied)
-            act(1, Qt::Key_C, "groupMenuCopy");
-        act(7, Qt::Key_V, "groupMenuPaste");
+        if (!copyBy.isEmpty())
+            act(copyBy, 1, Qt::Key_C, "groupMenuCopy");
+        act(pasteBy, 7, Qt::Key_V, "groupMenuPaste");
+        if (pasteBy == "field")
+            QTest::keyClick(window.get(), Qt::Key_Return);
         for (int p : {7, 8})
-            QCOMPARE(plant->groups().groups().at(p).description(), copied ? QString("Stairs") : QString());
+            QCOMPARE(plant->groups().groups().at(p).description(), stored);
     }
 
     // A group's name and program stand on the row's starting side, as the column titles do,

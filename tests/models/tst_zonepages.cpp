@@ -10,7 +10,9 @@
 #include "models/OvPlantInfo.h"
 #include "models/OvRepeaterModel.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QJSValue>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -287,17 +289,24 @@ private slots:
         QCoreApplication::removeTranslator(&english);
     }
 
-    // Ctrl+C and Ctrl+V do what the menu's Copy and Paste do, on the page and in a name field:
-    // zone 2 onto zones 6 and 7.
+    // Ctrl+C and Ctrl+V on the page do what the menu's Copy and Paste do: zone 2 onto zones 6
+    // and 7. In a name field they are the field's, whether or not text is selected: what is
+    // typed there, with the clipboard pasted into it, is the name those zones take.
     void zonesCopyPasteKeys_data()
     {
-        QTest::addColumn<bool>("inField");
-        QTest::newRow("keys on the page") << false;
-        QTest::newRow("keys in a name field") << true;
+        QTest::addColumn<bool>("copyInField");
+        QTest::addColumn<bool>("pasteInField");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("keys on the page") << false << false << "Hall";
+        QTest::newRow("keys in a name field") << true << true << "Stores Annex";
+        QTest::newRow("copied on the page, pasted in a name field") << false << true << "Stores Annex";
+        QTest::newRow("copied in a name field, pasted on the page") << true << false << "";
     }
     void zonesCopyPasteKeys()
     {
-        QFETCH(bool, inField);
+        QFETCH(bool, copyInField);
+        QFETCH(bool, pasteInField);
+        QFETCH(QString, stored);
         FixturePlant plant(8);
         plant->areas().areaAt(1)->setDescription("Hall");
         OvAreaModel areas;
@@ -314,18 +323,25 @@ private slots:
         while (page && !page->property("copiedRow").isValid())
             page = page->parentItem();
         QVERIFY(page);
-        const auto press = [&](const QVariantList& rows, Qt::Key key) {
+        QGuiApplication::clipboard()->setText("Annex");
+        const auto press = [&](const QVariantList& rows, Qt::Key key, bool inField) {
             page->setProperty("selection", rows);
-            if (inField)
+            if (inField) {
                 find(window, "areaDescription", rows.first().toInt())->forceActiveFocus();
-            else
+                if (key == Qt::Key_V)
+                    for (const char c : QByteArray("Stores "))
+                        QTest::keyClick(window, c);
+            } else {
                 page->forceActiveFocus();
+            }
             QTest::keyClick(window, key, Qt::ControlModifier);
         };
-        press({1}, Qt::Key_C);
-        press({6, 7}, Qt::Key_V);
+        press({1}, Qt::Key_C, copyInField);
+        press({6, 7}, Qt::Key_V, pasteInField);
+        if (pasteInField)
+            QTest::keyClick(window, Qt::Key_Return);
         for (int p : {6, 7})
-            QCOMPARE(plant->areas().areaAt(p)->description(), QString("Hall"));
+            QCOMPARE(plant->areas().areaAt(p)->description(), stored);
         settleScene(&engine);
     }
 
