@@ -445,7 +445,7 @@ FocusScope {
                         height: parent.height
                         stored: start
                         onTextEdited: refusal = view.zoneRefusal(text)
-                            onSubmitted: {
+                        onSubmitted: {
                             if (!parent.visible)
                                 return
                             refusal = view.zoneRefusal(text)
