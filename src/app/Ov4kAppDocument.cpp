@@ -85,20 +85,10 @@ void removeLast(QString& name, const QString& suffix)
         name.remove(at, suffix.size());
 }
 
-// A question naming what is about to be stored as it stands; false to store nothing.
-bool storeNamed(const QString& title, const QString& text, const QStringList& names)
+// A question telling what is about to be stored as it stands; false to store nothing.
+bool askStore(PlantMessage message)
 {
-    if (names.isEmpty())
-        return true;
-    constexpr int kNamed = 40;
-    PlantMessage message;
     message.icon = PlantMessage::Warning;
-    message.title = title;
-    message.text = text;
-    message.informativeText = names.mid(0, kNamed).join(QStringLiteral(", "))
-        + (names.size() > kNamed ? QStringLiteral(", \u2026") : QString());
-    if (names.size() > kNamed)
-        message.detailedText = names.join(QLatin1Char('\n'));
     message.buttons = PlantMessage::Ok | PlantMessage::Cancel;
     message.defaultButton = PlantMessage::Cancel;
     // The question comes while a wait cursor is up.
@@ -106,6 +96,22 @@ bool storeNamed(const QString& title, const QString& text, const QStringList& na
     const bool store = PlantDialogs::show(message) == PlantMessage::Ok;
     QGuiApplication::restoreOverrideCursor();
     return store;
+}
+
+// A question naming what is about to be stored as it stands; false to store nothing.
+bool storeNamed(const QString& title, const QString& text, const QStringList& names)
+{
+    if (names.isEmpty())
+        return true;
+    constexpr int kNamed = 40;
+    PlantMessage message;
+    message.title = title;
+    message.text = text;
+    message.informativeText = names.mid(0, kNamed).join(QStringLiteral(", "))
+        + (names.size() > kNamed ? QStringLiteral(", \u2026") : QString());
+    if (names.size() > kNamed)
+        message.detailedText = names.join(QLatin1Char('\n'));
+    return askStore(message);
 }
 
 // The modules that take a loop address another module takes too: files of older versions may
@@ -929,8 +935,14 @@ bool Ov4kApp::savePlant(bool forceDialog)
         m_parameters->setLastFilePath(QFileInfo(name).absolutePath());
         const QString title = m_mainWindow ? m_mainWindow->title() : brandTitle();
         const Plant& plant = *m_plant;
-        result = m_plant->saveToFile(name, nullptr, [&title, &plant](const QStringList& programs) {
-            return confirmStore(title, programs, plant);
+        // The file is the panel configuration: devices that do not fit in it are not stored,
+        // which the user must hear of before the file replaces one that holds them.
+        int skipped = 0;
+        result = m_plant->saveToFile(name, &skipped, [&title, &plant, &skipped](const QStringList& programs) {
+            PlantMessage leftOut;
+            leftOut.title = title;
+            leftOut.text = qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES", skipped);
+            return confirmStore(title, programs, plant) && (skipped <= 0 || askStore(leftOut));
         });
     }
     if (result == Plant::kFileNotConfirmed)

@@ -429,6 +429,42 @@ private slots:
         newPlant();
     }
 
+    // Boards past the panel's device blocks are not stored: the save says so before it writes,
+    // and Cancel writes nothing.
+    void devicesLeftOutAtSave_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("stored") << int(PlantMessage::Ok);
+        QTest::newRow("cancelled") << int(PlantMessage::Cancel);
+    }
+    void devicesLeftOutAtSave()
+    {
+        QFETCH(int, answer);
+        newPlant(1);
+        Plant* plant = m_app->plant();
+        plant->setPlantType(1, false);
+        for (int c = 1; c <= 17; ++c) {
+            CPUDevice* cpu = plant->cpus().cpuAt(c - 1);
+            cpu->setEnabled(true);
+            cpu->setCpuType(8);
+            cpu->setLibCount(c < 17 ? 4 : 1);
+            const OvGenericPoint sensor = plantbuild::point(c, 1, 1, 1, 1, 1, 20, 2);
+            plant->cpus().setPoint(&sensor);
+        }
+        traceErrors("set_cpu_llId");
+        expectWarning("^No free device block: CPU 17 LIB 1 loop 1 not stored, 1 device records left out$");
+        expectWarning("^No free device block: CPU 17 LIB 1 loop 2 not stored, 0 device records left out$");
+        const QString target = path(QStringLiteral("leftout-%1.tov").arg(QTest::currentDataTag()));
+        m_dialogs.clear();
+        m_dialogs.answerFile(target);
+        m_dialogs.answer(PlantMessage::Button(answer));
+        m_app->onFileSaveAs();
+        QCOMPARE(m_dialogs.pending(), 0);
+        QCOMPARE(m_dialogs.asked().last().text, QStringLiteral("1 device did not fit and was left out."));
+        QCOMPARE(QFile::exists(target), answer == PlantMessage::Ok);
+        newPlant();
+    }
+
     // Going down to a smaller plant type asks once, the question ending in one question mark.
     void lowerPlantTypeQuestion()
     {
