@@ -35,12 +35,14 @@ TextField {
     font.family: OvTheme.fontFamily
     text: stored
     onTextEdited: _typed = true
-    // Copy, Cut and Paste typed here are the text's, whether or not text is selected: the field
-    // acts on them first, and what it leaves (a Cut with nothing selected) goes no further, so
-    // that no table around it copies or replaces a row while its name is typed.
+    // Copy, Cut and Paste typed here are the text's, whether or not text is selected, and Return
+    // ends the edit: the field acts on them first, and what it leaves (a Cut with nothing
+    // selected, the Return a text input always passes on) goes no further, so that no table or
+    // page around it copies, replaces or enables rows while a name is typed.
     Keys.priority: Keys.AfterItem
     Keys.onPressed: {
-        if (event.matches(StandardKey.Copy) || event.matches(StandardKey.Cut) || event.matches(StandardKey.Paste))
+        if (event.matches(StandardKey.Copy) || event.matches(StandardKey.Cut) || event.matches(StandardKey.Paste)
+                || event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
             event.accepted = true
     }
     onEditingFinished: {

@@ -529,6 +529,31 @@ private slots:
         m_dialogs.clear();
     }
 
+    // Return typed in a repeater's name ends that edit and does nothing more: on the rows it
+    // enables the selected repeaters.
+    void returnInARepeaterName()
+    {
+        m_app->onRepeatersPageSelected();
+        QQuickItem* name = nullptr;
+        QTRY_VERIFY((name = find(root(), "rptDescription", 2)));
+        QQuickItem* page = name;
+        while (page && !page->property("selection").isValid())
+            page = page->parentItem();
+        QVERIFY(page);
+        page->setProperty("selection", QVariantList{0, 1});
+        const int enabled = m_app->plant()->repeaters().getEnabledCount();
+        name->forceActiveFocus();
+        QTRY_VERIFY(name->hasActiveFocus());
+        for (const char c : QByteArray("Lobby"))
+            QTest::keyClick(m_app->mainWindow(), c);
+        QTest::keyClick(m_app->mainWindow(), Qt::Key_Return);
+        QCOMPARE(m_app->plant()->repeaters().at(2)->description, QStringLiteral("Lobby"));
+        QCOMPARE(m_app->plant()->repeaters().getEnabledCount(), enabled);
+        page->forceActiveFocus();
+        QTest::keyClick(m_app->mainWindow(), Qt::Key_Return);
+        QCOMPARE(m_app->plant()->repeaters().getEnabledCount(), enabled + 2);
+    }
+
     // Last: the program ends over the repeaters page with a row selected, an LCD display copied
     // on the displays' page before. Their models go before the window, and no page may read
     // them then.
