@@ -9,6 +9,7 @@
 #include "plant/ActivePlant.h"
 #include "plant/OvAreasSystem.h"
 #include "plant/OvGenericSubPoint.h"
+#include "plant/OvLoop.h"
 #include "plant/Plant.h"
 #include "plant/PlantDialogs.h"
 
@@ -67,13 +68,15 @@ QList<const OvGenericPoint*> positions(const OvGenericPoint& p)
     return list;
 }
 
-// The point's description with its address, and its channel number for a channel. The panel
-// keeps 32 characters of a name: the description gives way to the address.
-QString withAddress(const OvGenericPoint& p, bool prefix)
+// The point's description with its address as a program names it: a channel by its module's
+// address and its channel number, or by the loop address it takes where it takes its own. The
+// panel keeps 32 characters of a name: the description gives way to the address.
+QString withAddress(const OvGenericPoint& p, bool prefix, bool byAddress)
 {
-    QString at = QString::number(p.address());
-    if (p.getSubIndex() != 0)
-        at += QLatin1Char('.') + QString::number(p.getSubIndex());
+    const int sub = p.getSubIndex();
+    QString at = QString::number(p.address() + (byAddress && sub > 0 ? unsigned(sub - 1) : 0u));
+    if (sub != 0 && !byAddress)
+        at += QLatin1Char('.') + QString::number(sub);
     const QString joint = QStringLiteral(": ");
     const QString kept = p.description().left(qMax(0, OvPlantInfo::kDescriptionMax - int(at.size() + joint.size())));
     return prefix ? at + joint + kept : kept + joint + at;
@@ -504,11 +507,12 @@ void OvPointModel::pastePoint(const OvGenericPoint* source, OvGenericPoint* dest
     // A module with channels names each channel; its own row carries no name to the panel.
     const auto markAddress = [destination](bool prefix) {
         if (destination->subPoints().isEmpty()) {
-            destination->setDescription(withAddress(*destination, prefix));
+            destination->setDescription(withAddress(*destination, prefix, false));
             return;
         }
+        const bool byAddress = OvLoop::channelsByAddress(*destination);
         for (OvGenericSubPoint channel : destination->subPoints()) {
-            channel.setDescription(withAddress(channel, prefix));
+            channel.setDescription(withAddress(channel, prefix, byAddress));
             destination->updateSubPoint(channel);
         }
     };

@@ -461,12 +461,14 @@ private slots:
         QTest::addColumn<QList<int>>("areas");
         QTest::addColumn<QStringList>("programs");
         QTest::addColumn<bool>("silenced");
+        QTest::addColumn<int>("protocol");
         const QList<int> own{1, 2};
         const QStringList none{"", ""}, groups{"(G1)", "(G2)"}, plain{"P", "Q"};
         const auto row = [&](const char* name, int filter, const char* via, const QString& first,
                              const QStringList& descriptions, const QList<int>& areas, const QStringList& programs,
-                             bool silenced = false) {
-            QTest::newRow(name) << filter << QString(via) << first << descriptions << areas << programs << silenced;
+                             bool silenced = false, int protocol = 1) {
+            QTest::newRow(name) << filter << QString(via) << first << descriptions << areas << programs << silenced
+                                << protocol;
         };
         const QString y26(26, 'Y'), y27(27, 'Y');
         row("description", 0x02, "row", "A", {"A", "B"}, own, none);
@@ -485,6 +487,9 @@ private slots:
         row("type, params", 0x11, "row", "A", plain, own, none, true);
         row("all but the type, prefix", 0x6A, "row", "A", {"20.1: A", "20.2: B"}, {3, 4}, groups);
         row("program", 0x20, "row", "A", plain, own, groups);
+        // Channels at addresses of their own: each named by the address a program gives it.
+        row("own addresses, prefix alone, pastePoint", 0x08, "pastePoint", "A", {"20: P", "21: Q"}, own, none, false,
+            2);
     }
     void pasteSpecialChannels()
     {
@@ -495,9 +500,10 @@ private slots:
         QFETCH(QList<int>, areas);
         QFETCH(QStringList, programs);
         QFETCH(bool, silenced);
-        const auto withChannels = [](int address, const QString& name, const QStringList& channels, int area,
-                                     bool source) {
-            OvGenericPoint p = point(1, 1, address, 1, 2, 1, 133, 53, 2);
+        QFETCH(int, protocol);
+        const auto withChannels = [protocol](int address, const QString& name, const QStringList& channels, int area,
+                                             bool source) {
+            OvGenericPoint p = point(1, 1, address, protocol, 2, 1, 133, 53, 2);
             p.setDescription(name);
             p.setAreaIndex(area + 4);
             p.setCBE(source ? "(G9)" : QString());
@@ -515,7 +521,7 @@ private slots:
         const OvGenericPoint from = withChannels(10, "M", {first, "B"}, 3, true);
         OvGenericPoint target = withChannels(20, "N", {"P", "Q"}, 1, false);
         OvPointModel model(1);
-        model.setActiveLoop(loopWith(0, {from, target}));
+        model.setActiveLoop(loopWith(protocol == 2 ? 1 : 0, {from, target}));
         if (via == "pastePoint") {
             model.pastePoint(&from, &target, filter);
         } else {
