@@ -124,7 +124,7 @@ QStringList sharedAddresses(const Plant& plant)
         for (const OvLib& lib : cpu->libs()) {
             for (const OvLoop* loop : lib.loops()) {
                 for (const OvGenericPoint* m : loop->conflictingModules())
-                    modules << QStringLiteral("C%1L%2M%3").arg(m->cpuIndex()).arg(m->loopIndex()).arg(m->address());
+                    modules << Plant::programName(*m);
             }
         }
     }
@@ -939,10 +939,14 @@ bool Ov4kApp::savePlant(bool forceDialog)
         // which the user must hear of before the file replaces one that holds them.
         int skipped = 0;
         result = m_plant->saveToFile(name, &skipped, [&title, &plant, &skipped](const QStringList& programs) {
+            if (!confirmStore(title, programs, plant))
+                return false;
+            if (skipped <= 0)
+                return true;
             PlantMessage leftOut;
             leftOut.title = title;
             leftOut.text = qtTrId("USR_MSG_COMPILE_SKIPPED_DEVICES", skipped);
-            return confirmStore(title, programs, plant) && (skipped <= 0 || askStore(leftOut));
+            return askStore(leftOut);
         });
     }
     if (result == Plant::kFileNotConfirmed)

@@ -342,9 +342,9 @@ bool CBEIndex::isKeyEnabled(uint key) const
         return false;
     if (!digitCanComplete(key))
         return false;
-    const int n = children.size();
     if (maxDigits <= 0)
         return true;
+    const int n = children.size();
     if (isCursorAtEnd() && n >= maxDigits)
         return false;
     if (n == 0)

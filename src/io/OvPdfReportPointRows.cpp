@@ -213,7 +213,7 @@ QList<PdfModuleRow> moduleRows(int cpu, int loop, int position, const OvGenericP
     }
     // Channels named by sub-address go under their module; the others at the addresses they take,
     // each as a program names it.
-    const bool parent = !OvLoop::channelsByAddress(m);
+    const bool parent = !m.channelsAtOwnAddresses();
     if (parent) {
         QStringList cells{address(cpu, loop, position), QString(), modelName(m)};
         while (cells.size() < 12)

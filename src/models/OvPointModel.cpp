@@ -583,7 +583,7 @@ QVariant OvPointModel::data(const QModelIndex& index, int role) const
             return addressText(p->address());
         // Named as a program names it.
         const OvGenericPoint* module = getPoint(index.parent());
-        if (module && OvLoop::channelsByAddress(*module))
+        if (module && module->channelsAtOwnAddresses())
             return QStringLiteral("%1").arg(p->address() + unsigned(p->getSubIndex()) - 1, 3);
         return QStringLiteral(".%1").arg(p->getSubIndex(), 2);
     }

@@ -9,7 +9,6 @@
 #include "plant/ActivePlant.h"
 #include "plant/OvAreasSystem.h"
 #include "plant/OvGenericSubPoint.h"
-#include "plant/OvLoop.h"
 #include "plant/Plant.h"
 #include "plant/PlantDialogs.h"
 
@@ -510,7 +509,7 @@ void OvPointModel::pastePoint(const OvGenericPoint* source, OvGenericPoint* dest
             destination->setDescription(withAddress(*destination, prefix, false));
             return;
         }
-        const bool byAddress = OvLoop::channelsByAddress(*destination);
+        const bool byAddress = destination->channelsAtOwnAddresses();
         for (OvGenericSubPoint channel : destination->subPoints()) {
             channel.setDescription(withAddress(channel, prefix, byAddress));
             destination->updateSubPoint(channel);

@@ -388,7 +388,7 @@ QString OvPointModel::getSelectedIndexesStr(const QModelIndexList& selection) co
         // A channel is named as a program names it, as its row is.
         Item item{int(p->address()), 0};
         const OvGenericPoint* module = p->getSubIndex() > 0 ? getPoint(index.parent()) : nullptr;
-        if (module && OvLoop::channelsByAddress(*module))
+        if (module && module->channelsAtOwnAddresses())
             item.address += p->getSubIndex() - 1;
         else
             item.sub = p->getSubIndex();

@@ -246,7 +246,7 @@ void WalkTestModel::addModule(TreeItem* loopItem, int cpu, int loop, const OvGen
          withDescription(head + QString::fromLatin1(get_device_model_name(module.hwType())), module.description())},
         loopItem);
     // Each channel named as a program names it.
-    const bool byAddress = OvLoop::channelsByAddress(module);
+    const bool byAddress = module.channelsAtOwnAddresses();
     const QList<OvGenericSubPoint>& channels = module.subPoints();
     for (int i = 0; i < channels.size(); ++i) {
         const OvGenericSubPoint& channel = channels.at(i);
@@ -277,7 +277,7 @@ void WalkTestModel::composeName()
         description = module->subPoints().at(m_sub - 1).description();
     else if (module && m_sub < 1)
         description = module->description();
-    if (module && OvLoop::channelsByAddress(*module)) {
+    if (module && module->channelsAtOwnAddresses()) {
         // A channel is named by its own loop address; a whole module by the module's.
         const int address = m_sub >= 1 ? m_module + m_sub - 1 : m_module;
         m_name = QStringLiteral("%1.%2.%3").arg(m_cpu).arg(m_loop).arg(address);

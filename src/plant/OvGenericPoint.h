@@ -83,7 +83,10 @@ public:
     // records go out as consecutive (the panel reaches channel k at address + k - 1) or it is of
     // the second series; 1 for a sensor or a module without channels.
     int addressSpan() const;
-    // Whether a loop address alone reaches its channels, each at address + sub index - 1.
+    // Whether a loop address alone reaches its channels, each at address + sub index - 1: a
+    // program names channel 2 of a module at 10 "M11" rather than "M10.2". The one rule of the
+    // channel rows, the keypad, the report and the walk test; the loop type plays no part (a
+    // first-protocol module on a VARN loop still has its channels share its address).
     bool channelsAtOwnAddresses() const;
     virtual void dump() const;
     virtual bool isComplete() const;

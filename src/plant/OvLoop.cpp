@@ -264,11 +264,6 @@ int OvLoop::spanOf(const OvGenericPoint& module) const
     return module.addressSpan();
 }
 
-bool OvLoop::channelsByAddress(const OvGenericPoint& module)
-{
-    return module.channelsAtOwnAddresses();
-}
-
 OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
 {
     ModuleAtAddress found;
@@ -277,7 +272,7 @@ OvLoop::ModuleAtAddress OvLoop::moduleAtAddress(int address) const
         const OvGenericPoint* m = m_modules.at(own - 1);
         if (m->hwType() == 0 || own + spanOf(*m) <= address)
             continue;
-        const bool consecutive = channelsByAddress(*m);
+        const bool consecutive = m->channelsAtOwnAddresses();
         found.point = m;
         found.subIndex = consecutive || own != address ? address - own + 1 : 0;
         found.byAddress = consecutive || own == address;

@@ -87,12 +87,6 @@ public:
     // The addresses a module takes on this loop: its addressSpan, and on a VARN loop one per
     // channel whatever its records say.
     int spanOf(const OvGenericPoint& module) const;
-    // Whether a program names the module's channels by loop addresses of their own ("M11" for
-    // channel 2 of a module at 10) rather than by sub-address after the module's ("M10.2"), as
-    // the compiler finds their records: the one rule of the channel rows, the program keypad and
-    // the report. The loop type plays no part: a first-protocol module on a VARN loop still has
-    // its channels share its address.
-    static bool channelsByAddress(const OvGenericPoint& module);
     // Which module answers at a loop address (1-based): a module takes the addresses of its
     // spanOf; where two take one, the lower one answers, as the panel takes the first
     // record in loop order. No point for a free address.

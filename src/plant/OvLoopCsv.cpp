@@ -129,7 +129,7 @@ bool OvLoop::exportCSV(const QString& folder) const
         }
         // The file's own numbering, kept for its readers: by address alone for every module of a
         // VARN loop and of the second series, whatever name a program gives the channel.
-        const bool consecutive = p->series() == kSecondSeries || m_type == LOOP_VARN500 || channelsByAddress(*p);
+        const bool consecutive = p->series() == kSecondSeries || m_type == LOOP_VARN500 || p->channelsAtOwnAddresses();
         if (!consecutive) {
             QStringList summary{qtTrId("CSV_PT_MODULE"), number(address), QString(), modelName(p->hwType())};
             while (summary.size() < kColumns)

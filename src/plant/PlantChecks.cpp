@@ -1,11 +1,8 @@
-// The checks of the plant. A CBE text is valid only against the whole panel configuration, so
-// every CBE check converts the plant first.
+// The CBE checks of the plant: a text is valid only against the whole panel configuration, so
+// every check converts the plant first.
 #include "plant/Plant.h"
 
-#include "plant/OvGenericSubPoint.h"
 #include "plant/OvGroup.h"
-#include "plant/OvLib.h"
-#include "plant/OvLoop.h"
 
 #include <QDebug>
 
@@ -59,21 +56,4 @@ void Plant::checkCBESystem()
     m_cpus.checkCBE();
     m_groups.checkCBE();
     clearModificationBits(kCBESystem);
-}
-
-QStringList Plant::modulesNotStored() const
-{
-    QStringList modules;
-    int i = -1;
-    for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu; cpu = m_cpus.getNextEnabledCPU(i)) {
-        for (const OvLib& lib : cpu->libs()) {
-            for (const OvLoop* loop : lib.loops()) {
-                for (const OvGenericPoint* m : loop->modules()) {
-                    if (m->isValid() && !m->subPoints().isEmpty() && m->getValidCount() == 0)
-                        modules << QStringLiteral("C%1L%2M%3").arg(m->cpuIndex()).arg(m->loopIndex()).arg(m->address());
-                }
-            }
-        }
-    }
-    return modules;
 }

@@ -362,6 +362,16 @@ int Plant::copyTo()
     return skipped;
 }
 
+QString Plant::programName(const OvGenericPoint& p)
+{
+    QString text = QStringLiteral("C%1L%2%3%4")
+                       .arg(p.cpuIndex())
+                       .arg(p.loopIndex())
+                       .arg(p.family() == 2 ? QLatin1Char('M') : QLatin1Char('S'))
+                       .arg(p.address());
+    return p.getSubIndex() > 0 ? text + QLatin1Char('.') + QString::number(p.getSubIndex()) : text;
+}
+
 QStringList Plant::programsStoredEmpty() const
 {
     QStringList programs;
@@ -370,14 +380,6 @@ QStringList Plant::programsStoredEmpty() const
     const auto failed = [](const OvGenericPoint& p) {
         return p.isValid() && !p.cbe().isEmpty() && p.cbeTextError() != 0;
     };
-    const auto address = [](const OvGenericPoint& p) {
-        QString text = QStringLiteral("C%1L%2%3%4")
-                           .arg(p.cpuIndex())
-                           .arg(p.loopIndex())
-                           .arg(p.family() == 2 ? QLatin1Char('M') : QLatin1Char('S'))
-                           .arg(p.address());
-        return p.getSubIndex() > 0 ? text + QLatin1Char('.') + QString::number(p.getSubIndex()) : text;
-    };
     int i = -1;
     for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu; cpu = m_cpus.getNextEnabledCPU(i)) {
         for (const OvLib& lib : cpu->libs()) {
@@ -385,10 +387,10 @@ QStringList Plant::programsStoredEmpty() const
                 for (const QList<OvGenericPoint*>* points : {&loop->sensors(), &loop->modules()}) {
                     for (const OvGenericPoint* p : *points) {
                         if (failed(*p))
-                            programs << address(*p);
+                            programs << programName(*p);
                         for (const OvGenericSubPoint& sub : p->subPoints()) {
                             if (failed(sub))
-                                programs << address(sub);
+                                programs << programName(sub);
                         }
                     }
                 }
@@ -499,4 +501,21 @@ void Plant::compileDevicePrograms() const
                 point->subPoints().at(sub).parseCBE(rec + 11);
         }
     }
+}
+
+QStringList Plant::modulesNotStored() const
+{
+    QStringList modules;
+    int i = -1;
+    for (const CPUDevice* cpu = m_cpus.getNextEnabledCPU(i); cpu; cpu = m_cpus.getNextEnabledCPU(i)) {
+        for (const OvLib& lib : cpu->libs()) {
+            for (const OvLoop* loop : lib.loops()) {
+                for (const OvGenericPoint* m : loop->modules()) {
+                    if (m->isValid() && !m->subPoints().isEmpty() && m->getValidCount() == 0)
+                        modules << programName(*m);
+                }
+            }
+        }
+    }
+    return modules;
 }

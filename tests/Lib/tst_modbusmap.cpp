@@ -1,5 +1,6 @@
 // "ModbusMap.csv" of a generated configuration against whole texts built from the map's layout, the
 // decoding of device registers, and files that cannot be written.
+#include "FileSizeLimit.h"
 #include "ImageGenerator.h"
 #include "TestBase.h"
 #include "ZpData/Container/ModbusMap.h"
@@ -7,9 +8,6 @@
 #include "ZpData/Container/ZpConfIO.h"
 
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace imagegen;
 
@@ -188,14 +186,13 @@ private slots:
         QVERIFY(!limit
                 || (QDir(m_tmp.path()).mkpath("limit") && old.open(QIODevice::WriteOnly)
                     && old.write("an earlier map") == 14 && (old.close(), true)));
-        rlimit saved{}, lowered{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0 && (lowered = saved, true));
-        lowered.rlim_cur = limit ? rlim_t(limit) : saved.rlim_cur;
-        const auto handler = signal(SIGXFSZ, SIG_IGN); // writes past the limit fail instead
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
         int reason = 0;
-        const int result = write_map(plant ? m_imported : conf, path.isNull() ? nullptr : name.constData(), &reason);
-        setrlimit(RLIMIT_FSIZE, &saved), signal(SIGXFSZ, handler);
+        int result = 0;
+        {
+            const FileSizeLimit sizeLimit{rlim_t(limit)};
+            QVERIFY(sizeLimit.isSet());
+            result = write_map(plant ? m_imported : conf, path.isNull() ? nullptr : name.constData(), &reason);
+        }
         QCOMPARE(result, 1000);
         QCOMPARE(reason, error);
         QCOMPARE(traceErrors("ZpModbus/write_map"),

@@ -69,6 +69,16 @@ QString compileFault(const QString& text, bool direct)
     return QString("error %1 at %2").arg(request.errorCode).arg(request.errorPos);
 }
 
+// The buttons a random walk may press next: every enabled one but Enter.
+QList<int> walkButtons(OvCBEEditor& editor)
+{
+    QList<int> enabled;
+    for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
+        if (i != OvCBEEditor::BTN_ENTER && editor.isEnabled(i))
+            enabled << i;
+    return enabled;
+}
+
 const QString kOperatorStart = "NOT AND OR DEL SDEL XGRP TIM DIS PRE FLT TAC TONE EN";
 const QString kOrStarts = "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS EVAC";
 
@@ -313,10 +323,7 @@ private slots:
             editor.init(walk % 3 == 0, QString());
             QStringList history;
             for (int step = 0; step < 80; ++step) {
-                QList<int> enabled;
-                for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
-                    if (i != OvCBEEditor::BTN_ENTER && editor.isEnabled(i))
-                        enabled << i;
+                const QList<int> enabled = walkButtons(editor);
                 if (enabled.isEmpty())
                     break;
                 const int button = enabled[int(rng() % unsigned(enabled.size()))];
@@ -353,10 +360,7 @@ private slots:
                     QVERIFY2(fault.isEmpty() || fault.startsWith(QString("error %1 ").arg(CBE_ERR_ZONE)),
                              qPrintable(editor.getString() + ": " + fault + " after " + history.join(' ')));
                 }
-                QList<int> enabled;
-                for (int i = 0; i < OvCBEEditor::BTN_COUNT; ++i)
-                    if (i != OvCBEEditor::BTN_ENTER && editor.isEnabled(i))
-                        enabled << i;
+                const QList<int> enabled = walkButtons(editor);
                 if (enabled.isEmpty())
                     break;
                 const int button = enabled[int(rng() % unsigned(enabled.size()))];

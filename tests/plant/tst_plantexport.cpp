@@ -4,6 +4,7 @@
 #include "plant/Plant.h"
 
 #include "../app/IsolatedHome.h"
+#include "FileSizeLimit.h"
 #include "LoopTestSupport.h"
 #include "PlantTestSupport.h"
 #include "TestBase.h"
@@ -13,9 +14,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 static const IsolatedHome s_home;
 
@@ -216,14 +214,13 @@ private slots:
         const QMap<QString, QByteArray> before = folderBytes(dir.path());
         plant.setDescription("Changed");
         plant.areas().areaAt(0)->setDescription("Changed");
-        rlimit saved{}, lowered{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0 && (lowered = saved, true));
-        lowered.rlim_cur = limit ? rlim_t(limit) : saved.rlim_cur;
-        const auto handler = signal(SIGXFSZ, SIG_IGN); // writes past the limit fail instead
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
         expectWarning("a file of the set could not be written");
-        const bool written = plant.exportCsvFiles(dir.path());
-        setrlimit(RLIMIT_FSIZE, &saved), signal(SIGXFSZ, handler);
+        bool written = true;
+        {
+            const FileSizeLimit sizeLimit{rlim_t(limit)};
+            QVERIFY(sizeLimit.isSet());
+            written = plant.exportCsvFiles(dir.path());
+        }
         QVERIFY(!written);
         QCOMPARE(plant.lastError(), 258u);
         QCOMPARE(folderBytes(dir.path()), before);
