@@ -178,7 +178,8 @@ public:
     int copyTo();
     // The general programming fields; the number of device records left out.
     int copyParametersTo();
-    // A point's address as a program names it: "C1L2S3", "C1L2M4", a channel "C1L2M4.2".
+    // A point's address as a program names it: "C1L2S3", "C1L2M4", a channel "C1L2M4.2", or
+    // "C1L2M5" where it takes a loop address of its own.
     static QString programName(const OvGenericPoint& p);
     // The programs that the last copyTo stored empty because their text did not compile, as
     // "G" and the group number or the point's address ("C1L2S3", "C1L2M4.2").

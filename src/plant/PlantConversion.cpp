@@ -7,6 +7,7 @@
 #include "ZpData/Container/ZpConfBlocks.h"
 #include "ZpData/Layouts/DeviceProg.h"
 #include "ZpData/Layouts/interface.h"
+#include "ZpData/Values/DeviceRec.h"
 #include "ZpData/Values/PanelModel.h"
 #include "core/CharBuffer.h"
 #include "core/Configuration.h"
@@ -364,12 +365,15 @@ int Plant::copyTo()
 
 QString Plant::programName(const OvGenericPoint& p)
 {
+    const int sub = p.getSubIndex();
+    // A channel's record says whether it answers at a loop address of its own.
+    const bool byAddress = sub > 0 && p.recordClass() == DeviceRec::CLASS_CONSECUTIVE;
     QString text = QStringLiteral("C%1L%2%3%4")
                        .arg(p.cpuIndex())
                        .arg(p.loopIndex())
                        .arg(p.family() == 2 ? QLatin1Char('M') : QLatin1Char('S'))
-                       .arg(p.address());
-    return p.getSubIndex() > 0 ? text + QLatin1Char('.') + QString::number(p.getSubIndex()) : text;
+                       .arg(p.address() + (byAddress ? unsigned(sub - 1) : 0u));
+    return sub > 0 && !byAddress ? text + QLatin1Char('.') + QString::number(sub) : text;
 }
 
 QStringList Plant::programsStoredEmpty() const

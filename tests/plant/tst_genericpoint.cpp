@@ -2,6 +2,7 @@
 // hand-written bytes, record round trips on every loop protocol (the APOLLO one over two saves),
 // and the CBE check and compile into the record.
 #include "plant/OvGenericSubPoint.h"
+#include "plant/Plant.h"
 #include "plant/PointType.h"
 
 #include "ZpData/Container/ZpConf.h"
@@ -156,6 +157,27 @@ private slots:
         for (int kind = 0; kind < 4; ++kind)
             usable += p.isUsableFor(kind) ? '1' : '0';
         QCOMPARE(usable, kinds);
+    }
+
+    // A point named as a program names it: a channel by sub-address where it shares its module's
+    // address, by the loop address it takes where it takes its own (the module is at 5).
+    void programName_data()
+    {
+        QTest::addColumn<int>("protocol"), QTest::addColumn<int>("family"), QTest::addColumn<int>("sub");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("sensor") << 1 << 1 << 0 << "C1L2S5";
+        QTest::newRow("module") << 1 << 2 << 0 << "C1L2M5";
+        QTest::newRow("ADV channel 2") << 1 << 2 << 2 << "C1L2M5.2";
+        QTest::newRow("VARN channel 2") << 2 << 2 << 2 << "C1L2M6";
+    }
+    void programName()
+    {
+        QFETCH(int, protocol);
+        QFETCH(int, family);
+        QFETCH(int, sub);
+        QFETCH(QString, name);
+        const OvGenericPoint p = family == 1 ? typed(protocol, 1, 1, 30, 4) : typed(protocol, 2, 1, 133, 53, 2);
+        QCOMPARE(Plant::programName(sub ? p.subPoints().at(sub - 1) : p), name);
     }
 
     // A copy's channels are its own, whether the source had channels or none.
