@@ -38,6 +38,58 @@ std::string folder_of(const std::string& path)
 
 } // namespace
 
+int check_save_target(const char* path, SaveTarget* target)
+{
+    *target = SaveTarget();
+    if (!path || !*path)
+        return EINVAL;
+    target->path = path;
+    struct stat st;
+    if (::stat(path, &st) != 0) {
+        if (errno != ENOENT)
+            return errno;
+        // A dangling link is written through to the file it names, as a live one is.
+        char named[PATH_MAX];
+        const ssize_t n = ::readlink(path, named, sizeof named - 1);
+        if (n > 0) {
+            named[n] = 0;
+            target->path = named[0] == '/' ? std::string(named) : folder_of(path) + '/' + named;
+        }
+        struct stat folder;
+        if (::stat(folder_of(target->path).c_str(), &folder) != 0)
+            return errno;
+        if (!S_ISDIR(folder.st_mode))
+            return ENOTDIR;
+        return ::access(folder_of(target->path).c_str(), W_OK | X_OK) == 0 ? 0 : errno;
+    }
+    target->exists = true;
+    target->mode = st.st_mode & 07777;
+    if (S_ISDIR(st.st_mode))
+        return EISDIR;
+    char resolved[PATH_MAX];
+    if (::realpath(path, resolved))
+        target->path = resolved;
+    if (!S_ISREG(st.st_mode)) {
+        target->regular = false;
+        return ::access(target->path.c_str(), W_OK) == 0 ? 0 : errno;
+    }
+    // Marked read-only by its owner: kept also for a user the system would let write it.
+    if ((st.st_mode & S_IWUSR) == 0)
+        return EACCES;
+    if (::access(target->path.c_str(), W_OK) != 0)
+        return errno;
+    // The new file takes the old one's place in its folder; in a shared folder (sticky bit)
+    // only the file's or the folder's owner may replace it.
+    const std::string folder = folder_of(target->path);
+    struct stat dir;
+    if (::stat(folder.c_str(), &dir) != 0 || ::access(folder.c_str(), W_OK | X_OK) != 0)
+        return errno;
+    const uid_t user = ::geteuid();
+    if ((dir.st_mode & S_ISVTX) && user != 0 && st.st_uid != user && dir.st_uid != user)
+        return EPERM;
+    return 0;
+}
+
 SaveFile::SaveFile(const char* path)
     : m_target(path ? path : "")
 {
@@ -59,27 +111,19 @@ FILE* SaveFile::open()
 {
     if (m_file)
         return m_file;
-    if (m_target.empty()) {
-        fail(EINVAL);
+    SaveTarget target;
+    if (const int refused = check_save_target(m_target.c_str(), &target)) {
+        fail(refused);
         return nullptr;
     }
-    struct stat st;
-    const bool exists = ::stat(m_target.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) {
-        fail(EISDIR);
-        return nullptr;
-    }
-    if (exists && !S_ISREG(st.st_mode)) {
+    m_target = target.path;
+    if (!target.regular) {
         m_direct = true;
         m_file = std::fopen(m_target.c_str(), "wb");
         if (!m_file)
             fail(errno);
         return m_file;
     }
-    // Through a link the file it names is replaced and the link kept.
-    char resolved[PATH_MAX];
-    if (exists && ::realpath(m_target.c_str(), resolved))
-        m_target = resolved;
     int fd = -1;
 #ifdef O_TMPFILE
     // The commit names the file through /proc; file systems without unnamed files refuse here.
@@ -99,8 +143,8 @@ FILE* SaveFile::open()
         m_temp.clear();
         return nullptr;
     }
-    if (exists)
-        ::fchmod(fd, st.st_mode & 07777);
+    if (target.exists)
+        ::fchmod(fd, target.mode);
     m_file = ::fdopen(fd, "wb");
     if (!m_file) {
         fail(errno);
@@ -108,6 +152,18 @@ FILE* SaveFile::open()
         discard();
     }
     return m_file;
+}
+
+bool SaveFile::write(const void* data, size_t size)
+{
+    if (!m_file)
+        return fail(EBADF);
+    if (m_error != 0)
+        return false;
+    // stdio retries a short write itself; a stop before the last byte carries the reason.
+    if (std::fwrite(data, 1, size, m_file) == size)
+        return true;
+    return fail(std::ferror(m_file) && errno != 0 ? errno : EIO);
 }
 
 bool SaveFile::link_unnamed()
@@ -129,7 +185,8 @@ int SaveFile::commit()
 {
     if (!m_file)
         return fail(EBADF), ZP_ERR_GENERIC;
-    bool ok = std::fflush(m_file) == 0 || fail(errno);
+    bool ok = m_error == 0;
+    ok = ok && (std::fflush(m_file) == 0 || fail(errno));
     ok = ok && (std::ferror(m_file) == 0 || fail(EIO));
     // On the disk before its name is: a power cut leaves the old file or the new, never a
     // named file with nothing in it.

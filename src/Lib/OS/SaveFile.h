@@ -8,6 +8,19 @@
 #include <cstdio>
 #include <string>
 
+// What a whole write of a path replaces, and whether it may. A link is followed to the file it
+// names, which gets the new bytes while the link stays. Refused with the errno that says why: a
+// folder (EISDIR), an existing file the user may not write or that is marked read-only (EACCES,
+// EROFS), a missing folder (ENOENT). Every writer checks each of its targets here before it
+// replaces any.
+struct SaveTarget {
+    std::string path; // the file the bytes go to
+    bool exists = false;
+    bool regular = true; // false for a device, which is written in place
+    unsigned mode = 0;   // the permissions an existing file keeps
+};
+int check_save_target(const char* path, SaveTarget* target);
+
 class SaveFile {
 public:
     explicit SaveFile(const char* path);
@@ -25,8 +38,13 @@ public:
     int commit();
     // Closes and removes the stream; the target is untouched.
     void discard();
+    // Writes all of data, retrying a short write until the system gives its reason; false,
+    // with error() set, when not every byte was taken. A short write is never a success.
+    bool write(const void* data, size_t size);
     // errno of the first failure, 0 when there was none.
     int error() const { return m_error; }
+    // The file the commit replaces: the target, or the file a link names.
+    const std::string& target() const { return m_target; }
 
 private:
     bool fail(int error);
