@@ -489,6 +489,10 @@ private slots:
         row("month typed back", dec31, toMonth + " 0 1", "TIM(01-31-09 08.00 17.00)", "-31-09 08.00 17.00)", 0);
         row("year typed back", dec31, "< < < < < < < < < < < < BS BS 1 0", "TIM(12-31-10 08.00 17.00)", " 08.00 17.00)",
             0);
+        // A program the keypad cannot take apart is confirmed whole only where the compiler takes
+        // it: SYS in a list, NOT of two operands.
+        row("held list with SYS", "(G1 SYS)", "", "(G1 SYS)", "", 575, "G");
+        row("held NOT of two", "NOT(G1 G2)", "", "NOT(G1 G2)", "", 560, "G");
     }
 
     void edits()
@@ -589,30 +593,35 @@ private slots:
     }
 
     // A text the tree cannot take whole is shown and confirmed whole, never as the part the tree
-    // took; it takes no key, and backspace drops it for the empty expression.
+    // took, and only where the compiler takes it; it takes no key, and backspace drops it for the
+    // empty expression.
     void heldText_data()
     {
         QTest::addColumn<bool>("direct");
         QTest::addColumn<QString>("text");
-        QTest::newRow("other kind") << true << "OR(G1)";
-        QTest::newRow("list as operator") << false << "(G1 G2)";
-        QTest::newRow("TIM without its date") << false << "TIM(8.00 17.30)";
-        QTest::newRow("two blanks") << false << "OR(G1  G2)";
-        QTest::newRow("lower case") << true << "(G1 g2)";
+        // The compiler's cause where it refuses the text; 0 where Enter keeps it.
+        QTest::addColumn<uint>("error");
+        QTest::newRow("other kind") << true << "OR(G1)" << 547u;
+        QTest::newRow("list as operator") << false << "(G1 G2)" << 0u;
+        QTest::newRow("TIM without its date") << false << "TIM(8.00 17.30)" << 534u;
+        QTest::newRow("two blanks") << false << "OR(G1  G2)" << 0u;
+        QTest::newRow("lower case") << true << "(G1 g2)" << 534u;
     }
 
     void heldText()
     {
         QFETCH(bool, direct);
         QFETCH(QString, text);
+        QFETCH(uint, error);
         OvCBEEditor editor;
         editor.init(3, direct, text);
         QCOMPARE(editor.getString(), text);
         QCOMPARE(editor.getGhostString(), QString());
-        QCOMPARE(enabledButtons(editor), QString("BS EN"));
+        QCOMPARE(enabledButtons(editor), QString(error ? "BS" : "BS EN"));
         QCOMPARE(editor.getErrorCount(), 1);
         QCOMPARE(editor.getFirstErrorMsg(),
-                 QString("The keypad cannot edit this program: Enter keeps it as it is, backspace clears it."));
+                 error ? QString::number(error)
+                       : QString("The keypad cannot edit this program: Enter keeps it as it is, backspace clears it."));
         QVERIFY(!editor.handleKey(Qt::Key_G));
         QVERIFY(!editor.add(40));
         QVERIFY(!editor.add(46));
