@@ -444,15 +444,21 @@ uint CBEExpression::limitError() const
     if (std::any_of(nodes.begin(), nodes.end(), [](const CBEOperator* n) { return levels(n) > int(cbe::kMaxDepth); }))
         return cbeCompileErrorToUserError(CBE_ERR_TOO_MANY_LEVELS);
     // The compiler's own count of the size.
-    QByteArray text = toDisplayString(getString()).toLatin1();
+    if (cbeFormError(kind == KIND_DIRECT, getString()) == CBE_ERR_TOO_BIG)
+        return cbeCompileErrorToUserError(CBE_ERR_TOO_BIG);
+    return 0;
+}
+
+int cbeFormError(bool direct, const QString& storageText)
+{
+    QByteArray text = toDisplayString(storageText).toLatin1();
+    // The compiler writes its program over the text: room for it behind a short one.
     text.append(QByteArray(64, '\0'));
     CBECompileRequest request;
     request.text = text.data();
-    request.listMode = kind == KIND_DIRECT ? 1 : 0;
+    request.listMode = direct ? 1 : 0;
     request.checkReferences = 0;
-    if (CBEExpr_Parse(&request) < 0 && request.errorCode == CBE_ERR_TOO_BIG)
-        return cbeCompileErrorToUserError(CBE_ERR_TOO_BIG);
-    return 0;
+    return CBEExpr_Parse(&request) < 0 ? int(request.errorCode) : -1;
 }
 
 bool CBEExpression::isEmpty() const

@@ -13,6 +13,9 @@ QString toDisplayString(const QString& storageText);
 QString toStorageString(const QString& displayText);
 // 1 direct expression, 2 operator expression, 0xFFFF neither.
 uint checkCBEString(const QString& text);
+// The CBECompileError the compiler gives the form of a storage-form text, whatever the panel
+// holds of what it names; -1 when it takes it.
+int cbeFormError(bool direct, const QString& storageText);
 
 class CBEExpression {
 public:

@@ -486,7 +486,7 @@ int VolumeIndex::getValue() const
 }
 bool VolumeIndex::addKey(uint key)
 {
-    return valueAddKey(*this, key, 4, READ_VOLUME);
+    return valueAddKey(*this, key, int(cbePanelToneLimits().volume), READ_VOLUME);
 }
 uint VolumeIndex::getFirstError() const
 {

@@ -228,6 +228,8 @@ public:
 
 private:
     bool hasDatePart() const;
+    // A date whose month was left open ("-" in its place) before a day.
+    bool monthOpen() const;
     // The date in front of the slices judged by the compiler's rule: 0 when it takes it, the
     // compile error when it refuses a date that is typed out, -1 while weekdays stand there or
     // the date is still being typed.
@@ -264,6 +266,14 @@ public:
 
 private:
     bool zonesReversed() const;
+    // Every child up to the cursor stands where a finished TONE has it, and the one behind it
+    // is missing: at the end, or where a removal left a part out.
+    bool partMissingBehindCursor() const;
+    bool inLayout() const;
+    // The kind of part a key starts at the cursor; -1 for none.
+    int partKindOfKey(uint key) const;
+    // A key that starts a part behind the cursor.
+    bool partKeyEnabled(uint key) const;
 };
 
 } // namespace Ov4800

@@ -76,9 +76,14 @@ bool CBETIM::hasDashDate() const
     return size() >= 4 && childKind(2) == KIND_MINUS;
 }
 
+bool CBETIM::monthOpen() const
+{
+    return childKind(2) == KIND_MINUS && childKind(3) == KIND_DAY;
+}
+
 bool CBETIM::canStartDate() const
 {
-    return cursor == 1 && getWeekDayMask() == 0 && !hasDashDate() && getMonth() == 0;
+    return cursor == 1 && getWeekDayMask() == 0 && (!hasDashDate() || monthOpen()) && getMonth() == 0;
 }
 
 bool CBETIM::canAddDay() const
@@ -244,11 +249,16 @@ bool CBETIM::isKeyEnabled(uint key) const
     const int go = keyContinuation(*this, key, 1);
     if (go != 0)
         return go > 0;
+    // A date field left open takes its digits where it stands, though the date counts as given.
+    if (isDigit(key) && (canStartDate() || canAddDay() || canAddYear()))
+        return true;
     if (isFull())
         return false;
     if (cursor == 1) {
-        if (isDigit(key) || key == TK_MINUS)
+        if (isDigit(key))
             return canStartDate();
+        if (key == TK_MINUS)
+            return canStartDate() && !monthOpen();
         return isWeekDayKey(key) && canAddWeekDay(1 << (key - TK_MO));
     }
     const CBEOperator* c = current();
@@ -416,7 +426,7 @@ bool CBETONE::isFull() const
 
 bool CBETONE::isComplete() const
 {
-    return CBEOperator::isComplete() && isFull() && getFirstZone() <= getSecondZone();
+    return CBEOperator::isComplete() && inLayout() && isFull() && getFirstZone() <= getSecondZone();
 }
 
 bool CBETONE::zonesReversed() const
@@ -441,13 +451,77 @@ bool CBETONE::canMoveBack() const
 {
     return listBack(*this);
 }
+namespace {
+
+// The parts of a finished TONE, position by position: "TONE", "(", tone, blank, volume, blank,
+// zone, ":", zone, blank, condition, ")".
+bool toneSlotTakes(int position, int kind)
+{
+    switch (position) {
+    case 0: return kind == KIND_TONE;
+    case 1: return kind == TK_OPEN + KIND_TOKEN_BASE;
+    case 2: return kind == KIND_TONE_INDEX;
+    case 4: return kind == KIND_VOLUME_INDEX;
+    case 3:
+    case 5:
+    case 9: return kind == KIND_SPACE;
+    case 6:
+    case 8: return kind == KIND_AREA;
+    case 7: return kind == KIND_COLON;
+    case 10: return kind == KIND_LOGIC || kind == KIND_OR || kind == KIND_AND || kind == KIND_NOT;
+    case 11: return kind == TK_CLOSE + KIND_TOKEN_BASE;
+    default: return false;
+    }
+}
+
+constexpr int kToneParts = 12;
+
+} // namespace
+
+bool CBETONE::partMissingBehindCursor() const
+{
+    if (cursor + 1 >= kToneParts - 1 || cursor + 1 >= size() || toneSlotTakes(cursor + 1, childKind(cursor + 1)))
+        return false;
+    for (int i = 0; i <= cursor; ++i)
+        if (!toneSlotTakes(i, childKind(i)))
+            return false;
+    return true;
+}
+
+bool CBETONE::inLayout() const
+{
+    if (size() != kToneParts)
+        return false;
+    for (int i = 0; i < kToneParts; ++i)
+        if (!toneSlotTakes(i, childKind(i)))
+            return false;
+    return true;
+}
+
+int CBETONE::partKindOfKey(uint key) const
+{
+    if (isDigit(key))
+        return cursor == 1 ? KIND_TONE_INDEX : KIND_VOLUME_INDEX;
+    switch (key) {
+    case TK_Z: return KIND_AREA;
+    case TK_COLON: return KIND_COLON;
+    case TK_SPACE: return KIND_SPACE;
+    case TK_OPEN: return KIND_LOGIC;
+    default: return -1;
+    }
+}
+
 bool CBETONE::isKeyEnabled(uint key) const
 {
     const int go = keyContinuation(*this, key, 1);
-    if (go != 0)
-        return go > 0;
-    // TONE's parts come in a fixed order: new ones only behind the last.
-    if (isFull() || cursor != size() - 2)
+    return go != 0 ? go > 0 : partKeyEnabled(key);
+}
+
+bool CBETONE::partKeyEnabled(uint key) const
+{
+    // TONE's parts come in a fixed order: a new one only where it is missing, behind the last
+    // or where a removal left it out.
+    if (!partMissingBehindCursor() || !toneSlotTakes(cursor + 1, partKindOfKey(key)))
         return false;
     if (cursor == 1)
         return isDigit(key) && getTone() == 0;
@@ -457,7 +531,7 @@ bool CBETONE::isKeyEnabled(uint key) const
             return canAddFirstZone();
         if (key == TK_OPEN)
             return canAddLogic();
-        return key >= 1 && key <= 4 && cursor == 3 && getVolume() == 0;
+        return key >= 1 && key <= cbePanelToneLimits().volume && cursor == 3 && getVolume() == 0;
     }
     switch (key) {
     case TK_COLON: return k == KIND_AREA && canAddSecondZone() && countKind(*this, KIND_COLON) == 0;
@@ -474,13 +548,11 @@ bool CBETONE::addKey(uint key)
     const int go = continuation(*this, key, 1);
     if (go != 0)
         return go > 0;
-    if (cursor != size() - 2)
+    if (!partKeyEnabled(key))
         return false;
     CBEOperator* node = nullptr;
     const int k = current()->getKind();
     if (cursor == 1) {
-        if (!isDigit(key))
-            return false;
         node = new ToneIndex;
         node->addKey(key);
     } else if (k != KIND_SPACE) {
@@ -491,16 +563,17 @@ bool CBETONE::addKey(uint key)
         else if (key == TK_SPACE)
             node = new SPACETk;
     } else if (isDigit(key)) {
-        if (cursor == 3 && getVolume() == 0) {
-            node = new VolumeIndex;
-            node->addKey(key);
-        }
+        node = new VolumeIndex;
+        node->addKey(key);
     } else {
         node = key == TK_Z ? new CBEAreaIndex : makeNestedList(key);
     }
     if (!node)
         return false;
     insertAfterCursor(node);
+    // A part typed back in front of the rest gets the blank a removal took along.
+    if (cursor + 1 < size() - 1 && toneSlotTakes(cursor + 1, KIND_SPACE) && childKind(cursor + 1) != KIND_SPACE)
+        children.insert(cursor + 1, new SPACETk);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "cbe/OvCBEEditor.h"
 
+#include "cbe/CBECompiler.h"
+
 namespace Ov4800 {
 
 namespace {
@@ -55,6 +57,8 @@ void OvCBEEditor::init(bool cbeDirect, QString cbeText)
     expression.reset();
     expression.reset(new CBEExpression(cbeDirect, cbeText));
     heldText = expression->tookWholeText() ? QString() : cbeText;
+    const int formError = heldText.isEmpty() ? -1 : cbeFormError(cbeDirect, heldText);
+    heldError = formError < 0 ? 0 : cbeCompileErrorToUserError(formError);
     // Reading a program leaves the caret behind its last ")", where typing never puts it and
     // where a key would land outside the operator it closes: the caret opens before it, where
     // typing the program left it.
@@ -101,9 +105,9 @@ bool OvCBEEditor::isEnabled(int btnIndex)
 {
     if (!expression)
         return false;
-    // A held text takes no keys: it is confirmed or dropped whole.
+    // A held text takes no keys: it is dropped whole, or confirmed whole where the compiler takes it.
     const bool enabled = heldText.isEmpty() ? treeButtonEnabled(btnIndex)
-                                            : btnIndex == BTN_BACKSPACE || btnIndex == BTN_ENTER;
+                                            : btnIndex == BTN_BACKSPACE || (btnIndex == BTN_ENTER && heldError == 0);
     if (enabled)
         enabledBtns.insert(btnIndex, btnNames.value(btnIndex));
     else
@@ -192,8 +196,10 @@ QString OvCBEEditor::getString()
 
 QString OvCBEEditor::getFirstErrorMsg()
 {
-    if (!heldText.isEmpty())
+    if (!heldText.isEmpty() && heldError == 0)
         return qtTrId("CBE_TEXT_NOT_EDITABLE");
+    if (!heldText.isEmpty())
+        return g_errorText ? g_errorText(int(heldError)) : QString::number(heldError);
     if (!expression)
         return QString();
     int code = 0;

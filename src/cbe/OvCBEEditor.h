@@ -79,6 +79,8 @@ private:
     // The text init was given when the tree could not take it whole: it is shown and confirmed
     // as given, never as the part the tree took; Backspace drops it. Empty otherwise.
     QString heldText;
+    // The user error the compiler gives the held text; 0 when it takes it, and Enter keeps it.
+    uint heldError = 0;
     QString keyBuffer;
     QMap<int, QString> btnNames;
     QMap<int, QString> enabledBtns;

@@ -2,6 +2,10 @@
 // caret on, the enabled buttons and the first error code, per operator in tables; the labels,
 // init, the 250-character limit and the selection of buttons by typed letters.
 #include "TestBase.h"
+#include "ZpData/Container/BlockLock.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Layouts/ZpxProg.h"
+#include "ZpData/Values/DeviceCatalogue.h"
 #include "cbe/CBECompiler.h"
 #include "cbe/OvCBEEditor.h"
 
@@ -78,6 +82,18 @@ QList<int> walkButtons(OvCBEEditor& editor)
             enabled << i;
     return enabled;
 }
+
+// The detector brand while a row runs.
+struct BrandScope {
+    explicit BrandScope(u8 brand) { put(brand); }
+    ~BrandScope() { put(0); }
+    static void put(u8 b)
+    {
+        BlockLock<ZpData_v2602::ZpxProg> general(*g_zpConf, 0, 2, 2, BlockAccess::write);
+        QVERIFY(general.layout());
+        general->put_sensor_brand(b);
+    }
+};
 
 const QString kOperatorStart = "NOT AND OR DEL SDEL XGRP TIM DIS PRE FLT TAC TONE EN";
 const QString kOrStarts = "NOT AND XGRP DIS PRE FLT TAC SYS C G Z BS EVAC";
@@ -346,11 +362,13 @@ private slots:
 
     // Seeded random walks over the enabled buttons: whenever Enter is offered, the compiler takes
     // the text, or it is empty and clears the CBE. The zones a panel has are the plant's check.
+    // Every fourth walk runs under APOLLO, whose sounders take other tones and volumes.
     void enterOnlyOnCompiledText()
     {
         std::mt19937 rng(4800u);
         OvCBEEditor editor;
         for (int walk = 0; walk < 4000; ++walk) {
+            const BrandScope brand{u8(walk % 4 == 1 ? u32(SENSOR_BRAND_APOLLO) : 0u)};
             const bool direct = walk % 3 == 0;
             editor.init(direct, QString());
             QStringList history;
@@ -381,9 +399,10 @@ private slots:
         QTest::addColumn<bool>("enter");
         QTest::addColumn<uint>("error");
         QTest::addColumn<QString>("refused");
+        QTest::addColumn<int>("brand");
         const auto row = [](const char* name, const QString& opened, const QString& keys, const QString& text,
-                            const QString& fromCursor, uint error, const QString& refused = QString()) {
-            QTest::newRow(name) << opened << keys << text << fromCursor << (error == 0) << error << refused;
+                            const QString& fromCursor, uint error, const QString& refused = QString(), int brand = 0) {
+            QTest::newRow(name) << opened << keys << text << fromCursor << (error == 0) << error << refused << brand;
         };
         const QString dec31 = "TIM(12-31-09 08.00 17.00)";
         const QString toMonth = "< < < < < < < < < < < < < < < < < < BS BS";
@@ -440,8 +459,8 @@ private slots:
         // leading 0 counted: a key that leaves a text it can never take is not offered.
         const QString allDigits = "0 1 2 3 4 5 6 7 8 9";
         const auto open = [](const char* name, const QString& opened, const QString& keys, const QString& text,
-                             const QString& fromCursor, bool enter, const QString& refused) {
-            QTest::newRow(name) << opened << keys << text << fromCursor << enter << 0u << refused;
+                             const QString& fromCursor, bool enter, const QString& refused, int brand = 0) {
+            QTest::newRow(name) << opened << keys << text << fromCursor << enter << 0u << refused << brand;
         };
         open("weekday before no date", "", "TIM - < < <", "TIM(-- )", "-- )", false, "MO TU WE TH FR SA SU");
         open("CPU of two digits", "", "OR C 0 2", "OR(C02)", ")", false, allDigits);
@@ -450,6 +469,30 @@ private slots:
         open("module of three digits", "()", "C 0 7 L 4 M 0 0 7", "(C07L4M007)", ")", true, allDigits);
         open("sub-address of two digits", "()", "C 1 L 1 M 2 . 0 1", "(C1L1M2.01)", ")", true, allDigits);
         open("group of four zeros", "", "OR G 0 0 0", "OR(G000)", ")", false, "0");
+        // The sounders of APOLLO take volumes 1 to 7, those of the other brands 1 to 4.
+        const QString tone7 = "TONE(15 7 Z1:Z5 (G1))";
+        row("volume 7 typed under APOLLO", "", "TONE 1 5 SP 7 SP Z 1 : Z 5 SP ( G 1", tone7, "))", 0, "",
+            SENSOR_BRAND_APOLLO);
+        open("volume 8 under APOLLO", "", "TONE 1 5 SP", "TONE(15 )", ")", false, "0 8 9 Z (", SENSOR_BRAND_APOLLO);
+        row("volume 7 opened under APOLLO", tone7, "", tone7, ")", 0, "", SENSOR_BRAND_APOLLO);
+        open("volume 5 under another brand", "", "TONE 1 5 SP", "TONE(15 )", ")", false, "5 6 7", 1);
+        // A part removed in the middle is typed back where it stood.
+        const QString tone = "TONE(05 3 Z1:Z5 (G1))";
+        const QString toVolume = "< < < < < < < < < < <";
+        row("tone typed back", tone, toVolume + " < < BS BS 1 2", "TONE(12 3 Z1:Z5 (G1))", " 3 Z1:Z5 (G1))", 0);
+        open("volume removed", tone, toVolume + " BS", "TONE(05 Z1:Z5 (G1))", "Z1:Z5 (G1))", false, "0 5 Z ( SP");
+        row("volume typed back", tone, toVolume + " BS 4", "TONE(05 4 Z1:Z5 (G1))", " Z1:Z5 (G1))", 0, "5");
+        row("volume typed back under APOLLO", tone7, toVolume + " BS 6", "TONE(15 6 Z1:Z5 (G1))", " Z1:Z5 (G1))", 0,
+            "8", SENSOR_BRAND_APOLLO);
+        row("day typed back", dec31, "< < < < < < < < < < < < < < < BS BS 3 0", "TIM(12-30-09 08.00 17.00)",
+            "-09 08.00 17.00)", 0);
+        row("month typed back", dec31, toMonth + " 0 1", "TIM(01-31-09 08.00 17.00)", "-31-09 08.00 17.00)", 0);
+        row("year typed back", dec31, "< < < < < < < < < < < < BS BS 1 0", "TIM(12-31-10 08.00 17.00)", " 08.00 17.00)",
+            0);
+        // A program the keypad cannot take apart is confirmed whole only where the compiler takes
+        // it: SYS in a list, NOT of two operands.
+        row("held list with SYS", "(G1 SYS)", "", "(G1 SYS)", "", 575, "G");
+        row("held NOT of two", "NOT(G1 G2)", "", "NOT(G1 G2)", "", 560, "G");
     }
 
     void edits()
@@ -461,6 +504,8 @@ private slots:
         QFETCH(bool, enter);
         QFETCH(uint, error);
         QFETCH(QString, refused);
+        QFETCH(int, brand);
+        const BrandScope scope{u8(brand)};
         OvCBEEditor editor;
         editor.enableLogicalCtrl(true);
         editor.init(opened.startsWith('('), opened);
@@ -548,30 +593,35 @@ private slots:
     }
 
     // A text the tree cannot take whole is shown and confirmed whole, never as the part the tree
-    // took; it takes no key, and backspace drops it for the empty expression.
+    // took, and only where the compiler takes it; it takes no key, and backspace drops it for the
+    // empty expression.
     void heldText_data()
     {
         QTest::addColumn<bool>("direct");
         QTest::addColumn<QString>("text");
-        QTest::newRow("other kind") << true << "OR(G1)";
-        QTest::newRow("list as operator") << false << "(G1 G2)";
-        QTest::newRow("TIM without its date") << false << "TIM(8.00 17.30)";
-        QTest::newRow("two blanks") << false << "OR(G1  G2)";
-        QTest::newRow("lower case") << true << "(G1 g2)";
+        // The compiler's cause where it refuses the text; 0 where Enter keeps it.
+        QTest::addColumn<uint>("error");
+        QTest::newRow("other kind") << true << "OR(G1)" << 547u;
+        QTest::newRow("list as operator") << false << "(G1 G2)" << 0u;
+        QTest::newRow("TIM without its date") << false << "TIM(8.00 17.30)" << 534u;
+        QTest::newRow("two blanks") << false << "OR(G1  G2)" << 0u;
+        QTest::newRow("lower case") << true << "(G1 g2)" << 534u;
     }
 
     void heldText()
     {
         QFETCH(bool, direct);
         QFETCH(QString, text);
+        QFETCH(uint, error);
         OvCBEEditor editor;
         editor.init(3, direct, text);
         QCOMPARE(editor.getString(), text);
         QCOMPARE(editor.getGhostString(), QString());
-        QCOMPARE(enabledButtons(editor), QString("BS EN"));
+        QCOMPARE(enabledButtons(editor), QString(error ? "BS" : "BS EN"));
         QCOMPARE(editor.getErrorCount(), 1);
         QCOMPARE(editor.getFirstErrorMsg(),
-                 QString("The keypad cannot edit this program: Enter keeps it as it is, backspace clears it."));
+                 error ? QString::number(error)
+                       : QString("The keypad cannot edit this program: Enter keeps it as it is, backspace clears it."));
         QVERIFY(!editor.handleKey(Qt::Key_G));
         QVERIFY(!editor.add(40));
         QVERIFY(!editor.add(46));
