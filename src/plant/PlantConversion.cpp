@@ -366,8 +366,7 @@ int Plant::copyTo()
 QString Plant::programName(const OvGenericPoint& p)
 {
     const int sub = p.getSubIndex();
-    // A channel's record says whether it answers at a loop address of its own.
-    const bool byAddress = sub > 0 && p.recordClass() == DeviceRec::CLASS_CONSECUTIVE;
+    const bool byAddress = p.atOwnAddress();
     QString text = QStringLiteral("C%1L%2%3%4")
                        .arg(p.cpuIndex())
                        .arg(p.loopIndex())
