@@ -140,6 +140,8 @@ uint Plant::copyFrom()
         if (const uint result = (this->*step)())
             return result;
     }
+    // The zones were cleared before the points came: every way in (open, new, brand) counts them.
+    recountAreas();
     setModificationBits(kParameters | kFromPanel4 | kFromPanel8 | kCpus | kAreas | kGroups);
     return 0;
 }
