@@ -569,7 +569,6 @@ void Ov4kApp::loadFile(QString& path)
         m_cpuTypeModel->reload();
     if (m_recentFilesModel)
         m_recentFilesModel->reset();
-    m_plant->countAreaDevices();
     m_plant->checkCBESystem();
     if (m_plantTreeModel)
         m_plantTreeModel->refreshErrorFlags();

@@ -224,6 +224,11 @@ void OvAreaModel::updateAreas(const QVector<int>& rows)
     Plant* plant = ActivePlant::get();
     if (rows.isEmpty() || !plant)
         return;
+    // A plant type change brings another number of zones: the rows go with it.
+    if (plant->areas().count() != m_areas.count()) {
+        rebuildModel();
+        return;
+    }
     m_areas = plant->areas();
     const auto range = std::minmax_element(rows.begin(), rows.end());
     const int lowest = qMax(*range.first, 0);

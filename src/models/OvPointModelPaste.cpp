@@ -70,10 +70,11 @@ QList<const OvGenericPoint*> positions(const OvGenericPoint& p)
 // The point's description with its address as a program names it: a channel by its module's
 // address and its channel number, or by the loop address it takes where it takes its own. The
 // panel keeps 32 characters of a name: the description gives way to the address.
-QString withAddress(const OvGenericPoint& p, bool prefix, bool byAddress)
+QString withAddress(const OvGenericPoint& p, bool prefix)
 {
     const int sub = p.getSubIndex();
-    QString at = QString::number(p.address() + (byAddress && sub > 0 ? unsigned(sub - 1) : 0u));
+    const bool byAddress = p.atOwnAddress();
+    QString at = QString::number(p.address() + (byAddress ? unsigned(sub - 1) : 0u));
     if (sub != 0 && !byAddress)
         at += QLatin1Char('.') + QString::number(sub);
     const QString joint = QStringLiteral(": ");
@@ -506,12 +507,11 @@ void OvPointModel::pastePoint(const OvGenericPoint* source, OvGenericPoint* dest
     // A module with channels names each channel; its own row carries no name to the panel.
     const auto markAddress = [destination](bool prefix) {
         if (destination->subPoints().isEmpty()) {
-            destination->setDescription(withAddress(*destination, prefix, false));
+            destination->setDescription(withAddress(*destination, prefix));
             return;
         }
-        const bool byAddress = destination->channelsAtOwnAddresses();
         for (OvGenericSubPoint channel : destination->subPoints()) {
-            channel.setDescription(withAddress(channel, prefix, byAddress));
+            channel.setDescription(withAddress(channel, prefix));
             destination->updateSubPoint(channel);
         }
     };

@@ -433,7 +433,12 @@ int OvGenericPoint::channelsOfCode(int series, u16 hwType)
 
 bool OvGenericPoint::channelsAtOwnAddresses() const
 {
-    return m_family != 1 && !m_subPoints.isEmpty() && m_subPoints.first().recordClass() == DeviceRec::CLASS_CONSECUTIVE;
+    return m_family != 1 && !m_subPoints.isEmpty() && m_subPoints.first().atOwnAddress();
+}
+
+bool OvGenericPoint::atOwnAddress() const
+{
+    return getSubIndex() > 0 && m_family != 1 && recordClass() == DeviceRec::CLASS_CONSECUTIVE;
 }
 
 int OvGenericPoint::addressSpan() const

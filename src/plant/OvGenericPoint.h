@@ -88,6 +88,8 @@ public:
     // channel rows, the keypad, the report and the walk test; the loop type plays no part (a
     // first-protocol module on a VARN loop still has its channels share its address).
     bool channelsAtOwnAddresses() const;
+    // Whether the point is a channel reached at a loop address of its own, by the rule above.
+    bool atOwnAddress() const;
     virtual void dump() const;
     virtual bool isComplete() const;
     virtual void reset();

@@ -145,6 +145,8 @@ bool Plant::setPlantType(uint type, bool notify)
     resizeToModel();
     if (m_plantType->getType() == OvPlantType::kStandAlone)
         m_repeaters.clear();
+    // The CPUs and zones past the new limits are gone with their devices.
+    recountAreas();
     setModificationBits(kCpus | kAreas | kGroups);
     if (notify)
         emit plantTypeChanged();

@@ -550,7 +550,8 @@ private:
     // the CBE check reads changed.
     bool storePoint(const OvGenericPoint& point, QVector<int>& touched);
     // The area counts made again from the points, after a change that takes points away or
-    // brings them back (a loop retyped, boards or CPUs removed); the changed areas announced.
+    // brings them back (a loop retyped, boards or CPUs removed, another plant type, a plant read
+    // from the panel configuration); the changed areas announced.
     void recountAreas();
     int korvaDuplicate(const OvGenericPoint& p, int input) const;
 

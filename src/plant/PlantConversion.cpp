@@ -140,6 +140,8 @@ uint Plant::copyFrom()
         if (const uint result = (this->*step)())
             return result;
     }
+    // The zones were cleared before the points came: every way in (open, new, brand) counts them.
+    recountAreas();
     setModificationBits(kParameters | kFromPanel4 | kFromPanel8 | kCpus | kAreas | kGroups);
     return 0;
 }
@@ -366,8 +368,7 @@ int Plant::copyTo()
 QString Plant::programName(const OvGenericPoint& p)
 {
     const int sub = p.getSubIndex();
-    // A channel's record says whether it answers at a loop address of its own.
-    const bool byAddress = sub > 0 && p.recordClass() == DeviceRec::CLASS_CONSECUTIVE;
+    const bool byAddress = p.atOwnAddress();
     QString text = QStringLiteral("C%1L%2%3%4")
                        .arg(p.cpuIndex())
                        .arg(p.loopIndex())

@@ -189,6 +189,12 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(2, 0));
         QCOMPARE(model.data(model.index(7, 0), 262).toString(), QString("  3"));
+        // Fewer zones, as a plant type change leaves them: the rows follow in one reset.
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        plant->areas().resize(100);
+        model.updateAreas({7});
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.rowCount(), 99);
     }
 
     void repeaters()

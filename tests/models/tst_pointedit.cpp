@@ -490,6 +490,8 @@ private slots:
         // Channels at addresses of their own: each named by the address a program gives it.
         row("own addresses, prefix alone, pastePoint", 0x08, "pastePoint", "A", {"20: P", "21: Q"}, own, none, false,
             2);
+        row("own addresses, channel 2 onto channel 2, suffix", 0x06, "channel", "A", {"P", "B: 21"}, own, none, false,
+            2);
     }
     void pasteSpecialChannels()
     {
@@ -526,8 +528,10 @@ private slots:
             model.pastePoint(&from, &target, filter);
         } else {
             const bool channel = via == "channel";
+            // Address 11, channel 2 of module 10 at addresses of their own, has no row of its own.
+            const QModelIndex to = model.index(protocol == 2 ? 18 : 19, 0);
             const QModelIndex source = channel ? model.index(1, 0, model.index(9, 0)) : model.index(9, 0);
-            model.copySpecial(source, {channel ? model.index(1, 0, model.index(19, 0)) : model.index(19, 0)}, filter);
+            model.copySpecial(source, {channel ? model.index(1, 0, to) : to}, filter);
             target = *module(model, 20);
         }
         QCOMPARE(target.subPoints().size(), 2);

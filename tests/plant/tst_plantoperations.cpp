@@ -197,6 +197,10 @@ bool run(Plant& plant, const QString& statement)
         PanelBlockWrite(0, 2, 2).data()[4 + 61 * n(1) + 5 * n(2) + n(3)] = u8(w.value(4).toUInt(nullptr, 16));
     else if (op == "reopen")
         reopen(plant);
+    else if (op == "newplant")
+        plant.newPlant();
+    else if (op == "planttype")
+        plant.setPlantType(u(1), true);
     else
         qFatal("unknown statement %s", qPrintable(statement));
     return true;
@@ -519,6 +523,9 @@ private slots:
         QTest::newRow("CPU removed") << 8u << "generate; stat 0 0";
         QTest::newRow("CPU installed again") << 8u << "generate; stat 0 0; stat 0 1";
         QTest::newRow("CPU removed from the list") << 8u << "generate; cpulistoff 0";
+        QTest::newRow("plant type to stand-alone") << 8u << "stat 1 1; generate; planttype 0";
+        // A change of brand makes the plant again from the panel configuration.
+        QTest::newRow("new plant read back") << 8u << "new 8 3 1; generate; compile; newplant; reopen";
     }
 
     void areaCountsAfterSteps()
