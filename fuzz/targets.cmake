@@ -5,7 +5,7 @@
 set(OV_QTCSV ${PROJECT_SOURCE_DIR}/src/io/QtCSV)
 ov_fuzz_target(import_bin  fuzz_import_bin.cpp  LIBS zpdata Qt5::Core     MAX_LEN 2048)
 ov_fuzz_target(blocks      fuzz_blocks.cpp      LIBS zpdata Qt5::Core     MAX_LEN 32768)
-ov_fuzz_target(csv         fuzz_csv.cpp         LIBS Qt5::Core            MAX_LEN 4096
+ov_fuzz_target(csv         fuzz_csv.cpp         LIBS core Qt5::Core       MAX_LEN 4096
                SOURCES ${OV_QTCSV}/Reader.cpp ${OV_QTCSV}/Writer.cpp ${OV_QTCSV}/ContentIterator.cpp
                        ${OV_QTCSV}/StringData.cpp)
 ov_fuzz_target(cbe_compile fuzz_cbe_compile.cpp LIBS cbe zpdata Qt5::Core MAX_LEN 512)

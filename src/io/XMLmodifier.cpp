@@ -3,6 +3,7 @@
 #include "io/QtCSV/Reader.h"
 
 #include "core/Configuration.h"
+#include "core/WholeFile.h"
 
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
@@ -14,7 +15,6 @@
 #include <QDomDocument>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -197,7 +197,7 @@ private:
 
 bool writeDocument(const QString& path, const QDomDocument& doc, QString* failedFile, QString* reason)
 {
-    QSaveFile file(path);
+    WholeFile file(path);
     const auto failed = [&]() {
         qDebug() << "Open the file for writing failed" << path << file.errorString();
         if (failedFile)
@@ -206,7 +206,7 @@ bool writeDocument(const QString& path, const QDomDocument& doc, QString* failed
             *reason = file.errorString();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly))
         return failed();
     QTextStream stream(&file);
     // No declaration names the encoding, so the document must be UTF-8.

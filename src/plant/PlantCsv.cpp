@@ -3,26 +3,177 @@
 #include "core/ApplicationInfo.h"
 #include "core/OvParameters.h"
 
+#include "OS/SaveFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr char kWorkPrefix[] = ".csv-export-";
+// Locked by the export that writes into its work folder for as long as it runs.
+constexpr char kOwnerFile[] = ".owner";
+
+// Closes a descriptor when it goes.
+struct Descriptor {
+    explicit Descriptor(int value)
+        : fd(value)
+    {
+    }
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd;
+};
+
+// The owner file of the work folder, opened and locked; -1 when another holds the lock or the
+// folder is being removed. *locked is false where the file system has no locks: the folder is
+// used then, but never taken for a killed export's.
+int lockOwner(int folder, bool* locked)
+{
+    const int fd = ::openat(folder, kOwnerFile, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return -1;
+    *locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    struct stat st;
+    // Locked after a remover let go of it: the folder is going.
+    if ((!*locked && errno == EWOULDBLOCK) || ::fstat(fd, &st) != 0 || st.st_nlink == 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int openFolder(int parent, const char* name)
+{
+    return ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// The names in the open folder, "." and ".." left out.
+std::vector<QByteArray> entriesOf(int folder)
+{
+    std::vector<QByteArray> names;
+    const int listed = folder < 0 ? -1 : ::dup(folder);
+    DIR* entries = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (!entries) {
+        if (listed >= 0)
+            ::close(listed);
+        return names;
+    }
+    ::rewinddir(entries);
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(entries);
+    return names;
+}
+
+// Removes the work folder, open as folder and named name in parent, whose owner file the caller
+// holds: its files, the owner file last (until then another export finds the folder in use),
+// then the folder. What is not a plain file keeps it.
+void removeWorkFolder(int parent, const char* name, int folder)
+{
+    for (const QByteArray& file : entriesOf(folder)) {
+        if (file != kOwnerFile)
+            ::unlinkat(folder, file.constData(), 0);
+    }
+    ::unlinkat(folder, kOwnerFile, 0);
+    ::unlinkat(parent, name, AT_REMOVEDIR);
+}
+
+// Removes the work folders in folder that no running export holds. A link is never followed,
+// so nothing outside the folder goes.
+void removeLeftWorkFolders(const QString& folder)
+{
+    const Descriptor parent(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    for (const QByteArray& name : entriesOf(parent.fd)) {
+        if (!name.startsWith(kWorkPrefix))
+            continue;
+        const Descriptor work(openFolder(parent.fd, name.constData()));
+        bool locked = false;
+        const Descriptor owner(work.fd < 0 ? -1 : lockOwner(work.fd, &locked));
+        if (owner.fd >= 0 && locked)
+            removeWorkFolder(parent.fd, name.constData(), work.fd);
+    }
+}
+
+// Copies the staged file into target and puts it on the disk; false with the reason.
+bool copyStaged(const QString& staged, SaveFile& target, QString* reason)
+{
+    QFile file(staged);
+    bool copied = target.open() && file.open(QIODevice::ReadOnly);
+    while (copied && !file.atEnd()) {
+        const QByteArray bytes = file.read(1 << 16);
+        copied = !bytes.isEmpty() && target.write(bytes.constData(), size_t(bytes.size()));
+    }
+    if (copied && target.sync())
+        return true;
+    *reason = target.error() != 0 ? qt_error_string(target.error()) : file.errorString();
+    return false;
+}
+
+} // namespace
 
 PlantCsv::Stage::Stage(const QString& folder)
     : m_folder(QDir::cleanPath(QDir(folder).absolutePath()))
-    , m_dir(m_folder + QStringLiteral("/.csv-export-XXXXXX"))
     , m_outer(current())
 {
-    if (!m_dir.isValid())
-        fail(folder, m_dir.errorString());
+    removeLeftWorkFolders(m_folder);
+    if (!create())
+        fail(m_folder, qt_error_string(errno));
     current() = this;
 }
 
 PlantCsv::Stage::~Stage()
 {
     current() = m_outer;
+    if (isValid()) {
+        const QByteArray path = QFile::encodeName(m_path);
+        const Descriptor own(openFolder(AT_FDCWD, path.constData()));
+        removeWorkFolder(AT_FDCWD, path.constData(), own.fd);
+    }
+    if (m_owner >= 0)
+        ::close(m_owner);
+}
+
+bool PlantCsv::Stage::create()
+{
+    // Another export that finds the new folder before its owner file is locked may take it for
+    // a killed export's and remove it: then a new one is made.
+    for (int i = 0; i < 3; ++i) {
+        QByteArray path = QFile::encodeName(m_folder + QLatin1String("/") + QLatin1String(kWorkPrefix))
+            + QByteArrayLiteral("XXXXXX");
+        if (!::mkdtemp(path.data()))
+            return false;
+        const Descriptor folder(openFolder(AT_FDCWD, path.constData()));
+        bool locked = false;
+        m_owner = folder.fd < 0 ? -1 : lockOwner(folder.fd, &locked);
+        if (m_owner >= 0) {
+            m_path = QFile::decodeName(path);
+            return true;
+        }
+        // Empty unless another export holds it, which then removes it.
+        ::rmdir(path.constData());
+    }
+    errno = EBUSY;
+    return false;
 }
 
 PlantCsv::Stage*& PlantCsv::Stage::current()
@@ -35,8 +186,8 @@ void PlantCsv::Stage::fail(const QString& path, const QString& reason)
 {
     if (!m_failedFile.isEmpty())
         return;
-    const QString staged = m_dir.path() + QLatin1Char('/');
-    m_failedFile = path.startsWith(staged) ? m_folder + QLatin1Char('/') + path.mid(staged.size()) : path;
+    const QString staged = m_path + QLatin1Char('/');
+    m_failedFile = isValid() && path.startsWith(staged) ? m_folder + QLatin1Char('/') + path.mid(staged.size()) : path;
     m_failureReason = reason;
 }
 
@@ -45,27 +196,51 @@ bool PlantCsv::Stage::commit()
     if (!m_failedFile.isEmpty() || !isValid())
         return false;
     QStringList names = m_written;
-    for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (!names.contains(name))
+    for (const QString& name : QDir(m_path).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (!names.contains(name) && name != QLatin1String(kOwnerFile))
             names << name;
     }
-    // Refused before anything moves, so the set stays the earlier one.
+    // A staged file takes a target of the folder by a rename; one a link names elsewhere, maybe
+    // on another file system, is written beside it and synced, all before anything moves.
+    struct Move {
+        QString shown;
+        QByteArray staged;
+        QByteArray target;
+        std::unique_ptr<SaveFile> copy;
+    };
+    std::vector<Move> moves;
+    const QString realFolder = QFileInfo(m_folder).canonicalFilePath();
     for (const QString& name : names) {
-        const QFileInfo target(m_folder + QLatin1Char('/') + name);
-        if (target.isDir()) {
-            fail(target.filePath(), qt_error_string(EISDIR));
+        Move move;
+        move.shown = m_folder + QLatin1Char('/') + name;
+        move.staged = QFile::encodeName(m_path + QLatin1Char('/') + name);
+        SaveTarget target;
+        if (const int refused = check_save_target(QFile::encodeName(move.shown).constData(), &target)) {
+            fail(move.shown, qt_error_string(refused));
             return false;
         }
+        move.target = QByteArray::fromStdString(target.path);
+        const QString targetFolder = QFileInfo(QFile::decodeName(move.target)).absolutePath();
+        if (target.regular && QFileInfo(targetFolder).canonicalFilePath() == realFolder) {
+            if (target.exists && ::chmod(move.staged.constData(), target.mode) != 0) {
+                fail(move.shown, qt_error_string(errno));
+                return false;
+            }
+        } else {
+            move.copy.reset(new SaveFile(move.target.constData()));
+            QString reason;
+            if (!copyStaged(QFile::decodeName(move.staged), *move.copy, &reason)) {
+                fail(move.shown, reason);
+                return false;
+            }
+        }
+        moves.push_back(std::move(move));
     }
-    for (const QString& name : names) {
-        const QString staged = m_dir.filePath(name);
-        const QString target = m_folder + QLatin1Char('/') + name;
-        // A file replaced keeps the permissions the user gave it.
-        if (QFileInfo::exists(target))
-            QFile::setPermissions(staged, QFile::permissions(target));
-        // std::rename replaces the target in one step, which QFile::rename refuses to do.
-        if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) != 0) {
-            fail(target, qt_error_string(errno));
+    for (Move& move : moves) {
+        const bool moved = move.copy ? move.copy->commit() == ZP_OK
+                                     : std::rename(move.staged.constData(), move.target.constData()) == 0;
+        if (!moved) {
+            fail(move.shown, qt_error_string(move.copy ? move.copy->error() : errno));
             return false;
         }
     }
@@ -74,21 +249,21 @@ bool PlantCsv::Stage::commit()
 
 PlantCsv::PlantCsv(const QString& path)
     : m_path(path)
+    , m_file(path)
     , m_separator(OvParameters::instance()->csvToken())
 {
     Stage* stage = Stage::current();
     const QFileInfo info(path);
-    QFileDevice* file = &m_file;
     if (stage && stage->isValid() && QDir::cleanPath(info.absolutePath()) == stage->m_folder) {
         m_stage = stage;
         stage->m_written << info.fileName();
-        m_staged.setFileName(stage->m_dir.filePath(info.fileName()));
-        file = &m_staged;
+        m_staged.setFileName(stage->m_path + QLatin1Char('/') + info.fileName());
+        // Unbuffered: the text is held here, and a short write is then the file's, with its reason.
+        m_open = m_staged.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+            || failed(m_staged.errorString());
     } else {
-        m_file.setFileName(path);
+        m_open = m_file.open(QIODevice::WriteOnly) || failed(m_file.errorString());
     }
-    // Unbuffered: the text is held here, and a short write is then the file's, with its reason.
-    m_open = file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) || failed(*file);
 }
 
 PlantCsv::~PlantCsv()
@@ -97,16 +272,16 @@ PlantCsv::~PlantCsv()
     OvParameters::release();
 }
 
-bool PlantCsv::failed(const QFileDevice& file)
+bool PlantCsv::failed(const QString& reason)
 {
     if (m_stage)
-        m_stage->fail(m_path, file.errorString());
+        m_stage->fail(m_path, reason);
     return false;
 }
 
-QFileDevice& PlantCsv::device()
+QIODevice& PlantCsv::device()
 {
-    return m_stage ? static_cast<QFileDevice&>(m_staged) : m_file;
+    return m_stage ? static_cast<QIODevice&>(m_staged) : m_file;
 }
 
 bool PlantCsv::put()
@@ -127,19 +302,19 @@ bool PlantCsv::close()
     if (!m_open)
         return false;
     m_open = false;
-    QFileDevice& file = device();
-    if (!put() || !file.flush() || file.error() != QFileDevice::NoError) {
-        failed(file);
-        if (m_stage)
-            m_staged.close();
-        else
-            m_file.cancelWriting();
+    if (!m_stage) {
+        if (put() && m_file.commit())
+            return true;
+        m_file.cancelWriting();
         return false;
     }
-    if (!m_stage)
-        return m_file.commit() || failed(m_file);
+    if (!put() || !m_staged.flush()) {
+        failed(m_staged.errorString());
+        m_staged.close();
+        return false;
+    }
     m_staged.close();
-    return m_staged.error() == QFileDevice::NoError || failed(m_staged);
+    return m_staged.error() == QFileDevice::NoError || failed(m_staged.errorString());
 }
 
 void PlantCsv::writeHeader(const QString& shownPath)

@@ -3,18 +3,20 @@
 // settings store's separator, a cell quoted only when it holds the separator, a double quote,
 // CR or LF (inner quotes doubled). Every file starts with the same three header lines and an
 // empty line. A file replaces an earlier one only whole.
+#include "core/WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 class PlantCsv {
 public:
     // The files of one export set. While a Stage lives on its thread, each file opened for its
-    // folder is written into a hidden folder inside it instead, and commit() moves them all into
-    // place only once every one was written: a failed export leaves the folder's earlier set as
-    // it was, its document included.
+    // folder is written into a hidden work folder inside it instead, and commit() puts them all
+    // in place only once every one was written and every target may be replaced: a failed
+    // export leaves the folder's earlier set as it was, its document included. The work folder
+    // is locked while the Stage lives; a new Stage removes those of the folder that no running
+    // export holds (left by an export that was killed).
     class Stage {
     public:
         explicit Stage(const QString& folder);
@@ -23,13 +25,15 @@ public:
         Stage(const Stage&) = delete;
         Stage& operator=(const Stage&) = delete;
 
-        // false when the hidden folder could not be made (failedFile() is then the folder).
-        bool isValid() const { return m_dir.isValid(); }
+        // false when the work folder could not be made (failedFile() is then the folder).
+        bool isValid() const { return !m_path.isEmpty(); }
         // Where the set is written before commit().
-        QString stagingFolder() const { return m_dir.path(); }
-        // Moves the staged files into the folder, the CSV files in the order written and then the
-        // others (the document built from them). false when a file failed before, a target is a
-        // folder (then nothing is moved) or a move fails.
+        QString stagingFolder() const { return m_path; }
+        // Puts the staged files in place of their targets in the folder, the CSV files in the
+        // order written and then the others (the document built from them). Every target is first
+        // checked by the rules of a whole-file write (a link is written through, a file the user
+        // may not write is refused, a file replaced keeps its mode); nothing moves unless all
+        // pass. false when a file failed before, a target is refused or a move fails.
         bool commit();
         // Records a file that could not be written, named as it stands in the folder; the first
         // one is kept.
@@ -40,9 +44,11 @@ public:
     private:
         friend class PlantCsv;
         static Stage*& current();
+        bool create();
 
         QString m_folder;
-        QTemporaryDir m_dir;
+        QString m_path;
+        int m_owner = -1;
         QStringList m_written;
         QString m_failedFile;
         QString m_failureReason;
@@ -76,16 +82,16 @@ public:
 private:
     static constexpr int kChunk = 1 << 15;
 
-    QFileDevice& device();
+    QIODevice& device();
     // Writes the text held so far; false once a write failed.
     bool put();
-    bool failed(const QFileDevice& file);
+    bool failed(const QString& reason);
 
     QString m_path;
     Stage* m_stage = nullptr;
-    // The staged copy, or else the file itself through a temporary of its own.
+    // The staged copy, or else the file itself, written whole.
     QFile m_staged;
-    QSaveFile m_file;
+    WholeFile m_file;
     // UTF-8 goes to the file in chunks of about kChunk characters.
     QString m_text;
     bool m_written = true;

@@ -10,10 +10,14 @@
 #include "TestBase.h"
 #include "core/OvParameters.h"
 #include "io/XMLmodifier.h"
+#include "plant/PlantCsv.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 static const IsolatedHome s_home;
 
@@ -191,42 +195,117 @@ private slots:
         QCOMPARE(plant.lastError(), 0u);
     }
 
-    // A second export into the folder that fails, at a file that is a folder or at a file-size
-    // limit (the first file is already over it), leaves every file of the first as it was.
+    // A second export into the folder that fails, at a file that is a folder or read-only (mode),
+    // at a file-size limit (the first file is already over it) or at a folder the user may not
+    // write, leaves every file of the first as it was and names the file (or the folder) once.
     void failedExportKeepsEarlierSet_data()
     {
-        QTest::addColumn<QString>("folderAt"), QTest::addColumn<int>("limit"), QTest::addColumn<int>("error");
-        QTest::newRow("a loop file is a folder") << "Loop_ 1_ 2.csv" << 0 << EISDIR;
-        QTest::newRow("the document is a folder") << "TopoAppPlant.xml" << 0 << EISDIR;
-        QTest::newRow("file size limit") << QString() << 300 << EFBIG;
+        QTest::addColumn<QString>("at"), QTest::addColumn<int>("mode"), QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("error");
+        QTest::newRow("a loop file is a folder") << "Loop_ 1_ 2.csv" << 0 << 0 << EISDIR;
+        QTest::newRow("the document is a folder") << "TopoAppPlant.xml" << 0 << 0 << EISDIR;
+        QTest::newRow("file size limit") << QString() << 0 << 300 << EFBIG;
+        QTest::newRow("a file is read-only") << "CSV_AREASSYSTEM.csv" << 0444 << 0 << EACCES;
+        QTest::newRow("the document is read-only") << "TopoAppPlant.xml" << 0444 << 0 << EACCES;
+        QTest::newRow("the folder is read-only") << "." << 0555 << 0 << EACCES;
     }
     void failedExportKeepsEarlierSet()
     {
-        QFETCH(QString, folderAt);
+        QFETCH(QString, at);
+        QFETCH(int, mode);
         QFETCH(int, limit);
         QFETCH(int, error);
         QTemporaryDir dir;
         Plant plant;
         buildPlant(plant);
         QVERIFY(plant.exportCsvFiles(dir.path()));
-        if (!folderAt.isEmpty())
-            QVERIFY(QFile::remove(dir.filePath(folderAt)) && QDir(dir.path()).mkdir(folderAt));
+        if (mode != 0)
+            QCOMPARE(::chmod(QFile::encodeName(dir.filePath(at)), mode_t(mode)), 0);
+        else if (!at.isEmpty())
+            QVERIFY(QFile::remove(dir.filePath(at)) && QDir(dir.path()).mkdir(at));
         const QMap<QString, QByteArray> before = folderBytes(dir.path());
         plant.setDescription("Changed");
         plant.areas().areaAt(0)->setDescription("Changed");
         expectWarning("a file of the set could not be written");
+        // The system lets root write a folder whatever its mode.
+        const bool asNobody = mode == 0555 && ::geteuid() == 0;
         bool written = true;
         {
             const FileSizeLimit sizeLimit{rlim_t(limit)};
             QVERIFY(sizeLimit.isSet());
+            QVERIFY(!asNobody || ::seteuid(65534) == 0);
             written = plant.exportCsvFiles(dir.path());
+            QVERIFY(!asNobody || ::seteuid(0) == 0);
         }
+        ::chmod(QFile::encodeName(dir.path()), 0700);
         QVERIFY(!written);
         QCOMPARE(plant.lastError(), 258u);
         QCOMPARE(folderBytes(dir.path()), before);
-        const QString failed = folderAt.isEmpty() ? "CSV_PLANTGENPARAMETER.csv" : folderAt;
-        QCOMPARE(plant.exportFailedFile(), dir.filePath(failed));
+        const QString failed = at.isEmpty() ? "CSV_PLANTGENPARAMETER.csv" : at;
+        QCOMPARE(plant.exportFailedFile(), QDir::cleanPath(dir.filePath(failed)));
         QCOMPARE(plant.exportFailureReason(), qt_error_string(error));
+    }
+
+    // A second export writes a file a link names, in the folder or elsewhere, through the link,
+    // which stays; a file replaced keeps its mode.
+    void replacedTargets_data()
+    {
+        QTest::addColumn<QString>("file"), QTest::addColumn<QString>("link"), QTest::addColumn<QString>("text");
+        QTest::newRow("a file") << "CSV_AREASSYSTEM.csv" << QString() << "\n1,Changed,";
+        QTest::newRow("a link elsewhere") << "CSV_PLANTGENPARAMETER.csv"
+                                          << "other"
+                                          << "\nCSV_DESCRIPTION,Changed\n";
+        QTest::newRow("a link in the folder") << "TopoAppPlant.xml"
+                                              << "same"
+                                              << "<ZoneLabel>Changed</ZoneLabel>";
+    }
+    void replacedTargets()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, link);
+        QFETCH(QString, text);
+        QTemporaryDir dir, other;
+        Plant plant;
+        buildPlant(plant);
+        QVERIFY(plant.exportCsvFiles(dir.path()));
+        const QString real = link.isEmpty() ? dir.filePath(file) : (link == "same" ? dir : other).filePath("real");
+        QVERIFY(link.isEmpty() || (QFile::rename(dir.filePath(file), real) && QFile::link(real, dir.filePath(file))));
+        QCOMPARE(::chmod(QFile::encodeName(real), 0640), 0);
+        plant.setDescription("Changed");
+        plant.areas().areaAt(0)->setDescription("Changed");
+        QVERIFY(plant.exportCsvFiles(dir.path()));
+        QCOMPARE(QFileInfo(dir.filePath(file)).symLinkTarget(), link.isEmpty() ? QString() : real);
+        QVERIFY2(readText(real).contains(text), qPrintable(readText(real)));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(real), &st), 0);
+        QCOMPARE(st.st_mode & 07777, 0640u);
+    }
+
+    // The work folders killed exports left go with the next export into the folder; the one a
+    // running export writes into stays, and so does a link with a work folder's name.
+    void workFoldersOfKilledExports()
+    {
+        QTemporaryDir dir, elsewhere;
+        const QDir folder(dir.path());
+        std::unique_ptr<PlantCsv::Stage> running(new PlantCsv::Stage(dir.path()));
+        for (const QString& name :
+             QStringList{".csv-export-a/Loop_ 1_ 1.csv", ".csv-export-b/.owner", elsewhere.filePath("x")}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(folder.mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QFile::link(elsewhere.path(), folder.filePath(".csv-export-link")));
+        const auto workFolders = [&folder]() {
+            QStringList names = folder.entryList({".csv-export-*"}, QDir::AllEntries | QDir::Hidden | QDir::System);
+            return names.sort(), names;
+        };
+        Plant plant;
+        buildPlant(plant);
+        QVERIFY(plant.exportCsvFiles(dir.path()));
+        QStringList kept{".csv-export-link", QFileInfo(running->stagingFolder()).fileName()};
+        QCOMPARE(workFolders(), (kept.sort(), kept));
+        running.reset();
+        QCOMPARE(workFolders(), QStringList({".csv-export-link"}));
+        QVERIFY(QFile::exists(elsewhere.filePath("x")));
     }
 
     // Printer lines only with the printer, the siren delay only without instant activation.

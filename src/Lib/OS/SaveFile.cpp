@@ -181,16 +181,23 @@ bool SaveFile::link_unnamed()
     return fail(error);
 }
 
+bool SaveFile::sync()
+{
+    if (!m_file)
+        return fail(EBADF);
+    bool ok = m_error == 0;
+    ok = ok && (std::fflush(m_file) == 0 || fail(errno));
+    ok = ok && (std::ferror(m_file) == 0 || fail(EIO));
+    return ok && (m_direct || ::fsync(::fileno(m_file)) == 0 || fail(errno));
+}
+
 int SaveFile::commit()
 {
     if (!m_file)
         return fail(EBADF), ZP_ERR_GENERIC;
-    bool ok = m_error == 0;
-    ok = ok && (std::fflush(m_file) == 0 || fail(errno));
-    ok = ok && (std::ferror(m_file) == 0 || fail(EIO));
     // On the disk before its name is: a power cut leaves the old file or the new, never a
     // named file with nothing in it.
-    ok = ok && (m_direct || ::fsync(::fileno(m_file)) == 0 || fail(errno));
+    bool ok = sync();
     if (ok && m_unnamed)
         ok = link_unnamed();
     const int closed = std::fclose(m_file);

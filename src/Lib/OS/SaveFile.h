@@ -33,6 +33,9 @@ public:
     // why), the target being a folder included. An existing target keeps its permissions; one
     // that is not a regular file (a device) is written directly.
     FILE* open();
+    // Puts every byte written on the disk ahead of commit(), so that a writer of several files
+    // learns of a failure (a full disk) before it commits any; false with error() set.
+    bool sync();
     // Flushes and closes the stream and renames it onto the target. 0, or ZP_ERR_GENERIC with
     // the target untouched; the stream is gone either way.
     int commit();

@@ -3,10 +3,11 @@
 #include "io/QtCSV/AbstractData.h"
 #include "io/QtCSV/ContentIterator.h"
 
+#include "core/WholeFile.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -68,10 +69,10 @@ bool Writer::appendToFile(const QString& filePath, ContentIterator& content, QTe
 
 bool Writer::overwriteFile(const QString& filePath, ContentIterator& content, QTextCodec* codec)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    WholeFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
         qDebug() << "overwriteFile"
-                 << "Error - can't open temp file for" << filePath << file.errorString();
+                 << "Error - can't open the file" << filePath << file.errorString();
         return false;
     }
     if (!writeToIODevice(file, content, codec)) {
@@ -80,7 +81,7 @@ bool Writer::overwriteFile(const QString& filePath, ContentIterator& content, QT
     }
     if (!file.commit()) {
         qDebug() << "overwriteFile"
-                 << "Error - failed to copy temp file to" << filePath << file.errorString();
+                 << "Error - failed to write" << filePath << file.errorString();
         return false;
     }
     return true;
