@@ -236,6 +236,13 @@ bool PlantCsv::Stage::commit()
         }
         moves.push_back(std::move(move));
     }
+    // The staged files reach the disk before any takes a name in the folder: a power cut leaves
+    // the earlier file or the new one whole, as every other written file does.
+    const Descriptor work(openFolder(AT_FDCWD, QFile::encodeName(m_path).constData()));
+    if (work.fd < 0 || ::syncfs(work.fd) != 0) {
+        fail(m_folder, qt_error_string(errno));
+        return false;
+    }
     for (Move& move : moves) {
         const bool moved = move.copy ? move.copy->commit() == ZP_OK
                                      : std::rename(move.staged.constData(), move.target.constData()) == 0;
