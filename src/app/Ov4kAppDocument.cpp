@@ -910,7 +910,7 @@ bool Ov4kApp::askToSave(uint acceptedState)
             return true;
         }
         if (m_fileStatus != 0)
-            critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
+            critical(m_saveFailure);
         return false;
     default: m_fileStatus = 3840; return false;
     }
@@ -954,7 +954,9 @@ bool Ov4kApp::savePlant(bool forceDialog)
     if (result != 0) {
         m_fileStatus = int(result);
         // The box names the file that failed, also before it becomes the current one.
-        m_failedSavePath = name;
+        const QString reason = m_plant->saveFailureReason();
+        m_saveFailure = reason.isEmpty() ? qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + name
+                                         : qtTrId("FILE_WR_ERROR_REASON").arg(QDir::toNativeSeparators(name), reason);
         return false;
     }
     m_parameters->addToRecentOpenFile(name);
@@ -1027,7 +1029,7 @@ void Ov4kApp::saveCommand(bool forceDialog)
         qInfo() << "File Salvato correttamente.";
     } else if (m_fileStatus != 0) {
         qCritical() << "Non sono riuscito a salvare il file.";
-        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
+        critical(m_saveFailure);
     } else {
         qInfo() << "Operazione annullata dall'utente.";
     }
