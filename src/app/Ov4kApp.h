@@ -355,7 +355,8 @@ private:
     WalkTestModel* m_walkTestModel = nullptr;
     int m_lastSearchTargetType = -1;
     int m_fileStatus = 0;
-    QString m_failedSavePath;
+    // The box of the last failed save: the file and, where known, the system's reason.
+    QString m_saveFailure;
     // The current path was made from an image's: a file of that name is not the user's plant.
     bool m_pathFromImage = false;
     unsigned m_testPlantSeed = 0;

@@ -4,7 +4,6 @@
 
 #include "ZpData/Container/ModbusMap.h"
 #include "ZpData/Container/ZpConf.h"
-#include "ZpData/Container/ZpConfIO.h"
 #include "ZpData/Layouts/interface.h"
 #include "app/cpuTypeModel.h"
 #include "cbe/CBEPlantInfo.h"
@@ -792,10 +791,8 @@ void Ov4kApp::onCompileBtnClicked()
         return;
 
     CompileResult result;
-    int code = 0;
-    bool mapFailed = false;
-    int mapError = 0;
-    const QString mapPath = folder + QStringLiteral("/ModbusMap.csv");
+    bool written = false;
+    CompileFailure failure;
     {
         WaitCursor cursor;
         g_zpConf->set_default_all(g_zpDataVersion);
@@ -820,18 +817,16 @@ void Ov4kApp::onCompileBtnClicked()
         releaseHeldEvents();
         if (!confirmStore(title, result.programs, *m_plant))
             return;
-        if (m_plant->isSIBEnabled(0)) {
-            mapFailed = write_map(*g_zpConf, QFile::encodeName(mapPath).constData(), &mapError) != 0;
-            if (mapFailed)
-                qCritical() << "Errore scrittura file: " << mapPath;
-        }
-        code = g_zpConf->get_io().export_bin_v3(target.toUtf8().constData(), nullptr);
+        const QByteArray image = QFile::encodeName(target);
+        const QByteArray map = QFile::encodeName(folder + QStringLiteral("/ModbusMap.csv"));
+        written = write_compile_files(*g_zpConf, image.constData(),
+                                      m_plant->isSIBEnabled(0) ? map.constData() : nullptr, &failure)
+            == ZP_OK;
     }
-    if (mapFailed)
-        critical(qtTrId("FILE_WR_ERROR_REASON").arg(mapPath, qt_error_string(mapError)));
-    if (code > 0) {
-        qCritical() << "Errore scrittura file: " << target;
-        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + target);
+    if (!written) {
+        const QString failed = QFile::decodeName(failure.path.c_str());
+        qCritical() << "Errore scrittura file: " << failed;
+        critical(qtTrId("FILE_WR_ERROR_REASON").arg(QDir::toNativeSeparators(failed), qt_error_string(failure.error)));
         return;
     }
     // A program that does not compile is written empty, a device that did not fit is left
@@ -909,7 +904,7 @@ bool Ov4kApp::askToSave(uint acceptedState)
             return true;
         }
         if (m_fileStatus != 0)
-            critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
+            critical(m_saveFailure);
         return false;
     default: m_fileStatus = 3840; return false;
     }
@@ -953,7 +948,9 @@ bool Ov4kApp::savePlant(bool forceDialog)
     if (result != 0) {
         m_fileStatus = int(result);
         // The box names the file that failed, also before it becomes the current one.
-        m_failedSavePath = name;
+        const QString reason = m_plant->saveFailureReason();
+        m_saveFailure = reason.isEmpty() ? qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + name
+                                         : qtTrId("FILE_WR_ERROR_REASON").arg(QDir::toNativeSeparators(name), reason);
         return false;
     }
     m_parameters->addToRecentOpenFile(name);
@@ -1026,7 +1023,7 @@ void Ov4kApp::saveCommand(bool forceDialog)
         qInfo() << "File Salvato correttamente.";
     } else if (m_fileStatus != 0) {
         qCritical() << "Non sono riuscito a salvare il file.";
-        critical(qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + m_failedSavePath);
+        critical(m_saveFailure);
     } else {
         qInfo() << "Operazione annullata dall'utente.";
     }

@@ -5,7 +5,6 @@
 #include "io/OvPdfReport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
 
@@ -35,20 +34,17 @@ void Ov4kApp::onPdfExportBtnClicked()
         name = name.left(name.size() - extension.size()) + QStringLiteral(".pdf");
     if (name.isEmpty())
         return;
-    const QFileInfo info(name);
-    if (info.exists() && !info.isWritable()) {
-        reportBox(PlantMessage::Critical, qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"));
-        return;
-    }
-    bool painted = false;
+    // A file that may not be replaced is refused by the report's own file, with the reason.
+    QString failure;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     {
         OvPdfReport report(name);
-        painted = report.printAll(m_plant);
+        if (!report.printAll(m_plant))
+            failure = report.failureText();
     }
     QGuiApplication::restoreOverrideCursor();
-    if (!painted)
-        reportBox(PlantMessage::Critical, qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE"));
+    if (!failure.isEmpty())
+        reportBox(PlantMessage::Critical, failure);
     else if (!PlantDialogs::showUrl(QUrl::fromLocalFile(name)))
         reportBox(PlantMessage::Information,
                   qtTrId("USR_MSG_EXPORT_TO_PDF_DONE") + QLatin1Char('\n') + QDir::toNativeSeparators(name));

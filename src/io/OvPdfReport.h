@@ -2,13 +2,13 @@
 // The plant printed as an A4 PDF report: a cover, then one section per kind of plant data, each
 // from a new page, every page with its footer. Lengths are device dots of the writer (1200 per
 // inch); the report places every line and text itself and breaks its pages itself.
+#include "core/WholeFile.h"
 #include "io/OvPdfReportRows.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRect>
-#include <QSaveFile>
 #include <QString>
 
 #include <functional>
@@ -29,6 +29,8 @@ public:
     // active, and false when the file could not be written completely: a file already at the
     // path then stays as it was.
     bool printAll(Plant* plant);
+    // After a false printAll: "Cannot write the file <name>: <reason>".
+    QString failureText() const { return m_file.failureText(); }
 
     void printCover(Plant* plant);
     void printGeneralParameters(Plant* plant);
@@ -94,7 +96,7 @@ private:
     int width() const;
     int height() const;
 
-    QSaveFile m_file;
+    WholeFile m_file;
     QPdfWriter m_writer;
     QPainter m_painter;
     QString m_reportDate;

@@ -195,6 +195,8 @@ public:
     // given, is asked after the conversion with the programs stored empty; false writes nothing.
     uint saveToFile(const QString& fileName, int* skippedDevices = nullptr,
                     const std::function<bool(const QStringList&)>& confirm = {});
+    // After saveToFile returned kFileCannotWrite: the system's reason.
+    QString saveFailureReason() const { return m_saveFailureReason; }
     // A plant file (plantFile) or a panel image into the panel configuration; the caller then
     // runs copyFrom.
     uint loadFromFile(const QString& fileName, bool plantFile);
@@ -570,6 +572,7 @@ private:
     uint m_lastError = 0;
     QString m_exportFailedFile;
     QString m_exportFailureReason;
+    QString m_saveFailureReason;
     QString m_description;
     uint m_walkTest = 0;
     uint m_walkTestCPUID = kUndefinedPassword;

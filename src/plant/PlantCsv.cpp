@@ -123,7 +123,7 @@ bool copyStaged(const QString& staged, SaveFile& target, QString* reason)
         const QByteArray bytes = file.read(1 << 16);
         copied = !bytes.isEmpty() && target.write(bytes.constData(), size_t(bytes.size()));
     }
-    if (copied && target.sync())
+    if (copied && target.finish())
         return true;
     *reason = target.error() != 0 ? qt_error_string(target.error()) : file.errorString();
     return false;

@@ -10,12 +10,12 @@
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
 #include "core/Configuration.h"
+#include "core/WholeFile.h"
 
 #include <QDataStream>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <zlib.h>
@@ -190,6 +190,7 @@ void setPlantLegacyReaderFactory(PlantLegacyReaderFactory factory)
 uint Plant::saveToFile(const QString& fileName, int* skippedDevices,
                        const std::function<bool(const QStringList&)>& confirm)
 {
+    m_saveFailureReason.clear();
     const int skipped = copyTo();
     if (skippedDevices)
         *skippedDevices = skipped;
@@ -206,19 +207,19 @@ uint Plant::saveToFile(const QString& fileName, int* skippedDevices,
         return result;
 
     // The previous file is replaced only by a complete one.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCritical().noquote() << "Non sono riuscito ad aprire il file " + fileName;
-        return kFileCannotWrite;
+    WholeFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QDataStream out(&file);
+        out.setByteOrder(QDataStream::LittleEndian);
+        // The fastest level: a full plant's image is mostly runs of the same bytes, so the file
+        // grows by a quarter while deflating takes a third of the time. Any zlib stream, whatever
+        // its level, reads back through the same qUncompress.
+        out << qint32(kFileMagic) << qint16(kFileVersion) << deflateImage(image);
+        written = out.status() == QDataStream::Ok && file.commit();
     }
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    // The fastest level: a full plant's image is mostly runs of the same bytes, so the file
-    // grows by a quarter while deflating takes a third of the time. Any zlib stream, whatever
-    // its level, reads back through the same qUncompress.
-    out << qint32(kFileMagic) << qint16(kFileVersion) << deflateImage(image);
-    if (out.status() != QDataStream::Ok || !file.commit()) {
-        file.cancelWriting();
+    if (!written) {
+        m_saveFailureReason = file.errorString();
         qCritical().noquote() << "Non sono riuscito ad aprire il file " + fileName;
         return kFileCannotWrite;
     }

@@ -9,8 +9,11 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <future>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 [[noreturn]] __attribute__((noinline)) static void fatal_child(const char* which)
 {
@@ -76,6 +79,36 @@ private slots:
         SaveFile folder(QFile::encodeName(dir.path()));
         QVERIFY(!folder.open());
         QCOMPARE(folder.error(), EISDIR);
+    }
+    // A dangling link is written through and stays a link; another user's file in a shared
+    // folder, and a file in a missing folder, are refused with the reason.
+    void saveTargets_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("error");
+        QTest::newRow("dangling link") << "link" << 0;
+        QTest::newRow("shared folder, another's file") << "shared/theirs" << EPERM;
+        QTest::newRow("missing folder") << "missing/file" << ENOENT;
+    }
+    void saveTargets()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, error);
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        QVERIFY(QFile::link("named", dir.filePath("link")) && QDir(dir.path()).mkdir("shared"));
+        QVERIFY(::chmod(root, 0755) == 0 && ::chmod(root + "/shared", 01777) == 0
+                && ::close(::creat(root + "/shared/theirs", 0)) == 0 && ::chmod(root + "/shared/theirs", 0666) == 0);
+        if (error == EPERM && ::seteuid(65534) != 0)
+            QSKIP("another user's file needs the superuser");
+        SaveFile file(QFile::encodeName(dir.filePath(target)));
+        const bool written = file.open() && file.write("new", 3) && file.commit() == 0;
+        QVERIFY(::seteuid(0) == 0 || error != EPERM);
+        QCOMPARE(file.error(), error);
+        QCOMPARE(written, error == 0);
+        QCOMPARE(fileContents(dir.filePath("shared/theirs")), QByteArray());
+        QCOMPARE(QFileInfo(dir.filePath("link")).isSymLink() && fileContents(dir.filePath("named")) == "new",
+                 error == 0);
     }
     // Each step puts (+value), gets (-), drops (x), peeks (?) or clears (C), and reports its
     // result (the element for a get or a peek), then the count, F when full, E when empty.

@@ -7,6 +7,7 @@
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "DataBlock/crc.h"
+#include "FileSizeLimit.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
@@ -135,6 +136,49 @@ class tst_Documents : public TestBase {
             m_dialogs.answer(PlantMessage::Button(PlantMessage::FirstChoice + choice));
         m_app->onFileNewMenu();
         QCOMPARE(m_dialogs.pending(), 0);
+    }
+
+    static QString writerFile(const QString& writer)
+    {
+        return writer == "save" ? "P.tov"
+            : writer == "pdf"   ? "R.pdf"
+            : writer == "image" ? "CFG_IN.BIN"
+                                : "ModbusMap.csv";
+    }
+    // The other file of the compile.
+    static QString partnerOf(const QString& writer)
+    {
+        return writer == "image" ? "map" : writer == "map" ? "image" : QString();
+    }
+    // The command that writes writer's file into folder, its dialogs answered for the outcome,
+    // under a file-size limit when limit is not 0.
+    void runWriter(const QString& writer, const QString& folder, bool written, rlim_t limit = 0)
+    {
+        m_dialogs.clear();
+        const bool compiles = !partnerOf(writer).isEmpty();
+        m_dialogs.answerFile(compiles ? folder : folder + '/' + writerFile(writer));
+        if (compiles && !m_app->plant()->cpus().isAreaAssigned())
+            m_dialogs.answer(PlantMessage::Yes);
+        if (compiles && QFileInfo::exists(folder + "/CFG_IN.BIN"))
+            m_dialogs.answer(PlantMessage::Yes);
+        if (writer != "save" || !written)
+            m_dialogs.answer(compiles && written ? PlantMessage::No : PlantMessage::Ok);
+        const FileSizeLimit cut(limit);
+        if (writer == "save")
+            m_app->onFileSaveAs();
+        else if (writer == "pdf")
+            m_app->onPdfExportBtnClicked();
+        else
+            m_app->onCompileBtnClicked();
+        QCOMPARE(m_dialogs.pending(), 0);
+    }
+    // What writer writes for the plant, written once into a folder of its own.
+    QByteArray reference(const QString& writer)
+    {
+        const QString folder = path("writers/reference " + writer);
+        if (QDir().mkpath(folder) && !QFileInfo::exists(folder + '/' + writerFile(writer)))
+            runWriter(writer, folder, true);
+        return fileContents(folder + '/' + writerFile(writer));
     }
 
 private slots:
@@ -710,7 +754,8 @@ private slots:
         expectWarning(QStringLiteral("^Non sono riuscito a salvare il file.$"));
         m_app->onFileSaveAs();
         QCOMPARE(m_dialogs.asked().size(), 1);
-        QCOMPARE(m_dialogs.asked().first().text, QStringLiteral("Cannot write the file ") + target);
+        const QString named = QStringLiteral("Cannot write the file %1: %2").arg(target, qt_error_string(ENOTDIR));
+        QCOMPARE(m_dialogs.asked().first().text, named);
         QVERIFY(m_app->plant()->getModificationStat() > 1);
         QVERIFY(m_app->currentFilePath() != target);
         // The same at quit: Save fails, the box names the file, the program stays.
@@ -719,7 +764,7 @@ private slots:
         m_dialogs.answerFile(target);
         m_dialogs.answer(PlantMessage::Ok);
         QVERIFY(!m_app->onQuitRequest());
-        QCOMPARE(m_dialogs.asked().last().text, QStringLiteral("Cannot write the file ") + target);
+        QCOMPARE(m_dialogs.asked().last().text, named);
     }
 
     void recentFiles()
@@ -983,24 +1028,95 @@ private slots:
         compile(path("map"));
         QVERIFY(QFile::exists(path("map/CFG_IN.BIN")));
         QVERIFY(QFile::exists(path("map/ModbusMap.csv")));
-        // A map that cannot be written is shown; the image is written all the same.
+        // A map that cannot be written is shown; the image is not written without it.
         QVERIFY(QDir().mkpath(path("nomap/ModbusMap.csv")));
         m_dialogs.clear();
         m_dialogs.answerFile(path("nomap"));
         if (!m_app->plant()->cpus().isAreaAssigned())
             m_dialogs.answer(PlantMessage::Yes);
         m_dialogs.answer(PlantMessage::Ok);
-        m_dialogs.answer(PlantMessage::No);
         expectWarning(QStringLiteral("^Errore scrittura file:  \".*/nomap/ModbusMap.csv\"$"));
         expectTraceError(QStringLiteral("Can't open .*/nomap/ModbusMap.csv"));
         m_app->onCompileBtnClicked();
         QCOMPARE(m_dialogs.pending(), 0);
-        const PlantMessage box = m_dialogs.asked().at(m_dialogs.asked().size() - 2);
+        const PlantMessage box = m_dialogs.asked().last();
         QCOMPARE(box.icon, PlantMessage::Critical);
         QCOMPARE(
             box.text,
             QStringLiteral("Cannot write the file %1: %2").arg(path("nomap/ModbusMap.csv"), qt_error_string(EISDIR)));
-        QVERIFY(QFile::exists(path("nomap/CFG_IN.BIN")));
+        QVERIFY(!QFile::exists(path("nomap/CFG_IN.BIN")));
+    }
+
+    // Every writer keeps the same promises: a link stays and the file it names gets the bytes,
+    // an existing file keeps its mode; a read-only file, a folder or a cut write is refused with
+    // the file and the reason named, and the old bytes stay. The image and the map are replaced
+    // together or not at all: "pairing" cuts the other one of the two.
+    void everyWriter_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("condition");
+        QTest::addColumn<int>("error"); // 0: written
+        const QList<QPair<QString, int>> conditions{{"link", 0},        {"read-only", EACCES},
+                                                    {"mode kept", 0},   {"short write", EFBIG},
+                                                    {"folder", EISDIR}, {"pairing", EFBIG}};
+        for (const QString writer : {"save", "pdf", "image", "map"})
+            for (const auto& c : conditions)
+                if (c.first != "pairing" || !partnerOf(writer).isEmpty())
+                    QTest::addRow("%s, %s", qPrintable(writer), qPrintable(c.first)) << writer << c.first << c.second;
+    }
+    void everyWriter()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, condition);
+        QFETCH(int, error);
+        if (!m_app->plant())
+            newPlant();
+        m_app->plant()->enableSIB(0);
+        const QString name = "writers/" + QString(QTest::currentDataTag()).replace(", ", "-");
+        const QString folder = path(name), target = folder + '/' + writerFile(writer), partner = partnerOf(writer);
+        const QString real = condition == "link" ? folder + "/real/" + writerFile(writer) : target;
+        QVERIFY(QDir().mkpath(folder + "/real") && (condition != "link" || QFile::link(real, target)));
+        if (condition == "folder")
+            QVERIFY(QDir().mkpath(target));
+        else
+            write(real.mid(m_dir.path().size() + 1), "old " + writer.toLatin1());
+        if (!partner.isEmpty())
+            write(name + '/' + writerFile(partner), "old " + partner.toLatin1());
+        const QFile::Permissions mode = QFile::ReadOwner | QFile::ReadGroup
+            | (condition == "read-only" ? QFile::ReadOther : QFile::WriteOwner);
+        QVERIFY(condition == "folder" || QFile::setPermissions(real, mode));
+        const QString cut = condition == "pairing" ? partner : writer;
+        // 16 KiB free cut the report's cover picture, written at once.
+        const rlim_t limit = condition == "short write" || condition == "pairing"
+            ? qMin(reference(cut).size() / 2, 16384)
+            : 0;
+        if (error != 0)
+            expectWarning(QRegularExpression::escape(writerFile(cut)) + "|^Non sono riuscito a salvare il file.$");
+        runWriter(writer, folder, error == 0, limit);
+        if (QTest::currentTestFailed())
+            return;
+        if (error != 0) {
+            traceErrors();
+            const PlantMessage box = m_dialogs.asked().last();
+            QCOMPARE(box.icon, PlantMessage::Critical);
+            QCOMPARE(box.informativeText.isEmpty() ? box.text : box.informativeText,
+                     qtTrId("FILE_WR_ERROR_REASON").arg(folder + '/' + writerFile(cut), qt_error_string(error)));
+        }
+        QCOMPARE(QFileInfo(target).isSymLink(), condition == "link");
+        QCOMPARE(QFileInfo(target).isDir(), condition == "folder");
+        for (const QString& w : {writer, partner}) {
+            if (w.isEmpty() || (w == writer && condition == "folder"))
+                continue;
+            const QString file = w == writer ? real : folder + '/' + writerFile(w);
+            const QByteArray got = fileContents(file), expected = error ? "old " + w.toLatin1() : reference(w);
+            // A report holds the time it was made: reports of one plant differ in nothing else.
+            const bool report = w == "pdf" && !error;
+            QVERIFY2(report ? got.size() == expected.size() && got.endsWith("%%EOF\n") : got == expected,
+                     qPrintable(file));
+        }
+        if (condition != "folder")
+            QCOMPARE(QFile::permissions(real) & 0x7077, mode);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), (condition != "folder") + !partner.isEmpty());
     }
 
     void fullSizeRoundTrip_data()

@@ -8,6 +8,8 @@
 #include <QtQuick>
 #include <QtTest>
 
+#include <cerrno>
+
 static const IsolatedHome s_home;
 static int s_argc = 1;
 static char s_arg0[] = "tst_pdfreportcommand";
@@ -51,7 +53,8 @@ private slots:
         QTest::newRow("plant extension") << "x.tov" << QString("x.pdf") << "The PDF report has been written\n%1";
         QTest::newRow("folder with the extension") << "a.tov.d/x.pdf" << QString("a.tov.d/x.pdf") << none;
         QTest::newRow("hash in the name") << "r#1.tov" << QString("r#1.pdf") << none;
-        QTest::newRow("missing folder") << "missing/x.pdf" << none << "Cannot write the export files";
+        QTest::newRow("missing folder") << "missing/x.pdf" << none
+                                        << "Cannot write the file %1: " + qt_error_string(ENOENT);
     }
     void command()
     {
@@ -59,7 +62,7 @@ private slots:
         QFETCH(QString, written);
         QFETCH(QString, box);
         if (box.contains("%1"))
-            box = box.arg(QDir::toNativeSeparators(m_dir.filePath(written)));
+            box = box.arg(QDir::toNativeSeparators(m_dir.filePath(written.isEmpty() ? chosen : written)));
         const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
         m_dialogs.clear();
         m_dialogs.answerFile(chosen.isEmpty() ? chosen : m_dir.filePath(chosen));

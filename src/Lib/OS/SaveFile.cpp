@@ -181,30 +181,36 @@ bool SaveFile::link_unnamed()
     return fail(error);
 }
 
-bool SaveFile::sync()
+bool SaveFile::finish()
 {
+    if (m_finished)
+        return true;
     if (!m_file)
         return fail(EBADF);
     bool ok = m_error == 0;
     ok = ok && (std::fflush(m_file) == 0 || fail(errno));
     ok = ok && (std::ferror(m_file) == 0 || fail(EIO));
-    return ok && (m_direct || ::fsync(::fileno(m_file)) == 0 || fail(errno));
-}
-
-int SaveFile::commit()
-{
-    if (!m_file)
-        return fail(EBADF), ZP_ERR_GENERIC;
     // On the disk before its name is: a power cut leaves the old file or the new, never a
     // named file with nothing in it.
-    bool ok = sync();
+    ok = ok && (m_direct || ::fsync(::fileno(m_file)) == 0 || fail(errno));
     if (ok && m_unnamed)
         ok = link_unnamed();
     const int closed = std::fclose(m_file);
     m_file = nullptr;
     ok = (closed == 0 || fail(errno)) && ok;
-    if (ok && !m_direct && ::rename(m_temp.c_str(), m_target.c_str()) != 0)
-        ok = fail(errno);
+    if (!ok) {
+        discard();
+        return false;
+    }
+    m_finished = true;
+    return true;
+}
+
+int SaveFile::commit()
+{
+    if (!finish())
+        return ZP_ERR_GENERIC;
+    const bool ok = m_direct || ::rename(m_temp.c_str(), m_target.c_str()) == 0 || fail(errno);
     // Renamed, the temporary name may already be another writer's.
     if (ok)
         m_temp.clear();
@@ -221,4 +227,5 @@ void SaveFile::discard()
         ::unlink(m_temp.c_str());
     m_temp.clear();
     m_unnamed = false;
+    m_finished = false;
 }

@@ -33,11 +33,12 @@ public:
     // why), the target being a folder included. An existing target keeps its permissions; one
     // that is not a regular file (a device) is written directly.
     FILE* open();
-    // Puts every byte written on the disk ahead of commit(), so that a writer of several files
-    // learns of a failure (a full disk) before it commits any; false with error() set.
-    bool sync();
-    // Flushes and closes the stream and renames it onto the target. 0, or ZP_ERR_GENERIC with
-    // the target untouched; the stream is gone either way.
+    // Puts every byte written on the disk under a name of its own, leaving commit() only the
+    // rename: a writer that replaces several files together finishes each before it commits
+    // any. false with error() set, the file then dropped; the target is untouched either way.
+    bool finish();
+    // Finishes the file and renames it onto the target. 0, or ZP_ERR_GENERIC with the target
+    // untouched; the stream is gone either way.
     int commit();
     // Closes and removes the stream; the target is untouched.
     void discard();
@@ -58,5 +59,6 @@ private:
     FILE* m_file = nullptr;
     bool m_unnamed = false;
     bool m_direct = false;
+    bool m_finished = false;
     int m_error = 0;
 };

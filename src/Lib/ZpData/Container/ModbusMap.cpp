@@ -4,6 +4,7 @@
 #include "OS/TraceLog.h"
 #include "ZpData/Container/BlockLock.h"
 #include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
 #include "ZpData/Container/ZpModbus.h"
 #include "ZpData/Container/ZpZone.h"
 #include "ZpData/Layouts/DeviceProg.h"
@@ -11,7 +12,6 @@
 #include "ZpData/Values/DeviceCatalogue.h"
 #include "ZpData/Values/NameField.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -102,7 +102,7 @@ class MapWriter {
 public:
     static constexpr size_t kFlushSize = 1 << 16;
 
-    explicit MapWriter(FILE* file)
+    explicit MapWriter(SaveFile& file)
         : m_file(file)
     {
         m_buffer.reserve(kFlushSize + 1024);
@@ -142,25 +142,17 @@ public:
         if (m_buffer.size() >= kFlushSize)
             flush();
     }
-    // false once a write fell short.
+    // false once a write fell short; the file keeps the reason.
     bool flush()
     {
-        const size_t done = m_buffer.empty() ? 0 : std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
-        if (done != m_buffer.size() && !m_failed) {
-            m_failed = true;
-            m_error = errno != 0 ? errno : EIO;
-        }
+        const bool written = m_buffer.empty() || m_file.write(m_buffer.data(), m_buffer.size());
         m_buffer.clear();
-        return !m_failed;
+        return written;
     }
-    // errno of the first write that fell short.
-    int error() const { return m_error; }
 
 private:
-    FILE* m_file;
+    SaveFile& m_file;
     std::string m_buffer;
-    int m_error = 0;
-    bool m_failed = false;
 };
 
 void write_lines(MapWriter& out, const char* const* lines, size_t count)
@@ -317,36 +309,59 @@ void write_devices(MapWriter& out, DeviceLabels& labels, const std::vector<Devic
 
 } // namespace
 
-int write_map(ZpConf& conf, const char* path, int* error)
+int write_map(ZpConf& conf, SaveFile& out)
 {
-    // Binary mode: the map has "\n" line ends on every platform. The map goes in place whole:
-    // a failed write leaves the earlier one.
-    SaveFile file(path);
-    FILE* f = file.open();
-    if (!f) {
-        log_error(kUnit, "write_map", __LINE__, "Can't open %s\n", path ? path : "");
-        if (error)
-            *error = file.error();
+    if (!out.open()) {
+        log_error(kUnit, "write_map", __LINE__, "Can't open %s\n", out.target().c_str());
         return ZP_ERR_GENERIC;
     }
-    MapWriter out(f);
-    write_fixed_part(out);
-    write_zones(out, conf);
+    MapWriter writer(out);
+    write_fixed_part(writer);
+    write_zones(writer, conf);
 
     ZpModbus& modbus = conf.get_modbus();
     const bool locked = modbus.lock() == 0;
     {
         DeviceLabels labels(conf);
-        write_devices(out, labels, modbus.get_devices(), kDeviceRegister, kDeviceStatus, kDeviceCmd);
-        write_devices(out, labels, modbus.get_sensors(), kSensorRegister, kAnalog, kNotApplicable);
+        write_devices(writer, labels, modbus.get_devices(), kDeviceRegister, kDeviceStatus, kDeviceCmd);
+        write_devices(writer, labels, modbus.get_sensors(), kSensorRegister, kAnalog, kNotApplicable);
     }
     if (locked)
         modbus.unlock();
-    // Buffered writes fail late: a full disk may show only when the stream is flushed at close.
-    int failure = out.flush() ? 0 : out.error();
-    if (failure == 0 && file.commit() != ZP_OK)
-        failure = file.error();
+    return writer.flush() ? ZP_OK : ZP_ERR_GENERIC;
+}
+
+int write_map(ZpConf& conf, const char* path, int* error)
+{
+    // The map goes in place whole: a failed write leaves the earlier one.
+    SaveFile file(path);
+    const int result = write_map(conf, file) == ZP_OK ? file.commit() : ZP_ERR_GENERIC;
     if (error)
-        *error = failure;
-    return failure != 0 ? ZP_ERR_GENERIC : ZP_OK;
+        *error = result == ZP_OK ? 0 : file.error();
+    return result;
+}
+
+int write_compile_files(ZpConf& conf, const char* imagePath, const char* mapPath, CompileFailure* failure)
+{
+    SaveFile image(imagePath);
+    SaveFile map(mapPath);
+    SaveFile* failed = nullptr;
+    // Every target is checked before anything is written. The map, the smaller, is on the disk
+    // before the image is written, and takes its name only once the image has: only a failed
+    // rename of the map can part them.
+    if (!image.open())
+        failed = &image;
+    else if (mapPath && (write_map(conf, map) != ZP_OK || !map.finish()))
+        failed = &map;
+    else if (conf.get_io().write_image_v3(image, nullptr) != ZP_OK || image.commit() != ZP_OK)
+        failed = &image;
+    else if (mapPath && map.commit() != ZP_OK)
+        failed = &map;
+    if (!failed)
+        return ZP_OK;
+    if (failure) {
+        failure->path = failed == &image ? imagePath : mapPath;
+        failure->error = failed->error();
+    }
+    return ZP_ERR_GENERIC;
 }

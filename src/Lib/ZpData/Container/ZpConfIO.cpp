@@ -19,11 +19,6 @@ namespace {
 
 const char* const kUnit = "src/Lib/ZpData/ZpConfIO";
 
-bool write_exact(FILE* file, const void* src, u32 length)
-{
-    return std::fwrite(src, 1, length, file) == length;
-}
-
 } // namespace
 
 bool ZpConfIO::Source::read(void* dst, u32 length)
@@ -392,7 +387,12 @@ int ZpConfIO::upgrade_all()
 
 // --- export ---
 
-int ZpConfIO::write_block_data(FILE* file, ZpConfBlock* block, u32 size)
+bool ZpConfIO::Sink::write(const void* data, u32 length)
+{
+    return save ? save->write(data, length) : std::fwrite(data, 1, length, file) == length;
+}
+
+int ZpConfIO::write_block_data(Sink& out, ZpConfBlock* block, u32 size)
 {
     // Straight from the block under its read lock: a large write bypasses the stream's buffer.
     if (block->lock_read() != ZP_OK) {
@@ -402,7 +402,7 @@ int ZpConfIO::write_block_data(FILE* file, ZpConfBlock* block, u32 size)
     const DataBlock::IFace* layout = block->get_iface();
     const u32 count = layout ? std::min(size, layout->size()) : 0;
     const bool missing = size != 0 && !layout;
-    const bool written = missing || count == 0 || write_exact(file, layout->data(), count);
+    const bool written = missing || count == 0 || out.write(layout->data(), count);
     block->unlock();
     if (missing) {
         log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
@@ -417,17 +417,41 @@ int ZpConfIO::write_block_data(FILE* file, ZpConfBlock* block, u32 size)
 
 int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
 {
+    Sink out{file, nullptr};
+    return write_image_v3(out, progress);
+}
+
+int ZpConfIO::write_image_v1(FILE* file, ExportProgressFn progress)
+{
+    Sink out{file, nullptr};
+    return write_image_v1(out, progress);
+}
+
+int ZpConfIO::write_image_v3(SaveFile& out, ExportProgressFn progress)
+{
+    FILE* file = out.open();
+    if (!file)
+        return ZP_ERR_NOT_FOUND;
+    // The blocks go out in chunks the size of the default buffer; a larger one turns the
+    // image's two thousand writes into a few dozen.
+    std::setvbuf(file, nullptr, _IOFBF, kWriteBufferSize);
+    Sink sink{file, &out};
+    return write_image_v3(sink, progress);
+}
+
+int ZpConfIO::write_image_v3(Sink& out, ExportProgressFn progress)
+{
     ZpConfBlock* general = m_conf->find_block(ZpData_v2602::ZpxProg::kDataType);
     // The header names the version the blocks are held in, so it never contradicts their sizes.
     const u16 version = general ? general->get_version() : g_zpDataVersion;
     u8 head[kHeaderSizeV3];
     encode_header_v3(head, version, kBlockCount, u8(m_conf->get_panel_type()));
-    if (!write_exact(file, head, sizeof head)) {
+    if (!out.write(head, sizeof head)) {
         log_location(kUnit, "export_bin_v3", __LINE__, "write header failed!\n");
         return ZP_ERR_GENERIC;
     }
     // The position is counted here rather than asked of the stream: each ftell costs a seek.
-    const long start = std::ftell(file);
+    const long start = std::ftell(out.file);
     unsigned long written = 0;
     for (u32 dt = kFirstDataType; dt <= kLastDataType; ++dt) {
         ZpConfBlock* block = m_conf->find_block(dt);
@@ -446,7 +470,7 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
             progress(int(dt));
         u8 element[kElementHeaderSize];
         encode_element_header(element, u8(dt), size, crc);
-        if (!write_exact(file, element, sizeof element)) {
+        if (!out.write(element, sizeof element)) {
             log_location(kUnit, "export_bin_v3", __LINE__, "write elem_header failed!\n");
             return ZP_ERR_GENERIC;
         }
@@ -454,7 +478,7 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
             log_location(kUnit, "export_bin_v3", __LINE__, "get data failed!\n");
             return ZP_ERR_GENERIC;
         }
-        const int result = write_block_data(file, block, size);
+        const int result = write_block_data(out, block, size);
         if (result != ZP_OK)
             return result;
         written += kElementHeaderSize + size;
@@ -465,7 +489,7 @@ int ZpConfIO::write_image_v3(FILE* file, ExportProgressFn progress)
     return ZP_OK;
 }
 
-int ZpConfIO::write_image_v1(FILE* file, ExportProgressFn progress)
+int ZpConfIO::write_image_v1(Sink& out, ExportProgressFn progress)
 {
     std::unique_ptr<u8[]> buffer(new u8[kChunkSize]);
     for (u32 dt = kFirstDataType; dt <= kLastDataType; ++dt) {
@@ -497,7 +521,7 @@ int ZpConfIO::write_image_v1(FILE* file, ExportProgressFn progress)
                 return ZP_ERR_GENERIC;
             }
             log_location(kUnit, "export_bin_v1", __LINE__, "L_ExportCfg dataType=%d offset=%d\n", int(dt), int(offset));
-            if (!write_exact(file, buffer.get(), got)) {
+            if (!out.write(buffer.get(), got)) {
                 log_location(kUnit, "export_bin_v1", __LINE__, "write failed!\n");
                 return ZP_ERR_GENERIC;
             }
@@ -506,7 +530,7 @@ int ZpConfIO::write_image_v1(FILE* file, ExportProgressFn progress)
         u8 raw[2];
         put_le16(raw, crc);
         log_location(kUnit, "export_bin_v1", __LINE__, "L_ExportCfg dataType=%d crc=%d\n", int(dt), crc);
-        if (!write_exact(file, raw, sizeof raw)) {
+        if (!out.write(raw, sizeof raw)) {
             log_location(kUnit, "export_bin_v1", __LINE__, "write crc failed!\n");
             return ZP_ERR_GENERIC;
         }
@@ -521,17 +545,6 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
         log_location(kUnit, function, __LINE__, "Can't open file\n");
         return ZP_ERR_NOT_FOUND;
     }
-    // An existing target that cannot be written (read-only, a folder) is refused before anything
-    // is written, as opening it for writing would be.
-    if (FILE* existing = std::fopen(path, "rb")) {
-        std::fclose(existing);
-        FILE* writable = std::fopen(path, "r+b");
-        if (!writable) {
-            log_location(kUnit, function, __LINE__, "Can't open file\n");
-            return ZP_ERR_NOT_FOUND;
-        }
-        std::fclose(writable);
-    }
     // Every write has a temporary of its own: two compiles into one folder each put a whole
     // image in place, and a failed one leaves the image there was.
     SaveFile out(path);
@@ -540,10 +553,9 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
         log_location(kUnit, function, __LINE__, "Can't open file\n");
         return ZP_ERR_NOT_FOUND;
     }
-    // The blocks go out in chunks the size of the default buffer; a larger one turns the
-    // image's two thousand writes into a few dozen.
     std::setvbuf(file, nullptr, _IOFBF, kWriteBufferSize);
-    const int result = v3 ? write_image_v3(file, progress) : write_image_v1(file, progress);
+    Sink sink{file, &out};
+    const int result = v3 ? write_image_v3(sink, progress) : write_image_v1(sink, progress);
     if (result != ZP_OK)
         return result;
     if (out.commit() != ZP_OK) {

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 
+class SaveFile;
 class ZpConf;
 class ZpConfBlock;
 
@@ -98,6 +99,10 @@ public:
     // The image bodies on an open stream; the stream is neither flushed nor closed.
     int write_image_v3(FILE* file, ExportProgressFn progress);
     int write_image_v1(FILE* file, ExportProgressFn progress);
+    // A version 3 image into a whole-file write not yet written to, which the caller commits,
+    // with other files where they go in place together. 0, 1008 when out cannot be opened, or
+    // 1000; out.error() gives the system's reason of a failed write.
+    int write_image_v3(SaveFile& out, ExportProgressFn progress);
 
     // The panel type byte of a version 3 image; 255 for any other file or on error.
     static u8 read_panel_type(const char* path);
@@ -128,9 +133,17 @@ private:
     int import_source(Source& source, const char* name, ZpData::ProgressFn progress);
     int upgrade_all();
     int export_to_temp(const char* path, bool v3, ExportProgressFn progress);
+    // Where an image goes: a stream, or a whole-file write, which keeps the reason of a failure.
+    struct Sink {
+        FILE* file;
+        SaveFile* save;
+        bool write(const void* data, u32 length);
+    };
+    int write_image_v3(Sink& out, ExportProgressFn progress);
+    int write_image_v1(Sink& out, ExportProgressFn progress);
     // Writes size bytes of one block straight from its layout; 0, or 1000 when the block cannot be
     // read or the write fails.
-    int write_block_data(FILE* file, ZpConfBlock* block, u32 size);
+    int write_block_data(Sink& out, ZpConfBlock* block, u32 size);
 
     ZpConf* m_conf;
 };
