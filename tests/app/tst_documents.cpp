@@ -143,6 +143,8 @@ class tst_Documents : public TestBase {
         return writer == "save" ? "P.tov"
             : writer == "pdf"   ? "R.pdf"
             : writer == "image" ? "CFG_IN.BIN"
+            : writer == "csv"   ? "Zones.csv"
+            : writer == "xml"   ? Configuration::instance()->appName() + "Plant.xml"
                                 : "ModbusMap.csv";
     }
     // The other file of the compile.
@@ -156,18 +158,21 @@ class tst_Documents : public TestBase {
     {
         m_dialogs.clear();
         const bool compiles = !partnerOf(writer).isEmpty();
-        m_dialogs.answerFile(compiles ? folder : folder + '/' + writerFile(writer));
+        const bool exports = writer == "csv" || writer == "xml";
+        m_dialogs.answerFile(compiles || exports ? folder : folder + '/' + writerFile(writer));
         if (compiles && !m_app->plant()->cpus().isAreaAssigned())
             m_dialogs.answer(PlantMessage::Yes);
         if (compiles && QFileInfo::exists(folder + "/CFG_IN.BIN"))
             m_dialogs.answer(PlantMessage::Yes);
         if (writer != "save" || !written)
-            m_dialogs.answer(compiles && written ? PlantMessage::No : PlantMessage::Ok);
+            m_dialogs.answer((compiles || exports) && written ? PlantMessage::No : PlantMessage::Ok);
         const FileSizeLimit cut(limit);
         if (writer == "save")
             m_app->onFileSaveAs();
         else if (writer == "pdf")
             m_app->onPdfExportBtnClicked();
+        else if (exports)
+            m_app->onXlsExportBtnClicked();
         else
             m_app->onCompileBtnClicked();
         QCOMPARE(m_dialogs.pending(), 0);
@@ -1059,9 +1064,11 @@ private slots:
         const QList<QPair<QString, int>> conditions{{"link", 0},        {"read-only", EACCES},
                                                     {"mode kept", 0},   {"short write", EFBIG},
                                                     {"folder", EISDIR}, {"pairing", EFBIG}};
-        for (const QString writer : {"save", "pdf", "image", "map"})
+        // The CSV set is cut at its zones file: the document comes after every file of the set.
+        for (const QString writer : {"save", "pdf", "image", "map", "csv", "xml"})
             for (const auto& c : conditions)
-                if (c.first != "pairing" || !partnerOf(writer).isEmpty())
+                if ((c.first != "pairing" || !partnerOf(writer).isEmpty())
+                    && (c.first != "short write" || writer != "xml"))
                     QTest::addRow("%s, %s", qPrintable(writer), qPrintable(c.first)) << writer << c.first << c.second;
     }
     void everyWriter()
@@ -1109,14 +1116,27 @@ private slots:
                 continue;
             const QString file = w == writer ? real : folder + '/' + writerFile(w);
             const QByteArray got = fileContents(file), expected = error ? "old " + w.toLatin1() : reference(w);
-            // A report holds the time it was made: reports of one plant differ in nothing else.
+            // A report holds the time it was made, a CSV file that and where it was written: they
+            // differ in nothing else.
             const bool report = w == "pdf" && !error;
-            QVERIFY2(report ? got.size() == expected.size() && got.endsWith("%%EOF\n") : got == expected,
+            const auto csvLines = [](const QByteArray& bytes, const QString& at) {
+                return QString(bytes).remove(at).remove(QRegularExpression("\\d{8} \\d\\d:\\d\\d"));
+            };
+            QVERIFY2(report ? got.size() == expected.size() && got.endsWith("%%EOF\n")
+                         : w == "csv" && !error
+                         ? csvLines(got, folder) == csvLines(expected, path("writers/reference csv"))
+                         : got == expected,
                      qPrintable(file));
         }
         if (condition != "folder")
             QCOMPARE(QFile::permissions(real) & 0x7077, mode);
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), (condition != "folder") + !partner.isEmpty());
+        // A whole CSV set, or only the file there was; nothing left of a work folder.
+        const bool set = (writer == "csv" || writer == "xml") && !error;
+        const QDir written(folder);
+        QCOMPARE(written.entryList(QDir::Files).size(),
+                 set ? QDir(path("writers/reference " + writer)).entryList(QDir::Files).size()
+                     : (condition != "folder") + !partner.isEmpty());
+        QCOMPARE(written.entryList({".csv-export-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
     }
 
     void fullSizeRoundTrip_data()
