@@ -532,6 +532,10 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
         }
         std::fclose(writable);
     }
+    // The stream's buffer, which outlives the stream: given no buffer, the C library keeps its
+    // default size. The image goes out in a few large writes instead of a thousand small ones,
+    // and the file system stores it in large pieces.
+    std::unique_ptr<char[]> buffer(new char[kWriteBufferSize]);
     // Every write has a temporary of its own: two compiles into one folder each put a whole
     // image in place, and a failed one leaves the image there was.
     SaveFile out(path);
@@ -540,9 +544,7 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
         log_location(kUnit, function, __LINE__, "Can't open file\n");
         return ZP_ERR_NOT_FOUND;
     }
-    // The blocks go out in chunks the size of the default buffer; a larger one turns the
-    // image's two thousand writes into a few dozen.
-    std::setvbuf(file, nullptr, _IOFBF, kWriteBufferSize);
+    std::setvbuf(file, buffer.get(), _IOFBF, kWriteBufferSize);
     const int result = v3 ? write_image_v3(file, progress) : write_image_v1(file, progress);
     if (result != ZP_OK)
         return result;

@@ -35,7 +35,7 @@ public:
     static constexpr u8 kLastDataTypeV1 = 198;
     static constexpr u8 kBlockCount = 198;
     static constexpr u32 kChunkSize = 4096;
-    static constexpr u32 kWriteBufferSize = 1 << 16;
+    static constexpr u32 kWriteBufferSize = 1 << 18;
 
     struct Header {
         u32 magic = 0;
