@@ -36,6 +36,13 @@ public:
         std::printf("%-20s %6.2f x floor (goal: at most %g)%s\n", name, ratio, goal, ratio > goal ? "  OVER" : "");
     }
 
+    // The best real time of name in its own unit; negative when it did not run.
+    double best_time(const char* name) const
+    {
+        const auto it = m_times.find(name);
+        return it == m_times.end() ? -1 : it->second;
+    }
+
 private:
     std::map<std::string, double> m_times;
 };

@@ -34,6 +34,8 @@ OvApplicationWindow {
     minimumWidth: 750
     minimumHeight: 650
     visible: true
+    // Shown maximized from the first: a first show in a window would report the state cleared.
+    visibility: theApp && theApp.isWndMaximized() ? Window.Maximized : Window.AutomaticVisibility
     title: config ? config.appName + config.orgName : ""
     font.family: OvTheme.fontFamily
 
@@ -99,16 +101,12 @@ OvApplicationWindow {
         if (theApp)
             theApp.setWndHeight(height)
     }
+    // Minimized or hidden, the window keeps the state it comes back to.
     onVisibilityChanged: {
-        if (theApp)
+        if (theApp && visibility !== Window.Minimized && visibility !== Window.Hidden)
             theApp.setWndMaximized(visibility === Window.Maximized)
     }
     onClosing: close.accepted = theApp ? theApp.onQuitRequest() : true
-
-    Component.onCompleted: {
-        if (theApp && theApp.isWndMaximized())
-            visibility = Window.Maximized
-    }
 
     menuBar: OvMenuBar {
         id: menuBar

@@ -43,10 +43,11 @@ void WindowSettings::save()
 }
 
 // The scene assigns the size it was given while it settles: only a different value is a
-// change made by the user.
+// change made by the user. A maximized window's size, reported before or after the flag, is
+// not the one it is restored to.
 void WindowSettings::setWidth(int width)
 {
-    if (width == m_width)
+    if (m_maximized || width == m_width)
         return;
     m_modified = true;
     m_previousWidth = m_width;
@@ -55,7 +56,7 @@ void WindowSettings::setWidth(int width)
 
 void WindowSettings::setHeight(int height)
 {
-    if (height == m_height)
+    if (m_maximized || height == m_height)
         return;
     m_modified = true;
     m_previousHeight = m_height;

@@ -19,9 +19,10 @@ public:
     bool isMaximized() const { return m_maximized; }
     bool isModified() const { return m_modified; }
 
+    // Nothing while maximized: the size held is the one the window is restored to.
     void setWidth(int width);
     void setHeight(int height);
-    // Puts back the size held before the last width and height change: the window reports
+    // Puts back the size held before the last width and height change: a window may report
     // its maximized size just before the flag, and the normal size is what is stored.
     void setMaximized(bool maximized);
     // Shrinks the size held, and the one before it, to what the screen has room for. No change

@@ -293,7 +293,13 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved), signal(SIGXFSZ, handler);
         QCOMPARE(result, limit ? 1000 : 1008);
         QVERIFY2(trace().contains(line + "\n"), qPrintable(line));
-        QCOMPARE(trace().count("Write dataType = "), limit ? 99 : 0); // no later block begun
+        // No later block begun than the one whose write puts out the stream's full buffer that
+        // holds the limit: the first write that fails.
+        const int flushed = (limit / int(ZpConfIO::kWriteBufferSize) + 1) * int(ZpConfIO::kWriteBufferSize);
+        int last = 1;
+        while (limit && last < 199 && offset_of(last + 1, v3 ? 3 : 1) <= flushed)
+            ++last;
+        QCOMPARE(trace().count("Write dataType = "), last - 1);
         QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
         QVERIFY(read_file("keep.bin") == "an older image" && QDir(m_tmp.filePath("folder")).isEmpty());
     }

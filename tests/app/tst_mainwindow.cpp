@@ -565,6 +565,37 @@ private slots:
                        settings.value(QStringLiteral("mainWnd/height"), -1).toInt()),
                  stored.isValid() ? stored : QSize(-1, -1));
     }
+
+    // A window maximized at quit opens maximized, its normal size kept: a quit that changed
+    // nothing writes nothing else, start after start; un-maximized, it writes the state alone.
+    void maximizedStart()
+    {
+        const QStringList keys{"mainWnd/width", "mainWnd/height", "mainWnd/maximized"};
+        const auto stored = [&keys] {
+            QSettings settings;
+            return QStringList{settings.value(keys[0]).toString(), settings.value(keys[1]).toString(),
+                               settings.value(keys[2]).toString()};
+        };
+        const QStringList maximized{"700", "500", "true"};
+        for (int i = 0; i < keys.size(); ++i)
+            QSettings().setValue(keys[i], maximized[i]);
+        for (int start = 0; start < 2; ++start) {
+            delete m_app;
+            m_app = newTestApp(s_argc, s_argv);
+            // The platform's own screen, the one it maximizes to.
+            setScreen(QRect(0, 0, 800, 600), QRect(0, 0, 800, 600));
+            QVERIFY(runToFirstFrame(m_app));
+            m_window = m_app->mainWindow();
+            QTRY_COMPARE(m_window->size(), QSize(800, 600).shrunkBy(m_window->frameMargins()));
+            QCOMPARE(m_window->visibility(), QWindow::Maximized);
+            QCOMPARE(QSize(m_app->getWndWidth(), m_app->getWndHeight()), QSize(700, 500));
+            QVERIFY(m_app->onQuitRequest());
+            QCOMPARE(stored(), maximized);
+        }
+        m_window->showNormal();
+        QVERIFY(m_app->onQuitRequest());
+        QCOMPARE(stored(), QStringList({"700", "500", "false"}));
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_MainWindow)

@@ -153,6 +153,9 @@ private slots:
         QTest::newRow("loaded size assigned") << Window{loaded, "L W1280 H800 M0 S", {1280, 800, false, false}, loaded};
         QTest::newRow("changed back") << Window{loaded, "L W1300 W1280 S", {1280, 800, false, false}, size};
         QTest::newRow("maximized then not") << Window{loaded, "L M1 M0 S", {1280, 800, false, false}, size};
+        // A maximized window's size comes before or after its flag: the normal size stays.
+        QTest::newRow("sized while maximized")
+            << Window{{1280, 800, true}, "L W1920 H1080 M1 W1920 H1160 S", {1280, 800, true, false}, {1280, 800, true}};
         // Fn: the room a screen leaves; the stored size stays for a larger screen.
         QTest::newRow("fitted") << Window{loaded, "L F1024x672 S", {1024, 672, false, false}, loaded};
         QTest::newRow("room enough") << Window{loaded, "L F1920x1160 S", {1280, 800, false, false}, loaded};

@@ -150,7 +150,12 @@ FILE* SaveFile::open()
         fail(errno);
         ::close(fd);
         discard();
+        return nullptr;
     }
+    // Given no buffer of its own, the C library keeps its default size whatever size is asked.
+    if (!m_buffer)
+        m_buffer.reset(new char[kBufferSize]);
+    std::setvbuf(m_file, m_buffer.get(), _IOFBF, kBufferSize);
     return m_file;
 }
 

@@ -6,6 +6,7 @@
 #include "OS/types.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 // What a whole write of a path replaces, and whether it may. A link is followed to the file it
@@ -23,6 +24,10 @@ int check_save_target(const char* path, SaveTarget* target);
 
 class SaveFile {
 public:
+    // The stream's buffer: a large file goes out in a few large writes, which the file system
+    // stores in large pieces.
+    static constexpr size_t kBufferSize = size_t(1) << 18;
+
     explicit SaveFile(const char* path);
     // Discards what was not committed.
     ~SaveFile();
@@ -57,6 +62,8 @@ private:
     std::string m_target;
     std::string m_temp;
     FILE* m_file = nullptr;
+    // Outlives the stream, which keeps using it until it is closed.
+    std::unique_ptr<char[]> m_buffer;
     bool m_unnamed = false;
     bool m_direct = false;
     bool m_finished = false;

@@ -15,8 +15,11 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -96,63 +99,77 @@ const Holding kCommands[] = {
     {"Toggle Mute Horn", 82, "'-", "On/off silence horn"},
 };
 
-// The map is built in one buffer and goes to the file in pieces of kFlushSize: a full
-// configuration's tens of thousands of rows make a few dozen writes.
+// The map is built in a buffer of its own and goes to the file in pieces of kFlushSize: a full
+// configuration's nine megabytes make a few large writes, which the file system stores in large
+// pieces.
 class MapWriter {
 public:
-    static constexpr size_t kFlushSize = 1 << 16;
+    static constexpr size_t kFlushSize = size_t(1) << 21;
 
     explicit MapWriter(SaveFile& file)
         : m_file(file)
+        , m_buffer(new char[kCapacity])
+        , m_at(m_buffer.get())
     {
-        m_buffer.reserve(kFlushSize + 1024);
     }
 
-    MapWriter& operator<<(const char* text)
+    MapWriter& operator<<(std::string_view text)
     {
-        m_buffer.append(text);
-        return *this;
-    }
-    MapWriter& operator<<(const std::string& text)
-    {
-        m_buffer.append(text);
+        if (text.size() > room()) {
+            flush();
+            if (text.size() > room())
+                return write(text.data(), text.size()), *this;
+        }
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
         return *this;
     }
     MapWriter& operator<<(char c)
     {
-        m_buffer.push_back(c);
+        if (room() == 0)
+            flush();
+        *m_at++ = c;
         return *this;
     }
-    MapWriter& operator<<(int value)
-    {
-        char digits[12];
-        m_buffer.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-        return *this;
-    }
-    MapWriter& operator<<(u32 value)
-    {
-        char digits[12];
-        m_buffer.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-        return *this;
-    }
+    MapWriter& operator<<(int value) { return number(value); }
+    MapWriter& operator<<(u32 value) { return number(value); }
     // Ends a row; a full buffer goes to the file.
     void end_row()
     {
-        m_buffer.push_back('\n');
-        if (m_buffer.size() >= kFlushSize)
+        *this << '\n';
+        if (size_t(m_at - m_buffer.get()) >= kFlushSize)
             flush();
     }
     // false once a write fell short; the file keeps the reason.
     bool flush()
     {
-        const bool written = m_buffer.empty() || m_file.write(m_buffer.data(), m_buffer.size());
-        m_buffer.clear();
-        return written;
+        write(m_buffer.get(), size_t(m_at - m_buffer.get()));
+        m_at = m_buffer.get();
+        return m_written;
     }
 
 private:
+    // A row is far shorter than the room past kFlushSize.
+    static constexpr size_t kCapacity = kFlushSize + 4096;
+
+    template <typename T>
+    MapWriter& number(T value)
+    {
+        char digits[12];
+        return *this << std::string_view(digits,
+                                         size_t(std::to_chars(digits, digits + sizeof digits, value).ptr - digits));
+    }
+    size_t room() const { return size_t(m_buffer.get() + kCapacity - m_at); }
+    void write(const char* data, size_t size)
+    {
+        if (size != 0 && m_written)
+            m_written = m_file.write(data, size);
+    }
+
     SaveFile& m_file;
-    std::string m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    char* m_at;
+    bool m_written = true;
 };
 
 void write_lines(MapWriter& out, const char* const* lines, size_t count)

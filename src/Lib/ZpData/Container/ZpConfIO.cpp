@@ -432,9 +432,6 @@ int ZpConfIO::write_image_v3(SaveFile& out, ExportProgressFn progress)
     FILE* file = out.open();
     if (!file)
         return ZP_ERR_NOT_FOUND;
-    // The blocks go out in chunks the size of the default buffer; a larger one turns the
-    // image's two thousand writes into a few dozen.
-    std::setvbuf(file, nullptr, _IOFBF, kWriteBufferSize);
     Sink sink{file, &out};
     return write_image_v3(sink, progress);
 }
@@ -553,7 +550,6 @@ int ZpConfIO::export_to_temp(const char* path, bool v3, ExportProgressFn progres
         log_location(kUnit, function, __LINE__, "Can't open file\n");
         return ZP_ERR_NOT_FOUND;
     }
-    std::setvbuf(file, nullptr, _IOFBF, kWriteBufferSize);
     Sink sink{file, &out};
     const int result = v3 ? write_image_v3(sink, progress) : write_image_v1(sink, progress);
     if (result != ZP_OK)
