@@ -81,7 +81,8 @@ private slots:
         QCOMPARE(folder.error(), EISDIR);
     }
     // A dangling link is written through and stays a link; another user's file in a shared
-    // folder, and a file in a missing folder, are refused with the reason.
+    // folder, and a file in a missing folder, are refused with the reason before anything is
+    // written.
     void saveTargets_data()
     {
         QTest::addColumn<QString>("target");
@@ -102,8 +103,11 @@ private slots:
         if (error == EPERM && ::seteuid(65534) != 0)
             QSKIP("another user's file needs the superuser");
         SaveFile file(QFile::encodeName(dir.filePath(target)));
-        const bool written = file.open() && file.write("new", 3) && file.commit() == 0;
+        // A refused target is refused before anything is written.
+        const bool opened = file.open() != nullptr;
+        const bool written = opened && file.write("new", 3) && file.commit() == 0;
         QVERIFY(::seteuid(0) == 0 || error != EPERM);
+        QCOMPARE(opened, error == 0);
         QCOMPARE(file.error(), error);
         QCOMPARE(written, error == 0);
         QCOMPARE(fileContents(dir.filePath("shared/theirs")), QByteArray());
