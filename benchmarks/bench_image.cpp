@@ -136,13 +136,13 @@ void BM_crc16(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
 }
 
-// The floor: the whole write, then the read, of the same bytes.
-void BM_floor(benchmark::State& state)
+// A floor: the bytes written by write, then read back.
+void floor_loop(benchmark::State& state, bool (*write)(const std::string&, const std::vector<u8>&))
 {
     const std::string path = path_in("floor.bin");
     std::vector<u8> back(g_setup->bytes.size());
     for (auto _ : state) {
-        if (!write_whole(path, g_setup->bytes) || !read_file(path, back)) {
+        if (!write(path, g_setup->bytes) || !read_file(path, back)) {
             state.SkipWithError("stdio failed");
             break;
         }
@@ -151,19 +151,16 @@ void BM_floor(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
 }
 
+// The floor: the whole write, then the read, of the same bytes.
+void BM_floor(benchmark::State& state)
+{
+    floor_loop(state, write_whole);
+}
+
 // For reference: the same bytes written in place, with no flush to the disk, and read.
 void BM_floor_in_place(benchmark::State& state)
 {
-    const std::string path = path_in("floor.bin");
-    std::vector<u8> back(g_setup->bytes.size());
-    for (auto _ : state) {
-        if (!write_file(path, g_setup->bytes) || !read_file(path, back)) {
-            state.SkipWithError("stdio failed");
-            break;
-        }
-        benchmark::DoNotOptimize(back.data());
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(g_setup->bytes.size()));
+    floor_loop(state, write_file);
 }
 
 BENCHMARK(BM_export_bin_v3)->Unit(benchmark::kMillisecond);

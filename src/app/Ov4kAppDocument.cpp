@@ -11,6 +11,7 @@
 #include "core/Configuration.h"
 #include "core/ErrorMessages.h"
 #include "core/OvParametersReference.h"
+#include "core/WholeFile.h"
 #include "io/XMLmodifier.h"
 #include "models/ChoiceListModels.h"
 #include "models/OvAnnunciatorsModel.h"
@@ -826,7 +827,7 @@ void Ov4kApp::onCompileBtnClicked()
     if (!written) {
         const QString failed = QFile::decodeName(failure.path.c_str());
         qCritical() << "Errore scrittura file: " << failed;
-        critical(qtTrId("FILE_WR_ERROR_REASON").arg(QDir::toNativeSeparators(failed), qt_error_string(failure.error)));
+        critical(WholeFile::failureText(failed, qt_error_string(failure.error)));
         return;
     }
     // A program that does not compile is written empty, a device that did not fit is left
@@ -868,8 +869,7 @@ void Ov4kApp::onXlsExportBtnClicked()
         PlantMessage message;
         message.icon = PlantMessage::Critical;
         message.text = qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE");
-        message.informativeText = qtTrId("FILE_WR_ERROR_REASON")
-                                      .arg(m_plant->exportFailedFile(), m_plant->exportFailureReason());
+        message.informativeText = WholeFile::failureText(m_plant->exportFailedFile(), m_plant->exportFailureReason());
         PlantDialogs::show(message);
         return;
     }
@@ -950,7 +950,7 @@ bool Ov4kApp::savePlant(bool forceDialog)
         // The box names the file that failed, also before it becomes the current one.
         const QString reason = m_plant->saveFailureReason();
         m_saveFailure = reason.isEmpty() ? qtTrId("FILE_WR_ERROR") + QLatin1Char(' ') + name
-                                         : qtTrId("FILE_WR_ERROR_REASON").arg(QDir::toNativeSeparators(name), reason);
+                                         : WholeFile::failureText(name, reason);
         return false;
     }
     m_parameters->addToRecentOpenFile(name);

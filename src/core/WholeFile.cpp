@@ -62,5 +62,10 @@ void WholeFile::cancelWriting()
 
 QString WholeFile::failureText() const
 {
-    return qtTrId("FILE_WR_ERROR_REASON").arg(QDir::toNativeSeparators(m_path), qt_error_string(errorCode()));
+    return failureText(m_path, qt_error_string(errorCode()));
+}
+
+QString WholeFile::failureText(const QString& path, const QString& reason)
+{
+    return qtTrId("FILE_WR_ERROR_REASON").arg(QDir::toNativeSeparators(path), reason);
 }

@@ -27,6 +27,8 @@ public:
     int errorCode() const { return m_file.error(); }
     // "Cannot write the file <name>: <reason>" in the user's language.
     QString failureText() const;
+    // The same for any file that could not be written.
+    static QString failureText(const QString& path, const QString& reason);
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }

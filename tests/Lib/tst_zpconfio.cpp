@@ -1,6 +1,7 @@
 // Panel image "CFG_IN.BIN": images of every version built by the generator, imported and exported
 // again as whole files; truncated and corrupt images; failed exports.
 #include "FullConfig.h"
+#include "OS/SaveFile.h"
 #include "TestBase.h"
 #include "ZpData/Container/ZpConfBlock.h"
 #include "ZpData/Container/ZpConfIO.h"
@@ -295,7 +296,7 @@ private slots:
         QVERIFY2(trace().contains(line + "\n"), qPrintable(line));
         // No later block begun than the one whose write puts out the stream's full buffer that
         // holds the limit: the first write that fails.
-        const int flushed = (limit / int(ZpConfIO::kWriteBufferSize) + 1) * int(ZpConfIO::kWriteBufferSize);
+        const int flushed = (limit / int(SaveFile::kBufferSize) + 1) * int(SaveFile::kBufferSize);
         int last = 1;
         while (limit && last < 199 && offset_of(last + 1, v3 ? 3 : 1) <= flushed)
             ++last;

@@ -6,7 +6,6 @@
 //   version 2 header: u32 magic 0xA55ADEAD, u16 data version, u8 block count
 //   element:          u8 dataType, u32 size, u16 CRC-16/MODBUS of the data, then the data
 //   version 1:        the data of dataTypes 2, 3, ... each followed by its u16 CRC
-#include "OS/SaveFile.h"
 #include "OS/types.h"
 #include "ZpData/Layouts/DeviceStatusProg.h"
 
@@ -14,6 +13,7 @@
 #include <memory>
 
 class ZpConf;
+class SaveFile;
 class ZpConfBlock;
 
 namespace ZpData {
@@ -36,8 +36,6 @@ public:
     static constexpr u8 kLastDataTypeV1 = 198;
     static constexpr u8 kBlockCount = 198;
     static constexpr u32 kChunkSize = 4096;
-    // The stream's buffer: the image goes out in a few large writes.
-    static constexpr u32 kWriteBufferSize = SaveFile::kBufferSize;
 
     struct Header {
         u32 magic = 0;
