@@ -4,6 +4,7 @@
 #include "../plant/LoopTestSupport.h"
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
+#include "DocumentCommands.h"
 #include "IsolatedHome.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
@@ -40,16 +41,7 @@ class tst_PlantTreeWiring : public TestBase {
         return m_app->engine()->rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
     }
     // choice: of the panels the new-plant question offers; the second can be networked.
-    void newPlant(int choice = 0)
-    {
-        m_dialogs.clear();
-        if (m_app->plant() && m_app->plant()->getModificationStat() > 1)
-            m_dialogs.answer(PlantMessage::Discard);
-        if (Configuration::instance()->allowedPlantTypes().size() > 1)
-            m_dialogs.answer(PlantMessage::Button(PlantMessage::FirstChoice + choice));
-        m_app->onFileNewMenu();
-        QCOMPARE(m_dialogs.pending(), 0);
-    }
+    void newPlant(int choice = 0) { newPlantCommand(m_app, m_dialogs, choice); }
     // A click on the row as the scene's tree sends it.
     void click(const QModelIndex& index)
     {
