@@ -11,6 +11,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <future>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -113,6 +114,62 @@ private slots:
         QCOMPARE(fileContents(dir.filePath("shared/theirs")), QByteArray());
         QCOMPARE(QFileInfo(dir.filePath("link")).isSymLink() && fileContents(dir.filePath("named")) == "new",
                  error == 0);
+    }
+    // A commit removes the marked files of its target that a killed writer left, and nothing
+    // else: a running writer's file, a user's file, another target's, a link or a folder stay.
+    void leftFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("kept");
+        const QString marked = QStringLiteral("CFG_IN.BIN") + SaveFile::kTempMark + "Ab12Cd";
+        QTest::newRow("killed writer's") << marked << "file" << false;
+        QTest::newRow("running writer's") << marked << "locked" << true;
+        QTest::newRow("user's") << "CFG_IN.BIN.backup"
+                                << "file" << true;
+        QTest::newRow("another target's") << QStringLiteral("ModbusMap.csv") + SaveFile::kTempMark + "Ab12Cd"
+                                          << "file" << true;
+        QTest::newRow("mark, five letters") << marked.chopped(1) << "file" << true;
+        QTest::newRow("link") << marked << "link" << true;
+        QTest::newRow("folder") << marked << "folder" << true;
+    }
+    void leftFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, kept);
+        QTemporaryDir dir;
+        const QByteArray left = QFile::encodeName(dir.filePath(name));
+        const int holder = kind == "folder" ? ::mkdir(left, 0700)
+            : kind == "link"                ? ::symlink("user", left)
+                                            : ::open(left, O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(holder >= 0 && (kind != "locked" || ::flock(holder, LOCK_EX | LOCK_NB) == 0));
+        SaveFile file(QFile::encodeName(dir.filePath("CFG_IN.BIN")));
+        QVERIFY(file.open() && file.write("new", 3) && file.commit() == 0);
+        QCOMPARE(QFileInfo(dir.filePath(name)).exists() || QFileInfo(dir.filePath(name)).isSymLink(), kept);
+        if (holder > 0 && kind != "link")
+            ::close(holder);
+        QCOMPARE(fileContents(dir.filePath("CFG_IN.BIN")), QByteArray("new"));
+    }
+    // A second lock of a folder waits until the first is let go, also within one process.
+    void folderLock()
+    {
+        QTemporaryDir dir;
+        std::atomic<bool> second{false};
+        std::future<void> waiting;
+        {
+            FolderLock first(QFile::encodeName(dir.path()).toStdString());
+            QVERIFY(first.held());
+            waiting = std::async(std::launch::async, [&] {
+                FolderLock lock(QFile::encodeName(dir.path()).toStdString());
+                second = lock.held();
+            });
+            QCOMPARE(waiting.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+            QVERIFY(!second);
+        }
+        waiting.get();
+        QVERIFY(second);
+        QVERIFY(!FolderLock(QFile::encodeName(dir.filePath("missing")).toStdString()).held());
     }
     // Each step puts (+value), gets (-), drops (x), peeks (?) or clears (C), and reports its
     // result (the element for a get or a peek), then the count, F when full, E when empty.

@@ -5,7 +5,9 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,16 +15,18 @@ namespace {
 
 constexpr int kNameTries = 100;
 
-// The target's name and six letters. O_EXCL or linkat() makes a name one writer's; the letters
-// only keep the tries few when many write at once.
+constexpr int kLetterCount = 6;
+
+// The target's name, the mark and six letters. O_EXCL or linkat() makes a name one writer's;
+// the letters only keep the tries few when many write at once.
 std::string candidate(const std::string& target)
 {
     static std::atomic<u64> s_count{0};
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     u64 seed = u64(std::chrono::steady_clock::now().time_since_epoch().count()) ^ (u64(::getpid()) << 32)
         ^ (s_count.fetch_add(1) * 0x9E3779B97F4A7C15ull);
-    std::string name = target + '.';
-    for (int i = 0; i < 6; ++i) {
+    std::string name = target + SaveFile::kTempMark;
+    for (int i = 0; i < kLetterCount; ++i) {
         seed ^= seed >> 31;
         seed *= 0xBF58476D1CE4E5B9ull;
         name += kLetters[(seed >> 32) % 62];
@@ -30,13 +34,57 @@ std::string candidate(const std::string& target)
     return name;
 }
 
+// Removes the marked files of target that a writer killed before its rename left: regular
+// files of this user whose lock no running writer holds. A link is never followed.
+void remove_left_files(const std::string& target)
+{
+    const size_t slash = target.rfind('/');
+    const std::string prefix = target.substr(slash == std::string::npos ? 0 : slash + 1) + SaveFile::kTempMark;
+    const int folder = ::open(folder_of(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* entries = folder < 0 ? nullptr : ::fdopendir(folder);
+    if (!entries) {
+        if (folder >= 0)
+            ::close(folder);
+        return;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + kLetterCount || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat st;
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(folder, name.c_str(), 0);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ::closedir(entries);
+}
+
+} // namespace
+
 std::string folder_of(const std::string& path)
 {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
-} // namespace
+FolderLock::FolderLock(const std::string& folder)
+    : m_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+    while (m_fd >= 0 && !m_held) {
+        m_held = ::flock(m_fd, LOCK_EX) == 0;
+        if (!m_held && errno != EINTR)
+            break;
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
 
 int check_save_target(const char* path, SaveTarget* target)
 {
@@ -143,6 +191,8 @@ FILE* SaveFile::open()
         m_temp.clear();
         return nullptr;
     }
+    // Held until the file is renamed or gone: the mark of a running writer's file.
+    ::flock(fd, LOCK_EX | LOCK_NB);
     if (target.exists)
         ::fchmod(fd, target.mode);
     m_file = ::fdopen(fd, "wb");
@@ -173,7 +223,7 @@ bool SaveFile::write(const void* data, size_t size)
 
 bool SaveFile::link_unnamed()
 {
-    const std::string self = "/proc/self/fd/" + std::to_string(::fileno(m_file));
+    const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
     for (int i = 0; i < kNameTries; ++i) {
         m_temp = candidate(m_target);
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, m_temp.c_str(), AT_SYMLINK_FOLLOW) == 0)
@@ -198,8 +248,7 @@ bool SaveFile::finish()
     // On the disk before its name is: a power cut leaves the old file or the new, never a
     // named file with nothing in it.
     ok = ok && (m_direct || ::fsync(::fileno(m_file)) == 0 || fail(errno));
-    if (ok && m_unnamed)
-        ok = link_unnamed();
+    ok = ok && (m_direct || (m_fd = ::dup(::fileno(m_file))) >= 0 || fail(errno));
     const int closed = std::fclose(m_file);
     m_file = nullptr;
     ok = (closed == 0 || fail(errno)) && ok;
@@ -211,9 +260,26 @@ bool SaveFile::finish()
     return true;
 }
 
+bool SaveFile::stage()
+{
+    if (m_staged)
+        return true;
+    if (!finish())
+        return false;
+    if (!m_direct) {
+        remove_left_files(m_target);
+        if (m_unnamed && !link_unnamed()) {
+            discard();
+            return false;
+        }
+    }
+    m_staged = true;
+    return true;
+}
+
 int SaveFile::commit()
 {
-    if (!finish())
+    if (!stage())
         return ZP_ERR_GENERIC;
     const bool ok = m_direct || ::rename(m_temp.c_str(), m_target.c_str()) == 0 || fail(errno);
     // Renamed, the temporary name may already be another writer's.
@@ -231,6 +297,10 @@ void SaveFile::discard()
     if (!m_temp.empty())
         ::unlink(m_temp.c_str());
     m_temp.clear();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
     m_unnamed = false;
     m_finished = false;
+    m_staged = false;
 }

@@ -2,7 +2,8 @@
 // A file written under a name of its own in its target's folder and put in the target's place
 // whole by commit(): a reader of the target, or another writer of it, never meets part of a
 // file, and a failed write leaves the target as it was. Where the file system allows, the file
-// has no name until the commit, so a writer that is killed leaves nothing behind.
+// has no name until just before its rename, so a writer that is killed leaves nothing behind;
+// a name it did leave carries a mark (kTempMark), and the next writer of the target removes it.
 #include "OS/types.h"
 
 #include <cstdio>
@@ -22,8 +23,31 @@ struct SaveTarget {
 };
 int check_save_target(const char* path, SaveTarget* target);
 
+// An exclusive lock on a folder, held by a writer that replaces several of its files together
+// from the check of the first target through the last rename: two writers' sets never mix. The
+// lock is the folder's own, so no file is made, and the system drops it when a process dies.
+class FolderLock {
+public:
+    // Waits until the folder is locked; a folder that cannot be opened is not locked, and the
+    // writer's own checks then say why.
+    explicit FolderLock(const std::string& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    bool held() const { return m_held; }
+
+private:
+    int m_fd = -1;
+    bool m_held = false;
+};
+
+// The folder that holds path ("." for a bare name).
+std::string folder_of(const std::string& path);
+
 class SaveFile {
 public:
+    // Between the target's name and six letters in the name of a file that is not yet in place.
+    static constexpr char kTempMark[] = ".~ov4800.";
     // The stream's buffer: a large file goes out in a few large writes, which the file system
     // stores in large pieces.
     static constexpr size_t kBufferSize = size_t(1) << 18;
@@ -38,11 +62,14 @@ public:
     // why), the target being a folder included. An existing target keeps its permissions; one
     // that is not a regular file (a device) is written directly.
     FILE* open();
-    // Puts every byte written on the disk under a name of its own, leaving commit() only the
-    // rename: a writer that replaces several files together finishes each before it commits
-    // any. false with error() set, the file then dropped; the target is untouched either way.
+    // Puts every byte written on the disk and closes the stream. false with error() set, the
+    // file then dropped; the target is untouched either way.
     bool finish();
-    // Finishes the file and renames it onto the target. 0, or ZP_ERR_GENERIC with the target
+    // Finishes the file and gives it its marked name beside the target, leaving commit() only
+    // the rename: a writer that replaces several files together stages each before it commits
+    // any. Earlier marked files of the target that no running writer holds are removed here.
+    bool stage();
+    // Stages the file and renames it onto the target. 0, or ZP_ERR_GENERIC with the target
     // untouched; the stream is gone either way.
     int commit();
     // Closes and removes the stream; the target is untouched.
@@ -62,10 +89,14 @@ private:
     std::string m_target;
     std::string m_temp;
     FILE* m_file = nullptr;
+    // The file after its stream is closed: holds the lock that tells a running writer's file
+    // from a killed one's, and names an unnamed file when it is staged.
+    int m_fd = -1;
     // Outlives the stream, which keeps using it until it is closed.
     std::unique_ptr<char[]> m_buffer;
     bool m_unnamed = false;
     bool m_direct = false;
     bool m_finished = false;
+    bool m_staged = false;
     int m_error = 0;
 };
