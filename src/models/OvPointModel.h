@@ -277,6 +277,9 @@ private:
     bool checkInputsPerLib(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
     bool checkVarnCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
     bool checkAdvancedCount(const OvGenericPoint& before, const OvGenericPoint& after, int* count, bool* show) const;
+    // Every paste passes here before it stores: a position of after keeps its zone only when it
+    // has a type and, when areas are given to count in, the zone has room; the counts of areas
+    // then follow the target from before to after.
     void updateAreaCounts(const OvGenericPoint& before, OvGenericPoint* after, OvAreasSystem* areas, bool* show) const;
     void showAreaFullAlert() const;
     static int areaLimit();

@@ -183,7 +183,7 @@ void OvPointModel::updateAreaCounts(const OvGenericPoint& before, OvGenericPoint
 {
     const bool sensor = before.family() == 1;
     for (const OvGenericPoint* position : positions(before)) {
-        OvArea* area = position->areaIndex() > 0 ? areas->areaAt(position->areaIndex() - 1) : nullptr;
+        OvArea* area = areas && position->areaIndex() > 0 ? areas->areaAt(position->areaIndex() - 1) : nullptr;
         if (!area)
             continue;
         if (sensor && area->sensorCount() > 0)
@@ -192,17 +192,21 @@ void OvPointModel::updateAreaCounts(const OvGenericPoint& before, OvGenericPoint
             area->setModuleCount(area->moduleCount() - 1);
     }
     const bool newSensor = after->family() == 1;
-    const int channels = after->subPoints().size();
-    for (int k = 0; k < qMax(1, channels); ++k) {
-        const int areaIndex = channels > 0 ? after->getAreaIndex(k) : after->areaIndex();
-        OvArea* area = areaIndex > 0 ? areas->areaAt(areaIndex - 1) : nullptr;
+    for (int k = 0; k < qMax(1, after->subPoints().size()); ++k) {
+        const int areaIndex = after->getAreaIndex(k);
+        if (areaIndex <= 0)
+            continue;
+        // A channel without a type has no record in the panel, so no zone, as the zone box gives
+        // it none: neither the source's nor its own, when the paste takes its type away.
+        if (!after->isValid(k)) {
+            after->setAreaIndex(k, -1);
+            continue;
+        }
+        OvArea* area = areas ? areas->areaAt(areaIndex - 1) : nullptr;
         if (!area)
             continue;
         if (int(area->sensorCount() + area->moduleCount()) >= areaLimit()) {
-            if (channels > 0)
-                after->setAreaIndex(k, -1);
-            else
-                after->setAreaIndex(-1);
+            after->setAreaIndex(k, -1);
             if (*show) {
                 *show = false;
                 showAreaFullAlert();
@@ -354,8 +358,7 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
             else
                 after.pasteFrom(sourceChannel);
             if (!after.isEqual(before) && passesCapacity(&context, before, after)) {
-                if (context.countAreas)
-                    updateAreaCounts(before, &after, &context.areas, &context.showArea);
+                updateAreaCounts(before, &after, context.countAreas ? &context.areas : nullptr, &context.showArea);
                 if (!after.isEqual(before)) {
                     changed.append(target);
                     m_loop.updateSubPoint(after);
@@ -388,9 +391,8 @@ void OvPointModel::paste(const QModelIndex& from, const QModelIndexList& toSelec
             continue;
         if (after.isEqual(*target) || !passesCapacity(&context, *target, after))
             continue;
-        if (context.countAreas)
-            updateAreaCounts(*target, &after, &context.areas, &context.showArea);
-        // A full zone can take back all that the paste brought.
+        updateAreaCounts(*target, &after, context.countAreas ? &context.areas : nullptr, &context.showArea);
+        // A full zone, or a channel without a type, can take back all that the paste brought.
         if (after.isEqual(*target))
             continue;
         if (switchRow && !switchRowFamily(item, source.family(), index))

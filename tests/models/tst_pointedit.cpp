@@ -61,6 +61,17 @@ const OvGenericPoint* module(const OvPointModel& model, int address)
     return model.activeLoop().modules().at(address - 1);
 }
 
+// The sensor and module counts of every zone that has any, as zone:sensors/modules.
+QString zoneCounts(const Plant& plant)
+{
+    QStringList counts;
+    for (const OvArea& a : plant.areas().areas()) {
+        if (a.sensorCount() + a.moduleCount() > 0)
+            counts << QString("%1:%2/%3").arg(a.index()).arg(a.sensorCount()).arg(a.moduleCount());
+    }
+    return counts.join(' ');
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Points)
@@ -462,13 +473,16 @@ private slots:
         QTest::addColumn<QStringList>("programs");
         QTest::addColumn<bool>("silenced");
         QTest::addColumn<int>("protocol");
+        QTest::addColumn<QString>("untyped");
+        QTest::addColumn<QString>("zones");
         const QList<int> own{1, 2};
         const QStringList none{"", ""}, groups{"(G1)", "(G2)"}, plain{"P", "Q"};
         const auto row = [&](const char* name, int filter, const char* via, const QString& first,
                              const QStringList& descriptions, const QList<int>& areas, const QStringList& programs,
-                             bool silenced = false, int protocol = 1) {
+                             bool silenced = false, int protocol = 1, const char* untyped = "",
+                             const char* zones = "") {
             QTest::newRow(name) << filter << QString(via) << first << descriptions << areas << programs << silenced
-                                << protocol;
+                                << protocol << QString(untyped) << QString(zones);
         };
         const QString y26(26, 'Y'), y27(27, 'Y');
         row("description", 0x02, "row", "A", {"A", "B"}, own, none);
@@ -492,6 +506,13 @@ private slots:
             2);
         row("own addresses, channel 2 onto channel 2, suffix", 0x06, "channel", "A", {"P", "B: 21"}, own, none, false,
             2);
+        // A channel without a type holds no zone: pasted in a plant, the zone counts as the page
+        // keeps them and as counted again from the points are those the panel keeps.
+        row("area, target channel 2 untyped", 0x40, "row", "A", {"P", ""}, {3, -1}, none, false, 1, "target 2",
+            "3:0/2 4:0/1");
+        row("area, source channel 2 untyped", 0x40, "row", "A", plain, {3, -1}, none, false, 1, "source 2", "3:0/2");
+        row("type, params, source channel 2 untyped", 0x11, "row", "A", plain, {1, -1}, none, false, 1, "source 2",
+            "1:0/1 3:0/1");
     }
     void pasteSpecialChannels()
     {
@@ -503,8 +524,10 @@ private slots:
         QFETCH(QStringList, programs);
         QFETCH(bool, silenced);
         QFETCH(int, protocol);
-        const auto withChannels = [protocol](int address, const QString& name, const QStringList& channels, int area,
-                                             bool source) {
+        QFETCH(QString, untyped);
+        QFETCH(QString, zones);
+        const auto withChannels = [&](int address, const QString& name, const QStringList& channels, int area,
+                                      bool source) {
             OvGenericPoint p = point(1, 1, address, protocol, 2, 1, 133, 53, 2);
             p.setDescription(name);
             p.setAreaIndex(area + 4);
@@ -516,14 +539,24 @@ private slots:
                 channel.setAreaIndex(area + k);
                 channel.setCBE(source ? QString("(G%1)").arg(k + 1) : QString());
                 channel.setCheckSilenceMod(source && k == 1);
+                if (untyped == QString("%1 %2").arg(source ? "source" : "target").arg(k + 1))
+                    channel.reset();
                 p.updateSubPoint(channel);
             }
             return p;
         };
         const OvGenericPoint from = withChannels(10, "M", {first, "B"}, 3, true);
         OvGenericPoint target = withChannels(20, "N", {"P", "Q"}, 1, false);
+        // With zone counts the loop is the plant's, and the plant takes each paste as the
+        // application gives it.
+        std::unique_ptr<FixturePlant> plant(zones.isEmpty() ? nullptr : new FixturePlant(8));
+        if (plant)
+            plantLoops(*plant, protocol == 2 ? 1 : 0, {from, target});
         OvPointModel model(1);
-        model.setActiveLoop(loopWith(protocol == 2 ? 1 : 0, {from, target}));
+        model.setActiveLoop(plant ? (*plant)->cpus().cpuAt(0)->getLoop(0)
+                                  : loopWith(protocol == 2 ? 1 : 0, {from, target}));
+        if (plant)
+            connect(&model, &OvPointModel::pointsChanged, plant->activePlant(), &Plant::setPoints);
         if (via == "pastePoint") {
             model.pastePoint(&from, &target, filter);
         } else {
@@ -545,6 +578,12 @@ private slots:
         QCOMPARE(target.description(), QString("N"));
         QCOMPARE(target.areaIndex(), 5);
         QCOMPARE(target.cbe(), QString());
+        if (plant) {
+            QCOMPARE(zoneCounts(**plant), zones);
+            (*plant)->areas().reset();
+            (*plant)->countAreaDevices();
+            QCOMPARE(zoneCounts(**plant), zones);
+        }
     }
 
     // A device onto a channel row, or a channel onto device rows, pastes nothing and says why,
