@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>ستتم إزالة بطاقات الحلقات التي تتجاوز العدد الجديد مع حلقاتها ونقاطها. هل تريد المتابعة؟</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>لا تضم المنشأة المستقلة إلا وحدة المعالجة 1. ستتم إزالة وحدات المعالجة الأخرى مع أسمائها وحلقاتها وبطاقاتها وأجهزتها (وحدات المعالجة: %1، بطاقات الحلقات: %2، الأجهزة: %3). هل تريد المتابعة؟</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>تغيير نوع الحلقة؟</translation>

@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>Las tarjetas de lazo que superen el nuevo número se eliminarán con sus lazos y puntos. ¿Desea continuar?</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>Una instalación autónoma solo tiene la CPU 1. Las demás CPU se eliminarán con sus nombres, lazos, tarjetas y dispositivos (CPU: %1, tarjetas de lazo: %2, dispositivos: %3). ¿Desea continuar?</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>¿Cambiar el tipo de lazo?</translation>

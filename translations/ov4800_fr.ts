@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>Les cartes de boucle au-delà du nouveau nombre seront supprimées avec leurs boucles et points. Voulez-vous continuer?</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>Une installation autonome n'a que la CPU 1. Les autres CPU seront supprimées avec leurs noms, boucles, cartes et dispositifs (CPU : %1, cartes de boucle : %2, dispositifs : %3). Voulez-vous continuer?</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>Changer le type de boucle?</translation>

@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>Az új számon felüli hurokkártyák hurkaikkal és pontjaikkal együtt törlődnek. Folytatja?</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>Az önálló létesítményben csak az 1. CPU marad. A többi CPU nevével, hurkaival, kártyáival és eszközeivel együtt törlődik (CPU-k: %1, hurokkártyák: %2, eszközök: %3). Folytatja?</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>Módosítja a hurok típusát?</translation>

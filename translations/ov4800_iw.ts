@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>כרטיסי לולאה מעבר למספר החדש יוסרו יחד עם הלולאות והנקודות שלהם. להמשיך?</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>במתקן עצמאי יש רק יחידת עיבוד 1. יחידות העיבוד האחרות יוסרו יחד עם השמות, הלולאות, הכרטיסים והרכיבים שלהן (יחידות עיבוד: %1, כרטיסי לולאה: %2, רכיבים: %3). להמשיך?</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>לשנות את סוג הלולאה?</translation>

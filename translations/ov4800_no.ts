@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>Sløyfekort utover det nye antallet fjernes med sine sløyfer og punkter. Vil du fortsette?</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>Et frittstående anlegg har bare CPU 1. De andre CPU-ene fjernes med sine navn, sløyfer, kort og enheter (CPU-er: %1, sløyfekort: %2, enheter: %3). Vil du fortsette?</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>Endre sløyfetypen?</translation>

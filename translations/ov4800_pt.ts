@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>As placas de laço acima do novo número serão removidas com os seus laços e pontos. Deseja continuar?</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>Uma instalação autónoma só tem a CPU 1. As outras CPU serão removidas com os seus nomes, laços, placas e dispositivos (CPU: %1, placas de laço: %2, dispositivos: %3). Deseja continuar?</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>Alterar o tipo de laço?</translation>

@@ -971,6 +971,10 @@
         <source>Loop interface boards beyond the new number will be removed with their loops and points. Do you want to continue?</source>
         <translation>Plăcile de buclă peste noul număr vor fi eliminate împreună cu buclele și punctele lor. Doriți să continuați?</translation>
     </message>
+    <message id="USR_MSG_CONFIRM_STAND_ALONE">
+        <source>A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, boards and devices (CPUs: %1, loop interface boards: %2, devices: %3). Do you want to continue?</source>
+        <translation>O instalație autonomă are doar CPU 1. Celelalte CPU-uri vor fi eliminate împreună cu numele, buclele, plăcile și dispozitivele lor (CPU-uri: %1, plăci de buclă: %2, dispozitive: %3). Doriți să continuați?</translation>
+    </message>
     <message id="USR_MSG_CHANGE_LOOP_TYPE_RQST">
         <source>Change the loop type?</source>
         <translation>Schimbați tipul buclei?</translation>

@@ -1099,9 +1099,14 @@ void Ov4kApp::onPlantChangeTypeRqst(int type)
     if (type == current)
         return;
     if (type < current) {
+        const Plant::CpuRemoval removed = m_plant->cpusRemovedBy(uint(type));
         PlantMessage message;
         message.icon = PlantMessage::Warning;
-        message.text = qtTrId("USR_MSG_CONFIRM_PLANT_CHANGE_TYPE");
+        // The counts stand as labelled numbers, so that no language needs a plural for each.
+        message.text = removed.cpus == 0 ? qtTrId("USR_MSG_CONFIRM_PLANT_CHANGE_TYPE")
+                                         : qtTrId("USR_MSG_CONFIRM_STAND_ALONE")
+                                               .arg(QString::number(removed.cpus), QString::number(removed.boards),
+                                                    QString::number(removed.devices));
         message.buttons = PlantMessage::Ok | PlantMessage::Cancel;
         message.defaultButton = PlantMessage::Cancel;
         if (PlantDialogs::show(message) != PlantMessage::Ok)

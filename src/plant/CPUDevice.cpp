@@ -400,6 +400,20 @@ int CPUDevice::getActiveCount(int protocolMask, int familyMask, int inputTypeMas
     return count;
 }
 
+int CPUDevice::deviceCount() const
+{
+    if (!m_enabled)
+        return 0;
+    int count = 0;
+    for (const OvLib& lib : m_libs) {
+        if (!lib.isInstalled())
+            continue;
+        for (const OvLoop* loop : lib.loops())
+            count += loop->recordCount();
+    }
+    return count;
+}
+
 void CPUDevice::setPoint(const OvGenericPoint* point)
 {
     if (!point || point->cpuIndex() != int(m_index))

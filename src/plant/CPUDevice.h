@@ -81,6 +81,8 @@ public:
     OvGenericPoint* getPoint(u32 g, int index, int family) const;
     int getLoopActiveCount(u32 g, int protocolMask, int familyMask, int inputTypeMask) const;
     int getActiveCount(int protocolMask, int familyMask, int inputTypeMask) const;
+    // The device records of an enabled CPU's installed boards: what the panel keeps of its loops.
+    int deviceCount() const;
 
     // By the point's or loop's own CPU and loop numbers; ignored for another CPU.
     void setPoint(const OvGenericPoint* point);

@@ -19,6 +19,13 @@ namespace {
 // Byte of the general programming block that holds the networked flag.
 constexpr int kNetworkedFlag = 5245;
 
+// CPUs a plant of the panel's model keeps.
+int cpuLimit(bool networked)
+{
+    const u32 model = PanelType::get_cpu_model(g_zpConf->get_panel_type());
+    return int(u8(CpuModel::get_max_cpu_num(model, networked)));
+}
+
 } // namespace
 
 Plant::Plant()
@@ -153,11 +160,27 @@ bool Plant::setPlantType(uint type, bool notify)
     return true;
 }
 
+Plant::CpuRemoval Plant::cpusRemovedBy(uint type) const
+{
+    CpuRemoval removed;
+    if (type > uint(OvPlantType::kNetworked))
+        return removed;
+    for (int p = cpuLimit(type != uint(OvPlantType::kStandAlone)); p < m_cpus.count(); ++p) {
+        const CPUDevice* cpu = m_cpus.cpuAt(p);
+        if (!cpu->isEnabled())
+            continue;
+        ++removed.cpus;
+        removed.boards += int(cpu->getLibCount());
+        removed.devices += cpu->deviceCount();
+    }
+    return removed;
+}
+
 void Plant::resizeToModel()
 {
     const u32 model = PanelType::get_cpu_model(g_zpConf->get_panel_type());
     const bool networked = g_zpConf->get_networked() != 0;
-    m_cpus.resize(int(u8(CpuModel::get_max_cpu_num(model, networked))));
+    m_cpus.resize(cpuLimit(networked));
     m_groups.setGroupsCount(int(u16(CpuModel::get_max_group_num(model, networked))));
     m_areas.resize(int(u16(CpuModel::get_max_zone_num(model, networked))));
 }

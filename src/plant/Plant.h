@@ -159,6 +159,14 @@ public:
     // Stand-alone 0 or networked 1; any other type is refused before anything changes. Resizes
     // the CPU, group and area lists; a stand-alone plant has no repeaters.
     bool setPlantType(uint type, bool notify);
+    // What setPlantType(type) takes away with the CPUs past the type's limit: the enabled ones,
+    // their installed boards and the device records on them. Nothing for a refused type.
+    struct CpuRemoval {
+        int cpus = 0;
+        int boards = 0;
+        int devices = 0;
+    };
+    CpuRemoval cpusRemovedBy(uint type) const;
     void setDefaultParameters();
     bool newPlant();
     void resetSystems();

@@ -470,6 +470,54 @@ private slots:
         newPlant();
     }
 
+    // Going stand-alone names the CPUs after the first (type 7 takes one board, 8 two to four) with
+    // their boards and device records (a sensor and a module of two channels on each); Cancel
+    // leaves them to be counted alike by the next question, Ok removes them.
+    void standAloneQuestion_data()
+    {
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("boards");
+        QTest::addColumn<QString>("removed");
+        QTest::newRow("CPU 1 only") << 1 << 1 << QString();
+        QTest::newRow("2 CPUs") << 2 << 2 << "CPUs: 1, loop interface boards: 2, devices: 3";
+        QTest::newRow("16 CPUs of 4 boards") << 16 << 4 << "CPUs: 15, loop interface boards: 60, devices: 45";
+        QTest::newRow("64 CPUs") << 64 << 1 << "CPUs: 63, loop interface boards: 63, devices: 189";
+    }
+    void standAloneQuestion()
+    {
+        QFETCH(int, last);
+        QFETCH(int, boards);
+        QFETCH(QString, removed);
+        newPlant(1);
+        Plant* plant = m_app->plant();
+        QVERIFY(plant->setPlantType(1, true));
+        for (int c = 1; c <= last; ++c) {
+            if (c > 1) {
+                plant->setCPUStat(c - 1, true);
+                plant->setCPUType(c - 1, boards > 1 ? 8 : 7);
+                plant->setCPULibCount(c - 1, boards);
+                QVERIFY(plant->setCPULoopType(uint(c - 1), 0, uint(plant->getCPULoopType(0, 0))));
+            }
+            plant->setPoint(plantbuild::point(c, 1, 1, 2, 1, 1, 30, 4));
+            plant->setPoint(plantbuild::point(c, 1, 9, 2, 2, 1, 133, 53, 2));
+        }
+        const QString expected = removed.isEmpty()
+            ? qtTrId("USR_MSG_CONFIRM_PLANT_CHANGE_TYPE")
+            : QString("A stand-alone plant has only CPU 1. The other CPUs will be removed with their names, loops, "
+                      "boards and devices (%1). Do you want to continue?")
+                  .arg(removed);
+        m_dialogs.clear();
+        for (PlantMessage::Button answer : {PlantMessage::Cancel, PlantMessage::Cancel, PlantMessage::Ok}) {
+            m_dialogs.answer(answer);
+            m_app->onPlantChangeTypeRqst(0);
+            QCOMPARE(m_dialogs.asked().last().text, expected);
+        }
+        QCOMPARE(
+            QString("%1 %2 %3").arg(m_dialogs.asked().size()).arg(plant->getPlantType()).arg(plant->cpus().count()),
+            QString("3 0 1"));
+        newPlant();
+    }
+
     // The image opens (every element's CRC is checked on the way in) and compiles to the same bytes.
     void imageRoundTrip()
     {
