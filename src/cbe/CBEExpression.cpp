@@ -443,9 +443,11 @@ uint CBEExpression::limitError() const
 {
     if (std::any_of(nodes.begin(), nodes.end(), [](const CBEOperator* n) { return levels(n) > int(cbe::kMaxDepth); }))
         return cbeCompileErrorToUserError(CBE_ERR_TOO_MANY_LEVELS);
-    // The compiler's own count of the size.
-    if (cbeFormError(kind == KIND_DIRECT, getString()) == CBE_ERR_TOO_BIG)
-        return cbeCompileErrorToUserError(CBE_ERR_TOO_BIG);
+    // The compiler's own verdict: on the size at once, on the rest once every operator is
+    // complete (before, it refuses every text still being typed). Enter waits for it after any edit.
+    const int form = cbeFormError(kind == KIND_DIRECT, getString());
+    if (form == CBE_ERR_TOO_BIG || (form >= 0 && nodesComplete()))
+        return cbeCompileErrorToUserError(form);
     return 0;
 }
 

@@ -50,7 +50,8 @@ public:
     QString getStringFromCursor() const;
     bool isComplete() const;
     // The user error of a program nested deeper than the compiler takes or with more byte code
-    // than a program holds, whatever the panel holds of what it names; else 0.
+    // than a program holds, and, once every operator is complete, of any form the compiler
+    // refuses, whatever the panel holds of what it names; else 0. Enter is offered only without.
     uint limitError() const;
     bool isEmpty() const;
     // Cached per (logicalCtrl, owner) until the tree changes.

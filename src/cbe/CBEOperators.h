@@ -211,6 +211,7 @@ public:
     bool addKey(uint key) override;
     bool removeCurrent() override;
 
+    // The value of each date field; -1 where none stands.
     int getMonth() const;
     int getDay() const;
     int getYear() const;
@@ -228,8 +229,8 @@ public:
 
 private:
     bool hasDatePart() const;
-    // A date whose month was left open ("-" in its place) before a day.
-    bool monthOpen() const;
+    // The "--" of no date, only where no date has begun.
+    bool canStartDashDate() const;
     // The date in front of the slices judged by the compiler's rule: 0 when it takes it, the
     // compile error when it refuses a date that is typed out, -1 while weekdays stand there or
     // the date is still being typed.

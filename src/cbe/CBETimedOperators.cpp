@@ -36,30 +36,28 @@ bool CBETIM::removeCurrent()
     return listRemove(*this, 1);
 }
 
+// A field that holds digits is there whatever they read: a day cut down to "0" is a day still,
+// and a second one typed beside it would run the two together.
 int CBETIM::getMonth() const
 {
     const auto* month = dynamic_cast<const Month*>(child(2));
-    return month ? month->getValue() : 0;
+    return month ? month->getValue() : -1;
 }
 
 int CBETIM::getDay() const
 {
-    for (int i = 2; i <= 4; ++i) {
-        const auto* day = dynamic_cast<const Day*>(child(i));
-        if (day && day->getValue() != 0)
+    for (int i = 2; i <= 4; ++i)
+        if (const auto* day = dynamic_cast<const Day*>(child(i)))
             return day->getValue();
-    }
-    return 0;
+    return -1;
 }
 
 int CBETIM::getYear() const
 {
-    for (int i = 2; i <= 6; ++i) {
-        const auto* year = dynamic_cast<const Year*>(child(i));
-        if (year && year->getValue() != 0)
+    for (int i = 2; i <= 6; ++i)
+        if (const auto* year = dynamic_cast<const Year*>(child(i)))
             return year->getValue();
-    }
-    return 0;
+    return -1;
 }
 
 int CBETIM::getWeekDayMask() const
@@ -71,31 +69,35 @@ int CBETIM::getWeekDayMask() const
     return mask;
 }
 
+// The "--" typed for no date. A month and a day both removed in front of a year leave two "-"
+// too, which are that date's open fields.
 bool CBETIM::hasDashDate() const
 {
-    return size() >= 4 && childKind(2) == KIND_MINUS;
-}
-
-bool CBETIM::monthOpen() const
-{
-    return childKind(2) == KIND_MINUS && childKind(3) == KIND_DAY;
+    return size() >= 4 && childKind(2) == KIND_MINUS && childKind(3) == KIND_MINUS && childKind(4) != KIND_YEAR;
 }
 
 bool CBETIM::canStartDate() const
 {
-    return cursor == 1 && getWeekDayMask() == 0 && (!hasDashDate() || monthOpen()) && getMonth() == 0;
+    return cursor == 1 && getWeekDayMask() == 0 && !hasDashDate() && getMonth() < 0;
+}
+
+bool CBETIM::canStartDashDate() const
+{
+    const int k = childKind(2);
+    return cursor == 1 && getWeekDayMask() == 0 && k != KIND_MONTH && k != KIND_DAY && k != KIND_YEAR
+        && k != KIND_MINUS;
 }
 
 bool CBETIM::canAddDay() const
 {
-    return cursor == 3 && childKind(3) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate()
-        && getDay() == 0;
+    return cursor == 3 && childKind(3) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 0 && !hasDashDate()
+        && getDay() < 0;
 }
 
 bool CBETIM::canAddYear() const
 {
-    return cursor == 5 && childKind(5) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 1 && !hasDashDate()
-        && getDay() >= 1 && getYear() == 0;
+    return cursor == 5 && childKind(5) == KIND_MINUS && getWeekDayMask() == 0 && getMonth() >= 0 && !hasDashDate()
+        && getDay() >= 0 && getYear() < 0;
 }
 
 bool CBETIM::canAddWeekDay(int dayBit) const
@@ -106,7 +108,7 @@ bool CBETIM::canAddWeekDay(int dayBit) const
     for (int i = 2; i < size() - 1; ++i) {
         const int k = childKind(i);
         // The compiler reads one day part: weekdays, a date or the "--" of none.
-        if (k == KIND_MONTH || k == KIND_DAY || k == KIND_MINUS)
+        if (k == KIND_MONTH || k == KIND_DAY || k == KIND_YEAR || k == KIND_MINUS)
             return false;
         if (const auto* day = dynamic_cast<const WeekDay*>(children[i])) {
             bits |= day->getDayMask();
@@ -258,7 +260,7 @@ bool CBETIM::isKeyEnabled(uint key) const
         if (isDigit(key))
             return canStartDate();
         if (key == TK_MINUS)
-            return canStartDate() && !monthOpen();
+            return canStartDashDate();
         return isWeekDayKey(key) && canAddWeekDay(1 << (key - TK_MO));
     }
     const CBEOperator* c = current();
@@ -288,6 +290,9 @@ bool CBETIM::addKey(uint key)
             auto* month = new Month;
             month->addKey(key);
             insertAfterCursor(month);
+            // A date typed in front of a time keeps the blank between them.
+            if (childKind(cursor + 1) == KIND_TIME_SLICE)
+                automaticBlank(cursor);
         } else if (isWeekDayKey(key)) {
             insertAfterCursor(makeWeekDay(key));
             insertAfterCursor(new SPACETk);

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <random>
+#include <utility>
 
 using namespace Ov4800;
 
@@ -388,6 +389,57 @@ private slots:
         }
     }
 
+    // Every edit of up to six keys from every caret position of an opened TIM program: whenever
+    // Enter is offered, the compiler takes the text.
+    void editSearch_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("date") << "TIM(12-31-09 08.00 17.00)";
+        QTest::newRow("date of a leap year") << "TIM(02-29-08 00.30 23.59)";
+        QTest::newRow("first of the year") << "TIM(01-01-10 06.00 06.01)";
+        QTest::newRow("tens") << "TIM(10-20-30 10.10 20.20)";
+        QTest::newRow("no date") << "TIM(-- 08.00 17.00)";
+        QTest::newRow("weekdays") << "TIM(MO FR 08.00 17.30)";
+        QTest::newRow("Sunday") << "TIM(SU 00.00 23.59)";
+    }
+
+    void editSearch()
+    {
+        QFETCH(QString, opened);
+        OvCBEEditor editor;
+        const auto replay = [&](const QStringList& path) {
+            editor.init(false, opened);
+            for (const QString& key : path)
+                editor.add(buttonOf(editor, key));
+        };
+        QList<QStringList> level;
+        for (QStringList lefts;; lefts << "<") {
+            replay(lefts);
+            level << lefts;
+            if (!editor.isEnabled(OvCBEEditor::BTN_LEFT))
+                break;
+        }
+        // Breadth first; an edit that reaches a text and caret met before goes no further.
+        QSet<QString> seen;
+        QMap<QString, QString> bad;
+        for (int depth = 0; depth <= 6; ++depth) {
+            for (const QStringList& path : std::exchange(level, {})) {
+                replay(path);
+                const QString text = editor.getString();
+                if (seen.contains(text + '|' + editor.getGhostString()))
+                    continue;
+                seen.insert(text + '|' + editor.getGhostString());
+                if (editor.isEnabled(OvCBEEditor::BTN_ENTER) && !compileFault(text, false).isEmpty())
+                    bad.insert(text, path.join(' '));
+                for (const QString& key : QString("0 1 3 - SP BS < > MO").split(' '))
+                    if (depth < 6 && editor.isEnabled(buttonOf(editor, key)))
+                        level << path + QStringList(key);
+            }
+        }
+        const QString example = bad.isEmpty() ? "" : ", e.g. " + bad.firstKey() + " by " + bad.first();
+        QCOMPARE(QString("%1 texts%2").arg(bad.size()).arg(example), QString("0 texts"));
+    }
+
     // A text opened and edited, or typed whole: Enter is offered only on a text the compiler
     // takes, and the error shown is the compiler's cause.
     void edits_data()
@@ -489,6 +541,23 @@ private slots:
         row("month typed back", dec31, toMonth + " 0 1", "TIM(01-31-09 08.00 17.00)", "-31-09 08.00 17.00)", 0);
         row("year typed back", dec31, "< < < < < < < < < < < < BS BS 1 0", "TIM(12-31-10 08.00 17.00)", " 08.00 17.00)",
             0);
+        // A date field cut down to "0" is a field still: no second one, nor the "--" of no date,
+        // goes in front of it; "--" only where no date has begun, and a date typed in front of a
+        // time gets its blank.
+        const QString lefts12 = "< < < < < < < < < < < <";
+        open("year cut to 0", dec31, lefts12 + " BS <", "TIM(12-31-0 08.00 17.00)", "0 08.00 17.00)", false, allDigits);
+        open("month cut to 0", "TIM(02-29-08 00.30 23.59)", "< < < < < < < < < < < < < < < < < < BS <",
+             "TIM(0-29-08 00.30 23.59)", "0-29-08 00.30 23.59)", false, "- MO");
+        open("month 0 in front of a time", "TIM(-- 08.00 17.00)", lefts12 + " BS 0 <", "TIM(0 08.00 17.00)",
+             "0 08.00 17.00)", false, "- MO");
+        row("day in front", dec31, toMonth + " > BS", "TIM(31-09 08.00 17.00)", "31-09 08.00 17.00)", 559, "- MO");
+        row("month typed back before an open day", dec31, toMonth + " > > > BS BS < 1 2", "TIM(12--09 08.00 17.00)",
+            "--09 08.00 17.00)", 0, "- MO");
+        row("date typed in front of a time", "TIM(-- 08.00 17.00)", lefts12 + " BS 1 2 - 3 1 - 0 9", dec31,
+            " 08.00 17.00)", 0);
+        // Whatever the operators make of a text, Enter waits for the compiler: without a plant
+        // the keypad takes zones up to 2000, the panel fewer.
+        row("zone the panel lacks", "", "OR Z 2 0 0 0", "OR(Z2000)", ")", 569);
         // A program the keypad cannot take apart is confirmed whole only where the compiler takes
         // it: SYS in a list, NOT of two operands.
         row("held list with SYS", "(G1 SYS)", "", "(G1 SYS)", "", 575, "G");
