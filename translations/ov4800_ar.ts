@@ -1243,6 +1243,10 @@
         <source>Cannot write the file %1: %2</source>
         <translation>تعذرت كتابة الملف %1: %2</translation>
     </message>
+    <message id="FILE_WR_ERROR_SET_PART">
+        <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
+        <translation>تعذرت كتابة الملف %1: %2. تم استبدال ملفات التصدير المكتوبة قبله؛ أما هو والملفات التي تليه فلم تتغير.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -1243,6 +1243,10 @@
         <source>Cannot write the file %1: %2</source>
         <translation>No se puede escribir el archivo %1: %2</translation>
     </message>
+    <message id="FILE_WR_ERROR_SET_PART">
+        <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
+        <translation>No se puede escribir el archivo %1: %2. Los archivos de la exportación escritos antes que él se han sustituido. Él y los archivos posteriores no han cambiado.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -1243,6 +1243,10 @@
         <source>Cannot write the file %1: %2</source>
         <translation>Kan het bestand %1 niet schrijven: %2</translation>
     </message>
+    <message id="FILE_WR_ERROR_SET_PART">
+        <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
+        <translation>Kan het bestand %1 niet schrijven: %2. De exportbestanden die ervoor zijn geschreven, zijn vervangen. Dit bestand en de bestanden erna zijn ongewijzigd.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -869,7 +869,10 @@ void Ov4kApp::onXlsExportBtnClicked()
         PlantMessage message;
         message.icon = PlantMessage::Critical;
         message.text = qtTrId("USR_MSG_ENABLE_TO_WRITE_ON_FILE");
-        message.informativeText = WholeFile::failureText(m_plant->exportFailedFile(), m_plant->exportFailureReason());
+        const QString failed = m_plant->exportFailedFile();
+        message.informativeText = m_plant->exportPartlyReplaced()
+            ? qtTrId("FILE_WR_ERROR_SET_PART").arg(QDir::toNativeSeparators(failed), m_plant->exportFailureReason())
+            : WholeFile::failureText(failed, m_plant->exportFailureReason());
         PlantDialogs::show(message);
         return;
     }

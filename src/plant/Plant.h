@@ -280,6 +280,10 @@ public:
     // system's reason.
     QString exportFailedFile() const { return m_exportFailedFile; }
     QString exportFailureReason() const { return m_exportFailureReason; }
+    // After a failed exportCsvFiles: true when it failed while the files took their places, those
+    // before the failed file in the set being then the new ones; it and those after it are as they
+    // were.
+    bool exportPartlyReplaced() const { return m_exportPartlyReplaced; }
     // The general parameters; false when the file could not be written.
     bool exportParametersCsv(const QString& filePath) const;
 
@@ -580,6 +584,7 @@ private:
     uint m_lastError = 0;
     QString m_exportFailedFile;
     QString m_exportFailureReason;
+    bool m_exportPartlyReplaced = false;
     QString m_saveFailureReason;
     QString m_description;
     uint m_walkTest = 0;

@@ -41,12 +41,13 @@ struct Descriptor {
     int fd;
 };
 
-// The owner file of the work folder, opened and locked; -1 when another holds the lock or the
-// folder is being removed. *locked is false where the file system has no locks: the folder is
-// used then, but never taken for a killed export's.
-int lockOwner(int folder, bool* locked)
+// The owner file of the work folder, opened and locked; -1 when another holds the lock, the
+// folder is being removed or, unless create, the file is not there (a folder the export did not
+// make). *locked is false where the file system has no locks: the folder is used then, but never
+// taken for a killed export's.
+int lockOwner(int folder, bool create, bool* locked)
 {
-    const int fd = ::openat(folder, kOwnerFile, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = ::openat(folder, kOwnerFile, O_RDWR | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0600);
     if (fd < 0)
         return -1;
     *locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
@@ -85,15 +86,28 @@ std::vector<QByteArray> entriesOf(int folder)
     return names;
 }
 
+// A file an export writes into its work folder: a CSV file of the set, or the document, also
+// under the name it has until it is put in place.
+bool isExportFile(int folder, const QByteArray& name)
+{
+    const QByteArray document = QByteArrayLiteral("Plant.xml");
+    struct stat st;
+    return (name.endsWith(".csv") || name.endsWith(document) || name.contains(document + SaveFile::kTempMark))
+        && ::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
+}
+
 // Removes the work folder, open as folder and named name in parent, whose owner file the caller
-// holds: its files, the owner file last (until then another export finds the folder in use),
-// then the folder. What is not a plain file keeps it.
+// holds: the export's files, then the owner file (until then another export finds the folder in
+// use) and the folder. Anything else, a link included, stays, and then so do they.
 void removeWorkFolder(int parent, const char* name, int folder)
 {
+    bool kept = false;
     for (const QByteArray& file : entriesOf(folder)) {
-        if (file != kOwnerFile)
-            ::unlinkat(folder, file.constData(), 0);
+        if (file != kOwnerFile && (!isExportFile(folder, file) || ::unlinkat(folder, file.constData(), 0) != 0))
+            kept = true;
     }
+    if (kept)
+        return;
     ::unlinkat(folder, kOwnerFile, 0);
     ::unlinkat(parent, name, AT_REMOVEDIR);
 }
@@ -108,13 +122,14 @@ void removeLeftWorkFolders(const QString& folder)
             continue;
         const Descriptor work(openFolder(parent.fd, name.constData()));
         bool locked = false;
-        const Descriptor owner(work.fd < 0 ? -1 : lockOwner(work.fd, &locked));
+        const Descriptor owner(work.fd < 0 ? -1 : lockOwner(work.fd, false, &locked));
         if (owner.fd >= 0 && locked)
             removeWorkFolder(parent.fd, name.constData(), work.fd);
     }
 }
 
-// Copies the staged file into target and puts it on the disk; false with the reason.
+// Copies the staged file into target and stages it there, leaving its commit only the rename;
+// false with the reason.
 bool copyStaged(const QString& staged, SaveFile& target, QString* reason)
 {
     QFile file(staged);
@@ -123,7 +138,7 @@ bool copyStaged(const QString& staged, SaveFile& target, QString* reason)
         const QByteArray bytes = file.read(1 << 16);
         copied = !bytes.isEmpty() && target.write(bytes.constData(), size_t(bytes.size()));
     }
-    if (copied && target.finish())
+    if (copied && target.stage())
         return true;
     *reason = target.error() != 0 ? qt_error_string(target.error()) : file.errorString();
     return false;
@@ -164,7 +179,7 @@ bool PlantCsv::Stage::create()
             return false;
         const Descriptor folder(openFolder(AT_FDCWD, path.constData()));
         bool locked = false;
-        m_owner = folder.fd < 0 ? -1 : lockOwner(folder.fd, &locked);
+        m_owner = folder.fd < 0 ? -1 : lockOwner(folder.fd, true, &locked);
         if (m_owner >= 0) {
             m_path = QFile::decodeName(path);
             return true;
@@ -200,8 +215,11 @@ bool PlantCsv::Stage::commit()
         if (!names.contains(name) && name != QLatin1String(kOwnerFile))
             names << name;
     }
+    // Another export into the folder waits from the first check through the last move: each set
+    // goes in whole, and the last one stays.
+    const FolderLock lock(QFile::encodeName(m_folder).toStdString());
     // A staged file takes a target of the folder by a rename; one a link names elsewhere, maybe
-    // on another file system, is written beside it and synced, all before anything moves.
+    // on another file system, is written beside it, synced and named, all before anything moves.
     struct Move {
         QString shown;
         QByteArray staged;
@@ -243,11 +261,14 @@ bool PlantCsv::Stage::commit()
         fail(m_folder, qt_error_string(errno));
         return false;
     }
+    // Nothing else runs from the first rename to the last: a kill or a failure there leaves the
+    // files before it new and the others as they were, each whole.
     for (Move& move : moves) {
         const bool moved = move.copy ? move.copy->commit() == ZP_OK
                                      : std::rename(move.staged.constData(), move.target.constData()) == 0;
         if (!moved) {
             fail(move.shown, qt_error_string(move.copy ? move.copy->error() : errno));
+            m_partlyReplaced = &move != &moves.front();
             return false;
         }
     }

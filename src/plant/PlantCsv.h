@@ -16,7 +16,8 @@ public:
     // in place only once every one was written and every target may be replaced: a failed
     // export leaves the folder's earlier set as it was, its document included. The work folder
     // is locked while the Stage lives; a new Stage removes those of the folder that no running
-    // export holds (left by an export that was killed).
+    // export holds (left by an export that was killed): only a work folder that holds its
+    // owner file, and of it only the export's files.
     class Stage {
     public:
         explicit Stage(const QString& folder);
@@ -33,13 +34,18 @@ public:
         // order written and then the others (the document built from them). Every target is first
         // checked by the rules of a whole-file write (a link is written through, a file the user
         // may not write is refused, a file replaced keeps its mode); nothing moves unless all
-        // pass. false when a file failed before, a target is refused or a move fails.
+        // pass. The folder is locked from the first check through the last move, so another
+        // export's commit into it waits. false when a file failed before, a target is refused or
+        // a move fails.
         bool commit();
         // Records a file that could not be written, named as it stands in the folder; the first
         // one is kept.
         void fail(const QString& path, const QString& reason);
         QString failedFile() const { return m_failedFile; }
         QString failureReason() const { return m_failureReason; }
+        // After a move that failed: true when the files before it in the set were replaced (the
+        // failed one and those after it keep their earlier contents).
+        bool partlyReplaced() const { return m_partlyReplaced; }
 
     private:
         friend class PlantCsv;
@@ -52,6 +58,7 @@ public:
         QStringList m_written;
         QString m_failedFile;
         QString m_failureReason;
+        bool m_partlyReplaced = false;
         Stage* m_outer;
     };
 

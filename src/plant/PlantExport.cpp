@@ -43,6 +43,7 @@ bool Plant::exportCsvFiles(const QString& folder)
     m_lastError = 0;
     m_exportFailedFile.clear();
     m_exportFailureReason.clear();
+    m_exportPartlyReplaced = false;
     if (folder.isEmpty()) {
         m_lastError = kFileCannotWrite;
         return false;
@@ -80,6 +81,7 @@ bool Plant::exportCsvFiles(const QString& folder)
     if (!complete) {
         m_exportFailedFile = stage.failedFile().isEmpty() ? folder : stage.failedFile();
         m_exportFailureReason = stage.failureReason();
+        m_exportPartlyReplaced = stage.partlyReplaced();
         qCritical().noquote() << "exportCsvFiles: a file of the set could not be written in" << folder << "-"
                               << m_exportFailedFile << m_exportFailureReason;
         m_lastError = kFileCannotWrite;

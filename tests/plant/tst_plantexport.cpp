@@ -16,7 +16,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <future>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 static const IsolatedHome s_home;
@@ -282,14 +285,16 @@ private slots:
     }
 
     // The work folders killed exports left go with the next export into the folder; the one a
-    // running export writes into stays, and so does a link with a work folder's name.
+    // running export writes into stays, and so does a link with a work folder's name, a folder
+    // of the user's with that name (no owner file) and, of a killed export's, a file not of the set.
     void workFoldersOfKilledExports()
     {
         QTemporaryDir dir, elsewhere;
         const QDir folder(dir.path());
         std::unique_ptr<PlantCsv::Stage> running(new PlantCsv::Stage(dir.path()));
         for (const QString& name :
-             QStringList{".csv-export-a/Loop_ 1_ 1.csv", ".csv-export-b/.owner", elsewhere.filePath("x")}) {
+             QStringList{".csv-export-a/Loop_ 1_ 1.csv", ".csv-export-b/.owner", elsewhere.filePath("x"),
+                         ".csv-export-c/.owner", ".csv-export-c/Zones.csv", ".csv-export-c/notes.txt"}) {
             QFile file(folder.filePath(name));
             QVERIFY(folder.mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
         }
@@ -301,11 +306,53 @@ private slots:
         Plant plant;
         buildPlant(plant);
         QVERIFY(plant.exportCsvFiles(dir.path()));
-        QStringList kept{".csv-export-link", QFileInfo(running->stagingFolder()).fileName()};
+        QStringList kept{".csv-export-a", ".csv-export-c", ".csv-export-link",
+                         QFileInfo(running->stagingFolder()).fileName()};
         QCOMPARE(workFolders(), (kept.sort(), kept));
         running.reset();
-        QCOMPARE(workFolders(), QStringList({".csv-export-link"}));
+        QCOMPARE(workFolders(), QStringList({".csv-export-a", ".csv-export-c", ".csv-export-link"}));
         QVERIFY(QFile::exists(elsewhere.filePath("x")));
+        QCOMPARE(QDir(folder.filePath(".csv-export-c")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({".owner", "notes.txt"}));
+    }
+
+    // Two exports of two plants into one folder at once, many rounds: after each round no file
+    // names one plant while another names the other. A plant's name is in its parameters and
+    // panels files and its document; 16 panels make the set 37 files.
+    void twoWritersOfOneFolder()
+    {
+        Plant::setTopologyWriter(&XMLmodifier::writeTopologyXml);
+        const char* names[] = {"North site", "South site"};
+        Plant plants[2];
+        for (int i = 0; i < 2; ++i) {
+            buildPlant(plants[i]);
+            for (uint cpu = 1; cpu < 16; ++cpu)
+                plants[i].setCPUStat(cpu, true);
+            plants[i].setDescription(names[i]);
+            plants[i].setCPUDescription(0, names[i]);
+        }
+        QTemporaryDir dir;
+        QStringList mixed;
+        for (int round = 0; round < 100; ++round) {
+            std::atomic<int> ready{0};
+            const auto exportPlant = [&](int i) {
+                for (++ready; ready < 2;)
+                    std::this_thread::yield();
+                return plants[i].exportCsvFiles(dir.path());
+            };
+            std::future<bool> first = std::async(std::launch::async, exportPlant, 0);
+            QVERIFY(exportPlant(1) && first.get());
+            int north = 0, south = 0;
+            for (const QByteArray& bytes : folderBytes(dir.path())) {
+                north += bytes.contains("North site");
+                south += bytes.contains("South site");
+            }
+            if (north > 0 && south > 0)
+                mixed << QString::number(round);
+        }
+        Plant::setTopologyWriter(&recordingWriter);
+        QCOMPARE(mixed.join(", "), QString());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 37);
     }
 
     // Printer lines only with the printer, the siren delay only without instant activation.
