@@ -101,10 +101,9 @@ OvApplicationWindow {
         if (theApp)
             theApp.setWndHeight(height)
     }
-    // Minimized or hidden, the window keeps the state it comes back to.
     onVisibilityChanged: {
-        if (theApp && visibility !== Window.Minimized && visibility !== Window.Hidden)
-            theApp.setWndMaximized(visibility === Window.Maximized)
+        if (theApp)
+            theApp.setWndVisibility(visibility)
     }
     onClosing: close.accepted = theApp ? theApp.onQuitRequest() : true
 

@@ -358,6 +358,42 @@ void Ov4kApp::fitWindowToScreen(QQuickWindow* window)
         window->setGeometry(fitted);
 }
 
+void Ov4kApp::setWndWidth(int width)
+{
+    m_windowSettings.setWidth(width);
+    settleWindowLater();
+}
+
+void Ov4kApp::setWndHeight(int height)
+{
+    m_windowSettings.setHeight(height);
+    settleWindowLater();
+}
+
+void Ov4kApp::setWndVisibility(int visibility)
+{
+    switch (visibility) {
+    case QWindow::Windowed: m_windowSettings.setState(WindowSettings::State::Normal); break;
+    case QWindow::Maximized: m_windowSettings.setState(WindowSettings::State::Maximized); break;
+    case QWindow::FullScreen: m_windowSettings.setState(WindowSettings::State::FullScreen); break;
+    default: break;
+    }
+}
+
+void Ov4kApp::settleWindowLater()
+{
+    if (m_windowSettling)
+        return;
+    m_windowSettling = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_windowSettling = false;
+            m_windowSettings.settle();
+        },
+        Qt::QueuedConnection);
+}
+
 bool Ov4kApp::connectGui()
 {
     if (!m_mainWindow)

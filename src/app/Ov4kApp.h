@@ -273,9 +273,12 @@ public slots:
     int getWndWidth() const { return m_windowSettings.width(); }
     int getWndHeight() const { return m_windowSettings.height(); }
     bool isWndMaximized() const { return m_windowSettings.isMaximized(); }
-    void setWndWidth(int width) { m_windowSettings.setWidth(width); }
-    void setWndHeight(int height) { m_windowSettings.setHeight(height); }
+    void setWndWidth(int width);
+    void setWndHeight(int height);
     void setWndMaximized(bool maximized) { m_windowSettings.setMaximized(maximized); }
+    // The window's visibility as QWindow gives it. Minimized or hidden, the window keeps the
+    // state it comes back to.
+    void setWndVisibility(int visibility);
 
     void onAppNameChanged();
     void updateCpuTypeMdl();
@@ -300,6 +303,9 @@ private:
     void loadQtTranslation(const QString& code);
     // Brand application name, a blank, brand organisation name.
     QString brandTitle() const;
+    // Tells the window settings that the window has settled once the event loop is back from the
+    // pass that brought a size.
+    void settleWindowLater();
 
     // The plant's connections to the application and to the tree model.
     void connectPlant();
@@ -363,6 +369,7 @@ private:
     std::atomic<bool> m_compiling{false};
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_heldEvents;
     WindowSettings m_windowSettings;
+    bool m_windowSettling = false;
     QString m_defaultFileName;
     QString m_currentFilePath;
     QQuickWindow* m_mainWindow = nullptr;

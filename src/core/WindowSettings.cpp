@@ -23,8 +23,10 @@ void WindowSettings::load()
     m_maximized = settings.value(QLatin1String(kMaximizedKey), m_maximized).toBool();
     qInfo() << "maximized = " << m_maximized;
     settings.endGroup();
-    m_previousWidth = m_width;
-    m_previousHeight = m_height;
+    m_settledWidth = m_width;
+    m_settledHeight = m_height;
+    m_fullScreen = false;
+    m_changing = false;
     m_modified = false;
 }
 
@@ -43,41 +45,50 @@ void WindowSettings::save()
 }
 
 // The scene assigns the size it was given while it settles: only a different value is a
-// change made by the user. A maximized window's size, reported before or after the flag, is
-// not the one it is restored to.
+// change made by the user.
 void WindowSettings::setWidth(int width)
 {
-    if (m_maximized || width == m_width)
+    if (m_maximized || m_fullScreen || m_changing || width == m_width)
         return;
     m_modified = true;
-    m_previousWidth = m_width;
     m_width = width;
 }
 
 void WindowSettings::setHeight(int height)
 {
-    if (m_maximized || height == m_height)
+    if (m_maximized || m_fullScreen || m_changing || height == m_height)
         return;
     m_modified = true;
-    m_previousHeight = m_height;
     m_height = height;
 }
 
-void WindowSettings::setMaximized(bool maximized)
+void WindowSettings::setState(State state)
 {
-    if (maximized != m_maximized || m_width != m_previousWidth || m_height != m_previousHeight)
-        m_modified = true;
+    const bool fullScreen = state == State::FullScreen;
+    const bool maximized = state == State::Maximized || (fullScreen && m_maximized);
+    if (maximized == m_maximized && fullScreen == m_fullScreen)
+        return;
+    m_modified = true;
     m_maximized = maximized;
-    m_width = m_previousWidth;
-    m_height = m_previousHeight;
+    m_fullScreen = fullScreen;
+    m_changing = true;
+    m_width = m_settledWidth;
+    m_height = m_settledHeight;
+}
+
+void WindowSettings::settle()
+{
+    m_changing = false;
+    m_settledWidth = m_width;
+    m_settledHeight = m_height;
 }
 
 void WindowSettings::fitInto(const QSize& room)
 {
     m_width = std::min(m_width, room.width());
     m_height = std::min(m_height, room.height());
-    m_previousWidth = std::min(m_previousWidth, room.width());
-    m_previousHeight = std::min(m_previousHeight, room.height());
+    m_settledWidth = std::min(m_settledWidth, room.width());
+    m_settledHeight = std::min(m_settledHeight, room.height());
 }
 
 QRect fittedWindowGeometry(const QRect& geometry, const QMargins& frame, const QRect& area)

@@ -19,22 +19,33 @@ public:
     bool isMaximized() const { return m_maximized; }
     bool isModified() const { return m_modified; }
 
-    // Nothing while maximized: the size held is the one the window is restored to.
+    enum class State { Normal, Maximized, FullScreen };
+
+    // The size held is the window's last in the normal state, the one it goes back to. A platform
+    // reports a change of state and the sizes that go with it in its own order, with passing
+    // states between: a change takes back the sizes reported since the window last settled, and
+    // those that follow it count only once the window has settled again.
     void setWidth(int width);
     void setHeight(int height);
-    // Puts back the size held before the last width and height change: a window may report
-    // its maximized size just before the flag, and the normal size is what is stored.
-    void setMaximized(bool maximized);
-    // Shrinks the size held, and the one before it, to what the screen has room for. No change
+    // Full screen keeps the maximized flag it started from: a window left full screen is stored
+    // in the state it goes back to.
+    void setState(State state);
+    void setMaximized(bool maximized) { setState(maximized ? State::Maximized : State::Normal); }
+    // The window has handled all it reported so far, a size among it.
+    void settle();
+    // Shrinks the size held, and the one settled at, to what the screen has room for. No change
     // of the user's: the stored size stays for a larger screen.
     void fitInto(const QSize& room);
 
 private:
     int m_width = 960;
     int m_height = 720;
-    int m_previousWidth = 960;
-    int m_previousHeight = 720;
+    int m_settledWidth = 960;
+    int m_settledHeight = 720;
     bool m_maximized = false;
+    bool m_fullScreen = false;
+    // A state changed since the window last settled.
+    bool m_changing = false;
     bool m_modified = true;
 };
 

@@ -5,6 +5,7 @@
 #include "../plant/ScriptedDialogs.h"
 #include "AppScene.h"
 #include "IsolatedHome.h"
+#include "SceneSettle.h"
 #include "TestBase.h"
 #include "app/Ov4kApp.h"
 
@@ -567,7 +568,8 @@ private slots:
     }
 
     // A window maximized at quit opens maximized, its normal size kept: a quit that changed
-    // nothing writes nothing else, start after start; un-maximized, it writes the state alone.
+    // nothing writes nothing else, start after start, nor does full screen over it; un-maximized,
+    // it writes the state alone.
     void maximizedStart()
     {
         const QStringList keys{"mainWnd/width", "mainWnd/height", "mainWnd/maximized"};
@@ -592,9 +594,21 @@ private slots:
             QVERIFY(m_app->onQuitRequest());
             QCOMPARE(stored(), maximized);
         }
+        m_window->showFullScreen();
+        QTRY_COMPARE(m_window->size(), QSize(800, 600));
+        QVERIFY(m_app->onQuitRequest());
+        QCOMPARE(stored(), maximized);
         m_window->showNormal();
         QVERIFY(m_app->onQuitRequest());
         QCOMPARE(stored(), QStringList({"700", "500", "false"}));
+        // Sized, then maximized: the size the window settled at is kept.
+        QVERIFY(drawFrame(m_window));
+        m_window->resize(760, 560);
+        QTRY_COMPARE(QSize(m_app->getWndWidth(), m_app->getWndHeight()), QSize(760, 560));
+        QCoreApplication::sendPostedEvents(); // the pass is over
+        m_window->showMaximized();
+        QVERIFY(m_app->onQuitRequest());
+        QCOMPARE(stored(), QStringList({"760", "560", "true"}));
     }
 };
 

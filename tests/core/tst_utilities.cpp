@@ -136,8 +136,9 @@ private slots:
         }
     }
 
-    // Steps: L load, S save, Wn width, Hn height, Mn maximized. The settings hold "before" and
-    // then "stored" (width, height, maximized; empty for nothing); "held" adds the modified flag.
+    // Steps: L load, S save, Wn width, Hn height, Mn maximized, Vn in a window (0), maximized (1)
+    // or full screen (2), T settled. The settings hold "before" and then "stored" (width, height,
+    // maximized; empty for nothing); "held" adds the modified flag.
     void window_data()
     {
         QTest::addColumn<Window>("row");
@@ -146,7 +147,8 @@ private slots:
         QTest::newRow("load of nothing") << Window{none, "W1000 H600 L S", {1000, 600, false, false}, none};
         QTest::newRow("maximized") << Window{size, "L W1920 H1080 M1 S", {1280, 800, true, false}, {1280, 800, true}};
         QTest::newRow("maximized after load") << Window{size, "L M1", {1280, 800, true, true}, size};
-        QTest::newRow("restored") << Window{none, "W1000 W1100 H700 M0", {1000, 720, false, true}, none};
+        // Back from minimized, a window reports its state again: the size stays.
+        QTest::newRow("restored") << Window{none, "W1000 W1100 H700 M0", {1100, 700, false, true}, none};
         // The scene assigns the loaded size while it settles: nothing to write, so the missing
         // "maximized" stays missing. A size changed and changed back is written.
         const QVariantList loaded{1280, 800};
@@ -162,6 +164,19 @@ private slots:
         QTest::newRow("fitted, maximized") << Window{loaded, "L F1024x672 M1", {1024, 672, true, true}, loaded};
         QTest::newRow("fitted, then sized")
             << Window{loaded, "L F1100x700 W1000 S", {1000, 700, false, false}, {1000, 700, false}};
+        // A window manager may report a new state before its size, and a drag reports each step.
+        QTest::newRow("maximized, state first")
+            << Window{none, "L W1000 H800 T M1 W1280 H1005 S", {1000, 800, true, false}, {1000, 800, true}};
+        QTest::newRow("dragged, then maximized") << Window{
+            none, "L W1055 H815 T W1060 H820 T M1 W1280 H1005 S", {1060, 820, true, false}, {1060, 820, true}};
+        // Left full screen, the window keeps the state it goes back to.
+        QTest::newRow("full screen") << Window{
+            none, "L W1000 H800 T V2 W1280 H1024 S", {1000, 800, false, false}, {1000, 800, false}};
+        QTest::newRow("maximized, then full screen")
+            << Window{none, "L W1000 H800 T M1 W1280 H1005 T V2 H1024 S", {1000, 800, true, false}, {1000, 800, true}};
+        // Back to maximized through a passing normal state, with the maximized size.
+        QTest::newRow("full screen, back to maximized")
+            << Window{none, "L M1 W1280 H1005 T V2 H1024 T V0 H1005 T M1 S", {960, 720, true, false}, {960, 720, true}};
     }
     void window()
     {
@@ -178,6 +193,8 @@ private slots:
                 : step[0] == 'S' ? window.save()
                 : step[0] == 'W' ? window.setWidth(n)
                 : step[0] == 'H' ? window.setHeight(n)
+                : step[0] == 'V' ? window.setState(WindowSettings::State(n))
+                : step[0] == 'T' ? window.settle()
                                  : window.setMaximized(n);
         }
         QCOMPARE((QVariantList{window.width(), window.height(), window.isMaximized(), window.isModified()}), row.held);
