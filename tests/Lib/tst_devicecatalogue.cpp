@@ -224,7 +224,8 @@ private slots:
             QCOMPARE(QByteArray(reinterpret_cast<char*>(ref.raw), sizeof raw), QByteArray(raw, sizeof raw));
             char buffer[ADDRESS_TEXT_SIZE + 20];
             memset(buffer, '~', sizeof buffer);
-            make_address_text(ref, buffer);
+            const size_t length = make_address_text(ref, buffer);
+            QCOMPARE(length, strlen(buffer));
             QCOMPARE(QByteArray(buffer + ADDRESS_TEXT_SIZE, 20), QByteArray(20, '~'));
             QCOMPARE(QString::fromStdString(new_address_text(ref)), QString(buffer));
             got << buffer << QString::number(ref.get_effective_address());

@@ -1,6 +1,7 @@
 // "ModbusMap.csv" of a generated configuration against whole texts built from the map's layout, the
 // decoding of device registers, and files that cannot be written.
 #include "FileSizeLimit.h"
+#include "FullConfig.h"
 #include "ImageGenerator.h"
 #include "TestBase.h"
 #include "ZpData/Container/ModbusMap.h"
@@ -74,12 +75,13 @@ class TestModbusMap : public TestBase {
     ZpConf m_imported{0, 255};
 
     // -1: a fresh container; a panel type's defaults; the map plant written block by block (100),
-    // imported as an image (101), imported and two devices deleted (102).
+    // imported as an image (101), imported and two devices deleted (102); the full-size plant
+    // imported into a container of no panel type, as the program opens an image (103).
     void build(ZpConf& conf, int how)
     {
-        const Plant p = map_plant();
+        const Plant p = how == 103 ? full_plant() : map_plant();
         if (how >= 0)
-            conf.new_config(how < 100 ? u32(how) : 0);
+            conf.new_config(how < 100 ? u32(how) : how == 103 ? 255 : 0);
         for (int dt = 2; how == 100 && dt <= 198; dt = dt == 2 ? 4 : dt == 4 ? 70 : dt + 1)
             QCOMPARE(conf.set_data(u32(dt), block(p, dt, kV2602).constData(), 0, 0), 0);
         QFile image(m_tmp.filePath("CFG_IN.BIN"));
@@ -146,6 +148,19 @@ private slots:
         labels.removeAt(1);
         zones.removeLast();
         QTest::newRow("two devices deleted") << 102 << map_text(zones, labels);
+        // Rows past every digit count the registers reach, over several of the writer's buffers.
+        zones.clear(), labels.clear();
+        for (int z = 1; z <= 500; ++z)
+            zones.append({z, ""});
+        const Plant full = full_plant();
+        for (const Device& d : full.devices)
+            labels << QString("C%1L%2%3%4 (%5) (%6)")
+                          .arg(full.boards[d.boardIndex].cpu + 1)
+                          .arg(d.boardIndex % 4 * 2 + d.lineBit + 1)
+                          .arg(d.module ? 'M' : 'S')
+                          .arg(d.address + 1)
+                          .arg(d.module ? "FORC" : "ION", QString(d.name));
+        QTest::newRow("full-size") << 103 << map_text(zones, labels);
     }
     void map()
     {

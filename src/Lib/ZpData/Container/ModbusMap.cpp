@@ -20,25 +20,27 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 const char* const kUnit = "src/Lib/ZpData/ZpModbus";
 
-const char* const kDeviceStatus = "Status (0=Normal 1=NotProgrammed 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
-const char* const kDeviceCmd = "Cmd (0=DoNothing 1=Exclude 2=Include 3=ActivateOut 4=DeactivateOut)";
-const char* const kZone0Status = "Status (0=Normal 1=Empty 4=Active 5=Fault 6=PreAlarm)";
-const char* const kZoneStatus = "Status (0=Normal 1=Empty 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
-const char* const kZoneCmd = "Cmd (0=DoNothing 1=Exclude 2=Include)";
-const char* const kAnalog = "Analog value";
-const char* const kNotApplicable = "'-";
+constexpr std::string_view kDeviceStatus =
+    "Status (0=Normal 1=NotProgrammed 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
+constexpr std::string_view kDeviceCmd = "Cmd (0=DoNothing 1=Exclude 2=Include 3=ActivateOut 4=DeactivateOut)";
+constexpr std::string_view kZone0Status = "Status (0=Normal 1=Empty 4=Active 5=Fault 6=PreAlarm)";
+constexpr std::string_view kZoneStatus = "Status (0=Normal 1=Empty 2=Excluded 3=Test 4=Active 5=Fault 6=PreAlarm)";
+constexpr std::string_view kZoneCmd = "Cmd (0=DoNothing 1=Exclude 2=Include)";
+constexpr std::string_view kAnalog = "Analog value";
+constexpr std::string_view kNotApplicable = "'-";
 
-constexpr int kZoneRegister = 100;
-constexpr int kDeviceRegister = 15000;
-constexpr int kSensorRegister = 3000;
+constexpr u32 kZoneRegister = 100;
+constexpr u32 kDeviceRegister = 15000;
+constexpr u32 kSensorRegister = 3000;
 
 struct Example {
-    int reg;
+    u32 reg;
     const char* coord;
     bool analog;
 };
@@ -53,7 +55,7 @@ const Example kExamples[] = {
 
 struct Coil {
     const char* name;
-    int reg;
+    u32 reg;
     const char* read;
 };
 
@@ -73,7 +75,7 @@ const Coil kCoils[] = {
 
 struct Holding {
     const char* name;
-    int reg;
+    u32 reg;
     const char* read;
     const char* write;
 };
@@ -101,71 +103,58 @@ const Holding kCommands[] = {
 
 // The map is built in a buffer of its own and goes to the file in pieces of kFlushSize: a full
 // configuration's nine megabytes make a few large writes, which the file system stores in large
-// pieces.
+// pieces. Every row starts with at least kRowRoom bytes of room, so its fields are appended
+// without a check.
 class MapWriter {
 public:
     static constexpr size_t kFlushSize = size_t(1) << 21;
+    // Far more than the longest row: an address text, a name, a number and the longest texts.
+    static constexpr size_t kRowRoom = 4096;
 
     explicit MapWriter(SaveFile& file)
         : m_file(file)
-        , m_buffer(new char[kCapacity])
+        , m_buffer(new char[kFlushSize + kRowRoom])
         , m_at(m_buffer.get())
     {
     }
 
     MapWriter& operator<<(std::string_view text)
     {
-        if (text.size() > room()) {
-            flush();
-            if (text.size() > room())
-                return write(text.data(), text.size()), *this;
-        }
         std::memcpy(m_at, text.data(), text.size());
         m_at += text.size();
         return *this;
     }
     MapWriter& operator<<(char c)
     {
-        if (room() == 0)
-            flush();
         *m_at++ = c;
         return *this;
     }
-    MapWriter& operator<<(int value) { return number(value); }
-    MapWriter& operator<<(u32 value) { return number(value); }
+    MapWriter& operator<<(u32 value)
+    {
+        m_at = std::to_chars(m_at, m_at + 10, value).ptr;
+        return *this;
+    }
+    // Where the next field goes, for a writer that fills it in place; advance() takes it in.
+    char* cursor() const { return m_at; }
+    void advance(size_t size) { m_at += size; }
     // Ends a row; a full buffer goes to the file.
     void end_row()
     {
-        *this << '\n';
+        *m_at++ = '\n';
         if (size_t(m_at - m_buffer.get()) >= kFlushSize)
             flush();
     }
     // false once a write fell short; the file keeps the reason.
     bool flush()
     {
-        write(m_buffer.get(), size_t(m_at - m_buffer.get()));
+        const size_t size = size_t(m_at - m_buffer.get());
+        if (size != 0 && m_written)
+            m_written = m_file.write(m_buffer.get(), size);
         m_at = m_buffer.get();
         return m_written;
     }
 
 private:
-    // A row is far shorter than the room past kFlushSize.
-    static constexpr size_t kCapacity = kFlushSize + 4096;
-
-    template <typename T>
-    MapWriter& number(T value)
-    {
-        char digits[12];
-        return *this << std::string_view(digits,
-                                         size_t(std::to_chars(digits, digits + sizeof digits, value).ptr - digits));
-    }
-    size_t room() const { return size_t(m_buffer.get() + kCapacity - m_at); }
-    void write(const char* data, size_t size)
-    {
-        if (size != 0 && m_written)
-            m_written = m_file.write(data, size);
-    }
-
     SaveFile& m_file;
     std::unique_ptr<char[]> m_buffer;
     char* m_at;
@@ -222,7 +211,7 @@ void write_fixed_part(MapWriter& out)
         out << h.name << ';' << h.reg << ';' << h.read << ';' << h.write;
         out.end_row();
     }
-    out << "CPU Status;" << 20 << ";Cpu status (Shared with COIL " << 320 << '-' << 335 << ");-";
+    out << "CPU Status;" << 20u << ";Cpu status (Shared with COIL " << 320u << '-' << 335u << ");-";
     out.end_row();
     for (const Holding& h : kCommands) {
         out << h.name << ';' << h.reg << ';' << h.read << ';' << h.write;
@@ -257,23 +246,57 @@ void write_zones(MapWriter& out, ZpConf& conf)
         if (z == 0)
             out << ';' << kZoneRegister << ';' << kZone0Status << ";-";
         else
-            out << ';' << kZoneRegister + int(z) << ';' << kZoneStatus << ';' << kZoneCmd;
+            out << ';' << kZoneRegister + z << ';' << kZoneStatus << ';' << kZoneCmd;
         out.end_row();
     }
 }
 
 // Labels of listed devices: the address text with the class of the programmed slot and the
 // slot's name, as ZpConf::make_address_text and ZpConf::get_name(ref) give them. The lists run
-// in block order, so the locks of one device block and its name block serve a run of rows.
+// in block order, so the locks of one device block and its name block serve a run of rows. The
+// sensors' list repeats the sensors of the devices' list in their order: their labels are kept
+// from the first list and copied into the second.
 class DeviceLabels {
 public:
-    explicit DeviceLabels(ZpConf& conf)
+    DeviceLabels(ZpConf& conf, size_t sensors)
         : m_conf(conf)
     {
+        m_kept.reserve(sensors);
     }
 
-    // address: ADDRESS_TEXT_SIZE bytes; name: 33 bytes, empty when the slot has none.
-    void get(const DeviceRef& ref, char* address, char* name)
+    // ref's label, kept when ref is a sensor.
+    void write(MapWriter& out, const DeviceRef& ref)
+    {
+        const char* const begin = out.cursor();
+        build(out, ref);
+        if (!ref.is_module()) {
+            m_keptText.append(begin, size_t(out.cursor() - begin));
+            m_kept.push_back({ref, m_keptText.size()});
+        }
+    }
+    // The next kept label when it is ref's, else ref's built afresh.
+    void write_again(MapWriter& out, const DeviceRef& ref)
+    {
+        if (m_next < m_kept.size() && std::memcmp(m_kept[m_next].ref.raw, ref.raw, DeviceRef::DATA_SIZE) == 0) {
+            const size_t begin = m_next == 0 ? 0 : m_kept[m_next - 1].end;
+            out << std::string_view(m_keptText).substr(begin, m_kept[m_next].end - begin);
+            ++m_next;
+        } else {
+            build(out, ref);
+        }
+    }
+
+private:
+    static constexpr u32 kBlockCount = 64;
+    static constexpr u32 kSlotCount = 700;
+
+    struct Kept {
+        DeviceRef ref;
+        size_t end; // of its label in m_keptText
+    };
+
+    // The address text, then " (name)" when the slot has a name.
+    void build(MapWriter& out, const DeviceRef& ref)
     {
         const bool reaches = ref.get_block() < kBlockCount && ref.get_slot() < kSlotCount;
         if (reaches && ref.get_block() != m_block) {
@@ -289,38 +312,81 @@ public:
             if (slotClass >= 0)
                 deviceClass = u32(slotClass);
         }
-        make_address_text(ref, deviceClass, address);
-        name[0] = '\0';
+        out.advance(make_address_text(ref, deviceClass, out.cursor()));
         if (!reaches)
             return;
         if (!m_names)
             m_names.emplace(m_conf, m_block, 134, 197);
-        if (m_names->layout())
-            m_names->layout()->get_name(ref.get_slot(), name);
+        if (!m_names->layout())
+            return;
+        // The name is read straight into the row, behind the " (" it needs when it is not empty.
+        char* const suffix = out.cursor();
+        suffix[0] = ' ';
+        suffix[1] = '(';
+        char* const name = suffix + 2;
+        m_names->layout()->get_name(ref.get_slot(), name);
+        // Counted a byte at a time: a wide read of bytes just stored waits for the stores.
+        size_t length = 0;
+        while (length < ZpData::kNameLength && name[length])
+            ++length;
+        if (length != 0) {
+            suffix[length + 2] = ')';
+            out.advance(length + 3);
+        }
     }
-
-private:
-    static constexpr u32 kBlockCount = 64;
-    static constexpr u32 kSlotCount = 700;
 
     ZpConf& m_conf;
     u32 m_block = kBlockCount;
     std::optional<BlockLock<ZpData::IF_DeviceProg>> m_devices;
     std::optional<BlockLock<ZpData::IF_NameProg>> m_names;
+    std::string m_keptText;
+    std::vector<Kept> m_kept;
+    size_t m_next = 0;
 };
 
-void write_devices(MapWriter& out, DeviceLabels& labels, const std::vector<DeviceRef>& devices, int firstRegister,
-                   const char* read, const char* write)
+// What follows the label in each row of a list: ";", the row's register, ";", the read and the
+// write description. The register is counted up in place from row to row, since formatting each
+// number afresh would cost more than the rest of its row.
+class RowTail {
+public:
+    RowTail(u32 firstRegister, std::string_view read, std::string_view write)
+        : m_text(";" + std::to_string(firstRegister))
+        , m_last(m_text.size() - 1)
+    {
+        m_text.append(";").append(read).append(";").append(write);
+    }
+
+    std::string_view text() const { return m_text; }
+    void next()
+    {
+        size_t at = m_last;
+        while (m_text[at] == '9')
+            m_text[at--] = '0';
+        // The ";" before the register: the number takes one more digit.
+        if (m_text[at] == ';') {
+            m_text.insert(at + 1, 1, '1');
+            ++m_last;
+        } else {
+            ++m_text[at];
+        }
+    }
+
+private:
+    std::string m_text;
+    size_t m_last; // the register's last digit
+};
+
+// The rows of one list, each label written by label(ref).
+template <typename Label>
+void write_devices(MapWriter& out, const std::vector<DeviceRef>& devices, u32 firstRegister, std::string_view read,
+                   std::string_view write, Label label)
 {
-    char address[ADDRESS_TEXT_SIZE];
-    char name[ZpData::kNameBufferSize];
-    const std::string tail = std::string(";") + read + ";" + write;
-    for (size_t i = 0; i < devices.size(); ++i) {
-        labels.get(devices[i], address, name);
-        out << address;
-        write_name_suffix(out, name);
-        out << ';' << firstRegister + int(i) << tail;
+    RowTail tail(firstRegister, read, write);
+    for (const DeviceRef& ref : devices) {
+        label(ref);
+        out << tail.text();
         out.end_row();
+        tail.next();
     }
 }
 
@@ -339,9 +405,11 @@ int write_map(ZpConf& conf, SaveFile& out)
     ZpModbus& modbus = conf.get_modbus();
     const bool locked = modbus.lock() == 0;
     {
-        DeviceLabels labels(conf);
-        write_devices(writer, labels, modbus.get_devices(), kDeviceRegister, kDeviceStatus, kDeviceCmd);
-        write_devices(writer, labels, modbus.get_sensors(), kSensorRegister, kAnalog, kNotApplicable);
+        DeviceLabels labels(conf, modbus.get_sensors().size());
+        write_devices(writer, modbus.get_devices(), kDeviceRegister, kDeviceStatus, kDeviceCmd,
+                      [&](const DeviceRef& ref) { labels.write(writer, ref); });
+        write_devices(writer, modbus.get_sensors(), kSensorRegister, kAnalog, kNotApplicable,
+                      [&](const DeviceRef& ref) { labels.write_again(writer, ref); });
     }
     if (locked)
         modbus.unlock();

@@ -296,46 +296,18 @@ private:
     std::vector<u8> m_list;
 };
 
-// Appends to a terminated text, cut to the buffer's size. The Modbus map builds an address text
-// for each of tens of thousands of rows, where a formatted print would cost most of the time.
-class TextCursor {
-public:
-    TextCursor(char* buffer, size_t size)
-        : m_at(buffer)
-        , m_end(buffer + size - 1)
-    {
-        *m_at = '\0';
-    }
-    TextCursor& text(const char* s)
-    {
-        while (*s && m_at < m_end)
-            *m_at++ = *s++;
-        *m_at = '\0';
-        return *this;
-    }
-    TextCursor& character(char c)
-    {
-        if (m_at < m_end)
-            *m_at++ = c;
-        *m_at = '\0';
-        return *this;
-    }
-    TextCursor& number(u32 value)
-    {
-        char digits[10];
-        int count = 0;
-        do
-            digits[count++] = char('0' + value % 10);
-        while (value /= 10);
-        while (count)
-            character(digits[--count]);
-        return *this;
-    }
-
-private:
-    char* m_at;
-    char* m_end;
-};
+// Writes value, below 1000 as every number of an address text is, at `at`; the end. The Modbus map
+// builds an address text for each of tens of thousands of rows, where a formatted print would cost
+// most of the time.
+char* put_address_number(char* at, u32 value)
+{
+    if (value >= 100)
+        *at++ = char('0' + value / 100);
+    if (value >= 10)
+        *at++ = char('0' + value / 10 % 10);
+    *at++ = char('0' + value % 10);
+    return at;
+}
 
 } // namespace
 
@@ -787,35 +759,48 @@ const char* get_brand_label(u32 brand)
     return brand < sizeof(brandLabels) / sizeof(brandLabels[0]) ? brandLabels[brand] : "---";
 }
 
-void make_address_text(const DeviceRef& ref, char* buffer)
+size_t make_address_text(const DeviceRef& ref, char* buffer)
 {
-    make_address_text(ref, ref.get_device_class(), buffer);
+    return make_address_text(ref, ref.get_device_class(), buffer);
 }
 
-void make_address_text(const DeviceRef& ref, u32 deviceClass, char* buffer)
+size_t make_address_text(const DeviceRef& ref, u32 deviceClass, char* buffer)
 {
     if (buffer == nullptr)
-        return;
+        return 0;
     const bool module = ref.is_module();
     u32 channels;
     u32 address;
     if (ref.get_address() < 159 && ref.get_type() != 0) {
-        channels = deviceClass == 1 ? 1 : get_sub_num(ref.get_code());
+        channels = !module || deviceClass == 1 ? 1 : get_sub_num(ref.get_code());
         address = u32(ref.get_effective_address(deviceClass));
     } else {
         channels = module ? ref.get_sub() + 1 : 1;
         address = ref.get_address();
     }
-    TextCursor out(buffer, ADDRESS_TEXT_SIZE);
-    out.character('C').number(ref.get_cpu() + 1).character('L').number(ref.get_line() + 1);
-    out.character(module ? 'M' : 'S').number(address % 256 + 1);
-    if (!module) {
-        out.text(" (").text(get_device_model_name(ref.get_code())).character(')');
-        return;
+    // The coordinate takes at most 13 characters ("C128L8M256.16"); the name behind it is cut to
+    // what the buffer holds.
+    char* at = buffer;
+    *at++ = 'C';
+    at = put_address_number(at, ref.get_cpu() + 1);
+    *at++ = 'L';
+    at = put_address_number(at, ref.get_line() + 1);
+    *at++ = module ? 'M' : 'S';
+    at = put_address_number(at, address % 256 + 1);
+    if (module && channels > 1) {
+        *at++ = '.';
+        at = put_address_number(at, ref.get_sub() + 1);
     }
-    if (channels > 1)
-        out.character('.').number(ref.get_sub() + 1);
-    out.text(" (").text(get_type_name(ref.get_type())).character(')');
+    *at++ = ' ';
+    *at++ = '(';
+    char* const last = buffer + ADDRESS_TEXT_SIZE - 1;
+    for (const char* name = module ? get_type_name(ref.get_type()) : get_device_model_name(ref.get_code());
+         *name && at < last;)
+        *at++ = *name++;
+    if (at < last)
+        *at++ = ')';
+    *at = '\0';
+    return size_t(at - buffer);
 }
 
 std::string new_address_text(const DeviceRef& ref)

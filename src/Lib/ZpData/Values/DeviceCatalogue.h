@@ -95,10 +95,10 @@ const char* get_brand_label(u32 brand);
 // sub-address for a module of several channels, and " (%s)" with the model name (sensors) or
 // the type name (modules). buffer holds ADDRESS_TEXT_SIZE bytes; the text is cut to fit.
 // deviceClass is the device's class (DeviceRef::get_device_class); ZpConf::make_address_text
-// passes the class of the programmed slot.
-void make_address_text(const DeviceRef& ref, u32 deviceClass, char* buffer);
+// passes the class of the programmed slot. The text's length.
+size_t make_address_text(const DeviceRef& ref, u32 deviceClass, char* buffer);
 // The same with the class the reference carries.
-void make_address_text(const DeviceRef& ref, char* buffer);
+size_t make_address_text(const DeviceRef& ref, char* buffer);
 std::string new_address_text(const DeviceRef& ref);
 
 // --- table functions kept for the panel software; nothing here calls them ---
