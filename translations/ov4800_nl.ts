@@ -1239,6 +1239,10 @@
         <source>Cannot write the file %1: %2</source>
         <translation>Kan het bestand %1 niet schrijven: %2</translation>
     </message>
+    <message id="FILE_WR_NEW_BESIDE_OLD">
+        <source>The file %1 was replaced. The file %2 keeps its earlier contents.</source>
+        <translation>Het bestand %1 is vervangen. Het bestand %2 behoudt zijn eerdere inhoud.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>
