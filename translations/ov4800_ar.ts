@@ -1247,6 +1247,10 @@
         <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
         <translation>تعذرت كتابة الملف %1: %2. تم استبدال ملفات التصدير المكتوبة قبله؛ أما هو والملفات التي تليه فلم تتغير.</translation>
     </message>
+    <message id="FILE_WR_NEW_BESIDE_OLD">
+        <source>The file %1 was replaced. The file %2 keeps its earlier contents.</source>
+        <translation>تم استبدال الملف %1. ويحتفظ الملف %2 بمحتواه السابق.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

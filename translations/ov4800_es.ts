@@ -1247,6 +1247,10 @@
         <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
         <translation>No se puede escribir el archivo %1: %2. Los archivos de la exportación escritos antes que él se han sustituido. Él y los archivos posteriores no han cambiado.</translation>
     </message>
+    <message id="FILE_WR_NEW_BESIDE_OLD">
+        <source>The file %1 was replaced. The file %2 keeps its earlier contents.</source>
+        <translation>El archivo %1 se ha sustituido. El archivo %2 conserva su contenido anterior.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -1247,6 +1247,10 @@
         <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
         <translation>Impossible d'écrire le fichier %1 : %2. Les fichiers de l'export écrits avant lui ont été remplacés. Lui et les fichiers suivants sont inchangés.</translation>
     </message>
+    <message id="FILE_WR_NEW_BESIDE_OLD">
+        <source>The file %1 was replaced. The file %2 keeps its earlier contents.</source>
+        <translation>Le fichier %1 a été remplacé. Le fichier %2 garde son contenu précédent.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -1247,6 +1247,10 @@
         <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
         <translation>A(z) %1 fájl nem írható: %2. Az előtte írt exportfájlok lecserélődtek. Ez és az utána következő fájlok változatlanok.</translation>
     </message>
+    <message id="FILE_WR_NEW_BESIDE_OLD">
+        <source>The file %1 was replaced. The file %2 keeps its earlier contents.</source>
+        <translation>A(z) %1 fájl lecserélődött. A(z) %2 fájl megőrizte korábbi tartalmát.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -1247,6 +1247,10 @@
         <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
         <translation>Kan het bestand %1 niet schrijven: %2. De exportbestanden die ervoor zijn geschreven, zijn vervangen. Dit bestand en de bestanden erna zijn ongewijzigd.</translation>
     </message>
+    <message id="FILE_WR_NEW_BESIDE_OLD">
+        <source>The file %1 was replaced. The file %2 keeps its earlier contents.</source>
+        <translation>Het bestand %1 is vervangen. Het bestand %2 behoudt zijn eerdere inhoud.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -1247,6 +1247,10 @@
         <source>Cannot write the file %1: %2. The export files written before it were replaced. It and the files after it are unchanged.</source>
         <translation>Fișierul %1 nu poate fi scris: %2. Fișierele exportului scrise înaintea lui au fost înlocuite. El și fișierele de după el au rămas neschimbate.</translation>
     </message>
+    <message id="FILE_WR_NEW_BESIDE_OLD">
+        <source>The file %1 was replaced. The file %2 keeps its earlier contents.</source>
+        <translation>Fișierul %1 a fost înlocuit. Fișierul %2 își păstrează conținutul anterior.</translation>
+    </message>
     <message id="USR_MSG_COMPILE_PROGRAM_ERRORS" numerus="yes">
         <source>%n program(s) have errors and were written empty.</source>
         <translation>

@@ -827,7 +827,15 @@ void Ov4kApp::onCompileBtnClicked()
     if (!written) {
         const QString failed = QFile::decodeName(failure.path.c_str());
         qCritical() << "Errore scrittura file: " << failed;
-        critical(WholeFile::failureText(failed, qt_error_string(failure.error)));
+        PlantMessage message;
+        message.icon = PlantMessage::Critical;
+        message.text = WholeFile::failureText(failed, qt_error_string(failure.error));
+        // The image may be in place already: the panel's file and the supervisor's then differ.
+        if (!failure.replaced.empty())
+            message.informativeText = qtTrId("FILE_WR_NEW_BESIDE_OLD")
+                                          .arg(QDir::toNativeSeparators(QFile::decodeName(failure.replaced.c_str())),
+                                               QDir::toNativeSeparators(failed));
+        PlantDialogs::show(message);
         return;
     }
     // A program that does not compile is written empty, a device that did not fit is left

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <future>
+#include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -170,6 +171,22 @@ private slots:
         waiting.get();
         QVERIFY(second);
         QVERIFY(!FolderLock(QFile::encodeName(dir.filePath("missing")).toStdString()).held());
+    }
+    // Writers that name two folders in opposite orders lock them in one order and never wait for
+    // each other; a folder named twice is locked once. A stuck writer is left behind, detached.
+    void folderLockOrder()
+    {
+        QTemporaryDir dir;
+        const std::string a = QFile::encodeName(dir.path()).toStdString(), b = a + "/b";
+        QVERIFY(::mkdir(b.c_str(), 0700) == 0 && FolderLock(a, a + "/.").held());
+        auto done = std::make_shared<std::atomic<int>>(0);
+        for (const auto& order : {std::make_pair(a, b), std::make_pair(b, a)})
+            std::thread([order, done] {
+                for (int i = 0; i < 5000; ++i)
+                    FolderLock(order.first, order.second);
+                ++*done;
+            }).detach();
+        QTRY_COMPARE_WITH_TIMEOUT(done->load(), 2, 10000);
     }
     // Each step puts (+value), gets (-), drops (x), peeks (?) or clears (C), and reports its
     // result (the element for a get or a peek), then the count, F when full, E when empty.

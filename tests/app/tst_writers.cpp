@@ -3,13 +3,51 @@
 #include "AppScene.h"
 #include "DocumentCommands.h"
 #include "FileSizeLimit.h"
+#include "ImageGenerator.h"
 #include "IsolatedHome.h"
+#include "OS/TraceLog.h"
 #include "TestBase.h"
+#include "ZpData/Container/ModbusMap.h"
+#include "ZpData/Container/ZpConf.h"
+#include "ZpData/Container/ZpConfIO.h"
+#include "core/WholeFile.h"
 #include "io/XMLmodifier.h"
 
 #include <QtTest>
 
 #include <cerrno>
+#include <csignal>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// A fault at the rename that puts a file of this name in place, for the thread that sets it: the
+// rename refused, the process killed just before or after it, or a pause after it that lets
+// another writer's moves come in between.
+enum Fault { NoFault, Refuse, KillBefore, KillAfter, PauseAfter };
+thread_local Fault t_fault = NoFault;
+thread_local QByteArray t_faultFile;
+
+} // namespace
+
+extern "C" int rename(const char* from, const char* to)
+{
+    static const auto real = reinterpret_cast<int (*)(const char*, const char*)>(::dlsym(RTLD_NEXT, "rename"));
+    const bool hit = t_fault != NoFault && QByteArray(to).endsWith('/' + t_faultFile);
+    if (hit && t_fault == KillBefore)
+        ::raise(SIGKILL);
+    if (hit && t_fault == Refuse)
+        return errno = EIO, -1;
+    const int result = real(from, to);
+    if (hit && t_fault == KillAfter)
+        ::raise(SIGKILL);
+    if (hit && t_fault == PauseAfter)
+        QThread::msleep(30);
+    return result;
+}
 
 static const IsolatedHome s_home;
 static int s_argc = 1;
@@ -86,6 +124,48 @@ class tst_Writers : public TestBase {
             runWriter(writer, folder, true);
         return fileContents(folder + '/' + writerFile(writer));
     }
+    // Rounds of the compile command while another copy of the program writes the image
+    // generator's sample plant into the same folder again and again, pausing between its two
+    // renames, until the round ends: after each round the folder holds the pair of one plant.
+    void compileBesideAnother(const QString& folder)
+    {
+        ZpConf other(0, 255);
+        write("writers/sample.bin", imagegen::image_v3(imagegen::sample_plant(), imagegen::kV2602));
+        QVERIFY(other.new_config(0) == 0
+                && other.get_io().import_bin(QFile::encodeName(path("writers/sample.bin")), nullptr) <= 0);
+        traceErrors();
+        const auto writeOther = [&](const QString& into) {
+            return write_compile_files(other, QFile::encodeName(into + "/CFG_IN.BIN"),
+                                       QFile::encodeName(into + "/ModbusMap.csv"), nullptr);
+        };
+        const auto pairIn = [](const QString& in) {
+            return QByteArrayList{fileContents(in + "/CFG_IN.BIN"), fileContents(in + "/ModbusMap.csv")};
+        };
+        QVERIFY(QDir().mkpath(path("writers/sample")) && writeOther(path("writers/sample")) == 0);
+        const QByteArrayList own{reference("image"), reference("map")}, sample = pairIn(path("writers/sample"));
+        QVERIFY(own[0] != sample[0] && own[1] != sample[1]);
+        g_logger().flush();
+        for (int round = 0; round < 12; ++round) {
+            int roundOn[2];
+            QVERIFY(::pipe(roundOn) == 0);
+            const pid_t writer = ::fork();
+            if (writer == 0) {
+                t_fault = PauseAfter;
+                t_faultFile = "CFG_IN.BIN";
+                ::close(roundOn[1]);
+                ::fcntl(roundOn[0], F_SETFL, O_NONBLOCK);
+                for (char end; ::read(roundOn[0], &end, 1) < 0; ::usleep(2000))
+                    writeOther(folder);
+                ::_exit(0);
+            }
+            ::close(roundOn[0]);
+            runWriter("image", folder, true);
+            ::close(roundOn[1]);
+            QVERIFY(writer > 0 && ::waitpid(writer, nullptr, 0) == writer);
+            const QByteArrayList got = pairIn(folder);
+            QVERIFY2(got == own || got == sample, qPrintable(QString("round %1").arg(round)));
+        }
+    }
 
 private slots:
     void initTestCase()
@@ -106,20 +186,22 @@ private slots:
     // Every writer keeps the same promises: a link stays and the file it names gets the bytes,
     // an existing file keeps its mode; a read-only file, a folder or a cut write is refused with
     // the file and the reason named, and the old bytes stay. The image and the map are replaced
-    // together or not at all: "pairing" cuts the other one of the two.
+    // together or not at all: "pairing" cuts the other one of the two; "two writers" compile two
+    // plants into one folder; a failed "last rename" (the map's) names the new file and the old.
     void everyWriter_data()
     {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("condition");
         QTest::addColumn<int>("error"); // 0: written
-        const QList<QPair<QString, int>> conditions{{"link", 0},        {"read-only", EACCES},
-                                                    {"mode kept", 0},   {"short write", EFBIG},
-                                                    {"folder", EISDIR}, {"pairing", EFBIG}};
+        const QList<QPair<QString, int>> conditions{
+            {"link", 0},        {"read-only", EACCES}, {"mode kept", 0},   {"short write", EFBIG},
+            {"folder", EISDIR}, {"pairing", EFBIG},    {"two writers", 0}, {"last rename", EIO}};
         // The CSV set is cut at its zones file: the document comes after every file of the set.
         for (const QString writer : {"save", "pdf", "image", "map", "csv", "xml"})
             for (const auto& c : conditions)
                 if ((c.first != "pairing" || !partnerOf(writer).isEmpty())
-                    && (c.first != "short write" || writer != "xml"))
+                    && (c.first != "short write" || writer != "xml") && (c.first != "two writers" || writer == "image")
+                    && (c.first != "last rename" || writer == "map"))
                     QTest::addRow("%s, %s", qPrintable(writer), qPrintable(c.first)) << writer << c.first << c.second;
     }
     void everyWriter()
@@ -148,15 +230,23 @@ private slots:
             : 0;
         if (error != 0)
             expectWarning(QRegularExpression::escape(writerFile(cut)) + "|^Non sono riuscito a salvare il file.$");
+        if (condition == "two writers")
+            compileBesideAnother(folder);
+        t_fault = condition == "last rename" ? Refuse : NoFault;
+        t_faultFile = "ModbusMap.csv";
         runWriter(writer, folder, error == 0, limit);
+        t_fault = NoFault;
         if (QTest::currentTestFailed())
             return;
         if (error != 0) {
             traceErrors();
             const PlantMessage box = m_dialogs.asked().last();
             QCOMPARE(box.icon, PlantMessage::Critical);
-            QCOMPARE(box.informativeText.isEmpty() ? box.text : box.informativeText,
+            QCOMPARE(box.informativeText.isEmpty() || condition == "last rename" ? box.text : box.informativeText,
                      qtTrId("FILE_WR_ERROR_REASON").arg(folder + '/' + writerFile(cut), qt_error_string(error)));
+            if (condition == "last rename")
+                QCOMPARE(box.informativeText,
+                         qtTrId("FILE_WR_NEW_BESIDE_OLD").arg(folder + "/CFG_IN.BIN", folder + "/ModbusMap.csv"));
         }
         QCOMPARE(QFileInfo(target).isSymLink(), condition == "link");
         QCOMPARE(QFileInfo(target).isDir(), condition == "folder");
@@ -164,7 +254,8 @@ private slots:
             if (w.isEmpty() || (w == writer && condition == "folder"))
                 continue;
             const QString file = w == writer ? real : folder + '/' + writerFile(w);
-            const QByteArray got = fileContents(file), expected = error ? "old " + w.toLatin1() : reference(w);
+            const bool replaced = !error || (condition == "last rename" && w == "image");
+            const QByteArray got = fileContents(file), expected = replaced ? reference(w) : "old " + w.toLatin1();
             // A report holds the time it was made, a CSV file that and where it was written: they
             // differ in nothing else.
             const bool report = w == "pdf" && !error;
@@ -230,6 +321,56 @@ private slots:
             found += bytes.isEmpty() ? '-' : bytes == "old" ? 'o' : 'n';
         }
         QCOMPARE(found, files);
+    }
+
+    // A writer killed three times at a rename of its files, then one whole write: the folder holds
+    // the written files and nothing else. A compile killed between its renames left the new image
+    // beside the old map until then.
+    void killedWriters_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<int>("fault");
+        QTest::newRow("compile, before the renames") << "image" << int(KillBefore);
+        QTest::newRow("compile, between the renames") << "image" << int(KillAfter);
+        QTest::newRow("save, before the rename") << "save" << int(KillBefore);
+    }
+    void killedWriters()
+    {
+        QFETCH(QString, writer);
+        QFETCH(int, fault);
+        m_app->plant()->enableSIB(0);
+        const QString folder = path("writers/killed " + QString(QTest::currentDataTag())), partner = partnerOf(writer);
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString& w : {writer, partner})
+            if (!w.isEmpty())
+                write(folder.mid(m_dir.path().size() + 1) + '/' + writerFile(w), "old " + w.toLatin1());
+        const QByteArray saved = reference("save"), image = reference("image");
+        g_logger().flush();
+        for (int kill = 0; kill < 3; ++kill) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                t_fault = Fault(fault);
+                t_faultFile = writerFile(writer).toLatin1();
+                WholeFile file(folder + "/P.tov");
+                if (writer == "image")
+                    write_compile_files(*g_zpConf, QFile::encodeName(folder + "/CFG_IN.BIN"),
+                                        QFile::encodeName(folder + "/ModbusMap.csv"), nullptr);
+                else if (file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size())
+                    file.commit();
+                ::_exit(0);
+            }
+            int status = 0;
+            QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFSIGNALED(status)
+                    && WTERMSIG(status) == SIGKILL);
+        }
+        if (fault == KillAfter) {
+            QCOMPARE(fileContents(folder + "/CFG_IN.BIN"), image);
+            QCOMPARE(fileContents(folder + "/ModbusMap.csv"), QByteArray("old map"));
+        }
+        runWriter(writer, folder, true);
+        const QStringList written = partner.isEmpty() ? QStringList("P.tov")
+                                                      : QStringList({"CFG_IN.BIN", "ModbusMap.csv"});
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), written);
     }
 };
 

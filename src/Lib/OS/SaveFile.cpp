@@ -10,6 +10,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -71,19 +72,45 @@ std::string folder_of(const std::string& path)
 }
 
 FolderLock::FolderLock(const std::string& folder)
-    : m_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    : FolderLock(folder, folder)
 {
-    while (m_fd >= 0 && !m_held) {
-        m_held = ::flock(m_fd, LOCK_EX) == 0;
-        if (!m_held && errno != EINTR)
-            break;
+}
+
+FolderLock::FolderLock(const std::string& folder, const std::string& other)
+{
+    struct stat ids[2];
+    const std::string* names[2] = {&folder, &other};
+    for (int i = 0; i < 2; ++i) {
+        m_fds[i] = ::open(names[i]->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_fds[i] >= 0 && ::fstat(m_fds[i], &ids[i]) != 0) {
+            ::close(m_fds[i]);
+            m_fds[i] = -1;
+        }
+    }
+    // A folder that cannot be opened leaves the other locked, for a writer whose checks pass.
+    m_held = m_fds[0] >= 0 && m_fds[1] >= 0;
+    if (m_held && ids[0].st_dev == ids[1].st_dev && ids[0].st_ino == ids[1].st_ino) {
+        ::close(m_fds[1]);
+        m_fds[1] = -1;
+    } else if (m_held && std::make_pair(ids[1].st_dev, ids[1].st_ino) < std::make_pair(ids[0].st_dev, ids[0].st_ino)) {
+        std::swap(m_fds[0], m_fds[1]);
+    }
+    for (const int fd : m_fds) {
+        while (fd >= 0 && ::flock(fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                m_held = false;
+                break;
+            }
+        }
     }
 }
 
 FolderLock::~FolderLock()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    for (const int fd : m_fds) {
+        if (fd >= 0)
+            ::close(fd);
+    }
 }
 
 int check_save_target(const char* path, SaveTarget* target)

@@ -31,13 +31,17 @@ public:
     // Waits until the folder is locked; a folder that cannot be opened is not locked, and the
     // writer's own checks then say why.
     explicit FolderLock(const std::string& folder);
+    // Both folders of a set, taken in the order of their identity on the disk, which every writer
+    // follows, so two writers of the same two folders never wait for each other; a folder named
+    // twice is locked once. Held when both are.
+    FolderLock(const std::string& folder, const std::string& other);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
     bool held() const { return m_held; }
 
 private:
-    int m_fd = -1;
+    int m_fds[2] = {-1, -1};
     bool m_held = false;
 };
 

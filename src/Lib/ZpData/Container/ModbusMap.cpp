@@ -428,25 +428,37 @@ int write_map(ZpConf& conf, const char* path, int* error)
 
 int write_compile_files(ZpConf& conf, const char* imagePath, const char* mapPath, CompileFailure* failure)
 {
+    // Two writers of one folder take turns from the check of the targets through the last
+    // rename, so the folder holds one writer's pair; a killed writer's turn ends with it.
+    const std::string imageFolder = folder_of(imagePath ? imagePath : "");
+    const FolderLock turn(imageFolder, mapPath ? folder_of(mapPath) : imageFolder);
     SaveFile image(imagePath);
     SaveFile map(mapPath);
     SaveFile* failed = nullptr;
-    // Every target is checked before anything is written. The map, the smaller, is on the disk
-    // before the image is written, and takes its name only once the image has: only a failed
-    // rename of the map can part them.
+    const char* replaced = "";
+    // Every target is checked before anything is written, and both files are whole on the disk
+    // under their marked names before either is renamed: nothing but the two renames lies
+    // between the first move and the last, and only a failed rename of the map can part them.
     if (!image.open())
         failed = &image;
     else if (mapPath && (write_map(conf, map) != ZP_OK || !map.finish()))
         failed = &map;
-    else if (conf.get_io().write_image_v3(image, nullptr) != ZP_OK || image.commit() != ZP_OK)
+    else if (conf.get_io().write_image_v3(image, nullptr) != ZP_OK || !image.finish())
         failed = &image;
-    else if (mapPath && map.commit() != ZP_OK)
+    else if (mapPath && !map.stage())
         failed = &map;
+    else if (!image.stage() || image.commit() != ZP_OK)
+        failed = &image;
+    else if (mapPath && map.commit() != ZP_OK) {
+        failed = &map;
+        replaced = imagePath;
+    }
     if (!failed)
         return ZP_OK;
     if (failure) {
         failure->path = failed == &image ? imagePath : mapPath;
         failure->error = failed->error();
+        failure->replaced = replaced;
     }
     return ZP_ERR_GENERIC;
 }

@@ -16,11 +16,15 @@ int write_map(ZpConf& conf, const char* path, int* error = nullptr);
 // with out.error() the system's reason.
 int write_map(ZpConf& conf, SaveFile& out);
 
-// Why the compile's files were not written: the file that failed and the errno.
+// Why the compile's files were not written: the file that failed and the errno, and the file
+// already replaced when the map's rename failed after the image's (the map then keeps its
+// earlier contents), empty otherwise.
 struct CompileFailure {
     std::string path;
     int error = 0;
+    std::string replaced;
 };
 // The compile's files: the panel image at imagePath and, when mapPath is not null, the map at
-// mapPath, replaced together or not at all. 0, or 1000 with failure filled in.
+// mapPath, replaced together or not at all but for a failed rename of the map after the image's.
+// Writers of the same folders take turns. 0, or 1000 with failure filled in.
 int write_compile_files(ZpConf& conf, const char* imagePath, const char* mapPath, CompileFailure* failure);
