@@ -548,6 +548,10 @@ private slots:
         open("year cut to 0", dec31, lefts12 + " BS <", "TIM(12-31-0 08.00 17.00)", "0 08.00 17.00)", false, allDigits);
         open("month cut to 0", "TIM(02-29-08 00.30 23.59)", "< < < < < < < < < < < < < < < < < < BS <",
              "TIM(0-29-08 00.30 23.59)", "0-29-08 00.30 23.59)", false, "- MO");
+        open("day typed after a month cut to 0", dec31, "< < < < < < < < < < < < < < < BS BS < BS BS 0 > 3 1",
+             "TIM(0-31-09 08.00 17.00)", "-09 08.00 17.00)", false, "");
+        open("year typed after a day cut to 0", dec31, "< < < < < < < < < < < < < < < BS BS 0 > > > BS BS 1 0",
+             "TIM(12-0-10 08.00 17.00)", " 08.00 17.00)", false, "");
         open("month 0 in front of a time", "TIM(-- 08.00 17.00)", lefts12 + " BS 0 <", "TIM(0 08.00 17.00)",
              "0 08.00 17.00)", false, "- MO");
         row("day in front", dec31, toMonth + " > BS", "TIM(31-09 08.00 17.00)", "31-09 08.00 17.00)", 559, "- MO");
