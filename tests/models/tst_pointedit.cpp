@@ -1,5 +1,6 @@
 // Editing the rows of the point tables: one value onto many rows, programs, fast inputs,
 // resets, and copy and paste special within the capacity limits.
+#include "../plant/LoopTestSupport.h"
 #include "ModelFixture.h"
 #include "TestBase.h"
 #include "models/OvPointModel.h"
@@ -59,17 +60,6 @@ const OvGenericPoint* sensor(const OvPointModel& model, int address)
 const OvGenericPoint* module(const OvPointModel& model, int address)
 {
     return model.activeLoop().modules().at(address - 1);
-}
-
-// The sensor and module counts of every zone that has any, as zone:sensors/modules.
-QString zoneCounts(const Plant& plant)
-{
-    QStringList counts;
-    for (const OvArea& a : plant.areas().areas()) {
-        if (a.sensorCount() + a.moduleCount() > 0)
-            counts << QString("%1:%2/%3").arg(a.index()).arg(a.sensorCount()).arg(a.moduleCount());
-    }
-    return counts.join(' ');
 }
 
 } // namespace
@@ -579,10 +569,10 @@ private slots:
         QCOMPARE(target.areaIndex(), 5);
         QCOMPARE(target.cbe(), QString());
         if (plant) {
-            QCOMPARE(zoneCounts(**plant), zones);
+            QCOMPARE(looptest::zoneCounts(**plant), zones);
             (*plant)->areas().reset();
             (*plant)->countAreaDevices();
-            QCOMPARE(zoneCounts(**plant), zones);
+            QCOMPARE(looptest::zoneCounts(**plant), zones);
         }
     }
 

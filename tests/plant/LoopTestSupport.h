@@ -34,6 +34,17 @@ inline u32 boardOffset(int c, int b)
     return 4 + 61 * u32(c) + 5 * u32(b);
 }
 
+// The sensor and module counts of every zone that has any, as zone:sensors/modules.
+inline QString zoneCounts(const Plant& plant)
+{
+    QStringList counts;
+    for (const OvArea& a : plant.areas().areas()) {
+        if (a.sensorCount() + a.moduleCount() > 0)
+            counts << QString("%1:%2/%3").arg(a.index()).arg(a.sensorCount()).arg(a.moduleCount());
+    }
+    return counts.join(' ');
+}
+
 inline void setZpxByte(u32 offset, u8 value)
 {
     PanelBlockWrite(0, 2, 2).data()[offset] = value;

@@ -129,17 +129,6 @@ void storeModule(Plant& plant, const QStringList& areas)
     plant.setPoint(m);
 }
 
-// The sensor and module counts of every zone that has any, as zone:sensors/modules.
-QString zoneCounts(const Plant& plant)
-{
-    QStringList counts;
-    for (const OvArea& a : plant.areas().areas()) {
-        if (a.sensorCount() + a.moduleCount() > 0)
-            counts << QString("%1:%2/%3").arg(a.index()).arg(a.sensorCount()).arg(a.moduleCount());
-    }
-    return counts.join(' ');
-}
-
 // One slot call: a name and its numbers; "desc" takes a text.
 bool run(Plant& plant, const QString& statement)
 {
@@ -540,17 +529,17 @@ private slots:
         const QStringList statements = steps.split(';');
         QString before;
         for (const QString& step : statements) {
-            before = zoneCounts(plant);
+            before = looptest::zoneCounts(plant);
             if (step.trimmed() == "ok" || step.trimmed() == "yes")
                 dialogs.answer(step.trimmed() == "ok" ? PlantMessage::Ok : PlantMessage::Yes);
             else
                 run(plant, step);
         }
         QCOMPARE(dialogs.pending(), 0);
-        const QString after = zoneCounts(plant);
+        const QString after = looptest::zoneCounts(plant);
         plant.areas().reset();
         plant.countAreaDevices();
-        QCOMPARE(after, zoneCounts(plant));
+        QCOMPARE(after, looptest::zoneCounts(plant));
         QVERIFY(after != before);
         traceErrors("set_cpu_llId");
     }
