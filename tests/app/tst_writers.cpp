@@ -11,7 +11,6 @@
 #include "ZpData/Container/ZpConf.h"
 #include "ZpData/Container/ZpConfIO.h"
 #include "core/WholeFile.h"
-#include "io/XMLmodifier.h"
 
 #include <QtTest>
 
@@ -53,16 +52,6 @@ static const IsolatedHome s_home;
 static int s_argc = 1;
 static char s_arg0[] = "tst_writers";
 static char* s_argv[] = {s_arg0, nullptr};
-
-// The file of the set whose staged copy the topology writer removes after writing the document:
-// its move is the one that fails, after every target passed its check.
-static QString s_lostFile;
-
-static bool losingWriter(const QString& folder, const QStringList& loopFiles, QString* failedFile, QString* reason)
-{
-    return XMLmodifier::writeTopologyXml(folder, loopFiles, failedFile, reason)
-        && QFile::remove(folder + '/' + s_lostFile);
-}
 
 class tst_Writers : public TestBase {
     Q_OBJECT
@@ -279,24 +268,23 @@ private slots:
         QCOMPARE(written.entryList({".csv-export-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
     }
 
-    // A move of the CSV set that fails after every target passed its check (a file the set adds,
-    // lost at its move): the box names it with the reason, and says so when files before it in
-    // the set (the CSV files as written, then the document) were replaced. Each file of the set
-    // after the export: n new, o old, - missing.
+    // A move of the CSV set refused after every target passed its check: the box names the file
+    // with the reason, and says so when files before it in the set (the CSV files as written,
+    // then the document) were replaced. Each file of the set after the export: n new, o old.
     void cutMoves_data()
     {
-        QTest::addColumn<QString>("lost");
+        QTest::addColumn<QString>("refused");
         QTest::addColumn<QString>("files");
         QTest::newRow("first move") << "General parameters.csv"
-                                    << "-ooooo";
+                                    << "oooooo";
         QTest::newRow("second move") << "Zones.csv"
-                                     << "n-oooo";
+                                     << "nooooo";
         QTest::newRow("last CSV file") << "Loop_ 1_ 1.csv"
-                                       << "nnnn-o";
+                                       << "nnnnoo";
     }
     void cutMoves()
     {
-        QFETCH(QString, lost);
+        QFETCH(QString, refused);
         QFETCH(QString, files);
         const QStringList moves{"General parameters.csv", "Zones.csv",      "Groups.csv", "Panels.csv",
                                 "Loop_ 1_ 1.csv",         writerFile("xml")};
@@ -305,21 +293,18 @@ private slots:
         const QString name = QString("writers/cut ") + QTest::currentDataTag(), folder = path(name);
         QVERIFY(QDir().mkpath(folder));
         for (const QString& file : moves)
-            if (file != lost)
-                write(name + '/' + file, "old");
-        s_lostFile = lost;
-        expectWarning(QRegularExpression::escape(lost));
-        Plant::setTopologyWriter(&losingWriter);
+            write(name + '/' + file, "old");
+        expectWarning(QRegularExpression::escape(refused));
+        t_fault = Refuse;
+        t_faultFile = refused.toUtf8();
         runWriter("csv", folder, false);
-        Plant::setTopologyWriter(&XMLmodifier::writeTopologyXml);
+        t_fault = NoFault;
         const char* id = files.startsWith('n') ? "FILE_WR_ERROR_SET_PART" : "FILE_WR_ERROR_REASON";
         QCOMPARE(m_dialogs.asked().last().informativeText,
-                 qtTrId(id).arg(folder + '/' + lost, qt_error_string(ENOENT)));
+                 qtTrId(id).arg(folder + '/' + refused, qt_error_string(EIO)));
         QString found;
-        for (const QString& file : moves) {
-            const QByteArray bytes = fileContents(folder + '/' + file);
-            found += bytes.isEmpty() ? '-' : bytes == "old" ? 'o' : 'n';
-        }
+        for (const QString& file : moves)
+            found += fileContents(folder + '/' + file) == "old" ? 'o' : 'n';
         QCOMPARE(found, files);
     }
 
