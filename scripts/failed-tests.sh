@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # After a failed CTest run, from its build tree: each failed test by name and why (as CTest
 # told it on the console that `ctest -O Testing/Temporary/LastConsole.log` kept), then only that
-# test's own lines that say what failed: its failed checks and sanitizer reports, and, when the
-# program did not reach its totals (aborted by a watchdog or a signal, killed at its timeout),
-# its last lines too. What a test that passed printed (some fail inner tests on purpose) is
+# test's own lines that say what failed: its failed checks and sanitizer reports with their first
+# frames, and, when the program did not reach its totals (aborted by a watchdog or a signal,
+# killed at its timeout), its last lines too. What a test that passed printed (some fail inner tests on purpose) is
 # never shown.
 set -euo pipefail
 dir=Testing/Temporary
@@ -28,6 +28,11 @@ cut -d: -f2- "$dir/LastTestsFailed.log" | while IFS= read -r name; do
       for (i = 1; i <= n; ++i) {
         if (lines[i] ~ /^(FAIL!|QFATAL|   Loc:)|Received signal|ERROR: [A-Za-z]+Sanitizer|WARNING: ThreadSanitizer|runtime error:|^SUMMARY: /) {
           if (++checks <= 40) print lines[i]
+          # A sanitizer report names its place in the frames below it.
+          if (checks <= 40 && lines[i] ~ /Sanitizer/) frames = 12
+        } else if (frames > 0 && lines[i] ~ /^ *#[0-9]+ /) {
+          print lines[i]
+          --frames
         }
         if (lines[i] ~ /^Totals: /) totals = 1
       }

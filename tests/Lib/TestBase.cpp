@@ -6,10 +6,14 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <mutex>
+
 namespace {
 
 TestBase* s_current = nullptr;
 QtMessageHandler s_previous = nullptr;
+// A compile's worker logs while the test's thread does: the handler's records take turns.
+std::mutex s_records;
 
 // "unit/function:line E", then "[message]" and ":task(code) " when present; an optional time
 // prefix stands before it. A message with a line break in it closes its bracket on a later line; a
@@ -23,6 +27,7 @@ const QRegularExpression
 
 void TestBase::expectWarning(const QString& pattern)
 {
+    const std::lock_guard<std::mutex> lock(s_records);
     m_warnings << Expectation{QRegularExpression(pattern), false};
 }
 
@@ -66,6 +71,7 @@ QStringList TestBase::traceErrors(const QString& where)
 
 QStringList TestBase::messages(QtMsgType type) const
 {
+    const std::lock_guard<std::mutex> lock(s_records);
     QStringList found;
     for (const auto& message : m_messages)
         if (message.first == type)
@@ -105,6 +111,7 @@ void TestBase::reset()
     QFile::remove(m_tracePath);
     QCOMPARE(g_logger().open_file(m_tracePath.toStdString(), true), 0);
     m_traceStart = 0;
+    const std::lock_guard<std::mutex> lock(s_records);
     m_warnings.clear();
     m_traceErrors.clear();
     m_messages.clear();
@@ -125,15 +132,22 @@ bool TestBase::announced(QList<Expectation>& expectations, const QString& text)
 
 void TestBase::cleanup()
 {
-    QStringList faults = m_unexpected;
+    QStringList faults;
+    {
+        const std::lock_guard<std::mutex> lock(s_records);
+        faults = m_unexpected;
+    }
     for (auto it = kErrorLine.globalMatch(trace()); it.hasNext();) {
         const QString line = it.next().captured(1);
         if (!m_consumed.contains(line) && !announced(m_traceErrors, line))
             faults << QStringLiteral("trace error: ") + line;
     }
-    for (const auto& expectation : m_warnings + m_traceErrors)
-        if (!expectation.seen)
-            faults << QStringLiteral("announced, never logged: ") + expectation.pattern.pattern();
+    {
+        const std::lock_guard<std::mutex> lock(s_records);
+        for (const auto& expectation : m_warnings + m_traceErrors)
+            if (!expectation.seen)
+                faults << QStringLiteral("announced, never logged: ") + expectation.pattern.pattern();
+    }
     reset();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
@@ -142,6 +156,7 @@ void TestBase::handler(QtMsgType type, const QMessageLogContext& context, const 
 {
     TestBase* self = s_current;
     if (self) {
+        const std::lock_guard<std::mutex> lock(s_records);
         self->m_messages << qMakePair(type, text);
         if (type == QtWarningMsg || type == QtCriticalMsg) {
             if (self->announced(self->m_warnings, text))

@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 class tst_TestBase : public TestBase {
     Q_OBJECT
@@ -43,6 +45,26 @@ private slots:
             log_printf(1, "%s\n", line.c_str());
         log_error("unit", "after", 5, "current");
         QCOMPARE(traceErrors("unit/"), (QStringList{"rotated", "current"}));
+    }
+    // A worker's messages while the test's thread logs its own (a compile logs while the window
+    // repaints): each is recorded once, and an announced warning from a worker counts.
+    void messagesFromThreads()
+    {
+        expectWarning("^from a worker$");
+        const int perThread = 300;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < 4; ++t)
+            workers.emplace_back([t] {
+                for (int i = 0; i < perThread; ++i)
+                    qDebug("worker %d, %d", t, i);
+                qWarning("from a worker");
+            });
+        for (int i = 0; i < perThread; ++i)
+            qDebug("test %d", i);
+        for (auto& worker : workers)
+            worker.join();
+        QCOMPARE(messages(QtDebugMsg).size(), 5 * perThread);
+        QCOMPARE(messages(QtWarningMsg).size(), 4);
     }
 };
 

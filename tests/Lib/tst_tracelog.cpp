@@ -4,6 +4,9 @@
 
 #include <QtTest>
 
+#include <thread>
+#include <vector>
+
 static const int kPrefixLength = 15; // "[hh:mm:ss.mmm] "
 
 // The text with "P" for each time prefix.
@@ -96,6 +99,25 @@ private slots:
             QCOMPARE(read_file(path), size > 2000000 ? "Pnew\n" : kept + "Pnew\n");
             QCOMPARE(read_file(path + ".0"), size > 2000000 ? kept : "older\n");
         }
+    }
+    // Lines written by several threads at once (a compile's worker logs while the window's
+    // thread does): each line has its one time prefix and its text whole.
+    void threads()
+    {
+        const int perThread = 2000;
+        std::vector<std::thread> writers;
+        for (int t = 0; t < 4; ++t)
+            writers.emplace_back([t] {
+                for (int i = 0; i < perThread; ++i)
+                    log_printf(1, "thread %d line %d\n", t, i);
+            });
+        for (auto& writer : writers)
+            writer.join();
+        const QStringList lines = stamped(trace()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4 * perThread);
+        const QRegularExpression line("^Pthread \\d line \\d+$");
+        for (const QString& text : lines)
+            QVERIFY2(line.match(text).hasMatch(), qPrintable(text));
     }
     // An error line is cut to 300 bytes but keeps its newline, so "|" starts a line.
     void lines_data()

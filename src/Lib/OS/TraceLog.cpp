@@ -109,6 +109,7 @@ int TraceLog::write(int channel, bool toFile, bool toConsole, const char* text, 
         return 0;
     if (!text)
         text = "";
+    LockGuard line(&m_writeLock);
 
     char prefix[50] = "";
     if (m_timestamp && m_atLineStart) {

@@ -3,6 +3,7 @@
 // time prefix per line, output to the console and optionally to a size-limited file.
 #include "OS/os.h"
 
+#include <atomic>
 #include <bitset>
 #include <cstdarg>
 #include <fstream>
@@ -69,15 +70,16 @@ private:
 
     std::bitset<CHANNEL_COUNT> m_mask;
     os_Lock m_maskLock;
-    bool m_console;
+    std::atomic<bool> m_console;
     os_Lock m_fileLock;
     std::string m_fileName;
     std::ofstream m_file;
-    bool m_fileOutput;
+    std::atomic<bool> m_fileOutput;
+    // Held through a write: whether a line starts is one state for every thread that logs.
     os_Lock m_writeLock;
-    bool m_timestamp;
-    bool m_atLineStart;
-    bool m_muted = false;
+    std::atomic<bool> m_timestamp;
+    std::atomic<bool> m_atLineStart;
+    std::atomic<bool> m_muted{false};
 };
 
 // The library's one logger, built on first use. Static objects of the library log from their
