@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 // Runs the events until window has drawn a frame; false after five seconds without one. Woken by
 // the frame itself, not by polling: a walk over many pages settles hundreds of times. (A nested
 // QEventLoop would return at once once the application's own loop has ended.)
@@ -28,6 +30,24 @@ inline bool drawFrame(QQuickWindow* window)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return drawn;
 }
+
+// A page's window that, when it goes, first lets its views finish what they were doing: a
+// delegate still being created after a model reset, or released and deleted later, would outlive
+// the table's row items and warn that they are gone.
+struct PageWindowDeleter {
+    void operator()(QQuickWindow* window) const
+    {
+        QQmlEngine* engine = window ? qmlEngine(window) : nullptr;
+        if (QQmlIncubationController* incubation = engine ? engine->incubationController() : nullptr) {
+            const QDeadlineTimer deadline(5000);
+            while (incubation->incubatingObjectCount() > 0 && !deadline.hasExpired())
+                incubation->incubateFor(5);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete window;
+    }
+};
+using PageWindow = std::unique_ptr<QQuickWindow, PageWindowDeleter>;
 
 inline void settleScene(QQmlEngine* engine)
 {

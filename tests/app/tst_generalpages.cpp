@@ -426,8 +426,7 @@ private slots:
                               .arg(fieldY)
                               .toUtf8(),
                           QUrl("qrc:/qml/walktest.qml"));
-        std::unique_ptr<QQuickWindow> window(
-            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
+        PageWindow window(qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
         QVERIFY2(window, qPrintable(component.errorString()));
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QQuickItem* chooser = findAll(window->contentItem(), "chooser").value(0);

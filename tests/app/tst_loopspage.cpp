@@ -150,7 +150,7 @@ class tst_LoopsPage : public TestBase {
     }
 
     // A window of the given width showing the loop page's point tables alone.
-    std::unique_ptr<QQuickWindow> loopPageWindow(int width)
+    PageWindow loopPageWindow(int width)
     {
         QQmlComponent component(m_app->engine());
         component.setData(
@@ -160,8 +160,7 @@ class tst_LoopsPage : public TestBase {
                 .arg(width)
                 .toUtf8(),
             QUrl("qrc:/qml/loop.qml"));
-        std::unique_ptr<QQuickWindow> window(
-            qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
+        PageWindow window(qobject_cast<QQuickWindow*>(component.create(m_app->engine()->rootContext())));
         if (!window)
             qWarning() << component.errorString();
         return window;
@@ -205,7 +204,7 @@ private slots:
         plant->setPoint(sensor);
         plant->setPoint(module);
 
-        std::unique_ptr<QQuickWindow> window = loopPageWindow(1300);
+        PageWindow window = loopPageWindow(1300);
         QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         QObject* view = window->property("view").value<QObject*>();
         QQuickItem* root = window->contentItem();
@@ -331,7 +330,7 @@ private slots:
         QVERIFY(cpu->getLoop(0).exportCSV(folder));
         const QStringList before = readLines(csvPath);
 
-        std::unique_ptr<QQuickWindow> window = loopPageWindow(2600);
+        PageWindow window = loopPageWindow(2600);
         QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -463,7 +462,7 @@ private slots:
             module.setPointType(type);
             plant->setPoint(module);
         }
-        std::unique_ptr<QQuickWindow> window = loopPageWindow(2300);
+        PageWindow window = loopPageWindow(2300);
         QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         settle();
         OvPlantModel* tree = m_app->plantTreeModel();
@@ -520,7 +519,7 @@ private slots:
             sensor.setDescription(QString("S%1").arg(a));
             plant->setPoint(sensor);
         }
-        std::unique_ptr<QQuickWindow> window = loopPageWindow(1600);
+        PageWindow window = loopPageWindow(1600);
         QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -82,7 +82,7 @@ class tst_PointTypePage : public TestBase {
     ScriptedDialogs m_dialogs;
     Ov4kApp* m_app = nullptr;
     QTemporaryDir m_dir;
-    std::unique_ptr<QQuickWindow> m_window;
+    PageWindow m_window;
 
     void settle() { settleScene(m_app->engine()); }
     void shoot(const QString& name)

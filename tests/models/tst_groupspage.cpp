@@ -89,8 +89,7 @@ public:
 };
 
 // The page in a window of its own; mirrored, as the window shows it right to left.
-std::unique_ptr<QQuickWindow> makeWindow(QQmlApplicationEngine& engine, const char* page, int width, int height,
-                                         bool mirrored = false)
+PageWindow makeWindow(QQmlApplicationEngine& engine, const char* page, int width, int height, bool mirrored = false)
 {
     QByteArray shown = QByteArray(page) + " { anchors.fill: parent }";
     if (mirrored)
@@ -101,16 +100,15 @@ std::unique_ptr<QQuickWindow> makeWindow(QQmlApplicationEngine& engine, const ch
                           + QByteArray("Window { width: ") + QByteArray::number(width)
                           + "; height: " + QByteArray::number(height) + "; visible: true; " + shown + " }",
                       QUrl("qrc:/qml/page.qml"));
-    std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
+    PageWindow window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
     if (!window)
         qWarning().noquote() << component.errorString();
     return window;
 }
 
 // The groups page over model, with the theme and the program editor it calls, 1100 wide.
-std::unique_ptr<QQuickWindow> groupsPageWindow(QQmlApplicationEngine& engine, OvGroupsModel& model,
-                                               Ov4800::OvCBEEditor& editor, OvThemeMdl& theme, int height,
-                                               bool mirrored = false)
+PageWindow groupsPageWindow(QQmlApplicationEngine& engine, OvGroupsModel& model, Ov4800::OvCBEEditor& editor,
+                            OvThemeMdl& theme, int height, bool mirrored = false)
 {
     engine.rootContext()->setContextProperty("theLanguageModel", nullptr);
     engine.rootContext()->setContextProperty("theThemeModel", &theme);
@@ -166,7 +164,7 @@ private slots:
                           "Window { width: 1100; height: 860; visible: true;"
                           " OvGroupsDataPage { anchors.fill: parent } }",
                           QUrl("qrc:/qml/groups.qml"));
-        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
+        PageWindow window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
         QVERIFY2(window, qPrintable(component.errorString()));
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QQuickItem* root = window->contentItem();
@@ -364,7 +362,7 @@ private slots:
         QQmlApplicationEngine engine;
         engine.rootContext()->setContextProperty("theThemeModel", &theme);
         engine.rootContext()->setContextProperty("ovGroupModel", &model);
-        std::unique_ptr<QQuickWindow> window = makeWindow(engine, "OvGroupsGenParameters", 800, 300);
+        PageWindow window = makeWindow(engine, "OvGroupsGenParameters", 800, 300);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QQuickItem* root = window->contentItem();
@@ -418,7 +416,7 @@ private slots:
         Ov4800::OvCBEEditor editor;
         OvThemeMdl theme;
         QQmlApplicationEngine engine;
-        std::unique_ptr<QQuickWindow> window = groupsPageWindow(engine, model, editor, theme, 860);
+        PageWindow window = groupsPageWindow(engine, model, editor, theme, 860);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QQuickItem* root = window->contentItem();
@@ -515,7 +513,7 @@ private slots:
         Ov4800::OvCBEEditor editor;
         OvThemeMdl theme;
         QQmlApplicationEngine engine;
-        std::unique_ptr<QQuickWindow> window = groupsPageWindow(engine, model, editor, theme, 860);
+        PageWindow window = groupsPageWindow(engine, model, editor, theme, 860);
         QVERIFY(window && QTest::qWaitForWindowExposed(window.get()));
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -581,7 +579,7 @@ private slots:
         Ov4800::OvCBEEditor editor;
         OvThemeMdl theme;
         QQmlApplicationEngine engine;
-        std::unique_ptr<QQuickWindow> window = groupsPageWindow(engine, model, editor, theme, 600, mirrored);
+        PageWindow window = groupsPageWindow(engine, model, editor, theme, 600, mirrored);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         settleScene(&engine);
@@ -615,7 +613,7 @@ private slots:
         component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/pages\"\n"
                           "Window { width: 800; height: 300; visible: true; OvGroupsGenParameters { } }",
                           QUrl("qrc:/qml/params.qml"));
-        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
+        PageWindow window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
         QVERIFY2(window, qPrintable(component.errorString()));
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QQuickItem* high = find(window->contentItem(), "highGroup");
@@ -653,7 +651,7 @@ private slots:
         component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/controls\"\n"
                           "Window { width: 700; height: 500; visible: true; OvCBEKeypad { anchors.fill: parent } }",
                           QUrl("qrc:/qml/keypad.qml"));
-        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
+        PageWindow window(qobject_cast<QQuickWindow*>(component.create(engine.rootContext())));
         QVERIFY2(window, qPrintable(component.errorString()));
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QQuickItem* root = window->contentItem();
