@@ -3,8 +3,8 @@
 # told it on the console that `ctest -O Testing/Temporary/LastConsole.log` kept), then only that
 # test's own lines that say what failed: its failed checks and sanitizer reports with their first
 # frames, and, when the program did not reach its totals (aborted by a watchdog or a signal,
-# killed at its timeout), its last lines too. What a test that passed printed (some fail inner tests on purpose) is
-# never shown.
+# killed at its timeout), its last lines too. What a test that passed printed (some fail inner
+# tests on purpose) is never shown.
 set -euo pipefail
 dir=Testing/Temporary
 if [ ! -s "$dir/LastTestsFailed.log" ] || [ ! -f "$dir/LastTest.log" ]; then
